@@ -1,0 +1,46 @@
+# Helpers shared by every area's CMakeLists.txt.
+
+function(quilo_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()
+
+# The Qt-free core: every area is its own static library so that the layering is checked by
+# the build (no Qt include path, no Qt link), and all of them together form quilo_core.
+add_library(quilo_core INTERFACE)
+
+# quilo_core_library(NAME SOURCES file... [DEPS lib...])
+function(quilo_core_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(quilo_${name} STATIC ${ARG_SOURCES})
+    target_include_directories(quilo_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    if(ARG_DEPS)
+        target_link_libraries(quilo_${name} PUBLIC ${ARG_DEPS})
+    endif()
+    quilo_warnings(quilo_${name})
+    target_link_libraries(quilo_core INTERFACE quilo_${name})
+endfunction()
+
+# quilo_test(NAME SOURCES file... LIBS lib... [QT])
+# QT tests run on Qt's offscreen platform.
+function(quilo_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    if(ARG_QT)
+        add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+    else()
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    endif()
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(${name} PRIVATE
+        QUILO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+        QUILO_TOOL_PATH="$<TARGET_FILE:quilo-tool>")
+    add_dependencies(${name} quilo-tool)
+    quilo_warnings(${name})
+    set(env "")
+    if(ARG_QT)
+        set(env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+endfunction()
