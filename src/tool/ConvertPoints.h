@@ -1,0 +1,12 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace tool {
+
+// The .pts half of "quilo-tool convert": IN is a points file, OUT a .pts or .kml path.
+// Returns the exit status (0, or 2 after one line on err; no output file is left then).
+int ConvertPointsFile(const std::string& in, const std::string& out, std::ostream& err);
+
+} // namespace tool

@@ -1,0 +1,83 @@
+#include "platform/FileIo.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("quilo-fileio-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    fs::path dir;
+};
+
+std::string Read(const fs::path& p) {
+    std::string s;
+    EXPECT_TRUE(platform::ReadWholeFile(p.string(), s));
+    return s;
+}
+
+TEST_F(FileIoTest, WriteReplacesAndLeavesNoTemporaryBehind) {
+    const auto target = (dir / "a.mcd").string();
+    ASSERT_TRUE(platform::WriteFileAtomically(target, "first"));
+    ASSERT_TRUE(platform::WriteFileAtomically(target, std::string("sec\0ond", 7)));
+    EXPECT_EQ(Read(target), std::string("sec\0ond", 7));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
+}
+
+TEST_F(FileIoTest, KeepsPermissionsOfReplacedFile) {
+    const auto target = (dir / "p.pts").string();
+    ASSERT_TRUE(platform::WriteFileAtomically(target, "x"));
+    ::chmod(target.c_str(), 0640);
+    ASSERT_TRUE(platform::WriteFileAtomically(target, "y"));
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(FileIoTest, FailedWriteReportsPathAndKeepsOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores directory permissions";
+    const auto target = (dir / "t.trl").string();
+    ASSERT_TRUE(platform::WriteFileAtomically(target, "old"));
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto result = platform::WriteFileAtomically(target, "new");
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.error.find(target), std::string::npos);
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_EQ(Read(target), "old");
+}
+
+TEST_F(FileIoTest, MissingDirectoryFails) {
+    const auto result = platform::WriteFileAtomically((dir / "no" / "x.kml").string(), "k");
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.error.find("No such file"), std::string::npos);
+}
+
+TEST_F(FileIoTest, ReadRefusesOversizeAndDirectoriesAndLeavesOutputAlone) {
+    const auto target = (dir / "big").string();
+    ASSERT_TRUE(platform::WriteFileAtomically(target, std::string(100, 'b')));
+    std::string out = "unchanged";
+    EXPECT_FALSE(platform::ReadWholeFile(target, out, 99));
+    EXPECT_FALSE(platform::ReadWholeFile(dir.string(), out));
+    EXPECT_FALSE(platform::ReadWholeFile((dir / "missing").string(), out));
+    EXPECT_EQ(out, "unchanged");
+    EXPECT_TRUE(platform::ReadWholeFile(target, out, 100));
+    EXPECT_EQ(out.size(), 100u);
+}
+
+} // namespace
