@@ -1,0 +1,19 @@
+#include "view/SettingsStore.h"
+
+std::string MemorySettingsStore::Path(std::string_view section, std::string_view key) {
+    std::string path(section);
+    path += '/';
+    path += key;
+    return path;
+}
+
+int MemorySettingsStore::ReadInt(std::string_view section, std::string_view key,
+                                 int defaultValue) const {
+    const auto it = values_.find(Path(section, key));
+    return it == values_.end() ? defaultValue : it->second;
+}
+
+void MemorySettingsStore::WriteInt(std::string_view section, std::string_view key, int value) {
+    values_[Path(section, key)] = value;
+    writes_.push_back({std::string(section), std::string(key), value});
+}

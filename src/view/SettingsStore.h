@@ -1,0 +1,46 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The application's profile as the core sees it: integers under a section and a key. The Qt
+// implementation lives in platform/QSettingsStore.h; MemorySettingsStore serves tests.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // Returns the stored value, or defaultValue when the key is absent or does not hold an
+    // integer. Failures of the store are not reported: they read as the default.
+    [[nodiscard]] virtual int ReadInt(std::string_view section, std::string_view key,
+                                      int defaultValue) const = 0;
+    // Stores value; a failed write is ignored (the next read then yields the default).
+    virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
+};
+
+// A store held in memory. Remembers every write in order, so a caller can check what was
+// written and when.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    struct Write {
+        std::string section;
+        std::string key;
+        int value = 0;
+        friend bool operator==(const Write&, const Write&) = default;
+    };
+
+    [[nodiscard]] int ReadInt(std::string_view section, std::string_view key,
+                              int defaultValue) const override;
+    void WriteInt(std::string_view section, std::string_view key, int value) override;
+
+    [[nodiscard]] const std::map<std::string, int>& Values() const { return values_; }
+    [[nodiscard]] const std::vector<Write>& Writes() const { return writes_; }
+    void ClearWrites() { writes_.clear(); }
+
+private:
+    static std::string Path(std::string_view section, std::string_view key);
+
+    std::map<std::string, int> values_; // "section/key" -> value
+    std::vector<Write> writes_;
+};

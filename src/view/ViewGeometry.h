@@ -1,0 +1,115 @@
+#pragma once
+
+#include "calib/MapPos.h"
+
+#include <optional>
+
+// A pixel of the view, or an offset pair in zoomed image pixels. 32-bit, like the window
+// system's coordinates.
+struct ViewPoint {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(const ViewPoint&, const ViewPoint&) = default;
+};
+
+// A rectangle of image pixels; right and bottom are exclusive.
+struct ImageRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend constexpr bool operator==(const ImageRect&, const ImageRect&) = default;
+};
+
+// The same rectangle without rounding, for drawing the map exactly under the overlays.
+struct ImageRectF {
+    double left = 0.0;
+    double top = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+};
+
+enum class ScrollKey { Left, Right, Up, Down };
+
+// How image pixels and view pixels map onto each other: the client size, the map size, the
+// zoom and the scroll and drag offsets. Shared by painting and pointer handling, so a tap
+// lands exactly where the paint put things.
+//
+// Image positions are MapPos values in unzoomed image pixels: x is the column from the left
+// edge, y the row from the top edge. The scroll offset is the zoomed image pixel under the
+// view's top-left pixel; it has no limits (beyond the image the view shows white), but every
+// step saturates at the 32-bit range instead of wrapping.
+class ViewGeometry {
+public:
+    // The zoom stays within [kMinZoom, kMaxZoom]: wide enough for the menu's 25%..800% and
+    // many toolbar steps beyond, narrow enough that a 20000-pixel map stays far inside the
+    // 32-bit range at any zoom.
+    static constexpr double kMinZoom = 1.0 / 32.0;
+    static constexpr double kMaxZoom = 32.0;
+
+    [[nodiscard]] int ClientWidth() const { return clientWidth_; }
+    [[nodiscard]] int ClientHeight() const { return clientHeight_; }
+    [[nodiscard]] int ImageWidth() const { return imageWidth_; }
+    [[nodiscard]] int ImageHeight() const { return imageHeight_; }
+    [[nodiscard]] double Zoom() const { return zoom_; }
+    [[nodiscard]] ViewPoint ScrollOffset() const { return scroll_; }
+    [[nodiscard]] ViewPoint DragOffset() const { return drag_; }
+    [[nodiscard]] bool Dragging() const { return dragging_; }
+    // The offset a paint uses: the drag offset while a drag is in progress.
+    [[nodiscard]] ViewPoint PaintOffset() const { return dragging_ ? drag_ : scroll_; }
+
+    // A resize keeps the scroll offset, so the image point at the top-left corner stays put.
+    // Negative sizes count as 0.
+    void SetClientSize(int width, int height);
+    // A newly loaded map (0 x 0 for none): zoom 1.0, scroll offset (0, 0), no drag.
+    void SetImageSize(int width, int height);
+    void SetScrollOffset(ViewPoint offset) { scroll_ = offset; }
+
+    // floor(x * zoom + 0.5) - offset on each axis. Empty when the result is not finite or does
+    // not fit 32 bits (a broken calibration, a position far off the map): such a position
+    // cannot be drawn or centred on.
+    [[nodiscard]] std::optional<ViewPoint> ImageToScreen(const MapPos& image,
+                                                         ViewPoint offset) const;
+    // Always with the scroll offset (a tap is read where the settled view shows it); no
+    // rounding.
+    [[nodiscard]] MapPos ScreenToImage(ViewPoint pixel) const;
+    // The image pixels under the client area for an offset, truncated toward zero; may reach
+    // beyond the image on any side.
+    [[nodiscard]] ImageRect VisibleImageRect(ViewPoint offset) const;
+    // The same without truncation: the part of the image the paint scales onto the client area.
+    [[nodiscard]] ImageRectF VisibleImageRectF(ViewPoint offset) const;
+    // left <= x < right and top <= y < bottom of the client area.
+    [[nodiscard]] bool InClient(ViewPoint pixel) const;
+
+    // Puts image position p at the middle of the view (client size halved, truncated).
+    // Returns false, changing nothing, when p cannot be placed (see ImageToScreen).
+    bool CentreOn(const MapPos& p);
+    // Sets the zoom, keeping the image point under the middle of the view in place. NaN
+    // changes nothing; other values are clamped to [kMinZoom, kMaxZoom].
+    void SetZoom(double zoom);
+    // Follow and "Go to GPS Position": centres on the GPS position (already converted to an
+    // image position) only while the link is connected. Returns whether the view moved.
+    bool CentreOnGps(bool gpsConnected, const MapPos& gpsImagePosition);
+    // Centres on (imageWidth / 2, imageHeight / 2) in integer halves; (0, 0) without a map.
+    void GoToMapCentre();
+    // Scrolls by a fifth of the client width on either axis.
+    void ScrollByKey(ScrollKey key);
+
+    // Pointer gestures. A press ends any drag; every move with the button held makes it a
+    // drag showing offset scroll + press - current; a release after a drag moves the scroll
+    // offset by press - release and returns true, a release without a drag returns false (a
+    // tap).
+    void Press() { dragging_ = false; }
+    void DragTo(ViewPoint press, ViewPoint current);
+    bool Release(ViewPoint press, ViewPoint release);
+
+private:
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int imageWidth_ = 0;
+    int imageHeight_ = 0;
+    double zoom_ = 1.0;
+    ViewPoint scroll_;
+    ViewPoint drag_;
+    bool dragging_ = false;
+};

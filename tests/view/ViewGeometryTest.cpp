@@ -1,0 +1,201 @@
+#include "view/ViewGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+ViewGeometry Make(int clientW, int clientH, int imageW, int imageH, double zoom = 1.0,
+                  ViewPoint scroll = {}) {
+    ViewGeometry g;
+    g.SetClientSize(clientW, clientH);
+    g.SetImageSize(imageW, imageH);
+    g.SetZoom(zoom);
+    g.SetScrollOffset(scroll);
+    return g;
+}
+
+TEST(ViewGeometry, ImageToScreenTable) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        const char* legend;
+        double zoom;
+        MapPos image; // (x, y)
+        ViewPoint offset;
+        std::optional<ViewPoint> expected;
+    };
+    const Row rows[] = {
+        {"rounds half up at 100%", 1.0, MapPos(10.4, 20.6), {0, 0}, ViewPoint{10, 21}},
+        {"200%: 1.25 -> floor(3.0)", 2.0, MapPos(1.25, 0.0), {0, 0}, ViewPoint{3, 0}},
+        {"200%: -1.25 -> floor(-2.0)", 2.0, MapPos(-1.25, 0.0), {0, 0}, ViewPoint{-2, 0}},
+        {"offset is taken away", 1.0, MapPos(100.0, 50.0), {30, -20}, ViewPoint{70, 70}},
+        {"25%", 0.25, MapPos(1001.0, 7.0), {0, 0}, ViewPoint{250, 2}},
+        {"NaN is not placed", 1.0, MapPos(nan, 1.0), {0, 0}, std::nullopt},
+        {"infinity is not placed", 1.0, MapPos(1.0, -inf), {0, 0}, std::nullopt},
+        {"beyond 32 bits is not placed", 1.0, MapPos(3e9, 1.0), {0, 0}, std::nullopt},
+        {"fits only after the offset",
+         1.0,
+         MapPos(2147483747.0, 0.0),
+         {100, 0},
+         ViewPoint{2147483647, 0}},
+    };
+    for (const Row& row : rows) {
+        const ViewGeometry g = Make(240, 268, 1000, 800, row.zoom);
+        EXPECT_EQ(g.ImageToScreen(row.image, row.offset), row.expected) << row.legend;
+    }
+}
+
+TEST(ViewGeometry, ScreenToImageUsesScrollOffsetUnrounded) {
+    ViewGeometry g = Make(240, 268, 1000, 800, 4.0, {10, -3});
+    const MapPos p = g.ScreenToImage({3, 4});
+    EXPECT_DOUBLE_EQ(p.x, 13 / 4.0);
+    EXPECT_DOUBLE_EQ(p.y, 1 / 4.0);
+    g.DragTo({0, 0}, {50, 50}); // a drag in progress does not change what a tap reads
+    EXPECT_DOUBLE_EQ(g.ScreenToImage({3, 4}).x, 13 / 4.0);
+}
+
+TEST(ViewGeometry, VisibleImageRectTable) {
+    struct Row {
+        const char* legend;
+        double zoom;
+        ViewPoint offset;
+        ImageRect expected;
+    };
+    const Row rows[] = {
+        {"100% at origin", 1.0, {0, 0}, {0, 0, 240, 268}},
+        {"25% with negative x offset", 0.25, {-10, 5}, {-40, 20, 920, 1092}},
+        {"200% truncates toward zero", 2.0, {-3, 3}, {-1, 1, 119, 135}},
+        {"saturates instead of wrapping",
+         ViewGeometry::kMinZoom,
+         {2147483647, 0},
+         {2147483647, 0, 2147483647, 8576}},
+    };
+    for (const Row& row : rows) {
+        const ViewGeometry g = Make(240, 268, 1000, 800, row.zoom);
+        EXPECT_EQ(g.VisibleImageRect(row.offset), row.expected) << row.legend;
+    }
+}
+
+TEST(ViewGeometry, CentringZoomAndKeysTable) {
+    enum class Op { MapCentre, Zoom2, ZoomIn3, KeyRight, KeyUp, Resize, GpsOff, GpsOn, GpsNaN };
+    struct Row {
+        const char* legend;
+        int clientW, clientH, imageW, imageH;
+        Op op;
+        ViewPoint expectedScroll;
+    };
+    const Row rows[] = {
+        {"map centre of 1000x800 in 240x268", 240, 268, 1000, 800, Op::MapCentre, {380, 266}},
+        {"map centre without a map", 240, 268, 0, 0, Op::MapCentre, {-120, -134}},
+        {"odd width halves to 119", 239, 268, 1000, 800, Op::MapCentre, {381, 266}},
+        {"zoom 2 keeps the middle pixel", 240, 268, 1000, 800, Op::Zoom2, {120, 134}},
+        {"three zoom-in steps", 240, 268, 1000, 800, Op::ZoomIn3, {88, 98}},
+        {"key step is a fifth of width 239", 239, 268, 1000, 800, Op::KeyRight, {47, 0}},
+        {"up arrow also steps a fifth of the width", 240, 268, 1000, 800, Op::KeyUp, {0, -48}},
+        {"resize keeps the offset", 240, 268, 1000, 800, Op::Resize, {0, 0}},
+        {"GPS disconnected: no move", 240, 268, 1000, 800, Op::GpsOff, {0, 0}},
+        {"GPS connected: centred", 240, 268, 1000, 800, Op::GpsOn, {80, 166}},
+        {"GPS position NaN: no move", 240, 268, 1000, 800, Op::GpsNaN, {0, 0}},
+    };
+    for (const Row& row : rows) {
+        ViewGeometry g = Make(row.clientW, row.clientH, row.imageW, row.imageH);
+        switch (row.op) {
+        case Op::MapCentre:
+            g.GoToMapCentre();
+            break;
+        case Op::Zoom2:
+            g.SetZoom(2.0);
+            EXPECT_DOUBLE_EQ(g.ScreenToImage({120, 134}).x, 120.0) << row.legend;
+            EXPECT_DOUBLE_EQ(g.ScreenToImage({120, 134}).y, 134.0) << row.legend;
+            break;
+        case Op::ZoomIn3: {
+            double factor = 1.0;
+            for (int i = 0; i < 3; ++i) {
+                factor *= 1.2;
+                g.SetZoom(factor);
+            }
+            EXPECT_EQ(g.Zoom(), 1.2 * 1.2 * 1.2) << row.legend;
+            break;
+        }
+        case Op::KeyRight:
+            g.ScrollByKey(ScrollKey::Right);
+            break;
+        case Op::KeyUp:
+            g.ScrollByKey(ScrollKey::Up);
+            break;
+        case Op::Resize:
+            g.SetClientSize(480, 100);
+            break;
+        case Op::GpsOff:
+            EXPECT_FALSE(g.CentreOnGps(false, MapPos(200, 300))) << row.legend;
+            break;
+        case Op::GpsOn:
+            EXPECT_TRUE(g.CentreOnGps(true, MapPos(200, 300))) << row.legend;
+            break;
+        case Op::GpsNaN:
+            EXPECT_FALSE(g.CentreOnGps(true, MapPos(std::nan(""), 300))) << row.legend;
+            break;
+        }
+        EXPECT_EQ(g.ScrollOffset(), row.expectedScroll) << row.legend;
+    }
+}
+
+TEST(ViewGeometry, ZoomStaysPositiveFiniteAndBounded) {
+    struct Row {
+        const char* legend;
+        double requested;
+        double expected;
+    };
+    const Row rows[] = {
+        {"menu 25%", 0.25, 0.25},
+        {"menu 800%", 8.0, 8.0},
+        {"zero clamps to the minimum", 0.0, ViewGeometry::kMinZoom},
+        {"negative clamps to the minimum", -2.0, ViewGeometry::kMinZoom},
+        {"tiny clamps to the minimum", 1e-300, ViewGeometry::kMinZoom},
+        {"infinity clamps to the maximum", std::numeric_limits<double>::infinity(),
+         ViewGeometry::kMaxZoom},
+        {"NaN keeps the previous zoom", std::nan(""), 1.5},
+    };
+    for (const Row& row : rows) {
+        ViewGeometry g = Make(240, 268, 1000, 800, 1.5);
+        g.SetZoom(row.requested);
+        EXPECT_EQ(g.Zoom(), row.expected) << row.legend;
+    }
+}
+
+TEST(ViewGeometry, DragShowsDragOffsetAndReleaseMovesScroll) {
+    ViewGeometry g = Make(240, 268, 1000, 800, 1.0, {5, 5});
+    g.Press();
+    EXPECT_FALSE(g.Release({100, 100}, {100, 100})) << "press and release in place is a tap";
+    g.Press();
+    g.DragTo({100, 100}, {90, 120});
+    EXPECT_TRUE(g.Dragging());
+    EXPECT_EQ(g.PaintOffset(), (ViewPoint{15, -15}));
+    EXPECT_EQ(g.ScrollOffset(), (ViewPoint{5, 5}));
+    EXPECT_TRUE(g.Release({100, 100}, {90, 120}));
+    EXPECT_FALSE(g.Dragging());
+    EXPECT_EQ(g.ScrollOffset(), (ViewPoint{15, -15}));
+    EXPECT_EQ(g.PaintOffset(), g.ScrollOffset());
+}
+
+TEST(ViewGeometry, ScrollingSaturatesAtThe32BitRange) {
+    ViewGeometry g = Make(1000, 100, 0, 0, 1.0, {2147483600, -2147483600});
+    g.ScrollByKey(ScrollKey::Right);
+    g.ScrollByKey(ScrollKey::Up);
+    EXPECT_EQ(g.ScrollOffset(), (ViewPoint{2147483647, -2147483647 - 1}));
+}
+
+TEST(ViewGeometry, LoadingAMapResetsZoomAndOffset) {
+    ViewGeometry g = Make(240, 268, 1000, 800, 4.0, {50, 60});
+    g.SetImageSize(300, 200);
+    EXPECT_EQ(g.Zoom(), 1.0);
+    EXPECT_EQ(g.ScrollOffset(), (ViewPoint{0, 0}));
+    EXPECT_EQ(g.ImageWidth(), 300);
+    EXPECT_EQ(g.ImageHeight(), 200);
+}
+
+} // namespace
