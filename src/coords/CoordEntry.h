@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "coords/CoordFormat.h"
+
+// The Enter Coordinates dialog's logic without the widgets: its twelve field texts, how a
+// position fills them, how they are read back and checked, which fields each format shows, and
+// the format switch that carries a complete entry over. The dialog only copies texts between
+// this and its controls.
+namespace coords {
+
+// The fields by control id; the ids are kept so that every table here reads like the dialog.
+enum class EntryField : int {
+    LonDegrees = 1006,    // whole degrees, Dms and Dm
+    LonMinutes = 1007,    // whole minutes, Dms
+    LonSeconds = 1008,    // seconds, Dms
+    LonDecMinutes = 1017, // decimal minutes, Dm
+    LonDecDegrees = 1023, // decimal degrees, Deg
+    LonHemisphere = 1010, // "E" or "W", every format
+    LatDegrees = 1011,
+    LatMinutes = 1012,
+    LatSeconds = 1013,
+    LatDecMinutes = 1018,
+    LatDecDegrees = 1022,
+    LatHemisphere = 1014, // "N" or "S", every format
+};
+
+// All twelve: the longitude row, then the latitude row.
+inline constexpr std::array<EntryField, 12> kEntryFields = {
+    EntryField::LonDegrees,    EntryField::LonMinutes,    EntryField::LonSeconds,
+    EntryField::LonDecMinutes, EntryField::LonDecDegrees, EntryField::LonHemisphere,
+    EntryField::LatDegrees,    EntryField::LatMinutes,    EntryField::LatSeconds,
+    EntryField::LatDecMinutes, EntryField::LatDecDegrees, EntryField::LatHemisphere,
+};
+
+[[nodiscard]] constexpr bool IsHemisphere(EntryField field) {
+    return field == EntryField::LonHemisphere || field == EntryField::LatHemisphere;
+}
+
+// How a field is typed in: at most maxLength characters (0: no limit), digits only or free text,
+// right-aligned or not. The hemisphere lists are choices, not typed.
+struct FieldTyping {
+    int maxLength = 0;
+    bool digitsOnly = false;
+    bool rightAligned = false;
+};
+FieldTyping TypingOf(EntryField field);
+
+// Whether the field is shown in the format. Dms: degrees, minutes, seconds; Dm: degrees and
+// decimal minutes; Deg: decimal degrees; the hemisphere lists in every format.
+bool IsFieldShown(EntryField field, CoordFormat format);
+
+// The format the dialog opens in: shared by every instance for the life of the process, Dms at
+// start, changed only by the dialog's format buttons, never stored. User-interface thread only.
+extern CoordFormat entryFormat;
+
+struct EntryResult {
+    bool complete = false;  // both rows hold a valid position in the format that was read
+    double latitude = 0.0;  // signed: south negative
+    double longitude = 0.0; // signed: west negative
+};
+
+class CoordEntry {
+public:
+    // Writes all twelve texts whatever the format, from the absolute values:
+    //   whole degrees "%03d" (longitude) / "%02d" (latitude), whole minutes "%02d", seconds
+    //   "%.3f", decimal minutes "%.7f", decimal degrees "%.10f", hemispheres "W"/"E", "S"/"N".
+    // A last field that rounds to 60 is carried, so every filled text is in range: 1.2 fills
+    // 1, 12, 0.000 and 12.0000000. A non-finite value fills as 0.
+    void FillFields(double latitude, double longitude);
+
+    // Reads the texts in `format` and records the check of every one of the ten edit fields in
+    // the valid map, whatever the format. Whole degrees and minutes: leading blanks, an optional
+    // sign, then digits; reading stops at the first other character ("12ab" is 12, "-1" is out
+    // of range). Decimal fields: only digits and points allowed, reading stops at a second
+    // point ("45.5.5" is 45.5; "1e5", "", "." and " 1" are out of range). Ranges: latitude
+    // degrees 0..90, longitude degrees 0..180, whole minutes 0..59, seconds and decimal minutes
+    // [0, 60). A row is complete when the fields of `format` are valid and the joined value
+    // stays within 90 (latitude) or 180 (longitude); beyond that (90 degrees 30 minutes) the
+    // row's fields of the format are marked out of range too.
+    EntryResult ParseFields(CoordFormat format);
+
+    // The format buttons: when the entry is complete in `from`, the fields are refilled from its
+    // position so the fields of `to` show the same place; otherwise every text stays as it was.
+    // The valid map is then brought up to date for `to`. Returns whether the entry carried over.
+    bool SwitchFormat(CoordFormat from, CoordFormat to);
+
+    [[nodiscard]] const std::string& Text(EntryField field) const;
+    void SetText(EntryField field, std::string_view text);
+    // Outcome of the last check of the field; a field never checked counts as valid.
+    [[nodiscard]] bool IsValid(EntryField field) const;
+
+private:
+    struct RowFields {
+        EntryField degrees, minutes, seconds, decMinutes, decDegrees, hemisphere;
+        double limit;
+        std::string_view negative;
+    };
+    bool ParseRow(const RowFields& row, CoordFormat format, double& value);
+
+    std::array<std::string, kEntryFields.size()> texts_{};
+    std::map<EntryField, bool> fieldValid_;
+};
+
+} // namespace coords
