@@ -1,0 +1,67 @@
+#include "trail/TrailFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "calib/PositionList.h"
+#include "trail/TrailKml.h"
+
+namespace trail {
+
+bool IsTrailFilePath(std::string_view path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string_view::npos)
+        return false;
+    const std::string_view extension = path.substr(dot);
+    return extension.size() == 4 &&
+           std::equal(extension.begin(), extension.end(), ".trl", [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+}
+
+std::string EncodeTrailFile(const TrailBuffer& trail) {
+    const auto walk = trail.NewestToOldest();
+    const std::vector<MapPos> samples(walk.begin(), walk.end());
+    std::string out;
+    out.reserve(6 + samples.size() * calib::kPositionRecordSize);
+    // A trail cannot outgrow the 32-bit count: it would need over 100 GB of memory first.
+    (void)calib::EncodePositionList(out, samples);
+    return out;
+}
+
+std::optional<std::vector<MapPos>> DecodeTrailFile(std::string_view bytes) {
+    std::size_t cursor = 0;
+    return calib::DecodePositionList(bytes, cursor);
+}
+
+void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,
+                         std::int32_t trailLength) {
+    const auto capacity = static_cast<std::size_t>(std::max<std::int32_t>(trailLength, 0));
+    trail.AddBreak();
+    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) {
+        trail.AddFront(*it);
+        if (trail.Count() > capacity)
+            trail.RemoveOldest();
+    }
+    trail.AddBreak();
+}
+
+platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path) {
+    if (!IsTrailFilePath(path))
+        return ExportTrailKml(trail, path);
+    return platform::WriteFileAtomically(path, EncodeTrailFile(trail));
+}
+
+platform::FileResult LoadTrail(TrailBuffer& trail, const std::string& path,
+                               std::int32_t trailLength) {
+    std::string bytes;
+    if (auto read = platform::ReadWholeFile(path, bytes); !read)
+        return read;
+    auto samples = DecodeTrailFile(bytes);
+    if (!samples)
+        return platform::FileResult{false, path + ": not a trail file, or damaged or truncated"};
+    InsertLoadedSamples(trail, *samples, trailLength);
+    return {};
+}
+
+} // namespace trail

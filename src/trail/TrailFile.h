@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calib/MapPos.h"
+#include "platform/FileIo.h"
+#include "trail/TrailBuffer.h"
+
+// The trail file (.trl): one position list of the trail's samples, newest first, breaks
+// included, with no header: a 16-bit little-endian count (0xFFFF then a 32-bit count from
+// 65535 on), then 24 bytes a sample (the reserved word 0x0001F7B8, four zero bytes, latitude,
+// longitude as little-endian doubles). An empty trail is the 2-byte file 00 00.
+namespace trail {
+
+// True when path names a trail file: its extension (from the last ".") is ".trl" in any case,
+// so TRACK.TRL is one. Everything else, including a path without a ".", is KML.
+[[nodiscard]] bool IsTrailFilePath(std::string_view path);
+
+// The file's bytes for the trail.
+[[nodiscard]] std::string EncodeTrailFile(const TrailBuffer& trail);
+
+// The samples of a trail file in file order (newest first), or nothing when the bytes are not
+// a whole trail file (shorter than the count says). Bytes after the last sample are ignored,
+// as the handheld program ignores them.
+[[nodiscard]] std::optional<std::vector<MapPos>> DecodeTrailFile(std::string_view bytes);
+
+// Adds loaded samples (newest first, as read) as the newest part of the trail, fenced by a
+// break on either side: a break, then the samples from the oldest on, each added at the front
+// and followed by one removal of the oldest sample when more than trailLength are held (below
+// 0 counts as 0), then a break. 300 samples into an empty trail with trailLength 250 leave
+// the 250 newest and the closing break.
+void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,
+                         std::int32_t trailLength);
+
+// Writes the trail file or, when IsTrailFilePath(path) is false, the KML document. The write
+// is atomic: on failure the error names the path and any old file is left as it was.
+[[nodiscard]] platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
+
+// Reads a trail file and inserts its samples (InsertLoadedSamples). A file that cannot be read
+// or is damaged or truncated is reported ("PATH: reason") and leaves the trail as it was.
+[[nodiscard]] platform::FileResult LoadTrail(TrailBuffer& trail, const std::string& path,
+                                             std::int32_t trailLength);
+
+} // namespace trail

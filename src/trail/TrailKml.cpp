@@ -1,0 +1,56 @@
+#include "trail/TrailKml.h"
+
+#include <charconv>
+
+#include "trail/KmlWriter.h"
+
+namespace trail {
+
+TrailKmlWriter::TrailKmlWriter(std::string& out) : out_(out) {
+    AppendKmlDocumentStart(out_);
+    out_ += "<Style id=\"trailStyle\">\n"
+            "  <LineStyle><width>3</width><color>ff4400ff</color></LineStyle>\n"
+            "</Style>\n";
+    AppendKmlFolderStart(out_, "QUILO Trails");
+}
+
+void TrailKmlWriter::Add(const MapPos& sample) {
+    if (!sample.IsSet()) {
+        if (inSegment_) {
+            out_ += "      </coordinates>\n    </LineString>\n  </Placemark>\n";
+            ++segmentNumber_;
+            inSegment_ = false;
+        }
+        return;
+    }
+    if (!inSegment_) {
+        out_ += "  <Placemark>\n    <styleUrl>#trailStyle</styleUrl>\n    <name>Segment ";
+        char number[16];
+        out_.append(number, std::to_chars(number, number + sizeof number, segmentNumber_).ptr);
+        out_ += "</name>\n    <LineString><tessellate>1</tessellate>\n      <coordinates>\n";
+        inSegment_ = true;
+    }
+    out_ += "        ";
+    AppendKmlCoordinates(out_, sample.x, sample.y);
+    out_ += '\n';
+}
+
+void TrailKmlWriter::Finish() {
+    Add(MapPos{}); // closes an open segment
+    AppendKmlDocumentEnd(out_);
+}
+
+std::string TrailKml(const TrailBuffer& trail) {
+    std::string out;
+    TrailKmlWriter writer(out);
+    for (const MapPos& sample : trail.OldestToNewest())
+        writer.Add(sample);
+    writer.Finish();
+    return out;
+}
+
+platform::FileResult ExportTrailKml(const TrailBuffer& trail, const std::string& path) {
+    return platform::WriteFileAtomically(path, TrailKml(trail));
+}
+
+} // namespace trail
