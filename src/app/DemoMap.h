@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The demo map of Brindlemoor: drawn here, calibrated and given its points through our own
+// file writers, so the demo needs nothing from the user.
+namespace demo {
+
+inline constexpr char kDemoMapBaseName[] = "brindlemoor";
+
+// The town plan, kMapWidth x kMapHeight pixels.
+[[nodiscard]] QImage PaintDemoMap();
+
+// Writes brindlemoor.png, brindlemoor.mcd (three pairs) and brindlemoor.pts into dir, which
+// is created when missing. False with *error set when any of them cannot be written.
+bool WriteDemoMap(const QString& dir, QString* error);
+
+// Path of the demo map image inside dir.
+[[nodiscard]] QString DemoMapImagePath(const QString& dir);
+
+} // namespace demo
