@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "gps/NmeaSentence.h"
+
+// Decoders of the three understood sentence types. Each first tests the sentence type itself,
+// so any line (see NmeaSentence.h) may be passed to any decoder: a line of another type, too
+// short, or without a position returns false, and the caller decides what that means. A
+// malformed number is read as far as it goes or leaves its target as it was (NmeaNumber.h);
+// there is no error for it. Pure functions: no state, callable from any thread.
+//
+// Positions are decimal degrees, north and east positive. The minutes of a coordinate field
+// pass through single precision, as the handheld program did, so a decoded position differs
+// from the exact decimal value by up to about 1e-7 degree in a real sentence: "4807.038,N"
+// decodes to 48.117300001780194, not 48.1173. There is no range check: "8960.0000,N" (60
+// minutes) gives 90.0 and a garbled "9999.99" gives 100.6665; values are always finite.
+namespace gps {
+
+struct GgaRecord {
+    double latitude = 0.0;        // degrees, -90..90 for a sane sentence
+    double longitude = 0.0;       // degrees, -180..180 for a sane sentence
+    std::int32_t satellites = -1; // field 7, satellites in use; -1: none reported
+    double hdop = -1.0;           // field 8, horizontal dilution of precision; -1: none reported
+    double altitude = 0.0;        // field 9, antenna altitude in the sentence's unit (metres)
+};
+
+struct RmcRecord {
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
+
+struct GsaRecord {
+    std::int32_t satellitesUsed = 0; // non-empty satellite-number fields among 3..14 (0..12)
+    double hdop = 0.0;               // field 16; 0.0 when empty
+};
+
+// GGA (needs 15 fields). Fields 7, 8 and 9, when non-empty, are read into the record before the
+// position is looked at and stay there whatever the result; an empty one keeps the value the
+// record held, so seed the record with the values to keep. Returns true and stores latitude
+// (fields 2, 3) and longitude (fields 4, 5) when both coordinate fields are non-empty. The fix
+// quality (field 6) is not read: a quality-0 sentence with a position decodes as a position.
+// Other type or fewer than 15 fields: false, record untouched.
+[[nodiscard]] bool DecodeGga(std::string_view line, GgaRecord& record);
+
+// RMC (needs 12 fields). Returns true and stores latitude (fields 3, 4) and longitude (fields 5,
+// 6) when both coordinate fields are non-empty; the status (A/V) is not read, so a void
+// sentence with a position decodes as a position. On false the record is untouched.
+[[nodiscard]] bool DecodeRmc(std::string_view line, RmcRecord& record);
+
+// GSA (needs 18 fields). Always true for a long enough GSA sentence; on false the record is
+// untouched.
+[[nodiscard]] bool DecodeGsa(std::string_view line, GsaRecord& record);
+
+// One coordinate field: the leading whole degrees (2 characters of a latitude, 3 of a
+// longitude) read as an int, the rest read as single-precision minutes, negated when the
+// hemisphere is exactly "S" (latitude) or "W" (longitude); any other text, "s" and ""
+// included, leaves it positive. Missing or unreadable parts count as 0.
+// NmeaLatitude("4807.038", "N") == 48.117300001780194;
+// NmeaLongitude("00005.5", "W") == -0.09166666666666666.
+double NmeaLatitude(std::string_view field, std::string_view hemisphere);
+double NmeaLongitude(std::string_view field, std::string_view hemisphere);
+
+} // namespace gps
