@@ -1,0 +1,42 @@
+#include "gps/NmeaLineAssembler.h"
+
+namespace gps {
+
+NmeaLineAssembler::NmeaLineAssembler(std::int32_t maxLines)
+    : maxLines_(maxLines < 1 ? 1 : static_cast<std::size_t>(maxLines)) {}
+
+std::int32_t NmeaLineAssembler::Feed(const char* bytes, std::size_t count) {
+    std::int32_t completed = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const char byte = bytes[i];
+        if (byte == '$') {
+            buffer_[0] = '$';
+            length_ = 1;
+        } else if (byte == '\r') {
+            if (length_ > 0 && length_ <= kMaxLineLength) {
+                lines_.emplace_back(buffer_.data(), length_);
+                ++completed;
+                if (lines_.size() > maxLines_)
+                    lines_.pop_front();
+            }
+        } else if (length_ > 0 && length_ < buffer_.size()) {
+            buffer_[length_++] = byte;
+        }
+    }
+    return completed;
+}
+
+bool NmeaLineAssembler::PopLine(std::string& line) {
+    if (lines_.empty())
+        return false;
+    line = std::move(lines_.front());
+    lines_.pop_front();
+    return true;
+}
+
+void NmeaLineAssembler::Reset() {
+    lines_.clear();
+    length_ = 0;
+}
+
+} // namespace gps
