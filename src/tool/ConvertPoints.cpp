@@ -1,13 +1,47 @@
 #include "tool/ConvertPoints.h"
 
+#include "points/PointsFile.h"
+#include "points/PointsKml.h"
+
+#include <algorithm>
+#include <cctype>
 #include <ostream>
+#include <string_view>
 
 namespace tool {
 
-// Placeholder until the points file lands.
-int ConvertPointsFile(const std::string& in, const std::string&, std::ostream& err) {
-    err << "quilo-tool: " << in << ": points files are not supported yet\n";
-    return 2;
+namespace {
+
+bool HasExtension(std::string_view path, std::string_view extension) {
+    if (path.size() <= extension.size())
+        return false;
+    const std::string_view tail = path.substr(path.size() - extension.size());
+    return std::equal(tail.begin(), tail.end(), extension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+} // namespace
+
+int ConvertPointsFile(const std::string& in, const std::string& out, std::ostream& err) {
+    const bool toPoints = HasExtension(out, ".pts");
+    if (!toPoints && !HasExtension(out, ".kml")) {
+        err << "quilo-tool: " << out << ": a points file converts to .pts or .kml\n";
+        return 2;
+    }
+    points::MapPointList list;
+    // A missing file is an empty list to the map view, but here it is a mistyped argument.
+    if (const points::PointsReadResult read = points::ReadPointsFile(in, list); !read) {
+        err << "quilo-tool: " << read.error << '\n';
+        return 2;
+    }
+    const platform::FileResult written =
+        toPoints ? points::WritePointsFile(out, list) : points::WritePointsKml(out, list);
+    if (!written) {
+        err << "quilo-tool: " << written.error << '\n';
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace tool
