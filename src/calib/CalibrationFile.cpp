@@ -1,0 +1,58 @@
+#include "calib/CalibrationFile.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <sys/stat.h>
+
+namespace calib {
+
+namespace {
+
+// A real calibration file is 154 bytes; anything near this bound is not one.
+constexpr std::size_t kMaxCalibrationFileBytes = std::size_t{1} << 20;
+
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::string MapBaseName(std::string_view imagePath) {
+    std::size_t end = imagePath.size();
+    for (int removed = 0; removed < 4; ++removed) {
+        if (end == 0)
+            return {};
+        --end;
+        while (end > 0 && IsUtf8Continuation(imagePath[end]))
+            --end;
+    }
+    return std::string(imagePath.substr(0, end));
+}
+
+std::string CalibrationFileName(std::string_view mapBaseName) {
+    return std::string(mapBaseName) + ".mcd";
+}
+
+std::string PointsFileName(std::string_view mapBaseName) {
+    return std::string(mapBaseName) + ".pts";
+}
+
+CalibrationLoadResult LoadCalibrationFile(const std::string& path, CGPSMapFuncs& calibration) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
+        return {CalibrationLoadStatus::Missing, {}};
+    std::string bytes;
+    if (auto read = platform::ReadWholeFile(path, bytes, kMaxCalibrationFileBytes); !read)
+        return {CalibrationLoadStatus::ReadError, read.error};
+    if (!calibration.Deserialize(bytes))
+        return {CalibrationLoadStatus::Damaged, path + ": damaged or truncated calibration file"};
+    return {};
+}
+
+platform::FileResult SaveCalibrationFile(const std::string& path, const CGPSMapFuncs& calibration) {
+    std::string bytes;
+    calibration.Serialize(bytes);
+    return platform::WriteFileAtomically(path, bytes);
+}
+
+} // namespace calib
