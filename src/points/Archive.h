@@ -29,8 +29,9 @@ inline constexpr std::uint16_t kNewClassTag = 0xFFFF;
 inline constexpr std::uint16_t kClassTag = 0x8000;
 inline constexpr std::uint16_t kBigObjectTag = 0x7FFF;
 inline constexpr std::uint32_t kBigClassTag = 0x80000000;
-// The framework refuses longer class names; so do we, before allocating.
-inline constexpr std::size_t kMaxClassNameLength = 64;
+// The framework keeps class names in 64 characters with the terminating null and refuses
+// longer ones; so do we, before allocating.
+inline constexpr std::size_t kMaxClassNameLength = 63;
 
 class ArchiveWriter {
 public:
