@@ -1,0 +1,259 @@
+// quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text or a trail file into a
+// trail file or KML; points files are handed to ConvertPointsFile.
+#include "gps/NmeaDecode.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/FileIo.h"
+#include "tool/ConvertPoints.h"
+#include "tool/ToolCommand.h"
+#include "trail/KmlWriter.h"
+#include "trail/TrailBuffer.h"
+#include "trail/TrailFile.h"
+#include "trail/TrailKml.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+enum class Kind { Nmea, Trail, Kml, Points, Other };
+
+Kind KindOf(std::string_view path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos)
+        return Kind::Other;
+    std::string extension(path.substr(dot + 1));
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "nmea" || extension == "log" || extension == "txt")
+        return Kind::Nmea;
+    if (extension == "trl")
+        return Kind::Trail;
+    if (extension == "kml")
+        return Kind::Kml;
+    if (extension == "pts")
+        return Kind::Points;
+    return Kind::Other;
+}
+
+// NMEA sentences are at most 82 characters; a "line" far beyond that is binary noise and is
+// skipped rather than buffered, so memory stays bounded whatever the input holds.
+constexpr std::size_t kMaxLineLength = 64 * 1024;
+constexpr std::size_t kReadChunk = 1 << 20;
+constexpr std::size_t kWriteChunk = 1 << 20;
+
+// Calls onLine for every line of the file (split at LF, CR or CR LF; lines longer than
+// kMaxLineLength are dropped), reading it in fixed-size chunks. Returns 0 or an errno value.
+template <typename OnLine> int ForEachLine(const std::string& path, OnLine&& onLine) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    std::string buffer(kReadChunk, '\0');
+    std::string carry; // a line cut by the chunk boundary
+    bool overlong = false;
+    int err = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            break;
+        }
+        if (n == 0)
+            break;
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(n));
+        while (!chunk.empty()) {
+            const auto end = chunk.find_first_of("\r\n");
+            if (end == std::string_view::npos) {
+                if (!overlong && carry.size() + chunk.size() <= kMaxLineLength)
+                    carry.append(chunk);
+                else
+                    overlong = true;
+                break;
+            }
+            if (!overlong && carry.size() + end <= kMaxLineLength) {
+                if (carry.empty()) {
+                    onLine(chunk.substr(0, end));
+                } else {
+                    carry.append(chunk.substr(0, end));
+                    onLine(std::string_view(carry));
+                }
+            }
+            carry.clear();
+            overlong = false;
+            chunk.remove_prefix(end + 1);
+        }
+    }
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && !overlong && !carry.empty())
+        onLine(std::string_view(carry));
+    return err;
+}
+
+// The position of a GGA or RMC line that decodes.
+std::optional<MapPos> DecodePosition(std::string_view line) {
+    if (line.size() < 6)
+        return std::nullopt;
+    const std::string_view type = line.substr(3, 3);
+    if (type == "GGA") {
+        gps::GgaRecord record;
+        if (gps::DecodeGga(line, record))
+            return MapPos(record.longitude, record.latitude);
+    } else if (type == "RMC") {
+        gps::RmcRecord record;
+        if (gps::DecodeRmc(line, record))
+            return MapPos(record.longitude, record.latitude);
+    }
+    return std::nullopt;
+}
+
+struct Options {
+    std::string in;
+    std::string out;
+    double minDelta = 5.0;
+    std::optional<std::int32_t> maxLength; // none: no limit
+};
+
+int Fail(std::ostream& err, const std::string& message) {
+    err << "convert: " << message << '\n';
+    return 2;
+}
+
+// Without a length limit nothing is ever trimmed, so the KML document can be written while
+// the log is read: each kept position goes straight out, in constant memory.
+int StreamNmeaToKml(const Options& options, std::ostream& err) {
+    platform::AtomicFileWriter file(options.out);
+    std::string text;
+    text.reserve(kWriteChunk + 4096);
+    trail::TrailKmlWriter kml(text);
+    std::optional<MapPos> newest;
+    const int readError = ForEachLine(options.in, [&](std::string_view line) {
+        const auto position = DecodePosition(line);
+        if (!position)
+            return;
+        if (newest && !trail::TrailBuffer::ReachesMinDelta(*newest, *position, options.minDelta))
+            return;
+        newest = *position;
+        kml.Add(*position);
+        if (text.size() >= kWriteChunk) {
+            file.Append(text);
+            text.clear();
+        }
+    });
+    if (readError != 0)
+        return Fail(err, options.in + ": " + std::strerror(readError));
+    kml.Finish();
+    file.Append(text);
+    if (auto result = file.Commit(); !result)
+        return Fail(err, result.error);
+    return 0;
+}
+
+int ReadNmeaTrail(const Options& options, trail::TrailBuffer& trail, std::ostream& err) {
+    const std::int32_t maxLength =
+        options.maxLength.value_or(std::numeric_limits<std::int32_t>::max());
+    const int readError = ForEachLine(options.in, [&](std::string_view line) {
+        if (const auto position = DecodePosition(line))
+            trail.Record(*position, options.minDelta, maxLength);
+    });
+    if (readError != 0)
+        return Fail(err, options.in + ": " + std::strerror(readError));
+    return 0;
+}
+
+// A trail file is taken as it stands (no breaks added, no minimum distance); a length limit
+// keeps its newest samples.
+int ReadTrailFile(const Options& options, trail::TrailBuffer& trail, std::ostream& err) {
+    std::string bytes;
+    if (auto read = platform::ReadWholeFile(options.in, bytes); !read)
+        return Fail(err, read.error);
+    const auto samples = trail::DecodeTrailFile(bytes);
+    if (!samples)
+        return Fail(err, options.in + ": not a trail file, or damaged or truncated");
+    for (auto it = samples->rbegin(); it != samples->rend(); ++it)
+        trail.AddFront(*it);
+    if (options.maxLength)
+        trail.TrimTo(*options.maxLength);
+    return 0;
+}
+
+int RunConvert(const tool::Args& args, std::ostream&, std::ostream& err) {
+    Options options;
+    std::vector<std::string_view> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--min-delta" || arg == "--max-length") {
+            if (i + 1 == args.size())
+                return Fail(err, std::string(arg) + " needs a value");
+            const std::string_view value = args[++i];
+            if (arg == "--min-delta") {
+                const auto number = tool::ParseNumber(value);
+                if (!number || !std::isfinite(*number) || *number < 0)
+                    return Fail(err, "--min-delta wants metres, 0 or more, not '" +
+                                         std::string(value) + "'");
+                options.minDelta = *number;
+            } else {
+                const auto number = tool::ParseInteger(value);
+                if (!number || *number < 0 || *number > std::numeric_limits<std::int32_t>::max())
+                    return Fail(err, "--max-length wants a sample count, 0 or more, not '" +
+                                         std::string(value) + "'");
+                options.maxLength = static_cast<std::int32_t>(*number);
+            }
+        } else if (arg.starts_with("--")) {
+            return Fail(err, "unknown option '" + std::string(arg) + "'");
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 2)
+        return Fail(err, "usage: convert IN OUT [--min-delta M] [--max-length N]");
+    options.in = positional[0];
+    options.out = positional[1];
+
+    const Kind in = KindOf(options.in);
+    const Kind out = KindOf(options.out);
+    if (in == Kind::Points)
+        return tool::ConvertPointsFile(options.in, options.out, err);
+    if (in != Kind::Nmea && in != Kind::Trail)
+        return Fail(err, options.in + ": unknown input kind (use .nmea, .log, .txt, .trl or .pts)");
+    if (out != Kind::Trail && out != Kind::Kml)
+        return Fail(err, options.out + ": unknown output kind (use .trl or .kml)");
+
+    if (in == Kind::Nmea && out == Kind::Kml && !options.maxLength)
+        return StreamNmeaToKml(options, err);
+
+    trail::TrailBuffer trail;
+    const int status =
+        in == Kind::Nmea ? ReadNmeaTrail(options, trail, err) : ReadTrailFile(options, trail, err);
+    if (status != 0)
+        return status;
+    const auto result =
+        out == Kind::Trail
+            ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
+            : trail::ExportTrailKml(trail, options.out);
+    if (!result)
+        return Fail(err, result.error);
+    return 0;
+}
+
+const tool::ToolCommandRegistrar registrar({
+    "convert",
+    "convert IN OUT [--min-delta M] [--max-length N]  NMEA (.nmea .log .txt) or .trl into .trl "
+    "or .kml; .pts into .pts or .kml",
+    RunConvert,
+});
+
+} // namespace

@@ -1,0 +1,227 @@
+#include "trail/TrailFile.h"
+
+#include <gtest/gtest.h>
+
+#include "TrailTestSupport.h"
+#include "trail/TrailKml.h"
+
+namespace {
+
+using trail::TrailBuffer;
+
+const MapPos kBreak;
+
+// r (oldest), q, a break, p (newest), all with exactly representable coordinates.
+TrailBuffer FourSampleTrail() {
+    TrailBuffer trail;
+    trail.Record(MapPos(2.0, 1.5), 5, 250);  // r: lat 1.5, lon 2
+    trail.Record(MapPos(4.0, -1.0), 5, 250); // q: lat -1, lon 4
+    trail.AddBreak();
+    trail.Record(MapPos(0.5, 3.0), 5, 250); // p: lat 3, lon 0.5
+    return trail;
+}
+
+std::string Record(const char* latitudeBytes, const char* longitudeBytes) {
+    return std::string("\xB8\xF7\x01\x00\x00\x00\x00\x00", 8) + std::string(latitudeBytes, 8) +
+           std::string(longitudeBytes, 8);
+}
+
+const std::string kFourSampleFile =
+    std::string("\x04\x00", 2) +
+    Record("\0\0\0\0\0\0\x08\x40", "\0\0\0\0\0\0\xE0\x3F") + // p: 3.0, 0.5
+    Record("\0\0\0\0\0\0\0\0", "\0\0\0\0\0\0\0\0") +         // the break
+    Record("\0\0\0\0\0\0\xF0\xBF", "\0\0\0\0\0\0\x10\x40") + // q: -1.0, 4.0
+    Record("\0\0\0\0\0\0\xF8\x3F", "\0\0\0\0\0\0\0\x40");    // r: 1.5, 2.0
+
+TEST(TrailFile, WritesNewestFirstByteForByte) {
+    TempDir dir;
+    const auto result = trail::SaveTrail(FourSampleTrail(), dir.File("walk.trl"));
+    ASSERT_TRUE(result) << result.error;
+    EXPECT_EQ(ReadFileBytes(dir.File("walk.trl")), kFourSampleFile);
+
+    ASSERT_TRUE(trail::SaveTrail(TrailBuffer{}, dir.File("empty.trl")));
+    EXPECT_EQ(ReadFileBytes(dir.File("empty.trl")), std::string("\0\0", 2));
+}
+
+TEST(TrailFile, ExtensionDecidesTheKindWhateverItsCase) {
+    struct Row {
+        const char* legend;
+        const char* path;
+        bool trailFile;
+    };
+    const Row rows[] = {
+        {"lower case", "/maps/walk.trl", true},
+        {"upper case (written as KML by the handheld)", "/maps/TRACK.TRL", true},
+        {"mixed case", "walk.Trl", true},
+        {"KML", "walk.kml", false},
+        {"no extension at all", "/maps/walk", false},
+        {"a dotted folder does not count", "/maps/old.trl/walk", false},
+        {"longer extension", "walk.trlx", false},
+        {"double extension ends in kml", "walk.trl.kml", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(trail::IsTrailFilePath(row.path), row.trailFile) << row.legend;
+
+    TempDir dir;
+    ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("TRACK.TRL")));
+    EXPECT_EQ(ReadFileBytes(dir.File("TRACK.TRL")), kFourSampleFile);
+    ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("track")));
+    EXPECT_EQ(ReadFileBytes(dir.File("track")), trail::TrailKml(FourSampleTrail()));
+}
+
+TEST(TrailFile, KmlDocumentLineForLine) {
+    TrailBuffer trail = FourSampleTrail();
+    trail.Record(MapPos(151.2093, -33.8688), 5, 250);
+    TrailBuffer withLeadingBreaks;
+    withLeadingBreaks.AddBreak();
+    withLeadingBreaks.AddBreak();
+    for (const MapPos& sample : trail.OldestToNewest())
+        withLeadingBreaks.AddFront(sample);
+    withLeadingBreaks.AddBreak();
+
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<kml xmlns=\"http://earth.google.com/kml/2.1\">\n"
+                             "<Document>\n"
+                             "<Style id=\"trailStyle\">\n"
+                             "  <LineStyle><width>3</width><color>ff4400ff</color></LineStyle>\n"
+                             "</Style>\n"
+                             "<Folder><name>QUILO Trails</name>\n";
+    const std::string tail = "</Folder>\n</Document>\n</kml>\n";
+    auto open = [](int n) {
+        return "  <Placemark>\n    <styleUrl>#trailStyle</styleUrl>\n    <name>Segment " +
+               std::to_string(n) +
+               "</name>\n    <LineString><tessellate>1</tessellate>\n      <coordinates>\n";
+    };
+    const std::string close = "      </coordinates>\n    </LineString>\n  </Placemark>\n";
+    const std::string expected = head + open(1) + "        2.0000000000,1.5000000000\n" +
+                                 "        4.0000000000,-1.0000000000\n" + close + open(2) +
+                                 "        0.5000000000,3.0000000000\n" +
+                                 "        151.2093000000,-33.8688000000\n" + close + tail;
+    EXPECT_EQ(trail::TrailKml(trail), expected);
+    EXPECT_EQ(trail::TrailKml(withLeadingBreaks), expected)
+        << "breaks at either end and in a row make no empty placemarks";
+    TrailBuffer onlyBreaks;
+    onlyBreaks.AddBreak();
+    EXPECT_EQ(trail::TrailKml(onlyBreaks), head + tail);
+
+    if (!HaveXmllint())
+        GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
+    TempDir dir;
+    ASSERT_TRUE(trail::ExportTrailKml(trail, dir.File("trail.kml")));
+    EXPECT_TRUE(XmllintAccepts(dir.File("trail.kml")));
+    ASSERT_TRUE(trail::ExportTrailKml(onlyBreaks, dir.File("empty.kml")));
+    EXPECT_TRUE(XmllintAccepts(dir.File("empty.kml")));
+}
+
+TEST(TrailFile, LoadFencesTheSamplesWithBreaks) {
+    TempDir dir;
+    WriteFileBytes(dir.File("walk.trl"), kFourSampleFile);
+    TrailBuffer trail;
+    trail.Record(MapPos(7.0, 7.0), 5, 250);
+    const auto result = trail::LoadTrail(trail, dir.File("walk.trl"), 250);
+    ASSERT_TRUE(result) << result.error;
+    EXPECT_EQ(SamplesOf(trail),
+              (std::vector<MapPos>{kBreak, MapPos(0.5, 3.0), kBreak, MapPos(4.0, -1.0),
+                                   MapPos(2.0, 1.5), kBreak, MapPos(7.0, 7.0)}));
+
+    WriteFileBytes(dir.File("empty.trl"), std::string("\0\0", 2));
+    TrailBuffer fromEmpty;
+    ASSERT_TRUE(trail::LoadTrail(fromEmpty, dir.File("empty.trl"), 250));
+    EXPECT_EQ(SamplesOf(fromEmpty), (std::vector<MapPos>{kBreak, kBreak}));
+}
+
+TEST(TrailFile, ThreeHundredSamplesIntoTwoHundredFifty) {
+    TrailBuffer saved;
+    for (int i = 1; i <= 300; ++i)
+        saved.AddFront(MapPos(i, i)); // sample i is at (i, i); 300 is the newest
+    TempDir dir;
+    ASSERT_TRUE(trail::SaveTrail(saved, dir.File("long.trl")));
+
+    TrailBuffer trail;
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("long.trl"), 250));
+    ASSERT_EQ(trail.Count(), 251u) << "the 250 newest samples and the closing break";
+    const auto samples = SamplesOf(trail);
+    EXPECT_EQ(samples.front(), kBreak);
+    EXPECT_EQ(samples[1], MapPos(300, 300));
+    EXPECT_EQ(samples.back(), MapPos(51, 51)) << "the opening break went first";
+}
+
+TEST(TrailFile, CountEscapeFrom65535On) {
+    struct Row {
+        const char* legend;
+        std::size_t count;
+        std::string header;
+    };
+    const Row rows[] = {
+        {"largest 16-bit count", 65534, std::string("\xFE\xFF", 2)},
+        {"65535 needs the escape", 65535, std::string("\xFF\xFF\xFF\xFF\x00\x00", 6)},
+        {"beyond 16 bits", 70000, std::string("\xFF\xFF\x70\x11\x01\x00", 6)},
+    };
+    TempDir dir;
+    for (const Row& row : rows) {
+        TrailBuffer trail;
+        for (std::size_t i = 1; i <= row.count; ++i)
+            trail.AddFront(MapPos(1.0 + i * 1e-6, 50.0));
+        const std::string path = dir.File("big.trl");
+        ASSERT_TRUE(trail::SaveTrail(trail, path)) << row.legend;
+        const std::string bytes = ReadFileBytes(path);
+        EXPECT_EQ(bytes.size(), row.header.size() + 24 * row.count) << row.legend;
+        EXPECT_EQ(bytes.substr(0, row.header.size()), row.header) << row.legend;
+
+        TrailBuffer loaded;
+        ASSERT_TRUE(trail::LoadTrail(loaded, path, 1 << 30)) << row.legend;
+        ASSERT_EQ(loaded.Count(), row.count + 2) << row.legend;
+        EXPECT_EQ(SamplesOf(loaded)[1], *trail.NewestToOldest().begin()) << row.legend;
+    }
+}
+
+TEST(TrailFile, DamagedFileIsReportedAndChangesNothing) {
+    TempDir dir;
+    TrailBuffer trail;
+    trail.Record(MapPos(7.0, 7.0), 5, 250);
+    trail.AddBreak();
+    const auto before = SamplesOf(trail);
+    const std::string path = dir.File("damaged.trl");
+
+    // Every truncation point of a valid file.
+    for (std::size_t length = 0; length < kFourSampleFile.size(); ++length) {
+        WriteFileBytes(path, kFourSampleFile.substr(0, length));
+        const auto result = trail::LoadTrail(trail, path, 250);
+        EXPECT_FALSE(result) << "cut at " << length;
+        EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
+        ASSERT_EQ(SamplesOf(trail), before) << "cut at " << length;
+    }
+    // Counts that no file of this size can hold must not be believed (nor allocated).
+    for (const std::string& bytes : {std::string("\xFF\xFF\xFF\xFF\xFF\xFF", 6),
+                                     std::string("\xFF\xFF\x00\x00\x00\x10", 6) + kFourSampleFile,
+                                     std::string("\x05\x00", 2) + kFourSampleFile.substr(2)}) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(trail::LoadTrail(trail, path, 250));
+        ASSERT_EQ(SamplesOf(trail), before);
+    }
+    const auto missing = trail::LoadTrail(trail, dir.File("missing.trl"), 250);
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.error.find("missing.trl"), std::string::npos);
+    EXPECT_EQ(SamplesOf(trail), before);
+}
+
+TEST(TrailFile, FailedSaveNamesThePathAndKeepsWhatWasThere) {
+    TempDir dir;
+    // A folder of that name cannot be replaced by a file: the rename fails after the write.
+    const std::string path = dir.File("walk.trl");
+    std::filesystem::create_directory(path);
+    WriteFileBytes(path + "/keep", "old contents");
+    for (const std::string& target :
+         {path, dir.File("nowhere/walk.trl"), dir.File("nowhere/w.kml")}) {
+        const auto result = trail::SaveTrail(FourSampleTrail(), target);
+        EXPECT_FALSE(result) << target;
+        EXPECT_NE(result.error.find(target), std::string::npos) << result.error;
+    }
+    EXPECT_EQ(ReadFileBytes(path + "/keep"), "old contents");
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
+    EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
+}
+
+} // namespace
