@@ -1,5 +1,7 @@
 #include "view/SymbolPainter.h"
 
+#include "points/MapPoint.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -108,4 +110,9 @@ const QPen& TrailPens::Pen(int level) const {
 
 const QBrush& TrailPens::Brush(int level) const {
     return brushes_[static_cast<std::size_t>(std::clamp(level, 0, kTrailLevels - 1))];
+}
+
+void DrawMapPoint(const CMapPoint& point, QPainter& painter, QPoint centre, bool showLabel) {
+    DrawSymbol(painter, centre, point.GetSymbol(), point.GetLineColour(), point.GetFillColour(),
+               point.GetSize(), QString::fromStdString(point.GetName()), showLabel);
 }

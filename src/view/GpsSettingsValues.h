@@ -1,0 +1,51 @@
+#pragma once
+
+#include "view/ViewSettings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The values the three pages of the GPS Settings sheet edit, apart from their widgets: filled
+// from ViewSettings when the sheet opens and copied back when it closes, whichever way.
+struct GpsSettingsValues {
+    // Position page
+    std::int32_t symbol = -1;
+    std::int32_t size = -1;
+    std::int32_t fillColour = -1;
+    std::int32_t lineColour = -1;
+    std::int32_t updateRateMs = 0;
+    // Trail page
+    std::int32_t trailStyle = -1;
+    std::int32_t trailLength = 0;
+    double trailMinDelta = 0.0;
+    std::int32_t trailColour = -1;
+    std::int32_t trailSize = -1;
+    // Connection page: -1 when the stored port has no entry in the list
+    std::int32_t portIndex = -1;
+    std::string baudText;
+    std::string device; // the "GPSDevice" override; empty means the COM port's device
+
+    static GpsSettingsValues From(const ViewSettings& settings, std::string device);
+    // Copies the values into settings: COM port = port index + 1, the baud text read as
+    // ParseBaudText does, the marker look through the marker's setters.
+    void ApplyTo(ViewSettings& settings) const;
+};
+
+// The page checks; each returns the message to show, or nothing when the text is acceptable.
+// On success *value holds the number read.
+inline constexpr std::int32_t kMinUpdateRateMs = 100, kMaxUpdateRateMs = 9999;
+inline constexpr std::int32_t kMinTrailLength = 10, kMaxTrailLength = 9999;
+inline constexpr double kMinTrailMinDelta = 0.0, kMaxTrailMinDelta = 1000.0;
+inline constexpr std::size_t kMaxBaudTextLength = 6;
+
+std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value);
+std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value);
+std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value);
+std::optional<std::string> CheckBaudText(std::string_view text);
+
+// Reads a baud rate the way a "%d" scan does: leading blanks skipped, an optional sign, the
+// digits up to the first non-digit ("12ab" is 12). Gives 4800 when no number can be read or
+// the number does not fit.
+std::int32_t ParseBaudText(std::string_view text);

@@ -1,0 +1,96 @@
+// Loading a map with the calibration and points files beside it, and writing the calibration.
+#include "view/MapView.h"
+
+#include "calib/CalibrationFile.h"
+#include "platform/ImageLoader.h"
+#include "platform/MessageBox.h"
+#include "points/PointsFile.h"
+
+#include <QApplication>
+
+namespace {
+
+// The wait cursor for as long as an image decodes.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+QImage MapView::LoadMapImage(const QString& path) {
+    WaitCursor wait;
+    return platform::LoadMapImageFile(path);
+}
+
+bool MapView::LoadMap(const QString& path) {
+    // The old image goes first, whatever the new one turns out to be; zoom and scroll are
+    // kept for a load that fails.
+    const double zoom = geometry_.Zoom();
+    const ViewPoint scroll = geometry_.ScrollOffset();
+    mapImage_ = QImage();
+    geometry_.SetImageSize(0, 0);
+
+    QImage image = LoadMapImage(path);
+    if (image.isNull()) {
+        geometry_.SetZoom(zoom);
+        geometry_.SetScrollOffset(scroll);
+        update();
+        return false;
+    }
+    mapImage_ = std::move(image);
+    geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
+    mapBaseName_ = calib::MapBaseName(path.toStdString());
+
+    const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
+    const calib::CalibrationLoadResult calibration =
+        calib::LoadCalibrationFile(calibrationPath, calibration_);
+    switch (calibration.status) {
+    case calib::CalibrationLoadStatus::Missing:
+        platform::ShowMessage(this, "This map has no calibration information.", "Warning",
+                              platform::MessageIcon::Warning);
+        break;
+    case calib::CalibrationLoadStatus::ReadError:
+    case calib::CalibrationLoadStatus::Damaged:
+        platform::ShowMessage(this, QString::fromStdString(calibration.error), "Load Error",
+                              platform::MessageIcon::Error);
+        break;
+    case calib::CalibrationLoadStatus::Loaded: {
+        // Three points on one line give no transform; the old parameters stay in use.
+        const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
+        if (!why.empty())
+            platform::ShowMessage(this,
+                                  QString::fromStdString(calibrationPath) + ": " +
+                                      QString::fromUtf8(why.data(), qsizetype(why.size())),
+                                  "Warning", platform::MessageIcon::Warning);
+        break;
+    }
+    }
+
+    mapPoints_.clear();
+    points::MapPointList loaded;
+    const points::PointsReadResult read =
+        points::ReadPointsFile(calib::PointsFileName(mapBaseName_), loaded);
+    if (read)
+        mapPoints_ = std::move(loaded);
+    else if (read.status != points::PointsReadResult::Status::NotFound)
+        platform::ShowMessage(this, QString::fromStdString(read.error), "Load Error",
+                              platform::MessageIcon::Error);
+
+    update();
+    return true;
+}
+
+bool MapView::SaveCalibration() {
+    const std::string path = calib::CalibrationFileName(mapBaseName_);
+    const platform::FileResult saved = calib::SaveCalibrationFile(path, calibration_);
+    if (!saved) {
+        platform::ShowMessage(this, "Unable to write file: " + QString::fromStdString(path),
+                              "Save Error", platform::MessageIcon::Error);
+        return false;
+    }
+    return true;
+}

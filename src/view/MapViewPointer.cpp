@@ -1,0 +1,153 @@
+// Stylus, mouse and touch on the map view: tap selects, drag scrolls, hold (or the right
+// button) opens the context menu; the cursor line.
+#include "view/MapView.h"
+
+#include "calib/RangeBearing.h"
+#include "coords/CoordFormat.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <chrono>
+
+namespace {
+
+long long NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+ViewPoint ToViewPoint(const QPointF& p) {
+    return {static_cast<int>(p.x()), static_cast<int>(p.y())};
+}
+
+} // namespace
+
+void MapView::CreatePointerHandling() {
+    holdTimer_ = new QTimer(this);
+    holdTimer_->setSingleShot(true);
+    holdTimer_->setInterval(PointerGesture::kHoldTimeMs);
+    connect(holdTimer_, &QTimer::timeout, this, [this] {
+        if (gesture_.HoldTimeout(NowMs()) == PointerGesture::Action::Hold)
+            ShowContextMenu(gesture_.PressPoint());
+    });
+
+    contextMenu_ = new QMenu("Context", this);
+    const struct {
+        const char* text;
+        int id;
+    } items[] = {{"New Point at Cursor", kCmdNewPointAtCursor},
+                 {"Go to GPS Position", kCmdGoToGpsPosition},
+                 {"Go to Map Centre", kCmdGoToMapCentre}};
+    for (const auto& item : items) {
+        QAction* action = contextMenu_->addAction(item.text);
+        action->setData(item.id);
+        connect(action, &QAction::triggered, this, [this, id = item.id] { OnContextCommand(id); });
+    }
+}
+
+void MapView::OnContextCommand(int id) {
+    switch (id) {
+    case kCmdNewPointAtCursor:
+        OnNewPointAtCursor();
+        break;
+    case kCmdGoToGpsPosition:
+        CentreOnGps();
+        break;
+    case kCmdGoToMapCentre:
+        GoToMapCentre();
+        break;
+    default:
+        break;
+    }
+}
+
+void MapView::SetNewPointAtCursorHandler(std::function<void()> handler) {
+    newPointAtCursor_ = std::move(handler);
+}
+
+void MapView::OnNewPointAtCursor() {
+    // The map point dialogs hook themselves in here.
+    if (newPointAtCursor_)
+        newPointAtCursor_();
+}
+
+void MapView::ShowContextMenu(ViewPoint at) {
+    // Right edge at the press point, top at its row, as the handheld placed it.
+    const QSize size = contextMenu_->sizeHint();
+    contextMenu_->popup(mapToGlobal(QPoint(at.x - size.width(), at.y)));
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    const ViewPoint at = ToViewPoint(event->position());
+    if (event->button() == Qt::RightButton) {
+        holdTimer_->stop();
+        ShowContextMenu(at);
+        event->accept();
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    gesture_.Press(at, NowMs());
+    geometry_.Press();
+    holdTimer_->start();
+    event->accept();
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || !gesture_.Pressed()) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const ViewPoint at = ToViewPoint(event->position());
+    if (gesture_.Move(at, NowMs()) == PointerGesture::Action::DragTo) {
+        holdTimer_->stop();
+        geometry_.DragTo(gesture_.PressPoint(), at);
+        update();
+    }
+    event->accept();
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    holdTimer_->stop();
+    const ViewPoint at = ToViewPoint(event->position());
+    const ViewPoint press = gesture_.PressPoint();
+    switch (gesture_.Release(at, NowMs())) {
+    case PointerGesture::Action::DragEnd:
+        geometry_.Release(press, at);
+        update();
+        break;
+    case PointerGesture::Action::Tap:
+        geometry_.Release(press, at);
+        SetSelection(ScreenToImage(at));
+        UpdateSelectionText();
+        break;
+    case PointerGesture::Action::Hold:
+        ShowContextMenu(press);
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+void MapView::UpdateSelectionText() {
+    const MapPos geo = PixelToGeo(selection_);
+    std::string text = "Sel: " + coords::FormatPosition(geo, coordFormat_);
+    if (gpsConnected_) {
+        // Measured from the position the link holds, fix or not.
+        const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
+        text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
+                coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
+    }
+    SetCursorText(QString::fromStdString(text));
+}

@@ -1,0 +1,293 @@
+#include "view/MapView.h"
+
+#include "PixelHelpers.h"
+#include "platform/QSettingsStore.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+// With the initial calibration and no map (image height 0), geographic (52 - row / 100 N,
+// column / 100 E) lies on image pixel (column, row).
+MapPos GeoAt(double column, double row) {
+    return MapPos(column / 100.0, 52.0 - row / 100.0);
+}
+
+struct Fixture {
+    MemorySettingsStore store;
+    std::unique_ptr<MapView> view;
+
+    explicit Fixture(int w, int h) {
+        view = std::make_unique<MapView>(store);
+        view->resize(w, h);
+        view->show();                             // delivers the resize
+        view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
+    }
+    QImage Frame() {
+        QImage image = pixels::Blank(view->width(), view->height(), Qt::blue);
+        QPainter painter(&image);
+        view->PaintFrame(painter);
+        return image;
+    }
+    void SetTrail(const std::vector<MapPos>& oldestFirst, int style, int size, int length) {
+        trail::TrailBuffer trail;
+        for (const MapPos& p : oldestFirst)
+            trail.AddFront(p);
+        view->SetTrail(trail);
+        ViewSettings s = view->Settings();
+        s.trailStyle = style;
+        s.trailSize = size;
+        s.trailLength = length; // set directly: a hand-made record may hold anything
+        view->SetSettings(s);
+        view->SetShowTrail(true);
+    }
+};
+
+QImage RedMap(int w, int h) {
+    QImage map(w, h, QImage::Format_RGB32);
+    map.fill(Qt::red);
+    return map;
+}
+
+TEST(MapViewPaint, NoMapPaintsTheWholeClientWhite) {
+    Fixture f(120, 80);
+    EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 120, 80)), 120 * 80);
+}
+
+TEST(MapViewPaint, WhiteMarginsTable) {
+    struct Row {
+        const char* legend;
+        ViewPoint scroll;
+        QRect red; // where the map shows; everything else is white
+    };
+    const Row rows[] = {
+        {"at the origin", {0, 0}, QRect(0, 0, 100, 60)},
+        {"negative x offset: band on the left", {-20, 0}, QRect(20, 0, 100, 60)},
+        {"negative y offset: band on top", {0, -7}, QRect(0, 7, 100, 60)},
+        {"scrolled right: band on the right", {30, 10}, QRect(0, 0, 70, 50)},
+        {"far away: all white", {100000, 0}, QRect()},
+    };
+    for (const Row& row : rows) {
+        Fixture f(200, 100);
+        f.view->SetMapImage(RedMap(100, 60));
+        f.view->Geometry().SetScrollOffset(row.scroll);
+        const QImage frame = f.Frame();
+        const int redCount = pixels::Count(frame, kRed, frame.rect());
+        EXPECT_EQ(redCount, row.red.width() * row.red.height()) << row.legend;
+        EXPECT_EQ(pixels::Count(frame, kRed, row.red), redCount) << row.legend;
+        EXPECT_EQ(pixels::Count(frame, kWhite, frame.rect()), 200 * 100 - redCount) << row.legend;
+    }
+}
+
+TEST(MapViewPaint, MapLiesUnderTheOverlaysAtHighZoom) {
+    // Image column 10 (red on white) at 800% scrolled by 3 pixels: starts at view x 77, where
+    // ImageToScreen puts image x 10.0.
+    QImage map(40, 40, QImage::Format_RGB32);
+    map.fill(Qt::white);
+    for (int y = 0; y < 40; ++y)
+        map.setPixel(10, y, kRed);
+    Fixture f(200, 100);
+    f.view->SetMapImage(map);
+    f.view->SetZoom(8.0);
+    f.view->Geometry().SetScrollOffset({3, 0});
+    const QImage frame = f.Frame();
+    const auto at = f.view->ImageToScreen(MapPos(10.0, 1.0), {3, 0});
+    ASSERT_TRUE(at);
+    EXPECT_EQ(at->x, 77);
+    EXPECT_EQ(frame.pixel(76, 20), kWhite);
+    EXPECT_EQ(frame.pixel(77, 20), kRed);
+    EXPECT_EQ(frame.pixel(84, 20), kRed);
+    EXPECT_EQ(frame.pixel(85, 20), kWhite);
+}
+
+TEST(MapViewPaint, TrailShadeLevelsTable) {
+    struct Row {
+        const char* legend;
+        int count;
+        int length;
+        QRgb oldest;
+        QRgb newest;
+    };
+    const Row rows[] = {
+        {"250 of 250: black to level 19", 250, 250, qRgb(0, 0, 0), qRgb(0, 242, 0)},
+        {"10 of 250: starts at level 18", 10, 250, qRgb(0, 229, 0), qRgb(0, 242, 0)},
+        {"20 of 20: the middle one is level 10", 20, 20, qRgb(0, 0, 0), qRgb(0, 229, 0)},
+        {"more samples than the length stay on the ramp", 30, 20, kBlack, qRgb(0, 229, 0)},
+        {"a stored length of 0 stays on the ramp", 5, 0, kBlack, kBlack},
+    };
+    for (const Row& row : rows) {
+        Fixture f(1300, 20);
+        std::vector<MapPos> samples;
+        for (int i = 0; i < row.count; ++i)
+            samples.push_back(GeoAt(5 + 5 * i, 10));
+        f.SetTrail(samples, /*dots*/ 0, 1, row.length);
+        const QImage frame = f.Frame();
+        EXPECT_EQ(frame.pixel(5, 10), row.oldest) << row.legend;
+        EXPECT_EQ(frame.pixel(5 + 5 * (row.count - 1), 10), row.newest) << row.legend;
+        if (row.count == 20 && row.length == 20) {
+            EXPECT_EQ(frame.pixel(5 + 5 * 10, 10), qRgb(0, 127, 0)) << "Green level 10";
+        }
+    }
+}
+
+TEST(MapViewPaint, LinesBreaksAndUnplaceablePositionsLeaveGaps) {
+    struct Row {
+        const char* legend;
+        MapPos middle; // sample between (60, 10) and (110, 10)
+        bool joined;   // the line runs on through x 85
+    };
+    const Row rows[] = {
+        {"no break", GeoAt(85, 10), true},
+        {"a break starts a new line", MapPos(), false},
+        {"a position beyond 32-bit pixels", MapPos(1e300, 52.0), false},
+    };
+    for (const Row& row : rows) {
+        Fixture f(200, 20);
+        f.SetTrail({GeoAt(10, 10), GeoAt(60, 10), row.middle, GeoAt(110, 10), GeoAt(160, 10)},
+                   /*lines*/ 1, 1, 250);
+        const QImage frame = f.Frame();
+        EXPECT_NE(frame.pixel(35, 10), kWhite) << row.legend;
+        EXPECT_EQ(frame.pixel(72, 10) != kWhite, row.joined) << row.legend;
+        EXPECT_EQ(frame.pixel(98, 10) != kWhite, row.joined) << row.legend;
+        EXPECT_NE(frame.pixel(135, 10), kWhite) << row.legend;
+    }
+}
+
+TEST(MapViewPaint, LinesThinOutVerticesWithin3Pixels) {
+    Fixture f(200, 40);
+    // Segment start at (10, 10); three samples within 3 pixels of it are skipped, so the line
+    // to (10, 30) starts at the segment start and runs straight down column 10.
+    f.SetTrail({GeoAt(10, 10), GeoAt(11, 10), GeoAt(12, 10), GeoAt(11, 11), GeoAt(10, 30)}, 1, 0,
+               250);
+    const QImage frame = f.Frame();
+    EXPECT_NE(frame.pixel(10, 20), kWhite);
+    EXPECT_EQ(frame.pixel(12, 10), kWhite) << "no line to the skipped vertex";
+}
+
+TEST(MapViewPaint, TrailIsLeftOutWhileDragging) {
+    Fixture f(200, 20);
+    f.SetTrail({GeoAt(10, 10), GeoAt(60, 10)}, 1, 1, 250);
+    f.view->Geometry().Press();
+    f.view->Geometry().DragTo({0, 0}, {0, 0});
+    EXPECT_EQ(f.Frame().pixel(35, 10), kWhite);
+    f.view->Geometry().Release({0, 0}, {0, 0});
+    EXPECT_NE(f.Frame().pixel(35, 10), kWhite);
+}
+
+TEST(MapViewPaint, GpsMarkerTable) {
+    struct Row {
+        const char* legend;
+        MapPos position;
+        bool hasFix;
+        QRgb centre;
+    };
+    const Row rows[] = {
+        {"with a fix: yellow", GeoAt(50, 30), true, qRgb(255, 255, 0)},
+        {"without a fix: black", GeoAt(50, 30), false, kBlack},
+        {"position not yet known: nothing", MapPos(), true, kWhite},
+    };
+    for (const Row& row : rows) {
+        Fixture f(100, 60);
+        gps::GpsFix fix;
+        fix.position = row.position;
+        fix.hasFix = row.hasFix;
+        f.view->SetGpsFix(fix);
+        const QImage frame = f.Frame();
+        EXPECT_EQ(frame.pixel(50, 30), row.centre) << row.legend;
+        if (!row.hasFix) {
+            EXPECT_EQ(frame.pixel(45, 30), kBlack) << "black outline too";
+        }
+    }
+}
+
+TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
+    Fixture f(200, 100);
+    f.view->SetMapPoints({CMapPoint("Inn", GeoAt(40, 50), 3, 1, 5, 1, ""),
+                          CMapPoint("Far", GeoAt(400, 50), 1, 1, 5, 1, "")});
+    f.view->SetSelection(MapPos(150.0, 20.0));
+    QImage frame = f.Frame();
+    EXPECT_EQ(frame.pixel(40, 50), kWhite) << "points hidden until shown";
+    f.view->SetShowMapPoints(true);
+    f.view->SetShowLabels(true);
+    frame = f.Frame();
+    EXPECT_EQ(frame.pixel(40, 50), qRgb(0, 255, 255));
+    EXPECT_GT(pixels::Count(frame, qRgb(0, 0, 255), QRect(45, 50, 40, 20)), 0) << "label";
+    for (int x = 143; x <= 157; ++x)
+        EXPECT_EQ(frame.pixel(x, 20), kBlack) << "selection crosshair at column " << x;
+}
+
+TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
+    Fixture f(200, 100);
+    const QRgb background = f.view->palette().color(QPalette::Window).rgb();
+    f.view->ShowStatusInfo(true);
+    f.view->ShowCursorInfo(true);
+    f.view->SetCursorText("Sel: 1 2");
+    const QImage frame = f.Frame();
+    const QRect top = StatusLineRect(200, 100);
+    const QRect bottom = CursorLineRect(200, 100);
+    EXPECT_EQ(top.top(), 0);
+    EXPECT_EQ(bottom.bottom(), 99) << "height h - 1 from bottom - h + 1";
+    EXPECT_GT(top.height(), 5);
+    for (const QRect& line : {top, bottom}) {
+        const int n = pixels::Count(frame, background, line);
+        EXPECT_GT(n, line.width() * line.height() / 2) << "line background";
+        EXPECT_LT(n, line.width() * line.height()) << "some text on it";
+    }
+    EXPECT_EQ(frame.pixel(100, 50), kWhite) << "between the lines: the (empty) map";
+}
+
+TEST(SettingsStore, RoundTripThroughAnIniFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("quilo.ini");
+    ViewSettings written;
+    written.baudRate = 115200;
+    written.trailMinDelta = 2.5;
+    written.trailColour = 3;
+    written.positionMarker.SetSymbol(4);
+    {
+        platform::QSettingsStore store(path);
+        written.Save(store);
+        EXPECT_TRUE(store.Sync());
+    }
+    {
+        const platform::QSettingsStore store(path);
+        ViewSettings read;
+        read.Load(store);
+        EXPECT_EQ(read.baudRate, 115200);
+        EXPECT_EQ(read.trailMinDelta, 3.0);
+        EXPECT_EQ(read.trailColour, 3);
+        EXPECT_EQ(read.positionMarker.GetSymbol(), 4);
+        EXPECT_EQ(read.trailLength, 250);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[Settings]"));
+    EXPECT_TRUE(text.contains("TrailMinDelta=3"));
+}
+
+TEST(SettingsStore, DamagedIniValuesReadAsDefaults) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("quilo.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nTrailLength=abc\nGPSCOMPort=3\nTrailSize=99999999999\n");
+    file.close();
+    const platform::QSettingsStore store(path);
+    EXPECT_EQ(store.ReadInt("Settings", "TrailLength", 250), 250);
+    EXPECT_EQ(store.ReadInt("Settings", "GPSCOMPort", 8), 3);
+    EXPECT_EQ(store.ReadInt("Settings", "TrailSize", 2), 2) << "beyond 32 bits";
+    EXPECT_EQ(store.ReadInt("Settings", "Missing", 17), 17);
+}
+
+} // namespace
