@@ -1,1 +1,195 @@
+// quilo-tool decode as a harness: line cutting, output fields, errors, and the same results
+// under a comma-decimal locale.
+#include "gps/NmeaDecode.h"
+
+#include "Subprocess.h"
+
+#include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kTool = QUILO_TOOL_PATH;
+
+const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+const std::string kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39";
+const std::string kRmc = "$GPRMC,1,V,4807.038,S,01131.000,W,,,,,*00";
+
+struct ToolRow {
+    const char* legend;
+    std::string input;
+    std::string output;
+};
+
+const ToolRow kToolRows[] = {
+    {"each type with its values, CR LF", kGga + "\r\n" + kGsa + "\r\n" + kRmc + "\r\n",
+     "1\tGGA\t1\t48.117300001780194\t11.516666666666666\t8\t0.9\t545.4\n"
+     "2\tGSA\t1\t5\t1.3\n"
+     "3\tRMC\t1\t-48.117300001780194\t-11.516666666666666\n"},
+    {"LF, CR and CR LF each end one line; CR CR LF is two",
+     "$GPGSV,x\n" + kGsa + "\r" + kGsa + "\r\r\n" + kGsa,
+     "2\tGSA\t1\t5\t1.3\n3\tGSA\t1\t5\t1.3\n5\tGSA\t1\t5\t1.3\n"},
+    {"absent GGA values print as a fresh record's",
+     "$GPGGA,1,4807.038,N,01131.000,E,0,,,,M,,M,,*00\n",
+     "1\tGGA\t1\t48.117300001780194\t11.516666666666666\t-1\t-1\t0\n"},
+    {"a refused line prints only its verdict",
+     "$GNRMC,,V,,,,,,,,,,N*53\n$GPGGA,1,,,,,0,05,28.92,,M,,M,,\n$GPGSA,A,3*00\n",
+     "1\tRMC\t0\n2\tGGA\t0\n3\tGSA\t0\n"},
+    {"other types, comments and lower case print nothing",
+     "# $GPGGA,123519,4807.038,N\n$gpgga,1,2,N,3,E,1,,,,,,,,\n$GPGLL,4807.038,N\n", ""},
+    {"NUL bytes and garbage do not break the stream",
+     "\0\0\0\0\xff\xfe$GPR\n"s + "$GPGGA,1,48\0"s + "7.038,N,01131.000,E,,,,,,,,,\n" + kGsa,
+     "2\tGGA\t1\t48\t11.516666666666666\t-1\t-1\t0\n3\tGSA\t1\t5\t1.3\n"},
+    {"empty input", "", ""},
+};
+
+TEST(DecodeTool, OutputTable) {
+    for (const auto& row : kToolRows) {
+        const auto result = testsupport::Run(kTool, {"decode"}, row.input);
+        EXPECT_EQ(result.status, 0) << row.legend;
+        EXPECT_EQ(result.out, row.output) << row.legend;
+        EXPECT_EQ(result.err, "") << row.legend;
+    }
+}
+
+TEST(DecodeTool, FileArgumentReadsTheSameBytes) {
+    const std::string dir = testsupport::MakeTempDir();
+    const std::string path = dir + "/capture.log";
+    testsupport::WriteFile(path, kToolRows[0].input);
+    const auto result = testsupport::Run(kTool, {"decode", path}, "");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, kToolRows[0].output);
+    ::unlink(path.c_str());
+    ::rmdir(dir.c_str());
+}
+
+TEST(DecodeTool, BadInputExitsTwoWithOneLine) {
+    const std::string dir = testsupport::MakeTempDir();
+    const std::vector<std::vector<std::string>> cases = {
+        {"decode", dir + "/missing.log"}, // no such file
+        {"decode", dir},                  // a directory
+        {"decode", "a.log", "b.log"},     // two files
+        {"decode", "--verbose"},          // unknown option
+    };
+    for (const auto& args : cases) {
+        const auto result = testsupport::Run(kTool, args, "");
+        EXPECT_EQ(result.status, 2) << args.back();
+        EXPECT_EQ(result.out, "") << args.back();
+        ASSERT_FALSE(result.err.empty()) << args.back();
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    }
+    ::rmdir(dir.c_str());
+}
+
+// Numbers must not follow the process locale. Prefer a real comma-decimal C locale (installed,
+// or compiled into a temporary directory with localedef); without one, a C++ global locale
+// whose decimal point is ',' still catches any stream formatting that is not imbued.
+class CommaLocale {
+public:
+    CommaLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"}) {
+            if (std::setlocale(LC_ALL, name) && Comma()) {
+                name_ = name;
+                break;
+            }
+        }
+        if (name_.empty() && CompileLocale() && std::setlocale(LC_ALL, "de_DE.UTF-8") && Comma())
+            name_ = "de_DE.UTF-8";
+        if (name_.empty()) {
+            std::setlocale(LC_ALL, saved_.c_str());
+            std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+        } else {
+            std::locale::global(std::locale(name_));
+        }
+    }
+    ~CommaLocale() {
+        std::locale::global(std::locale::classic());
+        std::setlocale(LC_ALL, saved_.c_str());
+        if (!dir_.empty())
+            testsupport::Run("/bin/rm", {"-rf", dir_}, "");
+    }
+    // The locale a child process should get, e.g. {"LC_ALL=de_DE.UTF-8", "LOCPATH=..."}.
+    std::vector<std::string> Environment() const {
+        std::vector<std::string> env;
+        if (!name_.empty())
+            env.push_back("LC_ALL=" + name_);
+        if (!dir_.empty())
+            env.push_back("LOCPATH=" + dir_);
+        return env;
+    }
+    const std::string& Name() const { return name_; }
+
+private:
+    struct CommaPoint : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    static bool Comma() { return std::localeconv()->decimal_point[0] == ','; }
+    bool CompileLocale() {
+        if (::access("/usr/bin/localedef", X_OK) != 0)
+            return false;
+        dir_ = testsupport::MakeTempDir();
+        const auto made = testsupport::Run(
+            "/usr/bin/localedef", {"-c", "-i", "de_DE", "-f", "UTF-8", dir_ + "/de_DE.UTF-8"}, "");
+        if (made.status != 0 && made.status != 1) // 1: warnings only, with -c
+            return false;
+        ::setenv("LOCPATH", dir_.c_str(), 1);
+        return true;
+    }
+
+    std::string saved_;
+    std::string name_;
+    std::string dir_;
+};
+
+struct Decoded {
+    bool ok;
+    double a, b, c;
+    friend bool operator==(const Decoded&, const Decoded&) = default;
+};
+
+std::vector<Decoded> DecodeAll(const std::vector<std::string>& lines) {
+    std::vector<Decoded> out;
+    for (const auto& line : lines) {
+        gps::GgaRecord gga;
+        gps::RmcRecord rmc;
+        gps::GsaRecord gsa;
+        out.push_back({gps::DecodeGga(line, gga), gga.latitude, gga.longitude, gga.hdop});
+        out.push_back({gps::DecodeGga(line, gga), gga.altitude, gga.satellites * 1.0, 0});
+        out.push_back({gps::DecodeRmc(line, rmc), rmc.latitude, rmc.longitude, 0});
+        out.push_back({gps::DecodeGsa(line, gsa), gsa.hdop, gsa.satellitesUsed * 1.0, 0});
+    }
+    return out;
+}
+
+TEST(DecodeTool, CommaDecimalLocaleGivesIdenticalResults) {
+    const std::vector<std::string> lines = {kGga, kGsa, kRmc,
+                                            "$GNGGA,1,5327.03598945,N,00214.41467156,W,1,08,7.5,"
+                                            "36.3017,M,51.6775,M,,*5B"};
+    const auto expected = DecodeAll(lines);
+    const std::string input = kGga + "\n" + kGsa + "\n" + kRmc + "\n" + lines[3] + "\n";
+    const auto expectedTool = testsupport::Run(kTool, {"decode"}, input);
+    ASSERT_EQ(expectedTool.status, 0);
+    ASSERT_NE(expectedTool.out.find("545.4"), std::string::npos);
+
+    CommaLocale locale;
+    if (locale.Name().empty())
+        std::cerr << "note: no comma-decimal C locale available; using a C++ numpunct facet\n";
+    std::ostringstream probe;
+    probe << 0.5;
+    ASSERT_EQ(probe.str(), "0,5") << "the comma locale did not take effect";
+
+    EXPECT_EQ(DecodeAll(lines), expected);
+    const auto tool = testsupport::Run(kTool, {"decode"}, input, locale.Environment());
+    EXPECT_EQ(tool.status, 0);
+    EXPECT_EQ(tool.out, expectedTool.out);
+}
+
+} // namespace

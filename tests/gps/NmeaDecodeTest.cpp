@@ -1,12 +1,292 @@
 #include "gps/NmeaDecode.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
-TEST(NmeaDecode, Smoke) {
-    gps::GgaRecord r;
-    ASSERT_TRUE(
-        gps::DecodeGga("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", r));
-    EXPECT_EQ(r.latitude, 48.117300001780194);
+
+using namespace std::string_view_literals;
+
+constexpr std::string_view kMunich =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+
+TEST(NmeaSentence, TypeTable) {
+    struct Row {
+        const char* legend;
+        std::string_view line;
+        std::string_view type;
+    };
+    const Row rows[] = {
+        {"GPS talker", kMunich, "GGA"},
+        {"talker is not looked at", "$GNRMC,", "RMC"},
+        {"any talker", "$LCGSA,", "GSA"},
+        {"exactly six characters", "$GPGSA", "GSA"},
+        {"five characters", "$GPGG", ""},
+        {"empty line", "", ""},
+        {"lower case is kept as it is", "$gpgga,", "gga"},
+        {"bytes are bytes", "\0\0\0GGA"sv, "GGA"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(gps::NmeaSentenceType(row.line), row.type) << row.legend;
 }
+
+TEST(NmeaSentence, SplitTable) {
+    struct Row {
+        const char* legend;
+        std::string_view line;
+        std::vector<std::string> fields;
+    };
+    const Row rows[] = {
+        {"empty fields keep their places", "$GPGSA,A,,3*39", {"$GPGSA", "A", "", "3"}},
+        {"no comma is one field", "abc", {"abc"}},
+        {"empty line is one empty field", "", {""}},
+        {"trailing comma gives an empty last field", "$X,a,", {"$X", "a", ""}},
+        {"star before the last comma is ordinary", "$X,a*1,b*2", {"$X", "a*1", "b"}},
+        {"everything behind the star is cut", "$X,b*47\n\r junk", {"$X", "b"}},
+        {"no checksum at all", "$X,b\n", {"$X", "b\n"}},
+        {"NUL bytes are ordinary", "$X,\0,b"sv, {"$X", std::string(1, '\0'), "b"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> fields{"stale"};
+        const auto count = gps::NmeaSplitFields(row.line, fields);
+        EXPECT_EQ(fields, row.fields) << row.legend;
+        EXPECT_EQ(count, static_cast<std::int32_t>(row.fields.size())) << row.legend;
+    }
+}
+
+TEST(NmeaDecode, CoordinateTable) {
+    struct Row {
+        const char* legend;
+        bool latitude;
+        std::string_view field;
+        std::string_view hemisphere;
+        double expected;
+    };
+    const Row rows[] = {
+        {"minutes pass through a float", true, "4807.038", "N", 48.117300001780194},
+        {"whole minutes are exact", false, "01131.000", "E", 11.516666666666666},
+        {"south negates", true, "4807.038", "S", -48.117300001780194},
+        {"west negates", false, "01131.000", "W", -11.516666666666666},
+        {"lower-case s stays positive", true, "4807.038", "s", 48.117300001780194},
+        {"W does not negate a latitude", true, "4807.038", "W", 48.117300001780194},
+        {"empty hemisphere stays positive", false, "01131.000", "", 11.516666666666666},
+        {"zero degrees", false, "00005.5", "E", 0.09166666666666666},
+        {"sixty minutes is the next degree", true, "8960.0000", "N", 90.0},
+        {"degrees only", true, "48", "N", 48.0},
+        {"field shorter than the degrees", false, "4", "E", 4.0},
+        {"empty field", true, "", "N", 0.0},
+        {"garbage minutes count as 0", true, "48ab", "N", 48.0},
+        {"infinite minutes count as 0", true, "48inf", "N", 48.0},
+        {"nan minutes count as 0", false, "011nan", "E", 11.0},
+    };
+    for (const auto& row : rows) {
+        const double value = row.latitude ? gps::NmeaLatitude(row.field, row.hemisphere)
+                                          : gps::NmeaLongitude(row.field, row.hemisphere);
+        EXPECT_EQ(value, row.expected) << row.legend;
+    }
+}
+
+TEST(NmeaDecode, AbsurdMinutesStayFinite) {
+    // A minutes value beyond any int must not reach an int conversion.
+    for (const auto* field : {"481e30", "48-1e30", "483.4e38", "4899999999999.5"})
+        EXPECT_TRUE(std::isfinite(gps::NmeaLatitude(field, "N"))) << field;
+}
+
+TEST(NmeaDecode, GgaTable) {
+    struct Row {
+        const char* legend;
+        std::string_view line;
+        bool ok;
+        gps::GgaRecord expected;
+    };
+    const Row rows[] = {
+        {"the reference sentence",
+         kMunich,
+         true,
+         {48.117300001780194, 11.516666666666666, 8, 0.9, 545.4}},
+        {"south and west",
+         "$GPGGA,123519,4807.038,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,*47",
+         true,
+         {-48.117300001780194, -11.516666666666666, 8, 0.9, 545.4}},
+        {"wrong checksum and other talker",
+         "$GNGGA,1,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,M,,*00",
+         true,
+         {48.117300001780194, 11.516666666666666, 8, 0.9, 545.4}},
+        {"fix quality 0 with a position is a position",
+         "$GPGGA,1,4807.038,N,01131.000,E,0,,,,M,,M,,*00",
+         true,
+         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+        {"no position: values read all the same",
+         "$GPGGA,1,,,,,0,05,28.92,12.5,M,,M,,*00",
+         false,
+         {0.0, 0.0, 5, 28.92, 12.5}},
+        {"only the latitude",
+         "$GPGGA,1,4807.038,N,,,1,05,,,M,,M,,",
+         false,
+         {0.0, 0.0, 5, -1.0, 0.0}},
+        {"malformed numbers keep the old values",
+         "$GPGGA,1,4807.038,N,01131.000,E,1,x,M,-,M,,M,,",
+         true,
+         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+        {"more fields than 15",
+         "$GPGGA,1,0000.0000,N,00000.0000,E,1,00,0.0,0,M,,M,,,extra,*00",
+         true,
+         {0.0, 0.0, 0, 0.0, 0.0}},
+    };
+    for (const auto& row : rows) {
+        gps::GgaRecord record;
+        EXPECT_EQ(gps::DecodeGga(row.line, record), row.ok) << row.legend;
+        EXPECT_EQ(record.latitude, row.expected.latitude) << row.legend;
+        EXPECT_EQ(record.longitude, row.expected.longitude) << row.legend;
+        EXPECT_EQ(record.satellites, row.expected.satellites) << row.legend;
+        EXPECT_EQ(record.hdop, row.expected.hdop) << row.legend;
+        EXPECT_EQ(record.altitude, row.expected.altitude) << row.legend;
+    }
+}
+
+TEST(NmeaDecode, RmcTable) {
+    struct Row {
+        const char* legend;
+        std::string_view line;
+        bool ok;
+        double latitude, longitude;
+    };
+    const Row rows[] = {
+        {"valid", "$GPRMC,1,A,4807.038,N,01131.000,E,,,,,*6A", true, 48.117300001780194,
+         11.516666666666666},
+        {"void status with a position is a position", "$GPRMC,1,V,4807.038,S,01131.000,W,,,,,",
+         true, -48.117300001780194, -11.516666666666666},
+        {"wrong checksum is not noticed", "$GPRMC,1,A,4807.038,N,01131.000,E,,,,,*00", true,
+         48.117300001780194, 11.516666666666666},
+        {"NMEA 2.3 mode field", "$GPRMC,1,A,4807.038,N,01131.000,E,,,,,,A*00", true,
+         48.117300001780194, 11.516666666666666},
+        {"empty position", "$GPRMC,,V,,,,,,,,,,N*53", false, -1.0, -1.0},
+        {"empty longitude only", "$GPRMC,1,A,4807.038,N,,E,,,,,", false, -1.0, -1.0},
+        {"11 fields", "$GPRMC,1,A,4807.038,N,01131.000,E,,,,*00", false, -1.0, -1.0},
+        {"a star before the last comma is ordinary", "$GPRMC,1,A,4807.038,N,01131.000,E,,*0,,,",
+         true, 48.117300001780194, 11.516666666666666},
+    };
+    for (const auto& row : rows) {
+        gps::RmcRecord record{-1.0, -1.0};
+        EXPECT_EQ(gps::DecodeRmc(row.line, record), row.ok) << row.legend;
+        EXPECT_EQ(record.latitude, row.latitude) << row.legend;
+        EXPECT_EQ(record.longitude, row.longitude) << row.legend;
+    }
+}
+
+TEST(NmeaDecode, GsaTable) {
+    struct Row {
+        const char* legend;
+        std::string_view line;
+        bool ok;
+        std::int32_t satellitesUsed;
+        double hdop;
+    };
+    const Row rows[] = {
+        {"the reference sentence", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39", true, 5, 1.3},
+        {"empty hdop is 0", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,,2.1*39", true, 5, 0.0},
+        {"malformed hdop is 0", "$GPGSA,A,3,04,,,,,,,,,,,,2.5,x,2.1", true, 1, 0.0},
+        {"all twelve slots", "$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,1.0,0.8,0.6,1*00", true, 12,
+         0.8},
+        {"no satellites, system-id field", "$GNGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99,1*33", true, 0,
+         99.99},
+        {"17 fields", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3*39", false, -7, -7.0},
+    };
+    for (const auto& row : rows) {
+        gps::GsaRecord record{-7, -7.0};
+        EXPECT_EQ(gps::DecodeGsa(row.line, record), row.ok) << row.legend;
+        EXPECT_EQ(record.satellitesUsed, row.satellitesUsed) << row.legend;
+        EXPECT_EQ(record.hdop, row.hdop) << row.legend;
+    }
+}
+
+// Lines that each decoder must refuse without touching its record.
+TEST(NmeaDecode, RefusedLinesLeaveRecordsUntouched) {
+    const std::string_view lines[] = {
+        "$GPGG",                                                             // too short for a type
+        "$gpgga,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", // lower case
+        "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,*47",  // 14 fields
+        "$GPRMC,1,A,4807.038,N,01131.000,E,,,,*00",                          // 11 fields
+        "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3*39",                       // 17 fields
+        "$GPGLL,4807.038,N,01131.000,E,123519,A,,,,,,,,,,,,,,",              // other type
+        "",
+    };
+    for (const auto line : lines) {
+        gps::GgaRecord gga{1.0, 2.0, 3, 4.0, 5.0};
+        gps::RmcRecord rmc{1.0, 2.0};
+        gps::GsaRecord gsa{3, 4.0};
+        EXPECT_FALSE(gps::DecodeGga(line, gga)) << line;
+        EXPECT_FALSE(gps::DecodeRmc(line, rmc)) << line;
+        EXPECT_FALSE(gps::DecodeGsa(line, gsa)) << line;
+        EXPECT_EQ(gga.latitude, 1.0);
+        EXPECT_EQ(gga.longitude, 2.0);
+        EXPECT_EQ(gga.satellites, 3);
+        EXPECT_EQ(gga.hdop, 4.0);
+        EXPECT_EQ(gga.altitude, 5.0);
+        EXPECT_EQ(rmc.latitude, 1.0);
+        EXPECT_EQ(rmc.longitude, 2.0);
+        EXPECT_EQ(gsa.satellitesUsed, 3);
+        EXPECT_EQ(gsa.hdop, 4.0);
+    }
+}
+
+// Hostile lines: the decoders' own allocation-free splitting must agree with NmeaSplitFields
+// field for field, and every value must stay finite.
+TEST(NmeaDecode, RandomLinesAgreeWithTheFieldList) {
+    std::mt19937 random(20261208);
+    const std::string alphabet = std::string("$,*.,,,0123456789NSEWe+- \r\nx", 28) + '\0';
+    const char* const heads[] = {"$GPGGA,", "$GNRMC,", "$GPGSA,", "$GPGGA", ""};
+    std::vector<std::string> f;
+    for (int i = 0; i < 20000; ++i) {
+        std::string line = heads[i % 5];
+        const int length = static_cast<int>(random() % 90);
+        for (int k = 0; k < length; ++k)
+            line += alphabet[random() % alphabet.size()];
+        const auto count = gps::NmeaSplitFields(line, f);
+        const std::string type = gps::NmeaSentenceType(line);
+
+        gps::GgaRecord gga;
+        const bool ggaOk = gps::DecodeGga(line, gga);
+        const bool ggaExpected = type == "GGA" && count >= 15 && !f[2].empty() && !f[4].empty();
+        ASSERT_EQ(ggaOk, ggaExpected) << line;
+        if (ggaOk) {
+            ASSERT_EQ(gga.latitude, gps::NmeaLatitude(f[2], f[3])) << line;
+            ASSERT_EQ(gga.longitude, gps::NmeaLongitude(f[4], f[5])) << line;
+            ASSERT_TRUE(std::isfinite(gga.hdop) && std::isfinite(gga.altitude)) << line;
+        }
+
+        gps::RmcRecord rmc;
+        const bool rmcOk = gps::DecodeRmc(line, rmc);
+        ASSERT_EQ(rmcOk, type == "RMC" && count >= 12 && !f[3].empty() && !f[5].empty()) << line;
+        if (rmcOk) {
+            ASSERT_EQ(rmc.latitude, gps::NmeaLatitude(f[3], f[4])) << line;
+            ASSERT_EQ(rmc.longitude, gps::NmeaLongitude(f[5], f[6])) << line;
+        }
+
+        gps::GsaRecord gsa;
+        const bool gsaOk = gps::DecodeGsa(line, gsa);
+        ASSERT_EQ(gsaOk, type == "GSA" && count >= 18) << line;
+        if (gsaOk) {
+            int used = 0;
+            for (int s = 3; s <= 14; ++s)
+                used += f[s].empty() ? 0 : 1;
+            ASSERT_EQ(gsa.satellitesUsed, used) << line;
+            ASSERT_TRUE(std::isfinite(gsa.hdop)) << line;
+        }
+    }
+}
+
+TEST(NmeaDecode, ManyCommasCostNoMoreThanTheLine) {
+    std::string line = "$GPGSA" + std::string(1 << 20, ',');
+    gps::GsaRecord gsa;
+    ASSERT_TRUE(gps::DecodeGsa(line, gsa));
+    EXPECT_EQ(gsa.satellitesUsed, 0);
+    std::vector<std::string> fields;
+    EXPECT_EQ(gps::NmeaSplitFields(line, fields), (1 << 20) + 1);
+}
+
 } // namespace
