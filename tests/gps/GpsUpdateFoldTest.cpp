@@ -1,0 +1,177 @@
+// The update fold, the status line texts and the rate limit, without threads.
+#include "gps/GpsUpdateFold.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using coords::CoordFormat;
+
+// Real sentences (NMEA 0183 reference examples) and variants of them.
+constexpr const char* kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+constexpr const char* kGgaHdop25 =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,2.5,545.4,M,46.9,M,,*47";
+constexpr const char* kGgaNoPosition = "$GPGGA,123519,,,,,0,05,,,M,,M,,*47";
+constexpr const char* kGgaEmptySatsHdop =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,,,545.4,M,46.9,M,,*47";
+constexpr const char* kGgaBelowSea =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,2.5,-12.0,M,46.9,M,,*47";
+constexpr const char* kRmcSouthWest =
+    "$GPRMC,123519,A,3351.000,S,15112.918,W,022.4,084.4,230394,003.1,W*6A";
+constexpr const char* kRmcNoPosition = "$GPRMC,123519,V,,,,,,,230394,,*6A";
+constexpr const char* kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39";
+constexpr const char* kGsaNoHdop = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,,2.1*39";
+constexpr const char* kGsv = "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75";
+
+constexpr const char* kMunich = "GPS: 11°31'0.0E 48°07'2.3N";
+
+TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
+    // Every batch starts from a fix with 7 satellites, hdop 2.0, altitude 100 and no fix.
+    struct Row {
+        const char* legend;
+        std::vector<const char*> lines;
+        bool hasNewPosition;
+        bool fixLost;
+        std::string status;
+    } rows[] = {
+        {"GGA then GSA: position from GGA, satellites and hdop from GSA",
+         {kGga, kGsa},
+         true,
+         false,
+         std::string(kMunich) + " A:545m S:5 P:77%"},
+        {"RMC with position then GGA without: recorded, then lost; old satellites",
+         {kRmcSouthWest, kGgaNoPosition},
+         true,
+         true,
+         "GPS: Connected, no fix available. Sats:7"},
+        {"lost, then a position again",
+         {kGgaNoPosition, kRmcSouthWest},
+         true,
+         false,
+         "GPS: 151°12'55.1W 33°51'0.0S A:100m S:7 P:50%"},
+        {"RMC without position alone",
+         {kRmcNoPosition},
+         false,
+         true,
+         "GPS: Connected, no fix available. Sats:7"},
+        {"hdop below 1", {kGga}, true, false, std::string(kMunich) + " A:545m S:8 P:100+%"},
+        {"hdop 2.5", {kGgaHdop25}, true, false, std::string(kMunich) + " A:545m S:8 P:40%"},
+        {"empty GGA fields keep the batch's GSA values",
+         {kGsa, kGgaEmptySatsHdop},
+         true,
+         false,
+         std::string(kMunich) + " A:545m S:5 P:77%"},
+        {"altitude below 0 keeps the remembered one",
+         {kGgaBelowSea},
+         true,
+         false,
+         std::string(kMunich) + " A:100m S:8 P:40%"},
+        {"GSA without hdop stores 0: no precision part",
+         {kGga, kGsaNoHdop},
+         true,
+         false,
+         std::string(kMunich) + " A:545m S:5"},
+        {"other types change nothing",
+         {kGsv, "$GP", "junk"},
+         false,
+         false,
+         "GPS: Connected, no fix available. Sats:7"},
+        {"empty batch", {}, false, false, "GPS: Connected, no fix available. Sats:7"},
+    };
+    for (const Row& row : rows) {
+        gps::GpsFix fix;
+        fix.satellites = 7;
+        fix.hdop = 2.0;
+        fix.altitude = 100.0;
+        gps::GpsUpdateFold fold;
+        for (const char* line : row.lines)
+            fold.Add(line);
+        const gps::GpsBatchResult result = fold.ApplyTo(fix);
+        EXPECT_EQ(result.hasNewPosition, row.hasNewPosition) << row.legend;
+        EXPECT_EQ(result.fixLost, row.fixLost) << row.legend;
+        if (row.hasNewPosition) {
+            EXPECT_EQ(fix.position, result.newPosition) << row.legend;
+        }
+        EXPECT_EQ(gps::StatusText(fix, CoordFormat::Dms), row.status) << row.legend;
+    }
+}
+
+TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
+    gps::GpsFix fix;
+    gps::GpsUpdateFold fold;
+    fold.Add(kGga);
+    fold.ApplyTo(fix);
+    EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
+    EXPECT_DOUBLE_EQ(fix.position.x, 11.516666666666666);
+    EXPECT_TRUE(fix.hasFix);
+    // A later batch without a position keeps position and fix.
+    gps::GpsUpdateFold().ApplyTo(fix);
+    EXPECT_TRUE(fix.hasFix);
+    EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
+}
+
+TEST(GpsStatus, Texts) {
+    auto withFix = [](double altitude, std::int32_t satellites, double hdop) {
+        gps::GpsFix fix;
+        fix.position = MapPos(-0.0014, 51.4778);
+        fix.hasFix = true;
+        fix.altitude = altitude;
+        fix.satellites = satellites;
+        fix.hdop = hdop;
+        return fix;
+    };
+    struct Row {
+        const char* legend;
+        gps::GpsFix fix;
+        CoordFormat format;
+        const char* text;
+    } rows[] = {
+        {"example of the handbook", withFix(545.4, 8, 1.5), CoordFormat::Dms,
+         "GPS: 0°00'5.0W 51°28'40.1N A:545m S:8 P:67%"},
+        {"hdop exactly 1", withFix(545.4, 8, 1.0), CoordFormat::Dm,
+         "GPS: 0°0.08'W 51°28.67'N A:545m S:8 P:100%"},
+        {"no altitude, no hdop", withFix(0.0, 0, -1.0), CoordFormat::Deg,
+         "GPS: 0.0014°W 51.4778°N S:0"},
+        {"hdop 0", withFix(12.5, 3, 0.0), CoordFormat::Deg, "GPS: 0.0014°W 51.4778°N A:12m S:3"},
+        {"huge hdop rounds to 0%", withFix(1.0, 4, 1000.0), CoordFormat::Deg,
+         "GPS: 0.0014°W 51.4778°N A:1m S:4 P:0%"},
+        {"no fix", gps::GpsFix{}, CoordFormat::Dms, "GPS: Connected, no fix available. Sats:0"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(gps::StatusText(row.fix, row.format), row.text) << row.legend;
+    EXPECT_EQ(gps::StatusConnected(), "GPS: Connected.");
+    EXPECT_EQ(gps::StatusDisconnected(), "GPS: Disconnected.");
+    EXPECT_EQ(gps::StatusReadError(), "GPS: COM port read error.");
+}
+
+TEST(GpsUpdateRateLimit, AdmitsAtMostOnePerRate) {
+    struct Step {
+        std::uint32_t now;
+        bool admitted;
+    };
+    struct Row {
+        const char* legend;
+        std::uint32_t rate;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"first message only starts the clock", 1000, {{5000, false}, {5999, false}, {6000, true}}},
+        {"rate 0 takes every message", 0, {{5000, true}, {5000, true}}},
+        {"a message every 750 ms, one handled per second",
+         1000,
+         {{0, false}, {750, false}, {1500, true}, {2250, false}, {3000, true}, {3750, false}}},
+        {"wrap-around of the 32-bit tick",
+         1000,
+         {{0xFFFFFF00u, false}, {0x000000F0u, false}, {0x00000300u, true}}},
+    };
+    for (const Row& row : rows) {
+        gps::GpsUpdateRateLimit limit;
+        for (const Step& step : row.steps)
+            EXPECT_EQ(limit.Admit(step.now, row.rate), step.admitted)
+                << row.legend << " at " << step.now;
+    }
+}
+
+} // namespace
