@@ -1,0 +1,176 @@
+#include "points/EditMapPointsDlg.h"
+
+#include "platform/MessageBox.h"
+#include "points/EditMapPointDlg.h"
+#include "points/PointsKml.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace points {
+
+namespace {
+
+QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, QWidget* parent)
+    : QDialog(parent), points_(points) {
+    setWindowTitle(tr("Edit Map Points"));
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("points"));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    const auto makeButton = [this](const QString& text, const char* objectName) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(objectName));
+        button->setAutoDefault(false);
+        return button;
+    };
+    QPushButton* show = makeButton(tr("Show"), "show");
+    QPushButton* add = makeButton(tr("New..."), "new");
+    QPushButton* edit = makeButton(tr("Edit..."), "edit");
+    QPushButton* remove = makeButton(tr("Delete"), "delete");
+    QPushButton* exportKml = makeButton(tr("Export..."), "export");
+    QPushButton* close = makeButton(tr("Close"), "close");
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(show);
+    column->addSpacing(12);
+    column->addWidget(add);
+    column->addWidget(edit);
+    column->addWidget(remove);
+    column->addSpacing(12);
+    column->addWidget(exportKml);
+    column->addStretch(1);
+    column->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(column);
+
+    connect(show, &QPushButton::clicked, this, &EditMapPointsDlg::OnShow);
+    connect(add, &QPushButton::clicked, this, &EditMapPointsDlg::OnNew);
+    connect(edit, &QPushButton::clicked, this, &EditMapPointsDlg::OnEdit);
+    connect(remove, &QPushButton::clicked, this, &EditMapPointsDlg::OnDelete);
+    connect(exportKml, &QPushButton::clicked, this, &EditMapPointsDlg::ExportPointsKml);
+    connect(close, &QPushButton::clicked, this, &EditMapPointsDlg::reject);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &EditMapPointsDlg::OnEdit);
+
+    FillList();
+    list_->setCurrentRow(0); // nothing when the list is empty
+}
+
+void EditMapPointsDlg::FillList() {
+    list_->clear();
+    for (const CMapPoint& point : points_)
+        list_->addItem(ToQString(point.GetName()));
+}
+
+int EditMapPointsDlg::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    const int row = list_->row(selected.front());
+    return row >= 0 && static_cast<std::size_t>(row) < points_.size() ? row : -1;
+}
+
+void EditMapPointsDlg::OnShow() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        platform::ShowMessage(this, tr("Select a point to show on the map."), tr("Error"),
+                              platform::MessageIcon::Information);
+        return;
+    }
+    showPosition = points_[static_cast<std::size_t>(row)].GetPosition();
+    done(kShowResult);
+}
+
+void EditMapPointsDlg::OnNew() {
+    EditMapPointDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    points_.push_back(dialog.MakePoint());
+    list_->addItem(ToQString(points_.back().GetName()));
+    modified = true;
+}
+
+void EditMapPointsDlg::OnEdit() {
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    EditMapPointDlg dialog(this);
+    dialog.LoadFromPoint(points_[static_cast<std::size_t>(row)]);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    points_[static_cast<std::size_t>(row)] = dialog.MakePoint();
+    FillList();
+    list_->setCurrentRow(row);
+    modified = true;
+}
+
+void EditMapPointsDlg::OnDelete() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        platform::ShowMessage(this, tr("Select a point to be deleted."), tr("Error"),
+                              platform::MessageIcon::Information);
+        return;
+    }
+    QMessageBox confirm(QMessageBox::Question, tr("Confirm Deletion"), tr("Delete this point?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    confirm.setDefaultButton(QMessageBox::No);
+    if (confirm.exec() != QMessageBox::Yes)
+        return;
+    points_.erase(points_.begin() + row);
+    delete list_->takeItem(row);
+    // No line stays selected, so a second Delete cannot take the next point by accident.
+    list_->clearSelection();
+    list_->setCurrentRow(-1);
+    modified = true;
+}
+
+void EditMapPointsDlg::ExportPointsKml() {
+    QFileDialog dialog(this, tr("Export Map Points"), QString(), tr("Google KML (*.kml)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("kml"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    if (!WritePointsKml(path.toStdString(), points_)) {
+        platform::ShowMessage(this, tr("Unable to write file: ") + path, tr("Save Error"),
+                              platform::MessageIcon::Error);
+    }
+}
+
+bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
+                             const MapPointList& points) {
+    const platform::FileResult written = WritePointsFile(pointsPath, points);
+    if (!written) {
+        platform::ShowMessage(
+            parent, QObject::tr("Unable to write file: ") + QString::fromStdString(written.error),
+            QObject::tr("Save Error"), platform::MessageIcon::Error);
+    }
+    return written.ok;
+}
+
+EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                   const std::string& pointsPath) {
+    EditMapPointsDlg dialog(points, parent);
+    EditPointsOutcome outcome;
+    outcome.result = dialog.exec();
+    outcome.modified = dialog.IsModified();
+    outcome.showPosition = dialog.ShowPosition();
+    if (outcome.modified)
+        outcome.saved = SavePointsFileReporting(parent, pointsPath, points);
+    return outcome;
+}
+
+} // namespace points

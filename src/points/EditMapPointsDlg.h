@@ -1,0 +1,67 @@
+#pragma once
+
+#include "points/PointsFile.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QListWidget;
+class QPushButton;
+
+namespace points {
+
+// "Edit Map Points": the list of the map's points with Show, New..., Edit... (also a
+// double-click), Delete, Export... and Close. It edits the list in place, so changes take
+// effect at once in memory; writing the points file is the caller's business (see
+// RunEditMapPoints), and Export... writes only the KML document the user names.
+//
+// exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position)
+// and Rejected after Close; IsModified() tells whether New, Edit or Delete changed the list.
+class EditMapPointsDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kShowResult = 1008;
+
+    explicit EditMapPointsDlg(MapPointList& points, QWidget* parent = nullptr);
+
+    [[nodiscard]] bool IsModified() const { return modified; }
+    [[nodiscard]] const MapPos& ShowPosition() const { return showPosition; }
+
+    void OnShow();
+    void OnNew();
+    void OnEdit();
+    void OnDelete();
+    // Asks for a .kml file and writes the points to it; the list and IsModified() stay as they
+    // are. A failure is shown as "Unable to write file: " + path, caption "Save Error".
+    void ExportPointsKml();
+
+private:
+    void FillList();
+    [[nodiscard]] int SelectedRow() const;
+
+    MapPointList& points_;
+    bool modified = false;
+    MapPos showPosition;
+    QListWidget* list_ = nullptr;
+};
+
+struct EditPointsOutcome {
+    int result = QDialog::Rejected; // EditMapPointsDlg::kShowResult after Show
+    bool modified = false;
+    bool saved = false; // the points file was written (only after a change)
+    MapPos showPosition;
+};
+
+// The Edit Points command without its map view part: runs the dialog on points and, when
+// anything changed, whatever button closed it, writes the points file at pointsPath; a failed
+// write is shown as "Unable to write file: <path>: <reason>", caption "Save Error". The caller
+// centres the map on showPosition when result is kShowResult.
+[[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                                 const std::string& pointsPath);
+
+// Writes the points file, showing a failure as above. Returns whether it was written.
+bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
+                             const MapPointList& points);
+
+} // namespace points
