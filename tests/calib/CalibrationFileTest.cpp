@@ -77,7 +77,7 @@ TEST(CalibrationFileTest, LoadCases) {
     };
     std::vector<MapPos> many;
     for (int i = 0; i < 65536; ++i)
-        many.push_back(i % 2 ? MapPos(i * 1e-4, 50 + i * i * 1e-5) : MapPos(i, (i * i * 7) % 1000));
+        many.push_back(i % 2 ? MapPos(i * 1e-4, 50 + i * 1e-5 * i) : MapPos(i, (i * 1L * i) % 997));
 
     struct Row {
         const char* legend;
