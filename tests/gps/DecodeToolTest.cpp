@@ -113,8 +113,10 @@ public:
     ~CommaLocale() {
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, saved_.c_str());
-        if (!dir_.empty())
+        if (!dir_.empty()) {
+            ::unsetenv("LOCPATH");
             testsupport::Run("/bin/rm", {"-rf", dir_}, "");
+        }
     }
     // The locale a child process should get, e.g. {"LC_ALL=de_DE.UTF-8", "LOCPATH=..."}.
     std::vector<std::string> Environment() const {
