@@ -144,6 +144,18 @@ TEST(TrailFile, ThreeHundredSamplesIntoTwoHundredFifty) {
     EXPECT_EQ(samples.front(), kBreak);
     EXPECT_EQ(samples[1], MapPos(300, 300));
     EXPECT_EQ(samples.back(), MapPos(51, 51)) << "the opening break went first";
+
+    // A store already beyond its length (breaks are never trimmed) loses one sample per sample
+    // loaded, not all of its excess.
+    TrailBuffer overfull;
+    for (int i = 1; i <= 10; ++i)
+        overfull.AddFront(MapPos(-i, -i));
+    overfull.AddBreak();
+    overfull.AddBreak(); // 12 entries with a length of 10
+    WriteFileBytes(dir.File("three.trl"),
+                   kFourSampleFile.substr(2, 3 * 24).insert(0, "\x03\x00", 2));
+    ASSERT_TRUE(trail::LoadTrail(overfull, dir.File("three.trl"), 10));
+    EXPECT_EQ(overfull.Count(), 14u);
 }
 
 TEST(TrailFile, CountEscapeFrom65535On) {
