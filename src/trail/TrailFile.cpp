@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "calib/PositionList.h"
 #include "trail/TrailKml.h"
@@ -31,7 +32,14 @@ std::string EncodeTrailFile(const TrailBuffer& trail) {
 
 std::optional<std::vector<MapPos>> DecodeTrailFile(std::string_view bytes) {
     std::size_t cursor = 0;
-    return calib::DecodePositionList(bytes, cursor);
+    auto samples = calib::DecodePositionList(bytes, cursor);
+    // No receiver reports a NaN or infinite position: such a record is damage, and letting it
+    // in would poison every distance measured from it.
+    if (samples && !std::all_of(samples->begin(), samples->end(), [](const MapPos& sample) {
+            return std::isfinite(sample.y) && std::isfinite(sample.x);
+        }))
+        return std::nullopt;
+    return samples;
 }
 
 void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,

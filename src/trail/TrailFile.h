@@ -24,8 +24,8 @@ namespace trail {
 [[nodiscard]] std::string EncodeTrailFile(const TrailBuffer& trail);
 
 // The samples of a trail file in file order (newest first), or nothing when the bytes are not
-// a whole trail file (shorter than the count says). Bytes after the last sample are ignored,
-// as the handheld program ignores them.
+// a whole trail file (shorter than the count says, or a coordinate that is NaN or infinite).
+// Bytes after the last sample are ignored, as the handheld program ignores them.
 [[nodiscard]] std::optional<std::vector<MapPos>> DecodeTrailFile(std::string_view bytes);
 
 // Adds loaded samples (newest first, as read) as the newest part of the trail, fenced by a

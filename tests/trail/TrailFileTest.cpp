@@ -203,10 +203,13 @@ TEST(TrailFile, DamagedFileIsReportedAndChangesNothing) {
         EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
         ASSERT_EQ(SamplesOf(trail), before) << "cut at " << length;
     }
-    // Counts that no file of this size can hold must not be believed (nor allocated).
-    for (const std::string& bytes : {std::string("\xFF\xFF\xFF\xFF\xFF\xFF", 6),
-                                     std::string("\xFF\xFF\x00\x00\x00\x10", 6) + kFourSampleFile,
-                                     std::string("\x05\x00", 2) + kFourSampleFile.substr(2)}) {
+    // Counts that no file of this size can hold must not be believed (nor allocated), and a
+    // NaN latitude is damage.
+    for (const std::string& bytes :
+         {std::string("\xFF\xFF\xFF\xFF\xFF\xFF", 6),
+          std::string("\xFF\xFF\x00\x00\x00\x10", 6) + kFourSampleFile,
+          std::string("\x05\x00", 2) + kFourSampleFile.substr(2),
+          std::string("\x01\x00", 2) + Record("\0\0\0\0\0\0\xF8\x7F", "\0\0\0\0\0\0\0\x40")}) {
         WriteFileBytes(path, bytes);
         EXPECT_FALSE(trail::LoadTrail(trail, path, 250));
         ASSERT_EQ(SamplesOf(trail), before);
