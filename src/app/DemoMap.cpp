@@ -1,7 +1,9 @@
 #include "app/DemoMap.h"
 
 #include "app/DemoTown.h"
+#include "calib/CalibrationFile.h"
 #include "platform/FileIo.h"
+#include "points/PointsFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -268,6 +270,32 @@ bool WriteDemoMap(const QString& dir, QString* error) {
         imagePath.toStdString(), std::string_view(png.constData(), png.size()));
     if (!written)
         return fail(QString::fromStdString(written.error));
+
+    // Three pairs spread over the map, written by the same code that saves a user's
+    // calibration, so the demo also exercises it.
+    calib::CGPSMapFuncs calibration;
+    calibration.SetMagVar(kMagneticVariation);
+    calib::FitResult fit = calib::FitResult::TooFewPairs;
+    for (const Pixel& pixel : CalibrationPixels())
+        fit = calibration.AddCalibrationPoint(MapPos(pixel.x, kMapHeight - pixel.y),
+                                              demo::PixelToGeo(pixel));
+    if (fit != calib::FitResult::Fitted)
+        return fail("the demo calibration points do not fit");
+    const std::string base = calib::MapBaseName(imagePath.toStdString());
+    const platform::FileResult calibrationWritten =
+        calib::SaveCalibrationFile(calib::CalibrationFileName(base), calibration);
+    if (!calibrationWritten)
+        return fail(QString::fromStdString(calibrationWritten.error));
+
+    points::MapPointList list;
+    for (const Place& place : Places())
+        list.emplace_back(std::string(place.name), demo::PixelToGeo(place.pixel), place.symbol,
+                          place.lineColour, place.fillColour, place.size,
+                          std::string(place.description));
+    const platform::FileResult pointsWritten =
+        points::WritePointsFile(calib::PointsFileName(base), list);
+    if (!pointsWritten)
+        return fail(QString::fromStdString(pointsWritten.error));
     return true;
 }
 

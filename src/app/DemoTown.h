@@ -19,6 +19,8 @@ inline constexpr double kMetresPerPixel = 2.0;
 // Geographic position of the top-left corner of pixel (0, 0).
 inline constexpr double kOriginLatitude = 52.2410;
 inline constexpr double kOriginLongitude = -1.9120;
+// Degrees, east positive; small, as in the English Midlands today.
+inline constexpr double kMagneticVariation = 0.4;
 
 // Image pixel, column x from the left edge and row y from the top edge.
 struct Pixel {

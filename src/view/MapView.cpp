@@ -11,6 +11,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent) 
     setFocusPolicy(Qt::StrongFocus);
     settings_.Load(store);
     geometry_.SetClientSize(width(), height());
+    CreatePointerHandling();
 }
 
 void MapView::SetMapImage(QImage image) {

@@ -8,12 +8,24 @@
 #include "view/SymbolPainter.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewSettings.h"
+// Map loading, GPS link and pointer handling (MapViewMap/Gps/Pointer.cpp).
+#include "coords/CoordFormat.h"
+#include "gps/GpsLink.h"
+#include "gps/GpsUpdateFold.h"
+#include "view/PointerGesture.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <vector>
+
+class QMenu;
+class QTimer;
 
 class SettingsStore;
 
@@ -113,9 +125,58 @@ public:
     // it; benchmarks and tests call it on an image of the client size).
     void PaintFrame(QPainter& painter);
 
+    // --- Map loading (MapViewMap.cpp) --------------------------------------------------------
+    // Loads the image at path with the calibration and points files beside it (the path minus
+    // its last four characters, plus ".mcd" and ".pts"); zoom 1.0, scroll (0, 0), repaint.
+    // False when the image cannot be decoded: no image is left, the rest stays as it was.
+    bool LoadMap(const QString& path);
+    // Decodes a map image under the wait cursor; null when it cannot be read.
+    [[nodiscard]] static QImage LoadMapImage(const QString& path);
+    // Writes the loaded map's calibration file; false after telling the user.
+    bool SaveCalibration();
+    [[nodiscard]] const std::string& MapBaseName() const { return mapBaseName_; }
+
+    // --- GPS link and trail commands (MapViewGps.cpp) ---------------------------------------
+    // The reader thread posts this event; OnGpsUpdate handles it on this thread.
+    static constexpr QEvent::Type kGpsUpdateEvent = static_cast<QEvent::Type>(QEvent::User + 1);
+    void OnGpsConnect();
+    void OnGpsDisconnect();
+    void OnGpsUpdate();
+    void OnClearTrail();
+    // Trail file or KML by the extension; false after a message box.
+    bool SaveTrail(const QString& path);
+    bool LoadTrail(const QString& path);
+    // Track: recording on or off; turning it on adds a break.
+    void SetTracking(bool on);
+    [[nodiscard]] bool Tracking() const { return trail_.recording; }
+    // Takes effect at the next tap or GPS update.
+    void SetCoordFormat(coords::CoordFormat format) { coordFormat_ = format; }
+    [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
+    // A device path used instead of the configured COM port ("quilo --gps PATH").
+    void SetGpsDevice(std::string device) { gpsDevice_ = std::move(device); }
+    // Replaces the link (tests shorten its polling); disconnects first.
+    void SetGpsLinkOptions(const gps::GpsLinkOptions& options);
+
+    // --- Pointer and context menu (MapViewPointer.cpp) --------------------------------------
+    static constexpr int kCmdNewPointAtCursor = 32830;
+    static constexpr int kCmdGoToGpsPosition = 32833;
+    static constexpr int kCmdGoToMapCentre = 32834;
+    // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected.
+    void UpdateSelectionText();
+    // "New Point at Cursor": runs the handler the map point dialogs set.
+    void OnNewPointAtCursor();
+    void SetNewPointAtCursorHandler(std::function<void()> handler);
+    void OnContextCommand(int id);
+    [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
+    [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     [[nodiscard]] MapScene Scene() const;
@@ -140,4 +201,17 @@ private:
     bool follow_ = false;
     InfoLine statusLine_{QStringLiteral("GPS:"), false};
     InfoLine cursorLine_{QStringLiteral("Sel:"), false};
+
+    // Map loading, GPS link and pointer state (MapViewMap/Gps/Pointer.cpp).
+    void CreatePointerHandling();
+    void ShowContextMenu(ViewPoint at);
+    std::string mapBaseName_;
+    coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
+    std::string gpsDevice_;
+    std::unique_ptr<gps::GpsLink> gpsLink_;
+    gps::GpsUpdateRateLimit rateLimit_;
+    PointerGesture gesture_;
+    QTimer* holdTimer_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    std::function<void()> newPointAtCursor_;
 };

@@ -107,3 +107,11 @@ bool MapView::LoadTrail(const QString& path) {
     update();
     return true;
 }
+
+bool MapView::event(QEvent* event) {
+    if (event->type() == kGpsUpdateEvent) {
+        OnGpsUpdate();
+        return true;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,482 @@
+#include "app/CGPSMapFrame.h"
+
+#include "app/ToolbarIcons.h"
+#include "platform/MessageBox.h"
+#include "view/MapView.h"
+#include "view/SettingsStore.h"
+#include "view/ViewSettings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace app;
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::size_t ToggleIndex(ShowFlag flag) {
+    const auto it = std::find_if(kButtonToggles.begin(), kButtonToggles.end(),
+                                 [flag](const ButtonToggleDef& d) { return d.flag == flag; });
+    return static_cast<std::size_t>(it - kButtonToggles.begin());
+}
+
+bool IsButtonToggle(ShowFlag flag) {
+    return ToggleIndex(flag) < kButtonToggles.size();
+}
+
+} // namespace
+
+CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), store_(store) {
+    setWindowTitle("QUILO");
+    setWindowIcon(MakeAppIcon());
+    // The toolbar is shown and hidden by its own commands only, not by a docking menu.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+CGPSMapFrame::~CGPSMapFrame() = default;
+
+bool CGPSMapFrame::Create() {
+    view_ = new MapView(store_, this);
+    if (view_ == nullptr)
+        return false;
+    setCentralWidget(view_);
+    view_->setFocus();
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    ApplyStoredShowFlags();
+    OnCommand(kCmdTrack);
+    return true;
+}
+
+void CGPSMapFrame::BuildActions() {
+    zoomGroup_ = new QActionGroup(this);
+    // Optional exclusivity: zoom in and out leave no item marked.
+    zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    formatGroup_ = new QActionGroup(this);
+    formatGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+
+    auto add = [this](int id, const QString& text) {
+        auto* action = new QAction(text, this);
+        actions_[id] = action;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        return action;
+    };
+    for (const MenuItemDef& item : kMenuItems) {
+        QAction* action = add(item.id, ToQString(item.text));
+        switch (item.kind) {
+        case ItemKind::Plain:
+            break;
+        case ItemKind::Check:
+            action->setCheckable(true);
+            break;
+        case ItemKind::ZoomRadio:
+            action->setCheckable(true);
+            zoomGroup_->addAction(action);
+            break;
+        case ItemKind::FormatRadio:
+            action->setCheckable(true);
+            formatGroup_->addAction(action);
+            break;
+        }
+    }
+    for (const ToolbarButtonDef& button : kToolbarButtons) {
+        if (button.id == 0)
+            continue;
+        QAction* action = add(button.id, ToQString(button.tip));
+        action->setIcon(MakeToolbarIcon(button.icon));
+        action->setToolTip(ToQString(button.tip));
+        const bool toggle =
+            std::any_of(kButtonToggles.begin(), kButtonToggles.end(),
+                        [&button](const ButtonToggleDef& d) { return d.buttonId == button.id; });
+        action->setCheckable(toggle);
+    }
+    Action(kCmdMenuBarToolbar)->setIcon(MakeToolbarToggleIcon());
+    Action(kCmdMenuBarToolbar)->setToolTip("Toolbar");
+    Action(kCmdAppExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Action(kCmdAppExit)->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(Action(kCmdAppExit));
+    Action(kCmdZoom100)->setChecked(true);
+
+    // Commands of windows not built into the frame stay greyed until someone handles them.
+    for (int id : {kCmdEnterCalibrationPoint, kCmdEditPoints, kCmdMapSettings, kCmdStorePosition,
+                   kCmdGpsSettings})
+        Action(id)->setEnabled(handlers_.count(id) != 0);
+}
+
+void CGPSMapFrame::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    for (std::string_view title : kMenuTitles) {
+        QMenu* menu = bar->addMenu(ToQString(title));
+        std::map<std::string_view, QMenu*> submenus;
+        for (const MenuItemDef& item : kMenuItems) {
+            if (item.menu != title)
+                continue;
+            QMenu* target = menu;
+            if (!item.submenu.empty()) {
+                auto& sub = submenus[item.submenu];
+                if (sub == nullptr)
+                    sub = menu->addMenu(ToQString(item.submenu));
+                target = sub;
+            }
+            target->addAction(Action(item.id));
+        }
+    }
+    toolbarToggle_ = new QToolButton(bar);
+    toolbarToggle_->setDefaultAction(Action(kCmdMenuBarToolbar));
+    toolbarToggle_->setAutoRaise(true);
+    bar->setCornerWidget(toolbarToggle_, Qt::TopRightCorner);
+}
+
+void CGPSMapFrame::BuildToolBar() {
+    toolBar_ = new QToolBar("Toolbar", this);
+    toolBar_->setObjectName("toolbar");
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    for (const ToolbarButtonDef& button : kToolbarButtons) {
+        if (button.id == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(Action(button.id));
+    }
+    addToolBar(Qt::BottomToolBarArea, toolBar_);
+    toolBar_->hide();
+    RefreshToolbarChecks();
+}
+
+void CGPSMapFrame::ApplyStoredShowFlags() {
+    for (const ShowKeyDef& key : kShowKeysReadOrder) {
+        if (store_.ReadInt(kSettingsSection, key.key, key.defaultValue) != 0)
+            Toggle(key.flag);
+    }
+}
+
+QAction* CGPSMapFrame::Action(int id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+bool CGPSMapFrame::ToolbarShown() const {
+    // isHidden, not isVisible: the frame itself may not be on screen yet.
+    return toolBar_ != nullptr && !toolBar_->isHidden();
+}
+
+bool CGPSMapFrame::ButtonState(ShowFlag flag) const {
+    const std::size_t i = ToggleIndex(flag);
+    return i < buttonStates_.size() && buttonStates_[i];
+}
+
+void CGPSMapFrame::SetButtonState(ShowFlag flag, bool on) {
+    const std::size_t i = ToggleIndex(flag);
+    buttonStates_[i] = on;
+    Action(kButtonToggles[i].buttonId)->setChecked(on);
+    Action(kButtonToggles[i].menuId)->setChecked(on);
+    switch (flag) {
+    case ShowFlag::FollowGps:
+        view_->SetFollow(on);
+        break;
+    case ShowFlag::MapPoints:
+        view_->SetShowMapPoints(on);
+        break;
+    case ShowFlag::Labels:
+        view_->SetShowLabels(on);
+        break;
+    case ShowFlag::GpsTrail:
+        view_->SetShowTrail(on);
+        break;
+    default:
+        break;
+    }
+}
+
+void CGPSMapFrame::Toggle(ShowFlag flag) {
+    if (IsButtonToggle(flag)) {
+        SetButtonState(flag, !ButtonState(flag));
+        return;
+    }
+    switch (flag) {
+    case ShowFlag::Toolbar:
+        toolBar_->setVisible(!ToolbarShown());
+        RefreshToolbarChecks();
+        break;
+    case ShowFlag::StatusInfo:
+        showStatusInfo_ = !showStatusInfo_;
+        Action(kCmdStatusInfo)->setChecked(showStatusInfo_);
+        view_->ShowStatusInfo(showStatusInfo_);
+        break;
+    case ShowFlag::CursorInfo:
+        showCursorInfo_ = !showCursorInfo_;
+        Action(kCmdCursorInfo)->setChecked(showCursorInfo_);
+        view_->ShowCursorInfo(showCursorInfo_);
+        break;
+    default:
+        break;
+    }
+}
+
+void CGPSMapFrame::RefreshToolbarChecks() {
+    const bool shown = ToolbarShown();
+    Action(kCmdViewToolbar)->setChecked(shown);
+    Action(kCmdMenuBarToolbar)->setChecked(shown);
+}
+
+void CGPSMapFrame::SetZoomRadio(int id) {
+    for (QAction* action : zoomGroup_->actions())
+        action->setChecked(false);
+    if (id != 0)
+        Action(id)->setChecked(true);
+}
+
+void CGPSMapFrame::SetZoom(double factor) {
+    zoomFactor_ = factor;
+    view_->SetZoom(factor);
+}
+
+void CGPSMapFrame::SetCommandHandler(int id, std::function<void()> handler) {
+    handlers_[id] = std::move(handler);
+    if (QAction* action = Action(id))
+        action->setEnabled(handlers_[id] != nullptr);
+}
+
+void CGPSMapFrame::OnCommand(int id) {
+    if (const auto it = handlers_.find(id); it != handlers_.end() && it->second) {
+        it->second();
+        return;
+    }
+    for (const ZoomDef& zoom : kZoomLevels) {
+        if (zoom.id == id) {
+            SetZoom(zoom.factor);
+            SetZoomRadio(id);
+            return;
+        }
+    }
+    for (const ButtonToggleDef& toggle : kButtonToggles) {
+        if (toggle.buttonId == id || toggle.menuId == id) {
+            Toggle(toggle.flag);
+            return;
+        }
+    }
+    switch (id) {
+    case kCmdLoadMap:
+        OnLoadMap();
+        break;
+    case kCmdSaveTrail:
+        OnSaveTrail();
+        break;
+    case kCmdLoadTrail:
+        OnLoadTrail();
+        break;
+    case kCmdExit:
+        OnExit();
+        break;
+    case kCmdAppExit:
+        close();
+        break;
+    case kCmdZoomIn:
+        SetZoom(zoomFactor_ * kZoomInStep);
+        SetZoomRadio(0);
+        break;
+    case kCmdZoomOut:
+        SetZoom(zoomFactor_ * kZoomOutStep);
+        SetZoomRadio(0);
+        break;
+    case kCmdCentreOnGps:
+    case kCmdButtonCentreOnGps:
+        view_->CentreOnGps();
+        break;
+    case kCmdMapCentre:
+        view_->GoToMapCentre();
+        break;
+    case kCmdStatusInfo:
+        Toggle(ShowFlag::StatusInfo);
+        break;
+    case kCmdCursorInfo:
+        Toggle(ShowFlag::CursorInfo);
+        break;
+    case kCmdTrack:
+        tracking_ = !tracking_;
+        Action(kCmdTrack)->setChecked(tracking_);
+        view_->SetTracking(tracking_);
+        break;
+    case kCmdViewToolbar:
+    case kCmdMenuBarToolbar:
+        Toggle(ShowFlag::Toolbar);
+        break;
+    case kCmdFormatDms:
+    case kCmdFormatDm:
+    case kCmdFormatDeg:
+        for (QAction* action : formatGroup_->actions())
+            action->setChecked(false);
+        Action(id)->setChecked(true);
+        view_->SetCoordFormat(static_cast<coords::CoordFormat>(id - kCmdFormatDms));
+        break;
+    case kCmdGpsConnect:
+        view_->OnGpsConnect();
+        break;
+    case kCmdGpsDisconnect:
+        view_->OnGpsDisconnect();
+        break;
+    case kCmdClearTrail:
+        view_->OnClearTrail();
+        break;
+    case kCmdAbout:
+        OnAbout();
+        break;
+    default:
+        break;
+    }
+}
+
+void CGPSMapFrame::OnExit() {
+    for (const ShowKeyDef& key : kShowKeysWriteOrder) {
+        bool on = false;
+        switch (key.flag) {
+        case ShowFlag::Toolbar:
+            on = ToolbarShown();
+            break;
+        case ShowFlag::StatusInfo:
+            on = showStatusInfo_;
+            break;
+        case ShowFlag::CursorInfo:
+            on = showCursorInfo_;
+            break;
+        default:
+            on = ButtonState(key.flag);
+            break;
+        }
+        store_.WriteInt(kSettingsSection, key.key, on ? 1 : 0);
+    }
+    close();
+}
+
+QStringList CGPSMapFrame::QtFileFilters(std::string_view filter) {
+    QStringList out;
+    const QStringList parts = ToQString(filter).split('|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        if (description.isEmpty())
+            break; // the closing "||"
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == "*.*")
+                pattern = "*"; // Linux file names need not have a dot
+        }
+        // Qt reads the patterns from the last parentheses, so a description that already
+        // names its pattern loses that part.
+        if (description.endsWith(')')) {
+            const qsizetype open = description.lastIndexOf('(');
+            if (open > 0)
+                description = description.left(open).trimmed();
+        }
+        out << description + " (" + patterns.join(' ') + ")";
+    }
+    return out;
+}
+
+void CGPSMapFrame::OnLoadMap() {
+    QFileDialog dialog(this, ToQString(kMapDialogTitle));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(QtFileFilters(kMapFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    LoadMapFile(dialog.selectedFiles().first());
+}
+
+bool CGPSMapFrame::LoadMapFile(const QString& path) {
+    if (!view_->LoadMap(path)) {
+        platform::ShowMessage(this, "Failed to load map", "Error", platform::MessageIcon::Warning);
+        return false;
+    }
+    zoomFactor_ = 1.0;
+    SetZoomRadio(kCmdZoom100);
+    return true;
+}
+
+void CGPSMapFrame::OnSaveTrail() {
+    QFileDialog dialog(this, "Save Trail");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = QtFileFilters(kTrailSaveFilter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix("trl");
+    // A name typed without an extension takes the one of the chosen type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        dialog.setDefaultSuffix(f == filters.value(1) ? "kml" : "trl");
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveTrailFile(dialog.selectedFiles().first());
+}
+
+void CGPSMapFrame::SaveTrailFile(const QString& path) {
+    view_->SaveTrail(path);
+}
+
+void CGPSMapFrame::OnLoadTrail() {
+    QFileDialog dialog(this, "Load Trail");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtFileFilters(kTrailLoadFilter));
+    dialog.setDefaultSuffix("trl");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    LoadTrailFile(dialog.selectedFiles().first());
+}
+
+void CGPSMapFrame::LoadTrailFile(const QString& path) {
+    view_->LoadTrail(path);
+}
+
+void CGPSMapFrame::OnAbout() {
+    QDialog dialog(this);
+    dialog.setWindowTitle("About QUILO");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* icon = new QLabel(&dialog);
+    icon->setPixmap(MakeAppIcon().pixmap(64, 64));
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon);
+    auto* name = new QLabel("<b>QUILO</b>", &dialog);
+    name->setAlignment(Qt::AlignCenter);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    name->setFont(big);
+    layout->addWidget(name);
+    for (const char* line :
+         {"Version " QUILO_VERSION_TEXT, "Written by the QUILO developers",
+          "Contact: quilo-dev@lists.example.org", "https://quilo.example.org/"}) {
+        auto* label = new QLabel(line, &dialog);
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(label);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+void CGPSMapFrame::keyPressEvent(QKeyEvent* event) {
+    if (view_ != nullptr)
+        view_->ScrollByKey(event->key());
+    QMainWindow::keyPressEvent(event);
+}

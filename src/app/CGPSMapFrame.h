@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/Commands.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+
+class MapView;
+class QAction;
+class QActionGroup;
+class QToolBar;
+class QToolButton;
+class SettingsStore;
+
+// The frame window: the menu bar with its toolbar toggle, the bottom toolbar and the map view
+// filling the rest. It turns commands into calls on the view, keeps check marks and button
+// states in step, and keeps the seven show flags in the settings store.
+class CGPSMapFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // store must outlive the frame; the view reads its settings from it and Exit writes the
+    // show flags into it.
+    explicit CGPSMapFrame(SettingsStore& store, QWidget* parent = nullptr);
+    ~CGPSMapFrame() override;
+
+    // Creates the map view, the menus and the hidden toolbar, then applies the stored show
+    // flags and turns Track on. False when the view could not be created.
+    bool Create();
+
+    [[nodiscard]] MapView& View() { return *view_; }
+    [[nodiscard]] bool HasView() const { return view_ != nullptr; }
+
+    // Runs a command as a menu item, toolbar button or accelerator would.
+    void OnCommand(int id);
+    // The action behind a menu item or toolbar button (nullptr for an unknown id).
+    [[nodiscard]] QAction* Action(int id) const;
+    [[nodiscard]] QToolBar* ToolBar() const { return toolBar_; }
+    [[nodiscard]] QToolButton* MenuBarToolbarButton() const { return toolbarToggle_; }
+
+    [[nodiscard]] double ZoomFactor() const { return zoomFactor_; }
+    [[nodiscard]] bool ShowStatusInfo() const { return showStatusInfo_; }
+    [[nodiscard]] bool ShowCursorInfo() const { return showCursorInfo_; }
+    [[nodiscard]] bool Tracking() const { return tracking_; }
+    [[nodiscard]] bool ToolbarShown() const;
+    // The state a toolbar toggle holds (Follow GPS, Map Points, Labels, GPS Trail).
+    [[nodiscard]] bool ButtonState(app::ShowFlag flag) const;
+
+    // The halves of the file commands after their dialog.
+    bool LoadMapFile(const QString& path);
+    void SaveTrailFile(const QString& path);
+    void LoadTrailFile(const QString& path);
+
+    // Commands whose windows other parts provide (calibration, points, GPS settings): until a
+    // handler is set the item is greyed out.
+    void SetCommandHandler(int id, std::function<void()> handler);
+
+    // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
+    [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void ApplyStoredShowFlags();
+    void Toggle(app::ShowFlag flag);
+    void SetButtonState(app::ShowFlag flag, bool on);
+    void SetZoomRadio(int id); // 0: no item marked
+    void SetZoom(double factor);
+    void OnExit();
+    void OnLoadMap();
+    void OnSaveTrail();
+    void OnLoadTrail();
+    void OnAbout();
+    void RefreshToolbarChecks();
+
+    SettingsStore& store_;
+    double zoomFactor_ = 1.0;
+    bool showStatusInfo_ = false;
+    bool showCursorInfo_ = false;
+    bool tracking_ = false;
+    // Follow GPS, Map Points, Labels, GPS Trail, in the order of app::kButtonToggles.
+    std::array<bool, app::kButtonToggles.size()> buttonStates_{};
+
+    MapView* view_ = nullptr; // child widget, owned by the frame
+    QToolBar* toolBar_ = nullptr;
+    QToolButton* toolbarToggle_ = nullptr;
+    QActionGroup* zoomGroup_ = nullptr;
+    QActionGroup* formatGroup_ = nullptr;
+    std::map<int, QAction*> actions_;
+    std::map<int, std::function<void()>> handlers_;
+};

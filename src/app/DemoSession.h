@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/DemoReceiver.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+// Everything "quilo --demo" needs besides the program itself: the demo map (drawn by the
+// build beside the program, or drawn now into the cache folder), a settings file of its own so
+// the user's settings are never touched, and the simulated receiver on a pseudo-terminal.
+class DemoSession {
+public:
+    DemoSession() = default;
+    explicit DemoSession(demo::DemoReceiver::Options receiver) : receiver_(receiver) {}
+
+    // False with *error set when the map cannot be found or drawn, the settings folder cannot
+    // be made or no pseudo-terminal is to be had.
+    bool Start(QString* error);
+    void Stop() { receiver_.Stop(); }
+
+    [[nodiscard]] const QString& MapPath() const { return mapPath_; }
+    [[nodiscard]] const QString& SettingsPath() const { return settingsPath_; }
+    [[nodiscard]] const std::string& DevicePath() const { return receiver_.DevicePath(); }
+    [[nodiscard]] const demo::DemoReceiver& Receiver() const { return receiver_; }
+
+    // The folder the build draws the demo map into, beside the program.
+    [[nodiscard]] static QString BuiltMapDir();
+
+private:
+    demo::DemoReceiver receiver_;
+    std::unique_ptr<QTemporaryDir> settingsDir_;
+    QString mapPath_;
+    QString settingsPath_;
+};

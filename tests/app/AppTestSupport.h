@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/CGPSMapFrame.h"
+#include "platform/MessageBox.h"
+#include "platform/QSettingsStore.h"
+#include "view/MapView.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Runs the event loop until cond holds; false after timeoutMs. The deadline is a safety net
+// for a broken build, far beyond what a passing run needs.
+inline bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!cond()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    }
+    return true;
+}
+
+// Catches every message box for the length of a test.
+class MessageCatcher {
+public:
+    MessageCatcher() {
+        previous_ =
+            platform::SetMessageHook([this](const platform::Message& m) { messages.push_back(m); });
+    }
+    ~MessageCatcher() { platform::SetMessageHook(previous_); }
+    MessageCatcher(const MessageCatcher&) = delete;
+    MessageCatcher& operator=(const MessageCatcher&) = delete;
+
+    std::vector<platform::Message> messages;
+
+private:
+    platform::MessageHook previous_;
+};
+
+// A frame over a real QSettings INI file in a temporary folder.
+class FrameFixture : public ::testing::Test {
+protected:
+    QString IniPath() const { return dir.filePath("QUILO.ini"); }
+
+    // A new store and frame over the same file, as at the next start.
+    CGPSMapFrame& StartFrame(QSize size = QSize(400, 300)) {
+        frame.reset();
+        store = std::make_unique<platform::QSettingsStore>(IniPath());
+        frame = std::make_unique<CGPSMapFrame>(*store);
+        EXPECT_TRUE(frame->Create());
+        frame->resize(size);
+        frame->show();
+        PumpUntil([this] { return frame->View().width() > 0; });
+        return *frame;
+    }
+    void StopFrame() {
+        frame.reset();
+        store->Sync();
+        store.reset();
+    }
+
+    QTemporaryDir dir;
+    MessageCatcher catcher;
+    std::unique_ptr<platform::QSettingsStore> store;
+    std::unique_ptr<CGPSMapFrame> frame;
+};

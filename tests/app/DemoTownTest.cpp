@@ -1,0 +1,129 @@
+#include "app/DemoTown.h"
+#include "app/DemoReceiver.h"
+#include "gps/NmeaDecode.h"
+#include "gps/NmeaSentence.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fcntl.h>
+#include <poll.h>
+#include <sstream>
+#include <unistd.h>
+
+TEST(DemoTown, NmeaAnglesRoundTheMinutesAndCarryIntoTheDegrees) {
+    const struct {
+        const char* legend;
+        double degrees;
+        bool latitude;
+        const char* expected;
+    } rows[] = {
+        {"plain north", 52.24, true, "5214.4000,N"},
+        {"south", -33.5, true, "3330.0000,S"},
+        {"west, three degree digits", -1.912, false, "00154.7200,W"},
+        {"minutes rounding up to 60 carry", 51.9999999, true, "5200.0000,N"},
+        {"east of Greenwich", 0.0001, false, "00000.0060,E"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.latitude ? demo::NmeaLatitude(row.degrees) : demo::NmeaLongitude(row.degrees),
+                  row.expected)
+            << row.legend;
+}
+
+TEST(DemoTown, ChecksumIsTheXorOfTheBody) {
+    // A widely published example sentence and its checksum.
+    EXPECT_EQ(demo::WithChecksum("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+              "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
+}
+
+TEST(DemoTown, RouteRunsRoundTheLoopOnTheStreets) {
+    const demo::RouteDriver driver(16.0);
+    // The loop: 440 + 500 + 600 + 500 + 160 pixels at 2 m.
+    EXPECT_DOUBLE_EQ(driver.LoopLengthMetres(), 2200.0 * demo::kMetresPerPixel);
+    const struct {
+        const char* legend;
+        double seconds;
+        demo::Pixel expected;
+        double course;
+    } rows[] = {
+        {"start", 0.0, {560, 700}, 90.0},
+        {"east along High Street", 10.0, {640, 700}, 90.0},
+        {"up Station Road", (880.0 + 200.0) / 16.0, {1000, 600}, 0.0},
+        {"west along North Street", (880.0 + 1000.0 + 100.0) / 16.0, {950, 200}, 270.0},
+        {"once round and again", 4400.0 / 16.0 + 10.0, {640, 700}, 90.0},
+    };
+    for (const auto& row : rows) {
+        const demo::RouteSample s = driver.At(row.seconds);
+        const MapPos expected = demo::PixelToGeo(row.expected);
+        EXPECT_NEAR(s.position.y, expected.y, 1e-9) << row.legend;
+        EXPECT_NEAR(s.position.x, expected.x, 1e-9) << row.legend;
+        EXPECT_NEAR(s.courseDegrees, row.course, 1e-9) << row.legend;
+        EXPECT_NEAR(s.speedKnots, 16.0 * 3600.0 / 1852.0, 1e-9) << row.legend;
+    }
+}
+
+TEST(DemoTown, SentencesDecodeToTheRoutePosition) {
+    const demo::RouteSample s = demo::RouteDriver(16.0).At(3.0);
+    std::tm utc{};
+    utc.tm_hour = 23;
+    utc.tm_min = 59;
+    utc.tm_sec = 58;
+    utc.tm_mday = 31;
+    utc.tm_mon = 11;
+    utc.tm_year = 126;
+    std::istringstream lines(demo::MakeSentences(s, utc));
+    std::string line;
+    int seen = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_FALSE(line.empty());
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        const std::string type = std::string(gps::NmeaSentenceType(line));
+        if (type == "GGA") {
+            gps::GgaRecord gga;
+            ASSERT_TRUE(gps::DecodeGga(line, gga));
+            EXPECT_NEAR(gga.latitude, s.position.y, 2e-6);
+            EXPECT_NEAR(gga.longitude, s.position.x, 2e-6);
+            EXPECT_EQ(gga.satellites, 8);
+            ++seen;
+        } else if (type == "RMC") {
+            gps::RmcRecord rmc;
+            ASSERT_TRUE(gps::DecodeRmc(line, rmc));
+            EXPECT_NEAR(rmc.latitude, s.position.y, 2e-6);
+            ++seen;
+        } else if (type == "GSA") {
+            gps::GsaRecord gsa;
+            ASSERT_TRUE(gps::DecodeGsa(line, gsa));
+            EXPECT_EQ(gsa.satellitesUsed, 8);
+            EXPECT_DOUBLE_EQ(gsa.hdop, 1.2);
+            ++seen;
+        }
+    }
+    EXPECT_EQ(seen, 3);
+}
+
+TEST(DemoReceiver, WritesEachPeriodIntoThePseudoTerminal) {
+    demo::DemoReceiver receiver({std::chrono::milliseconds(20), 16.0});
+    std::string error;
+    ASSERT_TRUE(receiver.Start(&error)) << error;
+    EXPECT_FALSE(receiver.Start(&error)); // once only
+    const int fd = ::open(receiver.DevicePath().c_str(), O_RDONLY | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    std::string got;
+    // Three GGA lines arrive: at least two periods went by.
+    while (std::count(got.begin(), got.end(), 'G') < 9) {
+        pollfd p{fd, POLLIN, 0};
+        ASSERT_GT(::poll(&p, 1, 5000), 0) << "no data from the receiver";
+        char buf[512];
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        ASSERT_GT(n, 0);
+        got.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    EXPECT_EQ(got.rfind("$GPGGA,", 0), 0u);
+    EXPECT_NE(got.find("$GPRMC,"), std::string::npos);
+    EXPECT_NE(got.find("$GPGSA,A,3,"), std::string::npos);
+    receiver.Stop();
+    receiver.Stop(); // twice is harmless
+    EXPECT_GE(receiver.BatchesWritten(), 2);
+}

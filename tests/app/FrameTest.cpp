@@ -1,0 +1,282 @@
+#include "AppTestSupport.h"
+
+#include "app/Commands.h"
+#include "app/GpsApp.h"
+#include "view/SettingsStore.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <string>
+
+using namespace app;
+
+namespace {
+
+QAction* CheckedZoomItem(CGPSMapFrame& frame) {
+    for (const ZoomDef& z : kZoomLevels)
+        if (frame.Action(z.id)->isChecked())
+            return frame.Action(z.id);
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(FrameFixture, FirstRunWithAnEmptyStoreTurnsEverythingOnButTheToolbar) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    for (const ButtonToggleDef& t : kButtonToggles) {
+        EXPECT_TRUE(f.ButtonState(t.flag)) << t.buttonId;
+        EXPECT_TRUE(f.Action(t.buttonId)->isChecked()) << t.buttonId;
+        EXPECT_TRUE(f.Action(t.menuId)->isChecked()) << t.menuId;
+    }
+    EXPECT_TRUE(v.Follow() && v.ShowMapPoints() && v.ShowLabels() && v.ShowTrail());
+    EXPECT_TRUE(f.ShowStatusInfo() && v.StatusLine().visible);
+    EXPECT_TRUE(f.ShowCursorInfo() && v.CursorLine().visible);
+    EXPECT_TRUE(f.Action(kCmdStatusInfo)->isChecked() && f.Action(kCmdCursorInfo)->isChecked());
+    EXPECT_FALSE(f.ToolbarShown());
+    EXPECT_FALSE(f.MenuBarToolbarButton()->isChecked());
+    EXPECT_TRUE(f.Tracking() && v.Tracking() && f.Action(kCmdTrack)->isChecked());
+    // Track on at start leaves one break in the empty trail.
+    EXPECT_EQ(v.Trail().Count(), 1u);
+    EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
+    for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg})
+        EXPECT_FALSE(f.Action(id)->isChecked()) << id;
+    EXPECT_EQ(v.CoordFormat(), coords::CoordFormat::Dms);
+    EXPECT_TRUE(catcher.messages.empty());
+}
+
+TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
+    CGPSMapFrame& f = StartFrame();
+    const QList<QAction*> top = f.menuBar()->actions();
+    ASSERT_EQ(top.size(), 5);
+    QStringList seen;
+    for (QAction* menuAction : top) {
+        for (QAction* item : menuAction->menu()->actions()) {
+            if (item->menu())
+                for (QAction* sub : item->menu()->actions())
+                    seen << menuAction->text() + "/" + item->text() + "/" + sub->text();
+            else
+                seen << menuAction->text() + "/" + item->text();
+        }
+    }
+    QStringList expected;
+    for (const MenuItemDef& d : kMenuItems) {
+        if (d.menu.empty())
+            continue;
+        QString path = QString::fromUtf8(d.menu.data(), d.menu.size());
+        if (!d.submenu.empty())
+            path += "/" + QString::fromUtf8(d.submenu.data(), d.submenu.size());
+        expected << path + "/" + QString::fromUtf8(d.text.data(), d.text.size());
+    }
+    EXPECT_EQ(seen, expected);
+    // Toolbar: three buttons, a separator, four toggles.
+    const QList<QAction*> buttons = f.ToolBar()->actions();
+    ASSERT_EQ(buttons.size(), 8);
+    EXPECT_TRUE(buttons[3]->isSeparator());
+    EXPECT_EQ(buttons[0], f.Action(kCmdZoomIn));
+    EXPECT_EQ(buttons[7], f.Action(kCmdButtonLabels));
+    for (QAction* b : buttons)
+        EXPECT_TRUE(b->isSeparator() || !b->icon().isNull());
+    EXPECT_EQ(f.Action(kCmdAppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+TEST_F(FrameFixture, ExitWritesTheSevenKeysInOrderAndTheNextStartRestoresThem) {
+    {
+        MemorySettingsStore memory;
+        CGPSMapFrame f(memory);
+        ASSERT_TRUE(f.Create());
+        f.OnCommand(kCmdViewToolbar);         // toolbar on
+        f.OnCommand(kCmdButtonFollowGps);     // follow off
+        f.OnCommand(kCmdCursorInfo);          // cursor line off
+        EXPECT_TRUE(memory.Writes().empty()); // toggles write nothing
+        f.OnCommand(kCmdExit);
+        std::vector<std::string> keys;
+        std::vector<int> values;
+        for (const auto& w : memory.Writes()) {
+            EXPECT_EQ(w.section, "Settings");
+            keys.push_back(w.key);
+            values.push_back(w.value);
+        }
+        EXPECT_EQ(keys, (std::vector<std::string>{"ShowGPSTrail", "ShowMapPoints", "ShowLabels",
+                                                  "FollowGPS", "ShowStatusInfo", "ShowCursorInfo",
+                                                  "ShowToolbar"}));
+        EXPECT_EQ(values, (std::vector<int>{1, 1, 1, 0, 1, 0, 1}));
+    }
+
+    CGPSMapFrame& f = StartFrame();
+    f.OnCommand(kCmdMenuBarToolbar);
+    f.OnCommand(kCmdMenuLabels);
+    f.OnCommand(kCmdStatusInfo);
+    f.Action(kCmdExit)->trigger();
+    StopFrame();
+
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Settings/ShowToolbar").toInt(), 1);
+    EXPECT_EQ(ini.value("Settings/ShowLabels").toInt(), 0);
+
+    CGPSMapFrame& next = StartFrame();
+    EXPECT_TRUE(next.ToolbarShown());
+    EXPECT_TRUE(next.MenuBarToolbarButton()->isChecked());
+    EXPECT_TRUE(next.Action(kCmdViewToolbar)->isChecked());
+    EXPECT_FALSE(next.ButtonState(ShowFlag::Labels));
+    EXPECT_FALSE(next.Action(kCmdMenuLabels)->isChecked());
+    EXPECT_FALSE(next.View().ShowLabels());
+    EXPECT_FALSE(next.ShowStatusInfo());
+    EXPECT_FALSE(next.View().StatusLine().visible);
+    EXPECT_TRUE(next.ButtonState(ShowFlag::MapPoints));
+    EXPECT_TRUE(next.Tracking()); // whatever was stored
+}
+
+TEST_F(FrameFixture, OnlyExitWritesTheShowFlags) {
+    MemorySettingsStore memory;
+    CGPSMapFrame f(memory);
+    ASSERT_TRUE(f.Create());
+    f.OnCommand(kCmdButtonGpsTrail);
+    f.Action(kCmdAppExit)->trigger(); // Ctrl+Q closes without saving
+    EXPECT_TRUE(memory.Writes().empty());
+}
+
+TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
+    CGPSMapFrame& f = StartFrame();
+    for (int i = 0; i < 3; ++i)
+        f.Action(kCmdZoomIn)->trigger();
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.2 * 1.2 * 1.2);
+    EXPECT_NEAR(f.ZoomFactor(), 1.728, 1e-12);
+    EXPECT_DOUBLE_EQ(f.View().Zoom(), f.ZoomFactor());
+    EXPECT_EQ(CheckedZoomItem(f), nullptr);
+
+    f.Action(kCmdZoom50)->trigger();
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 0.5);
+    EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom50));
+    // Choosing the marked item again keeps its mark.
+    f.Action(kCmdZoom50)->trigger();
+    EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom50));
+
+    f.Action(kCmdZoomOut)->trigger();
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 0.4);
+    EXPECT_EQ(CheckedZoomItem(f), nullptr);
+
+    // A failed load keeps the factor and the (absent) mark.
+    EXPECT_FALSE(f.LoadMapFile(dir.filePath("no-such-map.png")));
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 0.4);
+    EXPECT_EQ(CheckedZoomItem(f), nullptr);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].text, "Failed to load map");
+    EXPECT_EQ(catcher.messages[0].caption, "Error");
+    EXPECT_EQ(catcher.messages[0].icon, platform::MessageIcon::Warning);
+
+    // A successful one resets both.
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    const QString map = dir.filePath("grey.png");
+    ASSERT_TRUE(image.save(map));
+    f.OnCommand(kCmdZoom200);
+    EXPECT_TRUE(f.LoadMapFile(map));
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
+    EXPECT_DOUBLE_EQ(f.View().Zoom(), 1.0);
+    EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
+}
+
+TEST_F(FrameFixture, ButtonAndMenuItemOfEachShowToggleAlwaysAgree) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    const struct {
+        const char* legend;
+        ShowFlag flag;
+        std::function<bool()> viewFlag;
+    } rows[] = {
+        {"follow", ShowFlag::FollowGps, [&v] { return v.Follow(); }},
+        {"map points", ShowFlag::MapPoints, [&v] { return v.ShowMapPoints(); }},
+        {"labels", ShowFlag::Labels, [&v] { return v.ShowLabels(); }},
+        {"trail", ShowFlag::GpsTrail, [&v] { return v.ShowTrail(); }},
+    };
+    for (const auto& row : rows) {
+        const ButtonToggleDef& def = kButtonToggles[static_cast<std::size_t>(
+            std::find_if(kButtonToggles.begin(), kButtonToggles.end(),
+                         [&row](const ButtonToggleDef& d) { return d.flag == row.flag; }) -
+            kButtonToggles.begin())];
+        QAction* button = f.Action(def.buttonId);
+        QAction* menu = f.Action(def.menuId);
+        bool expected = true;
+        // Button, menu, menu, button, button: every path flips both and the view.
+        for (QAction* used : {button, menu, menu, button, button}) {
+            used->trigger();
+            expected = !expected;
+            EXPECT_EQ(button->isChecked(), expected) << row.legend;
+            EXPECT_EQ(menu->isChecked(), expected) << row.legend;
+            EXPECT_EQ(f.ButtonState(row.flag), expected) << row.legend;
+            EXPECT_EQ(row.viewFlag(), expected) << row.legend;
+        }
+    }
+}
+
+TEST_F(FrameFixture, ToolbarToggleFromMenuOrMenuBarButtonKeepsBothChecksInStep) {
+    CGPSMapFrame& f = StartFrame();
+    f.MenuBarToolbarButton()->click();
+    EXPECT_TRUE(f.ToolbarShown());
+    EXPECT_TRUE(f.Action(kCmdViewToolbar)->isChecked());
+    EXPECT_TRUE(f.MenuBarToolbarButton()->isChecked());
+    f.Action(kCmdViewToolbar)->trigger();
+    EXPECT_FALSE(f.ToolbarShown());
+    EXPECT_FALSE(f.MenuBarToolbarButton()->isChecked());
+    EXPECT_FALSE(f.Action(kCmdViewToolbar)->isChecked());
+}
+
+TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
+    CGPSMapFrame& f = StartFrame();
+    const struct {
+        int id;
+        coords::CoordFormat format;
+    } rows[] = {{kCmdFormatDeg, coords::CoordFormat::Deg},
+                {kCmdFormatDm, coords::CoordFormat::Dm},
+                {kCmdFormatDms, coords::CoordFormat::Dms}};
+    for (const auto& row : rows) {
+        f.Action(row.id)->trigger();
+        EXPECT_EQ(f.View().CoordFormat(), row.format);
+        for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg})
+            EXPECT_EQ(f.Action(id)->isChecked(), id == row.id) << id;
+    }
+}
+
+TEST_F(FrameFixture, ArrowKeysReachingTheFrameScrollTheView) {
+    CGPSMapFrame& f = StartFrame();
+    const int step = f.View().Geometry().ClientWidth() / 5;
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.View(), &right); // the view passes keys on to the frame
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.View(), &down);
+    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (ViewPoint{step, step}));
+}
+
+TEST(FileFilters, TranslateToQtSyntax) {
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kMapFilter),
+              (QStringList{"Compressed Image Files (*.gif *.png *.jpg)", "GIF Images (*.gif)",
+                           "Portable Network Graphics (*.png)", "JPEG Images (*.jpg)",
+                           "Bitmap Images (*.bmp)", "All Files (*)"}));
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailSaveFilter),
+              (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)"}));
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter), (QStringList{"QUILO Trails (*.trl)"}));
+}
+
+TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {
+    MessageCatcher catcher;
+    MemorySettingsStore memory;
+    GpsApp app(memory);
+    app.SetFrameFactory([](SettingsStore&) { return std::unique_ptr<CGPSMapFrame>(); });
+    EXPECT_FALSE(app.InitInstance(false));
+    EXPECT_EQ(app.Frame(), nullptr);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].caption, "Error");
+
+    GpsApp working(memory);
+    EXPECT_TRUE(working.InitInstance(false));
+    ASSERT_NE(working.Frame(), nullptr);
+    EXPECT_TRUE(working.Frame()->HasView());
+}

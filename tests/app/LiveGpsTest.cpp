@@ -1,0 +1,176 @@
+#include "AppTestSupport.h"
+
+#include "app/DemoMap.h"
+#include "app/DemoTown.h"
+#include "coords/CoordFormat.h"
+#include "gps/GpsUpdateFold.h"
+#include "gps/PtyPair.h"
+#include "platform/FileIo.h"
+
+#include <ctime>
+
+namespace {
+
+// Fast polling and a short update rate, so an end-to-end run takes a fraction of a second;
+// the program keeps 750 ms and the stored rate.
+void MakeQuick(MapView& v, const std::string& device) {
+    gps::GpsLinkOptions options;
+    options.pollInterval = std::chrono::milliseconds(10);
+    options.retryInterval = std::chrono::milliseconds(10);
+    v.SetGpsLinkOptions(options);
+    ViewSettings settings = v.Settings();
+    settings.updateRateMs = 100;
+    v.SetSettings(settings);
+    v.SetGpsDevice(device);
+}
+
+std::string Sentences(demo::Pixel where) {
+    demo::RouteSample s;
+    s.position = demo::PixelToGeo(where);
+    s.speedKnots = 10.0;
+    s.courseDegrees = 90.0;
+    std::tm utc{};
+    utc.tm_hour = 12;
+    utc.tm_mday = 8;
+    utc.tm_mon = 11;
+    utc.tm_year = 126;
+    return demo::MakeSentences(s, utc);
+}
+
+} // namespace
+
+class LiveGps : public FrameFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.Ok());
+        QString error;
+        ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+    }
+    PtyPair pty;
+};
+
+TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
+    MapView& v = StartFrame(QSize(500, 400)).View();
+    ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    ASSERT_TRUE(v.GpsConnected());
+    EXPECT_EQ(v.StatusLine().text, "GPS: Connected.");
+    const std::size_t afterConnect = v.Trail().Count(); // start-up break + connect break
+
+    const demo::Pixel points[] = {{560, 700}, {600, 700}, {640, 700}};
+    for (const demo::Pixel& p : points) {
+        const MapPos geo = demo::PixelToGeo(p);
+        const std::string expected =
+            "GPS: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);
+        // Resend until handled: the first update after start only starts the rate clock.
+        ASSERT_TRUE(PumpUntil([&] {
+            pty.Write(Sentences(p));
+            return v.StatusLine().text.toStdString().rfind(expected, 0) == 0;
+        })) << v.StatusLine().text.toStdString();
+        EXPECT_TRUE(v.GpsFix().hasFix);
+        // Follow GPS: the view is centred on the marker.
+        const MapPos image = v.GeoToPixel(v.GpsFix().position);
+        const std::optional<ViewPoint> s = v.ImageToScreen(image, {0, 0});
+        ASSERT_TRUE(s.has_value());
+        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{s->x - v.Geometry().ClientWidth() / 2,
+                                                          s->y - v.Geometry().ClientHeight() / 2}));
+    }
+    EXPECT_TRUE(v.StatusLine().text.endsWith(" A:118m S:8 P:83%"))
+        << v.StatusLine().text.toStdString();
+    // Three positions 80 m apart, each recorded once.
+    EXPECT_EQ(v.Trail().Count(), afterConnect + 3);
+    EXPECT_EQ(*v.Trail().NewestToOldest().begin(), v.GpsFix().position);
+
+    // Disconnect with a fix keeps the last position text; the marker is drawn black.
+    const QString last = v.StatusLine().text;
+    v.OnGpsDisconnect();
+    EXPECT_FALSE(v.GpsConnected());
+    EXPECT_FALSE(v.GpsFix().hasFix);
+    EXPECT_EQ(v.StatusLine().text, last);
+}
+
+TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
+    v.SetSelection(MapPos(1000, 200));
+    v.UpdateSelectionText();
+    const MapPos geo = v.PixelToGeo(MapPos(1000, 200));
+    const std::string sel = "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);
+    EXPECT_EQ(v.CursorLine().text.toStdString(), sel);
+
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({560, 700}));
+        return v.GpsFix().hasFix;
+    }));
+    // OnGpsUpdate refreshed the line: 440 px east and 500 px north at 2 m a pixel.
+    const calib::RangeBearing r = v.Calibration().RangeAndBearing(v.GpsFix().position, geo);
+    EXPECT_NEAR(r.distance, 2.0 * std::hypot(440.0, 500.0), 5.0);
+    const std::string rb = " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
+                           coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
+    EXPECT_EQ(v.CursorLine().text.toStdString(), sel + rb);
+
+    // A change of format shows at the next tap, not before.
+    v.SetCoordFormat(coords::CoordFormat::Deg);
+    EXPECT_EQ(v.CursorLine().text.toStdString(), sel + rb);
+    v.UpdateSelectionText();
+    EXPECT_EQ(v.CursorLine().text.toStdString(),
+              "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg) + rb);
+    v.OnGpsDisconnect();
+}
+
+TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
+    MapView& v = StartFrame().View();
+    MakeQuick(v, dir.filePath("no-such-device").toStdString());
+    const std::size_t before = v.Trail().Count();
+    v.OnGpsConnect();
+    EXPECT_FALSE(v.GpsConnected());
+    EXPECT_EQ(v.Trail().Count(), before);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port");
+    EXPECT_EQ(catcher.messages[0].caption, "Error");
+    EXPECT_EQ(v.StatusLine().text, "GPS:");
+}
+
+TEST_F(LiveGps, DisconnectWithoutAFixSaysSoAndLateUpdatesAreDropped) {
+    MapView& v = StartFrame().View();
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    ASSERT_TRUE(v.GpsConnected());
+    v.OnGpsDisconnect();
+    EXPECT_EQ(v.StatusLine().text, "GPS: Disconnected.");
+    QEvent late(MapView::kGpsUpdateEvent);
+    QCoreApplication::sendEvent(&v, &late);
+    EXPECT_EQ(v.StatusLine().text, "GPS: Disconnected.");
+}
+
+TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
+    MapView& v = StartFrame().View();
+    const QString missing = dir.filePath("none.trl");
+    EXPECT_FALSE(v.LoadTrail(missing));
+    const QString unwritable = dir.filePath("no-folder/t.trl");
+    EXPECT_FALSE(v.SaveTrail(unwritable));
+    ASSERT_EQ(catcher.messages.size(), 2u);
+    EXPECT_EQ(catcher.messages[0].text, "Unable to open file: " + missing);
+    EXPECT_EQ(catcher.messages[0].caption, "Load Error");
+    EXPECT_EQ(catcher.messages[1].text, "Unable to write file: " + unwritable);
+    EXPECT_EQ(catcher.messages[1].caption, "Save Error");
+
+    // A damaged file leaves the trail as it was.
+    const QString damaged = dir.filePath("bad.trl");
+    ASSERT_TRUE(platform::WriteFileAtomically(damaged.toStdString(), std::string("\x05\x00", 2)));
+    const std::size_t before = v.Trail().Count();
+    EXPECT_FALSE(v.LoadTrail(damaged));
+    EXPECT_EQ(v.Trail().Count(), before);
+
+    v.Trail().Record(MapPos(-1.9, 52.2), 5.0, 250);
+    const QString good = dir.filePath("good.trl");
+    EXPECT_TRUE(v.SaveTrail(good));
+    v.OnClearTrail();
+    EXPECT_EQ(v.Trail().Count(), 0u);
+    EXPECT_TRUE(v.LoadTrail(good));
+    // The saved sample and start-up break, fenced by two breaks.
+    EXPECT_EQ(v.Trail().Count(), 4u);
+}

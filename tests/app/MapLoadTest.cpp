@@ -1,0 +1,136 @@
+#include "AppTestSupport.h"
+
+#include "app/DemoMap.h"
+#include "app/DemoTown.h"
+#include "calib/CalibrationFile.h"
+#include "platform/FileIo.h"
+
+#include <QFile>
+
+namespace {
+
+std::string Bytes(const QString& path) {
+    std::string bytes;
+    EXPECT_TRUE(platform::ReadWholeFile(path.toStdString(), bytes));
+    return bytes;
+}
+
+void Put(const QString& path, const std::string& bytes) {
+    ASSERT_TRUE(platform::WriteFileAtomically(path.toStdString(), bytes));
+}
+
+} // namespace
+
+class MapLoad : public FrameFixture {
+protected:
+    void SetUp() override {
+        QString error;
+        ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+        map = demo::DemoMapImagePath(dir.path());
+        base = map.left(map.size() - 4);
+    }
+    QString map;
+    QString base;
+};
+
+TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) {
+    MapView& v = StartFrame().View();
+    v.SetZoom(2.0);
+    ASSERT_TRUE(v.LoadMap(map));
+    EXPECT_TRUE(catcher.messages.empty());
+    EXPECT_EQ(v.MapImage().size(), QSize(demo::kMapWidth, demo::kMapHeight));
+    EXPECT_DOUBLE_EQ(v.Zoom(), 1.0);
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
+    EXPECT_EQ(v.MapBaseName(), base.toStdString());
+    EXPECT_TRUE(v.Calibration().IsCalibrated());
+    EXPECT_DOUBLE_EQ(v.Calibration().GetMagVar(), demo::kMagneticVariation);
+    EXPECT_EQ(v.MapPoints().size(), demo::Places().size());
+    // The calibration maps the town's pixels where the demo put them.
+    for (const demo::Pixel& p :
+         {demo::Pixel{0, 0}, demo::Pixel{800, 600}, demo::Pixel{1599, 1199}}) {
+        const MapPos geo = v.PixelToGeo(MapPos(p.x, p.y));
+        const MapPos expected = demo::PixelToGeo(p);
+        EXPECT_NEAR(geo.y, expected.y, 1e-9);
+        EXPECT_NEAR(geo.x, expected.x, 1e-9);
+    }
+}
+
+TEST_F(MapLoad, MissingCalibrationWarnsAndKeepsThePreviousOne) {
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(map));
+    const calib::CGPSMapFuncs before = v.Calibration();
+    QFile::copy(map, dir.filePath("copy.png"));
+    ASSERT_TRUE(v.LoadMap(dir.filePath("copy.png")));
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
+    EXPECT_EQ(catcher.messages[0].caption, "Warning");
+    EXPECT_EQ(v.Calibration(), before);
+    EXPECT_TRUE(v.MapPoints().empty()); // no points file: silently none
+}
+
+TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(map));
+    const calib::CGPSMapFuncs before = v.Calibration();
+    const std::string mcd = Bytes(base + ".mcd");
+    const std::string pts = Bytes(base + ".pts");
+    const struct {
+        const char* legend;
+        std::string mcd;
+        std::string pts;
+        const char* named; // the file the message must name
+        bool pointsKept;
+    } rows[] = {
+        {"calibration cut short", mcd.substr(0, 100), pts, ".mcd", true},
+        {"calibration count beyond its bytes", std::string("\x06\x00", 2) + mcd.substr(2, 30), pts,
+         ".mcd", true},
+        {"points file cut short", mcd, pts.substr(0, pts.size() / 2), ".pts", false},
+        {"points file of another class", mcd, pts.substr(0, 8) + "X" + pts.substr(9), ".pts",
+         false},
+    };
+    for (const auto& row : rows) {
+        Put(base + ".mcd", row.mcd);
+        Put(base + ".pts", row.pts);
+        catcher.messages.clear();
+        EXPECT_TRUE(v.LoadMap(map)) << row.legend; // the image itself is fine
+        ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
+        EXPECT_TRUE(catcher.messages[0].text.contains(base + row.named)) << row.legend;
+        EXPECT_EQ(v.Calibration(), before) << row.legend;
+        EXPECT_EQ(v.MapPoints().size(), row.pointsKept ? demo::Places().size() : 0u) << row.legend;
+    }
+}
+
+TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(map));
+    const calib::CGPSMapFuncs good = v.Calibration();
+    calib::CGPSMapFuncs line;
+    for (int i = 0; i < 3; ++i)
+        line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i),
+                                 MapPos(-1.9 + 0.01 * i, 52.2 + 0.01 * i));
+    ASSERT_TRUE(calib::SaveCalibrationFile((base + ".mcd").toStdString(), line));
+    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].caption, "Warning");
+    EXPECT_FALSE(v.Calibration().IsCalibrated());
+    // The transform in use is still the last good one, so nothing non-finite is drawn.
+    EXPECT_EQ(v.Calibration().GetA(), good.GetA());
+    EXPECT_EQ(v.Calibration().GetF(), good.GetF());
+}
+
+TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(map));
+    QFile::remove(base + ".mcd");
+    EXPECT_TRUE(v.SaveCalibration());
+    EXPECT_EQ(Bytes(base + ".mcd").size(), 154u);
+    EXPECT_TRUE(catcher.messages.empty());
+
+    // A folder where the file should go cannot be replaced by a file.
+    QFile::remove(base + ".mcd");
+    ASSERT_TRUE(QDir().mkpath(base + ".mcd"));
+    EXPECT_FALSE(v.SaveCalibration());
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].caption, "Save Error");
+    EXPECT_EQ(catcher.messages[0].text, "Unable to write file: " + base + ".mcd");
+}

@@ -1,0 +1,163 @@
+#include "AppTestSupport.h"
+
+#include "view/PointerGesture.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <cstdint>
+
+namespace {
+
+using Action = PointerGesture::Action;
+
+struct Step {
+    enum Kind { Press, Move, Release, Timeout } kind;
+    int x;
+    int y;
+    long long t;
+    Action expected;
+};
+
+void Send(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button,
+          Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+void Press(QWidget& w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    Send(w, QEvent::MouseButtonPress, at, button, button);
+}
+void MoveTo(QWidget& w, QPoint at) {
+    Send(w, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+}
+void Release(QWidget& w, QPoint at) {
+    Send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+} // namespace
+
+TEST(PointerGestureRules, TapDragAndHold) {
+    const struct {
+        const char* legend;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"press and release in place is a tap",
+         {{Step::Press, 10, 10, 0, Action::None}, {Step::Release, 10, 10, 100, Action::Tap}}},
+        {"a jiggle within the tolerance before the hold time is still a tap",
+         {{Step::Press, 10, 10, 0, Action::None},
+          {Step::Move, 13, 8, 50, Action::None},
+          {Step::Release, 12, 10, 150, Action::Tap}}},
+        {"a move beyond the tolerance drags, and a drag ends as a drag even back in place",
+         {{Step::Press, 100, 100, 0, Action::None},
+          {Step::Move, 90, 120, 30, Action::DragTo},
+          {Step::Move, 100, 100, 60, Action::DragTo},
+          {Step::Release, 100, 100, 90, Action::DragEnd}}},
+        {"any move after the hold time drags (no threshold)",
+         {{Step::Press, 10, 10, 0, Action::None},
+          {Step::Move, 11, 10, 700, Action::DragTo},
+          {Step::Release, 11, 10, 800, Action::DragEnd}}},
+        {"held in place: the timer opens the menu, the release does nothing",
+         {{Step::Press, 10, 10, 0, Action::None},
+          {Step::Timeout, 0, 0, 600, Action::Hold},
+          {Step::Move, 40, 40, 650, Action::None},
+          {Step::Release, 40, 40, 700, Action::None}}},
+        {"a timer that fires after a drag began does nothing",
+         {{Step::Press, 10, 10, 0, Action::None},
+          {Step::Move, 30, 10, 100, Action::DragTo},
+          {Step::Timeout, 0, 0, 600, Action::None},
+          {Step::Release, 30, 10, 700, Action::DragEnd}}},
+        {"a release past the hold time that the timer missed is a hold",
+         {{Step::Press, 10, 10, 0, Action::None}, {Step::Release, 11, 11, 900, Action::Hold}}},
+        {"a release without a press does nothing", {{Step::Release, 10, 10, 0, Action::None}}},
+    };
+    for (const auto& row : rows) {
+        PointerGesture g;
+        for (const Step& s : row.steps) {
+            Action got = Action::None;
+            switch (s.kind) {
+            case Step::Press:
+                g.Press({s.x, s.y}, s.t);
+                break;
+            case Step::Move:
+                got = g.Move({s.x, s.y}, s.t);
+                break;
+            case Step::Release:
+                got = g.Release({s.x, s.y}, s.t);
+                break;
+            case Step::Timeout:
+                got = g.HoldTimeout(s.t);
+                break;
+            }
+            EXPECT_EQ(got, s.expected) << row.legend << " at t=" << s.t;
+        }
+    }
+}
+
+TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
+    MapView& v = StartFrame().View();
+    const ViewPoint scroll0 = v.Geometry().ScrollOffset();
+
+    Press(v, {50, 60});
+    Release(v, {50, 60});
+    EXPECT_EQ(v.Selection(), v.ScreenToImage({50, 60}));
+    EXPECT_TRUE(v.CursorLine().text.startsWith("Sel: "));
+    const MapPos selected = v.Selection();
+
+    Press(v, {100, 100});
+    MoveTo(v, {90, 120});
+    EXPECT_TRUE(v.Geometry().Dragging());
+    EXPECT_EQ(v.Geometry().DragOffset(), (ViewPoint{scroll0.x + 10, scroll0.y - 20}));
+    EXPECT_EQ(v.Geometry().ScrollOffset(), scroll0); // only the drag offset moves meanwhile
+    Release(v, {90, 120});
+    EXPECT_FALSE(v.Geometry().Dragging());
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{scroll0.x + 10, scroll0.y - 20}));
+    EXPECT_EQ(v.Selection(), selected);
+
+    // Back to the press point before the release: still a drag, still no selection.
+    Press(v, {100, 100});
+    MoveTo(v, {140, 100});
+    MoveTo(v, {100, 100});
+    Release(v, {100, 100});
+    EXPECT_EQ(v.Selection(), selected);
+}
+
+TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelection) {
+    MapView& v = StartFrame().View();
+    QMenu* menu = v.ContextMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "Context");
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        texts << a->text();
+    EXPECT_EQ(texts,
+              (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre"}));
+
+    const MapPos before = v.Selection();
+    Press(v, {120, 80});
+    ASSERT_TRUE(PumpUntil([menu] { return menu->isVisible(); }, 5000));
+    Release(v, {120, 80});
+    EXPECT_EQ(v.Selection(), before);
+    menu->hide();
+
+    Press(v, {60, 70}, Qt::RightButton);
+    EXPECT_TRUE(menu->isVisible());
+    Send(v, QEvent::MouseButtonRelease, {60, 70}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(v.Selection(), before);
+    menu->hide();
+}
+
+TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) {
+    MapView& v = StartFrame().View();
+    const int w = v.Geometry().ClientWidth();
+    const int h = v.Geometry().ClientHeight();
+    v.OnContextCommand(MapView::kCmdGoToMapCentre);
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
+    v.OnContextCommand(MapView::kCmdGoToGpsPosition); // disconnected: nothing
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
+    int called = 0;
+    v.SetNewPointAtCursorHandler([&called] { ++called; });
+    v.OnContextCommand(MapView::kCmdNewPointAtCursor);
+    EXPECT_EQ(called, 1);
+}
