@@ -83,6 +83,23 @@ TEST(ConvertTool, CaptureIntoTrailFileAndKml) {
     EXPECT_TRUE(XmllintAccepts(kml));
 }
 
+TEST(ConvertTool, AnotherKmlReaderTakesEveryPoint) {
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "gpsbabel is not installed";
+    TempDir dir;
+    const std::string kml = dir.File("quectel.kml");
+    ASSERT_EQ(Convert(dir, Quoted(kCapture) + " " + Quoted(kml)).status, 0);
+    const std::string gpx = dir.File("quectel.gpx");
+    const std::string command =
+        "gpsbabel -i kml -f " + Quoted(kml) + " -o gpx -F " + Quoted(gpx) + " 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string text = ReadFileBytes(gpx);
+    std::size_t points = 0;
+    for (auto at = text.find("<trkpt "); at != std::string::npos; at = text.find("<trkpt ", at + 1))
+        ++points;
+    EXPECT_EQ(points, Replay(ReadFileBytes(kCapture), 5.0, 1 << 30).Count());
+}
+
 TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
     TempDir dir;
     const std::string capture = ReadFileBytes(kCapture);
