@@ -1,0 +1,110 @@
+#include "calib/MapSettingsDlg.h"
+
+#include "calib/MapSettings.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace calib {
+
+namespace {
+
+QString Name(const char* kind, int id) {
+    return QStringLiteral("%1%2").arg(kind).arg(id);
+}
+
+} // namespace
+
+MapSettingsDlg::MapSettingsDlg(const CGPSMapFuncs& calibration, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("Map Settings"));
+
+    const MagVarEntry entry = SplitMagVar(calibration.GetMagVar());
+    magVarMagnitude_ = entry.magnitude;
+    east_ = entry.east;
+
+    magnitude_ = new QLineEdit(QString::fromStdString(FormatMagVarMagnitude(magVarMagnitude_)));
+    magnitude_->setObjectName(Name("edit", kMagnitudeEdit));
+    auto* west = new QRadioButton(tr("West"));
+    west->setObjectName(Name("radio", kWestButton));
+    auto* east = new QRadioButton(tr("East"));
+    east->setObjectName(Name("radio", kEastButton));
+    side_ = new QButtonGroup(this);
+    side_->addButton(west, 0);
+    side_->addButton(east, 1);
+    (east_ ? east : west)->setChecked(true);
+
+    auto* varRow = new QHBoxLayout;
+    varRow->addWidget(new QLabel(tr("Mag Var:")));
+    varRow->addWidget(magnitude_, 1);
+    varRow->addWidget(west);
+    varRow->addWidget(east);
+
+    fileName_ = new QLabel(tr("file"));
+    fileName_->setObjectName(Name("label", kFileNameLabel));
+    fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    size_ = new QLabel(tr("W x H"));
+    size_->setObjectName(Name("label", kSizeLabel));
+    auto* params = new QLabel(QString::fromStdString(FormatCalibrationParams(calibration)));
+    params->setObjectName(Name("label", kParamsLabel));
+    params->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Ten decimals line up only in a fixed-pitch font.
+    params->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* info = new QGroupBox(tr("Map Info"));
+    auto* grid = new QGridLayout(info);
+    grid->addWidget(new QLabel(tr("Filename:")), 0, 0);
+    grid->addWidget(fileName_, 0, 1);
+    grid->addWidget(new QLabel(tr("Size:")), 1, 0);
+    grid->addWidget(size_, 1, 1);
+    grid->addWidget(new QLabel(tr("Calibration Params:")), 2, 0, 1, 2);
+    grid->addWidget(params, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &MapSettingsDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &MapSettingsDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(varRow);
+    layout->addWidget(info);
+    layout->addWidget(buttons);
+    magnitude_->setFocus();
+    magnitude_->selectAll();
+}
+
+void MapSettingsDlg::SetMapInfo(const QString& imagePath, int width, int height) {
+    fileName_->setText(QFileInfo(imagePath).fileName());
+    fileName_->setToolTip(imagePath);
+    size_->setText(QStringLiteral("%1 x %2").arg(width).arg(height));
+}
+
+double MapSettingsDlg::GetSignedMagVar() const {
+    return SignedMagVar({magVarMagnitude_, east_});
+}
+
+void MapSettingsDlg::accept() {
+    const auto magnitude = ParseMagVarMagnitude(magnitude_->text().toStdString());
+    if (!magnitude) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        tr("Please enter a number between 0 and 180."), QMessageBox::Ok, this);
+        box.exec();
+        magnitude_->setFocus();
+        magnitude_->selectAll();
+        return;
+    }
+    magVarMagnitude_ = *magnitude;
+    east_ = side_->checkedId() == 1;
+    QDialog::accept();
+}
+
+} // namespace calib

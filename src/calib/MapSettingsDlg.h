@@ -1,0 +1,53 @@
+#pragma once
+
+#include "calib/CGPSMapFuncs.h"
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+
+namespace calib {
+
+// "Map Settings": the magnetic variation as a magnitude from 0 to 180 with West or East, the
+// map's file name and size, and the six fitted parameters (read only).
+//
+// Use: construct for the view's calibration, optionally SetMapInfo, exec(); on Accepted call
+// SetMagVar(GetSignedMagVar()) on the calibration and save it. OK with a magnitude that is not
+// a number from 0 to 180 shows a message and keeps the dialog open.
+class MapSettingsDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Control identifiers of the dialog template, kept as the widgets' object names
+    // ("edit1003", "radio1026", ...) for tests and styling.
+    static constexpr int kMagnitudeEdit = 1003;
+    static constexpr int kWestButton = 1026;
+    static constexpr int kEastButton = 1027;
+    static constexpr int kFileNameLabel = 1022;
+    static constexpr int kSizeLabel = 1024;
+    static constexpr int kParamsLabel = 1040;
+
+    explicit MapSettingsDlg(const CGPSMapFuncs& calibration, QWidget* parent = nullptr);
+
+    // Shows the image's file name (without its folder) and its size in pixels; without a call
+    // (no map loaded) the fields keep "file" and "W x H".
+    void SetMapInfo(const QString& imagePath, int width, int height);
+
+    // The variation entered: the magnitude, negative for West. Valid after exec() returned
+    // Accepted; before that, the variation the dialog opened with.
+    [[nodiscard]] double GetSignedMagVar() const;
+
+    void accept() override;
+
+private:
+    QLineEdit* magnitude_ = nullptr;
+    QButtonGroup* side_ = nullptr;
+    QLabel* fileName_ = nullptr;
+    QLabel* size_ = nullptr;
+    double magVarMagnitude_ = 0.0;
+    bool east_ = true;
+};
+
+} // namespace calib
