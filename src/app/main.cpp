@@ -1,25 +1,31 @@
 // quilo: the moving-map GPS viewer.
 //
-//   quilo [MAP] [--trail FILE.trl] [--size WxH] [--screenshot OUT.png]
+//   quilo [MAP] [--gps DEVICE] [--demo] [--trail FILE.trl] [--size WxH]
+//         [--screenshot OUT.png [--after MS]]
 //
 // MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it.
-// --screenshot renders one frame exactly as the window shows it into a PNG and exits; without
-// a display it runs on Qt's offscreen platform.
-#include "calib/CalibrationFile.h"
+// --gps connects at start to DEVICE instead of the configured COM port, for this run only.
+// --demo needs nothing from the user: the demo town's map and a simulated receiver on a
+// pseudo-terminal, with settings of its own.
+// --screenshot renders the window into a PNG after MS milliseconds (default 0) and exits;
+// without a display it runs on Qt's offscreen platform.
+#include "app/CGPSMapFrame.h"
+#include "app/Commands.h"
+#include "app/DemoSession.h"
+#include "app/GpsApp.h"
 #include "platform/FileIo.h"
-#include "platform/ImageLoader.h"
+#include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
-#include "points/PointsFile.h"
-#include "trail/TrailFile.h"
 #include "view/MapView.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QTimer>
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,17 +35,25 @@ namespace {
 struct Options {
     std::string map;
     std::string trail;
+    std::string gpsDevice;
+    bool demo = false;
     std::string screenshot;
+    int afterMs = 0;
     int width = 800;
     int height = 600;
 };
 
-constexpr const char* kUsage =
-    "usage: quilo [MAP] [--trail FILE.trl] [--size WxH] [--screenshot OUT.png]";
+constexpr const char* kUsage = "usage: quilo [MAP] [--gps DEVICE] [--demo] [--trail FILE.trl] "
+                               "[--size WxH] [--screenshot OUT.png [--after MS]]";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "quilo: %s\n", message.c_str());
     return 2;
+}
+
+bool ParseInt(std::string_view s, int& out, int lo, int hi) {
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && end == s.data() + s.size() && out >= lo && out <= hi;
 }
 
 // "1280x800"; each side 1..16384.
@@ -47,26 +61,35 @@ bool ParseSize(std::string_view text, int& width, int& height) {
     const auto x = text.find('x');
     if (x == std::string_view::npos)
         return false;
-    const auto number = [](std::string_view s, int& out) {
-        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-        return ec == std::errc() && end == s.data() + s.size() && out >= 1 && out <= 16384;
-    };
-    return number(text.substr(0, x), width) && number(text.substr(x + 1), height);
+    return ParseInt(text.substr(0, x), width, 1, 16384) &&
+           ParseInt(text.substr(x + 1), height, 1, 16384);
 }
 
 std::optional<Options> ParseArguments(int argc, char** argv, std::string& error) {
     Options options;
+    bool afterGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot";
+        const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot" ||
+                                arg == "--gps" || arg == "--after";
         if (takesValue && i + 1 >= argc) {
             error = std::string(arg) + " needs a value";
             return std::nullopt;
         }
         if (arg == "--trail") {
             options.trail = argv[++i];
+        } else if (arg == "--gps") {
+            options.gpsDevice = argv[++i];
+        } else if (arg == "--demo") {
+            options.demo = true;
         } else if (arg == "--screenshot") {
             options.screenshot = argv[++i];
+        } else if (arg == "--after") {
+            afterGiven = true;
+            if (!ParseInt(argv[++i], options.afterMs, 0, 3600000)) {
+                error = "bad --after " + std::string(argv[i]) + " (milliseconds, 0..3600000)";
+                return std::nullopt;
+            }
         } else if (arg == "--size") {
             if (!ParseSize(argv[++i], options.width, options.height)) {
                 error = "bad --size " + std::string(argv[i]) + " (expected WxH, e.g. 1280x800)";
@@ -79,42 +102,19 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.map = arg;
         }
     }
-    if (!options.screenshot.empty() && options.map.empty()) {
-        error = "--screenshot needs a map";
+    if (!options.screenshot.empty() && options.map.empty() && !options.demo) {
+        error = "--screenshot needs a map or --demo";
+        return std::nullopt;
+    }
+    if (afterGiven && options.screenshot.empty()) {
+        error = "--after needs --screenshot";
+        return std::nullopt;
+    }
+    if (options.demo && (!options.map.empty() || !options.gpsDevice.empty())) {
+        error = "--demo brings its own map and receiver";
         return std::nullopt;
     }
     return options;
-}
-
-// The image, then the calibration and points beside it. Only an image that cannot be decoded
-// fails; a missing calibration is a warning, a damaged .mcd or .pts is reported and skipped.
-bool OpenMap(MapView& view, const std::string& path) {
-    QString error;
-    QImage image = platform::LoadMapImageFile(QString::fromStdString(path), &error);
-    if (image.isNull()) {
-        Fail(path + ": cannot load the map image (" + error.toStdString() + ")");
-        return false;
-    }
-    view.SetMapImage(std::move(image));
-
-    const std::string base = calib::MapBaseName(path);
-    calib::CGPSMapFuncs calibration = view.Calibration();
-    const calib::CalibrationLoadResult loaded =
-        calib::LoadCalibrationFile(calib::CalibrationFileName(base), calibration);
-    if (loaded.status == calib::CalibrationLoadStatus::Missing)
-        std::fprintf(stderr, "quilo: This map has no calibration information.\n");
-    else if (!loaded)
-        Fail(loaded.error);
-    else
-        view.SetCalibration(calibration);
-
-    points::MapPointList mapPoints;
-    const points::PointsReadResult read =
-        points::ReadPointsFile(calib::PointsFileName(base), mapPoints);
-    if (!read && read.status != points::PointsReadResult::Status::NotFound)
-        Fail(read.error);
-    view.SetMapPoints(std::move(mapPoints));
-    return true;
 }
 
 bool WritePng(const QImage& frame, const std::string& path) {
@@ -144,38 +144,64 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", kUsage);
         return 2;
     }
+    const bool screenshot = !options->screenshot.empty();
     // A screenshot needs no screen: without a display, render on the offscreen platform.
-    if (!options->screenshot.empty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    if (screenshot && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName("QUILO");
     QApplication::setOrganizationName("Morvellan Software Inc.");
 
-    const platform::QSettingsStore store;
-    MapView view(store);
-    view.setWindowTitle("QUILO");
-    view.resize(options->width, options->height);
-    // As on the program's first run: points, labels, trail and both info lines shown.
-    view.SetShowMapPoints(true);
-    view.SetShowLabels(true);
-    view.SetShowTrail(true);
-    view.ShowStatusInfo(true);
-    view.ShowCursorInfo(true);
+    // Nobody is there to press OK on a box while a screenshot is taken: say it on stderr.
+    if (screenshot)
+        platform::SetMessageHook([](const platform::Message& m) {
+            std::fprintf(stderr, "quilo: %s: %s\n", m.caption.toStdString().c_str(),
+                         m.text.toStdString().c_str());
+        });
 
-    if (!options->map.empty() && !OpenMap(view, options->map))
-        return 2;
-    if (!options->trail.empty()) {
-        const platform::FileResult loaded =
-            trail::LoadTrail(view.Trail(), options->trail, view.Settings().trailLength);
-        if (!loaded)
-            return Fail(loaded.error);
+    // Declared before the application object, so the receiver outlives the link reading it.
+    std::unique_ptr<DemoSession> demo;
+    std::unique_ptr<platform::QSettingsStore> store;
+    if (options->demo) {
+        demo = std::make_unique<DemoSession>();
+        QString why;
+        if (!demo->Start(&why))
+            return Fail("cannot start the demo: " + why.toStdString());
+        store = std::make_unique<platform::QSettingsStore>(demo->SettingsPath());
+    } else {
+        store = std::make_unique<platform::QSettingsStore>();
     }
 
-    view.show();
-    if (!options->screenshot.empty())
-        return WritePng(view.grab().toImage(), options->screenshot) ? 0 : 2;
-    return QApplication::exec();
+    GpsApp app(*store);
+    if (!app.InitInstance(false))
+        return 1;
+    CGPSMapFrame& frame = *app.Frame();
+    frame.resize(options->width, options->height);
+    frame.show();
+
+    const std::string map = demo ? demo->MapPath().toStdString() : options->map;
+    if (!map.empty() && !frame.LoadMapFile(QString::fromStdString(map)) && screenshot)
+        return 2;
+    if (!options->trail.empty())
+        frame.LoadTrailFile(QString::fromStdString(options->trail));
+
+    const std::string device = demo ? demo->DevicePath() : options->gpsDevice;
+    if (!device.empty()) {
+        frame.View().SetGpsDevice(device);
+        frame.OnCommand(app::kCmdGpsConnect);
+    }
+
+    if (!screenshot)
+        return QApplication::exec();
+
+    int status = 0;
+    QTimer::singleShot(options->afterMs, &frame, [&] {
+        status = WritePng(frame.grab().toImage(), options->screenshot) ? 0 : 2;
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
 }
