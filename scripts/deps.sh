@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     libxml2-utils
+    clang libclang-rt-14-dev
 )
 if [ "${QUILO_DEPS_EXTRA:-}" ]; then
     read -r -a extra <<<"$QUILO_DEPS_EXTRA"

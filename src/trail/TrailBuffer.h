@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <ranges>
 
 #include "calib/MapPos.h"
 
@@ -47,11 +46,19 @@ public:
 
     // The walks. Drawing and the KML export go oldest to newest; the trail file newest to
     // oldest. Both include the breaks.
+    // A plain begin/end pair rather than std::ranges::subrange, which clang 14 cannot
+    // instantiate over libstdc++ 12's deque iterators (the fuzz build uses clang).
+    template <typename Iterator> struct Walk {
+        Iterator first;
+        Iterator last;
+        [[nodiscard]] Iterator begin() const { return first; }
+        [[nodiscard]] Iterator end() const { return last; }
+    };
     [[nodiscard]] auto OldestToNewest() const {
-        return std::ranges::subrange(samples_.crbegin(), samples_.crend());
+        return Walk<Samples::const_reverse_iterator>{samples_.crbegin(), samples_.crend()};
     }
     [[nodiscard]] auto NewestToOldest() const {
-        return std::ranges::subrange(samples_.cbegin(), samples_.cend());
+        return Walk<Samples::const_iterator>{samples_.cbegin(), samples_.cend()};
     }
 
     // The primitive edits the trail file load builds on.

@@ -1,0 +1,103 @@
+// One input is either what a user typed into the Enter Coordinates fields (the texts separated
+// by line feeds) or two raw doubles to fill the fields from. A complete entry is a position in
+// range; the fields filled from it obey the typing limits, read back as the same position in
+// every format, and carry over on a format switch.
+#include "FuzzCheck.h"
+#include "coords/CoordEntry.h"
+#include "coords/CoordFormat.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using coords::CoordEntry;
+using coords::CoordFormat;
+using fuzz::Check;
+
+constexpr std::array<CoordFormat, 3> kFormats = {CoordFormat::Dms, CoordFormat::Dm,
+                                                 CoordFormat::Deg};
+
+// What the dialog lets a user type: a filled text must fit the same limits.
+void CheckTyping(const CoordEntry& entry) {
+    for (const auto field : coords::kEntryFields) {
+        const std::string& text = entry.Text(field);
+        if (coords::IsHemisphere(field)) {
+            Check(text.size() == 1);
+            continue;
+        }
+        const auto typing = coords::TypingOf(field);
+        Check(typing.maxLength == 0 || text.size() <= static_cast<std::size_t>(typing.maxLength));
+        if (typing.digitsOnly)
+            Check(!text.empty() && text.find_first_not_of("0123456789") == std::string::npos);
+    }
+}
+
+// Fills from a position in range and checks that every format reads it back.
+void CheckFilled(double latitude, double longitude) {
+    CoordEntry entry;
+    entry.FillFields(latitude, longitude);
+    CheckTyping(entry);
+    for (const auto format : kFormats) {
+        const auto read = entry.ParseFields(format);
+        Check(read.complete);
+        // The coarsest text is seconds with three decimals: 0.0005" is 1.4e-7 degree.
+        Check(std::fabs(read.latitude - latitude) <= 2e-7);
+        Check(std::fabs(read.longitude - longitude) <= 2e-7);
+        for (const auto field : coords::kEntryFields)
+            Check(entry.IsValid(field));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    const unsigned control = fuzz::TakeByte(input);
+    const CoordFormat format = kFormats[control % 3];
+
+    if (control & 0x80) {
+        // Raw doubles: any value fills without harm; one in range fills a complete entry.
+        double latitude = 0.0;
+        double longitude = 0.0;
+        if (input.size() >= 16) {
+            std::memcpy(&latitude, input.data(), 8);
+            std::memcpy(&longitude, input.data() + 8, 8);
+        }
+        CoordEntry entry;
+        entry.FillFields(latitude, longitude);
+        for (const auto f : kFormats)
+            (void)entry.ParseFields(f);
+        if (std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90 &&
+            std::fabs(longitude) <= 180)
+            CheckFilled(latitude, longitude);
+        return 0;
+    }
+
+    CoordEntry entry;
+    for (const auto field : coords::kEntryFields) {
+        const auto end = input.find('\n');
+        entry.SetText(field, input.substr(0, end));
+        input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
+    }
+    const auto read = entry.ParseFields(format);
+    if (!read.complete)
+        return 0;
+    Check(std::isfinite(read.latitude) && std::isfinite(read.longitude));
+    Check(std::fabs(read.latitude) <= 90 && std::fabs(read.longitude) <= 180);
+    CheckFilled(read.latitude, read.longitude);
+
+    // The format buttons carry a complete entry over to the same place.
+    const CoordFormat to = kFormats[(control >> 2) % 3];
+    Check(entry.SwitchFormat(format, to));
+    const auto switched = entry.ParseFields(to);
+    Check(switched.complete);
+    Check(std::fabs(switched.latitude - read.latitude) <= 2e-7);
+    Check(std::fabs(switched.longitude - read.longitude) <= 2e-7);
+    return 0;
+}
