@@ -24,21 +24,6 @@ namespace points {
 
 namespace {
 
-// Refuses typing that would make the name longer than the limit, or longer than it already is
-// when a loaded name exceeds the limit; setText is not validated, so a long name shows whole.
-class TypingLimit : public QValidator {
-public:
-    TypingLimit(int limit, QLineEdit* edit) : QValidator(edit), limit_(limit), edit_(edit) {}
-
-    State validate(QString& input, int&) const override {
-        return input.size() > limit_ && input.size() > edit_->text().size() ? Invalid : Acceptable;
-    }
-
-private:
-    int limit_;
-    QLineEdit* edit_;
-};
-
 template <std::size_t N>
 QComboBox* MakeList(QWidget* parent, const std::array<std::string_view, N>& names) {
     auto* list = new QComboBox(parent);
@@ -62,12 +47,37 @@ std::string WithCrLf(const QString& text) {
 
 } // namespace
 
+// Refuses typing that would make the name longer than the limit, or longer than it already is
+// when a loaded name exceeds the limit; setText is not validated, so a long name shows whole.
+// The line edit has already taken the new text when it asks, so the text before the change is
+// kept here.
+class EditMapPointDlg::TypingLimit : public QValidator {
+public:
+    TypingLimit(int limit, QLineEdit* edit) : QValidator(edit), limit_(limit) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
+
+    State validate(QString& input, int&) const override {
+        return input.size() > limit_ && input.size() > before_.size() ? Invalid : Acceptable;
+    }
+
+    // The line edit validates setText too; a text the dialog sets is acceptable whatever its
+    // length (otherwise the edit would take it as invalid and stop refusing keystrokes).
+    void Expect(const QString& text) { before_ = text; }
+
+private:
+    int limit_;
+    QString before_;
+};
+
 EditMapPointDlg::EditMapPointDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Edit Map Point"));
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));
-    name_->setValidator(new TypingLimit(kNameTypingLimit, name_));
+    nameLimit_ = new TypingLimit(kNameTypingLimit, name_);
+    name_->setValidator(nameLimit_);
 
     positionText_ = new QLineEdit(this);
     positionText_->setObjectName(QStringLiteral("position"));
@@ -136,6 +146,7 @@ std::int32_t EditMapPointDlg::ReadIndex(const IndexField& field) {
 
 void EditMapPointDlg::LoadFromPoint(const CMapPoint& point) {
     loadedName_ = point.GetName();
+    nameLimit_->Expect(ToQString(loadedName_));
     name_->setText(ToQString(loadedName_));
 
     loadedDescription_ = point.GetDescription();

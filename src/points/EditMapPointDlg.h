@@ -37,6 +37,7 @@ public:
     void accept() override;
 
 private:
+    class TypingLimit;
     struct IndexField {
         QComboBox* list = nullptr;
         std::int32_t loaded = -1; // the value as it came, kept while the list is untouched
@@ -50,6 +51,7 @@ private:
     static std::int32_t ReadIndex(const IndexField& field);
 
     QLineEdit* name_ = nullptr;
+    TypingLimit* nameLimit_ = nullptr;
     QLineEdit* positionText_ = nullptr;
     QPushButton* editPosition_ = nullptr;
     QPlainTextEdit* description_ = nullptr;
