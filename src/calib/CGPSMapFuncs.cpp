@@ -2,6 +2,7 @@
 
 #include "calib/PositionList.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -161,7 +162,10 @@ bool CGPSMapFuncs::Deserialize(std::string_view bytes) {
     if (!list || list->size() % 2 != 0)
         return false;
     const auto variation = ReadDouble(bytes, cursor);
-    if (!variation)
+    // The program never writes an infinite or NaN value; one would reach the bearings and the
+    // drawing unchecked.
+    if (!variation || !std::isfinite(*variation) ||
+        !std::all_of(list->begin(), list->end(), Finite))
         return false;
     points = std::move(*list);
     magVar = *variation;

@@ -92,7 +92,8 @@ public:
     // Reads a calibration file body: replaces the points and magVar, then refits when six or
     // more entries were read (from the first six; with fewer the parameters stay as they were).
     // Returns false, changing nothing at all, when the bytes are truncated or damaged (a count
-    // beyond the bytes left, an odd number of entries). Bytes after magVar are ignored.
+    // beyond the bytes left, an odd number of entries, an infinite or NaN number). Bytes after
+    // magVar are ignored.
     [[nodiscard]] bool Deserialize(std::string_view bytes);
 
     friend bool operator==(const CGPSMapFuncs&, const CGPSMapFuncs&) = default;

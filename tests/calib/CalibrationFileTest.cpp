@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -125,13 +126,31 @@ TEST(CalibrationFileTest, DamagedBytesLeaveStateUnchanged) {
             << "truncated to " << length;
         EXPECT_EQ(c, Previous()) << "truncated to " << length;
     }
-    // An odd count would pair image points with image points from then on.
-    std::string odd;
-    ASSERT_TRUE(calib::EncodePositionList(odd, std::vector<MapPos>{{1, 2}, {3, 4}, {5, 6}}));
-    calib::AppendDouble(odd, 0.0);
-    CGPSMapFuncs c = Previous();
-    EXPECT_FALSE(c.Deserialize(odd));
-    EXPECT_EQ(c, Previous());
+
+    auto file = [](const std::vector<MapPos>& entries, double magVar) {
+        std::string bytes;
+        EXPECT_TRUE(calib::EncodePositionList(bytes, entries));
+        calib::AppendDouble(bytes, magVar);
+        return bytes;
+    };
+    const double nan = std::nan("");
+    struct Row {
+        const char* legend;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        // An odd count would pair image points with image points from then on.
+        {"odd number of entries", file({{1, 2}, {3, 4}, {5, 6}}, 0.0)},
+        {"NaN variation", file({{1, 2}, {3, 4}}, nan)},
+        {"infinite image column", file({{INFINITY, 2}, {3, 4}}, 0.0)},
+        {"NaN latitude", file({{1, 2}, {3, nan}}, 0.0)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        CGPSMapFuncs c = Previous();
+        EXPECT_FALSE(c.Deserialize(row.bytes));
+        EXPECT_EQ(c, Previous());
+    }
 }
 
 TEST(CalibrationFileTest, FileNames) {
