@@ -12,7 +12,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <stdlib.h>
 #include <termios.h>
@@ -367,10 +366,16 @@ TEST_F(GpsLinkTest, RefusedSettingsAreLoggedAndTheLinkComesUp) {
     link.Close();
     OpenLink(-5);
     const std::string log = ReadText(logPath);
-    const std::regex entry(
-        "([0-2][0-9]:[0-5][0-9]:[0-6][0-9] IGNORING ERROR: Failed to set options on COM port "
-        "with err 22\n){2}");
-    EXPECT_TRUE(std::regex_match(log, entry)) << log;
+    const std::string entry = "IGNORING ERROR: Failed to set options on COM port with err 22";
+    ASSERT_EQ(log.size(), 2 * (9 + entry.size() + 1)) << log;
+    for (std::size_t at = 0; at < log.size(); at += 9 + entry.size() + 1) {
+        const std::string_view line(log.data() + at, 9 + entry.size() + 1);
+        for (std::size_t digit : {0, 1, 3, 4, 6, 7})
+            EXPECT_TRUE(line[digit] >= '0' && line[digit] <= '9') << line;
+        EXPECT_EQ(line.substr(2, 1), ":");
+        EXPECT_EQ(line.substr(5, 1), ":");
+        EXPECT_EQ(line.substr(8), " " + entry + "\n");
+    }
     recorder.WriteBetweenReads(pty, std::string(kGga) + "\r");
     ASSERT_TRUE(recorder.WaitCount(true, 1));
 }
@@ -432,6 +437,42 @@ TEST(SerialPort, ConfiguresRaw8N1AndReportsHangUp) {
     read = port.Read(buffer, sizeof buffer);
     EXPECT_FALSE(read.ok);
     EXPECT_NE(read.error, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SerialLog, DefaultPathFollowsTheStateDirectory) {
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* savedState = std::getenv("XDG_STATE_HOME");
+    const std::string savedStateText = savedState ? savedState : "";
+    struct Row {
+        const char* legend;
+        const char* state; // nullptr: unset
+        const char* home;
+        const char* expected;
+    } rows[] = {
+        {"state dir set", "/var/st", "/home/u", "/var/st/quilo/test_gpslink.log"},
+        {"unset: ~/.local/state", nullptr, "/home/u",
+         "/home/u/.local/state/quilo/test_gpslink.log"},
+        {"relative state dir ignored", "st", "/home/u",
+         "/home/u/.local/state/quilo/test_gpslink.log"},
+        {"no home, no state dir: no log", nullptr, "", ""},
+    };
+    for (const Row& row : rows) {
+        if (row.state)
+            ::setenv("XDG_STATE_HOME", row.state, 1);
+        else
+            ::unsetenv("XDG_STATE_HOME");
+        ::setenv("HOME", row.home, 1);
+        EXPECT_EQ(gps::DefaultSerialLogPath(), row.expected) << row.legend;
+    }
+    ::setenv("HOME", savedHome.c_str(), 1);
+    if (savedState)
+        ::setenv("XDG_STATE_HOME", savedStateText.c_str(), 1);
+    else
+        ::unsetenv("XDG_STATE_HOME");
 }
 
 } // namespace
