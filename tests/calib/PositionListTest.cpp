@@ -18,21 +18,6 @@ std::string Bytes(std::initializer_list<int> values) {
     return out;
 }
 
-TEST(PositionListTest, GoldenBytes) {
-    const std::vector<MapPos> list = {MapPos(-0.5, 1.0), MapPos(2.0, -3.25)};
-    std::string out = "prefix";
-    ASSERT_TRUE(EncodePositionList(out, list));
-    const std::string expected =
-        "prefix" + Bytes({0x02, 0x00}) +
-        // record 1: tag, zero word, y = 1.0, x = -0.5
-        Bytes({0xB8, 0xF7, 0x01, 0x00, 0, 0, 0, 0}) + Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}) +
-        Bytes({0, 0, 0, 0, 0, 0, 0xE0, 0xBF}) +
-        // record 2: y = -3.25, x = 2.0
-        Bytes({0xB8, 0xF7, 0x01, 0x00, 0, 0, 0, 0}) + Bytes({0, 0, 0, 0, 0, 0, 0x0A, 0xC0}) +
-        Bytes({0, 0, 0, 0, 0, 0, 0x00, 0x40});
-    EXPECT_EQ(out, expected);
-}
-
 TEST(PositionListTest, DecodesAtCursorAndSkipsReservedWords) {
     std::string bytes = "xyz";
     ASSERT_TRUE(EncodePositionList(bytes, std::vector<MapPos>{{7.5, 8.25}, {-1e-300, 1e300}}));

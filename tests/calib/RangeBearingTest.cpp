@@ -16,11 +16,6 @@ MapPos NearOrigin(double bearingDegrees) {
     return MapPos(0.001 * std::sin(r), 0.001 * std::cos(r));
 }
 
-TEST(RangeBearingTest, Constants) {
-    EXPECT_EQ(calib::kDegreesToRadians, 0.017453292519943278);
-    EXPECT_EQ(calib::kRadiansToDegrees, 57.29577951308238);
-}
-
 TEST(RangeBearingTest, EdgeCases) {
     struct Row {
         const char* legend;
