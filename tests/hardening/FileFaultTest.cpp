@@ -1,0 +1,256 @@
+// Every file the program writes, written into a failing file system: the write reports the
+// path and the system's reason, the file that was there keeps every byte, no temporary file is
+// left behind, and the same write succeeds once the fault is gone. The faults are the kernel's
+// own: a tmpfs filled to its last page, a tmpfs remounted read-only (both in a private mount
+// namespace, so nothing outlives the test), the file size limit with SIGXFSZ ignored (write()
+// fails with EFBIG), and a folder the user may not write to.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "HardeningSupport.h"
+#include "calib/CalibrationFile.h"
+#include "platform/AtomicFileWriter.h"
+#include "points/PointsFile.h"
+#include "points/PointsKml.h"
+#include "trail/TrailFile.h"
+#include "trail/TrailKml.h"
+
+namespace {
+
+using platform::FileResult;
+
+trail::TrailBuffer SomeTrail() {
+    trail::TrailBuffer trail;
+    for (int i = 0; i < 500; ++i) {
+        if (i % 100 == 0)
+            trail.AddBreak();
+        trail.AddFront(MapPos(11.5 + i * 1e-4, 48.1 + i * 1e-4));
+    }
+    return trail;
+}
+
+points::MapPointList SomePoints() {
+    points::MapPointList list;
+    for (int i = 0; i < 40; ++i)
+        list.emplace_back("Point " + std::to_string(i), MapPos(11.5 + i, 48.1), i % 5, 2, 4, 1,
+                          "<desc> & more");
+    return list;
+}
+
+calib::CGPSMapFuncs SomeCalibration() {
+    calib::CGPSMapFuncs calibration;
+    (void)calibration.AddCalibrationPoint(MapPos(0, 0), MapPos(11.0, 48.0));
+    (void)calibration.AddCalibrationPoint(MapPos(1000, 0), MapPos(12.0, 48.0));
+    (void)calibration.AddCalibrationPoint(MapPos(0, 800), MapPos(11.0, 49.0));
+    return calibration;
+}
+
+struct Writer {
+    const char* legend;
+    const char* fileName;
+    std::function<FileResult(const std::string& path)> write;
+};
+
+// Each of our files, written through the function the program uses for it.
+const std::vector<Writer>& Writers() {
+    static const std::vector<Writer> writers = {
+        {"calibration file", "map.mcd",
+         [](const std::string& path) {
+             return calib::SaveCalibrationFile(path, SomeCalibration());
+         }},
+        {"points file", "map.pts",
+         [](const std::string& path) { return points::WritePointsFile(path, SomePoints()); }},
+        {"trail file", "track.trl",
+         [](const std::string& path) { return trail::SaveTrail(SomeTrail(), path); }},
+        {"trail KML", "track.kml",
+         [](const std::string& path) { return trail::SaveTrail(SomeTrail(), path); }},
+        {"points KML", "points.kml",
+         [](const std::string& path) { return points::WritePointsKml(path, SomePoints()); }},
+        {"streamed KML (quilo-tool convert)", "log.kml",
+         [](const std::string& path) {
+             platform::AtomicFileWriter out(path);
+             const std::string kml = trail::TrailKml(SomeTrail());
+             for (std::size_t at = 0; at < kml.size(); at += 1000)
+                 out.Append(std::string_view(kml).substr(at, 1000));
+             return out.Commit();
+         }},
+    };
+    return writers;
+}
+
+const std::string kOldBytes = std::string("previous file\0\x01\xff", 16);
+
+// A private mount namespace for this process, so the test's mounts vanish with it. Needs
+// CAP_SYS_ADMIN; without it the tests that mount are skipped.
+bool PrivateMounts() {
+    static const bool ok = ::unshare(CLONE_NEWNS) == 0 &&
+                           ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return ok;
+}
+
+// A 64 KiB tmpfs on a directory of its own; unmounted at the end.
+class SmallTmpfs {
+public:
+    SmallTmpfs() {
+        mounted_ = ::mount("tmpfs", scratch_.Path().c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallTmpfs() {
+        if (mounted_)
+            ::umount2(scratch_.Path().c_str(), MNT_DETACH);
+    }
+    [[nodiscard]] bool Mounted() const { return mounted_; }
+    [[nodiscard]] const ScratchDir& Dir() const { return scratch_; }
+
+    // Fills every free page; false if the file system never ran full.
+    bool Fill() {
+        const int fd = ::open(scratch_.File("filler").c_str(), O_WRONLY | O_CREAT, 0600);
+        const std::string page(4096, 'f');
+        int err = 0;
+        for (int i = 0; i < 1000 && err == 0; ++i)
+            if (::write(fd, page.data(), page.size()) < 0)
+                err = errno;
+        ::close(fd);
+        return err == ENOSPC;
+    }
+    void Unfill() { ::unlink(scratch_.File("filler").c_str()); }
+
+    bool SetReadOnly(bool readOnly) {
+        const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
+        return ::mount("tmpfs", scratch_.Path().c_str(), "tmpfs", flags, "size=64k") == 0;
+    }
+
+private:
+    ScratchDir scratch_;
+    bool mounted_ = false;
+};
+
+// What every row must show: the failure names the path and the reason, the old bytes are
+// all there, nothing else is left in the folder, and the write works once the fault is gone.
+void ExpectCleanFailure(const Writer& writer, const std::string& path, const FileResult& result,
+                        int expectedErrno, const std::vector<std::string>& entriesBefore,
+                        const ScratchDir& dir) {
+    EXPECT_FALSE(result.ok) << writer.legend;
+    EXPECT_EQ(result.error, path + ": " + std::strerror(expectedErrno)) << writer.legend;
+    EXPECT_EQ(ReadBytes(path), kOldBytes) << writer.legend << ": the old file is intact";
+    EXPECT_EQ(dir.Entries(), entriesBefore) << writer.legend << ": no temporary file is left";
+}
+
+TEST(FileFaults, FullFileSystemKeepsTheOldFile) {
+    if (!PrivateMounts())
+        GTEST_SKIP() << "no permission to mount a tmpfs here";
+    for (const Writer& writer : Writers()) {
+        SmallTmpfs fs;
+        ASSERT_TRUE(fs.Mounted());
+        const std::string path = fs.Dir().File(writer.fileName);
+        WriteBytes(path, kOldBytes);
+        ASSERT_TRUE(fs.Fill()) << writer.legend;
+        const auto entries = fs.Dir().Entries();
+        ExpectCleanFailure(writer, path, writer.write(path), ENOSPC, entries, fs.Dir());
+
+        fs.Unfill();
+        const FileResult retry = writer.write(path);
+        EXPECT_TRUE(retry.ok) << writer.legend << ": " << retry.error;
+        EXPECT_NE(ReadBytes(path), kOldBytes) << writer.legend;
+    }
+}
+
+TEST(FileFaults, ReadOnlyFolderKeepsTheOldFile) {
+    if (!PrivateMounts())
+        GTEST_SKIP() << "no permission to mount a tmpfs here";
+    for (const Writer& writer : Writers()) {
+        SmallTmpfs fs;
+        ASSERT_TRUE(fs.Mounted());
+        const std::string path = fs.Dir().File(writer.fileName);
+        WriteBytes(path, kOldBytes);
+        ASSERT_TRUE(fs.SetReadOnly(true)) << writer.legend;
+        const auto entries = fs.Dir().Entries();
+        ExpectCleanFailure(writer, path, writer.write(path), EROFS, entries, fs.Dir());
+
+        ASSERT_TRUE(fs.SetReadOnly(false));
+        EXPECT_TRUE(writer.write(path).ok) << writer.legend;
+    }
+}
+
+TEST(FileFaults, FileSizeLimitKeepsTheOldFile) {
+    // Without this the kernel kills the process instead of failing the write.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    for (const Writer& writer : Writers()) {
+        ScratchDir dir;
+        const std::string path = dir.File(writer.fileName);
+        WriteBytes(path, kOldBytes);
+        const auto entries = dir.Entries();
+
+        // Every one of our files is longer than 64 bytes; nothing but the write runs under it.
+        rlimit limited = original;
+        limited.rlim_cur = 64;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const FileResult result = writer.write(path);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &original), 0);
+        ExpectCleanFailure(writer, path, result, EFBIG, entries, dir);
+
+        EXPECT_TRUE(writer.write(path).ok) << writer.legend;
+    }
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+// Runs write as a user who may not write to the folder: as root (which the permission bits do
+// not stop) in a child process that has given up root; otherwise with the folder made
+// read-only by its mode.
+FileResult WriteWithoutPermission(const ScratchDir& dir, const Writer& writer,
+                                  const std::string& path) {
+    if (::geteuid() != 0) {
+        ::chmod(dir.Path().c_str(), 0555);
+        FileResult result = writer.write(path);
+        ::chmod(dir.Path().c_str(), 0755);
+        return result;
+    }
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return {true, "pipe failed"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+        const FileResult result = writer.write(path);
+        (void)!::write(pipeFds[1], result.error.data(), result.error.size());
+        ::_exit(result.ok ? 1 : 0);
+    }
+    ::close(pipeFds[1]);
+    std::string error;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const bool failed = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return {!failed, error};
+}
+
+TEST(FileFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
+    for (const Writer& writer : Writers()) {
+        ScratchDir dir;
+        ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+        const std::string path = dir.File(writer.fileName);
+        WriteBytes(path, kOldBytes);
+        const auto entries = dir.Entries();
+        ExpectCleanFailure(writer, path, WriteWithoutPermission(dir, writer, path), EACCES, entries,
+                           dir);
+    }
+}
+
+} // namespace
