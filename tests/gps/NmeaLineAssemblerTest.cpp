@@ -31,7 +31,7 @@ TEST(NmeaLineAssembler, ByteRules) {
         {"split across feeds", {"$GPGG", "A,1*47\r\n"}, {0, 1}, {"$GPGGA,1*47"}},
         {"$ restarts a line", {"$GPGGA,1$GPRMC,2\r"}, {1}, {"$GPRMC,2"}},
         {"second CR repeats with LF", {"$GPGGA,1\r\n\r"}, {2}, {"$GPGGA,1", "$GPGGA,1\n"}},
-        {"bare line feed ends a line", {"$GPGGA,1\n$GPRMC,2\n"}, {2}, {"$GPGGA,1", "$GPRMC,2"}},
+        {"line feed alone completes nothing", {"$GPGGA,1\n$GPRMC,2\n"}, {0}, {}},
         {"bare $ is a line", {"$\r"}, {1}, {"$"}},
         {"NUL and high bytes kept",
          {std::string("$A\0\xff\r", 5)},
