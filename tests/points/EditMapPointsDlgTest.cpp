@@ -1,5 +1,6 @@
 #include "points/EditMapPointsDlg.h"
 #include "coords/CoordFormat.h"
+#include "coords/EnterCoordsDlg.h"
 #include "platform/MessageBox.h"
 #include "points/EditMapPointDlg.h"
 #include "points/PointsKml.h"
@@ -437,6 +438,33 @@ TEST(EditMapPointDlg, PositionFieldIsEmptyOnlyForLongitudeZero) {
         }
         EXPECT_EQ(dialog.MakePoint().GetPosition(), row.position);
     }
+}
+
+TEST(EditMapPointDlg, EditTakesThePositionFromEnterCoordinates) {
+    const MapPos start(-0.0014, 51.4778);
+    EditMapPointDlg dialog;
+    dialog.LoadFromPoint(CMapPoint("P", start, 1, 1, 1, 1, ""));
+    auto* shown = dialog.findChild<QLineEdit*>("position");
+    const QString before = shown->text();
+
+    WhenModal<coords::EnterCoordsDlg>([](coords::EnterCoordsDlg& entry) { entry.reject(); });
+    Click(dialog, "editPosition");
+    EXPECT_EQ(shown->text(), before);
+    EXPECT_EQ(dialog.MakePoint().GetPosition(), start);
+
+    // OK on the offered position: the point takes what the entry dialog read back.
+    MapPos entered;
+    WhenModal<coords::EnterCoordsDlg>([&entered](coords::EnterCoordsDlg& entry) {
+        entry.accept();
+        ASSERT_TRUE(entry.HasResult());
+        entered = entry.GetResult();
+    });
+    Click(dialog, "editPosition");
+    EXPECT_NEAR(entered.y, start.y, 1e-6);
+    EXPECT_NEAR(entered.x, start.x, 1e-6);
+    EXPECT_EQ(dialog.MakePoint().GetPosition(), entered);
+    EXPECT_EQ(shown->text(),
+              QString::fromStdString(coords::FormatPosition(entered, coords::CoordFormat::Dms)));
 }
 
 } // namespace
