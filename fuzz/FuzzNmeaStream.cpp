@@ -27,6 +27,7 @@ struct ModelAssembler {
     std::deque<std::string> lines;
     std::string current;
     bool started = false;
+    bool completedOnce = false; // a CR (or a bare LF) already completed current
 
     int Feed(std::string_view bytes) {
         int completed = 0;
@@ -34,10 +35,12 @@ struct ModelAssembler {
             if (c == '$') {
                 current = "$";
                 started = true;
-            } else if (c == '\r') {
+                completedOnce = false;
+            } else if (c == '\r' || (c == '\n' && started && !completedOnce)) {
                 if (started && current.size() <= NmeaLineAssembler::kMaxLineLength) {
                     lines.push_back(current);
                     ++completed;
+                    completedOnce = true;
                     if (lines.size() > maxLines)
                         lines.pop_front();
                 }

@@ -12,10 +12,12 @@ std::int32_t NmeaLineAssembler::Feed(const char* bytes, std::size_t count) {
         if (byte == '$') {
             buffer_[0] = '$';
             length_ = 1;
-        } else if (byte == '\r') {
+            completed_ = false;
+        } else if (byte == '\r' || (byte == '\n' && !completed_ && length_ > 0)) {
             if (length_ > 0 && length_ <= kMaxLineLength) {
                 lines_.emplace_back(buffer_.data(), length_);
                 ++completed;
+                completed_ = true;
                 if (lines_.size() > maxLines_)
                     lines_.pop_front();
             }
@@ -37,6 +39,7 @@ bool NmeaLineAssembler::PopLine(std::string& line) {
 void NmeaLineAssembler::Reset() {
     lines_.clear();
     length_ = 0;
+    completed_ = false;
 }
 
 } // namespace gps

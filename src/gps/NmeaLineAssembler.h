@@ -14,6 +14,10 @@
 //                    the line stays in the buffer, so a second carriage return before the
 //                    next "$" completes it again, with whatever came between (usually the
 //                    line feed) at its end.
+//   line feed        completes the line in the same way when no carriage return has
+//                    completed it yet, for streams whose lines end in a bare line feed
+//                    (captures replayed from files, some Bluetooth and network relays);
+//                    after a carriage return it is an ordinary byte, as in "\r\n".
 //   any other byte   is appended while a line is in progress and the buffer has room;
 //                    otherwise dropped.
 // So bytes before the first "$" are dropped, a line holds at most kMaxLineLength bytes with
@@ -49,6 +53,7 @@ private:
     // be recognised as too long.
     std::array<char, kMaxLineLength + 1> buffer_{};
     std::size_t length_ = 0; // 0: no line started
+    bool completed_ = false; // the line in the buffer was completed once already
 };
 
 } // namespace gps
