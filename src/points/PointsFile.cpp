@@ -111,6 +111,10 @@ PointsReadResult DecodePoints(std::string_view bytes, MapPointList& points) {
             return damaged("point cut short", tagOffset);
         read.push_back(std::move(point));
     }
+    // The framework writes nothing after the list. Bytes there mean a count that was damaged
+    // downward; taking the points it announces would drop the rest at the next save.
+    if (reader.Remaining() != 0)
+        return damaged("data after the last point", reader.Offset());
     points = std::move(read);
     return {};
 }

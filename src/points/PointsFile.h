@@ -45,7 +45,7 @@ struct PointsReadResult {
 // order; otherwise points is left exactly as it was. Damaged: a count larger than the bytes
 // left can hold, a class other than "CMapPoint" or a schema other than 1, a null or
 // back-reference tag (or an unknown class) where a new point is expected, any value cut
-// short. Bytes after the last point are ignored, as the framework ignores them.
+// short, or bytes after the last point (the framework never writes any).
 [[nodiscard]] PointsReadResult DecodePoints(std::string_view bytes, MapPointList& points);
 
 // Reads the points file at path; points changes only when the result is Ok.

@@ -164,6 +164,8 @@ TEST(PointsFile, DamagedFilesAreRejectedAndLeaveTheList) {
         {"name length beyond the file",
          patched(0x14, std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7))},
         {"empty file", ""},
+        {"a byte after the last point", v1 + '\0'},
+        {"count damaged downward", patched(0, std::string("\x01\x00", 2))},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -192,20 +194,6 @@ TEST(PointsFile, MissingAndUnreadableFilesAreToldApart) {
     EXPECT_EQ(result.status, PointsReadResult::Status::Damaged);
     EXPECT_EQ(result.error.rfind(damaged + ": ", 0), 0u) << result.error;
     EXPECT_EQ(list, Sentinel());
-}
-
-TEST(PointsFile, FailedWriteNamesThePathAndKeepsTheOldFile) {
-    TempDir dir;
-    const std::string path = dir.File("no-such-dir/town.pts");
-    const platform::FileResult written = points::WritePointsFile(path, Sentinel());
-    EXPECT_FALSE(written);
-    EXPECT_NE(written.error.find(path), std::string::npos);
-
-    // Replacing a file that cannot be replaced (a directory) leaves it as it was.
-    const std::string blocked = dir.File("blocked.pts");
-    std::filesystem::create_directory(blocked);
-    EXPECT_FALSE(points::WritePointsFile(blocked, Sentinel()));
-    EXPECT_TRUE(std::filesystem::is_directory(blocked));
 }
 
 struct ToolRun {

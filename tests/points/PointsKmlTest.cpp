@@ -80,12 +80,4 @@ TEST(PointsKml, WrittenDocumentsParse) {
     }
 }
 
-TEST(PointsKml, FailedWriteNamesThePath) {
-    TempDir dir;
-    const std::string path = dir.File("missing/points.kml");
-    const platform::FileResult written = points::WritePointsKml(path, {});
-    EXPECT_FALSE(written);
-    EXPECT_NE(written.error.find(path), std::string::npos);
-}
-
 } // namespace
