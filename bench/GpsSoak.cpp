@@ -1,0 +1,316 @@
+#include "GpsSoak.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <condition_variable>
+#include <fstream>
+#include <mutex>
+#include <numbers>
+#include <sstream>
+#include <vector>
+
+#include "gps/GpsFix.h"
+#include "gps/GpsLink.h"
+#include "gps/GpsUpdateFold.h"
+#include "gps/NmeaDecode.h"
+#include "gps/PtyPair.h"
+#include "trail/TrailBuffer.h"
+
+namespace soak {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint32_t kUpdateRateMs = 100; // GPSUpdateRateMs: one update per receiver epoch
+constexpr std::int64_t kEpochMs = 100;
+constexpr std::int64_t kReconnectEveryEpochs = 6000; // every ten simulated minutes
+constexpr std::int64_t kBurstEveryEpochs = 97;       // a late read finds five epochs at once
+constexpr std::int64_t kBurstEpochs = 5;
+constexpr std::int64_t kFixLossEveryEpochs = 1234; // a tunnel: two epochs without position
+
+long PeakRssKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    return std::string(text, end);
+}
+
+std::string TwoDigits(std::int64_t value) {
+    return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
+           static_cast<char>('0' + value % 10);
+}
+
+// "$" + body + "*hh\r\n" with the body's XOR checksum.
+std::string Sentence(const std::string& body) {
+    unsigned sum = 0;
+    for (const char c : body)
+        sum ^= static_cast<unsigned char>(c);
+    const char* hex = "0123456789ABCDEF";
+    return "$" + body + "*" + hex[sum >> 4] + hex[sum & 15] + "\r\n";
+}
+
+// ddmm.mmmmmm with the hemisphere, degrees zero-padded to `width`.
+std::string Coordinate(double degrees, int width, char positive, char negative) {
+    const double magnitude = std::fabs(degrees);
+    const auto whole = static_cast<std::int64_t>(magnitude);
+    const double minutes = (magnitude - static_cast<double>(whole)) * 60.0;
+    std::string text = std::to_string(whole);
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    std::string m = Fixed(minutes, 6);
+    if (minutes < 10.0)
+        m.insert(0, "0");
+    return text + m + "," + (degrees < 0 ? negative : positive);
+}
+
+struct Epoch {
+    std::string bytes;
+    std::string gga, rmc, gsa; // the three lines the fix is made of, without "\r\n"
+};
+
+// The receiver: a vehicle at 60 m/s (6 m an epoch, above TrailMinDelta) on a wide circle.
+Epoch MakeEpoch(std::int64_t n) {
+    const double angle = static_cast<double>(n) * 6.0 / 40000.0; // 40 km radius
+    const double latitude = 48.1 + 40000.0 / 111195.0 * std::sin(angle);
+    const double longitude = 11.5 + 40000.0 / (111195.0 * std::cos(48.1 * std::numbers::pi / 180)) *
+                                        (1.0 - std::cos(angle));
+    const std::int64_t t = n / 10;
+    const std::string time = TwoDigits(t / 3600 % 24) + TwoDigits(t / 60 % 60) + TwoDigits(t % 60) +
+                             "." + std::to_string(n % 10) + "0";
+    const bool lost = n % kFixLossEveryEpochs < 2 && n > 10;
+    const int satellites = 6 + static_cast<int>(n / 50 % 7);
+    const double hdop = 0.8 + static_cast<double>(n % 17) / 10.0;
+    const double altitude = 500.0 + static_cast<double>(n % 300) / 10.0;
+
+    Epoch e;
+    const std::string lat = lost ? "," : Coordinate(latitude, 2, 'N', 'S');
+    const std::string lon = lost ? "," : Coordinate(longitude, 3, 'E', 'W');
+    const std::string gga = Sentence("GPGGA," + time + "," + lat + "," + lon + "," +
+                                     (lost ? "0" : "1") + "," + TwoDigits(satellites) + "," +
+                                     Fixed(hdop, 1) + "," + Fixed(altitude, 1) + ",M,46.9,M,,");
+    const std::string rmc = Sentence("GPRMC," + time + "," + (lost ? "V" : "A") + "," + lat + "," +
+                                     lon + ",116.6,45.0,081226,2.1,E");
+    std::string used;
+    for (int i = 0; i < 12; ++i)
+        used += i < satellites ? TwoDigits(i * 3 + 2) + "," : ",";
+    const std::string gsa =
+        Sentence("GPGSA,A,3," + used + Fixed(hdop * 1.5, 1) + "," + Fixed(hdop, 1) + ",1.2");
+    std::string gsv;
+    for (int page = 1; page <= 3; ++page)
+        gsv += Sentence("GPGSV,3," + std::to_string(page) + ",12,0" + std::to_string(page) +
+                        ",40,083,46,12,12,123,35,14,60,200,41,25,05,300,");
+    e.bytes = gga + rmc + gsa + gsv;
+    e.gga = gga.substr(0, gga.size() - 2);
+    e.rmc = rmc.substr(0, rmc.size() - 2);
+    e.gsa = gsa.substr(0, gsa.size() - 2);
+    return e;
+}
+
+// What the reader thread tells the "user-interface thread" (the caller's).
+class Mailbox {
+public:
+    void Attach(gps::GpsLink& link) {
+        link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
+            std::lock_guard lock(mutex_);
+            ++posts_;
+            sentences_ += sentences;
+            cv_.notify_all();
+        });
+        link.SetReadObserver([this](const platform::SerialReadResult&) {
+            std::lock_guard lock(mutex_);
+            ++reads_;
+            cv_.notify_all();
+        });
+    }
+    // Waits until the reader has queued `sentences` in all; returns the posts not yet taken.
+    std::int64_t WaitSentences(std::int64_t sentences,
+                               std::chrono::steady_clock::time_point until) {
+        std::unique_lock lock(mutex_);
+        cv_.wait_until(lock, until, [&] { return sentences_ >= sentences; });
+        const std::int64_t posts = posts_;
+        posts_ = 0;
+        return sentences_ >= sentences ? posts : -1;
+    }
+    bool WaitRead(std::chrono::steady_clock::time_point until) {
+        std::unique_lock lock(mutex_);
+        const std::int64_t reads = reads_;
+        return cv_.wait_until(lock, until, [&] { return reads_ > reads; });
+    }
+    std::int64_t Sentences() {
+        std::lock_guard lock(mutex_);
+        return sentences_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    std::int64_t posts_ = 0;
+    std::int64_t sentences_ = 0;
+    std::int64_t reads_ = 0;
+};
+
+} // namespace
+
+SoakReport RunGpsSoak(const SoakOptions& options) {
+    SoakReport report;
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + options.wallBudget;
+    const auto fail = [&](std::string why) {
+        if (report.failure.empty())
+            report.failure = std::move(why);
+    };
+
+    PtyPair pty;
+    if (!pty.Ok()) {
+        report.failure = "no pseudo-terminal";
+        return report;
+    }
+    gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences, {1ms, 1ms, {}});
+    Mailbox mailbox;
+    mailbox.Attach(link);
+    gps::GpsFix fix;
+    gps::GpsUpdateRateLimit rateLimit;
+    trail::TrailBuffer trail;
+    std::size_t breaksSinceTrim = 0; // breaks added since the last recorded position
+
+    const auto connect = [&] {
+        if (!link.Open(pty.Path(), 4800) || !mailbox.WaitRead(deadline))
+            return false;
+        trail.AddBreak(); // as Connect does
+        ++breaksSinceTrim;
+        return true;
+    };
+    if (!connect()) {
+        report.failure = "the link did not open";
+        return report;
+    }
+
+    const std::int64_t totalEpochs = options.simulatedSeconds * 1000 / kEpochMs;
+    Epoch last;
+    std::int64_t expectedSentences = 0;
+    std::int64_t n = 0;
+    while (n < totalEpochs) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            fail("wall budget spent after " + std::to_string(n) + " epochs");
+            break;
+        }
+        if (n > 0 && n % kReconnectEveryEpochs == 0) {
+            // Disconnect and Connect, as the user does.
+            fix.hasFix = false;
+            link.Close();
+            if (!connect()) {
+                fail("reconnect failed at epoch " + std::to_string(n));
+                break;
+            }
+            ++report.reconnects;
+        }
+        const std::int64_t count =
+            n % kBurstEveryEpochs == 0 ? std::min(kBurstEpochs, totalEpochs - n) : 1;
+        std::string bytes;
+        for (std::int64_t k = 0; k < count; ++k) {
+            last = MakeEpoch(n + k);
+            bytes += last.bytes;
+        }
+        n += count;
+        expectedSentences += 3 * count;
+        if (!pty.Write(bytes)) {
+            fail("write to the line failed");
+            break;
+        }
+        report.bytes += static_cast<std::int64_t>(bytes.size());
+
+        // Every post is one update event for the handler, on the simulated clock.
+        const std::int64_t posts = mailbox.WaitSentences(expectedSentences, deadline);
+        if (posts < 0) {
+            fail("sentences lost on the line at epoch " + std::to_string(n));
+            break;
+        }
+        for (std::int64_t p = 0; p < posts; ++p) {
+            const auto outcome =
+                gps::HandleGpsUpdate(link, fix, rateLimit, static_cast<std::uint32_t>(n * kEpochMs),
+                                     kUpdateRateMs, coords::CoordFormat::Dms);
+            if (!outcome.handled)
+                continue;
+            ++report.updates;
+            if (outcome.readError)
+                fail("read error at epoch " + std::to_string(n));
+            if (outcome.batch.hasNewPosition && trail.recording &&
+                trail.Record(outcome.batch.newPosition, options.trailMinDelta, options.trailLength))
+                breaksSinceTrim = 0;
+        }
+        // The bound: TrailLength, plus the breaks added since the last trim.
+        const std::size_t bound = static_cast<std::size_t>(options.trailLength) + breaksSinceTrim;
+        report.trailMax = std::max(report.trailMax, trail.Count());
+        if (trail.Count() > bound)
+            fail("trail holds " + std::to_string(trail.Count()) + " > " + std::to_string(bound));
+        if (report.trailFullAtEpoch < 0 &&
+            trail.Count() >= static_cast<std::size_t>(options.trailLength)) {
+            report.trailFullAtEpoch = n;
+            report.peakRssTrailFullKb = PeakRssKb();
+        }
+        if (report.peakRssStartKb == 0 && n >= 600)
+            report.peakRssStartKb = PeakRssKb();
+    }
+    // The next update after the stream ends takes whatever a rate-limited post left queued.
+    if (report.failure.empty()) {
+        const auto outcome = gps::HandleGpsUpdate(link, fix, rateLimit,
+                                                  static_cast<std::uint32_t>((n + 1) * kEpochMs),
+                                                  kUpdateRateMs, coords::CoordFormat::Dms);
+        if (outcome.handled && outcome.batch.hasNewPosition)
+            (void)trail.Record(outcome.batch.newPosition, options.trailMinDelta,
+                               options.trailLength);
+    }
+    report.epochs = n;
+    report.sentences = mailbox.Sentences();
+    report.completed = n == totalEpochs && report.failure.empty();
+
+    // The fix the view ends with, against the three sentences of the last epoch decoded
+    // directly.
+    gps::GgaRecord gga;
+    gps::RmcRecord rmc;
+    gps::GsaRecord gsa;
+    if (gps::DecodeGga(last.gga, gga) && gps::DecodeRmc(last.rmc, rmc) &&
+        gps::DecodeGsa(last.gsa, gsa)) {
+        report.finalFixMatches = fix.hasFix &&
+                                 fix.position == MapPos(rmc.longitude, rmc.latitude) &&
+                                 fix.position == MapPos(gga.longitude, gga.latitude) &&
+                                 fix.satellites == gsa.satellitesUsed && fix.hdop == gsa.hdop &&
+                                 fix.altitude == gga.altitude;
+    }
+    link.Close();
+    report.trailCount = trail.Count();
+    report.peakRssEndKb = PeakRssKb();
+    report.wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return report;
+}
+
+std::string Describe(const SoakReport& r) {
+    std::ostringstream out;
+    out << "completed: " << (r.completed ? "yes" : "no")
+        << (r.failure.empty() ? "" : " (" + r.failure + ")")
+        << "\nsimulated: " << r.epochs * kEpochMs / 1000 << " s (" << r.epochs
+        << " epochs at 10 Hz)"
+        << "\nwall: " << Fixed(r.wallSeconds, 1) << " s"
+        << "\nbytes written: " << r.bytes << "\nsentences queued: " << r.sentences
+        << "\nupdates handled: " << r.updates << "\nreconnects: " << r.reconnects
+        << "\ntrail: " << r.trailCount << " at the end, at most " << r.trailMax
+        << ", first full after epoch " << r.trailFullAtEpoch << "\npeak RSS: " << r.peakRssStartKb
+        << " KiB after the first minute, " << r.peakRssTrailFullKb
+        << " KiB when the trail was full, " << r.peakRssEndKb << " KiB at the end"
+        << "\nfinal fix equals a direct decode of the last epoch: "
+        << (r.finalFixMatches ? "yes" : "no") << "\n";
+    return out.str();
+}
+
+} // namespace soak
