@@ -116,8 +116,7 @@ void CGPSMapFrame::BuildActions() {
     Action(kCmdZoom100)->setChecked(true);
 
     // Commands of windows not built into the frame stay greyed until someone handles them.
-    for (int id : {kCmdEnterCalibrationPoint, kCmdEditPoints, kCmdMapSettings, kCmdStorePosition,
-                   kCmdGpsSettings})
+    for (int id : {kCmdEnterCalibrationPoint, kCmdMapSettings, kCmdGpsSettings})
         Action(id)->setEnabled(handlers_.count(id) != 0);
 }
 
@@ -336,6 +335,12 @@ void CGPSMapFrame::OnCommand(int id) {
         break;
     case kCmdClearTrail:
         view_->OnClearTrail();
+        break;
+    case kCmdEditPoints:
+        view_->OnEditPoints();
+        break;
+    case kCmdStorePosition:
+        view_->OnStorePosition();
         break;
     case kCmdAbout:
         OnAbout();

@@ -163,9 +163,17 @@ public:
     static constexpr int kCmdGoToMapCentre = 32834;
     // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected.
     void UpdateSelectionText();
-    // "New Point at Cursor": runs the handler the map point dialogs set.
+
+    // --- Map point commands (MapViewPoints.cpp) ----------------------------------------------
+    // A point at the selection, written to the points file, then the list to rename it.
     void OnNewPointAtCursor();
-    void SetNewPointAtCursorHandler(std::function<void()> handler);
+    // A point at the GPS position (nothing while disconnected), then the list.
+    void OnStorePosition();
+    // The Edit Map Points list; writes the points file when it changed anything and centres
+    // on the point chosen with Show.
+    void OnEditPoints();
+    // Writes mapPoints to the loaded map's points file; false after telling the user.
+    bool SavePointsFile();
     void OnContextCommand(int id);
     [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
     [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
@@ -213,5 +221,4 @@ private:
     PointerGesture gesture_;
     QTimer* holdTimer_ = nullptr;
     QMenu* contextMenu_ = nullptr;
-    std::function<void()> newPointAtCursor_;
 };

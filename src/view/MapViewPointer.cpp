@@ -30,8 +30,9 @@ void MapView::CreatePointerHandling() {
     holdTimer_ = new QTimer(this);
     holdTimer_->setSingleShot(true);
     holdTimer_->setInterval(PointerGesture::kHoldTimeMs);
+    holdTimer_->setTimerType(Qt::PreciseTimer);
     connect(holdTimer_, &QTimer::timeout, this, [this] {
-        if (gesture_.HoldTimeout(NowMs()) == PointerGesture::Action::Hold)
+        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold)
             ShowContextMenu(gesture_.PressPoint());
     });
 
@@ -63,16 +64,6 @@ void MapView::OnContextCommand(int id) {
     default:
         break;
     }
-}
-
-void MapView::SetNewPointAtCursorHandler(std::function<void()> handler) {
-    newPointAtCursor_ = std::move(handler);
-}
-
-void MapView::OnNewPointAtCursor() {
-    // The map point dialogs hook themselves in here.
-    if (newPointAtCursor_)
-        newPointAtCursor_();
 }
 
 void MapView::ShowContextMenu(ViewPoint at) {

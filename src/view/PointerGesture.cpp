@@ -47,8 +47,8 @@ PointerGesture::Action PointerGesture::Release(ViewPoint at, long long timeMs) {
     return Action::None;
 }
 
-PointerGesture::Action PointerGesture::HoldTimeout(long long timeMs) {
-    if (state_ != State::Pressed || timeMs - pressTimeMs_ < kHoldTimeMs)
+PointerGesture::Action PointerGesture::HoldTimeout() {
+    if (state_ != State::Pressed)
         return Action::None;
     state_ = State::Held;
     return Action::Hold;

@@ -27,9 +27,10 @@ public:
     void Press(ViewPoint at, long long timeMs);
     Action Move(ViewPoint at, long long timeMs);
     Action Release(ViewPoint at, long long timeMs);
-    // The hold time has passed since the press (a timer fired): Hold when the pointer is still
-    // down and has stayed near the press point, else None.
-    Action HoldTimeout(long long timeMs);
+    // The hold timer started at the press has fired: Hold when the pointer is still down and
+    // has stayed near the press point, else None. The timer is the judge of the time here, as
+    // Qt's timers may fire a little early.
+    Action HoldTimeout();
 
     [[nodiscard]] bool Pressed() const { return state_ != State::Idle; }
     [[nodiscard]] bool Dragging() const { return state_ == State::Dragging; }

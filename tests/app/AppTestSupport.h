@@ -5,9 +5,12 @@
 #include "platform/QSettingsStore.h"
 #include "view/MapView.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -25,6 +28,20 @@ inline bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 10000) 
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
     }
     return true;
+}
+
+// Rejects the next modal dialog as soon as it is open, so a command that runs one returns.
+// Returns the timer; it stops after closing one dialog.
+inline QTimer* RejectNextModalDialog(QObject* owner) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            dialog->reject();
+        }
+    });
+    timer->start(10);
+    return timer;
 }
 
 // Catches every message box for the length of a test.

@@ -2,6 +2,8 @@
 
 #include "view/PointerGesture.h"
 
+#include "points/PointsFile.h"
+
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -87,7 +89,7 @@ TEST(PointerGestureRules, TapDragAndHold) {
                 got = g.Release({s.x, s.y}, s.t);
                 break;
             case Step::Timeout:
-                got = g.HoldTimeout(s.t);
+                got = g.HoldTimeout();
                 break;
             }
             EXPECT_EQ(got, s.expected) << row.legend << " at t=" << s.t;
@@ -156,8 +158,26 @@ TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) 
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
     v.OnContextCommand(MapView::kCmdGoToGpsPosition); // disconnected: nothing
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
-    int called = 0;
-    v.SetNewPointAtCursorHandler([&called] { ++called; });
+}
+
+TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList) {
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString map = dir.filePath("plain.png");
+    ASSERT_TRUE(image.save(map));
+    MapView& v = StartFrame().View();
+    ASSERT_TRUE(v.LoadMap(map));
+    v.SetSelection(MapPos(40, 30));
+    const QTimer* closer = RejectNextModalDialog(&v);
     v.OnContextCommand(MapView::kCmdNewPointAtCursor);
-    EXPECT_EQ(called, 1);
+    EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
+    ASSERT_EQ(v.MapPoints().size(), 1u);
+    EXPECT_EQ(v.MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
+    EXPECT_EQ(v.MapPoints()[0].GetPosition(), v.PixelToGeo(MapPos(40, 30)));
+    points::MapPointList onDisk;
+    ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
+    EXPECT_EQ(onDisk, v.MapPoints());
+
+    v.OnStorePosition(); // disconnected: nothing, not even a dialog
+    EXPECT_EQ(v.MapPoints().size(), 1u);
 }
