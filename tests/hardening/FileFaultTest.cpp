@@ -254,3 +254,40 @@ TEST(FileFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FileFaults, NamesThatAreNotUtf8) {
+    // Linux file names are bytes: a map folder from an old card may hold names in Latin-1.
+    ScratchDir dir;
+    for (const Writer& writer : Writers()) {
+        const std::string path = dir.File(std::string("Karte-M\xfc\xff-") + writer.fileName);
+        const FileResult result = writer.write(path);
+        EXPECT_TRUE(result.ok) << writer.legend << ": " << result.error;
+        EXPECT_FALSE(ReadBytes(path).empty()) << writer.legend;
+    }
+    calib::CGPSMapFuncs calibration;
+    EXPECT_TRUE(calib::LoadCalibrationFile(dir.File("Karte-M\xfc\xff-map.mcd"), calibration));
+    points::MapPointList list;
+    EXPECT_TRUE(points::ReadPointsFile(dir.File("Karte-M\xfc\xff-map.pts"), list));
+    trail::TrailBuffer trail;
+    EXPECT_TRUE(trail::LoadTrail(trail, dir.File("Karte-M\xfc\xff-track.trl"), 9999).ok);
+    EXPECT_EQ(calib::MapBaseName(dir.File("Karte-M\xfc\xff.gif")), dir.File("Karte-M\xfc\xff"));
+
+    // Point texts that are not UTF-8 still give a points file that reads back as UTF-8 and a
+    // KML document that is UTF-8 throughout.
+    const points::MapPointList odd = {
+        CMapPoint("Caf\xe9 \xff\xfe", MapPos(1, 2), 1, 1, 1, 1, "half \xc3"),
+        CMapPoint("\xed\xa0\x80 surrogate", MapPos(3, 4), 1, 1, 1, 1, "\xf8\x88\x80\x80\x80"),
+    };
+    ASSERT_TRUE(points::WritePointsFile(dir.File("odd.pts"), odd).ok);
+    ASSERT_TRUE(points::ReadPointsFile(dir.File("odd.pts"), list));
+    ASSERT_EQ(list.size(), odd.size());
+    for (const CMapPoint& point : list)
+        EXPECT_TRUE(IsWellFormedUtf8(point.GetName()) && IsWellFormedUtf8(point.GetDescription()))
+            << point.GetName();
+    ASSERT_TRUE(points::WritePointsKml(dir.File("odd.kml"), odd).ok);
+    EXPECT_TRUE(IsWellFormedUtf8(ReadBytes(dir.File("odd.kml"))));
+}
+
+} // namespace
