@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+# Writes the seed corpora in fuzz/corpus/ from tests/data and hand-made files of each format.
+# Run from the repository root. Each target reads its own first byte as noted below.
+import os, struct, glob, hashlib
+root = 'fuzz/corpus'
+def put(target, name, data):
+    d = os.path.join(root, target); os.makedirs(d, exist_ok=True)
+    open(os.path.join(d, name), 'wb').write(data)
+
+logs = sorted(glob.glob('tests/data/nmea/*.log'))
+# nmea_stream: control byte then a slice of a real capture (comment lines dropped)
+for i, p in enumerate(logs):
+    lines = [l for l in open(p, 'rb').read().split(b'\n') if l.startswith(b'$')]
+    body = b'\n'.join(lines[:12]) + b'\n'
+    if b'\r' not in body:
+        body = body.replace(b'\n', b'\r\n')
+    control = bytes([(i * 37) % 256])
+    put('fuzz_nmea_stream', os.path.basename(p).replace('.log', ''), control + body[:1500])
+put('fuzz_nmea_stream', 'garbage-split', b'\x0b' + b'xx\x00\xff$GPGGA,1\r$GPRMC' + b'A' * 300 + b'\r\n$GPGSA,A,3,,,,,,,,,,,,,1.0,1.0,1.0*00\r\r\n')
+put('fuzz_nmea_stream', 'long-rtk', b'\x00' + b'$GPGGA,123519,4807.0380000012,N,01131.0000000034,E,4,08,0.9,545.4,M,46.9,M,1.2,0001*47\r\n')
+
+# fuzz_nmea: single lines
+n = 0
+for p in logs[::2]:
+    for l in open(p, 'rb').read().split(b'\n'):
+        l = l.rstrip(b'\r')
+        if l[3:6] in (b'GGA', b'RMC', b'GSA') and n < 30:
+            put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l); n += 1
+            break
+
+# trail files: control byte (TrailLength + 2), then the file
+def rec(lat, lon): return struct.pack('<IIdd', 0x0001F7B8, 0, lat, lon)
+def plist(ps, escape=False):
+    head = struct.pack('<HI', 0xFFFF, len(ps)) if escape else struct.pack('<H', len(ps))
+    return head + b''.join(rec(*p) for p in ps)
+track = [(48.1 + i * 0.001, 11.5 + i * 0.001) for i in range(6)]
+put('fuzz_trail_file', 'empty', b'\x0c' + plist([]))
+put('fuzz_trail_file', 'one-segment', b'\xff' + plist(track))
+put('fuzz_trail_file', 'breaks', b'\x05' + plist([track[0], (0, 0), track[1], track[2], (0, 0), (0, 0), track[3]]))
+put('fuzz_trail_file', 'escaped-count', b'\x04' + plist(track[:3], escape=True))
+put('fuzz_trail_file', 'truncated', b'\x10' + plist(track)[:-5])
+put('fuzz_trail_file', 'trailing-bytes', b'\x03' + plist(track[:2]) + b'junk')
+put('fuzz_trail_file', 'non-finite', b'\x08' + plist([(float('nan'), 1.0), (float('inf'), -float('inf')), (-33.8688, 151.2093)]))
+
+# calibration files
+pairs = [(0, 0), (48.0, 11.0), (0, 1000), (48.0, 12.0), (800, 0), (49.0, 11.0)]
+put('fuzz_calibration_file', 'three-pairs', plist(pairs) + struct.pack('<d', 2.5))
+put('fuzz_calibration_file', 'one-pair', plist(pairs[:2]) + struct.pack('<d', -3.0))
+put('fuzz_calibration_file', 'none', plist([]) + struct.pack('<d', 0.0))
+put('fuzz_calibration_file', 'four-pairs', plist(pairs + pairs[:2]) + struct.pack('<d', 1.0))
+put('fuzz_calibration_file', 'collinear', plist([(0, 0), (48, 11), (0, 10), (48, 11.1), (0, 20), (48, 11.2)]) + struct.pack('<d', 0.0))
+put('fuzz_calibration_file', 'odd-count', plist(pairs[:3]) + struct.pack('<d', 0.0))
+put('fuzz_calibration_file', 'escaped', plist(pairs, escape=True) + struct.pack('<d', 7.0))
+put('fuzz_calibration_file', 'no-variation', plist(pairs))
+put('fuzz_calibration_file', 'path-utf8', 'Karten/M\u00fcnchen-\u00dcbersicht.gif'.encode())
+
+# points files
+for v in ('V1', 'V2', 'V3'):
+    put('fuzz_points_file', v, open('tests/data/pts/%s.pts' % v, 'rb').read())
+def wide(s):
+    u = s.encode('utf-16-le'); return b'\xff\xfe\xff' + bytes([len(u) // 2]) + u
+def narrow(b): return bytes([len(b)]) + b
+def point(first, name, lon, lat, idx, desc, namefn=wide):
+    tag = struct.pack('<HHH', 0xFFFF, 1, 9) + b'CMapPoint' if first else struct.pack('<H', 0x8001)
+    return tag + namefn(name) + struct.pack('<dd', lon, lat) + struct.pack('<4i', *idx) + namefn(desc)
+put('fuzz_points_file', 'narrow-1252', struct.pack('<H', 2) + point(True, b'Caf\xe9', 1.0, 2.0, (1, 2, 3, 4), b'\x80\x9f', narrow) + point(False, b'x', 3.0, 4.0, (0, 0, 0, 0), b'', narrow))
+put('fuzz_points_file', 'surrogates', struct.pack('<H', 1) + b'\xff\xff\x01\x00\x09\x00CMapPoint' + b'\xff\xfe\xff\x03' + b'\x00\xd8A\x00\x3d\xd8' + struct.pack('<dd', 0, 0) + struct.pack('<4i', 0, 0, 0, 0) + b'\xff\xfe\xff\x00')
+put('fuzz_points_file', 'markup-names', struct.pack('<H', 1) + point(True, 'A&B <Placemark>', 151.2, -33.8, (-1, 9, 99, -7), ']]>"\''))
+put('fuzz_points_file', 'absurd-count', struct.pack('<HI', 0xFFFF, 0xFFFFFFFE) + point(True, 'a', 0, 0, (0, 0, 0, 0), ''))
+
+# coordinate entry: control byte (format, carry-over format), then twelve texts
+def texts(*t): return '\n'.join(t).encode()
+put('fuzz_coord_entry', 'dms', b'\x00' + texts('011', '31', '0.000', '31.0000000', '11.5166666667', 'E', '48', '07', '2.280', '7.0380000', '48.1173000000', 'N'))
+put('fuzz_coord_entry', 'dm', b'\x05' + texts('151', '12', '33.480', '12.5580000', '151.2093000000', 'E', '33', '52', '7.680', '52.1280000', '33.8688000000', 'S'))
+put('fuzz_coord_entry', 'deg', b'\x0a' + texts('', '', '', '', '0.0014000000', 'W', '', '', '', '', '51.4778000000', 'N'))
+put('fuzz_coord_entry', 'edges', b'\x00' + texts('180', '00', '0.000', '', '', 'W', '90', '00', '0.000', '', '', 'S'))
+put('fuzz_coord_entry', 'bad', b'\x01' + texts(' 1', '-1', '1e5', '.', '45.5.5', 'X', '12ab', '60', '59.9999', '60.0', '90.1', ''))
+put('fuzz_coord_entry', 'doubles', b'\x80' + struct.pack('<dd', -33.8688, 151.2093))
+put('fuzz_coord_entry', 'doubles-huge', b'\x81' + struct.pack('<dd', 1e300, -float('inf')))
