@@ -6,6 +6,8 @@
 
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTest>
 
 #include <cstdint>
 
@@ -180,4 +182,26 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
 
     v.OnStorePosition(); // disconnected: nothing, not even a dialog
     EXPECT_EQ(v.MapPoints().size(), 1u);
+}
+
+TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
+    MapView& v = StartFrame().View();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    QWidget* window = v.window();
+    const QPoint tap = v.mapTo(window, QPoint(70, 40));
+    QTest::touchEvent(window, screen).press(0, tap, window);
+    QTest::touchEvent(window, screen).release(0, tap, window);
+    ASSERT_TRUE(PumpUntil([&v] { return v.Selection() == v.ScreenToImage({70, 40}); }, 5000));
+
+    const ViewPoint scroll0 = v.Geometry().ScrollOffset();
+    const MapPos selected = v.Selection();
+    QTest::touchEvent(window, screen).press(0, v.mapTo(window, QPoint(100, 100)), window);
+    QTest::touchEvent(window, screen).move(0, v.mapTo(window, QPoint(80, 110)), window);
+    QTest::touchEvent(window, screen).release(0, v.mapTo(window, QPoint(80, 110)), window);
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return v.Geometry().ScrollOffset() == ViewPoint{scroll0.x + 20, scroll0.y - 10};
+        },
+        5000));
+    EXPECT_EQ(v.Selection(), selected);
 }
