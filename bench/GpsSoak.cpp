@@ -188,6 +188,7 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
             return false;
         trail.AddBreak(); // as Connect does
         ++breaksSinceTrim;
+        report.trailMax = std::max(report.trailMax, trail.Count());
         return true;
     };
     if (!connect()) {
