@@ -1,0 +1,63 @@
+#include "AppTestSupport.h"
+
+#include "app/Commands.h"
+#include "app/DemoSession.h"
+#include "app/DemoTown.h"
+#include "app/GpsApp.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+// The demo end to end: its map drawn into an empty cache, its own settings file, and the
+// simulated receiver read through the pseudo-terminal, the GPS link and the posted update.
+TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    MessageCatcher catcher;
+
+    DemoSession session({std::chrono::milliseconds(50), 400.0}); // 20 m a period
+    QString error;
+    ASSERT_TRUE(session.Start(&error)) << error.toStdString();
+    qunsetenv("XDG_CACHE_HOME");
+    EXPECT_TRUE(session.MapPath().startsWith(cache.path()) ||
+                session.MapPath().startsWith(DemoSession::BuiltMapDir()));
+    EXPECT_TRUE(QFileInfo::exists(session.MapPath()));
+    EXPECT_FALSE(session.SettingsPath().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(session.SettingsPath())); // a fresh profile
+    {
+        QSettings ini(session.SettingsPath(), QSettings::IniFormat);
+        ini.setValue("Settings/GPSUpdateRateMs", 100);
+    }
+
+    platform::QSettingsStore store(session.SettingsPath());
+    GpsApp app(store);
+    ASSERT_TRUE(app.InitInstance(true));
+    CGPSMapFrame& frame = *app.Frame();
+    frame.resize(500, 400);
+    ASSERT_TRUE(frame.LoadMapFile(session.MapPath()));
+    MapView& v = frame.View();
+    gps::GpsLinkOptions quick;
+    quick.pollInterval = std::chrono::milliseconds(10);
+    v.SetGpsLinkOptions(quick);
+    v.SetGpsDevice(session.DevicePath());
+    frame.OnCommand(app::kCmdGpsConnect);
+    ASSERT_TRUE(v.GpsConnected());
+
+    // Three recorded positions after the start-up and connect breaks.
+    ASSERT_TRUE(PumpUntil([&v] { return v.Trail().Count() >= 5; }));
+    EXPECT_TRUE(v.GpsFix().hasFix);
+    EXPECT_TRUE(v.StatusLine().text.startsWith("GPS: 1\u00b0"))
+        << v.StatusLine().text.toStdString();
+    EXPECT_TRUE(frame.ButtonState(app::ShowFlag::FollowGps));
+    const MapPos marker = v.GeoToPixel(v.GpsFix().position);
+    const MapPos start = v.GeoToPixel(demo::PixelToGeo(demo::Route()[0]));
+    EXPECT_GT(std::hypot(marker.x - start.x, marker.y - start.y), 20.0);
+    // Followed: the marker sits in the middle of the view.
+    const std::optional<ViewPoint> s = v.ImageToScreen(marker, v.Geometry().ScrollOffset());
+    ASSERT_TRUE(s.has_value());
+    EXPECT_NEAR(s->x, v.Geometry().ClientWidth() / 2, 1);
+    EXPECT_NEAR(s->y, v.Geometry().ClientHeight() / 2, 1);
+    EXPECT_TRUE(catcher.messages.empty());
+    v.OnGpsDisconnect();
+    session.Stop();
+}
