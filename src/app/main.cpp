@@ -21,14 +21,18 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -134,6 +138,28 @@ bool WritePng(const QImage& frame, const std::string& path) {
     return true;
 }
 
+int signalPipe[2] = {-1, -1};
+
+void OnQuitSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// Ctrl+C or a kill ends the event loop instead of the process, so the demo's receiver stops,
+// the link closes and its temporary settings folder is removed.
+void QuitOnSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -154,6 +180,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("QUILO");
     QApplication::setOrganizationName("Morvellan Software Inc.");
+    QuitOnSignals();
 
     // Nobody is there to press OK on a box while a screenshot is taken: say it on stderr.
     if (screenshot)
