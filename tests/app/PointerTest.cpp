@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cstdint>
+#include <memory>
 
 namespace {
 
@@ -186,7 +187,9 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
 
 TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
     MapView& v = StartFrame().View();
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // Ours to delete; Qt unregisters it then.
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+    QPointingDevice* screen = device.get();
     QWidget* window = v.window();
     const QPoint tap = v.mapTo(window, QPoint(70, 40));
     QTest::touchEvent(window, screen).press(0, tap, window);
