@@ -115,9 +115,6 @@ void CGPSMapFrame::BuildActions() {
     addAction(Action(kCmdAppExit));
     Action(kCmdZoom100)->setChecked(true);
 
-    // Commands of windows not built into the frame stay greyed until someone handles them.
-    for (int id : {kCmdEnterCalibrationPoint, kCmdMapSettings, kCmdGpsSettings})
-        Action(id)->setEnabled(handlers_.count(id) != 0);
 }
 
 void CGPSMapFrame::BuildMenus() {
@@ -341,6 +338,15 @@ void CGPSMapFrame::OnCommand(int id) {
         break;
     case kCmdStorePosition:
         view_->OnStorePosition();
+        break;
+    case kCmdEnterCalibrationPoint:
+        view_->OnEnterCalibrationPoint();
+        break;
+    case kCmdMapSettings:
+        view_->OnMapSettings();
+        break;
+    case kCmdGpsSettings:
+        view_->OnGpsSettings(store_);
         break;
     case kCmdAbout:
         OnAbout();

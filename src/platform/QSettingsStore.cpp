@@ -31,6 +31,20 @@ void QSettingsStore::WriteInt(std::string_view section, std::string_view key, in
     settings_.setValue(KeyPath(section, key), value);
 }
 
+std::string QSettingsStore::ReadText(std::string_view section, std::string_view key,
+                                     std::string_view defaultValue) const {
+    const QVariant value = settings_.value(KeyPath(section, key));
+    if (!value.isValid())
+        return std::string(defaultValue);
+    return value.toString().toStdString();
+}
+
+void QSettingsStore::WriteText(std::string_view section, std::string_view key,
+                               std::string_view value) {
+    settings_.setValue(KeyPath(section, key),
+                       QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+}
+
 bool QSettingsStore::Sync() {
     settings_.sync();
     return settings_.status() == QSettings::NoError;

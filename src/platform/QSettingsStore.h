@@ -20,6 +20,9 @@ public:
     [[nodiscard]] int ReadInt(std::string_view section, std::string_view key,
                               int defaultValue) const override;
     void WriteInt(std::string_view section, std::string_view key, int value) override;
+    [[nodiscard]] std::string ReadText(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue) const override;
+    void WriteText(std::string_view section, std::string_view key, std::string_view value) override;
 
     // Writes pending changes to the file now; false when the file cannot be written.
     bool Sync();

@@ -10,6 +10,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent) 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     settings_.Load(store);
+    LoadGpsDeviceSetting(store);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
 }

@@ -178,6 +178,18 @@ public:
     [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
     [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
 
+    // --- Calibration and GPS settings commands (MapViewCommands.cpp) -----------------------
+    // Adds a calibration pair: the selection and the position typed for it; saves the file.
+    void OnEnterCalibrationPoint();
+    // The Map Settings dialog; on OK the variation is set and the calibration file saved.
+    void OnMapSettings();
+    // The GPS Settings sheet; when it closes, however, the settings are applied and written to
+    // store, the trail pens rebuilt and the trail trimmed to its new length.
+    void OnGpsSettings(SettingsStore& store);
+    // The "GPSDevice" setting: a device path used instead of the COM port's device.
+    void LoadGpsDeviceSetting(const SettingsStore& store);
+    [[nodiscard]] const std::string& ConfiguredGpsDevice() const { return configuredGpsDevice_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -214,6 +226,8 @@ private:
     void CreatePointerHandling();
     void ShowContextMenu(ViewPoint at);
     std::string mapBaseName_;
+    QString mapImagePath_;
+    std::string configuredGpsDevice_;
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
     std::string gpsDevice_;
     std::unique_ptr<gps::GpsLink> gpsLink_;

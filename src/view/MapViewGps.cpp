@@ -25,7 +25,8 @@ void MapView::OnGpsConnect() {
     gpsLink_->SetPostCallback([this](std::int32_t, std::size_t) {
         QCoreApplication::postEvent(this, new QEvent(kGpsUpdateEvent));
     });
-    const std::string device = platform::GpsDevicePath(settings_.comPort, gpsDevice_);
+    const std::string device = platform::GpsDevicePath(
+        settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
     if (!gpsLink_->Open(device, settings_.baudRate)) {
         platform::ShowMessage(this, "Unable to open COM port", "Error",
                               platform::MessageIcon::Warning);

@@ -44,6 +44,7 @@ bool MapView::LoadMap(const QString& path) {
     mapImage_ = std::move(image);
     geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
     mapBaseName_ = calib::MapBaseName(path.toStdString());
+    mapImagePath_ = path;
 
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
     const calib::CalibrationLoadResult calibration =

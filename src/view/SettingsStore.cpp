@@ -17,3 +17,14 @@ void MemorySettingsStore::WriteInt(std::string_view section, std::string_view ke
     values_[Path(section, key)] = value;
     writes_.push_back({std::string(section), std::string(key), value});
 }
+
+std::string MemorySettingsStore::ReadText(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const {
+    const auto it = texts_.find(Path(section, key));
+    return it == texts_.end() ? std::string(defaultValue) : it->second;
+}
+
+void MemorySettingsStore::WriteText(std::string_view section, std::string_view key,
+                                    std::string_view value) {
+    texts_[Path(section, key)] = std::string(value);
+}

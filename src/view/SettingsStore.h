@@ -17,6 +17,12 @@ public:
                                       int defaultValue) const = 0;
     // Stores value; a failed write is ignored (the next read then yields the default).
     virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
+
+    // Text values (the "GPSDevice" path); the same rules as the integers.
+    [[nodiscard]] virtual std::string ReadText(std::string_view section, std::string_view key,
+                                               std::string_view defaultValue) const = 0;
+    virtual void WriteText(std::string_view section, std::string_view key,
+                           std::string_view value) = 0;
 };
 
 // A store held in memory. Remembers every write in order, so a caller can check what was
@@ -33,6 +39,9 @@ public:
     [[nodiscard]] int ReadInt(std::string_view section, std::string_view key,
                               int defaultValue) const override;
     void WriteInt(std::string_view section, std::string_view key, int value) override;
+    [[nodiscard]] std::string ReadText(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue) const override;
+    void WriteText(std::string_view section, std::string_view key, std::string_view value) override;
 
     [[nodiscard]] const std::map<std::string, int>& Values() const { return values_; }
     [[nodiscard]] const std::vector<Write>& Writes() const { return writes_; }
@@ -43,4 +52,5 @@ private:
 
     std::map<std::string, int> values_; // "section/key" -> value
     std::vector<Write> writes_;
+    std::map<std::string, std::string> texts_;
 };

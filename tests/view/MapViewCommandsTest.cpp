@@ -1,0 +1,200 @@
+// The Map menu's calibration commands and the GPS Settings sheet, driven through their real
+// dialogs while the view runs them modally.
+#include "calib/MapSettingsDlg.h"
+#include "coords/CoordEntry.h"
+#include "coords/EnterCoordsDlg.h"
+#include "platform/MessageBox.h"
+#include "view/GpsSettingsSheet.h"
+#include "view/MapView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs act on the modal dialog of type D as soon as the command opens it.
+template <typename D> void WhenModal(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+void SetEdit(QWidget& dialog, const QString& name, const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(name);
+    ASSERT_NE(edit, nullptr) << name.toStdString();
+    edit->setText(text);
+}
+
+void SetHemisphere(QWidget& dialog, coords::EntryField field, const QString& letter) {
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("field%1").arg(int(field)));
+    ASSERT_NE(list, nullptr);
+    list->setCurrentIndex(list->findText(letter));
+}
+
+// Types a position in decimal degrees and presses OK.
+void TypePosition(coords::EnterCoordsDlg& dialog, double lat, double lon) {
+    using F = coords::EntryField;
+    SetEdit(dialog, QStringLiteral("field%1").arg(int(F::LatDecDegrees)),
+            QString::number(std::abs(lat)));
+    SetEdit(dialog, QStringLiteral("field%1").arg(int(F::LonDecDegrees)),
+            QString::number(std::abs(lon)));
+    SetHemisphere(dialog, F::LatHemisphere, lat < 0 ? "S" : "N");
+    SetHemisphere(dialog, F::LonHemisphere, lon < 0 ? "W" : "E");
+    dialog.accept();
+}
+
+class MapViewCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("quilo-cmds-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        previousHook = platform::SetMessageHook(
+            [this](const platform::Message& m) { messages.push_back(m.text.toStdString()); });
+        coords::entryFormat = coords::CoordFormat::Deg;
+        view = std::make_unique<MapView>(store);
+        view->resize(640, 480);
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        mapPath = (dir / "area.png").string();
+        ASSERT_TRUE(image.save(QString::fromStdString(mapPath)));
+        ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
+        messages.clear(); // the missing-calibration warning
+    }
+    void TearDown() override {
+        platform::SetMessageHook(previousHook);
+        view.reset();
+        fs::remove_all(dir);
+    }
+    std::uintmax_t CalibrationFileSize() const {
+        std::error_code ec;
+        return fs::file_size(dir / "area.mcd", ec);
+    }
+
+    fs::path dir;
+    std::string mapPath;
+    MemorySettingsStore store;
+    std::unique_ptr<MapView> view;
+    platform::MessageHook previousHook;
+    std::vector<std::string> messages;
+};
+
+TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
+    const struct {
+        MapPos pixel; // column, row from the top
+        double lat, lon;
+        std::uintmax_t fileSize;
+    } steps[] = {
+        {MapPos(0, 0), 52.0, -1.0, 2 + 48 + 8},
+        {MapPos(640, 0), 52.0, -0.9, 2 + 96 + 8},
+        {MapPos(0, 480), 51.95, -1.0, 154},
+    };
+    const double before = view->Calibration().GetA();
+    for (const auto& step : steps) {
+        view->SetSelection(step.pixel);
+        WhenModal<coords::EnterCoordsDlg>(
+            [&step](coords::EnterCoordsDlg& d) { TypePosition(d, step.lat, step.lon); });
+        view->OnEnterCalibrationPoint();
+        EXPECT_EQ(CalibrationFileSize(), step.fileSize);
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_NE(view->Calibration().GetA(), before);
+    // The first pair's plane point is stored bottom-up: row 0 of a 480-row image is y 480.
+    EXPECT_EQ(view->Calibration().GetCalibrationPoints().at(0), MapPos(0, 480));
+    const MapPos middle = view->PixelToGeo(MapPos(320, 240));
+    EXPECT_NEAR(middle.y, 51.975, 1e-9);
+    EXPECT_NEAR(middle.x, -0.95, 1e-9);
+}
+
+TEST_F(MapViewCommandsTest, CancelledOrCollinearEntries) {
+    view->SetSelection(MapPos(10, 10));
+    WhenModal<coords::EnterCoordsDlg>([](coords::EnterCoordsDlg& d) { d.reject(); });
+    view->OnEnterCalibrationPoint();
+    EXPECT_EQ(CalibrationFileSize(), static_cast<std::uintmax_t>(-1)) << "nothing written";
+
+    // Three image points on one line: no transform exists; the user is told, A..F stay.
+    const double a = view->Calibration().GetA();
+    for (int i = 0; i < 3; ++i) {
+        view->SetSelection(MapPos(10.0 * i, 10.0 * i));
+        WhenModal<coords::EnterCoordsDlg>(
+            [i](coords::EnterCoordsDlg& d) { TypePosition(d, 50 + i * 0.01, 1 + i * 0.02); });
+        view->OnEnterCalibrationPoint();
+    }
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(view->Calibration().GetA(), a);
+    EXPECT_EQ(CalibrationFileSize(), 154u);
+}
+
+TEST_F(MapViewCommandsTest, MapSettingsStoresSignedVariation) {
+    WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
+        SetEdit(d, "edit1003", "3.5");
+        d.findChild<QRadioButton*>("radio1026")->setChecked(true);
+        d.accept();
+    });
+    view->OnMapSettings();
+    EXPECT_EQ(view->Calibration().GetMagVar(), -3.5);
+    ASSERT_EQ(CalibrationFileSize(), 2u + 8u);
+    std::ifstream in(dir / "area.mcd", std::ios::binary);
+    char bytes[10];
+    in.read(bytes, 10);
+    double stored = 0;
+    std::memcpy(&stored, bytes + 2, 8);
+    EXPECT_EQ(stored, -3.5);
+
+    WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
+        SetEdit(d, "edit1003", "1");
+        d.reject();
+    });
+    view->OnMapSettings();
+    EXPECT_EQ(view->Calibration().GetMagVar(), -3.5);
+}
+
+TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
+    for (int i = 0; i < 250; ++i)
+        view->Trail().AddFront(MapPos(1.0 + i * 0.001, 50.0));
+    WhenModal<GpsSettingsSheet>([](GpsSettingsSheet& sheet) {
+        sheet.Tabs()->setCurrentIndex(1);
+        auto* trail = static_cast<CGPSSettingsTrailPage*>(sheet.Page(1));
+        trail->lengthBox->setText("100");
+        sheet.Tabs()->setCurrentIndex(2);
+        auto* com = static_cast<CGPSSettingsCOMPage*>(sheet.Page(2));
+        com->deviceBox->setEditText("/dev/ttyACM0");
+        com->baudBox->setEditText("9600");
+        sheet.Tabs()->setCurrentIndex(0); // leaving a page takes its values
+        auto* pos = static_cast<CGPSSettingsPosPage*>(sheet.Page(0));
+        pos->rateBox->setText("2000"); // never left: Cancel drops it
+        sheet.reject();                // what was taken is applied however the sheet closes
+    });
+    view->OnGpsSettings(store);
+    EXPECT_EQ(view->Trail().Count(), 100u);
+    EXPECT_EQ(view->Settings().trailLength, 100);
+    EXPECT_EQ(view->Settings().baudRate, 9600);
+    EXPECT_EQ(view->Settings().updateRateMs, 1000);
+    EXPECT_EQ(store.ReadInt("Settings", "TrailLength", 0), 100);
+    EXPECT_EQ(store.ReadInt("Settings", "GPSBaudRate", 0), 9600);
+    EXPECT_EQ(store.ReadText("Settings", "GPSDevice", ""), "/dev/ttyACM0");
+    // The newest samples stay.
+    EXPECT_EQ(*view->Trail().NewestToOldest().begin(), MapPos(1.0 + 249 * 0.001, 50.0));
+
+    MapView next(store);
+    EXPECT_EQ(next.ConfiguredGpsDevice(), "/dev/ttyACM0");
+}
+
+} // namespace
