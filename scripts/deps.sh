@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    libxml2-utils
+    libxml2-utils gpsbabel
     clang libclang-rt-14-dev
 )
 if [ "${QUILO_DEPS_EXTRA:-}" ]; then
