@@ -114,7 +114,6 @@ void CGPSMapFrame::BuildActions() {
     Action(kCmdAppExit)->setShortcutContext(Qt::ApplicationShortcut);
     addAction(Action(kCmdAppExit));
     Action(kCmdZoom100)->setChecked(true);
-
 }
 
 void CGPSMapFrame::BuildMenus() {
@@ -242,21 +241,13 @@ void CGPSMapFrame::SetZoomRadio(int id) {
 }
 
 void CGPSMapFrame::SetZoom(double factor) {
-    zoomFactor_ = factor;
-    view_->SetZoom(factor);
-}
-
-void CGPSMapFrame::SetCommandHandler(int id, std::function<void()> handler) {
-    handlers_[id] = std::move(handler);
-    if (QAction* action = Action(id))
-        action->setEnabled(handlers_[id] != nullptr);
+    // Held within the view's own bounds: a factor run up far beyond them by repeated zoom-ins
+    // would make zoom-out do nothing visible for as many presses.
+    zoomFactor_ = std::clamp(factor, ViewGeometry::kMinZoom, ViewGeometry::kMaxZoom);
+    view_->SetZoom(zoomFactor_);
 }
 
 void CGPSMapFrame::OnCommand(int id) {
-    if (const auto it = handlers_.find(id); it != handlers_.end() && it->second) {
-        it->second();
-        return;
-    }
     for (const ZoomDef& zoom : kZoomLevels) {
         if (zoom.id == id) {
             SetZoom(zoom.factor);

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -58,10 +57,6 @@ public:
     void SaveTrailFile(const QString& path);
     void LoadTrailFile(const QString& path);
 
-    // Commands whose windows other parts provide (calibration, points, GPS settings): until a
-    // handler is set the item is greyed out.
-    void SetCommandHandler(int id, std::function<void()> handler);
-
     // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
     [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
 
@@ -98,5 +93,4 @@ private:
     QActionGroup* zoomGroup_ = nullptr;
     QActionGroup* formatGroup_ = nullptr;
     std::map<int, QAction*> actions_;
-    std::map<int, std::function<void()>> handlers_;
 };

@@ -184,6 +184,16 @@ TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
     EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
 }
 
+TEST_F(FrameFixture, ZoomOutAnswersAtOnceAfterManyZoomIns) {
+    CGPSMapFrame& f = StartFrame();
+    for (int i = 0; i < 100; ++i)
+        f.Action(kCmdZoomIn)->trigger();
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom);
+    f.Action(kCmdZoomOut)->trigger();
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom * 0.8);
+    EXPECT_DOUBLE_EQ(f.View().Zoom(), f.ZoomFactor());
+}
+
 TEST_F(FrameFixture, ButtonAndMenuItemOfEachShowToggleAlwaysAgree) {
     CGPSMapFrame& f = StartFrame();
     MapView& v = f.View();
