@@ -1,10 +1,13 @@
 // One input is a calibration file. Either it is refused, leaving the calibration exactly as it
 // was, or its points and variation are taken; then they write back to a file that reads as the
 // same values (bit for bit) and writes the same bytes again, and a fitted transform is finite.
-// The same bytes also serve as an image path for the names of the files beside the map.
+// The same bytes also serve as an image path for the names of the files beside the map, and
+// as what a user typed into the Map Settings variation field; a loaded variation, whatever
+// its value, is shown in that field and read back.
 #include "FuzzCheck.h"
 #include "calib/CGPSMapFuncs.h"
 #include "calib/CalibrationFile.h"
+#include "calib/MapSettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(base.empty() || (static_cast<unsigned char>(bytes[base.size()]) & 0xC0) != 0x80);
     Check(calib::CalibrationFileName(base).size() == base.size() + 4);
 
+    if (const auto magnitude = calib::ParseMagVarMagnitude(bytes)) {
+        Check(*magnitude >= 0.0 && *magnitude <= calib::kMaxMagVarMagnitude);
+        Check(calib::ParseMagVarMagnitude(calib::FormatMagVarMagnitude(*magnitude)) == *magnitude);
+    }
+
     const calib::CGPSMapFuncs before = Calibrated();
     calib::CGPSMapFuncs calibration = before;
     if (!calibration.Deserialize(bytes)) {
@@ -64,6 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     (void)calibration.PixelToGeo(MapPos(10, 20), 800);
     (void)calibration.GeoToPixel(MapPos(11.5, 48.5), 800);
+
+    // The Map Settings dialog opened on this calibration.
+    const calib::MagVarEntry shown = calib::SplitMagVar(calibration.GetMagVar());
+    const std::string field = calib::FormatMagVarMagnitude(shown.magnitude);
+    Check(field.find_first_of("e,") == std::string::npos);
+    if (std::isfinite(shown.magnitude) && shown.magnitude <= calib::kMaxMagVarMagnitude)
+        Check(calib::ParseMagVarMagnitude(field) == shown.magnitude);
+    Check(!calib::FormatCalibrationParams(calibration).empty());
 
     std::string written;
     calibration.Serialize(written);

@@ -77,3 +77,6 @@ put('fuzz_coord_entry', 'edges', b'\x00' + texts('180', '00', '0.000', '', '', '
 put('fuzz_coord_entry', 'bad', b'\x01' + texts(' 1', '-1', '1e5', '.', '45.5.5', 'X', '12ab', '60', '59.9999', '60.0', '90.1', ''))
 put('fuzz_coord_entry', 'doubles', b'\x80' + struct.pack('<dd', -33.8688, 151.2093))
 put('fuzz_coord_entry', 'doubles-huge', b'\x81' + struct.pack('<dd', 1e300, -float('inf')))
+put('fuzz_calibration_file', 'magvar-negzero', plist([]) + struct.pack('<d', -0.0))
+put('fuzz_calibration_file', 'magvar-tiny', plist([]) + struct.pack('<d', 5e-324))
+put('fuzz_calibration_file', 'magvar-huge', plist([]) + struct.pack('<d', 1.7976931348623157e308))
