@@ -228,6 +228,11 @@ private:
     std::string mapBaseName_;
     QString mapImagePath_;
     std::string configuredGpsDevice_;
+    // The loaded map's calibration or points file exists but could not be read: it is set
+    // aside as NAME.damaged before the first write over it.
+    bool calibrationFileDamaged_ = false;
+    bool pointsFileDamaged_ = false;
+    bool SetAsideIfDamaged(bool& damaged, const std::string& path);
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
     std::string gpsDevice_;
     std::unique_ptr<gps::GpsLink> gpsLink_;

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 
+#include <cerrno>
+#include <cstdio>
+
 namespace {
 
 // The wait cursor for as long as an image decodes.
@@ -49,6 +52,8 @@ bool MapView::LoadMap(const QString& path) {
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
     const calib::CalibrationLoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, calibration_);
+    calibrationFileDamaged_ = calibration.status == calib::CalibrationLoadStatus::ReadError ||
+                              calibration.status == calib::CalibrationLoadStatus::Damaged;
     switch (calibration.status) {
     case calib::CalibrationLoadStatus::Missing:
         platform::ShowMessage(this, "This map has no calibration information.", "Warning",
@@ -75,6 +80,7 @@ bool MapView::LoadMap(const QString& path) {
     points::MapPointList loaded;
     const points::PointsReadResult read =
         points::ReadPointsFile(calib::PointsFileName(mapBaseName_), loaded);
+    pointsFileDamaged_ = !read && read.status != points::PointsReadResult::Status::NotFound;
     if (read)
         mapPoints_ = std::move(loaded);
     else if (read.status != points::PointsReadResult::Status::NotFound)
@@ -85,8 +91,25 @@ bool MapView::LoadMap(const QString& path) {
     return true;
 }
 
+bool MapView::SetAsideIfDamaged(bool& damaged, const std::string& path) {
+    if (!damaged)
+        return true;
+    // A file we could not read may still be recoverable by hand: it is renamed to NAME.damaged
+    // (replacing an older one) before our first write over it.
+    const std::string aside = path + ".damaged";
+    if (std::rename(path.c_str(), aside.c_str()) != 0 && errno != ENOENT) {
+        platform::ShowMessage(this, "Unable to write file: " + QString::fromStdString(path),
+                              "Save Error", platform::MessageIcon::Error);
+        return false;
+    }
+    damaged = false;
+    return true;
+}
+
 bool MapView::SaveCalibration() {
     const std::string path = calib::CalibrationFileName(mapBaseName_);
+    if (!SetAsideIfDamaged(calibrationFileDamaged_, path))
+        return false;
     const platform::FileResult saved = calib::SaveCalibrationFile(path, calibration_);
     if (!saved) {
         platform::ShowMessage(this, "Unable to write file: " + QString::fromStdString(path),

@@ -6,7 +6,10 @@
 #include "points/NewMapPoint.h"
 
 bool MapView::SavePointsFile() {
-    return points::SavePointsFileReporting(this, calib::PointsFileName(mapBaseName_), mapPoints_);
+    const std::string path = calib::PointsFileName(mapBaseName_);
+    if (!SetAsideIfDamaged(pointsFileDamaged_, path))
+        return false;
+    return points::SavePointsFileReporting(this, path, mapPoints_);
 }
 
 void MapView::OnNewPointAtCursor() {
@@ -29,6 +32,9 @@ void MapView::OnStorePosition() {
 }
 
 void MapView::OnEditPoints() {
+    // The list writes the file itself when it changed anything.
+    if (!SetAsideIfDamaged(pointsFileDamaged_, calib::PointsFileName(mapBaseName_)))
+        return;
     const points::EditPointsOutcome outcome =
         points::RunEditMapPoints(this, mapPoints_, calib::PointsFileName(mapBaseName_));
     if (outcome.result == points::EditMapPointsDlg::kShowResult) {

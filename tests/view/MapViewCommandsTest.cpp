@@ -198,3 +198,33 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
 }
 
 } // namespace
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
+    const std::string garbage = "\x07\x00 not a calibration";
+    std::ofstream(dir / "area.mcd", std::ios::binary) << garbage;
+    std::ofstream(dir / "area.pts", std::ios::binary) << garbage;
+    ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
+    EXPECT_EQ(messages.size(), 2u) << "both files reported";
+    EXPECT_TRUE(view->MapPoints().empty());
+
+    WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
+    view->OnMapSettings();
+    EXPECT_EQ(ReadAll(dir / "area.mcd.damaged"), garbage);
+    EXPECT_EQ(CalibrationFileSize(), 10u);
+
+    view->MapPoints().emplace_back("p", MapPos(1, 50), 1, 2, 3, 1, "");
+    ASSERT_TRUE(view->SavePointsFile());
+    EXPECT_EQ(ReadAll(dir / "area.pts.damaged"), garbage);
+    ASSERT_TRUE(view->SavePointsFile()); // set aside once only
+    EXPECT_EQ(ReadAll(dir / "area.pts.damaged"), garbage);
+    EXPECT_FALSE(ReadAll(dir / "area.pts").empty());
+}
+
+} // namespace
