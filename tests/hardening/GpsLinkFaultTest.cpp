@@ -244,3 +244,23 @@ TEST(GpsLinkFaults, HundredReconnectionsLeakNothing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GpsLinkFaults, UnwritableLogDoesNotStopTheConnection) {
+    // Baud rate 0 is refused by the driver, which is logged; the log's folder cannot exist
+    // (its parent is a device), so the entry is lost and the connection comes up anyway.
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    gps::GpsLink link(5, {1ms, 1ms, "/dev/null/quilo/quilo.log"});
+    Reports reports;
+    reports.Attach(link);
+    ASSERT_TRUE(link.Open(pty.Path(), 0));
+    ASSERT_TRUE(reports.WaitOkReads(1));
+    ASSERT_TRUE(pty.Write(kSentence));
+    EXPECT_TRUE(reports.WaitSentences(1));
+    EXPECT_FALSE(std::filesystem::exists("/dev/null/quilo"));
+    link.Close();
+}
+
+} // namespace
