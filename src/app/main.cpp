@@ -164,6 +164,12 @@ void QuitOnSignals() {
 
 int main(int argc, char** argv) {
     std::string error;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::printf("%s\n", kUsage);
+            return 0;
+        }
+    }
     const std::optional<Options> options = ParseArguments(argc, argv, error);
     if (!options) {
         Fail(error);
