@@ -53,9 +53,10 @@ CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
 CGPSMapFrame::~CGPSMapFrame() = default;
 
 bool CGPSMapFrame::Create() {
+    if (view_ != nullptr)
+        return false; // one view, one set of menus
+    // Allocation failure throws here; the application object turns it into a message.
     view_ = new MapView(store_, this);
-    if (view_ == nullptr)
-        return false;
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();

@@ -31,7 +31,7 @@ public:
     ~CGPSMapFrame() override;
 
     // Creates the map view, the menus and the hidden toolbar, then applies the stored show
-    // flags and turns Track on. False when the view could not be created.
+    // flags and turns Track on. False when called a second time.
     bool Create();
 
     [[nodiscard]] MapView& View() { return *view_; }

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <new>
 #include <string>
 
 using namespace app;
@@ -278,12 +279,29 @@ TEST(FileFilters, TranslateToQtSyntax) {
 TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {
     MessageCatcher catcher;
     MemorySettingsStore memory;
-    GpsApp app(memory);
-    app.SetFrameFactory([](SettingsStore&) { return std::unique_ptr<CGPSMapFrame>(); });
-    EXPECT_FALSE(app.InitInstance(false));
-    EXPECT_EQ(app.Frame(), nullptr);
-    ASSERT_EQ(catcher.messages.size(), 1u);
-    EXPECT_EQ(catcher.messages[0].caption, "Error");
+    const struct {
+        const char* legend;
+        GpsApp::FrameFactory factory;
+    } failures[] = {
+        {"no frame", [](SettingsStore&) { return std::unique_ptr<CGPSMapFrame>(); }},
+        {"out of memory",
+         [](SettingsStore&) -> std::unique_ptr<CGPSMapFrame> { throw std::bad_alloc(); }},
+        {"view already made",
+         [](SettingsStore& s) {
+             auto frame = std::make_unique<CGPSMapFrame>(s);
+             frame->Create();
+             return frame;
+         }},
+    };
+    for (const auto& row : failures) {
+        catcher.messages.clear();
+        GpsApp app(memory);
+        app.SetFrameFactory(row.factory);
+        EXPECT_FALSE(app.InitInstance(false)) << row.legend;
+        EXPECT_EQ(app.Frame(), nullptr) << row.legend;
+        ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
+        EXPECT_EQ(catcher.messages[0].caption, "Error") << row.legend;
+    }
 
     GpsApp working(memory);
     EXPECT_TRUE(working.InitInstance(false));
