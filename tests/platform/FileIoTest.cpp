@@ -1,7 +1,9 @@
 #include "platform/FileIo.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,16 +52,24 @@ TEST_F(FileIoTest, KeepsPermissionsOfReplacedFile) {
 }
 
 TEST_F(FileIoTest, FailedWriteReportsPathAndKeepsOldFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root ignores directory permissions";
     const auto target = (dir / "t.trl").string();
     ASSERT_TRUE(platform::WriteFileAtomically(target, "old"));
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    const auto result = platform::WriteFileAtomically(target, "new");
+    // A file size limit makes write() fail for real, for root too, like a full disk does.
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = platform::WriteFileAtomically(target, std::string(4096, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
     EXPECT_FALSE(result);
     EXPECT_NE(result.error.find(target), std::string::npos);
-    fs::permissions(dir, fs::perms::owner_all);
     EXPECT_EQ(Read(target), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1)
+        << "the temporary file is removed";
 }
 
 TEST_F(FileIoTest, MissingDirectoryFails) {
