@@ -1,7 +1,10 @@
 #include "platform/AtomicFileWriter.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,9 +21,20 @@ std::string DirectoryOf(const std::string& path) {
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(path_) {
-    temp_ += ".XXXXXX";
-    fd_ = ::mkstemp(temp_.data());
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
+    // Created with 0666 so the kernel applies the umask itself: asking for the umask would
+    // mean changing it, which races with other threads creating files.
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[40];
+        std::snprintf(suffix, sizeof suffix, ".%ld.%u.%08x~", static_cast<long>(::getpid()),
+                      counter.fetch_add(1), random());
+        temp_ = path_ + suffix;
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0 || errno != EEXIST)
+            break;
+    }
     if (fd_ < 0) {
         error_ = errno;
         temp_.clear();
@@ -63,18 +77,11 @@ FileResult AtomicFileWriter::Commit() {
         Abandon();
         return FileResult::Failure(path_, err);
     }
-    // Keep the permissions of the file we replace; new files get the usual 0666 & ~umask.
+    // Keep the permissions of the file we replace; a new file keeps 0666 less the umask.
     struct stat old {};
-    mode_t mode = 0;
-    if (::stat(path_.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
+    const bool replacing = ::stat(path_.c_str(), &old) == 0;
     int err = 0;
-    if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+    if ((replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) || ::fsync(fd_) != 0)
         err = errno;
     if (::close(fd_) != 0 && err == 0)
         err = errno;
