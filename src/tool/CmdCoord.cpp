@@ -11,16 +11,6 @@
 
 namespace {
 
-std::optional<coords::CoordFormat> ParseFormat(std::string_view name) {
-    if (name == "dms")
-        return coords::CoordFormat::Dms;
-    if (name == "dm")
-        return coords::CoordFormat::Dm;
-    if (name == "d")
-        return coords::CoordFormat::Deg;
-    return std::nullopt;
-}
-
 // A finite number within [-limit, limit]; anything else is a bad argument.
 std::optional<double> ParseAngle(std::string_view text, double limit) {
     const auto value = tool::ParseNumber(text);
@@ -51,7 +41,7 @@ int RunCoord(const tool::Args& args, std::ostream& out, std::ostream& err) {
             positional.push_back(arg);
             continue;
         }
-        const auto parsed = ParseFormat(*formatName);
+        const auto parsed = tool::ParseCoordFormat(*formatName);
         if (!parsed) {
             err << "coord: unknown format '" << *formatName << "' (use dms, dm or d)\n";
             return 2;

@@ -38,16 +38,6 @@ void CatchStopSignals() {
     (void)sigaction(SIGTERM, &action, nullptr);
 }
 
-std::optional<coords::CoordFormat> ParseFormat(std::string_view name) {
-    if (name == "dms")
-        return coords::CoordFormat::Dms;
-    if (name == "dm")
-        return coords::CoordFormat::Dm;
-    if (name == "d")
-        return coords::CoordFormat::Deg;
-    return std::nullopt;
-}
-
 // A bare number n is COM port n, as the settings store it; anything else is a device path.
 std::string DevicePath(std::string_view device) {
     if (device.find_first_not_of("0123456789") == std::string_view::npos) {
@@ -101,7 +91,7 @@ std::string ParseOptions(const tool::Args& args, Options& options) {
                 return "bad update rate '" + std::string(value) + "' (milliseconds, 0 or more)";
             options.rateMs = static_cast<std::uint32_t>(*rate);
         } else {
-            const auto format = ParseFormat(value);
+            const auto format = tool::ParseCoordFormat(value);
             if (!format)
                 return "unknown format '" + std::string(value) + "' (use dms, dm or d)";
             options.format = *format;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "coords/CoordFormat.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -31,5 +33,7 @@ struct ToolCommandRegistrar {
 std::string FormatNumber(double value);
 std::optional<double> ParseNumber(std::string_view text);
 std::optional<long> ParseInteger(std::string_view text);
+// The value of a --format option: "dms", "dm" or "d".
+std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name);
 
 } // namespace tool

@@ -38,6 +38,16 @@ std::optional<long> ParseInteger(std::string_view text) {
     return value;
 }
 
+std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name) {
+    if (name == "dms")
+        return coords::CoordFormat::Dms;
+    if (name == "dm")
+        return coords::CoordFormat::Dm;
+    if (name == "d")
+        return coords::CoordFormat::Deg;
+    return std::nullopt;
+}
+
 } // namespace tool
 
 namespace {
