@@ -55,7 +55,8 @@ if(QUILO_BUILD_UI)
             COMMENT "Drawing the ${size}x${size} icon"
             VERBATIM)
         list(APPEND icons ${png})
-        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+        install(FILES ${png}
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
     add_custom_target(quilo_icons ALL DEPENDS ${icons})
 endif()
