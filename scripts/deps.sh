@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     libxml2-utils gpsbabel
+    qt6-svg-dev desktop-file-utils appstream lintian man-db groff-base dpkg-dev file
     clang libclang-rt-14-dev
 )
 if [ "${QUILO_DEPS_EXTRA:-}" ]; then

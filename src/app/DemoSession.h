@@ -8,16 +8,17 @@
 #include <memory>
 #include <string>
 
-// Everything "quilo --demo" needs besides the program itself: the demo map (drawn by the
-// build beside the program, or drawn now into the cache folder), a settings file of its own so
-// the user's settings are never touched, and the simulated receiver on a pseudo-terminal.
+// Everything "quilo --demo" needs besides the program itself: the demo map (installed under
+// share/quilo/demo, drawn by the build beside the program, or drawn now into the cache folder)
+// copied into a temporary folder with a settings file of its own, so neither the shipped map
+// nor the user's settings are ever written, and the simulated receiver on a pseudo-terminal.
 class DemoSession {
 public:
     DemoSession() = default;
     explicit DemoSession(demo::DemoReceiver::Options receiver) : receiver_(receiver) {}
 
-    // False with *error set when the map cannot be found or drawn, the settings folder cannot
-    // be made or no pseudo-terminal is to be had.
+    // False with *error set when the map cannot be found, drawn or copied, the temporary
+    // folder cannot be made or no pseudo-terminal is to be had.
     bool Start(QString* error);
     void Stop() { receiver_.Stop(); }
 
@@ -29,9 +30,13 @@ public:
     // The folder the build draws the demo map into, beside the program.
     [[nodiscard]] static QString BuiltMapDir();
 
+    // The first folder holding the whole demo map for a program in programDir: the installed
+    // PREFIX/share/quilo/demo beside PREFIX/bin, then the build's folder; empty when neither.
+    [[nodiscard]] static QString FindMapDir(const QString& programDir);
+
 private:
     demo::DemoReceiver receiver_;
-    std::unique_ptr<QTemporaryDir> settingsDir_;
+    std::unique_ptr<QTemporaryDir> sessionDir_;
     QString mapPath_;
     QString settingsPath_;
 };

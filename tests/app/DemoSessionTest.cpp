@@ -1,14 +1,16 @@
 #include "AppTestSupport.h"
 
 #include "app/Commands.h"
+#include "app/DemoMap.h"
 #include "app/DemoSession.h"
 #include "app/DemoTown.h"
 #include "app/GpsApp.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-// The demo end to end: its map drawn into an empty cache, its own settings file, and the
+// The demo end to end: its map copied into a folder of its own, its own settings file, and the
 // simulated receiver read through the pseudo-terminal, the GPS link and the posted update.
 TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     QTemporaryDir cache;
@@ -19,9 +21,10 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     QString error;
     ASSERT_TRUE(session.Start(&error)) << error.toStdString();
     qunsetenv("XDG_CACHE_HOME");
-    EXPECT_TRUE(session.MapPath().startsWith(cache.path()) ||
-                session.MapPath().startsWith(DemoSession::BuiltMapDir()));
-    EXPECT_TRUE(QFileInfo::exists(session.MapPath()));
+    // A copy: saving the calibration or points never writes the shipped map.
+    EXPECT_FALSE(session.MapPath().startsWith(cache.path()));
+    EXPECT_FALSE(session.MapPath().startsWith(DemoSession::BuiltMapDir()));
+    EXPECT_TRUE(QFileInfo(session.MapPath()).isWritable());
     EXPECT_FALSE(session.SettingsPath().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(session.SettingsPath())); // a fresh profile
     {
@@ -60,4 +63,20 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     EXPECT_TRUE(catcher.messages.empty());
     v.OnGpsDisconnect();
     session.Stop();
+}
+
+// The installed layout wins over the build's folder; a folder missing one file does not count.
+TEST(DemoSession, FindsTheInstalledMapBeforeTheBuiltOne) {
+    QTemporaryDir root;
+    const QString bin = root.filePath("bin");
+    const QString installed = root.filePath("share/quilo/demo");
+    const QString built = root.filePath("bin/demo");
+    EXPECT_EQ(DemoSession::FindMapDir(bin), QString());
+    QString error;
+    ASSERT_TRUE(demo::WriteDemoMap(built, &error)) << error.toStdString();
+    EXPECT_EQ(DemoSession::FindMapDir(bin), built);
+    ASSERT_TRUE(demo::WriteDemoMap(installed, &error)) << error.toStdString();
+    EXPECT_EQ(DemoSession::FindMapDir(bin), installed);
+    ASSERT_TRUE(QFile::remove(installed + "/brindlemoor.pts"));
+    EXPECT_EQ(DemoSession::FindMapDir(bin), built);
 }

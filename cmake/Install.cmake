@@ -1,0 +1,70 @@
+# What `cmake --install` puts under the prefix besides the two programs (installed by their own
+# folders): the demo's map, the desktop entry, the AppStream metainfo, the icon and the manual
+# pages. Generated files are made once at build time, so installing only copies.
+include(GNUInstallDirs)
+
+# Reverse-DNS id from the maker in the settings path ("Morvellan Software Inc.").
+set(QUILO_APP_ID com.morvellansoftware.Quilo)
+set(QUILO_RES ${CMAKE_SOURCE_DIR}/res)
+
+# Manual pages and the package's changelog go in gzipped, as Debian wants them; -n keeps the
+# name and time stamp out, so a rebuild gives the same bytes.
+find_program(QUILO_GZIP gzip REQUIRED)
+function(quilo_gzip source output)
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${QUILO_GZIP} -9nc ${source} > ${output}
+        DEPENDS ${source}
+        VERBATIM)
+endfunction()
+
+set(man_pages "")
+foreach(page quilo.1 quilo-tool.1)
+    quilo_gzip(${QUILO_RES}/man/${page} ${CMAKE_BINARY_DIR}/man/${page}.gz)
+    list(APPEND man_pages ${CMAKE_BINARY_DIR}/man/${page}.gz)
+endforeach()
+add_custom_target(quilo_man ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(QUILO_BUILD_UI)
+    get_directory_property(demo_dir DIRECTORY ${CMAKE_SOURCE_DIR}/src/app DEFINITION QUILO_DEMO_DIR)
+    install(FILES ${demo_dir}/brindlemoor.png ${demo_dir}/brindlemoor.mcd
+                  ${demo_dir}/brindlemoor.pts
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/quilo/demo)
+
+    install(FILES ${QUILO_RES}/${QUILO_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${QUILO_RES}/${QUILO_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${QUILO_RES}/${QUILO_APP_ID}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+    # The bitmaps of the icon are drawn from the SVG by our own small renderer.
+    find_package(Qt6 REQUIRED COMPONENTS Svg)
+    add_executable(quilo-render-icon ${CMAKE_SOURCE_DIR}/src/app/RenderIconMain.cpp)
+    target_link_libraries(quilo-render-icon PRIVATE Qt6::Svg Qt6::Gui)
+    quilo_warnings(quilo-render-icon)
+    set(icons "")
+    foreach(size 48 64 128 256)
+        set(png ${CMAKE_BINARY_DIR}/icons/${size}x${size}/${QUILO_APP_ID}.png)
+        add_custom_command(OUTPUT ${png}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+            # A build tool: what it leaves unfreed at exit must not fail a sanitizer build.
+            COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+                    $<TARGET_FILE:quilo-render-icon> ${QUILO_RES}/${QUILO_APP_ID}.svg ${size} ${png}
+            DEPENDS quilo-render-icon ${QUILO_RES}/${QUILO_APP_ID}.svg
+            COMMENT "Drawing the ${size}x${size} icon"
+            VERBATIM)
+        list(APPEND icons ${png})
+        install(FILES ${png}
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+    add_custom_target(quilo_icons ALL DEPENDS ${icons})
+endif()
+
+# The manual pages must name every option the programs' --help names, and no other.
+if(QUILO_BUILD_TESTS AND QUILO_BUILD_UI)
+    add_test(NAME ManPages.NameTheOptionsOfHelp
+        COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/man-options.sh
+                $<TARGET_FILE:quilo> ${QUILO_RES}/man/quilo.1
+                $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1)
+endif()
