@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SerialDevices.h"
-#include "view/Symbols.h"
+#include "points/MapPointLook.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
