@@ -33,9 +33,8 @@ struct GpsSettingsValues {
     void ApplyTo(ViewSettings& settings) const;
 };
 
-// The page checks; each returns the message to show, or nothing when the text is acceptable.
-// On success *value holds the number read. Ranges and messages are the settings keys'.
-// The longest baud text: as many characters as the largest rate the key allows has digits.
+// The longest baud text the Connection page takes: as many characters as the largest rate
+// the key allows has digits.
 inline constexpr std::size_t kMaxBaudTextLength = [] {
     std::size_t digits = 1;
     for (std::int32_t n = SettingKeyOf(ViewSettingId::BaudRate).max; n >= 10; n /= 10)
@@ -43,6 +42,8 @@ inline constexpr std::size_t kMaxBaudTextLength = [] {
     return digits;
 }();
 
+// The page checks; each returns the message to show, or nothing when the text is acceptable.
+// On success *value holds the number read. Ranges and messages are the settings keys'.
 std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value);
