@@ -45,7 +45,7 @@ public:
     // maxSentences: capacity of the queue (at least 1); the oldest line is dropped beyond it.
     explicit GpsLink(std::int32_t maxSentences = kDefaultMaxSentences, GpsLinkOptions options = {});
     // Stops the reader thread and closes the port.
-    virtual ~GpsLink();
+    ~GpsLink();
     GpsLink(const GpsLink&) = delete;
     GpsLink& operator=(const GpsLink&) = delete;
 

@@ -61,7 +61,6 @@ public:
     void Discard();
 
     void Close();
-    [[nodiscard]] bool IsOpen() const { return fd_ >= 0; }
 
 private:
     int fd_ = -1;

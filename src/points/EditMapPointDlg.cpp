@@ -3,7 +3,7 @@
 #include "coords/CoordFormat.h"
 #include "coords/EnterCoordsDlg.h"
 #include "platform/MessageBox.h"
-#include "view/Symbols.h"
+#include "points/MapPointLook.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,7 @@
 #include "points/NewMapPoint.h"
 
+#include "points/MapPointLook.h"
+
 #include <charconv>
 #include <ctime>
 
@@ -44,11 +46,13 @@ std::string TimestampedName(std::string_view prefix, const LocalDateTime& when) 
 }
 
 CMapPoint MakeCursorPoint(const MapPos& position, const LocalDateTime& when) {
-    return CMapPoint(TimestampedName("Map point", when), position, 2, 2, 4, 2, "");
+    return CMapPoint(TimestampedName("Map point", when), position, kSymbolTriangle, kColourRed,
+                     kColourGreen, SizeShownAs(3), "");
 }
 
 CMapPoint MakeGpsPositionPoint(const MapPos& position, const LocalDateTime& when) {
-    return CMapPoint(TimestampedName("GPS position", when), position, 4, 1, 1, 3, "");
+    return CMapPoint(TimestampedName("GPS position", when), position, kSymbolCrosshair, kColourBlue,
+                     kColourBlue, SizeShownAs(4), "");
 }
 
 } // namespace points

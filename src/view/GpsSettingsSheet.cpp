@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SerialDevices.h"
-#include "view/Symbols.h"
+#include "points/MapPointLook.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -154,7 +154,8 @@ CGPSSettingsCOMPage::CGPSSettingsCOMPage(QWidget* parent) : GpsSettingsPage(pare
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     portList = new QComboBox(this);
-    for (int port = 1; port <= 8; ++port)
+    const SettingKey& ports = SettingKeyOf(ViewSettingId::ComPort);
+    for (int port = ports.min; port <= ports.max; ++port)
         portList->addItem(QString::number(port));
     baudBox = new QComboBox(this);
     baudBox->setEditable(true);

@@ -1,44 +1,42 @@
 #include "view/GpsSettingsValues.h"
 
-#include <charconv>
-#include <cmath>
+#include "base/Number.h"
+#include "base/Text.h"
+
+#include <cstdint>
 #include <string>
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+// The blanks a field may carry around its number.
+constexpr std::string_view kFieldBlanks = " \t";
+
+// The field's number, or empty when the whole text (blanks and one '+' aside) is not a number
+// within the key's range.
+template <class T> std::optional<T> ReadField(std::string_view text, const SettingKey& key) {
+    return base::ParseExact<T>(base::SkipPlus(base::Trim(text, kFieldBlanks)),
+                               static_cast<T>(key.min), static_cast<T>(key.max));
 }
 
-std::string IntegerRangeMessage(std::int32_t min, std::int32_t max) {
-    return "Please enter an integer between " + std::to_string(min) + " and " +
-           std::to_string(max) + ".";
-}
-
-// Whole text as an integer in [min, max]; anything else gets the range message.
-std::optional<std::string> CheckInteger(std::string_view text, std::int32_t min, std::int32_t max,
+// Whole text as an integer in the key's range; anything else gets the range message.
+std::optional<std::string> CheckInteger(std::string_view text, ViewSettingId id,
                                         std::int32_t* value) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int64_t n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || n < min || n > max)
-        return IntegerRangeMessage(min, max);
-    *value = static_cast<std::int32_t>(n);
+    const SettingKey& key = SettingKeyOf(id);
+    const std::optional<std::int64_t> n = ReadField<std::int64_t>(text, key);
+    if (!n)
+        return RangeMessage(key);
+    *value = static_cast<std::int32_t>(*n);
     return std::nullopt;
 }
 
 } // namespace
 
 GpsSettingsValues GpsSettingsValues::From(const ViewSettings& settings, std::string device) {
+    const SettingKey& port = SettingKeyOf(ViewSettingId::ComPort);
     GpsSettingsValues v;
     v.baudText = std::to_string(settings.baudRate);
-    v.portIndex = settings.comPort >= 1 && settings.comPort <= 8 ? settings.comPort - 1 : -1;
+    v.portIndex =
+        settings.comPort >= port.min && settings.comPort <= port.max ? settings.comPort - 1 : -1;
     v.lineColour = settings.positionMarker.GetLineColour();
     v.fillColour = settings.positionMarker.GetFillColour();
     v.size = settings.positionMarker.GetSize();
@@ -69,23 +67,19 @@ void GpsSettingsValues::ApplyTo(ViewSettings& settings) const {
 }
 
 std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value) {
-    return CheckInteger(text, kMinUpdateRateMs, kMaxUpdateRateMs, value);
+    return CheckInteger(text, ViewSettingId::UpdateRate, value);
 }
 
 std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value) {
-    return CheckInteger(text, kMinTrailLength, kMaxTrailLength, value);
+    return CheckInteger(text, ViewSettingId::TrailLength, value);
 }
 
 std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double d = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() ||
-        !std::isfinite(d) || d < kMinTrailMinDelta || d > kMaxTrailMinDelta)
-        return std::string("Please enter a number between 0 and 1000.");
-    *value = d;
+    const SettingKey& key = SettingKeyOf(ViewSettingId::TrailMinDelta);
+    const std::optional<double> d = ReadField<double>(text, key);
+    if (!d)
+        return RangeMessage(key);
+    *value = *d;
     return std::nullopt;
 }
 
@@ -96,21 +90,9 @@ std::optional<std::string> CheckBaudText(std::string_view text) {
 }
 
 std::int32_t ParseBaudText(std::string_view text) {
-    constexpr std::int32_t kFallback = 4800;
-    const auto first = text.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string_view::npos)
-        return kFallback;
-    text.remove_prefix(first);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.front() < '0' || text.front() > '9')
-        return kFallback;
-    std::int64_t n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (end == text.data() || ec != std::errc{} || n > INT32_MAX)
-        return kFallback;
-    return static_cast<std::int32_t>(negative ? -n : n);
+    const std::optional<std::int32_t> n = base::ScanInt(text);
+    // A magnitude beyond INT32_MAX never counts as a rate, so -2147483648 is refused too.
+    if (!n || *n == INT32_MIN)
+        return SettingKeyOf(ViewSettingId::BaudRate).defaultValue;
+    return *n;
 }

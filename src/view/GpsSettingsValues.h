@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ViewSettings.h"
+#include "session/ViewSettings.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,13 +33,17 @@ struct GpsSettingsValues {
     void ApplyTo(ViewSettings& settings) const;
 };
 
-// The page checks; each returns the message to show, or nothing when the text is acceptable.
-// On success *value holds the number read.
-inline constexpr std::int32_t kMinUpdateRateMs = 100, kMaxUpdateRateMs = 9999;
-inline constexpr std::int32_t kMinTrailLength = 10, kMaxTrailLength = 9999;
-inline constexpr double kMinTrailMinDelta = 0.0, kMaxTrailMinDelta = 1000.0;
-inline constexpr std::size_t kMaxBaudTextLength = 6;
+// The longest baud text the Connection page takes: as many characters as the largest rate
+// the key allows has digits.
+inline constexpr std::size_t kMaxBaudTextLength = [] {
+    std::size_t digits = 1;
+    for (std::int32_t n = SettingKeyOf(ViewSettingId::BaudRate).max; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}();
 
+// The page checks; each returns the message to show, or nothing when the text is acceptable.
+// On success *value holds the number read. Ranges and messages are the settings keys'.
 std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value);

@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-Rgb RgbFromIndex(int colourIndex) {
-    if (colourIndex < 0 || colourIndex >= static_cast<int>(kColourValues.size()))
-        return {};
-    return kColourValues[static_cast<std::size_t>(colourIndex)];
-}
-
 int ClampSizeValue(int size) {
     return std::clamp(size, 0, kMaxSizeValue);
 }

@@ -4,13 +4,6 @@
 
 namespace {
 
-TEST(Symbols, ColourIndexOutsideTheListIsBlack) {
-    EXPECT_EQ(RgbFromIndex(3), (Rgb{255, 0, 255}));
-    EXPECT_EQ(RgbFromIndex(7), (Rgb{255, 255, 255}));
-    EXPECT_EQ(RgbFromIndex(8), (Rgb{0, 0, 0}));
-    EXPECT_EQ(RgbFromIndex(-1), (Rgb{0, 0, 0}));
-}
-
 TEST(Symbols, SizeTable) {
     struct Row {
         int size, radius, penWidth;

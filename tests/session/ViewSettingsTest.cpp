@@ -1,4 +1,4 @@
-#include "view/ViewSettings.h"
+#include "session/ViewSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -76,51 +76,79 @@ TEST(ViewSettings, MinDeltaRoundingTable) {
         EXPECT_EQ(StoredMinDelta(row.metres), row.stored) << row.metres;
 }
 
+// Each end of every key's range, from a hand-edited file.
 TEST(ViewSettings, HandEditedValuesAreClampedToTheSheetsRanges) {
+    using Get = double (*)(const ViewSettings&);
+    const Get baud = [](const ViewSettings& s) -> double { return s.baudRate; };
+    const Get port = [](const ViewSettings& s) -> double { return s.comPort; };
+    const Get rate = [](const ViewSettings& s) -> double { return s.updateRateMs; };
+    const Get length = [](const ViewSettings& s) -> double { return s.trailLength; };
+    const Get size = [](const ViewSettings& s) -> double { return s.trailSize; };
+    const Get colour = [](const ViewSettings& s) -> double { return s.trailColour; };
+    const Get delta = [](const ViewSettings& s) { return s.trailMinDelta; };
+    const Get style = [](const ViewSettings& s) -> double { return s.trailStyle; };
+    const Get symbol = [](const ViewSettings& s) -> double { return s.positionMarker.GetSymbol(); };
+    const Get line = [](const ViewSettings& s) -> double {
+        return s.positionMarker.GetLineColour();
+    };
+    const Get fill = [](const ViewSettings& s) -> double {
+        return s.positionMarker.GetFillColour();
+    };
+    const Get markerSize = [](const ViewSettings& s) -> double {
+        return s.positionMarker.GetSize();
+    };
     struct Row {
         const char* key;
         int stored;
-        int ViewSettings::*field; // null for the marker and the distance
-        int expected;
+        Get field;
+        double expected;
     };
     const Row rows[] = {
-        {"GPSBaudRate", 0, &ViewSettings::baudRate, 4800},
-        {"GPSBaudRate", -9600, &ViewSettings::baudRate, 4800},
-        {"GPSBaudRate", 14400, &ViewSettings::baudRate, 14400},
-        {"GPSBaudRate", 10000000, &ViewSettings::baudRate, 999999},
-        {"GPSCOMPort", 0, &ViewSettings::comPort, 1},
-        {"GPSCOMPort", 42, &ViewSettings::comPort, 8},
-        {"GPSUpdateRateMs", 0, &ViewSettings::updateRateMs, 100},
-        {"GPSUpdateRateMs", 100000, &ViewSettings::updateRateMs, 9999},
-        {"TrailLength", 0, &ViewSettings::trailLength, 10},
-        {"TrailLength", -5, &ViewSettings::trailLength, 10},
-        {"TrailLength", 1000000, &ViewSettings::trailLength, 9999},
-        {"TrailSize", -1, &ViewSettings::trailSize, 0},
-        {"TrailSize", 9, &ViewSettings::trailSize, 4},
-        {"TrailColour", 8, &ViewSettings::trailColour, 7},
-        {"TrailStyle", 2, &ViewSettings::trailStyle, 1},
+        {"GPSBaudRate", 0, baud, 4800},
+        {"GPSBaudRate", -9600, baud, 4800},
+        {"GPSBaudRate", 1, baud, 1},
+        {"GPSBaudRate", 14400, baud, 14400},
+        {"GPSBaudRate", 10000000, baud, 999999},
+        {"GPSCOMPort", 0, port, 1},
+        {"GPSCOMPort", 42, port, 8},
+        {"GPSUpdateRateMs", 0, rate, 100},
+        {"GPSUpdateRateMs", 100000, rate, 9999},
+        {"TrailLength", 0, length, 10},
+        {"TrailLength", -5, length, 10},
+        {"TrailLength", 1000000, length, 9999},
+        {"TrailSize", -1, size, 0},
+        {"TrailSize", 9, size, 4},
+        {"TrailColour", -1, colour, 0},
+        {"TrailColour", 8, colour, 7},
+        {"TrailMinDelta", 0, delta, 0.0},
+        {"TrailMinDelta", 1001, delta, 1000.0},
+        {"TrailMinDelta", -1, delta, 1000.0}, // read as unsigned 4294967295
+        {"TrailStyle", -1, style, 0},
+        {"TrailStyle", 2, style, 1},
+        {"GPSPosSymbol", -1, symbol, 0},
+        {"GPSPosSymbol", 5, symbol, 4},
+        {"GPSPosLineColour", -1, line, 0},
+        {"GPSPosLineColour", 99, line, 7},
+        {"GPSPosFillColour", -3, fill, 0},
+        {"GPSPosFillColour", 8, fill, 7},
+        {"GPSPosSize", -1, markerSize, 0},
+        {"GPSPosSize", 1000000, markerSize, 4},
     };
     for (const Row& row : rows) {
         MemorySettingsStore store;
         store.WriteInt("Settings", row.key, row.stored);
         ViewSettings s;
         s.Load(store);
-        EXPECT_EQ(s.*row.field, row.expected) << row.key << " = " << row.stored;
+        EXPECT_EQ(row.field(s), row.expected) << row.key << " = " << row.stored;
     }
+}
 
+TEST(ViewSettings, GpsDeviceIsATextKeyOfTheSameSection) {
     MemorySettingsStore store;
-    store.WriteInt("Settings", "TrailMinDelta", -1); // read as unsigned 4294967295
-    store.WriteInt("Settings", "GPSPosSymbol", -1);
-    store.WriteInt("Settings", "GPSPosLineColour", 99);
-    store.WriteInt("Settings", "GPSPosFillColour", -3);
-    store.WriteInt("Settings", "GPSPosSize", 1000000);
-    ViewSettings s;
-    s.Load(store);
-    EXPECT_EQ(s.trailMinDelta, 1000.0);
-    EXPECT_EQ(s.positionMarker.GetSymbol(), 0);
-    EXPECT_EQ(s.positionMarker.GetLineColour(), 7);
-    EXPECT_EQ(s.positionMarker.GetFillColour(), 0);
-    EXPECT_EQ(s.positionMarker.GetSize(), 4);
+    EXPECT_EQ(LoadGpsDevice(store), "");
+    SaveGpsDevice(store, "/dev/ttyACM0");
+    EXPECT_EQ(store.ReadText("Settings", "GPSDevice", ""), "/dev/ttyACM0");
+    EXPECT_EQ(LoadGpsDevice(store), "/dev/ttyACM0");
 }
 
 } // namespace
