@@ -1,8 +1,9 @@
 #include "app/DemoTown.h"
 
+#include "base/Number.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace demo {
@@ -77,24 +78,6 @@ double SegmentLength(Pixel a, Pixel b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
-void AppendFixed(std::string& out, double value, int decimals) {
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::fixed, decimals);
-    if (ec == std::errc{})
-        out.append(buf.data(), end);
-}
-
-void AppendPadded(std::string& out, int value, int width) {
-    std::array<char, 16> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    if (ec != std::errc{})
-        return;
-    for (auto n = end - buf.data(); n < width; ++n)
-        out.push_back('0');
-    out.append(buf.data(), end);
-}
-
 // Degrees and minutes with the minutes rounded to four decimals first, so 59.99996 minutes
 // becomes the next degree and never prints as "60.0000".
 std::string NmeaAngle(double degrees, int degreeDigits, char positive, char negative) {
@@ -103,10 +86,10 @@ std::string NmeaAngle(double degrees, int degreeDigits, char positive, char nega
     const long long wholeDegrees = tenThousandths / (60 * 10000);
     tenThousandths -= wholeDegrees * 60 * 10000;
     std::string out;
-    AppendPadded(out, static_cast<int>(wholeDegrees), degreeDigits);
-    AppendPadded(out, static_cast<int>(tenThousandths / 10000), 2);
+    base::AppendPadded(out, static_cast<int>(wholeDegrees), degreeDigits);
+    base::AppendPadded(out, static_cast<int>(tenThousandths / 10000), 2);
     out.push_back('.');
-    AppendPadded(out, static_cast<int>(tenThousandths % 10000), 4);
+    base::AppendPadded(out, static_cast<int>(tenThousandths % 10000), 4);
     out.push_back(',');
     out.push_back(degrees < 0.0 ? negative : positive);
     return out;
@@ -114,9 +97,9 @@ std::string NmeaAngle(double degrees, int degreeDigits, char positive, char nega
 
 std::string UtcTimeField(const std::tm& utc) {
     std::string out;
-    AppendPadded(out, utc.tm_hour, 2);
-    AppendPadded(out, utc.tm_min, 2);
-    AppendPadded(out, utc.tm_sec, 2);
+    base::AppendPadded(out, utc.tm_hour, 2);
+    base::AppendPadded(out, utc.tm_min, 2);
+    base::AppendPadded(out, utc.tm_sec, 2);
     out += ".00";
     return out;
 }
@@ -204,17 +187,17 @@ std::string MakeSentences(const RouteSample& sample, const std::tm& utc) {
     const std::string lon = NmeaLongitude(sample.position.x);
 
     std::string gga = "GPGGA," + time + "," + lat + "," + lon + ",1,08,1.2,";
-    AppendFixed(gga, 118.4, 1);
+    base::AppendFixed(gga, 118.4, 1);
     gga += ",M,47.9,M,,";
 
     std::string rmc = "GPRMC," + time + ",A," + lat + "," + lon + ",";
-    AppendFixed(rmc, sample.speedKnots, 1);
+    base::AppendFixed(rmc, sample.speedKnots, 1);
     rmc.push_back(',');
-    AppendFixed(rmc, sample.courseDegrees, 1);
+    base::AppendFixed(rmc, sample.courseDegrees, 1);
     rmc.push_back(',');
-    AppendPadded(rmc, utc.tm_mday, 2);
-    AppendPadded(rmc, utc.tm_mon + 1, 2);
-    AppendPadded(rmc, utc.tm_year % 100, 2);
+    base::AppendPadded(rmc, utc.tm_mday, 2);
+    base::AppendPadded(rmc, utc.tm_mon + 1, 2);
+    base::AppendPadded(rmc, utc.tm_year % 100, 2);
     rmc += ",,,A";
 
     const std::string gsa = "GPGSA,A,3,02,05,07,12,15,20,24,29,,,,,2.1,1.2,1.7";

@@ -1,8 +1,8 @@
 #include "gps/GpsUpdateFold.h"
 
-#include <charconv>
 #include <chrono>
 
+#include "base/Number.h"
 #include "gps/GpsLink.h"
 #include "gps/NmeaDecode.h"
 
@@ -11,20 +11,6 @@ namespace gps {
 namespace {
 
 constexpr std::string_view kPrefix = "GPS: ";
-
-// printf's "%.0f" without the locale: whole number, ties to even as printf rounds them.
-std::string WholeNumber(double value) {
-    char digits[400]; // 1.8e308 has 309 digits
-    const auto [end, ec] =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 0);
-    return ec == std::errc{} ? std::string(digits, end) : std::string();
-}
-
-std::string Integer(std::int32_t value) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    return ec == std::errc{} ? std::string(digits, end) : std::string();
-}
 
 } // namespace
 
@@ -45,21 +31,21 @@ std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
     if (!fix.hasFix) {
         text += "Connected, no fix available.";
         text += " Sats:";
-        text += Integer(fix.satellites);
+        text += base::FormatPadded(fix.satellites, 0);
         return text;
     }
     text += coords::FormatPosition(fix.position, format);
     if (fix.altitude != 0.0) {
         text += " A:";
-        text += WholeNumber(fix.altitude);
+        text += base::FormatFixed(fix.altitude, 0);
         text += 'm';
     }
     text += " S:";
-    text += Integer(fix.satellites);
+    text += base::FormatPadded(fix.satellites, 0);
     if (fix.hdop > 0.0) {
         if (fix.hdop >= 1.0) {
             text += " P:";
-            text += WholeNumber(100.0 / fix.hdop);
+            text += base::FormatFixed(100.0 / fix.hdop, 0);
             text += '%';
         } else {
             text += " P:100+%";

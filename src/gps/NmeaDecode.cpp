@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/Number.h"
 #include "gps/NmeaNumber.h"
 
 namespace gps {
@@ -51,7 +52,7 @@ bool IsType(std::string_view line, std::string_view type) {
 // d is the number of degree characters; negative is the hemisphere text that negates.
 double Coordinate(std::string_view field, std::string_view hemisphere, std::size_t d,
                   std::string_view negative) {
-    const std::int32_t degrees = ScanInt(field.substr(0, d)).value_or(0);
+    const std::int32_t degrees = base::ScanInt(field.substr(0, d)).value_or(0);
     const float minutes = field.size() > d ? ScanFloat(field.substr(d)).value_or(0.0f) : 0.0f;
     // Truncating in float rather than through an int keeps absurd minutes ("1e30") defined;
     // for every minutes value a receiver sends the result is the same.
@@ -79,7 +80,7 @@ bool DecodeGga(std::string_view line, GgaRecord& record) {
     if (f.count < 15)
         return false;
     if (!f.Empty(7))
-        record.satellites = ScanInt(f.field[7]).value_or(record.satellites);
+        record.satellites = base::ScanInt(f.field[7]).value_or(record.satellites);
     if (!f.Empty(8))
         record.hdop = ScanDouble(f.field[8]).value_or(record.hdop);
     if (!f.Empty(9))
