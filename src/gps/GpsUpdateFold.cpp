@@ -55,37 +55,35 @@ std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
 }
 
 void GpsUpdateFold::Add(std::string_view line) {
-    const auto type = NmeaSentenceType(line);
-    if (type == "GGA") {
-        // Seeded with the batch values, so an empty field keeps what the batch has so far.
-        GgaRecord record;
-        record.satellites = satellites_;
-        record.hdop = hdop_;
-        record.altitude = altitude_;
-        if (DecodeGga(line, record)) {
+    // Seeded with the batch values, so an empty GGA field keeps what the batch has so far.
+    GgaRecord seed;
+    seed.satellites = satellites_;
+    seed.hdop = hdop_;
+    seed.altitude = altitude_;
+    const DecodedSentence sentence = DecodeSentence(line, seed);
+    if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
+        if (sentence.ok) {
             hasPosition_ = true;
-            position_ = MapPos(record.longitude, record.latitude);
-            satellites_ = record.satellites;
-            hdop_ = record.hdop;
-            altitude_ = record.altitude;
+            position_ = MapPos(gga->longitude, gga->latitude);
+            satellites_ = gga->satellites;
+            hdop_ = gga->hdop;
+            altitude_ = gga->altitude;
             fixLost_ = false;
         } else {
             fixLost_ = true;
         }
-    } else if (type == "RMC") {
-        RmcRecord record;
-        if (DecodeRmc(line, record)) {
+    } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record)) {
+        if (sentence.ok) {
             hasPosition_ = true;
-            position_ = MapPos(record.longitude, record.latitude);
+            position_ = MapPos(rmc->longitude, rmc->latitude);
             fixLost_ = false;
         } else {
             fixLost_ = true;
         }
-    } else if (type == "GSA") {
-        GsaRecord record;
-        if (DecodeGsa(line, record)) {
-            satellites_ = record.satellitesUsed;
-            hdop_ = record.hdop;
+    } else if (const auto* gsa = std::get_if<GsaRecord>(&sentence.record)) {
+        if (sentence.ok) {
+            satellites_ = gsa->satellitesUsed;
+            hdop_ = gsa->hdop;
         }
     }
 }

@@ -103,23 +103,6 @@ template <typename OnLine> int ForEachLine(const std::string& path, OnLine&& onL
     return err;
 }
 
-// The position of a GGA or RMC line that decodes.
-std::optional<MapPos> DecodePosition(std::string_view line) {
-    if (line.size() < 6)
-        return std::nullopt;
-    const std::string_view type = line.substr(3, 3);
-    if (type == "GGA") {
-        gps::GgaRecord record;
-        if (gps::DecodeGga(line, record))
-            return MapPos(record.longitude, record.latitude);
-    } else if (type == "RMC") {
-        gps::RmcRecord record;
-        if (gps::DecodeRmc(line, record))
-            return MapPos(record.longitude, record.latitude);
-    }
-    return std::nullopt;
-}
-
 struct Options {
     std::string in;
     std::string out;
@@ -141,7 +124,7 @@ int StreamNmeaToKml(const Options& options, std::ostream& err) {
     trail::TrailKmlWriter kml(text);
     std::optional<MapPos> newest;
     const int readError = ForEachLine(options.in, [&](std::string_view line) {
-        const auto position = DecodePosition(line);
+        const auto position = gps::DecodeSentence(line).Position();
         if (!position)
             return;
         if (newest && !trail::TrailBuffer::ReachesMinDelta(*newest, *position, options.minDelta))
@@ -166,7 +149,7 @@ int ReadNmeaTrail(const Options& options, trail::TrailBuffer& trail, std::ostrea
     const std::int32_t maxLength =
         options.maxLength.value_or(std::numeric_limits<std::int32_t>::max());
     const int readError = ForEachLine(options.in, [&](std::string_view line) {
-        if (const auto position = DecodePosition(line))
+        if (const auto position = gps::DecodeSentence(line).Position())
             trail.Record(*position, options.minDelta, maxLength);
     });
     if (readError != 0)
