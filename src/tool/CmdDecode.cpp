@@ -1,6 +1,7 @@
 // quilo-tool decode [FILE]: decodes the GGA, RMC and GSA lines of an NMEA byte stream, one
 // output line per decoded input line.
 #include "gps/NmeaDecode.h"
+#include "gps/NmeaLineCutter.h"
 #include "platform/FileIo.h"
 #include "tool/ToolCommand.h"
 
@@ -92,23 +93,12 @@ int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
         }
     }
 
-    // Lines end at LF, CR, or a CR LF pair (one break): receivers and loggers use all three.
     std::string text;
-    const std::string_view input = data;
-    std::size_t number = 1;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        const std::size_t end = input.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            DecodeLine(input.substr(start), number, text);
-            break;
-        }
-        DecodeLine(input.substr(start, end - start), number, text);
-        ++number;
-        start = end + 1;
-        if (input[end] == '\r' && start < input.size() && input[start] == '\n')
-            ++start;
-    }
+    std::size_t number = 0;
+    const auto onLine = [&](std::string_view line) { DecodeLine(line, ++number, text); };
+    gps::NmeaLineCutter cutter;
+    cutter.Feed(data, onLine);
+    cutter.Finish(onLine);
     if (!(out << text).flush()) {
         err << "decode: cannot write the output\n";
         return 2;
