@@ -1,19 +1,21 @@
 #include "GpsSoak.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <condition_variable>
 #include <fstream>
 #include <mutex>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <vector>
 
+#include "base/Number.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsLink.h"
 #include "gps/GpsUpdateFold.h"
 #include "gps/NmeaDecode.h"
+#include "gps/NmeaWriter.h"
 #include "gps/PtyPair.h"
 #include "trail/TrailBuffer.h"
 
@@ -39,40 +41,6 @@ long PeakRssKb() {
     return -1;
 }
 
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    return std::string(text, end);
-}
-
-std::string TwoDigits(std::int64_t value) {
-    return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-           static_cast<char>('0' + value % 10);
-}
-
-// "$" + body + "*hh\r\n" with the body's XOR checksum.
-std::string Sentence(const std::string& body) {
-    unsigned sum = 0;
-    for (const char c : body)
-        sum ^= static_cast<unsigned char>(c);
-    const char* hex = "0123456789ABCDEF";
-    return "$" + body + "*" + hex[sum >> 4] + hex[sum & 15] + "\r\n";
-}
-
-// ddmm.mmmmmm with the hemisphere, degrees zero-padded to `width`.
-std::string Coordinate(double degrees, int width, char positive, char negative) {
-    const double magnitude = std::fabs(degrees);
-    const auto whole = static_cast<std::int64_t>(magnitude);
-    const double minutes = (magnitude - static_cast<double>(whole)) * 60.0;
-    std::string text = std::to_string(whole);
-    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
-    std::string m = Fixed(minutes, 6);
-    if (minutes < 10.0)
-        m.insert(0, "0");
-    return text + m + "," + (degrees < 0 ? negative : positive);
-}
-
 struct Epoch {
     std::string bytes;
     std::string gga, rmc, gsa; // the three lines the fix is made of, without "\r\n"
@@ -85,30 +53,54 @@ Epoch MakeEpoch(std::int64_t n) {
     const double longitude = 11.5 + 40000.0 / (111195.0 * std::cos(48.1 * std::numbers::pi / 180)) *
                                         (1.0 - std::cos(angle));
     const std::int64_t t = n / 10;
-    const std::string time = TwoDigits(t / 3600 % 24) + TwoDigits(t / 60 % 60) + TwoDigits(t % 60) +
-                             "." + std::to_string(n % 10) + "0";
+    const gps::NmeaUtc time{static_cast<int>(t / 3600 % 24), static_cast<int>(t / 60 % 60),
+                            static_cast<int>(t % 60), static_cast<int>(n % 10 * 10)};
     const bool lost = n % kFixLossEveryEpochs < 2 && n > 10;
     const int satellites = 6 + static_cast<int>(n / 50 % 7);
     const double hdop = 0.8 + static_cast<double>(n % 17) / 10.0;
     const double altitude = 500.0 + static_cast<double>(n % 300) / 10.0;
+    std::optional<MapPos> position;
+    if (!lost)
+        position.emplace(longitude, latitude);
 
     Epoch e;
-    const std::string lat = lost ? "," : Coordinate(latitude, 2, 'N', 'S');
-    const std::string lon = lost ? "," : Coordinate(longitude, 3, 'E', 'W');
-    const std::string gga = Sentence("GPGGA," + time + "," + lat + "," + lon + "," +
-                                     (lost ? "0" : "1") + "," + TwoDigits(satellites) + "," +
-                                     Fixed(hdop, 1) + "," + Fixed(altitude, 1) + ",M,46.9,M,,");
-    const std::string rmc = Sentence("GPRMC," + time + "," + (lost ? "V" : "A") + "," + lat + "," +
-                                     lon + ",116.6,45.0,081226,2.1,E");
-    std::string used;
-    for (int i = 0; i < 12; ++i)
-        used += i < satellites ? TwoDigits(i * 3 + 2) + "," : ",";
-    const std::string gsa =
-        Sentence("GPGSA,A,3," + used + Fixed(hdop * 1.5, 1) + "," + Fixed(hdop, 1) + ",1.2");
+    gps::GgaFields ggaFields;
+    ggaFields.time = time;
+    ggaFields.position = position;
+    ggaFields.minuteDecimals = 6;
+    ggaFields.quality = lost ? 0 : 1;
+    ggaFields.satellites = satellites;
+    ggaFields.hdop = hdop;
+    ggaFields.altitude = altitude;
+    ggaFields.geoidSeparation = 46.9;
+    std::string gga;
+    gps::AppendGga(gga, ggaFields);
+
+    gps::RmcFields rmcFields;
+    rmcFields.time = time;
+    rmcFields.valid = !lost;
+    rmcFields.position = position;
+    rmcFields.minuteDecimals = 6;
+    rmcFields.speedKnots = 116.6;
+    rmcFields.courseDegrees = 45.0;
+    rmcFields.date = {8, 12, 26};
+    rmcFields.magneticVariation = 2.1;
+    std::string rmc;
+    gps::AppendRmc(rmc, rmcFields);
+
+    std::string gsaBody = "GPGSA,A,3,";
+    for (int i = 0; i < 12; ++i) {
+        if (i < satellites)
+            base::AppendPadded(gsaBody, i * 3 + 2, 2);
+        gsaBody += ',';
+    }
+    gsaBody += base::FormatFixed(hdop * 1.5, 1) + "," + base::FormatFixed(hdop, 1) + ",1.2";
+    const std::string gsa = gps::NmeaSentenceText(gsaBody);
     std::string gsv;
     for (int page = 1; page <= 3; ++page)
-        gsv += Sentence("GPGSV,3," + std::to_string(page) + ",12,0" + std::to_string(page) +
-                        ",40,083,46,12,12,123,35,14,60,200,41,25,05,300,");
+        gsv += gps::NmeaSentenceText("GPGSV,3," + std::to_string(page) + ",12,0" +
+                                     std::to_string(page) +
+                                     ",40,083,46,12,12,123,35,14,60,200,41,25,05,300,");
     e.bytes = gga + rmc + gsa + gsv;
     e.gga = gga.substr(0, gga.size() - 2);
     e.rmc = rmc.substr(0, rmc.size() - 2);
@@ -302,7 +294,7 @@ std::string Describe(const SoakReport& r) {
         << (r.failure.empty() ? "" : " (" + r.failure + ")")
         << "\nsimulated: " << r.epochs * kEpochMs / 1000 << " s (" << r.epochs
         << " epochs at 10 Hz)"
-        << "\nwall: " << Fixed(r.wallSeconds, 1) << " s"
+        << "\nwall: " << base::FormatFixed(r.wallSeconds, 1) << " s"
         << "\nbytes written: " << r.bytes << "\nsentences queued: " << r.sentences
         << "\nupdates handled: " << r.updates << "\nreconnects: " << r.reconnects
         << "\ntrail: " << r.trailCount << " at the end, at most " << r.trailMax

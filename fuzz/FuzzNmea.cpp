@@ -1,5 +1,6 @@
-// One input is one sentence line. The decoders' own field splitting must agree with
-// NmeaSplitFields, and nothing may read out of bounds or produce a non-finite value.
+// One input is one sentence line. The allocation-free splitter must agree with a plain split
+// into strings, the decoders with the fields, and nothing may read out of bounds or produce a
+// non-finite value.
 #include "gps/NmeaDecode.h"
 
 #include <cmath>
@@ -16,14 +17,29 @@ void Check(bool condition) {
         __builtin_trap();
 }
 
+// The oracle: every field as a string; the last one ends at a "*" behind the last comma.
+std::vector<std::string> PlainSplit(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string_view::npos;
+         start = comma + 1)
+        fields.emplace_back(line.substr(start, comma - start));
+    const std::size_t star = line.find('*', start);
+    fields.emplace_back(line.substr(start, star == std::string_view::npos ? star : star - start));
+    return fields;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> f;
-    const std::size_t count = static_cast<std::size_t>(gps::NmeaSplitFields(line, f));
+    const std::vector<std::string> f = PlainSplit(line);
+    const gps::NmeaFields split = gps::SplitNmeaFields(line);
+    const std::size_t count = split.count;
     Check(count == f.size() && count >= 1);
-    const std::string type = gps::NmeaSentenceType(line);
+    for (std::size_t i = 0; i < count && i < gps::kNmeaKeptFields; ++i)
+        Check(split[i] == f[i]);
+    const std::string_view type = gps::NmeaSentenceType(line);
     Check(type.empty() || type.size() == 3);
 
     gps::GgaRecord gga;

@@ -5,6 +5,7 @@
 #include "FuzzCheck.h"
 #include "points/PointsFile.h"
 #include "points/PointsKml.h"
+#include "support/Utf8Oracle.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,45 +15,6 @@
 namespace {
 
 using fuzz::Check;
-
-bool IsWellFormedUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        std::uint32_t value = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            value = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            value = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            value = c & 0x07;
-        } else {
-            return false;
-        }
-        if (text.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto d = static_cast<unsigned char>(text[i + k]);
-            if ((d & 0xC0) != 0x80)
-                return false;
-            value = (value << 6) | (d & 0x3F);
-        }
-        if ((length == 3 && value < 0x800) ||
-            (length == 4 && (value < 0x10000 || value > 0x10FFFF)))
-            return false;
-        if (value >= 0xD800 && value <= 0xDFFF)
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 bool SamePoint(const CMapPoint& a, const CMapPoint& b) {
     return a.GetName() == b.GetName() && a.GetDescription() == b.GetDescription() &&
@@ -88,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(result.error.empty());
     for (const CMapPoint& point : list)
-        Check(IsWellFormedUtf8(point.GetName()) && IsWellFormedUtf8(point.GetDescription()));
+        Check(oracle::IsWellFormedUtf8(point.GetName()) &&
+              oracle::IsWellFormedUtf8(point.GetDescription()));
 
     const std::string written = points::EncodePoints(list);
     points::MapPointList reread = before;

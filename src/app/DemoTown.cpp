@@ -1,8 +1,9 @@
 #include "app/DemoTown.h"
 
+#include "gps/NmeaWriter.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace demo {
@@ -77,50 +78,6 @@ double SegmentLength(Pixel a, Pixel b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
-void AppendFixed(std::string& out, double value, int decimals) {
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::fixed, decimals);
-    if (ec == std::errc{})
-        out.append(buf.data(), end);
-}
-
-void AppendPadded(std::string& out, int value, int width) {
-    std::array<char, 16> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    if (ec != std::errc{})
-        return;
-    for (auto n = end - buf.data(); n < width; ++n)
-        out.push_back('0');
-    out.append(buf.data(), end);
-}
-
-// Degrees and minutes with the minutes rounded to four decimals first, so 59.99996 minutes
-// becomes the next degree and never prints as "60.0000".
-std::string NmeaAngle(double degrees, int degreeDigits, char positive, char negative) {
-    const double magnitude = std::fabs(degrees);
-    long long tenThousandths = std::llround(magnitude * 60.0 * 10000.0);
-    const long long wholeDegrees = tenThousandths / (60 * 10000);
-    tenThousandths -= wholeDegrees * 60 * 10000;
-    std::string out;
-    AppendPadded(out, static_cast<int>(wholeDegrees), degreeDigits);
-    AppendPadded(out, static_cast<int>(tenThousandths / 10000), 2);
-    out.push_back('.');
-    AppendPadded(out, static_cast<int>(tenThousandths % 10000), 4);
-    out.push_back(',');
-    out.push_back(degrees < 0.0 ? negative : positive);
-    return out;
-}
-
-std::string UtcTimeField(const std::tm& utc) {
-    std::string out;
-    AppendPadded(out, utc.tm_hour, 2);
-    AppendPadded(out, utc.tm_min, 2);
-    AppendPadded(out, utc.tm_sec, 2);
-    out += ".00";
-    return out;
-}
-
 } // namespace
 
 MapPos PixelToGeo(Pixel p) {
@@ -176,50 +133,30 @@ RouteSample RouteDriver::At(double seconds) const {
     return {};
 }
 
-std::string WithChecksum(std::string_view body) {
-    unsigned sum = 0;
-    for (char c : body)
-        sum ^= static_cast<unsigned char>(c);
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out = "$";
-    out.append(body);
-    out.push_back('*');
-    out.push_back(kHex[(sum >> 4) & 0xF]);
-    out.push_back(kHex[sum & 0xF]);
-    out += "\r\n";
-    return out;
-}
-
-std::string NmeaLatitude(double degrees) {
-    return NmeaAngle(degrees, 2, 'N', 'S');
-}
-
-std::string NmeaLongitude(double degrees) {
-    return NmeaAngle(degrees, 3, 'E', 'W');
-}
-
 std::string MakeSentences(const RouteSample& sample, const std::tm& utc) {
-    const std::string time = UtcTimeField(utc);
-    const std::string lat = NmeaLatitude(sample.position.y);
-    const std::string lon = NmeaLongitude(sample.position.x);
+    const gps::NmeaUtc time{utc.tm_hour, utc.tm_min, utc.tm_sec, 0};
+    std::string out;
 
-    std::string gga = "GPGGA," + time + "," + lat + "," + lon + ",1,08,1.2,";
-    AppendFixed(gga, 118.4, 1);
-    gga += ",M,47.9,M,,";
+    gps::GgaFields gga;
+    gga.time = time;
+    gga.position = sample.position;
+    gga.satellites = 8;
+    gga.hdop = 1.2;
+    gga.altitude = 118.4;
+    gga.geoidSeparation = 47.9;
+    gps::AppendGga(out, gga);
 
-    std::string rmc = "GPRMC," + time + ",A," + lat + "," + lon + ",";
-    AppendFixed(rmc, sample.speedKnots, 1);
-    rmc.push_back(',');
-    AppendFixed(rmc, sample.courseDegrees, 1);
-    rmc.push_back(',');
-    AppendPadded(rmc, utc.tm_mday, 2);
-    AppendPadded(rmc, utc.tm_mon + 1, 2);
-    AppendPadded(rmc, utc.tm_year % 100, 2);
-    rmc += ",,,A";
+    gps::RmcFields rmc;
+    rmc.time = time;
+    rmc.position = sample.position;
+    rmc.speedKnots = sample.speedKnots;
+    rmc.courseDegrees = sample.courseDegrees;
+    rmc.date = {utc.tm_mday, utc.tm_mon + 1, utc.tm_year % 100};
+    rmc.mode = 'A';
+    gps::AppendRmc(out, rmc);
 
-    const std::string gsa = "GPGSA,A,3,02,05,07,12,15,20,24,29,,,,,2.1,1.2,1.7";
-
-    return WithChecksum(gga) + WithChecksum(rmc) + WithChecksum(gsa);
+    gps::AppendNmeaSentence(out, "GPGSA,A,3,02,05,07,12,15,20,24,29,,,,,2.1,1.2,1.7");
+    return out;
 }
 
 } // namespace demo

@@ -83,11 +83,4 @@ private:
 // CR LF. Numbers are printed without the process locale.
 [[nodiscard]] std::string MakeSentences(const RouteSample& sample, const std::tm& utc);
 
-// "$" + body + "*" + two hex digits of the XOR of the body + CR LF.
-[[nodiscard]] std::string WithChecksum(std::string_view body);
-// ddmm.mmmm / dddmm.mmmm with the hemisphere field, the minutes rounded with the carry into
-// the degrees: "5214.4600,N".
-[[nodiscard]] std::string NmeaLatitude(double degrees);
-[[nodiscard]] std::string NmeaLongitude(double degrees);
-
 } // namespace demo

@@ -13,6 +13,7 @@
 #include "app/Commands.h"
 #include "app/DemoSession.h"
 #include "app/GpsApp.h"
+#include "base/Number.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
@@ -24,7 +25,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -56,8 +56,10 @@ int Fail(const std::string& message) {
 }
 
 bool ParseInt(std::string_view s, int& out, int lo, int hi) {
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && end == s.data() + s.size() && out >= lo && out <= hi;
+    const auto value = base::ParseExact<int>(s, lo, hi);
+    if (value)
+        out = *value;
+    return value.has_value();
 }
 
 // "1280x800"; each side 1..16384.

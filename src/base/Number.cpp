@@ -55,6 +55,13 @@ std::optional<std::int32_t> ScanInt(std::string_view text) {
 }
 
 void AppendFixed(std::string& out, double value, int decimals) {
+    if (!std::isfinite(value)) {
+        // Spelled out: not every library's to_chars keeps the sign of a NaN as printf does.
+        if (std::signbit(value))
+            out += '-';
+        out += std::isnan(value) ? "nan" : "inf";
+        return;
+    }
     char buffer[kFixedBufferSize];
     AppendResult(out, buffer,
                  std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,

@@ -1,5 +1,6 @@
 #include "calib/CGPSMapFuncs.h"
 
+#include "base/Bytes.h"
 #include "calib/PositionList.h"
 
 #include <algorithm>
@@ -153,7 +154,7 @@ RangeBearing CGPSMapFuncs::RangeAndBearing(const MapPos& from, const MapPos& to)
 void CGPSMapFuncs::Serialize(std::string& out) const {
     // The list is at most a handful of entries, far below the codec's limit.
     [[maybe_unused]] const bool encoded = EncodePositionList(out, points);
-    AppendDouble(out, magVar);
+    base::AppendF64(out, magVar);
 }
 
 bool CGPSMapFuncs::Deserialize(std::string_view bytes) {
@@ -161,7 +162,7 @@ bool CGPSMapFuncs::Deserialize(std::string_view bytes) {
     auto list = DecodePositionList(bytes, cursor);
     if (!list || list->size() % 2 != 0)
         return false;
-    const auto variation = ReadDouble(bytes, cursor);
+    const auto variation = base::ByteReader(bytes, cursor).F64();
     // The program never writes an infinite or NaN value; one would reach the bearings and the
     // drawing unchecked.
     if (!variation || !std::isfinite(*variation) ||

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-// The position list encoding shared by the calibration file and the trail file, and the
-// little-endian primitives it is built from. Byte order is little-endian whatever the host.
+// The position list encoding shared by the calibration file and the trail file. Byte order
+// is little-endian whatever the host (base/Bytes.h).
 //
 //   count   2 bytes, unsigned; a count of 65535 or more is 0xFFFF followed by 4 bytes
 //   records 24 bytes each, in list order:
@@ -25,17 +25,6 @@ inline constexpr std::size_t kPositionRecordSize = 24;
 inline constexpr std::uint32_t kPositionRecordTag = 0x0001F7B8;
 // Beyond this the count does not fit the 32-bit escape.
 inline constexpr std::size_t kMaxPositionCount = 0xFFFFFFFFu;
-
-void AppendU16(std::string& out, std::uint16_t value);
-void AppendU32(std::string& out, std::uint32_t value);
-void AppendDouble(std::string& out, double value);
-
-// Each reader takes the value at `cursor` and advances it; when fewer bytes are left than the
-// value needs it returns nullopt and leaves the cursor where it was. A cursor beyond the end
-// of the bytes counts as nothing left.
-std::optional<std::uint16_t> ReadU16(std::string_view bytes, std::size_t& cursor);
-std::optional<std::uint32_t> ReadU32(std::string_view bytes, std::size_t& cursor);
-std::optional<double> ReadDouble(std::string_view bytes, std::size_t& cursor);
 
 // Appends the count and one record per position to `out`. Returns false, appending nothing,
 // only when positions.size() > kMaxPositionCount.

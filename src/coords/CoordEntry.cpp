@@ -1,5 +1,7 @@
 #include "coords/CoordEntry.h"
 
+#include "base/Number.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -17,26 +19,9 @@ std::size_t IndexOf(EntryField field) {
     return static_cast<std::size_t>(it - kEntryFields.begin());
 }
 
-// Whole degrees and minutes: blanks, an optional sign, digits; the rest is ignored. Values too
-// large for any range are reported as such instead of wrapping around.
-std::optional<std::int64_t> ReadWhole(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    std::int64_t value = 0;
-    bool any = false;
-    constexpr std::int64_t kCap = std::int64_t{1} << 40;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        any = true;
-        value = std::min(kCap, value * 10 + (text[i] - '0'));
-    }
-    if (!any)
-        return std::nullopt;
-    return negative ? -value : value;
-}
+// Whole degrees and minutes are read by the "%d" rule; values too large for any range are held
+// here and reported as out of range instead of wrapping around.
+constexpr std::int64_t kWholeLimit = std::int64_t{1} << 40;
 
 // Decimal fields: only digits and points are allowed, reading stops at a second point.
 std::optional<double> ReadDecimal(std::string_view text) {
@@ -157,7 +142,7 @@ void CoordEntry::FillFields(double latitude, double longitude) {
 
 bool CoordEntry::ParseRow(const RowFields& row, CoordFormat format, double& value) {
     const auto whole = [&](EntryField field, std::int64_t max) -> std::optional<std::int32_t> {
-        const auto v = ReadWhole(Text(field));
+        const auto v = base::ScanIntClamped(Text(field), kWholeLimit);
         const bool ok = v && *v >= 0 && *v <= max;
         fieldValid_[field] = ok;
         return ok ? std::optional<std::int32_t>(static_cast<std::int32_t>(*v)) : std::nullopt;

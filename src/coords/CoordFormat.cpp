@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
-#include <system_error>
 
 namespace coords {
 
@@ -65,38 +64,6 @@ std::string FormatAngle(double angle, CoordFormat format, std::string_view negat
 }
 
 } // namespace
-
-std::string FormatFixed(double value, int decimals) {
-    if (decimals < 0)
-        decimals = 0;
-    if (decimals > 17)
-        decimals = 17;
-    // Room for the 309 integer digits of the largest double, the point and the decimals.
-    char buffer[352];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc{})
-        return "nan";
-    return std::string(buffer, end);
-}
-
-std::string FormatPadded(std::int32_t value, int width) {
-    const bool negative = value < 0;
-    const auto magnitude = negative ? -static_cast<std::int64_t>(value) : std::int64_t{value};
-    char buffer[24];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
-    (void)ec; // 24 characters always hold a 64-bit integer
-    const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
-    std::string text;
-    if (negative)
-        text += '-';
-    // Like printf's "%0<width>d": the sign counts towards the width.
-    const int shown = static_cast<int>(digits.size()) + (negative ? 1 : 0);
-    if (shown < width)
-        text.append(static_cast<std::size_t>(width - shown), '0');
-    text += digits;
-    return text;
-}
 
 DmsParts SplitDms(double angle) {
     const double a = Magnitude(angle);

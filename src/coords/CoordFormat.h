@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Number.h"
 #include "calib/MapPos.h"
 
 // Coordinate text: splitting decimal degrees into degrees, minutes and seconds, joining them
@@ -69,8 +70,8 @@ std::string FormatLongitude(double angle, CoordFormat format);
 // comes first: "0°00'5.0W 51°28'40.1N".
 std::string FormatPosition(const MapPos& position, CoordFormat format);
 
-// Locale-free helpers shared with the coordinate entry: "%.<decimals>f" and "%0<width>d".
-std::string FormatFixed(double value, int decimals);
-std::string FormatPadded(std::int32_t value, int width);
+// The locale-free "%.<decimals>f" and "%0<width>d", under the names the view knows them by.
+using base::FormatFixed;
+using base::FormatPadded;
 
 } // namespace coords

@@ -3,19 +3,10 @@
 #include <memory>
 #include <system_error>
 
+#include "gps/NmeaDecode.h"
 #include "gps/NmeaLineAssembler.h"
-#include "gps/NmeaSentence.h"
 
 namespace gps {
-
-namespace {
-
-bool IsQueuedType(std::string_view line) {
-    const auto type = NmeaSentenceType(line);
-    return type == "GGA" || type == "RMC" || type == "GSA";
-}
-
-} // namespace
 
 GpsLink::GpsLink(std::int32_t maxSentences, GpsLinkOptions options)
     : maxSentences_(maxSentences < 1 ? 1 : static_cast<std::size_t>(maxSentences)),
@@ -134,7 +125,7 @@ void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer) {
             std::lock_guard lock(sentencesLock_);
             std::string line;
             while (assembler.PopLine(line)) {
-                if (!IsQueuedType(line))
+                if (NmeaTypeOf(line) == NmeaType::Other)
                     continue;
                 sentences_.push_back(std::move(line));
                 ++accepted;

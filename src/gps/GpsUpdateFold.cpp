@@ -1,8 +1,8 @@
 #include "gps/GpsUpdateFold.h"
 
-#include <charconv>
 #include <chrono>
 
+#include "base/Number.h"
 #include "gps/GpsLink.h"
 #include "gps/NmeaDecode.h"
 
@@ -11,20 +11,6 @@ namespace gps {
 namespace {
 
 constexpr std::string_view kPrefix = "GPS: ";
-
-// printf's "%.0f" without the locale: whole number, ties to even as printf rounds them.
-std::string WholeNumber(double value) {
-    char digits[400]; // 1.8e308 has 309 digits
-    const auto [end, ec] =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 0);
-    return ec == std::errc{} ? std::string(digits, end) : std::string();
-}
-
-std::string Integer(std::int32_t value) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    return ec == std::errc{} ? std::string(digits, end) : std::string();
-}
 
 } // namespace
 
@@ -45,21 +31,21 @@ std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
     if (!fix.hasFix) {
         text += "Connected, no fix available.";
         text += " Sats:";
-        text += Integer(fix.satellites);
+        text += base::FormatPadded(fix.satellites, 0);
         return text;
     }
     text += coords::FormatPosition(fix.position, format);
     if (fix.altitude != 0.0) {
         text += " A:";
-        text += WholeNumber(fix.altitude);
+        text += base::FormatFixed(fix.altitude, 0);
         text += 'm';
     }
     text += " S:";
-    text += Integer(fix.satellites);
+    text += base::FormatPadded(fix.satellites, 0);
     if (fix.hdop > 0.0) {
         if (fix.hdop >= 1.0) {
             text += " P:";
-            text += WholeNumber(100.0 / fix.hdop);
+            text += base::FormatFixed(100.0 / fix.hdop, 0);
             text += '%';
         } else {
             text += " P:100+%";
@@ -69,37 +55,35 @@ std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
 }
 
 void GpsUpdateFold::Add(std::string_view line) {
-    const auto type = NmeaSentenceType(line);
-    if (type == "GGA") {
-        // Seeded with the batch values, so an empty field keeps what the batch has so far.
-        GgaRecord record;
-        record.satellites = satellites_;
-        record.hdop = hdop_;
-        record.altitude = altitude_;
-        if (DecodeGga(line, record)) {
+    // Seeded with the batch values, so an empty GGA field keeps what the batch has so far.
+    GgaRecord seed;
+    seed.satellites = satellites_;
+    seed.hdop = hdop_;
+    seed.altitude = altitude_;
+    const DecodedSentence sentence = DecodeSentence(line, seed);
+    if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
+        if (sentence.ok) {
             hasPosition_ = true;
-            position_ = MapPos(record.longitude, record.latitude);
-            satellites_ = record.satellites;
-            hdop_ = record.hdop;
-            altitude_ = record.altitude;
+            position_ = MapPos(gga->longitude, gga->latitude);
+            satellites_ = gga->satellites;
+            hdop_ = gga->hdop;
+            altitude_ = gga->altitude;
             fixLost_ = false;
         } else {
             fixLost_ = true;
         }
-    } else if (type == "RMC") {
-        RmcRecord record;
-        if (DecodeRmc(line, record)) {
+    } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record)) {
+        if (sentence.ok) {
             hasPosition_ = true;
-            position_ = MapPos(record.longitude, record.latitude);
+            position_ = MapPos(rmc->longitude, rmc->latitude);
             fixLost_ = false;
         } else {
             fixLost_ = true;
         }
-    } else if (type == "GSA") {
-        GsaRecord record;
-        if (DecodeGsa(line, record)) {
-            satellites_ = record.satellitesUsed;
-            hdop_ = record.hdop;
+    } else if (const auto* gsa = std::get_if<GsaRecord>(&sentence.record)) {
+        if (sentence.ok) {
+            satellites_ = gsa->satellitesUsed;
+            hdop_ = gsa->hdop;
         }
     }
 }

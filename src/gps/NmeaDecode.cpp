@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/Number.h"
 #include "gps/NmeaNumber.h"
 
 namespace gps {
@@ -11,47 +12,10 @@ namespace {
 constexpr double kPerMinute = 0.016666666666666666;  // nearest double to 1/60
 constexpr double kPerSecond = 0.0002777777777777778; // nearest double to 1/3600
 
-// The first kKept fields of a line as views into it, plus the count of all its fields, split
-// exactly as NmeaSplitFields splits. The decoders read no field beyond 16, so a hostile line
-// of a million commas costs no allocation.
-constexpr std::size_t kKept = 18;
-
-struct Fields {
-    std::array<std::string_view, kKept> field{};
-    std::size_t count = 0;
-
-    bool Empty(std::size_t i) const { return field[i].empty(); }
-};
-
-Fields Split(std::string_view line) {
-    Fields out;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(',', start);
-        if (comma == std::string_view::npos)
-            break;
-        if (out.count < kKept)
-            out.field[out.count] = line.substr(start, comma - start);
-        ++out.count;
-        start = comma + 1;
-    }
-    if (out.count < kKept) {
-        const std::size_t star = line.find('*', start);
-        out.field[out.count] =
-            line.substr(start, star == std::string_view::npos ? star : star - start);
-    }
-    ++out.count;
-    return out;
-}
-
-bool IsType(std::string_view line, std::string_view type) {
-    return line.size() >= 6 && line.substr(3, 3) == type;
-}
-
 // d is the number of degree characters; negative is the hemisphere text that negates.
 double Coordinate(std::string_view field, std::string_view hemisphere, std::size_t d,
                   std::string_view negative) {
-    const std::int32_t degrees = ScanInt(field.substr(0, d)).value_or(0);
+    const std::int32_t degrees = base::ScanInt(field.substr(0, d)).value_or(0);
     const float minutes = field.size() > d ? ScanFloat(field.substr(d)).value_or(0.0f) : 0.0f;
     // Truncating in float rather than through an int keeps absurd minutes ("1e30") defined;
     // for every minutes value a receiver sends the result is the same.
@@ -72,48 +36,129 @@ double NmeaLongitude(std::string_view field, std::string_view hemisphere) {
     return Coordinate(field, hemisphere, 3, "W");
 }
 
-bool DecodeGga(std::string_view line, GgaRecord& record) {
-    if (!IsType(line, "GGA"))
+namespace {
+
+bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
+    if (!f[7].empty())
+        record.satellites = base::ScanInt(f[7]).value_or(record.satellites);
+    if (!f[8].empty())
+        record.hdop = ScanDouble(f[8]).value_or(record.hdop);
+    if (!f[9].empty())
+        record.altitude = ScanDouble(f[9]).value_or(record.altitude);
+    if (f[2].empty() || f[4].empty())
         return false;
-    const Fields f = Split(line);
-    if (f.count < 15)
-        return false;
-    if (!f.Empty(7))
-        record.satellites = ScanInt(f.field[7]).value_or(record.satellites);
-    if (!f.Empty(8))
-        record.hdop = ScanDouble(f.field[8]).value_or(record.hdop);
-    if (!f.Empty(9))
-        record.altitude = ScanDouble(f.field[9]).value_or(record.altitude);
-    if (f.Empty(2) || f.Empty(4))
-        return false;
-    record.latitude = NmeaLatitude(f.field[2], f.field[3]);
-    record.longitude = NmeaLongitude(f.field[4], f.field[5]);
+    record.latitude = NmeaLatitude(f[2], f[3]);
+    record.longitude = NmeaLongitude(f[4], f[5]);
     return true;
+}
+
+bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
+    if (f[3].empty() || f[5].empty())
+        return false;
+    record.latitude = NmeaLatitude(f[3], f[4]);
+    record.longitude = NmeaLongitude(f[5], f[6]);
+    return true;
+}
+
+bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
+    record.hdop = f[16].empty() ? 0.0 : ScanDouble(f[16]).value_or(0.0);
+    std::int32_t used = 0;
+    for (std::size_t i = 3; i <= 14; ++i)
+        used += f[i].empty() ? 0 : 1;
+    record.satellitesUsed = used;
+    return true;
+}
+
+template <typename Record, bool (*FromFields)(const NmeaFields&, Record&)>
+bool Decode(const NmeaFields& fields, NmeaRecord& record) {
+    return FromFields(fields, std::get<Record>(record));
+}
+
+NmeaRecord Seeded(const GgaRecord& seed) {
+    return seed;
+}
+
+template <typename Record> NmeaRecord Fresh(const GgaRecord&) {
+    return Record{};
+}
+
+struct Rule {
+    std::string_view type;
+    NmeaType kind;
+    std::size_t minFields; // a shorter sentence does not decode and leaves its record alone
+    NmeaRecord (*start)(const GgaRecord& ggaSeed);
+    bool (*decode)(const NmeaFields& fields, NmeaRecord& record);
+};
+
+constexpr std::array<Rule, 3> kRules = {{
+    {"GGA", NmeaType::Gga, 15, Seeded, Decode<GgaRecord, GgaFromFields>},
+    {"RMC", NmeaType::Rmc, 12, Fresh<RmcRecord>, Decode<RmcRecord, RmcFromFields>},
+    {"GSA", NmeaType::Gsa, 18, Fresh<GsaRecord>, Decode<GsaRecord, GsaFromFields>},
+}};
+
+const Rule* RuleOf(std::string_view line) {
+    const std::string_view type = NmeaSentenceType(line);
+    for (const Rule& rule : kRules) {
+        if (rule.type == type)
+            return &rule;
+    }
+    return nullptr;
+}
+
+bool DecodeWith(const Rule& rule, std::string_view line, NmeaRecord& record) {
+    const NmeaFields fields = SplitNmeaFields(line);
+    return fields.count >= rule.minFields && rule.decode(fields, record);
+}
+
+// The decoders leave a record alone where they do not write it, so decoding a copy and
+// copying it back is the same as decoding in place.
+template <typename Record> bool DecodeAs(std::string_view line, NmeaType kind, Record& record) {
+    const Rule* rule = RuleOf(line);
+    if (rule == nullptr || rule->kind != kind)
+        return false;
+    NmeaRecord copy = record;
+    const bool ok = DecodeWith(*rule, line, copy);
+    record = std::get<Record>(copy);
+    return ok;
+}
+
+} // namespace
+
+bool DecodeGga(std::string_view line, GgaRecord& record) {
+    return DecodeAs(line, NmeaType::Gga, record);
 }
 
 bool DecodeRmc(std::string_view line, RmcRecord& record) {
-    if (!IsType(line, "RMC"))
-        return false;
-    const Fields f = Split(line);
-    if (f.count < 12 || f.Empty(3) || f.Empty(5))
-        return false;
-    record.latitude = NmeaLatitude(f.field[3], f.field[4]);
-    record.longitude = NmeaLongitude(f.field[5], f.field[6]);
-    return true;
+    return DecodeAs(line, NmeaType::Rmc, record);
 }
 
 bool DecodeGsa(std::string_view line, GsaRecord& record) {
-    if (!IsType(line, "GSA"))
-        return false;
-    const Fields f = Split(line);
-    if (f.count < 18)
-        return false;
-    record.hdop = f.Empty(16) ? 0.0 : ScanDouble(f.field[16]).value_or(0.0);
-    std::int32_t used = 0;
-    for (std::size_t i = 3; i <= 14; ++i)
-        used += f.Empty(i) ? 0 : 1;
-    record.satellitesUsed = used;
-    return true;
+    return DecodeAs(line, NmeaType::Gsa, record);
+}
+
+NmeaType NmeaTypeOf(std::string_view line) {
+    const Rule* rule = RuleOf(line);
+    return rule == nullptr ? NmeaType::Other : rule->kind;
+}
+
+DecodedSentence DecodeSentence(std::string_view line, const GgaRecord& ggaSeed) {
+    DecodedSentence out;
+    const Rule* rule = RuleOf(line);
+    if (rule == nullptr)
+        return out;
+    out.record = rule->start(ggaSeed);
+    out.ok = DecodeWith(*rule, line, out.record);
+    return out;
+}
+
+std::optional<MapPos> DecodedSentence::Position() const {
+    if (!ok)
+        return std::nullopt;
+    if (const auto* gga = std::get_if<GgaRecord>(&record))
+        return MapPos(gga->longitude, gga->latitude);
+    if (const auto* rmc = std::get_if<RmcRecord>(&record))
+        return MapPos(rmc->longitude, rmc->latitude);
+    return std::nullopt;
 }
 
 } // namespace gps

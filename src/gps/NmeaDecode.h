@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <variant>
 
+#include "calib/MapPos.h"
 #include "gps/NmeaSentence.h"
 
 // Decoders of the three understood sentence types. Each first tests the sentence type itself,
@@ -52,6 +55,28 @@ struct GsaRecord {
 // GSA (needs 18 fields). Always true for a long enough GSA sentence; on false the record is
 // untouched.
 [[nodiscard]] bool DecodeGsa(std::string_view line, GsaRecord& record);
+
+// One table says which types are understood, how many fields each needs and which decoder
+// reads it; DecodeGga, DecodeRmc and DecodeGsa and everything below go through it.
+enum class NmeaType { Other, Gga, Rmc, Gsa }; // in the order of NmeaRecord's alternatives
+
+using NmeaRecord = std::variant<std::monostate, GgaRecord, RmcRecord, GsaRecord>;
+
+// The type of an understood sentence line, else Other.
+NmeaType NmeaTypeOf(std::string_view line);
+
+struct DecodedSentence {
+    NmeaRecord record; // monostate for a line of another type
+    bool ok = false;   // what the type's decoder returned
+
+    NmeaType Type() const { return static_cast<NmeaType>(record.index()); }
+    // The position of a GGA or RMC line that decoded (x longitude, y latitude).
+    std::optional<MapPos> Position() const;
+};
+
+// Decodes a line of any understood type, by the rules above. A GGA record starts as ggaSeed,
+// so that its empty fields 7, 8 and 9 keep the seed's values; the other records start empty.
+DecodedSentence DecodeSentence(std::string_view line, const GgaRecord& ggaSeed = {});
 
 // One coordinate field: the leading whole degrees (2 characters of a latitude, 3 of a
 // longitude) read as an int, the rest read as single-precision minutes, negated when the

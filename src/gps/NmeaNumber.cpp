@@ -52,27 +52,6 @@ template <typename T> std::optional<T> ScanReal(std::string_view text) {
 
 } // namespace
 
-std::optional<std::int32_t> ScanInt(std::string_view text) {
-    bool negative = false;
-    if (!TakeSign(text, negative))
-        return std::nullopt;
-    // Read the magnitude wider than 32 bits so that -2147483648 fits and overflow is seen.
-    std::int64_t magnitude = 0;
-    std::size_t digits = 0;
-    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
-        magnitude = magnitude * 10 + (text[digits] - '0');
-        if (magnitude > std::int64_t{2147483648})
-            return std::nullopt;
-        ++digits;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::int64_t{2147483647})
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
-
 std::optional<double> ScanDouble(std::string_view text) {
     return ScanReal<double>(text);
 }

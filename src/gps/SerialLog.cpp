@@ -1,11 +1,11 @@
 #include "gps/SerialLog.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Number.h"
 #include "platform/FileIo.h"
 
 namespace gps {
@@ -18,11 +18,9 @@ constexpr std::size_t kKeepBytes = 128 * 1024;
 // A log this large was not written by us; it is left alone rather than read.
 constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
 
+// Always two digits: a value that has no two-digit form is written as "00".
 void AppendTwoDigits(std::string& out, int value) {
-    if (value < 0 || value > 99)
-        value = 0;
-    out += static_cast<char>('0' + value / 10);
-    out += static_cast<char>('0' + value % 10);
+    base::AppendPadded(out, value >= 0 && value <= 99 ? value : 0, 2);
 }
 
 std::string ProgramFileName() {
@@ -52,10 +50,8 @@ void MakeParentFolders(const std::string& path) {
 } // namespace
 
 std::string ConfigErrorMessage(int errorCode) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, errorCode);
     return "IGNORING ERROR: Failed to set options on COM port with err " +
-           std::string(digits, ec == std::errc{} ? end : digits);
+           base::FormatPadded(errorCode, 0);
 }
 
 std::string FormatLogEntry(const std::tm& localTime, std::string_view message) {

@@ -7,7 +7,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <charconv>
+#include "base/Number.h"
+#include "base/Text.h"
 
 namespace platform {
 
@@ -38,26 +39,16 @@ speed_t StandardSpeed(std::int32_t baudRate) {
     return 0;
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace
 
 std::string ComPortDevicePath(std::int32_t portNumber) {
     if (portNumber < 1)
         return {};
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, portNumber - 1);
-    return "/dev/ttyS" + std::string(digits, ec == std::errc{} ? end : digits);
+    return "/dev/ttyS" + base::FormatPadded(portNumber - 1, 0);
 }
 
 std::string GpsDevicePath(std::int32_t portNumber, std::string_view deviceOverride) {
-    const std::string_view device = Trim(deviceOverride);
+    const std::string_view device = base::Trim(deviceOverride, " \t\r\n");
     if (!device.empty())
         return std::string(device);
     return ComPortDevicePath(portNumber);

@@ -1,74 +1,14 @@
 #include "points/Archive.h"
 
+#include "base/Bytes.h"
+#include "base/Utf8.h"
+
 #include <array>
-#include <bit>
+#include <optional>
 
 namespace points {
 
 namespace {
-
-constexpr char32_t kReplacementChar = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes the well-formed UTF-8 sequence at the front of text into c and returns its length,
-// or returns 0 when there is none (overlong forms, surrogates, values above U+10FFFF and
-// truncated sequences are not well-formed).
-std::size_t DecodeUtf8(std::string_view text, char32_t& c) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        c = lead & 0x0F;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        c = lead & 0x07;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    return length;
-}
 
 constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -81,10 +21,11 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
-        char32_t c = 0;
-        std::size_t used = DecodeUtf8(utf8, c);
+        const base::Utf8Sequence sequence = base::DecodeUtf8(utf8);
+        char32_t c = sequence.codePoint;
+        std::size_t used = sequence.length;
         if (used == 0) {
-            c = kReplacementChar;
+            c = base::kReplacementCharacter;
             used = 1;
         }
         if (c >= 0x10000) {
@@ -106,12 +47,12 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
         const char32_t unit = utf16[i];
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
             utf16[i + 1] <= 0xDFFF) {
-            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (utf16[i + 1] - 0xDC00));
+            base::AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (utf16[i + 1] - 0xDC00));
             ++i;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            AppendUtf8(out, kReplacementChar);
+            base::AppendUtf8(out, base::kReplacementCharacter);
         } else {
-            AppendUtf8(out, unit);
+            base::AppendUtf8(out, unit);
         }
     }
     return out;
@@ -122,36 +63,33 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char32_t{b});
+        base::AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char32_t{b});
     }
     return out;
 }
 
 void ArchiveWriter::WriteByte(std::uint8_t value) {
-    bytes_ += static_cast<char>(value);
+    base::AppendU8(bytes_, value);
 }
 
 void ArchiveWriter::WriteWord(std::uint16_t value) {
-    WriteByte(static_cast<std::uint8_t>(value));
-    WriteByte(static_cast<std::uint8_t>(value >> 8));
+    base::AppendU16(bytes_, value);
 }
 
 void ArchiveWriter::WriteDword(std::uint32_t value) {
-    WriteWord(static_cast<std::uint16_t>(value));
-    WriteWord(static_cast<std::uint16_t>(value >> 16));
+    base::AppendU32(bytes_, value);
 }
 
 void ArchiveWriter::WriteQword(std::uint64_t value) {
-    WriteDword(static_cast<std::uint32_t>(value));
-    WriteDword(static_cast<std::uint32_t>(value >> 32));
+    base::AppendU64(bytes_, value);
 }
 
 void ArchiveWriter::WriteInt32(std::int32_t value) {
-    WriteDword(static_cast<std::uint32_t>(value));
+    base::AppendI32(bytes_, value);
 }
 
 void ArchiveWriter::WriteDouble(double value) {
-    WriteQword(std::bit_cast<std::uint64_t>(value));
+    base::AppendF64(bytes_, value);
 }
 
 void ArchiveWriter::WriteCount(std::uint64_t count) {
@@ -210,59 +148,40 @@ void ArchiveWriter::WriteClassReference(std::uint32_t classIndex) {
     }
 }
 
-bool ArchiveReader::ReadLittleEndian(std::size_t width, std::uint64_t& value) {
-    if (Remaining() < width)
+namespace {
+
+// Moves a read value into the caller's variable, leaving it untouched on failure.
+template <typename T> bool Store(std::optional<T> read, T& value) {
+    if (!read)
         return false;
-    std::uint64_t result = 0;
-    for (std::size_t i = 0; i < width; ++i)
-        result |= std::uint64_t{static_cast<unsigned char>(bytes_[offset_ + i])} << (8 * i);
-    offset_ += width;
-    value = result;
+    value = *read;
     return true;
 }
 
+} // namespace
+
 bool ArchiveReader::ReadByte(std::uint8_t& value) {
-    std::uint64_t raw = 0;
-    if (!ReadLittleEndian(1, raw))
-        return false;
-    value = static_cast<std::uint8_t>(raw);
-    return true;
+    return Store(reader_.U8(), value);
 }
 
 bool ArchiveReader::ReadWord(std::uint16_t& value) {
-    std::uint64_t raw = 0;
-    if (!ReadLittleEndian(2, raw))
-        return false;
-    value = static_cast<std::uint16_t>(raw);
-    return true;
+    return Store(reader_.U16(), value);
 }
 
 bool ArchiveReader::ReadDword(std::uint32_t& value) {
-    std::uint64_t raw = 0;
-    if (!ReadLittleEndian(4, raw))
-        return false;
-    value = static_cast<std::uint32_t>(raw);
-    return true;
+    return Store(reader_.U32(), value);
 }
 
 bool ArchiveReader::ReadQword(std::uint64_t& value) {
-    return ReadLittleEndian(8, value);
+    return Store(reader_.U64(), value);
 }
 
 bool ArchiveReader::ReadInt32(std::int32_t& value) {
-    std::uint32_t raw = 0;
-    if (!ReadDword(raw))
-        return false;
-    value = static_cast<std::int32_t>(raw);
-    return true;
+    return Store(reader_.I32(), value);
 }
 
 bool ArchiveReader::ReadDouble(double& value) {
-    std::uint64_t raw = 0;
-    if (!ReadQword(raw))
-        return false;
-    value = std::bit_cast<double>(raw);
-    return true;
+    return Store(reader_.F64(), value);
 }
 
 bool ArchiveReader::ReadCount(std::uint64_t& count) {
@@ -323,8 +242,7 @@ bool ArchiveReader::ReadString(std::string& utf8) {
     const std::uint64_t unitSize = wide ? 2 : 1;
     if (length > Remaining() / unitSize)
         return false;
-    const std::string_view raw = bytes_.substr(offset_, length * unitSize);
-    offset_ += raw.size();
+    const std::string_view raw = *reader_.Take(length * unitSize);
     if (!wide) {
         utf8 = Windows1252ToUtf8(raw);
         return true;
@@ -347,11 +265,12 @@ bool ArchiveReader::ReadObjectTag(ArchiveTag& tag) {
         std::uint16_t nameLength = 0;
         if (!ReadWord(result.schema) || !ReadWord(nameLength))
             return false;
-        if (nameLength > kMaxClassNameLength || nameLength > Remaining())
+        const auto name =
+            nameLength > kMaxClassNameLength ? std::nullopt : reader_.Take(nameLength);
+        if (!name)
             return false;
         result.kind = ArchiveTag::Kind::NewClass;
-        result.className = std::string(bytes_.substr(offset_, nameLength));
-        offset_ += nameLength;
+        result.className = std::string(*name);
         tag = std::move(result);
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -70,7 +72,7 @@ struct ArchiveTag {
 // the position is then unspecified and the caller is expected to give up.
 class ArchiveReader {
 public:
-    explicit ArchiveReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit ArchiveReader(std::string_view bytes) : reader_(bytes) {}
 
     [[nodiscard]] bool ReadByte(std::uint8_t& value);
     [[nodiscard]] bool ReadWord(std::uint16_t& value);
@@ -84,14 +86,11 @@ public:
     // An object tag; for a new class record also its schema and name.
     [[nodiscard]] bool ReadObjectTag(ArchiveTag& tag);
 
-    [[nodiscard]] std::size_t Offset() const { return offset_; }
-    [[nodiscard]] std::size_t Remaining() const { return bytes_.size() - offset_; }
+    [[nodiscard]] std::size_t Offset() const { return reader_.Offset(); }
+    [[nodiscard]] std::size_t Remaining() const { return reader_.Remaining(); }
 
 private:
-    [[nodiscard]] bool ReadLittleEndian(std::size_t width, std::uint64_t& value);
-
-    std::string_view bytes_;
-    std::size_t offset_ = 0;
+    base::ByteReader reader_;
 };
 
 // UTF-8 to UTF-16 code units; each byte that does not start a well-formed sequence becomes

@@ -1,23 +1,11 @@
 #include "points/NewMapPoint.h"
 
+#include "base/Number.h"
 #include "points/MapPointLook.h"
 
-#include <charconv>
 #include <ctime>
 
 namespace points {
-
-namespace {
-
-void AppendTwoDigits(std::string& out, int value) {
-    if (value >= 0 && value < 10)
-        out += '0';
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
-} // namespace
 
 LocalDateTime CurrentLocalDateTime() {
     const std::time_t now = std::time(nullptr);
@@ -31,17 +19,17 @@ LocalDateTime CurrentLocalDateTime() {
 std::string TimestampedName(std::string_view prefix, const LocalDateTime& when) {
     std::string name(prefix);
     name += ' ';
-    AppendTwoDigits(name, when.day);
+    base::AppendPadded(name, when.day, 2);
     name += '/';
-    AppendTwoDigits(name, when.month);
+    base::AppendPadded(name, when.month, 2);
     name += '/';
-    AppendTwoDigits(name, when.year);
+    base::AppendPadded(name, when.year, 2);
     name += ' ';
-    AppendTwoDigits(name, when.hour);
+    base::AppendPadded(name, when.hour, 2);
     name += ':';
-    AppendTwoDigits(name, when.minute);
+    base::AppendPadded(name, when.minute, 2);
     name += ':';
-    AppendTwoDigits(name, when.second);
+    base::AppendPadded(name, when.second, 2);
     return name;
 }
 

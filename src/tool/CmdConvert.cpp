@@ -1,6 +1,7 @@
 // quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text or a trail file into a
 // trail file or KML; points files are handed to ConvertPointsFile.
 #include "gps/NmeaDecode.h"
+#include "gps/NmeaLineCutter.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileIo.h"
 #include "tool/ConvertPoints.h"
@@ -53,15 +54,14 @@ constexpr std::size_t kMaxLineLength = 64 * 1024;
 constexpr std::size_t kReadChunk = 1 << 20;
 constexpr std::size_t kWriteChunk = 1 << 20;
 
-// Calls onLine for every line of the file (split at LF, CR or CR LF; lines longer than
+// Calls onLine for every line of the file (gps::NmeaLineCutter's rule; lines longer than
 // kMaxLineLength are dropped), reading it in fixed-size chunks. Returns 0 or an errno value.
 template <typename OnLine> int ForEachLine(const std::string& path, OnLine&& onLine) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return errno;
     std::string buffer(kReadChunk, '\0');
-    std::string carry; // a line cut by the chunk boundary
-    bool overlong = false;
+    gps::NmeaLineCutter cutter(kMaxLineLength);
     int err = 0;
     for (;;) {
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
@@ -73,51 +73,13 @@ template <typename OnLine> int ForEachLine(const std::string& path, OnLine&& onL
         }
         if (n == 0)
             break;
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(n));
-        while (!chunk.empty()) {
-            const auto end = chunk.find_first_of("\r\n");
-            if (end == std::string_view::npos) {
-                if (!overlong && carry.size() + chunk.size() <= kMaxLineLength)
-                    carry.append(chunk);
-                else
-                    overlong = true;
-                break;
-            }
-            if (!overlong && carry.size() + end <= kMaxLineLength) {
-                if (carry.empty()) {
-                    onLine(chunk.substr(0, end));
-                } else {
-                    carry.append(chunk.substr(0, end));
-                    onLine(std::string_view(carry));
-                }
-            }
-            carry.clear();
-            overlong = false;
-            chunk.remove_prefix(end + 1);
-        }
+        cutter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)), onLine);
     }
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && !overlong && !carry.empty())
-        onLine(std::string_view(carry));
+    if (err == 0)
+        cutter.Finish(onLine);
     return err;
-}
-
-// The position of a GGA or RMC line that decodes.
-std::optional<MapPos> DecodePosition(std::string_view line) {
-    if (line.size() < 6)
-        return std::nullopt;
-    const std::string_view type = line.substr(3, 3);
-    if (type == "GGA") {
-        gps::GgaRecord record;
-        if (gps::DecodeGga(line, record))
-            return MapPos(record.longitude, record.latitude);
-    } else if (type == "RMC") {
-        gps::RmcRecord record;
-        if (gps::DecodeRmc(line, record))
-            return MapPos(record.longitude, record.latitude);
-    }
-    return std::nullopt;
 }
 
 struct Options {
@@ -141,7 +103,7 @@ int StreamNmeaToKml(const Options& options, std::ostream& err) {
     trail::TrailKmlWriter kml(text);
     std::optional<MapPos> newest;
     const int readError = ForEachLine(options.in, [&](std::string_view line) {
-        const auto position = DecodePosition(line);
+        const auto position = gps::DecodeSentence(line).Position();
         if (!position)
             return;
         if (newest && !trail::TrailBuffer::ReachesMinDelta(*newest, *position, options.minDelta))
@@ -166,7 +128,7 @@ int ReadNmeaTrail(const Options& options, trail::TrailBuffer& trail, std::ostrea
     const std::int32_t maxLength =
         options.maxLength.value_or(std::numeric_limits<std::int32_t>::max());
     const int readError = ForEachLine(options.in, [&](std::string_view line) {
-        if (const auto position = DecodePosition(line))
+        if (const auto position = gps::DecodeSentence(line).Position())
             trail.Record(*position, options.minDelta, maxLength);
     });
     if (readError != 0)

@@ -1,6 +1,7 @@
 // quilo-tool decode [FILE]: decodes the GGA, RMC and GSA lines of an NMEA byte stream, one
 // output line per decoded input line.
 #include "gps/NmeaDecode.h"
+#include "gps/NmeaLineCutter.h"
 #include "platform/FileIo.h"
 #include "tool/ToolCommand.h"
 
@@ -40,40 +41,31 @@ void Field(std::string& out, std::string_view text) {
     out += text;
 }
 
+void RecordFields(std::string& out, const gps::NmeaRecord& record) {
+    if (const auto* gga = std::get_if<gps::GgaRecord>(&record)) {
+        Field(out, tool::FormatNumber(gga->latitude));
+        Field(out, tool::FormatNumber(gga->longitude));
+        Field(out, std::to_string(gga->satellites));
+        Field(out, tool::FormatNumber(gga->hdop));
+        Field(out, tool::FormatNumber(gga->altitude));
+    } else if (const auto* rmc = std::get_if<gps::RmcRecord>(&record)) {
+        Field(out, tool::FormatNumber(rmc->latitude));
+        Field(out, tool::FormatNumber(rmc->longitude));
+    } else if (const auto* gsa = std::get_if<gps::GsaRecord>(&record)) {
+        Field(out, std::to_string(gsa->satellitesUsed));
+        Field(out, tool::FormatNumber(gsa->hdop));
+    }
+}
+
 void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
-    const std::string type = gps::NmeaSentenceType(line);
-    if (type != "GGA" && type != "RMC" && type != "GSA")
+    const gps::DecodedSentence sentence = gps::DecodeSentence(line);
+    if (sentence.Type() == gps::NmeaType::Other)
         return;
     out += std::to_string(number);
-    Field(out, type);
-    if (type == "GGA") {
-        gps::GgaRecord record;
-        const bool ok = gps::DecodeGga(line, record);
-        Field(out, ok ? "1" : "0");
-        if (ok) {
-            Field(out, tool::FormatNumber(record.latitude));
-            Field(out, tool::FormatNumber(record.longitude));
-            Field(out, std::to_string(record.satellites));
-            Field(out, tool::FormatNumber(record.hdop));
-            Field(out, tool::FormatNumber(record.altitude));
-        }
-    } else if (type == "RMC") {
-        gps::RmcRecord record;
-        const bool ok = gps::DecodeRmc(line, record);
-        Field(out, ok ? "1" : "0");
-        if (ok) {
-            Field(out, tool::FormatNumber(record.latitude));
-            Field(out, tool::FormatNumber(record.longitude));
-        }
-    } else {
-        gps::GsaRecord record;
-        const bool ok = gps::DecodeGsa(line, record);
-        Field(out, ok ? "1" : "0");
-        if (ok) {
-            Field(out, std::to_string(record.satellitesUsed));
-            Field(out, tool::FormatNumber(record.hdop));
-        }
-    }
+    Field(out, gps::NmeaSentenceType(line));
+    Field(out, sentence.ok ? "1" : "0");
+    if (sentence.ok)
+        RecordFields(out, sentence.record);
     out += '\n';
 }
 
@@ -101,23 +93,12 @@ int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
         }
     }
 
-    // Lines end at LF, CR, or a CR LF pair (one break): receivers and loggers use all three.
     std::string text;
-    const std::string_view input = data;
-    std::size_t number = 1;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        const std::size_t end = input.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            DecodeLine(input.substr(start), number, text);
-            break;
-        }
-        DecodeLine(input.substr(start, end - start), number, text);
-        ++number;
-        start = end + 1;
-        if (input[end] == '\r' && start < input.size() && input[start] == '\n')
-            ++start;
-    }
+    std::size_t number = 0;
+    const auto onLine = [&](std::string_view line) { DecodeLine(line, ++number, text); };
+    gps::NmeaLineCutter cutter;
+    cutter.Feed(data, onLine);
+    cutter.Finish(onLine);
     if (!(out << text).flush()) {
         err << "decode: cannot write the output\n";
         return 2;

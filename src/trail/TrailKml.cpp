@@ -1,7 +1,6 @@
 #include "trail/TrailKml.h"
 
-#include <charconv>
-
+#include "base/Number.h"
 #include "trail/KmlWriter.h"
 
 namespace trail {
@@ -25,8 +24,7 @@ void TrailKmlWriter::Add(const MapPos& sample) {
     }
     if (!inSegment_) {
         out_ += "  <Placemark>\n    <styleUrl>#trailStyle</styleUrl>\n    <name>Segment ";
-        char number[16];
-        out_.append(number, std::to_chars(number, number + sizeof number, segmentNumber_).ptr);
+        base::AppendPadded(out_, segmentNumber_, 0);
         out_ += "</name>\n    <LineString><tessellate>1</tessellate>\n      <coordinates>\n";
         inSegment_ = true;
     }

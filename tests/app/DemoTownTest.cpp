@@ -11,31 +11,6 @@
 #include <sstream>
 #include <unistd.h>
 
-TEST(DemoTown, NmeaAnglesRoundTheMinutesAndCarryIntoTheDegrees) {
-    const struct {
-        const char* legend;
-        double degrees;
-        bool latitude;
-        const char* expected;
-    } rows[] = {
-        {"plain north", 52.24, true, "5214.4000,N"},
-        {"south", -33.5, true, "3330.0000,S"},
-        {"west, three degree digits", -1.912, false, "00154.7200,W"},
-        {"minutes rounding up to 60 carry", 51.9999999, true, "5200.0000,N"},
-        {"east of Greenwich", 0.0001, false, "00000.0060,E"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.latitude ? demo::NmeaLatitude(row.degrees) : demo::NmeaLongitude(row.degrees),
-                  row.expected)
-            << row.legend;
-}
-
-TEST(DemoTown, ChecksumIsTheXorOfTheBody) {
-    // A widely published example sentence and its checksum.
-    EXPECT_EQ(demo::WithChecksum("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-              "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
-}
-
 TEST(DemoTown, RouteRunsRoundTheLoopOnTheStreets) {
     const demo::RouteDriver driver(16.0);
     // The loop: 440 + 500 + 600 + 500 + 160 pixels at 2 m.

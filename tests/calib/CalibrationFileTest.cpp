@@ -1,4 +1,5 @@
 #include "calib/CalibrationFile.h"
+#include "base/Bytes.h"
 #include "calib/PositionList.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +74,7 @@ TEST(CalibrationFileTest, LoadCases) {
     auto file = [](const std::vector<MapPos>& entries, double magVar) {
         std::string bytes;
         EXPECT_TRUE(calib::EncodePositionList(bytes, entries));
-        calib::AppendDouble(bytes, magVar);
+        base::AppendF64(bytes, magVar);
         return bytes;
     };
     std::vector<MapPos> many;
@@ -102,7 +103,7 @@ TEST(CalibrationFileTest, LoadCases) {
         const auto entries = calib::DecodePositionList(row.bytes, cursor);
         ASSERT_TRUE(entries);
         EXPECT_EQ(c.GetCalibrationPoints(), *entries);
-        EXPECT_EQ(c.GetMagVar(), *calib::ReadDouble(row.bytes, cursor));
+        EXPECT_EQ(c.GetMagVar(), *base::ByteReader(row.bytes, cursor).F64());
         if (row.refit) {
             EXPECT_TRUE(c.IsCalibrated());
             const auto& p = c.GetCalibrationPoints();
@@ -130,7 +131,7 @@ TEST(CalibrationFileTest, DamagedBytesLeaveStateUnchanged) {
     auto file = [](const std::vector<MapPos>& entries, double magVar) {
         std::string bytes;
         EXPECT_TRUE(calib::EncodePositionList(bytes, entries));
-        calib::AppendDouble(bytes, magVar);
+        base::AppendF64(bytes, magVar);
         return bytes;
     };
     const double nan = std::nan("");

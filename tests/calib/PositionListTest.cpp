@@ -1,4 +1,5 @@
 #include "calib/PositionList.h"
+#include "base/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +65,10 @@ TEST(PositionListTest, CountEscape) {
 
 TEST(PositionListTest, EscapedSmallCountIsRead) {
     std::string bytes = Bytes({0xFF, 0xFF, 0x01, 0, 0, 0});
-    calib::AppendU32(bytes, calib::kPositionRecordTag);
-    calib::AppendU32(bytes, 0);
-    calib::AppendDouble(bytes, 4.0);
-    calib::AppendDouble(bytes, 5.0);
+    base::AppendU32(bytes, calib::kPositionRecordTag);
+    base::AppendU32(bytes, 0);
+    base::AppendF64(bytes, 4.0);
+    base::AppendF64(bytes, 5.0);
     std::size_t cursor = 0;
     const auto decoded = DecodePositionList(bytes, cursor);
     ASSERT_TRUE(decoded);

@@ -82,7 +82,7 @@ TEST(NmeaCaptures, PositionsAgreeWithExactConversion) {
         const std::string name = entry.path().filename().string();
         int malformedHere = 0;
         for (const auto& line : SentenceLines(testsupport::ReadFile(entry.path().string()))) {
-            const std::string type = gps::NmeaSentenceType(line);
+            const std::string_view type = gps::NmeaSentenceType(line);
             if (type != "GGA" && type != "RMC")
                 continue;
             const auto f = Fields(line);

@@ -1,6 +1,5 @@
 #include "gps/NmeaNumber.h"
 
-#include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string_view>
@@ -8,39 +7,6 @@
 namespace {
 
 using std::nullopt;
-
-struct IntRow {
-    const char* legend;
-    std::string_view text;
-    std::optional<std::int32_t> expected;
-};
-
-const IntRow kIntRows[] = {
-    {"leading zero is decimal, not octal", "08", 8},
-    {"blanks skipped", " \t8", 8},
-    {"plus sign", "+8x", 8},
-    {"minus sign", "-3", -3},
-    {"two signs are no number", "+-5", nullopt},
-    {"letters", "abc", nullopt},
-    {"empty", "", nullopt},
-    {"sign alone", "-", nullopt},
-    {"stops at the point", "8.5", 8},
-    {"no hexadecimal for %d", "0x1A", 0},
-    {"largest int", "2147483647", 2147483647},
-    {"smallest int", "-2147483648", INT32_MIN},
-    {"one past the largest", "2147483648", nullopt},
-    {"far too large", "99999999999999999999", nullopt},
-    {"NUL stops the number",
-     std::string_view("12\0"
-                      "3",
-                      4),
-     12},
-};
-
-TEST(NmeaNumber, ScanIntTable) {
-    for (const auto& row : kIntRows)
-        EXPECT_EQ(gps::ScanInt(row.text), row.expected) << row.legend;
-}
 
 struct DoubleRow {
     const char* legend;

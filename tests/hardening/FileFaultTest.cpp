@@ -23,6 +23,7 @@
 #include "platform/AtomicFileWriter.h"
 #include "points/PointsFile.h"
 #include "points/PointsKml.h"
+#include "support/Utf8Oracle.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailKml.h"
 
@@ -284,10 +285,11 @@ TEST(FileFaults, NamesThatAreNotUtf8) {
     ASSERT_TRUE(points::ReadPointsFile(dir.File("odd.pts"), list));
     ASSERT_EQ(list.size(), odd.size());
     for (const CMapPoint& point : list)
-        EXPECT_TRUE(IsWellFormedUtf8(point.GetName()) && IsWellFormedUtf8(point.GetDescription()))
+        EXPECT_TRUE(oracle::IsWellFormedUtf8(point.GetName()) &&
+                    oracle::IsWellFormedUtf8(point.GetDescription()))
             << point.GetName();
     ASSERT_TRUE(points::WritePointsKml(dir.File("odd.kml"), odd).ok);
-    EXPECT_TRUE(IsWellFormedUtf8(ReadBytes(dir.File("odd.kml"))));
+    EXPECT_TRUE(oracle::IsWellFormedUtf8(ReadBytes(dir.File("odd.kml"))));
 }
 
 } // namespace
