@@ -3,9 +3,9 @@
 #include "ToolCases.h"
 #include "gps/NmeaDecode.h"
 #include "support/TestFiles.h"
+#include "support/Xmllint.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailKml.h"
-#include "trail/TrailTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -75,9 +75,9 @@ TEST(ConvertTool, CaptureIntoTrailFileAndKml) {
     // The KML is streamed while the log is read; it must equal the export of the whole trail.
     EXPECT_EQ(ReadBytes(kml), trail::TrailKml(expected));
 
-    if (!HaveXmllint())
+    if (!testsupport::HaveXmllint())
         GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
-    EXPECT_TRUE(XmllintAccepts(kml));
+    EXPECT_TRUE(testsupport::XmllintAccepts(kml));
 }
 
 TEST(ConvertTool, AnotherKmlReaderTakesEveryPoint) {

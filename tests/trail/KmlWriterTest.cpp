@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "TrailTestSupport.h"
 #include "support/TestFiles.h"
+#include "support/Xmllint.h"
 
+using testsupport::HaveXmllint;
 using testsupport::TempDir;
 using testsupport::WriteBytes;
+using testsupport::XmllintAccepts;
 
 namespace {
 

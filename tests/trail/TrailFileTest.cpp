@@ -4,11 +4,14 @@
 
 #include "TrailTestSupport.h"
 #include "support/TestFiles.h"
+#include "support/Xmllint.h"
 #include "trail/TrailKml.h"
 
+using testsupport::HaveXmllint;
 using testsupport::ReadBytes;
 using testsupport::TempDir;
 using testsupport::WriteBytes;
+using testsupport::XmllintAccepts;
 
 namespace {
 
