@@ -1,5 +1,6 @@
 // quilo-tool decode [FILE]: decodes the GGA, RMC and GSA lines of an NMEA byte stream, one
 // output line per decoded input line.
+#include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "platform/FileIo.h"
 #include "tool/ToolCommand.h"
@@ -51,19 +52,19 @@ void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
         const bool ok = gps::DecodeGga(line, record);
         Field(out, ok ? "1" : "0");
         if (ok) {
-            Field(out, tool::FormatNumber(record.latitude));
-            Field(out, tool::FormatNumber(record.longitude));
+            Field(out, base::FormatShortest(record.latitude));
+            Field(out, base::FormatShortest(record.longitude));
             Field(out, std::to_string(record.satellites));
-            Field(out, tool::FormatNumber(record.hdop));
-            Field(out, tool::FormatNumber(record.altitude));
+            Field(out, base::FormatShortest(record.hdop));
+            Field(out, base::FormatShortest(record.altitude));
         }
     } else if (type == "RMC") {
         gps::RmcRecord record;
         const bool ok = gps::DecodeRmc(line, record);
         Field(out, ok ? "1" : "0");
         if (ok) {
-            Field(out, tool::FormatNumber(record.latitude));
-            Field(out, tool::FormatNumber(record.longitude));
+            Field(out, base::FormatShortest(record.latitude));
+            Field(out, base::FormatShortest(record.longitude));
         }
     } else {
         gps::GsaRecord record;
@@ -71,34 +72,23 @@ void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
         Field(out, ok ? "1" : "0");
         if (ok) {
             Field(out, std::to_string(record.satellitesUsed));
-            Field(out, tool::FormatNumber(record.hdop));
+            Field(out, base::FormatShortest(record.hdop));
         }
     }
     out += '\n';
 }
 
-int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 1) {
-        err << "decode: expected at most one FILE, got " << args.size() << " arguments\n";
-        return 2;
-    }
-    if (!args.empty() && args[0].starts_with("--")) {
-        err << "decode: unknown option '" << args[0] << "'\n";
-        return 2;
-    }
+int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const std::string_view file = args.positionals.empty() ? "-" : args.positionals[0];
     std::string data;
-    if (args.empty() || args[0] == "-") {
+    if (file == "-") {
         std::string error;
-        if (!ReadStandardInput(data, error)) {
-            err << "decode: " << error << '\n';
-            return 2;
-        }
+        if (!ReadStandardInput(data, error))
+            return tool::Fail(err, "decode", error);
     } else {
-        const auto result = platform::ReadWholeFile(std::string(args[0]), data, kMaxInputBytes);
-        if (!result) {
-            err << "decode: " << result.error << '\n';
-            return 2;
-        }
+        const auto result = platform::ReadWholeFile(std::string(file), data, kMaxInputBytes);
+        if (!result)
+            return tool::Fail(err, "decode", result.error);
     }
 
     // Lines end at LF, CR, or a CR LF pair (one break): receivers and loggers use all three.
@@ -118,13 +108,18 @@ int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
         if (input[end] == '\r' && start < input.size() && input[start] == '\n')
             ++start;
     }
-    if (!(out << text).flush()) {
-        err << "decode: cannot write the output\n";
-        return 2;
-    }
+    if (!(out << text).flush())
+        return tool::Fail(err, "decode", "cannot write the output");
     return 0;
 }
 
-const tool::ToolCommandRegistrar registrar({"decode", "decode [FILE]", &RunDecode});
+const tool::ToolCommandRegistrar registrar({
+    {"decode",
+     "[FILE]",
+     "",
+     "decodes the GGA, RMC and GSA lines of FILE or standard input (\"-\"), one line each",
+     {}},
+    &RunDecode,
+});
 
 } // namespace
