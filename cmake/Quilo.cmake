@@ -2,6 +2,9 @@
 
 function(quilo_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(QUILO_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # The Qt-free core: every area is its own static library so that the layering is checked by
@@ -20,22 +23,28 @@ function(quilo_core_library name)
     target_link_libraries(quilo_core INTERFACE quilo_${name})
 endfunction()
 
-# quilo_test(NAME SOURCES file... LIBS lib... [QT])
-# QT tests run on Qt's offscreen platform.
+# quilo_test(NAME SOURCES file... LIBS lib... [QT] [TOOL])
+# QT tests run on Qt's offscreen platform and exist only with QUILO_BUILD_UI. TOOL tests run
+# quilo-tool (QUILO_TOOL_PATH) and are built after it.
 function(quilo_test name)
-    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT;TOOL" "" "SOURCES;LIBS" ${ARGN})
     if(ARG_QT)
+        if(NOT QUILO_BUILD_UI)
+            message(FATAL_ERROR "${name} is a Qt test: declare it under if(QUILO_BUILD_UI)")
+        endif()
         add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock)
     else()
         add_executable(${name} ${ARG_SOURCES})
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
+            GTest::gtest_main)
     endif()
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
-    target_compile_definitions(${name} PRIVATE
-        QUILO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-        QUILO_TOOL_PATH="$<TARGET_FILE:quilo-tool>")
-    add_dependencies(${name} quilo-tool)
+    target_compile_definitions(${name} PRIVATE QUILO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+    if(ARG_TOOL)
+        target_compile_definitions(${name} PRIVATE QUILO_TOOL_PATH="$<TARGET_FILE:quilo-tool>")
+        add_dependencies(${name} quilo-tool)
+    endif()
     quilo_warnings(${name})
     set(env "")
     if(ARG_QT)

@@ -1,5 +1,6 @@
 // quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text or a trail file into a
 // trail file or KML; points files are handed to ConvertPointsFile.
+#include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
 #include "platform/AtomicFileWriter.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -90,8 +90,7 @@ struct Options {
 };
 
 int Fail(std::ostream& err, const std::string& message) {
-    err << "convert: " << message << '\n';
-    return 2;
+    return tool::Fail(err, "convert", message);
 }
 
 // Without a length limit nothing is ever trimmed, so the KML document can be written while
@@ -152,38 +151,26 @@ int ReadTrailFile(const Options& options, trail::TrailBuffer& trail, std::ostrea
     return 0;
 }
 
-int RunConvert(const tool::Args& args, std::ostream&, std::ostream& err) {
+int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
     Options options;
-    std::vector<std::string_view> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--min-delta" || arg == "--max-length") {
-            if (i + 1 == args.size())
-                return Fail(err, std::string(arg) + " needs a value");
-            const std::string_view value = args[++i];
-            if (arg == "--min-delta") {
-                const auto number = tool::ParseNumber(value);
-                if (!number || !std::isfinite(*number) || *number < 0)
-                    return Fail(err, "--min-delta wants metres, 0 or more, not '" +
-                                         std::string(value) + "'");
-                options.minDelta = *number;
-            } else {
-                const auto number = tool::ParseInteger(value);
-                if (!number || *number < 0 || *number > std::numeric_limits<std::int32_t>::max())
-                    return Fail(err, "--max-length wants a sample count, 0 or more, not '" +
-                                         std::string(value) + "'");
-                options.maxLength = static_cast<std::int32_t>(*number);
-            }
-        } else if (arg.starts_with("--")) {
-            return Fail(err, "unknown option '" + std::string(arg) + "'");
-        } else {
-            positional.push_back(arg);
-        }
+    if (const auto value = args.Value("--min-delta")) {
+        const auto number =
+            base::ParseExact(base::SkipPlus(*value), 0.0, std::numeric_limits<double>::max());
+        if (!number)
+            return Fail(err,
+                        "--min-delta wants metres, 0 or more, not '" + std::string(*value) + "'");
+        options.minDelta = *number;
     }
-    if (positional.size() != 2)
-        return Fail(err, "usage: convert IN OUT [--min-delta M] [--max-length N]");
-    options.in = positional[0];
-    options.out = positional[1];
+    if (const auto value = args.Value("--max-length")) {
+        const auto number = base::ParseExact(base::SkipPlus(*value), std::int32_t{0},
+                                             std::numeric_limits<std::int32_t>::max());
+        if (!number)
+            return Fail(err, "--max-length wants a sample count, 0 or more, not '" +
+                                 std::string(*value) + "'");
+        options.maxLength = *number;
+    }
+    options.in = args.positionals[0];
+    options.out = args.positionals[1];
 
     const Kind in = KindOf(options.in);
     const Kind out = KindOf(options.out);
@@ -212,10 +199,13 @@ int RunConvert(const tool::Args& args, std::ostream&, std::ostream& err) {
 }
 
 const tool::ToolCommandRegistrar registrar({
-    "convert",
-    "convert IN OUT [--min-delta M] [--max-length N]  NMEA (.nmea .log .txt) or .trl into .trl "
-    "or .kml; .pts into .pts or .kml",
-    RunConvert,
+    {"convert",
+     "IN OUT",
+     "[--min-delta M] [--max-length N]",
+     "NMEA (.nmea .log .txt) or .trl into .trl or .kml; .pts into .pts or .kml",
+     {{"--min-delta", "M", "metres a new NMEA position must be from the last one kept (default 5)"},
+      {"--max-length", "N", "keep only the newest N samples (default: no limit)"}}},
+    &RunConvert,
 });
 
 } // namespace

@@ -1,5 +1,6 @@
 // quilo-tool decode [FILE]: decodes the GGA, RMC and GSA lines of an NMEA byte stream, one
 // output line per decoded input line.
+#include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
 #include "platform/FileIo.h"
@@ -43,17 +44,17 @@ void Field(std::string& out, std::string_view text) {
 
 void RecordFields(std::string& out, const gps::NmeaRecord& record) {
     if (const auto* gga = std::get_if<gps::GgaRecord>(&record)) {
-        Field(out, tool::FormatNumber(gga->latitude));
-        Field(out, tool::FormatNumber(gga->longitude));
+        Field(out, base::FormatShortest(gga->latitude));
+        Field(out, base::FormatShortest(gga->longitude));
         Field(out, std::to_string(gga->satellites));
-        Field(out, tool::FormatNumber(gga->hdop));
-        Field(out, tool::FormatNumber(gga->altitude));
+        Field(out, base::FormatShortest(gga->hdop));
+        Field(out, base::FormatShortest(gga->altitude));
     } else if (const auto* rmc = std::get_if<gps::RmcRecord>(&record)) {
-        Field(out, tool::FormatNumber(rmc->latitude));
-        Field(out, tool::FormatNumber(rmc->longitude));
+        Field(out, base::FormatShortest(rmc->latitude));
+        Field(out, base::FormatShortest(rmc->longitude));
     } else if (const auto* gsa = std::get_if<gps::GsaRecord>(&record)) {
         Field(out, std::to_string(gsa->satellitesUsed));
-        Field(out, tool::FormatNumber(gsa->hdop));
+        Field(out, base::FormatShortest(gsa->hdop));
     }
 }
 
@@ -69,28 +70,17 @@ void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
     out += '\n';
 }
 
-int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 1) {
-        err << "decode: expected at most one FILE, got " << args.size() << " arguments\n";
-        return 2;
-    }
-    if (!args.empty() && args[0].starts_with("--")) {
-        err << "decode: unknown option '" << args[0] << "'\n";
-        return 2;
-    }
+int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    const std::string_view file = args.positionals.empty() ? "-" : args.positionals[0];
     std::string data;
-    if (args.empty() || args[0] == "-") {
+    if (file == "-") {
         std::string error;
-        if (!ReadStandardInput(data, error)) {
-            err << "decode: " << error << '\n';
-            return 2;
-        }
+        if (!ReadStandardInput(data, error))
+            return tool::Fail(err, "decode", error);
     } else {
-        const auto result = platform::ReadWholeFile(std::string(args[0]), data, kMaxInputBytes);
-        if (!result) {
-            err << "decode: " << result.error << '\n';
-            return 2;
-        }
+        const auto result = platform::ReadWholeFile(std::string(file), data, kMaxInputBytes);
+        if (!result)
+            return tool::Fail(err, "decode", result.error);
     }
 
     std::string text;
@@ -106,6 +96,13 @@ int RunDecode(const tool::Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const tool::ToolCommandRegistrar registrar({"decode", "decode [FILE]", &RunDecode});
+const tool::ToolCommandRegistrar registrar({
+    {"decode",
+     "[FILE]",
+     "",
+     "decodes the GGA, RMC and GSA lines of FILE or standard input (\"-\"), one line each",
+     {}},
+    &RunDecode,
+});
 
 } // namespace

@@ -1,6 +1,7 @@
 // quilo-tool monitor DEVICE [--baud N] [--seconds S] [--rate MS] [--format dms|dm|d]: connects
 // to a GPS receiver through the GPS link and prints the status line after each handled update,
 // the same text the map view shows. The "does my receiver work?" tool.
+#include "base/Number.h"
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsLink.h"
@@ -10,7 +11,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <cstdint>
@@ -41,10 +41,8 @@ void CatchStopSignals() {
 // A bare number n is COM port n, as the settings store it; anything else is a device path.
 std::string DevicePath(std::string_view device) {
     if (device.find_first_not_of("0123456789") == std::string_view::npos) {
-        const auto port = tool::ParseInteger(device);
-        if (port && *port <= std::numeric_limits<std::int32_t>::max())
-            return platform::ComPortDevicePath(static_cast<std::int32_t>(*port));
-        return {};
+        const auto port = base::ParseExact<std::int32_t>(device);
+        return port ? platform::ComPortDevicePath(*port) : std::string();
     }
     return std::string(device);
 }
@@ -57,57 +55,43 @@ struct Options {
     coords::CoordFormat format = coords::CoordFormat::Dms;
 };
 
-// Returns an error text, or "" when the arguments are good.
-std::string ParseOptions(const tool::Args& args, Options& options) {
-    bool haveDevice = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            if (haveDevice)
-                return "unexpected argument '" + std::string(arg) + "'";
-            options.device = arg;
-            haveDevice = true;
-            continue;
-        }
-        if (arg != "--baud" && arg != "--seconds" && arg != "--rate" && arg != "--format")
-            return "unknown option '" + std::string(arg) + "'";
-        if (i + 1 == args.size())
-            return std::string(arg) + " needs a value";
-        const std::string_view value = args[++i];
-        if (arg == "--baud") {
-            const auto baud = tool::ParseInteger(value);
-            if (!baud || *baud < 1 || *baud > std::numeric_limits<std::int32_t>::max())
-                return "bad baud rate '" + std::string(value) + "' (a positive whole number)";
-            options.baud = static_cast<std::int32_t>(*baud);
-        } else if (arg == "--seconds") {
-            const auto seconds = tool::ParseNumber(value);
-            // A year is plenty; the bound keeps the deadline arithmetic far from overflow.
-            if (!seconds || !std::isfinite(*seconds) || *seconds <= 0 || *seconds > 3.2e7)
-                return "bad duration '" + std::string(value) + "' (seconds above 0)";
-            options.seconds = *seconds;
-        } else if (arg == "--rate") {
-            const auto rate = tool::ParseInteger(value);
-            if (!rate || *rate < 0 || *rate > std::numeric_limits<std::int32_t>::max())
-                return "bad update rate '" + std::string(value) + "' (milliseconds, 0 or more)";
-            options.rateMs = static_cast<std::uint32_t>(*rate);
-        } else {
-            const auto format = tool::ParseCoordFormat(value);
-            if (!format)
-                return "unknown format '" + std::string(value) + "' (use dms, dm or d)";
-            options.format = *format;
-        }
+// Reads the option values; "" when they are good, else why not.
+std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
+    options.device = args.positionals[0];
+    if (const auto value = args.Value("--baud")) {
+        const auto baud = base::ParseExact(base::SkipPlus(*value), std::int32_t{1},
+                                           std::numeric_limits<std::int32_t>::max());
+        if (!baud)
+            return "bad baud rate '" + std::string(*value) + "' (a positive whole number)";
+        options.baud = *baud;
     }
-    if (!haveDevice)
-        return "missing DEVICE (a device path, or a COM port number)";
+    if (const auto value = args.Value("--seconds")) {
+        // A year is plenty; the bound keeps the deadline arithmetic far from overflow.
+        const auto seconds = base::ParseExact(base::SkipPlus(*value), 0.0, 3.2e7);
+        if (!seconds || *seconds <= 0)
+            return "bad duration '" + std::string(*value) + "' (seconds above 0)";
+        options.seconds = *seconds;
+    }
+    if (const auto value = args.Value("--rate")) {
+        const auto rate = base::ParseExact(base::SkipPlus(*value), std::int32_t{0},
+                                           std::numeric_limits<std::int32_t>::max());
+        if (!rate)
+            return "bad update rate '" + std::string(*value) + "' (milliseconds, 0 or more)";
+        options.rateMs = static_cast<std::uint32_t>(*rate);
+    }
+    if (const auto value = args.Value("--format")) {
+        const auto format = tool::ParseCoordFormat(*value);
+        if (!format)
+            return "unknown format '" + std::string(*value) + "' (use dms, dm or d)";
+        options.format = *format;
+    }
     return {};
 }
 
-int RunMonitor(const tool::Args& args, std::ostream& out, std::ostream& err) {
+int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     Options options;
-    if (const std::string error = ParseOptions(args, options); !error.empty()) {
-        err << "monitor: " << error << '\n';
-        return 2;
-    }
+    if (const std::string error = ReadOptions(args, options); !error.empty())
+        return tool::Fail(err, "monitor", error);
     const std::string path = DevicePath(options.device);
 
     std::mutex mutex;
@@ -123,8 +107,8 @@ int RunMonitor(const tool::Args& args, std::ostream& out, std::ostream& err) {
     });
     CatchStopSignals();
     if (path.empty() || !link.Open(path, options.baud)) {
-        err << "monitor: Unable to open COM port '" << options.device << "'\n";
-        return 2;
+        return tool::Fail(err, "monitor",
+                          "Unable to open COM port '" + std::string(options.device) + "'");
     }
     out << gps::StatusConnected() << std::endl;
 
@@ -167,8 +151,17 @@ int RunMonitor(const tool::Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const tool::ToolCommandRegistrar
-    registrar({"monitor", "monitor DEVICE [--baud N] [--seconds S] [--rate MS] [--format dms|dm|d]",
-               &RunMonitor});
+const tool::ToolCommandRegistrar registrar({
+    {"monitor",
+     "DEVICE",
+     "[--baud N] [--seconds S] [--rate MS] [--format dms|dm|d]",
+     "connects to a GPS receiver (a device path, or a COM port number) and prints the status "
+     "line after each handled update",
+     {{"--baud", "N", "the line speed (default 4800)"},
+      {"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
+      {"--rate", "MS", "the update rate in milliseconds, 0 or more (default 1000)"},
+      {"--format", "dms|dm|d", "the coordinate format (default dms)"}}},
+    &RunMonitor,
+});
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "points/PointsFile.h"
 #include "points/PointsKml.h"
+#include "tool/ArgParser.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,20 +27,17 @@ bool HasExtension(std::string_view path, std::string_view extension) {
 int ConvertPointsFile(const std::string& in, const std::string& out, std::ostream& err) {
     const bool toPoints = HasExtension(out, ".pts");
     if (!toPoints && !HasExtension(out, ".kml")) {
-        err << "quilo-tool: " << out << ": a points file converts to .pts or .kml\n";
-        return 2;
+        return Fail(err, "convert", out + ": a points file converts to .pts or .kml");
     }
     points::MapPointList list;
     // A missing file is an empty list to the map view, but here it is a mistyped argument.
     if (const points::PointsReadResult read = points::ReadPointsFile(in, list); !read) {
-        err << "quilo-tool: " << read.error << '\n';
-        return 2;
+        return Fail(err, "convert", read.error);
     }
     const platform::FileResult written =
         toPoints ? points::WritePointsFile(out, list) : points::WritePointsKml(out, list);
     if (!written) {
-        err << "quilo-tool: " << written.error << '\n';
-        return 2;
+        return Fail(err, "convert", written.error);
     }
     return 0;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "coords/CoordFormat.h"
+#include "tool/ArgParser.h"
 
 #include <iosfwd>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,27 +12,19 @@
 // folder, compiled straight into the executable, with one static ToolCommandRegistrar.
 namespace tool {
 
-using Args = std::vector<std::string_view>;
-
 struct ToolCommand {
-    std::string_view name;
-    std::string_view usage; // one line, shown by "quilo-tool --help"
-    // args excludes the program and command names. Returns the exit status: 0 on success,
-    // 2 after writing one line to err for bad arguments or unreadable input.
-    int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+    CommandSpec spec;
+    // Runs with arguments that passed ParseArgs. Returns the exit status: 0 on success, 2 after
+    // one line on err (through Fail) for bad values or unreadable input.
+    int (*run)(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 };
 
 std::vector<ToolCommand>& Registry();
 
 struct ToolCommandRegistrar {
-    explicit ToolCommandRegistrar(ToolCommand command) { Registry().push_back(command); }
+    explicit ToolCommandRegistrar(ToolCommand command) { Registry().push_back(std::move(command)); }
 };
 
-// Locale-free number text for every subcommand: shortest exact form of a double, and a
-// strict parser that accepts the whole argument or nothing.
-std::string FormatNumber(double value);
-std::optional<double> ParseNumber(std::string_view text);
-std::optional<long> ParseInteger(std::string_view text);
 // The value of a --format option: "dms", "dm" or "d".
 std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name);
 

@@ -2,7 +2,6 @@
 #include "tool/ToolCommand.h"
 
 #include <algorithm>
-#include <charconv>
 #include <iostream>
 
 namespace tool {
@@ -10,32 +9,6 @@ namespace tool {
 std::vector<ToolCommand>& Registry() {
     static std::vector<ToolCommand> commands;
     return commands;
-}
-
-std::string FormatNumber(double value) {
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc{} ? std::string(buffer, end) : std::string("nan");
-}
-
-std::optional<double> ParseNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::optional<long> ParseInteger(std::string_view text) {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    long value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
 }
 
 std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name) {
@@ -53,12 +26,14 @@ std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name) {
 namespace {
 
 void PrintUsage(std::ostream& out) {
-    auto commands = tool::Registry();
+    std::vector<const tool::ToolCommand*> commands;
+    for (const auto& command : tool::Registry())
+        commands.push_back(&command);
     std::sort(commands.begin(), commands.end(),
-              [](const auto& a, const auto& b) { return a.name < b.name; });
-    out << "usage: quilo-tool COMMAND [ARGS...]\n";
-    for (const auto& command : commands)
-        out << "  " << command.usage << '\n';
+              [](const auto* a, const auto* b) { return a->spec.name < b->spec.name; });
+    out << "usage: quilo-tool COMMAND [ARGS...]   (quilo-tool COMMAND --help for its options)\n";
+    for (const auto* command : commands)
+        out << "  " << tool::UsageOf(command->spec) << '\n';
 }
 
 } // namespace
@@ -75,12 +50,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const auto& command : tool::Registry()) {
-        if (command.name == name) {
-            tool::Args args(argv + 2, argv + argc);
-            const int status = command.run(args, std::cout, std::cerr);
-            std::cout.flush();
-            return status;
+        if (command.spec.name != name)
+            continue;
+        const tool::ParsedArgs args =
+            tool::ParseArgs(command.spec, tool::Args(argv + 2, argv + argc));
+        if (args.help) {
+            tool::PrintHelp(command.spec, std::cout);
+            return 0;
         }
+        if (!args.error.empty())
+            return tool::Fail(std::cerr, name, args.error);
+        const int status = command.run(args, std::cout, std::cerr);
+        std::cout.flush();
+        return status;
     }
     std::cerr << "quilo-tool: unknown command '" << name << "' (try --help)\n";
     return 2;

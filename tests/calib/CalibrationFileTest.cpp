@@ -2,6 +2,8 @@
 #include "base/Bytes.h"
 #include "calib/PositionList.h"
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -180,25 +182,14 @@ TEST(CalibrationFileTest, FileNames) {
 
 class CalibrationFileDiskTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "calibXXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    static std::string Slurp(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    std::filesystem::path dir;
+    testsupport::TempDir temp;
+    const std::filesystem::path dir = temp.Path();
 };
 
 TEST_F(CalibrationFileDiskTest, SaveAndLoad) {
     const std::string path = (dir / "area.mcd").string();
     ASSERT_TRUE(calib::SaveCalibrationFile(path, ThreePairs()));
-    EXPECT_EQ(Slurp(path), kThreePairsFile);
+    EXPECT_EQ(testsupport::ReadBytes(path), kThreePairsFile);
 
     CGPSMapFuncs c = Previous();
     const auto result = calib::LoadCalibrationFile(path, c);
@@ -235,7 +226,7 @@ TEST_F(CalibrationFileDiskTest, FailuresLeaveStateAndFilesAlone) {
     const auto failed = calib::SaveCalibrationFile((dir / "no/such/dir.mcd").string(), Previous());
     EXPECT_FALSE(failed);
     EXPECT_NE(failed.error.find("no/such/dir.mcd"), std::string::npos);
-    EXPECT_EQ(Slurp(truncated), kThreePairsFile.substr(0, 100));
+    EXPECT_EQ(testsupport::ReadBytes(truncated), kThreePairsFile.substr(0, 100));
 }
 
 } // namespace

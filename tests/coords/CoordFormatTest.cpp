@@ -4,13 +4,8 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <locale>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -189,76 +184,6 @@ TEST(CoordFormat, SameTextUnderACommaDecimalLocale) {
     std::locale::global(previous);
     EXPECT_EQ(underComma, expected) << (haveGerman ? "with de_DE.UTF-8" : "numpunct facet only");
     EXPECT_EQ(expected[0], "0\u00b000'5.0W 51\u00b028'40.1N");
-}
-
-// quilo-tool coord: stdout, stderr and exit status of one run.
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(const std::string& arguments) {
-    const auto errPath =
-        std::filesystem::temp_directory_path() / ("quilo_coord_err_" + std::to_string(::getpid()));
-    const std::string command = std::string("'") + QUILO_TOOL_PATH + "' coord " + arguments +
-                                " 2>'" + errPath.string() + "'";
-    ToolRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[256];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errFile(errPath);
-    run.err.assign(std::istreambuf_iterator<char>(errFile), {});
-    std::filesystem::remove(errPath);
-    return run;
-}
-
-struct ToolRow {
-    const char* legend;
-    const char* arguments;
-    const char* out; // nullptr: a bad argument
-};
-
-const ToolRow kToolRuns[] = {
-    {"default is dms", "51.4778 -0.0014", "0\u00b000'5.0W 51\u00b028'40.1N\n"},
-    {"dms", "51.4778 -0.0014 --format dms", "0\u00b000'5.0W 51\u00b028'40.1N\n"},
-    {"dm, format before the numbers", "--format dm 51.4778 -0.0014",
-     "0\u00b00.08'W 51\u00b028.67'N\n"},
-    {"d", "-33.85 151.2153 --format=d", "151.2153\u00b0E 33.8500\u00b0S\n"},
-    {"carry", "1.2 0 --format dms", "0\u00b000'0.0E 1\u00b012'0.0N\n"},
-    {"one number", "51.4778", nullptr},
-    {"three numbers", "1 2 3", nullptr},
-    {"unknown format", "1 2 --format dd", nullptr},
-    {"format without value", "1 2 --format", nullptr},
-    {"unknown option", "1 2 --frmat dm", nullptr},
-    {"latitude beyond the pole", "90.5 0", nullptr},
-    {"longitude beyond 180", "0 -180.01", nullptr},
-    {"not a number", "nan 0", nullptr},
-    {"trailing text", "51.4x 0", nullptr},
-    {"comma decimal", "51,4 0", nullptr},
-};
-
-TEST(CoordTool, PrintsTheStatusLineOrRefuses) {
-    for (const auto& row : kToolRuns) {
-        SCOPED_TRACE(row.legend);
-        const ToolRun run = RunTool(row.arguments);
-        if (row.out != nullptr) {
-            EXPECT_EQ(run.status, 0);
-            EXPECT_EQ(run.out, row.out);
-            EXPECT_EQ(run.err, "");
-        } else {
-            EXPECT_EQ(run.status, 2);
-            EXPECT_EQ(run.out, "");
-            ASSERT_FALSE(run.err.empty());
-            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
-        }
-    }
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdateFold.h"
 #include "gps/PtyPair.h"
-#include "gps/SerialLog.h"
 #include "platform/SerialPort.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdlib.h>
-#include <termios.h>
 #include <thread>
 #include <vector>
 
@@ -133,30 +132,6 @@ std::size_t OpenDescriptors() {
     return n;
 }
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = "/tmp/quilo-gpslink-XXXXXX";
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~TempDir() {
-        if (!path_.empty())
-            std::system(("rm -rf '" + path_ + "'").c_str());
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 constexpr std::string_view kGga =
     "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 
@@ -177,11 +152,11 @@ protected:
         ASSERT_TRUE(recorder.WaitCount(false, 1));
     }
 
-    TempDir temp;
+    testsupport::TempDir temp;
     PtyPair pty;
     Recorder recorder;
     Recorder second; // for a second connection
-    gps::GpsLink link{5, gps::GpsLinkOptions{5ms, 20ms, temp.Path() + "/quilo.log"}};
+    gps::GpsLink link{5, gps::GpsLinkOptions{5ms, 20ms, temp.File("quilo.log")}};
 };
 
 TEST_F(GpsLinkTest, StrayBytesBeforeDollarAreDropped) {
@@ -342,7 +317,7 @@ TEST_F(GpsLinkTest, FailedOpensLeakNoDescriptor) {
         const char* legend;
         std::string device;
     } rows[] = {
-        {"missing device", temp.Path() + "/no-such-tty"},
+        {"missing device", temp.File("no-such-tty")},
         {"not a serial line", "/dev/null"},
         {"COM port 0 has no device", platform::ComPortDevicePath(0)},
     };
@@ -356,16 +331,16 @@ TEST_F(GpsLinkTest, FailedOpensLeakNoDescriptor) {
 }
 
 TEST_F(GpsLinkTest, RefusedSettingsAreLoggedAndTheLinkComesUp) {
-    const std::string logPath = temp.Path() + "/quilo.log";
+    const std::string logPath = temp.File("quilo.log");
     // A free rate goes through termios2 and is taken: nothing to log.
     OpenLink(250000);
     link.Close();
-    EXPECT_EQ(ReadText(logPath), "");
+    EXPECT_EQ(testsupport::ReadBytes(logPath), "");
 
     OpenLink(0); // a rate of 0 is refused with EINVAL (22)
     link.Close();
     OpenLink(-5);
-    const std::string log = ReadText(logPath);
+    const std::string log = testsupport::ReadBytes(logPath);
     const std::string entry = "IGNORING ERROR: Failed to set options on COM port with err 22";
     ASSERT_EQ(log.size(), 2 * (9 + entry.size() + 1)) << log;
     for (std::size_t at = 0; at < log.size(); at += 9 + entry.size() + 1) {
@@ -378,101 +353,6 @@ TEST_F(GpsLinkTest, RefusedSettingsAreLoggedAndTheLinkComesUp) {
     }
     recorder.WriteBetweenReads(pty, std::string(kGga) + "\r");
     ASSERT_TRUE(recorder.WaitCount(true, 1));
-}
-
-TEST(SerialPort, DevicePaths) {
-    struct Row {
-        const char* legend;
-        std::int32_t port;
-        std::string_view override;
-        const char* expected;
-    } rows[] = {
-        {"COM1 is the first UART", 1, "", "/dev/ttyS0"},
-        {"default COM8", 8, "", "/dev/ttyS7"},
-        {"port 0 has no device", 0, "", ""},
-        {"negative port", -3, "", ""},
-        {"override wins", 8, "/dev/ttyUSB0", "/dev/ttyUSB0"},
-        {"override trimmed", 8, " /dev/serial/by-id/usb-GPS \n", "/dev/serial/by-id/usb-GPS"},
-        {"blank override ignored", 2, "  ", "/dev/ttyS1"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(platform::GpsDevicePath(row.port, row.override), row.expected) << row.legend;
-}
-
-TEST(SerialPort, ConfiguresRaw8N1AndReportsHangUp) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.Ok());
-    platform::SerialPort port;
-    ASSERT_EQ(port.Open(pty.Path()), 0);
-    const auto config = port.Configure(9600);
-    EXPECT_EQ(config.readError, 0);
-    EXPECT_EQ(config.applyError, 0);
-
-    termios tio{};
-    const int probe = ::open(pty.Path().c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(probe, 0);
-    ASSERT_EQ(::tcgetattr(probe, &tio), 0);
-    ::close(probe);
-    EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8));
-    EXPECT_EQ(tio.c_cflag & (CLOCAL | CREAD), static_cast<tcflag_t>(CLOCAL | CREAD));
-    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
-    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
-
-    char buffer[64];
-    auto read = port.Read(buffer, sizeof buffer);
-    EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, 0u);
-
-    ASSERT_TRUE(pty.Write("$GP\r\n"));
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (pty.Pending() < 5 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::yield();
-    port.Discard();
-    read = port.Read(buffer, sizeof buffer);
-    EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, 0u) << "discard keeps received bytes";
-
-    pty.HangUp();
-    read = port.Read(buffer, sizeof buffer);
-    EXPECT_FALSE(read.ok);
-    EXPECT_NE(read.error, 0);
-}
-
-} // namespace
-
-namespace {
-
-TEST(SerialLog, DefaultPathFollowsTheStateDirectory) {
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    const char* savedState = std::getenv("XDG_STATE_HOME");
-    const std::string savedStateText = savedState ? savedState : "";
-    struct Row {
-        const char* legend;
-        const char* state; // nullptr: unset
-        const char* home;
-        const char* expected;
-    } rows[] = {
-        {"state dir set", "/var/st", "/home/u", "/var/st/quilo/test_gpslink.log"},
-        {"unset: ~/.local/state", nullptr, "/home/u",
-         "/home/u/.local/state/quilo/test_gpslink.log"},
-        {"relative state dir ignored", "st", "/home/u",
-         "/home/u/.local/state/quilo/test_gpslink.log"},
-        {"no home, no state dir: no log", nullptr, "", ""},
-    };
-    for (const Row& row : rows) {
-        if (row.state)
-            ::setenv("XDG_STATE_HOME", row.state, 1);
-        else
-            ::unsetenv("XDG_STATE_HOME");
-        ::setenv("HOME", row.home, 1);
-        EXPECT_EQ(gps::DefaultSerialLogPath(), row.expected) << row.legend;
-    }
-    ::setenv("HOME", savedHome.c_str(), 1);
-    if (savedState)
-        ::setenv("XDG_STATE_HOME", savedStateText.c_str(), 1);
-    else
-        ::unsetenv("XDG_STATE_HOME");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // of its fields, done here on the digits with integer arithmetic.
 #include "gps/NmeaDecode.h"
 
-#include "Subprocess.h"
+#include "support/TestFiles.h"
 
 #include <cmath>
 #include <cstdint>
@@ -81,7 +81,7 @@ TEST(NmeaCaptures, PositionsAgreeWithExactConversion) {
         ++files;
         const std::string name = entry.path().filename().string();
         int malformedHere = 0;
-        for (const auto& line : SentenceLines(testsupport::ReadFile(entry.path().string()))) {
+        for (const auto& line : SentenceLines(testsupport::ReadBytes(entry.path().string()))) {
             const std::string_view type = gps::NmeaSentenceType(line);
             if (type != "GGA" && type != "RMC")
                 continue;

@@ -111,7 +111,7 @@ public:
             ::umount2(scratch_.Path().c_str(), MNT_DETACH);
     }
     [[nodiscard]] bool Mounted() const { return mounted_; }
-    [[nodiscard]] const ScratchDir& Dir() const { return scratch_; }
+    [[nodiscard]] const TempDir& Dir() const { return scratch_; }
 
     // Fills every free page; false if the file system never ran full.
     bool Fill() {
@@ -132,7 +132,7 @@ public:
     }
 
 private:
-    ScratchDir scratch_;
+    TempDir scratch_;
     bool mounted_ = false;
 };
 
@@ -140,7 +140,7 @@ private:
 // all there, nothing else is left in the folder, and the write works once the fault is gone.
 void ExpectCleanFailure(const Writer& writer, const std::string& path, const FileResult& result,
                         int expectedErrno, const std::vector<std::string>& entriesBefore,
-                        const ScratchDir& dir) {
+                        const TempDir& dir) {
     EXPECT_FALSE(result.ok) << writer.legend;
     EXPECT_EQ(result.error, path + ": " + std::strerror(expectedErrno)) << writer.legend;
     EXPECT_EQ(ReadBytes(path), kOldBytes) << writer.legend << ": the old file is intact";
@@ -189,7 +189,7 @@ TEST(FileFaults, FileSizeLimitKeepsTheOldFile) {
     rlimit original{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
     for (const Writer& writer : Writers()) {
-        ScratchDir dir;
+        TempDir dir;
         const std::string path = dir.File(writer.fileName);
         WriteBytes(path, kOldBytes);
         const auto entries = dir.Entries();
@@ -210,7 +210,7 @@ TEST(FileFaults, FileSizeLimitKeepsTheOldFile) {
 // Runs write as a user who may not write to the folder: as root (which the permission bits do
 // not stop) in a child process that has given up root; otherwise with the folder made
 // read-only by its mode.
-FileResult WriteWithoutPermission(const ScratchDir& dir, const Writer& writer,
+FileResult WriteWithoutPermission(const TempDir& dir, const Writer& writer,
                                   const std::string& path) {
     if (::geteuid() != 0) {
         ::chmod(dir.Path().c_str(), 0555);
@@ -244,7 +244,7 @@ FileResult WriteWithoutPermission(const ScratchDir& dir, const Writer& writer,
 
 TEST(FileFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
     for (const Writer& writer : Writers()) {
-        ScratchDir dir;
+        TempDir dir;
         ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
         const std::string path = dir.File(writer.fileName);
         WriteBytes(path, kOldBytes);
@@ -260,7 +260,7 @@ namespace {
 
 TEST(FileFaults, NamesThatAreNotUtf8) {
     // Linux file names are bytes: a map folder from an old card may hold names in Latin-1.
-    ScratchDir dir;
+    TempDir dir;
     for (const Writer& writer : Writers()) {
         const std::string path = dir.File(std::string("Karte-M\xfc\xff-") + writer.fileName);
         const FileResult result = writer.write(path);

@@ -144,7 +144,7 @@ TEST(GpsLinkFaults, LineThatHangsUpIsRetriedAndClosesAtOnce) {
 }
 
 TEST(GpsLinkFaults, DeviceThatDisappearsIsReportedAndCannotBeReopened) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string device = dir.File("ttyGPS");
     auto pty = std::make_unique<PtyPair>();
     ASSERT_TRUE(pty->Ok());

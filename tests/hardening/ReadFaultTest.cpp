@@ -92,7 +92,7 @@ void ExpectRefused(const Reader& reader, const std::string& path, const std::str
 
 TEST(ReadFaults, FileCutAtEveryByteIsRefused) {
     for (const Reader& reader : Readers()) {
-        ScratchDir dir;
+        TempDir dir;
         const std::string path = dir.File("file");
         WriteBytes(path, reader.goodBytes);
         ASSERT_TRUE(reader.load(path).ok) << reader.legend << ": the whole file loads";
@@ -116,7 +116,7 @@ TEST(ReadFaults, HostileFilesAreRefusedWithoutClaimingMemory) {
     };
     for (const Reader& reader : Readers()) {
         for (const auto& file : files) {
-            ScratchDir dir;
+            TempDir dir;
             const std::string path = dir.File("file");
             WriteBytes(path, file.bytes);
             ExpectRefused(reader, path, file.legend);
@@ -126,7 +126,7 @@ TEST(ReadFaults, HostileFilesAreRefusedWithoutClaimingMemory) {
 
 TEST(ReadFaults, UnreadableFilesAreRefused) {
     for (const Reader& reader : Readers()) {
-        ScratchDir dir;
+        TempDir dir;
         ExpectRefused(reader, dir.Path(), "a folder where the file should be");
 
         const std::string path = dir.File("secret");

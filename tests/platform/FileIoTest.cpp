@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+#include "support/TestFiles.h"
+
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -13,18 +15,10 @@ namespace {
 
 class FileIoTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quilo-fileio-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all);
-        fs::remove_all(dir);
-    }
-    fs::path dir;
+    // Some tests take the folder's permissions away; the folder goes after TearDown.
+    void TearDown() override { fs::permissions(dir, fs::perms::owner_all); }
+    testsupport::TempDir temp;
+    const fs::path dir = temp.Path();
 };
 
 std::string Read(const fs::path& p) {

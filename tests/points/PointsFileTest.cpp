@@ -2,17 +2,13 @@
 #include "points/Archive.h"
 #include "points/PointsTestSupport.h"
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -194,46 +190,6 @@ TEST(PointsFile, MissingAndUnreadableFilesAreToldApart) {
     EXPECT_EQ(result.status, PointsReadResult::Status::Damaged);
     EXPECT_EQ(result.error.rfind(damaged + ": ", 0), 0u) << result.error;
     EXPECT_EQ(list, Sentinel());
-}
-
-struct ToolRun {
-    int status = -1;
-    std::string err;
-};
-
-ToolRun RunTool(const std::string& arguments, const TempDir& dir) {
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string command =
-        std::string(QUILO_TOOL_PATH) + " convert " + arguments + " 2>" + errFile;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile)};
-}
-
-TEST(PointsTool, ConvertCopiesEachReferenceFileByteForByte) {
-    TempDir dir;
-    for (const Reference& ref : References()) {
-        SCOPED_TRACE(ref.file);
-        const std::string out = dir.File(std::string("copy-") + ref.file);
-        const ToolRun run = RunTool(ReferenceFile(ref.file) + " " + out, dir);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(ReadBytes(out), ReadBytes(ReferenceFile(ref.file)));
-    }
-}
-
-TEST(PointsTool, DamagedInputExitsTwoWithoutOutput) {
-    TempDir dir;
-    const std::string in = dir.File("cut.pts");
-    WriteBytes(in, ReadBytes(ReferenceFile("V1.pts")).substr(0, 100));
-    for (const char* name : {"out.pts", "out.kml"}) {
-        SCOPED_TRACE(name);
-        const ToolRun run = RunTool(in + " " + dir.File(name), dir);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
-    }
-    const ToolRun wrongOut = RunTool(ReferenceFile("V1.pts") + " " + dir.File("out.trl"), dir);
-    EXPECT_EQ(wrongOut.status, 2);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.trl")));
 }
 
 } // namespace

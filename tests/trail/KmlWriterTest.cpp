@@ -4,7 +4,13 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "TrailTestSupport.h"
+#include "support/TestFiles.h"
+#include "support/Xmllint.h"
+
+using testsupport::HaveXmllint;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+using testsupport::XmllintAccepts;
 
 namespace {
 
@@ -76,10 +82,10 @@ TEST(KmlWriter, EnvelopeWithHostileFolderNameParses) {
     if (!HaveXmllint())
         GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
     TempDir dir;
-    WriteFileBytes(dir.File("escaped.kml"), doc);
+    WriteBytes(dir.File("escaped.kml"), doc);
     EXPECT_TRUE(XmllintAccepts(dir.File("escaped.kml")));
     // The check itself must be able to fail: the bare ampersand no KML reader accepts.
-    WriteFileBytes(dir.File("bare.kml"), "<?xml version=\"1.0\"?>\n<kml><name>A&B</name></kml>\n");
+    WriteBytes(dir.File("bare.kml"), "<?xml version=\"1.0\"?>\n<kml><name>A&B</name></kml>\n");
     EXPECT_FALSE(XmllintAccepts(dir.File("bare.kml")));
 }
 

@@ -3,7 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "TrailTestSupport.h"
+#include "support/TestFiles.h"
+#include "support/Xmllint.h"
 #include "trail/TrailKml.h"
+
+using testsupport::HaveXmllint;
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+using testsupport::XmllintAccepts;
 
 namespace {
 
@@ -37,10 +45,10 @@ TEST(TrailFile, WritesNewestFirstByteForByte) {
     TempDir dir;
     const auto result = trail::SaveTrail(FourSampleTrail(), dir.File("walk.trl"));
     ASSERT_TRUE(result) << result.error;
-    EXPECT_EQ(ReadFileBytes(dir.File("walk.trl")), kFourSampleFile);
+    EXPECT_EQ(ReadBytes(dir.File("walk.trl")), kFourSampleFile);
 
     ASSERT_TRUE(trail::SaveTrail(TrailBuffer{}, dir.File("empty.trl")));
-    EXPECT_EQ(ReadFileBytes(dir.File("empty.trl")), std::string("\0\0", 2));
+    EXPECT_EQ(ReadBytes(dir.File("empty.trl")), std::string("\0\0", 2));
 }
 
 TEST(TrailFile, ExtensionDecidesTheKindWhateverItsCase) {
@@ -64,9 +72,9 @@ TEST(TrailFile, ExtensionDecidesTheKindWhateverItsCase) {
 
     TempDir dir;
     ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("TRACK.TRL")));
-    EXPECT_EQ(ReadFileBytes(dir.File("TRACK.TRL")), kFourSampleFile);
+    EXPECT_EQ(ReadBytes(dir.File("TRACK.TRL")), kFourSampleFile);
     ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("track")));
-    EXPECT_EQ(ReadFileBytes(dir.File("track")), trail::TrailKml(FourSampleTrail()));
+    EXPECT_EQ(ReadBytes(dir.File("track")), trail::TrailKml(FourSampleTrail()));
 }
 
 TEST(TrailFile, KmlDocumentLineForLine) {
@@ -115,7 +123,7 @@ TEST(TrailFile, KmlDocumentLineForLine) {
 
 TEST(TrailFile, LoadFencesTheSamplesWithBreaks) {
     TempDir dir;
-    WriteFileBytes(dir.File("walk.trl"), kFourSampleFile);
+    WriteBytes(dir.File("walk.trl"), kFourSampleFile);
     TrailBuffer trail;
     trail.Record(MapPos(7.0, 7.0), 5, 250);
     const auto result = trail::LoadTrail(trail, dir.File("walk.trl"), 250);
@@ -124,7 +132,7 @@ TEST(TrailFile, LoadFencesTheSamplesWithBreaks) {
               (std::vector<MapPos>{kBreak, MapPos(0.5, 3.0), kBreak, MapPos(4.0, -1.0),
                                    MapPos(2.0, 1.5), kBreak, MapPos(7.0, 7.0)}));
 
-    WriteFileBytes(dir.File("empty.trl"), std::string("\0\0", 2));
+    WriteBytes(dir.File("empty.trl"), std::string("\0\0", 2));
     TrailBuffer fromEmpty;
     ASSERT_TRUE(trail::LoadTrail(fromEmpty, dir.File("empty.trl"), 250));
     EXPECT_EQ(SamplesOf(fromEmpty), (std::vector<MapPos>{kBreak, kBreak}));
@@ -152,8 +160,7 @@ TEST(TrailFile, ThreeHundredSamplesIntoTwoHundredFifty) {
         overfull.AddFront(MapPos(-i, -i));
     overfull.AddBreak();
     overfull.AddBreak(); // 12 entries with a length of 10
-    WriteFileBytes(dir.File("three.trl"),
-                   kFourSampleFile.substr(2, 3 * 24).insert(0, "\x03\x00", 2));
+    WriteBytes(dir.File("three.trl"), kFourSampleFile.substr(2, 3 * 24).insert(0, "\x03\x00", 2));
     ASSERT_TRUE(trail::LoadTrail(overfull, dir.File("three.trl"), 10));
     EXPECT_EQ(overfull.Count(), 14u);
 }
@@ -176,7 +183,7 @@ TEST(TrailFile, CountEscapeFrom65535On) {
             trail.AddFront(MapPos(1.0 + i * 1e-6, 50.0));
         const std::string path = dir.File("big.trl");
         ASSERT_TRUE(trail::SaveTrail(trail, path)) << row.legend;
-        const std::string bytes = ReadFileBytes(path);
+        const std::string bytes = ReadBytes(path);
         EXPECT_EQ(bytes.size(), row.header.size() + 24 * row.count) << row.legend;
         EXPECT_EQ(bytes.substr(0, row.header.size()), row.header) << row.legend;
 
@@ -197,7 +204,7 @@ TEST(TrailFile, DamagedFileIsReportedAndChangesNothing) {
 
     // Every truncation point of a valid file.
     for (std::size_t length = 0; length < kFourSampleFile.size(); ++length) {
-        WriteFileBytes(path, kFourSampleFile.substr(0, length));
+        WriteBytes(path, kFourSampleFile.substr(0, length));
         const auto result = trail::LoadTrail(trail, path, 250);
         EXPECT_FALSE(result) << "cut at " << length;
         EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
@@ -210,7 +217,7 @@ TEST(TrailFile, DamagedFileIsReportedAndChangesNothing) {
           std::string("\xFF\xFF\x00\x00\x00\x10", 6) + kFourSampleFile,
           std::string("\x05\x00", 2) + kFourSampleFile.substr(2),
           std::string("\x01\x00", 2) + Record("\0\0\0\0\0\0\xF8\x7F", "\0\0\0\0\0\0\0\x40")}) {
-        WriteFileBytes(path, bytes);
+        WriteBytes(path, bytes);
         EXPECT_FALSE(trail::LoadTrail(trail, path, 250));
         ASSERT_EQ(SamplesOf(trail), before);
     }
@@ -225,14 +232,14 @@ TEST(TrailFile, FailedSaveNamesThePathAndKeepsWhatWasThere) {
     // A folder of that name cannot be replaced by a file: the rename fails after the write.
     const std::string path = dir.File("walk.trl");
     std::filesystem::create_directory(path);
-    WriteFileBytes(path + "/keep", "old contents");
+    WriteBytes(path + "/keep", "old contents");
     for (const std::string& target :
          {path, dir.File("nowhere/walk.trl"), dir.File("nowhere/w.kml")}) {
         const auto result = trail::SaveTrail(FourSampleTrail(), target);
         EXPECT_FALSE(result) << target;
         EXPECT_NE(result.error.find(target), std::string::npos) << result.error;
     }
-    EXPECT_EQ(ReadFileBytes(path + "/keep"), "old contents");
+    EXPECT_EQ(ReadBytes(path + "/keep"), "old contents");
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         ++entries;

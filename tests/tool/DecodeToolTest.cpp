@@ -2,12 +2,15 @@
 // under a comma-decimal locale.
 #include "gps/NmeaDecode.h"
 
-#include "Subprocess.h"
+#include "ToolCases.h"
+#include "support/RunTool.h"
+#include "support/TestFiles.h"
 
 #include <clocale>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <locale>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -16,8 +19,6 @@
 namespace {
 
 using namespace std::string_literals;
-
-const std::string kTool = QUILO_TOOL_PATH;
 
 const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 const std::string kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39";
@@ -53,7 +54,7 @@ const ToolRow kToolRows[] = {
 
 TEST(DecodeTool, OutputTable) {
     for (const auto& row : kToolRows) {
-        const auto result = testsupport::Run(kTool, {"decode"}, row.input);
+        const auto result = testsupport::RunTool({"decode"}, row.input);
         EXPECT_EQ(result.status, 0) << row.legend;
         EXPECT_EQ(result.out, row.output) << row.legend;
         EXPECT_EQ(result.err, "") << row.legend;
@@ -61,32 +62,26 @@ TEST(DecodeTool, OutputTable) {
 }
 
 TEST(DecodeTool, FileArgumentReadsTheSameBytes) {
-    const std::string dir = testsupport::MakeTempDir();
-    const std::string path = dir + "/capture.log";
-    testsupport::WriteFile(path, kToolRows[0].input);
-    const auto result = testsupport::Run(kTool, {"decode", path}, "");
+    const testsupport::TempDir dir;
+    const std::string path = dir.File("capture.log");
+    testsupport::WriteBytes(path, kToolRows[0].input);
+    const auto result = testsupport::RunTool({"decode", path});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, kToolRows[0].output);
-    ::unlink(path.c_str());
-    ::rmdir(dir.c_str());
 }
 
 TEST(DecodeTool, BadInputExitsTwoWithOneLine) {
-    const std::string dir = testsupport::MakeTempDir();
+    const testsupport::TempDir dir;
     const std::vector<std::vector<std::string>> cases = {
-        {"decode", dir + "/missing.log"}, // no such file
-        {"decode", dir},                  // a directory
-        {"decode", "a.log", "b.log"},     // two files
-        {"decode", "--verbose"},          // unknown option
+        {"decode", dir.File("missing.log")}, // no such file
+        {"decode", dir.Path()},              // a directory
+        {"decode", "a.log", "b.log"},        // two files
+        {"decode", "--verbose"},             // unknown option
     };
     for (const auto& args : cases) {
-        const auto result = testsupport::Run(kTool, args, "");
-        EXPECT_EQ(result.status, 2) << args.back();
-        EXPECT_EQ(result.out, "") << args.back();
-        ASSERT_FALSE(result.err.empty()) << args.back();
-        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+        SCOPED_TRACE(args.back());
+        tooltest::ExpectRefused(testsupport::RunTool(args));
     }
-    ::rmdir(dir.c_str());
 }
 
 // Numbers must not follow the process locale. Prefer a real comma-decimal C locale (installed,
@@ -113,18 +108,16 @@ public:
     ~CommaLocale() {
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, saved_.c_str());
-        if (!dir_.empty()) {
+        if (dir_)
             ::unsetenv("LOCPATH");
-            testsupport::Run("/bin/rm", {"-rf", dir_}, "");
-        }
     }
     // The locale a child process should get, e.g. {"LC_ALL=de_DE.UTF-8", "LOCPATH=..."}.
     std::vector<std::string> Environment() const {
         std::vector<std::string> env;
         if (!name_.empty())
             env.push_back("LC_ALL=" + name_);
-        if (!dir_.empty())
-            env.push_back("LOCPATH=" + dir_);
+        if (dir_)
+            env.push_back("LOCPATH=" + dir_->Path().string());
         return env;
     }
     const std::string& Name() const { return name_; }
@@ -137,18 +130,18 @@ private:
     bool CompileLocale() {
         if (::access("/usr/bin/localedef", X_OK) != 0)
             return false;
-        dir_ = testsupport::MakeTempDir();
+        dir_ = std::make_unique<testsupport::TempDir>();
         const auto made = testsupport::Run(
-            "/usr/bin/localedef", {"-c", "-i", "de_DE", "-f", "UTF-8", dir_ + "/de_DE.UTF-8"}, "");
+            "/usr/bin/localedef", {"-c", "-i", "de_DE", "-f", "UTF-8", dir_->File("de_DE.UTF-8")});
         if (made.status != 0 && made.status != 1) // 1: warnings only, with -c
             return false;
-        ::setenv("LOCPATH", dir_.c_str(), 1);
+        ::setenv("LOCPATH", dir_->Path().c_str(), 1);
         return true;
     }
 
     std::string saved_;
     std::string name_;
-    std::string dir_;
+    std::unique_ptr<testsupport::TempDir> dir_;
 };
 
 struct Decoded {
@@ -177,7 +170,7 @@ TEST(DecodeTool, CommaDecimalLocaleGivesIdenticalResults) {
                                             "36.3017,M,51.6775,M,,*5B"};
     const auto expected = DecodeAll(lines);
     const std::string input = kGga + "\n" + kGsa + "\n" + kRmc + "\n" + lines[3] + "\n";
-    const auto expectedTool = testsupport::Run(kTool, {"decode"}, input);
+    const auto expectedTool = testsupport::RunTool({"decode"}, input);
     ASSERT_EQ(expectedTool.status, 0);
     ASSERT_NE(expectedTool.out.find("545.4"), std::string::npos);
 
@@ -189,7 +182,7 @@ TEST(DecodeTool, CommaDecimalLocaleGivesIdenticalResults) {
     ASSERT_EQ(probe.str(), "0,5") << "the comma locale did not take effect";
 
     EXPECT_EQ(DecodeAll(lines), expected);
-    const auto tool = testsupport::Run(kTool, {"decode"}, input, locale.Environment());
+    const auto tool = testsupport::RunTool({"decode"}, input, locale.Environment());
     EXPECT_EQ(tool.status, 0);
     EXPECT_EQ(tool.out, expectedTool.out);
 }

@@ -1,11 +1,12 @@
-#include "Subprocess.h"
+#include "support/RunTool.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,38 +14,32 @@ extern char** environ;
 
 namespace testsupport {
 
-std::string MakeTempDir() {
-    std::string pattern = testing::TempDir() + "quilo-gps-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        ADD_FAILURE() << "mkdtemp failed for " << pattern;
-    return pattern;
+namespace {
+
+std::string_view NameOf(std::string_view entry) {
+    return entry.substr(0, entry.find('='));
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        ADD_FAILURE() << "cannot write " << path;
-}
+} // namespace
 
 RunResult Run(const std::string& program, const std::vector<std::string>& args,
               const std::string& input, const std::vector<std::string>& extraEnv) {
-    const std::string dir = MakeTempDir();
-    const std::string inPath = dir + "/in", outPath = dir + "/out", errPath = dir + "/err";
-    WriteFile(inPath, input);
+    const TempDir dir;
+    const std::string inPath = dir.File("in"), outPath = dir.File("out"), errPath = dir.File("err");
+    WriteBytes(inPath, input);
 
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     std::vector<char*> envp;
-    for (char** e = environ; *e; ++e)
-        envp.push_back(*e);
+    for (char** e = environ; *e; ++e) {
+        bool replaced = false;
+        for (const auto& extra : extraEnv)
+            replaced = replaced || NameOf(extra) == NameOf(*e);
+        if (!replaced)
+            envp.push_back(*e);
+    }
     for (const auto& e : extraEnv)
         envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
@@ -73,11 +68,8 @@ RunResult Run(const std::string& program, const std::vector<std::string>& args,
         }
     }
     result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    result.out = ReadFile(outPath);
-    result.err = ReadFile(errPath);
-    for (const auto& path : {inPath, outPath, errPath})
-        ::unlink(path.c_str());
-    ::rmdir(dir.c_str());
+    result.out = ReadBytes(outPath);
+    result.err = ReadBytes(errPath);
     return result;
 }
 

@@ -1,10 +1,10 @@
 // quilo-tool monitor end to end: a capture written into a pseudo-terminal comes out as the
 // status lines the map view shows.
+#include "ToolCases.h"
 #include "gps/PtyPair.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -194,30 +194,22 @@ TEST(MonitorTool, StopsWhenItsTimeIsUp) {
 TEST(MonitorTool, BadArgumentsExit2WithOneLine) {
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    struct Row {
-        const char* legend;
-        std::vector<std::string> args;
-    } rows[] = {
-        {"no device", {"monitor"}},
-        {"two devices", {"monitor", pty.Path(), pty.Path()}},
-        {"bad baud", {"monitor", pty.Path(), "--baud", "fast"}},
-        {"zero baud", {"monitor", pty.Path(), "--baud", "0"}},
-        {"negative rate", {"monitor", pty.Path(), "--rate", "-1"}},
-        {"bad seconds", {"monitor", pty.Path(), "--seconds", "0"}},
-        {"unknown format", {"monitor", pty.Path(), "--format", "dd"}},
-        {"missing value", {"monitor", pty.Path(), "--rate"}},
-        {"unknown option", {"monitor", pty.Path(), "--verbose"}},
-        {"device missing", {"monitor", "/dev/quilo-no-such-tty"}},
-        {"not a serial line", {"monitor", "/dev/null"}},
-    };
-    for (const Row& row : rows) {
-        LiveTool tool(row.args);
-        ASSERT_TRUE(tool.Started()) << row.legend;
-        EXPECT_EQ(tool.Wait(), 2) << row.legend;
-        EXPECT_TRUE(tool.Rest().empty()) << row.legend;
-        const std::string errors = tool.Errors();
-        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << row.legend << errors;
-    }
+    const std::string device = pty.Path();
+    tooltest::CheckRows(
+        {
+            {"no device", {"monitor"}, nullptr},
+            {"two devices", {"monitor", device, device}, nullptr},
+            {"bad baud", {"monitor", device, "--baud", "fast"}, nullptr},
+            {"zero baud", {"monitor", device, "--baud", "0"}, nullptr},
+            {"negative rate", {"monitor", device, "--rate", "-1"}, nullptr},
+            {"bad seconds", {"monitor", device, "--seconds", "0"}, nullptr},
+            {"unknown format", {"monitor", device, "--format", "dd"}, nullptr},
+            {"missing value", {"monitor", device, "--rate"}, nullptr},
+            {"unknown option", {"monitor", device, "--verbose"}, nullptr},
+            {"device missing", {"monitor", "/dev/quilo-no-such-tty"}, nullptr},
+            {"not a serial line", {"monitor", "/dev/null"}, nullptr},
+        },
+        {"XDG_STATE_HOME=" + testing::TempDir()});
 }
 
 } // namespace

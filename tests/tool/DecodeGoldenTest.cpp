@@ -1,7 +1,8 @@
 // `quilo-tool decode` on every real capture against the reviewed output committed in
 // tests/data/nmea-golden. After an intended change to decoding, regenerate with
 // scripts/regen-nmea-golden.sh and review the diff.
-#include "Subprocess.h"
+#include "support/RunTool.h"
+#include "support/TestFiles.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -40,10 +41,9 @@ TEST(DecodeGolden, EveryCaptureMatchesItsReviewedOutput) {
         const fs::path expectedPath = golden / (name + ".decode");
         ASSERT_TRUE(fs::exists(expectedPath))
             << expectedPath << " is missing; run scripts/regen-nmea-golden.sh and review it";
-        const auto result =
-            testsupport::Run(QUILO_TOOL_PATH, {"decode", entry.path().string()}, "");
+        const auto result = testsupport::RunTool({"decode", entry.path().string()});
         ASSERT_EQ(result.status, 0) << name << ": " << result.err;
-        const std::string expected = testsupport::ReadFile(expectedPath.string());
+        const std::string expected = testsupport::ReadBytes(expectedPath.string());
         EXPECT_EQ(result.out, expected) << name << ": " << FirstDifference(expected, result.out);
     }
     for (const auto& entry : fs::directory_iterator(golden))

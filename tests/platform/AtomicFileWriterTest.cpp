@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "TrailTestSupport.h"
+#include "support/TestFiles.h"
+
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
 
 namespace {
 
@@ -28,19 +32,19 @@ TEST(AtomicFileWriter, TargetIsTheWholeNewFileOrUntouched) {
     for (const Row& row : rows) {
         TempDir dir;
         const std::string path = dir.File("out.kml");
-        WriteFileBytes(path, "old");
+        WriteBytes(path, "old");
         ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
         {
             platform::AtomicFileWriter writer(path);
             writer.Append("first ");
-            EXPECT_EQ(ReadFileBytes(path), "old") << row.legend << ": nothing shows before Commit";
+            EXPECT_EQ(ReadBytes(path), "old") << row.legend << ": nothing shows before Commit";
             writer.Append("second");
             if (row.commit) {
                 const auto result = writer.Commit();
                 EXPECT_TRUE(result) << result.error;
             }
         }
-        EXPECT_EQ(ReadFileBytes(path), row.expected) << row.legend;
+        EXPECT_EQ(ReadBytes(path), row.expected) << row.legend;
         struct stat st {};
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, 0640u) << row.legend << ": permissions are kept";

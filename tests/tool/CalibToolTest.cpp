@@ -1,0 +1,92 @@
+// quilo-tool range and calib, run as a separate process.
+#include "calib/CalibrationFile.h"
+
+#include "ToolCases.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::TempDir;
+using tooltest::Row;
+
+// A comma-decimal locale must not change a single character of the output.
+const std::vector<std::string> kCommaLocale = {"LC_ALL=de_DE.UTF-8"};
+
+TEST(CalibToolTest, Range) {
+    tooltest::CheckRows(
+        {
+            {"one degree east",
+             {"range", "0", "0", "0", "1"},
+             "111195.0662708878\t90.00000000000009\t90.00000000000009\n"},
+            {"east with 5 E variation",
+             {"range", "0", "0", "0", "1", "--magvar", "5"},
+             "111195.0662708878\t90.00000000000009\t85.00000000000009\n"},
+            {"south with 180 W variation is not reduced",
+             {"range", "0", "0", "-1", "0", "--magvar=-180"},
+             "111195.0662708878\t180.00000000000017\t360.00000000000017\n"},
+            {"same position", {"range", "47.123456789", "8.5", "47.123456789", "8.5"}, "0\t0\t0\n"},
+            {"three numbers", {"range", "1", "2", "3"}, nullptr},
+            {"latitude beyond the pole", {"range", "91", "0", "0", "0"}, nullptr},
+            {"decimal comma", {"range", "0,5", "0", "0", "1"}, nullptr},
+            {"variation without value", {"range", "0", "0", "0", "1", "--magvar"}, nullptr},
+            {"unknown option", {"range", "0", "0", "0", "1", "--metric"}, nullptr},
+        },
+        kCommaLocale);
+}
+
+TEST(CalibToolTest, Calib) {
+    const TempDir dir;
+
+    calib::CGPSMapFuncs c;
+    c.AddCalibrationPoint(MapPos(0, 480), MapPos(-0.25, 51.5));
+    c.AddCalibrationPoint(MapPos(640, 480), MapPos(0.75, 51.5));
+    c.AddCalibrationPoint(MapPos(0, 0), MapPos(-0.25, 50.9));
+    c.SetMagVar(-3.5);
+    const std::string full = dir.File("area.mcd");
+    ASSERT_TRUE(calib::SaveCalibrationFile(full, c));
+
+    calib::CGPSMapFuncs onePair;
+    onePair.AddCalibrationPoint(MapPos(10, 20), MapPos(7, 45));
+    const std::string partial = dir.File("one.mcd");
+    ASSERT_TRUE(calib::SaveCalibrationFile(partial, onePair));
+
+    std::string bytes;
+    c.Serialize(bytes);
+    const std::string truncated = dir.File("short.mcd");
+    testsupport::WriteBytes(truncated, bytes.substr(0, 153));
+
+    tooltest::CheckRows(
+        {
+            {"listing",
+             {"calib", full},
+             "pair\t0\t480\t51.5\t-0.25\npair\t640\t480\t51.5\t0.75\npair\t0\t0\t50.9\t-0.25\n"
+             "magvar\t-3.5\nparams\t0.0015625\t0\t-0\t0.001250000000000003\t-0.25\t50.9\n"},
+            {"one pair keeps the initial parameters",
+             {"calib", partial, "--height", "100"},
+             "pair\t10\t20\t45\t7\nmagvar\t0\nparams\t0.01\t0\t0\t0.01\t0\t52\n"},
+            {"conversions in argument order",
+             {"calib", full, "--height", "480", "--pixel", "0", "0", "--geo", "51.2", "0.25",
+              "--pixel", "640", "480"},
+             "51.5\t-0.25\n320\t239.99999999999716\n50.9\t0.75\n"},
+            {"uncalibrated height applies",
+             {"calib", partial, "--height", "100", "--pixel", "0", "100"},
+             "52\t0\n"},
+            {"conversions without height", {"calib", full, "--pixel", "1", "2"}, nullptr},
+            {"negative height", {"calib", full, "--height", "-5"}, nullptr},
+            {"pixel with one number", {"calib", full, "--height", "480", "--pixel", "1"}, nullptr},
+            {"latitude beyond the pole",
+             {"calib", full, "--height", "480", "--geo", "95", "0"},
+             nullptr},
+            {"missing file", {"calib", dir.File("none.mcd")}, nullptr},
+            {"truncated file", {"calib", truncated}, nullptr},
+            {"no file", {"calib", "--height", "480"}, nullptr},
+        },
+        kCommaLocale);
+}
+
+} // namespace

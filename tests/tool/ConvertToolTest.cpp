@@ -1,0 +1,261 @@
+// quilo-tool convert, run as a separate process on real files: NMEA captures and trail files
+// into trail files and KML, points files copied byte for byte.
+#include "ToolCases.h"
+#include "gps/NmeaDecode.h"
+#include "support/TestFiles.h"
+#include "support/Xmllint.h"
+#include "trail/TrailFile.h"
+#include "trail/TrailKml.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::ReadBytes;
+using testsupport::RunResult;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+using trail::TrailBuffer;
+
+const std::string kCapture = std::string(QUILO_TEST_DATA) + "/nmea/quectel-eg25-g.log";
+
+RunResult Convert(const std::vector<std::string>& args) {
+    std::vector<std::string> all{"convert"};
+    all.insert(all.end(), args.begin(), args.end());
+    return testsupport::RunTool(all);
+}
+
+// What the tool should record from NMEA bytes, with a line splitter of its own.
+TrailBuffer Replay(const std::string& bytes, double minDelta, std::int32_t maxLength) {
+    TrailBuffer trail;
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string_view line(bytes.data() + start, end - start);
+        gps::GgaRecord gga;
+        gps::RmcRecord rmc;
+        if (gps::DecodeGga(line, gga))
+            trail.Record(MapPos(gga.longitude, gga.latitude), minDelta, maxLength);
+        else if (gps::DecodeRmc(line, rmc))
+            trail.Record(MapPos(rmc.longitude, rmc.latitude), minDelta, maxLength);
+        start = end + 1;
+    }
+    return trail;
+}
+
+TrailBuffer TrailFromFile(const std::string& path) {
+    TrailBuffer trail;
+    const auto samples = trail::DecodeTrailFile(ReadBytes(path));
+    EXPECT_TRUE(samples) << path;
+    if (samples) {
+        for (auto it = samples->rbegin(); it != samples->rend(); ++it)
+            trail.AddFront(*it);
+    }
+    return trail;
+}
+
+TEST(ConvertTool, CaptureIntoTrailFileAndKml) {
+    TempDir dir;
+    const std::string trl = dir.File("quectel.trl");
+    const std::string kml = dir.File("quectel.kml");
+    ASSERT_EQ(Convert({kCapture, trl}).status, 0);
+    ASSERT_EQ(Convert({kCapture, kml}).status, 0);
+
+    const TrailBuffer expected = Replay(ReadBytes(kCapture), 5.0, 1 << 30);
+    ASSERT_GT(expected.Count(), 10u) << "the capture should move";
+    EXPECT_EQ(ReadBytes(trl), trail::EncodeTrailFile(expected));
+    // The KML is streamed while the log is read; it must equal the export of the whole trail.
+    EXPECT_EQ(ReadBytes(kml), trail::TrailKml(expected));
+
+    if (!testsupport::HaveXmllint())
+        GTEST_SKIP() << "xmllint is not installed (package libxml2-utils)";
+    EXPECT_TRUE(testsupport::XmllintAccepts(kml));
+}
+
+TEST(ConvertTool, AnotherKmlReaderTakesEveryPoint) {
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "gpsbabel is not installed";
+    TempDir dir;
+    const std::string kml = dir.File("quectel.kml");
+    ASSERT_EQ(Convert({kCapture, kml}).status, 0);
+    const std::string gpx = dir.File("quectel.gpx");
+    const std::string command =
+        "gpsbabel -i kml -f '" + kml + "' -o gpx -F '" + gpx + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string text = ReadBytes(gpx);
+    std::size_t points = 0;
+    for (auto at = text.find("<trkpt "); at != std::string::npos; at = text.find("<trkpt ", at + 1))
+        ++points;
+    EXPECT_EQ(points, Replay(ReadBytes(kCapture), 5.0, 1 << 30).Count());
+}
+
+TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
+    TempDir dir;
+    const std::string capture = ReadBytes(kCapture);
+    const std::string trl = dir.File("all.trl");
+    ASSERT_EQ(Convert({kCapture, trl}).status, 0);
+
+    struct Row {
+        const char* legend;
+        std::vector<std::string> args;
+        std::string output;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"length limit keeps the newest",
+         {kCapture, dir.File("5.trl"), "--max-length", "5"},
+         dir.File("5.trl"),
+         trail::EncodeTrailFile(Replay(capture, 5.0, 5))},
+        {"length limit into KML",
+         {kCapture, dir.File("5.kml"), "--max-length", "5"},
+         dir.File("5.kml"),
+         trail::TrailKml(Replay(capture, 5.0, 5))},
+        {"minimum distance 0",
+         {kCapture, dir.File("0.kml"), "--min-delta", "0"},
+         dir.File("0.kml"),
+         trail::TrailKml(Replay(capture, 0.0, 1 << 30))},
+        {"upper-case .TRL is a trail file",
+         {kCapture, dir.File("TRACK.TRL")},
+         dir.File("TRACK.TRL"),
+         ReadBytes(trl)},
+        {"trail file copied byte for byte",
+         {trl, dir.File("copy.trl")},
+         dir.File("copy.trl"),
+         ReadBytes(trl)},
+        {"trail file into KML",
+         {trl, dir.File("fromtrl.kml")},
+         dir.File("fromtrl.kml"),
+         trail::TrailKml(TrailFromFile(trl))},
+    };
+    for (const Row& row : rows) {
+        const RunResult run = Convert(row.args);
+        EXPECT_EQ(run.status, 0) << row.legend << ": " << run.err;
+        EXPECT_EQ(ReadBytes(row.output), row.expected) << row.legend;
+    }
+}
+
+TEST(ConvertTool, LineEndsAndChunkBoundariesDoNotMatter) {
+    // Over 1 MB of the capture with its line ends rewritten as CR, LF and CR LF in turn, and a
+    // long run of noise without any line end: the tool reads in chunks, the replay all at once.
+    const std::string capture = ReadBytes(kCapture);
+    std::string mixed;
+    int turn = 0;
+    while (mixed.size() < 1'300'000) {
+        std::size_t start = 0;
+        while (start < capture.size()) {
+            std::size_t end = capture.find('\n', start);
+            if (end == std::string::npos)
+                end = capture.size();
+            std::string line = capture.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            static const char* const kEnds[] = {"\r", "\n", "\r\n"};
+            mixed += line + kEnds[turn++ % 3];
+            start = end + 1;
+        }
+        mixed += std::string(100'000, 'x') + "\n";
+    }
+    TempDir dir;
+    WriteBytes(dir.File("mixed.nmea"), mixed);
+    ASSERT_EQ(Convert({dir.File("mixed.nmea"), dir.File("m.trl"), "--min-delta", "0"}).status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("m.trl")), trail::EncodeTrailFile(Replay(mixed, 0.0, 1 << 30)));
+}
+
+TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
+    TempDir dir;
+    const std::string good = dir.File("good.trl");
+    ASSERT_EQ(Convert({kCapture, good}).status, 0);
+    const std::string bytes = ReadBytes(good);
+    WriteBytes(dir.File("cut.trl"), bytes.substr(0, bytes.size() - 1));
+    WriteBytes(dir.File("kept.kml"), "old");
+
+    struct Row {
+        const char* legend;
+        std::vector<std::string> args;
+        std::string output;    // must not exist afterwards (or keep "old")
+        std::string inMessage; // the one error line names this
+    };
+    const Row rows[] = {
+        {"truncated trail file",
+         {dir.File("cut.trl"), dir.File("a.kml")},
+         dir.File("a.kml"),
+         "cut.trl"},
+        {"truncated trail file keeps the old output",
+         {dir.File("cut.trl"), dir.File("kept.kml")},
+         dir.File("kept.kml"),
+         "cut.trl"},
+        {"missing input", {dir.File("none.log"), dir.File("b.kml")}, dir.File("b.kml"), "none.log"},
+        {"input is a folder", {dir.File("d.log"), dir.File("c.kml")}, dir.File("c.kml"), "d.log"},
+        {"unknown output kind", {kCapture, dir.File("out.gpx")}, dir.File("out.gpx"), "out.gpx"},
+        {"unknown input kind",
+         {dir.File("in.gpx"), dir.File("e.kml")},
+         dir.File("e.kml"),
+         "in.gpx"},
+        {"bad minimum distance",
+         {kCapture, dir.File("f.kml"), "--min-delta", "5m"},
+         dir.File("f.kml"),
+         "--min-delta"},
+        {"negative length",
+         {kCapture, dir.File("g.kml"), "--max-length", "-1"},
+         dir.File("g.kml"),
+         "--max-length"},
+        {"missing OUT", {kCapture}, "", "usage"},
+    };
+    std::filesystem::create_directory(dir.File("d.log"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const RunResult run = Convert(row.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(row.inMessage), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+        if (row.output == dir.File("kept.kml")) {
+            EXPECT_EQ(ReadBytes(row.output), "old");
+        } else if (!row.output.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(row.output));
+        }
+    }
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"cut.trl", "d.log", "good.trl", "kept.kml"}))
+        << "no temporary files";
+}
+
+// The reference points files of every version.
+std::string ReferencePoints(const std::string& name) {
+    return std::string(QUILO_TEST_DATA) + "/pts/" + name;
+}
+
+TEST(PointsTool, ConvertCopiesEachReferenceFileByteForByte) {
+    TempDir dir;
+    for (const char* file : {"V1.pts", "V2.pts", "V3.pts"}) {
+        SCOPED_TRACE(file);
+        const std::string out = dir.File(std::string("copy-") + file);
+        const RunResult run = Convert({ReferencePoints(file), out});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadBytes(out), ReadBytes(ReferencePoints(file)));
+    }
+}
+
+TEST(PointsTool, DamagedInputExitsTwoWithoutOutput) {
+    TempDir dir;
+    const std::string in = dir.File("cut.pts");
+    WriteBytes(in, ReadBytes(ReferencePoints("V1.pts")).substr(0, 100));
+    for (const char* name : {"out.pts", "out.kml"}) {
+        SCOPED_TRACE(name);
+        const RunResult run = Convert({in, dir.File(name)});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
+    }
+    const RunResult wrongOut = Convert({ReferencePoints("V1.pts"), dir.File("out.trl")});
+    EXPECT_EQ(wrongOut.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.trl")));
+}
+
+} // namespace
