@@ -79,13 +79,13 @@ int RunCalib(const tool::Args& args, std::ostream& out, std::ostream& err) {
     const std::string path(*file);
     const auto loaded = calib::LoadCalibrationFile(path, calibration);
     switch (loaded.status) {
-    case calib::CalibrationLoadStatus::Loaded:
+    case platform::LoadStatus::Loaded:
         break;
-    case calib::CalibrationLoadStatus::Missing:
+    case platform::LoadStatus::Missing:
         err << "calib: " << path << ": no such file\n";
         return 2;
-    case calib::CalibrationLoadStatus::ReadError:
-    case calib::CalibrationLoadStatus::Damaged:
+    case platform::LoadStatus::Unreadable:
+    case platform::LoadStatus::Damaged:
         err << "calib: " << loaded.error << '\n';
         return 2;
     }

@@ -98,7 +98,7 @@ bool MapView::SaveTrail(const QString& path) {
 }
 
 bool MapView::LoadTrail(const QString& path) {
-    const platform::FileResult loaded =
+    const platform::LoadResult loaded =
         trail::LoadTrail(trail_, path.toStdString(), settings_.trailLength);
     if (!loaded) {
         platform::ShowMessage(this, "Unable to open file: " + path, "Load Error",

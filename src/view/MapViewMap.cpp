@@ -50,21 +50,21 @@ bool MapView::LoadMap(const QString& path) {
     mapImagePath_ = path;
 
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
-    const calib::CalibrationLoadResult calibration =
+    const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, calibration_);
-    calibrationFileDamaged_ = calibration.status == calib::CalibrationLoadStatus::ReadError ||
-                              calibration.status == calib::CalibrationLoadStatus::Damaged;
+    calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
+                              calibration.status == platform::LoadStatus::Damaged;
     switch (calibration.status) {
-    case calib::CalibrationLoadStatus::Missing:
+    case platform::LoadStatus::Missing:
         platform::ShowMessage(this, "This map has no calibration information.", "Warning",
                               platform::MessageIcon::Warning);
         break;
-    case calib::CalibrationLoadStatus::ReadError:
-    case calib::CalibrationLoadStatus::Damaged:
+    case platform::LoadStatus::Unreadable:
+    case platform::LoadStatus::Damaged:
         platform::ShowMessage(this, QString::fromStdString(calibration.error), "Load Error",
                               platform::MessageIcon::Error);
         break;
-    case calib::CalibrationLoadStatus::Loaded: {
+    case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the old parameters stay in use.
         const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
         if (!why.empty())
@@ -78,12 +78,12 @@ bool MapView::LoadMap(const QString& path) {
 
     mapPoints_.clear();
     points::MapPointList loaded;
-    const points::PointsReadResult read =
+    const platform::LoadResult read =
         points::ReadPointsFile(calib::PointsFileName(mapBaseName_), loaded);
-    pointsFileDamaged_ = !read && read.status != points::PointsReadResult::Status::NotFound;
+    pointsFileDamaged_ = !read && read.status != platform::LoadStatus::Missing;
     if (read)
         mapPoints_ = std::move(loaded);
-    else if (read.status != points::PointsReadResult::Status::NotFound)
+    else if (read.status != platform::LoadStatus::Missing)
         platform::ShowMessage(this, QString::fromStdString(read.error), "Load Error",
                               platform::MessageIcon::Error);
 
