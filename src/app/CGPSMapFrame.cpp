@@ -2,9 +2,9 @@
 
 #include "app/ToolbarIcons.h"
 #include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+#include "session/ViewSettings.h"
 #include "view/MapView.h"
-#include "view/SettingsStore.h"
-#include "view/ViewSettings.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QSettings>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ViewSettings.h"
+#include "session/ViewSettings.h"
 
 #include <cstdint>
 #include <optional>

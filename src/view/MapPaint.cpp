@@ -3,9 +3,9 @@
 #include "calib/CGPSMapFuncs.h"
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
+#include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
 #include "view/SymbolPainter.h"
-#include "view/ViewSettings.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "view/MapView.h"
 
-#include "view/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QPainter>
 #include <QResizeEvent>

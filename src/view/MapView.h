@@ -3,11 +3,11 @@
 #include "calib/CGPSMapFuncs.h"
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
+#include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
 #include "view/MapPaint.h"
 #include "view/SymbolPainter.h"
 #include "view/ViewGeometry.h"
-#include "view/ViewSettings.h"
 // Map loading, GPS link and pointer handling (MapViewMap/Gps/Pointer.cpp).
 #include "coords/CoordFormat.h"
 #include "gps/GpsLink.h"

@@ -2,7 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/GpsApp.h"
-#include "view/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QActionGroup>

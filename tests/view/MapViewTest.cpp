@@ -1,10 +1,8 @@
 #include "view/MapView.h"
 
 #include "PixelHelpers.h"
-#include "platform/QSettingsStore.h"
 
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -242,52 +240,6 @@ TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
         EXPECT_LT(n, line.width() * line.height()) << "some text on it";
     }
     EXPECT_EQ(frame.pixel(100, 50), kWhite) << "between the lines: the (empty) map";
-}
-
-TEST(SettingsStore, RoundTripThroughAnIniFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("quilo.ini");
-    ViewSettings written;
-    written.baudRate = 115200;
-    written.trailMinDelta = 2.5;
-    written.trailColour = 3;
-    written.positionMarker.SetSymbol(4);
-    {
-        platform::QSettingsStore store(path);
-        written.Save(store);
-        EXPECT_TRUE(store.Sync());
-    }
-    {
-        const platform::QSettingsStore store(path);
-        ViewSettings read;
-        read.Load(store);
-        EXPECT_EQ(read.baudRate, 115200);
-        EXPECT_EQ(read.trailMinDelta, 3.0);
-        EXPECT_EQ(read.trailColour, 3);
-        EXPECT_EQ(read.positionMarker.GetSymbol(), 4);
-        EXPECT_EQ(read.trailLength, 250);
-    }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    EXPECT_TRUE(text.contains("[Settings]"));
-    EXPECT_TRUE(text.contains("TrailMinDelta=3"));
-}
-
-TEST(SettingsStore, DamagedIniValuesReadAsDefaults) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("quilo.ini");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Settings]\nTrailLength=abc\nGPSCOMPort=3\nTrailSize=99999999999\n");
-    file.close();
-    const platform::QSettingsStore store(path);
-    EXPECT_EQ(store.ReadInt("Settings", "TrailLength", 250), 250);
-    EXPECT_EQ(store.ReadInt("Settings", "GPSCOMPort", 8), 3);
-    EXPECT_EQ(store.ReadInt("Settings", "TrailSize", 2), 2) << "beyond 32 bits";
-    EXPECT_EQ(store.ReadInt("Settings", "Missing", 17), 17);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "view/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 std::string MemorySettingsStore::Path(std::string_view section, std::string_view key) {
     std::string path(section);

@@ -1,4 +1,4 @@
-#include "view/ViewSettings.h"
+#include "session/ViewSettings.h"
 
 #include <algorithm>
 #include <cmath>

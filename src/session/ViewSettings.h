@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/SettingsStore.h"
 #include "points/MapPoint.h"
-#include "view/SettingsStore.h"
 
 #include <array>
 #include <cstdint>
