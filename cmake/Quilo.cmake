@@ -26,10 +26,11 @@ function(quilo_test name)
     cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
     if(ARG_QT)
         add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock)
     else()
         add_executable(${name} ${ARG_SOURCES})
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
+            GTest::gtest_main)
     endif()
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
