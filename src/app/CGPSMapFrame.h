@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Commands.h"
-#include "session/MapSession.h"
+#include "session/ShowFlags.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -6,6 +6,7 @@
 #include "gps/GpsUpdateFold.h"
 #include "points/NewMapPoint.h"
 #include "points/PointsFile.h"
+#include "session/ShowFlags.h"
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
 
@@ -30,18 +31,6 @@ struct Notice {
     std::string text;
     std::string caption;
     friend bool operator==(const Notice&, const Notice&) = default;
-};
-
-// The layers and lines the user switched on, and the two GPS switches.
-struct ShowFlags {
-    bool mapPoints = false;
-    bool labels = false;
-    bool trail = false;
-    bool follow = false; // centre on each new GPS position
-    bool statusInfo = false;
-    bool cursorInfo = false;
-    bool tracking = false; // record GPS positions in the trail
-    friend bool operator==(const ShowFlags&, const ShowFlags&) = default;
 };
 
 // What a GPS update changed, for the view to repaint.
