@@ -228,11 +228,15 @@ void CGPSMapFrame::SetZoomRadio(int id) {
         Action(id)->setChecked(true);
 }
 
+double CGPSMapFrame::ZoomFactor() const {
+    return view_ != nullptr ? view_->Geometry().Zoom() : 1.0;
+}
+
 void CGPSMapFrame::SetZoom(double factor) {
-    // Held within the view's own bounds: a factor run up far beyond them by repeated zoom-ins
-    // would make zoom-out do nothing visible for as many presses.
-    zoomFactor_ = std::clamp(factor, ViewGeometry::kMinZoom, ViewGeometry::kMaxZoom);
-    view_->SetZoom(zoomFactor_);
+    // The view holds the factor within its bounds, so zoom in and out step from what it shows:
+    // a factor run up far beyond them by repeated zoom-ins would make zoom-out do nothing
+    // visible for as many presses.
+    view_->SetZoom(factor);
 }
 
 void CGPSMapFrame::OnCommand(int id) {
@@ -266,11 +270,11 @@ void CGPSMapFrame::OnCommand(int id) {
         close();
         break;
     case kCmdZoomIn:
-        SetZoom(zoomFactor_ * kZoomInStep);
+        SetZoom(ZoomFactor() * kZoomInStep);
         SetZoomRadio(0);
         break;
     case kCmdZoomOut:
-        SetZoom(zoomFactor_ * kZoomOutStep);
+        SetZoom(ZoomFactor() * kZoomOutStep);
         SetZoomRadio(0);
         break;
     case kCmdCentreOnGps:
@@ -387,8 +391,7 @@ bool CGPSMapFrame::LoadMapFile(const QString& path) {
         platform::ShowMessage(this, "Failed to load map", "Error", platform::MessageIcon::Warning);
         return false;
     }
-    zoomFactor_ = 1.0;
-    SetZoomRadio(kCmdZoom100);
+    SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
     return true;
 }
 

@@ -44,7 +44,8 @@ public:
     [[nodiscard]] QToolBar* ToolBar() const { return toolBar_; }
     [[nodiscard]] QToolButton* MenuBarToolbarButton() const { return toolbarToggle_; }
 
-    [[nodiscard]] double ZoomFactor() const { return zoomFactor_; }
+    // The view's zoom factor.
+    [[nodiscard]] double ZoomFactor() const;
     [[nodiscard]] bool ShowStatusInfo() const { return flags_.statusInfo; }
     [[nodiscard]] bool ShowCursorInfo() const { return flags_.cursorInfo; }
     [[nodiscard]] bool Tracking() const { return flags_.tracking; }
@@ -79,7 +80,6 @@ private:
     void RefreshToolbarChecks();
 
     SettingsStore& store_;
-    double zoomFactor_ = 1.0;
     // What the view shows and does; the toolbar's state is its visibility.
     session::ShowFlags flags_;
 
