@@ -47,7 +47,6 @@ public:
     // --- Pixels and geometry -------------------------------------------------------------
     // A newly loaded map image (null for none): takes its size, zoom 1.0, scroll (0, 0).
     void SetMapImage(QImage image);
-    [[nodiscard]] const QImage& MapImage() const { return mapImage_; }
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
     // Clamped to [ViewGeometry::kMinZoom, kMaxZoom].
     void SetZoom(double zoom);
@@ -97,8 +96,8 @@ public:
     // The GPS Settings sheet; when it closes, however, its values are applied and written to
     // store.
     void OnGpsSettings(SettingsStore& store);
+    // A command of the context menu (ContextCommand).
     void OnContextCommand(int id);
-    [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

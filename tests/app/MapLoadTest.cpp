@@ -39,7 +39,8 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
     v.SetZoom(2.0);
     ASSERT_TRUE(v.LoadMap(map));
     EXPECT_TRUE(catcher.messages.empty());
-    EXPECT_EQ(v.MapImage().size(), QSize(demo::kMapWidth, demo::kMapHeight));
+    EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()),
+              QSize(demo::kMapWidth, demo::kMapHeight));
     EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
     EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());

@@ -130,7 +130,7 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
 
 TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelection) {
     MapView& v = StartFrame().View();
-    QMenu* menu = v.ContextMenu();
+    auto* menu = v.findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Context");
     QStringList texts;
