@@ -31,10 +31,18 @@ Notice WriteFailure(const std::string& what) {
 
 } // namespace
 
-MapSession::MapSession(const SettingsStore& store) {
+MapSession::MapSession() {
+    trail_.recording = false; // until tracking is switched on
+}
+
+MapSession::MapSession(const SettingsStore& store) : MapSession() {
     settings_.Load(store);
     configuredGpsDevice_ = store.ReadText(kSettingsSection, kGpsDeviceKey, "");
-    trail_.recording = false; // until tracking is switched on
+}
+
+void MapSession::SetTrail(trail::TrailBuffer trail) {
+    trail_ = std::move(trail);
+    trail_.recording = flags_.tracking;
 }
 
 MapPos MapSession::PixelToGeo(const MapPos& pixel) const {

@@ -50,7 +50,7 @@ public:
     // Reads the settings and the "GPSDevice" override from store. The lines start as "GPS:"
     // and "Sel:"; nothing is shown and nothing recorded until SetShowFlags.
     explicit MapSession(const SettingsStore& store);
-    MapSession() = default;
+    MapSession(); // default settings
 
     // --- State -----------------------------------------------------------------------------
     [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const { return calibration_; }
@@ -76,7 +76,7 @@ public:
     // Set as they are, for tests and benchmarks that build a scene (no file is written).
     void SetCalibration(const calib::CGPSMapFuncs& calibration) { calibration_ = calibration; }
     void SetMapPoints(points::MapPointList mapPoints) { mapPoints_ = std::move(mapPoints); }
-    void SetTrail(trail::TrailBuffer trail) { trail_ = std::move(trail); }
+    void SetTrail(trail::TrailBuffer trail); // recording as the tracking flag says
     void SetSettings(const ViewSettings& settings) { settings_ = settings; }
     void SetGpsFix(const gps::GpsFix& fix) { gpsFix_ = fix; }
     // The image the map view shows: its height places pixels for the calibration.
