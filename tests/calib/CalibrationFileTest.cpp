@@ -14,8 +14,8 @@
 
 namespace {
 
-using platform::LoadStatus;
 using calib::CGPSMapFuncs;
+using platform::LoadStatus;
 
 std::string FromHex(std::string_view hex) {
     std::string out;

@@ -17,9 +17,9 @@
 
 namespace {
 
-using points::MapPointList;
 using platform::LoadResult;
 using platform::LoadStatus;
+using points::MapPointList;
 using namespace points_test;
 
 const std::string kCafe = "Caf\xC3\xA9 1";
