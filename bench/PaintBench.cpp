@@ -51,21 +51,22 @@ MapView& SharedView() {
         v->show();
         v->SetMapImage(MakeMap());
 
+        session::MapSession scene = v->Session();
         // 0.12 degree of longitude across, 0.06 of latitude down, north up.
         calib::CGPSMapFuncs calibration;
         calibration.AddCalibrationPoint(MapPos(0, 0), MapPos(-1.06, 51.40));
         calibration.AddCalibrationPoint(MapPos(kMapWidth, 0), MapPos(-0.94, 51.40));
         calibration.AddCalibrationPoint(MapPos(0, kMapHeight), MapPos(-1.06, 51.46));
-        v->SetCalibration(calibration);
+        scene.SetCalibration(calibration);
 
         Lcg random;
         std::vector<CMapPoint> mapPoints;
         for (int i = 0; i < kMapPoints; ++i) {
             const MapPos pixel(random.Next() * kMapWidth, random.Next() * kMapHeight);
-            mapPoints.emplace_back("WP" + std::to_string(1000 + i), v->PixelToGeo(pixel), 1 + i % 4,
-                                   i % 8, (i + 3) % 8, i % 5, "");
+            mapPoints.emplace_back("WP" + std::to_string(1000 + i), scene.PixelToGeo(pixel),
+                                   1 + i % 4, i % 8, (i + 3) % 8, i % 5, "");
         }
-        v->SetMapPoints(std::move(mapPoints));
+        scene.SetMapPoints(std::move(mapPoints));
 
         // A wandering walk with steps of about 20 pixels, kept on the map.
         trail::TrailBuffer trail;
@@ -74,19 +75,19 @@ MapView& SharedView() {
         for (int i = 0; i < kTrailSamples; ++i) {
             x = std::clamp(x + (random.Next() - 0.5) * 40.0, 1.0, kMapWidth - 1.0);
             y = std::clamp(y + (random.Next() - 0.5) * 40.0, 1.0, kMapHeight - 1.0);
-            trail.AddFront(v->PixelToGeo(MapPos(x, y)));
+            trail.AddFront(scene.PixelToGeo(MapPos(x, y)));
         }
-        v->SetTrail(trail);
-        ViewSettings settings = v->Settings();
+        scene.SetTrail(trail);
+        ViewSettings settings = scene.Settings();
         settings.trailLength = kTrailSamples;
         settings.trailStyle = 1;
-        v->SetSettings(settings);
+        scene.SetSettings(settings);
 
-        v->SetShowMapPoints(true);
-        v->SetShowLabels(true);
-        v->SetShowTrail(true);
-        v->ShowStatusInfo(true);
-        v->ShowCursorInfo(true);
+        session::ShowFlags flags;
+        flags.mapPoints = flags.labels = flags.trail = true;
+        flags.statusInfo = flags.cursorInfo = true;
+        scene.SetShowFlags(flags);
+        v->SetSession(std::move(scene));
         return v;
     }();
     return *view;

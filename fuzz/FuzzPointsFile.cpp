@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     points::MapPointList list = before;
     const auto result = points::DecodePoints(bytes, list);
     if (!result) {
-        Check(result.status == points::PointsReadResult::Status::Damaged);
+        Check(result.status == platform::LoadStatus::Damaged);
         Check(!result.error.empty());
         Check(SameList(list, before));
         return 0;

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 using namespace app;
 
@@ -30,14 +31,31 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::size_t ToggleIndex(ShowFlag flag) {
+const ButtonToggleDef* ButtonToggle(ShowFlag flag) {
     const auto it = std::find_if(kButtonToggles.begin(), kButtonToggles.end(),
                                  [flag](const ButtonToggleDef& d) { return d.flag == flag; });
-    return static_cast<std::size_t>(it - kButtonToggles.begin());
+    return it == kButtonToggles.end() ? nullptr : &*it;
 }
 
-bool IsButtonToggle(ShowFlag flag) {
-    return ToggleIndex(flag) < kButtonToggles.size();
+// The view state a flag stands for; the toolbar is the frame's own and has none.
+template <typename Flags> auto FlagOf(Flags& flags, ShowFlag flag) -> decltype(&flags.trail) {
+    switch (flag) {
+    case ShowFlag::GpsTrail:
+        return &flags.trail;
+    case ShowFlag::MapPoints:
+        return &flags.mapPoints;
+    case ShowFlag::Labels:
+        return &flags.labels;
+    case ShowFlag::StatusInfo:
+        return &flags.statusInfo;
+    case ShowFlag::CursorInfo:
+        return &flags.cursorInfo;
+    case ShowFlag::FollowGps:
+        return &flags.follow;
+    case ShowFlag::Toolbar:
+        break;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -159,7 +177,7 @@ void CGPSMapFrame::BuildToolBar() {
 }
 
 void CGPSMapFrame::ApplyStoredShowFlags() {
-    for (const ShowKeyDef& key : kShowKeysReadOrder) {
+    for (const ShowKeyDef& key : kShowKeys) {
         if (store_.ReadInt(kSettingsSection, key.key, key.defaultValue) != 0)
             Toggle(key.flag);
     }
@@ -176,56 +194,25 @@ bool CGPSMapFrame::ToolbarShown() const {
 }
 
 bool CGPSMapFrame::ButtonState(ShowFlag flag) const {
-    const std::size_t i = ToggleIndex(flag);
-    return i < buttonStates_.size() && buttonStates_[i];
-}
-
-void CGPSMapFrame::SetButtonState(ShowFlag flag, bool on) {
-    const std::size_t i = ToggleIndex(flag);
-    buttonStates_[i] = on;
-    Action(kButtonToggles[i].buttonId)->setChecked(on);
-    Action(kButtonToggles[i].menuId)->setChecked(on);
-    switch (flag) {
-    case ShowFlag::FollowGps:
-        view_->SetFollow(on);
-        break;
-    case ShowFlag::MapPoints:
-        view_->SetShowMapPoints(on);
-        break;
-    case ShowFlag::Labels:
-        view_->SetShowLabels(on);
-        break;
-    case ShowFlag::GpsTrail:
-        view_->SetShowTrail(on);
-        break;
-    default:
-        break;
-    }
+    const bool* on = FlagOf(flags_, flag);
+    return ButtonToggle(flag) != nullptr && on != nullptr && *on;
 }
 
 void CGPSMapFrame::Toggle(ShowFlag flag) {
-    if (IsButtonToggle(flag)) {
-        SetButtonState(flag, !ButtonState(flag));
-        return;
-    }
-    switch (flag) {
-    case ShowFlag::Toolbar:
+    bool* on = FlagOf(flags_, flag);
+    if (on == nullptr) {
         toolBar_->setVisible(!ToolbarShown());
         RefreshToolbarChecks();
-        break;
-    case ShowFlag::StatusInfo:
-        showStatusInfo_ = !showStatusInfo_;
-        Action(kCmdStatusInfo)->setChecked(showStatusInfo_);
-        view_->ShowStatusInfo(showStatusInfo_);
-        break;
-    case ShowFlag::CursorInfo:
-        showCursorInfo_ = !showCursorInfo_;
-        Action(kCmdCursorInfo)->setChecked(showCursorInfo_);
-        view_->ShowCursorInfo(showCursorInfo_);
-        break;
-    default:
-        break;
+        return;
     }
+    *on = !*on;
+    if (const ButtonToggleDef* toggle = ButtonToggle(flag)) {
+        Action(toggle->buttonId)->setChecked(*on);
+        Action(toggle->menuId)->setChecked(*on);
+    } else {
+        Action(flag == ShowFlag::StatusInfo ? kCmdStatusInfo : kCmdCursorInfo)->setChecked(*on);
+    }
+    view_->SetShowFlags(flags_);
 }
 
 void CGPSMapFrame::RefreshToolbarChecks() {
@@ -241,11 +228,15 @@ void CGPSMapFrame::SetZoomRadio(int id) {
         Action(id)->setChecked(true);
 }
 
+double CGPSMapFrame::ZoomFactor() const {
+    return view_ != nullptr ? view_->Geometry().Zoom() : 1.0;
+}
+
 void CGPSMapFrame::SetZoom(double factor) {
-    // Held within the view's own bounds: a factor run up far beyond them by repeated zoom-ins
-    // would make zoom-out do nothing visible for as many presses.
-    zoomFactor_ = std::clamp(factor, ViewGeometry::kMinZoom, ViewGeometry::kMaxZoom);
-    view_->SetZoom(zoomFactor_);
+    // The view holds the factor within its bounds, so zoom in and out step from what it shows:
+    // a factor run up far beyond them by repeated zoom-ins would make zoom-out do nothing
+    // visible for as many presses.
+    view_->SetZoom(factor);
 }
 
 void CGPSMapFrame::OnCommand(int id) {
@@ -279,11 +270,11 @@ void CGPSMapFrame::OnCommand(int id) {
         close();
         break;
     case kCmdZoomIn:
-        SetZoom(zoomFactor_ * kZoomInStep);
+        SetZoom(ZoomFactor() * kZoomInStep);
         SetZoomRadio(0);
         break;
     case kCmdZoomOut:
-        SetZoom(zoomFactor_ * kZoomOutStep);
+        SetZoom(ZoomFactor() * kZoomOutStep);
         SetZoomRadio(0);
         break;
     case kCmdCentreOnGps:
@@ -300,9 +291,9 @@ void CGPSMapFrame::OnCommand(int id) {
         Toggle(ShowFlag::CursorInfo);
         break;
     case kCmdTrack:
-        tracking_ = !tracking_;
-        Action(kCmdTrack)->setChecked(tracking_);
-        view_->SetTracking(tracking_);
+        flags_.tracking = !flags_.tracking;
+        Action(kCmdTrack)->setChecked(flags_.tracking);
+        view_->SetShowFlags(flags_);
         break;
     case kCmdViewToolbar:
     case kCmdMenuBarToolbar:
@@ -349,23 +340,13 @@ void CGPSMapFrame::OnCommand(int id) {
 }
 
 void CGPSMapFrame::OnExit() {
-    for (const ShowKeyDef& key : kShowKeysWriteOrder) {
-        bool on = false;
-        switch (key.flag) {
-        case ShowFlag::Toolbar:
-            on = ToolbarShown();
-            break;
-        case ShowFlag::StatusInfo:
-            on = showStatusInfo_;
-            break;
-        case ShowFlag::CursorInfo:
-            on = showCursorInfo_;
-            break;
-        default:
-            on = ButtonState(key.flag);
-            break;
-        }
-        store_.WriteInt(kSettingsSection, key.key, on ? 1 : 0);
+    std::array<const ShowKeyDef*, kShowKeys.size()> writeOrder{};
+    for (const ShowKeyDef& key : kShowKeys)
+        writeOrder[static_cast<std::size_t>(key.writeRank)] = &key;
+    for (const ShowKeyDef* key : writeOrder) {
+        const bool* on = FlagOf(flags_, key->flag);
+        const bool value = on != nullptr ? *on : ToolbarShown();
+        store_.WriteInt(kSettingsSection, key->key, value ? 1 : 0);
     }
     close();
 }
@@ -410,8 +391,7 @@ bool CGPSMapFrame::LoadMapFile(const QString& path) {
         platform::ShowMessage(this, "Failed to load map", "Error", platform::MessageIcon::Warning);
         return false;
     }
-    zoomFactor_ = 1.0;
-    SetZoomRadio(kCmdZoom100);
+    SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
     return true;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/Commands.h"
+#include "session/ShowFlags.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -44,10 +44,11 @@ public:
     [[nodiscard]] QToolBar* ToolBar() const { return toolBar_; }
     [[nodiscard]] QToolButton* MenuBarToolbarButton() const { return toolbarToggle_; }
 
-    [[nodiscard]] double ZoomFactor() const { return zoomFactor_; }
-    [[nodiscard]] bool ShowStatusInfo() const { return showStatusInfo_; }
-    [[nodiscard]] bool ShowCursorInfo() const { return showCursorInfo_; }
-    [[nodiscard]] bool Tracking() const { return tracking_; }
+    // The view's zoom factor.
+    [[nodiscard]] double ZoomFactor() const;
+    [[nodiscard]] bool ShowStatusInfo() const { return flags_.statusInfo; }
+    [[nodiscard]] bool ShowCursorInfo() const { return flags_.cursorInfo; }
+    [[nodiscard]] bool Tracking() const { return flags_.tracking; }
     [[nodiscard]] bool ToolbarShown() const;
     // The state a toolbar toggle holds (Follow GPS, Map Points, Labels, GPS Trail).
     [[nodiscard]] bool ButtonState(app::ShowFlag flag) const;
@@ -69,7 +70,6 @@ private:
     void BuildToolBar();
     void ApplyStoredShowFlags();
     void Toggle(app::ShowFlag flag);
-    void SetButtonState(app::ShowFlag flag, bool on);
     void SetZoomRadio(int id); // 0: no item marked
     void SetZoom(double factor);
     void OnExit();
@@ -80,12 +80,8 @@ private:
     void RefreshToolbarChecks();
 
     SettingsStore& store_;
-    double zoomFactor_ = 1.0;
-    bool showStatusInfo_ = false;
-    bool showCursorInfo_ = false;
-    bool tracking_ = false;
-    // Follow GPS, Map Points, Labels, GPS Trail, in the order of app::kButtonToggles.
-    std::array<bool, app::kButtonToggles.size()> buttonStates_{};
+    // What the view shows and does; the toolbar's state is its visibility.
+    session::ShowFlags flags_;
 
     MapView* view_ = nullptr; // child widget, owned by the frame
     QToolBar* toolBar_ = nullptr;

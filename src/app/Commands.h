@@ -169,28 +169,19 @@ struct ShowKeyDef {
     std::string_view key;
     int defaultValue;
     ShowFlag flag;
+    int writeRank; // Exit writes the keys in this order
 };
 
-// Read at start in this order; a non-zero value runs the flag's toggle once.
-inline constexpr std::array<ShowKeyDef, 7> kShowKeysReadOrder = {{
-    {"ShowGPSTrail", 1, ShowFlag::GpsTrail},
-    {"ShowMapPoints", 1, ShowFlag::MapPoints},
-    {"ShowLabels", 1, ShowFlag::Labels},
-    {"ShowToolbar", 0, ShowFlag::Toolbar},
-    {"ShowStatusInfo", 1, ShowFlag::StatusInfo},
-    {"ShowCursorInfo", 1, ShowFlag::CursorInfo},
-    {"FollowGPS", 1, ShowFlag::FollowGps},
-}};
-
-// Written by Exit, and only by Exit, in this order.
-inline constexpr std::array<ShowKeyDef, 7> kShowKeysWriteOrder = {{
-    {"ShowGPSTrail", 1, ShowFlag::GpsTrail},
-    {"ShowMapPoints", 1, ShowFlag::MapPoints},
-    {"ShowLabels", 1, ShowFlag::Labels},
-    {"FollowGPS", 1, ShowFlag::FollowGps},
-    {"ShowStatusInfo", 1, ShowFlag::StatusInfo},
-    {"ShowCursorInfo", 1, ShowFlag::CursorInfo},
-    {"ShowToolbar", 0, ShowFlag::Toolbar},
+// The persisted show flags, in the order they are read at start (a non-zero value runs the
+// flag's toggle once). Exit, and only Exit, writes them in writeRank order.
+inline constexpr std::array<ShowKeyDef, 7> kShowKeys = {{
+    {"ShowGPSTrail", 1, ShowFlag::GpsTrail, 0},
+    {"ShowMapPoints", 1, ShowFlag::MapPoints, 1},
+    {"ShowLabels", 1, ShowFlag::Labels, 2},
+    {"ShowToolbar", 0, ShowFlag::Toolbar, 6},
+    {"ShowStatusInfo", 1, ShowFlag::StatusInfo, 4},
+    {"ShowCursorInfo", 1, ShowFlag::CursorInfo, 5},
+    {"FollowGPS", 1, ShowFlag::FollowGps, 3},
 }};
 
 // The file dialogs' filters, as description|pattern pairs ending in "||".

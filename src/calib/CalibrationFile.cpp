@@ -1,8 +1,6 @@
 #include "calib/CalibrationFile.h"
 
-#include <cerrno>
 #include <cstddef>
-#include <sys/stat.h>
 
 namespace calib {
 
@@ -37,15 +35,12 @@ std::string PointsFileName(std::string_view mapBaseName) {
     return std::string(mapBaseName) + ".pts";
 }
 
-CalibrationLoadResult LoadCalibrationFile(const std::string& path, CGPSMapFuncs& calibration) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
-        return {CalibrationLoadStatus::Missing, {}};
+platform::LoadResult LoadCalibrationFile(const std::string& path, CGPSMapFuncs& calibration) {
     std::string bytes;
-    if (auto read = platform::ReadWholeFile(path, bytes, kMaxCalibrationFileBytes); !read)
-        return {CalibrationLoadStatus::ReadError, read.error};
+    if (auto read = platform::ReadFileToLoad(path, bytes, kMaxCalibrationFileBytes); !read)
+        return read;
     if (!calibration.Deserialize(bytes))
-        return {CalibrationLoadStatus::Damaged, path + ": damaged or truncated calibration file"};
+        return platform::LoadResult::Damaged(path + ": damaged or truncated calibration file");
     return {};
 }
 

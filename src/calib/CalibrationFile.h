@@ -16,25 +16,10 @@ std::string MapBaseName(std::string_view imagePath);
 std::string CalibrationFileName(std::string_view mapBaseName); // mapBaseName + ".mcd"
 std::string PointsFileName(std::string_view mapBaseName);      // mapBaseName + ".pts"
 
-enum class CalibrationLoadStatus {
-    Loaded,    // points and variation replaced; refitted when three pairs were read
-    Missing,   // no file of that name; calibration unchanged
-    ReadError, // the file exists but could not be read; calibration unchanged
-    Damaged,   // truncated or malformed; calibration unchanged
-};
-
-struct CalibrationLoadResult {
-    CalibrationLoadStatus status = CalibrationLoadStatus::Loaded;
-    // For ReadError and Damaged: one sentence naming the path, for a message box.
-    std::string error;
-
-    explicit operator bool() const { return status == CalibrationLoadStatus::Loaded; }
-};
-
-// Reads the calibration file at path into calibration. Anything but Loaded leaves the
-// calibration exactly as it was before the call. After Loaded, check
-// calibration.GetFitResult() for three pairs that could not be fitted.
-CalibrationLoadResult LoadCalibrationFile(const std::string& path, CGPSMapFuncs& calibration);
+// Reads the calibration file at path into calibration: on Loaded the points and variation are
+// replaced (and refitted when three pairs were read; check calibration.GetFitResult() for three
+// that could not be fitted). Anything else leaves the calibration exactly as it was.
+platform::LoadResult LoadCalibrationFile(const std::string& path, CGPSMapFuncs& calibration);
 
 // Writes the calibration file at path atomically (temporary file, then rename): on failure the
 // old file is intact and the result names the path and the reason.

@@ -1,6 +1,7 @@
 #include "calib/MapSettingsDlg.h"
 
 #include "calib/MapSettings.h"
+#include "platform/MessageBox.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -95,9 +95,8 @@ double MapSettingsDlg::GetSignedMagVar() const {
 void MapSettingsDlg::accept() {
     const auto magnitude = ParseMagVarMagnitude(magnitude_->text().toStdString());
     if (!magnitude) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        tr("Please enter a number between 0 and 180."), QMessageBox::Ok, this);
-        box.exec();
+        platform::ShowMessage(this, tr("Please enter a number between 0 and 180."), windowTitle(),
+                              platform::MessageIcon::Warning);
         magnitude_->setFocus();
         magnitude_->selectAll();
         return;

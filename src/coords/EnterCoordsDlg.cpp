@@ -1,5 +1,7 @@
 #include "coords/EnterCoordsDlg.h"
 
+#include "platform/MessageBox.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -8,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -279,9 +280,8 @@ void EnterCoordsDlg::accept() {
         return;
     }
     hasResult_ = false;
-    QMessageBox box(QMessageBox::Warning, tr("Invalid Entry"), tr("Please enter valid coordinates"),
-                    QMessageBox::Ok, this);
-    box.exec();
+    platform::ShowMessage(this, tr("Please enter valid coordinates"), tr("Invalid Entry"),
+                          platform::MessageIcon::Warning);
 }
 
 void EnterCoordsDlg::reject() {

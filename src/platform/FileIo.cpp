@@ -21,19 +21,22 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
     return out.Commit();
 }
 
-FileResult ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
+namespace {
+
+// Reads the whole file into out; 0, or the errno of the failure (out untouched then).
+int ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return FileResult::Failure(path, errno);
+        return errno;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        return FileResult::Failure(path, err);
+        return err;
     }
     if (S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return FileResult::Failure(path, EISDIR);
+        return EISDIR;
     }
     std::string data;
     char buffer[65536];
@@ -44,19 +47,35 @@ FileResult ReadWholeFile(const std::string& path, std::string& out, std::size_t 
                 continue;
             const int err = errno;
             ::close(fd);
-            return FileResult::Failure(path, err);
+            return err;
         }
         if (n == 0)
             break;
         if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
             ::close(fd);
-            return FileResult::Failure(path, EFBIG);
+            return EFBIG;
         }
         data.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
     out = std::move(data);
-    return {};
+    return 0;
+}
+
+} // namespace
+
+FileResult ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
+    const int err = ReadAll(path, out, maxBytes);
+    return err == 0 ? FileResult{} : FileResult::Failure(path, err);
+}
+
+LoadResult ReadFileToLoad(const std::string& path, std::string& out, std::size_t maxBytes) {
+    const int err = ReadAll(path, out, maxBytes);
+    if (err == 0)
+        return {};
+    const LoadStatus status =
+        err == ENOENT || err == ENOTDIR ? LoadStatus::Missing : LoadStatus::Unreadable;
+    return {status, FileResult::Failure(path, err).error};
 }
 
 } // namespace platform

@@ -3,16 +3,36 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace platform {
 
 // Result of a file operation: ok, or a message naming the path and the system's reason.
-struct FileResult {
+struct [[nodiscard]] FileResult {
     bool ok = true;
     std::string error; // e.g. "/maps/a.mcd: No space left on device"
 
     explicit operator bool() const { return ok; }
     static FileResult Failure(const std::string& path, int err);
+};
+
+// How loading a file ended. Every loader of the program (calibration, points, trail) answers
+// with this, so a caller decides once what is a warning, an error or nothing to say.
+enum class LoadStatus {
+    Loaded,     // the file was read and taken
+    Missing,    // no file at the path; what it would fill is unchanged
+    Unreadable, // the file exists but could not be read; unchanged
+    Damaged,    // the bytes are not such a file (truncated or malformed); unchanged
+};
+
+struct [[nodiscard]] LoadResult {
+    LoadStatus status = LoadStatus::Loaded;
+    // When not Loaded: one line for the user naming the path and the reason, e.g.
+    // "/maps/town.pts: damaged points file (schema 2 at byte 4)".
+    std::string error;
+
+    explicit operator bool() const { return status == LoadStatus::Loaded; }
+    static LoadResult Damaged(std::string error) { return {LoadStatus::Damaged, std::move(error)}; }
 };
 
 // Writes bytes to a temporary file beside path, flushes it to the device, then renames it over
@@ -24,5 +44,10 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 // mistaken file must not be able to claim all memory); out is untouched on failure.
 FileResult ReadWholeFile(const std::string& path, std::string& out,
                          std::size_t maxBytes = std::size_t{256} << 20);
+
+// ReadWholeFile for a loader: Missing when there is no file at path (nor a folder on the way
+// to it), Unreadable for any other failure, Loaded with the bytes in out.
+LoadResult ReadFileToLoad(const std::string& path, std::string& out,
+                          std::size_t maxBytes = std::size_t{256} << 20);
 
 } // namespace platform

@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -123,10 +122,7 @@ void EditMapPointsDlg::OnDelete() {
                               platform::MessageIcon::Information);
         return;
     }
-    QMessageBox confirm(QMessageBox::Question, tr("Confirm Deletion"), tr("Delete this point?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-    confirm.setDefaultButton(QMessageBox::No);
-    if (confirm.exec() != QMessageBox::Yes)
+    if (!platform::Ask(this, tr("Delete this point?"), tr("Confirm Deletion")))
         return;
     points_.erase(points_.begin() + row);
     delete list_->takeItem(row);
@@ -144,20 +140,15 @@ void EditMapPointsDlg::ExportPointsKml() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().front();
-    if (!WritePointsKml(path.toStdString(), points_)) {
-        platform::ShowMessage(this, tr("Unable to write file: ") + path, tr("Save Error"),
-                              platform::MessageIcon::Error);
-    }
+    if (!WritePointsKml(path.toStdString(), points_))
+        platform::ReportWriteFailure(this, path);
 }
 
 bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
                              const MapPointList& points) {
     const platform::FileResult written = WritePointsFile(pointsPath, points);
-    if (!written) {
-        platform::ShowMessage(
-            parent, QObject::tr("Unable to write file: ") + QString::fromStdString(written.error),
-            QObject::tr("Save Error"), platform::MessageIcon::Error);
-    }
+    if (!written)
+        platform::ReportWriteFailure(parent, QString::fromStdString(written.error));
     return written.ok;
 }
 

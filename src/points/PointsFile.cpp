@@ -2,9 +2,6 @@
 
 #include "points/Archive.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace points {
 
 namespace {
@@ -61,11 +58,10 @@ std::string EncodePoints(const MapPointList& points) {
     return writer.TakeBytes();
 }
 
-PointsReadResult DecodePoints(std::string_view bytes, MapPointList& points) {
-    using Status = PointsReadResult::Status;
+platform::LoadResult DecodePoints(std::string_view bytes, MapPointList& points) {
     ArchiveReader reader(bytes);
     const auto damaged = [&](const char* what, std::size_t offset) {
-        return PointsReadResult{Status::Damaged, Describe(what, offset)};
+        return platform::LoadResult::Damaged(Describe(what, offset));
     };
 
     std::uint64_t count = 0;
@@ -119,16 +115,11 @@ PointsReadResult DecodePoints(std::string_view bytes, MapPointList& points) {
     return {};
 }
 
-PointsReadResult ReadPointsFile(const std::string& path, MapPointList& points) {
-    using Status = PointsReadResult::Status;
+platform::LoadResult ReadPointsFile(const std::string& path, MapPointList& points) {
     std::string bytes;
-    if (const platform::FileResult file = platform::ReadWholeFile(path, bytes); !file) {
-        std::error_code ec;
-        const bool missing =
-            std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found;
-        return {missing ? Status::NotFound : Status::Unreadable, file.error};
-    }
-    PointsReadResult result = DecodePoints(bytes, points);
+    if (auto read = platform::ReadFileToLoad(path, bytes); !read)
+        return read;
+    platform::LoadResult result = DecodePoints(bytes, points);
     if (!result)
         result.error = path + ": " + result.error;
     return result;

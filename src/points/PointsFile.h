@@ -26,34 +26,21 @@ inline constexpr std::uint16_t kMapPointSchema = 1;
 // The bytes of a points file holding points.
 [[nodiscard]] std::string EncodePoints(const MapPointList& points);
 
-struct PointsReadResult {
-    enum class Status {
-        Ok,
-        NotFound,   // no file at the path: a map without points, not an error
-        Unreadable, // the file exists but could not be read
-        Damaged,    // the bytes are not a points file
-    };
-    Status status = Status::Ok;
-    // One line for the user when not Ok, naming the path (or, from DecodePoints, the byte
-    // offset), e.g. "/maps/town.pts: damaged points file (schema 2 at byte 4)".
-    std::string error;
-
-    explicit operator bool() const { return status == Status::Ok; }
-};
-
 // Decodes a whole points file. On success points is replaced by the file's points in file
 // order; otherwise points is left exactly as it was. Damaged: a count larger than the bytes
 // left can hold, a class other than "CMapPoint" or a schema other than 1, a null or
 // back-reference tag (or an unknown class) where a new point is expected, any value cut
 // short, or bytes after the last point (the framework never writes any).
-[[nodiscard]] PointsReadResult DecodePoints(std::string_view bytes, MapPointList& points);
+// Not Loaded: Damaged, with one line naming the byte offset, e.g. "damaged points file (schema
+// 2 at byte 4)".
+platform::LoadResult DecodePoints(std::string_view bytes, MapPointList& points);
 
-// Reads the points file at path; points changes only when the result is Ok.
-[[nodiscard]] PointsReadResult ReadPointsFile(const std::string& path, MapPointList& points);
+// Reads the points file at path; points changes only when the result is Loaded. Missing is a
+// map without points, not an error, to the map view; every error names the path.
+platform::LoadResult ReadPointsFile(const std::string& path, MapPointList& points);
 
 // Writes points to path atomically (a temporary file renamed over it); on failure the old
 // file is intact and the result names the path and the reason.
-[[nodiscard]] platform::FileResult WritePointsFile(const std::string& path,
-                                                   const MapPointList& points);
+platform::FileResult WritePointsFile(const std::string& path, const MapPointList& points);
 
 } // namespace points

@@ -58,12 +58,12 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
     const std::string path(file);
     const auto loaded = calib::LoadCalibrationFile(path, calibration);
     switch (loaded.status) {
-    case calib::CalibrationLoadStatus::Loaded:
+    case platform::LoadStatus::Loaded:
         break;
-    case calib::CalibrationLoadStatus::Missing:
+    case platform::LoadStatus::Missing:
         return tool::Fail(err, "calib", path + ": no such file");
-    case calib::CalibrationLoadStatus::ReadError:
-    case calib::CalibrationLoadStatus::Damaged:
+    case platform::LoadStatus::Unreadable:
+    case platform::LoadStatus::Damaged:
         return tool::Fail(err, "calib", loaded.error);
     }
 

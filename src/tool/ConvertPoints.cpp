@@ -31,7 +31,7 @@ int ConvertPointsFile(const std::string& in, const std::string& out, std::ostrea
     }
     points::MapPointList list;
     // A missing file is an empty list to the map view, but here it is a mistyped argument.
-    if (const points::PointsReadResult read = points::ReadPointsFile(in, list); !read) {
+    if (const platform::LoadResult read = points::ReadPointsFile(in, list); !read) {
         return Fail(err, "convert", read.error);
     }
     const platform::FileResult written =

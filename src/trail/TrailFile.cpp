@@ -60,14 +60,14 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
     return platform::WriteFileAtomically(path, EncodeTrailFile(trail));
 }
 
-platform::FileResult LoadTrail(TrailBuffer& trail, const std::string& path,
+platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength) {
     std::string bytes;
-    if (auto read = platform::ReadWholeFile(path, bytes); !read)
+    if (auto read = platform::ReadFileToLoad(path, bytes); !read)
         return read;
     auto samples = DecodeTrailFile(bytes);
     if (!samples)
-        return platform::FileResult{false, path + ": not a trail file, or damaged or truncated"};
+        return platform::LoadResult::Damaged(path + ": not a trail file, or damaged or truncated");
     InsertLoadedSamples(trail, *samples, trailLength);
     return {};
 }

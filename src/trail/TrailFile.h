@@ -38,11 +38,12 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 
 // Writes the trail file or, when IsTrailFilePath(path) is false, the KML document. The write
 // is atomic: on failure the error names the path and any old file is left as it was.
-[[nodiscard]] platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
+platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
-// Reads a trail file and inserts its samples (InsertLoadedSamples). A file that cannot be read
-// or is damaged or truncated is reported ("PATH: reason") and leaves the trail as it was.
-[[nodiscard]] platform::FileResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                                             std::int32_t trailLength);
+// Reads a trail file and inserts its samples (InsertLoadedSamples). A file that is missing,
+// cannot be read or is damaged or truncated is reported ("PATH: reason") and leaves the trail
+// as it was.
+platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
+                               std::int32_t trailLength);
 
 } // namespace trail

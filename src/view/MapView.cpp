@@ -1,62 +1,43 @@
 #include "view/MapView.h"
 
+#include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 
 #include <QPainter>
 #include <QResizeEvent>
 
-MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent) {
+MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
     // Every pixel is painted each frame: no erase, no system background.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    settings_.Load(store);
-    LoadGpsDeviceSetting(store);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+}
+
+void MapView::SetSession(session::MapSession session) {
+    session_ = std::move(session);
+    session_.SetImageHeight(mapImage_.height());
+    pensOutdated_ = true;
+    update();
+}
+
+void MapView::Tell(const session::Notice& notice) {
+    platform::ShowMessage(
+        this, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
+        notice.kind == session::Notice::Kind::Warning ? platform::MessageIcon::Warning
+                                                      : platform::MessageIcon::Error);
+}
+
+void MapView::Tell(const std::optional<session::Notice>& notice) {
+    if (notice)
+        Tell(*notice);
 }
 
 void MapView::SetMapImage(QImage image) {
     mapImage_ = std::move(image);
     geometry_.SetImageSize(mapImage_.width(), mapImage_.height());
+    session_.SetImageHeight(mapImage_.height());
     update();
-}
-
-void MapView::SetCalibration(const calib::CGPSMapFuncs& calibration) {
-    calibration_ = calibration;
-    update();
-}
-
-void MapView::SetMapPoints(std::vector<CMapPoint> mapPoints) {
-    mapPoints_ = std::move(mapPoints);
-    update();
-}
-
-void MapView::SetTrail(trail::TrailBuffer trail) {
-    trail_ = std::move(trail);
-    update();
-}
-
-void MapView::SetSettings(const ViewSettings& settings) {
-    settings_ = settings;
-    RebuildTrailPens();
-}
-
-void MapView::RebuildTrailPens() {
-    trailPens_.Rebuild(settings_.trailColour, settings_.trailSize);
-    pensOutdated_ = false;
-}
-
-void MapView::SetGpsFix(const gps::GpsFix& fix) {
-    gpsFix_ = fix;
-    update();
-}
-
-MapPos MapView::PixelToGeo(const MapPos& pixel) const {
-    return calibration_.PixelToGeo(pixel, geometry_.ImageHeight());
-}
-
-MapPos MapView::GeoToPixel(const MapPos& geo) const {
-    return calibration_.GeoToPixel(geo, geometry_.ImageHeight());
 }
 
 void MapView::CentreOn(const MapPos& image) {
@@ -69,8 +50,14 @@ void MapView::SetZoom(double zoom) {
     update();
 }
 
+void MapView::ScrollTo(ViewPoint offset) {
+    geometry_.SetScrollOffset(offset);
+    update();
+}
+
 void MapView::CentreOnGps() {
-    if (geometry_.CentreOnGps(gpsConnected_, GeoToPixel(gpsFix_.position)))
+    if (geometry_.CentreOnGps(session_.GpsConnected(),
+                              session_.GeoToPixel(session_.GpsFix().position)))
         update();
 }
 
@@ -102,81 +89,47 @@ bool MapView::ScrollByKey(int qtKey) {
     return true;
 }
 
-void MapView::SetShowMapPoints(bool show) {
-    showMapPoints_ = show;
+void MapView::SetShowFlags(const session::ShowFlags& flags) {
+    session_.SetShowFlags(flags);
     update();
 }
 
-void MapView::SetShowLabels(bool show) {
-    showLabels_ = show;
-    update();
-}
-
-void MapView::SetShowTrail(bool show) {
-    showTrail_ = show;
-    update();
-}
-
-void MapView::ShowStatusInfo(bool show) {
-    statusLine_.visible = show;
-    update();
-}
-
-void MapView::ShowCursorInfo(bool show) {
-    cursorLine_.visible = show;
-    update();
-}
-
-void MapView::SetStatusText(const QString& text) {
-    if (text == statusLine_.text)
-        return;
-    statusLine_.text = text;
-    // The map under the line repaints with it; a status update is frequent, so only its band.
-    if (statusLine_.visible)
-        UpdateLine(StatusLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
-}
-
-void MapView::SetCursorText(const QString& text) {
-    if (text == cursorLine_.text)
-        return;
-    cursorLine_.text = text;
-    if (cursorLine_.visible)
-        UpdateLine(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
-}
-
-void MapView::UpdateLine(const QRect& rect) {
-    update(rect);
+void MapView::SetCoordFormat(coords::CoordFormat format) {
+    session_.SetCoordFormat(format);
 }
 
 void MapView::SetSelection(const MapPos& image) {
-    selection_ = image;
+    session_.Select(image);
     update();
 }
 
-MapScene MapView::Scene() const {
-    return MapScene{geometry_,
-                    mapImage_,
-                    calibration_,
-                    mapPoints_,
-                    trail_,
-                    settings_,
-                    trailPens_,
-                    gpsFix_,
-                    selection_,
-                    showMapPoints_,
-                    showLabels_,
-                    showTrail_,
-                    statusLine_,
-                    cursorLine_,
-                    palette().color(QPalette::Window),
-                    palette().color(QPalette::WindowText)};
+void MapView::StatusTextChanged() {
+    // The map under the line repaints with it; a status update is frequent, so only its band.
+    if (session_.Flags().statusInfo)
+        update(StatusLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
+}
+
+void MapView::CursorTextChanged() {
+    if (session_.Flags().cursorInfo)
+        update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
 }
 
 void MapView::PaintFrame(QPainter& painter) {
-    if (pensOutdated_)
-        RebuildTrailPens();
+    const ViewSettings& settings = session_.Settings();
+    if (pensOutdated_) {
+        trailPens_.Rebuild(settings.trailColour, settings.trailSize);
+        pensOutdated_ = false;
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
-    PaintScene(painter, Scene());
+    const session::ShowFlags& flags = session_.Flags();
+    const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
+    const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
+    PaintScene(painter,
+               MapScene{geometry_, mapImage_, session_.Calibration(), session_.MapPoints(),
+                        session_.Trail(), settings, trailPens_, session_.GpsFix(),
+                        session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
+                        statusLine, cursorLine, palette().color(QPalette::Window),
+                        palette().color(QPalette::WindowText)});
 }
 
 void MapView::paintEvent(QPaintEvent* /*event*/) {

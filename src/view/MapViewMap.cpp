@@ -1,15 +1,9 @@
-// Loading a map with the calibration and points files beside it, and writing the calibration.
+// Loading a map with the calibration and points files beside it.
 #include "view/MapView.h"
 
-#include "calib/CalibrationFile.h"
 #include "platform/ImageLoader.h"
-#include "platform/MessageBox.h"
-#include "points/PointsFile.h"
 
 #include <QApplication>
-
-#include <cerrno>
-#include <cstdio>
 
 namespace {
 
@@ -24,11 +18,6 @@ public:
 
 } // namespace
 
-QImage MapView::LoadMapImage(const QString& path) {
-    WaitCursor wait;
-    return platform::LoadMapImageFile(path);
-}
-
 bool MapView::LoadMap(const QString& path) {
     // The old image goes first, whatever the new one turns out to be; zoom and scroll are
     // kept for a load that fails.
@@ -36,8 +25,13 @@ bool MapView::LoadMap(const QString& path) {
     const ViewPoint scroll = geometry_.ScrollOffset();
     mapImage_ = QImage();
     geometry_.SetImageSize(0, 0);
+    session_.SetImageHeight(0);
 
-    QImage image = LoadMapImage(path);
+    QImage image;
+    {
+        WaitCursor wait;
+        image = platform::LoadMapImageFile(path);
+    }
     if (image.isNull()) {
         geometry_.SetZoom(zoom);
         geometry_.SetScrollOffset(scroll);
@@ -46,75 +40,9 @@ bool MapView::LoadMap(const QString& path) {
     }
     mapImage_ = std::move(image);
     geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
-    mapBaseName_ = calib::MapBaseName(path.toStdString());
     mapImagePath_ = path;
-
-    const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
-    const calib::CalibrationLoadResult calibration =
-        calib::LoadCalibrationFile(calibrationPath, calibration_);
-    calibrationFileDamaged_ = calibration.status == calib::CalibrationLoadStatus::ReadError ||
-                              calibration.status == calib::CalibrationLoadStatus::Damaged;
-    switch (calibration.status) {
-    case calib::CalibrationLoadStatus::Missing:
-        platform::ShowMessage(this, "This map has no calibration information.", "Warning",
-                              platform::MessageIcon::Warning);
-        break;
-    case calib::CalibrationLoadStatus::ReadError:
-    case calib::CalibrationLoadStatus::Damaged:
-        platform::ShowMessage(this, QString::fromStdString(calibration.error), "Load Error",
-                              platform::MessageIcon::Error);
-        break;
-    case calib::CalibrationLoadStatus::Loaded: {
-        // Three points on one line give no transform; the old parameters stay in use.
-        const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
-        if (!why.empty())
-            platform::ShowMessage(this,
-                                  QString::fromStdString(calibrationPath) + ": " +
-                                      QString::fromUtf8(why.data(), qsizetype(why.size())),
-                                  "Warning", platform::MessageIcon::Warning);
-        break;
-    }
-    }
-
-    mapPoints_.clear();
-    points::MapPointList loaded;
-    const points::PointsReadResult read =
-        points::ReadPointsFile(calib::PointsFileName(mapBaseName_), loaded);
-    pointsFileDamaged_ = !read && read.status != points::PointsReadResult::Status::NotFound;
-    if (read)
-        mapPoints_ = std::move(loaded);
-    else if (read.status != points::PointsReadResult::Status::NotFound)
-        platform::ShowMessage(this, QString::fromStdString(read.error), "Load Error",
-                              platform::MessageIcon::Error);
-
+    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), mapImage_.height()))
+        Tell(notice);
     update();
-    return true;
-}
-
-bool MapView::SetAsideIfDamaged(bool& damaged, const std::string& path) {
-    if (!damaged)
-        return true;
-    // A file we could not read may still be recoverable by hand: it is renamed to NAME.damaged
-    // (replacing an older one) before our first write over it.
-    const std::string aside = path + ".damaged";
-    if (std::rename(path.c_str(), aside.c_str()) != 0 && errno != ENOENT) {
-        platform::ShowMessage(this, "Unable to write file: " + QString::fromStdString(path),
-                              "Save Error", platform::MessageIcon::Error);
-        return false;
-    }
-    damaged = false;
-    return true;
-}
-
-bool MapView::SaveCalibration() {
-    const std::string path = calib::CalibrationFileName(mapBaseName_);
-    if (!SetAsideIfDamaged(calibrationFileDamaged_, path))
-        return false;
-    const platform::FileResult saved = calib::SaveCalibrationFile(path, calibration_);
-    if (!saved) {
-        platform::ShowMessage(this, "Unable to write file: " + QString::fromStdString(path),
-                              "Save Error", platform::MessageIcon::Error);
-        return false;
-    }
     return true;
 }

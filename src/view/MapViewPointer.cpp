@@ -1,9 +1,6 @@
 // Stylus, mouse and touch on the map view: tap selects, drag scrolls, hold (or the right
-// button) opens the context menu; the cursor line.
+// button) opens the context menu.
 #include "view/MapView.h"
-
-#include "calib/RangeBearing.h"
-#include "coords/CoordFormat.h"
 
 #include <QAction>
 #include <QMenu>
@@ -119,8 +116,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case PointerGesture::Action::Tap:
         geometry_.Release(press, at);
-        SetSelection(ScreenToImage(at));
-        UpdateSelectionText();
+        SetSelection(geometry_.ScreenToImage(at));
         break;
     case PointerGesture::Action::Hold:
         ShowContextMenu(press);
@@ -129,16 +125,4 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     }
     event->accept();
-}
-
-void MapView::UpdateSelectionText() {
-    const MapPos geo = PixelToGeo(selection_);
-    std::string text = "Sel: " + coords::FormatPosition(geo, coordFormat_);
-    if (gpsConnected_) {
-        // Measured from the position the link holds, fix or not.
-        const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
-        text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
-                coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
-    }
-    SetCursorText(QString::fromStdString(text));
 }

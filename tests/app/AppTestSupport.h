@@ -5,30 +5,18 @@
 #include "platform/QSettingsStore.h"
 #include "view/MapView.h"
 
+#include "support/QtTestSupport.h"
+
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
-// Runs the event loop until cond holds; false after timeoutMs. The deadline is a safety net
-// for a broken build, far beyond what a passing run needs.
-inline bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!cond()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
-    }
-    return true;
-}
+using testsupport::MessageCatcher;
+using testsupport::PumpUntil;
 
 // Rejects the next modal dialog as soon as it is open, so a command that runs one returns.
 // Returns the timer; it stops after closing one dialog.
@@ -43,23 +31,6 @@ inline QTimer* RejectNextModalDialog(QObject* owner) {
     timer->start(10);
     return timer;
 }
-
-// Catches every message box for the length of a test.
-class MessageCatcher {
-public:
-    MessageCatcher() {
-        previous_ =
-            platform::SetMessageHook([this](const platform::Message& m) { messages.push_back(m); });
-    }
-    ~MessageCatcher() { platform::SetMessageHook(previous_); }
-    MessageCatcher(const MessageCatcher&) = delete;
-    MessageCatcher& operator=(const MessageCatcher&) = delete;
-
-    std::vector<platform::Message> messages;
-
-private:
-    platform::MessageHook previous_;
-};
 
 // A frame over a real QSettings INI file in a temporary folder.
 class FrameFixture : public ::testing::Test {

@@ -44,19 +44,19 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     v.SetGpsLinkOptions(quick);
     v.SetGpsDevice(session.DevicePath());
     frame.OnCommand(app::kCmdGpsConnect);
-    ASSERT_TRUE(v.GpsConnected());
+    ASSERT_TRUE(v.Session().GpsConnected());
 
     // Three recorded positions after the start-up and connect breaks.
-    ASSERT_TRUE(PumpUntil([&v] { return v.Trail().Count() >= 5; }));
-    EXPECT_TRUE(v.GpsFix().hasFix);
-    EXPECT_TRUE(v.StatusLine().text.startsWith("GPS: 1\u00b0"))
-        << v.StatusLine().text.toStdString();
+    ASSERT_TRUE(PumpUntil([&v] { return v.Session().Trail().Count() >= 5; }));
+    EXPECT_TRUE(v.Session().GpsFix().hasFix);
+    EXPECT_TRUE(v.Session().StatusText().starts_with("GPS: 1\u00b0")) << v.Session().StatusText();
     EXPECT_TRUE(frame.ButtonState(app::ShowFlag::FollowGps));
-    const MapPos marker = v.GeoToPixel(v.GpsFix().position);
-    const MapPos start = v.GeoToPixel(demo::PixelToGeo(demo::Route()[0]));
+    const MapPos marker = v.Session().GeoToPixel(v.Session().GpsFix().position);
+    const MapPos start = v.Session().GeoToPixel(demo::PixelToGeo(demo::Route()[0]));
     EXPECT_GT(std::hypot(marker.x - start.x, marker.y - start.y), 20.0);
     // Followed: the marker sits in the middle of the view.
-    const std::optional<ViewPoint> s = v.ImageToScreen(marker, v.Geometry().ScrollOffset());
+    const std::optional<ViewPoint> s =
+        v.Geometry().ImageToScreen(marker, v.Geometry().ScrollOffset());
     ASSERT_TRUE(s.has_value());
     EXPECT_NEAR(s->x, v.Geometry().ClientWidth() / 2, 1);
     EXPECT_NEAR(s->y, v.Geometry().ClientHeight() / 2, 1);

@@ -36,20 +36,21 @@ TEST_F(FrameFixture, FirstRunWithAnEmptyStoreTurnsEverythingOnButTheToolbar) {
         EXPECT_TRUE(f.Action(t.buttonId)->isChecked()) << t.buttonId;
         EXPECT_TRUE(f.Action(t.menuId)->isChecked()) << t.menuId;
     }
-    EXPECT_TRUE(v.Follow() && v.ShowMapPoints() && v.ShowLabels() && v.ShowTrail());
-    EXPECT_TRUE(f.ShowStatusInfo() && v.StatusLine().visible);
-    EXPECT_TRUE(f.ShowCursorInfo() && v.CursorLine().visible);
+    EXPECT_TRUE(v.Session().Flags().follow && v.Session().Flags().mapPoints &&
+                v.Session().Flags().labels && v.Session().Flags().trail);
+    EXPECT_TRUE(f.ShowStatusInfo() && v.Session().Flags().statusInfo);
+    EXPECT_TRUE(f.ShowCursorInfo() && v.Session().Flags().cursorInfo);
     EXPECT_TRUE(f.Action(kCmdStatusInfo)->isChecked() && f.Action(kCmdCursorInfo)->isChecked());
     EXPECT_FALSE(f.ToolbarShown());
     EXPECT_FALSE(f.MenuBarToolbarButton()->isChecked());
-    EXPECT_TRUE(f.Tracking() && v.Tracking() && f.Action(kCmdTrack)->isChecked());
+    EXPECT_TRUE(f.Tracking() && v.Session().Trail().recording && f.Action(kCmdTrack)->isChecked());
     // Track on at start leaves one break in the empty trail.
-    EXPECT_EQ(v.Trail().Count(), 1u);
+    EXPECT_EQ(v.Session().Trail().Count(), 1u);
     EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
     for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg})
         EXPECT_FALSE(f.Action(id)->isChecked()) << id;
-    EXPECT_EQ(v.CoordFormat(), coords::CoordFormat::Dms);
+    EXPECT_EQ(v.Session().CoordFormat(), coords::CoordFormat::Dms);
     EXPECT_TRUE(catcher.messages.empty());
 }
 
@@ -156,9 +157,9 @@ TEST_F(FrameFixture, ExitWritesTheSevenKeysInOrderAndTheNextStartRestoresThem) {
     EXPECT_TRUE(next.Action(kCmdViewToolbar)->isChecked());
     EXPECT_FALSE(next.ButtonState(ShowFlag::Labels));
     EXPECT_FALSE(next.Action(kCmdMenuLabels)->isChecked());
-    EXPECT_FALSE(next.View().ShowLabels());
+    EXPECT_FALSE(next.View().Session().Flags().labels);
     EXPECT_FALSE(next.ShowStatusInfo());
-    EXPECT_FALSE(next.View().StatusLine().visible);
+    EXPECT_FALSE(next.View().Session().Flags().statusInfo);
     EXPECT_TRUE(next.ButtonState(ShowFlag::MapPoints));
     EXPECT_TRUE(next.Tracking()); // whatever was stored
 }
@@ -178,7 +179,7 @@ TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
         f.Action(kCmdZoomIn)->trigger();
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.2 * 1.2 * 1.2);
     EXPECT_NEAR(f.ZoomFactor(), 1.728, 1e-12);
-    EXPECT_DOUBLE_EQ(f.View().Zoom(), f.ZoomFactor());
+    EXPECT_DOUBLE_EQ(f.View().Geometry().Zoom(), f.ZoomFactor());
     EXPECT_EQ(CheckedZoomItem(f), nullptr);
 
     f.Action(kCmdZoom50)->trigger();
@@ -209,7 +210,7 @@ TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
     f.OnCommand(kCmdZoom200);
     EXPECT_TRUE(f.LoadMapFile(map));
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
-    EXPECT_DOUBLE_EQ(f.View().Zoom(), 1.0);
+    EXPECT_DOUBLE_EQ(f.View().Geometry().Zoom(), 1.0);
     EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
 }
 
@@ -220,7 +221,7 @@ TEST_F(FrameFixture, ZoomOutAnswersAtOnceAfterManyZoomIns) {
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom);
     f.Action(kCmdZoomOut)->trigger();
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom * 0.8);
-    EXPECT_DOUBLE_EQ(f.View().Zoom(), f.ZoomFactor());
+    EXPECT_DOUBLE_EQ(f.View().Geometry().Zoom(), f.ZoomFactor());
 }
 
 TEST_F(FrameFixture, ButtonAndMenuItemOfEachShowToggleAlwaysAgree) {
@@ -231,10 +232,10 @@ TEST_F(FrameFixture, ButtonAndMenuItemOfEachShowToggleAlwaysAgree) {
         ShowFlag flag;
         std::function<bool()> viewFlag;
     } rows[] = {
-        {"follow", ShowFlag::FollowGps, [&v] { return v.Follow(); }},
-        {"map points", ShowFlag::MapPoints, [&v] { return v.ShowMapPoints(); }},
-        {"labels", ShowFlag::Labels, [&v] { return v.ShowLabels(); }},
-        {"trail", ShowFlag::GpsTrail, [&v] { return v.ShowTrail(); }},
+        {"follow", ShowFlag::FollowGps, [&v] { return v.Session().Flags().follow; }},
+        {"map points", ShowFlag::MapPoints, [&v] { return v.Session().Flags().mapPoints; }},
+        {"labels", ShowFlag::Labels, [&v] { return v.Session().Flags().labels; }},
+        {"trail", ShowFlag::GpsTrail, [&v] { return v.Session().Flags().trail; }},
     };
     for (const auto& row : rows) {
         const ButtonToggleDef& def = kButtonToggles[static_cast<std::size_t>(
@@ -278,7 +279,7 @@ TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
                 {kCmdFormatDms, coords::CoordFormat::Dms}};
     for (const auto& row : rows) {
         f.Action(row.id)->trigger();
-        EXPECT_EQ(f.View().CoordFormat(), row.format);
+        EXPECT_EQ(f.View().Session().CoordFormat(), row.format);
         for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg})
             EXPECT_EQ(f.Action(id)->isChecked(), id == row.id) << id;
     }

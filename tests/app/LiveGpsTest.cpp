@@ -18,9 +18,11 @@ void MakeQuick(MapView& v, const std::string& device) {
     options.pollInterval = std::chrono::milliseconds(10);
     options.retryInterval = std::chrono::milliseconds(10);
     v.SetGpsLinkOptions(options);
-    ViewSettings settings = v.Settings();
+    session::MapSession quick = v.Session();
+    ViewSettings settings = quick.Settings();
     settings.updateRateMs = 100;
-    v.SetSettings(settings);
+    quick.SetSettings(settings);
+    v.SetSession(std::move(quick));
     v.SetGpsDevice(device);
 }
 
@@ -54,9 +56,9 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
-    ASSERT_TRUE(v.GpsConnected());
-    EXPECT_EQ(v.StatusLine().text, "GPS: Connected.");
-    const std::size_t afterConnect = v.Trail().Count(); // start-up break + connect break
+    ASSERT_TRUE(v.Session().GpsConnected());
+    EXPECT_EQ(v.Session().StatusText(), "GPS: Connected.");
+    const std::size_t afterConnect = v.Session().Trail().Count(); // start-up break + connect break
 
     const demo::Pixel points[] = {{560, 700}, {600, 700}, {640, 700}};
     for (const demo::Pixel& p : points) {
@@ -66,57 +68,57 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
         // Resend until handled: the first update after start only starts the rate clock.
         ASSERT_TRUE(PumpUntil([&] {
             pty.Write(Sentences(p));
-            return v.StatusLine().text.toStdString().rfind(expected, 0) == 0;
-        })) << v.StatusLine().text.toStdString();
-        EXPECT_TRUE(v.GpsFix().hasFix);
+            return v.Session().StatusText().rfind(expected, 0) == 0;
+        })) << v.Session().StatusText();
+        EXPECT_TRUE(v.Session().GpsFix().hasFix);
         // Follow GPS: the view is centred on the marker.
-        const MapPos image = v.GeoToPixel(v.GpsFix().position);
-        const std::optional<ViewPoint> s = v.ImageToScreen(image, {0, 0});
+        const MapPos image = v.Session().GeoToPixel(v.Session().GpsFix().position);
+        const std::optional<ViewPoint> s = v.Geometry().ImageToScreen(image, {0, 0});
         ASSERT_TRUE(s.has_value());
         EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{s->x - v.Geometry().ClientWidth() / 2,
                                                           s->y - v.Geometry().ClientHeight() / 2}));
     }
-    EXPECT_TRUE(v.StatusLine().text.endsWith(" A:118m S:8 P:83%"))
-        << v.StatusLine().text.toStdString();
+    EXPECT_TRUE(v.Session().StatusText().ends_with(" A:118m S:8 P:83%"))
+        << v.Session().StatusText();
     // Three positions 80 m apart, each recorded once.
-    EXPECT_EQ(v.Trail().Count(), afterConnect + 3);
-    EXPECT_EQ(*v.Trail().NewestToOldest().begin(), v.GpsFix().position);
+    EXPECT_EQ(v.Session().Trail().Count(), afterConnect + 3);
+    EXPECT_EQ(*v.Session().Trail().NewestToOldest().begin(), v.Session().GpsFix().position);
 
     // Disconnect with a fix keeps the last position text; the marker is drawn black.
-    const QString last = v.StatusLine().text;
+    const std::string last = v.Session().StatusText();
     v.OnGpsDisconnect();
-    EXPECT_FALSE(v.GpsConnected());
-    EXPECT_FALSE(v.GpsFix().hasFix);
-    EXPECT_EQ(v.StatusLine().text, last);
+    EXPECT_FALSE(v.Session().GpsConnected());
+    EXPECT_FALSE(v.Session().GpsFix().hasFix);
+    EXPECT_EQ(v.Session().StatusText(), last);
 }
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
     v.SetSelection(MapPos(1000, 200));
-    v.UpdateSelectionText();
-    const MapPos geo = v.PixelToGeo(MapPos(1000, 200));
+    const MapPos geo = v.Session().PixelToGeo(MapPos(1000, 200));
     const std::string sel = "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);
-    EXPECT_EQ(v.CursorLine().text.toStdString(), sel);
+    EXPECT_EQ(v.Session().CursorText(), sel);
 
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
     ASSERT_TRUE(PumpUntil([&] {
         pty.Write(Sentences({560, 700}));
-        return v.GpsFix().hasFix;
+        return v.Session().GpsFix().hasFix;
     }));
     // OnGpsUpdate refreshed the line: 440 px east and 500 px north at 2 m a pixel.
-    const calib::RangeBearing r = v.Calibration().RangeAndBearing(v.GpsFix().position, geo);
+    const calib::RangeBearing r =
+        v.Session().Calibration().RangeAndBearing(v.Session().GpsFix().position, geo);
     EXPECT_NEAR(r.distance, 2.0 * std::hypot(440.0, 500.0), 5.0);
     const std::string rb = " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
                            coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
-    EXPECT_EQ(v.CursorLine().text.toStdString(), sel + rb);
+    EXPECT_EQ(v.Session().CursorText(), sel + rb);
 
     // A change of format shows at the next tap, not before.
     v.SetCoordFormat(coords::CoordFormat::Deg);
-    EXPECT_EQ(v.CursorLine().text.toStdString(), sel + rb);
-    v.UpdateSelectionText();
-    EXPECT_EQ(v.CursorLine().text.toStdString(),
+    EXPECT_EQ(v.Session().CursorText(), sel + rb);
+    v.SetSelection(MapPos(1000, 200)); // the next tap, on the same pixel
+    EXPECT_EQ(v.Session().CursorText(),
               "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg) + rb);
     v.OnGpsDisconnect();
 }
@@ -124,26 +126,26 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
 TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
     MapView& v = StartFrame().View();
     MakeQuick(v, dir.filePath("no-such-device").toStdString());
-    const std::size_t before = v.Trail().Count();
+    const std::size_t before = v.Session().Trail().Count();
     v.OnGpsConnect();
-    EXPECT_FALSE(v.GpsConnected());
-    EXPECT_EQ(v.Trail().Count(), before);
+    EXPECT_FALSE(v.Session().GpsConnected());
+    EXPECT_EQ(v.Session().Trail().Count(), before);
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port");
     EXPECT_EQ(catcher.messages[0].caption, "Error");
-    EXPECT_EQ(v.StatusLine().text, "GPS:");
+    EXPECT_EQ(v.Session().StatusText(), "GPS:");
 }
 
 TEST_F(LiveGps, DisconnectWithoutAFixSaysSoAndLateUpdatesAreDropped) {
     MapView& v = StartFrame().View();
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
-    ASSERT_TRUE(v.GpsConnected());
+    ASSERT_TRUE(v.Session().GpsConnected());
     v.OnGpsDisconnect();
-    EXPECT_EQ(v.StatusLine().text, "GPS: Disconnected.");
+    EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
     QEvent late(MapView::kGpsUpdateEvent);
     QCoreApplication::sendEvent(&v, &late);
-    EXPECT_EQ(v.StatusLine().text, "GPS: Disconnected.");
+    EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
 }
 
 TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
@@ -161,16 +163,20 @@ TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
     // A damaged file leaves the trail as it was.
     const QString damaged = dir.filePath("bad.trl");
     ASSERT_TRUE(platform::WriteFileAtomically(damaged.toStdString(), std::string("\x05\x00", 2)));
-    const std::size_t before = v.Trail().Count();
+    const std::size_t before = v.Session().Trail().Count();
     EXPECT_FALSE(v.LoadTrail(damaged));
-    EXPECT_EQ(v.Trail().Count(), before);
+    EXPECT_EQ(v.Session().Trail().Count(), before);
 
-    v.Trail().Record(MapPos(-1.9, 52.2), 5.0, 250);
+    session::MapSession recorded = v.Session();
+    trail::TrailBuffer trail = recorded.Trail();
+    trail.Record(MapPos(-1.9, 52.2), 5.0, 250);
+    recorded.SetTrail(trail);
+    v.SetSession(std::move(recorded));
     const QString good = dir.filePath("good.trl");
     EXPECT_TRUE(v.SaveTrail(good));
     v.OnClearTrail();
-    EXPECT_EQ(v.Trail().Count(), 0u);
+    EXPECT_EQ(v.Session().Trail().Count(), 0u);
     EXPECT_TRUE(v.LoadTrail(good));
     // The saved sample and start-up break, fenced by two breaks.
-    EXPECT_EQ(v.Trail().Count(), 4u);
+    EXPECT_EQ(v.Session().Trail().Count(), 4u);
 }

@@ -3,6 +3,7 @@
 #include "app/DemoMap.h"
 #include "app/DemoTown.h"
 #include "calib/CalibrationFile.h"
+#include "calib/MapSettingsDlg.h"
 #include "platform/FileIo.h"
 
 #include <QFile>
@@ -38,17 +39,18 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
     v.SetZoom(2.0);
     ASSERT_TRUE(v.LoadMap(map));
     EXPECT_TRUE(catcher.messages.empty());
-    EXPECT_EQ(v.MapImage().size(), QSize(demo::kMapWidth, demo::kMapHeight));
-    EXPECT_DOUBLE_EQ(v.Zoom(), 1.0);
+    EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()),
+              QSize(demo::kMapWidth, demo::kMapHeight));
+    EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
-    EXPECT_EQ(v.MapBaseName(), base.toStdString());
-    EXPECT_TRUE(v.Calibration().IsCalibrated());
-    EXPECT_DOUBLE_EQ(v.Calibration().GetMagVar(), demo::kMagneticVariation);
-    EXPECT_EQ(v.MapPoints().size(), demo::Places().size());
+    EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+    EXPECT_TRUE(v.Session().Calibration().IsCalibrated());
+    EXPECT_DOUBLE_EQ(v.Session().Calibration().GetMagVar(), demo::kMagneticVariation);
+    EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
     // The calibration maps the town's pixels where the demo put them.
     for (const demo::Pixel& p :
          {demo::Pixel{0, 0}, demo::Pixel{800, 600}, demo::Pixel{1599, 1199}}) {
-        const MapPos geo = v.PixelToGeo(MapPos(p.x, p.y));
+        const MapPos geo = v.Session().PixelToGeo(MapPos(p.x, p.y));
         const MapPos expected = demo::PixelToGeo(p);
         EXPECT_NEAR(geo.y, expected.y, 1e-9);
         EXPECT_NEAR(geo.x, expected.x, 1e-9);
@@ -58,20 +60,20 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
 TEST_F(MapLoad, MissingCalibrationWarnsAndKeepsThePreviousOne) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(map));
-    const calib::CGPSMapFuncs before = v.Calibration();
+    const calib::CGPSMapFuncs before = v.Session().Calibration();
     QFile::copy(map, dir.filePath("copy.png"));
     ASSERT_TRUE(v.LoadMap(dir.filePath("copy.png")));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
-    EXPECT_EQ(v.Calibration(), before);
-    EXPECT_TRUE(v.MapPoints().empty()); // no points file: silently none
+    EXPECT_EQ(v.Session().Calibration(), before);
+    EXPECT_TRUE(v.Session().MapPoints().empty()); // no points file: silently none
 }
 
 TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(map));
-    const calib::CGPSMapFuncs before = v.Calibration();
+    const calib::CGPSMapFuncs before = v.Session().Calibration();
     const std::string mcd = Bytes(base + ".mcd");
     const std::string pts = Bytes(base + ".pts");
     const struct {
@@ -95,15 +97,16 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
         EXPECT_TRUE(v.LoadMap(map)) << row.legend; // the image itself is fine
         ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
         EXPECT_TRUE(catcher.messages[0].text.contains(base + row.named)) << row.legend;
-        EXPECT_EQ(v.Calibration(), before) << row.legend;
-        EXPECT_EQ(v.MapPoints().size(), row.pointsKept ? demo::Places().size() : 0u) << row.legend;
+        EXPECT_EQ(v.Session().Calibration(), before) << row.legend;
+        EXPECT_EQ(v.Session().MapPoints().size(), row.pointsKept ? demo::Places().size() : 0u)
+            << row.legend;
     }
 }
 
 TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(map));
-    const calib::CGPSMapFuncs good = v.Calibration();
+    const calib::CGPSMapFuncs good = v.Session().Calibration();
     calib::CGPSMapFuncs line;
     for (int i = 0; i < 3; ++i)
         line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i),
@@ -112,24 +115,29 @@ TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
     ASSERT_TRUE(v.LoadMap(map));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
-    EXPECT_FALSE(v.Calibration().IsCalibrated());
+    EXPECT_FALSE(v.Session().Calibration().IsCalibrated());
     // The transform in use is still the last good one, so nothing non-finite is drawn.
-    EXPECT_EQ(v.Calibration().GetA(), good.GetA());
-    EXPECT_EQ(v.Calibration().GetF(), good.GetF());
+    EXPECT_EQ(v.Session().Calibration().GetA(), good.GetA());
+    EXPECT_EQ(v.Session().Calibration().GetF(), good.GetF());
 }
 
 TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(map));
+    // OK in Map Settings writes the calibration file.
+    const auto saveCalibration = [&v] {
+        testsupport::WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
+        v.OnMapSettings();
+    };
     QFile::remove(base + ".mcd");
-    EXPECT_TRUE(v.SaveCalibration());
+    saveCalibration();
     EXPECT_EQ(Bytes(base + ".mcd").size(), 154u);
     EXPECT_TRUE(catcher.messages.empty());
 
     // A folder where the file should go cannot be replaced by a file.
     QFile::remove(base + ".mcd");
     ASSERT_TRUE(QDir().mkpath(base + ".mcd"));
-    EXPECT_FALSE(v.SaveCalibration());
+    saveCalibration();
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Save Error");
     EXPECT_EQ(catcher.messages[0].text, "Unable to write file: " + base + ".mcd");

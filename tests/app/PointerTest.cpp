@@ -106,9 +106,9 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
 
     Press(v, {50, 60});
     Release(v, {50, 60});
-    EXPECT_EQ(v.Selection(), v.ScreenToImage({50, 60}));
-    EXPECT_TRUE(v.CursorLine().text.startsWith("Sel: "));
-    const MapPos selected = v.Selection();
+    EXPECT_EQ(v.Session().Selection(), v.Geometry().ScreenToImage({50, 60}));
+    EXPECT_TRUE(v.Session().CursorText().starts_with("Sel: "));
+    const MapPos selected = v.Session().Selection();
 
     Press(v, {100, 100});
     MoveTo(v, {90, 120});
@@ -118,19 +118,19 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
     Release(v, {90, 120});
     EXPECT_FALSE(v.Geometry().Dragging());
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{scroll0.x + 10, scroll0.y - 20}));
-    EXPECT_EQ(v.Selection(), selected);
+    EXPECT_EQ(v.Session().Selection(), selected);
 
     // Back to the press point before the release: still a drag, still no selection.
     Press(v, {100, 100});
     MoveTo(v, {140, 100});
     MoveTo(v, {100, 100});
     Release(v, {100, 100});
-    EXPECT_EQ(v.Selection(), selected);
+    EXPECT_EQ(v.Session().Selection(), selected);
 }
 
 TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelection) {
     MapView& v = StartFrame().View();
-    QMenu* menu = v.ContextMenu();
+    auto* menu = v.findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Context");
     QStringList texts;
@@ -139,17 +139,17 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
     EXPECT_EQ(texts,
               (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre"}));
 
-    const MapPos before = v.Selection();
+    const MapPos before = v.Session().Selection();
     Press(v, {120, 80});
     ASSERT_TRUE(PumpUntil([menu] { return menu->isVisible(); }, 5000));
     Release(v, {120, 80});
-    EXPECT_EQ(v.Selection(), before);
+    EXPECT_EQ(v.Session().Selection(), before);
     menu->hide();
 
     Press(v, {60, 70}, Qt::RightButton);
     EXPECT_TRUE(menu->isVisible());
     Send(v, QEvent::MouseButtonRelease, {60, 70}, Qt::RightButton, Qt::NoButton);
-    EXPECT_EQ(v.Selection(), before);
+    EXPECT_EQ(v.Session().Selection(), before);
     menu->hide();
 }
 
@@ -157,9 +157,9 @@ TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) 
     MapView& v = StartFrame().View();
     const int w = v.Geometry().ClientWidth();
     const int h = v.Geometry().ClientHeight();
-    v.OnContextCommand(MapView::kCmdGoToMapCentre);
+    v.OnContextCommand(kCmdGoToMapCentre);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
-    v.OnContextCommand(MapView::kCmdGoToGpsPosition); // disconnected: nothing
+    v.OnContextCommand(kCmdGoToGpsPosition); // disconnected: nothing
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
 }
 
@@ -172,17 +172,17 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     ASSERT_TRUE(v.LoadMap(map));
     v.SetSelection(MapPos(40, 30));
     const QTimer* closer = RejectNextModalDialog(&v);
-    v.OnContextCommand(MapView::kCmdNewPointAtCursor);
+    v.OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
-    ASSERT_EQ(v.MapPoints().size(), 1u);
-    EXPECT_EQ(v.MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
-    EXPECT_EQ(v.MapPoints()[0].GetPosition(), v.PixelToGeo(MapPos(40, 30)));
+    ASSERT_EQ(v.Session().MapPoints().size(), 1u);
+    EXPECT_EQ(v.Session().MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
+    EXPECT_EQ(v.Session().MapPoints()[0].GetPosition(), v.Session().PixelToGeo(MapPos(40, 30)));
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
-    EXPECT_EQ(onDisk, v.MapPoints());
+    EXPECT_EQ(onDisk, v.Session().MapPoints());
 
     v.OnStorePosition(); // disconnected: nothing, not even a dialog
-    EXPECT_EQ(v.MapPoints().size(), 1u);
+    EXPECT_EQ(v.Session().MapPoints().size(), 1u);
 }
 
 TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
@@ -194,10 +194,14 @@ TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
     const QPoint tap = v.mapTo(window, QPoint(70, 40));
     QTest::touchEvent(window, screen).press(0, tap, window);
     QTest::touchEvent(window, screen).release(0, tap, window);
-    ASSERT_TRUE(PumpUntil([&v] { return v.Selection() == v.ScreenToImage({70, 40}); }, 5000));
+    ASSERT_TRUE(PumpUntil(
+        [&v] {
+            return v.Session().Selection() == v.Geometry().ScreenToImage({70, 40});
+        },
+        5000));
 
     const ViewPoint scroll0 = v.Geometry().ScrollOffset();
-    const MapPos selected = v.Selection();
+    const MapPos selected = v.Session().Selection();
     QTest::touchEvent(window, screen).press(0, v.mapTo(window, QPoint(100, 100)), window);
     QTest::touchEvent(window, screen).move(0, v.mapTo(window, QPoint(80, 110)), window);
     QTest::touchEvent(window, screen).release(0, v.mapTo(window, QPoint(80, 110)), window);
@@ -206,5 +210,5 @@ TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
             return v.Geometry().ScrollOffset() == ViewPoint{scroll0.x + 20, scroll0.y - 10};
         },
         5000));
-    EXPECT_EQ(v.Selection(), selected);
+    EXPECT_EQ(v.Session().Selection(), selected);
 }

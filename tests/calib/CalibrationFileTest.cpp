@@ -17,8 +17,8 @@
 
 namespace {
 
-using calib::CalibrationLoadStatus;
 using calib::CGPSMapFuncs;
+using platform::LoadStatus;
 
 std::string FromHex(std::string_view hex) {
     std::string out;
@@ -193,7 +193,7 @@ TEST_F(CalibrationFileDiskTest, SaveAndLoad) {
 
     CGPSMapFuncs c = Previous();
     const auto result = calib::LoadCalibrationFile(path, c);
-    EXPECT_EQ(result.status, CalibrationLoadStatus::Loaded);
+    EXPECT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(c, ThreePairs());
 }
 
@@ -204,12 +204,12 @@ TEST_F(CalibrationFileDiskTest, FailuresLeaveStateAndFilesAlone) {
     struct Row {
         const char* legend;
         std::string path;
-        CalibrationLoadStatus status;
+        LoadStatus status;
     };
     const Row rows[] = {
-        {"no such file", (dir / "none.mcd").string(), CalibrationLoadStatus::Missing},
-        {"a folder", dir.string(), CalibrationLoadStatus::ReadError},
-        {"truncated file", truncated, CalibrationLoadStatus::Damaged},
+        {"no such file", (dir / "none.mcd").string(), LoadStatus::Missing},
+        {"a folder", dir.string(), LoadStatus::Unreadable},
+        {"truncated file", truncated, LoadStatus::Damaged},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -217,7 +217,7 @@ TEST_F(CalibrationFileDiskTest, FailuresLeaveStateAndFilesAlone) {
         const auto result = calib::LoadCalibrationFile(row.path, c);
         EXPECT_EQ(result.status, row.status);
         EXPECT_FALSE(result);
-        if (row.status != CalibrationLoadStatus::Missing) {
+        if (row.status != LoadStatus::Missing) {
             EXPECT_NE(result.error.find(row.path), std::string::npos) << result.error;
         }
         EXPECT_EQ(c, Previous());

@@ -1,13 +1,12 @@
 #include "calib/MapSettingsDlg.h"
+#include "support/QtTestSupport.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -61,16 +60,9 @@ protected:
 
     // Clicks OK; returns the text of the message box it raised, if any, after closing it.
     static QString ClickOk(MapSettingsDlg& dialog) {
-        QString message;
-        QTimer::singleShot(0, [&message] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        testsupport::MessageCatcher catcher;
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        QApplication::processEvents();
-        return message;
+        return catcher.messages.empty() ? QString() : catcher.messages.front().text;
     }
 };
 

@@ -1,12 +1,12 @@
 #include "coords/EnterCoordsDlg.h"
+#include "platform/MessageBox.h"
+#include "support/QtTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -69,25 +69,20 @@ protected:
                           Qt::LeftButton);
     }
 
-    // Clicks OK; a message box it raises is read and closed from inside its own event loop.
+    // Clicks OK; what a message box it raises would have said.
     struct OkOutcome {
         bool messageShown = false;
         QString caption, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        platform::MessageIcon icon = platform::MessageIcon::Information;
     };
     static OkOutcome ClickOk(EnterCoordsDlg& dialog) {
-        OkOutcome outcome;
-        QTimer::singleShot(0, [&outcome] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                outcome.messageShown = true;
-                outcome.caption = box->windowTitle();
-                outcome.text = box->text();
-                outcome.icon = box->icon();
-                box->accept();
-            }
-        });
+        testsupport::MessageCatcher catcher;
         dialog.accept();
-        QCoreApplication::processEvents(); // let the timer expire if no box took it
+        OkOutcome outcome;
+        if (!catcher.messages.empty()) {
+            const platform::Message& m = catcher.messages.front();
+            outcome = {true, m.caption, m.text, m.icon};
+        }
         return outcome;
     }
 };
@@ -155,7 +150,7 @@ TEST_F(EnterCoordsDlgTest, TypingTurnsOutOfRangeFieldsRedAndOkRefuses) {
     EXPECT_TRUE(refused.messageShown);
     EXPECT_EQ(refused.caption, "Invalid Entry");
     EXPECT_EQ(refused.text, "Please enter valid coordinates");
-    EXPECT_EQ(refused.icon, QMessageBox::Warning);
+    EXPECT_EQ(refused.icon, platform::MessageIcon::Warning);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->HasResult());
 

@@ -272,7 +272,7 @@ TEST(FileFaults, NamesThatAreNotUtf8) {
     points::MapPointList list;
     EXPECT_TRUE(points::ReadPointsFile(dir.File("Karte-M\xfc\xff-map.pts"), list));
     trail::TrailBuffer trail;
-    EXPECT_TRUE(trail::LoadTrail(trail, dir.File("Karte-M\xfc\xff-track.trl"), 9999).ok);
+    EXPECT_TRUE(trail::LoadTrail(trail, dir.File("Karte-M\xfc\xff-track.trl"), 9999));
     EXPECT_EQ(calib::MapBaseName(dir.File("Karte-M\xfc\xff.gif")), dir.File("Karte-M\xfc\xff"));
 
     // Point texts that are not UTF-8 still give a points file that reads back as UTF-8 and a

@@ -68,7 +68,8 @@ const std::vector<Reader>& Readers() {
                  trail.AddBreak();
                  const auto before = Samples(trail);
                  const auto result = trail::LoadTrail(trail, path, 9999);
-                 return LoadOutcome{result.ok, result.error, Samples(trail) == before};
+                 return LoadOutcome{static_cast<bool>(result), result.error,
+                                    Samples(trail) == before};
              }},
             {"points file", points::EncodePoints(twoPoints),
              [](const std::string& path) {

@@ -4,17 +4,16 @@
 #include "platform/MessageBox.h"
 #include "points/EditMapPointDlg.h"
 #include "points/PointsKml.h"
-#include "points/PointsTestSupport.h"
+#include "support/QtTestSupport.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -28,7 +27,11 @@ namespace {
 using points::EditMapPointDlg;
 using points::EditMapPointsDlg;
 using points::MapPointList;
-using namespace points_test;
+using testsupport::ExpectNoModal;
+using testsupport::MessageCatcher;
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WhenModal;
 
 const std::string kCafe = "Caf\xC3\xA9 1";
 
@@ -37,48 +40,23 @@ MapPointList TwoPoints() {
             CMapPoint(kCafe, MapPos(151.2093, -33.8688), -1, -1, -1, -1, "Harbour bridge view")};
 }
 
-// Acts on the modal dialog of type T once its event loop runs (a dialog opened by the click
-// that follows). A missing or different dialog is a failure and is closed, so no test hangs.
-template <typename T> void WhenModal(std::function<void(T&)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<T*>(modal);
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "expected a modal " << T::staticMetaObject.className();
-            if (modal != nullptr)
-                modal->close();
-            return;
-        }
-        action(*dialog);
-    });
-}
-
-// Fails and closes any modal dialog that opens before the pending events are handled.
-void ExpectNoModal(const std::function<void()>& step) {
-    bool opened = false;
-    QTimer::singleShot(0, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = true;
-            modal->close();
-        }
-    });
-    step();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(opened);
-}
-
-// Collects what ShowMessage would have shown.
-class MessageCatcher {
+// Answers every question with Yes or No for its lifetime, keeping what was asked.
+class Answering {
 public:
-    MessageCatcher() {
-        previous_ =
-            platform::SetMessageHook([this](const platform::Message& m) { messages.push_back(m); });
+    explicit Answering(bool yes) {
+        previous_ = platform::SetAnswerHook([this, yes](const platform::Message& m) {
+            asked.push_back(m);
+            return yes;
+        });
     }
-    ~MessageCatcher() { platform::SetMessageHook(previous_); }
-    std::vector<platform::Message> messages;
+    ~Answering() { platform::SetAnswerHook(previous_); }
+    Answering(const Answering&) = delete;
+    Answering& operator=(const Answering&) = delete;
+
+    std::vector<platform::Message> asked;
 
 private:
-    platform::MessageHook previous_;
+    platform::AnswerHook previous_;
 };
 
 QStringList Names(EditMapPointsDlg& dialog) {
@@ -206,20 +184,18 @@ TEST(EditMapPointsDlg, DoubleClickEdits) {
 TEST(EditMapPointsDlg, DeleteAsksAndRemovesOnlyOnYes) {
     MapPointList points = TwoPoints();
     EditMapPointsDlg dialog(points);
-    const auto answer = [](QMessageBox::StandardButton button) {
-        WhenModal<QMessageBox>([button](QMessageBox& box) {
-            EXPECT_EQ(box.text(), "Delete this point?");
-            EXPECT_EQ(box.windowTitle(), "Confirm Deletion");
-            EXPECT_EQ(box.icon(), QMessageBox::Question);
-            box.button(button)->click();
-        });
-    };
-    answer(QMessageBox::No);
-    Click(dialog, "delete");
+    {
+        Answering no(false);
+        Click(dialog, "delete");
+        ASSERT_EQ(no.asked.size(), 1u);
+        EXPECT_EQ(no.asked[0].text, "Delete this point?");
+        EXPECT_EQ(no.asked[0].caption, "Confirm Deletion");
+        EXPECT_EQ(no.asked[0].icon, platform::MessageIcon::Question);
+    }
     EXPECT_EQ(points, TwoPoints());
     EXPECT_FALSE(dialog.IsModified());
 
-    answer(QMessageBox::Yes);
+    Answering yes(true);
     Click(dialog, "delete");
     EXPECT_EQ(points, MapPointList({TwoPoints()[1]}));
     EXPECT_EQ(Names(dialog), QStringList({QString::fromUtf8(kCafe.c_str())}));
@@ -267,8 +243,7 @@ TEST(EditMapPointsDlg, PointsFileIsWrittenOnCloseOnlyAfterAChange) {
         {"Show without a change", [](EditMapPointsDlg& d) { Click(d, "show"); }, false, 1008},
         {"Delete then Close",
          [](EditMapPointsDlg& d) {
-             WhenModal<QMessageBox>(
-                 [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+             Answering yes(true);
              Click(d, "delete");
          },
          true, QDialog::Rejected},
@@ -310,7 +285,7 @@ TEST(EditMapPointsDlg, FailedSaveIsReported) {
     MessageCatcher catcher;
     MapPointList points = TwoPoints();
     WhenModal<EditMapPointsDlg>([](EditMapPointsDlg& d) {
-        WhenModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        Answering yes(true);
         Click(d, "delete");
         Click(d, "close");
     });

@@ -13,8 +13,9 @@
 
 namespace {
 
+using platform::LoadResult;
+using platform::LoadStatus;
 using points::MapPointList;
-using points::PointsReadResult;
 using namespace points_test;
 
 const std::string kCafe = "Caf\xC3\xA9 1";
@@ -45,7 +46,7 @@ TEST(PointsFile, ReferenceFilesReadToTheirPoints) {
     for (const Reference& ref : References()) {
         SCOPED_TRACE(ref.file);
         MapPointList list = Sentinel();
-        const PointsReadResult result = points::ReadPointsFile(ReferenceFile(ref.file), list);
+        const LoadResult result = points::ReadPointsFile(ReferenceFile(ref.file), list);
         ASSERT_TRUE(result) << result.error;
         EXPECT_EQ(list, ref.points);
     }
@@ -106,7 +107,7 @@ TEST(PointsFile, EightBitStringsFromOtherWritersAreRead) {
              "a\x80z" +
              PointBody(-3, 40, 3) + std::string("\xFF\xFE\xFF\x01\x41\x00", 6);
     MapPointList list;
-    const PointsReadResult result = points::DecodePoints(bytes, list);
+    const LoadResult result = points::DecodePoints(bytes, list);
     ASSERT_TRUE(result) << result.error;
     const MapPointList expected = {
         CMapPoint("M\xC3\xBCnchen ", MapPos(11.5, 48.1), 1, 2, 4, 1, ""),
@@ -121,8 +122,8 @@ TEST(PointsFile, EveryTruncationIsRejectedAndLeavesTheList) {
         for (std::size_t length = 0; length < bytes.size(); ++length) {
             SCOPED_TRACE(std::string(file) + " cut to " + std::to_string(length));
             MapPointList list = Sentinel();
-            const PointsReadResult result = points::DecodePoints(bytes.substr(0, length), list);
-            EXPECT_EQ(result.status, PointsReadResult::Status::Damaged);
+            const LoadResult result = points::DecodePoints(bytes.substr(0, length), list);
+            EXPECT_EQ(result.status, LoadStatus::Damaged);
             EXPECT_FALSE(result.error.empty());
             EXPECT_EQ(list, Sentinel());
         }
@@ -166,8 +167,8 @@ TEST(PointsFile, DamagedFilesAreRejectedAndLeaveTheList) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
         MapPointList list = Sentinel();
-        const PointsReadResult result = points::DecodePoints(row.bytes, list);
-        EXPECT_EQ(result.status, PointsReadResult::Status::Damaged);
+        const LoadResult result = points::DecodePoints(row.bytes, list);
+        EXPECT_EQ(result.status, LoadStatus::Damaged);
         EXPECT_EQ(list, Sentinel());
     }
 }
@@ -175,19 +176,19 @@ TEST(PointsFile, DamagedFilesAreRejectedAndLeaveTheList) {
 TEST(PointsFile, MissingAndUnreadableFilesAreToldApart) {
     TempDir dir;
     MapPointList list = Sentinel();
-    PointsReadResult result = points::ReadPointsFile(dir.File("town.pts"), list);
-    EXPECT_EQ(result.status, PointsReadResult::Status::NotFound);
+    LoadResult result = points::ReadPointsFile(dir.File("town.pts"), list);
+    EXPECT_EQ(result.status, LoadStatus::Missing);
     EXPECT_EQ(list, Sentinel());
 
     result = points::ReadPointsFile(dir.File(""), list); // a directory
-    EXPECT_EQ(result.status, PointsReadResult::Status::Unreadable);
+    EXPECT_EQ(result.status, LoadStatus::Unreadable);
     EXPECT_NE(result.error.find(dir.File("")), std::string::npos);
     EXPECT_EQ(list, Sentinel());
 
     const std::string damaged = dir.File("damaged.pts");
     WriteBytes(damaged, std::string("\x01\x00\xFF\xFF", 4));
     result = points::ReadPointsFile(damaged, list);
-    EXPECT_EQ(result.status, PointsReadResult::Status::Damaged);
+    EXPECT_EQ(result.status, LoadStatus::Damaged);
     EXPECT_EQ(result.error.rfind(damaged + ": ", 0), 0u) << result.error;
     EXPECT_EQ(list, Sentinel());
 }

@@ -7,32 +7,24 @@
 #include "view/GpsSettingsSheet.h"
 #include "view/MapView.h"
 
+#include "support/QtTestSupport.h"
+#include "support/TestFiles.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
+using testsupport::WhenModal;
 
 namespace {
-
-// Runs act on the modal dialog of type D as soon as the command opens it.
-template <typename D> void WhenModal(std::function<void(D&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
 
 void SetEdit(QWidget& dialog, const QString& name, const QString& text) {
     auto* edit = dialog.findChild<QLineEdit*>(name);
@@ -61,39 +53,27 @@ void TypePosition(coords::EnterCoordsDlg& dialog, double lat, double lon) {
 class MapViewCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quilo-cmds-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        previousHook = platform::SetMessageHook(
-            [this](const platform::Message& m) { messages.push_back(m.text.toStdString()); });
         coords::entryFormat = coords::CoordFormat::Deg;
         view = std::make_unique<MapView>(store);
         view->resize(640, 480);
         QImage image(640, 480, QImage::Format_RGB32);
         image.fill(Qt::white);
-        mapPath = (dir / "area.png").string();
+        mapPath = dir.File("area.png");
         ASSERT_TRUE(image.save(QString::fromStdString(mapPath)));
         ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
-        messages.clear(); // the missing-calibration warning
-    }
-    void TearDown() override {
-        platform::SetMessageHook(previousHook);
-        view.reset();
-        fs::remove_all(dir);
+        catcher.messages.clear(); // the missing-calibration warning
     }
     std::uintmax_t CalibrationFileSize() const {
         std::error_code ec;
-        return fs::file_size(dir / "area.mcd", ec);
+        return fs::file_size(dir.Path() / "area.mcd", ec);
     }
+    const calib::CGPSMapFuncs& Calibration() const { return view->Session().Calibration(); }
 
-    fs::path dir;
+    testsupport::TempDir dir;
+    testsupport::MessageCatcher catcher;
     std::string mapPath;
     MemorySettingsStore store;
     std::unique_ptr<MapView> view;
-    platform::MessageHook previousHook;
-    std::vector<std::string> messages;
 };
 
 TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
@@ -106,7 +86,7 @@ TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
         {MapPos(640, 0), 52.0, -0.9, 2 + 96 + 8},
         {MapPos(0, 480), 51.95, -1.0, 154},
     };
-    const double before = view->Calibration().GetA();
+    const double before = Calibration().GetA();
     for (const auto& step : steps) {
         view->SetSelection(step.pixel);
         WhenModal<coords::EnterCoordsDlg>(
@@ -114,11 +94,11 @@ TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
         view->OnEnterCalibrationPoint();
         EXPECT_EQ(CalibrationFileSize(), step.fileSize);
     }
-    EXPECT_TRUE(messages.empty());
-    EXPECT_NE(view->Calibration().GetA(), before);
+    EXPECT_TRUE(catcher.messages.empty());
+    EXPECT_NE(Calibration().GetA(), before);
     // The first pair's plane point is stored bottom-up: row 0 of a 480-row image is y 480.
-    EXPECT_EQ(view->Calibration().GetCalibrationPoints().at(0), MapPos(0, 480));
-    const MapPos middle = view->PixelToGeo(MapPos(320, 240));
+    EXPECT_EQ(Calibration().GetCalibrationPoints().at(0), MapPos(0, 480));
+    const MapPos middle = view->Session().PixelToGeo(MapPos(320, 240));
     EXPECT_NEAR(middle.y, 51.975, 1e-9);
     EXPECT_NEAR(middle.x, -0.95, 1e-9);
 }
@@ -130,15 +110,15 @@ TEST_F(MapViewCommandsTest, CancelledOrCollinearEntries) {
     EXPECT_EQ(CalibrationFileSize(), static_cast<std::uintmax_t>(-1)) << "nothing written";
 
     // Three image points on one line: no transform exists; the user is told, A..F stay.
-    const double a = view->Calibration().GetA();
+    const double a = Calibration().GetA();
     for (int i = 0; i < 3; ++i) {
         view->SetSelection(MapPos(10.0 * i, 10.0 * i));
         WhenModal<coords::EnterCoordsDlg>(
             [i](coords::EnterCoordsDlg& d) { TypePosition(d, 50 + i * 0.01, 1 + i * 0.02); });
         view->OnEnterCalibrationPoint();
     }
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(view->Calibration().GetA(), a);
+    EXPECT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(Calibration().GetA(), a);
     EXPECT_EQ(CalibrationFileSize(), 154u);
 }
 
@@ -149,13 +129,11 @@ TEST_F(MapViewCommandsTest, MapSettingsStoresSignedVariation) {
         d.accept();
     });
     view->OnMapSettings();
-    EXPECT_EQ(view->Calibration().GetMagVar(), -3.5);
+    EXPECT_EQ(Calibration().GetMagVar(), -3.5);
     ASSERT_EQ(CalibrationFileSize(), 2u + 8u);
-    std::ifstream in(dir / "area.mcd", std::ios::binary);
-    char bytes[10];
-    in.read(bytes, 10);
+    const std::string bytes = testsupport::ReadBytes(dir.File("area.mcd"));
     double stored = 0;
-    std::memcpy(&stored, bytes + 2, 8);
+    std::memcpy(&stored, bytes.data() + 2, 8);
     EXPECT_EQ(stored, -3.5);
 
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
@@ -163,12 +141,16 @@ TEST_F(MapViewCommandsTest, MapSettingsStoresSignedVariation) {
         d.reject();
     });
     view->OnMapSettings();
-    EXPECT_EQ(view->Calibration().GetMagVar(), -3.5);
+    EXPECT_EQ(Calibration().GetMagVar(), -3.5);
 }
 
 TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
+    trail::TrailBuffer trail;
     for (int i = 0; i < 250; ++i)
-        view->Trail().AddFront(MapPos(1.0 + i * 0.001, 50.0));
+        trail.AddFront(MapPos(1.0 + i * 0.001, 50.0));
+    session::MapSession withTrail = view->Session();
+    withTrail.SetTrail(trail);
+    view->SetSession(std::move(withTrail));
     WhenModal<GpsSettingsSheet>([](GpsSettingsSheet& sheet) {
         sheet.Tabs()->setCurrentIndex(1);
         auto* trail = static_cast<CGPSSettingsTrailPage*>(sheet.Page(1));
@@ -183,48 +165,42 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
         sheet.reject();                // what was taken is applied however the sheet closes
     });
     view->OnGpsSettings(store);
-    EXPECT_EQ(view->Trail().Count(), 100u);
-    EXPECT_EQ(view->Settings().trailLength, 100);
-    EXPECT_EQ(view->Settings().baudRate, 9600);
-    EXPECT_EQ(view->Settings().updateRateMs, 1000);
+    EXPECT_EQ(view->Session().Trail().Count(), 100u);
+    EXPECT_EQ(view->Session().Settings().trailLength, 100);
+    EXPECT_EQ(view->Session().Settings().baudRate, 9600);
+    EXPECT_EQ(view->Session().Settings().updateRateMs, 1000);
     EXPECT_EQ(store.ReadInt("Settings", "TrailLength", 0), 100);
     EXPECT_EQ(store.ReadInt("Settings", "GPSBaudRate", 0), 9600);
     EXPECT_EQ(store.ReadText("Settings", "GPSDevice", ""), "/dev/ttyACM0");
     // The newest samples stay.
-    EXPECT_EQ(*view->Trail().NewestToOldest().begin(), MapPos(1.0 + 249 * 0.001, 50.0));
+    EXPECT_EQ(*view->Session().Trail().NewestToOldest().begin(), MapPos(1.0 + 249 * 0.001, 50.0));
 
     MapView next(store);
-    EXPECT_EQ(next.ConfiguredGpsDevice(), "/dev/ttyACM0");
+    EXPECT_EQ(next.Session().ConfiguredGpsDevice(), "/dev/ttyACM0");
 }
 
 } // namespace
 
-namespace {
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
+    using testsupport::ReadBytes;
     const std::string garbage = "\x07\x00 not a calibration";
-    std::ofstream(dir / "area.mcd", std::ios::binary) << garbage;
-    std::ofstream(dir / "area.pts", std::ios::binary) << garbage;
+    testsupport::WriteBytes(dir.File("area.mcd"), garbage);
+    testsupport::WriteBytes(dir.File("area.pts"), garbage);
     ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
-    EXPECT_EQ(messages.size(), 2u) << "both files reported";
-    EXPECT_TRUE(view->MapPoints().empty());
+    EXPECT_EQ(catcher.messages.size(), 2u) << "both files reported";
+    EXPECT_TRUE(view->Session().MapPoints().empty());
 
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
     view->OnMapSettings();
-    EXPECT_EQ(ReadAll(dir / "area.mcd.damaged"), garbage);
+    EXPECT_EQ(ReadBytes(dir.File("area.mcd.damaged")), garbage);
     EXPECT_EQ(CalibrationFileSize(), 10u);
 
-    view->MapPoints().emplace_back("p", MapPos(1, 50), 1, 2, 3, 1, "");
-    ASSERT_TRUE(view->SavePointsFile());
-    EXPECT_EQ(ReadAll(dir / "area.pts.damaged"), garbage);
-    ASSERT_TRUE(view->SavePointsFile()); // set aside once only
-    EXPECT_EQ(ReadAll(dir / "area.pts.damaged"), garbage);
-    EXPECT_FALSE(ReadAll(dir / "area.pts").empty());
+    // New Point at Cursor writes the points file, then opens the list (closed at once).
+    WhenModal<QDialog>([](QDialog& d) { d.reject(); });
+    view->OnContextCommand(kCmdNewPointAtCursor);
+    EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
+    WhenModal<QDialog>([](QDialog& d) { d.reject(); });
+    view->OnContextCommand(kCmdNewPointAtCursor); // set aside once only
+    EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
+    EXPECT_FALSE(ReadBytes(dir.File("area.pts")).empty());
 }
-
-} // namespace

@@ -2,6 +2,8 @@
 
 #include "PixelHelpers.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -29,6 +31,24 @@ struct Fixture {
         view->show();                             // delivers the resize
         view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
     }
+    // Changes the view's state through a copy of its session.
+    template <typename F> void Change(F change) {
+        session::MapSession s = view->Session();
+        change(s);
+        view->SetSession(std::move(s));
+    }
+    void Show(void (*set)(session::ShowFlags&)) {
+        Change([set](session::MapSession& s) {
+            session::ShowFlags flags = s.Flags();
+            set(flags);
+            s.SetShowFlags(flags);
+        });
+    }
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.get(), &event);
+    }
     QImage Frame() {
         QImage image = pixels::Blank(view->width(), view->height(), Qt::blue);
         QPainter painter(&image);
@@ -39,13 +59,15 @@ struct Fixture {
         trail::TrailBuffer trail;
         for (const MapPos& p : oldestFirst)
             trail.AddFront(p);
-        view->SetTrail(trail);
-        ViewSettings s = view->Settings();
-        s.trailStyle = style;
-        s.trailSize = size;
-        s.trailLength = length; // set directly: a hand-made record may hold anything
-        view->SetSettings(s);
-        view->SetShowTrail(true);
+        Change([&](session::MapSession& s) {
+            s.SetTrail(trail);
+            ViewSettings settings = s.Settings();
+            settings.trailStyle = style;
+            settings.trailSize = size;
+            settings.trailLength = length; // set directly: a hand-made record may hold anything
+            s.SetSettings(settings);
+        });
+        Show([](session::ShowFlags& flags) { flags.trail = true; });
     }
 };
 
@@ -76,7 +98,7 @@ TEST(MapViewPaint, WhiteMarginsTable) {
     for (const Row& row : rows) {
         Fixture f(200, 100);
         f.view->SetMapImage(RedMap(100, 60));
-        f.view->Geometry().SetScrollOffset(row.scroll);
+        f.view->ScrollTo(row.scroll);
         const QImage frame = f.Frame();
         const int redCount = pixels::Count(frame, kRed, frame.rect());
         EXPECT_EQ(redCount, row.red.width() * row.red.height()) << row.legend;
@@ -95,9 +117,9 @@ TEST(MapViewPaint, MapLiesUnderTheOverlaysAtHighZoom) {
     Fixture f(200, 100);
     f.view->SetMapImage(map);
     f.view->SetZoom(8.0);
-    f.view->Geometry().SetScrollOffset({3, 0});
+    f.view->ScrollTo({3, 0});
     const QImage frame = f.Frame();
-    const auto at = f.view->ImageToScreen(MapPos(10.0, 1.0), {3, 0});
+    const auto at = f.view->Geometry().ImageToScreen(MapPos(10.0, 1.0), {3, 0});
     ASSERT_TRUE(at);
     EXPECT_EQ(at->x, 77);
     EXPECT_EQ(frame.pixel(76, 20), kWhite);
@@ -173,10 +195,13 @@ TEST(MapViewPaint, LinesThinOutVerticesWithin3Pixels) {
 TEST(MapViewPaint, TrailIsLeftOutWhileDragging) {
     Fixture f(200, 20);
     f.SetTrail({GeoAt(10, 10), GeoAt(60, 10)}, 1, 1, 250);
-    f.view->Geometry().Press();
-    f.view->Geometry().DragTo({0, 0}, {0, 0});
+    // A drag out and back to the press point: dragging, with the map where it was.
+    f.Mouse(QEvent::MouseButtonPress, {100, 10}, Qt::LeftButton);
+    f.Mouse(QEvent::MouseMove, {150, 10}, Qt::LeftButton);
+    f.Mouse(QEvent::MouseMove, {100, 10}, Qt::LeftButton);
+    ASSERT_TRUE(f.view->Geometry().Dragging());
     EXPECT_EQ(f.Frame().pixel(35, 10), kWhite);
-    f.view->Geometry().Release({0, 0}, {0, 0});
+    f.Mouse(QEvent::MouseButtonRelease, {100, 10}, Qt::NoButton);
     EXPECT_NE(f.Frame().pixel(35, 10), kWhite);
 }
 
@@ -197,7 +222,7 @@ TEST(MapViewPaint, GpsMarkerTable) {
         gps::GpsFix fix;
         fix.position = row.position;
         fix.hasFix = row.hasFix;
-        f.view->SetGpsFix(fix);
+        f.Change([&fix](session::MapSession& s) { s.SetGpsFix(fix); });
         const QImage frame = f.Frame();
         EXPECT_EQ(frame.pixel(50, 30), row.centre) << row.legend;
         if (!row.hasFix) {
@@ -208,13 +233,14 @@ TEST(MapViewPaint, GpsMarkerTable) {
 
 TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
     Fixture f(200, 100);
-    f.view->SetMapPoints({CMapPoint("Inn", GeoAt(40, 50), 3, 1, 5, 1, ""),
-                          CMapPoint("Far", GeoAt(400, 50), 1, 1, 5, 1, "")});
+    f.Change([](session::MapSession& s) {
+        s.SetMapPoints({CMapPoint("Inn", GeoAt(40, 50), 3, 1, 5, 1, ""),
+                        CMapPoint("Far", GeoAt(400, 50), 1, 1, 5, 1, "")});
+    });
     f.view->SetSelection(MapPos(150.0, 20.0));
     QImage frame = f.Frame();
     EXPECT_EQ(frame.pixel(40, 50), kWhite) << "points hidden until shown";
-    f.view->SetShowMapPoints(true);
-    f.view->SetShowLabels(true);
+    f.Show([](session::ShowFlags& flags) { flags.mapPoints = flags.labels = true; });
     frame = f.Frame();
     EXPECT_EQ(frame.pixel(40, 50), qRgb(0, 255, 255));
     EXPECT_GT(pixels::Count(frame, qRgb(0, 0, 255), QRect(45, 50, 40, 20)), 0) << "label";
@@ -225,9 +251,8 @@ TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
     Fixture f(200, 100);
     const QRgb background = f.view->palette().color(QPalette::Window).rgb();
-    f.view->ShowStatusInfo(true);
-    f.view->ShowCursorInfo(true);
-    f.view->SetCursorText("Sel: 1 2");
+    f.Show([](session::ShowFlags& flags) { flags.statusInfo = flags.cursorInfo = true; });
+    f.view->SetSelection(MapPos(-1000, -1000)); // "Sel: " and a position on the cursor line
     const QImage frame = f.Frame();
     const QRect top = StatusLineRect(200, 100);
     const QRect bottom = CursorLineRect(200, 100);

@@ -1,0 +1,269 @@
+#include "session/MapSession.h"
+
+#include "calib/CalibrationFile.h"
+#include "calib/RangeBearing.h"
+#include "gps/GpsLink.h"
+#include "platform/SerialPort.h"
+#include "platform/SettingsStore.h"
+#include "trail/TrailFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+namespace session {
+
+namespace {
+
+constexpr std::string_view kGpsDeviceKey = "GPSDevice";
+
+Notice Warning(std::string text) {
+    return {Notice::Kind::Warning, std::move(text), "Warning"};
+}
+
+Notice LoadError(std::string text) {
+    return {Notice::Kind::Error, std::move(text), "Load Error"};
+}
+
+Notice WriteFailure(const std::string& what) {
+    return {Notice::Kind::Error, "Unable to write file: " + what, "Save Error"};
+}
+
+} // namespace
+
+MapSession::MapSession() {
+    trail_.recording = false; // until tracking is switched on
+}
+
+MapSession::MapSession(const SettingsStore& store) : MapSession() {
+    settings_.Load(store);
+    configuredGpsDevice_ = store.ReadText(kSettingsSection, kGpsDeviceKey, "");
+}
+
+void MapSession::SetTrail(trail::TrailBuffer trail) {
+    trail_ = std::move(trail);
+    trail_.recording = flags_.tracking;
+}
+
+MapPos MapSession::PixelToGeo(const MapPos& pixel) const {
+    return calibration_.PixelToGeo(pixel, imageHeight_);
+}
+
+MapPos MapSession::GeoToPixel(const MapPos& geo) const {
+    return calibration_.GeoToPixel(geo, imageHeight_);
+}
+
+std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
+    std::vector<Notice> notices;
+    imageHeight_ = imageHeight;
+    mapBaseName_ = calib::MapBaseName(imagePath);
+
+    const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
+    const platform::LoadResult calibration =
+        calib::LoadCalibrationFile(calibrationPath, calibration_);
+    calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
+                              calibration.status == platform::LoadStatus::Damaged;
+    switch (calibration.status) {
+    case platform::LoadStatus::Missing:
+        notices.push_back(Warning("This map has no calibration information."));
+        break;
+    case platform::LoadStatus::Unreadable:
+    case platform::LoadStatus::Damaged:
+        notices.push_back(LoadError(calibration.error));
+        break;
+    case platform::LoadStatus::Loaded: {
+        // Three points on one line give no transform; the old parameters stay in use.
+        const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
+        if (!why.empty())
+            notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
+        break;
+    }
+    }
+
+    mapPoints_.clear();
+    points::MapPointList loaded;
+    const platform::LoadResult read = points::ReadPointsFile(PointsPath(), loaded);
+    pointsFileDamaged_ = !read && read.status != platform::LoadStatus::Missing;
+    if (read)
+        mapPoints_ = std::move(loaded);
+    else if (read.status != platform::LoadStatus::Missing)
+        notices.push_back(LoadError(read.error));
+    return notices;
+}
+
+std::string MapSession::PointsPath() const {
+    return calib::PointsFileName(mapBaseName_);
+}
+
+std::optional<Notice> MapSession::SetAsideIfDamaged(bool& damaged, const std::string& path) {
+    if (!damaged)
+        return std::nullopt;
+    // A file we could not read may still be recoverable by hand: it is renamed to NAME.damaged
+    // (replacing an older one) before our first write over it.
+    const std::string aside = path + ".damaged";
+    if (std::rename(path.c_str(), aside.c_str()) != 0 && errno != ENOENT)
+        return WriteFailure(path);
+    damaged = false;
+    return std::nullopt;
+}
+
+std::optional<Notice> MapSession::SaveCalibration() {
+    const std::string path = calib::CalibrationFileName(mapBaseName_);
+    if (auto notice = SetAsideIfDamaged(calibrationFileDamaged_, path))
+        return notice;
+    if (!calib::SaveCalibrationFile(path, calibration_))
+        return WriteFailure(path);
+    return std::nullopt;
+}
+
+std::optional<Notice> MapSession::SavePoints() {
+    const std::string path = PointsPath();
+    if (auto notice = SetAsideIfDamaged(pointsFileDamaged_, path))
+        return notice;
+    if (const platform::FileResult written = points::WritePointsFile(path, mapPoints_); !written)
+        return WriteFailure(written.error);
+    return std::nullopt;
+}
+
+std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
+    std::vector<Notice> notices;
+    // The calibration plane counts rows from the bottom of the image.
+    const MapPos plane(selection_.x, imageHeight_ - selection_.y);
+    const calib::FitResult fit = calibration_.AddCalibrationPoint(plane, geo);
+    if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
+        notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
+    if (auto notice = SaveCalibration())
+        notices.push_back(std::move(*notice));
+    UpdateSelectionText();
+    return notices;
+}
+
+std::optional<Notice> MapSession::SetMagVar(double degrees) {
+    calibration_.SetMagVar(degrees);
+    auto notice = SaveCalibration();
+    UpdateSelectionText();
+    return notice;
+}
+
+bool MapSession::EditMapPoints(const std::function<void(points::MapPointList&)>& edit,
+                               std::optional<Notice>& notice) {
+    notice = SetAsideIfDamaged(pointsFileDamaged_, PointsPath());
+    if (notice)
+        return false;
+    edit(mapPoints_);
+    return true;
+}
+
+std::optional<Notice> MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
+    mapPoints_.push_back(points::MakeCursorPoint(PixelToGeo(selection_), when));
+    return SavePoints();
+}
+
+bool MapSession::StorePosition(const points::LocalDateTime& when, std::optional<Notice>& notice) {
+    if (!gpsConnected_)
+        return false;
+    // The position the link holds, fix or not: (0, 0) before the first one.
+    mapPoints_.push_back(points::MakeGpsPositionPoint(gpsFix_.position, when));
+    notice = SavePoints();
+    return true;
+}
+
+std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
+    const std::string device = platform::GpsDevicePath(
+        settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
+    if (!link.Open(device, settings_.baudRate))
+        return Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"};
+    gpsConnected_ = true;
+    trail_.AddBreak();
+    SetStatusText(gps::StatusConnected());
+    return std::nullopt;
+}
+
+void MapSession::Disconnect() {
+    if (!gpsFix_.hasFix)
+        SetStatusText(gps::StatusDisconnected());
+    gpsConnected_ = false;
+    gpsFix_.hasFix = false;
+}
+
+GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dragging) {
+    GpsStep step;
+    // An update posted before Disconnect is dropped.
+    if (!gpsConnected_)
+        return step;
+    const gps::GpsUpdateOutcome outcome =
+        gps::HandleGpsUpdate(link, gpsFix_, rateLimit_, nowMs,
+                             static_cast<std::uint32_t>(settings_.updateRateMs), coordFormat_);
+    if (!outcome.handled)
+        return step;
+    const gps::GpsBatchResult& batch = outcome.batch;
+    step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
+    if (!outcome.readError && batch.hasNewPosition) {
+        if (trail_.recording)
+            trail_.Record(batch.newPosition, settings_.trailMinDelta, settings_.trailLength);
+        step.centreOnGps = flags_.follow && !dragging;
+        step.cursorChanged = UpdateSelectionText();
+    }
+    step.statusChanged = SetStatusText(outcome.status);
+    return step;
+}
+
+std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
+    if (!trail::SaveTrail(trail_, path))
+        return WriteFailure(path);
+    return std::nullopt;
+}
+
+std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
+    if (!trail::LoadTrail(trail_, path, settings_.trailLength))
+        return Notice{Notice::Kind::Error, "Unable to open file: " + path, "Load Error"};
+    return std::nullopt;
+}
+
+void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
+                               SettingsStore& store) {
+    settings_ = settings;
+    configuredGpsDevice_ = std::move(device);
+    settings_.Save(store);
+    store.WriteText(kSettingsSection, kGpsDeviceKey, configuredGpsDevice_);
+    trail_.TrimTo(settings_.trailLength);
+}
+
+bool MapSession::Select(const MapPos& image) {
+    selection_ = image;
+    return UpdateSelectionText();
+}
+
+bool MapSession::UpdateSelectionText() {
+    const MapPos geo = PixelToGeo(selection_);
+    std::string text = "Sel: " + coords::FormatPosition(geo, coordFormat_);
+    if (gpsConnected_) {
+        // Measured from the position the link holds, fix or not.
+        const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
+        text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
+                coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
+    }
+    if (text == cursorText_)
+        return false;
+    cursorText_ = std::move(text);
+    return true;
+}
+
+void MapSession::SetShowFlags(const ShowFlags& flags) {
+    const bool startTracking = flags.tracking && !flags_.tracking;
+    if (flags.mapPoints != flags_.mapPoints)
+        pointsRevealed_ = false;
+    flags_ = flags;
+    trail_.recording = flags.tracking;
+    if (startTracking)
+        trail_.AddBreak();
+}
+
+bool MapSession::SetStatusText(std::string text) {
+    if (text == statusText_)
+        return false;
+    statusText_ = std::move(text);
+    return true;
+}
+
+} // namespace session

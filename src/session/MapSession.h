@@ -1,0 +1,175 @@
+#pragma once
+
+#include "calib/CGPSMapFuncs.h"
+#include "coords/CoordFormat.h"
+#include "gps/GpsFix.h"
+#include "gps/GpsUpdateFold.h"
+#include "points/NewMapPoint.h"
+#include "points/PointsFile.h"
+#include "session/ShowFlags.h"
+#include "session/ViewSettings.h"
+#include "trail/TrailBuffer.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class SettingsStore;
+namespace gps {
+class GpsLink;
+}
+
+namespace session {
+
+// What to tell the user: the map view shows it as a message box.
+struct Notice {
+    enum class Kind { Warning, Error };
+    Kind kind = Kind::Error;
+    std::string text;
+    std::string caption;
+    friend bool operator==(const Notice&, const Notice&) = default;
+};
+
+// What a GPS update changed, for the view to repaint.
+struct GpsStep {
+    bool repaint = false;       // marker, trail or fix changed
+    bool centreOnGps = false;   // follow the new position
+    bool statusChanged = false; // the status text is a new one
+    bool cursorChanged = false; // the cursor text is a new one
+};
+
+// Everything the map view shows apart from its pixels, and the decisions on it: the loaded
+// map's calibration and points files (with the set-aside of a damaged one), the GPS fix and
+// connection, the trail and when to record and follow, map point creation, and the texts of
+// the status and cursor lines. No window: what the user must be told comes back as Notices.
+class MapSession {
+public:
+    // Reads the settings and the "GPSDevice" override from store. The lines start as "GPS:"
+    // and "Sel:"; nothing is shown and nothing recorded until SetShowFlags.
+    explicit MapSession(const SettingsStore& store);
+    MapSession(); // default settings
+
+    // --- State -----------------------------------------------------------------------------
+    [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const { return calibration_; }
+    [[nodiscard]] const points::MapPointList& MapPoints() const { return mapPoints_; }
+    [[nodiscard]] const trail::TrailBuffer& Trail() const { return trail_; }
+    [[nodiscard]] const ViewSettings& Settings() const { return settings_; }
+    [[nodiscard]] const gps::GpsFix& GpsFix() const { return gpsFix_; }
+    [[nodiscard]] bool GpsConnected() const { return gpsConnected_; }
+    [[nodiscard]] const MapPos& Selection() const { return selection_; }
+    [[nodiscard]] const ShowFlags& Flags() const { return flags_; }
+    [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
+    [[nodiscard]] const std::string& StatusText() const { return statusText_; }
+    [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
+    [[nodiscard]] const std::string& MapBaseName() const { return mapBaseName_; }
+    [[nodiscard]] int ImageHeight() const { return imageHeight_; }
+    [[nodiscard]] const std::string& ConfiguredGpsDevice() const { return configuredGpsDevice_; }
+
+    // Image pixel (unzoomed, row from the top) to geographic position and back, through the
+    // calibration and the image height.
+    [[nodiscard]] MapPos PixelToGeo(const MapPos& pixel) const;
+    [[nodiscard]] MapPos GeoToPixel(const MapPos& geo) const;
+
+    // Set as they are, for tests and benchmarks that build a scene (no file is written).
+    void SetCalibration(const calib::CGPSMapFuncs& calibration) { calibration_ = calibration; }
+    void SetMapPoints(points::MapPointList mapPoints) { mapPoints_ = std::move(mapPoints); }
+    void SetTrail(trail::TrailBuffer trail); // recording as the tracking flag says
+    void SetSettings(const ViewSettings& settings) { settings_ = settings; }
+    void SetGpsFix(const gps::GpsFix& fix) { gpsFix_ = fix; }
+    // The image the map view shows: its height places pixels for the calibration.
+    void SetImageHeight(int height) { imageHeight_ = height; }
+
+    // --- Map files ---------------------------------------------------------------------------
+    // A map image was loaded: reads the calibration and points files beside it (the path
+    // minus its last four characters, plus ".mcd" and ".pts"). A missing calibration is a
+    // warning and a missing points file nothing; a file that cannot be read or is damaged is
+    // an error, leaves what it would have replaced as it was and is set aside as NAME.damaged
+    // before the first write over it.
+    std::vector<Notice> OpenMap(std::string_view imagePath, int imageHeight);
+    // Writes the calibration file; the notice when it could not be written.
+    std::optional<Notice> SaveCalibration();
+    std::optional<Notice> SavePoints();
+    // A calibration pair: the selection and the position typed for it; then the file.
+    std::vector<Notice> AddCalibrationPoint(const MapPos& geo);
+    std::optional<Notice> SetMagVar(double degrees);
+    // Gives edit the map points to change in place (the Edit Map Points list), after setting
+    // a damaged points file aside; false, without calling edit, when that failed (notice).
+    bool EditMapPoints(const std::function<void(points::MapPointList&)>& edit,
+                       std::optional<Notice>& notice);
+    [[nodiscard]] std::string PointsPath() const;
+
+    // --- Map points --------------------------------------------------------------------------
+    // "Map point <time>" at the selection, written to the points file.
+    std::optional<Notice> NewPointAtCursor(const points::LocalDateTime& when);
+    // "GPS position <time>" at the position the link holds, fix or not; false (nothing added)
+    // while disconnected.
+    bool StorePosition(const points::LocalDateTime& when, std::optional<Notice>& notice);
+
+    // --- GPS ---------------------------------------------------------------------------------
+    // The device to open: the one given at start ("quilo --gps PATH") before the configured
+    // one, before the COM port's device.
+    void SetGpsDevice(std::string device) { gpsDevice_ = std::move(device); }
+    // Opens link with the settings' port and rate. On success: connected, a trail break and
+    // "GPS: Connected."; otherwise the notice, and nothing changed.
+    std::optional<Notice> Connect(gps::GpsLink& link);
+    // Disconnected: the fix is dropped; without a fix the status says so.
+    void Disconnect();
+    // One posted update: the rate limit, the fold of what link queued, recording and follow
+    // (not while dragging), the texts. Nothing while disconnected.
+    GpsStep OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dragging);
+
+    // --- Trail -------------------------------------------------------------------------------
+    void ClearTrail() { trail_.Clear(); }
+    // Trail file or KML by the extension.
+    std::optional<Notice> SaveTrail(const std::string& path) const;
+    std::optional<Notice> LoadTrail(const std::string& path);
+    // New settings from the GPS Settings sheet: written to store with the device, and the
+    // trail trimmed to its new length.
+    void ApplySettings(const ViewSettings& settings, std::string device, SettingsStore& store);
+
+    // --- Selection, flags and texts -------------------------------------------------------
+    // Selects an image pixel and writes its position on the cursor line; true when the line
+    // changed.
+    bool Select(const MapPos& image);
+    // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected;
+    // true when the line changed.
+    bool UpdateSelectionText();
+    // Shows at the next selection or GPS update.
+    void SetCoordFormat(coords::CoordFormat format) { coordFormat_ = format; }
+    // Turning tracking on adds a break to the trail.
+    void SetShowFlags(const ShowFlags& flags);
+    // Show in the points list: the points are shown whatever the flag says, until the flag
+    // itself next changes.
+    void RevealMapPoints() { pointsRevealed_ = true; }
+    [[nodiscard]] bool ShowsMapPoints() const { return flags_.mapPoints || pointsRevealed_; }
+
+private:
+    bool SetStatusText(std::string text);
+    std::optional<Notice> SetAsideIfDamaged(bool& damaged, const std::string& path);
+
+    calib::CGPSMapFuncs calibration_;
+    points::MapPointList mapPoints_;
+    trail::TrailBuffer trail_;
+    ViewSettings settings_;
+    gps::GpsFix gpsFix_;
+    bool gpsConnected_ = false;
+    gps::GpsUpdateRateLimit rateLimit_;
+    MapPos selection_;
+    ShowFlags flags_;
+    bool pointsRevealed_ = false;
+    coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
+    std::string statusText_ = "GPS:";
+    std::string cursorText_ = "Sel:";
+    std::string mapBaseName_;
+    int imageHeight_ = 0;
+    std::string configuredGpsDevice_;
+    std::string gpsDevice_;
+    // The loaded map's calibration or points file exists but could not be read.
+    bool calibrationFileDamaged_ = false;
+    bool pointsFileDamaged_ = false;
+};
+
+} // namespace session

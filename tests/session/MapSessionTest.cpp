@@ -1,0 +1,333 @@
+// The map session without a window: loading a map's files, the damaged-file set-aside, GPS
+// updates through a pseudo-terminal, recording and follow, point creation and the texts.
+#include "session/MapSession.h"
+
+#include "calib/CalibrationFile.h"
+#include "gps/GpsLink.h"
+#include "gps/PtyPair.h"
+#include "points/PointsFile.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+using session::MapSession;
+using session::Notice;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
+// 0.001 degree a pixel, north up, top-left corner at (1 E, 52 N) on a 1000-row image.
+calib::CGPSMapFuncs Calibrated() {
+    calib::CGPSMapFuncs c;
+    c.AddCalibrationPoint(MapPos(0, 1000), MapPos(1.0, 52.0));
+    c.AddCalibrationPoint(MapPos(1000, 1000), MapPos(2.0, 52.0));
+    c.AddCalibrationPoint(MapPos(0, 0), MapPos(1.0, 51.0));
+    return c;
+}
+
+const points::LocalDateTime kWhen{2026, 12, 8, 14, 5, 9};
+const CMapPoint kInn("Inn", MapPos(1.5, 51.5), 1, 2, 3, 1, "");
+
+class MapSessionTest : public ::testing::Test {
+protected:
+    std::string Base() const { return dir.File("area"); }
+    void WriteGoodFiles() {
+        ASSERT_TRUE(calib::SaveCalibrationFile(Base() + ".mcd", Calibrated()));
+        ASSERT_TRUE(points::WritePointsFile(Base() + ".pts", {kInn}));
+    }
+    std::vector<Notice> Open() { return session.OpenMap(Base() + ".png", 1000); }
+
+    testsupport::TempDir dir;
+    MapSession session;
+};
+
+TEST_F(MapSessionTest, OpeningAMapReadsItsFilesAndSaysWhatWentWrong) {
+    // Each file: "good", "" for none, "dir" for a folder in its place, or these bytes.
+    const struct {
+        const char* legend;
+        std::string mcd;
+        std::string pts;
+        std::vector<std::string> captions;
+        const char* named; // a text the first notice holds
+        bool calibrated;
+        std::size_t points;
+    } rows[] = {
+        {"both files", "good", "good", {}, "", true, 1},
+        {"no files", "", "", {"Warning"}, "This map has no calibration information.", false, 0},
+        {"calibration cut short", "\x06\x00\x01", "good", {"Load Error"}, ".mcd", false, 1},
+        {"calibration a folder", "dir", "good", {"Load Error"}, ".mcd", false, 1},
+        {"points damaged", "good", "\x07\x00 junk", {"Load Error"}, ".pts", true, 0},
+        {"points a folder", "good", "dir", {"Load Error"}, ".pts", true, 0},
+        {"both damaged", "\x01", "\x01", {"Load Error", "Load Error"}, ".mcd", false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        for (const auto& [file, content] :
+             {std::pair{Base() + ".mcd", row.mcd}, std::pair{Base() + ".pts", row.pts}}) {
+            std::filesystem::remove_all(file);
+            if (content == "dir")
+                std::filesystem::create_directory(file);
+            else if (content != "good" && !content.empty())
+                WriteBytes(file, content);
+        }
+        if (row.mcd == "good") {
+            ASSERT_TRUE(calib::SaveCalibrationFile(Base() + ".mcd", Calibrated()));
+        }
+        if (row.pts == "good") {
+            ASSERT_TRUE(points::WritePointsFile(Base() + ".pts", {kInn}));
+        }
+
+        session = MapSession();
+        const std::vector<Notice> notices = Open();
+        std::vector<std::string> captions;
+        for (const Notice& n : notices)
+            captions.push_back(n.caption);
+        EXPECT_EQ(captions, row.captions);
+        if (!notices.empty()) {
+            EXPECT_NE(notices[0].text.find(row.named), std::string::npos) << notices[0].text;
+        }
+        EXPECT_EQ(session.Calibration().IsCalibrated(), row.calibrated);
+        EXPECT_EQ(session.MapPoints().size(), row.points);
+        EXPECT_EQ(session.MapBaseName(), Base());
+    }
+}
+
+TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
+    WriteGoodFiles();
+    ASSERT_TRUE(Open().empty());
+    const calib::CGPSMapFuncs good = session.Calibration();
+    calib::CGPSMapFuncs line;
+    for (int i = 0; i < 3; ++i)
+        line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i), MapPos(1 + 0.01 * i, 51 + 0.01 * i));
+    ASSERT_TRUE(calib::SaveCalibrationFile(Base() + ".mcd", line));
+    const std::vector<Notice> notices = Open();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].kind, Notice::Kind::Warning);
+    EXPECT_EQ(notices[0].text.rfind(Base() + ".mcd: ", 0), 0u) << notices[0].text;
+    EXPECT_FALSE(session.Calibration().IsCalibrated());
+    EXPECT_EQ(session.Calibration().GetA(), good.GetA());
+}
+
+TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
+    const std::string garbage = "\x07\x00 not ours";
+    WriteBytes(Base() + ".mcd", garbage);
+    WriteBytes(Base() + ".pts", garbage);
+    EXPECT_EQ(Open().size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(Base() + ".mcd.damaged")) << "nothing before a write";
+
+    EXPECT_FALSE(session.SetMagVar(-3.5));
+    EXPECT_EQ(ReadBytes(Base() + ".mcd.damaged"), garbage);
+    EXPECT_EQ(ReadBytes(Base() + ".mcd").size(), 10u);
+
+    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
+    EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage);
+    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
+    EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage) << "set aside once only";
+    points::MapPointList onDisk;
+    ASSERT_TRUE(points::ReadPointsFile(Base() + ".pts", onDisk));
+    EXPECT_EQ(onDisk, session.MapPoints());
+
+    // A write that fails names the path.
+    std::filesystem::remove(Base() + ".mcd");
+    std::filesystem::create_directory(Base() + ".mcd");
+    const auto failed = session.SaveCalibration();
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(*failed, (Notice{Notice::Kind::Error, "Unable to write file: " + Base() + ".mcd",
+                               "Save Error"}));
+}
+
+TEST_F(MapSessionTest, PointsAtTheCursorAndFromTheGpsAndTheSelectionText) {
+    WriteGoodFiles();
+    ASSERT_TRUE(Open().empty());
+    EXPECT_EQ(session.CursorText(), "Sel:");
+    EXPECT_TRUE(session.Select(MapPos(500, 250)));
+    const MapPos geo(1.5, 51.75);
+    EXPECT_EQ(session.CursorText(),
+              "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms));
+    EXPECT_FALSE(session.Select(MapPos(500, 250))) << "the same text";
+    session.SetCoordFormat(coords::CoordFormat::Deg);
+    EXPECT_EQ(session.CursorText(), "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms))
+        << "a new format shows at the next selection";
+    EXPECT_TRUE(session.Select(MapPos(500, 250)));
+    EXPECT_EQ(session.CursorText(),
+              "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg));
+
+    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
+    ASSERT_EQ(session.MapPoints().size(), 2u);
+    EXPECT_EQ(session.MapPoints()[1].GetName(), "Map point 08/12/2026 14:05:09");
+    EXPECT_EQ(session.MapPoints()[1].GetPosition(), geo);
+
+    std::optional<Notice> notice;
+    EXPECT_FALSE(session.StorePosition(kWhen, notice)) << "disconnected";
+    EXPECT_EQ(session.MapPoints().size(), 2u);
+}
+
+TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
+    session.SetShowFlags({.tracking = true});
+    EXPECT_EQ(session.Trail().Count(), 1u) << "turning tracking on adds a break";
+    session.SetShowFlags({.trail = true, .tracking = true});
+    EXPECT_EQ(session.Trail().Count(), 1u) << "already on";
+    EXPECT_TRUE(session.Trail().recording);
+
+    session.SetShowFlags({.tracking = true});
+    session.RevealMapPoints();
+    EXPECT_TRUE(session.ShowsMapPoints());
+    session.SetShowFlags({.labels = true, .tracking = true});
+    EXPECT_TRUE(session.ShowsMapPoints()) << "until the points flag itself changes";
+    session.SetShowFlags({.mapPoints = true, .labels = true, .tracking = true});
+    session.SetShowFlags({.labels = true, .tracking = true});
+    EXPECT_FALSE(session.ShowsMapPoints());
+
+    const std::string missing = dir.File("none.trl");
+    EXPECT_EQ(session.LoadTrail(missing),
+              (Notice{Notice::Kind::Error, "Unable to open file: " + missing, "Load Error"}));
+    const std::string unwritable = dir.File("no/t.trl");
+    EXPECT_EQ(session.SaveTrail(unwritable),
+              (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
+
+    trail::TrailBuffer trail;
+    for (int i = 0; i < 50; ++i)
+        trail.AddFront(MapPos(1 + i * 0.001, 51));
+    session.SetTrail(trail);
+    MemorySettingsStore store;
+    ViewSettings settings;
+    settings.trailLength = 20;
+    session.ApplySettings(settings, "/dev/ttyUSB1", store);
+    EXPECT_EQ(session.Trail().Count(), 20u);
+    EXPECT_EQ(store.ReadInt(kSettingsSection, "TrailLength", 0), 20);
+    EXPECT_EQ(store.ReadText(kSettingsSection, "GPSDevice", ""), "/dev/ttyUSB1");
+    EXPECT_EQ(MapSession(store).ConfiguredGpsDevice(), "/dev/ttyUSB1");
+}
+
+// A GGA sentence at (1 + column / 1000 E, 52 - row / 1000 N): the checksum is not looked at.
+std::string Gga(int column, int row) {
+    const double lon = (1.0 + column / 1000.0) * 60.0; // minutes
+    const double lat = (52.0 - row / 1000.0) * 60.0;
+    char line[128];
+    std::snprintf(line, sizeof line,
+                  "$GPGGA,120000,%02d%07.4f,N,%03d%07.4f,E,1,08,0.9,545.4,M,,M,,*00\r\n",
+                  int(lat / 60), lat - 60 * int(lat / 60), int(lon / 60), lon - 60 * int(lon / 60));
+    return line;
+}
+
+class MapSessionGpsTest : public MapSessionTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.Ok());
+        session.SetCalibration(Calibrated());
+        session.SetImageHeight(1000);
+        ViewSettings settings;
+        settings.updateRateMs = 0; // every update handled
+        session.SetSettings(settings);
+        session.SetGpsDevice(pty.Path());
+        gps::GpsLinkOptions quick;
+        quick.pollInterval = std::chrono::milliseconds(10);
+        link = std::make_unique<gps::GpsLink>(gps::GpsLink::kDefaultMaxSentences, quick);
+        link->SetPostCallback([this](std::int32_t, std::size_t) {
+            const std::lock_guard lock(mutex);
+            ++posts;
+            posted.notify_all();
+        });
+        link->SetReadObserver([this](const platform::SerialReadResult&) {
+            const std::lock_guard lock(mutex);
+            ++reads;
+            posted.notify_all();
+        });
+    }
+    // Bytes that arrive before the reader's first read are dropped as stale: wait for it.
+    void WaitForTheReader() {
+        std::unique_lock lock(mutex);
+        EXPECT_TRUE(posted.wait_for(lock, std::chrono::seconds(10), [&] { return reads > 0; }));
+    }
+    // Sends the lines and waits until the link posted them, then hands the update over.
+    session::GpsStep Update(const std::string& lines, bool dragging = false) {
+        std::unique_lock lock(mutex);
+        const int before = posts;
+        pty.Write(lines);
+        EXPECT_TRUE(
+            posted.wait_for(lock, std::chrono::seconds(10), [&] { return posts > before; }));
+        lock.unlock();
+        return session.OnGpsUpdate(*link, 0, dragging);
+    }
+
+    PtyPair pty;
+    std::unique_ptr<gps::GpsLink> link;
+    std::mutex mutex;
+    std::condition_variable posted;
+    int posts = 0;
+    int reads = 0;
+};
+
+TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
+    session.SetGpsDevice(dir.File("no-such-device"));
+    EXPECT_EQ(session.Connect(*link),
+              (Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"}));
+    EXPECT_FALSE(session.GpsConnected());
+    EXPECT_EQ(session.StatusText(), "GPS:");
+}
+
+TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
+    session.SetShowFlags({.follow = true, .tracking = true});
+    ASSERT_FALSE(session.Connect(*link));
+    WaitForTheReader();
+    EXPECT_EQ(session.StatusText(), "GPS: Connected.");
+    EXPECT_EQ(session.Trail().Count(), 2u) << "a break from tracking, one from connecting";
+    session.Select(MapPos(500, 500));
+
+    const struct {
+        const char* legend;
+        int column, row;
+        bool follow, dragging, tracking;
+        bool centre;
+        std::size_t trail; // after the update
+    } rows[] = {
+        {"first fix: recorded, followed", 100, 100, true, false, true, true, 3},
+        {"dragging: recorded, not followed", 200, 100, true, true, true, false, 4},
+        {"follow off", 300, 100, false, false, true, false, 5},
+        {"tracking off: not recorded", 400, 100, true, false, false, true, 5},
+        {"tracking on again: a break, then the sample", 500, 100, true, false, true, true, 7},
+        {"within the minimum distance: not recorded", 500, 100, true, false, true, true, 7},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session.SetShowFlags({.follow = row.follow, .tracking = row.tracking});
+        const session::GpsStep step = Update(Gga(row.column, row.row), row.dragging);
+        EXPECT_TRUE(step.repaint);
+        EXPECT_EQ(step.centreOnGps, row.centre);
+        EXPECT_TRUE(session.GpsFix().hasFix);
+        EXPECT_EQ(session.Trail().Count(), row.trail);
+        EXPECT_EQ(
+            session.StatusText().rfind("GPS: " + coords::FormatPosition(session.GpsFix().position,
+                                                                        coords::CoordFormat::Dms),
+                                       0),
+            0u)
+            << session.StatusText();
+        EXPECT_NE(session.CursorText().find(" RB:"), std::string::npos) << session.CursorText();
+    }
+
+    std::optional<Notice> notice;
+    ASSERT_TRUE(session.StorePosition(kWhen, notice));
+    EXPECT_EQ(session.MapPoints().back().GetName(), "GPS position 08/12/2026 14:05:09");
+    EXPECT_EQ(session.MapPoints().back().GetPosition(), session.GpsFix().position);
+
+    // Disconnect with a fix keeps the last text; the cursor loses its range and bearing at the
+    // next selection; a late update is dropped.
+    const std::string last = session.StatusText();
+    session.Disconnect();
+    link->Close();
+    EXPECT_FALSE(session.GpsFix().hasFix);
+    EXPECT_EQ(session.StatusText(), last);
+    session.Select(MapPos(500, 500));
+    EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
+    EXPECT_FALSE(session.OnGpsUpdate(*link, 0, false).repaint);
+}
+
+} // namespace
