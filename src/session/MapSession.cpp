@@ -15,8 +15,6 @@ namespace session {
 
 namespace {
 
-constexpr std::string_view kGpsDeviceKey = "GPSDevice";
-
 Notice Warning(std::string text) {
     return {Notice::Kind::Warning, std::move(text), "Warning"};
 }
@@ -37,7 +35,7 @@ MapSession::MapSession() {
 
 MapSession::MapSession(const SettingsStore& store) : MapSession() {
     settings_.Load(store);
-    configuredGpsDevice_ = store.ReadText(kSettingsSection, kGpsDeviceKey, "");
+    configuredGpsDevice_ = LoadGpsDevice(store);
 }
 
 void MapSession::SetTrail(trail::TrailBuffer trail) {
@@ -225,7 +223,7 @@ void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
     settings_ = settings;
     configuredGpsDevice_ = std::move(device);
     settings_.Save(store);
-    store.WriteText(kSettingsSection, kGpsDeviceKey, configuredGpsDevice_);
+    SaveGpsDevice(store, configuredGpsDevice_);
     trail_.TrimTo(settings_.trailLength);
 }
 
