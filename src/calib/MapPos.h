@@ -22,6 +22,6 @@ public:
     }
 };
 
-// Held in every trail sample and map point and copied freely: two doubles, nothing more. Files store
-// positions field by field (calib/PositionList.h), never the object's bytes.
+// Held in every trail sample and map point and copied freely: two doubles, nothing more. Files
+// store positions field by field (calib/PositionList.h), never the object's bytes.
 static_assert(sizeof(MapPos) == 2 * sizeof(double) && std::is_trivially_copyable_v<MapPos>);

@@ -26,7 +26,7 @@ std::string ArgumentCount(std::size_t wanted) {
 
 } // namespace
 
-std::string UsageOf(const CommandSpec& command) {
+std::string UsageOf(const CommandSyntax& command) {
     std::string usage(command.name);
     for (const std::string_view part : {command.positionals, command.synopsis}) {
         if (!part.empty())
@@ -43,7 +43,7 @@ std::optional<std::string_view> ParsedArgs::Value(std::string_view name) const {
     return std::nullopt;
 }
 
-ParsedArgs ParseArgs(const CommandSpec& command, const Args& args) {
+ParsedArgs ParseArgs(const CommandSyntax& command, const Args& args) {
     ParsedArgs parsed;
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
         parsed.help = true;
@@ -58,14 +58,14 @@ ParsedArgs ParseArgs(const CommandSpec& command, const Args& args) {
         }
         const auto equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
-        const auto spec = std::find_if(command.options.begin(), command.options.end(),
-                                       [name](const OptionSpec& o) { return o.name == name; });
-        if (spec == command.options.end()) {
+        const auto option = std::find_if(command.options.begin(), command.options.end(),
+                                         [name](const OptionSyntax& o) { return o.name == name; });
+        if (option == command.options.end()) {
             parsed.error = "unknown option '" + std::string(name) + "'" + usage;
             return parsed;
         }
-        const std::size_t wanted = Words(spec->values).size();
-        OptionUse use{spec->name, {}};
+        const std::size_t wanted = Words(option->values).size();
+        OptionUse use{option->name, {}};
         if (equals != std::string_view::npos) {
             if (wanted == 0) {
                 parsed.error = std::string(name) + " takes no value";
@@ -77,7 +77,7 @@ ParsedArgs ParseArgs(const CommandSpec& command, const Args& args) {
             use.values.push_back(args[++i]);
         if (use.values.size() < wanted) {
             parsed.error = std::string(name) + " needs " + ArgumentCount(wanted) + " (" +
-                           std::string(spec->values) + ")";
+                           std::string(option->values) + ")";
             return parsed;
         }
         parsed.options.push_back(std::move(use));
@@ -93,14 +93,14 @@ ParsedArgs ParseArgs(const CommandSpec& command, const Args& args) {
     return parsed;
 }
 
-void PrintHelp(const CommandSpec& command, std::ostream& out) {
+void PrintHelp(const CommandSyntax& command, std::ostream& out) {
     out << "usage: quilo-tool " << UsageOf(command) << '\n';
     if (!command.summary.empty())
         out << command.summary << '\n';
     std::size_t width = 0;
-    for (const OptionSpec& option : command.options)
+    for (const OptionSyntax& option : command.options)
         width = std::max(width, option.name.size() + 1 + option.values.size());
-    for (const OptionSpec& option : command.options) {
+    for (const OptionSyntax& option : command.options) {
         std::string left(option.name);
         if (!option.values.empty())
             left.append(" ").append(option.values);

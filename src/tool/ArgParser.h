@@ -13,22 +13,22 @@ namespace tool {
 
 using Args = std::vector<std::string_view>;
 
-struct OptionSpec {
+struct OptionSyntax {
     std::string_view name;   // "--magvar"
     std::string_view values; // the names of its values, one word each: "DEG", "X Y"
     std::string_view help;   // one line for "quilo-tool CMD --help"
 };
 
-struct CommandSpec {
+struct CommandSyntax {
     std::string_view name;        // "range"
     std::string_view positionals; // their names: "LAT LON"; "[FILE]" is optional
     std::string_view synopsis;    // the options part of the usage line: "[--magvar DEG]"
     std::string_view summary;     // what the command does, one line
-    std::vector<OptionSpec> options;
+    std::vector<OptionSyntax> options;
 };
 
 // "name positionals synopsis", as the usage line and the command list show it.
-std::string UsageOf(const CommandSpec& command);
+std::string UsageOf(const CommandSyntax& command);
 
 struct OptionUse {
     std::string_view name;
@@ -46,10 +46,10 @@ struct ParsedArgs {
 };
 
 // An argument that starts with "--" is an option, anything else ("-0.5", "-") a positional.
-[[nodiscard]] ParsedArgs ParseArgs(const CommandSpec& command, const Args& args);
+[[nodiscard]] ParsedArgs ParseArgs(const CommandSyntax& command, const Args& args);
 
 // The usage line, then one line per option.
-void PrintHelp(const CommandSpec& command, std::ostream& out);
+void PrintHelp(const CommandSyntax& command, std::ostream& out);
 
 // Writes the one line of a refusal, "quilo-tool CMD: message", and returns exit status 2.
 int Fail(std::ostream& err, std::string_view command, std::string_view message);

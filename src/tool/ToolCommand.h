@@ -13,7 +13,7 @@
 namespace tool {
 
 struct ToolCommand {
-    CommandSpec spec;
+    CommandSyntax syntax;
     // Runs with arguments that passed ParseArgs. Returns the exit status: 0 on success, 2 after
     // one line on err (through Fail) for bad values or unreadable input.
     int (*run)(const ParsedArgs& args, std::ostream& out, std::ostream& err);

@@ -30,10 +30,10 @@ void PrintUsage(std::ostream& out) {
     for (const auto& command : tool::Registry())
         commands.push_back(&command);
     std::sort(commands.begin(), commands.end(),
-              [](const auto* a, const auto* b) { return a->spec.name < b->spec.name; });
+              [](const auto* a, const auto* b) { return a->syntax.name < b->syntax.name; });
     out << "usage: quilo-tool COMMAND [ARGS...]   (quilo-tool COMMAND --help for its options)\n";
     for (const auto* command : commands)
-        out << "  " << tool::UsageOf(command->spec) << '\n';
+        out << "  " << tool::UsageOf(command->syntax) << '\n';
 }
 
 } // namespace
@@ -50,12 +50,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const auto& command : tool::Registry()) {
-        if (command.spec.name != name)
+        if (command.syntax.name != name)
             continue;
         const tool::ParsedArgs args =
-            tool::ParseArgs(command.spec, tool::Args(argv + 2, argv + argc));
+            tool::ParseArgs(command.syntax, tool::Args(argv + 2, argv + argc));
         if (args.help) {
-            tool::PrintHelp(command.spec, std::cout);
+            tool::PrintHelp(command.syntax, std::cout);
             return 0;
         }
         if (!args.error.empty())
