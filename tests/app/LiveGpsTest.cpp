@@ -132,7 +132,7 @@ TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
     EXPECT_EQ(v.Session().Trail().Count(), before);
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port\n" +
-                                            dir.filePath("no-such-device").toStdString() +
+                                            dir.filePath("no-such-device") +
                                             ": No such file or directory");
     EXPECT_EQ(catcher.messages[0].caption, "Error");
     EXPECT_EQ(v.Session().StatusText(), "GPS:");

@@ -367,9 +367,8 @@ const SaveCase kSaveCases[] = {
          ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
          // The folder is writable, so only the file's own bits stand in the way.
          const bool root = ::geteuid() == 0;
-         if (root)
-             ASSERT_TRUE(::chown(dir.Path().c_str(), 65534, 65534) == 0 &&
-                         ::chown(path.c_str(), 65534, 65534) == 0);
+         ASSERT_TRUE(!root || (::chown(dir.Path().c_str(), 65534, 65534) == 0 &&
+                               ::chown(path.c_str(), 65534, 65534) == 0));
          const auto entries = dir.Entries();
          const FileResult result =
              root ? RunAsNobody([&] { return writer.write(path); }) : writer.write(path);
