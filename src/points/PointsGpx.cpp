@@ -1,0 +1,56 @@
+#include "points/PointsGpx.h"
+
+#include "points/MapPointLook.h"
+#include "trail/GpxWriter.h"
+#include "trail/KmlWriter.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace points {
+
+std::string_view GpxSymbolName(int symbol) {
+    if (symbol < 0 || symbol >= static_cast<int>(kSymbolNames.size()))
+        symbol = kSymbolCrosshair;
+    return kSymbolNames[static_cast<std::size_t>(symbol)];
+}
+
+int SymbolFromGpxName(std::string_view name) {
+    const auto same = [name](std::string_view known) {
+        return std::ranges::equal(name, known, [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    const auto* found = std::ranges::find_if(kSymbolNames, same);
+    return found == kSymbolNames.end() ? -1 : static_cast<int>(found - kSymbolNames.begin());
+}
+
+void AppendGpxWaypoint(std::string& out, const CMapPoint& point) {
+    if (!trail::IsGpxPosition(point.GetPosition()))
+        return;
+    out += "<wpt";
+    trail::AppendGpxLatLon(out, point.GetPosition());
+    out += ">\n  <name>";
+    trail::AppendXmlEscaped(out, point.GetName());
+    out += "</name>\n  <desc>";
+    trail::AppendXmlEscaped(out, point.GetDescription());
+    out += "</desc>\n  <sym>";
+    out += GpxSymbolName(point.GetSymbol());
+    out += "</sym>\n</wpt>\n";
+}
+
+std::string PointsGpxDocument(const MapPointList& points) {
+    std::string out;
+    trail::AppendGpxDocumentStart(out);
+    for (const CMapPoint& point : points)
+        AppendGpxWaypoint(out, point);
+    trail::AppendGpxDocumentEnd(out);
+    return out;
+}
+
+platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points) {
+    return platform::WriteFileAtomically(path, PointsGpxDocument(points));
+}
+
+} // namespace points

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/FileIo.h"
+#include "points/PointsFile.h"
+
+#include <string>
+#include <string_view>
+
+// The map points as GPX 1.1 waypoints (see trail/GpxWriter.h for the document): a <wpt> per
+// point in list order with <name>, <desc> and <sym>, the symbol's name from the points dialog
+// ("Circle", "Triangle"...; an index outside the list is written as "Crosshair", as it is
+// drawn). Colours and size have no place in GPX and are not written. A point GPX cannot hold
+// (latitude beyond +-90...) is left out.
+namespace points {
+
+// A <wpt> element for point, appended to out.
+void AppendGpxWaypoint(std::string& out, const CMapPoint& point);
+
+// The whole document.
+[[nodiscard]] std::string PointsGpxDocument(const MapPointList& points);
+
+// Writes the document to path atomically; the result names the path on failure.
+[[nodiscard]] platform::FileResult WritePointsGpx(const std::string& path,
+                                                  const MapPointList& points);
+
+// The symbol's name for a <sym>, and back: SymbolFromGpxName matches a name of the list
+// ignoring ASCII case and returns -1 for anything else.
+[[nodiscard]] std::string_view GpxSymbolName(int symbol);
+[[nodiscard]] int SymbolFromGpxName(std::string_view name);
+
+} // namespace points
