@@ -1,6 +1,8 @@
 #include "points/PointsGpx.h"
 
+#include "points/KmlPlacemarks.h"
 #include "points/MapPointLook.h"
+#include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
 #include "trail/KmlWriter.h"
 
@@ -51,6 +53,41 @@ std::string PointsGpxDocument(const MapPointList& points) {
 
 platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points) {
     return platform::WriteFileAtomically(path, PointsGpxDocument(points));
+}
+
+CMapPoint ImportedPoint(std::string name, const MapPos& position, std::string description,
+                        std::string_view symbolName) {
+    const int known = SymbolFromGpxName(symbolName);
+    return {std::move(name),
+            position,
+            known < 0 ? kSymbolTriangle : known,
+            kColourRed,
+            kColourGreen,
+            SizeShownAs(3),
+            std::move(description)};
+}
+
+platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points) {
+    trail::GpxContents gpx;
+    platform::LoadResult result = trail::ReadGpxFile(path, gpx);
+    if (!result)
+        return result;
+    MapPointList read;
+    read.reserve(gpx.waypoints.size());
+    for (trail::GpxWaypoint& waypoint : gpx.waypoints) {
+        read.push_back(ImportedPoint(std::move(waypoint.name), waypoint.position,
+                                     std::move(waypoint.description), waypoint.symbol));
+    }
+    points = std::move(read);
+    return result;
+}
+
+platform::LoadResult ReadImportedPoints(const std::string& path, MapPointList& points) {
+    const auto dot = path.find_last_of('.');
+    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot);
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".kml" ? ReadKmlPlacemarks(path, points) : ReadPointsGpx(path, points);
 }
 
 } // namespace points

@@ -28,4 +28,18 @@ void AppendGpxWaypoint(std::string& out, const CMapPoint& point);
 [[nodiscard]] std::string_view GpxSymbolName(int symbol);
 [[nodiscard]] int SymbolFromGpxName(std::string_view name);
 
+// A point read from another program's file: the symbol named by symbolName (see
+// SymbolFromGpxName), a triangle when the name is not one of ours, drawn red on green at size
+// value 2 like a point made at the cursor.
+[[nodiscard]] CMapPoint ImportedPoint(std::string name, const MapPos& position,
+                                      std::string description, std::string_view symbolName);
+
+// The waypoints of the GPX file at path as map points, in file order; points is replaced only
+// when Loaded (see trail/GpxReader.h for what is refused).
+platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points);
+
+// Points to import from path: KML placemarks when the extension is ".kml" (any case), GPX
+// waypoints otherwise. points is replaced only when Loaded.
+platform::LoadResult ReadImportedPoints(const std::string& path, MapPointList& points);
+
 } // namespace points

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 
@@ -206,16 +205,10 @@ xml::Result ParseGpx(std::string_view document, GpxContents& contents) {
 
 platform::LoadResult ReadGpxFile(const std::string& path, GpxContents& contents) {
     GpxHandler handler;
-    const xml::Result result = xml::ReadXmlFile(path, handler);
-    if (result.systemError != 0) {
-        const bool missing = result.systemError == ENOENT || result.systemError == ENOTDIR;
-        return {missing ? platform::LoadStatus::Missing : platform::LoadStatus::Unreadable,
-                path + ": " + result.error};
-    }
-    if (!result)
-        return platform::LoadResult::Damaged(path + ": damaged GPX file (" + result.error + ")");
-    contents = std::move(handler.contents);
-    return {};
+    platform::LoadResult result = xml::ToLoadResult(xml::ReadXmlFile(path, handler), path, "GPX");
+    if (result)
+        contents = std::move(handler.contents);
+    return result;
 }
 
 std::vector<MapPos> NewestFirstSamples(const Track& track) {

@@ -215,4 +215,18 @@ Result ReadXmlFile(const std::string& path, Handler& handler, const Limits& limi
     return reader.Finish();
 }
 
+platform::LoadResult ToLoadResult(const Result& result, const std::string& path,
+                                  std::string_view kind) {
+    if (result.systemError != 0) {
+        const bool missing = result.systemError == ENOENT || result.systemError == ENOTDIR;
+        return {missing ? platform::LoadStatus::Missing : platform::LoadStatus::Unreadable,
+                path + ": " + result.error};
+    }
+    if (!result) {
+        return platform::LoadResult::Damaged(path + ": damaged " + std::string(kind) + " file (" +
+                                             result.error + ")");
+    }
+    return {};
+}
+
 } // namespace xml

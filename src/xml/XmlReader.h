@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FileIo.h"
+
 // A streaming XML reader for files we did not write (GPX, KML), over libexpat. It is made for
 // hostile input: no document type declarations (so no entities of any kind, no external
 // files), a bounded nesting depth, a bounded text per element, a bounded single token (a start
@@ -81,5 +83,11 @@ Result ReadXml(std::string_view document, Handler& handler, const Limits& limits
 // Reads the file at path in chunks. A file that cannot be opened or read gives an error that
 // starts with the system's reason.
 Result ReadXmlFile(const std::string& path, Handler& handler, const Limits& limits = {});
+
+// A file reader's result as a loader's: Missing or Unreadable when the file could not be
+// read, Damaged ("PATH: damaged KIND file (line 3, column 5: ...)") when its content was
+// refused.
+platform::LoadResult ToLoadResult(const Result& result, const std::string& path,
+                                  std::string_view kind);
 
 } // namespace xml
