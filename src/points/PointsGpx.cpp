@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace points {
 
@@ -28,27 +29,16 @@ int SymbolFromGpxName(std::string_view name) {
     return found == kSymbolNames.end() ? -1 : static_cast<int>(found - kSymbolNames.begin());
 }
 
-void AppendGpxWaypoint(std::string& out, const CMapPoint& point) {
-    if (!trail::IsGpxPosition(point.GetPosition()))
-        return;
-    out += "<wpt";
-    trail::AppendGpxLatLon(out, point.GetPosition());
-    out += ">\n  <name>";
-    trail::AppendXmlEscaped(out, point.GetName());
-    out += "</name>\n  <desc>";
-    trail::AppendXmlEscaped(out, point.GetDescription());
-    out += "</desc>\n  <sym>";
-    out += GpxSymbolName(point.GetSymbol());
-    out += "</sym>\n</wpt>\n";
+trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point) {
+    return {point.GetPosition(), point.GetName(), point.GetDescription(),
+            std::string(GpxSymbolName(point.GetSymbol()))};
 }
 
 std::string PointsGpxDocument(const MapPointList& points) {
-    std::string out;
-    trail::AppendGpxDocumentStart(out);
-    for (const CMapPoint& point : points)
-        AppendGpxWaypoint(out, point);
-    trail::AppendGpxDocumentEnd(out);
-    return out;
+    std::vector<trail::GpxWaypoint> waypoints;
+    waypoints.reserve(points.size());
+    std::ranges::transform(points, std::back_inserter(waypoints), ToGpxWaypoint);
+    return trail::GpxDocument(waypoints, {});
 }
 
 platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points) {

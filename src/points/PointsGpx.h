@@ -2,19 +2,21 @@
 
 #include "platform/FileIo.h"
 #include "points/PointsFile.h"
+#include "trail/GpxReader.h"
 
 #include <string>
 #include <string_view>
 
 // The map points as GPX 1.1 waypoints (see trail/GpxWriter.h for the document): a <wpt> per
-// point in list order with <name>, <desc> and <sym>, the symbol's name from the points dialog
+// point in list order with <name>, <desc> (each when not empty) and <sym>, the symbol's name from
+// the points dialog
 // ("Circle", "Triangle"...; an index outside the list is written as "Crosshair", as it is
 // drawn). Colours and size have no place in GPX and are not written. A point GPX cannot hold
 // (latitude beyond +-90...) is left out.
 namespace points {
 
-// A <wpt> element for point, appended to out.
-void AppendGpxWaypoint(std::string& out, const CMapPoint& point);
+// The point as a waypoint: position, name, description and the symbol's name.
+[[nodiscard]] trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point);
 
 // The whole document.
 [[nodiscard]] std::string PointsGpxDocument(const MapPointList& points);

@@ -1,9 +1,11 @@
 #include "trail/GpxWriter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
 #include "base/Number.h"
+#include "trail/GpxReader.h"
 #include "trail/KmlWriter.h"
 
 namespace trail {
@@ -62,6 +64,29 @@ void AppendGpxTime(std::string& out, std::int64_t utcMs) {
     out += 'Z';
 }
 
+void AppendGpxWaypoint(std::string& out, const GpxWaypoint& waypoint) {
+    if (!IsGpxPosition(waypoint.position))
+        return;
+    out += "<wpt";
+    AppendGpxLatLon(out, waypoint.position);
+    out += ">\n";
+    // The schema's order: name, desc, sym.
+    const std::pair<std::string_view, const std::string&> children[] = {
+        {"name", waypoint.name}, {"desc", waypoint.description}, {"sym", waypoint.symbol}};
+    for (const auto& [tag, text] : children) {
+        if (text.empty())
+            continue;
+        out += "  <";
+        out += tag;
+        out += '>';
+        AppendXmlEscaped(out, text);
+        out += "</";
+        out += tag;
+        out += ">\n";
+    }
+    out += "</wpt>\n";
+}
+
 GpxTrackWriter::GpxTrackWriter(std::string& out, std::string_view name) : out_(out) {
     out_ += "<trk>\n  <name>";
     AppendXmlEscaped(out_, name);
@@ -118,6 +143,24 @@ std::string GpxTrackDocument(const Track& track) {
         writer.EndSegment();
     }
     writer.Finish();
+    AppendGpxDocumentEnd(out);
+    return out;
+}
+
+std::string GpxDocument(const std::vector<GpxWaypoint>& waypoints, const Track& track) {
+    std::string out;
+    AppendGpxDocumentStart(out);
+    for (const GpxWaypoint& waypoint : waypoints)
+        AppendGpxWaypoint(out, waypoint);
+    if (std::ranges::any_of(track, [](const TrackSegment& s) { return !s.empty(); })) {
+        GpxTrackWriter writer(out, kGpxTrackName);
+        for (const TrackSegment& segment : track) {
+            for (const TrackPoint& point : segment)
+                writer.Add(point);
+            writer.EndSegment();
+        }
+        writer.Finish();
+    }
     AppendGpxDocumentEnd(out);
     return out;
 }

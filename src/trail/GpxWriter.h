@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calib/MapPos.h"
 #include "platform/FileIo.h"
@@ -45,6 +46,12 @@ void AppendGpxLatLon(std::string& out, const MapPos& position);
 // ISO 8601 UTC: 1733659200123 gives "2024-12-08T12:00:00.123Z", whole seconds "...:00Z".
 void AppendGpxTime(std::string& out, std::int64_t utcMs);
 
+struct GpxWaypoint;
+
+// A <wpt> with <name>, <desc> and <sym> (each only when not empty); nothing when IsGpxPosition
+// refuses the position.
+void AppendGpxWaypoint(std::string& out, const GpxWaypoint& waypoint);
+
 // One <trk>, fed a point at a time. Points between two EndSegment() calls share a <trkseg>;
 // no empty <trkseg> is ever written.
 class GpxTrackWriter {
@@ -67,6 +74,10 @@ private:
 
 // A whole document holding one track.
 [[nodiscard]] std::string GpxTrackDocument(const Track& track);
+
+// A whole document: the waypoints, then the track when it holds any point.
+[[nodiscard]] std::string GpxDocument(const std::vector<GpxWaypoint>& waypoints,
+                                      const Track& track);
 
 // A whole document for the trail's samples, oldest to newest: one segment per run of set
 // samples between breaks, positions only.

@@ -24,7 +24,7 @@ TEST(PointsGpx, WaypointsCarryNameDescriptionAndSymbolAndValidate) {
         document,
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<gpx version=\"1.1\" creator=\"QUILO\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-        "<wpt lat=\"51.4778\" lon=\"-0.0014\">\n  <name>Home</name>\n  <desc></desc>\n"
+        "<wpt lat=\"51.4778\" lon=\"-0.0014\">\n  <name>Home</name>\n"
         "  <sym>Triangle</sym>\n</wpt>\n"
         "<wpt lat=\"-33.8688\" lon=\"151.2093\">\n"
         "  <name>A&amp;B &lt;Caf\xC3\xA9&gt;</name>\n  <desc>&quot;q&quot; &apos;a&apos;</desc>\n"
