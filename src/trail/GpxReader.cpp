@@ -60,6 +60,7 @@ public:
             (name.local == "wpt" && parent == "gpx")) {
             point_ = TrackPoint{};
             waypoint_ = GpxWaypoint{};
+            pointDepth_ = path_.size();
             return ReadPosition(attributes);
         }
         if (name.local == "trkseg" && parent == "trk")
@@ -77,11 +78,14 @@ public:
             if (!segment_.empty())
                 contents.track.push_back(std::move(segment_));
             segment_.clear();
-        } else if (local == "trkpt" && parent == "trkseg") {
-            segment_.push_back(point_);
-        } else if (local == "wpt" && parent == "gpx") {
-            contents.waypoints.push_back(std::move(waypoint_));
-        } else if (parent == "trkpt" || parent == "wpt") {
+        } else if (path_.size() + 1 == pointDepth_) {
+            pointDepth_ = 0;
+            if (local == "trkpt")
+                segment_.push_back(point_);
+            else
+                contents.waypoints.push_back(std::move(waypoint_));
+        } else if (pointDepth_ != 0 && path_.size() == pointDepth_) {
+            // Only the point's own children: a <wpt> inside its extensions is not ours.
             return ReadChild(local, text);
         }
         return {};
@@ -92,6 +96,7 @@ private:
     TrackSegment segment_;
     TrackPoint point_;
     GpxWaypoint waypoint_;
+    std::size_t pointDepth_ = 0; // path_'s size inside the point being read, 0 outside one
 
     [[nodiscard]] std::string_view Parent() const {
         return path_.size() < 2 ? std::string_view{} : path_[path_.size() - 2];

@@ -75,7 +75,8 @@ TEST(GpxReader, TakesTracksAndWaypointsAndPassesOverTheRest) {
                 "</extensions></wpt>\n"
                 "<rte><rtept lat=\"5\" lon=\"6\"/></rte>\n"
                 "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
-                "<time>2024-12-08T12:00:00Z</time><name>ignored</name></trkpt></trkseg></trk>\n"
+                "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
+        "lon=\"0\"><ele>x</ele></wpt></extensions></trkpt></trkseg></trk>\n"
                 "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk>\n"
                 "</gpx>\n";
     trail::GpxContents read;
