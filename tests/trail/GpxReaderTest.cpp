@@ -76,7 +76,7 @@ TEST(GpxReader, TakesTracksAndWaypointsAndPassesOverTheRest) {
                 "<rte><rtept lat=\"5\" lon=\"6\"/></rte>\n"
                 "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
                 "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
-        "lon=\"0\"><ele>x</ele></wpt></extensions></trkpt></trkseg></trk>\n"
+                "lon=\"0\"><ele>x</ele></wpt></extensions></trkpt></trkseg></trk>\n"
                 "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk>\n"
                 "</gpx>\n";
     trail::GpxContents read;
