@@ -92,21 +92,6 @@ TEST(XmlReader, RefusesHostileAndBrokenDocuments) {
     }
 }
 
-TEST(XmlReader, StopsEarlyOnAHugeAttributeFedInPieces) {
-    // 100 MB of one attribute, generated a piece at a time: refused once past the token bound
-    // without the reader taking the whole attribute in.
-    Recorder recorder;
-    xml::Reader reader(recorder);
-    reader.Feed("<gpx a='");
-    const std::string piece(1 << 20, 'x');
-    for (int megabyte = 0; megabyte < 100; ++megabyte)
-        reader.Feed(piece);
-    reader.Feed("'/>");
-    const xml::Result result = reader.Finish();
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.error.find("longer than 1048576 bytes"), std::string::npos) << result.error;
-}
-
 TEST(XmlReader, FileErrorsCarryTheSystemReason) {
     testsupport::TempDir dir;
     Recorder recorder;
