@@ -79,7 +79,11 @@ void AppendGpxWaypoint(std::string& out, const GpxWaypoint& waypoint) {
         out += "  <";
         out += tag;
         out += '>';
-        AppendXmlEscaped(out, text);
+        // A reader turns a raw CR into LF; written as a reference it reads back as it was.
+        std::string escaped = XmlEscaped(text);
+        for (auto at = escaped.find('\r'); at != std::string::npos; at = escaped.find('\r', at))
+            escaped.replace(at, 1, "&#13;");
+        out += escaped;
         out += "</";
         out += tag;
         out += ">\n";

@@ -17,7 +17,7 @@ TEST(PointsImport, OurExportsReadBackIdentically) {
     const MapPointList written = {
         CMapPoint("Home", MapPos(-0.0014, 51.4778), 1, 0, 0, 0, ""),
         CMapPoint("A&B <Caf\xC3\xA9> \"q\"", MapPos(151.20930000000001, -33.8688), 4, 1, 1, 1,
-                  "line 1\nline 2 & 'x'"),
+                  "line 1\r\nline 2 & 'x'"),
         CMapPoint("", MapPos(-179.5, 89.25), 0, 0, 0, 0, "  spaced  "),
     };
     testsupport::TempDir dir;
@@ -38,7 +38,10 @@ TEST(PointsImport, OurExportsReadBackIdentically) {
                 EXPECT_NEAR(read[i].GetPosition().x, w.GetPosition().x, 1e-10);
                 EXPECT_NEAR(read[i].GetPosition().y, w.GetPosition().y, 1e-10);
                 EXPECT_EQ(read[i].GetName(), w.GetName());
-                EXPECT_EQ(read[i].GetDescription(), w.GetDescription());
+                // KML keeps no CR (XML reads one as LF), GPX writes it as a reference.
+                std::string description = w.GetDescription();
+                std::erase(description, '\r');
+                EXPECT_EQ(read[i].GetDescription(), description);
             } else {
                 EXPECT_EQ(read[i], expected) << i;
             }
