@@ -49,8 +49,7 @@ void AppendGpxTime(std::string& out, std::int64_t utcMs);
 struct GpxWaypoint;
 
 // A <wpt> with <name>, <desc> and <sym> (each only when not empty, a CR kept as "&#13;" so that
-// it reads back); nothing when IsGpxPosition
-// refuses the position.
+// it reads back); nothing when IsGpxPosition refuses the position.
 void AppendGpxWaypoint(std::string& out, const GpxWaypoint& waypoint);
 
 // One <trk>, fed a point at a time. Points between two EndSegment() calls share a <trkseg>;
