@@ -13,12 +13,13 @@ class QPushButton;
 namespace points {
 
 // "Edit Map Points": the list of the map's points with Show, New..., Edit... (also a
-// double-click), Delete, Export... and Close. It edits the list in place, so changes take
-// effect at once in memory; writing the points file is the caller's business (see
-// RunEditMapPoints), and Export... writes only the KML document the user names.
+// double-click), Delete, Import..., Export... and Close. It edits the list in place, so
+// changes take effect at once in memory; writing the points file is the caller's business (see
+// RunEditMapPoints), and Export... writes only the KML or GPX document the user names.
 //
 // exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position)
-// and Rejected after Close; IsModified() tells whether New, Edit or Delete changed the list.
+// and Rejected after Close; IsModified() tells whether New, Edit, Delete or Import changed the
+// list.
 class EditMapPointsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -33,9 +34,14 @@ public:
     void OnNew();
     void OnEdit();
     void OnDelete();
-    // Asks for a .kml file and writes the points to it; the list and IsModified() stay as they
-    // are. A failure is shown as "Unable to write file: " + path, caption "Save Error".
-    void ExportPointsKml();
+    // Asks for a .kml or .gpx file and writes the points to it as KML placemarks or GPX
+    // waypoints, by the extension; the list and IsModified() stay as they are. A failure is
+    // shown as "Unable to write file: " + path, caption "Save Error".
+    void ExportPoints();
+    // Asks for a GPX or KML file and appends its waypoints or placemarks (points/PointsGpx.h)
+    // to the list. A refused file is shown as "Unable to open file: PATH: reason", caption
+    // "Load Error", and changes nothing.
+    void ImportPoints();
 
 private:
     void FillList();

@@ -5,6 +5,7 @@
 #include "gps/GpsLink.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "trail/GpxReader.h"
 #include "trail/TrailFile.h"
 
 #include <cerrno>
@@ -219,8 +220,12 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    if (!trail::LoadTrail(trail_, path, settings_.trailLength))
-        return Notice{Notice::Kind::Error, "Unable to open file: " + path, "Load Error"};
+    if (const auto loaded = trail::LoadTrail(trail_, path, settings_.trailLength); !loaded) {
+        // A GPX file says why it was refused (the error names the path).
+        const bool gpx = trail::IsGpxFilePath(path);
+        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? loaded.error : path),
+                      "Load Error"};
+    }
     return std::nullopt;
 }
 

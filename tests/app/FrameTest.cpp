@@ -302,8 +302,9 @@ TEST(FileFilters, TranslateToQtSyntax) {
                            "Portable Network Graphics (*.png)", "JPEG Images (*.jpg)",
                            "Bitmap Images (*.bmp)", "All Files (*)"}));
     EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailSaveFilter),
-              (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)"}));
-    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter), (QStringList{"QUILO Trails (*.trl)"}));
+              (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)", "GPX 1.1 (*.gpx)"}));
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter),
+              (QStringList{"QUILO Trails (*.trl)", "GPX Tracks (*.gpx)"}));
 }
 
 TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {

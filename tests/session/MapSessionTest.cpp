@@ -254,6 +254,29 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     const std::string unwritable = dir.File("no/t.trl");
     EXPECT_EQ(session.SaveTrail(unwritable),
               (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
+    // A refused GPX file says why; a saved one loads back after a break.
+    const std::string gpx = dir.File("t.gpx");
+    testsupport::WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                 "<trkpt lat=\"1\" lon=\"x\"/></trkseg></trk></gpx>");
+    EXPECT_EQ(session.LoadTrail(gpx),
+              (Notice{Notice::Kind::Error,
+                      "Unable to open file: " + gpx +
+                          ": damaged GPX file (line 1, column 61: longitude not a number from "
+                          "-180 to 180: \"x\")",
+                      "Load Error"}));
+    const bool recording = session.Trail().recording;
+    trail::TrailBuffer walk;
+    walk.AddFront(MapPos(1.5, 51.25));
+    walk.AddFront(MapPos(1.75, 51.5));
+    session.SetTrail(walk);
+    EXPECT_EQ(session.SaveTrail(gpx), std::nullopt);
+    session.ClearTrail();
+    EXPECT_EQ(session.LoadTrail(gpx), std::nullopt);
+    const auto loaded = session.Trail().OldestToNewest();
+    EXPECT_EQ(std::vector<MapPos>(loaded.begin(), loaded.end()),
+              (std::vector<MapPos>{{}, {1.5, 51.25}, {1.75, 51.5}, {}}));
+    session.ClearTrail();
+    EXPECT_EQ(session.Trail().recording, recording);
 
     trail::TrailBuffer trail;
     for (int i = 0; i < 50; ++i)
