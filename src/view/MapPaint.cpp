@@ -5,6 +5,7 @@
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
+#include "view/PyramidImage.h"
 #include "view/SymbolPainter.h"
 
 #include <QFontMetrics>
@@ -91,23 +92,43 @@ std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, Vie
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const ViewGeometry& g = scene.geometry;
-    if (scene.mapImage.isNull())
+    const MapPyramid& map = scene.map;
+    if (map.Empty())
         return;
+    const ViewGeometry& g = scene.geometry;
+    const double zoom = g.Zoom();
+    // Below 100 % the nearest finer level, so no more than every other pixel is skipped and a
+    // shrunk map shows averaged pixels instead of shimmering; at 100 % and above full
+    // resolution, nearest-neighbour: a map enlarged 8 times shows its pixels, not a blur.
+    const int level = map.LevelForZoom(zoom);
+    const double scale = std::ldexp(1.0, level); // image pixels per level pixel
+    const double levelZoom = zoom * scale;       // view pixels per level pixel
     // The visible part of the image, unrounded, so the map lies exactly under the overlays at
     // every zoom (whole image pixels would shift it by up to zoom - 1 view pixels).
     const ImageRectF visible = g.VisibleImageRectF(offset);
-    const QRectF source(visible.left, visible.top, visible.width, visible.height);
-    const QRectF inImage = source & QRectF(scene.mapImage.rect());
-    if (inImage.isEmpty())
-        return;
-    const double zoom = g.Zoom();
-    const QRectF target((inImage.left() - source.left()) * zoom,
-                        (inImage.top() - source.top()) * zoom, inImage.width() * zoom,
-                        inImage.height() * zoom);
-    // Nearest-neighbour: a map enlarged 8 times shows its pixels, not a blur.
+    const TileRange tiles =
+        map.TilesFor(level, visible.left, visible.top, visible.width, visible.height);
+    const QRectF inLevel(visible.left / scale, visible.top / scale, visible.width / scale,
+                         visible.height / scale);
+    const PyramidLevel& l = map.Level(level);
+    constexpr int kTile = MapPyramid::kTileSize;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, scene.mapImage, inImage);
+    for (int row = tiles.firstRow; row < tiles.endRow; ++row) {
+        for (int column = tiles.firstColumn; column < tiles.endColumn; ++column) {
+            const QPointF origin(column * kTile, row * kTile);
+            const QRectF tile(origin, QSizeF(std::min(kTile, l.width - column * kTile),
+                                             std::min(kTile, l.height - row * kTile)));
+            const QRectF source = tile & inLevel;
+            if (source.isEmpty())
+                continue;
+            // Each edge from the same formula as its neighbour's, so tiles meet without seams.
+            const QRectF target((source.left() - inLevel.left()) * levelZoom,
+                                (source.top() - inLevel.top()) * levelZoom,
+                                source.width() * levelZoom, source.height() * levelZoom);
+            painter.drawImage(target, TileImage(map, level, column, row),
+                              source.translated(-origin));
+        }
+    }
 }
 
 void PaintMargins(QPainter& painter, const MapScene& scene, ViewPoint offset) {

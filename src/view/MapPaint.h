@@ -1,9 +1,9 @@
 #pragma once
 
+#include "view/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -34,7 +34,7 @@ struct InfoLine {
 // Everything one frame shows, borrowed from the map view for the length of a paint.
 struct MapScene {
     const ViewGeometry& geometry;
-    const QImage& mapImage; // null without a map; its size is the geometry's image size
+    const MapPyramid& map; // empty without a map; its size is the geometry's image size
     const calib::CGPSMapFuncs& calibration;
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;

@@ -2,6 +2,7 @@
 #include "view/MapView.h"
 
 #include "platform/ImageLoader.h"
+#include "view/PyramidImage.h"
 
 #include <QApplication>
 
@@ -23,25 +24,25 @@ bool MapView::LoadMap(const QString& path) {
     // kept for a load that fails.
     const double zoom = geometry_.Zoom();
     const ViewPoint scroll = geometry_.ScrollOffset();
-    mapImage_ = QImage();
+    map_ = MapPyramid();
     geometry_.SetImageSize(0, 0);
     session_.SetImageHeight(0);
 
-    QImage image;
+    MapPyramid map;
     {
         WaitCursor wait;
-        image = platform::LoadMapImageFile(path);
+        map = PyramidFromImage(platform::LoadMapImageFile(path));
     }
-    if (image.isNull()) {
+    if (map.Empty()) {
         geometry_.SetZoom(zoom);
         geometry_.SetScrollOffset(scroll);
         update();
         return false;
     }
-    mapImage_ = std::move(image);
-    geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
+    map_ = std::move(map);
+    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0, scroll (0, 0)
     mapImagePath_ = path;
-    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), mapImage_.height()))
+    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
         Tell(notice);
     update();
     return true;
