@@ -6,14 +6,17 @@
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
 #include "view/PyramidImage.h"
+#include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -163,7 +166,7 @@ void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     for (const CMapPoint& point : scene.mapPoints) {
         const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset);
         if (s && scene.geometry.InClient(*s))
-            DrawMapPoint(point, painter, ToQPoint(*s), scene.showLabels);
+            scene.symbols.Draw(painter, point, ToQPoint(*s), scene.showLabels);
     }
 }
 
@@ -181,22 +184,23 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
     const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
                       g.ClientHeight() + 2 * margin);
 
-    painter.save();
+    // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
+    // level instead of per segment, and each unbroken run stroked as one polyline. The level
+    // only grows along the trail, so newer samples still lie on top.
+    std::array<std::vector<QPolygonF>, kTrailLevels> runs;
+    std::array<std::vector<QRect>, kTrailLevels> dots;
     // The sample number grows from trailLength - count (below 0 when breaks pushed the count
     // past the length) to trailLength - 1 for the newest.
     long long n = static_cast<long long>(trailLength) - static_cast<long long>(trail.Count());
-    int currentLevel = -1;
+    int lastRunLevel = -1; // the level whose last run ends at the last drawn vertex, if any
     bool penDown = false;
     ViewPoint last;
     for (const MapPos& sample : trail.OldestToNewest()) {
-        const int level =
-            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength);
+        const int level = std::clamp(
+            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
+            0, kTrailLevels - 1);
+        const auto index = static_cast<std::size_t>(level);
         ++n;
-        if (level != currentLevel) {
-            painter.setPen(scene.trailPens.Pen(level));
-            painter.setBrush(scene.trailPens.Brush(level));
-            currentLevel = level;
-        }
         if (!sample.IsSet()) {
             penDown = false;
             continue;
@@ -216,23 +220,45 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
         }
         if (!lines) {
             if (g.InClient(s))
-                painter.drawEllipse(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
+                dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
             continue;
         }
         if (!penDown) {
             penDown = true;
+            lastRunLevel = -1;
             last = s;
             continue;
         }
-        QPointF a(last.x, last.y);
+        const QPointF from(last.x, last.y);
+        QPointF a = from;
         QPointF b(s.x, s.y);
-        if (ClipSegment(clip, a, b))
-            painter.drawLine(a, b);
+        if (ClipSegment(clip, a, b)) {
+            // A segment that goes on from the end of the level's last run extends it.
+            if (lastRunLevel != level || a != from || runs[index].empty())
+                runs[index].push_back(QPolygonF{a});
+            runs[index].back().append(b);
+            lastRunLevel = b == QPointF(s.x, s.y) ? level : -1;
+        } else {
+            lastRunLevel = -1;
+        }
         if (t > 2 && clip.contains(QPointF(s.x, s.y))) {
             const int h = t / 2;
-            painter.drawEllipse(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
+            dots[index].push_back(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
         }
         last = s;
+    }
+
+    painter.save();
+    for (int level = 0; level < kTrailLevels; ++level) {
+        const auto index = static_cast<std::size_t>(level);
+        if (runs[index].empty() && dots[index].empty())
+            continue;
+        painter.setPen(scene.trailPens.Pen(level));
+        painter.setBrush(scene.trailPens.Brush(level));
+        for (const QPolygonF& run : runs[index])
+            painter.drawPolyline(run);
+        for (const QRect& dot : dots[index])
+            painter.drawEllipse(dot);
     }
     painter.restore();
 }

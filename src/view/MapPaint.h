@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class SymbolCache;
 class TrailPens;
 struct ViewSettings;
 namespace calib {
@@ -40,6 +41,7 @@ struct MapScene {
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
     const TrailPens& trailPens;
+    SymbolCache& symbols; // the map points' looks, drawn once and reused
     const gps::GpsFix& gpsFix;
     MapPos selection; // image position of the crosshair
     bool showMapPoints = false;

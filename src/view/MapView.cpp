@@ -131,7 +131,7 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     PaintScene(painter,
                MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, session_.GpsFix(),
+                        session_.Trail(), settings, trailPens_, symbols_, session_.GpsFix(),
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});

@@ -6,6 +6,7 @@
 #include "view/MapPaint.h"
 #include "view/MapPyramid.h"
 #include "view/PointerGesture.h"
+#include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/ViewGeometry.h"
 
@@ -127,6 +128,7 @@ private:
     MapPyramid map_;
     QString mapImagePath_;
     TrailPens trailPens_;
+    SymbolCache symbols_;
     bool pensOutdated_ = true; // the ramp is built at the first paint
 
     std::unique_ptr<gps::GpsLink> gpsLink_;
