@@ -387,8 +387,10 @@ void CGPSMapFrame::OnLoadMap() {
 }
 
 bool CGPSMapFrame::LoadMapFile(const QString& path) {
-    if (!view_->LoadMap(path)) {
-        platform::ShowMessage(this, "Failed to load map", "Error", platform::MessageIcon::Warning);
+    QString error;
+    if (!view_->LoadMap(path, &error)) {
+        platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
+                              platform::MessageIcon::Warning);
         return false;
     }
     SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0

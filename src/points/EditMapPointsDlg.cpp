@@ -154,13 +154,19 @@ bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
 
 EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
                                    const std::string& pointsPath) {
+    return RunEditMapPoints(parent, points,
+                            [&] { return SavePointsFileReporting(parent, pointsPath, points); });
+}
+
+EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                   const std::function<bool()>& save) {
     EditMapPointsDlg dialog(points, parent);
     EditPointsOutcome outcome;
     outcome.result = dialog.exec();
     outcome.modified = dialog.IsModified();
     outcome.showPosition = dialog.ShowPosition();
     if (outcome.modified)
-        outcome.saved = SavePointsFileReporting(parent, pointsPath, points);
+        outcome.saved = save();
     return outcome;
 }
 

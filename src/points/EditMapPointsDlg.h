@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 class QListWidget;
@@ -59,6 +60,10 @@ struct EditPointsOutcome {
 // centres the map on showPosition when result is kShowResult.
 [[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
                                                  const std::string& pointsPath);
+// The same with the write left to save, which reports its own failure and returns whether
+// the file was written.
+[[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                                 const std::function<bool()>& save);
 
 // Writes the points file, showing a failure as above. Returns whether it was written.
 bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,

@@ -11,7 +11,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -90,6 +89,9 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
 }
 
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+    // Before the map's first fit no position has a place on it.
+    if (!scene.calibration.HasTransform())
+        return std::nullopt;
     const MapPos pixel = scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
     return scene.geometry.ImageToScreen(pixel, offset);
 }
@@ -185,14 +187,16 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
                       g.ClientHeight() + 2 * margin);
 
     // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
-    // level instead of per segment, and each unbroken run stroked as one polyline. The level
-    // only grows along the trail, so newer samples still lie on top.
-    std::array<std::vector<QPolygonF>, kTrailLevels> runs;
+    // level instead of per segment. The level only grows along the trail, so newer samples
+    // still lie on top. Wide lines are stroked with flat ends and their round ends and joins
+    // stamped as discs: the same shape at a fraction of the cost of round joins.
+    std::array<std::vector<QLineF>, kTrailLevels> segments;
+    std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
     std::array<std::vector<QRect>, kTrailLevels> dots;
     // The sample number grows from trailLength - count (below 0 when breaks pushed the count
     // past the length) to trailLength - 1 for the newest.
     long long n = static_cast<long long>(trailLength) - static_cast<long long>(trail.Count());
-    int lastRunLevel = -1; // the level whose last run ends at the last drawn vertex, if any
+    int lastRunLevel = -1; // the level whose segments end at the last drawn vertex, if any
     bool penDown = false;
     ViewPoint last;
     for (const MapPos& sample : trail.OldestToNewest()) {
@@ -233,11 +237,15 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
         QPointF a = from;
         QPointF b(s.x, s.y);
         if (ClipSegment(clip, a, b)) {
-            // A segment that goes on from the end of the level's last run extends it.
-            if (lastRunLevel != level || a != from || runs[index].empty())
-                runs[index].push_back(QPolygonF{a});
-            runs[index].back().append(b);
-            lastRunLevel = b == QPointF(s.x, s.y) ? level : -1;
+            segments[index].push_back(QLineF(a, b));
+            // A segment going on from the level's last one shares its disc; a clipped end
+            // lies outside the view and needs none.
+            if ((lastRunLevel != level) && a == from)
+                ends[index].push_back(QPoint(last.x, last.y));
+            const bool whole = b == QPointF(s.x, s.y);
+            if (whole)
+                ends[index].push_back(QPoint(s.x, s.y));
+            lastRunLevel = whole ? level : -1;
         } else {
             lastRunLevel = -1;
         }
@@ -251,12 +259,21 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
     painter.save();
     for (int level = 0; level < kTrailLevels; ++level) {
         const auto index = static_cast<std::size_t>(level);
-        if (runs[index].empty() && dots[index].empty())
+        if (segments[index].empty() && dots[index].empty())
             continue;
-        painter.setPen(scene.trailPens.Pen(level));
-        painter.setBrush(scene.trailPens.Brush(level));
-        for (const QPolygonF& run : runs[index])
-            painter.drawPolyline(run);
+        const TrailPens& pens = scene.trailPens;
+        if (!segments[index].empty()) {
+            painter.setPen(pens.LinePen(level));
+            painter.drawLines(segments[index].data(), static_cast<int>(segments[index].size()));
+            const QImage& disc = pens.Disc(level);
+            if (!disc.isNull()) {
+                const int r = disc.width() / 2;
+                for (const QPoint& end : ends[index])
+                    painter.drawImage(end - QPoint(r, r), disc);
+            }
+        }
+        painter.setPen(pens.Pen(level));
+        painter.setBrush(pens.Brush(level));
         for (const QRect& dot : dots[index])
             painter.drawEllipse(dot);
     }

@@ -19,29 +19,33 @@ public:
 
 } // namespace
 
-bool MapView::LoadMap(const QString& path) {
-    // The old image goes first, whatever the new one turns out to be; zoom and scroll are
-    // kept for a load that fails.
-    const double zoom = geometry_.Zoom();
-    const ViewPoint scroll = geometry_.ScrollOffset();
-    map_ = MapPyramid();
-    geometry_.SetImageSize(0, 0);
-    session_.SetImageHeight(0);
-
-    MapPyramid map;
+bool MapView::LoadMap(const QString& path, QString* error) {
+    platform::MapImage loaded;
     {
         WaitCursor wait;
-        map = PyramidFromImage(platform::LoadMapImageFile(path));
+        loaded = platform::LoadMapImageFile(path);
     }
+    // A file that cannot be decoded changes nothing: the map showing stays.
+    if (loaded.image.isNull()) {
+        if (error)
+            *error = loaded.error;
+        return false;
+    }
+    MapPyramid map = PyramidFromImage(loaded.image);
+    loaded.image = QImage();
     if (map.Empty()) {
-        geometry_.SetZoom(zoom);
-        geometry_.SetScrollOffset(scroll);
-        update();
+        if (error)
+            *error = QStringLiteral("Not enough memory for the image.");
         return false;
     }
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0, scroll (0, 0)
     mapImagePath_ = path;
+    if (loaded.incomplete)
+        Tell(session::Notice{session::Notice::Kind::Warning,
+                             path.toStdString() +
+                                 ": the file ends early; part of the image may be missing.",
+                             "Warning"});
     for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
         Tell(notice);
     update();
