@@ -386,3 +386,31 @@ TEST(MapViewPyramid, MapLiesUnderTheOverlaysAcrossTileEdgesTable) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
+    // Size value 4: a pen 8 pixels wide. A line from (30, 20) to (80, 20), then down to
+    // (80, 60): the start is round, reaching half a pen width beyond the sample; the later
+    // samples also get a dot.
+    struct Row {
+        const char* legend;
+        QPoint at;
+        bool trail;
+    };
+    const Row rows[] = {
+        {"on the line", {55, 22}, true},
+        {"beyond the start, within the round end", {27, 20}, true},
+        {"past the round end", {25, 20}, false},
+        {"the square corner a flat or square end would fill", {27, 17}, false},
+        {"the corner is filled", {83, 17}, true},
+        {"below the last sample's round end", {80, 63}, true},
+    };
+    Fixture f(200, 80);
+    f.SetTrail({GeoAt(30, 20), GeoAt(80, 20), GeoAt(80, 60)}, /*lines*/ 1, 4, 250);
+    const QImage frame = f.Frame();
+    for (const Row& row : rows)
+        EXPECT_EQ(frame.pixel(row.at) != kWhite, row.trail) << row.legend;
+}
+
+} // namespace
