@@ -21,9 +21,13 @@ public:
 
 bool MapView::LoadMap(const QString& path, QString* error) {
     platform::MapImage loaded;
+    MapPyramid map;
     {
+        // Cutting a big scan into its levels takes a while too.
         WaitCursor wait;
         loaded = platform::LoadMapImageFile(path);
+        if (!loaded.image.isNull())
+            map = PyramidFromImage(loaded.image);
     }
     // A file that cannot be decoded changes nothing: the map showing stays.
     if (loaded.image.isNull()) {
@@ -31,8 +35,7 @@ bool MapView::LoadMap(const QString& path, QString* error) {
             *error = loaded.error;
         return false;
     }
-    MapPyramid map = PyramidFromImage(loaded.image);
-    loaded.image = QImage();
+    loaded.image = QImage(); // the pyramid holds the pixels now
     if (map.Empty()) {
         if (error)
             *error = QStringLiteral("Not enough memory for the image.");
