@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "view/PyramidImage.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -16,7 +17,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageHeight(mapImage_.height());
+    session_.SetImageHeight(map_.Height());
     pensOutdated_ = true;
     update();
 }
@@ -33,10 +34,14 @@ void MapView::Tell(const std::optional<session::Notice>& notice) {
         Tell(*notice);
 }
 
-void MapView::SetMapImage(QImage image) {
-    mapImage_ = std::move(image);
-    geometry_.SetImageSize(mapImage_.width(), mapImage_.height());
-    session_.SetImageHeight(mapImage_.height());
+void MapView::SetMapImage(const QImage& image) {
+    SetMap(PyramidFromImage(image));
+}
+
+void MapView::SetMap(MapPyramid map) {
+    map_ = std::move(map);
+    geometry_.SetImageSize(map_.Width(), map_.Height());
+    session_.SetImageHeight(map_.Height());
     update();
 }
 
@@ -127,8 +132,8 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     PaintScene(painter,
-               MapScene{geometry_, mapImage_, session_.Calibration(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, session_.GpsFix(),
+               MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
+                        session_.Trail(), settings, trailPens_, symbols_, session_.GpsFix(),
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});
