@@ -1,6 +1,6 @@
 #include "app/DemoMap.h"
 
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 #include "calib/CalibrationFile.h"
 #include "platform/FileIo.h"
 #include "points/PointsFile.h"

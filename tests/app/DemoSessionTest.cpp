@@ -3,7 +3,7 @@
 #include "app/Commands.h"
 #include "app/DemoMap.h"
 #include "app/DemoSession.h"
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 #include "app/GpsApp.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/DemoMap.h"
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 #include "calib/CalibrationFile.h"
 #include "calib/MapSettingsDlg.h"
 #include "platform/FileIo.h"
