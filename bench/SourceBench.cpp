@@ -82,8 +82,8 @@ void BM_ReconnectAfterReplug(benchmark::State& state) {
     char name[256] = {};
     openpty(&master, &slave, name, nullptr, nullptr);
     fs::create_symlink(name, byId);
-    gps::GpsLink link(100, {std::chrono::milliseconds(750), std::chrono::milliseconds(1000),
-                            "/dev/null"});
+    gps::GpsLink link(
+        100, {std::chrono::milliseconds(750), std::chrono::milliseconds(1000), "/dev/null"});
     link.Open(byId.string(), 4800);
     const std::string gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
     auto waitSentence = [&](int fd) {

@@ -161,9 +161,10 @@ SerialReadResult Socket::Read(char* buffer, std::size_t capacity) {
         result.error = EBADF;
         return result;
     }
-    const ssize_t n = ::recv(fd_, buffer, capacity, MSG_DONTWAIT | MSG_TRUNC);
+    // MSG_TRUNC gives a datagram's whole length; on a stream it would throw the bytes away.
+    const ssize_t n = ::recv(fd_, buffer, capacity, MSG_DONTWAIT | (datagram_ ? MSG_TRUNC : 0));
     if (n > 0) {
-        // MSG_TRUNC gives a datagram's whole length; only capacity bytes were stored.
+        // Only capacity bytes of a longer datagram were stored.
         result.bytes = std::min(static_cast<std::size_t>(n), capacity);
         return result;
     }

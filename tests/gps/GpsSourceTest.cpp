@@ -76,8 +76,7 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
         {"tcp port too big", "tcp://host:65536", Kind::Tcp, "", 0, 1, false, "tcp://HOST:PORT"},
         {"tcp blank host", "tcp://a b:1", Kind::Tcp, "", 0, 1, false, "tcp://HOST:PORT"},
         {"udp without port", "udp://127.0.0.1", Kind::Udp, "", 0, 1, false, "udp://[ADDR]:PORT"},
-        {"gpsd open bracket", "gpsd://[::1", Kind::Gpsd, "", 0, 1, false,
-         "gpsd://[HOST][:PORT]"},
+        {"gpsd open bracket", "gpsd://[::1", Kind::Gpsd, "", 0, 1, false, "gpsd://[HOST][:PORT]"},
         {"gpsd path", "gpsd://host/x", Kind::Gpsd, "", 0, 1, false, "gpsd://[HOST][:PORT]"},
         {"file speed 0", "file:a?speed=0", Kind::File, "", 0, 1, false, "N above 0"},
         {"file speed text", "file:a?speed=fast", Kind::File, "", 0, 1, false, "file:PATH"},
@@ -102,8 +101,8 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
         ASSERT_TRUE(result.spec) << row.legend << ": " << result.error;
         const gps::GpsSourceSpec& spec = *result.spec;
         EXPECT_EQ(spec.kind, row.kind) << row.legend;
-        const bool networked = row.kind == Kind::Gpsd || row.kind == Kind::Tcp ||
-                               row.kind == Kind::Udp;
+        const bool networked =
+            row.kind == Kind::Gpsd || row.kind == Kind::Tcp || row.kind == Kind::Udp;
         EXPECT_EQ(networked ? spec.host : spec.path, row.pathOrHost) << row.legend;
         EXPECT_EQ(spec.port, row.port) << row.legend;
         EXPECT_EQ(spec.speed, row.speed) << row.legend;
@@ -127,8 +126,11 @@ TEST(ReplayClock, PacesByTheSentencesTimes) {
         {"no times: a repeated type is the next second",
          {"$GPGGA,,x", "$GPRMC,,V", "$GPGSA,A,1", "$GPGGA,,x", "$GPRMC,,V", "$GPGGA,,x"},
          {0, 0, 0, 1, 1, 2}},
-        {"garbage and other types never move it", {"xyz", "$GPGSV,1", "", "$PUBX,00"}, {0, 0, 0, 0}},
-        {"bad times count as none", {"$GPGGA,256000,x", "$GPGGA,12a000,x", "$GPGGA,1200"},
+        {"garbage and other types never move it",
+         {"xyz", "$GPGSV,1", "", "$PUBX,00"},
+         {0, 0, 0, 0}},
+        {"bad times count as none",
+         {"$GPGGA,256000,x", "$GPGGA,12a000,x", "$GPGGA,1200"},
          {0, 1, 2}},
     };
     for (const Row& row : rows) {
@@ -162,6 +164,7 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
     for (int i = 0; i < 4096; ++i)
         noise += static_cast<char>(i * 37);
     testsupport::WriteBytes(garbage, noise);
+    testsupport::WriteBytes(dir.File("empty.log"), "");
     struct Row {
         const char* legend;
         std::string path;
@@ -169,32 +172,48 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         std::size_t expected;
     };
     const std::string capture = Capture("bu353s4.log");
+    const std::size_t all = CaptureSentences(capture).size();
     const Row rows[] = {
-        {"a capture as fast as it reads", capture, INFINITY, CaptureSentences(capture).size()},
-        {"a capture at 1000 times its pace", capture, 1000, CaptureSentences(capture).size()},
+        {"a capture as fast as it reads", capture, INFINITY, all},
+        {"a capture at 1000 times its pace", capture, 1000, all},
         {"garbage gives nothing and ends", garbage, INFINITY, 0},
         {"an empty log ends at once", dir.File("empty.log"), INFINITY, 0},
     };
-    testsupport::WriteBytes(dir.File("empty.log"), "");
     for (const Row& row : rows) {
-        LinkWatch watch;
-        ASSERT_TRUE(watch.link.Open(
-            std::make_unique<gps::FileReplaySource>(row.path, row.speed, false)))
-            << row.legend << ": " << watch.link.OpenError();
-        ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.HasEnded(); }, 20s)) << row.legend;
-        watch.Drain();
-        if (row.expected > 0) {
-            EXPECT_EQ(watch.lines, CaptureSentences(row.path)) << row.legend;
+        // The source alone gives every sentence of the log, in order.
+        gps::FileReplaySource source(row.path, row.speed, false);
+        ASSERT_EQ(source.Open(), "") << row.legend;
+        std::string bytes;
+        char buffer[256];
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (!source.Ended() && std::chrono::steady_clock::now() < deadline) {
+            const gps::SourceRead read = source.Read(buffer, sizeof buffer);
+            ASSERT_TRUE(read.ok) << row.legend;
+            bytes.append(buffer, read.bytes);
         }
-        EXPECT_EQ(watch.lines.size(), row.expected) << row.legend;
-        EXPECT_FALSE(watch.link.HasReadError()) << row.legend;
+        ASSERT_TRUE(source.Ended()) << row.legend;
+        testsupport::WriteBytes(dir.File("out.log"), bytes);
+        const auto sentences = CaptureSentences(dir.File("out.log"));
+        EXPECT_EQ(sentences.size(), row.expected) << row.legend;
+        if (row.expected > 0) {
+            EXPECT_EQ(sentences, CaptureSentences(row.path)) << row.legend;
+        }
 
+        // Through the link, the end of the log is the end of the stream.
+        LinkWatch watch;
+        ASSERT_TRUE(
+            watch.link.Open(std::make_unique<gps::FileReplaySource>(row.path, row.speed, false)));
+        ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.HasEnded(); }, 20s)) << row.legend;
+        EXPECT_EQ(watch.lines.empty(), row.expected == 0) << row.legend;
         gps::GpsFix fix;
         gps::GpsUpdateRateLimit limit;
-        const auto outcome = gps::HandleGpsUpdate(watch.link, fix, limit, 0, 1000,
-                                                  coords::CoordFormat::Dms);
-        EXPECT_TRUE(outcome.ended) << row.legend;
+        gps::GpsUpdateOutcome outcome;
+        do {
+            outcome =
+                gps::HandleGpsUpdate(watch.link, fix, limit, 0, 1000, coords::CoordFormat::Dms);
+        } while (!outcome.ended);
         EXPECT_EQ(outcome.status, "GPS: End of log.") << row.legend;
+        EXPECT_FALSE(watch.link.HasReadError()) << row.legend;
     }
 }
 
@@ -255,8 +274,8 @@ TEST(TcpSource, GpsdIsAskedForNmeaAndItsReportsAreDropped) {
     ASSERT_TRUE(server.Accept(5s));
     EXPECT_EQ(server.Receive(5000ms), gps::TcpSource::kGpsdWatch);
     // A report between two sentences would otherwise be glued to the first one's line.
-    ASSERT_TRUE(server.Send(kGga + "\r\n{\"class\":\"DEVICES\",\"devices\":[]}\r\n" + kGga +
-                            "\r\n"));
+    ASSERT_TRUE(
+        server.Send(kGga + "\r\n{\"class\":\"DEVICES\",\"devices\":[]}\r\n" + kGga + "\r\n"));
     ASSERT_TRUE(watch.WaitLines(2, 10s));
     EXPECT_EQ(watch.lines, (std::vector<std::string>{kGga, kGga}));
 }
@@ -300,9 +319,9 @@ TEST(UdpSource, TakesEveryDatagramEvenWithoutLineEnds) {
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     to.sin_port = htons(udp.LocalPort());
     for (int i = 0; i < 3; ++i) // one sentence a datagram, the last without its line end
-        ASSERT_GT(::sendto(out, kGga.data(), kGga.size(), 0, reinterpret_cast<sockaddr*>(&to),
-                           sizeof to),
-                  0);
+        ASSERT_GT(
+            ::sendto(out, kGga.data(), kGga.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to),
+            0);
     ::close(out);
     ASSERT_TRUE(watch.WaitLines(3, 10s));
     EXPECT_EQ(watch.lines, (std::vector<std::string>(3, kGga)));

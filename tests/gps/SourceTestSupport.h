@@ -48,13 +48,11 @@ public:
             Drain();
             if (pred())
                 return true;
+            if (std::chrono::steady_clock::now() >= deadline)
+                return false;
+            // Woken by a post, or after a while for predicates that act (write to a line).
             std::unique_lock lock(mutex_);
-            if (cv_.wait_until(lock, deadline) == std::cv_status::timeout &&
-                std::chrono::steady_clock::now() >= deadline) {
-                lock.unlock();
-                Drain();
-                return pred();
-            }
+            cv_.wait_for(lock, 20ms);
         }
     }
 

@@ -11,10 +11,10 @@
 #include <cmath>
 #include <csignal>
 #include <optional>
-#include <thread>
 #include <set>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -103,7 +103,8 @@ TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
         ++positions;
         bool found = false;
         for (const auto& [lat, lon] : decoded)
-            found = found || (std::abs(lat - at->first) < 1e-12 && std::abs(lon - at->second) < 1e-12);
+            found =
+                found || (std::abs(lat - at->first) < 1e-12 && std::abs(lon - at->second) < 1e-12);
         EXPECT_TRUE(found) << line;
     }
     EXPECT_GE(positions, 5);

@@ -229,8 +229,7 @@ TEST(MonitorTool, ReplaysALogAndTheSimulator) {
     const Row rows[] = {
         {"a log at twenty times its pace ends with the log",
          {"monitor", "file:" + capture + "?speed=20", "--rate", "0", "--seconds", "60"},
-         {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%",
-          "GPS: End of log."}},
+         {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%", "GPS: End of log."}},
         {"the path of a log replays it too",
          {"monitor", capture, "--rate", "0", "--seconds", "3"},
          {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%"}},
@@ -239,12 +238,14 @@ TEST(MonitorTool, ReplaysALogAndTheSimulator) {
          {"GPS: Connected.", "GPS: 1.90"}},
     };
     for (const Row& row : rows) {
-        const auto run = testsupport::RunTool(row.args, "", {"XDG_STATE_HOME=" + testing::TempDir()});
+        const auto run =
+            testsupport::RunTool(row.args, "", {"XDG_STATE_HOME=" + testing::TempDir()});
         EXPECT_EQ(run.status, 0) << row.legend << ": " << run.err;
         std::size_t at = 0;
         for (const std::string& line : row.expected) {
             at = run.out.find(line, at);
-            EXPECT_NE(at, std::string::npos) << row.legend << ": no '" << line << "' in\n" << run.out;
+            EXPECT_NE(at, std::string::npos) << row.legend << ": no '" << line << "' in\n"
+                                             << run.out;
         }
     }
 }
