@@ -235,7 +235,7 @@ TEST(MonitorTool, ReplaysALogAndTheSimulator) {
          {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%"}},
         {"the simulator starts on the demo route",
          {"monitor", "sim:", "--rate", "0", "--seconds", "1.5", "--format", "d"},
-         {"GPS: Connected.", "GPS: 1.90"}},
+         {"GPS: Connected.", "°W 52.2284°N A:118m S:8 P:83%"}},
     };
     for (const Row& row : rows) {
         const auto run =
