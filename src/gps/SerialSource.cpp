@@ -14,7 +14,7 @@ SerialSource::SerialSource(std::string path, std::int32_t baudRate, GpsSourceLog
 
 std::string SerialSource::Open() {
     if (const int error = port_.Open(path_); error != 0)
-        return path_ + ": " + std::strerror(error);
+        return platform::DescribeOpenFailure(path_, error);
     const bool searching = baudRate_ == kAutoBaud && foundRate_ == 0;
     const std::int32_t rate = baudRate_ != kAutoBaud ? baudRate_
                               : foundRate_ != 0      ? foundRate_
@@ -22,7 +22,7 @@ std::string SerialSource::Open() {
     const platform::SerialConfigResult config = port_.Configure(rate);
     if (config.readError != 0) {
         port_.Close();
-        return path_ + ": not a serial line (" + std::strerror(config.readError) + ")";
+        return platform::DescribeOpenFailure(path_, config.readError);
     }
     if (config.applyError != 0 && log_)
         log_(ConfigErrorMessage(config.applyError));

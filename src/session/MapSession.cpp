@@ -170,7 +170,8 @@ std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     const std::string device = platform::GpsDevicePath(
         settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
     if (!link.Open(device, settings_.baudRate))
-        return Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"};
+        return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
+                      "Error"};
     gpsConnected_ = true;
     trail_.AddBreak();
     SetStatusText(gps::StatusConnected());

@@ -14,8 +14,12 @@
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
+#include <grp.h>
 #include <memory>
 #include <mutex>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -269,9 +273,47 @@ protected:
 TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
     session.SetGpsDevice(dir.File("no-such-device"));
     EXPECT_EQ(session.Connect(*link),
-              (Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"}));
+              (Notice{Notice::Kind::Warning,
+                      "Unable to open COM port\n" + dir.File("no-such-device") +
+                          ": No such file or directory",
+                      "Error"}));
     EXPECT_FALSE(session.GpsConnected());
     EXPECT_EQ(session.StatusText(), "GPS:");
+}
+
+// The notice names the group that may use the device. Tests run as root, whom the device's
+// bits do not stop: the connect runs in a child process that has given up root.
+TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {
+    ASSERT_EQ(::chmod(pty.Path().c_str(), 0060), 0); // not even the owner may open it
+    struct stat device {};
+    ASSERT_EQ(::stat(pty.Path().c_str(), &device), 0);
+    const group* owner = ::getgrgid(device.st_gid);
+    ASSERT_NE(owner, nullptr);
+    const std::string expected = "Unable to open COM port\n" + pty.Path() +
+                                 ": Permission denied (your user must be in the group \"" +
+                                 owner->gr_name + "\" that owns the device)";
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const auto notice = session.Connect(*link);
+        const std::string text = notice ? notice->text : "connected";
+        (void)!::write(pipeFds[1], text.data(), text.size());
+        ::_exit(notice && !session.GpsConnected() ? 0 : 1);
+    }
+    ::close(pipeFds[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(text, expected);
 }
 
 TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
