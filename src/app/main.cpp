@@ -14,7 +14,7 @@
 #include "app/Commands.h"
 #include "app/DemoSession.h"
 #include "app/GpsApp.h"
-include "base/Number.h"
+#include "base/Number.h"
 #include "gps/GpsSourceName.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
