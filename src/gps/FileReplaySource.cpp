@@ -54,26 +54,46 @@ std::optional<double> TimeOfDay(std::string_view field) {
     return h * 3600.0 + m * 60.0 + s + fraction;
 }
 
-// The field holding the UTC time in the types that carry one; 0 for the others.
-std::size_t TimeField(std::string_view type) {
-    if (type == "GGA" || type == "RMC" || type == "GNS" || type == "ZDA")
-        return 1;
-    if (type == "GLL")
-        return 5;
-    return 0;
+struct TimedType {
+    std::string_view type;
+    std::size_t field; // the field holding the UTC time
+};
+constexpr std::array<TimedType, 5> kTimedTypes = {
+    {{"GGA", 1}, {"RMC", 1}, {"GNS", 1}, {"ZDA", 1}, {"GLL", 5}}};
+
+// Field n of a sentence line (n >= 1), without splitting the rest.
+std::string_view Field(std::string_view line, std::size_t n) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        start = line.find(',', start);
+        if (start == std::string_view::npos)
+            return {};
+        ++start;
+    }
+    const std::size_t end = line.find_first_of(",*", start);
+    return line.substr(start, end == std::string_view::npos ? end : end - start);
 }
 
 } // namespace
+
+bool ReplayClock::Seen(std::string_view type) const {
+    for (std::size_t i = 0; i < seenCount_; ++i)
+        if (seen_[i] == type)
+            return true;
+    return false;
+}
 
 double ReplayClock::Due(std::string_view line) {
     if (!line.starts_with('$'))
         return offset_;
     const std::string_view type = NmeaSentenceType(line);
-    const std::size_t field = TimeField(type);
-    if (field == 0)
+    const TimedType* timed = nullptr;
+    for (const TimedType& t : kTimedTypes)
+        if (t.type == type)
+            timed = &t;
+    if (timed == nullptr)
         return offset_;
-    const bool seen = std::find(seen_.begin(), seen_.end(), type) != seen_.end();
-    if (const auto time = TimeOfDay(SplitNmeaFields(line)[field])) {
+    if (const auto time = TimeOfDay(Field(line, timed->field))) {
         if (!haveTime_) {
             haveTime_ = true;
             lastTime_ = *time;
@@ -84,24 +104,24 @@ double ReplayClock::Due(std::string_view line) {
             if (delta > 0.0) {
                 offset_ += delta;
                 lastTime_ = *time;
-                seen_.clear();
+                seenCount_ = 0;
             }
         }
-    } else if (seen) {
+    } else if (Seen(timed->type)) {
         offset_ += 1.0;
         if (haveTime_)
             lastTime_ = std::fmod(lastTime_ + 1.0, kSecondsPerDay);
-        seen_.clear();
+        seenCount_ = 0;
     }
-    if (std::find(seen_.begin(), seen_.end(), type) == seen_.end())
-        seen_.emplace_back(type);
+    if (!Seen(timed->type))
+        seen_[seenCount_++] = timed->type;
     return offset_;
 }
 
 void ReplayClock::StartOver() {
     offset_ += 1.0;
     haveTime_ = false;
-    seen_.clear();
+    seenCount_ = 0;
 }
 
 FileReplaySource::FileReplaySource(std::string path, double speed, bool loop)
@@ -126,6 +146,8 @@ std::string FileReplaySource::Open() {
     cutter_ = NmeaLineCutter(kMaxLine);
     clock_ = ReplayClock();
     lines_.clear();
+    next_ = 0;
+    text_.clear();
     linesThisPass_ = 0;
     start_ = std::chrono::steady_clock::now();
     return {};
@@ -136,16 +158,21 @@ void FileReplaySource::Close() {
         std::fclose(file_);
     file_ = nullptr;
     lines_.clear();
+    next_ = 0;
 }
 
 bool FileReplaySource::Fill() {
     if (file_ == nullptr)
         return false;
+    lines_.clear();
+    next_ = 0;
+    text_.clear();
     std::array<char, kBlock> block;
     const std::size_t n = std::fread(block.data(), 1, block.size(), file_);
     auto keep = [this](std::string_view line) {
         ++linesThisPass_;
-        lines_.push_back({clock_.Due(line), std::string(line)});
+        lines_.push_back({clock_.Due(line), text_.size(), line.size()});
+        text_.append(line);
     };
     if (n > 0) {
         cutter_.Feed(std::string_view(block.data(), n), keep);
@@ -182,7 +209,7 @@ SourceRead FileReplaySource::Read(char* buffer, std::size_t capacity) {
     // call, so the reader stays responsive whatever the file is.
     int blocks = 0;
     while (true) {
-        if (lines_.empty() && (++blocks > 16 || !Fill())) {
+        if (next_ == lines_.size() && (++blocks > 16 || !Fill())) {
             if (blocks > 16)
                 return read;
             if (readError_ != 0) {
@@ -193,21 +220,21 @@ SourceRead FileReplaySource::Read(char* buffer, std::size_t capacity) {
             }
             return read;
         }
-        if (lines_.empty())
+        if (next_ == lines_.size())
             continue;
-        const Line& line = lines_.front();
+        const Line& line = lines_[next_];
         if (line.due > replayed)
             return read;
-        if (read.bytes + line.text.size() + 2 > capacity) {
+        if (read.bytes + line.length + 2 > capacity) {
             if (read.bytes == 0)
-                lines_.pop_front(); // it could never be passed on whole
+                ++next_; // it could never be passed on whole
             return read;
         }
-        std::memcpy(buffer + read.bytes, line.text.data(), line.text.size());
-        read.bytes += line.text.size();
+        std::memcpy(buffer + read.bytes, text_.data() + line.start, line.length);
+        read.bytes += line.length;
         buffer[read.bytes++] = '\r';
         buffer[read.bytes++] = '\n';
-        lines_.pop_front();
+        ++next_;
     }
 }
 

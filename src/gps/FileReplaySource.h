@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdio>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +27,10 @@ private:
     double offset_ = 0.0;
     bool haveTime_ = false;
     double lastTime_ = 0.0;
-    // Time-carrying types seen in the current epoch ("GGA", "RMC"...).
-    std::vector<std::string> seen_;
+    // Time-carrying types seen in the current epoch ("GGA", "RMC"...); five such types exist.
+    std::array<std::string_view, 5> seen_{};
+    std::size_t seenCount_ = 0;
+    bool Seen(std::string_view type) const;
 };
 
 // A recorded NMEA log replayed at the pace of its sentences' times, speed times faster (an
@@ -47,9 +49,11 @@ public:
     [[nodiscard]] std::string LostText() const override { return "Log read error."; }
 
 private:
+    // A line waiting for its moment: text_[start, start + length).
     struct Line {
         double due = 0.0;
-        std::string text;
+        std::size_t start = 0;
+        std::size_t length = 0;
     };
     // Reads the next block into lines_; false at the end of the file or on a read error.
     bool Fill();
@@ -63,7 +67,10 @@ private:
     std::chrono::steady_clock::time_point start_;
     NmeaLineCutter cutter_;
     ReplayClock clock_;
-    std::deque<Line> lines_;
+    // The lines of the last block read, and their text; refilled when all are passed on.
+    std::vector<Line> lines_;
+    std::size_t next_ = 0;
+    std::string text_;
     std::size_t linesThisPass_ = 0;
 };
 
