@@ -163,6 +163,8 @@ CGPSSettingsCOMPage::CGPSSettingsCOMPage(QWidget* parent) : GpsSettingsPage(pare
     baudBox = new QComboBox(this);
     baudBox->setEditable(true);
     baudBox->setInsertPolicy(QComboBox::NoInsert);
+    baudBox->addItem(
+        QString::fromLatin1(kAutoBaudText.data(), static_cast<qsizetype>(kAutoBaudText.size())));
     baudBox->addItems({"4800", "9600", "19200", "38400", "57600", "115200"});
     deviceBox = new QComboBox(this);
     deviceBox->setEditable(true);
