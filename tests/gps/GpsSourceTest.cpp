@@ -297,6 +297,11 @@ TEST(NetworkSources, RefuseAtOnceWithTheReason) {
         {"unknown host", "tcp://no-such-host.invalid:1", "no-such-host.invalid:1: "},
         {"address not ours", "udp://192.0.2.1:10110", "192.0.2.1:10110: "},
     };
+    auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto filesBefore = openFiles();
     for (const Row& row : rows) {
         gps::GpsLink link(5, {5ms, 5ms, "/dev/null"});
         const auto start = std::chrono::steady_clock::now();
@@ -306,6 +311,7 @@ TEST(NetworkSources, RefuseAtOnceWithTheReason) {
             << row.legend << ": " << link.OpenError();
         EXPECT_FALSE(link.IsRunning()) << row.legend;
     }
+    EXPECT_EQ(openFiles(), filesBefore) << "no socket is left open";
 }
 
 TEST(UdpSource, TakesEveryDatagramEvenWithoutLineEnds) {
