@@ -120,6 +120,64 @@ TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     EXPECT_EQ(session.Calibration().GetA(), good.GetA());
 }
 
+TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
+    calib::CGPSMapFuncs line;
+    for (int i = 0; i < 3; ++i)
+        line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i), MapPos(1 + 0.01 * i, 51 + 0.01 * i));
+    calib::CGPSMapFuncs onePair;
+    onePair.AddCalibrationPoint(MapPos(0, 1000), MapPos(1.0, 52.0));
+    const std::string position =
+        "Sel: " + coords::FormatPosition(MapPos(1.5, 51.75), coords::CoordFormat::Dms);
+    const std::string pixel = "Sel: x 500 y 250";
+    // Loaded one after the other into one session; nullopt: no calibration file.
+    const struct {
+        const char* legend;
+        const char* map;
+        std::optional<calib::CGPSMapFuncs> mcd;
+        std::vector<std::string> captions;
+        bool hasTransform;
+        const std::string& cursor;
+    } rows[] = {
+        {"a calibrated map", "a", Calibrated(), {}, true, position},
+        {"another without a file starts uncalibrated",
+         "b",
+         std::nullopt,
+         {"Warning"},
+         false,
+         pixel},
+        {"the first again", "a", Calibrated(), {}, true, position},
+        {"another whose file is damaged", "c", calib::CGPSMapFuncs(), {"Load Error"}, false, pixel},
+        {"collinear points", "d", line, {"Warning"}, false, pixel},
+        {"one pair after the collinear map is taken silently", "e", onePair, {}, false, pixel},
+        {"one pair on the collinear map itself", "d", onePair, {}, false, pixel},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const std::string mcd = dir.File(row.map) + ".mcd";
+        std::filesystem::remove(mcd);
+        if (row.mcd && row.mcd->GetCalibrationPoints().empty()) {
+            WriteBytes(mcd, "\x06\x00 damaged");
+        } else if (row.mcd) {
+            ASSERT_TRUE(calib::SaveCalibrationFile(mcd, *row.mcd));
+        }
+        const std::vector<Notice> notices = session.OpenMap(dir.File(row.map) + ".png", 1000);
+        std::vector<std::string> captions;
+        for (const Notice& n : notices)
+            captions.push_back(n.caption);
+        EXPECT_EQ(captions, row.captions);
+        EXPECT_EQ(session.Calibration().HasTransform(), row.hasTransform);
+        session.Select(MapPos(500, 250));
+        EXPECT_EQ(session.CursorText(), row.cursor);
+    }
+    // A calibration point on an uncalibrated map starts its own file: one pair, nothing else.
+    session.OpenMap(dir.File("b.png"), 1000);
+    EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.0, 52.0)).empty());
+    calib::CGPSMapFuncs written;
+    ASSERT_TRUE(calib::LoadCalibrationFile(dir.File("b.mcd"), written));
+    EXPECT_EQ(written.GetCalibrationPoints(),
+              (std::vector<MapPos>{MapPos(500, 750), MapPos(1.0, 52.0)}));
+}
+
 TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
     const std::string garbage = "\x07\x00 not ours";
     WriteBytes(Base() + ".mcd", garbage);
@@ -196,6 +254,29 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     const std::string unwritable = dir.File("no/t.trl");
     EXPECT_EQ(session.SaveTrail(unwritable),
               (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
+    // A refused GPX file says why; a saved one loads back after a break.
+    const std::string gpx = dir.File("t.gpx");
+    testsupport::WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                 "<trkpt lat=\"1\" lon=\"x\"/></trkseg></trk></gpx>");
+    EXPECT_EQ(session.LoadTrail(gpx),
+              (Notice{Notice::Kind::Error,
+                      "Unable to open file: " + gpx +
+                          ": damaged GPX file (line 1, column 61: longitude not a number from "
+                          "-180 to 180: \"x\")",
+                      "Load Error"}));
+    const bool recording = session.Trail().recording;
+    trail::TrailBuffer walk;
+    walk.AddFront(MapPos(1.5, 51.25));
+    walk.AddFront(MapPos(1.75, 51.5));
+    session.SetTrail(walk);
+    EXPECT_EQ(session.SaveTrail(gpx), std::nullopt);
+    session.ClearTrail();
+    EXPECT_EQ(session.LoadTrail(gpx), std::nullopt);
+    const auto loaded = session.Trail().OldestToNewest();
+    EXPECT_EQ(std::vector<MapPos>(loaded.begin(), loaded.end()),
+              (std::vector<MapPos>{{}, {1.5, 51.25}, {1.75, 51.5}, {}}));
+    session.ClearTrail();
+    EXPECT_EQ(session.Trail().recording, recording);
 
     trail::TrailBuffer trail;
     for (int i = 0; i < 50; ++i)
