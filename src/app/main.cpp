@@ -36,137 +36,137 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-    namespace {
+namespace {
 
-    struct Options {
-        std::string map;
-        std::string trail;
-        std::string gpsDevice;
-        bool demo = false;
-        std::string screenshot;
-        int afterMs = 0;
-        int width = 800;
-        int height = 600;
-    };
+struct Options {
+    std::string map;
+    std::string trail;
+    std::string gpsDevice;
+    bool demo = false;
+    std::string screenshot;
+    int afterMs = 0;
+    int width = 800;
+    int height = 600;
+};
 
-    constexpr const char* kUsage = "usage: quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] "
-                                   "[--size WxH] [--screenshot OUT.png [--after MS]]";
+constexpr const char* kUsage = "usage: quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] "
+                               "[--size WxH] [--screenshot OUT.png [--after MS]]";
 
-    int Fail(const std::string& message) {
-        std::fprintf(stderr, "quilo: %s\n", message.c_str());
-        return 2;
-    }
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quilo: %s\n", message.c_str());
+    return 2;
+}
 
-    bool ParseInt(std::string_view s, int& out, int lo, int hi) {
-        const auto value = base::ParseExact<int>(s, lo, hi);
-        if (value)
-            out = *value;
-        return value.has_value();
-    }
+bool ParseInt(std::string_view s, int& out, int lo, int hi) {
+    const auto value = base::ParseExact<int>(s, lo, hi);
+    if (value)
+        out = *value;
+    return value.has_value();
+}
 
-    // "1280x800"; each side 1..16384.
-    bool ParseSize(std::string_view text, int& width, int& height) {
-        const auto x = text.find('x');
-        if (x == std::string_view::npos)
-            return false;
-        return ParseInt(text.substr(0, x), width, 1, 16384) &&
-               ParseInt(text.substr(x + 1), height, 1, 16384);
-    }
+// "1280x800"; each side 1..16384.
+bool ParseSize(std::string_view text, int& width, int& height) {
+    const auto x = text.find('x');
+    if (x == std::string_view::npos)
+        return false;
+    return ParseInt(text.substr(0, x), width, 1, 16384) &&
+           ParseInt(text.substr(x + 1), height, 1, 16384);
+}
 
-    std::optional<Options> ParseArguments(int argc, char** argv, std::string& error) {
-        Options options;
-        bool afterGiven = false;
-        for (int i = 1; i < argc; ++i) {
-            const std::string_view arg = argv[i];
-            const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot" ||
-                                    arg == "--gps" || arg == "--after";
-            if (takesValue && i + 1 >= argc) {
-                error = std::string(arg) + " needs a value";
+std::optional<Options> ParseArguments(int argc, char** argv, std::string& error) {
+    Options options;
+    bool afterGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot" ||
+                                arg == "--gps" || arg == "--after";
+        if (takesValue && i + 1 >= argc) {
+            error = std::string(arg) + " needs a value";
+            return std::nullopt;
+        }
+        if (arg == "--trail") {
+            options.trail = argv[++i];
+        } else if (arg == "--gps") {
+            options.gpsDevice = argv[++i];
+            if (const auto name = gps::ParseGpsSourceName(options.gpsDevice); !name.spec) {
+                error = name.error;
                 return std::nullopt;
             }
-            if (arg == "--trail") {
-                options.trail = argv[++i];
-            } else if (arg == "--gps") {
-                options.gpsDevice = argv[++i];
-                if (const auto name = gps::ParseGpsSourceName(options.gpsDevice); !name.spec) {
-                    error = name.error;
-                    return std::nullopt;
-                }
-            } else if (arg == "--demo") {
-                options.demo = true;
-            } else if (arg == "--screenshot") {
-                options.screenshot = argv[++i];
-            } else if (arg == "--after") {
-                afterGiven = true;
-                if (!ParseInt(argv[++i], options.afterMs, 0, 3600000)) {
-                    error = "bad --after " + std::string(argv[i]) + " (milliseconds, 0..3600000)";
-                    return std::nullopt;
-                }
-            } else if (arg == "--size") {
-                if (!ParseSize(argv[++i], options.width, options.height)) {
-                    error = "bad --size " + std::string(argv[i]) + " (expected WxH, e.g. 1280x800)";
-                    return std::nullopt;
-                }
-            } else if (arg.starts_with("--") || !options.map.empty()) {
-                error = "unexpected argument " + std::string(arg);
+        } else if (arg == "--demo") {
+            options.demo = true;
+        } else if (arg == "--screenshot") {
+            options.screenshot = argv[++i];
+        } else if (arg == "--after") {
+            afterGiven = true;
+            if (!ParseInt(argv[++i], options.afterMs, 0, 3600000)) {
+                error = "bad --after " + std::string(argv[i]) + " (milliseconds, 0..3600000)";
                 return std::nullopt;
-            } else {
-                options.map = arg;
             }
-        }
-        if (!options.screenshot.empty() && options.map.empty() && !options.demo) {
-            error = "--screenshot needs a map or --demo";
+        } else if (arg == "--size") {
+            if (!ParseSize(argv[++i], options.width, options.height)) {
+                error = "bad --size " + std::string(argv[i]) + " (expected WxH, e.g. 1280x800)";
+                return std::nullopt;
+            }
+        } else if (arg.starts_with("--") || !options.map.empty()) {
+            error = "unexpected argument " + std::string(arg);
             return std::nullopt;
+        } else {
+            options.map = arg;
         }
-        if (afterGiven && options.screenshot.empty()) {
-            error = "--after needs --screenshot";
-            return std::nullopt;
-        }
-        if (options.demo && (!options.map.empty() || !options.gpsDevice.empty())) {
-            error = "--demo brings its own map and receiver";
-            return std::nullopt;
-        }
-        return options;
     }
-
-    bool WritePng(const QImage& frame, const std::string& path) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!frame.save(&buffer, "PNG")) {
-            Fail(path + ": cannot encode the frame as PNG");
-            return false;
-        }
-        const platform::FileResult written = platform::WriteFileAtomically(
-            path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        if (!written) {
-            Fail(written.error);
-            return false;
-        }
-        return true;
+    if (!options.screenshot.empty() && options.map.empty() && !options.demo) {
+        error = "--screenshot needs a map or --demo";
+        return std::nullopt;
     }
-
-    int signalPipe[2] = {-1, -1};
-
-    void OnQuitSignal(int) {
-        const char byte = 1;
-        [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+    if (afterGiven && options.screenshot.empty()) {
+        error = "--after needs --screenshot";
+        return std::nullopt;
     }
-
-    // Ctrl+C or a kill ends the event loop instead of the process, so the demo's receiver stops,
-    // the link closes and its temporary settings folder is removed.
-    void QuitOnSignals() {
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-            return;
-        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-        QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QApplication::quit(); });
-        struct sigaction action {};
-        action.sa_handler = OnQuitSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(SIGINT, &action, nullptr);
-        ::sigaction(SIGTERM, &action, nullptr);
+    if (options.demo && (!options.map.empty() || !options.gpsDevice.empty())) {
+        error = "--demo brings its own map and receiver";
+        return std::nullopt;
     }
+    return options;
+}
+
+bool WritePng(const QImage& frame, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!frame.save(&buffer, "PNG")) {
+        Fail(path + ": cannot encode the frame as PNG");
+        return false;
+    }
+    const platform::FileResult written = platform::WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) {
+        Fail(written.error);
+        return false;
+    }
+    return true;
+}
+
+int signalPipe[2] = {-1, -1};
+
+void OnQuitSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// Ctrl+C or a kill ends the event loop instead of the process, so the demo's receiver stops,
+// the link closes and its temporary settings folder is removed.
+void QuitOnSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
 
 } // namespace
 
