@@ -80,3 +80,17 @@ put('fuzz_coord_entry', 'doubles-huge', b'\x81' + struct.pack('<dd', 1e300, -flo
 put('fuzz_calibration_file', 'magvar-negzero', plist([]) + struct.pack('<d', -0.0))
 put('fuzz_calibration_file', 'magvar-tiny', plist([]) + struct.pack('<d', 5e-324))
 put('fuzz_calibration_file', 'magvar-huge', plist([]) + struct.pack('<d', 1.7976931348623157e308))
+
+# journals: header, then records; one clean, one torn, one with a damaged record
+import zlib
+def jheader():
+    h = b'QUILOJRN' + struct.pack('<HH', 1, 56)
+    return h + struct.pack('<I', zlib.crc32(h))
+def jrec(kind, t, lat=0.0, lon=0.0, h=float('nan'), s=float('nan'), c=float('nan')):
+    body = struct.pack('<B3xqddddd', kind, t, lat, lon, h, s, c)
+    return struct.pack('<I', zlib.crc32(body)) + body
+walk = [jrec(2, 1765195200000)] + [jrec(1, 1765195200000 + 100 * i, 48.1 + i * 1e-5, 11.5, 545.0, 2.5, 90.0) for i in range(8)]
+put('fuzz_journal', 'clean', jheader() + b''.join(walk))
+put('fuzz_journal', 'torn', jheader() + b''.join(walk)[:-20])
+put('fuzz_journal', 'damaged', jheader() + b''.join(walk[:3]) + b'\x00' * 4 + walk[3][4:] + b''.join(walk[4:]))
+put('fuzz_journal', 'header-only', jheader())
