@@ -172,7 +172,7 @@ std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     if (!link.Open(device, settings_.baudRate))
         return Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"};
     gpsConnected_ = true;
-    trail_.AddBreak();
+    journal_.AddBreak(trail_);
     SetStatusText(gps::StatusConnected());
     return std::nullopt;
 }
@@ -198,7 +198,11 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
     step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
     if (!outcome.readError && batch.hasNewPosition) {
         if (trail_.recording)
-            trail_.Record(batch.newPosition, settings_.trailMinDelta, settings_.trailLength);
+            journal_.Record(trail_,
+                            trail::TrackPoint{batch.newPosition, batch.utcMs, batch.heightM,
+                                              batch.speedKnots, batch.courseDeg},
+                            settings_.trailMinDelta, settings_.trailLength,
+                            settings_.trailMaxSpeedKmh);
         step.centreOnGps = flags_.follow && !dragging;
         step.cursorChanged = UpdateSelectionText();
     }
@@ -213,9 +217,21 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    if (!trail::LoadTrail(trail_, path, settings_.trailLength))
+    std::vector<MapPos> loaded;
+    if (!trail::LoadTrail(trail_, path, settings_.trailLength, &loaded))
         return Notice{Notice::Kind::Error, "Unable to open file: " + path, "Load Error"};
+    journal_.Loaded(loaded);
     return std::nullopt;
+}
+
+void MapSession::OpenJournal(const std::string& path) {
+    journal_.Open(path, trail_, settings_.trailLength);
+    SetStatusText(statusText_);
+}
+
+void MapSession::ClearTrail() {
+    journal_.Clear(trail_);
+    SetStatusText(statusText_);
 }
 
 void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
@@ -254,10 +270,16 @@ void MapSession::SetShowFlags(const ShowFlags& flags) {
     flags_ = flags;
     trail_.recording = flags.tracking;
     if (startTracking)
-        trail_.AddBreak();
+        journal_.AddBreak(trail_);
 }
 
 bool MapSession::SetStatusText(std::string text) {
+    // Said on every status line until the journal works again, so it cannot scroll away.
+    static constexpr std::string_view kNotSaved = " Trail not saved.";
+    if (text.ends_with(kNotSaved))
+        text.resize(text.size() - kNotSaved.size());
+    if (journal_.Failed())
+        text += kNotSaved;
     if (text == statusText_)
         return false;
     statusText_ = std::move(text);

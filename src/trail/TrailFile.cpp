@@ -61,7 +61,7 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 }
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                               std::int32_t trailLength) {
+                               std::int32_t trailLength, std::vector<MapPos>* loaded) {
     std::string bytes;
     if (auto read = platform::ReadFileToLoad(path, bytes); !read)
         return read;
@@ -69,6 +69,8 @@ platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
     if (!samples)
         return platform::LoadResult::Damaged(path + ": not a trail file, or damaged or truncated");
     InsertLoadedSamples(trail, *samples, trailLength);
+    if (loaded != nullptr)
+        *loaded = std::move(*samples);
     return {};
 }
 

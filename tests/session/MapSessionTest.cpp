@@ -275,6 +275,11 @@ TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
 }
 
 TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
+    // The scene's pixels lie kilometres apart and the updates come within milliseconds: no
+    // jump filter here.
+    ViewSettings settings = session.Settings();
+    settings.trailMaxSpeedKmh = 0;
+    session.SetSettings(settings);
     session.SetShowFlags({.follow = true, .tracking = true});
     ASSERT_FALSE(session.Connect(*link));
     WaitForTheReader();

@@ -207,17 +207,18 @@ TEST(JournalWriter, LeavesAFileThatIsNotAJournalAlone) {
 
 TEST(JournalFolder, KeepsTheTenNewestSetAside) {
     testsupport::TempDir dir;
-    const std::string folder = dir.Path();
+    const std::string current = trail::CurrentJournalPath(dir.Path());
     // Eleven clears: journal "0" is the first recording, "11" the current one.
     std::string error;
     for (int n = 0; n <= 11; ++n) {
-        ASSERT_TRUE(trail::RotateJournals(folder, error)) << error;
-        testsupport::WriteBytes(trail::CurrentJournalPath(folder), std::to_string(n));
+        ASSERT_TRUE(trail::RotateJournals(current, error)) << error;
+        testsupport::WriteBytes(current, std::to_string(n));
     }
-    EXPECT_EQ(testsupport::ReadBytes(trail::CurrentJournalPath(folder)), "11");
+    EXPECT_EQ(testsupport::ReadBytes(current), "11");
     for (int kept = 1; kept <= trail::kKeptJournals; ++kept)
-        EXPECT_EQ(testsupport::ReadBytes(trail::KeptJournalPath(folder, kept)),
+        EXPECT_EQ(testsupport::ReadBytes(trail::KeptJournalPath(current, kept)),
                   std::to_string(11 - kept));
+    EXPECT_EQ(trail::KeptJournalPath("/a.b/walk", 3), "/a.b/walk.3.qjr");
     EXPECT_EQ(dir.Entries().size(), 11u); // only the first recording went
 }
 
