@@ -34,8 +34,8 @@ bool DecodeRecord(std::string_view record, JournalEntry& entry) {
     const auto pad = in.Take(3);
     if (!kind || !pad || *pad != std::string_view("\0\0\0", 3))
         return false;
-    if (*kind != static_cast<std::uint8_t>(JournalEntry::Kind::Fix) &&
-        *kind != static_cast<std::uint8_t>(JournalEntry::Kind::Break))
+    if (*kind < static_cast<std::uint8_t>(JournalEntry::Kind::Fix) ||
+        *kind > static_cast<std::uint8_t>(JournalEntry::Kind::Loaded))
         return false;
     entry.kind = static_cast<JournalEntry::Kind>(*kind);
     entry.point.utcMs = static_cast<std::int64_t>(in.U64().value_or(0));

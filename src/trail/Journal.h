@@ -19,7 +19,7 @@
 //    12  4  CRC-32 of bytes 0..11
 //   then records of 56 bytes each, nothing else:
 //     0  4  CRC-32 of bytes 4..55 of the record
-//     4  1  kind: 1 fix, 2 break
+//     4  1  kind: 1 fix, 2 break, 3 sample of a loaded trail file
 //     5  3  zero
 //     8  8  UTC time, milliseconds since 1970-01-01 (signed); 0 when unknown
 //    16  8  latitude, degrees north, IEEE-754 double   (0 for a break)
@@ -41,7 +41,9 @@ inline constexpr std::size_t kJournalHeaderSize = 16;
 inline constexpr std::size_t kJournalRecordSize = 56;
 
 struct JournalEntry {
-    enum class Kind : std::uint8_t { Fix = 1, Break = 2 };
+    // A loaded sample is a fix that came from a trail file rather than the receiver: the trail
+    // took it by the load's rules, not by recording's.
+    enum class Kind : std::uint8_t { Fix = 1, Break = 2, Loaded = 3 };
     Kind kind = Kind::Fix;
     TrackPoint point; // a break keeps only point.utcMs
 

@@ -30,11 +30,19 @@ void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength) {
     trail.Clear();
     for (const JournalEntry& e : entries) {
-        if (e.IsBreak()) {
+        switch (e.kind) {
+        case JournalEntry::Kind::Break:
             trail.AddBreak();
-        } else {
+            break;
+        case JournalEntry::Kind::Fix:
             trail.AddFront(e.point.position);
             trail.TrimTo(maxLength);
+            break;
+        case JournalEntry::Kind::Loaded:
+            trail.AddFront(e.point.position);
+            if (trail.Count() > static_cast<std::size_t>(std::max(maxLength, 0)))
+                trail.RemoveOldest();
+            break;
         }
     }
 }
@@ -134,7 +142,7 @@ void TrailJournal::Loaded(const std::vector<MapPos>& newestFirst) {
     const std::int64_t now = clock_();
     Append(JournalEntry::Break(now));
     for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it)
-        Append({JournalEntry::Kind::Fix, TrackPoint{*it}});
+        Append({JournalEntry::Kind::Loaded, TrackPoint{*it}});
     Append(JournalEntry::Break(now));
     newest_.reset();
 }

@@ -71,8 +71,9 @@ private:
     std::optional<TrackPoint> newest_;
 };
 
-// Replays journal entries into trail as recording built it: a fix is added at the front and
-// the trail trimmed to maxLength, a break is added untrimmed.
+// Replays journal entries into trail as recording and loading built it: a fix is added at the
+// front and the trail trimmed to maxLength, a loaded sample added with at most one removal of
+// the oldest (InsertLoadedSamples), a break added untrimmed.
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength);
 

@@ -71,6 +71,7 @@ TEST(Journal, EntriesReadBackBitForBit) {
         JournalEntry::Break(1'765'195'201'000),
         Fix(90.0, -180.0, -1, -412.5, 0.0, 0.0), // the extremes; a time before 1970
         Fix(0.0, 180.0, 4'102'444'800'000),
+        {JournalEntry::Kind::Loaded, TrackPoint{MapPos(11.0, 48.0)}},
     };
     const JournalContent content = trail::DecodeJournal(Encode(entries));
     EXPECT_EQ(content.status, JournalContent::Status::Ok);
