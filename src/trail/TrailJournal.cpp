@@ -51,6 +51,17 @@ TrailJournal::TrailJournal() : TrailJournal(SystemClockMs) {}
 
 TrailJournal::TrailJournal(Clock clock) : clock_(std::move(clock)) {}
 
+TrailJournal& TrailJournal::operator=(const TrailJournal& other) {
+    if (this != &other) {
+        Close();
+        path_.clear();
+        error_.clear();
+        clock_ = other.clock_;
+        newest_ = other.newest_;
+    }
+    return *this;
+}
+
 void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
                         std::chrono::milliseconds syncDelay) {
     Close();

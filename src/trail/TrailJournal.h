@@ -23,6 +23,13 @@ public:
     using Clock = std::function<std::int64_t()>;
     TrailJournal();
     explicit TrailJournal(Clock clock);
+    // A copy keeps the trail's rules but no journal: only one object writes a journal file
+    // (a copied session is a scene for tests and benchmarks, not a second recorder).
+    TrailJournal(const TrailJournal& other) : clock_(other.clock_), newest_(other.newest_) {}
+    TrailJournal& operator=(const TrailJournal& other);
+    TrailJournal(TrailJournal&&) = default;
+    TrailJournal& operator=(TrailJournal&&) = default;
+    ~TrailJournal() = default;
 
     // Rebuilds trail from the journal at path (its breaks included, trimmed to maxLength as
     // recording does) and appends to it from now on; the folder is created when missing. A

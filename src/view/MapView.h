@@ -81,6 +81,8 @@ public:
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);
     void OnClearTrail();
+    // Keeps the trail in the journal at path, showing what it already holds.
+    void OpenJournal(const std::string& path);
     void OnGpsConnect();
     void OnGpsDisconnect();
     // The reader thread posts this event; the view handles it on its own thread.

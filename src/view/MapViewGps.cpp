@@ -62,8 +62,19 @@ void MapView::OnGpsUpdate() {
 }
 
 void MapView::OnClearTrail() {
+    const std::string before = session_.StatusText();
     session_.ClearTrail();
     update();
+    if (session_.StatusText() != before)
+        StatusTextChanged();
+}
+
+void MapView::OpenJournal(const std::string& path) {
+    const std::string before = session_.StatusText();
+    session_.OpenJournal(path);
+    update();
+    if (session_.StatusText() != before)
+        StatusTextChanged();
 }
 
 bool MapView::SaveTrail(const QString& path) {
