@@ -5,6 +5,8 @@
 #include "gps/GpsLink.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
 
 #include <cerrno>
@@ -211,6 +213,14 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
 }
 
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
+    // GPX has room for times and heights: it gets the whole recording the journal holds, not
+    // only the samples the trail keeps.
+    if (trail::IsGpxFilePath(path) && journal_.IsOpen()) {
+        if (!platform::WriteFileAtomically(
+                path, trail::GpxTrackDocument(trail::JournalTrack(journal_.Recording()))))
+            return WriteFailure(path);
+        return std::nullopt;
+    }
     if (!trail::SaveTrail(trail_, path))
         return WriteFailure(path);
     return std::nullopt;
@@ -218,8 +228,12 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     std::vector<MapPos> loaded;
-    if (!trail::LoadTrail(trail_, path, settings_.trailLength, &loaded))
-        return Notice{Notice::Kind::Error, "Unable to open file: " + path, "Load Error"};
+    if (const auto read = trail::LoadTrail(trail_, path, settings_.trailLength, &loaded); !read) {
+        // A GPX file says why it was refused (the error names the path).
+        const bool gpx = trail::IsGpxFilePath(path);
+        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? read.error : path),
+                      "Load Error"};
+    }
     journal_.Loaded(loaded);
     return std::nullopt;
 }
