@@ -194,7 +194,7 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
          "cut.trl"},
         {"missing input", {dir.File("none.log"), dir.File("b.kml")}, dir.File("b.kml"), "none.log"},
         {"input is a folder", {dir.File("d.log"), dir.File("c.kml")}, dir.File("c.kml"), "d.log"},
-        {"unknown output kind", {kCapture, dir.File("out.gpx")}, dir.File("out.gpx"), "out.gpx"},
+        {"unknown output kind", {kCapture, dir.File("out.csv")}, dir.File("out.csv"), "out.csv"},
         {"unknown input kind",
          {dir.File("in.gpx"), dir.File("e.kml")},
          dir.File("e.kml"),

@@ -6,6 +6,7 @@
 #include "gps/NmeaWriter.h"
 #include "gps/PtyPair.h"
 #include "support/TestFiles.h"
+#include "support/Xmllint.h"
 #include "trail/Journal.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,54 @@ TEST(RecordTool, StopsOnItsTimeAndContinuesAJournal) {
         EXPECT_EQ(trail::DecodeJournal(testsupport::ReadBytes(journal)).entries.size(),
                   static_cast<std::size_t>(pass));
     }
+}
+
+std::size_t CountOf(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// A journal cut short by a crash converts into a valid GPX of every whole fix, a segment per
+// run, with times and heights; into .trl and .kml as the viewer would rebuild the trail.
+TEST(ConvertJournal, IntoGpxTrlAndKml) {
+    testsupport::TempDir dir;
+    const std::string journal = dir.File("walk.qjr");
+    std::string bytes = trail::EncodeJournalHeader();
+    bytes += trail::EncodeJournalRecord(trail::JournalEntry::Break(1'765'188'000'000));
+    for (int i = 0; i < 7; ++i) {
+        if (i == 4)
+            bytes += trail::EncodeJournalRecord(trail::JournalEntry::Break(0));
+        bytes += trail::EncodeJournalRecord(
+            {trail::JournalEntry::Kind::Fix,
+             trail::TrackPoint{MapPos(11.5, 48.1 + i * 1e-4), 1'765'188'000'000 + i * 1000,
+                               545.5 + i}});
+    }
+    testsupport::WriteBytes(journal, bytes + "torn");
+
+    const std::string gpx = dir.File("walk.gpx");
+    auto run = testsupport::RunTool({"convert", journal, gpx});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = testsupport::ReadBytes(gpx);
+    EXPECT_EQ(CountOf(text, "<trkpt"), 7u);
+    EXPECT_EQ(CountOf(text, "<trkseg>"), 2u);
+    EXPECT_NE(text.find("<time>2025-12-08T10:00:06Z</time>"), std::string::npos) << text;
+    EXPECT_NE(text.find("<ele>551.5</ele>"), std::string::npos) << text;
+    if (testsupport::HaveXmllint()) {
+        EXPECT_TRUE(testsupport::XmllintValidates(gpx, testsupport::GpxSchemaPath()));
+    }
+
+    const std::string trl = dir.File("walk.trl");
+    run = testsupport::RunTool({"convert", journal, trl, "--max-length", "3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(testsupport::ReadBytes(trl).size(), 2u + 3u * 24u);
+    run = testsupport::RunTool({"convert", journal, dir.File("walk.kml")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(CountOf(testsupport::ReadBytes(dir.File("walk.kml")), "<Placemark>"), 2u);
+    tooltest::ExpectRefused(testsupport::RunTool({"convert", trl, dir.File("x.qjr")}));
+    testsupport::WriteBytes(dir.File("bad.qjr"), "not a journal");
+    tooltest::ExpectRefused(testsupport::RunTool({"convert", dir.File("bad.qjr"), gpx}));
 }
 
 TEST(RecordTool, BadArgumentsExit2WithOneLine) {
