@@ -8,8 +8,10 @@
 #include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailStatistics.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -241,6 +243,45 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
 void MapSession::OpenJournal(const std::string& path) {
     journal_.Open(path, trail_, settings_.trailLength);
     SetStatusText(statusText_);
+}
+
+namespace {
+
+std::string UtcText(std::int64_t utcMs) {
+    if (utcMs == 0)
+        return "unknown";
+    const std::chrono::sys_seconds t{std::chrono::floor<std::chrono::seconds>(
+        std::chrono::sys_time<std::chrono::milliseconds>(std::chrono::milliseconds(utcMs)))};
+    const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(t)};
+    const std::chrono::hh_mm_ss time{t - std::chrono::floor<std::chrono::days>(t)};
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02ld:%02ld:%02ld UTC",
+                  static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                  static_cast<unsigned>(day.day()), static_cast<long>(time.hours().count()),
+                  static_cast<long>(time.minutes().count()),
+                  static_cast<long>(time.seconds().count()));
+    return text;
+}
+
+std::string DurationText(double seconds) {
+    const auto whole = static_cast<long long>(seconds + 0.5);
+    char text[40];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", whole / 3600, whole / 60 % 60,
+                  whole % 60);
+    return text;
+}
+
+} // namespace
+
+std::string MapSession::TrailStatisticsText() const {
+    if (!journal_.IsOpen())
+        return "The trail is not being recorded.";
+    const trail::TrailStatistics s = trail::ComputeTrailStatistics(journal_.Recording());
+    return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
+           "Time moving: " + DurationText(s.movingSeconds) + "\n" +
+           "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +
+           "Top speed: " + coords::FormatFixed(s.topKmh, 1) + " km/h\n" +
+           "Start: " + UtcText(s.startUtcMs) + "\n" + "End: " + UtcText(s.endUtcMs);
 }
 
 void MapSession::ClearTrail() {

@@ -127,6 +127,10 @@ public:
     // holds (see trail::TrailJournal). Without it the trail lives in memory only.
     void OpenJournal(const std::string& path);
     [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
+    // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
+    // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
+    // UTC", "End: ..." ("unknown" without times). Without a journal it says so.
+    [[nodiscard]] std::string TrailStatisticsText() const;
     // Empties the trail; the journal starts afresh, the old one kept beside it.
     void ClearTrail();
     // Trail file or KML by the extension.

@@ -2,6 +2,7 @@
 #include "view/MapView.h"
 
 #include "gps/GpsUpdateFold.h"
+#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -67,6 +68,11 @@ void MapView::OnClearTrail() {
     update();
     if (session_.StatusText() != before)
         StatusTextChanged();
+}
+
+void MapView::OnTrailStatistics() {
+    platform::ShowMessage(this, QString::fromStdString(session_.TrailStatisticsText()),
+                          tr("Trail Statistics"), platform::MessageIcon::Information);
 }
 
 void MapView::OpenJournal(const std::string& path) {
