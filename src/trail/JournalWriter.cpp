@@ -35,7 +35,8 @@ JournalWriter::JournalWriter(std::string path, std::chrono::milliseconds syncDel
     : path_(std::move(path)), syncDelay_(syncDelay) {}
 
 std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
-                                                   std::chrono::milliseconds syncDelay) {
+                                                   std::chrono::milliseconds syncDelay,
+                                                   const JournalContent* checked) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
     JournalWriter& w = *writer;
     w.fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -59,6 +60,16 @@ std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
             return writer;
         }
         w.size_ = kJournalHeaderSize;
+    } else if (checked != nullptr && checked->status == JournalContent::Status::Ok &&
+               static_cast<std::size_t>(info.st_size) ==
+                   checked->goodBytes + checked->droppedBytes) {
+        if (checked->droppedBytes > 0 &&
+            ::ftruncate(w.fd_, static_cast<off_t>(checked->goodBytes)) != 0) {
+            w.Fail(errno);
+            return writer;
+        }
+        w.size_ = checked->goodBytes;
+        w.entries_ = checked->entries.size();
     } else {
         std::string bytes;
         if (const auto read = platform::ReadWholeFile(path, bytes, kMaxJournalBytes); !read) {

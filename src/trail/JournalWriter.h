@@ -28,9 +28,12 @@ public:
     // Opens path for appending, creating it with a header when it is missing or empty. An
     // existing journal is checked first and a torn or damaged tail is cut off, so new entries
     // follow the last good one; a file that is not a journal of this version is not touched
-    // and the open fails. Never null: a failed writer reports why.
+    // and the open fails. Never null: a failed writer reports why. checked: what the caller
+    // just read of the file (DecodeJournal's content), so that it is not read a second time;
+    // the file is cut to its good bytes all the same.
     static std::unique_ptr<JournalWriter>
-    Open(const std::string& path, std::chrono::milliseconds syncDelay = kDefaultSyncDelay);
+    Open(const std::string& path, std::chrono::milliseconds syncDelay = kDefaultSyncDelay,
+         const JournalContent* checked = nullptr);
     ~JournalWriter(); // flushes and closes
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;

@@ -72,9 +72,10 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
     platform::MakeFolders(FolderOf(path));
 
     std::string bytes;
+    JournalContent content;
     const platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
     if (read) {
-        JournalContent content = DecodeJournal(bytes);
+        content = DecodeJournal(bytes);
         if (content.status == JournalContent::Status::Ok) {
             const bool recording = trail.recording;
             RestoreTrail(trail, content.entries, maxLength);
@@ -92,7 +93,7 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
         error_ = read.error;
         return;
     }
-    writer_ = JournalWriter::Open(path, syncDelay);
+    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr);
 }
 
 void TrailJournal::Close() {
