@@ -93,6 +93,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Map Centre",
         "View/Centre on GPS",
         "View/Follow GPS",
+        "View/Trail Statistics...",
         "View/Toolbar",
         "Map/Enter Calibration Point...",
         "Map/Edit Points...",
