@@ -15,8 +15,6 @@ bool UnknownOrFinite(double v) {
 }
 
 bool Possible(const JournalEntry& e) {
-    if (e.IsBreak())
-        return true;
     const TrackPoint& p = e.point;
     return std::isfinite(p.position.y) && std::isfinite(p.position.x) &&
            std::fabs(p.position.y) <= 90.0 && std::fabs(p.position.x) <= 180.0 &&
@@ -44,6 +42,9 @@ bool DecodeRecord(std::string_view record, JournalEntry& entry) {
     entry.point.heightM = in.F64().value_or(0.0);
     entry.point.speedKnots = in.F64().value_or(0.0);
     entry.point.courseDeg = in.F64().value_or(0.0);
+    // A break carries nothing but its time: anything else there is damage.
+    if (entry.IsBreak())
+        return record == EncodeJournalRecord(entry);
     return Possible(entry);
 }
 

@@ -158,6 +158,17 @@ TEST(Journal, ImpossibleValuesUnderAGoodChecksumAreRefused) {
     }
 }
 
+// Found by fuzz_journal: a break whose other fields hold numbers must not read as a break.
+TEST(Journal, ABreakCarryingNumbersIsRefused) {
+    std::string record = trail::EncodeJournalRecord(Fix(48.0, 11.0, 5, 500.0));
+    record[4] = static_cast<char>(JournalEntry::Kind::Break);
+    std::string crc;
+    base::AppendU32(crc, base::Crc32(std::string_view(record).substr(4)));
+    record.replace(0, 4, crc);
+    std::string bytes = Encode({Fix(1.0, 1.0, 1)}) + record;
+    EXPECT_EQ(trail::DecodeJournal(bytes).entries.size(), 1u);
+}
+
 TEST(Journal, TrackIsTheRunsBetweenBreaks) {
     const auto a = Fix(1, 1, 1), b = Fix(2, 2, 2), c = Fix(3, 3, 3);
     const auto brk = JournalEntry::Break(0);
