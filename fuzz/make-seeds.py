@@ -88,3 +88,16 @@ put('fuzz_gpx', 'waypoints', gpx_head + b'<wpt lat=" +51.4778 " lon="-0.0014"><e
 put('fuzz_gpx', 'gpx10', b'<gpx version="1.0" xmlns="http://www.topografix.com/GPX/1/0"><trk><trkseg><trkpt lat="1" lon="2"><time>0001-01-01T00:00:00</time></trkpt></trkseg></trk></gpx>')
 put('fuzz_gpx', 'laughs', b'<!DOCTYPE gpx [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;&a;">]><gpx xmlns="http://www.topografix.com/GPX/1/1"><wpt lat="1" lon="1"><name>&b;</name></wpt></gpx>')
 put('fuzz_gpx', 'bad-numbers', gpx_head + b'<wpt lat="90.5" lon="1"/><wpt lat="nan" lon="inf"/><trk><trkseg><trkpt lat="1" lon="1"><ele>1,5</ele></trkpt></trkseg></trk></gpx>')
+# journals: header, then records; one clean, one torn, one with a damaged record
+import zlib
+def jheader():
+    h = b'QUILOJRN' + struct.pack('<HH', 1, 56)
+    return h + struct.pack('<I', zlib.crc32(h))
+def jrec(kind, t, lat=0.0, lon=0.0, h=float('nan'), s=float('nan'), c=float('nan')):
+    body = struct.pack('<B3xqddddd', kind, t, lat, lon, h, s, c)
+    return struct.pack('<I', zlib.crc32(body)) + body
+walk = [jrec(2, 1765195200000)] + [jrec(1, 1765195200000 + 100 * i, 48.1 + i * 1e-5, 11.5, 545.0, 2.5, 90.0) for i in range(8)]
+put('fuzz_journal', 'clean', jheader() + b''.join(walk))
+put('fuzz_journal', 'torn', jheader() + b''.join(walk)[:-20])
+put('fuzz_journal', 'damaged', jheader() + b''.join(walk[:3]) + b'\x00' * 4 + walk[3][4:] + b''.join(walk[4:]))
+put('fuzz_journal', 'header-only', jheader())

@@ -316,6 +316,9 @@ void CGPSMapFrame::OnCommand(int id) {
     case kCmdClearTrail:
         view_->OnClearTrail();
         break;
+    case kCmdTrailStatistics:
+        view_->OnTrailStatistics();
+        break;
     case kCmdEditPoints:
         view_->OnEditPoints();
         break;

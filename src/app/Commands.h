@@ -49,6 +49,7 @@ enum Command : int {
     kCmdFormatDms = 32863,
     kCmdFormatDm = 32864,
     kCmdFormatDeg = 32865,
+    kCmdTrailStatistics = 32870,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -72,7 +73,7 @@ struct MenuItemDef {
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
                                                                 "Help"};
 
-inline constexpr std::array<MenuItemDef, 36> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 37> kMenuItems = {{
     {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {"File", "", "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
     {"File", "", "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
@@ -96,6 +97,7 @@ inline constexpr std::array<MenuItemDef, 36> kMenuItems = {{
     {"View", "", "Map Centre", kCmdMapCentre, ItemKind::Plain},
     {"View", "", "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
     {"View", "", "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},
+    {"View", "", "Trail Statistics...", kCmdTrailStatistics, ItemKind::Plain},
     {"View", "", "Toolbar", kCmdViewToolbar, ItemKind::Check},
     {"Map", "", "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
     {"Map", "", "Edit Points...", kCmdEditPoints, ItemKind::Plain},

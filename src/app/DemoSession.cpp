@@ -88,3 +88,7 @@ bool DemoSession::Start(QString* error) {
     }
     return true;
 }
+
+std::string DemoSession::JournalPath() const {
+    return sessionDir_ ? sessionDir_->filePath("trail.qjr").toStdString() : std::string();
+}

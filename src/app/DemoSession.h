@@ -24,6 +24,9 @@ public:
 
     [[nodiscard]] const QString& MapPath() const { return mapPath_; }
     [[nodiscard]] const QString& SettingsPath() const { return settingsPath_; }
+    // The demo's own trail journal, in its temporary folder: one demo's walk never shows in
+    // the next.
+    [[nodiscard]] std::string JournalPath() const;
     [[nodiscard]] const std::string& DevicePath() const { return receiver_.DevicePath(); }
     [[nodiscard]] const demo::DemoReceiver& Receiver() const { return receiver_; }
 

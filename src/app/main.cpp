@@ -19,6 +19,8 @@
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
+#include "platform/StateFolder.h"
+#include "trail/JournalFolder.h"
 #include "view/MapView.h"
 
 #include <QApplication>
@@ -222,6 +224,16 @@ int main(int argc, char** argv) {
     CGPSMapFrame& frame = *app.Frame();
     frame.resize(options->width, options->height);
     frame.show();
+
+    // A screenshot shows what its arguments ask for, never a recording from an earlier run.
+    if (!screenshot) {
+        const std::string folder = platform::StateFolder();
+        const std::string journal = demo             ? demo->JournalPath()
+                                    : folder.empty() ? std::string()
+                                                     : trail::CurrentJournalPath(folder);
+        if (!journal.empty())
+            frame.View().OpenJournal(journal);
+    }
 
     const std::string map = demo ? demo->MapPath().toStdString() : options->map;
     if (!map.empty() && !frame.LoadMapFile(QString::fromStdString(map)) && screenshot)

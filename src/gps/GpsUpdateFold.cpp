@@ -72,6 +72,8 @@ void GpsUpdateFold::Add(std::string_view line) {
             satellites_ = gga->satellites;
             hdop_ = gga->hdop;
             altitude_ = gga->altitude;
+            if (gga->altitudeGiven)
+                heightM_ = gga->altitude;
             fixLost_ = false;
         } else {
             fixLost_ = true;
@@ -80,6 +82,9 @@ void GpsUpdateFold::Add(std::string_view line) {
         if (sentence.ok) {
             hasPosition_ = true;
             position_ = MapPos(rmc->longitude, rmc->latitude);
+            utcMs_ = rmc->utcMs;
+            speedKnots_ = rmc->speedKnots;
+            courseDeg_ = rmc->courseDeg;
             fixLost_ = false;
         } else {
             fixLost_ = true;
@@ -99,6 +104,10 @@ GpsBatchResult GpsUpdateFold::ApplyTo(GpsFix& fix) const {
         fix.hasFix = true;
         result.hasNewPosition = true;
         result.newPosition = position_;
+        result.utcMs = utcMs_;
+        result.heightM = heightM_;
+        result.speedKnots = speedKnots_;
+        result.courseDeg = courseDeg_;
     }
     if (fixLost_) {
         fix.hasFix = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +35,13 @@ struct GpsBatchResult {
     bool hasNewPosition = false;
     MapPos newPosition; // latitude in y, longitude in x
     bool fixLost = false;
+    // What the batch said about the position, for the recording journal: the UTC time, speed
+    // and course of its last RMC, the height of its last GGA that gave one (0 or NaN when
+    // the batch did not say).
+    std::int64_t utcMs = 0;
+    double heightM = NAN;
+    double speedKnots = NAN;
+    double courseDeg = NAN;
 };
 
 // Folds one batch of sentence lines, oldest first, into the fix. The last GGA or RMC line
@@ -56,6 +64,10 @@ private:
     bool hasPosition_ = false;
     MapPos position_;
     bool fixLost_ = false;
+    std::int64_t utcMs_ = 0;
+    double heightM_ = NAN;
+    double speedKnots_ = NAN;
+    double courseDeg_ = NAN;
 };
 
 // At most one handled update per rate: the first call only starts the clock, so it is

@@ -1,6 +1,8 @@
 #include "gps/NmeaDecode.h"
 
 #include <array>
+#include <cctype>
+#include <chrono>
 #include <cmath>
 
 #include "base/Number.h"
@@ -38,13 +40,57 @@ double NmeaLongitude(std::string_view field, std::string_view hemisphere) {
 
 namespace {
 
+// Two digits at text[at], or nothing.
+std::optional<int> TwoDigits(std::string_view text, std::size_t at) {
+    if (at + 2 > text.size() || !std::isdigit(static_cast<unsigned char>(text[at])) ||
+        !std::isdigit(static_cast<unsigned char>(text[at + 1])))
+        return std::nullopt;
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+} // namespace
+
+std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date) {
+    const auto hh = TwoDigits(time, 0), mm = TwoDigits(time, 2), ss = TwoDigits(time, 4);
+    const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
+    if (!hh || !mm || !ss || !day || !month || !yy || date.size() != 6)
+        return std::nullopt;
+    // A leap second is 60.
+    if (*hh > 23 || *mm > 59 || *ss > 60)
+        return std::nullopt;
+    std::int64_t ms = 0;
+    if (time.size() > 6) {
+        if (time[6] != '.')
+            return std::nullopt;
+        std::int64_t scale = 100;
+        for (const char c : time.substr(7)) {
+            if (!std::isdigit(static_cast<unsigned char>(c)))
+                return std::nullopt;
+            ms += (c - '0') * scale; // digits past milliseconds add nothing
+            scale /= 10;
+        }
+    }
+    const std::chrono::year_month_day ymd{std::chrono::year(*yy < 80 ? 2000 + *yy : 1900 + *yy),
+                                          std::chrono::month(static_cast<unsigned>(*month)),
+                                          std::chrono::day(static_cast<unsigned>(*day))};
+    if (!ymd.ok())
+        return std::nullopt;
+    const std::int64_t days = std::chrono::sys_days(ymd).time_since_epoch().count();
+    return ((days * 24 + *hh) * 60 + *mm) * 60'000 + *ss * 1000 + ms;
+}
+
+namespace {
+
 bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
     if (!f[7].empty())
         record.satellites = base::ScanInt(f[7]).value_or(record.satellites);
     if (!f[8].empty())
         record.hdop = ScanDouble(f[8]).value_or(record.hdop);
-    if (!f[9].empty())
-        record.altitude = ScanDouble(f[9]).value_or(record.altitude);
+    if (!f[9].empty()) {
+        const auto altitude = ScanDouble(f[9]);
+        record.altitude = altitude.value_or(record.altitude);
+        record.altitudeGiven = altitude.has_value();
+    }
     if (f[2].empty() || f[4].empty())
         return false;
     record.latitude = NmeaLatitude(f[2], f[3]);
@@ -57,6 +103,9 @@ bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
         return false;
     record.latitude = NmeaLatitude(f[3], f[4]);
     record.longitude = NmeaLongitude(f[5], f[6]);
+    record.utcMs = NmeaUtcMs(f[1], f[9]).value_or(0);
+    record.speedKnots = f[7].empty() ? NAN : ScanDouble(f[7]).value_or(NAN);
+    record.courseDeg = f[8].empty() ? NAN : ScanDouble(f[8]).value_or(NAN);
     return true;
 }
 

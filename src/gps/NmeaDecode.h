@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -27,11 +28,15 @@ struct GgaRecord {
     std::int32_t satellites = -1; // field 7, satellites in use; -1: none reported
     double hdop = -1.0;           // field 8, horizontal dilution of precision; -1: none reported
     double altitude = 0.0;        // field 9, antenna altitude in the sentence's unit (metres)
+    bool altitudeGiven = false;   // field 9 was there and read in this sentence
 };
 
 struct RmcRecord {
     double latitude = 0.0;
     double longitude = 0.0;
+    std::int64_t utcMs = 0;  // fields 1 and 9 (time and date); 0 when either is missing or bad
+    double speedKnots = NAN; // field 7; NaN when empty or not a number
+    double courseDeg = NAN;  // field 8, true; NaN when empty or not a number
 };
 
 struct GsaRecord {
@@ -55,6 +60,12 @@ struct GsaRecord {
 // GSA (needs 18 fields). Always true for a long enough GSA sentence; on false the record is
 // untouched.
 [[nodiscard]] bool DecodeGsa(std::string_view line, GsaRecord& record);
+
+// UTC milliseconds since 1970 of an RMC time field ("hhmmss" with an optional fraction, e.g.
+// "123519.25") and date field ("ddmmyy"; years 80..99 are 1980..1999, 00..79 are 2000..2079).
+// Nothing when either is empty, not all digits where digits belong, or out of range.
+// NmeaUtcMs("123519", "230394") == 764426119000.
+std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date);
 
 // One table says which types are understood, how many fields each needs and which decoder
 // reads it; DecodeGga, DecodeRmc and DecodeGsa and everything below go through it.

@@ -7,6 +7,7 @@
 
 #include "base/Number.h"
 #include "platform/FileIo.h"
+#include "platform/StateFolder.h"
 
 namespace gps {
 
@@ -69,17 +70,10 @@ std::string FormatLogEntry(const std::tm& localTime, std::string_view message) {
 }
 
 std::string DefaultSerialLogPath() {
-    std::string stateDir;
-    const char* xdg = std::getenv("XDG_STATE_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        stateDir = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || home[0] != '/')
-            return {};
-        stateDir = std::string(home) + "/.local/state";
-    }
-    return stateDir + "/quilo/" + ProgramFileName() + ".log";
+    const std::string folder = platform::StateFolder();
+    if (folder.empty())
+        return {};
+    return folder + "/" + ProgramFileName() + ".log";
 }
 
 SerialLog::SerialLog(std::string path) : path_(std::move(path)), defaultPath_(path_.empty()) {}

@@ -7,9 +7,12 @@
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailStatistics.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -179,7 +182,7 @@ std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
         return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
                       "Error"};
     gpsConnected_ = true;
-    trail_.AddBreak();
+    journal_.AddBreak(trail_);
     SetStatusText(gps::StatusConnected());
     return std::nullopt;
 }
@@ -205,7 +208,11 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
     step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
     if (!outcome.readError && batch.hasNewPosition) {
         if (trail_.recording)
-            trail_.Record(batch.newPosition, settings_.trailMinDelta, settings_.trailLength);
+            journal_.Record(trail_,
+                            trail::TrackPoint{batch.newPosition, batch.utcMs, batch.heightM,
+                                              batch.speedKnots, batch.courseDeg},
+                            settings_.trailMinDelta, settings_.trailLength,
+                            settings_.trailMaxSpeedKmh);
         step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
         step.cursorChanged = UpdateSelectionText();
     }
@@ -216,19 +223,78 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
 }
 
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
+    // GPX has room for times and heights: it gets the whole recording the journal holds, not
+    // only the samples the trail keeps.
+    if (trail::IsGpxFilePath(path) && journal_.IsOpen()) {
+        if (!platform::WriteFileAtomically(
+                path, trail::GpxTrackDocument(trail::JournalTrack(journal_.Recording()))))
+            return WriteFailure(path);
+        return std::nullopt;
+    }
     if (!trail::SaveTrail(trail_, path))
         return WriteFailure(path);
     return std::nullopt;
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    if (const auto loaded = trail::LoadTrail(trail_, path, settings_.trailLength); !loaded) {
+    std::vector<MapPos> loaded;
+    if (const auto read = trail::LoadTrail(trail_, path, settings_.trailLength, &loaded); !read) {
         // A GPX file says why it was refused (the error names the path).
         const bool gpx = trail::IsGpxFilePath(path);
-        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? loaded.error : path),
+        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? read.error : path),
                       "Load Error"};
     }
+    journal_.Loaded(loaded);
     return std::nullopt;
+}
+
+void MapSession::OpenJournal(const std::string& path) {
+    journal_.Open(path, trail_, settings_.trailLength);
+    SetStatusText(statusText_);
+}
+
+namespace {
+
+std::string UtcText(std::int64_t utcMs) {
+    if (utcMs == 0)
+        return "unknown";
+    const std::chrono::sys_seconds t{std::chrono::floor<std::chrono::seconds>(
+        std::chrono::sys_time<std::chrono::milliseconds>(std::chrono::milliseconds(utcMs)))};
+    const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(t)};
+    const std::chrono::hh_mm_ss time{t - std::chrono::floor<std::chrono::days>(t)};
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02ld:%02ld:%02ld UTC",
+                  static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                  static_cast<unsigned>(day.day()), static_cast<long>(time.hours().count()),
+                  static_cast<long>(time.minutes().count()),
+                  static_cast<long>(time.seconds().count()));
+    return text;
+}
+
+std::string DurationText(double seconds) {
+    const auto whole = static_cast<long long>(seconds + 0.5);
+    char text[40];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", whole / 3600, whole / 60 % 60,
+                  whole % 60);
+    return text;
+}
+
+} // namespace
+
+std::string MapSession::TrailStatisticsText() const {
+    if (!journal_.IsOpen())
+        return "The trail is not being recorded.";
+    const trail::TrailStatistics s = trail::ComputeTrailStatistics(journal_.Recording());
+    return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
+           "Time moving: " + DurationText(s.movingSeconds) + "\n" +
+           "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +
+           "Top speed: " + coords::FormatFixed(s.topKmh, 1) + " km/h\n" +
+           "Start: " + UtcText(s.startUtcMs) + "\n" + "End: " + UtcText(s.endUtcMs);
+}
+
+void MapSession::ClearTrail() {
+    journal_.Clear(trail_);
+    SetStatusText(statusText_);
 }
 
 void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
@@ -276,10 +342,16 @@ void MapSession::SetShowFlags(const ShowFlags& flags) {
     flags_ = flags;
     trail_.recording = flags.tracking;
     if (startTracking)
-        trail_.AddBreak();
+        journal_.AddBreak(trail_);
 }
 
 bool MapSession::SetStatusText(std::string text) {
+    // Said on every status line until the journal works again, so it cannot scroll away.
+    static constexpr std::string_view kNotSaved = " Trail not saved.";
+    if (text.ends_with(kNotSaved))
+        text.resize(text.size() - kNotSaved.size());
+    if (journal_.Failed())
+        text += kNotSaved;
     if (text == statusText_)
         return false;
     statusText_ = std::move(text);

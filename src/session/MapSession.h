@@ -9,6 +9,7 @@
 #include "session/ShowFlags.h"
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
+#include "trail/TrailJournal.h"
 
 #include <cstdint>
 #include <functional>
@@ -122,7 +123,16 @@ public:
     GpsStep OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dragging);
 
     // --- Trail -------------------------------------------------------------------------------
-    void ClearTrail() { trail_.Clear(); }
+    // Keeps the trail in the journal at path from now on, rebuilding it from what the journal
+    // holds (see trail::TrailJournal). Without it the trail lives in memory only.
+    void OpenJournal(const std::string& path);
+    [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
+    // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
+    // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
+    // UTC", "End: ..." ("unknown" without times). Without a journal it says so.
+    [[nodiscard]] std::string TrailStatisticsText() const;
+    // Empties the trail; the journal starts afresh, the old one kept beside it.
+    void ClearTrail();
     // Trail file or KML by the extension.
     std::optional<Notice> SaveTrail(const std::string& path) const;
     std::optional<Notice> LoadTrail(const std::string& path);
@@ -154,6 +164,7 @@ private:
     calib::CGPSMapFuncs calibration_;
     points::MapPointList mapPoints_;
     trail::TrailBuffer trail_;
+    trail::TrailJournal journal_;
     ViewSettings settings_;
     gps::GpsFix gpsFix_;
     bool gpsConnected_ = false;

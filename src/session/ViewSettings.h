@@ -31,12 +31,15 @@ struct ViewSettings {
     bool baudAuto = false;
     std::int32_t comPort{};      // 1 = the first port
     std::int32_t updateRateMs{}; // shortest interval between handled GPS updates
+    // A fix that means moving faster than this from the newest sample starts a new segment;
+    // 0 turns the jump filter off.
+    std::int32_t trailMaxSpeedKmh{};
 
-    // Reads the twelve keys of section "Settings" in their fixed order; an absent key gives its
+    // Reads the thirteen keys of section "Settings" in their fixed order; an absent key gives its
     // default. A stored value outside the range the settings sheet offers (a hand-edited file)
     // is read as its key says, so no later division or size can go wrong.
     void Load(const SettingsStore& store);
-    // Writes the twelve keys in the same order. The minimum distance is stored in whole metres,
+    // Writes the thirteen keys in the same order. The minimum distance is stored in whole metres,
     // rounded half up (2.5 -> 3, 2.49 -> 2).
     void Save(SettingsStore& store) const;
 };
@@ -83,11 +86,12 @@ enum class ViewSettingId : std::size_t {
     PosLineColour,
     PosFillColour,
     PosSize,
+    TrailMaxSpeed,
     Count
 };
 
 // In the order they are read and written.
-inline constexpr std::array<SettingKey, 12> kViewSettingKeys = {{
+inline constexpr std::array<SettingKey, 13> kViewSettingKeys = {{
     // The sheet takes up to 6 characters; no line runs at 0 or fewer bits per second, and
     // there is no nearest rate to clamp to.
     {"GPSBaudRate", 4800, 1, 999999, OutOfRange::DefaultBelow, true,
@@ -128,6 +132,10 @@ inline constexpr std::array<SettingKey, 12> kViewSettingKeys = {{
     {"GPSPosSize", SizeShownAs(3), 0, kMaxSizeValue, OutOfRange::Clamp, true,
      [](ViewSettings& s, std::int32_t v) { s.positionMarker.SetSize(v); },
      [](const ViewSettings& s) { return s.positionMarker.GetSize(); }},
+    // Nothing on land or water goes faster than the 99999 km/h the field takes.
+    {"TrailMaxSpeedKmh", 500, 0, 99999, OutOfRange::Clamp, true,
+     [](ViewSettings& s, std::int32_t v) { s.trailMaxSpeedKmh = v; },
+     [](const ViewSettings& s) { return s.trailMaxSpeedKmh; }},
 }};
 static_assert(static_cast<std::size_t>(ViewSettingId::Count) == kViewSettingKeys.size());
 

@@ -10,9 +10,11 @@
 #include "tool/ToolCommand.h"
 #include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
+#include "trail/Journal.h"
 #include "trail/KmlWriter.h"
 #include "trail/TrailBuffer.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailJournal.h"
 #include "trail/TrailKml.h"
 
 #include <algorithm>
@@ -28,10 +30,11 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-enum class Kind { Nmea, Trail, Kml, Gpx, Points, Other };
+enum class Kind { Nmea, Trail, Kml, Gpx, Points, Journal, Other };
 
 Kind KindOf(std::string_view path) {
     const auto dot = path.find_last_of('.');
@@ -50,6 +53,8 @@ Kind KindOf(std::string_view path) {
         return Kind::Gpx;
     if (extension == "pts")
         return Kind::Points;
+    if (extension == "qjr")
+        return Kind::Journal;
     return Kind::Other;
 }
 
@@ -208,6 +213,20 @@ int CopyGpx(const Options& options, std::ostream& err) {
     return 0;
 }
 
+// A journal as the viewer would rebuild its trail from it (breaks included; a length limit
+// keeps the newest samples). A torn or damaged tail is left out, as the viewer leaves it.
+int ReadJournal(const Options& options, std::vector<trail::JournalEntry>& entries,
+                std::ostream& err) {
+    std::string bytes;
+    if (auto read = platform::ReadWholeFile(options.in, bytes, std::size_t{1} << 30); !read)
+        return Fail(err, read.error);
+    trail::JournalContent content = trail::DecodeJournal(bytes);
+    if (content.status != trail::JournalContent::Status::Ok)
+        return Fail(err, options.in + ": not a trail journal of this version");
+    entries = std::move(content.entries);
+    return 0;
+}
+
 int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
     Options options;
     if (const auto value = args.Value("--min-delta")) {
@@ -233,9 +252,9 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
     const Kind out = KindOf(options.out);
     if (in == Kind::Points || (in == Kind::Gpx && out == Kind::Points))
         return tool::ConvertPointsFile(options.in, options.out, err);
-    if (in != Kind::Nmea && in != Kind::Trail && in != Kind::Gpx)
-        return Fail(err, options.in +
-                             ": unknown input kind (use .nmea, .log, .txt, .trl, .gpx or .pts)");
+    if (in != Kind::Nmea && in != Kind::Trail && in != Kind::Gpx && in != Kind::Journal)
+        return Fail(err, options.in + ": unknown input kind (use .nmea, .log, .txt, .trl, .gpx, "
+                                      ".qjr or .pts)");
     if (out != Kind::Trail && out != Kind::Kml && out != Kind::Gpx)
         return Fail(err, options.out + ": unknown output kind (use .trl, .kml or .gpx)");
 
@@ -247,11 +266,24 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
         return StreamNmea<TrailGpxWriter>(options, err);
 
     trail::TrailBuffer trail;
+    std::vector<trail::JournalEntry> journal;
     const int status = in == Kind::Nmea    ? ReadNmeaTrail(options, trail, err)
                        : in == Kind::Trail ? ReadTrailFile(options, trail, err)
-                                           : ReadGpxTrack(options, trail, err);
+                       : in == Kind::Gpx   ? ReadGpxTrack(options, trail, err)
+                                           : ReadJournal(options, journal, err);
     if (status != 0)
         return status;
+    if (in == Kind::Journal && out == Kind::Gpx && !options.maxLength) {
+        // The whole recording, with its times and heights.
+        if (auto result = platform::WriteFileAtomically(
+                options.out, trail::GpxTrackDocument(trail::JournalTrack(journal)));
+            !result)
+            return Fail(err, result.error);
+        return 0;
+    }
+    if (in == Kind::Journal)
+        trail::RestoreTrail(trail, journal,
+                            options.maxLength.value_or(std::numeric_limits<std::int32_t>::max()));
     const auto result =
         out == Kind::Trail
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
@@ -266,8 +298,8 @@ const tool::ToolCommandRegistrar registrar({
     {"convert",
      "IN OUT",
      "[--min-delta M] [--max-length N]",
-     "NMEA (.nmea .log .txt), .trl or .gpx tracks into .trl, .kml or .gpx; .pts into .pts, .kml "
-     "or .gpx; .gpx waypoints into .pts",
+     "NMEA (.nmea .log .txt), .trl, .gpx tracks or a trail journal (.qjr) into .trl, .kml or "
+     ".gpx; .pts into .pts, .kml or .gpx; .gpx waypoints into .pts",
      {{"--min-delta", "M", "metres a new NMEA position must be from the last one kept (default 5)"},
       {"--max-length", "N", "keep only the newest N samples (default: no limit)"}}},
     &RunConvert,

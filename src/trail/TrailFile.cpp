@@ -66,12 +66,15 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 }
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                               std::int32_t trailLength) {
+                               std::int32_t trailLength, std::vector<MapPos>* loaded) {
     if (IsGpxFilePath(path)) {
         GpxContents gpx;
         if (auto read = ReadGpxFile(path, gpx); !read)
             return read;
-        InsertLoadedSamples(trail, NewestFirstSamples(gpx.track), trailLength);
+        std::vector<MapPos> samples = NewestFirstSamples(gpx.track);
+        InsertLoadedSamples(trail, samples, trailLength);
+        if (loaded != nullptr)
+            *loaded = std::move(samples);
         return {};
     }
     std::string bytes;
@@ -81,6 +84,8 @@ platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
     if (!samples)
         return platform::LoadResult::Damaged(path + ": not a trail file, or damaged or truncated");
     InsertLoadedSamples(trail, *samples, trailLength);
+    if (loaded != nullptr)
+        *loaded = std::move(*samples);
     return {};
 }
 

@@ -45,7 +45,8 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 // trail file and inserts its samples (InsertLoadedSamples). A file that is missing,
 // cannot be read or is damaged or truncated is reported ("PATH: reason") and leaves the trail
 // as it was.
+// loaded, when given, receives the samples taken, newest first.
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                               std::int32_t trailLength);
+                               std::int32_t trailLength, std::vector<MapPos>* loaded = nullptr);
 
 } // namespace trail

@@ -99,6 +99,9 @@ CGPSSettingsTrailPage::CGPSSettingsTrailPage(QWidget* parent) : GpsSettingsPage(
     auto* form = new QFormLayout(this);
     lengthBox = new QLineEdit(this);
     minDeltaBox = new QLineEdit(this);
+    maxSpeedBox = new QLineEdit(this);
+    maxSpeedBox->setToolTip(
+        tr("A fix faster than this from the last one starts a new line; 0 is off."));
     styleGroup = new QButtonGroup(this);
     auto* dots = new QRadioButton(tr("Dots"), this);
     auto* lines = new QRadioButton(tr("Lines"), this);
@@ -114,6 +117,7 @@ CGPSSettingsTrailPage::CGPSSettingsTrailPage(QWidget* parent) : GpsSettingsPage(
     colourList = MakeList(kColourNames, this);
     form->addRow(tr("Length:"), WithUnit(lengthBox, tr("samples"), this));
     form->addRow(tr("Min Delta:"), WithUnit(minDeltaBox, tr("metres"), this));
+    form->addRow(tr("Max Speed:"), WithUnit(maxSpeedBox, tr("km/h"), this));
     form->addRow(tr("Style:"), styleRow);
     form->addRow(tr("Size:"), sizeList);
     form->addRow(tr("Colour:"), colourList);
@@ -123,6 +127,7 @@ void CGPSSettingsTrailPage::Fill(const GpsSettingsValues& v) {
     lengthBox->setText(QString::number(v.trailLength));
     // Shortest exact text, whatever the user's locale: 2.4 shows as "2.4".
     minDeltaBox->setText(QString::number(v.trailMinDelta, 'g', 15));
+    maxSpeedBox->setText(QString::number(v.trailMaxSpeedKmh));
     if (auto* button = styleGroup->button(v.trailStyle))
         button->setChecked(true);
     SelectIndex(sizeList, v.trailSize);
@@ -144,8 +149,16 @@ bool CGPSSettingsTrailPage::Exchange(GpsSettingsValues& v, QString* error) {
         minDeltaBox->selectAll();
         return false;
     }
+    std::int32_t maxSpeed = 0;
+    if (auto message = CheckTrailMaxSpeed(maxSpeedBox->text().toStdString(), &maxSpeed)) {
+        *error = ToQString(*message);
+        maxSpeedBox->setFocus();
+        maxSpeedBox->selectAll();
+        return false;
+    }
     v.trailLength = length;
     v.trailMinDelta = minDelta;
+    v.trailMaxSpeedKmh = maxSpeed;
     if (styleGroup->checkedId() >= 0)
         v.trailStyle = styleGroup->checkedId();
     v.trailSize = ReadIndex(sizeList, v.trailSize);

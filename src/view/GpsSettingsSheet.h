@@ -45,6 +45,7 @@ public:
 
     QLineEdit* lengthBox = nullptr;
     QLineEdit* minDeltaBox = nullptr;
+    QLineEdit* maxSpeedBox = nullptr;
     QButtonGroup* styleGroup = nullptr; // id 0 "Dots", 1 "Lines"
     QComboBox* sizeList = nullptr;
     QComboBox* colourList = nullptr;

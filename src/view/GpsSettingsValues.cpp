@@ -47,6 +47,7 @@ GpsSettingsValues GpsSettingsValues::From(const ViewSettings& settings, std::str
     v.trailStyle = settings.trailStyle;
     v.trailLength = settings.trailLength;
     v.trailSize = settings.trailSize;
+    v.trailMaxSpeedKmh = settings.trailMaxSpeedKmh;
     v.device = std::move(device);
     return v;
 }
@@ -66,6 +67,7 @@ void GpsSettingsValues::ApplyTo(ViewSettings& settings) const {
     settings.trailStyle = trailStyle;
     settings.trailSize = trailSize;
     settings.trailColour = trailColour;
+    settings.trailMaxSpeedKmh = trailMaxSpeedKmh;
 }
 
 std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value) {
@@ -74,6 +76,10 @@ std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* 
 
 std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value) {
     return CheckInteger(text, ViewSettingId::TrailLength, value);
+}
+
+std::optional<std::string> CheckTrailMaxSpeed(std::string_view text, std::int32_t* value) {
+    return CheckInteger(text, ViewSettingId::TrailMaxSpeed, value);
 }
 
 std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value) {

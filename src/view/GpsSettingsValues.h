@@ -22,6 +22,7 @@ struct GpsSettingsValues {
     double trailMinDelta = 0.0;
     std::int32_t trailColour = -1;
     std::int32_t trailSize = -1;
+    std::int32_t trailMaxSpeedKmh = 0;
     // Connection page: -1 when the stored port has no entry in the list
     std::int32_t portIndex = -1;
     std::string baudText; // a rate, or kAutoBaudText
@@ -51,6 +52,7 @@ inline constexpr std::size_t kMaxBaudTextLength = [] {
 std::optional<std::string> CheckUpdateRate(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailLength(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckTrailMinDelta(std::string_view text, double* value);
+std::optional<std::string> CheckTrailMaxSpeed(std::string_view text, std::int32_t* value);
 std::optional<std::string> CheckBaudText(std::string_view text);
 
 // Reads a baud rate the way a "%d" scan does: leading blanks skipped, an optional sign, the

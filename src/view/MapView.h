@@ -86,6 +86,10 @@ public:
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);
     void OnClearTrail();
+    // Keeps the trail in the journal at path, showing what it already holds.
+    void OpenJournal(const std::string& path);
+    // View > Trail Statistics...: the recording's figures in a message box.
+    void OnTrailStatistics();
     void OnGpsConnect();
     void OnGpsDisconnect();
     // The reader thread posts this event; the view handles it on its own thread.

@@ -2,6 +2,7 @@
 #include "view/MapView.h"
 
 #include "gps/GpsUpdateFold.h"
+#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -62,8 +63,24 @@ void MapView::OnGpsUpdate() {
 }
 
 void MapView::OnClearTrail() {
+    const std::string before = session_.StatusText();
     session_.ClearTrail();
     update();
+    if (session_.StatusText() != before)
+        StatusTextChanged();
+}
+
+void MapView::OnTrailStatistics() {
+    platform::ShowMessage(this, QString::fromStdString(session_.TrailStatisticsText()),
+                          tr("Trail Statistics"), platform::MessageIcon::Information);
+}
+
+void MapView::OpenJournal(const std::string& path) {
+    const std::string before = session_.StatusText();
+    session_.OpenJournal(path);
+    update();
+    if (session_.StatusText() != before)
+        StatusTextChanged();
 }
 
 bool MapView::SaveTrail(const QString& path) {

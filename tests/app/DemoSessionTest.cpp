@@ -27,6 +27,10 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     EXPECT_TRUE(QFileInfo(session.MapPath()).isWritable());
     EXPECT_FALSE(session.SettingsPath().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(session.SettingsPath())); // a fresh profile
+    // The demo's trail journal lives and dies with its folder: no demo walk shows in the next.
+    const QString journal = QString::fromStdString(session.JournalPath());
+    EXPECT_EQ(QFileInfo(journal).path(), QFileInfo(session.SettingsPath()).path());
+    EXPECT_FALSE(QFileInfo::exists(journal));
     {
         QSettings ini(session.SettingsPath(), QSettings::IniFormat);
         ini.setValue("Settings/GPSUpdateRateMs", 100);

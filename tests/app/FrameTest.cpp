@@ -6,9 +6,11 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -70,39 +72,23 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
     }
     // Written out rather than taken from the command table, so a changed table shows here.
     const QStringList expected = {
-        "File/Load Map...",
-        "File/Load Trail...",
-        "File/Save Trail...",
-        "File/Exit",
-        "View/Zoom/800%",
-        "View/Zoom/400%",
-        "View/Zoom/200%",
-        "View/Zoom/150%",
-        "View/Zoom/100%",
-        "View/Zoom/75%",
-        "View/Zoom/50%",
-        "View/Zoom/25%",
-        "View/Show/GPS Trail",
-        "View/Show/Status Info",
-        "View/Show/Cursor Info",
-        "View/Show/Map Points",
-        "View/Show/Labels",
-        "View/Coord Format/dms",
-        "View/Coord Format/dm",
-        "View/Coord Format/d",
-        "View/Map Centre",
-        "View/Centre on GPS",
-        "View/Follow GPS",
-        "View/Toolbar",
-        "Map/Enter Calibration Point...",
-        "Map/Edit Points...",
-        "Map/Settings...",
-        "GPS/Connect",
-        "GPS/Track",
-        "GPS/Store Position...",
-        "GPS/Clear Trail",
-        "GPS/Disconnect",
-        "GPS/Settings...",
+        "File/Load Map...",      "File/Load Trail...",
+        "File/Save Trail...",    "File/Exit",
+        "View/Zoom/800%",        "View/Zoom/400%",
+        "View/Zoom/200%",        "View/Zoom/150%",
+        "View/Zoom/100%",        "View/Zoom/75%",
+        "View/Zoom/50%",         "View/Zoom/25%",
+        "View/Show/GPS Trail",   "View/Show/Status Info",
+        "View/Show/Cursor Info", "View/Show/Map Points",
+        "View/Show/Labels",      "View/Coord Format/dms",
+        "View/Coord Format/dm",  "View/Coord Format/d",
+        "View/Map Centre",       "View/Centre on GPS",
+        "View/Follow GPS",       "View/Trail Statistics...",
+        "View/Toolbar",          "Map/Enter Calibration Point...",
+        "Map/Edit Points...",    "Map/Settings...",
+        "GPS/Connect",           "GPS/Track",
+        "GPS/Store Position...", "GPS/Clear Trail",
+        "GPS/Disconnect",        "GPS/Settings...",
         "Help/About...",
     };
     EXPECT_EQ(seen, expected);
@@ -339,3 +325,24 @@ TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {
     ASSERT_NE(working.Frame(), nullptr);
     EXPECT_TRUE(working.Frame()->HasView());
 }
+
+namespace {
+
+// The statistics read the journal the view was given; without one they say so.
+TEST_F(FrameFixture, TrailStatisticsReadTheJournal) {
+    CGPSMapFrame& f = StartFrame();
+    f.OnCommand(kCmdTrailStatistics);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].text, "The trail is not being recorded.");
+    EXPECT_EQ(catcher.messages[0].caption, "Trail Statistics");
+
+    QTemporaryDir state;
+    f.View().OpenJournal(state.filePath("trail.qjr").toStdString());
+    f.OnCommand(kCmdTrailStatistics);
+    ASSERT_EQ(catcher.messages.size(), 2u);
+    EXPECT_TRUE(catcher.messages[1].text.startsWith("Length: 0.00 km\n"))
+        << catcher.messages[1].text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(state.filePath("trail.qjr")));
+}
+
+} // namespace

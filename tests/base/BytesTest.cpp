@@ -1,4 +1,5 @@
 #include "base/Bytes.h"
+#include "base/Crc32.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -53,6 +54,17 @@ TEST(Bytes, TruncatedReadsFailWithoutMoving) {
     base::ByteReader reader(three, 1);
     EXPECT_EQ(reader.Take(2), "\x02\x03");
     EXPECT_EQ(reader.Remaining(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+// The check values every CRC-32 catalogue lists; a table slip changes them all.
+TEST(Crc32, MatchesTheCatalogueCheckValues) {
+    EXPECT_EQ(base::Crc32(""), 0x00000000u);
+    EXPECT_EQ(base::Crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(base::Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
 }
 
 } // namespace

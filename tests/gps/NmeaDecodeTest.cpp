@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -177,6 +178,44 @@ TEST(NmeaDecode, RmcTable) {
         EXPECT_EQ(record.latitude, row.latitude) << row.legend;
         EXPECT_EQ(record.longitude, row.longitude) << row.legend;
     }
+}
+
+TEST(NmeaDecode, RmcTimeSpeedAndCourse) {
+    const double unknown = NAN;
+    const struct {
+        const char* legend;
+        std::string_view line;
+        std::int64_t utcMs;
+        double speed, course;
+    } rows[] = {
+        {"all given", "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A",
+         764426119000, 22.4, 84.4},
+        {"hundredths of a second", "$GPRMC,123519.25,A,4807.038,N,01131.000,E,0.0,,010100,,,A",
+         946730119250, 0.0, unknown},
+        {"no date: time unknown", "$GPRMC,123519,A,4807.038,N,01131.000,E,,,,,", 0, unknown,
+         unknown},
+        {"1999", "$GPRMC,000000,A,4807.038,N,01131.000,E,,,311299,,", 946598400000, unknown,
+         unknown},
+        {"2079", "$GPRMC,235960,A,4807.038,N,01131.000,E,,,311279,,", 3471292800000, unknown,
+         unknown},
+    };
+    for (const auto& row : rows) {
+        gps::RmcRecord record;
+        ASSERT_TRUE(gps::DecodeRmc(row.line, record)) << row.legend;
+        EXPECT_EQ(record.utcMs, row.utcMs) << row.legend;
+        const auto same = [](double a, double b) { return std::isnan(b) ? std::isnan(a) : a == b; };
+        EXPECT_TRUE(same(record.speedKnots, row.speed)) << row.legend;
+        EXPECT_TRUE(same(record.courseDeg, row.course)) << row.legend;
+    }
+    // Damaged times and dates are no time at all, never a wrong one.
+    const std::pair<std::string_view, std::string_view> bad[] = {
+        {"", "230394"},         {"123519", ""},         {"1235", "230394"},   {"240000", "230394"},
+        {"126019", "230394"},   {"123561", "230394"},   {"12a519", "230394"}, {"123519", "320394"},
+        {"123519", "290223"},   {"123519", "231394"},   {"123519", "23039"},  {"123519", "2303944"},
+        {"123519,5", "230394"}, {"123519.x", "230394"}, {"-23519", "230394"},
+    };
+    for (const auto& [time, date] : bad)
+        EXPECT_FALSE(gps::NmeaUtcMs(time, date)) << time << " " << date;
 }
 
 TEST(NmeaDecode, GsaTable) {

@@ -7,6 +7,7 @@
 #include "gps/PtyPair.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
+#include "trail/Journal.h"
 
 #include <gtest/gtest.h>
 
@@ -303,6 +304,41 @@ std::string Gga(int column, int row) {
     return line;
 }
 
+// A journal left by an earlier run: the trail comes back, the statistics read it, Clear Trail
+// sets it aside, and the status line says when it can no longer be written.
+TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
+    const std::string path = dir.File("state/trail.qjr");
+    std::filesystem::create_directory(dir.File("state"));
+    std::string bytes = trail::EncodeJournalHeader();
+    bytes += trail::EncodeJournalRecord(trail::JournalEntry::Break(1'765'188'000'000));
+    for (int i = 0; i <= 10; ++i) // 1.1 km north in 11 minutes
+        bytes += trail::EncodeJournalRecord(
+            {trail::JournalEntry::Kind::Fix,
+             trail::TrackPoint{MapPos(11.0, 48.0 + i * 100.0 / 111'195.0),
+                               1'765'188'000'000 + i * 60'000}});
+    testsupport::WriteBytes(path, bytes);
+
+    EXPECT_EQ(session.TrailStatisticsText(), "The trail is not being recorded.");
+    session.OpenJournal(path);
+    EXPECT_EQ(session.Trail().Count(), 12u);
+    EXPECT_EQ(session.StatusText(), "GPS:");
+    EXPECT_EQ(session.TrailStatisticsText(), "Length: 1.00 km\n"
+                                             "Time moving: 0:10:00\n"
+                                             "Average speed: 6.0 km/h\n"
+                                             "Top speed: 6.0 km/h\n"
+                                             "Start: 2025-12-08 10:00:00 UTC\n"
+                                             "End: 2025-12-08 10:10:00 UTC");
+    session.ClearTrail();
+    EXPECT_EQ(session.Trail().Count(), 0u);
+    EXPECT_EQ(testsupport::ReadBytes(dir.File("state/trail.1.qjr")), bytes);
+
+    // The folder taken away under the journal: the next write fails and the line says so.
+    std::filesystem::remove_all(dir.File("state"));
+    testsupport::WriteBytes(dir.File("state"), "a file where the folder was");
+    session.ClearTrail();
+    EXPECT_EQ(session.StatusText(), "GPS: Trail not saved.");
+}
+
 class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
@@ -427,6 +463,11 @@ TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {
 }
 
 TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
+    // The scene's pixels lie kilometres apart and the updates come within milliseconds: no
+    // jump filter here.
+    ViewSettings settings = session.Settings();
+    settings.trailMaxSpeedKmh = 0;
+    session.SetSettings(settings);
     session.SetShowFlags({.follow = true, .tracking = true});
     ASSERT_FALSE(session.Connect(*link));
     WaitForTheReader();

@@ -24,9 +24,10 @@ TEST(ViewSettings, FreshStoreGivesTheDefaults) {
     EXPECT_EQ(s.positionMarker.GetFillColour(), 6);
     EXPECT_EQ(s.positionMarker.GetSize(), 2);
     EXPECT_EQ(s.positionMarker.GetName(), "gps");
+    EXPECT_EQ(s.trailMaxSpeedKmh, 500);
 }
 
-TEST(ViewSettings, SaveWritesTheTwelveKeysInOrder) {
+TEST(ViewSettings, SaveWritesTheThirteenKeysInOrder) {
     ViewSettings s;
     s.baudRate = 38400;
     s.comPort = 3;
@@ -40,15 +41,17 @@ TEST(ViewSettings, SaveWritesTheTwelveKeysInOrder) {
     s.positionMarker.SetLineColour(1);
     s.positionMarker.SetFillColour(5);
     s.positionMarker.SetSize(0);
+    s.trailMaxSpeedKmh = 120;
     MemorySettingsStore store;
     s.Save(store);
     const std::vector<MemorySettingsStore::Write> expected = {
-        {"Settings", "GPSBaudRate", 38400},   {"Settings", "GPSCOMPort", 3},
-        {"Settings", "GPSUpdateRateMs", 250}, {"Settings", "TrailLength", 9999},
-        {"Settings", "TrailSize", 4},         {"Settings", "TrailColour", 7},
-        {"Settings", "TrailMinDelta", 8},     {"Settings", "TrailStyle", 0},
-        {"Settings", "GPSPosSymbol", 3},      {"Settings", "GPSPosLineColour", 1},
-        {"Settings", "GPSPosFillColour", 5},  {"Settings", "GPSPosSize", 0},
+        {"Settings", "GPSBaudRate", 38400},    {"Settings", "GPSCOMPort", 3},
+        {"Settings", "GPSUpdateRateMs", 250},  {"Settings", "TrailLength", 9999},
+        {"Settings", "TrailSize", 4},          {"Settings", "TrailColour", 7},
+        {"Settings", "TrailMinDelta", 8},      {"Settings", "TrailStyle", 0},
+        {"Settings", "GPSPosSymbol", 3},       {"Settings", "GPSPosLineColour", 1},
+        {"Settings", "GPSPosFillColour", 5},   {"Settings", "GPSPosSize", 0},
+        {"Settings", "TrailMaxSpeedKmh", 120},
     };
     EXPECT_EQ(store.Writes(), expected);
 
@@ -58,7 +61,7 @@ TEST(ViewSettings, SaveWritesTheTwelveKeysInOrder) {
     restarted.Load(store);
     EXPECT_EQ(restarted.trailMinDelta, 8.0);
 
-    // Saving again unchanged writes the same twelve integers.
+    // Saving again unchanged writes the same thirteen integers.
     store.ClearWrites();
     s.Save(store);
     EXPECT_EQ(store.Writes(), expected);
@@ -97,6 +100,7 @@ TEST(ViewSettings, HandEditedValuesAreClampedToTheSheetsRanges) {
     const Get markerSize = [](const ViewSettings& s) -> double {
         return s.positionMarker.GetSize();
     };
+    const Get maxSpeed = [](const ViewSettings& s) -> double { return s.trailMaxSpeedKmh; };
     struct Row {
         const char* key;
         int stored;
@@ -104,6 +108,9 @@ TEST(ViewSettings, HandEditedValuesAreClampedToTheSheetsRanges) {
         double expected;
     };
     const Row rows[] = {
+        {"TrailMaxSpeedKmh", -1, maxSpeed, 0},
+        {"TrailMaxSpeedKmh", 0, maxSpeed, 0},
+        {"TrailMaxSpeedKmh", 1000000, maxSpeed, 99999},
         {"GPSBaudRate", 0, baud, 4800},
         {"GPSBaudRate", -9600, baud, 4800},
         {"GPSBaudRate", 1, baud, 1},

@@ -49,6 +49,10 @@ TEST(GpsSettingsValues, PageChecksRefuseOutOfRangeWithRangeMessage) {
     EXPECT_FALSE(CheckTrailMinDelta("2.4", &d));
     EXPECT_EQ(d, 2.4);
 
+    EXPECT_EQ(CheckTrailMaxSpeed("-1", &n), "Please enter an integer between 0 and 99999.");
+    EXPECT_FALSE(CheckTrailMaxSpeed("0", &n)); // the jump filter off
+    EXPECT_EQ(n, 0);
+
     EXPECT_FALSE(CheckBaudText("115200"));
     EXPECT_EQ(CheckBaudText("1152000"), "Enter no more than 6 characters.");
 }
@@ -67,6 +71,8 @@ TEST(GpsSettingsValues, RoundTripThroughSettings) {
     values.symbol = 3;
     values.fillColour = 1;
     values.trailLength = 100;
+    EXPECT_EQ(values.trailMaxSpeedKmh, 500);
+    values.trailMaxSpeedKmh = 80;
     ViewSettings applied = settings;
     values.ApplyTo(applied);
     EXPECT_EQ(applied.baudRate, 12);
@@ -76,6 +82,7 @@ TEST(GpsSettingsValues, RoundTripThroughSettings) {
     EXPECT_EQ(applied.positionMarker.GetFillColour(), 1);
     EXPECT_EQ(applied.positionMarker.GetName(), "gps");
     EXPECT_EQ(applied.trailLength, 100);
+    EXPECT_EQ(applied.trailMaxSpeedKmh, 80);
 }
 
 TEST(GpsSettingsValues, AutoBaudKeepsTheFixedRateBesideIt) {

@@ -1,0 +1,47 @@
+// One input is a journal. Whatever it holds, reading stops at a whole record, every entry read
+// is a possible fix or a break, the entries encode back to exactly the bytes they came from,
+// and the runs hold every fix.
+#include "FuzzCheck.h"
+#include "trail/Journal.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const trail::JournalContent content = trail::DecodeJournal(bytes);
+    using Status = trail::JournalContent::Status;
+    if (content.status != Status::Ok) {
+        fuzz::Check(content.entries.empty());
+        return 0;
+    }
+    fuzz::Check(content.goodBytes ==
+                trail::kJournalHeaderSize + content.entries.size() * trail::kJournalRecordSize);
+    fuzz::Check(content.goodBytes + content.droppedBytes == size);
+    fuzz::Check(content.droppedBytes < trail::kJournalRecordSize ||
+                trail::DecodeJournal(bytes.substr(0, content.goodBytes + trail::kJournalRecordSize))
+                        .entries.size() == content.entries.size());
+
+    std::string again = trail::EncodeJournalHeader();
+    std::size_t fixes = 0;
+    for (const trail::JournalEntry& e : content.entries) {
+        if (!e.IsBreak()) {
+            ++fixes;
+            fuzz::Check(std::fabs(e.point.position.y) <= 90.0 &&
+                        std::fabs(e.point.position.x) <= 180.0);
+        }
+        again += trail::EncodeJournalRecord(e);
+    }
+    fuzz::Check(again == bytes.substr(0, content.goodBytes));
+
+    std::size_t inRuns = 0;
+    for (const trail::TrackSegment& run : trail::JournalTrack(content.entries)) {
+        fuzz::Check(!run.empty());
+        inRuns += run.size();
+    }
+    fuzz::Check(inRuns == fixes);
+    return 0;
+}

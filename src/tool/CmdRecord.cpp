@@ -1,0 +1,186 @@
+// quilo-tool record SOURCE JOURNAL [--seconds S] [--min-delta M] [--max-speed K] [--baud N]:
+// the map view's recorder without the window, for a small computer in a car or on a boat. Every
+// fix the trail takes (and a break at the start) goes into the journal as the view would put
+// it there; a crash or a power cut loses at most the last second.
+#include "base/Number.h"
+#include "gps/GpsFix.h"
+#include "gps/GpsLink.h"
+#include "gps/GpsUpdateFold.h"
+#include "platform/FileIo.h"
+#include "platform/SerialPort.h"
+#include "tool/ToolCommand.h"
+#include "trail/TrailJournal.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdint>
+#include <limits>
+#include <mutex>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+extern "C" void OnRecordStopSignal(int) {
+    stopRequested = 1;
+}
+
+struct Options {
+    std::string_view source;
+    std::string journal;
+    std::int32_t baud = 4800;
+    std::optional<double> seconds; // none: until interrupted
+    double minDelta = 5.0;
+    double maxSpeedKmh = 500.0;
+};
+
+std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
+    options.source = args.positionals[0];
+    options.journal = std::string(args.positionals[1]);
+    if (const auto value = args.Value("--baud")) {
+        const auto baud = base::ParseExact(base::SkipPlus(*value), std::int32_t{1},
+                                           std::numeric_limits<std::int32_t>::max());
+        if (!baud)
+            return "bad baud rate '" + std::string(*value) + "' (a positive whole number)";
+        options.baud = *baud;
+    }
+    if (const auto value = args.Value("--seconds")) {
+        const auto seconds = base::ParseExact(base::SkipPlus(*value), 0.0, 3.2e7);
+        if (!seconds || *seconds <= 0)
+            return "bad duration '" + std::string(*value) + "' (seconds above 0)";
+        options.seconds = *seconds;
+    }
+    if (const auto value = args.Value("--min-delta")) {
+        const auto metres = base::ParseExact(base::SkipPlus(*value), 0.0, 1e7);
+        if (!metres)
+            return "bad minimum distance '" + std::string(*value) + "' (metres, 0 or more)";
+        options.minDelta = *metres;
+    }
+    if (const auto value = args.Value("--max-speed")) {
+        const auto kmh = base::ParseExact(base::SkipPlus(*value), 0.0, 1e7);
+        if (!kmh)
+            return "bad speed '" + std::string(*value) + "' (km/h, 0 or more; 0 is off)";
+        options.maxSpeedKmh = *kmh;
+    }
+    return {};
+}
+
+int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
+    Options options;
+    if (const std::string error = ReadOptions(args, options); !error.empty())
+        return tool::Fail(err, "record", error);
+    std::string path(options.source);
+    if (!path.empty() && path.find_first_not_of("0123456789") == std::string::npos) {
+        const auto port = base::ParseExact<std::int32_t>(path);
+        path = port ? platform::ComPortDevicePath(*port) : std::string();
+    }
+
+    // Only the newest samples matter here: the minimum distance and the jump filter look at
+    // the newest one, and the journal keeps everything.
+    // A file given by name that is not a journal is somebody's, not ours to set aside.
+    std::string bytes;
+    if (const auto read = platform::ReadFileToLoad(options.journal, bytes, 1 << 30);
+        read.status != platform::LoadStatus::Missing &&
+        (!read || trail::DecodeJournal(bytes).status != trail::JournalContent::Status::Ok))
+        return tool::Fail(err, "record",
+                          read ? options.journal + ": not a trail journal of this version"
+                               : read.error);
+    bytes.clear();
+
+    constexpr std::int32_t kTrailLength = 16;
+    trail::TrailBuffer trail;
+    trail::TrailJournal journal;
+    journal.Open(options.journal, trail, kTrailLength);
+    if (journal.Failed())
+        return tool::Fail(err, "record", journal.Error());
+
+    std::mutex mutex;
+    std::condition_variable posted;
+    std::uint64_t posts = 0;
+    // A receiver at 10 Hz sends a fix every 100 ms: read that often.
+    gps::GpsLinkOptions linkOptions;
+    linkOptions.pollInterval = std::chrono::milliseconds(100);
+    gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences, linkOptions);
+    link.SetPostCallback([&](std::int32_t, std::size_t) {
+        {
+            std::lock_guard lock(mutex);
+            ++posts;
+        }
+        posted.notify_one();
+    });
+    struct sigaction action {};
+    action.sa_handler = &OnRecordStopSignal;
+    sigemptyset(&action.sa_mask);
+    (void)sigaction(SIGINT, &action, nullptr);
+    (void)sigaction(SIGTERM, &action, nullptr);
+    if (path.empty() || !link.Open(path, options.baud))
+        return tool::Fail(err, "record",
+                          "Unable to open COM port '" + std::string(options.source) + "'");
+    journal.AddBreak(trail);
+
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> deadline;
+    if (options.seconds)
+        deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                      std::chrono::duration<double>(*options.seconds));
+    constexpr auto kSignalCheck = std::chrono::milliseconds(100);
+
+    gps::GpsFix fix;
+    gps::GpsUpdateRateLimit rateLimit;
+    std::uint64_t handledPosts = 0;
+    std::uint64_t recorded = 0;
+    std::unique_lock lock(mutex);
+    while (stopRequested == 0 && !journal.Failed()) {
+        auto wakeAt = Clock::now() + kSignalCheck;
+        if (deadline && *deadline < wakeAt)
+            wakeAt = *deadline;
+        posted.wait_until(lock, wakeAt, [&] { return posts != handledPosts; });
+        if (deadline && Clock::now() >= *deadline)
+            break;
+        while (handledPosts != posts) {
+            ++handledPosts;
+            lock.unlock();
+            const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
+                link, fix, rateLimit, gps::TickCountMs(), 0, coords::CoordFormat::Dms);
+            const gps::GpsBatchResult& batch = outcome.batch;
+            if (outcome.handled && !outcome.readError && batch.hasNewPosition &&
+                journal.Record(trail,
+                               trail::TrackPoint{batch.newPosition, batch.utcMs, batch.heightM,
+                                                 batch.speedKnots, batch.courseDeg},
+                               options.minDelta, kTrailLength, options.maxSpeedKmh))
+                ++recorded;
+            lock.lock();
+        }
+    }
+    lock.unlock();
+    link.Close();
+    const bool failed = journal.Failed();
+    const std::string error = journal.Error();
+    journal.Close();
+    if (failed)
+        return tool::Fail(err, "record", error);
+    out << "recorded\t" << recorded << std::endl;
+    return 0;
+}
+
+const tool::ToolCommandRegistrar registrar({
+    {"record",
+     "SOURCE JOURNAL",
+     "[--seconds S] [--min-delta M] [--max-speed K] [--baud N]",
+     "records the fixes of a GPS receiver (as monitor opens it) into a trail journal (.qjr), "
+     "continuing one that exists, and prints how many it recorded",
+     {{"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
+      {"--min-delta", "M", "the trail's minimum distance in metres (default 5)"},
+      {"--max-speed", "K",
+       "a fix faster than K km/h from the last starts a new segment; 0 is "
+       "off (default 500)"},
+      {"--baud", "N", "the line speed (default 4800)"}}},
+    &RunRecord,
+});
+
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "trail/TrackPoint.h"
+
+// The recording journal (.qjr): every sample the trail accepts and every break, appended as it
+// happens, so that a crash or a power cut loses at most what was not yet on the disk.
+//
+// Layout, all numbers little-endian:
+//   header, 16 bytes:
+//     0  8  magic "QUILOJRN"
+//     8  2  version, 1
+//    10  2  record size, 56
+//    12  4  CRC-32 of bytes 0..11
+//   then records of 56 bytes each, nothing else:
+//     0  4  CRC-32 of bytes 4..55 of the record
+//     4  1  kind: 1 fix, 2 break, 3 sample of a loaded trail file
+//     5  3  zero
+//     8  8  UTC time, milliseconds since 1970-01-01 (signed); 0 when unknown
+//    16  8  latitude, degrees north, IEEE-754 double   (0 for a break)
+//    24  8  longitude, degrees east                    (0 for a break)
+//    32  8  height above mean sea level, metres        (NaN when unknown; NaN for a break)
+//    40  8  speed over ground, knots                   (NaN when unknown)
+//    48  8  course over ground, degrees true           (NaN when unknown)
+//
+// A record is good when its CRC matches, its kind is known, its padding is zero, a break holds
+// nothing but its time (bit for bit as written) and a fix's numbers are possible (a fix within -90..90 and -180..180, finite or NaN where unknown is
+// allowed). Reading stops at the first record that is not good, or at a tail shorter than a
+// record: a write torn by a crash or a power cut, and whatever follows damage, are dropped and
+// never read as data.
+namespace trail {
+
+inline constexpr std::string_view kJournalMagic = "QUILOJRN";
+inline constexpr std::uint16_t kJournalVersion = 1;
+inline constexpr std::size_t kJournalHeaderSize = 16;
+inline constexpr std::size_t kJournalRecordSize = 56;
+
+struct JournalEntry {
+    // A loaded sample is a fix that came from a trail file rather than the receiver: the trail
+    // took it by the load's rules, not by recording's.
+    enum class Kind : std::uint8_t { Fix = 1, Break = 2, Loaded = 3 };
+    Kind kind = Kind::Fix;
+    TrackPoint point; // a break keeps only point.utcMs
+
+    static JournalEntry Break(std::int64_t utcMs) {
+        JournalEntry e;
+        e.kind = Kind::Break;
+        e.point.utcMs = utcMs;
+        return e;
+    }
+    [[nodiscard]] bool IsBreak() const { return kind == Kind::Break; }
+};
+
+std::string EncodeJournalHeader();
+// A break is written with its position 0 and its other values unknown, whatever entry holds.
+std::string EncodeJournalRecord(const JournalEntry& entry);
+
+struct JournalContent {
+    enum class Status {
+        Ok,         // the header is good; entries holds every good record
+        NotJournal, // too short for a header, another magic, or a damaged header
+        Version,    // a journal of another version or record size
+    };
+    Status status = Status::Ok;
+    std::vector<JournalEntry> entries;
+    // Bytes of the header and the good records: where appending carries on.
+    std::size_t goodBytes = 0;
+    // Bytes after them that were dropped (a torn or damaged tail).
+    std::size_t droppedBytes = 0;
+};
+
+// Reads journal bytes by the rules above. Never reads past the end; allocates at most one
+// entry per whole record in the input.
+JournalContent DecodeJournal(std::string_view bytes);
+
+// The recording as runs of fixes between breaks, oldest first; empty runs are left out.
+Track JournalTrack(const std::vector<JournalEntry>& entries);
+
+} // namespace trail

@@ -1,0 +1,185 @@
+#include "trail/TrailJournal.h"
+
+#include <algorithm>
+#include <chrono>
+#include <sys/stat.h>
+
+#include "calib/RangeBearing.h"
+#include "platform/FileIo.h"
+#include "platform/StateFolder.h"
+#include "trail/JournalFolder.h"
+
+namespace trail {
+
+namespace {
+
+std::int64_t SystemClockMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
+                  std::int32_t maxLength) {
+    trail.Clear();
+    for (const JournalEntry& e : entries) {
+        switch (e.kind) {
+        case JournalEntry::Kind::Break:
+            trail.AddBreak();
+            break;
+        case JournalEntry::Kind::Fix:
+            trail.AddFront(e.point.position);
+            trail.TrimTo(maxLength);
+            break;
+        case JournalEntry::Kind::Loaded:
+            trail.AddFront(e.point.position);
+            if (trail.Count() > static_cast<std::size_t>(std::max(maxLength, 0)))
+                trail.RemoveOldest();
+            break;
+        }
+    }
+}
+
+TrailJournal::TrailJournal() : TrailJournal(SystemClockMs) {}
+
+TrailJournal::TrailJournal(Clock clock) : clock_(std::move(clock)) {}
+
+TrailJournal& TrailJournal::operator=(const TrailJournal& other) {
+    if (this != &other) {
+        Close();
+        path_.clear();
+        error_.clear();
+        clock_ = other.clock_;
+        newest_ = other.newest_;
+    }
+    return *this;
+}
+
+void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
+                        std::chrono::milliseconds syncDelay) {
+    Close();
+    path_ = path;
+    syncDelay_ = syncDelay;
+    error_.clear();
+    newest_.reset();
+    platform::MakeFolders(FolderOf(path));
+
+    std::string bytes;
+    JournalContent content;
+    const platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
+    if (read) {
+        content = DecodeJournal(bytes);
+        if (content.status == JournalContent::Status::Ok) {
+            const bool recording = trail.recording;
+            RestoreTrail(trail, content.entries, maxLength);
+            trail.recording = recording;
+            for (auto it = content.entries.rbegin(); it != content.entries.rend(); ++it) {
+                if (!it->IsBreak()) {
+                    newest_ = it->point;
+                    break;
+                }
+            }
+        } else if (!RotateJournals(path, error_)) {
+            return;
+        }
+    } else if (read.status != platform::LoadStatus::Missing) {
+        error_ = read.error;
+        return;
+    }
+    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr);
+}
+
+void TrailJournal::Close() {
+    writer_.reset();
+}
+
+bool TrailJournal::Failed() const {
+    return !error_.empty() || (writer_ && writer_->Failed());
+}
+
+std::string TrailJournal::Error() const {
+    if (!error_.empty())
+        return error_;
+    return writer_ ? writer_->Error() : std::string();
+}
+
+void TrailJournal::Append(const JournalEntry& entry) {
+    if (writer_)
+        writer_->Append(entry);
+}
+
+void TrailJournal::AddBreak(TrailBuffer& trail) {
+    trail.AddBreak();
+    Append(JournalEntry::Break(clock_()));
+}
+
+bool TrailJournal::IsJump(const TrailBuffer& trail, const TrackPoint& point,
+                          double maxSpeedKmh) const {
+    if (!(maxSpeedKmh > 0.0) || !newest_ || trail.Empty())
+        return false;
+    const MapPos& front = *trail.NewestToOldest().begin();
+    if (!front.IsSet() || !(front == newest_->position))
+        return false;
+    const double seconds =
+        std::max<double>(static_cast<double>(point.utcMs - newest_->utcMs) / 1000.0, 1.0);
+    const double metres = calib::RangeAndBearing(front, point.position).distance;
+    // Written so that a NaN distance is no jump: the minimum distance refuses it anyway.
+    return metres / seconds * 3.6 > maxSpeedKmh;
+}
+
+bool TrailJournal::Record(TrailBuffer& trail, TrackPoint point, double minDelta,
+                          std::int32_t maxLength, double maxSpeedKmh) {
+    if (point.utcMs == 0)
+        point.utcMs = clock_();
+    if (!trail.Empty() &&
+        !TrailBuffer::ReachesMinDelta(*trail.NewestToOldest().begin(), point.position, minDelta))
+        return false;
+    if (IsJump(trail, point, maxSpeedKmh))
+        AddBreak(trail);
+    if (!trail.Record(point.position, minDelta, maxLength))
+        return false;
+    newest_ = point;
+    Append({JournalEntry::Kind::Fix, point});
+    return true;
+}
+
+void TrailJournal::Loaded(const std::vector<MapPos>& newestFirst) {
+    const std::int64_t now = clock_();
+    Append(JournalEntry::Break(now));
+    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it)
+        Append({JournalEntry::Kind::Loaded, TrackPoint{*it}});
+    Append(JournalEntry::Break(now));
+    newest_.reset();
+}
+
+void TrailJournal::Clear(TrailBuffer& trail) {
+    trail.Clear();
+    newest_.reset();
+    if (path_.empty())
+        return;
+    Close();
+    // An empty journal is not worth a place among the ten kept.
+    struct stat info {};
+    const bool empty = ::stat(path_.c_str(), &info) == 0 &&
+                       static_cast<std::size_t>(info.st_size) <= kJournalHeaderSize;
+    error_.clear();
+    if (!empty && !RotateJournals(path_, error_))
+        return;
+    writer_ = JournalWriter::Open(path_, syncDelay_);
+}
+
+std::vector<JournalEntry> TrailJournal::Recording() const {
+    std::string bytes;
+    if (path_.empty() || !platform::ReadWholeFile(path_, bytes, std::size_t{1} << 30))
+        return {};
+    return DecodeJournal(bytes).entries;
+}
+
+} // namespace trail

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "trail/Journal.h"
+#include "trail/JournalWriter.h"
+#include "trail/TrailBuffer.h"
+
+namespace trail {
+
+// A trail and the journal that keeps it: every sample and break the trail takes goes through
+// here, into the trail and onto the end of the journal, so the next start can rebuild it.
+// Without an open journal (none asked for, or it could not be opened) the trail is kept as
+// ever, in memory only; Failed() then tells whether a journal was wanted and lost.
+class TrailJournal {
+public:
+    // UTC milliseconds since 1970 for breaks and for fixes the receiver gave no time to.
+    using Clock = std::function<std::int64_t()>;
+    TrailJournal();
+    explicit TrailJournal(Clock clock);
+    // A copy keeps the trail's rules but no journal: only one object writes a journal file
+    // (a copied session is a scene for tests and benchmarks, not a second recorder).
+    TrailJournal(const TrailJournal& other) : clock_(other.clock_), newest_(other.newest_) {}
+    TrailJournal& operator=(const TrailJournal& other);
+    TrailJournal(TrailJournal&&) = default;
+    TrailJournal& operator=(TrailJournal&&) = default;
+    ~TrailJournal() = default;
+
+    // Rebuilds trail from the journal at path (its breaks included, trimmed to maxLength as
+    // recording does) and appends to it from now on; the folder is created when missing. A
+    // file at path that is not a readable journal is set aside as the newest kept journal and
+    // a new one begun. Replaces the trail's samples.
+    void Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
+              std::chrono::milliseconds syncDelay = JournalWriter::kDefaultSyncDelay);
+    // Flushes and closes the journal; the trail stays as it is.
+    void Close();
+
+    [[nodiscard]] bool IsOpen() const { return writer_ != nullptr; }
+    [[nodiscard]] const std::string& Path() const { return path_; }
+    // A journal was opened and is no longer being written (its reason in Error()).
+    [[nodiscard]] bool Failed() const;
+    [[nodiscard]] std::string Error() const;
+
+    void AddBreak(TrailBuffer& trail);
+    // Offers a fix to the trail by its rules (TrailBuffer::Record). With maxSpeedKmh above 0,
+    // a fix that would mean moving faster than that from the newest sample starts a new
+    // segment instead (a break first). Time steps under a second count as one second, since
+    // many receivers give whole seconds. point.utcMs 0 takes the clock's time. True when
+    // the fix was recorded.
+    bool Record(TrailBuffer& trail, TrackPoint point, double minDelta, std::int32_t maxLength,
+                double maxSpeedKmh);
+    // A trail file was loaded into trail (InsertLoadedSamples): its samples, newest first,
+    // go into the journal between two breaks, with no time.
+    void Loaded(const std::vector<MapPos>& newestFirst);
+    // Empties the trail and begins a new journal, the old one kept beside it (see
+    // JournalFolder.h).
+    void Clear(TrailBuffer& trail);
+
+    // The whole recording in the journal, oldest first (not only what the trail holds).
+    [[nodiscard]] std::vector<JournalEntry> Recording() const;
+
+private:
+    void Append(const JournalEntry& entry);
+    [[nodiscard]] bool IsJump(const TrailBuffer& trail, const TrackPoint& point,
+                              double maxSpeedKmh) const;
+
+    Clock clock_;
+    std::string path_;
+    std::chrono::milliseconds syncDelay_ = JournalWriter::kDefaultSyncDelay;
+    std::unique_ptr<JournalWriter> writer_;
+    std::string error_; // why the journal could not be opened or set aside
+    // The newest fix recorded, for the jump filter.
+    std::optional<TrackPoint> newest_;
+};
+
+// Replays journal entries into trail as recording and loading built it: a fix is added at the
+// front and the trail trimmed to maxLength, a loaded sample added with at most one removal of
+// the oldest (InsertLoadedSamples), a break added untrimmed.
+void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
+                  std::int32_t maxLength);
+
+} // namespace trail

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "trail/Journal.h"
+
+namespace trail {
+
+// What View > Trail Statistics shows of a recording. Only fixes from the receiver count
+// (samples of a loaded trail file have no time), and only within a segment: a break is no
+// journey.
+struct TrailStatistics {
+    std::size_t fixes = 0;
+    double lengthM = 0.0;        // along the segments, great-circle
+    double movingSeconds = 0.0;  // between fixes at least 1 km/h apart, a minute apart at most
+    double averageKmh = 0.0;     // of the moving parts; 0 without any
+    double topKmh = 0.0;         // between two fixes (time steps under a second count as one)
+    std::int64_t startUtcMs = 0; // of the first fix with a time; 0 when none has one
+    std::int64_t endUtcMs = 0;   // of the last
+};
+
+TrailStatistics ComputeTrailStatistics(const std::vector<JournalEntry>& entries);
+
+} // namespace trail
