@@ -55,6 +55,7 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
     std::vector<Notice> notices;
     imageHeight_ = imageHeight;
     mapBaseName_ = calib::MapBaseName(imagePath);
+    calibrationUndo_.clear();
 
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
     const platform::LoadResult calibration =
@@ -127,9 +128,37 @@ std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
     std::vector<Notice> notices;
     // The calibration plane counts rows from the bottom of the image.
     const MapPos plane(selection_.x, imageHeight_ - selection_.y);
+    calibrationUndo_.push_back(calibration_);
     const calib::FitResult fit = calibration_.AddCalibrationPoint(plane, geo);
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
+    if (auto notice = SaveCalibration())
+        notices.push_back(std::move(*notice));
+    UpdateSelectionText();
+    return notices;
+}
+
+std::vector<Notice> MapSession::RemoveCalibrationPair(std::size_t pair) {
+    std::vector<Notice> notices;
+    const calib::CGPSMapFuncs before = calibration_;
+    if (!calibration_.RemoveCalibrationPair(pair))
+        return notices;
+    calibrationUndo_.push_back(before);
+    if (auto notice = SaveCalibration())
+        notices.push_back(std::move(*notice));
+    UpdateSelectionText();
+    return notices;
+}
+
+std::vector<Notice> MapSession::UndoCalibrationChange() {
+    std::vector<Notice> notices;
+    if (calibrationUndo_.empty())
+        return notices;
+    // The variation is not part of the change: a later Map Settings value stays.
+    const double magVar = calibration_.GetMagVar();
+    calibration_ = std::move(calibrationUndo_.back());
+    calibrationUndo_.pop_back();
+    calibration_.SetMagVar(magVar);
     if (auto notice = SaveCalibration())
         notices.push_back(std::move(*notice));
     UpdateSelectionText();

@@ -1,7 +1,9 @@
 #include "view/MapView.h"
 
+#include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "view/ViewOverlays.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -12,6 +14,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    grabGesture(Qt::PinchGesture);
 }
 
 void MapView::SetSession(session::MapSession session) {
@@ -130,6 +133,20 @@ void MapView::PaintFrame(QPainter& painter) {
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});
+    if (mapImage_.isNull())
+        PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
+    if (calibrationMarks_ > 0) {
+        std::vector<MapPos> pixels;
+        for (const calib::PairCheck& pair :
+             calib::CheckPairs(session_.Calibration(), session_.ImageHeight()))
+            pixels.push_back(pair.pixel);
+        PaintCalibrationMarks(painter, geometry_, pixels);
+    }
+}
+
+void MapView::ShowStatusNote(const std::string& text) {
+    if (session_.ShowStatusNote(text))
+        StatusTextChanged();
 }
 
 void MapView::paintEvent(QPaintEvent* /*event*/) {

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGestureEvent>
+#include <QNativeGestureEvent>
 
 void MapView::SetGpsDevice(std::string device) {
     session_.SetGpsDevice(std::move(device));
@@ -33,6 +35,7 @@ void MapView::OnGpsConnect() {
     }
     if (session_.StatusText() != before)
         StatusTextChanged();
+    emit ConnectionChanged();
 }
 
 void MapView::OnGpsDisconnect() {
@@ -44,6 +47,7 @@ void MapView::OnGpsDisconnect() {
         gpsLink_->Close();
     // The marker turns black now, not at some later paint.
     repaint();
+    emit ConnectionChanged();
 }
 
 void MapView::OnGpsUpdate() {
@@ -84,6 +88,19 @@ bool MapView::event(QEvent* event) {
     if (event->type() == kGpsUpdateEvent) {
         OnGpsUpdate();
         return true;
+    }
+    switch (event->type()) {
+    case QEvent::Gesture:
+        OnPinch(static_cast<QGestureEvent*>(event));
+        return true;
+    case QEvent::NativeGesture:
+        if (static_cast<QNativeGestureEvent*>(event)->gestureType() == Qt::ZoomNativeGesture) {
+            OnNativeZoom(static_cast<QNativeGestureEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }
