@@ -523,7 +523,9 @@ void CGPSMapFrame::RestoreLastSession() {
 
 void CGPSMapFrame::SaveLastSession() {
     session::LastSession last;
-    last.map = view_->MapPath().toStdString();
+    // Absolute: the next start may run from another folder.
+    const QString map = view_->MapPath();
+    last.map = map.isEmpty() ? std::string() : QFileInfo(map).absoluteFilePath().toStdString();
     last.zoom = view_->Geometry().Zoom();
     last.scrollX = view_->Geometry().ScrollOffset().x;
     last.scrollY = view_->Geometry().ScrollOffset().y;

@@ -6,7 +6,9 @@
 #include "view/ViewOverlays.h"
 
 #include <QPainter>
+
 #include <QResizeEvent>
+#include <algorithm>
 
 MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
     // Every pixel is painted each frame: no erase, no system background.
@@ -14,6 +16,8 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    // Two fingers pinch; touches not taken as a gesture come on as mouse events.
+    setAttribute(Qt::WA_AcceptTouchEvents);
     grabGesture(Qt::PinchGesture);
 }
 
@@ -133,7 +137,7 @@ void MapView::PaintFrame(QPainter& painter) {
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});
-    if (mapImage_.isNull())
+    if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
@@ -142,6 +146,13 @@ void MapView::PaintFrame(QPainter& painter) {
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }
+}
+
+bool MapView::ShowsNoMapHint() const {
+    // Only over an empty view: a trail or points shown without a map stay uncovered.
+    const auto trail = session_.Trail().NewestToOldest();
+    return mapImage_.isNull() && session_.MapPoints().empty() &&
+           std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 
 void MapView::ShowStatusNote(const std::string& text) {

@@ -107,6 +107,8 @@ public:
     void ShowStatusNote(const std::string& text);
     // The image last loaded; empty without a map.
     [[nodiscard]] QString MapPath() const { return mapImage_.isNull() ? QString() : mapImagePath_; }
+    // True while the view is empty (no map, trail or points) and says how to fill it.
+    [[nodiscard]] bool ShowsNoMapHint() const;
     // True while the calibration points are drawn as numbered marks.
     [[nodiscard]] bool ShowsCalibrationMarks() const { return calibrationMarks_ > 0; }
     // The GPS Settings sheet; when it closes, however, its values are applied and written to

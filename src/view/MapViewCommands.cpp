@@ -97,12 +97,10 @@ void MapView::OnCheckPosition() {
         return;
     const calib::RangeBearing miss = calib::CheckPosition(
         session_.Calibration(), session_.Selection(), session_.ImageHeight(), dialog.GetResult());
-    const QString text =
-        QStringLiteral("The map is %1 m off here: the position entered lies %2 m at %3° true "
-                       "from where the map puts the selection.")
-            .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)))
-            .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)))
-            .arg(QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
+    const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
+                                        "where the map puts the selection.")
+                             .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)),
+                                  QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
     platform::ShowMessage(this, text, "Check Position", platform::MessageIcon::Information);
 }
 
