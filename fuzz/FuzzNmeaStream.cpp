@@ -28,14 +28,19 @@ struct ModelAssembler {
     std::string current;
     bool started = false;
     bool completedOnce = false; // a CR (or a bare LF) already completed current
+    bool justLf = false;        // the previous byte was a bare LF that ended a line
 
     int Feed(std::string_view bytes) {
         int completed = 0;
         for (const char c : bytes) {
+            const bool crAfterLf = c == '\r' && justLf;
+            justLf = c == '\n' && started && !completedOnce;
             if (c == '$') {
                 current = "$";
                 started = true;
                 completedOnce = false;
+            } else if (crAfterLf) {
+                // LF CR is one break
             } else if (c == '\r' || (c == '\n' && started && !completedOnce)) {
                 if (started && current.size() <= NmeaLineAssembler::kMaxLineLength) {
                     lines.push_back(current);

@@ -80,3 +80,11 @@ put('fuzz_coord_entry', 'doubles-huge', b'\x81' + struct.pack('<dd', 1e300, -flo
 put('fuzz_calibration_file', 'magvar-negzero', plist([]) + struct.pack('<d', -0.0))
 put('fuzz_calibration_file', 'magvar-tiny', plist([]) + struct.pack('<d', 5e-324))
 put('fuzz_calibration_file', 'magvar-huge', plist([]) + struct.pack('<d', 1.7976931348623157e308))
+
+# GPX documents: ours, another program's forms, and the hostile ones the reader refuses
+gpx_head = b'<?xml version="1.0" encoding="UTF-8"?>\n<gpx version="1.1" creator="QUILO" xmlns="http://www.topografix.com/GPX/1/1">\n'
+put('fuzz_gpx', 'track', gpx_head + b'<trk>\n  <name>QUILO Trail</name>\n  <trkseg>\n    <trkpt lat="48.1173" lon="11.5166667"><ele>545.4</ele><time>2024-12-08T12:00:00.123Z</time></trkpt>\n    <trkpt lat="-33.8688" lon="180"/>\n  </trkseg>\n  <trkseg>\n    <trkpt lat="90" lon="-180"><time>2024-12-08T14:00:00+02:00</time></trkpt>\n  </trkseg>\n</trk>\n</gpx>\n')
+put('fuzz_gpx', 'waypoints', gpx_head + b'<wpt lat=" +51.4778 " lon="-0.0014"><ele>1e2</ele><name>A &amp; B &#x263A;</name><desc><![CDATA[<x>]]></desc><sym>Circle</sym><extensions><q xmlns="urn:q"><wpt lat="99"/></q></extensions></wpt>\n<rte><rtept lat="1" lon="2"/></rte>\n</gpx>\n')
+put('fuzz_gpx', 'gpx10', b'<gpx version="1.0" xmlns="http://www.topografix.com/GPX/1/0"><trk><trkseg><trkpt lat="1" lon="2"><time>0001-01-01T00:00:00</time></trkpt></trkseg></trk></gpx>')
+put('fuzz_gpx', 'laughs', b'<!DOCTYPE gpx [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;&a;">]><gpx xmlns="http://www.topografix.com/GPX/1/1"><wpt lat="1" lon="1"><name>&b;</name></wpt></gpx>')
+put('fuzz_gpx', 'bad-numbers', gpx_head + b'<wpt lat="90.5" lon="1"/><wpt lat="nan" lon="inf"/><trk><trkseg><trkpt lat="1" lon="1"><ele>1,5</ele></trkpt></trkseg></trk></gpx>')

@@ -465,9 +465,10 @@ void CGPSMapFrame::OnLoadMap() {
 }
 
 bool CGPSMapFrame::LoadMapFile(const QString& path) {
-    if (!view_->LoadMap(path)) {
-        platform::ShowMessage(this, "Failed to load map", "Error", platform::MessageIcon::Warning);
-        setWindowTitle("QUILO");
+    QString error;
+    if (!view_->LoadMap(path, &error)) {
+        platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
+                              platform::MessageIcon::Warning);
         return false;
     }
     SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
@@ -595,7 +596,9 @@ void CGPSMapFrame::OnSaveTrail() {
     dialog.setDefaultSuffix("trl");
     // A name typed without an extension takes the one of the chosen type.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(f == filters.value(1) ? "kml" : "trl");
+        static const char* const suffixes[] = {"trl", "kml", "gpx"};
+        const auto index = static_cast<std::size_t>(std::max<qsizetype>(filters.indexOf(f), 0));
+        dialog.setDefaultSuffix(suffixes[std::min<std::size_t>(index, 2)]);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;

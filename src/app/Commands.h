@@ -229,8 +229,8 @@ inline constexpr std::string_view kMapFilter =
     "Graphics (*.png)|*.png|JPEG Images (*.jpg)|*.jpg|Bitmap Images (*.bmp)|*.bmp|All Files "
     "(*.*)|*.*||";
 inline constexpr std::string_view kTrailSaveFilter =
-    "QUILO Trails (*.trl)|*.trl|Google KML (*.kml)|*.kml||";
-inline constexpr std::string_view kTrailLoadFilter = "QUILO Trails|*.trl||";
+    "QUILO Trails (*.trl)|*.trl|Google KML (*.kml)|*.kml|GPX 1.1 (*.gpx)|*.gpx||";
+inline constexpr std::string_view kTrailLoadFilter = "QUILO Trails|*.trl|GPX Tracks|*.gpx||";
 inline constexpr std::string_view kMapDialogTitle = "QUILO Maps";
 
 } // namespace app

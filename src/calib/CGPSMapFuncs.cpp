@@ -124,6 +124,7 @@ FitResult CGPSMapFuncs::FitTransform() {
         return fitted;
     }();
     if (result) {
+        hasTransform = true;
         A = result->A;
         B = result->B;
         C = result->C;
@@ -184,6 +185,8 @@ bool CGPSMapFuncs::Deserialize(std::string_view bytes) {
     magVar = *variation;
     if (points.size() >= kMaxEntries)
         FitTransform();
+    else
+        fitResult = FitResult::TooFewPairs; // an earlier fit's result is not these points'
     return true;
 }
 

@@ -81,10 +81,13 @@ public:
     // Alternating plane point and geographic point, oldest pair first.
     [[nodiscard]] const std::vector<MapPos>& GetCalibrationPoints() const { return points; }
 
-    // Result of the last fit that was attempted with three pairs held; TooFewPairs before any.
+    // Result of fitting the pairs now held: TooFewPairs while fewer than three are held.
     [[nodiscard]] FitResult GetFitResult() const { return fitResult; }
     // True when A..F were fitted through the pairs and the last fit succeeded.
     [[nodiscard]] bool IsCalibrated() const { return fitResult == FitResult::Fitted; }
+    // True once any fit succeeded: A..F are a transform fitted for the map rather than the
+    // initial placeholder. A later failed fit keeps the last good one in use.
+    [[nodiscard]] bool HasTransform() const { return hasTransform; }
 
     // Distance and bearings from one geographic position to another, the magnetic bearing
     // corrected by this map's variation. See calib::RangeAndBearing.
@@ -95,7 +98,8 @@ public:
     void Serialize(std::string& out) const;
 
     // Reads a calibration file body: replaces the points and magVar, then refits when six or
-    // more entries were read (from the first six; with fewer the parameters stay as they were).
+    // more entries were read (from the first six; with fewer the parameters stay as they were
+    // and the fit result is TooFewPairs).
     // Returns false, changing nothing at all, when the bytes are truncated or damaged (a count
     // beyond the bytes left, an odd number of entries, an infinite or NaN number). Bytes after
     // magVar are ignored.
@@ -113,6 +117,7 @@ private:
     double F = 52.0;
     double magVar = 0.0;
     FitResult fitResult = FitResult::TooFewPairs;
+    bool hasTransform = false;
 };
 
 } // namespace calib

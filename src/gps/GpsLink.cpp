@@ -1,5 +1,6 @@
 #include "gps/GpsLink.h"
 
+#include <cerrno>
 #include <memory>
 #include <system_error>
 
@@ -29,6 +30,7 @@ bool GpsLink::Open(std::int32_t portNumber, std::int32_t baudRate) {
 }
 
 bool GpsLink::Open(const std::string& devicePath, std::int32_t baudRate) {
+    openError_ = EBUSY;
     if (running_.load())
         return false;
     // A thread of an earlier connection is always finished here (Close joins it); this only
@@ -36,10 +38,12 @@ bool GpsLink::Open(const std::string& devicePath, std::int32_t baudRate) {
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
         thread_.join();
 
-    if (port_.Open(devicePath) != 0)
+    openError_ = port_.Open(devicePath);
+    if (openError_ != 0)
         return false;
     const platform::SerialConfigResult config = port_.Configure(baudRate);
     if (config.readError != 0) {
+        openError_ = config.readError;
         port_.Close();
         return false;
     }
@@ -52,7 +56,8 @@ bool GpsLink::Open(const std::string& devicePath, std::int32_t baudRate) {
     running_.store(true);
     try {
         thread_ = std::thread(&GpsLink::ReaderThread, this, post_, observer_);
-    } catch (const std::system_error&) {
+    } catch (const std::system_error& failure) {
+        openError_ = failure.code().value();
         running_.store(false);
         port_.Close();
         return false;

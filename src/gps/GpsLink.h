@@ -60,6 +60,9 @@ public:
     // ("IGNORING ERROR: ...") and the connection comes up with the line as it was.
     bool Open(std::int32_t portNumber, std::int32_t baudRate);
     bool Open(const std::string& devicePath, std::int32_t baudRate);
+    // Why the last Open failed (errno: ENOENT, EACCES, ENOTTY for no serial line...); 0 after
+    // one that succeeded.
+    [[nodiscard]] int OpenError() const { return openError_; }
 
     // Stops the reader thread and waits for it to end (it wakes at once, so this takes
     // microseconds), closes the port, empties the queue and clears the read error. A link that
@@ -83,6 +86,7 @@ private:
     GpsPostCallback post_;
     GpsReadObserver observer_;
     std::atomic<bool> readError_{false};
+    int openError_ = 0;
     std::deque<std::string> sentences_;
     std::atomic<std::size_t> sentenceCount_{0}; // PopSentence's early exit reads it unlocked
     std::atomic<bool> running_{false};

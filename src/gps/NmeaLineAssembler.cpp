@@ -9,11 +9,16 @@ std::int32_t NmeaLineAssembler::Feed(const char* bytes, std::size_t count) {
     std::int32_t completed = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const char byte = bytes[i];
+        const bool afterLf = afterLf_;
+        afterLf_ = false;
         if (byte == '$') {
             buffer_[0] = '$';
             length_ = 1;
             completed_ = false;
+        } else if (byte == '\r' && afterLf) {
+            // LF CR is one break, as CR LF is: the line went out at the line feed.
         } else if (byte == '\r' || (byte == '\n' && !completed_ && length_ > 0)) {
+            afterLf_ = byte == '\n';
             if (length_ > 0 && length_ <= kMaxLineLength) {
                 lines_.emplace_back(buffer_.data(), length_);
                 ++completed;
@@ -40,6 +45,7 @@ void NmeaLineAssembler::Reset() {
     lines_.clear();
     length_ = 0;
     completed_ = false;
+    afterLf_ = false;
 }
 
 } // namespace gps

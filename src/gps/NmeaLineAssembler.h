@@ -18,6 +18,8 @@
 //                    completed it yet, for streams whose lines end in a bare line feed
 //                    (captures replayed from files, some Bluetooth and network relays);
 //                    after a carriage return it is an ordinary byte, as in "\r\n".
+//                    A carriage return right after the line feed that completed a line
+//                    belongs to that break ("\n\r") and completes nothing.
 //   any other byte   is appended while a line is in progress and the buffer has room;
 //                    otherwise dropped.
 // So bytes before the first "$" are dropped, a line holds at most kMaxLineLength bytes with
@@ -54,6 +56,7 @@ private:
     std::array<char, kMaxLineLength + 1> buffer_{};
     std::size_t length_ = 0; // 0: no line started
     bool completed_ = false; // the line in the buffer was completed once already
+    bool afterLf_ = false;   // the last byte was a line feed that completed the line
 };
 
 } // namespace gps

@@ -84,13 +84,13 @@ std::string DefaultSerialLogPath() {
 
 SerialLog::SerialLog(std::string path) : path_(std::move(path)), defaultPath_(path_.empty()) {}
 
-bool SerialLog::Write(std::string_view message) {
+platform::FileResult SerialLog::Write(std::string_view message) {
     std::lock_guard lock(mutex_);
     if (defaultPath_) {
         if (path_.empty())
             path_ = DefaultSerialLogPath();
         if (path_.empty())
-            return false;
+            return {false, "no folder for the log: neither XDG_STATE_HOME nor HOME is set"};
         MakeParentFolders(path_);
     }
 
@@ -98,10 +98,10 @@ bool SerialLog::Write(std::string_view message) {
     struct stat info {};
     if (::stat(path_.c_str(), &info) == 0) {
         // An unreadable log is not replaced by one holding only the new entry.
-        if (!platform::ReadWholeFile(path_, content, kMaxReadBytes))
-            return false;
+        if (auto read = platform::ReadWholeFile(path_, content, kMaxReadBytes); !read)
+            return read;
     } else if (errno != ENOENT) {
-        return false;
+        return platform::FileResult::Failure(path_, errno);
     }
     if (content.size() > kTrimAbove) {
         std::size_t cut = content.size() - kKeepBytes;
@@ -115,7 +115,7 @@ bool SerialLog::Write(std::string_view message) {
     if (::localtime_r(&now, &local) == nullptr)
         local = std::tm{};
     content += FormatLogEntry(local, message);
-    return static_cast<bool>(platform::WriteFileAtomically(path_, content));
+    return platform::WriteFileAtomically(path_, content);
 }
 
 } // namespace gps

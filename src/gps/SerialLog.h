@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileIo.h"
+
 // The log of serial-line configuration failures: one line per entry, "HH:MM:SS message" in
 // local time. It is the program's only log and gets an entry only when a port refused its
 // settings, so it stays tiny; still, it is trimmed to its newest part past a few hundred KiB.
@@ -29,9 +31,9 @@ public:
 
     // Appends one entry stamped with the current local time. The file is replaced atomically
     // with its old content plus the entry, so every entry is on disk when this returns and a
-    // crash never leaves a torn line. Returns false when the entry could not be written (it is
-    // then lost; the next entry tries again).
-    bool Write(std::string_view message);
+    // crash never leaves a torn line. Fails, naming the path and the reason, when the entry could
+    // not be written (it is then lost; the next entry tries again).
+    platform::FileResult Write(std::string_view message);
 
     const std::string& Path() const { return path_; }
 

@@ -13,6 +13,10 @@ namespace platform {
 // writer without a successful Commit() removes the temporary file, so the target is either the
 // complete new file or left exactly as it was.
 //
+// The save behaves as writing the file in place would: a path that is a symbolic link writes
+// the file the link leads to, a file the user may not write is refused (EACCES), and the new
+// file keeps the permission bits, owner and group of the one it replaces.
+//
 //     AtomicFileWriter out(path);
 //     out.Append(chunk); ...            // errors are remembered, later appends do nothing
 //     FileResult result = out.Commit(); // "path: reason" on any failure
@@ -32,7 +36,8 @@ public:
     void Abandon();
 
 private:
-    std::string path_;
+    std::string path_;   // as given; failures name it
+    std::string target_; // path_ with its symbolic links followed
     std::string temp_;
     int fd_ = -1;
     int error_ = 0;

@@ -1,25 +1,98 @@
 #include "platform/ImageLoader.h"
 
+#include <QFile>
 #include <QImageReader>
+#include <QPainter>
+
+#include <cstring>
 
 namespace platform {
 
-QImage LoadMapImageFile(const QString& path, QString* error) {
+namespace {
+
+// Whether a JPEG's last scan is followed by its end-of-image marker. The decoder fills in a
+// file cut short without failing, so this is how a partial image is told. Inside entropy-coded
+// data a 0xFF byte is followed only by 0x00 or a restart marker, so the first other marker
+// after a scan is the next segment's.
+bool JpegIsComplete(const uchar* data, qint64 size) {
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return false;
+    qint64 at = 2;
+    bool inScan = false;
+    while (at < size) {
+        if (inScan) {
+            const void* ff = std::memchr(data + at, 0xFF, static_cast<size_t>(size - at));
+            if (!ff)
+                return false;
+            at = static_cast<const uchar*>(ff) - data + 1;
+            if (at >= size)
+                return false;
+            const uchar next = data[at];
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7))
+                continue;
+            inScan = false;
+            --at; // back onto the 0xFF of the marker
+            continue;
+        }
+        if (data[at] != 0xFF)
+            return false;
+        while (at < size && data[at] == 0xFF) // fill bytes before a marker
+            ++at;
+        if (at >= size)
+            return false;
+        const uchar marker = data[at++];
+        if (marker == 0xD9)
+            return true;
+        if (marker >= 0xD0 && marker <= 0xD7)
+            continue; // no length
+        if (at + 2 > size)
+            return false;
+        const qint64 length = (qint64{data[at]} << 8) | data[at + 1];
+        at += length;
+        inScan = marker == 0xDA;
+    }
+    return false;
+}
+
+bool FileEndsEarly(const QString& path, const QByteArray& format) {
+    if (format != "jpeg")
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const uchar* data = size > 0 ? file.map(0, size) : nullptr;
+    return data && !JpegIsComplete(data, size);
+}
+
+} // namespace
+
+MapImage LoadMapImageFile(const QString& path) {
+    MapImage out;
     QImageReader::setAllocationLimit(kImageAllocationLimitMb);
     QImageReader reader(path);
-    reader.setAutoTransform(true);
+    reader.setAutoTransform(false);
+    const QByteArray format = reader.format();
     QImage image = reader.read();
     if (image.isNull()) {
-        if (error)
-            *error = reader.errorString();
-        return {};
+        out.error = reader.errorString();
+        return out;
     }
-    // Scaling the visible rectangle each frame is fastest from a premultiplied 32-bit image.
-    const QImage::Format fast =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (image.format() != fast)
-        image.convertTo(fast);
-    return image;
+    out.incomplete = FileEndsEarly(path, format);
+    // Scaling the visible rectangle each frame is fastest from an opaque 32-bit image.
+    if (image.hasAlphaChannel()) {
+        // Transparent pixels show the white of the margins, as on a window that held nothing.
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+        painter.fillRect(image.rect(), Qt::white);
+        painter.end();
+        image.reinterpretAsFormat(QImage::Format_RGB32); // every pixel is opaque now
+    } else if (image.format() != QImage::Format_RGB32) {
+        image.convertTo(QImage::Format_RGB32);
+    }
+    out.image = std::move(image);
+    return out;
 }
 
 } // namespace platform

@@ -9,8 +9,15 @@ namespace platform {
 // QImageReader refuses anything bigger, so a small hostile file cannot claim all memory.
 inline constexpr int kImageAllocationLimitMb = 1700;
 
-// Loads a GIF, PNG, JPEG or BMP map image and converts it once to a format that paints fast.
-// Returns a null image and sets *error (if given) when the file cannot be read.
-QImage LoadMapImageFile(const QString& path, QString* error = nullptr);
+struct MapImage {
+    QImage image;            // null when the file could not be decoded
+    QString error;           // why, when image is null
+    bool incomplete = false; // decoded, but the file ends early: part may be missing
+};
+
+// Loads a GIF, PNG, JPEG or BMP map image in the file's own pixel grid (an EXIF orientation
+// is not applied, so calibration files made for the image stay valid), flattened over white
+// into an opaque format that paints fast.
+MapImage LoadMapImageFile(const QString& path);
 
 } // namespace platform

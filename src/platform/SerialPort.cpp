@@ -1,9 +1,12 @@
 #include "platform/SerialPort.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -40,6 +43,20 @@ speed_t StandardSpeed(std::int32_t baudRate) {
 }
 
 } // namespace
+
+std::string DescribeOpenFailure(const std::string& device, int err) {
+    if (device.empty())
+        return "no device is set";
+    std::string text = device + ": " + std::strerror(err);
+    struct stat info {};
+    if ((err == EACCES || err == EPERM) && ::stat(device.c_str(), &info) == 0) {
+        const group* owner = ::getgrgid(info.st_gid);
+        const std::string name =
+            owner != nullptr ? owner->gr_name : base::FormatPadded(info.st_gid, 0);
+        text += " (your user must be in the group \"" + name + "\" that owns the device)";
+    }
+    return text;
+}
 
 std::string ComPortDevicePath(std::int32_t portNumber) {
     if (portNumber < 1)

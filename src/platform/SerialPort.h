@@ -18,6 +18,11 @@ std::string ComPortDevicePath(std::int32_t portNumber);
 // Surrounding blanks of the override are removed: "/dev/ttyUSB0 " gives "/dev/ttyUSB0".
 std::string GpsDevicePath(std::int32_t portNumber, std::string_view deviceOverride);
 
+// Why device did not open, for the user: "/dev/ttyUSB0: Permission denied", and when the
+// permissions refused it, which group may use it: "... (your user must be in the group
+// \"dialout\" that owns the device)". "no device is set" for "".
+std::string DescribeOpenFailure(const std::string& device, int err);
+
 // Outcome of SerialPort::Configure. readError: the line's settings could not be read (the
 // device is no serial line, ENOTTY for /dev/null): the port is unusable. applyError: the new
 // settings were refused (a baud rate the driver does not take, or a rate of 0 or below, which

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "points/EditMapPointDlg.h"
+#include "points/PointsGpx.h"
 #include "points/PointsKml.h"
 
 #include <QFileDialog>
@@ -38,6 +39,7 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, QWidget* parent)
     QPushButton* add = makeButton(tr("New..."), "new");
     QPushButton* edit = makeButton(tr("Edit..."), "edit");
     QPushButton* remove = makeButton(tr("Delete"), "delete");
+    QPushButton* import = makeButton(tr("Import..."), "import");
     QPushButton* exportKml = makeButton(tr("Export..."), "export");
     QPushButton* close = makeButton(tr("Close"), "close");
 
@@ -48,6 +50,7 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, QWidget* parent)
     column->addWidget(edit);
     column->addWidget(remove);
     column->addSpacing(12);
+    column->addWidget(import);
     column->addWidget(exportKml);
     column->addStretch(1);
     column->addWidget(close);
@@ -59,7 +62,8 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, QWidget* parent)
     connect(add, &QPushButton::clicked, this, &EditMapPointsDlg::OnNew);
     connect(edit, &QPushButton::clicked, this, &EditMapPointsDlg::OnEdit);
     connect(remove, &QPushButton::clicked, this, &EditMapPointsDlg::OnDelete);
-    connect(exportKml, &QPushButton::clicked, this, &EditMapPointsDlg::ExportPointsKml);
+    connect(import, &QPushButton::clicked, this, &EditMapPointsDlg::ImportPoints);
+    connect(exportKml, &QPushButton::clicked, this, &EditMapPointsDlg::ExportPoints);
     connect(close, &QPushButton::clicked, this, &EditMapPointsDlg::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &EditMapPointsDlg::OnEdit);
 
@@ -132,16 +136,50 @@ void EditMapPointsDlg::OnDelete() {
     modified = true;
 }
 
-void EditMapPointsDlg::ExportPointsKml() {
-    QFileDialog dialog(this, tr("Export Map Points"), QString(), tr("Google KML (*.kml)"));
+void EditMapPointsDlg::ExportPoints() {
+    const QStringList filters = {tr("Google KML (*.kml)"), tr("GPX 1.1 (*.gpx)")};
+    QFileDialog dialog(this, tr("Export Map Points"));
+    dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("kml"));
+    // A name typed without an extension takes the one of the chosen type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        dialog.setDefaultSuffix(f == filters.value(1) ? QStringLiteral("gpx")
+                                                      : QStringLiteral("kml"));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().front();
-    if (!WritePointsKml(path.toStdString(), points_))
+    const std::string file = path.toStdString();
+    const bool gpx = path.endsWith(QStringLiteral(".gpx"), Qt::CaseInsensitive);
+    if (!(gpx ? WritePointsGpx(file, points_) : WritePointsKml(file, points_)))
         platform::ReportWriteFailure(this, path);
+}
+
+void EditMapPointsDlg::ImportPoints() {
+    QFileDialog dialog(this, tr("Import Map Points"));
+    dialog.setNameFilters({tr("GPX or KML (*.gpx *.kml)"), tr("All Files (*)")});
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string path = dialog.selectedFiles().front().toStdString();
+    MapPointList imported;
+    if (const platform::LoadResult read = ReadImportedPoints(path, imported); !read) {
+        platform::ShowMessage(this, tr("Unable to open file: ") + ToQString(read.error),
+                              tr("Load Error"), platform::MessageIcon::Error);
+        return;
+    }
+    if (imported.empty()) {
+        platform::ShowMessage(this, tr("No points in file: ") + ToQString(path), tr("Import"),
+                              platform::MessageIcon::Information);
+        return;
+    }
+    points_.insert(points_.end(), imported.begin(), imported.end());
+    FillList();
+    list_->setCurrentRow(static_cast<int>(points_.size() - imported.size()));
+    modified = true;
 }
 
 bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
@@ -154,13 +192,19 @@ bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
 
 EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
                                    const std::string& pointsPath) {
+    return RunEditMapPoints(parent, points,
+                            [&] { return SavePointsFileReporting(parent, pointsPath, points); });
+}
+
+EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                   const std::function<bool()>& save) {
     EditMapPointsDlg dialog(points, parent);
     EditPointsOutcome outcome;
     outcome.result = dialog.exec();
     outcome.modified = dialog.IsModified();
     outcome.showPosition = dialog.ShowPosition();
     if (outcome.modified)
-        outcome.saved = SavePointsFileReporting(parent, pointsPath, points);
+        outcome.saved = save();
     return outcome;
 }
 

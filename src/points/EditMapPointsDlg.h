@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 class QListWidget;
@@ -12,12 +13,13 @@ class QPushButton;
 namespace points {
 
 // "Edit Map Points": the list of the map's points with Show, New..., Edit... (also a
-// double-click), Delete, Export... and Close. It edits the list in place, so changes take
-// effect at once in memory; writing the points file is the caller's business (see
-// RunEditMapPoints), and Export... writes only the KML document the user names.
+// double-click), Delete, Import..., Export... and Close. It edits the list in place, so
+// changes take effect at once in memory; writing the points file is the caller's business (see
+// RunEditMapPoints), and Export... writes only the KML or GPX document the user names.
 //
 // exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position)
-// and Rejected after Close; IsModified() tells whether New, Edit or Delete changed the list.
+// and Rejected after Close; IsModified() tells whether New, Edit, Delete or Import changed the
+// list.
 class EditMapPointsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -32,9 +34,14 @@ public:
     void OnNew();
     void OnEdit();
     void OnDelete();
-    // Asks for a .kml file and writes the points to it; the list and IsModified() stay as they
-    // are. A failure is shown as "Unable to write file: " + path, caption "Save Error".
-    void ExportPointsKml();
+    // Asks for a .kml or .gpx file and writes the points to it as KML placemarks or GPX
+    // waypoints, by the extension; the list and IsModified() stay as they are. A failure is
+    // shown as "Unable to write file: " + path, caption "Save Error".
+    void ExportPoints();
+    // Asks for a GPX or KML file and appends its waypoints or placemarks (points/PointsGpx.h)
+    // to the list. A refused file is shown as "Unable to open file: PATH: reason", caption
+    // "Load Error", and changes nothing.
+    void ImportPoints();
 
 private:
     void FillList();
@@ -59,6 +66,10 @@ struct EditPointsOutcome {
 // centres the map on showPosition when result is kShowResult.
 [[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
                                                  const std::string& pointsPath);
+// The same with the write left to save, which reports its own failure and returns whether
+// the file was written.
+[[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                                 const std::function<bool()>& save);
 
 // Writes the points file, showing a failure as above. Returns whether it was written.
 bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,

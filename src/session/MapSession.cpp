@@ -5,9 +5,11 @@
 #include "gps/GpsLink.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "trail/GpxReader.h"
 #include "trail/TrailFile.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -54,12 +56,19 @@ MapPos MapSession::GeoToPixel(const MapPos& geo) const {
 std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
     std::vector<Notice> notices;
     imageHeight_ = imageHeight;
-    mapBaseName_ = calib::MapBaseName(imagePath);
+    std::string baseName = calib::MapBaseName(imagePath);
+    const bool sameMap = baseName == mapBaseName_;
+    mapBaseName_ = std::move(baseName);
     calibrationUndo_.clear();
 
+    // A map never carries another map's calibration: it starts uncalibrated, unless it is the
+    // map showing, loaded again, whose calibration stays while its file cannot be read.
+    calib::CGPSMapFuncs loadedCalibration = sameMap ? calibration_ : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
     const platform::LoadResult calibration =
-        calib::LoadCalibrationFile(calibrationPath, calibration_);
+        calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
+    calibration_ = calibration.status == platform::LoadStatus::Missing ? calib::CGPSMapFuncs()
+                                                                       : loadedCalibration;
     calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
                               calibration.status == platform::LoadStatus::Damaged;
     switch (calibration.status) {
@@ -71,7 +80,7 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
         notices.push_back(LoadError(calibration.error));
         break;
     case platform::LoadStatus::Loaded: {
-        // Three points on one line give no transform; the old parameters stay in use.
+        // Three points on one line give no transform; the last good one, if any, stays.
         const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
@@ -172,13 +181,8 @@ std::optional<Notice> MapSession::SetMagVar(double degrees) {
     return notice;
 }
 
-bool MapSession::EditMapPoints(const std::function<void(points::MapPointList&)>& edit,
-                               std::optional<Notice>& notice) {
-    notice = SetAsideIfDamaged(pointsFileDamaged_, PointsPath());
-    if (notice)
-        return false;
+void MapSession::EditMapPoints(const std::function<void(points::MapPointList&)>& edit) {
     edit(mapPoints_);
-    return true;
 }
 
 std::optional<Notice> MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
@@ -199,7 +203,10 @@ std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     const std::string device = platform::GpsDevicePath(
         settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
     if (!link.Open(device, settings_.baudRate))
-        return Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"};
+        return Notice{Notice::Kind::Warning,
+                      "Unable to open COM port\n" +
+                          platform::DescribeOpenFailure(device, link.OpenError()),
+                      "Error"};
     gpsConnected_ = true;
     trail_.AddBreak();
     SetStatusText(gps::StatusConnected());
@@ -228,7 +235,7 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
     if (!outcome.readError && batch.hasNewPosition) {
         if (trail_.recording)
             trail_.Record(batch.newPosition, settings_.trailMinDelta, settings_.trailLength);
-        step.centreOnGps = flags_.follow && !dragging;
+        step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
         step.cursorChanged = UpdateSelectionText();
     }
     step.statusChanged = SetStatusText(outcome.status);
@@ -242,8 +249,12 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    if (!trail::LoadTrail(trail_, path, settings_.trailLength))
-        return Notice{Notice::Kind::Error, "Unable to open file: " + path, "Load Error"};
+    if (const auto loaded = trail::LoadTrail(trail_, path, settings_.trailLength); !loaded) {
+        // A GPX file says why it was refused (the error names the path).
+        const bool gpx = trail::IsGpxFilePath(path);
+        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? loaded.error : path),
+                      "Load Error"};
+    }
     return std::nullopt;
 }
 
@@ -263,8 +274,16 @@ bool MapSession::Select(const MapPos& image) {
 
 bool MapSession::UpdateSelectionText() {
     const MapPos geo = PixelToGeo(selection_);
-    std::string text = "Sel: " + coords::FormatPosition(geo, coordFormat_);
-    if (gpsConnected_) {
+    // Without a transform, or off the earth, the selection has no position: its pixel shows.
+    const bool placed = calibration_.HasTransform() && std::isfinite(geo.x) &&
+                        std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
+    std::string text = "Sel: ";
+    if (placed)
+        text += coords::FormatPosition(geo, coordFormat_);
+    else
+        text += "x " + coords::FormatFixed(selection_.x, 0) + " y " +
+                coords::FormatFixed(selection_.y, 0);
+    if (placed && gpsConnected_) {
         // Measured from the position the link holds, fix or not.
         const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
         text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +

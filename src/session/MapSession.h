@@ -85,9 +85,10 @@ public:
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: reads the calibration and points files beside it (the path
     // minus its last four characters, plus ".mcd" and ".pts"). A missing calibration is a
-    // warning and a missing points file nothing; a file that cannot be read or is damaged is
-    // an error, leaves what it would have replaced as it was and is set aside as NAME.damaged
-    // before the first write over it.
+    // warning and leaves the map uncalibrated; a missing points file is nothing. A file that
+    // cannot be read or is damaged is an error and is set aside as NAME.damaged before the
+    // first write over it; the map then has no points, and no calibration unless it is the
+    // same map loaded again, whose calibration stays.
     std::vector<Notice> OpenMap(std::string_view imagePath, int imageHeight);
     // Writes the calibration file; the notice when it could not be written.
     std::optional<Notice> SaveCalibration();
@@ -102,10 +103,9 @@ public:
     std::vector<Notice> UndoCalibrationChange();
     [[nodiscard]] bool CanUndoCalibrationChange() const { return !calibrationUndo_.empty(); }
     std::optional<Notice> SetMagVar(double degrees);
-    // Gives edit the map points to change in place (the Edit Map Points list), after setting
-    // a damaged points file aside; false, without calling edit, when that failed (notice).
-    bool EditMapPoints(const std::function<void(points::MapPointList&)>& edit,
-                       std::optional<Notice>& notice);
+    // Gives edit the map points to change in place (the Edit Map Points list). Nothing is set
+    // aside here: the list's changes are written through SavePoints.
+    void EditMapPoints(const std::function<void(points::MapPointList&)>& edit);
     [[nodiscard]] std::string PointsPath() const;
 
     // --- Map points --------------------------------------------------------------------------
@@ -142,7 +142,8 @@ public:
     // changed.
     bool Select(const MapPos& image);
     // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected;
-    // true when the line changed.
+    // "Sel: x 120 y 45" (the image pixel) while the map has no transform or the position
+    // would lie off the earth. True when the line changed.
     bool UpdateSelectionText();
     // A one-off note on the status line (a dropped file refused, the last map gone); the next
     // GPS update writes over it. True when the line changed.

@@ -1,5 +1,6 @@
-// quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text or a trail file into a
-// trail file or KML; points files are handed to ConvertPointsFile.
+// quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text, a trail file or GPX
+// tracks into a trail file, KML or GPX; points files, and GPX waypoints into a points file, are
+// handed to ConvertPointsFile.
 #include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
@@ -7,6 +8,8 @@
 #include "platform/FileIo.h"
 #include "tool/ConvertPoints.h"
 #include "tool/ToolCommand.h"
+#include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
 #include "trail/KmlWriter.h"
 #include "trail/TrailBuffer.h"
 #include "trail/TrailFile.h"
@@ -28,7 +31,7 @@
 
 namespace {
 
-enum class Kind { Nmea, Trail, Kml, Points, Other };
+enum class Kind { Nmea, Trail, Kml, Gpx, Points, Other };
 
 Kind KindOf(std::string_view path) {
     const auto dot = path.find_last_of('.');
@@ -43,6 +46,8 @@ Kind KindOf(std::string_view path) {
         return Kind::Trail;
     if (extension == "kml")
         return Kind::Kml;
+    if (extension == "gpx")
+        return Kind::Gpx;
     if (extension == "pts")
         return Kind::Points;
     return Kind::Other;
@@ -93,13 +98,30 @@ int Fail(std::ostream& err, const std::string& message) {
     return tool::Fail(err, "convert", message);
 }
 
-// Without a length limit nothing is ever trimmed, so the KML document can be written while
-// the log is read: each kept position goes straight out, in constant memory.
-int StreamNmeaToKml(const Options& options, std::ostream& err) {
+// The GPX document fed the way TrailKmlWriter is: one position at a time.
+class TrailGpxWriter {
+public:
+    // The declaration goes out before the track writer opens its <trk>.
+    explicit TrailGpxWriter(std::string& out)
+        : out_((trail::AppendGpxDocumentStart(out), out)), track_(out_, trail::kGpxTrackName) {}
+    void Add(const MapPos& position) { track_.Add(trail::TrackPoint{position}); }
+    void Finish() {
+        track_.Finish();
+        trail::AppendGpxDocumentEnd(out_);
+    }
+
+private:
+    std::string& out_;
+    trail::GpxTrackWriter track_;
+};
+
+// Without a length limit nothing is ever trimmed, so the KML or GPX document can be written
+// while the log is read: each kept position goes straight out, in constant memory.
+template <typename Writer> int StreamNmea(const Options& options, std::ostream& err) {
     platform::AtomicFileWriter file(options.out);
     std::string text;
     text.reserve(kWriteChunk + 4096);
-    trail::TrailKmlWriter kml(text);
+    Writer kml(text);
     std::optional<MapPos> newest;
     const int readError = ForEachLine(options.in, [&](std::string_view line) {
         const auto position = gps::DecodeSentence(line).Position();
@@ -151,6 +173,41 @@ int ReadTrailFile(const Options& options, trail::TrailBuffer& trail, std::ostrea
     return 0;
 }
 
+// The tracks of a GPX file, a break between segments; a length limit keeps the newest samples.
+int ReadGpxTrack(const Options& options, trail::TrailBuffer& trail, std::ostream& err) {
+    trail::GpxContents gpx;
+    if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
+        return Fail(err, read.error);
+    const std::vector<MapPos> samples = trail::NewestFirstSamples(gpx.track);
+    for (auto it = samples.rbegin(); it != samples.rend(); ++it)
+        trail.AddFront(*it);
+    if (options.maxLength)
+        trail.TrimTo(*options.maxLength);
+    return 0;
+}
+
+// GPX to GPX keeps the waypoints, the times and the heights.
+int CopyGpx(const Options& options, std::ostream& err) {
+    trail::GpxContents gpx;
+    if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
+        return Fail(err, read.error);
+    if (options.maxLength) {
+        // The newest samples are the last ones of the last segments.
+        auto left = static_cast<std::size_t>(*options.maxLength);
+        for (auto segment = gpx.track.rbegin(); segment != gpx.track.rend(); ++segment) {
+            const std::size_t keep = std::min(left, segment->size());
+            segment->erase(segment->begin(),
+                           segment->begin() + static_cast<std::ptrdiff_t>(segment->size() - keep));
+            left -= keep;
+        }
+    }
+    if (auto written = platform::WriteFileAtomically(options.out,
+                                                     trail::GpxDocument(gpx.waypoints, gpx.track));
+        !written)
+        return Fail(err, written.error);
+    return 0;
+}
+
 int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
     Options options;
     if (const auto value = args.Value("--min-delta")) {
@@ -174,25 +231,32 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
 
     const Kind in = KindOf(options.in);
     const Kind out = KindOf(options.out);
-    if (in == Kind::Points)
+    if (in == Kind::Points || (in == Kind::Gpx && out == Kind::Points))
         return tool::ConvertPointsFile(options.in, options.out, err);
-    if (in != Kind::Nmea && in != Kind::Trail)
-        return Fail(err, options.in + ": unknown input kind (use .nmea, .log, .txt, .trl or .pts)");
-    if (out != Kind::Trail && out != Kind::Kml)
-        return Fail(err, options.out + ": unknown output kind (use .trl or .kml)");
+    if (in != Kind::Nmea && in != Kind::Trail && in != Kind::Gpx)
+        return Fail(err, options.in +
+                             ": unknown input kind (use .nmea, .log, .txt, .trl, .gpx or .pts)");
+    if (out != Kind::Trail && out != Kind::Kml && out != Kind::Gpx)
+        return Fail(err, options.out + ": unknown output kind (use .trl, .kml or .gpx)");
 
+    if (in == Kind::Gpx && out == Kind::Gpx)
+        return CopyGpx(options, err);
     if (in == Kind::Nmea && out == Kind::Kml && !options.maxLength)
-        return StreamNmeaToKml(options, err);
+        return StreamNmea<trail::TrailKmlWriter>(options, err);
+    if (in == Kind::Nmea && out == Kind::Gpx && !options.maxLength)
+        return StreamNmea<TrailGpxWriter>(options, err);
 
     trail::TrailBuffer trail;
-    const int status =
-        in == Kind::Nmea ? ReadNmeaTrail(options, trail, err) : ReadTrailFile(options, trail, err);
+    const int status = in == Kind::Nmea    ? ReadNmeaTrail(options, trail, err)
+                       : in == Kind::Trail ? ReadTrailFile(options, trail, err)
+                                           : ReadGpxTrack(options, trail, err);
     if (status != 0)
         return status;
     const auto result =
         out == Kind::Trail
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
-            : trail::ExportTrailKml(trail, options.out);
+        : out == Kind::Kml ? trail::ExportTrailKml(trail, options.out)
+                           : trail::ExportTrailGpx(trail, options.out);
     if (!result)
         return Fail(err, result.error);
     return 0;
@@ -202,7 +266,8 @@ const tool::ToolCommandRegistrar registrar({
     {"convert",
      "IN OUT",
      "[--min-delta M] [--max-length N]",
-     "NMEA (.nmea .log .txt) or .trl into .trl or .kml; .pts into .pts or .kml",
+     "NMEA (.nmea .log .txt), .trl or .gpx tracks into .trl, .kml or .gpx; .pts into .pts, .kml "
+     "or .gpx; .gpx waypoints into .pts",
      {{"--min-delta", "M", "metres a new NMEA position must be from the last one kept (default 5)"},
       {"--max-length", "N", "keep only the newest N samples (default: no limit)"}}},
     &RunConvert,

@@ -108,7 +108,8 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     CatchStopSignals();
     if (path.empty() || !link.Open(path, options.baud)) {
         return tool::Fail(err, "monitor",
-                          "Unable to open COM port '" + std::string(options.device) + "'");
+                          "Unable to open COM port '" + std::string(options.device) +
+                              "': " + platform::DescribeOpenFailure(path, link.OpenError()));
     }
     out << gps::StatusConnected() << std::endl;
 

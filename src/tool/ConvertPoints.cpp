@@ -1,6 +1,7 @@
 #include "tool/ConvertPoints.h"
 
 #include "points/PointsFile.h"
+#include "points/PointsGpx.h"
 #include "points/PointsKml.h"
 #include "tool/ArgParser.h"
 
@@ -26,16 +27,20 @@ bool HasExtension(std::string_view path, std::string_view extension) {
 
 int ConvertPointsFile(const std::string& in, const std::string& out, std::ostream& err) {
     const bool toPoints = HasExtension(out, ".pts");
-    if (!toPoints && !HasExtension(out, ".kml")) {
-        return Fail(err, "convert", out + ": a points file converts to .pts or .kml");
+    const bool toGpx = HasExtension(out, ".gpx");
+    if (!toPoints && !toGpx && !HasExtension(out, ".kml")) {
+        return Fail(err, "convert", out + ": a points file converts to .pts, .kml or .gpx");
     }
     points::MapPointList list;
     // A missing file is an empty list to the map view, but here it is a mistyped argument.
-    if (const platform::LoadResult read = points::ReadPointsFile(in, list); !read) {
+    const platform::LoadResult read = HasExtension(in, ".gpx") ? points::ReadPointsGpx(in, list)
+                                                               : points::ReadPointsFile(in, list);
+    if (!read) {
         return Fail(err, "convert", read.error);
     }
-    const platform::FileResult written =
-        toPoints ? points::WritePointsFile(out, list) : points::WritePointsKml(out, list);
+    const platform::FileResult written = toPoints ? points::WritePointsFile(out, list)
+                                         : toGpx  ? points::WritePointsGpx(out, list)
+                                                  : points::WritePointsKml(out, list);
     if (!written) {
         return Fail(err, "convert", written.error);
     }

@@ -1,5 +1,8 @@
 #include "trail/TrailFile.h"
 
+#include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -55,6 +58,8 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 }
 
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path) {
+    if (IsGpxFilePath(path))
+        return ExportTrailGpx(trail, path);
     if (!IsTrailFilePath(path))
         return ExportTrailKml(trail, path);
     return platform::WriteFileAtomically(path, EncodeTrailFile(trail));
@@ -62,6 +67,13 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength) {
+    if (IsGpxFilePath(path)) {
+        GpxContents gpx;
+        if (auto read = ReadGpxFile(path, gpx); !read)
+            return read;
+        InsertLoadedSamples(trail, NewestFirstSamples(gpx.track), trailLength);
+        return {};
+    }
     std::string bytes;
     if (auto read = platform::ReadFileToLoad(path, bytes); !read)
         return read;

@@ -36,11 +36,13 @@ namespace trail {
 void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,
                          std::int32_t trailLength);
 
-// Writes the trail file or, when IsTrailFilePath(path) is false, the KML document. The write
+// Writes the GPX document when the path ends in ".gpx" (trail/GpxWriter.h), the trail file
+// when IsTrailFilePath(path), and the KML document otherwise. The write
 // is atomic: on failure the error names the path and any old file is left as it was.
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
-// Reads a trail file and inserts its samples (InsertLoadedSamples). A file that is missing,
+// Reads a GPX document's tracks (".gpx", trail/GpxReader.h; a break between segments) or a
+// trail file and inserts its samples (InsertLoadedSamples). A file that is missing,
 // cannot be read or is damaged or truncated is reported ("PATH: reason") and leaves the trail
 // as it was.
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,

@@ -86,6 +86,9 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
 }
 
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+    // Before the map's first fit no position has a place on it.
+    if (!scene.calibration.HasTransform())
+        return std::nullopt;
     const MapPos pixel = scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
     return scene.geometry.ImageToScreen(pixel, offset);
 }

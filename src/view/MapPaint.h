@@ -67,8 +67,9 @@ void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset)
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawInfoLines(QPainter& painter, const MapScene& scene);
 
-// A geographic position to a view pixel through the calibration and the geometry; empty when
-// the result is not a finite 32-bit pixel (a broken calibration, a position far off the map).
+// A geographic position to a view pixel through the calibration and the geometry; empty while
+// the map has no transform and when the result is not a finite 32-bit pixel (a position far
+// off the map).
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset);
 
 // Where the info lines lie for a client area: both as wide as the client area and one pixel

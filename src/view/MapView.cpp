@@ -63,7 +63,9 @@ void MapView::ScrollTo(ViewPoint offset) {
 }
 
 void MapView::CentreOnGps() {
-    if (geometry_.CentreOnGps(session_.GpsConnected(),
+    // An uncalibrated map has no place for the GPS position.
+    if (session_.Calibration().HasTransform() &&
+        geometry_.CentreOnGps(session_.GpsConnected(),
                               session_.GeoToPixel(session_.GpsFix().position)))
         update();
 }

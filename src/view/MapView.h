@@ -56,7 +56,8 @@ public:
     // Arrow keys (Qt::Key_Left ... Qt::Key_Down) scroll by a fifth of the width; returns
     // false, doing nothing, for any other key.
     bool ScrollByKey(int qtKey);
-    // Centres on the GPS position while the link is connected; otherwise does nothing.
+    // Centres on the GPS position while the link is connected and the map calibrated;
+    // otherwise does nothing.
     void CentreOnGps();
     void GoToMapCentre();
     // Paints one frame onto painter exactly as the window shows it (the paint handler calls
@@ -76,9 +77,9 @@ public:
 
     // --- Commands --------------------------------------------------------------------------
     // Loads the image at path with the calibration and points files beside it; zoom 1.0,
-    // scroll (0, 0). False when the image cannot be decoded: no image is left, the rest
-    // stays as it was.
-    bool LoadMap(const QString& path);
+    // scroll (0, 0). False, with the reason in *error (if given), when the image cannot be
+    // decoded: then the map showing stays as it was.
+    bool LoadMap(const QString& path, QString* error = nullptr);
     // Trail file or KML by the extension; false after a message box.
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);

@@ -18,29 +18,26 @@ public:
 
 } // namespace
 
-bool MapView::LoadMap(const QString& path) {
-    // The old image goes first, whatever the new one turns out to be; zoom and scroll are
-    // kept for a load that fails.
-    const double zoom = geometry_.Zoom();
-    const ViewPoint scroll = geometry_.ScrollOffset();
-    mapImage_ = QImage();
-    geometry_.SetImageSize(0, 0);
-    session_.SetImageHeight(0);
-
-    QImage image;
+bool MapView::LoadMap(const QString& path, QString* error) {
+    platform::MapImage loaded;
     {
         WaitCursor wait;
-        image = platform::LoadMapImageFile(path);
+        loaded = platform::LoadMapImageFile(path);
     }
-    if (image.isNull()) {
-        geometry_.SetZoom(zoom);
-        geometry_.SetScrollOffset(scroll);
-        update();
+    // A file that cannot be decoded changes nothing: the map showing stays.
+    if (loaded.image.isNull()) {
+        if (error)
+            *error = loaded.error;
         return false;
     }
-    mapImage_ = std::move(image);
+    mapImage_ = std::move(loaded.image);
     geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
     mapImagePath_ = path;
+    if (loaded.incomplete)
+        Tell(session::Notice{session::Notice::Kind::Warning,
+                             path.toStdString() +
+                                 ": the file ends early; part of the image may be missing.",
+                             "Warning"});
     for (const session::Notice& notice : session_.OpenMap(path.toStdString(), mapImage_.height()))
         Tell(notice);
     update();

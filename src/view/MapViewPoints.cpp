@@ -20,18 +20,16 @@ void MapView::OnStorePosition() {
 }
 
 void MapView::OnEditPoints() {
-    // The list edits the points in place and writes the file itself when it changed anything.
+    // The list edits the points in place; only a change writes the file, which sets a damaged
+    // one aside first.
     points::EditPointsOutcome outcome;
-    std::optional<session::Notice> notice;
-    const std::string path = session_.PointsPath();
-    if (!session_.EditMapPoints(
-            [&](points::MapPointList& list) {
-                outcome = points::RunEditMapPoints(this, list, path);
-            },
-            notice)) {
-        Tell(notice);
-        return;
-    }
+    session_.EditMapPoints([&](points::MapPointList& list) {
+        outcome = points::RunEditMapPoints(this, list, [this] {
+            const std::optional<session::Notice> notice = session_.SavePoints();
+            Tell(notice);
+            return !notice;
+        });
+    });
     if (outcome.result == points::EditMapPointsDlg::kShowResult) {
         // The frame's Map Points check marks stay as they were: only the view shows points now.
         session_.RevealMapPoints();

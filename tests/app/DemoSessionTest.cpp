@@ -80,3 +80,30 @@ TEST(DemoSession, FindsTheInstalledMapBeforeTheBuiltOne) {
     ASSERT_TRUE(QFile::remove(installed + "/brindlemoor.pts"));
     EXPECT_EQ(DemoSession::FindMapDir(bin), built);
 }
+
+// Two demos at once each work on a copy of their own, and what one writes is gone with it.
+TEST(DemoSession, EachRunHasAFreshCopyRemovedAtExit) {
+    QString firstDir;
+    {
+        DemoSession first;
+        DemoSession second;
+        QString error;
+        ASSERT_TRUE(first.Start(&error)) << error.toStdString();
+        ASSERT_TRUE(second.Start(&error)) << error.toStdString();
+        firstDir = QFileInfo(first.MapPath()).absolutePath();
+        EXPECT_NE(firstDir, QFileInfo(second.MapPath()).absolutePath());
+        EXPECT_NE(first.DevicePath(), second.DevicePath());
+
+        QFile mark(firstDir + "/made-in-the-first-demo.pts");
+        ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
+        mark.close();
+        EXPECT_FALSE(QFileInfo::exists(QFileInfo(second.MapPath()).absolutePath() +
+                                       "/made-in-the-first-demo.pts"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(firstDir));
+    DemoSession next;
+    QString error;
+    ASSERT_TRUE(next.Start(&error)) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(next.MapPath()).absolutePath() +
+                                   "/made-in-the-first-demo.pts"));
+}

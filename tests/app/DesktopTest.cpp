@@ -260,7 +260,8 @@ TEST_F(Desktop, TitleFormatMarkAndConnectionItemsFollowTheState) {
     EXPECT_EQ(f.windowTitle(), QFileInfo(map).fileName() + " - QUILO");
     QFile(dir.filePath("broken.png")).open(QIODevice::WriteOnly);
     EXPECT_FALSE(f.LoadMapFile(dir.filePath("broken.png")));
-    EXPECT_EQ(f.windowTitle(), "QUILO"); // the old map is gone with the failed load
+    // A failed load keeps the map showing, and its name.
+    EXPECT_EQ(f.windowTitle(), QFileInfo(map).fileName() + " - QUILO");
 
     // A real device: a pseudo-terminal's far end.
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -358,6 +359,8 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     trail.Record(demo::PixelToGeo({900, 700}), 5.0, 0);
     const QString trl = dir.filePath("walk.trl");
     ASSERT_TRUE(trail::SaveTrail(trail, trl.toStdString()));
+    const QString gpx = dir.filePath("walk.gpx");
+    ASSERT_TRUE(trail::SaveTrail(trail, gpx.toStdString()));
     // An image under a name that hides it still loads: the content decides.
     const QString disguised = dir.filePath("scan.dat");
     ASSERT_TRUE(QFile::copy(map, disguised));
@@ -366,9 +369,11 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
 
     Drop(f, map);
     EXPECT_EQ(v.MapPath(), map);
-    const std::size_t before = v.Session().Trail().Count();
-    Drop(f, trl);
-    EXPECT_GE(v.Session().Trail().Count(), before + 2);
+    for (const QString& path : {trl, gpx}) {
+        const std::size_t before = v.Session().Trail().Count();
+        Drop(f, path);
+        EXPECT_GE(v.Session().Trail().Count(), before + 2) << path.toStdString();
+    }
     Drop(f, text);
     EXPECT_EQ(v.MapPath(), map);
     EXPECT_EQ(v.Session().StatusText(), "Not a map or trail: notes.txt");

@@ -211,7 +211,8 @@ TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 0.4);
     EXPECT_EQ(CheckedZoomItem(f), nullptr);
     ASSERT_EQ(catcher.messages.size(), 1u);
-    EXPECT_EQ(catcher.messages[0].text, "Failed to load map");
+    EXPECT_EQ(catcher.messages[0].text,
+              "Failed to load map\n" + dir.filePath("no-such-map.png") + ": File not found");
     EXPECT_EQ(catcher.messages[0].caption, "Error");
     EXPECT_EQ(catcher.messages[0].icon, platform::MessageIcon::Warning);
 
@@ -314,8 +315,9 @@ TEST(FileFilters, TranslateToQtSyntax) {
                            "Portable Network Graphics (*.png)", "JPEG Images (*.jpg)",
                            "Bitmap Images (*.bmp)", "All Files (*)"}));
     EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailSaveFilter),
-              (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)"}));
-    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter), (QStringList{"QUILO Trails (*.trl)"}));
+              (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)", "GPX 1.1 (*.gpx)"}));
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter),
+              (QStringList{"QUILO Trails (*.trl)", "GPX Tracks (*.gpx)"}));
 }
 
 TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {

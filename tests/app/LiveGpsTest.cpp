@@ -131,7 +131,9 @@ TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_EQ(v.Session().Trail().Count(), before);
     ASSERT_EQ(catcher.messages.size(), 1u);
-    EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port");
+    EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port\n" +
+                                            dir.filePath("no-such-device") +
+                                            ": No such file or directory");
     EXPECT_EQ(catcher.messages[0].caption, "Error");
     EXPECT_EQ(v.Session().StatusText(), "GPS:");
 }

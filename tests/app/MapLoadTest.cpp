@@ -6,6 +6,7 @@
 #include "calib/MapSettingsDlg.h"
 #include "platform/FileIo.h"
 
+#include <QBuffer>
 #include <QFile>
 
 namespace {
@@ -57,17 +58,76 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
     }
 }
 
-TEST_F(MapLoad, MissingCalibrationWarnsAndKeepsThePreviousOne) {
+TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(v.LoadMap(map));
-    const calib::CGPSMapFuncs before = v.Session().Calibration();
     QFile::copy(map, dir.filePath("copy.png"));
     ASSERT_TRUE(v.LoadMap(dir.filePath("copy.png")));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
-    EXPECT_EQ(v.Session().Calibration(), before);
+    EXPECT_EQ(v.Session().Calibration(), calib::CGPSMapFuncs());
     EXPECT_TRUE(v.Session().MapPoints().empty()); // no points file: silently none
+}
+
+TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
+    CGPSMapFrame& frame = StartFrame();
+    MapView& v = frame.View();
+    // Detailed enough that half the file is mostly picture, not tables.
+    QImage image(400, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 400; ++x)
+            image.setPixel(x, y, qRgb(x % 256, (x * y) % 256, y));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPEG"));
+    // An APP1 segment whose EXIF data says "turn by 90 degrees" (orientation 6).
+    const char exif[] = "\xFF\xE1\x00\x22"
+                        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01"
+                        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0";
+    const struct {
+        const char* legend;
+        QByteArray bytes;
+        bool loads;
+        const char* message; // in the one box shown, after the path; "" for none
+    } rows[] = {
+        {"whole", jpeg, true, ""},
+        {"EXIF orientation: the file's own grid",
+         QByteArray(jpeg).insert(2, exif, sizeof(exif) - 1), true, ""},
+        {"cut in half", jpeg.left(jpeg.size() / 2), true, ": the file ends early"},
+        {"not an image", "not an image", false, ": Unsupported image format"},
+        {"empty", "", false, ": "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        ASSERT_TRUE(frame.LoadMapFile(map));
+        v.SetSelection(MapPos(100, 100));
+        catcher.messages.clear();
+        const QString path = dir.filePath("photo.jpg");
+        Put(path, row.bytes.toStdString());
+        EXPECT_EQ(frame.LoadMapFile(path), row.loads);
+        if (row.loads) {
+            EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()),
+                      QSize(400, 200));
+            EXPECT_EQ(catcher.messages.size(), *row.message ? 2u : 1u) << "and no calibration";
+        } else {
+            // The map that was showing stays, with its calibration, points and selection.
+            EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+            EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
+            EXPECT_TRUE(v.Session().Calibration().HasTransform());
+            EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+            EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
+            ASSERT_EQ(catcher.messages.size(), 1u);
+            EXPECT_EQ(catcher.messages[0].caption, "Error");
+        }
+        if (*row.message) {
+            ASSERT_FALSE(catcher.messages.empty());
+            const QString text = catcher.messages[0].text;
+            EXPECT_TRUE(
+                text.startsWith((row.loads ? "" : "Failed to load map\n") + path + row.message))
+                << text.toStdString();
+        }
+    }
 }
 
 TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {

@@ -37,6 +37,7 @@ TEST(NmeaLineAssembler, ByteRules) {
          {2},
          {"$GPGGA,1", "$GPRMC,2"}},
         {"second bare LF is an ordinary byte", {"$GPGGA,1\n\n\r"}, {2}, {"$GPGGA,1", "$GPGGA,1\n"}},
+        {"LF CR is one break", {"$GPGGA,1\n\r$GPRMC,2\n", "\r"}, {2, 0}, {"$GPGGA,1", "$GPRMC,2"}},
         {"bare $ is a line", {"$\r"}, {1}, {"$"}},
         {"NUL and high bytes kept",
          {std::string("$A\0\xff\r", 5)},

@@ -3,13 +3,17 @@
 // left behind, and the same write succeeds once the fault is gone. The faults are the kernel's
 // own: a tmpfs filled to its last page, a tmpfs remounted read-only (both in a private mount
 // namespace, so nothing outlives the test), the file size limit with SIGXFSZ ignored (write()
-// fails with EFBIG), and a folder the user may not write to.
+// fails with EFBIG), and a folder the user may not write to. Then what a save must respect in
+// the files it replaces: a file made read-only, symbolic links, permission bits and owners,
+// and names as long as the file system allows.
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <sched.h>
 #include <sys/mount.h>
@@ -20,9 +24,11 @@
 
 #include "HardeningSupport.h"
 #include "calib/CalibrationFile.h"
+#include "gps/SerialLog.h"
 #include "platform/AtomicFileWriter.h"
 #include "points/PointsFile.h"
 #include "points/PointsKml.h"
+#include "support/RunTool.h"
 #include "support/Utf8Oracle.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailKml.h"
@@ -207,17 +213,9 @@ TEST(FileFaults, FileSizeLimitKeepsTheOldFile) {
     std::signal(SIGXFSZ, oldHandler);
 }
 
-// Runs write as a user who may not write to the folder: as root (which the permission bits do
-// not stop) in a child process that has given up root; otherwise with the folder made
-// read-only by its mode.
-FileResult WriteWithoutPermission(const TempDir& dir, const Writer& writer,
-                                  const std::string& path) {
-    if (::geteuid() != 0) {
-        ::chmod(dir.Path().c_str(), 0555);
-        FileResult result = writer.write(path);
-        ::chmod(dir.Path().c_str(), 0755);
-        return result;
-    }
+// Runs write in a child process that has given up root (user and group 65534), so that the
+// permission bits bind it; the result comes back through a pipe.
+FileResult RunAsNobody(const std::function<FileResult()>& write) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         return {true, "pipe failed"};
@@ -226,7 +224,7 @@ FileResult WriteWithoutPermission(const TempDir& dir, const Writer& writer,
         ::close(pipeFds[0]);
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(3);
-        const FileResult result = writer.write(path);
+        const FileResult result = write();
         (void)!::write(pipeFds[1], result.error.data(), result.error.size());
         ::_exit(result.ok ? 1 : 0);
     }
@@ -240,6 +238,20 @@ FileResult WriteWithoutPermission(const TempDir& dir, const Writer& writer,
     ::waitpid(child, &status, 0);
     const bool failed = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return {!failed, error};
+}
+
+// Runs write as a user who may not write to the folder: as root (which the permission bits do
+// not stop) in a child process that has given up root; otherwise with the folder made
+// read-only by its mode.
+FileResult WriteWithoutPermission(const TempDir& dir, const Writer& writer,
+                                  const std::string& path) {
+    if (::geteuid() != 0) {
+        ::chmod(dir.Path().c_str(), 0555);
+        FileResult result = writer.write(path);
+        ::chmod(dir.Path().c_str(), 0755);
+        return result;
+    }
+    return RunAsNobody([&] { return writer.write(path); });
 }
 
 TEST(FileFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
@@ -290,6 +302,140 @@ TEST(FileFaults, NamesThatAreNotUtf8) {
             << point.GetName();
     ASSERT_TRUE(points::WritePointsKml(dir.File("odd.kml"), odd).ok);
     EXPECT_TRUE(oracle::IsWellFormedUtf8(ReadBytes(dir.File("odd.kml"))));
+}
+
+} // namespace
+
+namespace {
+
+// An NMEA capture for quilo-tool convert, in a folder of its own that any user may read.
+const std::string& ConvertInput() {
+    static const TempDir folder;
+    static const std::string path = [] {
+        ::chmod(folder.Path().c_str(), 0755);
+        const std::string input = folder.File("drive.nmea");
+        WriteBytes(input, ReadBytes(QUILO_TEST_DATA "/nmea/bu353s4.log"));
+        return input;
+    }();
+    return path;
+}
+
+// The writers above and the two that are no library call of their own: the serial log, and
+// quilo-tool convert run as a program (exit status 2 and "quilo-tool convert: PATH: reason").
+std::vector<Writer> EveryKind() {
+    std::vector<Writer> kinds = Writers();
+    kinds.push_back({"serial log", "quilo.log", [](const std::string& path) {
+                         return gps::SerialLog(path).Write("IGNORING ERROR: a test entry");
+                     }});
+    kinds.push_back(
+        {"quilo-tool convert", "drive.kml", [](const std::string& path) {
+             const auto run = testsupport::RunTool({"convert", ConvertInput(), path});
+             if (run.status == 0)
+                 return FileResult{};
+             const std::string prefix = "quilo-tool convert: ";
+             if (run.status == 2 && run.err.starts_with(prefix) && run.err.ends_with('\n'))
+                 return FileResult{
+                     false, run.err.substr(prefix.size(), run.err.size() - prefix.size() - 1)};
+             return FileResult{false, "exit " + std::to_string(run.status) + ": " + run.err};
+         }});
+    return kinds;
+}
+
+struct stat StatOf(const std::string& path, bool followLinks = true) {
+    struct stat info {};
+    EXPECT_EQ(followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+// A fresh write succeeded and put the writer's file at path.
+void ExpectWritten(const Writer& writer, const std::string& path, const FileResult& result) {
+    EXPECT_TRUE(result.ok) << writer.legend << ": " << result.error;
+    const std::string bytes = ReadBytes(path);
+    EXPECT_TRUE(!bytes.empty() && bytes != kOldBytes) << writer.legend << ": " << path;
+}
+
+struct SaveCase {
+    const char* legend;
+    std::function<void(const Writer&, const TempDir&)> run;
+};
+
+const SaveCase kSaveCases[] = {
+    {"a file made read-only is refused and kept",
+     [](const Writer& writer, const TempDir& dir) {
+         const std::string path = dir.File(writer.fileName);
+         WriteBytes(path, kOldBytes);
+         ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+         // The folder is writable, so only the file's own bits stand in the way.
+         const bool root = ::geteuid() == 0;
+         ASSERT_TRUE(!root || (::chown(dir.Path().c_str(), 65534, 65534) == 0 &&
+                               ::chown(path.c_str(), 65534, 65534) == 0));
+         const auto entries = dir.Entries();
+         const FileResult result =
+             root ? RunAsNobody([&] { return writer.write(path); }) : writer.write(path);
+         ExpectCleanFailure(writer, path, result, EACCES, entries, dir);
+         EXPECT_EQ(StatOf(path).st_mode & 07777, 0444u) << writer.legend;
+     }},
+    {"a chain of relative symbolic links writes the file at its end",
+     [](const Writer& writer, const TempDir& dir) {
+         ASSERT_TRUE(::mkdir(dir.File("links").c_str(), 0755) == 0 &&
+                     ::mkdir(dir.File("real").c_str(), 0755) == 0);
+         const std::string real = dir.File("real/") + writer.fileName;
+         WriteBytes(real, kOldBytes);
+         const std::string path = dir.File(writer.fileName);
+         ASSERT_TRUE(::symlink("links/hop", path.c_str()) == 0 &&
+                     ::symlink((std::string("../real/") + writer.fileName).c_str(),
+                               dir.File("links/hop").c_str()) == 0);
+         const auto entries = dir.Entries();
+         ExpectWritten(writer, real, writer.write(path));
+         EXPECT_TRUE(S_ISLNK(StatOf(path, false).st_mode)) << writer.legend;
+         EXPECT_TRUE(S_ISLNK(StatOf(dir.File("links/hop"), false).st_mode)) << writer.legend;
+         EXPECT_EQ(dir.Entries(), entries) << writer.legend;
+         EXPECT_EQ(std::filesystem::directory_iterator(dir.File("real"))->path(), real);
+     }},
+    {"a dangling symbolic link creates its target",
+     [](const Writer& writer, const TempDir& dir) {
+         const std::string path = dir.File(writer.fileName);
+         ASSERT_EQ(::symlink("new-file", path.c_str()), 0);
+         ExpectWritten(writer, dir.File("new-file"), writer.write(path));
+         EXPECT_TRUE(S_ISLNK(StatOf(path, false).st_mode)) << writer.legend;
+     }},
+    {"a replaced file keeps its bits, owner and group; a new one gets 0666 less the umask",
+     [](const Writer& writer, const TempDir& dir) {
+         const std::string path = dir.File(writer.fileName);
+         WriteBytes(path, kOldBytes);
+         const bool root = ::geteuid() == 0;
+         ASSERT_TRUE(::chmod(path.c_str(), 0664) == 0 &&
+                     (!root || ::chown(path.c_str(), 65534, 65534) == 0));
+         const struct stat before = StatOf(path);
+         const std::string fresh = dir.File(std::string("new-") + writer.fileName);
+         const mode_t oldMask = ::umask(077);
+         ExpectWritten(writer, path, writer.write(path));
+         ExpectWritten(writer, fresh, writer.write(fresh));
+         ::umask(oldMask);
+         const struct stat after = StatOf(path);
+         EXPECT_EQ(after.st_mode & 07777, 0664u) << writer.legend;
+         EXPECT_EQ(after.st_uid, before.st_uid) << writer.legend;
+         EXPECT_EQ(after.st_gid, before.st_gid) << writer.legend;
+         EXPECT_EQ(StatOf(fresh).st_mode & 07777, 0600u) << writer.legend;
+     }},
+    {"a name of 255 bytes",
+     [](const Writer& writer, const TempDir& dir) {
+         const std::string name =
+             std::string(NAME_MAX - std::strlen(writer.fileName), 'n') + writer.fileName;
+         ExpectWritten(writer, dir.File(name), writer.write(dir.File(name)));
+         EXPECT_EQ(dir.Entries(), std::vector<std::string>{name}) << writer.legend;
+     }},
+};
+
+TEST(FileFaults, SavesRespectTheFilesTheyReplace) {
+    for (const SaveCase& save : kSaveCases) {
+        SCOPED_TRACE(save.legend);
+        for (const Writer& writer : EveryKind()) {
+            TempDir dir;
+            ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+            save.run(writer, dir);
+        }
+    }
 }
 
 } // namespace

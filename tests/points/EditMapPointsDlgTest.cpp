@@ -3,6 +3,7 @@
 #include "coords/EnterCoordsDlg.h"
 #include "platform/MessageBox.h"
 #include "points/EditMapPointDlg.h"
+#include "points/PointsGpx.h"
 #include "points/PointsKml.h"
 #include "support/QtTestSupport.h"
 #include "support/TestFiles.h"
@@ -440,6 +441,60 @@ TEST(EditMapPointDlg, EditTakesThePositionFromEnterCoordinates) {
     EXPECT_EQ(dialog.MakePoint().GetPosition(), entered);
     EXPECT_EQ(shown->text(),
               QString::fromStdString(coords::FormatPosition(entered, coords::CoordFormat::Dms)));
+}
+
+} // namespace
+
+namespace {
+
+void ChooseFile(const std::string& path) {
+    WhenModal<QFileDialog>([path](QFileDialog& files) {
+        files.selectFile(QString::fromStdString(path));
+        static_cast<QDialog&>(files).done(QDialog::Accepted);
+    });
+}
+
+// Import appends the file's waypoints and counts as a change, so the points file is written on
+// close; a refused file is reported and changes nothing. Export to .gpx writes waypoints.
+TEST(EditMapPointsDlg, ImportAppendsGpxWaypointsAndExportWritesThem) {
+    TempDir dir;
+    const MapPointList extra = {CMapPoint("Summit", MapPos(7.5, 46.25), 3, 0, 0, 0, "top")};
+    ASSERT_TRUE(points::WritePointsGpx(dir.File("extra.gpx"), extra));
+    testsupport::WriteBytes(dir.File("bad.kml"), "<kml><Placemark><Point><coordinates>1,95"
+                                                 "</coordinates></Point></Placemark></kml>");
+    const std::string pointsPath = dir.File("town.pts");
+    MapPointList points = TwoPoints();
+    MessageCatcher catcher;
+    WhenModal<EditMapPointsDlg>([&](EditMapPointsDlg& d) {
+        ChooseFile(dir.File("bad.kml"));
+        Click(d, "import");
+        ChooseFile(dir.File("extra.gpx"));
+        Click(d, "import");
+        ChooseFile(dir.File("out")); // the KML type is chosen; its extension is added
+        Click(d, "export");
+        Click(d, "close");
+    });
+    const points::EditPointsOutcome outcome = points::RunEditMapPoints(nullptr, points, pointsPath);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].text.toStdString(),
+              "Unable to open file: " + dir.File("bad.kml") +
+                  ": damaged KML file (line 1, column 41: coordinates not \"longitude,latitude\" "
+                  "in range: \"1,95\")");
+    EXPECT_EQ(catcher.messages[0].caption, "Load Error");
+
+    MapPointList expected = TwoPoints();
+    expected.push_back(points::ImportedPoint("Summit", MapPos(7.5, 46.25), "top", "Square"));
+    EXPECT_EQ(points, expected);
+    EXPECT_TRUE(outcome.saved);
+    MapPointList onFile;
+    ASSERT_TRUE(points::ReadPointsFile(pointsPath, onFile));
+    EXPECT_EQ(onFile, expected);
+    EXPECT_EQ(ReadBytes(dir.File("out.kml")), points::PointsKmlDocument(expected));
+
+    EditMapPointsDlg dialog(points);
+    ChooseFile(dir.File("out.GPX"));
+    Click(dialog, "export");
+    EXPECT_EQ(ReadBytes(dir.File("out.GPX")), points::PointsGpxDocument(expected));
 }
 
 } // namespace

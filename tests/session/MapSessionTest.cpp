@@ -14,8 +14,12 @@
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
+#include <grp.h>
 #include <memory>
 #include <mutex>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,6 +120,64 @@ TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     EXPECT_EQ(session.Calibration().GetA(), good.GetA());
 }
 
+TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
+    calib::CGPSMapFuncs line;
+    for (int i = 0; i < 3; ++i)
+        line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i), MapPos(1 + 0.01 * i, 51 + 0.01 * i));
+    calib::CGPSMapFuncs onePair;
+    onePair.AddCalibrationPoint(MapPos(0, 1000), MapPos(1.0, 52.0));
+    const std::string position =
+        "Sel: " + coords::FormatPosition(MapPos(1.5, 51.75), coords::CoordFormat::Dms);
+    const std::string pixel = "Sel: x 500 y 250";
+    // Loaded one after the other into one session; nullopt: no calibration file.
+    const struct {
+        const char* legend;
+        const char* map;
+        std::optional<calib::CGPSMapFuncs> mcd;
+        std::vector<std::string> captions;
+        bool hasTransform;
+        const std::string& cursor;
+    } rows[] = {
+        {"a calibrated map", "a", Calibrated(), {}, true, position},
+        {"another without a file starts uncalibrated",
+         "b",
+         std::nullopt,
+         {"Warning"},
+         false,
+         pixel},
+        {"the first again", "a", Calibrated(), {}, true, position},
+        {"another whose file is damaged", "c", calib::CGPSMapFuncs(), {"Load Error"}, false, pixel},
+        {"collinear points", "d", line, {"Warning"}, false, pixel},
+        {"one pair after the collinear map is taken silently", "e", onePair, {}, false, pixel},
+        {"one pair on the collinear map itself", "d", onePair, {}, false, pixel},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const std::string mcd = dir.File(row.map) + ".mcd";
+        std::filesystem::remove(mcd);
+        if (row.mcd && row.mcd->GetCalibrationPoints().empty()) {
+            WriteBytes(mcd, "\x06\x00 damaged");
+        } else if (row.mcd) {
+            ASSERT_TRUE(calib::SaveCalibrationFile(mcd, *row.mcd));
+        }
+        const std::vector<Notice> notices = session.OpenMap(dir.File(row.map) + ".png", 1000);
+        std::vector<std::string> captions;
+        for (const Notice& n : notices)
+            captions.push_back(n.caption);
+        EXPECT_EQ(captions, row.captions);
+        EXPECT_EQ(session.Calibration().HasTransform(), row.hasTransform);
+        session.Select(MapPos(500, 250));
+        EXPECT_EQ(session.CursorText(), row.cursor);
+    }
+    // A calibration point on an uncalibrated map starts its own file: one pair, nothing else.
+    session.OpenMap(dir.File("b.png"), 1000);
+    EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.0, 52.0)).empty());
+    calib::CGPSMapFuncs written;
+    ASSERT_TRUE(calib::LoadCalibrationFile(dir.File("b.mcd"), written));
+    EXPECT_EQ(written.GetCalibrationPoints(),
+              (std::vector<MapPos>{MapPos(500, 750), MapPos(1.0, 52.0)}));
+}
+
 TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
     const std::string garbage = "\x07\x00 not ours";
     WriteBytes(Base() + ".mcd", garbage);
@@ -192,6 +254,29 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     const std::string unwritable = dir.File("no/t.trl");
     EXPECT_EQ(session.SaveTrail(unwritable),
               (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
+    // A refused GPX file says why; a saved one loads back after a break.
+    const std::string gpx = dir.File("t.gpx");
+    testsupport::WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                 "<trkpt lat=\"1\" lon=\"x\"/></trkseg></trk></gpx>");
+    EXPECT_EQ(session.LoadTrail(gpx),
+              (Notice{Notice::Kind::Error,
+                      "Unable to open file: " + gpx +
+                          ": damaged GPX file (line 1, column 61: longitude not a number from "
+                          "-180 to 180: \"x\")",
+                      "Load Error"}));
+    const bool recording = session.Trail().recording;
+    trail::TrailBuffer walk;
+    walk.AddFront(MapPos(1.5, 51.25));
+    walk.AddFront(MapPos(1.75, 51.5));
+    session.SetTrail(walk);
+    EXPECT_EQ(session.SaveTrail(gpx), std::nullopt);
+    session.ClearTrail();
+    EXPECT_EQ(session.LoadTrail(gpx), std::nullopt);
+    const auto loaded = session.Trail().OldestToNewest();
+    EXPECT_EQ(std::vector<MapPos>(loaded.begin(), loaded.end()),
+              (std::vector<MapPos>{{}, {1.5, 51.25}, {1.75, 51.5}, {}}));
+    session.ClearTrail();
+    EXPECT_EQ(session.Trail().recording, recording);
 
     trail::TrailBuffer trail;
     for (int i = 0; i < 50; ++i)
@@ -269,9 +354,47 @@ protected:
 TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
     session.SetGpsDevice(dir.File("no-such-device"));
     EXPECT_EQ(session.Connect(*link),
-              (Notice{Notice::Kind::Warning, "Unable to open COM port", "Error"}));
+              (Notice{Notice::Kind::Warning,
+                      "Unable to open COM port\n" + dir.File("no-such-device") +
+                          ": No such file or directory",
+                      "Error"}));
     EXPECT_FALSE(session.GpsConnected());
     EXPECT_EQ(session.StatusText(), "GPS:");
+}
+
+// The notice names the group that may use the device. Tests run as root, whom the device's
+// bits do not stop: the connect runs in a child process that has given up root.
+TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {
+    ASSERT_EQ(::chmod(pty.Path().c_str(), 0060), 0); // not even the owner may open it
+    struct stat device {};
+    ASSERT_EQ(::stat(pty.Path().c_str(), &device), 0);
+    const group* owner = ::getgrgid(device.st_gid);
+    ASSERT_NE(owner, nullptr);
+    const std::string expected = "Unable to open COM port\n" + pty.Path() +
+                                 ": Permission denied (your user must be in the group \"" +
+                                 owner->gr_name + "\" that owns the device)";
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const auto notice = session.Connect(*link);
+        const std::string text = notice ? notice->text : "connected";
+        (void)!::write(pipeFds[1], text.data(), text.size());
+        ::_exit(notice && !session.GpsConnected() ? 0 : 1);
+    }
+    ::close(pipeFds[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(text, expected);
 }
 
 TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {

@@ -17,4 +17,16 @@ inline bool XmllintAccepts(const std::string& path) {
     return std::system(command.c_str()) == 0;
 }
 
+// True when xmllint finds the file valid against the XML schema at schemaPath.
+inline bool XmllintValidates(const std::string& path, const std::string& schemaPath) {
+    const std::string command =
+        "xmllint --noout --schema '" + schemaPath + "' '" + path + "' >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+// The GPX 1.1 schema kept with the test data.
+inline std::string GpxSchemaPath() {
+    return std::string(QUILO_TEST_DATA) + "/gpx/gpx.xsd";
+}
+
 } // namespace testsupport

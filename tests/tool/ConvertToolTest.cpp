@@ -4,12 +4,15 @@
 #include "gps/NmeaDecode.h"
 #include "support/TestFiles.h"
 #include "support/Xmllint.h"
+#include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailKml.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -97,6 +100,49 @@ TEST(ConvertTool, AnotherKmlReaderTakesEveryPoint) {
     EXPECT_EQ(points, Replay(ReadBytes(kCapture), 5.0, 1 << 30).Count());
 }
 
+// gpsbabel reads our GPX tracks and waypoints and finds the same positions.
+TEST(ConvertTool, GpsbabelReadsOurGpx) {
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "gpsbabel is not installed";
+    TempDir dir;
+    const std::string ours = dir.File("ours.gpx");
+    ASSERT_EQ(Convert({kCapture, ours}).status, 0);
+    ASSERT_EQ(
+        Convert({std::string(QUILO_TEST_DATA) + "/pts/V3.pts", dir.File("points.gpx")}).status, 0);
+    trail::GpxContents written;
+    ASSERT_TRUE(trail::ReadGpxFile(dir.File("points.gpx"), written));
+    trail::GpxContents track;
+    ASSERT_TRUE(trail::ReadGpxFile(ours, track));
+    ASSERT_FALSE(written.waypoints.empty());
+    for (const char* name : {"ours.gpx", "points.gpx"}) {
+        SCOPED_TRACE(name);
+        const std::string command = "gpsbabel -i gpx -f '" + dir.File(name) + "' -o gpx -F '" +
+                                    dir.File("babel.gpx") + "' 2>/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        trail::GpxContents babel;
+        const auto read = trail::ReadGpxFile(dir.File("babel.gpx"), babel);
+        ASSERT_TRUE(read) << read.error;
+        // gpsbabel prints nine decimals.
+        const auto near = [](const MapPos& a, const MapPos& b) {
+            return std::abs(a.x - b.x) < 1e-9 && std::abs(a.y - b.y) < 1e-9;
+        };
+        if (std::string(name) == "ours.gpx") {
+            ASSERT_EQ(babel.track.size(), track.track.size());
+            for (std::size_t s = 0; s < track.track.size(); ++s) {
+                ASSERT_EQ(babel.track[s].size(), track.track[s].size());
+                for (std::size_t p = 0; p < track.track[s].size(); ++p)
+                    EXPECT_TRUE(near(babel.track[s][p].position, track.track[s][p].position)) << p;
+            }
+        } else {
+            ASSERT_EQ(babel.waypoints.size(), written.waypoints.size());
+            for (std::size_t w = 0; w < written.waypoints.size(); ++w) {
+                EXPECT_TRUE(near(babel.waypoints[w].position, written.waypoints[w].position)) << w;
+                EXPECT_EQ(babel.waypoints[w].name, written.waypoints[w].name) << w;
+            }
+        }
+    }
+}
+
 TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
     TempDir dir;
     const std::string capture = ReadBytes(kCapture);
@@ -134,6 +180,34 @@ TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
          {trl, dir.File("fromtrl.kml")},
          dir.File("fromtrl.kml"),
          trail::TrailKml(TrailFromFile(trl))},
+        {"NMEA into GPX, streamed",
+         {kCapture, dir.File("all.gpx")},
+         dir.File("all.gpx"),
+         trail::TrailGpx(Replay(capture, 5.0, 1 << 30))},
+        {"NMEA into GPX with a length limit",
+         {kCapture, dir.File("5.gpx"), "--max-length", "5"},
+         dir.File("5.gpx"),
+         trail::TrailGpx(Replay(capture, 5.0, 5))},
+        {"trail file into GPX",
+         {trl, dir.File("fromtrl.gpx")},
+         dir.File("fromtrl.gpx"),
+         trail::TrailGpx(TrailFromFile(trl))},
+        {"GPX back into the same trail file",
+         {dir.File("fromtrl.gpx"), dir.File("back.trl")},
+         dir.File("back.trl"),
+         ReadBytes(trl)},
+        {"GPX into KML",
+         {dir.File("fromtrl.gpx"), dir.File("fromgpx.kml")},
+         dir.File("fromgpx.kml"),
+         trail::TrailKml(TrailFromFile(trl))},
+        {"GPX into GPX unchanged",
+         {dir.File("fromtrl.gpx"), dir.File("copy.gpx")},
+         dir.File("copy.gpx"),
+         trail::TrailGpx(TrailFromFile(trl))},
+        {"GPX into GPX with a length limit",
+         {dir.File("fromtrl.gpx"), dir.File("copy5.gpx"), "--max-length", "5"},
+         dir.File("copy5.gpx"),
+         trail::TrailGpx(Replay(capture, 5.0, 5))},
     };
     for (const Row& row : rows) {
         const RunResult run = Convert(row.args);
@@ -194,11 +268,15 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
          "cut.trl"},
         {"missing input", {dir.File("none.log"), dir.File("b.kml")}, dir.File("b.kml"), "none.log"},
         {"input is a folder", {dir.File("d.log"), dir.File("c.kml")}, dir.File("c.kml"), "d.log"},
-        {"unknown output kind", {kCapture, dir.File("out.gpx")}, dir.File("out.gpx"), "out.gpx"},
+        {"unknown output kind", {kCapture, dir.File("out.csv")}, dir.File("out.csv"), "out.csv"},
         {"unknown input kind",
-         {dir.File("in.gpx"), dir.File("e.kml")},
+         {dir.File("in.csv"), dir.File("e.kml")},
          dir.File("e.kml"),
-         "in.gpx"},
+         "in.csv"},
+        {"GPX latitude beyond 90",
+         {dir.File("bad.gpx"), dir.File("h.trl")},
+         dir.File("h.trl"),
+         "bad.gpx: damaged GPX file (line 1, column 61: latitude"},
         {"bad minimum distance",
          {kCapture, dir.File("f.kml"), "--min-delta", "5m"},
          dir.File("f.kml"),
@@ -210,6 +288,8 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
         {"missing OUT", {kCapture}, "", "usage"},
     };
     std::filesystem::create_directory(dir.File("d.log"));
+    WriteBytes(dir.File("bad.gpx"), "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                    "<trkpt lat=\"90.5\" lon=\"1\"/></trkseg></trk></gpx>");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
         const RunResult run = Convert(row.args);
@@ -222,7 +302,8 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
             EXPECT_FALSE(std::filesystem::exists(row.output));
         }
     }
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"cut.trl", "d.log", "good.trl", "kept.kml"}))
+    EXPECT_EQ(dir.Entries(),
+              (std::vector<std::string>{"bad.gpx", "cut.trl", "d.log", "good.trl", "kept.kml"}))
         << "no temporary files";
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -195,6 +196,12 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     EXPECT_EQ(ReadBytes(dir.File("area.mcd.damaged")), garbage);
     EXPECT_EQ(CalibrationFileSize(), 10u);
 
+    // The points list closed without a change writes nothing, so sets nothing aside.
+    WhenModal<QDialog>([](QDialog& d) { d.reject(); });
+    view->OnEditPoints();
+    EXPECT_EQ(ReadBytes(dir.File("area.pts")), garbage);
+    EXPECT_FALSE(fs::exists(dir.File("area.pts.damaged")));
+
     // New Point at Cursor writes the points file, then opens the list (closed at once).
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
     view->OnContextCommand(kCmdNewPointAtCursor);
@@ -203,4 +210,18 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     view->OnContextCommand(kCmdNewPointAtCursor); // set aside once only
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
     EXPECT_FALSE(ReadBytes(dir.File("area.pts")).empty());
+
+    // A point deleted in the list is written at once.
+    const platform::AnswerHook previous =
+        platform::SetAnswerHook([](const platform::Message&) { return true; });
+    WhenModal<QDialog>([](QDialog& d) {
+        d.findChild<QPushButton*>("delete")->click();
+        d.reject();
+    });
+    view->OnEditPoints();
+    platform::SetAnswerHook(previous);
+    points::MapPointList onDisk;
+    ASSERT_TRUE(points::ReadPointsFile(dir.File("area.pts"), onDisk));
+    EXPECT_EQ(onDisk.size(), 1u);
+    EXPECT_EQ(onDisk, view->Session().MapPoints());
 }

@@ -1,6 +1,8 @@
 #include "view/MapView.h"
 
 #include "PixelHelpers.h"
+#include "support/QtTestSupport.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -15,10 +17,17 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-// With the initial calibration and no map (image height 0), geographic (52 - row / 100 N,
+// With this calibration and no map (image height 0), geographic (52 - row / 100 N,
 // column / 100 E) lies on image pixel (column, row).
 MapPos GeoAt(double column, double row) {
     return MapPos(column / 100.0, 52.0 - row / 100.0);
+}
+
+calib::CGPSMapFuncs HundredPixelsADegree() {
+    calib::CGPSMapFuncs c;
+    for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+        c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x, pixel.y));
+    return c;
 }
 
 struct Fixture {
@@ -30,6 +39,7 @@ struct Fixture {
         view->resize(w, h);
         view->show();                             // delivers the resize
         view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
+        Change([](session::MapSession& s) { s.SetCalibration(HundredPixelsADegree()); });
     }
     // Changes the view's state through a copy of its session.
     template <typename F> void Change(F change) {
@@ -251,6 +261,42 @@ TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
     EXPECT_GT(pixels::Count(frame, qRgb(0, 0, 255), QRect(45, 50, 40, 20)), 0) << "label";
     for (int x = 143; x <= 157; ++x)
         EXPECT_EQ(frame.pixel(x, 20), kBlack) << "selection crosshair at column " << x;
+}
+
+TEST(MapViewPaint, UncalibratedMapShowsNothingGeographic) {
+    Fixture f(100, 60);
+    gps::GpsFix fix;
+    fix.position = GeoAt(50, 30);
+    fix.hasFix = true;
+    f.Change([&fix](session::MapSession& s) {
+        s.SetGpsFix(fix);
+        s.SetMapPoints({CMapPoint("Inn", GeoAt(20, 20), 3, 1, 5, 1, "")});
+    });
+    f.SetTrail({GeoAt(10, 50), GeoAt(90, 50)}, /*lines*/ 1, 1, 250);
+    f.Show([](session::ShowFlags& flags) { flags.mapPoints = flags.trail = true; });
+    EXPECT_NE(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 100, 60)), 100 * 60) << "calibrated";
+    f.Change([](session::MapSession& s) { s.SetCalibration(calib::CGPSMapFuncs()); });
+    EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 100, 60)), 100 * 60);
+}
+
+TEST(MapViewPaint, TransparentMapPixelsShowWhiteOverAnyEarlierFrame) {
+    testsupport::TempDir dir;
+    QImage map(40, 20, QImage::Format_ARGB32);
+    map.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 20; x < 40; ++x)
+            map.setPixel(x, y, qRgba(255, 0, 0, 128));
+    const QString path = QString::fromStdString(dir.File("glass.png"));
+    ASSERT_TRUE(map.save(path));
+    Fixture f(40, 20);
+    testsupport::MessageCatcher catcher; // the missing calibration
+    ASSERT_TRUE(f.view->LoadMap(path));
+    const QImage frame = f.Frame(); // painted over blue, as over a stale backing store
+    EXPECT_EQ(frame.pixel(5, 5), kWhite) << "transparent";
+    const QRgb half = frame.pixel(30, 5);
+    EXPECT_EQ(qRed(half), 255) << "half red over white is pink";
+    EXPECT_NEAR(qGreen(half), 127, 1);
+    EXPECT_EQ(qGreen(half), qBlue(half));
 }
 
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {

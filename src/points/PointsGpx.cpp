@@ -1,0 +1,83 @@
+#include "points/PointsGpx.h"
+
+#include "points/KmlPlacemarks.h"
+#include "points/MapPointLook.h"
+#include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
+#include "trail/KmlWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+namespace points {
+
+std::string_view GpxSymbolName(int symbol) {
+    if (symbol < 0 || symbol >= static_cast<int>(kSymbolNames.size()))
+        symbol = kSymbolCrosshair;
+    return kSymbolNames[static_cast<std::size_t>(symbol)];
+}
+
+int SymbolFromGpxName(std::string_view name) {
+    const auto same = [name](std::string_view known) {
+        return std::ranges::equal(name, known, [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    const auto* found = std::ranges::find_if(kSymbolNames, same);
+    return found == kSymbolNames.end() ? -1 : static_cast<int>(found - kSymbolNames.begin());
+}
+
+trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point) {
+    return {point.GetPosition(), point.GetName(), point.GetDescription(),
+            std::string(GpxSymbolName(point.GetSymbol()))};
+}
+
+std::string PointsGpxDocument(const MapPointList& points) {
+    std::vector<trail::GpxWaypoint> waypoints;
+    waypoints.reserve(points.size());
+    std::ranges::transform(points, std::back_inserter(waypoints), ToGpxWaypoint);
+    return trail::GpxDocument(waypoints, {});
+}
+
+platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points) {
+    return platform::WriteFileAtomically(path, PointsGpxDocument(points));
+}
+
+CMapPoint ImportedPoint(std::string name, const MapPos& position, std::string description,
+                        std::string_view symbolName) {
+    const int known = SymbolFromGpxName(symbolName);
+    return {std::move(name),
+            position,
+            known < 0 ? kSymbolTriangle : known,
+            kColourRed,
+            kColourGreen,
+            SizeShownAs(3),
+            std::move(description)};
+}
+
+platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points) {
+    trail::GpxContents gpx;
+    platform::LoadResult result = trail::ReadGpxFile(path, gpx);
+    if (!result)
+        return result;
+    MapPointList read;
+    read.reserve(gpx.waypoints.size());
+    for (trail::GpxWaypoint& waypoint : gpx.waypoints) {
+        read.push_back(ImportedPoint(std::move(waypoint.name), waypoint.position,
+                                     std::move(waypoint.description), waypoint.symbol));
+    }
+    points = std::move(read);
+    return result;
+}
+
+platform::LoadResult ReadImportedPoints(const std::string& path, MapPointList& points) {
+    const auto dot = path.find_last_of('.');
+    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot);
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".kml" ? ReadKmlPlacemarks(path, points) : ReadPointsGpx(path, points);
+}
+
+} // namespace points

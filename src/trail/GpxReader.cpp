@@ -1,0 +1,230 @@
+#include "trail/GpxReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+
+#include "base/Number.h"
+#include "base/Text.h"
+
+namespace trail {
+
+namespace {
+
+constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
+constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
+constexpr std::string_view kBlanks = " \t\r\n";
+
+// A number as xsd:decimal writes it (blanks around and a '+' allowed), within [min, max].
+std::optional<double> ParseDecimal(std::string_view text, double min, double max) {
+    return base::ParseExact<double>(base::SkipPlus(base::Trim(text, kBlanks)), min, max);
+}
+
+// The offending text for a message, cut to a readable length.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string out = "\"";
+    out += text.substr(0, kShown);
+    if (text.size() > kShown)
+        out += "...";
+    return out + "\"";
+}
+
+// Digits at text[at, at + count) as a number, or -1.
+int Digits(std::string_view text, std::size_t at, std::size_t count) {
+    if (at + count > text.size())
+        return -1;
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+class GpxHandler : public xml::Handler {
+public:
+    GpxContents contents;
+
+    std::string Start(const xml::Name& name, const xml::Attributes& attributes) override {
+        const bool gpx = name.space == kGpx11 || name.space == kGpx10;
+        if (path_.empty() && (!gpx || name.local != "gpx"))
+            return "not a GPX document";
+        path_.emplace_back(gpx ? name.local : std::string_view{});
+        if (!gpx)
+            return {};
+        const std::string_view parent = Parent();
+        if ((name.local == "trkpt" && parent == "trkseg") ||
+            (name.local == "wpt" && parent == "gpx")) {
+            point_ = TrackPoint{};
+            waypoint_ = GpxWaypoint{};
+            pointDepth_ = path_.size();
+            return ReadPosition(attributes);
+        }
+        if (name.local == "trkseg" && parent == "trk")
+            segment_.clear();
+        return {};
+    }
+
+    std::string End(const xml::Name&, std::string_view text) override {
+        const std::string local = std::move(path_.back());
+        path_.pop_back();
+        const std::string_view parent = path_.empty() ? std::string_view{} : path_.back();
+        if (local.empty())
+            return {};
+        if (local == "trkseg" && parent == "trk") {
+            if (!segment_.empty())
+                contents.track.push_back(std::move(segment_));
+            segment_.clear();
+        } else if (path_.size() + 1 == pointDepth_) {
+            pointDepth_ = 0;
+            if (local == "trkpt")
+                segment_.push_back(point_);
+            else
+                contents.waypoints.push_back(std::move(waypoint_));
+        } else if (pointDepth_ != 0 && path_.size() == pointDepth_) {
+            // Only the point's own children: a <wpt> inside its extensions is not ours.
+            return ReadChild(local, text);
+        }
+        return {};
+    }
+
+private:
+    std::vector<std::string> path_; // GPX local names of the open elements, "" for others
+    TrackSegment segment_;
+    TrackPoint point_;
+    GpxWaypoint waypoint_;
+    std::size_t pointDepth_ = 0; // path_'s size inside the point being read, 0 outside one
+
+    [[nodiscard]] std::string_view Parent() const {
+        return path_.size() < 2 ? std::string_view{} : path_[path_.size() - 2];
+    }
+
+    std::string ReadPosition(const xml::Attributes& attributes) {
+        const auto lat = attributes.Find("lat");
+        const auto lon = attributes.Find("lon");
+        if (!lat || !lon)
+            return "a point without lat or lon";
+        const auto y = ParseDecimal(*lat, -90, 90);
+        if (!y)
+            return "latitude not a number from -90 to 90: " + Quoted(*lat);
+        const auto x = ParseDecimal(*lon, -180, 180);
+        if (!x)
+            return "longitude not a number from -180 to 180: " + Quoted(*lon);
+        point_.position = MapPos(*x, *y);
+        waypoint_.position = point_.position;
+        return {};
+    }
+
+    std::string ReadChild(std::string_view local, std::string_view text) {
+        if (local == "ele") {
+            const auto height = ParseDecimal(text, -1e9, 1e9);
+            if (!height)
+                return "elevation not a number: " + Quoted(text);
+            point_.heightM = *height;
+        } else if (local == "time") {
+            const auto when = ParseGpxTime(base::Trim(text, kBlanks));
+            if (!when)
+                return "not a date and time: " + Quoted(text);
+            point_.utcMs = *when;
+        } else if (local == "name") {
+            waypoint_.name = text;
+        } else if (local == "desc") {
+            waypoint_.description = text;
+        } else if (local == "sym") {
+            waypoint_.symbol = base::Trim(text, kBlanks);
+        }
+        return {};
+    }
+};
+
+} // namespace
+
+bool IsGpxFilePath(std::string_view path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string_view::npos)
+        return false;
+    const std::string_view extension = path.substr(dot);
+    return std::ranges::equal(extension, std::string_view(".gpx"), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+std::optional<std::int64_t> ParseGpxTime(std::string_view text) {
+    // YYYY-MM-DDThh:mm:ss[.fraction][Z|(+|-)hh:mm]
+    const int year = Digits(text, 0, 4);
+    const int month = Digits(text, 5, 2);
+    const int day = Digits(text, 8, 2);
+    const int hour = Digits(text, 11, 2);
+    const int minute = Digits(text, 14, 2);
+    const int second = Digits(text, 17, 2);
+    if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0 ||
+        text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != 't') ||
+        text[13] != ':' || text[16] != ':' || hour > 23 || minute > 59 || second > 60)
+        return std::nullopt;
+    using namespace std::chrono;
+    const year_month_day date{std::chrono::year{year}, std::chrono::month{unsigned(month)},
+                              std::chrono::day{unsigned(day)}};
+    if (!date.ok())
+        return std::nullopt;
+    std::size_t at = 19;
+    std::int64_t ms = 0;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        const std::size_t first = at;
+        int scale = 100;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            ms += (text[at] - '0') * scale;
+            scale /= 10;
+            ++at;
+        }
+        if (at == first)
+            return std::nullopt;
+    }
+    std::int64_t offsetMinutes = 0;
+    const std::string_view zone = text.substr(at);
+    if (zone == "Z" || zone == "z") {
+    } else if (zone.size() == 6 && (zone[0] == '+' || zone[0] == '-') && zone[3] == ':') {
+        const int h = Digits(zone, 1, 2);
+        const int m = Digits(zone, 4, 2);
+        if (h < 0 || m < 0 || h > 14 || m > 59)
+            return std::nullopt;
+        offsetMinutes = (zone[0] == '-' ? -1 : 1) * (h * 60 + m);
+    } else if (!zone.empty()) {
+        return std::nullopt;
+    }
+    const std::int64_t days = sys_days{date}.time_since_epoch().count();
+    return ((days * 24 + hour) * 60 + minute - offsetMinutes) * 60000 +
+           std::int64_t{second} * 1000 + ms;
+}
+
+xml::Result ParseGpx(std::string_view document, GpxContents& contents) {
+    GpxHandler handler;
+    xml::Result result = xml::ReadXml(document, handler);
+    if (result)
+        contents = std::move(handler.contents);
+    return result;
+}
+
+platform::LoadResult ReadGpxFile(const std::string& path, GpxContents& contents) {
+    GpxHandler handler;
+    platform::LoadResult result = xml::ToLoadResult(xml::ReadXmlFile(path, handler), path, "GPX");
+    if (result)
+        contents = std::move(handler.contents);
+    return result;
+}
+
+std::vector<MapPos> NewestFirstSamples(const Track& track) {
+    std::vector<MapPos> samples;
+    for (auto segment = track.rbegin(); segment != track.rend(); ++segment) {
+        if (!samples.empty())
+            samples.emplace_back();
+        for (auto point = segment->rbegin(); point != segment->rend(); ++point)
+            samples.push_back(point->position);
+    }
+    return samples;
+}
+
+} // namespace trail

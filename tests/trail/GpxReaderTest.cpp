@@ -1,0 +1,174 @@
+#include "trail/GpxReader.h"
+
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "support/TestFiles.h"
+#include "trail/GpxWriter.h"
+#include "trail/TrailFile.h"
+
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+const std::string kHead = "<?xml version=\"1.0\"?>\n"
+                          "<gpx version=\"1.1\" creator=\"t\" "
+                          "xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
+
+bool SamePoint(const trail::TrackPoint& a, const trail::TrackPoint& b) {
+    const auto same = [](double p, double q) { return p == q || (std::isnan(p) && std::isnan(q)); };
+    return a.position == b.position && a.utcMs == b.utcMs && same(a.heightM, b.heightM);
+}
+
+TEST(GpxReader, ReadsBackWhatWeWriteIdentically) {
+    const trail::Track track = {
+        {{{4.3, 52.1}, 1733659200123, 0.5},
+         {{4.300000000000001, 52.2}, 1733659201000},
+         {{-0.1, 0.1}, 0, -11034.25}},
+        {{{179.99999999999997, -89.99999999999999}, -62135596800000, 1e-7}},
+    };
+    trail::GpxContents read;
+    const xml::Result result = trail::ParseGpx(trail::GpxTrackDocument(track), read);
+    ASSERT_TRUE(result) << result.error;
+    ASSERT_EQ(read.track.size(), track.size());
+    for (std::size_t s = 0; s < track.size(); ++s) {
+        ASSERT_EQ(read.track[s].size(), track[s].size());
+        for (std::size_t p = 0; p < track[s].size(); ++p)
+            EXPECT_TRUE(SamePoint(read.track[s][p], track[s][p])) << s << "/" << p;
+    }
+    EXPECT_TRUE(read.waypoints.empty());
+}
+
+TEST(GpxReader, ReadsTimesInTheirIsoForms) {
+    struct Row {
+        const char* text;
+        std::optional<std::int64_t> utcMs;
+    };
+    const Row rows[] = {
+        {"2024-12-08T12:00:00Z", 1733659200000},
+        {"2024-12-08T12:00:00.1234Z", 1733659200123},
+        {"2024-12-08T14:00:00+02:00", 1733659200000},
+        {"2024-12-08T11:30:00-00:30", 1733659200000},
+        {"2024-12-08T12:00:00", 1733659200000},
+        {"2024-02-30T12:00:00Z", std::nullopt},
+        {"2024-12-08 12:00:00Z", std::nullopt},
+        {"2024-12-08T24:00:00Z", std::nullopt},
+        {"2024-12-08T12:00:00.Z", std::nullopt},
+        {"2024-12-08T12:00:00+2", std::nullopt},
+        {"2024-12-08", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(trail::ParseGpxTime(row.text), row.utcMs) << row.text;
+}
+
+TEST(GpxReader, TakesTracksAndWaypointsAndPassesOverTheRest) {
+    const std::string document =
+        kHead + "<metadata><name>m</name></metadata>\n"
+                "<wpt lat=\" +1.5 \" lon=\"2\"><ele>3</ele><name>A &amp; B</name><desc>d</desc>"
+                "<sym> Circle </sym><extensions><x:q xmlns:x=\"urn:x\"><wpt lat=\"99\"/></x:q>"
+                "</extensions></wpt>\n"
+                "<rte><rtept lat=\"5\" lon=\"6\"/></rte>\n"
+                "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
+                "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
+                "lon=\"0\"><ele>x</ele></wpt></extensions></trkpt></trkseg></trk>\n"
+                "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk>\n"
+                "</gpx>\n";
+    trail::GpxContents read;
+    const xml::Result result = trail::ParseGpx(document, read);
+    ASSERT_TRUE(result) << result.error;
+    ASSERT_EQ(read.waypoints.size(), 1u);
+    EXPECT_EQ(read.waypoints[0], (trail::GpxWaypoint{{2, 1.5}, "A & B", "d", "Circle"}));
+    ASSERT_EQ(read.track.size(), 2u);
+    ASSERT_EQ(read.track[0].size(), 1u);
+    EXPECT_TRUE(SamePoint(read.track[0][0], {{2, 1}, 1733659200000, 7}));
+    ASSERT_EQ(read.track[1].size(), 1u);
+    EXPECT_TRUE(SamePoint(read.track[1][0], {{-2, -1}, 0, kNaN}));
+}
+
+TEST(GpxReader, RefusesHostileAndBadDocumentsAndKeepsWhatItHad) {
+    const std::string laughs =
+        "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
+        "<gpx version=\"1.1\" creator=\"t\" xmlns=\"http://www.topografix.com/GPX/1/1\">"
+        "<wpt lat=\"1\" lon=\"1\"><name>&c;</name></wpt></gpx>";
+    std::string deep = kHead;
+    for (int i = 0; i < 100; ++i)
+        deep += "<extensions>";
+    const auto point = [](const std::string& attributes, const std::string& children = "") {
+        return kHead + "<trk><trkseg><trkpt " + attributes + ">" + children +
+               "</trkpt></trkseg></trk></gpx>";
+    };
+    struct Row {
+        const char* legend;
+        std::string document;
+        const char* error;
+    };
+    const Row rows[] = {
+        {"billion laughs", laughs, "document type declarations are not accepted"},
+        {"deep nesting", deep, "elements nested deeper than 64"},
+        {"lat beyond 90", point("lat=\"90.000001\" lon=\"0\""),
+         "line 3, column 14: latitude not a number from -90 to 90: \"90.000001\""},
+        {"lon beyond 180", point("lat=\"1\" lon=\"-180.5\""), "longitude not a number"},
+        {"lat not a number", point("lat=\"1,5\" lon=\"1\""), "latitude not a number"},
+        {"lat NaN", point("lat=\"nan\" lon=\"1\""), "latitude not a number"},
+        {"lon missing", point("lat=\"1\""), "a point without lat or lon"},
+        {"bad elevation", point("lat=\"1\" lon=\"1\"", "<ele>12m</ele>"), "elevation not a number"},
+        {"infinite elevation", point("lat=\"1\" lon=\"1\"", "<ele>inf</ele>"),
+         "elevation not a number"},
+        {"bad time", point("lat=\"1\" lon=\"1\"", "<time>yesterday</time>"),
+         "not a date and time: \"yesterday\""},
+        {"not GPX", "<kml xmlns=\"http://www.opengis.net/kml/2.2\"/>", "not a GPX document"},
+        {"GPX without its namespace", "<gpx version=\"1.1\"/>", "not a GPX document"},
+        {"cut short", kHead + "<trk><trkseg>", "line 3, column 14: no element found"},
+    };
+    const trail::GpxContents before{{{{{1, 1}}}}, {{{3, 4}, "kept", "", ""}}};
+    for (const Row& row : rows) {
+        trail::GpxContents contents = before;
+        const xml::Result result = trail::ParseGpx(row.document, contents);
+        EXPECT_FALSE(result) << row.legend;
+        EXPECT_NE(result.error.find(row.error), std::string::npos)
+            << row.legend << ": " << result.error;
+        EXPECT_EQ(contents.waypoints, before.waypoints) << row.legend;
+        EXPECT_EQ(contents.track.size(), 1u) << row.legend;
+    }
+}
+
+// Load Trail through the real file: a GPX trail in, a refused one leaves the trail alone.
+TEST(GpxReader, LoadTrailTakesGpxTracksAndRefusesAHugeAttribute) {
+    TempDir dir;
+    trail::TrailBuffer trail;
+    trail.AddFront(MapPos(9, 9));
+    const trail::Track track = {{{{1, 1}}, {{2, 2}}}, {{{3, 3}}}};
+    WriteBytes(dir.File("walk.GPX"), trail::GpxTrackDocument(track));
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("walk.GPX"), 100));
+    std::vector<MapPos> oldestFirst(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
+    EXPECT_EQ(oldestFirst, (std::vector<MapPos>{{9, 9}, {}, {1, 1}, {2, 2}, {}, {3, 3}, {}}));
+
+    // 100 MB of one attribute, written a megabyte at a time.
+    const std::string huge = dir.File("huge.gpx");
+    {
+        std::ofstream out(huge, std::ios::binary);
+        out << kHead << "<wpt lat=\"1\" lon=\"1\" x=\"";
+        const std::string megabyte(1 << 20, 'x');
+        for (int i = 0; i < 100; ++i)
+            out << megabyte;
+        out << "\"/></gpx>\n";
+    }
+    const auto before = trail.Count();
+    const platform::LoadResult refused = trail::LoadTrail(trail, huge, 100);
+    EXPECT_EQ(refused.status, platform::LoadStatus::Damaged);
+    EXPECT_EQ(refused.error.rfind(huge + ": damaged GPX file (line 3", 0), 0u) << refused.error;
+    EXPECT_EQ(trail.Count(), before);
+
+    EXPECT_EQ(trail::LoadTrail(trail, dir.File("none.gpx"), 100).status,
+              platform::LoadStatus::Missing);
+    EXPECT_EQ(trail.Count(), before);
+}
+
+} // namespace
