@@ -138,6 +138,7 @@ void CGPSMapFrame::BuildActions() {
     for (const MenuItemDef& item : kMenuItems) {
         if (item.kind == ItemKind::RecentList) {
             recentMenu_ = new QMenu(ToQString(item.text), this);
+            recentMenu_->setToolTipsVisible(true); // the full path of each entry
             actions_[item.id] = recentMenu_->menuAction();
             continue;
         }
@@ -507,6 +508,7 @@ void CGPSMapFrame::RestoreLastSession() {
     const session::LastSession last = session::LastSession::Read(store_);
     if (!last.windowGeometry.empty())
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(last.windowGeometry)));
+    Action(kCmdFullScreen)->setChecked(isFullScreen());
     if (last.map.empty())
         return;
     const QString path = QString::fromStdString(last.map);
