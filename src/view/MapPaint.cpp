@@ -5,6 +5,8 @@
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
+#include "view/PyramidImage.h"
+#include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 
 #include <QFontMetrics>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -94,23 +97,43 @@ std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, Vie
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const ViewGeometry& g = scene.geometry;
-    if (scene.mapImage.isNull())
+    const MapPyramid& map = scene.map;
+    if (map.Empty())
         return;
+    const ViewGeometry& g = scene.geometry;
+    const double zoom = g.Zoom();
+    // Below 100 % the nearest finer level, so no more than every other pixel is skipped and a
+    // shrunk map shows averaged pixels instead of shimmering; at 100 % and above full
+    // resolution, nearest-neighbour: a map enlarged 8 times shows its pixels, not a blur.
+    const int level = map.LevelForZoom(zoom);
+    const double scale = std::ldexp(1.0, level); // image pixels per level pixel
+    const double levelZoom = zoom * scale;       // view pixels per level pixel
     // The visible part of the image, unrounded, so the map lies exactly under the overlays at
     // every zoom (whole image pixels would shift it by up to zoom - 1 view pixels).
     const ImageRectF visible = g.VisibleImageRectF(offset);
-    const QRectF source(visible.left, visible.top, visible.width, visible.height);
-    const QRectF inImage = source & QRectF(scene.mapImage.rect());
-    if (inImage.isEmpty())
-        return;
-    const double zoom = g.Zoom();
-    const QRectF target((inImage.left() - source.left()) * zoom,
-                        (inImage.top() - source.top()) * zoom, inImage.width() * zoom,
-                        inImage.height() * zoom);
-    // Nearest-neighbour: a map enlarged 8 times shows its pixels, not a blur.
+    const TileRange tiles =
+        map.TilesFor(level, visible.left, visible.top, visible.width, visible.height);
+    const QRectF inLevel(visible.left / scale, visible.top / scale, visible.width / scale,
+                         visible.height / scale);
+    const PyramidLevel& l = map.Level(level);
+    constexpr int kTile = MapPyramid::kTileSize;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, scene.mapImage, inImage);
+    for (int row = tiles.firstRow; row < tiles.endRow; ++row) {
+        for (int column = tiles.firstColumn; column < tiles.endColumn; ++column) {
+            const QPointF origin(column * kTile, row * kTile);
+            const QRectF tile(origin, QSizeF(std::min(kTile, l.width - column * kTile),
+                                             std::min(kTile, l.height - row * kTile)));
+            const QRectF source = tile & inLevel;
+            if (source.isEmpty())
+                continue;
+            // Each edge from the same formula as its neighbour's, so tiles meet without seams.
+            const QRectF target((source.left() - inLevel.left()) * levelZoom,
+                                (source.top() - inLevel.top()) * levelZoom,
+                                source.width() * levelZoom, source.height() * levelZoom);
+            painter.drawImage(target, TileImage(map, level, column, row),
+                              source.translated(-origin));
+        }
+    }
 }
 
 void PaintMargins(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -145,7 +168,7 @@ void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     for (const CMapPoint& point : scene.mapPoints) {
         const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset);
         if (s && scene.geometry.InClient(*s))
-            DrawMapPoint(point, painter, ToQPoint(*s), scene.showLabels);
+            scene.symbols.Draw(painter, point, ToQPoint(*s), scene.showLabels);
     }
 }
 
@@ -163,22 +186,25 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
     const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
                       g.ClientHeight() + 2 * margin);
 
-    painter.save();
+    // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
+    // level instead of per segment. The level only grows along the trail, so newer samples
+    // still lie on top. Wide lines are stroked with flat ends and their round ends and joins
+    // stamped as discs: the same shape at a fraction of the cost of round joins.
+    std::array<std::vector<QLineF>, kTrailLevels> segments;
+    std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
+    std::array<std::vector<QRect>, kTrailLevels> dots;
     // The sample number grows from trailLength - count (below 0 when breaks pushed the count
     // past the length) to trailLength - 1 for the newest.
     long long n = static_cast<long long>(trailLength) - static_cast<long long>(trail.Count());
-    int currentLevel = -1;
+    int lastRunLevel = -1; // the level whose segments end at the last drawn vertex, if any
     bool penDown = false;
     ViewPoint last;
     for (const MapPos& sample : trail.OldestToNewest()) {
-        const int level =
-            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength);
+        const int level = std::clamp(
+            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
+            0, kTrailLevels - 1);
+        const auto index = static_cast<std::size_t>(level);
         ++n;
-        if (level != currentLevel) {
-            painter.setPen(scene.trailPens.Pen(level));
-            painter.setBrush(scene.trailPens.Brush(level));
-            currentLevel = level;
-        }
         if (!sample.IsSet()) {
             penDown = false;
             continue;
@@ -198,23 +224,58 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
         }
         if (!lines) {
             if (g.InClient(s))
-                painter.drawEllipse(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
+                dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
             continue;
         }
         if (!penDown) {
             penDown = true;
+            lastRunLevel = -1;
             last = s;
             continue;
         }
-        QPointF a(last.x, last.y);
+        const QPointF from(last.x, last.y);
+        QPointF a = from;
         QPointF b(s.x, s.y);
-        if (ClipSegment(clip, a, b))
-            painter.drawLine(a, b);
+        if (ClipSegment(clip, a, b)) {
+            segments[index].push_back(QLineF(a, b));
+            // A segment going on from the level's last one shares its disc; a clipped end
+            // lies outside the view and needs none.
+            if ((lastRunLevel != level) && a == from)
+                ends[index].push_back(QPoint(last.x, last.y));
+            const bool whole = b == QPointF(s.x, s.y);
+            if (whole)
+                ends[index].push_back(QPoint(s.x, s.y));
+            lastRunLevel = whole ? level : -1;
+        } else {
+            lastRunLevel = -1;
+        }
         if (t > 2 && clip.contains(QPointF(s.x, s.y))) {
             const int h = t / 2;
-            painter.drawEllipse(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
+            dots[index].push_back(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
         }
         last = s;
+    }
+
+    painter.save();
+    for (int level = 0; level < kTrailLevels; ++level) {
+        const auto index = static_cast<std::size_t>(level);
+        if (segments[index].empty() && dots[index].empty())
+            continue;
+        const TrailPens& pens = scene.trailPens;
+        if (!segments[index].empty()) {
+            painter.setPen(pens.LinePen(level));
+            painter.drawLines(segments[index].data(), static_cast<int>(segments[index].size()));
+            const QImage& disc = pens.Disc(level);
+            if (!disc.isNull()) {
+                const int r = disc.width() / 2;
+                for (const QPoint& end : ends[index])
+                    painter.drawImage(end - QPoint(r, r), disc);
+            }
+        }
+        painter.setPen(pens.Pen(level));
+        painter.setBrush(pens.Brush(level));
+        for (const QRect& dot : dots[index])
+            painter.drawEllipse(dot);
     }
     painter.restore();
 }

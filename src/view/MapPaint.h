@@ -1,9 +1,9 @@
 #pragma once
 
+#include "view/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class SymbolCache;
 class TrailPens;
 struct ViewSettings;
 namespace calib {
@@ -34,12 +35,13 @@ struct InfoLine {
 // Everything one frame shows, borrowed from the map view for the length of a paint.
 struct MapScene {
     const ViewGeometry& geometry;
-    const QImage& mapImage; // null without a map; its size is the geometry's image size
+    const MapPyramid& map; // empty without a map; its size is the geometry's image size
     const calib::CGPSMapFuncs& calibration;
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
     const TrailPens& trailPens;
+    SymbolCache& symbols; // the map points' looks, drawn once and reused
     const gps::GpsFix& gpsFix;
     MapPos selection; // image position of the crosshair
     bool showMapPoints = false;

@@ -3,11 +3,12 @@
 #include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "view/PyramidImage.h"
 #include "view/ViewOverlays.h"
 
 #include <QPainter>
-
 #include <QResizeEvent>
+
 #include <algorithm>
 
 MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
@@ -23,7 +24,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageHeight(mapImage_.height());
+    session_.SetImageHeight(map_.Height());
     pensOutdated_ = true;
     update();
 }
@@ -40,10 +41,14 @@ void MapView::Tell(const std::optional<session::Notice>& notice) {
         Tell(*notice);
 }
 
-void MapView::SetMapImage(QImage image) {
-    mapImage_ = std::move(image);
-    geometry_.SetImageSize(mapImage_.width(), mapImage_.height());
-    session_.SetImageHeight(mapImage_.height());
+void MapView::SetMapImage(const QImage& image) {
+    SetMap(PyramidFromImage(image));
+}
+
+void MapView::SetMap(MapPyramid map) {
+    map_ = std::move(map);
+    geometry_.SetImageSize(map_.Width(), map_.Height());
+    session_.SetImageHeight(map_.Height());
     update();
 }
 
@@ -134,8 +139,8 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     PaintScene(painter,
-               MapScene{geometry_, mapImage_, session_.Calibration(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, session_.GpsFix(),
+               MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
+                        session_.Trail(), settings, trailPens_, symbols_, session_.GpsFix(),
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});
@@ -153,7 +158,7 @@ void MapView::PaintFrame(QPainter& painter) {
 bool MapView::ShowsNoMapHint() const {
     // Only over an empty view: a trail or points shown without a map stay uncovered.
     const auto trail = session_.Trail().NewestToOldest();
-    return mapImage_.isNull() && session_.MapPoints().empty() &&
+    return map_.Empty() && session_.MapPoints().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 

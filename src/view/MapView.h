@@ -4,7 +4,9 @@
 #include "gps/GpsLink.h"
 #include "session/MapSession.h"
 #include "view/MapPaint.h"
+#include "view/MapPyramid.h"
 #include "view/PointerGesture.h"
+#include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/ViewGeometry.h"
 
@@ -48,7 +50,9 @@ public:
 
     // --- Pixels and geometry -------------------------------------------------------------
     // A newly loaded map image (null for none): takes its size, zoom 1.0, scroll (0, 0).
-    void SetMapImage(QImage image);
+    void SetMapImage(const QImage& image);
+    // The same for a map already cut into its pyramid (empty for none).
+    void SetMap(MapPyramid map);
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
     // Clamped to [ViewGeometry::kMinZoom, kMaxZoom].
     void SetZoom(double zoom);
@@ -107,7 +111,7 @@ public:
     // A note on the status line (see MapSession::ShowStatusNote).
     void ShowStatusNote(const std::string& text);
     // The image last loaded; empty without a map.
-    [[nodiscard]] QString MapPath() const { return mapImage_.isNull() ? QString() : mapImagePath_; }
+    [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
     // True while the view is empty (no map, trail or points) and says how to fill it.
     [[nodiscard]] bool ShowsNoMapHint() const;
     // True while the calibration points are drawn as numbered marks.
@@ -151,9 +155,10 @@ private:
 
     session::MapSession session_;
     ViewGeometry geometry_;
-    QImage mapImage_;
+    MapPyramid map_;
     QString mapImagePath_;
     TrailPens trailPens_;
+    SymbolCache symbols_;
     bool pensOutdated_ = true; // the ramp is built at the first paint
 
     std::unique_ptr<gps::GpsLink> gpsLink_;

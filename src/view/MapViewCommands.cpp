@@ -56,8 +56,8 @@ void MapView::OnEnterCalibrationPoint() {
 void MapView::OnMapSettings() {
     const CalibrationMarksShown marks(*this);
     calib::MapSettingsDlg dialog(session_.Calibration(), this);
-    if (!mapImage_.isNull())
-        dialog.SetMapInfo(mapImagePath_, mapImage_.width(), mapImage_.height());
+    if (!map_.Empty())
+        dialog.SetMapInfo(mapImagePath_, map_.Width(), map_.Height());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::string before = session_.CursorText();

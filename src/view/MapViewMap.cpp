@@ -2,6 +2,7 @@
 #include "view/MapView.h"
 
 #include "platform/ImageLoader.h"
+#include "view/PyramidImage.h"
 
 #include <QApplication>
 
@@ -20,9 +21,13 @@ public:
 
 bool MapView::LoadMap(const QString& path, QString* error) {
     platform::MapImage loaded;
+    MapPyramid map;
     {
+        // Cutting a big scan into its levels takes a while too.
         WaitCursor wait;
         loaded = platform::LoadMapImageFile(path);
+        if (!loaded.image.isNull())
+            map = PyramidFromImage(loaded.image);
     }
     // A file that cannot be decoded changes nothing: the map showing stays.
     if (loaded.image.isNull()) {
@@ -30,15 +35,21 @@ bool MapView::LoadMap(const QString& path, QString* error) {
             *error = loaded.error;
         return false;
     }
-    mapImage_ = std::move(loaded.image);
-    geometry_.SetImageSize(mapImage_.width(), mapImage_.height()); // zoom 1.0, scroll (0, 0)
+    loaded.image = QImage(); // the pyramid holds the pixels now
+    if (map.Empty()) {
+        if (error)
+            *error = QStringLiteral("Not enough memory for the image.");
+        return false;
+    }
+    map_ = std::move(map);
+    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0, scroll (0, 0)
     mapImagePath_ = path;
     if (loaded.incomplete)
         Tell(session::Notice{session::Notice::Kind::Warning,
                              path.toStdString() +
                                  ": the file ends early; part of the image may be missing.",
                              "Warning"});
-    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), mapImage_.height()))
+    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
         Tell(notice);
     update();
     return true;

@@ -101,7 +101,27 @@ void TrailPens::Rebuild(int trailColour, int trailSize) {
         const QColor colour(ramp[i].r, ramp[i].g, ramp[i].b);
         pens_[i] = SolidPen(colour, width);
         brushes_[i] = QBrush(colour);
+        linePens_[i] = pens_[i];
+        discs_[i] = QImage();
+        if (width <= 1)
+            continue;
+        linePens_[i].setCapStyle(Qt::FlatCap);
+        linePens_[i].setJoinStyle(Qt::BevelJoin);
+        discs_[i] = QImage(width + 1, width + 1, QImage::Format_ARGB32_Premultiplied);
+        discs_[i].fill(Qt::transparent);
+        QPainter painter(&discs_[i]);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QRectF(0.5, 0.5, width, width));
     }
+}
+
+const QPen& TrailPens::LinePen(int level) const {
+    return linePens_[static_cast<std::size_t>(std::clamp(level, 0, kTrailLevels - 1))];
+}
+
+const QImage& TrailPens::Disc(int level) const {
+    return discs_[static_cast<std::size_t>(std::clamp(level, 0, kTrailLevels - 1))];
 }
 
 const QPen& TrailPens::Pen(int level) const {

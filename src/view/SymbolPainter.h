@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPen>
 #include <QPoint>
 #include <QString>
@@ -45,8 +46,14 @@ public:
     // Levels outside 0..19 take the nearest end of the ramp.
     [[nodiscard]] const QPen& Pen(int level) const;
     [[nodiscard]] const QBrush& Brush(int level) const;
+    // For the trail's lines: Pen with flat ends when it is wide, whose round ends and joins
+    // are then the disc (null for a thin pen) stamped centred on each vertex.
+    [[nodiscard]] const QPen& LinePen(int level) const;
+    [[nodiscard]] const QImage& Disc(int level) const;
 
 private:
     std::array<QPen, kTrailLevels> pens_;
+    std::array<QPen, kTrailLevels> linePens_;
     std::array<QBrush, kTrailLevels> brushes_;
+    std::array<QImage, kTrailLevels> discs_;
 };

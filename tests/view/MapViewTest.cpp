@@ -319,3 +319,103 @@ TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MapViewPyramid, TilesMeetWithoutGapsAtEveryZoomTable) {
+    // 700 x 530 spans three by three tiles; blue is the frame's colour before the paint, so
+    // any pixel the map or the margins missed stays blue.
+    const double zooms[] = {1.0 / 32, 0.25, 0.3, 0.5, 0.7, 1.0, 1.5, 3.0, 8.0};
+    for (const double zoom : zooms) {
+        Fixture f(300, 200);
+        f.view->SetMapImage(RedMap(700, 530));
+        f.view->SetZoom(zoom);
+        const ViewPoint scroll{static_cast<int>(600 * zoom) - 150, static_cast<int>(256 * zoom)};
+        f.view->ScrollTo(scroll);
+        const QImage frame = f.Frame();
+        const QRect red = QRect(-scroll.x, -scroll.y, static_cast<int>(700 * zoom),
+                                static_cast<int>(530 * zoom)) &
+                          frame.rect();
+        const int redCount = pixels::Count(frame, kRed, frame.rect());
+        EXPECT_EQ(redCount, red.width() * red.height()) << "zoom " << zoom;
+        EXPECT_EQ(pixels::Count(frame, kRed, red), redCount) << "zoom " << zoom;
+        EXPECT_EQ(pixels::Count(frame, kWhite, frame.rect()), 300 * 200 - redCount)
+            << "zoom " << zoom;
+    }
+}
+
+TEST(MapViewPyramid, ShrunkCheckerboardIsMidGreyAndFullSizeKeepsItsPixelsTable) {
+    QImage board(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            board.setPixel(x, y, (x + y) % 2 ? kWhite : kBlack);
+    const QRgb grey = qRgb(128, 128, 128);
+    struct Row {
+        double zoom;
+        int greys; // of the 100 x 100 frame
+    };
+    const Row rows[] = {{0.5, 100 * 100}, {0.25, 100 * 100}, {0.125, 75 * 50}, {1.0, 0}};
+    for (const Row& row : rows) {
+        Fixture f(100, 100);
+        f.view->SetMapImage(board);
+        f.view->SetZoom(row.zoom);
+        f.view->ScrollTo({0, 0});
+        const QImage frame = f.Frame();
+        EXPECT_EQ(pixels::Count(frame, grey, frame.rect()), row.greys) << "zoom " << row.zoom;
+        if (row.zoom == 1.0) {
+            EXPECT_EQ(frame.pixel(10, 10), kBlack);
+            EXPECT_EQ(frame.pixel(11, 10), kWhite);
+        }
+    }
+}
+
+TEST(MapViewPyramid, MapLiesUnderTheOverlaysAcrossTileEdgesTable) {
+    // One red image column on white at 300 %, scrolled by 5: it covers view columns
+    // 3 x column - 5 to 3 x column - 3 whichever tile it is in.
+    for (const int column : {255, 256, 511}) {
+        QImage map(600, 40, QImage::Format_RGB32);
+        map.fill(Qt::white);
+        for (int y = 0; y < 40; ++y)
+            map.setPixel(column, y, kRed);
+        Fixture f(1900, 60);
+        f.view->SetMapImage(map);
+        f.view->SetZoom(3.0);
+        f.view->ScrollTo({5, 0});
+        const QImage frame = f.Frame();
+        const int at = 3 * column - 5;
+        EXPECT_EQ(frame.pixel(at - 1, 30), kWhite) << column;
+        EXPECT_EQ(frame.pixel(at, 30), kRed) << column;
+        EXPECT_EQ(frame.pixel(at + 2, 30), kRed) << column;
+        EXPECT_EQ(frame.pixel(at + 3, 30), kWhite) << column;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
+    // Size value 4: a pen 8 pixels wide. A line from (30, 20) to (80, 20), then down to
+    // (80, 60): the start is round, reaching half a pen width beyond the sample; the later
+    // samples also get a dot.
+    struct Row {
+        const char* legend;
+        QPoint at;
+        bool trail;
+    };
+    const Row rows[] = {
+        {"on the line", {55, 22}, true},
+        {"beyond the start, within the round end", {27, 20}, true},
+        {"past the round end", {25, 20}, false},
+        {"the square corner a flat or square end would fill", {27, 17}, false},
+        {"the corner is filled", {83, 17}, true},
+        {"below the last sample's round end", {80, 63}, true},
+    };
+    Fixture f(200, 80);
+    f.SetTrail({GeoAt(30, 20), GeoAt(80, 20), GeoAt(80, 60)}, /*lines*/ 1, 4, 250);
+    const QImage frame = f.Frame();
+    for (const Row& row : rows)
+        EXPECT_EQ(frame.pixel(row.at) != kWhite, row.trail) << row.legend;
+}
+
+} // namespace

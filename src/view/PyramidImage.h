@@ -1,0 +1,15 @@
+#pragma once
+
+#include "view/MapPyramid.h"
+
+#include <QImage>
+
+// Between Qt images and the map's pyramid.
+
+// The pyramid of image, transparent pixels laid over white; empty for a null image or when
+// the memory cannot be had.
+MapPyramid PyramidFromImage(const QImage& image);
+
+// One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
+// the pyramid lives.
+QImage TileImage(const MapPyramid& pyramid, int level, int column, int row);

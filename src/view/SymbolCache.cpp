@@ -1,0 +1,52 @@
+#include "view/SymbolCache.h"
+
+#include "points/MapPoint.h"
+#include "view/SymbolPainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <functional>
+
+std::size_t SymbolCache::KeyHash::operator()(const Key& key) const {
+    std::size_t h = std::hash<std::string>{}(key.label);
+    for (const int field : {key.symbol, key.lineColour, key.fillColour, key.size})
+        h = h * 1000003u ^ std::hash<int>{}(field);
+    return h;
+}
+
+SymbolCache::Entry SymbolCache::Render(const Key& key) {
+    // Room for the largest shape with its widest pen on every side, and the label (outline
+    // included) to the right of it.
+    const int reach = SymbolRadius(key.size) + SymbolPenWidth(key.size) + 2;
+    const QString label = QString::fromStdString(key.label);
+    const QFontMetrics metrics(LabelFont());
+    const int labelWidth = label.isEmpty() ? 0 : metrics.horizontalAdvance(label) + 8;
+    const int below = std::max(reach, metrics.height() + 4);
+    Entry entry;
+    entry.centre = QPoint(reach, reach);
+    entry.image =
+        QImage(2 * reach + 1 + labelWidth, reach + 1 + below, QImage::Format_ARGB32_Premultiplied);
+    entry.image.fill(Qt::transparent);
+    QPainter painter(&entry.image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawSymbol(painter, entry.centre, key.symbol, key.lineColour, key.fillColour, key.size, label,
+               !label.isEmpty());
+    return entry;
+}
+
+void SymbolCache::Draw(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel) {
+    if (point.GetSymbol() == kSymbolInvisible)
+        return;
+    Key key{point.GetSymbol(), point.GetLineColour(), point.GetFillColour(), point.GetSize(),
+            showLabel ? point.GetName() : std::string()};
+    auto found = entries_.find(key);
+    if (found == entries_.end()) {
+        if (entries_.size() >= kMaxEntries)
+            entries_.clear();
+        Entry entry = Render(key);
+        found = entries_.emplace(std::move(key), std::move(entry)).first;
+    }
+    painter.drawImage(centre - found->second.centre, found->second.image);
+}
