@@ -1,7 +1,7 @@
 #include "app/DemoMap.h"
 
-#include "app/DemoTown.h"
 #include "calib/CalibrationFile.h"
+#include "gps/DemoTown.h"
 #include "platform/FileIo.h"
 #include "points/PointsFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,11 +1,12 @@
 // quilo: the moving-map GPS viewer.
 //
-//   quilo [MAP] [--gps DEVICE] [--demo] [--trail FILE.trl] [--size WxH]
+//   quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] [--size WxH]
 //         [--screenshot OUT.png [--after MS]]
 //
 // MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it;
 // without it, the last session's map and view come back (View > Reopen Last Map).
-// --gps connects at start to DEVICE instead of the configured COM port, for this run only.
+// --gps connects at start to SOURCE (a device path, gpsd://, tcp://, udp://, file: or sim:)
+// instead of the configured one, for this run only.
 // --demo needs nothing from the user: the demo town's map and a simulated receiver on a
 // pseudo-terminal, with settings of its own.
 // --screenshot renders the window into a PNG after MS milliseconds (default 0) and exits;
@@ -15,6 +16,7 @@
 #include "app/DemoSession.h"
 #include "app/GpsApp.h"
 #include "base/Number.h"
+#include "gps/GpsSourceName.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
@@ -48,7 +50,7 @@ struct Options {
     int height = 600;
 };
 
-constexpr const char* kUsage = "usage: quilo [MAP] [--gps DEVICE] [--demo] [--trail FILE.trl] "
+constexpr const char* kUsage = "usage: quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] "
                                "[--size WxH] [--screenshot OUT.png [--after MS]]";
 
 int Fail(const std::string& message) {
@@ -87,6 +89,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.trail = argv[++i];
         } else if (arg == "--gps") {
             options.gpsDevice = argv[++i];
+            if (const auto name = gps::ParseGpsSourceName(options.gpsDevice); !name.spec) {
+                error = name.error;
+                return std::nullopt;
+            }
         } else if (arg == "--demo") {
             options.demo = true;
         } else if (arg == "--screenshot") {

@@ -7,16 +7,21 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
+#include "gps/GpsSource.h"
 #include "gps/SerialLog.h"
 #include "platform/SerialPort.h"
 
-// The serial link to a GPS receiver: opens the port read-only, runs one reader thread that
-// polls it, cuts the bytes into sentence lines and keeps the newest GGA, RMC and GSA lines in a
-// small queue for the user-interface thread, which it tells about them through a callback.
+// The link to a GPS receiver: opens a source (a serial line, gpsd, a network stream, a log,
+// the simulator; see GpsSourceName.h), runs one reader thread that polls it, cuts the bytes
+// into sentence lines and keeps the newest GGA, RMC and GSA lines in a small queue for the
+// user-interface thread, which it tells about them through a callback. When a source fails
+// (a receiver unplugged, a server gone) the reader reopens it every retry interval until it
+// answers again or the link is closed.
 namespace gps {
 
 // What the reader thread reports after a read: sentences is how many GGA/RMC/GSA lines the read
@@ -53,16 +58,18 @@ public:
     void SetPostCallback(GpsPostCallback post);
     void SetReadObserver(GpsReadObserver observer);
 
-    // Opens COM port portNumber (platform::ComPortDevicePath), or the device at path, sets
-    // 8N1 at baudRate and starts the reader thread. False when a connection is already
-    // running, when the device does not open, or when it is no serial line (its settings
-    // cannot be read; the device is closed again). Settings the driver refuses are logged
-    // ("IGNORING ERROR: ...") and the connection comes up with the line as it was.
+    // Opens COM port portNumber (platform::ComPortDevicePath), or the source sourceName
+    // names (a device path is a serial line set to 8N1 at baudRate, or kAutoBaud), and starts
+    // the reader thread. False when a connection is already running, when the name is bad,
+    // or when the source does not open (a device that is no serial line is closed again);
+    // OpenError then says why in one line. Settings the driver refuses are logged ("IGNORING
+    // ERROR: ...") and the connection comes up with the line as it was.
     bool Open(std::int32_t portNumber, std::int32_t baudRate);
-    bool Open(const std::string& devicePath, std::int32_t baudRate);
-    // Why the last Open failed (errno: ENOENT, EACCES, ENOTTY for no serial line...); 0 after
-    // one that succeeded.
-    [[nodiscard]] int OpenError() const { return openError_; }
+    bool Open(const std::string& sourceName, std::int32_t baudRate);
+    // Opens a source made elsewhere (a test's, a benchmark's).
+    bool Open(std::unique_ptr<GpsSource> source);
+    // Why the last Open failed: "" after a successful one.
+    [[nodiscard]] const std::string& OpenError() const { return openError_; }
 
     // Stops the reader thread and waits for it to end (it wakes at once, so this takes
     // microseconds), closes the port, empties the queue and clears the read error. A link that
@@ -77,6 +84,14 @@ public:
     // True after a failed read until the next successful one, Open or Close.
     [[nodiscard]] bool HasReadError() const { return readError_.load(); }
     [[nodiscard]] bool IsRunning() const { return running_.load(); }
+    // The status text (after "GPS: ") while reads fail: "COM port read error." for a serial
+    // line, "Connection lost, retrying." for a network source.
+    [[nodiscard]] const std::string& LostText() const { return lostText_; }
+    // True once the source's stream has ended (a replayed log came to its end): the reader
+    // has stopped; the link stays open until Close.
+    [[nodiscard]] bool HasEnded() const { return ended_.load(); }
+    // A note from the source for the user (the baud rate it found), once; "" when none.
+    std::string TakeNote();
 
 private:
     void ReaderThread(GpsPostCallback post, GpsReadObserver observer);
@@ -86,12 +101,16 @@ private:
     GpsPostCallback post_;
     GpsReadObserver observer_;
     std::atomic<bool> readError_{false};
-    int openError_ = 0;
     std::deque<std::string> sentences_;
     std::atomic<std::size_t> sentenceCount_{0}; // PopSentence's early exit reads it unlocked
     std::atomic<bool> running_{false};
+    std::atomic<bool> ended_{false};
     std::thread thread_;
-    platform::SerialPort port_;
+    std::unique_ptr<GpsSource> source_;
+    std::string openError_;
+    std::string lostText_;
+    std::mutex noteLock_;
+    std::string note_;
     std::size_t maxSentences_;
     std::mutex sentencesLock_;
 

@@ -26,6 +26,10 @@ std::string StatusReadError() {
     return std::string(kPrefix) + "COM port read error.";
 }
 
+std::string StatusEnded() {
+    return std::string(kPrefix) + "End of log.";
+}
+
 std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
     std::string text(kPrefix);
     if (!fix.hasFix) {
@@ -130,22 +134,30 @@ GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit&
                                  std::uint32_t nowMs, std::uint32_t rateMs,
                                  coords::CoordFormat format) {
     GpsUpdateOutcome outcome;
-    if (!rateLimit.Admit(nowMs, rateMs))
+    // Read before the rate limit: the stream's last sentences must not wait for an update
+    // that will never be posted.
+    const bool ended = link.HasEnded();
+    if (!rateLimit.Admit(nowMs, rateMs) && !ended)
         return outcome;
     outcome.handled = true;
+    outcome.note = link.TakeNote();
     if (link.HasReadError()) {
         link.ClearSentences();
         fix.hasFix = false;
         outcome.readError = true;
-        outcome.status = StatusReadError();
+        outcome.status = std::string(kPrefix) + link.LostText();
         return outcome;
     }
     GpsUpdateFold fold;
     std::string line;
-    while (link.PopSentence(line))
+    bool any = false;
+    while (link.PopSentence(line)) {
         fold.Add(line);
+        any = true;
+    }
     outcome.batch = fold.ApplyTo(fix);
-    outcome.status = StatusText(fix, format);
+    outcome.ended = ended && !any;
+    outcome.status = outcome.ended ? StatusEnded() : StatusText(fix, format);
     return outcome;
 }
 

@@ -19,6 +19,7 @@ class GpsLink;
 std::string StatusConnected();    // "GPS: Connected."
 std::string StatusDisconnected(); // "GPS: Disconnected."
 std::string StatusReadError();    // "GPS: COM port read error."
+std::string StatusEnded();        // "GPS: End of log."
 // With fix.hasFix: "GPS: " + FormatPosition(fix.position, format) + altitude part + " S:" +
 // satellites + precision part, e.g. "GPS: 11°31'0.0E 48°07'2.3N A:545m S:8 P:67%". The
 // altitude part " A:545m" (whole metres) is there when fix.altitude is not 0; the precision
@@ -75,13 +76,17 @@ std::uint32_t TickCountMs();
 struct GpsUpdateOutcome {
     bool handled = false;   // false: too soon after the last one; nothing changed
     bool readError = false; // the link reported a failed read: queue emptied, fix dropped
+    bool ended = false;     // the source's stream ended and everything queued was folded
     GpsBatchResult batch;
     std::string status; // the new status line when handled
+    std::string note;   // the source's note for the user, once ("Found the receiver at ...")
 };
 
-// One GPS update of a connected view: the rate limit, then either the read-error path or the
-// fold of everything queued in link, and the new status line. The view repaints when
-// readError, batch.hasNewPosition or batch.fixLost is set.
+// One GPS update of a connected view: the rate limit, then either the read-error path
+// ("GPS: " + the link's LostText) or the fold of everything queued in link, and the new
+// status line. Once the stream has ended the rate limit no longer holds the last sentences
+// back, and an update that finds nothing left says "GPS: End of log." with the fix as it was.
+// The view repaints when readError, batch.hasNewPosition or batch.fixLost is set.
 GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
                                  std::uint32_t nowMs, std::uint32_t rateMs,
                                  coords::CoordFormat format);

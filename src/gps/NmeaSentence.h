@@ -40,4 +40,9 @@ struct NmeaFields {
 // "$GPGSA,A,,3*39\n" gives "$GPGSA", "A", "", "3"; "abc" gives one field "abc".
 NmeaFields SplitNmeaFields(std::string_view line);
 
+// True when line is "$" + body + "*" + two hex digits (either case) whose value is the XOR of
+// the body's bytes, with only blanks or line ends after them. "$GPGSA,A,1,,,,,,,,,,,,,,,*1E"
+// is valid; a line without "*", with one hex digit, or with a wrong sum is not.
+bool NmeaChecksumValid(std::string_view line);
+
 } // namespace gps

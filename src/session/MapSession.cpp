@@ -3,6 +3,7 @@
 #include "calib/CalibrationFile.h"
 #include "calib/RangeBearing.h"
 #include "gps/GpsLink.h"
+#include "gps/GpsSourceName.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "trail/GpxReader.h"
@@ -37,6 +38,7 @@ MapSession::MapSession() {
 
 MapSession::MapSession(const SettingsStore& store) : MapSession() {
     settings_.Load(store);
+    settings_.baudAuto = LoadGpsBaudAuto(store);
     configuredGpsDevice_ = LoadGpsDevice(store);
 }
 
@@ -202,10 +204,8 @@ bool MapSession::StorePosition(const points::LocalDateTime& when, std::optional<
 std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     const std::string device = platform::GpsDevicePath(
         settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
-    if (!link.Open(device, settings_.baudRate))
-        return Notice{Notice::Kind::Warning,
-                      "Unable to open COM port\n" +
-                          platform::DescribeOpenFailure(device, link.OpenError()),
+    if (!link.Open(device, settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate))
+        return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
                       "Error"};
     gpsConnected_ = true;
     trail_.AddBreak();
@@ -238,7 +238,9 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
         step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
         step.cursorChanged = UpdateSelectionText();
     }
-    step.statusChanged = SetStatusText(outcome.status);
+    // The rate the line found is shown once, then the positions again.
+    step.statusChanged =
+        SetStatusText(outcome.note.empty() ? outcome.status : "GPS: " + outcome.note);
     return step;
 }
 
@@ -264,6 +266,7 @@ void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
     configuredGpsDevice_ = std::move(device);
     settings_.Save(store);
     SaveGpsDevice(store, configuredGpsDevice_);
+    SaveGpsBaudAuto(store, settings_.baudAuto);
     trail_.TrimTo(settings_.trailLength);
 }
 

@@ -56,3 +56,11 @@ std::string LoadGpsDevice(const SettingsStore& store) {
 void SaveGpsDevice(SettingsStore& store, std::string_view device) {
     store.WriteText(kSettingsSection, kGpsDeviceSetting.name, device);
 }
+
+bool LoadGpsBaudAuto(const SettingsStore& store) {
+    return store.ReadInt(kSettingsSection, kGpsBaudAutoSetting, 0) == 1;
+}
+
+void SaveGpsBaudAuto(SettingsStore& store, bool baudAuto) {
+    store.WriteInt(kSettingsSection, kGpsBaudAutoSetting, baudAuto ? 1 : 0);
+}

@@ -22,10 +22,13 @@ struct ViewSettings {
     // The GPS position marker's look: symbol, line and fill colour, size. Its name "gps" is its
     // label; its position is not used.
     CMapPoint positionMarker;
-    std::int32_t trailLength{};  // most samples kept
-    double trailMinDelta{};      // metres between recorded samples
-    std::int32_t trailStyle{};   // 0 dots, 1 lines
-    std::int32_t baudRate{};     // bits per second
+    std::int32_t trailLength{}; // most samples kept
+    double trailMinDelta{};     // metres between recorded samples
+    std::int32_t trailStyle{};  // 0 dots, 1 lines
+    std::int32_t baudRate{};    // bits per second
+    // Baud "Auto": the serial line finds the receiver's rate ("GPSBaudAuto", read and written
+    // apart from the twelve keys, like "GPSDevice").
+    bool baudAuto = false;
     std::int32_t comPort{};      // 1 = the first port
     std::int32_t updateRateMs{}; // shortest interval between handled GPS updates
 
@@ -152,3 +155,9 @@ inline constexpr TextSettingKey kGpsDeviceSetting{"GPSDevice", ""};
 // Reads and writes kGpsDeviceSetting in section "Settings".
 [[nodiscard]] std::string LoadGpsDevice(const SettingsStore& store);
 void SaveGpsDevice(SettingsStore& store, std::string_view device);
+
+// "GPSBaudAuto": 1 when the baud rate is found by the line itself, 0 (the default) when
+// "GPSBaudRate" holds. Any other stored value reads as 0.
+inline constexpr std::string_view kGpsBaudAutoSetting = "GPSBaudAuto";
+[[nodiscard]] bool LoadGpsBaudAuto(const SettingsStore& store);
+void SaveGpsBaudAuto(SettingsStore& store, bool baudAuto);

@@ -1,10 +1,11 @@
-// quilo-tool monitor DEVICE [--baud N] [--seconds S] [--rate MS] [--format dms|dm|d]: connects
-// to a GPS receiver through the GPS link and prints the status line after each handled update,
-// the same text the map view shows. The "does my receiver work?" tool.
+// quilo-tool monitor SOURCE [--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d]:
+// connects to a GPS source through the GPS link and prints the status line after each handled
+// update, the same text the map view shows. The "does my receiver work?" tool.
 #include "base/Number.h"
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsLink.h"
+#include "gps/GpsSourceName.h"
 #include "gps/GpsUpdateFold.h"
 #include "platform/SerialPort.h"
 #include "tool/ToolCommand.h"
@@ -40,7 +41,7 @@ void CatchStopSignals() {
 
 // A bare number n is COM port n, as the settings store it; anything else is a device path.
 std::string DevicePath(std::string_view device) {
-    if (device.find_first_not_of("0123456789") == std::string_view::npos) {
+    if (!device.empty() && device.find_first_not_of("0123456789") == std::string_view::npos) {
         const auto port = base::ParseExact<std::int32_t>(device);
         return port ? platform::ComPortDevicePath(*port) : std::string();
     }
@@ -58,11 +59,13 @@ struct Options {
 // Reads the option values; "" when they are good, else why not.
 std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
     options.device = args.positionals[0];
-    if (const auto value = args.Value("--baud")) {
+    if (const auto value = args.Value("--baud"); value && *value == "auto") {
+        options.baud = gps::kAutoBaud;
+    } else if (value) {
         const auto baud = base::ParseExact(base::SkipPlus(*value), std::int32_t{1},
                                            std::numeric_limits<std::int32_t>::max());
         if (!baud)
-            return "bad baud rate '" + std::string(*value) + "' (a positive whole number)";
+            return "bad baud rate '" + std::string(*value) + "' (a positive whole number or auto)";
         options.baud = *baud;
     }
     if (const auto value = args.Value("--seconds")) {
@@ -93,6 +96,12 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     if (const std::string error = ReadOptions(args, options); !error.empty())
         return tool::Fail(err, "monitor", error);
     const std::string path = DevicePath(options.device);
+    if (path.empty() && !options.device.empty())
+        return tool::Fail(err, "monitor",
+                          "Unable to open COM port '" + std::string(options.device) + "'");
+    const gps::GpsSourceNameResult name = gps::ParseGpsSourceName(path);
+    if (!name.spec)
+        return tool::Fail(err, "monitor", name.error);
 
     std::mutex mutex;
     std::condition_variable posted;
@@ -106,10 +115,12 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
         posted.notify_one();
     });
     CatchStopSignals();
-    if (path.empty() || !link.Open(path, options.baud)) {
-        return tool::Fail(err, "monitor",
-                          "Unable to open COM port '" + std::string(options.device) +
-                              "': " + platform::DescribeOpenFailure(path, link.OpenError()));
+    if (!link.Open(path, options.baud)) {
+        if (name.spec->kind == gps::GpsSourceKind::Serial)
+            return tool::Fail(err, "monitor",
+                              "Unable to open COM port '" + std::string(options.device) +
+                                  "': " + link.OpenError());
+        return tool::Fail(err, "monitor", "unable to open GPS source: " + link.OpenError());
     }
     out << gps::StatusConnected() << std::endl;
 
@@ -126,7 +137,8 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     gps::GpsUpdateRateLimit rateLimit;
     std::uint64_t handledPosts = 0;
     std::unique_lock lock(mutex);
-    while (stopRequested == 0) {
+    bool ended = false;
+    while (stopRequested == 0 && !ended) {
         auto wakeAt = Clock::now() + kSignalCheck;
         if (deadline && *deadline < wakeAt)
             wakeAt = *deadline;
@@ -139,8 +151,12 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
             lock.unlock();
             const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
                 link, fix, rateLimit, gps::TickCountMs(), options.rateMs, options.format);
+            if (!outcome.note.empty())
+                out << "GPS: " << outcome.note << std::endl;
             if (outcome.handled)
                 out << outcome.status << std::endl;
+            // The end of a replayed log is the end of the run.
+            ended = ended || outcome.ended;
             lock.lock();
         }
     }
@@ -154,11 +170,17 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
 
 const tool::ToolCommandRegistrar registrar({
     {"monitor",
-     "DEVICE",
-     "[--baud N] [--seconds S] [--rate MS] [--format dms|dm|d]",
-     "connects to a GPS receiver (a device path, or a COM port number) and prints the status "
-     "line after each handled update",
-     {{"--baud", "N", "the line speed (default 4800)"},
+     "SOURCE",
+     "[--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d]",
+     "connects to a GPS source and prints the status line after each handled update. SOURCE "
+     "is one of: a serial device path (/dev/ttyUSB0, /dev/serial/by-id/...) or a COM port "
+     "number; gpsd://[HOST][:PORT] (gpsd, default localhost:2947); tcp://HOST:PORT (NMEA from "
+     "a TCP server); udp://[ADDR]:PORT (NMEA datagrams to a local port); "
+     "file:PATH[?speed=N][&loop=1] or the path of a log file (a recorded log replayed at its "
+     "own pace, N times faster); sim: (the demo's simulated receiver)",
+     {{"--baud", "N|auto",
+       "the serial line speed (default 4800); auto tries 4800, 9600, 38400, 115200, 19200 and "
+       "57600 until sentences arrive"},
       {"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
       {"--rate", "MS", "the update rate in milliseconds, 0 or more (default 1000)"},
       {"--format", "dms|dm|d", "the coordinate format (default dms)"}}},

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SerialDevices.h"
+#include "platform/Socket.h"
 #include "points/MapPointLook.h"
 
 #include <QButtonGroup>
@@ -15,6 +16,8 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <chrono>
 
 namespace {
 
@@ -160,6 +163,8 @@ CGPSSettingsCOMPage::CGPSSettingsCOMPage(QWidget* parent) : GpsSettingsPage(pare
     baudBox = new QComboBox(this);
     baudBox->setEditable(true);
     baudBox->setInsertPolicy(QComboBox::NoInsert);
+    baudBox->addItem(
+        QString::fromLatin1(kAutoBaudText.data(), static_cast<qsizetype>(kAutoBaudText.size())));
     baudBox->addItems({"4800", "9600", "19200", "38400", "57600", "115200"});
     deviceBox = new QComboBox(this);
     deviceBox->setEditable(true);
@@ -167,8 +172,16 @@ CGPSSettingsCOMPage::CGPSSettingsCOMPage(QWidget* parent) : GpsSettingsPage(pare
     deviceBox->addItem(QString());
     for (const auto& device : platform::ListSerialDevices())
         deviceBox->addItem(ToQString(device));
+    // A gpsd on this machine answers at once; one that does not is not offered.
+    platform::Socket gpsd;
+    if (gpsd.ConnectTcp("127.0.0.1", 2947, std::chrono::milliseconds(200)).empty())
+        deviceBox->addItem(QStringLiteral("gpsd://localhost:2947"));
+    // The other forms, to be completed in the field.
+    for (const char* form : {"tcp://HOST:PORT", "udp://:10110", "file:", "sim:"})
+        deviceBox->addItem(QString::fromLatin1(form));
     deviceBox->lineEdit()->setPlaceholderText(tr("the COM port's device"));
-    deviceBox->setToolTip(tr("A device path here is used instead of the COM port."));
+    deviceBox->setToolTip(tr("Used instead of the COM port: a device path, gpsd://HOST:PORT, "
+                             "tcp://HOST:PORT, udp://:PORT, file:LOG or sim:."));
     form->addRow(tr("COM Port:"), portList);
     form->addRow(tr("Baud Rate:"), baudBox);
     form->addRow(tr("Device:"), deviceBox);

@@ -34,7 +34,7 @@ std::optional<std::string> CheckInteger(std::string_view text, ViewSettingId id,
 GpsSettingsValues GpsSettingsValues::From(const ViewSettings& settings, std::string device) {
     const SettingKey& port = SettingKeyOf(ViewSettingId::ComPort);
     GpsSettingsValues v;
-    v.baudText = std::to_string(settings.baudRate);
+    v.baudText = settings.baudAuto ? std::string(kAutoBaudText) : std::to_string(settings.baudRate);
     v.portIndex =
         settings.comPort >= port.min && settings.comPort <= port.max ? settings.comPort - 1 : -1;
     v.lineColour = settings.positionMarker.GetLineColour();
@@ -52,7 +52,9 @@ GpsSettingsValues GpsSettingsValues::From(const ViewSettings& settings, std::str
 }
 
 void GpsSettingsValues::ApplyTo(ViewSettings& settings) const {
-    settings.baudRate = ParseBaudText(baudText);
+    settings.baudAuto = base::Trim(baudText, " \t") == kAutoBaudText;
+    if (!settings.baudAuto)
+        settings.baudRate = ParseBaudText(baudText);
     settings.comPort = portIndex + 1;
     settings.positionMarker.SetLineColour(lineColour);
     settings.positionMarker.SetFillColour(fillColour);

@@ -24,14 +24,18 @@ struct GpsSettingsValues {
     std::int32_t trailSize = -1;
     // Connection page: -1 when the stored port has no entry in the list
     std::int32_t portIndex = -1;
-    std::string baudText;
-    std::string device; // the "GPSDevice" override; empty means the COM port's device
+    std::string baudText; // a rate, or kAutoBaudText
+    std::string device;   // the "GPSDevice" override; empty means the COM port's device
 
     static GpsSettingsValues From(const ViewSettings& settings, std::string device);
     // Copies the values into settings: COM port = port index + 1, the baud text read as
-    // ParseBaudText does, the marker look through the marker's setters.
+    // ParseBaudText does (or "Auto", which keeps the rate and sets baudAuto), the marker look
+    // through the marker's setters.
     void ApplyTo(ViewSettings& settings) const;
 };
+
+// The baud text that lets the line find the receiver's rate.
+inline constexpr std::string_view kAutoBaudText = "Auto";
 
 // The longest baud text the Connection page takes: as many characters as the largest rate
 // the key allows has digits.

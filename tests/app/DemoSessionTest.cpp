@@ -3,8 +3,8 @@
 #include "app/Commands.h"
 #include "app/DemoMap.h"
 #include "app/DemoSession.h"
-#include "app/DemoTown.h"
 #include "app/GpsApp.h"
+#include "gps/DemoTown.h"
 
 #include <QFile>
 #include <QFileInfo>

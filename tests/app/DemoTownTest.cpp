@@ -1,4 +1,4 @@
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 #include "app/DemoReceiver.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaSentence.h"

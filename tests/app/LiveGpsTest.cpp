@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 
 #include "app/DemoMap.h"
-#include "app/DemoTown.h"
 #include "coords/CoordFormat.h"
+#include "gps/DemoTown.h"
 #include "gps/GpsUpdateFold.h"
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"

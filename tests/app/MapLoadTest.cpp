@@ -1,9 +1,9 @@
 #include "AppTestSupport.h"
 
 #include "app/DemoMap.h"
-#include "app/DemoTown.h"
 #include "calib/CalibrationFile.h"
 #include "calib/MapSettingsDlg.h"
+#include "gps/DemoTown.h"
 #include "platform/FileIo.h"
 
 #include <QBuffer>

@@ -362,6 +362,35 @@ TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
     EXPECT_EQ(session.StatusText(), "GPS:");
 }
 
+// Every source name the device field takes: a bad one is refused in one line naming it; the
+// others bring positions onto the status line through the same updates as a serial line.
+TEST_F(MapSessionGpsTest, SourceNamesFromTheDeviceField) {
+    session.SetGpsDevice("tcp://nowhere");
+    const auto refused = session.Connect(*link);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->text, "Unable to open COM port\nbad GPS source 'tcp://nowhere' (expected "
+                             "tcp://HOST:PORT)");
+    EXPECT_FALSE(session.GpsConnected());
+
+    const std::string capture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
+    for (const std::string& name : {"file:" + capture + "?speed=100", std::string("sim:")}) {
+        session.SetGpsDevice(name);
+        ASSERT_EQ(session.Connect(*link), std::nullopt) << name;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!session.GpsFix().hasFix && std::chrono::steady_clock::now() < deadline) {
+            std::unique_lock lock(mutex);
+            posted.wait_for(lock, std::chrono::milliseconds(50));
+            lock.unlock();
+            (void)session.OnGpsUpdate(*link, gps::TickCountMs(), false);
+        }
+        EXPECT_TRUE(session.GpsFix().hasFix) << name;
+        EXPECT_EQ(session.StatusText().rfind("GPS: ", 0), 0u) << session.StatusText();
+        EXPECT_NE(session.StatusText().find(" S:"), std::string::npos) << session.StatusText();
+        session.Disconnect();
+        link->Close();
+    }
+}
+
 // The notice names the group that may use the device. Tests run as root, whom the device's
 // bits do not stop: the connect runs in a child process that has given up root.
 TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {

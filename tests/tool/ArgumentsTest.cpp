@@ -128,7 +128,7 @@ TEST(ToolArguments, EveryCommandReadsOptionsOneWay) {
         {{"monitor", tty, "--verbose"}, Expect::Refused, "unknown option '--verbose'"},
         {{"monitor", tty, "--rate"}, Expect::Refused, "--rate needs"},
         {{"monitor", tty, "--baud=fast"}, Expect::Refused, "'fast'"},
-        {{"monitor"}, Expect::Refused, "missing DEVICE"},
+        {{"monitor"}, Expect::Refused, "missing SOURCE"},
     });
     // Both forms of the value reach the command alike.
     EXPECT_EQ(ReadBytes(dir.File("a.kml")), ReadBytes(dir.File("b.kml")));

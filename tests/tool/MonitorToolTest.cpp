@@ -208,8 +208,46 @@ TEST(MonitorTool, BadArgumentsExit2WithOneLine) {
             {"unknown option", {"monitor", device, "--verbose"}, nullptr},
             {"device missing", {"monitor", "/dev/quilo-no-such-tty"}, nullptr},
             {"not a serial line", {"monitor", "/dev/null"}, nullptr},
+            {"empty source", {"monitor", ""}, nullptr},
+            {"tcp without port", {"monitor", "tcp://127.0.0.1"}, nullptr},
+            {"unknown scheme", {"monitor", "ftp://host:1"}, nullptr},
+            {"bad replay speed", {"monitor", "file:x.log?speed=-1"}, nullptr},
+            {"missing log", {"monitor", "file:/nonexistent/x.log"}, nullptr},
+            {"nobody at the port", {"monitor", "tcp://127.0.0.1:1"}, nullptr},
+            {"baud neither number nor auto", {"monitor", device, "--baud", "Auto"}, nullptr},
         },
         {"XDG_STATE_HOME=" + testing::TempDir()});
+}
+
+TEST(MonitorTool, ReplaysALogAndTheSimulator) {
+    struct Row {
+        const char* legend;
+        std::vector<std::string> args;
+        std::vector<std::string> expected; // lines that must be printed, in this order
+    };
+    const std::string capture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
+    const Row rows[] = {
+        {"a log at twenty times its pace ends with the log",
+         {"monitor", "file:" + capture + "?speed=20", "--rate", "0", "--seconds", "60"},
+         {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%", "GPS: End of log."}},
+        {"the path of a log replays it too",
+         {"monitor", capture, "--rate", "0", "--seconds", "3"},
+         {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%"}},
+        {"the simulator starts on the demo route",
+         {"monitor", "sim:", "--rate", "0", "--seconds", "1.5", "--format", "d"},
+         {"GPS: Connected.", "°W 52.2284°N A:118m S:8 P:83%"}},
+    };
+    for (const Row& row : rows) {
+        const auto run =
+            testsupport::RunTool(row.args, "", {"XDG_STATE_HOME=" + testing::TempDir()});
+        EXPECT_EQ(run.status, 0) << row.legend << ": " << run.err;
+        std::size_t at = 0;
+        for (const std::string& line : row.expected) {
+            at = run.out.find(line, at);
+            EXPECT_NE(at, std::string::npos) << row.legend << ": no '" << line << "' in\n"
+                                             << run.out;
+        }
+    }
 }
 
 } // namespace

@@ -50,8 +50,10 @@ TEST_F(GpsSettingsSheetTest, PagesOpenWithTheStoredValues) {
     auto* com = static_cast<CGPSSettingsCOMPage*>(sheet.Page(2));
     EXPECT_EQ(com->portList->currentText(), "8");
     EXPECT_EQ(com->baudBox->currentText(), "4800");
-    ASSERT_EQ(com->baudBox->count(), 6);
-    EXPECT_EQ(com->baudBox->itemText(5), "115200");
+    // "Auto" first, then the fixed rates.
+    ASSERT_EQ(com->baudBox->count(), 7);
+    EXPECT_EQ(com->baudBox->itemText(0), "Auto");
+    EXPECT_EQ(com->baudBox->itemText(6), "115200");
 }
 
 TEST_F(GpsSettingsSheetTest, BadValueKeepsUserOnPageWithRangeMessage) {

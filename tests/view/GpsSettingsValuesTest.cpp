@@ -78,6 +78,23 @@ TEST(GpsSettingsValues, RoundTripThroughSettings) {
     EXPECT_EQ(applied.trailLength, 100);
 }
 
+TEST(GpsSettingsValues, AutoBaudKeepsTheFixedRateBesideIt) {
+    ViewSettings settings;
+    settings.baudRate = 9600;
+    auto values = GpsSettingsValues::From(settings, "");
+    values.baudText = " Auto";
+    ViewSettings applied = settings;
+    values.ApplyTo(applied);
+    EXPECT_TRUE(applied.baudAuto);
+    EXPECT_EQ(applied.baudRate, 9600);
+    EXPECT_EQ(GpsSettingsValues::From(applied, "").baudText, "Auto");
+
+    values.baudText = "38400";
+    values.ApplyTo(applied);
+    EXPECT_FALSE(applied.baudAuto);
+    EXPECT_EQ(applied.baudRate, 38400);
+}
+
 TEST(GpsSettingsValues, PortWithoutListEntryShowsNoSelection) {
     ViewSettings settings;
     settings.comPort = 12;

@@ -1,4 +1,4 @@
-#include "app/DemoTown.h"
+#include "gps/DemoTown.h"
 
 #include "gps/NmeaWriter.h"
 

@@ -1,0 +1,204 @@
+#include "platform/Socket.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "base/Number.h"
+
+namespace platform {
+
+namespace {
+
+std::string Where(const std::string& host, std::uint16_t port) {
+    const bool v6 = host.find(':') != std::string::npos;
+    return (v6 ? "[" + host + "]" : host) + ":" + base::FormatPadded(port, 0);
+}
+
+struct AddrInfoList {
+    addrinfo* head = nullptr;
+    ~AddrInfoList() {
+        if (head)
+            ::freeaddrinfo(head);
+    }
+};
+
+// Resolves host for a socket type; "" or the resolver's reason.
+std::string Resolve(const std::string& host, std::uint16_t port, int type, bool passive,
+                    AddrInfoList& list) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = type;
+    hints.ai_flags = AI_NUMERICSERV | (passive ? AI_PASSIVE : 0);
+    const std::string service = base::FormatPadded(port, 0);
+    const int rc =
+        ::getaddrinfo(host.empty() ? nullptr : host.c_str(), service.c_str(), &hints, &list.head);
+    if (rc != 0)
+        return Where(host, port) + ": " + ::gai_strerror(rc);
+    return {};
+}
+
+int OpenSocket(const addrinfo& ai) {
+    return ::socket(ai.ai_family, ai.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, ai.ai_protocol);
+}
+
+// Waits for a non-blocking connect; 0 or errno.
+int FinishConnect(int fd, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() < 0)
+            return ETIMEDOUT;
+        pollfd p{fd, POLLOUT, 0};
+        const int n = ::poll(&p, 1, static_cast<int>(left.count()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ETIMEDOUT;
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+            return errno;
+        return error;
+    }
+}
+
+} // namespace
+
+Socket::~Socket() {
+    Close();
+}
+
+std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
+                               std::chrono::milliseconds timeout) {
+    Close();
+    AddrInfoList list;
+    if (std::string error = Resolve(host, port, SOCK_STREAM, false, list); !error.empty())
+        return error;
+    int lastError = EADDRNOTAVAIL;
+    for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next) {
+        const int fd = OpenSocket(*ai);
+        if (fd < 0) {
+            lastError = errno;
+            continue;
+        }
+        int error = 0;
+        if (::connect(fd, ai->ai_addr, ai->ai_addrlen) != 0)
+            error = errno == EINPROGRESS ? FinishConnect(fd, timeout) : errno;
+        if (error == 0) {
+            fd_ = fd;
+            datagram_ = false;
+            return {};
+        }
+        lastError = error;
+        ::close(fd);
+    }
+    return Where(host, port) + ": " + std::strerror(lastError);
+}
+
+std::string Socket::BindUdp(const std::string& address, std::uint16_t port) {
+    Close();
+    AddrInfoList list;
+    if (std::string error = Resolve(address, port, SOCK_DGRAM, true, list); !error.empty())
+        return error;
+    int lastError = EADDRNOTAVAIL;
+    for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next) {
+        const int fd = OpenSocket(*ai);
+        if (fd < 0) {
+            lastError = errno;
+            continue;
+        }
+        // Several listeners (a chart plotter beside us) may share a multiplexer's port.
+        const int on = 1;
+        (void)::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        if (::bind(fd, ai->ai_addr, ai->ai_addrlen) == 0) {
+            fd_ = fd;
+            datagram_ = true;
+            return {};
+        }
+        lastError = errno;
+        ::close(fd);
+    }
+    return Where(address.empty() ? "*" : address, port) + ": " + std::strerror(lastError);
+}
+
+bool Socket::Send(std::string_view bytes) {
+    // A command of a few dozen bytes into a fresh connection: the buffer never fills, but a
+    // peer that reads nothing must not hold us, so a full buffer gives up after a second.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (!bytes.empty() && fd_ >= 0) {
+        const ssize_t n = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
+            std::chrono::steady_clock::now() < deadline) {
+            pollfd p{fd_, POLLOUT, 0};
+            (void)::poll(&p, 1, 100);
+            continue;
+        }
+        return false;
+    }
+    return bytes.empty();
+}
+
+SerialReadResult Socket::Read(char* buffer, std::size_t capacity) {
+    SerialReadResult result;
+    if (fd_ < 0) {
+        result.ok = false;
+        result.error = EBADF;
+        return result;
+    }
+    // MSG_TRUNC gives a datagram's whole length; on a stream it would throw the bytes away.
+    const ssize_t n = ::recv(fd_, buffer, capacity, MSG_DONTWAIT | (datagram_ ? MSG_TRUNC : 0));
+    if (n > 0) {
+        // Only capacity bytes of a longer datagram were stored.
+        result.bytes = std::min(static_cast<std::size_t>(n), capacity);
+        return result;
+    }
+    if (n == 0 && !datagram_) {
+        result.ok = false;
+        result.error = EPIPE;
+        return result;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+        result.ok = false;
+        result.error = errno;
+    }
+    return result;
+}
+
+std::uint16_t Socket::LocalPort() const {
+    if (fd_ < 0)
+        return 0;
+    sockaddr_storage address{};
+    socklen_t size = sizeof address;
+    if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        return 0;
+    if (address.ss_family == AF_INET)
+        return ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port);
+    if (address.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port);
+    return 0;
+}
+
+void Socket::Close() {
+    if (fd_ < 0)
+        return;
+    (void)::close(fd_);
+    fd_ = -1;
+}
+
+} // namespace platform

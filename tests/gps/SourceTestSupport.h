@@ -1,0 +1,131 @@
+#pragma once
+
+#include "gps/GpsLink.h"
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace sourcetest {
+
+using namespace std::chrono_literals;
+
+// A link with a queue large enough to keep every sentence, polled often, and what it queued
+// and reported, gathered on the test's thread.
+class LinkWatch {
+public:
+    explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null"})
+        : link(100000, options) {
+        link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
+            std::lock_guard lock(mutex_);
+            if (sentences == 0)
+                ++failures_;
+            cv_.notify_all();
+        });
+    }
+    ~LinkWatch() { link.Close(); }
+
+    // Gathers queued lines until at least n have come (true) or timeout passes (false).
+    bool WaitLines(std::size_t n, std::chrono::steady_clock::duration timeout) {
+        return WaitUntil([&] { return lines.size() >= n; }, timeout);
+    }
+    // Waits for the reader to report a failure ("lost") or the end of the stream.
+    bool WaitFailure(std::chrono::steady_clock::duration timeout) {
+        return WaitUntil([&] { return link.HasReadError() || link.HasEnded(); }, timeout);
+    }
+
+    template <typename Pred>
+    bool WaitUntil(Pred pred, std::chrono::steady_clock::duration timeout) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            Drain();
+            if (pred())
+                return true;
+            if (std::chrono::steady_clock::now() >= deadline)
+                return false;
+            // Woken by a post, or after a while for predicates that act (write to a line).
+            std::unique_lock lock(mutex_);
+            cv_.wait_for(lock, 20ms);
+        }
+    }
+
+    void Drain() {
+        std::string line;
+        while (link.PopSentence(line))
+            lines.push_back(line);
+    }
+
+    gps::GpsLink link;
+    std::vector<std::string> lines;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    int failures_ = 0;
+};
+
+// A TCP server on 127.0.0.1 with a port of the kernel's choosing, one client at a time.
+class LocalServer {
+public:
+    LocalServer() {
+        listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            ::listen(listen_, 4) != 0 ||
+            ::getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            return;
+        port_ = ntohs(address.sin_port);
+    }
+    ~LocalServer() {
+        Drop();
+        if (listen_ >= 0)
+            ::close(listen_);
+    }
+    [[nodiscard]] std::uint16_t Port() const { return port_; }
+
+    // Waits up to timeout for the next client.
+    bool Accept(std::chrono::milliseconds timeout) {
+        Drop();
+        pollfd p{listen_, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(timeout.count())) != 1)
+            return false;
+        client_ = ::accept4(listen_, nullptr, nullptr, SOCK_CLOEXEC);
+        return client_ >= 0;
+    }
+    bool Send(const std::string& bytes) {
+        return client_ >= 0 && ::send(client_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
+                                   static_cast<ssize_t>(bytes.size());
+    }
+    // Reads what the client sent within timeout.
+    std::string Receive(std::chrono::milliseconds timeout) {
+        pollfd p{client_, POLLIN, 0};
+        if (client_ < 0 || ::poll(&p, 1, static_cast<int>(timeout.count())) != 1)
+            return {};
+        char buffer[512];
+        const ssize_t n = ::recv(client_, buffer, sizeof buffer, MSG_DONTWAIT);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    }
+    // The server goes away: the client connection closes and no new one is taken.
+    void Drop() {
+        if (client_ >= 0)
+            ::close(client_);
+        client_ = -1;
+    }
+
+private:
+    int listen_ = -1;
+    int client_ = -1;
+    std::uint16_t port_ = 0;
+};
+
+} // namespace sourcetest

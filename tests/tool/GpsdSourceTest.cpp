@@ -1,0 +1,131 @@
+// gpsd for real: gpsfake starts a gpsd on a free local port that plays a capture; the link asks
+// it for NMEA, and the positions that arrive are the ones quilo-tool decode reads from the
+// same capture. quilo-tool monitor prints them too.
+#include "gps/GpsSourceName.h"
+#include "gps/NmeaDecode.h"
+#include "gps/SourceTestSupport.h"
+#include "support/RunTool.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kCapture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
+
+// gpsfake with its gpsd, in a process group of their own so both end together.
+class GpsFake {
+public:
+    explicit GpsFake(std::uint16_t port) {
+        const std::string portText = std::to_string(port);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::setpgid(0, 0);
+            ::execlp("gpsfake", "gpsfake", "-q", "-1", "-c", "0.05", "-P", portText.c_str(),
+                     kCapture.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        if (pid_ > 0)
+            ::setpgid(pid_, pid_);
+    }
+    ~GpsFake() {
+        if (pid_ <= 0)
+            return;
+        ::kill(-pid_, SIGTERM);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+    }
+    [[nodiscard]] bool Started() const { return pid_ > 0; }
+
+private:
+    pid_t pid_ = -1;
+};
+
+std::uint16_t FreePort() {
+    sourcetest::LocalServer probe;
+    return probe.Port();
+}
+
+// "LAT LON" of every GGA and RMC line quilo-tool decode reads as a position.
+std::set<std::pair<double, double>> DecodedPositions() {
+    const auto result = testsupport::RunTool({"decode", kCapture});
+    std::set<std::pair<double, double>> positions;
+    std::istringstream lines(result.out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string number, type;
+        int ok = 0;
+        double lat = 0, lon = 0;
+        if (fields >> number >> type >> ok >> lat >> lon && ok == 1 && type != "GSA")
+            positions.insert({lat, lon});
+    }
+    return positions;
+}
+
+TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
+    const std::uint16_t port = FreePort();
+    GpsFake fake(port);
+    ASSERT_TRUE(fake.Started());
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
+
+    sourcetest::LinkWatch watch;
+    // gpsd takes a moment to listen.
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!watch.link.Open(name, 4800) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(watch.link.IsRunning()) << watch.link.OpenError();
+    ASSERT_TRUE(watch.WaitLines(10, 30s));
+    watch.link.Close();
+
+    const auto decoded = DecodedPositions();
+    ASSERT_FALSE(decoded.empty());
+    int positions = 0;
+    for (const std::string& line : watch.lines) {
+        gps::GgaRecord gga;
+        gps::RmcRecord rmc;
+        std::optional<std::pair<double, double>> at;
+        if (gps::DecodeGga(line, gga))
+            at = {gga.latitude, gga.longitude};
+        else if (gps::DecodeRmc(line, rmc))
+            at = {rmc.latitude, rmc.longitude};
+        if (!at)
+            continue;
+        ++positions;
+        bool found = false;
+        for (const auto& [lat, lon] : decoded)
+            found =
+                found || (std::abs(lat - at->first) < 1e-12 && std::abs(lon - at->second) < 1e-12);
+        EXPECT_TRUE(found) << line;
+    }
+    EXPECT_GE(positions, 5);
+}
+
+TEST(GpsdSource, MonitorPrintsPositions) {
+    const std::uint16_t port = FreePort();
+    GpsFake fake(port);
+    ASSERT_TRUE(fake.Started());
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
+    testsupport::RunResult result;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        result = testsupport::RunTool({"monitor", name, "--seconds", "3", "--rate", "0"}, "",
+                                      {"XDG_STATE_HOME=" + testing::TempDir()});
+        if (result.status == 0)
+            break;
+        std::this_thread::sleep_for(200ms); // gpsd not listening yet
+    }
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("GPS: Connected.\n", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("GPS: 175°18'53.6E 37°47'5."), std::string::npos) << result.out;
+}
+
+} // namespace
