@@ -3,25 +3,33 @@
 #include "app/ToolbarIcons.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "session/LastSession.h"
 #include "session/ViewSettings.h"
 #include "view/MapView.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 using namespace app;
 
@@ -58,6 +66,27 @@ template <typename Flags> auto FlagOf(Flags& flags, ShowFlag flag) -> decltype(&
     return nullptr;
 }
 
+// The item's text with a mnemonic on its first letter or digit that no earlier item of the
+// same menu took; none when every one is taken.
+QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i].toLower();
+        if (c.isLetterOrNumber() && taken.insert(c).second)
+            return text.left(i) + '&' + text.mid(i);
+    }
+    return text;
+}
+
+enum class DropKind { Map, Trail, Other };
+
+DropKind KindOfFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "trl" || suffix == "gpx" || suffix == "kml")
+        return DropKind::Trail;
+    // The image reader decides by the content, as Load Map does, not by the name.
+    return QImageReader(path).canRead() ? DropKind::Map : DropKind::Other;
+}
+
 } // namespace
 
 CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
@@ -66,6 +95,7 @@ CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
     setWindowIcon(MakeAppIcon());
     // The toolbar is shown and hidden by its own commands only, not by a docking menu.
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(true);
 }
 
 CGPSMapFrame::~CGPSMapFrame() = default;
@@ -82,6 +112,13 @@ bool CGPSMapFrame::Create() {
     BuildToolBar();
     ApplyStoredShowFlags();
     OnCommand(kCmdTrack);
+    Action(kCmdFormatDms + static_cast<int>(view_->Session().CoordFormat()))->setChecked(true);
+    Action(kCmdReopenLastMap)->setChecked(session::ReadReopenLastMap(store_));
+    recentMaps_ = session::ReadRecentMaps(store_);
+    RefreshRecentMenu();
+    connect(view_, &MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
+    connect(view_, &MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
+    UpdateActions();
     return true;
 }
 
@@ -99,8 +136,15 @@ void CGPSMapFrame::BuildActions() {
         return action;
     };
     for (const MenuItemDef& item : kMenuItems) {
+        if (item.kind == ItemKind::RecentList) {
+            recentMenu_ = new QMenu(ToQString(item.text), this);
+            recentMenu_->setToolTipsVisible(true); // the full path of each entry
+            actions_[item.id] = recentMenu_->menuAction();
+            continue;
+        }
         QAction* action = add(item.id, ToQString(item.text));
         switch (item.kind) {
+        case ItemKind::RecentList:
         case ItemKind::Plain:
             break;
         case ItemKind::Check:
@@ -119,7 +163,10 @@ void CGPSMapFrame::BuildActions() {
     for (const ToolbarButtonDef& button : kToolbarButtons) {
         if (button.id == 0)
             continue;
-        QAction* action = add(button.id, ToQString(button.tip));
+        // Zoom In and Zoom Out are menu items too: one action serves both places.
+        QAction* action = Action(button.id);
+        if (action == nullptr)
+            action = add(button.id, ToQString(button.tip));
         action->setIcon(MakeToolbarIcon(button.icon));
         action->setToolTip(ToQString(button.tip));
         const bool toggle =
@@ -132,14 +179,24 @@ void CGPSMapFrame::BuildActions() {
     Action(kCmdAppExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Action(kCmdAppExit)->setShortcutContext(Qt::ApplicationShortcut);
     addAction(Action(kCmdAppExit));
+    for (const ShortcutDef& shortcut : kShortcuts) {
+        QList<QKeySequence> keys;
+        for (const QString& key : ToQString(shortcut.keys).split(',', Qt::SkipEmptyParts))
+            keys << QKeySequence(key, QKeySequence::PortableText);
+        Action(shortcut.id)->setShortcuts(keys);
+        // On the window too: the toolbar's actions must answer while it is hidden.
+        addAction(Action(shortcut.id));
+    }
     Action(kCmdZoom100)->setChecked(true);
 }
 
 void CGPSMapFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
+    std::set<QChar> titleKeys;
     for (std::string_view title : kMenuTitles) {
-        QMenu* menu = bar->addMenu(ToQString(title));
+        QMenu* menu = bar->addMenu(WithMnemonic(ToQString(title), titleKeys));
         std::map<std::string_view, QMenu*> submenus;
+        std::map<QMenu*, std::set<QChar>> keys;
         for (const MenuItemDef& item : kMenuItems) {
             if (item.menu != title)
                 continue;
@@ -147,10 +204,12 @@ void CGPSMapFrame::BuildMenus() {
             if (!item.submenu.empty()) {
                 auto& sub = submenus[item.submenu];
                 if (sub == nullptr)
-                    sub = menu->addMenu(ToQString(item.submenu));
+                    sub = menu->addMenu(WithMnemonic(ToQString(item.submenu), keys[menu]));
                 target = sub;
             }
-            target->addAction(Action(item.id));
+            QAction* action = Action(item.id);
+            action->setText(WithMnemonic(ToQString(item.text), keys[target]));
+            target->addAction(action);
         }
     }
     toolbarToggle_ = new QToolButton(bar);
@@ -253,9 +312,29 @@ void CGPSMapFrame::OnCommand(int id) {
             return;
         }
     }
+    if (id >= kCmdRecentMap1 && id < kCmdRecentMap1 + static_cast<int>(recentMaps_.size())) {
+        LoadMapFile(
+            QString::fromStdString(recentMaps_[static_cast<std::size_t>(id - kCmdRecentMap1)]));
+        return;
+    }
     switch (id) {
     case kCmdLoadMap:
         OnLoadMap();
+        break;
+    case kCmdGoToPosition:
+        view_->OnGoToPosition();
+        break;
+    case kCmdFullScreen:
+        ToggleFullScreen();
+        break;
+    case kCmdReopenLastMap:
+        session::WriteReopenLastMap(store_, Action(kCmdReopenLastMap)->isChecked());
+        break;
+    case kCmdCalibrationPoints:
+        view_->OnCalibrationPoints();
+        break;
+    case kCmdCheckPosition:
+        view_->OnCheckPosition();
         break;
     case kCmdSaveTrail:
         OnSaveTrail();
@@ -397,7 +476,120 @@ bool CGPSMapFrame::LoadMapFile(const QString& path) {
         return false;
     }
     SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
+    setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
+    recentMaps_ = session::WithRecentMap(std::move(recentMaps_),
+                                         QFileInfo(path).absoluteFilePath().toStdString());
+    session::WriteRecentMaps(store_, recentMaps_);
+    RefreshRecentMenu();
     return true;
+}
+
+void CGPSMapFrame::RefreshRecentMenu() {
+    for (QAction* old : recentMenu_->actions()) {
+        recentMenu_->removeAction(old);
+        actions_.erase(old->data().toInt());
+        old->deleteLater();
+    }
+    for (std::size_t i = 0; i < recentMaps_.size(); ++i) {
+        const int id = kCmdRecentMap1 + static_cast<int>(i);
+        const QString path = QString::fromStdString(recentMaps_[i]);
+        // "&1 town.png", the whole path in the tip: names alone may repeat across folders.
+        QAction* action =
+            recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setData(id);
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        actions_[id] = action;
+    }
+    recentMenu_->menuAction()->setEnabled(!recentMaps_.empty());
+}
+
+void CGPSMapFrame::RestoreLastSession() {
+    if (!session::ReadReopenLastMap(store_))
+        return;
+    const session::LastSession last = session::LastSession::Read(store_);
+    if (!last.windowGeometry.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(last.windowGeometry)));
+    Action(kCmdFullScreen)->setChecked(isFullScreen());
+    if (last.map.empty())
+        return;
+    const QString path = QString::fromStdString(last.map);
+    if (!QFileInfo(path).isFile()) {
+        // A card taken out or a folder renamed: not worth a box at every start.
+        view_->ShowStatusNote("Last map not found: " + last.map);
+        return;
+    }
+    if (!LoadMapFile(path))
+        return;
+    view_->SetZoom(last.zoom);
+    view_->ScrollTo({last.scrollX, last.scrollY});
+    MarkZoomPreset();
+}
+
+void CGPSMapFrame::SaveLastSession() {
+    session::LastSession last;
+    // Absolute: the next start may run from another folder.
+    const QString map = view_->MapPath();
+    last.map = map.isEmpty() ? std::string() : QFileInfo(map).absoluteFilePath().toStdString();
+    last.zoom = view_->Geometry().Zoom();
+    last.scrollX = view_->Geometry().ScrollOffset().x;
+    last.scrollY = view_->Geometry().ScrollOffset().y;
+    last.windowGeometry = saveGeometry().toBase64().toStdString();
+    last.Write(store_);
+}
+
+void CGPSMapFrame::closeEvent(QCloseEvent* event) {
+    if (view_ != nullptr)
+        SaveLastSession();
+    QMainWindow::closeEvent(event);
+}
+
+void CGPSMapFrame::OpenDroppedFile(const QString& path) {
+    switch (KindOfFile(path)) {
+    case DropKind::Map:
+        LoadMapFile(path);
+        break;
+    case DropKind::Trail:
+        LoadTrailFile(path);
+        break;
+    case DropKind::Other:
+        view_->ShowStatusNote("Not a map or trail: " + QFileInfo(path).fileName().toStdString());
+        break;
+    }
+}
+
+void CGPSMapFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CGPSMapFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    OpenDroppedFile(urls.first().toLocalFile());
+}
+
+void CGPSMapFrame::UpdateActions() {
+    const bool connected = view_->Session().GpsConnected();
+    Action(kCmdGpsConnect)->setEnabled(!connected);
+    Action(kCmdGpsDisconnect)->setEnabled(connected);
+}
+
+void CGPSMapFrame::MarkZoomPreset() {
+    int preset = 0;
+    for (const ZoomDef& zoom : kZoomLevels)
+        if (zoom.factor == ZoomFactor())
+            preset = zoom.id;
+    SetZoomRadio(preset);
+}
+
+void CGPSMapFrame::ToggleFullScreen() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    Action(kCmdFullScreen)->setChecked(windowState().testFlag(Qt::WindowFullScreen));
 }
 
 void CGPSMapFrame::OnSaveTrail() {

@@ -9,11 +9,14 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class MapView;
 class QAction;
 class QActionGroup;
+class QMenu;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
@@ -53,16 +56,29 @@ public:
     // The state a toolbar toggle holds (Follow GPS, Map Points, Labels, GPS Trail).
     [[nodiscard]] bool ButtonState(app::ShowFlag flag) const;
 
-    // The halves of the file commands after their dialog.
+    // The halves of the file commands after their dialog. A map loaded goes to the front of
+    // File > Recent Maps and names the window.
     bool LoadMapFile(const QString& path);
     void SaveTrailFile(const QString& path);
     void LoadTrailFile(const QString& path);
+
+    // Started without a map: reopens the last session's map, zoom, scroll and window
+    // geometry while Reopen Last Map is on. A map that is gone is named on the status line.
+    void RestoreLastSession();
+    // A file dropped on the window or given by name: an image loads as the map, a trail
+    // (.trl, .gpx, .kml) as the trail; anything else is refused on the status line.
+    void OpenDroppedFile(const QString& path);
+    // File > Recent Maps, newest first.
+    [[nodiscard]] const std::vector<std::string>& RecentMaps() const { return recentMaps_; }
 
     // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
     [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildActions();
@@ -78,6 +94,13 @@ private:
     void OnLoadTrail();
     void OnAbout();
     void RefreshToolbarChecks();
+    // Enabled states that follow the view: Connect and Disconnect.
+    void UpdateActions();
+    // After a wheel or pinch: the preset the zoom landed on is marked, or none.
+    void MarkZoomPreset();
+    void RefreshRecentMenu();
+    void SaveLastSession();
+    void ToggleFullScreen();
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
@@ -89,4 +112,6 @@ private:
     QActionGroup* zoomGroup_ = nullptr;
     QActionGroup* formatGroup_ = nullptr;
     std::map<int, QAction*> actions_;
+    QMenu* recentMenu_ = nullptr;
+    std::vector<std::string> recentMaps_;
 };

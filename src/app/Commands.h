@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/ViewGeometry.h"
+
 #include <array>
 #include <string_view>
 
@@ -49,7 +51,14 @@ enum Command : int {
     kCmdFormatDms = 32863,
     kCmdFormatDm = 32864,
     kCmdFormatDeg = 32865,
-    kCmdTrailStatistics = 32870,
+    kCmdGoToPosition = 32870,
+    kCmdFullScreen = 32871,
+    kCmdReopenLastMap = 32872,
+    kCmdCalibrationPoints = 32873,
+    kCmdCheckPosition = 32874,
+    kCmdRecentMaps = 32875, // the submenu; its entries are kCmdRecentMap1 onwards
+    kCmdTrailStatistics = 32876,
+    kCmdRecentMap1 = 32880,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -59,7 +68,8 @@ enum class ItemKind {
     Plain,
     Check,       // a check mark that follows a state
     ZoomRadio,   // one radio mark in the Zoom submenu, or none after zoom in/out
-    FormatRadio, // one radio mark in Coord Format, none until the user picks one
+    FormatRadio, // one radio mark in Coord Format: the format in use
+    RecentList,  // a submenu of the maps last loaded, newest first
 };
 
 struct MenuItemDef {
@@ -73,11 +83,14 @@ struct MenuItemDef {
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
                                                                 "Help"};
 
-inline constexpr std::array<MenuItemDef, 37> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 46> kMenuItems = {{
     {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
+    {"File", "", "Recent Maps", kCmdRecentMaps, ItemKind::RecentList},
     {"File", "", "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
     {"File", "", "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
     {"File", "", "Exit", kCmdExit, ItemKind::Plain},
+    {"View", "Zoom", "Zoom In", kCmdZoomIn, ItemKind::Plain},
+    {"View", "Zoom", "Zoom Out", kCmdZoomOut, ItemKind::Plain},
     {"View", "Zoom", "800%", kCmdZoom800, ItemKind::ZoomRadio},
     {"View", "Zoom", "400%", kCmdZoom400, ItemKind::ZoomRadio},
     {"View", "Zoom", "200%", kCmdZoom200, ItemKind::ZoomRadio},
@@ -97,9 +110,14 @@ inline constexpr std::array<MenuItemDef, 37> kMenuItems = {{
     {"View", "", "Map Centre", kCmdMapCentre, ItemKind::Plain},
     {"View", "", "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
     {"View", "", "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},
+    {"View", "", "Go to Position...", kCmdGoToPosition, ItemKind::Plain},
     {"View", "", "Trail Statistics...", kCmdTrailStatistics, ItemKind::Plain},
+    {"View", "", "Full Screen", kCmdFullScreen, ItemKind::Check},
     {"View", "", "Toolbar", kCmdViewToolbar, ItemKind::Check},
+    {"View", "", "Reopen Last Map", kCmdReopenLastMap, ItemKind::Check},
     {"Map", "", "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
+    {"Map", "", "Calibration Points...", kCmdCalibrationPoints, ItemKind::Plain},
+    {"Map", "", "Check Position...", kCmdCheckPosition, ItemKind::Plain},
     {"Map", "", "Edit Points...", kCmdEditPoints, ItemKind::Plain},
     {"Map", "", "Settings...", kCmdMapSettings, ItemKind::Plain},
     {"GPS", "", "Connect", kCmdGpsConnect, ItemKind::Plain},
@@ -112,6 +130,27 @@ inline constexpr std::array<MenuItemDef, 37> kMenuItems = {{
     // Not in a drop-down: the menu bar's own toolbar button and the exit accelerator.
     {"", "", "Toolbar", kCmdMenuBarToolbar, ItemKind::Check},
     {"", "", "Quit", kCmdAppExit, ItemKind::Plain},
+}};
+
+// Keyboard shortcuts, in QKeySequence's portable text; a second key after a comma. Shown in
+// the menus beside their items.
+struct ShortcutDef {
+    int id;
+    std::string_view keys;
+};
+
+inline constexpr std::array<ShortcutDef, 11> kShortcuts = {{
+    {kCmdLoadMap, "Ctrl+O"},
+    {kCmdSaveTrail, "Ctrl+S"},
+    {kCmdLoadTrail, "Ctrl+L"},
+    {kCmdZoomIn, "+,="}, // = is + without Shift on many layouts
+    {kCmdZoomOut, "-"},
+    {kCmdZoom100, "Ctrl+0"},
+    {kCmdMenuFollowGps, "F"},
+    {kCmdCentreOnGps, "C"},
+    {kCmdMapCentre, "M"},
+    {kCmdFullScreen, "F11"},
+    {kCmdGoToPosition, "Ctrl+G"},
 }};
 
 struct ZoomDef {
@@ -128,8 +167,8 @@ inline constexpr std::array<ZoomDef, 8> kZoomLevels = {{{kCmdZoom25, 0.25},
                                                         {kCmdZoom400, 4.0},
                                                         {kCmdZoom800, 8.0}}};
 
-inline constexpr double kZoomInStep = 1.2;
-inline constexpr double kZoomOutStep = 0.8;
+inline constexpr double kZoomInStep = ViewGeometry::kZoomInStep;
+inline constexpr double kZoomOutStep = ViewGeometry::kZoomOutStep;
 
 enum class ToolbarIcon { ZoomIn, ZoomOut, CentreOnGps, FollowGps, GpsTrail, MapPoints, Labels };
 

@@ -3,7 +3,8 @@
 //   quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] [--size WxH]
 //         [--screenshot OUT.png [--after MS]]
 //
-// MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it.
+// MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it;
+// without it, the last session's map and view come back (View > Reopen Last Map).
 // --gps connects at start to SOURCE (a device path, gpsd://, tcp://, udp://, file: or sim:)
 // instead of the configured one, for this run only.
 // --demo needs nothing from the user: the demo town's map and a simulated receiver on a
@@ -238,6 +239,8 @@ int main(int argc, char** argv) {
     const std::string map = demo ? demo->MapPath().toStdString() : options->map;
     if (!map.empty() && !frame.LoadMapFile(QString::fromStdString(map)) && screenshot)
         return 2;
+    if (map.empty())
+        frame.RestoreLastSession();
     if (!options->trail.empty())
         frame.LoadTrailFile(QString::fromStdString(options->trail));
 

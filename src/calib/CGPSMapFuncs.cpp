@@ -73,6 +73,18 @@ FitResult CGPSMapFuncs::AddCalibrationPoint(MapPos plane, MapPos geo) {
     return FitResult::TooFewPairs;
 }
 
+bool CGPSMapFuncs::RemoveCalibrationPair(std::size_t pair) {
+    if (pair >= points.size() / 2)
+        return false;
+    const auto first = points.begin() + static_cast<std::ptrdiff_t>(2 * pair);
+    points.erase(first, first + 2);
+    if (points.size() >= kMaxEntries)
+        FitTransform();
+    else
+        fitResult = FitResult::TooFewPairs;
+    return true;
+}
+
 FitResult CGPSMapFuncs::FitTransform() {
     if (points.size() < kMaxEntries)
         return FitResult::TooFewPairs;

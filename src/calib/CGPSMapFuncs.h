@@ -46,6 +46,11 @@ public:
     // or TooFewPairs with the parameters untouched while one or two pairs are held.
     FitResult AddCalibrationPoint(MapPos plane, MapPos geo);
 
+    // Removes pair number `pair` (0 = oldest) and refits when three pairs are still held. With
+    // fewer, A..F keep their values but no longer count as fitted (TooFewPairs), as when such
+    // a file is read. False, changing nothing, for a pair that is not held.
+    bool RemoveCalibrationPair(std::size_t pair);
+
     // Fits A..F exactly through the first three pairs held (no least squares). Returns
     // TooFewPairs, changing nothing, when fewer than six entries are held; on any failure
     // A..F keep their values. Also works when the first two image points share a row.

@@ -64,6 +64,7 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
     std::string baseName = calib::MapBaseName(imagePath);
     const bool sameMap = baseName == mapBaseName_;
     mapBaseName_ = std::move(baseName);
+    calibrationUndo_.clear();
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
@@ -141,9 +142,37 @@ std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
     std::vector<Notice> notices;
     // The calibration plane counts rows from the bottom of the image.
     const MapPos plane(selection_.x, imageHeight_ - selection_.y);
+    calibrationUndo_.push_back(calibration_);
     const calib::FitResult fit = calibration_.AddCalibrationPoint(plane, geo);
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
+    if (auto notice = SaveCalibration())
+        notices.push_back(std::move(*notice));
+    UpdateSelectionText();
+    return notices;
+}
+
+std::vector<Notice> MapSession::RemoveCalibrationPair(std::size_t pair) {
+    std::vector<Notice> notices;
+    const calib::CGPSMapFuncs before = calibration_;
+    if (!calibration_.RemoveCalibrationPair(pair))
+        return notices;
+    calibrationUndo_.push_back(before);
+    if (auto notice = SaveCalibration())
+        notices.push_back(std::move(*notice));
+    UpdateSelectionText();
+    return notices;
+}
+
+std::vector<Notice> MapSession::UndoCalibrationChange() {
+    std::vector<Notice> notices;
+    if (calibrationUndo_.empty())
+        return notices;
+    // The variation is not part of the change: a later Map Settings value stays.
+    const double magVar = calibration_.GetMagVar();
+    calibration_ = std::move(calibrationUndo_.back());
+    calibrationUndo_.pop_back();
+    calibration_.SetMagVar(magVar);
     if (auto notice = SaveCalibration())
         notices.push_back(std::move(*notice));
     UpdateSelectionText();

@@ -96,6 +96,13 @@ public:
     std::optional<Notice> SavePoints();
     // A calibration pair: the selection and the position typed for it; then the file.
     std::vector<Notice> AddCalibrationPoint(const MapPos& geo);
+    // Removes calibration pair `pair` (0 = oldest) and writes the file; nothing for a pair
+    // not held.
+    std::vector<Notice> RemoveCalibrationPair(std::size_t pair);
+    // Puts back the calibration as it was before the last pair added or removed since the
+    // map was opened, and writes the file; nothing when there is none.
+    std::vector<Notice> UndoCalibrationChange();
+    [[nodiscard]] bool CanUndoCalibrationChange() const { return !calibrationUndo_.empty(); }
     std::optional<Notice> SetMagVar(double degrees);
     // Gives edit the map points to change in place (the Edit Map Points list). Nothing is set
     // aside here: the list's changes are written through SavePoints.
@@ -148,6 +155,9 @@ public:
     // "Sel: x 120 y 45" (the image pixel) while the map has no transform or the position
     // would lie off the earth. True when the line changed.
     bool UpdateSelectionText();
+    // A one-off note on the status line (a dropped file refused, the last map gone); the next
+    // GPS update writes over it. True when the line changed.
+    bool ShowStatusNote(std::string text) { return SetStatusText(std::move(text)); }
     // Shows at the next selection or GPS update.
     void SetCoordFormat(coords::CoordFormat format) { coordFormat_ = format; }
     // Turning tracking on adds a break to the trail.
@@ -182,6 +192,8 @@ private:
     // The loaded map's calibration or points file exists but could not be read.
     bool calibrationFileDamaged_ = false;
     bool pointsFileDamaged_ = false;
+    // The calibrations before each pair added or removed, newest last.
+    std::vector<calib::CGPSMapFuncs> calibrationUndo_;
 };
 
 } // namespace session

@@ -1,11 +1,15 @@
 #include "view/MapView.h"
 
+#include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "view/PyramidImage.h"
+#include "view/ViewOverlays.h"
 
 #include <QPainter>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
     // Every pixel is painted each frame: no erase, no system background.
@@ -13,6 +17,9 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    // Two fingers pinch; touches not taken as a gesture come on as mouse events.
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    grabGesture(Qt::PinchGesture);
 }
 
 void MapView::SetSession(session::MapSession session) {
@@ -137,6 +144,27 @@ void MapView::PaintFrame(QPainter& painter) {
                         session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
                         statusLine, cursorLine, palette().color(QPalette::Window),
                         palette().color(QPalette::WindowText)});
+    if (ShowsNoMapHint())
+        PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
+    if (calibrationMarks_ > 0) {
+        std::vector<MapPos> pixels;
+        for (const calib::PairCheck& pair :
+             calib::CheckPairs(session_.Calibration(), session_.ImageHeight()))
+            pixels.push_back(pair.pixel);
+        PaintCalibrationMarks(painter, geometry_, pixels);
+    }
+}
+
+bool MapView::ShowsNoMapHint() const {
+    // Only over an empty view: a trail or points shown without a map stay uncovered.
+    const auto trail = session_.Trail().NewestToOldest();
+    return map_.Empty() && session_.MapPoints().empty() &&
+           std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
+}
+
+void MapView::ShowStatusNote(const std::string& text) {
+    if (session_.ShowStatusNote(text))
+        StatusTextChanged();
 }
 
 void MapView::paintEvent(QPaintEvent* /*event*/) {

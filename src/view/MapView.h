@@ -18,7 +18,9 @@
 #include <memory>
 #include <string>
 
+class QGestureEvent;
 class QMenu;
+class QNativeGestureEvent;
 class QTimer;
 
 class SettingsStore;
@@ -102,14 +104,37 @@ public:
     void OnEnterCalibrationPoint();
     // The Map Settings dialog; on OK the variation is set and the calibration file saved.
     void OnMapSettings();
+    // The calibration pairs with the fit's error; a pair deleted or the last change undone
+    // writes the file at once.
+    void OnCalibrationPoints();
+    // The selection's true position typed in: says how far and which way the map's fit is
+    // from it. Nothing is stored.
+    void OnCheckPosition();
+    // A typed position becomes the selection, and the view centres on it.
+    void OnGoToPosition();
+    // A note on the status line (see MapSession::ShowStatusNote).
+    void ShowStatusNote(const std::string& text);
+    // The image last loaded; empty without a map.
+    [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
+    // True while the view is empty (no map, trail or points) and says how to fill it.
+    [[nodiscard]] bool ShowsNoMapHint() const;
+    // True while the calibration points are drawn as numbered marks.
+    [[nodiscard]] bool ShowsCalibrationMarks() const { return calibrationMarks_ > 0; }
     // The GPS Settings sheet; when it closes, however, its values are applied and written to
     // store.
     void OnGpsSettings(SettingsStore& store);
     // A command of the context menu (ContextCommand).
     void OnContextCommand(int id);
 
+signals:
+    // The zoom changed by the wheel or a pinch (not by SetZoom).
+    void ZoomChanged();
+    // Connect or Disconnect ran, whatever its outcome.
+    void ConnectionChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -127,6 +152,10 @@ private:
     void OnNewPointAtCursor();
     void CreatePointerHandling();
     void ShowContextMenu(ViewPoint at);
+    // Zooms by factor about view pixel at; a run of steps at one pixel keeps one map point.
+    void ZoomAt(double factor, ViewPoint at);
+    void OnPinch(QGestureEvent* event);
+    void OnNativeZoom(QNativeGestureEvent* event);
 
     session::MapSession session_;
     ViewGeometry geometry_;
@@ -140,4 +169,19 @@ private:
     PointerGesture gesture_;
     QTimer* holdTimer_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+
+    // Wheel angle not yet turned into a step (smooth wheels send a fraction of a notch).
+    int wheelRemainder_ = 0;
+    // The map point held under the pointer by the last wheel or pinch step, while the pointer
+    // and the view stay where that step left them.
+    struct ZoomAnchor {
+        ViewPoint at;
+        MapPos image;
+        ViewPoint scroll;
+        double zoom = 0.0;
+    };
+    std::optional<ZoomAnchor> zoomAnchor_;
+    // Dialogs open that show the calibration points on the map.
+    int calibrationMarks_ = 0;
+    friend class CalibrationMarksShown;
 };

@@ -1,12 +1,46 @@
 // The Map menu's calibration commands and the GPS Settings sheet, as the map view runs them.
+#include "base/Number.h"
+#include "calib/CalibrationPointsDlg.h"
+#include "calib/FitCheck.h"
 #include "calib/MapSettingsDlg.h"
 #include "coords/EnterCoordsDlg.h"
+#include "platform/MessageBox.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/MapView.h"
 
+// The calibration points are marked on the map for as long as one of these lives.
+class CalibrationMarksShown {
+public:
+    explicit CalibrationMarksShown(MapView& view) : view_(view) {
+        ++view_.calibrationMarks_;
+        view_.update();
+    }
+    ~CalibrationMarksShown() {
+        --view_.calibrationMarks_;
+        view_.update();
+    }
+    CalibrationMarksShown(const CalibrationMarksShown&) = delete;
+    CalibrationMarksShown& operator=(const CalibrationMarksShown&) = delete;
+
+private:
+    MapView& view_;
+};
+
+namespace {
+
+// Which point of three the next entry makes; with three held, the oldest gives way.
+QString NextPointNote(std::size_t pairsHeld) {
+    if (pairsHeld >= 3)
+        return QStringLiteral("Point 3 of 3: point 1 will be dropped.");
+    return QStringLiteral("Point %1 of 3").arg(pairsHeld + 1);
+}
+
+} // namespace
+
 void MapView::OnEnterCalibrationPoint() {
     coords::EnterCoordsDlg dialog(this);
-    dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:"));
+    dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
+                     NextPointNote(session_.Calibration().GetCalibrationPoints().size() / 2));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
@@ -20,6 +54,7 @@ void MapView::OnEnterCalibrationPoint() {
 }
 
 void MapView::OnMapSettings() {
+    const CalibrationMarksShown marks(*this);
     calib::MapSettingsDlg dialog(session_.Calibration(), this);
     if (!map_.Empty())
         dialog.SetMapInfo(mapImagePath_, map_.Width(), map_.Height());
@@ -29,6 +64,57 @@ void MapView::OnMapSettings() {
     Tell(session_.SetMagVar(dialog.GetSignedMagVar()));
     if (session_.CursorText() != before)
         CursorTextChanged();
+}
+
+void MapView::OnCalibrationPoints() {
+    const CalibrationMarksShown marks(*this);
+    calib::CalibrationPointsDlg dialog(this);
+    const auto refresh = [this, &dialog](const std::vector<session::Notice>& notices) {
+        for (const session::Notice& notice : notices)
+            Tell(notice);
+        CursorTextChanged();
+        dialog.SetPairs(calib::CheckPairs(session_.Calibration(), session_.ImageHeight()),
+                        session_.CanUndoCalibrationChange());
+        update();
+    };
+    connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
+            [this, &refresh](int pair) {
+                refresh(session_.RemoveCalibrationPair(static_cast<std::size_t>(pair)));
+            });
+    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this,
+            [this, &refresh] { refresh(session_.UndoCalibrationChange()); });
+    refresh({});
+    dialog.exec();
+}
+
+void MapView::OnCheckPosition() {
+    coords::EnterCoordsDlg dialog(this);
+    dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
+    dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    if (session_.GpsFix().hasFix)
+        dialog.SetGpsPosition(session_.GpsFix().position);
+    if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
+        return;
+    const calib::RangeBearing miss = calib::CheckPosition(
+        session_.Calibration(), session_.Selection(), session_.ImageHeight(), dialog.GetResult());
+    const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
+                                        "where the map puts the selection.")
+                             .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)),
+                                  QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
+    platform::ShowMessage(this, text, "Check Position", platform::MessageIcon::Information);
+}
+
+void MapView::OnGoToPosition() {
+    coords::EnterCoordsDlg dialog(this);
+    dialog.SetPrompt(QStringLiteral("Go to Position:"));
+    dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    if (session_.GpsFix().hasFix)
+        dialog.SetGpsPosition(session_.GpsFix().position);
+    if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
+        return;
+    const MapPos pixel = session_.GeoToPixel(dialog.GetResult());
+    SetSelection(pixel);
+    CentreOn(pixel);
 }
 
 void MapView::OnGpsSettings(SettingsStore& store) {

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGestureEvent>
+#include <QNativeGestureEvent>
 
 void MapView::SetGpsDevice(std::string device) {
     session_.SetGpsDevice(std::move(device));
@@ -34,6 +36,7 @@ void MapView::OnGpsConnect() {
     }
     if (session_.StatusText() != before)
         StatusTextChanged();
+    emit ConnectionChanged();
 }
 
 void MapView::OnGpsDisconnect() {
@@ -45,6 +48,7 @@ void MapView::OnGpsDisconnect() {
         gpsLink_->Close();
     // The marker turns black now, not at some later paint.
     repaint();
+    emit ConnectionChanged();
 }
 
 void MapView::OnGpsUpdate() {
@@ -101,6 +105,19 @@ bool MapView::event(QEvent* event) {
     if (event->type() == kGpsUpdateEvent) {
         OnGpsUpdate();
         return true;
+    }
+    switch (event->type()) {
+    case QEvent::Gesture:
+        OnPinch(static_cast<QGestureEvent*>(event));
+        return true;
+    case QEvent::NativeGesture:
+        if (static_cast<QNativeGestureEvent*>(event)->gestureType() == Qt::ZoomNativeGesture) {
+            OnNativeZoom(static_cast<QNativeGestureEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }

@@ -94,6 +94,14 @@ void ViewGeometry::SetZoom(double zoom) {
     CentreOn(middle);
 }
 
+void ViewGeometry::ZoomAbout(double zoom, const MapPos& p, ViewPoint anchor) {
+    if (std::isnan(zoom))
+        return;
+    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (const std::optional<ViewPoint> s = ImageToScreen(p, {}))
+        scroll_ = {Shift(s->x, anchor.x, 0), Shift(s->y, anchor.y, 0)};
+}
+
 bool ViewGeometry::CentreOnGps(bool gpsConnected, const MapPos& gpsImagePosition) {
     return gpsConnected && CentreOn(gpsImagePosition);
 }

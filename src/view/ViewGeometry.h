@@ -46,6 +46,9 @@ public:
     // 32-bit range at any zoom.
     static constexpr double kMinZoom = 1.0 / 32.0;
     static constexpr double kMaxZoom = 32.0;
+    // One step of zoom in and zoom out (toolbar, keys and each wheel notch).
+    static constexpr double kZoomInStep = 1.2;
+    static constexpr double kZoomOutStep = 0.8;
 
     [[nodiscard]] int ClientWidth() const { return clientWidth_; }
     [[nodiscard]] int ClientHeight() const { return clientHeight_; }
@@ -87,6 +90,11 @@ public:
     // Sets the zoom, keeping the image point under the middle of the view in place. NaN
     // changes nothing; other values are clamped to [kMinZoom, kMaxZoom].
     void SetZoom(double zoom);
+    // Sets the zoom (NaN changes nothing, others are clamped) and puts image position p at
+    // view pixel anchor, to the nearest pixel: the wheel and pinch keep the map point under
+    // the pointer. p is passed in rather than read back from the rounded scroll offset, so a
+    // run of steps about one point does not drift.
+    void ZoomAbout(double zoom, const MapPos& p, ViewPoint anchor);
     // Follow and "Go to GPS Position": centres on the GPS position (already converted to an
     // image position) only while the link is connected. Returns whether the view moved.
     bool CentreOnGps(bool gpsConnected, const MapPos& gpsImagePosition);

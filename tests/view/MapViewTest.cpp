@@ -87,9 +87,14 @@ QImage RedMap(int w, int h) {
     return map;
 }
 
-TEST(MapViewPaint, NoMapPaintsTheWholeClientWhite) {
-    Fixture f(120, 80);
-    EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 120, 80)), 120 * 80);
+TEST(MapViewPaint, NoMapPaintsWhiteWithTheHintOnlyInTheMiddle) {
+    Fixture f(240, 120);
+    ASSERT_TRUE(f.view->ShowsNoMapHint());
+    const QImage frame = f.Frame();
+    // White above and below the hint's lines, its text in the middle.
+    EXPECT_EQ(pixels::Count(frame, kWhite, QRect(0, 0, 240, 30)), 240 * 30);
+    EXPECT_EQ(pixels::Count(frame, kWhite, QRect(0, 90, 240, 30)), 240 * 30);
+    EXPECT_LT(pixels::Count(frame, kWhite, QRect(0, 30, 240, 60)), 240 * 60);
 }
 
 TEST(MapViewPaint, WhiteMarginsTable) {

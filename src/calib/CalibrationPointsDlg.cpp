@@ -1,0 +1,87 @@
+#include "calib/CalibrationPointsDlg.h"
+
+#include "base/Number.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace calib {
+
+namespace {
+
+QString Fixed(double value, int decimals) {
+    return QString::fromStdString(base::FormatFixed(value, decimals));
+}
+
+} // namespace
+
+CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Calibration Points");
+    auto* layout = new QVBoxLayout(this);
+    table_ = new QTableWidget(0, 4, this);
+    table_->setHorizontalHeaderLabels({"Point", "Pixel", "Position", "Fit Error"});
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table_);
+    auto* note = new QLabel("Fit Error: how far the map puts each pixel from its position.", this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* buttons = new QHBoxLayout;
+    delete_ = new QPushButton("Delete Point", this);
+    undo_ = new QPushButton("Undo", this);
+    buttons->addWidget(delete_);
+    buttons->addWidget(undo_);
+    buttons->addStretch();
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(delete_, &QPushButton::clicked, this, [this] {
+        const int row = table_->currentRow();
+        if (row >= 0 && table_->selectionModel()->hasSelection())
+            emit DeleteRequested(row);
+    });
+    connect(undo_, &QPushButton::clicked, this, &CalibrationPointsDlg::UndoRequested);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            &CalibrationPointsDlg::UpdateButtons);
+    resize(520, 260);
+}
+
+void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool canUndo) {
+    canUndo_ = canUndo;
+    table_->clearContents();
+    table_->setRowCount(static_cast<int>(pairs.size()));
+    for (int i = 0; i < static_cast<int>(pairs.size()); ++i) {
+        const PairCheck& pair = pairs[static_cast<std::size_t>(i)];
+        const QStringList cells = {
+            QString::number(i + 1),
+            Fixed(pair.pixel.x, 1) + ", " + Fixed(pair.pixel.y, 1),
+            Fixed(pair.geo.y, 6) + ", " + Fixed(pair.geo.x, 6),
+            Fixed(pair.missMetres, 1) + " m",
+        };
+        for (int c = 0; c < cells.size(); ++c)
+            table_->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    // No row stays chosen: a second Delete must be a second choice.
+    table_->clearSelection();
+    table_->setCurrentCell(-1, -1);
+    UpdateButtons();
+}
+
+void CalibrationPointsDlg::UpdateButtons() {
+    delete_->setEnabled(table_->selectionModel()->hasSelection());
+    undo_->setEnabled(canUndo_);
+}
+
+} // namespace calib

@@ -1,0 +1,65 @@
+// Wheel and pinch zoom about the pointer.
+#include "view/MapView.h"
+
+#include <QGestureEvent>
+#include <QNativeGestureEvent>
+#include <QPinchGesture>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace {
+
+// One notch of a wheel, in eighths of a degree; smooth wheels send fractions of it.
+constexpr int kWheelNotch = 120;
+
+ViewPoint ToViewPoint(const QPointF& p) {
+    return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
+}
+
+} // namespace
+
+void MapView::ZoomAt(double factor, ViewPoint at) {
+    // Reading the point back from the rounded scroll offset at each step would let it wander
+    // by half a pixel a step; while nothing else moved the view, the first point is kept.
+    const bool sameRun = zoomAnchor_ && zoomAnchor_->at == at &&
+                         zoomAnchor_->scroll == geometry_.ScrollOffset() &&
+                         zoomAnchor_->zoom == geometry_.Zoom();
+    const MapPos image = sameRun ? zoomAnchor_->image : geometry_.ScreenToImage(at);
+    const double before = geometry_.Zoom();
+    geometry_.ZoomAbout(before * factor, image, at);
+    zoomAnchor_ = ZoomAnchor{at, image, geometry_.ScrollOffset(), geometry_.Zoom()};
+    update();
+    emit ZoomChanged();
+}
+
+void MapView::wheelEvent(QWheelEvent* event) {
+    wheelRemainder_ += event->angleDelta().y();
+    const ViewPoint at = ToViewPoint(event->position());
+    while (std::abs(wheelRemainder_) >= kWheelNotch) {
+        const bool in = wheelRemainder_ > 0;
+        wheelRemainder_ += in ? -kWheelNotch : kWheelNotch;
+        ZoomAt(in ? ViewGeometry::kZoomInStep : ViewGeometry::kZoomOutStep, at);
+    }
+    event->accept();
+}
+
+void MapView::OnPinch(QGestureEvent* event) {
+    auto* pinch = static_cast<QPinchGesture*>(event->gesture(Qt::PinchGesture));
+    if (pinch == nullptr)
+        return;
+    event->accept(pinch);
+    if (pinch->state() == Qt::GestureStarted)
+        zoomAnchor_.reset(); // a new pinch holds the point under its own centre
+    const double factor = pinch->scaleFactor();
+    if (std::isfinite(factor) && factor > 0.0 && factor != 1.0)
+        ZoomAt(factor, ToViewPoint(mapFromGlobal(pinch->centerPoint())));
+}
+
+void MapView::OnNativeZoom(QNativeGestureEvent* event) {
+    // Touchpads report a pinch as a native zoom gesture: value is the relative change.
+    const double factor = 1.0 + event->value();
+    if (std::isfinite(factor) && factor > 0.0 && factor != 1.0)
+        ZoomAt(factor, ToViewPoint(event->position()));
+    event->accept();
+}

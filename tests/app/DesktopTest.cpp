@@ -1,0 +1,487 @@
+// Wheel and pinch zoom, shortcuts, the last session, drops and the calibration list, on the
+// real frame over a real settings file.
+#include "AppTestSupport.h"
+
+#include "app/Commands.h"
+#include "app/DemoMap.h"
+#include "base/Number.h"
+#include "calib/CalibrationFile.h"
+#include "calib/CalibrationPointsDlg.h"
+#include "calib/RangeBearing.h"
+#include "coords/CoordEntry.h"
+#include "coords/EnterCoordsDlg.h"
+#include "gps/DemoTown.h"
+#include "platform/FileIo.h"
+#include "session/LastSession.h"
+#include "support/TestFiles.h"
+#include "trail/TrailFile.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QGestureEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QNativeGestureEvent>
+#include <QPinchGesture>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QUrl>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace app;
+
+namespace {
+
+std::string Bytes(const QString& path) {
+    std::string bytes;
+    EXPECT_TRUE(platform::ReadWholeFile(path.toStdString(), bytes)) << path.toStdString();
+    return bytes;
+}
+
+void Wheel(MapView& view, QPoint at, int delta) {
+    QWheelEvent event(QPointF(at), QPointF(view.mapToGlobal(at)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&view, &event);
+}
+
+// Where the view shows an image point now, in view pixels.
+QPointF OnScreen(const MapView& view, const MapPos& image) {
+    const ViewGeometry& g = view.Geometry();
+    return {image.x * g.Zoom() - g.ScrollOffset().x, image.y * g.Zoom() - g.ScrollOffset().y};
+}
+
+int CheckedZoomId(CGPSMapFrame& frame) {
+    for (const ZoomDef& z : kZoomLevels)
+        if (frame.Action(z.id)->isChecked())
+            return z.id;
+    return 0;
+}
+
+void Drop(CGPSMapFrame& frame, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &enter);
+    ASSERT_TRUE(enter.isAccepted()) << path.toStdString();
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &drop);
+}
+
+// Types a position in decimal degrees into the open coordinates dialog and presses OK.
+void TypePosition(coords::EnterCoordsDlg& dialog, const MapPos& geo) {
+    using F = coords::EntryField;
+    const auto edit = [&dialog](F field) {
+        return dialog.findChild<QLineEdit*>(QStringLiteral("field%1").arg(static_cast<int>(field)));
+    };
+    const auto list = [&dialog](F field) {
+        return dialog.findChild<QComboBox*>(QStringLiteral("field%1").arg(static_cast<int>(field)));
+    };
+    for (auto [field, value] :
+         {std::pair{F::LatDecDegrees, std::abs(geo.y)}, {F::LonDecDegrees, std::abs(geo.x)}}) {
+        QLineEdit* e = edit(field);
+        ASSERT_NE(e, nullptr);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, QString::number(value, 'f', 8));
+    }
+    list(F::LatHemisphere)->setCurrentIndex(geo.y < 0 ? 1 : 0);
+    list(F::LonHemisphere)->setCurrentIndex(geo.x < 0 ? 1 : 0);
+    dialog.accept();
+}
+
+} // namespace
+
+class Desktop : public FrameFixture {
+protected:
+    void SetUp() override {
+        QString error;
+        ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+        map = demo::DemoMapImagePath(dir.path());
+        mcd = map.left(map.size() - 4) + ".mcd";
+        coords::entryFormat = coords::CoordFormat::Deg;
+    }
+    QString map;
+    QString mcd;
+};
+
+TEST_F(Desktop, WheelZoomHoldsThePointUnderThePointerAtEveryStep) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    v.ScrollTo({300, 200});
+    const QPoint pointer(137, 91);
+    const MapPos held = v.Geometry().ScreenToImage({pointer.x(), pointer.y()});
+    // Whole notches, half notches of a smooth wheel (two make a step), and runs into both
+    // bounds, where the zoom stops and the point still stays.
+    const struct {
+        const char* legend;
+        int delta;
+        int events;
+        double step;
+    } rows[] = {
+        {"notch in", 120, 6, ViewGeometry::kZoomInStep},
+        {"half notches in", 60, 4, std::sqrt(ViewGeometry::kZoomInStep)},
+        {"notch out", -120, 9, ViewGeometry::kZoomOutStep},
+        {"into the upper bound", 120, 40, ViewGeometry::kZoomInStep},
+        {"into the lower bound", -120, 60, ViewGeometry::kZoomOutStep},
+    };
+    for (const auto& row : rows) {
+        for (int i = 0; i < row.events; ++i) {
+            const double before = v.Geometry().Zoom();
+            Wheel(v, pointer, row.delta);
+            const double expected = row.delta % 120 == 0 || i % 2 == 1
+                                        ? before * (row.delta > 0 ? ViewGeometry::kZoomInStep
+                                                                  : ViewGeometry::kZoomOutStep)
+                                        : before;
+            EXPECT_DOUBLE_EQ(v.Geometry().Zoom(),
+                             std::clamp(expected, ViewGeometry::kMinZoom, ViewGeometry::kMaxZoom))
+                << row.legend << " " << i;
+            const QPointF at = OnScreen(v, held);
+            EXPECT_LE(std::abs(at.x() - pointer.x()), 1.0) << row.legend << " " << i;
+            EXPECT_LE(std::abs(at.y() - pointer.y()), 1.0) << row.legend << " " << i;
+        }
+    }
+    EXPECT_EQ(CheckedZoomId(f), 0); // a wheel step lands off the presets
+    f.OnCommand(kCmdZoom200);
+    Wheel(v, pointer, 120);
+    Wheel(v, pointer, -120);
+    EXPECT_EQ(CheckedZoomId(f), 0) << "2.0 * 1.2 * 0.8 is no preset";
+}
+
+TEST_F(Desktop, PinchAndTouchpadZoomHoldTheirCentre) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const QPoint centre(250, 120);
+    const MapPos held = v.Geometry().ScreenToImage({centre.x(), centre.y()});
+    double zoom = 1.0;
+    for (double scale : {1.25, 1.1, 0.7, 100.0}) {
+        QPinchGesture pinch;
+        pinch.setScaleFactor(scale);
+        pinch.setCenterPoint(QPointF(v.mapToGlobal(centre)));
+        QGestureEvent event({&pinch});
+        QCoreApplication::sendEvent(&v, &event);
+        zoom = std::min(zoom * scale, ViewGeometry::kMaxZoom);
+        EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), zoom) << scale;
+        const QPointF at = OnScreen(v, held);
+        EXPECT_LE(std::abs(at.x() - centre.x()) + std::abs(at.y() - centre.y()), 2.0) << scale;
+    }
+    QNativeGestureEvent touchpad(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2,
+                                 QPointF(centre), QPointF(centre), QPointF(v.mapToGlobal(centre)),
+                                 -0.5, QPointF());
+    QCoreApplication::sendEvent(&v, &touchpad);
+    EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), ViewGeometry::kMaxZoom * 0.5);
+}
+
+TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
+    CGPSMapFrame& f = StartFrame();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const struct {
+        int id;
+        QKeyCombination key;
+        bool dialog;
+    } rows[] = {
+        {kCmdLoadMap, Qt::CTRL | Qt::Key_O, true},
+        {kCmdSaveTrail, Qt::CTRL | Qt::Key_S, true},
+        {kCmdLoadTrail, Qt::CTRL | Qt::Key_L, true},
+        {kCmdZoomIn, QKeyCombination(Qt::Key_Plus), false},
+        {kCmdZoomIn, QKeyCombination(Qt::Key_Equal), false},
+        {kCmdZoomOut, QKeyCombination(Qt::Key_Minus), false},
+        {kCmdZoom100, Qt::CTRL | Qt::Key_0, false},
+        {kCmdMenuFollowGps, QKeyCombination(Qt::Key_F), false},
+        {kCmdCentreOnGps, QKeyCombination(Qt::Key_C), false},
+        {kCmdMapCentre, QKeyCombination(Qt::Key_M), false},
+        {kCmdFullScreen, QKeyCombination(Qt::Key_F11), false},
+        {kCmdGoToPosition, Qt::CTRL | Qt::Key_G, true},
+    };
+    QSize viewSize;
+    bool centred = false;
+    for (const auto& row : rows) {
+        // Shortcuts go to the active window only, and a closed dialog leaves none active.
+        QApplication::setActiveWindow(&f);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        QSignalSpy spy(f.Action(row.id), &QAction::triggered);
+        viewSize = f.View().size();
+        if (row.dialog)
+            RejectNextModalDialog(&f);
+        QTest::keyClick(&f.View(), row.key.key(), row.key.keyboardModifiers());
+        EXPECT_EQ(spy.count(), 1) << QKeySequence(row.key).toString().toStdString();
+        EXPECT_TRUE(f.Action(row.id)->shortcuts().contains(QKeySequence(row.key)));
+        if (row.id == kCmdMapCentre)
+            centred = f.View().Geometry().ScrollOffset() ==
+                      ViewPoint{demo::kMapWidth / 2 - viewSize.width() / 2,
+                                demo::kMapHeight / 2 - viewSize.height() / 2};
+    }
+    // Their effects, for the ones that leave a trace.
+    EXPECT_TRUE(f.isFullScreen());
+    EXPECT_FALSE(f.ButtonState(ShowFlag::FollowGps));
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
+    EXPECT_TRUE(centred);
+    // Every top-level menu has a mnemonic.
+    for (QAction* menu : f.menuBar()->actions())
+        EXPECT_TRUE(menu->text().startsWith('&')) << menu->text().toStdString();
+}
+
+TEST_F(Desktop, GoToPositionSelectsAndCentresOnTheTypedPosition) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const MapPos target = demo::PixelToGeo({1200, 900});
+    testsupport::WhenModal<coords::EnterCoordsDlg>(
+        [&target](coords::EnterCoordsDlg& d) { TypePosition(d, target); });
+    f.OnCommand(kCmdGoToPosition);
+    EXPECT_NEAR(v.Session().Selection().x, 1200, 0.01);
+    EXPECT_NEAR(v.Session().Selection().y, 900, 0.01);
+    const QPointF at = OnScreen(v, v.Session().Selection());
+    EXPECT_LE(std::abs(at.x() - v.width() / 2), 1.0);
+    EXPECT_LE(std::abs(at.y() - v.height() / 2), 1.0);
+}
+
+TEST_F(Desktop, TitleFormatMarkAndConnectionItemsFollowTheState) {
+    CGPSMapFrame& f = StartFrame();
+    EXPECT_EQ(f.windowTitle(), "QUILO");
+    EXPECT_TRUE(f.Action(kCmdFormatDms)->isChecked());
+    EXPECT_TRUE(f.Action(kCmdGpsConnect)->isEnabled());
+    EXPECT_FALSE(f.Action(kCmdGpsDisconnect)->isEnabled());
+    ASSERT_TRUE(f.LoadMapFile(map));
+    EXPECT_EQ(f.windowTitle(), QFileInfo(map).fileName() + " - QUILO");
+    QFile(dir.filePath("broken.png")).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(f.LoadMapFile(dir.filePath("broken.png")));
+    // A failed load keeps the map showing, and its name.
+    EXPECT_EQ(f.windowTitle(), QFileInfo(map).fileName() + " - QUILO");
+
+    // A real device: a pseudo-terminal's far end.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    f.View().SetGpsDevice(::ptsname(master));
+    f.OnCommand(kCmdGpsConnect);
+    ASSERT_TRUE(f.View().Session().GpsConnected());
+    EXPECT_FALSE(f.Action(kCmdGpsConnect)->isEnabled());
+    EXPECT_TRUE(f.Action(kCmdGpsDisconnect)->isEnabled());
+    f.OnCommand(kCmdGpsDisconnect);
+    EXPECT_TRUE(f.Action(kCmdGpsConnect)->isEnabled());
+    EXPECT_FALSE(f.Action(kCmdGpsDisconnect)->isEnabled());
+    ::close(master);
+}
+
+TEST_F(Desktop, TheNextStartWithoutAMapRestoresMapViewAndWindow) {
+    {
+        CGPSMapFrame& f = StartFrame();
+        ASSERT_TRUE(f.LoadMapFile(map));
+        Wheel(f.View(), QPoint(100, 80), 120);
+        Wheel(f.View(), QPoint(100, 80), 120);
+        f.View().ScrollTo({310, 170});
+        f.resize(520, 380);
+        PumpUntil([&f] { return f.width() == 520; });
+        f.OnCommand(kCmdAppExit);
+        StopFrame();
+    }
+    CGPSMapFrame& f = StartFrame();
+    f.RestoreLastSession();
+    EXPECT_EQ(f.View().MapPath(), map);
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.44);
+    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (ViewPoint{310, 170}));
+    EXPECT_EQ(f.size(), QSize(520, 380));
+    EXPECT_TRUE(catcher.messages.empty());
+
+    // A map that is gone is named on the status line, without a box.
+    f.close();
+    StopFrame();
+    ASSERT_TRUE(QFile::rename(map, dir.filePath("moved.png")));
+    CGPSMapFrame& again = StartFrame();
+    again.RestoreLastSession();
+    EXPECT_TRUE(again.View().MapPath().isEmpty());
+    EXPECT_EQ(again.View().Session().StatusText(), "Last map not found: " + map.toStdString());
+    EXPECT_TRUE(catcher.messages.empty());
+}
+
+TEST_F(Desktop, ReopenLastMapOffStartsBlankAndStaysOff) {
+    {
+        CGPSMapFrame& f = StartFrame();
+        ASSERT_TRUE(f.Action(kCmdReopenLastMap)->isChecked());
+        ASSERT_TRUE(f.LoadMapFile(map));
+        f.Action(kCmdReopenLastMap)->trigger();
+        f.close();
+        StopFrame();
+    }
+    CGPSMapFrame& f = StartFrame();
+    EXPECT_FALSE(f.Action(kCmdReopenLastMap)->isChecked());
+    f.RestoreLastSession();
+    EXPECT_TRUE(f.View().MapPath().isEmpty());
+    EXPECT_EQ(f.View().Session().StatusText(), "GPS:");
+}
+
+TEST_F(Desktop, RecentMapsKeepTheLastEightNewestFirst) {
+    CGPSMapFrame& f = StartFrame();
+    QStringList copies;
+    for (int i = 0; i < 10; ++i) {
+        copies << dir.filePath(QStringLiteral("copy%1.png").arg(i));
+        ASSERT_TRUE(QFile::copy(map, copies.back()));
+        ASSERT_TRUE(f.LoadMapFile(copies.back()));
+    }
+    ASSERT_TRUE(f.LoadMapFile(copies[4])); // again: to the front, not twice
+    std::vector<std::string> expected = {copies[4].toStdString()};
+    for (int i : {9, 8, 7, 6, 5, 3, 2})
+        expected.push_back(copies[i].toStdString());
+    EXPECT_EQ(f.RecentMaps(), expected);
+    QMenu* recent = f.Action(kCmdRecentMaps)->menu();
+    ASSERT_EQ(recent->actions().size(), 8);
+    EXPECT_EQ(recent->actions()[1]->text(), "&2 copy9.png");
+    recent->actions()[7]->trigger();
+    EXPECT_EQ(f.View().MapPath(), copies[2]);
+    StopFrame();
+    CGPSMapFrame& next = StartFrame();
+    EXPECT_EQ(next.RecentMaps().front(), copies[2].toStdString());
+    EXPECT_EQ(next.RecentMaps().size(), session::kRecentMapCount);
+}
+
+TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    // A trail of two fixes written by the trail store itself.
+    trail::TrailBuffer trail;
+    trail.Record(demo::PixelToGeo({100, 100}), 5.0, 0);
+    trail.Record(demo::PixelToGeo({900, 700}), 5.0, 0);
+    const QString trl = dir.filePath("walk.trl");
+    ASSERT_TRUE(trail::SaveTrail(trail, trl.toStdString()));
+    const QString gpx = dir.filePath("walk.gpx");
+    ASSERT_TRUE(trail::SaveTrail(trail, gpx.toStdString()));
+    // An image under a name that hides it still loads: the content decides.
+    const QString disguised = dir.filePath("scan.dat");
+    ASSERT_TRUE(QFile::copy(map, disguised));
+    const QString text = dir.filePath("notes.txt");
+    testsupport::WriteBytes(text.toStdString(), "not a map\n");
+
+    Drop(f, map);
+    EXPECT_EQ(v.MapPath(), map);
+    for (const QString& path : {trl, gpx}) {
+        const std::size_t before = v.Session().Trail().Count();
+        Drop(f, path);
+        EXPECT_GE(v.Session().Trail().Count(), before + 2) << path.toStdString();
+    }
+    Drop(f, text);
+    EXPECT_EQ(v.MapPath(), map);
+    EXPECT_EQ(v.Session().StatusText(), "Not a map or trail: notes.txt");
+    Drop(f, disguised);
+    EXPECT_EQ(v.MapPath(), disguised);
+    EXPECT_TRUE(catcher.messages.size() == 1 &&
+                catcher.messages[0].text == "This map has no calibration information.");
+}
+
+TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const std::string original = Bytes(mcd);
+    const calib::CGPSMapFuncs loaded = v.Session().Calibration();
+    const std::vector<MapPos>& e = loaded.GetCalibrationPoints();
+    ASSERT_EQ(e.size(), 6u);
+    // The same file with the middle pair taken out by hand.
+    calib::CGPSMapFuncs byHand;
+    byHand.AddCalibrationPoint(e[0], e[1]);
+    byHand.AddCalibrationPoint(e[4], e[5]);
+    byHand.SetMagVar(loaded.GetMagVar());
+    const QString handPath = dir.filePath("hand.mcd");
+    ASSERT_TRUE(calib::SaveCalibrationFile(handPath.toStdString(), byHand));
+
+    bool checked = false;
+    testsupport::WhenModal<calib::CalibrationPointsDlg>([&](calib::CalibrationPointsDlg& d) {
+        EXPECT_TRUE(v.ShowsCalibrationMarks());
+        QTableWidget* table = d.Table();
+        ASSERT_EQ(table->rowCount(), 3);
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(table->item(row, 3)->text(), "0.0 m") << row; // an exact fit
+        EXPECT_FALSE(d.DeleteButton()->isEnabled());
+        EXPECT_FALSE(d.UndoButton()->isEnabled());
+        table->selectRow(1);
+        QTest::mouseClick(d.DeleteButton(), Qt::LeftButton);
+        EXPECT_EQ(table->rowCount(), 2);
+        EXPECT_EQ(Bytes(mcd), Bytes(handPath));
+        EXPECT_FALSE(v.Session().Calibration().IsCalibrated());
+        QTest::mouseClick(d.UndoButton(), Qt::LeftButton);
+        EXPECT_EQ(table->rowCount(), 3);
+        EXPECT_EQ(Bytes(mcd), original);
+        EXPECT_EQ(v.Session().Calibration(), loaded);
+        EXPECT_FALSE(d.UndoButton()->isEnabled());
+        checked = true;
+        d.reject();
+    });
+    f.OnCommand(kCmdCalibrationPoints);
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(v.ShowsCalibrationMarks());
+}
+
+TEST_F(Desktop, CalibrationPromptSaysWhichPointOfThree) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    QFile::copy(map, dir.filePath("blank.png"));
+    ASSERT_TRUE(f.LoadMapFile(dir.filePath("blank.png")));
+    const char* notes[] = {"Point 1 of 3", "Point 2 of 3", "Point 3 of 3",
+                           "Point 3 of 3: point 1 will be dropped."};
+    for (int i = 0; i < 4; ++i) {
+        v.SetSelection(MapPos(100 + 400 * i, 100 + 300 * (i % 2)));
+        testsupport::WhenModal<coords::EnterCoordsDlg>([&](coords::EnterCoordsDlg& d) {
+            auto* prompt = d.findChild<QLabel*>("prompt1009");
+            EXPECT_EQ(prompt->text(), QStringLiteral("Enter Selection Coordinates:\n") + notes[i]);
+            TypePosition(d, demo::PixelToGeo({100.0 + 400 * i, 100.0 + 300 * (i % 2)}));
+        });
+        f.OnCommand(kCmdEnterCalibrationPoint);
+    }
+    EXPECT_EQ(v.Session().Calibration().GetCalibrationPoints().size(), 6u);
+}
+
+TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    catcher.messages.clear();
+    v.SetSelection(MapPos(700, 500));
+    const MapPos fit = v.Session().PixelToGeo(MapPos(700, 500));
+    const MapPos truth(fit.x + 0.0004, fit.y - 0.0003); // some way south-east
+    const calib::RangeBearing rb = calib::RangeAndBearing(fit, truth);
+    const std::string before = Bytes(mcd);
+    testsupport::WhenModal<coords::EnterCoordsDlg>(
+        [&truth](coords::EnterCoordsDlg& d) { TypePosition(d, truth); });
+    f.OnCommand(kCmdCheckPosition);
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_EQ(catcher.messages[0].caption, "Check Position");
+    const QString metres = QString::fromStdString(base::FormatFixed(rb.distance, 1));
+    const QString degrees = QString::fromStdString(base::FormatFixed(rb.trueBearing, 0));
+    EXPECT_TRUE(catcher.messages[0].text.contains(metres + " m at " + degrees + "°"))
+        << catcher.messages[0].text.toStdString() << " / " << metres.toStdString();
+    EXPECT_EQ(Bytes(mcd), before); // nothing stored
+}
+
+TEST_F(Desktop, WithoutAMapTheViewShowsAHint) {
+    CGPSMapFrame& f = StartFrame();
+    const auto inkInMiddle = [&f] {
+        const QImage frame = f.View().grab().toImage();
+        const QRgb background = frame.pixel(2, frame.height() / 2);
+        int ink = 0;
+        for (int x = 0; x < frame.width(); ++x)
+            ink += frame.pixel(x, frame.height() / 2 - 3) != background ||
+                   frame.pixel(x, frame.height() / 2 + 3) != background;
+        return ink;
+    };
+    EXPECT_GT(inkInMiddle(), 10);
+    QImage white(4, 4, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(dir.filePath("white.png")));
+    ASSERT_TRUE(f.LoadMapFile(dir.filePath("white.png")));
+    EXPECT_EQ(inkInMiddle(), 0);
+}
