@@ -14,6 +14,8 @@
 class MapView;
 class QAction;
 class QActionGroup;
+class QProgressBar;
+class QPushButton;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
@@ -55,6 +57,12 @@ public:
 
     // The halves of the file commands after their dialog.
     bool LoadMapFile(const QString& path);
+    // The same in the background, with a progress bar and Cancel in the status bar; the
+    // failure box comes when it ends.
+    void StartLoadMapFile(const QString& path);
+    // The progress bar shown while a map loads in the background (nullptr before Create).
+    [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }
+    [[nodiscard]] QPushButton* LoadCancelButton() const { return loadCancel_; }
     void SaveTrailFile(const QString& path);
     void LoadTrailFile(const QString& path);
 
@@ -78,6 +86,8 @@ private:
     void OnLoadTrail();
     void OnAbout();
     void RefreshToolbarChecks();
+    void BuildLoadProgress();
+    void OnMapLoadFinished(const QString& path, bool loaded, const QString& error);
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
@@ -89,4 +99,6 @@ private:
     QActionGroup* zoomGroup_ = nullptr;
     QActionGroup* formatGroup_ = nullptr;
     std::map<int, QAction*> actions_;
+    QProgressBar* loadProgress_ = nullptr;
+    QPushButton* loadCancel_ = nullptr;
 };
