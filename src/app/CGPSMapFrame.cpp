@@ -23,6 +23,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -110,6 +113,7 @@ bool CGPSMapFrame::Create() {
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    BuildLoadProgress();
     ApplyStoredShowFlags();
     OnCommand(kCmdTrack);
     Action(kCmdFormatDms + static_cast<int>(view_->Session().CoordFormat()))->setChecked(true);
@@ -120,6 +124,28 @@ bool CGPSMapFrame::Create() {
     connect(view_, &MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     UpdateActions();
     return true;
+}
+
+void CGPSMapFrame::BuildLoadProgress() {
+    // The status bar shows only while a map loads, so the view keeps the whole window.
+    QStatusBar* bar = statusBar();
+    loadProgress_ = new QProgressBar(bar);
+    loadProgress_->setRange(0, 100);
+    loadCancel_ = new QPushButton("Cancel", bar);
+    bar->addPermanentWidget(loadProgress_, 1);
+    bar->addPermanentWidget(loadCancel_);
+    bar->hide();
+    connect(loadCancel_, &QPushButton::clicked, view_, &MapView::CancelMapLoad);
+    connect(view_, &MapView::MapLoadProgress, this, [this](int percent) {
+        if (percent < 0) {
+            loadProgress_->setRange(0, 0); // busy: the decoder gives no measure
+        } else {
+            loadProgress_->setRange(0, 100);
+            loadProgress_->setValue(percent);
+        }
+        statusBar()->show();
+    });
+    connect(view_, &MapView::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
 }
 
 void CGPSMapFrame::BuildActions() {
@@ -465,7 +491,22 @@ void CGPSMapFrame::OnLoadMap() {
     dialog.setNameFilters(QtFileFilters(kMapFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    LoadMapFile(dialog.selectedFiles().first());
+    StartLoadMapFile(dialog.selectedFiles().first());
+}
+
+void CGPSMapFrame::StartLoadMapFile(const QString& path) {
+    view_->StartLoadMap(path);
+}
+
+void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QString& error) {
+    // A new load starting cancels the old one first; its bar stays for the new one.
+    if (!view_->MapLoading())
+        statusBar()->hide();
+    if (loaded)
+        OnMapShown(path);
+    else if (!error.isEmpty())
+        platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
+                              platform::MessageIcon::Warning);
 }
 
 bool CGPSMapFrame::LoadMapFile(const QString& path) {
@@ -475,13 +516,17 @@ bool CGPSMapFrame::LoadMapFile(const QString& path) {
                               platform::MessageIcon::Warning);
         return false;
     }
+    OnMapShown(path);
+    return true;
+}
+
+void CGPSMapFrame::OnMapShown(const QString& path) {
     SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
     setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
     recentMaps_ = session::WithRecentMap(std::move(recentMaps_),
                                          QFileInfo(path).absoluteFilePath().toStdString());
     session::WriteRecentMaps(store_, recentMaps_);
     RefreshRecentMenu();
-    return true;
 }
 
 void CGPSMapFrame::RefreshRecentMenu() {

@@ -17,6 +17,8 @@ class MapView;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QProgressBar;
+class QPushButton;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
@@ -59,6 +61,12 @@ public:
     // The halves of the file commands after their dialog. A map loaded goes to the front of
     // File > Recent Maps and names the window.
     bool LoadMapFile(const QString& path);
+    // The same in the background, with a progress bar and Cancel in the status bar; the
+    // failure box comes when it ends.
+    void StartLoadMapFile(const QString& path);
+    // The progress bar shown while a map loads in the background (nullptr before Create).
+    [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }
+    [[nodiscard]] QPushButton* LoadCancelButton() const { return loadCancel_; }
     void SaveTrailFile(const QString& path);
     void LoadTrailFile(const QString& path);
 
@@ -101,6 +109,10 @@ private:
     void RefreshRecentMenu();
     void SaveLastSession();
     void ToggleFullScreen();
+    void BuildLoadProgress();
+    void OnMapLoadFinished(const QString& path, bool loaded, const QString& error);
+    // A new map shows: the zoom mark, the title and the recent list follow it.
+    void OnMapShown(const QString& path);
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
@@ -114,4 +126,6 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentMaps_;
+    QProgressBar* loadProgress_ = nullptr;
+    QPushButton* loadCancel_ = nullptr;
 };

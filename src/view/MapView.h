@@ -15,12 +15,15 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QGestureEvent;
 class QMenu;
 class QNativeGestureEvent;
+class QThread;
 class QTimer;
 
 class SettingsStore;
@@ -43,6 +46,8 @@ class MapView : public QWidget {
 public:
     // The session reads its settings from store.
     explicit MapView(const SettingsStore& store, QWidget* parent = nullptr);
+    // Waits for any map still decoding in the background.
+    ~MapView() override;
 
     [[nodiscard]] const session::MapSession& Session() const { return session_; }
     // Replaces the whole state (tests and benchmarks build a scene this way) and repaints.
@@ -84,6 +89,16 @@ public:
     // scroll (0, 0). False, with the reason in *error (if given), when the image cannot be
     // decoded: then the map showing stays as it was.
     bool LoadMap(const QString& path, QString* error = nullptr);
+    // The same in the background: the window stays responsive while the image decodes and
+    // its pyramid is cut, MapLoadProgress reports how far it got and MapLoadFinished ends
+    // it. Until then the map showing stays; a load still running is cancelled first.
+    void StartLoadMap(const QString& path);
+    // Drops the load in progress: the map showing stays as it was. MapLoadFinished follows.
+    void CancelMapLoad();
+    // Whether a background load is waiting for its result.
+    [[nodiscard]] bool MapLoading() const { return load_ != nullptr; }
+    // Worker threads still running, cancelled ones included.
+    [[nodiscard]] int LoadWorkers() const { return static_cast<int>(workers_.size()); }
     // Trail file or KML by the extension; false after a message box.
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);
@@ -131,6 +146,10 @@ signals:
     void ZoomChanged();
     // Connect or Disconnect ran, whatever its outcome.
     void ConnectionChanged();
+    // Percent done, or -1 while the image itself decodes (no measure of that).
+    void MapLoadProgress(int percent);
+    // loaded: the map now shows. Otherwise error says why, or is empty after a cancel.
+    void MapLoadFinished(const QString& path, bool loaded, const QString& error);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,6 +161,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct LoadedMap;
+    struct LoadJob;
+    // Decodes the image and cuts its pyramid, on whichever thread; progress gets the fraction
+    // of the cutting done and returns false to stop.
+    static LoadedMap DecodeMap(const QString& path, const std::function<bool(double)>& progress);
+    // Shows a decoded map with the calibration and points files beside it; false, with the
+    // reason, when there is none.
+    bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error);
+    void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);
+
     void Tell(const session::Notice& notice);
     void Tell(const std::optional<session::Notice>& notice);
     // Repaints the band of a line whose text changed, when it is shown.
@@ -184,4 +213,6 @@ private:
     // Dialogs open that show the calibration points on the map.
     int calibrationMarks_ = 0;
     friend class CalibrationMarksShown;
+    std::shared_ptr<LoadJob> load_; // the background load whose result is wanted
+    std::vector<QThread*> workers_;
 };

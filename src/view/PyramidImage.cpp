@@ -3,6 +3,12 @@
 #include <QPainter>
 
 MapPyramid PyramidFromImage(const QImage& image) {
+    return PyramidFromImage(image, [](double) { return true; });
+}
+
+MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress) {
+    // Copying the full level is quick next to cutting the reduced ones.
+    constexpr double kCopyShare = 0.2;
     if (image.isNull())
         return {};
     MapPyramid pyramid = MapPyramid::Allocate(image.width(), image.height());
@@ -12,6 +18,9 @@ MapPyramid PyramidFromImage(const QImage& image) {
     QImage row(image.width(), 1, QImage::Format_RGB32);
     const bool opaque = image.format() == QImage::Format_RGB32;
     for (int y = 0; y < image.height(); ++y) {
+        if (y % MapPyramid::kTileSize == 0 &&
+            !progress(kCopyShare * y / static_cast<double>(image.height())))
+            return {};
         if (opaque) {
             pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(image.constScanLine(y)));
             continue;
@@ -22,7 +31,9 @@ MapPyramid PyramidFromImage(const QImage& image) {
         painter.end();
         pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(row.constScanLine(0)));
     }
-    pyramid.BuildReducedLevels();
+    if (!pyramid.BuildReducedLevels(
+            [&](double done) { return progress(kCopyShare + (1.0 - kCopyShare) * done); }))
+        return {};
     return pyramid;
 }
 

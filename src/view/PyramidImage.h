@@ -4,11 +4,16 @@
 
 #include <QImage>
 
+#include <functional>
+
 // Between Qt images and the map's pyramid.
 
 // The pyramid of image, transparent pixels laid over white; empty for a null image or when
 // the memory cannot be had.
 MapPyramid PyramidFromImage(const QImage& image);
+// The same, telling progress the fraction done; when it returns false the work stops and the
+// result is empty.
+MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress);
 
 // One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
 // the pyramid lives.

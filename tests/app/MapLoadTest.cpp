@@ -8,6 +8,17 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -19,6 +30,29 @@ std::string Bytes(const QString& path) {
 
 void Put(const QString& path, const std::string& bytes) {
     ASSERT_TRUE(platform::WriteFileAtomically(path.toStdString(), bytes));
+}
+
+// Writes bytes into a FIFO once its reader has opened it, giving up after ten seconds.
+bool FeedFifo(const QString& path, const QByteArray& bytes) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    int fd = -1;
+    // Without a reader a non-blocking open fails at once; it is retried until one comes.
+    while ((fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK)) < 0) {
+        if (errno != ENXIO || std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::yield();
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + at, static_cast<size_t>(bytes.size() - at));
+        if (n <= 0)
+            break;
+        at += n;
+    }
+    ::close(fd);
+    return at == bytes.size();
 }
 
 } // namespace
@@ -201,4 +235,101 @@ TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Save Error");
     EXPECT_EQ(catcher.messages[0].text, "Unable to write file: " + base + ".mcd");
+}
+
+TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFailure) {
+    CGPSMapFrame& frame = StartFrame();
+    MapView& v = frame.View();
+    // Several tiles across, so the pyramid has levels to cut.
+    QImage image(700, 300, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, (x * y) % 256, y % 256));
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    // The image data garbled from the middle on: the decoder fails part way through.
+    QByteArray damaged = png;
+    for (qsizetype i = png.size() / 2; i < png.size() - 12; ++i)
+        damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
+    int lastPercent = -2;
+    QObject::connect(&v, &MapView::MapLoadProgress, &v, [&](int p) { lastPercent = p; });
+
+    const struct {
+        const char* legend;
+        QByteArray bytes;
+        bool cancel;
+        bool loads;
+    } rows[] = {
+        {"whole", png, false, true},
+        {"cancelled while the file is read", png, true, false},
+        {"damaged half-way", damaged, false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        ASSERT_TRUE(frame.LoadMapFile(map));
+        v.SetZoom(2.0);
+        v.ScrollTo(ViewPoint{50, 40});
+        v.SetSelection(MapPos(100, 100));
+        catcher.messages.clear();
+        // The worker blocks on a FIFO until this test writes it: the load is under our control.
+        const QString path = dir.filePath("map.png");
+        QFile::remove(path);
+        ASSERT_EQ(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        frame.StartLoadMapFile(path);
+
+        // The event loop runs while the worker waits: a timer fires, the bar shows.
+        bool fired = false;
+        QTimer::singleShot(0, &v, [&fired] { fired = true; });
+        ASSERT_TRUE(PumpUntil([&] { return fired; }));
+        EXPECT_TRUE(v.MapLoading());
+        EXPECT_TRUE(frame.statusBar()->isVisible());
+        EXPECT_EQ(v.cursor().shape(), Qt::BusyCursor);
+        EXPECT_EQ(lastPercent, -1) << "decoding";
+        if (row.cancel)
+            frame.LoadCancelButton()->click();
+
+        bool fed = false;
+        std::thread writer([&] { fed = FeedFifo(path, row.bytes); });
+        const bool done = PumpUntil([&] { return v.LoadWorkers() == 0 && !v.MapLoading(); });
+        writer.join();
+        ASSERT_TRUE(fed && done);
+        EXPECT_FALSE(frame.statusBar()->isVisible());
+        EXPECT_FALSE(v.testAttribute(Qt::WA_SetCursor));
+
+        if (row.loads) {
+            EXPECT_EQ(lastPercent, 100);
+            EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()), image.size());
+            EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
+            EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
+            EXPECT_TRUE(frame.Action(app::kCmdZoom100)->isChecked());
+            EXPECT_TRUE(frame.windowTitle().endsWith(" - QUILO"))
+                << frame.windowTitle().toStdString();
+            // The view paints the new map's pixels.
+            QImage shot(v.size(), QImage::Format_RGB32);
+            QPainter painter(&shot);
+            v.PaintFrame(painter);
+            painter.end();
+            EXPECT_EQ(shot.pixel(150, 120), image.pixel(150, 120));
+            ASSERT_EQ(catcher.messages.size(), 1u);
+            EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
+            continue;
+        }
+        // The map that was showing stays exactly as it was.
+        EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+        EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
+        EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
+        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
+        EXPECT_TRUE(v.Session().Calibration().HasTransform());
+        EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+        EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
+        if (row.cancel) {
+            EXPECT_TRUE(catcher.messages.empty());
+        } else {
+            ASSERT_EQ(catcher.messages.size(), 1u);
+            EXPECT_EQ(catcher.messages[0].caption, "Error");
+            EXPECT_TRUE(catcher.messages[0].text.startsWith("Failed to load map\n" + path + ": "))
+                << catcher.messages[0].text.toStdString();
+        }
+    }
 }
