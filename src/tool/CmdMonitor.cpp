@@ -7,7 +7,7 @@
 #include "gps/GpsLink.h"
 #include "gps/GpsSourceName.h"
 #include "gps/GpsUpdateFold.h"
-#include "platform/SerialPort.h"
+#include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
 
 #include <atomic>
@@ -37,15 +37,6 @@ void CatchStopSignals() {
     sigemptyset(&action.sa_mask);
     (void)sigaction(SIGINT, &action, nullptr);
     (void)sigaction(SIGTERM, &action, nullptr);
-}
-
-// A bare number n is COM port n, as the settings store it; anything else is a device path.
-std::string DevicePath(std::string_view device) {
-    if (!device.empty() && device.find_first_not_of("0123456789") == std::string_view::npos) {
-        const auto port = base::ParseExact<std::int32_t>(device);
-        return port ? platform::ComPortDevicePath(*port) : std::string();
-    }
-    return std::string(device);
 }
 
 struct Options {
@@ -95,14 +86,6 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     Options options;
     if (const std::string error = ReadOptions(args, options); !error.empty())
         return tool::Fail(err, "monitor", error);
-    const std::string path = DevicePath(options.device);
-    if (path.empty() && !options.device.empty())
-        return tool::Fail(err, "monitor",
-                          "Unable to open COM port '" + std::string(options.device) + "'");
-    const gps::GpsSourceNameResult name = gps::ParseGpsSourceName(path);
-    if (!name.spec)
-        return tool::Fail(err, "monitor", name.error);
-
     std::mutex mutex;
     std::condition_variable posted;
     std::uint64_t posts = 0;
@@ -115,13 +98,9 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
         posted.notify_one();
     });
     CatchStopSignals();
-    if (!link.Open(path, options.baud)) {
-        if (name.spec->kind == gps::GpsSourceKind::Serial)
-            return tool::Fail(err, "monitor",
-                              "Unable to open COM port '" + std::string(options.device) +
-                                  "': " + link.OpenError());
-        return tool::Fail(err, "monitor", "unable to open GPS source: " + link.OpenError());
-    }
+    if (const std::string error = tool::OpenSourceArg(link, options.device, options.baud);
+        !error.empty())
+        return tool::Fail(err, "monitor", error);
     out << gps::StatusConnected() << std::endl;
 
     using Clock = std::chrono::steady_clock;

@@ -5,9 +5,10 @@
 #include "base/Number.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsLink.h"
+#include "gps/GpsSourceName.h"
 #include "gps/GpsUpdateFold.h"
 #include "platform/FileIo.h"
-#include "platform/SerialPort.h"
+#include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
 #include "trail/TrailJournal.h"
 
@@ -42,11 +43,13 @@ struct Options {
 std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
     options.source = args.positionals[0];
     options.journal = std::string(args.positionals[1]);
-    if (const auto value = args.Value("--baud")) {
+    if (const auto value = args.Value("--baud"); value && *value == "auto") {
+        options.baud = gps::kAutoBaud;
+    } else if (value) {
         const auto baud = base::ParseExact(base::SkipPlus(*value), std::int32_t{1},
                                            std::numeric_limits<std::int32_t>::max());
         if (!baud)
-            return "bad baud rate '" + std::string(*value) + "' (a positive whole number)";
+            return "bad baud rate '" + std::string(*value) + "' (a positive whole number or auto)";
         options.baud = *baud;
     }
     if (const auto value = args.Value("--seconds")) {
@@ -74,12 +77,6 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     Options options;
     if (const std::string error = ReadOptions(args, options); !error.empty())
         return tool::Fail(err, "record", error);
-    std::string path(options.source);
-    if (!path.empty() && path.find_first_not_of("0123456789") == std::string::npos) {
-        const auto port = base::ParseExact<std::int32_t>(path);
-        path = port ? platform::ComPortDevicePath(*port) : std::string();
-    }
-
     // Only the newest samples matter here: the minimum distance and the jump filter look at
     // the newest one, and the journal keeps everything.
     // A file given by name that is not a journal is somebody's, not ours to set aside.
@@ -118,9 +115,9 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     sigemptyset(&action.sa_mask);
     (void)sigaction(SIGINT, &action, nullptr);
     (void)sigaction(SIGTERM, &action, nullptr);
-    if (path.empty() || !link.Open(path, options.baud))
-        return tool::Fail(err, "record",
-                          "Unable to open COM port '" + std::string(options.source) + "'");
+    if (const std::string error = tool::OpenSourceArg(link, options.source, options.baud);
+        !error.empty())
+        return tool::Fail(err, "record", error);
     journal.AddBreak(trail);
 
     using Clock = std::chrono::steady_clock;
@@ -171,7 +168,7 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
 const tool::ToolCommandRegistrar registrar({
     {"record",
      "SOURCE JOURNAL",
-     "[--seconds S] [--min-delta M] [--max-speed K] [--baud N]",
+     "[--seconds S] [--min-delta M] [--max-speed K] [--baud N|auto]",
      "records the fixes of a GPS receiver (as monitor opens it) into a trail journal (.qjr), "
      "continuing one that exists, and prints how many it recorded",
      {{"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
@@ -179,7 +176,7 @@ const tool::ToolCommandRegistrar registrar({
       {"--max-speed", "K",
        "a fix faster than K km/h from the last starts a new segment; 0 is "
        "off (default 500)"},
-      {"--baud", "N", "the line speed (default 4800)"}}},
+      {"--baud", "N|auto", "the serial line speed (default 4800); auto as in monitor"}}},
     &RunRecord,
 });
 

@@ -126,6 +126,16 @@ TEST(RecordTool, StopsOnItsTimeAndContinuesAJournal) {
     }
 }
 
+// Any source monitor takes: the simulated receiver gives a fix a second after the run's break.
+TEST(RecordTool, RecordsFromASourceName) {
+    testsupport::TempDir dir;
+    const std::string journal = dir.File("sim.qjr");
+    const auto run = testsupport::RunTool({"record", "sim:", journal, "--seconds", "2.5"}, "",
+                                          {"XDG_STATE_HOME=" + dir.Path().string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_GE(trail::DecodeJournal(testsupport::ReadBytes(journal)).entries.size(), 3u);
+}
+
 std::size_t CountOf(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
@@ -188,6 +198,7 @@ TEST(RecordTool, BadArgumentsExit2WithOneLine) {
             {"bad duration", {"record", pty.Path(), journal, "--seconds", "0"}, nullptr},
             {"not a journal", {"record", pty.Path(), notJournal, "--seconds", "1"}, nullptr},
             {"no such device", {"record", dir.File("tty"), journal, "--seconds", "1"}, nullptr},
+            {"bad source name", {"record", "tcp://x", journal, "--seconds", "1"}, nullptr},
             {"journal in a missing folder",
              {"record", pty.Path(), "/proc/none/walk.qjr", "--seconds", "1"},
              nullptr},

@@ -1,0 +1,28 @@
+#include "tool/SourceArg.h"
+
+#include "base/Number.h"
+#include "gps/GpsLink.h"
+#include "gps/GpsSourceName.h"
+#include "platform/SerialPort.h"
+
+namespace tool {
+
+std::string OpenSourceArg(gps::GpsLink& link, std::string_view source, std::int32_t baud) {
+    std::string path(source);
+    if (!source.empty() && source.find_first_not_of("0123456789") == std::string_view::npos) {
+        const auto port = base::ParseExact<std::int32_t>(source);
+        path = port ? platform::ComPortDevicePath(*port) : std::string();
+        if (path.empty())
+            return "Unable to open COM port '" + std::string(source) + "'";
+    }
+    const gps::GpsSourceNameResult name = gps::ParseGpsSourceName(path);
+    if (!name.spec)
+        return name.error;
+    if (link.Open(path, baud))
+        return {};
+    if (name.spec->kind == gps::GpsSourceKind::Serial)
+        return "Unable to open COM port '" + std::string(source) + "': " + link.OpenError();
+    return "unable to open GPS source: " + link.OpenError();
+}
+
+} // namespace tool
