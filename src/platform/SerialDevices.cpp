@@ -1,7 +1,10 @@
 #include "platform/SerialDevices.h"
 
+#include "base/Text.h"
+
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 #include <system_error>
 
@@ -26,7 +29,33 @@ std::vector<std::string> Matching(const fs::path& dir, std::string_view prefix) 
     return found;
 }
 
+// The first line of a small sysfs attribute file, trimmed; "" when there is none.
+std::string ReadAttribute(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return std::string(base::Trim(line, " \t\r"));
+}
+
 } // namespace
+
+std::string SerialDeviceDescription(const std::string& device, const std::string& root) {
+    std::error_code ec;
+    const fs::path base(root);
+    const fs::path node = fs::canonical(base / fs::path(device).relative_path(), ec);
+    if (ec)
+        return {};
+    // The tty's device links into the USB tree; its interface's parent carries the strings.
+    fs::path dir = fs::canonical(base / "sys/class/tty" / node.filename() / "device", ec);
+    for (int up = 0; !ec && up < 4 && dir.has_relative_path(); ++up, dir = dir.parent_path()) {
+        const std::string product = ReadAttribute(dir / "product");
+        if (product.empty())
+            continue;
+        const std::string maker = ReadAttribute(dir / "manufacturer");
+        return maker.empty() ? product : maker + " " + product;
+    }
+    return {};
+}
 
 std::vector<std::string> ListSerialDevices(const std::string& root) {
     const fs::path base(root);

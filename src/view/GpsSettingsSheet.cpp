@@ -183,8 +183,17 @@ CGPSSettingsCOMPage::CGPSSettingsCOMPage(QWidget* parent) : GpsSettingsPage(pare
     deviceBox->setEditable(true);
     deviceBox->setInsertPolicy(QComboBox::NoInsert);
     deviceBox->addItem(QString());
-    for (const auto& device : platform::ListSerialDevices())
-        deviceBox->addItem(ToQString(device));
+    // The list shows the maker and model beside a device; the field takes the path alone.
+    for (const auto& device : platform::ListSerialDevices()) {
+        const std::string description = platform::SerialDeviceDescription(device);
+        deviceBox->addItem(description.empty() ? ToQString(device)
+                                               : ToQString(device + "  (" + description + ")"),
+                           ToQString(device));
+    }
+    connect(deviceBox, &QComboBox::activated, this, [this](int index) {
+        if (const QString path = deviceBox->itemData(index).toString(); !path.isEmpty())
+            deviceBox->setEditText(path);
+    });
     // A gpsd on this machine answers at once; one that does not is not offered.
     platform::Socket gpsd;
     if (gpsd.ConnectTcp("127.0.0.1", 2947, std::chrono::milliseconds(200)).empty())
