@@ -91,7 +91,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.trail = argv[++i];
         } else if (arg == "--gps") {
             options.gpsDevice = argv[++i];
-            if (const auto name = gps::ParseGpsSourceName(options.gpsDevice); !name.spec) {
+            if (const auto name = gps::ParseGpsSourceName(options.gpsDevice); !name.parts) {
                 error = name.error;
                 return std::nullopt;
             }

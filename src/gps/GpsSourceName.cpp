@@ -26,8 +26,8 @@ GpsSourceNameResult Bad(std::string_view name, std::string_view expected) {
             "bad GPS source '" + std::string(name) + "' (expected " + std::string(expected) + ")"};
 }
 
-GpsSourceNameResult Good(GpsSourceSpec spec) {
-    return {std::move(spec), {}};
+GpsSourceNameResult Good(GpsSourceParts parts) {
+    return {std::move(parts), {}};
 }
 
 bool IsHostText(std::string_view host) {
@@ -92,14 +92,14 @@ GpsSourceNameResult ParseFile(std::string_view name, std::string_view rest) {
     // file:///path is the URL spelling of file:/path.
     if (rest.starts_with("///"))
         rest.remove_prefix(2);
-    GpsSourceSpec spec;
-    spec.kind = GpsSourceKind::File;
+    GpsSourceParts parts;
+    parts.kind = GpsSourceKind::File;
     const std::size_t query = rest.find('?');
-    spec.path = std::string(rest.substr(0, query));
-    if (spec.path.empty())
+    parts.path = std::string(rest.substr(0, query));
+    if (parts.path.empty())
         return Bad(name, kFileForm);
     if (query == std::string_view::npos)
-        return Good(std::move(spec));
+        return Good(std::move(parts));
     std::string_view options = rest.substr(query + 1);
     bool sawSpeed = false;
     bool sawLoop = false;
@@ -110,10 +110,10 @@ GpsSourceNameResult ParseFile(std::string_view name, std::string_view rest) {
             const auto speed = base::ParseExact<double>(option.substr(6), 0.0, kMaxSpeed);
             if (!speed || *speed <= 0.0)
                 return Bad(name, kFileForm);
-            spec.speed = *speed;
+            parts.speed = *speed;
             sawSpeed = true;
         } else if ((option == "loop=1" || option == "loop=0") && !sawLoop) {
-            spec.loop = option == "loop=1";
+            parts.loop = option == "loop=1";
             sawLoop = true;
         } else {
             return Bad(name, kFileForm);
@@ -122,7 +122,7 @@ GpsSourceNameResult ParseFile(std::string_view name, std::string_view rest) {
             break;
         options.remove_prefix(amp + 1);
     }
-    return Good(std::move(spec));
+    return Good(std::move(parts));
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -143,38 +143,38 @@ GpsSourceNameResult ParseGpsSourceName(std::string_view rawName) {
         const HostPort hp = SplitHostPort(name.substr(7));
         if (!hp.ok)
             return Bad(name, "gpsd://[HOST][:PORT]");
-        GpsSourceSpec spec;
-        spec.kind = GpsSourceKind::Gpsd;
-        spec.host = hp.host.empty() ? "localhost" : hp.host;
-        spec.port = hp.port.value_or(kGpsdDefaultPort);
-        return Good(std::move(spec));
+        GpsSourceParts parts;
+        parts.kind = GpsSourceKind::Gpsd;
+        parts.host = hp.host.empty() ? "localhost" : hp.host;
+        parts.port = hp.port.value_or(kGpsdDefaultPort);
+        return Good(std::move(parts));
     }
     if (name.starts_with("tcp://")) {
         const HostPort hp = SplitHostPort(name.substr(6));
         if (!hp.ok || hp.host.empty() || !hp.port)
             return Bad(name, "tcp://HOST:PORT");
-        GpsSourceSpec spec;
-        spec.kind = GpsSourceKind::Tcp;
-        spec.host = hp.host;
-        spec.port = *hp.port;
-        return Good(std::move(spec));
+        GpsSourceParts parts;
+        parts.kind = GpsSourceKind::Tcp;
+        parts.host = hp.host;
+        parts.port = *hp.port;
+        return Good(std::move(parts));
     }
     if (name.starts_with("udp://")) {
         const HostPort hp = SplitHostPort(name.substr(6));
         if (!hp.ok || !hp.port)
             return Bad(name, "udp://[ADDR]:PORT");
-        GpsSourceSpec spec;
-        spec.kind = GpsSourceKind::Udp;
-        spec.host = hp.host;
-        spec.port = *hp.port;
-        return Good(std::move(spec));
+        GpsSourceParts parts;
+        parts.kind = GpsSourceKind::Udp;
+        parts.host = hp.host;
+        parts.port = *hp.port;
+        return Good(std::move(parts));
     }
     if (name.starts_with("file:"))
         return ParseFile(name, name.substr(5));
     if (name == "sim:") {
-        GpsSourceSpec spec;
-        spec.kind = GpsSourceKind::Sim;
-        return Good(std::move(spec));
+        GpsSourceParts parts;
+        parts.kind = GpsSourceKind::Sim;
+        return Good(std::move(parts));
     }
     // Anything else that looks like "scheme:" is a source we do not know, not a file name:
     // device paths start with "/" (or ".") and hold no scheme.
@@ -185,28 +185,28 @@ GpsSourceNameResult ParseGpsSourceName(std::string_view rawName) {
         return {std::nullopt, "unknown GPS source '" + std::string(name) + "' (expected " +
                                   std::string(kExpected) + ")"};
 
-    GpsSourceSpec spec;
-    spec.path = std::string(name);
-    spec.kind = IsRegularFile(spec.path) ? GpsSourceKind::File : GpsSourceKind::Serial;
-    return Good(std::move(spec));
+    GpsSourceParts parts;
+    parts.path = std::string(name);
+    parts.kind = IsRegularFile(parts.path) ? GpsSourceKind::File : GpsSourceKind::Serial;
+    return Good(std::move(parts));
 }
 
 MadeGpsSource MakeGpsSource(std::string_view name, std::int32_t baudRate, GpsSourceLog log) {
     GpsSourceNameResult parsed = ParseGpsSourceName(name);
-    if (!parsed.spec)
+    if (!parsed.parts)
         return {nullptr, std::move(parsed.error)};
-    GpsSourceSpec& spec = *parsed.spec;
-    switch (spec.kind) {
+    GpsSourceParts& parts = *parsed.parts;
+    switch (parts.kind) {
     case GpsSourceKind::Serial:
-        return {std::make_unique<SerialSource>(spec.path, baudRate, std::move(log)), {}};
+        return {std::make_unique<SerialSource>(parts.path, baudRate, std::move(log)), {}};
     case GpsSourceKind::Gpsd:
-        return {std::make_unique<TcpSource>(spec.host, spec.port, TcpSource::Mode::Gpsd), {}};
+        return {std::make_unique<TcpSource>(parts.host, parts.port, TcpSource::Mode::Gpsd), {}};
     case GpsSourceKind::Tcp:
-        return {std::make_unique<TcpSource>(spec.host, spec.port, TcpSource::Mode::Nmea), {}};
+        return {std::make_unique<TcpSource>(parts.host, parts.port, TcpSource::Mode::Nmea), {}};
     case GpsSourceKind::Udp:
-        return {std::make_unique<UdpSource>(spec.host, spec.port), {}};
+        return {std::make_unique<UdpSource>(parts.host, parts.port), {}};
     case GpsSourceKind::File:
-        return {std::make_unique<FileReplaySource>(spec.path, spec.speed, spec.loop), {}};
+        return {std::make_unique<FileReplaySource>(parts.path, parts.speed, parts.loop), {}};
     case GpsSourceKind::Sim:
         return {std::make_unique<SimSource>(), {}};
     }

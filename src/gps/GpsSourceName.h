@@ -27,7 +27,7 @@ inline constexpr std::uint16_t kGpsdDefaultPort = 2947;
 // The baud rate that asks the serial line to find the receiver's rate itself.
 inline constexpr std::int32_t kAutoBaud = -1;
 
-struct GpsSourceSpec {
+struct GpsSourceParts {
     GpsSourceKind kind = GpsSourceKind::Serial;
     std::string path; // Serial, File
     std::string host; // Gpsd, Tcp; Udp: the local address, "" for all
@@ -37,8 +37,8 @@ struct GpsSourceSpec {
 };
 
 struct GpsSourceNameResult {
-    std::optional<GpsSourceSpec> spec;
-    // Without a spec, one line naming the name and what is expected:
+    std::optional<GpsSourceParts> parts;
+    // Without a parts, one line naming the name and what is expected:
     // "bad GPS source 'tcp://host' (expected tcp://HOST:PORT)".
     std::string error;
 };

@@ -16,11 +16,11 @@ std::string OpenSourceArg(gps::GpsLink& link, std::string_view source, std::int3
             return "Unable to open COM port '" + std::string(source) + "'";
     }
     const gps::GpsSourceNameResult name = gps::ParseGpsSourceName(path);
-    if (!name.spec)
+    if (!name.parts)
         return name.error;
     if (link.Open(path, baud))
         return {};
-    if (name.spec->kind == gps::GpsSourceKind::Serial)
+    if (name.parts->kind == gps::GpsSourceKind::Serial)
         return "Unable to open COM port '" + std::string(source) + "': " + link.OpenError();
     return "unable to open GPS source: " + link.OpenError();
 }

@@ -91,22 +91,22 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
     for (const Row& row : rows) {
         const gps::GpsSourceNameResult result = gps::ParseGpsSourceName(row.name);
         if (row.error) {
-            EXPECT_FALSE(result.spec) << row.legend;
+            EXPECT_FALSE(result.parts) << row.legend;
             EXPECT_NE(result.error.find(row.error), std::string::npos)
                 << row.legend << ": " << result.error;
             EXPECT_EQ(result.error.find('\n'), std::string::npos) << row.legend;
             EXPECT_EQ(gps::MakeGpsSource(row.name, 4800).source, nullptr) << row.legend;
             continue;
         }
-        ASSERT_TRUE(result.spec) << row.legend << ": " << result.error;
-        const gps::GpsSourceSpec& spec = *result.spec;
-        EXPECT_EQ(spec.kind, row.kind) << row.legend;
+        ASSERT_TRUE(result.parts) << row.legend << ": " << result.error;
+        const gps::GpsSourceParts& parts = *result.parts;
+        EXPECT_EQ(parts.kind, row.kind) << row.legend;
         const bool networked =
             row.kind == Kind::Gpsd || row.kind == Kind::Tcp || row.kind == Kind::Udp;
-        EXPECT_EQ(networked ? spec.host : spec.path, row.pathOrHost) << row.legend;
-        EXPECT_EQ(spec.port, row.port) << row.legend;
-        EXPECT_EQ(spec.speed, row.speed) << row.legend;
-        EXPECT_EQ(spec.loop, row.loop) << row.legend;
+        EXPECT_EQ(networked ? parts.host : parts.path, row.pathOrHost) << row.legend;
+        EXPECT_EQ(parts.port, row.port) << row.legend;
+        EXPECT_EQ(parts.speed, row.speed) << row.legend;
+        EXPECT_EQ(parts.loop, row.loop) << row.legend;
     }
 }
 
