@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
+#include "trail/KmlTrailReader.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailStatistics.h"
 
@@ -268,9 +269,9 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     std::vector<MapPos> loaded;
     if (const auto read = trail::LoadTrail(trail_, path, settings_.trailLength, &loaded); !read) {
-        // A GPX file says why it was refused (the error names the path).
-        const bool gpx = trail::IsGpxFilePath(path);
-        return Notice{Notice::Kind::Error, "Unable to open file: " + (gpx ? read.error : path),
+        // A GPX or KML file says why it was refused (the error names the path).
+        const bool xml = trail::IsGpxFilePath(path) || trail::IsKmlFilePath(path);
+        return Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
                       "Load Error"};
     }
     journal_.Loaded(loaded);

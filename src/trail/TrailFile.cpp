@@ -2,6 +2,7 @@
 
 #include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
+#include "trail/KmlTrailReader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -67,11 +68,17 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength, std::vector<MapPos>* loaded) {
-    if (IsGpxFilePath(path)) {
-        GpxContents gpx;
-        if (auto read = ReadGpxFile(path, gpx); !read)
+    if (IsGpxFilePath(path) || IsKmlFilePath(path)) {
+        Track track;
+        if (IsGpxFilePath(path)) {
+            GpxContents gpx;
+            if (auto read = ReadGpxFile(path, gpx); !read)
+                return read;
+            track = std::move(gpx.track);
+        } else if (auto read = ReadKmlTrack(path, track); !read) {
             return read;
-        std::vector<MapPos> samples = NewestFirstSamples(gpx.track);
+        }
+        std::vector<MapPos> samples = NewestFirstSamples(track);
         InsertLoadedSamples(trail, samples, trailLength);
         if (loaded != nullptr)
             *loaded = std::move(samples);

@@ -247,3 +247,31 @@ TEST(TrailFile, FailedSaveNamesThePathAndKeepsWhatWasThere) {
 }
 
 } // namespace
+
+// A KML trail, ours or another program's, loads as its line strings: our export of a trail
+// with a break reads back as the same runs; anything out of range refuses the file whole.
+TEST(TrailFile, KmlTrailLoadsItsLineStrings) {
+    TempDir dir;
+    TrailBuffer saved;
+    for (const MapPos& p :
+         {MapPos(-1.5, 52.25), MapPos(-1.25, 52.5), MapPos(), MapPos(10.0, -33.875)})
+        saved.AddFront(p);
+    ASSERT_TRUE(trail::SaveTrail(saved, dir.File("walk.kml")));
+    TrailBuffer trail;
+    const auto result = trail::LoadTrail(trail, dir.File("walk.KML"), 250);
+    EXPECT_FALSE(result) << "missing file";
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("walk.kml"), 250));
+    EXPECT_EQ(SamplesOf(trail),
+              (std::vector<MapPos>{kBreak, MapPos(10.0, -33.875), kBreak, MapPos(-1.25, 52.5),
+                                   MapPos(-1.5, 52.25), kBreak}));
+
+    const std::string head = "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><LineString>"
+                             "<coordinates>1,2,0 ";
+    for (const char* bad : {"1,91", "181,0", "x,1", "7", "1,nan"}) {
+        WriteBytes(dir.File("bad.kml"),
+                   head + bad + "</coordinates></LineString></Placemark></kml>");
+        TrailBuffer kept = trail;
+        EXPECT_FALSE(trail::LoadTrail(kept, dir.File("bad.kml"), 250)) << bad;
+        EXPECT_EQ(SamplesOf(kept), SamplesOf(trail)) << bad;
+    }
+}
