@@ -126,14 +126,19 @@ bool JournalWriter::Append(const JournalEntry& entry) {
     }
     size_ += kJournalRecordSize;
     ++entries_;
+    // Only the first entry after a flush wakes the flushing thread: it then sleeps until its
+    // deadline whatever follows, and a wake-up per fix would cost more than the write.
+    bool first = false;
     {
         std::lock_guard lock(mutex_);
         if (!dirty_) {
             dirty_ = true;
             dirtySince_ = std::chrono::steady_clock::now();
+            first = true;
         }
     }
-    wake_.notify_all();
+    if (first)
+        wake_.notify_all();
     return true;
 }
 
