@@ -29,10 +29,10 @@
 //    48  8  course over ground, degrees true           (NaN when unknown)
 //
 // A record is good when its CRC matches, its kind is known, its padding is zero, a break holds
-// nothing but its time (bit for bit as written) and a fix's numbers are possible (a fix within -90..90 and -180..180, finite or NaN where unknown is
-// allowed). Reading stops at the first record that is not good, or at a tail shorter than a
-// record: a write torn by a crash or a power cut, and whatever follows damage, are dropped and
-// never read as data.
+// nothing but its time (bit for bit as written) and a fix's numbers are possible (a fix within
+// -90..90 and -180..180, finite or NaN where unknown is allowed). Reading stops at the first record
+// that is not good, or at a tail shorter than a record: a write torn by a crash or a power cut, and
+// whatever follows damage, are dropped and never read as data.
 namespace trail {
 
 inline constexpr std::string_view kJournalMagic = "QUILOJRN";

@@ -42,10 +42,10 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
 // Reads a GPX document's tracks (".gpx", trail/GpxReader.h; a break between segments), a KML
-// document's line strings (".kml", trail/KmlTrailReader.h) or a trail file and inserts its samples (InsertLoadedSamples). A file that is missing,
-// cannot be read or is damaged or truncated is reported ("PATH: reason") and leaves the trail
-// as it was.
-// loaded, when given, receives the samples taken, newest first.
+// document's line strings (".kml", trail/KmlTrailReader.h) or a trail file and inserts its samples
+// (InsertLoadedSamples). A file that is missing, cannot be read or is damaged or truncated is
+// reported ("PATH: reason") and leaves the trail as it was. loaded, when given, receives the
+// samples taken, newest first.
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength, std::vector<MapPos>* loaded = nullptr);
 
