@@ -1,6 +1,7 @@
 #include "view/PyramidCache.h"
 
 #include "base/Bytes.h"
+#include "base/Crc32.h"
 #include "platform/StateFolder.h"
 
 #include <algorithm>
@@ -75,21 +76,21 @@ std::optional<Key> KeyOf(const fs::path& image, int* err) {
                static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-std::string KeyBytes(const Key& key) {
+// The key's fixed-size fields as the header holds them; the path follows them there.
+std::string KeyFields(const Key& key) {
     std::string bytes;
     base::AppendU64(bytes, key.size);
     base::AppendU64(bytes, static_cast<std::uint64_t>(key.mtimeNs));
     base::AppendU64(bytes, key.device);
     base::AppendU64(bytes, key.inode);
     base::AppendU32(bytes, static_cast<std::uint32_t>(key.path.size()));
-    base::AppendU32(bytes, 0);
-    return bytes + key.path;
+    return bytes;
 }
 
 // 16 hex digits of the 64-bit FNV-1a hash of the key.
 std::string EntryName(const Key& key) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : KeyBytes(key)) {
+    for (const char c : KeyFields(key) + key.path) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 0x100000001b3ULL;
     }
@@ -115,15 +116,25 @@ std::uint64_t StoreOffsetFor(const Key& key) {
     return (kFixedHeader + key.path.size() + page - 1) / page * page;
 }
 
-std::string HeaderBytes(const Header& header, std::uint32_t mark) {
-    std::string bytes(kMagic);
-    base::AppendU32(bytes, kVersion);
-    base::AppendU32(bytes, mark);
+// The fields from the width to the path's length: the header's checksum covers them and the
+// path, so a damaged size or key is never taken for another.
+std::string CheckedFields(const Header& header) {
+    std::string bytes;
     base::AppendU32(bytes, static_cast<std::uint32_t>(header.width));
     base::AppendU32(bytes, static_cast<std::uint32_t>(header.height));
     base::AppendU64(bytes, header.storeOffset);
     base::AppendU64(bytes, header.storeBytes);
-    return bytes + KeyBytes(header.key);
+    return bytes + KeyFields(header.key);
+}
+
+std::string HeaderBytes(const Header& header, std::uint32_t mark) {
+    std::string bytes(kMagic);
+    base::AppendU32(bytes, kVersion);
+    base::AppendU32(bytes, mark);
+    const std::string checked = CheckedFields(header);
+    bytes += checked;
+    base::AppendU32(bytes, base::Crc32(checked + header.key.path));
+    return bytes + header.key.path;
 }
 
 bool WriteAt(int fd, std::string_view bytes, std::uint64_t offset, int* err) {
@@ -169,8 +180,8 @@ std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
     const auto device = in.U64();
     const auto inode = in.U64();
     const auto pathLength = in.U32();
-    const auto zero = in.U32();
-    if (!zero || *magic != kMagic || *version != kVersion || *mark != kDone || *zero != 0 ||
+    const auto checksum = in.U32();
+    if (!checksum || *magic != kMagic || *version != kVersion || *mark != kDone ||
         *pathLength > kMaxPath || *width > MapPyramid::kMaxSide || *height > MapPyramid::kMaxSide)
         return std::nullopt;
     const auto path = in.Take(*pathLength);
@@ -182,9 +193,9 @@ std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
                   *storeBytes,
                   {std::string(*path), *size, static_cast<std::int64_t>(*mtime), *device, *inode}};
     const std::uint64_t expectedBytes = StoreBytes(header.width, header.height);
-    if (expectedBytes == 0 || header.storeBytes != expectedBytes ||
-        header.storeOffset < kFixedHeader + *pathLength || header.storeOffset > kMaxStoreOffset ||
-        header.storeOffset % platform::PageSize() != 0 ||
+    if (base::Crc32(CheckedFields(header) + header.key.path) != *checksum || expectedBytes == 0 ||
+        header.storeBytes != expectedBytes || header.storeOffset < kFixedHeader + *pathLength ||
+        header.storeOffset > kMaxStoreOffset || header.storeOffset % platform::PageSize() != 0 ||
         fileSize != header.storeOffset + header.storeBytes)
         return std::nullopt;
     return header;
@@ -270,11 +281,8 @@ std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, i
         return fail(image.string() + ": the map needs " +
                     std::to_string((header.storeOffset + header.storeBytes) >> 20) +
                     " MB, more than the map cache may hold");
-    if (!platform::MakeFolders(folder_)) {
-        // The folder's own reason: mkdir says why, or the name is taken by something else.
-        err = ::mkdir(folder_.c_str(), 0700) == 0 ? 0 : errno;
-        return fail(Reason(folder_, err == EEXIST || err == 0 ? ENOTDIR : err));
-    }
+    if (!platform::MakeFolders(folder_, &err))
+        return fail(Reason(folder_, err));
     std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
     platform::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!fd.Valid())

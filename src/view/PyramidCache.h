@@ -29,7 +29,7 @@
 //         56     8  key: device of the image file
 //         64     8  key: inode of the image file
 //         72     4  key: length of the image's canonical path in bytes (at most 4096)
-//         76     4  zero
+//         76     4  CRC-32 (as zlib) of the bytes from offset 16 to 76 and of the path
 //         80     n  key: the canonical path, UTF-8 as the file system has it, no terminator
 //          ...      zeros up to the store offset
 //   store offset        the pyramid's store: MapPixel words 0xFFRRGGBB, as MapPyramid lays them
