@@ -165,6 +165,7 @@ void Djpeg(benchmark::State& state) {
         state.SetIterationTime(seconds);
     }
     state.SetLabel("djpeg -scale " + scale);
+    state.counters["jpeg_mb"] = static_cast<double>(fs::file_size(jpeg)) / (1 << 20);
 }
 
 // Drops the file's pages from the page cache (only pages nobody has mapped go).
