@@ -68,9 +68,10 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path,
     out.map = PyramidFromImage(loaded.image, progress);
     if (out.map.Empty()) {
         out.error = QStringLiteral("Not enough memory for the image.");
-    } else if (!out.incomplete) {
-        // Kept for the next open; the cache's mapped copy replaces the one in memory. Without
-        // a cache (no space, no folder) the map shows all the same.
+    } else if (!out.incomplete && progress(1.0)) {
+        // Kept for the next open (unless the load was cancelled); the cache's mapped copy
+        // replaces the one in memory. Without a cache (no space, no folder) the map shows all
+        // the same.
         std::string error;
         if (auto entry = cache.Create(file, out.map.Width(), out.map.Height(), &error);
             entry && entry->Pyramid().CopyPixelsFrom(out.map)) {
