@@ -25,8 +25,7 @@ bool MakeFolders(const std::string& path, int* err) {
         at = path.find('/', at + 1);
         prefix = path.substr(0, at);
         // An existing folder is fine; checked below.
-        if (!prefix.empty() && ::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST &&
-            reason == 0)
+        if (!prefix.empty() && ::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST && reason == 0)
             reason = errno;
     }
     std::error_code error;

@@ -2,9 +2,11 @@
 #include "view/MapView.h"
 
 #include "platform/ImageLoader.h"
+#include "view/PyramidCache.h"
 #include "view/PyramidImage.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QThread>
 
 #include <algorithm>
@@ -51,6 +53,12 @@ MapView::~MapView() {
 MapView::LoadedMap MapView::DecodeMap(const QString& path,
                                       const std::function<bool(double)>& progress) {
     LoadedMap out;
+    // A map opened before comes back from the cache, mapped, without a decode.
+    const PyramidCache cache(PyramidCache::DefaultFolder());
+    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    out.map = cache.Open(file);
+    if (!out.map.Empty())
+        return out;
     platform::MapImage loaded = platform::LoadMapImageFile(path);
     if (loaded.image.isNull()) {
         out.error = loaded.error;
@@ -58,8 +66,20 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path,
     }
     out.incomplete = loaded.incomplete;
     out.map = PyramidFromImage(loaded.image, progress);
-    if (out.map.Empty())
+    if (out.map.Empty()) {
         out.error = QStringLiteral("Not enough memory for the image.");
+    } else if (!out.incomplete && progress(1.0)) {
+        // Kept for the next open (unless the load was cancelled); the cache's mapped copy
+        // replaces the one in memory. Without a cache (no space, no folder) the map shows all
+        // the same.
+        std::string error;
+        if (auto entry = cache.Create(file, out.map.Width(), out.map.Height(), &error);
+            entry && entry->Pyramid().CopyPixelsFrom(out.map)) {
+            MapPyramid cached = entry->Commit(&error);
+            if (error.empty())
+                out.map = std::move(cached);
+        }
+    }
     return out;
 }
 

@@ -97,6 +97,33 @@ timespec Mtime(const fs::path& file) {
     return st.st_mtim;
 }
 
+TEST(PyramidCache, DefaultFolderTable) {
+    struct Row {
+        const char* xdg;
+        const char* home;
+        const char* folder;
+    };
+    const Row rows[] = {
+        {"/x/cache", "/home/u", "/x/cache/quilo/maps"},
+        {"relative", "/home/u", "/home/u/.cache/quilo/maps"},
+        {nullptr, "/home/u", "/home/u/.cache/quilo/maps"},
+        {"", "relative", ""},
+        {nullptr, nullptr, ""},
+    };
+    const auto set = [](const char* name, const char* value) {
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    };
+    const std::string xdg = std::getenv("XDG_CACHE_HOME") ? std::getenv("XDG_CACHE_HOME") : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    for (const Row& row : rows) {
+        set("XDG_CACHE_HOME", row.xdg);
+        set("HOME", row.home);
+        EXPECT_EQ(PyramidCache::DefaultFolder(), row.folder) << (row.xdg ? row.xdg : "unset");
+    }
+    set("XDG_CACHE_HOME", xdg.empty() ? nullptr : xdg.c_str());
+    set("HOME", home.empty() ? nullptr : home.c_str());
+}
+
 TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
     for (const auto& [width, height] : {std::pair{1, 1}, {kWidth, kHeight}, {256, 1030}}) {
         TempDir dir;
