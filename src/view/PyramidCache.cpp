@@ -210,6 +210,21 @@ void RemoveIfSame(const fs::path& path, const struct stat& opened) {
         ::unlink(path.c_str());
 }
 
+// Whether the entry at path can never be opened again: its image is gone or has changed since
+// (a map edited, a demo's copy removed at exit). A damaged entry counts too.
+bool IsDead(const fs::path& path, const struct stat& st) {
+    const platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd.Valid())
+        return false;
+    const std::optional<Header> header =
+        ReadHeader(fd.Get(), static_cast<std::uint64_t>(st.st_size));
+    if (!header)
+        return true;
+    int err = 0;
+    const std::optional<Key> now = KeyOf(header->key.path, &err);
+    return now ? *now != header->key : err == ENOENT || err == ENOTDIR;
+}
+
 MapPyramid PyramidOver(int width, int height, const std::shared_ptr<std::byte[]>& bytes) {
     // The pixels share the mapping's lifetime.
     return MapPyramid::Adopt(
@@ -321,6 +336,10 @@ void PyramidCache::Trim(const fs::path& keep) const {
         if (::lstat(file.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;
         if (name.size() == 20 && name.ends_with(".pyr") && IsHexName(name.substr(0, 16))) {
+            if (file.path() != keep && IsDead(file.path(), st)) {
+                ::unlink(file.path().c_str());
+                continue;
+            }
             entries.push_back({file.path(), static_cast<std::uint64_t>(st.st_size), st.st_mtim});
             total += static_cast<std::uint64_t>(st.st_size);
         } else if (name.size() == 27 && IsHexName(name.substr(0, 16)) &&

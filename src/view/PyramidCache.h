@@ -66,8 +66,9 @@ public:
 
 private:
     friend class PyramidCacheEntry;
-    // Removes the least recently used entries until the folder holds at most limit_ bytes of
-    // entries; keep is never removed. Temporary files left by a crash a day ago go too.
+    // Removes the entries whose image is gone or has changed, then the least recently used
+    // ones until the folder holds at most limit_ bytes of entries; keep is never removed.
+    // Temporary files left by a crash a day ago go too.
     void Trim(const std::filesystem::path& keep) const;
 
     std::filesystem::path folder_;

@@ -261,6 +261,31 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
     EXPECT_EQ(names, (std::vector<std::string>{".XyZ123", ".pyr", ".pyr"}));
 }
 
+TEST(PyramidCache, EntriesOfImagesThatAreGoneOrChangedGoWhenAnotherIsMade) {
+    const std::vector<std::pair<std::string, std::function<void(const fs::path&)>>> cases = {
+        {"removed", [](const fs::path& image) { fs::remove(image); }},
+        {"rewritten", [](const fs::path& image) { WriteBytes(image, "another map, longer"); }},
+        {"left as it was", [](const fs::path&) {}},
+    };
+    for (const auto& [name, change] : cases) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const PyramidCache cache(dir.Path() / "cache");
+        const fs::path old = dir.File("old.jpg");
+        const fs::path fresh = dir.File("new.jpg");
+        WriteBytes(old, "a map");
+        WriteBytes(fresh, "a second map");
+        Cache(cache, old, 1);
+        change(old);
+        Cache(cache, fresh, 2);
+        std::size_t entries = 0;
+        for (const auto& file : fs::directory_iterator(cache.Folder()))
+            entries += file.path().extension() == ".pyr";
+        EXPECT_EQ(entries, name == "left as it was" ? 2u : 1u);
+        EXPECT_TRUE(SamePixels(cache.Open(fresh), Reference(2)));
+    }
+}
+
 // What run returns, computed in a child process (so that it may give up root or mount in a
 // namespace of its own without touching this one).
 std::string InChild(const std::function<std::string()>& run) {
