@@ -159,6 +159,7 @@ int RecordOntoAFullDisk(const std::string& path) {
     journal.Open(path, trail, 1000);
     for (int i = 0; i < 50; ++i)
         journal.Record(trail, At(48.0 + i * kStep, 11.0), 1.0, 1000, 0);
+    journal.Flush(); // rather than wait for the writer
     if (!journal.Failed() || journal.Error().find(path) == std::string::npos)
         return 11;
     if (trail.Count() != 50)
