@@ -4,7 +4,6 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,10 +43,8 @@ std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
                                                    std::chrono::milliseconds syncDelay,
                                                    const JournalContent* checked) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
-    if (writer->OpenFile(checked)) {
+    if (writer->OpenFile(checked))
         writer->thread_ = std::thread([w = writer.get()] { w->WriteLoop(); });
-        (void)::pthread_getcpuclockid(writer->thread_.native_handle(), &writer->threadClock_);
-    }
     return writer;
 }
 
@@ -237,13 +234,6 @@ void JournalWriter::WriteLoop() {
         }
         lock.lock();
     }
-}
-
-std::chrono::nanoseconds JournalWriter::WriterCpuTime() const {
-    timespec used{};
-    if (!thread_.joinable() || ::clock_gettime(threadClock_, &used) != 0)
-        return {};
-    return std::chrono::seconds(used.tv_sec) + std::chrono::nanoseconds(used.tv_nsec);
 }
 
 void JournalWriter::Fail(int err) {

@@ -8,7 +8,6 @@
 #include <mutex>
 #include <string>
 #include <thread>
-#include <time.h>
 
 #include "trail/Journal.h"
 
@@ -57,8 +56,6 @@ public:
     [[nodiscard]] const std::string& Path() const { return path_; }
     // Entries in the file: those read when it was opened plus those appended.
     [[nodiscard]] std::size_t EntryCount() const { return entries_; }
-    // CPU time the writing thread has used so far: what the writes and flushes cost.
-    [[nodiscard]] std::chrono::nanoseconds WriterCpuTime() const;
 
 private:
     JournalWriter(std::string path, std::chrono::milliseconds syncDelay);
@@ -88,7 +85,6 @@ private:
     std::chrono::steady_clock::time_point firstHeldAt_;
     std::string error_;
     std::thread thread_;
-    clockid_t threadClock_{}; // the thread's CPU clock
 };
 
 } // namespace trail

@@ -45,8 +45,6 @@ public:
     void Flush();
 
     [[nodiscard]] bool IsOpen() const { return writer_ != nullptr; }
-    // The writer, for measuring what it costs; null without a journal.
-    [[nodiscard]] const JournalWriter* Writer() const { return writer_.get(); }
     [[nodiscard]] const std::string& Path() const { return path_; }
     // A journal was opened and is no longer being written (its reason in Error()).
     [[nodiscard]] bool Failed() const;
