@@ -11,6 +11,7 @@
 #include "trail/JournalFolder.h"
 #include "trail/TrailJournal.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -129,10 +130,10 @@ std::size_t FixCount(const std::string& journal) {
 class KilledRecording : public FrameFixture {};
 
 // Each run: quilo starts on the state the last one left, records until the journal holds two
-// more fixes, goes on for a seeded moment and is killed. The journal keeps all that the runs
-// before left, then a break and fixes that were sent, in order; and what is missing from its
-// end was sent within the last second plus the program's own pace (it reads the receiver every
-// 750 ms). The next start shows the trail the journal holds.
+// more fixes, goes on for a seeded time and is killed. The journal keeps all that the runs
+// before left, then a break and fixes that were sent, in order. All along, and at the kill,
+// what is missing from its end was sent within the last second plus the program's own pace (it
+// reads the receiver every 750 ms). The next start shows the trail the journal holds.
 TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
@@ -151,57 +152,68 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
 
     std::mt19937 random(20261208);
     std::vector<Clock::time_point> sentAt;
+    const auto send = [&] {
+        std::this_thread::sleep_until(sentAt.empty() ? Clock::now() : sentAt.back() + 100ms);
+        EXPECT_TRUE(pty.Write(WalkLine(static_cast<int>(sentAt.size()))));
+        sentAt.push_back(Clock::now());
+    };
+    // The newest fix that must be in the journal at `at`: sent long enough before.
+    const auto dueAt = [&](Clock::time_point at) {
+        int due = -1;
+        for (std::size_t i = 0; i < sentAt.size(); ++i)
+            if (sentAt[i] + 1s + 750ms <= at)
+                due = static_cast<int>(i);
+        return due;
+    };
     std::vector<trail::JournalEntry> left; // what the runs before left
+    // The journal as it is, checked; the walk index of its newest fix, -1 when it has none.
+    const auto newestInJournal = [&] {
+        const trail::JournalContent content = trail::DecodeJournal(testsupport::ReadBytes(journal));
+        EXPECT_EQ(content.status, trail::JournalContent::Status::Ok);
+        EXPECT_EQ(content.droppedBytes, 0u);
+        EXPECT_GE(content.entries.size(), left.size());
+        for (std::size_t e = 0; e < left.size() && e < content.entries.size(); ++e)
+            EXPECT_EQ(trail::EncodeJournalRecord(content.entries[e]),
+                      trail::EncodeJournalRecord(left[e]))
+                << "entry " << e << " of an earlier run";
+        int newest = -1;
+        const std::vector<int> indices =
+            WalkIndices(content.entries, static_cast<int>(sentAt.size()));
+        for (std::size_t e = 0; e < indices.size(); ++e) {
+            EXPECT_NE(indices[e], -2) << "entry " << e << " was never sent";
+            EXPECT_TRUE(indices[e] < 0 || indices[e] > newest) << "entry " << e << " out of order";
+            newest = std::max(newest, indices[e]);
+        }
+        return std::pair(newest, content.entries);
+    };
+
     for (int run = 0; run < 3; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         Quilo quilo({demo::DemoMapImagePath(dir.path()).toStdString(), "--gps", pty.Path()}, env,
                     log);
         ASSERT_TRUE(quilo.Started());
         const std::size_t fixesBefore = FixCount(journal);
-        const auto send = [&] {
-            const auto due = sentAt.empty() ? Clock::now() : sentAt.back() + 100ms;
-            std::this_thread::sleep_until(due);
-            ASSERT_TRUE(pty.Write(WalkLine(static_cast<int>(sentAt.size()))));
-            sentAt.push_back(Clock::now());
-        };
         const auto recorded = Clock::now() + 60s;
         while (FixCount(journal) < fixesBefore + 2 && Clock::now() < recorded && quilo.Running())
             send();
         ASSERT_GE(FixCount(journal), fixesBefore + 2) << testsupport::ReadBytes(log);
-        const auto killAt = Clock::now() + std::chrono::milliseconds(random() % 1500);
-        while (Clock::now() < killAt)
+        // Lines sent before the program opened the line were never read: from here on, every
+        // moment could be the kill.
+        const auto killAt = Clock::now() + 2s + std::chrono::milliseconds(random() % 2000);
+        int late = 0;
+        while (Clock::now() < killAt) {
             send();
+            const auto now = Clock::now();
+            late += newestInJournal().first < dueAt(now) ? 1 : 0;
+        }
+        EXPECT_EQ(late, 0) << "moments the journal lagged more than a second";
         quilo.Kill();
         const auto killedAt = Clock::now();
-
-        const trail::JournalContent content = trail::DecodeJournal(testsupport::ReadBytes(journal));
-        ASSERT_EQ(content.status, trail::JournalContent::Status::Ok);
-        EXPECT_EQ(content.droppedBytes, 0u);
-        ASSERT_GT(content.entries.size(), left.size());
-        EXPECT_EQ(trail::EncodeJournalRecord(content.entries[left.size()]),
-                  trail::EncodeJournalRecord(
-                      trail::JournalEntry::Break(content.entries[left.size()].point.utcMs)))
-            << "each run begins with a break";
-        for (std::size_t e = 0; e < left.size(); ++e)
-            ASSERT_EQ(trail::EncodeJournalRecord(content.entries[e]),
-                      trail::EncodeJournalRecord(left[e]))
-                << "entry " << e << " of an earlier run";
-        const std::vector<int> indices =
-            WalkIndices(content.entries, static_cast<int>(sentAt.size()));
-        int newest = -1;
-        for (std::size_t e = 0; e < indices.size(); ++e) {
-            ASSERT_NE(indices[e], -2) << "entry " << e << " was never sent";
-            if (indices[e] >= 0) {
-                ASSERT_GT(indices[e], newest) << "entry " << e << " out of order";
-                newest = indices[e];
-            }
-        }
-        int due = -1; // the newest fix sent long enough before the kill
-        for (std::size_t i = 0; i < sentAt.size(); ++i)
-            if (sentAt[i] + 1s + 750ms <= killedAt)
-                due = static_cast<int>(i);
-        EXPECT_GE(newest, due);
-        left = content.entries;
+        const auto [newest, entries] = newestInJournal();
+        EXPECT_GE(newest, dueAt(killedAt));
+        ASSERT_GT(entries.size(), left.size());
+        EXPECT_TRUE(entries[left.size()].IsBreak()) << "each run begins with a break";
+        left = entries;
     }
 
     // The next start, as quilo makes it: the journal of the state folder opened into the view.
