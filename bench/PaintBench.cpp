@@ -3,7 +3,8 @@
 // view centred on the map; still, while dragging (7 pixels a frame) and moving (the view shifted
 // by a pixel each frame, as when it follows the GPS: nothing drawn for one frame fits the next).
 // Reports the median of repeated runs per case; --benchmark_format=json writes the figures as
-// JSON.
+// JSON. With --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare
+// the pictures of two builds.
 #include "view/MapView.h"
 
 #include <QApplication>
@@ -150,7 +151,9 @@ void PaintFrame(benchmark::State& state) {
         SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
     state.SetLabel((state.range(0) == 16384 ? "16384 x 16384" : "12000 x 9000") +
                    std::string(", zoom ") + std::to_string(state.range(1)) + "%" +
-                   (dragging ? ", dragging" : moving ? ", moving" : ""));
+                   (dragging ? ", dragging"
+                    : moving ? ", moving"
+                             : ""));
 }
 
 BENCHMARK(PaintFrame)
@@ -159,12 +162,51 @@ BENCHMARK(PaintFrame)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
 
+// One picture per case: still (painted twice, the second saved), moved by a pixel after it,
+// and dragged by 70 pixels.
+bool SaveFrames(const QString& dir) {
+    QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    const auto paint = [&](MapView& view) {
+        QPainter painter(&frame);
+        view.PaintFrame(painter);
+    };
+    for (const int side : {12000, 16384}) {
+        MapView& view = SharedView(side);
+        for (const int zoom : {25, 50, 70, 100, 200, 800}) {
+            view.SetZoom(zoom / 100.0);
+            view.GoToMapCentre();
+            const ViewPoint centre = view.Geometry().ScrollOffset();
+            const QString name = dir + QStringLiteral("/%1-%2-").arg(side).arg(zoom);
+            paint(view);
+            paint(view);
+            bool saved = frame.save(name + "still.png");
+            view.ScrollTo(ViewPoint{centre.x + 1, centre.y});
+            paint(view);
+            saved = saved && frame.save(name + "moving.png");
+            const QPoint press(640, 400);
+            SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton);
+            SendMouse(view, QEvent::MouseMove, press - QPoint(70, 0), Qt::LeftButton);
+            paint(view);
+            SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
+            if (!saved || !frame.save(name + "dragging.png"))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QString framesOption = QStringLiteral("--frames=");
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(framesOption))
+            return SaveFrames(argument.mid(framesOption.size())) ? 0 : 1;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
