@@ -12,6 +12,7 @@
 
 class QPainter;
 class SymbolCache;
+class TrailLayer;
 class TrailPens;
 struct ViewSettings;
 namespace calib {
@@ -41,7 +42,8 @@ struct MapScene {
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
     const TrailPens& trailPens;
-    SymbolCache& symbols; // the map points' looks, drawn once and reused
+    SymbolCache& symbols;   // the map points' looks, drawn once and reused
+    TrailLayer& trailLayer; // the trail as last drawn
     const gps::GpsFix& gpsFix;
     MapPos selection; // image position of the crosshair
     bool showMapPoints = false;
