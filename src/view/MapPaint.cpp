@@ -53,12 +53,18 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
         layer(painter, scene, offset);
 }
 
-std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo) {
     // Before the map's first fit no position has a place on it.
     if (!scene.calibration.HasTransform())
         return std::nullopt;
-    const MapPos pixel = scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
-    return scene.geometry.ImageToScreen(pixel, offset);
+    return scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
+}
+
+std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+    const std::optional<MapPos> pixel = GeoToImage(scene, geo);
+    if (!pixel)
+        return std::nullopt;
+    return scene.geometry.ImageToScreen(*pixel, offset);
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {

@@ -90,17 +90,47 @@ bool TrailLayer::Shapes::SameAs(const Shapes& other) const {
     return true;
 }
 
-void TrailLayer::Collect(const MapScene& scene, Shapes& shapes) {
-    shapes.Clear();
+void TrailLayer::Place(const MapScene& scene) {
     const trail::TrailBuffer& trail = scene.trail;
+    const auto walk = trail.OldestToNewest();
+    const int imageHeight = scene.geometry.ImageHeight();
+    const int trailLength = scene.settings.trailLength;
+    if (samples_.size() == trail.Count() &&
+        std::equal(walk.begin(), walk.end(), samples_.begin()) &&
+        calibration_ == scene.calibration && imageHeight_ == imageHeight &&
+        trailLength_ == trailLength)
+        return;
+    samples_.assign(walk.begin(), walk.end());
+    calibration_ = scene.calibration;
+    imageHeight_ = imageHeight;
+    trailLength_ = trailLength;
+    placed_.clear();
+    placed_.reserve(samples_.size());
+    // The sample number grows from trailLength - count (below 0 when breaks pushed the count
+    // past the length) to trailLength - 1 for the newest.
+    long long n = static_cast<long long>(trailLength) - static_cast<long long>(samples_.size());
+    for (const MapPos& sample : samples_) {
+        Placed p;
+        p.level = std::clamp(
+            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
+            0, kTrailLevels - 1);
+        ++n;
+        if (sample.IsSet()) {
+            const std::optional<MapPos> pixel = GeoToImage(scene, sample);
+            p.placed = pixel.has_value();
+            p.pixel = pixel.value_or(MapPos());
+        }
+        placed_.push_back(p);
+    }
+}
+
+void TrailLayer::Collect(const MapScene& scene, Shapes& shapes) const {
+    shapes.Clear();
     const ViewGeometry& g = scene.geometry;
     shapes.width = g.ClientWidth();
     shapes.height = g.ClientHeight();
-    if (!scene.showTrail || trail.Empty())
-        return;
     const ViewPoint offset = g.ScrollOffset();
     const int t = ClampSizeValue(scene.settings.trailSize);
-    const int trailLength = scene.settings.trailLength;
     const bool lines = scene.settings.trailStyle == 1;
     // Beyond this rectangle nothing of a line or its round end shows.
     const double margin = 2.0 * t + 2.0;
@@ -111,25 +141,17 @@ void TrailLayer::Collect(const MapScene& scene, Shapes& shapes) {
     // level instead of per segment. The level only grows along the trail, so newer samples
     // still lie on top. Wide lines are stroked with flat ends and their round ends and joins
     // stamped as discs: the same shape at a fraction of the cost of round joins.
-    // The sample number grows from trailLength - count (below 0 when breaks pushed the count
-    // past the length) to trailLength - 1 for the newest.
-    long long n = static_cast<long long>(trailLength) - static_cast<long long>(trail.Count());
     int lastRunLevel = -1; // the level whose segments end at the last drawn vertex, if any
     bool penDown = false;
     ViewPoint last;
-    for (const MapPos& sample : trail.OldestToNewest()) {
-        const int level = std::clamp(
-            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
-            0, kTrailLevels - 1);
+    for (const Placed& sample : placed_) {
+        const int level = sample.level;
         const auto index = static_cast<std::size_t>(level);
-        ++n;
-        if (!sample.IsSet()) {
-            penDown = false;
-            continue;
-        }
-        const std::optional<ViewPoint> converted = GeoToView(scene, sample, offset);
+        // A break, or a position that cannot be placed: a line to it would go anywhere, so it
+        // ends the segment.
+        const std::optional<ViewPoint> converted =
+            sample.placed ? g.ImageToScreen(sample.pixel, offset) : std::nullopt;
         if (!converted) {
-            // Cannot be placed: a line to it would go anywhere, so it ends the segment.
             penDown = false;
             continue;
         }
@@ -216,6 +238,7 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
         drawn_.Clear();
         return;
     }
+    Place(scene);
     Collect(scene, next_);
     next_.pixelRatio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     if (next_.Empty())

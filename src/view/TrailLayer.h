@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calib/CGPSMapFuncs.h"
+#include "calib/MapPos.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
 
@@ -40,9 +42,26 @@ private:
         [[nodiscard]] bool SameAs(const Shapes& other) const;
     };
 
-    static void Collect(const MapScene& scene, Shapes& shapes);
+    // A sample as the drawing takes it, apart from zoom and scroll.
+    struct Placed {
+        MapPos pixel; // in the image
+        int level = 0;
+        bool placed = false; // false for a break and while the map has no transform
+    };
+
+    // Brings placed_ up to date with the scene's trail, calibration and trail length.
+    void Place(const MapScene& scene);
+    void Collect(const MapScene& scene, Shapes& shapes) const;
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
+
+    // Converting thousands of positions would be most of a frame's work; the results stay
+    // while what they were computed from does.
+    std::vector<MapPos> samples_; // oldest first
+    calib::CGPSMapFuncs calibration_;
+    int imageHeight_ = 0;
+    int trailLength_ = 0;
+    std::vector<Placed> placed_;
 
     Shapes next_;
     Shapes drawn_;   // what image_ holds

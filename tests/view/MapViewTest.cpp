@@ -425,11 +425,11 @@ TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
 namespace {
 
 // A zigzag on to x 381, beyond the right edge of a 300-pixel view; sample 20 on middleRow.
-void SetZigzag(Fixture& f, int middleRow, int style, int size) {
+void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54) {
     std::vector<MapPos> samples;
     for (int i = 0; i < 54; ++i)
         samples.push_back(GeoAt(10 + 7 * i, i == 20 ? middleRow : 10 + (i % 3) * 6));
-    f.SetTrail(samples, style, size, 54);
+    f.SetTrail(samples, style, size, length);
 }
 
 // The trail is kept as drawn between frames; each change that moves a pixel of it must show.
@@ -445,6 +445,17 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
         {"a dot moved", 0, [](Fixture& f, int style) { SetZigzag(f, 60, style, 2); }},
         {"thinner lines", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 1); }},
         {"dots instead of lines", 1, [](Fixture& f, int) { SetZigzag(f, 40, 0, 2); }},
+        {"a longer trail length: other shades", 1,
+         [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 500); }},
+        {"recalibrated", 1,
+         [](Fixture& f, int) {
+             f.Change([](session::MapSession& s) {
+                 calib::CGPSMapFuncs c;
+                 for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+                     c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x, pixel.y + 5));
+                 s.SetCalibration(c);
+             });
+         }},
         {"another trail colour", 1,
          [](Fixture& f, int) {
              f.Change([](session::MapSession& s) {
@@ -452,6 +463,11 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
                  settings.trailColour = kColourRed;
                  s.SetSettings(settings);
              });
+         }},
+        {"a map 40 pixels high: rows count from its foot", 1,
+         [](Fixture& f, int) {
+             f.view->SetMapImage(RedMap(400, 40));
+             f.view->ScrollTo({0, 0});
          }},
         {"scrolled by a pixel", 1,
          [](Fixture& f, int) {
