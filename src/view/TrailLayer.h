@@ -4,6 +4,7 @@
 #include "calib/MapPos.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
+#include "view/ViewGeometry.h"
 
 #include <QImage>
 #include <QLineF>
@@ -11,37 +12,22 @@
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 class QPainter;
 struct MapScene;
 
-// The trail's lines and dots, drawn into an image of their own that is kept: a frame whose
-// trail comes out exactly as the last one's blends the kept image instead of drawing thousands
-// of lines again. Repaints that leave the trail alone (the info lines, the GPS marker, the
-// selection) come far more often than changes to it.
+// The trail's lines and dots, drawn into an image of their own that is kept: a frame that
+// would draw the trail exactly as the last one did blends the kept image instead of drawing
+// thousands of lines again. Repaints that leave the trail alone (the info lines, the GPS
+// marker, the selection) come far more often than changes to it.
 class TrailLayer {
 public:
     // Draws the trail of scene with the scroll offset, as DrawTrail describes.
     void Draw(QPainter& painter, const MapScene& scene);
 
 private:
-    // What one frame draws, per shade level, oldest level first.
-    struct Shapes {
-        std::array<std::vector<QLineF>, kTrailLevels> segments;
-        std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
-        std::array<std::vector<QRect>, kTrailLevels> dots;
-        int width = 0; // of the client area
-        int height = 0;
-        qreal pixelRatio = 1.0;
-
-        // Empties the lists, keeping their memory for the next frame.
-        void Clear();
-        [[nodiscard]] bool Empty() const;
-        // Bit for bit: two equal lists draw the same pixels.
-        [[nodiscard]] bool SameAs(const Shapes& other) const;
-    };
-
     // A sample as the drawing takes it, apart from zoom and scroll.
     struct Placed {
         MapPos pixel; // in the image
@@ -49,11 +35,39 @@ private:
         bool placed = false; // false for a break and while the map has no transform
     };
 
-    // Brings placed_ up to date with the scene's trail, calibration and trail length.
-    void Place(const MapScene& scene);
-    void Collect(const MapScene& scene, Shapes& shapes) const;
+    // What one frame draws, per shade level, oldest level first.
+    struct Shapes {
+        std::array<std::vector<QLineF>, kTrailLevels> segments;
+        std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
+        std::array<std::vector<QRect>, kTrailLevels> dots;
+
+        // Empties the lists, keeping their memory for the next frame.
+        void Clear();
+        [[nodiscard]] bool Empty() const;
+    };
+
+    // Everything besides the placed samples and the pens that decides the shapes and their
+    // pixels.
+    struct FrameKey {
+        ViewPoint offset;
+        double zoom = 0.0;
+        int width = 0;
+        int height = 0;
+        int trailSize = 0;
+        int trailStyle = 0;
+        qreal pixelRatio = 0.0;
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
+
+    // Brings placed_ up to date with the scene's trail, calibration, image height and trail
+    // length; true when it had to.
+    bool Place(const MapScene& scene);
+    void Collect(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
+    // Notes which blocks of image_ hold any pixel, so that a frame blends only those.
+    void FindFilledBlocks();
+    void Blend(QPainter& painter) const;
 
     // Converting thousands of positions would be most of a frame's work; the results stay
     // while what they were computed from does.
@@ -63,8 +77,9 @@ private:
     int trailLength_ = 0;
     std::vector<Placed> placed_;
 
-    Shapes next_;
-    Shapes drawn_;   // what image_ holds
-    TrailPens pens_; // the pens image_ was drawn with
-    QImage image_;   // null until drawn, and when it could not be had
+    Shapes shapes_;
+    FrameKey drawnKey_;         // what image_ was drawn for
+    TrailPens pens_;            // the pens image_ was drawn with
+    QImage image_;              // null until drawn, and when it could not be had
+    std::vector<QRect> filled_; // runs of blocks of image_ with pixels, in device pixels
 };
