@@ -9,8 +9,6 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <cstring>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -50,12 +48,9 @@ bool ClipSegment(QRectF rect, QPointF& a, QPointF& b) {
     return true;
 }
 
-// Byte for byte, so that a frame reuses the layer only when it would draw exactly the same.
-template <typename T> bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
-    static_assert(std::is_trivially_copyable_v<T>);
-    return a.size() == b.size() &&
-           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
-}
+// Side of the squares the layer is cut into for blending: only those with a pixel of the trail
+// are blended, and most of a view has none.
+constexpr int kBlock = 32;
 
 } // namespace
 
@@ -77,20 +72,7 @@ bool TrailLayer::Shapes::Empty() const {
     return true;
 }
 
-bool TrailLayer::Shapes::SameAs(const Shapes& other) const {
-    if (width != other.width || height != other.height || pixelRatio != other.pixelRatio)
-        return false;
-    for (int level = 0; level < kTrailLevels; ++level) {
-        const auto index = static_cast<std::size_t>(level);
-        if (!SameBytes(segments[index], other.segments[index]) ||
-            !SameBytes(ends[index], other.ends[index]) ||
-            !SameBytes(dots[index], other.dots[index]))
-            return false;
-    }
-    return true;
-}
-
-void TrailLayer::Place(const MapScene& scene) {
+bool TrailLayer::Place(const MapScene& scene) {
     const trail::TrailBuffer& trail = scene.trail;
     const auto walk = trail.OldestToNewest();
     const int imageHeight = scene.geometry.ImageHeight();
@@ -99,7 +81,7 @@ void TrailLayer::Place(const MapScene& scene) {
         std::equal(walk.begin(), walk.end(), samples_.begin()) &&
         calibration_ == scene.calibration && imageHeight_ == imageHeight &&
         trailLength_ == trailLength)
-        return;
+        return false;
     samples_.assign(walk.begin(), walk.end());
     calibration_ = scene.calibration;
     imageHeight_ = imageHeight;
@@ -122,13 +104,13 @@ void TrailLayer::Place(const MapScene& scene) {
         }
         placed_.push_back(p);
     }
+    return true;
 }
 
-void TrailLayer::Collect(const MapScene& scene, Shapes& shapes) const {
+void TrailLayer::Collect(const MapScene& scene) {
+    Shapes& shapes = shapes_;
     shapes.Clear();
     const ViewGeometry& g = scene.geometry;
-    shapes.width = g.ClientWidth();
-    shapes.height = g.ClientHeight();
     const ViewPoint offset = g.ScrollOffset();
     const int t = ClampSizeValue(scene.settings.trailSize);
     const bool lines = scene.settings.trailStyle == 1;
@@ -231,43 +213,96 @@ bool TrailLayer::PensUnchanged(const TrailPens& pens) const {
     return true;
 }
 
+void TrailLayer::FindFilledBlocks() {
+    filled_.clear();
+    const int width = image_.width();
+    const int height = image_.height();
+    const int columns = (width + kBlock - 1) / kBlock;
+    std::vector<char> filled(static_cast<std::size_t>(columns));
+    for (int top = 0; top < height; top += kBlock) {
+        std::fill(filled.begin(), filled.end(), 0);
+        const int bottom = std::min(height, top + kBlock);
+        for (int y = top; y < bottom; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+            for (int column = 0; column < columns; ++column) {
+                if (filled[static_cast<std::size_t>(column)])
+                    continue;
+                const QRgb* from = line + column * kBlock;
+                const QRgb* to = line + std::min(width, (column + 1) * kBlock);
+                filled[static_cast<std::size_t>(column)] =
+                    std::any_of(from, to, [](QRgb pixel) { return pixel != 0; });
+            }
+        }
+        // Neighbouring blocks as one run: fewer, longer blends.
+        for (int column = 0; column < columns;) {
+            if (!filled[static_cast<std::size_t>(column)]) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < columns && filled[static_cast<std::size_t>(column)])
+                ++column;
+            const int right = std::min(width, column * kBlock);
+            filled_.push_back(QRect(first * kBlock, top, right - first * kBlock, bottom - top));
+        }
+    }
+}
+
+void TrailLayer::Blend(QPainter& painter) const {
+    if (image_.devicePixelRatio() != 1.0) {
+        // Runs of device pixels need not fall on whole view pixels.
+        painter.drawImage(QPointF(0, 0), image_);
+        return;
+    }
+    for (const QRect& run : filled_)
+        painter.drawImage(run.topLeft(), image_, run);
+}
+
 void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     if (!scene.showTrail || scene.trail.Empty()) {
         // Hidden or cleared: the memory is given back.
         image_ = QImage();
-        drawn_.Clear();
+        filled_.clear();
         return;
     }
-    Place(scene);
-    Collect(scene, next_);
-    next_.pixelRatio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    if (next_.Empty())
-        return;
-    if (!image_.isNull() && next_.SameAs(drawn_) && PensUnchanged(scene.trailPens)) {
-        painter.drawImage(QPointF(0, 0), image_);
+    const ViewGeometry& g = scene.geometry;
+    const FrameKey key{g.ScrollOffset(),
+                       g.Zoom(),
+                       g.ClientWidth(),
+                       g.ClientHeight(),
+                       scene.settings.trailSize,
+                       scene.settings.trailStyle,
+                       painter.device() ? painter.device()->devicePixelRatio() : 1.0};
+    const bool placedAgain = Place(scene);
+    if (!placedAgain && !image_.isNull() && key == drawnKey_ && PensUnchanged(scene.trailPens)) {
+        Blend(painter);
         return;
     }
+    Collect(scene);
     // In device pixels, so that a high-density screen gets the same pixels as drawing straight
     // onto it.
-    const QSize size(qCeil(next_.width * next_.pixelRatio), qCeil(next_.height * next_.pixelRatio));
+    const QSize size(qCeil(key.width * key.pixelRatio), qCeil(key.height * key.pixelRatio));
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     if (image_.isNull()) {
         // Without the memory for the layer the trail goes straight onto the frame.
-        Render(painter, next_, scene.trailPens);
-        drawn_.Clear();
+        Render(painter, shapes_, scene.trailPens);
         return;
     }
-    image_.setDevicePixelRatio(next_.pixelRatio);
-    image_.fill(Qt::transparent);
-    {
-        // Fully opaque or untouched pixels only (no antialiasing), so blending the layer gives
-        // the frame exactly what drawing onto it would.
-        QPainter layer(&image_);
-        layer.setRenderHint(QPainter::Antialiasing, false);
-        Render(layer, next_, scene.trailPens);
+    image_.setDevicePixelRatio(key.pixelRatio);
+    filled_.clear();
+    if (!shapes_.Empty()) {
+        image_.fill(Qt::transparent);
+        {
+            // Fully opaque or untouched pixels only (no antialiasing), so blending the layer
+            // gives the frame exactly what drawing onto it would.
+            QPainter layer(&image_);
+            layer.setRenderHint(QPainter::Antialiasing, false);
+            Render(layer, shapes_, scene.trailPens);
+        }
+        FindFilledBlocks();
     }
-    std::swap(drawn_, next_);
+    drawnKey_ = key;
     pens_ = scene.trailPens;
-    painter.drawImage(QPointF(0, 0), image_);
+    Blend(painter);
 }
