@@ -258,11 +258,37 @@ void TrailLayer::Blend(QPainter& painter) const {
         painter.drawImage(run.topLeft(), image_, run);
 }
 
+bool TrailLayer::BuildLayer() {
+    // In device pixels, so that a high-density screen gets the same pixels as drawing straight
+    // onto it.
+    const QSize size(qCeil(shapesKey_.width * shapesKey_.pixelRatio),
+                     qCeil(shapesKey_.height * shapesKey_.pixelRatio));
+    if (image_.size() != size)
+        image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    if (image_.isNull())
+        return false;
+    image_.setDevicePixelRatio(shapesKey_.pixelRatio);
+    filled_.clear();
+    if (!shapes_.Empty()) {
+        image_.fill(Qt::transparent);
+        {
+            // Fully opaque or untouched pixels only (no antialiasing), so blending the layer
+            // gives the frame exactly what drawing onto it would.
+            QPainter layer(&image_);
+            layer.setRenderHint(QPainter::Antialiasing, false);
+            Render(layer, shapes_, pens_);
+        }
+        FindFilledBlocks();
+    }
+    return true;
+}
+
 void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     if (!scene.showTrail || scene.trail.Empty()) {
         // Hidden or cleared: the memory is given back.
         image_ = QImage();
         filled_.clear();
+        state_ = State::None;
         return;
     }
     const ViewGeometry& g = scene.geometry;
@@ -274,35 +300,24 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
                        scene.settings.trailStyle,
                        painter.device() ? painter.device()->devicePixelRatio() : 1.0};
     const bool placedAgain = Place(scene);
-    if (!placedAgain && !image_.isNull() && key == drawnKey_ && PensUnchanged(scene.trailPens)) {
-        Blend(painter);
+    if (placedAgain || state_ == State::None || key != shapesKey_ ||
+        !PensUnchanged(scene.trailPens)) {
+        Collect(scene);
+        shapesKey_ = key;
+        pens_ = scene.trailPens;
+        // Straight onto the frame: a frame unlike the last is mostly followed by another
+        // change (a drag, the GPS moving the view), and the layer would only add its own cost.
+        state_ = State::Shapes;
+        Render(painter, shapes_, pens_);
         return;
     }
-    Collect(scene);
-    // In device pixels, so that a high-density screen gets the same pixels as drawing straight
-    // onto it.
-    const QSize size(qCeil(key.width * key.pixelRatio), qCeil(key.height * key.pixelRatio));
-    if (image_.size() != size)
-        image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    if (image_.isNull()) {
-        // Without the memory for the layer the trail goes straight onto the frame.
-        Render(painter, shapes_, scene.trailPens);
-        return;
-    }
-    image_.setDevicePixelRatio(key.pixelRatio);
-    filled_.clear();
-    if (!shapes_.Empty()) {
-        image_.fill(Qt::transparent);
-        {
-            // Fully opaque or untouched pixels only (no antialiasing), so blending the layer
-            // gives the frame exactly what drawing onto it would.
-            QPainter layer(&image_);
-            layer.setRenderHint(QPainter::Antialiasing, false);
-            Render(layer, shapes_, scene.trailPens);
+    if (state_ == State::Shapes) {
+        if (!BuildLayer()) {
+            // Without the memory for the layer the trail goes straight onto the frame.
+            Render(painter, shapes_, pens_);
+            return;
         }
-        FindFilledBlocks();
+        state_ = State::Layer;
     }
-    drawnKey_ = key;
-    pens_ = scene.trailPens;
     Blend(painter);
 }

@@ -18,10 +18,10 @@
 class QPainter;
 struct MapScene;
 
-// The trail's lines and dots, drawn into an image of their own that is kept: a frame that
-// would draw the trail exactly as the last one did blends the kept image instead of drawing
-// thousands of lines again. Repaints that leave the trail alone (the info lines, the GPS
-// marker, the selection) come far more often than changes to it.
+// The trail's lines and dots. Once a frame draws the trail exactly as the last one did, they
+// are drawn into an image of their own that is kept, and later such frames blend the image
+// instead of drawing thousands of lines again: repaints that leave the trail alone (the info
+// lines, the GPS marker, the selection) come far more often than changes to it.
 class TrailLayer {
 public:
     // Draws the trail of scene with the scroll offset, as DrawTrail describes.
@@ -65,6 +65,8 @@ private:
     void Collect(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
+    // Draws shapes_ into image_; false when its memory cannot be had.
+    bool BuildLayer();
     // Notes which blocks of image_ hold any pixel, so that a frame blends only those.
     void FindFilledBlocks();
     void Blend(QPainter& painter) const;
@@ -78,8 +80,10 @@ private:
     std::vector<Placed> placed_;
 
     Shapes shapes_;
-    FrameKey drawnKey_;         // what image_ was drawn for
-    TrailPens pens_;            // the pens image_ was drawn with
+    FrameKey shapesKey_; // the frame shapes_ were gathered for
+    TrailPens pens_;     // and the pens they are drawn with
+    // Nothing yet; shapes_ up to date; image_ and filled_ as well.
+    enum class State { None, Shapes, Layer } state_ = State::None;
     QImage image_;              // null until drawn, and when it could not be had
     std::vector<QRect> filled_; // runs of blocks of image_ with pixels, in device pixels
 };
