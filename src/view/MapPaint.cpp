@@ -154,15 +154,17 @@ void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset)
     const std::optional<ViewPoint> s = GeoToView(scene, fix.position, offset);
     if (!s || !scene.geometry.InClient(*s))
         return;
+    // Through the symbol cache like the map points: its label would cost five text draws in
+    // every frame.
     if (fix.hasFix) {
-        DrawMapPoint(scene.settings.positionMarker, painter, ToQPoint(*s), scene.showLabels);
+        scene.symbols.Draw(painter, scene.settings.positionMarker, ToQPoint(*s), scene.showLabels);
         return;
     }
     // Without a fix the last known position shows as a black marker.
     CMapPoint marker = scene.settings.positionMarker;
     marker.SetFillColour(kColourBlack);
     marker.SetLineColour(kColourBlack);
-    DrawMapPoint(marker, painter, ToQPoint(*s), scene.showLabels);
+    scene.symbols.Draw(painter, marker, ToQPoint(*s), scene.showLabels);
 }
 
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset) {
