@@ -1,7 +1,10 @@
 // Paint time of one map view frame at 1280 x 800: a 12000 x 9000 and a 16384 x 16384 map at
 // zooms from 25 % to 800 %, 9999 trail samples drawn as lines and 2000 labelled map points, the
-// view centred on the map; still and while dragging (7 pixels a frame). Reports the median of
-// repeated runs per case; --benchmark_format=json writes the figures as JSON.
+// view centred on the map; still, while dragging (7 pixels a frame) and moving (the view shifted
+// by a pixel each frame, as when it follows the GPS: nothing drawn for one frame fits the next).
+// Reports the median of repeated runs per case; --benchmark_format=json writes the figures as
+// JSON. With --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare
+// the pictures of two builds.
 #include "view/MapView.h"
 
 #include <QApplication>
@@ -112,12 +115,16 @@ void SendMouse(MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons but
     QCoreApplication::sendEvent(&view, &event);
 }
 
-// Arguments: map side (12000 for the 12000 x 9000 map, 16384), zoom in percent, dragging.
+enum Motion { kStill, kDragging, kMoving };
+
+// Arguments: map side (12000 for the 12000 x 9000 map, 16384), zoom in percent, Motion.
 void PaintFrame(benchmark::State& state) {
     MapView& view = SharedView(static_cast<int>(state.range(0)));
     view.SetZoom(static_cast<double>(state.range(1)) / 100.0);
     view.GoToMapCentre();
-    const bool dragging = state.range(2) != 0;
+    const ViewPoint centre = view.Geometry().ScrollOffset();
+    const bool dragging = state.range(2) == kDragging;
+    const bool moving = state.range(2) == kMoving;
     const QPoint press(640, 400);
     if (dragging)
         SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton);
@@ -131,6 +138,10 @@ void PaintFrame(benchmark::State& state) {
             const int dx = 7 * (step < 100 ? step : 200 - step);
             SendMouse(view, QEvent::MouseMove, press - QPoint(dx, 0), Qt::LeftButton);
         }
+        if (moving) {
+            step = 1 - step;
+            view.ScrollTo(ViewPoint{centre.x + step, centre.y});
+        }
         QPainter painter(&frame);
         view.PaintFrame(painter);
         painter.end();
@@ -140,14 +151,49 @@ void PaintFrame(benchmark::State& state) {
         SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
     state.SetLabel((state.range(0) == 16384 ? "16384 x 16384" : "12000 x 9000") +
                    std::string(", zoom ") + std::to_string(state.range(1)) + "%" +
-                   (dragging ? ", dragging" : ""));
+                   (dragging ? ", dragging"
+                    : moving ? ", moving"
+                             : ""));
 }
 
 BENCHMARK(PaintFrame)
-    ->ArgsProduct({{12000, 16384}, {25, 50, 100, 200, 800}, {0, 1}})
+    ->ArgsProduct({{12000, 16384}, {25, 50, 100, 200, 800}, {kStill, kDragging, kMoving}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
+
+// One picture per case: still (painted twice, the second saved), moved by a pixel after it,
+// and dragged by 70 pixels.
+bool SaveFrames(const QString& dir) {
+    QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    const auto paint = [&](MapView& view) {
+        QPainter painter(&frame);
+        view.PaintFrame(painter);
+    };
+    for (const int side : {12000, 16384}) {
+        MapView& view = SharedView(side);
+        for (const int zoom : {25, 50, 70, 100, 200, 800}) {
+            view.SetZoom(zoom / 100.0);
+            view.GoToMapCentre();
+            const ViewPoint centre = view.Geometry().ScrollOffset();
+            const QString name = dir + QStringLiteral("/%1-%2-").arg(side).arg(zoom);
+            paint(view);
+            paint(view);
+            bool saved = frame.save(name + "still.png");
+            view.ScrollTo(ViewPoint{centre.x + 1, centre.y});
+            paint(view);
+            saved = saved && frame.save(name + "moving.png");
+            const QPoint press(640, 400);
+            SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton);
+            SendMouse(view, QEvent::MouseMove, press - QPoint(70, 0), Qt::LeftButton);
+            paint(view);
+            SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
+            if (!saved || !frame.save(name + "dragging.png"))
+                return false;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -155,6 +201,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QString framesOption = QStringLiteral("--frames=");
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(framesOption))
+            return SaveFrames(argument.mid(framesOption.size())) ? 0 : 1;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

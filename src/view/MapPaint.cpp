@@ -4,10 +4,10 @@
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
-#include "trail/TrailBuffer.h"
 #include "view/PyramidImage.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrailLayer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,41 +21,6 @@ namespace {
 
 QPoint ToQPoint(ViewPoint p) {
     return {p.x, p.y};
-}
-
-// Cuts the segment a-b down to the part inside rect (Liang-Barsky, in doubles). Lines are
-// clipped here rather than by the painter: vertices far outside the view, at high zoom, must
-// neither cost rasterising nor reach the painter's fixed-point range. False when nothing of
-// the segment is inside.
-bool ClipSegment(QRectF rect, QPointF& a, QPointF& b) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const std::array<std::pair<double, double>, 4> edges = {{
-        {-dx, a.x() - rect.left()},
-        {dx, rect.right() - a.x()},
-        {-dy, a.y() - rect.top()},
-        {dy, rect.bottom() - a.y()},
-    }};
-    for (const auto& [p, q] : edges) {
-        if (p == 0.0) {
-            if (q < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q / p;
-        if (p < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
 }
 
 void PaintTrailLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset*/) {
@@ -88,12 +53,18 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
         layer(painter, scene, offset);
 }
 
-std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo) {
     // Before the map's first fit no position has a place on it.
     if (!scene.calibration.HasTransform())
         return std::nullopt;
-    const MapPos pixel = scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
-    return scene.geometry.ImageToScreen(pixel, offset);
+    return scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
+}
+
+std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
+    const std::optional<MapPos> pixel = GeoToImage(scene, geo);
+    if (!pixel)
+        return std::nullopt;
+    return scene.geometry.ImageToScreen(*pixel, offset);
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -173,111 +144,7 @@ void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 }
 
 void DrawTrail(QPainter& painter, const MapScene& scene) {
-    const trail::TrailBuffer& trail = scene.trail;
-    if (!scene.showTrail || trail.Empty())
-        return;
-    const ViewGeometry& g = scene.geometry;
-    const ViewPoint offset = g.ScrollOffset();
-    const int t = ClampSizeValue(scene.settings.trailSize);
-    const int trailLength = scene.settings.trailLength;
-    const bool lines = scene.settings.trailStyle == 1;
-    // Beyond this rectangle nothing of a line or its round end shows.
-    const double margin = 2.0 * t + 2.0;
-    const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
-                      g.ClientHeight() + 2 * margin);
-
-    // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
-    // level instead of per segment. The level only grows along the trail, so newer samples
-    // still lie on top. Wide lines are stroked with flat ends and their round ends and joins
-    // stamped as discs: the same shape at a fraction of the cost of round joins.
-    std::array<std::vector<QLineF>, kTrailLevels> segments;
-    std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
-    std::array<std::vector<QRect>, kTrailLevels> dots;
-    // The sample number grows from trailLength - count (below 0 when breaks pushed the count
-    // past the length) to trailLength - 1 for the newest.
-    long long n = static_cast<long long>(trailLength) - static_cast<long long>(trail.Count());
-    int lastRunLevel = -1; // the level whose segments end at the last drawn vertex, if any
-    bool penDown = false;
-    ViewPoint last;
-    for (const MapPos& sample : trail.OldestToNewest()) {
-        const int level = std::clamp(
-            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
-            0, kTrailLevels - 1);
-        const auto index = static_cast<std::size_t>(level);
-        ++n;
-        if (!sample.IsSet()) {
-            penDown = false;
-            continue;
-        }
-        const std::optional<ViewPoint> converted = GeoToView(scene, sample, offset);
-        if (!converted) {
-            // Cannot be placed: a line to it would go anywhere, so it ends the segment.
-            penDown = false;
-            continue;
-        }
-        const ViewPoint s = *converted;
-        if (penDown) {
-            const double dx = static_cast<double>(s.x) - last.x;
-            const double dy = static_cast<double>(s.y) - last.y;
-            if (dx * dx + dy * dy < 9.0)
-                continue; // within 3 pixels of the last drawn vertex
-        }
-        if (!lines) {
-            if (g.InClient(s))
-                dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
-            continue;
-        }
-        if (!penDown) {
-            penDown = true;
-            lastRunLevel = -1;
-            last = s;
-            continue;
-        }
-        const QPointF from(last.x, last.y);
-        QPointF a = from;
-        QPointF b(s.x, s.y);
-        if (ClipSegment(clip, a, b)) {
-            segments[index].push_back(QLineF(a, b));
-            // A segment going on from the level's last one shares its disc; a clipped end
-            // lies outside the view and needs none.
-            if ((lastRunLevel != level) && a == from)
-                ends[index].push_back(QPoint(last.x, last.y));
-            const bool whole = b == QPointF(s.x, s.y);
-            if (whole)
-                ends[index].push_back(QPoint(s.x, s.y));
-            lastRunLevel = whole ? level : -1;
-        } else {
-            lastRunLevel = -1;
-        }
-        if (t > 2 && clip.contains(QPointF(s.x, s.y))) {
-            const int h = t / 2;
-            dots[index].push_back(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
-        }
-        last = s;
-    }
-
-    painter.save();
-    for (int level = 0; level < kTrailLevels; ++level) {
-        const auto index = static_cast<std::size_t>(level);
-        if (segments[index].empty() && dots[index].empty())
-            continue;
-        const TrailPens& pens = scene.trailPens;
-        if (!segments[index].empty()) {
-            painter.setPen(pens.LinePen(level));
-            painter.drawLines(segments[index].data(), static_cast<int>(segments[index].size()));
-            const QImage& disc = pens.Disc(level);
-            if (!disc.isNull()) {
-                const int r = disc.width() / 2;
-                for (const QPoint& end : ends[index])
-                    painter.drawImage(end - QPoint(r, r), disc);
-            }
-        }
-        painter.setPen(pens.Pen(level));
-        painter.setBrush(pens.Brush(level));
-        for (const QRect& dot : dots[index])
-            painter.drawEllipse(dot);
-    }
-    painter.restore();
+    scene.trailLayer.Draw(painter, scene);
 }
 
 void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -287,15 +154,17 @@ void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset)
     const std::optional<ViewPoint> s = GeoToView(scene, fix.position, offset);
     if (!s || !scene.geometry.InClient(*s))
         return;
+    // Through the symbol cache like the map points: its label would cost five text draws in
+    // every frame.
     if (fix.hasFix) {
-        DrawMapPoint(scene.settings.positionMarker, painter, ToQPoint(*s), scene.showLabels);
+        scene.symbols.Draw(painter, scene.settings.positionMarker, ToQPoint(*s), scene.showLabels);
         return;
     }
     // Without a fix the last known position shows as a black marker.
     CMapPoint marker = scene.settings.positionMarker;
     marker.SetFillColour(kColourBlack);
     marker.SetLineColour(kColourBlack);
-    DrawMapPoint(marker, painter, ToQPoint(*s), scene.showLabels);
+    scene.symbols.Draw(painter, marker, ToQPoint(*s), scene.showLabels);
 }
 
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset) {

@@ -12,6 +12,7 @@
 
 class QPainter;
 class SymbolCache;
+class TrailLayer;
 class TrailPens;
 struct ViewSettings;
 namespace calib {
@@ -41,7 +42,8 @@ struct MapScene {
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
     const TrailPens& trailPens;
-    SymbolCache& symbols; // the map points' looks, drawn once and reused
+    SymbolCache& symbols;   // the map points' looks, drawn once and reused
+    TrailLayer& trailLayer; // the trail as last drawn
     const gps::GpsFix& gpsFix;
     MapPos selection; // image position of the crosshair
     bool showMapPoints = false;
@@ -73,6 +75,8 @@ void DrawInfoLines(QPainter& painter, const MapScene& scene);
 // the map has no transform and when the result is not a finite 32-bit pixel (a position far
 // off the map).
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset);
+// The first step of it: the image pixel (unzoomed), empty while the map has no transform.
+std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo);
 
 // Where the info lines lie for a client area: both as wide as the client area and one pixel
 // less high than the info font's text; the status line at the top, the cursor line at the

@@ -140,10 +140,10 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     PaintScene(painter,
                MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, symbols_, session_.GpsFix(),
-                        session_.Selection(), session_.ShowsMapPoints(), flags.labels, flags.trail,
-                        statusLine, cursorLine, palette().color(QPalette::Window),
-                        palette().color(QPalette::WindowText)});
+                        session_.Trail(), settings, trailPens_, symbols_, trailLayer_,
+                        session_.GpsFix(), session_.Selection(), session_.ShowsMapPoints(),
+                        flags.labels, flags.trail, statusLine, cursorLine,
+                        palette().color(QPalette::Window), palette().color(QPalette::WindowText)});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {

@@ -8,6 +8,7 @@
 #include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
 
 #include <QEvent>
@@ -192,6 +193,7 @@ private:
     QString mapImagePath_;
     TrailPens trailPens_;
     SymbolCache symbols_;
+    TrailLayer trailLayer_;
     bool pensOutdated_ = true; // the ramp is built at the first paint
 
     std::unique_ptr<gps::GpsLink> gpsLink_;

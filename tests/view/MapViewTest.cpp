@@ -61,8 +61,10 @@ struct Fixture {
                           buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(view.get(), &event);
     }
-    QImage Frame() {
-        QImage image = pixels::Blank(view->width(), view->height(), Qt::blue);
+    QImage Frame(int pixelRatio = 1) {
+        QImage image =
+            pixels::Blank(view->width() * pixelRatio, view->height() * pixelRatio, Qt::blue);
+        image.setDevicePixelRatio(pixelRatio);
         QPainter painter(&image);
         view->PaintFrame(painter);
         return image;
@@ -443,6 +445,97 @@ TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
     const QImage frame = f.Frame();
     for (const Row& row : rows)
         EXPECT_EQ(frame.pixel(row.at) != kWhite, row.trail) << row.legend;
+}
+
+} // namespace
+
+namespace {
+
+// A zigzag on to x 381, beyond the right edge of a 300-pixel view; sample 20 on middleRow.
+void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54) {
+    std::vector<MapPos> samples;
+    for (int i = 0; i < 54; ++i)
+        samples.push_back(GeoAt(10 + 7 * i, i == 20 ? middleRow : 10 + (i % 3) * 6));
+    f.SetTrail(samples, style, size, length);
+}
+
+// The trail is kept as drawn once a frame repeats; each change that moves a pixel of it must
+// show.
+TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
+    struct Row {
+        const char* legend;
+        int style; // before the change: 1 lines, 0 dots
+        void (*change)(Fixture&, int style);
+        int pixelRatio = 1; // of the frame after the change
+    };
+    const Row rows[] = {
+        {"a sample moved", 1, [](Fixture& f, int style) { SetZigzag(f, 60, style, 2); }},
+        {"a dot moved", 0, [](Fixture& f, int style) { SetZigzag(f, 60, style, 2); }},
+        {"thinner lines", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 1); }},
+        {"dots instead of lines", 1, [](Fixture& f, int) { SetZigzag(f, 40, 0, 2); }},
+        {"a longer trail length: other shades", 1,
+         [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 500); }},
+        {"recalibrated", 1,
+         [](Fixture& f, int) {
+             f.Change([](session::MapSession& s) {
+                 calib::CGPSMapFuncs c;
+                 for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+                     c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x, pixel.y + 5));
+                 s.SetCalibration(c);
+             });
+         }},
+        {"another trail colour", 1,
+         [](Fixture& f, int) {
+             f.Change([](session::MapSession& s) {
+                 ViewSettings settings = s.Settings();
+                 settings.trailColour = kColourRed;
+                 s.SetSettings(settings);
+             });
+         }},
+        {"a map 40 pixels high: rows count from its foot", 1,
+         [](Fixture& f, int) {
+             f.view->SetMapImage(RedMap(400, 40));
+             f.view->ScrollTo({0, 0});
+         }},
+        {"scrolled by a pixel", 1,
+         [](Fixture& f, int) {
+             f.view->ScrollTo({1, 0});
+         }},
+        {"zoomed, the same offset", 1,
+         [](Fixture& f, int) {
+             f.view->SetZoom(1.5);
+             f.view->ScrollTo({0, 0});
+         }},
+        {"grown", 1, [](Fixture& f, int) { f.view->resize(400, 80); }},
+        {"hidden", 1,
+         [](Fixture& f, int) { f.Show([](session::ShowFlags& flags) { flags.trail = false; }); }},
+        {"a frame of twice the pixel density", 1, [](Fixture&, int) {}, 2},
+    };
+    for (const Row& row : rows) {
+        Fixture kept(300, 80);
+        SetZigzag(kept, 40, row.style, 2);
+        kept.view->ScrollTo({0, 0});
+        const QImage before = kept.Frame();
+        // The second frame alike keeps the trail's picture and shows it.
+        EXPECT_TRUE(kept.Frame() == before) << row.legend;
+        row.change(kept, row.style);
+        const QImage after = kept.Frame(row.pixelRatio);
+        Fixture fresh(300, 80);
+        SetZigzag(fresh, 40, row.style, 2);
+        fresh.view->ScrollTo({0, 0});
+        row.change(fresh, row.style);
+        EXPECT_TRUE(after == fresh.Frame(row.pixelRatio)) << row.legend;
+        EXPECT_FALSE(after == before) << row.legend << ": the change must show";
+    }
+}
+
+TEST(MapViewPaint, ThinTrailStaysOneDevicePixelWideOnADenseFrame) {
+    Fixture f(100, 20);
+    f.SetTrail({GeoAt(10, 10), GeoAt(90, 10)}, /*lines*/ 1, /*thinnest*/ 0, 250);
+    const QImage drawn = f.Frame(2);
+    const QImage kept = f.Frame(2);
+    EXPECT_TRUE(kept == drawn);
+    EXPECT_EQ(pixels::Count(kept, kWhite, QRect(100, 0, 1, 40)), 39);
 }
 
 } // namespace

@@ -1,0 +1,323 @@
+#include "view/TrailLayer.h"
+
+#include "session/ViewSettings.h"
+#include "trail/TrailBuffer.h"
+#include "view/MapPaint.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Cuts the segment a-b down to the part inside rect (Liang-Barsky, in doubles). Lines are
+// clipped here rather than by the painter: vertices far outside the view, at high zoom, must
+// neither cost rasterising nor reach the painter's fixed-point range. False when nothing of
+// the segment is inside.
+bool ClipSegment(QRectF rect, QPointF& a, QPointF& b) {
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const std::array<std::pair<double, double>, 4> edges = {{
+        {-dx, a.x() - rect.left()},
+        {dx, rect.right() - a.x()},
+        {-dy, a.y() - rect.top()},
+        {dy, rect.bottom() - a.y()},
+    }};
+    for (const auto& [p, q] : edges) {
+        if (p == 0.0) {
+            if (q < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return true;
+}
+
+// Side of the squares the layer is cut into for blending: only those with a pixel of the trail
+// are blended, and most of a view has none.
+constexpr int kBlock = 32;
+
+} // namespace
+
+void TrailLayer::Shapes::Clear() {
+    for (int level = 0; level < kTrailLevels; ++level) {
+        const auto index = static_cast<std::size_t>(level);
+        segments[index].clear();
+        ends[index].clear();
+        dots[index].clear();
+    }
+}
+
+bool TrailLayer::Shapes::Empty() const {
+    for (int level = 0; level < kTrailLevels; ++level) {
+        const auto index = static_cast<std::size_t>(level);
+        if (!segments[index].empty() || !dots[index].empty())
+            return false;
+    }
+    return true;
+}
+
+bool TrailLayer::Place(const MapScene& scene) {
+    const trail::TrailBuffer& trail = scene.trail;
+    const auto walk = trail.OldestToNewest();
+    const int imageHeight = scene.geometry.ImageHeight();
+    const int trailLength = scene.settings.trailLength;
+    if (samples_.size() == trail.Count() &&
+        std::equal(walk.begin(), walk.end(), samples_.begin()) &&
+        calibration_ == scene.calibration && imageHeight_ == imageHeight &&
+        trailLength_ == trailLength)
+        return false;
+    samples_.assign(walk.begin(), walk.end());
+    calibration_ = scene.calibration;
+    imageHeight_ = imageHeight;
+    trailLength_ = trailLength;
+    placed_.clear();
+    placed_.reserve(samples_.size());
+    // The sample number grows from trailLength - count (below 0 when breaks pushed the count
+    // past the length) to trailLength - 1 for the newest.
+    long long n = static_cast<long long>(trailLength) - static_cast<long long>(samples_.size());
+    for (const MapPos& sample : samples_) {
+        Placed p;
+        p.level = std::clamp(
+            TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
+            0, kTrailLevels - 1);
+        ++n;
+        if (sample.IsSet()) {
+            const std::optional<MapPos> pixel = GeoToImage(scene, sample);
+            p.placed = pixel.has_value();
+            p.pixel = pixel.value_or(MapPos());
+        }
+        placed_.push_back(p);
+    }
+    return true;
+}
+
+void TrailLayer::Collect(const MapScene& scene) {
+    Shapes& shapes = shapes_;
+    shapes.Clear();
+    const ViewGeometry& g = scene.geometry;
+    const ViewPoint offset = g.ScrollOffset();
+    const int t = ClampSizeValue(scene.settings.trailSize);
+    const bool lines = scene.settings.trailStyle == 1;
+    // Beyond this rectangle nothing of a line or its round end shows.
+    const double margin = 2.0 * t + 2.0;
+    const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
+                      g.ClientHeight() + 2 * margin);
+
+    // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
+    // level instead of per segment. The level only grows along the trail, so newer samples
+    // still lie on top. Wide lines are stroked with flat ends and their round ends and joins
+    // stamped as discs: the same shape at a fraction of the cost of round joins.
+    int lastRunLevel = -1; // the level whose segments end at the last drawn vertex, if any
+    bool penDown = false;
+    ViewPoint last;
+    for (const Placed& sample : placed_) {
+        const int level = sample.level;
+        const auto index = static_cast<std::size_t>(level);
+        // A break, or a position that cannot be placed: a line to it would go anywhere, so it
+        // ends the segment.
+        const std::optional<ViewPoint> converted =
+            sample.placed ? g.ImageToScreen(sample.pixel, offset) : std::nullopt;
+        if (!converted) {
+            penDown = false;
+            continue;
+        }
+        const ViewPoint s = *converted;
+        if (penDown) {
+            const double dx = static_cast<double>(s.x) - last.x;
+            const double dy = static_cast<double>(s.y) - last.y;
+            if (dx * dx + dy * dy < 9.0)
+                continue; // within 3 pixels of the last drawn vertex
+        }
+        if (!lines) {
+            if (g.InClient(s))
+                shapes.dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
+            continue;
+        }
+        if (!penDown) {
+            penDown = true;
+            lastRunLevel = -1;
+            last = s;
+            continue;
+        }
+        const QPointF from(last.x, last.y);
+        QPointF a = from;
+        QPointF b(s.x, s.y);
+        if (ClipSegment(clip, a, b)) {
+            shapes.segments[index].push_back(QLineF(a, b));
+            // A segment going on from the level's last one shares its disc; a clipped end
+            // lies outside the view and needs none.
+            if ((lastRunLevel != level) && a == from)
+                shapes.ends[index].push_back(QPoint(last.x, last.y));
+            const bool whole = b == QPointF(s.x, s.y);
+            if (whole)
+                shapes.ends[index].push_back(QPoint(s.x, s.y));
+            lastRunLevel = whole ? level : -1;
+        } else {
+            lastRunLevel = -1;
+        }
+        if (t > 2 && clip.contains(QPointF(s.x, s.y))) {
+            const int h = t / 2;
+            shapes.dots[index].push_back(QRect(s.x - h, s.y - h, 2 * h, 2 * h));
+        }
+        last = s;
+    }
+}
+
+void TrailLayer::Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens) {
+    painter.save();
+    for (int level = 0; level < kTrailLevels; ++level) {
+        const auto index = static_cast<std::size_t>(level);
+        const std::vector<QLineF>& segments = shapes.segments[index];
+        if (!segments.empty()) {
+            painter.setPen(pens.LinePen(level));
+            painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+            const QImage& disc = pens.Disc(level);
+            if (!disc.isNull()) {
+                const int r = disc.width() / 2;
+                for (const QPoint& end : shapes.ends[index])
+                    painter.drawImage(end - QPoint(r, r), disc);
+            }
+        }
+        if (shapes.dots[index].empty())
+            continue;
+        painter.setPen(pens.Pen(level));
+        painter.setBrush(pens.Brush(level));
+        for (const QRect& dot : shapes.dots[index])
+            painter.drawEllipse(dot);
+    }
+    painter.restore();
+}
+
+bool TrailLayer::PensUnchanged(const TrailPens& pens) const {
+    for (int level = 0; level < kTrailLevels; ++level) {
+        if (pens.Pen(level) != pens_.Pen(level) || pens.LinePen(level) != pens_.LinePen(level) ||
+            pens.Brush(level) != pens_.Brush(level))
+            return false;
+    }
+    return true;
+}
+
+void TrailLayer::FindFilledBlocks() {
+    filled_.clear();
+    const int width = image_.width();
+    const int height = image_.height();
+    const int columns = (width + kBlock - 1) / kBlock;
+    std::vector<char> filled(static_cast<std::size_t>(columns));
+    for (int top = 0; top < height; top += kBlock) {
+        std::fill(filled.begin(), filled.end(), 0);
+        const int bottom = std::min(height, top + kBlock);
+        for (int y = top; y < bottom; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+            for (int column = 0; column < columns; ++column) {
+                if (filled[static_cast<std::size_t>(column)])
+                    continue;
+                const QRgb* from = line + column * kBlock;
+                const QRgb* to = line + std::min(width, (column + 1) * kBlock);
+                filled[static_cast<std::size_t>(column)] =
+                    std::any_of(from, to, [](QRgb pixel) { return pixel != 0; });
+            }
+        }
+        // Neighbouring blocks as one run: fewer, longer blends.
+        for (int column = 0; column < columns;) {
+            if (!filled[static_cast<std::size_t>(column)]) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < columns && filled[static_cast<std::size_t>(column)])
+                ++column;
+            const int right = std::min(width, column * kBlock);
+            filled_.push_back(QRect(first * kBlock, top, right - first * kBlock, bottom - top));
+        }
+    }
+}
+
+void TrailLayer::Blend(QPainter& painter) const {
+    if (image_.devicePixelRatio() != 1.0) {
+        // Runs of device pixels need not fall on whole view pixels.
+        painter.drawImage(QPointF(0, 0), image_);
+        return;
+    }
+    for (const QRect& run : filled_)
+        painter.drawImage(run.topLeft(), image_, run);
+}
+
+bool TrailLayer::BuildLayer() {
+    // In device pixels, so that a high-density screen gets the same pixels as drawing straight
+    // onto it.
+    const QSize size(qCeil(shapesKey_.width * shapesKey_.pixelRatio),
+                     qCeil(shapesKey_.height * shapesKey_.pixelRatio));
+    if (image_.size() != size)
+        image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    if (image_.isNull())
+        return false;
+    image_.setDevicePixelRatio(shapesKey_.pixelRatio);
+    filled_.clear();
+    if (!shapes_.Empty()) {
+        image_.fill(Qt::transparent);
+        {
+            // Fully opaque or untouched pixels only (no antialiasing), so blending the layer
+            // gives the frame exactly what drawing onto it would.
+            QPainter layer(&image_);
+            layer.setRenderHint(QPainter::Antialiasing, false);
+            Render(layer, shapes_, pens_);
+        }
+        FindFilledBlocks();
+    }
+    return true;
+}
+
+void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
+    if (!scene.showTrail || scene.trail.Empty()) {
+        // Hidden or cleared: the memory is given back.
+        image_ = QImage();
+        filled_.clear();
+        state_ = State::None;
+        return;
+    }
+    const ViewGeometry& g = scene.geometry;
+    const FrameKey key{g.ScrollOffset(),
+                       g.Zoom(),
+                       g.ClientWidth(),
+                       g.ClientHeight(),
+                       scene.settings.trailSize,
+                       scene.settings.trailStyle,
+                       painter.device() ? painter.device()->devicePixelRatio() : 1.0};
+    const bool placedAgain = Place(scene);
+    if (placedAgain || state_ == State::None || key != shapesKey_ ||
+        !PensUnchanged(scene.trailPens)) {
+        Collect(scene);
+        shapesKey_ = key;
+        pens_ = scene.trailPens;
+        // Straight onto the frame: a frame unlike the last is mostly followed by another
+        // change (a drag, the GPS moving the view), and the layer would only add its own cost.
+        state_ = State::Shapes;
+        Render(painter, shapes_, pens_);
+        return;
+    }
+    if (state_ == State::Shapes) {
+        if (!BuildLayer()) {
+            // Without the memory for the layer the trail goes straight onto the frame.
+            Render(painter, shapes_, pens_);
+            return;
+        }
+        state_ = State::Layer;
+    }
+    Blend(painter);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "calib/CGPSMapFuncs.h"
+#include "calib/MapPos.h"
+#include "view/SymbolPainter.h"
+#include "view/Symbols.h"
+#include "view/ViewGeometry.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QPainter;
+struct MapScene;
+
+// The trail's lines and dots. Once a frame draws the trail exactly as the last one did, they
+// are drawn into an image of their own that is kept, and later such frames blend the image
+// instead of drawing thousands of lines again: repaints that leave the trail alone (the info
+// lines, the GPS marker, the selection) come far more often than changes to it.
+class TrailLayer {
+public:
+    // Draws the trail of scene with the scroll offset, as DrawTrail describes.
+    void Draw(QPainter& painter, const MapScene& scene);
+
+private:
+    // A sample as the drawing takes it, apart from zoom and scroll.
+    struct Placed {
+        MapPos pixel; // in the image
+        int level = 0;
+        bool placed = false; // false for a break and while the map has no transform
+    };
+
+    // What one frame draws, per shade level, oldest level first.
+    struct Shapes {
+        std::array<std::vector<QLineF>, kTrailLevels> segments;
+        std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
+        std::array<std::vector<QRect>, kTrailLevels> dots;
+
+        // Empties the lists, keeping their memory for the next frame.
+        void Clear();
+        [[nodiscard]] bool Empty() const;
+    };
+
+    // Everything besides the placed samples and the pens that decides the shapes and their
+    // pixels.
+    struct FrameKey {
+        ViewPoint offset;
+        double zoom = 0.0;
+        int width = 0;
+        int height = 0;
+        int trailSize = 0;
+        int trailStyle = 0;
+        qreal pixelRatio = 0.0;
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
+
+    // Brings placed_ up to date with the scene's trail, calibration, image height and trail
+    // length; true when it had to.
+    bool Place(const MapScene& scene);
+    void Collect(const MapScene& scene);
+    static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
+    [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
+    // Draws shapes_ into image_; false when its memory cannot be had.
+    bool BuildLayer();
+    // Notes which blocks of image_ hold any pixel, so that a frame blends only those.
+    void FindFilledBlocks();
+    void Blend(QPainter& painter) const;
+
+    // Converting thousands of positions would be most of a frame's work; the results stay
+    // while what they were computed from does.
+    std::vector<MapPos> samples_; // oldest first
+    calib::CGPSMapFuncs calibration_;
+    int imageHeight_ = 0;
+    int trailLength_ = 0;
+    std::vector<Placed> placed_;
+
+    Shapes shapes_;
+    FrameKey shapesKey_; // the frame shapes_ were gathered for
+    TrailPens pens_;     // and the pens they are drawn with
+    // Nothing yet; shapes_ up to date; image_ and filled_ as well.
+    enum class State { None, Shapes, Layer } state_ = State::None;
+    QImage image_;              // null until drawn, and when it could not be had
+    std::vector<QRect> filled_; // runs of blocks of image_ with pixels, in device pixels
+};
