@@ -2,9 +2,12 @@
 #include "view/MapView.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/JpegDecoder.h"
+#include "view/JpegPyramid.h"
 #include "view/PyramidImage.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QThread>
 
 #include <algorithm>
@@ -28,12 +31,14 @@ struct MapView::LoadedMap {
     MapPyramid map;          // empty when the image could not be had
     QString error;           // why, when map is empty
     bool incomplete = false; // the file ends early
+    bool damaged = false;    // corrupt data was skipped
 };
 
 // What the view and its worker share. The worker writes result before its thread ends; the
 // view reads it only after.
 struct MapView::LoadJob {
     QString path;
+    MapLoadLimits limits;
     std::atomic<bool> cancelled{false};
     LoadedMap result;
 };
@@ -48,10 +53,29 @@ MapView::~MapView() {
     }
 }
 
-MapView::LoadedMap MapView::DecodeMap(const QString& path,
-                                      const std::function<bool(double)>& progress) {
+MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& limits,
+                                      const std::function<bool(double)>& progress,
+                                      const std::function<void(MapPyramid)>& preview) {
     LoadedMap out;
-    platform::MapImage loaded = platform::LoadMapImageFile(path);
+    const std::string file = QFile::encodeName(path).toStdString();
+    // JPEG maps stream into their pyramid, so their size is bound by memory, not by what Qt
+    // agrees to decode whole.
+    if (platform::IsJpegFile(file)) {
+        JpegPyramidOptions options;
+        options.progress = progress;
+        options.preview = preview;
+        options.previewMinPixels = limits.previewMinPixels;
+        options.target = [&file](int width, int height, std::string* error) {
+            return NewPyramidTarget(file, width, height, error);
+        };
+        JpegPyramid jpeg = LoadJpegPyramid(file, options);
+        out.map = std::move(jpeg.map);
+        out.error = QString::fromStdString(jpeg.error);
+        out.incomplete = jpeg.endsEarly;
+        out.damaged = jpeg.damaged;
+        return out;
+    }
+    platform::MapImage loaded = platform::LoadMapImageFile(path, limits.imageAllocationMb);
     if (loaded.image.isNull()) {
         out.error = loaded.error;
         return out;
@@ -63,7 +87,8 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path,
     return out;
 }
 
-bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error) {
+bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
+                             ViewPoint scroll) {
     // A file that cannot be decoded changes nothing: the map showing stays.
     if (loaded.map.Empty()) {
         if (error)
@@ -71,12 +96,18 @@ bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* err
         return false;
     }
     map_ = std::move(loaded.map);
-    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0, scroll (0, 0)
+    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
+    geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
     if (loaded.incomplete)
         Tell(session::Notice{session::Notice::Kind::Warning,
                              path.toStdString() +
                                  ": the file ends early; part of the image may be missing.",
+                             "Warning"});
+    else if (loaded.damaged)
+        Tell(session::Notice{session::Notice::Kind::Warning,
+                             path.toStdString() +
+                                 ": the file is damaged; part of the image may be wrong.",
                              "Warning"});
     for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
         Tell(notice);
@@ -90,7 +121,7 @@ bool MapView::LoadMap(const QString& path, QString* error) {
     {
         // Cutting a big scan into its levels takes a while too.
         WaitCursor wait;
-        loaded = DecodeMap(path, [](double) { return true; });
+        loaded = DecodeMap(path, loadLimits_, [](double) { return true; }, {});
     }
     return AdoptLoadedMap(path, std::move(loaded), error);
 }
@@ -99,28 +130,41 @@ void MapView::StartLoadMap(const QString& path) {
     CancelMapLoad();
     auto job = std::make_shared<LoadJob>();
     job->path = path;
+    job->limits = loadLimits_;
     load_ = job;
     setCursor(Qt::BusyCursor);
     emit MapLoadProgress(-1);
     QThread* worker = QThread::create([this, job] {
         int shown = -1;
-        job->result = DecodeMap(job->path, [&](double done) {
-            if (job->cancelled)
-                return false;
-            // One event per percent, however many rows and tiles.
-            const int percent = std::clamp(static_cast<int>(std::floor(done * 100.0)), 0, 100);
-            if (percent != shown) {
-                shown = percent;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, job, percent] {
-                        if (load_ == job)
-                            emit MapLoadProgress(percent);
-                    },
-                    Qt::QueuedConnection);
-            }
-            return true;
-        });
+        const auto preview = [this, job](MapPyramid picture) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, job, picture] {
+                    if (load_ == job)
+                        ShowPreview(job->path, picture);
+                },
+                Qt::QueuedConnection);
+        };
+        job->result = DecodeMap(
+            job->path, job->limits,
+            [&](double done) {
+                if (job->cancelled)
+                    return false;
+                // One event per percent, however many rows and tiles.
+                const int percent = std::clamp(static_cast<int>(std::floor(done * 100.0)), 0, 100);
+                if (percent != shown) {
+                    shown = percent;
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, job, percent] {
+                            if (load_ == job)
+                                emit MapLoadProgress(percent);
+                        },
+                        Qt::QueuedConnection);
+                }
+                return true;
+            },
+            preview);
     });
     workers_.push_back(worker);
     connect(worker, &QThread::finished, this,
@@ -136,8 +180,12 @@ void MapView::OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& 
         return; // cancelled or replaced: the result goes
     load_.reset();
     unsetCursor();
+    // A drag of the picture carries over to the map.
+    const ViewPoint scroll = preview_ ? preview_->geometry.ScrollOffset() : ViewPoint{};
+    preview_.reset();
+    update();
     QString error;
-    const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error);
+    const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error, scroll);
     emit MapLoadFinished(job->path, loaded, error);
 }
 
@@ -148,5 +196,20 @@ void MapView::CancelMapLoad() {
     load_.reset();
     job->cancelled = true;
     unsetCursor();
+    preview_.reset();
+    update();
     emit MapLoadFinished(job->path, false, QString());
+}
+
+void MapView::ShowPreview(const QString& path, MapPyramid picture) {
+    Preview preview{std::move(picture), ViewGeometry()};
+    ViewGeometry& g = preview.geometry;
+    g.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
+    g.SetImageSize(preview.picture.Width(), preview.picture.Height());
+    // The picture's pixels at the map's 100 %, from the corner, as the map will open.
+    g.SetZoom(kJpegPreviewScale);
+    g.SetScrollOffset(ViewPoint{0, 0});
+    preview_ = std::move(preview);
+    update();
+    emit MapPreviewShown(path);
 }
