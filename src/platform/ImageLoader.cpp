@@ -81,7 +81,7 @@ MapImage LoadMapImageFile(const QString& path, int allocationLimitMb) {
                             "%3 million.")
                         .arg(size.width())
                         .arg(size.height())
-                        .arg(maxPixels / 1000000);
+                        .arg(QString::number(static_cast<double>(maxPixels) / 1e6, 'g', 3));
         return out;
     }
     QImage image = reader.read();

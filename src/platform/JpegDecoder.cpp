@@ -113,10 +113,11 @@ JpegOutcome Run(const std::string& path, int scale, const JpegInfo* expected, Jp
     d->errors.output_message = Silent;
     d->info.client_data = d.get();
     if (setjmp(d->jump)) {
-        out.endsEarly = d->endsEarly;
-        out.damaged = !d->endsEarly;
         if (d->allRows) {
-            out.ok = true; // every row is out: what failed after them (the trailer) is damage
+            // Every row is out: what failed after them (the trailer) is damage.
+            out.ok = true;
+            out.endsEarly = d->endsEarly;
+            out.damaged = !d->endsEarly;
             return out;
         }
         out.error = d->message;
