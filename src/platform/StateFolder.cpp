@@ -1,5 +1,6 @@
 #include "platform/StateFolder.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
@@ -16,19 +17,23 @@ std::string StateFolder() {
     return std::string(home) + "/.local/state/quilo";
 }
 
-bool MakeFolders(const std::string& path) {
-    if (path.empty())
-        return false;
+bool MakeFolders(const std::string& path, int* err) {
+    int reason = 0;
     std::string prefix;
     std::size_t at = 0;
-    while (at != std::string::npos) {
+    while (!path.empty() && at != std::string::npos) {
         at = path.find('/', at + 1);
         prefix = path.substr(0, at);
-        if (!prefix.empty())
-            ::mkdir(prefix.c_str(), 0700); // an existing folder is fine; checked below
+        // An existing folder is fine; checked below.
+        if (!prefix.empty() && ::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST && reason == 0)
+            reason = errno;
     }
     std::error_code error;
-    return std::filesystem::is_directory(path, error);
+    if (!path.empty() && std::filesystem::is_directory(path, error))
+        return true;
+    if (err)
+        *err = path.empty() ? ENOENT : reason != 0 ? reason : ENOTDIR;
+    return false;
 }
 
 } // namespace platform

@@ -10,7 +10,8 @@ namespace platform {
 std::string StateFolder();
 
 // Creates the folders on the way to path and path itself (mode 0700 for new ones); true
-// when path is a folder afterwards.
-bool MakeFolders(const std::string& path);
+// when path is a folder afterwards. Otherwise *err (if given) says why: the reason the first
+// folder could not be made, or ENOTDIR when something else has the name.
+bool MakeFolders(const std::string& path, int* err = nullptr);
 
 } // namespace platform

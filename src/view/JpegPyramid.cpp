@@ -130,7 +130,8 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
     bands.Advance(height); // whatever the builder had not reached
     out.endsEarly = outcome.endsEarly;
     out.damaged = outcome.damaged;
-    out.map = target->Commit(&out.error);
+    // A damaged file's pyramid shows this once; the cache keeps only whole maps.
+    out.map = out.endsEarly || out.damaged ? target->Discard() : target->Commit();
     if (!out.map.Empty())
         options.progress(1.0);
     return out;

@@ -101,6 +101,13 @@ MapPixel MapPyramid::Pixel(int level, int x, int y) const {
     return Tile(level, x / kTile, y / kTile)[(y % kTile) * kTile + x % kTile];
 }
 
+bool MapPyramid::CopyPixelsFrom(const MapPyramid& other) {
+    if (Empty() || Width() != other.Width() || Height() != other.Height())
+        return false;
+    std::memcpy(storage_.get(), other.Store(), StoreSize() * sizeof(MapPixel));
+    return true;
+}
+
 void MapPyramid::StoreRow(int y, const MapPixel* row) {
     const PyramidLevel& l = levels_[0];
     for (int column = 0; column < l.columns; ++column) {

@@ -68,6 +68,9 @@ public:
     [[nodiscard]] const MapPixel* Store() const { return storage_.get(); }
     [[nodiscard]] std::size_t StoreSize() const { return StorePixels(levels_); }
 
+    // Copies every level of a pyramid of the same size (into a cache entry, say); false,
+    // copying nothing, when the sizes differ.
+    bool CopyPixelsFrom(const MapPyramid& other);
     // Copies one full-resolution row (Width() pixels) into level 0.
     void StoreRow(int y, const MapPixel* row);
     // Builds one row of tiles of a reduced level from the (up to) two rows of the level above,

@@ -4,6 +4,7 @@
 #include "platform/ImageLoader.h"
 #include "platform/JpegDecoder.h"
 #include "view/JpegPyramid.h"
+#include "view/PyramidCache.h"
 #include "view/PyramidImage.h"
 
 #include <QApplication>
@@ -57,17 +58,24 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
                                       const std::function<bool(double)>& progress,
                                       const std::function<void(MapPyramid)>& preview) {
     LoadedMap out;
+    // A map opened before comes back from the cache, mapped, without a decode (and so
+    // without a picture first).
+    const PyramidCache cache(PyramidCache::DefaultFolder());
     const std::string file = QFile::encodeName(path).toStdString();
-    // JPEG maps stream into their pyramid, so their size is bound by memory, not by what Qt
-    // agrees to decode whole.
+    out.map = cache.Open(file);
+    if (!out.map.Empty())
+        return out;
+    const auto target = [&](int width, int height, std::string* error) {
+        return NewPyramidTarget(cache, file, width, height, error);
+    };
+    // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
+    // by what Qt agrees to decode whole.
     if (platform::IsJpegFile(file)) {
         JpegPyramidOptions options;
         options.progress = progress;
         options.preview = preview;
         options.previewMinPixels = limits.previewMinPixels;
-        options.target = [&file](int width, int height, std::string* error) {
-            return NewPyramidTarget(file, width, height, error);
-        };
+        options.target = target;
         JpegPyramid jpeg = LoadJpegPyramid(file, options);
         out.map = std::move(jpeg.map);
         out.error = QString::fromStdString(jpeg.error);
@@ -81,9 +89,16 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         return out;
     }
     out.incomplete = loaded.incomplete;
-    out.map = PyramidFromImage(loaded.image, progress);
-    if (out.map.Empty())
-        out.error = QStringLiteral("Not enough memory for the image.");
+    std::string error;
+    const std::unique_ptr<PyramidTarget> place =
+        target(loaded.image.width(), loaded.image.height(), &error);
+    if (!place) {
+        out.error = QString::fromStdString(error);
+        return out;
+    }
+    if (!FillPyramidFromImage(loaded.image, place->Pyramid(), progress))
+        return out; // stopped
+    out.map = out.incomplete ? place->Discard() : place->Commit();
     return out;
 }
 

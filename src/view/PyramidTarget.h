@@ -5,19 +5,26 @@
 #include <memory>
 #include <string>
 
-// Where a new map's pyramid is built: filled through Pyramid(), then handed over by Commit.
+class PyramidCache;
+
+// Where a new map's pyramid is built: filled through Pyramid(), then handed over by Commit
+// (kept for the next open) or Discard (shown this once: a damaged file's pyramid is not kept).
 class PyramidTarget {
 public:
     virtual ~PyramidTarget() = default;
     // The pyramid to fill; its size is the image's.
     virtual MapPyramid& Pyramid() = 0;
-    // The filled pyramid, ready to show; empty, with the reason in *error, when it cannot be
-    // kept.
-    virtual MapPyramid Commit(std::string* error) = 0;
+    // The filled pyramid, ready to show and kept where it was built when that can be; a
+    // failure to keep it is no failure to show it.
+    virtual MapPyramid Commit() = 0;
+    // The filled pyramid, ready to show, kept nowhere.
+    virtual MapPyramid Discard() = 0;
 };
 
-// A place for the pyramid of the image at path, width x height pixels; null, with the reason
-// in *error, when there is none (a size beyond MapPyramid::kMaxSide, more memory than is
-// free). The one place that decides where pyramids live.
-std::unique_ptr<PyramidTarget> NewPyramidTarget(const std::string& imagePath, int width, int height,
+// A place for the pyramid of the image at path, width x height pixels: a new entry of cache
+// when it has room (the map then reopens without a decode), else memory of its own when the
+// system has that much free; null, with the reason in *error, when neither can be had or a
+// side is beyond MapPyramid::kMaxSide. The one place that decides where pyramids live.
+std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
+                                                const std::string& imagePath, int width, int height,
                                                 std::string* error);

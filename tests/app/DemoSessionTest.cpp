@@ -14,13 +14,14 @@
 // simulated receiver read through the pseudo-terminal, the GPS link and the posted update.
 TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     QTemporaryDir cache;
+    const QByteArray testCache = qgetenv("XDG_CACHE_HOME");
     qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     MessageCatcher catcher;
 
     DemoSession session({std::chrono::milliseconds(50), 400.0}); // 20 m a period
     QString error;
     ASSERT_TRUE(session.Start(&error)) << error.toStdString();
-    qunsetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", testCache);
     // A copy: saving the calibration or points never writes the shipped map.
     EXPECT_FALSE(session.MapPath().startsWith(cache.path()));
     EXPECT_FALSE(session.MapPath().startsWith(DemoSession::BuiltMapDir()));

@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -297,6 +299,31 @@ TEST(MapViewPaint, TransparentMapPixelsShowWhiteOverAnyEarlierFrame) {
     EXPECT_EQ(qRed(half), 255) << "half red over white is pink";
     EXPECT_NEAR(qGreen(half), 127, 1);
     EXPECT_EQ(qGreen(half), qBlue(half));
+}
+
+TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
+    testsupport::TempDir dir;
+    const std::string file = dir.File("red.png");
+    const QString path = QString::fromStdString(file);
+    ASSERT_TRUE(RedMap(300, 200).save(path));
+    Fixture f(40, 20);
+    testsupport::MessageCatcher catcher; // the missing calibration
+    ASSERT_TRUE(f.view->LoadMap(path));
+    // Same size, time and inode but no longer a picture: only the cache can show it.
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    testsupport::WriteBytes(file, std::string(static_cast<std::size_t>(before.st_size), 'x'));
+    timespec times[2] = {before.st_mtim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    f.view->SetMap(MapPyramid());
+    EXPECT_TRUE(f.view->LoadMap(path));
+    EXPECT_EQ(f.Frame().pixel(5, 5), kRed);
+
+    times[1].tv_sec += 1;
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    QString error;
+    EXPECT_FALSE(f.view->LoadMap(path, &error)) << "decoded again";
+    EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {

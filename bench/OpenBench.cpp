@@ -1,0 +1,339 @@
+// Opening a big map: a 16384 x 16384 JPEG with the detail of a scanned map (quality 85),
+// generated once into a temporary folder, opened in the real map view (1280 x 800, offscreen).
+//   Djpeg/full, Djpeg/eighth  djpeg of the same file to /dev/null at full size and at 1/8: what a
+//                             decoder needs for the whole picture and for an early small one
+//   FirstOpen                 StartLoadMap -> the first frame with a picture, and ->
+//                             MapLoadFinished (full resolution on screen, the pyramid cached)
+//   Reopen/warm, Reopen/cold  StartLoadMap -> the first frame from the cached pyramid, its file
+//                             in the page cache or dropped from it first; then the resident
+//                             memory after frames at zooms 25, 100 and 800 %
+//   CacheWrite                copying a built 16384 x 16384 pyramid into a cache entry and
+//                             committing it (flush to the disk included)
+// Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
+// figures. Needs cjpeg and djpeg (libjpeg-turbo-progs).
+#include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+#include "view/MapView.h"
+#include "view/PyramidCache.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kSide = 16384;
+constexpr auto kDeadline = std::chrono::minutes(5);
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// A field of /proc/self/status in megabytes ("VmRSS", "VmHWM").
+double StatusMb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field + ":"))
+            return std::stod(line.substr(field.size() + 1)) / 1024.0;
+    return -1.0;
+}
+
+// The run's folder: the JPEG, and the cache the view uses ($XDG_CACHE_HOME points here).
+struct Scratch {
+    fs::path folder;
+    fs::path jpeg;
+    fs::path cacheHome;
+    fs::path CacheFolder() const { return cacheHome / "quilo" / "maps"; }
+};
+
+// A scanned map's look: paper with grain, contour lines, a grid, blocks of "lettering" and
+// coloured areas, so that the encoder and decoder work as on a real scan.
+void WriteScanRow(int y, std::vector<unsigned char>& rgb) {
+    std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(y) * 16777619u;
+    for (int x = 0; x < kSide; ++x) {
+        hash = (hash ^ static_cast<std::uint32_t>(x)) * 16777619u;
+        const int grain = static_cast<int>(hash >> 27) - 16;
+        int r = 238 + grain / 2, g = 230 + grain / 2, b = 205 + grain / 2;
+        const int zone = ((x / 1500) * 7 + (y / 1100) * 3) % 5;
+        if (zone == 1) { // woods
+            r -= 40;
+            b -= 30;
+        } else if (zone == 3) { // water
+            r -= 60;
+            g -= 20;
+            b += 30;
+        }
+        const int contour = (x / 3 + y / 2 + (x * y / 9000) % 400) % 97;
+        if (contour == 0) {
+            r = 170;
+            g = 110;
+            b = 60;
+        }
+        if (x % 1024 < 2 || y % 1024 < 2) {
+            r = g = b = 60;
+        }
+        // Lettering: dense dark strokes in small blocks here and there.
+        if ((x / 64 + y / 24 * 5) % 37 == 0 && (hash & 3u) == 0) {
+            r = g = b = 25;
+        }
+        unsigned char* out = &rgb[static_cast<std::size_t>(x) * 3];
+        out[0] = static_cast<unsigned char>(std::clamp(r, 0, 255));
+        out[1] = static_cast<unsigned char>(std::clamp(g, 0, 255));
+        out[2] = static_cast<unsigned char>(std::clamp(b, 0, 255));
+    }
+}
+
+bool scratchMade = false;
+
+const Scratch& TheScratch() {
+    static const Scratch scratch = [] {
+        scratchMade = true;
+        Scratch s;
+        std::string pattern = (fs::temp_directory_path() / "quilo-open-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        s.folder = pattern;
+        s.jpeg = s.folder / "scan.jpg";
+        s.cacheHome = s.folder / "cache";
+        ::setenv("XDG_CACHE_HOME", s.cacheHome.c_str(), 1);
+        const std::string command = "cjpeg -quality 85 -outfile '" + s.jpeg.string() + "'";
+        FILE* encoder = ::popen(command.c_str(), "w");
+        if (encoder == nullptr)
+            std::abort();
+        std::fprintf(encoder, "P6\n%d %d\n255\n", kSide, kSide);
+        std::vector<unsigned char> rgb(static_cast<std::size_t>(kSide) * 3);
+        for (int y = 0; y < kSide; ++y) {
+            WriteScanRow(y, rgb);
+            std::fwrite(rgb.data(), 1, rgb.size(), encoder);
+        }
+        if (::pclose(encoder) != 0 || fs::file_size(s.jpeg) < 1000)
+            std::abort();
+        return s;
+    }();
+    return scratch;
+}
+
+// Runs argv, its output thrown away; the wall-clock seconds, or a negative number when it
+// failed.
+double RunTimed(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const Clock::time_point start = Clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const double seconds = Since(start);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1.0;
+}
+
+// Argument: the scale denominator (1 full size, 8 an eighth).
+void Djpeg(benchmark::State& state) {
+    const std::string jpeg = TheScratch().jpeg;
+    const std::string scale = "1/" + std::to_string(state.range(0));
+    for (auto _ : state) {
+        const double seconds = RunTimed({"djpeg", "-scale", scale, "-outfile", "/dev/null", jpeg});
+        if (seconds < 0) {
+            state.SkipWithError("djpeg failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetLabel("djpeg -scale " + scale);
+    state.counters["jpeg_mb"] = static_cast<double>(fs::file_size(jpeg)) / (1 << 20);
+}
+
+// Drops the file's pages from the page cache (only pages nobody has mapped go).
+void DropFromPageCache(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+// A window-sized frame as the window shows it; false when it shows no map (white middle).
+bool PaintShowsPicture(MapView& view) {
+    QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&frame);
+    view.PaintFrame(painter);
+    painter.end();
+    return frame.pixel(640, 400) != qRgb(255, 255, 255);
+}
+
+std::unique_ptr<MapView> NewView() {
+    static const MemorySettingsStore store;
+    auto view = std::make_unique<MapView>(store);
+    view->resize(1280, 800);
+    view->show();
+    return view;
+}
+
+// Starts loading the map and runs the event loop until the load finishes (or the deadline).
+struct Load {
+    bool loaded = false;
+    double firstFrame = -1.0; // seconds to the first frame that shows the picture
+    double finished = -1.0;   // seconds to MapLoadFinished
+};
+
+Load LoadAndWait(MapView& view, const QString& path) {
+    Load load;
+    bool done = false;
+    const Clock::time_point start = Clock::now();
+    const QMetaObject::Connection finished = QObject::connect(
+        &view, &MapView::MapLoadFinished, [&](const QString&, bool loaded, const QString&) {
+            done = true;
+            load.loaded = loaded;
+            load.finished = Since(start);
+            if (loaded && load.firstFrame < 0 && PaintShowsPicture(view))
+                load.firstFrame = Since(start);
+        });
+    // EARLY PICTURE: when the loader shows its first low-resolution picture before it has
+    // finished, connect that signal here, so the first frame is timed when it comes:
+    //     QObject::connect(&view, &MapView::<early picture signal>, [&] {
+    //         if (load.firstFrame < 0 && PaintShowsPicture(view))
+    //             load.firstFrame = Since(start);
+    //     });
+    view.StartLoadMap(path);
+    while (!done && Clock::now() - start < kDeadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QObject::disconnect(finished);
+    return load;
+}
+
+// Manual time: MapLoadFinished; first_frame_s the first frame with a picture.
+void FirstOpen(benchmark::State& state) {
+    const Scratch& scratch = TheScratch();
+    const QString path = QString::fromStdString(scratch.jpeg.string());
+    for (auto _ : state) {
+        fs::remove_all(scratch.cacheHome);
+        auto view = NewView();
+        const Load load = LoadAndWait(*view, path);
+        if (load.firstFrame < 0) {
+            state.SkipWithError("the map did not load");
+            return;
+        }
+        state.SetIterationTime(load.finished);
+        state.counters["first_frame_s"] = load.firstFrame;
+        state.counters["rss_after_mb"] = StatusMb("VmRSS");
+    }
+    state.counters["peak_rss_mb"] = StatusMb("VmHWM");
+}
+
+// Argument: 1 to drop the cache file from the page cache first (a reopen after a reboot).
+void Reopen(benchmark::State& state) {
+    const Scratch& scratch = TheScratch();
+    const QString path = QString::fromStdString(scratch.jpeg.string());
+    if (PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg).Empty()) {
+        // No entry yet: the first open makes it.
+        auto view = NewView();
+        LoadAndWait(*view, path);
+    }
+    for (auto _ : state) {
+        if (state.range(0) != 0)
+            for (const auto& file : fs::directory_iterator(scratch.CacheFolder()))
+                DropFromPageCache(file.path());
+        auto view = NewView();
+        const Load load = LoadAndWait(*view, path);
+        if (load.firstFrame < 0) {
+            state.SkipWithError("the cached map did not show");
+            return;
+        }
+        state.SetIterationTime(load.firstFrame);
+        state.counters["rss_reopened_mb"] = StatusMb("VmRSS");
+        for (const int zoom : {25, 100, 800}) {
+            view->SetZoom(zoom / 100.0);
+            view->GoToMapCentre();
+            PaintShowsPicture(*view);
+            state.counters["rss_zoom" + std::to_string(zoom) + "_mb"] = StatusMb("VmRSS");
+        }
+    }
+    state.SetLabel(state.range(0) != 0 ? "cache file dropped from the page cache" : "warm");
+}
+
+void CacheWrite(benchmark::State& state) {
+    const Scratch& scratch = TheScratch();
+    MapPyramid built = MapPyramid::Allocate(kSide, kSide);
+    std::vector<MapPixel> line(kSide);
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x)
+            line[static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<MapPixel>(x * 31 + y);
+        built.StoreRow(y, line.data());
+    }
+    built.BuildReducedLevels();
+    const PyramidCache cache(scratch.folder / "write-cache");
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        std::string error;
+        auto entry = cache.Create(scratch.jpeg, kSide, kSide, &error);
+        if (!entry || !entry->Pyramid().CopyPixelsFrom(built)) {
+            state.SkipWithError(("no entry: " + error).c_str());
+            return;
+        }
+        const double copied = Since(start);
+        const MapPyramid committed = entry->Commit(&error);
+        state.SetIterationTime(Since(start));
+        state.counters["copy_s"] = copied;
+        state.counters["commit_s"] = Since(start) - copied;
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+    }
+    fs::remove_all(scratch.folder / "write-cache");
+}
+
+BENCHMARK(Djpeg)->Arg(1)->Arg(8)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(FirstOpen)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(Reopen)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(CacheWrite)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // A map without calibration says so; nobody is there to read it.
+    platform::SetMessageHook([](const platform::Message&) {});
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    if (scratchMade)
+        fs::remove_all(TheScratch().folder, ignored);
+    return 0;
+}

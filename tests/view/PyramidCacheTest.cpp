@@ -1,0 +1,399 @@
+#include "view/PyramidCache.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+namespace fs = std::filesystem;
+
+constexpr int kWidth = 513; // three levels, odd edges
+constexpr int kHeight = 300;
+
+void Fill(MapPyramid& pyramid, std::uint32_t seed) {
+    std::vector<MapPixel> row(static_cast<std::size_t>(pyramid.Width()));
+    for (int y = 0; y < pyramid.Height(); ++y) {
+        for (int x = 0; x < pyramid.Width(); ++x)
+            row[static_cast<std::size_t>(x)] =
+                0xFF000000u | ((static_cast<std::uint32_t>(x * 7 + y * 13) * seed) & 0xFFFFFFu);
+        pyramid.StoreRow(y, row.data());
+    }
+    ASSERT_TRUE(pyramid.BuildReducedLevels());
+}
+
+MapPyramid Reference(std::uint32_t seed, int width = kWidth, int height = kHeight) {
+    MapPyramid pyramid = MapPyramid::Allocate(width, height);
+    Fill(pyramid, seed);
+    return pyramid;
+}
+
+bool SamePixels(const MapPyramid& a, const MapPyramid& b) {
+    return !a.Empty() && a.Width() == b.Width() && a.Height() == b.Height() &&
+           a.StoreSize() == b.StoreSize() &&
+           std::memcmp(a.Store(), b.Store(), a.StoreSize() * sizeof(MapPixel)) == 0;
+}
+
+// Makes, fills and commits the entry for image; the pyramid Commit gives back.
+MapPyramid Cache(const PyramidCache& cache, const fs::path& image, std::uint32_t seed) {
+    std::string error;
+    auto entry = cache.Create(image, kWidth, kHeight, &error);
+    EXPECT_TRUE(entry) << error;
+    if (!entry)
+        return {};
+    Fill(entry->Pyramid(), seed);
+    MapPyramid committed = entry->Commit(&error);
+    EXPECT_EQ(error, "");
+    return committed;
+}
+
+// The one file in the folder, or "".
+fs::path EntryFile(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const auto& file : fs::directory_iterator(folder))
+        found.push_back(file.path());
+    EXPECT_EQ(found.size(), 1u);
+    return found.size() == 1 ? found[0] : fs::path();
+}
+
+// The permissions of this process's mappings of path, e.g. "r--s".
+std::vector<std::string> MappingsOf(const fs::path& path) {
+    std::ifstream maps("/proc/self/maps");
+    std::vector<std::string> modes;
+    for (std::string line; std::getline(maps, line);)
+        if (line.ends_with(" " + path.string()))
+            modes.push_back(line.substr(line.find(' ') + 1, 4));
+    return modes;
+}
+
+void Patch(const fs::path& file, std::size_t offset, const std::string& bytes) {
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(static_cast<std::streamoff>(offset));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << file;
+}
+
+void SetMtime(const fs::path& file, timespec when) {
+    const timespec times[2] = {when, when};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0) << file;
+}
+
+timespec Mtime(const fs::path& file) {
+    struct stat st {};
+    EXPECT_EQ(::stat(file.c_str(), &st), 0);
+    return st.st_mtim;
+}
+
+TEST(PyramidCache, DefaultFolderTable) {
+    struct Row {
+        const char* xdg;
+        const char* home;
+        const char* folder;
+    };
+    const Row rows[] = {
+        {"/x/cache", "/home/u", "/x/cache/quilo/maps"},
+        {"relative", "/home/u", "/home/u/.cache/quilo/maps"},
+        {nullptr, "/home/u", "/home/u/.cache/quilo/maps"},
+        {"", "relative", ""},
+        {nullptr, nullptr, ""},
+    };
+    const auto set = [](const char* name, const char* value) {
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    };
+    const std::string xdg = std::getenv("XDG_CACHE_HOME") ? std::getenv("XDG_CACHE_HOME") : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    for (const Row& row : rows) {
+        set("XDG_CACHE_HOME", row.xdg);
+        set("HOME", row.home);
+        EXPECT_EQ(PyramidCache::DefaultFolder(), row.folder) << (row.xdg ? row.xdg : "unset");
+    }
+    set("XDG_CACHE_HOME", xdg.empty() ? nullptr : xdg.c_str());
+    set("HOME", home.empty() ? nullptr : home.c_str());
+}
+
+TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
+    for (const auto& [width, height] : {std::pair{1, 1}, {kWidth, kHeight}, {256, 1030}}) {
+        TempDir dir;
+        const std::string image = dir.File("map.jpg");
+        WriteBytes(image, "picture");
+        const PyramidCache cache(dir.Path() / "cache");
+        const MapPyramid reference = Reference(3, width, height);
+        std::string error;
+        auto entry = cache.Create(dir.Path() / "." / "map.jpg", width, height, &error);
+        ASSERT_TRUE(entry) << error;
+        ASSERT_TRUE(entry->Pyramid().CopyPixelsFrom(reference));
+        const MapPyramid committed = entry->Commit(&error);
+        EXPECT_EQ(error, "");
+        entry.reset();
+        EXPECT_TRUE(SamePixels(committed, reference)) << width << " x " << height;
+        const fs::path file = EntryFile(dir.Path() / "cache");
+        EXPECT_EQ(file.extension(), ".pyr");
+        EXPECT_EQ(MappingsOf(file), std::vector<std::string>{"r--s"}) << "writable one dropped";
+        EXPECT_TRUE(SamePixels(cache.Open(image), reference)) << width << " x " << height;
+    }
+}
+
+TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
+    struct Row {
+        const char* legend;
+        std::function<void(const fs::path& image, const fs::path& entry)> change;
+        bool entryRemoved;
+    };
+    const auto imageEdit = [](auto edit) {
+        return [edit](const fs::path& image, const fs::path&) {
+            const timespec before = Mtime(image);
+            edit(image);
+            SetMtime(image, before); // only what the row changes
+        };
+    };
+    const Row rows[] = {
+        {"image touched",
+         [](const fs::path& image, const fs::path&) {
+             timespec t = Mtime(image);
+             t.tv_nsec = (t.tv_nsec + 1) % 1'000'000'000;
+             SetMtime(image, t);
+         },
+         false},
+        {"image resized",
+         imageEdit([](const fs::path& image) { WriteBytes(image, ReadBytes(image) + "!"); }),
+         false},
+        {"image replaced by another file of the same size and time",
+         imageEdit([](const fs::path& image) {
+             const fs::path other = image.string() + ".new";
+             WriteBytes(other, ReadBytes(image));
+             fs::rename(other, image);
+         }),
+         false},
+        {"entry truncated",
+         [](const fs::path&, const fs::path& entry) {
+             fs::resize_file(entry, fs::file_size(entry) - 1);
+         },
+         true},
+        {"garbage appended",
+         [](const fs::path&, const fs::path& entry) {
+             std::ofstream(entry, std::ios::app | std::ios::binary) << "xyz";
+         },
+         true},
+        {"garbage header",
+         [](const fs::path&, const fs::path& entry) { Patch(entry, 0, std::string(80, 'Z')); },
+         true},
+        {"foreign magic",
+         [](const fs::path&, const fs::path& entry) { Patch(entry, 0, "XUILOPYR"); }, true},
+        {"another version",
+         [](const fs::path&, const fs::path& entry) {
+             Patch(entry, 8, std::string("\2\0\0\0", 4));
+         },
+         true},
+        {"no completion mark",
+         [](const fs::path&, const fs::path& entry) { Patch(entry, 12, std::string(4, '\0')); },
+         true},
+        {"width one more (the same tiles)",
+         [](const fs::path&, const fs::path& entry) { Patch(entry, 16, "\x02"); }, true},
+        {"another image's key under this name",
+         [](const fs::path&, const fs::path& entry) {
+             const std::string inode = ReadBytes(entry).substr(64, 1);
+             Patch(entry, 64, std::string(1, static_cast<char>(~inode[0])));
+         },
+         true},
+    };
+    for (const Row& row : rows) {
+        TempDir dir;
+        const fs::path image = dir.File("map.png");
+        WriteBytes(image, "picture bytes");
+        const PyramidCache cache(dir.Path() / "cache");
+        Cache(cache, image, 5);
+        const fs::path entry = EntryFile(dir.Path() / "cache");
+        row.change(image, entry);
+        EXPECT_TRUE(cache.Open(image).Empty()) << row.legend;
+        EXPECT_EQ(fs::exists(entry), !row.entryRemoved) << row.legend;
+        Cache(cache, image, 7);
+        EXPECT_TRUE(SamePixels(cache.Open(image), Reference(7))) << row.legend;
+    }
+}
+
+TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
+    TempDir dir;
+    const fs::path folder = dir.Path() / "cache";
+    const fs::path images[3] = {dir.File("a.jpg"), dir.File("b.jpg"), dir.File("c.jpg")};
+    for (const fs::path& image : images)
+        WriteBytes(image, image.filename());
+    // Room for two entries, not three.
+    const std::uint64_t entryBytes =
+        platform::PageSize() +
+        MapPyramid::StorePixels(MapPyramid::Layout(kWidth, kHeight)) * sizeof(MapPixel);
+    const PyramidCache cache(folder, 2 * entryBytes + entryBytes / 2);
+    const timespec now = Mtime(images[0]);
+    // a's entry older than b's, then a opened: b's is the least recently used.
+    Cache(cache, images[0], 1);
+    const fs::path entryA = EntryFile(folder);
+    SetMtime(entryA, {now.tv_sec - 300, 0});
+    Cache(cache, images[1], 2);
+    for (const auto& file : fs::directory_iterator(folder))
+        if (file.path() != entryA)
+            SetMtime(file.path(), {now.tv_sec - 200, 0});
+    // A crashed writer's file from two days ago goes; one being written stays.
+    WriteBytes(folder / "0123456789abcdef.tmp.AbCdEf", "left by a crash");
+    SetMtime(folder / "0123456789abcdef.tmp.AbCdEf", {now.tv_sec - 200'000, 0});
+    WriteBytes(folder / "0123456789abcdef.tmp.XyZ123", "being written");
+    EXPECT_FALSE(cache.Open(images[0]).Empty());
+    Cache(cache, images[2], 3);
+
+    EXPECT_TRUE(SamePixels(cache.Open(images[0]), Reference(1)));
+    EXPECT_TRUE(cache.Open(images[1]).Empty());
+    EXPECT_TRUE(SamePixels(cache.Open(images[2]), Reference(3)));
+    std::vector<std::string> names;
+    for (const auto& file : fs::directory_iterator(folder))
+        names.push_back(file.path().extension());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".XyZ123", ".pyr", ".pyr"}));
+}
+
+TEST(PyramidCache, EntriesOfImagesThatAreGoneOrChangedGoWhenAnotherIsMade) {
+    const std::vector<std::pair<std::string, std::function<void(const fs::path&)>>> cases = {
+        {"removed", [](const fs::path& image) { fs::remove(image); }},
+        {"rewritten", [](const fs::path& image) { WriteBytes(image, "another map, longer"); }},
+        {"left as it was", [](const fs::path&) {}},
+    };
+    for (const auto& [name, change] : cases) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const PyramidCache cache(dir.Path() / "cache");
+        const fs::path old = dir.File("old.jpg");
+        const fs::path fresh = dir.File("new.jpg");
+        WriteBytes(old, "a map");
+        WriteBytes(fresh, "a second map");
+        Cache(cache, old, 1);
+        change(old);
+        Cache(cache, fresh, 2);
+        std::size_t entries = 0;
+        for (const auto& file : fs::directory_iterator(cache.Folder()))
+            entries += file.path().extension() == ".pyr";
+        EXPECT_EQ(entries, name == "left as it was" ? 2u : 1u);
+        EXPECT_TRUE(SamePixels(cache.Open(fresh), Reference(2)));
+    }
+}
+
+// What run returns, computed in a child process (so that it may give up root or mount in a
+// namespace of its own without touching this one).
+std::string InChild(const std::function<std::string()>& run) {
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fds[0]);
+        const std::string result = run();
+        (void)!::write(fds[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return result;
+}
+
+// Create's error, and the files left in the folder when there is one.
+std::string CreateFails(const PyramidCache& cache, const fs::path& image, int side) {
+    std::string error = "(no error)";
+    if (cache.Create(image, side, side, &error))
+        return "made an entry";
+    std::error_code ignored;
+    for (const auto& file : fs::directory_iterator(cache.Folder(), ignored))
+        error += " + " + file.path().filename().string();
+    return error;
+}
+
+TEST(PyramidCache, AnEntryThatCannotBeMadeOrIsNeverCommittedLeavesNoFile) {
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0); // nobody may look in, not write
+    const fs::path image = dir.File("map.jpg");
+    WriteBytes(image, "picture");
+    const fs::path folder = dir.Path() / "cache";
+    const fs::path rootsFolder = dir.Path() / "roots";
+    ASSERT_TRUE(fs::create_directories(rootsFolder / "maps"));
+    ::chmod(rootsFolder.c_str(), 0755);
+    ::chmod((rootsFolder / "maps").c_str(), 0755);
+    WriteBytes(dir.File("file"), "");
+    const auto asNobody = [](std::function<std::string()> run) {
+        return InChild([run] {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                return std::string("cannot become nobody");
+            return run();
+        });
+    };
+    struct Row {
+        const char* legend;
+        std::function<std::string()> run;
+        std::string error;
+    };
+    const Row rows[] = {
+        {"never committed",
+         [&] {
+             std::string error;
+             auto entry = PyramidCache(folder).Create(image, 300, 300, &error);
+             if (!entry)
+                 return error;
+             Fill(entry->Pyramid(), 1);
+             entry.reset();
+             return CreateFails(PyramidCache(folder), dir.File("gone.jpg"), 10);
+         },
+         dir.File("gone.jpg") + ": No such file or directory"},
+        {"larger than the bound",
+         [&] { return CreateFails(PyramidCache(folder, 1 << 20), image, 1024); },
+         image.string() + ": the map needs 5 MB, more than the map cache may hold"},
+        {"folder is a file", [&] { return CreateFails(PyramidCache(dir.File("file")), image, 10); },
+         dir.File("file") + ": Not a directory"},
+        {"image is a folder", [&] { return CreateFails(PyramidCache(folder), dir.Path(), 10); },
+         dir.Path().string() + ": Is a directory"},
+        {"folder the user may not write",
+         [&] {
+             return asNobody(
+                 [&] { return CreateFails(PyramidCache(rootsFolder / "maps"), image, 10); });
+         },
+         (rootsFolder / "maps").string() + ": Permission denied"},
+        {"folder the user may not make",
+         [&] {
+             return asNobody([&] {
+                 return CreateFails(PyramidCache(rootsFolder / "new" / "maps"), image, 10);
+             });
+         },
+         (rootsFolder / "new" / "maps").string() + ": Permission denied"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.run(), row.error) << row.legend;
+}
+
+TEST(PyramidCache, AFullDiskFailsCreateAndLeavesNoFile) {
+    TempDir dir;
+    const std::string result = InChild([&] {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=1m") != 0)
+            return std::string("skip");
+        WriteBytes(dir.File("map.jpg"), "picture");
+        return CreateFails(PyramidCache(dir.Path() / "cache"), dir.File("map.jpg"), 1024);
+    });
+    if (result == "skip")
+        GTEST_SKIP() << "no permission to mount a tmpfs here";
+    EXPECT_EQ(result, (dir.Path() / "cache").string() + ": No space left on device");
+}
+
+} // namespace
