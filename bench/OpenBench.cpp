@@ -213,16 +213,16 @@ Load LoadAndWait(MapView& view, const QString& path) {
             if (loaded && load.firstFrame < 0 && PaintShowsPicture(view))
                 load.firstFrame = Since(start);
         });
-    // EARLY PICTURE: when the loader shows its first low-resolution picture before it has
-    // finished, connect that signal here, so the first frame is timed when it comes:
-    //     QObject::connect(&view, &MapView::<early picture signal>, [&] {
-    //         if (load.firstFrame < 0 && PaintShowsPicture(view))
-    //             load.firstFrame = Since(start);
-    //     });
+    // The small picture a large JPEG shows while the rest decodes.
+    const QMetaObject::Connection preview = QObject::connect(&view, &MapView::MapPreviewShown, [&] {
+        if (load.firstFrame < 0 && PaintShowsPicture(view))
+            load.firstFrame = Since(start);
+    });
     view.StartLoadMap(path);
     while (!done && Clock::now() - start < kDeadline)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QObject::disconnect(finished);
+    QObject::disconnect(preview);
     return load;
 }
 
