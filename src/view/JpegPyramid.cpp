@@ -6,27 +6,40 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
 
-// What the decoding thread and the band builder share.
-class RowsStored {
+// What the decoding thread and the second thread (picture, then bands) tell each other.
+class Handoff {
 public:
     void Publish(int rows) {
         {
             std::lock_guard lock(mutex_);
             rows_ = rows;
         }
-        changed_.notify_one();
+        changed_.notify_all();
     }
     void Finish() {
         {
             std::lock_guard lock(mutex_);
             finished_ = true;
         }
-        changed_.notify_one();
+        changed_.notify_all();
+    }
+    void EndPicture() {
+        {
+            std::lock_guard lock(mutex_);
+            pictureEnded_ = true;
+        }
+        changed_.notify_all();
+    }
+    void WaitForPicture() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return pictureEnded_; });
     }
     // Waits until more than seen rows are stored or the decode has ended; the rows stored,
     // or -1 once nothing more will come.
@@ -41,11 +54,12 @@ private:
     std::condition_variable changed_;
     int rows_ = 0;
     bool finished_ = false;
+    bool pictureEnded_ = false;
 };
 
 // The whole map at 1/8 scale in a small pyramid of its own; empty when stopped or failed.
 MapPyramid DecodePreview(const std::string& path, const platform::JpegInfo& info,
-                         const std::atomic<bool>& stop) {
+                         const std::function<bool()>& stop) {
     MapPyramid small =
         MapPyramid::Allocate(platform::JpegScaledSide(info.width, kJpegPreviewScale),
                              platform::JpegScaledSide(info.height, kJpegPreviewScale));
@@ -53,12 +67,12 @@ MapPyramid DecodePreview(const std::string& path, const platform::JpegInfo& info
         return {};
     const platform::JpegOutcome outcome =
         platform::DecodeJpeg(path, kJpegPreviewScale, info, [&](int y, const std::uint32_t* row) {
-            if (stop)
+            if (y % 16 == 0 && stop())
                 return false;
             small.StoreRow(y, row);
             return true;
         });
-    if (!outcome.ok || stop)
+    if (!outcome.ok || stop())
         return {};
     small.BuildReducedLevels();
     return small;
@@ -74,9 +88,39 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
         out.error = outcome.error;
         return out;
     }
+    Handoff stored;
+    std::atomic<bool> stop{false};
+    std::optional<PyramidBands> bands; // made before the first row is published
+    // A progressive file would hold all its coefficients twice over for the picture.
+    const bool preview =
+        options.preview && !info.progressive &&
+        static_cast<long long>(info.width) * info.height >= options.previewMinPixels;
+    // The picture needs only the header: it starts while the pyramid's place is made.
+    std::thread helper([&] {
+        if (preview) {
+            MapPyramid small = DecodePreview(path, info, [&] {
+                if (options.cancelled())
+                    stop = true;
+                return stop.load();
+            });
+            if (!small.Empty() && !stop)
+                options.preview(std::move(small));
+        }
+        stored.EndPicture();
+        int rows = 0;
+        while ((rows = stored.WaitBeyond(rows)) >= 0 && !stop)
+            bands->Advance(rows);
+    });
+    const auto abandon = [&] {
+        stop = true;
+        stored.Finish();
+        helper.join();
+    };
     std::unique_ptr<PyramidTarget> target = options.target(info.width, info.height, &out.error);
-    if (!target)
+    if (!target) {
+        abandon();
         return out;
+    }
     MapPyramid& pyramid = target->Pyramid();
     // What libjpeg holds of a progressive file (every coefficient) must fit beside the map.
     std::size_t decoderMemory = 0;
@@ -84,24 +128,11 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
         const std::size_t map = pyramid.StoreSize() * sizeof(MapPixel);
         decoderMemory = *free > map + (64u << 20) ? *free - map : (64u << 20);
     }
-
-    PyramidBands bands(pyramid);
-    RowsStored stored;
-    std::atomic<bool> stop{false};
-    // A progressive file would hold all its coefficients twice over for the picture.
-    const bool preview =
-        options.preview && !info.progressive &&
-        static_cast<long long>(info.width) * info.height >= options.previewMinPixels;
-    std::thread helper([&] {
-        if (preview) {
-            MapPyramid small = DecodePreview(path, info, stop);
-            if (!small.Empty())
-                options.preview(std::move(small));
-        }
-        int rows = 0;
-        while ((rows = stored.WaitBeyond(rows)) >= 0 && !stop)
-            bands.Advance(rows);
-    });
+    bands.emplace(pyramid);
+    // The picture first: side by side, the two decodes (and the faults of a new cache file's
+    // pages) slow each other so that the picture comes no sooner than after both.
+    if (preview)
+        stored.WaitForPicture();
     const int height = info.height;
     outcome = platform::DecodeJpeg(
         path, 1, info,
@@ -127,7 +158,7 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
         out.error = outcome.error;
         return out;
     }
-    bands.Advance(height); // whatever the builder had not reached
+    bands->Advance(height); // whatever the builder had not reached
     out.endsEarly = outcome.endsEarly;
     out.damaged = outcome.damaged;
     // A damaged file's pyramid shows this once; the cache keeps only whole maps.

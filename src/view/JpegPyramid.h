@@ -16,6 +16,9 @@ struct JpegPyramidOptions {
     // Fraction done, from the decoding thread; false stops the load (the result is then empty
     // with no error).
     std::function<bool(double)> progress = [](double) { return true; };
+    // Asked from the second thread while the picture decodes; true stops the load as a false
+    // from progress does.
+    std::function<bool()> cancelled = [] { return false; };
     // Gets the small picture (its own pyramid, 1/8 of the map's size) from the second thread,
     // before the load ends. Empty: no picture is made.
     std::function<void(MapPyramid)> preview;

@@ -184,7 +184,8 @@ private:
     struct LoadedMap;
     struct LoadJob;
     // Decodes the image and cuts its pyramid, on whichever thread; progress gets the fraction
-    // done and returns false to stop. preview (if given) gets a small picture of a large JPEG
+    // done and returns false to stop (given -1, from another thread, it only says whether to
+    // go on). preview (if given) gets a small picture of a large JPEG
     // map while the rest decodes, on another thread.
     static LoadedMap DecodeMap(const QString& path, const MapLoadLimits& limits,
                                const std::function<bool(double)>& progress,

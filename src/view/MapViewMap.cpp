@@ -74,6 +74,7 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         JpegPyramidOptions options;
         options.progress = progress;
         options.preview = preview;
+        options.cancelled = [&progress] { return !progress(-1.0); }; // from the other thread
         options.previewMinPixels = limits.previewMinPixels;
         options.target = target;
         JpegPyramid jpeg = LoadJpegPyramid(file, options);
@@ -165,6 +166,8 @@ void MapView::StartLoadMap(const QString& path) {
             [&](double done) {
                 if (job->cancelled)
                     return false;
+                if (done < 0.0)
+                    return true; // only asked whether to go on
                 // One event per percent, however many rows and tiles.
                 const int percent = std::clamp(static_cast<int>(std::floor(done * 100.0)), 0, 100);
                 if (percent != shown) {
