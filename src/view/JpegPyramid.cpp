@@ -133,6 +133,10 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
     // pages) slow each other so that the picture comes no sooner than after both.
     if (preview)
         stored.WaitForPicture();
+    if (stop) { // cancelled while the picture decoded
+        abandon();
+        return out;
+    }
     const int height = info.height;
     outcome = platform::DecodeJpeg(
         path, 1, info,

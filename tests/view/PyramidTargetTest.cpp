@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -69,22 +68,4 @@ TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
             EXPECT_EQ(reopened.Pixel(1, 137, 91), corner);
         }
     }
-}
-
-TEST(PyramidTarget, ADiscardedPyramidShowsButIsNotKept) {
-    testsupport::TempDir dir;
-    const std::string image = dir.File("map.jpg");
-    testsupport::WriteBytes(image, "bytes");
-    const PyramidCache cache(dir.File("cache"));
-    std::string error;
-    std::unique_ptr<PyramidTarget> target = NewPyramidTarget(cache, image, 600, 300, &error);
-    ASSERT_TRUE(target) << error;
-    FillRows(target->Pyramid());
-    const MapPixel pixel = target->Pyramid().Pixel(0, 599, 299);
-    const MapPyramid map = target->Discard();
-    target.reset(); // the entry's file goes; the map's pixels stay
-    EXPECT_EQ(map.Pixel(0, 599, 299), pixel);
-    EXPECT_TRUE(cache.Open(image).Empty());
-    std::error_code none;
-    EXPECT_TRUE(std::filesystem::is_empty(dir.File("cache"), none) || none) << "a file left";
 }
