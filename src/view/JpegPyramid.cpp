@@ -166,7 +166,12 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
     out.endsEarly = outcome.endsEarly;
     out.damaged = outcome.damaged;
     // A damaged file's pyramid shows this once; the cache keeps only whole maps.
-    out.map = out.endsEarly || out.damaged ? target->Discard() : target->Commit();
+    if (out.endsEarly || out.damaged) {
+        out.map = target->Discard();
+    } else {
+        out.map = target->Pyramid();
+        out.keep = std::move(target);
+    }
     if (!out.map.Empty())
         options.progress(1.0);
     return out;

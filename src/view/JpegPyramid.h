@@ -33,6 +33,9 @@ struct JpegPyramid {
     std::string error;      // why, after a failure: plain English without the path
     bool endsEarly = false; // the file is cut short: the rest of the map is grey
     bool damaged = false;   // corrupt data was skipped: part of the map may be wrong
+    // A whole map's place, not yet committed: map shows at once, and Commit (on any thread,
+    // it flushes a gigabyte to the disk) keeps it for the next open.
+    std::unique_ptr<PyramidTarget> keep;
 };
 
 // Scale of the small picture against the map.

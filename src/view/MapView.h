@@ -7,6 +7,7 @@
 #include "view/MapPaint.h"
 #include "view/MapPyramid.h"
 #include "view/PointerGesture.h"
+#include "view/PyramidTarget.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/ViewGeometry.h"
@@ -195,6 +196,9 @@ private:
     bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
                         ViewPoint scroll = {});
     void ShowPreview(const QString& path, MapPyramid picture);
+    // Keeps a shown map for the next open on a worker (flushing it takes a second or more),
+    // then shows it from where it is kept.
+    void CommitInBackground(std::shared_ptr<PyramidTarget> keep);
     // The geometry pointer gestures move: the picture's while it shows.
     ViewGeometry& PointerGeometry() { return preview_ ? preview_->geometry : geometry_; }
     void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);

@@ -29,10 +29,11 @@ public:
 } // namespace
 
 struct MapView::LoadedMap {
-    MapPyramid map;          // empty when the image could not be had
-    QString error;           // why, when map is empty
-    bool incomplete = false; // the file ends early
-    bool damaged = false;    // corrupt data was skipped
+    MapPyramid map;                      // empty when the image could not be had
+    QString error;                       // why, when map is empty
+    bool incomplete = false;             // the file ends early
+    bool damaged = false;                // corrupt data was skipped
+    std::shared_ptr<PyramidTarget> keep; // when set, to be committed for the next open
 };
 
 // What the view and its worker share. The worker writes result before its thread ends; the
@@ -82,6 +83,7 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         out.error = QString::fromStdString(jpeg.error);
         out.incomplete = jpeg.endsEarly;
         out.damaged = jpeg.damaged;
+        out.keep = std::move(jpeg.keep);
         return out;
     }
     platform::MapImage loaded = platform::LoadMapImageFile(path, limits.imageAllocationMb);
@@ -91,7 +93,7 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
     }
     out.incomplete = loaded.incomplete;
     std::string error;
-    const std::unique_ptr<PyramidTarget> place =
+    std::unique_ptr<PyramidTarget> place =
         target(loaded.image.width(), loaded.image.height(), &error);
     if (!place) {
         out.error = QString::fromStdString(error);
@@ -99,7 +101,12 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
     }
     if (!FillPyramidFromImage(loaded.image, place->Pyramid(), progress))
         return out; // stopped
-    out.map = out.incomplete ? place->Discard() : place->Commit();
+    if (out.incomplete) {
+        out.map = place->Discard();
+    } else {
+        out.map = place->Pyramid();
+        out.keep = std::move(place);
+    }
     return out;
 }
 
@@ -138,6 +145,8 @@ bool MapView::LoadMap(const QString& path, QString* error) {
         // Cutting a big scan into its levels takes a while too.
         WaitCursor wait;
         loaded = DecodeMap(path, loadLimits_, [](double) { return true; }, {});
+        if (loaded.keep)
+            loaded.map = loaded.keep->Commit();
     }
     return AdoptLoadedMap(path, std::move(loaded), error);
 }
@@ -203,8 +212,28 @@ void MapView::OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& 
     preview_.reset();
     update();
     QString error;
+    std::shared_ptr<PyramidTarget> keep = std::move(job->result.keep);
     const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error, scroll);
+    if (loaded && keep)
+        CommitInBackground(std::move(keep));
     emit MapLoadFinished(job->path, loaded, error);
+}
+
+void MapView::CommitInBackground(std::shared_ptr<PyramidTarget> keep) {
+    const MapPixel* shown = map_.Store();
+    auto committed = std::make_shared<MapPyramid>();
+    QThread* worker = QThread::create([keep, committed] { *committed = keep->Commit(); });
+    workers_.push_back(worker);
+    connect(worker, &QThread::finished, this, [this, worker, committed, shown] {
+        worker->wait();
+        std::erase(workers_, worker);
+        worker->deleteLater();
+        // The same pixels from the cache's read-only mapping, so the written one can go.
+        if (map_.Store() == shown && committed->Width() == map_.Width() &&
+            committed->Height() == map_.Height())
+            map_ = std::move(*committed);
+    });
+    worker->start();
 }
 
 void MapView::CancelMapLoad() {
