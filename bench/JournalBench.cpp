@@ -1,11 +1,15 @@
 // The recording journal's costs:
 //   BM_RecordFix      CPU per fix offered to the trail and appended to the journal, with the
-//                     flush to the device on its own thread as the program runs it (each
-//                     iteration is one fix; the flush is shared by the fixes of half a second);
-//   BM_RecordFixAt10Hz the same at a receiver's 10 Hz, over 10 seconds: the figure to compare
-//                     with the 20 microseconds a fix may cost;
-//   BM_AppendAndSync  one fix appended and flushed at once: the flush's own cost, which at
-//                     10 Hz the program shares among the five fixes of half a second;
+//                     writes and flushes on the writer's thread as the program runs them (each
+//                     iteration is one fix);
+//   BM_RecordFixAt10Hz/D the same at a receiver's 10 Hz over 10 seconds, the writer writing and
+//                     flushing every D ms: the figure to compare with the 20 microseconds a fix
+//                     may cost. The process CPU includes the pace's own wake-ups; the counters
+//                     record_us (this thread's CPU in the recording calls) and writer_us (the
+//                     writer thread's CPU) are what recording costs, per fix, and recording_us
+//                     their sum;
+//   BM_IdleAt10Hz     the pace alone, nothing recorded;
+//   BM_AppendAndSync  one fix appended and flushed at once: one write and flush's own cost;
 //   BM_Restore24h     rebuilding a 250-sample trail from a 24-hour journal at 1 Hz, as at start;
 //   the journal size per hour at 1 Hz is printed as the counter bytes_per_hour.
 #include "trail/Journal.h"
@@ -20,6 +24,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -47,30 +52,54 @@ void BM_RecordFix(benchmark::State& state) {
         static_cast<double>(trail::kJournalRecordSize) * 3600.0; // one fix a second
     std::filesystem::remove_all(folder);
 }
-// Real time, not only this thread's CPU: the flushes run on the writer's thread.
+// The process's CPU, not only this thread's: the writes and flushes run on the writer's thread.
 BENCHMARK(BM_RecordFix)->MeasureProcessCPUTime()->UseRealTime();
 
-// The program's own pace: one fix every 100 ms, the flush on the writer's thread. The process
-// CPU per iteration is the cost of a fix at 10 Hz with the flush shared as it really is; the
-// waits between fixes cost no CPU.
+std::chrono::nanoseconds CpuTime(clockid_t clock) {
+    timespec t{};
+    ::clock_gettime(clock, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+}
+
+// The program's own pace: one fix every 100 ms; the writer writes and flushes every
+// state.range(0) ms. The waits between fixes cost no CPU, the wake-ups after them do. The
+// writer's thread is the only other one, so its CPU is the process's less this thread's.
 void BM_RecordFixAt10Hz(benchmark::State& state) {
     const std::string folder = TempFolder();
     trail::TrailBuffer trail;
     trail::TrailJournal journal;
-    journal.Open(folder + "/trail.qjr", trail, 250);
+    journal.Open(folder + "/trail.qjr", trail, 250, std::chrono::milliseconds(state.range(0)));
+    const auto processBefore = CpuTime(CLOCK_PROCESS_CPUTIME_ID);
+    const auto threadBefore = CpuTime(CLOCK_THREAD_CPUTIME_ID);
+    std::chrono::nanoseconds recording{};
     std::int64_t i = 0;
     auto next = std::chrono::steady_clock::now();
     for (auto _ : state) {
+        const auto before = CpuTime(CLOCK_THREAD_CPUTIME_ID);
         benchmark::DoNotOptimize(journal.Record(trail, Walk(i++), 0.5, 250, 500));
+        recording += CpuTime(CLOCK_THREAD_CPUTIME_ID) - before;
         next += std::chrono::milliseconds(100);
         std::this_thread::sleep_until(next);
     }
+    const auto writer = (CpuTime(CLOCK_PROCESS_CPUTIME_ID) - processBefore) -
+                        (CpuTime(CLOCK_THREAD_CPUTIME_ID) - threadBefore);
     journal.Close();
+    const auto perFix = [](std::chrono::nanoseconds ns) {
+        return benchmark::Counter(static_cast<double>(ns.count()) / 1000.0,
+                                  benchmark::Counter::kAvgIterations);
+    };
+    state.counters["record_us"] = perFix(recording);
+    state.counters["writer_us"] = perFix(writer);
+    state.counters["recording_us"] = perFix(recording + writer);
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_RecordFixAt10Hz)
+    ->Arg(500)
+    ->Arg(700)
+    ->Arg(1000)
     ->MeasureProcessCPUTime()
     ->Iterations(100)
+    ->Repetitions(5)
     ->Unit(benchmark::kMicrosecond);
 
 // The pacing alone, nothing recorded: what waking up ten times a second costs this process
@@ -82,7 +111,11 @@ void BM_IdleAt10Hz(benchmark::State& state) {
         std::this_thread::sleep_until(next);
     }
 }
-BENCHMARK(BM_IdleAt10Hz)->MeasureProcessCPUTime()->Iterations(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IdleAt10Hz)
+    ->MeasureProcessCPUTime()
+    ->Iterations(100)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_AppendAndSync(benchmark::State& state) {
     const std::string folder = TempFolder();

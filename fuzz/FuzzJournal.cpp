@@ -20,7 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Check(content.goodBytes ==
                 trail::kJournalHeaderSize + content.entries.size() * trail::kJournalRecordSize);
-    fuzz::Check(content.goodBytes + content.droppedBytes == size);
+    fuzz::Check(content.goodBytes + content.droppedBytes + content.spareBytes == size);
+    // A tail is either room made ahead (all zero) or dropped, never both.
+    fuzz::Check(content.spareBytes == 0 || content.droppedBytes == 0);
+    fuzz::Check(bytes.substr(content.goodBytes, content.spareBytes).find_first_not_of('\0') ==
+                std::string_view::npos);
     fuzz::Check(content.droppedBytes < trail::kJournalRecordSize ||
                 trail::DecodeJournal(bytes.substr(0, content.goodBytes + trail::kJournalRecordSize))
                         .entries.size() == content.entries.size());

@@ -1,7 +1,7 @@
 // quilo-tool record SOURCE JOURNAL [--seconds S] [--min-delta M] [--max-speed K] [--baud N]:
 // the map view's recorder without the window, for a small computer in a car or on a boat. Every
 // fix the trail takes (and a break at the start) goes into the journal as the view would put
-// it there; a crash or a power cut loses at most the last second.
+// it there; a crash, a kill or a power cut loses at most the last second.
 #include "base/Number.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsLink.h"

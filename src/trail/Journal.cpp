@@ -104,7 +104,11 @@ JournalContent DecodeJournal(std::string_view bytes) {
         at += kJournalRecordSize;
     }
     content.goodBytes = at;
-    content.droppedBytes = bytes.size() - at;
+    const std::string_view tail = bytes.substr(at);
+    if (tail.find_first_not_of('\0') == std::string_view::npos)
+        content.spareBytes = tail.size();
+    else
+        content.droppedBytes = tail.size();
     return content;
 }
 

@@ -33,6 +33,10 @@
 // -90..90 and -180..180, finite or NaN where unknown is allowed). Reading stops at the first record
 // that is not good, or at a tail shorter than a record: a write torn by a crash or a power cut, and
 // whatever follows damage, are dropped and never read as data.
+//
+// A journal being written may end in zero bytes after its records: room the writer made ahead
+// (see JournalWriter.h). A zero record is never good (its CRC does not match), so reading stops
+// there; such a zero tail is no damage, and appending carries on at its start.
 namespace trail {
 
 inline constexpr std::string_view kJournalMagic = "QUILOJRN";
@@ -72,6 +76,8 @@ struct JournalContent {
     std::size_t goodBytes = 0;
     // Bytes after them that were dropped (a torn or damaged tail).
     std::size_t droppedBytes = 0;
+    // Bytes after them that are all zero: room made ahead, not damage (droppedBytes is then 0).
+    std::size_t spareBytes = 0;
 };
 
 // Reads journal bytes by the rules above. Never reads past the end; allocates at most one

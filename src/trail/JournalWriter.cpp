@@ -1,7 +1,8 @@
 #include "trail/JournalWriter.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,16 +16,20 @@ namespace {
 // A 24-hour recording at 10 Hz is about 48 MB; a journal far beyond that is not read back.
 constexpr std::size_t kMaxJournalBytes = std::size_t{1} << 30;
 
-bool WriteAll(int fd, std::string_view bytes, int& err) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+// Writes bytes at offset; written says how many made it, also when it fails part way.
+bool WriteAllAt(int fd, std::string_view bytes, std::size_t offset, std::size_t& written,
+                int& err) {
+    written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + written, bytes.size() - written,
+                                   static_cast<off_t>(offset + written));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             err = errno;
             return false;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+        written += static_cast<std::size_t>(n);
     }
     return true;
 }
@@ -38,117 +43,115 @@ std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
                                                    std::chrono::milliseconds syncDelay,
                                                    const JournalContent* checked) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
-    JournalWriter& w = *writer;
-    w.fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (w.fd_ < 0) {
-        w.Fail(errno);
-        return writer;
-    }
-    struct stat info {};
-    if (::fstat(w.fd_, &info) != 0) {
-        w.Fail(errno);
-        return writer;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        w.Fail(EINVAL);
-        return writer;
-    }
-    if (info.st_size == 0) {
-        int err = 0;
-        if (!WriteAll(w.fd_, EncodeJournalHeader(), err)) {
-            w.Fail(err);
-            return writer;
-        }
-        w.size_ = kJournalHeaderSize;
-    } else if (checked != nullptr && checked->status == JournalContent::Status::Ok &&
-               static_cast<std::size_t>(info.st_size) ==
-                   checked->goodBytes + checked->droppedBytes) {
-        if (checked->droppedBytes > 0 &&
-            ::ftruncate(w.fd_, static_cast<off_t>(checked->goodBytes)) != 0) {
-            w.Fail(errno);
-            return writer;
-        }
-        w.size_ = checked->goodBytes;
-        w.entries_ = checked->entries.size();
-    } else {
-        std::string bytes;
-        if (const auto read = platform::ReadWholeFile(path, bytes, kMaxJournalBytes); !read) {
-            w.Fail(read.error);
-            return writer;
-        }
-        const JournalContent content = DecodeJournal(bytes);
-        if (content.status != JournalContent::Status::Ok) {
-            w.Fail(path + ": not a trail journal of this version");
-            return writer;
-        }
-        if (content.droppedBytes > 0 &&
-            ::ftruncate(w.fd_, static_cast<off_t>(content.goodBytes)) != 0) {
-            w.Fail(errno);
-            return writer;
-        }
-        w.size_ = content.goodBytes;
-        w.entries_ = content.entries.size();
-    }
-    if (::lseek(w.fd_, static_cast<off_t>(w.size_), SEEK_SET) < 0) {
-        w.Fail(errno);
-        return writer;
-    }
-    w.syncer_ = std::thread([&w] { w.SyncLoop(); });
+    if (writer->OpenFile(checked))
+        writer->thread_ = std::thread([w = writer.get()] { w->WriteLoop(); });
     return writer;
 }
 
+bool JournalWriter::OpenFile(const JournalContent* checked) {
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0) {
+        Fail(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        Fail(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        Fail(EINVAL);
+        return false;
+    }
+    const auto fileSize = static_cast<std::size_t>(info.st_size);
+    if (fileSize == 0) {
+        std::size_t written = 0;
+        int err = 0;
+        if (!WriteAllAt(fd_, EncodeJournalHeader(), 0, written, err)) {
+            Fail(err);
+            return false;
+        }
+        size_ = made_ = kJournalHeaderSize;
+        return true;
+    }
+    JournalContent read;
+    if (checked == nullptr || checked->status != JournalContent::Status::Ok ||
+        fileSize != checked->goodBytes + checked->droppedBytes + checked->spareBytes) {
+        std::string bytes;
+        if (const auto result = platform::ReadWholeFile(path_, bytes, kMaxJournalBytes); !result) {
+            Fail(result.error);
+            return false;
+        }
+        read = DecodeJournal(bytes);
+        checked = &read;
+    }
+    if (checked->status != JournalContent::Status::Ok) {
+        Fail(path_ + ": not a trail journal of this version");
+        return false;
+    }
+    size_ = checked->goodBytes;
+    made_ = fileSize;
+    entries_ = checked->entries.size();
+    // A zero tail is room made ahead and stays; anything else after the good records goes.
+    if (checked->droppedBytes > 0) {
+        if (::ftruncate(fd_, static_cast<off_t>(size_)) != 0) {
+            Fail(errno);
+            return false;
+        }
+        made_ = size_;
+    }
+    return true;
+}
+
 JournalWriter::~JournalWriter() {
-    if (syncer_.joinable()) {
+    if (thread_.joinable()) {
         {
             std::lock_guard lock(mutex_);
             stop_ = true;
         }
-        wake_.notify_all();
-        syncer_.join();
+        wake_.notify_one();
+        thread_.join();
     }
-    if (fd_ >= 0) {
-        if (!failed_)
+    if (fd_ < 0)
+        return;
+    {
+        std::lock_guard io(ioMutex_);
+        // Closed in order, the file ends at its last record: the room made ahead is only for
+        // a recording that goes on.
+        if (WriteHeld() && (made_ == size_ || ::ftruncate(fd_, static_cast<off_t>(size_)) == 0))
             ::fdatasync(fd_);
-        ::close(fd_);
     }
+    ::close(fd_);
 }
 
 bool JournalWriter::Append(const JournalEntry& entry) {
     if (failed_)
         return false;
-    int err = 0;
-    if (!WriteAll(fd_, EncodeJournalRecord(entry), err)) {
-        // A record cut short by a full disk is taken back, so the file ends at a whole record.
-        if (::ftruncate(fd_, static_cast<off_t>(size_)) == 0)
-            (void)::lseek(fd_, static_cast<off_t>(size_), SEEK_SET);
-        Fail(err);
-        return false;
-    }
-    size_ += kJournalRecordSize;
-    ++entries_;
-    // Only the first entry after a flush wakes the flushing thread: it then sleeps until its
-    // deadline whatever follows, and a wake-up per fix would cost more than the write.
-    bool first = false;
+    const std::string record = EncodeJournalRecord(entry);
+    bool wake = false;
     {
         std::lock_guard lock(mutex_);
-        if (!dirty_) {
-            dirty_ = true;
-            dirtySince_ = std::chrono::steady_clock::now();
-            first = true;
+        held_ += record;
+        // Only an idle thread is woken; one already waiting for its deadline takes this entry
+        // with the others, and a wake-up per fix would cost more than the write.
+        if (idle_) {
+            idle_ = false;
+            firstHeldAt_ = std::chrono::steady_clock::now();
+            wake = true;
         }
     }
-    if (first)
-        wake_.notify_all();
+    if (wake)
+        wake_.notify_one();
+    ++entries_;
     return true;
 }
 
 bool JournalWriter::Sync() {
     if (failed_)
         return false;
-    {
-        std::lock_guard lock(mutex_);
-        dirty_ = false;
-    }
+    std::lock_guard io(ioMutex_);
+    if (!WriteHeld())
+        return false;
     if (::fdatasync(fd_) != 0) {
         Fail(errno);
         return false;
@@ -156,19 +159,79 @@ bool JournalWriter::Sync() {
     return true;
 }
 
-void JournalWriter::SyncLoop() {
+bool JournalWriter::WriteHeld() {
+    {
+        std::lock_guard lock(mutex_);
+        writing_.swap(held_);
+    }
+    if (failed_) {
+        writing_.clear();
+        return false;
+    }
+    if (writing_.empty())
+        return true;
+    const std::size_t end = size_ + writing_.size();
+    if (end > made_)
+        MakeRoom(end);
+    std::size_t written = 0;
+    int err = 0;
+    const bool ok = WriteAllAt(fd_, writing_, size_, written, err);
+    writing_.clear();
+    if (!ok) {
+        // The whole records stay; one cut short by a full disk is taken back, the room made
+        // ahead with it.
+        size_ += written / kJournalRecordSize * kJournalRecordSize;
+        if (::ftruncate(fd_, static_cast<off_t>(size_)) == 0)
+            made_ = size_;
+        Fail(err);
+        return false;
+    }
+    size_ = end;
+    return true;
+}
+
+void JournalWriter::MakeRoom(std::size_t end) {
+    static const std::array<char, kChunkBytes> kZeros{};
+    const std::size_t target = (end + kChunkBytes - 1) / kChunkBytes * kChunkBytes;
+    while (made_ < target) {
+        const std::size_t n = std::min(target - made_, kChunkBytes);
+        std::size_t written = 0;
+        int err = 0;
+        const bool ok = WriteAllAt(fd_, std::string_view(kZeros.data(), n), made_, written, err);
+        made_ += written;
+        // Room is a saving, not a need: the records then extend the file themselves, and a
+        // disk that is really full fails their write.
+        if (!ok)
+            return;
+    }
+}
+
+void JournalWriter::WriteLoop() {
     std::unique_lock lock(mutex_);
+    auto next = firstHeldAt_ + syncDelay_;
     while (!stop_) {
-        wake_.wait(lock, [this] { return stop_ || dirty_; });
+        if (idle_) {
+            wake_.wait(lock, [this] { return stop_ || !idle_; });
+            if (stop_)
+                break;
+            next = firstHeldAt_ + syncDelay_;
+        }
+        // Entries that come meanwhile join this write without waking anyone.
+        wake_.wait_until(lock, next, [this] { return stop_; });
         if (stop_)
             break;
-        wake_.wait_until(lock, dirtySince_ + syncDelay_, [this] { return stop_ || !dirty_; });
-        if (stop_ || !dirty_)
+        if (held_.empty()) {
+            idle_ = true;
             continue;
-        dirty_ = false;
+        }
+        // Whatever comes after this moment waits at most until the next write.
+        next = std::chrono::steady_clock::now() + syncDelay_;
         lock.unlock();
-        if (::fdatasync(fd_) != 0)
-            Fail(errno);
+        {
+            std::lock_guard io(ioMutex_);
+            if (WriteHeld() && ::fdatasync(fd_) != 0)
+                Fail(errno);
+        }
         lock.lock();
     }
 }

@@ -100,6 +100,11 @@ void TrailJournal::Close() {
     writer_.reset();
 }
 
+void TrailJournal::Flush() {
+    if (writer_)
+        writer_->Sync();
+}
+
 bool TrailJournal::Failed() const {
     return !error_.empty() || (writer_ && writer_->Failed());
 }
@@ -165,7 +170,8 @@ void TrailJournal::Clear(TrailBuffer& trail) {
     if (path_.empty())
         return;
     Close();
-    // An empty journal is not worth a place among the ten kept.
+    // An empty journal is not worth a place among the ten kept. (Closed, a journal has no room
+    // made ahead: its size is that of its records.)
     struct stat info {};
     const bool empty = ::stat(path_.c_str(), &info) == 0 &&
                        static_cast<std::size_t>(info.st_size) <= kJournalHeaderSize;
@@ -176,6 +182,8 @@ void TrailJournal::Clear(TrailBuffer& trail) {
 }
 
 std::vector<JournalEntry> TrailJournal::Recording() const {
+    if (writer_)
+        writer_->Sync();
     std::string bytes;
     if (path_.empty() || !platform::ReadWholeFile(path_, bytes, std::size_t{1} << 30))
         return {};

@@ -40,6 +40,10 @@ public:
     // Flushes and closes the journal; the trail stays as it is.
     void Close();
 
+    // Writes what the journal holds and flushes it to the disk now, rather than within the
+    // writer's delay.
+    void Flush();
+
     [[nodiscard]] bool IsOpen() const { return writer_ != nullptr; }
     [[nodiscard]] const std::string& Path() const { return path_; }
     // A journal was opened and is no longer being written (its reason in Error()).
@@ -61,7 +65,8 @@ public:
     // JournalFolder.h).
     void Clear(TrailBuffer& trail);
 
-    // The whole recording in the journal, oldest first (not only what the trail holds).
+    // The whole recording in the journal, oldest first (not only what the trail holds); what
+    // the writer held is written first.
     [[nodiscard]] std::vector<JournalEntry> Recording() const;
 
 private:

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/Bytes.h"
@@ -119,6 +120,29 @@ TEST(Journal, CutAtEveryByteReadsTheLongestGoodPrefix) {
     }
 }
 
+// A writer makes room ahead in zero bytes: that is no damage, anything else after the records is.
+TEST(Journal, AZeroTailIsRoomNotDamage) {
+    const std::vector<JournalEntry> sent = Walk(3);
+    const std::string torn = trail::EncodeJournalRecord(sent[1]).substr(0, 30);
+    const std::string zeros(200, '\0');
+    const struct {
+        const char* legend;
+        std::string tail;
+        std::size_t spare, dropped;
+    } rows[] = {
+        {"nothing", "", 0, 0},
+        {"room", zeros, 200, 0},
+        {"a torn record, then room", torn + zeros, 0, 230},
+        {"room, then a record", zeros + trail::EncodeJournalRecord(sent[2]), 0, 256},
+    };
+    for (const auto& row : rows) {
+        const JournalContent content = trail::DecodeJournal(Encode(sent) + row.tail);
+        ExpectPrefix(content.entries, sent, sent.size());
+        EXPECT_EQ(content.spareBytes, row.spare) << row.legend;
+        EXPECT_EQ(content.droppedBytes, row.dropped) << row.legend;
+    }
+}
+
 TEST(Journal, DamageDropsTheRecordAndEverythingAfterIt) {
     const std::vector<JournalEntry> sent = Walk(60);
     const std::string clean = Encode(sent);
@@ -202,6 +226,70 @@ TEST(JournalWriter, AppendsAfterTheGoodPartOfAnExistingJournal) {
     const JournalContent content = trail::DecodeJournal(testsupport::ReadBytes(path));
     EXPECT_EQ(content.droppedBytes, 0u);
     ExpectPrefix(content.entries, sent, sent.size());
+}
+
+// What a kill leaves after the good records: the writer carries on over room made ahead and
+// cuts anything else off. While it runs the file ends in room; closed, at its last record.
+TEST(JournalWriter, CarriesOnOverWhatAKillLeft) {
+    const std::vector<JournalEntry> sent = Walk(12);
+    const std::string torn = trail::EncodeJournalRecord(sent[5]).substr(0, 30);
+    const std::string zeros(4000, '\0');
+    const struct {
+        const char* legend;
+        std::string tail;
+    } rows[] = {
+        {"room", zeros},
+        {"a torn record, then room", torn + zeros},
+        {"room, then a stray record", zeros + trail::EncodeJournalRecord(sent[9])},
+    };
+    for (const auto& row : rows) {
+        testsupport::TempDir dir;
+        const std::string path = dir.File("trail.qjr");
+        testsupport::WriteBytes(path, Encode({sent.begin(), sent.begin() + 5}) + row.tail);
+        {
+            auto writer = trail::JournalWriter::Open(path);
+            ASSERT_FALSE(writer->Failed()) << row.legend << ": " << writer->Error();
+            EXPECT_EQ(writer->EntryCount(), 5u) << row.legend;
+            for (std::size_t i = 5; i < sent.size(); ++i)
+                EXPECT_TRUE(writer->Append(sent[i]));
+            ASSERT_TRUE(writer->Sync()) << row.legend;
+            const JournalContent running = trail::DecodeJournal(testsupport::ReadBytes(path));
+            ExpectPrefix(running.entries, sent, sent.size());
+            EXPECT_GT(running.spareBytes, 0u) << row.legend;
+        }
+        EXPECT_EQ(testsupport::ReadBytes(path), Encode(sent)) << row.legend;
+    }
+}
+
+// Appended entries wait in memory and reach the file by themselves within the writer's delay,
+// also after the writer has been idle; with a long delay only a Sync writes them.
+TEST(JournalWriter, WritesWhatItHoldsWithinItsDelay) {
+    using namespace std::chrono_literals;
+    testsupport::TempDir dir;
+    const std::vector<JournalEntry> sent = Walk(3);
+    const auto entriesIn = [](const std::string& path) {
+        return trail::DecodeJournal(testsupport::ReadBytes(path)).entries.size();
+    };
+    {
+        const std::string path = dir.File("slow.qjr");
+        auto writer = trail::JournalWriter::Open(path, 1h);
+        EXPECT_TRUE(writer->Append(sent[0]));
+        EXPECT_EQ(entriesIn(path), 0u);
+        ASSERT_TRUE(writer->Sync());
+        EXPECT_EQ(entriesIn(path), 1u);
+    }
+    const std::string path = dir.File("quick.qjr");
+    auto writer = trail::JournalWriter::Open(path, 20ms);
+    for (std::size_t n = 1; n <= sent.size(); ++n) {
+        EXPECT_TRUE(writer->Append(sent[n - 1]));
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (entriesIn(path) < n && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(2ms);
+        EXPECT_EQ(entriesIn(path), n);
+        // Long enough for the writer to find nothing more and go idle (either way the next
+        // entry must be written).
+        std::this_thread::sleep_for(60ms);
+    }
 }
 
 TEST(JournalWriter, LeavesAFileThatIsNotAJournalAlone) {

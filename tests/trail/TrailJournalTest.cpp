@@ -71,6 +71,35 @@ TEST(TrailJournal, NextStartRebuildsTheTrailAsItWas) {
     EXPECT_FALSE(again.Failed());
 }
 
+// A kill leaves the records and the room made ahead of them: the next start rebuilds the trail
+// from the records, and its recording (what Save Trail and the statistics read) is all of them.
+TEST(TrailJournal, AJournalLeftByAKillReadsAsItsRecords) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("trail.qjr");
+    FakeClock clock;
+    TrailBuffer trail;
+    std::string left;
+    {
+        TrailJournal journal(clock.Get());
+        journal.Open(path, trail, 10);
+        for (int i = 0; i < 15; ++i) {
+            clock.now += 1000;
+            journal.Record(trail, At(48.0 + i * kStep, 11.0), 5.0, 10, 500);
+        }
+        journal.Flush();
+        left = testsupport::ReadBytes(path); // what a kill now would leave
+    }
+    ASSERT_GT(left.size(), 16u + 15u * 56u) << "no room made ahead";
+    testsupport::WriteBytes(path, left);
+    TrailBuffer restored;
+    TrailJournal again(clock.Get());
+    again.Open(path, restored, 10);
+    EXPECT_EQ(SamplesOf(restored), SamplesOf(trail));
+    const std::vector<JournalEntry> recording = again.Recording();
+    ASSERT_EQ(recording.size(), 15u);
+    EXPECT_EQ(recording.back().point.position, MapPos(11.0, 48.0 + 14 * kStep));
+}
+
 TEST(TrailJournal, ClearSetsTheRecordingAsideAndStartsAnew) {
     testsupport::TempDir dir;
     const std::string path = trail::CurrentJournalPath(dir.Path());
@@ -159,6 +188,7 @@ int RecordOntoAFullDisk(const std::string& path) {
     journal.Open(path, trail, 1000);
     for (int i = 0; i < 50; ++i)
         journal.Record(trail, At(48.0 + i * kStep, 11.0), 1.0, 1000, 0);
+    journal.Flush(); // rather than wait for the writer
     if (!journal.Failed() || journal.Error().find(path) == std::string::npos)
         return 11;
     if (trail.Count() != 50)
