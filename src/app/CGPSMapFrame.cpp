@@ -502,9 +502,12 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
     // A new load starting cancels the old one first; its bar stays for the new one.
     if (!view_->MapLoading())
         statusBar()->hide();
-    if (loaded)
+    if (loaded) {
         OnMapShown(path);
-    else if (!error.isEmpty())
+        return;
+    }
+    MarkZoomPreset(); // a zoom chosen while the new map's picture showed did not take
+    if (!error.isEmpty())
         platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
                               platform::MessageIcon::Warning);
 }

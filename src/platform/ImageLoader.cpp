@@ -67,12 +67,23 @@ bool FileEndsEarly(const QString& path, const QByteArray& format) {
 
 } // namespace
 
-MapImage LoadMapImageFile(const QString& path) {
+MapImage LoadMapImageFile(const QString& path, int allocationLimitMb) {
     MapImage out;
-    QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+    QImageReader::setAllocationLimit(allocationLimitMb);
     QImageReader reader(path);
     reader.setAutoTransform(false);
     const QByteArray format = reader.format();
+    // Qt's own word for this is a bare "Unsupported image format".
+    const QSize size = reader.size();
+    const qint64 maxPixels = (qint64{allocationLimitMb} << 20) / 4;
+    if (size.isValid() && qint64{size.width()} * size.height() > maxPixels) {
+        out.error = QString("The image is %1 x %2 pixels; a PNG, GIF or BMP map can have at most "
+                            "%3 million.")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(QString::number(static_cast<double>(maxPixels) / 1e6, 'g', 3));
+        return out;
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         out.error = reader.errorString();

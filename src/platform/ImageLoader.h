@@ -17,7 +17,8 @@ struct MapImage {
 
 // Loads a GIF, PNG, JPEG or BMP map image in the file's own pixel grid (an EXIF orientation
 // is not applied, so calibration files made for the image stay valid), flattened over white
-// into an opaque format that paints fast.
-MapImage LoadMapImageFile(const QString& path);
+// into an opaque format that paints fast. Images of more than allocationLimitMb at 4 bytes a
+// pixel are refused.
+MapImage LoadMapImageFile(const QString& path, int allocationLimitMb = kImageAllocationLimitMb);
 
 } // namespace platform

@@ -117,6 +117,11 @@ void MapPyramid::StoreRow(int y, const MapPixel* row) {
     }
 }
 
+void MapPyramid::ReduceTileRow(int level, int row) {
+    for (int column = 0; column < levels_[level].columns; ++column)
+        ReduceTile(level, column, row);
+}
+
 void MapPyramid::ReduceTile(int level, int column, int row) {
     const PyramidLevel& parent = levels_[level - 1];
     MapPixel* out = MutableTile(level, column, row);

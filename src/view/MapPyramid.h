@@ -73,6 +73,9 @@ public:
     bool CopyPixelsFrom(const MapPyramid& other);
     // Copies one full-resolution row (Width() pixels) into level 0.
     void StoreRow(int y, const MapPixel* row);
+    // Builds one row of tiles of a reduced level from the (up to) two rows of the level above,
+    // which must be complete.
+    void ReduceTileRow(int level, int row);
     // Builds every reduced level from the one above. progress (if given) gets the fraction
     // done and returns false to stop; then the reduced levels are incomplete and the result is
     // false.
@@ -106,8 +109,7 @@ template <typename Progress> bool MapPyramid::BuildReducedLevels(Progress&& prog
     for (int level = 1; level < LevelCount(); ++level) {
         const PyramidLevel& l = levels_[level];
         for (int row = 0; row < l.rows; ++row) {
-            for (int column = 0; column < l.columns; ++column)
-                ReduceTile(level, column, row);
+            ReduceTileRow(level, row);
             done += static_cast<std::size_t>(l.columns);
             if (!progress(static_cast<double>(done) / static_cast<double>(total)))
                 return false;

@@ -53,29 +53,35 @@ void MapView::SetMap(MapPyramid map) {
 }
 
 void MapView::CentreOn(const MapPos& image) {
-    if (geometry_.CentreOn(image))
+    if (!preview_ && geometry_.CentreOn(image))
         update();
 }
 
 void MapView::SetZoom(double zoom) {
+    if (preview_)
+        return; // the map before keeps its zoom for a cancel
     geometry_.SetZoom(zoom);
     update();
 }
 
 void MapView::ScrollTo(ViewPoint offset) {
+    if (preview_)
+        return;
     geometry_.SetScrollOffset(offset);
     update();
 }
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (session_.Calibration().HasTransform() &&
+    if (!preview_ && session_.Calibration().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
                               session_.GeoToPixel(session_.GpsFix().position)))
         update();
 }
 
 void MapView::GoToMapCentre() {
+    if (preview_)
+        return;
     geometry_.GoToMapCentre();
     update();
 }
@@ -98,6 +104,8 @@ bool MapView::ScrollByKey(int qtKey) {
     default:
         return false;
     }
+    if (preview_)
+        return true; // taken, but the view before the load stays
     geometry_.ScrollByKey(key);
     update();
     return true;
@@ -135,6 +143,29 @@ void MapView::PaintFrame(QPainter& painter) {
         pensOutdated_ = false;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (preview_) {
+        // The picture alone: the overlays belong to a calibration not read yet.
+        const InfoLine hidden;
+        const MapScene scene{preview_->geometry,
+                             preview_->picture,
+                             session_.Calibration(),
+                             session_.MapPoints(),
+                             session_.Trail(),
+                             settings,
+                             trailPens_,
+                             symbols_,
+                             session_.GpsFix(),
+                             MapPos(),
+                             false,
+                             false,
+                             false,
+                             hidden,
+                             hidden};
+        const ViewPoint offset = preview_->geometry.PaintOffset();
+        PaintMap(painter, scene, offset);
+        PaintMargins(painter, scene, offset);
+        return;
+    }
     const session::ShowFlags& flags = session_.Flags();
     const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
@@ -176,4 +207,6 @@ void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The scroll offset stays: the image point at the top-left corner keeps its place.
     geometry_.SetClientSize(event->size().width(), event->size().height());
+    if (preview_)
+        preview_->geometry.SetClientSize(event->size().width(), event->size().height());
 }

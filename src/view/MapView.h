@@ -2,10 +2,12 @@
 
 #include "coords/CoordFormat.h"
 #include "gps/GpsLink.h"
+#include "platform/ImageLoader.h"
 #include "session/MapSession.h"
 #include "view/MapPaint.h"
 #include "view/MapPyramid.h"
 #include "view/PointerGesture.h"
+#include "view/PyramidTarget.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
@@ -18,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,14 @@ class QThread;
 class QTimer;
 
 class SettingsStore;
+
+// Bounds of a map load; tests lower them to reach the other side with small images.
+struct MapLoadLimits {
+    // PNG, GIF and BMP files decode whole in memory, up to this size.
+    int imageAllocationMb = platform::kImageAllocationLimitMb;
+    // JPEG maps of at least this many pixels show a small picture first while they decode.
+    long long previewMinPixels = 2048LL * 2048;
+};
 
 // The context menu's commands.
 enum ContextCommand : int {
@@ -96,6 +107,14 @@ public:
     void StartLoadMap(const QString& path);
     // Drops the load in progress: the map showing stays as it was. MapLoadFinished follows.
     void CancelMapLoad();
+    // A JPEG map of many pixels shows a picture of itself at 1/8 of its resolution while it
+    // decodes, at the zoom (100 %) and scroll (0, 0) it will open with, with no overlays (its
+    // calibration is not read yet). Until the map itself shows, the picture can be dragged,
+    // the drag carried over to the map; nothing else moves the view, and the map, zoom,
+    // scroll, calibration, points and selection of the map before stay as they were, for a
+    // cancel or a failure to go back to.
+    [[nodiscard]] bool ShowsMapPreview() const { return preview_.has_value(); }
+    void SetLoadLimits(const MapLoadLimits& limits) { loadLimits_ = limits; }
     // Whether a background load is waiting for its result.
     [[nodiscard]] bool MapLoading() const { return load_ != nullptr; }
     // Worker threads still running, cancelled ones included.
@@ -151,6 +170,8 @@ signals:
     void MapLoadProgress(int percent);
     // loaded: the map now shows. Otherwise error says why, or is empty after a cancel.
     void MapLoadFinished(const QString& path, bool loaded, const QString& error);
+    // A background load's small picture of the map shows now; MapLoadFinished follows.
+    void MapPreviewShown(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -165,11 +186,22 @@ private:
     struct LoadedMap;
     struct LoadJob;
     // Decodes the image and cuts its pyramid, on whichever thread; progress gets the fraction
-    // of the cutting done and returns false to stop.
-    static LoadedMap DecodeMap(const QString& path, const std::function<bool(double)>& progress);
-    // Shows a decoded map with the calibration and points files beside it; false, with the
-    // reason, when there is none.
-    bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error);
+    // done and returns false to stop (given -1, from another thread, it only says whether to
+    // go on). preview (if given) gets a small picture of a large JPEG
+    // map while the rest decodes, on another thread.
+    static LoadedMap DecodeMap(const QString& path, const MapLoadLimits& limits,
+                               const std::function<bool(double)>& progress,
+                               const std::function<void(MapPyramid)>& preview);
+    // Shows a decoded map with the calibration and points files beside it, scrolled to scroll;
+    // false, with the reason, when there is none.
+    bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
+                        ViewPoint scroll = {});
+    void ShowPreview(const QString& path, MapPyramid picture);
+    // Keeps a shown map for the next open on a worker (flushing it takes a second or more),
+    // then shows it from where it is kept.
+    void CommitInBackground(std::shared_ptr<PyramidTarget> keep);
+    // The geometry pointer gestures move: the picture's while it shows.
+    ViewGeometry& PointerGeometry() { return preview_ ? preview_->geometry : geometry_; }
     void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);
 
     void Tell(const session::Notice& notice);
@@ -215,6 +247,12 @@ private:
     // Dialogs open that show the calibration points on the map.
     int calibrationMarks_ = 0;
     friend class CalibrationMarksShown;
+    struct Preview {
+        MapPyramid picture;
+        ViewGeometry geometry; // of the picture, zoomed to show it at the map's size
+    };
+    std::optional<Preview> preview_;
+    MapLoadLimits loadLimits_;
     std::shared_ptr<LoadJob> load_; // the background load whose result is wanted
     std::vector<QThread*> workers_;
 };

@@ -2,6 +2,8 @@
 #include "view/MapView.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/JpegDecoder.h"
+#include "view/JpegPyramid.h"
 #include "view/PyramidCache.h"
 #include "view/PyramidImage.h"
 
@@ -27,15 +29,18 @@ public:
 } // namespace
 
 struct MapView::LoadedMap {
-    MapPyramid map;          // empty when the image could not be had
-    QString error;           // why, when map is empty
-    bool incomplete = false; // the file ends early
+    MapPyramid map;                      // empty when the image could not be had
+    QString error;                       // why, when map is empty
+    bool incomplete = false;             // the file ends early
+    bool damaged = false;                // corrupt data was skipped
+    std::shared_ptr<PyramidTarget> keep; // when set, to be committed for the next open
 };
 
 // What the view and its worker share. The worker writes result before its thread ends; the
 // view reads it only after.
 struct MapView::LoadJob {
     QString path;
+    MapLoadLimits limits;
     std::atomic<bool> cancelled{false};
     LoadedMap result;
 };
@@ -50,40 +55,63 @@ MapView::~MapView() {
     }
 }
 
-MapView::LoadedMap MapView::DecodeMap(const QString& path,
-                                      const std::function<bool(double)>& progress) {
+MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& limits,
+                                      const std::function<bool(double)>& progress,
+                                      const std::function<void(MapPyramid)>& preview) {
     LoadedMap out;
-    // A map opened before comes back from the cache, mapped, without a decode.
+    // A map opened before comes back from the cache, mapped, without a decode (and so
+    // without a picture first).
     const PyramidCache cache(PyramidCache::DefaultFolder());
-    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    const std::string file = QFile::encodeName(path).toStdString();
     out.map = cache.Open(file);
     if (!out.map.Empty())
         return out;
-    platform::MapImage loaded = platform::LoadMapImageFile(path);
+    const auto target = [&](int width, int height, std::string* error) {
+        return NewPyramidTarget(cache, file, width, height, error);
+    };
+    // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
+    // by what Qt agrees to decode whole.
+    if (platform::IsJpegFile(file)) {
+        JpegPyramidOptions options;
+        options.progress = progress;
+        options.preview = preview;
+        options.cancelled = [&progress] { return !progress(-1.0); }; // from the other thread
+        options.previewMinPixels = limits.previewMinPixels;
+        options.target = target;
+        JpegPyramid jpeg = LoadJpegPyramid(file, options);
+        out.map = std::move(jpeg.map);
+        out.error = QString::fromStdString(jpeg.error);
+        out.incomplete = jpeg.endsEarly;
+        out.damaged = jpeg.damaged;
+        out.keep = std::move(jpeg.keep);
+        return out;
+    }
+    platform::MapImage loaded = platform::LoadMapImageFile(path, limits.imageAllocationMb);
     if (loaded.image.isNull()) {
         out.error = loaded.error;
         return out;
     }
     out.incomplete = loaded.incomplete;
-    out.map = PyramidFromImage(loaded.image, progress);
-    if (out.map.Empty()) {
-        out.error = QStringLiteral("Not enough memory for the image.");
-    } else if (!out.incomplete && progress(1.0)) {
-        // Kept for the next open (unless the load was cancelled); the cache's mapped copy
-        // replaces the one in memory. Without a cache (no space, no folder) the map shows all
-        // the same.
-        std::string error;
-        if (auto entry = cache.Create(file, out.map.Width(), out.map.Height(), &error);
-            entry && entry->Pyramid().CopyPixelsFrom(out.map)) {
-            MapPyramid cached = entry->Commit(&error);
-            if (error.empty())
-                out.map = std::move(cached);
-        }
+    std::string error;
+    std::unique_ptr<PyramidTarget> place =
+        target(loaded.image.width(), loaded.image.height(), &error);
+    if (!place) {
+        out.error = QString::fromStdString(error);
+        return out;
+    }
+    if (!FillPyramidFromImage(loaded.image, place->Pyramid(), progress))
+        return out; // stopped
+    if (out.incomplete) {
+        out.map = place->Discard();
+    } else {
+        out.map = place->Pyramid();
+        out.keep = std::move(place);
     }
     return out;
 }
 
-bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error) {
+bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
+                             ViewPoint scroll) {
     // A file that cannot be decoded changes nothing: the map showing stays.
     if (loaded.map.Empty()) {
         if (error)
@@ -91,12 +119,18 @@ bool MapView::AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* err
         return false;
     }
     map_ = std::move(loaded.map);
-    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0, scroll (0, 0)
+    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
+    geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
     if (loaded.incomplete)
         Tell(session::Notice{session::Notice::Kind::Warning,
                              path.toStdString() +
                                  ": the file ends early; part of the image may be missing.",
+                             "Warning"});
+    else if (loaded.damaged)
+        Tell(session::Notice{session::Notice::Kind::Warning,
+                             path.toStdString() +
+                                 ": the file is damaged; part of the image may be wrong.",
                              "Warning"});
     for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
         Tell(notice);
@@ -110,7 +144,9 @@ bool MapView::LoadMap(const QString& path, QString* error) {
     {
         // Cutting a big scan into its levels takes a while too.
         WaitCursor wait;
-        loaded = DecodeMap(path, [](double) { return true; });
+        loaded = DecodeMap(path, loadLimits_, [](double) { return true; }, {});
+        if (loaded.keep)
+            loaded.map = loaded.keep->Commit();
     }
     return AdoptLoadedMap(path, std::move(loaded), error);
 }
@@ -119,28 +155,43 @@ void MapView::StartLoadMap(const QString& path) {
     CancelMapLoad();
     auto job = std::make_shared<LoadJob>();
     job->path = path;
+    job->limits = loadLimits_;
     load_ = job;
     setCursor(Qt::BusyCursor);
     emit MapLoadProgress(-1);
     QThread* worker = QThread::create([this, job] {
         int shown = -1;
-        job->result = DecodeMap(job->path, [&](double done) {
-            if (job->cancelled)
-                return false;
-            // One event per percent, however many rows and tiles.
-            const int percent = std::clamp(static_cast<int>(std::floor(done * 100.0)), 0, 100);
-            if (percent != shown) {
-                shown = percent;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, job, percent] {
-                        if (load_ == job)
-                            emit MapLoadProgress(percent);
-                    },
-                    Qt::QueuedConnection);
-            }
-            return true;
-        });
+        const auto preview = [this, job](MapPyramid picture) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, job, picture] {
+                    if (load_ == job)
+                        ShowPreview(job->path, picture);
+                },
+                Qt::QueuedConnection);
+        };
+        job->result = DecodeMap(
+            job->path, job->limits,
+            [&](double done) {
+                if (job->cancelled)
+                    return false;
+                if (done < 0.0)
+                    return true; // only asked whether to go on
+                // One event per percent, however many rows and tiles.
+                const int percent = std::clamp(static_cast<int>(std::floor(done * 100.0)), 0, 100);
+                if (percent != shown) {
+                    shown = percent;
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, job, percent] {
+                            if (load_ == job)
+                                emit MapLoadProgress(percent);
+                        },
+                        Qt::QueuedConnection);
+                }
+                return true;
+            },
+            preview);
     });
     workers_.push_back(worker);
     connect(worker, &QThread::finished, this,
@@ -156,9 +207,33 @@ void MapView::OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& 
         return; // cancelled or replaced: the result goes
     load_.reset();
     unsetCursor();
+    // A drag of the picture carries over to the map.
+    const ViewPoint scroll = preview_ ? preview_->geometry.ScrollOffset() : ViewPoint{};
+    preview_.reset();
+    update();
     QString error;
-    const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error);
+    std::shared_ptr<PyramidTarget> keep = std::move(job->result.keep);
+    const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error, scroll);
+    if (loaded && keep)
+        CommitInBackground(std::move(keep));
     emit MapLoadFinished(job->path, loaded, error);
+}
+
+void MapView::CommitInBackground(std::shared_ptr<PyramidTarget> keep) {
+    const MapPixel* shown = map_.Store();
+    auto committed = std::make_shared<MapPyramid>();
+    QThread* worker = QThread::create([keep, committed] { *committed = keep->Commit(); });
+    workers_.push_back(worker);
+    connect(worker, &QThread::finished, this, [this, worker, committed, shown] {
+        worker->wait();
+        std::erase(workers_, worker);
+        worker->deleteLater();
+        // The same pixels from the cache's read-only mapping, so the written one can go.
+        if (map_.Store() == shown && committed->Width() == map_.Width() &&
+            committed->Height() == map_.Height())
+            map_ = std::move(*committed);
+    });
+    worker->start();
 }
 
 void MapView::CancelMapLoad() {
@@ -168,5 +243,20 @@ void MapView::CancelMapLoad() {
     load_.reset();
     job->cancelled = true;
     unsetCursor();
+    preview_.reset();
+    update();
     emit MapLoadFinished(job->path, false, QString());
+}
+
+void MapView::ShowPreview(const QString& path, MapPyramid picture) {
+    Preview preview{std::move(picture), ViewGeometry()};
+    ViewGeometry& g = preview.geometry;
+    g.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
+    g.SetImageSize(preview.picture.Width(), preview.picture.Height());
+    // The picture's pixels at the map's 100 %, from the corner, as the map will open.
+    g.SetZoom(kJpegPreviewScale);
+    g.SetScrollOffset(ViewPoint{0, 0});
+    preview_ = std::move(preview);
+    update();
+    emit MapPreviewShown(path);
 }

@@ -29,7 +29,7 @@ void MapView::CreatePointerHandling() {
     holdTimer_->setInterval(PointerGesture::kHoldTimeMs);
     holdTimer_->setTimerType(Qt::PreciseTimer);
     connect(holdTimer_, &QTimer::timeout, this, [this] {
-        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold)
+        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && !preview_)
             ShowContextMenu(gesture_.PressPoint());
     });
 
@@ -71,7 +71,7 @@ void MapView::ShowContextMenu(ViewPoint at) {
 
 void MapView::mousePressEvent(QMouseEvent* event) {
     const ViewPoint at = ToViewPoint(event->position());
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::RightButton && !preview_) {
         holdTimer_->stop();
         ShowContextMenu(at);
         event->accept();
@@ -82,8 +82,9 @@ void MapView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     gesture_.Press(at, NowMs());
-    geometry_.Press();
-    holdTimer_->start();
+    PointerGeometry().Press();
+    if (!preview_)
+        holdTimer_->start();
     event->accept();
 }
 
@@ -95,7 +96,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
     const ViewPoint at = ToViewPoint(event->position());
     if (gesture_.Move(at, NowMs()) == PointerGesture::Action::DragTo) {
         holdTimer_->stop();
-        geometry_.DragTo(gesture_.PressPoint(), at);
+        PointerGeometry().DragTo(gesture_.PressPoint(), at);
         update();
     }
     event->accept();
@@ -111,15 +112,17 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     const ViewPoint press = gesture_.PressPoint();
     switch (gesture_.Release(at, NowMs())) {
     case PointerGesture::Action::DragEnd:
-        geometry_.Release(press, at);
+        PointerGeometry().Release(press, at);
         update();
         break;
     case PointerGesture::Action::Tap:
-        geometry_.Release(press, at);
-        SetSelection(geometry_.ScreenToImage(at));
+        PointerGeometry().Release(press, at);
+        if (!preview_) // the picture has no image positions to select
+            SetSelection(geometry_.ScreenToImage(at));
         break;
     case PointerGesture::Action::Hold:
-        ShowContextMenu(press);
+        if (!preview_)
+            ShowContextMenu(press);
         break;
     default:
         break;

@@ -7,20 +7,27 @@ MapPyramid PyramidFromImage(const QImage& image) {
 }
 
 MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress) {
-    // Copying the full level is quick next to cutting the reduced ones.
-    constexpr double kCopyShare = 0.2;
     if (image.isNull())
         return {};
     MapPyramid pyramid = MapPyramid::Allocate(image.width(), image.height());
-    if (pyramid.Empty())
+    if (pyramid.Empty() || !FillPyramidFromImage(image, pyramid, progress))
         return {};
+    return pyramid;
+}
+
+bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
+                          const std::function<bool(double)>& progress) {
+    // Copying the full level is quick next to cutting the reduced ones.
+    constexpr double kCopyShare = 0.2;
+    if (pyramid.Width() != image.width() || pyramid.Height() != image.height())
+        return false;
     // Row by row through a one-row buffer: the whole image is never converted at once.
     QImage row(image.width(), 1, QImage::Format_RGB32);
     const bool opaque = image.format() == QImage::Format_RGB32;
     for (int y = 0; y < image.height(); ++y) {
         if (y % MapPyramid::kTileSize == 0 &&
             !progress(kCopyShare * y / static_cast<double>(image.height())))
-            return {};
+            return false;
         if (opaque) {
             pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(image.constScanLine(y)));
             continue;
@@ -31,10 +38,8 @@ MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double
         painter.end();
         pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(row.constScanLine(0)));
     }
-    if (!pyramid.BuildReducedLevels(
-            [&](double done) { return progress(kCopyShare + (1.0 - kCopyShare) * done); }))
-        return {};
-    return pyramid;
+    return pyramid.BuildReducedLevels(
+        [&](double done) { return progress(kCopyShare + (1.0 - kCopyShare) * done); });
 }
 
 QImage TileImage(const MapPyramid& pyramid, int level, int column, int row) {

@@ -14,6 +14,10 @@ MapPyramid PyramidFromImage(const QImage& image);
 // The same, telling progress the fraction done; when it returns false the work stops and the
 // result is empty.
 MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress);
+// Fills pyramid (of the image's size) with image, as PyramidFromImage does; false when
+// progress stopped it or the sizes differ.
+bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
+                          const std::function<bool(double)>& progress);
 
 // One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
 // the pyramid lives.

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,8 +18,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -53,6 +58,26 @@ bool FeedFifo(const QString& path, const QByteArray& bytes) {
     }
     ::close(fd);
     return at == bytes.size();
+}
+
+QImage Gradient(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
+    return image;
+}
+
+QImage Shot(MapView& v) {
+    QImage shot(v.size(), QImage::Format_RGB32);
+    QPainter painter(&shot);
+    v.PaintFrame(painter);
+    return shot;
+}
+
+int ChannelDistance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
 }
 
 } // namespace
@@ -119,6 +144,11 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
     const char exif[] = "\xFF\xE1\x00\x22"
                         "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01"
                         "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0";
+    // The frame's type changed to one no decoder knows; a stray marker inside the image data.
+    QByteArray badMarker = jpeg;
+    badMarker[jpeg.indexOf("\xFF\xC0") + 1] = '\x02';
+    QByteArray strayMarker = jpeg;
+    strayMarker.replace(jpeg.indexOf("\xFF\xDA") + 300, 2, "\xFF\xD5");
     const struct {
         const char* legend;
         QByteArray bytes;
@@ -129,6 +159,8 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
         {"EXIF orientation: the file's own grid",
          QByteArray(jpeg).insert(2, exif, sizeof(exif) - 1), true, ""},
         {"cut in half", jpeg.left(jpeg.size() / 2), true, ": the file ends early"},
+        {"a marker inside the image data", strayMarker, true, ": the file is damaged"},
+        {"a frame of no known kind", badMarker, false, ": Unsupported marker type 0x02"},
         {"not an image", "not an image", false, ": Unsupported image format"},
         {"empty", "", false, ": "},
     };
@@ -160,6 +192,12 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
             EXPECT_TRUE(
                 text.startsWith((row.loads ? "" : "Failed to load map\n") + path + row.message))
                 << text.toStdString();
+            // A cut or damaged file is never cached: it warns again at the next open.
+            const std::size_t told = catcher.messages.size();
+            ASSERT_TRUE(frame.LoadMapFile(map));
+            EXPECT_EQ(frame.LoadMapFile(path), row.loads);
+            ASSERT_EQ(catcher.messages.size(), 2 * told);
+            EXPECT_EQ(catcher.messages[told].text, text);
         }
     }
 }
@@ -330,6 +368,136 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
             EXPECT_EQ(catcher.messages[0].caption, "Error");
             EXPECT_TRUE(catcher.messages[0].text.startsWith("Failed to load map\n" + path + ": "))
                 << catcher.messages[0].text.toStdString();
+        }
+    }
+}
+
+TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
+    CGPSMapFrame& frame = StartFrame();
+    MapView& v = frame.View();
+    MapLoadLimits limits;
+    limits.previewMinPixels = 0; // a picture for a small map too
+    v.SetLoadLimits(limits);
+    const QImage image = Gradient(900, 600);
+    QString path;
+
+    bool cancel = false;
+    std::vector<std::string> events;
+    QImage picture;
+    QObject::connect(&v, &MapView::MapPreviewShown, &v, [&](const QString& shown) {
+        events.push_back(shown == path ? "picture" : "another picture");
+        EXPECT_TRUE(v.ShowsMapPreview());
+        picture = Shot(v);
+        // A drag of 30 x 20 pixels: the picture moves, and the map opens moved as much.
+        const auto send = [&v](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                               Qt::MouseButtons buttons) {
+            QMouseEvent event(type, QPointF(at), v.mapToGlobal(QPointF(at)), button, buttons,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(&v, &event);
+        };
+        send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, QPoint(85, 90), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, QPoint(70, 80), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, QPoint(70, 80), Qt::LeftButton, Qt::NoButton);
+        if (cancel)
+            frame.LoadCancelButton()->click();
+    });
+    QObject::connect(&v, &MapView::MapLoadFinished, &v,
+                     [&](const QString&, bool loaded, const QString&) {
+                         events.push_back(loaded ? "map" : "no map");
+                     });
+    const struct {
+        const char* legend;
+        const char* file;
+        bool cancel;
+        std::vector<std::string> events;
+    } rows[] = {
+        {"loaded", "big.jpg", false, {"picture", "map"}},
+        {"reopened: from the cache at once", "big.jpg", false, {"map"}},
+        {"cancelled while the picture shows", "other.jpg", true, {"picture", "no map"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        path = dir.filePath(row.file);
+        if (!QFile::exists(path)) { // a new file is not the one cached
+            ASSERT_TRUE(image.save(path, "JPEG", 95));
+        }
+        const QImage decoded = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_TRUE(frame.LoadMapFile(map));
+        v.SetZoom(2.0);
+        v.ScrollTo(ViewPoint{50, 40});
+        v.SetSelection(MapPos(100, 100));
+        const QImage before = Shot(v);
+        catcher.messages.clear();
+        events.clear();
+        cancel = row.cancel;
+        frame.StartLoadMapFile(path);
+        ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading() && v.LoadWorkers() == 0; }));
+        EXPECT_EQ(events, row.events);
+        EXPECT_FALSE(v.ShowsMapPreview());
+        // The picture shows the map at 100 % from its corner, in blocks of 8 pixels.
+        if (row.events[0] == "picture") {
+            ASSERT_FALSE(picture.isNull());
+            for (const QPoint p : {QPoint(4, 4), QPoint(100, 60), QPoint(300, 180)})
+                EXPECT_LE(ChannelDistance(picture.pixel(p), decoded.pixel(p)), 10) << p.x();
+        }
+        picture = QImage();
+        if (!row.cancel) {
+            EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()), decoded.size());
+            EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
+            const ViewPoint scroll = row.events[0] == "picture" ? ViewPoint{30, 20} : ViewPoint{};
+            EXPECT_EQ(v.Geometry().ScrollOffset(), scroll);
+            const QImage shot = Shot(v);
+            for (const QPoint p : {QPoint(20, 40), QPoint(151, 123), QPoint(299, 100)})
+                EXPECT_LE(
+                    ChannelDistance(shot.pixel(p), decoded.pixel(p + QPoint(scroll.x, scroll.y))),
+                    1)
+                    << p.x();
+            continue;
+        }
+        EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+        EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
+        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
+        EXPECT_TRUE(v.Session().Calibration().HasTransform());
+        EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+        EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
+        EXPECT_TRUE(catcher.messages.empty());
+        // The same pixels, above the bottom line that moves as the progress bar comes and goes.
+        const QImage after = Shot(v);
+        const QRect top(0, 0, after.width(), std::min(after.height(), before.height()) - 30);
+        EXPECT_EQ(after.copy(top), before.copy(top));
+    }
+}
+
+TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
+    CGPSMapFrame& frame = StartFrame();
+    MapView& v = frame.View();
+    MapLoadLimits limits;
+    limits.imageAllocationMb = 1; // 262144 pixels
+    const QImage image = Gradient(1024, 512);
+    const struct {
+        const char* format;
+        bool loads;
+    } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.format);
+        v.SetLoadLimits(MapLoadLimits());
+        ASSERT_TRUE(frame.LoadMapFile(map));
+        v.SetLoadLimits(limits);
+        catcher.messages.clear();
+        const QString path = dir.filePath("wide." + QString(row.format).toLower());
+        ASSERT_TRUE(image.save(path, row.format));
+        EXPECT_EQ(frame.LoadMapFile(path), row.loads);
+        ASSERT_FALSE(catcher.messages.empty());
+        if (row.loads) {
+            EXPECT_EQ(v.Geometry().ImageWidth(), 1024);
+            EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
+        } else {
+            EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
+            EXPECT_EQ(catcher.messages[0].text,
+                      "Failed to load map\n" + path +
+                          ": The image is 1024 x 512 pixels; a PNG, GIF or BMP map can have at "
+                          "most 0.262 million.");
         }
     }
 }

@@ -1,10 +1,12 @@
 #include "view/MapPyramid.h"
+#include "view/PyramidBands.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -169,3 +171,41 @@ TEST(MapPyramid, TilesForTable) {
 }
 
 } // namespace
+
+TEST(PyramidBands, BuiltAsRowsArriveTheLevelsEqualThoseBuiltAfterwards) {
+    const struct {
+        int width, height;
+        int step; // rows of level 0 stored between two advances
+    } rows[] = {
+        {700, 300, 1},    {700, 300, 256}, {1000, 1500, 100},
+        {3000, 600, 517}, {256, 256, 256}, {300, 2100, 2100},
+    };
+    const auto pixel = [](int x, int y) {
+        return 0xFF000000u | static_cast<MapPixel>((x * 7919 + y * 104729) & 0xFFFFFF);
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << row.width << " x " << row.height << " by " << row.step);
+        const MapPyramid whole = Build(row.width, row.height, pixel);
+        MapPyramid banded = MapPyramid::Allocate(row.width, row.height);
+        PyramidBands bands(banded);
+        std::vector<MapPixel> line(static_cast<std::size_t>(row.width));
+        double fraction = 0.0;
+        for (int y = 0; y < row.height; ++y) {
+            for (int x = 0; x < row.width; ++x)
+                line[static_cast<std::size_t>(x)] = pixel(x, y);
+            banded.StoreRow(y, line.data());
+            if ((y + 1) % row.step != 0 && y + 1 != row.height)
+                continue;
+            EXPECT_FALSE(bands.Done() && whole.LevelCount() > 1) << "before row " << y;
+            bands.Advance(y + 1);
+            EXPECT_GE(bands.Fraction(), fraction);
+            fraction = bands.Fraction();
+        }
+        EXPECT_TRUE(bands.Done());
+        EXPECT_EQ(bands.Fraction(), 1.0);
+        ASSERT_EQ(banded.StoreSize(), whole.StoreSize());
+        EXPECT_EQ(std::memcmp(banded.Store(), whole.Store(), whole.StoreSize() * sizeof(MapPixel)),
+                  0);
+    }
+}

@@ -1,0 +1,71 @@
+#include "view/PyramidTarget.h"
+#include "view/PyramidCache.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Level 0 of a small map, filled through the target as a decode fills it.
+void FillRows(MapPyramid& pyramid) {
+    std::vector<MapPixel> row(static_cast<std::size_t>(pyramid.Width()));
+    for (int y = 0; y < pyramid.Height(); ++y) {
+        for (int x = 0; x < pyramid.Width(); ++x)
+            row[static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<MapPixel>(x * 131 + y);
+        pyramid.StoreRow(y, row.data());
+    }
+    pyramid.BuildReducedLevels();
+}
+
+} // namespace
+
+TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
+    testsupport::TempDir dir;
+    const std::string image = dir.File("map.jpg");
+    testsupport::WriteBytes(image, "the image's bytes: only its name, size and time matter");
+    testsupport::WriteBytes(dir.File("not-a-folder"), "");
+    constexpr int kMax = MapPyramid::kMaxSide;
+    const struct {
+        const char* legend;
+        std::string cacheFolder;
+        int width, height;
+        bool made;
+        bool kept;         // Commit leaves an entry the next open finds
+        const char* error; // what the reason starts with, when not made
+        const char* names; // and one more thing it must say
+    } rows[] = {
+        {"a cache with room", dir.File("cache"), 300, 200, true, true, "", ""},
+        {"a cache that cannot be made: memory", dir.File("not-a-folder/cache"), 300, 200, true,
+         false, "", ""},
+        {"beyond the cache's bound and any memory", dir.File("cache"), kMax, kMax, false, false,
+         "The image is 1048576 x 1048576 pixels and needs ", "the map cache has no room"},
+        {"no pixels", dir.File("cache"), 0, 200, false, false,
+         "The image is 0 x 200 pixels, more than can be shown.", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const PyramidCache cache(row.cacheFolder, std::uint64_t{64} << 20);
+        std::string error;
+        std::unique_ptr<PyramidTarget> target =
+            NewPyramidTarget(cache, image, row.width, row.height, &error);
+        ASSERT_EQ(target != nullptr, row.made) << error;
+        if (!row.made) {
+            EXPECT_EQ(error.rfind(row.error, 0), 0u) << error;
+            EXPECT_NE(error.find(row.names), std::string::npos) << error;
+            continue;
+        }
+        FillRows(target->Pyramid());
+        const MapPixel corner = target->Pyramid().Pixel(1, 137, 91);
+        const MapPyramid map = target->Commit();
+        ASSERT_EQ(map.Width(), row.width);
+        EXPECT_EQ(map.Pixel(1, 137, 91), corner);
+        const MapPyramid reopened = cache.Open(image);
+        EXPECT_EQ(!reopened.Empty(), row.kept);
+        if (row.kept) {
+            EXPECT_EQ(reopened.Pixel(1, 137, 91), corner);
+        }
+    }
+}
