@@ -154,6 +154,7 @@ void MapView::PaintFrame(QPainter& painter) {
                              settings,
                              trailPens_,
                              symbols_,
+                             trailLayer_,
                              session_.GpsFix(),
                              MapPos(),
                              false,
