@@ -146,6 +146,8 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
             if ((y + 1) % MapPyramid::kTileSize != 0 && y + 1 != height)
                 return true;
             stored.Publish(y + 1);
+            if (preview && options.rowsStored)
+                options.rowsStored(pyramid, y + 1);
             if (options.progress(0.95 * (y + 1) / height))
                 return true;
             stop = true;

@@ -22,6 +22,10 @@ struct JpegPyramidOptions {
     // Gets the small picture (its own pyramid, 1/8 of the map's size) from the second thread,
     // before the load ends. Empty: no picture is made.
     std::function<void(MapPyramid)> preview;
+    // Gets the map's pyramid and how many of its full-resolution rows are stored, from the
+    // decoding thread after each band of rows; those rows never change again, so the caller
+    // may show them while the rest decodes. Only after a picture was given.
+    std::function<void(MapPyramid, int rows)> rowsStored;
     // Maps of fewer pixels decode too fast for a picture to be worth it.
     long long previewMinPixels = 2048LL * 2048;
     // Where the pyramid is built.

@@ -146,24 +146,37 @@ void MapView::PaintFrame(QPainter& painter) {
     if (preview_) {
         // The picture alone: the overlays belong to a calibration not read yet.
         const InfoLine hidden;
-        const MapScene scene{preview_->geometry,
-                             preview_->picture,
-                             session_.Calibration(),
-                             session_.MapPoints(),
-                             session_.Trail(),
-                             settings,
-                             trailPens_,
-                             symbols_,
-                             trailLayer_,
-                             session_.GpsFix(),
-                             MapPos(),
-                             false,
-                             false,
-                             false,
-                             hidden,
-                             hidden};
+        const auto sceneOf = [&](const ViewGeometry& geometry, const MapPyramid& map) {
+            return MapScene{geometry,
+                            map,
+                            session_.Calibration(),
+                            session_.MapPoints(),
+                            session_.Trail(),
+                            settings,
+                            trailPens_,
+                            symbols_,
+                            trailLayer_,
+                            session_.GpsFix(),
+                            MapPos(),
+                            false,
+                            false,
+                            false,
+                            hidden,
+                            hidden};
+        };
+        const MapScene scene = sceneOf(preview_->geometry, preview_->picture);
         const ViewPoint offset = preview_->geometry.PaintOffset();
         PaintMap(painter, scene, offset);
+        // The rows decoded so far at full resolution over the picture (100 %: level 0 only).
+        if (const int rowsInView = preview_->fullRows - offset.y; rowsInView > 0) {
+            ViewGeometry full;
+            full.SetClientSize(preview_->geometry.ClientWidth(), preview_->geometry.ClientHeight());
+            full.SetImageSize(preview_->full.Width(), preview_->full.Height());
+            painter.save();
+            painter.setClipRect(QRect(0, 0, full.ClientWidth(), rowsInView));
+            PaintMap(painter, sceneOf(full, preview_->full), offset);
+            painter.restore();
+        }
         PaintMargins(painter, scene, offset);
         return;
     }

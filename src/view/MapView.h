@@ -172,6 +172,9 @@ signals:
     void MapLoadFinished(const QString& path, bool loaded, const QString& error);
     // A background load's small picture of the map shows now; MapLoadFinished follows.
     void MapPreviewShown(const QString& path);
+    // Every row in view of a map whose picture shows is drawn at full resolution; the rest of
+    // the map is still decoding.
+    void MapFullResolutionShown(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -191,12 +194,15 @@ private:
     // map while the rest decodes, on another thread.
     static LoadedMap DecodeMap(const QString& path, const MapLoadLimits& limits,
                                const std::function<bool(double)>& progress,
-                               const std::function<void(MapPyramid)>& preview);
+                               const std::function<void(MapPyramid)>& preview,
+                               const std::function<void(MapPyramid, int)>& rowsStored = {});
     // Shows a decoded map with the calibration and points files beside it, scrolled to scroll;
     // false, with the reason, when there is none.
     bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
                         ViewPoint scroll = {});
     void ShowPreview(const QString& path, MapPyramid picture);
+    // The map's first rows at full resolution, drawn over the picture as they are decoded.
+    void ShowPreviewRows(const QString& path, MapPyramid map, int rows);
     // Keeps a shown map for the next open on a worker (flushing it takes a second or more),
     // then shows it from where it is kept.
     void CommitInBackground(std::shared_ptr<PyramidTarget> keep);
@@ -250,6 +256,9 @@ private:
     struct Preview {
         MapPyramid picture;
         ViewGeometry geometry; // of the picture, zoomed to show it at the map's size
+        MapPyramid full;       // the map being decoded: only its first fullRows rows are read
+        int fullRows = 0;
+        bool fullShown = false; // every row in view has been drawn at full resolution
     };
     std::optional<Preview> preview_;
     MapLoadLimits loadLimits_;

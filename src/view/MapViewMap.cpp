@@ -57,7 +57,8 @@ MapView::~MapView() {
 
 MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& limits,
                                       const std::function<bool(double)>& progress,
-                                      const std::function<void(MapPyramid)>& preview) {
+                                      const std::function<void(MapPyramid)>& preview,
+                                      const std::function<void(MapPyramid, int)>& rowsStored) {
     LoadedMap out;
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without a picture first).
@@ -75,6 +76,7 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         JpegPyramidOptions options;
         options.progress = progress;
         options.preview = preview;
+        options.rowsStored = rowsStored;
         options.cancelled = [&progress] { return !progress(-1.0); }; // from the other thread
         options.previewMinPixels = limits.previewMinPixels;
         options.target = target;
@@ -170,6 +172,15 @@ void MapView::StartLoadMap(const QString& path) {
                 },
                 Qt::QueuedConnection);
         };
+        const auto rowsStored = [this, job](MapPyramid map, int rows) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, job, map, rows] {
+                    if (load_ == job)
+                        ShowPreviewRows(job->path, map, rows);
+                },
+                Qt::QueuedConnection);
+        };
         job->result = DecodeMap(
             job->path, job->limits,
             [&](double done) {
@@ -191,7 +202,7 @@ void MapView::StartLoadMap(const QString& path) {
                 }
                 return true;
             },
-            preview);
+            preview, rowsStored);
     });
     workers_.push_back(worker);
     connect(worker, &QThread::finished, this,
@@ -249,7 +260,7 @@ void MapView::CancelMapLoad() {
 }
 
 void MapView::ShowPreview(const QString& path, MapPyramid picture) {
-    Preview preview{std::move(picture), ViewGeometry()};
+    Preview preview{std::move(picture), ViewGeometry(), MapPyramid(), 0, false};
     ViewGeometry& g = preview.geometry;
     g.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
     g.SetImageSize(preview.picture.Width(), preview.picture.Height());
@@ -259,4 +270,19 @@ void MapView::ShowPreview(const QString& path, MapPyramid picture) {
     preview_ = std::move(preview);
     update();
     emit MapPreviewShown(path);
+}
+
+void MapView::ShowPreviewRows(const QString& path, MapPyramid map, int rows) {
+    if (!preview_)
+        return;
+    preview_->full = std::move(map);
+    preview_->fullRows = rows;
+    update();
+    // Once every row in view is there, the screen shows the map at full resolution.
+    const ViewPoint offset = preview_->geometry.PaintOffset();
+    const int needed = std::min(preview_->full.Height(), offset.y + geometry_.ClientHeight());
+    if (!preview_->fullShown && rows >= needed) {
+        preview_->fullShown = true;
+        emit MapFullResolutionShown(path);
+    }
 }

@@ -402,6 +402,12 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         if (cancel)
             frame.LoadCancelButton()->click();
     });
+    QImage rowsShot; // the screen when every row in view is decoded, the map not yet loaded
+    QObject::connect(&v, &MapView::MapFullResolutionShown, &v, [&](const QString& shown) {
+        events.push_back(shown == path ? "full resolution" : "another map's rows");
+        EXPECT_TRUE(v.ShowsMapPreview());
+        rowsShot = Shot(v);
+    });
     QObject::connect(&v, &MapView::MapLoadFinished, &v,
                      [&](const QString&, bool loaded, const QString&) {
                          events.push_back(loaded ? "map" : "no map");
@@ -412,7 +418,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         bool cancel;
         std::vector<std::string> events;
     } rows[] = {
-        {"loaded", "big.jpg", false, {"picture", "map"}},
+        {"loaded", "big.jpg", false, {"picture", "full resolution", "map"}},
         {"reopened: from the cache at once", "big.jpg", false, {"map"}},
         {"cancelled while the picture shows", "other.jpg", true, {"picture", "no map"}},
     };
@@ -448,11 +454,16 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
             const ViewPoint scroll = row.events[0] == "picture" ? ViewPoint{30, 20} : ViewPoint{};
             EXPECT_EQ(v.Geometry().ScrollOffset(), scroll);
             const QImage shot = Shot(v);
-            for (const QPoint p : {QPoint(20, 40), QPoint(151, 123), QPoint(299, 100)})
-                EXPECT_LE(
-                    ChannelDistance(shot.pixel(p), decoded.pixel(p + QPoint(scroll.x, scroll.y))),
-                    1)
-                    << p.x();
+            for (const QPoint p : {QPoint(20, 40), QPoint(151, 123), QPoint(299, 100)}) {
+                const QRgb pixel = decoded.pixel(p + QPoint(scroll.x, scroll.y));
+                EXPECT_LE(ChannelDistance(shot.pixel(p), pixel), 1) << p.x();
+                // The decoded rows showed the same pixels before the map was loaded.
+                if (row.events[0] == "picture") {
+                    ASSERT_FALSE(rowsShot.isNull());
+                    EXPECT_LE(ChannelDistance(rowsShot.pixel(p), pixel), 1) << p.x();
+                }
+            }
+            rowsShot = QImage();
             continue;
         }
         EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
