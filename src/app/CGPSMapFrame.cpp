@@ -339,7 +339,7 @@ void CGPSMapFrame::OnCommand(int id) {
         }
     }
     if (id >= kCmdRecentMap1 && id < kCmdRecentMap1 + static_cast<int>(recentMaps_.size())) {
-        LoadMapFile(
+        StartLoadMapFile(
             QString::fromStdString(recentMaps_[static_cast<std::size_t>(id - kCmdRecentMap1)]));
         return;
     }
@@ -596,7 +596,7 @@ void CGPSMapFrame::closeEvent(QCloseEvent* event) {
 void CGPSMapFrame::OpenDroppedFile(const QString& path) {
     switch (KindOfFile(path)) {
     case DropKind::Map:
-        LoadMapFile(path);
+        StartLoadMapFile(path);
         break;
     case DropKind::Trail:
         LoadTrailFile(path);

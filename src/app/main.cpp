@@ -237,8 +237,12 @@ int main(int argc, char** argv) {
     }
 
     const std::string map = demo ? demo->MapPath().toStdString() : options->map;
-    if (!map.empty() && !frame.LoadMapFile(QString::fromStdString(map)) && screenshot)
+    // A screenshot waits for the whole map; a window shows it loading (a big scan's picture
+    // first) and answers meanwhile.
+    if (!map.empty() && screenshot && !frame.LoadMapFile(QString::fromStdString(map)))
         return 2;
+    if (!map.empty() && !screenshot)
+        frame.StartLoadMapFile(QString::fromStdString(map));
     if (map.empty())
         frame.RestoreLastSession();
     if (!options->trail.empty())

@@ -343,6 +343,7 @@ TEST_F(Desktop, RecentMapsKeepTheLastEightNewestFirst) {
     ASSERT_EQ(recent->actions().size(), 8);
     EXPECT_EQ(recent->actions()[1]->text(), "&2 copy9.png");
     recent->actions()[7]->trigger();
+    ASSERT_TRUE(PumpUntil([&] { return !f.View().MapLoading(); }));
     EXPECT_EQ(f.View().MapPath(), copies[2]);
     StopFrame();
     CGPSMapFrame& next = StartFrame();
@@ -368,6 +369,7 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     testsupport::WriteBytes(text.toStdString(), "not a map\n");
 
     Drop(f, map);
+    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), map);
     for (const QString& path : {trl, gpx}) {
         const std::size_t before = v.Session().Trail().Count();
@@ -378,6 +380,7 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     EXPECT_EQ(v.MapPath(), map);
     EXPECT_EQ(v.Session().StatusText(), "Not a map or trail: notes.txt");
     Drop(f, disguised);
+    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), disguised);
     EXPECT_TRUE(catcher.messages.size() == 1 &&
                 catcher.messages[0].text == "This map has no calibration information.");
