@@ -252,12 +252,36 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
     return step;
 }
 
+namespace {
+
+// The trail's samples as a recording without times, oldest first.
+std::vector<trail::JournalEntry> EntriesOf(const trail::TrailBuffer& trail) {
+    std::vector<trail::JournalEntry> entries;
+    for (const MapPos& sample : trail.OldestToNewest())
+        entries.push_back(sample.IsSet()
+                              ? trail::JournalEntry{trail::JournalEntry::Kind::Fix, {sample}}
+                              : trail::JournalEntry::Break(0));
+    return entries;
+}
+
+} // namespace
+
+std::vector<trail::JournalEntry> MapSession::Recording() const {
+    // A journal that failed, or could not be read back, holds less than the trail shows.
+    if (journal_.Keeps()) {
+        std::vector<trail::JournalEntry> recording = journal_.Recording();
+        if (!recording.empty() || trail_.Empty())
+            return recording;
+    }
+    return EntriesOf(trail_);
+}
+
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
     if (trail::IsGpxFilePath(path) && journal_.IsOpen()) {
         if (!platform::WriteFileAtomically(
-                path, trail::GpxTrackDocument(trail::JournalTrack(journal_.Recording()))))
+                path, trail::GpxTrackDocument(trail::JournalTrack(Recording()))))
             return WriteFailure(path);
         return std::nullopt;
     }
@@ -267,14 +291,22 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    std::vector<MapPos> loaded;
-    if (const auto read = trail::LoadTrail(trail_, path, settings_.trailLength, &loaded); !read) {
+    // Read aside first: a refused file leaves the trail and the journal as they were.
+    trail::TrailBuffer taken;
+    trail::Track loaded;
+    if (const auto read = trail::LoadTrail(taken, path, settings_.trailLength, &loaded); !read) {
         // A GPX or KML file says why it was refused (the error names the path).
         const bool xml = trail::IsGpxFilePath(path) || trail::IsKmlFilePath(path);
         return Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
                       "Load Error"};
     }
+    // The loaded trail replaces the recording, which is kept aside as Clear Trail keeps it.
+    const bool recording = trail_.recording;
+    journal_.Clear(trail_);
+    trail_ = std::move(taken);
+    trail_.recording = recording;
     journal_.Loaded(loaded);
+    SetStatusText(statusText_);
     return std::nullopt;
 }
 
@@ -312,9 +344,9 @@ std::string DurationText(double seconds) {
 } // namespace
 
 std::string MapSession::TrailStatisticsText() const {
-    if (!journal_.IsOpen())
+    if (!journal_.IsOpen() && !journal_.Failed())
         return "The trail is not being recorded.";
-    const trail::TrailStatistics s = trail::ComputeTrailStatistics(journal_.Recording());
+    const trail::TrailStatistics s = trail::ComputeTrailStatistics(Recording());
     return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
            "Time moving: " + DurationText(s.movingSeconds) + "\n" +
            "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +
@@ -378,9 +410,14 @@ void MapSession::SetShowFlags(const ShowFlags& flags) {
 bool MapSession::SetStatusText(std::string text) {
     // Said on every status line until the journal works again, so it cannot scroll away.
     static constexpr std::string_view kNotSaved = " Trail not saved.";
-    if (text.ends_with(kNotSaved))
-        text.resize(text.size() - kNotSaved.size());
-    if (journal_.Failed())
+    static constexpr std::string_view kHeldElsewhere =
+        " Trail not recorded: another QUILO window is recording.";
+    for (const std::string_view said : {kNotSaved, kHeldElsewhere})
+        if (text.ends_with(said))
+            text.resize(text.size() - said.size());
+    if (journal_.HeldElsewhere())
+        text += kHeldElsewhere;
+    else if (journal_.Failed())
         text += kNotSaved;
     if (text == statusText_)
         return false;

@@ -136,12 +136,18 @@ public:
     [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
     // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
     // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
-    // UTC", "End: ..." ("unknown" without times). Without a journal it says so.
+    // UTC", "End: ..." ("unknown" without times), from Recording(). Without a journal asked
+    // for it says so.
     [[nodiscard]] std::string TrailStatisticsText() const;
+    // What Save Trail as GPX and the statistics take, oldest first: the whole recording while
+    // the journal keeps it, otherwise the trail the map shows (without times).
+    [[nodiscard]] std::vector<trail::JournalEntry> Recording() const;
     // Empties the trail; the journal starts afresh, the old one kept beside it.
     void ClearTrail();
     // Trail file or KML by the extension.
     std::optional<Notice> SaveTrail(const std::string& path) const;
+    // The file's trail replaces the trail; the recording it replaces is set aside as
+    // ClearTrail sets it aside, and the journal goes on from the loaded runs.
     std::optional<Notice> LoadTrail(const std::string& path);
     // New settings from the GPS Settings sheet: written to store with the device, and the
     // trail trimmed to its new length.

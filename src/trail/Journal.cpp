@@ -116,7 +116,9 @@ Track JournalTrack(const std::vector<JournalEntry>& entries) {
     Track track;
     bool open = false;
     for (const JournalEntry& e : entries) {
-        if (e.IsBreak()) {
+        // Journals written before loaded runs were fenced by breaks of their own hold the trail
+        // file's break markers as loaded samples at 0 N 0 E.
+        if (e.IsBreak() || (e.kind == JournalEntry::Kind::Loaded && e.point.position == MapPos())) {
             open = false;
             continue;
         }

@@ -84,7 +84,8 @@ struct JournalContent {
 // entry per whole record in the input.
 JournalContent DecodeJournal(std::string_view bytes);
 
-// The recording as runs of fixes between breaks, oldest first; empty runs are left out.
+// The recording as runs of fixes between breaks, oldest first; empty runs are left out. A loaded
+// sample at 0 N 0 E is a break (a trail file's break marker).
 Track JournalTrack(const std::vector<JournalEntry>& entries);
 
 } // namespace trail

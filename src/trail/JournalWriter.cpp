@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/FileIo.h"
+#include "platform/FileLock.h"
 
 namespace trail {
 
@@ -36,31 +37,43 @@ bool WriteAllAt(int fd, std::string_view bytes, std::size_t offset, std::size_t&
 
 } // namespace
 
+std::string JournalHeldElsewhere(const std::string& path) {
+    return path + ": another program holds this journal and is recording into it";
+}
+
 JournalWriter::JournalWriter(std::string path, std::chrono::milliseconds syncDelay)
     : path_(std::move(path)), syncDelay_(syncDelay) {}
 
 std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
                                                    std::chrono::milliseconds syncDelay,
-                                                   const JournalContent* checked) {
+                                                   const JournalContent* checked,
+                                                   platform::FileLock lock) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
-    if (writer->OpenFile(checked))
+    if (writer->OpenFile(checked, std::move(lock)))
         writer->thread_ = std::thread([w = writer.get()] { w->WriteLoop(); });
     return writer;
 }
 
-bool JournalWriter::OpenFile(const JournalContent* checked) {
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd_ < 0) {
-        Fail(errno);
-        return false;
+bool JournalWriter::OpenFile(const JournalContent* checked, platform::FileLock lock) {
+    // The lock comes before anything is read, cut or written: two writers, each with its own
+    // idea of where the file ends, would overwrite and cut each other's records.
+    if (!lock.Held()) {
+        switch (lock.Take(path_)) {
+        case platform::FileLock::Status::Locked:
+            break;
+        case platform::FileLock::Status::Busy:
+            heldElsewhere_ = true;
+            Fail(JournalHeldElsewhere(path_));
+            return false;
+        case platform::FileLock::Status::Failed:
+            Fail(lock.Errno());
+            return false;
+        }
     }
+    fd_ = lock.Release();
     struct stat info {};
     if (::fstat(fd_, &info) != 0) {
         Fail(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        Fail(EINVAL);
         return false;
     }
     const auto fileSize = static_cast<std::size_t>(info.st_size);

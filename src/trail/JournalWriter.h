@@ -9,9 +9,13 @@
 #include <string>
 #include <thread>
 
+#include "platform/FileLock.h"
 #include "trail/Journal.h"
 
 namespace trail {
+
+// The one line that says another program holds the journal at path.
+[[nodiscard]] std::string JournalHeldElsewhere(const std::string& path);
 
 // Appends entries to a journal file. Append only holds the entry in memory; a thread of its own
 // writes what is held and flushes it to the device (fdatasync) in one go, at most syncDelay
@@ -22,6 +26,10 @@ namespace trail {
 // flush carries only data to the device, not a new file size; a reader stops at the zero tail
 // as at any record that is not good, and Open carries on where the good records end. A writer
 // closed in order cuts the zero tail off again.
+//
+// One writer per journal: the writer holds an exclusive lock on the file (platform/FileLock.h)
+// from before it reads, cuts or writes anything until it is closed. When another program holds
+// it, the open fails with HeldElsewhere() and the file is left exactly as it was.
 //
 // Once a write or a flush fails (a full disk, a read-only or vanished folder, an I/O error) the
 // writer stops: Failed() is true, Error() says why, later appends do nothing, and the file
@@ -37,10 +45,12 @@ public:
     // follow the last good one; a file that is not a journal of this version is not touched
     // and the open fails. Never null: a failed writer reports why. checked: what the caller
     // just read of the file (DecodeJournal's content), so that it is not read a second time;
-    // the file is cut to its good bytes all the same.
+    // the file is cut to its good bytes all the same. lock: the journal's lock when the caller
+    // took it already (to read the file before anything else could change it); without it the
+    // writer takes the lock itself.
     static std::unique_ptr<JournalWriter>
     Open(const std::string& path, std::chrono::milliseconds syncDelay = kDefaultSyncDelay,
-         const JournalContent* checked = nullptr);
+         const JournalContent* checked = nullptr, platform::FileLock lock = {});
     ~JournalWriter(); // writes what is held, flushes and closes
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
@@ -52,6 +62,8 @@ public:
     bool Sync();
 
     [[nodiscard]] bool Failed() const { return failed_.load(); }
+    // The open failed because another program holds the journal's lock.
+    [[nodiscard]] bool HeldElsewhere() const { return heldElsewhere_; }
     [[nodiscard]] std::string Error() const;
     [[nodiscard]] const std::string& Path() const { return path_; }
     // Entries in the file: those read when it was opened plus those appended.
@@ -59,7 +71,7 @@ public:
 
 private:
     JournalWriter(std::string path, std::chrono::milliseconds syncDelay);
-    bool OpenFile(const JournalContent* checked);
+    bool OpenFile(const JournalContent* checked, platform::FileLock lock);
     void Fail(int err);
     void Fail(std::string reason);
     bool WriteHeld(); // with ioMutex_ held
@@ -71,6 +83,7 @@ private:
     int fd_ = -1;
     std::size_t entries_ = 0;
     std::atomic<bool> failed_{false};
+    bool heldElsewhere_ = false;
 
     std::mutex ioMutex_;   // one writer of the file at a time; guards the three below
     std::size_t size_ = 0; // bytes of good content in the file

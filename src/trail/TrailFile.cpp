@@ -13,6 +13,24 @@
 
 namespace trail {
 
+namespace {
+
+// A trail file's samples (newest first) as runs between its breaks, oldest first.
+Track RunsOf(const std::vector<MapPos>& newestFirst) {
+    Track track(1);
+    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) {
+        if (it->IsSet())
+            track.back().push_back(TrackPoint{*it});
+        else if (!track.back().empty())
+            track.emplace_back();
+    }
+    if (track.back().empty())
+        track.pop_back();
+    return track;
+}
+
+} // namespace
+
 bool IsTrailFilePath(std::string_view path) {
     const auto dot = path.find_last_of('.');
     if (dot == std::string_view::npos)
@@ -67,7 +85,7 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 }
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                               std::int32_t trailLength, std::vector<MapPos>* loaded) {
+                               std::int32_t trailLength, Track* loaded) {
     if (IsGpxFilePath(path) || IsKmlFilePath(path)) {
         Track track;
         if (IsGpxFilePath(path)) {
@@ -78,10 +96,9 @@ platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
         } else if (auto read = ReadKmlTrack(path, track); !read) {
             return read;
         }
-        std::vector<MapPos> samples = NewestFirstSamples(track);
-        InsertLoadedSamples(trail, samples, trailLength);
+        InsertLoadedSamples(trail, NewestFirstSamples(track), trailLength);
         if (loaded != nullptr)
-            *loaded = std::move(samples);
+            *loaded = std::move(track);
         return {};
     }
     std::string bytes;
@@ -92,7 +109,7 @@ platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
         return platform::LoadResult::Damaged(path + ": not a trail file, or damaged or truncated");
     InsertLoadedSamples(trail, *samples, trailLength);
     if (loaded != nullptr)
-        *loaded = std::move(*samples);
+        *loaded = RunsOf(*samples);
     return {};
 }
 

@@ -8,6 +8,7 @@
 
 #include "calib/MapPos.h"
 #include "platform/FileIo.h"
+#include "trail/TrackPoint.h"
 #include "trail/TrailBuffer.h"
 
 // The trail file (.trl): one position list of the trail's samples, newest first, breaks
@@ -44,9 +45,9 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 // Reads a GPX document's tracks (".gpx", trail/GpxReader.h; a break between segments), a KML
 // document's line strings (".kml", trail/KmlTrailReader.h) or a trail file and inserts its samples
 // (InsertLoadedSamples). A file that is missing, cannot be read or is damaged or truncated is
-// reported ("PATH: reason") and leaves the trail as it was. loaded, when given, receives the
-// samples taken, newest first.
+// reported ("PATH: reason") and leaves the trail as it was. loaded, when given, receives what
+// was read as runs, oldest first, with the times and heights the file gives.
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
-                               std::int32_t trailLength, std::vector<MapPos>* loaded = nullptr);
+                               std::int32_t trailLength, Track* loaded = nullptr);
 
 } // namespace trail

@@ -6,6 +6,7 @@
 
 #include "calib/RangeBearing.h"
 #include "platform/FileIo.h"
+#include "platform/FileLock.h"
 #include "platform/StateFolder.h"
 #include "trail/JournalFolder.h"
 
@@ -29,21 +30,31 @@ std::string FolderOf(const std::string& path) {
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength) {
     trail.Clear();
+    const auto capacity = static_cast<std::size_t>(std::max(maxLength, 0));
+    // A break between two loaded runs was a sample of the file when it was loaded, and took
+    // its removal of the oldest then; it is owed until the next loaded sample shows it was one.
+    int owed = 0;
+    auto previous = JournalEntry::Kind::Break;
     for (const JournalEntry& e : entries) {
         switch (e.kind) {
         case JournalEntry::Kind::Break:
             trail.AddBreak();
+            owed = previous == JournalEntry::Kind::Loaded ? 1 : 0;
             break;
         case JournalEntry::Kind::Fix:
             trail.AddFront(e.point.position);
             trail.TrimTo(maxLength);
+            owed = 0;
             break;
         case JournalEntry::Kind::Loaded:
             trail.AddFront(e.point.position);
-            if (trail.Count() > static_cast<std::size_t>(std::max(maxLength, 0)))
-                trail.RemoveOldest();
+            for (int n = 0; n <= owed; ++n)
+                if (trail.Count() > capacity)
+                    trail.RemoveOldest();
+            owed = 0;
             break;
         }
+        previous = e.kind;
     }
 }
 
@@ -68,12 +79,24 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
     path_ = path;
     syncDelay_ = syncDelay;
     error_.clear();
+    heldElsewhere_ = false;
     newest_.reset();
     platform::MakeFolders(FolderOf(path));
 
+    // Locked first, so that nothing another program is recording is read half-written, set
+    // aside or cut. A lock that cannot be taken for another reason (a read-only file) still lets
+    // the journal be read, and the writer then says why it cannot write.
+    platform::FileLock lock;
+    if (lock.Take(path) == platform::FileLock::Status::Busy) {
+        heldElsewhere_ = true;
+        error_ = JournalHeldElsewhere(path);
+        return;
+    }
     std::string bytes;
     JournalContent content;
-    const platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
+    platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
+    if (read && bytes.empty())
+        read.status = platform::LoadStatus::Missing; // made by the lock, or left empty: new
     if (read) {
         content = DecodeJournal(bytes);
         if (content.status == JournalContent::Status::Ok) {
@@ -88,12 +111,14 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
             }
         } else if (!RotateJournals(path, error_)) {
             return;
+        } else {
+            lock = {}; // it went with the file set aside; the writer locks the new one
         }
     } else if (read.status != platform::LoadStatus::Missing) {
         error_ = read.error;
         return;
     }
-    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr);
+    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr, std::move(lock));
 }
 
 void TrailJournal::Close() {
@@ -107,6 +132,10 @@ void TrailJournal::Flush() {
 
 bool TrailJournal::Failed() const {
     return !error_.empty() || (writer_ && writer_->Failed());
+}
+
+bool TrailJournal::HeldElsewhere() const {
+    return heldElsewhere_ || (writer_ && writer_->HeldElsewhere());
 }
 
 std::string TrailJournal::Error() const {
@@ -155,11 +184,19 @@ bool TrailJournal::Record(TrailBuffer& trail, TrackPoint point, double minDelta,
     return true;
 }
 
-void TrailJournal::Loaded(const std::vector<MapPos>& newestFirst) {
+void TrailJournal::Loaded(const Track& track) {
     const std::int64_t now = clock_();
     Append(JournalEntry::Break(now));
-    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it)
-        Append({JournalEntry::Kind::Loaded, TrackPoint{*it}});
+    bool first = true;
+    for (const TrackSegment& segment : track) {
+        if (segment.empty())
+            continue;
+        if (!first)
+            Append(JournalEntry::Break(now));
+        first = false;
+        for (const TrackPoint& point : segment)
+            Append({JournalEntry::Kind::Loaded, point});
+    }
     Append(JournalEntry::Break(now));
     newest_.reset();
 }
@@ -167,18 +204,22 @@ void TrailJournal::Loaded(const std::vector<MapPos>& newestFirst) {
 void TrailJournal::Clear(TrailBuffer& trail) {
     trail.Clear();
     newest_.reset();
-    if (path_.empty())
+    if (path_.empty() || HeldElsewhere())
         return;
-    Close();
-    // An empty journal is not worth a place among the ten kept. (Closed, a journal has no room
-    // made ahead: its size is that of its records.)
+    // A journal being written is set aside while its lock is held, so that no other program
+    // takes it in between; the writer then finishes it where it now lies. An empty journal is
+    // not worth a place among the ten kept. (Closed, a journal has no room made ahead: its size
+    // is that of its records.)
+    const bool writing = writer_ && !writer_->Failed();
     struct stat info {};
-    const bool empty = ::stat(path_.c_str(), &info) == 0 &&
-                       static_cast<std::size_t>(info.st_size) <= kJournalHeaderSize;
+    const bool empty = writing ? writer_->EntryCount() == 0
+                               : ::stat(path_.c_str(), &info) == 0 &&
+                                     static_cast<std::size_t>(info.st_size) <= kJournalHeaderSize;
     error_.clear();
-    if (!empty && !RotateJournals(path_, error_))
-        return;
-    writer_ = JournalWriter::Open(path_, syncDelay_);
+    const bool kept = empty || RotateJournals(path_, error_);
+    Close();
+    if (kept)
+        writer_ = JournalWriter::Open(path_, syncDelay_);
 }
 
 std::vector<JournalEntry> TrailJournal::Recording() const {

@@ -34,7 +34,9 @@ public:
     // Rebuilds trail from the journal at path (its breaks included, trimmed to maxLength as
     // recording does) and appends to it from now on; the folder is created when missing. A
     // file at path that is not a readable journal is set aside as the newest kept journal and
-    // a new one begun. Replaces the trail's samples.
+    // a new one begun. Replaces the trail's samples. When another program holds the journal
+    // (JournalWriter.h) nothing is read or written: the trail stays as it is, kept in memory,
+    // and HeldElsewhere() says why.
     void Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
               std::chrono::milliseconds syncDelay = JournalWriter::kDefaultSyncDelay);
     // Flushes and closes the journal; the trail stays as it is.
@@ -48,6 +50,10 @@ public:
     [[nodiscard]] const std::string& Path() const { return path_; }
     // A journal was opened and is no longer being written (its reason in Error()).
     [[nodiscard]] bool Failed() const;
+    // The journal asked for is another program's: this one records into none.
+    [[nodiscard]] bool HeldElsewhere() const;
+    // The journal holds the whole recording: it is open and nothing has failed.
+    [[nodiscard]] bool Keeps() const { return IsOpen() && !Failed(); }
     [[nodiscard]] std::string Error() const;
 
     void AddBreak(TrailBuffer& trail);
@@ -58,11 +64,11 @@ public:
     // the fix was recorded.
     bool Record(TrailBuffer& trail, TrackPoint point, double minDelta, std::int32_t maxLength,
                 double maxSpeedKmh);
-    // A trail file was loaded into trail (InsertLoadedSamples): its samples, newest first,
-    // go into the journal between two breaks, with no time.
-    void Loaded(const std::vector<MapPos>& newestFirst);
+    // A trail file was loaded into trail (InsertLoadedSamples): its runs go into the journal
+    // with their times and heights, a break before, between and after them.
+    void Loaded(const Track& track);
     // Empties the trail and begins a new journal, the old one kept beside it (see
-    // JournalFolder.h).
+    // JournalFolder.h). A journal another program holds is left alone.
     void Clear(TrailBuffer& trail);
 
     // The whole recording in the journal, oldest first (not only what the trail holds); what
@@ -79,6 +85,7 @@ private:
     std::chrono::milliseconds syncDelay_ = JournalWriter::kDefaultSyncDelay;
     std::unique_ptr<JournalWriter> writer_;
     std::string error_; // why the journal could not be opened or set aside
+    bool heldElsewhere_ = false;
     // The newest fix recorded, for the jump filter.
     std::optional<TrackPoint> newest_;
 };

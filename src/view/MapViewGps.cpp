@@ -94,10 +94,13 @@ bool MapView::SaveTrail(const QString& path) {
 }
 
 bool MapView::LoadTrail(const QString& path) {
+    const std::string before = session_.StatusText();
     const auto notice = session_.LoadTrail(path.toStdString());
     Tell(notice);
     if (!notice)
         update();
+    if (session_.StatusText() != before)
+        StatusTextChanged();
     return !notice;
 }
 

@@ -5,9 +5,13 @@
 #include "calib/CalibrationFile.h"
 #include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
+#include "platform/FileLock.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
+#include "trail/GpxReader.h"
 #include "trail/Journal.h"
+#include "trail/JournalFolder.h"
+#include "trail/TrailFile.h"
 
 #include <gtest/gtest.h>
 
@@ -337,6 +341,119 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
     testsupport::WriteBytes(dir.File("state"), "a file where the folder was");
     session.ClearTrail();
     EXPECT_EQ(session.StatusText(), "GPS: Trail not saved.");
+    // Then the trail the map shows is what Save Trail as GPX and the statistics take.
+    trail::TrailBuffer walk;
+    walk.AddFront(MapPos(11.0, 48.0));
+    walk.AddFront(MapPos(11.0, 48.0 + 1000.0 / 111'195.0));
+    session.SetTrail(walk);
+    ASSERT_EQ(session.SaveTrail(dir.File("shown.gpx")), std::nullopt);
+    trail::GpxContents saved;
+    ASSERT_TRUE(trail::ReadGpxFile(dir.File("shown.gpx"), saved));
+    ASSERT_EQ(saved.track.size(), 1u);
+    EXPECT_EQ(saved.track[0].size(), 2u);
+    EXPECT_TRUE(session.TrailStatisticsText().starts_with("Length: 1.00 km\n"))
+        << session.TrailStatisticsText();
+}
+
+// Another program records into the journal (a second window, or quilo-tool record): this one
+// neither reads nor writes it, says so, and keeps its trail in memory.
+TEST_F(MapSessionTest, AJournalAnotherProgramHoldsIsLeftAlone) {
+    const std::string path = dir.File("trail.qjr");
+    const std::string bytes =
+        trail::EncodeJournalHeader() + trail::EncodeJournalRecord(trail::JournalEntry::Break(1));
+    WriteBytes(path, bytes);
+    int ready[2], done[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        ::close(ready[0]);
+        ::close(done[1]);
+        platform::FileLock lock;
+        const char locked = lock.Take(path) == platform::FileLock::Status::Locked ? '1' : '0';
+        char end = 0;
+        // Held until the test closes its end of the pipe.
+        ::_exit(::write(ready[1], &locked, 1) == 1 && ::read(done[0], &end, 1) == 0 ? 0 : 1);
+    }
+    ::close(ready[1]);
+    ::close(done[0]);
+    char locked = 0;
+    EXPECT_EQ(::read(ready[0], &locked, 1), 1);
+    EXPECT_EQ(locked, '1');
+
+    session.OpenJournal(path);
+    EXPECT_EQ(session.StatusText(), "GPS: Trail not recorded: another QUILO window is recording.");
+    EXPECT_TRUE(session.Trail().Empty()) << "nothing read";
+    trail::TrailBuffer walk;
+    walk.AddFront(MapPos(11.0, 48.0));
+    walk.AddFront(MapPos(11.0, 48.001));
+    session.SetTrail(walk);
+    ASSERT_EQ(session.SaveTrail(dir.File("shown.gpx")), std::nullopt);
+    trail::GpxContents saved;
+    ASSERT_TRUE(trail::ReadGpxFile(dir.File("shown.gpx"), saved));
+    EXPECT_EQ(saved.track.size(), 1u);
+    session.ClearTrail();
+
+    ::close(done[1]);
+    int status = -1;
+    EXPECT_EQ(::waitpid(holder, &status, 0), holder);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"shown.gpx", "trail.qjr"}));
+}
+
+// Load Trail replaces the trail: the recording it replaces is set aside as Clear Trail sets it
+// aside, and the file's runs keep their breaks, times and heights in the journal, in a GPX saved
+// from it and in the trail the next start rebuilds.
+TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
+    WriteBytes(dir.File("two.gpx"),
+               "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk>"
+               "<trkseg><trkpt lat=\"48.1\" lon=\"11.1\"><ele>510</ele>"
+               "<time>2025-12-08T10:00:00Z</time></trkpt><trkpt lat=\"48.2\" lon=\"11.2\">"
+               "<ele>511</ele><time>2025-12-08T10:01:00Z</time></trkpt></trkseg>"
+               "<trkseg><trkpt lat=\"48.3\" lon=\"11.3\"><ele>512</ele>"
+               "<time>2025-12-08T10:02:00Z</time></trkpt></trkseg></trk></gpx>");
+    trail::TrailBuffer runs;
+    runs.AddFront(MapPos(11.1, 48.1));
+    runs.AddFront(MapPos(11.2, 48.2));
+    runs.AddBreak();
+    runs.AddFront(MapPos(11.3, 48.3));
+    ASSERT_TRUE(trail::SaveTrail(runs, dir.File("two.trl")));
+    const std::string recorded =
+        trail::EncodeJournalHeader() +
+        trail::EncodeJournalRecord(
+            {trail::JournalEntry::Kind::Fix, {MapPos(10.0, 47.0), 1'765'188'000'000}});
+    for (const bool timed : {true, false}) {
+        SCOPED_TRACE(timed ? "GPX" : "trail file");
+        testsupport::TempDir state;
+        const std::string path = state.File("trail.qjr");
+        WriteBytes(path, recorded);
+        std::vector<MapPos> shown;
+        {
+            MapSession window;
+            window.OpenJournal(path);
+            ASSERT_EQ(window.LoadTrail(dir.File(timed ? "two.gpx" : "two.trl")), std::nullopt);
+            EXPECT_EQ(ReadBytes(trail::KeptJournalPath(path, 1)), recorded);
+            ASSERT_EQ(window.SaveTrail(state.File("saved.gpx")), std::nullopt);
+            const auto walk = window.Trail().NewestToOldest();
+            shown.assign(walk.begin(), walk.end());
+        }
+        EXPECT_EQ(shown,
+                  (std::vector<MapPos>{{}, {11.3, 48.3}, {}, {11.2, 48.2}, {11.1, 48.1}, {}}));
+        trail::GpxContents saved;
+        ASSERT_TRUE(trail::ReadGpxFile(state.File("saved.gpx"), saved));
+        ASSERT_EQ(saved.track.size(), 2u);
+        ASSERT_EQ(saved.track[0].size(), 2u);
+        ASSERT_EQ(saved.track[1].size(), 1u);
+        const trail::TrackPoint& last = saved.track[1][0];
+        EXPECT_EQ(last.position, MapPos(11.3, 48.3));
+        EXPECT_EQ(last.utcMs, timed ? 1'765'188'120'000 : 0);
+        EXPECT_EQ(last.heightM == 512.0, timed);
+        MapSession next;
+        next.OpenJournal(path);
+        const auto rebuilt = next.Trail().NewestToOldest();
+        EXPECT_EQ(std::vector<MapPos>(rebuilt.begin(), rebuilt.end()), shown);
+    }
 }
 
 class MapSessionGpsTest : public MapSessionTest {

@@ -124,6 +124,37 @@ TEST(RecordTool, StopsOnItsTimeAndContinuesAJournal) {
     }
 }
 
+// One writer per journal: a second recorder refuses the journal the first one records into,
+// before it reads or cuts anything, and the first records on.
+TEST(RecordTool, ASecondRecorderLeavesTheJournalAlone) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    testsupport::TempDir dir;
+    const std::string journal = dir.File("walk.qjr");
+    testsupport::LiveTool first(
+        {"record", pty.Path(), journal, "--min-delta", "0", "--max-speed", "0"});
+    ASSERT_TRUE(first.Started());
+    const auto waitFor = [&](std::size_t entries) {
+        const auto deadline = Clock::now() + 20s;
+        while (EntriesIn(journal) < entries && Clock::now() < deadline)
+            std::this_thread::sleep_for(5ms);
+        return EntriesIn(journal) == entries;
+    };
+    ASSERT_TRUE(waitFor(1)) << first.Errors();
+    const std::string before = testsupport::ReadBytes(journal);
+    const auto second = testsupport::RunTool({"record", "sim:", journal, "--seconds", "1"}, "",
+                                             {"XDG_STATE_HOME=" + dir.Path().string()});
+    tooltest::ExpectRefused(second);
+    EXPECT_EQ(second.err, "quilo-tool record: " + journal +
+                              ": another program holds this journal and is recording into it\n");
+    EXPECT_EQ(testsupport::ReadBytes(journal), before);
+    ASSERT_TRUE(pty.Write(WalkLine(0)));
+    EXPECT_TRUE(waitFor(2));
+    first.Signal(SIGTERM);
+    EXPECT_EQ(first.Wait(), 0);
+    EXPECT_EQ(first.Rest(), std::vector<std::string>{"recorded\t1"});
+}
+
 // Any source monitor takes: the simulated receiver gives a fix a second after the run's break.
 TEST(RecordTool, RecordsFromASourceName) {
     testsupport::TempDir dir;

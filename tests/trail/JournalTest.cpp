@@ -12,6 +12,7 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
+#include "platform/FileLock.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -196,10 +197,18 @@ TEST(Journal, ABreakCarryingNumbersIsRefused) {
 TEST(Journal, TrackIsTheRunsBetweenBreaks) {
     const auto a = Fix(1, 1, 1), b = Fix(2, 2, 2), c = Fix(3, 3, 3);
     const auto brk = JournalEntry::Break(0);
-    const trail::Track track = trail::JournalTrack({brk, a, b, brk, brk, c, brk});
-    ASSERT_EQ(track.size(), 2u);
+    // A loaded sample at 0 N 0 E is a trail file's break marker, as older journals hold them.
+    const auto loaded = [](double at, std::int64_t t) {
+        return JournalEntry{JournalEntry::Kind::Loaded, TrackPoint{MapPos(at, at), t}};
+    };
+    const trail::Track track = trail::JournalTrack(
+        {brk, a, b, brk, brk, c, brk, loaded(4, 4), loaded(0, 5), loaded(5, 6), brk});
+    ASSERT_EQ(track.size(), 4u);
     EXPECT_EQ(track[0].size(), 2u);
     EXPECT_EQ(track[1][0].utcMs, 3);
+    EXPECT_EQ(track[2].size(), 1u);
+    ASSERT_EQ(track[3].size(), 1u);
+    EXPECT_EQ(track[3][0].utcMs, 6);
 }
 
 TEST(JournalWriter, AppendsAfterTheGoodPartOfAnExistingJournal) {
@@ -299,10 +308,32 @@ TEST(JournalWriter, LeavesAFileThatIsNotAJournalAlone) {
     testsupport::WriteBytes(path, other);
     auto writer = trail::JournalWriter::Open(path);
     EXPECT_TRUE(writer->Failed());
+    EXPECT_FALSE(writer->HeldElsewhere());
     EXPECT_NE(writer->Error().find(path), std::string::npos);
     EXPECT_FALSE(writer->Append(Fix(1, 1, 1)));
     writer.reset();
     EXPECT_EQ(testsupport::ReadBytes(path), other);
+}
+
+// One writer per journal: a second one, even of this program, finds the lock taken and leaves
+// the file alone; the torn tail it would cut stays for the writer that holds it.
+TEST(JournalWriter, ASecondWriterLeavesTheJournalAlone) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("trail.qjr");
+    const std::string bytes = Encode(Walk(5)) + "torn";
+    testsupport::WriteBytes(path, bytes);
+    platform::FileLock first;
+    ASSERT_EQ(first.Take(path), platform::FileLock::Status::Locked);
+    auto second = trail::JournalWriter::Open(path);
+    EXPECT_TRUE(second->HeldElsewhere());
+    EXPECT_EQ(second->Error(), trail::JournalHeldElsewhere(path));
+    EXPECT_FALSE(second->Append(Fix(1, 1, 1)));
+    second.reset();
+    EXPECT_EQ(testsupport::ReadBytes(path), bytes);
+    first = {};
+    auto third = trail::JournalWriter::Open(path);
+    EXPECT_FALSE(third->Failed()) << third->Error();
+    EXPECT_EQ(third->EntryCount(), 5u);
 }
 
 TEST(JournalFolder, KeepsTheTenNewestSetAside) {

@@ -55,11 +55,13 @@ TEST(TrailJournal, NextStartRebuildsTheTrailAsItWas) {
         }
         // Within the minimum distance: neither in the trail nor in the journal.
         EXPECT_FALSE(journal.Record(trail, At(48.0 + 24 * kStep, 11.0), 5.0, kLength, 500));
-        std::vector<MapPos> loaded = {MapPos(12.0, 49.0), MapPos(12.001, 49.0)};
-        trail::InsertLoadedSamples(trail, loaded, kLength);
-        journal.Loaded(loaded);
+        // A loaded file of two runs, newest first as the trail takes it: its break is one of
+        // its samples, trimmed like them.
+        const MapPos older(12.0, 49.0), newer(12.001, 49.0);
+        trail::InsertLoadedSamples(trail, {newer, MapPos(), older}, kLength);
+        journal.Loaded({{TrackPoint{older}}, {TrackPoint{newer}}});
         // The journal keeps the whole recording, the trail only its newest part.
-        EXPECT_EQ(journal.Recording().size(), 1u + 25u + 4u + 2u + 2u);
+        EXPECT_EQ(journal.Recording().size(), 1u + 25u + 4u + 2u + 3u);
     }
     const std::vector<MapPos> before = SamplesOf(trail);
     ASSERT_GT(before.size(), 10u) << "breaks beyond the ten newest samples";
