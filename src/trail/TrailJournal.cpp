@@ -67,6 +67,7 @@ TrailJournal& TrailJournal::operator=(const TrailJournal& other) {
         Close();
         path_.clear();
         error_.clear();
+        heldElsewhere_ = false;
         clock_ = other.clock_;
         newest_ = other.newest_;
     }

