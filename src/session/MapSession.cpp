@@ -291,8 +291,9 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
 }
 
 std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
-    // Read aside first: a refused file leaves the trail and the journal as they were.
-    trail::TrailBuffer taken;
+    // Read into a copy first: a refused file leaves the trail and the journal as they were.
+    // The loaded samples are added to what the map shows, fenced by breaks.
+    trail::TrailBuffer taken = trail_;
     trail::Track loaded;
     if (const auto read = trail::LoadTrail(taken, path, settings_.trailLength, &loaded); !read) {
         // A GPX or KML file says why it was refused (the error names the path).
@@ -300,7 +301,8 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
         return Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
                       "Load Error"};
     }
-    // The loaded trail replaces the recording, which is kept aside as Clear Trail keeps it.
+    // In the journal the loaded trail starts a new recording; the one before is kept aside as
+    // Clear Trail keeps it, never merged with the file.
     const bool recording = trail_.recording;
     journal_.Clear(trail_);
     trail_ = std::move(taken);

@@ -397,7 +397,8 @@ TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
         window.OpenJournal(path);
         ASSERT_EQ(window.LoadTrail(dir.File(timed ? "two.gpx" : "two.trl")), std::nullopt);
         EXPECT_EQ(ReadBytes(trail::KeptJournalPath(path, 1)), recorded);
-        EXPECT_EQ(window.Trail().Count(), 6u) << "the file's three samples and three breaks";
+        EXPECT_EQ(window.Trail().Count(), 7u)
+            << "the fix shown before, the file's three samples and three breaks";
         ASSERT_EQ(window.SaveTrail(state.File("saved.gpx")), std::nullopt);
         trail::GpxContents saved;
         ASSERT_TRUE(trail::ReadGpxFile(state.File("saved.gpx"), saved));
