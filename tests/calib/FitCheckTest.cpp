@@ -57,7 +57,7 @@ TEST(RemoveCalibrationPair, LeavesTheOthersInOrderAndRefitsOnlyWithThree) {
     EXPECT_NEAR(c.PlaneToGeo(MapPos(500, 500)).x, 1.5, 1e-12);
 }
 
-TEST(CheckPairs, AnExactFitMissesNothingAnUnfittedListShowsItsMiss) {
+TEST(CheckPairs, AnExactFitMissesNothingAndNoFitHasNoMiss) {
     const CGPSMapFuncs exact = WithPairs({0, 1, 2});
     const std::vector<calib::PairCheck> pairs = calib::CheckPairs(exact, 1000);
     ASSERT_EQ(pairs.size(), 3u);
