@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +26,6 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -127,14 +127,19 @@ bool CGPSMapFrame::Create() {
 }
 
 void CGPSMapFrame::BuildLoadProgress() {
-    // The status bar shows only while a map loads, so the view keeps the whole window.
-    QStatusBar* bar = statusBar();
-    loadProgress_ = new QProgressBar(bar);
+    // Over the map rather than in a bar of its own: a bar coming and going would move the map
+    // and its cursor line while the load runs.
+    loadBar_ = new QWidget(view_);
+    loadBar_->setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(loadBar_);
+    layout->setContentsMargins(4, 4, 4, 4);
+    loadProgress_ = new QProgressBar(loadBar_);
     loadProgress_->setRange(0, 100);
-    loadCancel_ = new QPushButton("Cancel", bar);
-    bar->addPermanentWidget(loadProgress_, 1);
-    bar->addPermanentWidget(loadCancel_);
-    bar->hide();
+    loadCancel_ = new QPushButton("Cancel", loadBar_);
+    layout->addWidget(loadProgress_, 1);
+    layout->addWidget(loadCancel_);
+    loadBar_->hide();
+    view_->installEventFilter(this);
     connect(loadCancel_, &QPushButton::clicked, view_, &MapView::CancelMapLoad);
     connect(view_, &MapView::MapLoadProgress, this, [this](int percent) {
         if (percent < 0) {
@@ -143,9 +148,26 @@ void CGPSMapFrame::BuildLoadProgress() {
             loadProgress_->setRange(0, 100);
             loadProgress_->setValue(percent);
         }
-        statusBar()->show();
+        if (loadBar_->isHidden()) {
+            PlaceLoadProgress();
+            loadBar_->show();
+            UpdateActions();
+        }
     });
     connect(view_, &MapView::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
+}
+
+void CGPSMapFrame::PlaceLoadProgress() {
+    const int width = std::min(view_->width() - 16, 420);
+    const int height = loadBar_->sizeHint().height();
+    const int bottom = CursorLineRect(view_->width(), view_->height()).top() - 4;
+    loadBar_->setGeometry((view_->width() - width) / 2, bottom - height, width, height);
+}
+
+bool CGPSMapFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::Resize && loadBar_ != nullptr)
+        PlaceLoadProgress();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CGPSMapFrame::BuildActions() {
@@ -348,7 +370,10 @@ void CGPSMapFrame::OnCommand(int id) {
         OnLoadMap();
         break;
     case kCmdGoToPosition:
-        view_->OnGoToPosition();
+        // The view stays where it was sent, as it does after a drag: following would take it
+        // back to the GPS at the next update.
+        if (view_->OnGoToPosition() && flags_.follow)
+            Toggle(ShowFlag::FollowGps);
         break;
     case kCmdFullScreen:
         ToggleFullScreen();
@@ -501,7 +526,8 @@ void CGPSMapFrame::StartLoadMapFile(const QString& path) {
 void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QString& error) {
     // A new load starting cancels the old one first; its bar stays for the new one.
     if (!view_->MapLoading())
-        statusBar()->hide();
+        loadBar_->hide();
+    UpdateActions();
     if (loaded) {
         OnMapShown(path);
         return;
@@ -625,6 +651,12 @@ void CGPSMapFrame::UpdateActions() {
     const bool connected = view_->Session().GpsConnected();
     Action(kCmdGpsConnect)->setEnabled(!connected);
     Action(kCmdGpsDisconnect)->setEnabled(connected);
+    // What these write or select belongs to the map showing; while another loads it would
+    // land on the wrong one.
+    const bool mapSettled = !view_->MapLoading();
+    for (const int id : {kCmdEnterCalibrationPoint, kCmdCalibrationPoints, kCmdCheckPosition,
+                         kCmdMapSettings, kCmdEditPoints, kCmdStorePosition, kCmdGoToPosition})
+        Action(id)->setEnabled(mapSettled);
 }
 
 void CGPSMapFrame::MarkZoomPreset() {

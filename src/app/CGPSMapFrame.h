@@ -64,7 +64,8 @@ public:
     // The same in the background, with a progress bar and Cancel in the status bar; the
     // failure box comes when it ends.
     void StartLoadMapFile(const QString& path);
-    // The progress bar shown while a map loads in the background (nullptr before Create).
+    // The progress bar shown while a map loads in the background (nullptr before Create). It
+    // lies over the map, above the cursor line, so the map area keeps its size and place.
     [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }
     [[nodiscard]] QPushButton* LoadCancelButton() const { return loadCancel_; }
     void SaveTrailFile(const QString& path);
@@ -110,6 +111,8 @@ private:
     void SaveLastSession();
     void ToggleFullScreen();
     void BuildLoadProgress();
+    void PlaceLoadProgress();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void OnMapLoadFinished(const QString& path, bool loaded, const QString& error);
     // A new map shows: the zoom mark, the title and the recent list follow it.
     void OnMapShown(const QString& path);
@@ -126,6 +129,7 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentMaps_;
+    QWidget* loadBar_ = nullptr; // the progress bar and Cancel
     QProgressBar* loadProgress_ = nullptr;
     QPushButton* loadCancel_ = nullptr;
 };

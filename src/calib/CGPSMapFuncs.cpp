@@ -78,10 +78,13 @@ bool CGPSMapFuncs::RemoveCalibrationPair(std::size_t pair) {
         return false;
     const auto first = points.begin() + static_cast<std::ptrdiff_t>(2 * pair);
     points.erase(first, first + 2);
-    if (points.size() >= kMaxEntries)
+    if (points.size() >= kMaxEntries) {
         FitTransform();
-    else
+    } else {
+        // What the file now holds is what the map is drawn with: no fit.
         fitResult = FitResult::TooFewPairs;
+        hasTransform = false;
+    }
     return true;
 }
 
@@ -183,10 +186,14 @@ bool CGPSMapFuncs::Deserialize(std::string_view bytes) {
         return false;
     points = std::move(*list);
     magVar = *variation;
-    if (points.size() >= kMaxEntries)
+    if (points.size() >= kMaxEntries) {
         FitTransform();
-    else
-        fitResult = FitResult::TooFewPairs; // an earlier fit's result is not these points'
+    } else {
+        // An earlier fit is not these points': the map reads as uncalibrated, as at the next
+        // start.
+        fitResult = FitResult::TooFewPairs;
+        hasTransform = false;
+    }
     return true;
 }
 

@@ -47,8 +47,8 @@ public:
     FitResult AddCalibrationPoint(MapPos plane, MapPos geo);
 
     // Removes pair number `pair` (0 = oldest) and refits when three pairs are still held. With
-    // fewer, A..F keep their values but no longer count as fitted (TooFewPairs), as when such
-    // a file is read. False, changing nothing, for a pair that is not held.
+    // fewer, A..F keep their values but the map has no transform (TooFewPairs, HasTransform
+    // false), as when such a file is read. False, changing nothing, for a pair that is not held.
     bool RemoveCalibrationPair(std::size_t pair);
 
     // Fits A..F exactly through the first three pairs held (no least squares). Returns
@@ -85,8 +85,9 @@ public:
     [[nodiscard]] FitResult GetFitResult() const { return fitResult; }
     // True when A..F were fitted through the pairs and the last fit succeeded.
     [[nodiscard]] bool IsCalibrated() const { return fitResult == FitResult::Fitted; }
-    // True once any fit succeeded: A..F are a transform fitted for the map rather than the
-    // initial placeholder. A later failed fit keeps the last good one in use.
+    // True once a fit succeeded: A..F are a transform fitted for the map rather than the
+    // initial placeholder. A later failed fit of three pairs keeps the last good one in use;
+    // fewer than three pairs (removed, or read from a file) leave none.
     [[nodiscard]] bool HasTransform() const { return hasTransform; }
 
     // Distance and bearings from one geographic position to another, the magnetic bearing
@@ -98,8 +99,8 @@ public:
     void Serialize(std::string& out) const;
 
     // Reads a calibration file body: replaces the points and magVar, then refits when six or
-    // more entries were read (from the first six; with fewer the parameters stay as they were
-    // and the fit result is TooFewPairs).
+    // more entries were read (from the first six; with fewer the parameters stay as they were,
+    // the fit result is TooFewPairs and the map has no transform).
     // Returns false, changing nothing at all, when the bytes are truncated or damaged (a count
     // beyond the bytes left, an odd number of entries, an infinite or NaN number). Bytes after
     // magVar are ignored.

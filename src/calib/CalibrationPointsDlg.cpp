@@ -68,7 +68,7 @@ void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool ca
             QString::number(i + 1),
             Fixed(pair.pixel.x, 1) + ", " + Fixed(pair.pixel.y, 1),
             Fixed(pair.geo.y, 6) + ", " + Fixed(pair.geo.x, 6),
-            Fixed(pair.missMetres, 1) + " m",
+            pair.missMetres ? Fixed(*pair.missMetres, 1) + " m" : QStringLiteral("not calibrated"),
         };
         for (int c = 0; c < cells.size(); ++c)
             table_->setItem(i, c, new QTableWidgetItem(cells[c]));

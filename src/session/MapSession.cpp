@@ -66,6 +66,9 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
     const bool sameMap = baseName == mapBaseName_;
     mapBaseName_ = std::move(baseName);
     calibrationUndo_.clear();
+    // A pixel chosen on another map names nothing on this one.
+    if (!sameMap)
+        hasSelection_ = false;
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
@@ -102,6 +105,7 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
         mapPoints_ = std::move(loaded);
     else if (read.status != platform::LoadStatus::Missing)
         notices.push_back(LoadError(read.error));
+    UpdateSelectionText();
     return notices;
 }
 
@@ -141,6 +145,8 @@ std::optional<Notice> MapSession::SavePoints() {
 
 std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
     std::vector<Notice> notices;
+    if (!hasSelection_)
+        return notices;
     // The calibration plane counts rows from the bottom of the image.
     const MapPos plane(selection_.x, imageHeight_ - selection_.y);
     calibrationUndo_.push_back(calibration_);
@@ -192,6 +198,8 @@ void MapSession::EditMapPoints(const std::function<void(points::MapPointList&)>&
 }
 
 std::optional<Notice> MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
+    if (!hasSelection_)
+        return std::nullopt;
     mapPoints_.push_back(points::MakeCursorPoint(PixelToGeo(selection_), when));
     return SavePoints();
 }
@@ -373,6 +381,7 @@ void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
 
 bool MapSession::Select(const MapPos& image) {
     selection_ = image;
+    hasSelection_ = true;
     return UpdateSelectionText();
 }
 
@@ -382,12 +391,14 @@ bool MapSession::UpdateSelectionText() {
     const bool placed = calibration_.HasTransform() && std::isfinite(geo.x) &&
                         std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
     std::string text = "Sel: ";
-    if (placed)
+    if (!hasSelection_)
+        text = "Sel:";
+    else if (placed)
         text += coords::FormatPosition(geo, coordFormat_);
     else
         text += "x " + coords::FormatFixed(selection_.x, 0) + " y " +
                 coords::FormatFixed(selection_.y, 0);
-    if (placed && gpsConnected_) {
+    if (hasSelection_ && placed && gpsConnected_) {
         // Measured from the position the link holds, fix or not.
         const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
         text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +

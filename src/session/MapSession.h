@@ -61,6 +61,9 @@ public:
     [[nodiscard]] const gps::GpsFix& GpsFix() const { return gpsFix_; }
     [[nodiscard]] bool GpsConnected() const { return gpsConnected_; }
     [[nodiscard]] const MapPos& Selection() const { return selection_; }
+    // False until a pixel of the map showing is selected: at start and after another map
+    // opens, whose pixels the last selection does not name.
+    [[nodiscard]] bool HasSelection() const { return hasSelection_; }
     [[nodiscard]] const ShowFlags& Flags() const { return flags_; }
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
@@ -89,12 +92,13 @@ public:
     // warning and leaves the map uncalibrated; a missing points file is nothing. A file that
     // cannot be read or is damaged is an error and is set aside as NAME.damaged before the
     // first write over it; the map then has no points, and no calibration unless it is the
-    // same map loaded again, whose calibration stays.
+    // same map loaded again, whose calibration stays. Another map starts with no selection.
     std::vector<Notice> OpenMap(std::string_view imagePath, int imageHeight);
     // Writes the calibration file; the notice when it could not be written.
     std::optional<Notice> SaveCalibration();
     std::optional<Notice> SavePoints();
-    // A calibration pair: the selection and the position typed for it; then the file.
+    // A calibration pair: the selection and the position typed for it; then the file. Nothing
+    // without a selection.
     std::vector<Notice> AddCalibrationPoint(const MapPos& geo);
     // Removes calibration pair `pair` (0 = oldest) and writes the file; nothing for a pair
     // not held.
@@ -110,7 +114,7 @@ public:
     [[nodiscard]] std::string PointsPath() const;
 
     // --- Map points --------------------------------------------------------------------------
-    // "Map point <time>" at the selection, written to the points file.
+    // "Map point <time>" at the selection, written to the points file; nothing without one.
     std::optional<Notice> NewPointAtCursor(const points::LocalDateTime& when);
     // "GPS position <time>" at the position the link holds, fix or not; false (nothing added)
     // while disconnected.
@@ -159,7 +163,7 @@ public:
     bool Select(const MapPos& image);
     // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected;
     // "Sel: x 120 y 45" (the image pixel) while the map has no transform or the position
-    // would lie off the earth. True when the line changed.
+    // would lie off the earth; "Sel:" without a selection. True when the line changed.
     bool UpdateSelectionText();
     // A one-off note on the status line (a dropped file refused, the last map gone); the next
     // GPS update writes over it. True when the line changed.
@@ -186,6 +190,7 @@ private:
     bool gpsConnected_ = false;
     gps::GpsUpdateRateLimit rateLimit_;
     MapPos selection_;
+    bool hasSelection_ = false;
     ShowFlags flags_;
     bool pointsRevealed_ = false;
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;

@@ -36,9 +36,8 @@ void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset
 }
 
 // Bottom to top.
-constexpr std::array<Layer, 7> kLayers = {
-    PaintMap,        PaintMargins,  DrawMapPoints,  PaintTrailLayer,
-    DrawGpsPosition, DrawSelection, InfoLinesLayer,
+constexpr std::array<Layer, 6> kLayers = {
+    PaintMap, DrawMapPoints, PaintTrailLayer, DrawGpsPosition, DrawSelection, InfoLinesLayer,
 };
 
 int InfoLineHeight() {
@@ -68,69 +67,52 @@ std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, Vie
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const MapPyramid& map = scene.map;
-    if (map.Empty())
+    const ViewGeometry& g = scene.geometry;
+    if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
-    const ViewGeometry& g = scene.geometry;
-    const double zoom = g.Zoom();
-    // Below 100 % the nearest finer level, so no more than every other pixel is skipped and a
-    // shrunk map shows averaged pixels instead of shimmering; at 100 % and above full
-    // resolution, nearest-neighbour: a map enlarged 8 times shows its pixels, not a blur.
-    const int level = map.LevelForZoom(zoom);
-    const double scale = std::ldexp(1.0, level); // image pixels per level pixel
-    const double levelZoom = zoom * scale;       // view pixels per level pixel
-    // The visible part of the image, unrounded, so the map lies exactly under the overlays at
-    // every zoom (whole image pixels would shift it by up to zoom - 1 view pixels).
-    const ImageRectF visible = g.VisibleImageRectF(offset);
-    const TileRange tiles =
-        map.TilesFor(level, visible.left, visible.top, visible.width, visible.height);
-    const QRectF inLevel(visible.left / scale, visible.top / scale, visible.width / scale,
-                         visible.height / scale);
-    const PyramidLevel& l = map.Level(level);
-    constexpr int kTile = MapPyramid::kTileSize;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (int row = tiles.firstRow; row < tiles.endRow; ++row) {
-        for (int column = tiles.firstColumn; column < tiles.endColumn; ++column) {
-            const QPointF origin(column * kTile, row * kTile);
-            const QRectF tile(origin, QSizeF(std::min(kTile, l.width - column * kTile),
-                                             std::min(kTile, l.height - row * kTile)));
-            const QRectF source = tile & inLevel;
-            if (source.isEmpty())
-                continue;
-            // Each edge from the same formula as its neighbour's, so tiles meet without seams.
-            const QRectF target((source.left() - inLevel.left()) * levelZoom,
-                                (source.top() - inLevel.top()) * levelZoom,
-                                source.width() * levelZoom, source.height() * levelZoom);
-            painter.drawImage(target, TileImage(map, level, column, row),
-                              source.translated(-origin));
-        }
+    const MapPyramid& map = scene.map;
+    if (map.Empty()) {
+        painter.fillRect(QRect(0, 0, g.ClientWidth(), g.ClientHeight()), Qt::white);
+        return;
     }
-}
-
-void PaintMargins(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const ViewGeometry& g = scene.geometry;
-    const int cw = g.ClientWidth();
-    const int ch = g.ClientHeight();
-    const double zoomedWidth = g.ImageWidth() * g.Zoom();
-    const double zoomedHeight = g.ImageHeight() * g.Zoom();
-    const auto fill = [&](double left, double top, double right, double bottom) {
-        // Clamped to the client area first: the offsets may lie anywhere in 32 bits.
-        const int l = static_cast<int>(std::clamp(left, 0.0, static_cast<double>(cw)));
-        const int t = static_cast<int>(std::clamp(top, 0.0, static_cast<double>(ch)));
-        const int r = static_cast<int>(std::clamp(right, 0.0, static_cast<double>(cw)));
-        const int b = static_cast<int>(std::clamp(bottom, 0.0, static_cast<double>(ch)));
-        if (r > l && b > t)
-            painter.fillRect(QRect(l, t, r - l, b - t), Qt::white);
+    // Every device pixel is given the level pixel under its centre, the whole frame by one
+    // rule, so tile edges fall where the whole image's pixels would and leave no gaps: the
+    // painter's scaling of each tile rounded every edge on its own. Below 100 % the nearest
+    // finer level, so no more than every other pixel is skipped and a shrunk map shows
+    // averaged pixels instead of shimmering; at 100 % and above full resolution: a map
+    // enlarged 8 times shows its pixels, not a blur.
+    const int level = map.LevelForZoom(g.Zoom());
+    const double levelZoom = g.Zoom() * std::ldexp(1.0, level); // view pixels per level pixel
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int width = static_cast<int>(std::ceil(g.ClientWidth() * ratio));
+    const int height = static_cast<int>(std::ceil(g.ClientHeight() * ratio));
+    // A pixel whose centre lies beyond the zoomed image's last whole pixel is margin.
+    const auto samples = [&](int count, int scroll, int imageSize) {
+        const double end = std::trunc(imageSize * g.Zoom());
+        std::vector<int> at(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const double centre = (i + 0.5) / ratio + scroll;
+            at[static_cast<std::size_t>(i)] =
+                centre >= 0.0 && centre < end ? static_cast<int>(centre / levelZoom) : -1;
+        }
+        return at;
     };
-    // Each test in doubles, as offset + client size may not fit 32 bits.
-    if (static_cast<double>(offset.x) + cw > zoomedWidth)
-        fill(std::trunc(zoomedWidth) - offset.x, 0, cw, ch);
-    if (static_cast<double>(offset.y) + ch > zoomedHeight)
-        fill(0, std::trunc(zoomedHeight) - offset.y, cw, ch);
-    if (offset.x < 0)
-        fill(0, 0, -static_cast<double>(offset.x), ch);
-    if (offset.y < 0)
-        fill(0, 0, cw, -static_cast<double>(offset.y));
+    // Only the rows the clip lets through (a repaint of an info line's band, say).
+    QRect rows(0, 0, width, height);
+    if (painter.hasClipping())
+        rows &= painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect();
+    if (rows.isEmpty())
+        return;
+    // One frame's buffer, kept for the next: the paint runs on the window's thread only.
+    static QImage frame;
+    if (frame.width() != width || frame.height() != height)
+        frame = QImage(width, height, QImage::Format_RGB32);
+    SampleLevel(map, level, samples(width, offset.x, map.Width()),
+                samples(height, offset.y, map.Height()), rows.top(), rows.bottom() + 1, frame);
+    // Device pixel for device pixel.
+    frame.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(0, rows.top() / ratio), frame,
+                      QRectF(0, rows.top(), width, rows.height()));
 }
 
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -168,7 +150,9 @@ void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset)
 }
 
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const std::optional<ViewPoint> s = scene.geometry.ImageToScreen(scene.selection, offset);
+    if (!scene.selection)
+        return;
+    const std::optional<ViewPoint> s = scene.geometry.ImageToScreen(*scene.selection, offset);
     if (s && scene.geometry.InClient(*s))
         DrawSymbol(painter, ToQPoint(*s), kSymbolCrosshair, kColourBlack, kColourBlack, 3, {},
                    false);

@@ -45,7 +45,7 @@ struct MapScene {
     SymbolCache& symbols;   // the map points' looks, drawn once and reused
     TrailLayer& trailLayer; // the trail as last drawn
     const gps::GpsFix& gpsFix;
-    MapPos selection; // image position of the crosshair
+    std::optional<MapPos> selection; // image position of the crosshair; none without one
     bool showMapPoints = false;
     bool showLabels = false;
     bool showTrail = false;
@@ -55,15 +55,17 @@ struct MapScene {
     QColor infoText = Qt::black;
 };
 
-// Paints one frame: the map scaled onto the client area, white margins outside the image, the
+// Paints one frame: the map scaled onto the client area with white beyond the image, the
 // map points, the trail (left out while dragging), the GPS marker, the selection crosshair and
 // the info lines, in this order. Expects a painter on a surface of the client size with
 // antialiasing off.
 void PaintScene(QPainter& painter, const MapScene& scene);
 
 // The layers, each drawing with the offset the frame uses (the drag offset while dragging).
+// Every pixel of the client area: each shows the pixel of the map (of the pyramid level for
+// the zoom) under its centre, or white beyond the map; exactly the whole level scaled by
+// nearest neighbour, whatever tiles it is kept in.
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
-void PaintMargins(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset);
 // Always with the scroll offset; the paint leaves it out while a drag is in progress.
 void DrawTrail(QPainter& painter, const MapScene& scene);

@@ -6,6 +6,7 @@
 #include "view/PyramidImage.h"
 #include "view/ViewOverlays.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -143,9 +144,14 @@ void MapView::PaintFrame(QPainter& painter) {
         pensOutdated_ = false;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const session::ShowFlags& flags = session_.Flags();
+    const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
+    const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
+    const QColor infoBackground = palette().color(QPalette::Window);
+    const QColor infoText = palette().color(QPalette::WindowText);
     if (preview_) {
-        // The picture alone: the overlays belong to a calibration not read yet.
-        const InfoLine hidden;
+        // The picture without the map's overlays, which belong to a calibration not read yet;
+        // the GPS and cursor lines go on showing.
         const auto sceneOf = [&](const ViewGeometry& geometry, const MapPyramid& map) {
             return MapScene{geometry,
                             map,
@@ -157,12 +163,14 @@ void MapView::PaintFrame(QPainter& painter) {
                             symbols_,
                             trailLayer_,
                             session_.GpsFix(),
-                            MapPos(),
+                            std::nullopt,
                             false,
                             false,
                             false,
-                            hidden,
-                            hidden};
+                            statusLine,
+                            cursorLine,
+                            infoBackground,
+                            infoText};
         };
         const MapScene scene = sceneOf(preview_->geometry, preview_->picture);
         const ViewPoint offset = preview_->geometry.PaintOffset();
@@ -177,18 +185,16 @@ void MapView::PaintFrame(QPainter& painter) {
             PaintMap(painter, sceneOf(full, preview_->full), offset);
             painter.restore();
         }
-        PaintMargins(painter, scene, offset);
+        DrawInfoLines(painter, scene);
         return;
     }
-    const session::ShowFlags& flags = session_.Flags();
-    const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
-    const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
+    const std::optional<MapPos> selection =
+        session_.HasSelection() ? std::optional(session_.Selection()) : std::nullopt;
     PaintScene(painter,
                MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
                         session_.Trail(), settings, trailPens_, symbols_, trailLayer_,
-                        session_.GpsFix(), session_.Selection(), session_.ShowsMapPoints(),
-                        flags.labels, flags.trail, statusLine, cursorLine,
-                        palette().color(QPalette::Window), palette().color(QPalette::WindowText)});
+                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
+                        flags.trail, statusLine, cursorLine, infoBackground, infoText});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
@@ -212,8 +218,10 @@ void MapView::ShowStatusNote(const std::string& text) {
         StatusTextChanged();
 }
 
-void MapView::paintEvent(QPaintEvent* /*event*/) {
+void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // The map is sampled only where this paint shows it.
+    painter.setClipRegion(event->region());
     PaintFrame(painter);
 }
 

@@ -108,8 +108,8 @@ public:
     // Drops the load in progress: the map showing stays as it was. MapLoadFinished follows.
     void CancelMapLoad();
     // A JPEG map of many pixels shows a picture of itself at 1/8 of its resolution while it
-    // decodes, at the zoom (100 %) and scroll (0, 0) it will open with, with no overlays (its
-    // calibration is not read yet). Until the map itself shows, the picture can be dragged,
+    // decodes, at the zoom (100 %) and scroll (0, 0) it will open with, under the GPS and
+    // cursor lines but no other overlay (its calibration is not read yet). Until the map itself shows, the picture can be dragged,
     // the drag carried over to the map; nothing else moves the view, and the map, zoom,
     // scroll, calibration, points and selection of the map before stay as they were, for a
     // cancel or a failure to go back to.
@@ -135,6 +135,9 @@ public:
     void OnStorePosition();
     // The Edit Map Points list; centres on the point chosen with Show.
     void OnEditPoints();
+    // The commands on the map's calibration and points do nothing while a map loads (the frame
+    // disables them), and a load that ends while one of their dialogs is open shows its map
+    // once the dialog closes: what is entered goes to the files of the map it was entered on.
     // Adds a calibration pair: the selection and the position typed for it; saves the file.
     void OnEnterCalibrationPoint();
     // The Map Settings dialog; on OK the variation is set and the calibration file saved.
@@ -145,8 +148,8 @@ public:
     // The selection's true position typed in: says how far and which way the map's fit is
     // from it. Nothing is stored.
     void OnCheckPosition();
-    // A typed position becomes the selection, and the view centres on it.
-    void OnGoToPosition();
+    // A typed position becomes the selection, and the view centres on it; true when it did.
+    bool OnGoToPosition();
     // A note on the status line (see MapSession::ShowStatusNote).
     void ShowStatusNote(const std::string& text);
     // The image last loaded; empty without a map.
@@ -210,6 +213,23 @@ private:
     ViewGeometry& PointerGeometry() { return preview_ ? preview_->geometry : geometry_; }
     void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);
 
+    // Whether a map command can run now; says why not when the map has no selection or
+    // transform that it needs.
+    bool MapCommandReady(const QString& title, bool needsSelection, bool needsTransform);
+    // Shows the map of the load that has ended.
+    void FinishLoad();
+    // A dialog of a map command is open for as long as one of these lives.
+    class MapDialogOpen {
+    public:
+        explicit MapDialogOpen(MapView& view);
+        ~MapDialogOpen();
+        MapDialogOpen(const MapDialogOpen&) = delete;
+        MapDialogOpen& operator=(const MapDialogOpen&) = delete;
+
+    private:
+        MapView& view_;
+    };
+
     void Tell(const session::Notice& notice);
     void Tell(const std::optional<session::Notice>& notice);
     // Repaints the band of a line whose text changed, when it is shown.
@@ -253,6 +273,7 @@ private:
     // Dialogs open that show the calibration points on the map.
     int calibrationMarks_ = 0;
     friend class CalibrationMarksShown;
+    int mapDialogs_ = 0; // open MapDialogOpen
     struct Preview {
         MapPyramid picture;
         ViewGeometry geometry; // of the picture, zoomed to show it at the map's size

@@ -37,7 +37,27 @@ QString NextPointNote(std::size_t pairsHeld) {
 
 } // namespace
 
+bool MapView::MapCommandReady(const QString& title, bool needsSelection, bool needsTransform) {
+    // Its dialog would outlive the map it was opened for.
+    if (load_)
+        return false;
+    if (needsSelection && !session_.HasSelection()) {
+        platform::ShowMessage(this, QStringLiteral("Tap the point on the map first."), title,
+                              platform::MessageIcon::Information);
+        return false;
+    }
+    if (needsTransform && !session_.Calibration().HasTransform()) {
+        platform::ShowMessage(this, QStringLiteral("This map is not calibrated."), title,
+                              platform::MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
 void MapView::OnEnterCalibrationPoint() {
+    if (!MapCommandReady(QStringLiteral("Enter Calibration Point"), true, false))
+        return;
+    const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(this);
     dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
                      NextPointNote(session_.Calibration().GetCalibrationPoints().size() / 2));
@@ -54,6 +74,9 @@ void MapView::OnEnterCalibrationPoint() {
 }
 
 void MapView::OnMapSettings() {
+    if (!MapCommandReady(QStringLiteral("Map Settings"), false, false))
+        return;
+    const MapDialogOpen open(*this);
     const CalibrationMarksShown marks(*this);
     calib::MapSettingsDlg dialog(session_.Calibration(), this);
     if (!map_.Empty())
@@ -67,6 +90,9 @@ void MapView::OnMapSettings() {
 }
 
 void MapView::OnCalibrationPoints() {
+    if (!MapCommandReady(QStringLiteral("Calibration Points"), false, false))
+        return;
+    const MapDialogOpen open(*this);
     const CalibrationMarksShown marks(*this);
     calib::CalibrationPointsDlg dialog(this);
     const auto refresh = [this, &dialog](const std::vector<session::Notice>& notices) {
@@ -88,6 +114,10 @@ void MapView::OnCalibrationPoints() {
 }
 
 void MapView::OnCheckPosition() {
+    const QString title = QStringLiteral("Check Position");
+    if (!MapCommandReady(title, true, true))
+        return;
+    const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
     dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
@@ -95,26 +125,33 @@ void MapView::OnCheckPosition() {
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const calib::RangeBearing miss = calib::CheckPosition(
+    const std::optional<calib::RangeBearing> miss = calib::CheckPosition(
         session_.Calibration(), session_.Selection(), session_.ImageHeight(), dialog.GetResult());
+    if (!miss)
+        return; // the map cannot change while the dialog is open
     const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
                                         "where the map puts the selection.")
-                             .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)),
-                                  QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
-    platform::ShowMessage(this, text, "Check Position", platform::MessageIcon::Information);
+                             .arg(QString::fromStdString(base::FormatFixed(miss->distance, 1)),
+                                  QString::fromStdString(base::FormatFixed(miss->trueBearing, 0)));
+    platform::ShowMessage(this, text, title, platform::MessageIcon::Information);
 }
 
-void MapView::OnGoToPosition() {
+bool MapView::OnGoToPosition() {
+    if (!MapCommandReady(QStringLiteral("Go to Position"), false, true))
+        return false;
+    const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
-    dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    if (session_.HasSelection())
+        dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
-        return;
+        return false;
     const MapPos pixel = session_.GeoToPixel(dialog.GetResult());
     SetSelection(pixel);
     CentreOn(pixel);
+    return true;
 }
 
 void MapView::OnGpsSettings(SettingsStore& store) {

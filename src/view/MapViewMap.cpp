@@ -43,7 +43,25 @@ struct MapView::LoadJob {
     MapLoadLimits limits;
     std::atomic<bool> cancelled{false};
     LoadedMap result;
+    bool decoded = false; // the worker has ended; read and set on the view's thread only
 };
+
+MapView::MapDialogOpen::MapDialogOpen(MapView& view) : view_(view) {
+    ++view_.mapDialogs_;
+}
+
+MapView::MapDialogOpen::~MapDialogOpen() {
+    if (--view_.mapDialogs_ > 0 || !view_.load_ || !view_.load_->decoded)
+        return;
+    // After the command that opened the dialog has returned, not in the middle of it.
+    QMetaObject::invokeMethod(
+        &view_,
+        [view = &view_] {
+            if (view->mapDialogs_ == 0 && view->load_ && view->load_->decoded)
+                view->FinishLoad();
+        },
+        Qt::QueuedConnection);
+}
 
 MapView::~MapView() {
     if (load_)
@@ -216,6 +234,14 @@ void MapView::OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& 
     worker->deleteLater();
     if (load_ != job)
         return; // cancelled or replaced: the result goes
+    job->decoded = true;
+    // An entry in a dialog open now belongs to the map it was opened on.
+    if (mapDialogs_ == 0)
+        FinishLoad();
+}
+
+void MapView::FinishLoad() {
+    const std::shared_ptr<LoadJob> job = std::move(load_);
     load_.reset();
     unsetCursor();
     // A drag of the picture carries over to the map.

@@ -64,6 +64,9 @@ void MapView::OnContextCommand(int id) {
 }
 
 void MapView::ShowContextMenu(ViewPoint at) {
+    for (QAction* action : contextMenu_->actions())
+        if (action->data().toInt() == kCmdNewPointAtCursor)
+            action->setEnabled(!load_ && session_.HasSelection());
     // Right edge at the press point, top at its row, as the handheld placed it.
     const QSize size = contextMenu_->sizeHint();
     contextMenu_->popup(mapToGlobal(QPoint(at.x - size.width(), at.y)));

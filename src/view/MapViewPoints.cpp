@@ -5,12 +5,16 @@
 #include "points/NewMapPoint.h"
 
 void MapView::OnNewPointAtCursor() {
+    if (load_ || !session_.HasSelection())
+        return; // the context menu offers it only with a selection and no load
     Tell(session_.NewPointAtCursor(points::CurrentLocalDateTime()));
     update();
     OnEditPoints();
 }
 
 void MapView::OnStorePosition() {
+    if (!MapCommandReady(QStringLiteral("Store Position"), false, false))
+        return;
     std::optional<session::Notice> notice;
     if (!session_.StorePosition(points::CurrentLocalDateTime(), notice))
         return;
@@ -20,8 +24,11 @@ void MapView::OnStorePosition() {
 }
 
 void MapView::OnEditPoints() {
-    // The list edits the points in place; only a change writes the file, which sets a damaged
-    // one aside first.
+    if (!MapCommandReady(QStringLiteral("Edit Points"), false, false))
+        return;
+    const MapDialogOpen open(*this);
+    // The list edits the points in place (no other map's replace them while it is open); only
+    // a change writes the file, which sets a damaged one aside first.
     points::EditPointsOutcome outcome;
     session_.EditMapPoints([&](points::MapPointList& list) {
         outcome = points::RunEditMapPoints(this, list, [this] {

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstring>
+
 MapPyramid PyramidFromImage(const QImage& image) {
     return PyramidFromImage(image, [](double) { return true; });
 }
@@ -47,4 +50,83 @@ QImage TileImage(const MapPyramid& pyramid, int level, int column, int row) {
                   MapPyramid::kTileSize, MapPyramid::kTileSize,
                   MapPyramid::kTileSize * static_cast<qsizetype>(sizeof(MapPixel)),
                   QImage::Format_RGB32);
+}
+
+namespace {
+
+// A stretch of one row from one tile: consecutive pixels copied, one pixel repeated (an
+// enlarged map), or white beyond the map (tile -1).
+struct SampleRun {
+    std::size_t x = 0;
+    std::size_t length = 0;
+    int tile = -1; // tile column
+    int from = 0;  // pixel within the tile's row
+    bool repeat = false;
+};
+
+} // namespace
+
+void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& columns,
+                 const std::vector<int>& rows, int top, int bottom, QImage& out) {
+    constexpr int kTile = MapPyramid::kTileSize;
+    constexpr MapPixel kWhite = 0xFFFFFFFFu;
+    const std::size_t width = static_cast<std::size_t>(out.width());
+    // The columns cut into runs once for all rows; a row is then a few copies and fills.
+    std::vector<SampleRun> runs;
+    int firstColumn = pyramid.Level(level).columns;
+    int endColumn = 0;
+    for (std::size_t x = 0; x < width; ++x) {
+        const int tile = columns[x] < 0 ? -1 : columns[x] / kTile;
+        const int in = columns[x] < 0 ? 0 : columns[x] % kTile;
+        if (tile >= 0) {
+            firstColumn = std::min(firstColumn, tile);
+            endColumn = std::max(endColumn, tile + 1);
+        }
+        if (!runs.empty()) {
+            SampleRun& run = runs.back();
+            const int last = run.from + (run.repeat ? 0 : static_cast<int>(run.length) - 1);
+            const bool joins = run.tile == tile &&
+                               (tile < 0 || (run.length == 1 && (in == last || in == last + 1)) ||
+                                (run.repeat ? in == last : in == last + 1));
+            if (joins) {
+                if (tile >= 0 && run.length == 1)
+                    run.repeat = in == last;
+                ++run.length;
+                continue;
+            }
+        }
+        runs.push_back({x, 1, tile, in, false});
+    }
+    std::vector<const MapPixel*> tileRow(static_cast<std::size_t>(endColumn));
+    int previous = -1; // the level row the view row above showed
+    for (int y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<MapPixel*>(out.scanLine(y));
+        const int r = rows[static_cast<std::size_t>(y)];
+        if (r < 0) {
+            std::fill(line, line + width, kWhite);
+            previous = -1;
+            continue;
+        }
+        // An enlarged map repeats its rows: copied, not sampled again.
+        if (r == previous) {
+            std::memcpy(line, out.constScanLine(y - 1), width * sizeof(MapPixel));
+            continue;
+        }
+        previous = r;
+        for (int c = firstColumn; c < endColumn; ++c)
+            tileRow[static_cast<std::size_t>(c)] =
+                pyramid.Tile(level, c, r / kTile) + static_cast<std::size_t>(r % kTile) * kTile;
+        for (const SampleRun& run : runs) {
+            MapPixel* to = line + run.x;
+            if (run.tile < 0) {
+                std::fill(to, to + run.length, kWhite);
+                continue;
+            }
+            const MapPixel* from = tileRow[static_cast<std::size_t>(run.tile)] + run.from;
+            if (run.repeat)
+                std::fill(to, to + run.length, *from);
+            else
+                std::memcpy(to, from, run.length * sizeof(MapPixel));
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <functional>
+#include <vector>
 
 // Between Qt images and the map's pyramid.
 
@@ -22,3 +23,10 @@ bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
 // One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
 // the pyramid lives.
 QImage TileImage(const MapPyramid& pyramid, int level, int column, int row);
+
+// Nearest-neighbour sampling of one level: out's pixel (x, y), for y in [top, bottom), becomes
+// the level's pixel (columns[x], rows[y]), or white where either is -1 (beyond the map).
+// columns holds out.width() entries, rows out.height(), each -1 or within the level. out is a
+// 32-bit RGB image.
+void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& columns,
+                 const std::vector<int>& rows, int top, int bottom, QImage& out);

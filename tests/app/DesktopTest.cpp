@@ -242,12 +242,16 @@ TEST_F(Desktop, GoToPositionSelectsAndCentresOnTheTypedPosition) {
     const MapPos target = demo::PixelToGeo({1200, 900});
     testsupport::WhenModal<coords::EnterCoordsDlg>(
         [&target](coords::EnterCoordsDlg& d) { TypePosition(d, target); });
+    ASSERT_TRUE(v.Session().Flags().follow);
     f.OnCommand(kCmdGoToPosition);
     EXPECT_NEAR(v.Session().Selection().x, 1200, 0.01);
     EXPECT_NEAR(v.Session().Selection().y, 900, 0.01);
     const QPointF at = OnScreen(v, v.Session().Selection());
     EXPECT_LE(std::abs(at.x() - v.width() / 2), 1.0);
     EXPECT_LE(std::abs(at.y() - v.height() / 2), 1.0);
+    // The next GPS update must not take the view back.
+    EXPECT_FALSE(v.Session().Flags().follow);
+    EXPECT_FALSE(f.Action(kCmdButtonFollowGps)->isChecked());
 }
 
 TEST_F(Desktop, TitleFormatMarkAndConnectionItemsFollowTheState) {
@@ -415,7 +419,10 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
         QTest::mouseClick(d.DeleteButton(), Qt::LeftButton);
         EXPECT_EQ(table->rowCount(), 2);
         EXPECT_EQ(Bytes(mcd), Bytes(handPath));
-        EXPECT_FALSE(v.Session().Calibration().IsCalibrated());
+        // Listed and drawn as the file reads at the next start: without a fit.
+        EXPECT_FALSE(v.Session().Calibration().HasTransform());
+        for (int row = 0; row < 2; ++row)
+            EXPECT_EQ(table->item(row, 3)->text(), "not calibrated") << row;
         QTest::mouseClick(d.UndoButton(), Qt::LeftButton);
         EXPECT_EQ(table->rowCount(), 3);
         EXPECT_EQ(Bytes(mcd), original);
@@ -468,6 +475,50 @@ TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
     EXPECT_TRUE(catcher.messages[0].text.contains(metres + " m at " + degrees + "°"))
         << catcher.messages[0].text.toStdString() << " / " << metres.toStdString();
     EXPECT_EQ(Bytes(mcd), before); // nothing stored
+
+    // An uncalibrated map has no fit to check or positions to go to: no dialog opens.
+    QFile::copy(map, dir.filePath("blank.png"));
+    ASSERT_TRUE(f.LoadMapFile(dir.filePath("blank.png")));
+    v.SetSelection(MapPos(700, 500));
+    for (const auto& [command, caption] :
+         {std::pair{kCmdCheckPosition, "Check Position"}, {kCmdGoToPosition, "Go to Position"}}) {
+        catcher.messages.clear();
+        QTimer* closer = RejectNextModalDialog(&v);
+        f.OnCommand(command);
+        EXPECT_TRUE(closer->isActive()) << caption;
+        delete closer;
+        ASSERT_EQ(catcher.messages.size(), 1u) << caption;
+        EXPECT_EQ(catcher.messages[0].text, "This map is not calibrated.");
+        EXPECT_EQ(catcher.messages[0].caption, caption);
+    }
+}
+
+// Another map's load that ends while a calibration dialog is open (a map handed over from the
+// desktop) waits for it: the entry goes to the map it was made on; the next map starts without
+// the old selection. Every dialog of the map's commands waits the same way.
+TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
+    CGPSMapFrame& f = StartFrame();
+    MapView& v = f.View();
+    const QString other = dir.filePath("other.png");
+    ASSERT_TRUE(QFile::copy(map, other) && QFile::copy(mcd, dir.filePath("other.mcd")));
+    const std::string otherMcd = Bytes(dir.filePath("other.mcd"));
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const std::string before = Bytes(mcd);
+    v.SetSelection(MapPos(400, 277));
+    testsupport::WhenModal<coords::EnterCoordsDlg>([&](coords::EnterCoordsDlg& d) {
+        f.StartLoadMapFile(other);
+        EXPECT_FALSE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
+        ASSERT_TRUE(PumpUntil([&] { return v.LoadWorkers() == 0; }));
+        EXPECT_TRUE(v.MapLoading()) << "waits for the dialog";
+        TypePosition(d, demo::PixelToGeo({400, 277}));
+    });
+    f.OnCommand(kCmdEnterCalibrationPoint);
+    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    EXPECT_EQ(v.MapPath(), other);
+    EXPECT_NE(Bytes(mcd), before);
+    EXPECT_EQ(Bytes(dir.filePath("other.mcd")), otherMcd);
+    EXPECT_FALSE(v.Session().HasSelection());
+    EXPECT_TRUE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
 }
 
 TEST_F(Desktop, WithoutAMapTheViewShowsAHint) {

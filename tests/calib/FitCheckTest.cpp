@@ -42,7 +42,8 @@ TEST(RemoveCalibrationPair, LeavesTheOthersInOrderAndRefitsOnlyWithThree) {
             expected.insert(expected.end(), {kPlane[i], kGeo[i]});
         EXPECT_EQ(c.GetCalibrationPoints(), expected) << row.legend;
         EXPECT_EQ(c.IsCalibrated(), row.fitted) << row.legend;
-        // The parameters stay for the map to keep drawing; so does the variation.
+        // Drawn as the file now reads: without a transform. The numbers and the variation stay.
+        EXPECT_EQ(c.HasTransform(), row.fitted) << row.legend;
         EXPECT_EQ(c.GetA(), before.GetA()) << row.legend;
         EXPECT_EQ(c.GetF(), before.GetF()) << row.legend;
         EXPECT_EQ(c.GetMagVar(), -2.5) << row.legend;
@@ -56,21 +57,25 @@ TEST(RemoveCalibrationPair, LeavesTheOthersInOrderAndRefitsOnlyWithThree) {
     EXPECT_NEAR(c.PlaneToGeo(MapPos(500, 500)).x, 1.5, 1e-12);
 }
 
-TEST(CheckPairs, AnExactFitMissesNothingAnUnfittedListShowsItsMiss) {
+TEST(CheckPairs, AnExactFitMissesNothingAndNoFitHasNoMiss) {
     const CGPSMapFuncs exact = WithPairs({0, 1, 2});
     const std::vector<calib::PairCheck> pairs = calib::CheckPairs(exact, 1000);
     ASSERT_EQ(pairs.size(), 3u);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         EXPECT_EQ(pairs[i].pixel, MapPos(kPlane[i].x, 1000 - kPlane[i].y)) << i;
         EXPECT_EQ(pairs[i].geo, kGeo[i]) << i;
-        EXPECT_LT(pairs[i].missMetres, 0.001) << i;
+        ASSERT_TRUE(pairs[i].missMetres) << i;
+        EXPECT_LT(*pairs[i].missMetres, 0.001) << i;
     }
-    // Two pairs are not fitted: the parameters are still the initial ones (52 N 0 E at the
-    // plane origin, 0.01 degree a pixel), and the list shows how far they miss.
-    const std::vector<calib::PairCheck> unfitted = calib::CheckPairs(WithPairs({0, 1}), 1000);
-    ASSERT_EQ(unfitted.size(), 2u);
-    EXPECT_DOUBLE_EQ(unfitted[0].missMetres,
-                     calib::RangeAndBearing(kGeo[0], MapPos(0.0, 52.0 + 10.0)).distance);
+    // Two pairs, added or left by a removal, have no transform to miss by.
+    CGPSMapFuncs removed = exact;
+    ASSERT_TRUE(removed.RemoveCalibrationPair(0));
+    for (const CGPSMapFuncs& c : {WithPairs({0, 1}), removed}) {
+        const std::vector<calib::PairCheck> unfitted = calib::CheckPairs(c, 1000);
+        ASSERT_EQ(unfitted.size(), 2u);
+        EXPECT_FALSE(unfitted[0].missMetres);
+        EXPECT_FALSE(calib::CheckPosition(c, MapPos(500, 500), 1000, kGeo[3]));
+    }
 }
 
 TEST(CheckPosition, IsTheRangeAndBearingFromTheFitToTheTruth) {
@@ -85,14 +90,14 @@ TEST(CheckPosition, IsTheRangeAndBearingFromTheFitToTheTruth) {
         {MapPos(250, 750), MapPos(1.2490, 51.2495)}, // south-west
     };
     for (const auto& row : rows) {
-        const calib::RangeBearing miss = calib::CheckPosition(c, row.pixel, 1000, row.truth);
+        const calib::RangeBearing miss = *calib::CheckPosition(c, row.pixel, 1000, row.truth);
         const calib::RangeBearing expected =
             calib::RangeAndBearing(c.PixelToGeo(row.pixel, 1000), row.truth, 3.0);
         EXPECT_DOUBLE_EQ(miss.distance, expected.distance);
         EXPECT_DOUBLE_EQ(miss.trueBearing, expected.trueBearing);
         EXPECT_DOUBLE_EQ(miss.magneticBearing, expected.magneticBearing);
     }
-    EXPECT_NEAR(calib::CheckPosition(c, MapPos(500, 500), 1000, MapPos(1.5, 51.501)).trueBearing,
+    EXPECT_NEAR(calib::CheckPosition(c, MapPos(500, 500), 1000, MapPos(1.5, 51.501))->trueBearing,
                 0.0, 1e-6);
 }
 

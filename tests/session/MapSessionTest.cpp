@@ -156,6 +156,7 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
         {"one pair after the collinear map is taken silently", "e", onePair, {}, false, pixel},
         {"one pair on the collinear map itself", "d", onePair, {}, false, pixel},
     };
+    std::string previousMap;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
         const std::string mcd = dir.File(row.map) + ".mcd";
@@ -171,11 +172,16 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
             captions.push_back(n.caption);
         EXPECT_EQ(captions, row.captions);
         EXPECT_EQ(session.Calibration().HasTransform(), row.hasTransform);
+        // The last map's pixel names nothing on another.
+        EXPECT_EQ(session.HasSelection(), previousMap == row.map);
+        EXPECT_EQ(session.CursorText() == "Sel:", previousMap != row.map);
+        previousMap = row.map;
         session.Select(MapPos(500, 250));
         EXPECT_EQ(session.CursorText(), row.cursor);
     }
     // A calibration point on an uncalibrated map starts its own file: one pair, nothing else.
     session.OpenMap(dir.File("b.png"), 1000);
+    session.Select(MapPos(500, 250));
     EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.0, 52.0)).empty());
     calib::CGPSMapFuncs written;
     ASSERT_TRUE(calib::LoadCalibrationFile(dir.File("b.mcd"), written));
@@ -189,6 +195,7 @@ TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
     WriteBytes(Base() + ".pts", garbage);
     EXPECT_EQ(Open().size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(Base() + ".mcd.damaged")) << "nothing before a write";
+    session.Select(MapPos(10, 10));
 
     EXPECT_FALSE(session.SetMagVar(-3.5));
     EXPECT_EQ(ReadBytes(Base() + ".mcd.damaged"), garbage);

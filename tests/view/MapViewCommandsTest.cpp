@@ -203,6 +203,7 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     EXPECT_FALSE(fs::exists(dir.File("area.pts.damaged")));
 
     // New Point at Cursor writes the points file, then opens the list (closed at once).
+    view->SetSelection(MapPos(10, 10));
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
     view->OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);

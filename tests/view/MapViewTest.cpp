@@ -1,4 +1,5 @@
 #include "view/MapView.h"
+#include "view/PyramidImage.h"
 
 #include "PixelHelpers.h"
 #include "support/QtTestSupport.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -370,6 +372,51 @@ TEST(MapViewPyramid, TilesMeetWithoutGapsAtEveryZoomTable) {
         EXPECT_EQ(pixels::Count(frame, kRed, red), redCount) << "zoom " << zoom;
         EXPECT_EQ(pixels::Count(frame, kWhite, frame.rect()), 300 * 200 - redCount)
             << "zoom " << zoom;
+    }
+}
+
+TEST(MapViewPyramid, EveryFrameIsTheWholeLevelScaledByNearestNeighbourTable) {
+    // Each pixel of the 700 x 530 map (three by three tiles) tells where it came from. A frame
+    // at any zoom and scroll must equal the whole level for the zoom (the image itself from
+    // 100 %) scaled by nearest neighbour from pixel centres, white beyond the image: no gaps, no
+    // row or column from the wrong place at tile edges.
+    QImage image(700, 530, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) * 16 + (y >> 8) * 4 + 1));
+    const MapPyramid pyramid = PyramidFromImage(image);
+    const struct {
+        double zoom;
+        ViewPoint scroll;
+    } rows[] = {
+        {0.36, {37, 41}}, {0.58, {101, 93}},    {0.93, {187, 173}}, {1.0, {157, 201}},
+        {0.25, {-13, 7}}, {1.0 / 32, {-5, -3}}, {1.44, {301, 297}}, {3.0, {700, 701}},
+    };
+    for (const auto& row : rows) {
+        Fixture f(331, 223);
+        f.view->SetMapImage(image);
+        f.view->SetZoom(row.zoom);
+        f.view->ScrollTo(row.scroll);
+        const QImage frame = f.Frame();
+        const int level = pyramid.LevelForZoom(row.zoom);
+        const double scale = row.zoom * std::ldexp(1.0, level);
+        int wrong = 0;
+        for (int y = 0; y < frame.height(); ++y) {
+            for (int x = 0; x < frame.width(); ++x) {
+                const double cx = x + 0.5 + row.scroll.x;
+                const double cy = y + 0.5 + row.scroll.y;
+                const int lx = static_cast<int>(std::floor(cx / scale));
+                const int ly = static_cast<int>(std::floor(cy / scale));
+                // Margin from the zoomed image's last whole pixel on.
+                const bool in = cx >= 0 && cx < std::trunc(700 * row.zoom) && cy >= 0 &&
+                                cy < std::trunc(530 * row.zoom);
+                const QRgb expected = !in          ? kWhite
+                                      : level == 0 ? image.pixel(lx, ly)
+                                                   : 0xFF000000u | pyramid.Pixel(level, lx, ly);
+                wrong += frame.pixel(x, y) != expected;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "zoom " << row.zoom;
     }
 }
 
