@@ -270,7 +270,8 @@ Track GpxTrail(const GpxContents& contents) {
     for (const GpxRoute& route : contents.routes) {
         TrackSegment& segment = track.emplace_back();
         for (const GpxWaypoint& point : route.points)
-            segment.push_back(TrackPoint{point.position, 0, point.heightM.value_or(TrackPoint::kUnknown)});
+            segment.push_back(
+                TrackPoint{point.position, 0, point.heightM.value_or(TrackPoint::kUnknown)});
     }
     return track;
 }

@@ -48,7 +48,8 @@ public:
     }
 
     bool StreamsText(const xml::Name& name) override {
-        if (name.local != "coordinates" || path_.size() < 2 || path_[path_.size() - 2] != "LineString")
+        if (name.local != "coordinates" || path_.size() < 2 ||
+            path_[path_.size() - 2] != "LineString")
             return false;
         segment_.clear();
         pending_.clear();
@@ -59,7 +60,8 @@ public:
         pending_ += piece;
         const auto blank = pending_.find_last_of(kBlanks);
         if (blank != std::string::npos) {
-            if (std::string error = ParseTuples(std::string_view(pending_).substr(0, blank), segment_);
+            if (std::string error =
+                    ParseTuples(std::string_view(pending_).substr(0, blank), segment_);
                 !error.empty())
                 return error;
             pending_.erase(0, blank + 1);

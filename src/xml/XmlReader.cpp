@@ -36,10 +36,10 @@ struct Reader::State {
     Handler& handler;
     Limits limits;
     struct Open {
-        std::string text;         // the element's character data so far
+        std::string text;          // the element's character data so far
         std::size_t nodeStart = 0; // where the text node being read started in text
         bool hasChildren = false;
-        bool streams = false;     // its text goes to Handler::Text instead
+        bool streams = false; // its text goes to Handler::Text instead
     };
     std::vector<Open> open; // the open elements, outermost first
     std::string error;

@@ -19,8 +19,8 @@
 namespace xml {
 
 struct Limits {
-    std::size_t maxBytes = std::size_t{256} << 20;    // the whole document
-    int maxDepth = 64;                                // nested elements
+    std::size_t maxBytes = std::size_t{256} << 20; // the whole document
+    int maxDepth = 64;                             // nested elements
     // One text node: the character data between two tags. The blanks between the children of
     // a long <trkseg> are many nodes, each short.
     std::size_t maxTextBytes = std::size_t{1} << 20;

@@ -184,8 +184,9 @@ TEST(GpxReader, LoadTrailTakesGpxTracksAndRefusesAHugeAttribute) {
     EXPECT_EQ(trail.Count(), before);
 
     // Routes stand in for tracks; a file with neither says so rather than load nothing.
-    WriteBytes(dir.File("routes.gpx"), kHead + "<wpt lat=\"7\" lon=\"7\"/><rte><rtept lat=\"4\" "
-                                               "lon=\"4\"/><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    WriteBytes(dir.File("routes.gpx"), kHead +
+                                           "<wpt lat=\"7\" lon=\"7\"/><rte><rtept lat=\"4\" "
+                                           "lon=\"4\"/><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
     ASSERT_TRUE(trail::LoadTrail(trail, dir.File("routes.gpx"), 100));
     oldestFirst.assign(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
     EXPECT_EQ(std::vector<MapPos>(oldestFirst.end() - 3, oldestFirst.end()),
@@ -212,7 +213,8 @@ TEST(GpxReader, LongTrailsWeWroteReadBack) {
         trail::TrailBuffer read;
         const platform::LoadResult result = trail::LoadTrail(read, dir.File(name), 1'000'000);
         ASSERT_TRUE(result) << result.error;
-        EXPECT_EQ(read.Count(), static_cast<std::size_t>(count) + 2) << name << ": fenced by breaks";
+        EXPECT_EQ(read.Count(), static_cast<std::size_t>(count) + 2)
+            << name << ": fenced by breaks";
         EXPECT_NEAR(std::next(read.NewestToOldest().begin())->x, 2.5, 1e-9) << name;
     }
 }

@@ -102,19 +102,20 @@ TEST(GpxWriter, TrailRunsBecomeSegmentsAndValidate) {
          {MapPos{}, MapPos{2, 1}, MapPos{2.5, 1.5}, MapPos{}, MapPos{}, MapPos{-4, -3}, MapPos{}})
         trail.AddFront(sample);
     const std::string document = trail::TrailGpx(trail);
-    EXPECT_EQ(document, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                        "<gpx version=\"1.1\" creator=\"QUILO\" "
-                        "xmlns=\"http://www.topografix.com/GPX/1/1\" "
-                        "xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
-                        "<trk>\n  <name>QUILO Trail</name>\n"
-                        "  <trkseg>\n"
-                        "    <trkpt lat=\"1\" lon=\"2\"/>\n"
-                        "    <trkpt lat=\"1.5\" lon=\"2.5\"/>\n"
-                        "  </trkseg>\n"
-                        "  <trkseg>\n"
-                        "    <trkpt lat=\"-3\" lon=\"-4\"/>\n"
-                        "  </trkseg>\n"
-                        "</trk>\n</gpx>\n");
+    EXPECT_EQ(document,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<gpx version=\"1.1\" creator=\"QUILO\" "
+              "xmlns=\"http://www.topografix.com/GPX/1/1\" "
+              "xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
+              "<trk>\n  <name>QUILO Trail</name>\n"
+              "  <trkseg>\n"
+              "    <trkpt lat=\"1\" lon=\"2\"/>\n"
+              "    <trkpt lat=\"1.5\" lon=\"2.5\"/>\n"
+              "  </trkseg>\n"
+              "  <trkseg>\n"
+              "    <trkpt lat=\"-3\" lon=\"-4\"/>\n"
+              "  </trkseg>\n"
+              "</trk>\n</gpx>\n");
 
     if (!testsupport::HaveXmllint())
         GTEST_SKIP() << "xmllint is not installed";
