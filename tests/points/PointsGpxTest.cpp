@@ -23,7 +23,8 @@ TEST(PointsGpx, WaypointsCarryNameDescriptionAndSymbolAndValidate) {
     EXPECT_EQ(
         document,
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<gpx version=\"1.1\" creator=\"QUILO\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+        "<gpx version=\"1.1\" creator=\"QUILO\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+        "xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
         "<wpt lat=\"51.4778\" lon=\"-0.0014\">\n  <name>Home</name>\n"
         "  <sym>Triangle</sym>\n</wpt>\n"
         "<wpt lat=\"-33.8688\" lon=\"151.2093\">\n"
