@@ -109,7 +109,7 @@ int Fail(std::ostream& err, const std::string& message) {
     return tool::Fail(err, "convert", message);
 }
 
-// Tells on err what a GPX writer left out of OUT, if anything.
+// Tells on err what a GPX or KML writer left out of OUT, if anything.
 void WarnLeftOut(std::ostream& err, const std::string& out, const trail::GpxLeftOut& leftOut) {
     if (const std::string text = trail::GpxLeftOutText(leftOut); !text.empty())
         err << "quilo-tool convert: warning: " << out << ": " << text << '\n';
@@ -248,6 +248,7 @@ template <typename Writer> int StreamNmea(const Options& options, std::ostream& 
     file.Append(text);
     if (auto result = file.Commit(); !result)
         return Fail(err, result.error);
+    WarnLeftOut(err, options.out, {kml.LeftOut(), 0});
     return 0;
 }
 
@@ -409,7 +410,7 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
         out == Kind::Trail
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
         : out == Kind::Kml
-            ? trail::ExportTrailKml(trail, options.out)
+            ? platform::WriteFileAtomically(options.out, trail::TrailKml(trail, &leftOut.points))
             : platform::WriteFileAtomically(options.out, trail::TrailGpx(trail, &leftOut));
     if (!result)
         return Fail(err, result.error);
