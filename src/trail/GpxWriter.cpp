@@ -32,6 +32,15 @@ void AppendDecimal(std::string& out, double value) {
     out += text;
 }
 
+// Escaped character data; a reader turns a raw CR into LF, so it is written as a reference
+// that reads back as it was.
+void AppendText(std::string& out, std::string_view text) {
+    std::string escaped = XmlEscaped(text);
+    for (auto at = escaped.find('\r'); at != std::string::npos; at = escaped.find('\r', at))
+        escaped.replace(at, 1, "&#13;");
+    out += escaped;
+}
+
 void AppendElement(std::string& out, std::string_view tag, double value) {
     out += '<';
     out += tag;
@@ -74,11 +83,7 @@ void AppendPoint(std::string& out, std::string_view tag, std::string_view indent
         out += "  <";
         out += child;
         out += '>';
-        // A reader turns a raw CR into LF; written as a reference it reads back as it was.
-        std::string escaped = XmlEscaped(text);
-        for (auto at = escaped.find('\r'); at != std::string::npos; at = escaped.find('\r', at))
-            escaped.replace(at, 1, "&#13;");
-        out += escaped;
+        AppendText(out, text);
         out += "</";
         out += child;
         out += ">\n";
@@ -186,7 +191,7 @@ void AppendGpxRoute(std::string& out, const GpxRoute& route, GpxLeftOut* leftOut
     out += "<rte>\n";
     if (!route.name.empty()) {
         out += "  <name>";
-        AppendXmlEscaped(out, route.name);
+        AppendText(out, route.name);
         out += "</name>\n";
     }
     for (const GpxWaypoint& point : route.points)
@@ -198,7 +203,7 @@ void AppendGpxRoute(std::string& out, const GpxRoute& route, GpxLeftOut* leftOut
 
 GpxTrackWriter::GpxTrackWriter(std::string& out, std::string_view name) : out_(out) {
     out_ += "<trk>\n  <name>";
-    AppendXmlEscaped(out_, name);
+    AppendText(out_, name);
     out_ += "</name>\n";
 }
 

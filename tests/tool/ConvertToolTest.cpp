@@ -385,6 +385,10 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
          {dir.File("bad.gpx"), dir.File("h.trl")},
          dir.File("h.trl"),
          "bad.gpx: damaged GPX file (line 1, column 61: latitude"},
+        {"GPX without a track or route",
+         {dir.File("points.gpx"), dir.File("i.trl")},
+         dir.File("i.trl"),
+         "points.gpx: holds no track or route"},
         {"bad minimum distance",
          {kCapture, dir.File("f.kml"), "--min-delta", "5m"},
          dir.File("f.kml"),
@@ -396,6 +400,7 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
         {"missing OUT", {kCapture}, "", "usage"},
     };
     std::filesystem::create_directory(dir.File("d.log"));
+    WriteBytes(dir.File("points.gpx"), "<gpx version=\"1.0\"><wpt lat=\"1\" lon=\"1\"/></gpx>");
     WriteBytes(dir.File("bad.gpx"), "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
                                     "<trkpt lat=\"90.5\" lon=\"1\"/></trkseg></trk></gpx>");
     for (const Row& row : rows) {
@@ -410,8 +415,8 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
             EXPECT_FALSE(std::filesystem::exists(row.output));
         }
     }
-    EXPECT_EQ(dir.Entries(),
-              (std::vector<std::string>{"bad.gpx", "cut.trl", "d.log", "good.trl", "kept.kml"}))
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"bad.gpx", "cut.trl", "d.log", "good.trl",
+                                                       "kept.kml", "points.gpx"}))
         << "no temporary files";
 }
 
