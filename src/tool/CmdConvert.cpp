@@ -221,8 +221,8 @@ int NmeaToGpx(const Options& options, std::ostream& err) {
     return 0;
 }
 
-// Without a length limit nothing is ever trimmed, so the KML or GPX document can be written
-// while the log is read: each kept position goes straight out, in constant memory.
+// Without a length limit nothing is ever trimmed, so the KML document can be written while the
+// log is read: each kept position goes straight out, in constant memory.
 template <typename Writer> int StreamNmea(const Options& options, std::ostream& err) {
     platform::AtomicFileWriter file(options.out);
     std::string text;
