@@ -19,7 +19,9 @@ TEST(PointsGpx, WaypointsCarryNameDescriptionAndSymbolAndValidate) {
         CMapPoint("nan", MapPos(std::numeric_limits<double>::quiet_NaN(), 1), 1, 0, 0, 0, ""),
         CMapPoint("bad name \x01", MapPos(1, 2), 42, 0, 0, 0, "d"),
     };
-    const std::string document = points::PointsGpxDocument(points);
+    std::size_t leftOut = 0;
+    const std::string document = points::PointsGpxDocument(points, &leftOut);
+    EXPECT_EQ(leftOut, 2u) << "beyond the pole, nan";
     EXPECT_EQ(
         document,
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
