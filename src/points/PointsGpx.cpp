@@ -34,15 +34,20 @@ trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point) {
             std::string(GpxSymbolName(point.GetSymbol()))};
 }
 
-std::string PointsGpxDocument(const MapPointList& points) {
-    std::vector<trail::GpxWaypoint> waypoints;
-    waypoints.reserve(points.size());
-    std::ranges::transform(points, std::back_inserter(waypoints), ToGpxWaypoint);
-    return trail::GpxDocument(waypoints, {});
+std::string PointsGpxDocument(const MapPointList& points, std::size_t* leftOut) {
+    trail::GpxContents contents;
+    contents.waypoints.reserve(points.size());
+    std::ranges::transform(points, std::back_inserter(contents.waypoints), ToGpxWaypoint);
+    trail::GpxLeftOut counted;
+    std::string document = trail::GpxContentsDocument(contents, &counted);
+    if (leftOut != nullptr)
+        *leftOut = counted.points;
+    return document;
 }
 
-platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points) {
-    return platform::WriteFileAtomically(path, PointsGpxDocument(points));
+platform::FileResult WritePointsGpx(const std::string& path, const MapPointList& points,
+                                    std::size_t* leftOut) {
+    return platform::WriteFileAtomically(path, PointsGpxDocument(points, leftOut));
 }
 
 CMapPoint ImportedPoint(std::string name, const MapPos& position, std::string description,

@@ -4,6 +4,7 @@
 #include "points/PointsFile.h"
 #include "trail/GpxReader.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,18 +13,19 @@
 // the points dialog
 // ("Circle", "Triangle"...; an index outside the list is written as "Crosshair", as it is
 // drawn). Colours and size have no place in GPX and are not written. A point GPX cannot hold
-// (latitude beyond +-90...) is left out.
+// (latitude beyond +-90...) is left out and counted in leftOut, when given.
 namespace points {
 
 // The point as a waypoint: position, name, description and the symbol's name.
 [[nodiscard]] trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point);
 
 // The whole document.
-[[nodiscard]] std::string PointsGpxDocument(const MapPointList& points);
+[[nodiscard]] std::string PointsGpxDocument(const MapPointList& points,
+                                            std::size_t* leftOut = nullptr);
 
 // Writes the document to path atomically; the result names the path on failure.
-[[nodiscard]] platform::FileResult WritePointsGpx(const std::string& path,
-                                                  const MapPointList& points);
+[[nodiscard]] platform::FileResult
+WritePointsGpx(const std::string& path, const MapPointList& points, std::size_t* leftOut = nullptr);
 
 // The symbol's name for a <sym>, and back: SymbolFromGpxName matches a name of the list
 // ignoring ASCII case and returns -1 for anything else.

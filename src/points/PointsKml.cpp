@@ -4,11 +4,16 @@
 
 namespace points {
 
-std::string PointsKmlDocument(const MapPointList& points) {
+std::string PointsKmlDocument(const MapPointList& points, std::size_t* leftOut) {
     std::string out;
     trail::AppendKmlDocumentStart(out);
     trail::AppendKmlFolderStart(out, kPointsKmlFolderName);
+    std::size_t skipped = 0;
     for (const CMapPoint& point : points) {
+        if (!trail::IsKmlPosition(point.GetPosition().x, point.GetPosition().y)) {
+            ++skipped;
+            continue;
+        }
         out += "  <Placemark>\n    <name>";
         trail::AppendXmlEscaped(out, point.GetName());
         out += "</name>\n    <description>";
@@ -18,11 +23,14 @@ std::string PointsKmlDocument(const MapPointList& points) {
         out += "</coordinates></Point>\n  </Placemark>\n";
     }
     trail::AppendKmlDocumentEnd(out);
+    if (leftOut != nullptr)
+        *leftOut = skipped;
     return out;
 }
 
-platform::FileResult WritePointsKml(const std::string& path, const MapPointList& points) {
-    return platform::WriteFileAtomically(path, PointsKmlDocument(points));
+platform::FileResult WritePointsKml(const std::string& path, const MapPointList& points,
+                                    std::size_t* leftOut) {
+    return platform::WriteFileAtomically(path, PointsKmlDocument(points, leftOut));
 }
 
 } // namespace points

@@ -4,6 +4,7 @@
 #include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
+#include "gps/NmeaSentence.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileIo.h"
 #include "tool/ConvertPoints.h"
@@ -20,16 +21,21 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -103,25 +109,120 @@ int Fail(std::ostream& err, const std::string& message) {
     return tool::Fail(err, "convert", message);
 }
 
-// The GPX document fed the way TrailKmlWriter is: one position at a time.
-class TrailGpxWriter {
+// Tells on err what a GPX or KML writer left out of OUT, if anything.
+void WarnLeftOut(std::ostream& err, const std::string& out, const trail::GpxLeftOut& leftOut) {
+    if (const std::string text = trail::GpxLeftOutText(leftOut); !text.empty())
+        err << "quilo-tool convert: warning: " << out << ": " << text << '\n';
+}
+
+// A receiver log as GPX fixes. The positions kept are the ones a trail keeps (each GGA or RMC
+// position in line order, at the minimum distance from the last one kept); each carries what
+// the sentences of its epoch (those with its time field) say: the time, the height (GGA), the
+// speed and course (RMC). A GGA has no date: it takes the last RMC's.
+class NmeaEpochs {
 public:
-    // The declaration goes out before the track writer opens its <trk>.
-    explicit TrailGpxWriter(std::string& out)
-        : out_((trail::AppendGpxDocumentStart(out), out)), track_(out_, trail::kGpxTrackName) {}
-    void Add(const MapPos& position) { track_.Add(trail::TrackPoint{position}); }
+    template <typename OnFix>
+    NmeaEpochs(double minDelta, OnFix&& onFix)
+        : minDelta_(minDelta), onFix_(std::forward<OnFix>(onFix)) {}
+
+    void Line(std::string_view line) {
+        const gps::DecodedSentence decoded = gps::DecodeSentence(line);
+        if (decoded.Type() != gps::NmeaType::Gga && decoded.Type() != gps::NmeaType::Rmc)
+            return;
+        const std::string_view time = gps::SplitNmeaFields(line)[1];
+        if (time.empty() || time != epoch_) {
+            Finish();
+            epoch_ = time;
+        }
+        if (const auto* gga = std::get_if<gps::GgaRecord>(&decoded.record)) {
+            if (gga->altitudeGiven && std::isnan(fix_.heightM))
+                fix_.heightM = gga->altitude;
+            const auto ofDay = gps::NmeaUtcMs(time, "010170");
+            if (fix_.utcMs == 0 && ofDay && lastRmcMs_ != 0) {
+                constexpr std::int64_t kDayMs = 86'400'000;
+                std::int64_t utcMs = lastRmcMs_ - lastRmcMs_ % kDayMs + *ofDay;
+                if (utcMs < lastRmcMs_ - kDayMs / 2) // past midnight since that RMC
+                    utcMs += kDayMs;
+                fix_.utcMs = utcMs;
+            }
+        } else if (const auto* rmc = std::get_if<gps::RmcRecord>(&decoded.record);
+                   rmc != nullptr && decoded.ok) {
+            if (rmc->utcMs > 0) {
+                fix_.utcMs = rmc->utcMs; // a whole date and time beats a GGA's time of day
+                lastRmcMs_ = rmc->utcMs;
+            }
+            fix_.speedKnots = rmc->speedKnots;
+            fix_.courseDeg = rmc->courseDeg;
+        }
+        const auto position = decoded.Position();
+        if (!position ||
+            (newest_ && !trail::TrailBuffer::ReachesMinDelta(*newest_, *position, minDelta_)))
+            return;
+        newest_ = *position;
+        if (!kept_)
+            fix_.position = *position;
+        kept_ = true;
+    }
+
+    // Hands on the fix of the epoch read last, if its position was kept.
     void Finish() {
-        track_.Finish();
-        trail::AppendGpxDocumentEnd(out_);
+        if (kept_)
+            onFix_(fix_);
+        fix_ = trail::TrackPoint{};
+        kept_ = false;
+        epoch_.clear();
     }
 
 private:
-    std::string& out_;
-    trail::GpxTrackWriter track_;
+    double minDelta_;
+    std::function<void(const trail::TrackPoint&)> onFix_;
+    std::optional<MapPos> newest_; // the last position kept
+    std::string epoch_;            // the time field of the epoch being read, "" for none
+    trail::TrackPoint fix_;        // what the epoch's sentences said so far
+    bool kept_ = false;            // fix_.position is a position kept
+    std::int64_t lastRmcMs_ = 0;
 };
 
-// Without a length limit nothing is ever trimmed, so the KML or GPX document can be written
-// while the log is read: each kept position goes straight out, in constant memory.
+// NMEA into GPX with times, heights, speeds and courses. Without a length limit each fix goes
+// straight out, in constant memory; with one, the newest fixes wait in a queue.
+int NmeaToGpx(const Options& options, std::ostream& err) {
+    platform::AtomicFileWriter file(options.out);
+    std::string text;
+    text.reserve(kWriteChunk + 4096);
+    trail::AppendGpxDocumentStart(text);
+    trail::GpxTrackWriter track(text, trail::kGpxTrackName);
+    std::deque<trail::TrackPoint> newest;
+    NmeaEpochs epochs(options.minDelta, [&](const trail::TrackPoint& fix) {
+        if (options.maxLength) {
+            newest.push_back(fix);
+            if (newest.size() > static_cast<std::size_t>(*options.maxLength))
+                newest.pop_front();
+            return;
+        }
+        track.Add(fix);
+        if (text.size() >= kWriteChunk) {
+            file.Append(text);
+            text.clear();
+        }
+    });
+    const int readError =
+        ForEachLine(options.in, [&](std::string_view line) { epochs.Line(line); });
+    if (readError != 0)
+        return Fail(err, options.in + ": " + std::strerror(readError));
+    epochs.Finish();
+    for (const trail::TrackPoint& fix : newest)
+        track.Add(fix);
+    track.Finish();
+    trail::AppendGpxDocumentEnd(text);
+    file.Append(text);
+    if (auto result = file.Commit(); !result)
+        return Fail(err, result.error);
+    WarnLeftOut(err, options.out, track.LeftOut());
+    return 0;
+}
+
+// Without a length limit nothing is ever trimmed, so the KML document can be written while the
+// log is read: each kept position goes straight out, in constant memory.
 template <typename Writer> int StreamNmea(const Options& options, std::ostream& err) {
     platform::AtomicFileWriter file(options.out);
     std::string text;
@@ -147,6 +248,7 @@ template <typename Writer> int StreamNmea(const Options& options, std::ostream& 
     file.Append(text);
     if (auto result = file.Commit(); !result)
         return Fail(err, result.error);
+    WarnLeftOut(err, options.out, {kml.LeftOut(), 0});
     return 0;
 }
 
@@ -178,12 +280,16 @@ int ReadTrailFile(const Options& options, trail::TrailBuffer& trail, std::ostrea
     return 0;
 }
 
-// The tracks of a GPX file, a break between segments; a length limit keeps the newest samples.
+// The tracks of a GPX file (or its routes when it has none), a break between segments; a
+// length limit keeps the newest samples.
 int ReadGpxTrack(const Options& options, trail::TrailBuffer& trail, std::ostream& err) {
     trail::GpxContents gpx;
     if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
         return Fail(err, read.error);
-    const std::vector<MapPos> samples = trail::NewestFirstSamples(gpx.track);
+    const trail::Track track = trail::GpxTrail(gpx);
+    if (track.empty())
+        return Fail(err, options.in + ": holds no track or route");
+    const std::vector<MapPos> samples = trail::NewestFirstSamples(track);
     for (auto it = samples.rbegin(); it != samples.rend(); ++it)
         trail.AddFront(*it);
     if (options.maxLength)
@@ -191,25 +297,38 @@ int ReadGpxTrack(const Options& options, trail::TrailBuffer& trail, std::ostream
     return 0;
 }
 
-// GPX to GPX keeps the waypoints, the times and the heights.
+// GPX to GPX keeps the waypoints, the routes, the tracks with their names, the times, the
+// heights, the speeds and the courses.
 int CopyGpx(const Options& options, std::ostream& err) {
     trail::GpxContents gpx;
     if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
         return Fail(err, read.error);
     if (options.maxLength) {
-        // The newest samples are the last ones of the last segments.
+        // The newest samples are the last ones of the last segments; a track left without a
+        // segment goes.
         auto left = static_cast<std::size_t>(*options.maxLength);
-        for (auto segment = gpx.track.rbegin(); segment != gpx.track.rend(); ++segment) {
-            const std::size_t keep = std::min(left, segment->size());
-            segment->erase(segment->begin(),
-                           segment->begin() + static_cast<std::ptrdiff_t>(segment->size() - keep));
-            left -= keep;
+        auto segment = gpx.track.end();
+        for (auto track = gpx.tracks.rbegin(); track != gpx.tracks.rend(); ++track) {
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < track->segments; ++i) {
+                --segment;
+                const std::size_t keep = std::min(left, segment->size());
+                segment->erase(segment->begin(),
+                               segment->end() - static_cast<std::ptrdiff_t>(keep));
+                left -= keep;
+                kept += keep != 0 ? 1 : 0;
+            }
+            track->segments = kept;
         }
+        std::erase_if(gpx.track, [](const trail::TrackSegment& s) { return s.empty(); });
+        std::erase_if(gpx.tracks, [](const trail::GpxTrack& t) { return t.segments == 0; });
     }
-    if (auto written = platform::WriteFileAtomically(options.out,
-                                                     trail::GpxDocument(gpx.waypoints, gpx.track));
+    trail::GpxLeftOut leftOut;
+    if (auto written =
+            platform::WriteFileAtomically(options.out, trail::GpxContentsDocument(gpx, &leftOut));
         !written)
         return Fail(err, written.error);
+    WarnLeftOut(err, options.out, leftOut);
     return 0;
 }
 
@@ -262,8 +381,8 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
         return CopyGpx(options, err);
     if (in == Kind::Nmea && out == Kind::Kml && !options.maxLength)
         return StreamNmea<trail::TrailKmlWriter>(options, err);
-    if (in == Kind::Nmea && out == Kind::Gpx && !options.maxLength)
-        return StreamNmea<TrailGpxWriter>(options, err);
+    if (in == Kind::Nmea && out == Kind::Gpx)
+        return NmeaToGpx(options, err);
 
     trail::TrailBuffer trail;
     std::vector<trail::JournalEntry> journal;
@@ -275,22 +394,27 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
         return status;
     if (in == Kind::Journal && out == Kind::Gpx && !options.maxLength) {
         // The whole recording, with its times and heights.
+        trail::GpxLeftOut leftOut;
         if (auto result = platform::WriteFileAtomically(
-                options.out, trail::GpxTrackDocument(trail::JournalTrack(journal)));
+                options.out, trail::GpxTrackDocument(trail::JournalTrack(journal), &leftOut));
             !result)
             return Fail(err, result.error);
+        WarnLeftOut(err, options.out, leftOut);
         return 0;
     }
     if (in == Kind::Journal)
         trail::RestoreTrail(trail, journal,
                             options.maxLength.value_or(std::numeric_limits<std::int32_t>::max()));
+    trail::GpxLeftOut leftOut;
     const auto result =
         out == Kind::Trail
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
-        : out == Kind::Kml ? trail::ExportTrailKml(trail, options.out)
-                           : trail::ExportTrailGpx(trail, options.out);
+        : out == Kind::Kml
+            ? platform::WriteFileAtomically(options.out, trail::TrailKml(trail, &leftOut.points))
+            : platform::WriteFileAtomically(options.out, trail::TrailGpx(trail, &leftOut));
     if (!result)
         return Fail(err, result.error);
+    WarnLeftOut(err, options.out, leftOut);
     return 0;
 }
 

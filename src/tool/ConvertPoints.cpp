@@ -4,6 +4,7 @@
 #include "points/PointsGpx.h"
 #include "points/PointsKml.h"
 #include "tool/ArgParser.h"
+#include "trail/GpxWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,12 +39,16 @@ int ConvertPointsFile(const std::string& in, const std::string& out, std::ostrea
     if (!read) {
         return Fail(err, "convert", read.error);
     }
+    std::size_t leftOut = 0;
     const platform::FileResult written = toPoints ? points::WritePointsFile(out, list)
-                                         : toGpx  ? points::WritePointsGpx(out, list)
-                                                  : points::WritePointsKml(out, list);
+                                         : toGpx  ? points::WritePointsGpx(out, list, &leftOut)
+                                                  : points::WritePointsKml(out, list, &leftOut);
     if (!written) {
         return Fail(err, "convert", written.error);
     }
+    if (leftOut != 0)
+        err << "quilo-tool convert: warning: " << out << ": " << trail::GpxLeftOutText({leftOut, 0})
+            << '\n';
     return 0;
 }
 

@@ -49,15 +49,20 @@ public:
     GpxContents contents;
 
     std::string Start(const xml::Name& name, const xml::Attributes& attributes) override {
-        const bool gpx = name.space == kGpx11 || name.space == kGpx10;
-        if (path_.empty() && (!gpx || name.local != "gpx"))
-            return "not a GPX document";
+        if (path_.empty()) {
+            if (name.local != "gpx" ||
+                (name.space != kGpx11 && name.space != kGpx10 && !name.space.empty()))
+                return "not a GPX document";
+            space_ = name.space;
+        }
+        const bool gpx = name.space == space_;
         path_.emplace_back(gpx ? name.local : std::string_view{});
         if (!gpx)
             return {};
         const std::string_view parent = Parent();
         if ((name.local == "trkpt" && parent == "trkseg") ||
-            (name.local == "wpt" && parent == "gpx")) {
+            (name.local == "wpt" && parent == "gpx") ||
+            (name.local == "rtept" && parent == "rte")) {
             point_ = TrackPoint{};
             waypoint_ = GpxWaypoint{};
             pointDepth_ = path_.size();
@@ -65,23 +70,46 @@ public:
         }
         if (name.local == "trkseg" && parent == "trk")
             segment_.clear();
+        else if (name.local == "trk" && parent == "gpx")
+            track_ = GpxTrack{};
+        else if (name.local == "rte" && parent == "gpx")
+            route_ = GpxRoute{};
         return {};
     }
 
-    std::string End(const xml::Name&, std::string_view text) override {
+    std::string End(const xml::Name& name, std::string_view text) override {
         const std::string local = std::move(path_.back());
         path_.pop_back();
         const std::string_view parent = path_.empty() ? std::string_view{} : path_.back();
-        if (local.empty())
+        if (local.empty()) {
+            // <extensions><gpxtpx:TrackPointExtension><gpxtpx:speed> of the point being read.
+            if (pointDepth_ != 0 && path_.size() == pointDepth_ + 2 &&
+                name.space == kGpxTrackPointExtension)
+                ReadMotion(name.local, text);
             return {};
+        }
         if (local == "trkseg" && parent == "trk") {
-            if (!segment_.empty())
+            if (!segment_.empty()) {
                 contents.track.push_back(std::move(segment_));
+                ++track_.segments;
+            }
             segment_.clear();
+        } else if (local == "trk" && parent == "gpx") {
+            if (track_.segments != 0)
+                contents.tracks.push_back(std::move(track_));
+        } else if (local == "rte" && parent == "gpx") {
+            if (!route_.points.empty())
+                contents.routes.push_back(std::move(route_));
+        } else if (local == "name" && parent == "trk") {
+            track_.name = text;
+        } else if (local == "name" && parent == "rte") {
+            route_.name = text;
         } else if (path_.size() + 1 == pointDepth_) {
             pointDepth_ = 0;
             if (local == "trkpt")
                 segment_.push_back(point_);
+            else if (local == "rtept")
+                route_.points.push_back(std::move(waypoint_));
             else
                 contents.waypoints.push_back(std::move(waypoint_));
         } else if (pointDepth_ != 0 && path_.size() == pointDepth_) {
@@ -92,8 +120,11 @@ public:
     }
 
 private:
+    std::string space_;             // the root's namespace; only its elements are GPX
     std::vector<std::string> path_; // GPX local names of the open elements, "" for others
     TrackSegment segment_;
+    GpxTrack track_;
+    GpxRoute route_;
     TrackPoint point_;
     GpxWaypoint waypoint_;
     std::size_t pointDepth_ = 0; // path_'s size inside the point being read, 0 outside one
@@ -118,12 +149,26 @@ private:
         return {};
     }
 
+    // A speed in metres per second or a course in degrees; one that makes no sense is left
+    // unknown, as a receiver that did not give it.
+    void ReadMotion(std::string_view local, std::string_view text) {
+        constexpr double kKnotsPerMetrePerSecond = 3600.0 / 1852.0;
+        if (local == "speed") {
+            if (const auto speed = ParseDecimal(text, 0, 1e9))
+                point_.speedKnots = *speed * kKnotsPerMetrePerSecond;
+        } else if (local == "course") {
+            if (const auto course = ParseDecimal(text, 0, 360))
+                point_.courseDeg = *course;
+        }
+    }
+
     std::string ReadChild(std::string_view local, std::string_view text) {
         if (local == "ele") {
             const auto height = ParseDecimal(text, -1e9, 1e9);
             if (!height)
                 return "elevation not a number: " + Quoted(text);
             point_.heightM = *height;
+            waypoint_.heightM = *height;
         } else if (local == "time") {
             const auto when = ParseGpxTime(base::Trim(text, kBlanks));
             if (!when)
@@ -135,6 +180,8 @@ private:
             waypoint_.description = text;
         } else if (local == "sym") {
             waypoint_.symbol = base::Trim(text, kBlanks);
+        } else if (local == "speed" || local == "course") {
+            ReadMotion(local, text); // GPX 1.0
         }
         return {};
     }
@@ -214,6 +261,19 @@ platform::LoadResult ReadGpxFile(const std::string& path, GpxContents& contents)
     if (result)
         contents = std::move(handler.contents);
     return result;
+}
+
+Track GpxTrail(const GpxContents& contents) {
+    if (!contents.track.empty() || contents.routes.empty())
+        return contents.track;
+    Track track;
+    for (const GpxRoute& route : contents.routes) {
+        TrackSegment& segment = track.emplace_back();
+        for (const GpxWaypoint& point : route.points)
+            segment.push_back(
+                TrackPoint{point.position, 0, point.heightM.value_or(TrackPoint::kUnknown)});
+    }
+    return track;
 }
 
 std::vector<MapPos> NewestFirstSamples(const Track& track) {

@@ -34,6 +34,8 @@ std::string ParseTuples(std::string_view text, TrackSegment& segment) {
     return {};
 }
 
+// A LineString's coordinates are one text node of any length (26 000 points make a megabyte),
+// so they are taken a piece at a time as the reader passes them on.
 class LineStringHandler : public xml::Handler {
 public:
     Track track;
@@ -45,21 +47,51 @@ public:
         return {};
     }
 
-    std::string End(const xml::Name&, std::string_view text) override {
+    bool StreamsText(const xml::Name& name) override {
+        if (name.local != "coordinates" || path_.size() < 2 ||
+            path_[path_.size() - 2] != "LineString")
+            return false;
+        segment_.clear();
+        pending_.clear();
+        return true;
+    }
+
+    std::string Text(std::string_view piece) override {
+        pending_ += piece;
+        const auto blank = pending_.find_last_of(kBlanks);
+        if (blank != std::string::npos) {
+            if (std::string error =
+                    ParseTuples(std::string_view(pending_).substr(0, blank), segment_);
+                !error.empty())
+                return error;
+            pending_.erase(0, blank + 1);
+        }
+        // A tuple is three numbers; one that never ends is not a tuple.
+        if (pending_.size() > kLongestTuple)
+            return "coordinates not \"longitude,latitude\" in range: \"" + pending_.substr(0, 40) +
+                   "\"";
+        return {};
+    }
+
+    std::string End(const xml::Name&, std::string_view) override {
         const std::string local = std::move(path_.back());
         path_.pop_back();
         if (local != "coordinates" || path_.empty() || path_.back() != "LineString")
             return {};
-        TrackSegment segment;
-        if (std::string error = ParseTuples(text, segment); !error.empty())
+        if (std::string error = ParseTuples(pending_, segment_); !error.empty())
             return error;
-        if (!segment.empty())
-            track.push_back(std::move(segment));
+        pending_.clear();
+        if (!segment_.empty())
+            track.push_back(std::move(segment_));
+        segment_.clear();
         return {};
     }
 
 private:
+    static constexpr std::size_t kLongestTuple = 4096;
     std::vector<std::string> path_;
+    TrackSegment segment_;
+    std::string pending_; // the start of a tuple whose end has not arrived yet
 };
 
 } // namespace

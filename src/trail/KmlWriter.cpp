@@ -3,6 +3,8 @@
 #include "base/Number.h"
 #include "base/Utf8.h"
 
+#include <cmath>
+
 namespace trail {
 
 void AppendXmlEscaped(std::string& out, std::string_view text) {
@@ -51,6 +53,11 @@ std::string XmlEscaped(std::string_view text) {
 
 void AppendFixed10(std::string& out, double value) {
     base::AppendFixed(out, value, 10);
+}
+
+bool IsKmlPosition(double longitude, double latitude) {
+    return std::isfinite(longitude) && std::isfinite(latitude) && std::abs(latitude) <= 90.0 &&
+           std::abs(longitude) <= 180.0;
 }
 
 void AppendKmlCoordinates(std::string& out, double longitude, double latitude) {

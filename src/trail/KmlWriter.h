@@ -27,6 +27,9 @@ void AppendXmlEscaped(std::string& out, std::string_view text);
 // infinities give "nan", "-nan", "inf", "-inf" like the C library.
 void AppendFixed10(std::string& out, double value);
 
+// True when a KML reader takes the position: both finite, |latitude| <= 90, |longitude| <= 180.
+[[nodiscard]] bool IsKmlPosition(double longitude, double latitude);
+
 // "<longitude>,<latitude>" each with ten decimals, no altitude, no line end:
 // (151.2093, -33.8688) gives "151.2093000000,-33.8688000000".
 void AppendKmlCoordinates(std::string& out, double longitude, double latitude);

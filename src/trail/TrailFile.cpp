@@ -92,10 +92,13 @@ platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
             GpxContents gpx;
             if (auto read = ReadGpxFile(path, gpx); !read)
                 return read;
-            track = std::move(gpx.track);
+            track = GpxTrail(gpx);
         } else if (auto read = ReadKmlTrack(path, track); !read) {
             return read;
         }
+        // An empty trail would look like a load that worked.
+        if (track.empty())
+            return platform::LoadResult::Damaged(path + ": holds no track or route");
         InsertLoadedSamples(trail, NewestFirstSamples(track), trailLength);
         if (loaded != nullptr)
             *loaded = std::move(track);

@@ -42,11 +42,13 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 // is atomic: on failure the error names the path and any old file is left as it was.
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
-// Reads a GPX document's tracks (".gpx", trail/GpxReader.h; a break between segments), a KML
-// document's line strings (".kml", trail/KmlTrailReader.h) or a trail file and inserts its samples
-// (InsertLoadedSamples). A file that is missing, cannot be read or is damaged or truncated is
-// reported ("PATH: reason") and leaves the trail as it was. loaded, when given, receives what
-// was read as runs, oldest first, with the times and heights the file gives.
+// Reads a GPX document's tracks, or its routes when it has no track (".gpx",
+// trail/GpxReader.h; a break between segments), a KML document's line strings (".kml",
+// trail/KmlTrailReader.h) or a trail file and inserts its samples (InsertLoadedSamples). A
+// file that is missing, cannot be read or is damaged or truncated is reported ("PATH: reason")
+// and leaves the trail as it was; so is a GPX or KML file without a point of a trail ("PATH:
+// holds no track or route"). loaded, when given, receives what was read as runs, oldest
+// first, with the times and heights the file gives.
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength, Track* loaded = nullptr);
 

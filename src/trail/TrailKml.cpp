@@ -22,6 +22,10 @@ void TrailKmlWriter::Add(const MapPos& sample) {
         }
         return;
     }
+    if (!IsKmlPosition(sample.x, sample.y)) {
+        ++leftOut_;
+        return;
+    }
     if (!inSegment_) {
         out_ += "  <Placemark>\n    <styleUrl>#trailStyle</styleUrl>\n    <name>Segment ";
         base::AppendPadded(out_, segmentNumber_, 0);
@@ -38,12 +42,14 @@ void TrailKmlWriter::Finish() {
     AppendKmlDocumentEnd(out_);
 }
 
-std::string TrailKml(const TrailBuffer& trail) {
+std::string TrailKml(const TrailBuffer& trail, std::size_t* leftOut) {
     std::string out;
     TrailKmlWriter writer(out);
     for (const MapPos& sample : trail.OldestToNewest())
         writer.Add(sample);
     writer.Finish();
+    if (leftOut != nullptr)
+        *leftOut = writer.LeftOut();
     return out;
 }
 

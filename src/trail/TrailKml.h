@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "calib/MapPos.h"
@@ -19,20 +20,26 @@ public:
     explicit TrailKmlWriter(std::string& out);
 
     // A set sample (both coordinates non-zero) appends a coordinate line, opening a placemark
-    // first when none is open; anything else closes the open placemark.
+    // first when none is open; anything else closes the open placemark. A set sample a KML
+    // reader would refuse (IsKmlPosition: a glitch off the globe) is left out and counted.
     void Add(const MapPos& sample);
 
     // Closes the open placemark, if any, and appends the closing lines. Call once, last.
     void Finish();
 
+    // The samples Add left out so far.
+    [[nodiscard]] std::size_t LeftOut() const { return leftOut_; }
+
 private:
     std::string& out_;
     bool inSegment_ = false;
     int segmentNumber_ = 1;
+    std::size_t leftOut_ = 0;
 };
 
-// The whole document for the trail's samples, oldest to newest.
-[[nodiscard]] std::string TrailKml(const TrailBuffer& trail);
+// The whole document for the trail's samples, oldest to newest; leftOut, when given, gets the
+// number of samples left out.
+[[nodiscard]] std::string TrailKml(const TrailBuffer& trail, std::size_t* leftOut = nullptr);
 
 // Writes TrailKml(trail) to path atomically; on failure the error names the path and the old
 // file is left as it was.

@@ -35,7 +35,13 @@ struct Reader::State {
     XML_Parser parser = nullptr;
     Handler& handler;
     Limits limits;
-    std::vector<std::string> texts; // the character data of each open element
+    struct Open {
+        std::string text;          // the element's character data so far
+        std::size_t nodeStart = 0; // where the text node being read started in text
+        bool hasChildren = false;
+        bool streams = false; // its text goes to Handler::Text instead
+    };
+    std::vector<Open> open; // the open elements, outermost first
     std::string error;
     std::size_t fed = 0;
     XML_Index lastEvent = 0; // where the newest complete token started
@@ -69,37 +75,62 @@ struct Reader::State {
         s.Seen();
         if (!s.error.empty())
             return;
-        if (static_cast<int>(s.texts.size()) >= s.limits.maxDepth) {
+        if (static_cast<int>(s.open.size()) >= s.limits.maxDepth) {
             s.Fail("elements nested deeper than " + std::to_string(s.limits.maxDepth));
             return;
         }
-        s.texts.emplace_back();
-        if (std::string message = s.handler.Start(SplitName(name), Attributes(attributes));
-            !message.empty())
+        if (!s.open.empty()) {
+            DropBlankNode(s.open.back());
+            s.open.back().hasChildren = true;
+        }
+        s.open.emplace_back();
+        const Name split = SplitName(name);
+        if (std::string message = s.handler.Start(split, Attributes(attributes));
+            !message.empty()) {
             s.Fail(message);
+            return;
+        }
+        s.open.back().streams = s.handler.StreamsText(split);
     }
     static void OnEnd(void* data, const XML_Char* name) {
         State& s = Of(data);
         s.Seen();
         // expat may still close an empty element after the parser was stopped.
-        if (!s.error.empty() || s.texts.empty())
+        if (!s.error.empty() || s.open.empty())
             return;
-        std::string text = std::move(s.texts.back());
-        s.texts.pop_back();
-        if (std::string message = s.handler.End(SplitName(name), text); !message.empty())
+        Open closed = std::move(s.open.back());
+        s.open.pop_back();
+        if (closed.hasChildren)
+            DropBlankNode(closed);
+        if (!s.open.empty())
+            s.open.back().nodeStart = s.open.back().text.size();
+        if (std::string message = s.handler.End(SplitName(name), closed.text); !message.empty())
             s.Fail(message);
     }
     static void OnText(void* data, const XML_Char* text, int length) {
         State& s = Of(data);
         s.Seen();
-        if (!s.error.empty() || s.texts.empty())
+        if (!s.error.empty() || s.open.empty())
             return;
-        std::string& own = s.texts.back();
-        if (own.size() + static_cast<std::size_t>(length) > s.limits.maxTextBytes) {
+        Open& own = s.open.back();
+        const std::string_view piece(text, static_cast<std::size_t>(length));
+        if (own.streams) {
+            if (std::string message = s.handler.Text(piece); !message.empty())
+                s.Fail(message);
+            return;
+        }
+        if (own.text.size() - own.nodeStart + piece.size() > s.limits.maxTextBytes) {
             s.Fail("text longer than " + std::to_string(s.limits.maxTextBytes) + " bytes");
             return;
         }
-        own.append(text, static_cast<std::size_t>(length));
+        own.text += piece;
+    }
+    // Blanks beside child elements only lay the document out; they are not kept, so that the
+    // blanks of a million-point segment cost no memory.
+    static void DropBlankNode(Open& element) {
+        if (element.text.find_first_not_of(" \t\r\n", element.nodeStart) == std::string::npos)
+            element.text.resize(element.nodeStart);
+        element.nodeStart = element.text.size();
     }
     static void OnOther(void* data, const XML_Char*) { Of(data).Seen(); }
     static void OnInstruction(void* data, const XML_Char*, const XML_Char*) { Of(data).Seen(); }
@@ -148,13 +179,13 @@ Reader::~Reader() {
         XML_ParserFree(state_->parser);
 }
 
-void Reader::Feed(std::string_view bytes) {
+bool Reader::Feed(std::string_view bytes) {
     State& s = *state_;
     if (!s.error.empty() || s.finished)
-        return;
+        return s.error.empty();
     if (bytes.size() > s.limits.maxBytes - s.fed) {
         s.error = "larger than " + std::to_string(s.limits.maxBytes) + " bytes";
-        return;
+        return false;
     }
     // Big inputs go in slices so that an endless token is caught soon after its bound.
     constexpr std::size_t kSlice = 65536;
@@ -164,6 +195,7 @@ void Reader::Feed(std::string_view bytes) {
         s.Check(XML_Parse(s.parser, slice.data(), static_cast<int>(slice.size()), XML_FALSE));
         bytes.remove_prefix(slice.size());
     }
+    return s.error.empty();
 }
 
 Result Reader::Finish() {
@@ -207,9 +239,9 @@ Result ReadXmlFile(const std::string& path, Handler& handler, const Limits& limi
             ::close(fd);
             return failure(err);
         }
-        if (n == 0)
+        // The rest of a refused document is not read: a damaged 20 GB file fails at once.
+        if (n == 0 || !reader.Feed({buffer, static_cast<std::size_t>(n)}))
             break;
-        reader.Feed({buffer, static_cast<std::size_t>(n)});
     }
     ::close(fd);
     return reader.Finish();

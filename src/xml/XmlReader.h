@@ -12,16 +12,18 @@
 
 // A streaming XML reader for files we did not write (GPX, KML), over libexpat. It is made for
 // hostile input: no document type declarations (so no entities of any kind, no external
-// files), a bounded nesting depth, a bounded text per element, a bounded single token (a start
-// tag with a 100 MB attribute is refused after the limit, not read whole) and a bounded
-// document. The handler sees elements as they close; whatever it builds is the caller's to
-// throw away when reading fails.
+// files), a bounded nesting depth, a bounded text node, a bounded single token (a start tag
+// with a 100 MB attribute is refused after the limit, not read whole) and a bounded document.
+// The handler sees elements as they close; whatever it builds is the caller's to throw away
+// when reading fails. Reading stops at the first error.
 namespace xml {
 
 struct Limits {
-    std::size_t maxBytes = std::size_t{256} << 20;    // the whole document
-    int maxDepth = 64;                                // nested elements
-    std::size_t maxTextBytes = std::size_t{1} << 20;  // character data inside one element
+    std::size_t maxBytes = std::size_t{256} << 20; // the whole document
+    int maxDepth = 64;                             // nested elements
+    // One text node: the character data between two tags. The blanks between the children of
+    // a long <trkseg> are many nodes, each short.
+    std::size_t maxTextBytes = std::size_t{1} << 20;
     std::size_t maxTokenBytes = std::size_t{1} << 20; // one tag, comment or instruction
 };
 
@@ -48,8 +50,13 @@ class Handler {
 public:
     virtual ~Handler() = default;
     virtual std::string Start(const Name& name, const Attributes& attributes) = 0;
-    // text is the element's own character data, entities and CDATA resolved, in UTF-8.
+    // text is the element's own character data, entities and CDATA resolved, in UTF-8; the
+    // blanks between child elements are not part of it.
     virtual std::string End(const Name& name, std::string_view text) = 0;
+    // Asked after Start: true when the element's character data, of any length, is to be
+    // given to Text in pieces as it arrives instead of whole to End (End then gets "").
+    virtual bool StreamsText(const Name&) { return false; }
+    virtual std::string Text(std::string_view) { return {}; }
 };
 
 // How reading ended: ok, or one line saying where and why ("line 3, column 7: ...").
@@ -68,8 +75,9 @@ public:
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
 
-    // Feeds the next bytes; after an error the rest is ignored.
-    void Feed(std::string_view bytes);
+    // Feeds the next bytes; after an error the rest is ignored. False once reading has failed,
+    // so that a caller stops reading its source.
+    bool Feed(std::string_view bytes);
     // Ends the document and tells how it went. Call once, last.
     Result Finish();
 

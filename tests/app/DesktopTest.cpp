@@ -360,8 +360,8 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     MapView& v = f.View();
     // A trail of two fixes written by the trail store itself.
     trail::TrailBuffer trail;
-    trail.Record(demo::PixelToGeo({100, 100}), 5.0, 0);
-    trail.Record(demo::PixelToGeo({900, 700}), 5.0, 0);
+    trail.Record(demo::PixelToGeo({100, 100}), 5.0, 100);
+    trail.Record(demo::PixelToGeo({900, 700}), 5.0, 100);
     const QString trl = dir.filePath("walk.trl");
     ASSERT_TRUE(trail::SaveTrail(trail, trl.toStdString()));
     const QString gpx = dir.filePath("walk.gpx");

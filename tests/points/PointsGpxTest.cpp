@@ -19,11 +19,14 @@ TEST(PointsGpx, WaypointsCarryNameDescriptionAndSymbolAndValidate) {
         CMapPoint("nan", MapPos(std::numeric_limits<double>::quiet_NaN(), 1), 1, 0, 0, 0, ""),
         CMapPoint("bad name \x01", MapPos(1, 2), 42, 0, 0, 0, "d"),
     };
-    const std::string document = points::PointsGpxDocument(points);
+    std::size_t leftOut = 0;
+    const std::string document = points::PointsGpxDocument(points, &leftOut);
+    EXPECT_EQ(leftOut, 2u) << "beyond the pole, nan";
     EXPECT_EQ(
         document,
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<gpx version=\"1.1\" creator=\"QUILO\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+        "<gpx version=\"1.1\" creator=\"QUILO\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+        "xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
         "<wpt lat=\"51.4778\" lon=\"-0.0014\">\n  <name>Home</name>\n"
         "  <sym>Triangle</sym>\n</wpt>\n"
         "<wpt lat=\"-33.8688\" lon=\"151.2093\">\n"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ TEST(PointsKml, DocumentLineForLine) {
         const char* legend;
         MapPointList points;
         std::string placemarks;
+        std::size_t leftOut = 0;
     };
     const std::vector<Row> rows = {
         {"empty list: the envelope and an empty folder", {}, ""},
@@ -47,11 +49,18 @@ TEST(PointsKml, DocumentLineForLine) {
          "    <description>&quot;q&quot; &apos;a&apos; &gt; 1</description>\n"
          "    <Point><coordinates>151.2093000000,-33.8688000000</coordinates></Point>\n"
          "  </Placemark>\n"},
+        {"positions a KML reader refuses are left out",
+         {CMapPoint("pole", MapPos(1, 90.5), 0, 0, 0, 0, ""),
+          CMapPoint("nan", MapPos(std::numeric_limits<double>::quiet_NaN(), 1), 0, 0, 0, 0, "")},
+         "",
+         2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        EXPECT_EQ(points::PointsKmlDocument(row.points),
+        std::size_t leftOut = 99;
+        EXPECT_EQ(points::PointsKmlDocument(row.points, &leftOut),
                   kEnvelopeStart + row.placemarks + kEnvelopeEnd);
+        EXPECT_EQ(leftOut, row.leftOut);
     }
 }
 

@@ -143,6 +143,118 @@ TEST(ConvertTool, GpsbabelReadsOurGpx) {
     }
 }
 
+// The points of the file's only segment; a file that is not one segment fails the test.
+trail::TrackSegment OnlySegment(const std::string& path) {
+    trail::GpxContents gpx;
+    const platform::LoadResult read = trail::ReadGpxFile(path, gpx);
+    EXPECT_TRUE(read) << read.error;
+    EXPECT_EQ(gpx.track.size(), 1u) << path;
+    return gpx.track.empty() ? trail::TrackSegment{} : gpx.track[0];
+}
+
+// A receiver log into GPX keeps each fix's time, height, speed and course, as gpsbabel reads
+// them from the same log; the positions are those a trail keeps, and a length limit keeps the
+// newest fixes.
+TEST(ConvertTool, ReceiverLogIntoGpxAsGpsbabelReadsIt) {
+    TempDir dir;
+    ASSERT_EQ(Convert({kCapture, dir.File("every.gpx"), "--min-delta", "0"}).status, 0);
+    ASSERT_EQ(Convert({kCapture, dir.File("kept.gpx")}).status, 0);
+    ASSERT_EQ(Convert({kCapture, dir.File("5.gpx"), "--max-length", "5"}).status, 0);
+    const trail::TrackSegment every = OnlySegment(dir.File("every.gpx"));
+    const trail::TrackSegment kept = OnlySegment(dir.File("kept.gpx"));
+    const TrailBuffer trail = Replay(ReadBytes(kCapture), 5.0, 1 << 30);
+    ASSERT_EQ(kept.size(), trail.Count());
+    EXPECT_TRUE(
+        std::equal(kept.rbegin(), kept.rend(), trail.NewestToOldest().begin(),
+                   [](const trail::TrackPoint& a, const MapPos& b) { return a.position == b; }));
+    const trail::TrackSegment newest5 = OnlySegment(dir.File("5.gpx"));
+    ASSERT_EQ(newest5.size(), 5u);
+    EXPECT_EQ(newest5.front().utcMs, kept[kept.size() - 5].utcMs);
+
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "gpsbabel is not installed";
+    const std::string command = "gpsbabel -t -i nmea -f '" + kCapture + "' -o gpx -F '" +
+                                dir.File("babel.gpx") + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const trail::TrackSegment babel = OnlySegment(dir.File("babel.gpx"));
+    ASSERT_EQ(every.size(), babel.size());
+    for (std::size_t i = 0; i < every.size(); ++i) {
+        SCOPED_TRACE(i);
+        const trail::TrackPoint &ours = every[i], &theirs = babel[i];
+        // Our minutes pass through single precision (a few millimetres).
+        EXPECT_NEAR(ours.position.y, theirs.position.y, 1e-6);
+        EXPECT_NEAR(ours.position.x, theirs.position.x, 1e-6);
+        EXPECT_EQ(ours.utcMs, theirs.utcMs);
+        EXPECT_NEAR(ours.heightM, theirs.heightM, 1e-9);
+        // gpsbabel gives a VTG, which has no time, to the fix before it: the empty VTG of a
+        // receiver that lost its fix zeroes the last good fix's speed and course.
+        if (theirs.speedKnots == 0 && theirs.courseDeg == 0)
+            continue;
+        EXPECT_NEAR(ours.courseDeg, theirs.courseDeg, 1e-4); // gpsbabel's are floats
+        // gpsbabel takes the VTG's km/h, we the RMC's knots, each to a tenth.
+        EXPECT_NEAR(ours.speedKnots, theirs.speedKnots, 0.1);
+    }
+    ASSERT_GT(every.size(), 10u);
+}
+
+// GPX to GPX keeps what the file holds, GPX 1.0 without a namespace included; what no receiver
+// measures (a height of 500 000 km, a glitched altitude in a log) is left out with a warning,
+// and every file written reads back.
+TEST(ConvertTool, GpxKeepsWhatItHoldsAndGlitchesAreLeftOutAndTold) {
+    TempDir dir;
+    WriteBytes(dir.File("old.gpx"),
+               "<gpx version=\"1.0\"><wpt lat=\"1\" lon=\"2\"><ele>3.5</ele><name>w</name></wpt>"
+               "<rte><name>r</name><rtept lat=\"4\" lon=\"5\"><ele>6</ele></rtept></rte><trk>"
+               "<name>a</name><trkseg><trkpt lat=\"7\" lon=\"8\"><ele>5e8</ele><speed>2</speed>"
+               "<course>45</course></trkpt></trkseg></trk><trk><name>b</name><trkseg><trkpt "
+               "lat=\"9\" lon=\"10\"/></trkseg></trk></gpx>");
+    // One altitude and one latitude glitched, in different fixes.
+    std::string log = ReadBytes(kCapture);
+    for (const auto& [good, glitch] :
+         {std::pair{",1,05,1.2,-6.0,M,", ",1,05,1.2,1234567890,M,"},
+          {"GGA,191513.98,3645.868197,N", "GGA,191513.98,9999.99,N"}}) {
+        const auto at = log.find(good);
+        ASSERT_NE(at, std::string::npos) << good;
+        log.replace(at, std::string(good).size(), glitch);
+    }
+    WriteBytes(dir.File("glitch.nmea"), log);
+
+    const std::string point = "1 point whose position is off the globe";
+    const std::string value = "1 value no receiver measures (a height, time, speed or course)";
+    struct Row {
+        const char* in;
+        const char* out;
+        std::string leftOut;
+    };
+    const Row rows[] = {{"old.gpx", "new.gpx", value},
+                        {"glitch.nmea", "glitch.gpx", point + " and " + value},
+                        {"glitch.nmea", "glitch.kml", point}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.out);
+        const RunResult run = Convert({dir.File(row.in), dir.File(row.out)});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "quilo-tool convert: warning: " + dir.File(row.out) + ": left out " +
+                               row.leftOut + "\n");
+        TrailBuffer back; // as Load Trail reads it
+        const platform::LoadResult read = trail::LoadTrail(back, dir.File(row.out), 1 << 30);
+        EXPECT_TRUE(read) << read.error;
+        EXPECT_TRUE(
+            !testsupport::HaveXmllint() ||
+            (trail::IsGpxFilePath(row.out)
+                 ? testsupport::XmllintValidates(dir.File(row.out), testsupport::GpxSchemaPath())
+                 : testsupport::XmllintAccepts(dir.File(row.out))));
+    }
+    trail::GpxContents old;
+    trail::GpxContents copy;
+    ASSERT_TRUE(trail::ReadGpxFile(dir.File("old.gpx"), old));
+    ASSERT_TRUE(trail::ReadGpxFile(dir.File("new.gpx"), copy));
+    EXPECT_EQ(copy.waypoints, old.waypoints);
+    EXPECT_EQ(copy.routes, old.routes);
+    EXPECT_EQ(copy.tracks, (std::vector<trail::GpxTrack>{{"a", 1}, {"b", 1}}));
+    ASSERT_EQ(copy.track.size(), 2u);
+    EXPECT_EQ(copy.track[0][0].courseDeg, 45);
+}
+
 TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
     TempDir dir;
     const std::string capture = ReadBytes(kCapture);
@@ -180,14 +292,6 @@ TEST(ConvertTool, OptionsAndConversionsBetweenKinds) {
          {trl, dir.File("fromtrl.kml")},
          dir.File("fromtrl.kml"),
          trail::TrailKml(TrailFromFile(trl))},
-        {"NMEA into GPX, streamed",
-         {kCapture, dir.File("all.gpx")},
-         dir.File("all.gpx"),
-         trail::TrailGpx(Replay(capture, 5.0, 1 << 30))},
-        {"NMEA into GPX with a length limit",
-         {kCapture, dir.File("5.gpx"), "--max-length", "5"},
-         dir.File("5.gpx"),
-         trail::TrailGpx(Replay(capture, 5.0, 5))},
         {"trail file into GPX",
          {trl, dir.File("fromtrl.gpx")},
          dir.File("fromtrl.gpx"),
@@ -277,6 +381,10 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
          {dir.File("bad.gpx"), dir.File("h.trl")},
          dir.File("h.trl"),
          "bad.gpx: damaged GPX file (line 1, column 61: latitude"},
+        {"GPX without a track or route",
+         {dir.File("points.gpx"), dir.File("i.trl")},
+         dir.File("i.trl"),
+         "points.gpx: holds no track or route"},
         {"bad minimum distance",
          {kCapture, dir.File("f.kml"), "--min-delta", "5m"},
          dir.File("f.kml"),
@@ -288,6 +396,7 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
         {"missing OUT", {kCapture}, "", "usage"},
     };
     std::filesystem::create_directory(dir.File("d.log"));
+    WriteBytes(dir.File("points.gpx"), "<gpx version=\"1.0\"><wpt lat=\"1\" lon=\"1\"/></gpx>");
     WriteBytes(dir.File("bad.gpx"), "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
                                     "<trkpt lat=\"90.5\" lon=\"1\"/></trkseg></trk></gpx>");
     for (const Row& row : rows) {
@@ -302,8 +411,8 @@ TEST(ConvertTool, FailuresExitTwoAndLeaveNoOutput) {
             EXPECT_FALSE(std::filesystem::exists(row.output));
         }
     }
-    EXPECT_EQ(dir.Entries(),
-              (std::vector<std::string>{"bad.gpx", "cut.trl", "d.log", "good.trl", "kept.kml"}))
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"bad.gpx", "cut.trl", "d.log", "good.trl",
+                                                       "kept.kml", "points.gpx"}))
         << "no temporary files";
 }
 

@@ -8,6 +8,7 @@
 #include "support/TestFiles.h"
 #include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailKml.h"
 
 using testsupport::TempDir;
 using testsupport::WriteBytes;
@@ -22,7 +23,8 @@ const std::string kHead = "<?xml version=\"1.0\"?>\n"
 
 bool SamePoint(const trail::TrackPoint& a, const trail::TrackPoint& b) {
     const auto same = [](double p, double q) { return p == q || (std::isnan(p) && std::isnan(q)); };
-    return a.position == b.position && a.utcMs == b.utcMs && same(a.heightM, b.heightM);
+    return a.position == b.position && a.utcMs == b.utcMs && same(a.heightM, b.heightM) &&
+           same(a.speedKnots, b.speedKnots) && same(a.courseDeg, b.courseDeg);
 }
 
 TEST(GpxReader, ReadsBackWhatWeWriteIdentically) {
@@ -67,28 +69,39 @@ TEST(GpxReader, ReadsTimesInTheirIsoForms) {
         EXPECT_EQ(trail::ParseGpxTime(row.text), row.utcMs) << row.text;
 }
 
-TEST(GpxReader, TakesTracksAndWaypointsAndPassesOverTheRest) {
-    const std::string document =
-        kHead + "<metadata><name>m</name></metadata>\n"
-                "<wpt lat=\" +1.5 \" lon=\"2\"><ele>3</ele><name>A &amp; B</name><desc>d</desc>"
-                "<sym> Circle </sym><extensions><x:q xmlns:x=\"urn:x\"><wpt lat=\"99\"/></x:q>"
-                "</extensions></wpt>\n"
-                "<rte><rtept lat=\"5\" lon=\"6\"/></rte>\n"
-                "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
-                "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
-                "lon=\"0\"><ele>x</ele></wpt></extensions></trkpt></trkseg></trk>\n"
-                "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk>\n"
-                "</gpx>\n";
-    trail::GpxContents read;
-    const xml::Result result = trail::ParseGpx(document, read);
-    ASSERT_TRUE(result) << result.error;
-    ASSERT_EQ(read.waypoints.size(), 1u);
-    EXPECT_EQ(read.waypoints[0], (trail::GpxWaypoint{{2, 1.5}, "A & B", "d", "Circle"}));
-    ASSERT_EQ(read.track.size(), 2u);
-    ASSERT_EQ(read.track[0].size(), 1u);
-    EXPECT_TRUE(SamePoint(read.track[0][0], {{2, 1}, 1733659200000, 7}));
-    ASSERT_EQ(read.track[1].size(), 1u);
-    EXPECT_TRUE(SamePoint(read.track[1][0], {{-2, -1}, 0, kNaN}));
+TEST(GpxReader, TakesTracksRoutesAndWaypointsAndPassesOverTheRest) {
+    const std::string body =
+        "<metadata><name>m</name></metadata>\n"
+        "<wpt lat=\" +1.5 \" lon=\"2\"><ele>3</ele><name>A &amp; B</name><desc>d</desc>"
+        "<sym> Circle </sym><extensions><x:q xmlns:x=\"urn:x\"><wpt lat=\"99\"/></x:q>"
+        "</extensions></wpt>\n"
+        "<rte><name>r</name><rtept lat=\"5\" lon=\"6\"><ele>-4</ele></rtept></rte><rte/>\n"
+        "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
+        "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
+        "lon=\"0\"><ele>x</ele></wpt><t:TrackPointExtension xmlns:t=\"" +
+        std::string(trail::kGpxTrackPointExtension) +
+        "\"><t:speed>1852</t:speed><t:course>90.5</t:course></t:TrackPointExtension>"
+        "</extensions></trkpt></trkseg></trk>\n"
+        "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk><trk/>\n"
+        "</gpx>\n";
+    // GPX 1.1, and 1.0 with its namespace and without one.
+    for (const std::string& head :
+         {kHead, std::string("<gpx version=\"1.0\" xmlns=\"http://www.topografix.com/GPX/1/0\">"),
+          std::string("<gpx version=\"1.0\">")}) {
+        SCOPED_TRACE(head);
+        trail::GpxContents read;
+        const xml::Result result = trail::ParseGpx(head + body, read);
+        ASSERT_TRUE(result) << result.error;
+        EXPECT_EQ(read.waypoints,
+                  (std::vector<trail::GpxWaypoint>{{{2, 1.5}, "A & B", "d", "Circle", 3}}));
+        EXPECT_EQ(read.routes, (std::vector<trail::GpxRoute>{{"r", {{{6, 5}, "", "", "", -4}}}}));
+        EXPECT_EQ(read.tracks, (std::vector<trail::GpxTrack>{{"t", 1}, {"", 1}}));
+        ASSERT_EQ(read.track.size(), 2u);
+        ASSERT_EQ(read.track[0].size(), 1u);
+        EXPECT_TRUE(SamePoint(read.track[0][0], {{2, 1}, 1733659200000, 7, 3600, 90.5}));
+        ASSERT_EQ(read.track[1].size(), 1u);
+        EXPECT_TRUE(SamePoint(read.track[1][0], {{-2, -1}, 0, kNaN}));
+    }
 }
 
 TEST(GpxReader, RefusesHostileAndBadDocumentsAndKeepsWhatItHad) {
@@ -124,7 +137,7 @@ TEST(GpxReader, RefusesHostileAndBadDocumentsAndKeepsWhatItHad) {
         {"bad time", point("lat=\"1\" lon=\"1\"", "<time>yesterday</time>"),
          "not a date and time: \"yesterday\""},
         {"not GPX", "<kml xmlns=\"http://www.opengis.net/kml/2.2\"/>", "not a GPX document"},
-        {"GPX without its namespace", "<gpx version=\"1.1\"/>", "not a GPX document"},
+        {"GPX in another namespace", "<gpx xmlns=\"urn:gpx\"/>", "not a GPX document"},
         {"cut short", kHead + "<trk><trkseg>", "line 3, column 14: no element found"},
     };
     const trail::GpxContents before{{{{{1, 1}}}}, {{{3, 4}, "kept", "", ""}}};
@@ -169,6 +182,41 @@ TEST(GpxReader, LoadTrailTakesGpxTracksAndRefusesAHugeAttribute) {
     EXPECT_EQ(trail::LoadTrail(trail, dir.File("none.gpx"), 100).status,
               platform::LoadStatus::Missing);
     EXPECT_EQ(trail.Count(), before);
+
+    // Routes stand in for tracks; a file with neither says so rather than load nothing.
+    WriteBytes(dir.File("routes.gpx"), kHead +
+                                           "<wpt lat=\"7\" lon=\"7\"/><rte><rtept lat=\"4\" "
+                                           "lon=\"4\"/><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("routes.gpx"), 100));
+    oldestFirst.assign(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
+    EXPECT_EQ(std::vector<MapPos>(oldestFirst.end() - 3, oldestFirst.end()),
+              (std::vector<MapPos>{{4, 4}, {5, 5}, {}}));
+    WriteBytes(dir.File("points.gpx"), kHead + "<wpt lat=\"7\" lon=\"7\"/><trk/></gpx>");
+    const auto loaded = trail.Count();
+    const platform::LoadResult empty = trail::LoadTrail(trail, dir.File("points.gpx"), 100);
+    EXPECT_EQ(empty.error, dir.File("points.gpx") + ": holds no track or route");
+    EXPECT_EQ(trail.Count(), loaded);
+}
+
+// Our own long trails read back: the blanks between 250 000 points of one segment are no text
+// of any size, and 30 000 KML coordinates are one text node of over a megabyte.
+TEST(GpxReader, LongTrailsWeWroteReadBack) {
+    TempDir dir;
+    trail::TrailBuffer written;
+    for (int i = 1; i <= 250'000; ++i)
+        written.AddFront(MapPos(i * 1e-5, 45 + i * 1e-6));
+    WriteBytes(dir.File("long.gpx"), trail::TrailGpx(written));
+    trail::TrailBuffer keep30k = written;
+    keep30k.TrimTo(30'000);
+    WriteBytes(dir.File("long.kml"), trail::TrailKml(keep30k));
+    for (const auto& [name, count] : {std::pair{"long.gpx", 250'000}, {"long.kml", 30'000}}) {
+        trail::TrailBuffer read;
+        const platform::LoadResult result = trail::LoadTrail(read, dir.File(name), 1'000'000);
+        ASSERT_TRUE(result) << result.error;
+        EXPECT_EQ(read.Count(), static_cast<std::size_t>(count) + 2)
+            << name << ": fenced by breaks";
+        EXPECT_NEAR(std::next(read.NewestToOldest().begin())->x, 2.5, 1e-9) << name;
+    }
 }
 
 } // namespace

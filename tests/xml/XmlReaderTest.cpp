@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/TestFiles.h"
@@ -22,6 +25,11 @@ public:
         seen += '>';
         return name.local == "refuse" ? "refused by the handler" : "";
     }
+    bool StreamsText(const xml::Name& name) override { return name.local == "stream"; }
+    std::string Text(std::string_view piece) override {
+        seen += piece;
+        return {};
+    }
     std::string End(const xml::Name& name, std::string_view text) override {
         seen += "</";
         seen += name.local;
@@ -32,10 +40,19 @@ public:
     }
 };
 
+const xml::Limits kSmall{.maxBytes = 4096, .maxDepth = 8, .maxTextBytes = 16, .maxTokenBytes = 256};
+
 TEST(XmlReader, ReadsElementsAttributesAndText) {
+    std::string manyNodes = "<r>";
+    std::string manySeen = "<|r>";
+    for (int i = 0; i < 20; ++i) {
+        manyNodes += "<b/>\n          ";
+        manySeen += "<|b></b:>";
+    }
+    manyNodes += "</r>";
     struct Row {
-        const char* document;
-        const char* seen;
+        std::string document;
+        std::string seen;
     };
     const Row rows[] = {
         {"<r a='1'>x<b>y</b>z</r>", "<|r a=1><|b></b:y></r:xz>"},
@@ -44,10 +61,16 @@ TEST(XmlReader, ReadsElementsAttributesAndText) {
         {"<?xml version='1.0' encoding='ISO-8859-1'?><r>\xE9<![CDATA[<&>]]></r>",
          "<|r></r:\xC3\xA9<&>>"},
         {"<!-- c --><?pi x?><r/>", "<|r></r:>"},
+        // Blanks beside children are layout; text beside them is kept.
+        {"<r>\n <b> y </b>\n z </r>", "<|r><|b></b: y ></r:\n z >"},
+        // Each text node is bounded, not the element's text: 200 blanks in 20 nodes pass.
+        {manyNodes, manySeen + "</r:>"},
+        {"<r><stream>" + std::string(40, 'x') + "</stream></r>",
+         "<|r><|stream>" + std::string(40, 'x') + "</stream:></r:>"},
     };
     for (const Row& row : rows) {
         Recorder recorder;
-        const xml::Result result = xml::ReadXml(row.document, recorder);
+        const xml::Result result = xml::ReadXml(row.document, recorder, kSmall);
         EXPECT_TRUE(result) << row.document << ": " << result.error;
         EXPECT_EQ(recorder.seen, row.seen) << row.document;
     }
@@ -57,8 +80,6 @@ TEST(XmlReader, RefusesHostileAndBrokenDocuments) {
     const std::string laughs = "<?xml version='1.0'?><!DOCTYPE l [<!ENTITY a 'aaaaaaaaaa'>"
                                "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>"
                                "<!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>]><l>&c;</l>";
-    const xml::Limits small{
-        .maxBytes = 4096, .maxDepth = 8, .maxTextBytes = 16, .maxTokenBytes = 256};
     struct Row {
         const char* legend;
         std::string document;
@@ -72,6 +93,9 @@ TEST(XmlReader, RefusesHostileAndBrokenDocuments) {
         {"deep nesting", "<a><a><a><a><a><a><a><a><a></a></a></a></a></a></a></a></a></a>",
          "line 1, column 25: elements nested deeper than 8"},
         {"text too long", "<r>" + std::string(17, 'x') + "</r>", "text longer than 16 bytes"},
+        {"one text node too long beside children",
+         "<r><b/>" + std::string(8, ' ') + std::string(17, 'x') + "<b/></r>",
+         "text longer than 16 bytes"},
         {"an attribute too long", "<r a='" + std::string(1000, 'x') + "'/>",
          "a tag, comment or instruction longer than 256 bytes"},
         {"a comment too long", "<r><!--" + std::string(1000, 'x') + "--></r>",
@@ -85,14 +109,14 @@ TEST(XmlReader, RefusesHostileAndBrokenDocuments) {
     };
     for (const Row& row : rows) {
         Recorder recorder;
-        const xml::Result result = xml::ReadXml(row.document, recorder, small);
+        const xml::Result result = xml::ReadXml(row.document, recorder, kSmall);
         EXPECT_FALSE(result) << row.legend;
         EXPECT_NE(result.error.find(row.error), std::string::npos)
             << row.legend << ": " << result.error;
     }
 }
 
-TEST(XmlReader, FileErrorsCarryTheSystemReason) {
+TEST(XmlReader, FileErrorsCarryTheSystemReasonAndStopTheReading) {
     testsupport::TempDir dir;
     Recorder recorder;
     const xml::Result missing = xml::ReadXmlFile(dir.File("none.gpx"), recorder);
@@ -102,6 +126,21 @@ TEST(XmlReader, FileErrorsCarryTheSystemReason) {
     testsupport::WriteBytes(dir.File("ok.xml"), "<r>1</r>");
     EXPECT_TRUE(xml::ReadXmlFile(dir.File("ok.xml"), recorder));
     EXPECT_EQ(recorder.seen, "<|r></r:1>");
+
+    // Reading stops at the first error: of 4 GiB (sparse) after it, not a megabyte is read.
+    const auto bytesRead = [] { // by this process, as the kernel counts them
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        std::uint64_t value = 0;
+        while (io >> key >> value && key != "rchar:") {
+        }
+        return value;
+    };
+    testsupport::WriteBytes(dir.File("damaged.gpx"), "<r>&x;</r>");
+    std::filesystem::resize_file(dir.File("damaged.gpx"), std::uintmax_t{4} << 30);
+    const std::uint64_t before = bytesRead();
+    EXPECT_FALSE(xml::ReadXmlFile(dir.File("damaged.gpx"), recorder));
+    EXPECT_LT(bytesRead() - before, std::uint64_t{1} << 20);
 }
 
 } // namespace
