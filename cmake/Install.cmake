@@ -10,8 +10,11 @@ set(QUILO_RES ${CMAKE_SOURCE_DIR}/res)
 # Manual pages and the package's changelog go in gzipped, as Debian wants them; -n keeps the
 # name and time stamp out, so a rebuild gives the same bytes.
 find_program(QUILO_GZIP gzip REQUIRED)
+# Ninja makes the output's folder itself; Unix Makefiles (CMake's default) do not.
 function(quilo_gzip source output)
+    get_filename_component(folder ${output} DIRECTORY)
     add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND ${QUILO_GZIP} -9nc ${source} > ${output}
         DEPENDS ${source}
         VERBATIM)
