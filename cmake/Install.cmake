@@ -64,10 +64,12 @@ if(QUILO_BUILD_UI)
     add_custom_target(quilo_icons ALL DEPENDS ${icons})
 endif()
 
-# The manual pages must name every option the programs' --help names, and no other.
+# The manual pages must name every option the programs' --help names, and no other; the
+# versions and the README's options must be the programs'.
 if(QUILO_BUILD_TESTS AND QUILO_BUILD_UI)
     add_test(NAME ManPages.NameTheOptionsOfHelp
         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/man-options.sh
                 $<TARGET_FILE:quilo> ${QUILO_RES}/man/quilo.1
-                $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1)
+                $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1
+                ${CMAKE_SOURCE_DIR}/README.md)
 endif()
