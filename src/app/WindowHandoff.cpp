@@ -56,10 +56,10 @@ QString WindowSocketName(const QString& stateFolder) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         return {};
-    const QByteArray key = QCryptographicHash::hash(QDir::cleanPath(stateFolder).toUtf8(),
-                                                    QCryptographicHash::Sha256)
-                               .toHex()
-                               .left(16);
+    const QByteArray key =
+        QCryptographicHash::hash(QDir::cleanPath(stateFolder).toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
     return runtime + "/quilo-" + QString::fromLatin1(key);
 }
 

@@ -51,7 +51,6 @@ public:
     static std::string Path(std::string_view section, std::string_view key);
 
 private:
-
     std::map<std::string, int> values_; // "section/key" -> value
     std::vector<Write> writes_;
     std::map<std::string, std::string> texts_;

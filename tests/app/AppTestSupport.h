@@ -120,7 +120,8 @@ public:
     // Its exit status once it has ended within timeoutMs; nullopt when it still runs or a
     // signal ended it.
     std::optional<int> WaitExit(int timeoutMs = 20000) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         while (!Reaped() && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!Reaped() || !WIFEXITED(status_))

@@ -128,8 +128,8 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
 
     for (int run = 0; run < 3; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
-        QuiloProcess quilo({demo::DemoMapImagePath(dir.path()).toStdString(), "--gps", pty.Path()}, env,
-                    log);
+        QuiloProcess quilo({demo::DemoMapImagePath(dir.path()).toStdString(), "--gps", pty.Path()},
+                           env, log);
         ASSERT_TRUE(quilo.Started());
         const std::size_t fixesBefore = FixCount(journal);
         const auto recorded = Clock::now() + 60s;
