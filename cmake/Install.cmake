@@ -10,8 +10,11 @@ set(QUILO_RES ${CMAKE_SOURCE_DIR}/res)
 # Manual pages and the package's changelog go in gzipped, as Debian wants them; -n keeps the
 # name and time stamp out, so a rebuild gives the same bytes.
 find_program(QUILO_GZIP gzip REQUIRED)
+# Ninja makes the output's folder itself; Unix Makefiles (CMake's default) do not.
 function(quilo_gzip source output)
+    get_filename_component(folder ${output} DIRECTORY)
     add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND ${QUILO_GZIP} -9nc ${source} > ${output}
         DEPENDS ${source}
         VERBATIM)
@@ -61,10 +64,12 @@ if(QUILO_BUILD_UI)
     add_custom_target(quilo_icons ALL DEPENDS ${icons})
 endif()
 
-# The manual pages must name every option the programs' --help names, and no other.
+# The manual pages must name every option the programs' --help names, and no other; the
+# versions and the README's options must be the programs'.
 if(QUILO_BUILD_TESTS AND QUILO_BUILD_UI)
     add_test(NAME ManPages.NameTheOptionsOfHelp
         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/man-options.sh
                 $<TARGET_FILE:quilo> ${QUILO_RES}/man/quilo.1
-                $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1)
+                $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1
+                ${CMAKE_SOURCE_DIR}/README.md)
 endif()

@@ -37,15 +37,19 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILO_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "moving-map GPS viewer for scanned paper maps
 QUILO shows a scanned or photographed paper map, calibrated by the latitude
 and longitude of three of its points, and the position of a GPS receiver
-that speaks NMEA 0183 on a serial line. The map follows the position, a
-trail fades behind it, named map points carry symbols and labels, and a tap
-shows the coordinates with range and bearing from the GPS. Trails and points
-export as KML; calibration, points and trail files of the handheld program
-it descends from are read and written byte for byte.
+that speaks NMEA 0183: on a serial line, through gpsd, over TCP or UDP, or
+from a recorded log. The map follows the position, a trail fades behind it,
+named map points carry symbols and labels, and a tap shows the coordinates
+with range and bearing from the GPS. Every fix is kept in a trail journal
+that survives a crash or a power cut; large maps open at once from a cache
+after their first decode. Trails and points export as GPX and KML, GPX
+tracks and waypoints import, and the calibration, points and trail files
+of the handheld program it descends from are read and written byte for
+byte.
 .
 The package holds the viewer (quilo, with a demo that needs no receiver) and
-quilo-tool, which decodes NMEA, converts trails and points and watches a
-receiver from the command line.")
+quilo-tool, which decodes NMEA, converts trails, journals and points,
+records a receiver into a journal and watches it from the command line.")
 
 # Debian's documentation files of a native package.
 quilo_gzip(${CMAKE_SOURCE_DIR}/res/deb/changelog ${CMAKE_BINARY_DIR}/deb/changelog.gz)

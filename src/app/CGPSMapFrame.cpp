@@ -594,8 +594,14 @@ void CGPSMapFrame::RestoreLastSession() {
         view_->ShowStatusNote("Last map not found: " + last.map);
         return;
     }
+    // Forgotten while it loads: a map that cannot be decoded (or that ends the program) shows
+    // its failure once, not at every start.
+    session::LastSession loading = last;
+    loading.map.clear();
+    loading.Write(store_);
     if (!LoadMapFile(path))
         return;
+    last.Write(store_);
     view_->SetZoom(last.zoom);
     view_->ScrollTo({last.scrollX, last.scrollY});
     MarkZoomPreset();

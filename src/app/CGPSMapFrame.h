@@ -72,7 +72,8 @@ public:
     void LoadTrailFile(const QString& path);
 
     // Started without a map: reopens the last session's map, zoom, scroll and window
-    // geometry while Reopen Last Map is on. A map that is gone is named on the status line.
+    // geometry while Reopen Last Map is on. A map that is gone is named on the status line; one
+    // that cannot be decoded is no longer the last map.
     void RestoreLastSession();
     // A file dropped on the window or given by name: an image loads as the map, a trail
     // (.trl, .gpx, .kml) as the trail; anything else is refused on the status line.

@@ -1,20 +1,19 @@
-// quilo: the moving-map GPS viewer.
-//
-//   quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] [--size WxH]
-//         [--screenshot OUT.png [--after MS]]
+// quilo: the moving-map GPS viewer. `quilo --help` lists the options.
 //
 // MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it;
-// without it, the last session's map and view come back (View > Reopen Last Map).
-// --gps connects at start to SOURCE (a device path, gpsd://, tcp://, udp://, file: or sim:)
-// instead of the configured one, for this run only.
+// without it, the last session's map and view come back (View > Reopen Last Map). While a
+// window runs, a start that only names a map or a trail hands them to it and ends.
 // --demo needs nothing from the user: the demo town's map and a simulated receiver on a
 // pseudo-terminal, with settings of its own.
-// --screenshot renders the window into a PNG after MS milliseconds (default 0) and exits;
-// without a display it runs on Qt's offscreen platform.
+// --screenshot renders the window into a PNG after MS milliseconds (default 0) and exits,
+// leaving the user's settings as they were; without a display it runs on Qt's offscreen
+// platform.
 #include "app/CGPSMapFrame.h"
+#include "app/CleanQuit.h"
 #include "app/Commands.h"
 #include "app/DemoSession.h"
 #include "app/GpsApp.h"
+#include "app/WindowHandoff.h"
 #include "base/Number.h"
 #include "gps/GpsSourceName.h"
 #include "platform/FileIo.h"
@@ -26,18 +25,16 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
-#include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -45,15 +42,45 @@ struct Options {
     std::string map;
     std::string trail;
     std::string gpsDevice;
+    std::optional<std::int32_t> baud;
     bool demo = false;
+    bool newWindow = false;
+    bool sizeGiven = false;
     std::string screenshot;
     int afterMs = 0;
     int width = 800;
     int height = 600;
 };
 
-constexpr const char* kUsage = "usage: quilo [MAP] [--gps SOURCE] [--demo] [--trail FILE.trl] "
-                               "[--size WxH] [--screenshot OUT.png [--after MS]]";
+constexpr const char* kUsage =
+    "usage: quilo [MAP] [--gps SOURCE] [--baud N|auto] [--trail FILE] [--size WxH] "
+    "[--new-window]\n"
+    "       quilo --demo [--trail FILE] [--size WxH]\n"
+    "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
+
+constexpr const char* kOptions[][2] = {
+    {"--gps SOURCE", "connect at start to SOURCE, for this run (a serial device, gpsd://, "
+                     "tcp://, udp://, file: or sim:)"},
+    {"--baud N|auto", "the serial line's baud rate for this run; auto tries the usual rates"},
+    {"--trail FILE", "load a trail (.trl, .gpx or .kml) after the map"},
+    {"--size WxH", "the window's size in pixels, each side 1..16384 (default 800x600)"},
+    {"--demo", "the demo town's map and a simulated receiver, with settings of their own"},
+    {"--new-window", "open a window of its own, even when QUILO already runs"},
+    {"--screenshot OUT.png", "render the window into OUT.png and exit, saving no settings"},
+    {"--after MS", "with --screenshot: wait MS milliseconds first (0..3600000, default 0)"},
+    {"--version", "print the version and exit"},
+    {"-h, --help", "print this help and exit"},
+};
+
+void PrintHelp() {
+    std::printf("%s\n", kUsage);
+    std::printf("Shows a scanned paper map, calibrated by three points, with the position of a "
+                "GPS receiver.\nMAP is a GIF, PNG, JPEG or BMP image; without it the last map "
+                "comes back. While a window\nruns, a start with only MAP or --trail hands them "
+                "to it.\n");
+    for (const auto& [option, help] : kOptions)
+        std::printf("  %-22s %s\n", option, help);
+}
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "quilo: %s\n", message.c_str());
@@ -76,13 +103,20 @@ bool ParseSize(std::string_view text, int& width, int& height) {
            ParseInt(text.substr(x + 1), height, 1, 16384);
 }
 
+// A rate in bits per second, or "auto", as quilo-tool monitor takes it.
+std::optional<std::int32_t> ParseBaud(std::string_view text) {
+    if (text == "auto")
+        return gps::kAutoBaud;
+    return base::ParseExact<std::int32_t>(text, 1, 4000000);
+}
+
 std::optional<Options> ParseArguments(int argc, char** argv, std::string& error) {
     Options options;
     bool afterGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot" ||
-                                arg == "--gps" || arg == "--after";
+                                arg == "--gps" || arg == "--after" || arg == "--baud";
         if (takesValue && i + 1 >= argc) {
             error = std::string(arg) + " needs a value";
             return std::nullopt;
@@ -95,8 +129,16 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 error = name.error;
                 return std::nullopt;
             }
+        } else if (arg == "--baud") {
+            options.baud = ParseBaud(argv[++i]);
+            if (!options.baud) {
+                error = "bad --baud " + std::string(argv[i]) + " (bits per second, or auto)";
+                return std::nullopt;
+            }
         } else if (arg == "--demo") {
             options.demo = true;
+        } else if (arg == "--new-window") {
+            options.newWindow = true;
         } else if (arg == "--screenshot") {
             options.screenshot = argv[++i];
         } else if (arg == "--after") {
@@ -106,6 +148,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 return std::nullopt;
             }
         } else if (arg == "--size") {
+            options.sizeGiven = true;
             if (!ParseSize(argv[++i], options.width, options.height)) {
                 error = "bad --size " + std::string(argv[i]) + " (expected WxH, e.g. 1280x800)";
                 return std::nullopt;
@@ -125,11 +168,21 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
         error = "--after needs --screenshot";
         return std::nullopt;
     }
-    if (options.demo && (!options.map.empty() || !options.gpsDevice.empty())) {
+    if (options.demo && (!options.map.empty() || !options.gpsDevice.empty() || options.baud)) {
         error = "--demo brings its own map and receiver";
         return std::nullopt;
     }
     return options;
+}
+
+// A start that asks for nothing but files to open gives them to the window already running.
+bool HandsOver(const Options& options) {
+    return !options.demo && !options.newWindow && options.screenshot.empty() &&
+           options.gpsDevice.empty() && !options.baud && !options.sizeGiven;
+}
+
+QString Absolute(const std::string& path) {
+    return path.empty() ? QString() : QFileInfo(QString::fromStdString(path)).absoluteFilePath();
 }
 
 bool WritePng(const QImage& frame, const std::string& path) {
@@ -149,35 +202,38 @@ bool WritePng(const QImage& frame, const std::string& path) {
     return true;
 }
 
-int signalPipe[2] = {-1, -1};
-
-void OnQuitSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
-
-// Ctrl+C or a kill ends the event loop instead of the process, so the demo's receiver stops,
-// the link closes and its temporary settings folder is removed.
-void QuitOnSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+// What another start handed over: the files it named, and the window to the front. While a
+// dialog is up the files wait for it, so that nothing it works on changes under it.
+void OpenHandedOver(CGPSMapFrame& frame, const app::OpenRequest& request) {
+    frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+    frame.show();
+    frame.raise();
+    frame.activateWindow();
+    if (app::QuitRequested())
         return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QApplication::quit(); });
-    struct sigaction action {};
-    action.sa_handler = OnQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(200, &frame, [&frame, request] { OpenHandedOver(frame, request); });
+        return;
+    }
+    if (!request.map.isEmpty())
+        frame.StartLoadMapFile(request.map);
+    if (!request.trail.isEmpty())
+        frame.LoadTrailFile(request.trail);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    app::CatchQuitSignals();
     std::string error;
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-            std::printf("%s\n", kUsage);
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp();
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("quilo %s\n", QUILO_VERSION_TEXT);
             return 0;
         }
     }
@@ -197,7 +253,21 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("QUILO");
     QApplication::setOrganizationName("Morvellan Software Inc.");
-    QuitOnSignals();
+    app::QuitOnCaughtSignals();
+
+    // One window records into the user's journal; the file manager's "open with" and the menu
+    // reach it instead of starting a second. Neither the journal nor the settings are touched
+    // before this.
+    const QString stateFolder = QString::fromStdString(platform::StateFolder());
+    const QString socketName = stateFolder.isEmpty() || options->demo || screenshot
+                                   ? QString()
+                                   : app::WindowSocketName(stateFolder);
+    // The window answers from its event loop; one stuck longer than this gets a second window.
+    constexpr int kAnswerMs = 3000;
+    if (HandsOver(*options) &&
+        app::HandToRunningWindow(socketName, {Absolute(options->map), Absolute(options->trail)},
+                                 kAnswerMs))
+        return 0;
 
     // Nobody is there to press OK on a box while a screenshot is taken: say it on stderr.
     if (screenshot)
@@ -208,13 +278,18 @@ int main(int argc, char** argv) {
 
     // Declared before the application object, so the receiver outlives the link reading it.
     std::unique_ptr<DemoSession> demo;
-    std::unique_ptr<platform::QSettingsStore> store;
+    std::unique_ptr<platform::QSettingsStore> userStore;
+    std::unique_ptr<SettingsStore> store;
     if (options->demo) {
         demo = std::make_unique<DemoSession>();
         QString why;
         if (!demo->Start(&why))
             return Fail("cannot start the demo: " + why.toStdString());
         store = std::make_unique<platform::QSettingsStore>(demo->SettingsPath());
+    } else if (screenshot) {
+        // A screenshot reads the user's settings and keeps what it would write to itself.
+        userStore = std::make_unique<platform::QSettingsStore>();
+        store = std::make_unique<OverlaySettingsStore>(*userStore);
     } else {
         store = std::make_unique<platform::QSettingsStore>();
     }
@@ -223,12 +298,18 @@ int main(int argc, char** argv) {
     if (!app.InitInstance(false))
         return 1;
     CGPSMapFrame& frame = *app.Frame();
+    app::CloseOnQuit(&frame);
     frame.resize(options->width, options->height);
     frame.show();
 
+    app::WindowServer server;
+    if (!socketName.isEmpty() && server.Listen(socketName))
+        QObject::connect(&server, &app::WindowServer::OpenRequested, &frame,
+                         [&frame](const app::OpenRequest& r) { OpenHandedOver(frame, r); });
+
     // A screenshot shows what its arguments ask for, never a recording from an earlier run.
     if (!screenshot) {
-        const std::string folder = platform::StateFolder();
+        const std::string folder = stateFolder.toStdString();
         const std::string journal = demo             ? demo->JournalPath()
                                     : folder.empty() ? std::string()
                                                      : trail::CurrentJournalPath(folder);
@@ -236,6 +317,7 @@ int main(int argc, char** argv) {
             frame.View().OpenJournal(journal);
     }
 
+    // Each step may show a box; a signal that closed it ends the start there.
     const std::string map = demo ? demo->MapPath().toStdString() : options->map;
     // A screenshot waits for the whole map; a window shows it loading (a big scan's picture
     // first) and answers meanwhile.
@@ -243,25 +325,28 @@ int main(int argc, char** argv) {
         return 2;
     if (!map.empty() && !screenshot)
         frame.StartLoadMapFile(QString::fromStdString(map));
-    if (map.empty())
+    if (map.empty() && !app::QuitRequested())
         frame.RestoreLastSession();
-    if (!options->trail.empty())
+    if (!options->trail.empty() && !app::QuitRequested())
         frame.LoadTrailFile(QString::fromStdString(options->trail));
 
     const std::string device = demo ? demo->DevicePath() : options->gpsDevice;
-    if (!device.empty()) {
+    if (options->baud)
+        frame.View().SetGpsBaud(*options->baud);
+    if (!device.empty() && !app::QuitRequested()) {
         frame.View().SetGpsDevice(device);
         frame.OnCommand(app::kCmdGpsConnect);
     }
 
     if (!screenshot)
-        return QApplication::exec();
+        return app::QuitRequested() ? 0 : QApplication::exec();
 
-    int status = 0;
+    int status = 2; // unless the frame is written: a signal may end the run first
     QTimer::singleShot(options->afterMs, &frame, [&] {
         status = WritePng(frame.grab().toImage(), options->screenshot) ? 0 : 2;
         QApplication::quit();
     });
-    QApplication::exec();
+    if (!app::QuitRequested())
+        QApplication::exec();
     return status;
 }

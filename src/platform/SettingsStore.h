@@ -47,10 +47,31 @@ public:
     [[nodiscard]] const std::vector<Write>& Writes() const { return writes_; }
     void ClearWrites() { writes_.clear(); }
 
-private:
+    // "section/key", the name a value is held under.
     static std::string Path(std::string_view section, std::string_view key);
 
+private:
     std::map<std::string, int> values_; // "section/key" -> value
     std::vector<Write> writes_;
+    std::map<std::string, std::string> texts_;
+};
+
+// Reads through to another store and keeps its own writes in memory, so that a run can change
+// settings for itself without writing the user's (a screenshot).
+class OverlaySettingsStore final : public SettingsStore {
+public:
+    // base must outlive the overlay.
+    explicit OverlaySettingsStore(const SettingsStore& base) : base_(base) {}
+
+    [[nodiscard]] int ReadInt(std::string_view section, std::string_view key,
+                              int defaultValue) const override;
+    void WriteInt(std::string_view section, std::string_view key, int value) override;
+    [[nodiscard]] std::string ReadText(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue) const override;
+    void WriteText(std::string_view section, std::string_view key, std::string_view value) override;
+
+private:
+    const SettingsStore& base_;
+    std::map<std::string, int> ints_; // "section/key" -> value
     std::map<std::string, std::string> texts_;
 };

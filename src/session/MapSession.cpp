@@ -216,7 +216,8 @@ bool MapSession::StorePosition(const points::LocalDateTime& when, std::optional<
 std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     const std::string device = platform::GpsDevicePath(
         settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
-    if (!link.Open(device, settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate))
+    if (!link.Open(device,
+                   gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate)))
         return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
                       "Error"};
     gpsConnected_ = true;

@@ -124,6 +124,8 @@ public:
     // The device to open: the one given at start ("quilo --gps PATH") before the configured
     // one, before the COM port's device.
     void SetGpsDevice(std::string device) { gpsDevice_ = std::move(device); }
+    // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
+    void SetGpsBaud(std::int32_t baud) { gpsBaud_ = baud; }
     // Opens link with the settings' port and rate. On success: connected, a trail break and
     // "GPS: Connected."; otherwise the notice, and nothing changed.
     std::optional<Notice> Connect(gps::GpsLink& link);
@@ -200,6 +202,7 @@ private:
     int imageHeight_ = 0;
     std::string configuredGpsDevice_;
     std::string gpsDevice_;
+    std::optional<std::int32_t> gpsBaud_;
     // The loaded map's calibration or points file exists but could not be read.
     bool calibrationFileDamaged_ = false;
     bool pointsFileDamaged_ = false;

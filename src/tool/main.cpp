@@ -34,6 +34,7 @@ void PrintUsage(std::ostream& out) {
     out << "usage: quilo-tool COMMAND [ARGS...]   (quilo-tool COMMAND --help for its options)\n";
     for (const auto* command : commands)
         out << "  " << tool::UsageOf(command->syntax) << '\n';
+    out << "quilo-tool --version prints the version.\n";
 }
 
 } // namespace
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string_view name = argv[1];
+    if (name == "--version") {
+        std::cout << "quilo-tool " QUILO_VERSION_TEXT "\n";
+        return 0;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
         return 0;

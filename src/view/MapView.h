@@ -93,6 +93,8 @@ public:
     void SetSelection(const MapPos& image);
     // A device path used instead of the configured COM port ("quilo --gps PATH").
     void SetGpsDevice(std::string device);
+    // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
+    void SetGpsBaud(std::int32_t baud) { session_.SetGpsBaud(baud); }
     // Replaces the link (tests shorten its polling); disconnects first.
     void SetGpsLinkOptions(const gps::GpsLinkOptions& options);
 

@@ -14,6 +14,8 @@
 #include "platform/FileIo.h"
 #include "session/LastSession.h"
 #include "support/TestFiles.h"
+#include "trail/Journal.h"
+#include "trail/JournalFolder.h"
 #include "trail/TrailFile.h"
 
 #include <QAction>
@@ -38,7 +40,9 @@
 #include <algorithm>
 #include <cmath>
 #include <fcntl.h>
+#include <filesystem>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace app;
@@ -102,7 +106,159 @@ void TypePosition(coords::EnterCoordsDlg& dialog, const MapPos& geo) {
     dialog.accept();
 }
 
+// The value of key in an INI file as written ("" when absent).
+std::string IniValue(const std::string& ini, const std::string& key) {
+    const std::string bytes = testsupport::ReadBytes(ini);
+    const std::size_t at = bytes.find('\n' + key + '=');
+    if (at == std::string::npos)
+        return {};
+    const std::size_t from = at + key.size() + 2;
+    return bytes.substr(from, bytes.find('\n', from) - from);
+}
+
 } // namespace
+
+// quilo itself, as the desktop starts it: one profile, a settings folder per start.
+class DesktopProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QString error;
+        ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+        // Calibrated copies: a map without its calibration stops at a box.
+        const QString map = demo::DemoMapImagePath(dir.path()).chopped(4);
+        for (const char* name : {"b", "c", "d"})
+            for (const char* suffix : {".png", ".mcd"})
+                QFile::copy(map + suffix, dir.filePath(name) + suffix);
+        ASSERT_EQ(::mkdir(Path("run").c_str(), 0700), 0);
+    }
+    std::string Path(const std::string& name) const {
+        return dir.filePath(name.c_str()).toStdString();
+    }
+    std::vector<std::string> Env(const std::string& config) const {
+        return {"XDG_RUNTIME_DIR=" + Path("run"), "XDG_STATE_HOME=" + Path("state"),
+                "XDG_CACHE_HOME=" + Path("cache"), "XDG_CONFIG_HOME=" + Path(config),
+                "QT_QPA_PLATFORM=offscreen"};
+    }
+    std::string Ini(const std::string& config) const {
+        return Path(config) + "/Morvellan Software Inc./QUILO.ini";
+    }
+    // The map a start with settings folder config shows (the front of its recent maps).
+    bool Shows(const std::string& config, const std::string& map) const {
+        return PumpUntil([&] { return IniValue(Ini(config), "RecentMap1") == map; }, 20000);
+    }
+    QTemporaryDir dir;
+    std::string log = Path("quilo.log");
+};
+
+// A start that names a map, or nothing, while a window runs hands it over and ends, leaving
+// the journal and the settings alone; --new-window, a socket left by a killed window and a
+// window that does not answer each give a window of its own.
+TEST_F(DesktopProcess, ALaterStartHandsItsMapToTheRunningWindow) {
+    const std::string a = demo::DemoMapImagePath(dir.path()).toStdString();
+    auto first = std::make_unique<QuiloProcess>(std::vector<std::string>{a}, Env("first"), log);
+    ASSERT_TRUE(Shows("first", a)) << testsupport::ReadBytes(log);
+    const std::string journal = trail::CurrentJournalPath(Path("state/quilo"));
+    const std::string journalBefore = testsupport::ReadBytes(journal);
+    const struct {
+        const char* legend;
+        std::vector<std::string> args;
+        std::string firstShows;     // afterwards
+        std::string ownWindowShows; // empty: handed over
+    } rows[] = {
+        {"a map", {Path("b.png")}, Path("b.png"), ""},
+        {"nothing: the window comes to the front", {}, Path("b.png"), ""},
+        {"--new-window", {"--new-window", Path("c.png")}, Path("b.png"), Path("c.png")},
+    };
+    std::vector<std::unique_ptr<QuiloProcess>> windows;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const std::string config = "later" + std::to_string(windows.size());
+        windows.push_back(std::make_unique<QuiloProcess>(row.args, Env(config), log));
+        if (row.ownWindowShows.empty()) {
+            EXPECT_EQ(windows.back()->WaitExit(), 0) << testsupport::ReadBytes(log);
+            EXPECT_FALSE(std::filesystem::exists(Path(config)));
+            EXPECT_EQ(testsupport::ReadBytes(journal), journalBefore);
+        } else {
+            EXPECT_TRUE(Shows(config, row.ownWindowShows));
+        }
+        EXPECT_TRUE(Shows("first", row.firstShows));
+    }
+
+    first->Kill(); // its socket stays behind
+    QuiloProcess second({a}, Env("first"), log);
+    ASSERT_TRUE(Shows("first", a));
+    QuiloProcess third({Path("c.png")}, Env("third"), log);
+    EXPECT_EQ(third.WaitExit(), 0);
+    EXPECT_TRUE(Shows("first", Path("c.png")));
+    second.Signal(SIGSTOP); // connects, never answers
+    QuiloProcess fourth({Path("d.png")}, Env("fourth"), log);
+    EXPECT_TRUE(Shows("fourth", Path("d.png")));
+    second.Signal(SIGCONT);
+}
+
+// However a run ends, by a signal with a box up, a map loading or a walk recording, or a
+// screenshot ending it: exit status 0, the journal closed at its last record, and the settings
+// as the window leaves them (a screenshot's untouched).
+TEST_F(DesktopProcess, SignalsEndTheWindowCleanlyAndScreenshotsSaveNothing) {
+    testsupport::WriteBytes(Path("broken.png"), "not an image");
+    QImage big(3000, 2000, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    ASSERT_TRUE(big.save(dir.filePath("big.jpg"), "JPEG"));
+    const std::string ini = Ini("config");
+    const std::string journal = trail::CurrentJournalPath(Path("state/quilo"));
+    const auto entriesIn = [&journal] {
+        return trail::DecodeJournal(testsupport::ReadBytes(journal)).entries.size();
+    };
+    const struct {
+        const char* legend;
+        std::string lastMap; // in the settings before
+        std::vector<std::string> args;
+        std::function<bool()> ready;             // then SIGTERM; none: it ends by itself
+        std::optional<std::string> lastMapAfter; // none: the load may have ended first
+    } rows[] = {
+        {"a box: the last map cannot be decoded",
+         Path("broken.png"),
+         {},
+         [&] { return IniValue(ini, "LastMap").empty(); },
+         ""},
+        {"a map loading",
+         "",
+         {Path("big.jpg")},
+         [&] {
+             return std::filesystem::exists(Path("cache/quilo/maps")) &&
+                    !std::filesystem::is_empty(Path("cache/quilo/maps"));
+         },
+         std::nullopt},
+        {"recording", "", {"--gps", "sim:"}, [&] { return entriesIn() >= 4; }, ""},
+        {"a screenshot",
+         Path("c.png"),
+         {Path("b.png"), "--screenshot", Path("shot.png")},
+         nullptr,
+         Path("c.png")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::filesystem::remove_all(Path("config"));
+        std::filesystem::create_directories(Path("config/Morvellan Software Inc."));
+        const std::string settings = "[Session]\nLastMap=" + row.lastMap + "\nLastZoom=2\n";
+        testsupport::WriteBytes(ini, settings);
+        QuiloProcess quilo(row.args, Env("config"), log);
+        if (row.ready) {
+            ASSERT_TRUE(PumpUntil(row.ready, 20000)) << testsupport::ReadBytes(log);
+            quilo.Signal(SIGTERM);
+        }
+        EXPECT_EQ(quilo.WaitExit(), 0) << testsupport::ReadBytes(log);
+        if (row.lastMapAfter) {
+            EXPECT_EQ(IniValue(ini, "LastMap"), *row.lastMapAfter);
+        }
+        if (!row.ready) {
+            EXPECT_EQ(testsupport::ReadBytes(ini), settings);
+        }
+        const trail::JournalContent content = trail::DecodeJournal(testsupport::ReadBytes(journal));
+        EXPECT_EQ(content.spareBytes + content.droppedBytes, 0u) << "closed at its last record";
+    }
+    EXPECT_GE(entriesIn(), 4u);
+}
 
 class Desktop : public FrameFixture {
 protected:

@@ -13,77 +13,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// The program's quilo, started in the background with its own environment; killed with
-// SIGKILL when the test is done with it.
-class Quilo {
-public:
-    Quilo(std::vector<std::string> args, const std::vector<std::string>& env,
-          const std::string& log) {
-        args.insert(args.begin(), QUILO_PATH);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> envStore = env;
-        for (char** e = environ; *e != nullptr; ++e) {
-            const std::string entry = *e;
-            const std::string name = entry.substr(0, entry.find('=') + 1);
-            bool replaced = false;
-            for (const std::string& own : env)
-                replaced = replaced || own.starts_with(name);
-            if (!replaced)
-                envStore.push_back(entry);
-        }
-        std::vector<char*> envp;
-        for (std::string& entry : envStore)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        if (::posix_spawn(&pid_, QUILO_PATH, &actions, nullptr, argv.data(), envp.data()) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Quilo() { Kill(); }
-    Quilo(const Quilo&) = delete;
-    Quilo& operator=(const Quilo&) = delete;
-
-    [[nodiscard]] bool Started() const { return pid_ > 0; }
-    // True while it runs (it has not given up on its own).
-    [[nodiscard]] bool Running() const {
-        return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0;
-    }
-    void Kill() {
-        if (pid_ <= 0)
-            return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-};
 
 // Fix i of a walk east at ten fixes a second, 6.8 m apart: each one far enough from the last
 // to be a new trail sample, none so far as to count as a jump.
@@ -189,8 +128,8 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
 
     for (int run = 0; run < 3; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
-        Quilo quilo({demo::DemoMapImagePath(dir.path()).toStdString(), "--gps", pty.Path()}, env,
-                    log);
+        QuiloProcess quilo({demo::DemoMapImagePath(dir.path()).toStdString(), "--gps", pty.Path()},
+                           env, log);
         ASSERT_TRUE(quilo.Started());
         const std::size_t fixesBefore = FixCount(journal);
         const auto recorded = Clock::now() + 60s;

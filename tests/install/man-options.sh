@@ -1,10 +1,12 @@
 #!/bin/sh
-# man-options.sh QUILO QUILO.1 QUILO_TOOL QUILO-TOOL.1: the options a manual page names must be
-# the options --help names (each --name, compared as sets), and quilo-tool's page must have a
-# section for every command. --help itself is left out: a page always documents it, a usage
-# line need not. Per-command help (quilo-tool CMD --help) counts where a command has it.
+# man-options.sh QUILO QUILO.1 QUILO_TOOL QUILO-TOOL.1 README: the options a manual page names
+# must be the options --help names (each --name, compared as sets), and quilo-tool's page must
+# have a section for every command. --help itself is left out: a page always documents it, a
+# usage line need not. Per-command help (quilo-tool CMD --help) counts where a command has it.
+# Both programs' --version print the version the pages are for, and every option the README
+# shows is one of the programs' (or of cmake and the benchmarks).
 set -u
-quilo=$1 quilo_page=$2 tool=$3 tool_page=$4
+quilo=$1 quilo_page=$2 tool=$3 tool_page=$4 readme=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
@@ -45,4 +47,21 @@ for command in $commands; do
     fi
 done
 compare quilo-tool "$work/tool.help" "$tool_page"
+
+version=$(sed -n 's/^\.TH .* "quilo \([^"]*\)".*/\1/p' "$quilo_page")
+for program in "$quilo" "$tool"; do
+    printed=$("$program" --version)
+    if [ "$printed" != "$(basename "$program") $version" ]; then
+        echo "$(basename "$program") --version printed '$printed', not version $version" >&2
+        status=1
+    fi
+done
+
+cat "$work/quilo.help" "$work/tool.help" | options >"$work/known"
+printf '%s\n' --benchmark --frames --install --opt --prefix >>"$work/known"
+options <"$readme" >"$work/readme"
+for option in $(sort -u "$work/known" | comm -23 "$work/readme" -); do
+    echo "README.md shows $option, which neither program takes" >&2
+    status=1
+done
 exit $status

@@ -24,6 +24,7 @@
 #include <mutex>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -599,6 +600,26 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     session.Select(MapPos(500, 500));
     EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
     EXPECT_FALSE(session.OnGpsUpdate(*link, 0, false).repaint);
+}
+
+// The rate given for the run ("quilo --baud") is the line's, whatever the settings say.
+TEST_F(MapSessionGpsTest, TheRunsBaudRateWinsOverTheSetting) {
+    const struct {
+        std::optional<std::int32_t> run;
+        speed_t line;
+    } rows[] = {{std::nullopt, B4800}, {38400, B38400}};
+    for (const auto& row : rows) {
+        if (row.run)
+            session.SetGpsBaud(*row.run);
+        ASSERT_EQ(session.Connect(*link), std::nullopt);
+        const int fd = ::open(pty.Path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        termios tio{};
+        EXPECT_EQ(::tcgetattr(fd, &tio), 0);
+        EXPECT_EQ(::cfgetispeed(&tio), row.line);
+        ::close(fd);
+        session.Disconnect();
+        link->Close();
+    }
 }
 
 } // namespace
