@@ -179,6 +179,7 @@ private:
     gps::GpsFix gpsFix_;
     bool gpsConnected_ = false;
     gps::GpsUpdateRateLimit rateLimit_;
+    gps::GpsEpochAssembler gpsEpochs_; // of the current connection
     MapPos selection_;
     ShowFlags flags_;
     bool pointsRevealed_ = false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,71 @@ TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
     gps::GpsUpdateFold().ApplyTo(fix);
     EXPECT_TRUE(fix.hasFix);
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
+}
+
+// A fix's sentences arrive in whatever batches the reads cut; each epoch is recorded whole,
+// with its own time, whichever batch completes it.
+TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
+    // 23.03.1994 12:35:19 and 12:35:20 UTC, and a GGA of 00:00:01.
+    constexpr std::int64_t k1235 = 764426119000;
+    const std::string gga1 = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+    const std::string rmc1 = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,,*6A";
+    const std::string gga2 = "$GPGGA,123520,4807.138,N,01131.000,E,1,08,0.9,546.4,M,46.9,M,,*47";
+    const std::string rmc2 = "$GPRMC,123520,A,4807.138,N,01131.000,E,023.4,084.4,230394,,*6A";
+    const std::string rmcNight = "$GPRMC,235959,A,4807.038,N,01131.000,E,1.0,0,230394,,*6A";
+    const std::string ggaAfterMidnight = "$GPGGA,000001,4807.238,N,01131.000,E,1,08,0.9,9,M,,,,*47";
+    const std::string ggaNoTime = "$GPGGA,,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+    const std::string ggaNoFix = "$GPGGA,123519,,,,,0,00,,,M,,M,,*47";
+    struct Epoch {
+        double latitude;
+        std::int64_t utcMs;
+        double heightM; // NaN: none
+        double speedKnots;
+    };
+    struct Row {
+        const char* legend;
+        std::vector<std::vector<std::string>> batches;
+        std::vector<std::optional<Epoch>> recorded; // after each batch
+    };
+    const double lat1 = 48.117300001780194, lat2 = 48.11896667;
+    const Row rows[] = {
+        {"GGA in one read, GSA and RMC in the next: one fix, the RMC's time",
+         {{gga1}, {kGsa, rmc1}, {gga2}, {kGsa, rmc2}},
+         {std::nullopt, std::nullopt, Epoch{lat1, k1235, 545.4, 22.4},
+          Epoch{lat2, k1235 + 1000, 546.4, 23.4}}},
+        {"a read ending after the next fix's GGA does not lend it the RMC's time",
+         {{gga1, rmc1, gga2}, {rmc2}},
+         {Epoch{lat1, k1235, 545.4, 22.4}, Epoch{lat2, k1235 + 1000, 546.4, 23.4}}},
+        {"GGA alone takes the day of the last RMC, past midnight the next",
+         {{rmcNight}, {ggaAfterMidnight}, {ggaNoFix}},
+         {std::nullopt, Epoch{lat1, k1235 + 41080000, NAN, 1.0},
+          Epoch{48.12063333, k1235 + 41082000, 9.0, NAN}}},
+        {"no time at all is the only case left to the computer's clock",
+         {{ggaNoTime}, {ggaNoTime}},
+         {std::nullopt, Epoch{lat1, 0, 545.4, NAN}}},
+        {"a fix without a position is not recorded",
+         {{ggaNoFix}, {rmc2}},
+         {std::nullopt, std::nullopt}},
+    };
+    for (const Row& row : rows) {
+        gps::GpsEpochAssembler epochs;
+        ASSERT_EQ(row.batches.size(), row.recorded.size()) << row.legend;
+        for (std::size_t b = 0; b < row.batches.size(); ++b) {
+            for (const std::string& line : row.batches[b])
+                epochs.Add(line);
+            const auto got = epochs.TakeNewest();
+            const auto& want = row.recorded[b];
+            ASSERT_EQ(got.has_value(), want.has_value()) << row.legend << ", batch " << b;
+            if (!want)
+                continue;
+            EXPECT_NEAR(got->position.y, want->latitude, 1e-7) << row.legend << ", batch " << b;
+            EXPECT_EQ(got->utcMs, want->utcMs) << row.legend << ", batch " << b;
+            // NaN, none, equals only NaN.
+            auto same = [](double a, double b) { return a == b || (a != a && b != b); };
+            EXPECT_TRUE(same(got->heightM, want->heightM)) << row.legend << ", batch " << b;
+            EXPECT_TRUE(same(got->speedKnots, want->speedKnots)) << row.legend << ", batch " << b;
+        }
+    }
 }
 
 TEST(GpsStatus, Texts) {
