@@ -62,8 +62,8 @@ void GpsEpochAssembler::Finish() {
         End();
 }
 
-std::optional<GpsEpoch> GpsEpochAssembler::TakeNewest() {
-    return std::exchange(newest_, std::nullopt);
+std::vector<GpsEpoch> GpsEpochAssembler::TakeCompleted() {
+    return std::exchange(completed_, {});
 }
 
 void GpsEpochAssembler::End() {
@@ -89,7 +89,7 @@ void GpsEpochAssembler::GiveOut() {
     } else if (timeOfDayMs_) {
         epoch.utcMs = Dated(*timeOfDayMs_);
     }
-    newest_ = epoch;
+    completed_.push_back(epoch);
 }
 
 std::int64_t GpsEpochAssembler::Dated(std::int64_t timeOfDayMs) const {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "calib/MapPos.h"
 
@@ -37,9 +38,8 @@ public:
     void Add(std::string_view line);
     // The stream has ended: the epoch in progress is over.
     void Finish();
-    // The newest epoch given out since the last call, if any; older ones are dropped, as a
-    // batch of sentences records only its newest fix.
-    std::optional<GpsEpoch> TakeNewest();
+    // The epochs given out since the last call, oldest first.
+    std::vector<GpsEpoch> TakeCompleted();
 
 private:
     void End();
@@ -56,7 +56,7 @@ private:
 
     unsigned lastTypes_ = 0; // the types of the last epoch that ended; 0 before the first
     std::optional<std::int64_t> lastDateUtcMs_;
-    std::optional<GpsEpoch> newest_;
+    std::vector<GpsEpoch> completed_;
 };
 
 } // namespace gps

@@ -166,7 +166,7 @@ GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& 
     if (ended)
         epochs.Finish();
     outcome.batch = fold.ApplyTo(fix);
-    outcome.epoch = epochs.TakeNewest();
+    outcome.epochs = epochs.TakeCompleted();
     outcome.ended = ended && !any;
     outcome.status = outcome.ended ? StatusEnded() : StatusText(fix, format);
     return outcome;

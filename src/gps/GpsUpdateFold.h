@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calib/MapPos.h"
 #include "coords/CoordFormat.h"
@@ -80,9 +80,9 @@ struct GpsUpdateOutcome {
     bool readError = false; // the link reported a failed read: queue emptied, fix dropped
     bool ended = false;     // the source's stream ended and everything queued was folded
     GpsBatchResult batch;
-    // The newest receiver fix this update completed, for the trail and its journal: what the
-    // view and the recorder record, with the receiver's own time.
-    std::optional<GpsEpoch> epoch;
+    // The receiver fixes this update completed, oldest first, for the trail and its journal:
+    // what the view and the recorder record, each with the receiver's own time.
+    std::vector<GpsEpoch> epochs;
     std::string status; // the new status line when handled
     std::string note;   // the source's note for the user, once ("Found the receiver at ...")
 };
@@ -97,7 +97,7 @@ struct GpsUpdateOutcome {
 GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& epochs,
                                  GpsUpdateRateLimit& rateLimit, std::uint32_t nowMs,
                                  std::uint32_t rateMs, coords::CoordFormat format);
-// The same for a caller that records nothing (monitor): outcome.epoch is then of no use.
+// The same for a caller that records nothing (monitor): outcome.epochs are then of no use.
 GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
                                  std::uint32_t nowMs, std::uint32_t rateMs,
                                  coords::CoordFormat format);

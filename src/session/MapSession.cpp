@@ -237,16 +237,16 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
         return step;
     const gps::GpsBatchResult& batch = outcome.batch;
     step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
-    // The trail takes whole receiver fixes, each with its own time, which may complete an
-    // update after the position was first shown.
-    if (const auto& epoch = outcome.epoch; epoch && !outcome.readError && trail_.recording)
-        step.repaint =
+    // The trail takes whole receiver fixes, each with its own time; one may complete an update
+    // after its position was first shown.
+    for (const gps::GpsEpoch& epoch : outcome.epochs)
+        if (!outcome.readError && trail_.recording &&
             journal_.Record(trail_,
-                            trail::TrackPoint{epoch->position, epoch->utcMs, epoch->heightM,
-                                              epoch->speedKnots, epoch->courseDeg},
+                            trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
+                                              epoch.speedKnots, epoch.courseDeg},
                             settings_.trailMinDelta, settings_.trailLength,
-                            settings_.trailMaxSpeedKmh) ||
-            step.repaint;
+                            settings_.trailMaxSpeedKmh))
+            step.repaint = true;
     if (!outcome.readError && batch.hasNewPosition) {
         step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
         step.cursorChanged = UpdateSelectionText();

@@ -146,13 +146,13 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
             lock.unlock();
             const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
                 link, fix, epochs, rateLimit, gps::TickCountMs(), 0, coords::CoordFormat::Dms);
-            if (const auto& epoch = outcome.epoch;
-                epoch && !outcome.readError &&
-                journal.Record(trail,
-                               trail::TrackPoint{epoch->position, epoch->utcMs, epoch->heightM,
-                                                 epoch->speedKnots, epoch->courseDeg},
-                               options.minDelta, kTrailLength, options.maxSpeedKmh))
-                ++recorded;
+            for (const gps::GpsEpoch& epoch : outcome.epochs)
+                if (!outcome.readError &&
+                    journal.Record(trail,
+                                   trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
+                                                     epoch.speedKnots, epoch.courseDeg},
+                                   options.minDelta, kTrailLength, options.maxSpeedKmh))
+                    ++recorded;
             // The end of a replayed log is the end of the recording, as in monitor.
             ended = ended || outcome.ended;
             lock.lock();

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,6 +129,7 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
     const std::string ggaNoTime = "$GPGGA,,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
     const std::string ggaNoFix = "$GPGGA,123519,,,,,0,00,,,M,,M,,*47";
     struct Epoch {
+        std::size_t batch; // the batch that completes it
         double latitude;
         std::int64_t utcMs;
         double heightM; // NaN: none
@@ -137,45 +138,44 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
     struct Row {
         const char* legend;
         std::vector<std::vector<std::string>> batches;
-        std::vector<std::optional<Epoch>> recorded; // after each batch
+        std::vector<Epoch> recorded;
     };
     const double lat1 = 48.117300001780194, lat2 = 48.11896667;
     const Row rows[] = {
         {"GGA in one read, GSA and RMC in the next: one fix, the RMC's time",
          {{gga1}, {kGsa, rmc1}, {gga2}, {kGsa, rmc2}},
-         {std::nullopt, std::nullopt, Epoch{lat1, k1235, 545.4, 22.4},
-          Epoch{lat2, k1235 + 1000, 546.4, 23.4}}},
+         {{2, lat1, k1235, 545.4, 22.4}, {3, lat2, k1235 + 1000, 546.4, 23.4}}},
         {"a read ending after the next fix's GGA does not lend it the RMC's time",
          {{gga1, rmc1, gga2}, {rmc2}},
-         {Epoch{lat1, k1235, 545.4, 22.4}, Epoch{lat2, k1235 + 1000, 546.4, 23.4}}},
+         {{0, lat1, k1235, 545.4, 22.4}, {1, lat2, k1235 + 1000, 546.4, 23.4}}},
         {"GGA alone takes the day of the last RMC, past midnight the next",
          {{rmcNight}, {ggaAfterMidnight}, {ggaNoFix}},
-         {std::nullopt, Epoch{lat1, k1235 + 41080000, NAN, 1.0},
-          Epoch{48.12063333, k1235 + 41082000, 9.0, NAN}}},
+         {{1, lat1, k1235 + 41080000, NAN, 1.0}, {2, 48.12063333, k1235 + 41082000, 9.0, NAN}}},
         {"no time at all is the only case left to the computer's clock",
          {{ggaNoTime}, {ggaNoTime}},
-         {std::nullopt, Epoch{lat1, 0, 545.4, NAN}}},
-        {"a fix without a position is not recorded",
-         {{ggaNoFix}, {rmc2}},
-         {std::nullopt, std::nullopt}},
+         {{1, lat1, 0, 545.4, NAN}, {1, lat1, 0, 545.4, NAN}}},
+        {"a fix without a position is not recorded", {{ggaNoFix}, {rmc2}}, {}},
     };
     for (const Row& row : rows) {
         gps::GpsEpochAssembler epochs;
-        ASSERT_EQ(row.batches.size(), row.recorded.size()) << row.legend;
+        std::vector<std::pair<std::size_t, gps::GpsEpoch>> got;
         for (std::size_t b = 0; b < row.batches.size(); ++b) {
             for (const std::string& line : row.batches[b])
                 epochs.Add(line);
-            const auto got = epochs.TakeNewest();
-            const auto& want = row.recorded[b];
-            ASSERT_EQ(got.has_value(), want.has_value()) << row.legend << ", batch " << b;
-            if (!want)
-                continue;
-            EXPECT_NEAR(got->position.y, want->latitude, 1e-7) << row.legend << ", batch " << b;
-            EXPECT_EQ(got->utcMs, want->utcMs) << row.legend << ", batch " << b;
-            // NaN, none, equals only NaN.
-            auto same = [](double a, double b) { return a == b || (a != a && b != b); };
-            EXPECT_TRUE(same(got->heightM, want->heightM)) << row.legend << ", batch " << b;
-            EXPECT_TRUE(same(got->speedKnots, want->speedKnots)) << row.legend << ", batch " << b;
+            for (const gps::GpsEpoch& epoch : epochs.TakeCompleted())
+                got.emplace_back(b, epoch);
+        }
+        ASSERT_EQ(got.size(), row.recorded.size()) << row.legend;
+        // NaN, none, equals only NaN.
+        auto same = [](double a, double b) { return a == b || (a != a && b != b); };
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            const Epoch& want = row.recorded[i];
+            const gps::GpsEpoch& epoch = got[i].second;
+            EXPECT_EQ(got[i].first, want.batch) << row.legend << ", fix " << i;
+            EXPECT_NEAR(epoch.position.y, want.latitude, 1e-7) << row.legend << ", fix " << i;
+            EXPECT_EQ(epoch.utcMs, want.utcMs) << row.legend << ", fix " << i;
+            EXPECT_TRUE(same(epoch.heightM, want.heightM)) << row.legend << ", fix " << i;
+            EXPECT_TRUE(same(epoch.speedKnots, want.speedKnots)) << row.legend << ", fix " << i;
         }
     }
 }

@@ -484,11 +484,11 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     } rows[] = {
         // Nothing says the first fix of a connection is complete until the next one begins.
         {"first fix: followed, not yet recorded", 100, 100, true, false, true, true, 2},
-        {"dragging: recorded, not followed", 200, 100, true, true, true, false, 3},
-        {"follow off", 300, 100, false, false, true, false, 4},
-        {"tracking off: not recorded", 400, 100, true, false, false, true, 4},
-        {"tracking on again: a break, then the sample", 500, 100, true, false, true, true, 6},
-        {"within the minimum distance: not recorded", 500, 100, true, false, true, true, 6},
+        {"dragging: recorded with the first, not followed", 200, 100, true, true, true, false, 4},
+        {"follow off", 300, 100, false, false, true, false, 5},
+        {"tracking off: not recorded", 400, 100, true, false, false, true, 5},
+        {"tracking on again: a break, then the sample", 500, 100, true, false, true, true, 7},
+        {"within the minimum distance: not recorded", 500, 100, true, false, true, true, 7},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
