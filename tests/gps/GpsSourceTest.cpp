@@ -17,7 +17,6 @@
 #include <arpa/inet.h>
 #include <atomic>
 #include <cmath>
-#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <termios.h>
@@ -263,11 +262,7 @@ TEST(FileReplaySource, ANamedPipeIsALiveStream) {
     LinkWatch watch;
     ASSERT_TRUE(watch.link.Open("file:" + fifo + "?speed=0.001", 4800)) << watch.link.OpenError();
     for (std::size_t feeder = 1; feeder <= 2; ++feeder) {
-        const int out = ::open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
-        ASSERT_GE(out, 0);
-        const std::string bytes = kGga + "\r\n";
-        EXPECT_EQ(::write(out, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-        ::close(out);
+        testsupport::WriteBytes(fifo, kGga + "\r\n"); // a writer comes, writes and goes
         ASSERT_TRUE(watch.WaitLines(feeder, 10s)) << "feeder " << feeder;
         EXPECT_FALSE(watch.link.HasEnded());
         EXPECT_FALSE(watch.link.HasReadError());

@@ -115,19 +115,13 @@ TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
 }
 
-// A fix's sentences arrive in whatever batches the reads cut; each epoch is recorded whole,
-// with its own time, whichever batch completes it.
+// A fix's sentences arrive in whatever batches the reads cut; each is recorded whole, with its
+// own time, once the batch that completes it comes.
 TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
-    // 23.03.1994 12:35:19 and 12:35:20 UTC, and a GGA of 00:00:01.
-    constexpr std::int64_t k1235 = 764426119000;
-    const std::string gga1 = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-    const std::string rmc1 = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,,*6A";
+    constexpr std::int64_t k1235 = 764426119000; // 23.03.1994 12:35:19 UTC
+    const std::string rmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,,*6A";
     const std::string gga2 = "$GPGGA,123520,4807.138,N,01131.000,E,1,08,0.9,546.4,M,46.9,M,,*47";
     const std::string rmc2 = "$GPRMC,123520,A,4807.138,N,01131.000,E,023.4,084.4,230394,,*6A";
-    const std::string rmcNight = "$GPRMC,235959,A,4807.038,N,01131.000,E,1.0,0,230394,,*6A";
-    const std::string ggaAfterMidnight = "$GPGGA,000001,4807.238,N,01131.000,E,1,08,0.9,9,M,,,,*47";
-    const std::string ggaNoTime = "$GPGGA,,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-    const std::string ggaNoFix = "$GPGGA,123519,,,,,0,00,,,M,,M,,*47";
     struct Epoch {
         std::size_t batch; // the batch that completes it
         double latitude;
@@ -135,28 +129,27 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
         double heightM; // NaN: none
         double speedKnots;
     };
-    struct Row {
+    const double lat1 = 48.117300001780194, lat2 = 48.11896667;
+    const struct {
         const char* legend;
         std::vector<std::vector<std::string>> batches;
         std::vector<Epoch> recorded;
-    };
-    const double lat1 = 48.117300001780194, lat2 = 48.11896667;
-    const Row rows[] = {
-        {"GGA in one read, GSA and RMC in the next: one fix, the RMC's time",
-         {{gga1}, {kGsa, rmc1}, {gga2}, {kGsa, rmc2}},
-         {{2, lat1, k1235, 545.4, 22.4}, {3, lat2, k1235 + 1000, 546.4, 23.4}}},
+    } rows[] = {
         {"a read ending after the next fix's GGA does not lend it the RMC's time",
-         {{gga1, rmc1, gga2}, {rmc2}},
+         {{kGga, kGsa, rmc, gga2}, {rmc2}},
          {{0, lat1, k1235, 545.4, 22.4}, {1, lat2, k1235 + 1000, 546.4, 23.4}}},
         {"GGA alone takes the day of the last RMC, past midnight the next",
-         {{rmcNight}, {ggaAfterMidnight}, {ggaNoFix}},
-         {{1, lat1, k1235 + 41080000, NAN, 1.0}, {2, 48.12063333, k1235 + 41082000, 9.0, NAN}}},
+         {{"$GPRMC,235959,A,4807.038,N,01131.000,E,1.0,0,230394,,*6A"},
+          {"$GPGGA,000001,4807.138,N,01131.000,E,1,08,0.9,9,M,,,,*47"},
+          {kGgaNoPosition}},
+         {{1, lat1, k1235 + 41080000, NAN, 1.0}, {2, lat2, k1235 + 41082000, 9.0, NAN}}},
         {"no time at all is the only case left to the computer's clock",
-         {{ggaNoTime}, {ggaNoTime}},
-         {{1, lat1, 0, 545.4, NAN}, {1, lat1, 0, 545.4, NAN}}},
-        {"a fix without a position is not recorded", {{ggaNoFix}, {rmc2}}, {}},
+         {{"$GPGGA,,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", kGsa, kGgaNoPosition}},
+         {{0, lat1, 0, 545.4, NAN}}},
     };
-    for (const Row& row : rows) {
+    // NaN, none, equals only NaN.
+    auto same = [](double a, double b) { return a == b || (a != a && b != b); };
+    for (const auto& row : rows) {
         gps::GpsEpochAssembler epochs;
         std::vector<std::pair<std::size_t, gps::GpsEpoch>> got;
         for (std::size_t b = 0; b < row.batches.size(); ++b) {
@@ -166,16 +159,14 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
                 got.emplace_back(b, epoch);
         }
         ASSERT_EQ(got.size(), row.recorded.size()) << row.legend;
-        // NaN, none, equals only NaN.
-        auto same = [](double a, double b) { return a == b || (a != a && b != b); };
         for (std::size_t i = 0; i < got.size(); ++i) {
             const Epoch& want = row.recorded[i];
             const gps::GpsEpoch& epoch = got[i].second;
-            EXPECT_EQ(got[i].first, want.batch) << row.legend << ", fix " << i;
-            EXPECT_NEAR(epoch.position.y, want.latitude, 1e-7) << row.legend << ", fix " << i;
-            EXPECT_EQ(epoch.utcMs, want.utcMs) << row.legend << ", fix " << i;
-            EXPECT_TRUE(same(epoch.heightM, want.heightM)) << row.legend << ", fix " << i;
-            EXPECT_TRUE(same(epoch.speedKnots, want.speedKnots)) << row.legend << ", fix " << i;
+            EXPECT_TRUE(got[i].first == want.batch && epoch.utcMs == want.utcMs &&
+                        std::abs(epoch.position.y - want.latitude) < 1e-7 &&
+                        same(epoch.heightM, want.heightM) &&
+                        same(epoch.speedKnots, want.speedKnots))
+                << row.legend << ", fix " << i;
         }
     }
 }

@@ -23,8 +23,9 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Fix i of a walk north-east at about 5 km/h, ten a second, from 08.12.2026 10:00:00 UTC.
-std::string WalkLine(int i) {
+// Fix i of a walk north-east at about 5 km/h, ten a second, from 08.12.2026 10:00:00 UTC: its
+// RMC, or its GGA (at a height of 500 + i metres).
+std::string WalkLine(int i, bool gga = false) {
     gps::RmcFields rmc;
     const int centis = i * 10;
     rmc.time = {10, centis / 6000 % 60, centis / 100 % 60, centis % 100};
@@ -34,7 +35,13 @@ std::string WalkLine(int i) {
     rmc.speedKnots = 2.7;
     rmc.courseDegrees = 45.0;
     std::string line;
-    gps::AppendRmc(line, rmc);
+    if (gga)
+        gps::AppendGga(line, {.time = rmc.time,
+                              .position = rmc.position,
+                              .minuteDecimals = 6,
+                              .altitude = 500.0 + i});
+    else
+        gps::AppendRmc(line, rmc);
     return line;
 }
 
@@ -147,40 +154,21 @@ TEST(RecordTool, RecordsFromASourceName) {
 // RMC in the next. Each fix is recorded once, whole, with the receiver's time.
 TEST(RecordTool, EpochsSplitAcrossReadsKeepTheReceiversTime) {
     PtyPair pty;
-    ASSERT_TRUE(pty.Ok());
     testsupport::TempDir dir;
-    const std::string journal = dir.File("drive.qjr");
-    testsupport::LiveTool tool({"record", pty.Path(), journal});
-    ASSERT_TRUE(tool.Started());
+    const std::string journal = dir.File("walk.qjr");
+    testsupport::LiveTool tool({"record", pty.Path(), journal, "--min-delta", "0"});
     const auto deadline = Clock::now() + 20s;
     while (EntriesIn(journal) == 0 && Clock::now() < deadline)
         std::this_thread::sleep_for(5ms);
     // The recorder reads every 100 ms: a pause of two reads puts the halves of a fix into
     // different reads (should it not, the fixes must come out the same all the more).
-    auto sendThenPause = [&](const std::string& bytes) {
-        ASSERT_TRUE(pty.Write(bytes));
-        std::this_thread::sleep_for(200ms);
-    };
-    sendThenPause("$GPGSV,1,1,00*79\r\n"); // past the flush of what came before the open
     constexpr int kFixes = 5;
-    for (int i = 0; i < kFixes; ++i) {
-        // East at 29 kn (14.9 m a second), from 08.12.2026 10:00:00 UTC.
-        const MapPos at(11.5 + i * 2.0e-4, 48.1);
-        gps::GgaFields gga;
-        gga.time = {10, 0, i, 0};
-        gga.position = at;
-        gga.altitude = 500.0 + i;
-        gps::RmcFields rmc;
-        rmc.time = gga.time;
-        rmc.date = {8, 12, 26};
-        rmc.position = at;
-        rmc.speedKnots = 29.0;
-        rmc.courseDegrees = 90.0;
-        std::string first, second = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n";
-        gps::AppendGga(first, gga);
-        gps::AppendRmc(second, rmc);
-        sendThenPause(first);
-        sendThenPause(second);
+    for (int i = -1; i < kFixes; ++i) { // a GSV first, past the flush of what came before
+        ASSERT_TRUE(pty.Write(i < 0 ? "$GPGSV,1,1,00*79\r\n" : WalkLine(i, true)));
+        std::this_thread::sleep_for(200ms);
+        ASSERT_TRUE(
+            pty.Write(i < 0 ? "" : "$GPGSA,A,3,04,05,,,,,,,,,,,2.5,1.3,2.1*39\r\n" + WalkLine(i)));
+        std::this_thread::sleep_for(200ms);
     }
     while (EntriesIn(journal) < 1u + kFixes && Clock::now() < deadline)
         std::this_thread::sleep_for(5ms);
@@ -190,9 +178,8 @@ TEST(RecordTool, EpochsSplitAcrossReadsKeepTheReceiversTime) {
     ASSERT_EQ(entries.size(), 1u + kFixes);
     for (int i = 0; i < kFixes; ++i) {
         const trail::TrackPoint& p = entries[1 + static_cast<std::size_t>(i)].point;
-        EXPECT_EQ(p.utcMs, 1'796'724'000'000 + i * 1000) << "fix " << i;
-        EXPECT_EQ(p.speedKnots, 29.0) << "fix " << i;
-        EXPECT_EQ(p.courseDeg, 90.0) << "fix " << i;
+        EXPECT_EQ(p.utcMs, 1'796'724'000'000 + i * 100) << "fix " << i;
+        EXPECT_EQ(p.speedKnots, 2.7) << "fix " << i;
         EXPECT_EQ(p.heightM, 500.0 + i) << "fix " << i;
     }
 }
