@@ -39,6 +39,8 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
     TempDir dir;
     const std::string log = dir.File("drive.nmea");
     testsupport::WriteBytes(log, kGga + "\r\n");
+    const std::string fifo = dir.File("gps.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Row {
         const char* legend;
         std::string name;
@@ -55,6 +57,7 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
          "/dev/serial/by-id/usb-u-blox:1.0", 0, 1, false, nullptr},
         {"blanks around", " /dev/ttyACM0\n", Kind::Serial, "/dev/ttyACM0", 0, 1, false, nullptr},
         {"regular file is a log", log, Kind::File, log, 0, 1, false, nullptr},
+        {"named pipe is a live log", fifo, Kind::File, fifo, 0, 1, false, nullptr},
         {"gpsd defaults", "gpsd://", Kind::Gpsd, "localhost", 2947, 1, false, nullptr},
         {"gpsd host", "gpsd://pi.local", Kind::Gpsd, "pi.local", 2947, 1, false, nullptr},
         {"gpsd port only", "gpsd://:3000", Kind::Gpsd, "localhost", 3000, 1, false, nullptr},
