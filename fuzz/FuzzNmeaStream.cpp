@@ -15,6 +15,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -75,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NmeaLineAssembler assembler(maxLines);
     ModelAssembler model{static_cast<std::size_t>(maxLines), {}, {}, false};
     gps::GpsFix fix;
+    gps::GpsEpochAssembler epochs;
     std::string line;
     std::size_t offset = 0;
     while (offset < input.size()) {
@@ -106,8 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(std::isfinite(rmc.latitude) && std::isfinite(rmc.longitude));
             Check(gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12 && std::isfinite(gsa.hdop));
             fold.Add(line);
+            epochs.Add(line);
         }
         Check(model.lines.empty());
+        // A line ends at most one fix and completes at most one more.
+        const std::vector<gps::GpsEpoch> fixes = epochs.TakeCompleted();
+        Check(fixes.size() <= 2 * taken);
+        for (const gps::GpsEpoch& epoch : fixes)
+            Check(std::isfinite(epoch.position.x) && std::isfinite(epoch.position.y));
 
         const gps::GpsFix before = fix;
         const gps::GpsBatchResult batch = fold.ApplyTo(fix);

@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "gps/NmeaSentence.h"
 
@@ -19,6 +21,8 @@ namespace {
 constexpr std::size_t kMaxLine = 1024;
 constexpr std::size_t kBlock = 64 * 1024;
 constexpr double kSecondsPerDay = 86400.0;
+// A longer step between two sentence times is a jump of the receiver's clock, not a pause.
+constexpr double kLongestStep = 60.0;
 
 int Digit(char c) {
     return c >= '0' && c <= '9' ? c - '0' : -1;
@@ -101,6 +105,10 @@ double ReplayClock::Due(std::string_view line) {
             double delta = *time - lastTime_;
             if (delta < -kSecondsPerDay / 2)
                 delta += kSecondsPerDay; // past midnight
+            if (delta > 0.0 && delta <= kLongestStep)
+                interval_ = delta;
+            else if (delta != 0.0)
+                delta = interval_;
             if (delta > 0.0) {
                 offset_ += delta;
                 lastTime_ = *time;
@@ -133,13 +141,20 @@ FileReplaySource::~FileReplaySource() {
 
 std::string FileReplaySource::Open() {
     Close();
-    file_ = std::fopen(path_.c_str(), "rbe");
-    if (file_ == nullptr)
+    // Without O_NONBLOCK, opening a named pipe waits for a writer, for ever if none comes.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return path_ + ": " + std::strerror(errno);
     struct stat st {};
-    if (::fstat(::fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) {
-        Close();
-        return path_ + ": not a log file (a regular file is needed)";
+    if (::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode)) {
+        fifo_ = fd;
+        ended_ = false;
+        readError_ = 0;
+        return {};
+    }
+    if (!S_ISREG(st.st_mode) || (file_ = ::fdopen(fd, "rb")) == nullptr) {
+        ::close(fd);
+        return path_ + ": not a log file (a regular file or a named pipe is needed)";
     }
     ended_ = false;
     readError_ = 0;
@@ -157,6 +172,9 @@ void FileReplaySource::Close() {
     if (file_ != nullptr)
         std::fclose(file_);
     file_ = nullptr;
+    if (fifo_ >= 0)
+        ::close(fifo_);
+    fifo_ = -1;
     lines_.clear();
     next_ = 0;
 }
@@ -197,6 +215,15 @@ bool FileReplaySource::Fill() {
 
 SourceRead FileReplaySource::Read(char* buffer, std::size_t capacity) {
     SourceRead read;
+    if (fifo_ >= 0) {
+        // No writer (none yet, or the last one went) reads as 0 bytes: nothing has arrived.
+        const ssize_t n = ::read(fifo_, buffer, capacity);
+        if (n > 0)
+            read.bytes = static_cast<std::size_t>(n);
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            read = {false, 0, errno};
+        return read;
+    }
     if (readError_ != 0) {
         read.ok = false;
         read.error = readError_;

@@ -15,8 +15,11 @@ namespace gps {
 // Gives each line of a recorded log the moment, in seconds from the start of the replay, at
 // which a live receiver sent it. Lines whose type carries a UTC time (GGA, RMC, GLL, GNS,
 // ZDA) set the clock from it: a later time moves it on by the difference (across midnight
-// too), an earlier one not at all. Where these lines carry no time, a type seen again starts
-// the next epoch, one second on. Other lines come with the line before them.
+// too). A receiver's clock that jumps (a cold start, a damaged field) must not hold the
+// replay up for hours: an earlier time, or one more than a minute later, moves it on by one
+// ordinary interval (the last step of a minute or less, one second before any) and the times
+// go on from there. Where these lines carry no time, a type seen again starts the next epoch,
+// one second on. Other lines come with the line before them.
 class ReplayClock {
 public:
     double Due(std::string_view line);
@@ -27,6 +30,7 @@ private:
     double offset_ = 0.0;
     bool haveTime_ = false;
     double lastTime_ = 0.0;
+    double interval_ = 1.0;
     // Time-carrying types seen in the current epoch ("GGA", "RMC"...); five such types exist.
     std::array<std::string_view, 5> seen_{};
     std::size_t seenCount_ = 0;
@@ -36,6 +40,9 @@ private:
 // A recorded NMEA log replayed at the pace of its sentences' times, speed times faster (an
 // infinite speed replays as fast as it is read). The end of the log ends the stream, unless
 // it loops. The file is read a block at a time, so any size of log replays in bounded memory.
+// A named pipe (FIFO) is a live stream instead: whatever a writer has put in it is passed on
+// as it comes, never paced, and the stream stays open while writers come and go. Nothing
+// waits for a writer, neither Open nor Read.
 class FileReplaySource : public GpsSource {
 public:
     FileReplaySource(std::string path, double speed, bool loop);
@@ -62,6 +69,7 @@ private:
     double speed_;
     bool loop_;
     std::FILE* file_ = nullptr;
+    int fifo_ = -1;
     bool ended_ = false;
     int readError_ = 0;
     std::chrono::steady_clock::time_point start_;

@@ -125,9 +125,10 @@ GpsSourceNameResult ParseFile(std::string_view name, std::string_view rest) {
     return Good(std::move(parts));
 }
 
-bool IsRegularFile(const std::string& path) {
+// A log, or a named pipe some program feeds with live sentences.
+bool IsFileSource(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(path.c_str(), &st) == 0 && (S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode));
 }
 
 } // namespace
@@ -187,7 +188,7 @@ GpsSourceNameResult ParseGpsSourceName(std::string_view rawName) {
 
     GpsSourceParts parts;
     parts.path = std::string(name);
-    parts.kind = IsRegularFile(parts.path) ? GpsSourceKind::File : GpsSourceKind::Serial;
+    parts.kind = IsFileSource(parts.path) ? GpsSourceKind::File : GpsSourceKind::Serial;
     return Good(std::move(parts));
 }
 

@@ -11,12 +11,13 @@
 
 // The names of GPS sources, one grammar for "quilo --gps", "quilo-tool monitor" and the
 // Connection page's device field:
-//   /dev/ttyUSB0, /dev/serial/by-id/...   a serial line (any path that is no regular file)
+//   /dev/ttyUSB0, /dev/serial/by-id/...   a serial line (any path that is no file or pipe)
 //   gpsd://[HOST][:PORT]                  gpsd, asked for NMEA (localhost:2947 by default)
 //   tcp://HOST:PORT                       NMEA from a TCP server, reconnecting when it drops
 //   udp://[ADDR]:PORT                     NMEA datagrams received on a local port
 //   file:PATH[?speed=N][&loop=1]          a recorded log replayed at its own pace, N times
-//                                         faster; a path to a regular file is the same, N = 1
+//                                         faster, or a named pipe read live; a path to a
+//                                         regular file or a named pipe is the same, N = 1
 //   sim:                                  the demo's simulated receiver
 // A host may be a name, an IPv4 address or an IPv6 address in brackets ("[::1]:2947").
 namespace gps {
@@ -44,7 +45,7 @@ struct GpsSourceNameResult {
 };
 
 // Reads a source name; blanks around it are ignored. A plain path is looked at on disk: a
-// regular file is replayed, anything else is a serial line.
+// regular file is replayed, a named pipe read live, anything else is a serial line.
 GpsSourceNameResult ParseGpsSourceName(std::string_view name);
 
 // Where a source reports what the user may want to read later (a rate the serial line

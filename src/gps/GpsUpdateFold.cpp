@@ -72,8 +72,6 @@ void GpsUpdateFold::Add(std::string_view line) {
             satellites_ = gga->satellites;
             hdop_ = gga->hdop;
             altitude_ = gga->altitude;
-            if (gga->altitudeGiven)
-                heightM_ = gga->altitude;
             fixLost_ = false;
         } else {
             fixLost_ = true;
@@ -82,9 +80,6 @@ void GpsUpdateFold::Add(std::string_view line) {
         if (sentence.ok) {
             hasPosition_ = true;
             position_ = MapPos(rmc->longitude, rmc->latitude);
-            utcMs_ = rmc->utcMs;
-            speedKnots_ = rmc->speedKnots;
-            courseDeg_ = rmc->courseDeg;
             fixLost_ = false;
         } else {
             fixLost_ = true;
@@ -104,10 +99,6 @@ GpsBatchResult GpsUpdateFold::ApplyTo(GpsFix& fix) const {
         fix.hasFix = true;
         result.hasNewPosition = true;
         result.newPosition = position_;
-        result.utcMs = utcMs_;
-        result.heightM = heightM_;
-        result.speedKnots = speedKnots_;
-        result.courseDeg = courseDeg_;
     }
     if (fixLost_) {
         fix.hasFix = false;
@@ -142,6 +133,13 @@ std::uint32_t TickCountMs() {
 GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
                                  std::uint32_t nowMs, std::uint32_t rateMs,
                                  coords::CoordFormat format) {
+    GpsEpochAssembler epochs;
+    return HandleGpsUpdate(link, fix, epochs, rateLimit, nowMs, rateMs, format);
+}
+
+GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& epochs,
+                                 GpsUpdateRateLimit& rateLimit, std::uint32_t nowMs,
+                                 std::uint32_t rateMs, coords::CoordFormat format) {
     GpsUpdateOutcome outcome;
     // Read before the rate limit: the stream's last sentences must not wait for an update
     // that will never be posted.
@@ -162,9 +160,13 @@ GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit&
     bool any = false;
     while (link.PopSentence(line)) {
         fold.Add(line);
+        epochs.Add(line);
         any = true;
     }
+    if (ended)
+        epochs.Finish();
     outcome.batch = fold.ApplyTo(fix);
+    outcome.epochs = epochs.TakeCompleted();
     outcome.ended = ended && !any;
     outcome.status = outcome.ended ? StatusEnded() : StatusText(fix, format);
     return outcome;

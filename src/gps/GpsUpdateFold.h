@@ -1,12 +1,13 @@
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calib/MapPos.h"
 #include "coords/CoordFormat.h"
+#include "gps/GpsEpoch.h"
 #include "gps/GpsFix.h"
 
 // What the map view does with a GPS update, minus the window: the rate limit, the fold of a
@@ -35,13 +36,6 @@ struct GpsBatchResult {
     bool hasNewPosition = false;
     MapPos newPosition; // latitude in y, longitude in x
     bool fixLost = false;
-    // What the batch said about the position, for the recording journal: the UTC time, speed
-    // and course of its last RMC, the height of its last GGA that gave one (0 or NaN when
-    // the batch did not say).
-    std::int64_t utcMs = 0;
-    double heightM = NAN;
-    double speedKnots = NAN;
-    double courseDeg = NAN;
 };
 
 // Folds one batch of sentence lines, oldest first, into the fix. The last GGA or RMC line
@@ -64,10 +58,6 @@ private:
     bool hasPosition_ = false;
     MapPos position_;
     bool fixLost_ = false;
-    std::int64_t utcMs_ = 0;
-    double heightM_ = NAN;
-    double speedKnots_ = NAN;
-    double courseDeg_ = NAN;
 };
 
 // At most one handled update per rate: the first call only starts the clock, so it is
@@ -90,6 +80,9 @@ struct GpsUpdateOutcome {
     bool readError = false; // the link reported a failed read: queue emptied, fix dropped
     bool ended = false;     // the source's stream ended and everything queued was folded
     GpsBatchResult batch;
+    // The receiver fixes this update completed, oldest first, for the trail and its journal:
+    // what the view and the recorder record, each with the receiver's own time.
+    std::vector<GpsEpoch> epochs;
     std::string status; // the new status line when handled
     std::string note;   // the source's note for the user, once ("Found the receiver at ...")
 };
@@ -98,7 +91,13 @@ struct GpsUpdateOutcome {
 // ("GPS: " + the link's LostText) or the fold of everything queued in link, and the new
 // status line. Once the stream has ended the rate limit no longer holds the last sentences
 // back, and an update that finds nothing left says "GPS: End of log." with the fix as it was.
-// The view repaints when readError, batch.hasNewPosition or batch.fixLost is set.
+// The view repaints when readError, batch.hasNewPosition or batch.fixLost is set. Every
+// sentence folded also goes to epochs, which keeps a fix's sentences together across updates
+// (one assembler per connection); the end of the stream ends its last epoch.
+GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& epochs,
+                                 GpsUpdateRateLimit& rateLimit, std::uint32_t nowMs,
+                                 std::uint32_t rateMs, coords::CoordFormat format);
+// The same for a caller that records nothing (monitor): outcome.epochs are then of no use.
 GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
                                  std::uint32_t nowMs, std::uint32_t rateMs,
                                  coords::CoordFormat format);

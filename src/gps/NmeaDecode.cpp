@@ -50,13 +50,10 @@ std::optional<int> TwoDigits(std::string_view text, std::size_t at) {
 
 } // namespace
 
-std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date) {
+std::optional<std::int64_t> NmeaTimeOfDayMs(std::string_view time) {
     const auto hh = TwoDigits(time, 0), mm = TwoDigits(time, 2), ss = TwoDigits(time, 4);
-    const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
-    if (!hh || !mm || !ss || !day || !month || !yy || date.size() != 6)
-        return std::nullopt;
     // A leap second is 60.
-    if (*hh > 23 || *mm > 59 || *ss > 60)
+    if (!hh || !mm || !ss || *hh > 23 || *mm > 59 || *ss > 60)
         return std::nullopt;
     std::int64_t ms = 0;
     if (time.size() > 6) {
@@ -70,13 +67,21 @@ std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view da
             scale /= 10;
         }
     }
+    return (*hh * 60 + *mm) * 60'000 + *ss * 1000 + ms;
+}
+
+std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date) {
+    const auto timeOfDay = NmeaTimeOfDayMs(time);
+    const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
+    if (!timeOfDay || !day || !month || !yy || date.size() != 6)
+        return std::nullopt;
     const std::chrono::year_month_day ymd{std::chrono::year(*yy < 80 ? 2000 + *yy : 1900 + *yy),
                                           std::chrono::month(static_cast<unsigned>(*month)),
                                           std::chrono::day(static_cast<unsigned>(*day))};
     if (!ymd.ok())
         return std::nullopt;
     const std::int64_t days = std::chrono::sys_days(ymd).time_since_epoch().count();
-    return ((days * 24 + *hh) * 60 + *mm) * 60'000 + *ss * 1000 + ms;
+    return days * 86'400'000 + *timeOfDay;
 }
 
 namespace {

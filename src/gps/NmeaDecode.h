@@ -67,6 +67,10 @@ struct GsaRecord {
 // NmeaUtcMs("123519", "230394") == 764426119000.
 std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date);
 
+// Milliseconds since midnight of an NMEA time field ("hhmmss" with an optional fraction, as in
+// NmeaUtcMs); nothing for an empty or malformed field. NmeaTimeOfDayMs("123519.25") == 45319250.
+std::optional<std::int64_t> NmeaTimeOfDayMs(std::string_view time);
+
 // One table says which types are understood, how many fields each needs and which decoder
 // reads it; DecodeGga, DecodeRmc and DecodeGsa and everything below go through it.
 enum class NmeaType { Other, Gga, Rmc, Gsa }; // in the order of NmeaRecord's alternatives

@@ -221,6 +221,7 @@ std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
         return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
                       "Error"};
     gpsConnected_ = true;
+    gpsEpochs_ = {};
     journal_.AddBreak(trail_);
     SetStatusText(gps::StatusConnected());
     return std::nullopt;
@@ -239,19 +240,23 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
     if (!gpsConnected_)
         return step;
     const gps::GpsUpdateOutcome outcome =
-        gps::HandleGpsUpdate(link, gpsFix_, rateLimit_, nowMs,
+        gps::HandleGpsUpdate(link, gpsFix_, gpsEpochs_, rateLimit_, nowMs,
                              static_cast<std::uint32_t>(settings_.updateRateMs), coordFormat_);
     if (!outcome.handled)
         return step;
     const gps::GpsBatchResult& batch = outcome.batch;
     step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
-    if (!outcome.readError && batch.hasNewPosition) {
-        if (trail_.recording)
+    // The trail takes whole receiver fixes, each with its own time; one may complete an update
+    // after its position was first shown.
+    for (const gps::GpsEpoch& epoch : outcome.epochs)
+        if (!outcome.readError && trail_.recording &&
             journal_.Record(trail_,
-                            trail::TrackPoint{batch.newPosition, batch.utcMs, batch.heightM,
-                                              batch.speedKnots, batch.courseDeg},
+                            trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
+                                              epoch.speedKnots, epoch.courseDeg},
                             settings_.trailMinDelta, settings_.trailLength,
-                            settings_.trailMaxSpeedKmh);
+                            settings_.trailMaxSpeedKmh))
+            step.repaint = true;
+    if (!outcome.readError && batch.hasNewPosition) {
         step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
         step.cursorChanged = UpdateSelectionText();
     }

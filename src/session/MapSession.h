@@ -191,6 +191,7 @@ private:
     gps::GpsFix gpsFix_;
     bool gpsConnected_ = false;
     gps::GpsUpdateRateLimit rateLimit_;
+    gps::GpsEpochAssembler gpsEpochs_; // of the current connection
     MapPos selection_;
     bool hasSelection_ = false;
     ShowFlags flags_;

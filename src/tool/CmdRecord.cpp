@@ -128,11 +128,13 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     constexpr auto kSignalCheck = std::chrono::milliseconds(100);
 
     gps::GpsFix fix;
+    gps::GpsEpochAssembler epochs;
     gps::GpsUpdateRateLimit rateLimit;
     std::uint64_t handledPosts = 0;
     std::uint64_t recorded = 0;
+    bool ended = false;
     std::unique_lock lock(mutex);
-    while (stopRequested == 0 && !journal.Failed()) {
+    while (stopRequested == 0 && !ended && !journal.Failed()) {
         auto wakeAt = Clock::now() + kSignalCheck;
         if (deadline && *deadline < wakeAt)
             wakeAt = *deadline;
@@ -143,14 +145,16 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
             ++handledPosts;
             lock.unlock();
             const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
-                link, fix, rateLimit, gps::TickCountMs(), 0, coords::CoordFormat::Dms);
-            const gps::GpsBatchResult& batch = outcome.batch;
-            if (outcome.handled && !outcome.readError && batch.hasNewPosition &&
-                journal.Record(trail,
-                               trail::TrackPoint{batch.newPosition, batch.utcMs, batch.heightM,
-                                                 batch.speedKnots, batch.courseDeg},
-                               options.minDelta, kTrailLength, options.maxSpeedKmh))
-                ++recorded;
+                link, fix, epochs, rateLimit, gps::TickCountMs(), 0, coords::CoordFormat::Dms);
+            for (const gps::GpsEpoch& epoch : outcome.epochs)
+                if (!outcome.readError &&
+                    journal.Record(trail,
+                                   trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
+                                                     epoch.speedKnots, epoch.courseDeg},
+                                   options.minDelta, kTrailLength, options.maxSpeedKmh))
+                    ++recorded;
+            // The end of a replayed log is the end of the recording, as in monitor.
+            ended = ended || outcome.ended;
             lock.lock();
         }
     }

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <cmath>
 #include <filesystem>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 
@@ -38,6 +39,8 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
     TempDir dir;
     const std::string log = dir.File("drive.nmea");
     testsupport::WriteBytes(log, kGga + "\r\n");
+    const std::string fifo = dir.File("gps.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Row {
         const char* legend;
         std::string name;
@@ -54,6 +57,7 @@ TEST(GpsSourceName, ReadsEachFormAndRefusesBadOnesInOneLine) {
          "/dev/serial/by-id/usb-u-blox:1.0", 0, 1, false, nullptr},
         {"blanks around", " /dev/ttyACM0\n", Kind::Serial, "/dev/ttyACM0", 0, 1, false, nullptr},
         {"regular file is a log", log, Kind::File, log, 0, 1, false, nullptr},
+        {"named pipe is a live log", fifo, Kind::File, fifo, 0, 1, false, nullptr},
         {"gpsd defaults", "gpsd://", Kind::Gpsd, "localhost", 2947, 1, false, nullptr},
         {"gpsd host", "gpsd://pi.local", Kind::Gpsd, "pi.local", 2947, 1, false, nullptr},
         {"gpsd port only", "gpsd://:3000", Kind::Gpsd, "localhost", 3000, 1, false, nullptr},
@@ -122,7 +126,14 @@ TEST(ReplayClock, PacesByTheSentencesTimes) {
           "$GPGSV,3,1", "$GPGSV,3,2"},
          {0, 0, 0, 1.5, 1.5, 1.5}},
         {"across midnight", {"$GPRMC,235959,A", "$GPRMC,000001,A"}, {0, 2}},
-        {"an earlier time does not go back", {"$GPGGA,120010,x", "$GPGGA,120005,x"}, {0, 0}},
+        {"a damaged time, forward then back, costs two ordinary steps of 10 Hz",
+         {"$GPGGA,120000.0,x", "$GPGGA,120000.1,x", "$GPGGA,130000.2,x", "$GPGGA,120000.3,x",
+          "$GPGGA,120000.4,x"},
+         {0, 0.1, 0.2, 0.3, 0.4}},
+        {"a cold start's clock jump is one step; times go on from the new one",
+         {"$GPRMC,000345.03,A", "$GPRMC,000346.03,A", "$GPRMC,235948.00,V", "$GPRMC,235950.00,V",
+          "$GPRMC,193515.00,V"},
+         {0, 1, 2, 4, 6}},
         {"no times: a repeated type is the next second",
          {"$GPGGA,,x", "$GPRMC,,V", "$GPGSA,A,1", "$GPGGA,,x", "$GPRMC,,V", "$GPGGA,,x"},
          {0, 0, 0, 1, 1, 2}},
@@ -178,6 +189,8 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         {"a capture at 1000 times its pace", capture, 1000, all},
         {"garbage gives nothing and ends", garbage, INFINITY, 0},
         {"an empty log ends at once", dir.File("empty.log"), INFINITY, 0},
+        {"a clock that jumps a day ends in moments", Capture("gp-320fw-2019-04-07-coldboot.log"),
+         1000, CaptureSentences(Capture("gp-320fw-2019-04-07-coldboot.log")).size()},
     };
     for (const Row& row : rows) {
         // The source alone gives every sentence of the log, in order.
@@ -240,7 +253,23 @@ TEST(FileReplaySource, PacesAndLoops) {
     EXPECT_EQ(gps::FileReplaySource(dir.File("none.log"), 1, false).Open(),
               dir.File("none.log") + ": No such file or directory");
     EXPECT_EQ(gps::FileReplaySource(dir.Path().string(), 1, false).Open(),
-              dir.Path().string() + ": not a log file (a regular file is needed)");
+              dir.Path().string() + ": not a log file (a regular file or a named pipe is needed)");
+}
+
+// A feeder writing live NMEA into a named pipe: nothing waits for it to come, and the stream
+// outlives it, so that the next feeder is read too.
+TEST(FileReplaySource, ANamedPipeIsALiveStream) {
+    TempDir dir;
+    const std::string fifo = dir.File("gps.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    LinkWatch watch;
+    ASSERT_TRUE(watch.link.Open("file:" + fifo + "?speed=0.001", 4800)) << watch.link.OpenError();
+    for (std::size_t feeder = 1; feeder <= 2; ++feeder) {
+        testsupport::WriteBytes(fifo, kGga + "\r\n"); // a writer comes, writes and goes
+        ASSERT_TRUE(watch.WaitLines(feeder, 10s)) << "feeder " << feeder;
+        EXPECT_FALSE(watch.link.HasEnded());
+        EXPECT_FALSE(watch.link.HasReadError());
+    }
 }
 
 TEST(TcpSource, ReadsAServerAndReconnectsWhenItComesBack) {

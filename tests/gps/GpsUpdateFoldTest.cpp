@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -111,6 +113,62 @@ TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
     gps::GpsUpdateFold().ApplyTo(fix);
     EXPECT_TRUE(fix.hasFix);
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
+}
+
+// A fix's sentences arrive in whatever batches the reads cut; each is recorded whole, with its
+// own time, once the batch that completes it comes.
+TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
+    constexpr std::int64_t k1235 = 764426119000; // 23.03.1994 12:35:19 UTC
+    const std::string rmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,,*6A";
+    const std::string gga2 = "$GPGGA,123520,4807.138,N,01131.000,E,1,08,0.9,546.4,M,46.9,M,,*47";
+    const std::string rmc2 = "$GPRMC,123520,A,4807.138,N,01131.000,E,023.4,084.4,230394,,*6A";
+    struct Epoch {
+        std::size_t batch; // the batch that completes it
+        double latitude;
+        std::int64_t utcMs;
+        double heightM; // NaN: none
+        double speedKnots;
+    };
+    const double lat1 = 48.117300001780194, lat2 = 48.11896667;
+    const struct {
+        const char* legend;
+        std::vector<std::vector<std::string>> batches;
+        std::vector<Epoch> recorded;
+    } rows[] = {
+        {"a read ending after the next fix's GGA does not lend it the RMC's time",
+         {{kGga, kGsa, rmc, gga2}, {rmc2}},
+         {{0, lat1, k1235, 545.4, 22.4}, {1, lat2, k1235 + 1000, 546.4, 23.4}}},
+        {"GGA alone takes the day of the last RMC, past midnight the next",
+         {{"$GPRMC,235959,A,4807.038,N,01131.000,E,1.0,0,230394,,*6A"},
+          {"$GPGGA,000001,4807.138,N,01131.000,E,1,08,0.9,9,M,,,,*47"},
+          {kGgaNoPosition}},
+         {{1, lat1, k1235 + 41080000, NAN, 1.0}, {2, lat2, k1235 + 41082000, 9.0, NAN}}},
+        {"no time at all is the only case left to the computer's clock",
+         {{"$GPGGA,,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", kGsa, kGgaNoPosition}},
+         {{0, lat1, 0, 545.4, NAN}}},
+    };
+    // NaN, none, equals only NaN.
+    auto same = [](double a, double b) { return a == b || (a != a && b != b); };
+    for (const auto& row : rows) {
+        gps::GpsEpochAssembler epochs;
+        std::vector<std::pair<std::size_t, gps::GpsEpoch>> got;
+        for (std::size_t b = 0; b < row.batches.size(); ++b) {
+            for (const std::string& line : row.batches[b])
+                epochs.Add(line);
+            for (const gps::GpsEpoch& epoch : epochs.TakeCompleted())
+                got.emplace_back(b, epoch);
+        }
+        ASSERT_EQ(got.size(), row.recorded.size()) << row.legend;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            const Epoch& want = row.recorded[i];
+            const gps::GpsEpoch& epoch = got[i].second;
+            EXPECT_TRUE(got[i].first == want.batch && epoch.utcMs == want.utcMs &&
+                        std::abs(epoch.position.y - want.latitude) < 1e-7 &&
+                        same(epoch.heightM, want.heightM) &&
+                        same(epoch.speedKnots, want.speedKnots))
+                << row.legend << ", fix " << i;
+        }
+    }
 }
 
 TEST(GpsStatus, Texts) {

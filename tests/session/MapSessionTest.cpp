@@ -561,8 +561,9 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         bool centre;
         std::size_t trail; // after the update
     } rows[] = {
-        {"first fix: recorded, followed", 100, 100, true, false, true, true, 3},
-        {"dragging: recorded, not followed", 200, 100, true, true, true, false, 4},
+        // Nothing says the first fix of a connection is complete until the next one begins.
+        {"first fix: followed, not yet recorded", 100, 100, true, false, true, true, 2},
+        {"dragging: recorded with the first, not followed", 200, 100, true, true, true, false, 4},
         {"follow off", 300, 100, false, false, true, false, 5},
         {"tracking off: not recorded", 400, 100, true, false, false, true, 5},
         {"tracking on again: a break, then the sample", 500, 100, true, false, true, true, 7},

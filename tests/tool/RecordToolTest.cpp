@@ -23,8 +23,9 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Fix i of a walk north-east at about 5 km/h, ten a second, from 08.12.2026 10:00:00 UTC.
-std::string WalkLine(int i) {
+// Fix i of a walk north-east at about 5 km/h, ten a second, from 08.12.2026 10:00:00 UTC: its
+// RMC, or its GGA (at a height of 500 + i metres).
+std::string WalkLine(int i, bool gga = false) {
     gps::RmcFields rmc;
     const int centis = i * 10;
     rmc.time = {10, centis / 6000 % 60, centis / 100 % 60, centis % 100};
@@ -34,7 +35,13 @@ std::string WalkLine(int i) {
     rmc.speedKnots = 2.7;
     rmc.courseDegrees = 45.0;
     std::string line;
-    gps::AppendRmc(line, rmc);
+    if (gga)
+        gps::AppendGga(line, {.time = rmc.time,
+                              .position = rmc.position,
+                              .minuteDecimals = 6,
+                              .altitude = 500.0 + i});
+    else
+        gps::AppendRmc(line, rmc);
     return line;
 }
 
@@ -154,14 +161,57 @@ TEST(RecordTool, ASecondRecorderLeavesTheJournalAlone) {
     EXPECT_EQ(first.Rest(), std::vector<std::string>{"recorded\t1"});
 }
 
-// Any source monitor takes: the simulated receiver gives a fix a second after the run's break.
+// Any source monitor takes: the simulated receiver gives a fix a second after the run's break;
+// a log ends the recording at its end.
 TEST(RecordTool, RecordsFromASourceName) {
+    const std::string capture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
+    const std::vector<std::string> rows[] = {{"sim:", "--seconds", "2.5"},
+                                             {"file:" + capture + "?speed=50", "--min-delta", "0"}};
+    for (const auto& row : rows) {
+        testsupport::TempDir dir;
+        std::vector<std::string> args{"record", row[0], dir.File("run.qjr")};
+        args.insert(args.end(), row.begin() + 1, row.end());
+        testsupport::LiveTool tool(args);
+        const int status = tool.Wait();
+        if (status != 0)
+            tool.Signal(SIGKILL); // so that its error output ends
+        EXPECT_EQ(status, 0) << row[0] << ": " << tool.Errors();
+        EXPECT_GE(EntriesIn(dir.File("run.qjr")), 3u) << row[0];
+    }
+}
+
+// A 4800-baud receiver spreads a fix over the second: the GGA comes in one read, the GSA and
+// RMC in the next. Each fix is recorded once, whole, with the receiver's time.
+TEST(RecordTool, EpochsSplitAcrossReadsKeepTheReceiversTime) {
+    PtyPair pty;
     testsupport::TempDir dir;
-    const std::string journal = dir.File("sim.qjr");
-    const auto run = testsupport::RunTool({"record", "sim:", journal, "--seconds", "2.5"}, "",
-                                          {"XDG_STATE_HOME=" + dir.Path().string()});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_GE(trail::DecodeJournal(testsupport::ReadBytes(journal)).entries.size(), 3u);
+    const std::string journal = dir.File("walk.qjr");
+    testsupport::LiveTool tool({"record", pty.Path(), journal, "--min-delta", "0"});
+    const auto deadline = Clock::now() + 20s;
+    while (EntriesIn(journal) == 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
+    // The recorder reads every 100 ms: a pause of two reads puts the halves of a fix into
+    // different reads (should it not, the fixes must come out the same all the more).
+    constexpr int kFixes = 5;
+    for (int i = -1; i < kFixes; ++i) { // a GSV first, past the flush of what came before
+        ASSERT_TRUE(pty.Write(i < 0 ? "$GPGSV,1,1,00*79\r\n" : WalkLine(i, true)));
+        std::this_thread::sleep_for(200ms);
+        ASSERT_TRUE(
+            pty.Write(i < 0 ? "" : "$GPGSA,A,3,04,05,,,,,,,,,,,2.5,1.3,2.1*39\r\n" + WalkLine(i)));
+        std::this_thread::sleep_for(200ms);
+    }
+    while (EntriesIn(journal) < 1u + kFixes && Clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
+    tool.Signal(SIGTERM);
+    ASSERT_EQ(tool.Wait(), 0) << tool.Errors();
+    const auto entries = trail::DecodeJournal(testsupport::ReadBytes(journal)).entries;
+    ASSERT_EQ(entries.size(), 1u + kFixes);
+    for (int i = 0; i < kFixes; ++i) {
+        const trail::TrackPoint& p = entries[1 + static_cast<std::size_t>(i)].point;
+        EXPECT_EQ(p.utcMs, 1'796'724'000'000 + i * 100) << "fix " << i;
+        EXPECT_EQ(p.speedKnots, 2.7) << "fix " << i;
+        EXPECT_EQ(p.heightM, 500.0 + i) << "fix " << i;
+    }
 }
 
 std::size_t CountOf(const std::string& text, const std::string& what) {
