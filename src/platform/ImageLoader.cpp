@@ -1,5 +1,7 @@
 #include "platform/ImageLoader.h"
 
+#include "platform/FileIo.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -68,6 +70,13 @@ bool OpenFromStart(QFile& file, int fd) {
 }
 
 } // namespace
+
+bool IsMapImageFile(const QString& path) {
+    int err = 0;
+    const UniqueFd fd = OpenRegularFile(QFile::encodeName(path).toStdString(), &err);
+    QFile file;
+    return fd.Valid() && OpenFromStart(file, fd.Get()) && QImageReader(&file).canRead();
+}
 
 QSize MapImageFileSize(int fd) {
     QFile file;

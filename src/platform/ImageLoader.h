@@ -22,6 +22,10 @@ struct MapImage {
 // pixel are refused.
 MapImage LoadMapImageFile(int fd, int allocationLimitMb = kImageAllocationLimitMb);
 
+// Whether the file at path is an image Qt can read, by its content; false, without waiting, for
+// anything but a regular file (a FIFO's open would wait for a writer).
+bool IsMapImageFile(const QString& path);
+
 // The size the header of the image file fd says, without decoding it; invalid when it says
 // none.
 QSize MapImageFileSize(int fd);
