@@ -1,6 +1,7 @@
 #include "app/CGPSMapFrame.h"
 
 #include "app/ToolbarIcons.h"
+#include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
@@ -18,7 +19,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -87,7 +87,7 @@ DropKind KindOfFile(const QString& path) {
     if (suffix == "trl" || suffix == "gpx" || suffix == "kml")
         return DropKind::Trail;
     // The image reader decides by the content, as Load Map does, not by the name.
-    return QImageReader(path).canRead() ? DropKind::Map : DropKind::Other;
+    return platform::IsMapImageFile(path) ? DropKind::Map : DropKind::Other;
 }
 
 } // namespace

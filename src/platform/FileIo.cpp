@@ -12,7 +12,25 @@
 namespace platform {
 
 FileResult FileResult::Failure(const std::string& path, int err) {
-    return FileResult{false, path + ": " + std::strerror(err)};
+    return FileResult{false, path + ": " + ErrorText(err)};
+}
+
+std::string ErrorText(int err) {
+    return err == kNotRegularFile ? "not a regular file" : std::strerror(err);
+}
+
+UniqueFd OpenRegularFile(const std::string& path, int* err) {
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (!fd.Valid() || ::fstat(fd.Get(), &st) != 0) {
+        *err = errno;
+        return {};
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *err = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+        return {};
+    }
+    return fd;
 }
 
 FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -25,39 +43,25 @@ namespace {
 
 // Reads the whole file into out; 0, or the errno of the failure (out untouched then).
 int ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
+    int err = 0;
+    const UniqueFd fd = OpenRegularFile(path, &err);
+    if (!fd.Valid())
         return err;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return EISDIR;
-    }
     std::string data;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int err = errno;
-            ::close(fd);
-            return err;
+            return errno;
         }
         if (n == 0)
             break;
-        if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
-            ::close(fd);
+        if (data.size() + static_cast<std::size_t>(n) > maxBytes)
             return EFBIG;
-        }
         data.append(buffer, static_cast<std::size_t>(n));
     }
-    ::close(fd);
     out = std::move(data);
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/MappedFile.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,8 +15,21 @@ struct [[nodiscard]] FileResult {
     std::string error; // e.g. "/maps/a.mcd: No space left on device"
 
     explicit operator bool() const { return ok; }
+    // "PATH: REASON", the reason from ErrorText.
     static FileResult Failure(const std::string& path, int err);
 };
+
+// The failure code for a path that names a FIFO, a device or a socket where a file is read
+// whole: no errno says that plainly.
+inline constexpr int kNotRegularFile = -1;
+
+// The system's words for an errno value, or "not a regular file" for kNotRegularFile.
+std::string ErrorText(int err);
+
+// Opens path for reading when it is a regular file (after symbolic links). A FIFO, a device or
+// a socket is refused with kNotRegularFile in *err, a folder with EISDIR, without waiting:
+// the open does not block on a FIFO that has no writer, and /dev/zero is never read.
+UniqueFd OpenRegularFile(const std::string& path, int* err);
 
 // How loading a file ended. Every loader of the program (calibration, points, trail) answers
 // with this, so a caller decides once what is a warning, an error or nothing to say.
@@ -40,7 +55,8 @@ struct [[nodiscard]] LoadResult {
 // so a full disk, a crash or a pulled card never leaves a truncated file behind.
 FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// Reads a whole regular file into out. Refuses files larger than maxBytes (a hostile or
+// Reads a whole regular file into out (others are refused, as OpenRegularFile refuses them).
+// Refuses files larger than maxBytes (a hostile or
 // mistaken file must not be able to claim all memory); out is untouched on failure.
 FileResult ReadWholeFile(const std::string& path, std::string& out,
                          std::size_t maxBytes = std::size_t{256} << 20);

@@ -1,5 +1,7 @@
 #include "platform/ImageLoader.h"
 
+#include "platform/FileIo.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -54,23 +56,46 @@ bool JpegIsComplete(const uchar* data, qint64 size) {
     return false;
 }
 
-bool FileEndsEarly(const QString& path, const QByteArray& format) {
-    if (format != "jpeg")
+bool FileEndsEarly(QFile& file, const QByteArray& format) {
+    if (format != "jpeg" || !file.seek(0))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    const uchar* data = size > 0 ? file.map(0, size) : nullptr;
-    return data && !JpegIsComplete(data, size);
+    // Read, not mapped: a map file cut by someone else meanwhile must not end the program.
+    const QByteArray data = file.readAll();
+    return !JpegIsComplete(reinterpret_cast<const uchar*>(data.constData()), data.size());
+}
+
+// The file fd through Qt, from its first byte; the descriptor stays open after.
+bool OpenFromStart(QFile& file, int fd) {
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) && file.seek(0);
 }
 
 } // namespace
 
-MapImage LoadMapImageFile(const QString& path, int allocationLimitMb) {
+bool IsMapImageFile(const QString& path) {
+    int err = 0;
+    const UniqueFd fd = OpenRegularFile(QFile::encodeName(path).toStdString(), &err);
+    QFile file;
+    return fd.Valid() && OpenFromStart(file, fd.Get()) && QImageReader(&file).canRead();
+}
+
+QSize MapImageFileSize(int fd) {
+    QFile file;
+    if (!OpenFromStart(file, fd))
+        return {};
+    QImageReader reader(&file);
+    reader.setAutoTransform(false);
+    return reader.size();
+}
+
+MapImage LoadMapImageFile(int fd, int allocationLimitMb) {
     MapImage out;
     QImageReader::setAllocationLimit(allocationLimitMb);
-    QImageReader reader(path);
+    QFile file;
+    if (!OpenFromStart(file, fd)) {
+        out.error = file.errorString();
+        return out;
+    }
+    QImageReader reader(&file);
     reader.setAutoTransform(false);
     const QByteArray format = reader.format();
     // Qt's own word for this is a bare "Unsupported image format".
@@ -89,7 +114,7 @@ MapImage LoadMapImageFile(const QString& path, int allocationLimitMb) {
         out.error = reader.errorString();
         return out;
     }
-    out.incomplete = FileEndsEarly(path, format);
+    out.incomplete = FileEndsEarly(file, format);
     // Scaling the visible rectangle each frame is fastest from an opaque 32-bit image.
     if (image.hasAlphaChannel()) {
         // Transparent pixels show the white of the margins, as on a window that held nothing.

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 // jpeglib.h needs FILE declared first.
 #include <jerror.h>
@@ -35,15 +35,16 @@ struct Decoder {
     bool endsEarly = false;
     bool damaged = false;
     bool allRows = false; // the last row went out: a later failure only concerns the tail
-    std::FILE* file = nullptr;
+    // The source: the file's bytes from offset, read with pread.
+    jpeg_source_mgr source{};
+    int fd = -1;
+    off_t offset = 0;
+    bool started = false;
     std::vector<std::uint32_t> pixels;
     JSAMPROW rows[kBatchRows] = {};
+    JOCTET buffer[65536] = {};
 
-    ~Decoder() {
-        jpeg_destroy_decompress(&info); // safe on a decoder never created
-        if (file)
-            std::fclose(file);
-    }
+    ~Decoder() { jpeg_destroy_decompress(&info); } // safe on a decoder never created
 };
 
 Decoder& Of(j_common_ptr info) {
@@ -82,6 +83,46 @@ void OnMessage(j_common_ptr info, int level) {
 
 void Silent(j_common_ptr /*info*/) {}
 
+void NoOp(j_decompress_ptr /*info*/) {}
+
+// As libjpeg's own file source does: an empty file fails, a file cut short gets an
+// end-of-image marker after a warning (which marks the image as ending early).
+boolean Fill(j_decompress_ptr info) {
+    Decoder& d = Of(reinterpret_cast<j_common_ptr>(info));
+    ssize_t n = 0;
+    do
+        n = ::pread(d.fd, d.buffer, sizeof d.buffer, d.offset);
+    while (n < 0 && errno == EINTR);
+    if (n <= 0) {
+        if (!d.started)
+            ERREXIT(info, JERR_INPUT_EMPTY);
+        WARNMS(info, JWRN_JPEG_EOF);
+        d.buffer[0] = 0xFF;
+        d.buffer[1] = JPEG_EOI;
+        n = 2;
+    } else {
+        d.offset += n;
+    }
+    d.started = true;
+    d.source.next_input_byte = d.buffer;
+    d.source.bytes_in_buffer = static_cast<std::size_t>(n);
+    return TRUE;
+}
+
+void Skip(j_decompress_ptr info, long count) {
+    if (count <= 0)
+        return;
+    Decoder& d = Of(reinterpret_cast<j_common_ptr>(info));
+    const auto want = static_cast<std::size_t>(count);
+    if (want <= d.source.bytes_in_buffer) {
+        d.source.next_input_byte += want;
+        d.source.bytes_in_buffer -= want;
+        return;
+    }
+    d.offset += static_cast<off_t>(want - d.source.bytes_in_buffer);
+    d.source.bytes_in_buffer = 0;
+}
+
 // Adobe's CMYK files store the inks inverted, as every program that writes CMYK JPEG does.
 void CmykToWords(std::uint32_t* row, int width) {
     auto* bytes = reinterpret_cast<const unsigned char*>(row);
@@ -94,7 +135,7 @@ void CmykToWords(std::uint32_t* row, int width) {
     }
 }
 
-JpegOutcome Run(const std::string& path, int scale, const JpegInfo* expected, JpegInfo* info,
+JpegOutcome Run(int fd, int scale, const JpegInfo* expected, JpegInfo* info,
                 const JpegRowSink* sink, std::size_t maxMemory) {
     JpegOutcome out;
     if (scale != 1 && scale != 2 && scale != 4 && scale != 8) {
@@ -102,11 +143,12 @@ JpegOutcome Run(const std::string& path, int scale, const JpegInfo* expected, Jp
         return out;
     }
     auto d = std::make_unique<Decoder>();
-    d->file = std::fopen(path.c_str(), "rbe");
-    if (!d->file) {
-        out.error = std::strerror(errno);
-        return out;
-    }
+    d->fd = fd;
+    d->source.init_source = NoOp;
+    d->source.fill_input_buffer = Fill;
+    d->source.skip_input_data = Skip;
+    d->source.resync_to_restart = jpeg_resync_to_restart;
+    d->source.term_source = NoOp;
     d->info.err = jpeg_std_error(&d->errors);
     d->errors.error_exit = OnFatal;
     d->errors.emit_message = OnMessage;
@@ -124,7 +166,7 @@ JpegOutcome Run(const std::string& path, int scale, const JpegInfo* expected, Jp
         return out;
     }
     jpeg_create_decompress(&d->info);
-    jpeg_stdio_src(&d->info, d->file);
+    d->info.src = &d->source;
     jpeg_read_header(&d->info, TRUE);
     const JpegInfo got{static_cast<int>(d->info.image_width),
                        static_cast<int>(d->info.image_height), d->info.num_components,
@@ -181,28 +223,19 @@ JpegOutcome Run(const std::string& path, int scale, const JpegInfo* expected, Jp
 
 } // namespace
 
-bool IsJpegFile(const std::string& path) {
-    // Asked before opening: opening a pipe would wait for its writer.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
-    std::FILE* file = std::fopen(path.c_str(), "rbe");
-    if (!file)
-        return false;
+bool IsJpegFile(int fd) {
     unsigned char start[3] = {};
-    const bool jpeg = std::fread(start, 1, 3, file) == 3 && start[0] == 0xFF && start[1] == 0xD8 &&
-                      start[2] == 0xFF;
-    std::fclose(file);
-    return jpeg;
+    return ::pread(fd, start, 3, 0) == 3 && start[0] == 0xFF && start[1] == 0xD8 &&
+           start[2] == 0xFF;
 }
 
-JpegOutcome ReadJpegInfo(const std::string& path, JpegInfo* info) {
-    return Run(path, 1, nullptr, info, nullptr, 0);
+JpegOutcome ReadJpegInfo(int fd, JpegInfo* info) {
+    return Run(fd, 1, nullptr, info, nullptr, 0);
 }
 
-JpegOutcome DecodeJpeg(const std::string& path, int scale, const JpegInfo& expected,
-                       const JpegRowSink& sink, std::size_t maxMemory) {
-    return Run(path, scale, &expected, nullptr, &sink, maxMemory);
+JpegOutcome DecodeJpeg(int fd, int scale, const JpegInfo& expected, const JpegRowSink& sink,
+                       std::size_t maxMemory) {
+    return Run(fd, scale, &expected, nullptr, &sink, maxMemory);
 }
 
 } // namespace platform

@@ -33,19 +33,22 @@ constexpr int JpegScaledSide(int side, int scale) {
     return (side + scale - 1) / scale;
 }
 
-// Whether path is a regular file that starts as JPEG files do. A pipe answers false: it
-// cannot be read twice.
-bool IsJpegFile(const std::string& path);
+// The decoders read the open file fd with pread, never through its offset, so the caller
+// may read it as well; fd is a regular file (OpenRegularFile), which the caller keeps open
+// and decodes once or many times: whatever the path names meanwhile, the file is the same.
 
-// Reads the header of the JPEG file at path (a regular file or a pipe).
-JpegOutcome ReadJpegInfo(const std::string& path, JpegInfo* info);
+// Whether the file starts as JPEG files do.
+bool IsJpegFile(int fd);
 
-// Decodes the JPEG file at path at 1/scale (scale 1, 2, 4 or 8; the small scales skip most of
+// Reads the header of the JPEG file fd.
+JpegOutcome ReadJpegInfo(int fd, JpegInfo* info);
+
+// Decodes the JPEG file fd at 1/scale (scale 1, 2, 4 or 8; the small scales skip most of
 // the work) row by row into sink; only a few rows are held at a time, so images far beyond
 // what fits in memory twice decode. expected is what ReadJpegInfo gave: a file that changed
 // since is refused. maxMemory (0: no bound) bounds the decoder's own working memory, which a
 // progressive file fills with all of its coefficients; beyond it the decode fails cleanly.
-JpegOutcome DecodeJpeg(const std::string& path, int scale, const JpegInfo& expected,
-                       const JpegRowSink& sink, std::size_t maxMemory = 0);
+JpegOutcome DecodeJpeg(int fd, int scale, const JpegInfo& expected, const JpegRowSink& sink,
+                       std::size_t maxMemory = 0);
 
 } // namespace platform

@@ -10,6 +10,10 @@ namespace platform {
 // writable or read-only; null with *err set when the mapping cannot be had. The mapping lives
 // as long as the last copy of the pointer, closing fd does not end it, and its pages are the
 // file's page cache: only the ones touched count towards the process's resident memory.
+// Should someone else cut the file short while it is mapped, the pages past its new end read
+// as zeros (and take writes into memory of their own) instead of raising SIGBUS, which would
+// end the program: the first mapping installs a SIGBUS handler for that, passing any other
+// bus error on to what was there before. At most 256 mappings live at once (ENOMEM beyond).
 std::shared_ptr<std::byte[]> MapFileRegion(int fd, std::uint64_t offset, std::size_t length,
                                            bool writable, int* err);
 

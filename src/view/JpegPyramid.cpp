@@ -58,7 +58,7 @@ private:
 };
 
 // The whole map at 1/8 scale in a small pyramid of its own; empty when stopped or failed.
-MapPyramid DecodePreview(const std::string& path, const platform::JpegInfo& info,
+MapPyramid DecodePreview(int fd, const platform::JpegInfo& info,
                          const std::function<bool()>& stop) {
     MapPyramid small =
         MapPyramid::Allocate(platform::JpegScaledSide(info.width, kJpegPreviewScale),
@@ -66,7 +66,7 @@ MapPyramid DecodePreview(const std::string& path, const platform::JpegInfo& info
     if (small.Empty())
         return {};
     const platform::JpegOutcome outcome =
-        platform::DecodeJpeg(path, kJpegPreviewScale, info, [&](int y, const std::uint32_t* row) {
+        platform::DecodeJpeg(fd, kJpegPreviewScale, info, [&](int y, const std::uint32_t* row) {
             if (y % 16 == 0 && stop())
                 return false;
             small.StoreRow(y, row);
@@ -80,10 +80,10 @@ MapPyramid DecodePreview(const std::string& path, const platform::JpegInfo& info
 
 } // namespace
 
-JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& options) {
+JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
     JpegPyramid out;
     platform::JpegInfo info;
-    platform::JpegOutcome outcome = platform::ReadJpegInfo(path, &info);
+    platform::JpegOutcome outcome = platform::ReadJpegInfo(fd, &info);
     if (!outcome.ok) {
         out.error = outcome.error;
         return out;
@@ -98,7 +98,7 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
     // The picture needs only the header: it starts while the pyramid's place is made.
     std::thread helper([&] {
         if (preview) {
-            MapPyramid small = DecodePreview(path, info, [&] {
+            MapPyramid small = DecodePreview(fd, info, [&] {
                 if (options.cancelled())
                     stop = true;
                 return stop.load();
@@ -139,7 +139,7 @@ JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& o
     }
     const int height = info.height;
     outcome = platform::DecodeJpeg(
-        path, 1, info,
+        fd, 1, info,
         [&](int y, const std::uint32_t* row) {
             pyramid.StoreRow(y, row);
             // A band of level 0 at a time: the builder never reads a tile still being written.

@@ -45,4 +45,5 @@ struct JpegPyramid {
 // Scale of the small picture against the map.
 inline constexpr int kJpegPreviewScale = 8;
 
-JpegPyramid LoadJpegPyramid(const std::string& path, const JpegPyramidOptions& options);
+// fd: the open map file (platform::OpenRegularFile), read with pread only.
+JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options);

@@ -1,6 +1,7 @@
 // Loading a map with the calibration and points files beside it, at once or in the background.
 #include "view/MapView.h"
 
+#include "platform/FileIo.h"
 #include "platform/ImageLoader.h"
 #include "platform/JpegDecoder.h"
 #include "view/JpegPyramid.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QThread>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -25,6 +28,13 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+// What every write to a file moves; the status change time cannot be set back by anyone.
+bool SameFileState(const struct stat& a, const struct stat& b) {
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
+           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
 
 } // namespace
 
@@ -78,19 +88,61 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
                                       const std::function<void(MapPyramid)>& preview,
                                       const std::function<void(MapPyramid, int)>& rowsStored) {
     LoadedMap out;
+    const std::string file = QFile::encodeName(path).toStdString();
+    // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
+    // from this one file, whatever the path names meanwhile.
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(file, &err);
+    if (!fd.Valid()) {
+        out.error = QString::fromStdString(platform::ErrorText(err));
+        return out;
+    }
+    struct stat before {};
+    ::fstat(fd.Get(), &before);
+    const bool jpeg = platform::IsJpegFile(fd.Get());
+    platform::JpegInfo info;
+    const QSize size = !jpeg ? platform::MapImageFileSize(fd.Get())
+                       : platform::ReadJpegInfo(fd.Get(), &info).ok ? QSize(info.width, info.height)
+                                                                    : QSize();
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without a picture first).
     const PyramidCache cache(PyramidCache::DefaultFolder());
-    const std::string file = QFile::encodeName(path).toStdString();
-    out.map = cache.Open(file);
+    if (size.isValid())
+        out.map = cache.Open(file, fd.Get(), size.width(), size.height());
     if (!out.map.Empty())
         return out;
     const auto target = [&](int width, int height, std::string* error) {
-        return NewPyramidTarget(cache, file, width, height, error);
+        return NewPyramidTarget(cache, file, fd.Get(), width, height, error);
+    };
+    // Qt decodes the whole image, then the pyramid is cut from it.
+    const auto decodeWithQt = [&] {
+        LoadedMap decoded;
+        platform::MapImage loaded = platform::LoadMapImageFile(fd.Get(), limits.imageAllocationMb);
+        if (loaded.image.isNull()) {
+            decoded.error = loaded.error;
+            return decoded;
+        }
+        decoded.incomplete = loaded.incomplete;
+        std::string error;
+        std::unique_ptr<PyramidTarget> place =
+            target(loaded.image.width(), loaded.image.height(), &error);
+        if (!place) {
+            decoded.error = QString::fromStdString(error);
+            return decoded;
+        }
+        if (!FillPyramidFromImage(loaded.image, place->Pyramid(), progress))
+            return decoded; // stopped
+        if (decoded.incomplete) {
+            decoded.map = place->Discard();
+        } else {
+            decoded.map = place->Pyramid();
+            decoded.keep = std::move(place);
+        }
+        return decoded;
     };
     // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
     // by what Qt agrees to decode whole.
-    if (platform::IsJpegFile(file)) {
+    if (jpeg) {
         JpegPyramidOptions options;
         options.progress = progress;
         options.preview = preview;
@@ -98,34 +150,20 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         options.cancelled = [&progress] { return !progress(-1.0); }; // from the other thread
         options.previewMinPixels = limits.previewMinPixels;
         options.target = target;
-        JpegPyramid jpeg = LoadJpegPyramid(file, options);
-        out.map = std::move(jpeg.map);
-        out.error = QString::fromStdString(jpeg.error);
-        out.incomplete = jpeg.endsEarly;
-        out.damaged = jpeg.damaged;
-        out.keep = std::move(jpeg.keep);
-        return out;
-    }
-    platform::MapImage loaded = platform::LoadMapImageFile(path, limits.imageAllocationMb);
-    if (loaded.image.isNull()) {
-        out.error = loaded.error;
-        return out;
-    }
-    out.incomplete = loaded.incomplete;
-    std::string error;
-    std::unique_ptr<PyramidTarget> place =
-        target(loaded.image.width(), loaded.image.height(), &error);
-    if (!place) {
-        out.error = QString::fromStdString(error);
-        return out;
-    }
-    if (!FillPyramidFromImage(loaded.image, place->Pyramid(), progress))
-        return out; // stopped
-    if (out.incomplete) {
-        out.map = place->Discard();
+        JpegPyramid jpegMap = LoadJpegPyramid(fd.Get(), options);
+        out.map = std::move(jpegMap.map);
+        out.error = QString::fromStdString(jpegMap.error);
+        out.incomplete = jpegMap.endsEarly;
+        out.damaged = jpegMap.damaged;
+        out.keep = std::move(jpegMap.keep);
     } else {
-        out.map = place->Pyramid();
-        out.keep = std::move(place);
+        out = decodeWithQt();
+    }
+    // Written to while it decoded: shown this once, never kept under a key it may not match.
+    struct stat after {};
+    if (out.keep && (::fstat(fd.Get(), &after) != 0 || !SameFileState(before, after))) {
+        out.map = out.keep->Discard();
+        out.keep.reset();
     }
     return out;
 }

@@ -42,8 +42,8 @@ std::string Megabytes(std::size_t bytes) {
 } // namespace
 
 std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
-                                                const std::string& imagePath, int width, int height,
-                                                std::string* error) {
+                                                const std::string& imagePath, int imageFd,
+                                                int width, int height, std::string* error) {
     const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
     const std::vector<PyramidLevel> layout = MapPyramid::Layout(width, height);
     if (layout.empty()) {
@@ -52,7 +52,7 @@ std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
     }
     std::string cacheError;
     if (std::unique_ptr<PyramidCacheEntry> entry =
-            cache.Create(imagePath, width, height, &cacheError))
+            cache.Create(imagePath, imageFd, width, height, &cacheError))
         return std::make_unique<CacheTarget>(std::move(entry));
     // Refused before the allocation: under overcommit it would succeed and the program die
     // later, filling it.

@@ -21,10 +21,11 @@ public:
     virtual MapPyramid Discard() = 0;
 };
 
-// A place for the pyramid of the image at path, width x height pixels: a new entry of cache
+// A place for the pyramid of the image file imageFd (opened from imagePath), width x height
+// pixels: a new entry of cache
 // when it has room (the map then reopens without a decode), else memory of its own when the
 // system has that much free; null, with the reason in *error, when neither can be had or a
 // side is beyond MapPyramid::kMaxSide. The one place that decides where pyramids live.
 std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
-                                                const std::string& imagePath, int width, int height,
-                                                std::string* error);
+                                                const std::string& imagePath, int imageFd,
+                                                int width, int height, std::string* error);

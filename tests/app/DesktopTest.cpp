@@ -536,9 +536,14 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
         Drop(f, path);
         EXPECT_GE(v.Session().Trail().Count(), before + 2) << path.toStdString();
     }
-    Drop(f, text);
-    EXPECT_EQ(v.MapPath(), map);
-    EXPECT_EQ(v.Session().StatusText(), "Not a map or trail: notes.txt");
+    // A FIFO named as an image is refused without waiting for a writer.
+    const QString fifo = dir.filePath("live.png");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const auto& [other, name] : {std::pair{text, "notes.txt"}, {fifo, "live.png"}}) {
+        Drop(f, other);
+        EXPECT_EQ(v.MapPath(), map);
+        EXPECT_EQ(v.Session().StatusText(), std::string("Not a map or trail: ") + name);
+    }
     Drop(f, disguised);
     ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), disguised);

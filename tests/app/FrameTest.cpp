@@ -214,8 +214,8 @@ TEST_F(FrameFixture, ZoomGroupMarksTheChosenFactorAndNoneAfterZoomInOrOut) {
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 0.4);
     EXPECT_EQ(CheckedZoomItem(f), nullptr);
     ASSERT_EQ(catcher.messages.size(), 1u);
-    EXPECT_EQ(catcher.messages[0].text,
-              "Failed to load map\n" + dir.filePath("no-such-map.png") + ": File not found");
+    EXPECT_EQ(catcher.messages[0].text, "Failed to load map\n" + dir.filePath("no-such-map.png") +
+                                            ": No such file or directory");
     EXPECT_EQ(catcher.messages[0].caption, "Error");
     EXPECT_EQ(catcher.messages[0].icon, platform::MessageIcon::Warning);
 

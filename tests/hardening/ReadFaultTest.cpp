@@ -129,6 +129,15 @@ TEST(ReadFaults, UnreadableFilesAreRefused) {
     for (const Reader& reader : Readers()) {
         TempDir dir;
         ExpectRefused(reader, dir.Path(), "a folder where the file should be");
+        // Refused at once: a FIFO without a writer would hang the open, /dev/zero never ends.
+        const std::string fifo = dir.File("fifo");
+        const std::string zero = dir.File("zero");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
+        for (const std::string& path : {fifo, zero, std::string("/dev/null")}) {
+            ExpectRefused(reader, path, "not a regular file");
+            EXPECT_EQ(reader.load(path).error, path + ": not a regular file") << reader.legend;
+        }
 
         const std::string path = dir.File("secret");
         WriteBytes(path, reader.goodBytes);

@@ -1,4 +1,5 @@
 #include "view/MapView.h"
+#include "view/PyramidCache.h"
 #include "view/PyramidImage.h"
 
 #include "PixelHelpers.h"
@@ -12,6 +13,8 @@
 
 #include <cmath>
 #include <fcntl.h>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 
@@ -305,6 +308,19 @@ TEST(MapViewPaint, TransparentMapPixelsShowWhiteOverAnyEarlierFrame) {
     EXPECT_EQ(qGreen(half), qBlue(half));
 }
 
+// The map cache's entry files and their inodes: an entry made anew is another file.
+std::map<std::string, ino_t> CacheEntries() {
+    std::map<std::string, ino_t> entries;
+    std::error_code ignored;
+    for (const auto& file :
+         std::filesystem::directory_iterator(PyramidCache::DefaultFolder(), ignored)) {
+        struct stat st {};
+        if (file.path().extension() == ".pyr" && ::stat(file.path().c_str(), &st) == 0)
+            entries[file.path()] = st.st_ino;
+    }
+    return entries;
+}
+
 TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     testsupport::TempDir dir;
     const std::string file = dir.File("red.png");
@@ -312,18 +328,20 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     ASSERT_TRUE(RedMap(300, 200).save(path));
     Fixture f(40, 20);
     testsupport::MessageCatcher catcher; // the missing calibration
+    const auto before = CacheEntries();
     ASSERT_TRUE(f.view->LoadMap(path));
-    // Same size, time and inode but no longer a picture: only the cache can show it.
-    struct stat before {};
-    ASSERT_EQ(::stat(file.c_str(), &before), 0);
-    testsupport::WriteBytes(file, std::string(static_cast<std::size_t>(before.st_size), 'x'));
-    timespec times[2] = {before.st_mtim, before.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    const auto kept = CacheEntries();
+    EXPECT_EQ(kept.size(), before.size() + 1);
     f.view->SetMap(MapPyramid());
     EXPECT_TRUE(f.view->LoadMap(path));
     EXPECT_EQ(f.Frame().pixel(5, 5), kRed);
+    EXPECT_EQ(CacheEntries(), kept) << "the entry taken as it was, not made anew";
 
-    times[1].tv_sec += 1;
+    // Rewritten in place, its size and time kept: the old picture must not come back.
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    testsupport::WriteBytes(file, std::string(static_cast<std::size_t>(st.st_size), 'x'));
+    const timespec times[2] = {st.st_mtim, st.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
     QString error;
     EXPECT_FALSE(f.view->LoadMap(path, &error)) << "decoded again";

@@ -1,5 +1,8 @@
 #include "view/PyramidCache.h"
 
+#include "base/Bytes.h"
+#include "base/Crc32.h"
+#include "platform/MappedFile.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +12,11 @@
 #include <fstream>
 #include <functional>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -47,10 +52,21 @@ bool SamePixels(const MapPyramid& a, const MapPyramid& b) {
            std::memcmp(a.Store(), b.Store(), a.StoreSize() * sizeof(MapPixel)) == 0;
 }
 
+// The image file as the loader holds it open (a folder too, for the cache to refuse).
+platform::UniqueFd OpenImage(const fs::path& image) {
+    return platform::UniqueFd(::open(image.c_str(), O_RDONLY | O_CLOEXEC));
+}
+
+// What the cache holds for the image as its file is now, its header saying width x height.
+MapPyramid Open(const PyramidCache& cache, const fs::path& image, int width = kWidth,
+                int height = kHeight) {
+    return cache.Open(image, OpenImage(image).Get(), width, height);
+}
+
 // Makes, fills and commits the entry for image; the pyramid Commit gives back.
 MapPyramid Cache(const PyramidCache& cache, const fs::path& image, std::uint32_t seed) {
     std::string error;
-    auto entry = cache.Create(image, kWidth, kHeight, &error);
+    auto entry = cache.Create(image, OpenImage(image).Get(), kWidth, kHeight, &error);
     EXPECT_TRUE(entry) << error;
     if (!entry)
         return {};
@@ -132,7 +148,8 @@ TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
         const PyramidCache cache(dir.Path() / "cache");
         const MapPyramid reference = Reference(3, width, height);
         std::string error;
-        auto entry = cache.Create(dir.Path() / "." / "map.jpg", width, height, &error);
+        auto entry = cache.Create(dir.Path() / "." / "map.jpg", OpenImage(image).Get(), width,
+                                  height, &error);
         ASSERT_TRUE(entry) << error;
         ASSERT_TRUE(entry->Pyramid().CopyPixelsFrom(reference));
         const MapPyramid committed = entry->Commit(&error);
@@ -142,7 +159,8 @@ TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
         const fs::path file = EntryFile(dir.Path() / "cache");
         EXPECT_EQ(file.extension(), ".pyr");
         EXPECT_EQ(MappingsOf(file), std::vector<std::string>{"r--s"}) << "writable one dropped";
-        EXPECT_TRUE(SamePixels(cache.Open(image), reference)) << width << " x " << height;
+        EXPECT_TRUE(SamePixels(Open(cache, image, width, height), reference))
+            << width << " x " << height;
     }
 }
 
@@ -170,6 +188,8 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
         {"image resized",
          imageEdit([](const fs::path& image) { WriteBytes(image, ReadBytes(image) + "!"); }),
          false},
+        {"image rewritten in place, its size and time kept",
+         imageEdit([](const fs::path& image) { Patch(image, 0, "P"); }), false},
         {"image replaced by another file of the same size and time",
          imageEdit([](const fs::path& image) {
              const fs::path other = image.string() + ".new";
@@ -194,7 +214,7 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
          [](const fs::path&, const fs::path& entry) { Patch(entry, 0, "XUILOPYR"); }, true},
         {"another version",
          [](const fs::path&, const fs::path& entry) {
-             Patch(entry, 8, std::string("\2\0\0\0", 4));
+             Patch(entry, 8, std::string("\3\0\0\0", 4));
          },
          true},
         {"no completion mark",
@@ -204,8 +224,18 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
          [](const fs::path&, const fs::path& entry) { Patch(entry, 16, "\x02"); }, true},
         {"another image's key under this name",
          [](const fs::path&, const fs::path& entry) {
-             const std::string inode = ReadBytes(entry).substr(64, 1);
-             Patch(entry, 64, std::string(1, static_cast<char>(~inode[0])));
+             const std::string inode = ReadBytes(entry).substr(72, 1);
+             Patch(entry, 72, std::string(1, static_cast<char>(~inode[0])));
+         },
+         true},
+        {"a whole header saying another size than the image's own",
+         [](const fs::path&, const fs::path& entry) {
+             Patch(entry, 16, "\x02");
+             const std::string bytes = ReadBytes(entry);
+             const std::size_t pathLength = static_cast<unsigned char>(bytes[88]);
+             std::string crc;
+             base::AppendU32(crc, base::Crc32(bytes.substr(16, 76) + bytes.substr(96, pathLength)));
+             Patch(entry, 92, crc);
          },
          true},
     };
@@ -217,24 +247,25 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
         Cache(cache, image, 5);
         const fs::path entry = EntryFile(dir.Path() / "cache");
         row.change(image, entry);
-        EXPECT_TRUE(cache.Open(image).Empty()) << row.legend;
+        EXPECT_TRUE(Open(cache, image).Empty()) << row.legend;
         EXPECT_EQ(fs::exists(entry), !row.entryRemoved) << row.legend;
         Cache(cache, image, 7);
-        EXPECT_TRUE(SamePixels(cache.Open(image), Reference(7))) << row.legend;
+        EXPECT_TRUE(SamePixels(Open(cache, image), Reference(7))) << row.legend;
     }
 }
 
 TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
     TempDir dir;
     const fs::path folder = dir.Path() / "cache";
-    const fs::path images[3] = {dir.File("a.jpg"), dir.File("b.jpg"), dir.File("c.jpg")};
+    const fs::path images[4] = {dir.File("a.jpg"), dir.File("b.jpg"), dir.File("c.jpg"),
+                                dir.File("d.jpg")};
     for (const fs::path& image : images)
         WriteBytes(image, image.filename());
-    // Room for two entries, not three.
+    // Room for three entries, not four: the fourth is a file being written.
     const std::uint64_t entryBytes =
         platform::PageSize() +
         MapPyramid::StorePixels(MapPyramid::Layout(kWidth, kHeight)) * sizeof(MapPixel);
-    const PyramidCache cache(folder, 2 * entryBytes + entryBytes / 2);
+    const PyramidCache cache(folder, 3 * entryBytes + entryBytes / 2);
     const timespec now = Mtime(images[0]);
     // a's entry older than b's, then a opened: b's is the least recently used.
     Cache(cache, images[0], 1);
@@ -244,16 +275,28 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
     for (const auto& file : fs::directory_iterator(folder))
         if (file.path() != entryA)
             SetMtime(file.path(), {now.tv_sec - 200, 0});
-    // A crashed writer's file from two days ago goes; one being written stays.
-    WriteBytes(folder / "0123456789abcdef.tmp.AbCdEf", "left by a crash");
-    SetMtime(folder / "0123456789abcdef.tmp.AbCdEf", {now.tv_sec - 200'000, 0});
-    WriteBytes(folder / "0123456789abcdef.tmp.XyZ123", "being written");
-    EXPECT_FALSE(cache.Open(images[0]).Empty());
+    // A process killed during its first open leaves a full-size file; it goes at the next open.
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        std::string error;
+        const auto entry =
+            cache.Create(images[3], OpenImage(images[3]).Get(), kWidth, kHeight, &error);
+        ::kill(::getpid(), SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    // A live writer's file (it holds the lock) stays, and counts against the bound.
+    const fs::path live = folder / "0123456789abcdef.tmp.XyZ123";
+    WriteBytes(live, "being written");
+    fs::resize_file(live, entryBytes);
+    const platform::UniqueFd writer(::open(live.c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_EQ(::flock(writer.Get(), LOCK_EX), 0);
+    EXPECT_FALSE(Open(cache, images[0]).Empty());
     Cache(cache, images[2], 3);
 
-    EXPECT_TRUE(SamePixels(cache.Open(images[0]), Reference(1)));
-    EXPECT_TRUE(cache.Open(images[1]).Empty());
-    EXPECT_TRUE(SamePixels(cache.Open(images[2]), Reference(3)));
+    EXPECT_TRUE(SamePixels(Open(cache, images[0]), Reference(1)));
+    EXPECT_TRUE(Open(cache, images[1]).Empty());
+    EXPECT_TRUE(SamePixels(Open(cache, images[2]), Reference(3)));
     std::vector<std::string> names;
     for (const auto& file : fs::directory_iterator(folder))
         names.push_back(file.path().extension());
@@ -262,16 +305,24 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
 }
 
 TEST(PyramidCache, EntriesOfImagesThatAreGoneOrChangedGoWhenAnotherIsMade) {
-    const std::vector<std::pair<std::string, std::function<void(const fs::path&)>>> cases = {
-        {"removed", [](const fs::path& image) { fs::remove(image); }},
-        {"rewritten", [](const fs::path& image) { WriteBytes(image, "another map, longer"); }},
-        {"left as it was", [](const fs::path&) {}},
+    // The bool: whether the entry is kept.
+    const std::vector<std::tuple<std::string, std::function<void(const fs::path&)>, bool>> cases = {
+        {"removed", [](const fs::path& image) { fs::remove(image); }, false},
+        {"rewritten", [](const fs::path& image) { WriteBytes(image, "another map, longer"); },
+         false},
+        {"its card taken out (the folder gone with it)",
+         [](const fs::path& image) {
+             fs::rename(image.parent_path(), image.parent_path().string() + "-out");
+         },
+         true},
+        {"left as it was", [](const fs::path&) {}, true},
     };
-    for (const auto& [name, change] : cases) {
+    for (const auto& [name, change, kept] : cases) {
         SCOPED_TRACE(name);
         TempDir dir;
         const PyramidCache cache(dir.Path() / "cache");
-        const fs::path old = dir.File("old.jpg");
+        fs::create_directory(dir.Path() / "card");
+        const fs::path old = dir.Path() / "card" / "old.jpg";
         const fs::path fresh = dir.File("new.jpg");
         WriteBytes(old, "a map");
         WriteBytes(fresh, "a second map");
@@ -281,9 +332,76 @@ TEST(PyramidCache, EntriesOfImagesThatAreGoneOrChangedGoWhenAnotherIsMade) {
         std::size_t entries = 0;
         for (const auto& file : fs::directory_iterator(cache.Folder()))
             entries += file.path().extension() == ".pyr";
-        EXPECT_EQ(entries, name == "left as it was" ? 2u : 1u);
-        EXPECT_TRUE(SamePixels(cache.Open(fresh), Reference(2)));
+        EXPECT_EQ(entries, kept ? 2u : 1u);
+        EXPECT_TRUE(SamePixels(Open(cache, fresh), Reference(2)));
     }
+}
+
+// Cuts file to size from another process, as a cache cleaner or a user's "> file" does.
+void CutElsewhere(const fs::path& file, std::uint64_t size) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::truncate(file.c_str(), static_cast<off_t>(size)) == 0 ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << file;
+}
+
+TEST(PyramidCache, AnEntryCutWhileMappedNeverEndsTheProcessAndIsRebuilt) {
+    const std::size_t pagePixels = platform::PageSize() / sizeof(MapPixel);
+    const std::size_t storePixels = MapPyramid::StorePixels(MapPyramid::Layout(kWidth, kHeight));
+    const std::size_t half = storePixels / 2 / pagePixels * pagePixels;
+    // Cut to the header plus storeLeft pixels; the first shownWhole pixels show as they were,
+    // black after them. Pixels written past the cut stay in memory, so the map shows them.
+    const struct {
+        bool whileWritten;
+        std::size_t storeLeft;
+        std::size_t shownWhole;
+    } rows[] = {{false, half, half}, {true, 0, storePixels}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.whileWritten ? "cut while written" : "cut while shown");
+        TempDir dir;
+        const fs::path image = dir.File("map.png");
+        WriteBytes(image, "picture bytes");
+        const PyramidCache cache(dir.Path() / "cache");
+        const std::uint64_t cut = platform::PageSize() + row.storeLeft * sizeof(MapPixel);
+        MapPyramid shown;
+        if (row.whileWritten) {
+            auto entry = cache.Create(image, OpenImage(image).Get(), kWidth, kHeight, nullptr);
+            ASSERT_TRUE(entry);
+            CutElsewhere(EntryFile(cache.Folder()), cut);
+            Fill(entry->Pyramid(), 5);
+            shown = entry->Commit(nullptr);
+        } else {
+            Cache(cache, image, 5);
+            shown = Open(cache, image);
+            CutElsewhere(EntryFile(cache.Folder()), cut);
+        }
+        ASSERT_EQ(shown.StoreSize(), storePixels);
+        const MapPyramid reference = Reference(5);
+        std::size_t asBefore = 0;
+        for (std::size_t i = 0; i < storePixels; ++i)
+            asBefore += shown.Store()[i] == (i < row.shownWhole ? reference.Store()[i] : 0);
+        EXPECT_EQ(asBefore, storePixels);
+        EXPECT_TRUE(Open(cache, image).Empty()) << "a cut entry is never taken";
+        Cache(cache, image, 7);
+        EXPECT_TRUE(SamePixels(Open(cache, image), Reference(7))) << "and is made anew";
+    }
+}
+
+TEST(PyramidCache, AMapReplacedWhileItDecodesIsKeptUnderTheDecodedFilesKey) {
+    TempDir dir;
+    const fs::path image = dir.File("map.png");
+    WriteBytes(image, "red stripes!");
+    const platform::UniqueFd decoded = OpenImage(image);
+    WriteBytes(dir.File("new.png"), "blue stripes");
+    fs::rename(dir.File("new.png"), image);
+    const PyramidCache cache(dir.Path() / "cache");
+    auto entry = cache.Create(image, decoded.Get(), kWidth, kHeight, nullptr);
+    ASSERT_TRUE(entry);
+    (void)entry->Commit(nullptr);
+    EXPECT_TRUE(Open(cache, image).Empty()) << "the new file is not shown the old picture";
+    EXPECT_FALSE(cache.Open(image, decoded.Get(), kWidth, kHeight).Empty());
 }
 
 // What run returns, computed in a child process (so that it may give up root or mount in a
@@ -313,7 +431,7 @@ std::string InChild(const std::function<std::string()>& run) {
 // Create's error, and the files left in the folder when there is one.
 std::string CreateFails(const PyramidCache& cache, const fs::path& image, int side) {
     std::string error = "(no error)";
-    if (cache.Create(image, side, side, &error))
+    if (cache.Create(image, OpenImage(image).Get(), side, side, &error))
         return "made an entry";
     std::error_code ignored;
     for (const auto& file : fs::directory_iterator(cache.Folder(), ignored))
@@ -348,7 +466,8 @@ TEST(PyramidCache, AnEntryThatCannotBeMadeOrIsNeverCommittedLeavesNoFile) {
         {"never committed",
          [&] {
              std::string error;
-             auto entry = PyramidCache(folder).Create(image, 300, 300, &error);
+             auto entry =
+                 PyramidCache(folder).Create(image, OpenImage(image).Get(), 300, 300, &error);
              if (!entry)
                  return error;
              Fill(entry->Pyramid(), 1);

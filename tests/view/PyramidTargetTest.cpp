@@ -1,6 +1,8 @@
 #include "view/PyramidTarget.h"
 #include "view/PyramidCache.h"
 
+#include "platform/FileIo.h"
+
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +27,10 @@ void FillRows(MapPyramid& pyramid) {
 TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
     testsupport::TempDir dir;
     const std::string image = dir.File("map.jpg");
-    testsupport::WriteBytes(image, "the image's bytes: only its name, size and time matter");
+    testsupport::WriteBytes(image, "the image's bytes: the decoder is not asked");
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(image, &err);
+    ASSERT_TRUE(fd.Valid());
     testsupport::WriteBytes(dir.File("not-a-folder"), "");
     constexpr int kMax = MapPyramid::kMaxSide;
     const struct {
@@ -50,7 +55,7 @@ TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
         const PyramidCache cache(row.cacheFolder, std::uint64_t{64} << 20);
         std::string error;
         std::unique_ptr<PyramidTarget> target =
-            NewPyramidTarget(cache, image, row.width, row.height, &error);
+            NewPyramidTarget(cache, image, fd.Get(), row.width, row.height, &error);
         ASSERT_EQ(target != nullptr, row.made) << error;
         if (!row.made) {
             EXPECT_EQ(error.rfind(row.error, 0), 0u) << error;
@@ -62,7 +67,7 @@ TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
         const MapPyramid map = target->Commit();
         ASSERT_EQ(map.Width(), row.width);
         EXPECT_EQ(map.Pixel(1, 137, 91), corner);
-        const MapPyramid reopened = cache.Open(image);
+        const MapPyramid reopened = cache.Open(image, fd.Get(), row.width, row.height);
         EXPECT_EQ(!reopened.Empty(), row.kept);
         if (row.kept) {
             EXPECT_EQ(reopened.Pixel(1, 137, 91), corner);
