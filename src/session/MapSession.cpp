@@ -256,8 +256,7 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
     if (trail::IsGpxFilePath(path) && journal_.IsOpen()) {
-        if (!platform::WriteFileAtomically(
-                path, trail::GpxTrackDocument(trail::JournalTrack(journal_.Recording()))))
+        if (!journal_.ExportGpx(path))
             return WriteFailure(path);
         return std::nullopt;
     }
@@ -278,9 +277,12 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     return std::nullopt;
 }
 
-void MapSession::OpenJournal(const std::string& path) {
+std::optional<Notice> MapSession::OpenJournal(const std::string& path) {
     journal_.Open(path, trail_, settings_.trailLength);
     SetStatusText(statusText_);
+    if (journal_.OpenNotice().empty())
+        return std::nullopt;
+    return Warning(journal_.OpenNotice());
 }
 
 namespace {
@@ -314,7 +316,11 @@ std::string DurationText(double seconds) {
 std::string MapSession::TrailStatisticsText() const {
     if (!journal_.IsOpen())
         return "The trail is not being recorded.";
-    const trail::TrailStatistics s = trail::ComputeTrailStatistics(journal_.Recording());
+    // Read in pieces: a long recording needs no more memory than a short one.
+    trail::TrailStatisticsBuilder statistics;
+    std::string error;
+    journal_.ReadRecording([&](const trail::JournalEntry& e) { statistics.Add(e); }, error);
+    const trail::TrailStatistics s = statistics.Result();
     return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
            "Time moving: " + DurationText(s.movingSeconds) + "\n" +
            "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +

@@ -131,8 +131,9 @@ public:
 
     // --- Trail -------------------------------------------------------------------------------
     // Keeps the trail in the journal at path from now on, rebuilding it from what the journal
-    // holds (see trail::TrailJournal). Without it the trail lives in memory only.
-    void OpenJournal(const std::string& path);
+    // holds (see trail::TrailJournal). Without it the trail lives in memory only. A warning
+    // when damage in the journal was read past (said once: the journal is begun again).
+    std::optional<Notice> OpenJournal(const std::string& path);
     [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
     // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
     // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00

@@ -8,13 +8,11 @@
 #include <unistd.h>
 
 #include "platform/FileIo.h"
+#include "trail/JournalReader.h"
 
 namespace trail {
 
 namespace {
-
-// A 24-hour recording at 10 Hz is about 48 MB; a journal far beyond that is not read back.
-constexpr std::size_t kMaxJournalBytes = std::size_t{1} << 30;
 
 // Writes bytes at offset; written says how many made it, also when it fails part way.
 bool WriteAllAt(int fd, std::string_view bytes, std::size_t offset, std::size_t& written,
@@ -41,14 +39,14 @@ JournalWriter::JournalWriter(std::string path, std::chrono::milliseconds syncDel
 
 std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
                                                    std::chrono::milliseconds syncDelay,
-                                                   const JournalContent* checked) {
+                                                   const JournalSummary* checked) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
     if (writer->OpenFile(checked))
         writer->thread_ = std::thread([w = writer.get()] { w->WriteLoop(); });
     return writer;
 }
 
-bool JournalWriter::OpenFile(const JournalContent* checked) {
+bool JournalWriter::OpenFile(const JournalSummary* checked) {
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
         Fail(errno);
@@ -74,24 +72,26 @@ bool JournalWriter::OpenFile(const JournalContent* checked) {
         size_ = made_ = kJournalHeaderSize;
         return true;
     }
-    JournalContent read;
-    if (checked == nullptr || checked->status != JournalContent::Status::Ok ||
+    JournalSummary read;
+    if (checked == nullptr || checked->status != JournalSummary::Status::Ok ||
         fileSize != checked->goodBytes + checked->droppedBytes + checked->spareBytes) {
-        std::string bytes;
-        if (const auto result = platform::ReadWholeFile(path_, bytes, kMaxJournalBytes); !result) {
-            Fail(result.error);
+        JournalReader reader(path_);
+        for (JournalEntry entry; reader.Next(entry);) {
+        }
+        if (!reader.Opened() || !reader.Error().empty()) {
+            Fail(reader.Opened() ? reader.Error() : reader.Opened().error);
             return false;
         }
-        read = DecodeJournal(bytes);
+        read = reader.Summary();
         checked = &read;
     }
-    if (checked->status != JournalContent::Status::Ok) {
+    if (checked->status != JournalSummary::Status::Ok) {
         Fail(path_ + ": not a trail journal of this version");
         return false;
     }
     size_ = checked->goodBytes;
     made_ = fileSize;
-    entries_ = checked->entries.size();
+    entries_ = checked->records;
     // A zero tail is room made ahead and stays; anything else after the good records goes.
     if (checked->droppedBytes > 0) {
         if (::ftruncate(fd_, static_cast<off_t>(size_)) != 0) {

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "calib/RangeBearing.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/FileIo.h"
 #include "platform/StateFolder.h"
 #include "trail/JournalFolder.h"
+#include "trail/JournalGpx.h"
+#include "trail/JournalReader.h"
 
 namespace trail {
 
@@ -26,25 +31,33 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
+void RestoreEntry(TrailBuffer& trail, const JournalEntry& entry, std::int32_t maxLength) {
+    const auto length = static_cast<std::size_t>(std::max(maxLength, 0));
+    switch (entry.kind) {
+    case JournalEntry::Kind::Break:
+        // A full trail holds at most a break, a loaded trail's two and the one that follows
+        // them beyond its length; more breaks than that in a row change nothing drawn.
+        if (trail.Count() > length + 2)
+            trail.RemoveOldest();
+        trail.AddBreak();
+        break;
+    case JournalEntry::Kind::Fix:
+        trail.AddFront(entry.point.position);
+        trail.TrimTo(maxLength);
+        break;
+    case JournalEntry::Kind::Loaded:
+        trail.AddFront(entry.point.position);
+        if (trail.Count() > length)
+            trail.RemoveOldest();
+        break;
+    }
+}
+
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength) {
     trail.Clear();
-    for (const JournalEntry& e : entries) {
-        switch (e.kind) {
-        case JournalEntry::Kind::Break:
-            trail.AddBreak();
-            break;
-        case JournalEntry::Kind::Fix:
-            trail.AddFront(e.point.position);
-            trail.TrimTo(maxLength);
-            break;
-        case JournalEntry::Kind::Loaded:
-            trail.AddFront(e.point.position);
-            if (trail.Count() > static_cast<std::size_t>(std::max(maxLength, 0)))
-                trail.RemoveOldest();
-            break;
-        }
-    }
+    for (const JournalEntry& e : entries)
+        RestoreEntry(trail, e, maxLength);
 }
 
 TrailJournal::TrailJournal() : TrailJournal(SystemClockMs) {}
@@ -56,6 +69,7 @@ TrailJournal& TrailJournal::operator=(const TrailJournal& other) {
         Close();
         path_.clear();
         error_.clear();
+        openNotice_.clear();
         clock_ = other.clock_;
         newest_ = other.newest_;
     }
@@ -71,29 +85,81 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
     newest_.reset();
     platform::MakeFolders(FolderOf(path));
 
-    std::string bytes;
-    JournalContent content;
-    const platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
-    if (read) {
-        content = DecodeJournal(bytes);
-        if (content.status == JournalContent::Status::Ok) {
-            const bool recording = trail.recording;
-            RestoreTrail(trail, content.entries, maxLength);
-            trail.recording = recording;
-            for (auto it = content.entries.rbegin(); it != content.entries.rend(); ++it) {
-                if (!it->IsBreak()) {
-                    newest_ = it->point;
-                    break;
-                }
-            }
-        } else if (!RotateJournals(path, error_)) {
+    openNotice_.clear();
+    JournalSummary found;
+    bool exists = false;
+    {
+        JournalReader reader(path);
+        if (reader.Opened().status == platform::LoadStatus::Unreadable || !reader.Error().empty()) {
+            error_ = reader.Opened() ? reader.Error() : reader.Opened().error;
             return;
         }
-    } else if (read.status != platform::LoadStatus::Missing) {
-        error_ = read.error;
-        return;
+        exists = reader.Opened().status != platform::LoadStatus::Missing;
+        if (exists && reader.Summary().status == JournalSummary::Status::Ok) {
+            const bool recording = trail.recording;
+            trail.Clear();
+            JournalEntry entry;
+            while (reader.Next(entry)) {
+                RestoreEntry(trail, entry, maxLength);
+                if (!entry.IsBreak())
+                    newest_ = entry.point;
+            }
+            trail.recording = recording;
+            if (!reader.Error().empty()) {
+                error_ = reader.Error();
+                return;
+            }
+            found = reader.Summary();
+        } else if (exists && !RotateJournals(path, error_)) {
+            return;
+        } else {
+            exists = false;
+        }
     }
-    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr);
+    JournalSummary now = found;
+    if (found.damagedRecords > 0 && !KeepDamaged(found, now))
+        return;
+    writer_ = JournalWriter::Open(path, syncDelay, exists ? &now : nullptr);
+}
+
+// Damage before the last good record: nothing of the file is cut. It is set aside whole, as a
+// file that is no journal is, and the journal begins again with every good record it held.
+bool TrailJournal::KeepDamaged(const JournalSummary& found, JournalSummary& now) {
+    if (!RotateJournals(path_, error_))
+        return false;
+    const std::string kept = KeptJournalPath(path_, 1);
+    // Made first with the journal's own permissions, which the atomic write keeps: a journal
+    // is where its user has been.
+    if (const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd >= 0)
+        ::close(fd);
+    platform::AtomicFileWriter out(path_);
+    JournalReader reader(kept);
+    std::string chunk = EncodeJournalHeader();
+    JournalEntry entry;
+    while (reader.Next(entry)) {
+        chunk += EncodeJournalRecord(entry);
+        if (chunk.size() >= JournalReader::kBufferBytes) {
+            out.Append(chunk);
+            chunk.clear();
+        }
+    }
+    if (!reader.Opened() || !reader.Error().empty()) {
+        error_ = reader.Opened() ? reader.Error() : reader.Opened().error;
+        return false;
+    }
+    out.Append(chunk);
+    if (const platform::FileResult written = out.Commit(); !written) {
+        error_ = written.error;
+        return false;
+    }
+    now = JournalSummary{};
+    now.records = reader.Summary().records;
+    now.goodBytes = kJournalHeaderSize + now.records * kJournalRecordSize;
+    openNotice_ = path_ + ": " + std::to_string(found.damagedRecords) +
+                  (found.damagedRecords == 1 ? " damaged record" : " damaged records") +
+                  " skipped; the journal as it was is kept as " + kept;
+    return true;
 }
 
 void TrailJournal::Close() {
@@ -182,12 +248,36 @@ void TrailJournal::Clear(TrailBuffer& trail) {
 }
 
 std::vector<JournalEntry> TrailJournal::Recording() const {
+    std::vector<JournalEntry> entries;
+    std::string error;
+    ReadRecording([&](const JournalEntry& e) { entries.push_back(e); }, error);
+    return entries;
+}
+
+bool TrailJournal::ReadRecording(const std::function<void(const JournalEntry&)>& take,
+                                 std::string& error) const {
     if (writer_)
         writer_->Sync();
-    std::string bytes;
-    if (path_.empty() || !platform::ReadWholeFile(path_, bytes, std::size_t{1} << 30))
-        return {};
-    return DecodeJournal(bytes).entries;
+    if (path_.empty()) {
+        error = "no trail journal";
+        return false;
+    }
+    JournalReader reader(path_);
+    JournalEntry entry;
+    while (reader.Next(entry))
+        take(entry);
+    if (!reader.Opened() || !reader.Error().empty()) {
+        error = reader.Opened() ? reader.Error() : reader.Opened().error;
+        return false;
+    }
+    return true;
+}
+
+platform::FileResult TrailJournal::ExportGpx(const std::string& path) const {
+    if (writer_)
+        writer_->Sync();
+    JournalReader reader(path_);
+    return ExportJournalGpx(reader, path);
 }
 
 } // namespace trail

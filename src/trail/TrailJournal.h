@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileIo.h"
 #include "trail/Journal.h"
 #include "trail/JournalWriter.h"
 #include "trail/TrailBuffer.h"
@@ -32,9 +33,12 @@ public:
     ~TrailJournal() = default;
 
     // Rebuilds trail from the journal at path (its breaks included, trimmed to maxLength as
-    // recording does) and appends to it from now on; the folder is created when missing. A
-    // file at path that is not a readable journal is set aside as the newest kept journal and
-    // a new one begun. Replaces the trail's samples.
+    // recording does) and appends to it from now on; the folder is created when missing. The
+    // journal is read in pieces, so memory follows maxLength, not the journal's size. A file at
+    // path that is not a readable journal is set aside as the newest kept journal and a new one
+    // begun. A journal with damage before its last good record is set aside whole the same way
+    // and begun again with every good record it held (OpenNotice() says so). Replaces the
+    // trail's samples.
     void Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
               std::chrono::milliseconds syncDelay = JournalWriter::kDefaultSyncDelay);
     // Flushes and closes the journal; the trail stays as it is.
@@ -49,6 +53,9 @@ public:
     // A journal was opened and is no longer being written (its reason in Error()).
     [[nodiscard]] bool Failed() const;
     [[nodiscard]] std::string Error() const;
+    // What the user is to be told once about the journal Open found: damage read past and where
+    // the file as it was is kept. Empty when there is nothing to tell.
+    [[nodiscard]] const std::string& OpenNotice() const { return openNotice_; }
 
     void AddBreak(TrailBuffer& trail);
     // Offers a fix to the trail by its rules (TrailBuffer::Record). With maxSpeedKmh above 0,
@@ -68,9 +75,16 @@ public:
     // The whole recording in the journal, oldest first (not only what the trail holds); what
     // the writer held is written first.
     [[nodiscard]] std::vector<JournalEntry> Recording() const;
+    // The same, handed to take one entry at a time in the memory of a small buffer. False
+    // (with the reason in error) when there is no journal or it could not be read.
+    bool ReadRecording(const std::function<void(const JournalEntry&)>& take,
+                       std::string& error) const;
+    // Writes the whole recording as a GPX track to path (see ExportJournalGpx).
+    [[nodiscard]] platform::FileResult ExportGpx(const std::string& path) const;
 
 private:
     void Append(const JournalEntry& entry);
+    bool KeepDamaged(const JournalSummary& found, JournalSummary& now);
     [[nodiscard]] bool IsJump(const TrailBuffer& trail, const TrackPoint& point,
                               double maxSpeedKmh) const;
 
@@ -79,6 +93,7 @@ private:
     std::chrono::milliseconds syncDelay_ = JournalWriter::kDefaultSyncDelay;
     std::unique_ptr<JournalWriter> writer_;
     std::string error_; // why the journal could not be opened or set aside
+    std::string openNotice_;
     // The newest fix recorded, for the jump filter.
     std::optional<TrackPoint> newest_;
 };
@@ -88,5 +103,8 @@ private:
 // the oldest (InsertLoadedSamples), a break added untrimmed.
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength);
+// One entry of RestoreTrail, for a journal read in pieces. Breaks in a row beyond a full trail
+// push its oldest samples out, so that no journal can make the trail grow without bound.
+void RestoreEntry(TrailBuffer& trail, const JournalEntry& entry, std::int32_t maxLength);
 
 } // namespace trail
