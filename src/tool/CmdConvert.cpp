@@ -237,7 +237,9 @@ int ConvertJournal(const Options& options, bool toGpx, trail::TrailBuffer& trail
     }
     if (!reader.Error().empty())
         return Fail(err, reader.Error());
-    if (const std::size_t damaged = reader.Summary().damagedRecords; damaged > 0)
+    if (const std::size_t damaged =
+            reader.Summary().damagedRecords + reader.Summary().damagedTailRecords;
+        damaged > 0)
         err << "quilo-tool convert: " << options.in << ": " << damaged
             << (damaged == 1 ? " damaged record" : " damaged records") << " skipped\n";
     return 0;

@@ -33,7 +33,7 @@
 // -90..90 and -180..180, finite or NaN where unknown is allowed). Records sit at fixed places
 // (16 + 56 n), so a record that is not good costs only itself: reading goes on at the next
 // place, and every good record after damage is read. What follows the last good record (a write
-// torn by a crash or a power cut, or a tail shorter than a record) is dropped, never read as data.
+// torn by a crash or a power cut, or damage) is dropped, never read as data.
 //
 // A journal being written may end in zero bytes after its records: room the writer made ahead
 // (see JournalWriter.h). A zero record is never good (its CRC does not match); such a zero tail is
@@ -84,6 +84,10 @@ struct JournalSummary {
     std::size_t droppedBytes = 0;
     // Bytes after it that are all zero: room made ahead, not damage (droppedBytes is then 0).
     std::size_t spareBytes = 0;
+    // A torn write leaves at most its first record place of the dropped bytes not zero (the
+    // writer writes over room made ahead). Anything more is damage: then the record places of
+    // the dropped bytes not all zero, else 0.
+    std::size_t damagedTailRecords = 0;
 };
 
 struct JournalContent : JournalSummary {

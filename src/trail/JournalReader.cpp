@@ -128,13 +128,17 @@ bool JournalReader::Next(JournalEntry& entry) {
         if (good) {
             summary_.damagedRecords += pendingPlaces_;
             pendingPlaces_ = 0;
-            pendingNonZero_ = false;
+            pendingNonZero_ = 0;
+            nonZeroBeyondFirst_ = false;
             ++summary_.records;
             summary_.goodBytes = offset_;
             return true;
         }
+        if (!zero) {
+            ++pendingNonZero_;
+            nonZeroBeyondFirst_ = nonZeroBeyondFirst_ || pendingPlaces_ > 0;
+        }
         ++pendingPlaces_;
-        pendingNonZero_ = pendingNonZero_ || !zero;
     }
     return false;
 }
@@ -143,10 +147,16 @@ void JournalReader::Finish() {
     done_ = true;
     // Whatever follows the last good record: room made ahead when all zero, else dropped.
     const std::size_t tail = offset_ + data_.size() - summary_.goodBytes;
-    if (!pendingNonZero_ && AllZero(data_))
+    if (!AllZero(data_)) {
+        ++pendingNonZero_;
+        nonZeroBeyondFirst_ = nonZeroBeyondFirst_ || pendingPlaces_ > 0;
+    }
+    if (pendingNonZero_ == 0)
         summary_.spareBytes = tail;
     else
         summary_.droppedBytes = tail;
+    if (nonZeroBeyondFirst_)
+        summary_.damagedTailRecords = pendingNonZero_;
 }
 
 } // namespace trail

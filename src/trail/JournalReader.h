@@ -55,9 +55,11 @@ private:
     JournalSummary summary_;
     std::string error_;
     bool done_ = false;
-    // Record places not good since the last good record, and whether any was not all zero.
+    // Record places not good since the last good record; of them, those not all zero, and
+    // whether one after the first was not.
     std::size_t pendingPlaces_ = 0;
-    bool pendingNonZero_ = false;
+    std::size_t pendingNonZero_ = 0;
+    bool nonZeroBeyondFirst_ = false;
 };
 
 } // namespace trail

@@ -117,13 +117,13 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
         }
     }
     JournalSummary now = found;
-    if (found.damagedRecords > 0 && !KeepDamaged(found, now))
+    if (found.damagedRecords + found.damagedTailRecords > 0 && !KeepDamaged(found, now))
         return;
     writer_ = JournalWriter::Open(path, syncDelay, exists ? &now : nullptr);
 }
 
-// Damage before the last good record: nothing of the file is cut. It is set aside whole, as a
-// file that is no journal is, and the journal begins again with every good record it held.
+// Damage (more than a torn write leaves): nothing of the file is cut. It is set aside whole, as
+// a file that is no journal is, and the journal begins again with every good record it held.
 bool TrailJournal::KeepDamaged(const JournalSummary& found, JournalSummary& now) {
     if (!RotateJournals(path_, error_))
         return false;
@@ -156,8 +156,9 @@ bool TrailJournal::KeepDamaged(const JournalSummary& found, JournalSummary& now)
     now = JournalSummary{};
     now.records = reader.Summary().records;
     now.goodBytes = kJournalHeaderSize + now.records * kJournalRecordSize;
-    openNotice_ = path_ + ": " + std::to_string(found.damagedRecords) +
-                  (found.damagedRecords == 1 ? " damaged record" : " damaged records") +
+    const std::size_t damaged = found.damagedRecords + found.damagedTailRecords;
+    openNotice_ = path_ + ": " + std::to_string(damaged) +
+                  (damaged == 1 ? " damaged record" : " damaged records") +
                   " skipped; the journal as it was is kept as " + kept;
     return true;
 }

@@ -36,9 +36,9 @@ public:
     // recording does) and appends to it from now on; the folder is created when missing. The
     // journal is read in pieces, so memory follows maxLength, not the journal's size. A file at
     // path that is not a readable journal is set aside as the newest kept journal and a new one
-    // begun. A journal with damage before its last good record is set aside whole the same way
-    // and begun again with every good record it held (OpenNotice() says so). Replaces the
-    // trail's samples.
+    // begun. A journal with damage (more than a torn write leaves: see JournalSummary) is set
+    // aside whole the same way and begun again with every good record it held (OpenNotice()
+    // says so). Replaces the trail's samples.
     void Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
               std::chrono::milliseconds syncDelay = JournalWriter::kDefaultSyncDelay);
     // Flushes and closes the journal; the trail stays as it is.

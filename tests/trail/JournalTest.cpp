@@ -133,13 +133,13 @@ TEST(Journal, AZeroTailIsRoomNotDamage) {
     const struct {
         const char* legend;
         std::string tail;
-        std::size_t spare, dropped, damaged;
+        std::size_t spare, dropped, damaged, damagedTail;
     } rows[] = {
-        {"nothing", "", 0, 0, 0},
-        {"room", zeros, 200, 0, 0},
-        {"a torn record, then room", torn + zeros, 0, 230, 0},
-        {"room, then a record out of place", zeros + stray, 0, 256, 0},
-        {"two zero records, then a record", zeros.substr(0, 112) + stray + zeros, 200, 0, 2},
+        {"nothing", "", 0, 0, 0, 0},
+        {"room", zeros, 200, 0, 0, 0},
+        {"a torn record, then room", torn + zeros, 0, 230, 0, 0},
+        {"room, then a record out of place", zeros + stray, 0, 256, 0, 2},
+        {"two zero records, then a record", zeros.substr(0, 112) + stray + zeros, 200, 0, 2, 0},
     };
     for (const auto& row : rows) {
         const JournalContent content = trail::DecodeJournal(Encode(sent) + row.tail);
@@ -150,6 +150,7 @@ TEST(Journal, AZeroTailIsRoomNotDamage) {
         EXPECT_EQ(content.spareBytes, row.spare) << row.legend;
         EXPECT_EQ(content.droppedBytes, row.dropped) << row.legend;
         EXPECT_EQ(content.damagedRecords, row.damaged) << row.legend;
+        EXPECT_EQ(content.damagedTailRecords, row.damagedTail) << row.legend;
     }
 }
 
@@ -175,6 +176,7 @@ TEST(Journal, DamageCostsOnlyTheDamagedRecord) {
         const bool last = record + 1 == sent.size();
         EXPECT_EQ(content.damagedRecords, last ? 0u : 1u);
         EXPECT_EQ(content.droppedBytes, last ? 56u : 0u);
+        EXPECT_EQ(content.damagedTailRecords, 0u) << "a damaged last record reads as a torn one";
         if (HasFatalFailure())
             return;
     }
