@@ -144,12 +144,15 @@ bool TrailJournal::KeepDamaged(const JournalSummary& found, JournalSummary& now)
             chunk.clear();
         }
     }
-    if (!reader.Opened() || !reader.Error().empty()) {
-        error_ = reader.Opened() ? reader.Error() : reader.Opened().error;
-        return false;
-    }
     out.Append(chunk);
-    if (const platform::FileResult written = out.Commit(); !written) {
+    const platform::FileResult written =
+        !reader.Opened() || !reader.Error().empty()
+            ? platform::FileResult{false, reader.Opened() ? reader.Error() : reader.Opened().error}
+            : out.Commit();
+    if (!written) {
+        // The good records stay in the kept file; no empty journal is left to be set aside too.
+        out.Abandon();
+        ::unlink(path_.c_str());
         error_ = written.error;
         return false;
     }
