@@ -172,6 +172,13 @@ TEST(TrailJournal, DamageInTheMiddleCostsOneRecordAndIsToldOnce) {
     EXPECT_EQ(once.Recording().size(), 20u);
 }
 
+// However many breaks a journal holds in a row, the trail rebuilt from it stays near its length.
+TEST(TrailJournal, BreaksInARowStayWithinTheTrailsLength) {
+    TrailBuffer trail;
+    trail::RestoreTrail(trail, std::vector<JournalEntry>(10'000, JournalEntry::Break(0)), 10);
+    EXPECT_EQ(trail.Count(), 13u);
+}
+
 TEST(TrailJournal, JumpFilterTable) {
     const struct {
         const char* legend;
