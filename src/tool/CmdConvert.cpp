@@ -230,10 +230,10 @@ int ConvertJournal(const Options& options, bool toGpx, trail::TrailBuffer& trail
         if (auto result = trail::ExportJournalGpx(reader, options.out); !result)
             return Fail(err, result.error);
     } else {
-        const std::int32_t maxLength =
-            options.maxLength.value_or(std::numeric_limits<std::int32_t>::max());
+        trail::TrailRestorer restorer(
+            trail, options.maxLength.value_or(std::numeric_limits<std::int32_t>::max()));
         for (trail::JournalEntry entry; reader.Next(entry);)
-            trail::RestoreEntry(trail, entry, maxLength);
+            restorer.Add(entry);
     }
     if (!reader.Error().empty())
         return Fail(err, reader.Error());

@@ -50,6 +50,7 @@ void JournalReader::ReadHeader() {
     const bool whole = Fill(kJournalHeaderSize);
     if (!error_.empty())
         return;
+    empty_ = data_.empty();
     const std::string_view bytes = data_.substr(0, std::min(data_.size(), kJournalHeaderSize));
     base::ByteReader header(bytes);
     const auto magic = header.Take(kJournalMagic.size());

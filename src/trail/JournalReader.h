@@ -30,6 +30,8 @@ public:
     JournalReader& operator=(const JournalReader&) = delete;
 
     [[nodiscard]] const platform::LoadResult& Opened() const { return opened_; }
+    // The input holds no byte at all (its Summary() says NotJournal).
+    [[nodiscard]] bool Empty() const { return empty_; }
     // The next good record; false at the end, when the header is not good, or when a read
     // failed (Error() then says why).
     bool Next(JournalEntry& entry);
@@ -55,6 +57,7 @@ private:
     JournalSummary summary_;
     std::string error_;
     bool done_ = false;
+    bool empty_ = false;
     // Record places not good since the last good record; of them, those not all zero, and
     // whether one after the first was not.
     std::size_t pendingPlaces_ = 0;

@@ -31,33 +31,38 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-void RestoreEntry(TrailBuffer& trail, const JournalEntry& entry, std::int32_t maxLength) {
-    const auto length = static_cast<std::size_t>(std::max(maxLength, 0));
+TrailRestorer::TrailRestorer(TrailBuffer& trail, std::int32_t maxLength)
+    : trail_(trail), maxLength_(maxLength) {
+    trail_.Clear();
+}
+
+void TrailRestorer::Add(const JournalEntry& entry) {
+    const auto length = static_cast<std::size_t>(std::max(maxLength_, 0));
     switch (entry.kind) {
     case JournalEntry::Kind::Break:
         // A full trail holds at most a break, a loaded trail's two and the one that follows
         // them beyond its length; more breaks than that in a row change nothing drawn.
-        if (trail.Count() > length + 2)
-            trail.RemoveOldest();
-        trail.AddBreak();
+        if (trail_.Count() > length + 2)
+            trail_.RemoveOldest();
+        trail_.AddBreak();
         break;
     case JournalEntry::Kind::Fix:
-        trail.AddFront(entry.point.position);
-        trail.TrimTo(maxLength);
+        trail_.AddFront(entry.point.position);
+        trail_.TrimTo(maxLength_);
         break;
     case JournalEntry::Kind::Loaded:
-        trail.AddFront(entry.point.position);
-        if (trail.Count() > length)
-            trail.RemoveOldest();
+        trail_.AddFront(entry.point.position);
+        if (trail_.Count() > length)
+            trail_.RemoveOldest();
         break;
     }
 }
 
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength) {
-    trail.Clear();
+    TrailRestorer restorer(trail, maxLength);
     for (const JournalEntry& e : entries)
-        RestoreEntry(trail, e, maxLength);
+        restorer.Add(e);
 }
 
 TrailJournal::TrailJournal() : TrailJournal(SystemClockMs) {}
@@ -94,13 +99,14 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
             error_ = reader.Opened() ? reader.Error() : reader.Opened().error;
             return;
         }
-        exists = reader.Opened().status != platform::LoadStatus::Missing;
+        // An empty file is a journal not yet begun, not a file of somebody else's to keep.
+        exists = reader.Opened().status != platform::LoadStatus::Missing && !reader.Empty();
         if (exists && reader.Summary().status == JournalSummary::Status::Ok) {
             const bool recording = trail.recording;
-            trail.Clear();
+            TrailRestorer restorer(trail, maxLength);
             JournalEntry entry;
             while (reader.Next(entry)) {
-                RestoreEntry(trail, entry, maxLength);
+                restorer.Add(entry);
                 if (!entry.IsBreak())
                     newest_ = entry.point;
             }

@@ -103,8 +103,17 @@ private:
 // the oldest (InsertLoadedSamples), a break added untrimmed.
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength);
-// One entry of RestoreTrail, for a journal read in pieces. Breaks in a row beyond a full trail
-// push its oldest samples out, so that no journal can make the trail grow without bound.
-void RestoreEntry(TrailBuffer& trail, const JournalEntry& entry, std::int32_t maxLength);
+// RestoreTrail one entry at a time, for a journal read in pieces. Breaks in a row beyond a full
+// trail push its oldest samples out, so that no journal can make the trail grow without bound.
+class TrailRestorer {
+public:
+    // Empties trail.
+    TrailRestorer(TrailBuffer& trail, std::int32_t maxLength);
+    void Add(const JournalEntry& entry);
+
+private:
+    TrailBuffer& trail_;
+    std::int32_t maxLength_;
+};
 
 } // namespace trail
