@@ -280,22 +280,17 @@ std::vector<trail::JournalEntry> EntriesOf(const trail::TrailBuffer& trail) {
 
 } // namespace
 
-std::vector<trail::JournalEntry> MapSession::Recording() const {
-    // A journal that failed, or could not be read back, holds less than the trail shows.
-    if (journal_.Keeps()) {
-        std::vector<trail::JournalEntry> recording = journal_.Recording();
-        if (!recording.empty() || trail_.Empty())
-            return recording;
-    }
-    return EntriesOf(trail_);
+bool MapSession::JournalHoldsTheTrail() const {
+    // A journal that failed, or reads back empty while the map shows a trail, holds less than
+    // the trail shows.
+    return journal_.Keeps() && (journal_.EntryCount() > 0 || trail_.Empty());
 }
 
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
-    if (trail::IsGpxFilePath(path) && journal_.IsOpen()) {
-        if (!platform::WriteFileAtomically(
-                path, trail::GpxTrackDocument(trail::JournalTrack(Recording()))))
+    if (trail::IsGpxFilePath(path) && JournalHoldsTheTrail()) {
+        if (!journal_.ExportGpx(path))
             return WriteFailure(path);
         return std::nullopt;
     }
@@ -326,9 +321,12 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     return std::nullopt;
 }
 
-void MapSession::OpenJournal(const std::string& path) {
+std::optional<Notice> MapSession::OpenJournal(const std::string& path) {
     journal_.Open(path, trail_, settings_.trailLength);
     SetStatusText(statusText_);
+    if (journal_.OpenNotice().empty())
+        return std::nullopt;
+    return Warning(journal_.OpenNotice());
 }
 
 namespace {
@@ -362,7 +360,16 @@ std::string DurationText(double seconds) {
 std::string MapSession::TrailStatisticsText() const {
     if (!journal_.IsOpen() && !journal_.Failed())
         return "The trail is not being recorded.";
-    const trail::TrailStatistics s = trail::ComputeTrailStatistics(Recording());
+    // Read in pieces: a long recording needs no more memory than a short one.
+    trail::TrailStatisticsBuilder statistics;
+    if (JournalHoldsTheTrail()) {
+        std::string error;
+        journal_.ReadRecording([&](const trail::JournalEntry& e) { statistics.Add(e); }, error);
+    } else {
+        for (const trail::JournalEntry& e : EntriesOf(trail_))
+            statistics.Add(e);
+    }
+    const trail::TrailStatistics s = statistics.Result();
     return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
            "Time moving: " + DurationText(s.movingSeconds) + "\n" +
            "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +

@@ -137,17 +137,16 @@ public:
 
     // --- Trail -------------------------------------------------------------------------------
     // Keeps the trail in the journal at path from now on, rebuilding it from what the journal
-    // holds (see trail::TrailJournal). Without it the trail lives in memory only.
-    void OpenJournal(const std::string& path);
+    // holds (see trail::TrailJournal). Without it the trail lives in memory only. A warning
+    // when damage in the journal was read past (said once: the journal is begun again).
+    std::optional<Notice> OpenJournal(const std::string& path);
     [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
     // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
     // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
-    // UTC", "End: ..." ("unknown" without times), from Recording(). Without a journal asked
+    // UTC", "End: ..." ("unknown" without times), from the whole recording while the journal keeps it, otherwise
+    // from the trail the map shows (without times). Without a journal asked
     // for it says so.
     [[nodiscard]] std::string TrailStatisticsText() const;
-    // What Save Trail as GPX and the statistics take, oldest first: the whole recording while
-    // the journal keeps it, otherwise the trail the map shows (without times).
-    [[nodiscard]] std::vector<trail::JournalEntry> Recording() const;
     // Empties the trail; the journal starts afresh, the old one kept beside it.
     void ClearTrail();
     // Trail file or KML by the extension.
@@ -180,6 +179,9 @@ public:
     [[nodiscard]] bool ShowsMapPoints() const { return flags_.mapPoints || pointsRevealed_; }
 
 private:
+    // Save Trail as GPX and the statistics take the whole recording from the journal while it
+    // keeps it, otherwise the trail the map shows.
+    [[nodiscard]] bool JournalHoldsTheTrail() const;
     bool SetStatusText(std::string text);
     std::optional<Notice> SetAsideIfDamaged(bool& damaged, const std::string& path);
 

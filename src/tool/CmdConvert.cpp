@@ -12,6 +12,8 @@
 #include "trail/GpxReader.h"
 #include "trail/GpxWriter.h"
 #include "trail/Journal.h"
+#include "trail/JournalGpx.h"
+#include "trail/JournalReader.h"
 #include "trail/KmlWriter.h"
 #include "trail/TrailBuffer.h"
 #include "trail/TrailFile.h"
@@ -332,17 +334,35 @@ int CopyGpx(const Options& options, std::ostream& err) {
     return 0;
 }
 
-// A journal as the viewer would rebuild its trail from it (breaks included; a length limit
-// keeps the newest samples). A torn or damaged tail is left out, as the viewer leaves it.
-int ReadJournal(const Options& options, std::vector<trail::JournalEntry>& entries,
-                std::ostream& err) {
-    std::string bytes;
-    if (auto read = platform::ReadWholeFile(options.in, bytes, std::size_t{1} << 30); !read)
-        return Fail(err, read.error);
-    trail::JournalContent content = trail::DecodeJournal(bytes);
-    if (content.status != trail::JournalContent::Status::Ok)
+// A journal as the viewer rebuilds its trail from it (breaks included; a length limit keeps the
+// newest samples), or with no limit the whole recording into GPX with its times and heights.
+// Read in pieces, so that only the trail kept takes memory. Damaged records are read past as the
+// viewer reads past them, and said once; a torn tail is left out.
+int ConvertJournal(const Options& options, bool toGpx, trail::TrailBuffer& trail,
+                   std::ostream& err) {
+    trail::JournalReader reader(options.in);
+    if (!reader.Opened())
+        return Fail(err, reader.Opened().error);
+    if (reader.Summary().status != trail::JournalSummary::Status::Ok && reader.Error().empty())
         return Fail(err, options.in + ": not a trail journal of this version");
-    entries = std::move(content.entries);
+    if (toGpx) {
+        trail::GpxLeftOut leftOut;
+        if (auto result = trail::ExportJournalGpx(reader, options.out, &leftOut); !result)
+            return Fail(err, result.error);
+        WarnLeftOut(err, options.out, leftOut);
+    } else {
+        trail::TrailRestorer restorer(
+            trail, options.maxLength.value_or(std::numeric_limits<std::int32_t>::max()));
+        for (trail::JournalEntry entry; reader.Next(entry);)
+            restorer.Add(entry);
+    }
+    if (!reader.Error().empty())
+        return Fail(err, reader.Error());
+    if (const std::size_t damaged =
+            reader.Summary().damagedRecords + reader.Summary().damagedTailRecords;
+        damaged > 0)
+        err << "quilo-tool convert: " << options.in << ": " << damaged
+            << (damaged == 1 ? " damaged record" : " damaged records") << " skipped\n";
     return 0;
 }
 
@@ -385,26 +405,13 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
         return NmeaToGpx(options, err);
 
     trail::TrailBuffer trail;
-    std::vector<trail::JournalEntry> journal;
+    const bool journalToGpx = in == Kind::Journal && out == Kind::Gpx && !options.maxLength;
     const int status = in == Kind::Nmea    ? ReadNmeaTrail(options, trail, err)
                        : in == Kind::Trail ? ReadTrailFile(options, trail, err)
                        : in == Kind::Gpx   ? ReadGpxTrack(options, trail, err)
-                                           : ReadJournal(options, journal, err);
-    if (status != 0)
+                                           : ConvertJournal(options, journalToGpx, trail, err);
+    if (status != 0 || journalToGpx)
         return status;
-    if (in == Kind::Journal && out == Kind::Gpx && !options.maxLength) {
-        // The whole recording, with its times and heights.
-        trail::GpxLeftOut leftOut;
-        if (auto result = platform::WriteFileAtomically(
-                options.out, trail::GpxTrackDocument(trail::JournalTrack(journal), &leftOut));
-            !result)
-            return Fail(err, result.error);
-        WarnLeftOut(err, options.out, leftOut);
-        return 0;
-    }
-    if (in == Kind::Journal)
-        trail::RestoreTrail(trail, journal,
-                            options.maxLength.value_or(std::numeric_limits<std::int32_t>::max()));
     trail::GpxLeftOut leftOut;
     const auto result =
         out == Kind::Trail

@@ -10,6 +10,7 @@
 #include "platform/FileIo.h"
 #include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
+#include "trail/JournalReader.h"
 #include "trail/TrailJournal.h"
 
 #include <chrono>
@@ -79,15 +80,20 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
         return tool::Fail(err, "record", error);
     // Only the newest samples matter here: the minimum distance and the jump filter look at
     // the newest one, and the journal keeps everything.
-    // A file given by name that is not a journal is somebody's, not ours to set aside.
-    std::string bytes;
-    if (const auto read = platform::ReadFileToLoad(options.journal, bytes, 1 << 30);
-        read.status != platform::LoadStatus::Missing &&
-        (!read || trail::DecodeJournal(bytes).status != trail::JournalContent::Status::Ok))
-        return tool::Fail(err, "record",
-                          read ? options.journal + ": not a trail journal of this version"
-                               : read.error);
-    bytes.clear();
+    // A file given by name that is not a journal is somebody's, not ours to set aside. Only its
+    // header is read here: the journal itself is read once, in pieces, as it is opened.
+    {
+        const trail::JournalReader reader(options.journal);
+        std::string refused;
+        if (!reader.Opened() && reader.Opened().status != platform::LoadStatus::Missing)
+            refused = reader.Opened().error;
+        else if (!reader.Error().empty())
+            refused = reader.Error();
+        else if (reader.Opened() && reader.Summary().status != trail::JournalSummary::Status::Ok)
+            refused = options.journal + ": not a trail journal of this version";
+        if (!refused.empty())
+            return tool::Fail(err, "record", refused);
+    }
 
     constexpr std::int32_t kTrailLength = 16;
     trail::TrailBuffer trail;
@@ -95,6 +101,8 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     journal.Open(options.journal, trail, kTrailLength);
     if (journal.Failed())
         return tool::Fail(err, "record", journal.Error());
+    if (!journal.OpenNotice().empty())
+        err << "quilo-tool record: " << journal.OpenNotice() << std::endl;
 
     std::mutex mutex;
     std::condition_variable posted;

@@ -5,6 +5,7 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
+#include "trail/JournalReader.h"
 
 namespace trail {
 
@@ -22,8 +23,9 @@ bool Possible(const JournalEntry& e) {
            UnknownOrFinite(p.courseDeg);
 }
 
-// One record, checked; false for anything that is not a good record.
-bool DecodeRecord(std::string_view record, JournalEntry& entry) {
+} // namespace
+
+bool DecodeJournalRecord(std::string_view record, JournalEntry& entry) {
     base::ByteReader in(record);
     const auto crc = in.U32();
     if (!crc || *crc != base::Crc32(record.substr(4)))
@@ -47,8 +49,6 @@ bool DecodeRecord(std::string_view record, JournalEntry& entry) {
         return record == EncodeJournalRecord(entry);
     return Possible(entry);
 }
-
-} // namespace
 
 std::string EncodeJournalHeader() {
     std::string out(kJournalMagic);
@@ -81,51 +81,38 @@ std::string EncodeJournalRecord(const JournalEntry& entry) {
 
 JournalContent DecodeJournal(std::string_view bytes) {
     JournalContent content;
-    base::ByteReader header(bytes);
-    const auto magic = header.Take(kJournalMagic.size());
-    const auto version = header.U16();
-    const auto recordSize = header.U16();
-    const auto crc = header.U32();
-    if (!magic || *magic != kJournalMagic || !crc ||
-        *crc != base::Crc32(bytes.substr(0, kJournalHeaderSize - 4))) {
-        content.status = JournalContent::Status::NotJournal;
-        return content;
-    }
-    if (*version != kJournalVersion || *recordSize != kJournalRecordSize) {
-        content.status = JournalContent::Status::Version;
-        return content;
-    }
-    std::size_t at = kJournalHeaderSize;
-    content.entries.reserve((bytes.size() - at) / kJournalRecordSize);
+    JournalReader reader(bytes);
+    if (bytes.size() > kJournalHeaderSize)
+        content.entries.reserve((bytes.size() - kJournalHeaderSize) / kJournalRecordSize);
     JournalEntry entry;
-    while (bytes.size() - at >= kJournalRecordSize &&
-           DecodeRecord(bytes.substr(at, kJournalRecordSize), entry)) {
+    while (reader.Next(entry))
         content.entries.push_back(entry);
-        at += kJournalRecordSize;
-    }
-    content.goodBytes = at;
-    const std::string_view tail = bytes.substr(at);
-    if (tail.find_first_not_of('\0') == std::string_view::npos)
-        content.spareBytes = tail.size();
-    else
-        content.droppedBytes = tail.size();
+    static_cast<JournalSummary&>(content) = reader.Summary();
     return content;
+}
+
+bool JournalRunCutter::Take(const JournalEntry& entry, bool& newRun) {
+    // Journals written before loaded runs were fenced by breaks of their own hold the trail
+    // file's break markers as loaded samples at 0 N 0 E.
+    if (entry.IsBreak() ||
+        (entry.kind == JournalEntry::Kind::Loaded && entry.point.position == MapPos())) {
+        open_ = false;
+        return false;
+    }
+    newRun = !open_;
+    open_ = true;
+    return true;
 }
 
 Track JournalTrack(const std::vector<JournalEntry>& entries) {
     Track track;
-    bool open = false;
+    JournalRunCutter cutter;
+    bool newRun = false;
     for (const JournalEntry& e : entries) {
-        // Journals written before loaded runs were fenced by breaks of their own hold the trail
-        // file's break markers as loaded samples at 0 N 0 E.
-        if (e.IsBreak() || (e.kind == JournalEntry::Kind::Loaded && e.point.position == MapPos())) {
-            open = false;
+        if (!cutter.Take(e, newRun))
             continue;
-        }
-        if (!open) {
+        if (newRun)
             track.emplace_back();
-            open = true;
-        }
         track.back().push_back(e.point);
     }
     return track;

@@ -9,13 +9,11 @@
 
 #include "platform/FileIo.h"
 #include "platform/FileLock.h"
+#include "trail/JournalReader.h"
 
 namespace trail {
 
 namespace {
-
-// A 24-hour recording at 10 Hz is about 48 MB; a journal far beyond that is not read back.
-constexpr std::size_t kMaxJournalBytes = std::size_t{1} << 30;
 
 // Writes bytes at offset; written says how many made it, also when it fails part way.
 bool WriteAllAt(int fd, std::string_view bytes, std::size_t offset, std::size_t& written,
@@ -46,7 +44,7 @@ JournalWriter::JournalWriter(std::string path, std::chrono::milliseconds syncDel
 
 std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
                                                    std::chrono::milliseconds syncDelay,
-                                                   const JournalContent* checked,
+                                                   const JournalSummary* checked,
                                                    platform::FileLock lock) {
     std::unique_ptr<JournalWriter> writer(new JournalWriter(path, syncDelay));
     if (writer->OpenFile(checked, std::move(lock)))
@@ -54,7 +52,7 @@ std::unique_ptr<JournalWriter> JournalWriter::Open(const std::string& path,
     return writer;
 }
 
-bool JournalWriter::OpenFile(const JournalContent* checked, platform::FileLock lock) {
+bool JournalWriter::OpenFile(const JournalSummary* checked, platform::FileLock lock) {
     // The lock comes before anything is read, cut or written: two writers, each with its own
     // idea of where the file ends, would overwrite and cut each other's records.
     if (!lock.Held()) {
@@ -87,24 +85,26 @@ bool JournalWriter::OpenFile(const JournalContent* checked, platform::FileLock l
         size_ = made_ = kJournalHeaderSize;
         return true;
     }
-    JournalContent read;
-    if (checked == nullptr || checked->status != JournalContent::Status::Ok ||
+    JournalSummary read;
+    if (checked == nullptr || checked->status != JournalSummary::Status::Ok ||
         fileSize != checked->goodBytes + checked->droppedBytes + checked->spareBytes) {
-        std::string bytes;
-        if (const auto result = platform::ReadWholeFile(path_, bytes, kMaxJournalBytes); !result) {
-            Fail(result.error);
+        JournalReader reader(path_);
+        for (JournalEntry entry; reader.Next(entry);) {
+        }
+        if (!reader.Opened() || !reader.Error().empty()) {
+            Fail(reader.Opened() ? reader.Error() : reader.Opened().error);
             return false;
         }
-        read = DecodeJournal(bytes);
+        read = reader.Summary();
         checked = &read;
     }
-    if (checked->status != JournalContent::Status::Ok) {
+    if (checked->status != JournalSummary::Status::Ok) {
         Fail(path_ + ": not a trail journal of this version");
         return false;
     }
     size_ = checked->goodBytes;
     made_ = fileSize;
-    entries_ = checked->entries.size();
+    entries_ = checked->records;
     // A zero tail is room made ahead and stays; anything else after the good records goes.
     if (checked->droppedBytes > 0) {
         if (::ftruncate(fd_, static_cast<off_t>(size_)) != 0) {

@@ -44,13 +44,13 @@ public:
     // existing journal is checked first and a torn or damaged tail is cut off, so new entries
     // follow the last good one; a file that is not a journal of this version is not touched
     // and the open fails. Never null: a failed writer reports why. checked: what the caller
-    // just read of the file (DecodeJournal's content), so that it is not read a second time;
+    // just read of the file (a JournalReader's summary), so that it is not read a second time;
     // the file is cut to its good bytes all the same. lock: the journal's lock when the caller
     // took it already (to read the file before anything else could change it); without it the
     // writer takes the lock itself.
     static std::unique_ptr<JournalWriter>
     Open(const std::string& path, std::chrono::milliseconds syncDelay = kDefaultSyncDelay,
-         const JournalContent* checked = nullptr, platform::FileLock lock = {});
+         const JournalSummary* checked = nullptr, platform::FileLock lock = {});
     ~JournalWriter(); // writes what is held, flushes and closes
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
@@ -71,7 +71,7 @@ public:
 
 private:
     JournalWriter(std::string path, std::chrono::milliseconds syncDelay);
-    bool OpenFile(const JournalContent* checked, platform::FileLock lock);
+    bool OpenFile(const JournalSummary* checked, platform::FileLock lock);
     void Fail(int err);
     void Fail(std::string reason);
     bool WriteHeld(); // with ioMutex_ held

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "calib/RangeBearing.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/FileIo.h"
 #include "platform/FileLock.h"
 #include "platform/StateFolder.h"
 #include "trail/JournalFolder.h"
+#include "trail/JournalGpx.h"
+#include "trail/JournalReader.h"
 
 namespace trail {
 
@@ -27,35 +32,43 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
+TrailRestorer::TrailRestorer(TrailBuffer& trail, std::int32_t maxLength)
+    : trail_(trail), maxLength_(maxLength) {
+    trail_.Clear();
+}
+
+void TrailRestorer::Add(const JournalEntry& entry) {
+    const auto length = static_cast<std::size_t>(std::max(maxLength_, 0));
+    switch (entry.kind) {
+    case JournalEntry::Kind::Break:
+        // A full trail holds at most a break, a loaded trail's two and the one that follows
+        // them beyond its length; more breaks than that in a row change nothing drawn.
+        if (trail_.Count() > length + 2)
+            trail_.RemoveOldest();
+        trail_.AddBreak();
+        owed_ = previous_ == JournalEntry::Kind::Loaded ? 1 : 0;
+        break;
+    case JournalEntry::Kind::Fix:
+        trail_.AddFront(entry.point.position);
+        trail_.TrimTo(maxLength_);
+        owed_ = 0;
+        break;
+    case JournalEntry::Kind::Loaded:
+        trail_.AddFront(entry.point.position);
+        for (int n = 0; n <= owed_; ++n)
+            if (trail_.Count() > length)
+                trail_.RemoveOldest();
+        owed_ = 0;
+        break;
+    }
+    previous_ = entry.kind;
+}
+
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength) {
-    trail.Clear();
-    const auto capacity = static_cast<std::size_t>(std::max(maxLength, 0));
-    // A break between two loaded runs was a sample of the file when it was loaded, and took
-    // its removal of the oldest then; it is owed until the next loaded sample shows it was one.
-    int owed = 0;
-    auto previous = JournalEntry::Kind::Break;
-    for (const JournalEntry& e : entries) {
-        switch (e.kind) {
-        case JournalEntry::Kind::Break:
-            trail.AddBreak();
-            owed = previous == JournalEntry::Kind::Loaded ? 1 : 0;
-            break;
-        case JournalEntry::Kind::Fix:
-            trail.AddFront(e.point.position);
-            trail.TrimTo(maxLength);
-            owed = 0;
-            break;
-        case JournalEntry::Kind::Loaded:
-            trail.AddFront(e.point.position);
-            for (int n = 0; n <= owed; ++n)
-                if (trail.Count() > capacity)
-                    trail.RemoveOldest();
-            owed = 0;
-            break;
-        }
-        previous = e.kind;
-    }
+    TrailRestorer restorer(trail, maxLength);
+    for (const JournalEntry& e : entries)
+        restorer.Add(e);
 }
 
 TrailJournal::TrailJournal() : TrailJournal(SystemClockMs) {}
@@ -68,6 +81,7 @@ TrailJournal& TrailJournal::operator=(const TrailJournal& other) {
         path_.clear();
         error_.clear();
         heldElsewhere_ = false;
+        openNotice_.clear();
         clock_ = other.clock_;
         newest_ = other.newest_;
     }
@@ -93,33 +107,90 @@ void TrailJournal::Open(const std::string& path, TrailBuffer& trail, std::int32_
         error_ = JournalHeldElsewhere(path);
         return;
     }
-    std::string bytes;
-    JournalContent content;
-    platform::LoadResult read = platform::ReadFileToLoad(path, bytes, std::size_t{1} << 30);
-    if (read && bytes.empty())
-        read.status = platform::LoadStatus::Missing; // made by the lock, or left empty: new
-    if (read) {
-        content = DecodeJournal(bytes);
-        if (content.status == JournalContent::Status::Ok) {
-            const bool recording = trail.recording;
-            RestoreTrail(trail, content.entries, maxLength);
-            trail.recording = recording;
-            for (auto it = content.entries.rbegin(); it != content.entries.rend(); ++it) {
-                if (!it->IsBreak()) {
-                    newest_ = it->point;
-                    break;
-                }
-            }
-        } else if (!RotateJournals(path, error_)) {
+    openNotice_.clear();
+    JournalSummary found;
+    bool exists = false;
+    {
+        JournalReader reader(path);
+        if (reader.Opened().status == platform::LoadStatus::Unreadable || !reader.Error().empty()) {
+            error_ = reader.Opened() ? reader.Error() : reader.Opened().error;
             return;
-        } else {
-            lock = {}; // it went with the file set aside; the writer locks the new one
         }
-    } else if (read.status != platform::LoadStatus::Missing) {
-        error_ = read.error;
-        return;
+        // An empty file is a journal not yet begun, not a file of somebody else's to keep.
+        exists = reader.Opened().status != platform::LoadStatus::Missing && !reader.Empty();
+        if (exists && reader.Summary().status == JournalSummary::Status::Ok) {
+            const bool recording = trail.recording;
+            TrailRestorer restorer(trail, maxLength);
+            JournalEntry entry;
+            while (reader.Next(entry)) {
+                restorer.Add(entry);
+                if (!entry.IsBreak())
+                    newest_ = entry.point;
+            }
+            trail.recording = recording;
+            if (!reader.Error().empty()) {
+                error_ = reader.Error();
+                return;
+            }
+            found = reader.Summary();
+        } else if (exists) {
+            if (!RotateJournals(path, error_))
+                return;
+            lock = {}; // it went with the file set aside; the writer locks the new one
+            exists = false;
+        }
     }
-    writer_ = JournalWriter::Open(path, syncDelay, read ? &content : nullptr, std::move(lock));
+    JournalSummary now = found;
+    if (found.damagedRecords + found.damagedTailRecords > 0) {
+        if (!KeepDamaged(found, now))
+            return;
+        lock = {}; // it went with the file set aside; the writer locks the new one
+    }
+    writer_ = JournalWriter::Open(path, syncDelay, exists ? &now : nullptr, std::move(lock));
+}
+
+// Damage (more than a torn write leaves): nothing of the file is cut. It is set aside whole, as
+// a file that is no journal is, and the journal begins again with every good record it held.
+bool TrailJournal::KeepDamaged(const JournalSummary& found, JournalSummary& now) {
+    if (!RotateJournals(path_, error_))
+        return false;
+    const std::string kept = KeptJournalPath(path_, 1);
+    // Made first with the journal's own permissions, which the atomic write keeps: a journal
+    // is where its user has been.
+    if (const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd >= 0)
+        ::close(fd);
+    platform::AtomicFileWriter out(path_);
+    JournalReader reader(kept);
+    std::string chunk = EncodeJournalHeader();
+    JournalEntry entry;
+    while (reader.Next(entry)) {
+        chunk += EncodeJournalRecord(entry);
+        if (chunk.size() >= JournalReader::kBufferBytes) {
+            out.Append(chunk);
+            chunk.clear();
+        }
+    }
+    out.Append(chunk);
+    const platform::FileResult written =
+        !reader.Opened() || !reader.Error().empty()
+            ? platform::FileResult{false, reader.Opened() ? reader.Error() : reader.Opened().error}
+            : out.Commit();
+    if (!written) {
+        // The good records stay in the kept file; no empty journal is left to be set aside too.
+        out.Abandon();
+        ::unlink(path_.c_str());
+        error_ = written.error;
+        return false;
+    }
+    now = JournalSummary{};
+    now.records = reader.Summary().records;
+    now.goodBytes = kJournalHeaderSize + now.records * kJournalRecordSize;
+    const std::size_t damaged = found.damagedRecords + found.damagedTailRecords;
+    openNotice_ = path_ + ": " + std::to_string(damaged) +
+                  (damaged == 1 ? " damaged record" : " damaged records") +
+                  " skipped; the journal as it was is kept as " + kept;
+    return true;
 }
 
 void TrailJournal::Close() {
@@ -224,12 +295,36 @@ void TrailJournal::Clear(TrailBuffer& trail) {
 }
 
 std::vector<JournalEntry> TrailJournal::Recording() const {
+    std::vector<JournalEntry> entries;
+    std::string error;
+    ReadRecording([&](const JournalEntry& e) { entries.push_back(e); }, error);
+    return entries;
+}
+
+bool TrailJournal::ReadRecording(const std::function<void(const JournalEntry&)>& take,
+                                 std::string& error) const {
     if (writer_)
         writer_->Sync();
-    std::string bytes;
-    if (path_.empty() || !platform::ReadWholeFile(path_, bytes, std::size_t{1} << 30))
-        return {};
-    return DecodeJournal(bytes).entries;
+    if (path_.empty()) {
+        error = "no trail journal";
+        return false;
+    }
+    JournalReader reader(path_);
+    JournalEntry entry;
+    while (reader.Next(entry))
+        take(entry);
+    if (!reader.Opened() || !reader.Error().empty()) {
+        error = reader.Opened() ? reader.Error() : reader.Opened().error;
+        return false;
+    }
+    return true;
+}
+
+platform::FileResult TrailJournal::ExportGpx(const std::string& path) const {
+    if (writer_)
+        writer_->Sync();
+    JournalReader reader(path_);
+    return ExportJournalGpx(reader, path);
 }
 
 } // namespace trail

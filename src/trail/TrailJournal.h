@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileIo.h"
 #include "trail/Journal.h"
 #include "trail/JournalWriter.h"
 #include "trail/TrailBuffer.h"
@@ -32,9 +33,12 @@ public:
     ~TrailJournal() = default;
 
     // Rebuilds trail from the journal at path (its breaks included, trimmed to maxLength as
-    // recording does) and appends to it from now on; the folder is created when missing. A
-    // file at path that is not a readable journal is set aside as the newest kept journal and
-    // a new one begun. Replaces the trail's samples. When another program holds the journal
+    // recording does) and appends to it from now on; the folder is created when missing. The
+    // journal is read in pieces, so memory follows maxLength, not the journal's size. A file at
+    // path that is not a readable journal is set aside as the newest kept journal and a new one
+    // begun. A journal with damage (more than a torn write leaves: see JournalSummary) is set
+    // aside whole the same way and begun again with every good record it held (OpenNotice()
+    // says so). Replaces the trail's samples. When another program holds the journal
     // (JournalWriter.h) nothing is read or written: the trail stays as it is, kept in memory,
     // and HeldElsewhere() says why.
     void Open(const std::string& path, TrailBuffer& trail, std::int32_t maxLength,
@@ -54,7 +58,12 @@ public:
     [[nodiscard]] bool HeldElsewhere() const;
     // The journal holds the whole recording: it is open and nothing has failed.
     [[nodiscard]] bool Keeps() const { return IsOpen() && !Failed(); }
+    // The records the journal being written holds (0 when none is).
+    [[nodiscard]] std::size_t EntryCount() const { return writer_ ? writer_->EntryCount() : 0; }
     [[nodiscard]] std::string Error() const;
+    // What the user is to be told once about the journal Open found: damage read past and where
+    // the file as it was is kept. Empty when there is nothing to tell.
+    [[nodiscard]] const std::string& OpenNotice() const { return openNotice_; }
 
     void AddBreak(TrailBuffer& trail);
     // Offers a fix to the trail by its rules (TrailBuffer::Record). With maxSpeedKmh above 0,
@@ -74,9 +83,16 @@ public:
     // The whole recording in the journal, oldest first (not only what the trail holds); what
     // the writer held is written first.
     [[nodiscard]] std::vector<JournalEntry> Recording() const;
+    // The same, handed to take one entry at a time in the memory of a small buffer. False
+    // (with the reason in error) when there is no journal or it could not be read.
+    bool ReadRecording(const std::function<void(const JournalEntry&)>& take,
+                       std::string& error) const;
+    // Writes the whole recording as a GPX track to path (see ExportJournalGpx).
+    [[nodiscard]] platform::FileResult ExportGpx(const std::string& path) const;
 
 private:
     void Append(const JournalEntry& entry);
+    bool KeepDamaged(const JournalSummary& found, JournalSummary& now);
     [[nodiscard]] bool IsJump(const TrailBuffer& trail, const TrackPoint& point,
                               double maxSpeedKmh) const;
 
@@ -86,6 +102,7 @@ private:
     std::unique_ptr<JournalWriter> writer_;
     std::string error_; // why the journal could not be opened or set aside
     bool heldElsewhere_ = false;
+    std::string openNotice_;
     // The newest fix recorded, for the jump filter.
     std::optional<TrackPoint> newest_;
 };
@@ -95,5 +112,21 @@ private:
 // the oldest (InsertLoadedSamples), a break added untrimmed.
 void RestoreTrail(TrailBuffer& trail, const std::vector<JournalEntry>& entries,
                   std::int32_t maxLength);
+// RestoreTrail one entry at a time, for a journal read in pieces. Breaks in a row beyond a full
+// trail push its oldest samples out, so that no journal can make the trail grow without bound.
+class TrailRestorer {
+public:
+    // Empties trail.
+    TrailRestorer(TrailBuffer& trail, std::int32_t maxLength);
+    void Add(const JournalEntry& entry);
+
+private:
+    TrailBuffer& trail_;
+    std::int32_t maxLength_;
+    // A break between two loaded runs was a sample of the file when it was loaded, and took
+    // its removal of the oldest then; it is owed until the next loaded sample shows it was one.
+    int owed_ = 0;
+    JournalEntry::Kind previous_ = JournalEntry::Kind::Break;
+};
 
 } // namespace trail

@@ -1,7 +1,6 @@
 #include "trail/TrailStatistics.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "calib/RangeBearing.h"
 
@@ -16,42 +15,48 @@ constexpr double kLongestStepSeconds = 60.0;
 
 } // namespace
 
-TrailStatistics ComputeTrailStatistics(const std::vector<JournalEntry>& entries) {
-    TrailStatistics s;
-    double movingMetres = 0.0;
-    std::optional<TrackPoint> previous;
-    for (const JournalEntry& e : entries) {
-        if (e.kind != JournalEntry::Kind::Fix) {
-            previous.reset();
-            continue;
-        }
-        const TrackPoint& p = e.point;
-        ++s.fixes;
-        if (p.utcMs != 0) {
-            if (s.startUtcMs == 0)
-                s.startUtcMs = p.utcMs;
-            s.endUtcMs = p.utcMs;
-        }
-        if (previous) {
-            const double metres = calib::RangeAndBearing(previous->position, p.position).distance;
-            if (metres > 0.0) { // also false for NaN
-                s.lengthM += metres;
-                if (previous->utcMs != 0 && p.utcMs != 0 && p.utcMs >= previous->utcMs) {
-                    const double seconds = static_cast<double>(p.utcMs - previous->utcMs) / 1000.0;
-                    const double kmh = metres / std::max(seconds, 1.0) * 3.6;
-                    s.topKmh = std::max(s.topKmh, kmh);
-                    if (kmh >= kMovingKmh && seconds > 0.0 && seconds <= kLongestStepSeconds) {
-                        s.movingSeconds += seconds;
-                        movingMetres += metres;
-                    }
+void TrailStatisticsBuilder::Add(const JournalEntry& e) {
+    if (e.kind != JournalEntry::Kind::Fix) {
+        previous_.reset();
+        return;
+    }
+    const TrackPoint& p = e.point;
+    ++s_.fixes;
+    if (p.utcMs != 0) {
+        if (s_.startUtcMs == 0)
+            s_.startUtcMs = p.utcMs;
+        s_.endUtcMs = p.utcMs;
+    }
+    if (previous_) {
+        const double metres = calib::RangeAndBearing(previous_->position, p.position).distance;
+        if (metres > 0.0) { // also false for NaN
+            s_.lengthM += metres;
+            if (previous_->utcMs != 0 && p.utcMs != 0 && p.utcMs >= previous_->utcMs) {
+                const double seconds = static_cast<double>(p.utcMs - previous_->utcMs) / 1000.0;
+                const double kmh = metres / std::max(seconds, 1.0) * 3.6;
+                s_.topKmh = std::max(s_.topKmh, kmh);
+                if (kmh >= kMovingKmh && seconds > 0.0 && seconds <= kLongestStepSeconds) {
+                    s_.movingSeconds += seconds;
+                    movingMetres_ += metres;
                 }
             }
         }
-        previous = p;
     }
+    previous_ = p;
+}
+
+TrailStatistics TrailStatisticsBuilder::Result() const {
+    TrailStatistics s = s_;
     if (s.movingSeconds > 0.0)
-        s.averageKmh = movingMetres / s.movingSeconds * 3.6;
+        s.averageKmh = movingMetres_ / s.movingSeconds * 3.6;
     return s;
+}
+
+TrailStatistics ComputeTrailStatistics(const std::vector<JournalEntry>& entries) {
+    TrailStatisticsBuilder builder;
+    for (const JournalEntry& e : entries)
+        builder.Add(e);
+    return builder.Result();
 }
 
 } // namespace trail

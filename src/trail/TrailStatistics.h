@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "trail/Journal.h"
@@ -18,6 +19,18 @@ struct TrailStatistics {
     double topKmh = 0.0;         // between two fixes (time steps under a second count as one)
     std::int64_t startUtcMs = 0; // of the first fix with a time; 0 when none has one
     std::int64_t endUtcMs = 0;   // of the last
+};
+
+// The statistics taken one entry at a time, oldest first, for a journal read in pieces.
+class TrailStatisticsBuilder {
+public:
+    void Add(const JournalEntry& entry);
+    [[nodiscard]] TrailStatistics Result() const;
+
+private:
+    TrailStatistics s_;
+    double movingMetres_ = 0.0;
+    std::optional<TrackPoint> previous_;
 };
 
 TrailStatistics ComputeTrailStatistics(const std::vector<JournalEntry>& entries);

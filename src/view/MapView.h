@@ -125,7 +125,8 @@ public:
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);
     void OnClearTrail();
-    // Keeps the trail in the journal at path, showing what it already holds.
+    // Keeps the trail in the journal at path, showing what it already holds. Damage read past
+    // in it is told in a message box once the window's events run, so a start is not held up.
     void OpenJournal(const std::string& path);
     // View > Trail Statistics...: the recording's figures in a message box.
     void OnTrailStatistics();

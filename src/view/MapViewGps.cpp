@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QGestureEvent>
 #include <QNativeGestureEvent>
+#include <QTimer>
 
 void MapView::SetGpsDevice(std::string device) {
     session_.SetGpsDevice(std::move(device));
@@ -81,7 +82,8 @@ void MapView::OnTrailStatistics() {
 
 void MapView::OpenJournal(const std::string& path) {
     const std::string before = session_.StatusText();
-    session_.OpenJournal(path);
+    if (auto notice = session_.OpenJournal(path))
+        QTimer::singleShot(0, this, [this, told = *notice] { Tell(told); });
     update();
     if (session_.StatusText() != before)
         StatusTextChanged();

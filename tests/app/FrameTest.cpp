@@ -3,6 +3,8 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "platform/SettingsStore.h"
+#include "support/TestFiles.h"
+#include "trail/Journal.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -373,6 +375,19 @@ TEST_F(FrameFixture, TrailStatisticsReadTheJournal) {
     EXPECT_TRUE(catcher.messages[1].text.startsWith("Length: 0.00 km\n"))
         << catcher.messages[1].text.toStdString();
     EXPECT_TRUE(QFileInfo::exists(state.filePath("trail.qjr")));
+
+    // A journal damaged before a good record is told once, in a box, when the events run.
+    const std::string damaged = state.filePath("damaged.qjr").toStdString();
+    std::string bytes = trail::EncodeJournalHeader();
+    for (int i = 0; i < 2; ++i)
+        bytes += trail::EncodeJournalRecord(trail::JournalEntry::Break(0));
+    bytes[16 + 10] ^= 1;
+    testsupport::WriteBytes(damaged, bytes);
+    f.View().OpenJournal(damaged);
+    EXPECT_EQ(catcher.messages.size(), 2u);
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return catcher.messages.size() == 3u; }));
+    EXPECT_EQ(catcher.messages[2].caption, "Warning");
+    EXPECT_TRUE(catcher.messages[2].text.endsWith("kept as " + state.filePath("damaged.1.qjr")));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
 #include "trail/GpxReader.h"
+#include "trail/GpxWriter.h"
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
 #include "trail/TrailFile.h"
@@ -340,6 +341,10 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
                                              "Top speed: 6.0 km/h\n"
                                              "Start: 2025-12-08 10:00:00 UTC\n"
                                              "End: 2025-12-08 10:10:00 UTC");
+    // Saved as GPX, read and written in pieces: the document of the whole recording.
+    EXPECT_EQ(session.SaveTrail(dir.File("all.gpx")), std::nullopt);
+    EXPECT_EQ(testsupport::ReadBytes(dir.File("all.gpx")),
+              trail::GpxTrackDocument(trail::JournalTrack(trail::DecodeJournal(bytes).entries)));
     session.ClearTrail();
     EXPECT_EQ(session.Trail().Count(), 0u);
     EXPECT_EQ(testsupport::ReadBytes(dir.File("state/trail.1.qjr")), bytes);

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
@@ -134,6 +135,18 @@ TEST(RecordTool, StopsOnItsTimeAndContinuesAJournal) {
         EXPECT_EQ(trail::DecodeJournal(testsupport::ReadBytes(journal)).entries.size(),
                   static_cast<std::size_t>(pass));
     }
+    // A damaged record before a good one: the file is set aside whole, read past, told once.
+    std::string damaged = testsupport::ReadBytes(journal);
+    damaged[16 + 10] ^= 1;
+    testsupport::WriteBytes(journal, damaged);
+    const auto run = testsupport::RunTool({"record", pty.Path(), journal, "--seconds", "0.3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "quilo-tool record: " + journal +
+                           ": 1 damaged record skipped; the journal "
+                           "as it was is kept as " +
+                           dir.File("walk.1.qjr") + "\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir.File("walk.1.qjr")), damaged);
+    EXPECT_EQ(EntriesIn(journal), 2u);
 }
 
 // One writer per journal: a second recorder refuses the journal the first one records into,
@@ -249,8 +262,10 @@ TEST(ConvertJournal, IntoGpxTrlAndKml) {
     if (testsupport::HaveXmllint()) {
         EXPECT_TRUE(testsupport::XmllintValidates(gpx, testsupport::GpxSchemaPath()));
     }
-    // A journal left by a kill ends in the room its writer made ahead, zero bytes: the same.
+    // A journal left by a kill ends in the room its writer made ahead, zero bytes: the same,
+    // also past the size a journal could once be read whole (2 GiB more, sparse).
     testsupport::WriteBytes(journal, bytes + std::string(4000, '\0'));
+    std::filesystem::resize_file(journal, bytes.size() + 4000 + (std::size_t{2} << 30));
     run = testsupport::RunTool({"convert", journal, gpx});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(testsupport::ReadBytes(gpx), text);

@@ -1,9 +1,12 @@
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
+#include "trail/JournalReader.h"
 #include "trail/JournalWriter.h"
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -122,29 +125,38 @@ TEST(Journal, CutAtEveryByteReadsTheLongestGoodPrefix) {
 }
 
 // A writer makes room ahead in zero bytes: that is no damage, anything else after the records is.
+// A record at its place after zero records is read all the same (the zeros count as damage).
 TEST(Journal, AZeroTailIsRoomNotDamage) {
     const std::vector<JournalEntry> sent = Walk(3);
     const std::string torn = trail::EncodeJournalRecord(sent[1]).substr(0, 30);
     const std::string zeros(200, '\0');
+    const std::string stray = trail::EncodeJournalRecord(sent[2]);
     const struct {
         const char* legend;
         std::string tail;
-        std::size_t spare, dropped;
+        std::size_t spare, dropped, damaged, damagedTail;
     } rows[] = {
-        {"nothing", "", 0, 0},
-        {"room", zeros, 200, 0},
-        {"a torn record, then room", torn + zeros, 0, 230},
-        {"room, then a record", zeros + trail::EncodeJournalRecord(sent[2]), 0, 256},
+        {"nothing", "", 0, 0, 0, 0},
+        {"room", zeros, 200, 0, 0, 0},
+        {"a torn record, then room", torn + zeros, 0, 230, 0, 0},
+        {"room, then a record out of place", zeros + stray, 0, 256, 0, 2},
+        {"two zero records, then a record", zeros.substr(0, 112) + stray + zeros, 200, 0, 2, 0},
     };
     for (const auto& row : rows) {
         const JournalContent content = trail::DecodeJournal(Encode(sent) + row.tail);
-        ExpectPrefix(content.entries, sent, sent.size());
+        std::vector<JournalEntry> read = sent;
+        if (row.damaged > 0)
+            read.push_back(sent[2]);
+        ExpectPrefix(content.entries, read, read.size());
         EXPECT_EQ(content.spareBytes, row.spare) << row.legend;
         EXPECT_EQ(content.droppedBytes, row.dropped) << row.legend;
+        EXPECT_EQ(content.damagedRecords, row.damaged) << row.legend;
+        EXPECT_EQ(content.damagedTailRecords, row.damagedTail) << row.legend;
     }
 }
 
-TEST(Journal, DamageDropsTheRecordAndEverythingAfterIt) {
+// Records sit at fixed places: a damaged one costs itself, never the good ones after it.
+TEST(Journal, DamageCostsOnlyTheDamagedRecord) {
     const std::vector<JournalEntry> sent = Walk(60);
     const std::string clean = Encode(sent);
     std::mt19937 random(20261208);
@@ -159,10 +171,42 @@ TEST(Journal, DamageDropsTheRecordAndEverythingAfterIt) {
         if (bytes == clean)
             bytes[at + 20] = static_cast<char>(bytes[at + 20] ^ 0x40);
         const JournalContent content = trail::DecodeJournal(bytes);
-        ExpectPrefix(content.entries, sent, record);
+        std::vector<JournalEntry> good = sent;
+        good.erase(good.begin() + static_cast<std::ptrdiff_t>(record));
+        ExpectPrefix(content.entries, good, good.size());
+        const bool last = record + 1 == sent.size();
+        EXPECT_EQ(content.damagedRecords, last ? 0u : 1u);
+        EXPECT_EQ(content.droppedBytes, last ? 56u : 0u);
+        EXPECT_EQ(content.damagedTailRecords, 0u) << "a damaged last record reads as a torn one";
         if (HasFatalFailure())
             return;
     }
+}
+
+// 3 GiB between two walks (a sparse file, so the test writes only the walks): read through the
+// reader's one small buffer, the hole passed over unread, every record of both walks found.
+TEST(JournalReader, ReadsAJournalOfAnySizeInItsBuffer) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("big.qjr");
+    const std::vector<JournalEntry> sent = Walk(60);
+    const std::size_t places = (std::size_t{3} << 30) / 56;
+    testsupport::WriteBytes(path, Encode({sent.begin(), sent.begin() + 30}));
+    std::filesystem::resize_file(path, 16 + places * 56);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        for (std::size_t i = 30; i < sent.size(); ++i)
+            out << trail::EncodeJournalRecord(sent[i]);
+    }
+    std::filesystem::resize_file(path, 16 + (places + 30) * 56 + 100'000); // room made ahead
+    trail::JournalReader reader(path);
+    std::vector<JournalEntry> got;
+    for (JournalEntry entry; reader.Next(entry);)
+        got.push_back(entry);
+    EXPECT_TRUE(reader.Error().empty()) << reader.Error();
+    ExpectPrefix(got, sent, sent.size());
+    EXPECT_EQ(reader.Summary().damagedRecords, places - 30);
+    EXPECT_EQ(reader.Summary().spareBytes, 100'000u);
+    EXPECT_LE(reader.BufferCapacity(), trail::JournalReader::kBufferBytes + 64);
 }
 
 TEST(Journal, ImpossibleValuesUnderAGoodChecksumAreRefused) {
@@ -179,7 +223,8 @@ TEST(Journal, ImpossibleValuesUnderAGoodChecksumAreRefused) {
     for (const auto& row : rows) {
         const JournalContent content =
             trail::DecodeJournal(Encode({Fix(1.0, 1.0, 5), row.entry, Fix(1.0, 1.0, 6)}));
-        EXPECT_EQ(content.entries.size(), 1u) << row.legend;
+        EXPECT_EQ(content.entries.size(), 2u) << row.legend;
+        EXPECT_EQ(content.damagedRecords, 1u) << row.legend;
     }
 }
 

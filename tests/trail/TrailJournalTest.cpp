@@ -136,6 +136,51 @@ TEST(TrailJournal, AFileThatIsNotAJournalIsSetAsideNotLost) {
     EXPECT_EQ(trail.Count(), 1u) << "nothing read, nothing replaced";
 }
 
+// A flipped bit in one record: the next start sets the file aside whole, rebuilds the trail from
+// every other record, begins the journal again with them (as private as before) and says so once.
+TEST(TrailJournal, DamageInTheMiddleCostsOneRecordAndIsToldOnce) {
+    testsupport::TempDir dir;
+    const std::string path = trail::CurrentJournalPath(dir.Path());
+    const std::string kept = trail::KeptJournalPath(path, 1);
+    TrailBuffer trail;
+    {
+        TrailJournal journal;
+        journal.Open(path, trail, 250);
+        for (int i = 0; i < 20; ++i)
+            journal.Record(trail, At(48.0 + i * kStep, 11.0), 5.0, 250, 0);
+    }
+    std::string damaged = testsupport::ReadBytes(path);
+    damaged[16 + 5 * 56 + 20] ^= 0x10; // the sixth fix's latitude
+    testsupport::WriteBytes(path, damaged);
+    TrailBuffer restored;
+    TrailJournal again;
+    again.Open(path, restored, 250);
+    EXPECT_FALSE(again.Failed()) << again.Error();
+    EXPECT_EQ(again.OpenNotice(), path +
+                                      ": 1 damaged record skipped; the journal as it was is "
+                                      "kept as " +
+                                      kept);
+    EXPECT_EQ(testsupport::ReadBytes(kept), damaged);
+    std::vector<MapPos> expected = SamplesOf(trail);
+    expected.erase(expected.end() - 6);
+    EXPECT_EQ(SamplesOf(restored), expected);
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    again.Record(restored, At(49.0, 11.0), 5.0, 250, 0);
+    again.Close();
+    TrailJournal once;
+    once.Open(path, trail, 250);
+    EXPECT_EQ(once.OpenNotice(), "");
+    EXPECT_EQ(once.Recording().size(), 20u);
+}
+
+// However many breaks a journal holds in a row, the trail rebuilt from it stays near its length.
+TEST(TrailJournal, BreaksInARowStayWithinTheTrailsLength) {
+    TrailBuffer trail;
+    trail::RestoreTrail(trail, std::vector<JournalEntry>(10'000, JournalEntry::Break(0)), 10);
+    EXPECT_EQ(trail.Count(), 13u);
+}
+
 TEST(TrailJournal, JumpFilterTable) {
     const struct {
         const char* legend;
