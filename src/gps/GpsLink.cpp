@@ -110,11 +110,12 @@ std::string GpsLink::LostText() const {
     std::lock_guard lock(textLock_);
     if (readError_.load())
         return lostText_;
-    if (silent_.load())
-        return silentText_;
-    if (connecting_.load())
-        return connectingText_;
-    return lostText_;
+    return silent_.load() ? silentText_ : lostText_;
+}
+
+std::string GpsLink::ConnectingText() const {
+    std::lock_guard lock(textLock_);
+    return connectingText_;
 }
 
 void GpsLink::SetLostText(std::string text) {

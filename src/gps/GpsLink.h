@@ -109,9 +109,10 @@ public:
     // The status text (after "GPS: ") while the link delivers nothing. After a failed read:
     // "COM port read error." for a serial line, "Connection lost, retrying." for a network
     // source, "Cannot connect to HOST:PORT: reason. Retrying." before it ever connected.
-    // While silent: "No data is arriving." ("..., reconnecting." for a server). While
-    // connecting: "Connecting to HOST:PORT...".
+    // While silent: "No data is arriving." ("..., reconnecting." for a server).
     [[nodiscard]] std::string LostText() const;
+    // "Connecting to HOST:PORT...": what the source is doing while IsConnecting.
+    [[nodiscard]] std::string ConnectingText() const;
     // True once the source's stream has ended (a replayed log came to its end): the reader
     // has stopped; the link stays open until Close.
     [[nodiscard]] bool HasEnded() const { return ended_.load(); }

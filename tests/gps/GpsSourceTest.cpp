@@ -16,6 +16,8 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <cmath>
 #include <filesystem>
 #include <termios.h>
@@ -217,6 +219,34 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
     }
 }
 
+// A poll takes everything that has arrived: a log far larger than a read, all due at once,
+// goes through in one poll of the program's own interval, not a read's worth a poll.
+TEST(FileReplaySource, ThroughTheLinkKeepsPaceWithTheLog) {
+    TempDir dir;
+    std::string log;
+    for (int i = 0; log.size() < 256 * gps::GpsLink::kReadSize / 2; ++i)
+        log += "$GPGSV,3,1,12," + std::to_string(i) + ",56,298,44,29,49,252,46,05,35,194,46*7E\n";
+    log += kGga + "\n";
+    testsupport::WriteBytes(dir.File("fast.log"), log);
+    gps::GpsLink link(5, {750ms, 1000ms, "/dev/null"});
+    std::mutex mutex;
+    std::condition_variable polled;
+    int dataPolls = 0;
+    link.SetReadObserver([&](const platform::SerialReadResult& read) {
+        std::lock_guard lock(mutex);
+        dataPolls += read.bytes > 0 ? 1 : 0;
+        polled.notify_all();
+    });
+    ASSERT_TRUE(link.Open(std::make_unique<gps::FileReplaySource>(dir.File("fast.log"), INFINITY,
+                                                                  false)));
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(polled.wait_for(lock, 20s, [&] { return link.HasEnded(); }));
+    EXPECT_EQ(dataPolls, 1);
+    std::string line;
+    ASSERT_TRUE(link.PopSentence(line));
+    EXPECT_EQ(line, kGga);
+}
+
 TEST(FileReplaySource, PacesAndLoops) {
     TempDir dir;
     const std::string log = dir.File("two.log");
@@ -314,23 +344,92 @@ TEST(NetworkSources, RefuseAtOnceWithTheReason) {
     EXPECT_EQ(openFiles(), filesBefore) << "no socket is left open";
 }
 
+// A server whose accept queue is full drops the handshake, so a connect waits its whole
+// timeout: the window's link connects on its own thread, and Close does not wait for it.
+TEST(TcpSource, ConnectsOffTheCallersThreadAndCloseNeverWaits) {
+    sourcetest::LocalServer server(0);
+    ASSERT_TRUE(server.FillAcceptQueue());
+    gps::GpsLink link(5, {5ms, 5ms, "/dev/null"});
+    ASSERT_TRUE(link.OpenWithoutWaiting("tcp://127.0.0.1:" + std::to_string(server.Port()), 0));
+    // Had Open waited, the attempt would be over (and failed) by now.
+    EXPECT_TRUE(link.IsConnecting());
+    EXPECT_FALSE(link.HasReadError());
+    EXPECT_EQ(link.ConnectingText(), "Connecting to 127.0.0.1:" + std::to_string(server.Port()) +
+                                         "...");
+    const auto start = std::chrono::steady_clock::now();
+    link.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, gps::TcpSource::kConnectTimeout / 2);
+    EXPECT_FALSE(link.IsConnecting());
+}
+
+// Every address means IPv6 and IPv4 alike.
 TEST(UdpSource, TakesEveryDatagramEvenWithoutLineEnds) {
-    auto source = std::make_unique<gps::UdpSource>("127.0.0.1", 0);
+    auto source = std::make_unique<gps::UdpSource>("", 0);
     gps::UdpSource& udp = *source;
     LinkWatch watch;
     ASSERT_TRUE(watch.link.Open(std::move(source))) << watch.link.OpenError();
-    const int out = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    to.sin_port = htons(udp.LocalPort());
-    for (int i = 0; i < 3; ++i) // one sentence a datagram, the last without its line end
-        ASSERT_GT(
-            ::sendto(out, kGga.data(), kGga.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to),
-            0);
-    ::close(out);
+    for (const char* to : {"127.0.0.1", "::1", "127.0.0.1"}) // the last without its line end
+        ASSERT_TRUE(sourcetest::SendDatagram(to, udp.LocalPort(), kGga)) << to;
     ASSERT_TRUE(watch.WaitLines(3, 10s));
     EXPECT_EQ(watch.lines, (std::vector<std::string>(3, kGga)));
+}
+
+// A source that stays open and sends nothing: after the silence limit the status line says
+// so and the fix is no longer live; a server is connected to again, a line or a port is not.
+TEST(NetworkSources, SilenceIsNoticedAndServersAreCalledAgain) {
+    const struct {
+        Kind kind;
+        const char* status;
+    } rows[] = {
+        {Kind::Tcp, "GPS: No data is arriving, reconnecting."},
+        {Kind::Gpsd, "GPS: No data is arriving, reconnecting."},
+        {Kind::Udp, "GPS: No data is arriving."},
+        {Kind::Serial, "GPS: No data is arriving."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.status);
+        sourcetest::LocalServer server;
+        PtyPair pty;
+        ASSERT_TRUE(pty.Ok());
+        LinkWatch watch({5ms, 20ms, "/dev/null", 300ms});
+        std::uint16_t udpPort = 0;
+        const std::string port = std::to_string(server.Port());
+        if (row.kind == Kind::Udp) {
+            auto udp = std::make_unique<gps::UdpSource>("127.0.0.1", 0);
+            const gps::UdpSource& bound = *udp;
+            ASSERT_TRUE(watch.link.Open(std::move(udp)));
+            udpPort = bound.LocalPort();
+        } else {
+            const std::string name = row.kind == Kind::Tcp    ? "tcp://127.0.0.1:" + port
+                                     : row.kind == Kind::Gpsd ? "gpsd://127.0.0.1:" + port
+                                                              : pty.Path();
+            ASSERT_TRUE(watch.link.Open(name, 4800)) << watch.link.OpenError();
+        }
+        auto send = [&] {
+            return row.kind == Kind::Udp      ? sourcetest::SendDatagram("127.0.0.1", udpPort, kGga)
+                   : row.kind == Kind::Serial ? pty.Write(kGga + "\r\n")
+                                              : server.Send(kGga + "\r\n");
+        };
+        const bool network = row.kind == Kind::Tcp || row.kind == Kind::Gpsd;
+        if (network) {
+            ASSERT_TRUE(server.Accept(5s));
+        }
+        // Sent until one arrives: a serial line drops what came before its first read.
+        ASSERT_TRUE(watch.WaitUntil([&] { return send() && !watch.lines.empty(); }, 10s));
+        gps::GpsFix fix;
+        fix.hasFix = true; // the view shows the sentence's position as live
+        gps::GpsUpdateRateLimit limit;
+
+        ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.IsSilent(); }, 10s));
+        EXPECT_EQ(gps::HandleGpsUpdate(watch.link, fix, limit, 0, 0, coords::CoordFormat::Dms).status,
+                  row.status);
+        EXPECT_FALSE(fix.hasFix) << "the marker shows the last position as old";
+        // A server sees the link come back; the next sentence ends the silence.
+        EXPECT_EQ(server.Accept(network ? 5000ms : 100ms), network);
+        const std::size_t before = watch.lines.size();
+        ASSERT_TRUE(watch.WaitUntil([&] { return send() && watch.lines.size() > before; }, 10s));
+        ASSERT_TRUE(watch.WaitUntil([&] { return !watch.link.HasReadError(); }, 10s));
+    }
 }
 
 TEST(SerialSource, UnpluggedByIdLinkResumesWithinThreeSeconds) {

@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 // and reported, gathered on the test's thread.
 class LinkWatch {
 public:
-    explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null"})
+    explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null", 8000ms})
         : link(100000, options) {
         link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
             std::lock_guard lock(mutex_);
@@ -71,27 +71,69 @@ private:
     int failures_ = 0;
 };
 
+// Sends bytes as one datagram to address (IPv4 or IPv6, numeric) and port.
+inline bool SendDatagram(const std::string& address, std::uint16_t port, std::string_view bytes) {
+    sockaddr_in6 to6{};
+    sockaddr_in to4{};
+    const bool v6 = ::inet_pton(AF_INET6, address.c_str(), &to6.sin6_addr) == 1;
+    if (!v6 && ::inet_pton(AF_INET, address.c_str(), &to4.sin_addr) != 1)
+        return false;
+    to6.sin6_family = AF_INET6;
+    to6.sin6_port = htons(port);
+    to4.sin_family = AF_INET;
+    to4.sin_port = htons(port);
+    const int fd = ::socket(v6 ? AF_INET6 : AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const ssize_t n =
+        v6 ? ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to6),
+                      sizeof to6)
+           : ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to4),
+                      sizeof to4);
+    ::close(fd);
+    return n == static_cast<ssize_t>(bytes.size());
+}
+
 // A TCP server on 127.0.0.1 with a port of the kernel's choosing, one client at a time.
 class LocalServer {
 public:
-    LocalServer() {
+    explicit LocalServer(int backlog = 4) {
         listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
         if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            ::listen(listen_, 4) != 0 ||
+            ::listen(listen_, backlog) != 0 ||
             ::getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
             return;
         port_ = ntohs(address.sin_port);
     }
     ~LocalServer() {
         Drop();
+        for (const int fd : waiting_)
+            ::close(fd);
         if (listen_ >= 0)
             ::close(listen_);
     }
     [[nodiscard]] std::uint16_t Port() const { return port_; }
+
+    // Connects clients that are never taken until the kernel drops further handshakes, as a
+    // server that stopped accepting does; true when a connect then stays pending.
+    bool FillAcceptQueue() {
+        for (int i = 0; i < 16; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            address.sin_port = htons(port_);
+            waiting_.push_back(fd);
+            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+                continue;
+            pollfd p{fd, POLLOUT, 0};
+            if (errno == EINPROGRESS && ::poll(&p, 1, 200) == 0)
+                return true;
+        }
+        return false;
+    }
 
     // Waits up to timeout for the next client.
     bool Accept(std::chrono::milliseconds timeout) {
@@ -125,6 +167,7 @@ public:
 private:
     int listen_ = -1;
     int client_ = -1;
+    std::vector<int> waiting_;
     std::uint16_t port_ = 0;
 };
 
