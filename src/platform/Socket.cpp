@@ -7,15 +7,15 @@
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
-#include <system_error>
-#include <thread>
-#include <utility>
-#include <vector>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "base/Number.h"
 
