@@ -16,8 +16,6 @@
 
 #include <arpa/inet.h>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <cmath>
 #include <filesystem>
 #include <termios.h>
@@ -167,6 +165,12 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         noise += static_cast<char>(i * 37);
     testsupport::WriteBytes(garbage, noise);
     testsupport::WriteBytes(dir.File("empty.log"), "");
+    // Far more than a read's worth, all due at once: a poll takes everything that has arrived,
+    // so the link keeps pace however long its poll interval.
+    std::string fast;
+    for (int i = 0; fast.size() < 128 * gps::GpsLink::kReadSize; ++i)
+        fast += "$GPGGA," + std::to_string(i) + ",4807.038,N,01131.000,E,1,08,0.9,545.4,M*47\n";
+    testsupport::WriteBytes(dir.File("fast.log"), fast);
     struct Row {
         const char* legend;
         std::string path;
@@ -180,6 +184,8 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         {"a capture at 1000 times its pace", capture, 1000, all},
         {"garbage gives nothing and ends", garbage, INFINITY, 0},
         {"an empty log ends at once", dir.File("empty.log"), INFINITY, 0},
+        {"half a megabyte at once", dir.File("fast.log"), INFINITY,
+         CaptureSentences(dir.File("fast.log")).size()},
     };
     for (const Row& row : rows) {
         // The source alone gives every sentence of the log, in order.
@@ -201,8 +207,9 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
             EXPECT_EQ(sentences, CaptureSentences(row.path)) << row.legend;
         }
 
-        // Through the link, the end of the log is the end of the stream.
-        LinkWatch watch;
+        // Through the link, at its own poll interval, the end of the log is the end of the
+        // stream.
+        LinkWatch watch({750ms, 1000ms, "/dev/null", 8000ms});
         ASSERT_TRUE(
             watch.link.Open(std::make_unique<gps::FileReplaySource>(row.path, row.speed, false)));
         ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.HasEnded(); }, 20s)) << row.legend;
@@ -217,34 +224,6 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         EXPECT_EQ(outcome.status, "GPS: End of log.") << row.legend;
         EXPECT_FALSE(watch.link.HasReadError()) << row.legend;
     }
-}
-
-// A poll takes everything that has arrived: a log far larger than a read, all due at once,
-// goes through in one poll of the program's own interval, not a read's worth a poll.
-TEST(FileReplaySource, ThroughTheLinkKeepsPaceWithTheLog) {
-    TempDir dir;
-    std::string log;
-    for (int i = 0; log.size() < 256 * gps::GpsLink::kReadSize / 2; ++i)
-        log += "$GPGSV,3,1,12," + std::to_string(i) + ",56,298,44,29,49,252,46,05,35,194,46*7E\n";
-    log += kGga + "\n";
-    testsupport::WriteBytes(dir.File("fast.log"), log);
-    gps::GpsLink link(5, {750ms, 1000ms, "/dev/null"});
-    std::mutex mutex;
-    std::condition_variable polled;
-    int dataPolls = 0;
-    link.SetReadObserver([&](const platform::SerialReadResult& read) {
-        std::lock_guard lock(mutex);
-        dataPolls += read.bytes > 0 ? 1 : 0;
-        polled.notify_all();
-    });
-    ASSERT_TRUE(link.Open(std::make_unique<gps::FileReplaySource>(dir.File("fast.log"), INFINITY,
-                                                                  false)));
-    std::unique_lock lock(mutex);
-    ASSERT_TRUE(polled.wait_for(lock, 20s, [&] { return link.HasEnded(); }));
-    EXPECT_EQ(dataPolls, 1);
-    std::string line;
-    ASSERT_TRUE(link.PopSentence(line));
-    EXPECT_EQ(line, kGga);
 }
 
 TEST(FileReplaySource, PacesAndLoops) {
@@ -354,8 +333,6 @@ TEST(TcpSource, ConnectsOffTheCallersThreadAndCloseNeverWaits) {
     // Had Open waited, the attempt would be over (and failed) by now.
     EXPECT_TRUE(link.IsConnecting());
     EXPECT_FALSE(link.HasReadError());
-    EXPECT_EQ(link.ConnectingText(), "Connecting to 127.0.0.1:" + std::to_string(server.Port()) +
-                                         "...");
     const auto start = std::chrono::steady_clock::now();
     link.Close();
     EXPECT_LT(std::chrono::steady_clock::now() - start, gps::TcpSource::kConnectTimeout / 2);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <string>
@@ -71,24 +72,18 @@ private:
     int failures_ = 0;
 };
 
-// Sends bytes as one datagram to address (IPv4 or IPv6, numeric) and port.
+// Sends bytes as one datagram to a numeric address (IPv4 or IPv6) and port.
 inline bool SendDatagram(const std::string& address, std::uint16_t port, std::string_view bytes) {
-    sockaddr_in6 to6{};
-    sockaddr_in to4{};
-    const bool v6 = ::inet_pton(AF_INET6, address.c_str(), &to6.sin6_addr) == 1;
-    if (!v6 && ::inet_pton(AF_INET, address.c_str(), &to4.sin_addr) != 1)
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_DGRAM;
+    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
+    addrinfo* to = nullptr;
+    if (::getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &to) != 0)
         return false;
-    to6.sin6_family = AF_INET6;
-    to6.sin6_port = htons(port);
-    to4.sin_family = AF_INET;
-    to4.sin_port = htons(port);
-    const int fd = ::socket(v6 ? AF_INET6 : AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    const ssize_t n =
-        v6 ? ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to6),
-                      sizeof to6)
-           : ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to4),
-                      sizeof to4);
+    const int fd = ::socket(to->ai_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const ssize_t n = ::sendto(fd, bytes.data(), bytes.size(), 0, to->ai_addr, to->ai_addrlen);
     ::close(fd);
+    ::freeaddrinfo(to);
     return n == static_cast<ssize_t>(bytes.size());
 }
 
