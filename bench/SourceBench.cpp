@@ -1,7 +1,7 @@
 // GPS sources: how fast a recorded log replays at full speed through the whole path (file
-// source -> the link's reader thread and queue -> posted updates -> the update handler), and how long a receiver that was
-// unplugged takes to deliver positions again once its by-id link is back (the link's own
-// 750 ms poll and 1 s retry; median of 20).
+// source -> the link's reader thread and queue -> posted updates -> the update handler), and how
+// long a receiver that was unplugged takes to deliver positions again once its by-id link is back
+// (the link's own 750 ms poll and 1 s retry; median of 20).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -51,9 +51,9 @@ void BM_ReplayIntoFold(benchmark::State& state) {
     for (auto _ : state) {
         // The whole path: the link's reader thread with its own poll interval, its queue, the
         // posts, and the update handler on this thread, once a post, as the window runs it.
-        gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences,
-                          {std::chrono::milliseconds(750), std::chrono::milliseconds(1000),
-                           "/dev/null"});
+        gps::GpsLink link(
+            gps::GpsLink::kDefaultMaxSentences,
+            {std::chrono::milliseconds(750), std::chrono::milliseconds(1000), "/dev/null"});
         std::mutex mutex;
         std::condition_variable posted;
         std::int64_t posts = 0;
@@ -86,8 +86,8 @@ void BM_ReplayIntoFold(benchmark::State& state) {
     // Every sentence of the log goes through the reader; the assembler and the queue keep the
     // newest of each read for the handler, as they do for a live receiver.
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 3 * seconds));
-    state.counters["queued"] = benchmark::Counter(static_cast<double>(sentences),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["queued"] =
+        benchmark::Counter(static_cast<double>(sentences), benchmark::Counter::kAvgIterations);
     fs::remove(log);
 }
 BENCHMARK(BM_ReplayIntoFold)->Unit(benchmark::kMillisecond)->UseRealTime();

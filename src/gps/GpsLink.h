@@ -30,8 +30,9 @@ namespace gps {
 
 // What the reader thread reports after a poll: sentences is how many GGA/RMC/GSA lines the poll
 // queued (1 or more; counted even when the queue had to drop older ones), bytes how many bytes
-// it read. A failed read, a poll of a silent source and a change of state report (0, 0). Called on the reader thread: it must return at
-// once (post an event, signal a condition) and must not call back into the link.
+// it read. A failed read, a poll of a silent source and a change of state report (0, 0). Called on
+// the reader thread: it must return at once (post an event, signal a condition) and must not call
+// back into the link.
 using GpsPostCallback = std::function<void(std::int32_t sentences, std::size_t bytes)>;
 
 // Test seam: called on the reader thread after every poll (after the post), with its outcome:
