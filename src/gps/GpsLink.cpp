@@ -6,7 +6,6 @@
 
 #include "gps/GpsSourceName.h"
 #include "gps/NmeaDecode.h"
-#include "gps/NmeaLineAssembler.h"
 
 namespace gps {
 
@@ -43,6 +42,27 @@ bool GpsLink::Open(const std::string& sourceName, std::int32_t baudRate) {
 }
 
 bool GpsLink::Open(std::unique_ptr<GpsSource> source) {
+    return Start(std::move(source), true);
+}
+
+bool GpsLink::OpenWithoutWaiting(const std::string& sourceName, std::int32_t baudRate) {
+    if (running_.load())
+        return false;
+    MadeGpsSource made = MakeGpsSource(
+        sourceName, baudRate, [this](const std::string& message) { (void)log_.Write(message); });
+    if (!made.source) {
+        openError_ = std::move(made.error);
+        return false;
+    }
+    return OpenWithoutWaiting(std::move(made.source));
+}
+
+bool GpsLink::OpenWithoutWaiting(std::unique_ptr<GpsSource> source) {
+    const bool slow = source && source->OpensSlowly();
+    return Start(std::move(source), !slow);
+}
+
+bool GpsLink::Start(std::unique_ptr<GpsSource> source, bool openHere) {
     if (running_.load() || !source)
         return false;
     // A thread of an earlier connection is always finished here (Close joins it); this only
@@ -50,25 +70,57 @@ bool GpsLink::Open(std::unique_ptr<GpsSource> source) {
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
         thread_.join();
 
-    openError_ = source->Open();
-    if (!openError_.empty())
-        return false;
+    openError_.clear();
+    if (openHere) {
+        openError_ = source->Open();
+        if (!openError_.empty())
+            return false;
+    }
+    // Opens on the reader thread give up as soon as the link closes.
+    source->SetCancel([this] { return !running_.load(); });
     source_ = std::move(source);
-    lostText_ = source_->LostText();
+    {
+        std::lock_guard lock(textLock_);
+        lostText_ = source_->LostText();
+        silentText_ = source_->WhenSilent() == Silence::Reconnect
+                          ? "No data is arriving, reconnecting."
+                          : "No data is arriving.";
+        connectingText_ = source_->ConnectingText();
+    }
     readError_.store(false);
     ended_.store(false);
+    silent_.store(false);
+    connecting_.store(!openHere);
     // Set before the thread starts, so that a Close that comes before the thread's first
     // step still stops it.
     running_.store(true);
     try {
-        thread_ = std::thread(&GpsLink::ReaderThread, this, post_, observer_);
+        thread_ = std::thread(&GpsLink::ReaderThread, this, post_, observer_, openHere);
     } catch (const std::system_error&) {
         running_.store(false);
+        connecting_.store(false);
         source_->Close();
         openError_ = "no thread for the GPS link";
         return false;
     }
     return true;
+}
+
+std::string GpsLink::LostText() const {
+    std::lock_guard lock(textLock_);
+    if (readError_.load())
+        return lostText_;
+    return silent_.load() ? silentText_ : lostText_;
+}
+
+std::string GpsLink::ConnectingText() const {
+    std::lock_guard lock(textLock_);
+    return connectingText_;
+}
+
+void GpsLink::SetLostText(std::string text) {
+    std::lock_guard lock(textLock_);
+    lostText_ = std::move(text);
 }
 
 std::string GpsLink::TakeNote() {
@@ -91,6 +143,8 @@ void GpsLink::Close() {
     ClearSentences();
     readError_.store(false);
     ended_.store(false);
+    silent_.store(false);
+    connecting_.store(false);
 }
 
 bool GpsLink::PopSentence(std::string& line) {
@@ -116,13 +170,37 @@ bool GpsLink::Pause(std::chrono::milliseconds interval) {
     return !wake_.wait_for(lock, interval, [this] { return !running_.load(); });
 }
 
-void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer) {
+std::int32_t GpsLink::Queue(NmeaLineAssembler& assembler, const char* bytes, std::size_t count) {
+    std::int32_t accepted = 0;
+    if (count == 0 || assembler.Feed(bytes, count) == 0)
+        return 0;
+    std::lock_guard lock(sentencesLock_);
+    std::string line;
+    while (assembler.PopLine(line)) {
+        if (NmeaTypeOf(line) == NmeaType::Other)
+            continue;
+        sentences_.push_back(std::move(line));
+        ++accepted;
+        if (sentences_.size() > maxSentences_)
+            sentences_.pop_front();
+    }
+    sentenceCount_.store(sentences_.size());
+    return accepted;
+}
+
+void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer, bool opened) {
     NmeaLineAssembler assembler(NmeaLineAssembler::kDefaultMaxLines);
     const auto buffer = std::make_unique<char[]>(kReadSize);
     GpsSource& source = *source_;
+    const Silence whenSilent = source.WhenSilent();
     // Whatever arrived before the connection is stale.
-    source.Discard();
-    bool down = false; // the source failed and was closed; it is reopened after each pause
+    if (opened)
+        source.Discard();
+    // The source failed and was closed (or is not open yet): it is opened again, at once the
+    // first time, then after each pause.
+    bool down = !opened;
+    bool pauseFirst = opened;
+    auto lastSentence = std::chrono::steady_clock::now();
 
     auto fail = [&](const platform::SerialReadResult& read) {
         readError_.store(true);
@@ -135,19 +213,51 @@ void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer) {
 
     while (running_.load()) {
         if (down) {
-            if (!Pause(options_.retryInterval))
+            if (pauseFirst && !Pause(options_.retryInterval))
                 break;
+            pauseFirst = true;
             if (const std::string error = source.Open(); !error.empty()) {
+                if (!running_.load())
+                    break;
+                if (connecting_.load())
+                    SetLostText("Cannot connect to " + error + ". Retrying.");
                 fail({false, 0, EIO});
                 continue;
             }
             down = false;
             source.Discard();
+            // A fresh connection has the whole silence limit to send its first sentence.
+            lastSentence = std::chrono::steady_clock::now();
+            if (connecting_.exchange(false)) {
+                SetLostText(source.LostText());
+                readError_.store(false);
+                if (post)
+                    post(0, 0); // "Connecting..." gives way
+            }
         }
-        const platform::SerialReadResult read = source.Read(buffer.get(), kReadSize);
-        if (!read.ok) {
+
+        // One poll: everything that has arrived, a read's worth at a time.
+        platform::SerialReadResult poll;
+        std::int32_t accepted = 0;
+        bool more = false;
+        while (running_.load()) {
+            const platform::SerialReadResult read = source.Read(buffer.get(), kReadSize);
+            if (!read.ok) {
+                poll = read;
+                break;
+            }
+            poll.bytes += read.bytes;
+            if (read.bytes == 0)
+                break;
+            accepted += Queue(assembler, buffer.get(), read.bytes);
+            if (poll.bytes >= kPollLimit) {
+                more = true;
+                break;
+            }
+        }
+        if (!poll.ok) {
             source.Discard();
-            fail(read);
+            fail(poll);
             if (source.Reopens()) {
                 // A device node that vanished, or a connection that dropped, does not come back
                 // by itself: the next attempt opens it anew.
@@ -161,20 +271,6 @@ void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer) {
         }
 
         readError_.store(false);
-        std::int32_t accepted = 0;
-        if (running_.load() && read.bytes > 0 && assembler.Feed(buffer.get(), read.bytes) > 0) {
-            std::lock_guard lock(sentencesLock_);
-            std::string line;
-            while (assembler.PopLine(line)) {
-                if (NmeaTypeOf(line) == NmeaType::Other)
-                    continue;
-                sentences_.push_back(std::move(line));
-                ++accepted;
-                if (sentences_.size() > maxSentences_)
-                    sentences_.pop_front();
-            }
-            sentenceCount_.store(sentences_.size());
-        }
         if (std::string note = source.TakeNote(); !note.empty()) {
             std::lock_guard lock(noteLock_);
             note_ = std::move(note);
@@ -182,14 +278,33 @@ void GpsLink::ReaderThread(GpsPostCallback post, GpsReadObserver observer) {
         const bool ended = source.Ended();
         if (ended)
             ended_.store(true);
+        const auto now = std::chrono::steady_clock::now();
+        if (accepted > 0) {
+            lastSentence = now;
+            silent_.store(false);
+        } else if (whenSilent != Silence::Ignore && now - lastSentence >= options_.silenceLimit) {
+            silent_.store(true);
+        }
         if (running_.load() && accepted > 0 && post)
-            post(accepted, read.bytes);
-        // One more update, after the last sentences, tells the user side the stream is over.
-        if (running_.load() && ended && post)
+            post(accepted, poll.bytes);
+        // One more update, after the last sentences, tells the user side the stream is over;
+        // while silent, each poll tells it again (an update the rate limit drops is not lost).
+        if (running_.load() && (ended || (accepted == 0 && silent_.load())) && post)
             post(0, 0);
         if (observer)
-            observer(read);
-        if (ended || !Pause(options_.pollInterval))
+            observer(poll);
+        if (ended)
+            break;
+        if (accepted == 0 && silent_.load() && whenSilent == Silence::Reconnect &&
+            now - lastSentence >= options_.silenceLimit) {
+            // The peer may be gone without closing the connection: connect again.
+            source.Close();
+            assembler.Reset();
+            down = true;
+            pauseFirst = false;
+            continue;
+        }
+        if (!more && !Pause(options_.pollInterval))
             break;
     }
     readError_.store(false);

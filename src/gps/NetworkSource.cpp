@@ -1,8 +1,12 @@
 #include "gps/NetworkSource.h"
 
+#include "base/Number.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
+#include <utility>
 
 namespace gps {
 
@@ -35,14 +39,24 @@ TcpSource::TcpSource(std::string host, std::uint16_t port, Mode mode)
 std::string TcpSource::Open() {
     pending_.Clear();
     cutter_ = NmeaLineCutter(1024);
-    std::string error = socket_.ConnectTcp(host_, port_, kConnectTimeout);
+    std::string error = socket_.ConnectTcp(host_, port_, kConnectTimeout, cancelled_);
     if (!error.empty())
         return (mode_ == Mode::Gpsd ? "gpsd at " : "") + error;
     if (mode_ == Mode::Gpsd && !socket_.Send(kGpsdWatch)) {
         socket_.Close();
-        return "gpsd at " + host_ + ": the watch request could not be sent";
+        return Where() + ": the watch request could not be sent";
     }
     return {};
+}
+
+std::string TcpSource::Where() const {
+    const bool v6 = host_.find(':') != std::string::npos;
+    return (mode_ == Mode::Gpsd ? "gpsd at " : "") + (v6 ? "[" + host_ + "]" : host_) + ":" +
+           base::FormatPadded(port_, 0);
+}
+
+std::string TcpSource::ConnectingText() const {
+    return "Connecting to " + Where() + "...";
 }
 
 SourceRead TcpSource::Read(char* buffer, std::size_t capacity) {

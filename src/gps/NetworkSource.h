@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ private:
 // NMEA over a TCP connection, client side: a multiplexer or phone app serving sentences
 // (Mode::Nmea), or gpsd (Mode::Gpsd), which is asked to watch its devices and send NMEA, so
 // receivers it drives in a binary protocol still arrive as sentences; its own JSON reports
-// are dropped. A dropped connection is a failed read; the link then reopens the source.
+// are dropped. A dropped connection is a failed read; the link then reopens the source, as it
+// does when the connection stays silent (a peer gone without closing it).
 class TcpSource : public GpsSource {
 public:
     enum class Mode { Nmea, Gpsd };
@@ -45,11 +47,19 @@ public:
     SourceRead Read(char* buffer, std::size_t capacity) override;
     void Close() override;
     [[nodiscard]] std::string LostText() const override;
+    [[nodiscard]] Silence WhenSilent() const override { return Silence::Reconnect; }
+    [[nodiscard]] bool OpensSlowly() const override { return true; }
+    [[nodiscard]] std::string ConnectingText() const override;
+    void SetCancel(std::function<bool()> cancelled) override { cancelled_ = std::move(cancelled); }
 
 private:
+    // "gpsd at localhost:2947", "127.0.0.1:2000": what the user named.
+    [[nodiscard]] std::string Where() const;
+
     std::string host_;
     std::uint16_t port_;
     Mode mode_;
+    std::function<bool()> cancelled_;
     platform::Socket socket_;
     NmeaLineCutter cutter_{1024};
     PendingBytes pending_;
@@ -65,6 +75,7 @@ public:
     SourceRead Read(char* buffer, std::size_t capacity) override;
     void Close() override;
     [[nodiscard]] bool Reopens() const override { return false; }
+    [[nodiscard]] Silence WhenSilent() const override { return Silence::Report; }
     // The bound port, for a source opened on port 0 (tests).
     [[nodiscard]] std::uint16_t LocalPort() const { return socket_.LocalPort(); }
 

@@ -30,6 +30,7 @@ public:
     void Discard() override { port_.Discard(); }
     void Close() override { port_.Close(); }
     [[nodiscard]] std::string LostText() const override { return "COM port read error."; }
+    [[nodiscard]] Silence WhenSilent() const override { return Silence::Report; }
     std::string TakeNote() override;
 
     // The rate in use: the fixed one, or the one found; 0 while still searching.

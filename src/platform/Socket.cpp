@@ -2,13 +2,20 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "base/Number.h"
 
@@ -29,16 +36,62 @@ struct AddrInfoList {
     }
 };
 
-// Resolves host for a socket type; "" or the resolver's reason.
+// A lookup that runs on a thread of its own, so that a resolver that never answers holds no
+// caller: the caller stops waiting after its bound, or when cancelled, and the thread ends by
+// itself whenever the resolver gives up, freeing what it found.
+struct Lookup {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    int rc = 0;
+    addrinfo* head = nullptr;
+    ~Lookup() {
+        if (head)
+            ::freeaddrinfo(head);
+    }
+};
+
+constexpr std::chrono::milliseconds kCancelCheck{20};
+
+// Resolves host for a socket type; "" or the resolver's reason. A numeric address (and ""
+// for a passive socket) is read at once, a name looked up within Socket::kLookupTimeout.
 std::string Resolve(const std::string& host, std::uint16_t port, int type, bool passive,
-                    AddrInfoList& list) {
+                    AddrInfoList& list, const Cancelled& cancelled = {}) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = type;
-    hints.ai_flags = AI_NUMERICSERV | (passive ? AI_PASSIVE : 0);
+    hints.ai_flags = AI_NUMERICSERV | AI_NUMERICHOST | (passive ? AI_PASSIVE : 0);
     const std::string service = base::FormatPadded(port, 0);
-    const int rc =
-        ::getaddrinfo(host.empty() ? nullptr : host.c_str(), service.c_str(), &hints, &list.head);
+    const char* node = host.empty() ? nullptr : host.c_str();
+    int rc = ::getaddrinfo(node, service.c_str(), &hints, &list.head);
+    if (rc == EAI_NONAME && node != nullptr) {
+        hints.ai_flags &= ~AI_NUMERICHOST;
+        auto lookup = std::make_shared<Lookup>();
+        try {
+            std::thread([lookup, host, service, hints] {
+                addrinfo* head = nullptr;
+                const int result = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &head);
+                std::lock_guard lock(lookup->mutex);
+                lookup->rc = result;
+                lookup->head = head;
+                lookup->finished = true;
+                lookup->done.notify_all();
+            }).detach();
+        } catch (const std::system_error&) {
+            return Where(host, port) + ": no thread for the name lookup";
+        }
+        const auto deadline = std::chrono::steady_clock::now() + Socket::kLookupTimeout;
+        std::unique_lock lock(lookup->mutex);
+        while (!lookup->finished) {
+            if (cancelled && cancelled())
+                return Where(host, port) + ": cancelled";
+            if (std::chrono::steady_clock::now() >= deadline)
+                return Where(host, port) + ": the name lookup got no answer";
+            lookup->done.wait_for(lock, kCancelCheck);
+        }
+        rc = lookup->rc;
+        list.head = std::exchange(lookup->head, nullptr);
+    }
     if (rc != 0)
         return Where(host, port) + ": " + ::gai_strerror(rc);
     return {};
@@ -48,22 +101,24 @@ int OpenSocket(const addrinfo& ai) {
     return ::socket(ai.ai_family, ai.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, ai.ai_protocol);
 }
 
-// Waits for a non-blocking connect; 0 or errno.
-int FinishConnect(int fd, std::chrono::milliseconds timeout) {
+// Waits for a non-blocking connect; 0 or errno (ECANCELED once cancelled).
+int FinishConnect(int fd, std::chrono::milliseconds timeout, const Cancelled& cancelled) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
+        if (cancelled && cancelled())
+            return ECANCELED;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() < 0)
             return ETIMEDOUT;
         pollfd p{fd, POLLOUT, 0};
-        const int n = ::poll(&p, 1, static_cast<int>(left.count()));
+        const int n = ::poll(&p, 1, static_cast<int>(std::min(left, kCancelCheck).count()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return errno;
         if (n == 0)
-            return ETIMEDOUT;
+            continue;
         int error = 0;
         socklen_t size = sizeof error;
         if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
@@ -79,10 +134,11 @@ Socket::~Socket() {
 }
 
 std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
-                               std::chrono::milliseconds timeout) {
+                               std::chrono::milliseconds timeout, const Cancelled& cancelled) {
     Close();
     AddrInfoList list;
-    if (std::string error = Resolve(host, port, SOCK_STREAM, false, list); !error.empty())
+    if (std::string error = Resolve(host, port, SOCK_STREAM, false, list, cancelled);
+        !error.empty())
         return error;
     int lastError = EADDRNOTAVAIL;
     for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next) {
@@ -93,7 +149,7 @@ std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
         }
         int error = 0;
         if (::connect(fd, ai->ai_addr, ai->ai_addrlen) != 0)
-            error = errno == EINPROGRESS ? FinishConnect(fd, timeout) : errno;
+            error = errno == EINPROGRESS ? FinishConnect(fd, timeout, cancelled) : errno;
         if (error == 0) {
             fd_ = fd;
             datagram_ = false;
@@ -101,6 +157,8 @@ std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
         }
         lastError = error;
         ::close(fd);
+        if (error == ECANCELED)
+            break;
     }
     return Where(host, port) + ": " + std::strerror(lastError);
 }
@@ -110,8 +168,17 @@ std::string Socket::BindUdp(const std::string& address, std::uint16_t port) {
     AddrInfoList list;
     if (std::string error = Resolve(address, port, SOCK_DGRAM, true, list); !error.empty())
         return error;
+    // Every address: the IPv6 wildcard first, taking IPv4 too (its datagrams arrive as
+    // ::ffff:a.b.c.d); where the kernel has no IPv6 the IPv4 wildcard alone.
+    std::vector<const addrinfo*> order;
+    for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next)
+        if (address.empty() && ai->ai_family == AF_INET6)
+            order.push_back(ai);
+    for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next)
+        if (!address.empty() || ai->ai_family != AF_INET6)
+            order.push_back(ai);
     int lastError = EADDRNOTAVAIL;
-    for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next) {
+    for (const addrinfo* ai : order) {
         const int fd = OpenSocket(*ai);
         if (fd < 0) {
             lastError = errno;
@@ -120,6 +187,9 @@ std::string Socket::BindUdp(const std::string& address, std::uint16_t port) {
         // Several listeners (a chart plotter beside us) may share a multiplexer's port.
         const int on = 1;
         (void)::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        const int off = 0;
+        if (address.empty() && ai->ai_family == AF_INET6)
+            (void)::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
         if (::bind(fd, ai->ai_addr, ai->ai_addrlen) == 0) {
             fd_ = fd;
             datagram_ = true;

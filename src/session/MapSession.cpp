@@ -216,14 +216,21 @@ bool MapSession::StorePosition(const points::LocalDateTime& when, std::optional<
 std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
     const std::string device = platform::GpsDevicePath(
         settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
-    if (!link.Open(device,
-                   gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate)))
-        return Notice{Notice::Kind::Warning, "Unable to open COM port\n" + link.OpenError(),
+    // A network source connects on the link's thread: the window never waits for a name
+    // lookup or a server that does not answer.
+    if (!link.OpenWithoutWaiting(
+            device, gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate))) {
+        const auto name = gps::ParseGpsSourceName(device);
+        const bool serial = name.parts && name.parts->kind == gps::GpsSourceKind::Serial;
+        return Notice{Notice::Kind::Warning,
+                      (serial ? "Unable to open COM port\n" : "Unable to open the GPS source\n") +
+                          link.OpenError(),
                       "Error"};
+    }
     gpsConnected_ = true;
     gpsEpochs_ = {};
     journal_.AddBreak(trail_);
-    SetStatusText(gps::StatusConnected());
+    SetStatusText(link.IsConnecting() ? "GPS: " + link.ConnectingText() : gps::StatusConnected());
     return std::nullopt;
 }
 

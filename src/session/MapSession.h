@@ -127,7 +127,9 @@ public:
     // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
     void SetGpsBaud(std::int32_t baud) { gpsBaud_ = baud; }
     // Opens link with the settings' port and rate. On success: connected, a trail break and
-    // "GPS: Connected."; otherwise the notice, and nothing changed.
+    // "GPS: Connected." ("GPS: Connecting to HOST:PORT..." while a network source connects in
+    // the background); otherwise the notice ("Unable to open COM port" for a serial line,
+    // "Unable to open the GPS source" for the others), and nothing changed.
     std::optional<Notice> Connect(gps::GpsLink& link);
     // Disconnected: the fix is dropped; without a fix the status says so.
     void Disconnect();

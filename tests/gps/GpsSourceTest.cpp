@@ -176,6 +176,12 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         noise += static_cast<char>(i * 37);
     testsupport::WriteBytes(garbage, noise);
     testsupport::WriteBytes(dir.File("empty.log"), "");
+    // Far more than a read's worth, all due at once: a poll takes everything that has arrived,
+    // so the link keeps pace however long its poll interval.
+    std::string fast;
+    for (int i = 0; fast.size() < 128 * gps::GpsLink::kReadSize; ++i)
+        fast += "$GPGGA," + std::to_string(i) + ",4807.038,N,01131.000,E,1,08,0.9,545.4,M*47\n";
+    testsupport::WriteBytes(dir.File("fast.log"), fast);
     struct Row {
         const char* legend;
         std::string path;
@@ -191,6 +197,8 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
         {"an empty log ends at once", dir.File("empty.log"), INFINITY, 0},
         {"a clock that jumps a day ends in moments", Capture("gp-320fw-2019-04-07-coldboot.log"),
          1000, CaptureSentences(Capture("gp-320fw-2019-04-07-coldboot.log")).size()},
+        {"half a megabyte at once", dir.File("fast.log"), INFINITY,
+         CaptureSentences(dir.File("fast.log")).size()},
     };
     for (const Row& row : rows) {
         // The source alone gives every sentence of the log, in order.
@@ -212,8 +220,9 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
             EXPECT_EQ(sentences, CaptureSentences(row.path)) << row.legend;
         }
 
-        // Through the link, the end of the log is the end of the stream.
-        LinkWatch watch;
+        // Through the link, at its own poll interval, the end of the log is the end of the
+        // stream.
+        LinkWatch watch({750ms, 1000ms, "/dev/null", 8000ms});
         ASSERT_TRUE(
             watch.link.Open(std::make_unique<gps::FileReplaySource>(row.path, row.speed, false)));
         ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.HasEnded(); }, 20s)) << row.legend;
@@ -343,23 +352,74 @@ TEST(NetworkSources, RefuseAtOnceWithTheReason) {
     EXPECT_EQ(openFiles(), filesBefore) << "no socket is left open";
 }
 
+// A server whose accept queue is full drops the handshake, so a connect waits its whole
+// timeout: the window's link connects on its own thread, and Close does not wait for it.
+TEST(TcpSource, ConnectsOffTheCallersThreadAndCloseNeverWaits) {
+    sourcetest::LocalServer server(0);
+    ASSERT_TRUE(server.FillAcceptQueue());
+    gps::GpsLink link(5, {5ms, 5ms, "/dev/null"});
+    ASSERT_TRUE(link.OpenWithoutWaiting("tcp://127.0.0.1:" + std::to_string(server.Port()), 0));
+    // Had Open waited, the attempt would be over (and failed) by now.
+    EXPECT_TRUE(link.IsConnecting());
+    EXPECT_FALSE(link.HasReadError());
+    const auto start = std::chrono::steady_clock::now();
+    link.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, gps::TcpSource::kConnectTimeout / 2);
+    EXPECT_FALSE(link.IsConnecting());
+}
+
+// Every address means IPv6 and IPv4 alike.
 TEST(UdpSource, TakesEveryDatagramEvenWithoutLineEnds) {
-    auto source = std::make_unique<gps::UdpSource>("127.0.0.1", 0);
+    auto source = std::make_unique<gps::UdpSource>("", 0);
     gps::UdpSource& udp = *source;
     LinkWatch watch;
     ASSERT_TRUE(watch.link.Open(std::move(source))) << watch.link.OpenError();
-    const int out = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    to.sin_port = htons(udp.LocalPort());
-    for (int i = 0; i < 3; ++i) // one sentence a datagram, the last without its line end
-        ASSERT_GT(
-            ::sendto(out, kGga.data(), kGga.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to),
-            0);
-    ::close(out);
+    for (const char* to : {"127.0.0.1", "::1", "127.0.0.1"}) // the last without its line end
+        ASSERT_TRUE(sourcetest::SendDatagram(to, udp.LocalPort(), kGga)) << to;
     ASSERT_TRUE(watch.WaitLines(3, 10s));
     EXPECT_EQ(watch.lines, (std::vector<std::string>(3, kGga)));
+}
+
+// A source that stays open and sends nothing: after the silence limit the status line says
+// so and the fix is no longer live; a server is connected to again, a line or a port is not.
+TEST(NetworkSources, SilenceIsNoticedAndServersAreCalledAgain) {
+    sourcetest::LocalServer server;
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    const std::string port = std::to_string(server.Port());
+    const struct {
+        std::string name;
+        bool network;
+        const char* status;
+    } rows[] = {
+        {"tcp://127.0.0.1:" + port, true, "GPS: No data is arriving, reconnecting."},
+        {"gpsd://127.0.0.1:" + port, true, "GPS: No data is arriving, reconnecting."},
+        {pty.Path(), false, "GPS: No data is arriving."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LinkWatch watch({5ms, 20ms, "/dev/null", 300ms});
+        ASSERT_TRUE(watch.link.Open(row.name, 4800)) << watch.link.OpenError();
+        auto send = [&] {
+            return row.network ? server.Send(kGga + "\r\n") : pty.Write(kGga + "\r\n");
+        };
+        EXPECT_EQ(server.Accept(row.network ? 5000ms : 10ms), row.network);
+        // Sent until one arrives: a serial line drops what came before its first read.
+        ASSERT_TRUE(watch.WaitUntil([&] { return send() && !watch.lines.empty(); }, 10s));
+        gps::GpsFix fix;
+        fix.hasFix = true; // the view shows the sentence's position as live
+        gps::GpsUpdateRateLimit limit;
+        ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.IsSilent(); }, 10s));
+        EXPECT_EQ(
+            gps::HandleGpsUpdate(watch.link, fix, limit, 0, 0, coords::CoordFormat::Dms).status,
+            row.status);
+        EXPECT_FALSE(fix.hasFix) << "the marker shows the last position as old";
+        // A server sees the link come back; the next sentence ends the silence.
+        EXPECT_EQ(server.Accept(row.network ? 5000ms : 10ms), row.network);
+        const std::size_t before = watch.lines.size();
+        EXPECT_TRUE(watch.WaitUntil(
+            [&] { return send() && watch.lines.size() > before && !watch.link.IsSilent(); }, 10s));
+    }
 }
 
 TEST(SerialSource, UnpluggedByIdLinkResumesWithinThreeSeconds) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <string>
@@ -21,7 +22,7 @@ using namespace std::chrono_literals;
 // and reported, gathered on the test's thread.
 class LinkWatch {
 public:
-    explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null"})
+    explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null", 8000ms})
         : link(100000, options) {
         link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
             std::lock_guard lock(mutex_);
@@ -71,27 +72,63 @@ private:
     int failures_ = 0;
 };
 
+// Sends bytes as one datagram to a numeric address (IPv4 or IPv6) and port.
+inline bool SendDatagram(const std::string& address, std::uint16_t port, std::string_view bytes) {
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_DGRAM;
+    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
+    addrinfo* to = nullptr;
+    if (::getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &to) != 0)
+        return false;
+    const int fd = ::socket(to->ai_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const ssize_t n = ::sendto(fd, bytes.data(), bytes.size(), 0, to->ai_addr, to->ai_addrlen);
+    ::close(fd);
+    ::freeaddrinfo(to);
+    return n == static_cast<ssize_t>(bytes.size());
+}
+
 // A TCP server on 127.0.0.1 with a port of the kernel's choosing, one client at a time.
 class LocalServer {
 public:
-    LocalServer() {
+    explicit LocalServer(int backlog = 4) {
         listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
         if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            ::listen(listen_, 4) != 0 ||
+            ::listen(listen_, backlog) != 0 ||
             ::getsockname(listen_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
             return;
         port_ = ntohs(address.sin_port);
     }
     ~LocalServer() {
         Drop();
+        for (const int fd : waiting_)
+            ::close(fd);
         if (listen_ >= 0)
             ::close(listen_);
     }
     [[nodiscard]] std::uint16_t Port() const { return port_; }
+
+    // Connects clients that are never taken until the kernel drops further handshakes, as a
+    // server that stopped accepting does; true when a connect then stays pending.
+    bool FillAcceptQueue() {
+        for (int i = 0; i < 16; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            address.sin_port = htons(port_);
+            waiting_.push_back(fd);
+            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+                continue;
+            pollfd p{fd, POLLOUT, 0};
+            if (errno == EINPROGRESS && ::poll(&p, 1, 200) == 0)
+                return true;
+        }
+        return false;
+    }
 
     // Waits up to timeout for the next client.
     bool Accept(std::chrono::milliseconds timeout) {
@@ -125,6 +162,7 @@ public:
 private:
     int listen_ = -1;
     int client_ = -1;
+    std::vector<int> waiting_;
     std::uint16_t port_ = 0;
 };
 

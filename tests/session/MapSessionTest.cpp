@@ -6,6 +6,7 @@
 #include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
 #include "platform/FileLock.h"
+#include "gps/SourceTestSupport.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
 #include "trail/GpxReader.h"
@@ -471,27 +472,49 @@ protected:
     int reads = 0;
 };
 
+// A source that does not open is named in words that fit it; nothing changes.
 TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
-    session.SetGpsDevice(dir.File("no-such-device"));
-    EXPECT_EQ(session.Connect(*link),
-              (Notice{Notice::Kind::Warning,
-                      "Unable to open COM port\n" + dir.File("no-such-device") +
-                          ": No such file or directory",
-                      "Error"}));
-    EXPECT_FALSE(session.GpsConnected());
-    EXPECT_EQ(session.StatusText(), "GPS:");
+    const struct {
+        std::string device, text;
+    } rows[] = {
+        {dir.File("no-such-device"),
+         "Unable to open COM port\n" + dir.File("no-such-device") + ": No such file or directory"},
+        {"tcp://nowhere", "Unable to open the GPS source\nbad GPS source 'tcp://nowhere' "
+                          "(expected tcp://HOST:PORT)"},
+        {"udp://192.0.2.1:10110",
+         "Unable to open the GPS source\n192.0.2.1:10110: Cannot assign requested address"},
+    };
+    for (const auto& row : rows) {
+        session.SetGpsDevice(row.device);
+        EXPECT_EQ(session.Connect(*link), (Notice{Notice::Kind::Warning, row.text, "Error"}));
+        EXPECT_FALSE(session.GpsConnected()) << row.device;
+        EXPECT_EQ(session.StatusText(), "GPS:") << row.device;
+    }
 }
 
-// Every source name the device field takes: a bad one is refused in one line naming it; the
-// others bring positions onto the status line through the same updates as a serial line.
-TEST_F(MapSessionGpsTest, SourceNamesFromTheDeviceField) {
-    session.SetGpsDevice("tcp://nowhere");
-    const auto refused = session.Connect(*link);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->text, "Unable to open COM port\nbad GPS source 'tcp://nowhere' (expected "
-                             "tcp://HOST:PORT)");
-    EXPECT_FALSE(session.GpsConnected());
+// A server is connected to on the link's thread: Connect returns at once saying so, and a
+// server that is not there is told on the status line while the link tries again.
+TEST_F(MapSessionGpsTest, NetworkSourcesConnectInTheBackgroundAndSaySo) {
+    std::string port; // nothing listens there any more
+    {
+        sourcetest::LocalServer gone;
+        port = std::to_string(gone.Port());
+    }
+    session.SetGpsDevice("gpsd://127.0.0.1:" + port);
+    ASSERT_EQ(session.Connect(*link), std::nullopt);
+    EXPECT_TRUE(session.GpsConnected());
+    EXPECT_EQ(session.StatusText(), "GPS: Connecting to gpsd at 127.0.0.1:" + port + "...");
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(posted.wait_for(lock, std::chrono::seconds(10), [&] { return posts > 0; }));
+    lock.unlock();
+    EXPECT_TRUE(session.OnGpsUpdate(*link, 0, false).statusChanged);
+    EXPECT_EQ(session.StatusText(), "GPS: Cannot connect to gpsd at 127.0.0.1:" + port +
+                                        ": Connection refused. Retrying.");
+}
 
+// Every source name the device field takes brings positions onto the status line through the
+// same updates as a serial line.
+TEST_F(MapSessionGpsTest, SourceNamesFromTheDeviceField) {
     const std::string capture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
     for (const std::string& name : {"file:" + capture + "?speed=100", std::string("sim:")}) {
         session.SetGpsDevice(name);
