@@ -297,8 +297,13 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
     if (trail::IsGpxFilePath(path) && JournalHoldsTheTrail()) {
-        if (!journal_.ExportGpx(path))
+        trail::GpxLeftOut leftOut;
+        if (!journal_.ExportGpx(path, &leftOut))
             return WriteFailure(path);
+        // A glitch of the receiver (an altitude of 1e308) is left out, never written for a
+        // reader to refuse; the user is told what is missing.
+        if (const std::string text = trail::GpxLeftOutText(leftOut); !text.empty())
+            return Notice{Notice::Kind::Warning, path + ": " + text + ".", "Warning"};
         return std::nullopt;
     }
     if (!trail::SaveTrail(trail_, path))

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,23 +19,30 @@ namespace {
 // The same bound as for files: a capture is kilobytes, a hostile pipe must not take all memory.
 constexpr std::size_t kMaxInputBytes = std::size_t{256} << 20;
 
-bool ReadStandardInput(std::string& data, std::string& error) {
+bool ReadStream(std::FILE* in, const std::string& name, std::string& data, std::string& error) {
     char buffer[65536];
     for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in);
         if (data.size() + n > kMaxInputBytes) {
-            error = "standard input: input larger than 256 MiB";
+            error = name + ": input larger than 256 MiB";
             return false;
         }
         data.append(buffer, n);
         if (n < sizeof buffer) {
-            if (std::ferror(stdin)) {
-                error = std::string("standard input: ") + std::strerror(errno);
+            if (std::ferror(in)) {
+                error = name + ": " + std::strerror(errno);
                 return false;
             }
             return true;
         }
     }
+}
+
+// A named pipe, such as a shell's <(...), is read as it comes, like standard input; the tool
+// may wait for its writer as any command-line reader does.
+bool IsNamedPipe(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
 void Field(std::string& out, std::string_view text) {
@@ -75,7 +83,16 @@ int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     std::string data;
     if (file == "-") {
         std::string error;
-        if (!ReadStandardInput(data, error))
+        if (!ReadStream(stdin, "standard input", data, error))
+            return tool::Fail(err, "decode", error);
+    } else if (const std::string path(file); IsNamedPipe(path)) {
+        std::string error;
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        if (in == nullptr)
+            return tool::Fail(err, "decode", path + ": " + std::strerror(errno));
+        const bool read = ReadStream(in, path, data, error);
+        std::fclose(in);
+        if (!read)
             return tool::Fail(err, "decode", error);
     } else {
         const auto result = platform::ReadWholeFile(std::string(file), data, kMaxInputBytes);

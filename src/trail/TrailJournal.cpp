@@ -320,11 +320,12 @@ bool TrailJournal::ReadRecording(const std::function<void(const JournalEntry&)>&
     return true;
 }
 
-platform::FileResult TrailJournal::ExportGpx(const std::string& path) const {
+platform::FileResult TrailJournal::ExportGpx(const std::string& path,
+                                             GpxLeftOut* leftOut) const {
     if (writer_)
         writer_->Sync();
     JournalReader reader(path_);
-    return ExportJournalGpx(reader, path);
+    return ExportJournalGpx(reader, path, leftOut);
 }
 
 } // namespace trail

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/FileIo.h"
+#include "trail/GpxWriter.h"
 #include "trail/Journal.h"
 #include "trail/JournalWriter.h"
 #include "trail/TrailBuffer.h"
@@ -87,8 +88,10 @@ public:
     // (with the reason in error) when there is no journal or it could not be read.
     bool ReadRecording(const std::function<void(const JournalEntry&)>& take,
                        std::string& error) const;
-    // Writes the whole recording as a GPX track to path (see ExportJournalGpx).
-    [[nodiscard]] platform::FileResult ExportGpx(const std::string& path) const;
+    // Writes the whole recording as a GPX track to path (see ExportJournalGpx); what GPX cannot
+    // hold is counted in leftOut.
+    [[nodiscard]] platform::FileResult ExportGpx(const std::string& path,
+                                                 GpxLeftOut* leftOut = nullptr) const;
 
 private:
     void Append(const JournalEntry& entry);

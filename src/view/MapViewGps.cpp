@@ -92,7 +92,8 @@ void MapView::OpenJournal(const std::string& path) {
 bool MapView::SaveTrail(const QString& path) {
     const auto notice = session_.SaveTrail(path.toStdString());
     Tell(notice);
-    return !notice;
+    // A warning tells what the saved file leaves out; the file was written.
+    return !notice || notice->kind == session::Notice::Kind::Warning;
 }
 
 bool MapView::LoadTrail(const QString& path) {

@@ -7,12 +7,15 @@
 #include "support/TestFiles.h"
 
 #include <clocale>
+#include <fcntl.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <locale>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -68,6 +71,19 @@ TEST(DecodeTool, FileArgumentReadsTheSameBytes) {
     const auto result = testsupport::RunTool({"decode", path});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, kToolRows[0].output);
+
+    // A named pipe (a shell's <(...)) is read as it comes, as standard input is.
+    const std::string pipe = dir.File("capture.fifo");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] { testsupport::WriteBytes(pipe, kToolRows[0].input); });
+    const auto piped = testsupport::RunTool({"decode", pipe});
+    // Should the tool not have read it, the writer waits for a reader: give it one to end.
+    const int reader = piped.status != 0 ? ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+    writer.join();
+    if (reader >= 0)
+        ::close(reader);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, kToolRows[0].output);
 }
 
 TEST(DecodeTool, BadInputExitsTwoWithOneLine) {
