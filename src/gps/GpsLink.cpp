@@ -29,16 +29,20 @@ bool GpsLink::Open(std::int32_t portNumber, std::int32_t baudRate) {
     return Open(platform::ComPortDevicePath(portNumber), baudRate);
 }
 
+std::unique_ptr<GpsSource> GpsLink::MakeSource(const std::string& sourceName,
+                                               std::int32_t baudRate) {
+    MadeGpsSource made = MakeGpsSource(
+        sourceName, baudRate, [this](const std::string& message) { (void)log_.Write(message); });
+    if (!made.source)
+        openError_ = std::move(made.error);
+    return std::move(made.source);
+}
+
 bool GpsLink::Open(const std::string& sourceName, std::int32_t baudRate) {
     if (running_.load())
         return false;
-    MadeGpsSource made = MakeGpsSource(
-        sourceName, baudRate, [this](const std::string& message) { (void)log_.Write(message); });
-    if (!made.source) {
-        openError_ = std::move(made.error);
-        return false;
-    }
-    return Open(std::move(made.source));
+    std::unique_ptr<GpsSource> source = MakeSource(sourceName, baudRate);
+    return source && Open(std::move(source));
 }
 
 bool GpsLink::Open(std::unique_ptr<GpsSource> source) {
@@ -48,13 +52,8 @@ bool GpsLink::Open(std::unique_ptr<GpsSource> source) {
 bool GpsLink::OpenWithoutWaiting(const std::string& sourceName, std::int32_t baudRate) {
     if (running_.load())
         return false;
-    MadeGpsSource made = MakeGpsSource(
-        sourceName, baudRate, [this](const std::string& message) { (void)log_.Write(message); });
-    if (!made.source) {
-        openError_ = std::move(made.error);
-        return false;
-    }
-    return OpenWithoutWaiting(std::move(made.source));
+    std::unique_ptr<GpsSource> source = MakeSource(sourceName, baudRate);
+    return source && OpenWithoutWaiting(std::move(source));
 }
 
 bool GpsLink::OpenWithoutWaiting(std::unique_ptr<GpsSource> source) {

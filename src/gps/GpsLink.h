@@ -122,6 +122,8 @@ public:
 
 private:
     bool Start(std::unique_ptr<GpsSource> source, bool openHere);
+    // The source sourceName names, or null with the reason in openError_.
+    std::unique_ptr<GpsSource> MakeSource(const std::string& sourceName, std::int32_t baudRate);
     void ReaderThread(GpsPostCallback post, GpsReadObserver observer, bool opened);
     // Feeds bytes of a read to the assembler and queues its GGA, RMC and GSA lines; how many.
     std::int32_t Queue(NmeaLineAssembler& assembler, const char* bytes, std::size_t count);
