@@ -59,20 +59,23 @@ public:
         path_.emplace_back(gpx ? name.local : std::string_view{});
         if (!gpx)
             return {};
+        // Each element only at its own place under the root: a <trk> in a nested <gpx> is
+        // not a track of this document.
         const std::string_view parent = Parent();
-        if ((name.local == "trkpt" && parent == "trkseg") ||
-            (name.local == "wpt" && parent == "gpx") ||
-            (name.local == "rtept" && parent == "rte")) {
+        const std::size_t depth = path_.size();
+        if ((name.local == "trkpt" && parent == "trkseg" && depth == 4) ||
+            (name.local == "wpt" && depth == 2) ||
+            (name.local == "rtept" && parent == "rte" && depth == 3)) {
             point_ = TrackPoint{};
             waypoint_ = GpxWaypoint{};
             pointDepth_ = path_.size();
             return ReadPosition(attributes);
         }
-        if (name.local == "trkseg" && parent == "trk")
+        if (name.local == "trkseg" && parent == "trk" && depth == 3)
             segment_.clear();
-        else if (name.local == "trk" && parent == "gpx")
+        else if (name.local == "trk" && depth == 2)
             track_ = GpxTrack{};
-        else if (name.local == "rte" && parent == "gpx")
+        else if (name.local == "rte" && depth == 2)
             route_ = GpxRoute{};
         return {};
     }
@@ -88,21 +91,22 @@ public:
                 ReadMotion(name.local, text);
             return {};
         }
-        if (local == "trkseg" && parent == "trk") {
+        const std::size_t depth = path_.size() + 1; // of the element that ends
+        if (local == "trkseg" && parent == "trk" && depth == 3) {
             if (!segment_.empty()) {
                 contents.track.push_back(std::move(segment_));
                 ++track_.segments;
             }
             segment_.clear();
-        } else if (local == "trk" && parent == "gpx") {
+        } else if (local == "trk" && depth == 2) {
             if (track_.segments != 0)
                 contents.tracks.push_back(std::move(track_));
-        } else if (local == "rte" && parent == "gpx") {
+        } else if (local == "rte" && depth == 2) {
             if (!route_.points.empty())
                 contents.routes.push_back(std::move(route_));
-        } else if (local == "name" && parent == "trk") {
+        } else if (local == "name" && parent == "trk" && depth == 3) {
             track_.name = text;
-        } else if (local == "name" && parent == "rte") {
+        } else if (local == "name" && parent == "rte" && depth == 3) {
             route_.name = text;
         } else if (path_.size() + 1 == pointDepth_) {
             pointDepth_ = 0;
