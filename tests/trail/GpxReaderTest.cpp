@@ -82,7 +82,8 @@ TEST(GpxReader, TakesTracksRoutesAndWaypointsAndPassesOverTheRest) {
         std::string(trail::kGpxTrackPointExtension) +
         "\"><t:speed>1852</t:speed><t:course>90.5</t:course></t:TrackPointExtension>"
         "</extensions></trkpt></trkseg></trk>\n"
-        "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/></trkseg></trk><trk/>\n"
+        "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/><gpx><trk><name>nested</name></trk></gpx>"
+        "</trkseg></trk><trk/>\n"
         "</gpx>\n";
     // GPX 1.1, and 1.0 with its namespace and without one.
     for (const std::string& head :
