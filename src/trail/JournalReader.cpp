@@ -80,7 +80,9 @@ void JournalReader::Consume(std::size_t n) {
 bool JournalReader::Fill(std::size_t need) {
     if (data_.size() >= need || fd_ < 0)
         return data_.size() >= need;
-    std::memmove(buffer_.data(), data_.data(), data_.size());
+    // An empty view may have no data pointer at all, which memmove must not be given.
+    if (!data_.empty())
+        std::memmove(buffer_.data(), data_.data(), data_.size());
     std::size_t have = data_.size();
     data_ = {};
     // A hole (a sparse file) reads as zero bytes, and a zero record is never good: whole record
