@@ -145,9 +145,9 @@ public:
     [[nodiscard]] const trail::TrailJournal& Journal() const { return journal_; }
     // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
     // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
-    // UTC", "End: ..." ("unknown" without times), from the whole recording while the journal keeps it, otherwise
-    // from the trail the map shows (without times). Without a journal asked
-    // for it says so.
+    // UTC", "End: ..." ("unknown" without times), from the whole recording while the journal keeps
+    // it, otherwise from the trail the map shows (without times). Without a journal asked for it
+    // says so.
     [[nodiscard]] std::string TrailStatisticsText() const;
     // Empties the trail; the journal starts afresh, the old one kept beside it.
     void ClearTrail();

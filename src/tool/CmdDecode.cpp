@@ -9,10 +9,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace {
 

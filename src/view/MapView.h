@@ -111,10 +111,10 @@ public:
     void CancelMapLoad();
     // A JPEG map of many pixels shows a picture of itself at 1/8 of its resolution while it
     // decodes, at the zoom (100 %) and scroll (0, 0) it will open with, under the GPS and
-    // cursor lines but no other overlay (its calibration is not read yet). Until the map itself shows, the picture can be dragged,
-    // the drag carried over to the map; nothing else moves the view, and the map, zoom,
-    // scroll, calibration, points and selection of the map before stay as they were, for a
-    // cancel or a failure to go back to.
+    // cursor lines but no other overlay (its calibration is not read yet). Until the map itself
+    // shows, the picture can be dragged, the drag carried over to the map; nothing else moves the
+    // view, and the map, zoom, scroll, calibration, points and selection of the map before stay as
+    // they were, for a cancel or a failure to go back to.
     [[nodiscard]] bool ShowsMapPreview() const { return preview_.has_value(); }
     void SetLoadLimits(const MapLoadLimits& limits) { loadLimits_ = limits; }
     // Whether a background load is waiting for its result.

@@ -7,8 +7,8 @@
 #include "support/TestFiles.h"
 
 #include <clocale>
-#include <fcntl.h>
 #include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <locale>
 #include <memory>
