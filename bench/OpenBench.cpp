@@ -16,7 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "view/MapView.h"
-#include "view/PyramidCache.h"
+#include "map/PyramidCache.h"
 
 #include <QApplication>
 #include <QImage>
@@ -268,7 +268,7 @@ void FirstOpen(benchmark::State& state) {
 void Reopen(benchmark::State& state) {
     const Scratch& scratch = TheScratch();
     const QString path = QString::fromStdString(scratch.jpeg.string());
-    if (PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg).Empty()) {
+    if (map::PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg).Empty()) {
         // No entry yet: the first open makes it.
         auto view = NewView();
         LoadAndWait(*view, path);
@@ -297,15 +297,15 @@ void Reopen(benchmark::State& state) {
 
 void CacheWrite(benchmark::State& state) {
     const Scratch& scratch = TheScratch();
-    MapPyramid built = MapPyramid::Allocate(kSide, kSide);
-    std::vector<MapPixel> line(kSide);
+    map::MapPyramid built = map::MapPyramid::Allocate(kSide, kSide);
+    std::vector<map::MapPixel> line(kSide);
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x)
-            line[static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<MapPixel>(x * 31 + y);
+            line[static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<map::MapPixel>(x * 31 + y);
         built.StoreRow(y, line.data());
     }
     built.BuildReducedLevels();
-    const PyramidCache cache(scratch.folder / "write-cache");
+    const map::PyramidCache cache(scratch.folder / "write-cache");
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
         std::string error;
@@ -315,7 +315,7 @@ void CacheWrite(benchmark::State& state) {
             return;
         }
         const double copied = Since(start);
-        const MapPyramid committed = entry->Commit(&error);
+        const map::MapPyramid committed = entry->Commit(&error);
         state.SetIterationTime(Since(start));
         state.counters["copy_s"] = copied;
         state.counters["commit_s"] = Since(start) - copied;

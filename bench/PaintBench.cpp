@@ -36,9 +36,9 @@ struct Lcg {
 
 // Generated straight into the pyramid, row by row: a 16384-pixel map as one image would need
 // another gigabyte.
-MapPyramid MakeMap(int width, int height) {
-    MapPyramid map = MapPyramid::Allocate(width, height);
-    std::vector<MapPixel> line(static_cast<std::size_t>(width));
+map::MapPyramid MakeMap(int width, int height) {
+    map::MapPyramid map = map::MapPyramid::Allocate(width, height);
+    std::vector<map::MapPixel> line(static_cast<std::size_t>(width));
     // Stripes and a grid rather than one colour: scaling cost must not depend on a trivial
     // image.
     for (int y = 0; y < height; ++y) {

@@ -70,7 +70,7 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
-    const MapPyramid& map = scene.map;
+    const map::MapPyramid& map = scene.map;
     if (map.Empty()) {
         painter.fillRect(QRect(0, 0, g.ClientWidth(), g.ClientHeight()), Qt::white);
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
@@ -36,7 +36,7 @@ struct InfoLine {
 // Everything one frame shows, borrowed from the map view for the length of a paint.
 struct MapScene {
     const ViewGeometry& geometry;
-    const MapPyramid& map; // empty without a map; its size is the geometry's image size
+    const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
     const calib::CGPSMapFuncs& calibration;
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;

@@ -46,7 +46,7 @@ void MapView::SetMapImage(const QImage& image) {
     SetMap(PyramidFromImage(image));
 }
 
-void MapView::SetMap(MapPyramid map) {
+void MapView::SetMap(map::MapPyramid map) {
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height());
     session_.SetImageHeight(map_.Height());
@@ -152,7 +152,7 @@ void MapView::PaintFrame(QPainter& painter) {
     if (preview_) {
         // The picture without the map's overlays, which belong to a calibration not read yet;
         // the GPS and cursor lines go on showing.
-        const auto sceneOf = [&](const ViewGeometry& geometry, const MapPyramid& map) {
+        const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
             return MapScene{geometry,
                             map,
                             session_.Calibration(),

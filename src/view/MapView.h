@@ -5,9 +5,9 @@
 #include "platform/ImageLoader.h"
 #include "session/MapSession.h"
 #include "view/MapPaint.h"
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 #include "view/PointerGesture.h"
-#include "view/PyramidTarget.h"
+#include "map/PyramidTarget.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
@@ -69,7 +69,7 @@ public:
     // A newly loaded map image (null for none): takes its size, zoom 1.0, scroll (0, 0).
     void SetMapImage(const QImage& image);
     // The same for a map already cut into its pyramid (empty for none).
-    void SetMap(MapPyramid map);
+    void SetMap(map::MapPyramid map);
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
     // Clamped to [ViewGeometry::kMinZoom, kMaxZoom].
     void SetZoom(double zoom);
@@ -200,18 +200,18 @@ private:
     // map while the rest decodes, on another thread.
     static LoadedMap DecodeMap(const QString& path, const MapLoadLimits& limits,
                                const std::function<bool(double)>& progress,
-                               const std::function<void(MapPyramid)>& preview,
-                               const std::function<void(MapPyramid, int)>& rowsStored = {});
+                               const std::function<void(map::MapPyramid)>& preview,
+                               const std::function<void(map::MapPyramid, int)>& rowsStored = {});
     // Shows a decoded map with the calibration and points files beside it, scrolled to scroll;
     // false, with the reason, when there is none.
     bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
                         ViewPoint scroll = {});
-    void ShowPreview(const QString& path, MapPyramid picture);
+    void ShowPreview(const QString& path, map::MapPyramid picture);
     // The map's first rows at full resolution, drawn over the picture as they are decoded.
-    void ShowPreviewRows(const QString& path, MapPyramid map, int rows);
+    void ShowPreviewRows(const QString& path, map::MapPyramid map, int rows);
     // Keeps a shown map for the next open on a worker (flushing it takes a second or more),
     // then shows it from where it is kept.
-    void CommitInBackground(std::shared_ptr<PyramidTarget> keep);
+    void CommitInBackground(std::shared_ptr<map::PyramidTarget> keep);
     // The geometry pointer gestures move: the picture's while it shows.
     ViewGeometry& PointerGeometry() { return preview_ ? preview_->geometry : geometry_; }
     void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);
@@ -250,7 +250,7 @@ private:
 
     session::MapSession session_;
     ViewGeometry geometry_;
-    MapPyramid map_;
+    map::MapPyramid map_;
     QString mapImagePath_;
     TrailPens trailPens_;
     SymbolCache symbols_;
@@ -278,9 +278,9 @@ private:
     friend class CalibrationMarksShown;
     int mapDialogs_ = 0; // open MapDialogOpen
     struct Preview {
-        MapPyramid picture;
+        map::MapPyramid picture;
         ViewGeometry geometry; // of the picture, zoomed to show it at the map's size
-        MapPyramid full;       // the map being decoded: only its first fullRows rows are read
+        map::MapPyramid full;       // the map being decoded: only its first fullRows rows are read
         int fullRows = 0;
         bool fullShown = false; // every row in view has been drawn at full resolution
     };

@@ -4,8 +4,8 @@
 #include "platform/FileIo.h"
 #include "platform/ImageLoader.h"
 #include "platform/JpegDecoder.h"
-#include "view/JpegPyramid.h"
-#include "view/PyramidCache.h"
+#include "map/JpegPyramid.h"
+#include "map/PyramidCache.h"
 #include "view/PyramidImage.h"
 
 #include <QApplication>
@@ -39,11 +39,11 @@ bool SameFileState(const struct stat& a, const struct stat& b) {
 } // namespace
 
 struct MapView::LoadedMap {
-    MapPyramid map;                      // empty when the image could not be had
+    map::MapPyramid map;                      // empty when the image could not be had
     QString error;                       // why, when map is empty
     bool incomplete = false;             // the file ends early
     bool damaged = false;                // corrupt data was skipped
-    std::shared_ptr<PyramidTarget> keep; // when set, to be committed for the next open
+    std::shared_ptr<map::PyramidTarget> keep; // when set, to be committed for the next open
 };
 
 // What the view and its worker share. The worker writes result before its thread ends; the
@@ -85,8 +85,8 @@ MapView::~MapView() {
 
 MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& limits,
                                       const std::function<bool(double)>& progress,
-                                      const std::function<void(MapPyramid)>& preview,
-                                      const std::function<void(MapPyramid, int)>& rowsStored) {
+                                      const std::function<void(map::MapPyramid)>& preview,
+                                      const std::function<void(map::MapPyramid, int)>& rowsStored) {
     LoadedMap out;
     const std::string file = QFile::encodeName(path).toStdString();
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
@@ -106,13 +106,13 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
                                                                     : QSize();
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without a picture first).
-    const PyramidCache cache(PyramidCache::DefaultFolder());
+    const map::PyramidCache cache(map::PyramidCache::DefaultFolder());
     if (size.isValid())
         out.map = cache.Open(file, fd.Get(), size.width(), size.height());
     if (!out.map.Empty())
         return out;
     const auto target = [&](int width, int height, std::string* error) {
-        return NewPyramidTarget(cache, file, fd.Get(), width, height, error);
+        return map::NewPyramidTarget(cache, file, fd.Get(), width, height, error);
     };
     // Qt decodes the whole image, then the pyramid is cut from it.
     const auto decodeWithQt = [&] {
@@ -124,7 +124,7 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
         }
         decoded.incomplete = loaded.incomplete;
         std::string error;
-        std::unique_ptr<PyramidTarget> place =
+        std::unique_ptr<map::PyramidTarget> place =
             target(loaded.image.width(), loaded.image.height(), &error);
         if (!place) {
             decoded.error = QString::fromStdString(error);
@@ -143,14 +143,14 @@ MapView::LoadedMap MapView::DecodeMap(const QString& path, const MapLoadLimits& 
     // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
     // by what Qt agrees to decode whole.
     if (jpeg) {
-        JpegPyramidOptions options;
+        map::JpegPyramidOptions options;
         options.progress = progress;
         options.preview = preview;
         options.rowsStored = rowsStored;
         options.cancelled = [&progress] { return !progress(-1.0); }; // from the other thread
         options.previewMinPixels = limits.previewMinPixels;
         options.target = target;
-        JpegPyramid jpegMap = LoadJpegPyramid(fd.Get(), options);
+        map::JpegPyramid jpegMap = map::LoadJpegPyramid(fd.Get(), options);
         out.map = std::move(jpegMap.map);
         out.error = QString::fromStdString(jpegMap.error);
         out.incomplete = jpegMap.endsEarly;
@@ -219,7 +219,7 @@ void MapView::StartLoadMap(const QString& path) {
     emit MapLoadProgress(-1);
     QThread* worker = QThread::create([this, job] {
         int shown = -1;
-        const auto preview = [this, job](MapPyramid picture) {
+        const auto preview = [this, job](map::MapPyramid picture) {
             QMetaObject::invokeMethod(
                 this,
                 [this, job, picture] {
@@ -228,7 +228,7 @@ void MapView::StartLoadMap(const QString& path) {
                 },
                 Qt::QueuedConnection);
         };
-        const auto rowsStored = [this, job](MapPyramid map, int rows) {
+        const auto rowsStored = [this, job](map::MapPyramid map, int rows) {
             QMetaObject::invokeMethod(
                 this,
                 [this, job, map, rows] {
@@ -287,16 +287,16 @@ void MapView::FinishLoad() {
     preview_.reset();
     update();
     QString error;
-    std::shared_ptr<PyramidTarget> keep = std::move(job->result.keep);
+    std::shared_ptr<map::PyramidTarget> keep = std::move(job->result.keep);
     const bool loaded = AdoptLoadedMap(job->path, std::move(job->result), &error, scroll);
     if (loaded && keep)
         CommitInBackground(std::move(keep));
     emit MapLoadFinished(job->path, loaded, error);
 }
 
-void MapView::CommitInBackground(std::shared_ptr<PyramidTarget> keep) {
-    const MapPixel* shown = map_.Store();
-    auto committed = std::make_shared<MapPyramid>();
+void MapView::CommitInBackground(std::shared_ptr<map::PyramidTarget> keep) {
+    const map::MapPixel* shown = map_.Store();
+    auto committed = std::make_shared<map::MapPyramid>();
     QThread* worker = QThread::create([keep, committed] { *committed = keep->Commit(); });
     workers_.push_back(worker);
     connect(worker, &QThread::finished, this, [this, worker, committed, shown] {
@@ -323,20 +323,20 @@ void MapView::CancelMapLoad() {
     emit MapLoadFinished(job->path, false, QString());
 }
 
-void MapView::ShowPreview(const QString& path, MapPyramid picture) {
-    Preview preview{std::move(picture), ViewGeometry(), MapPyramid(), 0, false};
+void MapView::ShowPreview(const QString& path, map::MapPyramid picture) {
+    Preview preview{std::move(picture), ViewGeometry(), map::MapPyramid(), 0, false};
     ViewGeometry& g = preview.geometry;
     g.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
     g.SetImageSize(preview.picture.Width(), preview.picture.Height());
     // The picture's pixels at the map's 100 %, from the corner, as the map will open.
-    g.SetZoom(kJpegPreviewScale);
+    g.SetZoom(map::kJpegPreviewScale);
     g.SetScrollOffset(ViewPoint{0, 0});
     preview_ = std::move(preview);
     update();
     emit MapPreviewShown(path);
 }
 
-void MapView::ShowPreviewRows(const QString& path, MapPyramid map, int rows) {
+void MapView::ShowPreviewRows(const QString& path, map::MapPyramid map, int rows) {
     if (!preview_)
         return;
     preview_->full = std::move(map);

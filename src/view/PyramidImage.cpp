@@ -5,20 +5,20 @@
 #include <algorithm>
 #include <cstring>
 
-MapPyramid PyramidFromImage(const QImage& image) {
+map::MapPyramid PyramidFromImage(const QImage& image) {
     return PyramidFromImage(image, [](double) { return true; });
 }
 
-MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress) {
+map::MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress) {
     if (image.isNull())
         return {};
-    MapPyramid pyramid = MapPyramid::Allocate(image.width(), image.height());
+    map::MapPyramid pyramid = map::MapPyramid::Allocate(image.width(), image.height());
     if (pyramid.Empty() || !FillPyramidFromImage(image, pyramid, progress))
         return {};
     return pyramid;
 }
 
-bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
+bool FillPyramidFromImage(const QImage& image, map::MapPyramid& pyramid,
                           const std::function<bool(double)>& progress) {
     // Copying the full level is quick next to cutting the reduced ones.
     constexpr double kCopyShare = 0.2;
@@ -28,27 +28,27 @@ bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
     QImage row(image.width(), 1, QImage::Format_RGB32);
     const bool opaque = image.format() == QImage::Format_RGB32;
     for (int y = 0; y < image.height(); ++y) {
-        if (y % MapPyramid::kTileSize == 0 &&
+        if (y % map::MapPyramid::kTileSize == 0 &&
             !progress(kCopyShare * y / static_cast<double>(image.height())))
             return false;
         if (opaque) {
-            pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(image.constScanLine(y)));
+            pyramid.StoreRow(y, reinterpret_cast<const map::MapPixel*>(image.constScanLine(y)));
             continue;
         }
         row.fill(Qt::white);
         QPainter painter(&row);
         painter.drawImage(QPoint(0, 0), image, QRect(0, y, image.width(), 1));
         painter.end();
-        pyramid.StoreRow(y, reinterpret_cast<const MapPixel*>(row.constScanLine(0)));
+        pyramid.StoreRow(y, reinterpret_cast<const map::MapPixel*>(row.constScanLine(0)));
     }
     return pyramid.BuildReducedLevels(
         [&](double done) { return progress(kCopyShare + (1.0 - kCopyShare) * done); });
 }
 
-QImage TileImage(const MapPyramid& pyramid, int level, int column, int row) {
+QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row) {
     return QImage(reinterpret_cast<const uchar*>(pyramid.Tile(level, column, row)),
-                  MapPyramid::kTileSize, MapPyramid::kTileSize,
-                  MapPyramid::kTileSize * static_cast<qsizetype>(sizeof(MapPixel)),
+                  map::MapPyramid::kTileSize, map::MapPyramid::kTileSize,
+                  map::MapPyramid::kTileSize * static_cast<qsizetype>(sizeof(map::MapPixel)),
                   QImage::Format_RGB32);
 }
 
@@ -66,10 +66,10 @@ struct SampleRun {
 
 } // namespace
 
-void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& columns,
+void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
                  const std::vector<int>& rows, int top, int bottom, QImage& out) {
-    constexpr int kTile = MapPyramid::kTileSize;
-    constexpr MapPixel kWhite = 0xFFFFFFFFu;
+    constexpr int kTile = map::MapPyramid::kTileSize;
+    constexpr map::MapPixel kWhite = 0xFFFFFFFFu;
     const std::size_t width = static_cast<std::size_t>(out.width());
     // The columns cut into runs once for all rows; a row is then a few copies and fills.
     std::vector<SampleRun> runs;
@@ -97,10 +97,10 @@ void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& c
         }
         runs.push_back({x, 1, tile, in, false});
     }
-    std::vector<const MapPixel*> tileRow(static_cast<std::size_t>(endColumn));
+    std::vector<const map::MapPixel*> tileRow(static_cast<std::size_t>(endColumn));
     int previous = -1; // the level row the view row above showed
     for (int y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<MapPixel*>(out.scanLine(y));
+        auto* line = reinterpret_cast<map::MapPixel*>(out.scanLine(y));
         const int r = rows[static_cast<std::size_t>(y)];
         if (r < 0) {
             std::fill(line, line + width, kWhite);
@@ -109,7 +109,7 @@ void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& c
         }
         // An enlarged map repeats its rows: copied, not sampled again.
         if (r == previous) {
-            std::memcpy(line, out.constScanLine(y - 1), width * sizeof(MapPixel));
+            std::memcpy(line, out.constScanLine(y - 1), width * sizeof(map::MapPixel));
             continue;
         }
         previous = r;
@@ -117,16 +117,16 @@ void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& c
             tileRow[static_cast<std::size_t>(c)] =
                 pyramid.Tile(level, c, r / kTile) + static_cast<std::size_t>(r % kTile) * kTile;
         for (const SampleRun& run : runs) {
-            MapPixel* to = line + run.x;
+            map::MapPixel* to = line + run.x;
             if (run.tile < 0) {
                 std::fill(to, to + run.length, kWhite);
                 continue;
             }
-            const MapPixel* from = tileRow[static_cast<std::size_t>(run.tile)] + run.from;
+            const map::MapPixel* from = tileRow[static_cast<std::size_t>(run.tile)] + run.from;
             if (run.repeat)
                 std::fill(to, to + run.length, *from);
             else
-                std::memcpy(to, from, run.length * sizeof(MapPixel));
+                std::memcpy(to, from, run.length * sizeof(map::MapPixel));
         }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 
 #include <QImage>
 
@@ -11,22 +11,22 @@
 
 // The pyramid of image, transparent pixels laid over white; empty for a null image or when
 // the memory cannot be had.
-MapPyramid PyramidFromImage(const QImage& image);
+map::MapPyramid PyramidFromImage(const QImage& image);
 // The same, telling progress the fraction done; when it returns false the work stops and the
 // result is empty.
-MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress);
+map::MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(double)>& progress);
 // Fills pyramid (of the image's size) with image, as PyramidFromImage does; false when
 // progress stopped it or the sizes differ.
-bool FillPyramidFromImage(const QImage& image, MapPyramid& pyramid,
+bool FillPyramidFromImage(const QImage& image, map::MapPyramid& pyramid,
                           const std::function<bool(double)>& progress);
 
 // One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
 // the pyramid lives.
-QImage TileImage(const MapPyramid& pyramid, int level, int column, int row);
+QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row);
 
 // Nearest-neighbour sampling of one level: out's pixel (x, y), for y in [top, bottom), becomes
 // the level's pixel (columns[x], rows[y]), or white where either is -1 (beyond the map).
 // columns holds out.width() entries, rows out.height(), each -1 or within the level. out is a
 // 32-bit RGB image.
-void SampleLevel(const MapPyramid& pyramid, int level, const std::vector<int>& columns,
+void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
                  const std::vector<int>& rows, int top, int bottom, QImage& out);

@@ -1,5 +1,5 @@
 #include "view/MapView.h"
-#include "view/PyramidCache.h"
+#include "map/PyramidCache.h"
 #include "view/PyramidImage.h"
 
 #include "PixelHelpers.h"
@@ -313,7 +313,7 @@ std::map<std::string, ino_t> CacheEntries() {
     std::map<std::string, ino_t> entries;
     std::error_code ignored;
     for (const auto& file :
-         std::filesystem::directory_iterator(PyramidCache::DefaultFolder(), ignored)) {
+         std::filesystem::directory_iterator(map::PyramidCache::DefaultFolder(), ignored)) {
         struct stat st {};
         if (file.path().extension() == ".pyr" && ::stat(file.path().c_str(), &st) == 0)
             entries[file.path()] = st.st_ino;
@@ -332,7 +332,7 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     ASSERT_TRUE(f.view->LoadMap(path));
     const auto kept = CacheEntries();
     EXPECT_EQ(kept.size(), before.size() + 1);
-    f.view->SetMap(MapPyramid());
+    f.view->SetMap(map::MapPyramid());
     EXPECT_TRUE(f.view->LoadMap(path));
     EXPECT_EQ(f.Frame().pixel(5, 5), kRed);
     EXPECT_EQ(CacheEntries(), kept) << "the entry taken as it was, not made anew";
@@ -402,7 +402,7 @@ TEST(MapViewPyramid, EveryFrameIsTheWholeLevelScaledByNearestNeighbourTable) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) * 16 + (y >> 8) * 4 + 1));
-    const MapPyramid pyramid = PyramidFromImage(image);
+    const map::MapPyramid pyramid = PyramidFromImage(image);
     const struct {
         double zoom;
         ViewPoint scroll;

@@ -1,8 +1,8 @@
-#include "view/JpegPyramid.h"
+#include "map/JpegPyramid.h"
 
 #include "platform/JpegDecoder.h"
 #include "platform/MemoryInfo.h"
-#include "view/PyramidBands.h"
+#include "map/PyramidBands.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -10,6 +10,8 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+
+namespace map {
 
 namespace {
 
@@ -178,3 +180,5 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
         options.progress(1.0);
     return out;
 }
+
+} // namespace map

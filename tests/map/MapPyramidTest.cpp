@@ -1,5 +1,5 @@
-#include "view/MapPyramid.h"
-#include "view/PyramidBands.h"
+#include "map/MapPyramid.h"
+#include "map/PyramidBands.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+namespace map {
 namespace {
 
 constexpr int kTile = MapPyramid::kTileSize;
@@ -209,3 +210,5 @@ TEST(PyramidBands, BuiltAsRowsArriveTheLevelsEqualThoseBuiltAfterwards) {
                   0);
     }
 }
+
+} // namespace map

@@ -1,4 +1,4 @@
-#include "view/PyramidCache.h"
+#include "map/PyramidCache.h"
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
@@ -18,6 +18,8 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+namespace map {
 
 namespace fs = std::filesystem;
 
@@ -508,3 +510,5 @@ MapPyramid PyramidCacheEntry::Commit(std::string* error) {
     cache_.Trim(final_);
     return result;
 }
+
+} // namespace map

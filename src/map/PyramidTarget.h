@@ -1,9 +1,11 @@
 #pragma once
 
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 
 #include <memory>
 #include <string>
+
+namespace map {
 
 class PyramidCache;
 
@@ -29,3 +31,5 @@ public:
 std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
                                                 const std::string& imagePath, int imageFd,
                                                 int width, int height, std::string* error);
+
+} // namespace map

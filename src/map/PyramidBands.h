@@ -1,8 +1,10 @@
 #pragma once
 
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 
 #include <vector>
+
+namespace map {
 
 // Builds a pyramid's reduced levels band by band while its full-resolution rows arrive from
 // the top down: a row of tiles of level k is ready once the 2^k rows of tiles of level 0 under
@@ -27,3 +29,5 @@ private:
     int total_ = 0;
     int builtTotal_ = 0;
 };
+
+} // namespace map

@@ -1,7 +1,9 @@
-#include "view/PyramidTarget.h"
+#include "map/PyramidTarget.h"
 
 #include "platform/MemoryInfo.h"
-#include "view/PyramidCache.h"
+#include "map/PyramidCache.h"
+
+namespace map {
 
 namespace {
 
@@ -71,3 +73,5 @@ std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
     }
     return std::make_unique<MemoryTarget>(std::move(pyramid));
 }
+
+} // namespace map

@@ -1,10 +1,12 @@
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+
+namespace map {
 
 namespace {
 
@@ -187,3 +189,5 @@ TileRange MapPyramid::TilesFor(int level, double left, double top, double width,
     range.endRow = end(top + height, l.rows);
     return range;
 }
+
+} // namespace map

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/MappedFile.h"
-#include "view/MapPyramid.h"
+#include "map/MapPyramid.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+namespace map {
 
 // Built pyramids kept on disk, one file per map image, so that opening the same image again
 // maps the finished levels instead of decoding and cutting it. A mapped entry is read straight
@@ -118,3 +120,5 @@ private:
     std::uint64_t storeOffset_;
     MapPyramid pyramid_;
 };
+
+} // namespace map

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace map {
+
 // Pixels are opaque 32-bit words 0xFFRRGGBB, the layout a 32-bit RGB image holds in memory.
 using MapPixel = std::uint32_t;
 
@@ -117,3 +119,5 @@ template <typename Progress> bool MapPyramid::BuildReducedLevels(Progress&& prog
     }
     return true;
 }
+
+} // namespace map

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "view/MapPyramid.h"
-#include "view/PyramidTarget.h"
+#include "map/MapPyramid.h"
+#include "map/PyramidTarget.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+
+namespace map {
 
 // Streams a JPEG map into its pyramid: rows go straight into level 0 as they are decoded, and
 // a second thread builds the reduced levels band by band behind them, after first decoding a
@@ -47,3 +49,5 @@ inline constexpr int kJpegPreviewScale = 8;
 
 // fd: the open map file (platform::OpenRegularFile), read with pread only.
 JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options);
+
+} // namespace map

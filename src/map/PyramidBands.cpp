@@ -1,6 +1,8 @@
-#include "view/PyramidBands.h"
+#include "map/PyramidBands.h"
 
 #include <algorithm>
+
+namespace map {
 
 PyramidBands::PyramidBands(MapPyramid& pyramid)
     : pyramid_(pyramid), built_(static_cast<std::size_t>(pyramid.LevelCount()), 0) {
@@ -34,3 +36,5 @@ bool PyramidBands::Done() const {
 double PyramidBands::Fraction() const {
     return total_ == 0 ? 1.0 : static_cast<double>(builtTotal_) / total_;
 }
+
+} // namespace map

@@ -1,4 +1,4 @@
-#include "view/PyramidCache.h"
+#include "map/PyramidCache.h"
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
@@ -19,6 +19,7 @@
 #include <tuple>
 #include <unistd.h>
 
+namespace map {
 namespace {
 
 using testsupport::ReadBytes;
@@ -516,3 +517,5 @@ TEST(PyramidCache, AFullDiskFailsCreateAndLeavesNoFile) {
 }
 
 } // namespace
+
+} // namespace map

@@ -1,5 +1,5 @@
-#include "view/PyramidTarget.h"
-#include "view/PyramidCache.h"
+#include "map/PyramidTarget.h"
+#include "map/PyramidCache.h"
 
 #include "platform/FileIo.h"
 
@@ -9,6 +9,7 @@
 
 #include <string>
 
+namespace map {
 namespace {
 
 // Level 0 of a small map, filled through the target as a decode fills it.
@@ -74,3 +75,5 @@ TEST(PyramidTarget, TheCacheWhenItHasRoomElseMemoryElseAReason) {
         }
     }
 }
+
+} // namespace map
