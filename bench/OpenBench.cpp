@@ -13,6 +13,7 @@
 //                             committing it (flush to the disk included)
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
 // figures. Needs cjpeg and djpeg (libjpeg-turbo-progs).
+#include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "view/MapView.h"
@@ -264,11 +265,18 @@ void FirstOpen(benchmark::State& state) {
     state.counters["peak_rss_mb"] = StatusMb("VmHWM");
 }
 
+// The map's entry in the view's cache; empty when there is none.
+map::MapPyramid CachedPyramid(const Scratch& scratch) {
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(scratch.jpeg, &err);
+    return map::PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg, fd.Get(), kSide, kSide);
+}
+
 // Argument: 1 to drop the cache file from the page cache first (a reopen after a reboot).
 void Reopen(benchmark::State& state) {
     const Scratch& scratch = TheScratch();
     const QString path = QString::fromStdString(scratch.jpeg.string());
-    if (map::PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg).Empty()) {
+    if (CachedPyramid(scratch).Empty()) {
         // No entry yet: the first open makes it.
         auto view = NewView();
         LoadAndWait(*view, path);
@@ -309,7 +317,9 @@ void CacheWrite(benchmark::State& state) {
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
         std::string error;
-        auto entry = cache.Create(scratch.jpeg, kSide, kSide, &error);
+        int err = 0;
+        const platform::UniqueFd fd = platform::OpenRegularFile(scratch.jpeg, &err);
+        auto entry = cache.Create(scratch.jpeg, fd.Get(), kSide, kSide, &error);
         if (!entry || !entry->Pyramid().CopyPixelsFrom(built)) {
             state.SkipWithError(("no entry: " + error).c_str());
             return;
