@@ -2,22 +2,23 @@
 // generated once into a temporary folder, opened in the real map view (1280 x 800, offscreen).
 //   Djpeg/full, Djpeg/eighth  djpeg of the same file to /dev/null at full size and at 1/8: what a
 //                             decoder needs for the whole picture and for an early small one
-//   FirstOpen                 StartLoadMap -> the first frame with a picture, -> the first
+//   FirstOpen                 MapLoader::Start -> the first frame with a picture, -> the first
 //                             frame whose rows in view are all at full resolution, and ->
 //                             MapLoadFinished (the whole map loaded); commit_after_s the
 //                             cache entry's flush after that, on a worker
-//   Reopen/warm, Reopen/cold  StartLoadMap -> the first frame from the cached pyramid, its file
+//   Reopen/warm, Reopen/cold  MapLoader::Start -> the first frame from the cached pyramid, its file
 //                             in the page cache or dropped from it first; then the resident
 //                             memory after frames at zooms 25, 100 and 800 %
 //   CacheWrite                copying a built 16384 x 16384 pyramid into a cache entry and
 //                             committing it (flush to the disk included)
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
 // figures. Needs cjpeg and djpeg (libjpeg-turbo-progs).
+#include "map/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "view/MapLoader.h"
 #include "view/MapView.h"
-#include "map/PyramidCache.h"
 
 #include <QApplication>
 #include <QImage>
@@ -189,12 +190,18 @@ bool PaintShowsPicture(MapView& view) {
     return frame.pixel(640, 400) != qRgb(255, 255, 255);
 }
 
+// A view with the loader that opens its maps (the view's child).
 std::unique_ptr<MapView> NewView() {
     static const MemorySettingsStore store;
     auto view = std::make_unique<MapView>(store);
+    new MapLoader(*view);
     view->resize(1280, 800);
     view->show();
     return view;
+}
+
+MapLoader& LoaderOf(MapView& view) {
+    return *view.findChild<MapLoader*>();
 }
 
 // Starts loading the map and runs the event loop until the load finishes (or the deadline).
@@ -208,9 +215,10 @@ struct Load {
 Load LoadAndWait(MapView& view, const QString& path) {
     Load load;
     bool done = false;
+    MapLoader& loader = LoaderOf(view);
     const Clock::time_point start = Clock::now();
     const QMetaObject::Connection finished = QObject::connect(
-        &view, &MapView::MapLoadFinished, [&](const QString&, bool loaded, const QString&) {
+        &loader, &MapLoader::MapLoadFinished, [&](const QString&, bool loaded, const QString&) {
             done = true;
             load.loaded = loaded;
             load.finished = Since(start);
@@ -220,16 +228,17 @@ Load LoadAndWait(MapView& view, const QString& path) {
                 load.firstFrame = Since(start);
         });
     // The small picture a large JPEG shows while the rest decodes.
-    const QMetaObject::Connection preview = QObject::connect(&view, &MapView::MapPreviewShown, [&] {
-        if (load.firstFrame < 0 && PaintShowsPicture(view))
-            load.firstFrame = Since(start);
-    });
+    const QMetaObject::Connection preview =
+        QObject::connect(&loader, &MapLoader::MapPreviewShown, [&] {
+            if (load.firstFrame < 0 && PaintShowsPicture(view))
+                load.firstFrame = Since(start);
+        });
     const QMetaObject::Connection rows =
-        QObject::connect(&view, &MapView::MapFullResolutionShown, [&] {
+        QObject::connect(&loader, &MapLoader::MapFullResolutionShown, [&] {
             if (load.fullInView < 0 && PaintShowsPicture(view))
                 load.fullInView = Since(start);
         });
-    view.StartLoadMap(path);
+    loader.Start(path);
     while (!done && Clock::now() - start < kDeadline)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QObject::disconnect(finished);
@@ -257,7 +266,7 @@ void FirstOpen(benchmark::State& state) {
         // The cache entry is flushed on a worker after the map shows; then the view swaps the
         // pyramid for the entry's read-only mapping.
         const Clock::time_point flushing = Clock::now();
-        while (view->LoadWorkers() > 0 && Clock::now() - flushing < kDeadline)
+        while (LoaderOf(*view).Workers() > 0 && Clock::now() - flushing < kDeadline)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         state.counters["commit_after_s"] = Since(flushing);
         state.counters["rss_after_mb"] = StatusMb("VmRSS");
@@ -309,7 +318,8 @@ void CacheWrite(benchmark::State& state) {
     std::vector<map::MapPixel> line(kSide);
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x)
-            line[static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<map::MapPixel>(x * 31 + y);
+            line[static_cast<std::size_t>(x)] =
+                0xFF000000u | static_cast<map::MapPixel>(x * 31 + y);
         built.StoreRow(y, line.data());
     }
     built.BuildReducedLevels();

@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "session/ViewSettings.h"
+#include "view/MapLoader.h"
 #include "view/MapView.h"
 
 #include <QAction>
@@ -108,6 +109,7 @@ bool CGPSMapFrame::Create() {
         return false; // one view, one set of menus
     // Allocation failure throws here; the application object turns it into a message.
     view_ = new MapView(store_, this);
+    loader_ = new MapLoader(*view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();
@@ -140,8 +142,8 @@ void CGPSMapFrame::BuildLoadProgress() {
     layout->addWidget(loadCancel_);
     loadBar_->hide();
     view_->installEventFilter(this);
-    connect(loadCancel_, &QPushButton::clicked, view_, &MapView::CancelMapLoad);
-    connect(view_, &MapView::MapLoadProgress, this, [this](int percent) {
+    connect(loadCancel_, &QPushButton::clicked, loader_, &MapLoader::Cancel);
+    connect(loader_, &MapLoader::MapLoadProgress, this, [this](int percent) {
         if (percent < 0) {
             loadProgress_->setRange(0, 0); // busy: the decoder gives no measure
         } else {
@@ -154,7 +156,7 @@ void CGPSMapFrame::BuildLoadProgress() {
             UpdateActions();
         }
     });
-    connect(view_, &MapView::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
+    connect(loader_, &MapLoader::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
 }
 
 void CGPSMapFrame::PlaceLoadProgress() {
@@ -520,7 +522,11 @@ void CGPSMapFrame::OnLoadMap() {
 }
 
 void CGPSMapFrame::StartLoadMapFile(const QString& path) {
-    view_->StartLoadMap(path);
+    loader_->Start(path);
+}
+
+bool CGPSMapFrame::LoadMapFile(const QString& path) {
+    return loader_->Load(path);
 }
 
 void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QString& error) {
@@ -528,25 +534,21 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
     if (!view_->MapLoading())
         loadBar_->hide();
     UpdateActions();
+    const std::unique_ptr<session::LastSession> restored = std::move(restoring_);
     if (loaded) {
         OnMapShown(path);
+        if (restored && QString::fromStdString(restored->map) == path) {
+            restored->Write(store_);
+            view_->SetZoom(restored->zoom);
+            view_->ScrollTo({restored->scrollX, restored->scrollY});
+            MarkZoomPreset();
+        }
         return;
     }
     MarkZoomPreset(); // a zoom chosen while the new map's picture showed did not take
     if (!error.isEmpty())
         platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
                               platform::MessageIcon::Warning);
-}
-
-bool CGPSMapFrame::LoadMapFile(const QString& path) {
-    QString error;
-    if (!view_->LoadMap(path, &error)) {
-        platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
-                              platform::MessageIcon::Warning);
-        return false;
-    }
-    OnMapShown(path);
-    return true;
 }
 
 void CGPSMapFrame::OnMapShown(const QString& path) {
@@ -599,12 +601,8 @@ void CGPSMapFrame::RestoreLastSession() {
     session::LastSession loading = last;
     loading.map.clear();
     loading.Write(store_);
-    if (!LoadMapFile(path))
-        return;
-    last.Write(store_);
-    view_->SetZoom(last.zoom);
-    view_->ScrollTo({last.scrollX, last.scrollY});
-    MarkZoomPreset();
+    StartLoadMapFile(path);
+    restoring_ = std::make_unique<session::LastSession>(last);
 }
 
 void CGPSMapFrame::SaveLastSession() {
@@ -616,6 +614,12 @@ void CGPSMapFrame::SaveLastSession() {
     last.scrollX = view_->Geometry().ScrollOffset().x;
     last.scrollY = view_->Geometry().ScrollOffset().y;
     last.windowGeometry = saveGeometry().toBase64().toStdString();
+    // Closed while the last map still loads: it stays the last map.
+    if (restoring_) {
+        session::LastSession restoring = *restoring_;
+        restoring.windowGeometry = last.windowGeometry;
+        last = restoring;
+    }
     last.Write(store_);
 }
 

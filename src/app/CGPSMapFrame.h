@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class MapLoader;
 class MapView;
 class QAction;
 class QActionGroup;
@@ -22,6 +23,9 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
+namespace session {
+struct LastSession;
+}
 
 // The frame window: the menu bar with its toolbar toggle, the bottom toolbar and the map view
 // filling the rest. It turns commands into calls on the view, keeps check marks and button
@@ -41,6 +45,8 @@ public:
 
     [[nodiscard]] MapView& View() { return *view_; }
     [[nodiscard]] bool HasView() const { return view_ != nullptr; }
+    // What loads the view's maps.
+    [[nodiscard]] MapLoader& Loader() { return *loader_; }
 
     // Runs a command as a menu item, toolbar button or accelerator would.
     void OnCommand(int id);
@@ -58,12 +64,12 @@ public:
     // The state a toolbar toggle holds (Follow GPS, Map Points, Labels, GPS Trail).
     [[nodiscard]] bool ButtonState(app::ShowFlag flag) const;
 
-    // The halves of the file commands after their dialog. A map loaded goes to the front of
-    // File > Recent Maps and names the window.
-    bool LoadMapFile(const QString& path);
-    // The same in the background, with a progress bar and Cancel in the status bar; the
-    // failure box comes when it ends.
+    // The halves of the file commands after their dialog. A map loads in the background, with
+    // a progress bar and Cancel over the map; the failure box comes when it ends. A map loaded
+    // goes to the front of File > Recent Maps and names the window.
     void StartLoadMapFile(const QString& path);
+    // The same, waiting for the load to end; true when its map shows.
+    bool LoadMapFile(const QString& path);
     // The progress bar shown while a map loads in the background (nullptr before Create). It
     // lies over the map, above the cursor line, so the map area keeps its size and place.
     [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }
@@ -72,8 +78,9 @@ public:
     void LoadTrailFile(const QString& path);
 
     // Started without a map: reopens the last session's map, zoom, scroll and window
-    // geometry while Reopen Last Map is on. A map that is gone is named on the status line; one
-    // that cannot be decoded is no longer the last map.
+    // geometry while Reopen Last Map is on; the map loads in the background, and its zoom and
+    // scroll come with it. A map that is gone is named on the status line; one that cannot be
+    // decoded is no longer the last map.
     void RestoreLastSession();
     // A file dropped on the window or given by name: an image loads as the map, a trail
     // (.trl, .gpx, .kml) as the trail; anything else is refused on the status line.
@@ -122,7 +129,10 @@ private:
     // What the view shows and does; the toolbar's state is its visibility.
     session::ShowFlags flags_;
 
-    MapView* view_ = nullptr; // child widget, owned by the frame
+    MapView* view_ = nullptr;     // child widget, owned by the frame
+    MapLoader* loader_ = nullptr; // the view's child
+    // The last session whose map is loading, to be restored with it.
+    std::unique_ptr<session::LastSession> restoring_;
     QToolBar* toolBar_ = nullptr;
     QToolButton* toolbarToggle_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "app/CGPSMapFrame.h"
 #include "platform/MessageBox.h"
-#include "view/MapView.h"
+#include "view/MapLoader.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -92,7 +92,7 @@ void QuitCleanly(CGPSMapFrame* frame) {
     closer->start(20);
     if (frame != nullptr) {
         if (frame->HasView())
-            frame->View().CancelMapLoad();
+            frame->Loader().Cancel();
         frame->close();
     }
     QCoreApplication::exit(0);

@@ -54,19 +54,19 @@ void MapView::SetMap(map::MapPyramid map) {
 }
 
 void MapView::CentreOn(const MapPos& image) {
-    if (!preview_ && geometry_.CentreOn(image))
+    if (!picture_ && geometry_.CentreOn(image))
         update();
 }
 
 void MapView::SetZoom(double zoom) {
-    if (preview_)
+    if (picture_)
         return; // the map before keeps its zoom for a cancel
     geometry_.SetZoom(zoom);
     update();
 }
 
 void MapView::ScrollTo(ViewPoint offset) {
-    if (preview_)
+    if (picture_)
         return;
     geometry_.SetScrollOffset(offset);
     update();
@@ -74,14 +74,14 @@ void MapView::ScrollTo(ViewPoint offset) {
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (!preview_ && session_.Calibration().HasTransform() &&
+    if (!picture_ && session_.Calibration().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
                               session_.GeoToPixel(session_.GpsFix().position)))
         update();
 }
 
 void MapView::GoToMapCentre() {
-    if (preview_)
+    if (picture_)
         return;
     geometry_.GoToMapCentre();
     update();
@@ -105,7 +105,7 @@ bool MapView::ScrollByKey(int qtKey) {
     default:
         return false;
     }
-    if (preview_)
+    if (picture_)
         return true; // taken, but the view before the load stays
     geometry_.ScrollByKey(key);
     update();
@@ -149,7 +149,7 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     const QColor infoBackground = palette().color(QPalette::Window);
     const QColor infoText = palette().color(QPalette::WindowText);
-    if (preview_) {
+    if (picture_) {
         // The picture without the map's overlays, which belong to a calibration not read yet;
         // the GPS and cursor lines go on showing.
         const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
@@ -172,20 +172,7 @@ void MapView::PaintFrame(QPainter& painter) {
                             infoBackground,
                             infoText};
         };
-        const MapScene scene = sceneOf(preview_->geometry, preview_->picture);
-        const ViewPoint offset = preview_->geometry.PaintOffset();
-        PaintMap(painter, scene, offset);
-        // The rows decoded so far at full resolution over the picture (100 %: level 0 only).
-        if (const int rowsInView = preview_->fullRows - offset.y; rowsInView > 0) {
-            ViewGeometry full;
-            full.SetClientSize(preview_->geometry.ClientWidth(), preview_->geometry.ClientHeight());
-            full.SetImageSize(preview_->full.Width(), preview_->full.Height());
-            painter.save();
-            painter.setClipRect(QRect(0, 0, full.ClientWidth(), rowsInView));
-            PaintMap(painter, sceneOf(full, preview_->full), offset);
-            painter.restore();
-        }
-        DrawInfoLines(painter, scene);
+        picture_->Paint(painter, sceneOf);
         return;
     }
     const std::optional<MapPos> selection =
@@ -229,6 +216,6 @@ void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The scroll offset stays: the image point at the top-left corner keeps its place.
     geometry_.SetClientSize(event->size().width(), event->size().height());
-    if (preview_)
-        preview_->geometry.SetClientSize(event->size().width(), event->size().height());
+    if (picture_)
+        picture_->Geometry().SetClientSize(event->size().width(), event->size().height());
 }

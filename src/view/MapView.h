@@ -2,12 +2,13 @@
 
 #include "coords/CoordFormat.h"
 #include "gps/GpsLink.h"
-#include "platform/ImageLoader.h"
-#include "session/MapSession.h"
-#include "view/MapPaint.h"
 #include "map/MapPyramid.h"
-#include "view/PointerGesture.h"
+#include "map/OpenMap.h"
 #include "map/PyramidTarget.h"
+#include "session/MapSession.h"
+#include "view/LoadingPicture.h"
+#include "view/MapPaint.h"
+#include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
@@ -27,18 +28,9 @@
 class QGestureEvent;
 class QMenu;
 class QNativeGestureEvent;
-class QThread;
 class QTimer;
 
 class SettingsStore;
-
-// Bounds of a map load; tests lower them to reach the other side with small images.
-struct MapLoadLimits {
-    // PNG, GIF and BMP files decode whole in memory, up to this size.
-    int imageAllocationMb = platform::kImageAllocationLimitMb;
-    // JPEG maps of at least this many pixels show a small picture first while they decode.
-    long long previewMinPixels = 2048LL * 2048;
-};
 
 // The context menu's commands.
 enum ContextCommand : int {
@@ -58,8 +50,6 @@ class MapView : public QWidget {
 public:
     // The session reads its settings from store.
     explicit MapView(const SettingsStore& store, QWidget* parent = nullptr);
-    // Waits for any map still decoding in the background.
-    ~MapView() override;
 
     [[nodiscard]] const session::MapSession& Session() const { return session_; }
     // Replaces the whole state (tests and benchmarks build a scene this way) and repaints.
@@ -98,29 +88,31 @@ public:
     // Replaces the link (tests shorten its polling); disconnects first.
     void SetGpsLinkOptions(const gps::GpsLinkOptions& options);
 
+    // --- What a MapLoader shows -----------------------------------------------------------
+    // While a load runs the map commands do nothing (the frame disables them).
+    void SetMapLoading(bool loading) { mapLoading_ = loading; }
+    [[nodiscard]] bool MapLoading() const { return mapLoading_; }
+    // A JPEG map of many pixels shows a picture of itself (LoadingPicture) while it decodes,
+    // under the GPS and cursor lines but no other overlay (its calibration is not read yet).
+    // Until the map itself shows, nothing but a drag of the picture moves the view, and the
+    // map, zoom, scroll, calibration, points and selection of the map before stay as they
+    // were, for a cancel or a failure to go back to.
+    void ShowLoadingPicture(map::MapPyramid picture);
+    [[nodiscard]] bool ShowsMapPreview() const { return picture_.has_value(); }
+    // The map's first rows at full resolution over the picture; true the first time every row
+    // in view is.
+    bool ShowLoadingRows(map::MapPyramid map, int rows);
+    // Ends the picture; returns where it was dragged to.
+    ViewPoint EndLoadingPicture();
+    // Shows an opened map with the calibration and points files beside it, scrolled to scroll;
+    // false, with the reason in *error, when it holds none: then the map showing stays.
+    bool ShowMap(const QString& path, map::OpenedMap opened, QString* error, ViewPoint scroll);
+    // The pixels of the map showing (those at shown) again, from where they are now kept.
+    void ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept);
+    // Whether a dialog of a map command is open; MapDialogsClosed says when none is left.
+    [[nodiscard]] bool MapDialogsOpen() const { return mapDialogs_ > 0; }
+
     // --- Commands --------------------------------------------------------------------------
-    // Loads the image at path with the calibration and points files beside it; zoom 1.0,
-    // scroll (0, 0). False, with the reason in *error (if given), when the image cannot be
-    // decoded: then the map showing stays as it was.
-    bool LoadMap(const QString& path, QString* error = nullptr);
-    // The same in the background: the window stays responsive while the image decodes and
-    // its pyramid is cut, MapLoadProgress reports how far it got and MapLoadFinished ends
-    // it. Until then the map showing stays; a load still running is cancelled first.
-    void StartLoadMap(const QString& path);
-    // Drops the load in progress: the map showing stays as it was. MapLoadFinished follows.
-    void CancelMapLoad();
-    // A JPEG map of many pixels shows a picture of itself at 1/8 of its resolution while it
-    // decodes, at the zoom (100 %) and scroll (0, 0) it will open with, under the GPS and
-    // cursor lines but no other overlay (its calibration is not read yet). Until the map itself
-    // shows, the picture can be dragged, the drag carried over to the map; nothing else moves the
-    // view, and the map, zoom, scroll, calibration, points and selection of the map before stay as
-    // they were, for a cancel or a failure to go back to.
-    [[nodiscard]] bool ShowsMapPreview() const { return preview_.has_value(); }
-    void SetLoadLimits(const MapLoadLimits& limits) { loadLimits_ = limits; }
-    // Whether a background load is waiting for its result.
-    [[nodiscard]] bool MapLoading() const { return load_ != nullptr; }
-    // Worker threads still running, cancelled ones included.
-    [[nodiscard]] int LoadWorkers() const { return static_cast<int>(workers_.size()); }
     // Trail file or KML by the extension; false after a message box.
     bool SaveTrail(const QString& path);
     bool LoadTrail(const QString& path);
@@ -172,15 +164,8 @@ signals:
     void ZoomChanged();
     // Connect or Disconnect ran, whatever its outcome.
     void ConnectionChanged();
-    // Percent done, or -1 while the image itself decodes (no measure of that).
-    void MapLoadProgress(int percent);
-    // loaded: the map now shows. Otherwise error says why, or is empty after a cancel.
-    void MapLoadFinished(const QString& path, bool loaded, const QString& error);
-    // A background load's small picture of the map shows now; MapLoadFinished follows.
-    void MapPreviewShown(const QString& path);
-    // Every row in view of a map whose picture shows is drawn at full resolution; the rest of
-    // the map is still decoding.
-    void MapFullResolutionShown(const QString& path);
+    // The last dialog of a map command has closed (after the command that opened it ended).
+    void MapDialogsClosed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -192,35 +177,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    struct LoadedMap;
-    struct LoadJob;
-    // Decodes the image and cuts its pyramid, on whichever thread; progress gets the fraction
-    // done and returns false to stop (given -1, from another thread, it only says whether to
-    // go on). preview (if given) gets a small picture of a large JPEG
-    // map while the rest decodes, on another thread.
-    static LoadedMap DecodeMap(const QString& path, const MapLoadLimits& limits,
-                               const std::function<bool(double)>& progress,
-                               const std::function<void(map::MapPyramid)>& preview,
-                               const std::function<void(map::MapPyramid, int)>& rowsStored = {});
-    // Shows a decoded map with the calibration and points files beside it, scrolled to scroll;
-    // false, with the reason, when there is none.
-    bool AdoptLoadedMap(const QString& path, LoadedMap loaded, QString* error,
-                        ViewPoint scroll = {});
-    void ShowPreview(const QString& path, map::MapPyramid picture);
-    // The map's first rows at full resolution, drawn over the picture as they are decoded.
-    void ShowPreviewRows(const QString& path, map::MapPyramid map, int rows);
-    // Keeps a shown map for the next open on a worker (flushing it takes a second or more),
-    // then shows it from where it is kept.
-    void CommitInBackground(std::shared_ptr<map::PyramidTarget> keep);
     // The geometry pointer gestures move: the picture's while it shows.
-    ViewGeometry& PointerGeometry() { return preview_ ? preview_->geometry : geometry_; }
-    void OnWorkerFinished(QThread* worker, const std::shared_ptr<LoadJob>& job);
+    ViewGeometry& PointerGeometry() { return picture_ ? picture_->Geometry() : geometry_; }
 
     // Whether a map command can run now; says why not when the map has no selection or
     // transform that it needs.
     bool MapCommandReady(const QString& title, bool needsSelection, bool needsTransform);
-    // Shows the map of the load that has ended.
-    void FinishLoad();
     // A dialog of a map command is open for as long as one of these lives.
     class MapDialogOpen {
     public:
@@ -276,16 +238,7 @@ private:
     // Dialogs open that show the calibration points on the map.
     int calibrationMarks_ = 0;
     friend class CalibrationMarksShown;
-    int mapDialogs_ = 0; // open MapDialogOpen
-    struct Preview {
-        map::MapPyramid picture;
-        ViewGeometry geometry; // of the picture, zoomed to show it at the map's size
-        map::MapPyramid full;       // the map being decoded: only its first fullRows rows are read
-        int fullRows = 0;
-        bool fullShown = false; // every row in view has been drawn at full resolution
-    };
-    std::optional<Preview> preview_;
-    MapLoadLimits loadLimits_;
-    std::shared_ptr<LoadJob> load_; // the background load whose result is wanted
-    std::vector<QThread*> workers_;
+    int mapDialogs_ = 0;                    // open MapDialogOpen
+    std::optional<LoadingPicture> picture_; // of the map a MapLoader is loading
+    bool mapLoading_ = false;
 };

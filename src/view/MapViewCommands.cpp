@@ -39,7 +39,7 @@ QString NextPointNote(std::size_t pairsHeld) {
 
 bool MapView::MapCommandReady(const QString& title, bool needsSelection, bool needsTransform) {
     // Its dialog would outlive the map it was opened for.
-    if (load_)
+    if (mapLoading_)
         return false;
     if (needsSelection && !session_.HasSelection()) {
         platform::ShowMessage(this, QStringLiteral("Tap the point on the map first."), title,

@@ -29,7 +29,7 @@ void MapView::CreatePointerHandling() {
     holdTimer_->setInterval(PointerGesture::kHoldTimeMs);
     holdTimer_->setTimerType(Qt::PreciseTimer);
     connect(holdTimer_, &QTimer::timeout, this, [this] {
-        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && !preview_)
+        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && !picture_)
             ShowContextMenu(gesture_.PressPoint());
     });
 
@@ -66,7 +66,7 @@ void MapView::OnContextCommand(int id) {
 void MapView::ShowContextMenu(ViewPoint at) {
     for (QAction* action : contextMenu_->actions())
         if (action->data().toInt() == kCmdNewPointAtCursor)
-            action->setEnabled(!load_ && session_.HasSelection());
+            action->setEnabled(!mapLoading_ && session_.HasSelection());
     // Right edge at the press point, top at its row, as the handheld placed it.
     const QSize size = contextMenu_->sizeHint();
     contextMenu_->popup(mapToGlobal(QPoint(at.x - size.width(), at.y)));
@@ -74,7 +74,7 @@ void MapView::ShowContextMenu(ViewPoint at) {
 
 void MapView::mousePressEvent(QMouseEvent* event) {
     const ViewPoint at = ToViewPoint(event->position());
-    if (event->button() == Qt::RightButton && !preview_) {
+    if (event->button() == Qt::RightButton && !picture_) {
         holdTimer_->stop();
         ShowContextMenu(at);
         event->accept();
@@ -86,7 +86,7 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     }
     gesture_.Press(at, NowMs());
     PointerGeometry().Press();
-    if (!preview_)
+    if (!picture_)
         holdTimer_->start();
     event->accept();
 }
@@ -120,11 +120,11 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case PointerGesture::Action::Tap:
         PointerGeometry().Release(press, at);
-        if (!preview_) // the picture has no image positions to select
+        if (!picture_) // the picture has no image positions to select
             SetSelection(geometry_.ScreenToImage(at));
         break;
     case PointerGesture::Action::Hold:
-        if (!preview_)
+        if (!picture_)
             ShowContextMenu(press);
         break;
     default:

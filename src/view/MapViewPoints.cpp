@@ -5,7 +5,7 @@
 #include "points/NewMapPoint.h"
 
 void MapView::OnNewPointAtCursor() {
-    if (load_ || !session_.HasSelection())
+    if (mapLoading_ || !session_.HasSelection())
         return; // the context menu offers it only with a selection and no load
     Tell(session_.NewPointAtCursor(points::CurrentLocalDateTime()));
     update();

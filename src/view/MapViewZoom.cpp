@@ -20,7 +20,7 @@ ViewPoint ToViewPoint(const QPointF& p) {
 } // namespace
 
 void MapView::ZoomAt(double factor, ViewPoint at) {
-    if (preview_)
+    if (picture_)
         return; // the map before keeps its zoom for a cancel
     // Reading the point back from the rounded scroll offset at each step would let it wander
     // by half a pixel a step; while nothing else moved the view, the first point is kept.

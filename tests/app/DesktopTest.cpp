@@ -453,6 +453,8 @@ TEST_F(Desktop, TheNextStartWithoutAMapRestoresMapViewAndWindow) {
     }
     CGPSMapFrame& f = StartFrame();
     f.RestoreLastSession();
+    EXPECT_TRUE(f.View().MapLoading()) << "the window answers while the map decodes";
+    ASSERT_TRUE(PumpUntil([&] { return !f.View().MapLoading(); }));
     EXPECT_EQ(f.View().MapPath(), map);
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.44);
     EXPECT_EQ(f.View().Geometry().ScrollOffset(), (ViewPoint{310, 170}));
@@ -669,7 +671,7 @@ TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
     testsupport::WhenModal<coords::EnterCoordsDlg>([&](coords::EnterCoordsDlg& d) {
         f.StartLoadMapFile(other);
         EXPECT_FALSE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
-        ASSERT_TRUE(PumpUntil([&] { return v.LoadWorkers() == 0; }));
+        ASSERT_TRUE(PumpUntil([&] { return f.Loader().Workers() == 0; }));
         EXPECT_TRUE(v.MapLoading()) << "waits for the dialog";
         TypePosition(d, demo::PixelToGeo({400, 277}));
     });

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     MapView& v = StartFrame(QSize(500, 400)).View();
-    ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
+    ASSERT_TRUE(MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
     ASSERT_TRUE(v.Session().GpsConnected());
@@ -94,7 +94,7 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(demo::DemoMapImagePath(dir.path())));
+    ASSERT_TRUE(MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     v.SetSelection(MapPos(1000, 200));
     const MapPos geo = v.Session().PixelToGeo(MapPos(1000, 200));
     const std::string sel = "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);

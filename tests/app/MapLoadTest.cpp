@@ -71,7 +71,7 @@ protected:
 TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) {
     MapView& v = StartFrame().View();
     v.SetZoom(2.0);
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     EXPECT_TRUE(catcher.messages.empty());
     EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()),
               QSize(demo::kMapWidth, demo::kMapHeight));
@@ -93,9 +93,9 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
 
 TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     QFile::copy(map, dir.filePath("copy.png"));
-    ASSERT_TRUE(v.LoadMap(dir.filePath("copy.png")));
+    ASSERT_TRUE(MapLoader(v).Load(dir.filePath("copy.png")));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
@@ -178,7 +178,7 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
 
 TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     const calib::CGPSMapFuncs before = v.Session().Calibration();
     const std::string mcd = Bytes(base + ".mcd");
     const std::string pts = Bytes(base + ".pts");
@@ -200,7 +200,7 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
         Put(base + ".mcd", row.mcd);
         Put(base + ".pts", row.pts);
         catcher.messages.clear();
-        EXPECT_TRUE(v.LoadMap(map)) << row.legend; // the image itself is fine
+        EXPECT_TRUE(MapLoader(v).Load(map)) << row.legend; // the image itself is fine
         ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
         EXPECT_TRUE(catcher.messages[0].text.contains(base + row.named)) << row.legend;
         EXPECT_EQ(v.Session().Calibration(), before) << row.legend;
@@ -211,14 +211,14 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
 
 TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     const calib::CGPSMapFuncs good = v.Session().Calibration();
     calib::CGPSMapFuncs line;
     for (int i = 0; i < 3; ++i)
         line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i),
                                  MapPos(-1.9 + 0.01 * i, 52.2 + 0.01 * i));
     ASSERT_TRUE(calib::SaveCalibrationFile((base + ".mcd").toStdString(), line));
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
     EXPECT_FALSE(v.Session().Calibration().IsCalibrated());
@@ -229,7 +229,7 @@ TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
 
 TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     // OK in Map Settings writes the calibration file.
     const auto saveCalibration = [&v] {
         testsupport::WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
@@ -265,7 +265,8 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
     for (qsizetype i = png.size() / 2; i < png.size() - 12; ++i)
         damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
     int lastPercent = -2;
-    QObject::connect(&v, &MapView::MapLoadProgress, &v, [&](int p) { lastPercent = p; });
+    QObject::connect(&frame.Loader(), &MapLoader::MapLoadProgress, &v,
+                     [&](int p) { lastPercent = p; });
 
     const struct {
         const char* legend;
@@ -304,7 +305,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
         EXPECT_EQ(lastPercent, -1) << "decoding";
         if (row.cancel)
             frame.LoadCancelButton()->click();
-        ASSERT_TRUE(PumpUntil([&] { return v.LoadWorkers() == 0 && !v.MapLoading(); }));
+        ASSERT_TRUE(PumpUntil([&] { return frame.Loader().Workers() == 0 && !v.MapLoading(); }));
         EXPECT_FALSE(frame.LoadProgress()->isVisible());
         EXPECT_TRUE(frame.Action(app::kCmdMapSettings)->isEnabled());
         EXPECT_FALSE(v.testAttribute(Qt::WA_SetCursor));
@@ -355,14 +356,14 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     MapView& v = frame.View();
     MapLoadLimits limits;
     limits.previewMinPixels = 0; // a picture for a small map too
-    v.SetLoadLimits(limits);
+    frame.Loader().SetLimits(limits);
     const QImage image = Gradient(900, 600);
     QString path;
 
     bool cancel = false;
     std::vector<std::string> events;
     QImage picture;
-    QObject::connect(&v, &MapView::MapPreviewShown, &v, [&](const QString& shown) {
+    QObject::connect(&frame.Loader(), &MapLoader::MapPreviewShown, &v, [&](const QString& shown) {
         events.push_back(shown == path ? "picture" : "another picture");
         EXPECT_TRUE(v.ShowsMapPreview());
         picture = Shot(v);
@@ -381,12 +382,13 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
             frame.LoadCancelButton()->click();
     });
     QImage rowsShot; // the screen when every row in view is decoded, the map not yet loaded
-    QObject::connect(&v, &MapView::MapFullResolutionShown, &v, [&](const QString& shown) {
-        events.push_back(shown == path ? "full resolution" : "another map's rows");
-        EXPECT_TRUE(v.ShowsMapPreview());
-        rowsShot = Shot(v);
-    });
-    QObject::connect(&v, &MapView::MapLoadFinished, &v,
+    QObject::connect(&frame.Loader(), &MapLoader::MapFullResolutionShown, &v,
+                     [&](const QString& shown) {
+                         events.push_back(shown == path ? "full resolution" : "another map's rows");
+                         EXPECT_TRUE(v.ShowsMapPreview());
+                         rowsShot = Shot(v);
+                     });
+    QObject::connect(&frame.Loader(), &MapLoader::MapLoadFinished, &v,
                      [&](const QString&, bool loaded, const QString&) {
                          events.push_back(loaded ? "map" : "no map");
                      });
@@ -416,7 +418,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         events.clear();
         cancel = row.cancel;
         frame.StartLoadMapFile(path);
-        ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading() && v.LoadWorkers() == 0; }));
+        ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading() && frame.Loader().Workers() == 0; }));
         EXPECT_EQ(events, row.events);
         EXPECT_FALSE(v.ShowsMapPreview());
         // The picture shows the map at 100 % from its corner, in blocks of 8 pixels, under the
@@ -471,9 +473,9 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
     } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.format);
-        v.SetLoadLimits(MapLoadLimits());
+        frame.Loader().SetLimits(MapLoadLimits());
         ASSERT_TRUE(frame.LoadMapFile(map));
-        v.SetLoadLimits(limits);
+        frame.Loader().SetLimits(limits);
         catcher.messages.clear();
         const QString path = dir.filePath("wide." + QString(row.format).toLower());
         ASSERT_TRUE(image.save(path, row.format));

@@ -169,7 +169,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     const QString map = dir.filePath("plain.png");
     ASSERT_TRUE(image.save(map));
     MapView& v = StartFrame().View();
-    ASSERT_TRUE(v.LoadMap(map));
+    ASSERT_TRUE(MapLoader(v).Load(map));
     v.SetSelection(MapPos(40, 30));
     const QTimer* closer = RejectNextModalDialog(&v);
     v.OnContextCommand(kCmdNewPointAtCursor);

@@ -5,6 +5,7 @@
 #include "coords/EnterCoordsDlg.h"
 #include "platform/MessageBox.h"
 #include "view/GpsSettingsSheet.h"
+#include "view/MapLoader.h"
 #include "view/MapView.h"
 
 #include "support/QtTestSupport.h"
@@ -61,7 +62,7 @@ protected:
         image.fill(Qt::white);
         mapPath = dir.File("area.png");
         ASSERT_TRUE(image.save(QString::fromStdString(mapPath)));
-        ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
+        ASSERT_TRUE(MapLoader(*view).Load(QString::fromStdString(mapPath)));
         catcher.messages.clear(); // the missing-calibration warning
     }
     std::uintmax_t CalibrationFileSize() const {
@@ -187,7 +188,7 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     const std::string garbage = "\x07\x00 not a calibration";
     testsupport::WriteBytes(dir.File("area.mcd"), garbage);
     testsupport::WriteBytes(dir.File("area.pts"), garbage);
-    ASSERT_TRUE(view->LoadMap(QString::fromStdString(mapPath)));
+    ASSERT_TRUE(MapLoader(*view).Load(QString::fromStdString(mapPath)));
     EXPECT_EQ(catcher.messages.size(), 2u) << "both files reported";
     EXPECT_TRUE(view->Session().MapPoints().empty());
 

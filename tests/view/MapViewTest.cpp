@@ -1,5 +1,6 @@
 #include "view/MapView.h"
 #include "map/PyramidCache.h"
+#include "view/MapLoader.h"
 #include "view/PyramidImage.h"
 
 #include "PixelHelpers.h"
@@ -299,7 +300,7 @@ TEST(MapViewPaint, TransparentMapPixelsShowWhiteOverAnyEarlierFrame) {
     ASSERT_TRUE(map.save(path));
     Fixture f(40, 20);
     testsupport::MessageCatcher catcher; // the missing calibration
-    ASSERT_TRUE(f.view->LoadMap(path));
+    ASSERT_TRUE(MapLoader(*f.view).Load(path));
     const QImage frame = f.Frame(); // painted over blue, as over a stale backing store
     EXPECT_EQ(frame.pixel(5, 5), kWhite) << "transparent";
     const QRgb half = frame.pixel(30, 5);
@@ -329,11 +330,11 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     Fixture f(40, 20);
     testsupport::MessageCatcher catcher; // the missing calibration
     const auto before = CacheEntries();
-    ASSERT_TRUE(f.view->LoadMap(path));
+    ASSERT_TRUE(MapLoader(*f.view).Load(path));
     const auto kept = CacheEntries();
     EXPECT_EQ(kept.size(), before.size() + 1);
     f.view->SetMap(map::MapPyramid());
-    EXPECT_TRUE(f.view->LoadMap(path));
+    EXPECT_TRUE(MapLoader(*f.view).Load(path));
     EXPECT_EQ(f.Frame().pixel(5, 5), kRed);
     EXPECT_EQ(CacheEntries(), kept) << "the entry taken as it was, not made anew";
 
@@ -344,7 +345,7 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     const timespec times[2] = {st.st_mtim, st.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
     QString error;
-    EXPECT_FALSE(f.view->LoadMap(path, &error)) << "decoded again";
+    EXPECT_FALSE(MapLoader(*f.view).Load(path, &error)) << "decoded again";
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -1,0 +1,115 @@
+#include "map/OpenMap.h"
+
+#include "map/JpegPyramid.h"
+#include "map/PyramidCache.h"
+#include "platform/FileIo.h"
+#include "platform/JpegDecoder.h"
+
+#include <sys/stat.h>
+
+namespace map {
+
+namespace {
+
+// What every write to a file moves; the status change time cannot be set back by anyone.
+bool SameFileState(const struct stat& a, const struct stat& b) {
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
+           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+OpenedMap DecodeJpeg(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
+                     OpenMapEvents& events) {
+    JpegPyramidOptions jpeg;
+    jpeg.progress = [&events](double done) { return events.Progress(done); };
+    jpeg.cancelled = [&events] { return events.Cancelled(); };
+    jpeg.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
+    jpeg.rowsStored = [&events](MapPyramid map, int rows) {
+        events.RowsStored(std::move(map), rows);
+    };
+    jpeg.previewMinPixels = options.earlyPictureMinPixels;
+    jpeg.target = target;
+    JpegPyramid loaded = LoadJpegPyramid(fd, jpeg);
+    OpenedMap out;
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
+    out.incomplete = loaded.endsEarly;
+    out.damaged = loaded.damaged;
+    out.keep = std::move(loaded.keep);
+    return out;
+}
+
+OpenedMap DecodeOther(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
+                      OpenMapEvents& events) {
+    OpenedMap out;
+    if (options.otherImages == nullptr) {
+        out.error = "not a JPEG image";
+        return out;
+    }
+    WholeImageDecoder::Decoded decoded = options.otherImages->Decode(
+        fd, target, [&events](double done) { return events.Progress(done); });
+    out.error = std::move(decoded.error);
+    out.incomplete = decoded.incomplete;
+    if (!decoded.place)
+        return out;
+    // Part of a file that ends early is missing: shown this once, never kept.
+    if (decoded.incomplete) {
+        out.map = decoded.place->Discard();
+    } else {
+        out.map = decoded.place->Pyramid();
+        out.keep = std::move(decoded.place);
+    }
+    return out;
+}
+
+} // namespace
+
+OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events) {
+    OpenedMap out;
+    // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
+    // from this one file, whatever the path names meanwhile.
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
+    if (!fd.Valid()) {
+        out.error = platform::ErrorText(err);
+        return out;
+    }
+    struct stat before {};
+    ::fstat(fd.Get(), &before);
+    const bool jpeg = platform::IsJpegFile(fd.Get());
+    int width = 0;
+    int height = 0;
+    if (jpeg) {
+        platform::JpegInfo info;
+        if (platform::ReadJpegInfo(fd.Get(), &info).ok) {
+            width = info.width;
+            height = info.height;
+        }
+    } else if (options.otherImages != nullptr &&
+               !options.otherImages->HeaderSize(fd.Get(), &width, &height)) {
+        width = height = 0;
+    }
+    // A map opened before comes back from the cache, mapped, without a decode (and so
+    // without an early picture).
+    const PyramidCache cache(options.cacheFolder);
+    if (width > 0 && height > 0)
+        out.map = cache.Open(path, fd.Get(), width, height);
+    if (!out.map.Empty())
+        return out;
+    const MakePyramidTarget target = [&](int w, int h, std::string* error) {
+        return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
+    };
+    // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
+    // by what a whole-image decoder agrees to hold.
+    out = jpeg ? DecodeJpeg(fd.Get(), options, target, events)
+               : DecodeOther(fd.Get(), options, target, events);
+    // Written to while it decoded: shown this once, never kept under a key it may not match.
+    struct stat after {};
+    if (out.keep && (::fstat(fd.Get(), &after) != 0 || !SameFileState(before, after))) {
+        out.map = out.keep->Discard();
+        out.keep.reset();
+    }
+    return out;
+}
+
+} // namespace map

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "map/MapPyramid.h"
+#include "view/MapPaint.h"
+#include "view/ViewGeometry.h"
+
+#include <functional>
+
+class QPainter;
+
+// The small picture of a JPEG map that is still decoding, in the map's place until the map
+// itself shows: at the zoom (100 %) and scroll (0, 0) the map will open with, the rows decoded
+// so far drawn over it at full resolution. It can be dragged, the drag carried over to the map;
+// it has no image positions, calibration or points of its own.
+class LoadingPicture {
+public:
+    LoadingPicture(map::MapPyramid picture, int clientWidth, int clientHeight);
+
+    // The geometry pointer gestures move while the picture shows.
+    [[nodiscard]] ViewGeometry& Geometry() { return geometry_; }
+    [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
+    // The map being decoded: only its first rows rows are read. True the first time every row
+    // in view is drawn at full resolution.
+    bool StoreRows(map::MapPyramid full, int rows);
+    // Paints the picture and the rows over it; sceneOf gives the scene of a geometry over a
+    // pyramid (the caller's lines and settings, no overlay of the map's).
+    using SceneOf = std::function<MapScene(const ViewGeometry&, const map::MapPyramid&)>;
+    void Paint(QPainter& painter, const SceneOf& sceneOf) const;
+
+private:
+    map::MapPyramid picture_;
+    ViewGeometry geometry_; // of the picture, zoomed to show it at the map's size
+    map::MapPyramid full_;
+    int fullRows_ = 0;
+    bool fullShown_ = false;
+};
