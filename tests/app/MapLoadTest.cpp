@@ -397,10 +397,12 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         const char* file;
         bool cancel;
         std::vector<std::string> events;
+        bool wait = false; // as a screenshot does
     } rows[] = {
         {"loaded", "big.jpg", false, {"picture", "full resolution", "map"}},
         {"reopened: from the cache at once", "big.jpg", false, {"map"}},
         {"cancelled while the picture shows", "other.jpg", true, {"picture", "no map"}},
+        {"waited for: the whole map, no picture", "waited.jpg", false, {"map"}, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -417,7 +419,10 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         catcher.messages.clear();
         events.clear();
         cancel = row.cancel;
-        frame.StartLoadMapFile(path);
+        if (row.wait)
+            EXPECT_TRUE(frame.LoadMapFile(path));
+        else
+            frame.StartLoadMapFile(path);
         ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading() && frame.Loader().Workers() == 0; }));
         EXPECT_EQ(events, row.events);
         EXPECT_FALSE(v.ShowsMapPreview());
