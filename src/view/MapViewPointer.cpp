@@ -17,10 +17,6 @@ long long NowMs() {
         .count();
 }
 
-ViewPoint ToViewPoint(const QPointF& p) {
-    return {static_cast<int>(p.x()), static_cast<int>(p.y())};
-}
-
 } // namespace
 
 void MapView::CreatePointerHandling() {
@@ -73,7 +69,7 @@ void MapView::ShowContextMenu(ViewPoint at) {
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
-    const ViewPoint at = ToViewPoint(event->position());
+    const ViewPoint at = PixelUnderPointer(event->position());
     if (event->button() == Qt::RightButton && !picture_) {
         holdTimer_->stop();
         ShowContextMenu(at);
@@ -96,7 +92,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         QWidget::mouseMoveEvent(event);
         return;
     }
-    const ViewPoint at = ToViewPoint(event->position());
+    const ViewPoint at = PixelUnderPointer(event->position());
     if (gesture_.Move(at, NowMs()) == PointerGesture::Action::DragTo) {
         holdTimer_->stop();
         PointerGeometry().DragTo(gesture_.PressPoint(), at);
@@ -111,7 +107,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     holdTimer_->stop();
-    const ViewPoint at = ToViewPoint(event->position());
+    const ViewPoint at = PixelUnderPointer(event->position());
     const ViewPoint press = gesture_.PressPoint();
     switch (gesture_.Release(at, NowMs())) {
     case PointerGesture::Action::DragEnd:

@@ -13,10 +13,6 @@ namespace {
 // One notch of a wheel, in eighths of a degree; smooth wheels send fractions of it.
 constexpr int kWheelNotch = 120;
 
-ViewPoint ToViewPoint(const QPointF& p) {
-    return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
-}
-
 } // namespace
 
 void MapView::ZoomAt(double factor, ViewPoint at) {
@@ -37,7 +33,7 @@ void MapView::ZoomAt(double factor, ViewPoint at) {
 
 void MapView::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
-    const ViewPoint at = ToViewPoint(event->position());
+    const ViewPoint at = PixelUnderPointer(event->position());
     while (std::abs(wheelRemainder_) >= kWheelNotch) {
         const bool in = wheelRemainder_ > 0;
         wheelRemainder_ += in ? -kWheelNotch : kWheelNotch;
@@ -55,13 +51,13 @@ void MapView::OnPinch(QGestureEvent* event) {
         zoomAnchor_.reset(); // a new pinch holds the point under its own centre
     const double factor = pinch->scaleFactor();
     if (std::isfinite(factor) && factor > 0.0 && factor != 1.0)
-        ZoomAt(factor, ToViewPoint(mapFromGlobal(pinch->centerPoint())));
+        ZoomAt(factor, PixelUnderPointer(mapFromGlobal(pinch->centerPoint())));
 }
 
 void MapView::OnNativeZoom(QNativeGestureEvent* event) {
     // Touchpads report a pinch as a native zoom gesture: value is the relative change.
     const double factor = 1.0 + event->value();
     if (std::isfinite(factor) && factor > 0.0 && factor != 1.0)
-        ZoomAt(factor, ToViewPoint(event->position()));
+        ZoomAt(factor, PixelUnderPointer(event->position()));
     event->accept();
 }

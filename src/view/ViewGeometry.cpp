@@ -23,12 +23,22 @@ int TruncSaturate(double v) {
     return static_cast<int>(std::clamp(std::trunc(v), kIntMin, kIntMax));
 }
 
+int FloorSaturate(double v) {
+    if (std::isnan(v))
+        return 0;
+    return static_cast<int>(std::clamp(std::floor(v), kIntMin, kIntMax));
+}
+
 // a - b + c on 32-bit values without wrapping.
 int Shift(int a, int b, int c) {
     return Saturate(std::int64_t{a} - std::int64_t{b} + std::int64_t{c});
 }
 
 } // namespace
+
+ViewPoint PixelUnderPointer(double x, double y) {
+    return {FloorSaturate(x), FloorSaturate(y)};
+}
 
 void ViewGeometry::SetClientSize(int width, int height) {
     clientWidth_ = std::max(width, 0);

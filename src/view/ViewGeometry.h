@@ -29,6 +29,16 @@ struct ImageRectF {
     double height = 0.0;
 };
 
+// The view pixel under a pointer at (x, y) in view coordinates, which Qt gives with fractions
+// (high-density screens, touch, tablets): floor on each axis, so the pixel whose square holds
+// the pointer, also left of and above the view during a drag. Saturates at the 32-bit range;
+// NaN gives 0. Taps, drags, the context menu and the zoom anchors all read the pointer so.
+[[nodiscard]] ViewPoint PixelUnderPointer(double x, double y);
+// The same for a point type with x() and y(): the QPointF of the widget's pointer events.
+template <class Point> [[nodiscard]] ViewPoint PixelUnderPointer(const Point& p) {
+    return PixelUnderPointer(p.x(), p.y());
+}
+
 enum class ScrollKey { Left, Right, Up, Down };
 
 // How image pixels and view pixels map onto each other: the client size, the map size, the

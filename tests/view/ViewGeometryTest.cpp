@@ -49,6 +49,24 @@ TEST(ViewGeometry, ImageToScreenTable) {
     }
 }
 
+TEST(ViewGeometry, PixelUnderPointerTable) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* legend;
+        double x, y;
+        ViewPoint expected;
+    } rows[] = {
+        {"whole pixels stay", 10.0, 20.0, {10, 20}},
+        {"fractions below one half stay in the pixel", 10.2, 20.4, {10, 20}},
+        {"fractions from one half on stay in the pixel too", 10.5, 20.999, {10, 20}},
+        {"left of and above the view is the pixel there", -0.5, -1.25, {-1, -2}},
+        {"saturates at 32 bits", 3e9, -3e9, {2147483647, -2147483647 - 1}},
+        {"NaN is pixel 0", nan, 7.5, {0, 7}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PixelUnderPointer(row.x, row.y), row.expected) << row.legend;
+}
+
 TEST(ViewGeometry, ScreenToImageUsesScrollOffsetUnrounded) {
     ViewGeometry g = Make(240, 268, 1000, 800, 4.0, {10, -3});
     const MapPos p = g.ScreenToImage({3, 4});
