@@ -127,6 +127,7 @@ std::size_t PageSize() {
 }
 
 void UniqueFd::Reset() {
+    // close() may report EINTR after the descriptor is already gone on Linux: never retry.
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

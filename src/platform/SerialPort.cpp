@@ -71,10 +71,6 @@ std::string GpsDevicePath(std::int32_t portNumber, std::string_view deviceOverri
     return ComPortDevicePath(portNumber);
 }
 
-SerialPort::~SerialPort() {
-    Close();
-}
-
 int SerialPort::Open(const std::string& path) {
     Close();
     if (path.empty())
@@ -85,18 +81,18 @@ int SerialPort::Open(const std::string& path) {
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return errno;
-    fd_ = fd;
+    fd_ = UniqueFd(fd);
     return 0;
 }
 
 SerialConfigResult SerialPort::Configure(std::int32_t baudRate) {
     SerialConfigResult result;
-    if (fd_ < 0) {
+    if (!fd_.Valid()) {
         result.readError = EBADF;
         return result;
     }
     termios tio{};
-    if (::tcgetattr(fd_, &tio) != 0) {
+    if (::tcgetattr(fd_.Get(), &tio) != 0) {
         result.readError = errno;
         return result;
     }
@@ -118,29 +114,29 @@ SerialConfigResult SerialPort::Configure(std::int32_t baudRate) {
         ::cfsetispeed(&tio, code);
         ::cfsetospeed(&tio, code);
     }
-    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) {
+    if (::tcsetattr(fd_.Get(), TCSANOW, &tio) != 0) {
         result.applyError = errno;
         return result;
     }
     if (code == 0) {
-        result.applyError = SetCustomBaudRate(fd_, static_cast<std::uint32_t>(baudRate));
+        result.applyError = SetCustomBaudRate(fd_.Get(), static_cast<std::uint32_t>(baudRate));
         if (result.applyError != 0)
             return result;
     }
     // Not every line has modem control (a pty has none): failing here changes nothing.
     int lines = TIOCM_DTR | TIOCM_RTS;
-    (void)::ioctl(fd_, TIOCMBIS, &lines);
+    (void)::ioctl(fd_.Get(), TIOCMBIS, &lines);
     return result;
 }
 
 SerialReadResult SerialPort::Read(char* buffer, std::size_t capacity) {
     SerialReadResult result;
-    if (fd_ < 0) {
+    if (!fd_.Valid()) {
         result.ok = false;
         result.error = EBADF;
         return result;
     }
-    const ssize_t n = ::read(fd_, buffer, capacity);
+    const ssize_t n = ::read(fd_.Get(), buffer, capacity);
     if (n > 0) {
         result.bytes = static_cast<std::size_t>(n);
         return result;
@@ -152,7 +148,7 @@ SerialReadResult SerialPort::Read(char* buffer, std::size_t capacity) {
     }
     // Nothing read: a live line, or one that hung up (a port left with VMIN 0 by a failed
     // configure also reads 0 bytes when idle, so ask poll rather than trust the 0).
-    pollfd p{fd_, POLLIN, 0};
+    pollfd p{fd_.Get(), POLLIN, 0};
     if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
         result.ok = false;
         result.error = EIO;
@@ -161,16 +157,8 @@ SerialReadResult SerialPort::Read(char* buffer, std::size_t capacity) {
 }
 
 void SerialPort::Discard() {
-    if (fd_ >= 0)
-        (void)::tcflush(fd_, TCIFLUSH);
-}
-
-void SerialPort::Close() {
-    if (fd_ < 0)
-        return;
-    // close() may report EINTR after the descriptor is already gone on Linux: never retry.
-    (void)::close(fd_);
-    fd_ = -1;
+    if (fd_.Valid())
+        (void)::tcflush(fd_.Get(), TCIFLUSH);
 }
 
 } // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/MappedFile.h"
+
 // The serial line of a GPS receiver, read-only, over POSIX termios. Nothing is ever written to
 // the port. All calls return at once: reads never block.
 namespace platform {
@@ -44,7 +46,6 @@ struct SerialReadResult {
 class SerialPort {
 public:
     SerialPort() = default;
-    ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
@@ -65,10 +66,10 @@ public:
     // Throws away everything received but not yet read.
     void Discard();
 
-    void Close();
+    void Close() { fd_.Reset(); }
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
 };
 
 // Sets a baud rate outside the standard table on an open tty (Linux termios2 with BOTHER).

@@ -13,7 +13,6 @@
 #include <sys/socket.h>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -97,8 +96,9 @@ std::string Resolve(const std::string& host, std::uint16_t port, int type, bool 
     return {};
 }
 
-int OpenSocket(const addrinfo& ai) {
-    return ::socket(ai.ai_family, ai.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, ai.ai_protocol);
+UniqueFd OpenSocket(const addrinfo& ai) {
+    return UniqueFd(
+        ::socket(ai.ai_family, ai.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, ai.ai_protocol));
 }
 
 // Waits for a non-blocking connect; 0 or errno (ECANCELED once cancelled).
@@ -129,10 +129,6 @@ int FinishConnect(int fd, std::chrono::milliseconds timeout, const Cancelled& ca
 
 } // namespace
 
-Socket::~Socket() {
-    Close();
-}
-
 std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
                                std::chrono::milliseconds timeout, const Cancelled& cancelled) {
     Close();
@@ -142,21 +138,20 @@ std::string Socket::ConnectTcp(const std::string& host, std::uint16_t port,
         return error;
     int lastError = EADDRNOTAVAIL;
     for (const addrinfo* ai = list.head; ai != nullptr; ai = ai->ai_next) {
-        const int fd = OpenSocket(*ai);
-        if (fd < 0) {
+        UniqueFd fd = OpenSocket(*ai);
+        if (!fd.Valid()) {
             lastError = errno;
             continue;
         }
         int error = 0;
-        if (::connect(fd, ai->ai_addr, ai->ai_addrlen) != 0)
-            error = errno == EINPROGRESS ? FinishConnect(fd, timeout, cancelled) : errno;
+        if (::connect(fd.Get(), ai->ai_addr, ai->ai_addrlen) != 0)
+            error = errno == EINPROGRESS ? FinishConnect(fd.Get(), timeout, cancelled) : errno;
         if (error == 0) {
-            fd_ = fd;
+            fd_ = std::move(fd);
             datagram_ = false;
             return {};
         }
         lastError = error;
-        ::close(fd);
         if (error == ECANCELED)
             break;
     }
@@ -179,24 +174,23 @@ std::string Socket::BindUdp(const std::string& address, std::uint16_t port) {
             order.push_back(ai);
     int lastError = EADDRNOTAVAIL;
     for (const addrinfo* ai : order) {
-        const int fd = OpenSocket(*ai);
-        if (fd < 0) {
+        UniqueFd fd = OpenSocket(*ai);
+        if (!fd.Valid()) {
             lastError = errno;
             continue;
         }
         // Several listeners (a chart plotter beside us) may share a multiplexer's port.
         const int on = 1;
-        (void)::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        (void)::setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
         const int off = 0;
         if (address.empty() && ai->ai_family == AF_INET6)
-            (void)::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
-        if (::bind(fd, ai->ai_addr, ai->ai_addrlen) == 0) {
-            fd_ = fd;
+            (void)::setsockopt(fd.Get(), IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+        if (::bind(fd.Get(), ai->ai_addr, ai->ai_addrlen) == 0) {
+            fd_ = std::move(fd);
             datagram_ = true;
             return {};
         }
         lastError = errno;
-        ::close(fd);
     }
     return Where(address.empty() ? "*" : address, port) + ": " + std::strerror(lastError);
 }
@@ -205,8 +199,8 @@ bool Socket::Send(std::string_view bytes) {
     // A command of a few dozen bytes into a fresh connection: the buffer never fills, but a
     // peer that reads nothing must not hold us, so a full buffer gives up after a second.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (!bytes.empty() && fd_ >= 0) {
-        const ssize_t n = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    while (!bytes.empty() && fd_.Valid()) {
+        const ssize_t n = ::send(fd_.Get(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (n > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(n));
             continue;
@@ -215,7 +209,7 @@ bool Socket::Send(std::string_view bytes) {
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
             std::chrono::steady_clock::now() < deadline) {
-            pollfd p{fd_, POLLOUT, 0};
+            pollfd p{fd_.Get(), POLLOUT, 0};
             (void)::poll(&p, 1, 100);
             continue;
         }
@@ -226,13 +220,14 @@ bool Socket::Send(std::string_view bytes) {
 
 SerialReadResult Socket::Read(char* buffer, std::size_t capacity) {
     SerialReadResult result;
-    if (fd_ < 0) {
+    if (!fd_.Valid()) {
         result.ok = false;
         result.error = EBADF;
         return result;
     }
     // MSG_TRUNC gives a datagram's whole length; on a stream it would throw the bytes away.
-    const ssize_t n = ::recv(fd_, buffer, capacity, MSG_DONTWAIT | (datagram_ ? MSG_TRUNC : 0));
+    const ssize_t n =
+        ::recv(fd_.Get(), buffer, capacity, MSG_DONTWAIT | (datagram_ ? MSG_TRUNC : 0));
     if (n > 0) {
         // Only capacity bytes of a longer datagram were stored.
         result.bytes = std::min(static_cast<std::size_t>(n), capacity);
@@ -251,24 +246,17 @@ SerialReadResult Socket::Read(char* buffer, std::size_t capacity) {
 }
 
 std::uint16_t Socket::LocalPort() const {
-    if (fd_ < 0)
+    if (!fd_.Valid())
         return 0;
     sockaddr_storage address{};
     socklen_t size = sizeof address;
-    if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+    if (::getsockname(fd_.Get(), reinterpret_cast<sockaddr*>(&address), &size) != 0)
         return 0;
     if (address.ss_family == AF_INET)
         return ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port);
     if (address.ss_family == AF_INET6)
         return ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port);
     return 0;
-}
-
-void Socket::Close() {
-    if (fd_ < 0)
-        return;
-    (void)::close(fd_);
-    fd_ = -1;
 }
 
 } // namespace platform

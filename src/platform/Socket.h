@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/MappedFile.h"
 #include "platform/SerialPort.h"
 
 // Non-blocking IPv4/IPv6 sockets for NMEA that arrives over the network. Every call returns
@@ -25,7 +26,6 @@ public:
     static constexpr std::chrono::milliseconds kLookupTimeout{5000};
 
     Socket() = default;
-    ~Socket();
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
 
@@ -51,12 +51,12 @@ public:
 
     // The local port of a bound or connected socket, 0 when none.
     [[nodiscard]] std::uint16_t LocalPort() const;
-    [[nodiscard]] bool IsOpen() const { return fd_ >= 0; }
+    [[nodiscard]] bool IsOpen() const { return fd_.Valid(); }
 
-    void Close();
+    void Close() { fd_.Reset(); }
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
     bool datagram_ = false;
 };
 
