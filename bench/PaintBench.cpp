@@ -54,7 +54,8 @@ map::MapPyramid MakeMap(int width, int height) {
 
 MapView* MakeView(int mapWidth, int mapHeight) {
     static const MemorySettingsStore store;
-    auto* v = new MapView(store);
+    static coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
+    auto* v = new MapView(store, entryFormat);
     v->resize(1280, 800);
     v->show();
     v->SetMap(MakeMap(mapWidth, mapHeight));

@@ -108,7 +108,7 @@ bool CGPSMapFrame::Create() {
     if (view_ != nullptr)
         return false; // one view, one set of menus
     // Allocation failure throws here; the application object turns it into a message.
-    view_ = new MapView(store_, this);
+    view_ = new MapView(store_, entryFormat_, this);
     loader_ = new MapLoader(*view_);
     setCentralWidget(view_);
     view_->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Commands.h"
+#include "coords/CoordFormat.h"
 #include "session/ShowFlags.h"
 
 #include <QMainWindow>
@@ -128,6 +129,9 @@ private:
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
     session::ShowFlags flags_;
+    // The format the coordinate dialogs open in: Dms at start, then the user's last choice
+    // for the life of the window, never stored.
+    coords::CoordFormat entryFormat_ = coords::CoordFormat::Dms;
 
     MapView* view_ = nullptr;     // child widget, owned by the frame
     MapLoader* loader_ = nullptr; // the view's child

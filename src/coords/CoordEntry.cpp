@@ -10,8 +10,6 @@
 
 namespace coords {
 
-CoordFormat entryFormat = CoordFormat::Dms;
-
 namespace {
 
 std::size_t IndexOf(EntryField field) {

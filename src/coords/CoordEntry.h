@@ -54,10 +54,6 @@ FieldTyping TypingOf(EntryField field);
 // decimal minutes; Deg: decimal degrees; the hemisphere lists in every format.
 bool IsFieldShown(EntryField field, CoordFormat format);
 
-// The format the dialog opens in: shared by every instance for the life of the process, Dms at
-// start, changed only by the dialog's format buttons, never stored. User-interface thread only.
-extern CoordFormat entryFormat;
-
 struct EntryResult {
     bool complete = false;  // both rows hold a valid position in the format that was read
     double latitude = 0.0;  // signed: south negative

@@ -66,7 +66,8 @@ int UsualCharacters(EntryField field) {
 
 } // namespace
 
-EnterCoordsDlg::EnterCoordsDlg(QWidget* parent) : QDialog(parent) {
+EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
+    : QDialog(parent), format_(format) {
     setWindowTitle(QString());
 
     prompt_ = new QLabel(this);
@@ -193,7 +194,7 @@ void EnterCoordsDlg::showEvent(QShowEvent* event) {
 
 void EnterCoordsDlg::Open() {
     opened_ = true;
-    formats_->button(ButtonOf(entryFormat))->setChecked(true);
+    formats_->button(ButtonOf(format_))->setChecked(true);
     ShowFieldsForFormat();
     entry_.FillFields(resultLatitude_, resultLongitude_);
     CopyTextsToControls();
@@ -201,7 +202,7 @@ void EnterCoordsDlg::Open() {
 
 void EnterCoordsDlg::ShowFieldsForFormat() {
     for (auto& [field, edit] : edits_)
-        edit->setVisible(IsFieldShown(field, entryFormat));
+        edit->setVisible(IsFieldShown(field, format_));
 }
 
 void EnterCoordsDlg::CopyTextsToControls() {
@@ -221,7 +222,7 @@ void EnterCoordsDlg::CopyTextsToControls() {
     }
     copying_ = false;
     // Colours follow what the fields now hold, not the check of their previous texts.
-    entry_.ParseFields(entryFormat);
+    entry_.ParseFields(format_);
     ShowValidity();
 }
 
@@ -245,7 +246,7 @@ void EnterCoordsDlg::OnFieldChanged() {
     if (copying_)
         return;
     ReadTextsFromControls();
-    entry_.ParseFields(entryFormat);
+    entry_.ParseFields(format_);
     ShowValidity();
 }
 
@@ -255,8 +256,8 @@ void EnterCoordsDlg::OnFormatChosen(int id) {
                                                  : CoordFormat::Dms;
     ReadTextsFromControls();
     // An incomplete entry keeps its texts; only the visible set changes.
-    entry_.SwitchFormat(entryFormat, chosen);
-    entryFormat = chosen;
+    entry_.SwitchFormat(format_, chosen);
+    format_ = chosen;
     ShowFieldsForFormat();
     CopyTextsToControls();
 }
@@ -270,7 +271,7 @@ void EnterCoordsDlg::OnUseGpsPosition() {
 
 void EnterCoordsDlg::accept() {
     ReadTextsFromControls();
-    const EntryResult result = entry_.ParseFields(entryFormat);
+    const EntryResult result = entry_.ParseFields(format_);
     ShowValidity();
     if (result.complete) {
         resultLatitude_ = result.latitude;

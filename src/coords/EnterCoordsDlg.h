@@ -22,12 +22,14 @@ namespace coords {
 // "Please enter valid coordinates" until the visible fields hold a complete position.
 //
 // Use: construct, SetPrompt, optionally SetInitialPosition and SetGpsPosition, exec(); then
-// use GetResult only if exec() returned Accepted and HasResult() is true. The format last
-// chosen (entryFormat) carries over to the next dialog for the life of the process.
+// use GetResult only if exec() returned Accepted and HasResult() is true.
 class EnterCoordsDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit EnterCoordsDlg(QWidget* parent = nullptr);
+    // format: the format the dialog opens in, set to each one the user picks. The window keeps
+    // one for its life (Dms at start, never stored), so the last choice carries over to the
+    // next dialog whoever opens it.
+    explicit EnterCoordsDlg(CoordFormat& format, QWidget* parent = nullptr);
 
     void SetPrompt(const QString& prompt);
     // Latitude from y, longitude from x; without it the fields show 0, 0.
@@ -55,6 +57,7 @@ private:
     void OnFormatChosen(int id);
     void OnUseGpsPosition();
 
+    CoordFormat& format_;
     CoordEntry entry_;
     std::map<EntryField, QLineEdit*> edits_;
     std::map<EntryField, QComboBox*> lists_;

@@ -71,7 +71,8 @@ private:
     QString before_;
 };
 
-EditMapPointDlg::EditMapPointDlg(QWidget* parent) : QDialog(parent) {
+EditMapPointDlg::EditMapPointDlg(coords::CoordFormat& entryFormat, QWidget* parent)
+    : QDialog(parent), entryFormat_(entryFormat) {
     setWindowTitle(tr("Edit Map Point"));
 
     name_ = new QLineEdit(this);
@@ -193,7 +194,7 @@ void EditMapPointDlg::ShowPosition() {
 }
 
 void EditMapPointDlg::OnEditPosition() {
-    coords::EnterCoordsDlg dialog(this);
+    coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(tr("Enter point position:"));
     dialog.SetInitialPosition(position_);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coords/CoordFormat.h"
 #include "points/MapPoint.h"
 
 #include <QDialog>
@@ -29,7 +30,8 @@ public:
     static constexpr int kNameTypingLimit = 50;
     static constexpr int kDescriptionTypingLimit = 100;
 
-    explicit EditMapPointDlg(QWidget* parent = nullptr);
+    // entryFormat: the coordinate format the position dialog opens in (see EnterCoordsDlg).
+    explicit EditMapPointDlg(coords::CoordFormat& entryFormat, QWidget* parent = nullptr);
 
     void LoadFromPoint(const CMapPoint& point);
     [[nodiscard]] CMapPoint MakePoint() const;
@@ -60,6 +62,7 @@ private:
     IndexField lineColour_;
     IndexField fillColour_;
 
+    coords::CoordFormat& entryFormat_;
     MapPos position_;
     std::string loadedName_;
     std::string loadedDescription_;

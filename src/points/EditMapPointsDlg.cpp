@@ -21,8 +21,9 @@ QString ToQString(const std::string& text) {
 
 } // namespace
 
-EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, QWidget* parent)
-    : QDialog(parent), points_(points) {
+EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, coords::CoordFormat& entryFormat,
+                                   QWidget* parent)
+    : QDialog(parent), points_(points), entryFormat_(entryFormat) {
     setWindowTitle(tr("Edit Map Points"));
 
     list_ = new QListWidget(this);
@@ -97,7 +98,7 @@ void EditMapPointsDlg::OnShow() {
 }
 
 void EditMapPointsDlg::OnNew() {
-    EditMapPointDlg dialog(this);
+    EditMapPointDlg dialog(entryFormat_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     points_.push_back(dialog.MakePoint());
@@ -109,7 +110,7 @@ void EditMapPointsDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0)
         return;
-    EditMapPointDlg dialog(this);
+    EditMapPointDlg dialog(entryFormat_, this);
     dialog.LoadFromPoint(points_[static_cast<std::size_t>(row)]);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -191,14 +192,16 @@ bool SavePointsFileReporting(QWidget* parent, const std::string& pointsPath,
 }
 
 EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                   coords::CoordFormat& entryFormat,
                                    const std::string& pointsPath) {
-    return RunEditMapPoints(parent, points,
+    return RunEditMapPoints(parent, points, entryFormat,
                             [&] { return SavePointsFileReporting(parent, pointsPath, points); });
 }
 
 EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                   coords::CoordFormat& entryFormat,
                                    const std::function<bool()>& save) {
-    EditMapPointsDlg dialog(points, parent);
+    EditMapPointsDlg dialog(points, entryFormat, parent);
     EditPointsOutcome outcome;
     outcome.result = dialog.exec();
     outcome.modified = dialog.IsModified();

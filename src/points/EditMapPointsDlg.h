@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coords/CoordFormat.h"
 #include "points/PointsFile.h"
 
 #include <QDialog>
@@ -25,7 +26,9 @@ class EditMapPointsDlg : public QDialog {
 public:
     static constexpr int kShowResult = 1008;
 
-    explicit EditMapPointsDlg(MapPointList& points, QWidget* parent = nullptr);
+    // entryFormat: the coordinate format the position dialog opens in (see EnterCoordsDlg).
+    EditMapPointsDlg(MapPointList& points, coords::CoordFormat& entryFormat,
+                     QWidget* parent = nullptr);
 
     [[nodiscard]] bool IsModified() const { return modified; }
     [[nodiscard]] const MapPos& ShowPosition() const { return showPosition; }
@@ -48,6 +51,7 @@ private:
     [[nodiscard]] int SelectedRow() const;
 
     MapPointList& points_;
+    coords::CoordFormat& entryFormat_;
     bool modified = false;
     MapPos showPosition;
     QListWidget* list_ = nullptr;
@@ -65,10 +69,12 @@ struct EditPointsOutcome {
 // write is shown as "Unable to write file: <path>: <reason>", caption "Save Error". The caller
 // centres the map on showPosition when result is kShowResult.
 [[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                                 coords::CoordFormat& entryFormat,
                                                  const std::string& pointsPath);
 // The same with the write left to save, which reports its own failure and returns whether
 // the file was written.
 [[nodiscard]] EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
+                                                 coords::CoordFormat& entryFormat,
                                                  const std::function<bool()>& save);
 
 // Writes the points file, showing a failure as above. Returns whether it was written.

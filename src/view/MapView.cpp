@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
+MapView::MapView(const SettingsStore& store, coords::CoordFormat& entryFormat, QWidget* parent)
+    : QWidget(parent), session_(store), entryFormat_(entryFormat) {
     // Every pixel is painted each frame: no erase, no system background.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

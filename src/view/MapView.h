@@ -48,8 +48,10 @@ class MapView : public QWidget {
     Q_OBJECT
 
 public:
-    // The session reads its settings from store.
-    explicit MapView(const SettingsStore& store, QWidget* parent = nullptr);
+    // The session reads its settings from store. entryFormat is the format the coordinate
+    // dialogs open in, kept by the window (see coords::EnterCoordsDlg).
+    MapView(const SettingsStore& store, coords::CoordFormat& entryFormat,
+            QWidget* parent = nullptr);
 
     [[nodiscard]] const session::MapSession& Session() const { return session_; }
     // Replaces the whole state (tests and benchmarks build a scene this way) and repaints.
@@ -211,6 +213,7 @@ private:
     void OnNativeZoom(QNativeGestureEvent* event);
 
     session::MapSession session_;
+    coords::CoordFormat& entryFormat_;
     ViewGeometry geometry_;
     map::MapPyramid map_;
     QString mapImagePath_;

@@ -58,7 +58,7 @@ void MapView::OnEnterCalibrationPoint() {
     if (!MapCommandReady(QStringLiteral("Enter Calibration Point"), true, false))
         return;
     const MapDialogOpen open(*this);
-    coords::EnterCoordsDlg dialog(this);
+    coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
                      NextPointNote(session_.Calibration().GetCalibrationPoints().size() / 2));
     if (session_.GpsFix().hasFix)
@@ -118,7 +118,7 @@ void MapView::OnCheckPosition() {
     if (!MapCommandReady(title, true, true))
         return;
     const MapDialogOpen open(*this);
-    coords::EnterCoordsDlg dialog(this);
+    coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
     dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
     if (session_.GpsFix().hasFix)
@@ -140,7 +140,7 @@ bool MapView::OnGoToPosition() {
     if (!MapCommandReady(QStringLiteral("Go to Position"), false, true))
         return false;
     const MapDialogOpen open(*this);
-    coords::EnterCoordsDlg dialog(this);
+    coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
     if (session_.HasSelection())
         dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));

@@ -31,7 +31,7 @@ void MapView::OnEditPoints() {
     // a change writes the file, which sets a damaged one aside first.
     points::EditPointsOutcome outcome;
     session_.EditMapPoints([&](points::MapPointList& list) {
-        outcome = points::RunEditMapPoints(this, list, [this] {
+        outcome = points::RunEditMapPoints(this, list, entryFormat_, [this] {
             const std::optional<session::Notice> notice = session_.SavePoints();
             Tell(notice);
             return !notice;

@@ -31,6 +31,7 @@
 #include <QNativeGestureEvent>
 #include <QPinchGesture>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QUrl>
@@ -87,6 +88,8 @@ void Drop(CGPSMapFrame& frame, const QString& path) {
 // Types a position in decimal degrees into the open coordinates dialog and presses OK.
 void TypePosition(coords::EnterCoordsDlg& dialog, const MapPos& geo) {
     using F = coords::EntryField;
+    // The dialog opens in the window's last format: decimal degrees is chosen as a user would.
+    dialog.findChild<QRadioButton*>(QStringLiteral("format1019"))->click();
     const auto edit = [&dialog](F field) {
         return dialog.findChild<QLineEdit*>(QStringLiteral("field%1").arg(static_cast<int>(field)));
     };
@@ -267,7 +270,6 @@ protected:
         ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
         map = demo::DemoMapImagePath(dir.path());
         mcd = map.left(map.size() - 4) + ".mcd";
-        coords::entryFormat = coords::CoordFormat::Deg;
     }
     QString map;
     QString mcd;

@@ -27,14 +27,12 @@ using coords::EnterCoordsDlg;
 using F = coords::EntryField;
 
 // The dialog shown (not exec'd) so the test can type and click; every test starts in Dms as the
-// program does.
+// program does, and every dialog of a test shares one format as the window's dialogs do.
 class EnterCoordsDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { coords::entryFormat = CoordFormat::Dms; }
-
     std::unique_ptr<EnterCoordsDlg> Open(const MapPos* initial = nullptr,
                                          const MapPos& gps = MapPos()) {
-        auto dialog = std::make_unique<EnterCoordsDlg>();
+        auto dialog = std::make_unique<EnterCoordsDlg>(format);
         dialog->SetPrompt(QStringLiteral("Enter point position:"));
         if (initial != nullptr)
             dialog->SetInitialPosition(*initial);
@@ -85,6 +83,8 @@ protected:
         }
         return outcome;
     }
+
+    CoordFormat format = CoordFormat::Dms;
 };
 
 TEST_F(EnterCoordsDlgTest, OpensEmptyInDmsAndAcceptsZero) {
@@ -200,7 +200,7 @@ TEST_F(EnterCoordsDlgTest, FormatSwitchCarriesACompleteEntryAndIsRemembered) {
     Type(*dialog, F::LatMinutes, "28");
     Type(*dialog, F::LatSeconds, "40.08");
     ClickFormat(*dialog, 1019);
-    EXPECT_EQ(coords::entryFormat, CoordFormat::Deg);
+    EXPECT_EQ(format, CoordFormat::Deg);
     EXPECT_EQ(Text(*dialog, F::LatDecDegrees), "51.4778000000");
     EXPECT_TRUE(Edit(*dialog, F::LatDecDegrees)->isVisible());
     EXPECT_FALSE(Edit(*dialog, F::LatSeconds)->isVisible());
@@ -223,7 +223,7 @@ TEST_F(EnterCoordsDlgTest, FormatSwitchCarriesACompleteEntryAndIsRemembered) {
         if (!coords::IsHemisphere(field))
             before << Text(*next, field);
     ClickFormat(*next, 1020);
-    EXPECT_EQ(coords::entryFormat, CoordFormat::Dm);
+    EXPECT_EQ(format, CoordFormat::Dm);
     QStringList after;
     for (F field : coords::kEntryFields)
         if (!coords::IsHemisphere(field))
@@ -245,7 +245,7 @@ TEST_F(EnterCoordsDlgTest, UseGpsPositionOnlyForASetPosition) {
     EXPECT_EQ(Text(*dialog, F::LatDegrees), "51");
     EXPECT_EQ(Text(*dialog, F::LonSeconds), "5.040");
     EXPECT_EQ(List(*dialog, F::LonHemisphere)->currentText(), "W");
-    EXPECT_EQ(coords::entryFormat, CoordFormat::Dms);
+    EXPECT_EQ(format, CoordFormat::Dms);
     EXPECT_FALSE(ClickOk(*dialog).messageShown);
     EXPECT_NEAR(dialog->GetResult().y, 51.4778, 1e-9);
     EXPECT_NEAR(dialog->GetResult().x, -0.0014, 1e-9);
@@ -262,7 +262,7 @@ TEST_F(EnterCoordsDlgTest, CancelAfterAValidEntryGivesNoResult) {
 TEST_F(EnterCoordsDlgTest, OverlongFilledTextIsShownWholeAndRed) {
     // A position from a damaged file: shown as it is, not cut to the typing limit.
     const MapPos far(1234.5, 12.0);
-    coords::entryFormat = CoordFormat::Deg;
+    format = CoordFormat::Deg;
     auto dialog = Open(&far);
     EXPECT_EQ(Text(*dialog, F::LonDecDegrees), "1234.5000000000");
     EXPECT_TRUE(IsRed(*dialog, F::LonDecDegrees));

@@ -35,6 +35,8 @@ using testsupport::TempDir;
 using testsupport::WhenModal;
 
 const std::string kCafe = "Caf\xC3\xA9 1";
+// The window's coordinate format, which the dialogs pass on to the position entry.
+coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
 
 MapPointList TwoPoints() {
     return {CMapPoint("Home", MapPos(-0.0014, 51.4778), 2, 2, 4, 2, ""),
@@ -86,19 +88,19 @@ void SetName(EditMapPointDlg& dialog, const QString& name) {
 
 TEST(EditMapPointsDlg, OpensWithNamesInListOrderAndTheFirstSelected) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     EXPECT_EQ(Names(dialog), QStringList({"Home", QString::fromUtf8(kCafe.c_str())}));
     EXPECT_EQ(SelectedRow(dialog), 0);
     EXPECT_FALSE(dialog.IsModified());
 
     MapPointList none;
-    EditMapPointsDlg empty(none);
+    EditMapPointsDlg empty(none, entryFormat);
     EXPECT_EQ(SelectedRow(empty), -1);
 }
 
 TEST(EditMapPointsDlg, NewAppendsAPointWithNothingChosen) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     WhenModal<EditMapPointDlg>([](EditMapPointDlg& edit) {
         SetName(edit, "Fresh");
         edit.accept();
@@ -113,7 +115,7 @@ TEST(EditMapPointsDlg, NewAppendsAPointWithNothingChosen) {
 
 TEST(EditMapPointsDlg, CancelledNewAndEmptyNameChangeNothing) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     MessageCatcher catcher;
     WhenModal<EditMapPointDlg>([&catcher](EditMapPointDlg& edit) {
         edit.accept(); // empty name: refused, the dialog stays open
@@ -131,7 +133,7 @@ TEST(EditMapPointsDlg, CancelledNewAndEmptyNameChangeNothing) {
 
 TEST(EditMapPointsDlg, EditOverwritesTheSelectedPointAndKeepsTheSelection) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     dialog.findChild<QListWidget*>("points")->setCurrentRow(1);
     WhenModal<EditMapPointDlg>([](EditMapPointDlg& edit) {
         EXPECT_EQ(edit.findChild<QLineEdit*>("name")->text(), QString::fromUtf8(kCafe.c_str()));
@@ -150,7 +152,7 @@ TEST(EditMapPointsDlg, EditOverwritesTheSelectedPointAndKeepsTheSelection) {
 
     // Cancel changes nothing; without a selection nothing opens and nothing is said.
     MapPointList cancelled = TwoPoints();
-    EditMapPointsDlg again(cancelled);
+    EditMapPointsDlg again(cancelled, entryFormat);
     WhenModal<EditMapPointDlg>([](EditMapPointDlg& edit) {
         SetName(edit, "Discarded");
         edit.reject();
@@ -167,7 +169,7 @@ TEST(EditMapPointsDlg, EditOverwritesTheSelectedPointAndKeepsTheSelection) {
 
 TEST(EditMapPointsDlg, DoubleClickEdits) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* list = dialog.findChild<QListWidget*>("points");
@@ -184,7 +186,7 @@ TEST(EditMapPointsDlg, DoubleClickEdits) {
 
 TEST(EditMapPointsDlg, DeleteAsksAndRemovesOnlyOnYes) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     {
         Answering no(false);
         Click(dialog, "delete");
@@ -213,7 +215,7 @@ TEST(EditMapPointsDlg, DeleteAsksAndRemovesOnlyOnYes) {
 
 TEST(EditMapPointsDlg, ShowEndsWith1008AndThePosition) {
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     WhenModal<EditMapPointsDlg>([](EditMapPointsDlg& shown) {
         shown.findChild<QListWidget*>("points")->setCurrentRow(1);
         Click(shown, "show");
@@ -223,7 +225,7 @@ TEST(EditMapPointsDlg, ShowEndsWith1008AndThePosition) {
 
     MessageCatcher catcher;
     MapPointList none;
-    EditMapPointsDlg empty(none);
+    EditMapPointsDlg empty(none, entryFormat);
     Click(empty, "show");
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "Select a point to show on the map.");
@@ -268,7 +270,8 @@ TEST(EditMapPointsDlg, PointsFileIsWrittenOnCloseOnlyAfterAChange) {
             if (d.isVisible())
                 Click(d, "close");
         });
-        const points::EditPointsOutcome outcome = points::RunEditMapPoints(nullptr, points, path);
+        const points::EditPointsOutcome outcome =
+            points::RunEditMapPoints(nullptr, points, entryFormat, path);
         EXPECT_EQ(outcome.result, row.result);
         EXPECT_EQ(outcome.saved, row.written);
         ASSERT_EQ(std::filesystem::exists(path), row.written);
@@ -290,7 +293,8 @@ TEST(EditMapPointsDlg, FailedSaveIsReported) {
         Click(d, "delete");
         Click(d, "close");
     });
-    const points::EditPointsOutcome outcome = points::RunEditMapPoints(nullptr, points, path);
+    const points::EditPointsOutcome outcome =
+        points::RunEditMapPoints(nullptr, points, entryFormat, path);
     EXPECT_TRUE(outcome.modified);
     EXPECT_FALSE(outcome.saved);
     ASSERT_EQ(catcher.messages.size(), 1u);
@@ -303,7 +307,7 @@ TEST(EditMapPointsDlg, FailedSaveIsReported) {
 TEST(EditMapPointsDlg, ExportWritesKmlAndChangesNothing) {
     TempDir dir;
     MapPointList points = TwoPoints();
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     const auto exportTo = [](const std::string& path) {
         WhenModal<QFileDialog>([path](QFileDialog& files) {
             EXPECT_EQ(files.acceptMode(), QFileDialog::AcceptSave);
@@ -338,7 +342,7 @@ TEST(EditMapPointsDlg, ExportWritesKmlAndChangesNothing) {
 TEST(EditMapPointDlg, TextsLongerThanTheLimitsAreShownWholeAndKept) {
     const CMapPoint loaded(std::string(300, 'n'), MapPos(8.54, 47.37), 9, -1, 7, 4,
                            std::string(140, 'd') + "\r\nlast line");
-    EditMapPointDlg dialog;
+    EditMapPointDlg dialog(entryFormat);
     dialog.LoadFromPoint(loaded);
     dialog.show();
     auto* name = dialog.findChild<QLineEdit*>("name");
@@ -366,7 +370,7 @@ TEST(EditMapPointDlg, TextsLongerThanTheLimitsAreShownWholeAndKept) {
 }
 
 TEST(EditMapPointDlg, TypingStopsAtTheLimits) {
-    EditMapPointDlg dialog;
+    EditMapPointDlg dialog(entryFormat);
     dialog.show();
     auto* name = dialog.findChild<QLineEdit*>("name");
     QTest::keyClicks(name, QString(60, 'a'));
@@ -380,7 +384,7 @@ TEST(EditMapPointDlg, TypingStopsAtTheLimits) {
 }
 
 TEST(EditMapPointDlg, EditedDescriptionKeepsTheHandheldLineBreaks) {
-    EditMapPointDlg dialog;
+    EditMapPointDlg dialog(entryFormat);
     dialog.show();
     SetName(dialog, "P");
     auto* description = dialog.findChild<QPlainTextEdit*>("description");
@@ -404,7 +408,7 @@ TEST(EditMapPointDlg, PositionFieldIsEmptyOnlyForLongitudeZero) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        EditMapPointDlg dialog;
+        EditMapPointDlg dialog(entryFormat);
         dialog.LoadFromPoint(CMapPoint("P", row.position, 1, 1, 1, 1, ""));
         const QString shown = dialog.findChild<QLineEdit*>("position")->text();
         EXPECT_EQ(shown.isEmpty(), row.empty);
@@ -418,7 +422,7 @@ TEST(EditMapPointDlg, PositionFieldIsEmptyOnlyForLongitudeZero) {
 
 TEST(EditMapPointDlg, EditTakesThePositionFromEnterCoordinates) {
     const MapPos start(-0.0014, 51.4778);
-    EditMapPointDlg dialog;
+    EditMapPointDlg dialog(entryFormat);
     dialog.LoadFromPoint(CMapPoint("P", start, 1, 1, 1, 1, ""));
     auto* shown = dialog.findChild<QLineEdit*>("position");
     const QString before = shown->text();
@@ -474,7 +478,8 @@ TEST(EditMapPointsDlg, ImportAppendsGpxWaypointsAndExportWritesThem) {
         Click(d, "export");
         Click(d, "close");
     });
-    const points::EditPointsOutcome outcome = points::RunEditMapPoints(nullptr, points, pointsPath);
+    const points::EditPointsOutcome outcome =
+        points::RunEditMapPoints(nullptr, points, entryFormat, pointsPath);
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text.toStdString(),
               "Unable to open file: " + dir.File("bad.kml") +
@@ -491,7 +496,7 @@ TEST(EditMapPointsDlg, ImportAppendsGpxWaypointsAndExportWritesThem) {
     EXPECT_EQ(onFile, expected);
     EXPECT_EQ(ReadBytes(dir.File("out.kml")), points::PointsKmlDocument(expected));
 
-    EditMapPointsDlg dialog(points);
+    EditMapPointsDlg dialog(points, entryFormat);
     ChooseFile(dir.File("out.GPX"));
     Click(dialog, "export");
     EXPECT_EQ(ReadBytes(dir.File("out.GPX")), points::PointsGpxDocument(expected));

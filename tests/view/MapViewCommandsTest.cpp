@@ -55,8 +55,7 @@ void TypePosition(coords::EnterCoordsDlg& dialog, double lat, double lon) {
 class MapViewCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        coords::entryFormat = coords::CoordFormat::Deg;
-        view = std::make_unique<MapView>(store);
+        view = std::make_unique<MapView>(store, entryFormat);
         view->resize(640, 480);
         QImage image(640, 480, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -75,6 +74,8 @@ protected:
     testsupport::MessageCatcher catcher;
     std::string mapPath;
     MemorySettingsStore store;
+    // The dialogs are answered in decimal degrees.
+    coords::CoordFormat entryFormat = coords::CoordFormat::Deg;
     std::unique_ptr<MapView> view;
 };
 
@@ -177,7 +178,7 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
     // The newest samples stay.
     EXPECT_EQ(*view->Session().Trail().NewestToOldest().begin(), MapPos(1.0 + 249 * 0.001, 50.0));
 
-    MapView next(store);
+    MapView next(store, entryFormat);
     EXPECT_EQ(next.Session().ConfiguredGpsDevice(), "/dev/ttyACM0");
 }
 

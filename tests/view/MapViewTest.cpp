@@ -40,10 +40,11 @@ calib::CGPSMapFuncs HundredPixelsADegree() {
 
 struct Fixture {
     MemorySettingsStore store;
+    coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
     std::unique_ptr<MapView> view;
 
     explicit Fixture(int w, int h) {
-        view = std::make_unique<MapView>(store);
+        view = std::make_unique<MapView>(store, entryFormat);
         view->resize(w, h);
         view->show();                             // delivers the resize
         view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
