@@ -29,7 +29,7 @@ add_custom_target(quilo_man ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(QUILO_BUILD_UI)
-    get_directory_property(demo_dir DIRECTORY ${CMAKE_SOURCE_DIR}/src/app DEFINITION QUILO_DEMO_DIR)
+    get_directory_property(demo_dir DIRECTORY ${CMAKE_SOURCE_DIR}/src/demo DEFINITION QUILO_DEMO_DIR)
     install(FILES ${demo_dir}/brindlemoor.png ${demo_dir}/brindlemoor.mcd
                   ${demo_dir}/brindlemoor.pts
             DESTINATION ${CMAKE_INSTALL_DATADIR}/quilo/demo)

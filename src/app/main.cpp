@@ -3,18 +3,18 @@
 // MAP opens a map image with the calibration (.mcd) and points (.pts) files beside it;
 // without it, the last session's map and view come back (View > Reopen Last Map). While a
 // window runs, a start that only names a map or a trail hands them to it and ends.
-// --demo needs nothing from the user: the demo town's map and a simulated receiver on a
-// pseudo-terminal, with settings of its own.
+// --demo needs nothing from the user: the demo town's map and the simulated receiver (the
+// sim: source), with settings of its own.
 // --screenshot renders the window into a PNG after MS milliseconds (default 0) and exits,
 // leaving the user's settings as they were; without a display it runs on Qt's offscreen
 // platform.
 #include "app/CGPSMapFrame.h"
 #include "app/CleanQuit.h"
 #include "app/Commands.h"
-#include "app/DemoSession.h"
 #include "app/GpsApp.h"
 #include "app/WindowHandoff.h"
 #include "base/Number.h"
+#include "demo/DemoSession.h"
 #include "gps/GpsSourceName.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
@@ -276,7 +276,8 @@ int main(int argc, char** argv) {
                          m.text.toStdString().c_str());
         });
 
-    // Declared before the application object, so the receiver outlives the link reading it.
+    // Declared before the application object, so the demo's folder outlives the settings and
+    // the journal written into it.
     std::unique_ptr<DemoSession> demo;
     std::unique_ptr<platform::QSettingsStore> userStore;
     std::unique_ptr<SettingsStore> store;
@@ -330,7 +331,7 @@ int main(int argc, char** argv) {
     if (!options->trail.empty() && !app::QuitRequested())
         frame.LoadTrailFile(QString::fromStdString(options->trail));
 
-    const std::string device = demo ? demo->DevicePath() : options->gpsDevice;
+    const std::string device = demo ? DemoSession::kGpsSource : options->gpsDevice;
     if (options->baud)
         frame.View().SetGpsBaud(*options->baud);
     if (!device.empty() && !app::QuitRequested()) {

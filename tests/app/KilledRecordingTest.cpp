@@ -2,7 +2,7 @@
 // at seeded moments: what the next start finds.
 #include "AppTestSupport.h"
 
-#include "app/DemoMap.h"
+#include "demo/DemoMap.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaWriter.h"
 #include "gps/PtyPair.h"

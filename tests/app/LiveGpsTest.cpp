@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
-#include "app/DemoMap.h"
 #include "coords/CoordFormat.h"
+#include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
 #include "gps/GpsUpdateFold.h"
 #include "gps/PtyPair.h"

@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 
-#include "app/DemoMap.h"
 #include "calib/CalibrationFile.h"
 #include "calib/MapSettingsDlg.h"
+#include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
 #include "platform/FileIo.h"
 

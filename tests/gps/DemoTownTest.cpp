@@ -1,15 +1,11 @@
 #include "gps/DemoTown.h"
-#include "app/DemoReceiver.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaSentence.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fcntl.h>
-#include <poll.h>
 #include <sstream>
-#include <unistd.h>
 
 TEST(DemoTown, RouteRunsRoundTheLoopOnTheStreets) {
     const demo::RouteDriver driver(16.0);
@@ -75,30 +71,4 @@ TEST(DemoTown, SentencesDecodeToTheRoutePosition) {
         }
     }
     EXPECT_EQ(seen, 3);
-}
-
-TEST(DemoReceiver, WritesEachPeriodIntoThePseudoTerminal) {
-    demo::DemoReceiver receiver({std::chrono::milliseconds(20), 16.0});
-    std::string error;
-    ASSERT_TRUE(receiver.Start(&error)) << error;
-    EXPECT_FALSE(receiver.Start(&error)); // once only
-    const int fd = ::open(receiver.DevicePath().c_str(), O_RDONLY | O_NOCTTY);
-    ASSERT_GE(fd, 0);
-    std::string got;
-    // Three GGA lines arrive: at least two periods went by.
-    while (std::count(got.begin(), got.end(), 'G') < 9) {
-        pollfd p{fd, POLLIN, 0};
-        ASSERT_GT(::poll(&p, 1, 5000), 0) << "no data from the receiver";
-        char buf[512];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        ASSERT_GT(n, 0);
-        got.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    EXPECT_EQ(got.rfind("$GPGGA,", 0), 0u);
-    EXPECT_NE(got.find("$GPRMC,"), std::string::npos);
-    EXPECT_NE(got.find("$GPGSA,A,3,"), std::string::npos);
-    receiver.Stop();
-    receiver.Stop(); // twice is harmless
-    EXPECT_GE(receiver.BatchesWritten(), 2);
 }

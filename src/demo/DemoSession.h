@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/DemoReceiver.h"
-
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,24 +9,21 @@
 // Everything "quilo --demo" needs besides the program itself: the demo map (installed under
 // share/quilo/demo, drawn by the build beside the program, or drawn now into the cache folder)
 // copied into a temporary folder with a settings file of its own, so neither the shipped map
-// nor the user's settings are ever written, and the simulated receiver on a pseudo-terminal.
+// nor the user's settings are ever written, and the GPS source it connects to.
 class DemoSession {
 public:
-    DemoSession() = default;
-    explicit DemoSession(demo::DemoReceiver::Options receiver) : receiver_(receiver) {}
+    // The simulated receiver inside the program: no device to open, none that can be missing.
+    static constexpr char kGpsSource[] = "sim:";
 
-    // False with *error set when the map cannot be found, drawn or copied, the temporary
-    // folder cannot be made or no pseudo-terminal is to be had.
+    // False with *error set when the map cannot be found, drawn or copied or the temporary
+    // folder cannot be made.
     bool Start(QString* error);
-    void Stop() { receiver_.Stop(); }
 
     [[nodiscard]] const QString& MapPath() const { return mapPath_; }
     [[nodiscard]] const QString& SettingsPath() const { return settingsPath_; }
     // The demo's own trail journal, in its temporary folder: one demo's walk never shows in
     // the next.
     [[nodiscard]] std::string JournalPath() const;
-    [[nodiscard]] const std::string& DevicePath() const { return receiver_.DevicePath(); }
-    [[nodiscard]] const demo::DemoReceiver& Receiver() const { return receiver_; }
 
     // The folder the build draws the demo map into, beside the program.
     [[nodiscard]] static QString BuiltMapDir();
@@ -38,7 +33,6 @@ public:
     [[nodiscard]] static QString FindMapDir(const QString& programDir);
 
 private:
-    demo::DemoReceiver receiver_;
     std::unique_ptr<QTemporaryDir> sessionDir_;
     QString mapPath_;
     QString settingsPath_;

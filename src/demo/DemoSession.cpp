@@ -1,6 +1,6 @@
-#include "app/DemoSession.h"
+#include "demo/DemoSession.h"
 
-#include "app/DemoMap.h"
+#include "demo/DemoMap.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,13 +79,6 @@ bool DemoSession::Start(QString* error) {
         return false;
     mapPath_ = demo::DemoMapImagePath(sessionDir_->path());
     settingsPath_ = sessionDir_->filePath("QUILO-demo.ini");
-
-    std::string why;
-    if (!receiver_.Start(&why)) {
-        if (error)
-            *error = QString::fromStdString(why);
-        return false;
-    }
     return true;
 }
 

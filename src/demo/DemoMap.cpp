@@ -1,4 +1,4 @@
-#include "app/DemoMap.h"
+#include "demo/DemoMap.h"
 
 #include "calib/CalibrationFile.h"
 #include "gps/DemoTown.h"

@@ -1,6 +1,6 @@
 // quilo-demo-map DIR: draws the demo town's map and writes it with its calibration and points
 // files into DIR. The build runs it, so the demo ships with a map of our own.
-#include "app/DemoMap.h"
+#include "demo/DemoMap.h"
 
 #include <QGuiApplication>
 
