@@ -23,8 +23,7 @@ ImageMapResult ReadImageMap(const std::string& imagePath) {
     if (!read.header)
         return {std::nullopt, false, std::move(read.error)};
     calib::CGPSMapFuncs calibration;
-    const std::string calibrationPath =
-        calib::CalibrationFileName(calib::MapBaseName(imagePath));
+    const std::string calibrationPath = calib::CalibrationFileName(calib::MapBaseName(imagePath));
     const platform::LoadResult loaded = calib::LoadCalibrationFile(calibrationPath, calibration);
     switch (loaded.status) {
     case platform::LoadStatus::Loaded:
@@ -35,7 +34,8 @@ ImageMapResult ReadImageMap(const std::string& imagePath) {
         return {std::nullopt, false, loaded.error};
     }
     return {ImageMap(*read.header, HandheldGeoreference(calibration, read.header->height)),
-            loaded.status == platform::LoadStatus::Loaded, {}};
+            loaded.status == platform::LoadStatus::Loaded,
+            {}};
 }
 
 } // namespace map

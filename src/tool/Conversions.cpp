@@ -29,9 +29,9 @@ Conversions ParseConversions(const ParsedArgs& args) {
         const auto second = ParseFinite(use.values[1]);
         if (!first || !second ||
             (!fromPixel && (std::fabs(*first) > 90.0 || std::fabs(*second) > 180.0))) {
-            conversions.error = std::string(use.name) +
-                                (fromPixel ? " needs X Y (column, row from the top)"
-                                           : " needs LAT LON (-90 to 90, -180 to 180)");
+            conversions.error =
+                std::string(use.name) + (fromPixel ? " needs X Y (column, row from the top)"
+                                                   : " needs LAT LON (-90 to 90, -180 to 180)");
             return conversions;
         }
         conversions.list.push_back({fromPixel, *first, *second});

@@ -56,11 +56,16 @@ TEST(ImageHeader, SidesComeFromTheHeaderAndBadOnesAreRefused) {
         {"png", Png(20000, 15000), true, ImageKind::Png, 20000, 15000},
         {"png wider than an int", Png(0x80000000u, 10), false, {}, 0, 0},
         {"png of no rows", Png(10, 0), false, {}, 0, 0},
-        {"png chunk other than IHDR first", [] {
+        {"png chunk other than IHDR first",
+         [] {
              std::string b = Png(10, 10);
              b[12] = 'X';
              return b;
-         }(), false, {}, 0, 0},
+         }(),
+         false,
+         {},
+         0,
+         0},
         {"png cut in its sides", Png(10, 10).substr(0, 22), false, {}, 0, 0},
         {"gif", Gif(65535, 1), true, ImageKind::Gif, 65535, 1},
         {"gif of no columns", Gif(0, 5), false, {}, 0, 0},
