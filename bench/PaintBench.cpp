@@ -72,8 +72,8 @@ MapView* MakeView(int mapWidth, int mapHeight) {
     std::vector<CMapPoint> mapPoints;
     for (int i = 0; i < kMapPoints; ++i) {
         const MapPos pixel(random.Next() * mapWidth, random.Next() * mapHeight);
-        mapPoints.emplace_back("WP" + std::to_string(1000 + i), scene.PixelToGeo(pixel), 1 + i % 4,
-                               i % 8, (i + 3) % 8, i % 5, "");
+        mapPoints.emplace_back("WP" + std::to_string(1000 + i), scene.Georeference().ToGeo(pixel),
+                               1 + i % 4, i % 8, (i + 3) % 8, i % 5, "");
     }
     scene.SetMapPoints(std::move(mapPoints));
 
@@ -84,7 +84,7 @@ MapView* MakeView(int mapWidth, int mapHeight) {
     for (int i = 0; i < kTrailSamples; ++i) {
         x = std::clamp(x + (random.Next() - 0.5) * 40.0, 1.0, mapWidth - 1.0);
         y = std::clamp(y + (random.Next() - 0.5) * 40.0, 1.0, mapHeight - 1.0);
-        trail.AddFront(scene.PixelToGeo(MapPos(x, y)));
+        trail.AddFront(scene.Georeference().ToGeo(MapPos(x, y)));
     }
     scene.SetTrail(trail);
     ViewSettings settings = scene.Settings();

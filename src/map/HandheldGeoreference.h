@@ -29,7 +29,9 @@ public:
     // "handheld-affine" and A..F, or "handheld-affine none" without a fitted transform.
     [[nodiscard]] std::string Describe() const override;
 
-    friend bool operator==(const HandheldGeoreference&, const HandheldGeoreference&) = default;
+    friend bool operator==(const HandheldGeoreference& a, const HandheldGeoreference& b) {
+        return a.calibration_ == b.calibration_ && a.imageHeight_ == b.imageHeight_;
+    }
 
 private:
     calib::CGPSMapFuncs calibration_;

@@ -51,17 +51,9 @@ void MapSession::SetTrail(trail::TrailBuffer trail) {
     trail_.recording = flags_.tracking;
 }
 
-MapPos MapSession::PixelToGeo(const MapPos& pixel) const {
-    return calibration_.PixelToGeo(pixel, imageHeight_);
-}
-
-MapPos MapSession::GeoToPixel(const MapPos& geo) const {
-    return calibration_.GeoToPixel(geo, imageHeight_);
-}
-
 std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
     std::vector<Notice> notices;
-    imageHeight_ = imageHeight;
+    georeference_.SetImageHeight(imageHeight);
     std::string baseName = calib::MapBaseName(imagePath);
     const bool sameMap = baseName == mapBaseName_;
     mapBaseName_ = std::move(baseName);
@@ -72,12 +64,14 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
-    calib::CGPSMapFuncs loadedCalibration = sameMap ? calibration_ : calib::CGPSMapFuncs();
+    calib::CGPSMapFuncs loadedCalibration =
+        sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(mapBaseName_);
     const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    calibration_ = calibration.status == platform::LoadStatus::Missing ? calib::CGPSMapFuncs()
-                                                                       : loadedCalibration;
+    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing
+                                      ? calib::CGPSMapFuncs()
+                                      : loadedCalibration;
     calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
                               calibration.status == platform::LoadStatus::Damaged;
     switch (calibration.status) {
@@ -90,7 +84,8 @@ std::vector<Notice> MapSession::OpenMap(std::string_view imagePath, int imageHei
         break;
     case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the last good one, if any, stays.
-        const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
+        const std::string_view why =
+            calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
         break;
@@ -129,7 +124,7 @@ std::optional<Notice> MapSession::SaveCalibration() {
     const std::string path = calib::CalibrationFileName(mapBaseName_);
     if (auto notice = SetAsideIfDamaged(calibrationFileDamaged_, path))
         return notice;
-    if (!calib::SaveCalibrationFile(path, calibration_))
+    if (!calib::SaveCalibrationFile(path, georeference_.Calibration()))
         return WriteFailure(path);
     return std::nullopt;
 }
@@ -148,9 +143,9 @@ std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
     if (!hasSelection_)
         return notices;
     // The calibration plane counts rows from the bottom of the image.
-    const MapPos plane(selection_.x, imageHeight_ - selection_.y);
-    calibrationUndo_.push_back(calibration_);
-    const calib::FitResult fit = calibration_.AddCalibrationPoint(plane, geo);
+    const MapPos plane = georeference_.ToPlane(selection_);
+    calibrationUndo_.push_back(georeference_.Calibration());
+    const calib::FitResult fit = georeference_.Calibration().AddCalibrationPoint(plane, geo);
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
     if (auto notice = SaveCalibration())
@@ -161,8 +156,8 @@ std::vector<Notice> MapSession::AddCalibrationPoint(const MapPos& geo) {
 
 std::vector<Notice> MapSession::RemoveCalibrationPair(std::size_t pair) {
     std::vector<Notice> notices;
-    const calib::CGPSMapFuncs before = calibration_;
-    if (!calibration_.RemoveCalibrationPair(pair))
+    const calib::CGPSMapFuncs before = georeference_.Calibration();
+    if (!georeference_.Calibration().RemoveCalibrationPair(pair))
         return notices;
     calibrationUndo_.push_back(before);
     if (auto notice = SaveCalibration())
@@ -176,10 +171,10 @@ std::vector<Notice> MapSession::UndoCalibrationChange() {
     if (calibrationUndo_.empty())
         return notices;
     // The variation is not part of the change: a later Map Settings value stays.
-    const double magVar = calibration_.GetMagVar();
-    calibration_ = std::move(calibrationUndo_.back());
+    const double magVar = georeference_.Calibration().GetMagVar();
+    georeference_.Calibration() = std::move(calibrationUndo_.back());
     calibrationUndo_.pop_back();
-    calibration_.SetMagVar(magVar);
+    georeference_.Calibration().SetMagVar(magVar);
     if (auto notice = SaveCalibration())
         notices.push_back(std::move(*notice));
     UpdateSelectionText();
@@ -187,7 +182,7 @@ std::vector<Notice> MapSession::UndoCalibrationChange() {
 }
 
 std::optional<Notice> MapSession::SetMagVar(double degrees) {
-    calibration_.SetMagVar(degrees);
+    georeference_.Calibration().SetMagVar(degrees);
     auto notice = SaveCalibration();
     UpdateSelectionText();
     return notice;
@@ -200,7 +195,7 @@ void MapSession::EditMapPoints(const std::function<void(points::MapPointList&)>&
 std::optional<Notice> MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
     if (!hasSelection_)
         return std::nullopt;
-    mapPoints_.push_back(points::MakeCursorPoint(PixelToGeo(selection_), when));
+    mapPoints_.push_back(points::MakeCursorPoint(georeference_.ToGeo(selection_), when));
     return SavePoints();
 }
 
@@ -264,7 +259,7 @@ GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dr
                             settings_.trailMaxSpeedKmh))
             step.repaint = true;
     if (!outcome.readError && batch.hasNewPosition) {
-        step.centreOnGps = flags_.follow && !dragging && calibration_.HasTransform();
+        step.centreOnGps = flags_.follow && !dragging && georeference_.HasTransform();
         step.cursorChanged = UpdateSelectionText();
     }
     // The rate the line found is shown once, then the positions again.
@@ -411,9 +406,9 @@ bool MapSession::Select(const MapPos& image) {
 }
 
 bool MapSession::UpdateSelectionText() {
-    const MapPos geo = PixelToGeo(selection_);
+    const MapPos geo = georeference_.ToGeo(selection_);
     // Without a transform, or off the earth, the selection has no position: its pixel shows.
-    const bool placed = calibration_.HasTransform() && std::isfinite(geo.x) &&
+    const bool placed = georeference_.HasTransform() && std::isfinite(geo.x) &&
                         std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
     std::string text = "Sel: ";
     if (!hasSelection_)
@@ -425,7 +420,8 @@ bool MapSession::UpdateSelectionText() {
                 coords::FormatFixed(selection_.y, 0);
     if (hasSelection_ && placed && gpsConnected_) {
         // Measured from the position the link holds, fix or not.
-        const calib::RangeBearing r = calibration_.RangeAndBearing(gpsFix_.position, geo);
+        const calib::RangeBearing r =
+            georeference_.Calibration().RangeAndBearing(gpsFix_.position, geo);
         text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
                 coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
     }

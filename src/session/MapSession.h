@@ -4,6 +4,7 @@
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdateFold.h"
+#include "map/HandheldGeoreference.h"
 #include "points/NewMapPoint.h"
 #include "points/PointsFile.h"
 #include "session/ShowFlags.h"
@@ -54,7 +55,11 @@ public:
     MapSession(); // default settings
 
     // --- State -----------------------------------------------------------------------------
-    [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const { return calibration_; }
+    // Where the map's pixels lie on the earth: its calibration and the image height.
+    [[nodiscard]] const map::HandheldGeoreference& Georeference() const { return georeference_; }
+    [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const {
+        return georeference_.Calibration();
+    }
     [[nodiscard]] const points::MapPointList& MapPoints() const { return mapPoints_; }
     [[nodiscard]] const trail::TrailBuffer& Trail() const { return trail_; }
     [[nodiscard]] const ViewSettings& Settings() const { return settings_; }
@@ -69,22 +74,20 @@ public:
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
     [[nodiscard]] const std::string& MapBaseName() const { return mapBaseName_; }
-    [[nodiscard]] int ImageHeight() const { return imageHeight_; }
     [[nodiscard]] const std::string& ConfiguredGpsDevice() const { return configuredGpsDevice_; }
 
-    // Image pixel (unzoomed, row from the top) to geographic position and back, through the
-    // calibration and the image height.
-    [[nodiscard]] MapPos PixelToGeo(const MapPos& pixel) const;
-    [[nodiscard]] MapPos GeoToPixel(const MapPos& geo) const;
-
     // Set as they are, for tests and benchmarks that build a scene (no file is written).
-    void SetCalibration(const calib::CGPSMapFuncs& calibration) { calibration_ = calibration; }
+    void SetCalibration(const calib::CGPSMapFuncs& calibration) {
+        georeference_.Calibration() = calibration;
+    }
     void SetMapPoints(points::MapPointList mapPoints) { mapPoints_ = std::move(mapPoints); }
     void SetTrail(trail::TrailBuffer trail); // recording as the tracking flag says
     void SetSettings(const ViewSettings& settings) { settings_ = settings; }
     void SetGpsFix(const gps::GpsFix& fix) { gpsFix_ = fix; }
-    // The image the map view shows: its height places pixels for the calibration.
-    void SetImageHeight(int height) { imageHeight_ = height; }
+    // The map's calibration and the height of the image the map view shows.
+    void SetGeoreference(map::HandheldGeoreference georeference) {
+        georeference_ = std::move(georeference);
+    }
 
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: reads the calibration and points files beside it (the path
@@ -187,7 +190,7 @@ private:
     bool SetStatusText(std::string text);
     std::optional<Notice> SetAsideIfDamaged(bool& damaged, const std::string& path);
 
-    calib::CGPSMapFuncs calibration_;
+    map::HandheldGeoreference georeference_;
     points::MapPointList mapPoints_;
     trail::TrailBuffer trail_;
     trail::TrailJournal journal_;
@@ -204,7 +207,6 @@ private:
     std::string statusText_ = "GPS:";
     std::string cursorText_ = "Sel:";
     std::string mapBaseName_;
-    int imageHeight_ = 0;
     std::string configuredGpsDevice_;
     std::string gpsDevice_;
     std::optional<std::int32_t> gpsBaud_;

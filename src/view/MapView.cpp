@@ -26,7 +26,7 @@ MapView::MapView(const SettingsStore& store, coords::CoordFormat& entryFormat, Q
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageHeight(map_.Height());
+    session_.SetGeoreference({session_.Calibration(), map_.Height()});
     pensOutdated_ = true;
     update();
 }
@@ -50,7 +50,7 @@ void MapView::SetMapImage(const QImage& image) {
 void MapView::SetMap(map::MapPyramid map) {
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height());
-    session_.SetImageHeight(map_.Height());
+    session_.SetGeoreference({session_.Calibration(), map_.Height()});
     update();
 }
 
@@ -75,9 +75,9 @@ void MapView::ScrollTo(ViewPoint offset) {
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (!picture_ && session_.Calibration().HasTransform() &&
+    if (!picture_ && session_.Georeference().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
-                              session_.GeoToPixel(session_.GpsFix().position)))
+                              session_.Georeference().ToPixel(session_.GpsFix().position)))
         update();
 }
 
@@ -156,7 +156,7 @@ void MapView::PaintFrame(QPainter& painter) {
         const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
             return MapScene{geometry,
                             map,
-                            session_.Calibration(),
+                            session_.Georeference(),
                             session_.MapPoints(),
                             session_.Trail(),
                             settings,
@@ -179,7 +179,7 @@ void MapView::PaintFrame(QPainter& painter) {
     const std::optional<MapPos> selection =
         session_.HasSelection() ? std::optional(session_.Selection()) : std::nullopt;
     PaintScene(painter,
-               MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
+               MapScene{geometry_, map_, session_.Georeference(), session_.MapPoints(),
                         session_.Trail(), settings, trailPens_, symbols_, trailLayer_,
                         session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
                         flags.trail, statusLine, cursorLine, infoBackground, infoText});
@@ -188,7 +188,7 @@ void MapView::PaintFrame(QPainter& painter) {
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
         for (const calib::PairCheck& pair :
-             calib::CheckPairs(session_.Calibration(), session_.ImageHeight()))
+             calib::CheckPairs(session_.Calibration(), session_.Georeference().ImageHeight()))
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }

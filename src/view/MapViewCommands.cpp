@@ -99,8 +99,9 @@ void MapView::OnCalibrationPoints() {
         for (const session::Notice& notice : notices)
             Tell(notice);
         CursorTextChanged();
-        dialog.SetPairs(calib::CheckPairs(session_.Calibration(), session_.ImageHeight()),
-                        session_.CanUndoCalibrationChange());
+        dialog.SetPairs(
+            calib::CheckPairs(session_.Calibration(), session_.Georeference().ImageHeight()),
+            session_.CanUndoCalibrationChange());
         update();
     };
     connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
@@ -120,13 +121,14 @@ void MapView::OnCheckPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
-    dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    dialog.SetInitialPosition(session_.Georeference().ToGeo(session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const std::optional<calib::RangeBearing> miss = calib::CheckPosition(
-        session_.Calibration(), session_.Selection(), session_.ImageHeight(), dialog.GetResult());
+    const std::optional<calib::RangeBearing> miss =
+        calib::CheckPosition(session_.Calibration(), session_.Selection(),
+                             session_.Georeference().ImageHeight(), dialog.GetResult());
     if (!miss)
         return; // the map cannot change while the dialog is open
     const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
@@ -143,12 +145,12 @@ bool MapView::OnGoToPosition() {
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
     if (session_.HasSelection())
-        dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+        dialog.SetInitialPosition(session_.Georeference().ToGeo(session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return false;
-    const MapPos pixel = session_.GeoToPixel(dialog.GetResult());
+    const MapPos pixel = session_.Georeference().ToPixel(dialog.GetResult());
     SetSelection(pixel);
     CentreOn(pixel);
     return true;

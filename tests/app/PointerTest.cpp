@@ -176,7 +176,8 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
     ASSERT_EQ(v.Session().MapPoints().size(), 1u);
     EXPECT_EQ(v.Session().MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
-    EXPECT_EQ(v.Session().MapPoints()[0].GetPosition(), v.Session().PixelToGeo(MapPos(40, 30)));
+    EXPECT_EQ(v.Session().MapPoints()[0].GetPosition(),
+              v.Session().Georeference().ToGeo(MapPos(40, 30)));
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
     EXPECT_EQ(onDisk, v.Session().MapPoints());

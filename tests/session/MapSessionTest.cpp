@@ -432,8 +432,7 @@ class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.Ok());
-        session.SetCalibration(Calibrated());
-        session.SetImageHeight(1000);
+        session.SetGeoreference({Calibrated(), 1000});
         ViewSettings settings;
         settings.updateRateMs = 0; // every update handled
         session.SetSettings(settings);
