@@ -3,8 +3,9 @@
 // same waypoints, routes, tracks, positions, heights and times (values within about 1e-7 of 0
 // rounded to 17 decimals, heights no receiver measures left out).
 #include "FuzzCheck.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
+#include "base/Time.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
 
 #include <cmath>
 #include <cstddef>
@@ -36,31 +37,31 @@ bool SamePosition(const MapPos& written, const MapPos& read) {
 
 // The height as written: left out (unknown) when no receiver measures it.
 bool SameHeight(double a, double b) {
-    return trail::IsGpxHeight(a) ? Near(a, b) : std::isnan(b);
+    return xml::IsGpxHeight(a) ? Near(a, b) : std::isnan(b);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    trail::GpxContents contents;
+    xml::GpxContents contents;
     contents.waypoints.push_back({MapPos(1, 2), "held", "", "", {}});
-    if (!trail::ParseGpx(bytes, contents)) {
+    if (!xml::ParseGpx(bytes, contents)) {
         Check(contents.waypoints.size() == 1 && contents.waypoints[0].name == "held" &&
               contents.track.empty());
         return 0;
     }
-    for (const trail::GpxWaypoint& waypoint : contents.waypoints)
+    for (const xml::GpxWaypoint& waypoint : contents.waypoints)
         Check(InRange(waypoint.position));
-    for (const trail::TrackSegment& segment : contents.track) {
+    for (const xml::TrackSegment& segment : contents.track) {
         Check(!segment.empty());
-        for (const trail::TrackPoint& point : segment)
+        for (const xml::TrackPoint& point : segment)
             Check(InRange(point.position) && !std::isinf(point.heightM));
     }
 
-    trail::GpxContents reread;
-    const std::string written = trail::GpxContentsDocument(contents);
-    Check(static_cast<bool>(trail::ParseGpx(written, reread)));
+    xml::GpxContents reread;
+    const std::string written = xml::GpxContentsDocument(contents);
+    Check(static_cast<bool>(xml::ParseGpx(written, reread)));
     Check(reread.waypoints.size() == contents.waypoints.size());
     for (std::size_t i = 0; i < reread.waypoints.size(); ++i)
         Check(SamePosition(Written(contents.waypoints[i].position), reread.waypoints[i].position));
@@ -70,11 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t s = 0; s < reread.track.size(); ++s) {
         Check(reread.track[s].size() == contents.track[s].size());
         for (std::size_t p = 0; p < reread.track[s].size(); ++p) {
-            const trail::TrackPoint& a = contents.track[s][p];
-            const trail::TrackPoint& b = reread.track[s][p];
+            const xml::TrackPoint& a = contents.track[s][p];
+            const xml::TrackPoint& b = reread.track[s][p];
             Check(SamePosition(Written(a.position), b.position) &&
                   SameHeight(a.heightM, b.heightM));
-            Check(b.utcMs == (trail::IsGpxTime(a.utcMs) ? a.utcMs : 0));
+            Check(b.utcMs == (base::IsFourDigitYear(a.utcMs) ? a.utcMs : 0));
         }
     }
     return 0;

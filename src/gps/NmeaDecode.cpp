@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cctype>
-#include <chrono>
 #include <cmath>
 
 #include "base/Number.h"
+#include "base/Time.h"
 #include "gps/NmeaNumber.h"
 
 namespace gps {
@@ -75,13 +75,11 @@ std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view da
     const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
     if (!timeOfDay || !day || !month || !yy || date.size() != 6)
         return std::nullopt;
-    const std::chrono::year_month_day ymd{std::chrono::year(*yy < 80 ? 2000 + *yy : 1900 + *yy),
-                                          std::chrono::month(static_cast<unsigned>(*month)),
-                                          std::chrono::day(static_cast<unsigned>(*day))};
-    if (!ymd.ok())
+    const auto midnight =
+        base::UtcMsFromFields({.year = base::FullYear(*yy), .month = *month, .day = *day});
+    if (!midnight)
         return std::nullopt;
-    const std::int64_t days = std::chrono::sys_days(ymd).time_since_epoch().count();
-    return days * 86'400'000 + *timeOfDay;
+    return *midnight + *timeOfDay;
 }
 
 namespace {

@@ -2,9 +2,8 @@
 
 #include "points/KmlPlacemarks.h"
 #include "points/MapPointLook.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
-#include "trail/KmlWriter.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,17 +28,17 @@ int SymbolFromGpxName(std::string_view name) {
     return found == kSymbolNames.end() ? -1 : static_cast<int>(found - kSymbolNames.begin());
 }
 
-trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point) {
+xml::GpxWaypoint ToGpxWaypoint(const CMapPoint& point) {
     return {point.GetPosition(), point.GetName(), point.GetDescription(),
             std::string(GpxSymbolName(point.GetSymbol()))};
 }
 
 std::string PointsGpxDocument(const MapPointList& points, std::size_t* leftOut) {
-    trail::GpxContents contents;
+    xml::GpxContents contents;
     contents.waypoints.reserve(points.size());
     std::ranges::transform(points, std::back_inserter(contents.waypoints), ToGpxWaypoint);
-    trail::GpxLeftOut counted;
-    std::string document = trail::GpxContentsDocument(contents, &counted);
+    xml::GpxLeftOut counted;
+    std::string document = xml::GpxContentsDocument(contents, &counted);
     if (leftOut != nullptr)
         *leftOut = counted.points;
     return document;
@@ -63,13 +62,13 @@ CMapPoint ImportedPoint(std::string name, const MapPos& position, std::string de
 }
 
 platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points) {
-    trail::GpxContents gpx;
-    platform::LoadResult result = trail::ReadGpxFile(path, gpx);
+    xml::GpxContents gpx;
+    platform::LoadResult result = xml::ReadGpxFile(path, gpx);
     if (!result)
         return result;
     MapPointList read;
     read.reserve(gpx.waypoints.size());
-    for (trail::GpxWaypoint& waypoint : gpx.waypoints) {
+    for (xml::GpxWaypoint& waypoint : gpx.waypoints) {
         read.push_back(ImportedPoint(std::move(waypoint.name), waypoint.position,
                                      std::move(waypoint.description), waypoint.symbol));
     }

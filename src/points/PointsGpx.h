@@ -2,13 +2,13 @@
 
 #include "platform/FileIo.h"
 #include "points/PointsFile.h"
-#include "trail/GpxReader.h"
+#include "xml/GpxReader.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// The map points as GPX 1.1 waypoints (see trail/GpxWriter.h for the document): a <wpt> per
+// The map points as GPX 1.1 waypoints (see xml/GpxWriter.h for the document): a <wpt> per
 // point in list order with <name>, <desc> (each when not empty) and <sym>, the symbol's name from
 // the points dialog
 // ("Circle", "Triangle"...; an index outside the list is written as "Crosshair", as it is
@@ -17,7 +17,7 @@
 namespace points {
 
 // The point as a waypoint: position, name, description and the symbol's name.
-[[nodiscard]] trail::GpxWaypoint ToGpxWaypoint(const CMapPoint& point);
+[[nodiscard]] xml::GpxWaypoint ToGpxWaypoint(const CMapPoint& point);
 
 // The whole document.
 [[nodiscard]] std::string PointsGpxDocument(const MapPointList& points,
@@ -39,7 +39,7 @@ WritePointsGpx(const std::string& path, const MapPointList& points, std::size_t*
                                       std::string description, std::string_view symbolName);
 
 // The waypoints of the GPX file at path as map points, in file order; points is replaced only
-// when Loaded (see trail/GpxReader.h for what is refused).
+// when Loaded (see xml/GpxReader.h for what is refused).
 platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points);
 
 // Points to import from path: KML placemarks when the extension is ".kml" (any case), GPX

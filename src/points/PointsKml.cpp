@@ -1,28 +1,28 @@
 #include "points/PointsKml.h"
 
-#include "trail/KmlWriter.h"
+#include "xml/KmlWriter.h"
 
 namespace points {
 
 std::string PointsKmlDocument(const MapPointList& points, std::size_t* leftOut) {
     std::string out;
-    trail::AppendKmlDocumentStart(out);
-    trail::AppendKmlFolderStart(out, kPointsKmlFolderName);
+    xml::AppendKmlDocumentStart(out);
+    xml::AppendKmlFolderStart(out, kPointsKmlFolderName);
     std::size_t skipped = 0;
     for (const CMapPoint& point : points) {
-        if (!trail::IsKmlPosition(point.GetPosition().x, point.GetPosition().y)) {
+        if (!xml::IsKmlPosition(point.GetPosition().x, point.GetPosition().y)) {
             ++skipped;
             continue;
         }
         out += "  <Placemark>\n    <name>";
-        trail::AppendXmlEscaped(out, point.GetName());
+        xml::AppendXmlEscaped(out, point.GetName());
         out += "</name>\n    <description>";
-        trail::AppendXmlEscaped(out, point.GetDescription());
+        xml::AppendXmlEscaped(out, point.GetDescription());
         out += "</description>\n    <Point><coordinates>";
-        trail::AppendKmlCoordinates(out, point.GetPosition().x, point.GetPosition().y);
+        xml::AppendKmlCoordinates(out, point.GetPosition().x, point.GetPosition().y);
         out += "</coordinates></Point>\n  </Placemark>\n";
     }
-    trail::AppendKmlDocumentEnd(out);
+    xml::AppendKmlDocumentEnd(out);
     if (leftOut != nullptr)
         *leftOut = skipped;
     return out;

@@ -6,11 +6,11 @@
 #include "gps/GpsSourceName.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
-#include "trail/KmlTrailReader.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailStatistics.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
+#include "xml/KmlReader.h"
 
 #include <cerrno>
 #include <chrono>
@@ -291,13 +291,13 @@ bool MapSession::JournalHoldsTheTrail() const {
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
-    if (trail::IsGpxFilePath(path) && JournalHoldsTheTrail()) {
-        trail::GpxLeftOut leftOut;
+    if (xml::IsGpxFilePath(path) && JournalHoldsTheTrail()) {
+        xml::GpxLeftOut leftOut;
         if (!journal_.ExportGpx(path, &leftOut))
             return WriteFailure(path);
         // A glitch of the receiver (an altitude of 1e308) is left out, never written for a
         // reader to refuse; the user is told what is missing.
-        if (const std::string text = trail::GpxLeftOutText(leftOut); !text.empty())
+        if (const std::string text = xml::GpxLeftOutText(leftOut); !text.empty())
             return Notice{Notice::Kind::Warning, path + ": " + text + ".", "Warning"};
         return std::nullopt;
     }
@@ -313,7 +313,7 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     trail::Track loaded;
     if (const auto read = trail::LoadTrail(taken, path, settings_.trailLength, &loaded); !read) {
         // A GPX or KML file says why it was refused (the error names the path).
-        const bool xml = trail::IsGpxFilePath(path) || trail::IsKmlFilePath(path);
+        const bool xml = xml::IsGpxFilePath(path) || xml::IsKmlFilePath(path);
         return Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
                       "Load Error"};
     }

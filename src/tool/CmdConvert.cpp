@@ -9,16 +9,17 @@
 #include "platform/FileIo.h"
 #include "tool/ConvertPoints.h"
 #include "tool/ToolCommand.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
 #include "trail/Journal.h"
 #include "trail/JournalGpx.h"
 #include "trail/JournalReader.h"
-#include "trail/KmlWriter.h"
 #include "trail/TrailBuffer.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailGpx.h"
 #include "trail/TrailJournal.h"
 #include "trail/TrailKml.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
+#include "xml/KmlWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -112,8 +113,8 @@ int Fail(std::ostream& err, const std::string& message) {
 }
 
 // Tells on err what a GPX or KML writer left out of OUT, if anything.
-void WarnLeftOut(std::ostream& err, const std::string& out, const trail::GpxLeftOut& leftOut) {
-    if (const std::string text = trail::GpxLeftOutText(leftOut); !text.empty())
+void WarnLeftOut(std::ostream& err, const std::string& out, const xml::GpxLeftOut& leftOut) {
+    if (const std::string text = xml::GpxLeftOutText(leftOut); !text.empty())
         err << "quilo-tool convert: warning: " << out << ": " << text << '\n';
 }
 
@@ -191,8 +192,8 @@ int NmeaToGpx(const Options& options, std::ostream& err) {
     platform::AtomicFileWriter file(options.out);
     std::string text;
     text.reserve(kWriteChunk + 4096);
-    trail::AppendGpxDocumentStart(text);
-    trail::GpxTrackWriter track(text, trail::kGpxTrackName);
+    xml::AppendGpxDocumentStart(text);
+    xml::GpxTrackWriter track(text, xml::kGpxTrackName);
     std::deque<trail::TrackPoint> newest;
     NmeaEpochs epochs(options.minDelta, [&](const trail::TrackPoint& fix) {
         if (options.maxLength) {
@@ -215,7 +216,7 @@ int NmeaToGpx(const Options& options, std::ostream& err) {
     for (const trail::TrackPoint& fix : newest)
         track.Add(fix);
     track.Finish();
-    trail::AppendGpxDocumentEnd(text);
+    xml::AppendGpxDocumentEnd(text);
     file.Append(text);
     if (auto result = file.Commit(); !result)
         return Fail(err, result.error);
@@ -285,10 +286,10 @@ int ReadTrailFile(const Options& options, trail::TrailBuffer& trail, std::ostrea
 // The tracks of a GPX file (or its routes when it has none), a break between segments; a
 // length limit keeps the newest samples.
 int ReadGpxTrack(const Options& options, trail::TrailBuffer& trail, std::ostream& err) {
-    trail::GpxContents gpx;
-    if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
+    xml::GpxContents gpx;
+    if (auto read = xml::ReadGpxFile(options.in, gpx); !read)
         return Fail(err, read.error);
-    const trail::Track track = trail::GpxTrail(gpx);
+    const trail::Track track = xml::GpxTrail(gpx);
     if (track.empty())
         return Fail(err, options.in + ": holds no track or route");
     const std::vector<MapPos> samples = trail::NewestFirstSamples(track);
@@ -302,8 +303,8 @@ int ReadGpxTrack(const Options& options, trail::TrailBuffer& trail, std::ostream
 // GPX to GPX keeps the waypoints, the routes, the tracks with their names, the times, the
 // heights, the speeds and the courses.
 int CopyGpx(const Options& options, std::ostream& err) {
-    trail::GpxContents gpx;
-    if (auto read = trail::ReadGpxFile(options.in, gpx); !read)
+    xml::GpxContents gpx;
+    if (auto read = xml::ReadGpxFile(options.in, gpx); !read)
         return Fail(err, read.error);
     if (options.maxLength) {
         // The newest samples are the last ones of the last segments; a track left without a
@@ -323,11 +324,11 @@ int CopyGpx(const Options& options, std::ostream& err) {
             track->segments = kept;
         }
         std::erase_if(gpx.track, [](const trail::TrackSegment& s) { return s.empty(); });
-        std::erase_if(gpx.tracks, [](const trail::GpxTrack& t) { return t.segments == 0; });
+        std::erase_if(gpx.tracks, [](const xml::GpxTrack& t) { return t.segments == 0; });
     }
-    trail::GpxLeftOut leftOut;
+    xml::GpxLeftOut leftOut;
     if (auto written =
-            platform::WriteFileAtomically(options.out, trail::GpxContentsDocument(gpx, &leftOut));
+            platform::WriteFileAtomically(options.out, xml::GpxContentsDocument(gpx, &leftOut));
         !written)
         return Fail(err, written.error);
     WarnLeftOut(err, options.out, leftOut);
@@ -346,7 +347,7 @@ int ConvertJournal(const Options& options, bool toGpx, trail::TrailBuffer& trail
     if (reader.Summary().status != trail::JournalSummary::Status::Ok && reader.Error().empty())
         return Fail(err, options.in + ": not a trail journal of this version");
     if (toGpx) {
-        trail::GpxLeftOut leftOut;
+        xml::GpxLeftOut leftOut;
         if (auto result = trail::ExportJournalGpx(reader, options.out, &leftOut); !result)
             return Fail(err, result.error);
         WarnLeftOut(err, options.out, leftOut);
@@ -412,7 +413,7 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
                                            : ConvertJournal(options, journalToGpx, trail, err);
     if (status != 0 || journalToGpx)
         return status;
-    trail::GpxLeftOut leftOut;
+    xml::GpxLeftOut leftOut;
     const auto result =
         out == Kind::Trail
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))

@@ -4,7 +4,7 @@
 #include "points/PointsGpx.h"
 #include "points/PointsKml.h"
 #include "tool/ArgParser.h"
-#include "trail/GpxWriter.h"
+#include "xml/GpxWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,7 +47,7 @@ int ConvertPointsFile(const std::string& in, const std::string& out, std::ostrea
         return Fail(err, "convert", written.error);
     }
     if (leftOut != 0)
-        err << "quilo-tool convert: warning: " << out << ": " << trail::GpxLeftOutText({leftOut, 0})
+        err << "quilo-tool convert: warning: " << out << ": " << xml::GpxLeftOutText({leftOut, 0})
             << '\n';
     return 0;
 }

@@ -1,18 +1,18 @@
 #include "trail/JournalGpx.h"
 
 #include "platform/AtomicFileWriter.h"
-#include "trail/GpxWriter.h"
+#include "xml/GpxWriter.h"
 
 namespace trail {
 
 platform::FileResult ExportJournalGpx(JournalReader& reader, const std::string& path,
-                                      GpxLeftOut* leftOut) {
+                                      xml::GpxLeftOut* leftOut) {
     constexpr std::size_t kWriteChunk = 1 << 20;
     platform::AtomicFileWriter file(path);
     std::string text;
     text.reserve(kWriteChunk + 4096);
-    AppendGpxDocumentStart(text);
-    GpxTrackWriter track(text, kGpxTrackName);
+    xml::AppendGpxDocumentStart(text);
+    xml::GpxTrackWriter track(text, xml::kGpxTrackName);
     JournalRunCutter cutter;
     JournalEntry entry;
     bool newRun = false;
@@ -34,7 +34,7 @@ platform::FileResult ExportJournalGpx(JournalReader& reader, const std::string& 
     track.Finish();
     if (leftOut != nullptr)
         *leftOut = track.LeftOut();
-    AppendGpxDocumentEnd(text);
+    xml::AppendGpxDocumentEnd(text);
     file.Append(text);
     return file.Commit();
 }

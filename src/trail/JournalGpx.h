@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/FileIo.h"
-#include "trail/GpxWriter.h"
 #include "trail/JournalReader.h"
+#include "xml/GpxWriter.h"
 
 namespace trail {
 
@@ -13,6 +13,6 @@ namespace trail {
 // that of the reader's buffer whatever the journal's size. The error names path, or the
 // journal when reading it failed; reader.Summary() tells afterwards what was read past.
 [[nodiscard]] platform::FileResult ExportJournalGpx(JournalReader& reader, const std::string& path,
-                                                    GpxLeftOut* leftOut = nullptr);
+                                                    xml::GpxLeftOut* leftOut = nullptr);
 
 } // namespace trail

@@ -1,8 +1,8 @@
 #include "trail/TrailFile.h"
 
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
-#include "trail/KmlTrailReader.h"
+#include "trail/TrailGpx.h"
+#include "xml/GpxReader.h"
+#include "xml/KmlReader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -64,6 +64,17 @@ std::optional<std::vector<MapPos>> DecodeTrailFile(std::string_view bytes) {
     return samples;
 }
 
+std::vector<MapPos> NewestFirstSamples(const Track& track) {
+    std::vector<MapPos> samples;
+    for (auto segment = track.rbegin(); segment != track.rend(); ++segment) {
+        if (!samples.empty())
+            samples.emplace_back();
+        for (auto point = segment->rbegin(); point != segment->rend(); ++point)
+            samples.push_back(point->position);
+    }
+    return samples;
+}
+
 void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,
                          std::int32_t trailLength) {
     const auto capacity = static_cast<std::size_t>(std::max<std::int32_t>(trailLength, 0));
@@ -77,7 +88,7 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 }
 
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path) {
-    if (IsGpxFilePath(path))
+    if (xml::IsGpxFilePath(path))
         return ExportTrailGpx(trail, path);
     if (!IsTrailFilePath(path))
         return ExportTrailKml(trail, path);
@@ -86,14 +97,14 @@ platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength, Track* loaded) {
-    if (IsGpxFilePath(path) || IsKmlFilePath(path)) {
+    if (xml::IsGpxFilePath(path) || xml::IsKmlFilePath(path)) {
         Track track;
-        if (IsGpxFilePath(path)) {
-            GpxContents gpx;
-            if (auto read = ReadGpxFile(path, gpx); !read)
+        if (xml::IsGpxFilePath(path)) {
+            xml::GpxContents gpx;
+            if (auto read = xml::ReadGpxFile(path, gpx); !read)
                 return read;
-            track = GpxTrail(gpx);
-        } else if (auto read = ReadKmlTrack(path, track); !read) {
+            track = xml::GpxTrail(gpx);
+        } else if (auto read = xml::ReadKmlTrack(path, track); !read) {
             return read;
         }
         // An empty trail would look like a load that worked.

@@ -37,14 +37,18 @@ namespace trail {
 void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFirst,
                          std::int32_t trailLength);
 
-// Writes the GPX document when the path ends in ".gpx" (trail/GpxWriter.h), the trail file
+// The track's positions newest first, with a break (0, 0) between segments, as
+// InsertLoadedSamples takes them.
+[[nodiscard]] std::vector<MapPos> NewestFirstSamples(const Track& track);
+
+// Writes the GPX document when the path ends in ".gpx" (trail/TrailGpx.h), the trail file
 // when IsTrailFilePath(path), and the KML document otherwise. The write
 // is atomic: on failure the error names the path and any old file is left as it was.
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
 // Reads a GPX document's tracks, or its routes when it has no track (".gpx",
-// trail/GpxReader.h; a break between segments), a KML document's line strings (".kml",
-// trail/KmlTrailReader.h) or a trail file and inserts its samples (InsertLoadedSamples). A
+// xml/GpxReader.h; a break between segments), a KML document's line strings (".kml",
+// xml/KmlReader.h) or a trail file and inserts its samples (InsertLoadedSamples). A
 // file that is missing, cannot be read or is damaged or truncated is reported ("PATH: reason")
 // and leaves the trail as it was; so is a GPX or KML file without a point of a trail ("PATH:
 // holds no track or route"). loaded, when given, receives what was read as runs, oldest

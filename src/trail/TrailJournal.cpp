@@ -320,7 +320,8 @@ bool TrailJournal::ReadRecording(const std::function<void(const JournalEntry&)>&
     return true;
 }
 
-platform::FileResult TrailJournal::ExportGpx(const std::string& path, GpxLeftOut* leftOut) const {
+platform::FileResult TrailJournal::ExportGpx(const std::string& path,
+                                             xml::GpxLeftOut* leftOut) const {
     if (writer_)
         writer_->Sync();
     JournalReader reader(path_);

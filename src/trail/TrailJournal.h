@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "platform/FileIo.h"
-#include "trail/GpxWriter.h"
 #include "trail/Journal.h"
 #include "trail/JournalWriter.h"
 #include "trail/TrailBuffer.h"
+#include "xml/GpxWriter.h"
 
 namespace trail {
 
@@ -91,7 +91,7 @@ public:
     // Writes the whole recording as a GPX track to path (see ExportJournalGpx); what GPX cannot
     // hold is counted in leftOut.
     [[nodiscard]] platform::FileResult ExportGpx(const std::string& path,
-                                                 GpxLeftOut* leftOut = nullptr) const;
+                                                 xml::GpxLeftOut* leftOut = nullptr) const;
 
 private:
     void Append(const JournalEntry& entry);

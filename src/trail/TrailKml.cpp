@@ -1,16 +1,16 @@
 #include "trail/TrailKml.h"
 
 #include "base/Number.h"
-#include "trail/KmlWriter.h"
+#include "xml/KmlWriter.h"
 
 namespace trail {
 
 TrailKmlWriter::TrailKmlWriter(std::string& out) : out_(out) {
-    AppendKmlDocumentStart(out_);
+    xml::AppendKmlDocumentStart(out_);
     out_ += "<Style id=\"trailStyle\">\n"
             "  <LineStyle><width>3</width><color>ff4400ff</color></LineStyle>\n"
             "</Style>\n";
-    AppendKmlFolderStart(out_, "QUILO Trails");
+    xml::AppendKmlFolderStart(out_, "QUILO Trails");
 }
 
 void TrailKmlWriter::Add(const MapPos& sample) {
@@ -22,7 +22,7 @@ void TrailKmlWriter::Add(const MapPos& sample) {
         }
         return;
     }
-    if (!IsKmlPosition(sample.x, sample.y)) {
+    if (!xml::IsKmlPosition(sample.x, sample.y)) {
         ++leftOut_;
         return;
     }
@@ -33,13 +33,13 @@ void TrailKmlWriter::Add(const MapPos& sample) {
         inSegment_ = true;
     }
     out_ += "        ";
-    AppendKmlCoordinates(out_, sample.x, sample.y);
+    xml::AppendKmlCoordinates(out_, sample.x, sample.y);
     out_ += '\n';
 }
 
 void TrailKmlWriter::Finish() {
     Add(MapPos{}); // closes an open segment
-    AppendKmlDocumentEnd(out_);
+    xml::AppendKmlDocumentEnd(out_);
 }
 
 std::string TrailKml(const TrailBuffer& trail, std::size_t* leftOut) {

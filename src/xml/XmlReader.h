@@ -98,4 +98,25 @@ Result ReadXmlFile(const std::string& path, Handler& handler, const Limits& limi
 platform::LoadResult ToLoadResult(const Result& result, const std::string& path,
                                   std::string_view kind);
 
+// The one shape of the document readers (GPX, KML trails, KML placemarks): a Handler that
+// gathers what it reads into its `contents`, taken into out only when the whole document was
+// read, so that a refused document leaves the caller's value as it was.
+template <class DocumentHandler, class Contents>
+Result ParseInto(std::string_view document, DocumentHandler handler, Contents& out) {
+    Result result = ReadXml(document, handler);
+    if (result)
+        out = std::move(handler.contents);
+    return result;
+}
+
+// The same for the file at path; errors name the path and the document's kind ("GPX").
+template <class DocumentHandler, class Contents>
+platform::LoadResult ReadFileInto(const std::string& path, std::string_view kind,
+                                  DocumentHandler handler, Contents& out) {
+    platform::LoadResult result = ToLoadResult(ReadXmlFile(path, handler), path, kind);
+    if (result)
+        out = std::move(handler.contents);
+    return result;
+}
+
 } // namespace xml

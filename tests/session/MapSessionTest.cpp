@@ -9,11 +9,11 @@
 #include "platform/FileLock.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
 #include "trail/TrailFile.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -349,7 +349,7 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
                               ": left out 1 value no receiver measures (a height, time, speed "
                               "or course).");
     EXPECT_EQ(testsupport::ReadBytes(dir.File("all.gpx")),
-              trail::GpxTrackDocument(trail::JournalTrack(trail::DecodeJournal(bytes).entries)));
+              xml::GpxTrackDocument(trail::JournalTrack(trail::DecodeJournal(bytes).entries)));
     session.ClearTrail();
     EXPECT_EQ(session.Trail().Count(), 0u);
     EXPECT_EQ(testsupport::ReadBytes(dir.File("state/trail.1.qjr")), bytes);
@@ -365,8 +365,8 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
     walk.AddFront(MapPos(11.0, 48.0 + 1000.0 / 111'195.0));
     session.SetTrail(walk);
     ASSERT_EQ(session.SaveTrail(dir.File("shown.gpx")), std::nullopt);
-    trail::GpxContents saved;
-    ASSERT_TRUE(trail::ReadGpxFile(dir.File("shown.gpx"), saved));
+    xml::GpxContents saved;
+    ASSERT_TRUE(xml::ReadGpxFile(dir.File("shown.gpx"), saved));
     ASSERT_EQ(saved.track.size(), 1u);
     EXPECT_EQ(saved.track[0].size(), 2u);
     EXPECT_TRUE(session.TrailStatisticsText().starts_with("Length: 1.00 km\n"))
@@ -418,8 +418,8 @@ TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
         EXPECT_EQ(window.Trail().Count(), 7u)
             << "the fix shown before, the file's three samples and three breaks";
         ASSERT_EQ(window.SaveTrail(state.File("saved.gpx")), std::nullopt);
-        trail::GpxContents saved;
-        ASSERT_TRUE(trail::ReadGpxFile(state.File("saved.gpx"), saved));
+        xml::GpxContents saved;
+        ASSERT_TRUE(xml::ReadGpxFile(state.File("saved.gpx"), saved));
         ASSERT_EQ(saved.track.size(), 2u);
         ASSERT_EQ(saved.track[1].size(), 1u);
         EXPECT_EQ(saved.track[1][0].position, MapPos(11.3, 48.3));

@@ -4,10 +4,11 @@
 #include "gps/NmeaDecode.h"
 #include "support/TestFiles.h"
 #include "support/Xmllint.h"
-#include "trail/GpxReader.h"
-#include "trail/GpxWriter.h"
 #include "trail/TrailFile.h"
+#include "trail/TrailGpx.h"
 #include "trail/TrailKml.h"
+#include "xml/GpxReader.h"
+#include "xml/GpxWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -109,18 +110,18 @@ TEST(ConvertTool, GpsbabelReadsOurGpx) {
     ASSERT_EQ(Convert({kCapture, ours}).status, 0);
     ASSERT_EQ(
         Convert({std::string(QUILO_TEST_DATA) + "/pts/V3.pts", dir.File("points.gpx")}).status, 0);
-    trail::GpxContents written;
-    ASSERT_TRUE(trail::ReadGpxFile(dir.File("points.gpx"), written));
-    trail::GpxContents track;
-    ASSERT_TRUE(trail::ReadGpxFile(ours, track));
+    xml::GpxContents written;
+    ASSERT_TRUE(xml::ReadGpxFile(dir.File("points.gpx"), written));
+    xml::GpxContents track;
+    ASSERT_TRUE(xml::ReadGpxFile(ours, track));
     ASSERT_FALSE(written.waypoints.empty());
     for (const char* name : {"ours.gpx", "points.gpx"}) {
         SCOPED_TRACE(name);
         const std::string command = "gpsbabel -i gpx -f '" + dir.File(name) + "' -o gpx -F '" +
                                     dir.File("babel.gpx") + "' 2>/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0);
-        trail::GpxContents babel;
-        const auto read = trail::ReadGpxFile(dir.File("babel.gpx"), babel);
+        xml::GpxContents babel;
+        const auto read = xml::ReadGpxFile(dir.File("babel.gpx"), babel);
         ASSERT_TRUE(read) << read.error;
         // gpsbabel prints nine decimals.
         const auto near = [](const MapPos& a, const MapPos& b) {
@@ -145,8 +146,8 @@ TEST(ConvertTool, GpsbabelReadsOurGpx) {
 
 // The points of the file's only segment; a file that is not one segment fails the test.
 trail::TrackSegment OnlySegment(const std::string& path) {
-    trail::GpxContents gpx;
-    const platform::LoadResult read = trail::ReadGpxFile(path, gpx);
+    xml::GpxContents gpx;
+    const platform::LoadResult read = xml::ReadGpxFile(path, gpx);
     EXPECT_TRUE(read) << read.error;
     EXPECT_EQ(gpx.track.size(), 1u) << path;
     return gpx.track.empty() ? trail::TrackSegment{} : gpx.track[0];
@@ -240,17 +241,17 @@ TEST(ConvertTool, GpxKeepsWhatItHoldsAndGlitchesAreLeftOutAndTold) {
         EXPECT_TRUE(read) << read.error;
         EXPECT_TRUE(
             !testsupport::HaveXmllint() ||
-            (trail::IsGpxFilePath(row.out)
+            (xml::IsGpxFilePath(row.out)
                  ? testsupport::XmllintValidates(dir.File(row.out), testsupport::GpxSchemaPath())
                  : testsupport::XmllintAccepts(dir.File(row.out))));
     }
-    trail::GpxContents old;
-    trail::GpxContents copy;
-    ASSERT_TRUE(trail::ReadGpxFile(dir.File("old.gpx"), old));
-    ASSERT_TRUE(trail::ReadGpxFile(dir.File("new.gpx"), copy));
+    xml::GpxContents old;
+    xml::GpxContents copy;
+    ASSERT_TRUE(xml::ReadGpxFile(dir.File("old.gpx"), old));
+    ASSERT_TRUE(xml::ReadGpxFile(dir.File("new.gpx"), copy));
     EXPECT_EQ(copy.waypoints, old.waypoints);
     EXPECT_EQ(copy.routes, old.routes);
-    EXPECT_EQ(copy.tracks, (std::vector<trail::GpxTrack>{{"a", 1}, {"b", 1}}));
+    EXPECT_EQ(copy.tracks, (std::vector<xml::GpxTrack>{{"a", 1}, {"b", 1}}));
     ASSERT_EQ(copy.track.size(), 2u);
     EXPECT_EQ(copy.track[0][0].courseDeg, 45);
 }

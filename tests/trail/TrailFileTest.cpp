@@ -1,11 +1,15 @@
 #include "trail/TrailFile.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "TrailTestSupport.h"
 #include "support/TestFiles.h"
 #include "support/Xmllint.h"
+#include "trail/TrailGpx.h"
 #include "trail/TrailKml.h"
+#include "xml/GpxReader.h"
 
 using testsupport::HaveXmllint;
 using testsupport::ReadBytes;
@@ -18,6 +22,11 @@ namespace {
 using trail::TrailBuffer;
 
 const MapPos kBreak;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+const std::string kGpxHead = "<?xml version=\"1.0\"?>\n"
+                             "<gpx version=\"1.1\" creator=\"t\" "
+                             "xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
 
 // r (oldest), q, a break, p (newest), all with exactly representable coordinates.
 TrailBuffer FourSampleTrail() {
@@ -244,6 +253,119 @@ TEST(TrailFile, FailedSaveNamesThePathAndKeepsWhatWasThere) {
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         ++entries;
     EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
+}
+
+TEST(TrailFile, GpxRunsBecomeSegmentsAndValidate) {
+    trail::TrailBuffer trail;
+    // Oldest first (longitude, latitude): break, two fixes, two breaks, one fix, break.
+    for (const MapPos& sample :
+         {MapPos{}, MapPos{2, 1}, MapPos{2.5, 1.5}, MapPos{}, MapPos{}, MapPos{-4, -3}, MapPos{}})
+        trail.AddFront(sample);
+    const std::string document = trail::TrailGpx(trail);
+    EXPECT_EQ(document,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<gpx version=\"1.1\" creator=\"QUILO\" "
+              "xmlns=\"http://www.topografix.com/GPX/1/1\" "
+              "xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
+              "<trk>\n  <name>QUILO Trail</name>\n"
+              "  <trkseg>\n"
+              "    <trkpt lat=\"1\" lon=\"2\"/>\n"
+              "    <trkpt lat=\"1.5\" lon=\"2.5\"/>\n"
+              "  </trkseg>\n"
+              "  <trkseg>\n"
+              "    <trkpt lat=\"-3\" lon=\"-4\"/>\n"
+              "  </trkseg>\n"
+              "</trk>\n</gpx>\n");
+
+    if (!testsupport::HaveXmllint())
+        GTEST_SKIP() << "xmllint is not installed";
+    TempDir dir;
+    const xml::Track track = {
+        {{{4.3, 52.1}, 1733659200123, 0.5}, {{4.4, 52.2}, 1733659201000, kNaN, 3.0, 90.0}},
+        {},
+        {{{179.99999999, -89.999999999}, 0, -11034.25}}};
+    // Glitches a receiver sent: what is written of them must validate and read back.
+    const xml::Track glitches = {{{{1, 1}, 1, 1e308, 1e308, 1e308},
+                                  {{2, 2}, 2, 1234567890, 5, 359.9},
+                                  {{1e-300, -1e-300}, 3, 1e-300, 1e-300, 1e-300}}};
+    const std::string documents[] = {document, xml::GpxTrackDocument(track),
+                                     xml::GpxTrackDocument(glitches), xml::GpxTrackDocument({}),
+                                     trail::TrailGpx(trail::TrailBuffer{})};
+    for (const std::string& each : documents) {
+        WriteBytes(dir.File("t.gpx"), each);
+        EXPECT_TRUE(testsupport::XmllintValidates(dir.File("t.gpx"), testsupport::GpxSchemaPath()))
+            << each;
+        xml::GpxContents read;
+        const xml::Result result = xml::ParseGpx(each, read);
+        EXPECT_TRUE(result) << result.error;
+    }
+}
+
+// Load Trail through the real file: a GPX trail in, a refused one leaves the trail alone.
+TEST(TrailFile, LoadTrailTakesGpxTracksAndRefusesAHugeAttribute) {
+    TempDir dir;
+    trail::TrailBuffer trail;
+    trail.AddFront(MapPos(9, 9));
+    const xml::Track track = {{{{1, 1}}, {{2, 2}}}, {{{3, 3}}}};
+    WriteBytes(dir.File("walk.GPX"), xml::GpxTrackDocument(track));
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("walk.GPX"), 100));
+    std::vector<MapPos> oldestFirst(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
+    EXPECT_EQ(oldestFirst, (std::vector<MapPos>{{9, 9}, {}, {1, 1}, {2, 2}, {}, {3, 3}, {}}));
+
+    // 100 MB of one attribute, written a megabyte at a time.
+    const std::string huge = dir.File("huge.gpx");
+    {
+        std::ofstream out(huge, std::ios::binary);
+        out << kGpxHead << "<wpt lat=\"1\" lon=\"1\" x=\"";
+        const std::string megabyte(1 << 20, 'x');
+        for (int i = 0; i < 100; ++i)
+            out << megabyte;
+        out << "\"/></gpx>\n";
+    }
+    const auto before = trail.Count();
+    const platform::LoadResult refused = trail::LoadTrail(trail, huge, 100);
+    EXPECT_EQ(refused.status, platform::LoadStatus::Damaged);
+    EXPECT_EQ(refused.error.rfind(huge + ": damaged GPX file (line 3", 0), 0u) << refused.error;
+    EXPECT_EQ(trail.Count(), before);
+
+    EXPECT_EQ(trail::LoadTrail(trail, dir.File("none.gpx"), 100).status,
+              platform::LoadStatus::Missing);
+    EXPECT_EQ(trail.Count(), before);
+
+    // Routes stand in for tracks; a file with neither says so rather than load nothing.
+    WriteBytes(dir.File("routes.gpx"), kGpxHead +
+                                           "<wpt lat=\"7\" lon=\"7\"/><rte><rtept lat=\"4\" "
+                                           "lon=\"4\"/><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("routes.gpx"), 100));
+    oldestFirst.assign(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
+    EXPECT_EQ(std::vector<MapPos>(oldestFirst.end() - 3, oldestFirst.end()),
+              (std::vector<MapPos>{{4, 4}, {5, 5}, {}}));
+    WriteBytes(dir.File("points.gpx"), kGpxHead + "<wpt lat=\"7\" lon=\"7\"/><trk/></gpx>");
+    const auto loaded = trail.Count();
+    const platform::LoadResult empty = trail::LoadTrail(trail, dir.File("points.gpx"), 100);
+    EXPECT_EQ(empty.error, dir.File("points.gpx") + ": holds no track or route");
+    EXPECT_EQ(trail.Count(), loaded);
+}
+
+// Our own long trails read back: the blanks between 250 000 points of one segment are no text
+// of any size, and 30 000 KML coordinates are one text node of over a megabyte.
+TEST(TrailFile, LongGpxAndKmlTrailsWeWroteReadBack) {
+    TempDir dir;
+    trail::TrailBuffer written;
+    for (int i = 1; i <= 250'000; ++i)
+        written.AddFront(MapPos(i * 1e-5, 45 + i * 1e-6));
+    WriteBytes(dir.File("long.gpx"), trail::TrailGpx(written));
+    trail::TrailBuffer keep30k = written;
+    keep30k.TrimTo(30'000);
+    WriteBytes(dir.File("long.kml"), trail::TrailKml(keep30k));
+    for (const auto& [name, count] : {std::pair{"long.gpx", 250'000}, {"long.kml", 30'000}}) {
+        trail::TrailBuffer read;
+        const platform::LoadResult result = trail::LoadTrail(read, dir.File(name), 1'000'000);
+        ASSERT_TRUE(result) << result.error;
+        EXPECT_EQ(read.Count(), static_cast<std::size_t>(count) + 2)
+            << name << ": fenced by breaks";
+        EXPECT_NEAR(std::next(read.NewestToOldest().begin())->x, 2.5, 1e-9) << name;
+    }
 }
 
 } // namespace

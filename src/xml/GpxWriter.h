@@ -6,20 +6,18 @@
 #include <string_view>
 #include <vector>
 
-#include "calib/MapPos.h"
-#include "platform/FileIo.h"
-#include "trail/TrackPoint.h"
-#include "trail/TrailBuffer.h"
+#include "base/MapPos.h"
+#include "xml/TrackPoint.h"
 
 // GPX 1.1 output. How our data maps onto GPX:
-//   a recording (trail::Track)  -> one <trk> named "QUILO Trail", one <trkseg> per unbroken run;
-//   a fix (trail::TrackPoint)   -> <trkpt lat lon> with <ele> when the height is known and
+//   a recording (Track)         -> one <trk> named "QUILO Trail", one <trkseg> per unbroken run;
+//   a fix (TrackPoint)          -> <trkpt lat lon> with <ele> when the height is known and
 //                                  <time> (UTC, milliseconds when not whole) when the time is
 //                                  known (not 0) and within the years 1 to 9999; the speed
 //                                  (m/s) and course, which GPX 1.1 has no element for, go in a
 //                                  Garmin TrackPointExtension v2 as other programs write them;
 //   a map point                 -> <wpt lat lon> with <ele>, <name>, <desc> and <sym> (symbol
-//                                  name), see points/PointsGpx.h.
+//                                  name).
 // Numbers are the shortest decimal text that reads back as the same double, never with an
 // exponent (xsd:decimal has none) and never of more than 24 digits (xmllint's bound: a value
 // so close to 0 is rounded to 17 decimals). A position GPX cannot hold (not finite, latitude
@@ -31,7 +29,7 @@
 // before routes and routes before tracks, as the schema orders them.
 //
 // Everything appends to a caller's string so that a long conversion can be streamed out.
-namespace trail {
+namespace xml {
 
 inline constexpr std::string_view kGpxNamespace = "http://www.topografix.com/GPX/1/1";
 inline constexpr std::string_view kGpxTrackName = "QUILO Trail";
@@ -62,12 +60,6 @@ struct GpxLeftOut {
 
 // ` lat="..." lon="..."` for a position IsGpxPosition accepts.
 void AppendGpxLatLon(std::string& out, const MapPos& position);
-
-// True for times of the years 1 to 9999; others are left out.
-[[nodiscard]] bool IsGpxTime(std::int64_t utcMs);
-
-// ISO 8601 UTC: 1733659200123 gives "2024-12-08T12:00:00.123Z", whole seconds "...:00Z".
-void AppendGpxTime(std::string& out, std::int64_t utcMs);
 
 struct GpxWaypoint;
 
@@ -116,13 +108,4 @@ struct GpxContents;
 [[nodiscard]] std::string GpxContentsDocument(const GpxContents& contents,
                                               GpxLeftOut* leftOut = nullptr);
 
-// A whole document for the trail's samples, oldest to newest: one segment per run of set
-// samples between breaks, positions only.
-[[nodiscard]] std::string TrailGpx(const TrailBuffer& trail, GpxLeftOut* leftOut = nullptr);
-
-// Writes TrailGpx(trail) to path atomically; on failure the error names the path and the old
-// file is left as it was.
-[[nodiscard]] platform::FileResult ExportTrailGpx(const TrailBuffer& trail,
-                                                  const std::string& path);
-
-} // namespace trail
+} // namespace xml

@@ -1,11 +1,11 @@
-#include "trail/KmlWriter.h"
+#include "xml/KmlWriter.h"
 
 #include "base/Number.h"
 #include "base/Utf8.h"
 
 #include <cmath>
 
-namespace trail {
+namespace xml {
 
 void AppendXmlEscaped(std::string& out, std::string_view text) {
     while (!text.empty()) {
@@ -82,4 +82,4 @@ void AppendKmlDocumentEnd(std::string& out) {
     out += "</Folder>\n</Document>\n</kml>\n";
 }
 
-} // namespace trail
+} // namespace xml

@@ -1,14 +1,11 @@
-#include "trail/GpxReader.h"
+#include "xml/GpxReader.h"
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
 
 #include "support/TestFiles.h"
-#include "trail/GpxWriter.h"
-#include "trail/TrailFile.h"
-#include "trail/TrailKml.h"
+#include "xml/GpxWriter.h"
 
 using testsupport::TempDir;
 using testsupport::WriteBytes;
@@ -21,21 +18,21 @@ const std::string kHead = "<?xml version=\"1.0\"?>\n"
                           "<gpx version=\"1.1\" creator=\"t\" "
                           "xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
 
-bool SamePoint(const trail::TrackPoint& a, const trail::TrackPoint& b) {
+bool SamePoint(const xml::TrackPoint& a, const xml::TrackPoint& b) {
     const auto same = [](double p, double q) { return p == q || (std::isnan(p) && std::isnan(q)); };
     return a.position == b.position && a.utcMs == b.utcMs && same(a.heightM, b.heightM) &&
            same(a.speedKnots, b.speedKnots) && same(a.courseDeg, b.courseDeg);
 }
 
 TEST(GpxReader, ReadsBackWhatWeWriteIdentically) {
-    const trail::Track track = {
+    const xml::Track track = {
         {{{4.3, 52.1}, 1733659200123, 0.5},
          {{4.300000000000001, 52.2}, 1733659201000},
          {{-0.1, 0.1}, 0, -11034.25}},
         {{{179.99999999999997, -89.99999999999999}, -62135596800000, 1e-7}},
     };
-    trail::GpxContents read;
-    const xml::Result result = trail::ParseGpx(trail::GpxTrackDocument(track), read);
+    xml::GpxContents read;
+    const xml::Result result = xml::ParseGpx(xml::GpxTrackDocument(track), read);
     ASSERT_TRUE(result) << result.error;
     ASSERT_EQ(read.track.size(), track.size());
     for (std::size_t s = 0; s < track.size(); ++s) {
@@ -44,29 +41,6 @@ TEST(GpxReader, ReadsBackWhatWeWriteIdentically) {
             EXPECT_TRUE(SamePoint(read.track[s][p], track[s][p])) << s << "/" << p;
     }
     EXPECT_TRUE(read.waypoints.empty());
-}
-
-TEST(GpxReader, ReadsTimesInTheirIsoForms) {
-    struct Row {
-        const char* text;
-        std::optional<std::int64_t> utcMs;
-    };
-    const Row rows[] = {
-        {"2024-12-08T12:00:00Z", 1733659200000},
-        {"2024-12-08T12:00:00.1234Z", 1733659200123},
-        {"2024-12-08T14:00:00+02:00", 1733659200000},
-        {"2024-12-08T11:30:00-00:30", 1733659200000},
-        {"2024-12-08T12:00:00", 1733659200000},
-        {"2024-02-30T12:00:00Z", std::nullopt},
-        {"2024-12-08 12:00:00Z", std::nullopt},
-        {"2024-12-08T24:00:00Z", std::nullopt},
-        {"2024-12-08T12:00:00.Z", std::nullopt},
-        {"2024-12-08T12:00:00+2", std::nullopt},
-        {"2024-12-08", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(trail::ParseGpxTime(row.text), row.utcMs) << row.text;
 }
 
 TEST(GpxReader, TakesTracksRoutesAndWaypointsAndPassesOverTheRest) {
@@ -79,7 +53,7 @@ TEST(GpxReader, TakesTracksRoutesAndWaypointsAndPassesOverTheRest) {
         "<trk><name>t</name><trkseg/><trkseg><trkpt lat=\"1\" lon=\"2\"><ele>7</ele>"
         "<time>2024-12-08T12:00:00Z</time><name>ignored</name><extensions><wpt lat=\"0\" "
         "lon=\"0\"><ele>x</ele></wpt><t:TrackPointExtension xmlns:t=\"" +
-        std::string(trail::kGpxTrackPointExtension) +
+        std::string(xml::kGpxTrackPointExtension) +
         "\"><t:speed>1852</t:speed><t:course>90.5</t:course></t:TrackPointExtension>"
         "</extensions></trkpt></trkseg></trk>\n"
         "<trk><trkseg><trkpt lat=\"-1\" lon=\"-2\"/><gpx><trk><name>nested</name></trk></gpx>"
@@ -90,13 +64,13 @@ TEST(GpxReader, TakesTracksRoutesAndWaypointsAndPassesOverTheRest) {
          {kHead, std::string("<gpx version=\"1.0\" xmlns=\"http://www.topografix.com/GPX/1/0\">"),
           std::string("<gpx version=\"1.0\">")}) {
         SCOPED_TRACE(head);
-        trail::GpxContents read;
-        const xml::Result result = trail::ParseGpx(head + body, read);
+        xml::GpxContents read;
+        const xml::Result result = xml::ParseGpx(head + body, read);
         ASSERT_TRUE(result) << result.error;
         EXPECT_EQ(read.waypoints,
-                  (std::vector<trail::GpxWaypoint>{{{2, 1.5}, "A & B", "d", "Circle", 3}}));
-        EXPECT_EQ(read.routes, (std::vector<trail::GpxRoute>{{"r", {{{6, 5}, "", "", "", -4}}}}));
-        EXPECT_EQ(read.tracks, (std::vector<trail::GpxTrack>{{"t", 1}, {"", 1}}));
+                  (std::vector<xml::GpxWaypoint>{{{2, 1.5}, "A & B", "d", "Circle", 3}}));
+        EXPECT_EQ(read.routes, (std::vector<xml::GpxRoute>{{"r", {{{6, 5}, "", "", "", -4}}}}));
+        EXPECT_EQ(read.tracks, (std::vector<xml::GpxTrack>{{"t", 1}, {"", 1}}));
         ASSERT_EQ(read.track.size(), 2u);
         ASSERT_EQ(read.track[0].size(), 1u);
         EXPECT_TRUE(SamePoint(read.track[0][0], {{2, 1}, 1733659200000, 7, 3600, 90.5}));
@@ -141,82 +115,15 @@ TEST(GpxReader, RefusesHostileAndBadDocumentsAndKeepsWhatItHad) {
         {"GPX in another namespace", "<gpx xmlns=\"urn:gpx\"/>", "not a GPX document"},
         {"cut short", kHead + "<trk><trkseg>", "line 3, column 14: no element found"},
     };
-    const trail::GpxContents before{{{{{1, 1}}}}, {{{3, 4}, "kept", "", ""}}};
+    const xml::GpxContents before{{{{{1, 1}}}}, {{{3, 4}, "kept", "", ""}}};
     for (const Row& row : rows) {
-        trail::GpxContents contents = before;
-        const xml::Result result = trail::ParseGpx(row.document, contents);
+        xml::GpxContents contents = before;
+        const xml::Result result = xml::ParseGpx(row.document, contents);
         EXPECT_FALSE(result) << row.legend;
         EXPECT_NE(result.error.find(row.error), std::string::npos)
             << row.legend << ": " << result.error;
         EXPECT_EQ(contents.waypoints, before.waypoints) << row.legend;
         EXPECT_EQ(contents.track.size(), 1u) << row.legend;
-    }
-}
-
-// Load Trail through the real file: a GPX trail in, a refused one leaves the trail alone.
-TEST(GpxReader, LoadTrailTakesGpxTracksAndRefusesAHugeAttribute) {
-    TempDir dir;
-    trail::TrailBuffer trail;
-    trail.AddFront(MapPos(9, 9));
-    const trail::Track track = {{{{1, 1}}, {{2, 2}}}, {{{3, 3}}}};
-    WriteBytes(dir.File("walk.GPX"), trail::GpxTrackDocument(track));
-    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("walk.GPX"), 100));
-    std::vector<MapPos> oldestFirst(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
-    EXPECT_EQ(oldestFirst, (std::vector<MapPos>{{9, 9}, {}, {1, 1}, {2, 2}, {}, {3, 3}, {}}));
-
-    // 100 MB of one attribute, written a megabyte at a time.
-    const std::string huge = dir.File("huge.gpx");
-    {
-        std::ofstream out(huge, std::ios::binary);
-        out << kHead << "<wpt lat=\"1\" lon=\"1\" x=\"";
-        const std::string megabyte(1 << 20, 'x');
-        for (int i = 0; i < 100; ++i)
-            out << megabyte;
-        out << "\"/></gpx>\n";
-    }
-    const auto before = trail.Count();
-    const platform::LoadResult refused = trail::LoadTrail(trail, huge, 100);
-    EXPECT_EQ(refused.status, platform::LoadStatus::Damaged);
-    EXPECT_EQ(refused.error.rfind(huge + ": damaged GPX file (line 3", 0), 0u) << refused.error;
-    EXPECT_EQ(trail.Count(), before);
-
-    EXPECT_EQ(trail::LoadTrail(trail, dir.File("none.gpx"), 100).status,
-              platform::LoadStatus::Missing);
-    EXPECT_EQ(trail.Count(), before);
-
-    // Routes stand in for tracks; a file with neither says so rather than load nothing.
-    WriteBytes(dir.File("routes.gpx"), kHead +
-                                           "<wpt lat=\"7\" lon=\"7\"/><rte><rtept lat=\"4\" "
-                                           "lon=\"4\"/><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
-    ASSERT_TRUE(trail::LoadTrail(trail, dir.File("routes.gpx"), 100));
-    oldestFirst.assign(trail.OldestToNewest().begin(), trail.OldestToNewest().end());
-    EXPECT_EQ(std::vector<MapPos>(oldestFirst.end() - 3, oldestFirst.end()),
-              (std::vector<MapPos>{{4, 4}, {5, 5}, {}}));
-    WriteBytes(dir.File("points.gpx"), kHead + "<wpt lat=\"7\" lon=\"7\"/><trk/></gpx>");
-    const auto loaded = trail.Count();
-    const platform::LoadResult empty = trail::LoadTrail(trail, dir.File("points.gpx"), 100);
-    EXPECT_EQ(empty.error, dir.File("points.gpx") + ": holds no track or route");
-    EXPECT_EQ(trail.Count(), loaded);
-}
-
-// Our own long trails read back: the blanks between 250 000 points of one segment are no text
-// of any size, and 30 000 KML coordinates are one text node of over a megabyte.
-TEST(GpxReader, LongTrailsWeWroteReadBack) {
-    TempDir dir;
-    trail::TrailBuffer written;
-    for (int i = 1; i <= 250'000; ++i)
-        written.AddFront(MapPos(i * 1e-5, 45 + i * 1e-6));
-    WriteBytes(dir.File("long.gpx"), trail::TrailGpx(written));
-    trail::TrailBuffer keep30k = written;
-    keep30k.TrimTo(30'000);
-    WriteBytes(dir.File("long.kml"), trail::TrailKml(keep30k));
-    for (const auto& [name, count] : {std::pair{"long.gpx", 250'000}, {"long.kml", 30'000}}) {
-        trail::TrailBuffer read;
-        const platform::LoadResult result = trail::LoadTrail(read, dir.File(name), 1'000'000);
-        ASSERT_TRUE(result) << result.error;
-        EXPECT_EQ(read.Count(), static_cast<std::size_t>(count) + 2)
-            << name << ": fenced by breaks";
-        EXPECT_NEAR(std::next(read.NewestToOldest().begin())->x, 2.5, 1e-9) << name;
     }
 }
 

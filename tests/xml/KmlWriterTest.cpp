@@ -1,4 +1,4 @@
-#include "trail/KmlWriter.h"
+#include "xml/KmlWriter.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(KmlWriter, EscapesTextAndRepairsWhatXmlCannotCarry) {
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(trail::XmlEscaped(row.text), row.expected) << row.legend;
+        EXPECT_EQ(xml::XmlEscaped(row.text), row.expected) << row.legend;
 }
 
 TEST(KmlWriter, PrintsTenDecimalsWithAPointWhateverTheValue) {
@@ -59,19 +59,19 @@ TEST(KmlWriter, PrintsTenDecimalsWithAPointWhateverTheValue) {
     };
     for (const Row& row : rows) {
         std::string out;
-        trail::AppendFixed10(out, row.value);
+        xml::AppendFixed10(out, row.value);
         EXPECT_EQ(out, row.expected) << row.legend;
     }
     std::string pair;
-    trail::AppendKmlCoordinates(pair, 151.2093, -33.8688);
+    xml::AppendKmlCoordinates(pair, 151.2093, -33.8688);
     EXPECT_EQ(pair, "151.2093000000,-33.8688000000");
 }
 
 TEST(KmlWriter, EnvelopeWithHostileFolderNameParses) {
     std::string doc;
-    trail::AppendKmlDocumentStart(doc);
-    trail::AppendKmlFolderStart(doc, std::string("A&B <Points> \"x\" 'y' \xE9\x01", 23));
-    trail::AppendKmlDocumentEnd(doc);
+    xml::AppendKmlDocumentStart(doc);
+    xml::AppendKmlFolderStart(doc, std::string("A&B <Points> \"x\" 'y' \xE9\x01", 23));
+    xml::AppendKmlDocumentEnd(doc);
     EXPECT_EQ(doc, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                    "<kml xmlns=\"http://earth.google.com/kml/2.1\">\n"
                    "<Document>\n"

@@ -1,14 +1,14 @@
-#include "trail/GpxReader.h"
+#include "xml/GpxReader.h"
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
 #include <cmath>
 
 #include "base/Number.h"
 #include "base/Text.h"
+#include "base/Time.h"
 
-namespace trail {
+namespace xml {
 
 namespace {
 
@@ -31,24 +31,11 @@ std::string Quoted(std::string_view text) {
     return out + "\"";
 }
 
-// Digits at text[at, at + count) as a number, or -1.
-int Digits(std::string_view text, std::size_t at, std::size_t count) {
-    if (at + count > text.size())
-        return -1;
-    int value = 0;
-    for (std::size_t i = at; i < at + count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return -1;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
-class GpxHandler : public xml::Handler {
+class GpxHandler : public Handler {
 public:
     GpxContents contents;
 
-    std::string Start(const xml::Name& name, const xml::Attributes& attributes) override {
+    std::string Start(const Name& name, const Attributes& attributes) override {
         if (path_.empty()) {
             if (name.local != "gpx" ||
                 (name.space != kGpx11 && name.space != kGpx10 && !name.space.empty()))
@@ -80,7 +67,7 @@ public:
         return {};
     }
 
-    std::string End(const xml::Name& name, std::string_view text) override {
+    std::string End(const Name& name, std::string_view text) override {
         const std::string local = std::move(path_.back());
         path_.pop_back();
         const std::string_view parent = path_.empty() ? std::string_view{} : path_.back();
@@ -137,7 +124,7 @@ private:
         return path_.size() < 2 ? std::string_view{} : path_[path_.size() - 2];
     }
 
-    std::string ReadPosition(const xml::Attributes& attributes) {
+    std::string ReadPosition(const Attributes& attributes) {
         const auto lat = attributes.Find("lat");
         const auto lon = attributes.Find("lon");
         if (!lat || !lon)
@@ -174,7 +161,7 @@ private:
             point_.heightM = *height;
             waypoint_.heightM = *height;
         } else if (local == "time") {
-            const auto when = ParseGpxTime(base::Trim(text, kBlanks));
+            const auto when = base::ParseIso8601(base::Trim(text, kBlanks));
             if (!when)
                 return "not a date and time: " + Quoted(text);
             point_.utcMs = *when;
@@ -203,68 +190,12 @@ bool IsGpxFilePath(std::string_view path) {
     });
 }
 
-std::optional<std::int64_t> ParseGpxTime(std::string_view text) {
-    // YYYY-MM-DDThh:mm:ss[.fraction][Z|(+|-)hh:mm]
-    const int year = Digits(text, 0, 4);
-    const int month = Digits(text, 5, 2);
-    const int day = Digits(text, 8, 2);
-    const int hour = Digits(text, 11, 2);
-    const int minute = Digits(text, 14, 2);
-    const int second = Digits(text, 17, 2);
-    if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0 ||
-        text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != 't') ||
-        text[13] != ':' || text[16] != ':' || hour > 23 || minute > 59 || second > 60)
-        return std::nullopt;
-    using namespace std::chrono;
-    const year_month_day date{std::chrono::year{year}, std::chrono::month{unsigned(month)},
-                              std::chrono::day{unsigned(day)}};
-    if (!date.ok())
-        return std::nullopt;
-    std::size_t at = 19;
-    std::int64_t ms = 0;
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        const std::size_t first = at;
-        int scale = 100;
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-            ms += (text[at] - '0') * scale;
-            scale /= 10;
-            ++at;
-        }
-        if (at == first)
-            return std::nullopt;
-    }
-    std::int64_t offsetMinutes = 0;
-    const std::string_view zone = text.substr(at);
-    if (zone == "Z" || zone == "z") {
-    } else if (zone.size() == 6 && (zone[0] == '+' || zone[0] == '-') && zone[3] == ':') {
-        const int h = Digits(zone, 1, 2);
-        const int m = Digits(zone, 4, 2);
-        if (h < 0 || m < 0 || h > 14 || m > 59)
-            return std::nullopt;
-        offsetMinutes = (zone[0] == '-' ? -1 : 1) * (h * 60 + m);
-    } else if (!zone.empty()) {
-        return std::nullopt;
-    }
-    const std::int64_t days = sys_days{date}.time_since_epoch().count();
-    return ((days * 24 + hour) * 60 + minute - offsetMinutes) * 60000 +
-           std::int64_t{second} * 1000 + ms;
-}
-
-xml::Result ParseGpx(std::string_view document, GpxContents& contents) {
-    GpxHandler handler;
-    xml::Result result = xml::ReadXml(document, handler);
-    if (result)
-        contents = std::move(handler.contents);
-    return result;
+Result ParseGpx(std::string_view document, GpxContents& contents) {
+    return ParseInto(document, GpxHandler{}, contents);
 }
 
 platform::LoadResult ReadGpxFile(const std::string& path, GpxContents& contents) {
-    GpxHandler handler;
-    platform::LoadResult result = xml::ToLoadResult(xml::ReadXmlFile(path, handler), path, "GPX");
-    if (result)
-        contents = std::move(handler.contents);
-    return result;
+    return ReadFileInto(path, "GPX", GpxHandler{}, contents);
 }
 
 Track GpxTrail(const GpxContents& contents) {
@@ -280,15 +211,4 @@ Track GpxTrail(const GpxContents& contents) {
     return track;
 }
 
-std::vector<MapPos> NewestFirstSamples(const Track& track) {
-    std::vector<MapPos> samples;
-    for (auto segment = track.rbegin(); segment != track.rend(); ++segment) {
-        if (!samples.empty())
-            samples.emplace_back();
-        for (auto point = segment->rbegin(); point != segment->rend(); ++point)
-            samples.push_back(point->position);
-    }
-    return samples;
-}
-
-} // namespace trail
+} // namespace xml

@@ -1,14 +1,14 @@
-#include "trail/GpxWriter.h"
+#include "xml/GpxWriter.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 #include "base/Number.h"
-#include "trail/GpxReader.h"
-#include "trail/KmlWriter.h"
+#include "base/Time.h"
+#include "xml/GpxReader.h"
+#include "xml/KmlWriter.h"
 
-namespace trail {
+namespace xml {
 
 namespace {
 
@@ -150,35 +150,6 @@ void AppendGpxLatLon(std::string& out, const MapPos& position) {
     out += '"';
 }
 
-bool IsGpxTime(std::int64_t utcMs) {
-    // 0001-01-01T00:00:00Z to 9999-12-31T23:59:59.999Z: four-digit years, as everyone reads them.
-    return utcMs >= -62135596800000 && utcMs <= 253402300799999;
-}
-
-void AppendGpxTime(std::string& out, std::int64_t utcMs) {
-    using namespace std::chrono;
-    const sys_time<milliseconds> when{milliseconds{utcMs}};
-    const sys_days day = floor<days>(when);
-    const year_month_day date{day};
-    const hh_mm_ss<milliseconds> time{when - day};
-    base::AppendPadded(out, static_cast<int>(date.year()), 4);
-    out += '-';
-    base::AppendPadded(out, static_cast<unsigned>(date.month()), 2);
-    out += '-';
-    base::AppendPadded(out, static_cast<unsigned>(date.day()), 2);
-    out += 'T';
-    base::AppendPadded(out, time.hours().count(), 2);
-    out += ':';
-    base::AppendPadded(out, time.minutes().count(), 2);
-    out += ':';
-    base::AppendPadded(out, time.seconds().count(), 2);
-    if (time.subseconds().count() != 0) {
-        out += '.';
-        base::AppendPadded(out, time.subseconds().count(), 3);
-    }
-    out += 'Z';
-}
-
 void AppendGpxWaypoint(std::string& out, const GpxWaypoint& waypoint, GpxLeftOut* leftOut) {
     GpxLeftOut here;
     AppendPoint(out, "wpt", "", waypoint, here);
@@ -224,7 +195,7 @@ void GpxTrackWriter::Add(const TrackPoint& point) {
         return known && plausible;
     };
     const bool hasHeight = keep(!std::isnan(point.heightM), IsGpxHeight(point.heightM));
-    const bool hasTime = keep(point.utcMs != 0, IsGpxTime(point.utcMs));
+    const bool hasTime = keep(point.utcMs != 0, base::IsFourDigitYear(point.utcMs));
     const double speedMps = point.speedKnots * kMetresPerSecondPerKnot;
     const bool hasSpeed = keep(!std::isnan(speedMps), speedMps >= 0 && speedMps <= kMaxSpeedMps);
     const bool hasCourse =
@@ -238,7 +209,7 @@ void GpxTrackWriter::Add(const TrackPoint& point) {
         AppendElement(out_, "ele", point.heightM);
     if (hasTime) {
         out_ += "<time>";
-        AppendGpxTime(out_, point.utcMs);
+        base::AppendIso8601(out_, point.utcMs);
         out_ += "</time>";
     }
     if (hasSpeed || hasCourse) {
@@ -323,25 +294,4 @@ std::string GpxContentsDocument(const GpxContents& contents, GpxLeftOut* leftOut
     return out;
 }
 
-std::string TrailGpx(const TrailBuffer& trail, GpxLeftOut* leftOut) {
-    std::string out;
-    AppendGpxDocumentStart(out);
-    GpxTrackWriter writer(out, kGpxTrackName);
-    for (const MapPos& sample : trail.OldestToNewest()) {
-        if (sample.IsSet())
-            writer.Add(TrackPoint{sample});
-        else
-            writer.EndSegment();
-    }
-    writer.Finish();
-    AppendGpxDocumentEnd(out);
-    if (leftOut != nullptr)
-        *leftOut = writer.LeftOut();
-    return out;
-}
-
-platform::FileResult ExportTrailGpx(const TrailBuffer& trail, const std::string& path) {
-    return platform::WriteFileAtomically(path, TrailGpx(trail));
-}
-
-} // namespace trail
+} // namespace xml

@@ -10,7 +10,7 @@
 //
 // A document is: KmlDocumentStart, [the trail's style block], KmlFolderStart(name), the
 // placemarks, KmlDocumentEnd. Every line ends with a single line feed.
-namespace trail {
+namespace xml {
 
 inline constexpr std::string_view kKmlNamespace = "http://earth.google.com/kml/2.1";
 
@@ -43,4 +43,4 @@ void AppendKmlFolderStart(std::string& out, std::string_view folderName);
 // "</Folder>", "</Document>", "</kml>".
 void AppendKmlDocumentEnd(std::string& out);
 
-} // namespace trail
+} // namespace xml
