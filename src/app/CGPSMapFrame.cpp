@@ -1,6 +1,7 @@
 #include "app/CGPSMapFrame.h"
 
 #include "app/ToolbarIcons.h"
+#include "base/FileKind.h"
 #include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -84,8 +85,8 @@ QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
 enum class DropKind { Map, Trail, Other };
 
 DropKind KindOfFile(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "trl" || suffix == "gpx" || suffix == "kml")
+    const base::TrailFormat* trail = base::TrailFormatOf(base::KindOfFile(path.toStdString()));
+    if (trail != nullptr && trail->loads)
         return DropKind::Trail;
     // The image reader decides by the content, as Load Map does, not by the name.
     return platform::IsMapImageFile(path) ? DropKind::Map : DropKind::Other;

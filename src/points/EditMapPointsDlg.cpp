@@ -1,5 +1,6 @@
 #include "points/EditMapPointsDlg.h"
 
+#include "base/FileKind.h"
 #include "platform/MessageBox.h"
 #include "points/EditMapPointDlg.h"
 #include "points/PointsGpx.h"
@@ -153,7 +154,7 @@ void EditMapPointsDlg::ExportPoints() {
         return;
     const QString path = dialog.selectedFiles().front();
     const std::string file = path.toStdString();
-    const bool gpx = path.endsWith(QStringLiteral(".gpx"), Qt::CaseInsensitive);
+    const bool gpx = base::KindOfFile(file) == base::FileKind::Gpx;
     if (!(gpx ? WritePointsGpx(file, points_) : WritePointsKml(file, points_)))
         platform::ReportWriteFailure(this, path);
 }

@@ -1,5 +1,6 @@
 #include "points/PointsGpx.h"
 
+#include "base/FileKind.h"
 #include "points/KmlPlacemarks.h"
 #include "points/MapPointLook.h"
 #include "xml/GpxReader.h"
@@ -77,11 +78,8 @@ platform::LoadResult ReadPointsGpx(const std::string& path, MapPointList& points
 }
 
 platform::LoadResult ReadImportedPoints(const std::string& path, MapPointList& points) {
-    const auto dot = path.find_last_of('.');
-    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot);
-    std::ranges::transform(extension, extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".kml" ? ReadKmlPlacemarks(path, points) : ReadPointsGpx(path, points);
+    return base::KindOfFile(path) == base::FileKind::Kml ? ReadKmlPlacemarks(path, points)
+                                                         : ReadPointsGpx(path, points);
 }
 
 } // namespace points

@@ -1,5 +1,6 @@
 #include "session/MapSession.h"
 
+#include "base/FileKind.h"
 #include "calib/CalibrationFile.h"
 #include "calib/RangeBearing.h"
 #include "gps/GpsLink.h"
@@ -10,7 +11,6 @@
 #include "trail/TrailStatistics.h"
 #include "xml/GpxReader.h"
 #include "xml/GpxWriter.h"
-#include "xml/KmlReader.h"
 
 #include <cerrno>
 #include <chrono>
@@ -291,7 +291,7 @@ bool MapSession::JournalHoldsTheTrail() const {
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
-    if (xml::IsGpxFilePath(path) && JournalHoldsTheTrail()) {
+    if (base::SavedTrailFormat(path).keepsTimes && JournalHoldsTheTrail()) {
         xml::GpxLeftOut leftOut;
         if (!journal_.ExportGpx(path, &leftOut))
             return WriteFailure(path);
@@ -313,7 +313,8 @@ std::optional<Notice> MapSession::LoadTrail(const std::string& path) {
     trail::Track loaded;
     if (const auto read = trail::LoadTrail(taken, path, settings_.trailLength, &loaded); !read) {
         // A GPX or KML file says why it was refused (the error names the path).
-        const bool xml = xml::IsGpxFilePath(path) || xml::IsKmlFilePath(path);
+        const base::FileKind kind = base::LoadedTrailFormat(path).kind;
+        const bool xml = kind == base::FileKind::Gpx || kind == base::FileKind::Kml;
         return Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
                       "Load Error"};
     }

@@ -1,6 +1,7 @@
 // quilo-tool convert IN OUT [--min-delta M] [--max-length N]: NMEA text, a trail file or GPX
 // tracks into a trail file, KML or GPX; points files, and GPX waypoints into a points file, are
 // handed to ConvertPointsFile.
+#include "base/FileKind.h"
 #include "base/Number.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
@@ -43,28 +44,12 @@
 
 namespace {
 
-enum class Kind { Nmea, Trail, Kml, Gpx, Points, Journal, Other };
+using base::FileKind;
 
-Kind KindOf(std::string_view path) {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos)
-        return Kind::Other;
-    std::string extension(path.substr(dot + 1));
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "nmea" || extension == "log" || extension == "txt")
-        return Kind::Nmea;
-    if (extension == "trl")
-        return Kind::Trail;
-    if (extension == "kml")
-        return Kind::Kml;
-    if (extension == "gpx")
-        return Kind::Gpx;
-    if (extension == "pts")
-        return Kind::Points;
-    if (extension == "qjr")
-        return Kind::Journal;
-    return Kind::Other;
+// A trail format's row when the kind has one and the flag is set in it.
+bool Trail(FileKind kind, bool base::TrailFormat::*flag) {
+    const base::TrailFormat* format = base::TrailFormatOf(kind);
+    return format != nullptr && format->*flag;
 }
 
 // NMEA sentences are at most 82 characters; a "line" far beyond that is binary noise and is
@@ -388,36 +373,36 @@ int RunConvert(const tool::ParsedArgs& args, std::ostream&, std::ostream& err) {
     options.in = args.positionals[0];
     options.out = args.positionals[1];
 
-    const Kind in = KindOf(options.in);
-    const Kind out = KindOf(options.out);
-    if (in == Kind::Points || (in == Kind::Gpx && out == Kind::Points))
+    const FileKind in = base::KindOfFile(options.in);
+    const FileKind out = base::KindOfFile(options.out);
+    if (in == FileKind::PointsFile || (in == FileKind::Gpx && out == FileKind::PointsFile))
         return tool::ConvertPointsFile(options.in, options.out, err);
-    if (in != Kind::Nmea && in != Kind::Trail && in != Kind::Gpx && in != Kind::Journal)
+    if (!Trail(in, &base::TrailFormat::converts))
         return Fail(err, options.in + ": unknown input kind (use .nmea, .log, .txt, .trl, .gpx, "
                                       ".qjr or .pts)");
-    if (out != Kind::Trail && out != Kind::Kml && out != Kind::Gpx)
+    if (!Trail(out, &base::TrailFormat::writes))
         return Fail(err, options.out + ": unknown output kind (use .trl, .kml or .gpx)");
 
-    if (in == Kind::Gpx && out == Kind::Gpx)
+    if (in == FileKind::Gpx && out == FileKind::Gpx)
         return CopyGpx(options, err);
-    if (in == Kind::Nmea && out == Kind::Kml && !options.maxLength)
+    if (in == FileKind::Nmea && out == FileKind::Kml && !options.maxLength)
         return StreamNmea<trail::TrailKmlWriter>(options, err);
-    if (in == Kind::Nmea && out == Kind::Gpx)
+    if (in == FileKind::Nmea && out == FileKind::Gpx)
         return NmeaToGpx(options, err);
 
     trail::TrailBuffer trail;
-    const bool journalToGpx = in == Kind::Journal && out == Kind::Gpx && !options.maxLength;
-    const int status = in == Kind::Nmea    ? ReadNmeaTrail(options, trail, err)
-                       : in == Kind::Trail ? ReadTrailFile(options, trail, err)
-                       : in == Kind::Gpx   ? ReadGpxTrack(options, trail, err)
-                                           : ConvertJournal(options, journalToGpx, trail, err);
+    const bool journalToGpx = in == FileKind::Journal && out == FileKind::Gpx && !options.maxLength;
+    const int status = in == FileKind::Nmea        ? ReadNmeaTrail(options, trail, err)
+                       : in == FileKind::TrailFile ? ReadTrailFile(options, trail, err)
+                       : in == FileKind::Gpx       ? ReadGpxTrack(options, trail, err)
+                                             : ConvertJournal(options, journalToGpx, trail, err);
     if (status != 0 || journalToGpx)
         return status;
     xml::GpxLeftOut leftOut;
     const auto result =
-        out == Kind::Trail
+        out == FileKind::TrailFile
             ? platform::WriteFileAtomically(options.out, trail::EncodeTrailFile(trail))
-        : out == Kind::Kml
+        : out == FileKind::Kml
             ? platform::WriteFileAtomically(options.out, trail::TrailKml(trail, &leftOut.points))
             : platform::WriteFileAtomically(options.out, trail::TrailGpx(trail, &leftOut));
     if (!result)

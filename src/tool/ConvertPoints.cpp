@@ -1,5 +1,6 @@
 #include "tool/ConvertPoints.h"
 
+#include "base/FileKind.h"
 #include "points/PointsFile.h"
 #include "points/PointsGpx.h"
 #include "points/PointsKml.h"
@@ -13,29 +14,18 @@
 
 namespace tool {
 
-namespace {
-
-bool HasExtension(std::string_view path, std::string_view extension) {
-    if (path.size() <= extension.size())
-        return false;
-    const std::string_view tail = path.substr(path.size() - extension.size());
-    return std::equal(tail.begin(), tail.end(), extension.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
-}
-
-} // namespace
-
 int ConvertPointsFile(const std::string& in, const std::string& out, std::ostream& err) {
-    const bool toPoints = HasExtension(out, ".pts");
-    const bool toGpx = HasExtension(out, ".gpx");
-    if (!toPoints && !toGpx && !HasExtension(out, ".kml")) {
+    const base::FileKind outKind = base::KindOfFile(out);
+    const bool toPoints = outKind == base::FileKind::PointsFile;
+    const bool toGpx = outKind == base::FileKind::Gpx;
+    if (!toPoints && !toGpx && outKind != base::FileKind::Kml) {
         return Fail(err, "convert", out + ": a points file converts to .pts, .kml or .gpx");
     }
     points::MapPointList list;
     // A missing file is an empty list to the map view, but here it is a mistyped argument.
-    const platform::LoadResult read = HasExtension(in, ".gpx") ? points::ReadPointsGpx(in, list)
-                                                               : points::ReadPointsFile(in, list);
+    const platform::LoadResult read = base::KindOfFile(in) == base::FileKind::Gpx
+                                          ? points::ReadPointsGpx(in, list)
+                                          : points::ReadPointsFile(in, list);
     if (!read) {
         return Fail(err, "convert", read.error);
     }

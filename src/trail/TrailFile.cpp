@@ -5,9 +5,9 @@
 #include "xml/KmlReader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
+#include "base/FileKind.h"
 #include "calib/PositionList.h"
 #include "trail/TrailKml.h"
 
@@ -30,17 +30,6 @@ Track RunsOf(const std::vector<MapPos>& newestFirst) {
 }
 
 } // namespace
-
-bool IsTrailFilePath(std::string_view path) {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string_view::npos)
-        return false;
-    const std::string_view extension = path.substr(dot);
-    return extension.size() == 4 &&
-           std::equal(extension.begin(), extension.end(), ".trl", [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
-}
 
 std::string EncodeTrailFile(const TrailBuffer& trail) {
     const auto walk = trail.NewestToOldest();
@@ -88,18 +77,22 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 }
 
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path) {
-    if (xml::IsGpxFilePath(path))
+    switch (base::SavedTrailFormat(path).kind) {
+    case base::FileKind::Gpx:
         return ExportTrailGpx(trail, path);
-    if (!IsTrailFilePath(path))
+    case base::FileKind::TrailFile:
+        return platform::WriteFileAtomically(path, EncodeTrailFile(trail));
+    default:
         return ExportTrailKml(trail, path);
-    return platform::WriteFileAtomically(path, EncodeTrailFile(trail));
+    }
 }
 
 platform::LoadResult LoadTrail(TrailBuffer& trail, const std::string& path,
                                std::int32_t trailLength, Track* loaded) {
-    if (xml::IsGpxFilePath(path) || xml::IsKmlFilePath(path)) {
+    const base::FileKind kind = base::LoadedTrailFormat(path).kind;
+    if (kind == base::FileKind::Gpx || kind == base::FileKind::Kml) {
         Track track;
-        if (xml::IsGpxFilePath(path)) {
+        if (kind == base::FileKind::Gpx) {
             xml::GpxContents gpx;
             if (auto read = xml::ReadGpxFile(path, gpx); !read)
                 return read;

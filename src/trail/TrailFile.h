@@ -17,10 +17,6 @@
 // longitude as little-endian doubles). An empty trail is the 2-byte file 00 00.
 namespace trail {
 
-// True when path names a trail file: its extension (from the last ".") is ".trl" in any case,
-// so TRACK.TRL is one. Everything else, including a path without a ".", is KML.
-[[nodiscard]] bool IsTrailFilePath(std::string_view path);
-
 // The file's bytes for the trail.
 [[nodiscard]] std::string EncodeTrailFile(const TrailBuffer& trail);
 
@@ -41,12 +37,13 @@ void InsertLoadedSamples(TrailBuffer& trail, const std::vector<MapPos>& newestFi
 // InsertLoadedSamples takes them.
 [[nodiscard]] std::vector<MapPos> NewestFirstSamples(const Track& track);
 
-// Writes the GPX document when the path ends in ".gpx" (trail/TrailGpx.h), the trail file
-// when IsTrailFilePath(path), and the KML document otherwise. The write
+// Writes the format base::SavedTrailFormat(path) names: the GPX document (".gpx",
+// trail/TrailGpx.h), the trail file (".trl") or the KML document (anything else). The write
 // is atomic: on failure the error names the path and any old file is left as it was.
 platform::FileResult SaveTrail(const TrailBuffer& trail, const std::string& path);
 
-// Reads a GPX document's tracks, or its routes when it has no track (".gpx",
+// Reads, as base::LoadedTrailFormat(path) names, a GPX document's tracks, or its routes when
+// it has no track (".gpx",
 // xml/GpxReader.h; a break between segments), a KML document's line strings (".kml",
 // xml/KmlReader.h) or a trail file and inserts its samples (InsertLoadedSamples). A
 // file that is missing, cannot be read or is damaged or truncated is reported ("PATH: reason")

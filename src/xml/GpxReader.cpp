@@ -1,7 +1,5 @@
 #include "xml/GpxReader.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "base/Number.h"
@@ -179,16 +177,6 @@ private:
 };
 
 } // namespace
-
-bool IsGpxFilePath(std::string_view path) {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string_view::npos)
-        return false;
-    const std::string_view extension = path.substr(dot);
-    return std::ranges::equal(extension, std::string_view(".gpx"), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
-}
 
 Result ParseGpx(std::string_view document, GpxContents& contents) {
     return ParseInto(document, GpxHandler{}, contents);

@@ -66,9 +66,6 @@ struct GpxContents {
 // The trail a GPX file holds: its tracks, or when it has none its routes, one segment each.
 [[nodiscard]] Track GpxTrail(const GpxContents& contents);
 
-// True when the path's extension is ".gpx" in any case.
-[[nodiscard]] bool IsGpxFilePath(std::string_view path);
-
 // Reads a document; contents is replaced only on success. The error says where and why.
 Result ParseGpx(std::string_view document, GpxContents& contents);
 

@@ -3,8 +3,6 @@
 #include "base/Number.h"
 #include "base/Text.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace xml {
@@ -178,15 +176,6 @@ Result ParseKmlPlacemarks(std::string_view document, std::vector<KmlPlacemark>& 
 platform::LoadResult ReadKmlPlacemarks(const std::string& path,
                                        std::vector<KmlPlacemark>& placemarks) {
     return ReadFileInto(path, "KML", PlacemarkHandler{}, placemarks);
-}
-
-bool IsKmlFilePath(std::string_view path) {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string_view::npos)
-        return false;
-    return std::ranges::equal(path.substr(dot), std::string_view(".kml"), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
 }
 
 } // namespace xml

@@ -31,7 +31,4 @@ Result ParseKmlPlacemarks(std::string_view document, std::vector<KmlPlacemark>& 
 platform::LoadResult ReadKmlPlacemarks(const std::string& path,
                                        std::vector<KmlPlacemark>& placemarks);
 
-// True when the path's extension is ".kml" in any case.
-[[nodiscard]] bool IsKmlFilePath(std::string_view path);
-
 } // namespace xml

@@ -1,6 +1,7 @@
 // quilo-tool convert, run as a separate process on real files: NMEA captures and trail files
 // into trail files and KML, points files copied byte for byte.
 #include "ToolCases.h"
+#include "base/FileKind.h"
 #include "gps/NmeaDecode.h"
 #include "support/TestFiles.h"
 #include "support/Xmllint.h"
@@ -241,7 +242,7 @@ TEST(ConvertTool, GpxKeepsWhatItHoldsAndGlitchesAreLeftOutAndTold) {
         EXPECT_TRUE(read) << read.error;
         EXPECT_TRUE(
             !testsupport::HaveXmllint() ||
-            (xml::IsGpxFilePath(row.out)
+            (base::KindOfFile(row.out) == base::FileKind::Gpx
                  ? testsupport::XmllintValidates(dir.File(row.out), testsupport::GpxSchemaPath())
                  : testsupport::XmllintAccepts(dir.File(row.out))));
     }

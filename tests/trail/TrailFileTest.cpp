@@ -60,32 +60,6 @@ TEST(TrailFile, WritesNewestFirstByteForByte) {
     EXPECT_EQ(ReadBytes(dir.File("empty.trl")), std::string("\0\0", 2));
 }
 
-TEST(TrailFile, ExtensionDecidesTheKindWhateverItsCase) {
-    struct Row {
-        const char* legend;
-        const char* path;
-        bool trailFile;
-    };
-    const Row rows[] = {
-        {"lower case", "/maps/walk.trl", true},
-        {"upper case (written as KML by the handheld)", "/maps/TRACK.TRL", true},
-        {"mixed case", "walk.Trl", true},
-        {"KML", "walk.kml", false},
-        {"no extension at all", "/maps/walk", false},
-        {"a dotted folder does not count", "/maps/old.trl/walk", false},
-        {"longer extension", "walk.trlx", false},
-        {"double extension ends in kml", "walk.trl.kml", false},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(trail::IsTrailFilePath(row.path), row.trailFile) << row.legend;
-
-    TempDir dir;
-    ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("TRACK.TRL")));
-    EXPECT_EQ(ReadBytes(dir.File("TRACK.TRL")), kFourSampleFile);
-    ASSERT_TRUE(trail::SaveTrail(FourSampleTrail(), dir.File("track")));
-    EXPECT_EQ(ReadBytes(dir.File("track")), trail::TrailKml(FourSampleTrail()));
-}
-
 TEST(TrailFile, KmlDocumentLineForLine) {
     TrailBuffer trail = FourSampleTrail();
     trail.Record(MapPos(151.2093, -33.8688), 5, 250);
