@@ -23,7 +23,6 @@
 #include "xml/KmlWriter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>

@@ -7,8 +7,6 @@
 #include "tool/ArgParser.h"
 #include "xml/GpxWriter.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ostream>
 #include <string_view>
 
