@@ -43,6 +43,11 @@ void MapView::Tell(const std::optional<session::Notice>& notice) {
         Tell(*notice);
 }
 
+void MapView::Tell(const std::vector<session::Notice>& notices) {
+    for (const session::Notice& notice : notices)
+        Tell(notice);
+}
+
 void MapView::SetMapImage(const QImage& image) {
     SetMap(PyramidFromImage(image));
 }
@@ -75,7 +80,7 @@ void MapView::ScrollTo(ViewPoint offset) {
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (!picture_ && session_.Calibration().HasTransform() &&
+    if (!picture_ && session_.Document().Calibration().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
                               session_.GeoToPixel(session_.GpsFix().position)))
         update();
@@ -156,9 +161,9 @@ void MapView::PaintFrame(QPainter& painter) {
         const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
             return MapScene{geometry,
                             map,
-                            session_.Calibration(),
-                            session_.MapPoints(),
-                            session_.Trail(),
+                            session_.Document().Calibration(),
+                            session_.Document().Points(),
+                            session_.Recording().Trail(),
                             settings,
                             trailPens_,
                             symbols_,
@@ -178,17 +183,17 @@ void MapView::PaintFrame(QPainter& painter) {
     }
     const std::optional<MapPos> selection =
         session_.HasSelection() ? std::optional(session_.Selection()) : std::nullopt;
-    PaintScene(painter,
-               MapScene{geometry_, map_, session_.Calibration(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, symbols_, trailLayer_,
-                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
-                        flags.trail, statusLine, cursorLine, infoBackground, infoText});
+    PaintScene(painter, MapScene{geometry_, map_, session_.Document().Calibration(),
+                                 session_.Document().Points(), session_.Recording().Trail(),
+                                 settings, trailPens_, symbols_, trailLayer_, session_.GpsFix(),
+                                 selection, session_.ShowsMapPoints(), flags.labels, flags.trail,
+                                 statusLine, cursorLine, infoBackground, infoText});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
         for (const calib::PairCheck& pair :
-             calib::CheckPairs(session_.Calibration(), session_.ImageHeight()))
+             calib::CheckPairs(session_.Document().Calibration(), session_.ImageHeight()))
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }
@@ -196,13 +201,13 @@ void MapView::PaintFrame(QPainter& painter) {
 
 bool MapView::ShowsNoMapHint() const {
     // Only over an empty view: a trail or points shown without a map stay uncovered.
-    const auto trail = session_.Trail().NewestToOldest();
-    return map_.Empty() && session_.MapPoints().empty() &&
+    const auto trail = session_.Recording().Trail().NewestToOldest();
+    return map_.Empty() && session_.Document().Points().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 
 void MapView::ShowStatusNote(const std::string& text) {
-    if (session_.ShowStatusNote(text))
+    if (session_.ShowStatusNote(text).Has(session::Changed::StatusLine))
         StatusTextChanged();
 }
 

@@ -174,15 +174,16 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     const QTimer* closer = RejectNextModalDialog(&v);
     v.OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
-    ASSERT_EQ(v.Session().MapPoints().size(), 1u);
-    EXPECT_EQ(v.Session().MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
-    EXPECT_EQ(v.Session().MapPoints()[0].GetPosition(), v.Session().PixelToGeo(MapPos(40, 30)));
+    ASSERT_EQ(v.Session().Document().Points().size(), 1u);
+    EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);
+    EXPECT_EQ(v.Session().Document().Points()[0].GetPosition(),
+              v.Session().PixelToGeo(MapPos(40, 30)));
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
-    EXPECT_EQ(onDisk, v.Session().MapPoints());
+    EXPECT_EQ(onDisk, v.Session().Document().Points());
 
     v.OnStorePosition(); // disconnected: nothing, not even a dialog
-    EXPECT_EQ(v.Session().MapPoints().size(), 1u);
+    EXPECT_EQ(v.Session().Document().Points().size(), 1u);
 }
 
 TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
