@@ -73,15 +73,15 @@ Outcome MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
     imageHeight_ = imageHeight;
     // A pixel chosen on another map names nothing on this one.
     if (calib::MapBaseName(imagePath) != document_.BaseName())
-        hasSelection_ = false;
+        selection_.reset();
     return WithSelectionText(document_.Open(imagePath));
 }
 
 Outcome MapSession::AddCalibrationPoint(const MapPos& geo) {
-    if (!hasSelection_)
+    if (!selection_)
         return {};
     // The calibration plane counts rows from the bottom of the image.
-    const MapPos plane(selection_.x, imageHeight_ - selection_.y);
+    const MapPos plane(selection_->x, imageHeight_ - selection_->y);
     return WithSelectionText(document_.AddCalibrationPair(plane, geo));
 }
 
@@ -90,9 +90,9 @@ Outcome MapSession::EditDocument(const std::function<Outcome(MapDocument&)>& edi
 }
 
 Outcome MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
-    if (!hasSelection_)
+    if (!selection_)
         return {};
-    return document_.AddPoint(points::MakeCursorPoint(PixelToGeo(selection_), when));
+    return document_.AddPoint(points::MakeCursorPoint(PixelToGeo(*selection_), when));
 }
 
 Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
@@ -258,29 +258,28 @@ void MapSession::ApplySettings(const ViewSettings& settings, std::string device,
 
 Changes MapSession::Select(const MapPos& image) {
     selection_ = image;
-    hasSelection_ = true;
     return UpdateSelectionText();
 }
 
 Changes MapSession::UpdateSelectionText() {
-    const MapPos geo = PixelToGeo(selection_);
-    // Without a transform, or off the earth, the selection has no position: its pixel shows.
-    const bool placed = document_.Calibration().HasTransform() && std::isfinite(geo.x) &&
-                        std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
-    std::string text = "Sel: ";
-    if (!hasSelection_)
-        text = "Sel:";
-    else if (placed)
-        text += coords::FormatPosition(geo, coordFormat_);
-    else
-        text += "x " + coords::FormatFixed(selection_.x, 0) + " y " +
-                coords::FormatFixed(selection_.y, 0);
-    if (hasSelection_ && placed && gpsConnected_) {
-        // Measured from the position the link holds, fix or not.
-        const calib::RangeBearing r =
-            document_.Calibration().RangeAndBearing(gpsFix_.position, geo);
-        text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
-                coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
+    std::string text = "Sel:";
+    if (selection_) {
+        const MapPos geo = PixelToGeo(*selection_);
+        // Without a transform, or off the earth, the selection has no position: its pixel shows.
+        const bool placed = document_.Calibration().HasTransform() && std::isfinite(geo.x) &&
+                            std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
+        if (placed)
+            text += " " + coords::FormatPosition(geo, coordFormat_);
+        else
+            text += " x " + coords::FormatFixed(selection_->x, 0) + " y " +
+                    coords::FormatFixed(selection_->y, 0);
+        if (placed && gpsConnected_) {
+            // Measured from the position the link holds, fix or not.
+            const calib::RangeBearing r =
+                document_.Calibration().RangeAndBearing(gpsFix_.position, geo);
+            text += " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
+                    coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
+        }
     }
     if (text == cursorText_)
         return {};

@@ -56,10 +56,9 @@ public:
     [[nodiscard]] const ViewSettings& Settings() const { return settings_; }
     [[nodiscard]] const gps::GpsFix& GpsFix() const { return gpsFix_; }
     [[nodiscard]] bool GpsConnected() const { return gpsConnected_; }
-    [[nodiscard]] const MapPos& Selection() const { return selection_; }
-    // False until a pixel of the map showing is selected: at start and after another map
-    // opens, whose pixels the last selection does not name.
-    [[nodiscard]] bool HasSelection() const { return hasSelection_; }
+    // The image pixel selected; none at start and after another map opens, whose pixels the
+    // last selection does not name.
+    [[nodiscard]] const std::optional<MapPos>& Selection() const { return selection_; }
     [[nodiscard]] const ShowFlags& Flags() const { return flags_; }
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
@@ -163,8 +162,7 @@ private:
     bool gpsConnected_ = false;
     gps::GpsUpdateRateLimit rateLimit_;
     gps::GpsEpochAssembler gpsEpochs_; // of the current connection
-    MapPos selection_;
-    bool hasSelection_ = false;
+    std::optional<MapPos> selection_;
     ShowFlags flags_;
     bool pointsRevealed_ = false;
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;

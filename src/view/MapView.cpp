@@ -181,8 +181,7 @@ void MapView::PaintFrame(QPainter& painter) {
         picture_->Paint(painter, sceneOf);
         return;
     }
-    const std::optional<MapPos> selection =
-        session_.HasSelection() ? std::optional(session_.Selection()) : std::nullopt;
+    const std::optional<MapPos>& selection = session_.Selection();
     PaintScene(painter, MapScene{geometry_, map_, session_.Document().Calibration(),
                                  session_.Document().Points(), session_.Recording().Trail(),
                                  settings, trailPens_, symbols_, trailLayer_, session_.GpsFix(),

@@ -41,7 +41,7 @@ bool MapView::MapCommandReady(const QString& title, bool needsSelection, bool ne
     // Its dialog would outlive the map it was opened for.
     if (mapLoading_)
         return false;
-    if (needsSelection && !session_.HasSelection()) {
+    if (needsSelection && !session_.Selection()) {
         platform::ShowMessage(this, QStringLiteral("Tap the point on the map first."), title,
                               platform::MessageIcon::Information);
         return false;
@@ -127,13 +127,13 @@ void MapView::OnCheckPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
-    dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    dialog.SetInitialPosition(session_.PixelToGeo(*session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
     const std::optional<calib::RangeBearing> miss =
-        calib::CheckPosition(session_.Document().Calibration(), session_.Selection(),
+        calib::CheckPosition(session_.Document().Calibration(), *session_.Selection(),
                              session_.ImageHeight(), dialog.GetResult());
     if (!miss)
         return; // the map cannot change while the dialog is open
@@ -150,8 +150,8 @@ bool MapView::OnGoToPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
-    if (session_.HasSelection())
-        dialog.SetInitialPosition(session_.PixelToGeo(session_.Selection()));
+    if (const std::optional<MapPos>& selection = session_.Selection())
+        dialog.SetInitialPosition(session_.PixelToGeo(*selection));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())

@@ -5,7 +5,7 @@
 #include "points/NewMapPoint.h"
 
 void MapView::OnNewPointAtCursor() {
-    if (mapLoading_ || !session_.HasSelection())
+    if (mapLoading_ || !session_.Selection())
         return; // the context menu offers it only with a selection and no load
     Tell(session_.NewPointAtCursor(points::CurrentLocalDateTime()).notices);
     update();

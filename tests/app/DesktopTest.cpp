@@ -402,9 +402,10 @@ TEST_F(Desktop, GoToPositionSelectsAndCentresOnTheTypedPosition) {
         [&target](coords::EnterCoordsDlg& d) { TypePosition(d, target); });
     ASSERT_TRUE(v.Session().Flags().follow);
     f.OnCommand(kCmdGoToPosition);
-    EXPECT_NEAR(v.Session().Selection().x, 1200, 0.01);
-    EXPECT_NEAR(v.Session().Selection().y, 900, 0.01);
-    const QPointF at = OnScreen(v, v.Session().Selection());
+    ASSERT_TRUE(v.Session().Selection());
+    EXPECT_NEAR(v.Session().Selection()->x, 1200, 0.01);
+    EXPECT_NEAR(v.Session().Selection()->y, 900, 0.01);
+    const QPointF at = OnScreen(v, *v.Session().Selection());
     EXPECT_LE(std::abs(at.x() - v.width() / 2), 1.0);
     EXPECT_LE(std::abs(at.y() - v.height() / 2), 1.0);
     // The next GPS update must not take the view back.
@@ -682,7 +683,7 @@ TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
     EXPECT_EQ(v.MapPath(), other);
     EXPECT_NE(Bytes(mcd), before);
     EXPECT_EQ(Bytes(dir.filePath("other.mcd")), otherMcd);
-    EXPECT_FALSE(v.Session().HasSelection());
+    EXPECT_FALSE(v.Session().Selection());
     EXPECT_TRUE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
 }
 

@@ -23,8 +23,7 @@ void MakeQuick(MapView& v, const std::string& device) {
     settings.updateRateMs = 100;
     session::MapSession quick(now.Document(), now.Recording(), settings, now.Flags());
     quick.SetCoordFormat(now.CoordFormat());
-    const std::optional<MapPos> selection =
-        now.HasSelection() ? std::optional(now.Selection()) : std::nullopt;
+    const std::optional<MapPos> selection = now.Selection();
     v.SetSession(std::move(quick));
     if (selection)
         v.SetSelection(*selection);

@@ -186,7 +186,7 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
         EXPECT_EQ(captions, row.captions);
         EXPECT_EQ(session.Document().Calibration().HasTransform(), row.hasTransform);
         // The last map's pixel names nothing on another.
-        EXPECT_EQ(session.HasSelection(), previousMap == row.map);
+        EXPECT_EQ(session.Selection().has_value(), previousMap == row.map);
         EXPECT_EQ(session.CursorText() == "Sel:", previousMap != row.map);
         previousMap = row.map;
         session.Select(MapPos(500, 250));

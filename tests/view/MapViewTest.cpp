@@ -70,8 +70,7 @@ struct Fixture {
                 now.Flags(),
                 now.GpsFix()};
         change(s);
-        const std::optional<MapPos> selection =
-            now.HasSelection() ? std::optional(now.Selection()) : std::nullopt;
+        const std::optional<MapPos> selection = now.Selection();
         view->SetSession(session::MapSession(session::MapDocument(s.calibration, s.points),
                                              trail::Recording(s.trail, now.Recording().Rules()),
                                              s.settings, s.flags, s.fix));
