@@ -24,7 +24,8 @@ Notice WriteFailure(const std::string& what) {
 
 } // namespace
 
-Outcome MapDocument::Open(std::string_view imagePath) {
+Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
+    georeference_.SetImageHeight(imageHeight);
     Outcome outcome{Changed::Map | Changed::Calibration | Changed::Points, {}};
     std::vector<Notice>& notices = outcome.notices;
     std::string baseName = calib::MapBaseName(imagePath);
@@ -34,11 +35,11 @@ Outcome MapDocument::Open(std::string_view imagePath) {
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
-    calib::CGPSMapFuncs loadedCalibration = sameMap ? calibration_ : calib::CGPSMapFuncs();
+    calib::CGPSMapFuncs loadedCalibration = sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(baseName_);
     const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    calibration_ = calibration.status == platform::LoadStatus::Missing ? calib::CGPSMapFuncs()
+    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing ? calib::CGPSMapFuncs()
                                                                        : loadedCalibration;
     calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
                               calibration.status == platform::LoadStatus::Damaged;
@@ -52,7 +53,7 @@ Outcome MapDocument::Open(std::string_view imagePath) {
         break;
     case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the last good one, if any, stays.
-        const std::string_view why = calib::DescribeFitResult(calibration_.GetFitResult());
+        const std::string_view why = calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
         break;
@@ -90,7 +91,7 @@ std::optional<Notice> MapDocument::SaveCalibration() {
     const std::string path = calib::CalibrationFileName(baseName_);
     if (auto notice = SetAsideIfDamaged(calibrationFileDamaged_, path))
         return notice;
-    if (!calib::SaveCalibrationFile(path, calibration_))
+    if (!calib::SaveCalibrationFile(path, georeference_.Calibration()))
         return WriteFailure(path);
     return std::nullopt;
 }
@@ -112,8 +113,8 @@ Outcome MapDocument::CalibrationSaved() {
 }
 
 Outcome MapDocument::AddCalibrationPair(const MapPos& plane, const MapPos& geo) {
-    calibrationUndo_.push_back(calibration_);
-    const calib::FitResult fit = calibration_.AddCalibrationPoint(plane, geo);
+    calibrationUndo_.push_back(georeference_.Calibration());
+    const calib::FitResult fit = georeference_.Calibration().AddCalibrationPoint(plane, geo);
     std::vector<Notice> notices;
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
@@ -124,8 +125,8 @@ Outcome MapDocument::AddCalibrationPair(const MapPos& plane, const MapPos& geo) 
 }
 
 Outcome MapDocument::RemoveCalibrationPair(std::size_t pair) {
-    const calib::CGPSMapFuncs before = calibration_;
-    if (!calibration_.RemoveCalibrationPair(pair))
+    const calib::CGPSMapFuncs before = georeference_.Calibration();
+    if (!georeference_.Calibration().RemoveCalibrationPair(pair))
         return {};
     calibrationUndo_.push_back(before);
     return CalibrationSaved();
@@ -135,15 +136,15 @@ Outcome MapDocument::Undo() {
     if (calibrationUndo_.empty())
         return {};
     // The variation is not part of the change: a later Map Settings value stays.
-    const double magVar = calibration_.GetMagVar();
-    calibration_ = std::move(calibrationUndo_.back());
+    const double magVar = georeference_.Calibration().GetMagVar();
+    georeference_.Calibration() = std::move(calibrationUndo_.back());
     calibrationUndo_.pop_back();
-    calibration_.SetMagVar(magVar);
+    georeference_.Calibration().SetMagVar(magVar);
     return CalibrationSaved();
 }
 
 Outcome MapDocument::SetMagVar(double degrees) {
-    calibration_.SetMagVar(degrees);
+    georeference_.Calibration().SetMagVar(degrees);
     return CalibrationSaved();
 }
 

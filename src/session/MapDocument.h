@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calib/CGPSMapFuncs.h"
+#include "map/HandheldGeoreference.h"
 #include "points/PointsFile.h"
 #include "session/Notice.h"
 
@@ -20,22 +21,27 @@ class MapDocument {
 public:
     MapDocument() = default;
     // A scene for tests and benchmarks: no map opened, no file read or written until one is.
-    MapDocument(calib::CGPSMapFuncs calibration, points::MapPointList points)
-        : calibration_(std::move(calibration)), points_(std::move(points)) {}
+    MapDocument(map::HandheldGeoreference georeference, points::MapPointList points)
+        : georeference_(std::move(georeference)), points_(std::move(points)) {}
 
     // The image path minus its last four characters: the name its files are made from.
     [[nodiscard]] const std::string& BaseName() const { return baseName_; }
-    [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const { return calibration_; }
+    // Where the map's pixels lie on the earth: its calibration and the image height.
+    [[nodiscard]] const map::HandheldGeoreference& Georeference() const { return georeference_; }
+    [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const {
+        return georeference_.Calibration();
+    }
     [[nodiscard]] const points::MapPointList& Points() const { return points_; }
     [[nodiscard]] std::string PointsPath() const;
+    void SetImageHeight(int height) { georeference_.SetImageHeight(height); }
     [[nodiscard]] bool CanUndo() const { return !calibrationUndo_.empty(); }
 
     // Reads the calibration and points files of the map at imagePath (BaseName plus ".mcd" and
-    // ".pts"). A missing calibration is a warning and leaves the map uncalibrated; a missing
+    // ".pts") of an image imageHeight pixels high. A missing calibration is a warning and leaves the map uncalibrated; a missing
     // points file is nothing. A file that cannot be read or is damaged is an error; the map
     // then has no points, and no calibration unless it is the same map opened again, whose
     // calibration stays.
-    Outcome Open(std::string_view imagePath);
+    Outcome Open(std::string_view imagePath, int imageHeight);
     // Write the files; the notice when one could not be written.
     std::optional<Notice> SaveCalibration();
     std::optional<Notice> SavePoints();
@@ -58,7 +64,7 @@ private:
     Outcome CalibrationSaved();
 
     std::string baseName_;
-    calib::CGPSMapFuncs calibration_;
+    map::HandheldGeoreference georeference_;
     points::MapPointList points_;
     // The calibration or points file exists but could not be read.
     bool calibrationFileDamaged_ = false;

@@ -54,14 +54,6 @@ MapSession::MapSession(MapDocument document, trail::Recording recording,
     recording_.SwitchOn(flags_.tracking);
 }
 
-MapPos MapSession::PixelToGeo(const MapPos& pixel) const {
-    return document_.Calibration().PixelToGeo(pixel, imageHeight_);
-}
-
-MapPos MapSession::GeoToPixel(const MapPos& geo) const {
-    return document_.Calibration().GeoToPixel(geo, imageHeight_);
-}
-
 Outcome MapSession::WithSelectionText(Outcome outcome) {
     // The selection's position is the calibration's.
     if (outcome.changes.Has(Changed::Calibration))
@@ -70,19 +62,17 @@ Outcome MapSession::WithSelectionText(Outcome outcome) {
 }
 
 Outcome MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
-    imageHeight_ = imageHeight;
     // A pixel chosen on another map names nothing on this one.
     if (calib::MapBaseName(imagePath) != document_.BaseName())
         selection_.reset();
-    return WithSelectionText(document_.Open(imagePath));
+    return WithSelectionText(document_.Open(imagePath, imageHeight));
 }
 
 Outcome MapSession::AddCalibrationPoint(const MapPos& geo) {
     if (!selection_)
         return {};
-    // The calibration plane counts rows from the bottom of the image.
-    const MapPos plane(selection_->x, imageHeight_ - selection_->y);
-    return WithSelectionText(document_.AddCalibrationPair(plane, geo));
+    return WithSelectionText(
+        document_.AddCalibrationPair(document_.Georeference().ToPlane(*selection_), geo));
 }
 
 Outcome MapSession::EditDocument(const std::function<Outcome(MapDocument&)>& edit) {
@@ -92,7 +82,7 @@ Outcome MapSession::EditDocument(const std::function<Outcome(MapDocument&)>& edi
 Outcome MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
     if (!selection_)
         return {};
-    return document_.AddPoint(points::MakeCursorPoint(PixelToGeo(*selection_), when));
+    return document_.AddPoint(points::MakeCursorPoint(document_.Georeference().ToGeo(*selection_), when));
 }
 
 Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
@@ -264,7 +254,7 @@ Changes MapSession::Select(const MapPos& image) {
 Changes MapSession::UpdateSelectionText() {
     std::string text = "Sel:";
     if (selection_) {
-        const MapPos geo = PixelToGeo(*selection_);
+        const MapPos geo = document_.Georeference().ToGeo(*selection_);
         // Without a transform, or off the earth, the selection has no position: its pixel shows.
         const bool placed = document_.Calibration().HasTransform() && std::isfinite(geo.x) &&
                             std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;

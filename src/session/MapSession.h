@@ -52,6 +52,10 @@ public:
 
     // --- State -----------------------------------------------------------------------------
     [[nodiscard]] const MapDocument& Document() const { return document_; }
+    // Where the map's pixels lie on the earth (the document's).
+    [[nodiscard]] const map::HandheldGeoreference& Georeference() const {
+        return document_.Georeference();
+    }
     [[nodiscard]] const trail::Recording& Recording() const { return recording_; }
     [[nodiscard]] const ViewSettings& Settings() const { return settings_; }
     [[nodiscard]] const gps::GpsFix& GpsFix() const { return gpsFix_; }
@@ -63,16 +67,11 @@ public:
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
-    [[nodiscard]] int ImageHeight() const { return imageHeight_; }
     [[nodiscard]] const std::string& ConfiguredGpsDevice() const { return configuredGpsDevice_; }
 
-    // Image pixel (unzoomed, row from the top) to geographic position and back, through the
-    // calibration and the image height.
-    [[nodiscard]] MapPos PixelToGeo(const MapPos& pixel) const;
-    [[nodiscard]] MapPos GeoToPixel(const MapPos& geo) const;
-
-    // The image the map view shows: its height places pixels for the calibration.
-    void SetImageHeight(int height) { imageHeight_ = height; }
+    // The height of the image the map view shows, set with its pixels where no file is
+    // opened (tests and benchmarks build a scene this way).
+    void SetImageHeight(int height) { document_.SetImageHeight(height); }
 
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: its document reads the calibration and points files beside it
@@ -168,7 +167,6 @@ private:
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
     std::string statusText_ = "GPS:";
     std::string cursorText_ = "Sel:";
-    int imageHeight_ = 0;
     std::string configuredGpsDevice_;
     std::string gpsDevice_;
     std::optional<std::int32_t> gpsBaud_;

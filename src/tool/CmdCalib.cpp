@@ -3,28 +3,17 @@
 // conversions, lists what the file holds.
 #include "base/Number.h"
 #include "calib/CalibrationFile.h"
+#include "map/HandheldGeoreference.h"
+#include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
 
 #include <climits>
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
-
-struct Conversion {
-    bool fromPixel; // --pixel X Y, else --geo LAT LON
-    double first, second;
-};
-
-std::optional<double> ParseFinite(std::string_view text) {
-    return base::ParseExact(base::SkipPlus(text), std::numeric_limits<double>::lowest(),
-                            std::numeric_limits<double>::max());
-}
 
 int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const std::string_view file = args.positionals[0];
@@ -36,22 +25,10 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
                               "--height needs the image height in pixels (0 or more)");
         height = static_cast<int>(*value);
     }
-    std::vector<Conversion> conversions;
-    for (const tool::OptionUse& use : args.options) {
-        if (use.name != "--pixel" && use.name != "--geo")
-            continue;
-        const bool fromPixel = use.name == "--pixel";
-        const auto first = ParseFinite(use.values[0]);
-        const auto second = ParseFinite(use.values[1]);
-        if (!first || !second ||
-            (!fromPixel && (std::fabs(*first) > 90.0 || std::fabs(*second) > 180.0)))
-            return tool::Fail(err, "calib",
-                              std::string(use.name) +
-                                  (fromPixel ? " needs X Y (column, row from the top)"
-                                             : " needs LAT LON (-90 to 90, -180 to 180)"));
-        conversions.push_back({fromPixel, *first, *second});
-    }
-    if (!conversions.empty() && !height)
+    const tool::Conversions conversions = tool::ParseConversions(args);
+    if (!conversions.error.empty())
+        return tool::Fail(err, "calib", conversions.error);
+    if (!conversions.list.empty() && !height)
         return tool::Fail(err, "calib", "conversions need --height H, the image height in pixels");
 
     calib::CGPSMapFuncs calibration;
@@ -68,7 +45,7 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
     }
 
     using base::FormatShortest;
-    if (conversions.empty()) {
+    if (conversions.list.empty()) {
         // One record per pair (plane point as stored: column, height minus row; then the
         // position), then the variation, then the parameters A..F.
         const auto& points = calibration.GetCalibrationPoints();
@@ -85,15 +62,7 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
             << '\n';
         return 0;
     }
-    for (const Conversion& c : conversions) {
-        if (c.fromPixel) {
-            const MapPos geo = calibration.PixelToGeo(MapPos(c.first, c.second), *height);
-            out << FormatShortest(geo.y) << '\t' << FormatShortest(geo.x) << '\n';
-        } else {
-            const MapPos pixel = calibration.GeoToPixel(MapPos(c.second, c.first), *height);
-            out << FormatShortest(pixel.x) << '\t' << FormatShortest(pixel.y) << '\n';
-        }
-    }
+    tool::PrintConversions(conversions.list, map::HandheldGeoreference(calibration, *height), out);
     return 0;
 }
 

@@ -54,9 +54,9 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
 
 std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo) {
     // Before the map's first fit no position has a place on it.
-    if (!scene.calibration.HasTransform())
+    if (!scene.georeference.HasTransform())
         return std::nullopt;
-    return scene.calibration.GeoToPixel(geo, scene.geometry.ImageHeight());
+    return scene.georeference.ToPixel(geo);
 }
 
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {

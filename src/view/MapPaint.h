@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/HandheldGeoreference.h"
 #include "map/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
@@ -37,7 +38,7 @@ struct InfoLine {
 struct MapScene {
     const ViewGeometry& geometry;
     const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
-    const calib::CGPSMapFuncs& calibration;
+    const map::HandheldGeoreference& georeference; // the map's, asked for every position
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
@@ -73,7 +74,7 @@ void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset)
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawInfoLines(QPainter& painter, const MapScene& scene);
 
-// A geographic position to a view pixel through the calibration and the geometry; empty while
+// A geographic position to a view pixel through the georeference and the geometry; empty while
 // the map has no transform and when the result is not a finite 32-bit pixel (a position far
 // off the map).
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset);

@@ -80,9 +80,9 @@ void MapView::ScrollTo(ViewPoint offset) {
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (!picture_ && session_.Document().Calibration().HasTransform() &&
+    if (!picture_ && session_.Georeference().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
-                              session_.GeoToPixel(session_.GpsFix().position)))
+                              session_.Georeference().ToPixel(session_.GpsFix().position)))
         update();
 }
 
@@ -161,7 +161,7 @@ void MapView::PaintFrame(QPainter& painter) {
         const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
             return MapScene{geometry,
                             map,
-                            session_.Document().Calibration(),
+                            session_.Georeference(),
                             session_.Document().Points(),
                             session_.Recording().Trail(),
                             settings,
@@ -182,7 +182,7 @@ void MapView::PaintFrame(QPainter& painter) {
         return;
     }
     const std::optional<MapPos>& selection = session_.Selection();
-    PaintScene(painter, MapScene{geometry_, map_, session_.Document().Calibration(),
+    PaintScene(painter, MapScene{geometry_, map_, session_.Georeference(),
                                  session_.Document().Points(), session_.Recording().Trail(),
                                  settings, trailPens_, symbols_, trailLayer_, session_.GpsFix(),
                                  selection, session_.ShowsMapPoints(), flags.labels, flags.trail,
@@ -192,7 +192,8 @@ void MapView::PaintFrame(QPainter& painter) {
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
         for (const calib::PairCheck& pair :
-             calib::CheckPairs(session_.Document().Calibration(), session_.ImageHeight()))
+             calib::CheckPairs(session_.Document().Calibration(),
+                               session_.Georeference().ImageHeight()))
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }

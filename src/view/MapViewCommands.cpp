@@ -102,7 +102,7 @@ void MapView::OnCalibrationPoints() {
         if (outcome.changes.Has(session::Changed::CursorLine))
             CursorTextChanged();
         dialog.SetPairs(
-            calib::CheckPairs(session_.Document().Calibration(), session_.ImageHeight()),
+            calib::CheckPairs(session_.Document().Calibration(), session_.Georeference().ImageHeight()),
             session_.Document().CanUndo());
         update();
     };
@@ -127,14 +127,14 @@ void MapView::OnCheckPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
-    dialog.SetInitialPosition(session_.PixelToGeo(*session_.Selection()));
+    dialog.SetInitialPosition(session_.Georeference().ToGeo(*session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
     const std::optional<calib::RangeBearing> miss =
         calib::CheckPosition(session_.Document().Calibration(), *session_.Selection(),
-                             session_.ImageHeight(), dialog.GetResult());
+                             session_.Georeference().ImageHeight(), dialog.GetResult());
     if (!miss)
         return; // the map cannot change while the dialog is open
     const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
@@ -151,12 +151,12 @@ bool MapView::OnGoToPosition() {
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
     if (const std::optional<MapPos>& selection = session_.Selection())
-        dialog.SetInitialPosition(session_.PixelToGeo(*selection));
+        dialog.SetInitialPosition(session_.Georeference().ToGeo(*selection));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return false;
-    const MapPos pixel = session_.GeoToPixel(dialog.GetResult());
+    const MapPos pixel = session_.Georeference().ToPixel(dialog.GetResult());
     SetSelection(pixel);
     CentreOn(pixel);
     return true;

@@ -43,7 +43,7 @@ void MapView::OnEditPoints() {
     if (outcome.result == points::EditMapPointsDlg::kShowResult) {
         // The frame's Map Points check marks stay as they were: only the view shows points now.
         session_.RevealMapPoints();
-        CentreOn(session_.GeoToPixel(outcome.showPosition));
+        CentreOn(session_.Georeference().ToPixel(outcome.showPosition));
     }
     update();
 }

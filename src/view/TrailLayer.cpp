@@ -75,16 +75,13 @@ bool TrailLayer::Shapes::Empty() const {
 bool TrailLayer::Place(const MapScene& scene) {
     const trail::TrailBuffer& trail = scene.trail;
     const auto walk = trail.OldestToNewest();
-    const int imageHeight = scene.geometry.ImageHeight();
     const int trailLength = scene.settings.trailLength;
     if (samples_.size() == trail.Count() &&
         std::equal(walk.begin(), walk.end(), samples_.begin()) &&
-        calibration_ == scene.calibration && imageHeight_ == imageHeight &&
-        trailLength_ == trailLength)
+        georeference_ == scene.georeference && trailLength_ == trailLength)
         return false;
     samples_.assign(walk.begin(), walk.end());
-    calibration_ = scene.calibration;
-    imageHeight_ = imageHeight;
+    georeference_ = scene.georeference;
     trailLength_ = trailLength;
     placed_.clear();
     placed_.reserve(samples_.size());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/CGPSMapFuncs.h"
 #include "calib/MapPos.h"
+#include "map/HandheldGeoreference.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
 #include "view/ViewGeometry.h"
@@ -59,7 +59,7 @@ private:
         friend bool operator==(const FrameKey&, const FrameKey&) = default;
     };
 
-    // Brings placed_ up to date with the scene's trail, calibration, image height and trail
+    // Brings placed_ up to date with the scene's trail, georeference and trail
     // length; true when it had to.
     bool Place(const MapScene& scene);
     void Collect(const MapScene& scene);
@@ -74,8 +74,7 @@ private:
     // Converting thousands of positions would be most of a frame's work; the results stay
     // while what they were computed from does.
     std::vector<MapPos> samples_; // oldest first
-    calib::CGPSMapFuncs calibration_;
-    int imageHeight_ = 0;
+    map::HandheldGeoreference georeference_;
     int trailLength_ = 0;
     std::vector<Placed> placed_;
 

@@ -627,7 +627,7 @@ TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
     ASSERT_TRUE(f.LoadMapFile(map));
     catcher.messages.clear();
     v.SetSelection(MapPos(700, 500));
-    const MapPos fit = v.Session().PixelToGeo(MapPos(700, 500));
+    const MapPos fit = v.Session().Georeference().ToGeo(MapPos(700, 500));
     const MapPos truth(fit.x + 0.0004, fit.y - 0.0003); // some way south-east
     const calib::RangeBearing rb = calib::RangeAndBearing(fit, truth);
     const std::string before = Bytes(mcd);

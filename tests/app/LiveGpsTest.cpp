@@ -77,7 +77,7 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
         })) << v.Session().StatusText();
         EXPECT_TRUE(v.Session().GpsFix().hasFix);
         // Follow GPS: the view is centred on the marker.
-        const MapPos image = v.Session().GeoToPixel(v.Session().GpsFix().position);
+        const MapPos image = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
         const std::optional<ViewPoint> s = v.Geometry().ImageToScreen(image, {0, 0});
         ASSERT_TRUE(s.has_value());
         EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{s->x - v.Geometry().ClientWidth() / 2,
@@ -102,7 +102,7 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     v.SetSelection(MapPos(1000, 200));
-    const MapPos geo = v.Session().PixelToGeo(MapPos(1000, 200));
+    const MapPos geo = v.Session().Georeference().ToGeo(MapPos(1000, 200));
     const std::string sel = "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);
     EXPECT_EQ(v.Session().CursorText(), sel);
 

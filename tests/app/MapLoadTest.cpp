@@ -84,7 +84,7 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
     // The calibration maps the town's pixels where the demo put them.
     for (const demo::Pixel& p :
          {demo::Pixel{0, 0}, demo::Pixel{800, 600}, demo::Pixel{1599, 1199}}) {
-        const MapPos geo = v.Session().PixelToGeo(MapPos(p.x, p.y));
+        const MapPos geo = v.Session().Georeference().ToGeo(MapPos(p.x, p.y));
         const MapPos expected = demo::PixelToGeo(p);
         EXPECT_NEAR(geo.y, expected.y, 1e-9);
         EXPECT_NEAR(geo.x, expected.x, 1e-9);

@@ -177,7 +177,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     ASSERT_EQ(v.Session().Document().Points().size(), 1u);
     EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);
     EXPECT_EQ(v.Session().Document().Points()[0].GetPosition(),
-              v.Session().PixelToGeo(MapPos(40, 30)));
+              v.Session().Georeference().ToGeo(MapPos(40, 30)));
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
     EXPECT_EQ(onDisk, v.Session().Document().Points());

@@ -56,8 +56,8 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     EXPECT_TRUE(v.Session().GpsFix().hasFix);
     EXPECT_TRUE(v.Session().StatusText().starts_with("GPS: 1\u00b0")) << v.Session().StatusText();
     EXPECT_TRUE(frame.ButtonState(app::ShowFlag::FollowGps));
-    const MapPos marker = v.Session().GeoToPixel(v.Session().GpsFix().position);
-    const MapPos start = v.Session().GeoToPixel(demo::PixelToGeo(demo::Route()[0]));
+    const MapPos marker = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
+    const MapPos start = v.Session().Georeference().ToPixel(demo::PixelToGeo(demo::Route()[0]));
     // Two periods' drive at 16 m/s: 16 pixels east of the start at least.
     EXPECT_GT(std::hypot(marker.x - start.x, marker.y - start.y), 15.0);
     // Followed: the marker sits in the middle of the view.

@@ -444,8 +444,8 @@ class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.Ok());
-        session = MapSession(MapDocument(Calibrated(), {}), trail::Recording(), ViewSettings());
-        session.SetImageHeight(1000);
+        session = MapSession(MapDocument({Calibrated(), 1000}, {}), trail::Recording(),
+                             ViewSettings());
         ViewSettings settings;
         settings.updateRateMs = 0; // every update handled
         session.ApplySettings(settings, "", store);

@@ -1,4 +1,5 @@
-// quilo-tool range and calib, run as a separate process.
+// quilo-tool range, calib and map, run as a separate process.
+#include "base/Bytes.h"
 #include "calib/CalibrationFile.h"
 
 #include "ToolCases.h"
@@ -6,10 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace {
+
+// A top-down 24-bit BMP of black pixels, as any paint program writes it.
+std::string Bmp(std::int32_t width, std::int32_t height) {
+    const std::uint32_t row = (static_cast<std::uint32_t>(width) * 3 + 3) / 4 * 4;
+    std::string bytes = "BM";
+    for (const std::uint32_t field : {54 + row * height, 0u, 54u, 40u})
+        base::AppendU32(bytes, field);
+    base::AppendI32(bytes, width);
+    base::AppendI32(bytes, -height);
+    base::AppendU32(bytes, 1 | 24 << 16); // one plane, 24 bits
+    for (int i = 0; i < 6; ++i)
+        base::AppendU32(bytes, 0);
+    return bytes + std::string(row * height, '\0');
+}
 
 using testsupport::TempDir;
 using tooltest::Row;
@@ -60,6 +76,18 @@ TEST(CalibToolTest, Calib) {
     const std::string truncated = dir.File("short.mcd");
     testsupport::WriteBytes(truncated, bytes.substr(0, 153));
 
+    const std::string map = dir.File("area.bmp");
+    testsupport::WriteBytes(map, Bmp(640, 480));
+    const std::string uncalibrated = dir.File("bare.bmp");
+    testsupport::WriteBytes(uncalibrated, Bmp(640, 480));
+    const std::string damaged = dir.File("short.bmp");
+    testsupport::WriteBytes(damaged, Bmp(640, 480));
+    const std::string notImage = dir.File("text.png");
+    testsupport::WriteBytes(notImage, "hello\n");
+    const std::string cutJpeg = dir.File("cut.jpg");
+    testsupport::WriteBytes(cutJpeg, "\xFF\xD8\xFF\xE0\x00\x10JFIF");
+    const char* const conversions = "51.5\t-0.25\n320\t239.99999999999716\n50.9\t0.75\n";
+
     tooltest::CheckRows(
         {
             {"listing",
@@ -72,7 +100,27 @@ TEST(CalibToolTest, Calib) {
             {"conversions in argument order",
              {"calib", full, "--height", "480", "--pixel", "0", "0", "--geo", "51.2", "0.25",
               "--pixel", "640", "480"},
-             "51.5\t-0.25\n320\t239.99999999999716\n50.9\t0.75\n"},
+             conversions},
+            {"map converts as calib with the image's height",
+             {"map", map, "--pixel", "0", "0", "--geo", "51.2", "0.25", "--pixel", "640", "480"},
+             conversions},
+            {"map info",
+             {"map", map, "--info"},
+             "kind\tbmp\nsize\t640\t480\n"
+             "model\thandheld-affine\t0.0015625\t0\t-0\t0.001250000000000003\t-0.25\t50.9\n"
+             "outline\t51.5\t-0.25\noutline\t51.5\t0.75\noutline\t50.9\t0.75\n"
+             "outline\t50.9\t-0.25\n"},
+            {"map without calibration file",
+             {"map", uncalibrated},
+             "kind\tbmp\nsize\t640\t480\nmodel\thandheld-affine\tnone\n"},
+            {"map without calibration file converts nothing",
+             {"map", uncalibrated, "--pixel", "1", "2"},
+             nullptr},
+            {"map with a damaged calibration file", {"map", damaged}, nullptr},
+            {"map that is no image", {"map", notImage}, nullptr},
+            {"map that is a cut JPEG", {"map", cutJpeg}, nullptr},
+            {"map missing", {"map", dir.File("none.bmp")}, nullptr},
+            {"map with a bad position", {"map", map, "--geo", "0", "181"}, nullptr},
             {"uncalibrated height applies",
              {"calib", partial, "--height", "100", "--pixel", "0", "100"},
              "52\t0\n"},

@@ -103,7 +103,7 @@ TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
     EXPECT_NE(Calibration().GetA(), before);
     // The first pair's plane point is stored bottom-up: row 0 of a 480-row image is y 480.
     EXPECT_EQ(Calibration().GetCalibrationPoints().at(0), MapPos(0, 480));
-    const MapPos middle = view->Session().PixelToGeo(MapPos(320, 240));
+    const MapPos middle = view->Session().Georeference().ToGeo(MapPos(320, 240));
     EXPECT_NEAR(middle.y, 51.975, 1e-9);
     EXPECT_NEAR(middle.x, -0.95, 1e-9);
 }

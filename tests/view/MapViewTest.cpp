@@ -71,7 +71,7 @@ struct Fixture {
                 now.GpsFix()};
         change(s);
         const std::optional<MapPos> selection = now.Selection();
-        view->SetSession(session::MapSession(session::MapDocument(s.calibration, s.points),
+        view->SetSession(session::MapSession(session::MapDocument({s.calibration, 0}, s.points),
                                              trail::Recording(s.trail, now.Recording().Rules()),
                                              s.settings, s.flags, s.fix));
         if (selection)

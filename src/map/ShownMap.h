@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calib/MapPos.h"
+#include "map/Georeference.h"
+#include "map/HandheldGeoreference.h"
+#include "map/ImageHeader.h"
+#include "map/MapPyramid.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace map {
+
+// A map as it is shown: its size in pixels, the levels and tiles it is drawn from, where its
+// pixels lie on the earth, and what it is. Pixels and positions as Georeference has them.
+class ShownMap {
+public:
+    virtual ~ShownMap() = default;
+
+    [[nodiscard]] virtual int Width() const = 0;
+    [[nodiscard]] virtual int Height() const = 0;
+    // The levels and tiles to draw; empty while no pixel is decoded (a listing needs none).
+    [[nodiscard]] virtual const MapPyramid& Pyramid() const = 0;
+    [[nodiscard]] virtual const Georeference& Georef() const = 0;
+    // A short name of the kind of map ("jpeg", "png"...).
+    [[nodiscard]] virtual std::string Kind() const = 0;
+
+    [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const { return Georef().ToGeo(pixel); }
+    [[nodiscard]] MapPos ToPixel(const MapPos& geo) const { return Georef().ToPixel(geo); }
+    // The map's edge on the earth, clockwise from the top left corner of the image; empty
+    // while the georeference has no transform.
+    [[nodiscard]] virtual std::vector<MapPos> Outline() const;
+    // One line: the kind, the size and the model, e.g. "jpeg 640 x 480, handheld-affine".
+    [[nodiscard]] std::string Description() const;
+};
+
+// A map image with the handheld's calibration file beside it: the map the viewer opens.
+class ImageMap final : public ShownMap {
+public:
+    ImageMap(ImageHeader header, HandheldGeoreference georeference, MapPyramid pyramid = {})
+        : header_(header), georeference_(std::move(georeference)), pyramid_(std::move(pyramid)) {}
+
+    [[nodiscard]] int Width() const override { return header_.width; }
+    [[nodiscard]] int Height() const override { return header_.height; }
+    [[nodiscard]] const MapPyramid& Pyramid() const override { return pyramid_; }
+    [[nodiscard]] const HandheldGeoreference& Georef() const override { return georeference_; }
+    [[nodiscard]] std::string Kind() const override {
+        return std::string(ImageKindName(header_.kind));
+    }
+
+private:
+    ImageHeader header_;
+    HandheldGeoreference georeference_;
+    MapPyramid pyramid_;
+};
+
+struct ImageMapResult {
+    std::optional<ImageMap> map;
+    bool calibrated = false; // a calibration file was read (it may still hold fewer than 3 pairs)
+    std::string error;       // "PATH: REASON" when there is no map
+};
+
+// The map at imagePath without its pixels: the image's header, and the calibration file beside
+// it (the path minus its last four characters, plus ".mcd"), as the viewer reads them. A
+// missing calibration file leaves the map uncalibrated; an image that cannot be read, or a
+// calibration file that exists but cannot be read or is damaged, is an error.
+ImageMapResult ReadImageMap(const std::string& imagePath);
+
+} // namespace map
