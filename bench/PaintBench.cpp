@@ -60,22 +60,21 @@ MapView* MakeView(int mapWidth, int mapHeight) {
     v->show();
     v->SetMap(MakeMap(mapWidth, mapHeight));
 
-    session::MapSession scene = v->Session();
+    const session::MapSession& now = v->Session();
     // 0.12 degree of longitude across, 0.06 of latitude down, north up.
     calib::CGPSMapFuncs calibration;
     calibration.AddCalibrationPoint(MapPos(0, 0), MapPos(-1.06, 51.40));
     calibration.AddCalibrationPoint(MapPos(mapWidth, 0), MapPos(-0.94, 51.40));
     calibration.AddCalibrationPoint(MapPos(0, mapHeight), MapPos(-1.06, 51.46));
-    scene.SetCalibration(calibration);
 
     Lcg random;
     std::vector<CMapPoint> mapPoints;
     for (int i = 0; i < kMapPoints; ++i) {
         const MapPos pixel(random.Next() * mapWidth, random.Next() * mapHeight);
-        mapPoints.emplace_back("WP" + std::to_string(1000 + i), scene.Georeference().ToGeo(pixel),
-                               1 + i % 4, i % 8, (i + 3) % 8, i % 5, "");
+        mapPoints.emplace_back("WP" + std::to_string(1000 + i),
+                               calibration.PixelToGeo(pixel, mapHeight), 1 + i % 4, i % 8,
+                               (i + 3) % 8, i % 5, "");
     }
-    scene.SetMapPoints(std::move(mapPoints));
 
     // A wandering walk with steps of about 20 pixels, kept on the map.
     trail::TrailBuffer trail;
@@ -84,19 +83,18 @@ MapView* MakeView(int mapWidth, int mapHeight) {
     for (int i = 0; i < kTrailSamples; ++i) {
         x = std::clamp(x + (random.Next() - 0.5) * 40.0, 1.0, mapWidth - 1.0);
         y = std::clamp(y + (random.Next() - 0.5) * 40.0, 1.0, mapHeight - 1.0);
-        trail.AddFront(scene.Georeference().ToGeo(MapPos(x, y)));
+        trail.AddFront(calibration.PixelToGeo(MapPos(x, y), mapHeight));
     }
-    scene.SetTrail(trail);
-    ViewSettings settings = scene.Settings();
+    ViewSettings settings = now.Settings();
     settings.trailLength = kTrailSamples;
     settings.trailStyle = 1;
-    scene.SetSettings(settings);
 
     session::ShowFlags flags;
     flags.mapPoints = flags.labels = flags.trail = true;
     flags.statusInfo = flags.cursorInfo = true;
-    scene.SetShowFlags(flags);
-    v->SetSession(std::move(scene));
+    v->SetSession(session::MapSession(session::MapDocument({calibration, mapHeight}, std::move(mapPoints)),
+                                      trail::Recording(trail, now.Recording().Rules()), settings,
+                                      flags));
     return v;
 }
 

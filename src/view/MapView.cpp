@@ -26,7 +26,7 @@ MapView::MapView(const SettingsStore& store, coords::CoordFormat& entryFormat, Q
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetGeoreference({session_.Calibration(), map_.Height()});
+    session_.SetImageHeight(map_.Height());
     pensOutdated_ = true;
     update();
 }
@@ -43,6 +43,11 @@ void MapView::Tell(const std::optional<session::Notice>& notice) {
         Tell(*notice);
 }
 
+void MapView::Tell(const std::vector<session::Notice>& notices) {
+    for (const session::Notice& notice : notices)
+        Tell(notice);
+}
+
 void MapView::SetMapImage(const QImage& image) {
     SetMap(PyramidFromImage(image));
 }
@@ -50,7 +55,7 @@ void MapView::SetMapImage(const QImage& image) {
 void MapView::SetMap(map::MapPyramid map) {
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height());
-    session_.SetGeoreference({session_.Calibration(), map_.Height()});
+    session_.SetImageHeight(map_.Height());
     update();
 }
 
@@ -157,8 +162,8 @@ void MapView::PaintFrame(QPainter& painter) {
             return MapScene{geometry,
                             map,
                             session_.Georeference(),
-                            session_.MapPoints(),
-                            session_.Trail(),
+                            session_.Document().Points(),
+                            session_.Recording().Trail(),
                             settings,
                             trailPens_,
                             symbols_,
@@ -176,19 +181,19 @@ void MapView::PaintFrame(QPainter& painter) {
         picture_->Paint(painter, sceneOf);
         return;
     }
-    const std::optional<MapPos> selection =
-        session_.HasSelection() ? std::optional(session_.Selection()) : std::nullopt;
-    PaintScene(painter,
-               MapScene{geometry_, map_, session_.Georeference(), session_.MapPoints(),
-                        session_.Trail(), settings, trailPens_, symbols_, trailLayer_,
-                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
-                        flags.trail, statusLine, cursorLine, infoBackground, infoText});
+    const std::optional<MapPos>& selection = session_.Selection();
+    PaintScene(painter, MapScene{geometry_, map_, session_.Georeference(),
+                                 session_.Document().Points(), session_.Recording().Trail(),
+                                 settings, trailPens_, symbols_, trailLayer_, session_.GpsFix(),
+                                 selection, session_.ShowsMapPoints(), flags.labels, flags.trail,
+                                 statusLine, cursorLine, infoBackground, infoText});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
         for (const calib::PairCheck& pair :
-             calib::CheckPairs(session_.Calibration(), session_.Georeference().ImageHeight()))
+             calib::CheckPairs(session_.Document().Calibration(),
+                               session_.Georeference().ImageHeight()))
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }
@@ -196,13 +201,13 @@ void MapView::PaintFrame(QPainter& painter) {
 
 bool MapView::ShowsNoMapHint() const {
     // Only over an empty view: a trail or points shown without a map stay uncovered.
-    const auto trail = session_.Trail().NewestToOldest();
-    return map_.Empty() && session_.MapPoints().empty() &&
+    const auto trail = session_.Recording().Trail().NewestToOldest();
+    return map_.Empty() && session_.Document().Points().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 
 void MapView::ShowStatusNote(const std::string& text) {
-    if (session_.ShowStatusNote(text))
+    if (session_.ShowStatusNote(text).Has(session::Changed::StatusLine))
         StatusTextChanged();
 }
 

@@ -199,6 +199,7 @@ private:
 
     void Tell(const session::Notice& notice);
     void Tell(const std::optional<session::Notice>& notice);
+    void Tell(const std::vector<session::Notice>& notices);
     // Repaints the band of a line whose text changed, when it is shown.
     void StatusTextChanged();
     void CursorTextChanged();

@@ -41,12 +41,12 @@ bool MapView::MapCommandReady(const QString& title, bool needsSelection, bool ne
     // Its dialog would outlive the map it was opened for.
     if (mapLoading_)
         return false;
-    if (needsSelection && !session_.HasSelection()) {
+    if (needsSelection && !session_.Selection()) {
         platform::ShowMessage(this, QStringLiteral("Tap the point on the map first."), title,
                               platform::MessageIcon::Information);
         return false;
     }
-    if (needsTransform && !session_.Calibration().HasTransform()) {
+    if (needsTransform && !session_.Document().Calibration().HasTransform()) {
         platform::ShowMessage(this, QStringLiteral("This map is not calibrated."), title,
                               platform::MessageIcon::Information);
         return false;
@@ -59,16 +59,16 @@ void MapView::OnEnterCalibrationPoint() {
         return;
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
-    dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
-                     NextPointNote(session_.Calibration().GetCalibrationPoints().size() / 2));
+    dialog.SetPrompt(
+        QStringLiteral("Enter Selection Coordinates:") + '\n' +
+        NextPointNote(session_.Document().Calibration().GetCalibrationPoints().size() / 2));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const std::string before = session_.CursorText();
-    for (const session::Notice& notice : session_.AddCalibrationPoint(dialog.GetResult()))
-        Tell(notice);
-    if (session_.CursorText() != before)
+    const session::Outcome outcome = session_.AddCalibrationPoint(dialog.GetResult());
+    Tell(outcome.notices);
+    if (outcome.changes.Has(session::Changed::CursorLine))
         CursorTextChanged();
     update();
 }
@@ -78,14 +78,16 @@ void MapView::OnMapSettings() {
         return;
     const MapDialogOpen open(*this);
     const CalibrationMarksShown marks(*this);
-    calib::MapSettingsDlg dialog(session_.Calibration(), this);
+    calib::MapSettingsDlg dialog(session_.Document().Calibration(), this);
     if (!map_.Empty())
         dialog.SetMapInfo(mapImagePath_, map_.Width(), map_.Height());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string before = session_.CursorText();
-    Tell(session_.SetMagVar(dialog.GetSignedMagVar()));
-    if (session_.CursorText() != before)
+    const double magVar = dialog.GetSignedMagVar();
+    const session::Outcome outcome = session_.EditDocument(
+        [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
+    Tell(outcome.notices);
+    if (outcome.changes.Has(session::Changed::CursorLine))
         CursorTextChanged();
 }
 
@@ -95,21 +97,25 @@ void MapView::OnCalibrationPoints() {
     const MapDialogOpen open(*this);
     const CalibrationMarksShown marks(*this);
     calib::CalibrationPointsDlg dialog(this);
-    const auto refresh = [this, &dialog](const std::vector<session::Notice>& notices) {
-        for (const session::Notice& notice : notices)
-            Tell(notice);
-        CursorTextChanged();
+    const auto refresh = [this, &dialog](const session::Outcome& outcome) {
+        Tell(outcome.notices);
+        if (outcome.changes.Has(session::Changed::CursorLine))
+            CursorTextChanged();
         dialog.SetPairs(
-            calib::CheckPairs(session_.Calibration(), session_.Georeference().ImageHeight()),
-            session_.CanUndoCalibrationChange());
+            calib::CheckPairs(session_.Document().Calibration(), session_.Georeference().ImageHeight()),
+            session_.Document().CanUndo());
         update();
     };
     connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
             [this, &refresh](int pair) {
-                refresh(session_.RemoveCalibrationPair(static_cast<std::size_t>(pair)));
+                refresh(session_.EditDocument([pair](session::MapDocument& document) {
+                    return document.RemoveCalibrationPair(static_cast<std::size_t>(pair));
+                }));
             });
-    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this,
-            [this, &refresh] { refresh(session_.UndoCalibrationChange()); });
+    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this, [this, &refresh] {
+        refresh(
+            session_.EditDocument([](session::MapDocument& document) { return document.Undo(); }));
+    });
     refresh({});
     dialog.exec();
 }
@@ -121,13 +127,13 @@ void MapView::OnCheckPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
-    dialog.SetInitialPosition(session_.Georeference().ToGeo(session_.Selection()));
+    dialog.SetInitialPosition(session_.Georeference().ToGeo(*session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
     const std::optional<calib::RangeBearing> miss =
-        calib::CheckPosition(session_.Calibration(), session_.Selection(),
+        calib::CheckPosition(session_.Document().Calibration(), *session_.Selection(),
                              session_.Georeference().ImageHeight(), dialog.GetResult());
     if (!miss)
         return; // the map cannot change while the dialog is open
@@ -144,8 +150,8 @@ bool MapView::OnGoToPosition() {
     const MapDialogOpen open(*this);
     coords::EnterCoordsDlg dialog(entryFormat_, this);
     dialog.SetPrompt(QStringLiteral("Go to Position:"));
-    if (session_.HasSelection())
-        dialog.SetInitialPosition(session_.Georeference().ToGeo(session_.Selection()));
+    if (const std::optional<MapPos>& selection = session_.Selection())
+        dialog.SetInitialPosition(session_.Georeference().ToGeo(*selection));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())

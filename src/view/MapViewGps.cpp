@@ -68,10 +68,9 @@ void MapView::OnGpsUpdate() {
 }
 
 void MapView::OnClearTrail() {
-    const std::string before = session_.StatusText();
-    session_.ClearTrail();
+    const session::Changes changes = session_.ClearTrail();
     update();
-    if (session_.StatusText() != before)
+    if (changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
 }
 
@@ -81,11 +80,11 @@ void MapView::OnTrailStatistics() {
 }
 
 void MapView::OpenJournal(const std::string& path) {
-    const std::string before = session_.StatusText();
-    if (auto notice = session_.OpenJournal(path))
-        QTimer::singleShot(0, this, [this, told = *notice] { Tell(told); });
+    const session::Outcome outcome = session_.OpenJournal(path);
+    for (const session::Notice& notice : outcome.notices)
+        QTimer::singleShot(0, this, [this, told = notice] { Tell(told); });
     update();
-    if (session_.StatusText() != before)
+    if (outcome.changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
 }
 
@@ -97,14 +96,13 @@ bool MapView::SaveTrail(const QString& path) {
 }
 
 bool MapView::LoadTrail(const QString& path) {
-    const std::string before = session_.StatusText();
-    const auto notice = session_.LoadTrail(path.toStdString());
-    Tell(notice);
-    if (!notice)
+    const session::Outcome outcome = session_.LoadTrail(path.toStdString());
+    Tell(outcome.notices);
+    if (outcome.changes.Has(session::Changed::Trail))
         update();
-    if (session_.StatusText() != before)
+    if (outcome.changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
-    return !notice;
+    return outcome.notices.empty();
 }
 
 bool MapView::event(QEvent* event) {

@@ -41,8 +41,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
                              path.toStdString() +
                                  ": the file is damaged; part of the image may be wrong.",
                              "Warning"});
-    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()))
-        Tell(notice);
+    Tell(session_.OpenMap(path.toStdString(), map_.Height()).notices);
     update();
     return true;
 }

@@ -62,7 +62,7 @@ void MapView::OnContextCommand(int id) {
 void MapView::ShowContextMenu(ViewPoint at) {
     for (QAction* action : contextMenu_->actions())
         if (action->data().toInt() == kCmdNewPointAtCursor)
-            action->setEnabled(!mapLoading_ && session_.HasSelection());
+            action->setEnabled(!mapLoading_ && session_.Selection().has_value());
     // Right edge at the press point, top at its row, as the handheld placed it.
     const QSize size = contextMenu_->sizeHint();
     contextMenu_->popup(mapToGlobal(QPoint(at.x - size.width(), at.y)));

@@ -5,9 +5,9 @@
 #include "points/NewMapPoint.h"
 
 void MapView::OnNewPointAtCursor() {
-    if (mapLoading_ || !session_.HasSelection())
+    if (mapLoading_ || !session_.Selection())
         return; // the context menu offers it only with a selection and no load
-    Tell(session_.NewPointAtCursor(points::CurrentLocalDateTime()));
+    Tell(session_.NewPointAtCursor(points::CurrentLocalDateTime()).notices);
     update();
     OnEditPoints();
 }
@@ -15,10 +15,10 @@ void MapView::OnNewPointAtCursor() {
 void MapView::OnStorePosition() {
     if (!MapCommandReady(QStringLiteral("Store Position"), false, false))
         return;
-    std::optional<session::Notice> notice;
-    if (!session_.StorePosition(points::CurrentLocalDateTime(), notice))
+    const session::Outcome stored = session_.StorePosition(points::CurrentLocalDateTime());
+    if (!stored.changes.Has(session::Changed::Points))
         return;
-    Tell(notice);
+    Tell(stored.notices);
     update();
     OnEditPoints();
 }
@@ -30,12 +30,15 @@ void MapView::OnEditPoints() {
     // The list edits the points in place (no other map's replace them while it is open); only
     // a change writes the file, which sets a damaged one aside first.
     points::EditPointsOutcome outcome;
-    session_.EditMapPoints([&](points::MapPointList& list) {
-        outcome = points::RunEditMapPoints(this, list, entryFormat_, [this] {
-            const std::optional<session::Notice> notice = session_.SavePoints();
-            Tell(notice);
-            return !notice;
+    session_.EditDocument([&](session::MapDocument& document) {
+        document.EditPoints([&](points::MapPointList& list) {
+            outcome = points::RunEditMapPoints(this, list, entryFormat_, [this, &document] {
+                const std::optional<session::Notice> notice = document.SavePoints();
+                Tell(notice);
+                return !notice;
+            });
         });
+        return session::Outcome{session::Changed::Points, {}};
     });
     if (outcome.result == points::EditMapPointsDlg::kShowResult) {
         // The frame's Map Points check marks stay as they were: only the view shows points now.

@@ -402,9 +402,10 @@ TEST_F(Desktop, GoToPositionSelectsAndCentresOnTheTypedPosition) {
         [&target](coords::EnterCoordsDlg& d) { TypePosition(d, target); });
     ASSERT_TRUE(v.Session().Flags().follow);
     f.OnCommand(kCmdGoToPosition);
-    EXPECT_NEAR(v.Session().Selection().x, 1200, 0.01);
-    EXPECT_NEAR(v.Session().Selection().y, 900, 0.01);
-    const QPointF at = OnScreen(v, v.Session().Selection());
+    ASSERT_TRUE(v.Session().Selection());
+    EXPECT_NEAR(v.Session().Selection()->x, 1200, 0.01);
+    EXPECT_NEAR(v.Session().Selection()->y, 900, 0.01);
+    const QPointF at = OnScreen(v, *v.Session().Selection());
     EXPECT_LE(std::abs(at.x() - v.width() / 2), 1.0);
     EXPECT_LE(std::abs(at.y() - v.height() / 2), 1.0);
     // The next GPS update must not take the view back.
@@ -536,9 +537,9 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), map);
     for (const QString& path : {trl, gpx}) {
-        const std::size_t before = v.Session().Trail().Count();
+        const std::size_t before = v.Session().Recording().Trail().Count();
         Drop(f, path);
-        EXPECT_GE(v.Session().Trail().Count(), before + 2) << path.toStdString();
+        EXPECT_GE(v.Session().Recording().Trail().Count(), before + 2) << path.toStdString();
     }
     // A FIFO named as an image is refused without waiting for a writer.
     const QString fifo = dir.filePath("live.png");
@@ -560,7 +561,7 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
     MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     const std::string original = Bytes(mcd);
-    const calib::CGPSMapFuncs loaded = v.Session().Calibration();
+    const calib::CGPSMapFuncs loaded = v.Session().Document().Calibration();
     const std::vector<MapPos>& e = loaded.GetCalibrationPoints();
     ASSERT_EQ(e.size(), 6u);
     // The same file with the middle pair taken out by hand.
@@ -585,13 +586,13 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
         EXPECT_EQ(table->rowCount(), 2);
         EXPECT_EQ(Bytes(mcd), Bytes(handPath));
         // Listed and drawn as the file reads at the next start: without a fit.
-        EXPECT_FALSE(v.Session().Calibration().HasTransform());
+        EXPECT_FALSE(v.Session().Document().Calibration().HasTransform());
         for (int row = 0; row < 2; ++row)
             EXPECT_EQ(table->item(row, 3)->text(), "not calibrated") << row;
         QTest::mouseClick(d.UndoButton(), Qt::LeftButton);
         EXPECT_EQ(table->rowCount(), 3);
         EXPECT_EQ(Bytes(mcd), original);
-        EXPECT_EQ(v.Session().Calibration(), loaded);
+        EXPECT_EQ(v.Session().Document().Calibration(), loaded);
         EXPECT_FALSE(d.UndoButton()->isEnabled());
         checked = true;
         d.reject();
@@ -617,7 +618,7 @@ TEST_F(Desktop, CalibrationPromptSaysWhichPointOfThree) {
         });
         f.OnCommand(kCmdEnterCalibrationPoint);
     }
-    EXPECT_EQ(v.Session().Calibration().GetCalibrationPoints().size(), 6u);
+    EXPECT_EQ(v.Session().Document().Calibration().GetCalibrationPoints().size(), 6u);
 }
 
 TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
@@ -682,7 +683,7 @@ TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
     EXPECT_EQ(v.MapPath(), other);
     EXPECT_NE(Bytes(mcd), before);
     EXPECT_EQ(Bytes(dir.filePath("other.mcd")), otherMcd);
-    EXPECT_FALSE(v.Session().HasSelection());
+    EXPECT_FALSE(v.Session().Selection());
     EXPECT_TRUE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
 }
 

@@ -47,9 +47,10 @@ TEST_F(FrameFixture, FirstRunWithAnEmptyStoreTurnsEverythingOnButTheToolbar) {
     EXPECT_TRUE(f.Action(kCmdStatusInfo)->isChecked() && f.Action(kCmdCursorInfo)->isChecked());
     EXPECT_FALSE(f.ToolbarShown());
     EXPECT_FALSE(f.MenuBarToolbarButton()->isChecked());
-    EXPECT_TRUE(f.Tracking() && v.Session().Trail().recording && f.Action(kCmdTrack)->isChecked());
+    EXPECT_TRUE(f.Tracking() && v.Session().Recording().Trail().recording &&
+                f.Action(kCmdTrack)->isChecked());
     // Track on at start leaves one break in the empty trail.
-    EXPECT_EQ(v.Session().Trail().Count(), 1u);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), 1u);
     EXPECT_EQ(CheckedZoomItem(f), f.Action(kCmdZoom100));
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.0);
     // The format in use is marked from the start.

@@ -160,7 +160,7 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
     v.OpenJournal(journal);
     trail::TrailBuffer expected;
     trail::RestoreTrail(expected, left, v.Session().Settings().trailLength);
-    const auto shown = v.Session().Trail().NewestToOldest();
+    const auto shown = v.Session().Recording().Trail().NewestToOldest();
     const auto want = expected.NewestToOldest();
     EXPECT_EQ(std::vector<MapPos>(shown.begin(), shown.end()),
               std::vector<MapPos>(want.begin(), want.end()));

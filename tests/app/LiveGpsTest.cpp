@@ -18,11 +18,15 @@ void MakeQuick(MapView& v, const std::string& device) {
     options.pollInterval = std::chrono::milliseconds(10);
     options.retryInterval = std::chrono::milliseconds(10);
     v.SetGpsLinkOptions(options);
-    session::MapSession quick = v.Session();
-    ViewSettings settings = quick.Settings();
+    const session::MapSession& now = v.Session();
+    ViewSettings settings = now.Settings();
     settings.updateRateMs = 100;
-    quick.SetSettings(settings);
+    session::MapSession quick(now.Document(), now.Recording(), settings, now.Flags());
+    quick.SetCoordFormat(now.CoordFormat());
+    const std::optional<MapPos> selection = now.Selection();
     v.SetSession(std::move(quick));
+    if (selection)
+        v.SetSelection(*selection);
     v.SetGpsDevice(device);
 }
 
@@ -58,7 +62,8 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     v.OnGpsConnect();
     ASSERT_TRUE(v.Session().GpsConnected());
     EXPECT_EQ(v.Session().StatusText(), "GPS: Connected.");
-    const std::size_t afterConnect = v.Session().Trail().Count(); // start-up break + connect break
+    const std::size_t afterConnect =
+        v.Session().Recording().Trail().Count(); // start-up break + connect break
 
     const demo::Pixel points[] = {{560, 700}, {600, 700}, {640, 700}};
     for (const demo::Pixel& p : points) {
@@ -81,8 +86,9 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     EXPECT_TRUE(v.Session().StatusText().ends_with(" A:118m S:8 P:83%"))
         << v.Session().StatusText();
     // Three positions 80 m apart, each recorded once.
-    EXPECT_EQ(v.Session().Trail().Count(), afterConnect + 3);
-    EXPECT_EQ(*v.Session().Trail().NewestToOldest().begin(), v.Session().GpsFix().position);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), afterConnect + 3);
+    EXPECT_EQ(*v.Session().Recording().Trail().NewestToOldest().begin(),
+              v.Session().GpsFix().position);
 
     // Disconnect with a fix keeps the last position text; the marker is drawn black.
     const std::string last = v.Session().StatusText();
@@ -108,7 +114,7 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     }));
     // OnGpsUpdate refreshed the line: 440 px east and 500 px north at 2 m a pixel.
     const calib::RangeBearing r =
-        v.Session().Calibration().RangeAndBearing(v.Session().GpsFix().position, geo);
+        v.Session().Document().Calibration().RangeAndBearing(v.Session().GpsFix().position, geo);
     EXPECT_NEAR(r.distance, 2.0 * std::hypot(440.0, 500.0), 5.0);
     const std::string rb = " RB:" + coords::FormatFixed(r.distance, 0) + "m " +
                            coords::FormatFixed(r.magneticBearing, 0) + "\u00b0";
@@ -126,10 +132,10 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
 TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
     MapView& v = StartFrame().View();
     MakeQuick(v, dir.filePath("no-such-device").toStdString());
-    const std::size_t before = v.Session().Trail().Count();
+    const std::size_t before = v.Session().Recording().Trail().Count();
     v.OnGpsConnect();
     EXPECT_FALSE(v.Session().GpsConnected());
-    EXPECT_EQ(v.Session().Trail().Count(), before);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), before);
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "Unable to open COM port\n" +
                                             dir.filePath("no-such-device") +
@@ -165,20 +171,21 @@ TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
     // A damaged file leaves the trail as it was.
     const QString damaged = dir.filePath("bad.trl");
     ASSERT_TRUE(platform::WriteFileAtomically(damaged.toStdString(), std::string("\x05\x00", 2)));
-    const std::size_t before = v.Session().Trail().Count();
+    const std::size_t before = v.Session().Recording().Trail().Count();
     EXPECT_FALSE(v.LoadTrail(damaged));
-    EXPECT_EQ(v.Session().Trail().Count(), before);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), before);
 
-    session::MapSession recorded = v.Session();
-    trail::TrailBuffer trail = recorded.Trail();
+    const session::MapSession& now = v.Session();
+    trail::TrailBuffer trail = now.Recording().Trail();
     trail.Record(MapPos(-1.9, 52.2), 5.0, 250);
-    recorded.SetTrail(trail);
-    v.SetSession(std::move(recorded));
+    v.SetSession(session::MapSession(now.Document(),
+                                     trail::Recording(trail, now.Recording().Rules()),
+                                     now.Settings(), now.Flags()));
     const QString good = dir.filePath("good.trl");
     EXPECT_TRUE(v.SaveTrail(good));
     v.OnClearTrail();
-    EXPECT_EQ(v.Session().Trail().Count(), 0u);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), 0u);
     EXPECT_TRUE(v.LoadTrail(good));
     // The saved sample and start-up break, fenced by two breaks.
-    EXPECT_EQ(v.Session().Trail().Count(), 4u);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), 4u);
 }

@@ -77,10 +77,10 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
               QSize(demo::kMapWidth, demo::kMapHeight));
     EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
-    EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
-    EXPECT_TRUE(v.Session().Calibration().IsCalibrated());
-    EXPECT_DOUBLE_EQ(v.Session().Calibration().GetMagVar(), demo::kMagneticVariation);
-    EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+    EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
+    EXPECT_TRUE(v.Session().Document().Calibration().IsCalibrated());
+    EXPECT_DOUBLE_EQ(v.Session().Document().Calibration().GetMagVar(), demo::kMagneticVariation);
+    EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
     // The calibration maps the town's pixels where the demo put them.
     for (const demo::Pixel& p :
          {demo::Pixel{0, 0}, demo::Pixel{800, 600}, demo::Pixel{1599, 1199}}) {
@@ -99,8 +99,8 @@ TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
-    EXPECT_EQ(v.Session().Calibration(), calib::CGPSMapFuncs());
-    EXPECT_TRUE(v.Session().MapPoints().empty()); // no points file: silently none
+    EXPECT_EQ(v.Session().Document().Calibration(), calib::CGPSMapFuncs());
+    EXPECT_TRUE(v.Session().Document().Points().empty()); // no points file: silently none
 }
 
 TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
@@ -152,10 +152,10 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
             EXPECT_EQ(catcher.messages.size(), *row.message ? 2u : 1u) << "and no calibration";
         } else {
             // The map that was showing stays, with its calibration, points and selection.
-            EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+            EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
             EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
-            EXPECT_TRUE(v.Session().Calibration().HasTransform());
-            EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+            EXPECT_TRUE(v.Session().Document().Calibration().HasTransform());
+            EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
             EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
             ASSERT_EQ(catcher.messages.size(), 1u);
             EXPECT_EQ(catcher.messages[0].caption, "Error");
@@ -179,7 +179,7 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
 TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(MapLoader(v).Load(map));
-    const calib::CGPSMapFuncs before = v.Session().Calibration();
+    const calib::CGPSMapFuncs before = v.Session().Document().Calibration();
     const std::string mcd = Bytes(base + ".mcd");
     const std::string pts = Bytes(base + ".pts");
     const struct {
@@ -203,8 +203,9 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
         EXPECT_TRUE(MapLoader(v).Load(map)) << row.legend; // the image itself is fine
         ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
         EXPECT_TRUE(catcher.messages[0].text.contains(base + row.named)) << row.legend;
-        EXPECT_EQ(v.Session().Calibration(), before) << row.legend;
-        EXPECT_EQ(v.Session().MapPoints().size(), row.pointsKept ? demo::Places().size() : 0u)
+        EXPECT_EQ(v.Session().Document().Calibration(), before) << row.legend;
+        EXPECT_EQ(v.Session().Document().Points().size(),
+                  row.pointsKept ? demo::Places().size() : 0u)
             << row.legend;
     }
 }
@@ -212,7 +213,7 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
 TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(MapLoader(v).Load(map));
-    const calib::CGPSMapFuncs good = v.Session().Calibration();
+    const calib::CGPSMapFuncs good = v.Session().Document().Calibration();
     calib::CGPSMapFuncs line;
     for (int i = 0; i < 3; ++i)
         line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i),
@@ -221,10 +222,10 @@ TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
     ASSERT_TRUE(MapLoader(v).Load(map));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
-    EXPECT_FALSE(v.Session().Calibration().IsCalibrated());
+    EXPECT_FALSE(v.Session().Document().Calibration().IsCalibrated());
     // The transform in use is still the last good one, so nothing non-finite is drawn.
-    EXPECT_EQ(v.Session().Calibration().GetA(), good.GetA());
-    EXPECT_EQ(v.Session().Calibration().GetF(), good.GetF());
+    EXPECT_EQ(v.Session().Document().Calibration().GetA(), good.GetA());
+    EXPECT_EQ(v.Session().Document().Calibration().GetF(), good.GetF());
 }
 
 TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
@@ -329,12 +330,12 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
             continue;
         }
         // The map that was showing stays exactly as it was.
-        EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+        EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
         EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
         EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
         EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
-        EXPECT_TRUE(v.Session().Calibration().HasTransform());
-        EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+        EXPECT_TRUE(v.Session().Document().Calibration().HasTransform());
+        EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
         EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
         if (row.cancel) {
             EXPECT_TRUE(catcher.messages.empty());
@@ -455,11 +456,11 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
             rowsShot = QImage();
             continue;
         }
-        EXPECT_EQ(v.Session().MapBaseName(), base.toStdString());
+        EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
         EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
         EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
-        EXPECT_TRUE(v.Session().Calibration().HasTransform());
-        EXPECT_EQ(v.Session().MapPoints().size(), demo::Places().size());
+        EXPECT_TRUE(v.Session().Document().Calibration().HasTransform());
+        EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
         EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
         EXPECT_TRUE(catcher.messages.empty());
         EXPECT_EQ(Shot(v), before) << "the same pixels, the cursor line's included";

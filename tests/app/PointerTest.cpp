@@ -108,7 +108,7 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
     Release(v, {50, 60});
     EXPECT_EQ(v.Session().Selection(), v.Geometry().ScreenToImage({50, 60}));
     EXPECT_TRUE(v.Session().CursorText().starts_with("Sel: "));
-    const MapPos selected = v.Session().Selection();
+    const std::optional<MapPos> selected = v.Session().Selection();
 
     Press(v, {100, 100});
     MoveTo(v, {90, 120});
@@ -139,7 +139,7 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
     EXPECT_EQ(texts,
               (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre"}));
 
-    const MapPos before = v.Session().Selection();
+    const std::optional<MapPos> before = v.Session().Selection();
     Press(v, {120, 80});
     ASSERT_TRUE(PumpUntil([menu] { return menu->isVisible(); }, 5000));
     Release(v, {120, 80});
@@ -174,16 +174,16 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     const QTimer* closer = RejectNextModalDialog(&v);
     v.OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
-    ASSERT_EQ(v.Session().MapPoints().size(), 1u);
-    EXPECT_EQ(v.Session().MapPoints()[0].GetName().rfind("Map point ", 0), 0u);
-    EXPECT_EQ(v.Session().MapPoints()[0].GetPosition(),
+    ASSERT_EQ(v.Session().Document().Points().size(), 1u);
+    EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);
+    EXPECT_EQ(v.Session().Document().Points()[0].GetPosition(),
               v.Session().Georeference().ToGeo(MapPos(40, 30)));
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
-    EXPECT_EQ(onDisk, v.Session().MapPoints());
+    EXPECT_EQ(onDisk, v.Session().Document().Points());
 
     v.OnStorePosition(); // disconnected: nothing, not even a dialog
-    EXPECT_EQ(v.Session().MapPoints().size(), 1u);
+    EXPECT_EQ(v.Session().Document().Points().size(), 1u);
 }
 
 TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
@@ -202,7 +202,7 @@ TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
         5000));
 
     const ViewPoint scroll0 = v.Geometry().ScrollOffset();
-    const MapPos selected = v.Session().Selection();
+    const std::optional<MapPos> selected = v.Session().Selection();
     QTest::touchEvent(window, screen).press(0, v.mapTo(window, QPoint(100, 100)), window);
     QTest::touchEvent(window, screen).move(0, v.mapTo(window, QPoint(80, 110)), window);
     QTest::touchEvent(window, screen).release(0, v.mapTo(window, QPoint(80, 110)), window);

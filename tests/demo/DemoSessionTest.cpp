@@ -52,7 +52,7 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     ASSERT_TRUE(v.Session().GpsConnected());
 
     // Three recorded positions after the start-up and connect breaks: one a second.
-    ASSERT_TRUE(PumpUntil([&v] { return v.Session().Trail().Count() >= 5; }, 30000));
+    ASSERT_TRUE(PumpUntil([&v] { return v.Session().Recording().Trail().Count() >= 5; }, 30000));
     EXPECT_TRUE(v.Session().GpsFix().hasFix);
     EXPECT_TRUE(v.Session().StatusText().starts_with("GPS: 1\u00b0")) << v.Session().StatusText();
     EXPECT_TRUE(frame.ButtonState(app::ShowFlag::FollowGps));

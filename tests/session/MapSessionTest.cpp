@@ -31,6 +31,9 @@
 
 namespace {
 
+using session::Changed;
+using session::Changes;
+using session::MapDocument;
 using session::MapSession;
 using session::Notice;
 using testsupport::ReadBytes;
@@ -55,7 +58,13 @@ protected:
         ASSERT_TRUE(calib::SaveCalibrationFile(Base() + ".mcd", Calibrated()));
         ASSERT_TRUE(points::WritePointsFile(Base() + ".pts", {kInn}));
     }
-    std::vector<Notice> Open() { return session.OpenMap(Base() + ".png", 1000); }
+    std::vector<Notice> Open() { return session.OpenMap(Base() + ".png", 1000).notices; }
+    // The session with trail in place of its own (a scene: no journal).
+    void ShowTrail(const trail::TrailBuffer& trail) {
+        session =
+            MapSession(session.Document(), trail::Recording(trail, session.Recording().Rules()),
+                       session.Settings(), session.Flags());
+    }
 
     testsupport::TempDir dir;
     MapSession session;
@@ -106,16 +115,16 @@ TEST_F(MapSessionTest, OpeningAMapReadsItsFilesAndSaysWhatWentWrong) {
         if (!notices.empty()) {
             EXPECT_NE(notices[0].text.find(row.named), std::string::npos) << notices[0].text;
         }
-        EXPECT_EQ(session.Calibration().IsCalibrated(), row.calibrated);
-        EXPECT_EQ(session.MapPoints().size(), row.points);
-        EXPECT_EQ(session.MapBaseName(), Base());
+        EXPECT_EQ(session.Document().Calibration().IsCalibrated(), row.calibrated);
+        EXPECT_EQ(session.Document().Points().size(), row.points);
+        EXPECT_EQ(session.Document().BaseName(), Base());
     }
 }
 
 TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     WriteGoodFiles();
     ASSERT_TRUE(Open().empty());
-    const calib::CGPSMapFuncs good = session.Calibration();
+    const calib::CGPSMapFuncs good = session.Document().Calibration();
     calib::CGPSMapFuncs line;
     for (int i = 0; i < 3; ++i)
         line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i), MapPos(1 + 0.01 * i, 51 + 0.01 * i));
@@ -124,8 +133,8 @@ TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].kind, Notice::Kind::Warning);
     EXPECT_EQ(notices[0].text.rfind(Base() + ".mcd: ", 0), 0u) << notices[0].text;
-    EXPECT_FALSE(session.Calibration().IsCalibrated());
-    EXPECT_EQ(session.Calibration().GetA(), good.GetA());
+    EXPECT_FALSE(session.Document().Calibration().IsCalibrated());
+    EXPECT_EQ(session.Document().Calibration().GetA(), good.GetA());
 }
 
 TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
@@ -169,14 +178,15 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
         } else if (row.mcd) {
             ASSERT_TRUE(calib::SaveCalibrationFile(mcd, *row.mcd));
         }
-        const std::vector<Notice> notices = session.OpenMap(dir.File(row.map) + ".png", 1000);
+        const std::vector<Notice> notices =
+            session.OpenMap(dir.File(row.map) + ".png", 1000).notices;
         std::vector<std::string> captions;
         for (const Notice& n : notices)
             captions.push_back(n.caption);
         EXPECT_EQ(captions, row.captions);
-        EXPECT_EQ(session.Calibration().HasTransform(), row.hasTransform);
+        EXPECT_EQ(session.Document().Calibration().HasTransform(), row.hasTransform);
         // The last map's pixel names nothing on another.
-        EXPECT_EQ(session.HasSelection(), previousMap == row.map);
+        EXPECT_EQ(session.Selection().has_value(), previousMap == row.map);
         EXPECT_EQ(session.CursorText() == "Sel:", previousMap != row.map);
         previousMap = row.map;
         session.Select(MapPos(500, 250));
@@ -185,7 +195,7 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
     // A calibration point on an uncalibrated map starts its own file: one pair, nothing else.
     session.OpenMap(dir.File("b.png"), 1000);
     session.Select(MapPos(500, 250));
-    EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.0, 52.0)).empty());
+    EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.0, 52.0)).notices.empty());
     calib::CGPSMapFuncs written;
     ASSERT_TRUE(calib::LoadCalibrationFile(dir.File("b.mcd"), written));
     EXPECT_EQ(written.GetCalibrationPoints(),
@@ -200,59 +210,58 @@ TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
     EXPECT_FALSE(std::filesystem::exists(Base() + ".mcd.damaged")) << "nothing before a write";
     session.Select(MapPos(10, 10));
 
-    EXPECT_FALSE(session.SetMagVar(-3.5));
+    const auto setMagVar = [](MapDocument& document) { return document.SetMagVar(-3.5); };
+    EXPECT_TRUE(session.EditDocument(setMagVar).notices.empty());
     EXPECT_EQ(ReadBytes(Base() + ".mcd.damaged"), garbage);
     EXPECT_EQ(ReadBytes(Base() + ".mcd").size(), 10u);
 
-    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
+    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
     EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage);
-    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
+    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
     EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage) << "set aside once only";
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(Base() + ".pts", onDisk));
-    EXPECT_EQ(onDisk, session.MapPoints());
+    EXPECT_EQ(onDisk, session.Document().Points());
 
     // A write that fails names the path.
     std::filesystem::remove(Base() + ".mcd");
     std::filesystem::create_directory(Base() + ".mcd");
-    const auto failed = session.SaveCalibration();
-    ASSERT_TRUE(failed);
-    EXPECT_EQ(*failed, (Notice{Notice::Kind::Error, "Unable to write file: " + Base() + ".mcd",
-                               "Save Error"}));
+    EXPECT_EQ(session.EditDocument(setMagVar).notices,
+              (std::vector<Notice>{{Notice::Kind::Error, "Unable to write file: " + Base() + ".mcd",
+                                    "Save Error"}}));
 }
 
 TEST_F(MapSessionTest, PointsAtTheCursorAndFromTheGpsAndTheSelectionText) {
     WriteGoodFiles();
     ASSERT_TRUE(Open().empty());
     EXPECT_EQ(session.CursorText(), "Sel:");
-    EXPECT_TRUE(session.Select(MapPos(500, 250)));
+    EXPECT_EQ(session.Select(MapPos(500, 250)), Changes(Changed::CursorLine));
     const MapPos geo(1.5, 51.75);
     EXPECT_EQ(session.CursorText(),
               "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms));
-    EXPECT_FALSE(session.Select(MapPos(500, 250))) << "the same text";
+    EXPECT_EQ(session.Select(MapPos(500, 250)), Changes()) << "the same text";
     session.SetCoordFormat(coords::CoordFormat::Deg);
     EXPECT_EQ(session.CursorText(), "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms))
         << "a new format shows at the next selection";
-    EXPECT_TRUE(session.Select(MapPos(500, 250)));
+    EXPECT_EQ(session.Select(MapPos(500, 250)), Changes(Changed::CursorLine));
     EXPECT_EQ(session.CursorText(),
               "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg));
 
-    EXPECT_FALSE(session.NewPointAtCursor(kWhen));
-    ASSERT_EQ(session.MapPoints().size(), 2u);
-    EXPECT_EQ(session.MapPoints()[1].GetName(), "Map point 08/12/2026 14:05:09");
-    EXPECT_EQ(session.MapPoints()[1].GetPosition(), geo);
+    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
+    ASSERT_EQ(session.Document().Points().size(), 2u);
+    EXPECT_EQ(session.Document().Points()[1].GetName(), "Map point 08/12/2026 14:05:09");
+    EXPECT_EQ(session.Document().Points()[1].GetPosition(), geo);
 
-    std::optional<Notice> notice;
-    EXPECT_FALSE(session.StorePosition(kWhen, notice)) << "disconnected";
-    EXPECT_EQ(session.MapPoints().size(), 2u);
+    EXPECT_EQ(session.StorePosition(kWhen).changes, Changes()) << "disconnected";
+    EXPECT_EQ(session.Document().Points().size(), 2u);
 }
 
 TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     session.SetShowFlags({.tracking = true});
-    EXPECT_EQ(session.Trail().Count(), 1u) << "turning tracking on adds a break";
+    EXPECT_EQ(session.Recording().Trail().Count(), 1u) << "turning tracking on adds a break";
     session.SetShowFlags({.trail = true, .tracking = true});
-    EXPECT_EQ(session.Trail().Count(), 1u) << "already on";
-    EXPECT_TRUE(session.Trail().recording);
+    EXPECT_EQ(session.Recording().Trail().Count(), 1u) << "already on";
+    EXPECT_TRUE(session.Recording().Trail().recording);
 
     session.SetShowFlags({.tracking = true});
     session.RevealMapPoints();
@@ -264,8 +273,9 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     EXPECT_FALSE(session.ShowsMapPoints());
 
     const std::string missing = dir.File("none.trl");
-    EXPECT_EQ(session.LoadTrail(missing),
-              (Notice{Notice::Kind::Error, "Unable to open file: " + missing, "Load Error"}));
+    EXPECT_EQ(session.LoadTrail(missing).notices,
+              (std::vector<Notice>{
+                  {Notice::Kind::Error, "Unable to open file: " + missing, "Load Error"}}));
     const std::string unwritable = dir.File("no/t.trl");
     EXPECT_EQ(session.SaveTrail(unwritable),
               (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
@@ -273,35 +283,36 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     const std::string gpx = dir.File("t.gpx");
     testsupport::WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
                                  "<trkpt lat=\"1\" lon=\"x\"/></trkseg></trk></gpx>");
-    EXPECT_EQ(session.LoadTrail(gpx),
-              (Notice{Notice::Kind::Error,
-                      "Unable to open file: " + gpx +
-                          ": damaged GPX file (line 1, column 61: longitude not a number from "
-                          "-180 to 180: \"x\")",
-                      "Load Error"}));
-    const bool recording = session.Trail().recording;
+    EXPECT_EQ(session.LoadTrail(gpx).notices,
+              (std::vector<Notice>{
+                  {Notice::Kind::Error,
+                   "Unable to open file: " + gpx +
+                       ": damaged GPX file (line 1, column 61: longitude not a number from "
+                       "-180 to 180: \"x\")",
+                   "Load Error"}}));
+    const bool recording = session.Recording().Trail().recording;
     trail::TrailBuffer walk;
     walk.AddFront(MapPos(1.5, 51.25));
     walk.AddFront(MapPos(1.75, 51.5));
-    session.SetTrail(walk);
+    ShowTrail(walk);
     EXPECT_EQ(session.SaveTrail(gpx), std::nullopt);
     session.ClearTrail();
-    EXPECT_EQ(session.LoadTrail(gpx), std::nullopt);
-    const auto loaded = session.Trail().OldestToNewest();
+    EXPECT_TRUE(session.LoadTrail(gpx).notices.empty());
+    const auto loaded = session.Recording().Trail().OldestToNewest();
     EXPECT_EQ(std::vector<MapPos>(loaded.begin(), loaded.end()),
               (std::vector<MapPos>{{}, {1.5, 51.25}, {1.75, 51.5}, {}}));
     session.ClearTrail();
-    EXPECT_EQ(session.Trail().recording, recording);
+    EXPECT_EQ(session.Recording().Trail().recording, recording);
 
     trail::TrailBuffer trail;
     for (int i = 0; i < 50; ++i)
         trail.AddFront(MapPos(1 + i * 0.001, 51));
-    session.SetTrail(trail);
+    ShowTrail(trail);
     MemorySettingsStore store;
     ViewSettings settings;
     settings.trailLength = 20;
     session.ApplySettings(settings, "/dev/ttyUSB1", store);
-    EXPECT_EQ(session.Trail().Count(), 20u);
+    EXPECT_EQ(session.Recording().Trail().Count(), 20u);
     EXPECT_EQ(store.ReadInt(kSettingsSection, "TrailLength", 0), 20);
     EXPECT_EQ(store.ReadText(kSettingsSection, "GPSDevice", ""), "/dev/ttyUSB1");
     EXPECT_EQ(MapSession(store).ConfiguredGpsDevice(), "/dev/ttyUSB1");
@@ -334,7 +345,7 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
 
     EXPECT_EQ(session.TrailStatisticsText(), "The trail is not being recorded.");
     session.OpenJournal(path);
-    EXPECT_EQ(session.Trail().Count(), 12u);
+    EXPECT_EQ(session.Recording().Trail().Count(), 12u);
     EXPECT_EQ(session.StatusText(), "GPS:");
     EXPECT_EQ(session.TrailStatisticsText(), "Length: 1.00 km\n"
                                              "Time moving: 0:10:00\n"
@@ -351,7 +362,7 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
     EXPECT_EQ(testsupport::ReadBytes(dir.File("all.gpx")),
               xml::GpxTrackDocument(trail::JournalTrack(trail::DecodeJournal(bytes).entries)));
     session.ClearTrail();
-    EXPECT_EQ(session.Trail().Count(), 0u);
+    EXPECT_EQ(session.Recording().Trail().Count(), 0u);
     EXPECT_EQ(testsupport::ReadBytes(dir.File("state/trail.1.qjr")), bytes);
 
     // The folder taken away under the journal: the next write fails and the line says so.
@@ -363,7 +374,8 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
     trail::TrailBuffer walk;
     walk.AddFront(MapPos(11.0, 48.0));
     walk.AddFront(MapPos(11.0, 48.0 + 1000.0 / 111'195.0));
-    session.SetTrail(walk);
+    ASSERT_TRUE(trail::SaveTrail(walk, dir.File("walk.trl")));
+    ASSERT_TRUE(session.LoadTrail(dir.File("walk.trl")).notices.empty());
     ASSERT_EQ(session.SaveTrail(dir.File("shown.gpx")), std::nullopt);
     xml::GpxContents saved;
     ASSERT_TRUE(xml::ReadGpxFile(dir.File("shown.gpx"), saved));
@@ -385,7 +397,7 @@ TEST_F(MapSessionTest, AJournalAnotherProgramHoldsIsLeftAlone) {
     ASSERT_EQ(other.Take(path), platform::FileLock::Status::Locked);
     session.OpenJournal(path);
     EXPECT_EQ(session.StatusText(), "GPS: Trail not recorded: another QUILO window is recording.");
-    EXPECT_TRUE(session.Trail().Empty()) << "nothing read";
+    EXPECT_TRUE(session.Recording().Trail().Empty()) << "nothing read";
     session.ClearTrail();
     EXPECT_EQ(ReadBytes(path), bytes);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"trail.qjr"});
@@ -413,9 +425,9 @@ TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
         WriteBytes(path, recorded);
         MapSession window;
         window.OpenJournal(path);
-        ASSERT_EQ(window.LoadTrail(dir.File(timed ? "two.gpx" : "two.trl")), std::nullopt);
+        ASSERT_TRUE(window.LoadTrail(dir.File(timed ? "two.gpx" : "two.trl")).notices.empty());
         EXPECT_EQ(ReadBytes(trail::KeptJournalPath(path, 1)), recorded);
-        EXPECT_EQ(window.Trail().Count(), 7u)
+        EXPECT_EQ(window.Recording().Trail().Count(), 7u)
             << "the fix shown before, the file's three samples and three breaks";
         ASSERT_EQ(window.SaveTrail(state.File("saved.gpx")), std::nullopt);
         xml::GpxContents saved;
@@ -432,10 +444,11 @@ class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.Ok());
-        session.SetGeoreference({Calibrated(), 1000});
+        session = MapSession(MapDocument({Calibrated(), 1000}, {}), trail::Recording(),
+                             ViewSettings());
         ViewSettings settings;
         settings.updateRateMs = 0; // every update handled
-        session.SetSettings(settings);
+        session.ApplySettings(settings, "", store);
         session.SetGpsDevice(pty.Path());
         gps::GpsLinkOptions quick;
         quick.pollInterval = std::chrono::milliseconds(10);
@@ -468,6 +481,7 @@ protected:
     }
 
     PtyPair pty;
+    MemorySettingsStore store;
     std::unique_ptr<gps::GpsLink> link;
     std::mutex mutex;
     std::condition_variable posted;
@@ -577,12 +591,13 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     // jump filter here.
     ViewSettings settings = session.Settings();
     settings.trailMaxSpeedKmh = 0;
-    session.SetSettings(settings);
+    session.ApplySettings(settings, "", store);
     session.SetShowFlags({.follow = true, .tracking = true});
     ASSERT_FALSE(session.Connect(*link));
     WaitForTheReader();
     EXPECT_EQ(session.StatusText(), "GPS: Connected.");
-    EXPECT_EQ(session.Trail().Count(), 2u) << "a break from tracking, one from connecting";
+    EXPECT_EQ(session.Recording().Trail().Count(), 2u)
+        << "a break from tracking, one from connecting";
     session.Select(MapPos(500, 500));
 
     const struct {
@@ -607,7 +622,7 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         EXPECT_TRUE(step.repaint);
         EXPECT_EQ(step.centreOnGps, row.centre);
         EXPECT_TRUE(session.GpsFix().hasFix);
-        EXPECT_EQ(session.Trail().Count(), row.trail);
+        EXPECT_EQ(session.Recording().Trail().Count(), row.trail);
         EXPECT_EQ(
             session.StatusText().rfind("GPS: " + coords::FormatPosition(session.GpsFix().position,
                                                                         coords::CoordFormat::Dms),
@@ -617,10 +632,9 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         EXPECT_NE(session.CursorText().find(" RB:"), std::string::npos) << session.CursorText();
     }
 
-    std::optional<Notice> notice;
-    ASSERT_TRUE(session.StorePosition(kWhen, notice));
-    EXPECT_EQ(session.MapPoints().back().GetName(), "GPS position 08/12/2026 14:05:09");
-    EXPECT_EQ(session.MapPoints().back().GetPosition(), session.GpsFix().position);
+    ASSERT_TRUE(session.StorePosition(kWhen).changes.Has(Changed::Points));
+    EXPECT_EQ(session.Document().Points().back().GetName(), "GPS position 08/12/2026 14:05:09");
+    EXPECT_EQ(session.Document().Points().back().GetPosition(), session.GpsFix().position);
 
     // Disconnect with a fix keeps the last text; the cursor loses its range and bearing at the
     // next selection; a late update is dropped.

@@ -68,7 +68,9 @@ protected:
         std::error_code ec;
         return fs::file_size(dir.Path() / "area.mcd", ec);
     }
-    const calib::CGPSMapFuncs& Calibration() const { return view->Session().Calibration(); }
+    const calib::CGPSMapFuncs& Calibration() const {
+        return view->Session().Document().Calibration();
+    }
 
     testsupport::TempDir dir;
     testsupport::MessageCatcher catcher;
@@ -151,9 +153,10 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
     trail::TrailBuffer trail;
     for (int i = 0; i < 250; ++i)
         trail.AddFront(MapPos(1.0 + i * 0.001, 50.0));
-    session::MapSession withTrail = view->Session();
-    withTrail.SetTrail(trail);
-    view->SetSession(std::move(withTrail));
+    const session::MapSession& now = view->Session();
+    view->SetSession(session::MapSession(now.Document(),
+                                         trail::Recording(trail, now.Recording().Rules()),
+                                         now.Settings(), now.Flags()));
     WhenModal<GpsSettingsSheet>([](GpsSettingsSheet& sheet) {
         sheet.Tabs()->setCurrentIndex(1);
         auto* trail = static_cast<CGPSSettingsTrailPage*>(sheet.Page(1));
@@ -168,7 +171,7 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
         sheet.reject();                // what was taken is applied however the sheet closes
     });
     view->OnGpsSettings(store);
-    EXPECT_EQ(view->Session().Trail().Count(), 100u);
+    EXPECT_EQ(view->Session().Recording().Trail().Count(), 100u);
     EXPECT_EQ(view->Session().Settings().trailLength, 100);
     EXPECT_EQ(view->Session().Settings().baudRate, 9600);
     EXPECT_EQ(view->Session().Settings().updateRateMs, 1000);
@@ -176,7 +179,8 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
     EXPECT_EQ(store.ReadInt("Settings", "GPSBaudRate", 0), 9600);
     EXPECT_EQ(store.ReadText("Settings", "GPSDevice", ""), "/dev/ttyACM0");
     // The newest samples stay.
-    EXPECT_EQ(*view->Session().Trail().NewestToOldest().begin(), MapPos(1.0 + 249 * 0.001, 50.0));
+    EXPECT_EQ(*view->Session().Recording().Trail().NewestToOldest().begin(),
+              MapPos(1.0 + 249 * 0.001, 50.0));
 
     MapView next(store, entryFormat);
     EXPECT_EQ(next.Session().ConfiguredGpsDevice(), "/dev/ttyACM0");
@@ -191,7 +195,7 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     testsupport::WriteBytes(dir.File("area.pts"), garbage);
     ASSERT_TRUE(MapLoader(*view).Load(QString::fromStdString(mapPath)));
     EXPECT_EQ(catcher.messages.size(), 2u) << "both files reported";
-    EXPECT_TRUE(view->Session().MapPoints().empty());
+    EXPECT_TRUE(view->Session().Document().Points().empty());
 
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
     view->OnMapSettings();
@@ -226,5 +230,5 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.File("area.pts"), onDisk));
     EXPECT_EQ(onDisk.size(), 1u);
-    EXPECT_EQ(onDisk, view->Session().MapPoints());
+    EXPECT_EQ(onDisk, view->Session().Document().Points());
 }

@@ -38,6 +38,16 @@ calib::CGPSMapFuncs HundredPixelsADegree() {
     return c;
 }
 
+// What a test sets in the view's session: the session is built afresh from it.
+struct Scene {
+    calib::CGPSMapFuncs calibration;
+    points::MapPointList points;
+    trail::TrailBuffer trail;
+    ViewSettings settings;
+    session::ShowFlags flags;
+    gps::GpsFix fix;
+};
+
 struct Fixture {
     MemorySettingsStore store;
     coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
@@ -48,20 +58,27 @@ struct Fixture {
         view->resize(w, h);
         view->show();                             // delivers the resize
         view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
-        Change([](session::MapSession& s) { s.SetCalibration(HundredPixelsADegree()); });
+        Change([](Scene& s) { s.calibration = HundredPixelsADegree(); });
     }
-    // Changes the view's state through a copy of its session.
+    // Changes the view's state through a session built from its own, changed.
     template <typename F> void Change(F change) {
-        session::MapSession s = view->Session();
+        const session::MapSession& now = view->Session();
+        Scene s{now.Document().Calibration(),
+                now.Document().Points(),
+                now.Recording().Trail(),
+                now.Settings(),
+                now.Flags(),
+                now.GpsFix()};
         change(s);
-        view->SetSession(std::move(s));
+        const std::optional<MapPos> selection = now.Selection();
+        view->SetSession(session::MapSession(session::MapDocument({s.calibration, 0}, s.points),
+                                             trail::Recording(s.trail, now.Recording().Rules()),
+                                             s.settings, s.flags, s.fix));
+        if (selection)
+            view->SetSelection(*selection);
     }
     void Show(void (*set)(session::ShowFlags&)) {
-        Change([set](session::MapSession& s) {
-            session::ShowFlags flags = s.Flags();
-            set(flags);
-            s.SetShowFlags(flags);
-        });
+        Change([set](Scene& s) { set(s.flags); });
     }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::LeftButton,
@@ -80,13 +97,12 @@ struct Fixture {
         trail::TrailBuffer trail;
         for (const MapPos& p : oldestFirst)
             trail.AddFront(p);
-        Change([&](session::MapSession& s) {
-            s.SetTrail(trail);
-            ViewSettings settings = s.Settings();
+        Change([&](Scene& s) {
+            s.trail = trail;
+            ViewSettings& settings = s.settings;
             settings.trailStyle = style;
             settings.trailSize = size;
             settings.trailLength = length; // set directly: a hand-made record may hold anything
-            s.SetSettings(settings);
         });
         Show([](session::ShowFlags& flags) { flags.trail = true; });
     }
@@ -248,7 +264,7 @@ TEST(MapViewPaint, GpsMarkerTable) {
         gps::GpsFix fix;
         fix.position = row.position;
         fix.hasFix = row.hasFix;
-        f.Change([&fix](session::MapSession& s) { s.SetGpsFix(fix); });
+        f.Change([&fix](Scene& s) { s.fix = fix; });
         const QImage frame = f.Frame();
         EXPECT_EQ(frame.pixel(50, 30), row.centre) << row.legend;
         if (!row.hasFix) {
@@ -259,9 +275,9 @@ TEST(MapViewPaint, GpsMarkerTable) {
 
 TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
     Fixture f(200, 100);
-    f.Change([](session::MapSession& s) {
-        s.SetMapPoints({CMapPoint("Inn", GeoAt(40, 50), 3, 1, 5, 1, ""),
-                        CMapPoint("Far", GeoAt(400, 50), 1, 1, 5, 1, "")});
+    f.Change([](Scene& s) {
+        s.points = {CMapPoint("Inn", GeoAt(40, 50), 3, 1, 5, 1, ""),
+                    CMapPoint("Far", GeoAt(400, 50), 1, 1, 5, 1, "")};
     });
     f.view->SetSelection(MapPos(150.0, 20.0));
     QImage frame = f.Frame();
@@ -279,14 +295,14 @@ TEST(MapViewPaint, UncalibratedMapShowsNothingGeographic) {
     gps::GpsFix fix;
     fix.position = GeoAt(50, 30);
     fix.hasFix = true;
-    f.Change([&fix](session::MapSession& s) {
-        s.SetGpsFix(fix);
-        s.SetMapPoints({CMapPoint("Inn", GeoAt(20, 20), 3, 1, 5, 1, "")});
+    f.Change([&fix](Scene& s) {
+        s.fix = fix;
+        s.points = {CMapPoint("Inn", GeoAt(20, 20), 3, 1, 5, 1, "")};
     });
     f.SetTrail({GeoAt(10, 50), GeoAt(90, 50)}, /*lines*/ 1, 1, 250);
     f.Show([](session::ShowFlags& flags) { flags.mapPoints = flags.trail = true; });
     EXPECT_NE(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 100, 60)), 100 * 60) << "calibrated";
-    f.Change([](session::MapSession& s) { s.SetCalibration(calib::CGPSMapFuncs()); });
+    f.Change([](Scene& s) { s.calibration = calib::CGPSMapFuncs(); });
     EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 100, 60)), 100 * 60);
 }
 
@@ -544,21 +560,15 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
          [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 500); }},
         {"recalibrated", 1,
          [](Fixture& f, int) {
-             f.Change([](session::MapSession& s) {
+             f.Change([](Scene& s) {
                  calib::CGPSMapFuncs c;
                  for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
                      c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x, pixel.y + 5));
-                 s.SetCalibration(c);
+                 s.calibration = c;
              });
          }},
         {"another trail colour", 1,
-         [](Fixture& f, int) {
-             f.Change([](session::MapSession& s) {
-                 ViewSettings settings = s.Settings();
-                 settings.trailColour = kColourRed;
-                 s.SetSettings(settings);
-             });
-         }},
+         [](Fixture& f, int) { f.Change([](Scene& s) { s.settings.trailColour = kColourRed; }); }},
         {"a map 40 pixels high: rows count from its foot", 1,
          [](Fixture& f, int) {
              f.view->SetMapImage(RedMap(400, 40));
