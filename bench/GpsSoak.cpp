@@ -2,18 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <fstream>
-#include <mutex>
 #include <numbers>
 #include <optional>
 #include <sstream>
 #include <vector>
 
 #include "base/Number.h"
-#include "gps/GpsFix.h"
-#include "gps/GpsLink.h"
-#include "gps/GpsUpdateFold.h"
+#include "gps/GpsFeed.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaWriter.h"
 #include "gps/PtyPair.h"
@@ -108,49 +104,6 @@ Epoch MakeEpoch(std::int64_t n) {
     return e;
 }
 
-// What the reader thread tells the "user-interface thread" (the caller's).
-class Mailbox {
-public:
-    void Attach(gps::GpsLink& link) {
-        link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
-            std::lock_guard lock(mutex_);
-            ++posts_;
-            sentences_ += sentences;
-            cv_.notify_all();
-        });
-        link.SetReadObserver([this](const platform::SerialReadResult&) {
-            std::lock_guard lock(mutex_);
-            ++reads_;
-            cv_.notify_all();
-        });
-    }
-    // Waits until the reader has queued `sentences` in all; returns the posts not yet taken.
-    std::int64_t WaitSentences(std::int64_t sentences,
-                               std::chrono::steady_clock::time_point until) {
-        std::unique_lock lock(mutex_);
-        cv_.wait_until(lock, until, [&] { return sentences_ >= sentences; });
-        const std::int64_t posts = posts_;
-        posts_ = 0;
-        return sentences_ >= sentences ? posts : -1;
-    }
-    bool WaitRead(std::chrono::steady_clock::time_point until) {
-        std::unique_lock lock(mutex_);
-        const std::int64_t reads = reads_;
-        return cv_.wait_until(lock, until, [&] { return reads_ > reads; });
-    }
-    std::int64_t Sentences() {
-        std::lock_guard lock(mutex_);
-        return sentences_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::int64_t posts_ = 0;
-    std::int64_t sentences_ = 0;
-    std::int64_t reads_ = 0;
-};
-
 } // namespace
 
 SoakReport RunGpsSoak(const SoakOptions& options) {
@@ -167,16 +120,17 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
         report.failure = "no pseudo-terminal";
         return report;
     }
-    gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences, {1ms, 1ms, {}});
-    Mailbox mailbox;
-    mailbox.Attach(link);
-    gps::GpsFix fix;
-    gps::GpsUpdateRateLimit rateLimit;
+    gps::GpsFeed feed({1ms, 1ms, {}});
+    std::int64_t postsTaken = 0;
     trail::TrailBuffer trail;
     std::size_t breaksSinceTrim = 0; // breaks added since the last recorded position
 
     const auto connect = [&] {
-        if (!link.Open(pty.Path(), 4800) || !mailbox.WaitRead(deadline))
+        const std::int64_t reads = feed.Counts().reads;
+        if (!feed.Open(pty.Path(), 4800).ok ||
+            feed.WaitUntil(deadline, [&](const gps::GpsFeedCounts& c) {
+                    return c.reads > reads;
+                }).reads == reads)
             return false;
         trail.AddBreak(); // as Connect does
         ++breaksSinceTrim;
@@ -199,8 +153,7 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
         }
         if (n > 0 && n % kReconnectEveryEpochs == 0) {
             // Disconnect and Connect, as the user does.
-            fix.hasFix = false;
-            link.Close();
+            feed.Close();
             if (!connect()) {
                 fail("reconnect failed at epoch " + std::to_string(n));
                 break;
@@ -223,22 +176,24 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
         report.bytes += static_cast<std::int64_t>(bytes.size());
 
         // Every post is one update event for the handler, on the simulated clock.
-        const std::int64_t posts = mailbox.WaitSentences(expectedSentences, deadline);
-        if (posts < 0) {
+        const gps::GpsFeedCounts counts =
+            feed.WaitUntil(deadline, [&](const gps::GpsFeedCounts& c) {
+                return c.sentences >= expectedSentences;
+            });
+        if (counts.sentences < expectedSentences) {
             fail("sentences lost on the line at epoch " + std::to_string(n));
             break;
         }
-        for (std::int64_t p = 0; p < posts; ++p) {
-            const auto outcome =
-                gps::HandleGpsUpdate(link, fix, rateLimit, static_cast<std::uint32_t>(n * kEpochMs),
-                                     kUpdateRateMs, coords::CoordFormat::Dms);
-            if (!outcome.handled)
+        for (; postsTaken < counts.posts; ++postsTaken) {
+            const gps::GpsUpdate update =
+                feed.TakeUpdate(static_cast<std::uint32_t>(n * kEpochMs), kUpdateRateMs);
+            if (!update.handled)
                 continue;
             ++report.updates;
-            if (outcome.readError)
+            if (update.Has(gps::GpsUpdate::kReadError))
                 fail("read error at epoch " + std::to_string(n));
-            if (outcome.batch.hasNewPosition && trail.recording &&
-                trail.Record(outcome.batch.newPosition, options.trailMinDelta, options.trailLength))
+            if (update.Has(gps::GpsUpdate::kPosition) && trail.recording &&
+                trail.Record(update.fix.position, options.trailMinDelta, options.trailLength))
                 breaksSinceTrim = 0;
         }
         // The bound: TrailLength, plus the breaks added since the last trim.
@@ -256,15 +211,13 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
     }
     // The next update after the stream ends takes whatever a rate-limited post left queued.
     if (report.failure.empty()) {
-        const auto outcome = gps::HandleGpsUpdate(link, fix, rateLimit,
-                                                  static_cast<std::uint32_t>((n + 1) * kEpochMs),
-                                                  kUpdateRateMs, coords::CoordFormat::Dms);
-        if (outcome.handled && outcome.batch.hasNewPosition)
-            (void)trail.Record(outcome.batch.newPosition, options.trailMinDelta,
-                               options.trailLength);
+        const gps::GpsUpdate update =
+            feed.TakeUpdate(static_cast<std::uint32_t>((n + 1) * kEpochMs), kUpdateRateMs);
+        if (update.Has(gps::GpsUpdate::kPosition))
+            (void)trail.Record(update.fix.position, options.trailMinDelta, options.trailLength);
     }
     report.epochs = n;
-    report.sentences = mailbox.Sentences();
+    report.sentences = feed.Counts().sentences;
     report.completed = n == totalEpochs && report.failure.empty();
 
     // The fix the view ends with, against the three sentences of the last epoch decoded
@@ -274,13 +227,14 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
     gps::GsaRecord gsa;
     if (gps::DecodeGga(last.gga, gga) && gps::DecodeRmc(last.rmc, rmc) &&
         gps::DecodeGsa(last.gsa, gsa)) {
+        const gps::GpsFix& fix = feed.Fix();
         report.finalFixMatches = fix.hasFix &&
                                  fix.position == MapPos(rmc.longitude, rmc.latitude) &&
                                  fix.position == MapPos(gga.longitude, gga.latitude) &&
                                  fix.satellites == gsa.satellitesUsed && fix.hdop == gsa.hdop &&
                                  fix.altitude == gga.altitude;
     }
-    link.Close();
+    feed.Close();
     report.trailCount = trail.Count();
     report.peakRssEndKb = PeakRssKb();
     report.wallSeconds =

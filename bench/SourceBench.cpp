@@ -5,11 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <pty.h>
 #include <string>
 #include <thread>
@@ -17,8 +15,8 @@
 
 #include "gps/DemoTown.h"
 #include "gps/FileReplaySource.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsLink.h"
-#include "gps/GpsUpdateFold.h"
 
 namespace {
 
@@ -51,37 +49,25 @@ void BM_ReplayIntoFold(benchmark::State& state) {
     for (auto _ : state) {
         // The whole path: the link's reader thread with its own poll interval, its queue, the
         // posts, and the update handler on this thread, once a post, as the window runs it.
-        gps::GpsLink link(
-            gps::GpsLink::kDefaultMaxSentences,
+        gps::GpsFeed feed(
             {std::chrono::milliseconds(750), std::chrono::milliseconds(1000), "/dev/null"});
-        std::mutex mutex;
-        std::condition_variable posted;
-        std::int64_t posts = 0;
-        link.SetPostCallback([&](std::int32_t accepted, std::size_t) {
-            std::lock_guard lock(mutex);
-            sentences += accepted;
-            ++posts;
-            posted.notify_one();
-        });
-        if (!link.Open(std::make_unique<gps::FileReplaySource>(log, INFINITY, false))) {
+        if (!feed.Open(std::make_unique<gps::FileReplaySource>(log, INFINITY, false)).ok) {
             state.SkipWithError("cannot open the log");
             return;
         }
-        gps::GpsFix fix;
-        gps::GpsUpdateRateLimit limit;
         std::int64_t handled = 0;
         bool ended = false;
         while (!ended) {
-            std::unique_lock lock(mutex);
             // After the end, the last sentences may need one more run without a post.
-            posted.wait(lock, [&] { return posts != handled || link.HasEnded(); });
-            handled = posts;
-            lock.unlock();
-            ended = gps::HandleGpsUpdate(link, fix, limit, gps::TickCountMs(), 0,
-                                         coords::CoordFormat::Dms)
-                        .ended;
+            handled = feed.WaitUntil(gps::GpsFeed::Clock::now() + std::chrono::hours(1),
+                                     [&](const gps::GpsFeedCounts& c) {
+                                         return c.posts != handled || feed.Link().HasEnded();
+                                     })
+                          .posts;
+            ended = feed.TakeUpdate(gps::TickCountMs(), 0).Has(gps::GpsUpdate::kEnded);
         }
-        benchmark::DoNotOptimize(fix);
+        sentences += feed.Counts().sentences;
+        benchmark::DoNotOptimize(feed.Fix());
     }
     // Every sentence of the log goes through the reader; the assembler and the queue keep the
     // newest of each read for the handler, as they do for a live receiver.

@@ -8,6 +8,7 @@
 #include "gps/GpsUpdateFold.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineAssembler.h"
+#include "session/StatusLine.h"
 
 #include <cmath>
 #include <cstddef>
@@ -128,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(!fix.hasFix);
         for (const auto format :
              {coords::CoordFormat::Dms, coords::CoordFormat::Dm, coords::CoordFormat::Deg}) {
-            const std::string status = gps::StatusText(fix, format);
+            const std::string status = session::StatusText(fix, format);
             Check(status.rfind("GPS: ", 0) == 0 && status.size() < 1024);
         }
     }

@@ -2,61 +2,9 @@
 
 #include <chrono>
 
-#include "base/Number.h"
-#include "gps/GpsLink.h"
 #include "gps/NmeaDecode.h"
 
 namespace gps {
-
-namespace {
-
-constexpr std::string_view kPrefix = "GPS: ";
-
-} // namespace
-
-std::string StatusConnected() {
-    return "GPS: Connected.";
-}
-
-std::string StatusDisconnected() {
-    return "GPS: Disconnected.";
-}
-
-std::string StatusReadError() {
-    return std::string(kPrefix) + "COM port read error.";
-}
-
-std::string StatusEnded() {
-    return std::string(kPrefix) + "End of log.";
-}
-
-std::string StatusText(const GpsFix& fix, coords::CoordFormat format) {
-    std::string text(kPrefix);
-    if (!fix.hasFix) {
-        text += "Connected, no fix available.";
-        text += " Sats:";
-        text += base::FormatPadded(fix.satellites, 0);
-        return text;
-    }
-    text += coords::FormatPosition(fix.position, format);
-    if (fix.altitude != 0.0) {
-        text += " A:";
-        text += base::FormatFixed(fix.altitude, 0);
-        text += 'm';
-    }
-    text += " S:";
-    text += base::FormatPadded(fix.satellites, 0);
-    if (fix.hdop > 0.0) {
-        if (fix.hdop >= 1.0) {
-            text += " P:";
-            text += base::FormatFixed(100.0 / fix.hdop, 0);
-            text += '%';
-        } else {
-            text += " P:100+%";
-        }
-    }
-    return text;
-}
 
 void GpsUpdateFold::Add(std::string_view line) {
     // Seeded with the batch values, so an empty GGA field keeps what the batch has so far.
@@ -128,48 +76,6 @@ std::uint32_t TickCountMs() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
-
-GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
-                                 std::uint32_t nowMs, std::uint32_t rateMs,
-                                 coords::CoordFormat format) {
-    GpsEpochAssembler epochs;
-    return HandleGpsUpdate(link, fix, epochs, rateLimit, nowMs, rateMs, format);
-}
-
-GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& epochs,
-                                 GpsUpdateRateLimit& rateLimit, std::uint32_t nowMs,
-                                 std::uint32_t rateMs, coords::CoordFormat format) {
-    GpsUpdateOutcome outcome;
-    // Read before the rate limit: the stream's last sentences must not wait for an update
-    // that will never be posted.
-    const bool ended = link.HasEnded();
-    if (!rateLimit.Admit(nowMs, rateMs) && !ended)
-        return outcome;
-    outcome.handled = true;
-    outcome.note = link.TakeNote();
-    if (link.HasReadError()) {
-        link.ClearSentences();
-        fix.hasFix = false;
-        outcome.readError = true;
-        outcome.status = std::string(kPrefix) + link.LostText();
-        return outcome;
-    }
-    GpsUpdateFold fold;
-    std::string line;
-    bool any = false;
-    while (link.PopSentence(line)) {
-        fold.Add(line);
-        epochs.Add(line);
-        any = true;
-    }
-    if (ended)
-        epochs.Finish();
-    outcome.batch = fold.ApplyTo(fix);
-    outcome.epochs = epochs.TakeCompleted();
-    outcome.ended = ended && !any;
-    outcome.status = outcome.ended ? StatusEnded() : StatusText(fix, format);
-    return outcome;
 }
 
 } // namespace gps

@@ -1,37 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "calib/MapPos.h"
-#include "coords/CoordFormat.h"
-#include "gps/GpsEpoch.h"
 #include "gps/GpsFix.h"
 
-// What the map view does with a GPS update, minus the window: the rate limit, the fold of a
-// batch of queued sentence lines into the GpsFix, and the status line texts. quilo-tool
-// monitor runs the same code, so it prints what the view shows.
+// The steps of a GPS update that need no link: the rate limit and the fold of a batch of
+// queued sentence lines into the GpsFix (GpsFeed runs them on what its link queued).
 namespace gps {
 
-class GpsLink;
-
-// Status line texts.
-std::string StatusConnected();    // "GPS: Connected."
-std::string StatusDisconnected(); // "GPS: Disconnected."
-std::string StatusReadError();    // "GPS: COM port read error."
-std::string StatusEnded();        // "GPS: End of log."
-// With fix.hasFix: "GPS: " + FormatPosition(fix.position, format) + altitude part + " S:" +
-// satellites + precision part, e.g. "GPS: 11°31'0.0E 48°07'2.3N A:545m S:8 P:67%". The
-// altitude part " A:545m" (whole metres) is there when fix.altitude is not 0; the precision
-// part is " P:" + 100/hdop in whole percent + "%" when hdop >= 1, " P:100+%" when 0 < hdop < 1,
-// nothing when hdop <= 0 (or not a number).
-// Without: "GPS: Connected, no fix available. Sats:" + satellites.
-std::string StatusText(const GpsFix& fix, coords::CoordFormat format);
-
-// What a folded batch changed, for the view to act on: record newPosition in the trail and
-// follow it; repaint when it changed or the fix was lost.
+// What a folded batch changed: a new position, or the fix lost.
 struct GpsBatchResult {
     bool hasNewPosition = false;
     MapPos newPosition; // latitude in y, longitude in x
@@ -74,32 +53,5 @@ private:
 
 // Milliseconds of a monotonic clock, truncated to 32 bits.
 std::uint32_t TickCountMs();
-
-struct GpsUpdateOutcome {
-    bool handled = false;   // false: too soon after the last one; nothing changed
-    bool readError = false; // the link reported a failed read: queue emptied, fix dropped
-    bool ended = false;     // the source's stream ended and everything queued was folded
-    GpsBatchResult batch;
-    // The receiver fixes this update completed, oldest first, for the trail and its journal:
-    // what the view and the recorder record, each with the receiver's own time.
-    std::vector<GpsEpoch> epochs;
-    std::string status; // the new status line when handled
-    std::string note;   // the source's note for the user, once ("Found the receiver at ...")
-};
-
-// One GPS update of a connected view: the rate limit, then either the read-error path
-// ("GPS: " + the link's LostText) or the fold of everything queued in link, and the new
-// status line. Once the stream has ended the rate limit no longer holds the last sentences
-// back, and an update that finds nothing left says "GPS: End of log." with the fix as it was.
-// The view repaints when readError, batch.hasNewPosition or batch.fixLost is set. Every
-// sentence folded also goes to epochs, which keeps a fix's sentences together across updates
-// (one assembler per connection); the end of the stream ends its last epoch.
-GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsEpochAssembler& epochs,
-                                 GpsUpdateRateLimit& rateLimit, std::uint32_t nowMs,
-                                 std::uint32_t rateMs, coords::CoordFormat format);
-// The same for a caller that records nothing (monitor): outcome.epochs are then of no use.
-GpsUpdateOutcome HandleGpsUpdate(GpsLink& link, GpsFix& fix, GpsUpdateRateLimit& rateLimit,
-                                 std::uint32_t nowMs, std::uint32_t rateMs,
-                                 coords::CoordFormat format);
 
 } // namespace gps

@@ -3,10 +3,10 @@
 #include "base/FileKind.h"
 #include "calib/CalibrationFile.h"
 #include "calib/RangeBearing.h"
-#include "gps/GpsLink.h"
 #include "gps/GpsSourceName.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
+#include "session/StatusLine.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailStatistics.h"
 #include "xml/GpxReader.h"
@@ -92,60 +92,59 @@ Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
     return document_.AddPoint(points::MakeGpsPositionPoint(gpsFix_.position, when));
 }
 
-std::optional<Notice> MapSession::Connect(gps::GpsLink& link) {
-    const std::string device = platform::GpsDevicePath(
-        settings_.comPort, gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_);
-    // A network source connects on the link's thread: the window never waits for a name
-    // lookup or a server that does not answer.
-    if (!link.OpenWithoutWaiting(
-            device, gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate))) {
-        const auto name = gps::ParseGpsSourceName(device);
+GpsSourceChoice MapSession::GpsSource() const {
+    return {platform::GpsDevicePath(settings_.comPort,
+                                    gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_),
+            gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate)};
+}
+
+std::optional<Notice> MapSession::Connect(const gps::GpsOpening& opening) {
+    if (!opening.ok) {
+        const auto name = gps::ParseGpsSourceName(GpsSource().device);
         const bool serial = name.parts && name.parts->kind == gps::GpsSourceKind::Serial;
         return Notice{Notice::Kind::Warning,
                       (serial ? "Unable to open COM port\n" : "Unable to open the GPS source\n") +
-                          link.OpenError(),
+                          opening.error,
                       "Error"};
     }
     gpsConnected_ = true;
-    gpsEpochs_ = {};
     recording_.AddBreak();
-    SetStatusText(link.IsConnecting() ? "GPS: " + link.ConnectingText() : gps::StatusConnected());
+    SetStatusText(opening.connectingText.empty() ? StatusConnected()
+                                                 : StatusSaying(opening.connectingText));
     return std::nullopt;
 }
 
 void MapSession::Disconnect() {
     if (!gpsFix_.hasFix)
-        SetStatusText(gps::StatusDisconnected());
+        SetStatusText(StatusDisconnected());
     gpsConnected_ = false;
     gpsFix_.hasFix = false;
 }
 
-GpsStep MapSession::OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dragging) {
+GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
     GpsStep step;
     // An update posted before Disconnect is dropped.
-    if (!gpsConnected_)
+    if (!gpsConnected_ || !update.handled)
         return step;
-    const gps::GpsUpdateOutcome outcome =
-        gps::HandleGpsUpdate(link, gpsFix_, gpsEpochs_, rateLimit_, nowMs,
-                             static_cast<std::uint32_t>(settings_.updateRateMs), coordFormat_);
-    if (!outcome.handled)
-        return step;
-    const gps::GpsBatchResult& batch = outcome.batch;
-    step.repaint = outcome.readError || batch.hasNewPosition || batch.fixLost;
+    gpsFix_ = update.fix;
+    const bool readError = update.Has(gps::GpsUpdate::kReadError);
+    if (readError || update.Has(gps::GpsUpdate::kPosition) || update.Has(gps::GpsUpdate::kFixLost))
+        step.changes |= Changed::Marker;
     // The trail takes whole receiver fixes, each with its own time; one may complete an update
     // after its position was first shown.
-    for (const gps::GpsEpoch& epoch : outcome.epochs)
-        if (!outcome.readError &&
+    for (const gps::GpsEpoch& epoch : update.epochs)
+        if (!readError &&
             recording_.Record(trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
                                                 epoch.speedKnots, epoch.courseDeg}))
-            step.repaint = true;
-    if (!outcome.readError && batch.hasNewPosition) {
+            step.changes |= Changed::Trail;
+    if (!readError && update.Has(gps::GpsUpdate::kPosition)) {
         step.centreOnGps = flags_.follow && !dragging && document_.Calibration().HasTransform();
-        step.cursorChanged = UpdateSelectionText().Any();
+        step.changes |= UpdateSelectionText();
     }
     // The rate the line found is shown once, then the positions again.
-    step.statusChanged =
-        SetStatusText(outcome.note.empty() ? outcome.status : "GPS: " + outcome.note).Any();
+    step.changes |= SetStatusText(update.Has(gps::GpsUpdate::kNote)
+                                      ? StatusSaying(update.note)
+                                      : StatusAfter(update, coordFormat_));
     return step;
 }
 

@@ -3,7 +3,7 @@
 #include "calib/CGPSMapFuncs.h"
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
-#include "gps/GpsUpdateFold.h"
+#include "gps/GpsUpdate.h"
 #include "points/NewMapPoint.h"
 #include "session/Changes.h"
 #include "session/MapDocument.h"
@@ -20,18 +20,20 @@
 #include <vector>
 
 class SettingsStore;
-namespace gps {
-class GpsLink;
-}
 
 namespace session {
 
-// What a GPS update changed, for the view to repaint.
+// What a GPS update changed (marker, trail, status and cursor lines), and whether the view
+// follows the new position.
 struct GpsStep {
-    bool repaint = false;       // marker, trail or fix changed
-    bool centreOnGps = false;   // follow the new position
-    bool statusChanged = false; // the status text is a new one
-    bool cursorChanged = false; // the cursor text is a new one
+    Changes changes;
+    bool centreOnGps = false;
+};
+
+// The GPS source to open, and at what rate (a baud rate or gps::kAutoBaud).
+struct GpsSourceChoice {
+    std::string device;
+    std::int32_t baud = 0;
 };
 
 // Everything the map view shows apart from its pixels, and the decisions on it: the map
@@ -97,16 +99,19 @@ public:
     void SetGpsDevice(std::string device) { gpsDevice_ = std::move(device); }
     // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
     void SetGpsBaud(std::int32_t baud) { gpsBaud_ = baud; }
-    // Opens link with the settings' port and rate. On success: connected, a trail break and
-    // "GPS: Connected." ("GPS: Connecting to HOST:PORT..." while a network source connects in
-    // the background); otherwise the notice ("Unable to open COM port" for a serial line,
-    // "Unable to open the GPS source" for the others), and nothing changed.
-    std::optional<Notice> Connect(gps::GpsLink& link);
+    // What to open: the device from the settings' port and overrides, at the run's or the
+    // settings' rate.
+    [[nodiscard]] GpsSourceChoice GpsSource() const;
+    // The GPS source was opened (or not) as GpsSource says. On success: connected, a trail
+    // break and "GPS: Connected." ("GPS: Connecting to HOST:PORT..." while a network source
+    // connects in the background); otherwise the notice ("Unable to open COM port" for a
+    // serial line, "Unable to open the GPS source" for the others), and nothing changed.
+    std::optional<Notice> Connect(const gps::GpsOpening& opening);
     // Disconnected: the fix is dropped; without a fix the status says so.
     void Disconnect();
-    // One posted update: the rate limit, the fold of what link queued, recording and follow
-    // (not while dragging), the texts. Nothing while disconnected.
-    GpsStep OnGpsUpdate(gps::GpsLink& link, std::uint32_t nowMs, bool dragging);
+    // One update taken from the feed: the fix, recording and follow (not while dragging), the
+    // texts. Nothing while disconnected or when the rate limit held it back.
+    GpsStep OnGpsUpdate(const gps::GpsUpdate& update, bool dragging);
 
     // --- Trail -------------------------------------------------------------------------------
     // Keeps the trail in the journal at path from now on, rebuilding it from what the journal
@@ -159,8 +164,6 @@ private:
     ViewSettings settings_;
     gps::GpsFix gpsFix_;
     bool gpsConnected_ = false;
-    gps::GpsUpdateRateLimit rateLimit_;
-    gps::GpsEpochAssembler gpsEpochs_; // of the current connection
     std::optional<MapPos> selection_;
     ShowFlags flags_;
     bool pointsRevealed_ = false;

@@ -3,20 +3,16 @@
 // update, the same text the map view shows. The "does my receiver work?" tool.
 #include "base/Number.h"
 #include "coords/CoordFormat.h"
-#include "gps/GpsFix.h"
-#include "gps/GpsLink.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsSourceName.h"
-#include "gps/GpsUpdateFold.h"
+#include "session/StatusLine.h"
 #include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
 
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdint>
 #include <limits>
-#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -86,24 +82,14 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     Options options;
     if (const std::string error = ReadOptions(args, options); !error.empty())
         return tool::Fail(err, "monitor", error);
-    std::mutex mutex;
-    std::condition_variable posted;
-    std::uint64_t posts = 0;
-    gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences);
-    link.SetPostCallback([&](std::int32_t, std::size_t) {
-        {
-            std::lock_guard lock(mutex);
-            ++posts;
-        }
-        posted.notify_one();
-    });
+    gps::GpsFeed feed;
     CatchStopSignals();
-    if (const std::string error = tool::OpenSourceArg(link, options.device, options.baud);
+    if (const std::string error = tool::OpenSourceArg(feed, options.device, options.baud);
         !error.empty())
         return tool::Fail(err, "monitor", error);
-    out << gps::StatusConnected() << std::endl;
+    out << session::StatusConnected() << std::endl;
 
-    using Clock = std::chrono::steady_clock;
+    using Clock = gps::GpsFeed::Clock;
     const auto start = Clock::now();
     std::optional<Clock::time_point> deadline;
     if (options.seconds)
@@ -112,38 +98,30 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     // How often a pending Ctrl-C is noticed while no update comes.
     constexpr auto kSignalCheck = std::chrono::milliseconds(100);
 
-    gps::GpsFix fix;
-    gps::GpsUpdateRateLimit rateLimit;
-    std::uint64_t handledPosts = 0;
-    std::unique_lock lock(mutex);
     bool ended = false;
     while (stopRequested == 0 && !ended) {
         auto wakeAt = Clock::now() + kSignalCheck;
         if (deadline && *deadline < wakeAt)
             wakeAt = *deadline;
-        posted.wait_until(lock, wakeAt, [&] { return posts != handledPosts; });
+        const std::int64_t posts = feed.WaitForPosts(wakeAt);
         if (deadline && Clock::now() >= *deadline)
             break;
-        // One handler run per posted update, as the view gets one event per post.
-        while (handledPosts != posts) {
-            ++handledPosts;
-            lock.unlock();
-            const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
-                link, fix, rateLimit, gps::TickCountMs(), options.rateMs, options.format);
-            if (!outcome.note.empty())
-                out << "GPS: " << outcome.note << std::endl;
-            if (outcome.handled)
-                out << outcome.status << std::endl;
+        // One update per post, as the view gets one event per post.
+        for (std::int64_t post = 0; post < posts; ++post) {
+            const gps::GpsUpdate update = feed.TakeUpdate(gps::TickCountMs(), options.rateMs);
+            if (update.Has(gps::GpsUpdate::kNote))
+                out << session::StatusSaying(update.note) << std::endl;
+            if (update.handled)
+                out << session::StatusAfter(update, options.format) << std::endl;
             // The end of a replayed log is the end of the run.
-            ended = ended || outcome.ended;
-            lock.lock();
+            ended = ended || update.Has(gps::GpsUpdate::kEnded);
         }
     }
-    lock.unlock();
-    link.Close();
     // The view keeps the last position on the status line when it disconnects with a fix.
-    if (!fix.hasFix)
-        out << gps::StatusDisconnected() << std::endl;
+    const bool hadFix = feed.Fix().hasFix;
+    feed.Close();
+    if (!hadFix)
+        out << session::StatusDisconnected() << std::endl;
     return 0;
 }
 

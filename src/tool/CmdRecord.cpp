@@ -3,10 +3,8 @@
 // fix the trail takes (and a break at the start) goes into the journal as the view would put
 // it there; a crash, a kill or a power cut loses at most the last second.
 #include "base/Number.h"
-#include "gps/GpsFix.h"
-#include "gps/GpsLink.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsSourceName.h"
-#include "gps/GpsUpdateFold.h"
 #include "platform/FileIo.h"
 #include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
@@ -14,11 +12,9 @@
 #include "trail/TrailJournal.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdint>
 #include <limits>
-#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -104,70 +100,49 @@ int RunRecord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
     if (!journal.OpenNotice().empty())
         err << "quilo-tool record: " << journal.OpenNotice() << std::endl;
 
-    std::mutex mutex;
-    std::condition_variable posted;
-    std::uint64_t posts = 0;
     // A receiver at 10 Hz sends a fix every 100 ms: read that often.
     gps::GpsLinkOptions linkOptions;
     linkOptions.pollInterval = std::chrono::milliseconds(100);
-    gps::GpsLink link(gps::GpsLink::kDefaultMaxSentences, linkOptions);
-    link.SetPostCallback([&](std::int32_t, std::size_t) {
-        {
-            std::lock_guard lock(mutex);
-            ++posts;
-        }
-        posted.notify_one();
-    });
+    gps::GpsFeed feed(linkOptions);
     struct sigaction action {};
     action.sa_handler = &OnRecordStopSignal;
     sigemptyset(&action.sa_mask);
     (void)sigaction(SIGINT, &action, nullptr);
     (void)sigaction(SIGTERM, &action, nullptr);
-    if (const std::string error = tool::OpenSourceArg(link, options.source, options.baud);
+    if (const std::string error = tool::OpenSourceArg(feed, options.source, options.baud);
         !error.empty())
         return tool::Fail(err, "record", error);
     journal.AddBreak(trail);
 
-    using Clock = std::chrono::steady_clock;
+    using Clock = gps::GpsFeed::Clock;
     std::optional<Clock::time_point> deadline;
     if (options.seconds)
         deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                       std::chrono::duration<double>(*options.seconds));
     constexpr auto kSignalCheck = std::chrono::milliseconds(100);
 
-    gps::GpsFix fix;
-    gps::GpsEpochAssembler epochs;
-    gps::GpsUpdateRateLimit rateLimit;
-    std::uint64_t handledPosts = 0;
     std::uint64_t recorded = 0;
     bool ended = false;
-    std::unique_lock lock(mutex);
     while (stopRequested == 0 && !ended && !journal.Failed()) {
         auto wakeAt = Clock::now() + kSignalCheck;
         if (deadline && *deadline < wakeAt)
             wakeAt = *deadline;
-        posted.wait_until(lock, wakeAt, [&] { return posts != handledPosts; });
+        const std::int64_t posts = feed.WaitForPosts(wakeAt);
         if (deadline && Clock::now() >= *deadline)
             break;
-        while (handledPosts != posts) {
-            ++handledPosts;
-            lock.unlock();
-            const gps::GpsUpdateOutcome outcome = gps::HandleGpsUpdate(
-                link, fix, epochs, rateLimit, gps::TickCountMs(), 0, coords::CoordFormat::Dms);
-            for (const gps::GpsEpoch& epoch : outcome.epochs)
-                if (!outcome.readError &&
-                    journal.Record(trail,
+        for (std::int64_t post = 0; post < posts; ++post) {
+            const gps::GpsUpdate update = feed.TakeUpdate(gps::TickCountMs(), 0);
+            for (const gps::GpsEpoch& epoch : update.epochs)
+                if (journal.Record(trail,
                                    trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
                                                      epoch.speedKnots, epoch.courseDeg},
                                    options.minDelta, kTrailLength, options.maxSpeedKmh))
                     ++recorded;
             // The end of a replayed log is the end of the recording, as in monitor.
-            ended = ended || outcome.ended;
-            lock.lock();
+            ended = ended || update.Has(gps::GpsUpdate::kEnded);
         }
     }
-    lock.unlock();
-    link.Close();
+    feed.Close();
     const bool failed = journal.Failed();
     const std::string error = journal.Error();
     journal.Close();

@@ -1,13 +1,13 @@
 #include "tool/SourceArg.h"
 
 #include "base/Number.h"
-#include "gps/GpsLink.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsSourceName.h"
 #include "platform/SerialPort.h"
 
 namespace tool {
 
-std::string OpenSourceArg(gps::GpsLink& link, std::string_view source, std::int32_t baud) {
+std::string OpenSourceArg(gps::GpsFeed& feed, std::string_view source, std::int32_t baud) {
     std::string path(source);
     if (!source.empty() && source.find_first_not_of("0123456789") == std::string_view::npos) {
         const auto port = base::ParseExact<std::int32_t>(source);
@@ -18,11 +18,12 @@ std::string OpenSourceArg(gps::GpsLink& link, std::string_view source, std::int3
     const gps::GpsSourceNameResult name = gps::ParseGpsSourceName(path);
     if (!name.parts)
         return name.error;
-    if (link.Open(path, baud))
+    const gps::GpsOpening opening = feed.Open(path, baud);
+    if (opening.ok)
         return {};
     if (name.parts->kind == gps::GpsSourceKind::Serial)
-        return "Unable to open COM port '" + std::string(source) + "': " + link.OpenError();
-    return "unable to open GPS source: " + link.OpenError();
+        return "Unable to open COM port '" + std::string(source) + "': " + opening.error;
+    return "unable to open GPS source: " + opening.error;
 }
 
 } // namespace tool

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "coords/CoordFormat.h"
-#include "gps/GpsLink.h"
+#include "gps/GpsFeed.h"
 #include "map/MapPyramid.h"
 #include "map/OpenMap.h"
 #include "map/PyramidTarget.h"
@@ -223,7 +223,7 @@ private:
     TrailLayer trailLayer_;
     bool pensOutdated_ = true; // the ramp is built at the first paint
 
-    std::unique_ptr<gps::GpsLink> gpsLink_;
+    gps::GpsFeed gpsFeed_;
     PointerGesture gesture_;
     QTimer* holdTimer_ = nullptr;
     QMenu* contextMenu_ = nullptr;

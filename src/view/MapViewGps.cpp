@@ -1,7 +1,7 @@
 // The GPS side of the map view: the link, the posted update event, the trail commands.
 #include "view/MapView.h"
 
-#include "gps/GpsUpdateFold.h"
+#include "gps/GpsFeed.h"
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
@@ -17,21 +17,21 @@ void MapView::SetGpsDevice(std::string device) {
 void MapView::SetGpsLinkOptions(const gps::GpsLinkOptions& options) {
     if (session_.GpsConnected())
         OnGpsDisconnect();
-    gpsLink_ = std::make_unique<gps::GpsLink>(gps::GpsLink::kDefaultMaxSentences, options);
+    gpsFeed_.SetLinkOptions(options);
 }
 
 void MapView::OnGpsConnect() {
     // Close joins the old reader thread, so no pause is needed before the port opens again.
     if (session_.GpsConnected())
         OnGpsDisconnect();
-    if (!gpsLink_)
-        gpsLink_ = std::make_unique<gps::GpsLink>();
     // The reader thread only posts; the event is handled here, on the user-interface thread.
-    gpsLink_->SetPostCallback([this](std::int32_t, std::size_t) {
-        QCoreApplication::postEvent(this, new QEvent(kGpsUpdateEvent));
-    });
+    gpsFeed_.SetWake([this] { QCoreApplication::postEvent(this, new QEvent(kGpsUpdateEvent)); });
     const std::string before = session_.StatusText();
-    if (const auto notice = session_.Connect(*gpsLink_)) {
+    // A network source connects on the link's thread: the window never waits for a name
+    // lookup or a server that does not answer.
+    const session::GpsSourceChoice source = session_.GpsSource();
+    if (const auto notice =
+            session_.Connect(gpsFeed_.OpenWithoutWaiting(source.device, source.baud))) {
         Tell(*notice);
         return;
     }
@@ -45,25 +45,27 @@ void MapView::OnGpsDisconnect() {
     session_.Disconnect();
     if (session_.StatusText() != before)
         StatusTextChanged();
-    if (gpsLink_)
-        gpsLink_->Close();
+    gpsFeed_.Close();
     // The marker turns black now, not at some later paint.
     repaint();
     emit ConnectionChanged();
 }
 
 void MapView::OnGpsUpdate() {
-    if (!gpsLink_)
+    // An update posted before Disconnect is dropped, and does not count against the rate.
+    if (!session_.GpsConnected())
         return;
-    const session::GpsStep step =
-        session_.OnGpsUpdate(*gpsLink_, gps::TickCountMs(), geometry_.Dragging());
+    const session::GpsStep step = session_.OnGpsUpdate(
+        gpsFeed_.TakeUpdate(gps::TickCountMs(),
+                            static_cast<std::uint32_t>(session_.Settings().updateRateMs)),
+        geometry_.Dragging());
     if (step.centreOnGps)
         CentreOnGps();
-    if (step.repaint)
+    if (step.changes.Has(session::Changed::Marker) || step.changes.Has(session::Changed::Trail))
         update();
-    if (step.cursorChanged)
+    if (step.changes.Has(session::Changed::CursorLine))
         CursorTextChanged();
-    if (step.statusChanged)
+    if (step.changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
 }
 

@@ -3,7 +3,7 @@
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
-#include "gps/GpsUpdateFold.h"
+#include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
 

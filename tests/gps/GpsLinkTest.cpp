@@ -1,8 +1,7 @@
 // The GPS link driven through real pseudo-terminals: bytes written to the master side arrive
 // through the reader thread as queued sentences and posted updates.
 #include "gps/GpsLink.h"
-#include "gps/GpsFix.h"
-#include "gps/GpsUpdateFold.h"
+#include "gps/GpsFeed.h"
 #include "gps/PtyPair.h"
 #include "platform/SerialPort.h"
 #include "support/TestFiles.h"
@@ -156,7 +155,9 @@ protected:
     PtyPair pty;
     Recorder recorder;
     Recorder second; // for a second connection
-    gps::GpsLink link{5, gps::GpsLinkOptions{5ms, 20ms, temp.File("quilo.log")}};
+    // The recorders take the link's callbacks; the feed is there for its updates.
+    gps::GpsFeed feed{gps::GpsLinkOptions{5ms, 20ms, temp.File("quilo.log")}, 5};
+    gps::GpsLink& link = feed.Link();
 };
 
 TEST_F(GpsLinkTest, StrayBytesBeforeDollarAreDropped) {
@@ -256,14 +257,17 @@ TEST_F(GpsLinkTest, OpenRefusedWhileRunningAndCloseAlwaysStops) {
 
 TEST_F(GpsLinkTest, HangUpTakesTheReadErrorPath) {
     OpenLink();
-    recorder.WriteBetweenReads(pty, std::string(kGga) + "\r\n$GPRMC,partial");
+    recorder.WriteBetweenReads(pty, std::string(kGga) + "\r\n");
     ASSERT_TRUE(recorder.WaitCount(true, 1));
+    ASSERT_TRUE(feed.TakeUpdate(1000, 0).fix.hasFix);
+    recorder.WriteBetweenReads(pty, std::string(kGga) + "\r\n$GPRMC,partial");
+    ASSERT_TRUE(recorder.WaitCount(true, 2));
     pty.HangUp();
     // Each failed read posts (0, 0) once; the reader keeps trying.
-    ASSERT_TRUE(recorder.WaitCount(true, 3));
+    ASSERT_TRUE(recorder.WaitCount(true, 4));
     EXPECT_TRUE(link.HasReadError());
     const auto posts = recorder.Posts();
-    for (std::size_t i = 1; i < posts.size(); ++i) {
+    for (std::size_t i = 2; i < posts.size(); ++i) {
         EXPECT_EQ(posts[i].sentences, 0);
         EXPECT_EQ(posts[i].bytes, 0u);
     }
@@ -273,16 +277,11 @@ TEST_F(GpsLinkTest, HangUpTakesTheReadErrorPath) {
         }
     }
 
-    // The update handler then drops what was queued before the error and the fix with it.
-    gps::GpsFix fix;
-    fix.hasFix = true;
-    gps::GpsUpdateRateLimit rateLimit;
-    const auto outcome =
-        gps::HandleGpsUpdate(link, fix, rateLimit, 1000, 0, coords::CoordFormat::Dms);
-    EXPECT_TRUE(outcome.handled);
-    EXPECT_TRUE(outcome.readError);
-    EXPECT_EQ(outcome.status, "GPS: COM port read error.");
-    EXPECT_FALSE(fix.hasFix);
+    // The next update then drops what was queued before the error and the fix with it.
+    const gps::GpsUpdate update = feed.TakeUpdate(1000, 0);
+    EXPECT_TRUE(update.Has(gps::GpsUpdate::kReadError));
+    EXPECT_EQ(update.lostText, "COM port read error.");
+    EXPECT_FALSE(update.fix.hasFix);
     EXPECT_TRUE(Drain(link).empty());
 
     link.Close();

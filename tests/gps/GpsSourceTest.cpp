@@ -2,8 +2,8 @@
 // disk, TCP and UDP on 127.0.0.1, a pseudo-terminal behind a by-id style symbolic link that is
 // pulled and put back, and a simulated receiver that answers at one baud rate only.
 #include "gps/FileReplaySource.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsSourceName.h"
-#include "gps/GpsUpdateFold.h"
 #include "gps/NetworkSource.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaSentence.h"
@@ -227,14 +227,13 @@ TEST(FileReplaySource, ReplaysTheWholeLogThenEnds) {
             watch.link.Open(std::make_unique<gps::FileReplaySource>(row.path, row.speed, false)));
         ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.HasEnded(); }, 20s)) << row.legend;
         EXPECT_EQ(watch.lines.empty(), row.expected == 0) << row.legend;
-        gps::GpsFix fix;
-        gps::GpsUpdateRateLimit limit;
-        gps::GpsUpdateOutcome outcome;
+        // Once ended, the rate limit no longer holds updates back.
+        gps::GpsUpdate update;
         do {
-            outcome =
-                gps::HandleGpsUpdate(watch.link, fix, limit, 0, 1000, coords::CoordFormat::Dms);
-        } while (!outcome.ended);
-        EXPECT_EQ(outcome.status, "GPS: End of log.") << row.legend;
+            update = watch.feed.TakeUpdate(0, 1000);
+            ASSERT_TRUE(update.handled) << row.legend;
+        } while (!update.Has(gps::GpsUpdate::kEnded));
+        EXPECT_FALSE(update.Has(gps::GpsUpdate::kReadError)) << row.legend;
         EXPECT_FALSE(watch.link.HasReadError()) << row.legend;
     }
 }
@@ -293,10 +292,7 @@ TEST(TcpSource, ReadsAServerAndReconnectsWhenItComesBack) {
 
     server.Drop();
     ASSERT_TRUE(watch.WaitFailure(10s));
-    gps::GpsFix fix;
-    gps::GpsUpdateRateLimit limit;
-    EXPECT_EQ(gps::HandleGpsUpdate(watch.link, fix, limit, 0, 0, coords::CoordFormat::Dms).status,
-              "GPS: Connection lost, retrying.");
+    EXPECT_EQ(watch.feed.TakeUpdate(0, 0).lostText, "Connection lost, retrying.");
     // The link connects again by itself; the server takes it and sends on.
     ASSERT_TRUE(server.Accept(5s));
     ASSERT_TRUE(server.Send(kGga + "\r\n"));
@@ -390,11 +386,11 @@ TEST(NetworkSources, SilenceIsNoticedAndServersAreCalledAgain) {
     const struct {
         std::string name;
         bool network;
-        const char* status;
+        const char* lost;
     } rows[] = {
-        {"tcp://127.0.0.1:" + port, true, "GPS: No data is arriving, reconnecting."},
-        {"gpsd://127.0.0.1:" + port, true, "GPS: No data is arriving, reconnecting."},
-        {pty.Path(), false, "GPS: No data is arriving."},
+        {"tcp://127.0.0.1:" + port, true, "No data is arriving, reconnecting."},
+        {"gpsd://127.0.0.1:" + port, true, "No data is arriving, reconnecting."},
+        {pty.Path(), false, "No data is arriving."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -406,14 +402,11 @@ TEST(NetworkSources, SilenceIsNoticedAndServersAreCalledAgain) {
         EXPECT_EQ(server.Accept(row.network ? 5000ms : 10ms), row.network);
         // Sent until one arrives: a serial line drops what came before its first read.
         ASSERT_TRUE(watch.WaitUntil([&] { return send() && !watch.lines.empty(); }, 10s));
-        gps::GpsFix fix;
-        fix.hasFix = true; // the view shows the sentence's position as live
-        gps::GpsUpdateRateLimit limit;
         ASSERT_TRUE(watch.WaitUntil([&] { return watch.link.IsSilent(); }, 10s));
-        EXPECT_EQ(
-            gps::HandleGpsUpdate(watch.link, fix, limit, 0, 0, coords::CoordFormat::Dms).status,
-            row.status);
-        EXPECT_FALSE(fix.hasFix) << "the marker shows the last position as old";
+        const gps::GpsUpdate update = watch.feed.TakeUpdate(0, 0);
+        // The marker then shows the last position as old.
+        EXPECT_TRUE(update.Has(gps::GpsUpdate::kReadError));
+        EXPECT_EQ(update.lostText, row.lost);
         // A server sees the link come back; the next sentence ends the silence.
         EXPECT_EQ(server.Accept(row.network ? 5000ms : 10ms), row.network);
         const std::size_t before = watch.lines.size();
@@ -444,10 +437,7 @@ TEST(SerialSource, UnpluggedByIdLinkResumesWithinThreeSeconds) {
     std::filesystem::remove(byId);
     ASSERT_TRUE(watch.WaitFailure(10s));
     std::this_thread::sleep_for(1500ms); // a few failed retries
-    gps::GpsFix fix;
-    gps::GpsUpdateRateLimit limit;
-    EXPECT_EQ(gps::HandleGpsUpdate(watch.link, fix, limit, 0, 0, coords::CoordFormat::Dms).status,
-              "GPS: COM port read error.");
+    EXPECT_EQ(watch.feed.TakeUpdate(0, 0).lostText, "COM port read error.");
 
     PtyPair replugged;
     std::filesystem::create_symlink(replugged.Path(), byId);

@@ -1,5 +1,8 @@
-// The update fold, the status line texts and the rate limit, without threads.
+// The update fold and the rate limit, without threads. The fold's rows give the fix as the
+// status line shows it.
 #include "gps/GpsUpdateFold.h"
+#include "gps/GpsEpoch.h"
+#include "session/StatusLine.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +100,7 @@ TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
         if (row.hasNewPosition) {
             EXPECT_EQ(fix.position, result.newPosition) << row.legend;
         }
-        EXPECT_EQ(gps::StatusText(fix, CoordFormat::Dms), row.status) << row.legend;
+        EXPECT_EQ(session::StatusText(fix, CoordFormat::Dms), row.status) << row.legend;
     }
 }
 
@@ -169,40 +172,6 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
                 << row.legend << ", fix " << i;
         }
     }
-}
-
-TEST(GpsStatus, Texts) {
-    auto withFix = [](double altitude, std::int32_t satellites, double hdop) {
-        gps::GpsFix fix;
-        fix.position = MapPos(-0.0014, 51.4778);
-        fix.hasFix = true;
-        fix.altitude = altitude;
-        fix.satellites = satellites;
-        fix.hdop = hdop;
-        return fix;
-    };
-    struct Row {
-        const char* legend;
-        gps::GpsFix fix;
-        CoordFormat format;
-        const char* text;
-    } rows[] = {
-        {"example of the handbook", withFix(545.4, 8, 1.5), CoordFormat::Dms,
-         "GPS: 0°00'5.0W 51°28'40.1N A:545m S:8 P:67%"},
-        {"hdop exactly 1", withFix(545.4, 8, 1.0), CoordFormat::Dm,
-         "GPS: 0°0.08'W 51°28.67'N A:545m S:8 P:100%"},
-        {"no altitude, no hdop", withFix(0.0, 0, -1.0), CoordFormat::Deg,
-         "GPS: 0.0014°W 51.4778°N S:0"},
-        {"hdop 0", withFix(12.5, 3, 0.0), CoordFormat::Deg, "GPS: 0.0014°W 51.4778°N A:12m S:3"},
-        {"huge hdop rounds to 0%", withFix(1.0, 4, 1000.0), CoordFormat::Deg,
-         "GPS: 0.0014°W 51.4778°N A:1m S:4 P:0%"},
-        {"no fix", gps::GpsFix{}, CoordFormat::Dms, "GPS: Connected, no fix available. Sats:0"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(gps::StatusText(row.fix, row.format), row.text) << row.legend;
-    EXPECT_EQ(gps::StatusConnected(), "GPS: Connected.");
-    EXPECT_EQ(gps::StatusDisconnected(), "GPS: Disconnected.");
-    EXPECT_EQ(gps::StatusReadError(), "GPS: COM port read error.");
 }
 
 TEST(GpsUpdateRateLimit, AdmitsAtMostOnePerRate) {

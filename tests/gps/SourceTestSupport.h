@@ -1,11 +1,11 @@
 #pragma once
 
+#include "gps/GpsFeed.h"
 #include "gps/GpsLink.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -18,19 +18,12 @@ namespace sourcetest {
 
 using namespace std::chrono_literals;
 
-// A link with a queue large enough to keep every sentence, polled often, and what it queued
-// and reported, gathered on the test's thread.
+// A feed whose link has a queue large enough to keep every sentence, polled often, and what
+// the link queued, gathered on the test's thread.
 class LinkWatch {
 public:
     explicit LinkWatch(gps::GpsLinkOptions options = {5ms, 1000ms, "/dev/null", 8000ms})
-        : link(100000, options) {
-        link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
-            std::lock_guard lock(mutex_);
-            if (sentences == 0)
-                ++failures_;
-            cv_.notify_all();
-        });
-    }
+        : feed(options, 100000), link(feed.Link()) {}
     ~LinkWatch() { link.Close(); }
 
     // Gathers queued lines until at least n have come (true) or timeout passes (false).
@@ -52,8 +45,7 @@ public:
             if (std::chrono::steady_clock::now() >= deadline)
                 return false;
             // Woken by a post, or after a while for predicates that act (write to a line).
-            std::unique_lock lock(mutex_);
-            cv_.wait_for(lock, 20ms);
+            feed.WaitForPosts(std::min(deadline, std::chrono::steady_clock::now() + 20ms));
         }
     }
 
@@ -63,13 +55,9 @@ public:
             lines.push_back(line);
     }
 
-    gps::GpsLink link;
+    gps::GpsFeed feed;
+    gps::GpsLink& link;
     std::vector<std::string> lines;
-
-private:
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    int failures_ = 0;
 };
 
 // Sends bytes as one datagram to a numeric address (IPv4 or IPv6) and port.

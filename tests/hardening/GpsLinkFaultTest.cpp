@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <sys/syscall.h>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "HardeningSupport.h"
+#include "gps/GpsFeed.h"
 #include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
 
@@ -50,57 +52,36 @@ std::set<pid_t> ThreadsOnceSettledTo(const std::set<pid_t>& expected) {
     return now;
 }
 
-// Counts what the reader thread reports and lets the test wait for it.
+// A feed's link, and what its reader thread reported for the test to wait for.
 class Reports {
 public:
-    void Attach(gps::GpsLink& link) {
-        link.SetPostCallback([this](std::int32_t sentences, std::size_t) {
-            std::lock_guard lock(mutex_);
-            if (sentences > 0)
-                sentences_ += sentences;
-            else
-                ++failurePosts_;
-            cv_.notify_all();
-        });
-        link.SetReadObserver([this](const platform::SerialReadResult& read) {
-            std::lock_guard lock(mutex_);
-            ++(read.ok ? okReads_ : failedReads_);
-            cv_.notify_all();
-        });
-    }
+    explicit Reports(gps::GpsLinkOptions options)
+        : feed(std::move(options), 5), link(feed.Link()) {}
     bool WaitSentences(std::int64_t atLeast) {
-        return Wait([&] { return sentences_ >= atLeast; });
+        return Wait([=](const gps::GpsFeedCounts& c) { return c.sentences >= atLeast; });
     }
     bool WaitFailedReads(std::int64_t atLeast) {
-        return Wait([&] { return failedReads_ >= atLeast && failurePosts_ >= atLeast; });
+        return Wait([=](const gps::GpsFeedCounts& c) {
+            return c.failedReads >= atLeast && c.emptyPosts >= atLeast;
+        });
     }
     bool WaitOkReads(std::int64_t atLeast) {
-        return Wait([&] { return okReads_ >= atLeast; });
+        return Wait([=](const gps::GpsFeedCounts& c) { return OkReads(c) >= atLeast; });
     }
-    std::int64_t Sentences() {
-        std::lock_guard lock(mutex_);
-        return sentences_;
-    }
-    std::int64_t OkReads() {
-        std::lock_guard lock(mutex_);
-        return okReads_;
-    }
-    std::int64_t FailedReads() {
-        std::lock_guard lock(mutex_);
-        return failedReads_;
-    }
+    std::int64_t Sentences() { return feed.Counts().sentences; }
+    std::int64_t OkReads() { return OkReads(feed.Counts()); }
+    std::int64_t FailedReads() { return feed.Counts().failedReads; }
+
+    gps::GpsFeed feed;
+    gps::GpsLink& link;
 
 private:
-    template <typename Pred> bool Wait(Pred pred) {
-        std::unique_lock lock(mutex_);
-        return WaitFor(lock, cv_, pred);
+    static std::int64_t OkReads(const gps::GpsFeedCounts& c) { return c.reads - c.failedReads; }
+    // The timeout is a safety net for a broken build, far beyond what a passing run needs.
+    bool Wait(const std::function<bool(const gps::GpsFeedCounts&)>& until) {
+        return until(
+            feed.WaitUntil(std::chrono::steady_clock::now() + std::chrono::seconds(10), until));
     }
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::int64_t sentences_ = 0;
-    std::int64_t failurePosts_ = 0;
-    std::int64_t okReads_ = 0;
-    std::int64_t failedReads_ = 0;
 };
 
 // Opens the link and waits for its first read: bytes that come before it are thrown away as
@@ -133,9 +114,8 @@ TEST(GpsLinkFaults, LineThatHangsUpIsRetriedAndClosesAtOnce) {
     for (const Row& row : rows) {
         PtyPair pty;
         ASSERT_TRUE(pty.Ok());
-        gps::GpsLink link(5, {1ms, row.retry, {}});
-        Reports reports;
-        reports.Attach(link);
+        Reports reports({1ms, row.retry, {}});
+        gps::GpsLink& link = reports.link;
         ASSERT_TRUE(OpenAndSettle(link, reports, pty.Path())) << row.legend;
         ASSERT_TRUE(pty.Write(kSentence));
         ASSERT_TRUE(reports.WaitSentences(1)) << row.legend;
@@ -162,9 +142,8 @@ TEST(GpsLinkFaults, DeviceThatDisappearsIsReportedAndCannotBeReopened) {
     ASSERT_TRUE(pty->Ok());
     // The receiver's device node, as a USB adapter's appears and vanishes.
     std::filesystem::create_symlink(pty->Path(), device);
-    gps::GpsLink link(5, {1ms, 1ms, {}});
-    Reports reports;
-    reports.Attach(link);
+    Reports reports({1ms, 1ms, {}});
+    gps::GpsLink& link = reports.link;
     ASSERT_TRUE(OpenAndSettle(link, reports, device));
     ASSERT_TRUE(pty->Write(kSentence));
     ASSERT_TRUE(reports.WaitSentences(1));
@@ -195,9 +174,8 @@ TEST(GpsLinkFaults, SignalAndEmptyReadStormsChangeNothing) {
 
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    gps::GpsLink link(5, {1ms, 1ms, {}});
-    Reports reports;
-    reports.Attach(link);
+    Reports reports({1ms, 1ms, {}});
+    gps::GpsLink& link = reports.link;
     const auto before = Threads();
     ASSERT_TRUE(link.Open(pty.Path(), 4800));
     pid_t reader = 0;
@@ -238,9 +216,8 @@ TEST(GpsLinkFaults, SignalAndEmptyReadStormsChangeNothing) {
 TEST(GpsLinkFaults, HundredReconnectionsLeakNothing) {
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    gps::GpsLink link(5, {1ms, 1ms, {}});
-    Reports reports;
-    reports.Attach(link);
+    Reports reports({1ms, 1ms, {}});
+    gps::GpsLink& link = reports.link;
     // One connection first, so that anything made once per process is already there.
     ASSERT_TRUE(link.Open(pty.Path(), 4800));
     link.Close();
@@ -267,9 +244,8 @@ TEST(GpsLinkFaults, UnwritableLogDoesNotStopTheConnection) {
     // (its parent is a device), so the entry is lost and the connection comes up anyway.
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    gps::GpsLink link(5, {1ms, 1ms, "/dev/null/quilo/quilo.log"});
-    Reports reports;
-    reports.Attach(link);
+    Reports reports({1ms, 1ms, "/dev/null/quilo/quilo.log"});
+    gps::GpsLink& link = reports.link;
     ASSERT_TRUE(link.Open(pty.Path(), 0));
     ASSERT_TRUE(reports.WaitOkReads(1));
     ASSERT_TRUE(pty.Write(kSentence));

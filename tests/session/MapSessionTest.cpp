@@ -3,7 +3,7 @@
 #include "session/MapSession.h"
 
 #include "calib/CalibrationFile.h"
-#include "gps/GpsLink.h"
+#include "gps/GpsFeed.h"
 #include "gps/PtyPair.h"
 #include "gps/SourceTestSupport.h"
 #include "platform/FileLock.h"
@@ -18,12 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <grp.h>
 #include <memory>
-#include <mutex>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -452,41 +450,36 @@ protected:
         session.SetGpsDevice(pty.Path());
         gps::GpsLinkOptions quick;
         quick.pollInterval = std::chrono::milliseconds(10);
-        link = std::make_unique<gps::GpsLink>(gps::GpsLink::kDefaultMaxSentences, quick);
-        link->SetPostCallback([this](std::int32_t, std::size_t) {
-            const std::lock_guard lock(mutex);
-            ++posts;
-            posted.notify_all();
-        });
-        link->SetReadObserver([this](const platform::SerialReadResult&) {
-            const std::lock_guard lock(mutex);
-            ++reads;
-            posted.notify_all();
-        });
+        feed = std::make_unique<gps::GpsFeed>(quick);
+    }
+    // Opens the feed on the source the session names, as the view does.
+    std::optional<Notice> Connect() {
+        const session::GpsSourceChoice source = session.GpsSource();
+        return session.Connect(feed->OpenWithoutWaiting(source.device, source.baud));
     }
     // Bytes that arrive before the reader's first read are dropped as stale: wait for it.
     void WaitForTheReader() {
-        std::unique_lock lock(mutex);
-        EXPECT_TRUE(posted.wait_for(lock, std::chrono::seconds(10), [&] { return reads > 0; }));
+        EXPECT_GT(
+            feed->WaitUntil(Soon(), [](const gps::GpsFeedCounts& c) { return c.reads > 0; }).reads,
+            0);
     }
     // Sends the lines and waits until the link posted them, then hands the update over.
     session::GpsStep Update(const std::string& lines, bool dragging = false) {
-        std::unique_lock lock(mutex);
-        const int before = posts;
+        const std::int64_t before = feed->Counts().posts;
         pty.Write(lines);
-        EXPECT_TRUE(
-            posted.wait_for(lock, std::chrono::seconds(10), [&] { return posts > before; }));
-        lock.unlock();
-        return session.OnGpsUpdate(*link, 0, dragging);
+        EXPECT_GT(
+            feed->WaitUntil(Soon(), [&](const gps::GpsFeedCounts& c) { return c.posts > before; })
+                .posts,
+            before);
+        return session.OnGpsUpdate(feed->TakeUpdate(0, 0), dragging);
+    }
+    static gps::GpsFeed::Clock::time_point Soon() {
+        return gps::GpsFeed::Clock::now() + std::chrono::seconds(10);
     }
 
     PtyPair pty;
     MemorySettingsStore store;
-    std::unique_ptr<gps::GpsLink> link;
-    std::mutex mutex;
-    std::condition_variable posted;
-    int posts = 0;
-    int reads = 0;
+    std::unique_ptr<gps::GpsFeed> feed;
 };
 
 // A source that does not open is named in words that fit it; nothing changes.
@@ -503,7 +496,7 @@ TEST_F(MapSessionGpsTest, ConnectFailsWithANoticeAndChangesNothing) {
     };
     for (const auto& row : rows) {
         session.SetGpsDevice(row.device);
-        EXPECT_EQ(session.Connect(*link), (Notice{Notice::Kind::Warning, row.text, "Error"}));
+        EXPECT_EQ(Connect(), (Notice{Notice::Kind::Warning, row.text, "Error"}));
         EXPECT_FALSE(session.GpsConnected()) << row.device;
         EXPECT_EQ(session.StatusText(), "GPS:") << row.device;
     }
@@ -518,13 +511,12 @@ TEST_F(MapSessionGpsTest, NetworkSourcesConnectInTheBackgroundAndSaySo) {
         port = std::to_string(gone.Port());
     }
     session.SetGpsDevice("gpsd://127.0.0.1:" + port);
-    ASSERT_EQ(session.Connect(*link), std::nullopt);
+    ASSERT_EQ(Connect(), std::nullopt);
     EXPECT_TRUE(session.GpsConnected());
     EXPECT_EQ(session.StatusText(), "GPS: Connecting to gpsd at 127.0.0.1:" + port + "...");
-    std::unique_lock lock(mutex);
-    ASSERT_TRUE(posted.wait_for(lock, std::chrono::seconds(10), [&] { return posts > 0; }));
-    lock.unlock();
-    EXPECT_TRUE(session.OnGpsUpdate(*link, 0, false).statusChanged);
+    ASSERT_GT(feed->WaitForPosts(Soon()), 0);
+    EXPECT_TRUE(
+        session.OnGpsUpdate(feed->TakeUpdate(0, 0), false).changes.Has(Changed::StatusLine));
     EXPECT_EQ(session.StatusText(), "GPS: Cannot connect to gpsd at 127.0.0.1:" + port +
                                         ": Connection refused. Retrying.");
 }
@@ -535,19 +527,17 @@ TEST_F(MapSessionGpsTest, SourceNamesFromTheDeviceField) {
     const std::string capture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
     for (const std::string& name : {"file:" + capture + "?speed=100", std::string("sim:")}) {
         session.SetGpsDevice(name);
-        ASSERT_EQ(session.Connect(*link), std::nullopt) << name;
+        ASSERT_EQ(Connect(), std::nullopt) << name;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!session.GpsFix().hasFix && std::chrono::steady_clock::now() < deadline) {
-            std::unique_lock lock(mutex);
-            posted.wait_for(lock, std::chrono::milliseconds(50));
-            lock.unlock();
-            (void)session.OnGpsUpdate(*link, gps::TickCountMs(), false);
+            feed->WaitForPosts(gps::GpsFeed::Clock::now() + std::chrono::milliseconds(50));
+            (void)session.OnGpsUpdate(feed->TakeUpdate(gps::TickCountMs(), 0), false);
         }
         EXPECT_TRUE(session.GpsFix().hasFix) << name;
         EXPECT_EQ(session.StatusText().rfind("GPS: ", 0), 0u) << session.StatusText();
         EXPECT_NE(session.StatusText().find(" S:"), std::string::npos) << session.StatusText();
         session.Disconnect();
-        link->Close();
+        feed->Close();
     }
 }
 
@@ -569,7 +559,7 @@ TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {
         ::close(pipeFds[0]);
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
-        const auto notice = session.Connect(*link);
+        const auto notice = Connect();
         const std::string text = notice ? notice->text : "connected";
         (void)!::write(pipeFds[1], text.data(), text.size());
         ::_exit(notice && !session.GpsConnected() ? 0 : 1);
@@ -593,7 +583,7 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     settings.trailMaxSpeedKmh = 0;
     session.ApplySettings(settings, "", store);
     session.SetShowFlags({.follow = true, .tracking = true});
-    ASSERT_FALSE(session.Connect(*link));
+    ASSERT_FALSE(Connect());
     WaitForTheReader();
     EXPECT_EQ(session.StatusText(), "GPS: Connected.");
     EXPECT_EQ(session.Recording().Trail().Count(), 2u)
@@ -618,8 +608,10 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
         session.SetShowFlags({.follow = row.follow, .tracking = row.tracking});
+        const std::size_t before = session.Recording().Trail().Count();
         const session::GpsStep step = Update(Gga(row.column, row.row), row.dragging);
-        EXPECT_TRUE(step.repaint);
+        EXPECT_TRUE(step.changes.Has(Changed::Marker));
+        EXPECT_EQ(step.changes.Has(Changed::Trail), session.Recording().Trail().Count() > before);
         EXPECT_EQ(step.centreOnGps, row.centre);
         EXPECT_TRUE(session.GpsFix().hasFix);
         EXPECT_EQ(session.Recording().Trail().Count(), row.trail);
@@ -640,12 +632,12 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     // next selection; a late update is dropped.
     const std::string last = session.StatusText();
     session.Disconnect();
-    link->Close();
+    feed->Close();
     EXPECT_FALSE(session.GpsFix().hasFix);
     EXPECT_EQ(session.StatusText(), last);
     session.Select(MapPos(500, 500));
     EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
-    EXPECT_FALSE(session.OnGpsUpdate(*link, 0, false).repaint);
+    EXPECT_FALSE(session.OnGpsUpdate(feed->TakeUpdate(0, 0), false).changes.Any());
 }
 
 // The rate given for the run ("quilo --baud") is the line's, whatever the settings say.
@@ -657,14 +649,14 @@ TEST_F(MapSessionGpsTest, TheRunsBaudRateWinsOverTheSetting) {
     for (const auto& row : rows) {
         if (row.run)
             session.SetGpsBaud(*row.run);
-        ASSERT_EQ(session.Connect(*link), std::nullopt);
+        ASSERT_EQ(Connect(), std::nullopt);
         const int fd = ::open(pty.Path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         termios tio{};
         EXPECT_EQ(::tcgetattr(fd, &tio), 0);
         EXPECT_EQ(::cfgetispeed(&tio), row.line);
         ::close(fd);
         session.Disconnect();
-        link->Close();
+        feed->Close();
     }
 }
 
