@@ -1,4 +1,4 @@
-// The GPS side of the map view: the link, the posted update event, the trail commands.
+// The GPS side of the map view: the link and the posted update event.
 #include "view/MapView.h"
 
 #include "gps/GpsUpdateFold.h"
@@ -65,46 +65,6 @@ void MapView::OnGpsUpdate() {
         CursorTextChanged();
     if (step.statusChanged)
         StatusTextChanged();
-}
-
-void MapView::OnClearTrail() {
-    const std::string before = session_.StatusText();
-    session_.ClearTrail();
-    update();
-    if (session_.StatusText() != before)
-        StatusTextChanged();
-}
-
-void MapView::OnTrailStatistics() {
-    platform::ShowMessage(this, QString::fromStdString(session_.TrailStatisticsText()),
-                          tr("Trail Statistics"), platform::MessageIcon::Information);
-}
-
-void MapView::OpenJournal(const std::string& path) {
-    const std::string before = session_.StatusText();
-    if (auto notice = session_.OpenJournal(path))
-        QTimer::singleShot(0, this, [this, told = *notice] { Tell(told); });
-    update();
-    if (session_.StatusText() != before)
-        StatusTextChanged();
-}
-
-bool MapView::SaveTrail(const QString& path) {
-    const auto notice = session_.SaveTrail(path.toStdString());
-    Tell(notice);
-    // A warning tells what the saved file leaves out; the file was written.
-    return !notice || notice->kind == session::Notice::Kind::Warning;
-}
-
-bool MapView::LoadTrail(const QString& path) {
-    const std::string before = session_.StatusText();
-    const auto notice = session_.LoadTrail(path.toStdString());
-    Tell(notice);
-    if (!notice)
-        update();
-    if (session_.StatusText() != before)
-        StatusTextChanged();
-    return !notice;
 }
 
 bool MapView::event(QEvent* event) {
