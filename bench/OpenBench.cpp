@@ -193,8 +193,7 @@ bool PaintShowsPicture(MapView& view) {
 // A view with the loader that opens its maps (the view's child).
 std::unique_ptr<MapView> NewView() {
     static const MemorySettingsStore store;
-    static coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
-    auto view = std::make_unique<MapView>(store, entryFormat);
+    auto view = std::make_unique<MapView>(store);
     new MapLoader(*view);
     view->resize(1280, 800);
     view->show();

@@ -54,8 +54,7 @@ map::MapPyramid MakeMap(int width, int height) {
 
 MapView* MakeView(int mapWidth, int mapHeight) {
     static const MemorySettingsStore store;
-    static coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
-    auto* v = new MapView(store, entryFormat);
+    auto* v = new MapView(store);
     v->resize(1280, 800);
     v->show();
     v->SetMap(MakeMap(mapWidth, mapHeight));

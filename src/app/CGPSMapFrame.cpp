@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "session/ViewSettings.h"
+#include "view/MapCommands.h"
 #include "view/MapLoader.h"
 #include "view/MapView.h"
 
@@ -15,14 +16,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -30,7 +29,6 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -109,8 +107,9 @@ bool CGPSMapFrame::Create() {
     if (view_ != nullptr)
         return false; // one view, one set of menus
     // Allocation failure throws here; the application object turns it into a message.
-    view_ = new MapView(store_, entryFormat_, this);
+    view_ = new MapView(store_, this);
     loader_ = new MapLoader(*view_);
+    commands_ = new MapCommands(*view_, store_, entryFormat_, view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();
@@ -119,8 +118,6 @@ bool CGPSMapFrame::Create() {
     BuildLoadProgress();
     ApplyStoredShowFlags();
     OnCommand(kCmdTrack);
-    Action(kCmdFormatDms + static_cast<int>(view_->Session().CoordFormat()))->setChecked(true);
-    Action(kCmdReopenLastMap)->setChecked(session::ReadReopenLastMap(store_));
     recentMaps_ = session::ReadRecentMaps(store_);
     RefreshRecentMenu();
     connect(view_, &MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
@@ -238,7 +235,6 @@ void CGPSMapFrame::BuildActions() {
         // On the window too: the toolbar's actions must answer while it is hidden.
         addAction(Action(shortcut.id));
     }
-    Action(kCmdZoom100)->setChecked(true);
 }
 
 void CGPSMapFrame::BuildMenus() {
@@ -283,7 +279,6 @@ void CGPSMapFrame::BuildToolBar() {
     }
     addToolBar(Qt::BottomToolBarArea, toolBar_);
     toolBar_->hide();
-    RefreshToolbarChecks();
 }
 
 void CGPSMapFrame::ApplyStoredShowFlags() {
@@ -312,30 +307,10 @@ void CGPSMapFrame::Toggle(ShowFlag flag) {
     bool* on = FlagOf(flags_, flag);
     if (on == nullptr) {
         toolBar_->setVisible(!ToolbarShown());
-        RefreshToolbarChecks();
         return;
     }
     *on = !*on;
-    if (const ButtonToggleDef* toggle = ButtonToggle(flag)) {
-        Action(toggle->buttonId)->setChecked(*on);
-        Action(toggle->menuId)->setChecked(*on);
-    } else {
-        Action(flag == ShowFlag::StatusInfo ? kCmdStatusInfo : kCmdCursorInfo)->setChecked(*on);
-    }
     view_->SetShowFlags(flags_);
-}
-
-void CGPSMapFrame::RefreshToolbarChecks() {
-    const bool shown = ToolbarShown();
-    Action(kCmdViewToolbar)->setChecked(shown);
-    Action(kCmdMenuBarToolbar)->setChecked(shown);
-}
-
-void CGPSMapFrame::SetZoomRadio(int id) {
-    for (QAction* action : zoomGroup_->actions())
-        action->setChecked(false);
-    if (id != 0)
-        Action(id)->setChecked(true);
 }
 
 double CGPSMapFrame::ZoomFactor() const {
@@ -347,132 +322,6 @@ void CGPSMapFrame::SetZoom(double factor) {
     // a factor run up far beyond them by repeated zoom-ins would make zoom-out do nothing
     // visible for as many presses.
     view_->SetZoom(factor);
-}
-
-void CGPSMapFrame::OnCommand(int id) {
-    for (const ZoomDef& zoom : kZoomLevels) {
-        if (zoom.id == id) {
-            SetZoom(zoom.factor);
-            SetZoomRadio(id);
-            return;
-        }
-    }
-    for (const ButtonToggleDef& toggle : kButtonToggles) {
-        if (toggle.buttonId == id || toggle.menuId == id) {
-            Toggle(toggle.flag);
-            return;
-        }
-    }
-    if (id >= kCmdRecentMap1 && id < kCmdRecentMap1 + static_cast<int>(recentMaps_.size())) {
-        StartLoadMapFile(
-            QString::fromStdString(recentMaps_[static_cast<std::size_t>(id - kCmdRecentMap1)]));
-        return;
-    }
-    switch (id) {
-    case kCmdLoadMap:
-        OnLoadMap();
-        break;
-    case kCmdGoToPosition:
-        // The view stays where it was sent, as it does after a drag: following would take it
-        // back to the GPS at the next update.
-        if (view_->OnGoToPosition() && flags_.follow)
-            Toggle(ShowFlag::FollowGps);
-        break;
-    case kCmdFullScreen:
-        ToggleFullScreen();
-        break;
-    case kCmdReopenLastMap:
-        session::WriteReopenLastMap(store_, Action(kCmdReopenLastMap)->isChecked());
-        break;
-    case kCmdCalibrationPoints:
-        view_->OnCalibrationPoints();
-        break;
-    case kCmdCheckPosition:
-        view_->OnCheckPosition();
-        break;
-    case kCmdSaveTrail:
-        OnSaveTrail();
-        break;
-    case kCmdLoadTrail:
-        OnLoadTrail();
-        break;
-    case kCmdExit:
-        OnExit();
-        break;
-    case kCmdAppExit:
-        close();
-        break;
-    case kCmdZoomIn:
-        SetZoom(ZoomFactor() * kZoomInStep);
-        SetZoomRadio(0);
-        break;
-    case kCmdZoomOut:
-        SetZoom(ZoomFactor() * kZoomOutStep);
-        SetZoomRadio(0);
-        break;
-    case kCmdCentreOnGps:
-    case kCmdButtonCentreOnGps:
-        view_->CentreOnGps();
-        break;
-    case kCmdMapCentre:
-        view_->GoToMapCentre();
-        break;
-    case kCmdStatusInfo:
-        Toggle(ShowFlag::StatusInfo);
-        break;
-    case kCmdCursorInfo:
-        Toggle(ShowFlag::CursorInfo);
-        break;
-    case kCmdTrack:
-        flags_.tracking = !flags_.tracking;
-        Action(kCmdTrack)->setChecked(flags_.tracking);
-        view_->SetShowFlags(flags_);
-        break;
-    case kCmdViewToolbar:
-    case kCmdMenuBarToolbar:
-        Toggle(ShowFlag::Toolbar);
-        break;
-    case kCmdFormatDms:
-    case kCmdFormatDm:
-    case kCmdFormatDeg:
-        for (QAction* action : formatGroup_->actions())
-            action->setChecked(false);
-        Action(id)->setChecked(true);
-        view_->SetCoordFormat(static_cast<coords::CoordFormat>(id - kCmdFormatDms));
-        break;
-    case kCmdGpsConnect:
-        view_->OnGpsConnect();
-        break;
-    case kCmdGpsDisconnect:
-        view_->OnGpsDisconnect();
-        break;
-    case kCmdClearTrail:
-        view_->OnClearTrail();
-        break;
-    case kCmdTrailStatistics:
-        view_->OnTrailStatistics();
-        break;
-    case kCmdEditPoints:
-        view_->OnEditPoints();
-        break;
-    case kCmdStorePosition:
-        view_->OnStorePosition();
-        break;
-    case kCmdEnterCalibrationPoint:
-        view_->OnEnterCalibrationPoint();
-        break;
-    case kCmdMapSettings:
-        view_->OnMapSettings();
-        break;
-    case kCmdGpsSettings:
-        view_->OnGpsSettings(store_);
-        break;
-    case kCmdAbout:
-        OnAbout();
-        break;
-    default:
-        break;
-    }
 }
 
 void CGPSMapFrame::OnExit() {
@@ -553,12 +402,13 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
 }
 
 void CGPSMapFrame::OnMapShown(const QString& path) {
-    SetZoomRadio(kCmdZoom100); // the view starts a new map at 1.0
+    zoomMark_ = kCmdZoom100; // the view starts a new map at 1.0
     setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
     recentMaps_ = session::WithRecentMap(std::move(recentMaps_),
                                          QFileInfo(path).absoluteFilePath().toStdString());
     session::WriteRecentMaps(store_, recentMaps_);
     RefreshRecentMenu();
+    UpdateActions();
 }
 
 void CGPSMapFrame::RefreshRecentMenu() {
@@ -579,7 +429,6 @@ void CGPSMapFrame::RefreshRecentMenu() {
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         actions_[id] = action;
     }
-    recentMenu_->menuAction()->setEnabled(!recentMaps_.empty());
 }
 
 void CGPSMapFrame::RestoreLastSession() {
@@ -588,13 +437,13 @@ void CGPSMapFrame::RestoreLastSession() {
     const session::LastSession last = session::LastSession::Read(store_);
     if (!last.windowGeometry.empty())
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(last.windowGeometry)));
-    Action(kCmdFullScreen)->setChecked(isFullScreen());
+    UpdateActions(); // Full Screen
     if (last.map.empty())
         return;
     const QString path = QString::fromStdString(last.map);
     if (!QFileInfo(path).isFile()) {
         // A card taken out or a folder renamed: not worth a box at every start.
-        view_->ShowStatusNote("Last map not found: " + last.map);
+        commands_->ShowStatusNote("Last map not found: " + last.map);
         return;
     }
     // Forgotten while it loads: a map that cannot be decoded (or that ends the program) shows
@@ -639,7 +488,8 @@ void CGPSMapFrame::OpenDroppedFile(const QString& path) {
         LoadTrailFile(path);
         break;
     case DropKind::Other:
-        view_->ShowStatusNote("Not a map or trail: " + QFileInfo(path).fileName().toStdString());
+        commands_->ShowStatusNote("Not a map or trail: " +
+                                  QFileInfo(path).fileName().toStdString());
         break;
     }
 }
@@ -658,29 +508,16 @@ void CGPSMapFrame::dropEvent(QDropEvent* event) {
     OpenDroppedFile(urls.first().toLocalFile());
 }
 
-void CGPSMapFrame::UpdateActions() {
-    const bool connected = view_->Session().GpsConnected();
-    Action(kCmdGpsConnect)->setEnabled(!connected);
-    Action(kCmdGpsDisconnect)->setEnabled(connected);
-    // What these write or select belongs to the map showing; while another loads it would
-    // land on the wrong one.
-    const bool mapSettled = !view_->MapLoading();
-    for (const int id : {kCmdEnterCalibrationPoint, kCmdCalibrationPoints, kCmdCheckPosition,
-                         kCmdMapSettings, kCmdEditPoints, kCmdStorePosition, kCmdGoToPosition})
-        Action(id)->setEnabled(mapSettled);
-}
-
 void CGPSMapFrame::MarkZoomPreset() {
-    int preset = 0;
+    zoomMark_ = 0;
     for (const ZoomDef& zoom : kZoomLevels)
         if (zoom.factor == ZoomFactor())
-            preset = zoom.id;
-    SetZoomRadio(preset);
+            zoomMark_ = zoom.id;
+    UpdateActions();
 }
 
 void CGPSMapFrame::ToggleFullScreen() {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
-    Action(kCmdFullScreen)->setChecked(windowState().testFlag(Qt::WindowFullScreen));
 }
 
 void CGPSMapFrame::OnSaveTrail() {
@@ -702,7 +539,7 @@ void CGPSMapFrame::OnSaveTrail() {
 }
 
 void CGPSMapFrame::SaveTrailFile(const QString& path) {
-    view_->SaveTrail(path);
+    commands_->SaveTrail(path);
 }
 
 void CGPSMapFrame::OnLoadTrail() {
@@ -717,35 +554,7 @@ void CGPSMapFrame::OnLoadTrail() {
 }
 
 void CGPSMapFrame::LoadTrailFile(const QString& path) {
-    view_->LoadTrail(path);
-}
-
-void CGPSMapFrame::OnAbout() {
-    QDialog dialog(this);
-    dialog.setWindowTitle("About QUILO");
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* icon = new QLabel(&dialog);
-    icon->setPixmap(MakeAppIcon().pixmap(64, 64));
-    icon->setAlignment(Qt::AlignCenter);
-    layout->addWidget(icon);
-    auto* name = new QLabel("<b>QUILO</b>", &dialog);
-    name->setAlignment(Qt::AlignCenter);
-    QFont big = name->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    name->setFont(big);
-    layout->addWidget(name);
-    for (const char* line :
-         {"Version " QUILO_VERSION_TEXT, "Written by the QUILO developers",
-          "Contact: quilo-dev@lists.example.org", "https://quilo.example.org/"}) {
-        auto* label = new QLabel(line, &dialog);
-        label->setAlignment(Qt::AlignCenter);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(label);
-    }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    layout->addWidget(buttons);
-    dialog.exec();
+    commands_->LoadTrail(path);
 }
 
 void CGPSMapFrame::keyPressEvent(QKeyEvent* event) {

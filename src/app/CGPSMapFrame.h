@@ -10,10 +10,12 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class MapCommands;
 class MapLoader;
 class MapView;
 class QAction;
@@ -29,8 +31,9 @@ struct LastSession;
 }
 
 // The frame window: the menu bar with its toolbar toggle, the bottom toolbar and the map view
-// filling the rest. It turns commands into calls on the view, keeps check marks and button
-// states in step, and keeps the seven show flags in the settings store.
+// filling the rest. Each command is a row of a table: its handler (a call on the view or on the
+// map commands beside it) and the rules its check mark and enabled state follow. The frame keeps
+// the seven show flags in the settings store.
 class CGPSMapFrame : public QMainWindow {
     Q_OBJECT
 
@@ -48,6 +51,7 @@ public:
     [[nodiscard]] bool HasView() const { return view_ != nullptr; }
     // What loads the view's maps.
     [[nodiscard]] MapLoader& Loader() { return *loader_; }
+    [[nodiscard]] MapCommands& Commands() { return *commands_; }
 
     // Runs a command as a menu item, toolbar button or accelerator would.
     void OnCommand(int id);
@@ -99,20 +103,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    struct CommandRow;
+    // Every command the frame runs, by id.
+    static std::span<const CommandRow> CommandRows();
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
     void ApplyStoredShowFlags();
     void Toggle(app::ShowFlag flag);
-    void SetZoomRadio(int id); // 0: no item marked
     void SetZoom(double factor);
     void OnExit();
     void OnLoadMap();
     void OnSaveTrail();
     void OnLoadTrail();
-    void OnAbout();
-    void RefreshToolbarChecks();
-    // Enabled states that follow the view: Connect and Disconnect.
+    // Sets every check mark and enabled state by its row's rules.
     void UpdateActions();
     // After a wheel or pinch: the preset the zoom landed on is marked, or none.
     void MarkZoomPreset();
@@ -133,10 +137,13 @@ private:
     // for the life of the window, never stored.
     coords::CoordFormat entryFormat_ = coords::CoordFormat::Dms;
 
-    MapView* view_ = nullptr;     // child widget, owned by the frame
-    MapLoader* loader_ = nullptr; // the view's child
+    MapView* view_ = nullptr;         // child widget, owned by the frame
+    MapLoader* loader_ = nullptr;     // the view's child
+    MapCommands* commands_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.
     std::unique_ptr<session::LastSession> restoring_;
+    // The zoom preset marked in View > Zoom; 0 after zoom in or out leaves none marked.
+    int zoomMark_ = app::kCmdZoom100;
     QToolBar* toolBar_ = nullptr;
     QToolButton* toolbarToggle_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;

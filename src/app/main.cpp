@@ -21,6 +21,7 @@
 #include "platform/QSettingsStore.h"
 #include "platform/StateFolder.h"
 #include "trail/JournalFolder.h"
+#include "view/MapCommands.h"
 #include "view/MapView.h"
 
 #include <QApplication>
@@ -315,7 +316,7 @@ int main(int argc, char** argv) {
                                     : folder.empty() ? std::string()
                                                      : trail::CurrentJournalPath(folder);
         if (!journal.empty())
-            frame.View().OpenJournal(journal);
+            frame.Commands().OpenJournal(journal);
     }
 
     // Each step may show a box; a signal that closed it ends the start there.

@@ -52,20 +52,6 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
         layer(painter, scene, offset);
 }
 
-std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo) {
-    // Before the map's first fit no position has a place on it.
-    if (!scene.georeference.HasTransform())
-        return std::nullopt;
-    return scene.georeference.ToPixel(geo);
-}
-
-std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset) {
-    const std::optional<MapPos> pixel = GeoToImage(scene, geo);
-    if (!pixel)
-        return std::nullopt;
-    return scene.geometry.ImageToScreen(*pixel, offset);
-}
-
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)

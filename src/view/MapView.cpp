@@ -12,8 +12,7 @@
 
 #include <algorithm>
 
-MapView::MapView(const SettingsStore& store, coords::CoordFormat& entryFormat, QWidget* parent)
-    : QWidget(parent), session_(store), entryFormat_(entryFormat) {
+MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
     // Every pixel is painted each frame: no erase, no system background.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -27,7 +26,6 @@ MapView::MapView(const SettingsStore& store, coords::CoordFormat& entryFormat, Q
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
     session_.SetImageHeight(map_.Height());
-    pensOutdated_ = true;
     update();
 }
 
@@ -36,20 +34,6 @@ void MapView::Tell(const session::Notice& notice) {
         this, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
         notice.kind == session::Notice::Kind::Warning ? platform::MessageIcon::Warning
                                                       : platform::MessageIcon::Error);
-}
-
-void MapView::Tell(const std::optional<session::Notice>& notice) {
-    if (notice)
-        Tell(*notice);
-}
-
-void MapView::Tell(const std::vector<session::Notice>& notices) {
-    for (const session::Notice& notice : notices)
-        Tell(notice);
-}
-
-void MapView::SetMapImage(const QImage& image) {
-    SetMap(PyramidFromImage(image));
 }
 
 void MapView::SetMap(map::MapPyramid map) {
@@ -123,31 +107,35 @@ void MapView::SetShowFlags(const session::ShowFlags& flags) {
     update();
 }
 
-void MapView::SetCoordFormat(coords::CoordFormat format) {
-    session_.SetCoordFormat(format);
-}
-
 void MapView::SetSelection(const MapPos& image) {
     session_.Select(image);
     update();
 }
 
-void MapView::StatusTextChanged() {
-    // The map under the line repaints with it; a status update is frequent, so only its band.
-    if (session_.Flags().statusInfo)
+void MapView::Refresh(session::Changes changes) {
+    using session::Changed;
+    if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
+        changes.Has(Changed::Marker) || changes.Has(Changed::Calibration)) {
+        update();
+        return;
+    }
+    // The map under a line repaints with it; a status update is frequent, so only its band.
+    if (changes.Has(Changed::StatusLine) && session_.Flags().statusInfo)
         update(StatusLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
+    if (changes.Has(Changed::CursorLine) && session_.Flags().cursorInfo)
+        update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
 }
 
-void MapView::CursorTextChanged() {
-    if (session_.Flags().cursorInfo)
-        update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
+void MapView::ShowCalibrationMarks(bool on) {
+    calibrationMarks_ += on ? 1 : -1;
+    update();
 }
 
 void MapView::PaintFrame(QPainter& painter) {
     const ViewSettings& settings = session_.Settings();
-    if (pensOutdated_) {
-        trailPens_.Rebuild(settings.trailColour, settings.trailSize);
-        pensOutdated_ = false;
+    if (const std::pair pens(settings.trailColour, settings.trailSize); pensBuiltFor_ != pens) {
+        trailPens_.Rebuild(pens.first, pens.second);
+        pensBuiltFor_ = pens;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     const session::ShowFlags& flags = session_.Flags();
@@ -204,11 +192,6 @@ bool MapView::ShowsNoMapHint() const {
     const auto trail = session_.Recording().Trail().NewestToOldest();
     return map_.Empty() && session_.Document().Points().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
-}
-
-void MapView::ShowStatusNote(const std::string& text) {
-    if (session_.ShowStatusNote(text).Has(session::Changed::StatusLine))
-        StatusTextChanged();
 }
 
 void MapView::paintEvent(QPaintEvent* event) {

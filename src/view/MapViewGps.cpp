@@ -1,4 +1,4 @@
-// The GPS side of the map view: the link, the posted update event, the trail commands.
+// The GPS side of the map view: the link and the posted update event.
 #include "view/MapView.h"
 
 #include "gps/GpsFeed.h"
@@ -67,44 +67,6 @@ void MapView::OnGpsUpdate() {
         CursorTextChanged();
     if (step.changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
-}
-
-void MapView::OnClearTrail() {
-    const session::Changes changes = session_.ClearTrail();
-    update();
-    if (changes.Has(session::Changed::StatusLine))
-        StatusTextChanged();
-}
-
-void MapView::OnTrailStatistics() {
-    platform::ShowMessage(this, QString::fromStdString(session_.TrailStatisticsText()),
-                          tr("Trail Statistics"), platform::MessageIcon::Information);
-}
-
-void MapView::OpenJournal(const std::string& path) {
-    const session::Outcome outcome = session_.OpenJournal(path);
-    for (const session::Notice& notice : outcome.notices)
-        QTimer::singleShot(0, this, [this, told = notice] { Tell(told); });
-    update();
-    if (outcome.changes.Has(session::Changed::StatusLine))
-        StatusTextChanged();
-}
-
-bool MapView::SaveTrail(const QString& path) {
-    const auto notice = session_.SaveTrail(path.toStdString());
-    Tell(notice);
-    // A warning tells what the saved file leaves out; the file was written.
-    return !notice || notice->kind == session::Notice::Kind::Warning;
-}
-
-bool MapView::LoadTrail(const QString& path) {
-    const session::Outcome outcome = session_.LoadTrail(path.toStdString());
-    Tell(outcome.notices);
-    if (outcome.changes.Has(session::Changed::Trail))
-        update();
-    if (outcome.changes.Has(session::Changed::StatusLine))
-        StatusTextChanged();
-    return outcome.notices.empty();
 }
 
 bool MapView::event(QEvent* event) {

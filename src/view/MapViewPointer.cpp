@@ -1,9 +1,7 @@
 // Stylus, mouse and touch on the map view: tap selects, drag scrolls, hold (or the right
-// button) opens the context menu.
+// button) asks for the context menu.
 #include "view/MapView.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -26,53 +24,15 @@ void MapView::CreatePointerHandling() {
     holdTimer_->setTimerType(Qt::PreciseTimer);
     connect(holdTimer_, &QTimer::timeout, this, [this] {
         if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && !picture_)
-            ShowContextMenu(gesture_.PressPoint());
+            emit ContextMenuRequested(QPoint(gesture_.PressPoint().x, gesture_.PressPoint().y));
     });
-
-    contextMenu_ = new QMenu("Context", this);
-    const struct {
-        const char* text;
-        int id;
-    } items[] = {{"New Point at Cursor", kCmdNewPointAtCursor},
-                 {"Go to GPS Position", kCmdGoToGpsPosition},
-                 {"Go to Map Centre", kCmdGoToMapCentre}};
-    for (const auto& item : items) {
-        QAction* action = contextMenu_->addAction(item.text);
-        action->setData(item.id);
-        connect(action, &QAction::triggered, this, [this, id = item.id] { OnContextCommand(id); });
-    }
-}
-
-void MapView::OnContextCommand(int id) {
-    switch (id) {
-    case kCmdNewPointAtCursor:
-        OnNewPointAtCursor();
-        break;
-    case kCmdGoToGpsPosition:
-        CentreOnGps();
-        break;
-    case kCmdGoToMapCentre:
-        GoToMapCentre();
-        break;
-    default:
-        break;
-    }
-}
-
-void MapView::ShowContextMenu(ViewPoint at) {
-    for (QAction* action : contextMenu_->actions())
-        if (action->data().toInt() == kCmdNewPointAtCursor)
-            action->setEnabled(!mapLoading_ && session_.Selection().has_value());
-    // Right edge at the press point, top at its row, as the handheld placed it.
-    const QSize size = contextMenu_->sizeHint();
-    contextMenu_->popup(mapToGlobal(QPoint(at.x - size.width(), at.y)));
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
     const ViewPoint at = PixelUnderPointer(event->position());
     if (event->button() == Qt::RightButton && !picture_) {
         holdTimer_->stop();
-        ShowContextMenu(at);
+        emit ContextMenuRequested(QPoint(at.x, at.y));
         event->accept();
         return;
     }
@@ -121,7 +81,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case PointerGesture::Action::Hold:
         if (!picture_)
-            ShowContextMenu(press);
+            emit ContextMenuRequested(QPoint(press.x, press.y));
         break;
     default:
         break;

@@ -2,7 +2,7 @@
 
 #include "session/ViewSettings.h"
 #include "trail/TrailBuffer.h"
-#include "view/MapPaint.h"
+#include "view/MapScene.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "app/CGPSMapFrame.h"
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
+#include "view/MapCommands.h"
 #include "view/MapLoader.h"
 #include "view/MapView.h"
 

@@ -370,7 +370,7 @@ TEST_F(FrameFixture, TrailStatisticsReadTheJournal) {
     EXPECT_EQ(catcher.messages[0].caption, "Trail Statistics");
 
     QTemporaryDir state;
-    f.View().OpenJournal(state.filePath("trail.qjr").toStdString());
+    f.Commands().OpenJournal(state.filePath("trail.qjr").toStdString());
     f.OnCommand(kCmdTrailStatistics);
     ASSERT_EQ(catcher.messages.size(), 2u);
     EXPECT_TRUE(catcher.messages[1].text.startsWith("Length: 0.00 km\n"))
@@ -384,7 +384,7 @@ TEST_F(FrameFixture, TrailStatisticsReadTheJournal) {
         bytes += trail::EncodeJournalRecord(trail::JournalEntry::Break(0));
     bytes[16 + 10] ^= 1;
     testsupport::WriteBytes(damaged, bytes);
-    f.View().OpenJournal(damaged);
+    f.Commands().OpenJournal(damaged);
     EXPECT_EQ(catcher.messages.size(), 2u);
     ASSERT_TRUE(testsupport::PumpUntil([&] { return catcher.messages.size() == 3u; }));
     EXPECT_EQ(catcher.messages[2].caption, "Warning");

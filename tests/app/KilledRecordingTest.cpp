@@ -157,7 +157,7 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
 
     // The next start, as quilo makes it: the journal of the state folder opened into the view.
     MapView& v = StartFrame().View();
-    v.OpenJournal(journal);
+    frame->Commands().OpenJournal(journal);
     trail::TrailBuffer expected;
     trail::RestoreTrail(expected, left, v.Session().Settings().trailLength);
     const auto shown = v.Session().Recording().Trail().NewestToOldest();

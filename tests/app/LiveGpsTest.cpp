@@ -121,7 +121,7 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     EXPECT_EQ(v.Session().CursorText(), sel + rb);
 
     // A change of format shows at the next tap, not before.
-    v.SetCoordFormat(coords::CoordFormat::Deg);
+    v.Session().SetCoordFormat(coords::CoordFormat::Deg);
     EXPECT_EQ(v.Session().CursorText(), sel + rb);
     v.SetSelection(MapPos(1000, 200)); // the next tap, on the same pixel
     EXPECT_EQ(v.Session().CursorText(),
@@ -159,9 +159,9 @@ TEST_F(LiveGps, DisconnectWithoutAFixSaysSoAndLateUpdatesAreDropped) {
 TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
     MapView& v = StartFrame().View();
     const QString missing = dir.filePath("none.trl");
-    EXPECT_FALSE(v.LoadTrail(missing));
+    EXPECT_FALSE(frame->Commands().LoadTrail(missing));
     const QString unwritable = dir.filePath("no-folder/t.trl");
-    EXPECT_FALSE(v.SaveTrail(unwritable));
+    EXPECT_FALSE(frame->Commands().SaveTrail(unwritable));
     ASSERT_EQ(catcher.messages.size(), 2u);
     EXPECT_EQ(catcher.messages[0].text, "Unable to open file: " + missing);
     EXPECT_EQ(catcher.messages[0].caption, "Load Error");
@@ -172,7 +172,7 @@ TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
     const QString damaged = dir.filePath("bad.trl");
     ASSERT_TRUE(platform::WriteFileAtomically(damaged.toStdString(), std::string("\x05\x00", 2)));
     const std::size_t before = v.Session().Recording().Trail().Count();
-    EXPECT_FALSE(v.LoadTrail(damaged));
+    EXPECT_FALSE(frame->Commands().LoadTrail(damaged));
     EXPECT_EQ(v.Session().Recording().Trail().Count(), before);
 
     const session::MapSession& now = v.Session();
@@ -182,10 +182,10 @@ TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
                                      trail::Recording(trail, now.Recording().Rules()),
                                      now.Settings(), now.Flags()));
     const QString good = dir.filePath("good.trl");
-    EXPECT_TRUE(v.SaveTrail(good));
-    v.OnClearTrail();
+    EXPECT_TRUE(frame->Commands().SaveTrail(good));
+    frame->Commands().OnClearTrail();
     EXPECT_EQ(v.Session().Recording().Trail().Count(), 0u);
-    EXPECT_TRUE(v.LoadTrail(good));
+    EXPECT_TRUE(frame->Commands().LoadTrail(good));
     // The saved sample and start-up break, fenced by two breaks.
     EXPECT_EQ(v.Session().Recording().Trail().Count(), 4u);
 }

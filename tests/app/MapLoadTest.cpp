@@ -232,9 +232,9 @@ TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
     MapView& v = StartFrame().View();
     ASSERT_TRUE(MapLoader(v).Load(map));
     // OK in Map Settings writes the calibration file.
-    const auto saveCalibration = [&v] {
+    const auto saveCalibration = [this] {
         testsupport::WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
-        v.OnMapSettings();
+        frame->Commands().OnMapSettings();
     };
     QFile::remove(base + ".mcd");
     saveCalibration();

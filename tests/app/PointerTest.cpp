@@ -157,9 +157,9 @@ TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) 
     MapView& v = StartFrame().View();
     const int w = v.Geometry().ClientWidth();
     const int h = v.Geometry().ClientHeight();
-    v.OnContextCommand(kCmdGoToMapCentre);
+    frame->Commands().OnContextCommand(kCmdGoToMapCentre);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
-    v.OnContextCommand(kCmdGoToGpsPosition); // disconnected: nothing
+    frame->Commands().OnContextCommand(kCmdGoToGpsPosition); // disconnected: nothing
     EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
 }
 
@@ -172,7 +172,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     ASSERT_TRUE(MapLoader(v).Load(map));
     v.SetSelection(MapPos(40, 30));
     const QTimer* closer = RejectNextModalDialog(&v);
-    v.OnContextCommand(kCmdNewPointAtCursor);
+    frame->Commands().OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
     ASSERT_EQ(v.Session().Document().Points().size(), 1u);
     EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);
@@ -182,7 +182,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     ASSERT_TRUE(points::ReadPointsFile(dir.filePath("plain.pts").toStdString(), onDisk));
     EXPECT_EQ(onDisk, v.Session().Document().Points());
 
-    v.OnStorePosition(); // disconnected: nothing, not even a dialog
+    frame->Commands().OnStorePosition(); // disconnected: nothing, not even a dialog
     EXPECT_EQ(v.Session().Document().Points().size(), 1u);
 }
 

@@ -50,11 +50,10 @@ struct Scene {
 
 struct Fixture {
     MemorySettingsStore store;
-    coords::CoordFormat entryFormat = coords::CoordFormat::Dms;
     std::unique_ptr<MapView> view;
 
     explicit Fixture(int w, int h) {
-        view = std::make_unique<MapView>(store, entryFormat);
+        view = std::make_unique<MapView>(store);
         view->resize(w, h);
         view->show();                             // delivers the resize
         view->SetSelection(MapPos(-1000, -1000)); // crosshair out of sight
@@ -139,7 +138,7 @@ TEST(MapViewPaint, WhiteMarginsTable) {
     };
     for (const Row& row : rows) {
         Fixture f(200, 100);
-        f.view->SetMapImage(RedMap(100, 60));
+        f.view->SetMap(PyramidFromImage(RedMap(100, 60)));
         f.view->ScrollTo(row.scroll);
         const QImage frame = f.Frame();
         const int redCount = pixels::Count(frame, kRed, frame.rect());
@@ -157,7 +156,7 @@ TEST(MapViewPaint, MapLiesUnderTheOverlaysAtHighZoom) {
     for (int y = 0; y < 40; ++y)
         map.setPixel(10, y, kRed);
     Fixture f(200, 100);
-    f.view->SetMapImage(map);
+    f.view->SetMap(PyramidFromImage(map));
     f.view->SetZoom(8.0);
     f.view->ScrollTo({3, 0});
     const QImage frame = f.Frame();
@@ -395,7 +394,7 @@ TEST(MapViewPyramid, TilesMeetWithoutGapsAtEveryZoomTable) {
     const double zooms[] = {1.0 / 32, 0.25, 0.3, 0.5, 0.7, 1.0, 1.5, 3.0, 8.0};
     for (const double zoom : zooms) {
         Fixture f(300, 200);
-        f.view->SetMapImage(RedMap(700, 530));
+        f.view->SetMap(PyramidFromImage(RedMap(700, 530)));
         f.view->SetZoom(zoom);
         const ViewPoint scroll{static_cast<int>(600 * zoom) - 150, static_cast<int>(256 * zoom)};
         f.view->ScrollTo(scroll);
@@ -430,7 +429,7 @@ TEST(MapViewPyramid, EveryFrameIsTheWholeLevelScaledByNearestNeighbourTable) {
     };
     for (const auto& row : rows) {
         Fixture f(331, 223);
-        f.view->SetMapImage(image);
+        f.view->SetMap(PyramidFromImage(image));
         f.view->SetZoom(row.zoom);
         f.view->ScrollTo(row.scroll);
         const QImage frame = f.Frame();
@@ -469,7 +468,7 @@ TEST(MapViewPyramid, ShrunkCheckerboardIsMidGreyAndFullSizeKeepsItsPixelsTable) 
     const Row rows[] = {{0.5, 100 * 100}, {0.25, 100 * 100}, {0.125, 75 * 50}, {1.0, 0}};
     for (const Row& row : rows) {
         Fixture f(100, 100);
-        f.view->SetMapImage(board);
+        f.view->SetMap(PyramidFromImage(board));
         f.view->SetZoom(row.zoom);
         f.view->ScrollTo({0, 0});
         const QImage frame = f.Frame();
@@ -490,7 +489,7 @@ TEST(MapViewPyramid, MapLiesUnderTheOverlaysAcrossTileEdgesTable) {
         for (int y = 0; y < 40; ++y)
             map.setPixel(column, y, kRed);
         Fixture f(1900, 60);
-        f.view->SetMapImage(map);
+        f.view->SetMap(PyramidFromImage(map));
         f.view->SetZoom(3.0);
         f.view->ScrollTo({5, 0});
         const QImage frame = f.Frame();
@@ -571,7 +570,7 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
          [](Fixture& f, int) { f.Change([](Scene& s) { s.settings.trailColour = kColourRed; }); }},
         {"a map 40 pixels high: rows count from its foot", 1,
          [](Fixture& f, int) {
-             f.view->SetMapImage(RedMap(400, 40));
+             f.view->SetMap(PyramidFromImage(RedMap(400, 40)));
              f.view->ScrollTo({0, 0});
          }},
         {"scrolled by a pixel", 1,

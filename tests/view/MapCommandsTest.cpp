@@ -1,5 +1,6 @@
 // The Map menu's calibration commands and the GPS Settings sheet, driven through their real
-// dialogs while the view runs them modally.
+// dialogs while the commands run them modally.
+#include "view/MapCommands.h"
 #include "calib/MapSettingsDlg.h"
 #include "coords/CoordEntry.h"
 #include "coords/EnterCoordsDlg.h"
@@ -52,10 +53,11 @@ void TypePosition(coords::EnterCoordsDlg& dialog, double lat, double lon) {
     dialog.accept();
 }
 
-class MapViewCommandsTest : public ::testing::Test {
+class MapCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        view = std::make_unique<MapView>(store, entryFormat);
+        view = std::make_unique<MapView>(store);
+        commands = std::make_unique<MapCommands>(*view, store, entryFormat);
         view->resize(640, 480);
         QImage image(640, 480, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -79,9 +81,10 @@ protected:
     // The dialogs are answered in decimal degrees.
     coords::CoordFormat entryFormat = coords::CoordFormat::Deg;
     std::unique_ptr<MapView> view;
+    std::unique_ptr<MapCommands> commands;
 };
 
-TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
+TEST_F(MapCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
     const struct {
         MapPos pixel; // column, row from the top
         double lat, lon;
@@ -96,7 +99,7 @@ TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
         view->SetSelection(step.pixel);
         WhenModal<coords::EnterCoordsDlg>(
             [&step](coords::EnterCoordsDlg& d) { TypePosition(d, step.lat, step.lon); });
-        view->OnEnterCalibrationPoint();
+        commands->OnEnterCalibrationPoint();
         EXPECT_EQ(CalibrationFileSize(), step.fileSize);
     }
     EXPECT_TRUE(catcher.messages.empty());
@@ -108,10 +111,10 @@ TEST_F(MapViewCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
     EXPECT_NEAR(middle.x, -0.95, 1e-9);
 }
 
-TEST_F(MapViewCommandsTest, CancelledOrCollinearEntries) {
+TEST_F(MapCommandsTest, CancelledOrCollinearEntries) {
     view->SetSelection(MapPos(10, 10));
     WhenModal<coords::EnterCoordsDlg>([](coords::EnterCoordsDlg& d) { d.reject(); });
-    view->OnEnterCalibrationPoint();
+    commands->OnEnterCalibrationPoint();
     EXPECT_EQ(CalibrationFileSize(), static_cast<std::uintmax_t>(-1)) << "nothing written";
 
     // Three image points on one line: no transform exists; the user is told, A..F stay.
@@ -120,20 +123,20 @@ TEST_F(MapViewCommandsTest, CancelledOrCollinearEntries) {
         view->SetSelection(MapPos(10.0 * i, 10.0 * i));
         WhenModal<coords::EnterCoordsDlg>(
             [i](coords::EnterCoordsDlg& d) { TypePosition(d, 50 + i * 0.01, 1 + i * 0.02); });
-        view->OnEnterCalibrationPoint();
+        commands->OnEnterCalibrationPoint();
     }
     EXPECT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(Calibration().GetA(), a);
     EXPECT_EQ(CalibrationFileSize(), 154u);
 }
 
-TEST_F(MapViewCommandsTest, MapSettingsStoresSignedVariation) {
+TEST_F(MapCommandsTest, MapSettingsStoresSignedVariation) {
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
         SetEdit(d, "edit1003", "3.5");
         d.findChild<QRadioButton*>("radio1026")->setChecked(true);
         d.accept();
     });
-    view->OnMapSettings();
+    commands->OnMapSettings();
     EXPECT_EQ(Calibration().GetMagVar(), -3.5);
     ASSERT_EQ(CalibrationFileSize(), 2u + 8u);
     const std::string bytes = testsupport::ReadBytes(dir.File("area.mcd"));
@@ -145,11 +148,11 @@ TEST_F(MapViewCommandsTest, MapSettingsStoresSignedVariation) {
         SetEdit(d, "edit1003", "1");
         d.reject();
     });
-    view->OnMapSettings();
+    commands->OnMapSettings();
     EXPECT_EQ(Calibration().GetMagVar(), -3.5);
 }
 
-TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
+TEST_F(MapCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
     trail::TrailBuffer trail;
     for (int i = 0; i < 250; ++i)
         trail.AddFront(MapPos(1.0 + i * 0.001, 50.0));
@@ -170,7 +173,7 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
         pos->rateBox->setText("2000"); // never left: Cancel drops it
         sheet.reject();                // what was taken is applied however the sheet closes
     });
-    view->OnGpsSettings(store);
+    commands->OnGpsSettings();
     EXPECT_EQ(view->Session().Recording().Trail().Count(), 100u);
     EXPECT_EQ(view->Session().Settings().trailLength, 100);
     EXPECT_EQ(view->Session().Settings().baudRate, 9600);
@@ -182,13 +185,13 @@ TEST_F(MapViewCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
     EXPECT_EQ(*view->Session().Recording().Trail().NewestToOldest().begin(),
               MapPos(1.0 + 249 * 0.001, 50.0));
 
-    MapView next(store, entryFormat);
+    MapView next(store);
     EXPECT_EQ(next.Session().ConfiguredGpsDevice(), "/dev/ttyACM0");
 }
 
 } // namespace
 
-TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
+TEST_F(MapCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
     using testsupport::ReadBytes;
     const std::string garbage = "\x07\x00 not a calibration";
     testsupport::WriteBytes(dir.File("area.mcd"), garbage);
@@ -198,23 +201,23 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
     EXPECT_TRUE(view->Session().Document().Points().empty());
 
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
-    view->OnMapSettings();
+    commands->OnMapSettings();
     EXPECT_EQ(ReadBytes(dir.File("area.mcd.damaged")), garbage);
     EXPECT_EQ(CalibrationFileSize(), 10u);
 
     // The points list closed without a change writes nothing, so sets nothing aside.
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
-    view->OnEditPoints();
+    commands->OnEditPoints();
     EXPECT_EQ(ReadBytes(dir.File("area.pts")), garbage);
     EXPECT_FALSE(fs::exists(dir.File("area.pts.damaged")));
 
     // New Point at Cursor writes the points file, then opens the list (closed at once).
     view->SetSelection(MapPos(10, 10));
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
-    view->OnContextCommand(kCmdNewPointAtCursor);
+    commands->OnContextCommand(kCmdNewPointAtCursor);
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
-    view->OnContextCommand(kCmdNewPointAtCursor); // set aside once only
+    commands->OnContextCommand(kCmdNewPointAtCursor); // set aside once only
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
     EXPECT_FALSE(ReadBytes(dir.File("area.pts")).empty());
 
@@ -225,7 +228,7 @@ TEST_F(MapViewCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) 
         d.findChild<QPushButton*>("delete")->click();
         d.reject();
     });
-    view->OnEditPoints();
+    commands->OnEditPoints();
     platform::SetAnswerHook(previous);
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(dir.File("area.pts"), onDisk));

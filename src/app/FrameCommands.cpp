@@ -1,0 +1,178 @@
+// The frame's command table: what each command runs, and what its check mark and enabled state
+// follow. A command runs through its row, then every mark and state is set again from the rules,
+// so no handler keeps a mark in step by hand.
+#include "app/AboutDialog.h"
+#include "app/CGPSMapFrame.h"
+#include "platform/SettingsStore.h"
+#include "session/LastSession.h"
+#include "view/MapCommands.h"
+#include "view/MapView.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <algorithm>
+
+using namespace app;
+
+struct CGPSMapFrame::CommandRow {
+    int id;
+    void (*run)(CGPSMapFrame& frame, int id);
+    // The check mark follows this; none for a command without a mark.
+    bool (*checked)(const CGPSMapFrame& frame, int id) = nullptr;
+    // The enabled state follows this; enabled always without it.
+    bool (*enabled)(const CGPSMapFrame& frame) = nullptr;
+    int count = 1; // a run of ids from id on: the recent maps' entries
+};
+
+std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
+    using F = CGPSMapFrame;
+    // What these write or select belongs to the map showing; while another loads it would land
+    // on the wrong one.
+    const auto settled = [](const F& f) { return !f.view_->MapLoading(); };
+    const auto zoomPreset = [](F& f, int id) {
+        const auto* zoom = std::find_if(kZoomLevels.begin(), kZoomLevels.end(),
+                                        [id](const ZoomDef& z) { return z.id == id; });
+        f.SetZoom(zoom->factor);
+        f.zoomMark_ = id;
+    };
+    const auto zoomMarked = [](const F& f, int id) { return f.zoomMark_ == id; };
+    const auto format = [](F& f, int id) {
+        f.view_->Session().SetCoordFormat(static_cast<coords::CoordFormat>(id - kCmdFormatDms));
+    };
+    const auto formatMarked = [](const F& f, int id) {
+        return static_cast<int>(f.view_->Session().CoordFormat()) == id - kCmdFormatDms;
+    };
+    const auto toolbar = [](F& f, int) { f.Toggle(ShowFlag::Toolbar); };
+    const auto toolbarShown = [](const F& f, int) { return f.ToolbarShown(); };
+    const auto centreOnGps = [](F& f, int) { f.view_->CentreOnGps(); };
+    // The four toggles of a toolbar button and a menu item, one mark for both.
+    const auto follow = [](F& f, int) { f.Toggle(ShowFlag::FollowGps); };
+    const auto following = [](const F& f, int) { return f.flags_.follow; };
+    const auto points = [](F& f, int) { f.Toggle(ShowFlag::MapPoints); };
+    const auto pointsShown = [](const F& f, int) { return f.flags_.mapPoints; };
+    const auto labels = [](F& f, int) { f.Toggle(ShowFlag::Labels); };
+    const auto labelsShown = [](const F& f, int) { return f.flags_.labels; };
+    const auto trail = [](F& f, int) { f.Toggle(ShowFlag::GpsTrail); };
+    const auto trailShown = [](const F& f, int) { return f.flags_.trail; };
+
+    static const CommandRow rows[] = {
+        {kCmdLoadMap, [](F& f, int) { f.OnLoadMap(); }},
+        {kCmdRecentMaps, nullptr, nullptr, [](const F& f) { return !f.recentMaps_.empty(); }},
+        {kCmdRecentMap1,
+         [](F& f, int id) {
+             const auto entry = static_cast<std::size_t>(id - kCmdRecentMap1);
+             if (entry < f.recentMaps_.size())
+                 f.StartLoadMapFile(QString::fromStdString(f.recentMaps_[entry]));
+         },
+         nullptr, nullptr, static_cast<int>(session::kRecentMapCount)},
+        {kCmdLoadTrail, [](F& f, int) { f.OnLoadTrail(); }},
+        {kCmdSaveTrail, [](F& f, int) { f.OnSaveTrail(); }},
+        {kCmdExit, [](F& f, int) { f.OnExit(); }},
+        {kCmdAppExit, [](F& f, int) { f.close(); }},
+
+        {kCmdZoomIn,
+         [](F& f, int) {
+             f.SetZoom(f.ZoomFactor() * kZoomInStep);
+             f.zoomMark_ = 0;
+         }},
+        {kCmdZoomOut,
+         [](F& f, int) {
+             f.SetZoom(f.ZoomFactor() * kZoomOutStep);
+             f.zoomMark_ = 0;
+         }},
+        {kCmdZoom800, zoomPreset, zoomMarked},
+        {kCmdZoom400, zoomPreset, zoomMarked},
+        {kCmdZoom200, zoomPreset, zoomMarked},
+        {kCmdZoom150, zoomPreset, zoomMarked},
+        {kCmdZoom100, zoomPreset, zoomMarked},
+        {kCmdZoom75, zoomPreset, zoomMarked},
+        {kCmdZoom50, zoomPreset, zoomMarked},
+        {kCmdZoom25, zoomPreset, zoomMarked},
+
+        {kCmdMenuGpsTrail, trail, trailShown},
+        {kCmdButtonGpsTrail, trail, trailShown},
+        {kCmdStatusInfo, [](F& f, int) { f.Toggle(ShowFlag::StatusInfo); },
+         [](const F& f, int) { return f.flags_.statusInfo; }},
+        {kCmdCursorInfo, [](F& f, int) { f.Toggle(ShowFlag::CursorInfo); },
+         [](const F& f, int) { return f.flags_.cursorInfo; }},
+        {kCmdMenuMapPoints, points, pointsShown},
+        {kCmdButtonMapPoints, points, pointsShown},
+        {kCmdMenuLabels, labels, labelsShown},
+        {kCmdButtonLabels, labels, labelsShown},
+        {kCmdFormatDms, format, formatMarked},
+        {kCmdFormatDm, format, formatMarked},
+        {kCmdFormatDeg, format, formatMarked},
+
+        {kCmdMapCentre, [](F& f, int) { f.view_->GoToMapCentre(); }},
+        {kCmdCentreOnGps, centreOnGps},
+        {kCmdButtonCentreOnGps, centreOnGps},
+        {kCmdMenuFollowGps, follow, following},
+        {kCmdButtonFollowGps, follow, following},
+        {kCmdGoToPosition,
+         [](F& f, int) {
+             // The view stays where it was sent, as it does after a drag: following would take
+             // it back to the GPS at the next update.
+             if (f.commands_->OnGoToPosition() && f.flags_.follow)
+                 f.Toggle(ShowFlag::FollowGps);
+         },
+         nullptr, settled},
+        {kCmdTrailStatistics, [](F& f, int) { f.commands_->OnTrailStatistics(); }},
+        {kCmdFullScreen, [](F& f, int) { f.ToggleFullScreen(); },
+         [](const F& f, int) { return f.windowState().testFlag(Qt::WindowFullScreen); }},
+        {kCmdViewToolbar, toolbar, toolbarShown},
+        {kCmdMenuBarToolbar, toolbar, toolbarShown},
+        {kCmdReopenLastMap,
+         // The item's own check, which a click has just turned, is the setting.
+         [](F& f, int id) { session::WriteReopenLastMap(f.store_, f.Action(id)->isChecked()); },
+         [](const F& f, int) { return session::ReadReopenLastMap(f.store_); }},
+
+        {kCmdEnterCalibrationPoint, [](F& f, int) { f.commands_->OnEnterCalibrationPoint(); },
+         nullptr, settled},
+        {kCmdCalibrationPoints, [](F& f, int) { f.commands_->OnCalibrationPoints(); }, nullptr,
+         settled},
+        {kCmdCheckPosition, [](F& f, int) { f.commands_->OnCheckPosition(); }, nullptr, settled},
+        {kCmdEditPoints, [](F& f, int) { f.commands_->OnEditPoints(); }, nullptr, settled},
+        {kCmdMapSettings, [](F& f, int) { f.commands_->OnMapSettings(); }, nullptr, settled},
+
+        {kCmdGpsConnect, [](F& f, int) { f.view_->OnGpsConnect(); }, nullptr,
+         [](const F& f) { return !f.view_->Session().GpsConnected(); }},
+        {kCmdTrack,
+         [](F& f, int) {
+             f.flags_.tracking = !f.flags_.tracking;
+             f.view_->SetShowFlags(f.flags_);
+         },
+         [](const F& f, int) { return f.flags_.tracking; }},
+        {kCmdStorePosition, [](F& f, int) { f.commands_->OnStorePosition(); }, nullptr, settled},
+        {kCmdClearTrail, [](F& f, int) { f.commands_->OnClearTrail(); }},
+        {kCmdGpsDisconnect, [](F& f, int) { f.view_->OnGpsDisconnect(); }, nullptr,
+         [](const F& f) { return f.view_->Session().GpsConnected(); }},
+        {kCmdGpsSettings, [](F& f, int) { f.commands_->OnGpsSettings(); }},
+
+        {kCmdAbout, [](F& f, int) { RunAboutDialog(&f); }},
+    };
+    return rows;
+}
+
+void CGPSMapFrame::OnCommand(int id) {
+    const std::span<const CommandRow> rows = CommandRows();
+    const auto row = std::find_if(rows.begin(), rows.end(), [id](const CommandRow& r) {
+        return id >= r.id && id < r.id + r.count;
+    });
+    if (row == rows.end() || row->run == nullptr)
+        return;
+    row->run(*this, id);
+    UpdateActions();
+}
+
+void CGPSMapFrame::UpdateActions() {
+    for (const CommandRow& row : CommandRows()) {
+        QAction* action = Action(row.id);
+        if (action == nullptr)
+            continue;
+        if (row.checked != nullptr)
+            action->setChecked(row.checked(*this, row.id));
+        if (row.enabled != nullptr)
+            action->setEnabled(row.enabled(*this));
+    }
+}

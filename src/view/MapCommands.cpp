@@ -1,0 +1,315 @@
+#include "view/MapCommands.h"
+
+#include "base/Number.h"
+#include "calib/CalibrationPointsDlg.h"
+#include "calib/FitCheck.h"
+#include "calib/MapSettingsDlg.h"
+#include "coords/EnterCoordsDlg.h"
+#include "platform/MessageBox.h"
+#include "points/EditMapPointsDlg.h"
+#include "points/NewMapPoint.h"
+#include "view/GpsSettingsSheet.h"
+#include "view/MapView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+using session::Changed;
+using session::Changes;
+
+namespace {
+
+// The calibration points are marked on the map for as long as one of these lives.
+class CalibrationMarksShown {
+public:
+    explicit CalibrationMarksShown(MapView& view) : view_(view) {
+        view_.ShowCalibrationMarks(true);
+    }
+    ~CalibrationMarksShown() { view_.ShowCalibrationMarks(false); }
+    CalibrationMarksShown(const CalibrationMarksShown&) = delete;
+    CalibrationMarksShown& operator=(const CalibrationMarksShown&) = delete;
+
+private:
+    MapView& view_;
+};
+
+// Which point of three the next entry makes; with three held, the oldest gives way.
+QString NextPointNote(std::size_t pairsHeld) {
+    if (pairsHeld >= 3)
+        return QStringLiteral("Point 3 of 3: point 1 will be dropped.");
+    return QStringLiteral("Point %1 of 3").arg(pairsHeld + 1);
+}
+
+} // namespace
+
+MapCommands::MapCommands(MapView& view, SettingsStore& store, coords::CoordFormat& entryFormat,
+                         QObject* parent)
+    : QObject(parent), view_(view), session_(view.Session()), store_(store),
+      entryFormat_(entryFormat) {
+    contextMenu_ = new QMenu("Context", &view);
+    const struct {
+        const char* text;
+        int id;
+    } items[] = {{"New Point at Cursor", kCmdNewPointAtCursor},
+                 {"Go to GPS Position", kCmdGoToGpsPosition},
+                 {"Go to Map Centre", kCmdGoToMapCentre}};
+    for (const auto& item : items) {
+        QAction* action = contextMenu_->addAction(item.text);
+        action->setData(item.id);
+        connect(action, &QAction::triggered, this, [this, id = item.id] { OnContextCommand(id); });
+    }
+    connect(&view, &MapView::ContextMenuRequested, this, &MapCommands::ShowContextMenu);
+}
+
+void MapCommands::Tell(const session::Notice& notice) {
+    platform::ShowMessage(
+        &view_, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
+        notice.kind == session::Notice::Kind::Warning ? platform::MessageIcon::Warning
+                                                      : platform::MessageIcon::Error);
+}
+
+void MapCommands::Tell(const std::optional<session::Notice>& notice) {
+    if (notice)
+        Tell(*notice);
+}
+
+void MapCommands::Tell(const std::vector<session::Notice>& notices) {
+    for (const session::Notice& notice : notices)
+        Tell(notice);
+}
+
+bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTransform) {
+    // Its dialog would outlive the map it was opened for.
+    if (view_.MapLoading())
+        return false;
+    if (needsSelection && !session_.Selection()) {
+        platform::ShowMessage(&view_, QStringLiteral("Tap the point on the map first."), title,
+                              platform::MessageIcon::Information);
+        return false;
+    }
+    if (needsTransform && !session_.Document().Calibration().HasTransform()) {
+        platform::ShowMessage(&view_, QStringLiteral("This map is not calibrated."), title,
+                              platform::MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void MapCommands::OnEnterCalibrationPoint() {
+    if (!Ready(QStringLiteral("Enter Calibration Point"), true, false))
+        return;
+    const MapView::MapDialogOpen open(view_);
+    coords::EnterCoordsDlg dialog(entryFormat_, &view_);
+    dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
+                     NextPointNote(session_.Document().Calibration().GetCalibrationPoints().size() / 2));
+    if (session_.GpsFix().hasFix)
+        dialog.SetGpsPosition(session_.GpsFix().position);
+    if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
+        return;
+    const session::Outcome outcome = session_.AddCalibrationPoint(dialog.GetResult());
+    Tell(outcome.notices);
+    view_.Refresh(outcome.changes);
+}
+
+void MapCommands::OnMapSettings() {
+    if (!Ready(QStringLiteral("Map Settings"), false, false))
+        return;
+    const MapView::MapDialogOpen open(view_);
+    const CalibrationMarksShown marks(view_);
+    calib::MapSettingsDlg dialog(session_.Document().Calibration(), &view_);
+    if (view_.Geometry().ImageWidth() > 0)
+        dialog.SetMapInfo(view_.MapPath(), view_.Geometry().ImageWidth(),
+                          view_.Geometry().ImageHeight());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const double magVar = dialog.GetSignedMagVar();
+    const session::Outcome outcome = session_.EditDocument(
+        [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
+    Tell(outcome.notices);
+    view_.Refresh(outcome.changes);
+}
+
+void MapCommands::OnCalibrationPoints() {
+    if (!Ready(QStringLiteral("Calibration Points"), false, false))
+        return;
+    const MapView::MapDialogOpen open(view_);
+    const CalibrationMarksShown marks(view_);
+    calib::CalibrationPointsDlg dialog(&view_);
+    const auto refresh = [this, &dialog](const session::Outcome& outcome) {
+        Tell(outcome.notices);
+        dialog.SetPairs(calib::CheckPairs(session_.Document().Calibration(),
+                                          session_.Georeference().ImageHeight()),
+                        session_.Document().CanUndo());
+        view_.Refresh(outcome.changes | Changed::Calibration);
+    };
+    connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
+            [this, &refresh](int pair) {
+                refresh(session_.EditDocument([pair](session::MapDocument& document) {
+                    return document.RemoveCalibrationPair(static_cast<std::size_t>(pair));
+                }));
+            });
+    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this, [this, &refresh] {
+        refresh(
+            session_.EditDocument([](session::MapDocument& document) { return document.Undo(); }));
+    });
+    refresh({});
+    dialog.exec();
+}
+
+void MapCommands::OnCheckPosition() {
+    const QString title = QStringLiteral("Check Position");
+    if (!Ready(title, true, true))
+        return;
+    const MapView::MapDialogOpen open(view_);
+    coords::EnterCoordsDlg dialog(entryFormat_, &view_);
+    dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
+    dialog.SetInitialPosition(session_.Georeference().ToGeo(*session_.Selection()));
+    if (session_.GpsFix().hasFix)
+        dialog.SetGpsPosition(session_.GpsFix().position);
+    if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
+        return;
+    const std::optional<calib::RangeBearing> miss =
+        calib::CheckPosition(session_.Document().Calibration(), *session_.Selection(),
+                             session_.Georeference().ImageHeight(), dialog.GetResult());
+    if (!miss)
+        return; // the map cannot change while the dialog is open
+    const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
+                                        "where the map puts the selection.")
+                             .arg(QString::fromStdString(base::FormatFixed(miss->distance, 1)),
+                                  QString::fromStdString(base::FormatFixed(miss->trueBearing, 0)));
+    platform::ShowMessage(&view_, text, title, platform::MessageIcon::Information);
+}
+
+bool MapCommands::OnGoToPosition() {
+    if (!Ready(QStringLiteral("Go to Position"), false, true))
+        return false;
+    const MapView::MapDialogOpen open(view_);
+    coords::EnterCoordsDlg dialog(entryFormat_, &view_);
+    dialog.SetPrompt(QStringLiteral("Go to Position:"));
+    if (const std::optional<MapPos>& selection = session_.Selection())
+        dialog.SetInitialPosition(session_.Georeference().ToGeo(*selection));
+    if (session_.GpsFix().hasFix)
+        dialog.SetGpsPosition(session_.GpsFix().position);
+    if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
+        return false;
+    const MapPos pixel = session_.Georeference().ToPixel(dialog.GetResult());
+    view_.SetSelection(pixel);
+    view_.CentreOn(pixel);
+    return true;
+}
+
+void MapCommands::OnNewPointAtCursor() {
+    if (view_.MapLoading() || !session_.Selection())
+        return; // the context menu offers it only with a selection and no load
+    const session::Outcome outcome = session_.NewPointAtCursor(points::CurrentLocalDateTime());
+    Tell(outcome.notices);
+    view_.Refresh(outcome.changes);
+    OnEditPoints();
+}
+
+void MapCommands::OnStorePosition() {
+    if (!Ready(QStringLiteral("Store Position"), false, false))
+        return;
+    const session::Outcome stored = session_.StorePosition(points::CurrentLocalDateTime());
+    if (!stored.changes.Has(Changed::Points))
+        return;
+    Tell(stored.notices);
+    view_.Refresh(stored.changes);
+    OnEditPoints();
+}
+
+void MapCommands::OnEditPoints() {
+    if (!Ready(QStringLiteral("Edit Points"), false, false))
+        return;
+    const MapView::MapDialogOpen open(view_);
+    // The list edits the points in place (no other map's replace them while it is open); only
+    // a change writes the file, which sets a damaged one aside first.
+    points::EditPointsOutcome outcome;
+    session_.EditDocument([&](session::MapDocument& document) {
+        document.EditPoints([&](points::MapPointList& list) {
+            outcome = points::RunEditMapPoints(&view_, list, entryFormat_, [this, &document] {
+                const std::optional<session::Notice> notice = document.SavePoints();
+                Tell(notice);
+                return !notice;
+            });
+        });
+        return session::Outcome{Changed::Points, {}};
+    });
+    if (outcome.result == points::EditMapPointsDlg::kShowResult) {
+        // The frame's Map Points check marks stay as they were: only the view shows points now.
+        session_.RevealMapPoints();
+        view_.CentreOn(session_.Georeference().ToPixel(outcome.showPosition));
+    }
+    view_.Refresh(Changed::Points);
+}
+
+bool MapCommands::SaveTrail(const QString& path) {
+    const auto notice = session_.SaveTrail(path.toStdString());
+    Tell(notice);
+    // A warning tells what the saved file leaves out; the file was written.
+    return !notice || notice->kind == session::Notice::Kind::Warning;
+}
+
+bool MapCommands::LoadTrail(const QString& path) {
+    const session::Outcome outcome = session_.LoadTrail(path.toStdString());
+    Tell(outcome.notices);
+    view_.Refresh(outcome.changes);
+    return outcome.notices.empty();
+}
+
+void MapCommands::OnClearTrail() {
+    view_.Refresh(session_.ClearTrail());
+}
+
+void MapCommands::OnTrailStatistics() {
+    platform::ShowMessage(&view_, QString::fromStdString(session_.TrailStatisticsText()),
+                          QStringLiteral("Trail Statistics"), platform::MessageIcon::Information);
+}
+
+void MapCommands::OpenJournal(const std::string& path) {
+    const session::Outcome outcome = session_.OpenJournal(path);
+    for (const session::Notice& notice : outcome.notices)
+        QTimer::singleShot(0, this, [this, told = notice] { Tell(told); });
+    view_.Refresh(outcome.changes);
+}
+
+void MapCommands::OnGpsSettings() {
+    // The sheet's result is not looked at: its values are applied however it closes.
+    const GpsSettingsValues values = RunGpsSettingsSheet(
+        &view_, GpsSettingsValues::From(session_.Settings(), session_.ConfiguredGpsDevice()));
+    ViewSettings settings = session_.Settings();
+    values.ApplyTo(settings);
+    session_.ApplySettings(settings, values.device, store_);
+    // The trail is trimmed to its new length and drawn with its new colour and size.
+    view_.Refresh(Changed::Trail);
+}
+
+void MapCommands::ShowStatusNote(const std::string& text) {
+    view_.Refresh(session_.ShowStatusNote(text));
+}
+
+void MapCommands::OnContextCommand(int id) {
+    switch (id) {
+    case kCmdNewPointAtCursor:
+        OnNewPointAtCursor();
+        break;
+    case kCmdGoToGpsPosition:
+        view_.CentreOnGps();
+        break;
+    case kCmdGoToMapCentre:
+        view_.GoToMapCentre();
+        break;
+    default:
+        break;
+    }
+}
+
+void MapCommands::ShowContextMenu(QPoint at) {
+    for (QAction* action : contextMenu_->actions())
+        if (action->data().toInt() == kCmdNewPointAtCursor)
+            action->setEnabled(!view_.MapLoading() && session_.Selection().has_value());
+    // Right edge at the press point, top at its row, as the handheld placed it.
+    const QSize size = contextMenu_->sizeHint();
+    contextMenu_->popup(view_.mapToGlobal(QPoint(at.x() - size.width(), at.y())));
+}

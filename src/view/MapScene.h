@@ -1,0 +1,59 @@
+#pragma once
+
+#include "map/HandheldGeoreference.h"
+#include "map/MapPyramid.h"
+#include "view/ViewGeometry.h"
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class SymbolCache;
+class TrailLayer;
+class TrailPens;
+struct ViewSettings;
+namespace gps {
+struct GpsFix;
+}
+class CMapPoint;
+namespace trail {
+class TrailBuffer;
+}
+
+// One of the two text lines laid over the top (status, "GPS:") and bottom (cursor, "Sel:")
+// edges of the view.
+struct InfoLine {
+    QString text;
+    bool visible = false;
+};
+
+// Everything one frame shows, borrowed from the map view for the length of a paint.
+struct MapScene {
+    const ViewGeometry& geometry;
+    const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
+    const map::HandheldGeoreference& georeference; // the map's, asked for every position
+    const std::vector<CMapPoint>& mapPoints;
+    const trail::TrailBuffer& trail;
+    const ViewSettings& settings;
+    const TrailPens& trailPens;
+    SymbolCache& symbols;   // the map points' looks, drawn once and reused
+    TrailLayer& trailLayer; // the trail as last drawn
+    const gps::GpsFix& gpsFix;
+    std::optional<MapPos> selection; // image position of the crosshair; none without one
+    bool showMapPoints = false;
+    bool showLabels = false;
+    bool showTrail = false;
+    const InfoLine& statusLine;
+    const InfoLine& cursorLine;
+    QColor infoBackground = Qt::white;
+    QColor infoText = Qt::black;
+};
+
+// A geographic position to a view pixel through the georeference and the geometry; empty while
+// the map has no transform and when the result is not a finite 32-bit pixel (a position far
+// off the map).
+std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset);
+// The first step of it: the image pixel (unzoomed), empty while the map has no transform.
+std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo);
