@@ -91,9 +91,9 @@ MapView* MakeView(int mapWidth, int mapHeight) {
     session::ShowFlags flags;
     flags.mapPoints = flags.labels = flags.trail = true;
     flags.statusInfo = flags.cursorInfo = true;
-    v->SetSession(session::MapSession(session::MapDocument({calibration, mapHeight}, std::move(mapPoints)),
-                                      trail::Recording(trail, now.Recording().Rules()), settings,
-                                      flags));
+    v->SetSession(
+        session::MapSession(session::MapDocument({calibration, mapHeight}, std::move(mapPoints)),
+                            trail::Recording(trail, now.Recording().Rules()), settings, flags));
     return v;
 }
 

@@ -1,8 +1,8 @@
 #include "map/JpegPyramid.h"
 
+#include "map/PyramidBands.h"
 #include "platform/JpegDecoder.h"
 #include "platform/MemoryInfo.h"
-#include "map/PyramidBands.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MappedFile.h"
 #include "map/MapPyramid.h"
+#include "platform/MappedFile.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "map/PyramidTarget.h"
 
-#include "platform/MemoryInfo.h"
 #include "map/PyramidCache.h"
+#include "platform/MemoryInfo.h"
 
 namespace map {
 

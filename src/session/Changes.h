@@ -19,7 +19,8 @@ enum class Changed : std::uint32_t {
 class Changes {
 public:
     constexpr Changes() = default;
-    constexpr Changes(Changed one) : bits_(static_cast<std::uint32_t>(one)) {} // NOLINT: a set of one
+    constexpr Changes(Changed one)
+        : bits_(static_cast<std::uint32_t>(one)) {} // NOLINT: a set of one
     [[nodiscard]] constexpr bool Has(Changed one) const {
         return (bits_ & static_cast<std::uint32_t>(one)) != 0;
     }

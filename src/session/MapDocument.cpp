@@ -35,12 +35,14 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
-    calib::CGPSMapFuncs loadedCalibration = sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
+    calib::CGPSMapFuncs loadedCalibration =
+        sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(baseName_);
     const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing ? calib::CGPSMapFuncs()
-                                                                       : loadedCalibration;
+    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing
+                                      ? calib::CGPSMapFuncs()
+                                      : loadedCalibration;
     calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
                               calibration.status == platform::LoadStatus::Damaged;
     switch (calibration.status) {
@@ -53,7 +55,8 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
         break;
     case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the last good one, if any, stays.
-        const std::string_view why = calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
+        const std::string_view why =
+            calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
         break;

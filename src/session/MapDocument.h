@@ -37,10 +37,10 @@ public:
     [[nodiscard]] bool CanUndo() const { return !calibrationUndo_.empty(); }
 
     // Reads the calibration and points files of the map at imagePath (BaseName plus ".mcd" and
-    // ".pts") of an image imageHeight pixels high. A missing calibration is a warning and leaves the map uncalibrated; a missing
-    // points file is nothing. A file that cannot be read or is damaged is an error; the map
-    // then has no points, and no calibration unless it is the same map opened again, whose
-    // calibration stays.
+    // ".pts") of an image imageHeight pixels high. A missing calibration is a warning and leaves
+    // the map uncalibrated; a missing points file is nothing. A file that cannot be read or is
+    // damaged is an error; the map then has no points, and no calibration unless it is the same map
+    // opened again, whose calibration stays.
     Outcome Open(std::string_view imagePath, int imageHeight);
     // Write the files; the notice when one could not be written.
     std::optional<Notice> SaveCalibration();

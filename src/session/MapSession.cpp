@@ -82,7 +82,8 @@ Outcome MapSession::EditDocument(const std::function<Outcome(MapDocument&)>& edi
 Outcome MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
     if (!selection_)
         return {};
-    return document_.AddPoint(points::MakeCursorPoint(document_.Georeference().ToGeo(*selection_), when));
+    return document_.AddPoint(
+        points::MakeCursorPoint(document_.Georeference().ToGeo(*selection_), when));
 }
 
 Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
@@ -142,9 +143,9 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
         step.changes |= UpdateSelectionText();
     }
     // The rate the line found is shown once, then the positions again.
-    step.changes |= SetStatusText(update.Has(gps::GpsUpdate::kNote)
-                                      ? StatusSaying(update.note)
-                                      : StatusAfter(update, coordFormat_));
+    step.changes |=
+        SetStatusText(update.Has(gps::GpsUpdate::kNote) ? StatusSaying(update.note)
+                                                        : StatusAfter(update, coordFormat_));
     return step;
 }
 

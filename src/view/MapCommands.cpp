@@ -101,8 +101,9 @@ void MapCommands::OnEnterCalibrationPoint() {
         return;
     const MapView::MapDialogOpen open(view_);
     coords::EnterCoordsDlg dialog(entryFormat_, &view_);
-    dialog.SetPrompt(QStringLiteral("Enter Selection Coordinates:") + '\n' +
-                     NextPointNote(session_.Document().Calibration().GetCalibrationPoints().size() / 2));
+    dialog.SetPrompt(
+        QStringLiteral("Enter Selection Coordinates:") + '\n' +
+        NextPointNote(session_.Document().Calibration().GetCalibrationPoints().size() / 2));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())

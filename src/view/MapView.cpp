@@ -170,18 +170,17 @@ void MapView::PaintFrame(QPainter& painter) {
         return;
     }
     const std::optional<MapPos>& selection = session_.Selection();
-    PaintScene(painter, MapScene{geometry_, map_, session_.Georeference(),
-                                 session_.Document().Points(), session_.Recording().Trail(),
-                                 settings, trailPens_, symbols_, trailLayer_, session_.GpsFix(),
-                                 selection, session_.ShowsMapPoints(), flags.labels, flags.trail,
-                                 statusLine, cursorLine, infoBackground, infoText});
+    PaintScene(painter,
+               MapScene{geometry_, map_, session_.Georeference(), session_.Document().Points(),
+                        session_.Recording().Trail(), settings, trailPens_, symbols_, trailLayer_,
+                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
+                        flags.trail, statusLine, cursorLine, infoBackground, infoText});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
-        for (const calib::PairCheck& pair :
-             calib::CheckPairs(session_.Document().Calibration(),
-                               session_.Georeference().ImageHeight()))
+        for (const calib::PairCheck& pair : calib::CheckPairs(
+                 session_.Document().Calibration(), session_.Georeference().ImageHeight()))
             pixels.push_back(pair.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }

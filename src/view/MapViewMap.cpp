@@ -41,7 +41,8 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
                              path.toStdString() +
                                  ": the file is damaged; part of the image may be wrong.",
                              "Warning"});
-    for (const session::Notice& notice : session_.OpenMap(path.toStdString(), map_.Height()).notices)
+    for (const session::Notice& notice :
+         session_.OpenMap(path.toStdString(), map_.Height()).notices)
         Tell(notice);
     update();
     return true;

@@ -442,8 +442,8 @@ class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.Ok());
-        session = MapSession(MapDocument({Calibrated(), 1000}, {}), trail::Recording(),
-                             ViewSettings());
+        session =
+            MapSession(MapDocument({Calibrated(), 1000}, {}), trail::Recording(), ViewSettings());
         ViewSettings settings;
         settings.updateRateMs = 0; // every update handled
         session.ApplySettings(settings, "", store);
