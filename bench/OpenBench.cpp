@@ -182,7 +182,7 @@ void DropFromPageCache(const fs::path& file) {
 }
 
 // A window-sized frame as the window shows it; false when it shows no map (white middle).
-bool PaintShowsPicture(MapView& view) {
+bool PaintShowsPicture(view::MapView& view) {
     QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&frame);
     view.PaintFrame(painter);
@@ -191,17 +191,17 @@ bool PaintShowsPicture(MapView& view) {
 }
 
 // A view with the loader that opens its maps (the view's child).
-std::unique_ptr<MapView> NewView() {
+std::unique_ptr<view::MapView> NewView() {
     static const MemorySettingsStore store;
-    auto view = std::make_unique<MapView>(store);
-    new MapLoader(*view);
+    auto view = std::make_unique<view::MapView>(store);
+    new view::MapLoader(*view);
     view->resize(1280, 800);
     view->show();
     return view;
 }
 
-MapLoader& LoaderOf(MapView& view) {
-    return *view.findChild<MapLoader*>();
+view::MapLoader& LoaderOf(view::MapView& view) {
+    return *view.findChild<view::MapLoader*>();
 }
 
 // Starts loading the map and runs the event loop until the load finishes (or the deadline).
@@ -212,29 +212,30 @@ struct Load {
     double finished = -1.0;   // seconds to MapLoadFinished
 };
 
-Load LoadAndWait(MapView& view, const QString& path) {
+Load LoadAndWait(view::MapView& view, const QString& path) {
     Load load;
     bool done = false;
-    MapLoader& loader = LoaderOf(view);
+    view::MapLoader& loader = LoaderOf(view);
     const Clock::time_point start = Clock::now();
-    const QMetaObject::Connection finished = QObject::connect(
-        &loader, &MapLoader::MapLoadFinished, [&](const QString&, bool loaded, const QString&) {
-            done = true;
-            load.loaded = loaded;
-            load.finished = Since(start);
-            if (loaded && load.fullInView < 0)
-                load.fullInView = load.finished;
-            if (loaded && load.firstFrame < 0 && PaintShowsPicture(view))
-                load.firstFrame = Since(start);
-        });
+    const QMetaObject::Connection finished =
+        QObject::connect(&loader, &view::MapLoader::MapLoadFinished,
+                         [&](const QString&, bool loaded, const QString&) {
+                             done = true;
+                             load.loaded = loaded;
+                             load.finished = Since(start);
+                             if (loaded && load.fullInView < 0)
+                                 load.fullInView = load.finished;
+                             if (loaded && load.firstFrame < 0 && PaintShowsPicture(view))
+                                 load.firstFrame = Since(start);
+                         });
     // The small picture a large JPEG shows while the rest decodes.
     const QMetaObject::Connection preview =
-        QObject::connect(&loader, &MapLoader::MapPreviewShown, [&] {
+        QObject::connect(&loader, &view::MapLoader::MapPreviewShown, [&] {
             if (load.firstFrame < 0 && PaintShowsPicture(view))
                 load.firstFrame = Since(start);
         });
     const QMetaObject::Connection rows =
-        QObject::connect(&loader, &MapLoader::MapFullResolutionShown, [&] {
+        QObject::connect(&loader, &view::MapLoader::MapFullResolutionShown, [&] {
             if (load.fullInView < 0 && PaintShowsPicture(view))
                 load.fullInView = Since(start);
         });

@@ -52,9 +52,9 @@ map::MapPyramid MakeMap(int width, int height) {
     return map;
 }
 
-MapView* MakeView(int mapWidth, int mapHeight) {
+view::MapView* MakeView(int mapWidth, int mapHeight) {
     static const MemorySettingsStore store;
-    auto* v = new MapView(store);
+    auto* v = new view::MapView(store);
     v->resize(1280, 800);
     v->show();
     v->SetMap(MakeMap(mapWidth, mapHeight));
@@ -98,16 +98,16 @@ MapView* MakeView(int mapWidth, int mapHeight) {
 }
 
 // One view per map size, built when first needed and kept for the run.
-MapView& SharedView(int mapSide) {
+view::MapView& SharedView(int mapSide) {
     if (mapSide == 16384) {
-        static MapView* big = MakeView(16384, 16384);
+        static view::MapView* big = MakeView(16384, 16384);
         return *big;
     }
-    static MapView* scan = MakeView(12000, 9000);
+    static view::MapView* scan = MakeView(12000, 9000);
     return *scan;
 }
 
-void SendMouse(MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+void SendMouse(view::MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &event);
@@ -117,10 +117,10 @@ enum Motion { kStill, kDragging, kMoving };
 
 // Arguments: map side (12000 for the 12000 x 9000 map, 16384), zoom in percent, Motion.
 void PaintFrame(benchmark::State& state) {
-    MapView& view = SharedView(static_cast<int>(state.range(0)));
+    view::MapView& view = SharedView(static_cast<int>(state.range(0)));
     view.SetZoom(static_cast<double>(state.range(1)) / 100.0);
     view.GoToMapCentre();
-    const ViewPoint centre = view.Geometry().ScrollOffset();
+    const view::ViewPoint centre = view.Geometry().ScrollOffset();
     const bool dragging = state.range(2) == kDragging;
     const bool moving = state.range(2) == kMoving;
     const QPoint press(640, 400);
@@ -138,7 +138,7 @@ void PaintFrame(benchmark::State& state) {
         }
         if (moving) {
             step = 1 - step;
-            view.ScrollTo(ViewPoint{centre.x + step, centre.y});
+            view.ScrollTo(view::ViewPoint{centre.x + step, centre.y});
         }
         QPainter painter(&frame);
         view.PaintFrame(painter);
@@ -164,21 +164,21 @@ BENCHMARK(PaintFrame)
 // and dragged by 70 pixels.
 bool SaveFrames(const QString& dir) {
     QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
-    const auto paint = [&](MapView& view) {
+    const auto paint = [&](view::MapView& view) {
         QPainter painter(&frame);
         view.PaintFrame(painter);
     };
     for (const int side : {12000, 16384}) {
-        MapView& view = SharedView(side);
+        view::MapView& view = SharedView(side);
         for (const int zoom : {25, 50, 70, 100, 200, 800}) {
             view.SetZoom(zoom / 100.0);
             view.GoToMapCentre();
-            const ViewPoint centre = view.Geometry().ScrollOffset();
+            const view::ViewPoint centre = view.Geometry().ScrollOffset();
             const QString name = dir + QStringLiteral("/%1-%2-").arg(side).arg(zoom);
             paint(view);
             paint(view);
             bool saved = frame.save(name + "still.png");
-            view.ScrollTo(ViewPoint{centre.x + 1, centre.y});
+            view.ScrollTo(view::ViewPoint{centre.x + 1, centre.y});
             paint(view);
             saved = saved && frame.save(name + "moving.png");
             const QPoint press(640, 400);

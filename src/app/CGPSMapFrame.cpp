@@ -107,9 +107,9 @@ bool CGPSMapFrame::Create() {
     if (view_ != nullptr)
         return false; // one view, one set of menus
     // Allocation failure throws here; the application object turns it into a message.
-    view_ = new MapView(store_, this);
-    loader_ = new MapLoader(*view_);
-    commands_ = new MapCommands(*view_, store_, entryFormat_, view_);
+    view_ = new view::MapView(store_, this);
+    loader_ = new view::MapLoader(*view_);
+    commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();
@@ -120,8 +120,8 @@ bool CGPSMapFrame::Create() {
     OnCommand(kCmdTrack);
     recentMaps_ = session::ReadRecentMaps(store_);
     RefreshRecentMenu();
-    connect(view_, &MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
-    connect(view_, &MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
+    connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
+    connect(view_, &view::MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     UpdateActions();
     return true;
 }
@@ -140,8 +140,8 @@ void CGPSMapFrame::BuildLoadProgress() {
     layout->addWidget(loadCancel_);
     loadBar_->hide();
     view_->installEventFilter(this);
-    connect(loadCancel_, &QPushButton::clicked, loader_, &MapLoader::Cancel);
-    connect(loader_, &MapLoader::MapLoadProgress, this, [this](int percent) {
+    connect(loadCancel_, &QPushButton::clicked, loader_, &view::MapLoader::Cancel);
+    connect(loader_, &view::MapLoader::MapLoadProgress, this, [this](int percent) {
         if (percent < 0) {
             loadProgress_->setRange(0, 0); // busy: the decoder gives no measure
         } else {
@@ -154,13 +154,13 @@ void CGPSMapFrame::BuildLoadProgress() {
             UpdateActions();
         }
     });
-    connect(loader_, &MapLoader::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
+    connect(loader_, &view::MapLoader::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
 }
 
 void CGPSMapFrame::PlaceLoadProgress() {
     const int width = std::min(view_->width() - 16, 420);
     const int height = loadBar_->sizeHint().height();
-    const int bottom = CursorLineRect(view_->width(), view_->height()).top() - 4;
+    const int bottom = view::CursorLineRect(view_->width(), view_->height()).top() - 4;
     loadBar_->setGeometry((view_->width() - width) / 2, bottom - height, width, height);
 }
 

@@ -15,9 +15,11 @@
 #include <string_view>
 #include <vector>
 
+namespace view {
 class MapCommands;
 class MapLoader;
 class MapView;
+} // namespace view
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -47,11 +49,11 @@ public:
     // flags and turns Track on. False when called a second time.
     bool Create();
 
-    [[nodiscard]] MapView& View() { return *view_; }
+    [[nodiscard]] view::MapView& View() { return *view_; }
     [[nodiscard]] bool HasView() const { return view_ != nullptr; }
     // What loads the view's maps.
-    [[nodiscard]] MapLoader& Loader() { return *loader_; }
-    [[nodiscard]] MapCommands& Commands() { return *commands_; }
+    [[nodiscard]] view::MapLoader& Loader() { return *loader_; }
+    [[nodiscard]] view::MapCommands& Commands() { return *commands_; }
 
     // Runs a command as a menu item, toolbar button or accelerator would.
     void OnCommand(int id);
@@ -137,9 +139,9 @@ private:
     // for the life of the window, never stored.
     coords::CoordFormat entryFormat_ = coords::CoordFormat::Dms;
 
-    MapView* view_ = nullptr;         // child widget, owned by the frame
-    MapLoader* loader_ = nullptr;     // the view's child
-    MapCommands* commands_ = nullptr; // the view's child
+    view::MapView* view_ = nullptr;         // child widget, owned by the frame
+    view::MapLoader* loader_ = nullptr;     // the view's child
+    view::MapCommands* commands_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.
     std::unique_ptr<session::LastSession> restoring_;
     // The zoom preset marked in View > Zoom; 0 after zoom in or out leaves none marked.

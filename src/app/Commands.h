@@ -167,8 +167,8 @@ inline constexpr std::array<ZoomDef, 8> kZoomLevels = {{{kCmdZoom25, 0.25},
                                                         {kCmdZoom400, 4.0},
                                                         {kCmdZoom800, 8.0}}};
 
-inline constexpr double kZoomInStep = ViewGeometry::kZoomInStep;
-inline constexpr double kZoomOutStep = ViewGeometry::kZoomOutStep;
+inline constexpr double kZoomInStep = view::ViewGeometry::kZoomInStep;
+inline constexpr double kZoomOutStep = view::ViewGeometry::kZoomOutStep;
 
 enum class ToolbarIcon { ZoomIn, ZoomOut, CentreOnGps, FollowGps, GpsTrail, MapPoints, Labels };
 

@@ -19,6 +19,8 @@
 
 #include <chrono>
 
+namespace view {
+
 namespace {
 
 template <std::size_t N>
@@ -287,3 +289,5 @@ GpsSettingsValues RunGpsSettingsSheet(QWidget* parent, const GpsSettingsValues& 
     sheet.exec();
     return sheet.Values();
 }
+
+} // namespace view

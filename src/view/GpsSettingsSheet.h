@@ -10,6 +10,8 @@ class QComboBox;
 class QLineEdit;
 class QTabWidget;
 
+namespace view {
+
 // One page of the GPS Settings sheet. Fill puts values into the controls; Exchange reads the
 // controls back, and on a bad value returns false with the message naming the allowed range,
 // leaving values as they were.
@@ -89,3 +91,5 @@ private:
 
 // Runs the sheet modally over parent, starting from values; returns what it closed with.
 GpsSettingsValues RunGpsSettingsSheet(QWidget* parent, const GpsSettingsValues& values);
+
+} // namespace view

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace view {
+
 namespace {
 
 // The blanks a field may carry around its number.
@@ -104,3 +106,5 @@ std::int32_t ParseBaudText(std::string_view text) {
         return SettingKeyOf(ViewSettingId::BaudRate).defaultValue;
     return *n;
 }
+
+} // namespace view

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace view {
+
 // The values the three pages of the GPS Settings sheet edit, apart from their widgets: filled
 // from ViewSettings when the sheet opens and copied back when it closes, whichever way.
 struct GpsSettingsValues {
@@ -59,3 +61,5 @@ std::optional<std::string> CheckBaudText(std::string_view text);
 // digits up to the first non-digit ("12ab" is 12). Gives 4800 when no number can be read or
 // the number does not fit.
 std::int32_t ParseBaudText(std::string_view text);
+
+} // namespace view

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace view {
+
 LoadingPicture::LoadingPicture(map::MapPyramid picture, int clientWidth, int clientHeight)
     : picture_(std::move(picture)) {
     geometry_.SetClientSize(clientWidth, clientHeight);
@@ -42,3 +44,5 @@ void LoadingPicture::Paint(QPainter& painter, const SceneOf& sceneOf) const {
     }
     DrawInfoLines(painter, scene);
 }
+
+} // namespace view

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace view {
+
 // The small picture of a JPEG map that is still decoding, in the map's place until the map
 // itself shows: at the zoom (100 %) and scroll (0, 0) the map will open with, the rows decoded
 // so far drawn over it at full resolution. It can be dragged, the drag carried over to the map;
@@ -34,3 +36,5 @@ private:
     int fullRows_ = 0;
     bool fullShown_ = false;
 };
+
+} // namespace view

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QTimer>
 
+namespace view {
+
 using session::Changed;
 using session::Changes;
 
@@ -314,3 +316,5 @@ void MapCommands::ShowContextMenu(QPoint at) {
     const QSize size = contextMenu_->sizeHint();
     contextMenu_->popup(view_.mapToGlobal(QPoint(at.x() - size.width(), at.y())));
 }
+
+} // namespace view

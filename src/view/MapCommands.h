@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
-class MapView;
 class QMenu;
 class SettingsStore;
+
+namespace view {
+
+class MapView;
 
 // The context menu's commands.
 enum ContextCommand : int {
@@ -87,3 +90,5 @@ private:
     coords::CoordFormat& entryFormat_;
     QMenu* contextMenu_ = nullptr; // a child of the view
 };
+
+} // namespace view

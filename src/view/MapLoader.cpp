@@ -13,6 +13,8 @@
 #include <atomic>
 #include <cmath>
 
+namespace view {
+
 namespace {
 
 // PNG, GIF and BMP maps: Qt decodes the whole image, then the pyramid is cut from it.
@@ -239,3 +241,5 @@ bool MapLoader::Load(const QString& path, QString* error) {
     Start(path);
     return Wait(error);
 }
+
+} // namespace view

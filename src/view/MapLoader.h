@@ -9,8 +9,11 @@
 #include <memory>
 #include <vector>
 
-class MapView;
 class QThread;
+
+namespace view {
+
+class MapView;
 
 // Bounds of a map load; tests lower them to reach the other side with small images.
 struct MapLoadLimits {
@@ -86,3 +89,5 @@ private:
     bool lastLoaded_ = false;
     QString lastError_;
 };
+
+} // namespace view

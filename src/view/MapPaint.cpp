@@ -17,6 +17,8 @@
 #include <cmath>
 #include <vector>
 
+namespace view {
+
 namespace {
 
 QPoint ToQPoint(ViewPoint p) {
@@ -171,3 +173,5 @@ void DrawInfoLines(QPainter& painter, const MapScene& scene) {
     }
     painter.restore();
 }
+
+} // namespace view

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace view {
+
 // Paints one frame: the map scaled onto the client area with white beyond the image, the
 // map points, the trail (left out while dragging), the GPS marker, the selection crosshair and
 // the info lines, in this order. Expects a painter on a surface of the client size with
@@ -29,3 +31,5 @@ void DrawInfoLines(QPainter& painter, const MapScene& scene);
 // bottom.
 QRect StatusLineRect(int clientWidth, int clientHeight);
 QRect CursorLineRect(int clientWidth, int clientHeight);
+
+} // namespace view

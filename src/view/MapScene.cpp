@@ -1,5 +1,7 @@
 #include "view/MapScene.h"
 
+namespace view {
+
 std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo) {
     // Before the map's first fit no position has a place on it.
     if (!scene.georeference.HasTransform())
@@ -13,3 +15,5 @@ std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, Vie
         return std::nullopt;
     return scene.geometry.ImageToScreen(*pixel, offset);
 }
+
+} // namespace view

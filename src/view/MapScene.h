@@ -10,17 +10,20 @@
 #include <optional>
 #include <vector>
 
-class SymbolCache;
-class TrailLayer;
-class TrailPens;
-struct ViewSettings;
 namespace gps {
 struct GpsFix;
 }
-class CMapPoint;
 namespace trail {
 class TrailBuffer;
 }
+struct ViewSettings;
+class CMapPoint;
+
+namespace view {
+
+class SymbolCache;
+class TrailLayer;
+class TrailPens;
 
 // One of the two text lines laid over the top (status, "GPS:") and bottom (cursor, "Sel:")
 // edges of the view.
@@ -57,3 +60,5 @@ struct MapScene {
 std::optional<ViewPoint> GeoToView(const MapScene& scene, const MapPos& geo, ViewPoint offset);
 // The first step of it: the image pixel (unzoomed), empty while the map has no transform.
 std::optional<MapPos> GeoToImage(const MapScene& scene, const MapPos& geo);
+
+} // namespace view

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace view {
+
 MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent), session_(store) {
     // Every pixel is painted each frame: no erase, no system background.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -207,3 +209,5 @@ void MapView::resizeEvent(QResizeEvent* event) {
     if (picture_)
         picture_->Geometry().SetClientSize(event->size().width(), event->size().height());
 }
+
+} // namespace view

@@ -31,8 +31,9 @@
 class QGestureEvent;
 class QNativeGestureEvent;
 class QTimer;
-
 class SettingsStore;
+
+namespace view {
 
 // The one window that shows the map and everything on it. It holds the pixels (the map image,
 // the geometry of zoom and scroll), turns pointer and key events into gestures and paints; the
@@ -199,3 +200,5 @@ private:
     std::optional<LoadingPicture> picture_; // of the map a MapLoader is loading
     bool mapLoading_ = false;
 };
+
+} // namespace view

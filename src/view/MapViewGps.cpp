@@ -10,6 +10,8 @@
 #include <QNativeGestureEvent>
 #include <QTimer>
 
+namespace view {
+
 void MapView::SetGpsDevice(std::string device) {
     session_.SetGpsDevice(std::move(device));
 }
@@ -89,3 +91,5 @@ bool MapView::event(QEvent* event) {
     }
     return QWidget::event(event);
 }
+
+} // namespace view

@@ -2,6 +2,8 @@
 // still loading.
 #include "view/MapView.h"
 
+namespace view {
+
 MapView::MapDialogOpen::MapDialogOpen(MapView& view) : view_(view) {
     ++view_.mapDialogs_;
 }
@@ -71,3 +73,5 @@ ViewPoint MapView::EndLoadingPicture() {
     update();
     return scroll;
 }
+
+} // namespace view

@@ -7,6 +7,8 @@
 
 #include <chrono>
 
+namespace view {
+
 namespace {
 
 long long NowMs() {
@@ -88,3 +90,5 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     }
     event->accept();
 }
+
+} // namespace view

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+namespace view {
+
 namespace {
 
 // One notch of a wheel, in eighths of a degree; smooth wheels send fractions of it.
@@ -61,3 +63,5 @@ void MapView::OnNativeZoom(QNativeGestureEvent* event) {
         ZoomAt(factor, PixelUnderPointer(event->position()));
     event->accept();
 }
+
+} // namespace view

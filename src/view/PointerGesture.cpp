@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace view {
+
 bool PointerGesture::NearPress(ViewPoint at) const {
     return std::abs(static_cast<long long>(at.x) - press_.x) <= kHoldTolerancePx &&
            std::abs(static_cast<long long>(at.y) - press_.y) <= kHoldTolerancePx;
@@ -53,3 +55,5 @@ PointerGesture::Action PointerGesture::HoldTimeout() {
     state_ = State::Held;
     return Action::Hold;
 }
+
+} // namespace view

@@ -2,6 +2,8 @@
 
 #include "view/ViewGeometry.h"
 
+namespace view {
+
 // Turns the presses, moves and releases of a stylus, a finger or the left mouse button into
 // the map view's three gestures: a tap (sets the selection), a drag (scrolls) and a hold (opens
 // the context menu). Time comes from outside, so the rules can be checked without a clock.
@@ -44,3 +46,5 @@ private:
     ViewPoint press_;
     long long pressTimeMs_ = 0;
 };
+
+} // namespace view

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace view {
+
 map::MapPyramid PyramidFromImage(const QImage& image) {
     return PyramidFromImage(image, [](double) { return true; });
 }
@@ -130,3 +132,5 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
         }
     }
 }
+
+} // namespace view

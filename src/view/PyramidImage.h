@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace view {
+
 // Between Qt images and the map's pyramid.
 
 // The pyramid of image, transparent pixels laid over white; empty for a null image or when
@@ -30,3 +32,5 @@ QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row)
 // 32-bit RGB image.
 void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
                  const std::vector<int>& rows, int top, int bottom, QImage& out);
+
+} // namespace view

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <functional>
 
+namespace view {
+
 std::size_t SymbolCache::KeyHash::operator()(const Key& key) const {
     std::size_t h = std::hash<std::string>{}(key.label);
     for (const int field : {key.symbol, key.lineColour, key.fillColour, key.size})
@@ -50,3 +52,5 @@ void SymbolCache::Draw(QPainter& painter, const CMapPoint& point, QPoint centre,
     }
     painter.drawImage(centre - found->second.centre, found->second.image);
 }
+
+} // namespace view

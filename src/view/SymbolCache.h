@@ -10,6 +10,8 @@
 class CMapPoint;
 class QPainter;
 
+namespace view {
+
 // Map point symbols with their labels, each drawn once into a small image and then copied:
 // drawing a label's outline and text costs five text draws, a copy one blit. With antialiasing
 // off every pixel is either fully painted or untouched, so the copy is exact.
@@ -38,3 +40,5 @@ private:
 
     std::unordered_map<Key, Entry, KeyHash> entries_;
 };
+
+} // namespace view

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace view {
+
 namespace {
 
 QFont MakeFont(double pointSize) {
@@ -136,3 +138,5 @@ void DrawMapPoint(const CMapPoint& point, QPainter& painter, QPoint centre, bool
     DrawSymbol(painter, centre, point.GetSymbol(), point.GetLineColour(), point.GetFillColour(),
                point.GetSize(), QString::fromStdString(point.GetName()), showLabel);
 }
+
+} // namespace view

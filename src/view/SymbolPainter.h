@@ -15,6 +15,8 @@
 class CMapPoint;
 class QPainter;
 
+namespace view {
+
 // Colour index 0..7 to its colour; any other index gives black.
 QColor ColourFromIndex(int colourIndex);
 
@@ -57,3 +59,5 @@ private:
     std::array<QBrush, kTrailLevels> brushes_;
     std::array<QImage, kTrailLevels> discs_;
 };
+
+} // namespace view

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace view {
+
 int ClampSizeValue(int size) {
     return std::clamp(size, 0, kMaxSizeValue);
 }
@@ -42,3 +44,5 @@ int TrailShadeLevel(int n, int trailLength) {
         return 0;
     return static_cast<int>(std::clamp(level, 0.0, static_cast<double>(kTrailLevels - 1)));
 }
+
+} // namespace view

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace view {
+
 // The geometry of symbols and the trail's shades; the lists of colours, symbols and sizes are
 // in points/MapPointLook.h.
 
@@ -29,3 +31,5 @@ inline constexpr int kTrailLevels = 20;
 // n < 0 (a trail holding more than trailLength samples, its breaks added without trimming)
 // and for a trailLength below 1.
 [[nodiscard]] int TrailShadeLevel(int n, int trailLength);
+
+} // namespace view

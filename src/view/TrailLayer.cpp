@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace view {
+
 namespace {
 
 // Cuts the segment a-b down to the part inside rect (Liang-Barsky, in doubles). Lines are
@@ -318,3 +320,5 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     }
     Blend(painter);
 }
+
+} // namespace view

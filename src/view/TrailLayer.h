@@ -16,6 +16,9 @@
 #include <vector>
 
 class QPainter;
+
+namespace view {
+
 struct MapScene;
 
 // The trail's lines and dots. Once a frame draws the trail exactly as the last one did, they
@@ -86,3 +89,5 @@ private:
     QImage image_;              // null until drawn, and when it could not be had
     std::vector<QRect> filled_; // runs of blocks of image_ with pixels, in device pixels
 };
+
+} // namespace view

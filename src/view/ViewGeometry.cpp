@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace view {
+
 namespace {
 
 constexpr double kIntMin = std::numeric_limits<int>::min();
@@ -151,3 +153,5 @@ bool ViewGeometry::Release(ViewPoint press, ViewPoint release) {
     scroll_ = {Shift(scroll_.x, release.x, press.x), Shift(scroll_.y, release.y, press.y)};
     return true;
 }
+
+} // namespace view

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace view {
+
 // A pixel of the view, or an offset pair in zoomed image pixels. 32-bit, like the window
 // system's coordinates.
 struct ViewPoint {
@@ -131,3 +133,5 @@ private:
     ViewPoint drag_;
     bool dragging_ = false;
 };
+
+} // namespace view

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QPainter>
 
+namespace view {
+
 namespace {
 
 constexpr int kMarkRadius = 7;
@@ -46,3 +48,5 @@ void PaintNoMapHint(QPainter& painter, const ViewGeometry& geometry, const QColo
                      "Load a map with File > Load Map... or drop an image here");
     painter.restore();
 }
+
+} // namespace view

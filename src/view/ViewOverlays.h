@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace view {
+
 // What the view paints over the scene for a while: the calibration points as numbered marks
 // while they are being looked at, and a hint while no map is loaded.
 
@@ -19,3 +21,5 @@ void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
 
 // "Load a map with File > Load Map... or drop an image here", centred in the view.
 void PaintNoMapHint(QPainter& painter, const ViewGeometry& geometry, const QColor& colour);
+
+} // namespace view

@@ -56,15 +56,15 @@ std::string Bytes(const QString& path) {
     return bytes;
 }
 
-void Wheel(MapView& view, QPoint at, int delta) {
+void Wheel(view::MapView& view, QPoint at, int delta) {
     QWheelEvent event(QPointF(at), QPointF(view.mapToGlobal(at)), QPoint(), QPoint(0, delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&view, &event);
 }
 
 // Where the view shows an image point now, in view pixels.
-QPointF OnScreen(const MapView& view, const MapPos& image) {
-    const ViewGeometry& g = view.Geometry();
+QPointF OnScreen(const view::MapView& view, const MapPos& image) {
+    const view::ViewGeometry& g = view.Geometry();
     return {image.x * g.Zoom() - g.ScrollOffset().x, image.y * g.Zoom() - g.ScrollOffset().y};
 }
 
@@ -277,7 +277,7 @@ protected:
 
 TEST_F(Desktop, WheelZoomHoldsThePointUnderThePointerAtEveryStep) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     v.ScrollTo({300, 200});
     const QPoint pointer(137, 91);
@@ -290,22 +290,23 @@ TEST_F(Desktop, WheelZoomHoldsThePointUnderThePointerAtEveryStep) {
         int events;
         double step;
     } rows[] = {
-        {"notch in", 120, 6, ViewGeometry::kZoomInStep},
-        {"half notches in", 60, 4, std::sqrt(ViewGeometry::kZoomInStep)},
-        {"notch out", -120, 9, ViewGeometry::kZoomOutStep},
-        {"into the upper bound", 120, 40, ViewGeometry::kZoomInStep},
-        {"into the lower bound", -120, 60, ViewGeometry::kZoomOutStep},
+        {"notch in", 120, 6, view::ViewGeometry::kZoomInStep},
+        {"half notches in", 60, 4, std::sqrt(view::ViewGeometry::kZoomInStep)},
+        {"notch out", -120, 9, view::ViewGeometry::kZoomOutStep},
+        {"into the upper bound", 120, 40, view::ViewGeometry::kZoomInStep},
+        {"into the lower bound", -120, 60, view::ViewGeometry::kZoomOutStep},
     };
     for (const auto& row : rows) {
         for (int i = 0; i < row.events; ++i) {
             const double before = v.Geometry().Zoom();
             Wheel(v, pointer, row.delta);
-            const double expected = row.delta % 120 == 0 || i % 2 == 1
-                                        ? before * (row.delta > 0 ? ViewGeometry::kZoomInStep
-                                                                  : ViewGeometry::kZoomOutStep)
-                                        : before;
-            EXPECT_DOUBLE_EQ(v.Geometry().Zoom(),
-                             std::clamp(expected, ViewGeometry::kMinZoom, ViewGeometry::kMaxZoom))
+            const double expected =
+                row.delta % 120 == 0 || i % 2 == 1
+                    ? before * (row.delta > 0 ? view::ViewGeometry::kZoomInStep
+                                              : view::ViewGeometry::kZoomOutStep)
+                    : before;
+            EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), std::clamp(expected, view::ViewGeometry::kMinZoom,
+                                                             view::ViewGeometry::kMaxZoom))
                 << row.legend << " " << i;
             const QPointF at = OnScreen(v, held);
             EXPECT_LE(std::abs(at.x() - pointer.x()), 1.0) << row.legend << " " << i;
@@ -321,7 +322,7 @@ TEST_F(Desktop, WheelZoomHoldsThePointUnderThePointerAtEveryStep) {
 
 TEST_F(Desktop, PinchAndTouchpadZoomHoldTheirCentre) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     const QPoint centre(250, 120);
     const MapPos held = v.Geometry().ScreenToImage({centre.x(), centre.y()});
@@ -332,7 +333,7 @@ TEST_F(Desktop, PinchAndTouchpadZoomHoldTheirCentre) {
         pinch.setCenterPoint(QPointF(v.mapToGlobal(centre)));
         QGestureEvent event({&pinch});
         QCoreApplication::sendEvent(&v, &event);
-        zoom = std::min(zoom * scale, ViewGeometry::kMaxZoom);
+        zoom = std::min(zoom * scale, view::ViewGeometry::kMaxZoom);
         EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), zoom) << scale;
         const QPointF at = OnScreen(v, held);
         EXPECT_LE(std::abs(at.x() - centre.x()) + std::abs(at.y() - centre.y()), 2.0) << scale;
@@ -341,7 +342,7 @@ TEST_F(Desktop, PinchAndTouchpadZoomHoldTheirCentre) {
                                  QPointF(centre), QPointF(centre), QPointF(v.mapToGlobal(centre)),
                                  -0.5, QPointF());
     QCoreApplication::sendEvent(&v, &touchpad);
-    EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), ViewGeometry::kMaxZoom * 0.5);
+    EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), view::ViewGeometry::kMaxZoom * 0.5);
 }
 
 TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
@@ -380,8 +381,8 @@ TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
         EXPECT_TRUE(f.Action(row.id)->shortcuts().contains(QKeySequence(row.key)));
         if (row.id == kCmdMapCentre)
             centred = f.View().Geometry().ScrollOffset() ==
-                      ViewPoint{demo::kMapWidth / 2 - viewSize.width() / 2,
-                                demo::kMapHeight / 2 - viewSize.height() / 2};
+                      view::ViewPoint{demo::kMapWidth / 2 - viewSize.width() / 2,
+                                      demo::kMapHeight / 2 - viewSize.height() / 2};
     }
     // Their effects, for the ones that leave a trace.
     EXPECT_TRUE(f.isFullScreen());
@@ -395,7 +396,7 @@ TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
 
 TEST_F(Desktop, GoToPositionSelectsAndCentresOnTheTypedPosition) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     const MapPos target = demo::PixelToGeo({1200, 900});
     testsupport::WhenModal<coords::EnterCoordsDlg>(
@@ -460,7 +461,7 @@ TEST_F(Desktop, TheNextStartWithoutAMapRestoresMapViewAndWindow) {
     ASSERT_TRUE(PumpUntil([&] { return !f.View().MapLoading(); }));
     EXPECT_EQ(f.View().MapPath(), map);
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.44);
-    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (ViewPoint{310, 170}));
+    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (view::ViewPoint{310, 170}));
     EXPECT_EQ(f.size(), QSize(520, 380));
     EXPECT_TRUE(catcher.messages.empty());
 
@@ -518,7 +519,7 @@ TEST_F(Desktop, RecentMapsKeepTheLastEightNewestFirst) {
 
 TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     // A trail of two fixes written by the trail store itself.
     trail::TrailBuffer trail;
     trail.Record(demo::PixelToGeo({100, 100}), 5.0, 100);
@@ -558,7 +559,7 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
 
 TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     const std::string original = Bytes(mcd);
     const calib::CGPSMapFuncs loaded = v.Session().Document().Calibration();
@@ -604,7 +605,7 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
 
 TEST_F(Desktop, CalibrationPromptSaysWhichPointOfThree) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     QFile::copy(map, dir.filePath("blank.png"));
     ASSERT_TRUE(f.LoadMapFile(dir.filePath("blank.png")));
     const char* notes[] = {"Point 1 of 3", "Point 2 of 3", "Point 3 of 3",
@@ -623,7 +624,7 @@ TEST_F(Desktop, CalibrationPromptSaysWhichPointOfThree) {
 
 TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     ASSERT_TRUE(f.LoadMapFile(map));
     catcher.messages.clear();
     v.SetSelection(MapPos(700, 500));
@@ -664,7 +665,7 @@ TEST_F(Desktop, CheckPositionReportsTheFitsMissAsRangeAndBearing) {
 // the old selection. Every dialog of the map's commands waits the same way.
 TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     const QString other = dir.filePath("other.png");
     ASSERT_TRUE(QFile::copy(map, other) && QFile::copy(mcd, dir.filePath("other.mcd")));
     const std::string otherMcd = Bytes(dir.filePath("other.mcd"));

@@ -34,7 +34,7 @@ QAction* CheckedZoomItem(CGPSMapFrame& frame) {
 
 TEST_F(FrameFixture, FirstRunWithAnEmptyStoreTurnsEverythingOnButTheToolbar) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     for (const ButtonToggleDef& t : kButtonToggles) {
         EXPECT_TRUE(f.ButtonState(t.flag)) << t.buttonId;
         EXPECT_TRUE(f.Action(t.buttonId)->isChecked()) << t.buttonId;
@@ -238,15 +238,15 @@ TEST_F(FrameFixture, ZoomOutAnswersAtOnceAfterManyZoomIns) {
     CGPSMapFrame& f = StartFrame();
     for (int i = 0; i < 100; ++i)
         f.Action(kCmdZoomIn)->trigger();
-    EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom);
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), view::ViewGeometry::kMaxZoom);
     f.Action(kCmdZoomOut)->trigger();
-    EXPECT_DOUBLE_EQ(f.ZoomFactor(), ViewGeometry::kMaxZoom * 0.8);
+    EXPECT_DOUBLE_EQ(f.ZoomFactor(), view::ViewGeometry::kMaxZoom * 0.8);
     EXPECT_DOUBLE_EQ(f.View().Geometry().Zoom(), f.ZoomFactor());
 }
 
 TEST_F(FrameFixture, ButtonAndMenuItemOfEachShowToggleAlwaysAgree) {
     CGPSMapFrame& f = StartFrame();
-    MapView& v = f.View();
+    view::MapView& v = f.View();
     const struct {
         const char* legend;
         ShowFlag flag;
@@ -312,7 +312,7 @@ TEST_F(FrameFixture, ArrowKeysReachingTheFrameScrollTheView) {
     QCoreApplication::sendEvent(&f.View(), &right); // the view passes keys on to the frame
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QCoreApplication::sendEvent(&f.View(), &down);
-    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (ViewPoint{step, step}));
+    EXPECT_EQ(f.View().Geometry().ScrollOffset(), (view::ViewPoint{step, step}));
 }
 
 TEST(FileFilters, TranslateToQtSyntax) {

@@ -156,7 +156,7 @@ TEST_F(KilledRecording, TheNextStartShowsTheTrailButItsLastSecond) {
     }
 
     // The next start, as quilo makes it: the journal of the state folder opened into the view.
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     frame->Commands().OpenJournal(journal);
     trail::TrailBuffer expected;
     trail::RestoreTrail(expected, left, v.Session().Settings().trailLength);

@@ -13,7 +13,7 @@ namespace {
 
 // Fast polling and a short update rate, so an end-to-end run takes a fraction of a second;
 // the program keeps 750 ms and the stored rate.
-void MakeQuick(MapView& v, const std::string& device) {
+void MakeQuick(view::MapView& v, const std::string& device) {
     gps::GpsLinkOptions options;
     options.pollInterval = std::chrono::milliseconds(10);
     options.retryInterval = std::chrono::milliseconds(10);
@@ -56,8 +56,8 @@ protected:
 };
 
 TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
-    MapView& v = StartFrame(QSize(500, 400)).View();
-    ASSERT_TRUE(MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = StartFrame(QSize(500, 400)).View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
     ASSERT_TRUE(v.Session().GpsConnected());
@@ -78,10 +78,11 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
         EXPECT_TRUE(v.Session().GpsFix().hasFix);
         // Follow GPS: the view is centred on the marker.
         const MapPos image = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
-        const std::optional<ViewPoint> s = v.Geometry().ImageToScreen(image, {0, 0});
+        const std::optional<view::ViewPoint> s = v.Geometry().ImageToScreen(image, {0, 0});
         ASSERT_TRUE(s.has_value());
-        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{s->x - v.Geometry().ClientWidth() / 2,
-                                                          s->y - v.Geometry().ClientHeight() / 2}));
+        EXPECT_EQ(v.Geometry().ScrollOffset(),
+                  (view::ViewPoint{s->x - v.Geometry().ClientWidth() / 2,
+                                   s->y - v.Geometry().ClientHeight() / 2}));
     }
     EXPECT_TRUE(v.Session().StatusText().ends_with(" A:118m S:8 P:83%"))
         << v.Session().StatusText();
@@ -99,8 +100,8 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
 }
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     v.SetSelection(MapPos(1000, 200));
     const MapPos geo = v.Session().Georeference().ToGeo(MapPos(1000, 200));
     const std::string sel = "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Dms);
@@ -130,7 +131,7 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
 }
 
 TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     MakeQuick(v, dir.filePath("no-such-device").toStdString());
     const std::size_t before = v.Session().Recording().Trail().Count();
     v.OnGpsConnect();
@@ -145,19 +146,19 @@ TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
 }
 
 TEST_F(LiveGps, DisconnectWithoutAFixSaysSoAndLateUpdatesAreDropped) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
     ASSERT_TRUE(v.Session().GpsConnected());
     v.OnGpsDisconnect();
     EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
-    QEvent late(MapView::kGpsUpdateEvent);
+    QEvent late(view::MapView::kGpsUpdateEvent);
     QCoreApplication::sendEvent(&v, &late);
     EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
 }
 
 TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     const QString missing = dir.filePath("none.trl");
     EXPECT_FALSE(frame->Commands().LoadTrail(missing));
     const QString unwritable = dir.filePath("no-folder/t.trl");

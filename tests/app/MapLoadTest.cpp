@@ -42,7 +42,7 @@ QImage Gradient(int width, int height) {
     return image;
 }
 
-QImage Shot(MapView& v) {
+QImage Shot(view::MapView& v) {
     QImage shot(v.size(), QImage::Format_RGB32);
     QPainter painter(&shot);
     v.PaintFrame(painter);
@@ -69,14 +69,14 @@ protected:
 };
 
 TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     v.SetZoom(2.0);
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     EXPECT_TRUE(catcher.messages.empty());
     EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()),
               QSize(demo::kMapWidth, demo::kMapHeight));
     EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
-    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{0, 0}));
     EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
     EXPECT_TRUE(v.Session().Document().Calibration().IsCalibrated());
     EXPECT_DOUBLE_EQ(v.Session().Document().Calibration().GetMagVar(), demo::kMagneticVariation);
@@ -92,10 +92,10 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
 }
 
 TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     QFile::copy(map, dir.filePath("copy.png"));
-    ASSERT_TRUE(MapLoader(v).Load(dir.filePath("copy.png")));
+    ASSERT_TRUE(view::MapLoader(v).Load(dir.filePath("copy.png")));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
@@ -105,7 +105,7 @@ TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
 
 TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
     CGPSMapFrame& frame = StartFrame();
-    MapView& v = frame.View();
+    view::MapView& v = frame.View();
     // Detailed enough that half the file is mostly picture, not tables.
     QImage image(400, 200, QImage::Format_RGB32);
     for (int y = 0; y < 200; ++y)
@@ -177,8 +177,8 @@ TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
 }
 
 TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     const calib::CGPSMapFuncs before = v.Session().Document().Calibration();
     const std::string mcd = Bytes(base + ".mcd");
     const std::string pts = Bytes(base + ".pts");
@@ -200,7 +200,7 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
         Put(base + ".mcd", row.mcd);
         Put(base + ".pts", row.pts);
         catcher.messages.clear();
-        EXPECT_TRUE(MapLoader(v).Load(map)) << row.legend; // the image itself is fine
+        EXPECT_TRUE(view::MapLoader(v).Load(map)) << row.legend; // the image itself is fine
         ASSERT_EQ(catcher.messages.size(), 1u) << row.legend;
         EXPECT_TRUE(catcher.messages[0].text.contains(base + row.named)) << row.legend;
         EXPECT_EQ(v.Session().Document().Calibration(), before) << row.legend;
@@ -211,15 +211,15 @@ TEST_F(MapLoad, DamagedFilesAreNamedAndLeaveStateAsTheStepsBeforeLeftIt) {
 }
 
 TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     const calib::CGPSMapFuncs good = v.Session().Document().Calibration();
     calib::CGPSMapFuncs line;
     for (int i = 0; i < 3; ++i)
         line.AddCalibrationPoint(MapPos(100.0 * i, 100.0 * i),
                                  MapPos(-1.9 + 0.01 * i, 52.2 + 0.01 * i));
     ASSERT_TRUE(calib::SaveCalibrationFile((base + ".mcd").toStdString(), line));
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
     EXPECT_FALSE(v.Session().Document().Calibration().IsCalibrated());
@@ -229,8 +229,8 @@ TEST_F(MapLoad, CollinearCalibrationPointsWarnInsteadOfBreakingTheTransform) {
 }
 
 TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     // OK in Map Settings writes the calibration file.
     const auto saveCalibration = [this] {
         testsupport::WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) { d.accept(); });
@@ -252,7 +252,7 @@ TEST_F(MapLoad, SaveCalibrationWritesBesideTheMapAndReportsFailure) {
 
 TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFailure) {
     CGPSMapFrame& frame = StartFrame();
-    MapView& v = frame.View();
+    view::MapView& v = frame.View();
     // Several tiles across, so the pyramid has levels to cut.
     QImage image(700, 300, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
@@ -266,7 +266,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
     for (qsizetype i = png.size() / 2; i < png.size() - 12; ++i)
         damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
     int lastPercent = -2;
-    QObject::connect(&frame.Loader(), &MapLoader::MapLoadProgress, &v,
+    QObject::connect(&frame.Loader(), &view::MapLoader::MapLoadProgress, &v,
                      [&](int p) { lastPercent = p; });
 
     const struct {
@@ -284,7 +284,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
         SCOPED_TRACE(row.legend);
         ASSERT_TRUE(frame.LoadMapFile(map));
         v.SetZoom(2.0);
-        v.ScrollTo(ViewPoint{50, 40});
+        v.ScrollTo(view::ViewPoint{50, 40});
         v.SetSelection(MapPos(100, 100));
         catcher.messages.clear();
         const QString path = dir.filePath("map.png");
@@ -315,7 +315,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
             EXPECT_EQ(lastPercent, 100);
             EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()), image.size());
             EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
-            EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{0, 0}));
+            EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{0, 0}));
             EXPECT_TRUE(frame.Action(app::kCmdZoom100)->isChecked());
             EXPECT_TRUE(frame.windowTitle().endsWith(" - QUILO"))
                 << frame.windowTitle().toStdString();
@@ -333,7 +333,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
         EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
         EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
         EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
-        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
+        EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{50, 40}));
         EXPECT_TRUE(v.Session().Document().Calibration().HasTransform());
         EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
         EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
@@ -354,8 +354,8 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
 
 TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     CGPSMapFrame& frame = StartFrame();
-    MapView& v = frame.View();
-    MapLoadLimits limits;
+    view::MapView& v = frame.View();
+    view::MapLoadLimits limits;
     limits.previewMinPixels = 0; // a picture for a small map too
     frame.Loader().SetLimits(limits);
     const QImage image = Gradient(900, 600);
@@ -364,32 +364,33 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     bool cancel = false;
     std::vector<std::string> events;
     QImage picture;
-    QObject::connect(&frame.Loader(), &MapLoader::MapPreviewShown, &v, [&](const QString& shown) {
-        events.push_back(shown == path ? "picture" : "another picture");
-        EXPECT_TRUE(v.ShowsMapPreview());
-        picture = Shot(v);
-        // A drag of 30 x 20 pixels: the picture moves, and the map opens moved as much.
-        const auto send = [&v](QEvent::Type type, QPoint at, Qt::MouseButton button,
-                               Qt::MouseButtons buttons) {
-            QMouseEvent event(type, QPointF(at), v.mapToGlobal(QPointF(at)), button, buttons,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(&v, &event);
-        };
-        send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseMove, QPoint(85, 90), Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseMove, QPoint(70, 80), Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, QPoint(70, 80), Qt::LeftButton, Qt::NoButton);
-        if (cancel)
-            frame.LoadCancelButton()->click();
-    });
+    QObject::connect(
+        &frame.Loader(), &view::MapLoader::MapPreviewShown, &v, [&](const QString& shown) {
+            events.push_back(shown == path ? "picture" : "another picture");
+            EXPECT_TRUE(v.ShowsMapPreview());
+            picture = Shot(v);
+            // A drag of 30 x 20 pixels: the picture moves, and the map opens moved as much.
+            const auto send = [&v](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                                   Qt::MouseButtons buttons) {
+                QMouseEvent event(type, QPointF(at), v.mapToGlobal(QPointF(at)), button, buttons,
+                                  Qt::NoModifier);
+                QCoreApplication::sendEvent(&v, &event);
+            };
+            send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+            send(QEvent::MouseMove, QPoint(85, 90), Qt::NoButton, Qt::LeftButton);
+            send(QEvent::MouseMove, QPoint(70, 80), Qt::NoButton, Qt::LeftButton);
+            send(QEvent::MouseButtonRelease, QPoint(70, 80), Qt::LeftButton, Qt::NoButton);
+            if (cancel)
+                frame.LoadCancelButton()->click();
+        });
     QImage rowsShot; // the screen when every row in view is decoded, the map not yet loaded
-    QObject::connect(&frame.Loader(), &MapLoader::MapFullResolutionShown, &v,
+    QObject::connect(&frame.Loader(), &view::MapLoader::MapFullResolutionShown, &v,
                      [&](const QString& shown) {
                          events.push_back(shown == path ? "full resolution" : "another map's rows");
                          EXPECT_TRUE(v.ShowsMapPreview());
                          rowsShot = Shot(v);
                      });
-    QObject::connect(&frame.Loader(), &MapLoader::MapLoadFinished, &v,
+    QObject::connect(&frame.Loader(), &view::MapLoader::MapLoadFinished, &v,
                      [&](const QString&, bool loaded, const QString&) {
                          events.push_back(loaded ? "map" : "no map");
                      });
@@ -414,7 +415,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         const QImage decoded = QImage(path).convertToFormat(QImage::Format_RGB32);
         ASSERT_TRUE(frame.LoadMapFile(map));
         v.SetZoom(2.0);
-        v.ScrollTo(ViewPoint{50, 40});
+        v.ScrollTo(view::ViewPoint{50, 40});
         v.SetSelection(MapPos(100, 100));
         const QImage before = Shot(v);
         catcher.messages.clear();
@@ -431,8 +432,8 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         // GPS and cursor lines as they were.
         if (row.events[0] == "picture") {
             ASSERT_FALSE(picture.isNull());
-            for (const QRect line :
-                 {StatusLineRect(v.width(), v.height()), CursorLineRect(v.width(), v.height())})
+            for (const QRect line : {view::StatusLineRect(v.width(), v.height()),
+                                     view::CursorLineRect(v.width(), v.height())})
                 EXPECT_EQ(picture.copy(line), before.copy(line));
             for (const QPoint p : {QPoint(4, 30), QPoint(100, 60), QPoint(300, 180)})
                 EXPECT_LE(ChannelDistance(picture.pixel(p), decoded.pixel(p)), 10) << p.x();
@@ -441,7 +442,8 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         if (!row.cancel) {
             EXPECT_EQ(QSize(v.Geometry().ImageWidth(), v.Geometry().ImageHeight()), decoded.size());
             EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 1.0);
-            const ViewPoint scroll = row.events[0] == "picture" ? ViewPoint{30, 20} : ViewPoint{};
+            const view::ViewPoint scroll =
+                row.events[0] == "picture" ? view::ViewPoint{30, 20} : view::ViewPoint{};
             EXPECT_EQ(v.Geometry().ScrollOffset(), scroll);
             const QImage shot = Shot(v);
             for (const QPoint p : {QPoint(20, 40), QPoint(151, 123), QPoint(299, 100)}) {
@@ -458,7 +460,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
         }
         EXPECT_EQ(v.Session().Document().BaseName(), base.toStdString());
         EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), 2.0);
-        EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{50, 40}));
+        EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{50, 40}));
         EXPECT_TRUE(v.Session().Document().Calibration().HasTransform());
         EXPECT_EQ(v.Session().Document().Points().size(), demo::Places().size());
         EXPECT_EQ(v.Session().Selection(), MapPos(100, 100));
@@ -469,8 +471,8 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
 
 TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
     CGPSMapFrame& frame = StartFrame();
-    MapView& v = frame.View();
-    MapLoadLimits limits;
+    view::MapView& v = frame.View();
+    view::MapLoadLimits limits;
     limits.imageAllocationMb = 1; // 262144 pixels
     const QImage image = Gradient(1024, 512);
     const struct {
@@ -479,7 +481,7 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
     } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.format);
-        frame.Loader().SetLimits(MapLoadLimits());
+        frame.Loader().SetLimits(view::MapLoadLimits());
         ASSERT_TRUE(frame.LoadMapFile(map));
         frame.Loader().SetLimits(limits);
         catcher.messages.clear();

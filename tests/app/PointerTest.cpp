@@ -14,7 +14,7 @@
 
 namespace {
 
-using Action = PointerGesture::Action;
+using Action = view::PointerGesture::Action;
 
 struct Step {
     enum Kind { Press, Move, Release, Timeout } kind;
@@ -78,7 +78,7 @@ TEST(PointerGestureRules, TapDragAndHold) {
         {"a release without a press does nothing", {{Step::Release, 10, 10, 0, Action::None}}},
     };
     for (const auto& row : rows) {
-        PointerGesture g;
+        view::PointerGesture g;
         for (const Step& s : row.steps) {
             Action got = Action::None;
             switch (s.kind) {
@@ -101,8 +101,8 @@ TEST(PointerGestureRules, TapDragAndHold) {
 }
 
 TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
-    MapView& v = StartFrame().View();
-    const ViewPoint scroll0 = v.Geometry().ScrollOffset();
+    view::MapView& v = StartFrame().View();
+    const view::ViewPoint scroll0 = v.Geometry().ScrollOffset();
 
     Press(v, {50, 60});
     Release(v, {50, 60});
@@ -113,11 +113,11 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
     Press(v, {100, 100});
     MoveTo(v, {90, 120});
     EXPECT_TRUE(v.Geometry().Dragging());
-    EXPECT_EQ(v.Geometry().DragOffset(), (ViewPoint{scroll0.x + 10, scroll0.y - 20}));
+    EXPECT_EQ(v.Geometry().DragOffset(), (view::ViewPoint{scroll0.x + 10, scroll0.y - 20}));
     EXPECT_EQ(v.Geometry().ScrollOffset(), scroll0); // only the drag offset moves meanwhile
     Release(v, {90, 120});
     EXPECT_FALSE(v.Geometry().Dragging());
-    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{scroll0.x + 10, scroll0.y - 20}));
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{scroll0.x + 10, scroll0.y - 20}));
     EXPECT_EQ(v.Session().Selection(), selected);
 
     // Back to the press point before the release: still a drag, still no selection.
@@ -129,7 +129,7 @@ TEST_F(FrameFixture, TapSelectsDragScrollsAndKeepsTheSelection) {
 }
 
 TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelection) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     auto* menu = v.findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Context");
@@ -154,13 +154,13 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
 }
 
 TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     const int w = v.Geometry().ClientWidth();
     const int h = v.Geometry().ClientHeight();
-    frame->Commands().OnContextCommand(kCmdGoToMapCentre);
-    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
-    frame->Commands().OnContextCommand(kCmdGoToGpsPosition); // disconnected: nothing
-    EXPECT_EQ(v.Geometry().ScrollOffset(), (ViewPoint{-(w / 2), -(h / 2)}));
+    frame->Commands().OnContextCommand(view::kCmdGoToMapCentre);
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{-(w / 2), -(h / 2)}));
+    frame->Commands().OnContextCommand(view::kCmdGoToGpsPosition); // disconnected: nothing
+    EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{-(w / 2), -(h / 2)}));
 }
 
 TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList) {
@@ -168,11 +168,11 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     image.fill(Qt::white);
     const QString map = dir.filePath("plain.png");
     ASSERT_TRUE(image.save(map));
-    MapView& v = StartFrame().View();
-    ASSERT_TRUE(MapLoader(v).Load(map));
+    view::MapView& v = StartFrame().View();
+    ASSERT_TRUE(view::MapLoader(v).Load(map));
     v.SetSelection(MapPos(40, 30));
     const QTimer* closer = RejectNextModalDialog(&v);
-    frame->Commands().OnContextCommand(kCmdNewPointAtCursor);
+    frame->Commands().OnContextCommand(view::kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
     ASSERT_EQ(v.Session().Document().Points().size(), 1u);
     EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);
@@ -187,7 +187,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
 }
 
 TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
-    MapView& v = StartFrame().View();
+    view::MapView& v = StartFrame().View();
     // Ours to delete; Qt unregisters it then.
     const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
     QPointingDevice* screen = device.get();
@@ -201,14 +201,14 @@ TEST_F(FrameFixture, TouchTapsAndDragsLikeTheStylus) {
         },
         5000));
 
-    const ViewPoint scroll0 = v.Geometry().ScrollOffset();
+    const view::ViewPoint scroll0 = v.Geometry().ScrollOffset();
     const std::optional<MapPos> selected = v.Session().Selection();
     QTest::touchEvent(window, screen).press(0, v.mapTo(window, QPoint(100, 100)), window);
     QTest::touchEvent(window, screen).move(0, v.mapTo(window, QPoint(80, 110)), window);
     QTest::touchEvent(window, screen).release(0, v.mapTo(window, QPoint(80, 110)), window);
     ASSERT_TRUE(PumpUntil(
         [&] {
-            return v.Geometry().ScrollOffset() == ViewPoint{scroll0.x + 20, scroll0.y - 10};
+            return v.Geometry().ScrollOffset() == view::ViewPoint{scroll0.x + 20, scroll0.y - 10};
         },
         5000));
     EXPECT_EQ(v.Session().Selection(), selected);

@@ -43,7 +43,7 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     CGPSMapFrame& frame = *app.Frame();
     frame.resize(500, 400);
     ASSERT_TRUE(frame.LoadMapFile(session.MapPath()));
-    MapView& v = frame.View();
+    view::MapView& v = frame.View();
     gps::GpsLinkOptions quick;
     quick.pollInterval = std::chrono::milliseconds(10);
     v.SetGpsLinkOptions(quick);
@@ -61,7 +61,7 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     // Two periods' drive at 16 m/s: 16 pixels east of the start at least.
     EXPECT_GT(std::hypot(marker.x - start.x, marker.y - start.y), 15.0);
     // Followed: the marker sits in the middle of the view.
-    const std::optional<ViewPoint> s =
+    const std::optional<view::ViewPoint> s =
         v.Geometry().ImageToScreen(marker, v.Geometry().ScrollOffset());
     ASSERT_TRUE(s.has_value());
     EXPECT_NEAR(s->x, v.Geometry().ClientWidth() / 2, 1);

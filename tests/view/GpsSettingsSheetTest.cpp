@@ -12,6 +12,8 @@
 
 #include <vector>
 
+namespace view {
+
 namespace {
 
 class GpsSettingsSheetTest : public ::testing::Test {
@@ -148,3 +150,5 @@ TEST_F(GpsSettingsSheetTest, UnopenedPagesKeepTheirValuesAndRateBoxTakesDigitsOn
 }
 
 } // namespace
+
+} // namespace view

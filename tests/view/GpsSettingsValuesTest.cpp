@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace view {
+
 namespace {
 
 TEST(GpsSettingsValues, BaudTextReadsLikeAnIntegerScan) {
@@ -109,3 +111,5 @@ TEST(GpsSettingsValues, PortWithoutListEntryShowsNoSelection) {
 }
 
 } // namespace
+
+} // namespace view

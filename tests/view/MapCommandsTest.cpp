@@ -24,6 +24,8 @@
 #include <filesystem>
 #include <functional>
 
+namespace view {
+
 namespace fs = std::filesystem;
 using testsupport::WhenModal;
 
@@ -235,3 +237,5 @@ TEST_F(MapCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
     EXPECT_EQ(onDisk.size(), 1u);
     EXPECT_EQ(onDisk, view->Session().Document().Points());
 }
+
+} // namespace view

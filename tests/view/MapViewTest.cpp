@@ -19,6 +19,8 @@
 #include <memory>
 #include <sys/stat.h>
 
+namespace view {
+
 namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
@@ -615,3 +617,5 @@ TEST(MapViewPaint, ThinTrailStaysOneDevicePixelWideOnADenseFrame) {
 }
 
 } // namespace
+
+} // namespace view

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace view {
+
 namespace {
 
 QImage Paint(const std::function<void(QPainter&)>& draw) {
@@ -47,3 +49,5 @@ TEST(SymbolCache, CopiesArePixelForPixelTheDirectDrawingTable) {
 }
 
 } // namespace
+
+} // namespace view

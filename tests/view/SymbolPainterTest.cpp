@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+namespace view {
+
 namespace {
 
 using pixels::Blank;
@@ -169,3 +171,5 @@ TEST(TrailPens, RampColoursAndWidths) {
 }
 
 } // namespace
+
+} // namespace view

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace view {
+
 namespace {
 
 TEST(Symbols, SizeTable) {
@@ -68,3 +70,5 @@ TEST(Symbols, TrailPenIsTwiceTheSize) {
 }
 
 } // namespace
+
+} // namespace view

@@ -6,6 +6,8 @@
 #include <limits>
 #include <optional>
 
+namespace view {
+
 namespace {
 
 ViewGeometry Make(int clientW, int clientH, int imageW, int imageH, double zoom = 1.0,
@@ -217,3 +219,5 @@ TEST(ViewGeometry, LoadingAMapResetsZoomAndOffset) {
 }
 
 } // namespace
+
+} // namespace view
