@@ -1,0 +1,96 @@
+#pragma once
+
+#include "calib/MapPos.h"
+#include "map/Georeference.h"
+#include "map/Proj.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace map {
+
+// The grid a paper map is drawn on, which decides in what plane the affine from pixels is fitted.
+enum class GridKind {
+    Graticule,   // latitude/longitude lines: the handheld's affine on degrees
+    Topographic, // a projected sheet: a Transverse Mercator centred on the points
+    Chart,       // a nautical chart: Mercator
+    Named,       // a known CRS (UTM zone, EPSG code, PROJ text): exact
+};
+
+struct GridModel {
+    GridKind kind = GridKind::Topographic;
+    std::string crs; // Named only: the definition PROJ is given
+
+    // "graticule", "topographic", "chart", or the CRS definition.
+    [[nodiscard]] std::string Name() const;
+    // The inverse of Name; also takes "UTM 32N" / "32N" / "EPSG:NNNN" and any PROJ definition
+    // for a named grid. Nothing, with *error naming the text and the reason, otherwise.
+    static std::optional<GridModel> Parse(std::string_view text, std::string* error);
+
+    friend bool operator==(const GridModel&, const GridModel&) = default;
+};
+
+// One calibration point: an image pixel (column, row from the top edge) and its WGS 84
+// position (latitude in y, longitude in x).
+struct CalibrationPoint {
+    MapPos pixel;
+    MapPos geo;
+    friend bool operator==(const CalibrationPoint&, const CalibrationPoint&) = default;
+};
+
+// A map's pixels placed on the earth by an affine in a grid's plane: fitted through calibration
+// points (exactly through three, least squares through more) or given outright (world files,
+// GeoTIFF). Pixels and positions as Georeference has them.
+class GridGeoreference final : public Georeference {
+public:
+    // Fits model through points (at least three, not on one line in the image nor on the
+    // ground). Nothing, with *error, when the grid cannot be made or the points do not fit.
+    static std::optional<GridGeoreference> Fit(const GridModel& model,
+                                               std::span<const CalibrationPoint> points,
+                                               std::string* error);
+    // A given affine from pixels to the grid crs, in a world file's order: A (x scale), D,
+    // B, E (y scale), C, F (the centre of the upper left pixel):
+    //   gridX = A*col + B*row + C,  gridY = D*col + E*row + F  (pixel centres at .5)
+    static std::optional<GridGeoreference> FromAffine(std::string_view crs,
+                                                      const std::array<double, 6>& worldFile,
+                                                      std::string* error);
+
+    [[nodiscard]] bool HasTransform() const override;
+    [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const override;
+    [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
+    // The model's name, the grid CRS and the affine, tab-separated.
+    [[nodiscard]] std::string Describe() const override;
+
+    [[nodiscard]] const GridModel& Model() const;
+    // The CRS the affine is fitted in (the centred Transverse Mercator of a topographic model).
+    [[nodiscard]] const std::string& GridCrs() const;
+    [[nodiscard]] MapPos PixelToGrid(const MapPos& pixel) const;
+    [[nodiscard]] MapPos GridToPixel(const MapPos& grid) const;
+    // The points it was fitted through, and how far the fit misses each on the ground, metres.
+    [[nodiscard]] const std::vector<CalibrationPoint>& Points() const;
+    [[nodiscard]] const std::vector<double>& ResidualsMetres() const;
+    [[nodiscard]] double RmsMetres() const;
+
+private:
+    GridGeoreference() = default;
+    GridModel model_;
+    std::string gridCrs_;
+    std::shared_ptr<const ProjTransform> toWgs84_; // grid -> WGS 84
+    std::array<double, 6> pixelToGrid_{};
+    std::array<double, 6> gridToPixel_{};
+    std::vector<CalibrationPoint> points_;
+    std::vector<double> residuals_;
+    double rms_ = 0.0;
+};
+
+// Which of the other models fits points clearly better than `current` (a clearly smaller RMS,
+// by the rule the Calibration Points list shows), if any.
+std::optional<GridModel> BetterModel(const GridModel& current,
+                                     std::span<const CalibrationPoint> points);
+
+} // namespace map
