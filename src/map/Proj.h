@@ -3,6 +3,7 @@
 #include "calib/MapPos.h"
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,12 @@ public:
 // True when PROJ can be used: its database is found. Otherwise *error says what is missing and
 // how to get it ("PROJ's database proj.db was not found: install the package proj-data").
 bool ProjAvailable(std::string* error);
+
+// What a definition names: latitude/longitude on a datum (2D or 3D), a projected grid, or
+// anything else (geocentric, vertical, compound). Nothing, with *error naming the definition
+// ("ED51: unknown coordinate reference system"), when it names no CRS.
+enum class CrsKind { Geographic, Projected, Other };
+std::optional<CrsKind> KindOfCrs(std::string_view definition, std::string* error);
 
 // The CRS's name as PROJ knows it ("WGS 84 / UTM zone 32N"); empty, with *error, when the
 // definition names no CRS.

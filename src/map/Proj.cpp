@@ -1,0 +1,251 @@
+#include "map/Proj.h"
+
+#include "base/Text.h"
+
+#include <proj.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+namespace map {
+
+namespace {
+
+// A PROJ context may be used by one thread at a time, and every PJ belongs to the context it was
+// made in, so each thread keeps its own context and its own PJ of each transform. A thread's PJ
+// objects are destroyed by that thread only: at its end, or when it next makes one and finds
+// the transform gone.
+class ThreadProj {
+public:
+    ThreadProj() : ctx_(proj_context_create()) {
+        // Failures come back as values with our own one-line message; PROJ's own log lines
+        // would only clutter the terminal.
+        if (ctx_ != nullptr)
+            proj_log_level(ctx_, PJ_LOG_NONE);
+    }
+    ~ThreadProj() {
+        for (auto& [id, entry] : pjs_)
+            proj_destroy(entry.pj);
+        if (ctx_ != nullptr)
+            proj_context_destroy(ctx_);
+    }
+    ThreadProj(const ThreadProj&) = delete;
+    ThreadProj& operator=(const ThreadProj&) = delete;
+
+    [[nodiscard]] PJ_CONTEXT* Context() const { return ctx_; }
+
+    // This thread's PJ of transform `id`, or null when none was made here yet.
+    PJ* Find(std::uint64_t id) const {
+        const auto it = pjs_.find(id);
+        return it == pjs_.end() ? nullptr : it->second.pj;
+    }
+    void Keep(std::uint64_t id, std::weak_ptr<const void> alive, PJ* pj) {
+        for (auto it = pjs_.begin(); it != pjs_.end();) {
+            if (it->second.alive.expired()) {
+                proj_destroy(it->second.pj);
+                it = pjs_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        pjs_.emplace(id, Entry{std::move(alive), pj});
+    }
+
+private:
+    struct Entry {
+        std::weak_ptr<const void> alive;
+        PJ* pj = nullptr;
+    };
+    PJ_CONTEXT* ctx_ = nullptr;
+    std::unordered_map<std::uint64_t, Entry> pjs_;
+};
+
+ThreadProj& ThisThread() {
+    thread_local ThreadProj proj;
+    return proj;
+}
+
+struct PjDeleter {
+    void operator()(PJ* pj) const { proj_destroy(pj); }
+};
+using PjPtr = std::unique_ptr<PJ, PjDeleter>;
+
+// PROJ strings name an operation unless they say they are a CRS; users write them without.
+std::string CrsDefinition(std::string_view text) {
+    std::string def(base::Trim(text, " \t\r\n"));
+    if (!def.empty() && def.front() == '+' && def.find("type=crs") == std::string::npos)
+        def += " +type=crs";
+    return def;
+}
+
+// The CRS object of a definition in this thread's context; null, with *error, when it names
+// none.
+PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
+    if (ctx == nullptr) {
+        *error = "PROJ could not be started";
+        return nullptr;
+    }
+    const std::string def = CrsDefinition(text);
+    if (def.empty()) {
+        *error = "no coordinate reference system given";
+        return nullptr;
+    }
+    const std::string shown(base::Trim(text, " \t\r\n"));
+    PjPtr crs(proj_create(ctx, def.c_str()));
+    if (!crs) {
+        *error = shown + ": unknown coordinate reference system";
+        return nullptr;
+    }
+    if (proj_is_crs(crs.get()) == 0) {
+        *error = shown + ": not a coordinate reference system";
+        return nullptr;
+    }
+    return crs;
+}
+
+PjPtr MakeOperation(PJ_CONTEXT* ctx, const PJ* from, const PJ* to) {
+    PjPtr op(proj_create_crs_to_crs_from_pj(ctx, from, to, nullptr, nullptr));
+    if (!op)
+        return nullptr;
+    return PjPtr(proj_normalize_for_visualization(ctx, op.get()));
+}
+
+std::atomic<std::uint64_t> nextId{1};
+
+class Transform final : public ProjTransform {
+public:
+    Transform(std::string from, std::string to, PJ* madeHere)
+        : from_(std::move(from)), to_(std::move(to)), id_(nextId++),
+          alive_(std::make_shared<char>()) {
+        ThisThread().Keep(id_, alive_, madeHere);
+    }
+
+    bool Forward(MapPos& p) const override { return One(p, PJ_FWD); }
+    bool Inverse(MapPos& p) const override { return One(p, PJ_INV); }
+    bool Forward(std::span<MapPos> points) const override { return Many(points, PJ_FWD); }
+    bool Inverse(std::span<MapPos> points) const override { return Many(points, PJ_INV); }
+    const std::string& From() const override { return from_; }
+    const std::string& To() const override { return to_; }
+
+private:
+    // This thread's PJ, made from the two definitions the first time this thread converts.
+    PJ* Pj() const {
+        ThreadProj& thread = ThisThread();
+        if (PJ* pj = thread.Find(id_))
+            return pj;
+        std::string ignored;
+        PjPtr from = MakeCrs(thread.Context(), from_, &ignored);
+        PjPtr to = MakeCrs(thread.Context(), to_, &ignored);
+        PjPtr op = from && to ? MakeOperation(thread.Context(), from.get(), to.get()) : nullptr;
+        if (!op)
+            return nullptr;
+        PJ* pj = op.release();
+        thread.Keep(id_, alive_, pj);
+        return pj;
+    }
+
+    bool One(MapPos& p, PJ_DIRECTION direction) const {
+        PJ* pj = Pj();
+        if (pj == nullptr || !std::isfinite(p.x) || !std::isfinite(p.y))
+            return false;
+        proj_errno_reset(pj);
+        const PJ_COORD out = proj_trans(pj, direction, proj_coord(p.x, p.y, 0, 0));
+        if (!std::isfinite(out.xy.x) || !std::isfinite(out.xy.y))
+            return false; // PROJ's HUGE_VAL: outside the projection's domain
+        p = MapPos(out.xy.x, out.xy.y);
+        return true;
+    }
+
+    bool Many(std::span<MapPos> points, PJ_DIRECTION direction) const {
+        if (points.empty())
+            return true;
+        PJ* pj = Pj();
+        if (pj == nullptr) {
+            for (MapPos& p : points)
+                p = MapPos(NAN, NAN);
+            return false;
+        }
+        constexpr std::size_t stride = sizeof(MapPos);
+        proj_errno_reset(pj);
+        proj_trans_generic(pj, direction, &points[0].x, stride, points.size(), &points[0].y,
+                           stride, points.size(), nullptr, 0, 0, nullptr, 0, 0);
+        bool any = false;
+        for (MapPos& p : points) {
+            if (std::isfinite(p.x) && std::isfinite(p.y))
+                any = true;
+            else
+                p = MapPos(NAN, NAN);
+        }
+        return any;
+    }
+
+    std::string from_;
+    std::string to_;
+    std::uint64_t id_;
+    std::shared_ptr<const void> alive_; // expires with the transform: threads drop their PJ
+};
+
+} // namespace
+
+std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from,
+                                                         std::string_view to,
+                                                         std::string* error) {
+    std::string ignored;
+    std::string& why = error != nullptr ? *error : ignored;
+    PJ_CONTEXT* ctx = ThisThread().Context();
+    PjPtr fromCrs = MakeCrs(ctx, from, &why);
+    if (!fromCrs)
+        return nullptr;
+    PjPtr toCrs = MakeCrs(ctx, to, &why);
+    if (!toCrs)
+        return nullptr;
+    PjPtr op = MakeOperation(ctx, fromCrs.get(), toCrs.get());
+    if (!op) {
+        why = std::string(from) + " to " + std::string(to) + ": PROJ knows no conversion";
+        return nullptr;
+    }
+    return std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to), op.release());
+}
+
+bool ProjAvailable(std::string* error) {
+    PJ_CONTEXT* ctx = ThisThread().Context();
+    const char* db = ctx != nullptr ? proj_context_get_database_path(ctx) : nullptr;
+    const PjPtr wgs84(db != nullptr ? proj_create(ctx, std::string(kWgs84).c_str()) : nullptr);
+    if (wgs84)
+        return true;
+    if (error != nullptr)
+        *error = "PROJ's database proj.db was not found: install the package proj-data";
+    return false;
+}
+
+std::optional<CrsKind> KindOfCrs(std::string_view definition, std::string* error) {
+    std::string ignored;
+    const PjPtr crs = MakeCrs(ThisThread().Context(), definition, error ? error : &ignored);
+    if (!crs)
+        return std::nullopt;
+    switch (proj_get_type(crs.get())) {
+    case PJ_TYPE_GEOGRAPHIC_2D_CRS:
+    case PJ_TYPE_GEOGRAPHIC_3D_CRS:
+        return CrsKind::Geographic;
+    case PJ_TYPE_PROJECTED_CRS:
+        return CrsKind::Projected;
+    default:
+        return CrsKind::Other;
+    }
+}
+
+std::string CrsName(std::string_view definition, std::string* error) {
+    std::string ignored;
+    const PjPtr crs = MakeCrs(ThisThread().Context(), definition, error ? error : &ignored);
+    if (!crs)
+        return {};
+    const char* name = proj_get_name(crs.get());
+    return name != nullptr ? name : std::string(definition);
+}
+
+} // namespace map

@@ -1,0 +1,82 @@
+// Datum shifts of typed coordinates against PROJ's own cs2cs, run as a second process.
+
+#include "map/Datums.h"
+#include "map/Proj.h"
+#include "support/Cs2cs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr double kMetresPerDegree = 111320.0;
+
+// Ground distance between two nearby WGS 84 positions, metres (plenty for a sanity bound).
+double Metres(const MapPos& a, const MapPos& b) {
+    const double dx = (a.x - b.x) * std::cos(a.y * M_PI / 180.0);
+    return std::hypot(dx, a.y - b.y) * kMetresPerDegree;
+}
+
+struct Row {
+    const char* legend;
+    const char* datum;       // as a user types it
+    const char* to;          // the other end of the transform
+    double lat, lon;         // on the datum
+    double shiftMetres;      // how far WGS 84 lies from it here (0: refused)
+    const char* error = "";  // the one line of a refusal
+};
+
+const Row kRows[] = {
+    {"ED50 at Madrid", "ED50", "EPSG:4326", 40.4168, -3.7038, 166},
+    {"OSGB36 at London, by its full name", "ordnance survey of great britain 1936", "EPSG:4326",
+     51.5007, -0.1246, 125},
+    {"NAD27 at Denver", "nad 27", "EPSG:4326", 39.7392, -104.9903, 49},
+    {"Tokyo datum at Tokyo", "Tokyo", "EPSG:4326", 35.6586, 139.7454, 463},
+    {"a code PROJ knows", "EPSG:4230", "EPSG:4326", 40.4168, -3.7038, 166},
+    {"unknown datum", "ED51", "", 0, 0, 0, "ED51: unknown datum"},
+    {"a grid is no datum", "EPSG:32632", "", 0, 0, 0, "EPSG:32632: a map grid, not a datum"},
+    {"unknown target", "WGS84", "ED51", 0, 0, 0, "ED51: unknown coordinate reference system"},
+    {"an ellipsoid is no CRS", "WGS84", "urn:ogc:def:ellipsoid:EPSG::7030", 0, 0, 0,
+     "urn:ogc:def:ellipsoid:EPSG::7030: not a coordinate reference system"},
+};
+
+TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
+    std::string error;
+    ASSERT_TRUE(map::ProjAvailable(&error)) << error;
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.legend);
+        error.clear();
+        const std::optional<std::string> crs = map::DatumCrs(row.datum, &error);
+        const auto transform =
+            crs ? map::ProjTransform::Make(*crs, row.to, &error) : nullptr;
+        if (row.shiftMetres == 0) {
+            EXPECT_EQ(transform, nullptr);
+            EXPECT_EQ(error, row.error);
+            continue;
+        }
+        ASSERT_NE(transform, nullptr) << error;
+        const MapPos typed(row.lon, row.lat);
+        MapPos wgs84 = typed;
+        ASSERT_TRUE(transform->Forward(wgs84));
+        // Both ends are EPSG latitude/longitude: latitude first for cs2cs.
+        const auto truth = testsupport::Cs2cs(*crs, row.to, {{row.lat, row.lon}});
+        EXPECT_NEAR(wgs84.y, truth[0][0], 1e-9);
+        EXPECT_NEAR(wgs84.x, truth[0][1], 1e-9);
+        EXPECT_NEAR(Metres(wgs84, typed), row.shiftMetres, 10);
+
+        // Another thread converts with its own PROJ objects, a batch as one point, and back.
+        std::vector<MapPos> batch{typed, MapPos(NAN, 1.0)};
+        std::thread([&] { EXPECT_TRUE(transform->Forward(batch)); }).join();
+        EXPECT_EQ(batch[0], wgs84);
+        EXPECT_FALSE(std::isfinite(batch[1].x));
+        ASSERT_TRUE(transform->Inverse(wgs84));
+        EXPECT_NEAR(wgs84.y, typed.y, 1e-7); // the shifts are inverted to a few millimetres
+        EXPECT_NEAR(wgs84.x, typed.x, 1e-7);
+    }
+}
+
+} // namespace
