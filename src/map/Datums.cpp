@@ -38,7 +38,8 @@ constexpr std::array kDatums{
     DatumChoice{"KKJ", "Kartastokoordinaattijarjestelma, Finland (KKJ)", "EPSG:4123"},
     DatumChoice{"S-JTSK", "Czech and Slovak S-JTSK (S-JTSK)", "EPSG:4156"},
     DatumChoice{"HD72", "Hungarian Datum 1972 (HD72)", "EPSG:4237"},
-    DatumChoice{"Pulkovo1942", "Pulkovo 1942, Russia and Eastern Europe (Pulkovo 1942)", "EPSG:4284"},
+    DatumChoice{"Pulkovo1942", "Pulkovo 1942, Russia and Eastern Europe (Pulkovo 1942)",
+                "EPSG:4284"},
     DatumChoice{"Pulkovo1942(58)", "Pulkovo 1942(58), Eastern Europe (Pulkovo 1942(58))",
                 "EPSG:4179"},
     // The Americas
@@ -86,7 +87,9 @@ bool Names(const DatumChoice& datum, const std::string& folded) {
 
 } // namespace
 
-std::span<const DatumChoice> CommonDatums() { return kDatums; }
+std::span<const DatumChoice> CommonDatums() {
+    return kDatums;
+}
 
 std::optional<std::string> DatumCrs(std::string_view name, std::string* error) {
     std::string ignored;

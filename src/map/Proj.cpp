@@ -172,8 +172,8 @@ private:
         }
         constexpr std::size_t stride = sizeof(MapPos);
         proj_errno_reset(pj);
-        proj_trans_generic(pj, direction, &points[0].x, stride, points.size(), &points[0].y,
-                           stride, points.size(), nullptr, 0, 0, nullptr, 0, 0);
+        proj_trans_generic(pj, direction, &points[0].x, stride, points.size(), &points[0].y, stride,
+                           points.size(), nullptr, 0, 0, nullptr, 0, 0);
         bool any = false;
         for (MapPos& p : points) {
             if (std::isfinite(p.x) && std::isfinite(p.y))
@@ -192,8 +192,7 @@ private:
 
 } // namespace
 
-std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from,
-                                                         std::string_view to,
+std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, std::string_view to,
                                                          std::string* error) {
     std::string ignored;
     std::string& why = error != nullptr ? *error : ignored;

@@ -1,7 +1,7 @@
 // Datum shifts of typed coordinates against PROJ's own cs2cs, run as a second process.
 
-#include "map/Datums.h"
 #include "map/Proj.h"
+#include "map/Datums.h"
 #include "support/Cs2cs.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +23,11 @@ double Metres(const MapPos& a, const MapPos& b) {
 
 struct Row {
     const char* legend;
-    const char* datum;       // as a user types it
-    const char* to;          // the other end of the transform
-    double lat, lon;         // on the datum
-    double shiftMetres;      // how far WGS 84 lies from it here (0: refused)
-    const char* error = "";  // the one line of a refusal
+    const char* datum;      // as a user types it
+    const char* to;         // the other end of the transform
+    double lat, lon;        // on the datum
+    double shiftMetres;     // how far WGS 84 lies from it here (0: refused)
+    const char* error = ""; // the one line of a refusal
 };
 
 const Row kRows[] = {
@@ -51,8 +51,7 @@ TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
         SCOPED_TRACE(row.legend);
         error.clear();
         const std::optional<std::string> crs = map::DatumCrs(row.datum, &error);
-        const auto transform =
-            crs ? map::ProjTransform::Make(*crs, row.to, &error) : nullptr;
+        const auto transform = crs ? map::ProjTransform::Make(*crs, row.to, &error) : nullptr;
         if (row.shiftMetres == 0) {
             EXPECT_EQ(transform, nullptr);
             EXPECT_EQ(error, row.error);
