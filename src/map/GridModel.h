@@ -50,21 +50,26 @@ class GridGeoreference final : public Georeference {
 public:
     // Fits model through points (at least three, not on one line in the image nor on the
     // ground). Nothing, with *error, when the grid cannot be made or the points do not fit.
-    static std::optional<GridGeoreference> Fit(const GridModel& model,
-                                               std::span<const CalibrationPoint> points,
-                                               std::string* error);
+    static std::optional<GridGeoreference>
+    Fit(const GridModel& model, std::span<const CalibrationPoint> points, std::string* error);
     // A given affine from pixels to the grid crs, in a world file's order: A (x scale), D,
-    // B, E (y scale), C, F (the centre of the upper left pixel):
-    //   gridX = A*col + B*row + C,  gridY = D*col + E*row + F  (pixel centres at .5)
-    static std::optional<GridGeoreference> FromAffine(std::string_view crs,
-                                                      const std::array<double, 6>& worldFile,
-                                                      std::string* error);
+    // B, E (y scale), C, F (the centre of the upper left pixel). The upper left pixel spans
+    // 0..1 of the image's positions, so for a pixel position p:
+    //   gridX = A*(p.x - 0.5) + B*(p.y - 0.5) + C,  gridY = D*(p.x - 0.5) + E*(p.y - 0.5) + F
+    // Nothing, with *error, for a crs PROJ cannot make or an affine that cannot be inverted.
+    static std::optional<GridGeoreference>
+    FromAffine(std::string_view crs, const std::array<double, 6>& worldFile, std::string* error);
 
     [[nodiscard]] bool HasTransform() const override;
     [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const override;
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
     // The model's name, the grid CRS and the affine, tab-separated.
     [[nodiscard]] std::string Describe() const override;
+    // ToPixel for many positions at once (a trail after a calibration change), in place, with
+    // one PROJ call; a position that cannot be converted becomes non-finite.
+    void ToPixels(std::span<MapPos> geo) const;
+    // The affine in a world file's order, as FromAffine takes it.
+    [[nodiscard]] std::array<double, 6> WorldFile() const;
 
     [[nodiscard]] const GridModel& Model() const;
     // The CRS the affine is fitted in (the centred Transverse Mercator of a topographic model).
@@ -81,6 +86,7 @@ private:
     GridModel model_;
     std::string gridCrs_;
     std::shared_ptr<const ProjTransform> toWgs84_; // grid -> WGS 84
+    // Both as {a, b, c, d, e, f}: out.x = a*in.x + b*in.y + c, out.y = d*in.x + e*in.y + f.
     std::array<double, 6> pixelToGrid_{};
     std::array<double, 6> gridToPixel_{};
     std::vector<CalibrationPoint> points_;
@@ -88,8 +94,12 @@ private:
     double rms_ = 0.0;
 };
 
-// Which of the other models fits points clearly better than `current` (a clearly smaller RMS,
-// by the rule the Calibration Points list shows), if any.
+// Which of the other models (graticule, topographic, chart) fits points clearly better than
+// `current`, if any. Clearly better: its RMS is under half the current one's and at least
+// kClearlyBetterMetres smaller, so reading errors of a few metres never suggest a change;
+// with three points every model fits exactly and none is better. When `current` cannot be
+// fitted at all, the best model that can.
+inline constexpr double kClearlyBetterMetres = 2.0;
 std::optional<GridModel> BetterModel(const GridModel& current,
                                      std::span<const CalibrationPoint> points);
 

@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 
+#include <geodesic.h>
 #include <proj.h>
 
 #include <atomic>
@@ -236,6 +237,19 @@ std::optional<CrsKind> KindOfCrs(std::string_view definition, std::string* error
     default:
         return CrsKind::Other;
     }
+}
+
+double GroundMetres(const MapPos& a, const MapPos& b) {
+    static const geod_geodesic wgs84 = [] {
+        geod_geodesic g{};
+        geod_init(&g, 6378137.0, 1 / 298.257223563);
+        return g;
+    }();
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return NAN;
+    double metres = NAN;
+    geod_inverse(&wgs84, a.y, a.x, b.y, b.x, &metres, nullptr, nullptr);
+    return metres;
 }
 
 std::string CrsName(std::string_view definition, std::string* error) {

@@ -51,6 +51,10 @@ bool ProjAvailable(std::string* error);
 enum class CrsKind { Geographic, Projected, Other };
 std::optional<CrsKind> KindOfCrs(std::string_view definition, std::string* error);
 
+// The distance on the WGS 84 ellipsoid between two WGS 84 positions (latitude in y, longitude
+// in x), metres, exact to a few nanometres at any distance; NaN when either is not finite.
+double GroundMetres(const MapPos& a, const MapPos& b);
+
 // The CRS's name as PROJ knows it ("WGS 84 / UTM zone 32N"); empty, with *error, when the
 // definition names no CRS.
 std::string CrsName(std::string_view definition, std::string* error);

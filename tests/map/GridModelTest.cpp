@@ -1,0 +1,138 @@
+// Grid model names, refused calibrations and the least-squares fit through more points.
+
+#include "map/GridModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using map::CalibrationPoint;
+using map::GridKind;
+using map::GridModel;
+const GridModel kTopographic{GridKind::Topographic, {}};
+const GridModel kGraticule{GridKind::Graticule, {}};
+
+TEST(GridModelTest, ParseAndName) {
+    const struct {
+        const char* text;
+        const char* name; // empty: refused with error
+        const char* error;
+    } rows[] = {
+        {" Topographic ", "topographic", ""},
+        {"chart", "chart", ""},
+        {"UTM 32N", "EPSG:32632", ""},
+        {"utm zone 33 s", "EPSG:32733", ""},
+        {"EPSG:2056", "EPSG:2056", ""},
+        {"UTM 61N", "", "UTM 61N: no such UTM zone (zones are 1 to 60, N or S)"},
+        {"EPSG:4978", "", "EPSG:4978: not a map grid (neither projected nor latitude/longitude)"},
+        {"topografic", "",
+         "topografic: unknown grid; give graticule, topographic, chart, a UTM zone (UTM 32N) or "
+         "a coordinate reference system (EPSG:32632)"},
+        {"", "", "no grid given"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        std::string error;
+        const std::optional<GridModel> model = GridModel::Parse(row.text, &error);
+        EXPECT_EQ(model ? model->Name() : "", row.name);
+        EXPECT_EQ(error, row.error);
+        if (model) {
+            EXPECT_EQ(GridModel::Parse(model->Name(), nullptr), model);
+        }
+    }
+}
+
+// A 40 km UTM sheet at 60 N, 2.5 m to the pixel: corners and centre, the grid metres exactly
+// linear in the pixels.
+std::vector<CalibrationPoint> SheetPoints(double centreOffEastMetres) {
+    const auto utm = map::ProjTransform::Make("EPSG:32632", map::kWgs84, nullptr);
+    std::vector<CalibrationPoint> points;
+    for (const auto& [col, row] :
+         {std::pair{0, 0}, {16000, 0}, {0, 16000}, {16000, 16000}, {8000, 8000}}) {
+        MapPos geo(480000 + col * 2.5, 6673000 - row * 2.5);
+        if (col == 8000)
+            geo.x += centreOffEastMetres;
+        EXPECT_TRUE(utm->Forward(geo));
+        points.push_back({MapPos(col, row), geo});
+    }
+    return points;
+}
+
+TEST(GridModelTest, LeastSquaresShowsTheMisreadPoint) {
+    // The centre read 20 m off: least squares through four corners and the centre leaves it
+    // 0.8 of the miss, each corner 0.2 (the centre's share of the fit), RMS sqrt(64) = 8 per 20.
+    const std::vector<CalibrationPoint> points = SheetPoints(20);
+    const auto fit = map::GridGeoreference::Fit({GridKind::Named, "EPSG:32632"}, points, nullptr);
+    ASSERT_TRUE(fit);
+    const double scale = 1 / 0.9996; // grid metres to ground metres on the central meridian
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR(fit->ResidualsMetres()[i], 4 * scale, 0.01);
+    EXPECT_NEAR(fit->ResidualsMetres()[4], 16 * scale, 0.01);
+    EXPECT_NEAR(fit->RmsMetres(), 8 * scale, 0.01);
+
+    // The lat/lon affine misses a 40 km sheet at 60 N by hundreds of metres; a fit on the
+    // sheet's own grid is as good as the topographic one.
+    EXPECT_EQ(map::BetterModel(kGraticule, points), kTopographic);
+    EXPECT_EQ(map::BetterModel({GridKind::Named, "EPSG:32632"}, points), std::nullopt);
+    EXPECT_EQ(map::BetterModel(kGraticule, std::span(points).first(3)), std::nullopt);
+}
+
+TEST(GridModelTest, RefusedCalibrations) {
+    const std::vector<CalibrationPoint> good = SheetPoints(0);
+    const auto with = [&](std::size_t i, MapPos pixel, MapPos geo) {
+        std::vector<CalibrationPoint> points(good.begin(), good.begin() + 3);
+        points[i] = {pixel, geo};
+        return points;
+    };
+    const struct {
+        const char* legend;
+        std::vector<CalibrationPoint> points;
+        GridModel model;
+        const char* error;
+    } rows[] = {
+        {"two points",
+         {good[0], good[1]},
+         {},
+         "at least three calibration points are needed, 2 given"},
+        {"not finite",
+         with(2, MapPos(NAN, 3), good[2].geo),
+         {},
+         "calibration point 3 holds a number that is not finite"},
+        {"off the earth",
+         with(1, good[1].pixel, MapPos(10, 91)),
+         {},
+         "calibration point 2 is off the earth (latitude beyond 90 or longitude beyond 180 "
+         "degrees)"},
+        {"same pixel",
+         with(2, good[0].pixel, good[2].geo),
+         {},
+         "calibration points 1 and 3 are too close together"},
+        {"same place",
+         with(2, good[2].pixel, good[0].geo),
+         {},
+         "calibration points 1 and 3 are too close together"},
+        {"one line of the image",
+         with(2, MapPos(32000, 0), good[2].geo),
+         {},
+         "the calibration points lie on one line of the image"},
+        {"one line on the ground",
+         {good[0], {good[1].pixel, good[3].geo}, {good[2].pixel, good[4].geo}},
+         {},
+         "the positions of the calibration points lie on one line"},
+        {"no such grid",
+         good,
+         {GridKind::Named, "EPSG:99999"},
+         "EPSG:99999: unknown coordinate reference system"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::string error;
+        EXPECT_FALSE(map::GridGeoreference::Fit(row.model, row.points, &error));
+        EXPECT_EQ(error, row.error);
+    }
+}
+
+} // namespace
