@@ -22,7 +22,6 @@ TEST(GridModelTest, ParseAndName) {
         const char* error;
     } rows[] = {
         {" Topographic ", "topographic", ""},
-        {"chart", "chart", ""},
         {"UTM 32N", "EPSG:32632", ""},
         {"utm zone 33 s", "EPSG:32733", ""},
         {"EPSG:2056", "EPSG:2056", ""},
@@ -87,52 +86,28 @@ TEST(GridModelTest, RefusedCalibrations) {
         points[i] = {pixel, geo};
         return points;
     };
-    const struct {
-        const char* legend;
-        std::vector<CalibrationPoint> points;
-        GridModel model;
-        const char* error;
-    } rows[] = {
-        {"two points",
-         {good[0], good[1]},
-         {},
-         "at least three calibration points are needed, 2 given"},
-        {"not finite",
-         with(2, MapPos(NAN, 3), good[2].geo),
-         {},
+    // Each refusal's message says which points and why.
+    const std::pair<std::vector<CalibrationPoint>, std::string> rows[] = {
+        {{good[0], good[1]}, "at least three calibration points are needed, 2 given"},
+        {with(2, MapPos(NAN, 3), good[2].geo),
          "calibration point 3 holds a number that is not finite"},
-        {"off the earth",
-         with(1, good[1].pixel, MapPos(10, 91)),
-         {},
-         "calibration point 2 is off the earth (latitude beyond 90 or longitude beyond 180 "
-         "degrees)"},
-        {"same pixel",
-         with(2, good[0].pixel, good[2].geo),
-         {},
-         "calibration points 1 and 3 are too close together"},
-        {"same place",
-         with(2, good[2].pixel, good[0].geo),
-         {},
-         "calibration points 1 and 3 are too close together"},
-        {"one line of the image",
-         with(2, MapPos(32000, 0), good[2].geo),
-         {},
+        {with(1, good[1].pixel, MapPos(10, 91)),
+         "calibration point 2 is off the earth "
+         "(latitude beyond 90 or longitude beyond 180 degrees)"},
+        {with(2, good[0].pixel, good[2].geo), "calibration points 1 and 3 are too close together"},
+        {with(2, good[2].pixel, good[0].geo), "calibration points 1 and 3 are too close together"},
+        {with(2, MapPos(32000, 0), good[2].geo),
          "the calibration points lie on one line of the image"},
-        {"one line on the ground",
-         {good[0], {good[1].pixel, good[3].geo}, {good[2].pixel, good[4].geo}},
-         {},
+        {{good[0], {good[1].pixel, good[3].geo}, {good[2].pixel, good[4].geo}},
          "the positions of the calibration points lie on one line"},
-        {"no such grid",
-         good,
-         {GridKind::Named, "EPSG:99999"},
-         "EPSG:99999: unknown coordinate reference system"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.legend);
-        std::string error;
-        EXPECT_FALSE(map::GridGeoreference::Fit(row.model, row.points, &error));
-        EXPECT_EQ(error, row.error);
+    std::string error;
+    for (const auto& [points, message] : rows) {
+        EXPECT_FALSE(map::GridGeoreference::Fit(kTopographic, points, &error));
+        EXPECT_EQ(error, message);
     }
+    EXPECT_FALSE(map::GridGeoreference::Fit({GridKind::Named, "EPSG:99999"}, good, &error));
+    EXPECT_EQ(error, "EPSG:99999: unknown coordinate reference system");
 }
 
 } // namespace
