@@ -24,7 +24,7 @@ constexpr std::array kDatums{
     DatumChoice{"TM75", "Ireland 1975 (TM75)", "EPSG:4300"},
     DatumChoice{"CH1903", "Swiss CH1903 (CH1903)", "EPSG:4149"},
     DatumChoice{"CH1903+", "Swiss CH1903+ (CH1903+)", "EPSG:4150"},
-    DatumChoice{"DHDN", "Deutsches Hauptdreiecksnetz, Potsdam (DHDN)", "EPSG:4314"},
+    DatumChoice{"DHDN", "Potsdam Datum, Germany (DHDN)", "EPSG:4314"},
     DatumChoice{"MGI", "Militar-Geographisches Institut, Austria (MGI)", "EPSG:4312"},
     DatumChoice{"Amersfoort", "Amersfoort, Netherlands (Amersfoort)", "EPSG:4289"},
     DatumChoice{"BD72", "Belgian Datum 1972 (BD72)", "EPSG:4313"},
@@ -68,7 +68,8 @@ constexpr std::array kDatums{
     DatumChoice{"NZGD2000", "New Zealand Geodetic Datum 2000 (NZGD2000)", "EPSG:4167"},
 };
 
-// Lower case without blanks, so "wgs 84", "WGS84" and "Wgs84" meet.
+// Lower case without blanks or a trailing "datum", so "wgs 84", "WGS84" and "Tokyo Datum" meet
+// the list's "WGS84" and "Tokyo".
 std::string Folded(std::string_view text) {
     std::string out;
     for (const char c : text) {
@@ -76,13 +77,19 @@ std::string Folded(std::string_view text) {
             continue;
         out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
+    constexpr std::string_view datum = "datum";
+    if (out.size() > datum.size() && out.ends_with(datum))
+        out.resize(out.size() - datum.size());
     return out;
 }
 
+// The key, the whole label, or the label's name before its key or its region: "ED50",
+// "European Datum 1950 (ED50)", "European Datum 1950", "Potsdam Datum".
 bool Names(const DatumChoice& datum, const std::string& folded) {
     const std::string_view label = datum.label;
     return folded == Folded(datum.key) || folded == Folded(label) ||
-           folded == Folded(label.substr(0, label.rfind(" (")));
+           folded == Folded(label.substr(0, label.rfind(" ("))) ||
+           folded == Folded(label.substr(0, label.find(", ")));
 }
 
 } // namespace
@@ -100,9 +107,13 @@ std::optional<std::string> DatumCrs(std::string_view name, std::string* error) {
         if (Names(datum, folded))
             return std::string(datum.crs);
     }
-    const std::string shown = text.empty() ? std::string("(empty)") : std::string(text);
+    if (text.empty()) {
+        why = "no datum given";
+        return std::nullopt;
+    }
+    const std::string shown(text);
     std::string reason;
-    const std::optional<CrsKind> kind = text.empty() ? std::nullopt : KindOfCrs(text, &reason);
+    const std::optional<CrsKind> kind = KindOfCrs(text, &reason);
     if (kind == CrsKind::Geographic)
         return std::string(text);
     if (kind == CrsKind::Projected)
