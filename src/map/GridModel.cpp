@@ -249,7 +249,11 @@ std::optional<GridGeoreference> GridGeoreference::Fit(const GridModel& model,
     fit.gridCrs_ = GridCrsFor(model, Mean(geos));
     std::vector<MapPos> grid = geos;
     if (model.kind != GridKind::Graticule) {
-        fit.toWgs84_ = ProjTransform::Make(fit.gridCrs_, kWgs84, &why);
+        // The centred planes are on WGS 84 itself: to its PROJ-string twin PROJ goes straight,
+        // where to EPSG:4326 it searches its database for datum shifts (0.7 ms against 15).
+        const std::string_view wgs84 =
+            model.kind == GridKind::Named ? kWgs84 : "+proj=longlat +datum=WGS84 +type=crs";
+        fit.toWgs84_ = ProjTransform::Make(fit.gridCrs_, wgs84, &why);
         if (!fit.toWgs84_)
             return std::nullopt;
         fit.toWgs84_->Inverse(std::span<MapPos>(grid));
