@@ -119,6 +119,7 @@ GpsUpdate GpsFeed::TakeUpdate(std::uint32_t nowMs, std::uint32_t rateMs) {
         }
     }
     update.fix = fix_;
+    update.details = link_->Details();
     return update;
 }
 

@@ -90,6 +90,11 @@ bool GpsLink::Start(std::unique_ptr<GpsSource> source, bool openHere) {
     ended_.store(false);
     silent_.store(false);
     connecting_.store(!openHere);
+    {
+        // A new connection may be another receiver: its sky starts afresh.
+        std::lock_guard lock(detailsLock_);
+        details_ = GpsDetailsReader();
+    }
     // Set before the thread starts, so that a Close that comes before the thread's first
     // step still stops it.
     running_.store(true);
@@ -158,6 +163,11 @@ bool GpsLink::PopSentence(std::string& line) {
     return true;
 }
 
+GpsDetails GpsLink::Details() const {
+    std::lock_guard lock(detailsLock_);
+    return details_.Details();
+}
+
 void GpsLink::ClearSentences() {
     std::lock_guard lock(sentencesLock_);
     sentences_.clear();
@@ -173,10 +183,12 @@ std::int32_t GpsLink::Queue(NmeaLineAssembler& assembler, const char* bytes, std
     std::int32_t accepted = 0;
     if (count == 0 || assembler.Feed(bytes, count) == 0)
         return 0;
-    std::lock_guard lock(sentencesLock_);
+    std::scoped_lock lock(sentencesLock_, detailsLock_);
     std::string line;
     while (assembler.PopLine(line)) {
-        if (NmeaTypeOf(line) == NmeaType::Other)
+        // The details read every line; the fold and its queue only the handheld's types.
+        details_.Add(line);
+        if (!IsHandheldType(NmeaTypeOf(line)))
             continue;
         sentences_.push_back(std::move(line));
         ++accepted;

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "gps/GpsDetailsReader.h"
 #include "gps/GpsSource.h"
 #include "gps/NmeaLineAssembler.h"
 #include "gps/SerialLog.h"
@@ -100,6 +101,9 @@ public:
     // queued.
     bool PopSentence(std::string& line);
     void ClearSentences();
+    // The receiver details as of the last line read: every line of the connection is read
+    // into them as it arrives, whatever the queue keeps.
+    [[nodiscard]] GpsDetails Details() const;
 
     // True after a failed read until the next successful one, Open or Close, and while the
     // source is silent: the fix it gave is no longer live.
@@ -125,7 +129,8 @@ private:
     // The source sourceName names, or null with the reason in openError_.
     std::unique_ptr<GpsSource> MakeSource(const std::string& sourceName, std::int32_t baudRate);
     void ReaderThread(GpsPostCallback post, GpsReadObserver observer, bool opened);
-    // Feeds bytes of a read to the assembler and queues its GGA, RMC and GSA lines; how many.
+    // Feeds bytes of a read to the assembler, reads every line into the details and queues the
+    // GGA, RMC and GSA lines; how many it queued.
     std::int32_t Queue(NmeaLineAssembler& assembler, const char* bytes, std::size_t count);
     void SetLostText(std::string text);
     // Waits for interval or until Close; false when the link is to stop.
@@ -151,6 +156,8 @@ private:
     std::string note_;
     std::size_t maxSentences_;
     std::mutex sentencesLock_;
+    mutable std::mutex detailsLock_;
+    GpsDetailsReader details_;
 
     GpsLinkOptions options_;
     SerialLog log_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gps/GpsDetails.h"
 #include "gps/GpsEpoch.h"
 #include "gps/GpsFix.h"
 
@@ -38,6 +39,9 @@ struct GpsUpdate {
     std::uint32_t what = 0;
     // The fix after the update; satellites, hdop and altitude as the fold keeps them.
     GpsFix fix;
+    // The receiver details after the update, read from every line the link received (not
+    // only the five the fold keeps); filled on every update, held back or not.
+    GpsDetails details;
     // The receiver fixes this update completed, oldest first, each with the receiver's own
     // time: the points to record. None after a read error.
     std::vector<GpsEpoch> epochs;

@@ -1,5 +1,6 @@
 #include "gps/NmeaDecode.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -70,21 +71,55 @@ std::optional<std::int64_t> NmeaTimeOfDayMs(std::string_view time) {
     return (*hh * 60 + *mm) * 60'000 + *ss * 1000 + ms;
 }
 
+namespace {
+
+// UTC midnight of an RMC date field ("ddmmyy"), or nothing.
+std::optional<std::int64_t> NmeaDateMs(std::string_view date) {
+    const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
+    if (!day || !month || !yy || date.size() != 6)
+        return std::nullopt;
+    return base::UtcMsFromFields({.year = base::FullYear(*yy), .month = *month, .day = *day});
+}
+
+} // namespace
+
 std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view date) {
     const auto timeOfDay = NmeaTimeOfDayMs(time);
-    const auto day = TwoDigits(date, 0), month = TwoDigits(date, 2), yy = TwoDigits(date, 4);
-    if (!timeOfDay || !day || !month || !yy || date.size() != 6)
-        return std::nullopt;
-    const auto midnight =
-        base::UtcMsFromFields({.year = base::FullYear(*yy), .month = *month, .day = *day});
-    if (!midnight)
+    const auto midnight = NmeaDateMs(date);
+    if (!timeOfDay || !midnight)
         return std::nullopt;
     return *midnight + *timeOfDay;
 }
 
 namespace {
 
+// A whole field that reads as a number within [low, high]; anything else is nothing.
+std::optional<double> Real(std::string_view field, double low, double high) {
+    const auto value = ScanDouble(field);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> Whole(std::string_view field, int low, int high) {
+    const auto value = base::ScanInt(field);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+// One letter field (a status, a mode), or 0 when it is not exactly one character.
+char Letter(std::string_view field) {
+    return field.size() == 1 ? field[0] : 0;
+}
+
+constexpr double kMaxSpeedKnots = 100'000.0; // beyond any vehicle a receiver reports on
+constexpr double kMaxDop = 100.0;
+constexpr double kMaxSigmaM = 1.0e7;
+
 bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
+    record.timeOfDayMs = NmeaTimeOfDayMs(f[1]);
+    record.quality = Whole(f[6], 0, 9);
     if (!f[7].empty())
         record.satellites = base::ScanInt(f[7]).value_or(record.satellites);
     if (!f[8].empty())
@@ -102,6 +137,13 @@ bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
 }
 
 bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
+    record.timeOfDayMs = NmeaTimeOfDayMs(f[1]);
+    record.status = Letter(f[2]);
+    record.dateMs = NmeaDateMs(f[9]);
+    record.magVar.reset();
+    if (const auto magVar = Real(f[10], 0.0, 180.0); magVar && (f[11] == "E" || f[11] == "W"))
+        record.magVar = f[11] == "W" ? -*magVar : *magVar;
+    record.mode = Letter(f[12]);
     if (f[3].empty() || f[5].empty())
         return false;
     record.latitude = NmeaLatitude(f[3], f[4]);
@@ -113,11 +155,91 @@ bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
 }
 
 bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
-    record.hdop = f[16].empty() ? 0.0 : ScanDouble(f[16]).value_or(0.0);
+    const auto hdop = f[16].empty() ? std::nullopt : ScanDouble(f[16]);
+    record.hdop = hdop.value_or(0.0);
+    record.hdopGiven = hdop.has_value();
     std::int32_t used = 0;
-    for (std::size_t i = 3; i <= 14; ++i)
+    record.prnCount = 0;
+    for (std::size_t i = 3; i <= 14; ++i) {
         used += f[i].empty() ? 0 : 1;
+        if (const auto prn = Whole(f[i], 1, 999))
+            record.prns[static_cast<std::size_t>(record.prnCount++)] = *prn;
+    }
     record.satellitesUsed = used;
+    record.mode = Whole(f[2], 1, 3);
+    record.pdop = Real(f[15], 0.0, kMaxDop);
+    record.vdop = Real(f[17], 0.0, kMaxDop);
+    record.systemId = Whole(f[18], 1, 15);
+    return true;
+}
+
+bool VtgFromFields(const NmeaFields& f, VtgRecord& record) {
+    record.courseTrue = Real(f[1], 0.0, 360.0);
+    record.courseMagnetic = Real(f[3], 0.0, 360.0);
+    record.speedKnots = Real(f[5], 0.0, kMaxSpeedKnots);
+    record.speedKmh = Real(f[7], 0.0, kMaxSpeedKnots * 1.852);
+    record.mode = Letter(f[9]);
+    return true;
+}
+
+bool GstFromFields(const NmeaFields& f, GstRecord& record) {
+    record.timeOfDayMs = NmeaTimeOfDayMs(f[1]);
+    record.rms = Real(f[2], 0.0, kMaxSigmaM);
+    record.semiMajor = Real(f[3], 0.0, kMaxSigmaM);
+    record.semiMinor = Real(f[4], 0.0, kMaxSigmaM);
+    record.orientation = Real(f[5], 0.0, 360.0);
+    record.latitude = Real(f[6], 0.0, kMaxSigmaM);
+    record.longitude = Real(f[7], 0.0, kMaxSigmaM);
+    record.altitude = Real(f[8], 0.0, kMaxSigmaM);
+    return true;
+}
+
+bool ZdaFromFields(const NmeaFields& f, ZdaRecord& record) {
+    record.utcMs.reset();
+    const auto timeOfDay = NmeaTimeOfDayMs(f[1]);
+    const auto day = Whole(f[2], 1, 31), month = Whole(f[3], 1, 12);
+    const auto year = f[4].size() == 4 ? Whole(f[4], 1, 9999) : std::nullopt;
+    if (timeOfDay && day && month && year) {
+        if (const auto midnight =
+                base::UtcMsFromFields({.year = *year, .month = *month, .day = *day}))
+            record.utcMs = *midnight + *timeOfDay;
+    }
+    record.zoneHours = Whole(f[5], -13, 13);
+    record.zoneMinutes = Whole(f[6], 0, 59);
+    return true;
+}
+
+std::optional<int> HexDigit(std::string_view field) {
+    if (field.size() != 1 || !std::isxdigit(static_cast<unsigned char>(field[0])))
+        return std::nullopt;
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(field[0])));
+    return c <= '9' ? c - '0' : c - 'A' + 10;
+}
+
+bool GsvFromFields(const NmeaFields& f, GsvRecord& record) {
+    const auto sentences = Whole(f[1], 1, 99);
+    const auto number = Whole(f[2], 1, 99);
+    if (!sentences || !number || *number > *sentences)
+        return false;
+    record.talker = {f[0].size() >= 3 ? f[0][1] : '\0', f[0].size() >= 3 ? f[0][2] : '\0'};
+    record.sentences = *sentences;
+    record.number = *number;
+    record.inView = Whole(f[3], 0, 999);
+    // Whatever follows the last whole satellite: the signal id, then a vendor's system id.
+    const std::size_t slots = std::min<std::size_t>((f.count - 4) / 4, 4);
+    const std::size_t tail = f.count - 4 - slots * 4;
+    record.count = 0;
+    for (std::size_t i = 0; i < slots; ++i) {
+        const std::size_t at = 4 + i * 4;
+        const auto prn = Whole(f[at], 1, 999);
+        if (!prn)
+            continue;
+        record.satellites[static_cast<std::size_t>(record.count++)] = {
+            *prn, Whole(f[at + 1], 0, 90), Whole(f[at + 2], 0, 359), Whole(f[at + 3], 0, 99)};
+    }
+    const std::size_t after = 4 + slots * 4;
+    record.signal = tail >= 1 ? HexDigit(f[after]) : std::nullopt;
+    record.systemId = tail >= 2 ? Whole(f[after + 1], 1, 15) : std::nullopt;
     return true;
 }
 
@@ -142,10 +264,14 @@ struct Rule {
     bool (*decode)(const NmeaFields& fields, NmeaRecord& record);
 };
 
-constexpr std::array<Rule, 3> kRules = {{
+constexpr std::array<Rule, 7> kRules = {{
     {"GGA", NmeaType::Gga, 15, Seeded, Decode<GgaRecord, GgaFromFields>},
     {"RMC", NmeaType::Rmc, 12, Fresh<RmcRecord>, Decode<RmcRecord, RmcFromFields>},
     {"GSA", NmeaType::Gsa, 18, Fresh<GsaRecord>, Decode<GsaRecord, GsaFromFields>},
+    {"VTG", NmeaType::Vtg, 9, Fresh<VtgRecord>, Decode<VtgRecord, VtgFromFields>},
+    {"GST", NmeaType::Gst, 9, Fresh<GstRecord>, Decode<GstRecord, GstFromFields>},
+    {"ZDA", NmeaType::Zda, 5, Fresh<ZdaRecord>, Decode<ZdaRecord, ZdaFromFields>},
+    {"GSV", NmeaType::Gsv, 4, Fresh<GsvRecord>, Decode<GsvRecord, GsvFromFields>},
 }};
 
 const Rule* RuleOf(std::string_view line) {
@@ -186,6 +312,26 @@ bool DecodeRmc(std::string_view line, RmcRecord& record) {
 
 bool DecodeGsa(std::string_view line, GsaRecord& record) {
     return DecodeAs(line, NmeaType::Gsa, record);
+}
+
+bool DecodeVtg(std::string_view line, VtgRecord& record) {
+    return DecodeAs(line, NmeaType::Vtg, record);
+}
+
+bool DecodeGst(std::string_view line, GstRecord& record) {
+    return DecodeAs(line, NmeaType::Gst, record);
+}
+
+bool DecodeZda(std::string_view line, ZdaRecord& record) {
+    return DecodeAs(line, NmeaType::Zda, record);
+}
+
+bool DecodeGsv(std::string_view line, GsvRecord& record) {
+    return DecodeAs(line, NmeaType::Gsv, record);
+}
+
+bool IsHandheldType(NmeaType type) {
+    return type == NmeaType::Gga || type == NmeaType::Rmc || type == NmeaType::Gsa;
 }
 
 NmeaType NmeaTypeOf(std::string_view line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -9,7 +10,8 @@
 #include "calib/MapPos.h"
 #include "gps/NmeaSentence.h"
 
-// Decoders of the three understood sentence types. Each first tests the sentence type itself,
+// Decoders of the understood sentence types: the handheld's three (GGA, RMC, GSA) and the ones
+// the receiver details read (VTG, GST, ZDA, GSV). Each first tests the sentence type itself,
 // so any line (see NmeaSentence.h) may be passed to any decoder: a line of another type, too
 // short, or without a position returns false, and the caller decides what that means. A
 // malformed number is read as far as it goes or leaves its target as it was (NmeaNumber.h);
@@ -20,6 +22,9 @@
 // from the exact decimal value by up to about 1e-7 degree in a real sentence: "4807.038,N"
 // decodes to 48.117300001780194, not 48.1173. There is no range check: "8960.0000,N" (60
 // minutes) gives 90.0 and a garbled "9999.99" gives 100.6665; values are always finite.
+//
+// The fields the handheld never read are optional: an empty, truncated, malformed or
+// out-of-range field is nothing, never a made-up zero.
 namespace gps {
 
 struct GgaRecord {
@@ -29,6 +34,8 @@ struct GgaRecord {
     double hdop = -1.0;           // field 8, horizontal dilution of precision; -1: none reported
     double altitude = 0.0;        // field 9, antenna altitude in the sentence's unit (metres)
     bool altitudeGiven = false;   // field 9 was there and read in this sentence
+    std::optional<std::int64_t> timeOfDayMs{}; // field 1
+    std::optional<int> quality{};              // field 6: 0 invalid, 1 GPS, 2 DGPS, 4 RTK fixed...
 };
 
 struct RmcRecord {
@@ -37,29 +44,101 @@ struct RmcRecord {
     std::int64_t utcMs = 0;  // fields 1 and 9 (time and date); 0 when either is missing or bad
     double speedKnots = NAN; // field 7; NaN when empty or not a number
     double courseDeg = NAN;  // field 8, true; NaN when empty or not a number
+    // Read whatever the position:
+    std::optional<std::int64_t> timeOfDayMs{}; // field 1
+    char status = 0;                           // field 2: 'A' valid, 'V' void; 0 when empty
+    std::optional<std::int64_t> dateMs{};      // field 9 alone: UTC midnight of the day
+    std::optional<double> magVar{};            // fields 10, 11: degrees, east positive
+    char mode = 0; // field 12 (NMEA 2.3): A autonomous, D differential, N none...; 0 when absent
 };
 
 struct GsaRecord {
     std::int32_t satellitesUsed = 0; // non-empty satellite-number fields among 3..14 (0..12)
     double hdop = 0.0;               // field 16; 0.0 when empty
+    bool hdopGiven = false;          // field 16 was there and read
+    std::optional<int> mode{};       // field 2: 1 no fix, 2 2D, 3 3D
+    std::array<int, 12> prns{};      // the satellite numbers of fields 3..14 that read as 1..999
+    int prnCount = 0;
+    std::optional<double> pdop{}, vdop{}; // fields 15 and 17
+    std::optional<int> systemId{};        // field 18 (NMEA 4.10): 1 GPS, 2 GLONASS, 3 Galileo...
 };
 
-// GGA (needs 15 fields). Fields 7, 8 and 9, when non-empty, are read into the record before the
+// VTG (needs 9 fields, the NMEA 2.3 form with its unit letters).
+struct VtgRecord {
+    std::optional<double> courseTrue{};     // field 1
+    std::optional<double> courseMagnetic{}; // field 3
+    std::optional<double> speedKnots{};     // field 5
+    std::optional<double> speedKmh{};       // field 7
+    char mode = 0;                          // field 9; 0 when absent
+};
+
+// GST (needs 9 fields): the receiver's own error estimate, 1 sigma, metres.
+struct GstRecord {
+    std::optional<std::int64_t> timeOfDayMs{};      // field 1
+    std::optional<double> rms{};                    // field 2, of the range residuals
+    std::optional<double> semiMajor{}, semiMinor{}; // fields 3, 4: the error ellipse
+    std::optional<double> orientation{};            // field 5, of the semi-major axis, degrees true
+    std::optional<double> latitude{}, longitude{};  // fields 6, 7
+    std::optional<double> altitude{};               // field 8
+};
+
+// ZDA (needs 5 fields: time, day, month, four-digit year).
+struct ZdaRecord {
+    std::optional<std::int64_t> utcMs{};           // fields 1..4; nothing when any is bad
+    std::optional<int> zoneHours{}, zoneMinutes{}; // fields 5, 6: the local zone
+};
+
+// One satellite of a GSV sentence.
+struct GsvSatellite {
+    int prn = 0;                    // 1..999, as the sentence numbers it
+    std::optional<int> elevation{}; // degrees, 0..90
+    std::optional<int> azimuth{};   // degrees true, 0..359
+    std::optional<int> snr{};       // dB-Hz, 0..99; nothing when not tracked
+    friend bool operator==(const GsvSatellite&, const GsvSatellite&) = default;
+};
+
+// GSV (needs 4 fields): one sentence of a group. Fields 4.. hold up to four satellites of four
+// fields each; behind them NMEA 4.10 adds the signal id (one hex digit), and the vendor form
+// "$PQGSV" a system id after it. A satellite whose number is empty or out of range is left
+// out. False when the sentence count or number is missing or the number is beyond the count.
+struct GsvRecord {
+    std::array<char, 2> talker{}; // "GP", "GL", "GA", "GB", "BD", "GQ", "GI", "GN", "PQ"...
+    int sentences = 0;            // field 1, 1..99
+    int number = 0;               // field 2, 1..sentences
+    std::optional<int> inView{};  // field 3
+    std::array<GsvSatellite, 4> satellites{};
+    int count = 0;
+    std::optional<int> signal{};   // NMEA 4.10 signal id, 0..15
+    std::optional<int> systemId{}; // "$PQGSV" only, as GSA's field 18
+};
+
+// GGA (needs 15 fields). Fields 1 and 6 are read whatever the result. Fields 7, 8 and 9, when
+// non-empty, are read into the record before the
 // position is looked at and stay there whatever the result; an empty one keeps the value the
 // record held, so seed the record with the values to keep. Returns true and stores latitude
 // (fields 2, 3) and longitude (fields 4, 5) when both coordinate fields are non-empty. The fix
-// quality (field 6) is not read: a quality-0 sentence with a position decodes as a position.
+// quality (field 6) does not decide it: a quality-0 sentence with a position decodes as a
+// position.
 // Other type or fewer than 15 fields: false, record untouched.
 [[nodiscard]] bool DecodeGga(std::string_view line, GgaRecord& record);
 
 // RMC (needs 12 fields). Returns true and stores latitude (fields 3, 4) and longitude (fields 5,
-// 6) when both coordinate fields are non-empty; the status (A/V) is not read, so a void
-// sentence with a position decodes as a position. On false the record is untouched.
+// 6) when both coordinate fields are non-empty; the status (A/V) does not decide it, so a void
+// sentence with a position decodes as a position. The fields behind "Read whatever the
+// position" are read into the record whatever the result; otherwise, on false, the record is
+// untouched.
 [[nodiscard]] bool DecodeRmc(std::string_view line, RmcRecord& record);
 
 // GSA (needs 18 fields). Always true for a long enough GSA sentence; on false the record is
 // untouched.
 [[nodiscard]] bool DecodeGsa(std::string_view line, GsaRecord& record);
+
+// VTG, GST, ZDA and GSV: true for a long enough sentence of the type (GSV: see GsvRecord);
+// on false the record is untouched.
+[[nodiscard]] bool DecodeVtg(std::string_view line, VtgRecord& record);
+[[nodiscard]] bool DecodeGst(std::string_view line, GstRecord& record);
+[[nodiscard]] bool DecodeZda(std::string_view line, ZdaRecord& record);
+[[nodiscard]] bool DecodeGsv(std::string_view line, GsvRecord& record);
 
 // UTC milliseconds since 1970 of an RMC time field ("hhmmss" with an optional fraction, e.g.
 // "123519.25") and date field ("ddmmyy"; years 80..99 are 1980..1999, 00..79 are 2000..2079).
@@ -72,10 +151,15 @@ std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view da
 std::optional<std::int64_t> NmeaTimeOfDayMs(std::string_view time);
 
 // One table says which types are understood, how many fields each needs and which decoder
-// reads it; DecodeGga, DecodeRmc and DecodeGsa and everything below go through it.
-enum class NmeaType { Other, Gga, Rmc, Gsa }; // in the order of NmeaRecord's alternatives
+// reads it; the Decode functions above and everything below go through it.
+// In the order of NmeaRecord's alternatives:
+enum class NmeaType { Other, Gga, Rmc, Gsa, Vtg, Gst, Zda, Gsv };
 
-using NmeaRecord = std::variant<std::monostate, GgaRecord, RmcRecord, GsaRecord>;
+using NmeaRecord = std::variant<std::monostate, GgaRecord, RmcRecord, GsaRecord, VtgRecord,
+                                GstRecord, ZdaRecord, GsvRecord>;
+
+// The types the handheld read (GGA, RMC, GSA): the update fold and its queue see only these.
+bool IsHandheldType(NmeaType type);
 
 // The type of an understood sentence line, else Other.
 NmeaType NmeaTypeOf(std::string_view line);

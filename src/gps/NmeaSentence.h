@@ -18,9 +18,10 @@ namespace gps {
 // case-sensitive "GGA", "RMC" and "GSA": "$gpgga," is not a GGA sentence.
 std::string_view NmeaSentenceType(std::string_view line);
 
-// No understood sentence reads a field beyond 17, so only that many are kept: a hostile line
-// of a million commas costs no allocation.
-inline constexpr std::size_t kNmeaKeptFields = 18;
+// No understood sentence reads a field beyond 21 (a GSV of four satellites, its signal and a
+// vendor's system id), so only that many are kept: a hostile line of a million commas costs
+// no allocation.
+inline constexpr std::size_t kNmeaKeptFields = 22;
 
 // The fields of a line as views into it. Field 0 is the address ("$GPGGA"); the others are
 // numbered from 1 as in NMEA 0183.

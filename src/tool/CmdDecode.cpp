@@ -68,7 +68,7 @@ void RecordFields(std::string& out, const gps::NmeaRecord& record) {
 
 void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
     const gps::DecodedSentence sentence = gps::DecodeSentence(line);
-    if (sentence.Type() == gps::NmeaType::Other)
+    if (!gps::IsHandheldType(sentence.Type()))
         return;
     out += std::to_string(number);
     Field(out, gps::NmeaSentenceType(line));
