@@ -102,6 +102,16 @@ std::optional<Affine> FitAffine(std::span<const MapPos> from, std::span<const Ma
     return t;
 }
 
+// The mean position, longitudes taken relative to the first point's, so that a sheet across
+// the 180th meridian is centred on it rather than half a world away.
+MapPos Centre(std::span<const MapPos> geos) {
+    double east = 0;
+    for (const MapPos& p : geos)
+        east += std::remainder(p.x - geos.front().x, 360.0);
+    const double lon = geos.front().x + east / static_cast<double>(geos.size());
+    return MapPos(std::remainder(lon, 360.0), Mean(geos).y);
+}
+
 std::string Number(double value) {
     return base::FormatShortest(value);
 }
@@ -246,7 +256,7 @@ std::optional<GridGeoreference> GridGeoreference::Fit(const GridModel& model,
 
     GridGeoreference fit;
     fit.model_ = model;
-    fit.gridCrs_ = GridCrsFor(model, Mean(geos));
+    fit.gridCrs_ = GridCrsFor(model, Centre(geos));
     std::vector<MapPos> grid = geos;
     if (model.kind != GridKind::Graticule) {
         // The centred planes are on WGS 84 itself: to its PROJ-string twin PROJ goes straight,

@@ -79,6 +79,18 @@ TEST(GridModelTest, LeastSquaresShowsTheMisreadPoint) {
     EXPECT_EQ(map::BetterModel(kGraticule, std::span(points).first(3)), std::nullopt);
 }
 
+TEST(GridModelTest, SheetAcrossThe180thMeridian) {
+    // 10 km across, calibrated at three corners: the fourth within metres, not half a world.
+    const std::vector<CalibrationPoint> points{{MapPos(0, 0), MapPos(179.95, -16.5)},
+                                               {MapPos(1000, 0), MapPos(-179.95, -16.5)},
+                                               {MapPos(0, 1000), MapPos(179.95, -16.6)}};
+    for (const GridModel& model : {kTopographic, GridModel{GridKind::Chart, {}}}) {
+        const auto fit = map::GridGeoreference::Fit(model, points, nullptr);
+        ASSERT_TRUE(fit);
+        EXPECT_LT(map::GroundMetres(fit->ToGeo(MapPos(1000, 1000)), MapPos(-179.95, -16.6)), 10);
+    }
+}
+
 TEST(GridModelTest, RefusedCalibrations) {
     const std::vector<CalibrationPoint> good = SheetPoints(0);
     const auto with = [&](std::size_t i, MapPos pixel, MapPos geo) {
