@@ -26,8 +26,11 @@ public:
     ThreadProj() : ctx_(proj_context_create()) {
         // Failures come back as values with our own one-line message; PROJ's own log lines
         // would only clutter the terminal.
-        if (ctx_ != nullptr)
+        if (ctx_ != nullptr) {
             proj_log_level(ctx_, PJ_LOG_NONE);
+            // PROJ 9.1 still writes some errors ("Cannot find proj.db") at that level.
+            proj_log_func(ctx_, nullptr, [](void*, int, const char*) {});
+        }
     }
     ~ThreadProj() {
         for (auto& [id, entry] : pjs_)
@@ -76,6 +79,15 @@ struct PjDeleter {
 };
 using PjPtr = std::unique_ptr<PJ, PjDeleter>;
 
+constexpr std::string_view kNoDatabase =
+    "PROJ's database proj.db was not found: install the package proj-data";
+
+bool DatabaseFound(PJ_CONTEXT* ctx) {
+    const char* db = proj_context_get_database_path(ctx);
+    const PjPtr wgs84(db != nullptr ? proj_create(ctx, std::string(kWgs84).c_str()) : nullptr);
+    return wgs84 != nullptr;
+}
+
 // PROJ strings name an operation unless they say they are a CRS; users write them without.
 std::string CrsDefinition(std::string_view text) {
     std::string def(base::Trim(text, " \t\r\n"));
@@ -99,7 +111,8 @@ PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
     const std::string shown(base::Trim(text, " \t\r\n"));
     PjPtr crs(proj_create(ctx, def.c_str()));
     if (!crs) {
-        *error = shown + ": unknown coordinate reference system";
+        *error = DatabaseFound(ctx) ? shown + ": unknown coordinate reference system"
+                                    : std::string(kNoDatabase);
         return nullptr;
     }
     if (proj_is_crs(crs.get()) == 0) {
@@ -214,12 +227,10 @@ std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, 
 
 bool ProjAvailable(std::string* error) {
     PJ_CONTEXT* ctx = ThisThread().Context();
-    const char* db = ctx != nullptr ? proj_context_get_database_path(ctx) : nullptr;
-    const PjPtr wgs84(db != nullptr ? proj_create(ctx, std::string(kWgs84).c_str()) : nullptr);
-    if (wgs84)
+    if (ctx != nullptr && DatabaseFound(ctx))
         return true;
     if (error != nullptr)
-        *error = "PROJ's database proj.db was not found: install the package proj-data";
+        *error = ctx != nullptr ? kNoDatabase : "PROJ could not be started";
     return false;
 }
 

@@ -3,10 +3,12 @@
 #include "map/Proj.h"
 #include "map/Datums.h"
 #include "support/Cs2cs.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -76,6 +78,21 @@ TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
         EXPECT_NEAR(wgs84.y, typed.y, 1e-7); // the shifts are inverted to a few millimetres
         EXPECT_NEAR(wgs84.x, typed.x, 1e-7);
     }
+}
+
+TEST(ProjTest, WithoutItsDatabaseSaysWhatToInstall) {
+    const testsupport::TempDir empty;
+    const char* const before = std::getenv("PROJ_DATA");
+    const std::string saved = before != nullptr ? before : "";
+    ::setenv("PROJ_DATA", empty.Path().c_str(), 1);
+    std::string available, made; // a thread's first PROJ context reads the variable
+    std::thread([&] {
+        EXPECT_FALSE(map::ProjAvailable(&available));
+        EXPECT_EQ(map::ProjTransform::Make("EPSG:32632", map::kWgs84, &made), nullptr);
+    }).join();
+    before != nullptr ? ::setenv("PROJ_DATA", saved.c_str(), 1) : ::unsetenv("PROJ_DATA");
+    EXPECT_EQ(available, "PROJ's database proj.db was not found: install the package proj-data");
+    EXPECT_EQ(made, available);
 }
 
 } // namespace
