@@ -96,6 +96,22 @@ std::string CrsDefinition(std::string_view text) {
     return def;
 }
 
+// A definition as an error message shows it: on one line, blanks run together, a long WKT
+// text cut short.
+std::string Shown(std::string_view def) {
+    constexpr std::size_t kLongest = 80;
+    std::string line;
+    for (const char c : def) {
+        const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        if (blank && (line.empty() || line.back() == ' '))
+            continue;
+        if (line.size() == kLongest)
+            return line + "...";
+        line += blank ? ' ' : c;
+    }
+    return line;
+}
+
 // The CRS object of a definition in this thread's context; null, with *error, when it names
 // none.
 PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
@@ -108,7 +124,7 @@ PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
         *error = "no coordinate reference system given";
         return nullptr;
     }
-    const std::string shown(base::Trim(text, " \t\r\n"));
+    const std::string shown = Shown(base::Trim(text, " \t\r\n"));
     PjPtr crs(proj_create(ctx, def.c_str()));
     if (!crs) {
         *error = DatabaseFound(ctx) ? shown + ": unknown coordinate reference system"
@@ -219,7 +235,7 @@ std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, 
         return nullptr;
     PjPtr op = MakeOperation(ctx, fromCrs.get(), toCrs.get());
     if (!op) {
-        why = std::string(from) + " to " + std::string(to) + ": PROJ knows no conversion";
+        why = Shown(from) + " to " + Shown(to) + ": PROJ knows no conversion between them";
         return nullptr;
     }
     return std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to), op.release());

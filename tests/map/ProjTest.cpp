@@ -44,6 +44,8 @@ const Row kRows[] = {
     {"unknown target", "WGS84", "ED51", 0, 0, 0, "ED51: unknown coordinate reference system"},
     {"an ellipsoid is no CRS", "WGS84", "urn:ogc:def:ellipsoid:EPSG::7030", 0, 0, 0,
      "urn:ogc:def:ellipsoid:EPSG::7030: not a coordinate reference system"},
+    {"a broken WKT shown on one line", "WGS84", "GEOGCRS[\"x\",\n  DATUM[", 0, 0, 0,
+     "GEOGCRS[\"x\", DATUM[: unknown coordinate reference system"},
 };
 
 TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
