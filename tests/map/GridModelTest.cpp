@@ -79,6 +79,23 @@ TEST(GridModelTest, LeastSquaresShowsTheMisreadPoint) {
     EXPECT_EQ(map::BetterModel(kGraticule, std::span(points).first(3)), std::nullopt);
 }
 
+TEST(GridModelTest, WorldFileAffine) {
+    // The sheet above as a world file gives it: the upper left pixel's centre 1.25 m in.
+    const std::array<double, 6> world{2.5, 0, 0, -2.5, 480001.25, 6672998.75};
+    std::string error;
+    const auto sheet = map::GridGeoreference::FromAffine("EPSG:32632", world, &error);
+    ASSERT_TRUE(sheet) << error;
+    EXPECT_EQ(sheet->WorldFile(), world);
+    for (const CalibrationPoint& p : SheetPoints(0)) {
+        EXPECT_LT(map::GroundMetres(sheet->ToGeo(p.pixel), p.geo), 1e-3);
+        EXPECT_LT(
+            std::hypot(sheet->ToPixel(p.geo).x - p.pixel.x, sheet->ToPixel(p.geo).y - p.pixel.y),
+            1e-3);
+    }
+    EXPECT_FALSE(map::GridGeoreference::FromAffine("EPSG:32632", {2.5, 0, 5, 0, 1, 1}, &error));
+    EXPECT_EQ(error, "the affine cannot be inverted (its pixels have no area)");
+}
+
 TEST(GridModelTest, SheetAcrossThe180thMeridian) {
     // 10 km across, calibrated at three corners: the fourth within metres, not half a world.
     const std::vector<CalibrationPoint> points{{MapPos(0, 0), MapPos(179.95, -16.5)},
