@@ -63,7 +63,8 @@ public:
     [[nodiscard]] bool HasTransform() const override;
     [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const override;
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
-    // The model's name, the grid CRS and the affine, tab-separated.
+    // The model ("graticule", "topographic", "chart" or "named"), the grid CRS and the affine
+    // in a world file's order, tab-separated.
     [[nodiscard]] std::string Describe() const override;
     // ToPixel for many positions at once (a trail after a calibration change), in place, with
     // one PROJ call; a position that cannot be converted becomes non-finite.
