@@ -163,7 +163,7 @@ std::vector<std::string> CaptureSentences(const std::string& path) {
     assembler.Feed(bytes.data(), bytes.size());
     std::string line;
     while (assembler.PopLine(line))
-        if (gps::NmeaTypeOf(line) != gps::NmeaType::Other)
+        if (gps::IsHandheldType(gps::NmeaTypeOf(line)))
             out.push_back(line);
     return out;
 }
