@@ -206,19 +206,17 @@ void GpsDetailsReader::OnGsv(const GsvRecord& gsv, bool ok) {
     const GroupKey key{gsv.talker[0], gsv.talker[1], gsv.signal.value_or(-1),
                        gsv.systemId.value_or(-1)};
     Pending& pending = pending_[key];
-    if (gsv.number == 1)
+    // A sentence that does not follow the ones gathered starts the group again; one lost in
+    // between only leaves its satellites out.
+    if (gsv.number < pending.next || gsv.sentences != pending.sentences)
         pending = Pending{gsv.sentences, 1, {}};
-    if (gsv.number != pending.next || gsv.sentences != pending.sentences) {
-        pending = Pending{};
-        return;
-    }
     const std::string_view talker(gsv.talker.data(), gsv.talker.size());
     for (int i = 0; i < gsv.count; ++i) {
         const GsvSatellite& in = gsv.satellites[static_cast<std::size_t>(i)];
         pending.satellites.push_back({ConstellationOf(talker, in.prn, gsv.systemId), in.prn,
                                       in.elevation, in.azimuth, in.snr, gsv.signal, false});
     }
-    ++pending.next;
+    pending.next = gsv.number + 1;
     if (gsv.number != gsv.sentences)
         return;
     lastGroup_.talker = gsv.talker;

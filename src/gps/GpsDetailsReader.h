@@ -15,10 +15,11 @@
 // handheld's fold (which reads only the newest five GGA, RMC and GSA lines of an update).
 //
 // The sky is assembled from GSV groups, one per talker and signal (the NMEA 4.10 signal id;
-// "$PQGSV" also by its system id): a group is taken when its last sentence arrives after all
-// the others in order, however many sentences it has and however many updates it spans; a gap
-// or a new first sentence drops what was gathered. Each talker and signal keeps its newest
-// complete group; the details' sky is all of them merged.
+// "$PQGSV" also by its system id): a group is taken when its last sentence arrives, with the
+// satellites of the sentences that came before it in order, however many sentences it has and
+// however many updates it spans. A lost sentence leaves its satellites out (as a lost group
+// would leave them stale); a sentence that does not follow the ones gathered starts the group
+// again. Each talker and signal keeps its newest group; the details' sky is all of them.
 //
 // "Used" comes from GSA, never from GSV: a satellite is used when the newest GSA of its
 // system names it. A GSA's system is its NMEA 4.10 system id, else its talker; a "GN" GSA

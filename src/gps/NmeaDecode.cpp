@@ -154,6 +154,13 @@ bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
     return true;
 }
 
+std::optional<int> HexDigit(std::string_view field) {
+    if (field.size() != 1 || !std::isxdigit(static_cast<unsigned char>(field[0])))
+        return std::nullopt;
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(field[0])));
+    return c <= '9' ? c - '0' : c - 'A' + 10;
+}
+
 bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
     const auto hdop = f[16].empty() ? std::nullopt : ScanDouble(f[16]);
     record.hdop = hdop.value_or(0.0);
@@ -169,7 +176,10 @@ bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
     record.mode = Whole(f[2], 1, 3);
     record.pdop = Real(f[15], 0.0, kMaxDop);
     record.vdop = Real(f[17], 0.0, kMaxDop);
-    record.systemId = Whole(f[18], 1, 15);
+    // One hex digit: some receivers send another number there ("3.3" of a TDOP).
+    record.systemId = HexDigit(f[18]);
+    if (record.systemId == 0)
+        record.systemId.reset();
     return true;
 }
 
@@ -209,13 +219,6 @@ bool ZdaFromFields(const NmeaFields& f, ZdaRecord& record) {
     return true;
 }
 
-std::optional<int> HexDigit(std::string_view field) {
-    if (field.size() != 1 || !std::isxdigit(static_cast<unsigned char>(field[0])))
-        return std::nullopt;
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(field[0])));
-    return c <= '9' ? c - '0' : c - 'A' + 10;
-}
-
 bool GsvFromFields(const NmeaFields& f, GsvRecord& record) {
     const auto sentences = Whole(f[1], 1, 99);
     const auto number = Whole(f[2], 1, 99);
@@ -225,21 +228,26 @@ bool GsvFromFields(const NmeaFields& f, GsvRecord& record) {
     record.sentences = *sentences;
     record.number = *number;
     record.inView = Whole(f[3], 0, 999);
-    // Whatever follows the last whole satellite: the signal id, then a vendor's system id.
-    const std::size_t slots = std::min<std::size_t>((f.count - 4) / 4, 4);
-    const std::size_t tail = f.count - 4 - slots * 4;
+    // Behind the last whole satellite: one field is the NMEA 4.10 signal id, two are the
+    // vendor form's signal and system id; otherwise it is a satellite cut short.
+    const bool vendor = f[0] == "$PQGSV";
+    const std::size_t whole = std::min<std::size_t>((f.count - 4) / 4, 4);
+    const std::size_t tail = f.count - 4 - whole * 4;
+    const bool cutShort = whole < 4 && (tail == 3 || (tail == 2 && !vendor));
+    const std::size_t slots = whole + (cutShort ? 1 : 0);
     record.count = 0;
     for (std::size_t i = 0; i < slots; ++i) {
         const std::size_t at = 4 + i * 4;
         const auto prn = Whole(f[at], 1, 999);
         if (!prn)
             continue;
+        // A field past the end of the line reads as empty (NmeaFields).
         record.satellites[static_cast<std::size_t>(record.count++)] = {
             *prn, Whole(f[at + 1], 0, 90), Whole(f[at + 2], 0, 359), Whole(f[at + 3], 0, 99)};
     }
-    const std::size_t after = 4 + slots * 4;
-    record.signal = tail >= 1 ? HexDigit(f[after]) : std::nullopt;
-    record.systemId = tail >= 2 ? Whole(f[after + 1], 1, 15) : std::nullopt;
+    const std::size_t after = 4 + whole * 4;
+    record.signal = !cutShort && tail >= 1 ? HexDigit(f[after]) : std::nullopt;
+    record.systemId = vendor && tail >= 2 ? HexDigit(f[after + 1]) : std::nullopt;
     return true;
 }
 

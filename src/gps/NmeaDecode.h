@@ -70,6 +70,7 @@ struct VtgRecord {
     std::optional<double> speedKnots{};     // field 5
     std::optional<double> speedKmh{};       // field 7
     char mode = 0;                          // field 9; 0 when absent
+    friend bool operator==(const VtgRecord&, const VtgRecord&) = default;
 };
 
 // GST (needs 9 fields): the receiver's own error estimate, 1 sigma, metres.
@@ -80,12 +81,14 @@ struct GstRecord {
     std::optional<double> orientation{};            // field 5, of the semi-major axis, degrees true
     std::optional<double> latitude{}, longitude{};  // fields 6, 7
     std::optional<double> altitude{};               // field 8
+    friend bool operator==(const GstRecord&, const GstRecord&) = default;
 };
 
 // ZDA (needs 5 fields: time, day, month, four-digit year).
 struct ZdaRecord {
     std::optional<std::int64_t> utcMs{};           // fields 1..4; nothing when any is bad
     std::optional<int> zoneHours{}, zoneMinutes{}; // fields 5, 6: the local zone
+    friend bool operator==(const ZdaRecord&, const ZdaRecord&) = default;
 };
 
 // One satellite of a GSV sentence.
@@ -110,6 +113,7 @@ struct GsvRecord {
     int count = 0;
     std::optional<int> signal{};   // NMEA 4.10 signal id, 0..15
     std::optional<int> systemId{}; // "$PQGSV" only, as GSA's field 18
+    friend bool operator==(const GsvRecord&, const GsvRecord&) = default;
 };
 
 // GGA (needs 15 fields). Fields 1 and 6 are read whatever the result. Fields 7, 8 and 9, when

@@ -1,9 +1,12 @@
-// quilo-tool decode [FILE]: decodes the GGA, RMC and GSA lines of an NMEA byte stream, one
-// output line per decoded input line.
+// quilo-tool decode [FILE] [--json]: decodes the GGA, RMC and GSA lines of an NMEA byte
+// stream, one output line per decoded input line; with --json every understood sentence as a
+// JSON object, and the sky of every completed GSV group.
 #include "base/Number.h"
+#include "gps/GpsDetailsReader.h"
 #include "gps/NmeaDecode.h"
 #include "gps/NmeaLineCutter.h"
 #include "platform/FileIo.h"
+#include "tool/NmeaJson.h"
 #include "tool/ToolCommand.h"
 
 #include <cerrno>
@@ -78,6 +81,30 @@ void DecodeLine(std::string_view line, std::size_t number, std::string& out) {
     out += '\n';
 }
 
+// The JSON reading: each understood line, then the sky group it completed, if any. The
+// details reader sees every line, so "used" and the time are what the stream said so far.
+class JsonDecoder {
+public:
+    void Line(std::string_view line, std::size_t number, std::string& out) {
+        const gps::DecodedSentence sentence = gps::DecodeSentence(line);
+        if (sentence.Type() != gps::NmeaType::Other)
+            out += tool::SentenceJson(number, line, sentence);
+        if (reader_.Add(line))
+            out += tool::SkyJson(number, reader_.Details().utcMs, reader_.LastGroup());
+    }
+
+private:
+    gps::GpsDetailsReader reader_;
+};
+
+bool HasOption(const tool::ParsedArgs& args, std::string_view name) {
+    for (const tool::OptionUse& use : args.options) {
+        if (use.name == name)
+            return true;
+    }
+    return false;
+}
+
 int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const std::string_view file = args.positionals.empty() ? "-" : args.positionals[0];
     std::string data;
@@ -102,7 +129,14 @@ int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
 
     std::string text;
     std::size_t number = 0;
-    const auto onLine = [&](std::string_view line) { DecodeLine(line, ++number, text); };
+    const bool json = HasOption(args, "--json");
+    JsonDecoder decoder;
+    const auto onLine = [&](std::string_view line) {
+        if (json)
+            decoder.Line(line, ++number, text);
+        else
+            DecodeLine(line, ++number, text);
+    };
     gps::NmeaLineCutter cutter;
     cutter.Feed(data, onLine);
     cutter.Finish(onLine);
@@ -116,9 +150,11 @@ int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
 const tool::ToolCommandRegistrar registrar({
     {"decode",
      "[FILE]",
-     "",
+     "[--json]",
      "decodes the GGA, RMC and GSA lines of FILE or standard input (\"-\"), one line each",
-     {}},
+     {{"--json", "",
+       "one JSON object a line: every understood sentence (GGA, RMC, GSA, VTG, GST, ZDA, GSV) "
+       "with all its fields, and the sky of every completed GSV group"}}},
     &RunDecode,
 });
 

@@ -1,11 +1,13 @@
 // quilo-tool monitor SOURCE [--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d]:
 // connects to a GPS source through the GPS link and prints the status line after each handled
-// update, the same text the map view shows. The "does my receiver work?" tool.
+// update, the same text the map view shows (with --json the receiver details instead, one
+// JSON object an update). The "does my receiver work?" tool.
 #include "base/Number.h"
 #include "coords/CoordFormat.h"
 #include "gps/GpsFeed.h"
 #include "gps/GpsSourceName.h"
 #include "session/StatusLine.h"
+#include "tool/NmeaJson.h"
 #include "tool/SourceArg.h"
 #include "tool/ToolCommand.h"
 
@@ -41,11 +43,14 @@ struct Options {
     std::optional<double> seconds; // none: until interrupted
     std::uint32_t rateMs = 1000;
     coords::CoordFormat format = coords::CoordFormat::Dms;
+    bool json = false;
 };
 
 // Reads the option values; "" when they are good, else why not.
 std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
     options.device = args.positionals[0];
+    for (const tool::OptionUse& use : args.options)
+        options.json = options.json || use.name == "--json";
     if (const auto value = args.Value("--baud"); value && *value == "auto") {
         options.baud = gps::kAutoBaud;
     } else if (value) {
@@ -87,7 +92,9 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     if (const std::string error = tool::OpenSourceArg(feed, options.device, options.baud);
         !error.empty())
         return tool::Fail(err, "monitor", error);
-    out << session::StatusConnected() << std::endl;
+    // JSON lines only, so that every line of the output parses.
+    if (!options.json)
+        out << session::StatusConnected() << std::endl;
 
     using Clock = gps::GpsFeed::Clock;
     const auto start = Clock::now();
@@ -109,10 +116,15 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
         // One update per post, as the view gets one event per post.
         for (std::int64_t post = 0; post < posts; ++post) {
             const gps::GpsUpdate update = feed.TakeUpdate(gps::TickCountMs(), options.rateMs);
-            if (update.Has(gps::GpsUpdate::kNote))
-                out << session::StatusSaying(update.note) << std::endl;
-            if (update.handled)
-                out << session::StatusAfter(update, options.format) << std::endl;
+            if (options.json) {
+                if (update.handled)
+                    out << tool::DetailsJson(update.details) << std::flush;
+            } else {
+                if (update.Has(gps::GpsUpdate::kNote))
+                    out << session::StatusSaying(update.note) << std::endl;
+                if (update.handled)
+                    out << session::StatusAfter(update, options.format) << std::endl;
+            }
             // The end of a replayed log is the end of the run.
             ended = ended || update.Has(gps::GpsUpdate::kEnded);
         }
@@ -120,7 +132,7 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
     // The view keeps the last position on the status line when it disconnects with a fix.
     const bool hadFix = feed.Fix().hasFix;
     feed.Close();
-    if (!hadFix)
+    if (!hadFix && !options.json)
         out << session::StatusDisconnected() << std::endl;
     return 0;
 }
@@ -128,7 +140,7 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
 const tool::ToolCommandRegistrar registrar({
     {"monitor",
      "SOURCE",
-     "[--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d]",
+     "[--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d] [--json]",
      "connects to a GPS source and prints the status line after each handled update. SOURCE "
      "is one of: a serial device path (/dev/ttyUSB0, /dev/serial/by-id/...) or a COM port "
      "number; gpsd://[HOST][:PORT] (gpsd, default localhost:2947); tcp://HOST:PORT (NMEA from "
@@ -140,7 +152,9 @@ const tool::ToolCommandRegistrar registrar({
        "57600 until sentences arrive"},
       {"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
       {"--rate", "MS", "the update rate in milliseconds, 0 or more (default 1000)"},
-      {"--format", "dms|dm|d", "the coordinate format (default dms)"}}},
+      {"--format", "dms|dm|d", "the coordinate format (default dms)"},
+      {"--json", "",
+       "print the receiver details after each handled update instead, one JSON object a line"}}},
     &RunMonitor,
 });
 

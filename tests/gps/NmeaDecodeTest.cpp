@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -218,6 +220,18 @@ TEST(NmeaDecode, RmcTimeSpeedAndCourse) {
         EXPECT_FALSE(gps::NmeaUtcMs(time, date)) << time << " " << date;
 }
 
+TEST(NmeaDecode, RmcFieldsReadWithoutAPosition) {
+    gps::RmcRecord rmc;
+    EXPECT_FALSE(gps::DecodeRmc("$GPRMC,081420.5,V,,,,,0.00,340.16,260514,3.5,W,N", rmc));
+    EXPECT_EQ(rmc.timeOfDayMs, 29660500);
+    EXPECT_EQ(rmc.status, 'V');
+    EXPECT_EQ(rmc.dateMs, 1401062400000);
+    EXPECT_EQ(rmc.magVar, -3.5);
+    EXPECT_EQ(rmc.mode, 'N');
+    EXPECT_TRUE(gps::DecodeRmc("$GPRMC,1,A,4807.038,N,01131.000,E,,,,200.0,E", rmc));
+    EXPECT_EQ(rmc.magVar, std::nullopt) << "beyond 180 degrees";
+}
+
 TEST(NmeaDecode, GsaTable) {
     struct Row {
         const char* legend;
@@ -241,6 +255,106 @@ TEST(NmeaDecode, GsaTable) {
         EXPECT_EQ(gps::DecodeGsa(row.line, record), row.ok) << row.legend;
         EXPECT_EQ(record.satellitesUsed, row.satellitesUsed) << row.legend;
         EXPECT_EQ(record.hdop, row.hdop) << row.legend;
+    }
+    gps::GsaRecord gsa;
+    ASSERT_TRUE(gps::DecodeGsa("$GNGSA,A,3,05,x,1000,208,,,,,,,,,,0.8,101,4", gsa));
+    EXPECT_EQ(gsa.mode, 3);
+    EXPECT_EQ(std::vector<int>(gsa.prns.begin(), gsa.prns.begin() + gsa.prnCount),
+              (std::vector<int>{5, 208}));
+    EXPECT_EQ(gsa.satellitesUsed, 4) << "the handheld's count stays as it was";
+    EXPECT_EQ(gsa.pdop, std::nullopt);
+    EXPECT_EQ(gsa.vdop, std::nullopt) << "beyond 100";
+    EXPECT_EQ(gsa.systemId, 4);
+    ASSERT_TRUE(gps::DecodeGsa("$GPGSA,A,3,25,32,,,,,,,,,,,5.1,1.3,4.9,3.3", gsa));
+    EXPECT_EQ(gsa.systemId, std::nullopt) << "a fourth DOP is no system id";
+}
+
+// The fields the handheld never read: each is read, or nothing when empty, cut off,
+// malformed or out of range.
+TEST(NmeaDecode, GsvTable) {
+    using Sat = gps::GsvSatellite;
+    const std::nullopt_t none = std::nullopt;
+    const struct {
+        const char* legend;
+        std::string_view line;
+        bool ok;
+        gps::GsvRecord expected;
+    } rows[] = {
+        {"four satellites",
+         "$GPGSV,3,1,12,08,88,068,,07,59,081,23,28,41,187,,05,40,260,*79",
+         true,
+         {{'G', 'P'},
+          3,
+          1,
+          12,
+          {Sat{8, 88, 68, none}, {7, 59, 81, 23}, {28, 41, 187, none}, {5, 40, 260, none}},
+          4,
+          none,
+          none}},
+        {"NMEA 4.10 signal behind two satellites",
+         "$GPGSV,2,2,06,07,05,097,,13,80,264,,1*64",
+         true,
+         {{'G', 'P'}, 2, 2, 6, {Sat{7, 5, 97, none}, {13, 80, 264, none}}, 2, 1, none}},
+        {"the vendor form: signal, then system",
+         "$PQGSV,4,4,15,28,08,040,,29,,,,30,21,144,,0,4*63",
+         true,
+         {{'P', 'Q'},
+          4,
+          4,
+          15,
+          {Sat{28, 8, 40, none}, {29, none, none, none}, {30, 21, 144, none}},
+          3,
+          0,
+          4}},
+        {"out of range is nothing; no number, no satellite; a cut-off satellite",
+         "$GLGSV,1,1,04,65,91,360,100,,10,20,30,0,1,2,3,66,5",
+         true,
+         {{'G', 'L'}, 1, 1, 4, {Sat{65, none, none, none}, {66, 5, none, none}}, 2, none, none}},
+        {"trailing empty slots",
+         "$GPGSV,3,3,10,25,25,224,31,,,,,*72",
+         true,
+         {{'G', 'P'}, 3, 3, 10, {Sat{25, 25, 224, 31}}, 1, none, none}},
+        {"number beyond the count", "$GPGSV,2,3,06,07,05,097,", false, {}},
+        {"no count", "$GPGSV,,1,06,07,05,097,", false, {}},
+        {"three fields", "$GPGSV,1,1", false, {}},
+    };
+    for (const auto& row : rows) {
+        gps::GsvRecord record;
+        EXPECT_EQ(gps::DecodeGsv(row.line, record), row.ok) << row.legend;
+        EXPECT_TRUE(record == row.expected) << row.legend;
+    }
+}
+
+TEST(NmeaDecode, VtgGstZdaTable) {
+    const std::nullopt_t none = std::nullopt;
+    const struct {
+        const char* legend;
+        std::string_view line;
+        std::variant<gps::VtgRecord, gps::GstRecord, gps::ZdaRecord> expected;
+    } rows[] = {
+        {"VTG", "$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A*48",
+         gps::VtgRecord{54.7, 34.4, 5.5, 10.2, 'A'}},
+        {"VTG course beyond 360 and a negative speed", "$GPVTG,361,T,,M,-1,N,x,K",
+         gps::VtgRecord{none, none, none, none, 0}},
+        {"GST", "$GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031*6A",
+         gps::GstRecord{62894000, 0.006, 0.023, 0.020, 273.6, 0.023, 0.020, 0.031}},
+        {"GST empty sigmas", "$GPGST,172814.0,,,,,,-1,",
+         gps::GstRecord{62894000, none, none, none, none, none, none, none}},
+        {"ZDA", "$GPZDA,201530.00,04,07,2002,-5,00*60", gps::ZdaRecord{1025813730000, -5, 0}},
+        {"ZDA with a two-digit year is no time", "$GPZDA,201530.00,04,07,02,,",
+         gps::ZdaRecord{none, none, none}},
+        {"ZDA, day 31 of June", "$GPZDA,201530.00,31,06,2002", gps::ZdaRecord{none, none, none}},
+    };
+    for (const auto& row : rows) {
+        const gps::DecodedSentence decoded = gps::DecodeSentence(row.line);
+        EXPECT_TRUE(decoded.ok) << row.legend;
+        const bool same = std::visit(
+            [&](const auto& expected) {
+                const auto* got = std::get_if<std::decay_t<decltype(expected)>>(&decoded.record);
+                return got != nullptr && *got == expected;
+            },
+            row.expected);
+        EXPECT_TRUE(same) << row.legend;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "gps/NmeaDecode.h"
 #include "gps/SourceTestSupport.h"
 #include "support/RunTool.h"
+#include "tool/GpsFake.h"
 
 #include <gtest/gtest.h>
 
@@ -22,38 +23,12 @@ using namespace std::chrono_literals;
 
 const std::string kCapture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
 
-// gpsfake with its gpsd, in a process group of their own so both end together.
-class GpsFake {
+using gpsfaketest::FreePort;
+
+class GpsFake : public gpsfaketest::GpsFake {
 public:
-    explicit GpsFake(std::uint16_t port) {
-        const std::string portText = std::to_string(port);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::setpgid(0, 0);
-            ::execlp("gpsfake", "gpsfake", "-q", "-1", "-c", "0.05", "-P", portText.c_str(),
-                     kCapture.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        if (pid_ > 0)
-            ::setpgid(pid_, pid_);
-    }
-    ~GpsFake() {
-        if (pid_ <= 0)
-            return;
-        ::kill(-pid_, SIGTERM);
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-    }
-    [[nodiscard]] bool Started() const { return pid_ > 0; }
-
-private:
-    pid_t pid_ = -1;
+    explicit GpsFake(std::uint16_t port) : gpsfaketest::GpsFake(port, kCapture) {}
 };
-
-std::uint16_t FreePort() {
-    sourcetest::LocalServer probe;
-    return probe.Port();
-}
 
 // "LAT LON" of every GGA and RMC line quilo-tool decode reads as a position.
 std::set<std::pair<double, double>> DecodedPositions() {
