@@ -1,6 +1,7 @@
 // One input is one sentence line. The allocation-free splitter must agree with a plain split
 // into strings, the decoders with the fields, and nothing may read out of bounds or produce a
 // non-finite value.
+#include "gps/GpsDetailsReader.h"
 #include "gps/NmeaDecode.h"
 
 #include <cmath>
@@ -60,5 +61,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool gsaOk = gps::DecodeGsa(line, gsa);
     Check(gsaOk == (type == "GSA" && count >= 18));
     Check(std::isfinite(gsa.hdop) && gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12);
+    Check(gsa.prnCount >= 0 && gsa.prnCount <= gsa.satellitesUsed);
+
+    // The fields the details read: in their ranges or nothing.
+    const auto in = [](const auto& value, double low, double high) {
+        return !value ||
+               (std::isfinite(static_cast<double>(*value)) && *value >= low && *value <= high);
+    };
+    gps::GsvRecord gsv;
+    if (gps::DecodeGsv(line, gsv)) {
+        Check(type == "GSV" && gsv.number >= 1 && gsv.number <= gsv.sentences);
+        Check(gsv.count >= 0 && gsv.count <= 4 && in(gsv.signal, 0, 15));
+        for (int i = 0; i < gsv.count; ++i) {
+            const gps::GsvSatellite& satellite = gsv.satellites[static_cast<std::size_t>(i)];
+            Check(satellite.prn >= 1 && satellite.prn <= 999 && in(satellite.elevation, 0, 90) &&
+                  in(satellite.azimuth, 0, 359) && in(satellite.snr, 0, 99));
+        }
+    }
+    gps::VtgRecord vtg;
+    if (gps::DecodeVtg(line, vtg))
+        Check(in(vtg.courseTrue, 0, 360) && in(vtg.speedKnots, 0, 1e5));
+    gps::GstRecord gst;
+    if (gps::DecodeGst(line, gst))
+        Check(in(gst.semiMajor, 0, 1e7) && in(gst.latitude, 0, 1e7));
+
+    gps::GpsDetailsReader reader;
+    reader.Add(line);
+    const gps::GpsDetails& details = reader.Details();
+    Check(in(details.accuracyM, 0, 1e7) && in(details.speedMps, 0, 1e5) &&
+          static_cast<std::size_t>(details.SatellitesUsed()) <= details.sky.size());
     return 0;
 }

@@ -27,6 +27,17 @@ for p in logs[::2]:
         if l[3:6] in (b'GGA', b'RMC', b'GSA') and n < 30:
             put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l); n += 1
             break
+# fuzz_nmea: one line of each type the receiver details read, from the captures
+for kind in (b'VTG', b'GST', b'ZDA', b'GSV'):
+    for p in logs:
+        hits = [l.rstrip(b'\r') for l in open(p, 'rb').read().split(b'\n') if l[3:6] == kind]
+        if hits:
+            put('fuzz_nmea', hashlib.sha1(hits[0]).hexdigest()[:12], hits[0])
+            break
+for l in (b'$PQGSV,4,4,15,28,08,040,,29,,,,30,21,144,,0,4*63',
+          b'$GNGSA,A,3,208,211,213,,,,,,,,,,1.6,1.3,0.9,4*01',
+          b'$GPGSV,2,2,06,07,05,097,,13,80,264,,1*64'):
+    put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l)
 
 # trail files: control byte (TrailLength + 2), then the file
 def rec(lat, lon): return struct.pack('<IIdd', 0x0001F7B8, 0, lat, lon)

@@ -11,6 +11,7 @@ namespace gps {
 namespace {
 
 constexpr double kKnotMps = 1852.0 / 3600.0;
+constexpr double kMaxSpeedKnots = 100'000.0; // as VTG's: beyond any vehicle
 constexpr std::int64_t kDayMs = 86'400'000;
 
 bool Within(int value, int low, int high) {
@@ -146,7 +147,9 @@ bool GpsDetailsReader::Add(std::string_view line) {
             details_.position = MapPos(rmc->longitude, rmc->latitude);
             details_.speedMps.reset();
             details_.courseTrue.reset();
-            if (std::isfinite(rmc->speedKnots) && rmc->speedKnots >= 0.0)
+            // The handheld's RMC fields have no range; the details take a sane one.
+            if (std::isfinite(rmc->speedKnots) && rmc->speedKnots >= 0.0 &&
+                rmc->speedKnots <= kMaxSpeedKnots)
                 details_.speedMps = rmc->speedKnots * kKnotMps;
             if (std::isfinite(rmc->courseDeg) && rmc->courseDeg >= 0.0 && rmc->courseDeg <= 360.0)
                 details_.courseTrue = rmc->courseDeg;
@@ -245,7 +248,7 @@ void GpsDetailsReader::OnGsa(std::string_view line, const GsaRecord& gsa) {
         used_.push_back({system, Svid(system, prn), source});
     }
     gsaMode_ = gsa.mode;
-    if (gsa.hdopGiven && gsa.hdop <= 100.0)
+    if (gsa.hdopGiven && gsa.hdop >= 0.0 && gsa.hdop <= 100.0)
         details_.hdop = gsa.hdop;
     details_.pdop = gsa.pdop;
     details_.vdop = gsa.vdop;

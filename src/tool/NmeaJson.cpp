@@ -131,15 +131,18 @@ void Fields(JsonLine& json, const gps::GsvRecord& gsv, bool ok) {
 
 void Fields(JsonLine&, const std::monostate&, bool) {}
 
-void Satellite(JsonLine& json, const gps::SkySatellite& satellite) {
+// The signal is the group's: a sky line names it once, the details' sky for each satellite.
+void Satellite(JsonLine& json, const gps::SkySatellite& satellite, bool withSignal) {
     json.OpenObject()
         .Field("prn", satellite.prn)
         .Field("el", satellite.elevation)
         .Field("az", satellite.azimuth)
         .Field("snr", satellite.snr)
         .Field("used", satellite.used)
-        .Field("system", ConstellationName(satellite.system))
-        .Close();
+        .Field("system", ConstellationName(satellite.system));
+    if (withSignal)
+        json.Field("signal", satellite.signal);
+    json.Close();
 }
 
 std::string_view ModeName(gps::FixMode mode) {
@@ -207,7 +210,7 @@ std::string SkyJson(std::size_t lineNumber, std::optional<std::int64_t> utcMs,
         .Key("satellites")
         .OpenArray();
     for (const gps::SkySatellite& satellite : group.satellites)
-        Satellite(json, satellite);
+        Satellite(json, satellite, false);
     return json.Finish();
 }
 
@@ -238,11 +241,9 @@ std::string DetailsJson(const gps::GpsDetails& details) {
         .Field("in_view", static_cast<int>(inView.size()))
         .Key("sky")
         .OpenArray();
-    for (const gps::SkySatellite& satellite : details.sky) {
-        Satellite(json, satellite);
-        // The signal is the group's; a satellite heard on two signals is listed twice.
-        json.Close();
-    }
+    // A satellite heard on two signals is listed twice, once with each.
+    for (const gps::SkySatellite& satellite : details.sky)
+        Satellite(json, satellite, true);
     return json.Finish();
 }
 

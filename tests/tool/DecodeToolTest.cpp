@@ -64,6 +64,37 @@ TEST(DecodeTool, OutputTable) {
     }
 }
 
+// --json: every field of each sentence, null for what it lacks, and the sky of a group.
+TEST(DecodeTool, JsonTable) {
+    const ToolRow rows[] = {
+        {"a GSV group around other lines, used from the GSA before it",
+         "$GPRMC,235959.5,A,4807.038,N,01131.000,E,022.4,084.4,311299,003.1,W,A\n"
+         "$GNGSA,A,3,05,,,,,,,,,,,,2.5,1.3,2.1,1\n"
+         "$GPGSV,2,1,05,05,40,083,46,02,17,308,,12,07,344,39,14,22,228,\n"
+         "$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A\n$GPGSV,2,2,05,65,91,360,100\n",
+         R"({"type":"RMC","line":1,"talker":"GP","ok":true,"time":"23:59:59.500","status":"A","lat":48.117300001780194,"lon":11.516666666666666,"speed_kn":22.4,"course":84.4,"date":"1999-12-31","magvar":-3.1,"mode":"A"}
+{"type":"GSA","line":2,"talker":"GN","ok":true,"mode":3,"prns":[5],"pdop":2.5,"hdop":1.3,"vdop":2.1,"system":1}
+{"type":"GSV","line":3,"talker":"GP","ok":true,"sentences":2,"number":1,"in_view":5,"signal":null,"system":null,"satellites":[{"prn":5,"el":40,"az":83,"snr":46},{"prn":2,"el":17,"az":308,"snr":null},{"prn":12,"el":7,"az":344,"snr":39},{"prn":14,"el":22,"az":228,"snr":null}]}
+{"type":"VTG","line":4,"talker":"GP","ok":true,"course":54.7,"course_mag":34.4,"speed_kn":5.5,"speed_kmh":10.2,"mode":"A"}
+{"type":"GSV","line":5,"talker":"GP","ok":true,"sentences":2,"number":2,"in_view":5,"signal":null,"system":null,"satellites":[{"prn":65,"el":null,"az":null,"snr":null}]}
+{"type":"sky","line":5,"time":"1999-12-31T23:59:59.500Z","talker":"GP","signal":null,"satellites":[{"prn":5,"el":40,"az":83,"snr":46,"used":true,"system":"GPS"},{"prn":2,"el":17,"az":308,"snr":null,"used":false,"system":"GPS"},{"prn":12,"el":7,"az":344,"snr":39,"used":false,"system":"GPS"},{"prn":14,"el":22,"az":228,"snr":null,"used":false,"system":"GPS"},{"prn":65,"el":null,"az":null,"snr":null,"used":false,"system":"GPS"}]}
+)"},
+        {"a hostile talker stays one string; GST and ZDA",
+         "$\"\\GGA,1,,,,,0,,,,,,,,\n"
+         "$GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031\n"
+         "$GPZDA,201530.00,04,07,2002,-5,00\n",
+         R"({"type":"GGA","line":1,"talker":"\"\\","ok":false,"time":null,"lat":null,"lon":null,"quality":0,"satellites":null,"hdop":null,"alt":null}
+{"type":"GST","line":2,"talker":"GP","ok":true,"time":"17:28:14.000","rms":0.006,"major":0.023,"minor":0.02,"orient":273.6,"lat_err":0.023,"lon_err":0.02,"alt_err":0.031}
+{"type":"ZDA","line":3,"talker":"GP","ok":true,"time":"2002-07-04T20:15:30Z","zone_hours":-5,"zone_minutes":0}
+)"},
+    };
+    for (const auto& row : rows) {
+        const auto result = testsupport::RunTool({"decode", "--json"}, row.input);
+        EXPECT_EQ(result.status, 0) << row.legend;
+        EXPECT_EQ(result.out, row.output) << row.legend;
+    }
+}
+
 TEST(DecodeTool, FileArgumentReadsTheSameBytes) {
     const testsupport::TempDir dir;
     const std::string path = dir.File("capture.log");

@@ -34,109 +34,73 @@ using Fields = std::map<std::string, std::string>;
 // The flat objects of the "satellites" array of one JSON line, each as key -> value text.
 std::vector<Fields> Satellites(const std::string& line) {
     std::vector<Fields> out;
-    std::size_t at = line.find("\"satellites\":[");
-    const std::size_t end = line.find(']', at);
-    while (at != std::string::npos && (at = line.find('{', at)) < end) {
+    const std::size_t start = line.find("\"satellites\":[");
+    const std::size_t end = line.find(']', start);
+    for (std::size_t at = start; start != std::string::npos && (at = line.find('{', at)) < end;) {
         const std::size_t close = line.find('}', at);
-        Fields fields;
-        std::istringstream pairs(line.substr(at + 1, close - at - 1));
-        for (std::string pair; std::getline(pairs, pair, ',');) {
-            const std::size_t colon = pair.find(':');
-            auto unquote = [](std::string text) {
-                return text.size() >= 2 && text.front() == '"' ? text.substr(1, text.size() - 2)
-                                                               : text;
-            };
-            fields[unquote(pair.substr(0, colon))] = unquote(pair.substr(colon + 1));
-        }
-        out.push_back(fields);
+        std::string pairs = line.substr(at + 1, close - at - 1), pair;
+        std::erase(pairs, '"');
+        Fields& fields = out.emplace_back();
+        for (std::istringstream in(pairs); std::getline(in, pair, ',');)
+            fields[pair.substr(0, pair.find(':'))] = pair.substr(pair.find(':') + 1);
         at = close;
     }
     return out;
 }
 
-// gnssid, number within the system, elevation, azimuth, signal; gpsd writes 0 for an unknown
-// angle and for a satellite not tracked, so null counts as 0.
-using Seen = std::tuple<int, int, int, int, int>;
-
-int Number(const Fields& fields, const char* key) {
-    const auto found = fields.find(key);
-    return found == fields.end() || found->second == "null"
-               ? 0
-               : static_cast<int>(std::stod(found->second));
+// gpsd 3.22 files Galileo and BeiDou satellites 33-64 as SBAS now and then: SBAS on both sides.
+std::pair<int, int> Canonical(int gnssid, int svid) {
+    return (gnssid == 2 || gnssid == 3) && svid >= 33 && svid <= 64 ? std::pair(1, svid + 87)
+                                                                    : std::pair(gnssid, svid);
 }
 
-// gpsd's numbering: gnssid, and the satellite's number within its system.
+// gpsd's numbering of a satellite decode names: gnssid and number within the system.
 std::pair<int, int> GpsdId(const std::string& system, int prn) {
-    if (system == "GPS")
-        return {0, prn};
     if (system == "SBAS")
         return {1, prn <= 64 ? prn + 87 : prn};
-    // gpsd 3.22 files Galileo and BeiDou satellites numbered 33-64 as SBAS now and then;
-    // Canonical() makes the two one.
     if (system == "Galileo")
-        return {2, prn > 300 ? prn - 300 : prn};
+        return Canonical(2, prn > 300 ? prn - 300 : prn);
     if (system == "BeiDou")
-        return {3, prn > 400 ? prn - 400 : prn > 200 ? prn - 200 : prn};
+        return Canonical(3, prn > 400 ? prn - 400 : prn > 200 ? prn - 200 : prn);
     if (system == "QZSS")
         return {5, prn >= 193 ? prn - 192 : prn};
     if (system == "GLONASS")
         return {6, prn > 64 ? prn - 64 : prn};
-    return {7, prn};
+    return {system == "GPS" ? 0 : 7, prn};
 }
 
+// gnssid, svid, elevation, azimuth, signal; gpsd writes 0 for an unknown angle and for a
+// satellite not tracked, so null counts as 0.
+using Seen = std::tuple<int, int, int, int, int>;
 struct Sky {
-    std::set<Seen> inView;
-    std::set<Seen> used;
+    std::set<Seen> inView, used;
+    std::set<std::pair<int, int>> who; // in view, whatever the values
 };
 
-std::pair<int, int> Canonical(int gnssid, int svid) {
-    if ((gnssid == 2 || gnssid == 3) && svid >= 33 && svid <= 64)
-        return {1, svid + 87};
-    return {gnssid, svid};
-}
-
-void Add(Sky& sky, int gnssidSent, int svidSent, const Fields& satellite) {
-    const auto [gnssid, svid] = Canonical(gnssidSent, svidSent);
-    const Seen seen{gnssid, svid, Number(satellite, "el"), Number(satellite, "az"),
-                    Number(satellite, satellite.count("ss") ? "ss" : "snr")};
-    sky.inView.insert(seen);
-    if (satellite.at("used") == "true")
-        sky.used.insert(seen);
-}
-
-Sky GpsdSky(const std::string& output) {
+// The satellites of the lines marker names: gpsd's SKY reports, or decode's sky lines.
+Sky SkyOf(const std::string& output, const std::string& marker) {
     Sky sky;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
-        if (line.find("\"class\":\"SKY\"") == std::string::npos)
+        if (line.find(marker) == std::string::npos)
             continue;
-        for (const Fields& satellite : Satellites(line))
-            Add(sky, std::stoi(satellite.at("gnssid")), std::stoi(satellite.at("svid")), satellite);
-    }
-    return sky;
-}
-
-Sky DecodedSky(const std::string& output) {
-    Sky sky;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("\"type\":\"sky\"") == std::string::npos)
-            continue;
-        for (const Fields& satellite : Satellites(line)) {
-            const auto [gnssid, svid] =
-                GpsdId(satellite.at("system"), std::stoi(satellite.at("prn")));
-            Add(sky, gnssid, svid, satellite);
+        for (Fields& satellite : Satellites(line)) {
+            const auto number = [&](const char* key) {
+                const std::string& text = satellite[key];
+                return text.empty() || text == "null" ? 0 : static_cast<int>(std::stod(text));
+            };
+            const bool gpsd = satellite.count("gnssid") != 0;
+            const auto id = gpsd ? Canonical(number("gnssid"), number("svid"))
+                                 : GpsdId(satellite["system"], number("prn"));
+            const Seen seen{id.first, id.second, number("el"), number("az"),
+                            number(gpsd ? "ss" : "snr")};
+            sky.inView.insert(seen);
+            sky.who.insert(id);
+            if (satellite["used"] == "true")
+                sky.used.insert(seen);
         }
     }
     return sky;
-}
-
-// The satellites of `of`, without the values: who is in view.
-std::set<std::pair<int, int>> Who(const std::set<Seen>& of) {
-    std::set<std::pair<int, int>> out;
-    for (const auto& [gnssid, svid, el, az, snr] : of)
-        out.insert({gnssid, svid});
-    return out;
 }
 
 // What gpsd says of the capture: its whole JSON stream, gathered by gpspipe -w until the
@@ -204,10 +168,10 @@ TEST_P(GpsdSkyTest, DecodeAgreesWithGpsd) {
         // cost it nothing of the second time.
         std::ofstream(twice) << kept << kept;
     }
-    const Sky gpsd = GpsdSky(GpsdReports(twice, folder.Path().string()));
+    const Sky gpsd = SkyOf(GpsdReports(twice, folder.Path().string()), "\"class\":\"SKY\"");
     const auto decoded = testsupport::RunTool({"decode", "--json", capture});
     ASSERT_EQ(decoded.status, 0) << decoded.err;
-    const Sky ours = DecodedSky(decoded.out);
+    const Sky ours = SkyOf(decoded.out, "\"type\":\"sky\"");
     ASSERT_FALSE(gpsd.inView.empty()) << "gpsd reported no sky";
 
     for (const Seen& seen : gpsd.inView)
@@ -216,9 +180,8 @@ TEST_P(GpsdSkyTest, DecodeAgreesWithGpsd) {
         EXPECT_TRUE(ours.used.count(seen)) << "used: " << testing::PrintToString(seen);
     if (GetParam().gpsdMisses != nullptr)
         return;
-    const auto gpsdWho = Who(gpsd.inView);
-    for (const auto& who : Who(ours.inView))
-        EXPECT_TRUE(gpsdWho.count(who))
+    for (const auto& who : ours.who)
+        EXPECT_TRUE(gpsd.who.count(who))
             << "decoded, not in gpsd's sky: " << testing::PrintToString(who);
 }
 

@@ -122,6 +122,11 @@ TEST(MonitorTool, ReplaysALogAndTheSimulator) {
         {"the path of a log replays it too",
          {"monitor", capture, "--rate", "0", "--seconds", "3"},
          {"GPS: Connected.", "GPS: 175°18'53.6E 37°47'5.2S A:60m S:8 P:91%"}},
+        {"--json: the details of each update, the sky read from every line",
+         {"monitor", "file:" + capture + "?speed=20", "--rate", "0", "--seconds", "60", "--json"},
+         {R"({"time":"2014-12-31T03:07:43Z","mode":"3d","lat":-37.78479499816895,)",
+          R"("accuracy":5.5,"accuracy_estimated":true,"used":7,"in_view":12,"sky":[{"prn":17,)"
+          R"("el":71,"az":207,"snr":31,"used":true,"system":"GPS","signal":null},{"prn":28,)"}},
         {"the simulator starts on the demo route",
          {"monitor", "sim:", "--rate", "0", "--seconds", "1.5", "--format", "d"},
          {"GPS: Connected.", "°W 52.2284°N A:118m S:8 P:83%"}},
