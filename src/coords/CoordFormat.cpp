@@ -133,8 +133,7 @@ std::string FormatLongitude(double angle, CoordFormat format) {
 
 std::string FormatPosition(const MapPos& position, CoordFormat format) {
     if (format == CoordFormat::Utm || format == CoordFormat::Mgrs) {
-        std::string grid =
-            format == CoordFormat::Utm ? FormatUtm(position) : FormatMgrs(position);
+        std::string grid = format == CoordFormat::Utm ? FormatUtm(position) : FormatMgrs(position);
         if (!grid.empty())
             return grid;
         format = CoordFormat::Deg;

@@ -36,8 +36,8 @@ std::string SquareLetters(int zone, double easting, double northing) {
         !std::isfinite(northing) || std::fabs(northing) > 1e8)
         return {};
     const auto column = static_cast<std::size_t>(std::floor(easting / kSquare)) - 1;
-    auto row = (static_cast<std::int64_t>(std::floor(northing / kSquare)) + RowShift(zone)) %
-               kRowCycle;
+    auto row =
+        (static_cast<std::int64_t>(std::floor(northing / kSquare)) + RowShift(zone)) % kRowCycle;
     if (row < 0)
         row += kRowCycle;
     std::string letters;

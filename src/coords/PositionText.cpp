@@ -162,22 +162,21 @@ std::optional<int> CheckedZone(const Token& token, Failure& failure) {
     return static_cast<int>(token.value);
 }
 
-std::shared_ptr<const map::ProjTransform> ZoneTransformOf(int zone, bool south,
-                                                          std::string_view datumCrs,
-                                                          Failure& failure) {
+std::shared_ptr<const map::ProjTransform>
+ZoneTransformOf(int zone, bool south, std::string_view datumCrs, Failure& failure) {
     std::string error;
     const std::string crs = UtmCrs(zone, south, datumCrs, &error);
-    auto transform =
-        crs.empty() ? nullptr
-                    : CachedTransform(IsWgs84(datumCrs) ? map::kWgs84 : datumCrs, crs, &error);
+    auto transform = crs.empty()
+                         ? nullptr
+                         : CachedTransform(IsWgs84(datumCrs) ? map::kWgs84 : datumCrs, crs, &error);
     if (!transform)
         failure.reason = error;
     return transform;
 }
 
 // A zone's easting/northing -> latitude/longitude on its datum, within UTM's range.
-std::optional<MapPos> FromZone(const map::ProjTransform& transform, double easting,
-                               double northing, Failure& failure) {
+std::optional<MapPos> FromZone(const map::ProjTransform& transform, double easting, double northing,
+                               Failure& failure) {
     MapPos p(easting, northing);
     if (!transform.Inverse(p) || !std::isfinite(p.y) || !std::isfinite(p.x)) {
         failure.reason = "the position cannot be converted";
@@ -185,7 +184,9 @@ std::optional<MapPos> FromZone(const map::ProjTransform& transform, double easti
     }
     // Slack for a sheet's margin that runs a little past the end of the grid.
     if (p.y < kUtmSouthLimit - 0.5 || p.y > kUtmNorthLimit + 0.5) {
-        failure.reason = "it lies at " + Latitude(p.y) + ", outside UTM's range (80\xC2\xB0S to 84\xC2\xB0N)";
+        failure.reason = std::string("it lies ") +
+                         (p.y > 0 ? "north of 84\xC2\xB0N" : "south of 80\xC2\xB0S") +
+                         ", beyond UTM's range";
         return std::nullopt;
     }
     return p;
@@ -328,8 +329,8 @@ std::optional<MapPos> ParseMgrs(std::string_view text, std::string_view datumCrs
     }
     if (south_ >= band->north || north_ <= band->south || west >= longitudes->east ||
         east <= longitudes->west) {
-        failure.reason = std::string("the 100 km square ") + column + row +
-                         " does not exist in " + cell;
+        failure.reason =
+            std::string("the 100 km square ") + column + row + " does not exist in " + cell;
         return std::nullopt;
     }
     return FromZone(*transform, *squareEasting + inEasting, northing + inNorthing, failure);
@@ -363,8 +364,8 @@ std::optional<double> AngleValue(const Angle& angle, Failure& failure) {
             return std::nullopt;
         }
         if (i > 0 && !(n[i]->value < 60.0)) {
-            failure.reason = n[i]->text + (i == 1 ? " minutes" : " seconds") +
-                             " are out of range (below 60)";
+            failure.reason =
+                n[i]->text + (i == 1 ? " minutes" : " seconds") + " are out of range (below 60)";
             return std::nullopt;
         }
     }
@@ -383,8 +384,8 @@ std::optional<double> AngleValue(const Angle& angle, Failure& failure) {
                              static_cast<std::int32_t>(n[1]->value), n[2]->value);
     else if (n.size() == 2)
         value = DmToDegrees(static_cast<std::int32_t>(degrees), n[1]->value);
-    const bool negative = n[0]->text[0] == '-' ||
-                          angle.hemisphere == 'S' || angle.hemisphere == 'W';
+    const bool negative =
+        n[0]->text[0] == '-' || angle.hemisphere == 'S' || angle.hemisphere == 'W';
     return negative ? -value : value;
 }
 
@@ -508,7 +509,7 @@ std::optional<MapPos> ParsePosition(std::string_view text, std::string_view datu
             position.reset();
     }
     if (!position && error)
-        *error = (trimmed.empty() ? std::string("\"\"") : trimmed) + ": " + failure.reason;
+        *error = (trimmed.empty() ? std::string("(empty)") : trimmed) + ": " + failure.reason;
     return position;
 }
 
