@@ -232,6 +232,11 @@ bool CoordEntry::SwitchFormat(CoordFormat from, CoordFormat to) {
 }
 
 void CoordEntry::Fill(const MapPos& wgs84, EntryMode mode) {
+    // (0, 0) is "no position yet": zeros in the fields, no grid text, on any datum.
+    if (wgs84 == MapPos()) {
+        FillFields(0.0, 0.0);
+        return;
+    }
     MapPos onDatum = wgs84;
     if (!IsWgs84(datum_)) {
         const auto transform = CachedTransform(datum_, map::kWgs84, nullptr);
@@ -316,6 +321,9 @@ std::optional<MapPos> CoordEntry::ReadNamedGrid(std::string& why) const {
 }
 
 bool CoordEntry::Switch(EntryMode from, EntryMode to) {
+    // Between the field formats the datum stays: no conversion there and back.
+    if (!from.TypedAsOneText() && !to.TypedAsOneText())
+        return SwitchFormat(from.format, to.format);
     const auto position = Read(from, nullptr);
     if (position)
         Fill(*position, to);

@@ -118,7 +118,7 @@ public:
 
     // Fills the twelve fields from the position on the datum, and the grid text in mode's grid
     // (left as it was for the three field formats, or when the position has no UTM). A position
-    // the datum cannot take fills as it is.
+    // the datum cannot take fills as it is; (0, 0), no position, fills zeros and no grid text.
     void Fill(const MapPos& wgs84, EntryMode mode);
     // The texts of mode as a WGS 84 position; nothing, with *error one line to show, when they
     // hold none. The fields' checks are recorded as ParseFields records them.
