@@ -232,8 +232,9 @@ std::optional<MapPos> ParseUtm(const std::vector<Token>& tokens, std::string_vie
                          ", outside band " + letter;
         return std::nullopt;
     }
-    // An easting far from the zone is a slip (a wrong zone or a swapped pair), not a margin.
-    if (position && std::fabs(std::remainder(position->x - (-183.0 + 6.0 * *zone), 360.0)) > 6.0) {
+    // An easting far from the zone is a slip (a wrong zone or a swapped pair), not a margin: the
+    // widest zones (32V, Svalbard's) reach 6 degrees from their meridian, a sheet a little more.
+    if (position && std::fabs(std::remainder(position->x - (-183.0 + 6.0 * *zone), 360.0)) > 7.0) {
         failure.reason = "easting " + tokens[2].text + " lies outside zone " + tokens[0].text;
         return std::nullopt;
     }
