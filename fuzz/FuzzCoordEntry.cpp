@@ -1,10 +1,14 @@
 // One input is either what a user typed into the Enter Coordinates fields (the texts separated
-// by line feeds) or two raw doubles to fill the fields from. A complete entry is a position in
-// range; the fields filled from it obey the typing limits, read back as the same position in
-// every format, and carry over on a format switch.
+// by line feeds), or two raw doubles to fill the fields from, or one position typed as one text.
+// A complete entry is a position in range; the fields filled from it obey the typing limits,
+// read back as the same position in every format, and carry over on a format switch. A text
+// that reads is a position in range whose UTM and MGRS texts read back to within 2 metres.
 #include "FuzzCheck.h"
 #include "coords/CoordEntry.h"
 #include "coords/CoordFormat.h"
+#include "coords/Mgrs.h"
+#include "coords/PositionText.h"
+#include "coords/Utm.h"
 
 #include <array>
 #include <cmath>
@@ -54,12 +58,38 @@ void CheckFilled(double latitude, double longitude) {
     }
 }
 
+// Ground distance between two nearby positions, metres (plenty for a bound of 2).
+double Metres(const MapPos& a, const MapPos& b) {
+    const double dx = (a.x - b.x) * std::cos(a.y * 0.017453292519943295);
+    return std::hypot(dx, a.y - b.y) * 111320.0;
+}
+
+void CheckText(std::string_view text, bool ed50) {
+    const auto position = coords::ParsePosition(text, ed50 ? "EPSG:4230" : map::kWgs84, nullptr);
+    if (!position)
+        return;
+    Check(std::isfinite(position->y) && std::isfinite(position->x));
+    // A datum shift may carry a typed 180 degrees a hair beyond.
+    Check(std::fabs(position->y) <= 90.0 && std::fabs(position->x) <= 180.01);
+    for (const std::string& grid : {coords::FormatUtm(*position), coords::FormatMgrs(*position)}) {
+        if (grid.empty())
+            continue;
+        const auto back = coords::ParsePosition(grid, map::kWgs84, nullptr);
+        Check(back && Metres(*back, *position) < 2.0);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     const unsigned control = fuzz::TakeByte(input);
     const CoordFormat format = kFormats[control % 3];
+
+    if ((control & 0xC0) == 0x40) {
+        CheckText(input, control & 1);
+        return 0;
+    }
 
     if (control & 0x80) {
         // Raw doubles: any value fills without harm; one in range fills a complete entry.

@@ -87,6 +87,12 @@ put('fuzz_coord_entry', 'deg', b'\x0a' + texts('', '', '', '', '0.0014000000', '
 put('fuzz_coord_entry', 'edges', b'\x00' + texts('180', '00', '0.000', '', '', 'W', '90', '00', '0.000', '', '', 'S'))
 put('fuzz_coord_entry', 'bad', b'\x01' + texts(' 1', '-1', '1e5', '.', '45.5.5', 'X', '12ab', '60', '59.9999', '60.0', '90.1', ''))
 put('fuzz_coord_entry', 'doubles', b'\x80' + struct.pack('<dd', -33.8688, 151.2093))
+# one typed position: 0x40, 0x41 on ED50
+for name, text in [('text-dms', '46\u00b030\'15"N 7\u00b030\'15"E'), ('text-utm', '32T 500000 4982950'),
+                   ('text-utm-apart', '56 S 334000 6252000'), ('text-mgrs', '18S UJ 23487 06483'),
+                   ('text-svalbard', '33XWH0000000000'), ('text-bad', '32TAR0000082950')]:
+    put('fuzz_coord_entry', name, b'\x40' + text.encode())
+put('fuzz_coord_entry', 'text-ed50', b'\x41' + b'30T 440000 4474000')
 put('fuzz_coord_entry', 'doubles-huge', b'\x81' + struct.pack('<dd', 1e300, -float('inf')))
 put('fuzz_calibration_file', 'magvar-negzero', plist([]) + struct.pack('<d', -0.0))
 put('fuzz_calibration_file', 'magvar-tiny', plist([]) + struct.pack('<d', 5e-324))

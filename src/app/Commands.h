@@ -51,6 +51,8 @@ enum Command : int {
     kCmdFormatDms = 32863,
     kCmdFormatDm = 32864,
     kCmdFormatDeg = 32865,
+    kCmdFormatUtm = 32866, // the formats' ids run in CoordFormat's order
+    kCmdFormatMgrs = 32867,
     kCmdGoToPosition = 32870,
     kCmdFullScreen = 32871,
     kCmdReopenLastMap = 32872,
@@ -83,7 +85,7 @@ struct MenuItemDef {
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
                                                                 "Help"};
 
-inline constexpr std::array<MenuItemDef, 46> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 48> kMenuItems = {{
     {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {"File", "", "Recent Maps", kCmdRecentMaps, ItemKind::RecentList},
     {"File", "", "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
@@ -107,6 +109,8 @@ inline constexpr std::array<MenuItemDef, 46> kMenuItems = {{
     {"View", "Coord Format", "dms", kCmdFormatDms, ItemKind::FormatRadio},
     {"View", "Coord Format", "dm", kCmdFormatDm, ItemKind::FormatRadio},
     {"View", "Coord Format", "d", kCmdFormatDeg, ItemKind::FormatRadio},
+    {"View", "Coord Format", "UTM", kCmdFormatUtm, ItemKind::FormatRadio},
+    {"View", "Coord Format", "MGRS", kCmdFormatMgrs, ItemKind::FormatRadio},
     {"View", "", "Map Centre", kCmdMapCentre, ItemKind::Plain},
     {"View", "", "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
     {"View", "", "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},

@@ -103,6 +103,8 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdFormatDms, format, formatMarked},
         {kCmdFormatDm, format, formatMarked},
         {kCmdFormatDeg, format, formatMarked},
+        {kCmdFormatUtm, format, formatMarked},
+        {kCmdFormatMgrs, format, formatMarked},
 
         {kCmdMapCentre, [](F& f, int) { f.view_->GoToMapCentre(); }},
         {kCmdCentreOnGps, centreOnGps},

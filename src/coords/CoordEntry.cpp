@@ -1,6 +1,9 @@
 #include "coords/CoordEntry.h"
 
 #include "base/Number.h"
+#include "coords/Mgrs.h"
+#include "coords/PositionText.h"
+#include "coords/Utm.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,7 +73,8 @@ bool IsFieldShown(EntryField field, CoordFormat format) {
     switch (field) {
     case EntryField::LonHemisphere:
     case EntryField::LatHemisphere:
-        return true;
+        return format == CoordFormat::Dms || format == CoordFormat::Dm ||
+               format == CoordFormat::Deg;
     case EntryField::LonDegrees:
     case EntryField::LatDegrees:
         return format == CoordFormat::Dms || format == CoordFormat::Dm;
@@ -175,6 +179,9 @@ bool CoordEntry::ParseRow(const RowFields& row, CoordFormat format, double& valu
         if (complete)
             value = *decDegrees;
         break;
+    case CoordFormat::Utm:
+    case CoordFormat::Mgrs:
+        break; // typed as one text, never in these fields
     }
     // Each field can be in range while the whole is not (90 degrees 30 minutes): no such
     // latitude exists, so the row's fields of the format turn red and OK stays refused.
@@ -222,6 +229,106 @@ bool CoordEntry::SwitchFormat(CoordFormat from, CoordFormat to) {
     // Refilled or newly shown fields must not keep a colour from their previous text.
     ParseFields(to);
     return old.complete;
+}
+
+void CoordEntry::Fill(const MapPos& wgs84, EntryMode mode) {
+    // (0, 0) is "no position yet": zeros in the fields, no grid text, on any datum.
+    if (wgs84 == MapPos()) {
+        FillFields(0.0, 0.0);
+        return;
+    }
+    MapPos onDatum = wgs84;
+    if (!IsWgs84(datum_)) {
+        const auto transform = CachedTransform(datum_, map::kWgs84, nullptr);
+        if (!transform || !transform->Inverse(onDatum))
+            onDatum = wgs84;
+    }
+    FillFields(onDatum.y, onDatum.x);
+    std::string grid;
+    if (mode.namedGrid) {
+        MapPos p = wgs84;
+        const auto transform =
+            gridCrs_.empty() ? nullptr : CachedTransform(map::kWgs84, gridCrs_, nullptr);
+        if (transform && transform->Forward(p)) {
+            // Metres to the centimetre; a grid in degrees to about a millimetre.
+            const int decimals = std::fabs(p.x) > 360.0 || std::fabs(p.y) > 360.0 ? 2 : 8;
+            grid = FormatFixed(p.x, decimals) + ' ' + FormatFixed(p.y, decimals);
+        }
+    } else if (mode.format == CoordFormat::Utm) {
+        grid = FormatUtm(onDatum, datum_);
+    } else if (mode.format == CoordFormat::Mgrs) {
+        grid = FormatMgrs(onDatum, datum_);
+    }
+    if (!grid.empty())
+        gridText_ = grid;
+}
+
+std::optional<MapPos> CoordEntry::Read(EntryMode mode, std::string* error) {
+    std::string why;
+    std::optional<MapPos> position;
+    if (mode.namedGrid) {
+        position = ReadNamedGrid(why);
+        gridTextValid_ = position.has_value();
+    } else if (mode.format == CoordFormat::Utm || mode.format == CoordFormat::Mgrs) {
+        position = ParsePosition(gridText_, datum_, &why);
+        gridTextValid_ = position.has_value();
+    } else if (const EntryResult result = ParseFields(mode.format); !result.complete) {
+        why = "Please enter valid coordinates";
+    } else {
+        MapPos p(result.longitude, result.latitude);
+        const auto transform =
+            IsWgs84(datum_) ? nullptr : CachedTransform(datum_, map::kWgs84, &why);
+        if (IsWgs84(datum_) || (transform && transform->Forward(p)))
+            position = p;
+        else if (transform)
+            why = "The position cannot be converted to WGS 84";
+    }
+    if (!position && error)
+        *error = why;
+    return position;
+}
+
+std::optional<MapPos> CoordEntry::ReadNamedGrid(std::string& why) const {
+    // Two numbers, easting first, apart by blanks or a comma.
+    constexpr std::string_view kApart = " \t,;";
+    std::string_view text = gridText_;
+    std::array<double, 2> values{};
+    for (double& value : values) {
+        const auto start = std::min(text.find_first_not_of(kApart), text.size());
+        const auto end = std::min(text.find_first_of(kApart, start), text.size());
+        const auto number = base::ParseExact<double>(text.substr(start, end - start));
+        if (!number || !std::isfinite(*number)) {
+            why = gridText_ + ": give the easting and the northing";
+            return std::nullopt;
+        }
+        value = *number;
+        text.remove_prefix(end);
+    }
+    if (text.find_first_not_of(kApart) != std::string_view::npos) {
+        why = gridText_ + ": give the easting and the northing";
+        return std::nullopt;
+    }
+    MapPos p(values[0], values[1]);
+    const auto transform =
+        gridCrs_.empty() ? nullptr : CachedTransform(gridCrs_, map::kWgs84, &why);
+    if (!transform)
+        return std::nullopt;
+    if (!transform->Forward(p)) {
+        why = gridText_ + ": lies outside the grid";
+        return std::nullopt;
+    }
+    return p;
+}
+
+bool CoordEntry::Switch(EntryMode from, EntryMode to) {
+    // Between the field formats the datum stays: no conversion there and back.
+    if (!from.TypedAsOneText() && !to.TypedAsOneText())
+        return SwitchFormat(from.format, to.format);
+    const auto position = Read(from, nullptr);
+    if (position)
+        Fill(*position, to);
+    (void)Read(to, nullptr);
+    return position.has_value();
 }
 
 } // namespace coords

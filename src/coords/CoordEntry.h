@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,8 +52,19 @@ struct FieldTyping {
 FieldTyping TypingOf(EntryField field);
 
 // Whether the field is shown in the format. Dms: degrees, minutes, seconds; Dm: degrees and
-// decimal minutes; Deg: decimal degrees; the hemisphere lists in every format.
+// decimal minutes; Deg: decimal degrees; the hemisphere lists in these three. Utm and Mgrs show
+// none of them: they are typed as one text (the grid text).
 bool IsFieldShown(EntryField field, CoordFormat format);
+
+// What the entry reads: one of the formats, or the easting and northing of the map's named grid.
+struct EntryMode {
+    CoordFormat format = CoordFormat::Dms;
+    bool namedGrid = false; // the named grid, whatever format says
+
+    [[nodiscard]] bool TypedAsOneText() const {
+        return namedGrid || format == CoordFormat::Utm || format == CoordFormat::Mgrs;
+    }
+};
 
 struct EntryResult {
     bool complete = false;  // both rows hold a valid position in the format that was read
@@ -85,6 +97,37 @@ public:
     // The valid map is then brought up to date for `to`. Returns whether the entry carried over.
     bool SwitchFormat(CoordFormat from, CoordFormat to);
 
+    // ---- Datums and grids. The twelve fields and UTM/MGRS are typed on a datum (WGS 84 unless
+    // set); the named grid's numbers are on the grid's own datum. Positions given to Fill and
+    // returned by Read are WGS 84. With WGS 84 as the datum no conversion is made, so the fields
+    // fill and read exactly as FillFields and ParseFields.
+
+    // A geographic CRS as map::DatumCrs gives it ("EPSG:4230").
+    void SetDatum(std::string datumCrs) { datum_ = std::move(datumCrs); }
+    [[nodiscard]] const std::string& Datum() const { return datum_; }
+    // The map's named grid, any CRS PROJ knows ("EPSG:2056"); empty for none.
+    void SetGridCrs(std::string gridCrs) { gridCrs_ = std::move(gridCrs); }
+    [[nodiscard]] const std::string& GridCrs() const { return gridCrs_; }
+
+    // The one text of UTM ("32T 500000 4982950"), MGRS ("32T LR 00000 82950") and the named
+    // grid ("2600000 1200000", easting then northing).
+    [[nodiscard]] const std::string& GridText() const { return gridText_; }
+    void SetGridText(std::string_view text) { gridText_.assign(text); }
+    // Outcome of the last Read of the grid text; valid before any.
+    [[nodiscard]] bool GridTextValid() const { return gridTextValid_; }
+
+    // Fills the twelve fields from the position on the datum, and the grid text in mode's grid
+    // (left as it was for the three field formats, or when the position has no UTM). A position
+    // the datum cannot take fills as it is; (0, 0), no position, fills zeros and no grid text.
+    void Fill(const MapPos& wgs84, EntryMode mode);
+    // The texts of mode as a WGS 84 position; nothing, with *error one line to show, when they
+    // hold none. The fields' checks are recorded as ParseFields records them.
+    std::optional<MapPos> Read(EntryMode mode, std::string* error);
+    // The format buttons over every mode: when the entry reads in `from`, every text is filled
+    // again from its position so `to` shows the same place; otherwise the texts stay. The checks
+    // are then brought up to date for `to`. Returns whether the entry carried over.
+    bool Switch(EntryMode from, EntryMode to);
+
     [[nodiscard]] const std::string& Text(EntryField field) const;
     void SetText(EntryField field, std::string_view text);
     // Outcome of the last check of the field; a field never checked counts as valid.
@@ -97,9 +140,14 @@ private:
         std::string_view negative;
     };
     bool ParseRow(const RowFields& row, CoordFormat format, double& value);
+    std::optional<MapPos> ReadNamedGrid(std::string& why) const;
 
     std::array<std::string, kEntryFields.size()> texts_{};
     std::map<EntryField, bool> fieldValid_;
+    std::string datum_;
+    std::string gridCrs_;
+    std::string gridText_;
+    bool gridTextValid_ = true;
 };
 
 } // namespace coords

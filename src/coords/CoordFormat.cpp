@@ -1,5 +1,8 @@
 #include "coords/CoordFormat.h"
 
+#include "coords/Mgrs.h"
+#include "coords/Utm.h"
+
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -54,6 +57,8 @@ std::string FormatAngle(double angle, CoordFormat format, std::string_view negat
         break;
     }
     case CoordFormat::Deg:
+    case CoordFormat::Utm:
+    case CoordFormat::Mgrs:
     default:
         text = FormatFixed(Magnitude(angle), 4);
         text += kDegreeMark;
@@ -127,6 +132,12 @@ std::string FormatLongitude(double angle, CoordFormat format) {
 }
 
 std::string FormatPosition(const MapPos& position, CoordFormat format) {
+    if (format == CoordFormat::Utm || format == CoordFormat::Mgrs) {
+        std::string grid = format == CoordFormat::Utm ? FormatUtm(position) : FormatMgrs(position);
+        if (!grid.empty())
+            return grid;
+        format = CoordFormat::Deg;
+    }
     std::string text = FormatLongitude(position.x, format);
     text += ' ';
     text += FormatLatitude(position.y, format);

@@ -12,11 +12,13 @@
 // locale: a comma-decimal locale still gets "51.4778".
 namespace coords {
 
-// In menu order; the values are stable (0, 1, 2).
+// In menu order; the values are stable (0, 1, 2, 3, 4).
 enum class CoordFormat : int {
-    Dms = 0, // 51°28'40.1N
-    Dm = 1,  // 51°28.67'N
-    Deg = 2, // 51.4778°N
+    Dms = 0,  // 51°28'40.1N
+    Dm = 1,   // 51°28.67'N
+    Deg = 2,  // 51.4778°N
+    Utm = 3,  // 32T 500000 4982950, a whole position only
+    Mgrs = 4, // 32T LR 00000 82950, a whole position only
 };
 
 // The program multiplies by these; it never divides by 60 or 3600, so results match the
@@ -66,8 +68,11 @@ double DmToDegrees(std::int32_t degrees, double minutes);
 std::string FormatLatitude(double angle, CoordFormat format);
 // Longitude text, the same shapes with "W" below 0, else "E": 0°00'5.0W for -0.0014.
 std::string FormatLongitude(double angle, CoordFormat format);
+// Utm and Mgrs name no single angle: FormatLatitude and FormatLongitude give the Deg text for them.
+//
 // FormatLongitude(position.x), one space, FormatLatitude(position.y); the longitude always
-// comes first: "0°00'5.0W 51°28'40.1N".
+// comes first: "0°00'5.0W 51°28'40.1N". Utm and Mgrs give the position (WGS 84) in its zone,
+// FormatUtm and FormatMgrs, and the Deg text where UTM does not reach (beyond 80°S and 84°N).
 std::string FormatPosition(const MapPos& position, CoordFormat format);
 
 // The locale-free "%.<decimals>f" and "%0<width>d", under the names the view knows them by.

@@ -1,5 +1,7 @@
 #include "coords/EnterCoordsDlg.h"
 
+#include "map/Datums.h"
+#include "map/Proj.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -27,6 +29,9 @@ namespace {
 constexpr int kDegButton = 1019;
 constexpr int kDmButton = 1020;
 constexpr int kDmsButton = 1021;
+constexpr int kUtmButton = 1040;
+constexpr int kMgrsButton = 1041;
+constexpr int kGridButton = 1042;
 
 int ButtonOf(CoordFormat format) {
     switch (format) {
@@ -34,6 +39,10 @@ int ButtonOf(CoordFormat format) {
         return kDegButton;
     case CoordFormat::Dm:
         return kDmButton;
+    case CoordFormat::Utm:
+        return kUtmButton;
+    case CoordFormat::Mgrs:
+        return kMgrsButton;
     case CoordFormat::Dms:
         break;
     }
@@ -97,7 +106,8 @@ EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
          {"N", "S"}},
     };
     for (const auto& row : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(row.label), this), row.row, 0);
+        rowLabels_[row.row] = new QLabel(QString::fromLatin1(row.label), this);
+        grid->addWidget(rowLabels_[row.row], row.row, 0);
         auto* fields = new QHBoxLayout;
         for (EntryField field : row.edits) {
             auto* edit = new QLineEdit(this);
@@ -129,6 +139,12 @@ EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
         grid->addWidget(list, row.row, 2);
         lists_[row.list] = list;
     }
+    // UTM, MGRS and the named grid are typed as one text in the place of the two rows.
+    gridText_ = new QLineEdit(this);
+    gridText_->setObjectName(QStringLiteral("gridText"));
+    gridText_->setMinimumWidth(FieldWidth(gridText_, 20));
+    connect(gridText_, &QLineEdit::textChanged, this, &EnterCoordsDlg::OnFieldChanged);
+    grid->addWidget(gridText_, 2, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     formats_ = new QButtonGroup(this);
@@ -142,7 +158,29 @@ EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
     }
     // Buttons only as wide as their text, so a tap beside one does not choose it.
     formatRow->addStretch();
+    auto* gridRow = new QHBoxLayout;
+    for (auto [id, text] :
+         {std::pair{kUtmButton, "UTM"}, {kMgrsButton, "MGRS"}, {kGridButton, ""}}) {
+        auto* button = new QRadioButton(QString::fromLatin1(text), this);
+        button->setObjectName(QStringLiteral("format%1").arg(id));
+        button->setVisible(id != kGridButton); // until the caller names a grid
+        formats_->addButton(button, id);
+        gridRow->addWidget(button);
+    }
+    gridRow->addStretch();
     connect(formats_, &QButtonGroup::idClicked, this, &EnterCoordsDlg::OnFormatChosen);
+
+    datum_ = new QComboBox(this);
+    datum_->setObjectName(QStringLiteral("datum"));
+    datum_->setEditable(true);
+    datum_->setInsertPolicy(QComboBox::NoInsert);
+    for (const map::DatumChoice& datum : map::CommonDatums())
+        datum_->addItem(
+            QString::fromUtf8(datum.label.data(), static_cast<qsizetype>(datum.label.size())));
+    connect(datum_, &QComboBox::currentTextChanged, this, &EnterCoordsDlg::OnDatumChanged);
+    auto* datumRow = new QHBoxLayout;
+    datumRow->addWidget(new QLabel(tr("Datum"), this));
+    datumRow->addWidget(datum_, 1);
 
     useGps_ = new QPushButton(tr("Use GPS Position"), this);
     useGps_->setObjectName(QStringLiteral("useGps1039"));
@@ -157,6 +195,8 @@ EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
     layout->addWidget(prompt_);
     layout->addLayout(grid);
     layout->addLayout(formatRow);
+    layout->addLayout(gridRow);
+    layout->addLayout(datumRow);
     auto* gpsRow = new QHBoxLayout;
     gpsRow->addStretch();
     gpsRow->addWidget(useGps_);
@@ -166,6 +206,7 @@ EnterCoordsDlg::EnterCoordsDlg(CoordFormat& format, QWidget* parent)
     layout->addWidget(buttons);
 
     ShowFieldsForFormat();
+    OnDatumChanged(datum_->currentText());
 }
 
 void EnterCoordsDlg::SetPrompt(const QString& prompt) {
@@ -176,9 +217,56 @@ void EnterCoordsDlg::SetInitialPosition(const MapPos& position) {
     resultLatitude_ = position.y;
     resultLongitude_ = position.x;
     if (opened_) {
-        entry_.FillFields(resultLatitude_, resultLongitude_);
+        entry_.Fill(MapPos(resultLongitude_, resultLatitude_), Mode());
         CopyTextsToControls();
     }
+}
+
+void EnterCoordsDlg::SetDatum(const QString& datum) {
+    const auto crs = map::DatumCrs(datum.toStdString(), nullptr);
+    for (int i = 0; crs && i < datum_->count(); ++i) {
+        if (map::DatumCrs(datum_->itemText(i).toStdString(), nullptr) == crs) {
+            datum_->setCurrentIndex(i);
+            return;
+        }
+    }
+    datum_->setEditText(datum);
+}
+
+QString EnterCoordsDlg::Datum() const {
+    return datum_->currentText();
+}
+
+void EnterCoordsDlg::SetGridCrs(const QString& crs) {
+    entry_.SetGridCrs(crs.toStdString());
+    QAbstractButton* button = formats_->button(kGridButton);
+    const std::string name = map::CrsName(crs.toStdString(), nullptr);
+    button->setText(name.empty() ? crs : QString::fromStdString(name));
+    button->setVisible(!crs.isEmpty());
+    gridChosen_ = !crs.isEmpty();
+}
+
+void EnterCoordsDlg::OnDatumChanged(const QString& text) {
+    std::string error;
+    const auto crs = map::DatumCrs(text.toStdString(), &error);
+    datumError_ = crs ? QString() : QString::fromStdString(error);
+    if (crs)
+        entry_.SetDatum(*crs);
+    QPalette palette = datum_->palette();
+    palette.setColor(QPalette::Text,
+                     crs ? QApplication::palette(datum_).color(QPalette::Text) : QColor(255, 0, 0));
+    datum_->setPalette(palette);
+    if (opened_ && crs) {
+        Recheck();
+        ShowValidity();
+    }
+}
+
+void EnterCoordsDlg::Recheck() {
+    if (Mode().TypedAsOneText())
+        (void)entry_.Read(Mode(), nullptr);
+    else
+        entry_.ParseFields(format_);
 }
 
 void EnterCoordsDlg::SetGpsPosition(const MapPos& position) {
@@ -194,15 +282,27 @@ void EnterCoordsDlg::showEvent(QShowEvent* event) {
 
 void EnterCoordsDlg::Open() {
     opened_ = true;
-    formats_->button(ButtonOf(format_))->setChecked(true);
+    formats_->button(gridChosen_ ? kGridButton : ButtonOf(format_))->setChecked(true);
     ShowFieldsForFormat();
-    entry_.FillFields(resultLatitude_, resultLongitude_);
+    entry_.Fill(MapPos(resultLongitude_, resultLatitude_), Mode());
     CopyTextsToControls();
 }
 
 void EnterCoordsDlg::ShowFieldsForFormat() {
+    const bool oneText = Mode().TypedAsOneText();
     for (auto& [field, edit] : edits_)
-        edit->setVisible(IsFieldShown(field, format_));
+        edit->setVisible(!oneText && IsFieldShown(field, format_));
+    for (auto& [field, list] : lists_)
+        list->setVisible(!oneText);
+    for (auto& [row, label] : rowLabels_)
+        label->setVisible(!oneText);
+    gridText_->setVisible(oneText);
+    gridText_->setPlaceholderText(gridChosen_ ? tr("easting northing")
+                                  : format_ == CoordFormat::Utm
+                                      ? QStringLiteral("32T 500000 4982950")
+                                      : QStringLiteral("32T LR 00000 82950"));
+    // The named grid's numbers are on the grid's own datum.
+    datum_->setEnabled(!gridChosen_);
 }
 
 void EnterCoordsDlg::CopyTextsToControls() {
@@ -220,9 +320,10 @@ void EnterCoordsDlg::CopyTextsToControls() {
         const int index = list->findText(QString::fromStdString(entry_.Text(field)));
         list->setCurrentIndex(index < 0 ? 0 : index);
     }
+    gridText_->setText(QString::fromStdString(entry_.GridText()));
     copying_ = false;
     // Colours follow what the fields now hold, not the check of their previous texts.
-    entry_.ParseFields(format_);
+    Recheck();
     ShowValidity();
 }
 
@@ -231,6 +332,7 @@ void EnterCoordsDlg::ReadTextsFromControls() {
         entry_.SetText(field, edit->text().toStdString());
     for (auto& [field, list] : lists_)
         entry_.SetText(field, list->currentText().toStdString());
+    entry_.SetGridText(gridText_->text().toStdString());
 }
 
 void EnterCoordsDlg::ShowValidity() {
@@ -240,24 +342,36 @@ void EnterCoordsDlg::ShowValidity() {
         palette.setColor(QPalette::Text, entry_.IsValid(field) ? normal : QColor(255, 0, 0));
         edit->setPalette(palette);
     }
+    QPalette palette = gridText_->palette();
+    palette.setColor(QPalette::Text, entry_.GridTextValid()
+                                         ? QApplication::palette(gridText_).color(QPalette::Text)
+                                         : QColor(255, 0, 0));
+    gridText_->setPalette(palette);
 }
 
 void EnterCoordsDlg::OnFieldChanged() {
     if (copying_)
         return;
     ReadTextsFromControls();
-    entry_.ParseFields(format_);
+    Recheck();
     ShowValidity();
 }
 
 void EnterCoordsDlg::OnFormatChosen(int id) {
-    const CoordFormat chosen = id == kDegButton  ? CoordFormat::Deg
-                               : id == kDmButton ? CoordFormat::Dm
-                                                 : CoordFormat::Dms;
+    const EntryMode from = Mode();
+    EntryMode to{format_, id == kGridButton};
+    if (!to.namedGrid) {
+        to.format = id == kDegButton    ? CoordFormat::Deg
+                    : id == kDmButton   ? CoordFormat::Dm
+                    : id == kUtmButton  ? CoordFormat::Utm
+                    : id == kMgrsButton ? CoordFormat::Mgrs
+                                        : CoordFormat::Dms;
+    }
     ReadTextsFromControls();
     // An incomplete entry keeps its texts; only the visible set changes.
-    entry_.SwitchFormat(format_, chosen);
-    format_ = chosen;
+    entry_.Switch(from, to);
+    format_ = to.format;
+    gridChosen_ = to.namedGrid;
     ShowFieldsForFormat();
     CopyTextsToControls();
 }
@@ -265,24 +379,26 @@ void EnterCoordsDlg::OnFormatChosen(int id) {
 void EnterCoordsDlg::OnUseGpsPosition() {
     resultLatitude_ = gpsPosition_.y;
     resultLongitude_ = gpsPosition_.x;
-    entry_.FillFields(resultLatitude_, resultLongitude_);
+    entry_.Fill(gpsPosition_, Mode());
     CopyTextsToControls();
 }
 
 void EnterCoordsDlg::accept() {
     ReadTextsFromControls();
-    const EntryResult result = entry_.ParseFields(format_);
+    std::string error;
+    const auto result =
+        !gridChosen_ && !datumError_.isEmpty() ? std::nullopt : entry_.Read(Mode(), &error);
     ShowValidity();
-    if (result.complete) {
-        resultLatitude_ = result.latitude;
-        resultLongitude_ = result.longitude;
+    if (result) {
+        resultLatitude_ = result->y;
+        resultLongitude_ = result->x;
         hasResult_ = true;
         QDialog::accept();
         return;
     }
     hasResult_ = false;
-    platform::ShowMessage(this, tr("Please enter valid coordinates"), tr("Invalid Entry"),
-                          platform::MessageIcon::Warning);
+    const QString why = error.empty() ? datumError_ : QString::fromStdString(error);
+    platform::ShowMessage(this, why, tr("Invalid Entry"), platform::MessageIcon::Warning);
 }
 
 void EnterCoordsDlg::reject() {

@@ -17,12 +17,21 @@ class QShowEvent;
 
 namespace coords {
 
-// The modal dialog in which a latitude and longitude are typed in any of the three formats, or
-// copied from the GPS. Fields out of range show red text while typing; OK is refused with
-// "Please enter valid coordinates" until the visible fields hold a complete position.
+// The modal dialog in which a latitude and longitude are typed in any of the three formats, as
+// UTM or MGRS, or in the map's named grid, or copied from the GPS. Fields out of range show red
+// text while typing; OK is refused with "Please enter valid coordinates" until the visible
+// fields hold a complete position (a UTM, MGRS or grid text with the reason it is refused).
+// Numbers are typed on the datum chosen in the dialog and returned as WGS 84.
 //
-// Use: construct, SetPrompt, optionally SetInitialPosition and SetGpsPosition, exec(); then
-// use GetResult only if exec() returned Accepted and HasResult() is true.
+// Use: construct, SetPrompt, optionally SetInitialPosition, SetGpsPosition, SetDatum and
+// SetGridCrs, exec(); then use GetResult only if exec() returned Accepted and HasResult() is
+// true. A calibration point typed off a map sheet:
+//     EnterCoordsDlg dialog(entryFormat, parent);
+//     dialog.SetPrompt(...);
+//     dialog.SetDatum(QStringLiteral("ED50"));       // the datum printed on the sheet
+//     dialog.SetGridCrs(QStringLiteral("EPSG:2056")); // the map's named grid, if it has one
+//     if (dialog.exec() == QDialog::Accepted && dialog.HasResult())
+//         use(dialog.GetResult() /* WGS 84 */, dialog.Datum() /* to remember */);
 class EnterCoordsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +45,16 @@ public:
     void SetInitialPosition(const MapPos& position);
     // "Use GPS Position" is enabled only when this position is set (both coordinates non-zero).
     void SetGpsPosition(const MapPos& position);
+    // The datum the numbers are typed on, as users write it ("ED50", "WGS 84", "EPSG:4230"; see
+    // map::DatumCrs): chosen in the list of common datums when it is one of them, else shown as
+    // typed. WGS 84 without it. Positions given to the dialog and its result stay WGS 84.
+    void SetDatum(const QString& datum);
+    // The datum as the list or the user wrote it when the dialog closed.
+    [[nodiscard]] QString Datum() const;
+    // The map's named grid, any CRS PROJ knows ("EPSG:2056", "EPSG:32632"): a further choice,
+    // named after the grid, in which easting and northing are typed as one text on the grid's
+    // own datum. The dialog opens on it.
+    void SetGridCrs(const QString& crs);
 
     [[nodiscard]] bool HasResult() const { return hasResult_; }
     // y = latitude, x = longitude, south and west negative.
@@ -56,6 +75,9 @@ private:
     void OnFieldChanged();
     void OnFormatChosen(int id);
     void OnUseGpsPosition();
+    void OnDatumChanged(const QString& text);
+    [[nodiscard]] EntryMode Mode() const { return EntryMode{format_, gridChosen_}; }
+    void Recheck();
 
     CoordFormat& format_;
     CoordEntry entry_;
@@ -64,6 +86,11 @@ private:
     QLabel* prompt_ = nullptr;
     QButtonGroup* formats_ = nullptr;
     QPushButton* useGps_ = nullptr;
+    std::map<int, QLabel*> rowLabels_;
+    QLineEdit* gridText_ = nullptr;
+    QComboBox* datum_ = nullptr;
+    QString datumError_; // why the datum's text names none; empty when it does
+    bool gridChosen_ = false;
 
     double resultLatitude_ = 0.0;
     double resultLongitude_ = 0.0;

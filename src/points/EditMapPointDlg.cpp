@@ -188,9 +188,7 @@ void EditMapPointDlg::accept() {
 
 void EditMapPointDlg::ShowPosition() {
     // A longitude of exactly 0 is taken for "no position yet", as the handheld did.
-    positionText_->setText(position_.x != 0.0 ? QString::fromStdString(coords::FormatPosition(
-                                                    position_, coords::CoordFormat::Dms))
-                                              : QString());
+    positionText_->setText(position_.x != 0.0 ? PositionText() : QString());
 }
 
 void EditMapPointDlg::OnEditPosition() {
@@ -200,8 +198,15 @@ void EditMapPointDlg::OnEditPosition() {
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
     position_ = dialog.GetResult();
-    positionText_->setText(
-        QString::fromStdString(coords::FormatPosition(position_, coords::CoordFormat::Dms)));
+    positionText_->setText(PositionText());
+}
+
+QString EditMapPointDlg::PositionText() const {
+    // The handheld always showed Dms here; a user who types in a grid reads the grid back.
+    const bool grid =
+        entryFormat_ == coords::CoordFormat::Utm || entryFormat_ == coords::CoordFormat::Mgrs;
+    return QString::fromStdString(
+        coords::FormatPosition(position_, grid ? entryFormat_ : coords::CoordFormat::Dms));
 }
 
 void EditMapPointDlg::OnDescriptionChanged() {

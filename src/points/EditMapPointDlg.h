@@ -47,6 +47,7 @@ private:
     };
 
     void OnEditPosition();
+    [[nodiscard]] QString PositionText() const; // in the grid when one is the entry format
     void OnDescriptionChanged();
     void ShowPosition();
     static void LoadIndex(IndexField& field, std::int32_t value);

@@ -1,4 +1,5 @@
-// quilo-tool coord LAT LON [--format dms|dm|d]: the position as the status line shows it.
+// quilo-tool coord LAT LON [--format dms|dm|d|utm|mgrs]: the position as the status line
+// shows it.
 #include "base/Number.h"
 #include "coords/CoordFormat.h"
 #include "tool/ToolCommand.h"
@@ -15,7 +16,8 @@ int RunCoord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
         const auto parsed = tool::ParseCoordFormat(*name);
         if (!parsed)
             return tool::Fail(err, "coord",
-                              "unknown format '" + std::string(*name) + "' (use dms, dm or d)");
+                              "unknown format '" + std::string(*name) +
+                                  "' (use dms, dm, d, utm or mgrs)");
         format = *parsed;
     }
     const auto latitude = base::ParseExact(base::SkipPlus(args.positionals[0]), -90.0, 90.0);
@@ -35,9 +37,10 @@ int RunCoord(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
 const tool::ToolCommandRegistrar registrar({
     {"coord",
      "LAT LON",
-     "[--format dms|dm|d]",
+     "[--format dms|dm|d|utm|mgrs]",
      "the position as the status line shows it, longitude first",
-     {{"--format", "dms|dm|d", "degrees-minutes-seconds (default), degrees-minutes or degrees"}}},
+     {{"--format", "dms|dm|d|utm|mgrs",
+       "degrees-minutes-seconds (default), degrees-minutes, degrees, UTM or MGRS"}}},
     &RunCoord,
 });
 

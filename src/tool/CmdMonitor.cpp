@@ -1,4 +1,5 @@
-// quilo-tool monitor SOURCE [--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d]:
+// quilo-tool monitor SOURCE [--baud N|auto] [--seconds S] [--rate MS]
+// [--format dms|dm|d|utm|mgrs] [--json]:
 // connects to a GPS source through the GPS link and prints the status line after each handled
 // update, the same text the map view shows (with --json the receiver details instead, one
 // JSON object an update). The "does my receiver work?" tool.
@@ -77,7 +78,7 @@ std::string ReadOptions(const tool::ParsedArgs& args, Options& options) {
     if (const auto value = args.Value("--format")) {
         const auto format = tool::ParseCoordFormat(*value);
         if (!format)
-            return "unknown format '" + std::string(*value) + "' (use dms, dm or d)";
+            return "unknown format '" + std::string(*value) + "' (use dms, dm, d, utm or mgrs)";
         options.format = *format;
     }
     return {};
@@ -140,7 +141,7 @@ int RunMonitor(const tool::ParsedArgs& args, std::ostream& out, std::ostream& er
 const tool::ToolCommandRegistrar registrar({
     {"monitor",
      "SOURCE",
-     "[--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d] [--json]",
+     "[--baud N|auto] [--seconds S] [--rate MS] [--format dms|dm|d|utm|mgrs] [--json]",
      "connects to a GPS source and prints the status line after each handled update. SOURCE "
      "is one of: a serial device path (/dev/ttyUSB0, /dev/serial/by-id/...) or a COM port "
      "number; gpsd://[HOST][:PORT] (gpsd, default localhost:2947); tcp://HOST:PORT (NMEA from "
@@ -152,7 +153,7 @@ const tool::ToolCommandRegistrar registrar({
        "57600 until sentences arrive"},
       {"--seconds", "S", "stop after S seconds (default: run until interrupted)"},
       {"--rate", "MS", "the update rate in milliseconds, 0 or more (default 1000)"},
-      {"--format", "dms|dm|d", "the coordinate format (default dms)"},
+      {"--format", "dms|dm|d|utm|mgrs", "the coordinate format (default dms)"},
       {"--json", "",
        "print the receiver details after each handled update instead, one JSON object a line"}}},
     &RunMonitor,

@@ -18,6 +18,10 @@ std::optional<coords::CoordFormat> ParseCoordFormat(std::string_view name) {
         return coords::CoordFormat::Dm;
     if (name == "d")
         return coords::CoordFormat::Deg;
+    if (name == "utm")
+        return coords::CoordFormat::Utm;
+    if (name == "mgrs")
+        return coords::CoordFormat::Mgrs;
     return std::nullopt;
 }
 

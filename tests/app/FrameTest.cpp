@@ -101,6 +101,8 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Coord Format/dms",
         "View/Coord Format/dm",
         "View/Coord Format/d",
+        "View/Coord Format/UTM",
+        "View/Coord Format/MGRS",
         "View/Map Centre",
         "View/Centre on GPS",
         "View/Follow GPS",
@@ -295,12 +297,14 @@ TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
         int id;
         coords::CoordFormat format;
     } rows[] = {{kCmdFormatDeg, coords::CoordFormat::Deg},
+                {kCmdFormatMgrs, coords::CoordFormat::Mgrs},
+                {kCmdFormatUtm, coords::CoordFormat::Utm},
                 {kCmdFormatDm, coords::CoordFormat::Dm},
                 {kCmdFormatDms, coords::CoordFormat::Dms}};
     for (const auto& row : rows) {
         f.Action(row.id)->trigger();
         EXPECT_EQ(f.View().Session().CoordFormat(), row.format);
-        for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg})
+        for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg, kCmdFormatUtm, kCmdFormatMgrs})
             EXPECT_EQ(f.Action(id)->isChecked(), id == row.id) << id;
     }
 }

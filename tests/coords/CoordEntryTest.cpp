@@ -1,5 +1,10 @@
 #include "coords/CoordEntry.h"
 
+#include "base/Text.h"
+#include "coords/PositionText.h"
+#include "map/Datums.h"
+#include "support/Cs2cs.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -191,6 +196,102 @@ TEST(CoordEntry, SwitchCarriesACompleteEntryOnly) {
     EXPECT_FALSE(entry.SwitchFormat(CoordFormat::Deg, CoordFormat::Dm));
     for (F field : coords::kEntryFields)
         EXPECT_EQ(entry.Text(field), before.Text(field)) << static_cast<int>(field);
+}
+
+} // namespace
+
+namespace {
+
+// One typed text. The truth is cs2cs's conversion of (a, b) from truthCrs to WGS 84 (a, b in
+// that CRS's axis order: latitude first for EPSG's geographic CRSs), or, without truthCrs, the
+// latitude a and longitude b themselves.
+struct TextRow {
+    const char* legend;
+    const char* text;
+    const char* datum; // as a user writes it, through map::DatumCrs
+    const char* truthCrs;
+    double a, b;
+    const char* error = nullptr; // the reason after "TEXT: " of a refusal
+};
+
+constexpr double kDm = 30.5 / 60;                // 30.5 minutes
+constexpr double kDms = 30.0 / 60 + 15.0 / 3600; // 30 minutes 15 seconds
+
+const TextRow kTextRows[] = {
+    {"decimal, latitude first", "46.5 7.25", "WGS84", "", 46.5, 7.25},
+    {"letters after", "46.5N, 7.25E", "WGS84", "", 46.5, 7.25},
+    {"letters before, longitude first", "E7.25 n46.5", "WGS84", "", 46.5, 7.25},
+    {"signs", " -33.85 -151.2153 ", "WGS84", "", -33.85, -151.2153},
+    {"degrees and minutes", "46 30.5 S 7 30.5 W", "WGS84", "", -46 - kDm, -7 - kDm},
+    {"marks", "46\u00b030'15\"N 7\u00b030\u203215\u2033E", "WGS84", "", 46 + kDms, 7 + kDms},
+    {"DMS without marks", "46 30 15 7 30 15", "WGS84", "", 46 + kDms, 7 + kDms},
+    {"ED50 at Madrid", "40.4168 -3.7038", "ED50", "EPSG:4230", 40.4168, -3.7038},
+    {"UTM with its band", "32T 500000 4982950", "WGS84", "EPSG:32632", 500000, 4982950},
+    {"UTM south, zone and hemisphere apart", "56 s 334000 6252000", "WGS84", "EPSG:32756", 334000,
+     6252000},
+    {"UTM on ED50", "30T 440000 4474000", "ED50", "EPSG:23030", 440000, 4474000},
+    {"UTM on NAD27", "13S 500000 4400000", "NAD27", "EPSG:26713", 500000, 4400000},
+    {"MGRS to the metre", "18SUJ2348706483", "WGS84", "EPSG:32618", 323487, 4306483},
+    {"MGRS with blanks, 100 m", "18S UJ 234 064", "WGS84", "EPSG:32618", 323400, 4306400},
+    {"MGRS, 10 km", "18suj26", "WGS84", "EPSG:32618", 320000, 4360000},
+    {"MGRS south", "56HLH3400052000", "WGS84", "EPSG:32756", 334000, 6252000},
+    {"MGRS in Svalbard's wide zone", "33XWH0000000000", "WGS84", "EPSG:32633", 500000, 8700000},
+    {"MGRS on ED50", "30TVK4000074000", "ED50", "EPSG:23030", 440000, 4474000},
+
+    {"empty", " ", "WGS84", "", 0, 0, "no position given"},
+    {"two latitudes", "46.5N 7.25S", "WGS84", "", 0, 0, "two latitudes"},
+    {"one letter", "46.5N 7.25", "WGS84", "", 0, 0, "give both hemisphere letters or neither"},
+    {"91 degrees", "91 7", "WGS84", "", 0, 0,
+     "latitude 91.0000\u00b0N is out of range (up to 90\u00b0)"},
+    {"60 minutes", "46 60 7 0", "WGS84", "", 0, 0, "60 minutes are out of range (below 60)"},
+    {"three numbers", "46.5 7.25 8", "WGS84", "", 0, 0,
+     "cannot tell the latitude from the longitude"},
+    {"no UTM zone", "61T 500000 4982950", "WGS84", "", 0, 0, "61 is no UTM zone (1 to 60)"},
+    {"no band", "32I 500000 4982950", "WGS84", "", 0, 0,
+     "I is no latitude band (C to X, without I and O)"},
+    {"a polar band", "32Z 500000 4982950", "WGS84", "", 0, 0,
+     "band Z is a polar area, outside UTM's range (80\u00b0S to 84\u00b0N)"},
+    {"beyond 84 north", "32 N 500000 9500000", "WGS84", "", 0, 0,
+     "it lies north of 84\u00b0N, beyond UTM's range"},
+    {"band S is 32 to 40 north, not south", "32S 500000 4982950", "WGS84", "", 0, 0,
+     "northing 4982950 lies at 45.0000\u00b0N, outside band S"},
+    {"easting out of range", "32T 1200000 4982950", "WGS84", "", 0, 0,
+     "easting 1200000 is out of range (0 to 1000000)"},
+    {"no column A in zone 32", "32TAR0000082950", "WGS84", "", 0, 0,
+     "the 100 km square letter A does not exist in zone 32"},
+    {"no row W", "32TLW00", "WGS84", "", 0, 0,
+     "the 100 km square letter W does not exist in zone 32"},
+    {"row R lies outside band S", "18SUR0000000000", "WGS84", "", 0, 0,
+     "the 100 km square UR does not exist in 18S"},
+    {"column S lies west of zone 33 at 78 north", "33XSH0000000000", "WGS84", "", 0, 0,
+     "the 100 km square SH does not exist in 33X"},
+    {"no zone 32X", "32XNA1234", "WGS84", "", 0, 0,
+     "zone 32X does not exist (31X, 33X, 35X and 37X cover it)"},
+    {"odd digits", "32TLR123", "WGS84", "", 0, 0,
+     "give 1 to 5 digits of easting and as many of northing"},
+};
+
+TEST(PositionText, EveryFormAgainstCs2cs) {
+    for (const TextRow& row : kTextRows) {
+        SCOPED_TRACE(row.legend);
+        std::string error;
+        const auto datum = map::DatumCrs(row.datum, &error);
+        ASSERT_TRUE(datum) << error;
+        const auto position = coords::ParsePosition(row.text, *datum, &error);
+        if (row.error != nullptr) {
+            EXPECT_FALSE(position);
+            EXPECT_TRUE(error.starts_with(base::Trim(row.text, " ")) &&
+                        error.ends_with(std::string(": ") + row.error))
+                << error;
+            continue;
+        }
+        ASSERT_TRUE(position) << error;
+        testsupport::Pair truth{row.a, row.b};
+        if (*row.truthCrs != 0)
+            truth = testsupport::Cs2cs(row.truthCrs, "EPSG:4326", {truth})[0];
+        EXPECT_NEAR(position->y, truth[0], 1e-9);
+        EXPECT_NEAR(position->x, truth[1], 1e-9);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "coords/CoordFormat.h"
 
+#include "support/Cs2cs.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -43,6 +45,41 @@ TEST(CoordFormat, PositionsInEveryFormat) {
         EXPECT_EQ(coords::FormatPosition(position, CoordFormat::Dm), row.dm);
         EXPECT_EQ(coords::FormatPosition(position, CoordFormat::Deg), row.deg);
     }
+}
+
+// A position given by its UTM easting and northing (cs2cs finds its latitude and longitude), and
+// its texts in the two grid formats.
+struct GridRow {
+    const char* legend;
+    const char* crs;
+    double easting, northing;
+    const char* utm;
+    const char* mgrs;
+};
+
+const GridRow kGridRows[] = {
+    {"MGRS truncates, UTM rounds", "EPSG:32618", 323487.7, 4306483.2, "18S 323488 4306483",
+     "18S UJ 23487 06483"},
+    {"south of the equator", "EPSG:32756", 334000.3, 6252000.3, "56H 334000 6252000",
+     "56H LH 34000 52000"},
+    {"south-west Norway lies in the wider 32V", "EPSG:32632", 297000.3, 6700000.3,
+     "32V 297000 6700000", "32V KN 97000 00000"},
+    {"Svalbard's 33X", "EPSG:32633", 500000.3, 8700000.3, "33X 500000 8700000",
+     "33X WH 00000 00000"},
+};
+
+TEST(CoordFormat, GridTextsOfPositionsFromCs2cs) {
+    for (const auto& row : kGridRows) {
+        SCOPED_TRACE(row.legend);
+        const auto geo = testsupport::Cs2cs(row.crs, "EPSG:4326", {{row.easting, row.northing}});
+        const MapPos position(geo[0][1], geo[0][0]);
+        EXPECT_EQ(coords::FormatPosition(position, CoordFormat::Utm), row.utm);
+        EXPECT_EQ(coords::FormatPosition(position, CoordFormat::Mgrs), row.mgrs);
+    }
+    // Beyond UTM's reach the grid formats fall back to degrees.
+    const MapPos polar(10.0, 85.0);
+    EXPECT_EQ(coords::FormatPosition(polar, CoordFormat::Mgrs),
+              coords::FormatPosition(polar, CoordFormat::Deg));
 }
 
 struct AngleRow {

@@ -1,5 +1,7 @@
 #include "coords/EnterCoordsDlg.h"
+#include "coords/PositionText.h"
 #include "platform/MessageBox.h"
+#include "support/Cs2cs.h"
 #include "support/QtTestSupport.h"
 
 #include <QApplication>
@@ -274,6 +276,55 @@ TEST_F(EnterCoordsDlgTest, OverlongFilledTextIsShownWholeAndRed) {
     QTest::keyClick(edit, Qt::Key_Home);
     QTest::keyClick(edit, Qt::Key_Delete);
     EXPECT_EQ(edit->text(), "234.5000000000");
+}
+
+TEST_F(EnterCoordsDlgTest, DatumGridsAndTheMapsNamedGridGiveWgs84) {
+    const MapPos madrid(-3.7038, 40.4168);
+    auto dialog = Open(&madrid);
+    dialog->SetDatum(QStringLiteral("ed 50"));
+    auto* datum = dialog->findChild<QComboBox*>(QStringLiteral("datum"));
+    EXPECT_EQ(datum->currentText(), "European Datum 1950 (ED50)");
+    EXPECT_EQ(dialog->Datum(), datum->currentText());
+    dialog->SetInitialPosition(madrid); // refilled on ED50: 166 m, some 0.0013 degree, away
+    EXPECT_NE(Text(*dialog, F::LatDecDegrees), "40.4168000000");
+    EXPECT_FALSE(ClickOk(*dialog).messageShown);
+    EXPECT_NEAR(dialog->GetResult().y, madrid.y, 2e-7); // seconds to 0.001
+    EXPECT_NEAR(dialog->GetResult().x, madrid.x, 2e-7);
+
+    // UTM carries the entry over; a typed text is read on the datum.
+    ClickFormat(*dialog, 1040);
+    auto* grid = dialog->findChild<QLineEdit*>(QStringLiteral("gridText"));
+    // (OK hid the dialog; its children's own visibility still shows.)
+    EXPECT_TRUE(grid->isVisibleTo(dialog.get()));
+    EXPECT_FALSE(Edit(*dialog, F::LatSeconds)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(grid->text().startsWith("30T 440"));
+    grid->setText(QStringLiteral("30T 440000 4474000"));
+    EXPECT_FALSE(ClickOk(*dialog).messageShown);
+    EXPECT_EQ(dialog->GetResult(),
+              coords::ParsePosition("30T 440000 4474000", "EPSG:4230", nullptr));
+    EXPECT_EQ(format, CoordFormat::Utm);
+
+    // A bad text and a datum no one knows are red and refused with their reasons.
+    ClickFormat(*dialog, 1041);
+    grid->setText(QStringLiteral("32TAR0000082950"));
+    EXPECT_EQ(grid->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(ClickOk(*dialog).text,
+              "32TAR0000082950: the 100 km square letter A does not exist in zone 32");
+    datum->setEditText(QStringLiteral("ED51"));
+    EXPECT_EQ(ClickOk(*dialog).text, "ED51: unknown datum");
+
+    // The map's named grid: the dialog opens on it, on the grid's own datum.
+    auto swiss = std::make_unique<EnterCoordsDlg>(format);
+    swiss->SetGridCrs(QStringLiteral("EPSG:2056"));
+    swiss->show();
+    auto* named = swiss->findChild<QRadioButton*>(QStringLiteral("format1042"));
+    EXPECT_TRUE(named->isChecked() && named->text().contains("LV95"));
+    EXPECT_FALSE(swiss->findChild<QComboBox*>(QStringLiteral("datum"))->isEnabled());
+    swiss->findChild<QLineEdit*>(QStringLiteral("gridText"))->setText("2600000, 1200000");
+    EXPECT_FALSE(ClickOk(*swiss).messageShown);
+    const auto truth = testsupport::Cs2cs("EPSG:2056", "EPSG:4326", {{2600000, 1200000}});
+    EXPECT_NEAR(swiss->GetResult().y, truth[0][0], 1e-9);
+    EXPECT_NEAR(swiss->GetResult().x, truth[0][1], 1e-9);
 }
 
 } // namespace
