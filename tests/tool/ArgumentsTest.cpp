@@ -118,13 +118,13 @@ TEST(ToolArguments, EveryCommandReadsOptionsOneWay) {
         {{"convert", capture, dir.File("c.kml"), "--min-delta=-1"}, Expect::Refused, "'-1'"},
         {{"convert", capture}, Expect::Refused, "missing OUT"},
 
-        {{"decode", "--help"}, Expect::Help, ""},
+        {{"decode", "--help"}, Expect::Help, "--json"},
         {{"decode", "--verbose"}, Expect::Refused, "unknown option '--verbose'"},
         {{"decode", "--verbose=1"}, Expect::Refused, "unknown option '--verbose'"},
 
         {{"monitor", tty, "--seconds=0.05", "--rate=0"}, Expect::Prints, connected},
         {{"monitor", tty, "--seconds", "0.05", "--baud", "9600"}, Expect::Prints, connected},
-        {{"monitor", "--help"}, Expect::Help, "--baud --seconds --rate --format"},
+        {{"monitor", "--help"}, Expect::Help, "--baud --seconds --rate --format --json"},
         {{"monitor", tty, "--verbose"}, Expect::Refused, "unknown option '--verbose'"},
         {{"monitor", tty, "--rate"}, Expect::Refused, "--rate needs"},
         {{"monitor", tty, "--baud=fast"}, Expect::Refused, "'fast'"},
