@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <set>
@@ -117,6 +118,8 @@ std::string GpsdReports(const std::string& capture, const std::string& folder) {
         const pid_t pipe = ::fork();
         if (pipe == 0) {
             const std::string where = "127.0.0.1:" + std::to_string(port);
+            // Quiet about "could not connect" while gpsd is not listening yet.
+            ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
             ::execlp("gpspipe", "gpspipe", "-w", "-o", out.c_str(), where.c_str(),
                      static_cast<char*>(nullptr));
             ::_exit(127);
