@@ -1,5 +1,6 @@
 #include "app/CGPSMapFrame.h"
 
+#include "app/LiveCommands.h"
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
 #include "platform/ImageLoader.h"
@@ -122,6 +123,7 @@ bool CGPSMapFrame::Create() {
     RefreshRecentMenu();
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(view_, &view::MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
+    live_ = new LiveCommands(*this, store_);
     UpdateActions();
     return true;
 }

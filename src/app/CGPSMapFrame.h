@@ -20,6 +20,7 @@ class MapCommands;
 class MapLoader;
 class MapView;
 } // namespace view
+class LiveCommands;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -54,6 +55,8 @@ public:
     // What loads the view's maps.
     [[nodiscard]] view::MapLoader& Loader() { return *loader_; }
     [[nodiscard]] view::MapCommands& Commands() { return *commands_; }
+    // The live display's panel and commands.
+    [[nodiscard]] LiveCommands& Live() { return *live_; }
 
     // Runs a command as a menu item, toolbar button or accelerator would.
     void OnCommand(int id);
@@ -142,6 +145,7 @@ private:
     view::MapView* view_ = nullptr;         // child widget, owned by the frame
     view::MapLoader* loader_ = nullptr;     // the view's child
     view::MapCommands* commands_ = nullptr; // the view's child
+    LiveCommands* live_ = nullptr;          // the frame's child
     // The last session whose map is loading, to be restored with it.
     std::unique_ptr<session::LastSession> restoring_;
     // The zoom preset marked in View > Zoom; 0 after zoom in or out leaves none marked.

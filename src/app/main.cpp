@@ -12,6 +12,7 @@
 #include "app/CleanQuit.h"
 #include "app/Commands.h"
 #include "app/GpsApp.h"
+#include "app/LiveCommands.h"
 #include "app/WindowHandoff.h"
 #include "base/Number.h"
 #include "demo/DemoSession.h"
@@ -331,6 +332,9 @@ int main(int argc, char** argv) {
         frame.RestoreLastSession();
     if (!options->trail.empty() && !app::QuitRequested())
         frame.LoadTrailFile(QString::fromStdString(options->trail));
+
+    if (demo)
+        frame.Live().ShowDemo();
 
     const std::string device = demo ? DemoSession::kGpsSource : options->gpsDevice;
     if (options->baud)

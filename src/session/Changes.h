@@ -13,6 +13,7 @@ enum class Changed : std::uint32_t {
     StatusLine = 1u << 4,  // the status text is a new one
     CursorLine = 1u << 5,  // the cursor text is a new one
     Calibration = 1u << 6, // the calibration pairs or their undo
+    Details = 1u << 7,     // the receiver's details, the trip meter or the go-to point
 };
 
 // A set of Changed.

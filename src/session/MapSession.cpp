@@ -120,6 +120,7 @@ void MapSession::Disconnect() {
         SetStatusText(StatusDisconnected());
     gpsConnected_ = false;
     gpsFix_.hasFix = false;
+    live_.Disconnected();
 }
 
 GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
@@ -128,6 +129,7 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
     if (!gpsConnected_ || !update.handled)
         return step;
     gpsFix_ = update.fix;
+    step.changes |= live_.Apply(update);
     const bool readError = update.Has(gps::GpsUpdate::kReadError);
     if (readError || update.Has(gps::GpsUpdate::kPosition) || update.Has(gps::GpsUpdate::kFixLost))
         step.changes |= Changed::Marker;

@@ -6,6 +6,7 @@
 #include "gps/GpsUpdate.h"
 #include "points/NewMapPoint.h"
 #include "session/Changes.h"
+#include "session/LiveState.h"
 #include "session/MapDocument.h"
 #include "session/Notice.h"
 #include "session/ShowFlags.h"
@@ -66,6 +67,9 @@ public:
     // last selection does not name.
     [[nodiscard]] const std::optional<MapPos>& Selection() const { return selection_; }
     [[nodiscard]] const ShowFlags& Flags() const { return flags_; }
+    // The live display: the receiver's details, the trip meter, the go-to point.
+    [[nodiscard]] const LiveState& Live() const { return live_; }
+    [[nodiscard]] LiveState& Live() { return live_; }
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
@@ -173,6 +177,7 @@ private:
     std::string configuredGpsDevice_;
     std::string gpsDevice_;
     std::optional<std::int32_t> gpsBaud_;
+    LiveState live_;
 };
 
 } // namespace session

@@ -73,6 +73,10 @@ public:
     void ShowStatusNote(const std::string& text);
     // A command of the context menu (ContextCommand).
     void OnContextCommand(int id);
+    // The context menu, for commands of other areas to join; the format the coordinate
+    // dialogs open in.
+    [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
+    [[nodiscard]] coords::CoordFormat& EntryFormat() { return entryFormat_; }
 
 private:
     // Whether a map command can run now; says why not when the map has no selection or

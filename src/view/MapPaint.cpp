@@ -4,6 +4,7 @@
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
+#include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
@@ -38,8 +39,10 @@ void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset
 }
 
 // Bottom to top.
-constexpr std::array<Layer, 6> kLayers = {
-    PaintMap, DrawMapPoints, PaintTrailLayer, DrawGpsPosition, DrawSelection, InfoLinesLayer,
+constexpr std::array<Layer, 11> kLayers = {
+    PaintMap,        DrawNightTint, DrawMapPoints, PaintTrailLayer, DrawAccuracyCircle,
+    DrawGoToLine,    DrawGpsPosition, DrawSelection, DrawScaleBar,  DrawArrivalNote,
+    InfoLinesLayer,
 };
 
 int InfoLineHeight() {
@@ -119,7 +122,7 @@ void DrawTrail(QPainter& painter, const MapScene& scene) {
 
 void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const gps::GpsFix& fix = scene.gpsFix;
-    if (!fix.position.IsSet())
+    if (!fix.position.IsSet() || DrawHeadingArrow(painter, scene, offset))
         return;
     const std::optional<ViewPoint> s = GeoToView(scene, fix.position, offset);
     if (!s || !scene.geometry.InClient(*s))

@@ -24,6 +24,7 @@ namespace view {
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
+struct LiveOverlay;
 
 // One of the two text lines laid over the top (status, "GPS:") and bottom (cursor, "Sel:")
 // edges of the view.
@@ -52,6 +53,7 @@ struct MapScene {
     const InfoLine& cursorLine;
     QColor infoBackground = Qt::white;
     QColor infoText = Qt::black;
+    const LiveOverlay* live = nullptr; // the live display's overlays; none for the plain frame
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

@@ -3,6 +3,7 @@
 #include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
 #include "view/ViewOverlays.h"
 
@@ -166,17 +167,19 @@ void MapView::PaintFrame(QPainter& painter) {
                             statusLine,
                             cursorLine,
                             infoBackground,
-                            infoText};
+                            infoText,
+                            nullptr};
         };
         picture_->Paint(painter, sceneOf);
         return;
     }
     const std::optional<MapPos>& selection = session_.Selection();
+    const LiveOverlay live = LiveOverlayOf(session_);
     PaintScene(painter,
                MapScene{geometry_, map_, session_.Georeference(), session_.Document().Points(),
                         session_.Recording().Trail(), settings, trailPens_, symbols_, trailLayer_,
                         session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
-                        flags.trail, statusLine, cursorLine, infoBackground, infoText});
+                        flags.trail, statusLine, cursorLine, infoBackground, infoText, &live});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {

@@ -139,6 +139,8 @@ signals:
     void ZoomChanged();
     // Connect or Disconnect ran, whatever its outcome.
     void ConnectionChanged();
+    // A GPS update brought the receiver's details (the live display follows them).
+    void DetailsChanged();
     // The last dialog of a map command has closed (after the command that opened it ended).
     void MapDialogsClosed();
     // A hold or a right-button press at view pixel at asks for the context menu.

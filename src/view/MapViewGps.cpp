@@ -69,6 +69,8 @@ void MapView::OnGpsUpdate() {
         CursorTextChanged();
     if (step.changes.Has(session::Changed::StatusLine))
         StatusTextChanged();
+    if (step.changes.Has(session::Changed::Details))
+        emit DetailsChanged();
 }
 
 bool MapView::event(QEvent* event) {

@@ -1,0 +1,60 @@
+#include "app/ScreenSaverInhibitor.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace {
+
+constexpr const char* kService = "org.freedesktop.ScreenSaver";
+constexpr const char* kPath = "/org/freedesktop/ScreenSaver";
+constexpr const char* kInterface = "org.freedesktop.ScreenSaver";
+
+} // namespace
+
+ScreenSaverInhibitor::ScreenSaverInhibitor(QDBusConnection bus, QObject* parent)
+    : QObject(parent), bus_(std::move(bus)) {}
+
+ScreenSaverInhibitor::~ScreenSaverInhibitor() {
+    wanted_ = false;
+    GiveBack();
+}
+
+void ScreenSaverInhibitor::SetInhibited(bool on) {
+    wanted_ = on;
+    if (on && !cookie_ && !asking_)
+        Ask();
+    if (!on)
+        GiveBack();
+}
+
+void ScreenSaverInhibitor::Ask() {
+    if (!bus_.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Inhibit");
+    call << QStringLiteral("QUILO") << QStringLiteral("Following the GPS position");
+    asking_ = true;
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* done) {
+                done->deleteLater();
+                asking_ = false;
+                const QDBusPendingReply<uint> reply = *done;
+                // No such service (a bare window manager): the screen blanks as it would.
+                if (reply.isError())
+                    return;
+                cookie_ = reply.value();
+                // Turned off while the desktop was answering.
+                if (!wanted_)
+                    GiveBack();
+            });
+}
+
+void ScreenSaverInhibitor::GiveBack() {
+    if (!cookie_)
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "UnInhibit");
+    call << *cookie_;
+    cookie_.reset();
+    bus_.send(call);
+}

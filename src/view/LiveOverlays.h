@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calib/MapPos.h"
+#include "session/Units.h"
+#include "view/ViewGeometry.h"
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+namespace session {
+class MapSession;
+}
+
+namespace view {
+
+struct MapScene;
+
+// What the live display lays over the map, taken from the session for one paint: the heading
+// arrow in place of the plain marker, the accuracy circle, the bearing line to the go-to
+// point, the scale bar, the arrival note and night mode's tint.
+struct LiveOverlay {
+    std::optional<double> arrowCourse; // degrees true; none: the plain marker
+    std::optional<double> accuracyM;   // the circle's radius; none: no circle
+    std::optional<MapPos> goToPoint;   // latitude in y; the bearing line runs to it
+    bool scaleBar = false;
+    session::UnitSystem units = session::UnitSystem::Metric;
+    QString arrivalNote; // under the status line; "" for none
+    int nightAmount = 0; // percent the map is dimmed and warmed; 0 for day
+};
+
+// The overlays of what session holds: the arrow, circle and scale bar as switched on, the
+// bearing line while going to a point, the tint in night mode.
+LiveOverlay LiveOverlayOf(const session::MapSession& session);
+
+// Metres on the ground per view pixel, measured along a horizontal span at view pixel at; none
+// without a transform or where the map gives no distance.
+std::optional<double> MetresPerViewPixel(const MapScene& scene, ViewPoint at, ViewPoint offset);
+
+// The layers, in the frame's order: the tint over the map, the circle and the bearing line
+// under the marker, the arrow as the marker (true when it drew one, so the plain marker is
+// left out), the scale bar and the note over everything but the info lines.
+void DrawNightTint(QPainter& painter, const MapScene& scene, ViewPoint offset);
+void DrawAccuracyCircle(QPainter& painter, const MapScene& scene, ViewPoint offset);
+void DrawGoToLine(QPainter& painter, const MapScene& scene, ViewPoint offset);
+bool DrawHeadingArrow(QPainter& painter, const MapScene& scene, ViewPoint offset);
+void DrawScaleBar(QPainter& painter, const MapScene& scene, ViewPoint offset);
+void DrawArrivalNote(QPainter& painter, const MapScene& scene, ViewPoint offset);
+
+// The warm colour night mode multiplies the map by: white at 0 %, a dark red-brown at 100 %.
+QColor NightTint(int amount);
+
+} // namespace view
