@@ -13,18 +13,19 @@ struct UnitPair {
     const char* shortName;
     double longMetres; // one long unit
     const char* longName;
+    double shortBelow; // in long units: below this the short unit reads better
 };
 
 UnitPair PairOf(UnitSystem units) {
     switch (units) {
     case UnitSystem::Imperial:
-        return {kMetresPerFoot, "ft", kMetresPerMile, "mi"};
+        return {kMetresPerFoot, "ft", kMetresPerMile, "mi", 0.1};
     case UnitSystem::Nautical:
-        return {1.0, "m", kMetresPerNauticalMile, "NM"};
+        return {1.0, "m", kMetresPerNauticalMile, "NM", 0.1};
     case UnitSystem::Metric:
         break;
     }
-    return {1.0, "m", 1000.0, "km"};
+    return {1.0, "m", 1000.0, "km", 1.0};
 }
 
 } // namespace
@@ -34,7 +35,7 @@ std::string FormatDistance(double metres, UnitSystem units) {
         return "unknown";
     const UnitPair u = PairOf(units);
     const double longValue = metres / u.longMetres;
-    if (std::fabs(longValue) < 0.1)
+    if (std::fabs(longValue) < u.shortBelow)
         return base::FormatFixed(metres / u.shortMetres, 0) + " " + u.shortName;
     const int decimals = std::fabs(longValue) < 10.0 ? 2 : std::fabs(longValue) < 100.0 ? 1 : 0;
     return base::FormatFixed(longValue, decimals) + " " + u.longName;

@@ -18,9 +18,10 @@ inline constexpr double kMetresPerFoot = 0.3048;
 inline constexpr double kMetresPerMile = 1609.344;
 inline constexpr double kMetresPerNauticalMile = 1852.0;
 
-// A distance in metres as the user reads it: below the long unit's tenth the short unit in
-// whole numbers ("850 m", "420 ft"; nautical gives metres below 0.1 NM), else the long unit
-// with two decimals below 10 and one below 100 ("1.25 km", "12.5 mi", "250 NM"). Negative
+// A distance in metres as the user reads it: the short unit in whole numbers below a
+// kilometre, a tenth of a mile or a tenth of a nautical mile ("850 m", "420 ft", "150 m"),
+// else the long unit with two decimals below 10 and one below 100 ("1.25 km", "12.5 mi",
+// "250 NM"). Negative
 // distances keep their sign (a cross-track distance to the left). Not finite: "unknown".
 std::string FormatDistance(double metres, UnitSystem units);
 // A speed in metres per second: "5.4 km/h", "3.4 mph", "2.9 kn", one decimal.
