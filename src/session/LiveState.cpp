@@ -2,6 +2,10 @@
 
 namespace session {
 
+LiveState::LiveState() {
+    settings_.headingArrow = settings_.accuracyCircle = settings_.scaleBar = false;
+}
+
 void LiveState::SetSettings(const LiveSettings& settings) {
     settings_ = settings;
     if (goTo_)

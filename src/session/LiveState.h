@@ -18,6 +18,9 @@ namespace session {
 
 class LiveState {
 public:
+    // Until the window sets them from the store nothing is laid over the map: a scene built
+    // for a test or a benchmark paints the plain frame.
+    LiveState();
     [[nodiscard]] const gps::GpsDetails& Details() const { return details_; }
     [[nodiscard]] const LiveSettings& Settings() const { return settings_; }
     void SetSettings(const LiveSettings& settings);

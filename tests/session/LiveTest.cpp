@@ -119,6 +119,7 @@ gps::GpsUpdate Update(double speed, double course, MapPos at, std::int64_t utcMs
 
 TEST(LiveTest, ArrowTripAndGoToStartFollowTheUpdates) {
     session::LiveState live;
+    live.SetSettings({});
     live.StartGoTo("Hut", MapPos(0, 1), std::nullopt);
     live.Apply(Update(0.9, 45, MapPos(0, 0), 1000));
     EXPECT_FALSE(live.ArrowCourse()) << "standing still: the plain marker";

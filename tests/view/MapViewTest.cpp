@@ -1,6 +1,8 @@
 #include "view/MapView.h"
 #include "map/PyramidCache.h"
+#include "view/LiveOverlays.h"
 #include "view/MapLoader.h"
+#include "view/MapPaint.h"
 #include "view/PyramidImage.h"
 
 #include "PixelHelpers.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fcntl.h>
 #include <filesystem>
@@ -614,6 +617,100 @@ TEST(MapViewPaint, ThinTrailStaysOneDevicePixelWideOnADenseFrame) {
     const QImage kept = f.Frame(2);
     EXPECT_TRUE(kept == drawn);
     EXPECT_EQ(pixels::Count(kept, kWhite, QRect(100, 0, 1, 40)), 39);
+}
+
+// The live display over the map, through the session as a GPS update leaves it: the marker at
+// view pixel (60, 60), about 685 m a pixel across there.
+struct Live {
+    double speed = 0.0;
+    double course = 90.0;
+    std::optional<double> accuracy;
+    std::optional<MapPos> goTo;
+    session::LiveSettings settings;
+};
+
+QImage LiveFrame(const Live& live) {
+    Fixture f(300, 200);
+    // A point far off the view, so no hint covers the middle.
+    f.Change([](Scene& s) { s.points = {CMapPoint("Far", GeoAt(-900, -900), 1, 1, 1, 1, "")}; });
+    session::MapSession& session = f.view->Session();
+    EXPECT_FALSE(session.Connect(gps::GpsOpening{true, "", ""}));
+    session.Live().SetSettings(live.settings);
+    if (live.goTo)
+        session.Live().StartGoTo("Hut", *live.goTo, std::nullopt);
+    gps::GpsUpdate update;
+    update.handled = true;
+    update.what = gps::GpsUpdate::kPosition;
+    update.fix.position = GeoAt(60, 60);
+    update.fix.hasFix = true;
+    update.details.speedMps = live.speed;
+    update.details.courseTrue = live.course;
+    update.details.accuracyM = live.accuracy;
+    session.OnGpsUpdate(update, false);
+    return f.Frame();
+}
+
+TEST(MapViewPaint, LiveOverlaysTable) {
+    enum Expect { kBlank, kDrawn, kWarm };
+    struct Row {
+        const char* legend;
+        Live live;
+        std::vector<std::pair<QPoint, Expect>> probes;
+    };
+    session::LiveSettings off;
+    off.scaleBar = false;
+    session::LiveSettings noArrow = off;
+    noArrow.headingArrow = false;
+    session::LiveSettings night = off;
+    night.nightMode = true;
+    const Row rows[] = {
+        {"moving east: an arrow along the course",
+         {5.0, 90.0, {}, {}, off},
+         {{{66, 60}, kDrawn}, {{52, 60}, kBlank}, {{60, 54}, kBlank}}},
+        {"moving north", {5.0, 0.0, {}, {}, off}, {{{60, 54}, kDrawn}, {{66, 60}, kBlank}}},
+        {"below 1 m/s: the plain marker, the same all round",
+         {0.9, 90.0, {}, {}, off},
+         {{{66, 60}, kBlank}, {{54, 60}, kBlank}, {{60, 54}, kBlank}, {{60, 60}, kDrawn}}},
+        {"the arrow switched off", {5.0, 90.0, {}, {}, noArrow}, {{{66, 60}, kBlank}}},
+        {"a 10 km circle is 14.6 pixels round",
+         {0.0, 0.0, 10000.0, {}, off},
+         {{{70, 60}, kDrawn}, {{74, 60}, kDrawn}, {{77, 60}, kBlank}, {{60, 77}, kBlank}}},
+        {"the bearing line and the point's ring",
+         {0.0, 0.0, {}, GeoAt(200, 60), off},
+         {{{125, 60}, kDrawn}, {{207, 60}, kDrawn}, {{125, 70}, kBlank}}},
+        {"arrived: the note right under the status line",
+         {0.0, 0.0, {}, GeoAt(60, 60), off},
+         {{{297, 4}, kBlank}, {{296, StatusLineRect(300, 200).bottom() + 4}, kDrawn}}},
+        {"night mode dims and warms the map", {0.0, 0.0, {}, {}, night}, {{{250, 150}, kWarm}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const QImage frame = LiveFrame(row.live);
+        for (const auto& [at, expect] : row.probes) {
+            const QColor c = frame.pixelColor(at);
+            SCOPED_TRACE(testing::Message() << at.x() << "," << at.y() << " " << c.name().toStdString());
+            if (expect == kWarm)
+                EXPECT_TRUE(c.red() < 255 && c.red() > c.green() && c.green() > c.blue());
+            else if (expect == kBlank)
+                EXPECT_GE(std::min({c.red(), c.green(), c.blue()}), 245); // a smoothed edge's tinge
+            else
+                EXPECT_LT(std::min({c.red(), c.green(), c.blue()}), 240); // the circle's light fill
+        }
+    }
+}
+
+TEST(MapViewPaint, ScaleBarIsARoundLengthAtTheCentre) {
+    struct Row {
+        session::UnitSystem units;
+        int pixels; // 100 km, 50 mi at 699.8 m a pixel (51 N, the view's centre)
+    };
+    for (const Row& row : {Row{session::UnitSystem::Metric, 143}, Row{session::UnitSystem::Imperial, 115}}) {
+        Live live;
+        live.settings.units = row.units;
+        const QImage frame = LiveFrame(live);
+        const int barBottom = CursorLineRect(300, 200).top() - 9;
+        EXPECT_NEAR(pixels::Count(frame, kBlack, QRect(0, barBottom, 300, 1)), row.pixels, 1);
+    }
 }
 
 } // namespace
