@@ -3,7 +3,8 @@
 // view centred on the map; still, while dragging (7 pixels a frame) and moving (the view shifted
 // by a pixel each frame, as when it follows the GPS: nothing drawn for one frame fits the next).
 // Reports the median of repeated runs per case; --benchmark_format=json writes the figures as
-// JSON. With --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare
+// JSON. A still frame is also timed with the live display's overlays on: the heading arrow, a
+// 25 m accuracy circle, the scale bar and the bearing line to a point. With --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare
 // the pictures of two builds.
 #include "view/MapView.h"
 
@@ -113,7 +114,36 @@ void SendMouse(view::MapView& view, QEvent::Type type, QPoint at, Qt::MouseButto
     QCoreApplication::sendEvent(&view, &event);
 }
 
-enum Motion { kStill, kDragging, kMoving };
+enum Motion { kStill, kDragging, kMoving, kLiveOverlays };
+
+// The GPS near the view's centre, moving at 5 m/s, 25 m sure of itself, going to a point 300
+// pixels off; or all of it off again.
+void ShowLiveOverlays(view::MapView& view, bool on) {
+    session::MapSession& s = view.Session();
+    session::LiveSettings settings;
+    settings.headingArrow = settings.accuracyCircle = settings.scaleBar = on;
+    s.Live().SetSettings(settings);
+    if (!on) {
+        s.Live().StopGoTo();
+        s.Disconnect();
+        return;
+    }
+    const map::HandheldGeoreference& where = s.Georeference();
+    const view::ViewGeometry& g = view.Geometry();
+    const MapPos middle = g.ScreenToImage({g.ClientWidth() / 2, g.ClientHeight() / 2});
+    static_cast<void>(s.Connect(gps::GpsOpening{true, "", ""}));
+    s.Live().StartGoTo("WP", where.ToGeo(MapPos(middle.x + 300 / g.Zoom(), middle.y)),
+                       std::nullopt);
+    gps::GpsUpdate update;
+    update.handled = true;
+    update.what = gps::GpsUpdate::kPosition;
+    update.fix.position = where.ToGeo(middle);
+    update.fix.hasFix = true;
+    update.details.speedMps = 5.0;
+    update.details.courseTrue = 60.0;
+    update.details.accuracyM = 25.0;
+    s.OnGpsUpdate(update, false);
+}
 
 // Arguments: map side (12000 for the 12000 x 9000 map, 16384), zoom in percent, Motion.
 void PaintFrame(benchmark::State& state) {
@@ -123,6 +153,9 @@ void PaintFrame(benchmark::State& state) {
     const view::ViewPoint centre = view.Geometry().ScrollOffset();
     const bool dragging = state.range(2) == kDragging;
     const bool moving = state.range(2) == kMoving;
+    const bool live = state.range(2) == kLiveOverlays;
+    if (live)
+        ShowLiveOverlays(view, true);
     const QPoint press(640, 400);
     if (dragging)
         SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton);
@@ -147,15 +180,24 @@ void PaintFrame(benchmark::State& state) {
     }
     if (dragging)
         SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
+    if (live)
+        ShowLiveOverlays(view, false);
     state.SetLabel((state.range(0) == 16384 ? "16384 x 16384" : "12000 x 9000") +
                    std::string(", zoom ") + std::to_string(state.range(1)) + "%" +
                    (dragging ? ", dragging"
                     : moving ? ", moving"
+                    : live   ? ", live overlays"
                              : ""));
 }
 
 BENCHMARK(PaintFrame)
     ->ArgsProduct({{12000, 16384}, {25, 50, 100, 200, 800}, {kStill, kDragging, kMoving}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(PaintFrame)
+    ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

@@ -1,9 +1,15 @@
 #include "AppTestSupport.h"
 
+#include "app/GpsDetailsPanel.h"
+#include "app/LiveCommands.h"
+
+#include <QMenu>
+
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
 #include "gps/GpsLink.h"
+#include "gps/NmeaWriter.h"
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
 
@@ -189,4 +195,43 @@ TEST_F(LiveGps, TrailSaveAndLoadReportFailuresWithThePath) {
     EXPECT_TRUE(frame->Commands().LoadTrail(good));
     // The saved sample and start-up break, fenced by two breaks.
     EXPECT_EQ(v.Session().Recording().Trail().Count(), 4u);
+}
+
+TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
+    CGPSMapFrame& frame = StartFrame(QSize(700, 500));
+    view::MapView& v = frame.View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    LiveCommands& live = frame.Live();
+    for (const LiveCommands::Item item :
+         {LiveCommands::kDetailsPanel, LiveCommands::kUnitsNautical, LiveCommands::kNightMode})
+        live.Action(item)->trigger();
+    EXPECT_FALSE(live.Panel().isHidden());
+    EXPECT_LT(frame.palette().color(QPalette::Window).lightness(), 60);
+    v.SetSelection(v.Session().Georeference().ToPixel(demo::PixelToGeo({900, 700})));
+    // As from the context menu, which enables the item for the selection as it opens.
+    frame.Commands().ContextMenu()->popup(QPoint(10, 10));
+    live.Action(LiveCommands::kGoToHere)->trigger();
+    frame.Commands().ContextMenu()->hide();
+    v.OnGpsConnect();
+    // Satellite 5 is named by the GSA of the demo's sentences, 9 is not.
+    std::string gsv;
+    gps::AppendNmeaSentence(gsv, "GPGSV,1,1,02,05,45,090,40,09,10,270,20");
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({560, 700}) + gsv);
+        return live.Panel().Value("Satellites") == "GPS 1/2";
+    })) << live.Panel().Value("Satellites").toStdString();
+    EXPECT_EQ(live.Panel().Value("Speed"), "10.0 kn");
+    EXPECT_TRUE(live.Panel().Value("Course").startsWith("90\u00b0 true"));
+    // 340 pixels due east of the marker, at 10 knots.
+    EXPECT_TRUE(live.Panel().Value("Go to/Bearing").startsWith("90\u00b0 true"))
+        << live.Panel().Value("Go to/Bearing").toStdString();
+    EXPECT_NE(live.Panel().Value("Go to/ETA"), "-");
+
+    StopFrame();
+    LiveCommands& again = StartFrame().Live();
+    EXPECT_FALSE(again.Panel().isHidden());
+    EXPECT_TRUE(again.Action(LiveCommands::kUnitsNautical)->isChecked());
+    EXPECT_TRUE(again.Action(LiveCommands::kNightMode)->isChecked());
+    EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
 }
