@@ -48,15 +48,15 @@ constexpr std::array<LiveItemDef, 20> kLiveItems = {{
     {LiveCommands::kUnitsMetric, "View", "Units", "Metric", "", 2, true},
     {LiveCommands::kUnitsImperial, "View", "Units", "Imperial", "", 2, true},
     {LiveCommands::kUnitsNautical, "View", "Units", "Nautical", "", 2, true},
-    {LiveCommands::kGoToPoint, "GPS", "", "Go To Point...", "", 0, false},
-    {LiveCommands::kStopGoTo, "GPS", "", "Stop Go To", "", 0, false},
+    {LiveCommands::kGoToPoint, "GPS", "", "Go to Point...", "", 0, false},
+    {LiveCommands::kStopGoTo, "GPS", "", "Stop Going to Point", "", 0, false},
     {LiveCommands::kRadius10, "GPS", "Arrival Radius", "10 m", "", 3, true},
     {LiveCommands::kRadius25, "GPS", "Arrival Radius", "25 m", "", 3, true},
     {LiveCommands::kRadius50, "GPS", "Arrival Radius", "50 m", "", 3, true},
     {LiveCommands::kRadius100, "GPS", "Arrival Radius", "100 m", "", 3, true},
     {LiveCommands::kRadius250, "GPS", "Arrival Radius", "250 m", "", 3, true},
     {LiveCommands::kResetTrip, "GPS", "", "Reset Trip Meter", "", 0, false},
-    {LiveCommands::kGoToHere, "", "", "Go To Here", "", 0, false},
+    {LiveCommands::kGoToHere, "", "", "Go to This Point", "", 0, false},
 }};
 
 // The value a radio item stands for.
