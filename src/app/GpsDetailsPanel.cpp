@@ -65,7 +65,7 @@ GpsDetailsPanel::GpsDetailsPanel(view::MapView& view, QWidget* parent)
     scroll->setFrameShape(QFrame::NoFrame);
     // The rows wrap instead: a sideways scroll hides half of every value.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    body->setMinimumWidth(240);
+    scroll->setMinimumWidth(300);
     setWidget(scroll);
 
     connect(resetTrip_, &QPushButton::clicked, this, [this] {

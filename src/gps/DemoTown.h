@@ -79,7 +79,7 @@ private:
     double loopMetres_ = 0.0;
 };
 
-// One second of receiver output: GGA, RMC and GSA sentences with checksums, each ending in
+// One second of receiver output: GSV, GGA, RMC and GSA sentences with checksums, each ending in
 // CR LF. Numbers are printed without the process locale.
 [[nodiscard]] std::string MakeSentences(const RouteSample& sample, const std::tm& utc);
 
