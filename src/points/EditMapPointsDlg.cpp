@@ -38,6 +38,7 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, coords::CoordFormat& en
         return button;
     };
     QPushButton* show = makeButton(tr("Show"), "show");
+    QPushButton* goTo = makeButton(tr("Go To"), "goTo");
     QPushButton* add = makeButton(tr("New..."), "new");
     QPushButton* edit = makeButton(tr("Edit..."), "edit");
     QPushButton* remove = makeButton(tr("Delete"), "delete");
@@ -47,6 +48,7 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, coords::CoordFormat& en
 
     auto* column = new QVBoxLayout;
     column->addWidget(show);
+    column->addWidget(goTo);
     column->addSpacing(12);
     column->addWidget(add);
     column->addWidget(edit);
@@ -60,7 +62,8 @@ EditMapPointsDlg::EditMapPointsDlg(MapPointList& points, coords::CoordFormat& en
     layout->addWidget(list_, 1);
     layout->addLayout(column);
 
-    connect(show, &QPushButton::clicked, this, &EditMapPointsDlg::OnShow);
+    connect(show, &QPushButton::clicked, this, [this] { OnShow(kShowResult); });
+    connect(goTo, &QPushButton::clicked, this, [this] { OnShow(kGoToResult); });
     connect(add, &QPushButton::clicked, this, &EditMapPointsDlg::OnNew);
     connect(edit, &QPushButton::clicked, this, &EditMapPointsDlg::OnEdit);
     connect(remove, &QPushButton::clicked, this, &EditMapPointsDlg::OnDelete);
@@ -87,7 +90,7 @@ int EditMapPointsDlg::SelectedRow() const {
     return row >= 0 && static_cast<std::size_t>(row) < points_.size() ? row : -1;
 }
 
-void EditMapPointsDlg::OnShow() {
+void EditMapPointsDlg::OnShow(int result) {
     const int row = SelectedRow();
     if (row < 0) {
         platform::ShowMessage(this, tr("Select a point to show on the map."), tr("Error"),
@@ -95,7 +98,8 @@ void EditMapPointsDlg::OnShow() {
         return;
     }
     showPosition = points_[static_cast<std::size_t>(row)].GetPosition();
-    done(kShowResult);
+    showName = points_[static_cast<std::size_t>(row)].GetName();
+    done(result);
 }
 
 void EditMapPointsDlg::OnNew() {
@@ -207,6 +211,7 @@ EditPointsOutcome RunEditMapPoints(QWidget* parent, MapPointList& points,
     outcome.result = dialog.exec();
     outcome.modified = dialog.IsModified();
     outcome.showPosition = dialog.ShowPosition();
+    outcome.showName = dialog.ShowName();
     if (outcome.modified)
         outcome.saved = save();
     return outcome;

@@ -18,13 +18,14 @@ namespace points {
 // changes take effect at once in memory; writing the points file is the caller's business (see
 // RunEditMapPoints), and Export... writes only the KML or GPX document the user names.
 //
-// exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position)
-// and Rejected after Close; IsModified() tells whether New, Edit, Delete or Import changed the
+// exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position),
+// kGoToResult after Go To (the same, and ShowName() its name) and Rejected after Close; IsModified() tells whether New, Edit, Delete or Import changed the
 // list.
 class EditMapPointsDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kShowResult = 1008;
+    static constexpr int kGoToResult = 1009;
 
     // entryFormat: the coordinate format the position dialog opens in (see EnterCoordsDlg).
     EditMapPointsDlg(MapPointList& points, coords::CoordFormat& entryFormat,
@@ -32,8 +33,10 @@ public:
 
     [[nodiscard]] bool IsModified() const { return modified; }
     [[nodiscard]] const MapPos& ShowPosition() const { return showPosition; }
+    [[nodiscard]] const std::string& ShowName() const { return showName; }
 
-    void OnShow();
+    // Show and Go To: the chosen point's position (and name), then the dialog ends with result.
+    void OnShow(int result = kShowResult);
     void OnNew();
     void OnEdit();
     void OnDelete();
@@ -54,6 +57,7 @@ private:
     coords::CoordFormat& entryFormat_;
     bool modified = false;
     MapPos showPosition;
+    std::string showName;
     QListWidget* list_ = nullptr;
 };
 
@@ -62,6 +66,7 @@ struct EditPointsOutcome {
     bool modified = false;
     bool saved = false; // the points file was written (only after a change)
     MapPos showPosition;
+    std::string showName; // after Go To
 };
 
 // The Edit Points command without its map view part: runs the dialog on points and, when

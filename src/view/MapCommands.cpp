@@ -244,6 +244,12 @@ void MapCommands::OnEditPoints() {
         session_.RevealMapPoints();
         view_.CentreOn(session_.Georeference().ToPixel(outcome.showPosition));
     }
+    if (outcome.result == points::EditMapPointsDlg::kGoToResult) {
+        const gps::GpsFix& fix = session_.GpsFix();
+        session_.Live().StartGoTo(outcome.showName, outcome.showPosition,
+                                  fix.hasFix ? std::optional<MapPos>(fix.position) : std::nullopt);
+        view_.Refresh(Changed::Details);
+    }
     view_.Refresh(Changed::Points);
 }
 

@@ -117,6 +117,8 @@ void MapView::SetSelection(const MapPos& image) {
 
 void MapView::Refresh(session::Changes changes) {
     using session::Changed;
+    if (changes.Has(Changed::Details))
+        emit DetailsChanged();
     if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
         changes.Has(Changed::Marker) || changes.Has(Changed::Calibration)) {
         update();

@@ -139,7 +139,8 @@ signals:
     void ZoomChanged();
     // Connect or Disconnect ran, whatever its outcome.
     void ConnectionChanged();
-    // A GPS update brought the receiver's details (the live display follows them).
+    // A GPS update brought the receiver's details, or a command changed what the live
+    // display shows (it follows them).
     void DetailsChanged();
     // The last dialog of a map command has closed (after the command that opened it ended).
     void MapDialogsClosed();

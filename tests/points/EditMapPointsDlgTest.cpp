@@ -216,12 +216,15 @@ TEST(EditMapPointsDlg, DeleteAsksAndRemovesOnlyOnYes) {
 TEST(EditMapPointsDlg, ShowEndsWith1008AndThePosition) {
     MapPointList points = TwoPoints();
     EditMapPointsDlg dialog(points, entryFormat);
-    WhenModal<EditMapPointsDlg>([](EditMapPointsDlg& shown) {
-        shown.findChild<QListWidget*>("points")->setCurrentRow(1);
-        Click(shown, "show");
-    });
-    EXPECT_EQ(dialog.exec(), 1008);
-    EXPECT_EQ(dialog.ShowPosition(), MapPos(151.2093, -33.8688));
+    for (const char* button : {"show", "goTo"}) {
+        WhenModal<EditMapPointsDlg>([button](EditMapPointsDlg& shown) {
+            shown.findChild<QListWidget*>("points")->setCurrentRow(1);
+            Click(shown, button);
+        });
+        EXPECT_EQ(dialog.exec(), button == std::string("show") ? 1008 : 1009);
+        EXPECT_EQ(dialog.ShowPosition(), MapPos(151.2093, -33.8688));
+        EXPECT_EQ(dialog.ShowName(), points[1].GetName());
+    }
 
     MessageCatcher catcher;
     MapPointList none;
@@ -244,6 +247,7 @@ TEST(EditMapPointsDlg, PointsFileIsWrittenOnCloseOnlyAfterAChange) {
     const std::vector<Row> rows = {
         {"Close without a change", [](EditMapPointsDlg&) {}, false, QDialog::Rejected},
         {"Show without a change", [](EditMapPointsDlg& d) { Click(d, "show"); }, false, 1008},
+        {"Go To without a change", [](EditMapPointsDlg& d) { Click(d, "goTo"); }, false, 1009},
         {"Delete then Close",
          [](EditMapPointsDlg& d) {
              Answering yes(true);
