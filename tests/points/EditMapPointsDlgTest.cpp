@@ -399,26 +399,34 @@ TEST(EditMapPointDlg, EditedDescriptionKeepsTheHandheldLineBreaks) {
 }
 
 TEST(EditMapPointDlg, PositionFieldIsEmptyOnlyForLongitudeZero) {
+    using coords::CoordFormat;
     struct Row {
         const char* legend;
         MapPos position;
         bool empty;
+        CoordFormat entry = CoordFormat::Dms; // the format positions are typed in
+        CoordFormat shown = CoordFormat::Dms;
     };
     const std::vector<Row> rows = {
         {"never set", MapPos(), true},
         {"on the prime meridian", MapPos(0.0, 51.5), true},
         {"on the equator", MapPos(12.5, 0.0), false},
         {"Greenwich", MapPos(-0.0014, 51.4778), false},
+        {"typed in degrees: dms, as the handheld", MapPos(-0.0014, 51.4778), false,
+         CoordFormat::Deg},
+        {"typed in a grid: shown in it", MapPos(-0.0014, 51.4778), false, CoordFormat::Mgrs,
+         CoordFormat::Mgrs},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        EditMapPointDlg dialog(entryFormat);
+        CoordFormat typedIn = row.entry;
+        EditMapPointDlg dialog(typedIn);
         dialog.LoadFromPoint(CMapPoint("P", row.position, 1, 1, 1, 1, ""));
         const QString shown = dialog.findChild<QLineEdit*>("position")->text();
         EXPECT_EQ(shown.isEmpty(), row.empty);
         if (!row.empty) {
-            EXPECT_EQ(shown, QString::fromStdString(
-                                 coords::FormatPosition(row.position, coords::CoordFormat::Dms)));
+            EXPECT_EQ(shown,
+                      QString::fromStdString(coords::FormatPosition(row.position, row.shown)));
         }
         EXPECT_EQ(dialog.MakePoint().GetPosition(), row.position);
     }
