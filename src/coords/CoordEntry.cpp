@@ -267,7 +267,7 @@ std::optional<MapPos> CoordEntry::Read(EntryMode mode, std::string* error) {
     std::string why;
     std::optional<MapPos> position;
     if (mode.namedGrid) {
-        position = ReadNamedGrid(why);
+        position = ParseGridPosition(gridText_, gridCrs_, &why);
         gridTextValid_ = position.has_value();
     } else if (mode.format == CoordFormat::Utm || mode.format == CoordFormat::Mgrs) {
         position = ParsePosition(gridText_, datum_, &why);
@@ -286,38 +286,6 @@ std::optional<MapPos> CoordEntry::Read(EntryMode mode, std::string* error) {
     if (!position && error)
         *error = why;
     return position;
-}
-
-std::optional<MapPos> CoordEntry::ReadNamedGrid(std::string& why) const {
-    // Two numbers, easting first, apart by blanks or a comma.
-    constexpr std::string_view kApart = " \t,;";
-    std::string_view text = gridText_;
-    std::array<double, 2> values{};
-    for (double& value : values) {
-        const auto start = std::min(text.find_first_not_of(kApart), text.size());
-        const auto end = std::min(text.find_first_of(kApart, start), text.size());
-        const auto number = base::ParseExact<double>(text.substr(start, end - start));
-        if (!number || !std::isfinite(*number)) {
-            why = gridText_ + ": give the easting and the northing";
-            return std::nullopt;
-        }
-        value = *number;
-        text.remove_prefix(end);
-    }
-    if (text.find_first_not_of(kApart) != std::string_view::npos) {
-        why = gridText_ + ": give the easting and the northing";
-        return std::nullopt;
-    }
-    MapPos p(values[0], values[1]);
-    const auto transform =
-        gridCrs_.empty() ? nullptr : CachedTransform(gridCrs_, map::kWgs84, &why);
-    if (!transform)
-        return std::nullopt;
-    if (!transform->Forward(p)) {
-        why = gridText_ + ": lies outside the grid";
-        return std::nullopt;
-    }
-    return p;
 }
 
 bool CoordEntry::Switch(EntryMode from, EntryMode to) {

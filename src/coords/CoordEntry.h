@@ -140,7 +140,6 @@ private:
         std::string_view negative;
     };
     bool ParseRow(const RowFields& row, CoordFormat format, double& value);
-    std::optional<MapPos> ReadNamedGrid(std::string& why) const;
 
     std::array<std::string, kEntryFields.size()> texts_{};
     std::map<EntryField, bool> fieldValid_;

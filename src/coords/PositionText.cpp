@@ -6,6 +6,7 @@
 #include "coords/Utm.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -512,6 +513,44 @@ std::optional<MapPos> ParsePosition(std::string_view text, std::string_view datu
     if (!position && error)
         *error = (trimmed.empty() ? std::string("(empty)") : trimmed) + ": " + failure.reason;
     return position;
+}
+
+std::optional<MapPos> ParseGridPosition(std::string_view text, std::string_view gridCrs,
+                                        std::string* error) {
+    // Two numbers, easting first, apart by blanks or a comma.
+    constexpr std::string_view kApart = " \t,;";
+    const std::string shown = Trimmed(text);
+    std::string why;
+    std::array<double, 2> values{};
+    std::string_view rest = text;
+    for (double& value : values) {
+        const auto start = std::min(rest.find_first_not_of(kApart), rest.size());
+        const auto end = std::min(rest.find_first_of(kApart, start), rest.size());
+        const auto number = base::ParseExact<double>(rest.substr(start, end - start));
+        if (!number || !std::isfinite(*number)) {
+            why = "give the easting and the northing";
+            break;
+        }
+        value = *number;
+        rest.remove_prefix(end);
+    }
+    if (why.empty() && rest.find_first_not_of(kApart) != std::string_view::npos)
+        why = "give the easting and the northing";
+    MapPos p(values[0], values[1]);
+    if (why.empty()) {
+        std::string made;
+        const auto transform =
+            gridCrs.empty() ? nullptr : CachedTransform(gridCrs, map::kWgs84, &made);
+        if (!transform)
+            why = gridCrs.empty() ? "no grid given" : made;
+        else if (!transform->Forward(p))
+            why = "it lies outside the grid";
+    }
+    if (why.empty())
+        return p;
+    if (error)
+        *error = (shown.empty() ? std::string("(empty)") : shown) + ": " + why;
+    return std::nullopt;
 }
 
 } // namespace coords

@@ -16,4 +16,11 @@ namespace coords {
 std::optional<MapPos> ParsePosition(std::string_view text, std::string_view datumCrs,
                                     std::string* error);
 
+// One position typed in a map's named grid (gridCrs: any CRS PROJ knows, "EPSG:2056"): its
+// easting and northing ("2600000 1200000", "2600000, 1200000"), or for a geographic grid its
+// longitude and latitude, in the grid's own axis order after PROJ's normalisation. The result is
+// WGS 84. Nothing, with *error naming the text and what is wrong, otherwise.
+std::optional<MapPos> ParseGridPosition(std::string_view text, std::string_view gridCrs,
+                                        std::string* error);
+
 } // namespace coords

@@ -320,7 +320,10 @@ TEST_F(EnterCoordsDlgTest, DatumGridsAndTheMapsNamedGridGiveWgs84) {
     auto* named = swiss->findChild<QRadioButton*>(QStringLiteral("format1042"));
     EXPECT_TRUE(named->isChecked() && named->text().contains("LV95"));
     EXPECT_FALSE(swiss->findChild<QComboBox*>(QStringLiteral("datum"))->isEnabled());
-    swiss->findChild<QLineEdit*>(QStringLiteral("gridText"))->setText("2600000, 1200000");
+    auto* swissText = swiss->findChild<QLineEdit*>(QStringLiteral("gridText"));
+    swissText->setText("2600000");
+    EXPECT_EQ(ClickOk(*swiss).text, "2600000: give the easting and the northing");
+    swissText->setText("2600000, 1200000");
     EXPECT_FALSE(ClickOk(*swiss).messageShown);
     const auto truth = testsupport::Cs2cs("EPSG:2056", "EPSG:4326", {{2600000, 1200000}});
     EXPECT_NEAR(swiss->GetResult().y, truth[0][0], 1e-9);
