@@ -88,6 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if ((control & 0xC0) == 0x40) {
         CheckText(input, control & 1);
+        // The same text as easting and northing of a national grid.
+        if (const auto grid = coords::ParseGridPosition(input, "EPSG:2056", nullptr))
+            Check(std::isfinite(grid->y) && std::isfinite(grid->x));
         return 0;
     }
 
