@@ -1,0 +1,41 @@
+#include "map/MapFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+struct Case {
+    const char* legend;
+    std::string head;
+    const char* path;
+    std::optional<map::MapFileKind> kind;
+};
+
+TEST(MapFormats, RecognisesByContentBeforeExtension) {
+    using K = map::MapFileKind;
+    const std::string ozi = "OziExplorer Map Data File Version 2.2\r\nTitle\r\n";
+    const Case cases[] = {
+        {"ozi .map", ozi, "/m/sheet.map", K::OziMap},
+        {"ozi under any name", ozi, "/m/SHEET.TXT", K::OziMap},
+        {"ozi after a byte order mark", "\xEF\xBB\xBF" + ozi, "/m/a.map", K::OziMap},
+        {"another program's .map", "MAP\x01\x02", "/m/vector.map", std::nullopt},
+        {"kmz", std::string("PK\x03\x04", 4), "/m/o.KMZ", K::Kmz},
+        {"a zip that is no kmz", std::string("PK\x03\x04", 4), "/m/o.zip", std::nullopt},
+        {"kml overlay", "<kml><Document><GroundOverlay>", "/m/o.kml", K::KmlOverlay},
+        {"kml trail", "<kml><Document><Placemark>", "/m/t.kml", std::nullopt},
+        {"world file", "1.0\n0\n0\n-1.0\n", "/m/scan.JGW", K::WorldFile},
+        {"png", "\x89PNG\r\n\x1A\n....", "/m/scan.dat", K::Image},
+        {"jpeg", "\xFF\xD8\xFF\xE0", "/m/scan.jpg", K::Image},
+        {"text", "hello", "/m/notes.txt", std::nullopt},
+        {"dot in the folder only", "hello", "/m.kmz/notes", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const map::MapFormat* format = map::RecogniseMap(c.head, c.path);
+        EXPECT_EQ(format ? std::optional(format->kind) : std::nullopt, c.kind) << c.legend;
+    }
+}
+
+} // namespace
