@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace map {
+
+// The six values of a world file, in the file's order: A (x size of a pixel), D, B, E (y size,
+// negative for north-up), C, F (the centre of the upper left pixel), in the grid's units.
+using WorldFileValues = std::array<double, 6>;
+
+inline constexpr std::size_t kMaxWorldFileBytes = 4096;
+
+// The values of a world file's bytes: six finite numbers, one a line (blanks around them and
+// blank lines after them allowed), whose pixels have an area. Nothing, with *error, otherwise.
+std::optional<WorldFileValues> ParseWorldFile(std::string_view bytes, std::string* error);
+
+// The names a world file of the image at imagePath may have, most usual first: the extension's
+// first and last letters and a 'w' (scan.jpg: scan.jgw), the extension and a 'w' (scan.jpgw),
+// then scan.wld.
+std::vector<std::string> WorldFileNames(std::string_view imagePath);
+
+// The names of the image a world file belongs to, given the world file's path: its own base
+// name with the extensions of the images its extension stands for.
+std::vector<std::string> ImageNamesOfWorldFile(std::string_view worldFilePath);
+
+// The names of the .prj giving an image's CRS: NAME.prj, then NAME.EXT.prj.
+std::vector<std::string> PrjNames(std::string_view imagePath);
+
+// The first of names that is a file, its name matched without regard to case in its folder
+// when no file has it exactly (maps copied from other systems keep their capitals); empty when
+// none is.
+std::string FindFileIgnoringCase(const std::vector<std::string>& names);
+
+} // namespace map
