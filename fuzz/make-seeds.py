@@ -118,3 +118,26 @@ put('fuzz_journal', 'clean', jheader() + b''.join(walk))
 put('fuzz_journal', 'torn', jheader() + b''.join(walk)[:-20])
 put('fuzz_journal', 'damaged', jheader() + b''.join(walk[:3]) + b'\x00' * 4 + walk[3][4:] + b''.join(walk[4:]))
 put('fuzz_journal', 'header-only', jheader())
+# OziExplorer .map files: CR LF lines, a Windows path, degree and grid points, a neat line
+ozi = (b'OziExplorer Map Data File Version 2.2\r\nSheet\r\nC:\\Maps\\sheet.jpg\r\n1 ,Map Code,\r\n'
+       b'European 1950,WGS 84,   0.0000,   0.0000,WGS 84\r\nReserved 1\r\nReserved 2\r\n'
+       b'Magnetic Variation,2.5,,W\r\nMap Projection,Transverse Mercator,PolyCal,No,AutoCalOnly,No,BSBUseWPX,No\r\n'
+       b'Point01,xy,   10,   20,in, deg,  45, 30.0000,N,   7, 15.0000,E, grid,   ,           ,           ,N\r\n'
+       b'Point02,xy,  900,  700,in, deg,    ,        ,N,    ,        ,E, grid, 32,  380000.0,  5030000.0,N\r\n'
+       b'Point03,xy,  100,  650,in, deg,  45,  5.5000,N,   7, 20.0000,E, grid,   ,           ,           ,N\r\n'
+       b'Point04,xy,     ,     ,in, deg,    ,        ,N,    ,        ,E, grid,   ,           ,           ,N\r\n'
+       b'Projection Setup,     0.000000000,     9.000000000,     0.999600000,       500000.00,            0.00,,,,,\r\n'
+       b'MMPNUM,4\r\nMMPXY,1,0,0\r\nMMPXY,2,1000,0\r\nMMPLL,1,   7.1,  45.6\r\nMMPLL,2,   7.4,  45.6\r\nIWH,Map Image Width/Height,1000,800\r\n')
+put('fuzz_ozi_map', 'tmerc', ozi)
+put('fuzz_ozi_map', 'utm-cp1251', ozi.replace(b'Transverse Mercator', b'(UTM) Universal Transverse Mercator').replace(b'Sheet', '\u041a\u0430\u0440\u0442\u0430'.encode('cp1251')))
+put('fuzz_ozi_map', 'absurd', ozi.replace(b'  45, 30.0000', b'  95, 1e308').replace(b'European 1950', b'Unknown'))
+# world files, then a NUL and the .prj
+put('fuzz_world_file', 'utm', b'10.0\n0.0\n0.0\n-10.0\n500005.0\n5199995.0\n\x00PROJCS["WGS 84 / UTM zone 32N",GEOGCS["WGS 84",DATUM["WGS_1984",SPHEROID["WGS 84",6378137,298.257223563]],PRIMEM["Greenwich",0],UNIT["degree",0.0174532925199433]],PROJECTION["Transverse_Mercator"],PARAMETER["latitude_of_origin",0],PARAMETER["central_meridian",9],PARAMETER["scale_factor",0.9996],PARAMETER["false_easting",500000],PARAMETER["false_northing",0],UNIT["metre",1]]')
+put('fuzz_world_file', 'nan', b'nan\r\n0\r\n0\r\n-1\r\n1e400\r\n2\r\n\x00EPSG:32632')
+# KML ground overlays (first byte: the image's side / 16)
+kml = (b'<?xml version="1.0"?><kml xmlns="http://www.opengis.net/kml/2.2" xmlns:gx="http://www.google.com/kml/ext/2.2"><Document>'
+       b'<GroundOverlay><name>a</name><Icon><href>files/a.jpg</href></Icon><LatLonBox><north>46</north><south>45</south><east>8</east><west>7</west><rotation>12.5</rotation></LatLonBox></GroundOverlay>'
+       b'<GroundOverlay><Icon><href>../../x</href></Icon><gx:LatLonQuad><coordinates>7,45 8,45.1 8.1,46 7,46</coordinates></gx:LatLonQuad></GroundOverlay>'
+       b'</Document></kml>')
+put('fuzz_ground_overlay', 'box-and-quad', b'\x10' + kml)
+put('fuzz_ground_overlay', 'antimeridian', b'\x04' + kml.replace(b'<east>8</east><west>7</west>', b'<east>-179</east><west>179</west>'))

@@ -103,9 +103,13 @@ ImageHeaderResult ReadImageHeader(const std::string& path) {
     const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
     if (!fd.Valid())
         return {std::nullopt, path + ": " + platform::ErrorText(err)};
-    if (platform::IsJpegFile(fd.Get())) {
+    return ReadImageHeader(fd.Get(), path);
+}
+
+ImageHeaderResult ReadImageHeader(int fd, const std::string& path) {
+    if (platform::IsJpegFile(fd)) {
         platform::JpegInfo info;
-        const platform::JpegOutcome outcome = platform::ReadJpegInfo(fd.Get(), &info);
+        const platform::JpegOutcome outcome = platform::ReadJpegInfo(fd, &info);
         if (!outcome.ok)
             return {std::nullopt, path + ": " + outcome.error};
         if (auto header = Sized(ImageKind::Jpeg, info.width, info.height))
@@ -115,7 +119,7 @@ ImageHeaderResult ReadImageHeader(const std::string& path) {
     char buffer[kImageHeaderBytes];
     ssize_t got = 0;
     do {
-        got = pread(fd.Get(), buffer, sizeof buffer, 0);
+        got = pread(fd, buffer, sizeof buffer, 0);
     } while (got < 0 && errno == EINTR);
     if (got < 0)
         return {std::nullopt, path + ": " + platform::ErrorText(errno)};

@@ -36,5 +36,7 @@ struct ImageHeaderResult {
 // the others from their first bytes. A path that is missing, no regular file, or no image of
 // these kinds gives an error.
 ImageHeaderResult ReadImageHeader(const std::string& path);
+// The same for the file open at fd (read with pread, its offset left alone); errors name name.
+ImageHeaderResult ReadImageHeader(int fd, const std::string& name);
 
 } // namespace map

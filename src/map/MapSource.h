@@ -1,0 +1,47 @@
+#pragma once
+
+#include "calib/MapPos.h"
+#include "map/GridModel.h"
+#include "map/MapFormats.h"
+#include "platform/MappedFile.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace map {
+
+// What a map file says of its map before a pixel is decoded: which image holds the pixels and
+// where they lie. A bare image has only its path: the calibration file beside it places it.
+struct MapSource {
+    const MapFormat* format = nullptr;
+    std::string path;      // the file opened (the .map, the KMZ, the image)
+    std::string imagePath; // the image file decoded; for an archive, the archive's path
+    // An image taken out of an archive: its bytes, in memory; decoded in place of imagePath.
+    platform::UniqueFd imageFd;
+    int width = 0; // the image's size, when the reader needed it (0 otherwise)
+    int height = 0;
+    // Null when the map file places nothing (a bare image, a world file without its grid).
+    std::shared_ptr<const GridGeoreference> grid;
+    std::vector<MapPos> outline;             // the neat line, WGS 84 (x the longitude); or none
+    std::optional<double> magneticVariation; // degrees, east positive, when the file says
+    std::vector<std::string> warnings;       // "PATH: REASON" lines to tell the user
+};
+
+struct MapSourceResult {
+    std::optional<MapSource> source;
+    std::string error; // "PATH: REASON" when there is none
+};
+
+// Reads the map file at path, of any kind the table of formats recognises: finds its image,
+// reads its georeference and checks them, without decoding a pixel. An image with the
+// handheld's calibration file beside it keeps that; else a world file beside it places it.
+MapSourceResult ReadMapSource(const std::string& path);
+
+// The image a .map names, as a path: relative to the .map's folder, else the file in that folder
+// whose name is the last component of the written path, matched without regard to case
+// (a Windows path of another computer). Empty when neither is a file.
+std::string FindOziImage(const std::string& mapPath, const std::string& written);
+
+} // namespace map
