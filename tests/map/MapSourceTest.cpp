@@ -1,0 +1,191 @@
+// Maps made by other programs, read as the viewer reads them. Images come from GDAL's
+// gdal_create; .map files are written here in the format's own layout, their points placed by
+// PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
+
+#include "map/MapSource.h"
+#include "support/Cs2cs.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::Pair;
+using testsupport::TempDir;
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 800;
+
+void MakeImage(const std::string& path, const std::vector<std::string>& extra = {}) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::vector<std::string> args{"-of", "PNG", "-outsize", std::to_string(kWidth),
+                                  std::to_string(kHeight), "-burn", "90"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back(path);
+    const testsupport::RunResult run = testsupport::Run(QUILO_GDAL_CREATE, args);
+    ASSERT_EQ(run.status, 0) << run.err;
+}
+
+// The largest distance, in pixels, between each pixel and where the map puts its true place.
+double WorstMiss(const map::GridGeoreference& grid, const std::vector<Pair>& pixels,
+                 const std::vector<Pair>& truth) {
+    double worst = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const MapPos back = grid.ToPixel(MapPos(truth[i][0], truth[i][1]));
+        const double miss = std::hypot(back.x - pixels[i][0], back.y - pixels[i][1]);
+        worst = std::max(worst, std::isfinite(miss) ? miss : INFINITY);
+    }
+    return worst;
+}
+
+std::vector<Pair> SamplePixels() {
+    std::vector<Pair> pixels;
+    for (int i = 0; i <= 4; ++i)
+        for (int j = 0; j <= 4; ++j)
+            pixels.push_back({kWidth * i / 4.0, kHeight * j / 4.0});
+    return pixels;
+}
+
+struct OziSheet {
+    const char* legend;
+    const char* datum;      // as the .map names it
+    const char* geographic; // the truth's definition of that datum (its published shift)
+    const char* projection; // as the .map names it, and its setup line's values
+    const char* setup;
+    const char* grid; // the truth's definition of the grid
+    double lon, lat;  // the sheet's centre
+    double scale;     // grid units per pixel
+    bool gridPoints;  // points in grid coordinates, else in degrees and minutes
+    int points;
+    const char* written; // the image path the .map holds (UTF-8 here)
+    const char* image;   // the image file, relative to the .map
+};
+
+const OziSheet kOziSheets[] = {
+    {"UTM grid points, a Windows path in other capitals", "WGS 84",
+     "+proj=longlat +datum=WGS84 +type=crs", "(UTM) Universal Transverse Mercator", "", "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4,
+     45.6, 10, true, 4, "C:\\Users\\ana\\Maps\\SHEET.PNG", "Sheet.png"},
+    {"ED50 Transverse Mercator from its setup, a relative path", "European 1950",
+     "+proj=longlat +ellps=intl +towgs84=-87,-98,-121 +type=crs", "Transverse Mercator",
+     "0.0,15.0,0.9996,500000,0,,,,,",
+     "+proj=tmerc +lat_0=0 +lon_0=15 +k=0.9996 +x_0=500000 +y_0=0 +ellps=intl "
+     "+towgs84=-87,-98,-121 +type=crs",
+     15.3, 45.8, 10, false, 4, "sub\\tm.png", "sub/tm.png"},
+    {"British grid points on OSGB 36", "Ord Srvy Grt Britn",
+     "+proj=longlat +ellps=airy +towgs84=375,-111,431 +type=crs", "(BNG) British National Grid", "",
+     "+proj=tmerc +lat_0=49 +lon_0=-2 +k=0.9996012717 +x_0=400000 +y_0=-100000 +ellps=airy "
+     "+towgs84=375,-111,431 +type=crs",
+     -3.2, 54.5, 25, true, 3, "lakes.png", "lakes.png"},
+    {"Pulkovo degrees on a Cyrillic name in Windows-1251", "Pulkovo 1942 (1)",
+     "+proj=longlat +ellps=krass +towgs84=28,-130,-95 +type=crs", "Latitude/Longitude", "",
+     "+proj=longlat +ellps=krass +towgs84=28,-130,-95 +type=crs", 37.6, 55.7, 0.0002, false, 4,
+     "D:\\Карты\\Лист.png", "Лист.png"},
+    {"NAD27 Lambert, two points", "NAD27 CONUS",
+     "+proj=longlat +ellps=clrk66 +towgs84=-8,160,176 +type=crs", "Lambert Conformal Conic",
+     "33,-97,,0,0,33,45,,,",
+     "+proj=lcc +lat_0=33 +lon_0=-97 +lat_1=33 +lat_2=45 +x_0=0 +y_0=0 +ellps=clrk66 "
+     "+towgs84=-8,160,176 +type=crs",
+     -96.5, 38.2, 20, false, 2, "kansas.png", "kansas.png"},
+};
+
+// "  45, 30.0000,N": degrees and minutes as the format writes them.
+std::string DegreesMinutes(double value, char positive, char negative) {
+    const double magnitude = std::abs(value);
+    const double degrees = std::floor(magnitude);
+    char text[64];
+    std::snprintf(text, sizeof text, "%4.0f,%8.4f,%c", degrees, (magnitude - degrees) * 60,
+                  value < 0 ? negative : positive);
+    return text;
+}
+
+std::string OziMapText(const OziSheet& sheet, const std::vector<Pair>& pixels,
+                       const std::vector<Pair>& grid, const std::vector<Pair>& geo) {
+    std::ostringstream out;
+    out.precision(12);
+    out << "OziExplorer Map Data File Version 2.2\r\n"
+        << sheet.image << "\r\n"
+        << sheet.written << "\r\n1 ,Map Code,\r\n"
+        << sheet.datum << ",WGS 84,   0.0000,   0.0000,WGS 84\r\nReserved 1\r\nReserved 2\r\n"
+        << "Magnetic Variation,,,E\r\nMap Projection," << sheet.projection
+        << ",PolyCal,No,AutoCalOnly,No,BSBUseWPX,No\r\n";
+    for (std::size_t i = 0; i < 30; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Point%02zu", i + 1);
+        out << name << ",xy,";
+        if (i >= pixels.size())
+            out << "     ,     ,in, deg,    ,        ,N,    ,        ,E, grid,   ,           ,"
+                   "           ,N\r\n";
+        else if (sheet.gridPoints)
+            out << pixels[i][0] << ',' << pixels[i][1]
+                << ",in, deg,    ,        ,N,    ,        ,E, grid, 32," << grid[i][0] << ','
+                << grid[i][1] << ",N\r\n";
+        else
+            out << pixels[i][0] << ',' << pixels[i][1] << ",in, deg,"
+                << DegreesMinutes(geo[i][1], 'N', 'S') << ',' << DegreesMinutes(geo[i][0], 'E', 'W')
+                << ", grid,   ,           ,           ,N\r\n";
+    }
+    out << "Projection Setup," << sheet.setup << "\r\n"
+        << "Map Feature = MF ; Map Comment = MC     These follow if they exist\r\n"
+        << "Track File = TF      These follow if they exist\r\n"
+        << "Moving Map Parameters = MM?    These follow if they exist\r\nMM0,Yes\r\nMMPNUM,4\r\n"
+        << "IWH,Map Image Width/Height," << kWidth << ',' << kHeight << "\r\n";
+    return out.str();
+}
+
+// cs2cs reads an argument that starts with '+' in its old syntax, as part of a longer definition.
+std::string Def(const std::string& definition) {
+    return ' ' + definition;
+}
+
+// The bytes in Windows-1251, by the system's iconv.
+std::string ToCp1251(const std::string& utf8) {
+    const testsupport::RunResult run =
+        testsupport::Run(QUILO_ICONV, {"-f", "UTF-8", "-t", "CP1251"}, utf8);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+TEST(MapSource, OziMapsAgreeWithCs2cs) {
+    const std::string wgs84 = "+proj=longlat +datum=WGS84 +type=crs";
+    for (const OziSheet& sheet : kOziSheets) {
+        SCOPED_TRACE(sheet.legend);
+        TempDir dir;
+        MakeImage(dir.File(sheet.image));
+        const Pair centre = testsupport::Cs2cs(Def(sheet.geographic), Def(sheet.grid), {{sheet.lon, sheet.lat}})[0];
+        const auto toGrid = [&](const Pair& p) {
+            return Pair{centre[0] + (p[0] - kWidth / 2.0) * sheet.scale,
+                        centre[1] - (p[1] - kHeight / 2.0) * sheet.scale};
+        };
+        const std::vector<Pair> corners{{50, 60}, {950, 740}, {940, 70}, {60, 730}};
+        const std::vector<Pair> pixels(corners.begin(), corners.begin() + sheet.points);
+        std::vector<Pair> grid;
+        for (const Pair& p : pixels)
+            grid.push_back(toGrid(p));
+        const std::vector<Pair> geo = testsupport::Cs2cs(Def(sheet.grid), Def(sheet.geographic), grid);
+        std::string text = OziMapText(sheet, pixels, grid, geo);
+        if (std::string(sheet.legend).find("1251") != std::string::npos)
+            text = ToCp1251(text);
+        testsupport::WriteBytes(dir.File("sheet.map"), text);
+
+        const map::MapSourceResult read = map::ReadMapSource(dir.File("sheet.map"));
+        ASSERT_TRUE(read.source) << read.error;
+        EXPECT_EQ(read.source->imagePath, dir.File(sheet.image));
+        ASSERT_TRUE(read.source->grid);
+        std::vector<Pair> samples = SamplePixels();
+        std::vector<Pair> sampleGrid;
+        for (const Pair& p : samples)
+            sampleGrid.push_back(toGrid(p));
+        EXPECT_LT(WorstMiss(*read.source->grid, samples,
+                            testsupport::Cs2cs(Def(sheet.grid), Def(wgs84), sampleGrid)),
+                  0.5);
+    }
+}
+
+} // namespace
