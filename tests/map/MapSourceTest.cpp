@@ -189,3 +189,171 @@ TEST(MapSource, OziMapsAgreeWithCs2cs) {
 }
 
 } // namespace
+
+namespace {
+
+testsupport::RunResult Ran(const char* program, const std::vector<std::string>& args,
+                           const std::string& input = "") {
+    testsupport::RunResult run = testsupport::Run(program, args, input);
+    EXPECT_EQ(run.status, 0) << program << ": " << run.err;
+    return run;
+}
+
+// A ground overlay of the image at href over 7.2E..8E, 45.5N..46N.
+std::string OverlayKml(const std::string& href) {
+    return "<?xml version=\"1.0\"?><kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>"
+           "<Style/><GroundOverlay><name>sheet</name><Icon><href>" +
+           href +
+           "</href></Icon><LatLonBox><north>46</north><south>45.5</south><east>8</east>"
+           "<west>7.2</west></LatLonBox></GroundOverlay></Document></kml>";
+}
+
+void Zip(const TempDir& dir, const std::string& archive, const std::vector<std::string>& files) {
+    std::vector<std::string> args{"-q", "-9", archive};
+    args.insert(args.end(), files.begin(), files.end());
+    std::string command = "cd '" + dir.Path().string() + "' && " + QUILO_ZIP;
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    Ran("/bin/sh", {"-c", command});
+}
+
+const std::string kUtm32 = "+proj=utm +zone=32 +datum=WGS84 +type=crs";
+const std::vector<std::string> kSheetArea{"-a_srs", "EPSG:32632", "-a_ullr", "480000", "5100000",
+                                          "490000", "5092000", "-co", "WORLDFILE=YES"};
+
+struct Placed {
+    const char* legend;
+    const char* open;     // the file opened, in the folder
+    const char* truthOf;  // the file gdaltransform reads
+    void (*make)(const TempDir&);
+};
+
+const Placed kPlaced[] = {
+    {"world file and an ESRI .prj, opened by the image", "t.png", "t.png",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"), kSheetArea);
+         testsupport::WriteBytes(dir.File("t.prj"),
+                                 Ran(QUILO_GDALSRSINFO, {"-o", "wkt_esri", "EPSG:32632"}).out);
+     }},
+    {"world file opened itself, NAME.EXT.prj in WKT", "t.wld", "t.png",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"), kSheetArea);
+         testsupport::WriteBytes(dir.File("t.png.prj"),
+                                 Ran(QUILO_GDALSRSINFO, {"-o", "wkt1", "EPSG:32632"}).out);
+     }},
+    {"KML ground overlay", "o.kml", "o.kml",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("o.png"));
+         testsupport::WriteBytes(dir.File("o.kml"), OverlayKml("o.png"));
+     }},
+    {"KMZ ground overlay, its image in a folder", "o.kmz", "o.kml",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("files/o.png"));
+         testsupport::WriteBytes(dir.File("doc.kml"), OverlayKml("files/o.png"));
+         Zip(dir, "o.kmz", {"doc.kml", "files/o.png"});
+         testsupport::WriteBytes(dir.File("o.kml"), OverlayKml("files/o.png"));
+     }},
+};
+
+TEST(MapSource, WorldFilesAndOverlaysAgreeWithGdaltransform) {
+    for (const Placed& row : kPlaced) {
+        SCOPED_TRACE(row.legend);
+        TempDir dir;
+        row.make(dir);
+        const map::MapSourceResult read = map::ReadMapSource(dir.File(row.open));
+        ASSERT_TRUE(read.source) << read.error;
+        ASSERT_TRUE(read.source->grid);
+        const std::vector<Pair> samples = SamplePixels();
+        std::ostringstream in;
+        for (const Pair& p : samples)
+            in << p[0] << ' ' << p[1] << '\n';
+        std::istringstream out(Ran(QUILO_GDALTRANSFORM,
+                                   {"-t_srs", "+proj=longlat +datum=WGS84", dir.File(row.truthOf)},
+                                   in.str())
+                                   .out);
+        std::vector<Pair> truth(samples.size(), Pair{NAN, NAN});
+        for (Pair& p : truth) {
+            double z = 0;
+            out >> p[0] >> p[1] >> z;
+        }
+        EXPECT_LT(WorstMiss(*read.source->grid, samples, truth), 0.5);
+    }
+}
+
+struct Hostile {
+    const char* legend;
+    const char* open;
+    void (*make)(const TempDir&);
+    const char* error; // a part of the message
+};
+
+std::string SmallOziMap(const char* datum, const char* projection, int points) {
+    OziSheet sheet = kOziSheets[0];
+    sheet.datum = datum;
+    sheet.projection = projection;
+    sheet.written = "Sheet.png";
+    std::string text = OziMapText(sheet, {{0, 0}, {900, 700}}, {{500000, 5000000}, {509000, 4993000}}, {});
+    for (int i = 0; i < points; ++i)
+        text += "Point99,xy,1,2,in, deg,  45, 30.0000,N,   9, 10.0000,E, grid,   ,  ,  ,N\r\n";
+    return text;
+}
+
+const Hostile kHostile[] = {
+    {"a KMZ entry that leaves the archive", "x.kmz",
+     [](const TempDir& dir) {
+         testsupport::WriteBytes(dir.File("doc.kml"), OverlayKml("../../x.png"));
+         Zip(dir, "x.kmz", {"doc.kml"});
+     },
+     "../../x.png is not inside the archive"},
+    {"a KMZ whose document inflates without end", "x.kmz",
+     [](const TempDir& dir) {
+         testsupport::WriteBytes(dir.File("doc.kml"),
+                                 OverlayKml("a.png") + std::string(std::size_t{17} << 20, ' '));
+         Zip(dir, "x.kmz", {"doc.kml"});
+     },
+     "doc.kml inflates beyond 16 MB"},
+    {"a world file of NaNs", "t.png",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"));
+         testsupport::WriteBytes(dir.File("t.pgw"), "nan\nnan\nnan\nnan\nnan\nnan\n");
+     },
+     "t.pgw: \"nan\" is not a usable number"},
+    {"a .map with 10 000 points", "m.map",
+     [](const TempDir& dir) {
+         testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("WGS 84", "Mercator", 10000));
+     },
+     "more than 100 calibration points"},
+    {"a .map on a datum not in the list", "m.map",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("Sheet.png"));
+         testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("Mars 1970", "Mercator", 0));
+     },
+     "m.map: Datum Mars 1970: unknown datum"},
+    {"a .map in a projection not read", "m.map",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("Sheet.png"));
+         testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("WGS 84", "Sinusoidal", 0));
+     },
+     "Projection Sinusoidal: not a projection QUILO reads"},
+    {"a .map without its image", "m.map",
+     [](const TempDir& dir) {
+         testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("WGS 84", "Mercator", 0));
+     },
+     "its image Sheet.png is not beside it"},
+    {"another program's .map", "v.map",
+     [](const TempDir& dir) { testsupport::WriteBytes(dir.File("v.map"), "MAPBIN\x01"); },
+     "v.map: not a map of any kind QUILO opens"},
+};
+
+TEST(MapSource, HostileFilesAreRefusedWithTheirReason) {
+    for (const Hostile& row : kHostile) {
+        SCOPED_TRACE(row.legend);
+        TempDir dir;
+        row.make(dir);
+        const map::MapSourceResult read = map::ReadMapSource(dir.File(row.open));
+        EXPECT_FALSE(read.source);
+        EXPECT_NE(read.error.find(row.error), std::string::npos) << read.error;
+    }
+}
+
+} // namespace
