@@ -38,6 +38,8 @@ if(QUILO_BUILD_UI)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${QUILO_RES}/${QUILO_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${QUILO_RES}/${QUILO_APP_ID}.mime.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${QUILO_APP_ID}.xml)
     install(FILES ${QUILO_RES}/${QUILO_APP_ID}.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -1,6 +1,6 @@
 // One input is a world file, then (after the first NUL byte) the .prj beside it. The world file
 // is refused with a reason or gives six finite values whose pixels have an area; the .prj's
-// text names a CRS or is refused with a reason.
+// text is WKT that names a CRS, or is refused with a reason.
 #include "FuzzCheck.h"
 #include "map/Proj.h"
 #include "map/WorldFile.h"
@@ -25,8 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (nul != std::string_view::npos) {
         std::string why;
-        if (map::CrsName(input.substr(nul + 1), &why).empty())
+        if (const auto wkt = map::PrjDefinition(input.substr(nul + 1), &why)) {
+            Check(wkt->size() <= map::kMaxPrjBytes && wkt->ends_with(']'));
+            if (map::CrsName(*wkt, &why).empty())
+                Check(!why.empty());
+        } else {
             Check(!why.empty());
+        }
     }
     return 0;
 }

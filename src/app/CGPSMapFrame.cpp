@@ -3,6 +3,7 @@
 #include "app/LiveCommands.h"
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
+#include "map/MapFormats.h"
 #include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -19,6 +20,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -84,6 +86,11 @@ QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
 enum class DropKind { Map, Trail, Other };
 
 DropKind KindOfFile(const QString& path) {
+    // A map file is told by its content first: a KML with a ground overlay is a map, not a trail.
+    const map::RecognisedMap recognised =
+        map::RecogniseMapFile(QFile::encodeName(path).toStdString());
+    if (recognised.format != nullptr && recognised.format->kind != map::MapFileKind::Image)
+        return DropKind::Map;
     const base::TrailFormat* trail = base::TrailFormatOf(base::KindOfFile(path.toStdString()));
     if (trail != nullptr && trail->loads)
         return DropKind::Trail;
@@ -338,6 +345,16 @@ void CGPSMapFrame::OnExit() {
     close();
 }
 
+std::string CGPSMapFrame::MapFilter() {
+    std::string filter(kMapFilter);
+    std::string kinds;
+    for (const map::MapFormat& format : map::MapFormats())
+        if (format.kind != map::MapFileKind::Image)
+            kinds += std::string(format.description) + '|' + std::string(format.patterns) + '|';
+    filter.insert(filter.find("All Files"), kinds);
+    return filter;
+}
+
 QStringList CGPSMapFrame::QtFileFilters(std::string_view filter) {
     QStringList out;
     const QStringList parts = ToQString(filter).split('|');
@@ -367,7 +384,7 @@ void CGPSMapFrame::OnLoadMap() {
     QFileDialog dialog(this, ToQString(kMapDialogTitle));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(QtFileFilters(kMapFilter));
+    dialog.setNameFilters(QtFileFilters(MapFilter()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     StartLoadMapFile(dialog.selectedFiles().first());

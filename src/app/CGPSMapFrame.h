@@ -98,6 +98,8 @@ public:
     // File > Recent Maps, newest first.
     [[nodiscard]] const std::vector<std::string>& RecentMaps() const { return recentMaps_; }
 
+    // The map filter with a pair for each kind of map file beyond the images it lists.
+    static std::string MapFilter();
     // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
     [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
 

@@ -48,10 +48,12 @@ MapSourceResult ReadWorldFile(MapSource source, const std::string& worldPath) {
         source.warnings.push_back(worldPath + ": no .prj beside it names the grid");
         return {std::move(source), {}};
     }
-    std::string wkt;
-    if (const auto read = platform::ReadWholeFile(prjPath, wkt, kMaxWorldFileBytes * 16); !read)
+    std::string prj;
+    if (const auto read = platform::ReadWholeFile(prjPath, prj, kMaxPrjBytes); !read)
         return {std::nullopt, read.error};
-    source.grid = Shared(GridGeoreference::FromAffine(wkt, *values, &error));
+    const std::optional<std::string> wkt = PrjDefinition(prj, &error);
+    if (wkt)
+        source.grid = Shared(GridGeoreference::FromAffine(*wkt, *values, &error));
     if (!source.grid)
         return Failure(prjPath, error);
     return {std::move(source), {}};

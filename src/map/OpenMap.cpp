@@ -64,16 +64,28 @@ OpenedMap DecodeOther(int fd, const OpenMapOptions& options, const MakePyramidTa
 
 } // namespace
 
-OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events) {
+OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
+                  OpenMapEvents& events) {
     OpenedMap out;
+    MapSourceResult read = ReadMapSource(mapPath);
+    if (!read.source) {
+        // The caller names the file it opened; another file (a .prj, the image) is named here.
+        const std::string prefix = mapPath + ": ";
+        out.error = read.error.starts_with(prefix) ? read.error.substr(prefix.size()) : read.error;
+        return out;
+    }
+    MapSource source = std::move(*read.source);
+    const std::string& path = source.imagePath;
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.
     int err = 0;
-    const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
+    platform::UniqueFd fd = source.imageFd.Valid() ? std::move(source.imageFd)
+                                                   : platform::OpenRegularFile(path, &err);
     if (!fd.Valid()) {
-        out.error = platform::ErrorText(err);
+        out.error = path == mapPath ? platform::ErrorText(err) : path + ": " + platform::ErrorText(err);
         return out;
     }
+    const bool fromArchive = path == mapPath && source.format->kind == MapFileKind::Kmz;
     struct stat before {};
     ::fstat(fd.Get(), &before);
     const bool jpeg = platform::IsJpegFile(fd.Get());
@@ -91,11 +103,13 @@ OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMa
     }
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without an early picture).
-    const PyramidCache cache(options.cacheFolder);
+    const PyramidCache cache(fromArchive ? std::filesystem::path() : options.cacheFolder);
     if (width > 0 && height > 0)
         out.map = cache.Open(path, fd.Get(), width, height);
-    if (!out.map.Empty())
+    if (!out.map.Empty()) {
+        out.source = std::move(source);
         return out;
+    }
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };
@@ -109,6 +123,7 @@ OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMa
         out.map = out.keep->Discard();
         out.keep.reset();
     }
+    out.source = std::move(source);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/MapPyramid.h"
+#include "map/MapSource.h"
 #include "map/PyramidTarget.h"
 
 #include <filesystem>
@@ -69,12 +70,16 @@ struct OpenedMap {
     // When set, a map shown at once and not kept yet: Commit (on any thread; it flushes to
     // the disk) keeps it for the next open.
     std::unique_ptr<PyramidTarget> keep;
+    // What the map file says: its kind, its image and where its pixels lie (format null when
+    // the file could not be read).
+    MapSource source;
 };
 
-// Opens the map image at path: the pyramid kept from an earlier open of the same file when
-// there is one, else the JPEG stream (early picture, rows as they are stored), else the other
-// decoder. The file is opened once; everything comes from that one file, whatever the path
-// names meanwhile, and a file written to while it decoded is shown but not kept.
+// Opens the map file at path, of any kind ReadMapSource reads, then its image: the pyramid kept
+// from an earlier open of the same image when there is one, else the JPEG stream (early picture,
+// rows as they are stored), else the other decoder. The image is opened once; everything comes
+// from that one file, whatever the path names meanwhile, and a file written to while it decoded
+// is shown but not kept. An image taken out of an archive is never kept.
 OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events);
 
 } // namespace map

@@ -69,6 +69,23 @@ std::optional<WorldFileValues> ParseWorldFile(std::string_view bytes, std::strin
     return values;
 }
 
+std::optional<std::string> PrjDefinition(std::string_view text, std::string* error) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    text = base::Trim(text, " \t\r\n");
+    const auto bracket = text.find('[');
+    const bool keyword =
+        bracket != std::string_view::npos && bracket > 0 &&
+        std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bracket), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        });
+    if (text.size() > kMaxPrjBytes || !keyword || !text.ends_with(']')) {
+        *error = "not a WKT definition of a coordinate reference system";
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
 std::vector<std::string> WorldFileNames(std::string_view imagePath) {
     const auto [base, extension] = SplitExtension(imagePath);
     std::vector<std::string> names;

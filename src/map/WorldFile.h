@@ -28,6 +28,12 @@ std::vector<std::string> WorldFileNames(std::string_view imagePath);
 // name with the extensions of the images its extension stands for.
 std::vector<std::string> ImageNamesOfWorldFile(std::string_view worldFilePath);
 
+// The CRS definition of a .prj's text: WKT (ESRI's or OGC's), a keyword and its bracketed body,
+// at most kMaxPrjBytes. Nothing, with *error, for anything else: PROJ would search its whole
+// database for a CRS named by a stray text.
+inline constexpr std::size_t kMaxPrjBytes = 65536;
+std::optional<std::string> PrjDefinition(std::string_view text, std::string* error);
+
 // The names of the .prj giving an image's CRS: NAME.prj, then NAME.EXT.prj.
 std::vector<std::string> PrjNames(std::string_view imagePath);
 

@@ -1,7 +1,8 @@
 // quilo-tool map MAP [--info] [--pixel X Y]... [--geo LAT LON]...: opens a map as the viewer
-// does (the image and the calibration file beside it) and converts through its georeference.
+// does (an image and the calibration or world file beside it, a .map, a ground overlay) and
+// converts through its georeference.
 #include "base/Number.h"
-#include "map/ShownMap.h"
+#include "map/GridMap.h"
 #include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
 
@@ -24,9 +25,11 @@ int RunMap(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!conversions.error.empty())
         return tool::Fail(err, "map", conversions.error);
     const std::string path(args.positionals[0]);
-    const map::ImageMapResult opened = map::ReadImageMap(path);
+    const map::ShownMapResult opened = map::ReadShownMap(path);
     if (!opened.map)
         return tool::Fail(err, "map", opened.error);
+    for (const std::string& warning : opened.warnings)
+        err << "quilo-tool map: " << warning << '\n';
     // Without its file a map has only the placeholder transform: nothing to convert with.
     if (!conversions.list.empty() && !opened.calibrated)
         return tool::Fail(err, "map", path + ": this map has no calibration information");
@@ -44,8 +47,9 @@ const tool::ToolCommandRegistrar registrar({
     {"map",
      "MAP",
      "[--info] [--pixel X Y]... [--geo LAT LON]...",
-     "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image and the .mcd beside it) and "
-     "converts pixels to positions and back in argument order; --info (the default) describes it",
+     "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image with the .mcd or world file "
+     "beside it, an OziExplorer .map, a KML or KMZ ground overlay) and converts pixels to "
+     "positions and back in argument order; --info (the default) describes it",
      {{"--info", "", "prints the kind, the size, the georeference model and the outline"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
       {"--geo", "LAT LON", "prints the pixel of the position"}}},

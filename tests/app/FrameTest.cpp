@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/GpsApp.h"
+#include "map/MapFormats.h"
 #include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
 #include "trail/Journal.h"
@@ -16,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <new>
 #include <string>
 
@@ -345,6 +347,15 @@ TEST(FileFilters, TranslateToQtSyntax) {
               (QStringList{"Compressed Image Files (*.gif *.png *.jpg)", "GIF Images (*.gif)",
                            "Portable Network Graphics (*.png)", "JPEG Images (*.jpg)",
                            "Bitmap Images (*.bmp)", "All Files (*)"}));
+    // Load Map offers each other kind of map file between the images and all files.
+    const QStringList maps = CGPSMapFrame::QtFileFilters(CGPSMapFrame::MapFilter());
+    const auto kinds = std::ranges::count_if(map::MapFormats(), [](const map::MapFormat& f) {
+        return f.kind != map::MapFileKind::Image;
+    });
+    EXPECT_EQ(maps.size(), 6 + kinds);
+    EXPECT_EQ(maps.first(5), CGPSMapFrame::QtFileFilters(kMapFilter).first(5));
+    EXPECT_EQ(maps.last(), "All Files (*)");
+    EXPECT_TRUE(maps.contains("OziExplorer Maps (*.map)")) << maps.join(", ").toStdString();
     EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailSaveFilter),
               (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)", "GPX 1.1 (*.gpx)"}));
     EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter),

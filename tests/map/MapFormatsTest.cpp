@@ -1,7 +1,9 @@
 #include "map/MapFormats.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -35,6 +37,30 @@ TEST(MapFormats, RecognisesByContentBeforeExtension) {
     for (const Case& c : cases) {
         const map::MapFormat* format = map::RecogniseMap(c.head, c.path);
         EXPECT_EQ(format ? std::optional(format->kind) : std::nullopt, c.kind) << c.legend;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The desktop entry offers QUILO for every kind of map it opens.
+TEST(MapFormats, DesktopEntryListsEveryKindsMimeTypes) {
+    const std::string entry =
+        testsupport::ReadBytes(QUILO_SOURCE_DIR "/res/com.morvellansoftware.Quilo.desktop");
+    const auto line = entry.find("\nMimeType=");
+    ASSERT_NE(line, std::string::npos);
+    // ";image/gif;image/png;...;": each type between two semicolons.
+    const std::string listed =
+        ';' + entry.substr(line + 10, entry.find('\n', line + 1) - line - 10) + ';';
+    for (const map::MapFormat& format : map::MapFormats()) {
+        std::string_view types = format.mimeTypes;
+        while (!types.empty()) {
+            const std::string_view type = types.substr(0, types.find(';'));
+            types.remove_prefix(std::min(types.size(), type.size() + 1));
+            EXPECT_NE(listed.find(';' + std::string(type) + ';'), std::string::npos)
+                << format.name << ": " << type;
+        }
     }
 }
 

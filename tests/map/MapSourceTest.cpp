@@ -318,6 +318,12 @@ const Hostile kHostile[] = {
          testsupport::WriteBytes(dir.File("t.pgw"), "nan\nnan\nnan\nnan\nnan\nnan\n");
      },
      "t.pgw: \"nan\" is not a usable number"},
+    {"a .prj that is no WKT", "t.png",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"), kSheetArea);
+         testsupport::WriteBytes(dir.File("t.prj"), "UTM zone 32, I think\n");
+     },
+     "t.prj: not a WKT definition"},
     {"a .map with 10 000 points", "m.map",
      [](const TempDir& dir) {
          testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("WGS 84", "Mercator", 10000));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,57 @@ TEST(CalibToolTest, Calib) {
             {"no file", {"calib", "--height", "480"}, nullptr},
         },
         kCommaLocale);
+}
+
+} // namespace
+
+namespace {
+
+// The paths quilo-tool maps lists, in its order.
+std::vector<std::string> ListedPaths(const std::vector<std::string>& args) {
+    const testsupport::RunResult run = testsupport::RunTool(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> paths;
+    for (std::size_t at = 0; at < run.out.size();) {
+        const std::size_t end = run.out.find('\n', at);
+        paths.push_back(run.out.substr(at, run.out.find('\t', at) - at));
+        at = end == std::string::npos ? run.out.size() : end + 1;
+    }
+    return paths;
+}
+
+TEST(CalibToolTest, MapsListsPlacedMapsMostDetailedFirst) {
+    const TempDir dir;
+    calib::CGPSMapFuncs c;
+    c.AddCalibrationPoint(MapPos(0, 480), MapPos(-0.25, 51.5));
+    c.AddCalibrationPoint(MapPos(640, 480), MapPos(0.75, 51.5));
+    c.AddCalibrationPoint(MapPos(0, 0), MapPos(-0.25, 50.9));
+    ASSERT_TRUE(calib::SaveCalibrationFile(dir.File("area.mcd"), c));
+    testsupport::WriteBytes(dir.File("area.bmp"), Bmp(640, 480));
+    std::filesystem::create_directory(dir.File("sub"));
+    testsupport::WriteBytes(dir.File("sub/detail.bmp"), Bmp(640, 480));
+    testsupport::WriteBytes(dir.File("sub/bare.bmp"), Bmp(64, 48)); // placed by nothing
+    testsupport::WriteBytes(
+        dir.File("sub/detail.kml"),
+        "<kml><GroundOverlay><Icon><href>detail.bmp</href></Icon><LatLonBox><north>51.3</north>"
+        "<south>51.2</south><east>0.2</east><west>0.1</west></LatLonBox></GroundOverlay></kml>");
+    const std::string detail = dir.File("sub/detail.kml");
+    const std::string area = dir.File("area.bmp");
+    const struct {
+        std::vector<std::string> at;
+        std::vector<std::string> paths;
+    } cases[] = {
+        {{}, {detail, area}},
+        {{"--at", "51.25", "0.15"}, {detail, area}},
+        {{"--at", "51.4", "0.5"}, {area}},
+        {{"--at", "10", "10"}, {}},
+    };
+    for (const auto& row : cases) {
+        std::vector<std::string> args{"maps", dir.Path().string()};
+        args.insert(args.end(), row.at.begin(), row.at.end());
+        EXPECT_EQ(ListedPaths(args), row.paths) << (row.at.empty() ? "all" : row.at[1]);
+    }
+    tooltest::ExpectRefused(testsupport::RunTool({"maps", dir.File("area.bmp")}));
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#include "map/GridMap.h"
+
+#include "map/ImageHeader.h"
+
+namespace map {
+
+ShownMapResult ReadShownMap(const std::string& path) {
+    MapSourceResult read = ReadMapSource(path);
+    if (!read.source)
+        return {nullptr, false, std::move(read.error), {}};
+    MapSource& source = *read.source;
+    if (!source.grid) {
+        ImageMapResult image = ReadImageMap(source.imagePath);
+        if (!image.map)
+            return {nullptr, false, std::move(image.error), std::move(source.warnings)};
+        return {std::make_unique<ImageMap>(std::move(*image.map)), image.calibrated, {},
+                std::move(source.warnings)};
+    }
+    const ImageHeaderResult header = source.imageFd.Valid()
+                                         ? ReadImageHeader(source.imageFd.Get(), path)
+                                         : ReadImageHeader(source.imagePath);
+    if (!header.header)
+        return {nullptr, false, header.error, std::move(source.warnings)};
+    return {std::make_unique<GridMap>(std::string(source.format->name) + '/' +
+                                          std::string(ImageKindName(header.header->kind)),
+                                      header.header->width, header.header->height,
+                                      std::move(source.grid), std::move(source.outline)),
+            true, {}, std::move(source.warnings)};
+}
+
+} // namespace map
