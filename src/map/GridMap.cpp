@@ -13,7 +13,9 @@ ShownMapResult ReadShownMap(const std::string& path) {
         ImageMapResult image = ReadImageMap(source.imagePath);
         if (!image.map)
             return {nullptr, false, std::move(image.error), std::move(source.warnings)};
-        return {std::make_unique<ImageMap>(std::move(*image.map)), image.calibrated, {},
+        return {std::make_unique<ImageMap>(std::move(*image.map)),
+                image.calibrated,
+                {},
                 std::move(source.warnings)};
     }
     const ImageHeaderResult header = source.imageFd.Valid()
@@ -25,7 +27,9 @@ ShownMapResult ReadShownMap(const std::string& path) {
                                           std::string(ImageKindName(header.header->kind)),
                                       header.header->width, header.header->height,
                                       std::move(source.grid), std::move(source.outline)),
-            true, {}, std::move(source.warnings)};
+            true,
+            {},
+            std::move(source.warnings)};
 }
 
 } // namespace map

@@ -61,8 +61,8 @@ private:
             double limit;
         };
         static constexpr Field kFields[] = {
-            {"north", &LatLonBox::north, 90},  {"south", &LatLonBox::south, 90},
-            {"east", &LatLonBox::east, 360},   {"west", &LatLonBox::west, 360},
+            {"north", &LatLonBox::north, 90},        {"south", &LatLonBox::south, 90},
+            {"east", &LatLonBox::east, 360},         {"west", &LatLonBox::west, 360},
             {"rotation", &LatLonBox::rotation, 360},
         };
         for (const Field& field : kFields) {
@@ -90,8 +90,8 @@ private:
                 comma == std::string_view::npos ? std::string_view() : tuple.substr(comma + 1);
             const auto lon =
                 base::ParseExact<double>(base::SkipPlus(tuple.substr(0, comma)), -360, 360);
-            const auto lat = base::ParseExact<double>(
-                base::SkipPlus(rest.substr(0, rest.find(','))), -90, 90);
+            const auto lat =
+                base::ParseExact<double>(base::SkipPlus(rest.substr(0, rest.find(','))), -90, 90);
             if (count == corners.size() || !lon || !lat)
                 return "LatLonQuad coordinates not four \"longitude,latitude\" in range";
             corners[count++] = MapPos(*lon, *lat);

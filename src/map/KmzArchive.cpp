@@ -130,19 +130,19 @@ KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry) {
         out.error = path + ": " + std::strerror(errno);
         return out;
     }
-    const bool read =
-        ReadEntry(archive.get(), static_cast<zip_uint64_t>(index), kMaxKmzImageBytes, path,
-                  &out.error, [&fd](std::string_view bytes) {
-                      while (!bytes.empty()) {
-                          const ssize_t n = ::write(fd.Get(), bytes.data(), bytes.size());
-                          if (n < 0 && errno == EINTR)
-                              continue;
-                          if (n <= 0)
-                              return false;
-                          bytes.remove_prefix(static_cast<std::size_t>(n));
-                      }
-                      return true;
-                  });
+    const bool read = ReadEntry(archive.get(), static_cast<zip_uint64_t>(index), kMaxKmzImageBytes,
+                                path, &out.error, [&fd](std::string_view bytes) {
+                                    while (!bytes.empty()) {
+                                        const ssize_t n =
+                                            ::write(fd.Get(), bytes.data(), bytes.size());
+                                        if (n < 0 && errno == EINTR)
+                                            continue;
+                                        if (n <= 0)
+                                            return false;
+                                        bytes.remove_prefix(static_cast<std::size_t>(n));
+                                    }
+                                    return true;
+                                });
     if (!read || ::lseek(fd.Get(), 0, SEEK_SET) != 0) {
         if (out.error.empty())
             out.error = path + ": " + std::strerror(errno);

@@ -41,8 +41,8 @@ MapFolderListing ListMapFolder(const std::string& folder) {
     MapFolderListing listing;
     std::error_code ec;
     std::vector<std::string> files;
-    for (fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                             ec),
+    for (fs::recursive_directory_iterator
+             it(folder, fs::directory_options::skip_permission_denied, ec),
          end;
          !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec))
@@ -59,10 +59,9 @@ MapFolderListing ListMapFolder(const std::string& folder) {
     for (const std::string& file : files)
         if (std::optional<FolderMap> placed = Place(file, listing))
             listing.maps.push_back(std::move(*placed));
-    std::stable_sort(listing.maps.begin(), listing.maps.end(),
-                     [](const FolderMap& a, const FolderMap& b) {
-                         return a.metresPerPixel < b.metresPerPixel;
-                     });
+    std::stable_sort(
+        listing.maps.begin(), listing.maps.end(),
+        [](const FolderMap& a, const FolderMap& b) { return a.metresPerPixel < b.metresPerPixel; });
     return listing;
 }
 

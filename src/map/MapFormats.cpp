@@ -67,7 +67,8 @@ std::string LowerExtension(std::string_view path) {
     const auto slash = path.find_last_of('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     const auto dot = name.find_last_of('.');
-    std::string extension(dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1));
+    std::string extension(dot == std::string_view::npos ? std::string_view()
+                                                        : name.substr(dot + 1));
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return extension;

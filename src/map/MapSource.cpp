@@ -132,8 +132,9 @@ MapSourceResult ReadOziMap(MapSource source) {
 MapSourceResult PlaceOverlay(MapSource source, const GroundOverlays& read,
                              const GroundOverlay& overlay) {
     const ImageHeaderResult header =
-        source.imageFd.Valid() ? ReadImageHeader(source.imageFd.Get(), source.path + ": " + overlay.href)
-                               : ReadImageHeader(source.imagePath);
+        source.imageFd.Valid()
+            ? ReadImageHeader(source.imageFd.Get(), source.path + ": " + overlay.href)
+            : ReadImageHeader(source.imagePath);
     if (!header.header)
         return {std::nullopt, header.error};
     source.width = header.header->width;

@@ -79,10 +79,11 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.
     int err = 0;
-    platform::UniqueFd fd = source.imageFd.Valid() ? std::move(source.imageFd)
-                                                   : platform::OpenRegularFile(path, &err);
+    platform::UniqueFd fd =
+        source.imageFd.Valid() ? std::move(source.imageFd) : platform::OpenRegularFile(path, &err);
     if (!fd.Valid()) {
-        out.error = path == mapPath ? platform::ErrorText(err) : path + ": " + platform::ErrorText(err);
+        out.error =
+            path == mapPath ? platform::ErrorText(err) : path + ": " + platform::ErrorText(err);
         return out;
     }
     const bool fromArchive = path == mapPath && source.format->kind == MapFileKind::Kmz;

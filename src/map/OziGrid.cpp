@@ -14,9 +14,9 @@ namespace {
 
 struct OziDatum {
     std::string_view name;
-    double a;                // semi-major axis, metres
-    double rf;               // inverse flattening
-    double dx, dy, dz;       // shift to WGS 84, metres
+    double a;          // semi-major axis, metres
+    double rf;         // inverse flattening
+    double dx, dy, dz; // shift to WGS 84, metres
 };
 
 // The datum list the format's maker published: the ellipsoid and the Molodensky shift of each.
@@ -252,8 +252,8 @@ const OziDatum* FindDatum(std::string_view name) {
 }
 
 std::string DatumParameters(const OziDatum& datum) {
-    return " +a=" + Number(datum.a) + " +rf=" + Number(datum.rf) + " +towgs84=" +
-           Number(datum.dx) + ',' + Number(datum.dy) + ',' + Number(datum.dz);
+    return " +a=" + Number(datum.a) + " +rf=" + Number(datum.rf) + " +towgs84=" + Number(datum.dx) +
+           ',' + Number(datum.dy) + ',' + Number(datum.dz);
 }
 
 } // namespace

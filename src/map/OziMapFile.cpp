@@ -122,8 +122,9 @@ void ReadPoint(LineReader& line, OziMapFile& map) {
     if (easting && northing) {
         const auto zone = line.Number(13, 0, 60, "zone");
         const std::string_view hemisphere = line.Text(16);
-        point.grid = OziGridPos{*easting, *northing, static_cast<int>(zone.value_or(0)),
-                                !hemisphere.empty() && (hemisphere[0] == 'S' || hemisphere[0] == 's')};
+        point.grid =
+            OziGridPos{*easting, *northing, static_cast<int>(zone.value_or(0)),
+                       !hemisphere.empty() && (hemisphere[0] == 'S' || hemisphere[0] == 's')};
     }
     // An unused slot has no pixel or no position: skipped, as the format means it.
     if (!x || !y || (!point.geo && !point.grid) || !line.Error().empty())
@@ -221,7 +222,8 @@ OziMapParse ParseOziMap(std::string_view bytes) {
         } else if (StartsWith(text, "MMPLL,")) {
             ReadNeatLine(line, map.neatLineGeo, true);
         } else if (StartsWith(text, "IWH,")) {
-            map.imageWidth = static_cast<int>(line.Number(2, 0, kMaxPixel, "image width").value_or(0));
+            map.imageWidth =
+                static_cast<int>(line.Number(2, 0, kMaxPixel, "image width").value_or(0));
             map.imageHeight =
                 static_cast<int>(line.Number(3, 0, kMaxPixel, "image height").value_or(0));
         }

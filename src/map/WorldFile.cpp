@@ -50,9 +50,9 @@ std::optional<WorldFileValues> ParseWorldFile(std::string_view bytes, std::strin
         const std::optional<double> value = base::ParseExact<double>(base::SkipPlus(line));
         if (count == values.size() || !value || !std::isfinite(*value) ||
             std::abs(*value) > kMaxValue) {
-            *error = count == values.size() ? "more than six values"
-                                            : "\"" + std::string(line.substr(0, 40)) +
-                                                  "\" is not a usable number";
+            *error = count == values.size()
+                         ? "more than six values"
+                         : "\"" + std::string(line.substr(0, 40)) + "\" is not a usable number";
             return std::nullopt;
         }
         values[count++] = *value;

@@ -25,8 +25,8 @@ constexpr int kHeight = 800;
 
 void MakeImage(const std::string& path, const std::vector<std::string>& extra = {}) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::vector<std::string> args{"-of", "PNG", "-outsize", std::to_string(kWidth),
-                                  std::to_string(kHeight), "-burn", "90"};
+    std::vector<std::string> args{
+        "-of", "PNG", "-outsize", std::to_string(kWidth), std::to_string(kHeight), "-burn", "90"};
     args.insert(args.end(), extra.begin(), extra.end());
     args.push_back(path);
     const testsupport::RunResult run = testsupport::Run(QUILO_GDAL_CREATE, args);
@@ -70,8 +70,9 @@ struct OziSheet {
 
 const OziSheet kOziSheets[] = {
     {"UTM grid points, a Windows path in other capitals", "WGS 84",
-     "+proj=longlat +datum=WGS84 +type=crs", "(UTM) Universal Transverse Mercator", "", "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4,
-     45.6, 10, true, 4, "C:\\Users\\ana\\Maps\\SHEET.PNG", "Sheet.png"},
+     "+proj=longlat +datum=WGS84 +type=crs", "(UTM) Universal Transverse Mercator", "",
+     "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4, 45.6, 10, true, 4,
+     "C:\\Users\\ana\\Maps\\SHEET.PNG", "Sheet.png"},
     {"ED50 Transverse Mercator from its setup, a relative path", "European 1950",
      "+proj=longlat +ellps=intl +towgs84=-87,-98,-121 +type=crs", "Transverse Mercator",
      "0.0,15.0,0.9996,500000,0,,,,,",
@@ -158,7 +159,8 @@ TEST(MapSource, OziMapsAgreeWithCs2cs) {
         SCOPED_TRACE(sheet.legend);
         TempDir dir;
         MakeImage(dir.File(sheet.image));
-        const Pair centre = testsupport::Cs2cs(Def(sheet.geographic), Def(sheet.grid), {{sheet.lon, sheet.lat}})[0];
+        const Pair centre =
+            testsupport::Cs2cs(Def(sheet.geographic), Def(sheet.grid), {{sheet.lon, sheet.lat}})[0];
         const auto toGrid = [&](const Pair& p) {
             return Pair{centre[0] + (p[0] - kWidth / 2.0) * sheet.scale,
                         centre[1] - (p[1] - kHeight / 2.0) * sheet.scale};
@@ -168,7 +170,8 @@ TEST(MapSource, OziMapsAgreeWithCs2cs) {
         std::vector<Pair> grid;
         for (const Pair& p : pixels)
             grid.push_back(toGrid(p));
-        const std::vector<Pair> geo = testsupport::Cs2cs(Def(sheet.grid), Def(sheet.geographic), grid);
+        const std::vector<Pair> geo =
+            testsupport::Cs2cs(Def(sheet.grid), Def(sheet.geographic), grid);
         std::string text = OziMapText(sheet, pixels, grid, geo);
         if (std::string(sheet.legend).find("1251") != std::string::npos)
             text = ToCp1251(text);
@@ -218,13 +221,14 @@ void Zip(const TempDir& dir, const std::string& archive, const std::vector<std::
 }
 
 const std::string kUtm32 = "+proj=utm +zone=32 +datum=WGS84 +type=crs";
-const std::vector<std::string> kSheetArea{"-a_srs", "EPSG:32632", "-a_ullr", "480000", "5100000",
-                                          "490000", "5092000", "-co", "WORLDFILE=YES"};
+const std::vector<std::string> kSheetArea{"-a_srs",  "EPSG:32632", "-a_ullr",
+                                          "480000",  "5100000",    "490000",
+                                          "5092000", "-co",        "WORLDFILE=YES"};
 
 struct Placed {
     const char* legend;
-    const char* open;     // the file opened, in the folder
-    const char* truthOf;  // the file gdaltransform reads
+    const char* open;    // the file opened, in the folder
+    const char* truthOf; // the file gdaltransform reads
     void (*make)(const TempDir&);
 };
 
@@ -292,7 +296,8 @@ std::string SmallOziMap(const char* datum, const char* projection, int points) {
     sheet.datum = datum;
     sheet.projection = projection;
     sheet.written = "Sheet.png";
-    std::string text = OziMapText(sheet, {{0, 0}, {900, 700}}, {{500000, 5000000}, {509000, 4993000}}, {});
+    std::string text =
+        OziMapText(sheet, {{0, 0}, {900, 700}}, {{500000, 5000000}, {509000, 4993000}}, {});
     for (int i = 0; i < points; ++i)
         text += "Point99,xy,1,2,in, deg,  45, 30.0000,N,   9, 10.0000,E, grid,   ,  ,  ,N\r\n";
     return text;
