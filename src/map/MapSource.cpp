@@ -43,6 +43,7 @@ MapSourceResult ReadWorldFile(MapSource source, const std::string& worldPath) {
     const std::optional<WorldFileValues> values = ParseWorldFile(bytes, &error);
     if (!values)
         return Failure(worldPath, error);
+    source.worldFile = worldPath;
     const std::string prjPath = FindFileIgnoringCase(PrjNames(source.imagePath));
     if (prjPath.empty()) {
         source.warnings.push_back(worldPath + ": no .prj beside it names the grid");

@@ -26,7 +26,10 @@ struct MapSource {
     std::shared_ptr<const GridGeoreference> grid;
     std::vector<MapPos> outline;             // the neat line, WGS 84 (x the longitude); or none
     std::optional<double> magneticVariation; // degrees, east positive, when the file says
-    std::vector<std::string> warnings;       // "PATH: REASON" lines to tell the user
+    // The world file read, when one places the image; with no grid, its .prj is missing and
+    // the user may name the grid (WritePrj).
+    std::string worldFile;
+    std::vector<std::string> warnings; // "PATH: REASON" lines to tell the user
 };
 
 struct MapSourceResult {

@@ -288,4 +288,20 @@ std::string CrsName(std::string_view definition, std::string* error) {
     return name != nullptr ? name : std::string(definition);
 }
 
+std::string CrsEsriWkt(std::string_view definition, std::string* error) {
+    std::string ignored;
+    std::string& why = error ? *error : ignored;
+    PJ_CONTEXT* ctx = ThisThread().Context();
+    const PjPtr crs = MakeCrs(ctx, definition, &why);
+    if (!crs)
+        return {};
+    const char* const options[] = {"MULTILINE=NO", nullptr};
+    const char* wkt = proj_as_wkt(ctx, crs.get(), PJ_WKT1_ESRI, options);
+    if (wkt == nullptr) {
+        why = std::string(definition) + ": not a CRS that ESRI's WKT can describe";
+        return {};
+    }
+    return wkt;
+}
+
 } // namespace map

@@ -59,4 +59,8 @@ double GroundMetres(const MapPos& a, const MapPos& b);
 // definition names no CRS.
 std::string CrsName(std::string_view definition, std::string* error);
 
+// The CRS as ESRI's WKT, the text a .prj beside a world file holds, on one line; empty, with
+// *error, when the definition names no CRS or PROJ cannot write it so.
+std::string CrsEsriWkt(std::string_view definition, std::string* error);
+
 } // namespace map

@@ -2,6 +2,9 @@
 
 #include "base/Number.h"
 #include "base/Text.h"
+#include "map/GridModel.h"
+#include "map/Proj.h"
+#include "platform/FileIo.h"
 
 #include <algorithm>
 #include <cctype>
@@ -121,6 +124,23 @@ std::vector<std::string> ImageNamesOfWorldFile(std::string_view worldFilePath) {
     for (const std::string_view image : images)
         names.push_back(std::string(base) + '.' + std::string(image));
     return names;
+}
+
+bool WritePrj(const std::string& imagePath, std::string_view grid, std::string* error) {
+    const std::optional<GridModel> model = GridModel::Parse(grid, error);
+    if (!model)
+        return false;
+    if (model->kind != GridKind::Named) {
+        *error = std::string(grid) + ": a world file needs a named grid (a UTM zone, an EPSG code)";
+        return false;
+    }
+    const std::string wkt = CrsEsriWkt(model->crs, error);
+    if (wkt.empty())
+        return false;
+    const platform::FileResult written = platform::WriteFileAtomically(PrjNames(imagePath)[0], wkt);
+    if (!written)
+        *error = written.error;
+    return written.ok;
 }
 
 std::vector<std::string> PrjNames(std::string_view imagePath) {

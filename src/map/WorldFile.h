@@ -34,6 +34,12 @@ std::vector<std::string> ImageNamesOfWorldFile(std::string_view worldFilePath);
 inline constexpr std::size_t kMaxPrjBytes = 65536;
 std::optional<std::string> PrjDefinition(std::string_view text, std::string* error);
 
+// Names the grid of the world file of the image at imagePath, as a user types it ("32N",
+// "UTM 32S", "EPSG:2056", any PROJ definition of a projected CRS): writes it, as ESRI's WKT,
+// to the image's NAME.prj. False, with *error naming the text or the file, when the grid is
+// not one or the file cannot be written.
+bool WritePrj(const std::string& imagePath, std::string_view grid, std::string* error);
+
 // The names of the .prj giving an image's CRS: NAME.prj, then NAME.EXT.prj.
 std::vector<std::string> PrjNames(std::string_view imagePath);
 

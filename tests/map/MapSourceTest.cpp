@@ -3,6 +3,7 @@
 // PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
 
 #include "map/MapSource.h"
+#include "map/WorldFile.h"
 #include "support/Cs2cs.h"
 #include "support/TestFiles.h"
 
@@ -244,6 +245,12 @@ const Placed kPlaced[] = {
          MakeImage(dir.File("t.png"), kSheetArea);
          testsupport::WriteBytes(dir.File("t.png.prj"),
                                  Ran(QUILO_GDALSRSINFO, {"-o", "wkt1", "EPSG:32632"}).out);
+     }},
+    {"world file whose grid the user named", "t.png", "t.png",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"), kSheetArea);
+         std::string error;
+         EXPECT_TRUE(map::WritePrj(dir.File("t.png"), "UTM 32N", &error)) << error;
      }},
     {"KML ground overlay", "o.kml", "o.kml",
      [](const TempDir& dir) {
