@@ -4,6 +4,7 @@
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
 #include "map/MapFormats.h"
+#include "map/WorldFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -24,7 +25,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -428,6 +431,28 @@ void CGPSMapFrame::OnMapShown(const QString& path) {
     session::WriteRecentMaps(store_, recentMaps_);
     RefreshRecentMenu();
     UpdateActions();
+    const QString image = view_->ImageNeedingGrid();
+    if (!image.isEmpty() && askedForGrid_.insert(image).second)
+        AskForGrid(path, image);
+}
+
+void CGPSMapFrame::AskForGrid(const QString& path, const QString& image) {
+    bool ok = false;
+    const QString grid = QInputDialog::getText(
+        this, "Map Grid",
+        "The world file of " + QFileInfo(image).fileName() +
+            " does not say its grid.\nGrid (a UTM zone such as 32N, or EPSG:NNNN):",
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok || grid.trimmed().isEmpty())
+        return;
+    std::string error;
+    if (!map::WritePrj(QFile::encodeName(image).toStdString(), grid.trimmed().toStdString(),
+                       &error)) {
+        platform::ShowMessage(this, QString::fromStdString(error), "Error",
+                              platform::MessageIcon::Warning);
+        return;
+    }
+    StartLoadMapFile(path); // placed by the .prj just written
 }
 
 void CGPSMapFrame::RefreshRecentMenu() {

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -136,6 +137,9 @@ private:
     void OnMapLoadFinished(const QString& path, bool loaded, const QString& error);
     // A new map shows: the zoom mark, the title and the recent list follow it.
     void OnMapShown(const QString& path);
+    // Asks, once a run for each image, the grid of a map whose world file has no .prj; a grid
+    // given is written to the .prj and the map opened again.
+    void AskForGrid(const QString& path, const QString& image);
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
@@ -159,6 +163,7 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentMaps_;
+    std::set<QString> askedForGrid_;
     QWidget* loadBar_ = nullptr; // the progress bar and Cancel
     QProgressBar* loadProgress_ = nullptr;
     QPushButton* loadCancel_ = nullptr;

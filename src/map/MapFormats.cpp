@@ -111,8 +111,10 @@ RecognisedMap RecogniseMapFile(const std::string& path) {
     }
     head.resize(got);
     out.format = RecogniseMap(head, path);
-    if (out.format == nullptr)
+    if (out.format == nullptr) {
         out.error = path + ": not a map of any kind QUILO opens";
+        out.unrecognised = true;
+    }
     return out;
 }
 

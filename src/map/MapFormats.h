@@ -42,6 +42,7 @@ const MapFormat* RecogniseMap(std::string_view head, std::string_view path);
 struct RecognisedMap {
     const MapFormat* format = nullptr; // nullptr: see error
     std::string error;                 // "PATH: REASON" when the file is no map or cannot be read
+    bool unrecognised = false;         // read, but of no kind
 };
 
 // Reads the first bytes of the file at path and recognises it.

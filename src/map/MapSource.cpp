@@ -210,7 +210,7 @@ std::string FindOziImage(const std::string& mapPath, const std::string& written)
 MapSourceResult ReadMapSource(const std::string& path) {
     const RecognisedMap recognised = RecogniseMapFile(path);
     if (recognised.format == nullptr)
-        return {std::nullopt, recognised.error};
+        return {std::nullopt, recognised.error, !recognised.unrecognised};
     MapSource source;
     source.format = recognised.format;
     source.path = path;

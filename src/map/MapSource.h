@@ -35,6 +35,8 @@ struct MapSource {
 struct MapSourceResult {
     std::optional<MapSource> source;
     std::string error; // "PATH: REASON" when there is none
+    // False when the file could be read but is of no kind the table knows.
+    bool recognised = true;
 };
 
 // Reads the map file at path, of any kind the table of formats recognises: finds its image,

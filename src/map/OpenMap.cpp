@@ -68,6 +68,13 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
                   OpenMapEvents& events) {
     OpenedMap out;
     MapSourceResult read = ReadMapSource(mapPath);
+    // A file of no known kind goes to the image decoders, which decide by its content as ever
+    // (they may read more kinds of image than recognition knows).
+    if (!read.source && !read.recognised) {
+        read.source.emplace();
+        read.source->format = &FormatOf(MapFileKind::Image);
+        read.source->path = read.source->imagePath = mapPath;
+    }
     if (!read.source) {
         // The caller names the file it opened; another file (a .prj, the image) is named here.
         const std::string prefix = mapPath + ": ";

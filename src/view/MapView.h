@@ -131,6 +131,9 @@ public:
     static constexpr QEvent::Type kGpsUpdateEvent = static_cast<QEvent::Type>(QEvent::User + 1);
     // The image last loaded; empty without a map.
     [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
+    // The image of the map showing when a world file places it but no .prj names its grid;
+    // empty otherwise.
+    [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
     // True while the view is empty (no map, trail or points) and says how to fill it.
     [[nodiscard]] bool ShowsNoMapHint() const;
 
@@ -175,6 +178,7 @@ private:
     ViewGeometry geometry_;
     map::MapPyramid map_;
     QString mapImagePath_;
+    QString imageNeedingGrid_;
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;

@@ -2,6 +2,8 @@
 // still loading.
 #include "view/MapView.h"
 
+#include <QFile>
+
 namespace view {
 
 MapView::MapDialogOpen::MapDialogOpen(MapView& view) : view_(view) {
@@ -33,6 +35,9 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
+    imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
+                            ? QFile::decodeName(opened.source.imagePath.c_str())
+                            : QString();
     if (opened.incomplete)
         Tell(session::Notice{session::Notice::Kind::Warning,
                              path.toStdString() +
