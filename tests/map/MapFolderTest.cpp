@@ -1,0 +1,213 @@
+// A folder of maps of every kind, made by GDAL's gdal_create and the project's own calibration
+// writer, indexed as the viewer indexes it; positions placed by PROJ's cs2cs.
+
+#include "map/MapFolder.h"
+#include "base/Number.h"
+#include "calib/CalibrationFile.h"
+#include "support/Cs2cs.h"
+#include "support/RunTool.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::Pair;
+using testsupport::TempDir;
+
+const std::string kUtm32 = "+proj=utm +zone=32 +datum=WGS84 +type=crs";
+const std::string kLatLon = "+proj=latlong +datum=WGS84 +type=crs";
+
+void Make(const std::string& path, std::vector<std::string> args) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    args.insert(args.begin(), {"-of", "PNG", "-outsize", "1000", "800", "-burn", "90"});
+    args.push_back(path);
+    const testsupport::RunResult run = testsupport::Run(QUILO_GDAL_CREATE, args);
+    ASSERT_EQ(run.status, 0) << run.err;
+}
+
+// A UTM 32N sheet of 1000 x 800 pixels from (east, north) at metres a pixel, its world file
+// and .prj beside it.
+void MakeSheet(const std::string& path, double east, double north, double metres) {
+    Make(path, {"-a_srs", "EPSG:32632", "-a_ullr", std::to_string(east), std::to_string(north),
+                std::to_string(east + 1000 * metres), std::to_string(north - 800 * metres), "-co",
+                "WORLDFILE=YES"});
+    const auto prj = testsupport::Run(QUILO_GDALSRSINFO, {"-o", "wkt_esri", "EPSG:32632"});
+    testsupport::WriteBytes(path.substr(0, path.size() - 3) + "prj", prj.out);
+}
+
+// MapPos (longitude, latitude) of a UTM 32N point.
+MapPos Utm(double east, double north) {
+    const Pair geo = testsupport::Cs2cs(kUtm32, kLatLon, {{east, north}})[0];
+    return MapPos(geo[0], geo[1]);
+}
+
+// Every kind beside things that are no maps: a 10 m sheet in a folder, a 2 m sheet inside it,
+// a handheld map near London, a ground overlay, an image without calibration and a text file.
+void MakeFolder(const TempDir& dir) {
+    MakeSheet(dir.File("coarse/wide.png"), 480000, 5100000, 10);
+    MakeSheet(dir.File("fine.png"), 482000, 5098000, 2);
+    Make(dir.File("town.png"), {});
+    calib::CGPSMapFuncs town;
+    // Plane points count rows up from the bottom edge.
+    town.AddCalibrationPoint(MapPos(0, 0), MapPos(-0.1, 51.5));
+    town.AddCalibrationPoint(MapPos(1000, 0), MapPos(0.1, 51.5));
+    town.AddCalibrationPoint(MapPos(0, 800), MapPos(-0.1, 51.6));
+    ASSERT_TRUE(calib::SaveCalibrationFile(dir.File("town.mcd"), town));
+    Make(dir.File("o.png"), {});
+    testsupport::WriteBytes(
+        dir.File("overlay.kml"),
+        "<?xml version=\"1.0\"?><kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>"
+        "<GroundOverlay><Icon><href>o.png</href></Icon><LatLonBox><north>46</north><south>45.5"
+        "</south><east>8</east><west>7.2</west></LatLonBox></GroundOverlay></Document></kml>");
+    Make(dir.File("bare.png"), {});
+    testsupport::WriteBytes(dir.File("notes.txt"), "not a map\n");
+}
+
+std::vector<std::string> Names(const std::vector<const map::FolderMap*>& maps) {
+    std::vector<std::string> names;
+    for (const map::FolderMap* map : maps)
+        names.push_back(map->Name());
+    return names;
+}
+
+TEST(MapFolder, IndexesEveryKindAndListsThemMostDetailedFirst) {
+    TempDir dir;
+    TempDir cache;
+    MakeFolder(dir);
+    const map::IndexedFolder indexed = map::IndexMapFolder(dir.Path(), cache.Path());
+    ASSERT_TRUE(indexed.index) << indexed.error;
+    EXPECT_TRUE(indexed.warnings.empty()) << indexed.warnings.front();
+    const map::MapFolderIndex& index = *indexed.index;
+
+    const std::vector<const map::FolderMap*> all = map::MapsByDetail(index);
+    ASSERT_EQ(Names(all),
+              (std::vector<std::string>{"fine.png", "wide.png", "town.png", "overlay.kml"}));
+    EXPECT_NEAR(all[0]->metresPerPixel, 2, 0.02);
+    EXPECT_NEAR(all[1]->metresPerPixel, 10, 0.1);
+    EXPECT_EQ(index.Find(dir.File("coarse/wide.png")), all[1]);
+
+    struct At {
+        const char* legend;
+        MapPos position;
+        std::vector<std::string> maps;
+    };
+    const At rows[] = {
+        {"inside both sheets", Utm(483000, 5097000), {"fine.png", "wide.png"}},
+        {"on the wide sheet alone", Utm(488000, 5093000), {"wide.png"}},
+        {"in the town", MapPos(0.05, 51.55), {"town.png"}},
+        {"under the overlay", MapPos(7.3, 45.9), {"overlay.kml"}},
+        {"on no map", MapPos(0, 0), {}},
+    };
+    for (const At& row : rows) {
+        SCOPED_TRACE(row.legend);
+        EXPECT_EQ(Names(map::MapsByDetail(index, row.position)), row.maps);
+    }
+
+    // The tool lists what the index holds, in the same order.
+    std::string listed;
+    for (const map::FolderMap* map : map::MapsByDetail(index, rows[0].position))
+        listed += index.PathOf(*map) + '\t' + map->kind + '\t' +
+                  base::FormatShortest(map->metresPerPixel) + '\n';
+    const auto run =
+        testsupport::RunTool({"maps", dir.Path(), "--at", std::to_string(rows[0].position.y),
+                              std::to_string(rows[0].position.x)},
+                             "", {"XDG_CACHE_HOME=" + cache.Path().string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, listed);
+}
+
+TEST(MapFolder, KeptIndexServesUnchangedFilesAndChangedOnesAreReadAgain) {
+    TempDir dir;
+    TempDir keep;
+    MakeFolder(dir);
+    const std::string cache = keep.File("folders");
+    const map::IndexedFolder first = map::IndexMapFolder(dir.Path(), cache);
+    ASSERT_TRUE(first.index) << first.error;
+    EXPECT_GT(first.readAfresh, 0);
+
+    const map::IndexedFolder again = map::IndexMapFolder(dir.Path(), cache);
+    EXPECT_EQ(again.readAfresh, 0);
+    EXPECT_EQ(again.index, first.index);
+
+    // The fine sheet redrawn at 4 m a pixel: only its own files change.
+    MakeSheet(dir.File("fine.png"), 482000, 5098000, 4);
+    std::filesystem::remove(dir.File("bare.png"));
+    const map::IndexedFolder changed = map::IndexMapFolder(dir.Path(), cache);
+    ASSERT_TRUE(changed.index);
+    EXPECT_NEAR(changed.index->Find(dir.File("fine.png"))->metresPerPixel, 4, 0.04);
+    EXPECT_EQ(changed.index->Find(dir.File("bare.png")), nullptr);
+    EXPECT_EQ(changed.index->files.size(), first.index->files.size() - 1);
+    EXPECT_LT(changed.readAfresh, first.readAfresh / 2);
+
+    // A damaged index is read past and written anew.
+    const std::string kept = (std::filesystem::directory_iterator(cache))->path();
+    testsupport::WriteBytes(kept, "QUILO map folder index 1\nfolder\t/x\n../../etc\t-\t0\t0\t0\n");
+    const map::IndexedFolder rebuilt = map::IndexMapFolder(dir.Path(), cache);
+    EXPECT_EQ(rebuilt.index, changed.index);
+    EXPECT_EQ(rebuilt.readAfresh, static_cast<int>(changed.index->files.size()));
+    std::string error;
+    EXPECT_TRUE(map::ParseFolderIndex(testsupport::ReadBytes(kept), &error)) << error;
+}
+
+TEST(MapFolder, HostileIndexesAreRefused) {
+    const std::string head = "QUILO map folder index 1\nfolder\t/maps\n";
+    const struct {
+        const char* legend;
+        std::string bytes;
+    } rows[] = {
+        {"cut short", head + "a.map\tozi-map\t1\t2\t0"},
+        {"another file", "QUILO map folder index 2\nfolder\t/maps\n"},
+        {"a path leaving the folder", head + "a/../../b\t-\t1\t0\t0\n"},
+        {"an absolute path", head + "/etc/passwd\t-\t1\t0\t0\n"},
+        {"a bad escape", head + "a\\x\t-\t1\t0\t0\n"},
+        {"a kind that is no name", head + "a.map\tozi map\t1\t0\t0\n"},
+        {"a scale that is no number", head + "a.map\tozi-map\t1\tnan\t0\n"},
+        {"more corners than it says", head + "a.map\tozi-map\t1\t2\t1\t45\t7\t46\t8\n"},
+        {"a corner off the earth", head + "a.map\tozi-map\t1\t2\t1\t91\t7\n"},
+        {"a count beyond the bound", head + "a.map\tozi-map\t1\t2\t99999\n"},
+        {"files out of order", head + "b\t-\t1\t0\t0\na\t-\t1\t0\t0\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::string error;
+        EXPECT_FALSE(map::ParseFolderIndex(row.bytes, &error));
+        EXPECT_TRUE(error.starts_with("line ")) << error;
+    }
+}
+
+TEST(MapFolder, FollowingSwitchesOnlyWhenThePositionLeavesTheMapShowing) {
+    const auto square = [](double west, double south, double side) {
+        return std::vector<MapPos>{MapPos(west, south + side), MapPos(west + side, south + side),
+                                   MapPos(west + side, south), MapPos(west, south)};
+    };
+    map::MapFolderIndex index{"/maps",
+                              {{"a", "image", 1, square(0, 0, 1), 5.0},
+                               {"b", "image", 1, square(1, 0, 1), 5.0},
+                               {"b-detail", "image", 1, square(1.2, 0.2, 0.2), 1.0},
+                               {"c", "image", 1, square(2, 0, 1), 8.0}}};
+    const struct {
+        const char* legend;
+        std::vector<MapPos> current;
+        MapPos position;
+        const char* expected; // nullptr: stay
+    } rows[] = {
+        {"still on the map showing", square(0, 0, 1), MapPos(0.5, 0.5), nullptr},
+        {"onto the next sheet", square(0, 0, 1), MapPos(1.1, 0.5), "b"},
+        {"onto a detailed map inside it", square(0, 0, 1), MapPos(1.3, 0.3), "b-detail"},
+        {"off every map", square(0, 0, 1), MapPos(5, 5), nullptr},
+        {"the map showing places nothing", {}, MapPos(1.1, 0.5), nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const map::FolderMap* chosen = map::MapToFollow(index, row.current, row.position);
+        EXPECT_EQ(chosen ? chosen->path.c_str() : "",
+                  std::string(row.expected ? row.expected : ""));
+    }
+}
+
+} // namespace
