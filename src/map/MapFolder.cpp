@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <map>
 #include <system_error>
+#include <thread>
 
 namespace map {
 
@@ -442,23 +444,40 @@ IndexedFolder IndexMapFolder(const std::string& folder, const fs::path& cache) {
 
     const std::vector<FoundFile> found = ListFiles(root, out.warnings);
     const std::vector<std::uint64_t> signatures = Signatures(found);
-    index.files.reserve(found.size());
+    index.files.resize(found.size());
+    std::vector<std::size_t> fresh;
     for (std::size_t i = 0; i < found.size(); ++i) {
         const FolderMap* before = kept ? kept->Find((root / found[i].path).string()) : nullptr;
         if (before != nullptr && before->signature == signatures[i]) {
-            index.files.push_back(*before);
+            index.files[i] = *before;
             continue;
         }
-        FolderMap file;
-        file.path = found[i].path;
-        file.signature = signatures[i];
-        std::string warning;
-        ReadFile(index.PathOf(file), file, &warning);
+        index.files[i].path = found[i].path;
+        index.files[i].signature = signatures[i];
+        fresh.push_back(i);
+    }
+    // Most of a read is PROJ looking a grid up in its database: the files are read side by
+    // side, each thread with its own PROJ context.
+    std::vector<std::string> warnings(found.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t at; (at = next++) < fresh.size();) {
+            FolderMap& file = index.files[fresh[at]];
+            ReadFile(index.PathOf(file), file, &warnings[fresh[at]]);
+        }
+    };
+    {
+        const std::size_t threads = std::min<std::size_t>(
+            {fresh.size(), std::max(1u, std::thread::hardware_concurrency()), 8});
+        std::vector<std::jthread> pool;
+        for (std::size_t t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+    }
+    for (std::string& warning : warnings)
         if (!warning.empty())
             out.warnings.push_back(std::move(warning));
-        ++out.readAfresh;
-        index.files.push_back(std::move(file));
-    }
+    out.readAfresh = static_cast<int>(fresh.size());
     if (!cache.empty() && (!kept || *kept != index)) {
         fs::create_directories(cache, ec);
         if (const platform::FileResult written =
