@@ -3,6 +3,7 @@
 #include "app/LiveCommands.h"
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
+#include "map/MapFolder.h"
 #include "map/MapFormats.h"
 #include "map/WorldFile.h"
 #include "platform/ImageLoader.h"
@@ -11,6 +12,7 @@
 #include "session/LastSession.h"
 #include "session/ViewSettings.h"
 #include "view/MapCommands.h"
+#include "view/MapFolderCommands.h"
 #include "view/MapLoader.h"
 #include "view/MapView.h"
 
@@ -121,6 +123,8 @@ bool CGPSMapFrame::Create() {
     view_ = new view::MapView(store_, this);
     loader_ = new view::MapLoader(*view_);
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
+    mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *commands_, store_,
+                                             map::DefaultFolderIndexCache(), view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();

@@ -18,6 +18,7 @@
 
 namespace view {
 class MapCommands;
+class MapFolderCommands;
 class MapLoader;
 class MapView;
 } // namespace view
@@ -58,6 +59,8 @@ public:
     [[nodiscard]] view::MapCommands& Commands() { return *commands_; }
     // The live display's panel and commands.
     [[nodiscard]] LiveCommands& Live() { return *live_; }
+    // File > Open Map Folder... and the map folder's switch while following the GPS.
+    [[nodiscard]] view::MapFolderCommands& MapFolder() { return *mapFolder_; }
 
     // Runs a command as a menu item, toolbar button or accelerator would.
     void OnCommand(int id);
@@ -152,6 +155,8 @@ private:
     view::MapLoader* loader_ = nullptr;     // the view's child
     view::MapCommands* commands_ = nullptr; // the view's child
     LiveCommands* live_ = nullptr;          // the frame's child
+
+    view::MapFolderCommands* mapFolder_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.
     std::unique_ptr<session::LastSession> restoring_;
     // The zoom preset marked in View > Zoom; 0 after zoom in or out leaves none marked.

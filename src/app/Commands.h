@@ -61,6 +61,8 @@ enum Command : int {
     kCmdRecentMaps = 32875, // the submenu; its entries are kCmdRecentMap1 onwards
     kCmdTrailStatistics = 32876,
     kCmdRecentMap1 = 32880,
+    kCmdOpenMapFolder = 32896,
+    kCmdSwitchMaps = 32897,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -85,8 +87,9 @@ struct MenuItemDef {
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
                                                                 "Help"};
 
-inline constexpr std::array<MenuItemDef, 48> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 50> kMenuItems = {{
     {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
+    {"File", "", "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {"File", "", "Recent Maps", kCmdRecentMaps, ItemKind::RecentList},
     {"File", "", "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
     {"File", "", "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
@@ -114,6 +117,7 @@ inline constexpr std::array<MenuItemDef, 48> kMenuItems = {{
     {"View", "", "Map Centre", kCmdMapCentre, ItemKind::Plain},
     {"View", "", "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
     {"View", "", "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},
+    {"View", "", "Switch Maps", kCmdSwitchMaps, ItemKind::Check},
     {"View", "", "Go to Position...", kCmdGoToPosition, ItemKind::Plain},
     {"View", "", "Trail Statistics...", kCmdTrailStatistics, ItemKind::Plain},
     {"View", "", "Full Screen", kCmdFullScreen, ItemKind::Check},

@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "view/MapCommands.h"
+#include "view/MapFolderCommands.h"
 #include "view/MapView.h"
 
 #include <QAction>
@@ -66,6 +67,9 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
                  f.StartLoadMapFile(QString::fromStdString(f.recentMaps_[entry]));
          },
          nullptr, nullptr, static_cast<int>(session::kRecentMapCount)},
+        {kCmdOpenMapFolder, [](F& f, int) { f.mapFolder_->OnOpenMapFolder(); }},
+        {kCmdSwitchMaps, [](F& f, int) { f.mapFolder_->ToggleSwitchMaps(); },
+         [](const F& f, int) { return f.mapFolder_->Folder().SwitchMaps(); }},
         {kCmdLoadTrail, [](F& f, int) { f.OnLoadTrail(); }},
         {kCmdSaveTrail, [](F& f, int) { f.OnSaveTrail(); }},
         {kCmdExit, [](F& f, int) { f.OnExit(); }},

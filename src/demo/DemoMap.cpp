@@ -251,6 +251,52 @@ QString DemoMapImagePath(const QString& dir) {
     return QDir(dir).filePath(QString(kDemoMapBaseName) + ".png");
 }
 
+bool WriteDemoSheets(const QString& dir, QString* error) {
+    if (!QDir().mkpath(dir)) {
+        if (error)
+            *error = dir + ": cannot create the folder";
+        return false;
+    }
+    const QImage town = PaintDemoMap();
+    const int width = (kMapWidth + kSheetOverlap * (kSheetColumns - 1)) / kSheetColumns;
+    const int height = (kMapHeight + kSheetOverlap * (kSheetRows - 1)) / kSheetRows;
+    for (int column = 0; column < kSheetColumns; ++column) {
+        for (int row = 0; row < kSheetRows; ++row) {
+            const Pixel origin{column * (width - kSheetOverlap) * 1.0,
+                               row * (height - kSheetOverlap) * 1.0};
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            town.copy(static_cast<int>(origin.x), static_cast<int>(origin.y), width, height)
+                .save(&buffer, "PNG");
+            const std::string path = QDir(dir)
+                                         .filePath(QString("%1-%2%3.png")
+                                                       .arg(kDemoMapBaseName)
+                                                       .arg(QChar('A' + column))
+                                                       .arg(row + 1))
+                                         .toStdString();
+            // Three corners of the sheet, placed where they lie on the town.
+            calib::CGPSMapFuncs calibration;
+            calibration.SetMagVar(kMagneticVariation);
+            for (const Pixel corner : {Pixel{0, 0}, Pixel{width * 1.0, 0}, Pixel{0, height * 1.0}})
+                calibration.AddCalibrationPoint(
+                    MapPos(corner.x, height - corner.y),
+                    demo::PixelToGeo(Pixel{origin.x + corner.x, origin.y + corner.y}));
+            platform::FileResult written =
+                platform::WriteFileAtomically(path, std::string_view(png.constData(), png.size()));
+            if (written)
+                written = calib::SaveCalibrationFile(
+                    calib::CalibrationFileName(calib::MapBaseName(path)), calibration);
+            if (!written) {
+                if (error)
+                    *error = QString::fromStdString(written.error);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool WriteDemoMap(const QString& dir, QString* error) {
     auto fail = [error](const QString& text) {
         if (error)

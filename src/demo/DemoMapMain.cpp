@@ -1,5 +1,6 @@
-// quilo-demo-map DIR: draws the demo town's map and writes it with its calibration and points
-// files into DIR. The build runs it, so the demo ships with a map of our own.
+// quilo-demo-map DIR [--sheets]: draws the demo town's map and writes it with its calibration
+// and points files into DIR. The build runs it, so the demo ships with a map of our own. With
+// --sheets it writes the map cut into adjoining calibrated sheets instead, a map folder.
 #include "demo/DemoMap.h"
 
 #include <QGuiApplication>
@@ -10,12 +11,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: quilo-demo-map DIR\n", stderr);
+    const bool sheets = argc == 3 && QByteArray(argv[2]) == "--sheets";
+    if (argc != 2 && !sheets) {
+        std::fputs("usage: quilo-demo-map DIR [--sheets]\n", stderr);
         return 2;
     }
     QString error;
-    if (!demo::WriteDemoMap(QString::fromLocal8Bit(argv[1]), &error)) {
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    if (!(sheets ? demo::WriteDemoSheets(dir, &error) : demo::WriteDemoMap(dir, &error))) {
         std::fprintf(stderr, "quilo-demo-map: %s\n", error.toLocal8Bit().constData());
         return 1;
     }

@@ -9,6 +9,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -131,6 +132,11 @@ void MapView::Refresh(session::Changes changes) {
         update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
 }
 
+void MapView::SetMapOutlines(std::vector<std::vector<MapPos>> outlines) {
+    mapOutlines_ = std::move(outlines);
+    update();
+}
+
 void MapView::ShowCalibrationMarks(bool on) {
     calibrationMarks_ += on ? 1 : -1;
     update();
@@ -182,6 +188,20 @@ void MapView::PaintFrame(QPainter& painter) {
                         session_.Recording().Trail(), settings, trailPens_, symbols_, trailLayer_,
                         session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
                         flags.trail, statusLine, cursorLine, infoBackground, infoText, &live});
+    if (!map_.Empty() && !mapOutlines_.empty()) {
+        // Under the info lines, which the scene has painted already.
+        const int w = geometry_.ClientWidth();
+        const int h = geometry_.ClientHeight();
+        QRegion clip(0, 0, w, h);
+        if (flags.statusInfo)
+            clip -= StatusLineRect(w, h);
+        if (flags.cursorInfo)
+            clip -= CursorLineRect(w, h);
+        painter.save();
+        painter.setClipRegion(clip);
+        PaintMapOutlines(painter, geometry_, session_.Georeference(), mapOutlines_);
+        painter.restore();
+    }
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {

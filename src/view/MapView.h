@@ -79,6 +79,8 @@ public:
     void SetSelection(const MapPos& image);
     // Repaints what a session call changed: a line's band alone when only its text did.
     void Refresh(session::Changes changes);
+    // The edges of other maps (WGS 84 corners) drawn over the map showing; none to draw none.
+    void SetMapOutlines(std::vector<std::vector<MapPos>> outlines);
     // The calibration points are drawn as numbered marks while any caller has them on.
     void ShowCalibrationMarks(bool on);
     [[nodiscard]] bool ShowsCalibrationMarks() const { return calibrationMarks_ > 0; }
@@ -149,6 +151,8 @@ signals:
     void MapDialogsClosed();
     // A hold or a right-button press at view pixel at asks for the context menu.
     void ContextMenuRequested(QPoint at);
+    // A GPS update has centred the view on the new position (Follow GPS).
+    void GpsFollowed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -201,6 +205,7 @@ private:
         double zoom = 0.0;
     };
     std::optional<ZoomAnchor> zoomAnchor_;
+    std::vector<std::vector<MapPos>> mapOutlines_; // of other maps, WGS 84
     // Callers that have the calibration marks on.
     int calibrationMarks_ = 0;
     int mapDialogs_ = 0;                    // open MapDialogOpen

@@ -61,8 +61,10 @@ void MapView::OnGpsUpdate() {
         gpsFeed_.TakeUpdate(gps::TickCountMs(),
                             static_cast<std::uint32_t>(session_.Settings().updateRateMs)),
         geometry_.Dragging());
-    if (step.centreOnGps)
+    if (step.centreOnGps) {
         CentreOnGps();
+        emit GpsFollowed();
+    }
     if (step.changes.Has(session::Changed::Marker) || step.changes.Has(session::Changed::Trail))
         update();
     if (step.changes.Has(session::Changed::CursorLine))

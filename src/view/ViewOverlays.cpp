@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPolygon>
 
 namespace view {
 
@@ -10,6 +11,35 @@ namespace {
 constexpr int kMarkRadius = 7;
 
 } // namespace
+
+void PaintMapOutlines(QPainter& painter, const ViewGeometry& geometry,
+                      const map::Georeference& georeference,
+                      const std::vector<std::vector<MapPos>>& outlines) {
+    if (!georeference.HasTransform())
+        return;
+    painter.save();
+    // Dark under light dashes: an edge shows on any map colour.
+    QPen under(QColor(60, 0, 90), 3);
+    QPen over(QColor(230, 120, 255), 1, Qt::DashLine);
+    for (const std::vector<MapPos>& outline : outlines) {
+        QPolygon polygon;
+        for (const MapPos& corner : outline) {
+            const std::optional<ViewPoint> at =
+                geometry.ImageToScreen(georeference.ToPixel(corner), geometry.PaintOffset());
+            if (!at)
+                break;
+            polygon << QPoint(at->x, at->y);
+        }
+        if (polygon.size() != static_cast<int>(outline.size()) || polygon.size() < 3)
+            continue;
+        for (const QPen& pen : {under, over}) {
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolygon(polygon);
+        }
+    }
+    painter.restore();
+}
 
 void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
                            const std::vector<MapPos>& pixels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calib/MapPos.h"
+#include "map/Georeference.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
@@ -18,6 +19,13 @@ namespace view {
 // from 1 in the order given; pixels the geometry cannot place are skipped.
 void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
                            const std::vector<MapPos>& pixels);
+
+// The outlines of the other maps of a map folder (WGS 84 corners, x the longitude), dashed,
+// placed through the georeference of the map showing; nothing while it has no transform, and
+// an outline with a corner it cannot place is left out.
+void PaintMapOutlines(QPainter& painter, const ViewGeometry& geometry,
+                      const map::Georeference& georeference,
+                      const std::vector<std::vector<MapPos>>& outlines);
 
 // "Load a map with File > Load Map... or drop an image here", centred in the view.
 void PaintNoMapHint(QPainter& painter, const ViewGeometry& geometry, const QColor& colour);

@@ -81,6 +81,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
     // Written out rather than taken from the command table, so a changed table shows here.
     const QStringList expected = {
         "File/Load Map...",
+        "File/Open Map Folder...",
         "File/Recent Maps",
         "File/Load Trail...",
         "File/Save Trail...",
@@ -111,6 +112,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Map Centre",
         "View/Centre on GPS",
         "View/Follow GPS",
+        "View/Switch Maps",
         "View/Go to Position...",
         "View/Trail Statistics...",
         "View/Full Screen",

@@ -11,6 +11,9 @@
 #include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
+#include "view/MapFolderCommands.h"
+
+#include <QFileInfo>
 
 #include <ctime>
 
@@ -231,4 +234,42 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_TRUE(again.Action(LiveCommands::kUnitsNautical)->isChecked());
     EXPECT_TRUE(again.Action(LiveCommands::kNightMode)->isChecked());
     EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
+}
+
+TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
+    const QString sheets = dir.filePath("sheets");
+    QString error;
+    ASSERT_TRUE(demo::WriteDemoSheets(sheets, &error)) << error.toStdString();
+    CGPSMapFrame& f = StartFrame(QSize(500, 400));
+    ASSERT_TRUE(f.MapFolder().OpenFolder(sheets));
+    ASSERT_TRUE(f.LoadMapFile(sheets + "/brindlemoor-A1.png"));
+    view::MapView& v = f.View();
+    // What the status line says as each load ends, before a GPS update writes over it.
+    std::vector<std::pair<QString, std::string>> ended;
+    QObject::connect(
+        &f.Loader(), &view::MapLoader::MapLoadFinished, &v, [&](const QString& path, bool loaded) {
+            if (loaded)
+                ended.emplace_back(QFileInfo(path).fileName(), v.Session().StatusText());
+        });
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    // Walking east off the first sheet onto the second, then back with switching off.
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({1000, 300}));
+        return !ended.empty() && !v.MapLoading();
+    }));
+    EXPECT_EQ(ended, (decltype(ended){{"brindlemoor-B1.png", "Switched to brindlemoor-B1.png."}}));
+    EXPECT_TRUE(v.MapPath().endsWith("brindlemoor-B1.png"));
+
+    f.OnCommand(app::kCmdSwitchMaps);
+    const std::string atA1 =
+        "GPS: " + coords::FormatPosition(demo::PixelToGeo({300, 300}), coords::CoordFormat::Dms);
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({300, 300}));
+        return v.Session().StatusText().starts_with(atA1);
+    }));
+    EXPECT_FALSE(v.MapLoading());
+    EXPECT_TRUE(v.MapPath().endsWith("brindlemoor-B1.png"));
+    EXPECT_EQ(store->ReadInt("Session", "SwitchMaps", 1), 0);
+    v.OnGpsDisconnect();
 }

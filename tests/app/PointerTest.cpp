@@ -138,7 +138,7 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
         texts << a->text();
     EXPECT_EQ(texts,
               (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre",
-                           "Go to This Point"}));
+                           "Go to This Point", "Maps Here"}));
 
     const std::optional<MapPos> before = v.Session().Selection();
     Press(v, {120, 80});

@@ -1,0 +1,128 @@
+#include "view/MapFolderCommands.h"
+
+#include "base/Number.h"
+#include "platform/MessageBox.h"
+#include "view/MapCommands.h"
+#include "view/MapLoader.h"
+#include "view/MapView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <vector>
+
+namespace view {
+
+namespace {
+
+// The first lines of a long list, and how many more there are.
+constexpr std::size_t kToldLines = 10;
+
+} // namespace
+
+MapFolderCommands::MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands,
+                                     SettingsStore& store, std::filesystem::path cache,
+                                     QObject* parent)
+    : QObject(parent), view_(view), loader_(loader), commands_(commands), store_(store),
+      cache_(std::move(cache)), folder_(store) {
+    mapsHere_ = commands_.ContextMenu()->addMenu("Maps Here");
+    mapsHere_->menuAction()->setEnabled(false);
+    connect(&view_, &MapView::GpsFollowed, this, &MapFolderCommands::OnGpsFollowed);
+    connect(&view_, &MapView::ContextMenuRequested, this, &MapFolderCommands::OnContextMenu);
+    connect(&loader_, &MapLoader::MapLoadFinished, this, &MapFolderCommands::OnLoadFinished);
+    if (!folder_.Folder().empty()) {
+        // A folder gone since is left for the user to open again; its maps are not lost.
+        const std::vector<std::string> told = folder_.Open(folder_.Folder(), cache_, nullptr);
+        if (!told.empty() && !folder_.Index())
+            commands_.ShowStatusNote("Map folder not found: " + folder_.Folder());
+    }
+}
+
+void MapFolderCommands::OnOpenMapFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        &view_, "Open Map Folder", QString::fromStdString(folder_.Folder()));
+    if (!folder.isEmpty())
+        OpenFolder(folder);
+}
+
+bool MapFolderCommands::OpenFolder(const QString& folder) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<std::string> told =
+        folder_.Open(QFile::encodeName(folder).toStdString(), cache_, &store_);
+    QApplication::restoreOverrideCursor();
+    const bool opened =
+        folder_.Index() && folder_.Folder() == QFile::encodeName(folder).toStdString();
+    if (!told.empty()) {
+        QString text =
+            opened ? "Some maps of the folder could not be read:" : "Failed to open map folder";
+        for (std::size_t i = 0; i < told.size() && i < kToldLines; ++i)
+            text += '\n' + QString::fromStdString(told[i]);
+        if (told.size() > kToldLines)
+            text += QString("\n... and %1 more").arg(told.size() - kToldLines);
+        platform::ShowMessage(&view_, text, opened ? "Warning" : "Error",
+                              platform::MessageIcon::Warning);
+    }
+    RefreshOutlines();
+    return opened;
+}
+
+void MapFolderCommands::ToggleSwitchMaps() {
+    folder_.SetSwitchMaps(!folder_.SwitchMaps(), store_);
+}
+
+std::string MapFolderCommands::ShowingPath() const {
+    const QString path = view_.MapPath();
+    return path.isEmpty() ? std::string()
+                          : QFile::encodeName(QFileInfo(path).canonicalFilePath()).toStdString();
+}
+
+void MapFolderCommands::OnGpsFollowed() {
+    const map::Georeference& georef = view_.Session().Georeference();
+    if (view_.MapLoading() || view_.MapDialogsOpen() || !georef.HasTransform())
+        return;
+    const double w = view_.Geometry().ImageWidth();
+    const double h = view_.Geometry().ImageHeight();
+    const std::vector<MapPos> showing{georef.ToGeo(MapPos(0, 0)), georef.ToGeo(MapPos(w, 0)),
+                                      georef.ToGeo(MapPos(w, h)), georef.ToGeo(MapPos(0, h))};
+    if (const std::optional<std::string> next =
+            folder_.MapToLoad(ShowingPath(), showing, view_.Session().GpsFix().position))
+        loader_.Start(QFile::decodeName(QByteArray::fromStdString(*next)));
+}
+
+void MapFolderCommands::OnLoadFinished(const QString& path, bool loaded, const QString& error) {
+    const std::string canonical =
+        QFile::encodeName(QFileInfo(path).canonicalFilePath()).toStdString();
+    if (const std::optional<std::string> note =
+            folder_.LoadEnded(canonical, loaded, !loaded && error.isEmpty()))
+        commands_.ShowStatusNote(*note);
+    if (loaded)
+        RefreshOutlines();
+}
+
+void MapFolderCommands::OnContextMenu(QPoint at) {
+    mapsHere_->clear();
+    const map::Georeference& georef = view_.Session().Georeference();
+    std::vector<const map::FolderMap*> maps;
+    if (folder_.Index() && georef.HasTransform() && !view_.MapLoading()) {
+        const MapPos image = view_.Geometry().ScreenToImage(ViewPoint{at.x(), at.y()});
+        maps = map::MapsByDetail(*folder_.Index(), georef.ToGeo(image));
+    }
+    for (const map::FolderMap* map : maps) {
+        const QString path =
+            QFile::decodeName(QByteArray::fromStdString(folder_.Index()->PathOf(*map)));
+        QAction* action = mapsHere_->addAction(QString::fromStdString(
+            map->Name() + "  (" + base::FormatFixed(map->metresPerPixel, 1) + " m/pixel)"));
+        connect(action, &QAction::triggered, this, [this, path] { loader_.Start(path); });
+    }
+    mapsHere_->menuAction()->setEnabled(!maps.empty());
+}
+
+void MapFolderCommands::RefreshOutlines() {
+    view_.SetMapOutlines(folder_.OutlinesAround(ShowingPath()));
+}
+
+} // namespace view
