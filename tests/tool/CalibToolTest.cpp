@@ -144,7 +144,9 @@ namespace {
 
 // The paths quilo-tool maps lists, in its order.
 std::vector<std::string> ListedPaths(const std::vector<std::string>& args) {
-    const testsupport::RunResult run = testsupport::RunTool(args);
+    // The index of the folder is kept in the test's own cache, not the user's.
+    const testsupport::RunResult run =
+        testsupport::RunTool(args, "", {"XDG_CACHE_HOME=" + testing::TempDir()});
     EXPECT_EQ(run.status, 0) << run.err;
     std::vector<std::string> paths;
     for (std::size_t at = 0; at < run.out.size();) {
