@@ -141,3 +141,7 @@ kml = (b'<?xml version="1.0"?><kml xmlns="http://www.opengis.net/kml/2.2" xmlns:
        b'</Document></kml>')
 put('fuzz_ground_overlay', 'box-and-quad', b'\x10' + kml)
 put('fuzz_ground_overlay', 'antimeridian', b'\x04' + kml.replace(b'<east>8</east><west>7</west>', b'<east>-179</east><west>179</west>'))
+# A map folder's kept index
+head = b'QUILO map folder index 1\nfolder\t/home/ana/maps\n'
+put('fuzz_folder_index', 'sheets', head + b'notes.txt\t-\t00000000deadbeef\t0\t0\nsheets/a\\tb.map\tozi-map/png\t0123456789abcdef\t2.5\t4\t46\t7\t46\t7.1\t45.9\t7.1\t45.9\t7\n')
+put('fuzz_folder_index', 'escape', head + b'a\\n\\\\b.png\tpng\t1\t0\t0\n')
