@@ -33,7 +33,8 @@ ImageMapResult ReadImageMap(const std::string& imagePath) {
     case platform::LoadStatus::Damaged:
         return {std::nullopt, false, loaded.error};
     }
-    return {ImageMap(*read.header, HandheldGeoreference(calibration, read.header->height)),
+    return {ImageMap(*read.header,
+                     MapGeoreference(HandheldGeoreference(calibration, read.header->height))),
             loaded.status == platform::LoadStatus::Loaded,
             {}};
 }

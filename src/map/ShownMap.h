@@ -2,8 +2,8 @@
 
 #include "calib/MapPos.h"
 #include "map/Georeference.h"
-#include "map/HandheldGeoreference.h"
 #include "map/ImageHeader.h"
+#include "map/MapGeoreference.h"
 #include "map/MapPyramid.h"
 
 #include <optional>
@@ -35,23 +35,23 @@ public:
     [[nodiscard]] std::string Description() const;
 };
 
-// A map image with the handheld's calibration file beside it: the map the viewer opens.
+// A map image with its calibration files beside it: the map the viewer opens.
 class ImageMap final : public ShownMap {
 public:
-    ImageMap(ImageHeader header, HandheldGeoreference georeference, MapPyramid pyramid = {})
+    ImageMap(ImageHeader header, MapGeoreference georeference, MapPyramid pyramid = {})
         : header_(header), georeference_(std::move(georeference)), pyramid_(std::move(pyramid)) {}
 
     [[nodiscard]] int Width() const override { return header_.width; }
     [[nodiscard]] int Height() const override { return header_.height; }
     [[nodiscard]] const MapPyramid& Pyramid() const override { return pyramid_; }
-    [[nodiscard]] const HandheldGeoreference& Georef() const override { return georeference_; }
+    [[nodiscard]] const MapGeoreference& Georef() const override { return georeference_; }
     [[nodiscard]] std::string Kind() const override {
         return std::string(ImageKindName(header_.kind));
     }
 
 private:
     ImageHeader header_;
-    HandheldGeoreference georeference_;
+    MapGeoreference georeference_;
     MapPyramid pyramid_;
 };
 

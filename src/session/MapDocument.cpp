@@ -25,7 +25,7 @@ Notice WriteFailure(const std::string& what) {
 } // namespace
 
 Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
-    georeference_.SetImageHeight(imageHeight);
+    georeference_.Handheld().SetImageHeight(imageHeight);
     Outcome outcome{Changed::Map | Changed::Calibration | Changed::Points, {}};
     std::vector<Notice>& notices = outcome.notices;
     std::string baseName = calib::MapBaseName(imagePath);
@@ -36,11 +36,11 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
     calib::CGPSMapFuncs loadedCalibration =
-        sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
+        sameMap ? georeference_.Handheld().Calibration() : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(baseName_);
     const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing
+    georeference_.Handheld().Calibration() = calibration.status == platform::LoadStatus::Missing
                                       ? calib::CGPSMapFuncs()
                                       : loadedCalibration;
     calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
@@ -56,7 +56,7 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
     case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the last good one, if any, stays.
         const std::string_view why =
-            calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
+            calib::DescribeFitResult(georeference_.Handheld().Calibration().GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
         break;
@@ -94,7 +94,7 @@ std::optional<Notice> MapDocument::SaveCalibration() {
     const std::string path = calib::CalibrationFileName(baseName_);
     if (auto notice = SetAsideIfDamaged(calibrationFileDamaged_, path))
         return notice;
-    if (!calib::SaveCalibrationFile(path, georeference_.Calibration()))
+    if (!calib::SaveCalibrationFile(path, georeference_.Handheld().Calibration()))
         return WriteFailure(path);
     return std::nullopt;
 }
@@ -116,8 +116,8 @@ Outcome MapDocument::CalibrationSaved() {
 }
 
 Outcome MapDocument::AddCalibrationPair(const MapPos& plane, const MapPos& geo) {
-    calibrationUndo_.push_back(georeference_.Calibration());
-    const calib::FitResult fit = georeference_.Calibration().AddCalibrationPoint(plane, geo);
+    calibrationUndo_.push_back(georeference_.Handheld().Calibration());
+    const calib::FitResult fit = georeference_.Handheld().Calibration().AddCalibrationPoint(plane, geo);
     std::vector<Notice> notices;
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
@@ -128,8 +128,8 @@ Outcome MapDocument::AddCalibrationPair(const MapPos& plane, const MapPos& geo) 
 }
 
 Outcome MapDocument::RemoveCalibrationPair(std::size_t pair) {
-    const calib::CGPSMapFuncs before = georeference_.Calibration();
-    if (!georeference_.Calibration().RemoveCalibrationPair(pair))
+    const calib::CGPSMapFuncs before = georeference_.Handheld().Calibration();
+    if (!georeference_.Handheld().Calibration().RemoveCalibrationPair(pair))
         return {};
     calibrationUndo_.push_back(before);
     return CalibrationSaved();
@@ -139,15 +139,15 @@ Outcome MapDocument::Undo() {
     if (calibrationUndo_.empty())
         return {};
     // The variation is not part of the change: a later Map Settings value stays.
-    const double magVar = georeference_.Calibration().GetMagVar();
-    georeference_.Calibration() = std::move(calibrationUndo_.back());
+    const double magVar = georeference_.Handheld().Calibration().GetMagVar();
+    georeference_.Handheld().Calibration() = std::move(calibrationUndo_.back());
     calibrationUndo_.pop_back();
-    georeference_.Calibration().SetMagVar(magVar);
+    georeference_.Handheld().Calibration().SetMagVar(magVar);
     return CalibrationSaved();
 }
 
 Outcome MapDocument::SetMagVar(double degrees) {
-    georeference_.Calibration().SetMagVar(degrees);
+    georeference_.Handheld().Calibration().SetMagVar(degrees);
     return CalibrationSaved();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calib/CGPSMapFuncs.h"
-#include "map/HandheldGeoreference.h"
+#include "map/MapGeoreference.h"
 #include "points/PointsFile.h"
 #include "session/Notice.h"
 
@@ -21,19 +21,22 @@ class MapDocument {
 public:
     MapDocument() = default;
     // A scene for tests and benchmarks: no map opened, no file read or written until one is.
-    MapDocument(map::HandheldGeoreference georeference, points::MapPointList points)
+    MapDocument(map::MapGeoreference georeference, points::MapPointList points)
         : georeference_(std::move(georeference)), points_(std::move(points)) {}
+    MapDocument(map::HandheldGeoreference georeference, points::MapPointList points)
+        : MapDocument(map::MapGeoreference(std::move(georeference)), std::move(points)) {}
 
     // The image path minus its last four characters: the name its files are made from.
     [[nodiscard]] const std::string& BaseName() const { return baseName_; }
-    // Where the map's pixels lie on the earth: its calibration and the image height.
-    [[nodiscard]] const map::HandheldGeoreference& Georeference() const { return georeference_; }
+    // Where the map's pixels lie on the earth: its calibration, the image height and the grid
+    // model that places the pixels, if any.
+    [[nodiscard]] const map::MapGeoreference& Georeference() const { return georeference_; }
     [[nodiscard]] const calib::CGPSMapFuncs& Calibration() const {
         return georeference_.Calibration();
     }
     [[nodiscard]] const points::MapPointList& Points() const { return points_; }
     [[nodiscard]] std::string PointsPath() const;
-    void SetImageHeight(int height) { georeference_.SetImageHeight(height); }
+    void SetImageHeight(int height) { georeference_.Handheld().SetImageHeight(height); }
     [[nodiscard]] bool CanUndo() const { return !calibrationUndo_.empty(); }
 
     // Reads the calibration and points files of the map at imagePath (BaseName plus ".mcd" and
@@ -64,7 +67,7 @@ private:
     Outcome CalibrationSaved();
 
     std::string baseName_;
-    map::HandheldGeoreference georeference_;
+    map::MapGeoreference georeference_;
     points::MapPointList points_;
     // The calibration or points file exists but could not be read.
     bool calibrationFileDamaged_ = false;

@@ -90,7 +90,7 @@ bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTra
                               platform::MessageIcon::Information);
         return false;
     }
-    if (needsTransform && !session_.Document().Calibration().HasTransform()) {
+    if (needsTransform && !session_.Georeference().HasTransform()) {
         platform::ShowMessage(&view_, QStringLiteral("This map is not calibrated."), title,
                               platform::MessageIcon::Information);
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/HandheldGeoreference.h"
+#include "map/MapGeoreference.h"
 #include "map/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
@@ -37,7 +37,7 @@ struct InfoLine {
 struct MapScene {
     const ViewGeometry& geometry;
     const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
-    const map::HandheldGeoreference& georeference; // the map's, asked for every position
+    const map::MapGeoreference& georeference; // the map's, asked for every position
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
