@@ -58,13 +58,15 @@ private:
 struct ImageMapResult {
     std::optional<ImageMap> map;
     bool calibrated = false; // a calibration file was read (it may still hold fewer than 3 pairs)
+                             // or the grid file's points were fitted
     std::string error;       // "PATH: REASON" when there is no map
 };
 
-// The map at imagePath without its pixels: the image's header, and the calibration file beside
-// it (the path minus its last four characters, plus ".mcd"), as the viewer reads them. A
-// missing calibration file leaves the map uncalibrated; an image that cannot be read, or a
-// calibration file that exists but cannot be read or is damaged, is an error.
+// The map at imagePath without its pixels: the image's header, and the calibration files beside
+// it (the path minus its last four characters, plus ".mcd" and ".grid"), as the viewer reads
+// them. A missing calibration file leaves the map uncalibrated; an image that cannot be read,
+// a calibration file that exists but cannot be read or is damaged, or a grid file whose grid
+// cannot be fitted, is an error.
 ImageMapResult ReadImageMap(const std::string& imagePath);
 
 } // namespace map

@@ -1,6 +1,5 @@
 #include "view/MapView.h"
 
-#include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "view/LiveOverlays.h"
@@ -186,9 +185,8 @@ void MapView::PaintFrame(QPainter& painter) {
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
-        for (const calib::PairCheck& pair : calib::CheckPairs(
-                 session_.Document().Calibration(), session_.Georeference().ImageHeight()))
-            pixels.push_back(pair.pixel);
+        for (const map::CalibrationPoint& point : session_.Document().Grid().points)
+            pixels.push_back(point.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }
 }
