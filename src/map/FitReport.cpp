@@ -1,7 +1,7 @@
 #include "map/FitReport.h"
 
 #include "base/Number.h"
-#include "calib/RangeBearing.h"
+#include "map/Proj.h"
 
 #include <cmath>
 
@@ -16,8 +16,7 @@ FitReport ReportFit(const Georeference& georeference, const GridModel& model,
         check.pixel = point.pixel;
         check.geo = point.geo;
         if (georeference.HasTransform()) {
-            check.missMetres =
-                calib::RangeAndBearing(point.geo, georeference.ToGeo(point.pixel)).distance;
+            check.missMetres = GroundMetres(point.geo, georeference.ToGeo(point.pixel));
             sumOfSquares += *check.missMetres * *check.missMetres;
         }
     }

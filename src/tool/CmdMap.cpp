@@ -1,5 +1,5 @@
 // quilo-tool map MAP [--info] [--pixel X Y]... [--geo LAT LON]...: opens a map as the viewer
-// does (the image and the calibration file beside it) and converts through its georeference.
+// does (the image and the calibration files beside it) and converts through its georeference.
 #include "base/Number.h"
 #include "map/ShownMap.h"
 #include "tool/Conversions.h"
@@ -44,8 +44,9 @@ const tool::ToolCommandRegistrar registrar({
     {"map",
      "MAP",
      "[--info] [--pixel X Y]... [--geo LAT LON]...",
-     "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image and the .mcd beside it) and "
-     "converts pixels to positions and back in argument order; --info (the default) describes it",
+     "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image, the .mcd and .grid beside "
+     "it) and converts pixels to positions and back in argument order; --info (the default) "
+     "describes it",
      {{"--info", "", "prints the kind, the size, the georeference model and the outline"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
       {"--geo", "LAT LON", "prints the pixel of the position"}}},
