@@ -182,6 +182,10 @@ std::optional<Notice>
 MapDocument::CheckGrid(const map::GridSettings& settings,
                        std::shared_ptr<const map::GridGeoreference>& fit) const {
     std::string why;
+    // Each is one line of the grid file.
+    for (const std::string& text : {settings.model.Name(), settings.datum})
+        if (text.find_first_of("\r\n") != std::string::npos)
+            return CalibrationError(GridPath() + ": a grid or datum must be written on one line");
     // WGS 84 needs no conversion: an old folder calibrates without asking PROJ.
     if (settings.datum != map::GridSettings().datum && !map::DatumCrs(settings.datum, &why))
         return CalibrationError(GridPath() + ": " + why);

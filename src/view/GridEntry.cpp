@@ -27,6 +27,13 @@ QStringList DatumLabels() {
     return labels;
 }
 
+std::string DatumKey(const QString& datum) {
+    for (const map::DatumChoice& choice : map::CommonDatums())
+        if (Text(choice.label) == datum)
+            return std::string(choice.key);
+    return datum.toStdString();
+}
+
 Entry ToGridEntry(const map::GridSettings& settings) {
     Entry entry;
     for (std::size_t i = 0; i < kChoices.size(); ++i)
@@ -56,10 +63,7 @@ std::optional<map::GridSettings> FromGridEntry(const Entry& entry, map::GridSett
     } else {
         current.model = {kChoices[choice], {}};
     }
-    current.datum = entry.datum.toStdString();
-    for (const map::DatumChoice& datum : map::CommonDatums())
-        if (Text(datum.label) == entry.datum)
-            current.datum = std::string(datum.key);
+    current.datum = DatumKey(entry.datum);
     current.keep = entry.keep;
     return current;
 }

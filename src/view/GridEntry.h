@@ -16,6 +16,9 @@ QStringList DatumLabels();
 
 calib::MapSettingsDlg::GridEntry ToGridEntry(const map::GridSettings& settings);
 
+// A datum as the map keeps it: the short name of one chosen by its label, else as written.
+std::string DatumKey(const QString& datum);
+
 // current with the entry's model, datum and number of points kept; a datum chosen from the list
 // is kept by its short name. Nothing, with *error, for a named grid PROJ does not know.
 std::optional<map::GridSettings> FromGridEntry(const calib::MapSettingsDlg::GridEntry& entry,

@@ -111,9 +111,26 @@ void MapCommands::OnEnterCalibrationPoint() {
         NextPointNote(session_.Document().Grid().points.size(), session_.Document().Grid().keep));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
+    // Typed as printed on the sheet: on its datum, or in its named grid.
+    const map::GridSettings& grid = session_.Document().Grid();
+    dialog.SetDatum(QString::fromStdString(grid.datum));
+    if (grid.model.kind == map::GridKind::Named)
+        dialog.SetGridCrs(QString::fromStdString(grid.model.crs));
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const session::Outcome outcome = session_.AddCalibrationPoint(dialog.GetResult());
+    session::Outcome outcome;
+    // Another datum chosen in the entry is the map's from now on.
+    if (const std::string datum = DatumKey(dialog.Datum()); datum != grid.datum) {
+        map::GridSettings settings = grid;
+        settings.datum = datum;
+        outcome = session_.EditDocument(
+            [&settings](session::MapDocument& document) { return document.Recalibrate(settings); });
+    }
+    if (outcome.notices.empty()) {
+        const session::Outcome added = session_.AddCalibrationPoint(dialog.GetResult());
+        outcome.changes |= added.changes;
+        outcome.notices = added.notices;
+    }
     Tell(outcome.notices);
     view_.Refresh(outcome.changes);
 }

@@ -248,6 +248,8 @@ TEST_F(MapSessionTest, AMapCalibratedHereKeepsItsGridBesideTheHandheldsFile) {
         const char* reason;
     } refused[] = {
         {"unknown datum", [](map::GridSettings& s) { s.datum = "ED51"; }, "ED51"},
+        {"a datum that would add a line", [](map::GridSettings& s) { s.datum = "WGS84\nkeep 50"; },
+         "one line"},
         {"unknown grid",
          [](map::GridSettings& s) {
              s.model = {map::GridKind::Named, "EPSG:99999999"};

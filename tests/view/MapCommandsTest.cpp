@@ -4,7 +4,9 @@
 #include "calib/MapSettingsDlg.h"
 #include "coords/CoordEntry.h"
 #include "coords/EnterCoordsDlg.h"
+#include "map/Datums.h"
 #include "map/GridFile.h"
+#include "map/Proj.h"
 #include "platform/MessageBox.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/MapLoader.h"
@@ -115,6 +117,19 @@ TEST_F(MapCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
     const MapPos middle = view->Session().Georeference().ToGeo(MapPos(320, 240));
     EXPECT_NEAR(middle.y, 51.975, 3e-5);
     EXPECT_NEAR(middle.x, -0.95, 5e-5);
+
+    // The entry opens on the map's datum; another one chosen there becomes the map's, and the
+    // position typed on it is kept in WGS 84, some 120 m away in England.
+    view->SetSelection(MapPos(640, 480));
+    WhenModal<coords::EnterCoordsDlg>([](coords::EnterCoordsDlg& d) {
+        EXPECT_EQ(map::DatumCrs(d.Datum().toStdString(), nullptr), "EPSG:4326");
+        d.SetDatum("OSGB36");
+        TypePosition(d, 51.95, -0.9);
+    });
+    commands->OnEnterCalibrationPoint();
+    EXPECT_EQ(view->Session().Document().Grid().datum, "OSGB36");
+    const MapPos kept = view->Session().Document().Grid().points.back().geo;
+    EXPECT_NEAR(map::GroundMetres(kept, MapPos(-0.9, 51.95)), 120, 40);
 }
 
 TEST_F(MapCommandsTest, CancelledOrCollinearEntries) {
