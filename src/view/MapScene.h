@@ -21,6 +21,7 @@ class CMapPoint;
 
 namespace view {
 
+class GridOverlay;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
@@ -54,6 +55,7 @@ struct MapScene {
     QColor infoBackground = Qt::white;
     QColor infoText = Qt::black;
     const LiveOverlay* live = nullptr; // the live display's overlays; none for the plain frame
+    GridOverlay* grid = nullptr;       // the grid's lines, drawn over the map when set
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

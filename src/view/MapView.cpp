@@ -57,6 +57,11 @@ void MapView::SetZoom(double zoom) {
     update();
 }
 
+void MapView::ShowGridOverlay(bool on) {
+    showGrid_ = on;
+    update();
+}
+
 void MapView::ScrollTo(ViewPoint offset) {
     if (picture_)
         return;
@@ -176,11 +181,26 @@ void MapView::PaintFrame(QPainter& painter) {
     }
     const std::optional<MapPos>& selection = session_.Selection();
     const LiveOverlay live = LiveOverlayOf(session_);
-    PaintScene(painter,
-               MapScene{geometry_, map_, session_.Georeference(), session_.Document().Points(),
-                        session_.Recording().Trail(), settings, trailPens_, symbols_, trailLayer_,
-                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
-                        flags.trail, statusLine, cursorLine, infoBackground, infoText, &live});
+    PaintScene(painter, MapScene{geometry_,
+                                 map_,
+                                 session_.Georeference(),
+                                 session_.Document().Points(),
+                                 session_.Recording().Trail(),
+                                 settings,
+                                 trailPens_,
+                                 symbols_,
+                                 trailLayer_,
+                                 session_.GpsFix(),
+                                 selection,
+                                 session_.ShowsMapPoints(),
+                                 flags.labels,
+                                 flags.trail,
+                                 statusLine,
+                                 cursorLine,
+                                 infoBackground,
+                                 infoText,
+                                 &live,
+                                 showGrid_ ? &gridOverlay_ : nullptr});
     if (ShowsNoMapHint())
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
