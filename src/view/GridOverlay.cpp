@@ -4,7 +4,6 @@
 #include "view/MapScene.h"
 
 #include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +47,26 @@ double GridSpacing(double metresPerPixel, double minPixels) {
 }
 
 void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    const ViewGeometry& g = scene.geometry;
+    const Key key{scene.georeference, offset, g.Zoom(), g.ClientWidth(), g.ClientHeight()};
+    if (placedFor_ != key) {
+        lines_.clear();
+        Place(scene, offset);
+        placedFor_ = key;
+    }
+    if (lines_.empty())
+        return;
+    QPen pen(QColor(0, 70, 200, 170));
+    pen.setCosmetic(true);
+    painter.save();
+    painter.setPen(pen);
+    painter.setClipRect(clip_);
+    for (const QPolygon& line : lines_)
+        painter.drawPolyline(line);
+    painter.restore();
+}
+
+void GridOverlay::Place(const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
     if (!scene.georeference.HasTransform() || g.ImageWidth() == 0 || g.ClientWidth() == 0)
         return;
@@ -96,12 +115,7 @@ void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offse
     const std::optional<ViewPoint> bottomRight = g.ImageToScreen(MapPos(right, bottom), offset);
     if (!topLeft || !bottomRight)
         return;
-    QPen pen(QColor(0, 70, 200, 170));
-    pen.setCosmetic(true);
-    painter.save();
-    painter.setPen(pen);
-    painter.setClipRect(
-        QRect(QPoint(topLeft->x, topLeft->y), QPoint(bottomRight->x - 1, bottomRight->y - 1)));
+    clip_ = QRect(QPoint(topLeft->x, topLeft->y), QPoint(bottomRight->x - 1, bottomRight->y - 1));
     std::vector<MapPos> line(kPieces + 1);
     // Eastings, then northings: each line across the extent, bent as the map's fit bends it.
     for (const bool easting : {true, false}) {
@@ -114,18 +128,17 @@ void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offse
                 line[static_cast<std::size_t>(k)] = easting ? MapPos(at, along) : MapPos(along, at);
             }
             toGrid_->Inverse(line);
-            QPolygonF polygon;
+            QPolygon polygon;
             for (const MapPos& geo : line) {
                 const std::optional<ViewPoint> v =
                     std::isfinite(geo.x) ? GeoToView(scene, geo, offset) : std::nullopt;
                 if (v)
-                    polygon << QPointF(v->x, v->y);
+                    polygon << QPoint(v->x, v->y);
             }
             if (polygon.size() >= 2)
-                painter.drawPolyline(polygon);
+                lines_.push_back(std::move(polygon));
         }
     }
-    painter.restore();
 }
 
 } // namespace view

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "calib/MapPos.h"
+#include "map/MapGeoreference.h"
 #include "map/Proj.h"
 #include "view/ViewGeometry.h"
 
+#include <QPolygon>
+
 #include <memory>
 #include <string>
+#include <vector>
 
 class QPainter;
-
-namespace map {
-class MapGeoreference;
-}
 
 namespace view {
 
@@ -29,9 +29,24 @@ public:
     void Draw(QPainter& painter, const MapScene& scene, ViewPoint offset);
 
 private:
+    // What the lines were placed for: a frame like the last one draws them again as they are.
+    struct Key {
+        map::MapGeoreference georeference;
+        ViewPoint offset;
+        double zoom = 0.0;
+        int clientWidth = 0;
+        int clientHeight = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
+    void Place(const MapScene& scene, ViewPoint offset);
+
     // Made once for each grid and kept: the conversion is asked for every point of every line.
     std::string crs_;
     std::shared_ptr<const map::ProjTransform> toGrid_; // WGS 84 -> the grid
+    std::optional<Key> placedFor_;
+    std::vector<QPolygon> lines_; // in view pixels
+    QRect clip_;                  // the map's part of the view
 };
 
 // The grid laid over a map: its named grid, else the WGS 84 UTM zone of geo ("EPSG:32632").
