@@ -60,6 +60,7 @@ enum Command : int {
     kCmdCheckPosition = 32874,
     kCmdRecentMaps = 32875, // the submenu; its entries are kCmdRecentMap1 onwards
     kCmdTrailStatistics = 32876,
+    kCmdGridOverlay = 32877,
     kCmdRecentMap1 = 32880,
     kCmdOpenMapFolder = 32896,
     kCmdSwitchMaps = 32897,
@@ -87,7 +88,7 @@ struct MenuItemDef {
 inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
                                                                 "Help"};
 
-inline constexpr std::array<MenuItemDef, 50> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 51> kMenuItems = {{
     {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {"File", "", "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {"File", "", "Recent Maps", kCmdRecentMaps, ItemKind::RecentList},
@@ -109,6 +110,7 @@ inline constexpr std::array<MenuItemDef, 50> kMenuItems = {{
     {"View", "Show", "Cursor Info", kCmdCursorInfo, ItemKind::Check},
     {"View", "Show", "Map Points", kCmdMenuMapPoints, ItemKind::Check},
     {"View", "Show", "Labels", kCmdMenuLabels, ItemKind::Check},
+    {"View", "Show", "Grid Overlay", kCmdGridOverlay, ItemKind::Check},
     {"View", "Coord Format", "dms", kCmdFormatDms, ItemKind::FormatRadio},
     {"View", "Coord Format", "dm", kCmdFormatDm, ItemKind::FormatRadio},
     {"View", "Coord Format", "d", kCmdFormatDeg, ItemKind::FormatRadio},

@@ -104,6 +104,12 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdButtonMapPoints, points, pointsShown},
         {kCmdMenuLabels, labels, labelsShown},
         {kCmdButtonLabels, labels, labelsShown},
+        {kCmdGridOverlay,
+         [](F& f, int) {
+             f.view_->ShowGridOverlay(!f.view_->ShowsGridOverlay());
+             session::WriteGridOverlay(f.store_, f.view_->ShowsGridOverlay());
+         },
+         [](const F& f, int) { return f.view_->ShowsGridOverlay(); }},
         {kCmdFormatDms, format, formatMarked},
         {kCmdFormatDm, format, formatMarked},
         {kCmdFormatDeg, format, formatMarked},

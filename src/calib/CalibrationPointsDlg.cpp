@@ -35,6 +35,9 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     auto* note = new QLabel("Fit Error: how far the map puts each pixel from its position.", this);
     note->setWordWrap(true);
     layout->addWidget(note);
+    fit_ = new QLabel(this);
+    fit_->setWordWrap(true);
+    layout->addWidget(fit_);
 
     auto* buttons = new QHBoxLayout;
     delete_ = new QPushButton("Delete Point", this);
@@ -58,8 +61,11 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     resize(520, 260);
 }
 
-void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool canUndo) {
+void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool canUndo,
+                                    const QString& fit) {
     canUndo_ = canUndo;
+    fit_->setText(fit);
+    fit_->setVisible(!fit.isEmpty());
     table_->clearContents();
     table_->setRowCount(static_cast<int>(pairs.size()));
     for (int i = 0; i < static_cast<int>(pairs.size()); ++i) {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -19,12 +20,14 @@ class CalibrationPointsDlg : public QDialog {
 public:
     explicit CalibrationPointsDlg(QWidget* parent = nullptr);
 
-    // Refills the list, with no row chosen.
-    void SetPairs(const std::vector<PairCheck>& pairs, bool canUndo);
+    // Refills the list, with no row chosen; fit is the line under it (the RMS, a model that
+    // fits better), empty for none.
+    void SetPairs(const std::vector<PairCheck>& pairs, bool canUndo, const QString& fit = {});
 
     [[nodiscard]] QTableWidget* Table() const { return table_; }
     [[nodiscard]] QPushButton* DeleteButton() const { return delete_; }
     [[nodiscard]] QPushButton* UndoButton() const { return undo_; }
+    [[nodiscard]] QLabel* FitLabel() const { return fit_; }
 
 signals:
     void DeleteRequested(int pair); // 0 = the oldest pair
@@ -36,6 +39,7 @@ private:
     QTableWidget* table_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* undo_ = nullptr;
+    QLabel* fit_ = nullptr;
     bool canUndo_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace calib {
@@ -70,6 +72,35 @@ MapSettingsDlg::MapSettingsDlg(const CGPSMapFuncs& calibration, QWidget* parent)
     grid->addWidget(params, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
+    model_ = new QComboBox;
+    model_->setObjectName("gridModel");
+    model_->addItems({tr("Latitude/longitude graticule"), tr("Topographic grid"),
+                      tr("Nautical chart"), tr("Named grid")});
+    crs_ = new QLineEdit;
+    crs_->setObjectName("gridCrs");
+    crs_->setPlaceholderText(tr("UTM 32N, EPSG:2056 or a PROJ definition"));
+    datum_ = new QComboBox;
+    datum_->setObjectName("gridDatum");
+    datum_->setEditable(true);
+    datum_->setInsertPolicy(QComboBox::NoInsert);
+    keep_ = new QSpinBox;
+    keep_->setObjectName("gridKeep");
+    connect(model_, &QComboBox::currentIndexChanged, this,
+            [this](int model) { crs_->setEnabled(model == kNamedGrid); });
+    SetGrid({}, {}, 3, 3);
+
+    auto* gridBox = new QGroupBox(tr("Grid"));
+    auto* gridForm = new QGridLayout(gridBox);
+    gridForm->addWidget(new QLabel(tr("Drawn on:")), 0, 0);
+    gridForm->addWidget(model_, 0, 1);
+    gridForm->addWidget(new QLabel(tr("Grid:")), 1, 0);
+    gridForm->addWidget(crs_, 1, 1);
+    gridForm->addWidget(new QLabel(tr("Datum:")), 2, 0);
+    gridForm->addWidget(datum_, 2, 1);
+    gridForm->addWidget(new QLabel(tr("Points kept:")), 3, 0);
+    gridForm->addWidget(keep_, 3, 1);
+    gridForm->setColumnStretch(1, 1);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &MapSettingsDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MapSettingsDlg::reject);
@@ -77,6 +108,7 @@ MapSettingsDlg::MapSettingsDlg(const CGPSMapFuncs& calibration, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(varRow);
     layout->addWidget(info);
+    layout->addWidget(gridBox);
     layout->addWidget(buttons);
     magnitude_->setFocus();
     magnitude_->selectAll();
@@ -86,6 +118,23 @@ void MapSettingsDlg::SetMapInfo(const QString& imagePath, int width, int height)
     fileName_->setText(QFileInfo(imagePath).fileName());
     fileName_->setToolTip(imagePath);
     size_->setText(QStringLiteral("%1 x %2").arg(width).arg(height));
+}
+
+void MapSettingsDlg::SetGrid(const GridEntry& entry, const QStringList& datums, int minKeep,
+                             int maxKeep) {
+    model_->setCurrentIndex(entry.model);
+    crs_->setText(entry.crs);
+    crs_->setEnabled(entry.model == kNamedGrid);
+    datum_->clear();
+    datum_->addItems(datums);
+    datum_->setCurrentText(entry.datum);
+    keep_->setRange(minKeep, maxKeep);
+    keep_->setValue(entry.keep);
+}
+
+MapSettingsDlg::GridEntry MapSettingsDlg::GetGrid() const {
+    return {model_->currentIndex(), crs_->text().trimmed(), datum_->currentText().trimmed(),
+            keep_->value()};
 }
 
 double MapSettingsDlg::GetSignedMagVar() const {

@@ -2,8 +2,8 @@
 
 #include "calib/MapPos.h"
 #include "map/Georeference.h"
-#include "map/HandheldGeoreference.h"
 #include "map/ImageHeader.h"
+#include "map/MapGeoreference.h"
 #include "map/MapPyramid.h"
 
 #include <optional>
@@ -35,36 +35,38 @@ public:
     [[nodiscard]] std::string Description() const;
 };
 
-// A map image with the handheld's calibration file beside it: the map the viewer opens.
+// A map image with its calibration files beside it: the map the viewer opens.
 class ImageMap final : public ShownMap {
 public:
-    ImageMap(ImageHeader header, HandheldGeoreference georeference, MapPyramid pyramid = {})
+    ImageMap(ImageHeader header, MapGeoreference georeference, MapPyramid pyramid = {})
         : header_(header), georeference_(std::move(georeference)), pyramid_(std::move(pyramid)) {}
 
     [[nodiscard]] int Width() const override { return header_.width; }
     [[nodiscard]] int Height() const override { return header_.height; }
     [[nodiscard]] const MapPyramid& Pyramid() const override { return pyramid_; }
-    [[nodiscard]] const HandheldGeoreference& Georef() const override { return georeference_; }
+    [[nodiscard]] const MapGeoreference& Georef() const override { return georeference_; }
     [[nodiscard]] std::string Kind() const override {
         return std::string(ImageKindName(header_.kind));
     }
 
 private:
     ImageHeader header_;
-    HandheldGeoreference georeference_;
+    MapGeoreference georeference_;
     MapPyramid pyramid_;
 };
 
 struct ImageMapResult {
     std::optional<ImageMap> map;
     bool calibrated = false; // a calibration file was read (it may still hold fewer than 3 pairs)
+                             // or the grid file's points were fitted
     std::string error;       // "PATH: REASON" when there is no map
 };
 
-// The map at imagePath without its pixels: the image's header, and the calibration file beside
-// it (the path minus its last four characters, plus ".mcd"), as the viewer reads them. A
-// missing calibration file leaves the map uncalibrated; an image that cannot be read, or a
-// calibration file that exists but cannot be read or is damaged, is an error.
+// The map at imagePath without its pixels: the image's header, and the calibration files beside
+// it (the path minus its last four characters, plus ".mcd" and ".grid"), as the viewer reads
+// them. A missing calibration file leaves the map uncalibrated; an image that cannot be read,
+// a calibration file that exists but cannot be read or is damaged, or a grid file whose grid
+// cannot be fitted, is an error.
 ImageMapResult ReadImageMap(const std::string& imagePath);
 
 } // namespace map

@@ -44,6 +44,14 @@ void WriteReopenLastMap(SettingsStore& store, bool on) {
     store.WriteInt(kSessionSection, "ReopenLastMap", on ? 1 : 0);
 }
 
+bool ReadGridOverlay(const SettingsStore& store) {
+    return store.ReadInt(kSessionSection, "GridOverlay", 0) != 0;
+}
+
+void WriteGridOverlay(SettingsStore& store, bool on) {
+    store.WriteInt(kSessionSection, "GridOverlay", on ? 1 : 0);
+}
+
 std::vector<std::string> ReadRecentMaps(const SettingsStore& store) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < kRecentMapCount; ++i) {

@@ -34,6 +34,10 @@ struct LastSession {
 [[nodiscard]] bool ReadReopenLastMap(const SettingsStore& store);
 void WriteReopenLastMap(SettingsStore& store, bool on);
 
+// View > Show > Grid Overlay; off until the user turns it on.
+[[nodiscard]] bool ReadGridOverlay(const SettingsStore& store);
+void WriteGridOverlay(SettingsStore& store, bool on);
+
 // The recent maps, newest first: at most kRecentMapCount paths, no empty ones, no repeats.
 [[nodiscard]] std::vector<std::string> ReadRecentMaps(const SettingsStore& store);
 void WriteRecentMaps(SettingsStore& store, const std::vector<std::string>& paths);

@@ -1,7 +1,10 @@
 #include "session/MapDocument.h"
 
 #include "calib/CalibrationFile.h"
+#include "map/Datums.h"
+#include "map/MapCalibration.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -22,11 +25,39 @@ Notice WriteFailure(const std::string& what) {
     return {Notice::Kind::Error, "Unable to write file: " + what, "Save Error"};
 }
 
+Notice CalibrationError(std::string text) {
+    return {Notice::Kind::Error, std::move(text), "Calibration Error"};
+}
+
+bool IsDamaged(platform::LoadStatus status) {
+    return status == platform::LoadStatus::Unreadable || status == platform::LoadStatus::Damaged;
+}
+
 } // namespace
 
+MapDocument::MapDocument(map::MapGeoreference georeference, points::MapPointList points)
+    : georeference_(std::move(georeference)),
+      grid_(
+          map::DefaultGridSettings(georeference_.Calibration(), true, georeference_.ImageHeight())),
+      points_(std::move(points)) {}
+
 Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
-    georeference_.SetImageHeight(imageHeight);
-    Outcome outcome{Changed::Map | Changed::Calibration | Changed::Points, {}};
+    Outcome outcome = OpenCalibration(imagePath, imageHeight);
+    outcome.changes |= Changed::Map | Changed::Points;
+    points_.clear();
+    points::MapPointList loaded;
+    const platform::LoadResult read = points::ReadPointsFile(PointsPath(), loaded);
+    pointsFileDamaged_ = !read && read.status != platform::LoadStatus::Missing;
+    if (read)
+        points_ = std::move(loaded);
+    else if (read.status != platform::LoadStatus::Missing)
+        outcome.notices.push_back(LoadError(read.error));
+    return outcome;
+}
+
+Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight) {
+    georeference_.Handheld().SetImageHeight(imageHeight);
+    Outcome outcome{Changed::Calibration, {}};
     std::vector<Notice>& notices = outcome.notices;
     std::string baseName = calib::MapBaseName(imagePath);
     const bool sameMap = baseName == baseName_;
@@ -35,16 +66,14 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
-    calib::CGPSMapFuncs loadedCalibration =
-        sameMap ? georeference_.Calibration() : calib::CGPSMapFuncs();
+    calib::CGPSMapFuncs loadedCalibration = sameMap ? Calibration() : calib::CGPSMapFuncs();
     const std::string calibrationPath = calib::CalibrationFileName(baseName_);
     const platform::LoadResult calibration =
         calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    georeference_.Calibration() = calibration.status == platform::LoadStatus::Missing
-                                      ? calib::CGPSMapFuncs()
-                                      : loadedCalibration;
-    calibrationFileDamaged_ = calibration.status == platform::LoadStatus::Unreadable ||
-                              calibration.status == platform::LoadStatus::Damaged;
+    georeference_.Handheld().Calibration() = calibration.status == platform::LoadStatus::Missing
+                                                 ? calib::CGPSMapFuncs()
+                                                 : loadedCalibration;
+    calibrationFileDamaged_ = IsDamaged(calibration.status);
     switch (calibration.status) {
     case platform::LoadStatus::Missing:
         notices.push_back(Warning("This map has no calibration information."));
@@ -55,27 +84,52 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
         break;
     case platform::LoadStatus::Loaded: {
         // Three points on one line give no transform; the last good one, if any, stays.
-        const std::string_view why =
-            calib::DescribeFitResult(georeference_.Calibration().GetFitResult());
+        const std::string_view why = calib::DescribeFitResult(Calibration().GetFitResult());
         if (!why.empty())
             notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
         break;
     }
     }
 
-    points_.clear();
-    points::MapPointList loaded;
-    const platform::LoadResult read = points::ReadPointsFile(PointsPath(), loaded);
-    pointsFileDamaged_ = !read && read.status != platform::LoadStatus::Missing;
-    if (read)
-        points_ = std::move(loaded);
-    else if (read.status != platform::LoadStatus::Missing)
-        notices.push_back(LoadError(read.error));
+    map::GridSettings settings;
+    const platform::LoadResult grid = map::LoadGridFile(GridPath(), settings);
+    gridFileDamaged_ = IsDamaged(grid.status);
+    gridFile_ = grid.status != platform::LoadStatus::Missing;
+    const map::GridSettings fromCalibration = map::DefaultGridSettings(
+        Calibration(), calibration.status != platform::LoadStatus::Missing, imageHeight);
+    if (gridFileDamaged_) {
+        notices.push_back(LoadError(grid.error));
+        if (sameMap)
+            return outcome; // the grid and its fit stay, as the calibration does
+        settings = fromCalibration;
+    } else if (!grid) {
+        settings = fromCalibration;
+    } else if (calibration && !map::MatchesCalibration(settings, Calibration(), imageHeight)) {
+        // The handheld's file was written since, by a program that knows no grid file: its
+        // points are the newest.
+        settings.points = fromCalibration.points;
+    }
+    grid_ = std::move(settings);
+    std::string why;
+    georeference_.SetGrid(map::FitGrid(grid_, &why));
+    if (!why.empty())
+        notices.push_back(Warning(GridPath() + ": " + why));
     return outcome;
 }
 
 std::string MapDocument::PointsPath() const {
     return calib::PointsFileName(baseName_);
+}
+
+std::string MapDocument::GridPath() const {
+    return map::GridFileName(baseName_);
+}
+
+std::string MapDocument::DatumCrs() const {
+    std::string why;
+    if (grid_.datum == map::GridSettings().datum)
+        return std::string(map::kWgs84);
+    return map::DatumCrs(grid_.datum, &why).value_or(std::string(map::kWgs84));
 }
 
 std::optional<Notice> MapDocument::SetAsideIfDamaged(bool& damaged, const std::string& path) {
@@ -94,8 +148,17 @@ std::optional<Notice> MapDocument::SaveCalibration() {
     const std::string path = calib::CalibrationFileName(baseName_);
     if (auto notice = SetAsideIfDamaged(calibrationFileDamaged_, path))
         return notice;
-    if (!calib::SaveCalibrationFile(path, georeference_.Calibration()))
+    if (!calib::SaveCalibrationFile(path, Calibration()))
         return WriteFailure(path);
+    // A map calibrated here keeps its grid file from the first write on, an old folder only
+    // once it holds what the handheld's file cannot.
+    if (!gridFile_ && !map::NeedsGridFile(grid_))
+        return std::nullopt;
+    const std::string gridPath = GridPath();
+    if (auto notice = SetAsideIfDamaged(gridFileDamaged_, gridPath))
+        return notice;
+    if (!map::SaveGridFile(gridPath, grid_))
+        return WriteFailure(gridPath);
     return std::nullopt;
 }
 
@@ -115,39 +178,108 @@ Outcome MapDocument::CalibrationSaved() {
     return outcome;
 }
 
+std::optional<Notice>
+MapDocument::CheckGrid(const map::GridSettings& settings,
+                       std::shared_ptr<const map::GridGeoreference>& fit) const {
+    std::string why;
+    // Each is one line of the grid file.
+    for (const std::string& text : {settings.model.Name(), settings.datum})
+        if (text.find_first_of("\r\n") != std::string::npos)
+            return CalibrationError(GridPath() + ": a grid or datum must be written on one line");
+    // WGS 84 needs no conversion: an old folder calibrates without asking PROJ.
+    if (settings.datum != map::GridSettings().datum && !map::DatumCrs(settings.datum, &why))
+        return CalibrationError(GridPath() + ": " + why);
+    fit = map::FitGrid(settings, &why);
+    if (!why.empty())
+        return CalibrationError(GridPath() + ": " + why);
+    return std::nullopt;
+}
+
+Outcome MapDocument::Commit(map::GridSettings settings, calib::CGPSMapFuncs calibration,
+                            std::shared_ptr<const map::GridGeoreference> fit) {
+    // A change of the settings alone has nothing for Undo to take back.
+    if (settings.points != grid_.points || !(calibration == Calibration()))
+        calibrationUndo_.push_back({Calibration(), grid_.points});
+    grid_ = std::move(settings);
+    georeference_.Handheld().Calibration() = std::move(calibration);
+    georeference_.SetGrid(std::move(fit));
+    return CalibrationSaved();
+}
+
 Outcome MapDocument::AddCalibrationPair(const MapPos& plane, const MapPos& geo) {
-    calibrationUndo_.push_back(georeference_.Calibration());
-    const calib::FitResult fit = georeference_.Calibration().AddCalibrationPoint(plane, geo);
+    const int height = georeference_.ImageHeight();
+    map::GridSettings next = grid_;
+    next.Add({MapPos(plane.x, height - plane.y), geo});
+    if (!map::UsesHandheldModel(next))
+        return Recalibrate(std::move(next));
+    // The handheld's model takes the pair as the handheld does, keeping a bad one with a
+    // warning and the last good transform.
+    calib::CGPSMapFuncs calibration = Calibration();
+    const calib::FitResult fit = calibration.AddCalibrationPoint(plane, geo);
     std::vector<Notice> notices;
     if (fit != calib::FitResult::Fitted && fit != calib::FitResult::TooFewPairs)
         notices.push_back(Warning(std::string(calib::DescribeFitResult(fit))));
-    Outcome outcome = CalibrationSaved();
+    Outcome outcome = Commit(std::move(next), std::move(calibration), nullptr);
     notices.insert(notices.end(), outcome.notices.begin(), outcome.notices.end());
     outcome.notices = std::move(notices);
     return outcome;
 }
 
-Outcome MapDocument::RemoveCalibrationPair(std::size_t pair) {
-    const calib::CGPSMapFuncs before = georeference_.Calibration();
-    if (!georeference_.Calibration().RemoveCalibrationPair(pair))
+Outcome MapDocument::RemoveCalibrationPair(std::size_t point) {
+    if (point >= grid_.points.size())
         return {};
-    calibrationUndo_.push_back(before);
-    return CalibrationSaved();
+    map::GridSettings next = grid_;
+    next.points.erase(next.points.begin() + static_cast<std::ptrdiff_t>(point));
+    if (!map::UsesHandheldModel(grid_) || !map::UsesHandheldModel(next))
+        return Recalibrate(std::move(next));
+    // All points are the handheld's pairs: removed as the handheld removes one.
+    calib::CGPSMapFuncs calibration = Calibration();
+    if (!calibration.RemoveCalibrationPair(point))
+        return {};
+    return Commit(std::move(next), std::move(calibration), nullptr);
+}
+
+Outcome MapDocument::Recalibrate(map::GridSettings settings) {
+    settings.keep = std::clamp(settings.keep, map::kMinKeptPoints, map::kMaxKeptPoints);
+    const auto keep = static_cast<std::size_t>(settings.keep);
+    if (settings.points.size() > keep)
+        settings.points.erase(settings.points.begin(),
+                              settings.points.end() - static_cast<std::ptrdiff_t>(keep));
+    std::shared_ptr<const map::GridGeoreference> fit;
+    if (auto notice = CheckGrid(settings, fit))
+        return {{}, {std::move(*notice)}};
+    calib::CGPSMapFuncs calibration =
+        map::CalibrationFor(settings, Calibration(), georeference_.ImageHeight());
+    std::vector<Notice> notices;
+    const std::string_view why = calib::DescribeFitResult(calibration.GetFitResult());
+    if (map::UsesHandheldModel(settings) && !why.empty())
+        notices.push_back(Warning(std::string(why)));
+    Outcome outcome = Commit(std::move(settings), std::move(calibration), std::move(fit));
+    notices.insert(notices.end(), outcome.notices.begin(), outcome.notices.end());
+    outcome.notices = std::move(notices);
+    return outcome;
 }
 
 Outcome MapDocument::Undo() {
     if (calibrationUndo_.empty())
         return {};
-    // The variation is not part of the change: a later Map Settings value stays.
-    const double magVar = georeference_.Calibration().GetMagVar();
-    georeference_.Calibration() = std::move(calibrationUndo_.back());
+    // The variation and the grid settings are not part of the change: later values stay.
+    map::GridSettings settings = grid_;
+    settings.points = calibrationUndo_.back().points;
+    std::shared_ptr<const map::GridGeoreference> fit;
+    if (auto notice = CheckGrid(settings, fit))
+        return {{}, {std::move(*notice)}};
+    calib::CGPSMapFuncs calibration = std::move(calibrationUndo_.back().calibration);
     calibrationUndo_.pop_back();
-    georeference_.Calibration().SetMagVar(magVar);
+    calibration.SetMagVar(Calibration().GetMagVar());
+    grid_ = std::move(settings);
+    georeference_.Handheld().Calibration() = std::move(calibration);
+    georeference_.SetGrid(std::move(fit));
     return CalibrationSaved();
 }
 
 Outcome MapDocument::SetMagVar(double degrees) {
-    georeference_.Calibration().SetMagVar(degrees);
+    georeference_.Handheld().Calibration().SetMagVar(degrees);
     return CalibrationSaved();
 }
 

@@ -141,7 +141,7 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
                                                 epoch.speedKnots, epoch.courseDeg}))
             step.changes |= Changed::Trail;
     if (!readError && update.Has(gps::GpsUpdate::kPosition)) {
-        step.centreOnGps = flags_.follow && !dragging && document_.Calibration().HasTransform();
+        step.centreOnGps = flags_.follow && !dragging && document_.Georeference().HasTransform();
         step.changes |= UpdateSelectionText();
     }
     // The rate the line found is shown once, then the positions again.
@@ -259,7 +259,7 @@ Changes MapSession::UpdateSelectionText() {
     if (selection_) {
         const MapPos geo = document_.Georeference().ToGeo(*selection_);
         // Without a transform, or off the earth, the selection has no position: its pixel shows.
-        const bool placed = document_.Calibration().HasTransform() && std::isfinite(geo.x) &&
+        const bool placed = document_.Georeference().HasTransform() && std::isfinite(geo.x) &&
                             std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
         if (placed)
             text += " " + coords::FormatPosition(geo, coordFormat_);

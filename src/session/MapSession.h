@@ -56,7 +56,7 @@ public:
     // --- State -----------------------------------------------------------------------------
     [[nodiscard]] const MapDocument& Document() const { return document_; }
     // Where the map's pixels lie on the earth (the document's).
-    [[nodiscard]] const map::HandheldGeoreference& Georeference() const {
+    [[nodiscard]] const map::MapGeoreference& Georeference() const {
         return document_.Georeference();
     }
     [[nodiscard]] const trail::Recording& Recording() const { return recording_; }

@@ -1,19 +1,105 @@
 // quilo-tool calib FILE.mcd --height H [--pixel X Y]... [--geo LAT LON]...: loads a calibration
 // file into a fresh calibration and converts image pixels to positions and back, or, without
-// conversions, lists what the file holds.
+// conversions, lists what the file holds. With --add, --grid, --datum or --keep it calibrates
+// the map instead: both calibration files are written and the fit's misses printed.
 #include "base/Number.h"
 #include "calib/CalibrationFile.h"
+#include "coords/PositionText.h"
+#include "map/Datums.h"
+#include "map/FitReport.h"
 #include "map/HandheldGeoreference.h"
+#include "session/MapDocument.h"
 #include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
 
 #include <climits>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace {
+
+bool Calibrates(const tool::ParsedArgs& args) {
+    for (const tool::OptionUse& use : args.options)
+        if (use.name == "--add" || use.name == "--grid" || use.name == "--datum" ||
+            use.name == "--keep")
+            return true;
+    return false;
+}
+
+// Applies the options to the map's calibration and writes both files; the first error, which
+// names what is refused, leaves every file as it was.
+int RunCalibrate(const tool::ParsedArgs& args, const std::string& path, int height,
+                 std::ostream& out, std::ostream& err) {
+    const auto fail = [&err](std::string_view message) {
+        return tool::Fail(err, "calib", message);
+    };
+    if (calib::MapBaseName(path) + ".mcd" != path)
+        return fail(path + ": the calibration file's name ends in .mcd");
+    session::MapDocument document;
+    // Its name less the last four characters names the map, as the image's does.
+    for (const session::Notice& notice : document.OpenCalibration(path, height).notices)
+        if (notice.kind == session::Notice::Kind::Error)
+            return fail(notice.text);
+
+    map::GridSettings settings = document.Grid();
+    if (const auto keep = args.Value("--keep")) {
+        const auto value =
+            base::ParseExact(base::SkipPlus(*keep), map::kMinKeptPoints, map::kMaxKeptPoints);
+        if (!value)
+            return fail("--keep needs a number of points from " +
+                        std::to_string(map::kMinKeptPoints) + " to " +
+                        std::to_string(map::kMaxKeptPoints));
+        settings.keep = *value;
+    }
+    std::string why;
+    if (const auto grid = args.Value("--grid")) {
+        const std::optional<map::GridModel> model = map::GridModel::Parse(*grid, &why);
+        if (!model)
+            return fail("--grid: " + why);
+        settings.model = *model;
+    }
+    if (const auto datum = args.Value("--datum")) {
+        if (!map::DatumCrs(*datum, &why))
+            return fail("--datum: " + why);
+        settings.datum = std::string(*datum);
+    }
+    std::string datumCrs = std::string(map::kWgs84);
+    if (settings.datum != map::GridSettings().datum)
+        datumCrs = map::DatumCrs(settings.datum, &why).value_or(datumCrs);
+    for (const tool::OptionUse& use : args.options) {
+        if (use.name != "--add")
+            continue;
+        const auto x = base::ParseExact(base::SkipPlus(use.values[0]), 0.0, double{INT_MAX});
+        const auto y = base::ParseExact(base::SkipPlus(use.values[1]), 0.0, double{INT_MAX});
+        if (!x || !y)
+            return fail("--add needs X Y (column, row from the top) and a position");
+        const std::optional<MapPos> geo = coords::ParsePosition(use.values[2], datumCrs, &why);
+        if (!geo)
+            return fail("--add: " + why);
+        settings.Add({MapPos(*x, *y), *geo});
+    }
+    for (const session::Notice& notice : document.Recalibrate(settings).notices)
+        if (notice.kind == session::Notice::Kind::Error)
+            return fail(notice.text);
+
+    // One record a point: its pixel, its position, how far the fit misses it in metres; then
+    // the RMS, and a model that fits clearly better.
+    using base::FormatShortest;
+    const map::FitReport report =
+        map::ReportFit(document.Georeference(), document.Grid().model, document.Grid().points);
+    for (const calib::PairCheck& point : report.points)
+        out << "point\t" << FormatShortest(point.pixel.x) << '\t' << FormatShortest(point.pixel.y)
+            << '\t' << FormatShortest(point.geo.y) << '\t' << FormatShortest(point.geo.x) << '\t'
+            << (point.missMetres ? base::FormatFixed(*point.missMetres, 3) : "none") << '\n';
+    if (report.rmsMetres)
+        out << "rms\t" << base::FormatFixed(*report.rmsMetres, 3) << '\n';
+    if (report.better)
+        out << "better\t" << report.better->Name() << '\n';
+    return 0;
+}
 
 int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const std::string_view file = args.positionals[0];
@@ -30,6 +116,14 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
         return tool::Fail(err, "calib", conversions.error);
     if (!conversions.list.empty() && !height)
         return tool::Fail(err, "calib", "conversions need --height H, the image height in pixels");
+    if (Calibrates(args)) {
+        if (!height)
+            return tool::Fail(err, "calib",
+                              "calibrating needs --height H, the image height in pixels");
+        if (!conversions.list.empty())
+            return tool::Fail(err, "calib", "convert with quilo-tool map after calibrating");
+        return RunCalibrate(args, std::string(file), *height, out, err);
+    }
 
     calib::CGPSMapFuncs calibration;
     const std::string path(file);
@@ -69,11 +163,17 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
 const tool::ToolCommandRegistrar registrar({
     {"calib",
      "FILE.mcd",
-     "--height H [--pixel X Y]... [--geo LAT LON]...",
-     "lists a calibration file, or converts pixels to positions and back in argument order",
-     {{"--height", "H", "the image height in pixels, needed by conversions"},
+     "--height H [--pixel X Y]... [--geo LAT LON]... | --height H [--add X Y POSITION]... "
+     "[--grid MODEL] [--datum NAME] [--keep N]",
+     "lists a calibration file, converts pixels to positions and back in argument order, or "
+     "calibrates the map and prints how far the fit misses each point",
+     {{"--height", "H", "the image height in pixels, needed by conversions and calibrating"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
-      {"--geo", "LAT LON", "prints the pixel of the position"}}},
+      {"--geo", "LAT LON", "prints the pixel of the position"},
+      {"--add", "X Y POSITION", "a calibration point: the pixel and its position as one text"},
+      {"--grid", "MODEL", "graticule, topographic, chart, or a grid such as \"UTM 32N\""},
+      {"--datum", "NAME", "the datum of the map's printed coordinates (WGS84, ED50...)"},
+      {"--keep", "N", "how many calibration points the map keeps (3 to 50)"}}},
     &RunCalib,
 });
 

@@ -5,10 +5,12 @@
 #include "calib/FitCheck.h"
 #include "calib/MapSettingsDlg.h"
 #include "coords/EnterCoordsDlg.h"
+#include "map/FitReport.h"
 #include "platform/MessageBox.h"
 #include "points/EditMapPointsDlg.h"
 #include "points/NewMapPoint.h"
 #include "view/GpsSettingsSheet.h"
+#include "view/GridEntry.h"
 #include "view/MapView.h"
 
 #include <QAction>
@@ -36,11 +38,12 @@ private:
     MapView& view_;
 };
 
-// Which point of three the next entry makes; with three held, the oldest gives way.
-QString NextPointNote(std::size_t pairsHeld) {
-    if (pairsHeld >= 3)
-        return QStringLiteral("Point 3 of 3: point 1 will be dropped.");
-    return QStringLiteral("Point %1 of 3").arg(pairsHeld + 1);
+// Which point of those kept the next entry makes; with all held, the oldest gives way.
+QString NextPointNote(std::size_t pointsHeld, int keep) {
+    const auto kept = static_cast<std::size_t>(keep);
+    if (pointsHeld >= kept)
+        return QStringLiteral("Point %1 of %1: point 1 will be dropped.").arg(kept);
+    return QStringLiteral("Point %1 of %2").arg(pointsHeld + 1).arg(kept);
 }
 
 } // namespace
@@ -90,7 +93,7 @@ bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTra
                               platform::MessageIcon::Information);
         return false;
     }
-    if (needsTransform && !session_.Document().Calibration().HasTransform()) {
+    if (needsTransform && !session_.Georeference().HasTransform()) {
         platform::ShowMessage(&view_, QStringLiteral("This map is not calibrated."), title,
                               platform::MessageIcon::Information);
         return false;
@@ -105,12 +108,29 @@ void MapCommands::OnEnterCalibrationPoint() {
     coords::EnterCoordsDlg dialog(entryFormat_, &view_);
     dialog.SetPrompt(
         QStringLiteral("Enter Selection Coordinates:") + '\n' +
-        NextPointNote(session_.Document().Calibration().GetCalibrationPoints().size() / 2));
+        NextPointNote(session_.Document().Grid().points.size(), session_.Document().Grid().keep));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
+    // Typed as printed on the sheet: on its datum, or in its named grid.
+    const map::GridSettings& grid = session_.Document().Grid();
+    dialog.SetDatum(QString::fromStdString(grid.datum));
+    if (grid.model.kind == map::GridKind::Named)
+        dialog.SetGridCrs(QString::fromStdString(grid.model.crs));
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const session::Outcome outcome = session_.AddCalibrationPoint(dialog.GetResult());
+    session::Outcome outcome;
+    // Another datum chosen in the entry is the map's from now on.
+    if (const std::string datum = DatumKey(dialog.Datum()); datum != grid.datum) {
+        map::GridSettings settings = grid;
+        settings.datum = datum;
+        outcome = session_.EditDocument(
+            [&settings](session::MapDocument& document) { return document.Recalibrate(settings); });
+    }
+    if (outcome.notices.empty()) {
+        const session::Outcome added = session_.AddCalibrationPoint(dialog.GetResult());
+        outcome.changes |= added.changes;
+        outcome.notices = added.notices;
+    }
     Tell(outcome.notices);
     view_.Refresh(outcome.changes);
 }
@@ -124,11 +144,27 @@ void MapCommands::OnMapSettings() {
     if (view_.Geometry().ImageWidth() > 0)
         dialog.SetMapInfo(view_.MapPath(), view_.Geometry().ImageWidth(),
                           view_.Geometry().ImageHeight());
+    dialog.SetGrid(ToGridEntry(session_.Document().Grid()), DatumLabels(), map::kMinKeptPoints,
+                   map::kMaxKeptPoints);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const double magVar = dialog.GetSignedMagVar();
-    const session::Outcome outcome = session_.EditDocument(
+    session::Outcome outcome = session_.EditDocument(
         [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
+    // A grid that cannot be taken leaves the map as it was, with the reason.
+    std::string why;
+    const std::optional<map::GridSettings> grid =
+        FromGridEntry(dialog.GetGrid(), session_.Document().Grid(), &why);
+    if (!grid) {
+        outcome.notices.push_back({session::Notice::Kind::Error,
+                                   session_.Document().GridPath() + ": " + why,
+                                   "Calibration Error"});
+    } else if (*grid != session_.Document().Grid()) {
+        const session::Outcome regrid = session_.EditDocument(
+            [&grid](session::MapDocument& document) { return document.Recalibrate(*grid); });
+        outcome.changes |= regrid.changes;
+        outcome.notices.insert(outcome.notices.end(), regrid.notices.begin(), regrid.notices.end());
+    }
     Tell(outcome.notices);
     view_.Refresh(outcome.changes);
 }
@@ -141,9 +177,11 @@ void MapCommands::OnCalibrationPoints() {
     calib::CalibrationPointsDlg dialog(&view_);
     const auto refresh = [this, &dialog](const session::Outcome& outcome) {
         Tell(outcome.notices);
-        dialog.SetPairs(calib::CheckPairs(session_.Document().Calibration(),
-                                          session_.Georeference().ImageHeight()),
-                        session_.Document().CanUndo());
+        const session::MapDocument& document = session_.Document();
+        const map::FitReport report =
+            map::ReportFit(document.Georeference(), document.Grid().model, document.Grid().points);
+        dialog.SetPairs(report.points, document.CanUndo(),
+                        QString::fromStdString(map::DescribeFit(report)));
         view_.Refresh(outcome.changes | Changed::Calibration);
     };
     connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
@@ -172,15 +210,13 @@ void MapCommands::OnCheckPosition() {
         dialog.SetGpsPosition(session_.GpsFix().position);
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    const std::optional<calib::RangeBearing> miss =
-        calib::CheckPosition(session_.Document().Calibration(), *session_.Selection(),
-                             session_.Georeference().ImageHeight(), dialog.GetResult());
-    if (!miss)
-        return; // the map cannot change while the dialog is open
+    // Measured from where the map's model, whichever it is, puts the selection.
+    const calib::RangeBearing miss = session_.Document().Calibration().RangeAndBearing(
+        session_.Georeference().ToGeo(*session_.Selection()), dialog.GetResult());
     const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
                                         "where the map puts the selection.")
-                             .arg(QString::fromStdString(base::FormatFixed(miss->distance, 1)),
-                                  QString::fromStdString(base::FormatFixed(miss->trueBearing, 0)));
+                             .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)),
+                                  QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
     platform::ShowMessage(&view_, text, title, platform::MessageIcon::Information);
 }
 

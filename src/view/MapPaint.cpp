@@ -4,6 +4,7 @@
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
+#include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
 #include "view/SymbolCache.h"
@@ -38,11 +39,16 @@ void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset
     DrawInfoLines(painter, scene);
 }
 
+void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.grid != nullptr)
+        scene.grid->Draw(painter, scene, offset);
+}
+
 // Bottom to top.
-constexpr std::array<Layer, 11> kLayers = {
-    PaintMap,        DrawNightTint, DrawMapPoints, PaintTrailLayer, DrawAccuracyCircle,
-    DrawGoToLine,    DrawGpsPosition, DrawSelection, DrawScaleBar,  DrawArrivalNote,
-    InfoLinesLayer,
+constexpr std::array<Layer, 12> kLayers = {
+    PaintMap,        GridLayer,          DrawNightTint,   DrawMapPoints,
+    PaintTrailLayer, DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition,
+    DrawSelection,   DrawScaleBar,       DrawArrivalNote, InfoLinesLayer,
 };
 
 int InfoLineHeight() {

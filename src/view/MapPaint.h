@@ -9,9 +9,9 @@ class QPainter;
 namespace view {
 
 // Paints one frame: the map scaled onto the client area with white beyond the image, the
-// map points, the trail (left out while dragging), the GPS marker, the selection crosshair and
-// the info lines, in this order. Expects a painter on a surface of the client size with
-// antialiasing off.
+// grid's lines when the scene has them, the map points, the trail (left out while dragging), the
+// GPS marker, the selection crosshair and the info lines, in this order. Expects a painter on a
+// surface of the client size with antialiasing off.
 void PaintScene(QPainter& painter, const MapScene& scene);
 
 // The layers, each drawing with the offset the frame uses (the drag offset while dragging).

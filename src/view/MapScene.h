@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/HandheldGeoreference.h"
+#include "map/MapGeoreference.h"
 #include "map/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
@@ -21,6 +21,7 @@ class CMapPoint;
 
 namespace view {
 
+class GridOverlay;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
@@ -37,7 +38,7 @@ struct InfoLine {
 struct MapScene {
     const ViewGeometry& geometry;
     const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
-    const map::HandheldGeoreference& georeference; // the map's, asked for every position
+    const map::MapGeoreference& georeference; // the map's, asked for every position
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;
     const ViewSettings& settings;
@@ -54,6 +55,7 @@ struct MapScene {
     QColor infoBackground = Qt::white;
     QColor infoText = Qt::black;
     const LiveOverlay* live = nullptr; // the live display's overlays; none for the plain frame
+    GridOverlay* grid = nullptr;       // the grid's lines, drawn over the map when set
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

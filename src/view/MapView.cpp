@@ -1,6 +1,5 @@
 #include "view/MapView.h"
 
-#include "calib/FitCheck.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "view/LiveOverlays.h"
@@ -56,6 +55,11 @@ void MapView::SetZoom(double zoom) {
     if (picture_)
         return; // the map before keeps its zoom for a cancel
     geometry_.SetZoom(zoom);
+    update();
+}
+
+void MapView::ShowGridOverlay(bool on) {
+    showGrid_ = on;
     update();
 }
 
@@ -183,11 +187,26 @@ void MapView::PaintFrame(QPainter& painter) {
     }
     const std::optional<MapPos>& selection = session_.Selection();
     const LiveOverlay live = LiveOverlayOf(session_);
-    PaintScene(painter,
-               MapScene{geometry_, map_, session_.Georeference(), session_.Document().Points(),
-                        session_.Recording().Trail(), settings, trailPens_, symbols_, trailLayer_,
-                        session_.GpsFix(), selection, session_.ShowsMapPoints(), flags.labels,
-                        flags.trail, statusLine, cursorLine, infoBackground, infoText, &live});
+    PaintScene(painter, MapScene{geometry_,
+                                 map_,
+                                 session_.Georeference(),
+                                 session_.Document().Points(),
+                                 session_.Recording().Trail(),
+                                 settings,
+                                 trailPens_,
+                                 symbols_,
+                                 trailLayer_,
+                                 session_.GpsFix(),
+                                 selection,
+                                 session_.ShowsMapPoints(),
+                                 flags.labels,
+                                 flags.trail,
+                                 statusLine,
+                                 cursorLine,
+                                 infoBackground,
+                                 infoText,
+                                 &live,
+                                 showGrid_ ? &gridOverlay_ : nullptr});
     if (!map_.Empty() && !mapOutlines_.empty()) {
         // Under the info lines, which the scene has painted already.
         const int w = geometry_.ClientWidth();
@@ -206,9 +225,8 @@ void MapView::PaintFrame(QPainter& painter) {
         PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
     if (calibrationMarks_ > 0) {
         std::vector<MapPos> pixels;
-        for (const calib::PairCheck& pair : calib::CheckPairs(
-                 session_.Document().Calibration(), session_.Georeference().ImageHeight()))
-            pixels.push_back(pair.pixel);
+        for (const map::CalibrationPoint& point : session_.Document().Grid().points)
+            pixels.push_back(point.pixel);
         PaintCalibrationMarks(painter, geometry_, pixels);
     }
 }

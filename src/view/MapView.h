@@ -7,6 +7,7 @@
 #include "map/PyramidTarget.h"
 #include "session/Changes.h"
 #include "session/MapSession.h"
+#include "view/GridOverlay.h"
 #include "view/LoadingPicture.h"
 #include "view/MapPaint.h"
 #include "view/PointerGesture.h"
@@ -84,6 +85,9 @@ public:
     // The calibration points are drawn as numbered marks while any caller has them on.
     void ShowCalibrationMarks(bool on);
     [[nodiscard]] bool ShowsCalibrationMarks() const { return calibrationMarks_ > 0; }
+    // The lines of the map's grid over the map (View > Grid Overlay).
+    void ShowGridOverlay(bool on);
+    [[nodiscard]] bool ShowsGridOverlay() const { return showGrid_; }
     // A device path used instead of the configured COM port ("quilo --gps PATH").
     void SetGpsDevice(std::string device);
     // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
@@ -186,6 +190,8 @@ private:
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    GridOverlay gridOverlay_;
+    bool showGrid_ = false;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first
     // paint and again when the settings change.
     std::optional<std::pair<int, int>> pensBuiltFor_;

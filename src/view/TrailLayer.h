@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calib/MapPos.h"
-#include "map/HandheldGeoreference.h"
+#include "map/MapGeoreference.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
 #include "view/ViewGeometry.h"
@@ -77,7 +77,7 @@ private:
     // Converting thousands of positions would be most of a frame's work; the results stay
     // while what they were computed from does.
     std::vector<MapPos> samples_; // oldest first
-    map::HandheldGeoreference georeference_;
+    map::MapGeoreference georeference_;
     int trailLength_ = 0;
     std::vector<Placed> placed_;
 

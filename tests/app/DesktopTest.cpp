@@ -476,17 +476,21 @@ TEST_F(Desktop, TheNextStartWithoutAMapRestoresMapViewAndWindow) {
     EXPECT_TRUE(catcher.messages.empty());
 }
 
-TEST_F(Desktop, ReopenLastMapOffStartsBlankAndStaysOff) {
+TEST_F(Desktop, ReopenLastMapOffStartsBlankAndStaysOffAsTheGridOverlayStaysOn) {
     {
         CGPSMapFrame& f = StartFrame();
         ASSERT_TRUE(f.Action(kCmdReopenLastMap)->isChecked());
+        ASSERT_FALSE(f.Action(kCmdGridOverlay)->isChecked());
         ASSERT_TRUE(f.LoadMapFile(map));
         f.Action(kCmdReopenLastMap)->trigger();
+        f.Action(kCmdGridOverlay)->trigger();
         f.close();
         StopFrame();
     }
     CGPSMapFrame& f = StartFrame();
     EXPECT_FALSE(f.Action(kCmdReopenLastMap)->isChecked());
+    EXPECT_TRUE(f.Action(kCmdGridOverlay)->isChecked());
+    EXPECT_TRUE(f.View().ShowsGridOverlay());
     f.RestoreLastSession();
     EXPECT_TRUE(f.View().MapPath().isEmpty());
     EXPECT_EQ(f.View().Session().StatusText(), "GPS:");

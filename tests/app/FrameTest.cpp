@@ -101,6 +101,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Show/Cursor Info",
         "View/Show/Map Points",
         "View/Show/Labels",
+        "View/Show/Grid Overlay",
         "View/Show/Heading Arrow",
         "View/Show/Accuracy Circle",
         "View/Show/Scale Bar",

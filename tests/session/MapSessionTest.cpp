@@ -6,6 +6,7 @@
 #include "gps/GpsFeed.h"
 #include "gps/PtyPair.h"
 #include "gps/SourceTestSupport.h"
+#include "map/Proj.h"
 #include "platform/FileLock.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"
@@ -198,6 +199,109 @@ TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
     ASSERT_TRUE(calib::LoadCalibrationFile(dir.File("b.mcd"), written));
     EXPECT_EQ(written.GetCalibrationPoints(),
               (std::vector<MapPos>{MapPos(500, 750), MapPos(1.0, 52.0)}));
+    // An old folder stays one: its points are added as the handheld adds them, no grid file.
+    session.OpenMap(dir.File("a.png"), 1000);
+    session.Select(MapPos(500, 250));
+    EXPECT_TRUE(session.AddCalibrationPoint(MapPos(1.5, 51.75)).notices.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a.grid")));
+    EXPECT_EQ(session.Georeference().Grid(), nullptr);
+}
+
+TEST_F(MapSessionTest, AMapCalibratedHereKeepsItsGridBesideTheHandheldsFile) {
+    std::string why;
+    const auto utm = map::ProjTransform::Make("EPSG:32632", map::kWgs84, &why);
+    ASSERT_TRUE(utm) << why;
+    // A 20 km sheet of 2000 pixels a side at 45 N, its top left corner at 500000 E 4990000 N.
+    const auto truth = [&utm](double x, double y) {
+        MapPos p(500000 + 10 * x, 4990000 - 10 * y);
+        EXPECT_TRUE(utm->Forward(p));
+        return p;
+    };
+    const std::string mcd = Base() + ".mcd";
+    const std::string grid = Base() + ".grid";
+    const auto edit = [this](auto change) { return session.EditDocument(change).notices; };
+    session.OpenMap(Base() + ".png", 2000);
+    map::GridSettings settings = session.Document().Grid();
+    EXPECT_EQ(settings.model.kind, map::GridKind::Topographic) << "a map calibrated here";
+    settings.keep = 4;
+    for (const MapPos pixel : {MapPos(0, 0), MapPos(2000, 0), MapPos(0, 2000), MapPos(2000, 2000)})
+        settings.Add({pixel, truth(pixel.x, pixel.y)});
+    EXPECT_TRUE(edit([&](MapDocument& d) { return d.Recalibrate(settings); }).empty());
+    EXPECT_EQ(session.Document().Grid(), settings);
+    map::GridSettings onDisk;
+    ASSERT_TRUE(map::LoadGridFile(grid, onDisk));
+    EXPECT_EQ(onDisk, settings);
+    calib::CGPSMapFuncs handheld;
+    ASSERT_TRUE(calib::LoadCalibrationFile(mcd, handheld));
+    EXPECT_EQ(handheld.GetCalibrationPoints().size(), 6u) << "the newest three pairs";
+    EXPECT_LT(
+        calib::RangeAndBearing(session.Georeference().ToGeo(MapPos(1000, 1000)), truth(1000, 1000))
+            .distance,
+        3.0);
+
+    // Refused with the grid file's name and the reason; nothing changes, nothing is written.
+    const std::string gridBytes = ReadBytes(grid);
+    const std::string mcdBytes = ReadBytes(mcd);
+    const struct {
+        const char* legend;
+        std::function<void(map::GridSettings&)> change;
+        const char* reason;
+    } refused[] = {
+        {"unknown datum", [](map::GridSettings& s) { s.datum = "ED51"; }, "ED51"},
+        {"a datum that would add a line", [](map::GridSettings& s) { s.datum = "WGS84\nkeep 50"; },
+         "one line"},
+        {"unknown grid",
+         [](map::GridSettings& s) {
+             s.model = {map::GridKind::Named, "EPSG:99999999"};
+         },
+         "EPSG:99999999"},
+        {"points on one line",
+         [&](map::GridSettings& s) {
+             s.points.clear();
+             for (const double i : {0.0, 500.0, 1000.0})
+                 s.Add({MapPos(i, i), truth(i, i)});
+         },
+         "line"},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.legend);
+        map::GridSettings bad = settings;
+        row.change(bad);
+        const std::vector<Notice> notices =
+            edit([&](MapDocument& d) { return d.Recalibrate(bad); });
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].kind, Notice::Kind::Error);
+        EXPECT_EQ(notices[0].text.rfind(grid + ": ", 0), 0u) << notices[0].text;
+        EXPECT_NE(notices[0].text.find(row.reason), std::string::npos) << notices[0].text;
+        EXPECT_EQ(session.Document().Grid(), settings);
+        EXPECT_EQ(ReadBytes(grid), gridBytes);
+        EXPECT_EQ(ReadBytes(mcd), mcdBytes);
+    }
+
+    // Removing a point and its undo go through both files.
+    EXPECT_TRUE(edit([](MapDocument& d) { return d.RemoveCalibrationPair(3); }).empty());
+    ASSERT_TRUE(map::LoadGridFile(grid, onDisk));
+    EXPECT_EQ(onDisk.points.size(), 3u);
+    EXPECT_TRUE(edit([](MapDocument& d) { return d.Undo(); }).empty());
+    EXPECT_EQ(ReadBytes(grid), gridBytes);
+    EXPECT_EQ(ReadBytes(mcd), mcdBytes);
+
+    // Opened again it is the same map; a damaged grid file leaves it on the handheld's file,
+    // says so, and is set aside before the first write.
+    const MapPos centre = session.Georeference().ToGeo(MapPos(1000, 1000));
+    session = MapSession();
+    ASSERT_TRUE(session.OpenMap(Base() + ".png", 2000).notices.empty());
+    EXPECT_EQ(session.Georeference().ToGeo(MapPos(1000, 1000)), centre);
+    WriteBytes(grid, "QUILO-GRID 1\nmodel topographic\nkeep 4\n");
+    session = MapSession();
+    const std::vector<Notice> notices = session.OpenMap(Base() + ".png", 2000).notices;
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text.rfind(grid + ": ", 0), 0u) << notices[0].text;
+    EXPECT_EQ(session.Georeference().Grid(), nullptr);
+    EXPECT_TRUE(session.Georeference().HasTransform());
+    EXPECT_TRUE(edit([](MapDocument& d) { return d.SetMagVar(1.0); }).empty());
+    EXPECT_EQ(ReadBytes(grid + ".damaged"), "QUILO-GRID 1\nmodel topographic\nkeep 4\n");
+    EXPECT_TRUE(map::LoadGridFile(grid, onDisk));
 }
 
 TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {

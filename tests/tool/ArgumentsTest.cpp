@@ -104,7 +104,7 @@ TEST(ToolArguments, EveryCommandReadsOptionsOneWay) {
         {{"calib", mcd, "--height=100", "--pixel=0", "100"}, Expect::Prints, "52\t0\n"},
         {{"calib", mcd, "--height", "100", "--pixel", "0", "100"}, Expect::Prints, "52\t0\n"},
         {{"calib", mcd, "--geo=52", "0", "--height=100"}, Expect::Prints, "-0\t100\n"},
-        {{"calib", "--help"}, Expect::Help, "--height --pixel --geo"},
+        {{"calib", "--help"}, Expect::Help, "--height --pixel --geo --add --grid --datum --keep"},
         {{"calib", mcd, "--width", "5"}, Expect::Refused, "unknown option '--width'"},
         {{"calib", mcd, "--height=100", "--geo", "52"}, Expect::Refused, "--geo needs"},
         {{"calib", mcd, "--height=1.5"}, Expect::Refused, "--height"},

@@ -3,12 +3,15 @@
 #include "calib/CalibrationFile.h"
 
 #include "ToolCases.h"
+#include "support/Cs2cs.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -88,6 +91,9 @@ TEST(CalibToolTest, Calib) {
     const std::string cutJpeg = dir.File("cut.jpg");
     testsupport::WriteBytes(cutJpeg, "\xFF\xD8\xFF\xE0\x00\x10JFIF");
     const char* const conversions = "51.5\t-0.25\n320\t239.99999999999716\n50.9\t0.75\n";
+    const std::string old = dir.File("old.mcd");
+    ASSERT_TRUE(calib::SaveCalibrationFile(old, c));
+    const std::string fresh = dir.File("fresh.mcd");
 
     tooltest::CheckRows(
         {
@@ -134,8 +140,66 @@ TEST(CalibToolTest, Calib) {
             {"missing file", {"calib", dir.File("none.mcd")}, nullptr},
             {"truncated file", {"calib", truncated}, nullptr},
             {"no file", {"calib", "--height", "480"}, nullptr},
+            {"calibrating an old folder keeps the handheld's fit",
+             {"calib", old, "--height", "480", "--add", "100", "100", "51.375 -0.09375"},
+             "point\t640\t0\t51.5\t0.75\t0.000\npoint\t0\t480\t50.9\t-0.25\t0.000\n"
+             "point\t100\t100\t51.375\t-0.09375\t0.000\nrms\t0.000\n"},
+            {"calibrating without height", {"calib", fresh, "--add", "0", "0", "46 7"}, nullptr},
+            {"calibrating with conversions",
+             {"calib", fresh, "--height", "480", "--keep", "4", "--pixel", "0", "0"},
+             nullptr},
+            {"unknown datum", {"calib", fresh, "--height", "480", "--datum", "ED51"}, nullptr},
+            {"unknown grid", {"calib", fresh, "--height", "480", "--grid", "UTM 61N"}, nullptr},
+            {"keeping two", {"calib", fresh, "--height", "480", "--keep", "2"}, nullptr},
+            {"a position that is none",
+             {"calib", fresh, "--height", "480", "--add", "0", "0", "north"},
+             nullptr},
+            {"points on one line",
+             {"calib", fresh, "--height", "480", "--add", "0", "0", "46 7", "--add", "10", "10",
+              "46.1 7.1", "--add", "20", "20", "46.2 7.2"},
+             nullptr},
+            {"a file not named .mcd", {"calib", map, "--height", "480", "--keep", "3"}, nullptr},
         },
         kCommaLocale);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("old.grid"))) << "an old folder stays one";
+    EXPECT_FALSE(std::filesystem::exists(fresh)) << "nothing written when refused";
+    EXPECT_FALSE(std::filesystem::exists(dir.File("fresh.grid")));
+}
+
+// Ground distance between two nearby positions, metres: plenty for a bound of a few metres.
+double Metres(double lat1, double lon1, double lat2, double lon2) {
+    const double dx = (lon1 - lon2) * std::cos(lat1 * M_PI / 180.0);
+    return std::hypot(dx, lat1 - lat2) * 111320.0;
+}
+
+TEST(CalibToolTest, AUtmSheetCalibratedAtThreeCornersDrawsTheTruthAtEveryCorner) {
+    // A 20 km sheet of UTM zone 32N at 45 N, 50 m a pixel, calibrated at three grid corners as a
+    // hiker reads them off its margin; cs2cs says where every corner and the middle lie.
+    const TempDir dir;
+    testsupport::WriteBytes(dir.File("sheet.bmp"), Bmp(400, 400));
+    const auto run = testsupport::RunTool(
+        {"calib", dir.File("sheet.mcd"), "--height", "400", "--add", "0", "0", "32T 500000 4990000",
+         "--add", "400", "0", "32T 520000 4990000", "--add", "0", "400", "32T 500000 4970000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("rms\t"), std::string::npos) << run.out;
+    std::vector<std::string> args = {"map", dir.File("sheet.bmp")};
+    std::vector<testsupport::Pair> grid;
+    for (const double x : {0.0, 400.0, 200.0})
+        for (const double y : {0.0, 400.0, 200.0}) {
+            args.insert(args.end(), {"--pixel", std::to_string(x), std::to_string(y)});
+            grid.push_back({500000 + 50 * x, 4990000 - 50 * y});
+        }
+    const auto truth = testsupport::Cs2cs("EPSG:32632", "EPSG:4326", grid);
+    const auto drawn = testsupport::RunTool(args);
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    std::istringstream lines(drawn.out);
+    for (const testsupport::Pair& expected : truth) {
+        double lat = NAN;
+        double lon = NAN;
+        lines >> lat >> lon;
+        EXPECT_LT(Metres(lat, lon, expected[0], expected[1]), 3.0)
+            << lat << ' ' << lon << " for " << expected[0] << ' ' << expected[1];
+    }
 }
 
 } // namespace

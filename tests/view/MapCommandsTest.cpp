@@ -4,6 +4,9 @@
 #include "calib/MapSettingsDlg.h"
 #include "coords/CoordEntry.h"
 #include "coords/EnterCoordsDlg.h"
+#include "map/Datums.h"
+#include "map/GridFile.h"
+#include "map/Proj.h"
 #include "platform/MessageBox.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/MapLoader.h"
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -108,9 +112,24 @@ TEST_F(MapCommandsTest, ThreeTappedPointsCalibrateAndSaveEachTime) {
     EXPECT_NE(Calibration().GetA(), before);
     // The first pair's plane point is stored bottom-up: row 0 of a 480-row image is y 480.
     EXPECT_EQ(Calibration().GetCalibrationPoints().at(0), MapPos(0, 480));
+    // Fitted on the topographic grid of a map calibrated here, the middle of a rectangle of
+    // degrees lies a metre or two from the middle of the degrees.
     const MapPos middle = view->Session().Georeference().ToGeo(MapPos(320, 240));
-    EXPECT_NEAR(middle.y, 51.975, 1e-9);
-    EXPECT_NEAR(middle.x, -0.95, 1e-9);
+    EXPECT_NEAR(middle.y, 51.975, 3e-5);
+    EXPECT_NEAR(middle.x, -0.95, 5e-5);
+
+    // The entry opens on the map's datum; another one chosen there becomes the map's, and the
+    // position typed on it is kept in WGS 84, some 120 m away in England.
+    view->SetSelection(MapPos(640, 480));
+    WhenModal<coords::EnterCoordsDlg>([](coords::EnterCoordsDlg& d) {
+        EXPECT_EQ(map::DatumCrs(d.Datum().toStdString(), nullptr), "EPSG:4326");
+        d.SetDatum("OSGB36");
+        TypePosition(d, 51.95, -0.9);
+    });
+    commands->OnEnterCalibrationPoint();
+    EXPECT_EQ(view->Session().Document().Grid().datum, "OSGB36");
+    const MapPos kept = view->Session().Document().Grid().points.back().geo;
+    EXPECT_NEAR(map::GroundMetres(kept, MapPos(-0.9, 51.95)), 120, 40);
 }
 
 TEST_F(MapCommandsTest, CancelledOrCollinearEntries) {
@@ -119,7 +138,8 @@ TEST_F(MapCommandsTest, CancelledOrCollinearEntries) {
     commands->OnEnterCalibrationPoint();
     EXPECT_EQ(CalibrationFileSize(), static_cast<std::uintmax_t>(-1)) << "nothing written";
 
-    // Three image points on one line: no transform exists; the user is told, A..F stay.
+    // Three image points on one line: no transform exists; the user is told, A..F stay, and the
+    // third point is not written.
     const double a = Calibration().GetA();
     for (int i = 0; i < 3; ++i) {
         view->SetSelection(MapPos(10.0 * i, 10.0 * i));
@@ -129,17 +149,42 @@ TEST_F(MapCommandsTest, CancelledOrCollinearEntries) {
     }
     EXPECT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(Calibration().GetA(), a);
-    EXPECT_EQ(CalibrationFileSize(), 154u);
+    EXPECT_EQ(CalibrationFileSize(), 2u + 96u + 8u);
 }
 
 TEST_F(MapCommandsTest, MapSettingsStoresSignedVariation) {
+    // The grid is a named one on ED50, chosen by its label, keeping five points.
     WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
         SetEdit(d, "edit1003", "3.5");
         d.findChild<QRadioButton*>("radio1026")->setChecked(true);
+        d.findChild<QComboBox*>("gridModel")->setCurrentIndex(calib::MapSettingsDlg::kNamedGrid);
+        SetEdit(d, "gridCrs", "UTM 32N");
+        auto* datum = d.findChild<QComboBox*>("gridDatum");
+        datum->setCurrentIndex(datum->findText("(ED50)", Qt::MatchEndsWith));
+        d.findChild<QSpinBox*>("gridKeep")->setValue(5);
         d.accept();
     });
     commands->OnMapSettings();
     EXPECT_EQ(Calibration().GetMagVar(), -3.5);
+    const map::GridSettings grid = view->Session().Document().Grid();
+    EXPECT_EQ(grid.model.Name(), "EPSG:32632");
+    EXPECT_EQ(grid.datum, "ED50");
+    EXPECT_EQ(grid.keep, 5);
+    map::GridSettings onDisk;
+    ASSERT_TRUE(map::LoadGridFile(dir.File("area.grid"), onDisk));
+    EXPECT_EQ(onDisk, grid);
+    // A grid PROJ does not know is refused with the file and the reason; the map keeps its own.
+    WhenModal<calib::MapSettingsDlg>([](calib::MapSettingsDlg& d) {
+        EXPECT_EQ(d.GetGrid().crs, "EPSG:32632");
+        EXPECT_EQ(d.GetGrid().datum, "European Datum 1950 (ED50)");
+        SetEdit(d, "gridCrs", "UTM 61N");
+        d.accept();
+    });
+    commands->OnMapSettings();
+    ASSERT_EQ(catcher.messages.size(), 1u);
+    EXPECT_TRUE(catcher.messages[0].text.startsWith(QString::fromStdString(dir.File("area.grid"))))
+        << catcher.messages[0].text.toStdString();
+    EXPECT_EQ(view->Session().Document().Grid(), grid);
     ASSERT_EQ(CalibrationFileSize(), 2u + 8u);
     const std::string bytes = testsupport::ReadBytes(dir.File("area.mcd"));
     double stored = 0;

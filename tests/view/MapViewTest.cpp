@@ -1,4 +1,5 @@
 #include "view/MapView.h"
+#include "map/GridFile.h"
 #include "map/PyramidCache.h"
 #include "view/LiveOverlays.h"
 #include "view/MapLoader.h"
@@ -368,6 +369,47 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     QString error;
     EXPECT_FALSE(MapLoader(*f.view).Load(path, &error)) << "decoded again";
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
+    // The line spacing: the least round distance at least 60 pixels apart.
+    for (const auto& [metresPerPixel, spacing] :
+         {std::pair{1.0, 100.0}, {2.0, 200.0}, {50.0, 5000.0}, {1000.0, 100000.0}, {2000.0, 0.0}})
+        EXPECT_EQ(GridSpacing(metresPerPixel, GridOverlay::kMinSpacing), spacing) << metresPerPixel;
+
+    // A white sheet of UTM zone 32N, 50 m a pixel, with its named grid fitted at three corners:
+    // the 5 km lines fall on every 100th pixel.
+    testsupport::TempDir dir;
+    QImage white(400, 400, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QString path = QString::fromStdString(dir.File("sheet.png"));
+    ASSERT_TRUE(white.save(path));
+    std::string why;
+    const auto utm = map::ProjTransform::Make("EPSG:32632", map::kWgs84, &why);
+    ASSERT_TRUE(utm) << why;
+    map::GridSettings grid;
+    grid.model = {map::GridKind::Named, "EPSG:32632"};
+    for (const MapPos pixel : {MapPos(0, 0), MapPos(400, 0), MapPos(0, 400)}) {
+        MapPos geo(500000 + 50 * pixel.x, 4990000 - 50 * pixel.y);
+        ASSERT_TRUE(utm->Forward(geo));
+        grid.points.push_back({pixel, geo});
+    }
+    ASSERT_TRUE(map::SaveGridFile(dir.File("sheet.grid"), grid));
+    Fixture f(400, 400);
+    testsupport::MessageCatcher catcher; // no calibration file
+    ASSERT_TRUE(MapLoader(*f.view).Load(path));
+    EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 400, 400)), 400 * 400) << "off";
+    f.view->ShowGridOverlay(true);
+    const QImage frame = f.Frame();
+    const auto lined = [&frame](int x, int y) {
+        return pixels::Count(frame, kWhite, QRect(x - 1, y - 1, 3, 3)) < 9;
+    };
+    for (const int at : {100, 200, 300})
+        for (const int along : {20, 150, 380}) {
+            EXPECT_TRUE(lined(at, along)) << "easting line at x " << at << ", y " << along;
+            EXPECT_TRUE(lined(along, at)) << "northing line at y " << at << ", x " << along;
+        }
+    EXPECT_EQ(pixels::Count(frame, kWhite, QRect(110, 110, 80, 80)), 80 * 80) << "between lines";
 }
 
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "calib/FitCheck.h"
+#include "map/Georeference.h"
+#include "map/GridModel.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace map {
+
+// How well a map's georeference meets its calibration points, as the Calibration Points list
+// shows it.
+struct FitReport {
+    std::vector<calib::PairCheck> points; // oldest first, each with its miss on the ground
+    std::optional<double> rmsMetres;      // none without a transform or without points
+    std::optional<GridModel> better;      // another model that fits the points clearly better
+};
+
+// Measures georeference (the map's, whichever model places its pixels) against points; model
+// is the map's grid model, which the others are weighed against.
+FitReport ReportFit(const Georeference& georeference, const GridModel& model,
+                    std::span<const CalibrationPoint> points);
+
+// The model as the user chooses it: "latitude/longitude graticule", "topographic grid",
+// "nautical chart", or "grid EPSG:32632".
+std::string GridModelLabel(const GridModel& model);
+
+// One line under the list: "RMS 1.2 m", and when another model fits better, "; the topographic
+// grid would fit these points better". Empty without an RMS.
+std::string DescribeFit(const FitReport& report);
+
+} // namespace map

@@ -1,0 +1,144 @@
+#include "view/GridOverlay.h"
+
+#include "map/MapGeoreference.h"
+#include "view/MapScene.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace view {
+
+namespace {
+
+// Each line is drawn as this many straight pieces: grid lines bend on a map of another grid.
+constexpr int kPieces = 16;
+// More lines than a screen can show apart would be a map far larger than a sheet.
+constexpr double kMaxLines = 200;
+
+// The grid coordinates of a point of the image, or nothing off the grid's domain.
+std::optional<MapPos> ToGrid(const map::ProjTransform& toGrid, const MapScene& scene,
+                             const MapPos& pixel) {
+    MapPos p = scene.georeference.ToGeo(pixel);
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !toGrid.Forward(p))
+        return std::nullopt;
+    return p;
+}
+
+} // namespace
+
+std::string OverlayCrs(const map::MapGeoreference& georeference, const MapPos& geo) {
+    if (const auto& grid = georeference.Grid(); grid && grid->Model().kind == map::GridKind::Named)
+        return grid->Model().crs;
+    const int zone = std::clamp(static_cast<int>(std::floor((geo.x + 180.0) / 6.0)) + 1, 1, 60);
+    return "EPSG:" + std::to_string((geo.y < 0 ? 32700 : 32600) + zone);
+}
+
+double GridSpacing(double metresPerPixel, double minPixels) {
+    for (double decade = 100.0; decade <= 100000.0; decade *= 10.0)
+        for (const double step : {1.0, 2.0, 5.0}) {
+            const double spacing = decade * step;
+            if (spacing <= 100000.0 && spacing >= metresPerPixel * minPixels)
+                return spacing;
+        }
+    return 0.0;
+}
+
+void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    const ViewGeometry& g = scene.geometry;
+    const Key key{scene.georeference, offset, g.Zoom(), g.ClientWidth(), g.ClientHeight()};
+    if (placedFor_ != key) {
+        lines_.clear();
+        Place(scene, offset);
+        placedFor_ = key;
+    }
+    if (lines_.empty())
+        return;
+    QPen pen(QColor(0, 70, 200, 170));
+    pen.setCosmetic(true);
+    painter.save();
+    painter.setPen(pen);
+    painter.setClipRect(clip_);
+    for (const QPolygon& line : lines_)
+        painter.drawPolyline(line);
+    painter.restore();
+}
+
+void GridOverlay::Place(const MapScene& scene, ViewPoint offset) {
+    const ViewGeometry& g = scene.geometry;
+    if (!scene.georeference.HasTransform() || g.ImageWidth() == 0 || g.ClientWidth() == 0)
+        return;
+    // The part of the map in view, in image pixels.
+    const ImageRectF shown = g.VisibleImageRectF(offset);
+    const double left = std::max(0.0, shown.left);
+    const double top = std::max(0.0, shown.top);
+    const double right = std::min<double>(g.ImageWidth(), shown.left + shown.width);
+    const double bottom = std::min<double>(g.ImageHeight(), shown.top + shown.height);
+    if (!(right > left && bottom > top))
+        return;
+
+    const std::string crs =
+        OverlayCrs(scene.georeference,
+                   scene.georeference.ToGeo(MapPos((left + right) / 2, (top + bottom) / 2)));
+    if (crs != crs_) {
+        std::string ignored;
+        crs_ = crs;
+        toGrid_ = map::ProjTransform::Make(map::kWgs84, crs, &ignored);
+    }
+    if (!toGrid_)
+        return;
+
+    // The grid's extent over the part in view, from its edges and middle.
+    double minX = INFINITY, maxX = -INFINITY, minY = INFINITY, maxY = -INFINITY;
+    for (int i = 0; i <= 2; ++i)
+        for (int j = 0; j <= 2; ++j) {
+            const MapPos pixel(left + (right - left) * i / 2, top + (bottom - top) * j / 2);
+            if (const std::optional<MapPos> p = ToGrid(*toGrid_, scene, pixel)) {
+                minX = std::min(minX, p->x);
+                maxX = std::max(maxX, p->x);
+                minY = std::min(minY, p->y);
+                maxY = std::max(maxY, p->y);
+            }
+        }
+    if (!(maxX > minX && maxY > minY))
+        return;
+    const double metresPerPixel =
+        std::max(maxX - minX, maxY - minY) / (std::max(right - left, bottom - top) * g.Zoom());
+    const double spacing = GridSpacing(metresPerPixel, kMinSpacing);
+    if (spacing == 0.0 || (maxX - minX) / spacing + (maxY - minY) / spacing > kMaxLines)
+        return;
+
+    // Over the map only: the extent's corners may reach past its edges.
+    const std::optional<ViewPoint> topLeft = g.ImageToScreen(MapPos(left, top), offset);
+    const std::optional<ViewPoint> bottomRight = g.ImageToScreen(MapPos(right, bottom), offset);
+    if (!topLeft || !bottomRight)
+        return;
+    clip_ = QRect(QPoint(topLeft->x, topLeft->y), QPoint(bottomRight->x - 1, bottomRight->y - 1));
+    std::vector<MapPos> line(kPieces + 1);
+    // Eastings, then northings: each line across the extent, bent as the map's fit bends it.
+    for (const bool easting : {true, false}) {
+        const double from = std::ceil((easting ? minX : minY) / spacing) * spacing;
+        const double to = easting ? maxX : maxY;
+        for (double at = from; at <= to; at += spacing) {
+            for (int k = 0; k <= kPieces; ++k) {
+                const double along = easting ? minY + (maxY - minY) * k / kPieces
+                                             : minX + (maxX - minX) * k / kPieces;
+                line[static_cast<std::size_t>(k)] = easting ? MapPos(at, along) : MapPos(along, at);
+            }
+            toGrid_->Inverse(line);
+            QPolygon polygon;
+            for (const MapPos& geo : line) {
+                const std::optional<ViewPoint> v =
+                    std::isfinite(geo.x) ? GeoToView(scene, geo, offset) : std::nullopt;
+                if (v)
+                    polygon << QPoint(v->x, v->y);
+            }
+            if (polygon.size() >= 2)
+                lines_.push_back(std::move(polygon));
+        }
+    }
+}
+
+} // namespace view

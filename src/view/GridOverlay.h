@@ -1,0 +1,59 @@
+#pragma once
+
+#include "calib/MapPos.h"
+#include "map/MapGeoreference.h"
+#include "map/Proj.h"
+#include "view/ViewGeometry.h"
+
+#include <QPolygon>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+namespace view {
+
+struct MapScene;
+
+// The lines of a map grid laid over the map where the map's fit puts them, to be held against
+// the grid printed on the sheet: the map's named grid, or else the UTM zone of the view's
+// middle. One line every 100 m up to 100 km, as close as keeps them kMinSpacing pixels apart.
+class GridOverlay {
+public:
+    static constexpr double kMinSpacing = 60.0;
+
+    // Draws the lines over the part of the map the view shows; nothing while the map has no
+    // transform.
+    void Draw(QPainter& painter, const MapScene& scene, ViewPoint offset);
+
+private:
+    // What the lines were placed for: a frame like the last one draws them again as they are.
+    struct Key {
+        map::MapGeoreference georeference;
+        ViewPoint offset;
+        double zoom = 0.0;
+        int clientWidth = 0;
+        int clientHeight = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
+    void Place(const MapScene& scene, ViewPoint offset);
+
+    // Made once for each grid and kept: the conversion is asked for every point of every line.
+    std::string crs_;
+    std::shared_ptr<const map::ProjTransform> toGrid_; // WGS 84 -> the grid
+    std::optional<Key> placedFor_;
+    std::vector<QPolygon> lines_; // in view pixels
+    QRect clip_;                  // the map's part of the view
+};
+
+// The grid laid over a map: its named grid, else the WGS 84 UTM zone of geo ("EPSG:32632").
+std::string OverlayCrs(const map::MapGeoreference& georeference, const MapPos& geo);
+
+// Metres between lines: the least of 100, 200, 500, 1000 ... 100 000 m that lies at least
+// minPixels apart at metresPerPixel; 0 when even 100 km does not (a map of a continent).
+double GridSpacing(double metresPerPixel, double minPixels);
+
+} // namespace view
