@@ -41,8 +41,9 @@ MapDocument::MapDocument(map::MapGeoreference georeference, points::MapPointList
           map::DefaultGridSettings(georeference_.Calibration(), true, georeference_.ImageHeight())),
       points_(std::move(points)) {}
 
-Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
-    Outcome outcome = OpenCalibration(imagePath, imageHeight);
+Outcome MapDocument::Open(std::string_view imagePath, int imageHeight,
+                          std::shared_ptr<const map::GridGeoreference> placed) {
+    Outcome outcome = OpenCalibration(imagePath, imageHeight, std::move(placed));
     outcome.changes |= Changed::Map | Changed::Points;
     points_.clear();
     points::MapPointList loaded;
@@ -55,7 +56,8 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight) {
     return outcome;
 }
 
-Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight) {
+Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight,
+                                     std::shared_ptr<const map::GridGeoreference> placed) {
     georeference_.Handheld().SetImageHeight(imageHeight);
     Outcome outcome{Changed::Calibration, {}};
     std::vector<Notice>& notices = outcome.notices;
@@ -76,7 +78,8 @@ Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight
     calibrationFileDamaged_ = IsDamaged(calibration.status);
     switch (calibration.status) {
     case platform::LoadStatus::Missing:
-        notices.push_back(Warning("This map has no calibration information."));
+        if (!placed)
+            notices.push_back(Warning("This map has no calibration information."));
         break;
     case platform::LoadStatus::Unreadable:
     case platform::LoadStatus::Damaged:
@@ -110,6 +113,10 @@ Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight
         settings.points = fromCalibration.points;
     }
     grid_ = std::move(settings);
+    if (placed && !gridFile_) {
+        georeference_.SetGrid(std::move(placed));
+        return outcome;
+    }
     std::string why;
     georeference_.SetGrid(map::FitGrid(grid_, &why));
     if (!why.empty())

@@ -55,9 +55,14 @@ public:
     // cannot be read or is damaged is an error; the map then has no points, and no calibration
     // unless it is the same map opened again, whose calibration stays. A damaged grid file, or
     // one whose grid cannot be made, leaves the map on its handheld calibration.
-    Outcome Open(std::string_view imagePath, int imageHeight);
+    // A map placed by its own file (a .map, a world file, a ground overlay) comes with that
+    // placement: it places the pixels unless the map has a grid file of the user's, and a
+    // missing calibration file is then nothing to warn of.
+    Outcome Open(std::string_view imagePath, int imageHeight,
+                 std::shared_ptr<const map::GridGeoreference> placed = {});
     // The calibration part of Open alone (the tool's calib): no points file is read.
-    Outcome OpenCalibration(std::string_view imagePath, int imageHeight);
+    Outcome OpenCalibration(std::string_view imagePath, int imageHeight,
+                            std::shared_ptr<const map::GridGeoreference> placed = {});
     // Write the files; the notice when one could not be written.
     std::optional<Notice> SaveCalibration();
     std::optional<Notice> SavePoints();

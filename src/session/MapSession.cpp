@@ -61,11 +61,12 @@ Outcome MapSession::WithSelectionText(Outcome outcome) {
     return outcome;
 }
 
-Outcome MapSession::OpenMap(std::string_view imagePath, int imageHeight) {
+Outcome MapSession::OpenMap(std::string_view imagePath, int imageHeight,
+                            std::shared_ptr<const map::GridGeoreference> placed) {
     // A pixel chosen on another map names nothing on this one.
     if (calib::MapBaseName(imagePath) != document_.BaseName())
         selection_.reset();
-    return WithSelectionText(document_.Open(imagePath, imageHeight));
+    return WithSelectionText(document_.Open(imagePath, imageHeight, std::move(placed)));
 }
 
 Outcome MapSession::AddCalibrationPoint(const MapPos& geo) {

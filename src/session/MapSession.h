@@ -82,7 +82,8 @@ public:
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: its document reads the calibration and points files beside it
     // (see MapDocument::Open). Another map starts with no selection.
-    Outcome OpenMap(std::string_view imagePath, int imageHeight);
+    Outcome OpenMap(std::string_view imagePath, int imageHeight,
+                    std::shared_ptr<const map::GridGeoreference> placed = {});
     // A calibration pair: the selection and the position typed for it; then the file. Nothing
     // without a selection.
     Outcome AddCalibrationPoint(const MapPos& geo);

@@ -51,7 +51,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     for (const std::string& warning : opened.source.warnings)
         Tell(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
     for (const session::Notice& notice :
-         session_.OpenMap(path.toStdString(), map_.Height()).notices)
+         session_.OpenMap(path.toStdString(), map_.Height(), opened.source.grid).notices)
         Tell(notice);
     update();
     return true;

@@ -554,6 +554,19 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
         EXPECT_EQ(v.MapPath(), map);
         EXPECT_EQ(v.Session().StatusText(), std::string("Not a map or trail: ") + name);
     }
+    // A KML with a ground overlay is a map, placed by its box, not a trail.
+    const QString overlay = dir.filePath("overlay.kml");
+    testsupport::WriteBytes(overlay.toStdString(),
+                            "<kml><GroundOverlay><Icon><href>" +
+                                QFileInfo(map).fileName().toStdString() +
+                                "</href></Icon><LatLonBox><north>51.3</north><south>51.2</south>"
+                                "<east>0.2</east><west>0.1</west></LatLonBox></GroundOverlay></kml>");
+    Drop(f, overlay);
+    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    EXPECT_EQ(v.MapPath(), overlay);
+    const MapPos corner = v.Session().Georeference().ToGeo(MapPos(0, 0));
+    EXPECT_NEAR(corner.y, 51.3, 1e-9);
+    EXPECT_NEAR(corner.x, 0.1, 1e-9);
     Drop(f, disguised);
     ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), disguised);
