@@ -105,9 +105,9 @@ void GpsDetailsPanel::Refresh(bool force) {
     goToBox_->setVisible(live.GoTo().has_value());
     if (live.GoTo())
         ShowRows(goTo_,
-                 session::GoToRows(*live.GoTo(),
-                                   live.ReadGoTo(s.GpsFix(), s.Document().Calibration().GetMagVar()),
-                                   units),
+                 session::GoToRows(
+                     *live.GoTo(),
+                     live.ReadGoTo(s.GpsFix(), s.Document().Calibration().GetMagVar()), units),
                  "Go to");
 
     const auto column = [this](const std::vector<session::LiveRow>& rows, const QString& prefix,

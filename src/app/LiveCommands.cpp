@@ -320,10 +320,11 @@ void LiveCommands::ShowDemo() {
 
 void LiveCommands::Sync() {
     const session::MapSession& s = frame_.View().Session();
-    const std::pair<Item, bool> marks[] = {
-        {kDetailsPanel, settings_.detailsPanel}, {kHeadingArrow, settings_.headingArrow},
-        {kAccuracyCircle, settings_.accuracyCircle}, {kScaleBar, settings_.scaleBar},
-        {kNightMode, settings_.nightMode}};
+    const std::pair<Item, bool> marks[] = {{kDetailsPanel, settings_.detailsPanel},
+                                           {kHeadingArrow, settings_.headingArrow},
+                                           {kAccuracyCircle, settings_.accuracyCircle},
+                                           {kScaleBar, settings_.scaleBar},
+                                           {kNightMode, settings_.nightMode}};
     for (const auto& [item, on] : marks)
         Action(item)->setChecked(on);
     for (const RadioValue& r : kRadioValues) {

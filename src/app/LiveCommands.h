@@ -27,7 +27,7 @@ public:
         kHeadingArrow, // View > Show
         kAccuracyCircle,
         kScaleBar,
-        kNightMode, // View
+        kNightMode,   // View
         kUnitsMetric, // View > Units
         kUnitsImperial,
         kUnitsNautical,

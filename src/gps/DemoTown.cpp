@@ -139,9 +139,12 @@ std::string MakeSentences(const RouteSample& sample, const std::tm& utc) {
 
     // A sky for the details panel: the eight GPS satellites the GSA uses and four GLONASS ones
     // it does not. First, so the newest five lines the fold keeps still hold GGA, RMC and GSA.
-    gps::AppendNmeaSentence(out, "GPGSV,2,1,08,02,62,045,44,05,41,120,40,07,18,300,31,12,55,210,42");
-    gps::AppendNmeaSentence(out, "GPGSV,2,2,08,15,30,080,37,20,12,160,24,24,70,330,46,29,25,250,35");
-    gps::AppendNmeaSentence(out, "GLGSV,1,1,04,65,48,020,38,71,22,190,29,72,35,270,33,81,08,100,18");
+    gps::AppendNmeaSentence(out,
+                            "GPGSV,2,1,08,02,62,045,44,05,41,120,40,07,18,300,31,12,55,210,42");
+    gps::AppendNmeaSentence(out,
+                            "GPGSV,2,2,08,15,30,080,37,20,12,160,24,24,70,330,46,29,25,250,35");
+    gps::AppendNmeaSentence(out,
+                            "GLGSV,1,1,04,65,48,020,38,71,22,190,29,72,35,270,33,81,08,100,18");
 
     gps::GgaFields gga;
     gga.time = time;

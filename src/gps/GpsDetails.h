@@ -18,23 +18,23 @@ enum class Constellation { Gps, Glonass, Galileo, Beidou, Qzss, Navic, Sbas, Oth
 
 struct SkySatellite {
     Constellation system = Constellation::Other;
-    int prn = 0;                    // as the sentence numbers it (GLONASS 65-96)
-    std::optional<int> elevation;   // degrees, 0..90
-    std::optional<int> azimuth;     // degrees true, 0..359
-    std::optional<int> snr;         // dB-Hz, 0..99
-    std::optional<int> signal;      // the NMEA 4.10 signal id of its group, when sent
-    bool used = false;              // named by the newest GSA of its system
+    int prn = 0;                  // as the sentence numbers it (GLONASS 65-96)
+    std::optional<int> elevation; // degrees, 0..90
+    std::optional<int> azimuth;   // degrees true, 0..359
+    std::optional<int> snr;       // dB-Hz, 0..99
+    std::optional<int> signal;    // the NMEA 4.10 signal id of its group, when sent
+    bool used = false;            // named by the newest GSA of its system
     friend bool operator==(const SkySatellite&, const SkySatellite&) = default;
 };
 
 struct GpsDetails {
     std::optional<std::int64_t> utcMs; // UTC milliseconds since 1970 (RMC or ZDA)
     FixMode mode = FixMode::Unknown;
-    std::optional<MapPos> position;    // latitude in y, longitude in x
-    std::optional<double> altitudeM;   // above mean sea level
+    std::optional<MapPos> position;  // latitude in y, longitude in x
+    std::optional<double> altitudeM; // above mean sea level
     std::optional<double> speedMps;
-    std::optional<double> courseTrue;  // degrees
-    std::optional<double> magVar;      // degrees, east positive
+    std::optional<double> courseTrue; // degrees
+    std::optional<double> magVar;     // degrees, east positive
     std::optional<double> hdop, vdop, pdop;
     // Horizontal accuracy (1 sigma, metres): from GST when sent, else estimated from HDOP.
     std::optional<double> accuracyM;

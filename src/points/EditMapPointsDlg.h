@@ -19,8 +19,8 @@ namespace points {
 // RunEditMapPoints), and Export... writes only the KML or GPX document the user names.
 //
 // exec() returns kShowResult after Show (then ShowPosition() is the chosen point's position),
-// kGoToResult after Go To (the same, and ShowName() its name) and Rejected after Close; IsModified() tells whether New, Edit, Delete or Import changed the
-// list.
+// kGoToResult after Go To (the same, and ShowName() its name) and Rejected after Close;
+// IsModified() tells whether New, Edit, Delete or Import changed the list.
 class EditMapPointsDlg : public QDialog {
     Q_OBJECT
 public:

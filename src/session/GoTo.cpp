@@ -22,8 +22,7 @@ GoToReading ReadGoTo(const GoToTarget& target, const MapPos& position,
         if (track.distance > 0.0) {
             // The angular distance gone, and the angle between the track and the way gone.
             const double delta = gone.distance / calib::kEarthRadiusMetres;
-            const double theta =
-                (gone.trueBearing - track.trueBearing) * calib::kDegreesToRadians;
+            const double theta = (gone.trueBearing - track.trueBearing) * calib::kDegreesToRadians;
             reading.crossTrackM =
                 std::asin(std::sin(delta) * std::sin(theta)) * calib::kEarthRadiusMetres;
         }

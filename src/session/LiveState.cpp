@@ -18,10 +18,10 @@ Changes LiveState::Apply(const gps::GpsUpdate& update) {
         trip_.Add(trail::JournalEntry::Break(0));
     } else {
         for (const gps::GpsEpoch& epoch : update.epochs)
-            trip_.Add(trail::JournalEntry{
-                trail::JournalEntry::Kind::Fix,
-                trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM, epoch.speedKnots,
-                                  epoch.courseDeg}});
+            trip_.Add(
+                trail::JournalEntry{trail::JournalEntry::Kind::Fix,
+                                    trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
+                                                      epoch.speedKnots, epoch.courseDeg}});
     }
     if (goTo_ && !goTo_->start && update.fix.hasFix)
         goTo_->start = update.fix.position;

@@ -35,10 +35,10 @@ std::string Dop(const std::optional<double>& dop) {
 }
 
 std::string Satellites(const std::vector<gps::SkySatellite>& sky) {
-    constexpr std::array kSystems = {
-        gps::Constellation::Gps,   gps::Constellation::Glonass, gps::Constellation::Galileo,
-        gps::Constellation::Beidou, gps::Constellation::Qzss,   gps::Constellation::Navic,
-        gps::Constellation::Sbas,  gps::Constellation::Other};
+    constexpr std::array kSystems = {gps::Constellation::Gps,     gps::Constellation::Glonass,
+                                     gps::Constellation::Galileo, gps::Constellation::Beidou,
+                                     gps::Constellation::Qzss,    gps::Constellation::Navic,
+                                     gps::Constellation::Sbas,    gps::Constellation::Other};
     std::string text;
     for (const gps::Constellation system : kSystems) {
         int seen = 0;
@@ -52,8 +52,7 @@ std::string Satellites(const std::vector<gps::SkySatellite>& sky) {
             continue;
         if (!text.empty())
             text += ", ";
-        text += ConstellationName(system) + " " + std::to_string(used) + "/" +
-                std::to_string(seen);
+        text += ConstellationName(system) + " " + std::to_string(used) + "/" + std::to_string(seen);
     }
     return text.empty() ? kUnknown : text;
 }
@@ -108,12 +107,13 @@ std::vector<LiveRow> DetailRows(const gps::GpsDetails& d, UnitSystem units,
     if (d.courseTrue) {
         course = Degrees(*d.courseTrue) + " true";
         if (d.magVar)
-            course += ", " + Degrees(std::fmod(*d.courseTrue - *d.magVar + 360.0, 360.0)) +
-                      " magnetic";
+            course +=
+                ", " + Degrees(std::fmod(*d.courseTrue - *d.magVar + 360.0, 360.0)) + " magnetic";
     }
     std::string accuracy = kUnknown;
     if (d.accuracyM)
-        accuracy = FormatDistance(*d.accuracyM, units) + (d.accuracyEstimated ? " (estimated)" : "");
+        accuracy =
+            FormatDistance(*d.accuracyM, units) + (d.accuracyEstimated ? " (estimated)" : "");
     return {
         {"Time", d.utcMs ? UtcText(*d.utcMs) : kUnknown},
         {"Fix", FixModeText(d.mode)},
@@ -130,8 +130,11 @@ std::vector<LiveRow> DetailRows(const gps::GpsDetails& d, UnitSystem units,
 std::vector<LiveRow> GoToRows(const GoToTarget& target, const std::optional<GoToReading>& r,
                               UnitSystem units) {
     if (!r)
-        return {{"To", target.name}, {"Distance", kUnknown}, {"Bearing", kUnknown},
-                {"ETA", kUnknown},   {"Off track", kUnknown}};
+        return {{"To", target.name},
+                {"Distance", kUnknown},
+                {"Bearing", kUnknown},
+                {"ETA", kUnknown},
+                {"Off track", kUnknown}};
     std::string offTrack = kUnknown;
     if (r->crossTrackM)
         offTrack = FormatDistance(std::fabs(*r->crossTrackM), units) +

@@ -69,9 +69,8 @@ std::optional<double> MetresPerViewPixel(const MapScene& scene, ViewPoint at, Vi
     const double zoom = scene.geometry.Zoom();
     const MapPos a((at.x + offset.x) / zoom, (at.y + offset.y) / zoom);
     const MapPos b(a.x + kMeasureSpan / zoom, a.y);
-    const double metres = calib::RangeAndBearing(scene.georeference.ToGeo(a),
-                                                 scene.georeference.ToGeo(b))
-                              .distance;
+    const double metres =
+        calib::RangeAndBearing(scene.georeference.ToGeo(a), scene.georeference.ToGeo(b)).distance;
     if (!(metres > 0.0) || !std::isfinite(metres))
         return std::nullopt;
     return metres / kMeasureSpan;
@@ -98,8 +97,8 @@ void DrawAccuracyCircle(QPainter& painter, const MapScene& scene, ViewPoint offs
         return;
     const double radius = *scene.live->accuracyM / *perPixel;
     // Smaller than the marker it says nothing; larger than the view it only washes it out.
-    if (radius < 3.0 || radius > 4.0 * std::max(scene.geometry.ClientWidth(),
-                                                scene.geometry.ClientHeight()))
+    if (radius < 3.0 ||
+        radius > 4.0 * std::max(scene.geometry.ClientWidth(), scene.geometry.ClientHeight()))
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -136,8 +135,8 @@ bool DrawHeadingArrow(QPainter& painter, const MapScene& scene, ViewPoint offset
         return false;
     // Screen north is the map's up; a rotated scan would need the map's own north here.
     const double size = 6.0 + 3.0 * scene.settings.positionMarker.GetSize();
-    const QPolygonF arrow({{0.0, -size}, {0.6 * size, 0.7 * size}, {0.0, 0.35 * size},
-                           {-0.6 * size, 0.7 * size}});
+    const QPolygonF arrow(
+        {{0.0, -size}, {0.6 * size, 0.7 * size}, {0.0, 0.35 * size}, {-0.6 * size, 0.7 * size}});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(ToQPointF(*at));

@@ -27,16 +27,14 @@ QPainterPath MarkShape(gps::Constellation system, QPointF at) {
         path.addRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
         break;
     case gps::Constellation::Galileo:
-        path.addPolygon(QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r),
-                                   at + QPointF(-r, 0)}));
+        path.addPolygon(QPolygonF(
+            {at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r), at + QPointF(-r, 0)}));
         break;
     case gps::Constellation::Beidou:
-        path.addPolygon(
-            QPolygonF({at + QPointF(0, -r), at + QPointF(r, r), at + QPointF(-r, r)}));
+        path.addPolygon(QPolygonF({at + QPointF(0, -r), at + QPointF(r, r), at + QPointF(-r, r)}));
         break;
     default:
-        path.addPolygon(
-            QPolygonF({at + QPointF(-r, -r), at + QPointF(r, -r), at + QPointF(0, r)}));
+        path.addPolygon(QPolygonF({at + QPointF(-r, -r), at + QPointF(r, -r), at + QPointF(0, r)}));
         break;
     }
     path.closeSubpath();
@@ -131,9 +129,9 @@ SignalBars::SignalBars(QWidget* parent) : QWidget(parent) {
 
 void SignalBars::SetSky(std::vector<gps::SkySatellite> sky) {
     // Those without a signal have no bar; the strongest first is no help, so in sky order.
-    sky.erase(std::remove_if(sky.begin(), sky.end(),
-                             [](const gps::SkySatellite& s) { return !s.snr; }),
-              sky.end());
+    sky.erase(
+        std::remove_if(sky.begin(), sky.end(), [](const gps::SkySatellite& s) { return !s.snr; }),
+        sky.end());
     if (sky == sky_)
         return;
     sky_ = std::move(sky);

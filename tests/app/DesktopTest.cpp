@@ -556,11 +556,11 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     }
     // A KML with a ground overlay is a map, placed by its box, not a trail.
     const QString overlay = dir.filePath("overlay.kml");
-    testsupport::WriteBytes(overlay.toStdString(),
-                            "<kml><GroundOverlay><Icon><href>" +
-                                QFileInfo(map).fileName().toStdString() +
-                                "</href></Icon><LatLonBox><north>51.3</north><south>51.2</south>"
-                                "<east>0.2</east><west>0.1</west></LatLonBox></GroundOverlay></kml>");
+    testsupport::WriteBytes(
+        overlay.toStdString(),
+        "<kml><GroundOverlay><Icon><href>" + QFileInfo(map).fileName().toStdString() +
+            "</href></Icon><LatLonBox><north>51.3</north><south>51.2</south>"
+            "<east>0.2</east><west>0.1</west></LatLonBox></GroundOverlay></kml>");
     Drop(f, overlay);
     ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
     EXPECT_EQ(v.MapPath(), overlay);

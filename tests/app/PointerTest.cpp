@@ -136,9 +136,8 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
     QStringList texts;
     for (QAction* a : menu->actions())
         texts << a->text();
-    EXPECT_EQ(texts,
-              (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre",
-                           "Go to This Point", "Maps Here"}));
+    EXPECT_EQ(texts, (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre",
+                                  "Maps Here", "Go to This Point"}));
 
     const std::optional<MapPos> before = v.Session().Selection();
     Press(v, {120, 80});

@@ -70,8 +70,8 @@ TEST_F(ScreenSaverTest, InhibitIsHeldWhileWantedAndGivenBack) {
 }
 
 TEST_F(ScreenSaverTest, NoServiceOrNoBusLeavesTheScreenAlone) {
-    QDBusConnection::connectToBus(address, "desktop").unregisterService(
-        "org.freedesktop.ScreenSaver");
+    QDBusConnection::connectToBus(address, "desktop")
+        .unregisterService("org.freedesktop.ScreenSaver");
     ScreenSaverInhibitor withoutService(QDBusConnection::connectToBus(address, "quilo"));
     ScreenSaverInhibitor withoutBus(QDBusConnection("no bus"));
     withoutService.SetInhibited(true);

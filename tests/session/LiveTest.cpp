@@ -90,7 +90,10 @@ TEST(LiveTest, GoToReading) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
         const session::GoToReading r = session::ReadGoTo(target, row.position, row.speed, 2.0);
-        EXPECT_NEAR(r.trueBearing, row.position.x > 0 ? 360 - 0.115 : row.position.x < 0 ? 0.115 : 0,
+        EXPECT_NEAR(r.trueBearing,
+                    row.position.x > 0   ? 360 - 0.115
+                    : row.position.x < 0 ? 0.115
+                                         : 0,
                     0.01);
         EXPECT_NEAR(r.magneticBearing, std::fmod(r.trueBearing - 2.0 + 360.0, 360.0), 1e-9);
         ASSERT_EQ(r.etaSeconds.has_value(), row.eta.has_value());

@@ -730,7 +730,8 @@ TEST(MapViewPaint, LiveOverlaysTable) {
         const QImage frame = LiveFrame(row.live);
         for (const auto& [at, expect] : row.probes) {
             const QColor c = frame.pixelColor(at);
-            SCOPED_TRACE(testing::Message() << at.x() << "," << at.y() << " " << c.name().toStdString());
+            SCOPED_TRACE(testing::Message()
+                         << at.x() << "," << at.y() << " " << c.name().toStdString());
             if (expect == kWarm)
                 EXPECT_TRUE(c.red() < 255 && c.red() > c.green() && c.green() > c.blue());
             else if (expect == kBlank)
@@ -746,7 +747,8 @@ TEST(MapViewPaint, ScaleBarIsARoundLengthAtTheCentre) {
         session::UnitSystem units;
         int pixels; // 100 km, 50 mi at 699.8 m a pixel (51 N, the view's centre)
     };
-    for (const Row& row : {Row{session::UnitSystem::Metric, 143}, Row{session::UnitSystem::Imperial, 115}}) {
+    for (const Row& row :
+         {Row{session::UnitSystem::Metric, 143}, Row{session::UnitSystem::Imperial, 115}}) {
         Live live;
         live.settings.units = row.units;
         const QImage frame = LiveFrame(live);

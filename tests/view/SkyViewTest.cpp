@@ -18,11 +18,17 @@ TEST(SkyViewTest, SatellitesLieWhereTheyAreSeenFilledWhenUsed) {
     };
     const Row rows[] = {
         {"used, overhead", {Constellation::Gps, 5, 90, 0, 45, {}, true}, {0, 0}, true},
-        {"used, half way up in the east", {Constellation::Glonass, 70, 45, 90, 25, {}, true},
-         {0.5, 0}, true},
-        {"used, low in the south", {Constellation::Galileo, 3, 9, 180, 35, {}, true}, {0, 0.9},
+        {"used, half way up in the east",
+         {Constellation::Glonass, 70, 45, 90, 25, {}, true},
+         {0.5, 0},
          true},
-        {"not used: an outline only", {Constellation::Gps, 9, 45, 270, 15, {}, false}, {-0.5, 0},
+        {"used, low in the south",
+         {Constellation::Galileo, 3, 9, 180, 35, {}, true},
+         {0, 0.9},
+         true},
+        {"not used: an outline only",
+         {Constellation::Gps, 9, 45, 270, 15, {}, false},
+         {-0.5, 0},
          false},
     };
     for (const Row& row : rows) {
