@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The richer reading of the receiver's stream beside the handheld's fold: what the details
@@ -43,5 +44,9 @@ struct GpsDetails {
     std::vector<SkySatellite> sky;
     [[nodiscard]] int SatellitesUsed() const;
 };
+
+// "GPS", "GLONASS", "Galileo", "BeiDou", "QZSS", "NavIC", "SBAS", "other": the panel's
+// words and the tool's JSON alike.
+std::string_view ConstellationName(Constellation system);
 
 } // namespace gps

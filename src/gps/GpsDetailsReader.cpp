@@ -306,6 +306,27 @@ const GpsDetails& GpsDetailsReader::Details() const {
     return details_;
 }
 
+std::string_view ConstellationName(Constellation system) {
+    switch (system) {
+    case Constellation::Gps:
+        return "GPS";
+    case Constellation::Glonass:
+        return "GLONASS";
+    case Constellation::Galileo:
+        return "Galileo";
+    case Constellation::Beidou:
+        return "BeiDou";
+    case Constellation::Qzss:
+        return "QZSS";
+    case Constellation::Navic:
+        return "NavIC";
+    case Constellation::Sbas:
+        return "SBAS";
+    default:
+        return "other";
+    }
+}
+
 int GpsDetails::SatellitesUsed() const {
     std::vector<std::pair<Constellation, int>> seen;
     for (const SkySatellite& satellite : sky) {

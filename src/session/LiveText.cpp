@@ -52,7 +52,8 @@ std::string Satellites(const std::vector<gps::SkySatellite>& sky) {
             continue;
         if (!text.empty())
             text += ", ";
-        text += ConstellationName(system) + " " + std::to_string(used) + "/" + std::to_string(seen);
+        text += std::string(gps::ConstellationName(system)) + " " + std::to_string(used) + "/" +
+                std::to_string(seen);
     }
     return text.empty() ? kUnknown : text;
 }
@@ -77,28 +78,6 @@ std::string FixModeText(gps::FixMode mode) {
         break;
     }
     return kUnknown;
-}
-
-std::string ConstellationName(gps::Constellation system) {
-    switch (system) {
-    case gps::Constellation::Gps:
-        return "GPS";
-    case gps::Constellation::Glonass:
-        return "GLONASS";
-    case gps::Constellation::Galileo:
-        return "Galileo";
-    case gps::Constellation::Beidou:
-        return "BeiDou";
-    case gps::Constellation::Qzss:
-        return "QZSS";
-    case gps::Constellation::Navic:
-        return "NavIC";
-    case gps::Constellation::Sbas:
-        return "SBAS";
-    case gps::Constellation::Other:
-        break;
-    }
-    return "Other";
 }
 
 std::vector<LiveRow> DetailRows(const gps::GpsDetails& d, UnitSystem units,

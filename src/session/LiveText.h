@@ -21,9 +21,6 @@ struct LiveRow {
 
 // "No fix", "2D", "3D", "DGPS", "RTK float", "RTK fixed"; "-" when unknown.
 std::string FixModeText(gps::FixMode mode);
-// "GPS", "GLONASS", "Galileo", "BeiDou", "QZSS", "NavIC", "SBAS", "Other".
-std::string ConstellationName(gps::Constellation system);
-
 // Time (UTC), Fix, Position, Altitude, Speed, Course (true and magnetic), DOP (H/V/P),
 // Accuracy ("4 m", "6 m (estimated)" when from HDOP), Satellites (used/in view per
 // constellation, "GPS 7/11, GLONASS 4/6").

@@ -139,7 +139,7 @@ void Satellite(JsonLine& json, const gps::SkySatellite& satellite, bool withSign
         .Field("az", satellite.azimuth)
         .Field("snr", satellite.snr)
         .Field("used", satellite.used)
-        .Field("system", ConstellationName(satellite.system));
+        .Field("system", gps::ConstellationName(satellite.system));
     if (withSignal)
         json.Field("signal", satellite.signal);
     json.Close();
@@ -165,27 +165,6 @@ std::string_view ModeName(gps::FixMode mode) {
 }
 
 } // namespace
-
-std::string_view ConstellationName(gps::Constellation system) {
-    switch (system) {
-    case gps::Constellation::Gps:
-        return "GPS";
-    case gps::Constellation::Glonass:
-        return "GLONASS";
-    case gps::Constellation::Galileo:
-        return "Galileo";
-    case gps::Constellation::Beidou:
-        return "BeiDou";
-    case gps::Constellation::Qzss:
-        return "QZSS";
-    case gps::Constellation::Navic:
-        return "NavIC";
-    case gps::Constellation::Sbas:
-        return "SBAS";
-    default:
-        return "other";
-    }
-}
 
 std::string SentenceJson(std::size_t lineNumber, std::string_view line,
                          const gps::DecodedSentence& sentence) {

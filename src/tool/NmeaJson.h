@@ -26,7 +26,4 @@ std::string SkyJson(std::size_t lineNumber, std::optional<std::int64_t> utcMs,
 // The receiver details of one update.
 std::string DetailsJson(const gps::GpsDetails& details);
 
-// "GPS", "GLONASS", "Galileo", "BeiDou", "QZSS", "NavIC", "SBAS", "other".
-std::string_view ConstellationName(gps::Constellation system);
-
 } // namespace tool
