@@ -23,11 +23,11 @@ function(quilo_core_library name)
     target_link_libraries(quilo_core INTERFACE quilo_${name})
 endfunction()
 
-# quilo_test(NAME SOURCES file... LIBS lib... [QT] [TOOL])
+# quilo_test(NAME SOURCES file... LIBS lib... [QT] [TOOL] [LOCK resource])
 # QT tests run on Qt's offscreen platform and exist only with QUILO_BUILD_UI. TOOL tests run
-# quilo-tool (QUILO_TOOL_PATH) and are built after it.
+# quilo-tool (QUILO_TOOL_PATH) and are built after it. Tests sharing a LOCK never run at once.
 function(quilo_test name)
-    cmake_parse_arguments(ARG "QT;TOOL" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT;TOOL" "LOCK" "SOURCES;LIBS" ${ARGN})
     if(ARG_QT)
         if(NOT QUILO_BUILD_UI)
             message(FATAL_ERROR "${name} is a Qt test: declare it under if(QUILO_BUILD_UI)")
@@ -46,10 +46,14 @@ function(quilo_test name)
         add_dependencies(${name} quilo-tool)
     endif()
     quilo_warnings(${name})
-    set(env "")
+    # An empty value would shift the pairs after it, so only set properties are listed.
+    set(properties TIMEOUT 300)
     if(ARG_QT)
-        set(env "QT_QPA_PLATFORM=offscreen")
+        list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    endif()
+    if(ARG_LOCK)
+        list(APPEND properties RESOURCE_LOCK ${ARG_LOCK})
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+        PROPERTIES ${properties})
 endfunction()
