@@ -37,11 +37,11 @@ std::string CrsOf(GTIF* gtif, std::string* why) {
         return {};
     }
     unsigned short code = 0;
-    if (model == ModelTypeProjected && GTIFKeyGetSHORT(gtif, ProjectedCSTypeGeoKey, &code, 0, 1) == 1 &&
-        IsEpsgCode(code))
+    if (model == ModelTypeProjected &&
+        GTIFKeyGetSHORT(gtif, ProjectedCSTypeGeoKey, &code, 0, 1) == 1 && IsEpsgCode(code))
         return "EPSG:" + std::to_string(code);
-    if (model == ModelTypeGeographic && GTIFKeyGetSHORT(gtif, GeographicTypeGeoKey, &code, 0, 1) == 1 &&
-        IsEpsgCode(code))
+    if (model == ModelTypeGeographic &&
+        GTIFKeyGetSHORT(gtif, GeographicTypeGeoKey, &code, 0, 1) == 1 && IsEpsgCode(code))
         return "EPSG:" + std::to_string(code);
     if (model != ModelTypeProjected && model != ModelTypeGeographic) {
         *why = model == KvUserDefined
@@ -85,11 +85,13 @@ bool RasterToGrid(TIFF* tif, std::array<double, 6>* a, std::string* why) {
     std::uint16_t tieCount = 0;
     double* scale = nullptr;
     std::uint16_t scaleCount = 0;
-    const bool tied = TIFFGetField(tif, TIFFTAG_GEOTIEPOINTS, &tieCount, &ties) == 1 && tieCount >= 6;
+    const bool tied =
+        TIFFGetField(tif, TIFFTAG_GEOTIEPOINTS, &tieCount, &ties) == 1 && tieCount >= 6;
     if (tied && TIFFGetField(tif, TIFFTAG_GEOPIXELSCALE, &scaleCount, &scale) == 1 &&
         scaleCount >= 2) {
         // Rows go down, northings up: the y scale is given positive.
-        *a = {scale[0], 0.0, ties[3] - ties[0] * scale[0], 0.0, -scale[1], ties[4] + ties[1] * scale[1]};
+        *a = {scale[0], 0.0,       ties[3] - ties[0] * scale[0],
+              0.0,      -scale[1], ties[4] + ties[1] * scale[1]};
         return true;
     }
     *why = tied ? "The file is placed by control points only, which this program does not fit; "

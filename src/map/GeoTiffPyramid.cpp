@@ -54,6 +54,7 @@ private:
     bool showRegions_;
     std::vector<MapPixel> row_;
     std::vector<unsigned char> buffer_;
+    int firstRegionRows_ = 0;
 };
 
 bool Loader::Tile(int column, int row) {
@@ -62,8 +63,8 @@ bool Loader::Tile(int column, int row) {
     TIFF* tif = file_.Handle();
     const tmsize_t size = TIFFTileSize(tif);
     buffer_.resize(static_cast<std::size_t>(size));
-    const auto tile = TIFFComputeTile(tif, static_cast<std::uint32_t>(x0),
-                                      static_cast<std::uint32_t>(y0), 0, 0);
+    const auto tile =
+        TIFFComputeTile(tif, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(y0), 0, 0);
     if (TIFFReadEncodedTile(tif, tile, buffer_.data(), size) < 0) {
         error_ = "the tile at column " + std::to_string(x0) + ", row " + std::to_string(y0) +
                  " cannot be read: " + file_.Reason("its data is damaged");
@@ -82,7 +83,8 @@ bool Loader::Tile(int column, int row) {
 
 bool Loader::RowsDone(int rows) {
     bands_.Advance(rows);
-    if (showRegions_ && options_.regionStored)
+    // Whole rows are told once they hold the first view's region: what shows never shrinks.
+    if (showRegions_ && options_.regionStored && rows >= firstRegionRows_)
         options_.regionStored(pyramid_, layout_.width, rows);
     if (options_.progress(0.99 * rows / layout_.height))
         return true;
@@ -103,10 +105,11 @@ bool Loader::Tiles() {
             for (int column = 0; column < firstColumns; ++column)
                 if (!Tile(column, row))
                     return false;
+        firstRegionRows_ = std::min(layout_.height, firstRows * layout_.tileHeight);
         if (options_.regionStored)
             options_.regionStored(pyramid_,
                                   std::min(layout_.width, firstColumns * layout_.tileWidth),
-                                  std::min(layout_.height, firstRows * layout_.tileHeight));
+                                  firstRegionRows_);
     }
     for (int row = 0; row < rows; ++row) {
         for (int column = row < firstRows ? firstColumns : 0; column < columns; ++column)

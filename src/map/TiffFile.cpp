@@ -18,9 +18,9 @@ tmsize_t ReadAt(thandle_t handle, void* buffer, tmsize_t size) {
     auto* source = static_cast<TiffFile::Source*>(handle);
     tmsize_t done = 0;
     while (done < size) {
-        const ssize_t got = ::pread(source->fd, static_cast<char*>(buffer) + done,
-                                    static_cast<std::size_t>(size - done),
-                                    static_cast<off_t>(source->offset));
+        const ssize_t got =
+            ::pread(source->fd, static_cast<char*>(buffer) + done,
+                    static_cast<std::size_t>(size - done), static_cast<off_t>(source->offset));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)

@@ -21,8 +21,8 @@ struct TiffLayout {
     int tileHeight = 0;
     enum class Colour { Grey, WhiteIsZero, Palette, Rgb, Cmyk } colour = Colour::Grey;
     int bits = 8;
-    int samples = 1;     // per pixel, alpha and extra samples included
-    int alpha = -1;      // the sample holding the alpha, or -1
+    int samples = 1; // per pixel, alpha and extra samples included
+    int alpha = -1;  // the sample holding the alpha, or -1
     bool premultiplied = false;
     std::vector<std::uint32_t> palette; // 0xFFRRGGBB per index, Palette only
 };

@@ -469,7 +469,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     }
 }
 
-TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
+TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegAndTiffMapsLoad) {
     CGPSMapFrame& frame = StartFrame();
     view::MapView& v = frame.View();
     view::MapLoadLimits limits;
@@ -478,7 +478,7 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
     const struct {
         const char* format;
         bool loads;
-    } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}};
+    } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}, {"TIFF", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.format);
         frame.Loader().SetLimits(view::MapLoadLimits());
