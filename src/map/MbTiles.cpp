@@ -4,7 +4,10 @@
 
 #include <sqlite3.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -159,6 +162,16 @@ double Latitude(int row, int zoom) {
 }
 
 } // namespace
+
+bool IsMbTilesFile(int fd) {
+    char head[16];
+    ssize_t got = 0;
+    do {
+        got = ::pread(fd, head, sizeof head, 0);
+    } while (got < 0 && errno == EINTR);
+    return got == sizeof head &&
+           std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
+}
 
 std::array<double, 6> MbTilesInfo::WorldFile() const {
     const double resolution = 2.0 * kMercatorHalf / (std::ldexp(1.0, zoom) * kTile);

@@ -53,6 +53,9 @@ struct MbTilesInfoResult {
     std::string error; // plain English, without the path
 };
 
+// Whether the file starts as SQLite databases do, as every MBTiles file is one.
+bool IsMbTilesFile(int fd);
+
 // Reads an MBTiles file (SQLite, opened read-only, never written): the metadata's name, format
 // and bounds, the zoom range of the tiles present. Bounds and zooms the metadata leaves out or
 // gets wrong come from the tiles themselves. A file that is no SQLite database or has no tiles

@@ -9,11 +9,8 @@
 #include "platform/JpegDecoder.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <optional>
-#include <string_view>
 
 namespace map {
 
@@ -88,17 +85,6 @@ OpenedMap DecodeTiles(const std::string& path, const MbTilesInfo& info,
     return out;
 }
 
-// SQLite's own first bytes.
-bool IsSqliteFile(int fd) {
-    char head[16];
-    ssize_t got = 0;
-    do {
-        got = ::pread(fd, head, sizeof head, 0);
-    } while (got < 0 && errno == EINTR);
-    return got == sizeof head &&
-           std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
-}
-
 OpenedMap DecodeOther(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
                       OpenMapEvents& events) {
     OpenedMap out;
@@ -139,7 +125,7 @@ OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMa
     const bool jpeg = platform::IsJpegFile(fd.Get());
     const bool tiff = !jpeg && IsTiffFile(fd.Get());
     std::optional<MbTilesInfo> tiles;
-    if (!jpeg && !tiff && IsSqliteFile(fd.Get())) {
+    if (!jpeg && !tiff && IsMbTilesFile(fd.Get())) {
         MbTilesInfoResult read = ReadMbTilesInfo(path);
         if (!read.info) {
             out.error = std::move(read.error);

@@ -1,6 +1,8 @@
 // quilo-tool map MAP [--info] [--pixel X Y]... [--geo LAT LON]...: opens a map as the viewer
-// does (the image and the calibration file beside it) and converts through its georeference.
+// does (a GeoTIFF or MBTiles file, or the image and the calibration file beside it) and
+// converts through its georeference.
 #include "base/Number.h"
+#include "map/GridMap.h"
 #include "map/ShownMap.h"
 #include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
@@ -24,19 +26,25 @@ int RunMap(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
     if (!conversions.error.empty())
         return tool::Fail(err, "map", conversions.error);
     const std::string path(args.positionals[0]);
-    const map::ImageMapResult opened = map::ReadImageMap(path);
-    if (!opened.map)
-        return tool::Fail(err, "map", opened.error);
+    // A GeoTIFF or an MBTiles file places its own pixels; other images have a .mcd beside them.
+    const map::GridMapResult grid = map::ReadGridMap(path);
+    map::ImageMapResult image;
+    if (!grid.recognised)
+        image = map::ReadImageMap(path);
+    if (grid.recognised ? !grid.map : !image.map)
+        return tool::Fail(err, "map", grid.recognised ? grid.error : image.error);
+    const map::ShownMap& shown =
+        grid.map ? static_cast<const map::ShownMap&>(*grid.map) : *image.map;
     // Without its file a map has only the placeholder transform: nothing to convert with.
-    if (!conversions.list.empty() && !opened.calibrated)
+    if (!conversions.list.empty() && !(grid.map ? shown.Georef().HasTransform() : image.calibrated))
         return tool::Fail(err, "map", path + ": this map has no calibration information");
 
     bool info = args.options.empty(); // a bare map is described
     for (const tool::OptionUse& use : args.options)
         info = info || use.name == "--info";
     if (info)
-        PrintInfo(*opened.map, out);
-    tool::PrintConversions(conversions.list, opened.map->Georef(), out);
+        PrintInfo(shown, out);
+    tool::PrintConversions(conversions.list, shown.Georef(), out);
     return 0;
 }
 
@@ -44,7 +52,8 @@ const tool::ToolCommandRegistrar registrar({
     {"map",
      "MAP",
      "[--info] [--pixel X Y]... [--geo LAT LON]...",
-     "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image and the .mcd beside it) and "
+     "opens a map as the viewer does (a GeoTIFF, an MBTiles file, or a JPEG, PNG, GIF or BMP "
+     "image and the .mcd beside it) and "
      "converts pixels to positions and back in argument order; --info (the default) describes it",
      {{"--info", "", "prints the kind, the size, the georeference model and the outline"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},

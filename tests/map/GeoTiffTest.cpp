@@ -1,5 +1,6 @@
 #include "map/GeoTiff.h"
 #include "map/GeoTiffPyramid.h"
+#include "map/GridMap.h"
 #include "map/PyramidCache.h"
 
 #include "platform/FileIo.h"
@@ -97,6 +98,10 @@ TEST(GeoTiff, PlacesPixelsInItsGridAsGdalDoes) {
         EXPECT_EQ(header.crs.rfind(row.crs, 0), 0u) << header.crs;
         EXPECT_EQ(header.crs.empty(), !header.warning.empty()) << header.warning;
         EXPECT_NE(header.warning.find(row.warning), std::string::npos) << header.warning;
+        const GridMapResult grid = ReadGridMap(file);
+        ASSERT_TRUE(grid.map) << grid.error;
+        EXPECT_EQ(grid.map->Grid().has_value(), !header.crs.empty()) << grid.warning;
+        EXPECT_EQ(grid.warning.empty(), !header.crs.empty()) << grid.warning;
         if (header.crs.empty())
             continue;
         const std::vector<double> truth = testsupport::GdalTransform(file, pixels);
@@ -108,6 +113,13 @@ TEST(GeoTiff, PlacesPixelsInItsGridAsGdalDoes) {
             const double pixelSize = std::hypot(w[0], w[1]);
             EXPECT_NEAR(w[0] * x + w[2] * y + w[4], truth[i], pixelSize * 1e-6);
             EXPECT_NEAR(w[1] * x + w[3] * y + w[5], truth[i + 1], pixelSize * 1e-6);
+        }
+        // And on the earth, through PROJ, as GDAL's own PROJ puts them.
+        const std::vector<double> geo = testsupport::GdalTransform(file, pixels, "EPSG:4326");
+        for (std::size_t i = 0; i + 1 < geo.size(); i += 2) {
+            const MapPos pixel = grid.map->ToPixel(MapPos(geo[i], geo[i + 1]));
+            EXPECT_NEAR(pixel.x, pixels[i], 0.01);
+            EXPECT_NEAR(pixel.y, pixels[i + 1], 0.01);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "map/MbTiles.h"
 #include "map/GeoTiff.h"
 #include "map/GeoTiffPyramid.h"
+#include "map/GridMap.h"
 #include "map/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "view/PyramidImage.h"
@@ -137,6 +138,17 @@ TEST(MbTiles, ShowsItsTilesWhereGdalPutsThem) {
         const std::array<double, 6> world = info.WorldFile();
         for (std::size_t i = 0; i < 6; ++i)
             EXPECT_NEAR(world[i], truthHeader.worldFile[i], 1e-6) << i;
+        // On the earth as gdaltransform puts GDAL's reading of it.
+        const map::GridMapResult grid = map::ReadGridMap(row.file);
+        ASSERT_TRUE(grid.map && grid.map->Grid()) << grid.error << grid.warning;
+        const std::vector<double> pixels{0, 0, 768, 512, 300.5, 17.25};
+        const std::vector<double> geo =
+            testsupport::GdalTransform(dir.File("reference.tif"), pixels, "EPSG:4326");
+        for (std::size_t i = 0; i + 1 < geo.size(); i += 2) {
+            const MapPos pixel = grid.map->ToPixel(MapPos(geo[i], geo[i + 1]));
+            EXPECT_NEAR(pixel.x, pixels[i], 0.01);
+            EXPECT_NEAR(pixel.y, pixels[i + 1], 0.01);
+        }
         for (int tileRow = 0; tileRow < 2; ++tileRow)
             for (int column = 0; column < 3; ++column)
                 EXPECT_LE(MeanDifference(loaded.tiles.map, truth.map, column, tileRow),
