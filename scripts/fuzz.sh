@@ -11,7 +11,7 @@ build="$root/build/fuzz"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_nmea fuzz_nmea_stream fuzz_trail_file fuzz_calibration_file fuzz_points_file
-        fuzz_coord_entry fuzz_gpx fuzz_journal fuzz_jpeg)
+        fuzz_coord_entry fuzz_gpx fuzz_journal fuzz_jpeg fuzz_geotiff fuzz_mbtiles)
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then

@@ -29,6 +29,21 @@ bool IsEpsgCode(unsigned short code) {
     return code > 0 && code < KvUserDefined;
 }
 
+// libgeotiff prints the definition's numbers into a fixed buffer: a hostile file's 1e300 would
+// overrun it. Numbers of real coordinate systems are far smaller.
+bool SaneNumbers(const GTIFDefn& defn) {
+    const auto sane = [](double v) { return std::isfinite(v) && std::fabs(v) < 1e9; };
+    bool ok = sane(defn.UOMLengthInMeters) && sane(defn.UOMAngleInDegrees) &&
+              sane(defn.PMLongToGreenwich) && sane(defn.SemiMajor) && sane(defn.SemiMinor) &&
+              defn.nParms >= 0 && defn.nParms <= MAX_GTIF_PROJPARMS && defn.TOWGS84Count >= 0 &&
+              defn.TOWGS84Count <= 7;
+    for (int i = 0; ok && i < defn.nParms; ++i)
+        ok = sane(defn.ProjParm[i]);
+    for (int i = 0; ok && i < defn.TOWGS84Count; ++i)
+        ok = sane(defn.TOWGS84[i]);
+    return ok;
+}
+
 // The file's coordinate system for PROJ, or empty with *why.
 std::string CrsOf(GTIF* gtif, std::string* why) {
     unsigned short model = 0;
@@ -54,7 +69,7 @@ std::string CrsOf(GTIF* gtif, std::string* why) {
     // User-defined: described by its keys, as far as libgeotiff can tell PROJ about them.
     std::unique_ptr<GTIFDefn, void (*)(GTIFDefn*)> defn(GTIFAllocDefn(), GTIFFreeDefn);
     std::string crs;
-    if (defn && GTIFGetDefn(gtif, defn.get()) &&
+    if (defn && GTIFGetDefn(gtif, defn.get()) && SaneNumbers(*defn) &&
         (model == ModelTypeGeographic || defn->CTProjection != KvUserDefined)) {
         if (char* proj = GTIFGetProj4Defn(defn.get())) {
             crs = proj;

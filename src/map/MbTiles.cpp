@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kTile = MapPyramid::kTileSize;
 constexpr int kMaxZoom = 30;
-// Larger blobs are no tile of 256 x 256 pixels.
-constexpr int kMaxTileBytes = 16 << 20;
 // How many zooms a missing tile is looked for above (enlarged) or below (reduced) its own.
 constexpr int kMaxOverZoom = 8;
 constexpr int kMaxUnderZoom = 2;
@@ -175,8 +173,8 @@ bool IsMbTilesFile(int fd) {
 
 std::array<double, 6> MbTilesInfo::WorldFile() const {
     const double resolution = 2.0 * kMercatorHalf / (std::ldexp(1.0, zoom) * kTile);
-    const double west = -kMercatorHalf + firstColumn * kTile * resolution;
-    const double north = kMercatorHalf - firstRow * kTile * resolution;
+    const double west = -kMercatorHalf + static_cast<double>(firstColumn) * kTile * resolution;
+    const double north = kMercatorHalf - static_cast<double>(firstRow) * kTile * resolution;
     return {resolution, 0.0, 0.0, -resolution, west + resolution / 2, north - resolution / 2};
 }
 
@@ -249,7 +247,7 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
                        info.firstColumn + 1;
         info.rows =
             std::max(Row(info.bounds[1], info.zoom, true), info.firstRow) - info.firstRow + 1;
-        if (info.Width() <= kMaxMbTilesSide && info.Height() <= kMaxMbTilesSide)
+        if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile)
             break;
     }
     if (info.format.empty()) {
@@ -271,6 +269,7 @@ namespace {
 class TileFiller {
 public:
     TileFiller(const Database& db, const MbTilesInfo& info, const TileImageDecoder& decoder)
+        // A blob beyond 16 MiB is no tile of 256 x 256 pixels: never read into memory.
         : tile_(db, "SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
                     "tile_row = ? AND length(tile_data) <= 16777216"),
           info_(info), decoder_(decoder) {}

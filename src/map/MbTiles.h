@@ -45,8 +45,9 @@ struct MbTilesInfo {
     [[nodiscard]] std::array<double, 6> WorldFile() const;
 };
 
-// The longest side of the map an MBTiles file is shown as.
-inline constexpr int kMaxMbTilesSide = 32768;
+// The longest side of the map an MBTiles file is shown as: its pyramid (1.4 GB) fits the map
+// cache beside others.
+inline constexpr int kMaxMbTilesSide = 16384;
 
 struct MbTilesInfoResult {
     std::optional<MbTilesInfo> info;
