@@ -11,8 +11,14 @@
 //                             memory after frames at zooms 25, 100 and 800 %
 //   CacheWrite                copying a built 16384 x 16384 pyramid into a cache entry and
 //                             committing it (flush to the disk included)
+//   GeoTiffFirstView          a 20000 x 20000 tiled JPEG-compressed GeoTIFF (written once by
+//                             gdal_translate from the same kind of scan): in one run,
+//                             `gdal_translate -srcwin` cutting the view's window out of it
+//                             (gdal_srcwin_s), then MapLoader::Start -> the first frame whose
+//                             pixels in view are all at full resolution (the manual time), and
+//                             their ratio (first_view_per_srcwin, the goal: at most 2)
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
-// figures. Needs cjpeg and djpeg (libjpeg-turbo-progs).
+// figures. Needs cjpeg and djpeg (libjpeg-turbo-progs), and gdal_translate (gdal-bin).
 #include "map/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
@@ -70,9 +76,9 @@ struct Scratch {
 
 // A scanned map's look: paper with grain, contour lines, a grid, blocks of "lettering" and
 // coloured areas, so that the encoder and decoder work as on a real scan.
-void WriteScanRow(int y, std::vector<unsigned char>& rgb) {
+void WriteScanRow(int y, std::vector<unsigned char>& rgb, int width = kSide) {
     std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(y) * 16777619u;
-    for (int x = 0; x < kSide; ++x) {
+    for (int x = 0; x < width; ++x) {
         hash = (hash ^ static_cast<std::uint32_t>(x)) * 16777619u;
         const int grain = static_cast<int>(hash >> 27) - 16;
         int r = 238 + grain / 2, g = 230 + grain / 2, b = 205 + grain / 2;
@@ -348,11 +354,85 @@ void CacheWrite(benchmark::State& state) {
     fs::remove_all(scratch.folder / "write-cache");
 }
 
+// The GeoTIFF and the cache its view uses, in a folder of their own.
+struct TiffScratch {
+    fs::path folder;
+    fs::path tiff;
+};
+
+constexpr int kTiffSide = 20000;
+bool tiffScratchMade = false;
+
+const TiffScratch& TheTiffScratch() {
+    static const TiffScratch scratch = [] {
+        tiffScratchMade = true;
+        TiffScratch s;
+        std::string pattern = (fs::temp_directory_path() / "quilo-tiff-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        s.folder = pattern;
+        s.tiff = s.folder / "scan.tif";
+        // gdal_translate needs a file it can seek in: the scan as a PPM, removed after.
+        const fs::path ppm = s.folder / "scan.ppm";
+        {
+            std::ofstream out(ppm, std::ios::binary);
+            out << "P6\n" << kTiffSide << ' ' << kTiffSide << "\n255\n";
+            std::vector<unsigned char> rgb(static_cast<std::size_t>(kTiffSide) * 3);
+            for (int y = 0; y < kTiffSide; ++y) {
+                WriteScanRow(y, rgb, kTiffSide);
+                out.write(reinterpret_cast<const char*>(rgb.data()),
+                          static_cast<std::streamsize>(rgb.size()));
+            }
+        }
+        const double made = RunTimed({"gdal_translate", "-q", "-a_srs", "EPSG:32632", "-a_ullr",
+                                      "500000", "5600000", "520000", "5580000", "-co", "TILED=YES",
+                                      "-co", "COMPRESS=JPEG", ppm.string(), s.tiff.string()});
+        fs::remove(ppm);
+        if (made < 0)
+            std::abort();
+        return s;
+    }();
+    return scratch;
+}
+
+// Manual time: MapLoader::Start -> the first frame whose pixels in view are all at full
+// resolution.
+void GeoTiffFirstView(benchmark::State& state) {
+    const TiffScratch& scratch = TheTiffScratch();
+    const QString path = QString::fromStdString(scratch.tiff.string());
+    const fs::path cut = scratch.folder / "window.tif";
+    for (auto _ : state) {
+        const double srcwin = RunTimed({"gdal_translate", "-q", "-srcwin", "0", "0", "1280", "800",
+                                        scratch.tiff.string(), cut.string()});
+        ::setenv("XDG_CACHE_HOME", (scratch.folder / "cache").c_str(), 1);
+        fs::remove_all(scratch.folder / "cache");
+        auto view = NewView();
+        const Load load = LoadAndWait(*view, path);
+        if (srcwin < 0 || !load.loaded || load.fullInView < 0) {
+            state.SkipWithError("gdal_translate failed or the map did not load");
+            return;
+        }
+        state.SetIterationTime(load.fullInView);
+        state.counters["gdal_srcwin_s"] = srcwin;
+        state.counters["first_view_per_srcwin"] = load.fullInView / srcwin;
+        state.counters["finished_s"] = load.finished;
+        const Clock::time_point flushing = Clock::now();
+        while (LoaderOf(*view).Workers() > 0 && Clock::now() - flushing < kDeadline)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    state.counters["peak_rss_mb"] = StatusMb("VmHWM");
+}
+
 BENCHMARK(Djpeg)->Arg(1)->Arg(8)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
     benchmark::kMillisecond);
 BENCHMARK(FirstOpen)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(Reopen)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
     benchmark::kMillisecond);
+BENCHMARK(GeoTiffFirstView)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(CacheWrite)
     ->UseManualTime()
     ->Iterations(1)
@@ -375,5 +455,7 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     if (scratchMade)
         fs::remove_all(TheScratch().folder, ignored);
+    if (tiffScratchMade)
+        fs::remove_all(TheTiffScratch().folder, ignored);
     return 0;
 }

@@ -145,3 +145,27 @@ put('fuzz_ground_overlay', 'antimeridian', b'\x04' + kml.replace(b'<east>8</east
 head = b'QUILO map folder index 1\nfolder\t/home/ana/maps\n'
 put('fuzz_folder_index', 'sheets', head + b'notes.txt\t-\t00000000deadbeef\t0\t0\nsheets/a\\tb.map\tozi-map/png\t0123456789abcdef\t2.5\t4\t46\t7\t46\t7.1\t45.9\t7.1\t45.9\t7\n')
 put('fuzz_folder_index', 'escape', head + b'a\\n\\\\b.png\tpng\t1\t0\t0\n')
+
+# GeoTIFFs: small ones written by gdal_translate (gdal-bin) from a generated picture, in the
+# layouts and georeferences the reader takes, each under the fuzzer's 8192-byte input limit
+import subprocess, tempfile
+with tempfile.TemporaryDirectory() as tmp:
+    ppm = os.path.join(tmp, 'a.ppm')
+    open(ppm, 'wb').write(b'P6\n24 16\n255\n' + bytes((x * 10 + c * 40) % 256 for y in range(16) for x in range(24) for c in range(3)))
+    utm = ['-a_srs', 'EPSG:32632', '-a_ullr', '500000', '5600000', '500240', '5599840']
+    for name, args in [
+            ('strips-utm', utm),
+            ('tiles-deflate-point', utm + ['-co', 'TILED=YES', '-co', 'BLOCKXSIZE=16', '-co', 'BLOCKYSIZE=16', '-co', 'COMPRESS=DEFLATE', '-mo', 'AREA_OR_POINT=Point']),
+            ('jpeg-geographic', ['-a_srs', 'EPSG:4326', '-a_ullr', '9', '51', '9.3', '50.8', '-co', 'COMPRESS=JPEG']),
+            ('lzw-userdefined-grey', ['-b', '1', '-a_srs', '+proj=tmerc +lon_0=9.5 +k=0.9996 +x_0=400000 +ellps=intl', '-a_ullr', '0', '16', '24', '0', '-co', 'COMPRESS=LZW']),
+            ('bigtiff-plain', ['-co', 'BIGTIFF=YES'])]:
+        out = os.path.join(tmp, name + '.tif')
+        subprocess.run(['gdal_translate', '-q'] + args + [ppm, out], check=True)
+        put('fuzz_geotiff', name, open(out, 'rb').read())
+
+# MBTiles: metadata lines "name<TAB>value", "--", then tiles "zoom column row" (TMS rows)
+put('fuzz_mbtiles', 'gdal-one-zoom', b'name\tm\ntype\toverlay\nversion\t1.1\nformat\tpng\nbounds\t8.983152841195215,50.86814457213897,9.010103677376854,50.87946438542721\nminzoom\t14\nmaxzoom\t14\n--\n14 8600 10889\n14 8601 10889\n14 8602 10889\n14 8600 10890\n14 8601 10890\n14 8602 10890\n')
+put('fuzz_mbtiles', 'no-bounds-levels', b'format\tjpg\n--\n12 2150 2722\n13 4300 5445\n14 8601 10890\n')
+put('fuzz_mbtiles', 'world', b'format\twebp\nbounds\t-180,-85.0511,180,85.0511\n--\n0 0 0\n1 0 0\n1 1 1\n18 0 0\n18 262143 262143\n')
+put('fuzz_mbtiles', 'vector', b'format\tpbf\n--\n0 0 0\n')
+put('fuzz_mbtiles', 'hostile', b'bounds\t1e999,nan,-180,91\nminzoom\t-5\n--\n99 -1 4294967296\n-3 7 7\n')

@@ -18,6 +18,14 @@ ShownMapResult ReadShownMap(const std::string& path) {
                 {},
                 std::move(source.warnings)};
     }
+    // A GeoTIFF or MBTiles file is its own image, sized by its reader.
+    if (source.width > 0 && source.height > 0 && source.imagePath == source.path)
+        return {std::make_unique<GridMap>(std::string(source.format->name), source.width,
+                                          source.height, std::move(source.grid),
+                                          std::move(source.outline)),
+                true,
+                {},
+                std::move(source.warnings)};
     const ImageHeaderResult header = source.imageFd.Valid()
                                          ? ReadImageHeader(source.imageFd.Get(), path)
                                          : ReadImageHeader(source.imagePath);

@@ -10,8 +10,9 @@
 
 namespace map {
 
-// A map placed by the georeference its own file gives (a .map, a world file, a ground
-// overlay): an image of a known size, a grid model, and the neat line when the file has one.
+// A map placed by the georeference its own file gives (a .map, a world file, a ground overlay,
+// a GeoTIFF, an MBTiles file): an image of a known size, a grid model, and the neat line when
+// the file has one.
 class GridMap final : public ShownMap {
 public:
     GridMap(std::string kind, int width, int height, std::shared_ptr<const GridGeoreference> grid,
@@ -46,8 +47,9 @@ struct ShownMapResult {
 };
 
 // The map file at path, of any kind, without its pixels, as the viewer reads it: a bare image
-// as ReadImageMap reads it, a map placed by its own file as a GridMap whose kind names both
-// ("ozi-map/png").
+// (or a GeoTIFF its tags do not place) as ReadImageMap reads it, a map placed by its own file as
+// a GridMap whose kind names both ("ozi-map/png"), or only the file's kind when the file holds
+// its pixels ("geotiff", "mbtiles").
 ShownMapResult ReadShownMap(const std::string& path);
 
 } // namespace map

@@ -1,6 +1,8 @@
 #include "map/ImageHeader.h"
 
 #include "base/Bytes.h"
+#include "map/GeoTiff.h"
+#include "map/TiffFile.h"
 #include "platform/FileIo.h"
 #include "platform/JpegDecoder.h"
 
@@ -84,6 +86,8 @@ std::string_view ImageKindName(ImageKind kind) {
         return "gif";
     case ImageKind::Bmp:
         return "bmp";
+    case ImageKind::Tiff:
+        return "tiff";
     }
     return "";
 }
@@ -115,6 +119,12 @@ ImageHeaderResult ReadImageHeader(int fd, const std::string& path) {
         if (auto header = Sized(ImageKind::Jpeg, info.width, info.height))
             return {header, {}};
         return {std::nullopt, path + ": not an image the map can show"};
+    }
+    if (IsTiffFile(fd)) {
+        const GeoTiffHeaderResult tiff = ReadGeoTiffHeader(fd);
+        if (!tiff.header)
+            return {std::nullopt, path + ": " + tiff.error};
+        return {ImageHeader{ImageKind::Tiff, tiff.header->width, tiff.header->height}, {}};
     }
     char buffer[kImageHeaderBytes];
     ssize_t got = 0;

@@ -7,9 +7,9 @@
 namespace map {
 
 // The image formats a map can be read from.
-enum class ImageKind { Jpeg, Png, Gif, Bmp };
+enum class ImageKind { Jpeg, Png, Gif, Bmp, Tiff };
 
-// "jpeg", "png", "gif" or "bmp".
+// "jpeg", "png", "gif", "bmp" or "tiff".
 std::string_view ImageKindName(ImageKind kind);
 
 // What an image file's header says, before any pixel is decoded.

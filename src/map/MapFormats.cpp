@@ -49,6 +49,18 @@ bool IsKmlOverlay(std::string_view head, std::string_view extension) {
     return extension == "kml" && head.find("GroundOverlay") != std::string_view::npos;
 }
 
+// Classic TIFF (42) and BigTIFF (43), either byte order.
+bool IsTiff(std::string_view head, std::string_view) {
+    return StartsWith(head, std::string_view("II*\0", 4)) ||
+           StartsWith(head, std::string_view("MM\0*", 4)) ||
+           StartsWith(head, std::string_view("II+\0", 4)) ||
+           StartsWith(head, std::string_view("MM\0+", 4));
+}
+
+bool IsSqlite(std::string_view head, std::string_view) {
+    return StartsWith(head, std::string_view("SQLite format 3\0", 16));
+}
+
 constexpr std::array kFormats{
     MapFormat{MapFileKind::OziMap, "ozi-map", "OziExplorer Maps (*.map)", "*.map",
               "application/x-ozi-map", &IsOziMap},
@@ -56,6 +68,10 @@ constexpr std::array kFormats{
               "application/vnd.google-earth.kmz", &IsKmz},
     MapFormat{MapFileKind::KmlOverlay, "kml-overlay", "KML Ground Overlays (*.kml)", "*.kml",
               "application/vnd.google-earth.kml+xml", &IsKmlOverlay},
+    MapFormat{MapFileKind::GeoTiff, "geotiff", "GeoTIFF Maps (*.tif *.tiff)", "*.tif;*.tiff",
+              "image/tiff", &IsTiff},
+    MapFormat{MapFileKind::MbTiles, "mbtiles", "MBTiles Tile Sets (*.mbtiles)", "*.mbtiles",
+              "application/x-mbtiles", &IsSqlite},
     MapFormat{MapFileKind::WorldFile, "world-file", "World Files (*.jgw *.pgw *.gfw *.bpw *.wld)",
               "*.jgw;*.pgw;*.gfw;*.bpw;*.tfw;*.wld", "", &IsWorldFile},
     MapFormat{MapFileKind::Image, "image", "Images (*.jpg *.png *.gif *.bmp)",

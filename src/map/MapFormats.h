@@ -15,6 +15,8 @@ enum class MapFileKind {
     OziMap,     // an OziExplorer .map: the calibration of the image it names
     Kmz,        // a zipped KML document with ground overlays and their images
     KmlOverlay, // a KML document with ground overlays
+    GeoTiff,    // a TIFF, placed by its GeoKeys (or, without them, like any image)
+    MbTiles,    // an SQLite database of raster tiles
 };
 
 // How many of a file's first bytes recognition looks at: a ground overlay comes after the

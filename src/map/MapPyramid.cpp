@@ -111,11 +111,17 @@ bool MapPyramid::CopyPixelsFrom(const MapPyramid& other) {
 }
 
 void MapPyramid::StoreRow(int y, const MapPixel* row) {
-    const PyramidLevel& l = levels_[0];
-    for (int column = 0; column < l.columns; ++column) {
-        const int x = column * kTile;
-        std::memcpy(MutableTile(0, column, y / kTile) + (y % kTile) * kTile, row + x,
-                    static_cast<std::size_t>(std::min(kTile, l.width - x)) * sizeof(MapPixel));
+    StoreSpan(0, y, row, levels_[0].width);
+}
+
+void MapPyramid::StoreSpan(int x, int y, const MapPixel* pixels, int count) {
+    const int end = std::min(x + count, levels_[0].width);
+    while (x < end) {
+        const int n = std::min(kTile - x % kTile, end - x);
+        std::memcpy(MutableTile(0, x / kTile, y / kTile) + (y % kTile) * kTile + x % kTile, pixels,
+                    static_cast<std::size_t>(n) * sizeof(MapPixel));
+        pixels += n;
+        x += n;
     }
 }
 

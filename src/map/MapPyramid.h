@@ -75,6 +75,8 @@ public:
     bool CopyPixelsFrom(const MapPyramid& other);
     // Copies one full-resolution row (Width() pixels) into level 0.
     void StoreRow(int y, const MapPixel* row);
+    // Copies count pixels into row y of level 0 from column x on (a tile of a tiled file).
+    void StoreSpan(int x, int y, const MapPixel* pixels, int count);
     // Builds one row of tiles of a reduced level from the (up to) two rows of the level above,
     // which must be complete.
     void ReduceTileRow(int level, int row);

@@ -2,9 +2,11 @@
 
 #include "calib/CalibrationFile.h"
 #include "map/AffineFit.h"
+#include "map/GeoTiff.h"
 #include "map/GroundOverlay.h"
 #include "map/ImageHeader.h"
 #include "map/KmzArchive.h"
+#include "map/MbTiles.h"
 #include "map/OziGrid.h"
 #include "map/OziMapFile.h"
 #include "map/Proj.h"
@@ -187,6 +189,52 @@ MapSourceResult ReadKmz(MapSource source) {
     return PlaceOverlay(std::move(source), read, overlay);
 }
 
+// A GeoTIFF its tags place; else, like any image, by the calibration or world file beside it,
+// or uncalibrated with the tags' reason.
+MapSourceResult ReadGeoTiff(MapSource source) {
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(source.path, &err);
+    if (!fd.Valid())
+        return Failure(source.path, platform::ErrorText(err));
+    const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
+    if (!read.header)
+        return Failure(source.path, read.error);
+    std::string why = read.header->warning;
+    if (!read.header->crs.empty()) {
+        source.grid =
+            Shared(GridGeoreference::FromAffine(read.header->crs, read.header->worldFile, &why));
+        if (source.grid) {
+            source.imagePath = source.path;
+            source.width = read.header->width;
+            source.height = read.header->height;
+            return {std::move(source), {}};
+        }
+        why = "The file's coordinate system cannot be used (" + why + "); it opens uncalibrated.";
+    }
+    const std::string path = source.path;
+    MapSourceResult beside = ReadImage(std::move(source));
+    std::error_code ec;
+    if (beside.source && beside.source->worldFile.empty() &&
+        !fs::exists(calib::CalibrationFileName(calib::MapBaseName(path)), ec))
+        beside.source->warnings.push_back(path + ": " + why);
+    return beside;
+}
+
+// A tile set: always Web Mercator, its extent from the tiles it holds.
+MapSourceResult ReadMbTiles(MapSource source) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(source.path);
+    if (!read.info)
+        return Failure(source.path, read.error);
+    std::string why;
+    source.grid = Shared(GridGeoreference::FromAffine(kWebMercator, read.info->WorldFile(), &why));
+    if (!source.grid)
+        return Failure(source.path, why);
+    source.imagePath = source.path;
+    source.width = read.info->Width();
+    source.height = read.info->Height();
+    return {std::move(source), {}};
+}
+
 } // namespace
 
 std::string FindOziImage(const std::string& mapPath, const std::string& written) {
@@ -225,6 +273,10 @@ MapSourceResult ReadMapSource(const std::string& path) {
         return ReadKmlOverlay(std::move(source));
     case MapFileKind::Kmz:
         return ReadKmz(std::move(source));
+    case MapFileKind::GeoTiff:
+        return ReadGeoTiff(std::move(source));
+    case MapFileKind::MbTiles:
+        return ReadMbTiles(std::move(source));
     }
     return {std::nullopt, path + ": not a map of any kind QUILO opens"};
 }

@@ -1,11 +1,16 @@
 #include "map/OpenMap.h"
 
+#include "map/GeoTiff.h"
+#include "map/GeoTiffPyramid.h"
 #include "map/JpegPyramid.h"
 #include "map/PyramidCache.h"
+#include "map/TiffFile.h"
 #include "platform/FileIo.h"
 #include "platform/JpegDecoder.h"
 
 #include <sys/stat.h>
+
+#include <optional>
 
 namespace map {
 
@@ -25,7 +30,8 @@ OpenedMap DecodeJpeg(int fd, const OpenMapOptions& options, const MakePyramidTar
     jpeg.cancelled = [&events] { return events.Cancelled(); };
     jpeg.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
     jpeg.rowsStored = [&events](MapPyramid map, int rows) {
-        events.RowsStored(std::move(map), rows);
+        const int columns = map.Width();
+        events.RowsStored(std::move(map), columns, rows);
     };
     jpeg.previewMinPixels = options.earlyPictureMinPixels;
     jpeg.target = target;
@@ -34,6 +40,46 @@ OpenedMap DecodeJpeg(int fd, const OpenMapOptions& options, const MakePyramidTar
     out.map = std::move(loaded.map);
     out.error = std::move(loaded.error);
     out.incomplete = loaded.endsEarly;
+    out.damaged = loaded.damaged;
+    out.keep = std::move(loaded.keep);
+    return out;
+}
+
+OpenedMap DecodeTiff(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
+                     OpenMapEvents& events) {
+    GeoTiffPyramidOptions tiff;
+    tiff.progress = [&events](double done) { return events.Progress(done); };
+    tiff.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
+    tiff.regionStored = [&events](MapPyramid map, int columns, int rows) {
+        events.RowsStored(std::move(map), columns, rows);
+    };
+    tiff.previewMinPixels = options.earlyPictureMinPixels;
+    tiff.firstColumns = options.firstViewWidth;
+    tiff.firstRows = options.firstViewHeight;
+    tiff.target = target;
+    GeoTiffPyramid loaded = LoadGeoTiffPyramid(fd, tiff);
+    OpenedMap out;
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
+    out.keep = std::move(loaded.keep);
+    return out;
+}
+
+OpenedMap DecodeTiles(const std::string& path, const MbTilesInfo& info,
+                      const OpenMapOptions& options, const MakePyramidTarget& target,
+                      OpenMapEvents& events) {
+    OpenedMap out;
+    if (options.tileImages == nullptr) {
+        out.error = "no decoder of map tiles";
+        return out;
+    }
+    MbTilesPyramidOptions tiles;
+    tiles.progress = [&events](double done) { return events.Progress(done); };
+    tiles.decoder = options.tileImages;
+    tiles.target = target;
+    MbTilesPyramid loaded = LoadMbTilesPyramid(path, info, tiles);
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
     out.damaged = loaded.damaged;
     out.keep = std::move(loaded.keep);
     return out;
@@ -97,6 +143,16 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     struct stat before {};
     ::fstat(fd.Get(), &before);
     const bool jpeg = platform::IsJpegFile(fd.Get());
+    const bool tiff = !jpeg && IsTiffFile(fd.Get());
+    std::optional<MbTilesInfo> tiles;
+    if (!jpeg && !tiff && IsMbTilesFile(fd.Get())) {
+        MbTilesInfoResult read = ReadMbTilesInfo(path);
+        if (!read.info) {
+            out.error = std::move(read.error);
+            return out;
+        }
+        tiles = read.info;
+    }
     int width = 0;
     int height = 0;
     if (jpeg) {
@@ -104,6 +160,14 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
         if (platform::ReadJpegInfo(fd.Get(), &info).ok) {
             width = info.width;
             height = info.height;
+        }
+    } else if (tiles) {
+        width = tiles->Width();
+        height = tiles->Height();
+    } else if (tiff) {
+        if (const GeoTiffHeaderResult header = ReadGeoTiffHeader(fd.Get()); header.header) {
+            width = header.header->width;
+            height = header.header->height;
         }
     } else if (options.otherImages != nullptr &&
                !options.otherImages->HeaderSize(fd.Get(), &width, &height)) {
@@ -121,10 +185,12 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };
-    // JPEG maps stream into their pyramid, so their size is bound by the cache or memory, not
-    // by what a whole-image decoder agrees to hold.
-    out = jpeg ? DecodeJpeg(fd.Get(), options, target, events)
-               : DecodeOther(fd.Get(), options, target, events);
+    // JPEG and TIFF maps stream into their pyramid, so their size is bound by the cache or
+    // memory, not by what a whole-image decoder agrees to hold.
+    out = jpeg    ? DecodeJpeg(fd.Get(), options, target, events)
+          : tiff  ? DecodeTiff(fd.Get(), options, target, events)
+          : tiles ? DecodeTiles(path, *tiles, options, target, events)
+                  : DecodeOther(fd.Get(), options, target, events);
     // Written to while it decoded: shown this once, never kept under a key it may not match.
     struct stat after {};
     if (out.keep && (::fstat(fd.Get(), &after) != 0 || !SameFileState(before, after))) {

@@ -2,6 +2,7 @@
 
 #include "map/MapPyramid.h"
 #include "map/MapSource.h"
+#include "map/MbTiles.h"
 #include "map/PyramidTarget.h"
 
 #include <filesystem>
@@ -22,11 +23,12 @@ public:
     // returning false does.
     virtual bool Cancelled() = 0;
     // A small picture of the whole map (its own pyramid, 1/kJpegPreviewScale of the map's size)
-    // to show while the rest decodes; only for large JPEG maps.
+    // to show while the rest decodes; only for large JPEG and TIFF maps (a TIFF's is blank).
     virtual void EarlyPicture(MapPyramid picture) = 0;
-    // The map's pyramid and how many of its full-resolution rows are stored; those rows never
-    // change again. Only after an early picture.
-    virtual void RowsStored(MapPyramid map, int rows) = 0;
+    // The map's pyramid and the region of its full-resolution pixels stored from the top left
+    // corner (all columns of the first rows of a JPEG; a tiled TIFF's first view, then its
+    // first rows); those pixels never change again. Only after an early picture.
+    virtual void RowsStored(MapPyramid map, int columns, int rows) = 0;
 };
 
 // Makes the place a map of width x height is built in; null, with *error, when there is none.
@@ -53,12 +55,18 @@ public:
 };
 
 struct OpenMapOptions {
-    // JPEG maps of at least this many pixels show an early picture while they decode.
+    // JPEG and TIFF maps of at least this many pixels show an early picture while they decode.
     long long earlyPictureMinPixels = 2048LL * 2048;
+    // The view the map opens in (100 %, from the top left corner), in pixels: a tiled TIFF
+    // decodes its tiles first.
+    int firstViewWidth = 0;
+    int firstViewHeight = 0;
     // Where opened maps are kept for the next open (PyramidCache); empty keeps none.
     std::filesystem::path cacheFolder;
-    // Null: only JPEG maps and maps kept in the cache open.
+    // Null: only JPEG and TIFF maps and maps kept in the cache open.
     const WholeImageDecoder* otherImages = nullptr;
+    // The tiles of MBTiles files; null: those do not open.
+    const TileImageDecoder* tileImages = nullptr;
 };
 
 // One opened map file.
@@ -76,10 +84,11 @@ struct OpenedMap {
 };
 
 // Opens the map file at path, of any kind ReadMapSource reads, then its image: the pyramid kept
-// from an earlier open of the same image when there is one, else the JPEG stream (early picture,
-// rows as they are stored), else the other decoder. The image is opened once; everything comes
-// from that one file, whatever the path names meanwhile, and a file written to while it decoded
-// is shown but not kept. An image taken out of an archive is never kept.
+// from an earlier open of the same image when there is one, else the JPEG or TIFF stream (early
+// picture, rows as they are stored), else the tiles of an MBTiles file, else the other decoder.
+// The image is opened once; everything comes from that one file, whatever the path names
+// meanwhile, and a file written to while it decoded is shown but not kept. An image taken out of
+// an archive is never kept.
 OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events);
 
 } // namespace map

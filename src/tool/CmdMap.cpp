@@ -1,6 +1,6 @@
 // quilo-tool map MAP [--info] [--pixel X Y]... [--geo LAT LON]...: opens a map as the viewer
-// does (an image and the calibration, grid or world file beside it, a .map, a ground overlay) and
-// converts through its georeference.
+// does (an image and the calibration, grid or world file beside it, a .map, a ground overlay, a
+// GeoTIFF, an MBTiles file) and converts through its georeference.
 #include "base/Number.h"
 #include "map/GridMap.h"
 #include "tool/Conversions.h"
@@ -48,8 +48,9 @@ const tool::ToolCommandRegistrar registrar({
      "MAP",
      "[--info] [--pixel X Y]... [--geo LAT LON]...",
      "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image with the .mcd, .grid or world "
-     "file beside it, an OziExplorer .map, a KML or KMZ ground overlay) and converts pixels to "
-     "positions and back in argument order; --info (the default) describes it",
+     "file beside it, an OziExplorer .map, a KML or KMZ ground overlay, a GeoTIFF, an MBTiles "
+     "file) and converts pixels to positions and back in argument order; --info (the default) "
+     "describes it",
      {{"--info", "", "prints the kind, the size, the georeference model and the outline"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
       {"--geo", "LAT LON", "prints the pixel of the position"}}},

@@ -17,12 +17,14 @@ LoadingPicture::LoadingPicture(map::MapPyramid picture, int clientWidth, int cli
     geometry_.SetScrollOffset(ViewPoint{0, 0});
 }
 
-bool LoadingPicture::StoreRows(map::MapPyramid full, int rows) {
+bool LoadingPicture::StoreRows(map::MapPyramid full, int columns, int rows) {
     full_ = std::move(full);
+    fullColumns_ = columns;
     fullRows_ = rows;
     const ViewPoint offset = geometry_.PaintOffset();
-    const int needed = std::min(full_.Height(), offset.y + geometry_.ClientHeight());
-    if (fullShown_ || rows < needed)
+    const int neededRows = std::min(full_.Height(), offset.y + geometry_.ClientHeight());
+    const int neededColumns = std::min(full_.Width(), offset.x + geometry_.ClientWidth());
+    if (fullShown_ || rows < neededRows || columns < neededColumns)
         return false;
     fullShown_ = true;
     return true;
@@ -32,13 +34,14 @@ void LoadingPicture::Paint(QPainter& painter, const SceneOf& sceneOf) const {
     const MapScene scene = sceneOf(geometry_, picture_);
     const ViewPoint offset = geometry_.PaintOffset();
     PaintMap(painter, scene, offset);
-    // The rows decoded so far at full resolution over the picture (100 %: level 0 only).
-    if (const int rowsInView = fullRows_ - offset.y; rowsInView > 0) {
+    // The region decoded so far at full resolution over the picture (100 %: level 0 only).
+    const int rowsInView = fullRows_ - offset.y;
+    if (const int columnsInView = fullColumns_ - offset.x; rowsInView > 0 && columnsInView > 0) {
         ViewGeometry full;
         full.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
         full.SetImageSize(full_.Width(), full_.Height());
         painter.save();
-        painter.setClipRect(QRect(0, 0, full.ClientWidth(), rowsInView));
+        painter.setClipRect(QRect(0, 0, std::min(full.ClientWidth(), columnsInView), rowsInView));
         PaintMap(painter, sceneOf(full, full_), offset);
         painter.restore();
     }

@@ -65,6 +65,8 @@ public:
 struct MapLoader::Job {
     QString path;
     MapLoadLimits limits;
+    int viewWidth = 0; // the view the map opens in, decoded first where the file allows
+    int viewHeight = 0;
     std::atomic<bool> cancelled{false};
     map::OpenedMap result;
     bool decoded = false; // the worker has ended; read and set on the view's thread only
@@ -97,9 +99,9 @@ public:
         });
     }
 
-    void RowsStored(map::MapPyramid map, int rows) override {
-        Post([map = std::move(map), rows](MapLoader& loader) {
-            if (loader.view_.ShowLoadingRows(map, rows))
+    void RowsStored(map::MapPyramid map, int columns, int rows) override {
+        Post([map = std::move(map), columns, rows](MapLoader& loader) {
+            if (loader.view_.ShowLoadingRows(map, columns, rows))
                 emit loader.MapFullResolutionShown(loader.load_->path);
         });
     }
@@ -163,6 +165,8 @@ void MapLoader::Start(const QString& path) {
     auto job = std::make_shared<Job>();
     job->path = path;
     job->limits = limits_;
+    job->viewWidth = view_.width();
+    job->viewHeight = view_.height();
     load_ = job;
     view_.SetMapLoading(true);
     view_.setCursor(Qt::BusyCursor);
@@ -171,10 +175,14 @@ void MapLoader::Start(const QString& path) {
         [this, job] {
             Events events(*this, job);
             const QtImageDecoder otherImages(job->limits.imageAllocationMb);
+            const QtTileDecoder tileImages;
             map::OpenMapOptions options;
             options.earlyPictureMinPixels = job->limits.previewMinPixels;
+            options.firstViewWidth = job->viewWidth;
+            options.firstViewHeight = job->viewHeight;
             options.cacheFolder = map::PyramidCache::DefaultFolder();
             options.otherImages = &otherImages;
+            options.tileImages = &tileImages;
             job->result = map::OpenMap(QFile::encodeName(job->path).toStdString(), options, events);
         },
         [this, job] { Decoded(job); });

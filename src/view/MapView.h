@@ -106,9 +106,9 @@ public:
     // were, for a cancel or a failure to go back to.
     void ShowLoadingPicture(map::MapPyramid picture);
     [[nodiscard]] bool ShowsMapPreview() const { return picture_.has_value(); }
-    // The map's first rows at full resolution over the picture; true the first time every row
-    // in view is.
-    bool ShowLoadingRows(map::MapPyramid map, int rows);
+    // The map's first columns x rows at full resolution over the picture; true the first time
+    // every pixel in view is.
+    bool ShowLoadingRows(map::MapPyramid map, int columns, int rows);
     // Ends the picture; returns where it was dragged to.
     ViewPoint EndLoadingPicture();
     // Shows an opened map with the calibration and points files beside it, scrolled to scroll;

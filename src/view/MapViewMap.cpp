@@ -67,11 +67,11 @@ void MapView::ShowLoadingPicture(map::MapPyramid picture) {
     update();
 }
 
-bool MapView::ShowLoadingRows(map::MapPyramid map, int rows) {
+bool MapView::ShowLoadingRows(map::MapPyramid map, int columns, int rows) {
     if (!picture_)
         return false;
     update();
-    return picture_->StoreRows(std::move(map), rows);
+    return picture_->StoreRows(std::move(map), columns, rows);
 }
 
 ViewPoint MapView::EndLoadingPicture() {

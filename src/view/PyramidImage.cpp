@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace view {
 
@@ -45,6 +46,27 @@ bool FillPyramidFromImage(const QImage& image, map::MapPyramid& pyramid,
     }
     return pyramid.BuildReducedLevels(
         [&](double done) { return progress(kCopyShare + (1.0 - kCopyShare) * done); });
+}
+
+bool QtTileDecoder::Decode(std::string_view bytes, map::MapPixel* out, std::string* error) const {
+    constexpr int kSide = map::MapPyramid::kTileSize;
+    QImage image;
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()) ||
+        !image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                            static_cast<int>(bytes.size()))) {
+        *error = "a tile is no image";
+        return false;
+    }
+    // Transparency over white, as a whole map's.
+    QImage tile(kSide, kSide, QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    QPainter painter(&tile);
+    painter.drawImage(QRect(0, 0, kSide, kSide), image);
+    painter.end();
+    for (int y = 0; y < kSide; ++y)
+        std::memcpy(out + static_cast<std::size_t>(y) * kSide, tile.constScanLine(y),
+                    kSide * sizeof(map::MapPixel));
+    return true;
 }
 
 QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row) {

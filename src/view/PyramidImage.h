@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/MapPyramid.h"
+#include "map/MbTiles.h"
 
 #include <QImage>
 
@@ -21,6 +22,13 @@ map::MapPyramid PyramidFromImage(const QImage& image, const std::function<bool(d
 // progress stopped it or the sizes differ.
 bool FillPyramidFromImage(const QImage& image, map::MapPyramid& pyramid,
                           const std::function<bool(double)>& progress);
+
+// The tiles of MBTiles maps: PNG, JPEG and WebP through Qt's image plugins (any thread).
+// Tiles of another size are scaled to the pyramid's.
+class QtTileDecoder : public map::TileImageDecoder {
+public:
+    bool Decode(std::string_view bytes, map::MapPixel* out, std::string* error) const override;
+};
 
 // One tile of the pyramid as an image over the pyramid's own memory (no copy); valid while
 // the pyramid lives.

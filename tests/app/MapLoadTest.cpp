@@ -469,7 +469,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     }
 }
 
-TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
+TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegAndTiffMapsLoad) {
     CGPSMapFrame& frame = StartFrame();
     view::MapView& v = frame.View();
     view::MapLoadLimits limits;
@@ -478,7 +478,7 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
     const struct {
         const char* format;
         bool loads;
-    } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}};
+    } rows[] = {{"PNG", false}, {"BMP", false}, {"JPEG", true}, {"TIFF", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.format);
         frame.Loader().SetLimits(view::MapLoadLimits());
@@ -491,7 +491,12 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegMapsLoad) {
         ASSERT_FALSE(catcher.messages.empty());
         if (row.loads) {
             EXPECT_EQ(v.Geometry().ImageWidth(), 1024);
-            EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
+            // A TIFF that its tags do not place says so first.
+            EXPECT_EQ(catcher.messages.back().text, "This map has no calibration information.");
+            if (QString(row.format) == "TIFF") {
+                EXPECT_EQ(catcher.messages[0].text,
+                          path + ": The file is not georeferenced; it opens uncalibrated.");
+            }
         } else {
             EXPECT_EQ(v.Geometry().ImageWidth(), demo::kMapWidth);
             EXPECT_EQ(catcher.messages[0].text,
