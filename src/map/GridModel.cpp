@@ -326,16 +326,31 @@ std::optional<GridGeoreference> GridGeoreference::FromAffine(std::string_view cr
     return geo;
 }
 
+std::optional<GridGeoreference> GridGeoreference::FromPolynomial(std::string_view crs,
+                                                                 const std::array<double, 6>& wf,
+                                                                 PixelPolynomial polynomial,
+                                                                 std::string* error) {
+    std::optional<GridGeoreference> geo = FromAffine(crs, wf, error);
+    if (geo)
+        geo->polynomial_ = std::move(polynomial);
+    return geo;
+}
+
 bool GridGeoreference::HasTransform() const {
     return true;
 }
 
 MapPos GridGeoreference::PixelToGrid(const MapPos& pixel) const {
-    return Apply(pixelToGrid_, pixel);
+    return polynomial_ ? polynomial_->Apply(pixel) : Apply(pixelToGrid_, pixel);
 }
 
 MapPos GridGeoreference::GridToPixel(const MapPos& grid) const {
-    return Apply(gridToPixel_, grid);
+    const MapPos affine = Apply(gridToPixel_, grid);
+    if (!polynomial_)
+        return affine;
+    // Far off the map, where the polynomial need not turn back, the affine's answer is as
+    // good a place as any.
+    return polynomial_->Invert(grid, affine).value_or(affine);
 }
 
 MapPos GridGeoreference::ToGeo(const MapPos& pixel) const {
@@ -365,8 +380,12 @@ std::array<double, 6> GridGeoreference::WorldFile() const {
 }
 
 std::string GridGeoreference::Describe() const {
-    std::string text = model_.kind == GridKind::Named ? "named" : model_.Name();
+    std::string text = polynomial_                     ? "polynomial"
+                       : model_.kind == GridKind::Named ? "named"
+                                                        : model_.Name();
     text += '\t' + gridCrs_;
+    if (polynomial_)
+        text += '\t' + std::to_string(polynomial_->Order());
     for (const double v : WorldFile())
         text += '\t' + Number(v);
     return text;

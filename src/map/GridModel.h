@@ -2,6 +2,7 @@
 
 #include "calib/MapPos.h"
 #include "map/Georeference.h"
+#include "map/PolynomialFit.h"
 #include "map/Proj.h"
 
 #include <array>
@@ -59,17 +60,25 @@ public:
     // Nothing, with *error, for a crs PROJ cannot make or an affine that cannot be inverted.
     static std::optional<GridGeoreference>
     FromAffine(std::string_view crs, const std::array<double, 6>& worldFile, std::string* error);
+    // A given polynomial from pixels to the grid crs (a .map that asks for one), with the
+    // affine nearest it, as FromAffine takes it, from which ToPixel starts its search.
+    static std::optional<GridGeoreference> FromPolynomial(std::string_view crs,
+                                                          const std::array<double, 6>& worldFile,
+                                                          PixelPolynomial polynomial,
+                                                          std::string* error);
 
     [[nodiscard]] bool HasTransform() const override;
     [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const override;
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
     // The model ("graticule", "topographic", "chart" or "named"), the grid CRS and the affine
-    // in a world file's order, tab-separated.
+    // in a world file's order, tab-separated; for a polynomial, "polynomial", the grid CRS, the
+    // order and the nearest affine.
     [[nodiscard]] std::string Describe() const override;
     // ToPixel for many positions at once (a trail after a calibration change), in place, with
     // one PROJ call; a position that cannot be converted becomes non-finite.
     void ToPixels(std::span<MapPos> geo) const;
-    // The affine in a world file's order, as FromAffine takes it.
+    // The affine in a world file's order, as FromAffine takes it (for a polynomial, the affine
+    // nearest it).
     [[nodiscard]] std::array<double, 6> WorldFile() const;
 
     [[nodiscard]] const GridModel& Model() const;
@@ -90,6 +99,9 @@ private:
     // Both as {a, b, c, d, e, f}: out.x = a*in.x + b*in.y + c, out.y = d*in.x + e*in.y + f.
     std::array<double, 6> pixelToGrid_{};
     std::array<double, 6> gridToPixel_{};
+    // When set, it takes pixels to the grid in the affine's place, and gridToPixel_ only starts
+    // the search for its inverse.
+    std::optional<PixelPolynomial> polynomial_;
     std::vector<CalibrationPoint> points_;
     std::vector<double> residuals_;
     double rms_ = 0.0;

@@ -9,10 +9,12 @@
 #include "map/MbTiles.h"
 #include "map/OziGrid.h"
 #include "map/OziMapFile.h"
+#include "map/PolynomialFit.h"
 #include "map/Proj.h"
 #include "map/WorldFile.h"
 #include "platform/FileIo.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -83,6 +85,32 @@ MapSourceResult ReadWorldFileMap(MapSource source) {
     return ReadWorldFile(std::move(source), world);
 }
 
+// The polynomial a .map asks for: of the third order when twice its ten terms in points
+// over-determine it, else of the second; none, with a warning naming the reason, when the points
+// cannot carry either, and the affine places the map.
+std::optional<PixelPolynomial> OziPolynomial(const OziMapFile& file,
+                                             const std::vector<MapPos>& pixels,
+                                             const std::vector<MapPos>& grid,
+                                             const std::string& path,
+                                             std::vector<std::string>& warnings) {
+    // The image and the points, wherever they lie: where the polynomial must stay sound.
+    PixelArea area{MapPos(0, 0), MapPos(file.imageWidth, file.imageHeight)};
+    for (const MapPos& p : pixels) {
+        area.min = MapPos(std::min(area.min.x, p.x), std::min(area.min.y, p.y));
+        area.max = MapPos(std::max(area.max.x, p.x), std::max(area.max.y, p.y));
+    }
+    std::string why;
+    const bool many = pixels.size() >= 2 * PolynomialTerms(kMaxPolynomialOrder);
+    for (int order = many ? kMaxPolynomialOrder : 2; order >= 2; --order) {
+        if (std::optional<PixelPolynomial> fit =
+                PixelPolynomial::Fit(pixels, grid, order, area, &why))
+            return fit;
+    }
+    warnings.push_back(path + ": its polynomial calibration is shown as the nearest affine: " +
+                       why);
+    return std::nullopt;
+}
+
 MapSourceResult ReadOziMap(MapSource source) {
     std::string bytes;
     if (const auto read = platform::ReadWholeFile(source.path, bytes, kMaxOziMapBytes); !read)
@@ -119,12 +147,14 @@ MapSourceResult ReadOziMap(MapSource source) {
     const std::optional<std::array<double, 6>> affine = FitAffine(pixels, grid);
     if (!affine)
         return Failure(source.path, "its calibration points lie on one line");
-    source.grid = Shared(GridGeoreference::FromAffine(*gridCrs, *affine, &error));
+    std::optional<PixelPolynomial> polynomial;
+    if (file.polynomial)
+        polynomial = OziPolynomial(file, pixels, grid, source.path, source.warnings);
+    source.grid =
+        Shared(polynomial ? GridGeoreference::FromPolynomial(*gridCrs, *affine, *polynomial, &error)
+                          : GridGeoreference::FromAffine(*gridCrs, *affine, &error));
     if (!source.grid)
         return Failure(source.path, error);
-    if (file.polynomial)
-        source.warnings.push_back(source.path +
-                                  ": its polynomial calibration is shown as the nearest affine");
     source.magneticVariation = file.magneticVariation;
     if (file.neatLineGeo.size() >= 3)
         source.outline = file.neatLineGeo;
