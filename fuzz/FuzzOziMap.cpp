@@ -1,11 +1,12 @@
 // One input is an OziExplorer .map file. Either it is refused with a reason, or it has an image
 // path, at least two and at most the bounded number of points, each with a finite pixel and a
 // position in range; its grid is then made or refused with a reason, and a fit through its
-// points is finite or none.
+// points (an affine, and a polynomial when the file asks for one) is finite or none.
 #include "FuzzCheck.h"
 #include "map/AffineFit.h"
 #include "map/OziGrid.h"
 #include "map/OziMapFile.h"
+#include "map/PolynomialFit.h"
 
 #include <cmath>
 #include <cstddef>
@@ -51,5 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto affine = map::FitAffine(pixels, grid))
         for (const double value : *affine)
             Check(std::isfinite(value));
+    const map::PixelArea area{MapPos(0, 0), MapPos(file.imageWidth, file.imageHeight)};
+    const auto polynomial = file.polynomial
+                                ? map::PixelPolynomial::Fit(pixels, grid, 2, area, &error)
+                                : std::nullopt;
+    for (const MapPos& p : polynomial ? pixels : std::vector<MapPos>{}) {
+        const MapPos at = polynomial->Apply(p);
+        Check(Finite(at));
+        if (const auto back = polynomial->Invert(at, MapPos(p.x + 10, p.y + 10)))
+            Check(Finite(*back));
+    }
     return 0;
 }

@@ -67,6 +67,13 @@ struct OziSheet {
     int points;
     const char* written; // the image path the .map holds (UTF-8 here)
     const char* image;   // the image file, relative to the .map
+    // The grid the scan is drawn in, its pixels evenly spaced in it, when not the one the .map
+    // names; whether the .map asks for a polynomial, the order expected (0: the affine), and a
+    // part of the warning expected.
+    const char* drawn = nullptr;
+    bool polyCal = false;
+    int order = 0;
+    const char* warning = nullptr;
 };
 
 const OziSheet kOziSheets[] = {
@@ -95,6 +102,19 @@ const OziSheet kOziSheets[] = {
      "+proj=lcc +lat_0=33 +lon_0=-97 +lat_1=33 +lat_2=45 +x_0=0 +y_0=0 +ellps=clrk66 "
      "+towgs84=-8,160,176 +type=crs",
      -96.5, 38.2, 20, false, 2, "kansas.png", "kansas.png"},
+    {"a Mercator chart read as Latitude/Longitude, six points, polynomial", "WGS 84",
+     "+proj=longlat +datum=WGS84 +type=crs", "Latitude/Longitude", "",
+     "+proj=longlat +datum=WGS84 +type=crs", 10.0, 62.0, 400, false, 6, "chart.png", "chart.png",
+     "+proj=merc +lon_0=0 +datum=WGS84 +type=crs", true, 2},
+    {"a UTM scan read as Latitude/Longitude, twenty points, polynomial", "WGS 84",
+     "+proj=longlat +datum=WGS84 +type=crs", "Latitude/Longitude", "",
+     "+proj=longlat +datum=WGS84 +type=crs", 6.0, 55.0, 600, false, 20, "utm.png", "utm.png",
+     "+proj=utm +zone=32 +datum=WGS84 +type=crs", true, 3},
+    {"a polynomial asked for with four points: the affine, with a warning", "WGS 84",
+     "+proj=longlat +datum=WGS84 +type=crs", "(UTM) Universal Transverse Mercator", "",
+     "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4, 45.6, 10, true, 4, "Sheet.png",
+     "Sheet.png", nullptr, true, 0, "sheet.map: its polynomial calibration is shown as the "
+     "nearest affine: 4 points, where a polynomial of order 2 needs 6"},
 };
 
 // "  45, 30.0000,N": degrees and minutes as the format writes them.
@@ -115,8 +135,8 @@ std::string OziMapText(const OziSheet& sheet, const std::vector<Pair>& pixels,
         << sheet.image << "\r\n"
         << sheet.written << "\r\n1 ,Map Code,\r\n"
         << sheet.datum << ",WGS 84,   0.0000,   0.0000,WGS 84\r\nReserved 1\r\nReserved 2\r\n"
-        << "Magnetic Variation,,,E\r\nMap Projection," << sheet.projection
-        << ",PolyCal,No,AutoCalOnly,No,BSBUseWPX,No\r\n";
+        << "Magnetic Variation,,,E\r\nMap Projection," << sheet.projection << ",PolyCal,"
+        << (sheet.polyCal ? "Yes" : "No") << ",AutoCalOnly,No,BSBUseWPX,No\r\n";
     for (std::size_t i = 0; i < 30; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "Point%02zu", i + 1);
@@ -154,25 +174,36 @@ std::string ToCp1251(const std::string& utf8) {
     return run.out;
 }
 
+// The corners, the middles of two edges, then a lattice inside.
+std::vector<Pair> PointPixels(int count) {
+    std::vector<Pair> pixels{{50, 60}, {950, 740}, {940, 70}, {60, 730}, {500, 50}, {40, 400}};
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            pixels.push_back({200.0 + 200 * i, 170.0 + 150 * j});
+    pixels.resize(static_cast<std::size_t>(count));
+    return pixels;
+}
+
 TEST(MapSource, OziMapsAgreeWithCs2cs) {
     const std::string wgs84 = "+proj=longlat +datum=WGS84 +type=crs";
     for (const OziSheet& sheet : kOziSheets) {
         SCOPED_TRACE(sheet.legend);
         TempDir dir;
         MakeImage(dir.File(sheet.image));
+        const std::string drawn = Def(sheet.drawn != nullptr ? sheet.drawn : sheet.grid);
         const Pair centre =
-            testsupport::Cs2cs(Def(sheet.geographic), Def(sheet.grid), {{sheet.lon, sheet.lat}})[0];
-        const auto toGrid = [&](const Pair& p) {
-            return Pair{centre[0] + (p[0] - kWidth / 2.0) * sheet.scale,
-                        centre[1] - (p[1] - kHeight / 2.0) * sheet.scale};
+            testsupport::Cs2cs(Def(sheet.geographic), drawn, {{sheet.lon, sheet.lat}})[0];
+        const auto toDrawn = [&](const std::vector<Pair>& pixels) {
+            std::vector<Pair> out;
+            for (const Pair& p : pixels)
+                out.push_back({centre[0] + (p[0] - kWidth / 2.0) * sheet.scale,
+                               centre[1] - (p[1] - kHeight / 2.0) * sheet.scale});
+            return out;
         };
-        const std::vector<Pair> corners{{50, 60}, {950, 740}, {940, 70}, {60, 730}};
-        const std::vector<Pair> pixels(corners.begin(), corners.begin() + sheet.points);
-        std::vector<Pair> grid;
-        for (const Pair& p : pixels)
-            grid.push_back(toGrid(p));
+        const std::vector<Pair> pixels = PointPixels(sheet.points);
+        const std::vector<Pair> grid = testsupport::Cs2cs(drawn, Def(sheet.grid), toDrawn(pixels));
         const std::vector<Pair> geo =
-            testsupport::Cs2cs(Def(sheet.grid), Def(sheet.geographic), grid);
+            testsupport::Cs2cs(drawn, Def(sheet.geographic), toDrawn(pixels));
         std::string text = OziMapText(sheet, pixels, grid, geo);
         if (std::string(sheet.legend).find("1251") != std::string::npos)
             text = ToCp1251(text);
@@ -181,14 +212,34 @@ TEST(MapSource, OziMapsAgreeWithCs2cs) {
         const map::MapSourceResult read = map::ReadMapSource(dir.File("sheet.map"));
         ASSERT_TRUE(read.source) << read.error;
         EXPECT_EQ(read.source->imagePath, dir.File(sheet.image));
+        EXPECT_EQ(read.source->warnings,
+                  sheet.warning ? std::vector<std::string>{dir.File(sheet.warning)}
+                                : std::vector<std::string>{});
         ASSERT_TRUE(read.source->grid);
+        const map::GridGeoreference& placed = *read.source->grid;
+        const std::string model = placed.Describe();
+        EXPECT_EQ(model.substr(0, model.find('\t')), sheet.order > 0 ? "polynomial" : "named");
         std::vector<Pair> samples = SamplePixels();
-        std::vector<Pair> sampleGrid;
-        for (const Pair& p : samples)
-            sampleGrid.push_back(toGrid(p));
-        EXPECT_LT(WorstMiss(*read.source->grid, samples,
-                            testsupport::Cs2cs(Def(sheet.grid), Def(wgs84), sampleGrid)),
-                  0.5);
+        samples.insert(samples.end(), pixels.begin(), pixels.end());
+        const std::vector<Pair> truth = testsupport::Cs2cs(drawn, Def(wgs84), toDrawn(samples));
+        EXPECT_LT(WorstMiss(placed, samples, truth), 0.5);
+        double worstTrip = 0;
+        for (const Pair& p : samples) {
+            const MapPos back = placed.ToPixel(placed.ToGeo(MapPos(p[0], p[1])));
+            worstTrip = std::max(worstTrip, std::hypot(back.x - p[0], back.y - p[1]));
+        }
+        EXPECT_LT(worstTrip, 1e-3);
+        if (sheet.order == 0)
+            continue;
+        EXPECT_NE(model.find('\t' + std::to_string(sheet.order) + '\t'), std::string::npos)
+            << model;
+        // The same points without the polynomial: the scan's bend is more than the affine takes.
+        OziSheet affine = sheet;
+        affine.polyCal = false;
+        testsupport::WriteBytes(dir.File("sheet.map"), OziMapText(affine, pixels, grid, geo));
+        const map::MapSourceResult flat = map::ReadMapSource(dir.File("sheet.map"));
+        ASSERT_TRUE(flat.source && flat.source->grid) << flat.error;
+        EXPECT_GT(WorstMiss(*flat.source->grid, samples, truth), 2.0);
     }
 }
 
