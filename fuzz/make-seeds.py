@@ -130,11 +130,13 @@ ozi = (b'OziExplorer Map Data File Version 2.2\r\nSheet\r\nC:\\Maps\\sheet.jpg\r
        b'MMPNUM,4\r\nMMPXY,1,0,0\r\nMMPXY,2,1000,0\r\nMMPLL,1,   7.1,  45.6\r\nMMPLL,2,   7.4,  45.6\r\nIWH,Map Image Width/Height,1000,800\r\n')
 put('fuzz_ozi_map', 'tmerc', ozi)
 put('fuzz_ozi_map', 'utm-cp1251', ozi.replace(b'Transverse Mercator', b'(UTM) Universal Transverse Mercator').replace(b'Sheet', '\u041a\u0430\u0440\u0442\u0430'.encode('cp1251')))
+# a polynomial calibration through six grid points on a gentle bend
 put('fuzz_ozi_map', 'polynomial', ozi.replace(b'PolyCal,No', b'PolyCal,Yes').replace(
+    b'  380000.0,  5030000.0', b'  389810.0,  5023140.0').replace(
     b'Point04,xy,     ,     ,in, deg,    ,        ,N,    ,        ,E, grid,   ,           ,           ,N\r\n',
     b''.join(b'Point%02d,xy,%5d,%5d,in, deg,    ,        ,N,    ,        ,E, grid, 32,%10.1f,%11.1f,N\r\n'
              % (i + 4, x, y, 380000.0 + 10.2 * x + 0.001 * x * y, 5030000.0 - 9.8 * y)
-             for i, (x, y) in enumerate([(500, 40), (30, 400), (960, 380), (480, 760)]))))
+             for i, (x, y) in enumerate([(500, 40), (30, 400), (960, 380), (480, 760), (950, 30)]))))
 put('fuzz_ozi_map', 'absurd', ozi.replace(b'  45, 30.0000', b'  95, 1e308').replace(b'European 1950', b'Unknown'))
 # world files, then a NUL and the .prj
 put('fuzz_world_file', 'utm', b'10.0\n0.0\n0.0\n-10.0\n500005.0\n5199995.0\n\x00PROJCS["WGS 84 / UTM zone 32N",GEOGCS["WGS 84",DATUM["WGS_1984",SPHEROID["WGS 84",6378137,298.257223563]],PRIMEM["Greenwich",0],UNIT["degree",0.0174532925199433]],PROJECTION["Transverse_Mercator"],PARAMETER["latitude_of_origin",0],PARAMETER["central_meridian",9],PARAMETER["scale_factor",0.9996],PARAMETER["false_easting",500000],PARAMETER["false_northing",0],UNIT["metre",1]]')
