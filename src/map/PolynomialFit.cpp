@@ -20,7 +20,7 @@ constexpr std::array<std::array<int, 2>, PolynomialTerms(kMaxPolynomialOrder)>
 constexpr double kMinIndependence = 1e-2;
 // Newton's method stops when its step is under this many pixels, or fails after kMaxSteps.
 constexpr double kConverged = 1e-6;
-constexpr int kMaxSteps = 50;
+constexpr int kMaxSteps = 20;
 // The fold and stretch check looks at the polynomial on a kSamples x kSamples lattice.
 constexpr int kSamples = 21;
 
@@ -233,7 +233,7 @@ std::optional<MapPos> PixelPolynomial::Invert(const MapPos& grid, const MapPos& 
             return std::nullopt;
         // Halved while it misses by more, so a start far off the map does not run away.
         for (double t = 1;; t /= 2) {
-            if (t < 1.0 / 1024)
+            if (t < 1.0 / 64)
                 return std::nullopt;
             const double nu = u - t * du;
             const double nv = v - t * dv;
