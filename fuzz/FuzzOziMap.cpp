@@ -53,9 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const double value : *affine)
             Check(std::isfinite(value));
     const map::PixelArea area{MapPos(0, 0), MapPos(file.imageWidth, file.imageHeight)};
-    const auto polynomial = file.polynomial
-                                ? map::PixelPolynomial::Fit(pixels, grid, 2, area, &error)
-                                : std::nullopt;
+    const auto polynomial =
+        file.polynomial ? map::PixelPolynomial::Fit(pixels, grid, 2, area, &error) : std::nullopt;
     for (const MapPos& p : polynomial ? pixels : std::vector<MapPos>{}) {
         const MapPos at = polynomial->Apply(p);
         Check(Finite(at));

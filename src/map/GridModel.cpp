@@ -380,7 +380,7 @@ std::array<double, 6> GridGeoreference::WorldFile() const {
 }
 
 std::string GridGeoreference::Describe() const {
-    std::string text = polynomial_                     ? "polynomial"
+    std::string text = polynomial_                      ? "polynomial"
                        : model_.kind == GridKind::Named ? "named"
                                                         : model_.Name();
     text += '\t' + gridCrs_;

@@ -106,8 +106,8 @@ std::optional<PixelPolynomial> OziPolynomial(const OziMapFile& file,
                 PixelPolynomial::Fit(pixels, grid, order, area, &why))
             return fit;
     }
-    warnings.push_back(path + ": its polynomial calibration is shown as the nearest affine: " +
-                       why);
+    warnings.push_back(path +
+                       ": its polynomial calibration is shown as the nearest affine: " + why);
     return std::nullopt;
 }
 

@@ -11,8 +11,8 @@ namespace map {
 namespace {
 
 // The powers of u and v in each term, lowest order first.
-constexpr std::array<std::array<int, 2>, PolynomialTerms(kMaxPolynomialOrder)>
-    kPowers{{{0, 0}, {1, 0}, {0, 1}, {2, 0}, {1, 1}, {0, 2}, {3, 0}, {2, 1}, {1, 2}, {0, 3}}};
+constexpr std::array<std::array<int, 2>, PolynomialTerms(kMaxPolynomialOrder)> kPowers{
+    {{0, 0}, {1, 0}, {0, 1}, {2, 0}, {1, 1}, {0, 2}, {3, 0}, {2, 1}, {1, 2}, {0, 3}}};
 
 // A term whose column keeps less than this share of a full column's length once the terms
 // before it are taken out is, for points read from paper, not determined: the fit would bend
@@ -71,8 +71,7 @@ std::optional<PixelPolynomial> PixelPolynomial::Fit(std::span<const MapPos> pixe
         return std::nullopt;
     }
     if (!std::all_of(pixels.begin(), pixels.end(), Finite) ||
-        !std::all_of(grid.begin(), grid.end(), Finite) || !Finite(area.min) ||
-        !Finite(area.max)) {
+        !std::all_of(grid.begin(), grid.end(), Finite) || !Finite(area.min) || !Finite(area.max)) {
         why = "a point holds a number that is not finite";
         return std::nullopt;
     }

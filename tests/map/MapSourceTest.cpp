@@ -112,8 +112,9 @@ const OziSheet kOziSheets[] = {
      "+proj=utm +zone=32 +datum=WGS84 +type=crs", true, 3},
     {"a polynomial asked for with four points: the affine, with a warning", "WGS 84",
      "+proj=longlat +datum=WGS84 +type=crs", "(UTM) Universal Transverse Mercator", "",
-     "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4, 45.6, 10, true, 4, "Sheet.png",
-     "Sheet.png", nullptr, true, 0, "sheet.map: its polynomial calibration is shown as the "
+     "+proj=utm +zone=32 +datum=WGS84 +type=crs", 9.4, 45.6, 10, true, 4, "Sheet.png", "Sheet.png",
+     nullptr, true, 0,
+     "sheet.map: its polynomial calibration is shown as the "
      "nearest affine: 4 points, where a polynomial of order 2 needs 6"},
 };
 
@@ -212,9 +213,9 @@ TEST(MapSource, OziMapsAgreeWithCs2cs) {
         const map::MapSourceResult read = map::ReadMapSource(dir.File("sheet.map"));
         ASSERT_TRUE(read.source) << read.error;
         EXPECT_EQ(read.source->imagePath, dir.File(sheet.image));
-        EXPECT_EQ(read.source->warnings,
-                  sheet.warning ? std::vector<std::string>{dir.File(sheet.warning)}
-                                : std::vector<std::string>{});
+        EXPECT_EQ(read.source->warnings, sheet.warning
+                                             ? std::vector<std::string>{dir.File(sheet.warning)}
+                                             : std::vector<std::string>{});
         ASSERT_TRUE(read.source->grid);
         const map::GridGeoreference& placed = *read.source->grid;
         const std::string model = placed.Describe();

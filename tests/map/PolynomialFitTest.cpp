@@ -28,8 +28,10 @@ struct Case {
 
 const Case kCases[] = {
     {"a gentle bend, held exactly", kSpread, 0.1, nullptr},
-    {"a point given twice", {{50, 60}, {950, 740}, {940, 70}, {60, 730}, {500, 50}, {50, 60}},
-     0.1, "do not determine a polynomial of order 2"},
+    {"a point given twice",
+     {{50, 60}, {950, 740}, {940, 70}, {60, 730}, {500, 50}, {50, 60}},
+     0.1,
+     "do not determine a polynomial of order 2"},
     {"six points on one circle", OnCircle(), 0.1, "do not determine"},
     {"a bend that shrinks one side tenfold", kSpread, 0.45, "stretches the map"},
     {"a bend that turns back on itself", kSpread, 0.8, "folds the map over"},
