@@ -141,6 +141,11 @@ LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     : QObject(&frame), frame_(frame), store_(store),
       settings_(LiveSettings::Load(store, LocaleUnits())), dayPalette_(frame.palette()) {
     frame_.View().Session().Live().SetSettings(settings_);
+    // The trip goes on across restarts until it is reset, as a car's does.
+    if (const auto trip = session::LoadTrip(store_)) {
+        frame_.View().Session().Live().ResumeTrip(*trip);
+        tripSavedFixes_ = trip->fixes;
+    }
     panel_ = new GpsDetailsPanel(frame_.View(), &frame_);
     frame_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     // Closed by its own button: the item and the setting follow.
@@ -160,7 +165,15 @@ LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     Sync();
 }
 
-LiveCommands::~LiveCommands() = default;
+LiveCommands::~LiveCommands() {
+    SaveTrip();
+}
+
+void LiveCommands::SaveTrip() {
+    const trail::TrailStatistics trip = frame_.View().Session().Live().Trip();
+    session::SaveTrip(store_, trip);
+    tripSavedFixes_ = trip.fixes;
+}
 
 void LiveCommands::Build() {
     std::map<int, QActionGroup*> groups;
@@ -254,6 +267,7 @@ void LiveCommands::Run(Item item) {
         break;
     case kResetTrip:
         live.ResetTrip();
+        SaveTrip();
         break;
     }
     if (s != settings_)
@@ -320,6 +334,9 @@ void LiveCommands::ShowDemo() {
 
 void LiveCommands::Sync() {
     const session::MapSession& s = frame_.View().Session();
+    // About once a minute at one fix a second: a pulled battery loses a minute of the trip.
+    if (s.Live().Trip().fixes >= tripSavedFixes_ + kTripSaveFixes)
+        SaveTrip();
     const std::pair<Item, bool> marks[] = {{kDetailsPanel, settings_.detailsPanel},
                                            {kHeadingArrow, settings_.headingArrow},
                                            {kAccuracyCircle, settings_.accuracyCircle},

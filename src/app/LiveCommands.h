@@ -66,6 +66,7 @@ private:
     void Sync();
     void OnGoToPoint();
     void OnGoToHere();
+    void SaveTrip();
 
     CGPSMapFrame& frame_;
     SettingsStore& store_;
@@ -74,4 +75,6 @@ private:
     ScreenSaverInhibitor* inhibitor_ = nullptr;
     std::map<Item, QAction*> actions_;
     QPalette dayPalette_;
+    static constexpr std::size_t kTripSaveFixes = 60;
+    std::size_t tripSavedFixes_ = 0; // the trip's fixes when it was last written
 };

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "session/Units.h"
+#include "trail/TrailStatistics.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 class SettingsStore;
@@ -50,5 +53,13 @@ inline constexpr std::array<LiveSettingKey, 8> kLiveSettingKeys = {{
     {"ArrivalRadius", 1, 100000, &LiveSettings::arrivalRadiusM, nullptr},
     {"Units", 0, 2, nullptr, nullptr},
 }};
+
+// The trip meter's totals, kept across restarts as one text key, "TripMeter": fixes, metres,
+// moving seconds, average and top km/h, first and last UTC milliseconds, blank-separated.
+// Anything else stored there (negative, not finite, a count that is wrong) reads as none.
+std::string TripText(const trail::TrailStatistics& trip);
+std::optional<trail::TrailStatistics> ParseTrip(std::string_view text);
+std::optional<trail::TrailStatistics> LoadTrip(const SettingsStore& store);
+void SaveTrip(SettingsStore& store, const trail::TrailStatistics& trip);
 
 } // namespace session

@@ -34,6 +34,9 @@ public:
     // --- Trip meter --------------------------------------------------------------------
     [[nodiscard]] trail::TrailStatistics Trip() const { return trip_.Result(); }
     void ResetTrip() { trip_ = {}; }
+    void ResumeTrip(const trail::TrailStatistics& totals) {
+        trip_ = trail::TrailStatisticsBuilder::Resume(totals);
+    }
 
     // --- Go to -------------------------------------------------------------------------
     // Goes to point (latitude in y) called name, from here: the line it started on runs from

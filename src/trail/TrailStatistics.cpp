@@ -52,6 +52,14 @@ TrailStatistics TrailStatisticsBuilder::Result() const {
     return s;
 }
 
+TrailStatisticsBuilder TrailStatisticsBuilder::Resume(const TrailStatistics& totals) {
+    TrailStatisticsBuilder builder;
+    builder.s_ = totals;
+    builder.s_.averageKmh = 0.0;
+    builder.movingMetres_ = totals.averageKmh * totals.movingSeconds / 3.6;
+    return builder;
+}
+
 TrailStatistics ComputeTrailStatistics(const std::vector<JournalEntry>& entries) {
     TrailStatisticsBuilder builder;
     for (const JournalEntry& e : entries)

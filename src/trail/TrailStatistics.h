@@ -26,6 +26,9 @@ class TrailStatisticsBuilder {
 public:
     void Add(const JournalEntry& entry);
     [[nodiscard]] TrailStatistics Result() const;
+    // Goes on from totals kept earlier (a trip meter across restarts): the next fix starts a
+    // new segment.
+    static TrailStatisticsBuilder Resume(const TrailStatistics& totals);
 
 private:
     TrailStatistics s_;

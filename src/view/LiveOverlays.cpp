@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace view {
 
@@ -34,6 +35,27 @@ std::optional<ViewPoint> MarkerAt(const MapScene& scene, ViewPoint offset) {
     if (!scene.gpsFix.position.IsSet())
         return std::nullopt;
     return GeoToView(scene, scene.gpsFix.position, offset);
+}
+
+// The screen angle, clockwise from up, of courseDeg (true) at geo: a step along the course
+// through the map's own placement, so a scan turned on the scanner or a grid whose north is not
+// true north turns the arrow with it. None while nothing places the map.
+std::optional<double> ScreenCourse(const MapScene& scene, const MapPos& geo, double courseDeg) {
+    const double course = courseDeg * std::numbers::pi / 180.0;
+    // About 11 m: straight on any map, and well above the doubles' rounding.
+    constexpr double kStepDeg = 1e-4;
+    const double cosLat = std::max(std::cos(geo.y * std::numbers::pi / 180.0), 1e-6);
+    const MapPos ahead(geo.x + kStepDeg * std::sin(course) / cosLat,
+                       geo.y + kStepDeg * std::cos(course));
+    const std::optional<MapPos> from = GeoToImage(scene, geo);
+    const std::optional<MapPos> to = GeoToImage(scene, ahead);
+    if (!from || !to)
+        return std::nullopt;
+    const double dx = to->x - from->x;
+    const double dy = to->y - from->y;
+    if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0.0 && dy == 0.0))
+        return std::nullopt;
+    return std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
 }
 
 } // namespace
@@ -133,14 +155,14 @@ bool DrawHeadingArrow(QPainter& painter, const MapScene& scene, ViewPoint offset
     const std::optional<ViewPoint> at = MarkerAt(scene, offset);
     if (!at || !scene.geometry.InClient(*at))
         return false;
-    // Screen north is the map's up; a rotated scan would need the map's own north here.
     const double size = 6.0 + 3.0 * scene.settings.positionMarker.GetSize();
     const QPolygonF arrow(
         {{0.0, -size}, {0.6 * size, 0.7 * size}, {0.0, 0.35 * size}, {-0.6 * size, 0.7 * size}});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(ToQPointF(*at));
-    painter.rotate(*scene.live->arrowCourse);
+    painter.rotate(ScreenCourse(scene, scene.gpsFix.position, *scene.live->arrowCourse)
+                       .value_or(*scene.live->arrowCourse));
     painter.setPen(QPen(ColourFromIndex(scene.settings.positionMarker.GetLineColour()), 1.5));
     painter.setBrush(ColourFromIndex(scene.settings.positionMarker.GetFillColour()));
     painter.drawPolygon(arrow);

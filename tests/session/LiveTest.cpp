@@ -157,6 +157,33 @@ TEST(LiveTest, SettingsStoredAndReadBackClamped) {
     EXPECT_EQ(clamped.units, kMetric);
 }
 
+TEST(LiveTest, TripGoesOnAcrossARestartAndRefusesDamagedTotals) {
+    MemorySettingsStore store;
+    EXPECT_FALSE(session::LoadTrip(store)) << "none kept yet";
+    session::LiveState before;
+    before.Apply(Update(1.0, 0, MapPos(0, 0), 1000));
+    before.Apply(Update(1.0, 0, MapPos(0, 0.001), 31000));
+    session::SaveTrip(store, before.Trip());
+    const auto kept = session::LoadTrip(store);
+    ASSERT_TRUE(kept);
+    session::LiveState after;
+    after.ResumeTrip(*kept);
+    // The first fix after the restart starts a new segment: nothing is counted to it.
+    after.Apply(Update(1.0, 0, MapPos(0, 0.5), 500000));
+    after.Apply(Update(1.0, 0, MapPos(0, 0.501), 530000));
+    const trail::TrailStatistics trip = after.Trip();
+    EXPECT_EQ(trip.fixes, 4u);
+    EXPECT_NEAR(trip.lengthM, 2 * 111.195, 1e-3);
+    EXPECT_DOUBLE_EQ(trip.movingSeconds, 60.0);
+    EXPECT_NEAR(trip.averageKmh, before.Trip().averageKmh, 1e-9);
+    EXPECT_EQ(trip.startUtcMs, 1000);
+    EXPECT_EQ(trip.endUtcMs, 530000);
+    for (const char* damaged : {"", "4 1 2 3 4 5", "4 1 2 3 4 5 6 7", "4 nan 2 3 4 5 6",
+                                "4 -1 2 3 4 5 6", "4 1 2 3 4 9 6", "-4 1 2 3 4 5 6",
+                                "4 1 2 3 4 5  6", "4 1e300 2 3 4 5 6"})
+        EXPECT_FALSE(session::ParseTrip(damaged)) << damaged;
+}
+
 TEST(LiveTest, DetailRowsSayWhatIsKnown) {
     gps::GpsDetails d;
     d.utcMs = 1796793612000; // 2026-12-09 05:20:12

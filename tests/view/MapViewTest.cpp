@@ -669,12 +669,22 @@ struct Live {
     std::optional<double> accuracy;
     std::optional<MapPos> goTo;
     session::LiveSettings settings;
+    bool turned = false; // a scan turned a quarter: east is down the view
 };
 
 QImage LiveFrame(const Live& live) {
     Fixture f(300, 200);
     // A point far off the view, so no hint covers the middle.
-    f.Change([](Scene& s) { s.points = {CMapPoint("Far", GeoAt(-900, -900), 1, 1, 1, 1, "")}; });
+    f.Change([&live](Scene& s) {
+        s.points = {CMapPoint("Far", GeoAt(-900, -900), 1, 1, 1, 1, "")};
+        if (!live.turned)
+            return;
+        // Pixel (column, row) lies at GeoAt(row, 120 - column): the marker stays at (60, 60).
+        s.calibration = {};
+        for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+            s.calibration.AddCalibrationPoint(MapPos(pixel.x, -pixel.y),
+                                              GeoAt(pixel.y, 120 - pixel.x));
+    });
     session::MapSession& session = f.view->Session();
     EXPECT_FALSE(session.Connect(gps::GpsOpening{true, "", ""}));
     session.Live().SetSettings(live.settings);
@@ -710,6 +720,9 @@ TEST(MapViewPaint, LiveOverlaysTable) {
          {5.0, 90.0, {}, {}, off},
          {{{66, 60}, kDrawn}, {{52, 60}, kBlank}, {{60, 54}, kBlank}}},
         {"moving north", {5.0, 0.0, {}, {}, off}, {{{60, 54}, kDrawn}, {{66, 60}, kBlank}}},
+        {"moving east on a turned scan: the arrow turns with the map",
+         {5.0, 90.0, {}, {}, off, true},
+         {{{60, 66}, kDrawn}, {{66, 60}, kBlank}, {{60, 54}, kBlank}}},
         {"below 1 m/s: the plain marker, the same all round",
          {0.9, 90.0, {}, {}, off},
          {{{66, 60}, kBlank}, {{54, 60}, kBlank}, {{60, 54}, kBlank}, {{60, 60}, kDrawn}}},
