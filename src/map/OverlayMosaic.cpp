@@ -116,6 +116,9 @@ std::optional<MosaicLayout> PlanMosaic(std::span<PlacedOverlay> overlays) {
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
     layout.affine = {lon, 0, 0, -lat, west + lon / 2, north - lat / 2};
+    if (!std::all_of(layout.affine.begin(), layout.affine.end(),
+                     [](double v) { return std::isfinite(v); }))
+        return std::nullopt;
     return layout;
 }
 
