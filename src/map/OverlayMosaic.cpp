@@ -148,6 +148,19 @@ void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
     const int endRow =
         static_cast<int>(std::clamp(std::ceil(bottom) + 1, 0.0, 1.0 * mosaic.Height()));
     std::vector<MapPixel> run;
+    // The overlay's pixels read through the tile last read: neighbours mostly share it.
+    constexpr int kTile = MapPyramid::kTileSize;
+    const MapPixel* tile = nullptr;
+    int tileColumn = -1;
+    int tileRow = -1;
+    const auto sample = [&](int x, int y) {
+        if (x / kTile != tileColumn || y / kTile != tileRow) {
+            tileColumn = x / kTile;
+            tileRow = y / kTile;
+            tile = image.Tile(0, tileColumn, tileRow);
+        }
+        return tile[(y % kTile) * kTile + x % kTile];
+    };
     for (int y = firstRow; y < endRow; ++y) {
         const double cy = y + 0.5;
         // The centres on this row that fall on the overlay, widened by a pixel against rounding;
@@ -163,16 +176,18 @@ void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
             static_cast<int>(std::clamp(std::ceil(hi - 0.5) + 2, 0.0, 1.0 * mosaic.Width()));
         run.clear();
         int runStart = first;
+        const MapPos rowStart = Apply(t, 0, cy);
         for (int x = first; x <= end; ++x) {
             bool inside = false;
             if (x < end) {
-                const MapPos at = Apply(t, x + 0.5, cy);
-                inside = at.x >= 0 && at.x < w && at.y >= 0 && at.y < h;
+                const double u = t.a * (x + 0.5) + rowStart.x;
+                const double v = t.d * (x + 0.5) + rowStart.y;
+                inside = u >= 0 && u < w && v >= 0 && v < h;
                 if (inside) {
                     if (run.empty())
                         runStart = x;
-                    run.push_back(image.Pixel(0, std::min(static_cast<int>(at.x), w - 1),
-                                              std::min(static_cast<int>(at.y), h - 1)));
+                    run.push_back(sample(std::min(static_cast<int>(u), w - 1),
+                                         std::min(static_cast<int>(v), h - 1)));
                 }
             }
             if (!inside && !run.empty()) {
