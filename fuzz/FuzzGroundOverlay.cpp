@@ -1,14 +1,17 @@
 // One input is a KML document with ground overlays (the first byte sets the image's size). It
 // is refused with a reason, or each overlay has an image link and a place; its affine on the
-// image is finite or none, and its link, made a path inside an archive, never leaves it.
+// image is finite or none, and its link, made a path inside an archive, never leaves it. The
+// overlays shown as one map make a mosaic within its bounds, or none.
 #include "FuzzCheck.h"
 #include "map/GroundOverlay.h"
+#include "map/OverlayMosaic.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fuzz::Check;
@@ -20,11 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Check(!read.overlays.empty() && read.overlays.size() <= map::kMaxGroundOverlays);
+    std::vector<map::PlacedOverlay> placed;
     for (const map::GroundOverlay& overlay : read.overlays) {
         Check(!overlay.href.empty() && (overlay.box || overlay.quad));
-        if (const auto affine = map::OverlayAffine(overlay, side, side + 1))
+        if (const auto affine = map::OverlayAffine(overlay, side, side + 1)) {
             for (const double value : *affine)
                 Check(std::isfinite(value));
+            placed.push_back({side, side + 1, *affine});
+        }
         if (const auto path = map::ContainedPath("doc", overlay.href)) {
             std::string_view rest = *path;
             Check(!rest.empty());
@@ -34,6 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 rest.remove_prefix(std::min(rest.size(), part.size() + 1));
             }
         }
+    }
+    if (const auto layout = map::PlanMosaic(placed)) {
+        Check(layout->width >= 1 && layout->height >= 1);
+        Check(layout->width <= map::kMaxMosaicSide && layout->height <= map::kMaxMosaicSide);
+        Check(static_cast<long long>(layout->width) * layout->height <= map::kMaxMosaicPixels);
+        Check(std::all_of(layout->affine.begin(), layout->affine.end(),
+                          [](double value) { return std::isfinite(value); }));
     }
     return 0;
 }

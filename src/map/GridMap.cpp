@@ -18,8 +18,16 @@ ShownMapResult ReadShownMap(const std::string& path) {
                 {},
                 std::move(source.warnings)};
     }
+    // Several overlays as one map: their grid and size are the mosaic's, their pixels not read.
+    if (!source.overlays.empty())
+        return {std::make_unique<GridMap>(std::string(source.format->name) + "/mosaic",
+                                          source.width, source.height, std::move(source.grid)),
+                true,
+                {},
+                std::move(source.warnings)};
     // A GeoTIFF or MBTiles file is its own image, sized by its reader.
-    if (source.width > 0 && source.height > 0 && source.imagePath == source.path)
+    if (source.width > 0 && source.height > 0 && source.imagePath == source.path &&
+        !source.imageFd.Valid())
         return {std::make_unique<GridMap>(std::string(source.format->name), source.width,
                                           source.height, std::move(source.grid),
                                           std::move(source.outline)),

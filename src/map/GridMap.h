@@ -49,7 +49,7 @@ struct ShownMapResult {
 // The map file at path, of any kind, without its pixels, as the viewer reads it: a bare image
 // (or a GeoTIFF its tags do not place) as ReadImageMap reads it, a map placed by its own file as
 // a GridMap whose kind names both ("ozi-map/png"), or only the file's kind when the file holds
-// its pixels ("geotiff", "mbtiles").
+// its pixels ("geotiff", "mbtiles"), or "kmz/mosaic" for several overlays shown as one.
 ShownMapResult ReadShownMap(const std::string& path);
 
 } // namespace map

@@ -40,10 +40,10 @@ Archive OpenArchive(const std::string& path, std::string* error) {
 }
 
 // Reads the entry's inflated bytes into sink, at most limit of them; false, with *error, when
-// it cannot be read or holds more.
+// it cannot be read or holds more. With head, stops once that many are read.
 template <class Sink>
 bool ReadEntry(zip_t* archive, zip_uint64_t index, std::size_t limit, const std::string& path,
-               std::string* error, Sink sink) {
+               std::string* error, Sink sink, std::size_t head = 0) {
     ArchiveFile file(zip_fopen_index(archive, index, 0));
     if (!file) {
         *error = path + ": " + zip_error_strerror(zip_get_error(archive));
@@ -69,6 +69,8 @@ bool ReadEntry(zip_t* archive, zip_uint64_t index, std::size_t limit, const std:
             *error = path + ": " + std::strerror(errno);
             return false;
         }
+        if (head != 0 && total >= head)
+            return true;
     }
 }
 
@@ -113,7 +115,7 @@ KmzDocument ReadKmzDocument(const std::string& path) {
     return out;
 }
 
-KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry) {
+KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry, std::size_t headBytes) {
     KmzEntry out;
     const Archive archive = OpenArchive(path, &out.error);
     if (!archive)
@@ -130,19 +132,20 @@ KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry) {
         out.error = path + ": " + std::strerror(errno);
         return out;
     }
-    const bool read = ReadEntry(archive.get(), static_cast<zip_uint64_t>(index), kMaxKmzImageBytes,
-                                path, &out.error, [&fd](std::string_view bytes) {
-                                    while (!bytes.empty()) {
-                                        const ssize_t n =
-                                            ::write(fd.Get(), bytes.data(), bytes.size());
-                                        if (n < 0 && errno == EINTR)
-                                            continue;
-                                        if (n <= 0)
-                                            return false;
-                                        bytes.remove_prefix(static_cast<std::size_t>(n));
-                                    }
-                                    return true;
-                                });
+    const bool read = ReadEntry(
+        archive.get(), static_cast<zip_uint64_t>(index), kMaxKmzImageBytes, path, &out.error,
+        [&fd](std::string_view bytes) {
+            while (!bytes.empty()) {
+                const ssize_t n = ::write(fd.Get(), bytes.data(), bytes.size());
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    return false;
+                bytes.remove_prefix(static_cast<std::size_t>(n));
+            }
+            return true;
+        },
+        headBytes);
     if (!read || ::lseek(fd.Get(), 0, SEEK_SET) != 0) {
         if (out.error.empty())
             out.error = path + ": " + std::strerror(errno);

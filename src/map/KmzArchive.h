@@ -28,7 +28,9 @@ struct KmzEntry {
 };
 
 // The entry named entry (a path inside the archive, matched as written, else without regard to
-// case) taken out of the KMZ at path into memory.
-KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry);
+// case) taken out of the KMZ at path into memory; with headBytes, only about its first
+// headBytes (enough for an image's header, which is all a listing reads).
+KmzEntry ExtractKmzEntry(const std::string& path, const std::string& entry,
+                         std::size_t headBytes = 0);
 
 } // namespace map

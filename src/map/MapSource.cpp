@@ -14,8 +14,11 @@
 #include "map/WorldFile.h"
 #include "platform/FileIo.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace map {
@@ -161,26 +164,136 @@ MapSourceResult ReadOziMap(MapSource source) {
     return {std::move(source), {}};
 }
 
-// The overlays' first image and its place; the others are named in a warning.
-MapSourceResult PlaceOverlay(MapSource source, const GroundOverlays& read,
-                             const GroundOverlay& overlay) {
-    const ImageHeaderResult header =
-        source.imageFd.Valid()
-            ? ReadImageHeader(source.imageFd.Get(), source.path + ": " + overlay.href)
-            : ReadImageHeader(source.imagePath);
-    if (!header.header)
-        return {std::nullopt, header.error};
-    source.width = header.header->width;
-    source.height = header.header->height;
-    const auto affine = OverlayAffine(overlay, source.width, source.height);
-    std::string error = "its ground overlay has no place";
-    if (affine)
-        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, *affine, &error));
+// An overlay's image in a KMZ is read for its header alone from its first bytes: a listing
+// must not inflate every image. A JPEG whose header lies further on is read whole.
+constexpr std::size_t kOverlayHeadBytes = std::size_t{256} << 10;
+
+// The header of an overlay's image; with keep, an image in the archive is taken out whole and
+// kept there for the decode.
+ImageHeaderResult OverlayHeader(const MapSource& source, bool archive, const std::string& image,
+                                const std::string& href, platform::UniqueFd* keep) {
+    if (!archive)
+        return ReadImageHeader(image);
+    const std::string name = source.path + ": " + href;
+    KmzEntry entry = ExtractKmzEntry(source.path, image, keep != nullptr ? 0 : kOverlayHeadBytes);
+    if (!entry.fd.Valid())
+        return {std::nullopt, entry.error};
+    ImageHeaderResult header = ReadImageHeader(entry.fd.Get(), name);
+    struct stat st {};
+    if (!header.header && keep == nullptr && ::fstat(entry.fd.Get(), &st) == 0 &&
+        static_cast<std::size_t>(st.st_size) >= kOverlayHeadBytes) {
+        entry = ExtractKmzEntry(source.path, image);
+        if (!entry.fd.Valid())
+            return {std::nullopt, entry.error};
+        header = ReadImageHeader(entry.fd.Get(), name);
+    }
+    if (keep != nullptr)
+        *keep = std::move(entry.fd);
+    return header;
+}
+
+// An overlay's image found, its header read and the overlay placed on it; nothing, with
+// *error, when one of them cannot be.
+std::optional<OverlayImage> FindOverlay(const MapSource& source, const GroundOverlay& overlay,
+                                        bool archive, const std::string& folder,
+                                        platform::UniqueFd* keep, std::string* error) {
+    const std::optional<std::string> contained = ContainedPath(archive ? folder : "", overlay.href);
+    if (!contained) {
+        *error = source.path + ": its image " + overlay.href +
+                 (archive ? " is not inside the archive" : " is not a file beside it");
+        return std::nullopt;
+    }
+    OverlayImage out;
+    out.href = overlay.href;
+    out.image = archive ? *contained : (fs::path(Folder(source.path)) / *contained).string();
+    const ImageHeaderResult header = OverlayHeader(source, archive, out.image, overlay.href, keep);
+    if (!header.header) {
+        *error = header.error;
+        return std::nullopt;
+    }
+    out.placed.width = header.header->width;
+    out.placed.height = header.header->height;
+    const auto affine = OverlayAffine(overlay, out.placed.width, out.placed.height);
+    if (!affine) {
+        *error = source.path + ": its ground overlay " + overlay.href + " has no place";
+        return std::nullopt;
+    }
+    out.placed.affine = *affine;
+    return out;
+}
+
+// The ground overlays of a document (in a KMZ when archive, its links starting at folder):
+// one is shown as it is; several as one map, through their common grid. An overlay whose
+// image is missing or unreadable is left out with a warning while another remains.
+MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool archive,
+                              const std::string& folder) {
+    const GroundOverlays read = ParseGroundOverlays(document);
+    if (!read.error.empty())
+        return Failure(source.path, read.error);
+    const bool single = read.overlays.size() == 1;
+    platform::UniqueFd kept;
+    std::vector<OverlayImage> found;
+    std::string firstError;
+    for (const GroundOverlay& overlay : read.overlays) {
+        std::string error;
+        std::optional<OverlayImage> image =
+            FindOverlay(source, overlay, archive, folder, single ? &kept : nullptr, &error);
+        if (image) {
+            found.push_back(std::move(*image));
+            continue;
+        }
+        if (single)
+            return {std::nullopt, error};
+        if (firstError.empty())
+            firstError = error;
+        source.warnings.push_back(error + "; that overlay is left out");
+    }
+    if (found.empty()) {
+        const std::string prefix = source.path + ": ";
+        return Failure(
+            source.path,
+            "none of its " + std::to_string(read.overlays.size()) +
+                " ground overlays can be shown (" +
+                (firstError.starts_with(prefix) ? firstError.substr(prefix.size()) : firstError) +
+                ")");
+    }
+    std::string error;
+    if (found.size() == 1) {
+        const OverlayImage& only = found.front();
+        source.imagePath = archive ? source.path : only.image;
+        if (archive && !kept.Valid()) {
+            KmzEntry entry = ExtractKmzEntry(source.path, only.image);
+            if (!entry.fd.Valid())
+                return {std::nullopt, entry.error};
+            kept = std::move(entry.fd);
+        }
+        source.imageFd = std::move(kept);
+        source.width = only.placed.width;
+        source.height = only.placed.height;
+        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, only.placed.affine, &error));
+        if (!source.grid)
+            return Failure(source.path, error);
+        return {std::move(source), {}};
+    }
+    std::vector<PlacedOverlay> placed;
+    for (const OverlayImage& image : found)
+        placed.push_back(image.placed);
+    const std::optional<MosaicLayout> layout = PlanMosaic(placed);
+    if (layout)
+        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, layout->affine, &error));
     if (!source.grid)
-        return Failure(source.path, error);
-    if (read.overlays.size() > 1)
-        source.warnings.push_back(source.path + ": " + std::to_string(read.overlays.size() - 1) +
-                                  " more ground overlays are not shown");
+        return Failure(source.path, "its ground overlays have no common grid");
+    for (std::size_t i = 0; i < found.size(); ++i)
+        found[i].placed = placed[i];
+    source.imagePath = source.path;
+    source.width = layout->width;
+    source.height = layout->height;
+    source.overlays = std::move(found);
+    if (layout->coarser > 1.0)
+        source.warnings.push_back(source.path + ": its ground overlays are shown coarser than " +
+                                  "the finest of them, as a map of " +
+                                  std::to_string(layout->width) + " x " +
+                                  std::to_string(layout->height) + " pixels");
     return {std::move(source), {}};
 }
 
@@ -189,34 +302,14 @@ MapSourceResult ReadKmlOverlay(MapSource source) {
     if (const auto read = platform::ReadWholeFile(source.path, document, kMaxOverlayDocumentBytes);
         !read)
         return {std::nullopt, read.error};
-    const GroundOverlays read = ParseGroundOverlays(document);
-    if (!read.error.empty())
-        return Failure(source.path, read.error);
-    const GroundOverlay& overlay = read.overlays.front();
-    const std::optional<std::string> relative = ContainedPath("", overlay.href);
-    if (!relative)
-        return Failure(source.path, "its image " + overlay.href + " is not a file beside it");
-    source.imagePath = (fs::path(Folder(source.path)) / *relative).string();
-    return PlaceOverlay(std::move(source), read, overlay);
+    return PlaceOverlays(std::move(source), document, false, {});
 }
 
 MapSourceResult ReadKmz(MapSource source) {
     const KmzDocument document = ReadKmzDocument(source.path);
     if (!document.error.empty())
         return {std::nullopt, document.error};
-    const GroundOverlays read = ParseGroundOverlays(document.text);
-    if (!read.error.empty())
-        return Failure(source.path, read.error);
-    const GroundOverlay& overlay = read.overlays.front();
-    const std::optional<std::string> entry = ContainedPath(document.folder, overlay.href);
-    if (!entry)
-        return Failure(source.path, "its image " + overlay.href + " is not inside the archive");
-    KmzEntry image = ExtractKmzEntry(source.path, *entry);
-    if (!image.fd.Valid())
-        return {std::nullopt, image.error};
-    source.imagePath = source.path;
-    source.imageFd = std::move(image.fd);
-    return PlaceOverlay(std::move(source), read, overlay);
+    return PlaceOverlays(std::move(source), document.text, true, document.folder);
 }
 
 // A GeoTIFF its tags place; else, like any image, by the calibration or world file beside it,

@@ -3,6 +3,7 @@
 #include "calib/MapPos.h"
 #include "map/GridModel.h"
 #include "map/MapFormats.h"
+#include "map/OverlayMosaic.h"
 #include "platform/MappedFile.h"
 
 #include <memory>
@@ -11,6 +12,13 @@
 #include <vector>
 
 namespace map {
+
+// One ground overlay of a map that shows several.
+struct OverlayImage {
+    std::string href;  // as the document names it
+    std::string image; // the image file beside the document, or the entry inside the archive
+    PlacedOverlay placed;
+};
 
 // What a map file says of its map before a pixel is decoded: which image holds the pixels and
 // where they lie. A bare image has only its path: the calibration file beside it places it.
@@ -30,6 +38,10 @@ struct MapSource {
     // the user may name the grid (WritePrj).
     std::string worldFile;
     std::vector<std::string> warnings; // "PATH: REASON" lines to tell the user
+    // Two or more when a document's ground overlays are shown as one map: the image is then
+    // theirs drawn in this order, each over the ones before, into width x height pixels, which
+    // grid places; imagePath names the document.
+    std::vector<OverlayImage> overlays;
 };
 
 struct MapSourceResult {

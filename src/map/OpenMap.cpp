@@ -3,6 +3,8 @@
 #include "map/GeoTiff.h"
 #include "map/GeoTiffPyramid.h"
 #include "map/JpegPyramid.h"
+#include "map/KmzArchive.h"
+#include "map/OverlayMosaic.h"
 #include "map/PyramidCache.h"
 #include "map/TiffFile.h"
 #include "platform/FileIo.h"
@@ -10,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include <limits>
 #include <optional>
 
 namespace map {
@@ -108,6 +111,131 @@ OpenedMap DecodeOther(int fd, const OpenMapOptions& options, const MakePyramidTa
     return out;
 }
 
+// What the decode of one overlay of a mosaic tells: its share of the progress, and no picture
+// (an overlay is not the map).
+class OverlayEvents final : public OpenMapEvents {
+public:
+    OverlayEvents(OpenMapEvents& events, double from, double share)
+        : events_(events), from_(from), share_(share) {}
+    bool Progress(double done) override { return events_.Progress(from_ + share_ * done); }
+    bool Cancelled() override { return events_.Cancelled(); }
+    void EarlyPicture(MapPyramid) override {}
+    void RowsStored(MapPyramid, int, int) override {}
+
+private:
+    OpenMapEvents& events_;
+    double from_;
+    double share_;
+};
+
+// One overlay's image decoded whole into a pyramid of its own in memory (bounded as any map's
+// is), to be drawn into the mosaic and dropped before the next.
+OpenedMap DecodeOverlay(const MapSource& source, const OverlayImage& overlay,
+                        const OpenMapOptions& options, OpenMapEvents& events) {
+    OpenedMap out;
+    int err = 0;
+    platform::UniqueFd fd;
+    if (source.format->kind == MapFileKind::Kmz) {
+        KmzEntry entry = ExtractKmzEntry(source.path, overlay.image);
+        fd = std::move(entry.fd);
+        out.error = std::move(entry.error);
+    } else {
+        fd = platform::OpenRegularFile(overlay.image, &err);
+        out.error = platform::ErrorText(err);
+    }
+    if (!fd.Valid())
+        return out;
+    out.error.clear();
+    OpenMapOptions plain = options;
+    plain.earlyPictureMinPixels = std::numeric_limits<long long>::max();
+    const PyramidCache none{std::filesystem::path()};
+    const MakePyramidTarget target = [&](int w, int h, std::string* error) {
+        return NewPyramidTarget(none, overlay.image, fd.Get(), w, h, error);
+    };
+    return platform::IsJpegFile(fd.Get()) ? DecodeJpeg(fd.Get(), plain, target, events)
+           : IsTiffFile(fd.Get())         ? DecodeTiff(fd.Get(), plain, target, events)
+                                          : DecodeOther(fd.Get(), plain, target, events);
+}
+
+// Several overlays of one document as one map: each decoded in turn and drawn into the mosaic
+// where it lies, later ones over earlier ones. A KMZ holds all its images, so its mosaic is kept
+// in the cache under the archive; a KML's images lie beside it and may change without it, so
+// its mosaic is built there (a large one on disk) but never kept.
+OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEvents& events) {
+    OpenedMap out;
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(source.path, &err);
+    if (!fd.Valid()) {
+        out.error = platform::ErrorText(err);
+        return out;
+    }
+    struct stat before {};
+    ::fstat(fd.Get(), &before);
+    const bool keepable = source.format->kind == MapFileKind::Kmz;
+    const PyramidCache cache(options.cacheFolder);
+    if (keepable)
+        out.map = cache.Open(source.path, fd.Get(), source.width, source.height);
+    if (!out.map.Empty()) {
+        out.source = std::move(source);
+        return out;
+    }
+    std::unique_ptr<PyramidTarget> place =
+        NewPyramidTarget(cache, source.path, fd.Get(), source.width, source.height, &out.error);
+    if (!place)
+        return out;
+    MapPyramid& mosaic = place->Pyramid();
+    FillBlank(mosaic);
+    // Decoding takes most of the time; the reduced levels the rest.
+    constexpr double kDecodeShare = 0.9;
+    const double share = kDecodeShare / static_cast<double>(source.overlays.size());
+    const std::array<double, 6> grid = source.grid->WorldFile();
+    bool lost = false;
+    std::size_t drawn = 0;
+    std::string firstError;
+    for (std::size_t i = 0; i < source.overlays.size(); ++i) {
+        const OverlayImage& overlay = source.overlays[i];
+        OverlayEvents part(events, share * static_cast<double>(i), share);
+        OpenedMap image = DecodeOverlay(source, overlay, options, part);
+        if (image.map.Empty() && image.error.empty())
+            return {}; // stopped
+        if (!image.map.Empty() && (image.map.Width() != overlay.placed.width ||
+                                   image.map.Height() != overlay.placed.height))
+            image.error = "its pixels are not the size its header says";
+        if (image.map.Empty() || !image.error.empty()) {
+            const std::string why = overlay.href + ": " + image.error;
+            source.warnings.push_back(source.path + ": " + why + "; that overlay is left out");
+            if (firstError.empty())
+                firstError = why;
+            lost = true;
+            continue;
+        }
+        out.incomplete = out.incomplete || image.incomplete;
+        out.damaged = out.damaged || image.damaged;
+        DrawOverlay(mosaic, grid, image.map, overlay.placed.affine);
+        ++drawn;
+    }
+    if (drawn == 0) {
+        out.error = "none of its " + std::to_string(source.overlays.size()) +
+                    " ground overlays decodes (" + firstError + ")";
+        return out;
+    }
+    if (!mosaic.BuildReducedLevels([&events](double done) {
+            return events.Progress(kDecodeShare + (1 - kDecodeShare) * done);
+        }))
+        return {};
+    struct stat after {};
+    // A mosaic missing a part, or of an archive written to meanwhile, is shown this once.
+    if (!keepable || lost || out.incomplete || out.damaged || ::fstat(fd.Get(), &after) != 0 ||
+        !SameFileState(before, after)) {
+        out.map = place->Discard();
+    } else {
+        out.map = place->Pyramid();
+        out.keep = std::move(place);
+    }
+    out.source = std::move(source);
+    return out;
+}
+
 } // namespace
 
 OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
@@ -128,6 +256,8 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
         return out;
     }
     MapSource source = std::move(*read.source);
+    if (!source.overlays.empty())
+        return OpenMosaic(std::move(source), options, events);
     const std::string& path = source.imagePath;
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.

@@ -88,7 +88,9 @@ struct OpenedMap {
 // picture, rows as they are stored), else the tiles of an MBTiles file, else the other decoder.
 // The image is opened once; everything comes from that one file, whatever the path names
 // meanwhile, and a file written to while it decoded is shown but not kept. An image taken out of
-// an archive is never kept.
+// an archive is never kept. A document of several ground overlays opens as one map: each overlay
+// decoded in turn and drawn where it lies (one that does not decode is left out with a warning in
+// source); the mosaic of a KMZ is kept under the archive.
 OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events);
 
 } // namespace map

@@ -3,12 +3,15 @@
 // PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
 
 #include "map/MapSource.h"
+#include "map/OpenMap.h"
 #include "map/WorldFile.h"
 #include "support/Cs2cs.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -255,13 +258,23 @@ testsupport::RunResult Ran(const char* program, const std::vector<std::string>& 
     return run;
 }
 
-// A ground overlay of the image at href over 7.2E..8E, 45.5N..46N.
+// A ground overlay of the image at href, over 7.2E..8E, 45.5N..46N unless placed elsewhere.
+std::string OverlayXml(const std::string& href,
+                       const std::string& place = "<LatLonBox><north>46</north><south>45.5"
+                                                  "</south><east>8</east><west>7.2</west>"
+                                                  "</LatLonBox>") {
+    return "<GroundOverlay><name>sheet</name><Icon><href>" + href + "</href></Icon>" + place +
+           "</GroundOverlay>";
+}
+
+std::string KmlDocument(const std::string& overlays) {
+    return "<?xml version=\"1.0\"?><kml xmlns=\"http://www.opengis.net/kml/2.2\" "
+           "xmlns:gx=\"http://www.google.com/kml/ext/2.2\"><Document><Style/>" +
+           overlays + "</Document></kml>";
+}
+
 std::string OverlayKml(const std::string& href) {
-    return "<?xml version=\"1.0\"?><kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>"
-           "<Style/><GroundOverlay><name>sheet</name><Icon><href>" +
-           href +
-           "</href></Icon><LatLonBox><north>46</north><south>45.5</south><east>8</east>"
-           "<west>7.2</west></LatLonBox></GroundOverlay></Document></kml>";
+    return KmlDocument(OverlayXml(href));
 }
 
 void Zip(const TempDir& dir, const std::string& archive, const std::vector<std::string>& files) {
@@ -369,6 +382,13 @@ const Hostile kHostile[] = {
          Zip(dir, "x.kmz", {"doc.kml"});
      },
      "../../x.png is not inside the archive"},
+    {"a KMZ none of whose overlays has its image", "x.kmz",
+     [](const TempDir& dir) {
+         testsupport::WriteBytes(dir.File("doc.kml"),
+                                 KmlDocument(OverlayXml("a.png") + OverlayXml("b.png")));
+         Zip(dir, "x.kmz", {"doc.kml"});
+     },
+     "x.kmz: none of its 2 ground overlays can be shown (a.png is not in the archive)"},
     {"a KMZ whose document inflates without end", "x.kmz",
      [](const TempDir& dir) {
          testsupport::WriteBytes(dir.File("doc.kml"),
@@ -423,6 +443,136 @@ TEST(MapSource, HostileFilesAreRefusedWithTheirReason) {
         const map::MapSourceResult read = map::ReadMapSource(dir.File(row.open));
         EXPECT_FALSE(read.source);
         EXPECT_NE(read.error.find(row.error), std::string::npos) << read.error;
+    }
+}
+
+// One sheet of a mosaic: a JPEG of one colour, placed by a box or by the four corners of a quad
+// (lower left, lower right, upper right, upper left, longitude first), which are the truth.
+struct MosaicSheet {
+    const char* image;
+    int width, height;
+    int red, green, blue;
+    std::array<Pair, 4> corners;
+    bool quad;
+};
+
+const MosaicSheet kMosaicSheets[] = {
+    {"a.jpg", 400, 300, 200, 30, 40, {{{7.2, 45.5}, {8, 45.5}, {8, 46}, {7.2, 46}}}, false},
+    // The finest, over the first.
+    {"b.jpg", 300, 300, 30, 200, 40, {{{7.6, 45.8}, {7.9, 45.8}, {7.9, 46.2}, {7.6, 46.2}}}, false},
+    // Turned, over the first's lower left corner.
+    {"c.jpg", 200, 200, 30, 40, 200, {{{7.3, 45.3}, {7.6, 45.4}, {7.5, 45.7}, {7.2, 45.6}}}, true},
+};
+
+std::string MosaicKml() {
+    std::string overlays;
+    for (const MosaicSheet& sheet : kMosaicSheets) {
+        const auto& c = sheet.corners;
+        std::ostringstream place;
+        if (sheet.quad) {
+            place << "<gx:LatLonQuad><coordinates>";
+            for (const Pair& p : c)
+                place << p[0] << ',' << p[1] << ' ';
+            place << "</coordinates></gx:LatLonQuad>";
+        } else {
+            place << "<LatLonBox><north>" << c[2][1] << "</north><south>" << c[0][1]
+                  << "</south><east>" << c[2][0] << "</east><west>" << c[0][0]
+                  << "</west></LatLonBox>";
+        }
+        overlays += OverlayXml(sheet.image, place.str());
+    }
+    // Left out with a warning each: an image that is not there, one that is no image, and one
+    // (PNG) that the map room cannot decode without the viewer's decoder.
+    return KmlDocument(overlays + OverlayXml("missing.jpg") + OverlayXml("junk.jpg") +
+                       OverlayXml("d.png"));
+}
+
+class NoEvents : public map::OpenMapEvents {
+public:
+    bool Progress(double) override { return true; }
+    bool Cancelled() override { return false; }
+    void EarlyPicture(map::MapPyramid) override {}
+    void RowsStored(map::MapPyramid, int, int) override {}
+};
+
+bool Contains(const std::vector<std::string>& lines, const std::string& part) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(part) != std::string::npos;
+    });
+}
+
+TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
+    for (const bool archive : {true, false}) {
+        SCOPED_TRACE(archive ? "KMZ" : "KML");
+        TempDir dir;
+        std::vector<std::string> files{"doc.kml", "junk.jpg", "d.png"};
+        for (const MosaicSheet& sheet : kMosaicSheets) {
+            Ran(QUILO_GDAL_CREATE, {"-of", "JPEG", "-outsize", std::to_string(sheet.width),
+                                    std::to_string(sheet.height), "-bands", "3", "-burn",
+                                    std::to_string(sheet.red), "-burn", std::to_string(sheet.green),
+                                    "-burn", std::to_string(sheet.blue), dir.File(sheet.image)});
+            files.emplace_back(sheet.image);
+        }
+        MakeImage(dir.File("d.png"));
+        testsupport::WriteBytes(dir.File("junk.jpg"), "not an image");
+        testsupport::WriteBytes(dir.File("doc.kml"), MosaicKml());
+        if (archive)
+            Zip(dir, "m.kmz", files);
+        const std::string path = dir.File(archive ? "m.kmz" : "doc.kml");
+
+        map::OpenMapOptions options;
+        NoEvents events;
+        const map::OpenedMap opened = map::OpenMap(path, options, events);
+        ASSERT_FALSE(opened.map.Empty()) << opened.error;
+        const map::MapSource& source = opened.source;
+        EXPECT_EQ(source.overlays.size(), 4u); // the PNG's header reads; its pixels do not
+        for (const char* left : {"missing.jpg", "junk.jpg", "d.png: not a JPEG image"})
+            EXPECT_TRUE(Contains(source.warnings, left)) << left;
+        // The size and the grid are known before a pixel is decoded.
+        const map::MapSourceResult read = map::ReadMapSource(path);
+        ASSERT_TRUE(read.source) << read.error;
+        EXPECT_EQ(opened.map.Width(), read.source->width);
+        EXPECT_EQ(opened.map.Height(), read.source->height);
+        const map::GridGeoreference& grid = *read.source->grid;
+        // As fine as the finest sheet, the PNG (read for its size, though not decoded).
+        const MapPos west = grid.ToPixel(MapPos(7.6, 45.8));
+        const MapPos east = grid.ToPixel(MapPos(7.9, 46.2));
+        EXPECT_NEAR(east.x - west.x, 0.3 / (0.8 / kWidth), 0.5);
+        EXPECT_NEAR(west.y - east.y, 0.4 / (0.5 / kHeight), 0.5);
+
+        // Beside each corner, inside and outside: 0.6 pixel from both of its edges.
+        for (const MosaicSheet& sheet : kMosaicSheets) {
+            SCOPED_TRACE(sheet.image);
+            std::array<MapPos, 4> p;
+            for (std::size_t i = 0; i < 4; ++i)
+                p[i] = grid.ToPixel(MapPos(sheet.corners[i][0], sheet.corners[i][1]));
+            for (std::size_t i = 0; i < 4; ++i) {
+                const MapPos& next = p[(i + 1) % 4];
+                const MapPos& prev = p[(i + 3) % 4];
+                const double l1 = std::hypot(next.x - p[i].x, next.y - p[i].y);
+                const double l2 = std::hypot(prev.x - p[i].x, prev.y - p[i].y);
+                const Pair e1{(next.x - p[i].x) / l1, (next.y - p[i].y) / l1};
+                const Pair e2{(prev.x - p[i].x) / l2, (prev.y - p[i].y) / l2};
+                const double scale = 0.6 / std::abs(e1[0] * e2[1] - e1[1] * e2[0]);
+                for (const int side : {1, -1}) {
+                    const MapPos at(p[i].x + side * scale * (e1[0] + e2[0]),
+                                    p[i].y + side * scale * (e1[1] + e2[1]));
+                    if (!(at.x >= 0 && at.y >= 0 && at.x < opened.map.Width() &&
+                          at.y < opened.map.Height())) {
+                        EXPECT_EQ(side, -1) << "corner " << i;
+                        continue;
+                    }
+                    const map::MapPixel pixel =
+                        opened.map.Pixel(0, static_cast<int>(at.x), static_cast<int>(at.y));
+                    const int distance = std::max({std::abs(int((pixel >> 16) & 255) - sheet.red),
+                                                   std::abs(int((pixel >> 8) & 255) - sheet.green),
+                                                   std::abs(int(pixel & 255) - sheet.blue)});
+                    EXPECT_EQ(distance <= 8, side == 1)
+                        << "corner " << i << " pixel " << std::hex << pixel;
+                }
+            }
+        }
+        EXPECT_EQ(opened.map.Pixel(0, opened.map.Width() - 1, 0), 0xFFFFFFFFu); // on no sheet
     }
 }
 
