@@ -6,7 +6,11 @@
 // repeated runs per case; --benchmark_format=json writes the figures as JSON. A still frame is
 // also timed with the live display's overlays on: the heading arrow, a 25 m accuracy circle, the
 // scale bar and the bearing line to a point. With --frames=DIR it instead saves one frame of each
-// case as a PNG in DIR, to compare the pictures of two builds.
+// case as a PNG in DIR, to compare the pictures of two builds. An MBTiles map (4096 x 3072
+// pixels of Web Mercator at zoom 15, written once by GDAL's gdal_translate -of MBTILES, PNG
+// tiles) is opened through the map loader as a user opens one and panned once its tiles are
+// decoded, with nothing over it.
+#include "view/MapLoader.h"
 #include "view/MapView.h"
 
 #include <QApplication>
@@ -18,6 +22,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -113,11 +120,80 @@ view::MapView* MakeView(int mapWidth, int mapHeight, bool projected = false) {
     return v;
 }
 
+// The view of an MBTiles map made in a temporary folder, which also holds the map cache the
+// loader writes ($XDG_CACHE_HOME); removed at the end of the run.
+view::MapView* MakeTilesView() {
+    namespace fs = std::filesystem;
+    static const struct Folder {
+        fs::path path;
+        Folder() {
+            std::string pattern = fs::temp_directory_path() / "quilo-paint-bench-XXXXXX";
+            if (::mkdtemp(pattern.data()) == nullptr)
+                qFatal("cannot make a temporary folder");
+            path = pattern;
+        }
+        ~Folder() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    } folder;
+    ::setenv("XDG_CACHE_HOME", (folder.path / "cache").c_str(), 1);
+    constexpr int kWidth = 4096;
+    constexpr int kHeight = 3072;
+    const fs::path picture = folder.path / "picture.ppm";
+    {
+        std::ofstream out(picture, std::ios::binary);
+        out << "P6\n" << kWidth << ' ' << kHeight << "\n255\n";
+        std::vector<char> row(3 * kWidth);
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const bool line = x % 100 == 0 || y % 100 == 0;
+                row[3 * x] = static_cast<char>(line ? 90 : 240);
+                row[3 * x + 1] = static_cast<char>(line ? 90 : 230 - (x / 40) % 40);
+                row[3 * x + 2] = static_cast<char>(line ? 90 : 200 + y % 50);
+            }
+            out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        }
+    }
+    // Zoom 15's pixel, so GDAL keeps the picture's pixels as they are.
+    constexpr double kPixel = 4.777314267823516;
+    const double west = 1000000;
+    const double north = 6600000;
+    const fs::path tiles = folder.path / "tiles.mbtiles";
+    const std::string command = "gdal_translate -q -of MBTILES -co TILE_FORMAT=PNG -a_srs "
+                                "EPSG:3857 -a_ullr " +
+                                std::to_string(west) + ' ' + std::to_string(north) + ' ' +
+                                std::to_string(west + kWidth * kPixel) + ' ' +
+                                std::to_string(north - kHeight * kPixel) + " '" + picture.string() +
+                                "' '" + tiles.string() + "'";
+    if (std::system(command.c_str()) != 0)
+        qFatal("gdal_translate could not write the MBTiles map (gdal-bin)");
+    static const MemorySettingsStore store;
+    auto* v = new view::MapView(store);
+    v->resize(1280, 800);
+    v->show();
+    QString error;
+    if (!view::MapLoader(*v).Load(QString::fromStdString(tiles.string()), &error))
+        qFatal("the MBTiles map did not open: %s", qPrintable(error));
+    // Its tiles cover the picture: at least as wide and high, placed by its own grid.
+    if (v->Geometry().ImageWidth() < kWidth || v->Geometry().ImageHeight() < kHeight ||
+        !v->Session().Georeference().HasTransform())
+        qFatal("the MBTiles map opened as %d x %d pixels, %s", v->Geometry().ImageWidth(),
+               v->Geometry().ImageHeight(),
+               v->Session().Georeference().HasTransform() ? "placed" : "not placed");
+    return v;
+}
+
 // One view per map size, built when first needed and kept for the run; kProjected is the
-// 12000 x 9000 map on a topographic grid.
+// 12000 x 9000 map on a topographic grid, kMbTiles the MBTiles map.
 constexpr int kProjected = 12001;
+constexpr int kMbTiles = 4096;
 
 view::MapView& SharedView(int mapSide) {
+    if (mapSide == kMbTiles) {
+        static view::MapView* tiles = MakeTilesView();
+        return *tiles;
+    }
     if (mapSide == kProjected) {
         static view::MapView* projected = MakeView(12000, 9000, true);
         return *projected;
@@ -150,7 +226,7 @@ void ShowLiveOverlays(view::MapView& view, bool on) {
         s.Disconnect();
         return;
     }
-    const map::HandheldGeoreference& where = s.Georeference();
+    const map::MapGeoreference& where = s.Georeference();
     const view::ViewGeometry& g = view.Geometry();
     const MapPos middle = g.ScreenToImage({g.ClientWidth() / 2, g.ClientHeight() / 2});
     static_cast<void>(s.Connect(gps::GpsOpening{true, "", ""}));
@@ -167,7 +243,8 @@ void ShowLiveOverlays(view::MapView& view, bool on) {
     s.OnGpsUpdate(update, false);
 }
 
-// Arguments: map side (12000 for the 12000 x 9000 map, 16384), zoom in percent, Motion.
+// Arguments: map side (12000 for the 12000 x 9000 map, 16384, kProjected, kMbTiles), zoom in
+// percent, Motion.
 void PaintFrame(benchmark::State& state) {
     view::MapView& view = SharedView(static_cast<int>(state.range(0)));
     view.SetZoom(static_cast<double>(state.range(1)) / 100.0);
@@ -206,6 +283,7 @@ void PaintFrame(benchmark::State& state) {
         ShowLiveOverlays(view, false);
     state.SetLabel((state.range(0) == 16384        ? "16384 x 16384"
                     : state.range(0) == kProjected ? "12000 x 9000 topographic, grid overlay"
+                    : state.range(0) == kMbTiles   ? "MBTiles"
                                                    : "12000 x 9000") +
                    std::string(", zoom ") + std::to_string(state.range(1)) + "%" +
                    (dragging ? ", dragging"
@@ -224,6 +302,12 @@ BENCHMARK(PaintFrame)
 
 BENCHMARK(PaintFrame)
     ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(PaintFrame)
+    ->ArgsProduct({{kMbTiles}, {25, 100, 200}, {kStill, kDragging, kMoving}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

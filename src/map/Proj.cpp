@@ -5,13 +5,16 @@
 #include <geodesic.h>
 #include <proj.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace map {
 
@@ -162,6 +165,9 @@ public:
     const std::string& From() const override { return from_; }
     const std::string& To() const override { return to_; }
 
+    // True when this thread can convert with it: its PJ is made here or can be.
+    [[nodiscard]] bool UsableHere() const { return Pj() != nullptr; }
+
 private:
     // This thread's PJ, made from the two definitions the first time this thread converts.
     PJ* Pj() const {
@@ -220,10 +226,61 @@ private:
     std::shared_ptr<const void> alive_; // expires with the transform: threads drop their PJ
 };
 
+// The transforms made last, by their two definitions. A map folder's sheets share a few .prj
+// texts, and PROJ spends milliseconds looking each WKT's names up in its database: each pair
+// is made once, then only each other thread makes its own PJ of it.
+class MadeTransforms {
+public:
+    std::shared_ptr<const Transform> Find(const std::string& from, const std::string& to) {
+        const std::lock_guard lock(mutex_);
+        const auto it = std::ranges::find_if(
+            made_, [&](const Entry& e) { return e.from == from && e.to == to; });
+        if (it == made_.end())
+            return nullptr;
+        std::rotate(made_.begin(), it, it + 1); // most recently used first
+        return made_.front().transform;
+    }
+
+    // The transform kept for the pair: this one, or the one another thread kept first.
+    std::shared_ptr<const Transform> Keep(std::shared_ptr<const Transform> transform) {
+        const std::lock_guard lock(mutex_);
+        const auto it = std::ranges::find_if(made_, [&](const Entry& e) {
+            return e.from == transform->From() && e.to == transform->To();
+        });
+        if (it != made_.end())
+            return it->transform;
+        if (made_.size() == kKept)
+            made_.pop_back();
+        made_.insert(made_.begin(), Entry{transform->From(), transform->To(), transform});
+        return transform;
+    }
+
+private:
+    // Enough for the grids of a folder of maps and the view's own; each holds a PJ or two.
+    static constexpr std::size_t kKept = 32;
+    struct Entry {
+        std::string from;
+        std::string to;
+        std::shared_ptr<const Transform> transform;
+    };
+    std::mutex mutex_;
+    std::vector<Entry> made_;
+};
+
+MadeTransforms& Made() {
+    static MadeTransforms made;
+    return made;
+}
+
 } // namespace
 
 std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, std::string_view to,
                                                          std::string* error) {
+    // A kept transform this thread cannot use (PROJ's database gone from its context) is made
+    // afresh below, which says why it fails.
+    if (auto kept = Made().Find(CrsDefinition(from), CrsDefinition(to));
+        kept != nullptr && kept->UsableHere())
+        return kept;
     std::string ignored;
     std::string& why = error != nullptr ? *error : ignored;
     PJ_CONTEXT* ctx = ThisThread().Context();
@@ -238,7 +295,8 @@ std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, 
         why = Shown(from) + " to " + Shown(to) + ": PROJ knows no conversion between them";
         return nullptr;
     }
-    return std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to), op.release());
+    return Made().Keep(
+        std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to), op.release()));
 }
 
 bool ProjAvailable(std::string* error) {

@@ -5,9 +5,11 @@
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
 #include "platform/FileIo.h"
+#include "support/GdalMaps.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
@@ -18,6 +20,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -503,6 +506,72 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegAndTiffMapsLoad) {
                       "Failed to load map\n" + path +
                           ": The image is 1024 x 512 pixels; a PNG, GIF or BMP map can have at "
                           "most 0.262 million.");
+        }
+    }
+}
+
+// A scan whose world file names no grid: the window asks for it once a session, writes the
+// .prj of what is typed and opens the map again, placed as GDAL places the same sheet (its
+// grid in the .aux.xml beside it, which the viewer does not read).
+TEST_F(MapLoad, AWorldFileWithoutItsGridAsksOnceWritesItsPrjAndPlacesTheMap) {
+    const std::string sheet = dir.filePath("sheet.png").toStdString();
+    ASSERT_TRUE(testsupport::RunGdal("gdal_create",
+                                     {"-q", "-of", "PNG", "-outsize", "400", "300", "-burn", "90",
+                                      "-a_srs", "EPSG:32632", "-a_ullr", "480000", "5100000",
+                                      "484000", "5097000", "-co", "WORLDFILE=YES", sheet}));
+    const std::vector<double> pixels{0, 0, 400, 0, 123.5, 77.25, 400, 300};
+    const std::vector<double> truth =
+        testsupport::GdalTransform(sheet, pixels, "+proj=longlat +datum=WGS84");
+    const QString prj = dir.filePath("sheet.prj");
+    const struct {
+        const char* legend;
+        const char* answer; // nullptr: cancelled
+        QString message;    // shown after the answer
+    } rows[] = {
+        {"cancelled", nullptr, ""},
+        {"not a named grid", "topographic",
+         "topographic: a world file needs a named grid (a UTM zone, an EPSG code)"},
+        {"a UTM zone", "32N", ""},
+        {"an EPSG code", " EPSG:32632 ", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        QFile::remove(prj);
+        view::MapView& v = StartFrame().View(); // a new session asks again
+        catcher.messages.clear();
+        std::size_t asked = 0; // messages before the dialog
+        testsupport::WhenModal<QInputDialog>([&](QInputDialog& d) {
+            asked = catcher.messages.size();
+            EXPECT_EQ(d.labelText(), "The world file of sheet.png does not say its grid.\nGrid (a "
+                                     "UTM zone such as 32N, or EPSG:NNNN):");
+            if (row.answer == nullptr)
+                return d.reject();
+            d.setTextValue(row.answer);
+            d.accept();
+        });
+        ASSERT_TRUE(frame->LoadMapFile(QString::fromStdString(sheet)));
+        const bool placed = row.answer != nullptr && row.message.isEmpty();
+        // Opened again, placed by the .prj just written.
+        EXPECT_EQ(PumpUntil([&] { return v.Session().Georeference().HasTransform(); },
+                            placed ? 10000 : 0),
+                  placed);
+        ASSERT_GE(asked, 1u);
+        EXPECT_EQ(catcher.messages[0].text,
+                  dir.filePath("sheet.wld") + ": no .prj beside it names the grid");
+        QStringList after;
+        for (std::size_t i = asked; i < catcher.messages.size(); ++i)
+            after << catcher.messages[i].text;
+        EXPECT_EQ(after, row.message.isEmpty() ? QStringList() : QStringList{row.message});
+        EXPECT_EQ(QFile::exists(prj), placed);
+        if (!placed) {
+            testsupport::ExpectNoModal([&] { frame->LoadMapFile(QString::fromStdString(sheet)); });
+            EXPECT_FALSE(QFile::exists(prj));
+            continue;
+        }
+        for (std::size_t i = 0; i + 1 < truth.size(); i += 2) {
+            const MapPos back = v.Session().Georeference().ToPixel(MapPos(truth[i], truth[i + 1]));
+            EXPECT_LT(std::hypot(back.x - pixels[i], back.y - pixels[i + 1]), 0.5)
+                << pixels[i] << ' ' << pixels[i + 1];
         }
     }
 }

@@ -82,7 +82,30 @@ TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
     }
 }
 
+// Transforms are kept by their definitions: the same text gives the one made before, a text
+// that differs only deep inside (another central meridian) its own.
+TEST(ProjTest, KeptTransformsAreThoseOfTheirText) {
+    const std::string zone32 = map::CrsEsriWkt("EPSG:32632", nullptr);
+    std::string moved = zone32;
+    const std::string meridian = "\"Central_Meridian\",9.0]";
+    ASSERT_NE(moved.find(meridian), std::string::npos) << zone32;
+    moved.replace(moved.find(meridian), meridian.size(), "\"Central_Meridian\",15.0]");
+    for (const std::string& wkt : {zone32, moved, zone32}) {
+        std::string error;
+        const auto transform = map::ProjTransform::Make(wkt, map::kWgs84, &error);
+        ASSERT_NE(transform, nullptr) << error;
+        EXPECT_EQ(map::ProjTransform::Make(" " + wkt + "\n", map::kWgs84, nullptr), transform);
+        MapPos p(500000, 5200000);
+        ASSERT_TRUE(transform->Forward(p));
+        const auto truth = testsupport::Cs2cs(wkt, "EPSG:4326", {{500000, 5200000}});
+        EXPECT_NEAR(p.y, truth[0][0], 1e-9);
+        EXPECT_NEAR(p.x, truth[0][1], 1e-9);
+    }
+}
+
 TEST(ProjTest, WithoutItsDatabaseSaysWhatToInstall) {
+    // One made before, kept, is still refused where PROJ cannot make it.
+    ASSERT_NE(map::ProjTransform::Make("EPSG:32632", map::kWgs84, nullptr), nullptr);
     const testsupport::TempDir empty;
     const char* const before = std::getenv("PROJ_DATA");
     const std::string saved = before != nullptr ? before : "";
