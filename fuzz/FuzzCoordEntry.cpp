@@ -61,8 +61,7 @@ void CheckFilled(double latitude, double longitude) {
 // Ground distance between two nearby positions, metres (plenty for a bound of 2).
 double Metres(const MapPos& a, const MapPos& b) {
     // 180 and -180 are one meridian: a grid text read back may land on either side.
-    const double dx =
-        std::remainder(a.x - b.x, 360.0) * std::cos(a.y * 0.017453292519943295);
+    const double dx = std::remainder(a.x - b.x, 360.0) * std::cos(a.y * 0.017453292519943295);
     return std::hypot(dx, a.y - b.y) * 111320.0;
 }
 

@@ -47,8 +47,7 @@ constexpr std::string_view kTripKey = "TripMeter";
 
 std::string TripText(const trail::TrailStatistics& trip) {
     std::string text = std::to_string(trip.fixes);
-    for (const double value :
-         {trip.lengthM, trip.movingSeconds, trip.averageKmh, trip.topKmh}) {
+    for (const double value : {trip.lengthM, trip.movingSeconds, trip.averageKmh, trip.topKmh}) {
         text += ' ';
         text += base::FormatShortest(value);
     }

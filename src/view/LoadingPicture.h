@@ -12,8 +12,8 @@ namespace view {
 
 // The small picture of a JPEG or TIFF map that is still decoding, in the map's place until the
 // map itself shows: at the zoom (100 %) and scroll (0, 0) the map will open with, the region
-// decoded so far drawn over it at full resolution. It can be dragged, the drag carried over to the map;
-// it has no image positions, calibration or points of its own.
+// decoded so far drawn over it at full resolution. It can be dragged, the drag carried over to the
+// map; it has no image positions, calibration or points of its own.
 class LoadingPicture {
 public:
     LoadingPicture(map::MapPyramid picture, int clientWidth, int clientHeight);

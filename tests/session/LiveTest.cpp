@@ -178,9 +178,9 @@ TEST(LiveTest, TripGoesOnAcrossARestartAndRefusesDamagedTotals) {
     EXPECT_NEAR(trip.averageKmh, before.Trip().averageKmh, 1e-9);
     EXPECT_EQ(trip.startUtcMs, 1000);
     EXPECT_EQ(trip.endUtcMs, 530000);
-    for (const char* damaged : {"", "4 1 2 3 4 5", "4 1 2 3 4 5 6 7", "4 nan 2 3 4 5 6",
-                                "4 -1 2 3 4 5 6", "4 1 2 3 4 9 6", "-4 1 2 3 4 5 6",
-                                "4 1 2 3 4 5  6", "4 1e300 2 3 4 5 6"})
+    for (const char* damaged :
+         {"", "4 1 2 3 4 5", "4 1 2 3 4 5 6 7", "4 nan 2 3 4 5 6", "4 -1 2 3 4 5 6",
+          "4 1 2 3 4 9 6", "-4 1 2 3 4 5 6", "4 1 2 3 4 5  6", "4 1e300 2 3 4 5 6"})
         EXPECT_FALSE(session::ParseTrip(damaged)) << damaged;
 }
 
