@@ -114,7 +114,11 @@ CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
     setAcceptDrops(true);
 }
 
-CGPSMapFrame::~CGPSMapFrame() = default;
+CGPSMapFrame::~CGPSMapFrame() {
+    // Here, while the view is whole: the live commands are a child, deleted after it.
+    if (live_ != nullptr)
+        live_->SaveTrip();
+}
 
 bool CGPSMapFrame::Create() {
     if (view_ != nullptr)

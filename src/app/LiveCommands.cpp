@@ -165,9 +165,7 @@ LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     Sync();
 }
 
-LiveCommands::~LiveCommands() {
-    SaveTrip();
-}
+LiveCommands::~LiveCommands() = default;
 
 void LiveCommands::SaveTrip() {
     const trail::TrailStatistics trip = frame_.View().Session().Live().Trip();

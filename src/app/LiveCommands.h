@@ -57,6 +57,8 @@ public:
     void StartGoTo(const std::string& name, const MapPos& point);
     // The demo shows the panel and goes to the first of its map points.
     void ShowDemo();
+    // Writes the trip meter's totals to the store (the frame calls it as it goes).
+    void SaveTrip();
 
 private:
     void Build();
@@ -66,7 +68,6 @@ private:
     void Sync();
     void OnGoToPoint();
     void OnGoToHere();
-    void SaveTrip();
 
     CGPSMapFrame& frame_;
     SettingsStore& store_;

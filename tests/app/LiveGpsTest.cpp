@@ -228,8 +228,14 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
         << live.Panel().Value("Go to/Bearing").toStdString();
     EXPECT_NE(live.Panel().Value("Go to/ETA"), "-");
 
+    const trail::TrailStatistics trip = v.Session().Live().Trip();
+    ASSERT_GT(trip.fixes, 0u);
     StopFrame();
-    LiveCommands& again = StartFrame().Live();
+    CGPSMapFrame& next = StartFrame();
+    LiveCommands& again = next.Live();
+    // The trip meter goes on where the last run left it.
+    EXPECT_EQ(next.View().Session().Live().Trip().fixes, trip.fixes);
+    EXPECT_EQ(next.View().Session().Live().Trip().startUtcMs, trip.startUtcMs);
     EXPECT_FALSE(again.Panel().isHidden());
     EXPECT_TRUE(again.Action(LiveCommands::kUnitsNautical)->isChecked());
     EXPECT_TRUE(again.Action(LiveCommands::kNightMode)->isChecked());
