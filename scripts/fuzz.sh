@@ -3,6 +3,8 @@
 # each for SECONDS (default 60) over a scratch copy of its seed corpus in fuzz/corpus, so the
 # committed seeds never grow. Exits non-zero when any target finds a crash, a leak, a timeout
 # or a broken invariant; the input that did it is kept in build/fuzz/artifacts/TARGET/.
+# FUZZ_SEED fixes libFuzzer's random seed, so that a run can be repeated; unset, each run
+# explores afresh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -34,7 +36,8 @@ for target in "${targets[@]}"; do
     # -rss_limit_mb and -malloc_limit_mb catch a count that allocates before it checks.
     if ! "$build/fuzz/$target" "$work/$target" -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=1024 -malloc_limit_mb=512 -max_len=8192 -print_final_stats=1 \
-        -artifact_prefix="$build/artifacts/$target/" >"$work/$target.log" 2>&1; then
+        ${FUZZ_SEED:+-seed="$FUZZ_SEED"} -artifact_prefix="$build/artifacts/$target/" \
+        >"$work/$target.log" 2>&1; then
         failed+=("$target")
         tail -n 60 "$work/$target.log" >&2
     fi

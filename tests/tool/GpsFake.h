@@ -1,15 +1,17 @@
 #pragma once
 
-// gpsfake with its gpsd on a local port, playing one capture once; in a process group of
-// their own so both end together.
+// gpsfake with its gpsd on a local port, playing one capture; in a process group of their own
+// so both end together.
 
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 #include "gps/SourceTestSupport.h"
 
@@ -17,18 +19,17 @@ namespace gpsfaketest {
 
 class GpsFake {
 public:
-    // cycle: seconds between sentences.
-    GpsFake(std::uint16_t port, const std::string& capture, const char* cycle = "0.05") {
-        const std::string portText = std::to_string(port);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::setpgid(0, 0);
-            ::execlp("gpsfake", "gpsfake", "-q", "-1", "-c", cycle, "-P", portText.c_str(),
-                     capture.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        if (pid_ > 0)
-            ::setpgid(pid_, pid_);
+    // cycle: seconds between sentences. The capture plays over and over, so a client that
+    // connects late still hears it: gpsd opens the line only when a client first watches, and
+    // what was written before may be lost.
+    GpsFake(std::uint16_t port, const std::string& capture, const char* cycle = "0.05")
+        : GpsFake(port, capture, cycle, {}) {}
+
+    // Plays the capture once, with gpsfake itself watching before the first sentence, and
+    // its whole JSON stream into reportsFile; Ended() says when the capture is over.
+    static GpsFake Once(std::uint16_t port, const std::string& capture, const char* cycle,
+                        const std::string& reportsFile) {
+        return GpsFake(port, capture, cycle, reportsFile);
     }
     ~GpsFake() {
         if (pid_ <= 0)
@@ -47,11 +48,47 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
+    GpsFake(GpsFake&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
     GpsFake(const GpsFake&) = delete;
     GpsFake& operator=(const GpsFake&) = delete;
+    GpsFake& operator=(GpsFake&&) = delete;
     [[nodiscard]] bool Started() const { return pid_ > 0; }
 
+    // Whether gpsfake has ended, waiting at most until deadline.
+    bool Ended(std::chrono::steady_clock::time_point deadline) {
+        int status = 0;
+        while (pid_ > 0 && ::waitpid(pid_, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        pid_ = -1;
+        return true;
+    }
+
 private:
+    GpsFake(std::uint16_t port, const std::string& capture, const char* cycle,
+            const std::string& reportsFile) {
+        const std::string portText = std::to_string(port);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::setpgid(0, 0);
+            if (reportsFile.empty()) {
+                ::execlp("gpsfake", "gpsfake", "-q", "-c", cycle, "-P", portText.c_str(),
+                         capture.c_str(), static_cast<char*>(nullptr));
+            } else {
+                const int out = ::open(reportsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                ::dup2(out, STDOUT_FILENO);
+                // -W: gives up 20 s after the capture if gpsd never says the device went away.
+                ::execlp("gpsfake", "gpsfake", "-q", "-1", "-p", "-W", "20", "-c", cycle, "-P",
+                         portText.c_str(), capture.c_str(), static_cast<char*>(nullptr));
+            }
+            ::_exit(127);
+        }
+        if (pid_ > 0)
+            ::setpgid(pid_, pid_);
+    }
+
     pid_t pid_ = -1;
 };
 

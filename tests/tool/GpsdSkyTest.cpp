@@ -1,5 +1,5 @@
-// gpsd as the reference for the sky: gpsfake plays each capture with GSV through a real gpsd,
-// `gpspipe -w` gathers its SKY reports, and every satellite gpsd reports in view (with its
+// gpsd as the reference for the sky: gpsfake plays each capture with GSV through a real gpsd
+// and gathers its SKY reports, and every satellite gpsd reports in view (with its
 // elevation, azimuth and signal) and every one it reports used must be one quilo-tool
 // decode --json reports the same way; each satellite decode reports must be one gpsd reports.
 // (gpsd 3.22 misses "used" where a GSA names its satellites by a NMEA 4.10 system id or in a
@@ -8,7 +8,6 @@
 // gpsd loses the first sentences while it settles on the stream, and it reports a sky only at
 // the end of its own reporting cycle; so what it reports is compared, not when. gpsd 3.22
 // predates the vendor form "$PQGSV": those lines are left out of the copy both programs read.
-#include "gps/SourceTestSupport.h"
 #include "support/RunTool.h"
 #include "support/TestFiles.h"
 #include "tool/GpsFake.h"
@@ -16,13 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -104,42 +101,17 @@ Sky SkyOf(const std::string& output, const std::string& marker) {
     return sky;
 }
 
-// What gpsd says of the capture: its whole JSON stream, gathered by gpspipe -w until the
-// device goes away at the end of the capture.
+// What gpsd says of the capture: its whole JSON stream, from gpsfake's own watch, which starts
+// before the first sentence and ends when the device goes away at the end of the capture.
 std::string GpsdReports(const std::string& capture, const std::string& folder) {
-    const std::uint16_t port = gpsfaketest::FreePort();
-    gpsfaketest::GpsFake fake(port, capture, "0.02");
+    const std::string out = folder + "/gpsfake.json";
+    auto fake = gpsfaketest::GpsFake::Once(gpsfaketest::FreePort(), capture, "0.02", out);
     EXPECT_TRUE(fake.Started());
-    const std::string out = folder + "/gpspipe.json";
-    const auto deadline = std::chrono::steady_clock::now() + 100s;
-    std::string text;
-    while (std::chrono::steady_clock::now() < deadline) {
-        // gpsd takes a moment to listen; gpspipe -w ends at once until it does.
-        const pid_t pipe = ::fork();
-        if (pipe == 0) {
-            const std::string where = "127.0.0.1:" + std::to_string(port);
-            // Quiet about "could not connect" while gpsd is not listening yet.
-            ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
-            ::execlp("gpspipe", "gpspipe", "-w", "-o", out.c_str(), where.c_str(),
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        int status = 0;
-        while (::waitpid(pipe, &status, WNOHANG) == 0 &&
-               std::chrono::steady_clock::now() < deadline) {
-            std::ifstream file(out);
-            text.assign(std::istreambuf_iterator<char>(file), {});
-            if (text.find("\"activated\":0") != std::string::npos)
-                break;
-            std::this_thread::sleep_for(100ms);
-        }
-        ::kill(pipe, SIGTERM);
-        ::waitpid(pipe, &status, 0);
-        if (text.find("\"activated\":0") != std::string::npos)
-            return text;
-        std::this_thread::sleep_for(100ms);
-    }
-    ADD_FAILURE() << "gpsd did not play " << capture << " to its end";
+    const bool ended = fake.Ended(std::chrono::steady_clock::now() + 120s);
+    std::ifstream file(out);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+    if (!ended || text.find("\"activated\":0") == std::string::npos)
+        ADD_FAILURE() << "gpsd did not play " << capture << " to its end";
     return text;
 }
 
