@@ -48,8 +48,11 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
                              path.toStdString() +
                                  ": the file is damaged; part of the image may be wrong.",
                              "Warning"});
-    for (const std::string& warning : opened.source.warnings)
-        Tell(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
+    // A world file without its grid says so in the question that follows, not in a box more.
+    if (imageNeedingGrid_.isEmpty()) {
+        for (const std::string& warning : opened.source.warnings)
+            Tell(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
+    }
     for (const session::Notice& notice :
          session_.OpenMap(path.toStdString(), map_.Height(), opened.source.grid).notices)
         Tell(notice);
