@@ -158,55 +158,40 @@ void MapView::PaintFrame(QPainter& painter) {
     const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
     const QColor infoBackground = palette().color(QPalette::Window);
     const QColor infoText = palette().color(QPalette::WindowText);
-    if (picture_) {
-        // The picture without the map's overlays, which belong to a calibration not read yet;
-        // the GPS and cursor lines go on showing.
-        const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
-            return MapScene{geometry,
-                            map,
-                            session_.Georeference(),
-                            session_.Document().Points(),
-                            session_.Recording().Trail(),
-                            settings,
-                            trailPens_,
-                            symbols_,
-                            trailLayer_,
-                            session_.GpsFix(),
-                            std::nullopt,
-                            false,
-                            false,
-                            false,
-                            statusLine,
-                            cursorLine,
-                            infoBackground,
-                            infoText,
-                            nullptr};
-        };
-        picture_->Paint(painter, sceneOf);
-        return;
-    }
     const std::optional<MapPos>& selection = session_.Selection();
     const LiveOverlay live = LiveOverlayOf(session_);
-    PaintScene(painter, MapScene{geometry_,
-                                 map_,
-                                 session_.Georeference(),
-                                 session_.Document().Points(),
-                                 session_.Recording().Trail(),
-                                 settings,
-                                 trailPens_,
-                                 symbols_,
-                                 trailLayer_,
-                                 session_.GpsFix(),
-                                 selection,
-                                 session_.ShowsMapPoints(),
-                                 flags.labels,
-                                 flags.trail,
-                                 statusLine,
-                                 cursorLine,
-                                 infoBackground,
-                                 infoText,
-                                 &live,
-                                 showGrid_ ? &gridOverlay_ : nullptr});
+    // overlays false: the loading picture, without the map's overlays, which belong to a
+    // calibration not read yet; the GPS and cursor lines go on showing.
+    const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map,
+                             bool overlays) {
+        return MapScene{geometry,
+                        map,
+                        session_.Georeference(),
+                        session_.Document().Points(),
+                        session_.Recording().Trail(),
+                        settings,
+                        trailPens_,
+                        symbols_,
+                        trailLayer_,
+                        session_.GpsFix(),
+                        overlays ? selection : std::nullopt,
+                        overlays && session_.ShowsMapPoints(),
+                        overlays && flags.labels,
+                        overlays && flags.trail,
+                        statusLine,
+                        cursorLine,
+                        infoBackground,
+                        infoText,
+                        overlays ? &live : nullptr,
+                        overlays && showGrid_ ? &gridOverlay_ : nullptr};
+    };
+    if (picture_) {
+        picture_->Paint(painter, [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
+            return sceneOf(geometry, map, false);
+        });
+        return;
+    }
+    PaintScene(painter, sceneOf(geometry_, map_, true));
     if (!map_.Empty() && !mapOutlines_.empty()) {
         // Under the info lines, which the scene has painted already.
         const int w = geometry_.ClientWidth();
