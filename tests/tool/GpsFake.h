@@ -79,8 +79,8 @@ private:
             } else {
                 const int out = ::open(reportsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
                 ::dup2(out, STDOUT_FILENO);
-                // -W: gives up 20 s after the capture if gpsd never says the device went away.
-                ::execlp("gpsfake", "gpsfake", "-q", "-1", "-p", "-W", "20", "-c", cycle, "-P",
+                // -W: gives up 10 s after the capture if gpsd never says the device went away.
+                ::execlp("gpsfake", "gpsfake", "-q", "-1", "-p", "-W", "10", "-c", cycle, "-P",
                          portText.c_str(), capture.c_str(), static_cast<char*>(nullptr));
             }
             ::_exit(127);

@@ -102,16 +102,21 @@ Sky SkyOf(const std::string& output, const std::string& marker) {
 }
 
 // What gpsd says of the capture: its whole JSON stream, from gpsfake's own watch, which starts
-// before the first sentence and ends when the device goes away at the end of the capture.
+// before the first sentence and ends when the device goes away at the end of the capture. On a
+// loaded machine gpsd now and then misses the end gpsfake marks, and then it is played again.
 std::string GpsdReports(const std::string& capture, const std::string& folder) {
     const std::string out = folder + "/gpsfake.json";
-    auto fake = gpsfaketest::GpsFake::Once(gpsfaketest::FreePort(), capture, "0.02", out);
-    EXPECT_TRUE(fake.Started());
-    const bool ended = fake.Ended(std::chrono::steady_clock::now() + 120s);
-    std::ifstream file(out);
-    const std::string text(std::istreambuf_iterator<char>(file), {});
-    if (!ended || text.find("\"activated\":0") == std::string::npos)
-        ADD_FAILURE() << "gpsd did not play " << capture << " to its end";
+    std::string text;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        auto fake = gpsfaketest::GpsFake::Once(gpsfaketest::FreePort(), capture, "0.02", out);
+        EXPECT_TRUE(fake.Started());
+        const bool ended = fake.Ended(std::chrono::steady_clock::now() + 120s);
+        std::ifstream file(out);
+        text.assign(std::istreambuf_iterator<char>(file), {});
+        if (ended && text.find("\"activated\":0") != std::string::npos)
+            return text;
+    }
+    ADD_FAILURE() << "gpsd did not play " << capture << " to its end in three tries";
     return text;
 }
 
