@@ -275,6 +275,13 @@ std::optional<GridGeoreference> GridGeoreference::Fit(const GridModel& model,
             }
         }
     }
+    if (model.kind == GridKind::Graticule || fit.toWgs84_->FromGeographic()) {
+        // One run of longitudes across the 180th meridian, about the points' middle.
+        const double middle = LongitudeNear(Centre(grid).x, grid.front().x);
+        for (MapPos& p : grid)
+            p.x = LongitudeNear(p.x, middle);
+        fit.middleLongitude_ = middle;
+    }
     if (!SpanArea(grid)) {
         why = "the positions of the calibration points lie on one line";
         return std::nullopt;
@@ -300,7 +307,8 @@ std::optional<GridGeoreference> GridGeoreference::Fit(const GridModel& model,
 
 std::optional<GridGeoreference> GridGeoreference::FromAffine(std::string_view crs,
                                                              const std::array<double, 6>& wf,
-                                                             std::string* error) {
+                                                             std::string* error,
+                                                             std::optional<MapPos> middle) {
     std::string ignored;
     std::string& why = error != nullptr ? *error : ignored;
     if (!std::all_of(wf.begin(), wf.end(), [](double v) { return std::isfinite(v); })) {
@@ -323,14 +331,17 @@ std::optional<GridGeoreference> GridGeoreference::FromAffine(std::string_view cr
     geo.gridCrs_ = geo.model_.crs;
     geo.pixelToGrid_ = forward;
     geo.gridToPixel_ = *inverse;
+    if (middle && geo.toWgs84_->FromGeographic())
+        geo.middleLongitude_ = Apply(forward, *middle).x;
     return geo;
 }
 
 std::optional<GridGeoreference> GridGeoreference::FromPolynomial(std::string_view crs,
                                                                  const std::array<double, 6>& wf,
                                                                  PixelPolynomial polynomial,
-                                                                 std::string* error) {
-    std::optional<GridGeoreference> geo = FromAffine(crs, wf, error);
+                                                                 std::string* error,
+                                                                 std::optional<MapPos> middle) {
+    std::optional<GridGeoreference> geo = FromAffine(crs, wf, error, middle);
     if (geo)
         geo->polynomial_ = std::move(polynomial);
     return geo;
@@ -357,6 +368,7 @@ MapPos GridGeoreference::ToGeo(const MapPos& pixel) const {
     MapPos p = PixelToGrid(pixel);
     if (toWgs84_ && !toWgs84_->Forward(p))
         return MapPos(NAN, NAN);
+    p.x = LongitudeNear(p.x, 0);
     return p;
 }
 
@@ -364,14 +376,19 @@ MapPos GridGeoreference::ToPixel(const MapPos& geo) const {
     MapPos p = geo;
     if (toWgs84_ && !toWgs84_->Inverse(p))
         return MapPos(NAN, NAN);
+    if (middleLongitude_)
+        p.x = LongitudeNear(p.x, *middleLongitude_);
     return GridToPixel(p);
 }
 
 void GridGeoreference::ToPixels(std::span<MapPos> geo) const {
     if (toWgs84_)
         toWgs84_->Inverse(geo);
-    for (MapPos& p : geo)
+    for (MapPos& p : geo) {
+        if (middleLongitude_)
+            p.x = LongitudeNear(p.x, *middleLongitude_);
         p = GridToPixel(p);
+    }
 }
 
 std::array<double, 6> GridGeoreference::WorldFile() const {
@@ -405,6 +422,14 @@ const std::vector<double>& GridGeoreference::ResidualsMetres() const {
 }
 double GridGeoreference::RmsMetres() const {
     return rms_;
+}
+
+double LongitudeNear(double lon, double near) {
+    if (lon - near > 180)
+        return lon - 360 * std::round((lon - near) / 360);
+    if (lon - near < -180)
+        return lon + 360 * std::round((near - lon) / 360);
+    return lon;
 }
 
 std::optional<GridModel> BetterModel(const GridModel& current,

@@ -58,17 +58,24 @@ public:
     // 0..1 of the image's positions, so for a pixel position p:
     //   gridX = A*(p.x - 0.5) + B*(p.y - 0.5) + C,  gridY = D*(p.x - 0.5) + E*(p.y - 0.5) + F
     // Nothing, with *error, for a crs PROJ cannot make or an affine that cannot be inverted.
-    static std::optional<GridGeoreference>
-    FromAffine(std::string_view crs, const std::array<double, 6>& worldFile, std::string* error);
+    // middle: the pixel in the middle of the image, near which a grid of longitudes places
+    // positions; without it, longitudes are taken as they come.
+    static std::optional<GridGeoreference> FromAffine(std::string_view crs,
+                                                      const std::array<double, 6>& worldFile,
+                                                      std::string* error,
+                                                      std::optional<MapPos> middle = {});
     // A given polynomial from pixels to the grid crs (a .map that asks for one), with the
     // affine nearest it, as FromAffine takes it, from which ToPixel starts its search.
     static std::optional<GridGeoreference> FromPolynomial(std::string_view crs,
                                                           const std::array<double, 6>& worldFile,
                                                           PixelPolynomial polynomial,
-                                                          std::string* error);
+                                                          std::string* error,
+                                                          std::optional<MapPos> middle = {});
 
     [[nodiscard]] bool HasTransform() const override;
+    // Longitudes from -180 to 180.
     [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const override;
+    // A map across the 180th meridian takes either longitude of a meridian near it.
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
     // The model ("graticule", "topographic", "chart" or "named"), the grid CRS and the affine
     // in a world file's order, tab-separated; for a polynomial, "polynomial", the grid CRS, the
@@ -102,10 +109,17 @@ private:
     // When set, it takes pixels to the grid in the affine's place, and gridToPixel_ only starts
     // the search for its inverse.
     std::optional<PixelPolynomial> polynomial_;
+    // When the grid is latitude/longitude: the longitude of the map's middle, near which its
+    // longitudes are taken.
+    std::optional<double> middleLongitude_;
     std::vector<CalibrationPoint> points_;
     std::vector<double> residuals_;
     double rms_ = 0.0;
 };
+
+// lon moved by a whole turn to lie within 180 degrees of near, so that a map across the 180th
+// meridian has one run of longitudes; unchanged, to the bit, when it lies there already.
+double LongitudeNear(double lon, double near);
 
 // Which of the other models (graticule, topographic, chart) fits points clearly better than
 // `current`, if any. Clearly better: its RMS is under half the current one's and at least

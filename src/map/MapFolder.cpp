@@ -492,12 +492,16 @@ IndexedFolder IndexMapFolder(const std::string& folder, const fs::path& cache) {
 bool OutlineHolds(std::span<const MapPos> outline, const MapPos& position) {
     if (outline.size() < 3)
         return false;
+    // Longitudes taken in one run from the first corner's, for a map across the 180th meridian.
+    const double from = outline.front().x;
+    const auto near = [from](const MapPos& p) { return MapPos(LongitudeNear(p.x, from), p.y); };
+    const MapPos at = near(position);
     // Crossings of a ray eastward from position.
     bool inside = false;
     for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const MapPos& a = outline[i];
-        const MapPos& b = outline[j];
-        if ((a.y > position.y) != (b.y > position.y) && (Side(a, b, position) > 0) == (b.y > a.y))
+        const MapPos a = near(outline[i]);
+        const MapPos b = near(outline[j]);
+        if ((a.y > at.y) != (b.y > at.y) && (Side(a, b, at) > 0) == (b.y > a.y))
             inside = !inside;
     }
     return inside;

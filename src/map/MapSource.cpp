@@ -40,6 +40,19 @@ std::shared_ptr<const GridGeoreference> Shared(std::optional<GridGeoreference> g
     return grid ? std::make_shared<const GridGeoreference>(std::move(*grid)) : nullptr;
 }
 
+// The pixel in the middle of an image, near which a grid of longitudes places positions (a map
+// across the 180th meridian); nothing when the size is not known.
+std::optional<MapPos> Middle(int width, int height) {
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+    return MapPos(width / 2.0, height / 2.0);
+}
+
+std::optional<MapPos> ImageMiddle(const std::string& imagePath) {
+    const ImageHeaderResult read = ReadImageHeader(imagePath);
+    return read.header ? Middle(read.header->width, read.header->height) : std::nullopt;
+}
+
 // An image's world file, with the grid from the .prj beside it; a world file without its .prj
 // leaves the map unplaced, with a warning, until its grid is named.
 MapSourceResult ReadWorldFile(MapSource source, const std::string& worldPath) {
@@ -61,7 +74,8 @@ MapSourceResult ReadWorldFile(MapSource source, const std::string& worldPath) {
         return {std::nullopt, read.error};
     const std::optional<std::string> wkt = PrjDefinition(prj, &error);
     if (wkt)
-        source.grid = Shared(GridGeoreference::FromAffine(*wkt, *values, &error));
+        source.grid = Shared(
+            GridGeoreference::FromAffine(*wkt, *values, &error, ImageMiddle(source.imagePath)));
     if (!source.grid)
         return Failure(prjPath, error);
     return {std::move(source), {}};
@@ -147,15 +161,24 @@ MapSourceResult ReadOziMap(MapSource source) {
         pixels.push_back(point.pixel);
         grid.push_back(at);
     }
+    if (toGrid->ToGeographic()) {
+        // One run of longitudes for a sheet across the 180th meridian.
+        for (MapPos& p : grid)
+            p.x = LongitudeNear(p.x, grid.front().x);
+    }
     const std::optional<std::array<double, 6>> affine = FitAffine(pixels, grid);
     if (!affine)
         return Failure(source.path, "its calibration points lie on one line");
     std::optional<PixelPolynomial> polynomial;
     if (file.polynomial)
         polynomial = OziPolynomial(file, pixels, grid, source.path, source.warnings);
+    const std::optional<MapPos> middle = file.imageWidth > 0
+                                             ? Middle(file.imageWidth, file.imageHeight)
+                                             : ImageMiddle(source.imagePath);
     source.grid =
-        Shared(polynomial ? GridGeoreference::FromPolynomial(*gridCrs, *affine, *polynomial, &error)
-                          : GridGeoreference::FromAffine(*gridCrs, *affine, &error));
+        Shared(polynomial ? GridGeoreference::FromPolynomial(*gridCrs, *affine, *polynomial, &error,
+                                                             middle)
+                          : GridGeoreference::FromAffine(*gridCrs, *affine, &error, middle));
     if (!source.grid)
         return Failure(source.path, error);
     source.magneticVariation = file.magneticVariation;
@@ -270,7 +293,8 @@ MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool 
         source.imageFd = std::move(kept);
         source.width = only.placed.width;
         source.height = only.placed.height;
-        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, only.placed.affine, &error));
+        source.grid = Shared(GridGeoreference::FromAffine(
+            kWgs84, only.placed.affine, &error, Middle(only.placed.width, only.placed.height)));
         if (!source.grid)
             return Failure(source.path, error);
         return {std::move(source), {}};
@@ -280,7 +304,8 @@ MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool 
         placed.push_back(image.placed);
     const std::optional<MosaicLayout> layout = PlanMosaic(placed);
     if (layout)
-        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, layout->affine, &error));
+        source.grid = Shared(GridGeoreference::FromAffine(kWgs84, layout->affine, &error,
+                                                          Middle(layout->width, layout->height)));
     if (!source.grid)
         return Failure(source.path, "its ground overlays have no common grid");
     for (std::size_t i = 0; i < found.size(); ++i)
@@ -325,7 +350,8 @@ MapSourceResult ReadGeoTiff(MapSource source) {
     std::string why = read.header->warning;
     if (!read.header->crs.empty()) {
         source.grid =
-            Shared(GridGeoreference::FromAffine(read.header->crs, read.header->worldFile, &why));
+            Shared(GridGeoreference::FromAffine(read.header->crs, read.header->worldFile, &why,
+                                                Middle(read.header->width, read.header->height)));
         if (source.grid) {
             source.imagePath = source.path;
             source.width = read.header->width;

@@ -6,6 +6,7 @@
 #include <proj.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstddef>
@@ -141,6 +142,20 @@ PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
     return crs;
 }
 
+// What a CRS is, also when it is bound to WGS 84 by a datum shift (+towgs84).
+PJ_TYPE TypeOf(PJ_CONTEXT* ctx, const PJ* crs) {
+    if (proj_get_type(crs) == PJ_TYPE_BOUND_CRS) {
+        if (const PjPtr base(proj_get_source_crs(ctx, crs)); base)
+            return proj_get_type(base.get());
+    }
+    return proj_get_type(crs);
+}
+
+bool IsGeographic(PJ_CONTEXT* ctx, const PJ* crs) {
+    const PJ_TYPE type = TypeOf(ctx, crs);
+    return type == PJ_TYPE_GEOGRAPHIC_2D_CRS || type == PJ_TYPE_GEOGRAPHIC_3D_CRS;
+}
+
 PjPtr MakeOperation(PJ_CONTEXT* ctx, const PJ* from, const PJ* to) {
     PjPtr op(proj_create_crs_to_crs_from_pj(ctx, from, to, nullptr, nullptr));
     if (!op)
@@ -152,8 +167,8 @@ std::atomic<std::uint64_t> nextId{1};
 
 class Transform final : public ProjTransform {
 public:
-    Transform(std::string from, std::string to, PJ* madeHere)
-        : from_(std::move(from)), to_(std::move(to)), id_(nextId++),
+    Transform(std::string from, std::string to, std::array<bool, 2> geographic, PJ* madeHere)
+        : from_(std::move(from)), to_(std::move(to)), geographic_(geographic), id_(nextId++),
           alive_(std::make_shared<char>()) {
         ThisThread().Keep(id_, alive_, madeHere);
     }
@@ -164,6 +179,8 @@ public:
     bool Inverse(std::span<MapPos> points) const override { return Many(points, PJ_INV); }
     const std::string& From() const override { return from_; }
     const std::string& To() const override { return to_; }
+    bool FromGeographic() const override { return geographic_[0]; }
+    bool ToGeographic() const override { return geographic_[1]; }
 
     // True when this thread can convert with it: its PJ is made here or can be.
     [[nodiscard]] bool UsableHere() const { return Pj() != nullptr; }
@@ -222,6 +239,7 @@ private:
 
     std::string from_;
     std::string to_;
+    std::array<bool, 2> geographic_; // from, to
     std::uint64_t id_;
     std::shared_ptr<const void> alive_; // expires with the transform: threads drop their PJ
 };
@@ -295,8 +313,10 @@ std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, 
         why = Shown(from) + " to " + Shown(to) + ": PROJ knows no conversion between them";
         return nullptr;
     }
-    return Made().Keep(
-        std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to), op.release()));
+    const std::array<bool, 2> geographic{IsGeographic(ctx, fromCrs.get()),
+                                         IsGeographic(ctx, toCrs.get())};
+    return Made().Keep(std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to),
+                                                   geographic, op.release()));
 }
 
 bool ProjAvailable(std::string* error) {
@@ -313,15 +333,10 @@ std::optional<CrsKind> KindOfCrs(std::string_view definition, std::string* error
     const PjPtr crs = MakeCrs(ThisThread().Context(), definition, error ? error : &ignored);
     if (!crs)
         return std::nullopt;
-    switch (proj_get_type(crs.get())) {
-    case PJ_TYPE_GEOGRAPHIC_2D_CRS:
-    case PJ_TYPE_GEOGRAPHIC_3D_CRS:
+    PJ_CONTEXT* ctx = ThisThread().Context();
+    if (IsGeographic(ctx, crs.get()))
         return CrsKind::Geographic;
-    case PJ_TYPE_PROJECTED_CRS:
-        return CrsKind::Projected;
-    default:
-        return CrsKind::Other;
-    }
+    return TypeOf(ctx, crs.get()) == PJ_TYPE_PROJECTED_CRS ? CrsKind::Projected : CrsKind::Other;
 }
 
 double GroundMetres(const MapPos& a, const MapPos& b) {

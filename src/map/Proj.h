@@ -39,6 +39,9 @@ public:
 
     [[nodiscard]] virtual const std::string& From() const = 0;
     [[nodiscard]] virtual const std::string& To() const = 0;
+    // Whether that end is latitude/longitude: its x is a longitude, which wraps at 180.
+    [[nodiscard]] virtual bool FromGeographic() const = 0;
+    [[nodiscard]] virtual bool ToGeographic() const = 0;
 };
 
 // True when PROJ can be used: its database is found. Otherwise *error says what is missing and

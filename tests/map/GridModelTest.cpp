@@ -25,6 +25,8 @@ TEST(GridModelTest, ParseAndName) {
         {"UTM 32N", "EPSG:32632", ""},
         {"utm zone 33 s", "EPSG:32733", ""},
         {"EPSG:2056", "EPSG:2056", ""},
+        {"+proj=utm +zone=32 +ellps=intl +towgs84=-87,-98,-121 +type=crs",
+         "+proj=utm +zone=32 +ellps=intl +towgs84=-87,-98,-121 +type=crs", ""},
         {"UTM 61N", "", "UTM 61N: no such UTM zone (zones are 1 to 60, N or S)"},
         {"EPSG:4978", "", "EPSG:4978: not a map grid (neither projected nor latitude/longitude)"},
         {"topografic", "",

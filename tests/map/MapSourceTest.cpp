@@ -3,6 +3,7 @@
 // PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
 
 #include "map/MapSource.h"
+#include "map/MapFolder.h"
 #include "map/OpenMap.h"
 #include "map/WorldFile.h"
 #include "support/Cs2cs.h"
@@ -353,6 +354,67 @@ TEST(MapSource, WorldFilesAndOverlaysAgreeWithGdaltransform) {
             out >> p[0] >> p[1] >> z;
         }
         EXPECT_LT(WorstMiss(*read.source->grid, samples, truth), 0.5);
+    }
+}
+
+// A sheet 1 degree wide across the 180th meridian, from 179.5 E to 179.5 W and 17 to 17.8 S, in
+// each kind that can say so: longitudes run on across it, whichever way they are written.
+const std::vector<std::string> kAcross180{"-a_srs", "EPSG:4326", "-a_ullr", "179.5",        "-17",
+                                          "180.5",  "-17.8",     "-co",     "WORLDFILE=YES"};
+const Placed kAcross180Maps[] = {
+    {"world file and .prj", "t.png", "",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("t.png"), kAcross180);
+         testsupport::WriteBytes(dir.File("t.prj"),
+                                 Ran(QUILO_GDALSRSINFO, {"-o", "wkt1", "EPSG:4326"}).out);
+     }},
+    {"KML box whose east edge is below its west", "o.kml", "",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("o.png"));
+         testsupport::WriteBytes(
+             dir.File("o.kml"),
+             KmlDocument(OverlayXml("o.png", "<LatLonBox><north>-17</north><south>-17.8</south>"
+                                             "<east>-179.5</east><west>179.5</west></LatLonBox>")));
+     }},
+    {".map in degrees, 179 30 E and 179 30 W", "f.map", "",
+     [](const TempDir& dir) {
+         MakeImage(dir.File("f.png"));
+         OziSheet sheet = kOziSheets[0];
+         sheet.projection = "Latitude/Longitude";
+         sheet.gridPoints = false;
+         sheet.written = "f.png";
+         testsupport::WriteBytes(
+             dir.File("f.map"),
+             OziMapText(sheet, {{0, 0}, {kWidth, 0}, {0, kHeight}, {kWidth, kHeight}}, {},
+                        {{179.5, -17}, {-179.5, -17}, {179.5, -17.8}, {-179.5, -17.8}}));
+     }},
+};
+
+TEST(MapSource, SheetsAcrossThe180thMeridianStayWhole) {
+    for (const Placed& row : kAcross180Maps) {
+        SCOPED_TRACE(row.legend);
+        TempDir dir;
+        row.make(dir);
+        const map::MapSourceResult read = map::ReadMapSource(dir.File(row.open));
+        ASSERT_TRUE(read.source) << read.error;
+        ASSERT_TRUE(read.source->grid);
+        const map::GridGeoreference& grid = *read.source->grid;
+        const std::vector<Pair> samples = SamplePixels();
+        std::vector<Pair> truth;
+        for (const Pair& p : samples) {
+            const double east = 179.5 + p[0] / kWidth;
+            truth.push_back({east > 180 ? east - 360 : east, -17 - 0.8 * p[1] / kHeight});
+            const MapPos geo = grid.ToGeo(MapPos(p[0], p[1]));
+            EXPECT_NEAR(geo.x, truth.back()[0], 1e-6) << p[0] << ' ' << p[1];
+            EXPECT_NEAR(geo.y, truth.back()[1], 1e-6) << p[0] << ' ' << p[1];
+        }
+        EXPECT_LT(WorstMiss(grid, samples, truth), 0.01);
+        const std::vector<MapPos> outline{grid.ToGeo(MapPos(0, 0)), grid.ToGeo(MapPos(kWidth, 0)),
+                                          grid.ToGeo(MapPos(kWidth, kHeight)),
+                                          grid.ToGeo(MapPos(0, kHeight))};
+        EXPECT_TRUE(map::OutlineHolds(outline, MapPos(-179.9, -17.4)));
+        EXPECT_TRUE(map::OutlineHolds(outline, MapPos(179.9, -17.4)));
+        EXPECT_FALSE(map::OutlineHolds(outline, MapPos(0, -17.4)));
     }
 }
 
