@@ -94,7 +94,8 @@ TEST(GpsdSource, MonitorPrintsPositions) {
     const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
     testsupport::RunResult result;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        result = testsupport::RunTool({"monitor", name, "--seconds", "3", "--rate", "0"}, "",
+        // Long enough for gpsd to open the line and probe it on a loaded machine.
+        result = testsupport::RunTool({"monitor", name, "--seconds", "8", "--rate", "0"}, "",
                                       {"XDG_STATE_HOME=" + testing::TempDir()});
         if (result.status == 0)
             break;
