@@ -48,7 +48,12 @@ std::optional<MapPos> Middle(int width, int height) {
     return MapPos(width / 2.0, height / 2.0);
 }
 
-std::optional<MapPos> ImageMiddle(const std::string& imagePath) {
+// The same from the image's header, read only for a grid of longitudes (crs), which alone
+// needs it; the transform made to tell is the one FromAffine then takes from PROJ's kept ones.
+std::optional<MapPos> ImageMiddle(const std::string& imagePath, std::string_view crs) {
+    const auto toWgs84 = ProjTransform::Make(crs, kWgs84, nullptr);
+    if (!toWgs84 || !toWgs84->FromGeographic())
+        return std::nullopt;
     const ImageHeaderResult read = ReadImageHeader(imagePath);
     return read.header ? Middle(read.header->width, read.header->height) : std::nullopt;
 }
@@ -74,8 +79,8 @@ MapSourceResult ReadWorldFile(MapSource source, const std::string& worldPath) {
         return {std::nullopt, read.error};
     const std::optional<std::string> wkt = PrjDefinition(prj, &error);
     if (wkt)
-        source.grid = Shared(
-            GridGeoreference::FromAffine(*wkt, *values, &error, ImageMiddle(source.imagePath)));
+        source.grid = Shared(GridGeoreference::FromAffine(*wkt, *values, &error,
+                                                          ImageMiddle(source.imagePath, *wkt)));
     if (!source.grid)
         return Failure(prjPath, error);
     return {std::move(source), {}};
@@ -174,7 +179,7 @@ MapSourceResult ReadOziMap(MapSource source) {
         polynomial = OziPolynomial(file, pixels, grid, source.path, source.warnings);
     const std::optional<MapPos> middle = file.imageWidth > 0
                                              ? Middle(file.imageWidth, file.imageHeight)
-                                             : ImageMiddle(source.imagePath);
+                                             : ImageMiddle(source.imagePath, *gridCrs);
     source.grid =
         Shared(polynomial ? GridGeoreference::FromPolynomial(*gridCrs, *affine, *polynomial, &error,
                                                              middle)
