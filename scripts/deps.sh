@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing QUILO need, when they are
-# missing. Non-interactive; uses sudo when not root.
+# missing. Non-interactive; uses sudo when not root. `deps.sh --list` prints them instead.
 set -euo pipefail
 
 packages=(
@@ -12,10 +12,17 @@ packages=(
     clang libclang-rt-14-dev
     libproj-dev proj-bin proj-data gdal-bin libtiff-dev libgeotiff-dev libzip-dev libsqlite3-dev
     qt6-image-formats-plugins dbus-daemon
+    zip sqlite3 locales
 )
 if [ "${QUILO_DEPS_EXTRA:-}" ]; then
     read -r -a extra <<<"$QUILO_DEPS_EXTRA"
     packages+=("${extra[@]}")
+fi
+
+# --list: the packages, one a line (scripts/check-deps compares what the build found with them).
+if [ "${1:-}" = --list ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
 fi
 
 missing=()
