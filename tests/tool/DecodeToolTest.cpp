@@ -49,9 +49,9 @@ const ToolRow kToolRows[] = {
      "1\tRMC\t0\n2\tGGA\t0\n3\tGSA\t0\n"},
     {"other types, comments and lower case print nothing",
      "# $GPGGA,123519,4807.038,N\n$gpgga,1,2,N,3,E,1,,,,,,,,\n$GPGLL,4807.038,N\n", ""},
-    {"NUL bytes and garbage do not break the stream",
+    {"NUL bytes and garbage do not break the stream; a NUL in a latitude is no position",
      "\0\0\0\0\xff\xfe$GPR\n"s + "$GPGGA,1,48\0"s + "7.038,N,01131.000,E,,,,,,,,,\n" + kGsa,
-     "2\tGGA\t1\t48\t11.516666666666666\t-1\t-1\t0\n3\tGSA\t1\t5\t1.3\n"},
+     "2\tGGA\t0\n3\tGSA\t1\t5\t1.3\n"},
     {"empty input", "", ""},
 };
 
@@ -86,6 +86,16 @@ TEST(DecodeTool, JsonTable) {
          R"({"type":"GGA","line":1,"talker":"\"\\","ok":false,"time":null,"lat":null,"lon":null,"quality":0,"satellites":null,"hdop":null,"alt":null}
 {"type":"GST","line":2,"talker":"GP","ok":true,"time":"17:28:14.000","rms":0.006,"major":0.023,"minor":0.02,"orient":273.6,"lat_err":0.023,"lon_err":0.02,"alt_err":0.031}
 {"type":"ZDA","line":3,"talker":"GP","ok":true,"time":"2002-07-04T20:15:30Z","zone_hours":-5,"zone_minutes":0}
+)"},
+        {"garbled and impossible numbers are null, never 0",
+         "$GPRMC,123519,A,NaN,N,01131.000,E,1e2,-0,230394,,\n"
+         "$GPRMC,123519,A," +
+             std::string(30, '9') +
+             ",N,01131.000,E,,,230394,,\n"
+             "$GPGGA,123519,4807.038,N,01131.000,E,1,08,-0,99999999999999999999,M,,M,,\n",
+         R"({"type":"RMC","line":1,"talker":"GP","ok":false,"time":"12:35:19.000","status":"A","lat":null,"lon":null,"speed_kn":null,"course":null,"date":"1994-03-23","magvar":null,"mode":null}
+{"type":"RMC","line":2,"talker":"GP","ok":false,"time":"12:35:19.000","status":"A","lat":null,"lon":null,"speed_kn":null,"course":null,"date":"1994-03-23","magvar":null,"mode":null}
+{"type":"GGA","line":3,"talker":"GP","ok":true,"time":"12:35:19.000","lat":48.117300001780194,"lon":11.516666666666666,"quality":1,"satellites":8,"hdop":null,"alt":null}
 )"},
     };
     for (const auto& row : rows) {
