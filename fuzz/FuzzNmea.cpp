@@ -43,10 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view type = gps::NmeaSentenceType(line);
     Check(type.empty() || type.size() == 3);
 
+    // A position is one the journal's reader takes: finite, within 90 and 180 degrees.
+    const auto possible = [](double latitude, double longitude) {
+        return std::fabs(latitude) <= 90.0 && std::fabs(longitude) <= 180.0;
+    };
     gps::GgaRecord gga;
     const bool ggaOk = gps::DecodeGga(line, gga);
-    Check(ggaOk == (type == "GGA" && count >= 15 && !f[2].empty() && !f[4].empty()));
-    Check(std::isfinite(gga.latitude) && std::isfinite(gga.longitude) && std::isfinite(gga.hdop) &&
+    Check(ggaOk == (type == "GGA" && count >= 15 && gps::NmeaLatitude(f[2], f[3]) &&
+                    gps::NmeaLongitude(f[4], f[5])));
+    Check(possible(gga.latitude, gga.longitude) && std::isfinite(gga.hdop) &&
           std::isfinite(gga.altitude));
     if (ggaOk)
         Check(gga.latitude == gps::NmeaLatitude(f[2], f[3]) &&
@@ -54,8 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     gps::RmcRecord rmc;
     const bool rmcOk = gps::DecodeRmc(line, rmc);
-    Check(rmcOk == (type == "RMC" && count >= 12 && !f[3].empty() && !f[5].empty()));
-    Check(std::isfinite(rmc.latitude) && std::isfinite(rmc.longitude));
+    Check(rmcOk == (type == "RMC" && count >= 12 && gps::NmeaLatitude(f[3], f[4]) &&
+                    gps::NmeaLongitude(f[5], f[6])));
+    Check(possible(rmc.latitude, rmc.longitude));
+    Check(std::isnan(rmc.speedKnots) || (rmc.speedKnots >= 0.0 && rmc.speedKnots <= 1e5));
 
     gps::GsaRecord gsa;
     const bool gsaOk = gps::DecodeGsa(line, gsa);

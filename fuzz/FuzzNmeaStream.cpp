@@ -115,8 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A line ends at most one fix and completes at most one more.
         const std::vector<gps::GpsEpoch> fixes = epochs.TakeCompleted();
         Check(fixes.size() <= 2 * taken);
+        // Each is a fix the journal's reader takes back.
         for (const gps::GpsEpoch& epoch : fixes)
-            Check(std::isfinite(epoch.position.x) && std::isfinite(epoch.position.y));
+            Check(std::fabs(epoch.position.y) <= 90.0 && std::fabs(epoch.position.x) <= 180.0);
 
         const gps::GpsFix before = fix;
         const gps::GpsBatchResult batch = fold.ApplyTo(fix);

@@ -38,6 +38,28 @@ for l in (b'$PQGSV,4,4,15,28,08,040,,29,,,,30,21,144,,0,4*63',
           b'$GNGSA,A,3,208,211,213,,,,,,,,,,1.6,1.3,0.9,4*01',
           b'$GPGSV,2,2,06,07,05,097,,13,80,264,,1*64'):
     put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l)
+# fuzz_nmea: garbled and impossible numbers under a good checksum, as a hostile file has them
+def sentence(body):
+    check = 0
+    for b in body: check ^= b
+    return b'$' + body + b'*%02X' % check
+for lat in (b'9' * 30, b'NaN', b'inf', b'1e999', b'0x1p3', b'-4807.038', b'9' * 200, b'48O7.038',
+            b' 4807.038', b'8960.0000', b'9000.0001', b'8959.999999999'):
+    l = sentence(b'GPRMC,123519,A,' + lat + b',N,01131.000,E,022.4,084.4,230394,003.1,W')
+    put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l)
+for l in (sentence(b'GPRMC,123519,A,4807.038,N,18000.0001,E,1e2,-0,230394,,'),
+          sentence(b'GPGGA,123519,4807.038,N,01131.000,E,1,+8,' + b'9' * 200 + b',1e3,M,,M,,'),
+          sentence(b'GPGGA,123519,4807.038,N,01131.000,E,1,08,-0,99999999999999999999,M,,M,,'),
+          sentence(b'GPGSV,3,3,09,27,10,076'),
+          sentence(b'GPGSV,1,1,02,+5,1e1,0x10,-0,07, 5,NaN,40')):
+    put('fuzz_nmea', hashlib.sha1(l).hexdigest()[:12], l)
+# nmea_stream: a walk whose middle fix has a garbled latitude under a good checksum
+walk = []
+for i, lat in enumerate((b'4807.038', b'4807.040', b'9' * 30, b'4807.044')):
+    t = b'1235%02d' % (10 + i)
+    walk.append(sentence(b'GPGGA,' + t + b',' + lat + b',N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,'))
+    walk.append(sentence(b'GPRMC,' + t + b',A,' + lat + b',N,01131.000,E,022.4,084.4,230394,,'))
+put('fuzz_nmea_stream', 'garbled-latitude', b'\x21' + b'\r\n'.join(walk) + b'\r\n')
 
 # trail files: control byte (TrailLength + 2), then the file
 def rec(lat, lon): return struct.pack('<IIdd', 0x0001F7B8, 0, lat, lon)

@@ -17,8 +17,11 @@ namespace {
 
 // Two paths of 4096 bytes, escaped, fit; anything longer is not a start of ours.
 constexpr qint64 kMaxRequestBytes = 64 * 1024;
-// A peer that connects and says nothing is dropped after this.
-constexpr int kRequestTimeoutMs = 5000;
+// A peer that connects and says nothing is dropped after this; a start writes its request as
+// soon as it is connected.
+constexpr int kRequestTimeoutMs = 2000;
+// How soon a socket that closed is made again.
+constexpr int kWatchMs = 1000;
 // A socket left by a killed window refuses at once; a live one accepts at once.
 constexpr int kConnectTimeoutMs = 1000;
 constexpr char kAnswer[] = "ok\n";
@@ -83,35 +86,77 @@ bool HandToRunningWindow(const QString& name, const OpenRequest& request, int an
     return answer == kAnswer;
 }
 
-WindowServer::WindowServer(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
+WindowServer::WindowServer(QObject* parent)
+    : QObject(parent), server_(new QLocalServer(this)), watch_(new QTimer(this)) {
     // No socket options: with them Qt renames its socket over the name, taking it from a
     // window that answers there. The runtime folder is the user's alone anyway.
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection())
-            Serve(socket);
-    });
+    // Beyond the pending ones Qt stops accepting until one is taken.
+    server_->setMaxPendingConnections(kMaxConnections);
+    connect(server_, &QLocalServer::newConnection, this, &WindowServer::TakeConnections);
+    // Qt says nothing when it closes the socket on an error; looking costs next to nothing.
+    connect(watch_, &QTimer::timeout, this, &WindowServer::ListenAgainIfClosed);
 }
 
 bool WindowServer::Listen(const QString& name) {
     if (name.isEmpty())
         return false;
-    if (server_->listen(name))
-        return true;
+    name_ = name;
+    if (ListenAtName() != Listening::Yes)
+        return false;
+    watch_->start(kWatchMs);
+    return true;
+}
+
+WindowServer::Listening WindowServer::ListenAtName() {
+    if (server_->listen(name_))
+        return Listening::Yes;
     if (server_->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
+        return Listening::Failed;
     QLocalSocket probe;
-    probe.connectToServer(name);
+    probe.connectToServer(name_);
     if (probe.waitForConnected(kConnectTimeoutMs))
-        return false;
+        return Listening::Taken;
     // Nobody answers: the socket of a window that was killed.
-    QLocalServer::removeServer(name);
-    return server_->listen(name);
+    QLocalServer::removeServer(name_);
+    return server_->listen(name_) ? Listening::Yes : Listening::Failed;
+}
+
+void WindowServer::ListenAgainIfClosed() {
+    if (server_->isListening())
+        return;
+    // Failed (descriptors still short): the next look tries again. Taken: a window started
+    // while the socket was gone has the name now.
+    if (ListenAtName() == Listening::Taken)
+        watch_->stop();
+}
+
+void WindowServer::TakeConnections() {
+    while (serving_ < kMaxConnections) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        if (socket == nullptr)
+            return;
+        ++serving_;
+        connect(socket, &QObject::destroyed, this, [this] {
+            --serving_;
+            TakeConnections();
+        });
+        Serve(socket);
+    }
 }
 
 void WindowServer::Serve(QLocalSocket* socket) {
+    // A connection that waited for its turn may have ended meanwhile (dropped here) or sent its
+    // request (read below: no readyRead comes for it again).
+    if (socket->state() != QLocalSocket::ConnectedState) {
+        socket->deleteLater();
+        return;
+    }
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kRequestTimeoutMs, socket, [socket] { socket->abort(); });
-    connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+    QTimer::singleShot(kRequestTimeoutMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    const auto read = [this, socket] {
         if (!socket->canReadLine()) {
             if (socket->bytesAvailable() > kMaxRequestBytes)
                 socket->abort();
@@ -126,7 +171,10 @@ void WindowServer::Serve(QLocalSocket* socket) {
         socket->flush();
         socket->disconnectFromServer();
         emit OpenRequested(request);
-    });
+    };
+    connect(socket, &QLocalSocket::readyRead, socket, read);
+    if (socket->bytesAvailable() > 0)
+        read();
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 // One window per user and journal: a start that only names files to open hands them to the
 // window already running, over a local socket in the user's runtime folder, and ends. The
@@ -30,11 +31,16 @@ struct OpenRequest {
                                        int answerMs);
 
 // The running window's side: listens at name and emits OpenRequested for each start that
-// hands it files.
+// hands it files. It serves a few connections at a time, each for a short while, so a flood of
+// them cannot take the window's descriptors; should the socket close all the same (Qt closes
+// it when accepting fails), it listens again, so a later start still finds the window.
 class WindowServer : public QObject {
     Q_OBJECT
 
 public:
+    // Connections served at once; as many more wait accepted, the rest in the system's queue.
+    static constexpr int kMaxConnections = 8;
+
     explicit WindowServer(QObject* parent = nullptr);
 
     // Listens at name, replacing a socket no window answers at. False when another window
@@ -46,9 +52,16 @@ signals:
     void OpenRequested(const app::OpenRequest& request);
 
 private:
+    enum class Listening { Yes, Taken, Failed };
+    Listening ListenAtName();
+    void ListenAgainIfClosed();
+    void TakeConnections();
     void Serve(QLocalSocket* socket);
 
     QLocalServer* server_ = nullptr;
+    QTimer* watch_ = nullptr;
+    QString name_;
+    int serving_ = 0;
 };
 
 } // namespace app

@@ -5,7 +5,6 @@
 #include <cctype>
 #include <cmath>
 
-#include "base/Number.h"
 #include "base/Time.h"
 #include "gps/NmeaNumber.h"
 
@@ -15,28 +14,41 @@ namespace {
 constexpr double kPerMinute = 0.016666666666666666;  // nearest double to 1/60
 constexpr double kPerSecond = 0.0002777777777777778; // nearest double to 1/3600
 
-// d is the number of degree characters; negative is the hemisphere text that negates.
-double Coordinate(std::string_view field, std::string_view hemisphere, std::size_t d,
-                  std::string_view negative) {
-    const std::int32_t degrees = base::ScanInt(field.substr(0, d)).value_or(0);
-    const float minutes = field.size() > d ? ScanFloat(field.substr(d)).value_or(0.0f) : 0.0f;
-    // Truncating in float rather than through an int keeps absurd minutes ("1e30") defined;
-    // for every minutes value a receiver sends the result is the same.
+// d degree digits, then the minutes (none, or an unsigned decimal below 60) passing through
+// single precision; limit is the largest value a coordinate of the kind can have.
+std::optional<double> Coordinate(std::string_view field, std::string_view hemisphere, std::size_t d,
+                                 std::string_view negative, double limit) {
+    if (field.size() < d)
+        return std::nullopt;
+    const auto degrees = ReadNmeaWhole(field.substr(0, d));
+    if (!degrees)
+        return std::nullopt;
+    float minutes = 0.0f;
+    if (field.size() > d) {
+        // Tested before it is rounded: "59.999999999" is below 60 but rounds to it.
+        const auto exact = ReadNmeaDecimal(field.substr(d));
+        const auto single = ReadNmeaFloat(field.substr(d));
+        if (!exact || !single || *exact >= 60.0)
+            return std::nullopt;
+        minutes = *single;
+    }
     const float wholeMinutes = std::trunc(minutes);
     const double seconds = static_cast<double>(minutes - wholeMinutes) * 60.0;
-    double value = static_cast<double>(degrees) +
-                   (static_cast<double>(wholeMinutes) * kPerMinute + seconds * kPerSecond);
+    const double value = static_cast<double>(*degrees) +
+                         (static_cast<double>(wholeMinutes) * kPerMinute + seconds * kPerSecond);
+    if (value > limit)
+        return std::nullopt;
     return hemisphere == negative ? -value : value;
 }
 
 } // namespace
 
-double NmeaLatitude(std::string_view field, std::string_view hemisphere) {
-    return Coordinate(field, hemisphere, 2, "S");
+std::optional<double> NmeaLatitude(std::string_view field, std::string_view hemisphere) {
+    return Coordinate(field, hemisphere, 2, "S", 90.0);
 }
 
-double NmeaLongitude(std::string_view field, std::string_view hemisphere) {
-    return Coordinate(field, hemisphere, 3, "W");
+std::optional<double> NmeaLongitude(std::string_view field, std::string_view hemisphere) {
+    return Coordinate(field, hemisphere, 3, "W", 180.0);
 }
 
 namespace {
@@ -93,16 +105,18 @@ std::optional<std::int64_t> NmeaUtcMs(std::string_view time, std::string_view da
 
 namespace {
 
-// A whole field that reads as a number within [low, high]; anything else is nothing.
-std::optional<double> Real(std::string_view field, double low, double high) {
-    const auto value = ScanDouble(field);
+// A field that reads as a number within [low, high]; anything else is nothing.
+std::optional<double> Real(std::string_view field, double low, double high,
+                           NmeaSign sign = NmeaSign::None) {
+    const auto value = ReadNmeaDecimal(field, sign);
     if (!value || *value < low || *value > high)
         return std::nullopt;
     return value;
 }
 
-std::optional<int> Whole(std::string_view field, int low, int high) {
-    const auto value = base::ScanInt(field);
+std::optional<int> Whole(std::string_view field, int low, int high,
+                         NmeaSign sign = NmeaSign::None) {
+    const auto value = ReadNmeaWhole(field, sign);
     if (!value || *value < low || *value > high)
         return std::nullopt;
     return static_cast<int>(*value);
@@ -116,23 +130,29 @@ char Letter(std::string_view field) {
 constexpr double kMaxSpeedKnots = 100'000.0; // beyond any vehicle a receiver reports on
 constexpr double kMaxDop = 100.0;
 constexpr double kMaxSigmaM = 1.0e7;
+constexpr int kMaxSatellites = 999;
+// Deeper than any land, higher than any receiver reports (they stop at 18 km).
+constexpr double kMinAltitudeM = -10'000.0;
+constexpr double kMaxAltitudeM = 1'000'000.0;
 
 bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
     record.timeOfDayMs = NmeaTimeOfDayMs(f[1]);
     record.quality = Whole(f[6], 0, 9);
     if (!f[7].empty())
-        record.satellites = base::ScanInt(f[7]).value_or(record.satellites);
+        record.satellites = Whole(f[7], 0, kMaxSatellites).value_or(record.satellites);
     if (!f[8].empty())
-        record.hdop = ScanDouble(f[8]).value_or(record.hdop);
+        record.hdop = Real(f[8], 0.0, kMaxDop).value_or(record.hdop);
     if (!f[9].empty()) {
-        const auto altitude = ScanDouble(f[9]);
+        const auto altitude = Real(f[9], kMinAltitudeM, kMaxAltitudeM, NmeaSign::Minus);
         record.altitude = altitude.value_or(record.altitude);
         record.altitudeGiven = altitude.has_value();
     }
-    if (f[2].empty() || f[4].empty())
+    const auto latitude = NmeaLatitude(f[2], f[3]);
+    const auto longitude = NmeaLongitude(f[4], f[5]);
+    if (!latitude || !longitude)
         return false;
-    record.latitude = NmeaLatitude(f[2], f[3]);
-    record.longitude = NmeaLongitude(f[4], f[5]);
+    record.latitude = *latitude;
+    record.longitude = *longitude;
     return true;
 }
 
@@ -144,13 +164,15 @@ bool RmcFromFields(const NmeaFields& f, RmcRecord& record) {
     if (const auto magVar = Real(f[10], 0.0, 180.0); magVar && (f[11] == "E" || f[11] == "W"))
         record.magVar = f[11] == "W" ? -*magVar : *magVar;
     record.mode = Letter(f[12]);
-    if (f[3].empty() || f[5].empty())
+    const auto latitude = NmeaLatitude(f[3], f[4]);
+    const auto longitude = NmeaLongitude(f[5], f[6]);
+    if (!latitude || !longitude)
         return false;
-    record.latitude = NmeaLatitude(f[3], f[4]);
-    record.longitude = NmeaLongitude(f[5], f[6]);
+    record.latitude = *latitude;
+    record.longitude = *longitude;
     record.utcMs = NmeaUtcMs(f[1], f[9]).value_or(0);
-    record.speedKnots = f[7].empty() ? NAN : ScanDouble(f[7]).value_or(NAN);
-    record.courseDeg = f[8].empty() ? NAN : ScanDouble(f[8]).value_or(NAN);
+    record.speedKnots = Real(f[7], 0.0, kMaxSpeedKnots).value_or(NAN);
+    record.courseDeg = Real(f[8], 0.0, 360.0).value_or(NAN);
     return true;
 }
 
@@ -162,7 +184,7 @@ std::optional<int> HexDigit(std::string_view field) {
 }
 
 bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
-    const auto hdop = f[16].empty() ? std::nullopt : ScanDouble(f[16]);
+    const auto hdop = Real(f[16], 0.0, kMaxDop);
     record.hdop = hdop.value_or(0.0);
     record.hdopGiven = hdop.has_value();
     std::int32_t used = 0;
@@ -214,7 +236,7 @@ bool ZdaFromFields(const NmeaFields& f, ZdaRecord& record) {
                 base::UtcMsFromFields({.year = *year, .month = *month, .day = *day}))
             record.utcMs = *midnight + *timeOfDay;
     }
-    record.zoneHours = Whole(f[5], -13, 13);
+    record.zoneHours = Whole(f[5], -13, 13, NmeaSign::Minus);
     record.zoneMinutes = Whole(f[6], 0, 59);
     return true;
 }
@@ -229,19 +251,18 @@ bool GsvFromFields(const NmeaFields& f, GsvRecord& record) {
     record.number = *number;
     record.inView = Whole(f[3], 0, 999);
     // Behind the last whole satellite: one field is the NMEA 4.10 signal id, two are the
-    // vendor form's signal and system id; otherwise it is a satellite cut short.
+    // vendor form's signal and system id; otherwise it is a satellite cut short, which says
+    // too little to be one.
     const bool vendor = f[0] == "$PQGSV";
     const std::size_t whole = std::min<std::size_t>((f.count - 4) / 4, 4);
     const std::size_t tail = f.count - 4 - whole * 4;
     const bool cutShort = whole < 4 && (tail == 3 || (tail == 2 && !vendor));
-    const std::size_t slots = whole + (cutShort ? 1 : 0);
     record.count = 0;
-    for (std::size_t i = 0; i < slots; ++i) {
+    for (std::size_t i = 0; i < whole; ++i) {
         const std::size_t at = 4 + i * 4;
         const auto prn = Whole(f[at], 1, 999);
         if (!prn)
             continue;
-        // A field past the end of the line reads as empty (NmeaFields).
         record.satellites[static_cast<std::size_t>(record.count++)] = {
             *prn, Whole(f[at + 1], 0, 90), Whole(f[at + 2], 0, 359), Whole(f[at + 3], 0, 99)};
     }

@@ -14,14 +14,14 @@
 // the receiver details read (VTG, GST, ZDA, GSV). Each first tests the sentence type itself,
 // so any line (see NmeaSentence.h) may be passed to any decoder: a line of another type, too
 // short, or without a position returns false, and the caller decides what that means. A
-// malformed number is read as far as it goes or leaves its target as it was (NmeaNumber.h);
-// there is no error for it. Pure functions: no state, callable from any thread.
+// malformed or out-of-range number (NmeaNumber.h) is nothing: it leaves its target as it was,
+// and a coordinate that is nothing is no position. Pure functions: no state, callable from any
+// thread.
 //
-// Positions are decimal degrees, north and east positive. The minutes of a coordinate field
-// pass through single precision, as the handheld program did, so a decoded position differs
-// from the exact decimal value by up to about 1e-7 degree in a real sentence: "4807.038,N"
-// decodes to 48.117300001780194, not 48.1173. There is no range check: "8960.0000,N" (60
-// minutes) gives 90.0 and a garbled "9999.99" gives 100.6665; values are always finite.
+// Positions are decimal degrees, north and east positive, never beyond 90 and 180. The minutes
+// of a coordinate field pass through single precision, as the handheld program did, so a
+// decoded position differs from the exact decimal value by up to about 1e-7 degree in a real
+// sentence: "4807.038,N" decodes to 48.117300001780194, not 48.1173.
 //
 // The fields the handheld never read are optional: an empty, truncated, malformed or
 // out-of-range field is nothing, never a made-up zero.
@@ -102,8 +102,9 @@ struct GsvSatellite {
 
 // GSV (needs 4 fields): one sentence of a group. Fields 4.. hold up to four satellites of four
 // fields each; behind them NMEA 4.10 adds the signal id (one hex digit), and the vendor form
-// "$PQGSV" a system id after it. A satellite whose number is empty or out of range is left
-// out. False when the sentence count or number is missing or the number is beyond the count.
+// "$PQGSV" a system id after it. A satellite whose number is empty or out of range, or that
+// is cut short by a missing field, is left out. False when the sentence count or number is missing
+// or the number is beyond the count.
 struct GsvRecord {
     std::array<char, 2> talker{}; // "GP", "GL", "GA", "GB", "BD", "GQ", "GI", "GN", "PQ"...
     int sentences = 0;            // field 1, 1..99
@@ -118,16 +119,15 @@ struct GsvRecord {
 
 // GGA (needs 15 fields). Fields 1 and 6 are read whatever the result. Fields 7, 8 and 9, when
 // non-empty, are read into the record before the
-// position is looked at and stay there whatever the result; an empty one keeps the value the
-// record held, so seed the record with the values to keep. Returns true and stores latitude
-// (fields 2, 3) and longitude (fields 4, 5) when both coordinate fields are non-empty. The fix
-// quality (field 6) does not decide it: a quality-0 sentence with a position decodes as a
-// position.
-// Other type or fewer than 15 fields: false, record untouched.
+// position is looked at and stay there whatever the result; an empty or unreadable one keeps
+// the value the record held, so seed the record with the values to keep. Returns true and stores
+// latitude (fields 2, 3) and longitude (fields 4, 5) when both coordinates read. The fix quality
+// (field 6) does not decide it: a quality-0 sentence with a position decodes as a position. Other
+// type or fewer than 15 fields: false, record untouched.
 [[nodiscard]] bool DecodeGga(std::string_view line, GgaRecord& record);
 
 // RMC (needs 12 fields). Returns true and stores latitude (fields 3, 4) and longitude (fields 5,
-// 6) when both coordinate fields are non-empty; the status (A/V) does not decide it, so a void
+// 6) when both coordinates read; the status (A/V) does not decide it, so a void
 // sentence with a position decodes as a position. The fields behind "Read whatever the
 // position" are read into the record whatever the result; otherwise, on false, the record is
 // untouched.
@@ -181,13 +181,14 @@ struct DecodedSentence {
 // so that its empty fields 7, 8 and 9 keep the seed's values; the other records start empty.
 DecodedSentence DecodeSentence(std::string_view line, const GgaRecord& ggaSeed = {});
 
-// One coordinate field: the leading whole degrees (2 characters of a latitude, 3 of a
-// longitude) read as an int, the rest read as single-precision minutes, negated when the
-// hemisphere is exactly "S" (latitude) or "W" (longitude); any other text, "s" and ""
-// included, leaves it positive. Missing or unreadable parts count as 0.
+// One coordinate field: exactly 2 (latitude) or 3 (longitude) digits of whole degrees, then
+// the minutes, an unsigned decimal below 60 read in single precision, or none; negated when
+// the hemisphere is exactly "S" (latitude) or "W" (longitude); any other text, "s" and ""
+// included, leaves it positive. Nothing when the field is malformed or the value lies beyond
+// 90 or 180 degrees.
 // NmeaLatitude("4807.038", "N") == 48.117300001780194;
 // NmeaLongitude("00005.5", "W") == -0.09166666666666666.
-double NmeaLatitude(std::string_view field, std::string_view hemisphere);
-double NmeaLongitude(std::string_view field, std::string_view hemisphere);
+std::optional<double> NmeaLatitude(std::string_view field, std::string_view hemisphere);
+std::optional<double> NmeaLongitude(std::string_view field, std::string_view hemisphere);
 
 } // namespace gps

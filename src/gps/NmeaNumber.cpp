@@ -1,63 +1,59 @@
 #include "gps/NmeaNumber.h"
 
 #include <charconv>
-#include <cmath>
 #include <system_error>
+#include <type_traits>
 
 namespace gps {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// Skips the blanks and one sign. Returns false when a second sign follows ("+-5", "--5"),
-// which scanf does not read either.
-bool TakeSign(std::string_view& text, bool& negative) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    text.remove_prefix(i);
-    negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
+// The whole field is digits, with one point when fraction allows it, and a '-' in front when
+// sign allows it; at least one digit.
+bool WellFormed(std::string_view field, NmeaSign sign, bool fraction) {
+    if (sign == NmeaSign::Minus && !field.empty() && field.front() == '-')
+        field.remove_prefix(1);
+    bool digit = false;
+    bool point = false;
+    for (const char c : field) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.' && fraction && !point)
+            point = true;
+        else
+            return false;
     }
-    return text.empty() || (text.front() != '+' && text.front() != '-');
+    return digit;
 }
 
-template <typename T> std::optional<T> ScanReal(std::string_view text) {
-    bool negative = false;
-    if (!TakeSign(text, negative))
+template <typename T> std::optional<T> Read(std::string_view field, NmeaSign sign) {
+    constexpr bool kReal = std::is_floating_point_v<T>;
+    if (!WellFormed(field, sign, kReal))
         return std::nullopt;
     T value{};
+    const char* const end = field.data() + field.size();
     std::from_chars_result result{};
-    const bool hex =
-        text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
-        (IsHexDigit(text[2]) || (text[2] == '.' && text.size() > 3 && IsHexDigit(text[3])));
-    if (hex)
-        result = std::from_chars(text.data() + 2, text.data() + text.size(), value,
-                                 std::chars_format::hex);
+    if constexpr (kReal)
+        result = std::from_chars(field.data(), end, value, std::chars_format::fixed);
     else
-        result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                 std::chars_format::general);
-    if (result.ec != std::errc{} || !std::isfinite(value))
+        result = std::from_chars(field.data(), end, value);
+    if (result.ec != std::errc{} || result.ptr != end)
         return std::nullopt;
-    return negative ? -value : value;
+    // "-0" is no negative value.
+    return value == T{} ? T{} : value;
 }
 
 } // namespace
 
-std::optional<double> ScanDouble(std::string_view text) {
-    return ScanReal<double>(text);
+std::optional<double> ReadNmeaDecimal(std::string_view field, NmeaSign sign) {
+    return Read<double>(field, sign);
 }
 
-std::optional<float> ScanFloat(std::string_view text) {
-    return ScanReal<float>(text);
+std::optional<float> ReadNmeaFloat(std::string_view field) {
+    return Read<float>(field, NmeaSign::None);
+}
+
+std::optional<std::int32_t> ReadNmeaWhole(std::string_view field, NmeaSign sign) {
+    return Read<std::int32_t>(field, sign);
 }
 
 } // namespace gps

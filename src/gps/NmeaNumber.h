@@ -1,22 +1,25 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
-// Reading the leading number of an NMEA field the way the C scanf conversions "%lf" and "%f"
-// read it ("%d" is base::ScanInt), but independent of the process locale: leading blanks
-// (space, \t, \n, \v, \f, \r) are skipped, one optional sign is taken, and reading stops at
-// the first character that does not fit, so "0.9abc" reads as 0.9. The result is empty when
-// the text does not start with a number ("", "abc", "-", ".").
-//
-// Unlike scanf, a value that cannot be held (a float or double that overflows or underflows)
-// and the texts "inf", "infinity" and "nan" also give an empty result: a receiver never means
-// them, and they must not reach positions or the status line.
+// The numbers of NMEA fields, read independently of the process locale. A field holds decimal
+// digits with an optional fraction ("545.4", "07.038", "5.", ".5") and, only where the field
+// may be negative, a leading '-'. Anything else is no number at all: blanks, '+', an exponent,
+// hexadecimal, "inf", "nan", a comma, or any character behind the digits. No receiver sends
+// these, and a garbled field must read as nothing rather than as a plausible value: what the
+// decoder takes goes into the journal, whose reader refuses the impossible.
 namespace gps {
 
-// "%lf": decimal with optional fraction and exponent ("1.5e2"), or hexadecimal ("0x1.8p1").
-std::optional<double> ScanDouble(std::string_view text);
-// "%f": as ScanDouble, but rounded once, directly from the text, to single precision.
-std::optional<float> ScanFloat(std::string_view text);
+enum class NmeaSign { None, Minus };
+
+// Empty as well when the value overflows a double.
+std::optional<double> ReadNmeaDecimal(std::string_view field, NmeaSign sign = NmeaSign::None);
+// As ReadNmeaDecimal, but rounded once, directly from the text, to single precision, as the
+// handheld's "%f" read coordinate minutes.
+std::optional<float> ReadNmeaFloat(std::string_view field);
+// Digits only ("08" is 8, "8.5" is nothing); empty beyond 32 bits.
+std::optional<std::int32_t> ReadNmeaWhole(std::string_view field, NmeaSign sign = NmeaSign::None);
 
 } // namespace gps

@@ -1,5 +1,8 @@
 #include "gps/NmeaDecode.h"
 
+#include "gps/GpsEpoch.h"
+#include "trail/Journal.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
@@ -62,42 +65,59 @@ TEST(NmeaSentence, SplitTable) {
     }
 }
 
+const std::string kThirtyNines(30, '9');
+const std::string kTwoHundredNines(200, '9');
+
+struct CoordinateRow {
+    const char* legend;
+    bool latitude;
+    std::string_view field;
+    std::string_view hemisphere;
+    std::optional<double> expected;
+};
+
+// Good fields, then garbled or impossible ones as a checksum-valid sentence may carry them:
+// those are no coordinate at all, never a made-up or impossible one.
+const CoordinateRow kCoordinateRows[] = {
+    {"minutes pass through a float", true, "4807.038", "N", 48.117300001780194},
+    {"whole minutes are exact", false, "01131.000", "E", 11.516666666666666},
+    {"south negates", true, "4807.038", "S", -48.117300001780194},
+    {"west negates", false, "01131.000", "W", -11.516666666666666},
+    {"lower-case s stays positive", true, "4807.038", "s", 48.117300001780194},
+    {"W does not negate a latitude", true, "4807.038", "W", 48.117300001780194},
+    {"empty hemisphere stays positive", false, "01131.000", "", 11.516666666666666},
+    {"zero degrees", false, "00005.5", "E", 0.09166666666666666},
+    {"degrees only", true, "48", "N", 48.0},
+    {"the pole", true, "9000.0000", "S", -90.0},
+    {"the antimeridian", false, "18000.0000", "W", -180.0},
+    {"minutes just below 60 round up in single precision", true, "8959.999999999", "N", 90.0},
+    {"sixty minutes", true, "8960.0000", "N", std::nullopt},
+    {"beyond the pole", true, "9000.0001", "N", std::nullopt},
+    {"beyond the antimeridian", false, "18000.0001", "E", std::nullopt},
+    {"thirty nines", true, kThirtyNines, "N", std::nullopt},
+    {"two hundred nines", false, kTwoHundredNines, "E", std::nullopt},
+    {"field shorter than the degrees", false, "48", "E", std::nullopt},
+    {"empty field", true, "", "N", std::nullopt},
+    {"NaN", true, "NaN", "N", std::nullopt},
+    {"inf", true, "inf", "N", std::nullopt},
+    {"nan minutes", false, "011nan", "E", std::nullopt},
+    {"an exponent", true, "1e999", "N", std::nullopt},
+    {"exponent minutes", true, "481e30", "N", std::nullopt},
+    {"hexadecimal", true, "0x1p3", "N", std::nullopt},
+    {"a sign", true, "-4807.038", "N", std::nullopt},
+    {"a sign in the minutes", true, "48-07.038", "N", std::nullopt},
+    {"a letter O for a zero", true, "48O7.038", "N", std::nullopt},
+    {"a leading blank", true, " 4807.038", "N", std::nullopt},
+    {"a trailing blank", false, "01131.000 ", "E", std::nullopt},
+};
+
 TEST(NmeaDecode, CoordinateTable) {
-    struct Row {
-        const char* legend;
-        bool latitude;
-        std::string_view field;
-        std::string_view hemisphere;
-        double expected;
-    };
-    const Row rows[] = {
-        {"minutes pass through a float", true, "4807.038", "N", 48.117300001780194},
-        {"whole minutes are exact", false, "01131.000", "E", 11.516666666666666},
-        {"south negates", true, "4807.038", "S", -48.117300001780194},
-        {"west negates", false, "01131.000", "W", -11.516666666666666},
-        {"lower-case s stays positive", true, "4807.038", "s", 48.117300001780194},
-        {"W does not negate a latitude", true, "4807.038", "W", 48.117300001780194},
-        {"empty hemisphere stays positive", false, "01131.000", "", 11.516666666666666},
-        {"zero degrees", false, "00005.5", "E", 0.09166666666666666},
-        {"sixty minutes is the next degree", true, "8960.0000", "N", 90.0},
-        {"degrees only", true, "48", "N", 48.0},
-        {"field shorter than the degrees", false, "4", "E", 4.0},
-        {"empty field", true, "", "N", 0.0},
-        {"garbage minutes count as 0", true, "48ab", "N", 48.0},
-        {"infinite minutes count as 0", true, "48inf", "N", 48.0},
-        {"nan minutes count as 0", false, "011nan", "E", 11.0},
-    };
-    for (const auto& row : rows) {
-        const double value = row.latitude ? gps::NmeaLatitude(row.field, row.hemisphere)
-                                          : gps::NmeaLongitude(row.field, row.hemisphere);
+    for (const auto& row : kCoordinateRows) {
+        const std::optional<double> value = row.latitude
+                                                ? gps::NmeaLatitude(row.field, row.hemisphere)
+                                                : gps::NmeaLongitude(row.field, row.hemisphere);
         EXPECT_EQ(value, row.expected) << row.legend;
     }
-}
-
-TEST(NmeaDecode, AbsurdMinutesStayFinite) {
-    // A minutes value beyond any int must not reach an int conversion.
-    for (const auto* field : {"481e30", "48-1e30", "483.4e38", "4899999999999.5"})
-        EXPECT_TRUE(std::isfinite(gps::NmeaLatitude(field, "N"))) << field;
 }
 
 TEST(NmeaDecode, GgaTable) {
@@ -136,6 +156,22 @@ TEST(NmeaDecode, GgaTable) {
          "$GPGGA,1,4807.038,N,01131.000,E,1,x,M,-,M,,M,,",
          true,
          {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+        {"garbled values are nothing",
+         "$GPGGA,1,4807.038,N,01131.000,E,1,+8,-0,1e3,M,,M,,",
+         true,
+         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+        {"values beyond any receiver are nothing",
+         "$GPGGA,1,4807.038,N,01131.000,E,1,1000,100.5,1000001,M,,M,,",
+         true,
+         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+        {"an altitude below the sea",
+         "$GPGGA,1,4807.038,N,01131.000,E,1,08,0.9,-12.5,M,,M,,",
+         true,
+         {48.117300001780194, 11.516666666666666, 8, 0.9, -12.5}},
+        {"an impossible latitude is no position; values read all the same",
+         "$GPGGA,1,9999.99,N,01131.000,E,1,08,0.9,545.4,M,,M,,",
+         false,
+         {0.0, 0.0, 8, 0.9, 545.4}},
         {"more fields than 15",
          "$GPGGA,1,0000.0000,N,00000.0000,E,1,00,0.0,0,M,,M,,,extra,*00",
          true,
@@ -171,6 +207,8 @@ TEST(NmeaDecode, RmcTable) {
         {"empty position", "$GPRMC,,V,,,,,,,,,,N*53", false, -1.0, -1.0},
         {"empty longitude only", "$GPRMC,1,A,4807.038,N,,E,,,,,", false, -1.0, -1.0},
         {"11 fields", "$GPRMC,1,A,4807.038,N,01131.000,E,,,,*00", false, -1.0, -1.0},
+        {"a garbled longitude is no position", "$GPRMC,1,A,4807.038,N,0113l.000,E,,,,,", false,
+         -1.0, -1.0},
         {"a star before the last comma is ordinary", "$GPRMC,1,A,4807.038,N,01131.000,E,,*0,,,",
          true, 48.117300001780194, 11.516666666666666},
     };
@@ -199,6 +237,11 @@ TEST(NmeaDecode, RmcTimeSpeedAndCourse) {
         {"1999", "$GPRMC,000000,A,4807.038,N,01131.000,E,,,311299,,", 946598400000, unknown,
          unknown},
         {"2079", "$GPRMC,235960,A,4807.038,N,01131.000,E,,,311279,,", 3471292800000, unknown,
+         unknown},
+        {"garbled speed and course are unknown",
+         "$GPRMC,123519,A,4807.038,N,01131.000,E,1e2,-0,230394,,", 764426119000, unknown, unknown},
+        {"a negative speed and a course beyond 360 are unknown",
+         "$GPRMC,123519,A,4807.038,N,01131.000,E,-1.5,360.5,230394,,", 764426119000, unknown,
          unknown},
     };
     for (const auto& row : rows) {
@@ -303,8 +346,10 @@ TEST(NmeaDecode, GsvTable) {
          "GP 2/2 6 1 -: 7 5 97 - 13 80 264 -"},
         {"the vendor form: signal, then system", "$PQGSV,4,4,15,28,08,040,,29,,,,30,21,144,,0,4*63",
          "PQ 4/4 15 0 4: 28 8 40 - 29 - - - 30 21 144 -"},
-        {"out of range is nothing; no number, no satellite; a cut-off satellite",
-         "$GLGSV,1,1,04,65,91,360,100,,10,20,30,0,1,2,3,66,5", "GL 1/1 4 - -: 65 - - - 66 5 - -"},
+        {"out of range is nothing; no number, no satellite; a cut-off satellite is none",
+         "$GLGSV,1,1,04,65,91,360,100,,10,20,30,0,1,2,3,66,5", "GL 1/1 4 - -: 65 - - -"},
+        {"a satellite cut short by its last field", "$GPGSV,3,3,09,27,10,076*4D", "GP 3/3 9 - -:"},
+        {"garbled numbers", "$GPGSV,1,1,02,+5,1e1,0x10,-0,07, 5,NaN,40", "GP 1/1 2 - -: 7 - - 40"},
         {"trailing empty slots", "$GPGSV,3,3,10,25,25,224,31,,,,,*72",
          "GP 3/3 10 - -: 25 25 224 31"},
         {"number beyond the count", "$GPGSV,2,3,06,07,05,097,", "refused"},
@@ -384,6 +429,40 @@ TEST(NmeaDecode, ManyCommasCostNoMoreThanTheLine) {
     ASSERT_TRUE(gps::DecodeGsa(line, gsa));
     EXPECT_EQ(gsa.satellitesUsed, 0);
     EXPECT_EQ(gps::SplitNmeaFields(line).count, (1u << 20) + 1);
+}
+
+// Whatever the decoder takes, a recording writes to the journal, and the journal's reader must
+// take it back: otherwise one garbled sentence has the next start set the whole journal aside.
+TEST(NmeaDecode, EveryFixTakenIsAJournalRecordTheReaderTakes) {
+    // Each coordinate row in a GGA and an RMC, with altitude, speed and course good or garbled.
+    const std::string values[][3] = {
+        {"545.4", "022.4", "084.4"}, {"99999999999999999999", "NaN", "361"}, {"-0", "1e3", "-1"}};
+    std::size_t taken = 0, expected = 0;
+    for (std::size_t i = 0; i < std::size(kCoordinateRows); ++i) {
+        const CoordinateRow& row = kCoordinateRows[i];
+        const auto& [altitude, speed, course] = values[i % std::size(values)];
+        const std::string field(row.field), hemisphere(row.hemisphere);
+        const std::string position = row.latitude ? field + "," + hemisphere + ",01131.000,E"
+                                                  : "4807.038,N," + field + "," + hemisphere;
+        for (const std::string& line :
+             {"$GPGGA,123519," + position + ",1,08,0.9," + altitude + ",M,,M,,",
+              "$GPRMC,123519,A," + position + "," + speed + "," + course + ",230394,,"}) {
+            expected += row.expected ? 1 : 0;
+            gps::GpsEpochAssembler epochs;
+            epochs.Add(line);
+            epochs.Finish();
+            for (const gps::GpsEpoch& e : epochs.TakeCompleted()) {
+                ++taken;
+                const trail::JournalEntry written{
+                    trail::JournalEntry::Kind::Fix,
+                    {e.position, e.utcMs, e.heightM, e.speedKnots, e.courseDeg}};
+                trail::JournalEntry read;
+                EXPECT_TRUE(trail::DecodeJournalRecord(trail::EncodeJournalRecord(written), read))
+                    << line;
+            }
+        }
+    }
+    EXPECT_EQ(taken, expected) << "a fix for each good coordinate, none for the others";
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace {
@@ -52,10 +53,11 @@ TEST(NmeaWriter, CoordinatesCarryARoundedSixtyAndDecodeBack) {
         const auto comma = text.find(',');
         const std::string field = text.substr(0, comma);
         const std::string hemisphere = text.substr(comma + 1);
-        const double decoded = row.latitude ? gps::NmeaLatitude(field, hemisphere)
-                                            : gps::NmeaLongitude(field, hemisphere);
+        const std::optional<double> decoded = row.latitude ? gps::NmeaLatitude(field, hemisphere)
+                                                           : gps::NmeaLongitude(field, hemisphere);
+        ASSERT_TRUE(decoded) << row.legend;
         const double unit = std::pow(10.0, -row.decimals) / 60.0;
-        EXPECT_NEAR(decoded, row.degrees, unit / 2 + 1e-7) << row.legend;
+        EXPECT_NEAR(*decoded, row.degrees, unit / 2 + 1e-7) << row.legend;
     }
 }
 
