@@ -142,8 +142,8 @@ TEST(CalibToolTest, Calib) {
             {"no file", {"calib", "--height", "480"}, nullptr},
             {"calibrating an old folder keeps the handheld's fit",
              {"calib", old, "--height", "480", "--add", "100", "100", "51.375 -0.09375"},
-             "point\t640\t0\t51.5\t0.75\t0.000\npoint\t0\t480\t50.9\t-0.25\t0.000\n"
-             "point\t100\t100\t51.375\t-0.09375\t0.000\nrms\t0.000\n"},
+             "point\t640\t0\t51.5\t0.75\t0.000\tnone\npoint\t0\t480\t50.9\t-0.25\t0.000\tnone\n"
+             "point\t100\t100\t51.375\t-0.09375\t0.000\tnone\nrms\t0.000\n"},
             {"calibrating without height", {"calib", fresh, "--add", "0", "0", "46 7"}, nullptr},
             {"calibrating with conversions",
              {"calib", fresh, "--height", "480", "--keep", "4", "--pixel", "0", "0"},
@@ -200,6 +200,31 @@ TEST(CalibToolTest, AUtmSheetCalibratedAtThreeCornersDrawsTheTruthAtEveryCorner)
         EXPECT_LT(Metres(lat, lon, expected[0], expected[1]), 3.0)
             << lat << ' ' << lon << " for " << expected[0] << ' ' << expected[1];
     }
+}
+
+TEST(CalibToolTest, APointTypedWrongShowsInFullWhenLeftOut) {
+    // Corners and middle of the sheet above, one corner typed 50 m east: each point line ends
+    // with the miss of the others' fit, the 50 m there.
+    const TempDir dir;
+    const auto run = testsupport::RunTool({"calib",    dir.File("sheet.mcd"),
+                                           "--height", "400",
+                                           "--keep",   "5",
+                                           "--grid",   "UTM 32N",
+                                           "--add",    "0",
+                                           "0",        "32T 500000 4990000",
+                                           "--add",    "400",
+                                           "0",        "32T 520000 4990000",
+                                           "--add",    "0",
+                                           "400",      "32T 500000 4970000",
+                                           "--add",    "400",
+                                           "400",      "32T 520050 4970000",
+                                           "--add",    "200",
+                                           "200",      "32T 510000 4980000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t fourth = run.out.find("point\t400\t400\t");
+    ASSERT_NE(fourth, std::string::npos) << run.out;
+    const std::string line = run.out.substr(fourth, run.out.find('\n', fourth) - fourth);
+    EXPECT_NEAR(std::stod(line.substr(line.rfind('\t') + 1)), 50, 0.1) << run.out;
 }
 
 } // namespace
