@@ -19,8 +19,9 @@ constexpr double kReadingMetres = kClearlyBetterMetres;
 // Measures each point against the fit of the others. Comparing the left-out misses with each
 // other does not find a wrong point among few: it spoils the fit of every set that holds it,
 // so good points left out miss by tens of metres too. What tells it is that the others agree
-// without it. Only a clear, small set is marked: fewer than half the points, with every other
-// point either leaving a fit clearly worse than theirs or missed far less.
+// without it. Only a clear, small set is marked: fewer than half the points, and every point
+// not marked either leaves behind a fit clearly worse than the marked ones do, or is missed
+// far less than they are.
 void LeaveEachOut(const GridModel& model, std::span<const CalibrationPoint> points,
                   std::vector<calib::PairCheck>& checks) {
     if (points.size() < kMinLeftOutPoints)
