@@ -40,6 +40,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <ranges>
 #include <set>
 
 using namespace app;
@@ -86,6 +88,21 @@ QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
             return text.left(i) + '&' + text.mid(i);
     }
     return text;
+}
+
+// Adds pattern to the ';'-separated patterns, and its capitals after it: a scan named SHEET.JPG
+// is as much a map as sheet.jpg, and not every file dialog matches regardless of case.
+void AddInAnyCase(std::string& patterns, std::string_view pattern) {
+    std::string upper(pattern);
+    std::ranges::transform(upper, upper.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    for (const std::string_view p : {pattern, std::string_view(upper)}) {
+        if (!patterns.empty())
+            patterns += ';';
+        patterns += p;
+        if (upper == pattern)
+            break;
+    }
 }
 
 enum class DropKind { Map, Trail, Other };
@@ -358,13 +375,27 @@ void CGPSMapFrame::OnExit() {
 }
 
 std::string CGPSMapFrame::MapFilter() {
-    std::string filter(kMapFilter);
+    std::string all;
     std::string kinds;
-    for (const map::MapFormat& format : map::MapFormats())
+    for (const map::MapFormat& format : map::MapFormats()) {
+        for (const auto pattern : std::views::split(format.patterns, ';'))
+            AddInAnyCase(all, std::string_view(pattern.begin(), pattern.end()));
         if (format.kind != map::MapFileKind::Image)
             kinds += std::string(format.description) + '|' + std::string(format.patterns) + '|';
+    }
+    std::string filter = "All maps|" + all + '|' + std::string(kMapFilter);
     filter.insert(filter.find("All Files"), kinds);
     return filter;
+}
+
+std::string CGPSMapFrame::TrailLoadFilter() {
+    std::string all;
+    for (const base::TrailFormat& format : base::kTrailFormats)
+        if (format.loads)
+            for (const base::FileKindRow& row : base::kFileKinds)
+                if (row.kind == format.kind)
+                    AddInAnyCase(all, "*." + std::string(row.extension));
+    return "All trails|" + all + '|' + std::string(kTrailLoadFilter);
 }
 
 QStringList CGPSMapFrame::QtFileFilters(std::string_view filter) {
@@ -599,7 +630,7 @@ void CGPSMapFrame::OnLoadTrail() {
     QFileDialog dialog(this, "Load Trail");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(QtFileFilters(kTrailLoadFilter));
+    dialog.setNameFilters(QtFileFilters(TrailLoadFilter()));
     dialog.setDefaultSuffix("trl");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;

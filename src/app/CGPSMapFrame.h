@@ -102,8 +102,11 @@ public:
     // File > Recent Maps, newest first.
     [[nodiscard]] const std::vector<std::string>& RecentMaps() const { return recentMaps_; }
 
-    // The map filter with a pair for each kind of map file beyond the images it lists.
+    // The map filter, first "All maps" (every kind of map file, in any case), then the handheld's
+    // pairs with one for each kind of map file beyond the images they list.
     static std::string MapFilter();
+    // "All trails" (every kind Load Trail reads, in any case), then the trail-load filter.
+    static std::string TrailLoadFilter();
     // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
     [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
 

@@ -158,6 +158,11 @@ LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     view::MapView* view = &frame_.View();
     connect(view, &view::MapView::DetailsChanged, this, &LiveCommands::Sync);
     connect(view, &view::MapView::ConnectionChanged, this, &LiveCommands::Sync);
+    // Go to This Point goes where the menu was opened, not to the selection.
+    connect(view, &view::MapView::ContextMenuRequested, this, [this, view](QPoint at) {
+        contextPosition_ = view->PositionAt(at);
+        Action(kGoToHere)->setEnabled(contextPosition_.has_value());
+    });
     // Follow GPS is the frame's; its mark changes whichever way it was turned.
     for (const int id : {app::kCmdMenuFollowGps, app::kCmdButtonFollowGps})
         if (QAction* follow = frame_.Action(id))
@@ -304,11 +309,10 @@ void LiveCommands::OnGoToPoint() {
 }
 
 void LiveCommands::OnGoToHere() {
-    const session::MapSession& s = frame_.View().Session();
-    if (!s.Selection() || !s.Georeference().HasTransform())
+    if (!contextPosition_)
         return;
-    const MapPos point = s.Georeference().ToGeo(*s.Selection());
-    StartGoTo(coords::FormatPosition(point, s.CoordFormat()), point);
+    const MapPos point = *contextPosition_;
+    StartGoTo(coords::FormatPosition(point, frame_.View().Session().CoordFormat()), point);
 }
 
 void LiveCommands::ShowDemo() {
@@ -349,7 +353,7 @@ void LiveCommands::Sync() {
         Action(r.item)->setChecked(now == r.value);
     }
     Action(kStopGoTo)->setEnabled(s.Live().GoTo().has_value());
-    Action(kGoToHere)->setEnabled(s.Selection().has_value() && s.Georeference().HasTransform());
+    Action(kGoToHere)->setEnabled(contextPosition_.has_value());
 
     if (panel_->isHidden() == settings_.detailsPanel)
         panel_->setVisible(settings_.detailsPanel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calib/MapPos.h"
 #include "session/LiveSettings.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ class QAction;
 class QMenu;
 class ScreenSaverInhibitor;
 class SettingsStore;
-struct MapPos;
 
 // The live display's commands beside the frame's own: the GPS details panel, the map
 // overlays, night mode, units, going to a point, the trip meter, and keeping the screen on
@@ -77,5 +77,6 @@ private:
     std::map<Item, QAction*> actions_;
     QPalette dayPalette_;
     static constexpr std::size_t kTripSaveFixes = 60;
-    std::size_t tripSavedFixes_ = 0; // the trip's fixes when it was last written
+    std::size_t tripSavedFixes_ = 0;        // the trip's fixes when it was last written
+    std::optional<MapPos> contextPosition_; // where the context menu was last opened
 };

@@ -76,10 +76,12 @@ constexpr const char* kOptions[][2] = {
 
 void PrintHelp() {
     std::printf("%s\n", kUsage);
-    std::printf("Shows a scanned paper map, calibrated by three points, with the position of a "
-                "GPS receiver.\nMAP is a GIF, PNG, JPEG or BMP image; without it the last map "
-                "comes back. While a window\nruns, a start with only MAP or --trail hands them "
-                "to it.\n");
+    std::printf("Shows a paper map with the position of a GPS receiver.\n"
+                "MAP is a scan (JPEG, PNG, GIF, BMP or TIFF) calibrated by three or more of its "
+                "points, or a\nmap placed by its own file: an OziExplorer .map, an image with a "
+                "world file, a KML or KMZ\nground overlay, a GeoTIFF or an MBTiles file. "
+                "Without MAP the last map comes back. While a\nwindow runs, a start with only "
+                "MAP or --trail hands them to it.\n");
     for (const auto& [option, help] : kOptions)
         std::printf("  %-22s %s\n", option, help);
 }

@@ -3,12 +3,15 @@
 #include "base/Number.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace calib {
 
@@ -23,8 +26,8 @@ QString Fixed(double value, int decimals) {
 CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Calibration Points");
     auto* layout = new QVBoxLayout(this);
-    table_ = new QTableWidget(0, 4, this);
-    table_->setHorizontalHeaderLabels({"Point", "Pixel", "Position", "Fit Error"});
+    table_ = new QTableWidget(0, 5, this);
+    table_->setHorizontalHeaderLabels({"Point", "Pixel", "Position", "Fit Error", "Left Out"});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -32,7 +35,9 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_);
-    auto* note = new QLabel("Fit Error: how far the map puts each pixel from its position.", this);
+    auto* note = new QLabel("Fit Error: how far the map puts each pixel from its position. Left "
+                            "Out: the same by the fit of the other points alone.",
+                            this);
     note->setWordWrap(true);
     layout->addWidget(note);
     fit_ = new QLabel(this);
@@ -58,7 +63,12 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     connect(undo_, &QPushButton::clicked, this, &CalibrationPointsDlg::UndoRequested);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             &CalibrationPointsDlg::UpdateButtons);
-    resize(520, 260);
+    resize(620, 260);
+    positionText_ = [](const MapPos& geo) { return Fixed(geo.y, 6) + ", " + Fixed(geo.x, 6); };
+}
+
+void CalibrationPointsDlg::SetPositionText(std::function<QString(const MapPos&)> text) {
+    positionText_ = std::move(text);
 }
 
 void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool canUndo,
@@ -73,11 +83,21 @@ void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool ca
         const QStringList cells = {
             QString::number(i + 1),
             Fixed(pair.pixel.x, 1) + ", " + Fixed(pair.pixel.y, 1),
-            Fixed(pair.geo.y, 6) + ", " + Fixed(pair.geo.x, 6),
+            positionText_(pair.geo),
             pair.missMetres ? Fixed(*pair.missMetres, 1) + " m" : QStringLiteral("not calibrated"),
+            pair.leftOutMetres
+                ? Fixed(*pair.leftOutMetres, 1) + " m" + (pair.suspect ? "  check" : "")
+                : QString(),
         };
-        for (int c = 0; c < cells.size(); ++c)
-            table_->setItem(i, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (pair.suspect) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            table_->setItem(i, c, item);
+        }
     }
     // No row stays chosen: a second Delete must be a second choice.
     table_->clearSelection();

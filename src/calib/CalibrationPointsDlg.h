@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -23,6 +24,8 @@ public:
     // Refills the list, with no row chosen; fit is the line under it (the RMS, a model that
     // fits better), empty for none.
     void SetPairs(const std::vector<PairCheck>& pairs, bool canUndo, const QString& fit = {});
+    // How the Position column writes a position (latitude in y); decimal "lat, lon" until set.
+    void SetPositionText(std::function<QString(const MapPos&)> text);
 
     [[nodiscard]] QTableWidget* Table() const { return table_; }
     [[nodiscard]] QPushButton* DeleteButton() const { return delete_; }
@@ -41,6 +44,7 @@ private:
     QPushButton* undo_ = nullptr;
     QLabel* fit_ = nullptr;
     bool canUndo_ = false;
+    std::function<QString(const MapPos&)> positionText_;
 };
 
 } // namespace calib

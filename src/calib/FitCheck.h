@@ -16,6 +16,13 @@ struct PairCheck {
     // Distance from geo to where the map's transform puts the pixel; none while the map has
     // no transform.
     std::optional<double> missMetres;
+    // With four or more points: the distance from geo to where the fit of the other points
+    // alone puts the pixel. A point read wrong pulls the fit towards itself, so its own miss
+    // above stays small; left out it shows in full.
+    std::optional<double> leftOutMetres;
+    // The other points agree far better without it: the one to check first (two are marked
+    // when the points cannot tell which of them is wrong).
+    bool suspect = false;
 };
 
 // The pairs held, oldest first, for an image imageHeight pixels high, measured against the

@@ -4,6 +4,7 @@
 #include "map/Georeference.h"
 #include "map/GridModel.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,6 +20,10 @@ struct FitReport {
     std::optional<GridModel> better;      // another model that fits the points clearly better
 };
 
+// From this many points each is also measured against the fit of the others (PairCheck's
+// leftOutMetres); from one more, a point the others agree without is marked.
+inline constexpr std::size_t kMinLeftOutPoints = 4;
+
 // Measures georeference (the map's, whichever model places its pixels) against points; model
 // is the map's grid model, which the others are weighed against.
 FitReport ReportFit(const Georeference& georeference, const GridModel& model,
@@ -29,7 +34,8 @@ FitReport ReportFit(const Georeference& georeference, const GridModel& model,
 std::string GridModelLabel(const GridModel& model);
 
 // One line under the list: "RMS 1.2 m", and when another model fits better, "; the topographic
-// grid would fit these points better". Empty without an RMS.
+// grid would fit these points better", and for points marked, "; check point 4: the others
+// agree without it". Empty without an RMS.
 std::string DescribeFit(const FitReport& report);
 
 } // namespace map

@@ -85,15 +85,19 @@ int RunCalibrate(const tool::ParsedArgs& args, const std::string& path, int heig
         if (notice.kind == session::Notice::Kind::Error)
             return fail(notice.text);
 
-    // One record a point: its pixel, its position, how far the fit misses it in metres; then
-    // the RMS, and a model that fits clearly better.
+    // One record a point: its pixel, its position, how far the fit misses it and how far the
+    // fit of the other points does, in metres; then the RMS, and a model that fits clearly
+    // better.
     using base::FormatShortest;
     const map::FitReport report =
         map::ReportFit(document.Georeference(), document.Grid().model, document.Grid().points);
+    const auto metres = [](const std::optional<double>& value) {
+        return value ? base::FormatFixed(*value, 3) : std::string("none");
+    };
     for (const calib::PairCheck& point : report.points)
         out << "point\t" << FormatShortest(point.pixel.x) << '\t' << FormatShortest(point.pixel.y)
             << '\t' << FormatShortest(point.geo.y) << '\t' << FormatShortest(point.geo.x) << '\t'
-            << (point.missMetres ? base::FormatFixed(*point.missMetres, 3) : "none") << '\n';
+            << metres(point.missMetres) << '\t' << metres(point.leftOutMetres) << '\n';
     if (report.rmsMetres)
         out << "rms\t" << base::FormatFixed(*report.rmsMetres, 3) << '\n';
     if (report.better)
@@ -166,7 +170,7 @@ const tool::ToolCommandRegistrar registrar({
      "--height H [--pixel X Y]... [--geo LAT LON]... | --height H [--add X Y POSITION]... "
      "[--grid MODEL] [--datum NAME] [--keep N]",
      "lists a calibration file, converts pixels to positions and back in argument order, or "
-     "calibrates the map and prints how far the fit misses each point",
+     "calibrates the map and prints how far the fit, and the fit of the others, misses each point",
      {{"--height", "H", "the image height in pixels, needed by conversions and calibrating"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
       {"--geo", "LAT LON", "prints the pixel of the position"},

@@ -4,6 +4,7 @@
 #include "calib/CalibrationPointsDlg.h"
 #include "calib/FitCheck.h"
 #include "calib/MapSettingsDlg.h"
+#include "coords/CoordFormat.h"
 #include "coords/EnterCoordsDlg.h"
 #include "map/FitReport.h"
 #include "platform/MessageBox.h"
@@ -175,6 +176,9 @@ void MapCommands::OnCalibrationPoints() {
     const MapView::MapDialogOpen open(view_);
     const CalibrationMarksShown marks(view_);
     calib::CalibrationPointsDlg dialog(&view_);
+    dialog.SetPositionText([this](const MapPos& geo) {
+        return QString::fromStdString(coords::FormatPosition(geo, session_.CoordFormat()));
+    });
     const auto refresh = [this, &dialog](const session::Outcome& outcome) {
         Tell(outcome.notices);
         const session::MapDocument& document = session_.Document();

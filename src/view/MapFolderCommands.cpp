@@ -105,12 +105,9 @@ void MapFolderCommands::OnLoadFinished(const QString& path, bool loaded, const Q
 
 void MapFolderCommands::OnContextMenu(QPoint at) {
     mapsHere_->clear();
-    const map::Georeference& georef = view_.Session().Georeference();
     std::vector<const map::FolderMap*> maps;
-    if (folder_.Index() && georef.HasTransform() && !view_.MapLoading()) {
-        const MapPos image = view_.Geometry().ScreenToImage(ViewPoint{at.x(), at.y()});
-        maps = map::MapsByDetail(*folder_.Index(), georef.ToGeo(image));
-    }
+    if (const std::optional<MapPos> here = view_.PositionAt(at); here && folder_.Index())
+        maps = map::MapsByDetail(*folder_.Index(), *here);
     for (const map::FolderMap* map : maps) {
         const QString path =
             QFile::decodeName(QByteArray::fromStdString(folder_.Index()->PathOf(*map)));

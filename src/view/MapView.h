@@ -70,6 +70,9 @@ public:
     void GoToMapCentre();
     // Centres on an image pixel (column, row from the top).
     void CentreOn(const MapPos& image);
+    // The position (latitude in y) under view pixel at; none while the map is uncalibrated or
+    // another one loads. The context menu's commands named for a place act there.
+    [[nodiscard]] std::optional<MapPos> PositionAt(QPoint at) const;
     // Paints one frame onto painter exactly as the window shows it (the paint handler calls
     // it; benchmarks and tests call it on an image of the client size).
     void PaintFrame(QPainter& painter);

@@ -30,6 +30,13 @@ void MapView::CreatePointerHandling() {
     });
 }
 
+std::optional<MapPos> MapView::PositionAt(QPoint at) const {
+    const map::Georeference& georef = session_.Georeference();
+    if (mapLoading_ || !georef.HasTransform())
+        return std::nullopt;
+    return georef.ToGeo(geometry_.ScreenToImage(ViewPoint{at.x(), at.y()}));
+}
+
 void MapView::mousePressEvent(QMouseEvent* event) {
     const ViewPoint at = PixelUnderPointer(event->position());
     if (event->button() == Qt::RightButton && !picture_) {

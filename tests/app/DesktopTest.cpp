@@ -8,6 +8,7 @@
 #include "calib/CalibrationPointsDlg.h"
 #include "calib/RangeBearing.h"
 #include "coords/CoordEntry.h"
+#include "coords/CoordFormat.h"
 #include "coords/EnterCoordsDlg.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
@@ -590,13 +591,18 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
     const QString handPath = dir.filePath("hand.mcd");
     ASSERT_TRUE(calib::SaveCalibrationFile(handPath.toStdString(), byHand));
 
+    f.OnCommand(kCmdFormatUtm);
     bool checked = false;
     testsupport::WhenModal<calib::CalibrationPointsDlg>([&](calib::CalibrationPointsDlg& d) {
         EXPECT_TRUE(v.ShowsCalibrationMarks());
         QTableWidget* table = d.Table();
         ASSERT_EQ(table->rowCount(), 3);
-        for (int row = 0; row < 3; ++row)
+        for (int row = 0; row < 3; ++row) {
             EXPECT_EQ(table->item(row, 3)->text(), "0.0 m") << row; // an exact fit
+            // Positions as the status line writes them.
+            EXPECT_EQ(table->item(row, 2)->text().toStdString(),
+                      coords::FormatPosition(e[2 * row + 1], coords::CoordFormat::Utm));
+        }
         EXPECT_FALSE(d.DeleteButton()->isEnabled());
         EXPECT_FALSE(d.UndoButton()->isEnabled());
         table->selectRow(1);

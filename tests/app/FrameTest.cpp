@@ -9,7 +9,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSettings>
@@ -20,6 +23,7 @@
 #include <algorithm>
 #include <new>
 #include <string>
+#include <tuple>
 
 using namespace app;
 
@@ -350,19 +354,57 @@ TEST(FileFilters, TranslateToQtSyntax) {
               (QStringList{"Compressed Image Files (*.gif *.png *.jpg)", "GIF Images (*.gif)",
                            "Portable Network Graphics (*.png)", "JPEG Images (*.jpg)",
                            "Bitmap Images (*.bmp)", "All Files (*)"}));
-    // Load Map offers each other kind of map file between the images and all files.
+    // Load Map opens on all maps, then the handheld's entries with each other kind of map file
+    // between the images and all files.
     const QStringList maps = CGPSMapFrame::QtFileFilters(CGPSMapFrame::MapFilter());
     const auto kinds = std::ranges::count_if(map::MapFormats(), [](const map::MapFormat& f) {
         return f.kind != map::MapFileKind::Image;
     });
-    EXPECT_EQ(maps.size(), 6 + kinds);
-    EXPECT_EQ(maps.first(5), CGPSMapFrame::QtFileFilters(kMapFilter).first(5));
+    EXPECT_EQ(maps.size(), 7 + kinds);
+    EXPECT_EQ(maps.mid(1, 5), CGPSMapFrame::QtFileFilters(kMapFilter).first(5));
     EXPECT_EQ(maps.last(), "All Files (*)");
     EXPECT_TRUE(maps.contains("OziExplorer Maps (*.map)")) << maps.join(", ").toStdString();
     EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailSaveFilter),
               (QStringList{"QUILO Trails (*.trl)", "Google KML (*.kml)", "GPX 1.1 (*.gpx)"}));
-    EXPECT_EQ(CGPSMapFrame::QtFileFilters(kTrailLoadFilter),
-              (QStringList{"QUILO Trails (*.trl)", "GPX Tracks (*.gpx)"}));
+    EXPECT_EQ(CGPSMapFrame::QtFileFilters(CGPSMapFrame::TrailLoadFilter()),
+              (QStringList{"All trails (*.trl *.TRL *.kml *.KML *.gpx *.GPX)",
+                           "QUILO Trails (*.trl)", "GPX Tracks (*.gpx)"}));
+}
+
+TEST_F(FrameFixture, LoadMapAndLoadTrailOpenOnEveryFileTheyRead) {
+    CGPSMapFrame& f = StartFrame();
+    const QString files = dir.filePath("files");
+    ASSERT_TRUE(QDir().mkpath(files));
+    // A KML is a ground overlay or a trail, as its content tells.
+    const QStringList maps{"a.tif",  "b.jpg", "b.jgw", "c.map", "d.kmz", "e.mbtiles",
+                           "s.jpeg", "s.JPG", "s.bmp", "s.Png", "x.kml"};
+    const QStringList trails{"w.trl", "w.gpx", "W.GPX", "x.kml"};
+    for (const QString& name : maps + trails + QStringList{"notes.txt", "w.qjr"})
+        ASSERT_TRUE(QFile(files + '/' + name).open(QIODevice::WriteOnly));
+    for (const auto& [command, first, expected] :
+         {std::tuple{kCmdLoadMap, "All maps (", maps}, {kCmdLoadTrail, "All trails (", trails}}) {
+        QStringList listed;
+        testsupport::WhenModal<QFileDialog>([&](QFileDialog& d) {
+            EXPECT_TRUE(d.selectedNameFilter().startsWith(first));
+            d.setDirectory(files);
+            const auto* model = d.findChild<QFileSystemModel*>();
+            // The folder is read on a thread; a file filtered out is missing or disabled.
+            PumpUntil([&] {
+                listed.clear();
+                const QModelIndex folder = model->index(files);
+                for (int i = 0; i < model->rowCount(folder); ++i)
+                    if (model->flags(model->index(i, 0, folder)) & Qt::ItemIsEnabled)
+                        listed << model->fileName(model->index(i, 0, folder));
+                return listed.size() >= expected.size();
+            });
+            d.reject();
+        });
+        f.OnCommand(command);
+        QStringList want = expected;
+        want.sort();
+        listed.sort();
+        EXPECT_EQ(listed, want) << first;
+    }
 }
 
 TEST(GpsAppStartUp, EndsWithAMessageWhenTheFrameCannotBeCreated) {

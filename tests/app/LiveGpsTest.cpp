@@ -2,9 +2,6 @@
 
 #include "app/GpsDetailsPanel.h"
 #include "app/LiveCommands.h"
-
-#include <QMenu>
-
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
@@ -210,11 +207,7 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
         live.Action(item)->trigger();
     EXPECT_FALSE(live.Panel().isHidden());
     EXPECT_LT(frame.palette().color(QPalette::Window).lightness(), 60);
-    v.SetSelection(v.Session().Georeference().ToPixel(demo::PixelToGeo({900, 700})));
-    // As from the context menu, which enables the item for the selection as it opens.
-    frame.Commands().ContextMenu()->popup(QPoint(10, 10));
-    live.Action(LiveCommands::kGoToHere)->trigger();
-    frame.Commands().ContextMenu()->hide();
+    live.StartGoTo("east", demo::PixelToGeo({900, 700}));
     v.OnGpsConnect();
     // The demo's sky: its GSA uses the eight GPS satellites and none of the GLONASS ones.
     ASSERT_TRUE(PumpUntil([&] {

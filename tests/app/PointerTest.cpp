@@ -2,7 +2,10 @@
 
 #include "view/PointerGesture.h"
 
+#include "app/LiveCommands.h"
+#include "demo/DemoMap.h"
 #include "points/PointsFile.h"
+#include "view/MapFolderCommands.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -151,6 +154,36 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
     Send(v, QEvent::MouseButtonRelease, {60, 70}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(v.Session().Selection(), before);
     menu->hide();
+}
+
+TEST_F(FrameFixture, CommandsNamedForAPlaceActWhereTheMenuOpenedNotAtTheSelection) {
+    const QString sheets = dir.filePath("sheets");
+    QString error;
+    ASSERT_TRUE(demo::WriteDemoSheets(sheets, &error)) << error.toStdString();
+    CGPSMapFrame& f = StartFrame(QSize(500, 400));
+    ASSERT_TRUE(f.MapFolder().OpenFolder(sheets));
+    ASSERT_TRUE(f.LoadMapFile(sheets + "/brindlemoor-A1.png"));
+    view::MapView& v = f.View();
+    // Across the east edge of the first sheet; the second one lies beyond it.
+    v.CentreOn(MapPos(v.Geometry().ImageWidth(), 150));
+    const QPoint west(v.width() / 4, v.height() / 2);
+    const QPoint east(3 * v.width() / 4, v.height() / 2);
+    Press(v, west);
+    Release(v, west);
+    const std::optional<MapPos> selected = v.Session().Selection();
+    Press(v, east, Qt::RightButton);
+    EXPECT_EQ(v.Session().Selection(), selected);
+    QStringList here;
+    for (QAction* a : f.Commands().ContextMenu()->actions())
+        for (QAction* map : a->text() == "Maps Here" ? a->menu()->actions() : QList<QAction*>())
+            here << map->text();
+    ASSERT_EQ(here.size(), 1);
+    EXPECT_TRUE(here[0].startsWith("brindlemoor-B1")) << here[0].toStdString();
+    f.Live().Action(LiveCommands::kGoToHere)->trigger();
+    f.Commands().ContextMenu()->hide();
+    ASSERT_TRUE(v.Session().Live().GoTo());
+    EXPECT_EQ(v.Session().Live().GoTo()->point, v.PositionAt(east));
+    EXPECT_NE(v.PositionAt(east), v.PositionAt(west));
 }
 
 TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) {

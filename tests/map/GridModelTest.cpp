@@ -1,6 +1,8 @@
 // Grid model names, refused calibrations and the least-squares fit through more points.
 
 #include "map/GridModel.h"
+#include "base/Number.h"
+#include "map/FitReport.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,52 @@ TEST(GridModelTest, LeastSquaresShowsTheMisreadPoint) {
     EXPECT_EQ(map::BetterModel(kGraticule, points), kTopographic);
     EXPECT_EQ(map::BetterModel({GridKind::Named, "EPSG:32632"}, points), std::nullopt);
     EXPECT_EQ(map::BetterModel(kGraticule, std::span(points).first(3)), std::nullopt);
+}
+
+TEST(GridModelTest, LeavingEachPointOutShowsTheOneTypedWrong) {
+    // Points of the 40 km UTM sheet, one typed `metres` east of the truth: least squares spreads
+    // the error over all of them, left out it shows in full. 'x' marks a point to check.
+    using Layout = std::vector<std::pair<int, int>>;
+    const Layout square{{0, 0}, {16000, 0}, {0, 16000}, {16000, 16000}, {8000, 8000}};
+    const Layout pentagon{{8000, 800}, {15200, 6000}, {12400, 14400}, {3600, 14400}, {800, 6000}};
+    const struct {
+        Layout layout;
+        std::size_t wrong;
+        double metres;
+        const char* marked;
+        const char* fit; // after the RMS
+    } rows[] = {
+        // A corner's diagonal opposite explains the others as well.
+        {square, 3, 50, "x..x.",
+         "; check points 1 and 4: the others agree without any one of them"},
+        {square, 4, 50, "....x", "; check point 5: the others agree without it"},
+        {pentagon, 0, 50, "x....", "; check point 1: the others agree without it"},
+        {pentagon, 0, 1.5, ".....", ""},                                 // reading error
+        {Layout(square.begin(), square.begin() + 4), 3, 50, "....", ""}, // four miss alike
+    };
+    const GridModel utm{GridKind::Named, "EPSG:32632"};
+    const auto proj = map::ProjTransform::Make("EPSG:32632", map::kWgs84, nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.marked);
+        std::vector<CalibrationPoint> points;
+        for (const auto& [col, line] : row.layout) {
+            MapPos geo(480000 + col * 2.5 + (points.size() == row.wrong ? row.metres : 0),
+                       6673000 - line * 2.5);
+            ASSERT_TRUE(proj->Forward(geo));
+            points.push_back({MapPos(col, line), geo});
+        }
+        const map::FitReport report =
+            map::ReportFit(*map::GridGeoreference::Fit(utm, points, nullptr), utm, points);
+        std::string marked;
+        for (const calib::PairCheck& check : report.points)
+            marked += check.suspect ? 'x' : '.';
+        EXPECT_EQ(marked, row.marked);
+        // Ground metres: the grid's scale on the sheet is within 0.1 % of one.
+        EXPECT_NEAR(report.points[row.wrong].leftOutMetres.value(), row.metres, row.metres / 1e3);
+        EXPECT_LT(*report.points[row.wrong].missMetres, row.metres);
+        EXPECT_EQ(map::DescribeFit(report),
+                  "RMS " + base::FormatFixed(*report.rmsMetres, 1) + " m" + row.fit);
+    }
 }
 
 TEST(GridModelTest, WorldFileAffine) {

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -95,6 +96,14 @@ TEST(CalibToolTest, Calib) {
     ASSERT_TRUE(calib::SaveCalibrationFile(old, c));
     const std::string fresh = dir.File("fresh.mcd");
 
+    std::vector<std::string> four = {
+        "calib", dir.File("four.mcd"), "--height", "480", "--keep", "4", "--grid", "graticule"};
+    for (const auto& [x, y, position] : {std::tuple{"0", "0", "51.5 -0.25"},
+                                         {"640", "0", "51.5 0.75"},
+                                         {"0", "480", "50.9 -0.25"},
+                                         {"160", "120", "51.35 0.0"}})
+        four.insert(four.end(), {"--add", x, y, position});
+
     tooltest::CheckRows(
         {
             {"listing",
@@ -142,8 +151,12 @@ TEST(CalibToolTest, Calib) {
             {"no file", {"calib", "--height", "480"}, nullptr},
             {"calibrating an old folder keeps the handheld's fit",
              {"calib", old, "--height", "480", "--add", "100", "100", "51.375 -0.09375"},
-             "point\t640\t0\t51.5\t0.75\t0.000\npoint\t0\t480\t50.9\t-0.25\t0.000\n"
-             "point\t100\t100\t51.375\t-0.09375\t0.000\nrms\t0.000\n"},
+             "point\t640\t0\t51.5\t0.75\t0.000\tnone\npoint\t0\t480\t50.9\t-0.25\t0.000\tnone\n"
+             "point\t100\t100\t51.375\t-0.09375\t0.000\tnone\nrms\t0.000\n"},
+            {"four points: each also measured by the fit of the other three", four,
+             "point\t0\t0\t51.5\t-0.25\t0.000\t0.000\npoint\t640\t0\t51.5\t0.75\t0.000\t0.000\n"
+             "point\t0\t480\t50.9\t-0.25\t0.000\t0.000\n"
+             "point\t160\t120\t51.35\t0\t0.000\t0.000\nrms\t0.000\n"},
             {"calibrating without height", {"calib", fresh, "--add", "0", "0", "46 7"}, nullptr},
             {"calibrating with conversions",
              {"calib", fresh, "--height", "480", "--keep", "4", "--pixel", "0", "0"},
