@@ -320,10 +320,13 @@ MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool 
     source.height = layout->height;
     source.overlays = std::move(found);
     if (layout->coarser > 1.0)
-        source.warnings.push_back(source.path + ": its ground overlays are shown coarser than " +
-                                  "the finest of them, as a map of " +
-                                  std::to_string(layout->width) + " x " +
-                                  std::to_string(layout->height) + " pixels");
+        source.warnings.push_back(
+            source.path + ": its ground overlays are shown coarser than " +
+            "the finest of them, as a map of " + std::to_string(layout->width) + " x " +
+            std::to_string(layout->height) + " pixels" +
+            (layout->sparse ? ": at the finest one's detail it would hold far more pixels "
+                              "than they do"
+                            : ""));
     return {std::move(source), {}};
 }
 

@@ -185,7 +185,9 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     if (!place)
         return out;
     MapPyramid& mosaic = place->Pyramid();
-    FillBlank(mosaic);
+    const MosaicCancelled cancelled = [&events] { return events.Cancelled(); };
+    if (!FillBlank(mosaic, cancelled))
+        return {};
     // Decoding takes most of the time; the reduced levels the rest.
     constexpr double kDecodeShare = 0.9;
     const double share = kDecodeShare / static_cast<double>(source.overlays.size());
@@ -212,7 +214,8 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
         }
         out.incomplete = out.incomplete || image.incomplete;
         out.damaged = out.damaged || image.damaged;
-        DrawOverlay(mosaic, grid, image.map, overlay.placed.affine);
+        if (!DrawOverlay(mosaic, grid, image.map, overlay.placed.affine, cancelled))
+            return {};
         ++drawn;
     }
     if (drawn == 0) {
