@@ -470,15 +470,6 @@ const Hostile kHostile[] = {
          testsupport::WriteBytes(dir.File("t.prj"), "UTM zone 32, I think\n");
      },
      "t.prj: not a WKT definition"},
-    {"a .prj whose grid is a URL", "t.png",
-     [](const TempDir& dir) {
-         MakeImage(dir.File("t.png"), kSheetArea);
-         std::string wkt = Ran(QUILO_GDALSRSINFO, {"-o", "wkt1", "EPSG:32632"}).out;
-         wkt.insert(wkt.rfind(']'), ",EXTENSION[\"PROJ4\",\"+proj=utm +zone=32 +datum=WGS84 "
-                                    "+nadgrids=@http://127.0.0.1:9/g.tif +units=m +no_defs\"]");
-         testsupport::WriteBytes(dir.File("t.prj"), wkt);
-     },
-     "its grid http://127.0.0.1:9/g.tif is not installed"},
     {"a .map with 10 000 points", "m.map",
      [](const TempDir& dir) {
          testsupport::WriteBytes(dir.File("m.map"), SmallOziMap("WGS 84", "Mercator", 10000));

@@ -266,10 +266,7 @@ TEST(MbTiles, ACancelFromAnotherThreadStopsAQueryThatRuns) {
         events.cancelled = true;
         events.told.set_value();
     });
-    const view::QtTileDecoder decoder;
-    map::OpenMapOptions options;
-    options.tileImages = &decoder;
-    const map::OpenedMap opened = map::OpenMap(file, options, events);
+    const map::OpenedMap opened = map::OpenMap(file, {}, events);
     view.join();
     EXPECT_TRUE(opened.map.Empty());
     EXPECT_EQ(opened.error, "") << "a cancel is no failure";
