@@ -1,7 +1,8 @@
 // One input is a KML document with ground overlays (the first byte sets the image's size). It
 // is refused with a reason, or each overlay has an image link and a place; its affine on the
 // image is finite or none, and its link, made a path inside an archive, never leaves it. The
-// overlays shown as one map make a mosaic within its bounds, or none.
+// overlays shown as one map make a mosaic within its bounds (a few pixels for each of theirs at
+// most), or none.
 #include "FuzzCheck.h"
 #include "map/GroundOverlay.h"
 #include "map/OverlayMosaic.h"
@@ -44,7 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto layout = map::PlanMosaic(placed)) {
         Check(layout->width >= 1 && layout->height >= 1);
         Check(layout->width <= map::kMaxMosaicSide && layout->height <= map::kMaxMosaicSide);
-        Check(static_cast<long long>(layout->width) * layout->height <= map::kMaxMosaicPixels);
+        const long long pixels = static_cast<long long>(layout->width) * layout->height;
+        Check(pixels <= map::kMaxMosaicPixels);
+        Check(pixels <= map::kMosaicPixelsPerOverlayPixel * static_cast<long long>(placed.size()) *
+                            side * (side + 1));
         Check(std::all_of(layout->affine.begin(), layout->affine.end(),
                           [](double value) { return std::isfinite(value); }));
     }

@@ -198,3 +198,18 @@ put('fuzz_mbtiles', 'no-bounds-levels', b'format\tjpg\n--\n12 2150 2722\n13 4300
 put('fuzz_mbtiles', 'world', b'format\twebp\nbounds\t-180,-85.0511,180,85.0511\n--\n0 0 0\n1 0 0\n1 1 1\n18 0 0\n18 262143 262143\n')
 put('fuzz_mbtiles', 'vector', b'format\tpbf\n--\n0 0 0\n')
 put('fuzz_mbtiles', 'hostile', b'bounds\t1e999,nan,-180,91\nminzoom\t-5\n--\n99 -1 4294967296\n-3 7 7\n')
+
+# Hostile files: each attack on a reader stays among its seeds.
+endless = b'WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c)'
+put('fuzz_mbtiles', 'endless-tiles', b'format\tpng\n--\n10 531 662\n--\nDROP TABLE tiles; CREATE VIEW tiles AS ' + endless + b' SELECT 10 AS zoom_level, 531 AS tile_column, 662 AS tile_row, zeroblob(1) AS tile_data FROM c;')
+put('fuzz_mbtiles', 'endless-metadata', b'--\n10 531 662\n--\nDROP TABLE metadata; CREATE VIEW metadata AS ' + endless + b" SELECT 'name' AS name, x AS value FROM c;")
+put('fuzz_mbtiles', 'deduplicated', b'format\tpng\n--\n14 8600 10889\n14 8601 10889\n--\nCREATE TABLE map (zoom_level INTEGER, tile_column INTEGER, tile_row INTEGER, tile_id TEXT); CREATE TABLE images (tile_data BLOB, tile_id TEXT); INSERT INTO map SELECT zoom_level, tile_column, tile_row, rowid FROM tiles; INSERT INTO images SELECT tile_data, rowid FROM tiles; DROP TABLE tiles; CREATE VIEW tiles AS SELECT zoom_level, tile_column, tile_row, tile_data FROM map JOIN images ON images.tile_id = map.tile_id;')
+put('fuzz_mbtiles', 'far-zooms', b'bounds\t-180,-85.05,180,85.05\n--\n0 0 0\n22 100 100\n')
+put('fuzz_mbtiles', 'far-corners', b'--\n18 0 0\n18 262143 262143\n')
+put('fuzz_ground_overlay', 'hair-box', b'\x10' + kml.replace(b'<north>46</north><south>45</south><east>8</east><west>7</west><rotation>12.5</rotation>', b'<north>45.0000000001</north><south>45</south><east>7.0000000001</east><west>7</west>'))
+put('fuzz_world_file', 'url-grid', b'10.0\n0.0\n0.0\n-10.0\n500005.0\n5199995.0\n\x00PROJCS["WGS 84 / UTM zone 32N",GEOGCS["WGS 84",DATUM["WGS_1984",SPHEROID["WGS 84",6378137,298.257223563]],PRIMEM["Greenwich",0],UNIT["degree",0.0174532925199433]],PROJECTION["Transverse_Mercator"],PARAMETER["latitude_of_origin",0],PARAMETER["central_meridian",9],PARAMETER["scale_factor",0.9996],PARAMETER["false_easting",500000],PARAMETER["false_northing",0],UNIT["metre",1],EXTENSION["PROJ4","+proj=utm +zone=32 +datum=WGS84 +nadgrids=@http://127.0.0.1:9/g.tif +units=m +no_defs"]]')
+# the UTM GeoTIFF with its ProjectedCSTypeGeoKey (3072) made 65534, a code no registry has
+utm_tif = open(os.path.join(root, 'fuzz_geotiff', 'strips-utm'), 'rb').read()
+key = struct.pack('<HHHH', 3072, 0, 1, 32632)
+assert key in utm_tif
+put('fuzz_geotiff', 'unknown-code', utm_tif.replace(key, struct.pack('<HHHH', 3072, 0, 1, 65534)))

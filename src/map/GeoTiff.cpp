@@ -1,6 +1,7 @@
 #include "map/GeoTiff.h"
 
 #include "base/Number.h"
+#include "map/Proj.h"
 #include "map/TiffFile.h"
 
 #include <geotiff/geo_normalize.h>
@@ -132,6 +133,9 @@ GeoTiffHeaderResult ReadGeoTiffHeader(int fd) {
     std::string why;
     const std::unique_ptr<GTIF, GtifDeleter> gtif(
         GTIFNewEx(file->Handle(), &QuietGeoTiff, nullptr));
+    // Ours, not one libgeotiff would make: that one prints PROJ's complaints about unknown codes.
+    if (gtif && ThreadProjContext() != nullptr)
+        GTIFAttachPROJContext(gtif.get(), ThreadProjContext());
     if (RasterToGrid(file->Handle(), &raster, &why) && gtif)
         header.crs = CrsOf(gtif.get(), &why);
     else if (why.empty())

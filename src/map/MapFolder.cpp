@@ -480,8 +480,8 @@ IndexedFolder IndexMapFolder(const std::string& folder, const fs::path& cache) {
     out.readAfresh = static_cast<int>(fresh.size());
     if (!cache.empty() && (!kept || *kept != index)) {
         fs::create_directories(cache, ec);
-        if (const platform::FileResult written =
-                platform::WriteFileAtomically(indexPath.string(), FormatFolderIndex(index));
+        if (const platform::FileResult written = platform::WriteFileAtomically(
+                indexPath.string(), FormatFolderIndex(index), platform::FileOwner::Program);
             !written)
             out.warnings.push_back(written.error);
     }

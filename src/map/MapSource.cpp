@@ -320,10 +320,13 @@ MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool 
     source.height = layout->height;
     source.overlays = std::move(found);
     if (layout->coarser > 1.0)
-        source.warnings.push_back(source.path + ": its ground overlays are shown coarser than " +
-                                  "the finest of them, as a map of " +
-                                  std::to_string(layout->width) + " x " +
-                                  std::to_string(layout->height) + " pixels");
+        source.warnings.push_back(
+            source.path + ": its ground overlays are shown coarser than " +
+            "the finest of them, as a map of " + std::to_string(layout->width) + " x " +
+            std::to_string(layout->height) + " pixels" +
+            (layout->sparse ? ": at the finest one's detail it would hold far more pixels "
+                              "than they do"
+                            : ""));
     return {std::move(source), {}};
 }
 
@@ -375,8 +378,10 @@ MapSourceResult ReadGeoTiff(MapSource source) {
 }
 
 // A tile set: always Web Mercator, its extent from the tiles it holds.
-MapSourceResult ReadMbTiles(MapSource source) {
-    const MbTilesInfoResult read = ReadMbTilesInfo(source.path);
+MapSourceResult ReadMbTiles(MapSource source, const std::function<bool()>& cancelled) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(source.path, cancelled);
+    if (!read.info && read.error.empty())
+        return {};
     if (!read.info)
         return Failure(source.path, read.error);
     std::string why;
@@ -409,7 +414,7 @@ std::string FindOziImage(const std::string& mapPath, const std::string& written)
     return FindFileIgnoringCase({(fs::path(folder) / name).string()});
 }
 
-MapSourceResult ReadMapSource(const std::string& path) {
+MapSourceResult ReadMapSource(const std::string& path, const std::function<bool()>& cancelled) {
     const RecognisedMap recognised = RecogniseMapFile(path);
     if (recognised.format == nullptr)
         return {std::nullopt, recognised.error, !recognised.unrecognised};
@@ -430,7 +435,7 @@ MapSourceResult ReadMapSource(const std::string& path) {
     case MapFileKind::GeoTiff:
         return ReadGeoTiff(std::move(source));
     case MapFileKind::MbTiles:
-        return ReadMbTiles(std::move(source));
+        return ReadMbTiles(std::move(source), cancelled);
     }
     return {std::nullopt, path + ": not a map of any kind QUILO opens"};
 }

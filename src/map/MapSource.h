@@ -6,6 +6,7 @@
 #include "map/OverlayMosaic.h"
 #include "platform/MappedFile.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,7 +55,9 @@ struct MapSourceResult {
 // Reads the map file at path, of any kind the table of formats recognises: finds its image,
 // reads its georeference and checks them, without decoding a pixel. An image with the
 // handheld's calibration file beside it keeps that; else a world file beside it places it.
-MapSourceResult ReadMapSource(const std::string& path);
+// cancelled, asked while a long read runs (the queries of a tile set), stops it when it returns
+// true: the result is then empty with no error.
+MapSourceResult ReadMapSource(const std::string& path, const std::function<bool()>& cancelled = {});
 
 // The image a .map names, as a path: relative to the .map's folder, else the file in that folder
 // whose name is the last component of the written path, matched without regard to case

@@ -4,11 +4,13 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -25,9 +27,23 @@ constexpr int kMaxUnderZoom = 2;
 constexpr double kMercatorHalf = 20037508.342789244; // metres from 0 to the edge
 constexpr double kMaxLatitude = 85.0511287798066;
 
+// Every query is bounded: a tiles table or metadata that is a view may be a query without end
+// (a recursive one), and reading the file must neither hang nor keep a core busy. Rows that are
+// really there take room in the file, while a view makes rows out of nothing, so the steps a
+// query may take grow with the file; a time limit bounds the rest, and the caller's cancel
+// stops any query at once.
+constexpr long long kBaseQuerySteps = 10'000'000;
+constexpr long long kQueryStepsPerByte = 16;
+constexpr int kStepsPerCheck = 1000;
+constexpr std::chrono::seconds kMaxQueryTime{10};
+
 class Database {
 public:
+    explicit Database(std::function<bool()> cancelled = {}) : cancelled_(std::move(cancelled)) {}
     ~Database() { sqlite3_close(db_); }
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
     // Read-only and immutable: no lock, no journal, nothing written beside the file.
     bool Open(const std::string& path, std::string* error) {
         std::string uri = "file:";
@@ -47,20 +63,55 @@ public:
             *error = Reason();
             return false;
         }
+        struct stat st {};
+        const long long bytes = ::stat(path.c_str(), &st) == 0 ? st.st_size : 0;
+        stepBudget_ = kBaseQuerySteps + kQueryStepsPerByte * std::min(bytes, 1LL << 40);
+        sqlite3_progress_handler(db_, kStepsPerCheck, &Database::Check, this);
         return true;
     }
     std::string Reason() const {
+        if (stop_ == Stop::TooLong)
+            return "reading its tables does not end in reasonable time";
         return db_ == nullptr ? "not enough memory" : std::string(sqlite3_errmsg(db_));
     }
     sqlite3* Get() const { return db_; }
 
+    // Each query has its own bound, counted from its first step.
+    void StartQuery() {
+        if (stop_ == Stop::TooLong)
+            stop_ = Stop::None;
+        steps_ = 0;
+        deadline_ = std::chrono::steady_clock::now() + kMaxQueryTime;
+    }
+    // The caller cancelled: the result is then empty, with no error.
+    [[nodiscard]] bool Cancelled() const { return stop_ == Stop::Cancelled; }
+
 private:
+    enum class Stop { None, TooLong, Cancelled };
+
+    // Non-zero interrupts the query running.
+    static int Check(void* self) {
+        Database& db = *static_cast<Database*>(self);
+        if (db.stop_ == Stop::None && db.cancelled_ && db.cancelled_())
+            db.stop_ = Stop::Cancelled;
+        db.steps_ += kStepsPerCheck;
+        if (db.stop_ == Stop::None &&
+            (db.steps_ > db.stepBudget_ || std::chrono::steady_clock::now() > db.deadline_))
+            db.stop_ = Stop::TooLong;
+        return db.stop_ != Stop::None ? 1 : 0;
+    }
+
     sqlite3* db_ = nullptr;
+    std::function<bool()> cancelled_;
+    long long stepBudget_ = kBaseQuerySteps;
+    long long steps_ = 0;
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now();
+    Stop stop_ = Stop::None;
 };
 
 class Statement {
 public:
-    Statement(const Database& db, const char* sql) : db_(db) {
+    Statement(Database& db, const char* sql) : db_(db) {
         if (sqlite3_prepare_v2(db.Get(), sql, -1, &statement_, nullptr) != SQLITE_OK)
             statement_ = nullptr;
     }
@@ -72,6 +123,9 @@ public:
     bool Step() {
         if (!statement_)
             return false;
+        if (!started_)
+            db_.StartQuery();
+        started_ = true;
         const int result = sqlite3_step(statement_);
         failed_ = result != SQLITE_ROW && result != SQLITE_DONE;
         return result == SQLITE_ROW;
@@ -79,6 +133,7 @@ public:
     [[nodiscard]] bool Failed() const { return !statement_ || failed_; }
     void Reset(std::initializer_list<int> values) {
         sqlite3_reset(statement_);
+        started_ = false;
         int index = 1;
         for (const int value : values)
             sqlite3_bind_int(statement_, index++, value);
@@ -101,9 +156,10 @@ public:
     [[nodiscard]] std::string Reason() const { return db_.Reason(); }
 
 private:
-    const Database& db_;
+    Database& db_;
     sqlite3_stmt* statement_ = nullptr;
     bool failed_ = false;
+    bool started_ = false;
 };
 
 // "w,s,e,n" in degrees, west of east, within Web Mercator's latitudes once clamped.
@@ -178,11 +234,17 @@ std::array<double, 6> MbTilesInfo::WorldFile() const {
     return {resolution, 0.0, 0.0, -resolution, west + resolution / 2, north - resolution / 2};
 }
 
-MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
+MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<bool()>& cancelled) {
     MbTilesInfoResult out;
-    Database db;
+    Database db(cancelled);
     if (!db.Open(path, &out.error))
         return out;
+    // Stopped by the caller: no info and no error.
+    const auto failed = [&](std::string why) {
+        if (!db.Cancelled())
+            out.error = std::move(why);
+        return out;
+    };
     MbTilesInfo info;
     std::optional<std::array<double, 4>> bounds;
     {
@@ -197,6 +259,9 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
             else if (name == "bounds")
                 bounds = ParseBounds(value);
         }
+        // A metadata table may be missing; one that cannot be read through is not.
+        if (metadata.Ok() && metadata.Failed())
+            return failed("it is not a readable MBTiles file (" + db.Reason() + ")");
     }
     if (info.format == "pbf" || info.format == "mvt") {
         out.error = "it holds vector tiles, which this program cannot draw; only tile sets of "
@@ -205,12 +270,10 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
     }
     // The zooms come from the tiles: the metadata's may be missing or wrong.
     Statement zooms(db, "SELECT MIN(zoom_level), MAX(zoom_level) FROM tiles");
-    if (!zooms.Step()) {
-        out.error = zooms.Ok() && !zooms.Failed()
-                        ? "it has no tiles"
-                        : "it is not a readable MBTiles file (" + db.Reason() + ")";
-        return out;
-    }
+    if (!zooms.Step())
+        return failed(zooms.Ok() && !zooms.Failed()
+                          ? "it has no tiles"
+                          : "it is not a readable MBTiles file (" + db.Reason() + ")");
     if (zooms.IsNull(0)) {
         out.error = "it has no tiles";
         return out;
@@ -221,10 +284,16 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
     Statement extent(db, "SELECT MIN(tile_column), MAX(tile_column), MIN(tile_row), "
                          "MAX(tile_row) FROM tiles WHERE zoom_level = ?");
     extent.Reset({info.maxZoom});
-    if (!extent.Step() || extent.IsNull(0)) {
-        out.error = "its tiles cannot be read (" + db.Reason() + ")";
-        return out;
-    }
+    if (!extent.Step() || extent.IsNull(0))
+        return failed("its tiles cannot be read (" + db.Reason() + ")");
+    // A map holds no more tiles than a few for each the file has: a file of two tiles far
+    // apart, or at zooms far apart, is not shown as a map of thousands of empty ones.
+    static_assert((kMaxMbTilesSide / kTile) * (kMaxMbTilesSide / kTile) == 4096);
+    Statement count(db, "SELECT COUNT(*) FROM (SELECT 1 FROM tiles LIMIT 4096)");
+    if (!count.Step())
+        return failed("its tiles cannot be read (" + db.Reason() + ")");
+    const long long mostShown =
+        std::max(1LL, kMbTilesShownPerTile * static_cast<long long>(count.Int(0)));
     const int n = static_cast<int>(std::min(1LL << info.maxZoom, 1LL << 30));
     const int west = std::clamp(extent.Int(0), 0, n - 1);
     const int east = std::clamp(extent.Int(1), west, n - 1);
@@ -247,13 +316,16 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path) {
                        info.firstColumn + 1;
         info.rows =
             std::max(Row(info.bounds[1], info.zoom, true), info.firstRow) - info.firstRow + 1;
-        if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile)
+        if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile &&
+            static_cast<long long>(info.columns) * info.rows <= mostShown)
             break;
     }
     if (info.format.empty()) {
         Statement first(db, "SELECT tile_data FROM tiles LIMIT 1");
         if (first.Step() && first.Bytes(0).starts_with("\x1f\x8b"))
             info.format = "pbf";
+        if (first.Failed() && db.Cancelled())
+            return out;
     }
     if (info.format == "pbf") {
         out.error = "it holds vector tiles, which this program cannot draw; only tile sets of "
@@ -268,7 +340,7 @@ namespace {
 
 class TileFiller {
 public:
-    TileFiller(const Database& db, const MbTilesInfo& info, const TileImageDecoder& decoder)
+    TileFiller(Database& db, const MbTilesInfo& info, const TileImageDecoder& decoder)
         // A blob beyond 16 MiB is no tile of 256 x 256 pixels: never read into memory.
         : tile_(db, "SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
                     "tile_row = ? AND length(tile_data) <= 16777216"),
@@ -358,7 +430,7 @@ private:
 MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& info,
                                   const MbTilesPyramidOptions& options) {
     MbTilesPyramid out;
-    Database db;
+    Database db(options.cancelled);
     if (!db.Open(path, &out.error))
         return out;
     std::unique_ptr<PyramidTarget> target = options.target(info.Width(), info.Height(), &out.error);
@@ -371,6 +443,8 @@ MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& in
     for (int row = 0; row < info.rows; ++row) {
         for (int column = 0; column < info.columns; ++column) {
             filler.Fill(info.zoom, info.firstColumn + column, info.firstRow + row, tile.data());
+            if (db.Cancelled())
+                return out;
             if (!filler.error_.empty()) {
                 out.error = filler.error_;
                 return out;

@@ -54,18 +54,29 @@ struct MbTilesInfoResult {
     std::string error; // plain English, without the path
 };
 
+// A map shows at most this many tiles for each tile its file holds (and never more than
+// kMaxMbTilesSide allows): a few tiles far apart, or at zooms far apart, make a coarser map, not
+// one of thousands of empty tiles.
+inline constexpr int kMbTilesShownPerTile = 4;
+
 // Whether the file starts as SQLite databases do, as every MBTiles file is one.
 bool IsMbTilesFile(int fd);
 
 // Reads an MBTiles file (SQLite, opened read-only, never written): the metadata's name, format
 // and bounds, the zoom range of the tiles present. Bounds and zooms the metadata leaves out or
 // gets wrong come from the tiles themselves. A file that is no SQLite database or has no tiles
-// table is an error, and so is a set of vector tiles ("pbf"): only pictures can be shown.
-MbTilesInfoResult ReadMbTilesInfo(const std::string& path);
+// table is an error, and so is a set of vector tiles ("pbf"): only pictures can be shown. Each
+// query is bounded in steps (by the file's size) and in time, so a table that is a view without
+// end is refused; cancelled (asked while a query runs) returning true stops the read, which then
+// gives neither info nor error.
+MbTilesInfoResult ReadMbTilesInfo(const std::string& path,
+                                  const std::function<bool()>& cancelled = {});
 
 struct MbTilesPyramidOptions {
     // Fraction done; false stops the load (the result is then empty with no error).
     std::function<bool(double)> progress = [](double) { return true; };
+    // Asked while a query runs; true stops the load as progress returning false does.
+    std::function<bool()> cancelled;
     const TileImageDecoder* decoder = nullptr;
     // Where the pyramid is built.
     std::function<std::unique_ptr<PyramidTarget>(int width, int height, std::string* error)> target;

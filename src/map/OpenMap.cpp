@@ -78,6 +78,7 @@ OpenedMap DecodeTiles(const std::string& path, const MbTilesInfo& info,
     }
     MbTilesPyramidOptions tiles;
     tiles.progress = [&events](double done) { return events.Progress(done); };
+    tiles.cancelled = [&events] { return events.Cancelled(); };
     tiles.decoder = options.tileImages;
     tiles.target = target;
     MbTilesPyramid loaded = LoadMbTilesPyramid(path, info, tiles);
@@ -184,7 +185,9 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     if (!place)
         return out;
     MapPyramid& mosaic = place->Pyramid();
-    FillBlank(mosaic);
+    const MosaicCancelled cancelled = [&events] { return events.Cancelled(); };
+    if (!FillBlank(mosaic, cancelled))
+        return {};
     // Decoding takes most of the time; the reduced levels the rest.
     constexpr double kDecodeShare = 0.9;
     const double share = kDecodeShare / static_cast<double>(source.overlays.size());
@@ -211,7 +214,8 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
         }
         out.incomplete = out.incomplete || image.incomplete;
         out.damaged = out.damaged || image.damaged;
-        DrawOverlay(mosaic, grid, image.map, overlay.placed.affine);
+        if (!DrawOverlay(mosaic, grid, image.map, overlay.placed.affine, cancelled))
+            return {};
         ++drawn;
     }
     if (drawn == 0) {
@@ -241,7 +245,8 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
 OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
                   OpenMapEvents& events) {
     OpenedMap out;
-    MapSourceResult read = ReadMapSource(mapPath);
+    const auto cancelled = [&events] { return events.Cancelled(); };
+    MapSourceResult read = ReadMapSource(mapPath, cancelled);
     // A file of no known kind goes to the image decoders, which decide by its content as ever
     // (they may read more kinds of image than recognition knows).
     if (!read.source && !read.recognised) {
@@ -276,7 +281,7 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     const bool tiff = !jpeg && IsTiffFile(fd.Get());
     std::optional<MbTilesInfo> tiles;
     if (!jpeg && !tiff && IsMbTilesFile(fd.Get())) {
-        MbTilesInfoResult read = ReadMbTilesInfo(path);
+        MbTilesInfoResult read = ReadMbTilesInfo(path, cancelled);
         if (!read.info) {
             out.error = std::move(read.error);
             return out;

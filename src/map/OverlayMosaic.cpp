@@ -10,6 +10,9 @@ namespace map {
 
 namespace {
 
+// A quit waits for no more than this many rows of a mosaic.
+constexpr int kRowsPerCheck = 64;
+
 // out.x = a*in.x + b*in.y + c, out.y = d*in.x + e*in.y + f; pixels counted from the corner of
 // the image, not the centre of its first pixel as a world file has them.
 struct Affine {
@@ -68,10 +71,12 @@ std::optional<MosaicLayout> PlanMosaic(std::span<PlacedOverlay> overlays) {
     double step[2] = {INFINITY, INFINITY}; // degrees of longitude and latitude per pixel
     double west = INFINITY, east = -INFINITY, south = INFINITY, north = -INFINITY;
     double firstCentre = 0;
+    double own = 0; // the overlays' pixels
     for (std::size_t i = 0; i < overlays.size(); ++i) {
         PlacedOverlay& overlay = overlays[i];
         if (overlay.width <= 0 || overlay.height <= 0)
             return std::nullopt;
+        own += static_cast<double>(overlay.width) * overlay.height;
         const double centre =
             Apply(FromWorldFile(overlay.affine), overlay.width / 2.0, overlay.height / 2.0).x;
         if (i == 0)
@@ -101,13 +106,15 @@ std::optional<MosaicLayout> PlanMosaic(std::span<PlacedOverlay> overlays) {
     };
     double width = size(east - west, step[0]);
     double height = size(north - south, step[1]);
-    layout.coarser = std::max({1.0, std::sqrt(width * height / kMaxMosaicPixels),
-                               width / kMaxMosaicSide, height / kMaxMosaicSide});
+    const double most =
+        std::min(static_cast<double>(kMaxMosaicPixels), kMosaicPixelsPerOverlayPixel * own);
+    layout.sparse = most < kMaxMosaicPixels && width * height > most;
+    layout.coarser = std::max(
+        {1.0, std::sqrt(width * height / most), width / kMaxMosaicSide, height / kMaxMosaicSide});
     while (layout.coarser > 1.0) {
         width = size(east - west, step[0] * layout.coarser);
         height = size(north - south, step[1] * layout.coarser);
-        if (width * height <= kMaxMosaicPixels && width <= kMaxMosaicSide &&
-            height <= kMaxMosaicSide)
+        if (width * height <= most && width <= kMaxMosaicSide && height <= kMaxMosaicSide)
             break;
         layout.coarser *= 1.001;
     }
@@ -122,19 +129,24 @@ std::optional<MosaicLayout> PlanMosaic(std::span<PlacedOverlay> overlays) {
     return layout;
 }
 
-void FillBlank(MapPyramid& mosaic) {
+bool FillBlank(MapPyramid& mosaic, const MosaicCancelled& cancelled) {
     const std::vector<MapPixel> white(static_cast<std::size_t>(mosaic.Width()), 0xFFFFFFFFu);
-    for (int y = 0; y < mosaic.Height(); ++y)
+    for (int y = 0; y < mosaic.Height(); ++y) {
+        if (y % kRowsPerCheck == 0 && cancelled && cancelled())
+            return false;
         mosaic.StoreRow(y, white.data());
+    }
+    return true;
 }
 
-void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
-                 const MapPyramid& image, const std::array<double, 6>& overlayAffine) {
+bool DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
+                 const MapPyramid& image, const std::array<double, 6>& overlayAffine,
+                 const MosaicCancelled& cancelled) {
     const Affine toGeo = FromWorldFile(mosaicAffine);
     const std::optional<Affine> fromGeo = Invert(FromWorldFile(overlayAffine));
     const std::optional<Affine> toMosaic = Invert(toGeo);
     if (!fromGeo || !toMosaic || image.Empty())
-        return;
+        return true;
     const int w = image.Width();
     const int h = image.Height();
     // Mosaic pixel to overlay pixel, and the overlay's corners on the mosaic.
@@ -162,6 +174,8 @@ void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
         return tile[(y % kTile) * kTile + x % kTile];
     };
     for (int y = firstRow; y < endRow; ++y) {
+        if ((y - firstRow) % kRowsPerCheck == 0 && cancelled && cancelled())
+            return false;
         const double cy = y + 0.5;
         // The centres on this row that fall on the overlay, widened by a pixel against rounding;
         // each centre is then tested itself.
@@ -196,6 +210,7 @@ void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
             }
         }
     }
+    return true;
 }
 
 } // namespace map

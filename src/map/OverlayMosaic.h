@@ -3,6 +3,7 @@
 #include "map/MapPyramid.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -25,27 +26,39 @@ struct PlacedOverlay {
 // until it fits: overlays spread far apart would otherwise ask for a pyramid beyond any disk.
 inline constexpr long long kMaxMosaicPixels = 20000LL * 20000;
 inline constexpr int kMaxMosaicSide = 1 << 16;
+// Nor may it hold more than this many pixels for each pixel of its overlays: a tiny overlay
+// (a box a hair across) would otherwise set a resolution that spreads the others over
+// gigabytes, from a file of a few hundred bytes.
+inline constexpr long long kMosaicPixelsPerOverlayPixel = 4;
 
 struct MosaicLayout {
     int width = 0;
     int height = 0;
     std::array<double, 6> affine{}; // the mosaic's pixels to longitude and latitude, north up
     double coarser = 1.0;           // against the finest overlay's resolution (1: as fine)
+    // Made coarser because the overlays' own pixels bound it (kMosaicPixelsPerOverlayPixel),
+    // not only because of its size.
+    bool sparse = false;
 };
 
 // The grid holding every overlay at the resolution of the finest (in each direction, no
 // overlay pixel is skipped); overlays are first moved by whole turns of longitude to lie
-// beside the first, so a document across the antimeridian stays one piece. Nothing when
-// there is no overlay or an affine has no area.
+// beside the first, so a document across the antimeridian stays one piece; coarser when that
+// grid would be too large. Nothing when there is no overlay or an affine has no area.
 std::optional<MosaicLayout> PlanMosaic(std::span<PlacedOverlay> overlays);
 
+// Asked every few rows while a mosaic is filled or drawn; true stops the work, which then
+// returns false.
+using MosaicCancelled = std::function<bool()>;
+
 // Fills the full-resolution level with white, the colour the view shows beyond a map.
-void FillBlank(MapPyramid& mosaic);
+bool FillBlank(MapPyramid& mosaic, const MosaicCancelled& cancelled = {});
 
 // Draws the overlay whose pixels are image's full-resolution level into the mosaic over what
 // is there: each mosaic pixel whose centre falls on the overlay takes the nearest overlay pixel
 // (as the view draws), so edges land within half a pixel of where the overlay says.
-void DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
-                 const MapPyramid& image, const std::array<double, 6>& overlayAffine);
+bool DrawOverlay(MapPyramid& mosaic, const std::array<double, 6>& mosaicAffine,
+                 const MapPyramid& image, const std::array<double, 6>& overlayAffine,
+                 const MosaicCancelled& cancelled = {});
 
 } // namespace map

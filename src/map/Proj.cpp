@@ -25,16 +25,25 @@ namespace {
 // made in, so each thread keeps its own context and its own PJ of each transform. A thread's PJ
 // objects are destroyed by that thread only: at its end, or when it next makes one and finds
 // the transform gone.
+// Failures come back as values with our own one-line message; PROJ's own log lines would only
+// clutter the terminal. A map file names the grids its definition uses, and one may be a URL:
+// PROJ never fetches anything, whatever the environment or the user's proj.ini says, so opening
+// a map tells nobody that it was opened.
+void Quiet(PJ_CONTEXT* ctx) {
+    proj_log_level(ctx, PJ_LOG_NONE);
+    // PROJ 9.1 still writes some errors ("Cannot find proj.db") at that level.
+    proj_log_func(ctx, nullptr, [](void*, int, const char*) {});
+    proj_context_set_enable_network(ctx, 0);
+}
+
 class ThreadProj {
 public:
     ThreadProj() : ctx_(proj_context_create()) {
-        // Failures come back as values with our own one-line message; PROJ's own log lines
-        // would only clutter the terminal.
-        if (ctx_ != nullptr) {
-            proj_log_level(ctx_, PJ_LOG_NONE);
-            // PROJ 9.1 still writes some errors ("Cannot find proj.db") at that level.
-            proj_log_func(ctx_, nullptr, [](void*, int, const char*) {});
-        }
+        // The default context serves calls that take none (proj_grid_info).
+        static std::once_flag once;
+        std::call_once(once, [] { Quiet(nullptr); });
+        if (ctx_ != nullptr)
+            Quiet(ctx_);
     }
     ~ThreadProj() {
         for (auto& [id, entry] : pjs_)
@@ -116,8 +125,46 @@ std::string Shown(std::string_view def) {
     return line;
 }
 
+bool GridInstalled(const std::string& name) {
+    // proj_grid_info works in PROJ's default context, which serves one thread at a time.
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
+    return proj_grid_info(name.c_str()).filename[0] != '\0';
+}
+
+// The first grid a CRS names (+nadgrids, +geoidgrids) that is not installed here; empty when
+// there is none. An optional grid ("@name") counts too: PROJ would skip it and shift the map
+// by as much as the grid would have. "null" is PROJ's own grid of no shift.
+std::string MissingGrid(PJ_CONTEXT* ctx, const PJ* crs) {
+    const char* text = proj_as_proj_string(ctx, crs, PJ_PROJ_5, nullptr);
+    std::string_view rest = text != nullptr ? text : "";
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        const std::string_view word = rest.substr(0, blank);
+        rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
+        std::string_view names;
+        for (const std::string_view key : {"+nadgrids=", "+geoidgrids=", "+grids="})
+            if (word.starts_with(key))
+                names = word.substr(key.size());
+        while (!names.empty()) {
+            const std::size_t comma = names.find(',');
+            std::string_view name = names.substr(0, comma);
+            names.remove_prefix(comma == std::string_view::npos ? names.size() : comma + 1);
+            if (name.starts_with('@'))
+                name.remove_prefix(1);
+            if (name.empty() || name == "null")
+                continue;
+            // Installed grids are found by name: a URL would be fetched, a path may lead
+            // anywhere (a FIFO that blocks the open).
+            if (name.find('/') != std::string_view::npos || !GridInstalled(std::string(name)))
+                return std::string(name);
+        }
+    }
+    return {};
+}
+
 // The CRS object of a definition in this thread's context; null, with *error, when it names
-// none.
+// none or names a grid that is not installed.
 PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
     if (ctx == nullptr) {
         *error = "PROJ could not be started";
@@ -137,6 +184,10 @@ PjPtr MakeCrs(PJ_CONTEXT* ctx, std::string_view text, std::string* error) {
     }
     if (proj_is_crs(crs.get()) == 0) {
         *error = shown + ": not a coordinate reference system";
+        return nullptr;
+    }
+    if (const std::string grid = MissingGrid(ctx, crs.get()); !grid.empty()) {
+        *error = shown + ": its grid " + grid + " is not installed";
         return nullptr;
     }
     return crs;
@@ -317,6 +368,10 @@ std::shared_ptr<const ProjTransform> ProjTransform::Make(std::string_view from, 
                                          IsGeographic(ctx, toCrs.get())};
     return Made().Keep(std::make_shared<Transform>(CrsDefinition(from), CrsDefinition(to),
                                                    geographic, op.release()));
+}
+
+pj_ctx* ThreadProjContext() {
+    return ThisThread().Context();
 }
 
 bool ProjAvailable(std::string* error) {

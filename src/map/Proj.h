@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+struct pj_ctx; // PROJ's PJ_CONTEXT
+
 // The one door to PROJ: every projection and datum shift of the program goes through here.
 namespace map {
 
@@ -43,6 +45,10 @@ public:
     [[nodiscard]] virtual bool FromGeographic() const = 0;
     [[nodiscard]] virtual bool ToGeographic() const = 0;
 };
+
+// This thread's PROJ context, for a library that asks for one (libgeotiff): it logs nothing
+// and never goes on the network. Null when PROJ could not be started.
+pj_ctx* ThreadProjContext();
 
 // True when PROJ can be used: its database is found. Otherwise *error says what is missing and
 // how to get it ("PROJ's database proj.db was not found: install the package proj-data").

@@ -45,12 +45,16 @@ int FollowLinks(const std::string& path, std::string& target) {
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
-    error_ = FollowLinks(path_, target_);
+AtomicFileWriter::AtomicFileWriter(std::string path, FileOwner owner)
+    : path_(std::move(path)), owner_(owner) {
+    if (owner_ == FileOwner::Program)
+        target_ = path_;
+    else
+        error_ = FollowLinks(path_, target_);
     // A rename ignores the permission bits of the file it replaces: a file the user has made
     // read-only must refuse the save as a direct write would.
-    if (error_ == 0 && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 &&
-        errno != ENOENT)
+    if (error_ == 0 && owner_ == FileOwner::User &&
+        ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         error_ = errno;
     if (error_ != 0)
         return;
@@ -116,7 +120,7 @@ FileResult AtomicFileWriter::Commit() {
     // (the owner only as root, a group only one we belong to), then its permission bits;
     // chown first, as it clears the set-id bits. A new file keeps 0666 less the umask.
     struct stat old {};
-    const bool replacing = ::stat(target_.c_str(), &old) == 0;
+    const bool replacing = owner_ == FileOwner::User && ::stat(target_.c_str(), &old) == 0;
     if (replacing && ::fchown(fd_, old.st_uid, old.st_gid) != 0)
         (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
     int err = 0;

@@ -15,14 +15,16 @@ namespace platform {
 //
 // The save behaves as writing the file in place would: a path that is a symbolic link writes
 // the file the link leads to, a file the user may not write is refused (EACCES), and the new
-// file keeps the permission bits, owner and group of the one it replaces.
+// file keeps the permission bits, owner and group of the one it replaces. A file of the
+// program's own (FileOwner::Program) is replaced at its name instead, link or not, and keeps
+// nothing of what it replaces.
 //
 //     AtomicFileWriter out(path);
 //     out.Append(chunk); ...            // errors are remembered, later appends do nothing
 //     FileResult result = out.Commit(); // "path: reason" on any failure
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(std::string path);
+    explicit AtomicFileWriter(std::string path, FileOwner owner = FileOwner::User);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -39,6 +41,7 @@ private:
     std::string path_;   // as given; failures name it
     std::string target_; // path_ with its symbolic links followed
     std::string temp_;
+    FileOwner owner_;
     int fd_ = -1;
     int error_ = 0;
 };

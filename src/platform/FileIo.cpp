@@ -33,8 +33,8 @@ UniqueFd OpenRegularFile(const std::string& path, int* err) {
     return fd;
 }
 
-FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    AtomicFileWriter out(path);
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOwner owner) {
+    AtomicFileWriter out(path, owner);
     out.Append(bytes);
     return out.Commit();
 }

@@ -50,10 +50,17 @@ struct [[nodiscard]] LoadResult {
     static LoadResult Damaged(std::string error) { return {LoadStatus::Damaged, std::move(error)}; }
 };
 
+// Whose file a save replaces. The user's is saved as an edit in place would save it: through a
+// symbolic link to the file it leads to, keeping its permission bits. The program's own (the
+// folder index in the cache) is replaced whatever stands at its name: a link planted there is
+// replaced itself, and the file it leads to is never written.
+enum class FileOwner { User, Program };
+
 // Writes bytes to a temporary file beside path, flushes it to the device, then renames it over
 // path. On any failure the temporary file is removed and the file at path is left as it was,
 // so a full disk, a crash or a pulled card never leaves a truncated file behind.
-FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               FileOwner owner = FileOwner::User);
 
 // Reads a whole regular file into out (others are refused, as OpenRegularFile refuses them).
 // Refuses files larger than maxBytes (a hostile or

@@ -292,7 +292,7 @@ Changes MapSession::SetStatusText(std::string text) {
     // Said on every status line until the journal works again, so it cannot scroll away.
     static constexpr std::string_view kNotSaved = " Trail not saved.";
     static constexpr std::string_view kHeldElsewhere =
-        " Trail not recorded: another QUILO window is recording.";
+        " Trail not recorded: another program is recording into the journal.";
     for (const std::string_view said : {kNotSaved, kHeldElsewhere})
         if (text.ends_with(said))
             text.resize(text.size() - said.size());

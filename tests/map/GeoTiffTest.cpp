@@ -6,6 +6,7 @@
 #include "platform/FileIo.h"
 
 #include "support/GdalMaps.h"
+#include "support/RunTool.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +264,26 @@ TEST(GeoTiffPyramid, AHostileFileIsRefusedWithItsReason) {
         EXPECT_FALSE(loaded.error.empty());
         EXPECT_NE(loaded.error.find(row.error), std::string::npos) << loaded.error;
     }
+}
+
+// GeoKeys that name a code no registry has: libgeotiff asks PROJ about it, and PROJ's answer
+// ("crs not found") is no line of ours; the tool says in its own words what became of the map.
+TEST(GeoTiff, ACodeNoRegistryHasIsToldInOurOwnWords) {
+    testsupport::TempDir dir;
+    std::string bytes =
+        testsupport::ReadBytes(Translate(dir, "utm.tif", Args({"-a_srs", "EPSG:32632"})));
+    // ProjectedCSTypeGeoKey (3072) in the key directory, one SHORT of value 32632.
+    const std::string key("\x00\x0c\x00\x00\x01\x00\x78\x7f", 8);
+    const std::size_t at = bytes.find(key);
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + 6] = '\xfe';
+    bytes[at + 7] = '\xff'; // 65534
+    testsupport::WriteBytes(dir.File("absurd.tif"), bytes);
+    const testsupport::RunResult run = testsupport::RunTool({"map", dir.File("absurd.tif")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "quilo-tool map: " + dir.File("absurd.tif") +
+                           ": The file's coordinate system is user-defined and cannot be "
+                           "described; it opens uncalibrated.\n");
 }
 
 } // namespace

@@ -154,6 +154,40 @@ TEST(MapFolder, KeptIndexServesUnchangedFilesAndChangedOnesAreReadAgain) {
     EXPECT_TRUE(map::ParseFolderIndex(testsupport::ReadBytes(kept), &error)) << error;
 }
 
+// A tile set whose tiles are a query without end is refused in its turn, and the folder's
+// other maps are listed; a link planted at the index's name in the cache is replaced, and the
+// file it leads to is left alone.
+TEST(MapFolder, AHostileMapOrALinkInTheCacheHarmsNothingElse) {
+    TempDir dir;
+    TempDir keep;
+    MakeFolder(dir);
+    const testsupport::RunResult made = testsupport::Run(
+        "/usr/bin/sqlite3",
+        {dir.File("endless.mbtiles"),
+         "CREATE TABLE metadata (name TEXT, value TEXT); CREATE VIEW tiles AS WITH RECURSIVE "
+         "c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT 10 AS zoom_level, 531 AS "
+         "tile_column, 662 AS tile_row, zeroblob(1) AS tile_data FROM c"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string cache = keep.File("folders");
+    ASSERT_TRUE(map::IndexMapFolder(dir.Path(), cache).index);
+    const std::string kept = (std::filesystem::directory_iterator(cache))->path();
+    const std::string outside = keep.File("outside");
+    testsupport::WriteBytes(outside, "the user's own file\n");
+    std::filesystem::remove(kept);
+    std::filesystem::create_symlink(outside, kept);
+
+    const map::IndexedFolder indexed = map::IndexMapFolder(dir.Path(), cache);
+    ASSERT_TRUE(indexed.index) << indexed.error;
+    EXPECT_EQ(Names(map::MapsByDetail(*indexed.index)),
+              (std::vector<std::string>{"fine.png", "wide.png", "town.png", "overlay.kml"}));
+    ASSERT_EQ(indexed.warnings.size(), 1u);
+    EXPECT_NE(indexed.warnings[0].find("endless.mbtiles: it is not a readable MBTiles file"),
+              std::string::npos)
+        << indexed.warnings[0];
+    EXPECT_EQ(testsupport::ReadBytes(outside), "the user's own file\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(kept));
+}
+
 TEST(MapFolder, HostileIndexesAreRefused) {
     const std::string head = "QUILO map folder index 1\nfolder\t/maps\n";
     const struct {

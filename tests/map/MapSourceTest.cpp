@@ -638,4 +638,23 @@ TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
     }
 }
 
+// A box a hair across sets the finest resolution of all: at it, the sheet beside it would
+// spread over gigabytes. The mosaic holds no more than a few pixels for each of theirs.
+TEST(MapSource, ATinyOverlayDoesNotBlowTheMosaicUp) {
+    TempDir dir;
+    MakeImage(dir.File("a.png"));
+    MakeImage(dir.File("b.png"));
+    testsupport::WriteBytes(
+        dir.File("doc.kml"),
+        KmlDocument(OverlayXml("a.png") +
+                    OverlayXml("b.png", "<LatLonBox><north>45.9000000001</north><south>45.9"
+                                        "</south><east>7.5000000001</east><west>7.5</west>"
+                                        "</LatLonBox>")));
+    const map::MapSourceResult read = map::ReadMapSource(dir.File("doc.kml"));
+    ASSERT_TRUE(read.source) << read.error;
+    EXPECT_LE(static_cast<long long>(read.source->width) * read.source->height,
+              map::kMosaicPixelsPerOverlayPixel * 2 * kWidth * kHeight);
+    EXPECT_TRUE(Contains(read.source->warnings, "it would hold far more pixels than they do"));
+}
+
 } // namespace

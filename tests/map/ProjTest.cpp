@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -46,6 +51,17 @@ const Row kRows[] = {
      "urn:ogc:def:ellipsoid:EPSG::7030: not a coordinate reference system"},
     {"a broken WKT shown on one line", "WGS84", "GEOGCRS[\"x\",\n  DATUM[", 0, 0, 0,
      "GEOGCRS[\"x\", DATUM[: unknown coordinate reference system"},
+    // A map file's definition names its grids: one that is not here is never fetched, and
+    // never quietly left out either (an optional "@" one would shift the map by its shift).
+    {"a grid by its URL", "WGS84",
+     "+proj=longlat +ellps=bessel +nadgrids=@http://127.0.0.1:9/g.tif", 0, 0, 0,
+     "+proj=longlat +ellps=bessel +nadgrids=@http://127.0.0.1:9/g.tif: its grid "
+     "http://127.0.0.1:9/g.tif is not installed"},
+    {"an optional grid not installed", "WGS84",
+     "+proj=longlat +ellps=bessel +nadgrids=@no.gsb,@null", 0, 0, 0,
+     "+proj=longlat +ellps=bessel +nadgrids=@no.gsb,@null: its grid no.gsb is not installed"},
+    {"a grid by its path", "WGS84", "+proj=longlat +ellps=bessel +geoidgrids=/tmp/fifo", 0, 0, 0,
+     "+proj=longlat +ellps=bessel +geoidgrids=/tmp/fifo: its grid /tmp/fifo is not installed"},
 };
 
 TEST(ProjTest, DatumShiftsAgreeWithCs2cs) {
@@ -101,6 +117,46 @@ TEST(ProjTest, KeptTransformsAreThoseOfTheirText) {
         EXPECT_NEAR(p.y, truth[0][0], 1e-9);
         EXPECT_NEAR(p.x, truth[0][1], 1e-9);
     }
+}
+
+// PROJ fetches grids from its CDN (here a listener on 127.0.0.1 standing in for it) when the
+// environment or the user's proj.ini switches its network on; QUILO's contexts never do.
+TEST(ProjTest, NeverGoesOnTheNetwork) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::listen(listener, 16), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    const std::string endpoint = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    ::setenv("PROJ_NETWORK", "ON", 1);
+    ::setenv("PROJ_NETWORK_ENDPOINT", endpoint.c_str(), 1);
+    const std::string germany = "+proj=longlat +ellps=bessel +nadgrids=BETA2007.gsb";
+    MapPos berlin(13.40, 52.52);
+    std::thread([&] { // a thread's first PROJ context reads the variables
+        // NAD27 at Denver: with the network on, PROJ takes NOAA's grid from its CDN.
+        std::string error;
+        const auto nad27 = map::ProjTransform::Make("EPSG:4267", map::kWgs84, &error);
+        ASSERT_NE(nad27, nullptr) << error;
+        MapPos denver(-104.9903, 39.7392);
+        EXPECT_TRUE(nad27->Forward(denver));
+        // A grid installed here serves as ever (proj-data's German one).
+        const auto dhdn = map::ProjTransform::Make(germany, map::kWgs84, &error);
+        ASSERT_NE(dhdn, nullptr) << error;
+        EXPECT_TRUE(dhdn->Forward(berlin));
+    })
+        .join();
+    ::unsetenv("PROJ_NETWORK");
+    ::unsetenv("PROJ_NETWORK_ENDPOINT");
+    // What connected waits in the listener's queue (a fetch would have hung on it).
+    EXPECT_LT(::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC), 0);
+    ::close(listener);
+    // As PROJ shifts DHDN by that grid.
+    const auto truth = testsupport::Cs2cs("EPSG:4314", "EPSG:4326", {{52.52, 13.40}});
+    EXPECT_NEAR(berlin.y, truth[0][0], 1e-9);
+    EXPECT_NEAR(berlin.x, truth[0][1], 1e-9);
 }
 
 TEST(ProjTest, WithoutItsDatabaseSaysWhatToInstall) {

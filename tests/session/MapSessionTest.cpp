@@ -498,7 +498,8 @@ TEST_F(MapSessionTest, AJournalAnotherProgramHoldsIsLeftAlone) {
     platform::FileLock other;
     ASSERT_EQ(other.Take(path), platform::FileLock::Status::Locked);
     session.OpenJournal(path);
-    EXPECT_EQ(session.StatusText(), "GPS: Trail not recorded: another QUILO window is recording.");
+    EXPECT_EQ(session.StatusText(),
+              "GPS: Trail not recorded: another program is recording into the journal.");
     EXPECT_TRUE(session.Recording().Trail().Empty()) << "nothing read";
     session.ClearTrail();
     EXPECT_EQ(ReadBytes(path), bytes);

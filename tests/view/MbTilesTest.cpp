@@ -2,6 +2,7 @@
 #include "map/GeoTiff.h"
 #include "map/GeoTiffPyramid.h"
 #include "map/GridMap.h"
+#include "map/OpenMap.h"
 #include "map/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "view/PyramidImage.h"
@@ -11,9 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <future>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -168,14 +173,54 @@ TEST(MbTiles, HostileFilesAreRefusedWithTheirReason) {
     Sql(dir.File("badtile.mbtiles"),
         "UPDATE tiles SET tile_data = x'89504e470d0a' WHERE tile_column = 8600");
     testsupport::WriteBytes(dir.File("text.mbtiles"), "SQLite format 3 is what this is not");
+    // Tables that are views: without end (a few KB that would keep a core busy for good), and
+    // one over deduplicated tables, as many tile sets are made, which opens.
+    const std::string endless = "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c)";
+    std::filesystem::copy(plain, dir.File("endless-tiles.mbtiles"));
+    Sql(dir.File("endless-tiles.mbtiles"),
+        "DROP TABLE tiles; CREATE VIEW tiles AS " + endless +
+            " SELECT 14 AS zoom_level, 8600 AS tile_column, 10889 AS tile_row, zeroblob(1) AS "
+            "tile_data FROM c");
+    std::filesystem::copy(plain, dir.File("endless-metadata.mbtiles"));
+    Sql(dir.File("endless-metadata.mbtiles"), "DROP TABLE metadata; CREATE VIEW metadata AS " +
+                                                  endless +
+                                                  " SELECT 'name' AS name, x AS value FROM c");
+    // Only a tile's data is without end: the queries of the whole set pass, the tile's does not.
+    std::filesystem::copy(plain, dir.File("endless-tile.mbtiles"));
+    Sql(dir.File("endless-tile.mbtiles"),
+        "ALTER TABLE tiles RENAME TO plain; CREATE VIEW tiles AS SELECT 14 AS zoom_level, 8601 "
+        "AS tile_column, 10890 AS tile_row, (" +
+            endless + " SELECT x FROM c WHERE x < 0) AS tile_data UNION ALL SELECT * FROM plain");
+    // Tiles at zooms far apart under world bounds: a map of a few tiles, not of thousands.
+    Sql(dir.File("far.mbtiles"),
+        "CREATE TABLE metadata (name TEXT, value TEXT); INSERT INTO metadata VALUES ('bounds', "
+        "'-180,-85.06,180,85.06'); CREATE TABLE tiles (zoom_level INTEGER, tile_column INTEGER, "
+        "tile_row INTEGER, tile_data BLOB); INSERT INTO tiles VALUES (0, 0, 0, x'00'), (22, 9, "
+        "9, x'00')");
+    std::filesystem::copy(plain, dir.File("deduplicated.mbtiles"));
+    Sql(dir.File("deduplicated.mbtiles"),
+        "CREATE TABLE map (zoom_level INTEGER, tile_column INTEGER, tile_row INTEGER, tile_id "
+        "TEXT); CREATE TABLE images (tile_data BLOB, tile_id TEXT); INSERT INTO map SELECT "
+        "zoom_level, tile_column, tile_row, rowid FROM tiles; INSERT INTO images SELECT "
+        "tile_data, rowid FROM tiles; DROP TABLE tiles; CREATE UNIQUE INDEX map_index ON map "
+        "(zoom_level, tile_column, tile_row); CREATE UNIQUE INDEX images_id ON images "
+        "(tile_id); CREATE VIEW tiles AS SELECT zoom_level, tile_column, tile_row, tile_data "
+        "FROM map JOIN images ON images.tile_id = map.tile_id");
     const struct {
         const char* name;
-        const char* error; // empty: it opens, damaged
+        const char* error; // empty: it opens
+        bool damaged;
+        int width; // when it opens
     } rows[] = {
-        {"cut.mbtiles", "not a readable MBTiles file"},
-        {"vector.mbtiles", "vector tiles"},
-        {"text.mbtiles", "not a readable MBTiles file"},
-        {"badtile.mbtiles", ""},
+        {"cut.mbtiles", "not a readable MBTiles file", false, 0},
+        {"vector.mbtiles", "vector tiles", false, 0},
+        {"text.mbtiles", "not a readable MBTiles file", false, 0},
+        {"badtile.mbtiles", "", true, 768},
+        {"endless-tiles.mbtiles", "does not end in reasonable time", false, 0},
+        {"endless-metadata.mbtiles", "does not end in reasonable time", false, 0},
+        {"endless-tile.mbtiles", "does not end in reasonable time", false, 0},
+        {"deduplicated.mbtiles", "", false, 768},
+        {"far.mbtiles", "", true, 512},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -183,9 +228,46 @@ TEST(MbTiles, HostileFilesAreRefusedWithTheirReason) {
         const std::string error = loaded.read.info ? loaded.tiles.error : loaded.read.error;
         EXPECT_NE(error.find(row.error), std::string::npos) << error;
         EXPECT_EQ(loaded.tiles.map.Empty(), *row.error != '\0');
-        if (*row.error == '\0') {
-            EXPECT_TRUE(loaded.tiles.damaged);
+        EXPECT_EQ(loaded.tiles.damaged, row.damaged);
+        EXPECT_EQ(loaded.tiles.map.Width(), row.width);
+        if (row.damaged) {
             EXPECT_EQ(loaded.tiles.map.Pixel(0, 10, 10), 0xFFFFFFFFu);
         }
     }
+}
+
+// The window's Cancel (and a quit, which cancels) stops a query of a tile set while it runs,
+// from the view's thread while the load runs on its own.
+TEST(MbTiles, ACancelFromAnotherThreadStopsAQueryThatRuns) {
+    testsupport::TempDir dir;
+    const std::string file = dir.File("endless.mbtiles");
+    Sql(file, "CREATE TABLE metadata (name TEXT, value TEXT); CREATE VIEW tiles AS WITH "
+              "RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT 3 AS zoom_level, "
+              "x % 8 AS tile_column, 0 AS tile_row, x'00' AS tile_data FROM c");
+    // The first time the load asks, it waits there until the view's thread has cancelled: the
+    // query is stopped by the flag, not by its bound.
+    struct Events final : map::OpenMapEvents {
+        std::atomic<bool> cancelled{false};
+        std::promise<void> asked, told;
+        std::once_flag first;
+        bool Progress(double) override { return true; }
+        bool Cancelled() override {
+            std::call_once(first, [this] {
+                asked.set_value();
+                told.get_future().wait();
+            });
+            return cancelled;
+        }
+        void EarlyPicture(map::MapPyramid) override {}
+        void RowsStored(map::MapPyramid, int, int) override {}
+    } events;
+    std::thread view([&] {
+        events.asked.get_future().wait();
+        events.cancelled = true;
+        events.told.set_value();
+    });
+    const map::OpenedMap opened = map::OpenMap(file, {}, events);
+    view.join();
+    EXPECT_TRUE(opened.map.Empty());
+    EXPECT_EQ(opened.error, "") << "a cancel is no failure";
 }
