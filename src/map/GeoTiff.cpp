@@ -88,6 +88,8 @@ std::string CrsOf(GTIF* gtif, std::string* why) {
     }
     // libgeotiff's text leaves the datum out: the file's own shift to WGS 84 comes first, as
     // GDAL takes it; else a datum EPSG registers, whose shift PROJ knows.
+    while (!crs.empty() && crs.back() == ' ')
+        crs.pop_back();
     if ((defn->TOWGS84Count == 3 || defn->TOWGS84Count == 7) &&
         crs.find("+towgs84=") == std::string::npos) {
         crs += " +towgs84=";
