@@ -101,11 +101,6 @@ TEST(GeoTiff, PlacesPixelsInItsGridAsGdalDoes) {
                "-a_ullr", "-10000", "320000", "-7000", "318000"},
               false),
          "a.ppm", "+proj=tmerc", ""},
-        {"user-defined lat/lon on Bessel, its shift",
-         Args({"-a_srs", "+proj=longlat +ellps=bessel " + kBesselShift, "-a_ullr", "13", "48",
-               "13.3", "47.8"},
-              false),
-         "a.ppm", "+proj=latlong", ""},
         {"user-defined projection on ED50, by its geographic CRS",
          Args({"-a_srs",
                UserTm("GEOGCS[\"ED50\",DATUM[\"European_Datum_1950\",SPHEROID[\"Intl\","
