@@ -80,12 +80,33 @@ std::string CrsOf(GTIF* gtif, std::string* why) {
         if (defn->PMLongToGreenwich != 0.0 && crs.find("+pm=") == std::string::npos)
             crs += " +pm=" + base::FormatShortest(defn->PMLongToGreenwich);
     }
+    const char* const undescribed = "The file's coordinate system is user-defined and cannot be "
+                                    "described; it opens uncalibrated.";
     if (crs.find("+proj=") == std::string::npos) {
-        *why = "The file's coordinate system is user-defined and cannot be described; it opens "
-               "uncalibrated.";
+        *why = undescribed;
         return {};
     }
-    return crs + " +type=crs";
+    // libgeotiff's text leaves the datum out: the file's own shift to WGS 84 comes first, as
+    // GDAL takes it; else a datum EPSG registers, whose shift PROJ knows.
+    while (!crs.empty() && crs.back() == ' ')
+        crs.pop_back();
+    if ((defn->TOWGS84Count == 3 || defn->TOWGS84Count == 7) &&
+        crs.find("+towgs84=") == std::string::npos) {
+        crs += " +towgs84=";
+        for (int i = 0; i < defn->TOWGS84Count; ++i)
+            crs += (i > 0 ? "," : "") + base::FormatShortest(defn->TOWGS84[i]);
+        return crs + " +type=crs";
+    }
+    crs += " +type=crs";
+    const bool epsgGcs = IsEpsgCode(static_cast<unsigned short>(defn->GCS));
+    const bool epsgDatum = IsEpsgCode(static_cast<unsigned short>(defn->Datum));
+    if ((epsgGcs || epsgDatum) && defn->GCS != GCS_WGS_84 && defn->Datum != Datum_WGS84) {
+        std::string ignored;
+        crs = CrsOnEpsgDatum(crs, epsgGcs ? defn->GCS : 0, epsgDatum ? defn->Datum : 0, &ignored);
+        if (crs.empty())
+            *why = undescribed;
+    }
+    return crs;
 }
 
 // The affine from raster space (pixel corners: 0 at the top left corner of the image) to the

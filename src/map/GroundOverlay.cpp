@@ -3,10 +3,12 @@
 #include "base/Number.h"
 #include "base/Text.h"
 #include "map/AffineFit.h"
+#include "map/GridModel.h"
 #include "xml/XmlReader.h"
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace map {
 
@@ -137,16 +139,33 @@ GroundOverlays ParseGroundOverlays(std::string_view document) {
     return std::move(handler.contents);
 }
 
+namespace {
+
+// A quad's corners with their longitudes in one run, for a quad across the 180th meridian.
+std::array<MapPos, 4> QuadCorners(const std::array<MapPos, 4>& quad) {
+    std::array<MapPos, 4> corners = quad;
+    for (MapPos& p : corners)
+        p.x = LongitudeNear(p.x, quad[0].x);
+    return corners;
+}
+
+// The pixels of a quad's corners: lower left, lower right, upper right, upper left.
+std::array<MapPos, 4> CornerPixels(double w, double h) {
+    return {MapPos(0, h), MapPos(w, h), MapPos(w, 0), MapPos(0, 0)};
+}
+
+} // namespace
+
 std::optional<std::array<double, 6>> OverlayAffine(const GroundOverlay& overlay, int width,
                                                    int height) {
     if (width <= 0 || height <= 0)
         return std::nullopt;
     const double w = width;
     const double h = height;
-    const std::array<MapPos, 4> pixels{MapPos(0, h), MapPos(w, h), MapPos(w, 0), MapPos(0, 0)};
+    const std::array<MapPos, 4> pixels = CornerPixels(w, h);
     std::array<MapPos, 4> corners{};
     if (overlay.quad) {
-        corners = *overlay.quad;
+        corners = QuadCorners(*overlay.quad);
     } else if (overlay.box) {
         const LatLonBox& box = *overlay.box;
         // A box across the antimeridian has its east edge below its west.
@@ -167,6 +186,33 @@ std::optional<std::array<double, 6>> OverlayAffine(const GroundOverlay& overlay,
         return std::nullopt;
     }
     return FitAffine(pixels, corners);
+}
+
+std::optional<PixelPolynomial> QuadPolynomial(const std::array<MapPos, 4>& quad, int width,
+                                              int height) {
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+    const std::array<MapPos, 4> c = QuadCorners(quad);
+    // geo = c3 + (c2 - c3) u + (c0 - c3) v + twist u v, for u, v from 0 to 1 across and down.
+    const MapPos twist(c[3].x - c[2].x + c[1].x - c[0].x, c[3].y - c[2].y + c[1].y - c[0].y);
+    const double size = std::hypot(c[2].x - c[0].x, c[2].y - c[0].y);
+    if (!(std::hypot(twist.x, twist.y) > size * 1e-12))
+        return std::nullopt;
+    const double w = width;
+    const double h = height;
+    const std::array<MapPos, 4> corners = CornerPixels(w, h);
+    std::vector<MapPos> pixels(corners.begin(), corners.end());
+    std::vector<MapPos> geo(c.begin(), c.end());
+    // Two more points of the bilinear mapping, off any conic through the corners, make the
+    // second-order polynomial through the six exactly that mapping.
+    for (const MapPos& uv : {MapPos(0.5, 0.5), MapPos(0.5, 0)}) {
+        pixels.emplace_back(uv.x * w, uv.y * h);
+        geo.emplace_back(
+            c[3].x + (c[2].x - c[3].x) * uv.x + (c[0].x - c[3].x) * uv.y + twist.x * uv.x * uv.y,
+            c[3].y + (c[2].y - c[3].y) * uv.x + (c[0].y - c[3].y) * uv.y + twist.y * uv.x * uv.y);
+    }
+    std::string ignored;
+    return PixelPolynomial::Fit(pixels, geo, 2, PixelArea{MapPos(0, 0), MapPos(w, h)}, &ignored);
 }
 
 std::optional<std::string> ContainedPath(std::string_view base, std::string_view href) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calib/MapPos.h"
+#include "map/PolynomialFit.h"
 
 #include <array>
 #include <cstddef>
@@ -49,6 +50,12 @@ GroundOverlays ParseGroundOverlays(std::string_view document);
 // pixel); a quad that is no parallelogram is fitted by least squares.
 std::optional<std::array<double, 6>> OverlayAffine(const GroundOverlay& overlay, int width,
                                                    int height);
+
+// The bilinear mapping (in longitude and latitude degrees, as a polynomial of the second order)
+// that lays an image of width x height pixels on the four corners of a quad exactly. Nothing for
+// a parallelogram, which OverlayAffine lays exactly, or a quad that folds the image over.
+std::optional<PixelPolynomial> QuadPolynomial(const std::array<MapPos, 4>& quad, int width,
+                                              int height);
 
 // A path inside an archive or below a folder, normalised ("a/./b/../c.jpg" is "a/c.jpg"),
 // relative to base (the folder of the document, "" for the top); nothing when it is a URL,

@@ -3,8 +3,10 @@
 #include "calib/CGPSMapFuncs.h"
 #include "map/GridFile.h"
 #include "map/GridModel.h"
+#include "map/MapGeoreference.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // How a map's two calibration files fit together: the handheld's calibration file holds the
@@ -36,5 +38,18 @@ calib::CGPSMapFuncs CalibrationFor(const GridSettings& settings,
 // or fewer than three points are held; null with *error set when the fit cannot be made (an
 // unknown CRS, points too close or on one line).
 std::shared_ptr<const GridGeoreference> FitGrid(const GridSettings& settings, std::string* error);
+
+struct MapCalibrationRead {
+    std::optional<MapGeoreference> georeference;
+    bool calibrated = false; // the calibration file was read or the grid file's points fitted
+    std::string error;       // "PATH: REASON" when there is no georeference
+};
+
+// The calibration files of the map baseName names (".mcd" and ".grid" added) for an image
+// height pixels high, as the viewer reads them: the grid file, when there is one, decides the
+// model; its points give way to the handheld's file where another program wrote that since.
+// Missing files leave the map uncalibrated; a file that cannot be read or is damaged, or a grid
+// file whose grid cannot be fitted, is an error.
+MapCalibrationRead ReadMapCalibration(const std::string& baseName, int height);
 
 } // namespace map

@@ -26,7 +26,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kIndexHeader = "QUILO map folder index 1";
+// 2: outlines follow an edge that spans many degrees of longitude, not only its corners.
+constexpr std::string_view kIndexHeader = "QUILO map folder index 2";
 
 // ---- The kept form ------------------------------------------------------------------------
 
@@ -162,10 +163,12 @@ std::optional<FolderMap> ParseFile(std::string_view line, std::string* why) {
 
 // ---- Reading one map ----------------------------------------------------------------------
 
-// Metres between two nearby positions: over one pixel the earth is flat.
+// Metres between two nearby positions: over one pixel the earth is flat. The two may lie on
+// either side of the 180th meridian.
 double NearbyMetres(const MapPos& a, const MapPos& b) {
     const double perDegree = calib::kEarthRadiusMetres * calib::kDegreesToRadians;
-    const double dx = (b.x - a.x) * std::cos(a.y * calib::kDegreesToRadians) * perDegree;
+    const double dx =
+        (LongitudeNear(b.x, a.x) - a.x) * std::cos(a.y * calib::kDegreesToRadians) * perDegree;
     return std::hypot(dx, (b.y - a.y) * perDegree);
 }
 
@@ -177,8 +180,7 @@ void Place(const Georeference& georef, double width, double height,
         return;
     std::vector<MapPos> outline = neatLine;
     if (outline.size() < 3)
-        outline = {georef.ToGeo(MapPos(0, 0)), georef.ToGeo(MapPos(width, 0)),
-                   georef.ToGeo(MapPos(width, height)), georef.ToGeo(MapPos(0, height))};
+        outline = MapOutline(georef, width, height);
     const MapPos centre(width / 2, height / 2);
     const MapPos at = georef.ToGeo(centre);
     const double across = (NearbyMetres(at, georef.ToGeo(MapPos(centre.x + 1, centre.y))) +
@@ -492,19 +494,46 @@ IndexedFolder IndexMapFolder(const std::string& folder, const fs::path& cache) {
 bool OutlineHolds(std::span<const MapPos> outline, const MapPos& position) {
     if (outline.size() < 3)
         return false;
-    // Longitudes taken in one run from the first corner's, for a map across the 180th meridian.
-    const double from = outline.front().x;
-    const auto near = [from](const MapPos& p) { return MapPos(LongitudeNear(p.x, from), p.y); };
-    const MapPos at = near(position);
-    // Crossings of a ray eastward from position.
-    bool inside = false;
-    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const MapPos a = near(outline[i]);
-        const MapPos b = near(outline[j]);
-        if ((a.y > at.y) != (b.y > at.y) && (Side(a, b, at) > 0) == (b.y > a.y))
-            inside = !inside;
+    // Longitudes in one run along the edge, each within 180 degrees of the one before, for a map
+    // across the 180th meridian or wider than 180 degrees.
+    std::vector<MapPos> ring;
+    ring.reserve(2 * outline.size() + 3);
+    for (const MapPos& p : outline)
+        ring.emplace_back(ring.empty() ? p.x : LongitudeNear(p.x, ring.back().x), p.y);
+    // An edge that comes back a whole turn east or west of where it started goes round a pole.
+    // Its run is taken twice, so that no position lies on the seam between one turn and the
+    // next, and closed over that pole, a little beyond it, so that the pole lies inside.
+    const double turn = LongitudeNear(ring.front().x, ring.back().x) - ring.front().x;
+    if (std::abs(turn) > 180) {
+        double latitudes = 0;
+        for (const MapPos& p : ring)
+            latitudes += p.y;
+        const double pole = latitudes >= 0 ? 91 : -91;
+        const std::size_t once = ring.size();
+        for (std::size_t i = 0; i < once; ++i)
+            ring.emplace_back(ring[i].x + turn, ring[i].y);
+        const MapPos start = ring.front();
+        ring.insert(ring.end(), {MapPos(start.x + 2 * turn, start.y),
+                                 MapPos(start.x + 2 * turn, pole), MapPos(start.x, pole)});
     }
-    return inside;
+    const auto [west, east] = std::ranges::minmax(ring, {}, &MapPos::x);
+    // The position a whole turn east or west, wherever the ring's run of longitudes holds it.
+    for (double x = LongitudeNear(position.x, west.x + 180) - 360; x <= east.x; x += 360) {
+        if (x < west.x)
+            continue;
+        const MapPos at(x, position.y);
+        // Crossings of a ray eastward from position.
+        bool inside = false;
+        for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+            const MapPos& a = ring[i];
+            const MapPos& b = ring[j];
+            if ((a.y > at.y) != (b.y > at.y) && (Side(a, b, at) > 0) == (b.y > a.y))
+                inside = !inside;
+        }
+        if (inside)
+            return true;
+    }
+    return false;
 }
 
 std::vector<const FolderMap*> MapsByDetail(const MapFolderIndex& index,

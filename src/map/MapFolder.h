@@ -77,7 +77,8 @@ struct IndexedFolder {
 IndexedFolder IndexMapFolder(const std::string& folder, const std::filesystem::path& cache);
 
 // True when position (WGS 84, x the longitude) lies inside outline (at least three corners;
-// on an edge counts as inside only by the rounding of the test).
+// on an edge counts as inside only by the rounding of the test). An outline may cross the 180th
+// meridian, span more than 180 degrees of longitude, or go round a pole.
 bool OutlineHolds(std::span<const MapPos> outline, const MapPos& position);
 
 // The placed maps of index, most detailed (fewest metres per pixel) first, ties by path; only

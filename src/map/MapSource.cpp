@@ -247,6 +247,7 @@ std::optional<OverlayImage> FindOverlay(const MapSource& source, const GroundOve
         return std::nullopt;
     }
     out.placed.affine = *affine;
+    out.quad = overlay.quad;
     return out;
 }
 
@@ -298,8 +299,15 @@ MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool 
         source.imageFd = std::move(kept);
         source.width = only.placed.width;
         source.height = only.placed.height;
-        source.grid = Shared(GridGeoreference::FromAffine(
-            kWgs84, only.placed.affine, &error, Middle(only.placed.width, only.placed.height)));
+        const std::optional<MapPos> middle = Middle(only.placed.width, only.placed.height);
+        // A quad that is no parallelogram bends the image onto its corners.
+        std::optional<PixelPolynomial> bent;
+        if (only.quad)
+            bent = QuadPolynomial(*only.quad, only.placed.width, only.placed.height);
+        source.grid =
+            Shared(bent ? GridGeoreference::FromPolynomial(kWgs84, only.placed.affine,
+                                                           std::move(*bent), &error, middle)
+                        : GridGeoreference::FromAffine(kWgs84, only.placed.affine, &error, middle));
         if (!source.grid)
             return Failure(source.path, error);
         return {std::move(source), {}};

@@ -19,6 +19,7 @@ struct OverlayImage {
     std::string href;  // as the document names it
     std::string image; // the image file beside the document, or the entry inside the archive
     PlacedOverlay placed;
+    std::optional<std::array<MapPos, 4>> quad; // the corners it is laid on, when a quad places it
 };
 
 // What a map file says of its map before a pixel is decoded: which image holds the pixels and

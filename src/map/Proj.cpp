@@ -4,6 +4,7 @@
 
 #include <geodesic.h>
 #include <proj.h>
+#include <proj_experimental.h>
 
 #include <algorithm>
 #include <array>
@@ -427,6 +428,45 @@ std::string CrsEsriWkt(std::string_view definition, std::string* error) {
     const char* wkt = proj_as_wkt(ctx, crs.get(), PJ_WKT1_ESRI, options);
     if (wkt == nullptr) {
         why = std::string(definition) + ": not a CRS that ESRI's WKT can describe";
+        return {};
+    }
+    return wkt;
+}
+
+std::string CrsOnEpsgDatum(std::string_view definition, int geographicCode, int datumCode,
+                           std::string* error) {
+    std::string ignored;
+    std::string& why = error ? *error : ignored;
+    PJ_CONTEXT* ctx = ThisThread().Context();
+    const PjPtr crs = MakeCrs(ctx, definition, &why);
+    if (!crs)
+        return {};
+    const std::string code = std::to_string(geographicCode > 0 ? geographicCode : datumCode);
+    PjPtr geographic;
+    if (geographicCode > 0) {
+        geographic.reset(
+            proj_create_from_database(ctx, "EPSG", code.c_str(), PJ_CATEGORY_CRS, 0, nullptr));
+    } else {
+        const PjPtr datum(
+            proj_create_from_database(ctx, "EPSG", code.c_str(), PJ_CATEGORY_DATUM, 0, nullptr));
+        const PjPtr axes(
+            proj_create_ellipsoidal_2D_cs(ctx, PJ_ELLPS2D_LATITUDE_LONGITUDE, nullptr, 0));
+        if (datum && axes)
+            geographic.reset(proj_create_geographic_crs_from_datum(ctx, proj_get_name(datum.get()),
+                                                                   datum.get(), axes.get()));
+    }
+    if (!geographic || !IsGeographic(ctx, geographic.get())) {
+        why = "EPSG:" + code + ": no datum PROJ knows";
+        return {};
+    }
+    const PjPtr moved(IsGeographic(ctx, crs.get())
+                          ? nullptr
+                          : proj_crs_alter_geodetic_crs(ctx, crs.get(), geographic.get()));
+    const PJ* result = IsGeographic(ctx, crs.get()) ? geographic.get() : moved.get();
+    const char* const options[] = {"MULTILINE=NO", nullptr};
+    const char* wkt = result != nullptr ? proj_as_wkt(ctx, result, PJ_WKT2_2019, options) : nullptr;
+    if (wkt == nullptr) {
+        why = Shown(definition) + ": cannot be moved onto the datum of EPSG:" + code;
         return {};
     }
     return wkt;

@@ -72,4 +72,12 @@ std::string CrsName(std::string_view definition, std::string* error);
 // *error, when the definition names no CRS or PROJ cannot write it so.
 std::string CrsEsriWkt(std::string_view definition, std::string* error);
 
+// definition (a projected or geographic CRS) moved onto a datum EPSG registers: that of the
+// geographic CRS geographicCode, or when that is 0, the datum datumCode. For a grid defined by
+// its own parameters on a registered datum, so that PROJ finds that datum's shift to WGS 84.
+// WKT on one line; empty, with *error, when PROJ knows neither code or cannot describe the
+// result.
+std::string CrsOnEpsgDatum(std::string_view definition, int geographicCode, int datumCode,
+                           std::string* error);
+
 } // namespace map

@@ -55,6 +55,12 @@ private:
     MapPyramid pyramid_;
 };
 
+// The edge of a map width x height pixels placed by georef, WGS 84 (x the longitude),
+// clockwise from the upper left corner: the four corners, and points between two of them when
+// their edge spans many degrees of longitude, so that a map wider than 180 degrees or around a
+// pole keeps its shape.
+std::vector<MapPos> MapOutline(const Georeference& georef, double width, double height);
+
 struct ImageMapResult {
     std::optional<ImageMap> map;
     bool calibrated = false; // a calibration file was read (it may still hold fewer than 3 pairs)

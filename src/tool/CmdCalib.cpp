@@ -1,13 +1,15 @@
-// quilo-tool calib FILE.mcd --height H [--pixel X Y]... [--geo LAT LON]...: loads a calibration
-// file into a fresh calibration and converts image pixels to positions and back, or, without
-// conversions, lists what the file holds. With --add, --grid, --datum or --keep it calibrates
-// the map instead: both calibration files are written and the fit's misses printed.
+// quilo-tool calib FILE.mcd --height H [--pixel X Y]... [--geo LAT LON]...: converts image
+// pixels to positions and back as the viewer places them (the grid file beside the calibration
+// file, when there is one, decides the model), or, without conversions, lists what the file
+// holds. With --add, --grid, --datum or --keep it calibrates the map instead: both calibration
+// files are written and the fit's misses printed.
 #include "base/Number.h"
 #include "calib/CalibrationFile.h"
 #include "coords/PositionText.h"
 #include "map/Datums.h"
 #include "map/FitReport.h"
 #include "map/HandheldGeoreference.h"
+#include "map/MapCalibration.h"
 #include "session/MapDocument.h"
 #include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
@@ -76,7 +78,10 @@ int RunCalibrate(const tool::ParsedArgs& args, const std::string& path, int heig
         const auto y = base::ParseExact(base::SkipPlus(use.values[1]), 0.0, double{INT_MAX});
         if (!x || !y)
             return fail("--add needs X Y (column, row from the top) and a position");
-        const std::optional<MapPos> geo = coords::ParsePosition(use.values[2], datumCrs, &why);
+        std::optional<MapPos> geo = coords::ParsePosition(use.values[2], datumCrs, &why);
+        // A named grid's easting and northing, as Enter Coordinates takes them.
+        if (!geo && settings.model.kind == map::GridKind::Named)
+            geo = coords::ParseGridPosition(use.values[2], settings.model.crs, &why);
         if (!geo)
             return fail("--add: " + why);
         settings.Add({MapPos(*x, *y), *geo});
@@ -160,6 +165,14 @@ int RunCalib(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err)
             << '\n';
         return 0;
     }
+    // The grid file beside a calibration file places the pixels, as the viewer and map read it.
+    if (const std::string base = calib::MapBaseName(path); base + ".mcd" == path) {
+        const map::MapCalibrationRead read = map::ReadMapCalibration(base, *height);
+        if (!read.georeference)
+            return tool::Fail(err, "calib", read.error);
+        tool::PrintConversions(conversions.list, *read.georeference, out);
+        return 0;
+    }
     tool::PrintConversions(conversions.list, map::HandheldGeoreference(calibration, *height), out);
     return 0;
 }
@@ -174,7 +187,9 @@ const tool::ToolCommandRegistrar registrar({
      {{"--height", "H", "the image height in pixels, needed by conversions and calibrating"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},
       {"--geo", "LAT LON", "prints the pixel of the position"},
-      {"--add", "X Y POSITION", "a calibration point: the pixel and its position as one text"},
+      {"--add", "X Y POSITION",
+       "a calibration point: the pixel and its position as one text (or its easting and "
+       "northing in a named grid)"},
       {"--grid", "MODEL", "graticule, topographic, chart, or a grid such as \"UTM 32N\""},
       {"--datum", "NAME", "the datum of the map's printed coordinates (WGS84, ED50...)"},
       {"--keep", "N", "how many calibration points the map keeps (3 to 50)"}}},

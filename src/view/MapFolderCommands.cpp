@@ -1,6 +1,7 @@
 #include "view/MapFolderCommands.h"
 
 #include "base/Number.h"
+#include "map/ShownMap.h"
 #include "platform/MessageBox.h"
 #include "view/MapCommands.h"
 #include "view/MapLoader.h"
@@ -86,8 +87,7 @@ void MapFolderCommands::OnGpsFollowed() {
         return;
     const double w = view_.Geometry().ImageWidth();
     const double h = view_.Geometry().ImageHeight();
-    const std::vector<MapPos> showing{georef.ToGeo(MapPos(0, 0)), georef.ToGeo(MapPos(w, 0)),
-                                      georef.ToGeo(MapPos(w, h)), georef.ToGeo(MapPos(0, h))};
+    const std::vector<MapPos> showing = map::MapOutline(georef, w, h);
     if (const std::optional<std::string> next =
             folder_.MapToLoad(ShowingPath(), showing, view_.Session().GpsFix().position))
         loader_.Start(QFile::decodeName(QByteArray::fromStdString(*next)));

@@ -43,6 +43,19 @@ std::vector<std::string> Args(std::initializer_list<std::string> first, bool utm
     return args;
 }
 
+const std::string kBesselShift =
+    "+towgs84=577.326,90.129,463.919,5.137,1.474,5.297,2.4232 +units=m";
+
+// A Transverse Mercator of its own (no EPSG code) at lon0 on geographic, as a WKT 1 text.
+std::string UserTm(const std::string& geographic, int lon0) {
+    return "PROJCS[\"mine\"," + geographic +
+           ",PROJECTION[\"Transverse_Mercator\"],PARAMETER[\"latitude_of_origin\",0],"
+           "PARAMETER[\"central_meridian\"," +
+           std::to_string(lon0) +
+           "],PARAMETER[\"scale_factor\",0.9996],PARAMETER[\"false_easting\",500000],"
+           "PARAMETER[\"false_northing\",0],UNIT[\"metre\",1]]";
+}
+
 GeoTiffHeaderResult Header(const std::string& path) {
     int err = 0;
     const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
@@ -82,6 +95,31 @@ TEST(GeoTiff, PlacesPixelsInItsGridAsGdalDoes) {
                "48.8"},
               false),
          "a.ppm", "+proj=latlong", ""},
+        // Datums apart from the projection: the file's own shift, or one EPSG registers.
+        {"user-defined Transverse Mercator on Bessel, its 7-parameter shift",
+         Args({"-a_srs",
+               "+proj=tmerc +lon_0=13.3333333333333 +y_0=-5000000 +ellps=bessel " + kBesselShift,
+               "-a_ullr", "-10000", "320000", "-7000", "318000"},
+              false),
+         "a.ppm", "+proj=tmerc", ""},
+        {"user-defined projection on ED50, by its geographic CRS",
+         Args({"-a_srs",
+               UserTm("GEOGCS[\"ED50\",DATUM[\"European_Datum_1950\",SPHEROID[\"Intl\","
+                      "6378388,297]],PRIMEM[\"Greenwich\",0],UNIT[\"degree\","
+                      "0.0174532925199433],AUTHORITY[\"EPSG\",\"4230\"]]",
+                      -3),
+               "-a_ullr", "400000", "4500000", "403000", "4498000"},
+              false),
+         "a.ppm", "PROJCRS[", ""},
+        {"user-defined projection on OSGB 36, by its datum",
+         Args({"-a_srs",
+               UserTm("GEOGCS[\"mine\",DATUM[\"OSGB_1936\",SPHEROID[\"Airy\","
+                      "6377563.396,299.3249646],AUTHORITY[\"EPSG\",\"6277\"]],"
+                      "PRIMEM[\"Greenwich\",0],UNIT[\"degree\",0.0174532925199433]]",
+                      -2),
+               "-a_ullr", "320000", "5820000", "323000", "5818000"},
+              false),
+         "a.ppm", "PROJCRS[", ""},
         {"user-defined beyond the keys", Args({"-a_srs", "+proj=igh +datum=WGS84"}), "a.ppm", "",
          "user-defined and cannot be described"},
         {"no coordinate system", Args({}), "a.ppm", "", "has no coordinate system"},

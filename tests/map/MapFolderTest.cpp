@@ -121,6 +121,65 @@ TEST(MapFolder, IndexesEveryKindAndListsThemMostDetailedFirst) {
     EXPECT_EQ(run.out, listed);
 }
 
+// A small GeoTIFF of columns x rows pixels in crs from its upper left to its lower right corner.
+void MakeTiff(const std::string& path, const std::string& crs, int columns, int rows,
+              std::initializer_list<double> corners) {
+    std::vector<std::string> args{
+        "-of",    "GTiff", "-outsize", std::to_string(columns), std::to_string(rows),
+        "-a_srs", crs,     "-a_ullr"};
+    for (const double c : corners)
+        args.push_back(base::FormatShortest(c));
+    args.push_back(path);
+    const testsupport::RunResult run = testsupport::Run(QUILO_GDAL_CREATE, args);
+    ASSERT_EQ(run.status, 0) << run.err;
+}
+
+TEST(MapFolder, FindsWorldMapsPolarMapsAndMapsOnThe180thMeridianAtTheirTrueScale) {
+    TempDir dir;
+    TempDir cache;
+    // Wider than 180 degrees of longitude, 5 and 4 degrees a pixel.
+    MakeTiff(dir.File("world.tif"), "EPSG:4326", 72, 32, {-180, 80, 180, -80});
+    MakeTiff(dir.File("m170.tif"), "EPSG:4326", 85, 30, {-170, 60, 170, -60});
+    // Around a pole, 100 km from it each way.
+    MakeTiff(dir.File("south.tif"), "EPSG:3031", 64, 64, {-1e5, 1e5, 1e5, -1e5});
+    MakeTiff(dir.File("north.tif"), "EPSG:3413", 64, 64, {-1e5, 1e5, 1e5, -1e5});
+    // Their middles less than a pixel west of 180 degrees: a 0.001 degree sheet, and a
+    // 1000 m Mercator overview (EPSG:3832 has its origin at 150 E, so 180 E is 3339584.7 m east).
+    MakeTiff(dir.File("sheet.tif"), "EPSG:4326", 64, 64, {179.9675, -16, 180.0315, -16.064});
+    MakeTiff(dir.File("overview.tif"), "EPSG:3832", 100, 200,
+             {3289084.7, -1740000, 3389084.7, -1940000});
+    const map::IndexedFolder indexed = map::IndexMapFolder(dir.Path(), cache.Path());
+    ASSERT_TRUE(indexed.index) << indexed.error;
+    const map::MapFolderIndex& index = *indexed.index;
+    const auto scale = [&](const char* name) { return index.Find(dir.File(name))->metresPerPixel; };
+    // 0.001 degree is 111 m north and 107 m east at 16 S; 1000 m of Mercator 959 m.
+    EXPECT_NEAR(scale("sheet.tif"), 109, 1.0);
+    EXPECT_NEAR(scale("overview.tif"), 959, 5);
+
+    const struct {
+        const char* legend;
+        MapPos position;
+        std::vector<std::string> maps;
+    } rows[] = {
+        {"on both wide maps", MapPos(10, 10), {"m170.tif", "world.tif"}},
+        {"in the gap of the map from 170 W to 170 E", MapPos(175, 10), {"world.tif"}},
+        {"west of 180 on the sheet",
+         MapPos(179.99, -16.03),
+         {"sheet.tif", "overview.tif", "world.tif"}},
+        {"east of 180 on the sheet",
+         MapPos(-179.99, -16.03),
+         {"sheet.tif", "overview.tif", "world.tif"}},
+        {"the south pole", MapPos(0, -90), {"south.tif"}},
+        {"near the south pole", MapPos(-45, -89.35), {"south.tif"}},
+        {"near the north pole", MapPos(120, 89.4), {"north.tif"}},
+        {"north of the world map, off the polar sheet", MapPos(0, 85), {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        EXPECT_EQ(Names(map::MapsByDetail(index, row.position)), row.maps);
+    }
+}
+
 TEST(MapFolder, KeptIndexServesUnchangedFilesAndChangedOnesAreReadAgain) {
     TempDir dir;
     TempDir keep;
@@ -146,7 +205,7 @@ TEST(MapFolder, KeptIndexServesUnchangedFilesAndChangedOnesAreReadAgain) {
 
     // A damaged index is read past and written anew.
     const std::string kept = (std::filesystem::directory_iterator(cache))->path();
-    testsupport::WriteBytes(kept, "QUILO map folder index 1\nfolder\t/x\n../../etc\t-\t0\t0\t0\n");
+    testsupport::WriteBytes(kept, "QUILO map folder index 2\nfolder\t/x\n../../etc\t-\t0\t0\t0\n");
     const map::IndexedFolder rebuilt = map::IndexMapFolder(dir.Path(), cache);
     EXPECT_EQ(rebuilt.index, changed.index);
     EXPECT_EQ(rebuilt.readAfresh, static_cast<int>(changed.index->files.size()));
@@ -189,13 +248,13 @@ TEST(MapFolder, AHostileMapOrALinkInTheCacheHarmsNothingElse) {
 }
 
 TEST(MapFolder, HostileIndexesAreRefused) {
-    const std::string head = "QUILO map folder index 1\nfolder\t/maps\n";
+    const std::string head = "QUILO map folder index 2\nfolder\t/maps\n";
     const struct {
         const char* legend;
         std::string bytes;
     } rows[] = {
         {"cut short", head + "a.map\tozi-map\t1\t2\t0"},
-        {"another file", "QUILO map folder index 2\nfolder\t/maps\n"},
+        {"another file, or an older index", "QUILO map folder index 1\nfolder\t/maps\n"},
         {"a path leaving the folder", head + "a/../../b\t-\t1\t0\t0\n"},
         {"an absolute path", head + "/etc/passwd\t-\t1\t0\t0\n"},
         {"a bad escape", head + "a\\x\t-\t1\t0\t0\n"},

@@ -5,6 +5,7 @@
 #include "map/MapSource.h"
 #include "map/MapFolder.h"
 #include "map/OpenMap.h"
+#include "map/Proj.h"
 #include "map/WorldFile.h"
 #include "support/Cs2cs.h"
 #include "support/TestFiles.h"
@@ -354,6 +355,43 @@ TEST(MapSource, WorldFilesAndOverlaysAgreeWithGdaltransform) {
             out >> p[0] >> p[1] >> z;
         }
         EXPECT_LT(WorstMiss(*read.source->grid, samples, truth), 0.5);
+    }
+}
+
+// A gx:LatLonQuad lays the image's corners on its own (lower left, lower right, upper right,
+// upper left, longitude first), whatever its shape.
+TEST(MapSource, AQuadLaysTheImageOnItsFourCorners) {
+    const struct {
+        const char* legend;
+        std::array<Pair, 4> corners;
+    } rows[] = {
+        {"a skewed quad", {{{6.50, 46.30}, {7.00, 46.32}, {7.08, 46.66}, {6.52, 46.60}}}},
+        {"across the 180th meridian",
+         {{{179.8, -17.8}, {-179.7, -17.7}, {-179.75, -17.0}, {179.9, -17.1}}}},
+    };
+    const std::array<MapPos, 4> pixels{MapPos(0, kHeight), MapPos(kWidth, kHeight),
+                                       MapPos(kWidth, 0), MapPos(0, 0)};
+    TempDir dir;
+    MakeImage(dir.File("o.png"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::ostringstream quad;
+        quad.precision(17);
+        quad << "<gx:LatLonQuad><coordinates>";
+        for (const Pair& p : row.corners)
+            quad << p[0] << ',' << p[1] << ' ';
+        quad << "</coordinates></gx:LatLonQuad>";
+        testsupport::WriteBytes(dir.File("o.kml"), KmlDocument(OverlayXml("o.png", quad.str())));
+        const map::MapSourceResult read = map::ReadMapSource(dir.File("o.kml"));
+        ASSERT_TRUE(read.source) << read.error;
+        ASSERT_TRUE(read.source->grid);
+        const map::GridGeoreference& grid = *read.source->grid;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const MapPos corner(row.corners[i][0], row.corners[i][1]);
+            EXPECT_LT(map::GroundMetres(grid.ToGeo(pixels[i]), corner), 0.001) << i;
+            const MapPos back = grid.ToPixel(corner);
+            EXPECT_LT(std::hypot(back.x - pixels[i].x, back.y - pixels[i].y), 1e-4) << i;
+        }
     }
 }
 
