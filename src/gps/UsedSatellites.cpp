@@ -22,13 +22,17 @@ std::int32_t UsedSatellites::Add(std::string_view line, const GsaRecord& gsa) {
 
     const bool repeated =
         source && std::find(sources_.begin(), sources_.end(), *source) != sources_.end();
-    if (!started_ || repeated || fixTime_ != unionTime_) {
+    // No receiver sends this many GSAs for one fix: hostile bytes must not grow the union.
+    constexpr std::size_t kMostGsas = 16;
+    if (!started_ || repeated || fixTime_ != unionTime_ || gsas_ >= kMostGsas) {
         started_ = true;
         unionTime_ = fixTime_;
         sources_.clear();
         used_.clear();
         unnumbered_ = 0;
+        gsas_ = 0;
     }
+    ++gsas_;
     if (source)
         sources_.push_back(*source);
     for (int i = 0; i < gsa.prnCount; ++i) {

@@ -34,6 +34,7 @@ private:
     std::optional<std::int64_t> fixTime_;
     std::optional<std::int64_t> unionTime_;
     bool started_ = false;
+    std::size_t gsas_ = 0; // in the union
     std::vector<Source> sources_;
     std::vector<std::pair<Constellation, int>> used_; // system, number
     std::int32_t unnumbered_ = 0; // satellite fields that read as no number, counted all the same
