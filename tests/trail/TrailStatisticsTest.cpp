@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
@@ -57,22 +58,14 @@ std::vector<JournalEntry> Kept(const std::vector<JournalEntry>& fixes) {
     return kept;
 }
 
-// Parked: the fix wanders half a metre a second, the receiver's own speed as a SiRF-IV
-// receiver reported it standing still (bu353s4.log, knots converted).
-std::vector<JournalEntry> Parked() {
-    const double knots[] = {1.15, 0.89, 0.12, 0.66, 0.32, 0.00, 0.59, 0.29, 0.52, 0.48, 0.72, 0.47,
-                            0.43, 0.23, 0.51, 0.00, 0.00, 0.25, 0.00, 0.00, 0.26, 0.00, 0.00, 0.00};
+// A fix a second: fix i is north(i) metres north, with its own speed and height.
+template <typename North>
+std::vector<JournalEntry> Series(North north, std::vector<double> kmh,
+                                 std::vector<double> heights) {
     std::vector<JournalEntry> fixes;
-    for (int i = 0; i < 24; ++i)
-        fixes.push_back(Fix(i % 2 == 0 ? 0.25 : -0.25, kT0 + i * 1000, knots[i] * 1.852));
-    return fixes;
-}
-
-std::vector<JournalEntry> Climbing() {
-    const double heights[] = {100, 102, 99, 101, 110, 120, 118, 115, 110};
-    std::vector<JournalEntry> fixes;
-    for (int i = 0; i < 9; ++i)
-        fixes.push_back(Fix(i * 10.0, kT0 + i * 1000, NAN, heights[i]));
+    for (std::size_t i = 0; i < std::max(kmh.size(), heights.size()); ++i)
+        fixes.push_back(Fix(north(i), kT0 + static_cast<std::int64_t>(i) * 1000,
+                            i < kmh.size() ? kmh[i] : NAN, i < heights.size() ? heights[i] : NAN));
     return fixes;
 }
 
@@ -128,9 +121,17 @@ TEST(TrailStatistics, Table) {
          60 * 20.0 / 23, 60, kT0, kT0 + 23'000},
         {"crawling in a queue stays moving", Drive({{60, 10}, {1.5, 60}, {60, 10}}), 0.358333, 80,
          358.333 / 80 * 3.6, 60, kT0, kT0 + 80'000},
-        {"a parked receiver's wandering fix", Parked(), 0.0115, 0, 0, 1.8, kT0, kT0 + 23'000},
-        {"heights climb and drop by 5 m steps, their wander is none", Climbing(), 0.08, 8, 36, 36,
-         kT0, kT0 + 8000, 20, 10},
+        // The own speeds of a SiRF-IV receiver standing still (bu353s4.log, in km/h).
+        {"a parked receiver's fix wanders half a metre a second",
+         Series([](std::size_t i) { return i % 2 == 0 ? 0.25 : -0.25; },
+                {2.13, 1.65, 0.22, 1.22, 0.59, 0,    1.09, 0.54, 0.96, 0.89, 1.33, 0.87,
+                 0.8,  0.43, 0.94, 0,    0,    0.46, 0,    0,    0.48, 0,    0,    0},
+                {}),
+         0.0115, 0, 0, 1.8, kT0, kT0 + 23'000},
+        {"heights climb and drop by 5 m steps, their wander is none",
+         Series([](std::size_t i) { return i * 10.0; }, {},
+                {100, 102, 99, 101, 110, 120, 118, 115, 110}),
+         0.08, 8, 36, 36, kT0, kT0 + 8000, 20, 10},
     };
     for (const auto& row : rows) {
         const trail::TrailStatistics s = trail::ComputeTrailStatistics(row.entries);
