@@ -29,11 +29,11 @@ struct TrailStatistics {
 // distance over the time, and no more than the receiver's own speed at its ends where it sent
 // one (a parked receiver's positions wander metres, its Doppler speed does not). Moving stops
 // when it falls below kStillKmh and starts again only from kGoingKmh, so crawling in a queue
-// stays moving and a wandering fix does not start it. Standing still for kStopSeconds or longer is a
-// stop and its time is not moving time; a shorter pause is part of the journey. A recording
-// keeps a fix only when it has moved its minimum distance, so one long step may hold a whole
-// stop: the step moved only for the time its distance takes at the speed its end fix has.
-// A step over kLongestStepSeconds is a gap in the recording and counts as no moving time.
+// stays moving and a wandering fix does not start it. Standing still for kStopSeconds or
+// longer is a stop and its time is not moving time; a shorter pause is part of the journey.
+// A recording keeps a fix only when it has moved its minimum distance, so one long step may
+// hold a whole stop: the step moved only for the time its distance takes at the speed its end
+// fix has. A step over kLongestStepSeconds is a gap in the recording: no moving time.
 class TrailStatisticsBuilder {
 public:
     static constexpr double kStillKmh = 1.0;
