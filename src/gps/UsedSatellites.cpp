@@ -20,8 +20,18 @@ std::int32_t UsedSatellites::Add(std::string_view line, const GsaRecord& gsa) {
     else if (gsa.prnCount > 0)
         source = Source('G', 'N', -1, static_cast<int>(ConstellationOf(talker, gsa.prns[0], {})));
 
-    const bool repeated =
+    bool repeated =
         source && std::find(sources_.begin(), sources_.end(), *source) != sources_.end();
+    if (repeated && !gsa.systemId && talker == "GN") {
+        // Told apart only by numbers, two systems may look alike (Galileo numbered as GPS):
+        // the same system again names satellites it named before.
+        repeated = false;
+        for (int i = 0; i < gsa.prnCount && !repeated; ++i) {
+            const int prn = gsa.prns[static_cast<std::size_t>(i)];
+            repeated = std::find(used_.begin(), used_.end(),
+                                 std::pair(ConstellationOf(talker, prn, {}), prn)) != used_.end();
+        }
+    }
     // No receiver sends this many GSAs for one fix: hostile bytes must not grow the union.
     constexpr std::size_t kMostGsas = 16;
     if (!started_ || repeated || fixTime_ != unionTime_ || gsas_ >= kMostGsas) {

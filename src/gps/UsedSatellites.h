@@ -19,7 +19,8 @@ namespace gps {
 // A new fix starts the union afresh: a GGA or RMC with another time field than the one the
 // union began under, or a GSA from a system that already sent one (the queue may have dropped
 // the fix's GGA and RMC). A GSA's system is its NMEA 4.10 system id, else its talker; a "GN" GSA
-// without an id stands for the system of its first satellite, and with no satellites for none.
+// without an id stands for the system of its first satellite, and with no satellites for none;
+// it is that system again only when it names a satellite already counted.
 // Reads across update batches, so it lives as long as the connection.
 class UsedSatellites {
 public:
