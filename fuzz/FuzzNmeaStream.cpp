@@ -78,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ModelAssembler model{static_cast<std::size_t>(maxLines), {}, {}, false};
     gps::GpsFix fix;
     gps::GpsEpochAssembler epochs;
+    gps::UsedSatellites used;
     std::string line;
     std::size_t offset = 0;
     while (offset < input.size()) {
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int completed = assembler.Feed(read.data(), read.size());
         Check(completed == model.Feed(read));
 
-        gps::GpsUpdateFold fold;
+        gps::GpsUpdateFold fold(used);
         std::size_t taken = 0;
         while (assembler.PopLine(line)) {
             Check(!model.lines.empty() && line == model.lines.front());

@@ -60,6 +60,7 @@ GpsOpening GpsFeed::Opened(bool ok) {
         return opening;
     }
     epochs_ = {};
+    used_ = {};
     if (link_->IsConnecting())
         opening.connectingText = link_->ConnectingText();
     return opening;
@@ -98,7 +99,7 @@ GpsUpdate GpsFeed::TakeUpdate(std::uint32_t nowMs, std::uint32_t rateMs) {
             update.what |= GpsUpdate::kReadError;
             update.lostText = link_->LostText();
         } else {
-            GpsUpdateFold fold;
+            GpsUpdateFold fold(used_);
             std::string line;
             bool any = false;
             while (link_->PopSentence(line)) {

@@ -90,6 +90,7 @@ private:
     GpsFix fix_;
     GpsUpdateRateLimit rateLimit_;
     GpsEpochAssembler epochs_; // of the current connection
+    UsedSatellites used_;      // of the current connection
 
     std::mutex countsLock_;
     std::condition_variable counted_;

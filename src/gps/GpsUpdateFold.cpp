@@ -14,6 +14,7 @@ void GpsUpdateFold::Add(std::string_view line) {
     seed.altitude = altitude_;
     const DecodedSentence sentence = DecodeSentence(line, seed);
     if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
+        used_.OnFixTime(gga->timeOfDayMs);
         if (sentence.ok) {
             hasPosition_ = true;
             position_ = MapPos(gga->longitude, gga->latitude);
@@ -25,6 +26,7 @@ void GpsUpdateFold::Add(std::string_view line) {
             fixLost_ = true;
         }
     } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record)) {
+        used_.OnFixTime(rmc->timeOfDayMs);
         if (sentence.ok) {
             hasPosition_ = true;
             position_ = MapPos(rmc->longitude, rmc->latitude);
@@ -34,7 +36,7 @@ void GpsUpdateFold::Add(std::string_view line) {
         }
     } else if (const auto* gsa = std::get_if<GsaRecord>(&sentence.record)) {
         if (sentence.ok) {
-            satellites_ = gsa->satellitesUsed;
+            satellites_ = used_.Add(line, *gsa);
             hdop_ = gsa->hdop;
         }
     }

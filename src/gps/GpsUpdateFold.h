@@ -5,6 +5,7 @@
 
 #include "calib/MapPos.h"
 #include "gps/GpsFix.h"
+#include "gps/UsedSatellites.h"
 
 // The steps of a GPS update that need no link: the rate limit and the fold of a batch of
 // queued sentence lines into the GpsFix (GpsFeed runs them on what its link queued).
@@ -19,9 +20,11 @@ struct GpsBatchResult {
 
 // Folds one batch of sentence lines, oldest first, into the fix. The last GGA or RMC line
 // decides whether the fix is lost, the last one that carried a position gives the position,
-// the last GGA or GSA gives satellites and hdop; other lines change nothing.
+// the last GGA or GSA gives satellites and hdop (a GSA the satellites its receiver fix used
+// in all systems so far, gathered in used); other lines change nothing.
 class GpsUpdateFold {
 public:
+    explicit GpsUpdateFold(UsedSatellites& used) : used_(used) {}
     void Add(std::string_view line);
 
     // Applies the batch: a new position sets fix.position and fix.hasFix; a lost fix then
@@ -31,6 +34,7 @@ public:
     GpsBatchResult ApplyTo(GpsFix& fix) const;
 
 private:
+    UsedSatellites& used_;
     std::int32_t satellites_ = -1;
     double hdop_ = -1.0;
     double altitude_ = 0.0;

@@ -87,7 +87,8 @@ ParsedArgs ParseArgs(const CommandSyntax& command, const Args& args) {
         names.begin(), names.end(), [](std::string_view n) { return !n.starts_with('['); }));
     if (parsed.positionals.size() < required)
         parsed.error = "missing " + std::string(names[parsed.positionals.size()]) + usage;
-    else if (parsed.positionals.size() > names.size())
+    else if (parsed.positionals.size() > names.size() &&
+             !(!names.empty() && names.back().ends_with("...")))
         parsed.error =
             "unexpected argument '" + std::string(parsed.positionals[names.size()]) + "'" + usage;
     return parsed;

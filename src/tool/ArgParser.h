@@ -21,7 +21,8 @@ struct OptionSyntax {
 
 struct CommandSyntax {
     std::string_view name;        // "range"
-    std::string_view positionals; // their names: "LAT LON"; "[FILE]" is optional
+    std::string_view positionals; // their names: "LAT LON"; "[FILE]" is optional; a last
+                                  // "FILE..." takes one or more
     std::string_view synopsis;    // the options part of the usage line: "[--magvar DEG]"
     std::string_view summary;     // what the command does, one line
     std::vector<OptionSyntax> options;

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGestureEvent>
+#include <QHelpEvent>
 #include <QNativeGestureEvent>
 #include <QTimer>
+#include <QToolTip>
 
 namespace view {
 
@@ -84,6 +86,20 @@ bool MapView::event(QEvent* event) {
     case QEvent::Gesture:
         OnPinch(static_cast<QGestureEvent*>(event));
         return true;
+    case QEvent::ToolTip: {
+        // The status line's letters are the handheld's terse ones; say once what they mean.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QRect status = StatusLineRect(geometry_.ClientWidth(), geometry_.ClientHeight());
+        if (status.contains(help->pos()))
+            QToolTip::showText(help->globalPos(),
+                               tr("A: altitude above sea level\n"
+                                  "S: satellites used in the fix, all systems together\n"
+                                  "P: precision, 100 / HDOP: 100% at HDOP 1, higher is better"),
+                               this, status);
+        else
+            QToolTip::hideText();
+        return true;
+    }
     case QEvent::NativeGesture:
         if (static_cast<QNativeGestureEvent*>(event)->gestureType() == Qt::ZoomNativeGesture) {
             OnNativeZoom(static_cast<QNativeGestureEvent*>(event));

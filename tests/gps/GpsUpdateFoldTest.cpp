@@ -2,10 +2,13 @@
 // status line shows it.
 #include "gps/GpsUpdateFold.h"
 #include "gps/GpsEpoch.h"
+#include "gps/NmeaLineCutter.h"
 #include "session/StatusLine.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -74,6 +77,12 @@ TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
          true,
          false,
          std::string(kMunich) + " A:100m S:8 P:40%"},
+        {"two GN GSAs without system id whose numbers look alike: 3 and 2 used",
+         {kGga, "$GNGSA,A,3,04,05,09,,,,,,,,,,2.5,1.3,2.1*39",
+          "$GNGSA,A,3,11,12,,,,,,,,,,,2.5,1.3,2.1*39"},
+         true,
+         false,
+         std::string(kMunich) + " A:545m S:5 P:77%"},
         {"GSA without hdop stores 0: no precision part",
          {kGga, kGsaNoHdop},
          true,
@@ -91,7 +100,8 @@ TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
         fix.satellites = 7;
         fix.hdop = 2.0;
         fix.altitude = 100.0;
-        gps::GpsUpdateFold fold;
+        gps::UsedSatellites used;
+        gps::GpsUpdateFold fold(used);
         for (const char* line : row.lines)
             fold.Add(line);
         const gps::GpsBatchResult result = fold.ApplyTo(fix);
@@ -106,16 +116,58 @@ TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
 
 TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
     gps::GpsFix fix;
-    gps::GpsUpdateFold fold;
+    gps::UsedSatellites used;
+    gps::GpsUpdateFold fold(used);
     fold.Add(kGga);
     fold.ApplyTo(fix);
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
     EXPECT_DOUBLE_EQ(fix.position.x, 11.516666666666666);
     EXPECT_TRUE(fix.hasFix);
     // A later batch without a position keeps position and fix.
-    gps::GpsUpdateFold().ApplyTo(fix);
+    gps::GpsUpdateFold(used).ApplyTo(fix);
     EXPECT_TRUE(fix.hasFix);
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
+}
+
+// A receiver sends a GSA a constellation for each fix: S: counts them all, however the reads
+// cut the fix's sentences into batches, and a new fix counts afresh.
+TEST(GpsUpdateFold, SatellitesUsedAreEveryGsaOfTheFix) {
+    const struct {
+        const char* file;
+        bool withFixes;          // false: only the GSAs, as when the queue dropped the GGA and RMC
+        std::int32_t satellites; // of the file's last fix
+    } rows[] = {
+        {"ublox-zed-f9p-nmea.log", true, 20}, // GPS 8, GLONASS 3, Galileo 3, BeiDou 6; GGA 12
+        {"telit-pls83-w.log", true, 14},      // GGA 05, the GPS ones only
+        {"beidou-bd.log", true, 7},           // $GPGSA and $BDGSA, a GSA ends no fix
+        {"unicore-um621.log", true, 27},      // the GPS ones change from 11 to 9 on the way
+        {"unicore-um621.log", false, 27},
+        {"bu353-glonass.log", true, 0}, // two "GN" GSAs without system id; then the fix is lost
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> lines;
+        gps::NmeaLineCutter cutter;
+        auto keep = [&](std::string_view line) {
+            const gps::NmeaType type = gps::NmeaTypeOf(line);
+            if (type == gps::NmeaType::Gsa ||
+                (row.withFixes && (type == gps::NmeaType::Gga || type == gps::NmeaType::Rmc)))
+                lines.emplace_back(line);
+        };
+        cutter.Feed(testsupport::ReadBytes(QUILO_TEST_DATA "/nmea/" + std::string(row.file)), keep);
+        cutter.Finish(keep);
+        for (std::size_t batch = 1; batch <= 7; ++batch) {
+            gps::GpsFix fix;
+            gps::UsedSatellites used;
+            for (std::size_t at = 0; at < lines.size(); at += batch) {
+                gps::GpsUpdateFold fold(used);
+                for (std::size_t i = at; i < std::min(at + batch, lines.size()); ++i)
+                    fold.Add(lines[i]);
+                fold.ApplyTo(fix);
+            }
+            EXPECT_EQ(fix.satellites, row.satellites)
+                << row.file << (row.withFixes ? "" : ", GSAs only") << ", batches of " << batch;
+        }
+    }
 }
 
 // A fix's sentences arrive in whatever batches the reads cut; each is recorded whole, with its

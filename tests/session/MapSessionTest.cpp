@@ -487,6 +487,41 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
         << session.TrailStatisticsText();
 }
 
+// One drive at 60 km/h with a 40 s stop: the trip meter takes every fix, the recording (the
+// GPS details panel's column and Trail Statistics) only those 5 m apart; both say 200 s moving.
+TEST_F(MapSessionTest, TripMeterAndRecordingAgreeOnTheMovingTimeOfOneDrive) {
+    MemorySettingsStore store;
+    ViewSettings settings;
+    settings.trailLength = 1000;
+    settings.trailMinDelta = 5;
+    session.ApplySettings(settings, "", store);
+    session.OpenJournal(dir.File("trail.qjr"));
+    session.SetShowFlags({.tracking = true});
+    gps::GpsOpening opened;
+    opened.ok = true;
+    ASSERT_FALSE(session.Connect(opened));
+    double north = 0;
+    for (int second = 0; second <= 240; ++second) {
+        const bool stopped = second > 100 && second <= 140;
+        north += second == 0 || stopped ? 0.0 : 60 / 3.6;
+        gps::GpsUpdate update;
+        update.handled = true;
+        update.what = gps::GpsUpdate::kPosition;
+        update.fix.hasFix = true;
+        update.fix.position = MapPos(11.0, 48.0 + north / 111'195.0);
+        update.epochs.push_back({update.fix.position, 1'765'188'000'000 + second * 1000, NAN,
+                                 stopped ? 0.0 : 60 / 1.852, 0.0});
+        session.OnGpsUpdate(update, false);
+    }
+    const trail::TrailStatistics trip = session.Live().Trip();
+    const trail::TrailStatistics recording = session.Recording().Statistics();
+    EXPECT_LT(recording.fixes, trip.fixes);
+    EXPECT_NEAR(trip.movingSeconds, 200, 1e-3);
+    EXPECT_NEAR(recording.movingSeconds, 200, 1e-3);
+    EXPECT_NE(session.TrailStatisticsText().find("\nTime moving: 0:03:20\n"), std::string::npos)
+        << session.TrailStatisticsText();
+}
+
 // Another program records into the journal (a second window, or quilo-tool record; the lock
 // binds open files, so one taken here is another program's): this window neither reads nor
 // writes the journal nor sets it aside, and says so.

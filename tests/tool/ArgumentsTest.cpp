@@ -122,6 +122,9 @@ TEST(ToolArguments, EveryCommandReadsOptionsOneWay) {
         {{"decode", "--verbose"}, Expect::Refused, "unknown option '--verbose'"},
         {{"decode", "--verbose=1"}, Expect::Refused, "unknown option '--verbose'"},
 
+        {{"stats", "--help"}, Expect::Help, "--json"},
+        {{"stats", "--json"}, Expect::Refused, "missing FILE..."},
+
         {{"monitor", tty, "--seconds=0.05", "--rate=0"}, Expect::Prints, connected},
         {{"monitor", tty, "--seconds", "0.05", "--baud", "9600"}, Expect::Prints, connected},
         {{"monitor", "--help"}, Expect::Help, "--baud --seconds --rate --format --json"},
