@@ -13,6 +13,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -94,10 +95,14 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
         }
         return at;
     };
-    // Only the rows the clip lets through (a repaint of an info line's band, say).
+    // Only the rows the clip lets through (a repaint of an info line's band, say), in the
+    // frame's device pixels. Not through the device transform: on a window it also holds where
+    // the view lies in the window, and rows that far down were never drawn.
     QRect rows(0, 0, width, height);
     if (painter.hasClipping())
-        rows &= painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect();
+        rows &= (painter.worldTransform() * QTransform::fromScale(ratio, ratio))
+                    .mapRect(painter.clipBoundingRect())
+                    .toAlignedRect();
     if (rows.isEmpty())
         return;
     // One frame's buffer, kept for the next: the paint runs on the window's thread only.

@@ -202,7 +202,7 @@ void MapView::PaintFrame(QPainter& painter) {
         if (flags.cursorInfo)
             clip -= CursorLineRect(w, h);
         painter.save();
-        painter.setClipRegion(clip);
+        painter.setClipRegion(clip, Qt::IntersectClip);
         PaintMapOutlines(painter, geometry_, session_.Georeference(), mapOutlines_);
         painter.restore();
     }

@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/GpsApp.h"
+#include "demo/DemoMap.h"
 #include "map/MapFormats.h"
 #include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
@@ -12,12 +13,15 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 #include <new>
 #include <string>
 
@@ -332,6 +336,57 @@ TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
         EXPECT_EQ(f.View().Session().CoordFormat(), row.format);
         for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg, kCmdFormatUtm, kCmdFormatMgrs})
             EXPECT_EQ(f.Action(id)->isChecked(), id == row.id) << id;
+    }
+}
+
+// What the window shows after each change, through the window system's own repaints (a band
+// for a new status text, the whole view for a scroll), is what a full repaint draws.
+TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
+    QString error;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+    CGPSMapFrame& f = StartFrame(QSize(500, 400));
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = f.View();
+    ASSERT_GT(v.mapTo(&f, QPoint(0, 0)).y(), 0) << "the view lies below the menu bar";
+    const auto shown = [&] {
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QPoint at = v.mapTo(&f, QPoint(0, 0));
+        return f.screen()
+            ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto full = [&] {
+        QImage frame(v.size(), QImage::Format_RGB32);
+        frame.fill(Qt::blue);
+        QPainter painter(&frame);
+        v.PaintFrame(painter);
+        return frame;
+    };
+    const struct {
+        const char* legend;
+        std::function<void()> change;
+    } steps[] = {
+        {"scrolled",
+         [&] {
+             v.ScrollTo({300, 200});
+         }},
+        {"a status note: its band alone repaints", [&] { f.Commands().ShowStatusNote("Note."); }},
+        {"scrolled a few pixels",
+         [&] {
+             v.ScrollTo({303, 196});
+         }},
+        {"zoomed out", [&] { v.SetZoom(0.5); }},
+        {"the grid overlay", [&] { v.ShowGridOverlay(true); }},
+        {"scrolled by a key", [&] { v.ScrollByKey(Qt::Key_Down); }},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.legend);
+        step.change();
+        const QImage window = shown();
+        ASSERT_EQ(window.size(), v.size());
+        EXPECT_TRUE(window == full());
     }
 }
 
