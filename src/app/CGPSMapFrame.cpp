@@ -126,6 +126,7 @@ bool CGPSMapFrame::Create() {
     // Allocation failure throws here; the application object turns it into a message.
     view_ = new view::MapView(store_, this);
     view_->ShowGridOverlay(session::ReadGridOverlay(store_));
+    view_->SetGridOverlayColour(session::ReadGridOverlayColour(store_));
     loader_ = new view::MapLoader(*view_);
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *commands_, store_,

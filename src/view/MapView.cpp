@@ -63,6 +63,11 @@ void MapView::ShowGridOverlay(bool on) {
     update();
 }
 
+void MapView::SetGridOverlayColour(int index) {
+    gridOverlay_.SetColour(index);
+    update();
+}
+
 void MapView::ScrollTo(ViewPoint offset) {
     if (picture_)
         return;

@@ -88,6 +88,8 @@ public:
     // The lines of the map's grid over the map (View > Grid Overlay).
     void ShowGridOverlay(bool on);
     [[nodiscard]] bool ShowsGridOverlay() const { return showGrid_; }
+    // Its lines in GridOverlay::kColours[index].
+    void SetGridOverlayColour(int index);
     // A device path used instead of the configured COM port ("quilo --gps PATH").
     void SetGpsDevice(std::string device);
     // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").

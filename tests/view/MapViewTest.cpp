@@ -410,6 +410,12 @@ TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
             EXPECT_TRUE(lined(along, at)) << "northing line at y " << at << ", x " << along;
         }
     EXPECT_EQ(pixels::Count(frame, kWhite, QRect(110, 110, 80, 80)), 80 * 80) << "between lines";
+    // Not in a printed grid's blue unless chosen.
+    const QColor drawn = frame.pixelColor(100, 150);
+    EXPECT_TRUE(drawn.red() > drawn.green() && drawn.blue() > drawn.green()) << "magenta";
+    f.view->SetGridOverlayColour(3);
+    const QColor blue = f.Frame().pixelColor(100, 150);
+    EXPECT_TRUE(blue.blue() > blue.red() && blue.blue() > blue.green()) << "blue";
 }
 
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
