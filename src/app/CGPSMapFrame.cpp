@@ -177,6 +177,11 @@ void CGPSMapFrame::BuildLoadProgress() {
         }
     });
     connect(loader_, &view::MapLoader::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
+    // The new map's name and pixels show before any box about it.
+    connect(view_, &view::MapView::MapShowing, this, [this](const QString& path) {
+        loadBar_->hide();
+        setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
+    });
 }
 
 void CGPSMapFrame::PlaceLoadProgress() {
@@ -435,7 +440,6 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
 
 void CGPSMapFrame::OnMapShown(const QString& path) {
     zoomMark_ = kCmdZoom100; // the view starts a new map at 1.0
-    setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
     recentMaps_ = session::WithRecentMap(std::move(recentMaps_),
                                          QFileInfo(path).absoluteFilePath().toStdString());
     session::WriteRecentMaps(store_, recentMaps_);

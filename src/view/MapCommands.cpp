@@ -339,8 +339,8 @@ void MapCommands::OnGpsSettings() {
     view_.Refresh(Changed::Trail);
 }
 
-void MapCommands::ShowStatusNote(const std::string& text) {
-    view_.Refresh(session_.ShowStatusNote(text));
+void MapCommands::ShowStatusNote(const std::string& text, std::uint32_t holdMs) {
+    view_.Refresh(session_.ShowStatusNote(text, gps::TickCountMs(), holdMs));
 }
 
 void MapCommands::OnContextCommand(int id) {

@@ -67,6 +67,9 @@ public:
     // Centres on the GPS position while the link is connected and the map calibrated;
     // otherwise does nothing.
     void CentreOnGps();
+    // CentreOnGps as Follow GPS does it: a position off the map centres the nearest point of
+    // the map instead.
+    void FollowGps();
     void GoToMapCentre();
     // Centres on an image pixel (column, row from the top).
     void CentreOn(const MapPos& image);
@@ -159,6 +162,8 @@ signals:
     void ContextMenuRequested(QPoint at);
     // A GPS update has centred the view on the new position (Follow GPS).
     void GpsFollowed();
+    // An opened map shows at path, before what its opening has to tell the user is told.
+    void MapShowing(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

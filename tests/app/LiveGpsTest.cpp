@@ -4,6 +4,9 @@
 #include "app/LiveCommands.h"
 
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
@@ -12,9 +15,11 @@
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
 #include "view/MapFolderCommands.h"
+#include "view/SymbolPainter.h"
 
 #include <QFileInfo>
 
+#include <cmath>
 #include <ctime>
 
 namespace {
@@ -105,6 +110,35 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_FALSE(v.Session().GpsFix().hasFix);
     EXPECT_EQ(v.Session().StatusText(), last);
+}
+
+TEST_F(LiveGps, APositionOffTheMapIsSaidPointedAtAndTheMapStaysInView) {
+    view::MapView& v = StartFrame(QSize(500, 400)).View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    // 400 pixels east of the map's right edge, level with its middle.
+    const demo::Pixel east{demo::kMapWidth + 400, demo::kMapHeight / 2};
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences(east));
+        return v.Session().GpsFix().hasFix;
+    }));
+    ASSERT_TRUE(PumpUntil([&] { return v.Session().StatusText().ends_with(" E of this map)"); }))
+        << v.Session().StatusText();
+    // Centred on the nearest point of the map: its edge runs down the middle of the view.
+    EXPECT_EQ(v.Geometry().ScrollOffset(),
+              (view::ViewPoint{demo::kMapWidth - v.Geometry().ClientWidth() / 2,
+                               demo::kMapHeight / 2 - v.Geometry().ClientHeight() / 2}));
+    // The arrow on the right edge, in the marker's colour, over the white beyond the map.
+    const QImage shot = v.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb fill =
+        view::ColourFromIndex(v.Session().Settings().positionMarker.GetFillColour()).rgb();
+    int arrow = 0;
+    for (int y = 30; y < shot.height() - 30; ++y)
+        for (int x = shot.width() - 40; x < shot.width(); ++x)
+            arrow += shot.pixel(x, y) == fill ? 1 : 0;
+    EXPECT_GT(arrow, 20);
+    v.OnGpsDisconnect();
 }
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
@@ -242,6 +276,25 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
 }
 
+// In a window 800 pixels high, with every box of the panel showing, scrolling reaches the
+// last button whole.
+TEST_F(LiveGps, TheDetailsPanelScrollsToItsLastButtonIn800Pixels) {
+    CGPSMapFrame& frame = StartFrame(QSize(1200, 800));
+    LiveCommands& live = frame.Live();
+    live.Action(LiveCommands::kDetailsPanel)->trigger();
+    live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));
+    ASSERT_FALSE(live.Panel().isHidden());
+    QApplication::processEvents();
+    auto* area = live.Panel().findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const QPushButton* reset = live.Panel().ResetTripButton();
+    const QRect at(reset->mapTo(area->viewport(), QPoint(0, 0)), reset->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(at))
+        << at.y() << "+" << at.height() << " in " << area->viewport()->height();
+    EXPECT_TRUE(reset->isVisible());
+}
+
 TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
     const QString sheets = dir.filePath("sheets");
     QString error;
@@ -254,8 +307,14 @@ TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
     std::vector<std::pair<QString, std::string>> ended;
     QObject::connect(
         &f.Loader(), &view::MapLoader::MapLoadFinished, &v, [&](const QString& path, bool loaded) {
-            if (loaded)
-                ended.emplace_back(QFileInfo(path).fileName(), v.Session().StatusText());
+            if (!loaded)
+                return;
+            ended.emplace_back(QFileInfo(path).fileName(), v.Session().StatusText());
+            // The new sheet opens with the position in the middle, not at its corner.
+            const MapPos gps = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
+            const MapPos middle = v.Geometry().ScreenToImage(
+                {v.Geometry().ClientWidth() / 2, v.Geometry().ClientHeight() / 2});
+            EXPECT_LT(std::hypot(gps.x - middle.x, gps.y - middle.y), 1.0);
         });
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();

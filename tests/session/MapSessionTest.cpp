@@ -568,14 +568,15 @@ protected:
             0);
     }
     // Sends the lines and waits until the link posted them, then hands the update over.
-    session::GpsStep Update(const std::string& lines, bool dragging = false) {
+    session::GpsStep Update(const std::string& lines, bool dragging = false,
+                            std::uint32_t nowMs = 0) {
         const std::int64_t before = feed->Counts().posts;
         pty.Write(lines);
         EXPECT_GT(
             feed->WaitUntil(Soon(), [&](const gps::GpsFeedCounts& c) { return c.posts > before; })
                 .posts,
             before);
-        return session.OnGpsUpdate(feed->TakeUpdate(0, 0), dragging);
+        return session.OnGpsUpdate(feed->TakeUpdate(nowMs, 0), dragging);
     }
     static gps::GpsFeed::Clock::time_point Soon() {
         return gps::GpsFeed::Clock::now() + std::chrono::seconds(10);
@@ -742,6 +743,31 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     session.Select(MapPos(500, 500));
     EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
     EXPECT_FALSE(session.OnGpsUpdate(feed->TakeUpdate(0, 0), false).changes.Any());
+}
+
+// A note that is to stay outlasts the positions that come meanwhile (the tick wraps around).
+TEST_F(MapSessionGpsTest, AHeldNoteStaysItsTimeThenThePositionReturns) {
+    ASSERT_FALSE(Connect());
+    WaitForTheReader();
+    const struct {
+        const char* legend;
+        std::uint32_t noteAt, updateAt;
+        bool kept;
+    } rows[] = {
+        {"at once", 1000, 1000, true},
+        {"just before its time is up", 1000, 4999, true},
+        {"its time is up", 1000, 5000, false},
+        {"across the tick's wrap", 0xFFFFFF00u, 0x100u, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session.ShowStatusNote("Switched to B.png.", row.noteAt, 4000);
+        Update(Gga(100, 100), false, row.updateAt);
+        EXPECT_EQ(session.StatusText() == "Switched to B.png.", row.kept) << session.StatusText();
+    }
+    session.ShowStatusNote("Map folder not found: /x");
+    Update(Gga(100, 100));
+    EXPECT_EQ(session.StatusText().rfind("GPS: ", 0), 0u) << "a note not held gives way at once";
 }
 
 // The rate given for the run ("quilo --baud") is the line's, whatever the settings say.

@@ -1,6 +1,8 @@
 // The words of the status line about the GPS.
 #include "session/StatusLine.h"
 
+#include "map/HandheldGeoreference.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,38 @@ TEST(GpsStatus, Texts) {
     EXPECT_EQ(StatusConnected(), "GPS: Connected.");
     EXPECT_EQ(StatusDisconnected(), "GPS: Disconnected.");
     EXPECT_EQ(StatusReadError(), "GPS: COM port read error.");
+}
+
+// A map 100 x 100 pixels from 1 E 51 N to 2 E 52 N: where a position off it lies, from its
+// nearest edge or corner.
+TEST(GpsStatus, OffTheMap) {
+    calib::CGPSMapFuncs degree;
+    for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+        degree.AddCalibrationPoint(MapPos(pixel.x, -pixel.y),
+                                   MapPos(1.0 + pixel.x / 100.0, 52.0 - pixel.y / 100.0));
+    const map::HandheldGeoreference placed(degree, 0);
+    struct Row {
+        const char* legend;
+        MapPos position;
+        UnitSystem units;
+        const char* text;
+    } rows[] = {
+        {"on the map", MapPos(1.5, 51.5), UnitSystem::Metric, ""},
+        {"on its edge", MapPos(2.0, 51.5), UnitSystem::Metric, ""},
+        {"half a degree east of its edge", MapPos(2.5, 51.5), UnitSystem::Metric,
+         "34.6 km E of this map"},
+        {"in miles", MapPos(2.5, 51.5), UnitSystem::Imperial, "21.5 mi E of this map"},
+        {"south", MapPos(1.5, 50.9), UnitSystem::Metric, "11.1 km S of this map"},
+        {"beyond the north-west corner", MapPos(0.9, 52.1), UnitSystem::Metric,
+         "13.1 km NW of this map"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(OffMapText(placed, 100, 100, row.position, row.units), row.text) << row.legend;
+    EXPECT_EQ(
+        OffMapText(map::HandheldGeoreference(), 100, 100, MapPos(2.5, 51.5), UnitSystem::Metric),
+        "")
+        << "a map nothing places";
+    EXPECT_EQ(OffMapText(placed, 0, 0, MapPos(2.5, 51.5), UnitSystem::Metric), "") << "no map";
 }
 
 } // namespace
