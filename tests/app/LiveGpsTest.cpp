@@ -276,23 +276,23 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
 }
 
-// In a window 800 pixels high, with every box of the panel showing, scrolling reaches the
-// last button whole.
-TEST_F(LiveGps, TheDetailsPanelScrollsToItsLastButtonIn800Pixels) {
+// In a window 800 pixels high, with every box of the panel showing, the whole panel fits.
+TEST_F(LiveGps, TheDetailsPanelFitsAWindow800PixelsHigh) {
     CGPSMapFrame& frame = StartFrame(QSize(1200, 800));
     LiveCommands& live = frame.Live();
     live.Action(LiveCommands::kDetailsPanel)->trigger();
-    live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));
     ASSERT_FALSE(live.Panel().isHidden());
+    QApplication::processEvents();
+    // The go-to box comes after the panel has been laid out.
+    live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));
     QApplication::processEvents();
     auto* area = live.Panel().findChild<QScrollArea*>();
     ASSERT_NE(area, nullptr);
-    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << area->widget()->height();
     const QPushButton* reset = live.Panel().ResetTripButton();
     const QRect at(reset->mapTo(area->viewport(), QPoint(0, 0)), reset->size());
     EXPECT_TRUE(area->viewport()->rect().contains(at))
         << at.y() << "+" << at.height() << " in " << area->viewport()->height();
-    EXPECT_TRUE(reset->isVisible());
 }
 
 TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
