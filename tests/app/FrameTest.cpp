@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <new>
 #include <string>
 
@@ -339,54 +340,33 @@ TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
     }
 }
 
-// What the window shows after each change, through the window system's own repaints (a band
-// for a new status text, the whole view for a scroll), is what a full repaint draws.
+// After each change the window, as the window system's own repaints leave it (a band for a
+// new status text, the whole view for a scroll), shows what a full repaint draws.
 TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
     QString error;
     ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
     CGPSMapFrame& f = StartFrame(QSize(500, 400));
     ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
     view::MapView& v = f.View();
-    ASSERT_GT(v.mapTo(&f, QPoint(0, 0)).y(), 0) << "the view lies below the menu bar";
-    const auto shown = [&] {
-        QApplication::processEvents();
-        QApplication::processEvents();
-        const QPoint at = v.mapTo(&f, QPoint(0, 0));
-        return f.screen()
-            ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
+    const QPoint at = v.mapTo(&f, QPoint(0, 0));
+    ASSERT_GT(at.y(), 0) << "the view lies below the menu bar";
+    const std::function<void()> steps[] = {
+        [&] { v.ScrollTo({300, 200}); },  [&] { f.Commands().ShowStatusNote("Note."); },
+        [&] { v.ScrollTo({303, 196}); },  [&] { v.SetZoom(0.5); },
+        [&] { v.ShowGridOverlay(true); }, [&] { v.ScrollByKey(Qt::Key_Down); },
     };
-    const auto full = [&] {
-        QImage frame(v.size(), QImage::Format_RGB32);
-        frame.fill(Qt::blue);
-        QPainter painter(&frame);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        QApplication::processEvents(); // the repaint the change asked for
+        QApplication::processEvents();
+        QImage full(v.size(), QImage::Format_RGB32);
+        QPainter painter(&full);
         v.PaintFrame(painter);
-        return frame;
-    };
-    const struct {
-        const char* legend;
-        std::function<void()> change;
-    } steps[] = {
-        {"scrolled",
-         [&] {
-             v.ScrollTo({300, 200});
-         }},
-        {"a status note: its band alone repaints", [&] { f.Commands().ShowStatusNote("Note."); }},
-        {"scrolled a few pixels",
-         [&] {
-             v.ScrollTo({303, 196});
-         }},
-        {"zoomed out", [&] { v.SetZoom(0.5); }},
-        {"the grid overlay", [&] { v.ShowGridOverlay(true); }},
-        {"scrolled by a key", [&] { v.ScrollByKey(Qt::Key_Down); }},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.legend);
-        step.change();
-        const QImage window = shown();
-        ASSERT_EQ(window.size(), v.size());
-        EXPECT_TRUE(window == full());
+        EXPECT_TRUE(f.screen()
+                        ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
+                        .toImage()
+                        .convertToFormat(QImage::Format_RGB32) == full)
+            << "step " << i;
     }
 }
 

