@@ -143,6 +143,7 @@ bool CGPSMapFrame::Create() {
     // Allocation failure throws here; the application object turns it into a message.
     view_ = new view::MapView(store_, this);
     view_->ShowGridOverlay(session::ReadGridOverlay(store_));
+    view_->SetGridOverlayColour(session::ReadGridOverlayColour(store_));
     loader_ = new view::MapLoader(*view_);
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *commands_, store_,
@@ -193,6 +194,11 @@ void CGPSMapFrame::BuildLoadProgress() {
         }
     });
     connect(loader_, &view::MapLoader::MapLoadFinished, this, &CGPSMapFrame::OnMapLoadFinished);
+    // The new map's name and pixels show before any box about it.
+    connect(view_, &view::MapView::MapShowing, this, [this](const QString& path) {
+        loadBar_->hide();
+        setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
+    });
 }
 
 void CGPSMapFrame::PlaceLoadProgress() {
@@ -465,7 +471,6 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
 
 void CGPSMapFrame::OnMapShown(const QString& path) {
     zoomMark_ = kCmdZoom100; // the view starts a new map at 1.0
-    setWindowTitle(QFileInfo(path).fileName() + " - QUILO");
     recentMaps_ = session::WithRecentMap(std::move(recentMaps_),
                                          QFileInfo(path).absoluteFilePath().toStdString());
     session::WriteRecentMaps(store_, recentMaps_);

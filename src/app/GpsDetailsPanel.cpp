@@ -54,8 +54,9 @@ GpsDetailsPanel::GpsDetailsPanel(view::MapView& view, QWidget* parent)
     trip_->addWidget(new QLabel("<b>Trip</b>", tripBox), 0, 1);
     trip_->addWidget(new QLabel("<b>Recording</b>", tripBox), 0, 2);
     resetTrip_ = new QPushButton("Reset Trip", tripBox);
-    // Below the four rows of figures.
-    trip_->addWidget(resetTrip_, 5, 1);
+    // In the corner above the row names, not in a row of its own: the panel fits a laptop's
+    // screen.
+    trip_->addWidget(resetTrip_, 0, 0);
     column->addWidget(tripBox);
     column->addStretch();
 

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace calib {
 
 namespace {
@@ -99,6 +101,10 @@ MapSettingsDlg::MapSettingsDlg(const CGPSMapFuncs& calibration, QWidget* parent)
     gridForm->addWidget(datum_, 2, 1);
     gridForm->addWidget(new QLabel(tr("Points kept:")), 3, 0);
     gridForm->addWidget(keep_, 3, 1);
+    overlayColour_ = new QComboBox;
+    overlayColour_->setObjectName("gridOverlayColour");
+    gridForm->addWidget(new QLabel(tr("Overlay colour:")), 4, 0);
+    gridForm->addWidget(overlayColour_, 4, 1);
     gridForm->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -135,6 +141,16 @@ void MapSettingsDlg::SetGrid(const GridEntry& entry, const QStringList& datums, 
 MapSettingsDlg::GridEntry MapSettingsDlg::GetGrid() const {
     return {model_->currentIndex(), crs_->text().trimmed(), datum_->currentText().trimmed(),
             keep_->value()};
+}
+
+void MapSettingsDlg::SetOverlayColours(const QStringList& names, int current) {
+    overlayColour_->clear();
+    overlayColour_->addItems(names);
+    overlayColour_->setCurrentIndex(current >= 0 && current < names.size() ? current : 0);
+}
+
+int MapSettingsDlg::GetOverlayColour() const {
+    return std::max(overlayColour_->currentIndex(), 0);
 }
 
 double MapSettingsDlg::GetSignedMagVar() const {

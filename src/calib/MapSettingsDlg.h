@@ -54,6 +54,10 @@ public:
     void SetGrid(const GridEntry& entry, const QStringList& datums, int minKeep, int maxKeep);
     // The grid as entered; valid after exec() returned Accepted.
     [[nodiscard]] GridEntry GetGrid() const;
+    // The colours the grid overlay can be drawn in, by name, and the one chosen (an index into
+    // names); the choice holds for every map.
+    void SetOverlayColours(const QStringList& names, int current);
+    [[nodiscard]] int GetOverlayColour() const;
 
     // The variation entered: the magnitude, negative for West. Valid after exec() returned
     // Accepted; before that, the variation the dialog opened with.
@@ -70,6 +74,7 @@ private:
     QLineEdit* crs_ = nullptr;
     QComboBox* datum_ = nullptr;
     QSpinBox* keep_ = nullptr;
+    QComboBox* overlayColour_ = nullptr;
     double magVarMagnitude_ = 0.0;
     bool east_ = true;
 };

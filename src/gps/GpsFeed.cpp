@@ -85,6 +85,7 @@ void GpsFeed::Close() {
 
 GpsUpdate GpsFeed::TakeUpdate(std::uint32_t nowMs, std::uint32_t rateMs) {
     GpsUpdate update;
+    update.takenMs = nowMs;
     // Read before the rate limit: the stream's last sentences must not wait for an update
     // that will never be posted.
     const bool ended = link_->HasEnded();

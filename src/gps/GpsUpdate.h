@@ -36,6 +36,8 @@ struct GpsUpdate {
 
     // False when the rate limit held the update back (or nothing was open): nothing changed.
     bool handled = false;
+    // The monotonic millisecond tick it was taken at (wraps around).
+    std::uint32_t takenMs = 0;
     std::uint32_t what = 0;
     // The fix after the update; satellites, hdop and altitude as the fold keeps them.
     GpsFix fix;

@@ -52,6 +52,14 @@ void WriteGridOverlay(SettingsStore& store, bool on) {
     store.WriteInt(kSessionSection, "GridOverlay", on ? 1 : 0);
 }
 
+int ReadGridOverlayColour(const SettingsStore& store) {
+    return store.ReadInt(kSessionSection, "GridOverlayColour", 0);
+}
+
+void WriteGridOverlayColour(SettingsStore& store, int colour) {
+    store.WriteInt(kSessionSection, "GridOverlayColour", colour);
+}
+
 std::vector<std::string> ReadRecentMaps(const SettingsStore& store) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < kRecentMapCount; ++i) {

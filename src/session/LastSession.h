@@ -37,6 +37,10 @@ void WriteReopenLastMap(SettingsStore& store, bool on);
 // View > Show > Grid Overlay; off until the user turns it on.
 [[nodiscard]] bool ReadGridOverlay(const SettingsStore& store);
 void WriteGridOverlay(SettingsStore& store, bool on);
+// Which of the overlay's colours its lines are drawn in (an index the view gives meaning to;
+// 0 unless chosen).
+[[nodiscard]] int ReadGridOverlayColour(const SettingsStore& store);
+void WriteGridOverlayColour(SettingsStore& store, int colour);
 
 // The recent maps, newest first: at most kRecentMapCount paths, no empty ones, no repeats.
 [[nodiscard]] std::vector<std::string> ReadRecentMaps(const SettingsStore& store);

@@ -145,11 +145,32 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
         step.centreOnGps = flags_.follow && !dragging && document_.Georeference().HasTransform();
         step.changes |= UpdateSelectionText();
     }
+    // A held note gives way to the receiver's own news (a note, a lost link), not to a position.
+    if (noteHoldMs_ > 0 && update.takenMs - noteFromMs_ < noteHoldMs_ && !readError &&
+        !update.Has(gps::GpsUpdate::kNote) && !update.Has(gps::GpsUpdate::kEnded))
+        return step;
+    noteHoldMs_ = 0;
     // The rate the line found is shown once, then the positions again.
-    step.changes |=
-        SetStatusText(update.Has(gps::GpsUpdate::kNote) ? StatusSaying(update.note)
-                                                        : StatusAfter(update, coordFormat_));
+    if (update.Has(gps::GpsUpdate::kNote)) {
+        step.changes |= SetStatusText(StatusSaying(update.note));
+        return step;
+    }
+    std::string text = StatusAfter(update, coordFormat_);
+    // A window of white around the marker says nothing by itself.
+    if (!readError && !update.Has(gps::GpsUpdate::kEnded) && gpsFix_.hasFix)
+        if (const std::string off = OffMapText(document_.Georeference(), imageWidth_,
+                                               document_.Georeference().ImageHeight(),
+                                               gpsFix_.position, live_.Settings().units);
+            !off.empty())
+            text += " (" + off + ")";
+    step.changes |= SetStatusText(std::move(text));
     return step;
+}
+
+Changes MapSession::ShowStatusNote(std::string text, std::uint32_t nowMs, std::uint32_t holdMs) {
+    noteFromMs_ = nowMs;
+    noteHoldMs_ = holdMs;
+    return SetStatusText(std::move(text));
 }
 
 std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {

@@ -78,6 +78,8 @@ public:
     // The height of the image the map view shows, set with its pixels where no file is
     // opened (tests and benchmarks build a scene this way).
     void SetImageHeight(int height) { document_.SetImageHeight(height); }
+    // The width of that image: a position beyond it is said to be off the map.
+    void SetImageWidth(int width) { imageWidth_ = width; }
 
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: its document reads the calibration and points files beside it
@@ -144,8 +146,9 @@ public:
     // Selects an image pixel and writes its position on the cursor line.
     Changes Select(const MapPos& image);
     // A one-off note on the status line (a dropped file refused, the last map gone); the next
-    // GPS update writes over it.
-    Changes ShowStatusNote(std::string text) { return SetStatusText(std::move(text)); }
+    // GPS update writes over it, unless it is to stay holdMs from the tick nowMs: updates taken
+    // before then leave it (a driver glancing away must still find it).
+    Changes ShowStatusNote(std::string text, std::uint32_t nowMs = 0, std::uint32_t holdMs = 0);
     // Shows at the next selection or GPS update.
     void SetCoordFormat(coords::CoordFormat format) { coordFormat_ = format; }
     // Turning tracking on adds a break to the trail.
@@ -175,6 +178,9 @@ private:
     coords::CoordFormat coordFormat_ = coords::CoordFormat::Dms;
     std::string statusText_ = "GPS:";
     std::string cursorText_ = "Sel:";
+    int imageWidth_ = 0;
+    std::uint32_t noteFromMs_ = 0; // the note on the status line stays holdMs from this tick
+    std::uint32_t noteHoldMs_ = 0;
     std::string configuredGpsDevice_;
     std::string gpsDevice_;
     std::optional<std::int32_t> gpsBaud_;

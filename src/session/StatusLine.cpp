@@ -1,8 +1,12 @@
 #include "session/StatusLine.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <string_view>
 
 #include "base/Number.h"
+#include "calib/RangeBearing.h"
 
 namespace session {
 
@@ -66,6 +70,26 @@ std::string StatusAfter(const gps::GpsUpdate& update, coords::CoordFormat format
     if (update.Has(gps::GpsUpdate::kEnded))
         return StatusEnded();
     return StatusText(update.fix, format);
+}
+
+std::string OffMapText(const map::Georeference& georef, int width, int height,
+                       const MapPos& position, UnitSystem units) {
+    if (!georef.HasTransform() || width <= 0 || height <= 0 || !position.IsSet())
+        return {};
+    const MapPos pixel = georef.ToPixel(position);
+    if (!std::isfinite(pixel.x) || !std::isfinite(pixel.y))
+        return {};
+    const MapPos edge(std::clamp(pixel.x, 0.0, static_cast<double>(width)),
+                      std::clamp(pixel.y, 0.0, static_cast<double>(height)));
+    if (edge == pixel)
+        return {};
+    const calib::RangeBearing rb = calib::RangeAndBearing(georef.ToGeo(edge), position);
+    if (!std::isfinite(rb.distance) || !std::isfinite(rb.trueBearing))
+        return {};
+    static constexpr std::array<std::string_view, 8> kPoints = {"N", "NE", "E", "SE",
+                                                                "S", "SW", "W", "NW"};
+    const auto point = static_cast<std::size_t>(std::lround(rb.trueBearing / 45.0)) % 8;
+    return FormatDistance(rb.distance, units) + " " + std::string(kPoints[point]) + " of this map";
 }
 
 } // namespace session

@@ -5,6 +5,8 @@
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdate.h"
+#include "map/Georeference.h"
+#include "session/Units.h"
 
 // The words of the status line about the GPS: what the map view shows and quilo-tool monitor
 // prints.
@@ -26,5 +28,10 @@ std::string StatusText(const gps::GpsFix& fix, coords::CoordFormat format);
 // After a handled update (its note aside): "GPS: " + the link's words after a read error,
 // "GPS: End of log." when the log ended, else StatusText of the fix.
 std::string StatusAfter(const gps::GpsUpdate& update, coords::CoordFormat format);
+// Where position lies from a map of width x height pixels that georef places, from the map's
+// nearest edge, in eight compass points: "12.4 km NE of this map". "" while the position lies
+// on the map, or while nothing places the map.
+std::string OffMapText(const map::Georeference& georef, int width, int height,
+                       const MapPos& position, UnitSystem units);
 
 } // namespace session

@@ -46,6 +46,11 @@ double GridSpacing(double metresPerPixel, double minPixels) {
     return 0.0;
 }
 
+void GridOverlay::SetColour(int index) {
+    const bool known = index >= 0 && static_cast<std::size_t>(index) < kColours.size();
+    colour_ = QColor::fromRgba(kColours[known ? static_cast<std::size_t>(index) : 0].rgb);
+}
+
 void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
     const Key key{scene.georeference, offset, g.Zoom(), g.ClientWidth(), g.ClientHeight()};
@@ -56,11 +61,12 @@ void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offse
     }
     if (lines_.empty())
         return;
-    QPen pen(QColor(0, 70, 200, 170));
+    QPen pen(colour_);
     pen.setCosmetic(true);
     painter.save();
     painter.setPen(pen);
-    painter.setClipRect(clip_);
+    // Within the clip the frame has: a repaint of a band must not draw beyond it.
+    painter.setClipRect(clip_, Qt::IntersectClip);
     for (const QPolygon& line : lines_)
         painter.drawPolyline(line);
     painter.restore();

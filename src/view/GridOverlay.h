@@ -5,8 +5,10 @@
 #include "map/Proj.h"
 #include "view/ViewGeometry.h"
 
+#include <QColor>
 #include <QPolygon>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,21 @@ struct MapScene;
 class GridOverlay {
 public:
     static constexpr double kMinSpacing = 60.0;
+
+    // The colours the lines can be drawn in, the first by default: printed grids are blue,
+    // black, brown or red, and a line of the same colour over one of them cannot be told apart.
+    struct Colour {
+        const char* name;
+        QRgb rgb;
+    };
+    static constexpr std::array<Colour, 4> kColours = {{
+        {"Magenta", qRgba(230, 0, 200, 200)},
+        {"Orange", qRgba(255, 120, 0, 210)},
+        {"Cyan", qRgba(0, 190, 210, 210)},
+        {"Blue", qRgba(0, 70, 200, 170)},
+    }};
+    // One of kColours by its index; any other index is the first.
+    void SetColour(int index);
 
     // Draws the lines over the part of the map the view shows; nothing while the map has no
     // transform.
@@ -47,6 +64,7 @@ private:
     std::optional<Key> placedFor_;
     std::vector<QPolygon> lines_; // in view pixels
     QRect clip_;                  // the map's part of the view
+    QColor colour_ = QColor::fromRgba(kColours[0].rgb);
 };
 
 // The grid laid over a map: its named grid, else the WGS 84 UTM zone of geo ("EPSG:32632").

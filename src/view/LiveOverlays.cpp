@@ -218,4 +218,50 @@ void DrawArrivalNote(QPainter& painter, const MapScene& scene, ViewPoint /*offse
     painter.restore();
 }
 
+void DrawOffViewArrow(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.live == nullptr || !scene.gpsFix.position.IsSet())
+        return;
+    const std::optional<MapPos> image = GeoToImage(scene, scene.gpsFix.position);
+    if (!image)
+        return;
+    const ViewGeometry& g = scene.geometry;
+    const QPointF at(image->x * g.Zoom() - offset.x, image->y * g.Zoom() - offset.y);
+    if (!std::isfinite(at.x()) || !std::isfinite(at.y()))
+        return;
+    // The part of the view the info lines leave; the marker shows when it lies there.
+    const int top = scene.statusLine.visible
+                        ? StatusLineRect(g.ClientWidth(), g.ClientHeight()).bottom() + 1
+                        : 0;
+    const int bottom = scene.cursorLine.visible
+                           ? CursorLineRect(g.ClientWidth(), g.ClientHeight()).top()
+                           : g.ClientHeight();
+    const QRectF open(0, top, g.ClientWidth(), bottom - top);
+    constexpr double kInset = 16.0;
+    const QRectF inner = open.adjusted(kInset, kInset, -kInset, -kInset);
+    if (open.contains(at) || inner.width() <= 0 || inner.height() <= 0)
+        return;
+    // From the middle towards the position, stopping at the inner edge.
+    const QPointF centre = inner.center();
+    const QPointF d = at - centre;
+    double t = 1.0;
+    if (d.x() != 0.0)
+        t = std::min(t, inner.width() / 2.0 / std::abs(d.x()));
+    if (d.y() != 0.0)
+        t = std::min(t, inner.height() / 2.0 / std::abs(d.y()));
+    const QPointF tip = centre + t * d;
+    constexpr double kSize = 12.0;
+    const QPolygonF arrow({{0.0, -kSize},
+                           {0.6 * kSize, 0.7 * kSize},
+                           {0.0, 0.35 * kSize},
+                           {-0.6 * kSize, 0.7 * kSize}});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(tip);
+    painter.rotate(std::atan2(d.x(), -d.y()) * 180.0 / std::numbers::pi);
+    painter.setPen(QPen(ColourFromIndex(scene.settings.positionMarker.GetLineColour()), 1.5));
+    painter.setBrush(ColourFromIndex(scene.settings.positionMarker.GetFillColour()));
+    painter.drawPolygon(arrow);
+    painter.restore();
+}
+
 } // namespace view

@@ -48,6 +48,8 @@ void DrawGoToLine(QPainter& painter, const MapScene& scene, ViewPoint offset);
 bool DrawHeadingArrow(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawScaleBar(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawArrivalNote(QPainter& painter, const MapScene& scene, ViewPoint offset);
+// While the GPS position lies beyond the view: an arrow on the view's edge pointing to it.
+void DrawOffViewArrow(QPainter& painter, const MapScene& scene, ViewPoint offset);
 
 // The warm colour night mode multiplies the map by: white at 0 %, a dark red-brown at 100 %.
 QColor NightTint(int amount);

@@ -41,7 +41,8 @@ void LoadingPicture::Paint(QPainter& painter, const SceneOf& sceneOf) const {
         full.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
         full.SetImageSize(full_.Width(), full_.Height());
         painter.save();
-        painter.setClipRect(QRect(0, 0, std::min(full.ClientWidth(), columnsInView), rowsInView));
+        painter.setClipRect(QRect(0, 0, std::min(full.ClientWidth(), columnsInView), rowsInView),
+                            Qt::IntersectClip);
         PaintMap(painter, sceneOf(full, full_), offset);
         painter.restore();
     }

@@ -6,12 +6,15 @@
 #include "calib/MapSettingsDlg.h"
 #include "coords/CoordFormat.h"
 #include "coords/EnterCoordsDlg.h"
+#include "gps/GpsUpdateFold.h"
 #include "map/FitReport.h"
 #include "platform/MessageBox.h"
 #include "points/EditMapPointsDlg.h"
 #include "points/NewMapPoint.h"
+#include "session/LastSession.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/GridEntry.h"
+#include "view/GridOverlay.h"
 #include "view/MapView.h"
 
 #include <QAction>
@@ -147,8 +150,14 @@ void MapCommands::OnMapSettings() {
                           view_.Geometry().ImageHeight());
     dialog.SetGrid(ToGridEntry(session_.Document().Grid()), DatumLabels(), map::kMinKeptPoints,
                    map::kMaxKeptPoints);
+    QStringList colours;
+    for (const GridOverlay::Colour& colour : GridOverlay::kColours)
+        colours << colour.name;
+    dialog.SetOverlayColours(colours, session::ReadGridOverlayColour(store_));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    session::WriteGridOverlayColour(store_, dialog.GetOverlayColour());
+    view_.SetGridOverlayColour(dialog.GetOverlayColour());
     const double magVar = dialog.GetSignedMagVar();
     session::Outcome outcome = session_.EditDocument(
         [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
@@ -334,8 +343,8 @@ void MapCommands::OnGpsSettings() {
     view_.Refresh(Changed::Trail);
 }
 
-void MapCommands::ShowStatusNote(const std::string& text) {
-    view_.Refresh(session_.ShowStatusNote(text));
+void MapCommands::ShowStatusNote(const std::string& text, std::uint32_t holdMs) {
+    view_.Refresh(session_.ShowStatusNote(text, gps::TickCountMs(), holdMs));
 }
 
 void MapCommands::OnContextCommand(int id) {

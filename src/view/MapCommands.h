@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,8 +70,8 @@ public:
     // The GPS Settings sheet; when it closes, however, its values are applied and written to
     // the store.
     void OnGpsSettings();
-    // A note on the status line (see MapSession::ShowStatusNote).
-    void ShowStatusNote(const std::string& text);
+    // A note on the status line (see MapSession::ShowStatusNote), kept there at least holdMs.
+    void ShowStatusNote(const std::string& text, std::uint32_t holdMs = 0);
     // A command of the context menu (ContextCommand).
     void OnContextCommand(int id);
     // The context menu, for commands of other areas to join; the format the coordinate

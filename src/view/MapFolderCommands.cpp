@@ -22,6 +22,8 @@ namespace {
 
 // The first lines of a long list, and how many more there are.
 constexpr std::size_t kToldLines = 10;
+// Long enough to be read by a driver who looks at the screen now and then.
+constexpr std::uint32_t kSwitchNoteMs = 5000;
 
 } // namespace
 
@@ -97,8 +99,11 @@ void MapFolderCommands::OnLoadFinished(const QString& path, bool loaded, const Q
     const std::string canonical =
         QFile::encodeName(QFileInfo(path).canonicalFilePath()).toStdString();
     if (const std::optional<std::string> note =
-            folder_.LoadEnded(canonical, loaded, !loaded && error.isEmpty()))
-        commands_.ShowStatusNote(*note);
+            folder_.LoadEnded(canonical, loaded, !loaded && error.isEmpty())) {
+        // The sheet opens where the position is, not at its corner.
+        view_.CentreOnGps();
+        commands_.ShowStatusNote(*note, kSwitchNoteMs);
+    }
     if (loaded)
         RefreshOutlines();
 }

@@ -13,6 +13,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -35,6 +36,9 @@ void PaintTrailLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offse
 
 using Layer = void (*)(QPainter&, const MapScene&, ViewPoint);
 
+// Before the night tint darkens it further.
+constexpr QRgb kNightGround = qRgb(96, 96, 96);
+
 void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset*/) {
     DrawInfoLines(painter, scene);
 }
@@ -45,10 +49,10 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 }
 
 // Bottom to top.
-constexpr std::array<Layer, 12> kLayers = {
-    PaintMap,        GridLayer,          DrawNightTint,   DrawMapPoints,
-    PaintTrailLayer, DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition,
-    DrawSelection,   DrawScaleBar,       DrawArrivalNote, InfoLinesLayer,
+constexpr std::array<Layer, 13> kLayers = {
+    PaintMap,           GridLayer,       DrawMapPoints,   PaintTrailLayer,  DrawNightTint,
+    DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition, DrawOffViewArrow, DrawSelection,
+    DrawScaleBar,       DrawArrivalNote, InfoLinesLayer,
 };
 
 int InfoLineHeight() {
@@ -68,8 +72,12 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
     const map::MapPyramid& map = scene.map;
+    // At night the ground beyond the map is a dark grey: white would outshine the dimmed map.
+    const QColor ground = scene.live != nullptr && scene.live->nightAmount > 0
+                              ? QColor::fromRgb(kNightGround)
+                              : QColor(Qt::white);
     if (map.Empty()) {
-        painter.fillRect(QRect(0, 0, g.ClientWidth(), g.ClientHeight()), Qt::white);
+        painter.fillRect(QRect(0, 0, g.ClientWidth(), g.ClientHeight()), ground);
         return;
     }
     // Every device pixel is given the level pixel under its centre, the whole frame by one
@@ -94,10 +102,14 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
         }
         return at;
     };
-    // Only the rows the clip lets through (a repaint of an info line's band, say).
+    // Only the rows the clip lets through (a repaint of an info line's band, say), in the
+    // frame's device pixels. Not through the device transform: on a window it also holds where
+    // the view lies in the window, and rows that far down were never drawn.
     QRect rows(0, 0, width, height);
     if (painter.hasClipping())
-        rows &= painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect();
+        rows &= (painter.worldTransform() * QTransform::fromScale(ratio, ratio))
+                    .mapRect(painter.clipBoundingRect())
+                    .toAlignedRect();
     if (rows.isEmpty())
         return;
     // One frame's buffer, kept for the next: the paint runs on the window's thread only.
@@ -105,7 +117,8 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (frame.width() != width || frame.height() != height)
         frame = QImage(width, height, QImage::Format_RGB32);
     SampleLevel(map, level, samples(width, offset.x, map.Width()),
-                samples(height, offset.y, map.Height()), rows.top(), rows.bottom() + 1, frame);
+                samples(height, offset.y, map.Height()), rows.top(), rows.bottom() + 1, frame,
+                ground.rgb());
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, rows.top() / ratio), frame,

@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace view {
 
@@ -29,6 +30,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
     session_.SetImageHeight(map_.Height());
+    session_.SetImageWidth(map_.Width());
     update();
 }
 
@@ -43,6 +45,7 @@ void MapView::SetMap(map::MapPyramid map) {
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height());
     session_.SetImageHeight(map_.Height());
+    session_.SetImageWidth(map_.Width());
     update();
 }
 
@@ -63,6 +66,11 @@ void MapView::ShowGridOverlay(bool on) {
     update();
 }
 
+void MapView::SetGridOverlayColour(int index) {
+    gridOverlay_.SetColour(index);
+    update();
+}
+
 void MapView::ScrollTo(ViewPoint offset) {
     if (picture_)
         return;
@@ -75,6 +83,18 @@ void MapView::CentreOnGps() {
     if (!picture_ && session_.Georeference().HasTransform() &&
         geometry_.CentreOnGps(session_.GpsConnected(),
                               session_.Georeference().ToPixel(session_.GpsFix().position)))
+        update();
+}
+
+void MapView::FollowGps() {
+    if (picture_ || !session_.Georeference().HasTransform())
+        return;
+    MapPos pixel = session_.Georeference().ToPixel(session_.GpsFix().position);
+    // Off the map the nearest part of it stays in view, the edge arrow pointing on from there.
+    if (!map_.Empty() && std::isfinite(pixel.x) && std::isfinite(pixel.y))
+        pixel = MapPos(std::clamp(pixel.x, 0.0, static_cast<double>(map_.Width())),
+                       std::clamp(pixel.y, 0.0, static_cast<double>(map_.Height())));
+    if (geometry_.CentreOnGps(session_.GpsConnected(), pixel))
         update();
 }
 
@@ -202,7 +222,7 @@ void MapView::PaintFrame(QPainter& painter) {
         if (flags.cursorInfo)
             clip -= CursorLineRect(w, h);
         painter.save();
-        painter.setClipRegion(clip);
+        painter.setClipRegion(clip, Qt::IntersectClip);
         PaintMapOutlines(painter, geometry_, session_.Georeference(), mapOutlines_);
         painter.restore();
     }

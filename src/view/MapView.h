@@ -67,6 +67,9 @@ public:
     // Centres on the GPS position while the link is connected and the map calibrated;
     // otherwise does nothing.
     void CentreOnGps();
+    // CentreOnGps as Follow GPS does it: a position off the map centres the nearest point of
+    // the map instead.
+    void FollowGps();
     void GoToMapCentre();
     // Centres on an image pixel (column, row from the top).
     void CentreOn(const MapPos& image);
@@ -91,6 +94,8 @@ public:
     // The lines of the map's grid over the map (View > Grid Overlay).
     void ShowGridOverlay(bool on);
     [[nodiscard]] bool ShowsGridOverlay() const { return showGrid_; }
+    // Its lines in GridOverlay::kColours[index].
+    void SetGridOverlayColour(int index);
     // A device path used instead of the configured COM port ("quilo --gps PATH").
     void SetGpsDevice(std::string device);
     // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
@@ -160,6 +165,8 @@ signals:
     void ContextMenuRequested(QPoint at);
     // A GPS update has centred the view on the new position (Follow GPS).
     void GpsFollowed();
+    // An opened map shows at path, before what its opening has to tell the user is told.
+    void MapShowing(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -64,7 +64,7 @@ void MapView::OnGpsUpdate() {
                             static_cast<std::uint32_t>(session_.Settings().updateRateMs)),
         geometry_.Dragging());
     if (step.centreOnGps) {
-        CentreOnGps();
+        FollowGps();
         emit GpsFollowed();
     }
     if (step.changes.Has(session::Changed::Marker) || step.changes.Has(session::Changed::Trail))

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <vector>
+
 namespace view {
 
 MapView::MapDialogOpen::MapDialogOpen(MapView& view) : view_(view) {
@@ -33,30 +35,39 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     }
     map_ = std::move(opened.map);
     geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
+    session_.SetImageWidth(map_.Width());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
     imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
                             ? QFile::decodeName(opened.source.imagePath.c_str())
                             : QString();
+    // Told once the new map shows under its own name: a box over the old map and a full
+    // progress bar reads as if the old map had no calibration.
+    std::vector<session::Notice> told;
     if (opened.incomplete)
-        Tell(session::Notice{session::Notice::Kind::Warning,
-                             path.toStdString() +
-                                 ": the file ends early; part of the image may be missing.",
-                             "Warning"});
+        told.push_back(session::Notice{
+            session::Notice::Kind::Warning,
+            path.toStdString() + ": the file ends early; part of the image may be missing.",
+            "Warning"});
     else if (opened.damaged)
-        Tell(session::Notice{session::Notice::Kind::Warning,
-                             path.toStdString() +
-                                 ": the file is damaged; part of the image may be wrong.",
-                             "Warning"});
+        told.push_back(session::Notice{session::Notice::Kind::Warning,
+                                       path.toStdString() +
+                                           ": the file is damaged; part of the image may be wrong.",
+                                       "Warning"});
     // A world file without its grid says so in the question that follows, not in a box more.
     if (imageNeedingGrid_.isEmpty()) {
         for (const std::string& warning : opened.source.warnings)
-            Tell(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
+            told.push_back(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
     }
-    for (const session::Notice& notice :
+    for (session::Notice& notice :
          session_.OpenMap(path.toStdString(), map_.Height(), opened.source.grid).notices)
-        Tell(notice);
+        told.push_back(std::move(notice));
+    emit MapShowing(path);
     update();
+    if (!told.empty())
+        repaint();
+    for (const session::Notice& notice : told)
+        Tell(notice);
     return true;
 }
 

@@ -91,9 +91,9 @@ struct SampleRun {
 } // namespace
 
 void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
-                 const std::vector<int>& rows, int top, int bottom, QImage& out) {
+                 const std::vector<int>& rows, int top, int bottom, QImage& out,
+                 map::MapPixel ground) {
     constexpr int kTile = map::MapPyramid::kTileSize;
-    constexpr map::MapPixel kWhite = 0xFFFFFFFFu;
     const std::size_t width = static_cast<std::size_t>(out.width());
     // The columns cut into runs once for all rows; a row is then a few copies and fills.
     std::vector<SampleRun> runs;
@@ -127,7 +127,7 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
         auto* line = reinterpret_cast<map::MapPixel*>(out.scanLine(y));
         const int r = rows[static_cast<std::size_t>(y)];
         if (r < 0) {
-            std::fill(line, line + width, kWhite);
+            std::fill(line, line + width, ground);
             previous = -1;
             continue;
         }
@@ -143,7 +143,7 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
         for (const SampleRun& run : runs) {
             map::MapPixel* to = line + run.x;
             if (run.tile < 0) {
-                std::fill(to, to + run.length, kWhite);
+                std::fill(to, to + run.length, ground);
                 continue;
             }
             const map::MapPixel* from = tileRow[static_cast<std::size_t>(run.tile)] + run.from;

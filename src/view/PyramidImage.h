@@ -35,10 +35,11 @@ public:
 QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row);
 
 // Nearest-neighbour sampling of one level: out's pixel (x, y), for y in [top, bottom), becomes
-// the level's pixel (columns[x], rows[y]), or white where either is -1 (beyond the map).
+// the level's pixel (columns[x], rows[y]), or ground where either is -1 (beyond the map).
 // columns holds out.width() entries, rows out.height(), each -1 or within the level. out is a
 // 32-bit RGB image.
 void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
-                 const std::vector<int>& rows, int top, int bottom, QImage& out);
+                 const std::vector<int>& rows, int top, int bottom, QImage& out,
+                 map::MapPixel ground = 0xFFFFFFFFu);
 
 } // namespace view

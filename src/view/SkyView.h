@@ -29,7 +29,11 @@ public:
     void SetSky(std::vector<gps::SkySatellite> sky);
     [[nodiscard]] QSize sizeHint() const override { return {200, 200}; }
     [[nodiscard]] bool hasHeightForWidth() const override { return true; }
-    [[nodiscard]] int heightForWidth(int width) const override { return width; }
+    // Square, but no taller than kMaxSide: a wide panel must still fit the boxes below it.
+    static constexpr int kMaxSide = 200;
+    [[nodiscard]] int heightForWidth(int width) const override {
+        return width < kMaxSide ? width : kMaxSide;
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/GpsApp.h"
+#include "demo/DemoMap.h"
 #include "map/MapFormats.h"
 #include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
@@ -15,12 +16,16 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <new>
 #include <string>
 #include <tuple>
@@ -336,6 +341,36 @@ TEST_F(FrameFixture, CoordFormatGroupMarksOneItemAndSetsTheViewsFormat) {
         EXPECT_EQ(f.View().Session().CoordFormat(), row.format);
         for (int id : {kCmdFormatDms, kCmdFormatDm, kCmdFormatDeg, kCmdFormatUtm, kCmdFormatMgrs})
             EXPECT_EQ(f.Action(id)->isChecked(), id == row.id) << id;
+    }
+}
+
+// After each change the window, as the window system's own repaints leave it (a band for a
+// new status text, the whole view for a scroll), shows what a full repaint draws.
+TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
+    QString error;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &error)) << error.toStdString();
+    CGPSMapFrame& f = StartFrame(QSize(500, 400));
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = f.View();
+    const QPoint at = v.mapTo(&f, QPoint(0, 0));
+    ASSERT_GT(at.y(), 0) << "the view lies below the menu bar";
+    const std::function<void()> steps[] = {
+        [&] { v.ScrollTo({300, 200}); },  [&] { f.Commands().ShowStatusNote("Note."); },
+        [&] { v.ScrollTo({303, 196}); },  [&] { v.SetZoom(0.5); },
+        [&] { v.ShowGridOverlay(true); }, [&] { v.ScrollByKey(Qt::Key_Down); },
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        QApplication::processEvents(); // the repaint the change asked for
+        QApplication::processEvents();
+        QImage full(v.size(), QImage::Format_RGB32);
+        QPainter painter(&full);
+        v.PaintFrame(painter);
+        EXPECT_TRUE(f.screen()
+                        ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
+                        .toImage()
+                        .convertToFormat(QImage::Format_RGB32) == full)
+            << "step " << i;
     }
 }
 

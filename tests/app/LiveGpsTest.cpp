@@ -2,6 +2,10 @@
 
 #include "app/GpsDetailsPanel.h"
 #include "app/LiveCommands.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
@@ -12,6 +16,7 @@
 
 #include <QFileInfo>
 
+#include <cmath>
 #include <ctime>
 
 namespace {
@@ -102,6 +107,23 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_FALSE(v.Session().GpsFix().hasFix);
     EXPECT_EQ(v.Session().StatusText(), last);
+}
+
+TEST_F(LiveGps, APositionOffTheMapIsSaidAndTheMapStaysInView) {
+    view::MapView& v = StartFrame(QSize(500, 400)).View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    v.OnGpsConnect();
+    // 400 pixels east of the map's right edge, level with its middle.
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({demo::kMapWidth + 400, demo::kMapHeight / 2}));
+        return v.Session().StatusText().ends_with(" E of this map)");
+    })) << v.Session().StatusText();
+    // Centred on the nearest point of the map: its edge runs down the middle of the view.
+    EXPECT_EQ(v.Geometry().ScrollOffset(),
+              (view::ViewPoint{demo::kMapWidth - v.Geometry().ClientWidth() / 2,
+                               demo::kMapHeight / 2 - v.Geometry().ClientHeight() / 2}));
+    v.OnGpsDisconnect();
 }
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
@@ -235,6 +257,20 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
 }
 
+// In a window 800 pixels high, with every box of the panel showing, the whole panel fits.
+TEST_F(LiveGps, TheDetailsPanelFitsAWindow800PixelsHigh) {
+    CGPSMapFrame& frame = StartFrame(QSize(1200, 800));
+    LiveCommands& live = frame.Live();
+    live.Action(LiveCommands::kDetailsPanel)->trigger();
+    QApplication::processEvents();
+    // The go-to box comes after the panel has been laid out.
+    live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));
+    QApplication::processEvents();
+    auto* area = live.Panel().findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << area->widget()->height();
+}
+
 TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
     const QString sheets = dir.filePath("sheets");
     QString error;
@@ -247,8 +283,14 @@ TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
     std::vector<std::pair<QString, std::string>> ended;
     QObject::connect(
         &f.Loader(), &view::MapLoader::MapLoadFinished, &v, [&](const QString& path, bool loaded) {
-            if (loaded)
-                ended.emplace_back(QFileInfo(path).fileName(), v.Session().StatusText());
+            if (!loaded)
+                return;
+            ended.emplace_back(QFileInfo(path).fileName(), v.Session().StatusText());
+            // The new sheet opens with the position in the middle, not at its corner.
+            const MapPos gps = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
+            const MapPos middle = v.Geometry().ScreenToImage(
+                {v.Geometry().ClientWidth() / 2, v.Geometry().ClientHeight() / 2});
+            EXPECT_LT(std::hypot(gps.x - middle.x, gps.y - middle.y), 1.0);
         });
     MakeQuick(v, pty.Path());
     v.OnGpsConnect();

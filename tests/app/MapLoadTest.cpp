@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,10 +96,20 @@ TEST_F(MapLoad, DemoMapLoadsWithItsCalibrationAndPointsAtFullSizeFromTheCorner) 
 }
 
 TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
-    view::MapView& v = StartFrame().View();
-    ASSERT_TRUE(view::MapLoader(v).Load(map));
+    CGPSMapFrame& frame = StartFrame();
+    view::MapView& v = frame.View();
+    ASSERT_TRUE(frame.LoadMapFile(map));
     QFile::copy(map, dir.filePath("copy.png"));
-    ASSERT_TRUE(view::MapLoader(v).Load(dir.filePath("copy.png")));
+    // Said over the new map under its own name, not over the old one and a full bar.
+    QStringList whenTold;
+    const platform::MessageHook caught = platform::SetMessageHook([&](const platform::Message& m) {
+        catcher.messages.push_back(m);
+        whenTold << frame.windowTitle() << QFileInfo(v.MapPath()).fileName()
+                 << (frame.findChild<QProgressBar*>()->isVisible() ? "bar" : "no bar");
+    });
+    ASSERT_TRUE(frame.LoadMapFile(dir.filePath("copy.png")));
+    platform::SetMessageHook(caught);
+    EXPECT_EQ(whenTold, (QStringList{"copy.png - QUILO", "copy.png", "no bar"}));
     ASSERT_EQ(catcher.messages.size(), 1u);
     EXPECT_EQ(catcher.messages[0].text, "This map has no calibration information.");
     EXPECT_EQ(catcher.messages[0].caption, "Warning");

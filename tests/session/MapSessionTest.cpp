@@ -26,6 +26,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -604,14 +605,15 @@ protected:
             0);
     }
     // Sends the lines and waits until the link posted them, then hands the update over.
-    session::GpsStep Update(const std::string& lines, bool dragging = false) {
+    session::GpsStep Update(const std::string& lines, bool dragging = false,
+                            std::uint32_t nowMs = 0) {
         const std::int64_t before = feed->Counts().posts;
         pty.Write(lines);
         EXPECT_GT(
             feed->WaitUntil(Soon(), [&](const gps::GpsFeedCounts& c) { return c.posts > before; })
                 .posts,
             before);
-        return session.OnGpsUpdate(feed->TakeUpdate(0, 0), dragging);
+        return session.OnGpsUpdate(feed->TakeUpdate(nowMs, 0), dragging);
     }
     static gps::GpsFeed::Clock::time_point Soon() {
         return gps::GpsFeed::Clock::now() + std::chrono::seconds(10);
@@ -778,6 +780,20 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     session.Select(MapPos(500, 500));
     EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
     EXPECT_FALSE(session.OnGpsUpdate(feed->TakeUpdate(0, 0), false).changes.Any());
+}
+
+// A note that is to stay outlasts the positions that come meanwhile (the tick wraps around).
+TEST_F(MapSessionGpsTest, AHeldNoteStaysItsTimeThenThePositionReturns) {
+    ASSERT_FALSE(Connect());
+    WaitForTheReader();
+    for (const auto& [noteAt, updateAt, holdMs, kept] : {std::tuple{1000u, 4999u, 4000u, true},
+                                                         {1000u, 5000u, 4000u, false},
+                                                         {0xFFFFFF00u, 0x100u, 4000u, true},
+                                                         {1000u, 1000u, 0u, false}}) {
+        session.ShowStatusNote("Switched to B.png.", noteAt, holdMs);
+        Update(Gga(100, 100), false, updateAt);
+        EXPECT_EQ(session.StatusText() == "Switched to B.png.", kept) << updateAt;
+    }
 }
 
 // The rate given for the run ("quilo --baud") is the line's, whatever the settings say.

@@ -1,6 +1,8 @@
 // The words of the status line about the GPS.
 #include "session/StatusLine.h"
 
+#include "map/HandheldGeoreference.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,35 @@ TEST(GpsStatus, Texts) {
     EXPECT_EQ(StatusConnected(), "GPS: Connected.");
     EXPECT_EQ(StatusDisconnected(), "GPS: Disconnected.");
     EXPECT_EQ(StatusReadError(), "GPS: COM port read error.");
+}
+
+// A map 100 x 100 pixels from 1 E 51 N to 2 E 52 N: where a position off it lies, from its
+// nearest edge or corner.
+TEST(GpsStatus, OffTheMap) {
+    calib::CGPSMapFuncs degree;
+    for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+        degree.AddCalibrationPoint(MapPos(pixel.x, -pixel.y),
+                                   MapPos(1.0 + pixel.x / 100.0, 52.0 - pixel.y / 100.0));
+    const map::HandheldGeoreference placed(degree, 0);
+    const map::HandheldGeoreference unplaced;
+    const struct {
+        MapPos position;
+        const map::Georeference& map;
+        int size;
+        UnitSystem units;
+        const char* text;
+    } rows[] = {
+        {MapPos(2.0, 51.5), placed, 100, UnitSystem::Metric, ""}, // on its edge
+        {MapPos(2.5, 51.5), placed, 100, UnitSystem::Metric, "34.6 km E of this map"},
+        {MapPos(2.5, 51.5), placed, 100, UnitSystem::Imperial, "21.5 mi E of this map"},
+        {MapPos(1.5, 50.9), placed, 100, UnitSystem::Metric, "11.1 km S of this map"},
+        {MapPos(0.9, 52.1), placed, 100, UnitSystem::Metric, "13.1 km NW of this map"},
+        {MapPos(2.5, 51.5), unplaced, 100, UnitSystem::Metric, ""},
+        {MapPos(2.5, 51.5), placed, 0, UnitSystem::Metric, ""}, // no map
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(OffMapText(row.map, row.size, row.size, row.position, row.units), row.text)
+            << row.position.x << " " << row.position.y;
 }
 
 } // namespace

@@ -410,6 +410,12 @@ TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
             EXPECT_TRUE(lined(along, at)) << "northing line at y " << at << ", x " << along;
         }
     EXPECT_EQ(pixels::Count(frame, kWhite, QRect(110, 110, 80, 80)), 80 * 80) << "between lines";
+    // Not in a printed grid's blue unless chosen.
+    const QColor drawn = frame.pixelColor(100, 150);
+    EXPECT_TRUE(drawn.red() > drawn.green() && drawn.blue() > drawn.green()) << "magenta";
+    f.view->SetGridOverlayColour(3);
+    const QColor blue = f.Frame().pixelColor(100, 150);
+    EXPECT_TRUE(blue.blue() > blue.red() && blue.blue() > blue.green()) << "blue";
 }
 
 TEST(MapViewPaint, InfoLinesLieOverTheEdges) {
@@ -670,6 +676,7 @@ struct Live {
     std::optional<MapPos> goTo;
     session::LiveSettings settings;
     bool turned = false; // a scan turned a quarter: east is down the view
+    MapPos at = GeoAt(60, 60);
 };
 
 QImage LiveFrame(const Live& live) {
@@ -693,7 +700,7 @@ QImage LiveFrame(const Live& live) {
     gps::GpsUpdate update;
     update.handled = true;
     update.what = gps::GpsUpdate::kPosition;
-    update.fix.position = GeoAt(60, 60);
+    update.fix.position = live.at;
     update.fix.hasFix = true;
     update.details.speedMps = live.speed;
     update.details.courseTrue = live.course;
@@ -703,7 +710,7 @@ QImage LiveFrame(const Live& live) {
 }
 
 TEST(MapViewPaint, LiveOverlaysTable) {
-    enum Expect { kBlank, kDrawn, kWarm };
+    enum Expect { kBlank, kDrawn, kWarm, kDark };
     struct Row {
         const char* legend;
         Live live;
@@ -737,6 +744,12 @@ TEST(MapViewPaint, LiveOverlaysTable) {
          {0.0, 0.0, {}, GeoAt(60, 60), off},
          {{{297, 4}, kBlank}, {{296, StatusLineRect(300, 200).bottom() + 4}, kDrawn}}},
         {"night mode dims and warms the map", {0.0, 0.0, {}, {}, night}, {{{250, 150}, kWarm}}},
+        {"night mode: the ground beyond the map is no brighter than a dimmed map",
+         {0.0, 0.0, {}, {}, night},
+         {{{250, 150}, kDark}}},
+        {"the position beyond the view: an arrow on the edge pointing to it, no marker",
+         {0.0, 0.0, {}, {}, off, false, GeoAt(900, 100)},
+         {{{288, 100}, kDrawn}, {{299, 100}, kBlank}, {{150, 100}, kBlank}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -747,6 +760,8 @@ TEST(MapViewPaint, LiveOverlaysTable) {
                          << at.x() << "," << at.y() << " " << c.name().toStdString());
             if (expect == kWarm)
                 EXPECT_TRUE(c.red() < 255 && c.red() > c.green() && c.green() > c.blue());
+            else if (expect == kDark)
+                EXPECT_LT(std::max({c.red(), c.green(), c.blue()}), 100);
             else if (expect == kBlank)
                 EXPECT_GE(std::min({c.red(), c.green(), c.blue()}), 245); // a smoothed edge's tinge
             else
