@@ -132,25 +132,17 @@ MapLoader::MapLoader(MapView& view) : QObject(&view), view_(view) {
 MapLoader::~MapLoader() {
     if (load_)
         load_->cancelled = true;
-    // A load's worker posts to this loader: it must end first (cancelled, it ends soon).
+    // The workers hold no pointer to the view, but their threads must end before it does.
     for (const Worker& worker : workers_) {
-        if (worker.keepsOnly) {
-            // Flushing a big map to the cache can take seconds. Unfinished at exit, its file
-            // is an orphan the cache removes later.
-            QObject::connect(worker.thread, &QThread::finished, worker.thread,
-                             &QObject::deleteLater);
-            if (!worker.thread->isFinished())
-                continue;
-        }
         worker.thread->wait();
-        delete worker.thread; // and any deletion queued for it
+        delete worker.thread;
     }
 }
 
-void MapLoader::Run(std::function<void()> work, std::function<void()> ended, bool keepsOnly) {
+void MapLoader::Run(std::function<void()> work, std::function<void()> ended) {
     const int id = nextWorker_++;
     QThread* thread = QThread::create(std::move(work));
-    workers_.push_back(Worker{thread, id, std::move(ended), keepsOnly});
+    workers_.push_back(Worker{thread, id, std::move(ended)});
     connect(thread, &QThread::finished, this, [this, id] { Reap(id); });
     thread->start();
 }
@@ -221,8 +213,7 @@ void MapLoader::Finish() {
         const map::MapPixel* shown = keep->Pyramid().Store();
         auto committed = std::make_shared<map::MapPyramid>();
         Run([keep, committed] { *committed = keep->Commit(); },
-            [this, shown, committed] { view_.ReplaceMapPixels(shown, std::move(*committed)); },
-            true);
+            [this, shown, committed] { view_.ReplaceMapPixels(shown, std::move(*committed)); });
     }
     emit MapLoadFinished(job->path, lastLoaded_, lastError_);
 }

@@ -33,8 +33,7 @@ class MapLoader : public QObject {
 public:
     // Lives no longer than view (it is view's child).
     explicit MapLoader(MapView& view);
-    // Cancels the load running and waits for its worker; a worker that only keeps a shown map
-    // for the next open is left to end by itself (a quit does not wait for the disk).
+    // Cancels the load running and waits for the workers.
     ~MapLoader() override;
     MapLoader(const MapLoader&) = delete;
     MapLoader& operator=(const MapLoader&) = delete;
@@ -74,9 +73,8 @@ private:
         QThread* thread;
         int id;
         std::function<void()> ended; // on the view's thread, once the thread has ended
-        bool keepsOnly = false;      // touches nothing of the loader's or the view's
     };
-    void Run(std::function<void()> work, std::function<void()> ended, bool keepsOnly = false);
+    void Run(std::function<void()> work, std::function<void()> ended);
     // Ends worker id, if it is still running, and runs what follows it.
     void Reap(int id);
     void Decoded(const std::shared_ptr<Job>& job);
