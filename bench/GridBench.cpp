@@ -7,8 +7,8 @@
 //   BM_HandheldTrailToPixels  the handheld's latitude/longitude affine on the same trail, for
 //                             comparison.
 #include "calib/CGPSMapFuncs.h"
-#include "map/GridModel.h"
-#include "map/HandheldGeoreference.h"
+#include "calib/GridModel.h"
+#include "calib/HandheldGeoreference.h"
 
 #include <benchmark/benchmark.h>
 

@@ -19,7 +19,7 @@
 //                             their ratio (first_view_per_srcwin, the goal: at most 2)
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
 // figures. Needs cjpeg and djpeg (libjpeg-turbo-progs), and gdal_translate (gdal-bin).
-#include "map/PyramidCache.h"
+#include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 
 // Helpers shared by the fuzz targets. A broken invariant traps, so libFuzzer records the input
 // as a crash just as it does for a sanitizer report.

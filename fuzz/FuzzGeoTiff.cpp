@@ -4,9 +4,9 @@
 // ends well built the header's size, one that fails says why. The rest (no hang, no read or
 // write out of bounds, no exit) the sanitizers and libFuzzer watch.
 #include "FuzzCheck.h"
-#include "map/GeoTiff.h"
-#include "map/GeoTiffPyramid.h"
-#include "map/PyramidCache.h"
+#include "map/formats/GeoTiff.h"
+#include "map/formats/GeoTiffPyramid.h"
+#include "map/pyramid/PyramidCache.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -4,8 +4,8 @@
 // overlays shown as one map make a mosaic within its bounds (a few pixels for each of theirs at
 // most), or none.
 #include "FuzzCheck.h"
-#include "map/GroundOverlay.h"
-#include "map/OverlayMosaic.h"
+#include "map/formats/GroundOverlay.h"
+#include "map/formats/OverlayMosaic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // refusal says why, and comes (libFuzzer's timeout watches) however long the SQL's queries
 // would run. SQLite's own parsing of damaged bytes is not what this looks for.
 #include "FuzzCheck.h"
-#include "map/MbTiles.h"
+#include "map/formats/MbTiles.h"
 
 #include <sqlite3.h>
 #include <unistd.h>

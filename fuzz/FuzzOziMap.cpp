@@ -3,10 +3,10 @@
 // position in range; its grid is then made or refused with a reason, and a fit through its
 // points (an affine, and a polynomial when the file asks for one) is finite or none.
 #include "FuzzCheck.h"
-#include "map/AffineFit.h"
-#include "map/OziGrid.h"
-#include "map/OziMapFile.h"
-#include "map/PolynomialFit.h"
+#include "calib/AffineFit.h"
+#include "calib/PolynomialFit.h"
+#include "map/formats/OziGrid.h"
+#include "map/formats/OziMapFile.h"
 
 #include <cmath>
 #include <cstddef>

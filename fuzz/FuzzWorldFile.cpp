@@ -2,8 +2,8 @@
 // is refused with a reason or gives six finite values whose pixels have an area; the .prj's
 // text is WKT that names a CRS, or is refused with a reason.
 #include "FuzzCheck.h"
-#include "map/Proj.h"
-#include "map/WorldFile.h"
+#include "geo/Proj.h"
+#include "map/formats/WorldFile.h"
 
 #include <cmath>
 #include <cstddef>

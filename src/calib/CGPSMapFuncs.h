@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "calib/RangeBearing.h"
+#include "base/MapPos.h"
+#include "geo/RangeBearing.h"
 
 #include <cstddef>
 #include <string>

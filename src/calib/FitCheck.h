@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MapPos.h"
 #include "calib/CGPSMapFuncs.h"
-#include "calib/MapPos.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 #include <optional>
 #include <vector>

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/MapPos.h"
 #include "base/Number.h"
-#include "calib/MapPos.h"
 
 // Coordinate text: splitting decimal degrees into degrees, minutes and seconds, joining them
 // back, and the three text formats shown in the status line, the cursor line and the map point

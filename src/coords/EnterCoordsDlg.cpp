@@ -1,7 +1,7 @@
 #include "coords/EnterCoordsDlg.h"
 
-#include "map/Datums.h"
-#include "map/Proj.h"
+#include "geo/Datums.h"
+#include "geo/Proj.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "coords/CoordEntry.h"
 
 class QButtonGroup;

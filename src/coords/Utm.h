@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/Proj.h"
+#include "base/MapPos.h"
+#include "geo/Proj.h"
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 
 namespace gps {
 

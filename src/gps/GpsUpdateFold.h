@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "gps/GpsFix.h"
 #include "gps/UsedSatellites.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "gps/NmeaSentence.h"
 
 // Decoders of the understood sentence types: the handheld's three (GGA, RMC, GSA) and the ones

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 
 // Writing NMEA 0183 sentences, for the demo receiver, the benchmarks and the tests. Numbers
 // are written without the process locale.

@@ -1,6 +1,6 @@
 #include "map/GridMap.h"
 
-#include "map/ImageHeader.h"
+#include "map/formats/ImageHeader.h"
 
 namespace map {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/GridModel.h"
+#include "calib/GridModel.h"
 #include "map/MapSource.h"
 #include "map/ShownMap.h"
 

@@ -2,9 +2,9 @@
 
 #include "base/Crc32.h"
 #include "base/Number.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 #include "map/GridMap.h"
-#include "map/MapFormats.h"
+#include "map/formats/MapFormats.h"
 #include "platform/FileIo.h"
 
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/GridModel.h"
-#include "map/MapFormats.h"
-#include "map/OverlayMosaic.h"
+#include "base/MapPos.h"
+#include "calib/GridModel.h"
+#include "map/formats/MapFormats.h"
+#include "map/formats/OverlayMosaic.h"
 #include "platform/MappedFile.h"
 
 #include <functional>

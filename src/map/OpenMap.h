@@ -1,9 +1,9 @@
 #pragma once
 
-#include "map/MapPyramid.h"
 #include "map/MapSource.h"
-#include "map/MbTiles.h"
-#include "map/PyramidTarget.h"
+#include "map/formats/MbTiles.h"
+#include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/PyramidTarget.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "map/ShownMap.h"
 
 #include "calib/CalibrationFile.h"
-#include "map/GridModel.h"
-#include "map/MapCalibration.h"
+#include "calib/GridModel.h"
+#include "calib/MapCalibration.h"
 
 #include <array>
 #include <cmath>

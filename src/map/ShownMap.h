@@ -1,10 +1,10 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/Georeference.h"
-#include "map/ImageHeader.h"
-#include "map/MapGeoreference.h"
-#include "map/MapPyramid.h"
+#include "base/MapPos.h"
+#include "calib/Georeference.h"
+#include "calib/MapGeoreference.h"
+#include "map/formats/ImageHeader.h"
+#include "map/pyramid/MapPyramid.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "session/GoTo.h"
 
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "session/MapDocument.h"
 
 #include "calib/CalibrationFile.h"
-#include "map/Datums.h"
-#include "map/MapCalibration.h"
+#include "calib/MapCalibration.h"
+#include "geo/Datums.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calib/CGPSMapFuncs.h"
-#include "map/GridFile.h"
-#include "map/MapGeoreference.h"
+#include "calib/GridFile.h"
+#include "calib/MapGeoreference.h"
 #include "points/PointsFile.h"
 #include "session/Notice.h"
 

@@ -2,7 +2,7 @@
 
 #include "base/FileKind.h"
 #include "calib/CalibrationFile.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 #include "gps/GpsSourceName.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/Number.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 namespace session {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "calib/Georeference.h"
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdate.h"
-#include "map/Georeference.h"
 #include "session/Units.h"
 
 // The words of the status line about the GPS: what the map view shows and quilo-tool monitor

@@ -1,7 +1,7 @@
 // quilo-tool range LAT1 LON1 LAT2 LON2 [--magvar DEG]: great-circle distance in metres, then
 // the true and the magnetic initial bearing in degrees.
 #include "base/Number.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 #include "tool/ToolCommand.h"
 
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "tool/Conversions.h"
 
 #include "base/Number.h"
-#include "map/Georeference.h"
+#include "calib/Georeference.h"
 
 #include <cmath>
 #include <limits>

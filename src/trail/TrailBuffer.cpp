@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 namespace trail {
 

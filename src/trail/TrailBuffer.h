@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 
 namespace trail {
 

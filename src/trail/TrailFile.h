@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "platform/FileIo.h"
 #include "trail/TrackPoint.h"
 #include "trail/TrailBuffer.h"

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileIo.h"
 #include "platform/FileLock.h"

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "platform/FileIo.h"
 #include "trail/TrailBuffer.h"
 

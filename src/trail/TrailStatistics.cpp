@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 namespace trail {
 

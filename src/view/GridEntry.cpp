@@ -1,6 +1,6 @@
 #include "view/GridEntry.h"
 
-#include "map/Datums.h"
+#include "geo/Datums.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calib/GridFile.h"
 #include "calib/MapSettingsDlg.h"
-#include "map/GridFile.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "view/GridOverlay.h"
 
-#include "map/MapGeoreference.h"
+#include "calib/MapGeoreference.h"
 #include "view/MapScene.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/MapGeoreference.h"
-#include "map/Proj.h"
+#include "base/MapPos.h"
+#include "calib/MapGeoreference.h"
+#include "geo/Proj.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>

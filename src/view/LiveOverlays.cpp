@@ -1,6 +1,6 @@
 #include "view/LiveOverlays.h"
 
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
 #include "session/MapSession.h"

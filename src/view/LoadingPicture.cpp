@@ -1,6 +1,6 @@
 #include "view/LoadingPicture.h"
 
-#include "map/JpegPyramid.h"
+#include "map/formats/JpegPyramid.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/MapPyramid.h"
+#include "map/pyramid/MapPyramid.h"
 #include "view/MapPaint.h"
 #include "view/ViewGeometry.h"
 

@@ -1,7 +1,7 @@
 #include "view/MapLoader.h"
 
 #include "map/OpenMap.h"
-#include "map/PyramidCache.h"
+#include "map/pyramid/PyramidCache.h"
 #include "view/MapView.h"
 #include "view/PyramidImage.h"
 

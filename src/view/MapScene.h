@@ -1,7 +1,7 @@
 #pragma once
 
-#include "map/MapGeoreference.h"
-#include "map/MapPyramid.h"
+#include "calib/MapGeoreference.h"
+#include "map/pyramid/MapPyramid.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>

@@ -2,9 +2,9 @@
 
 #include "coords/CoordFormat.h"
 #include "gps/GpsFeed.h"
-#include "map/MapPyramid.h"
 #include "map/OpenMap.h"
-#include "map/PyramidTarget.h"
+#include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/PyramidTarget.h"
 #include "session/Changes.h"
 #include "session/MapSession.h"
 #include "view/GridOverlay.h"

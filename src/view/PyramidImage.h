@@ -1,7 +1,7 @@
 #pragma once
 
-#include "map/MapPyramid.h"
-#include "map/MbTiles.h"
+#include "map/formats/MbTiles.h"
+#include "map/pyramid/MapPyramid.h"
 
 #include <QImage>
 

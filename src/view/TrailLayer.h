@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/MapGeoreference.h"
+#include "base/MapPos.h"
+#include "calib/MapGeoreference.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
 #include "view/ViewGeometry.h"

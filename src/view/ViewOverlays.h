@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/MapPos.h"
-#include "map/Georeference.h"
+#include "base/MapPos.h"
+#include "calib/Georeference.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>

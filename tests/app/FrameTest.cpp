@@ -3,7 +3,7 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "demo/DemoMap.h"
-#include "map/MapFormats.h"
+#include "map/formats/MapFormats.h"
 #include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
 #include "trail/Journal.h"

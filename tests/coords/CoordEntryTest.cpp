@@ -2,7 +2,7 @@
 
 #include "base/Text.h"
 #include "coords/PositionText.h"
-#include "map/Datums.h"
+#include "geo/Datums.h"
 #include "support/Cs2cs.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "map/GeoTiff.h"
-#include "map/GeoTiffPyramid.h"
+#include "map/formats/GeoTiff.h"
 #include "map/GridMap.h"
-#include "map/PyramidCache.h"
+#include "map/formats/GeoTiffPyramid.h"
+#include "map/pyramid/PyramidCache.h"
 
 #include "platform/FileIo.h"
 

@@ -1,5 +1,5 @@
 // The image header reader on hostile headers: a side of 0, beyond an int, or cut short.
-#include "map/ImageHeader.h"
+#include "map/formats/ImageHeader.h"
 
 #include "base/Bytes.h"
 

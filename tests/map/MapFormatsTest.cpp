@@ -1,4 +1,4 @@
-#include "map/MapFormats.h"
+#include "map/formats/MapFormats.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

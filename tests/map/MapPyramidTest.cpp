@@ -1,5 +1,5 @@
-#include "map/MapPyramid.h"
-#include "map/PyramidBands.h"
+#include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/PyramidBands.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
 
 #include "map/MapSource.h"
+#include "geo/Proj.h"
 #include "map/MapFolder.h"
 #include "map/OpenMap.h"
-#include "map/Proj.h"
-#include "map/WorldFile.h"
+#include "map/formats/WorldFile.h"
 #include "support/Cs2cs.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "map/PyramidCache.h"
+#include "map/pyramid/PyramidCache.h"
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"

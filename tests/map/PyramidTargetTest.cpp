@@ -1,5 +1,5 @@
-#include "map/PyramidTarget.h"
-#include "map/PyramidCache.h"
+#include "map/pyramid/PyramidTarget.h"
+#include "map/pyramid/PyramidCache.h"
 
 #include "platform/FileIo.h"
 

@@ -3,10 +3,10 @@
 #include "session/MapSession.h"
 
 #include "calib/CalibrationFile.h"
+#include "geo/Proj.h"
 #include "gps/GpsFeed.h"
 #include "gps/PtyPair.h"
 #include "gps/SourceTestSupport.h"
-#include "map/Proj.h"
 #include "platform/FileLock.h"
 #include "points/PointsFile.h"
 #include "support/TestFiles.h"

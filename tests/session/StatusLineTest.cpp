@@ -1,7 +1,7 @@
 // The words of the status line about the GPS.
 #include "session/StatusLine.h"
 
-#include "map/HandheldGeoreference.h"
+#include "calib/HandheldGeoreference.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "TrailTestSupport.h"
-#include "calib/RangeBearing.h"
+#include "geo/RangeBearing.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "calib/MapPos.h"
+#include "base/MapPos.h"
 #include "trail/TrailBuffer.h"
 
 // The trail's samples, newest first.

@@ -1,12 +1,12 @@
 // The Map menu's calibration commands and the GPS Settings sheet, driven through their real
 // dialogs while the commands run them modally.
 #include "view/MapCommands.h"
+#include "calib/GridFile.h"
 #include "calib/MapSettingsDlg.h"
 #include "coords/CoordEntry.h"
 #include "coords/EnterCoordsDlg.h"
-#include "map/Datums.h"
-#include "map/GridFile.h"
-#include "map/Proj.h"
+#include "geo/Datums.h"
+#include "geo/Proj.h"
 #include "platform/MessageBox.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/MapLoader.h"

@@ -1,6 +1,6 @@
 #include "view/MapView.h"
-#include "map/GridFile.h"
-#include "map/PyramidCache.h"
+#include "calib/GridFile.h"
+#include "map/pyramid/PyramidCache.h"
 #include "view/LiveOverlays.h"
 #include "view/MapLoader.h"
 #include "view/MapPaint.h"

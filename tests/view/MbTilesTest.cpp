@@ -1,9 +1,9 @@
-#include "map/MbTiles.h"
-#include "map/GeoTiff.h"
-#include "map/GeoTiffPyramid.h"
+#include "map/formats/MbTiles.h"
 #include "map/GridMap.h"
 #include "map/OpenMap.h"
-#include "map/PyramidCache.h"
+#include "map/formats/GeoTiff.h"
+#include "map/formats/GeoTiffPyramid.h"
+#include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "view/PyramidImage.h"
 

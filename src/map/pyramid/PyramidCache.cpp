@@ -1,0 +1,514 @@
+#include "map/pyramid/PyramidCache.h"
+
+#include "base/Bytes.h"
+#include "base/Crc32.h"
+#include "platform/FileIo.h"
+#include "platform/StateFolder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace map {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kMagic = "QUILOPYR";
+constexpr std::uint32_t kVersion = 2;
+constexpr std::uint32_t kDone = 0x454E4F44u; // "DONE" in little-endian bytes
+constexpr std::size_t kFixedHeader = 96;
+constexpr std::size_t kMarkOffset = 12;
+constexpr std::uint32_t kMaxPath = 4096;
+// Larger store offsets are not ours: no page size comes near.
+constexpr std::uint64_t kMaxStoreOffset = std::uint64_t{1} << 20;
+// An empty temporary this old was left by a writer that died before it locked the file.
+constexpr auto kStaleTemporary = std::chrono::hours(24);
+// The bytes at each end of the image that the key's content check covers: the header and the
+// last rows of every format we decode.
+constexpr std::size_t kCheckedBlock = 64 * 1024;
+
+// What makes a cached pyramid the one of an image file as it is now.
+struct Key {
+    std::string path; // canonical
+    std::uint64_t size = 0;
+    std::int64_t mtimeNs = 0;
+    // Nobody can set this one back, so a file rewritten in place with its size and time kept
+    // is told; a FAT card has no change time of its own, so the content check is there too.
+    std::int64_t ctimeNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t content = 0; // CRC-32 of the first block, then of the last, as one number
+    friend bool operator==(const Key&, const Key&) = default;
+};
+
+struct Header {
+    int width = 0;
+    int height = 0;
+    std::uint64_t storeOffset = 0;
+    std::uint64_t storeBytes = 0;
+    Key key;
+};
+
+std::int64_t Nanoseconds(const struct timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// CRC-32 of length bytes of fd from offset; nothing when they cannot all be read.
+std::optional<std::uint32_t> BlockCrc(int fd, std::uint64_t offset, std::size_t length) {
+    std::string bytes(length, '\0');
+    std::size_t got = 0;
+    while (got < length) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + got, length - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        got += static_cast<std::size_t>(n);
+    }
+    return base::Crc32(bytes);
+}
+
+// The key of the image file fd, which image names (it may name another file by now: the
+// key is the one of the file that fd reads), or nothing with *err.
+std::optional<Key> KeyOf(const fs::path& image, int fd, int* err) {
+    std::error_code error;
+    const fs::path canonical = fs::canonical(image, error);
+    if (error) {
+        *err = error.value();
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        *err = errno;
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *err = S_ISDIR(st.st_mode) ? EISDIR : platform::kNotRegularFile;
+        return std::nullopt;
+    }
+    if (canonical.native().size() > kMaxPath) {
+        *err = ENAMETOOLONG;
+        return std::nullopt;
+    }
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    const std::size_t block =
+        static_cast<std::size_t>(std::min<std::uint64_t>(size, kCheckedBlock));
+    const std::optional<std::uint32_t> first = BlockCrc(fd, 0, block);
+    const std::optional<std::uint32_t> last = BlockCrc(fd, size - block, block);
+    if (!first || !last) {
+        *err = EIO; // the file shrank under us, or the device failed
+        return std::nullopt;
+    }
+    return Key{canonical.native(),
+               size,
+               Nanoseconds(st.st_mtim),
+               Nanoseconds(st.st_ctim),
+               static_cast<std::uint64_t>(st.st_dev),
+               static_cast<std::uint64_t>(st.st_ino),
+               std::uint64_t{*first} | std::uint64_t{*last} << 32};
+}
+
+// The key's fixed-size fields as the header holds them; the path follows them there.
+std::string KeyFields(const Key& key) {
+    std::string bytes;
+    base::AppendU64(bytes, key.size);
+    base::AppendU64(bytes, static_cast<std::uint64_t>(key.mtimeNs));
+    base::AppendU64(bytes, static_cast<std::uint64_t>(key.ctimeNs));
+    base::AppendU64(bytes, key.device);
+    base::AppendU64(bytes, key.inode);
+    base::AppendU64(bytes, key.content);
+    base::AppendU32(bytes, static_cast<std::uint32_t>(key.path.size()));
+    return bytes;
+}
+
+// 16 hex digits of the 64-bit FNV-1a hash of the key.
+std::string EntryName(const Key& key) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : KeyFields(key) + key.path) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string name(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        name[static_cast<std::size_t>(i)] = kHex[hash & 0xF];
+    return name;
+}
+
+bool IsHexName(std::string_view name) {
+    return name.size() == 16 && std::all_of(name.begin(), name.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+std::uint64_t StoreBytes(int width, int height) {
+    return MapPyramid::StorePixels(MapPyramid::Layout(width, height)) * sizeof(MapPixel);
+}
+
+std::uint64_t StoreOffsetFor(const Key& key) {
+    const std::uint64_t page = platform::PageSize();
+    return (kFixedHeader + key.path.size() + page - 1) / page * page;
+}
+
+// The fields from the width to the path's length: the header's checksum covers them and the
+// path, so a damaged size or key is never taken for another.
+std::string CheckedFields(const Header& header) {
+    std::string bytes;
+    base::AppendU32(bytes, static_cast<std::uint32_t>(header.width));
+    base::AppendU32(bytes, static_cast<std::uint32_t>(header.height));
+    base::AppendU64(bytes, header.storeOffset);
+    base::AppendU64(bytes, header.storeBytes);
+    return bytes + KeyFields(header.key);
+}
+
+std::string HeaderBytes(const Header& header, std::uint32_t mark) {
+    std::string bytes(kMagic);
+    base::AppendU32(bytes, kVersion);
+    base::AppendU32(bytes, mark);
+    const std::string checked = CheckedFields(header);
+    bytes += checked;
+    base::AppendU32(bytes, base::Crc32(checked + header.key.path));
+    return bytes + header.key.path;
+}
+
+bool WriteAt(int fd, std::string_view bytes, std::uint64_t offset, int* err) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *err = n < 0 ? errno : EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += static_cast<std::uint64_t>(n);
+    }
+    return true;
+}
+
+// The header of a complete entry whose sizes agree with each other and with the file's;
+// nothing for anything else.
+std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
+    std::string bytes(kFixedHeader + kMaxPath, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    base::ByteReader in(bytes);
+    const auto magic = in.Take(kMagic.size());
+    const auto version = in.U32();
+    const auto mark = in.U32();
+    const auto width = in.U32();
+    const auto height = in.U32();
+    const auto storeOffset = in.U64();
+    const auto storeBytes = in.U64();
+    const auto size = in.U64();
+    const auto mtime = in.U64();
+    const auto ctime = in.U64();
+    const auto device = in.U64();
+    const auto inode = in.U64();
+    const auto content = in.U64();
+    const auto pathLength = in.U32();
+    const auto checksum = in.U32();
+    if (!checksum || *magic != kMagic || *version != kVersion || *mark != kDone ||
+        *pathLength > kMaxPath || *width > MapPyramid::kMaxSide || *height > MapPyramid::kMaxSide)
+        return std::nullopt;
+    const auto path = in.Take(*pathLength);
+    if (!path)
+        return std::nullopt;
+    Header header{static_cast<int>(*width),
+                  static_cast<int>(*height),
+                  *storeOffset,
+                  *storeBytes,
+                  {std::string(*path), *size, static_cast<std::int64_t>(*mtime),
+                   static_cast<std::int64_t>(*ctime), *device, *inode, *content}};
+    const std::uint64_t expectedBytes = StoreBytes(header.width, header.height);
+    if (base::Crc32(CheckedFields(header) + header.key.path) != *checksum || expectedBytes == 0 ||
+        header.storeBytes != expectedBytes || header.storeOffset < kFixedHeader + *pathLength ||
+        header.storeOffset > kMaxStoreOffset || header.storeOffset % platform::PageSize() != 0 ||
+        fileSize != header.storeOffset + header.storeBytes)
+        return std::nullopt;
+    return header;
+}
+
+// Removes the file at path if it is still the one described by opened (another process may
+// have renamed a fresh entry over it meanwhile).
+void RemoveIfSame(const fs::path& path, const struct stat& opened) {
+    struct stat now {};
+    if (::lstat(path.c_str(), &now) == 0 && now.st_dev == opened.st_dev &&
+        now.st_ino == opened.st_ino)
+        ::unlink(path.c_str());
+}
+
+// Whether the image of key is known to be gone: err says it is not there, and its folder is,
+// on the image's own file system. A folder that is missing or belongs to another file system
+// is a card taken out or a share not mounted: the image may come back.
+bool ImageGone(const Key& key, int err) {
+    if (err != ENOENT && err != ENOTDIR)
+        return false;
+    struct stat folder {};
+    return ::stat(fs::path(key.path).parent_path().c_str(), &folder) == 0 &&
+           S_ISDIR(folder.st_mode) && static_cast<std::uint64_t>(folder.st_dev) == key.device;
+}
+
+// Whether the entry at path can never be opened again: its image is gone or has changed since
+// (a map edited, a demo's copy removed at exit). A damaged entry counts too.
+bool IsDead(const fs::path& path, const struct stat& st) {
+    const platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd.Valid())
+        return false;
+    const std::optional<Header> header =
+        ReadHeader(fd.Get(), static_cast<std::uint64_t>(st.st_size));
+    if (!header)
+        return true;
+    int err = 0;
+    const platform::UniqueFd image = platform::OpenRegularFile(header->key.path, &err);
+    if (!image.Valid())
+        return ImageGone(header->key, err);
+    const std::optional<Key> now = KeyOf(header->key.path, image.Get(), &err);
+    return now ? *now != header->key : ImageGone(header->key, err);
+}
+
+bool IsTemporaryName(std::string_view name) {
+    return name.size() == 27 && IsHexName(name.substr(0, 16)) && name.substr(16, 5) == ".tmp.";
+}
+
+// Removes the temporary files whose writer is gone: a writer holds a lock on its file until
+// the file is an entry or removed, and the system drops the lock of a process that dies.
+// Returns the bytes of the temporaries still being written.
+std::uint64_t RemoveOrphans(const fs::path& folder) {
+    std::uint64_t live = 0;
+    std::error_code error;
+    const auto now = std::chrono::system_clock::now();
+    for (const fs::directory_entry& file : fs::directory_iterator(folder, error)) {
+        if (!IsTemporaryName(file.path().filename().native()))
+            continue;
+        const platform::UniqueFd fd(
+            ::open(file.path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat st {};
+        if (!fd.Valid() || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        // Between its creation and its lock a new file is empty: it goes only once surely old.
+        if (st.st_size == 0 &&
+            std::chrono::system_clock::from_time_t(st.st_mtim.tv_sec) + kStaleTemporary >= now)
+            continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
+            RemoveIfSame(file.path(), st);
+        else
+            live += static_cast<std::uint64_t>(st.st_size);
+    }
+    return live;
+}
+
+MapPyramid PyramidOver(int width, int height, const std::shared_ptr<std::byte[]>& bytes) {
+    // The pixels share the mapping's lifetime.
+    return MapPyramid::Adopt(
+        width, height,
+        std::shared_ptr<MapPixel[]>(bytes, reinterpret_cast<MapPixel*>(bytes.get())));
+}
+
+std::string Reason(const fs::path& path, int err) {
+    return path.string() + ": " + platform::ErrorText(err);
+}
+
+} // namespace
+
+fs::path PyramidCache::DefaultFolder() {
+    const char* xdg = std::getenv("XDG_CACHE_HOME");
+    if (xdg != nullptr && xdg[0] == '/')
+        return fs::path(xdg) / "quilo" / "maps";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/')
+        return {};
+    return fs::path(home) / ".cache" / "quilo" / "maps";
+}
+
+PyramidCache::PyramidCache(fs::path folder, std::uint64_t limitBytes)
+    : folder_(std::move(folder)), limit_(limitBytes) {}
+
+MapPyramid PyramidCache::Open(const fs::path& image, int imageFd, int width, int height) const {
+    if (folder_.empty())
+        return {};
+    RemoveOrphans(folder_); // a crash's leftovers go at the next open, not a day later
+    int err = 0;
+    const std::optional<Key> key = KeyOf(image, imageFd, &err);
+    if (!key)
+        return {};
+    const fs::path path = folder_ / (EntryName(*key) + ".pyr");
+    platform::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat st {};
+    if (!fd.Valid() || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    const std::optional<Header> header =
+        ReadHeader(fd.Get(), static_cast<std::uint64_t>(st.st_size));
+    // The image's own header decides its size, not ours.
+    if (!header || header->key != *key || header->width != width || header->height != height) {
+        RemoveIfSame(path, st);
+        return {};
+    }
+    const std::shared_ptr<std::byte[]> bytes =
+        platform::MapFileRegion(fd.Get(), header->storeOffset, header->storeBytes, false, &err);
+    if (!bytes)
+        return {};
+    ::futimens(fd.Get(), nullptr); // recently used: the size bound removes it last
+    return PyramidOver(header->width, header->height, bytes);
+}
+
+std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, int imageFd,
+                                                        int width, int height,
+                                                        std::string* error) const {
+    const auto fail = [error](std::string why) {
+        if (error)
+            *error = std::move(why);
+        return nullptr;
+    };
+    if (folder_.empty())
+        return fail("no folder for the map cache: neither XDG_CACHE_HOME nor HOME is set");
+    int err = 0;
+    const std::optional<Key> key = KeyOf(image, imageFd, &err);
+    if (!key)
+        return fail(Reason(image, err));
+    Header header{width, height, StoreOffsetFor(*key), StoreBytes(width, height), *key};
+    if (header.storeBytes == 0)
+        return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels cannot be cached");
+    if (header.storeOffset + header.storeBytes > limit_)
+        return fail(image.string() + ": the map needs " +
+                    std::to_string((header.storeOffset + header.storeBytes) >> 20) +
+                    " MB, more than the map cache may hold");
+    if (!platform::MakeFolders(folder_, &err))
+        return fail(Reason(folder_, err));
+    std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
+    platform::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.Valid())
+        return fail(Reason(folder_, errno));
+    // Held until the file is an entry or gone: without it the file is a dead writer's.
+    ::flock(fd.Get(), LOCK_EX);
+    const std::uint64_t fileBytes = header.storeOffset + header.storeBytes;
+    // Blocks first: a full disk fails here rather than as SIGBUS on a write to the mapping.
+    err = WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)
+              ? ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(fileBytes))
+              : err;
+    std::shared_ptr<std::byte[]> bytes;
+    if (err == 0)
+        bytes =
+            platform::MapFileRegion(fd.Get(), header.storeOffset, header.storeBytes, true, &err);
+    if (!bytes) {
+        ::unlink(temporary.c_str());
+        return fail(Reason(folder_, err));
+    }
+    return std::unique_ptr<PyramidCacheEntry>(
+        new PyramidCacheEntry(*this, std::move(fd), temporary, folder_ / (EntryName(*key) + ".pyr"),
+                              header.storeOffset, PyramidOver(width, height, bytes)));
+}
+
+void PyramidCache::Trim(const fs::path& keep) const {
+    struct Item {
+        fs::path path;
+        std::uint64_t bytes;
+        struct timespec used;
+    };
+    std::vector<Item> entries;
+    // The files still being written take their room as much as entries do.
+    std::uint64_t total = RemoveOrphans(folder_);
+    std::error_code error;
+    for (const fs::directory_entry& file : fs::directory_iterator(folder_, error)) {
+        const std::string name = file.path().filename();
+        struct stat st {};
+        if (::lstat(file.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (name.size() == 20 && name.ends_with(".pyr") && IsHexName(name.substr(0, 16))) {
+            if (file.path() != keep && IsDead(file.path(), st)) {
+                ::unlink(file.path().c_str());
+                continue;
+            }
+            entries.push_back({file.path(), static_cast<std::uint64_t>(st.st_size), st.st_mtim});
+            total += static_cast<std::uint64_t>(st.st_size);
+        }
+    }
+    std::sort(entries.begin(), entries.end(), [](const Item& a, const Item& b) {
+        return std::pair(a.used.tv_sec, a.used.tv_nsec) < std::pair(b.used.tv_sec, b.used.tv_nsec);
+    });
+    for (const Item& entry : entries) {
+        if (total <= limit_)
+            break;
+        if (entry.path == keep)
+            continue;
+        // Another process may have the file mapped; its mapping stays valid.
+        if (::unlink(entry.path.c_str()) == 0 || errno == ENOENT)
+            total -= entry.bytes;
+    }
+}
+
+PyramidCacheEntry::PyramidCacheEntry(const PyramidCache& cache, platform::UniqueFd fd,
+                                     fs::path temporary, fs::path final, std::uint64_t storeOffset,
+                                     MapPyramid pyramid)
+    : cache_(cache), fd_(std::move(fd)), temporary_(std::move(temporary)), final_(std::move(final)),
+      storeOffset_(storeOffset), pyramid_(std::move(pyramid)) {}
+
+PyramidCacheEntry::~PyramidCacheEntry() {
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+MapPyramid PyramidCacheEntry::Commit(std::string* error) {
+    MapPyramid result = std::move(pyramid_);
+    pyramid_ = MapPyramid();
+    if (temporary_.empty() || !fd_.Valid())
+        return result;
+    int err = 0;
+    std::string mark;
+    base::AppendU32(mark, kDone);
+    // The pixels reach the device before the mark does, so a crash can never leave a marked
+    // entry with missing tiles.
+    if (::fdatasync(fd_.Get()) != 0)
+        err = errno;
+    // Cut short by someone else meanwhile: the pixels past the cut live in this process only
+    // (MapFileRegion), so the map shows whole from the writable mapping and is not kept.
+    struct stat st {};
+    if (err == 0 &&
+        (::fstat(fd_.Get(), &st) != 0 || static_cast<std::uint64_t>(st.st_size) !=
+                                             storeOffset_ + result.StoreSize() * sizeof(MapPixel)))
+        err = EIO;
+    if (err == 0 && WriteAt(fd_.Get(), mark, kMarkOffset, &err) &&
+        ::rename(temporary_.c_str(), final_.c_str()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        fd_.Reset();
+        if (error)
+            *error = Reason(cache_.Folder(), err);
+        return result;
+    }
+    temporary_.clear();
+    const std::shared_ptr<std::byte[]> bytes = platform::MapFileRegion(
+        fd_.Get(), storeOffset_, result.StoreSize() * sizeof(MapPixel), false, &err);
+    if (bytes)
+        result = PyramidOver(result.Width(), result.Height(), bytes);
+    fd_.Reset();
+    cache_.Trim(final_);
+    return result;
+}
+
+} // namespace map
