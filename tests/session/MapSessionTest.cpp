@@ -500,7 +500,9 @@ TEST_F(MapSessionTest, TripMeterAndRecordingAgreeOnTheMovingTimeOfOneDrive) {
     session.SetShowFlags({.tracking = true});
     gps::GpsOpening opened;
     opened.ok = true;
-    ASSERT_FALSE(session.Connect(opened));
+    const session::Outcome connected = session.Connect(opened);
+    ASSERT_TRUE(connected.notices.empty());
+    EXPECT_TRUE(connected.changes.Has(Changed::StatusLine)) << "GPS: Connected.";
     double north = 0;
     for (int second = 0; second <= 240; ++second) {
         const bool stopped = second > 100 && second <= 140;
@@ -596,7 +598,11 @@ protected:
     // Opens the feed on the source the session names, as the view does.
     std::optional<Notice> Connect() {
         const session::GpsSourceChoice source = session.GpsSource();
-        return session.Connect(feed->OpenWithoutWaiting(source.device, source.baud));
+        const session::Outcome connected =
+            session.Connect(feed->OpenWithoutWaiting(source.device, source.baud));
+        if (connected.notices.empty())
+            return std::nullopt;
+        return connected.notices.front();
     }
     // Bytes that arrive before the reader's first read are dropped as stale: wait for it.
     void WaitForTheReader() {
@@ -773,7 +779,7 @@ TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
     // Disconnect with a fix keeps the last text; the cursor loses its range and bearing at the
     // next selection; a late update is dropped.
     const std::string last = session.StatusText();
-    session.Disconnect();
+    EXPECT_EQ(session.Disconnect(), Changes(Changed::Marker));
     feed->Close();
     EXPECT_FALSE(session.GpsFix().hasFix);
     EXPECT_EQ(session.StatusText(), last);
