@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calib/GridModel.h"
-#include "map/MapSource.h"
+#include "map/formats/MapSource.h"
 #include "map/ShownMap.h"
 
 #include <memory>
