@@ -3,6 +3,7 @@
 #include "base/Number.h"
 #include "map/formats/TiffFile.h"
 #include "terrain/HgtTile.h"
+#include "terrain/Shading.h"
 
 #include <geotiff/xtiffio.h>
 #include <tiffio.h>
@@ -257,6 +258,40 @@ DemRasterResult ReadDemRaster(const std::string& path) {
     if (lower.ends_with(".hgt") || lower.ends_with(".hgt.zip"))
         return ReadHgt(path);
     return ReadGeoTiffDem(path);
+}
+
+std::optional<DemRaster> ReduceRaster(const DemRaster& raster, int factor, std::string* error) {
+    const auto& keys = raster.tags.keys;
+    bool pixelIsPoint = false;
+    for (std::size_t k = 4; k + 3 < keys.size() && k / 4 <= keys[3]; k += 4)
+        pixelIsPoint = pixelIsPoint || (keys[k] == 1025 && keys[k + 1] == 0 && keys[k + 3] == 2);
+    const auto& tie = raster.tags.tiePoints;
+    if (pixelIsPoint || tie.size() != 6 || tie[0] != 0 || tie[1] != 0 ||
+        raster.tags.pixelScale.size() < 2) {
+        *error = "only a grid placed by its corner and a pixel size can be reduced";
+        return std::nullopt;
+    }
+    if (raster.width / factor < 1 || raster.height / factor < 1) {
+        *error = "the DEM is smaller than the reduction";
+        return std::nullopt;
+    }
+    DemRaster reduced = raster;
+    reduced.width = raster.width / factor;
+    reduced.height = raster.height / factor;
+    reduced.heights.assign(static_cast<std::size_t>(reduced.width) * reduced.height, 0.0f);
+    HeightWindow window;
+    window.heights = raster.heights.data();
+    window.width = raster.width;
+    window.height = raster.height;
+    window.stride = raster.width;
+    window.noData = raster.noData;
+    Reduce(window, factor, reduced.heights.data(), reduced.width);
+    reduced.noData.reset();
+    reduced.xStep *= factor;
+    reduced.yStep *= factor;
+    reduced.tags.pixelScale[0] *= factor;
+    reduced.tags.pixelScale[1] *= factor;
+    return reduced;
 }
 
 platform::FileResult WriteShadeGeoTiff(const std::string& path, const DemRaster& grid,

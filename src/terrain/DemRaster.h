@@ -43,6 +43,10 @@ inline constexpr std::uint64_t kMaxDemSamples = std::uint64_t{64} << 20;
 // integers or 32- or 64-bit floats, in strips or tiles.
 DemRasterResult ReadDemRaster(const std::string& path);
 
+// The raster at 1/factor of its resolution (Reduce), on the grid of its corner; nullopt, with
+// *error, when its tags place it by anything but its corner pixel's corner.
+std::optional<DemRaster> ReduceRaster(const DemRaster& raster, int factor, std::string* error);
+
 // Writes grey bytes (width x height of the raster) as a GeoTIFF on the raster's grid, with 0
 // as its no-data value, replacing path only when the whole file is written.
 platform::FileResult WriteShadeGeoTiff(const std::string& path, const DemRaster& grid,

@@ -78,28 +78,30 @@ void Reduce(const HeightWindow& window, int factor, float* out, std::ptrdiff_t o
     const int h = window.height / factor;
     const bool hasNoData = window.noData.has_value();
     const float noData = window.noData.value_or(0.0f);
-    const float area = static_cast<float>(factor * factor);
-    std::vector<float> sums(static_cast<std::size_t>(w));
-    std::vector<unsigned char> holes(static_cast<std::size_t>(w));
+    // Sums in double, so a block's mean of float heights rounds once.
+    std::vector<double> sums(static_cast<std::size_t>(w));
+    std::vector<int> counts(static_cast<std::size_t>(w));
     for (int r = 0; r < h; ++r) {
-        std::fill(sums.begin(), sums.end(), 0.0f);
-        std::fill(holes.begin(), holes.end(), 0);
+        std::fill(sums.begin(), sums.end(), 0.0);
+        std::fill(counts.begin(), counts.end(), 0);
         for (int dr = 0; dr < factor; ++dr) {
             const float* in = window.heights + (r * factor + dr) * window.stride;
             for (int c = 0; c < w; ++c) {
                 for (int dc = 0; dc < factor; ++dc) {
                     const float v = in[c * factor + dc];
                     if (std::isnan(v) || (hasNoData && v == noData))
-                        holes[static_cast<std::size_t>(c)] = 1;
+                        continue;
                     sums[static_cast<std::size_t>(c)] += v;
+                    ++counts[static_cast<std::size_t>(c)];
                 }
             }
         }
         float* row = out + r * outStride;
-        for (int c = 0; c < w; ++c)
-            row[c] = holes[static_cast<std::size_t>(c)] != 0
-                         ? std::numeric_limits<float>::quiet_NaN()
-                         : sums[static_cast<std::size_t>(c)] / area;
+        for (int c = 0; c < w; ++c) {
+            const auto at = static_cast<std::size_t>(c);
+            row[c] = counts[at] == 0 ? std::numeric_limits<float>::quiet_NaN()
+                                     : static_cast<float>(sums[at] / counts[at]);
+        }
     }
 }
 

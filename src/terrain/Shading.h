@@ -40,9 +40,10 @@ struct ShadeLight {
 void Shade(const HeightWindow& window, ShadeKind kind, const ShadeLight& light, std::uint8_t* out,
            std::ptrdiff_t outStride);
 
-// The window at 1/factor of its resolution: each factor x factor block's mean, NaN where the
-// block holds no data, into out (width / factor x height / factor floats, outStride apart).
-// Shading a view from the DEM resolution it shows keeps the work to one grey per screen pixel.
+// The window at 1/factor of its resolution: the mean of each factor x factor block's heights
+// (those with data, as GDAL's average resampling takes them), NaN where it has none, into out
+// (width / factor x height / factor floats, outStride apart). Shading a view from the DEM
+// resolution it shows keeps the work to one grey per screen pixel.
 void Reduce(const HeightWindow& window, int factor, float* out, std::ptrdiff_t outStride);
 
 } // namespace terrain

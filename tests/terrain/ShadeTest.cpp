@@ -66,6 +66,7 @@ struct ShadeRow {
     std::string dem;
     std::vector<std::string> gdaldem; // its mode and options
     std::vector<std::string> ours;    // our options
+    std::string outsize = {};         // for gdaldem, the DEM averaged to this size first
 };
 
 TEST(HillshadeTool, MatchesGdaldem) {
@@ -89,11 +90,23 @@ TEST(HillshadeTool, MatchesGdaldem) {
         {"a ramp of 0.1 m a pixel", "ramp.tif", {"hillshade"}, {}},
         {"an SRTM tile in degrees", "N46E007.hgt", {"hillshade", "-s", "111120"}, {}},
         {"slope of the cone", "cone.tif", {"slope"}, {"--slope"}},
+        {"the cone at a quarter", "cone.tif", {"hillshade"}, {"--reduce", "4"}, "25 20"},
     };
     for (const ShadeRow& row : rows) {
         SCOPED_TRACE(row.legend);
+        std::string input = dir.File(row.dem);
+        if (!row.outsize.empty()) {
+            const std::string size = row.outsize;
+            input = dir.File("averaged.tif");
+            ASSERT_EQ(
+                testsupport::Run(QUILO_GDAL_TRANSLATE,
+                                 {"-q", "-r", "average", "-outsize", size.substr(0, size.find(' ')),
+                                  size.substr(size.find(' ') + 1), dir.File(row.dem), input})
+                    .status,
+                0);
+        }
         std::vector<std::string> args = row.gdaldem;
-        args.insert(args.end(), {"-q", dir.File(row.dem), dir.File("truth.tif")});
+        args.insert(args.end(), {"-q", input, dir.File("truth.tif")});
         const auto truthRun = testsupport::Run(QUILO_GDALDEM, args);
         ASSERT_EQ(truthRun.status, 0) << truthRun.err;
         std::vector<std::string> ours = {"hillshade", dir.File(row.dem), dir.File("ours.tif")};
