@@ -73,15 +73,16 @@ void RecordFields(std::string& out, const gps::NmeaRecord& record) {
     if (const auto* gga = std::get_if<gps::GgaRecord>(&record)) {
         Field(out, base::FormatShortest(gga->latitude));
         Field(out, base::FormatShortest(gga->longitude));
-        Field(out, std::to_string(gga->satellites));
-        Field(out, base::FormatShortest(gga->hdop));
-        Field(out, base::FormatShortest(gga->altitude));
+        // The text form's numbers for nothing: -1 satellites, hdop -1, altitude 0.
+        Field(out, std::to_string(gga->satellites.value_or(-1)));
+        Field(out, base::FormatShortest(gga->hdop.value_or(-1.0)));
+        Field(out, base::FormatShortest(gga->altitude.value_or(0.0)));
     } else if (const auto* rmc = std::get_if<gps::RmcRecord>(&record)) {
         Field(out, base::FormatShortest(rmc->latitude));
         Field(out, base::FormatShortest(rmc->longitude));
     } else if (const auto* gsa = std::get_if<gps::GsaRecord>(&record)) {
         Field(out, std::to_string(gsa->satellitesUsed));
-        Field(out, base::FormatShortest(gsa->hdop));
+        Field(out, base::FormatShortest(gsa->hdop.value_or(0.0)));
     }
 }
 
@@ -105,7 +106,7 @@ public:
         const gps::DecodedSentence sentence = gps::DecodeSentence(line);
         if (sentence.Type() != gps::NmeaType::Other)
             out += tool::SentenceJson(number, line, sentence);
-        if (reader_.Add(line))
+        if (reader_.Add(sentence))
             out += tool::SkyJson(number, reader_.Details().utcMs, reader_.LastGroup());
     }
 

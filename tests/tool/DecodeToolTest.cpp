@@ -244,10 +244,13 @@ std::vector<Decoded> DecodeAll(const std::vector<std::string>& lines) {
         gps::GgaRecord gga;
         gps::RmcRecord rmc;
         gps::GsaRecord gsa;
-        out.push_back({gps::DecodeGga(line, gga), gga.latitude, gga.longitude, gga.hdop});
-        out.push_back({gps::DecodeGga(line, gga), gga.altitude, gga.satellites * 1.0, 0});
+        out.push_back(
+            {gps::DecodeGga(line, gga), gga.latitude, gga.longitude, gga.hdop.value_or(-1.0)});
+        out.push_back({gps::DecodeGga(line, gga), gga.altitude.value_or(0.0),
+                       gga.satellites.value_or(-1) * 1.0, 0});
         out.push_back({gps::DecodeRmc(line, rmc), rmc.latitude, rmc.longitude, 0});
-        out.push_back({gps::DecodeGsa(line, gsa), gsa.hdop, gsa.satellitesUsed * 1.0, 0});
+        out.push_back(
+            {gps::DecodeGsa(line, gsa), gsa.hdop.value_or(0.0), gsa.satellitesUsed * 1.0, 0});
     }
     return out;
 }
