@@ -6,6 +6,7 @@
 #include "app/ScreenSaverInhibitor.h"
 #include "coords/EnterCoordsDlg.h"
 #include "platform/SettingsStore.h"
+#include "view/GpsConnection.h"
 #include "view/MapCommands.h"
 #include "view/MapLoader.h"
 #include "view/MapView.h"
@@ -140,12 +141,16 @@ QPalette NightPalette() {
 LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     : QObject(&frame), frame_(frame), store_(store),
       settings_(LiveSettings::Load(store, LocaleUnits())), dayPalette_(frame.palette()) {
-    frame_.View().Session().Live().SetSettings(settings_);
     // The trip goes on across restarts until it is reset, as a car's does.
-    if (const auto trip = session::LoadTrip(store_)) {
-        frame_.View().Session().Live().ResumeTrip(*trip);
+    const auto trip = session::LoadTrip(store_);
+    frame_.View().Change([this, &trip](session::MapSession& session) {
+        session.Live().SetSettings(settings_);
+        if (trip)
+            session.Live().ResumeTrip(*trip);
+        return session::Changes();
+    });
+    if (trip)
         tripSavedFixes_ = trip->fixes;
-    }
     panel_ = new GpsDetailsPanel(frame_.View(), &frame_);
     frame_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     // Closed by its own button: the item and the setting follow.
@@ -157,7 +162,7 @@ LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
     Build();
     view::MapView* view = &frame_.View();
     connect(view, &view::MapView::DetailsChanged, this, &LiveCommands::Sync);
-    connect(view, &view::MapView::ConnectionChanged, this, &LiveCommands::Sync);
+    connect(&frame_.Gps(), &view::GpsConnection::ConnectionChanged, this, &LiveCommands::Sync);
     // Go to This Point goes where the menu was opened, not to the selection.
     connect(view, &view::MapView::ContextMenuRequested, this, [this, view](QPoint at) {
         contextPosition_ = view->PositionAt(at);
@@ -225,7 +230,13 @@ QAction* LiveCommands::Action(Item item) const {
 
 void LiveCommands::Run(Item item) {
     LiveSettings s = settings_;
-    session::LiveState& live = frame_.View().Session().Live();
+    // What the live state shows changes through the view, which repaints it.
+    const auto change = [this](const std::function<void(session::LiveState&)>& edit) {
+        frame_.View().Change([&edit](session::MapSession& session) {
+            edit(session.Live());
+            return session::Changed::Details | session::Changed::Marker;
+        });
+    };
     switch (item) {
     case kDetailsPanel:
         s.detailsPanel = !s.detailsPanel;
@@ -266,30 +277,34 @@ void LiveCommands::Run(Item item) {
         OnGoToHere();
         break;
     case kStopGoTo:
-        live.StopGoTo();
+        change([](session::LiveState& live) { live.StopGoTo(); });
         break;
     case kResetTrip:
-        live.ResetTrip();
+        change([](session::LiveState& live) { live.ResetTrip(); });
         SaveTrip();
         break;
     }
     if (s != settings_)
         Apply(s);
-    frame_.View().Refresh(session::Changed::Details | session::Changed::Marker);
     Sync();
 }
 
 void LiveCommands::Apply(const LiveSettings& settings) {
     settings_ = settings;
     settings_.Save(store_);
-    frame_.View().Session().Live().SetSettings(settings_);
+    frame_.View().Change([this](session::MapSession& session) {
+        session.Live().SetSettings(settings_);
+        return session::Changed::Details | session::Changed::Marker;
+    });
 }
 
 void LiveCommands::StartGoTo(const std::string& name, const MapPos& point) {
-    const session::MapSession& s = frame_.View().Session();
-    frame_.View().Session().Live().StartGoTo(
-        name, point, s.GpsFix().hasFix ? std::optional<MapPos>(s.GpsFix().position) : std::nullopt);
-    frame_.View().Refresh(session::Changed::Details | session::Changed::Marker);
+    frame_.View().Change([&](session::MapSession& session) {
+        const gps::GpsFix& fix = session.GpsFix();
+        session.Live().StartGoTo(name, point,
+                                 fix.hasFix ? std::optional<MapPos>(fix.position) : std::nullopt);
+        return session::Changed::Details | session::Changed::Marker;
+    });
     Sync();
 }
 

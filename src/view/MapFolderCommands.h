@@ -14,6 +14,7 @@ class SettingsStore;
 
 namespace view {
 
+class GpsConnection;
 class MapCommands;
 class MapLoader;
 class MapView;
@@ -26,8 +27,8 @@ class MapFolderCommands : public QObject {
 public:
     // All must outlive the commands. The folder kept in store is indexed at once, its index kept
     // in cache (map::DefaultFolderIndexCache() in the program).
-    MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands, SettingsStore& store,
-                      std::filesystem::path cache, QObject* parent = nullptr);
+    MapFolderCommands(MapView& view, MapLoader& loader, GpsConnection& gps, MapCommands& commands,
+                      SettingsStore& store, std::filesystem::path cache, QObject* parent = nullptr);
 
     // The folder dialog, then OpenFolder.
     void OnOpenMapFolder();
