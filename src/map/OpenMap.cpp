@@ -69,23 +69,15 @@ OpenedMap DecodeTiff(int fd, const OpenMapOptions& options, const MakePyramidTar
 }
 
 OpenedMap DecodeTiles(const std::string& path, const MbTilesInfo& info,
-                      const OpenMapOptions& options, const MakePyramidTarget& target,
-                      OpenMapEvents& events) {
+                      const OpenMapOptions& options) {
     OpenedMap out;
     if (options.tileImages == nullptr) {
         out.error = "no decoder of map tiles";
         return out;
     }
-    MbTilesPyramidOptions tiles;
-    tiles.progress = [&events](double done) { return events.Progress(done); };
-    tiles.cancelled = [&events] { return events.Cancelled(); };
-    tiles.decoder = options.tileImages;
-    tiles.target = target;
-    MbTilesPyramid loaded = LoadMbTilesPyramid(path, info, tiles);
-    out.map = std::move(loaded.map);
-    out.error = std::move(loaded.error);
-    out.damaged = loaded.damaged;
-    out.keep = std::move(loaded.keep);
+    MbTilesMap opened = OpenMbTilesMap(path, info, *options.tileImages);
+    out.tiles = std::move(opened.map);
+    out.error = std::move(opened.error);
     return out;
 }
 
@@ -279,14 +271,16 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     ::fstat(fd.Get(), &before);
     const bool jpeg = platform::IsJpegFile(fd.Get());
     const bool tiff = !jpeg && IsTiffFile(fd.Get());
-    std::optional<MbTilesInfo> tiles;
     if (!jpeg && !tiff && IsMbTilesFile(fd.Get())) {
         MbTilesInfoResult read = ReadMbTilesInfo(path, cancelled);
         if (!read.info) {
             out.error = std::move(read.error);
             return out;
         }
-        tiles = read.info;
+        // Read tile by tile as the view wants them: nothing to decode or keep.
+        out = DecodeTiles(path, *read.info, options);
+        out.source = std::move(source);
+        return out;
     }
     int width = 0;
     int height = 0;
@@ -296,9 +290,6 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
             width = info.width;
             height = info.height;
         }
-    } else if (tiles) {
-        width = tiles->Width();
-        height = tiles->Height();
     } else if (tiff) {
         if (const GeoTiffHeaderResult header = ReadGeoTiffHeader(fd.Get()); header.header) {
             width = header.header->width;
@@ -322,10 +313,9 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     };
     // JPEG and TIFF maps stream into their pyramid, so their size is bound by the cache or
     // memory, not by what a whole-image decoder agrees to hold.
-    out = jpeg    ? DecodeJpeg(fd.Get(), options, target, events)
-          : tiff  ? DecodeTiff(fd.Get(), options, target, events)
-          : tiles ? DecodeTiles(path, *tiles, options, target, events)
-                  : DecodeOther(fd.Get(), options, target, events);
+    out = jpeg   ? DecodeJpeg(fd.Get(), options, target, events)
+          : tiff ? DecodeTiff(fd.Get(), options, target, events)
+                 : DecodeOther(fd.Get(), options, target, events);
     // Written to while it decoded: shown this once, never kept under a key it may not match.
     struct stat after {};
     if (out.keep && (::fstat(fd.Get(), &after) != 0 || !SameFileState(before, after))) {

@@ -65,13 +65,16 @@ struct OpenMapOptions {
     std::filesystem::path cacheFolder;
     // Null: only JPEG and TIFF maps and maps kept in the cache open.
     const WholeImageDecoder* otherImages = nullptr;
-    // The tiles of MBTiles files; null: those do not open.
+    // The tiles of MBTiles files; null: those do not open. It must outlive the maps opened,
+    // which decode their tiles as they are shown.
     const TileImageDecoder* tileImages = nullptr;
 };
 
 // One opened map file.
 struct OpenedMap {
-    MapPyramid map;          // empty when the image could not be had, or after a stop
+    MapPyramid map; // empty when the image could not be had, or after a stop
+    // A tile set instead, read as it is shown (map is then empty).
+    std::shared_ptr<TiledMap> tiles;
     std::string error;       // why, when map is empty and not stopped: without the path
     bool incomplete = false; // the file ends early: part of the image may be missing
     bool damaged = false;    // corrupt data was skipped: part of the image may be wrong
@@ -85,7 +88,8 @@ struct OpenedMap {
 
 // Opens the map file at path, of any kind ReadMapSource reads, then its image: the pyramid kept
 // from an earlier open of the same image when there is one, else the JPEG or TIFF stream (early
-// picture, rows as they are stored), else the tiles of an MBTiles file, else the other decoder.
+// picture, rows as they are stored), else the tiles of an MBTiles file (as a tile set read on
+// demand at its own zooms), else the other decoder.
 // The image is opened once; everything comes from that one file, whatever the path names
 // meanwhile, and a file written to while it decoded is shown but not kept. An image taken out of
 // an archive is never kept. A document of several ground overlays opens as one map: each overlay

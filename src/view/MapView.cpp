@@ -29,9 +29,38 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageHeight(map_.Height());
-    session_.SetImageWidth(map_.Width());
+    session_.SetImageHeight(Map().Height());
+    session_.SetImageWidth(Map().Width());
     update();
+}
+
+const map::TiledMap& MapView::Map() const {
+    static const map::MapPyramid none;
+    if (map_)
+        return *map_;
+    return none;
+}
+
+void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
+    if (map_)
+        map_->OnArrival({});
+    map_ = std::move(map);
+    geometry_.SetImageSize(Map().Width(), Map().Height());
+    if (Map().OnDemand())
+        geometry_.SetTiledZoomRange(Map().LevelCount());
+    // Told on the thread that reads the tiles: the repaint asks again and shows them.
+    if (map_)
+        map_->OnArrival([this] {
+            QMetaObject::invokeMethod(
+                this, [this] { update(); }, Qt::QueuedConnection);
+        });
+}
+
+void MapView::WaitForTilesInView() {
+    if (!map_ || picture_)
+        return;
+    map_->Want(TilesInView(*map_, geometry_));
+    map_->WaitForWanted();
 }
 
 void MapView::Tell(const session::Notice& notice) {
@@ -42,10 +71,9 @@ void MapView::Tell(const session::Notice& notice) {
 }
 
 void MapView::SetMap(map::MapPyramid map) {
-    map_ = std::move(map);
-    geometry_.SetImageSize(map_.Width(), map_.Height());
-    session_.SetImageHeight(map_.Height());
-    session_.SetImageWidth(map_.Width());
+    SetShownMap(map.Empty() ? nullptr : std::make_shared<map::MapPyramid>(std::move(map)));
+    session_.SetImageHeight(Map().Height());
+    session_.SetImageWidth(Map().Width());
     update();
 }
 
@@ -91,9 +119,9 @@ void MapView::FollowGps() {
         return;
     MapPos pixel = session_.Georeference().ToPixel(session_.GpsFix().position);
     // Off the map the nearest part of it stays in view, the edge arrow pointing on from there.
-    if (!map_.Empty() && std::isfinite(pixel.x) && std::isfinite(pixel.y))
-        pixel = MapPos(std::clamp(pixel.x, 0.0, static_cast<double>(map_.Width())),
-                       std::clamp(pixel.y, 0.0, static_cast<double>(map_.Height())));
+    if (!Map().Empty() && std::isfinite(pixel.x) && std::isfinite(pixel.y))
+        pixel = MapPos(std::clamp(pixel.x, 0.0, static_cast<double>(Map().Width())),
+                       std::clamp(pixel.y, 0.0, static_cast<double>(Map().Height())));
     if (geometry_.CentreOnGps(session_.GpsConnected(), pixel))
         update();
 }
@@ -182,7 +210,7 @@ void MapView::PaintFrame(QPainter& painter) {
     const LiveOverlay live = LiveOverlayOf(session_);
     // overlays false: the loading picture, without the map's overlays, which belong to a
     // calibration not read yet; the GPS and cursor lines go on showing.
-    const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map,
+    const auto sceneOf = [&](const ViewGeometry& geometry, const map::TiledMap& map,
                              bool overlays) {
         return MapScene{geometry,
                         map,
@@ -211,8 +239,10 @@ void MapView::PaintFrame(QPainter& painter) {
         });
         return;
     }
-    PaintScene(painter, sceneOf(geometry_, map_, true));
-    if (!map_.Empty() && !mapOutlines_.empty()) {
+    if (map_)
+        map_->Want(TilesInView(*map_, geometry_));
+    PaintScene(painter, sceneOf(geometry_, Map(), true));
+    if (!Map().Empty() && !mapOutlines_.empty()) {
         // Under the info lines, which the scene has painted already.
         const int w = geometry_.ClientWidth();
         const int h = geometry_.ClientHeight();
@@ -239,7 +269,7 @@ void MapView::PaintFrame(QPainter& painter) {
 bool MapView::ShowsNoMapHint() const {
     // Only over an empty view: a trail or points shown without a map stay uncovered.
     const auto trail = session_.Recording().Trail().NewestToOldest();
-    return map_.Empty() && session_.Document().Points().empty() &&
+    return Map().Empty() && session_.Document().Points().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 

@@ -58,7 +58,7 @@ public:
     // takes its size, zoom 1.0, scroll (0, 0).
     void SetMap(map::MapPyramid map);
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
-    // Clamped to [ViewGeometry::kMinZoom, kMaxZoom].
+    // Clamped to the map's zoom range (ViewGeometry::MinZoom, MaxZoom).
     void SetZoom(double zoom);
     void ScrollTo(ViewPoint offset);
     // Arrow keys (Qt::Key_Left ... Qt::Key_Down) scroll by a fifth of the width; returns
@@ -77,8 +77,12 @@ public:
     // another one loads. The context menu's commands named for a place act there.
     [[nodiscard]] std::optional<MapPos> PositionAt(QPoint at) const;
     // Paints one frame onto painter exactly as the window shows it (the paint handler calls
-    // it; benchmarks and tests call it on an image of the client size).
+    // it; benchmarks and tests call it on an image of the client size). It asks the map for the
+    // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
+    // repaints as they arrive.
     void PaintFrame(QPainter& painter);
+    // Blocks until every tile in view has arrived (a screenshot shows them all).
+    void WaitForTilesInView();
 
     // --- What the frame sets -------------------------------------------------------------
     void SetShowFlags(const session::ShowFlags& flags);
@@ -144,7 +148,7 @@ public:
     // The reader thread posts this event; the view handles it on its own thread.
     static constexpr QEvent::Type kGpsUpdateEvent = static_cast<QEvent::Type>(QEvent::User + 1);
     // The image last loaded; empty without a map.
-    [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
+    [[nodiscard]] QString MapPath() const { return Map().Empty() ? QString() : mapImagePath_; }
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
@@ -178,6 +182,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The map showing; an empty one without.
+    [[nodiscard]] const map::TiledMap& Map() const;
+    // Shows map (null for none) at zoom 1.0, scroll (0, 0), with its zoom range; repaints as
+    // its tiles arrive.
+    void SetShownMap(std::shared_ptr<map::TiledMap> map);
     // The geometry pointer gestures move: the picture's while it shows.
     ViewGeometry& PointerGeometry() { return picture_ ? picture_->Geometry() : geometry_; }
 
@@ -194,7 +203,7 @@ private:
 
     session::MapSession session_;
     ViewGeometry geometry_;
-    map::MapPyramid map_;
+    std::shared_ptr<map::TiledMap> map_;
     QString mapImagePath_;
     QString imageNeedingGrid_;
     TrailPens trailPens_;
