@@ -1,5 +1,7 @@
 #include "map/formats/MbTiles.h"
 
+#include "map/formats/MapSource.h"
+
 #include "map/pyramid/FetchedTiles.h"
 
 #include <sqlite3.h>
@@ -456,6 +458,52 @@ MbTilesMap OpenMbTilesMap(const std::string& path, const MbTilesInfo& info,
         map->Want({}); // they show from now on
     }
     out.map = std::move(map);
+    return out;
+}
+
+MapSourceResult ReadMbTiles(MapSource source, const std::function<bool()>& cancelled) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(source.path, cancelled);
+    if (!read.info && read.error.empty())
+        return {};
+    if (!read.info)
+        return SourceFailure(source.path, read.error);
+    std::string why;
+    source.grid =
+        SharedGrid(GridGeoreference::FromAffine(kWebMercator, read.info->WorldFile(), &why));
+    if (!source.grid)
+        return SourceFailure(source.path, why);
+    source.imagePath = source.path;
+    source.width = read.info->Width();
+    source.height = read.info->Height();
+    return {std::move(source), {}};
+}
+
+
+ImageHeaderResult TilesImageHeader(int, const std::string& path, const DecodeContext* context) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(
+        path, context != nullptr ? [&events = context->events] { return events.Cancelled(); }
+                                 : std::function<bool()>());
+    if (!read.info)
+        return {std::nullopt, read.error.empty() ? std::string() : path + ": " + read.error};
+    return {ImageHeader{ImageKind::Tiles, read.info->Width(), read.info->Height()}, {}};
+}
+
+// Read tile by tile as the view wants them: nothing to decode or keep.
+DecodedImage DecodeTilesImage(int, const std::string& path, const DecodeContext& context) {
+    DecodedImage out;
+    OpenMapEvents& events = context.events;
+    MbTilesInfoResult read = ReadMbTilesInfo(path, [&events] { return events.Cancelled(); });
+    if (!read.info) {
+        out.error = std::move(read.error);
+        return out;
+    }
+    if (context.options.tileImages == nullptr) {
+        out.error = "no decoder of map tiles";
+        return out;
+    }
+    MbTilesMap opened = OpenMbTilesMap(path, *read.info, *context.options.tileImages);
+    out.tiles = std::move(opened.map);
+    out.error = std::move(opened.error);
     return out;
 }
 
