@@ -17,8 +17,16 @@
 //                             (gdal_srcwin_s), then MapLoader::Start -> the first frame whose
 //                             pixels in view are all at full resolution (the manual time), and
 //                             their ratio (first_view_per_srcwin, the goal: at most 2)
+//   MbTilesOpen               an MBTiles file of zooms 0 to 18 (a 4096 x 4096 scan at zoom 18 by
+//                             gdal_translate, gdaladdo's levels to zoom 14, its one tile of zoom
+//                             14 at every zoom below, as sqlite3 writes it): MapLoader::Start
+//                             -> the first frame with every tile in view read (the manual time);
+//                             then pans of a fifth of the view at zooms 18, 15, 12, 9, 6, 3 and 0,
+//                             each to its frame with its tiles read (pan_ms, the slowest
+//                             pan_max_ms)
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
-// figures. Needs cjpeg and djpeg (libjpeg-turbo-progs), and gdal_translate (gdal-bin).
+// figures. Needs cjpeg and djpeg (libjpeg-turbo-progs), and gdal_translate and gdaladdo
+// (gdal-bin), and sqlite3.
 #include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
@@ -34,6 +42,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -423,6 +432,109 @@ void GeoTiffFirstView(benchmark::State& state) {
     state.counters["peak_rss_mb"] = StatusMb("VmHWM");
 }
 
+// The tile set and the cache its view uses, in a folder of their own.
+struct TilesScratch {
+    fs::path folder;
+    fs::path tiles;
+};
+
+constexpr int kTilesSide = 4096;
+bool tilesScratchMade = false;
+
+const TilesScratch& TheTilesScratch() {
+    static const TilesScratch scratch = [] {
+        tilesScratchMade = true;
+        TilesScratch s;
+        std::string pattern = (fs::temp_directory_path() / "quilo-tiles-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        s.folder = pattern;
+        s.tiles = s.folder / "scan.mbtiles";
+        const fs::path ppm = s.folder / "scan.ppm";
+        {
+            std::ofstream out(ppm, std::ios::binary);
+            out << "P6\n" << kTilesSide << ' ' << kTilesSide << "\n255\n";
+            std::vector<unsigned char> rgb(static_cast<std::size_t>(kTilesSide) * 3);
+            for (int y = 0; y < kTilesSide; ++y) {
+                WriteScanRow(y, rgb, kTilesSide);
+                out.write(reinterpret_cast<const char*>(rgb.data()),
+                          static_cast<std::streamsize>(rgb.size()));
+            }
+        }
+        // Zoom 18's pixel, so GDAL keeps the scan's pixels as they are; then every zoom down
+        // to 0.
+        const double pixel = 2 * 20037508.342789244 / (256 << 18);
+        const double west = 1000000;
+        const double north = 6600000;
+        const double made =
+            RunTimed({"gdal_translate", "-q", "-of", "MBTILES", "-co", "TILE_FORMAT=JPEG", "-a_srs",
+                      "EPSG:3857", "-a_ullr", std::to_string(west), std::to_string(north),
+                      std::to_string(west + kTilesSide * pixel),
+                      std::to_string(north - kTilesSide * pixel), ppm.string(), s.tiles.string()});
+        // gdaladdo stops at the zoom whose one tile holds the scan (14); the zooms below take
+        // that tile's picture, as a tile set of a region made from a world map has its own.
+        std::string coarser = "INSERT OR IGNORE INTO tiles ";
+        for (int zoom = 0; zoom < 14; ++zoom)
+            coarser += (zoom ? " UNION ALL " : "") + std::string("SELECT ") + std::to_string(zoom) +
+                       ", tile_column >> " + std::to_string(14 - zoom) + ", tile_row >> " +
+                       std::to_string(14 - zoom) + ", tile_data FROM tiles WHERE zoom_level = 14";
+        fs::remove(ppm);
+        if (made < 0 || RunTimed({"gdaladdo", "-q", s.tiles.string(), "2", "4", "8", "16"}) < 0 ||
+            RunTimed({"sqlite3", s.tiles.string(), coarser}) < 0)
+            std::abort();
+        return s;
+    }();
+    return scratch;
+}
+
+// Manual time: MapLoader::Start -> the first frame with every tile in view read.
+void MbTilesOpen(benchmark::State& state) {
+    const TilesScratch& scratch = TheTilesScratch();
+    const QString path = QString::fromStdString(scratch.tiles.string());
+    QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    const auto paint = [&](view::MapView& view) {
+        QPainter painter(&frame);
+        view.PaintFrame(painter);
+    };
+    for (auto _ : state) {
+        auto view = NewView();
+        const Clock::time_point start = Clock::now();
+        const Load load = LoadAndWait(*view, path);
+        view->WaitForTilesInView();
+        paint(*view);
+        const double opened = Since(start);
+        if (!load.loaded) {
+            state.SkipWithError("the tile set did not open");
+            return;
+        }
+        state.SetIterationTime(opened);
+        double most = 0;
+        double total = 0;
+        int pans = 0;
+        for (int zoom = 18; zoom >= 0; zoom -= 3) {
+            view->SetZoom(std::ldexp(1.0, zoom - 18));
+            view->GoToMapCentre();
+            view->WaitForTilesInView();
+            paint(*view);
+            for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+                const Clock::time_point panned = Clock::now();
+                view->ScrollByKey(key);
+                paint(*view);
+                view->WaitForTilesInView();
+                paint(*view);
+                const double seconds = Since(panned);
+                most = std::max(most, seconds);
+                total += seconds;
+                ++pans;
+            }
+        }
+        state.counters["levels"] =
+            view->Geometry().MinZoom() > 0 ? 1 - std::log2(view->Geometry().MinZoom()) : 0;
+        state.counters["pan_ms"] = 1000 * total / pans;
+        state.counters["pan_max_ms"] = 1000 * most;
+    }
+}
+
 BENCHMARK(Djpeg)->Arg(1)->Arg(8)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
     benchmark::kMillisecond);
 BENCHMARK(FirstOpen)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
@@ -434,6 +546,11 @@ BENCHMARK(GeoTiffFirstView)
     ->Repetitions(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(CacheWrite)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(MbTilesOpen)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(3)
@@ -457,5 +574,7 @@ int main(int argc, char** argv) {
         fs::remove_all(TheScratch().folder, ignored);
     if (tiffScratchMade)
         fs::remove_all(TheTiffScratch().folder, ignored);
+    if (tilesScratchMade)
+        fs::remove_all(TheTilesScratch().folder, ignored);
     return 0;
 }

@@ -9,7 +9,7 @@
 // --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare the pictures
 // of two builds. An MBTiles map (4096 x 3072 pixels of Web Mercator at zoom 15, written once by
 // GDAL's gdal_translate -of MBTILES, PNG tiles) is opened through the map loader as a user opens
-// one and panned once its tiles are decoded, with nothing over it. The Floor case is what a
+// one and panned once the tiles in view are read, with nothing over it. The Floor case is what a
 // frame cannot beat at the window's size: a copy of a composed frame and its drawing into the
 // window's backing store.
 #include "view/MapLoader.h"
@@ -257,6 +257,8 @@ void PaintFrame(benchmark::State& state) {
     view::MapView& view = SharedView(static_cast<int>(state.range(0)));
     view.SetZoom(static_cast<double>(state.range(1)) / 100.0);
     view.GoToMapCentre();
+    // A tile set's tiles in view are read first, as a scan's are all there.
+    view.WaitForTilesInView();
     const view::ViewPoint centre = view.Geometry().ScrollOffset();
     const bool dragging = state.range(2) == kDragging;
     const bool moving = state.range(2) == kMoving;

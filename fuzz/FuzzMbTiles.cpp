@@ -3,7 +3,8 @@
 // second "--", SQL run on the file as its maker might have (tables made views, views without
 // end). They become a real SQLite file, which the reader reads as a map: a result is a zoom
 // among the tiles' or coarser, a rectangle of tiles within that zoom's world, within the size a
-// map may have and within a few tiles for each the file holds, and a finite world file; a
+// map may have, levels whose tiles hold level 0 and within their zoom's world, and a finite
+// world file; a
 // refusal says why, and comes (libFuzzer's timeout watches) however long the SQL's queries
 // would run. SQLite's own parsing of damaged bytes is not what this looks for.
 #include "FuzzCheck.h"
@@ -113,9 +114,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(info.columns >= 1 && info.rows >= 1 && info.firstColumn >= 0 && info.firstRow >= 0 &&
           info.firstColumn + info.columns <= world && info.firstRow + info.rows <= world);
     Check(info.Width() <= map::kMaxMbTilesSide && info.Height() <= map::kMaxMbTilesSide);
-    if (tiles >= 0)
-        Check(static_cast<long long>(info.columns) * info.rows <=
-              std::max(1LL, static_cast<long long>(map::kMbTilesShownPerTile) * tiles));
+    Check(info.levels >= 1 && info.levels <= info.zoom + 1);
+    for (int index = 0; index < info.levels; ++index) {
+        const map::TileLevel level = info.Level(index);
+        const long long across = 1LL << (info.zoom - index);
+        Check(level.columns >= 1 && level.rows >= 1 && level.columns <= across &&
+              level.rows <= across && level.originX >= 0 && level.originY >= 0 &&
+              level.originX + std::ldexp(info.Width(), -index) <= level.width &&
+              level.originY + std::ldexp(info.Height(), -index) <= level.height);
+    }
     for (const double v : info.WorldFile())
         Check(std::isfinite(v));
     Check(info.bounds[0] < info.bounds[2] && info.bounds[1] < info.bounds[3]);

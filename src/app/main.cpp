@@ -351,6 +351,8 @@ int main(int argc, char** argv) {
 
     int status = 2; // unless the frame is written: a signal may end the run first
     QTimer::singleShot(options->afterMs, &frame, [&] {
+        // A tile set's tiles come as they are shown: those in view, every one.
+        frame.View().WaitForTilesInView();
         status = WritePng(frame.grab().toImage(), options->screenshot) ? 0 : 2;
         QApplication::quit();
     });

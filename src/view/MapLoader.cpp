@@ -181,7 +181,8 @@ void MapLoader::Start(const QString& path) {
         [this, job] {
             Events events(*this, job);
             const QtImageDecoder otherImages(job->limits.imageAllocationMb);
-            const QtTileDecoder tileImages;
+            // Stateless, and used by the tile sets opened for as long as they show.
+            static const QtTileDecoder tileImages;
             map::OpenMapOptions options;
             options.earlyPictureMinPixels = job->limits.previewMinPixels;
             options.firstViewWidth = job->viewWidth;

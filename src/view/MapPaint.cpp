@@ -57,6 +57,36 @@ constexpr std::array<Layer, 16> kLayers = {
     DrawMapOutlines,  InfoLinesLayer,     DrawNoMapHint, DrawCalibrationMarks,
 };
 
+// Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
+// where none has.
+template <typename Sample>
+void FillFromCoarser(const map::TiledMap& map, int level, QRect rows, QImage& frame, QRgb ground,
+                     const Sample& sample) {
+    static QImage coarse;
+    if (coarse.size() != frame.size())
+        coarse = QImage(frame.size(), QImage::Format_RGB32);
+    bool missing = true;
+    for (int index = level + 1; index < map.LevelCount() && missing; ++index) {
+        sample(index, rows.top(), rows.bottom() + 1, coarse);
+        missing = false;
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            auto* to = reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
+            const auto* from = reinterpret_cast<const map::MapPixel*>(coarse.constScanLine(y));
+            for (int x = 0; x < frame.width(); ++x) {
+                if (to[x] == kNoPixel)
+                    to[x] = from[x];
+                missing = missing || to[x] == kNoPixel;
+            }
+        }
+    }
+    if (!missing)
+        return;
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+        auto* line = reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
+        std::replace(line, line + frame.width(), kNoPixel, static_cast<map::MapPixel>(ground));
+    }
+}
+
 } // namespace
 
 void PaintScene(QPainter& painter, const MapScene& scene) {
@@ -69,7 +99,7 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
-    const map::MapPyramid& map = scene.map;
+    const map::TiledMap& map = scene.map;
     // At night the ground beyond the map is a dark grey: white would outshine the dimmed map.
     const QColor ground = scene.live != nullptr && scene.live->nightAmount > 0
                               ? QColor::fromRgb(kNightGround)
@@ -85,20 +115,30 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     // averaged pixels instead of shimmering; at 100 % and above full resolution: a map
     // enlarged 8 times shows its pixels, not a blur.
     const int level = map.LevelForZoom(g.Zoom());
-    const double levelZoom = g.Zoom() * std::ldexp(1.0, level); // view pixels per level pixel
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const int width = static_cast<int>(std::ceil(g.ClientWidth() * ratio));
     const int height = static_cast<int>(std::ceil(g.ClientHeight() * ratio));
     // A pixel whose centre lies beyond the zoomed image's last whole pixel is margin.
-    const auto samples = [&](int count, int scroll, int imageSize) {
+    const auto samples = [&](int index, int count, int scroll, int imageSize, double origin,
+                             int levelSize) {
+        const double levelZoom = g.Zoom() * std::ldexp(1.0, index); // view pixels a level pixel
         const double end = std::trunc(imageSize * g.Zoom());
         std::vector<int> at(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             const double centre = (i + 0.5) / ratio + scroll;
             at[static_cast<std::size_t>(i)] =
-                centre >= 0.0 && centre < end ? static_cast<int>(centre / levelZoom) : -1;
+                centre >= 0.0 && centre < end
+                    ? std::min(static_cast<int>(centre / levelZoom + origin), levelSize - 1)
+                    : -1;
         }
         return at;
+    };
+    const auto sample = [&](int index, int top, int bottom, QImage& out) {
+        const map::TileLevel& l = map.Level(index);
+        return SampleLevel(map, index,
+                           samples(index, width, offset.x, map.Width(), l.originX, l.width),
+                           samples(index, height, offset.y, map.Height(), l.originY, l.height), top,
+                           bottom, out, ground.rgb());
     };
     // Only the rows the clip lets through (a repaint of an info line's band, say), in the
     // frame's device pixels. Not through the device transform: on a window it also holds where
@@ -114,13 +154,24 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     static QImage frame;
     if (frame.width() != width || frame.height() != height)
         frame = QImage(width, height, QImage::Format_RGB32);
-    SampleLevel(map, level, samples(width, offset.x, map.Width()),
-                samples(height, offset.y, map.Height()), rows.top(), rows.bottom() + 1, frame,
-                ground.rgb());
+    if (!sample(level, rows.top(), rows.bottom() + 1, frame))
+        FillFromCoarser(map, level, rows, frame, ground.rgb(), sample);
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, rows.top() / ratio), frame,
                       QRectF(0, rows.top(), width, rows.height()));
+}
+
+std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry) {
+    if (map.Empty() || geometry.ClientWidth() == 0 || geometry.ClientHeight() == 0)
+        return {};
+    const ImageRectF r = geometry.VisibleImageRectF(geometry.PaintOffset());
+    // Every coarser level too, a quarter as many tiles each: what fills in while the view's
+    // tiles come, or where they are missing, and a zoom out.
+    std::vector<map::TileRange> ranges;
+    for (int index = map.LevelForZoom(geometry.Zoom()); index < map.LevelCount(); ++index)
+        ranges.push_back(map.TilesFor(index, r.left, r.top, r.width, r.height));
+    return ranges;
 }
 
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {

@@ -3,6 +3,10 @@
 #include "view/InfoLines.h"
 #include "view/MapScene.h"
 
+#include <QRect>
+
+#include <vector>
+
 class QPainter;
 
 namespace view {
@@ -14,10 +18,13 @@ namespace view {
 void PaintScene(QPainter& painter, const MapScene& scene);
 
 // The layers, each drawing with the offset the frame uses (the drag offset while dragging).
-// Every pixel of the client area: each shows the pixel of the map (of the pyramid level for
-// the zoom) under its centre, or white beyond the map; exactly the whole level scaled by
-// nearest neighbour, whatever tiles it is kept in.
+// Every pixel of the client area: each shows the pixel of the map (of the level for the zoom)
+// under its centre, or white beyond the map; exactly the whole level scaled by nearest
+// neighbour, whatever tiles it is kept in. A tile not there yet shows the nearest coarser
+// level's pixels in its place.
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
+// The tiles a paint of the view draws from: the level for its zoom, then each coarser one.
+std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry);
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset);
 // Always with the scroll offset; the paint leaves it out while a drag is in progress.
 void DrawTrail(QPainter& painter, const MapScene& scene);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calib/MapGeoreference.h"
-#include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/TiledMap.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
@@ -37,7 +37,7 @@ struct InfoLine {
 // Everything one frame shows, borrowed from the map view for the length of a paint.
 struct MapScene {
     const ViewGeometry& geometry;
-    const map::MapPyramid& map; // empty without a map; its size is the geometry's image size
+    const map::TiledMap& map; // empty without a map; its size is the geometry's image size
     const map::MapGeoreference& georeference; // the map's, asked for every position
     const std::vector<CMapPoint>& mapPoints;
     const trail::TrailBuffer& trail;

@@ -27,8 +27,37 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageSize(map_.Width(), map_.Height());
+    session_.SetImageSize(Map().Width(), Map().Height());
     update();
+}
+
+const map::TiledMap& MapView::Map() const {
+    static const map::MapPyramid none;
+    if (map_)
+        return *map_;
+    return none;
+}
+
+void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
+    if (map_)
+        map_->OnArrival({});
+    map_ = std::move(map);
+    geometry_.SetImageSize(Map().Width(), Map().Height());
+    if (Map().OnDemand())
+        geometry_.SetTiledZoomRange(Map().LevelCount());
+    // Told on the thread that reads the tiles: the repaint asks again and shows them.
+    if (map_)
+        map_->OnArrival([this] {
+            QMetaObject::invokeMethod(
+                this, [this] { update(); }, Qt::QueuedConnection);
+        });
+}
+
+void MapView::WaitForTilesInView() {
+    if (!map_ || loading_.HoldsView())
+        return;
+    map_->Want(TilesInView(*map_, geometry_));
+    map_->WaitForWanted();
 }
 
 void MapView::Tell(const session::Notice& notice) {
@@ -39,9 +68,8 @@ void MapView::Tell(const session::Notice& notice) {
 }
 
 void MapView::SetMap(map::MapPyramid map) {
-    map_ = std::move(map);
-    geometry_.SetImageSize(map_.Width(), map_.Height());
-    session_.SetImageSize(map_.Width(), map_.Height());
+    SetShownMap(map.Empty() ? nullptr : std::make_shared<map::MapPyramid>(std::move(map)));
+    session_.SetImageSize(Map().Width(), Map().Height());
     update();
 }
 
@@ -144,7 +172,7 @@ void MapView::Refresh(session::Changes changes) {
         update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
 }
 
-MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::MapPyramid& map,
+MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map,
                           const LiveOverlay* live) {
     const session::ShowFlags& flags = session_.Flags();
     const bool overlays = live != nullptr;
@@ -193,13 +221,15 @@ void MapView::PaintFrame(QPainter& painter) {
         }))
         return;
     const LiveOverlay live = LiveOverlayOf(session_);
-    PaintScene(painter, SceneOf(geometry_, map_, &live));
+    if (map_)
+        map_->Want(TilesInView(*map_, geometry_));
+    PaintScene(painter, SceneOf(geometry_, Map(), &live));
 }
 
 bool MapView::ShowsNoMapHint() const {
     // Only over an empty view: a trail or points shown without a map stay uncovered.
     const auto trail = session_.Recording().Trail().NewestToOldest();
-    return map_.Empty() && session_.Document().Points().empty() &&
+    return Map().Empty() && session_.Document().Points().empty() &&
            std::all_of(trail.begin(), trail.end(), [](const MapPos& p) { return p == MapPos(); });
 }
 

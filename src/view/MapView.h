@@ -62,7 +62,7 @@ public:
     // takes its size, zoom 1.0, scroll (0, 0).
     void SetMap(map::MapPyramid map);
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
-    // Clamped to [ViewGeometry::kMinZoom, kMaxZoom].
+    // Clamped to the map's zoom range (ViewGeometry::MinZoom, MaxZoom).
     void SetZoom(double zoom);
     void ScrollTo(ViewPoint offset);
     // Arrow keys (Qt::Key_Left ... Qt::Key_Down) scroll by a fifth of the width; returns
@@ -78,8 +78,12 @@ public:
     // another one loads. The context menu's commands named for a place act there.
     [[nodiscard]] std::optional<MapPos> PositionAt(QPoint at) const;
     // Paints one frame onto painter exactly as the window shows it (the paint handler calls
-    // it; benchmarks and tests call it on an image of the client size).
+    // it; benchmarks and tests call it on an image of the client size). It asks the map for the
+    // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
+    // repaints as they arrive.
     void PaintFrame(QPainter& painter);
+    // Blocks until every tile in view has arrived (a screenshot shows them all).
+    void WaitForTilesInView();
 
     // --- What the frame sets -------------------------------------------------------------
     // Selects an image pixel, as a tap does, and writes it on the cursor line.
@@ -114,7 +118,7 @@ public:
     };
 
     // The image last loaded; empty without a map.
-    [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
+    [[nodiscard]] QString MapPath() const { return Map().Empty() ? QString() : mapImagePath_; }
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
@@ -154,11 +158,16 @@ private:
     bool MoveMap(const std::function<bool(ViewGeometry&)>& move);
     // The frame's scene over geometry and map, built here alone; live null: the loading
     // picture's, without the map's overlays, which belong to a calibration not read yet.
-    MapScene SceneOf(const ViewGeometry& geometry, const map::MapPyramid& map,
+    MapScene SceneOf(const ViewGeometry& geometry, const map::TiledMap& map,
                      const LiveOverlay* live);
     // True while the view is empty (no map, trail or points) and says how to fill it.
     [[nodiscard]] bool ShowsNoMapHint() const;
     void Refresh(session::Changes changes);
+    // The map showing; an empty one without.
+    [[nodiscard]] const map::TiledMap& Map() const;
+    // Shows map (null for none) at zoom 1.0, scroll (0, 0), with its zoom range; repaints as
+    // its tiles arrive.
+    void SetShownMap(std::shared_ptr<map::TiledMap> map);
 
     void Tell(const session::Notice& notice);
     void CreatePointerHandling();
@@ -169,7 +178,7 @@ private:
 
     session::MapSession session_;
     ViewGeometry geometry_;
-    map::MapPyramid map_;
+    std::shared_ptr<map::TiledMap> map_;
     QString mapImagePath_;
     QString imageNeedingGrid_;
     TrailPens trailPens_;

@@ -28,14 +28,15 @@ MapView::MapDialogOpen::~MapDialogOpen() {
 bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error,
                       ViewPoint scroll) {
     // A file that cannot be decoded changes nothing: the map showing stays.
-    if (opened.map.Empty()) {
+    if (opened.map.Empty() && !opened.tiles) {
         if (error)
             *error = QString::fromStdString(opened.error);
         return false;
     }
-    map_ = std::move(opened.map);
-    geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
-    session_.SetImageSize(map_.Width(), map_.Height());
+    SetShownMap(opened.tiles
+                    ? std::move(opened.tiles)
+                    : std::make_shared<map::MapPyramid>(std::move(opened.map))); // zoom 1.0
+    session_.SetImageSize(Map().Width(), Map().Height());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
     imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
@@ -60,7 +61,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
             told.push_back(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
     }
     for (session::Notice& notice :
-         session_.OpenMap(path.toStdString(), map_.Height(), opened.source.grid).notices)
+         session_.OpenMap(path.toStdString(), Map().Height(), opened.source.grid).notices)
         told.push_back(std::move(notice));
     emit MapShowing(path);
     update();
@@ -72,8 +73,10 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
 }
 
 void MapView::ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept) {
-    if (map_.Store() == shown && kept.Width() == map_.Width() && kept.Height() == map_.Height())
-        map_ = std::move(kept);
+    auto* pyramid = dynamic_cast<map::MapPyramid*>(map_.get());
+    if (pyramid && pyramid->Store() == shown && kept.Width() == pyramid->Width() &&
+        kept.Height() == pyramid->Height())
+        *pyramid = std::move(kept);
 }
 
 void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {

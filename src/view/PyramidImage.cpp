@@ -90,7 +90,7 @@ struct SampleRun {
 
 } // namespace
 
-void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
+bool SampleLevel(const map::TiledMap& pyramid, int level, const std::vector<int>& columns,
                  const std::vector<int>& rows, int top, int bottom, QImage& out,
                  map::MapPixel ground) {
     constexpr int kTile = map::MapPyramid::kTileSize;
@@ -121,8 +121,11 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
         }
         runs.push_back({x, 1, tile, in, false});
     }
+    std::vector<const map::MapPixel*> tiles(static_cast<std::size_t>(endColumn));
     std::vector<const map::MapPixel*> tileRow(static_cast<std::size_t>(endColumn));
-    int previous = -1; // the level row the view row above showed
+    int previous = -1;     // the level row the view row above showed
+    int previousTile = -1; // and its row of tiles
+    bool complete = true;
     for (int y = top; y < bottom; ++y) {
         auto* line = reinterpret_cast<map::MapPixel*>(out.scanLine(y));
         const int r = rows[static_cast<std::size_t>(y)];
@@ -137,13 +140,25 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
             continue;
         }
         previous = r;
-        for (int c = firstColumn; c < endColumn; ++c)
+        if (r / kTile != previousTile) {
+            previousTile = r / kTile;
+            for (int c = firstColumn; c < endColumn; ++c)
+                tiles[static_cast<std::size_t>(c)] = pyramid.Tile(level, c, previousTile);
+        }
+        for (int c = firstColumn; c < endColumn; ++c) {
+            const map::MapPixel* tile = tiles[static_cast<std::size_t>(c)];
             tileRow[static_cast<std::size_t>(c)] =
-                pyramid.Tile(level, c, r / kTile) + static_cast<std::size_t>(r % kTile) * kTile;
+                tile ? tile + static_cast<std::size_t>(r % kTile) * kTile : nullptr;
+        }
         for (const SampleRun& run : runs) {
             map::MapPixel* to = line + run.x;
             if (run.tile < 0) {
                 std::fill(to, to + run.length, ground);
+                continue;
+            }
+            if (tileRow[static_cast<std::size_t>(run.tile)] == nullptr) {
+                std::fill(to, to + run.length, kNoPixel);
+                complete = false;
                 continue;
             }
             const map::MapPixel* from = tileRow[static_cast<std::size_t>(run.tile)] + run.from;
@@ -153,6 +168,7 @@ void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<in
                 std::memcpy(to, from, run.length * sizeof(map::MapPixel));
         }
     }
+    return complete;
 }
 
 } // namespace view

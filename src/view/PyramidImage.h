@@ -35,11 +35,13 @@ public:
 QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row);
 
 // Nearest-neighbour sampling of one level: out's pixel (x, y), for y in [top, bottom), becomes
-// the level's pixel (columns[x], rows[y]), or ground where either is -1 (beyond the map).
-// columns holds out.width() entries, rows out.height(), each -1 or within the level. out is a
-// 32-bit RGB image.
-void SampleLevel(const map::MapPyramid& pyramid, int level, const std::vector<int>& columns,
+// the level's pixel (columns[x], rows[y]), or ground where either is -1 (beyond the map), or
+// kNoPixel where its tile is not there. columns holds out.width() entries, rows out.height(),
+// each -1 or within the level. out is a 32-bit RGB image. False when a tile was not there.
+bool SampleLevel(const map::TiledMap& map, int level, const std::vector<int>& columns,
                  const std::vector<int>& rows, int top, int bottom, QImage& out,
                  map::MapPixel ground = 0xFFFFFFFFu);
+// No map pixel is transparent: this one marks a pixel still to be drawn.
+inline constexpr map::MapPixel kNoPixel = 0;
 
 } // namespace view

@@ -51,9 +51,20 @@ void ViewGeometry::SetImageSize(int width, int height) {
     imageWidth_ = std::max(width, 0);
     imageHeight_ = std::max(height, 0);
     zoom_ = 1.0;
+    minZoom_ = kMinZoom;
+    maxZoom_ = kMaxZoom;
     scroll_ = {};
     drag_ = {};
     dragging_ = false;
+}
+
+void ViewGeometry::SetTiledZoomRange(int levels) {
+    // Half the 32-bit range, so that scrolling a view's width beyond it still fits.
+    constexpr double kMostZoomedSide = 1 << 30;
+    const int side = std::max({imageWidth_, imageHeight_, 1});
+    minZoom_ = std::ldexp(1.0, -std::clamp(levels - 1, 0, 60));
+    maxZoom_ = std::max(1.0, std::min(kMaxZoom, kMostZoomedSide / side));
+    zoom_ = std::clamp(zoom_, minZoom_, maxZoom_);
 }
 
 std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPoint offset) const {
@@ -102,14 +113,14 @@ void ViewGeometry::SetZoom(double zoom) {
     if (std::isnan(zoom))
         return;
     const MapPos middle = ScreenToImage({clientWidth_ / 2, clientHeight_ / 2});
-    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    zoom_ = std::clamp(zoom, minZoom_, maxZoom_);
     CentreOn(middle);
 }
 
 void ViewGeometry::ZoomAbout(double zoom, const MapPos& p, ViewPoint anchor) {
     if (std::isnan(zoom))
         return;
-    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    zoom_ = std::clamp(zoom, minZoom_, maxZoom_);
     if (const std::optional<ViewPoint> s = ImageToScreen(p, {}))
         scroll_ = {Shift(s->x, anchor.x, 0), Shift(s->y, anchor.y, 0)};
 }

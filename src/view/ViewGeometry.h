@@ -53,9 +53,9 @@ enum class ScrollKey { Left, Right, Up, Down };
 // step saturates at the 32-bit range instead of wrapping.
 class ViewGeometry {
 public:
-    // The zoom stays within [kMinZoom, kMaxZoom]: wide enough for the menu's 25%..800% and
-    // many toolbar steps beyond, narrow enough that a 20000-pixel map stays far inside the
-    // 32-bit range at any zoom.
+    // A scan's zoom stays within [kMinZoom, kMaxZoom]: wide enough for the menu's 25%..800%
+    // and many toolbar steps beyond, narrow enough that a 20000-pixel map stays far inside the
+    // 32-bit range at any zoom. A tile set's spans its levels (SetTiledZoomRange).
     static constexpr double kMinZoom = 1.0 / 32.0;
     static constexpr double kMaxZoom = 32.0;
     // One step of zoom in and zoom out (toolbar, keys and each wheel notch).
@@ -67,6 +67,8 @@ public:
     [[nodiscard]] int ImageWidth() const { return imageWidth_; }
     [[nodiscard]] int ImageHeight() const { return imageHeight_; }
     [[nodiscard]] double Zoom() const { return zoom_; }
+    [[nodiscard]] double MinZoom() const { return minZoom_; }
+    [[nodiscard]] double MaxZoom() const { return maxZoom_; }
     [[nodiscard]] ViewPoint ScrollOffset() const { return scroll_; }
     [[nodiscard]] ViewPoint DragOffset() const { return drag_; }
     [[nodiscard]] bool Dragging() const { return dragging_; }
@@ -76,8 +78,13 @@ public:
     // A resize keeps the scroll offset, so the image point at the top-left corner stays put.
     // Negative sizes count as 0.
     void SetClientSize(int width, int height);
-    // A newly loaded map (0 x 0 for none): zoom 1.0, scroll offset (0, 0), no drag.
+    // A newly loaded map (0 x 0 for none): zoom 1.0, scroll offset (0, 0), no drag; the zoom
+    // range [kMinZoom, kMaxZoom] of a scan.
     void SetImageSize(int width, int height);
+    // The zoom range of a map of levels zooms, one a half of the one before, read on demand:
+    // from its coarsest level at 100 % to kMaxZoom, or to where the map's zoomed pixels would
+    // leave the 32-bit range. Call after SetImageSize.
+    void SetTiledZoomRange(int levels);
     void SetScrollOffset(ViewPoint offset) { scroll_ = offset; }
 
     // floor(x * zoom + 0.5) - offset on each axis. Empty when the result is not finite or does
@@ -100,7 +107,7 @@ public:
     // Returns false, changing nothing, when p cannot be placed (see ImageToScreen).
     bool CentreOn(const MapPos& p);
     // Sets the zoom, keeping the image point under the middle of the view in place. NaN
-    // changes nothing; other values are clamped to [kMinZoom, kMaxZoom].
+    // changes nothing; other values are clamped to [MinZoom(), MaxZoom()].
     void SetZoom(double zoom);
     // Sets the zoom (NaN changes nothing, others are clamped) and puts image position p at
     // view pixel anchor, to the nearest pixel: the wheel and pinch keep the map point under
@@ -129,6 +136,8 @@ private:
     int imageWidth_ = 0;
     int imageHeight_ = 0;
     double zoom_ = 1.0;
+    double minZoom_ = kMinZoom;
+    double maxZoom_ = kMaxZoom;
     ViewPoint scroll_;
     ViewPoint drag_;
     bool dragging_ = false;

@@ -5,11 +5,18 @@
 #include "map/formats/GeoTiffPyramid.h"
 #include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
+#include "platform/SettingsStore.h"
+#include "view/MapLoader.h"
+#include "view/MapView.h"
 #include "view/PyramidImage.h"
 
+#include "PixelHelpers.h"
 #include "support/GdalMaps.h"
+#include "support/QtTestSupport.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -43,27 +50,28 @@ void Sql(const std::string& file, const std::string& sql) {
     EXPECT_EQ(result.status, 0) << result.err;
 }
 
-struct Loaded {
-    map::MbTilesInfoResult read;
-    map::MbTilesPyramid tiles;
-};
-
-Loaded Load(const std::string& path) {
-    Loaded out;
-    out.read = map::ReadMbTilesInfo(path);
-    if (!out.read.info)
-        return out;
-    const view::QtTileDecoder decoder;
-    const map::PyramidCache none{std::filesystem::path()};
-    map::MbTilesPyramidOptions options;
-    options.decoder = &decoder;
-    int err = 0;
-    const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
-    options.target = [&](int w, int h, std::string* error) {
-        return map::NewPyramidTarget(none, path, fd.Get(), w, h, error);
-    };
-    out.tiles = map::LoadMbTilesPyramid(path, *out.read.info, options);
-    return out;
+// The tile set in a real view (offscreen) of width x height at zoom and scroll, every tile in
+// view read, or none when wait is false: the frame as the window shows it.
+QImage Shown(const std::string& path, int width, int height, double zoom = 1.0,
+             view::ViewPoint scroll = {}, bool wait = true) {
+    const MemorySettingsStore store;
+    view::MapView view(store);
+    view.resize(width, height);
+    view.show();
+    testsupport::MessageCatcher catcher; // no calibration file beside a tile set
+    QString error;
+    if (!view::MapLoader(view).Load(QString::fromStdString(path), &error)) {
+        ADD_FAILURE() << error.toStdString();
+        return {};
+    }
+    view.SetZoom(zoom);
+    view.ScrollTo(scroll);
+    if (wait)
+        view.WaitForTilesInView();
+    QImage frame(width, height, QImage::Format_RGB32);
+    QPainter painter(&frame);
+    view.PaintFrame(painter);
+    return frame;
 }
 
 // GDAL's own reading of the tile set, all its tiles (not cut to the bounds), as a GeoTIFF read
@@ -83,15 +91,26 @@ map::GeoTiffPyramid GdalReading(const testsupport::TempDir& dir, const std::stri
     return map::LoadGeoTiffPyramid(fd.Get(), options);
 }
 
-// Mean difference per channel between two pyramids of one size, level 0, over a tile.
-double MeanDifference(const map::MapPyramid& a, const map::MapPyramid& b, int column, int row) {
+// Mean difference per channel between a frame and a pyramid's level 0, over a tile.
+double MeanDifference(const QImage& a, const map::MapPyramid& b, int column, int row) {
     double sum = 0;
     for (int y = row * 256; y < row * 256 + 256; ++y)
         for (int x = column * 256; x < column * 256 + 256; ++x)
             for (int shift : {16, 8, 0})
-                sum += std::abs(static_cast<int>(a.Pixel(0, x, y) >> shift & 0xFFu) -
+                sum += std::abs(static_cast<int>(a.pixel(x, y) >> shift & 0xFFu) -
                                 static_cast<int>(b.Pixel(0, x, y) >> shift & 0xFFu));
     return sum / (256.0 * 256 * 3);
+}
+
+// A PNG tile of one colour, as SQL's hex literal.
+std::string Tile(QRgb colour) {
+    QImage tile(256, 256, QImage::Format_RGB32);
+    tile.fill(colour);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    tile.save(&buffer, "PNG");
+    return "x'" + png.toHex().toStdString() + "'";
 }
 
 } // namespace
@@ -131,15 +150,16 @@ TEST(MbTiles, ShowsItsTilesWhereGdalPutsThem) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
-        const Loaded loaded = Load(row.file);
-        ASSERT_TRUE(loaded.read.info) << loaded.read.error;
-        const map::MbTilesInfo& info = *loaded.read.info;
+        const map::MbTilesInfoResult read = map::ReadMbTilesInfo(row.file);
+        ASSERT_TRUE(read.info) << read.error;
+        const map::MbTilesInfo& info = *read.info;
         EXPECT_EQ(info.zoom, row.zoom);
-        ASSERT_FALSE(loaded.tiles.map.Empty()) << loaded.tiles.error;
         if (row.meanDifference < 0)
             continue;
-        ASSERT_EQ(loaded.tiles.map.Width(), truth.map.Width());
-        ASSERT_EQ(loaded.tiles.map.Height(), truth.map.Height());
+        ASSERT_EQ(info.Width(), truth.map.Width());
+        ASSERT_EQ(info.Height(), truth.map.Height());
+        const QImage shown = Shown(row.file, info.Width(), info.Height());
+        ASSERT_FALSE(shown.isNull());
         const std::array<double, 6> world = info.WorldFile();
         for (std::size_t i = 0; i < 6; ++i)
             EXPECT_NEAR(world[i], truthHeader.worldFile[i], 1e-6) << i;
@@ -156,7 +176,7 @@ TEST(MbTiles, ShowsItsTilesWhereGdalPutsThem) {
         }
         for (int tileRow = 0; tileRow < 2; ++tileRow)
             for (int column = 0; column < 3; ++column)
-                EXPECT_LE(MeanDifference(loaded.tiles.map, truth.map, column, tileRow),
+                EXPECT_LE(MeanDifference(shown, truth.map, column, tileRow),
                           column == 1 && tileRow == 0 ? row.meanDifference : 1.0)
                     << column << ", " << tileRow;
     }
@@ -209,31 +229,108 @@ TEST(MbTiles, HostileFilesAreRefusedWithTheirReason) {
     const struct {
         const char* name;
         const char* error; // empty: it opens
-        bool damaged;
-        int width; // when it opens
+        int width;         // when it opens
+        int levels;
+        int column; // a tile of level 0 that shows when it is there
+        bool there;
     } rows[] = {
-        {"cut.mbtiles", "not a readable MBTiles file", false, 0},
-        {"vector.mbtiles", "vector tiles", false, 0},
-        {"text.mbtiles", "not a readable MBTiles file", false, 0},
-        {"badtile.mbtiles", "", true, 768},
-        {"endless-tiles.mbtiles", "does not end in reasonable time", false, 0},
-        {"endless-metadata.mbtiles", "does not end in reasonable time", false, 0},
-        {"endless-tile.mbtiles", "does not end in reasonable time", false, 0},
-        {"deduplicated.mbtiles", "", false, 768},
-        {"far.mbtiles", "", true, 512},
+        {"cut.mbtiles", "not a readable MBTiles file", 0, 0, 0, false},
+        {"vector.mbtiles", "vector tiles", 0, 0, 0, false},
+        {"text.mbtiles", "not a readable MBTiles file", 0, 0, 0, false},
+        {"badtile.mbtiles", "", 768, 3, 0, false},
+        {"endless-tiles.mbtiles", "does not end in reasonable time", 0, 0, 0, false},
+        {"endless-metadata.mbtiles", "does not end in reasonable time", 0, 0, 0, false},
+        {"endless-tile.mbtiles", "does not end in reasonable time", 0, 0, 0, false},
+        {"deduplicated.mbtiles", "", 768, 3, 0, true},
+        // At its own zooms: level 0 is zoom 22 over the world, each tile read as it is shown.
+        {"far.mbtiles", "", 1 << 30, 23, 0, false},
     };
+    const view::QtTileDecoder decoder;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const Loaded loaded = Load(dir.File(row.name));
-        const std::string error = loaded.read.info ? loaded.tiles.error : loaded.read.error;
-        EXPECT_NE(error.find(row.error), std::string::npos) << error;
-        EXPECT_EQ(loaded.tiles.map.Empty(), *row.error != '\0');
-        EXPECT_EQ(loaded.tiles.damaged, row.damaged);
-        EXPECT_EQ(loaded.tiles.map.Width(), row.width);
-        if (row.damaged) {
-            EXPECT_EQ(loaded.tiles.map.Pixel(0, 10, 10), 0xFFFFFFFFu);
+        const map::MbTilesInfoResult read = map::ReadMbTilesInfo(dir.File(row.name));
+        EXPECT_NE(read.error.find(row.error), std::string::npos) << read.error;
+        EXPECT_EQ(read.info.has_value(), *row.error == '\0') << read.error;
+        if (!read.info)
+            continue;
+        const map::MbTilesMap opened = map::OpenMbTilesMap(dir.File(row.name), *read.info, decoder);
+        ASSERT_TRUE(opened.map) << opened.error;
+        EXPECT_EQ(opened.map->Width(), row.width);
+        EXPECT_EQ(opened.map->LevelCount(), row.levels);
+        opened.map->Want({map::TileRange{0, row.column, 0, row.column + 1, 1}});
+        opened.map->WaitForWanted();
+        opened.map->Want({});
+        EXPECT_EQ(opened.map->Tile(0, row.column, 0) != nullptr, row.there);
+    }
+}
+
+// Tiles of zooms 10 to 13 over part of two tiles of zoom 10, each zoom one colour (zoom 10's
+// second tile darker), some of them gone: the view draws each place from the level for its zoom
+// when the tile is there, else from the nearest coarser one that has it, never blank.
+TEST(MbTiles, AMissingTileIsDrawnFromTheNearestCoarserLevelTable) {
+    testsupport::TempDir dir;
+    const QRgb red = qRgb(255, 0, 0), darkRed = qRgb(128, 0, 0), green = qRgb(0, 255, 0),
+               blue = qRgb(0, 0, 255), yellow = qRgb(255, 255, 0);
+    const QRgb colours[] = {red, green, blue, yellow};
+    // Level 0 is zoom 13 from column 4003 (inside zoom 10's tile 500) to 4011, rows 2400 to
+    // 2401 (XYZ); zoom 10 row 300 is TMS row 723.
+    std::string sql = "CREATE TABLE metadata (name TEXT, value TEXT); CREATE TABLE tiles "
+                      "(zoom_level INTEGER, tile_column INTEGER, tile_row INTEGER, tile_data "
+                      "BLOB); INSERT INTO metadata VALUES ('format', 'png');";
+    for (int zoom = 10; zoom <= 13; ++zoom) {
+        const int shift = 13 - zoom;
+        for (int column = 4003 >> shift; column <= 4011 >> shift; ++column) {
+            const QRgb colour = zoom == 10 && column == 501 ? darkRed : colours[zoom - 10];
+            for (int row = 2400 >> shift; row <= 2401 >> shift; ++row)
+                sql += "INSERT INTO tiles VALUES (" + std::to_string(zoom) + ", " +
+                       std::to_string(column) + ", " + std::to_string((1 << zoom) - 1 - row) +
+                       ", " + Tile(colour) + ");";
         }
     }
+    const std::string all = dir.File("all.mbtiles");
+    Sql(all, sql);
+    // View column 128 at zoom 1 and scroll (904, 0) shows level 0 column 1032: tile 4007 of
+    // zoom 13, 2003 of 12, 1001 of 11.
+    const auto without = [&](const std::string& name, const std::string& where) {
+        std::filesystem::copy(all, dir.File(name));
+        Sql(dir.File(name), "DELETE FROM tiles WHERE " + where);
+        return dir.File(name);
+    };
+    const std::string no13 = without("no13.mbtiles", "zoom_level = 13 AND tile_column = 4007");
+    const std::string no13and12 =
+        without("no13and12.mbtiles", "(zoom_level = 13 AND tile_column = 4007) OR "
+                                     "(zoom_level = 12 AND tile_column = 2003)");
+    const std::string only10 =
+        without("only10.mbtiles", "(zoom_level = 13 AND tile_column = 4007) OR (zoom_level = "
+                                  "12 AND tile_column = 2003) OR (zoom_level = 11 AND "
+                                  "tile_column = 1001)");
+    const struct {
+        const char* legend;
+        std::string file;
+        double zoom;
+        int scrollX;
+        int atX; // the view column looked at, in row 8
+        QRgb colour;
+    } rows[] = {
+        {"zoom 13 there", all, 1.0, 904, 128, yellow},
+        {"zoom 13 gone: 12", no13, 1.0, 904, 128, blue},
+        {"13 and 12 gone: 11", no13and12, 1.0, 904, 128, green},
+        {"at 50 %, 12 gone: 11", no13and12, 0.5, 388, 128, green},
+        {"13, 12 and 11 gone: 10", only10, 1.0, 904, 128, red},
+        // Level 0 starts 3 tiles of zoom 13 (96 pixels of zoom 10) into zoom 10's tile 500.
+        {"at 12.5 %: zoom 10's first tile up to 160", all, 0.125, 0, 159, red},
+        {"at 12.5 %: zoom 10's second tile from 160", all, 0.125, 0, 160, darkRed},
+        {"at 1/32: zoom 8, reduced from 10", all, 1.0 / 32, 0, 2, red},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const QImage frame = Shown(row.file, 256, 64, row.zoom, {row.scrollX, 0});
+        ASSERT_FALSE(frame.isNull());
+        EXPECT_EQ(frame.pixel(row.atX, 8), row.colour);
+    }
+    // Before any tile in view has come: from the coarsest level, read with the map.
+    const QImage first = Shown(only10, 256, 64, 1.0, {904, 0}, false);
+    EXPECT_EQ(pixels::Count(first, qRgb(255, 255, 255), first.rect()), 0) << "never blank";
 }
 
 // The window's Cancel (and a quit, which cancels) stops a query of a tile set while it runs,

@@ -169,19 +169,28 @@ TEST(ViewGeometry, ZoomStaysPositiveFiniteAndBounded) {
         const char* legend;
         double requested;
         double expected;
+        int levels = 0; // of a tile set read on demand; 0 for a scan
+        int side = 1000;
     };
+    const double inf = std::numeric_limits<double>::infinity();
     const Row rows[] = {
         {"menu 25%", 0.25, 0.25},
         {"menu 800%", 8.0, 8.0},
         {"zero clamps to the minimum", 0.0, ViewGeometry::kMinZoom},
         {"negative clamps to the minimum", -2.0, ViewGeometry::kMinZoom},
         {"tiny clamps to the minimum", 1e-300, ViewGeometry::kMinZoom},
-        {"infinity clamps to the maximum", std::numeric_limits<double>::infinity(),
-         ViewGeometry::kMaxZoom},
+        {"infinity clamps to the maximum", inf, ViewGeometry::kMaxZoom},
         {"NaN keeps the previous zoom", std::nan(""), 1.5},
+        {"tile set of zooms 0 to 18: down to zoom 0", 1e-300, std::ldexp(1.0, -18), 19},
+        {"tile set of 3 zooms: down to its coarsest", 0.0, 0.25, 3},
+        {"tile set: enlarged as a scan", inf, ViewGeometry::kMaxZoom, 19},
+        {"tile set of 2^30 pixels: never beyond 32-bit pixels", inf, 1.0, 23, 1 << 30},
     };
     for (const Row& row : rows) {
-        ViewGeometry g = Make(240, 268, 1000, 800, 1.5);
+        ViewGeometry g = Make(240, 268, row.side, 800, 1.0);
+        if (row.levels > 0)
+            g.SetTiledZoomRange(row.levels);
+        g.SetZoom(1.5);
         g.SetZoom(row.requested);
         EXPECT_EQ(g.Zoom(), row.expected) << row.legend;
     }

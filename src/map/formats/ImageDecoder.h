@@ -68,13 +68,16 @@ struct OpenMapOptions {
     std::filesystem::path cacheFolder;
     // Null: only JPEG and TIFF maps and maps kept in the cache open.
     const WholeImageDecoder* otherImages = nullptr;
-    // The tiles of MBTiles files; null: those do not open.
+    // The tiles of MBTiles files; null: those do not open. It must outlive the maps opened,
+    // which decode their tiles as they are shown.
     const TileImageDecoder* tileImages = nullptr;
 };
 
 // An image decoded into its pyramid.
 struct DecodedImage {
-    MapPyramid map;          // empty when the image could not be had, or after a stop
+    MapPyramid map; // empty when the image could not be had, or after a stop
+    // A tile set instead, read as it is shown (map is then empty).
+    std::shared_ptr<TiledMap> tiles;
     std::string error;       // why, when map is empty and not stopped: without the path
     bool incomplete = false; // the file ends early: part of the image may be missing
     bool damaged = false;    // corrupt data was skipped: part of the image may be wrong

@@ -1,7 +1,8 @@
 #include "map/formats/MbTiles.h"
 
 #include "map/formats/MapSource.h"
-#include "map/pyramid/PyramidBands.h"
+
+#include "map/pyramid/FetchedTiles.h"
 
 #include <sqlite3.h>
 
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -22,9 +24,6 @@ namespace {
 
 constexpr int kTile = MapPyramid::kTileSize;
 constexpr int kMaxZoom = 30;
-// How many zooms a missing tile is looked for above (enlarged) or below (reduced) its own.
-constexpr int kMaxOverZoom = 8;
-constexpr int kMaxUnderZoom = 2;
 constexpr double kMercatorHalf = 20037508.342789244; // metres from 0 to the edge
 constexpr double kMaxLatitude = 85.0511287798066;
 
@@ -235,6 +234,28 @@ std::array<double, 6> MbTilesInfo::WorldFile() const {
     return {resolution, 0.0, 0.0, -resolution, west + resolution / 2, north - resolution / 2};
 }
 
+TileLevel MbTilesInfo::Level(int index) const {
+    TileLevel level;
+    // Level 0's first and last tiles, and the tiles of zoom - index that hold them.
+    const int first[2] = {firstColumn, firstRow};
+    const int last[2] = {firstColumn + columns - 1, firstRow + rows - 1};
+    int count[2] = {};
+    double origin[2] = {};
+    for (int axis = 0; axis < 2; ++axis) {
+        const int coarse = first[axis] >> index;
+        count[axis] = (last[axis] >> index) - coarse + 1;
+        origin[axis] =
+            std::ldexp(static_cast<double>(first[axis] - (coarse << index)) * kTile, -index);
+    }
+    level.columns = count[0];
+    level.rows = count[1];
+    level.width = count[0] * kTile;
+    level.height = count[1] * kTile;
+    level.originX = origin[0];
+    level.originY = origin[1];
+    return level;
+}
+
 MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<bool()>& cancelled) {
     MbTilesInfoResult out;
     Database db(cancelled);
@@ -287,14 +308,6 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<b
     extent.Reset({info.maxZoom});
     if (!extent.Step() || extent.IsNull(0))
         return failed("its tiles cannot be read (" + db.Reason() + ")");
-    // A map holds no more tiles than a few for each the file has: a file of two tiles far
-    // apart, or at zooms far apart, is not shown as a map of thousands of empty ones.
-    static_assert((kMaxMbTilesSide / kTile) * (kMaxMbTilesSide / kTile) == 4096);
-    Statement count(db, "SELECT COUNT(*) FROM (SELECT 1 FROM tiles LIMIT 4096)");
-    if (!count.Step())
-        return failed("its tiles cannot be read (" + db.Reason() + ")");
-    const long long mostShown =
-        std::max(1LL, kMbTilesShownPerTile * static_cast<long long>(count.Int(0)));
     const int n = static_cast<int>(std::min(1LL << info.maxZoom, 1LL << 30));
     const int west = std::clamp(extent.Int(0), 0, n - 1);
     const int east = std::clamp(extent.Int(1), west, n - 1);
@@ -317,10 +330,11 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<b
                        info.firstColumn + 1;
         info.rows =
             std::max(Row(info.bounds[1], info.zoom, true), info.firstRow) - info.firstRow + 1;
-        if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile &&
-            static_cast<long long>(info.columns) * info.rows <= mostShown)
+        if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile)
             break;
     }
+    info.levels =
+        info.zoom - std::max(0, std::min(info.minZoom, info.zoom) - kMbTilesUnderZoom) + 1;
     if (info.format.empty()) {
         Statement first(db, "SELECT tile_data FROM tiles LIMIT 1");
         if (first.Step() && first.Bytes(0).starts_with("\x1f\x8b"))
@@ -339,61 +353,50 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<b
 
 namespace {
 
-class TileFiller {
+class MbTilesReader final : public TileReader {
 public:
-    TileFiller(Database& db, const MbTilesInfo& info, const TileImageDecoder& decoder)
-        // A blob beyond 16 MiB is no tile of 256 x 256 pixels: never read into memory.
-        : tile_(db, "SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
-                    "tile_row = ? AND length(tile_data) <= 16777216"),
+    MbTilesReader(std::unique_ptr<Database> db, std::shared_ptr<std::atomic<bool>> stopped,
+                  const MbTilesInfo& info, const TileImageDecoder& decoder)
+        : db_(std::move(db)), stopped_(std::move(stopped)),
+          // A blob beyond 16 MiB is no tile of 256 x 256 pixels: never read into memory.
+          tile_(*db_, "SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
+                      "tile_row = ? AND length(tile_data) <= 16777216"),
           info_(info), decoder_(decoder) {}
 
-    // The tile at zoom, column, row (XYZ) into out: from the file, else reduced from finer
-    // tiles, else enlarged from a coarser one; false when there is nothing (out is white).
-    bool Fill(int zoom, int column, int row, MapPixel* out) {
-        if (Direct(zoom, column, row, out, kMaxUnderZoom))
-            return true;
-        std::vector<MapPixel> coarse(kTilePixels);
-        for (int up = 1; up <= kMaxOverZoom && zoom - up >= info_.minZoom; ++up) {
-            if (!Read(zoom - up, column >> up, row >> up, coarse.data()))
-                continue;
-            const int side = kTile >> up;
-            const int left = (column & ((1 << up) - 1)) * side;
-            const int top = (row & ((1 << up) - 1)) * side;
-            for (int y = 0; y < kTile; ++y)
-                for (int x = 0; x < kTile; ++x)
-                    out[y * kTile + x] = coarse[static_cast<std::size_t>((top + (y >> up)) * kTile +
-                                                                         left + (x >> up))];
-            return true;
-        }
-        std::fill(out, out + kTilePixels, 0xFFFFFFFFu);
-        return false;
+    bool Read(int level, int column, int row, MapPixel* out) override {
+        const int zoom = info_.zoom - level;
+        const int x = (info_.firstColumn >> level) + column;
+        const int y = (info_.firstRow >> level) + row;
+        // Zooms below the file's coarsest are reduced from it, white where it has nothing;
+        // others only from four finer tiles, else a coarser level shows in their place.
+        const int depth = std::clamp(info_.minZoom - zoom, kMbTilesUnderZoom, kMaxReduced);
+        return Direct(zoom, x, y, out, depth, zoom >= info_.minZoom);
     }
 
-    bool damaged_ = false;
-    std::string error_; // a database that fails while it is read
+    void Stop() override { *stopped_ = true; }
 
 private:
     static constexpr int kTilePixels = MapPyramid::kTilePixels;
+    // A tile of level 0 may lie this many zooms above the file's tiles: 4^3 reads.
+    static constexpr int kMaxReduced = 3;
 
-    bool Read(int zoom, int column, int row, MapPixel* out) {
-        tile_.Reset({zoom, column, (1 << zoom) - 1 - row});
-        if (!tile_.Step()) {
-            if (tile_.Failed() && error_.empty())
-                error_ = "its tiles cannot be read (" + tile_.Reason() + ")";
+    bool ReadOne(int zoom, int column, int row, MapPixel* out) {
+        if (*stopped_ || zoom < 0 || zoom > 30 || column < 0 || row < 0 || column >= (1 << zoom) ||
+            row >= (1 << zoom))
             return false;
-        }
+        tile_.Reset({zoom, column, (1 << zoom) - 1 - row});
+        if (!tile_.Step())
+            return false;
         std::string ignored;
-        if (decoder_.Decode(tile_.Bytes(0), out, &ignored))
-            return true;
-        damaged_ = true;
-        return false;
+        return decoder_.Decode(tile_.Bytes(0), out, &ignored);
     }
 
-    // From the file, or from the four tiles under it (each reduced to a quarter).
-    bool Direct(int zoom, int column, int row, MapPixel* out, int depth) {
-        if (Read(zoom, column, row, out))
+    // From the file, or from the tiles under it (each reduced to a quarter): all four when
+    // whole, else any.
+    bool Direct(int zoom, int column, int row, MapPixel* out, int depth, bool whole) {
+        if (ReadOne(zoom, column, row, out))
             return true;
-        if (depth == 0 || zoom + 1 > info_.maxZoom)
+        if (depth == 0 || zoom + 1 > info_.maxZoom || *stopped_)
             return false;
         std::vector<MapPixel> fine(kTilePixels);
         bool any = false;
@@ -401,8 +404,11 @@ private:
         for (int quarter = 0; quarter < 4; ++quarter) {
             const int dx = quarter % 2;
             const int dy = quarter / 2;
-            if (!Direct(zoom + 1, 2 * column + dx, 2 * row + dy, fine.data(), depth - 1))
+            if (!Direct(zoom + 1, 2 * column + dx, 2 * row + dy, fine.data(), depth - 1, whole)) {
+                if (whole)
+                    return false;
                 continue;
+            }
             any = true;
             for (int y = 0; y < kTile / 2; ++y)
                 for (int x = 0; x < kTile / 2; ++x) {
@@ -421,50 +427,37 @@ private:
         return any;
     }
 
+    std::unique_ptr<Database> db_;
+    std::shared_ptr<std::atomic<bool>> stopped_;
     Statement tile_;
-    const MbTilesInfo& info_;
+    const MbTilesInfo info_;
     const TileImageDecoder& decoder_;
 };
 
+// The coarsest level is read at once only while it is this small.
+constexpr int kMostFirstTiles = 64;
+
 } // namespace
 
-MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& info,
-                                  const MbTilesPyramidOptions& options) {
-    MbTilesPyramid out;
-    Database db(options.cancelled);
-    if (!db.Open(path, &out.error))
+MbTilesMap OpenMbTilesMap(const std::string& path, const MbTilesInfo& info,
+                          const TileImageDecoder& decoder) {
+    MbTilesMap out;
+    auto stopped = std::make_shared<std::atomic<bool>>(false);
+    auto db = std::make_unique<Database>([stopped] { return stopped->load(); });
+    if (!db->Open(path, &out.error))
         return out;
-    std::unique_ptr<PyramidTarget> target = options.target(info.Width(), info.Height(), &out.error);
-    if (!target)
-        return out;
-    MapPyramid& pyramid = target->Pyramid();
-    PyramidBands bands(pyramid);
-    TileFiller filler(db, info, *options.decoder);
-    std::vector<MapPixel> tile(MapPyramid::kTilePixels);
-    for (int row = 0; row < info.rows; ++row) {
-        for (int column = 0; column < info.columns; ++column) {
-            filler.Fill(info.zoom, info.firstColumn + column, info.firstRow + row, tile.data());
-            if (db.Cancelled())
-                return out;
-            if (!filler.error_.empty()) {
-                out.error = filler.error_;
-                return out;
-            }
-            for (int y = 0; y < kTile; ++y)
-                pyramid.StoreSpan(column * kTile, row * kTile + y, tile.data() + y * kTile, kTile);
-        }
-        bands.Advance((row + 1) * kTile);
-        if (!options.progress(0.99 * (row + 1) / info.rows))
-            return out;
+    std::vector<TileLevel> levels;
+    for (int index = 0; index < info.levels; ++index)
+        levels.push_back(info.Level(index));
+    auto map = std::make_shared<FetchedTiles>(
+        levels, std::make_unique<MbTilesReader>(std::move(db), stopped, info, decoder));
+    const TileLevel& coarsest = levels.back();
+    if (static_cast<long long>(coarsest.columns) * coarsest.rows <= kMostFirstTiles) {
+        map->Want({TileRange{info.levels - 1, 0, 0, coarsest.columns, coarsest.rows}});
+        map->WaitForWanted();
+        map->Want({}); // they show from now on
     }
-    out.damaged = filler.damaged_;
-    if (out.damaged) {
-        out.map = target->Discard();
-    } else {
-        out.map = target->Pyramid();
-        out.keep = std::move(target);
-    }
-    options.progress(1.0);
+    out.map = std::move(map);
     return out;
 }
 
@@ -494,11 +487,11 @@ ImageHeaderResult TilesImageHeader(int, const std::string& path, const DecodeCon
     return {ImageHeader{ImageKind::Tiles, read.info->Width(), read.info->Height()}, {}};
 }
 
+// Read tile by tile as the view wants them: nothing to decode or keep.
 DecodedImage DecodeTilesImage(int, const std::string& path, const DecodeContext& context) {
     DecodedImage out;
     OpenMapEvents& events = context.events;
-    const auto cancelled = [&events] { return events.Cancelled(); };
-    MbTilesInfoResult read = ReadMbTilesInfo(path, cancelled);
+    MbTilesInfoResult read = ReadMbTilesInfo(path, [&events] { return events.Cancelled(); });
     if (!read.info) {
         out.error = std::move(read.error);
         return out;
@@ -507,16 +500,9 @@ DecodedImage DecodeTilesImage(int, const std::string& path, const DecodeContext&
         out.error = "no decoder of map tiles";
         return out;
     }
-    MbTilesPyramidOptions tiles;
-    tiles.progress = [&events](double done) { return events.Progress(done); };
-    tiles.cancelled = cancelled;
-    tiles.decoder = context.options.tileImages;
-    tiles.target = context.target;
-    MbTilesPyramid loaded = LoadMbTilesPyramid(path, *read.info, tiles);
-    out.map = std::move(loaded.map);
-    out.error = std::move(loaded.error);
-    out.damaged = loaded.damaged;
-    out.keep = std::move(loaded.keep);
+    MbTilesMap opened = OpenMbTilesMap(path, *read.info, *context.options.tileImages);
+    out.tiles = std::move(opened.map);
+    out.error = std::move(opened.error);
     return out;
 }
 

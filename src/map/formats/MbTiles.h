@@ -2,7 +2,7 @@
 
 #include "map/formats/ImageDecoder.h"
 #include "map/pyramid/MapPyramid.h"
-#include "map/pyramid/PyramidTarget.h"
+#include "map/pyramid/TiledMap.h"
 
 #include <array>
 #include <functional>
@@ -29,9 +29,10 @@ public:
                                       std::string* error) const = 0;
 };
 
-// What an MBTiles file holds, and the part of it shown as one map: the zoom whose tiles make
-// level 0 of the map's pyramid (the most detailed one whose extent fits kMaxMbTilesSide
-// pixels a side) and the rectangle of its tiles that covers the bounds.
+// What an MBTiles file holds, and how it is shown: a map drawn at the file's own zooms, level 0
+// at the most detailed zoom whose tiles over the bounds stay within kMaxMbTilesSide pixels a
+// side, each coarser level one zoom less, down to kMbTilesUnderZoom zooms below the file's
+// coarsest (those reduced from finer tiles).
 struct MbTilesInfo {
     std::string name;   // the metadata's name, if any
     std::string format; // "png", "jpg", "webp"
@@ -39,6 +40,7 @@ struct MbTilesInfo {
     int maxZoom = 0;
     std::array<double, 4> bounds{}; // west, south, east, north, degrees
     int zoom = 0;                   // shown at level 0
+    int levels = 1;                 // zooms shown, from zoom down
     int firstColumn = 0;            // of the tiles at zoom, XYZ numbering (row 0 at the north)
     int firstRow = 0;
     int columns = 0;
@@ -47,21 +49,21 @@ struct MbTilesInfo {
     [[nodiscard]] int Height() const { return rows * MapPyramid::kTileSize; }
     // Pixels to Web Mercator metres in a world file's order (GridGeoreference::FromAffine).
     [[nodiscard]] std::array<double, 6> WorldFile() const;
+    // Level index of the map: the file's tiles at zoom - index that cover level 0, and where
+    // level 0's corner lies on them.
+    [[nodiscard]] TileLevel Level(int index) const;
 };
 
-// The longest side of the map an MBTiles file is shown as: its pyramid (1.4 GB) fits the map
-// cache beside others.
-inline constexpr int kMaxMbTilesSide = 16384;
+// The longest side of level 0: zoom 22 over the whole world, which 32-bit view pixels still
+// hold.
+inline constexpr int kMaxMbTilesSide = 1 << 30;
+// Zooms shown below the file's coarsest, each tile reduced from up to 4^n finer ones.
+inline constexpr int kMbTilesUnderZoom = 2;
 
 struct MbTilesInfoResult {
     std::optional<MbTilesInfo> info;
     std::string error; // plain English, without the path
 };
-
-// A map shows at most this many tiles for each tile its file holds (and never more than
-// kMaxMbTilesSide allows): a few tiles far apart, or at zooms far apart, make a coarser map, not
-// one of thousands of empty tiles.
-inline constexpr int kMbTilesShownPerTile = 4;
 
 // Whether the file starts as SQLite databases do, as every MBTiles file is one.
 bool IsMbTilesFile(int fd);
@@ -76,29 +78,18 @@ bool IsMbTilesFile(int fd);
 MbTilesInfoResult ReadMbTilesInfo(const std::string& path,
                                   const std::function<bool()>& cancelled = {});
 
-struct MbTilesPyramidOptions {
-    // Fraction done; false stops the load (the result is then empty with no error).
-    std::function<bool(double)> progress = [](double) { return true; };
-    // Asked while a query runs; true stops the load as progress returning false does.
-    std::function<bool()> cancelled;
-    const TileImageDecoder* decoder = nullptr;
-    // Where the pyramid is built.
-    std::function<std::unique_ptr<PyramidTarget>(int width, int height, std::string* error)> target;
-};
-
-struct MbTilesPyramid {
-    MapPyramid map;
+struct MbTilesMap {
+    std::shared_ptr<TiledMap> map; // null after a failure
     std::string error;
-    bool damaged = false; // some tiles did not decode: they show white
-    std::unique_ptr<PyramidTarget> keep;
 };
 
-// Fills the map's pyramid tile by tile: each tile of info.zoom from the file, or, where the
-// file has none, enlarged from the nearest coarser tile it has (over-zoom) or reduced from the
-// finer ones (under-zoom); white where there is nothing. One tile is held at a time besides
-// the pyramid.
-MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& info,
-                                  const MbTilesPyramidOptions& options);
+// The file as a map whose tiles are read on demand, on a thread of their own, as the view
+// wants them (FetchedTiles); its coarsest level (when it is a few tiles) is read before this
+// returns, so no part of the map is ever drawn blank. A tile missing from the file is reduced
+// from the finer ones it has, else drawn from a coarser level; one that does not decode counts as
+// missing. decoder must outlive the map.
+MbTilesMap OpenMbTilesMap(const std::string& path, const MbTilesInfo& info,
+                          const TileImageDecoder& decoder);
 
 // The reader row of an MBTiles file: always Web Mercator, its extent from the tiles it holds.
 MapSourceResult ReadMbTiles(MapSource source, const std::function<bool()>& cancelled);

@@ -48,7 +48,12 @@ std::vector<PyramidLevel> MapPyramid::Layout(int width, int height) {
     std::vector<PyramidLevel> levels;
     std::size_t offset = 0;
     for (;;) {
-        PyramidLevel level{width, height, TileCount(width), TileCount(height), offset};
+        PyramidLevel level;
+        level.width = width;
+        level.height = height;
+        level.columns = TileCount(width);
+        level.rows = TileCount(height);
+        level.offset = offset;
         levels.push_back(level);
         offset += static_cast<std::size_t>(level.columns) * level.rows * kTilePixels;
         if (width <= kTile && height <= kTile)
@@ -164,36 +169,6 @@ void MapPyramid::ReduceTile(int level, int column, int row) {
             }
         }
     }
-}
-
-int MapPyramid::LevelForZoom(double zoom) const {
-    int level = 0;
-    // A hair of tolerance, so that 25 % picks the quarter level however it was computed.
-    while (level + 1 < LevelCount() && zoom * std::ldexp(1.0, level + 1) <= 1.0 + 1e-9)
-        ++level;
-    return level;
-}
-
-TileRange MapPyramid::TilesFor(int level, double left, double top, double width,
-                               double height) const {
-    TileRange range{level, 0, 0, 0, 0};
-    if (Empty() || !std::isfinite(left) || !std::isfinite(top) || !(width > 0.0) ||
-        !(height > 0.0) || !std::isfinite(width) || !std::isfinite(height))
-        return range;
-    const PyramidLevel& l = levels_[level];
-    // Image pixels to tiles of this level; the clamps keep far-off rectangles in range.
-    const double scale = std::ldexp(1.0, level) * kTile;
-    const auto first = [&](double edge, int count) {
-        return static_cast<int>(std::clamp(std::floor(edge / scale), 0.0, double(count)));
-    };
-    const auto end = [&](double edge, int count) {
-        return static_cast<int>(std::clamp(std::ceil(edge / scale), 0.0, double(count)));
-    };
-    range.firstColumn = first(left, l.columns);
-    range.firstRow = first(top, l.rows);
-    range.endColumn = end(left + width, l.columns);
-    range.endRow = end(top + height, l.rows);
-    return range;
 }
 
 } // namespace map

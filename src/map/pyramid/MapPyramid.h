@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/pyramid/TiledMap.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -8,39 +10,18 @@
 
 namespace map {
 
-// Pixels are opaque 32-bit words 0xFFRRGGBB, the layout a 32-bit RGB image holds in memory.
-using MapPixel = std::uint32_t;
-
-// One level of the pyramid: the image at 1 / 2^index of full resolution, cut into square
-// tiles stored one after the other (row of tiles by row of tiles), each kTileSize pixels a
-// side. Edge tiles are padded to the full size; the padding is never drawn.
-struct PyramidLevel {
-    int width = 0;
-    int height = 0;
-    int columns = 0;        // tiles across
-    int rows = 0;           // tiles down
+// One level of the pyramid: the image at 1 / 2^index of full resolution, its tiles stored one
+// after the other (row of tiles by row of tiles).
+struct PyramidLevel : TileLevel {
     std::size_t offset = 0; // of the first tile, in pixels from the start of the store
-};
-
-// The tiles of one level that a view rectangle touches; end column and row are exclusive.
-struct TileRange {
-    int level = 0;
-    int firstColumn = 0;
-    int firstRow = 0;
-    int endColumn = 0;
-    int endRow = 0;
-    [[nodiscard]] bool Empty() const { return endColumn <= firstColumn || endRow <= firstRow; }
-    friend constexpr bool operator==(const TileRange&, const TileRange&) = default;
 };
 
 // A map image as a tiled pyramid: full resolution (level 0) and levels at 1/2, 1/4, ... each
 // area-averaged from the level above, down to the first level that fits in one tile. A paint
 // reads only the tiles in view from the level nearest its zoom, so its cost depends on the
-// view's size, not the map's.
-class MapPyramid {
+// view's size, not the map's. Bounded: every tile is there from the start.
+class MapPyramid final : public TiledMap {
 public:
-    static constexpr int kTileSize = 256;
-    static constexpr int kTilePixels = kTileSize * kTileSize;
     // Larger sides are refused before anything is allocated.
     static constexpr int kMaxSide = 1 << 20;
 
@@ -60,12 +41,9 @@ public:
     // StorePixels(Layout(width, height)) pixels.
     static MapPyramid Adopt(int width, int height, std::shared_ptr<MapPixel[]> storage);
 
-    [[nodiscard]] bool Empty() const { return levels_.empty(); }
-    [[nodiscard]] int Width() const { return Empty() ? 0 : levels_[0].width; }
-    [[nodiscard]] int Height() const { return Empty() ? 0 : levels_[0].height; }
-    [[nodiscard]] int LevelCount() const { return static_cast<int>(levels_.size()); }
-    [[nodiscard]] const PyramidLevel& Level(int index) const { return levels_[index]; }
-    [[nodiscard]] const MapPixel* Tile(int level, int column, int row) const;
+    [[nodiscard]] int LevelCount() const override { return static_cast<int>(levels_.size()); }
+    [[nodiscard]] const PyramidLevel& Level(int index) const override { return levels_[index]; }
+    [[nodiscard]] const MapPixel* Tile(int level, int column, int row) const override;
     [[nodiscard]] MapPixel Pixel(int level, int x, int y) const;
     [[nodiscard]] const MapPixel* Store() const { return storage_.get(); }
     [[nodiscard]] std::size_t StoreSize() const { return StorePixels(levels_); }
@@ -87,14 +65,6 @@ public:
     bool BuildReducedLevels() {
         return BuildReducedLevels([](double) { return true; });
     }
-
-    // The level a zoom samples: the coarsest one still at least as fine as the zoom (level 0 at
-    // 100 % and above), so shrinking never skips more than every other pixel.
-    [[nodiscard]] int LevelForZoom(double zoom) const;
-    // The tiles of level that cover the image rectangle (full-resolution pixels, left, top,
-    // width, height), clipped to the image.
-    [[nodiscard]] TileRange TilesFor(int level, double left, double top, double width,
-                                     double height) const;
 
 private:
     MapPixel* MutableTile(int level, int column, int row);
