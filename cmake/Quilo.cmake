@@ -7,6 +7,12 @@ function(quilo_warnings target)
     endif()
 endfunction()
 
+# Qt-free targets get no moc step: its include folder would set their compile commands apart
+# from the same files' in a tree without Qt, which ccache then could not share (scripts/test).
+function(quilo_no_qt target)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+endfunction()
+
 # The Qt-free core: every area is its own static library so that the layering is checked by
 # the build (no Qt include path, no Qt link), and all of them together form quilo_core.
 add_library(quilo_core INTERFACE)
@@ -20,6 +26,7 @@ function(quilo_core_library name)
         target_link_libraries(quilo_${name} PUBLIC ${ARG_DEPS})
     endif()
     quilo_warnings(quilo_${name})
+    quilo_no_qt(quilo_${name})
     target_link_libraries(quilo_core INTERFACE quilo_${name})
 endfunction()
 
@@ -38,6 +45,7 @@ function(quilo_test name)
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
             GTest::gtest_main)
+        quilo_no_qt(${name})
     endif()
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE QUILO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
