@@ -13,6 +13,15 @@ function(quilo_no_qt target)
     set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTORCC OFF)
 endfunction()
 
+# The Qt headers most Qt sources include, compiled once a target instead of once a file: they
+# are most of the time of such a file. Only Qt targets take them; the core stays free of Qt.
+set(QUILO_QT_PCH
+    <QAction> <QApplication> <QComboBox> <QDialog> <QDialogButtonBox> <QDir> <QFile>
+    <QFileInfo> <QFont> <QFontMetrics> <QGridLayout> <QHBoxLayout> <QImage> <QLabel>
+    <QLineEdit> <QMenu> <QMouseEvent> <QPainter> <QPainterPath> <QPushButton> <QRadioButton>
+    <QString> <QTimer> <QVBoxLayout> <QWidget>
+    <algorithm> <array> <cmath> <functional> <memory> <string> <vector>)
+
 # The Qt-free core: every area is its own static library so that the layering is checked by
 # the build (no Qt include path, no Qt link), and all of them together form quilo_core.
 add_library(quilo_core INTERFACE)
@@ -39,8 +48,11 @@ function(quilo_test name)
         if(NOT QUILO_BUILD_UI)
             message(FATAL_ERROR "${name} is a Qt test: declare it under if(QUILO_BUILD_UI)")
         endif()
-        add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock)
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_qt_test_main quilo_test_support
+            GTest::gtest GTest::gmock)
+        # The main's precompiled Qt and gtest headers (tests/support).
+        target_precompile_headers(${name} REUSE_FROM quilo_qt_test_main)
     else()
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
