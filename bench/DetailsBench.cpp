@@ -1,7 +1,8 @@
 // Decoding with GSV: the real multi-constellation captures of tests/data (about half their
 // lines GSV), read line by line into the receiver details (decode, GSV groups, used from GSA)
-// as the link's reader thread does, and the decoding alone. items_per_second is sentences a
-// second.
+// as the link's reader thread does, the decoding alone, and every reader of a line (the details,
+// and for GGA, RMC and GSA the update fold and the receiver fixes). items_per_second is
+// sentences a second.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "gps/GpsDetailsReader.h"
+#include "gps/GpsEpoch.h"
+#include "gps/GpsUpdateFold.h"
 #include "gps/NmeaDecode.h"
 
 namespace {
@@ -33,7 +36,7 @@ void BM_DetailsFromEveryLine(benchmark::State& state) {
     gps::GpsDetailsReader reader;
     for (auto _ : state) {
         for (const std::string& line : lines)
-            benchmark::DoNotOptimize(reader.Add(line));
+            benchmark::DoNotOptimize(reader.Add(gps::DecodeSentence(line)));
         benchmark::DoNotOptimize(reader.Details().sky.size());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
@@ -49,6 +52,29 @@ void BM_DecodeEveryLine(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
 }
 BENCHMARK(BM_DecodeEveryLine);
+
+void BM_EveryReaderOfALine(benchmark::State& state) {
+    const std::vector<std::string> lines = CaptureLines();
+    gps::GpsDetailsReader reader;
+    gps::UsedSatellites used;
+    gps::GpsEpochAssembler epochs;
+    gps::GpsFix fix;
+    for (auto _ : state) {
+        gps::GpsUpdateFold fold(used);
+        for (const std::string& line : lines) {
+            const gps::DecodedSentence sentence = gps::DecodeSentence(line);
+            benchmark::DoNotOptimize(reader.Add(sentence));
+            if (gps::IsHandheldType(sentence.Type())) {
+                fold.Add(sentence);
+                epochs.Add(sentence);
+            }
+        }
+        benchmark::DoNotOptimize(fold.ApplyTo(fix));
+        benchmark::DoNotOptimize(epochs.TakeCompleted().size());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+}
+BENCHMARK(BM_EveryReaderOfALine);
 
 } // namespace
 

@@ -232,7 +232,7 @@ SoakReport RunGpsSoak(const SoakOptions& options) {
                                  fix.position == MapPos(rmc.longitude, rmc.latitude) &&
                                  fix.position == MapPos(gga.longitude, gga.latitude) &&
                                  fix.satellites == gsa.satellitesUsed && fix.hdop == gsa.hdop &&
-                                 fix.altitude == gga.altitude;
+                                 gga.altitude && fix.altitude == *gga.altitude;
     }
     feed.Close();
     report.trailCount = trail.Count();

@@ -11,7 +11,9 @@
 //   BM_IdleAt10Hz     the pace alone, nothing recorded;
 //   BM_AppendAndSync  one fix appended and flushed at once: one write and flush's own cost;
 //   BM_Restore24h     rebuilding a 250-sample trail from a 24-hour journal at 1 Hz, as at start;
-//   the journal size per hour at 1 Hz is printed as the counter bytes_per_hour.
+//   the journal size per hour at 1 Hz is printed as the counter bytes_per_hour;
+//   BM_Crc32/N        the checksum of N bytes: 52 are one record's, a megabyte a long run's.
+#include "base/Crc32.h"
 #include "trail/Journal.h"
 #include "trail/JournalWriter.h"
 #include "trail/TrailJournal.h"
@@ -149,6 +151,16 @@ void BM_Restore24h(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_Restore24h)->Unit(benchmark::kMillisecond);
+
+void BM_Crc32(benchmark::State& state) {
+    std::string bytes(static_cast<std::size_t>(state.range(0)), '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + 3);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(base::Crc32(bytes));
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Crc32)->Arg(52)->Arg(1 << 20);
 
 } // namespace
 

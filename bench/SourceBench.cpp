@@ -90,7 +90,7 @@ void BM_ReconnectAfterReplug(benchmark::State& state) {
     link.Open(byId.string(), 4800);
     const std::string gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
     auto waitSentence = [&](int fd) {
-        std::string line;
+        gps::QueuedSentence line;
         while (!link.PopSentence(line)) {
             (void)!write(fd, gga.data(), gga.size());
             std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -43,6 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view type = gps::NmeaSentenceType(line);
     Check(type.empty() || type.size() == 3);
 
+    // Optional fields: in their ranges or nothing.
+    const auto in = [](const auto& value, double low, double high) {
+        return !value ||
+               (std::isfinite(static_cast<double>(*value)) && *value >= low && *value <= high);
+    };
     // A position is one the journal's reader takes: finite, within 90 and 180 degrees.
     const auto possible = [](double latitude, double longitude) {
         return std::fabs(latitude) <= 90.0 && std::fabs(longitude) <= 180.0;
@@ -51,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool ggaOk = gps::DecodeGga(line, gga);
     Check(ggaOk == (type == "GGA" && count >= 15 && gps::NmeaLatitude(f[2], f[3]) &&
                     gps::NmeaLongitude(f[4], f[5])));
-    Check(possible(gga.latitude, gga.longitude) && std::isfinite(gga.hdop) &&
-          std::isfinite(gga.altitude));
+    Check(possible(gga.latitude, gga.longitude) && in(gga.hdop, 0, 100) &&
+          in(gga.altitude, -1e4, 1e6));
     if (ggaOk)
         Check(gga.latitude == gps::NmeaLatitude(f[2], f[3]) &&
               gga.longitude == gps::NmeaLongitude(f[4], f[5]));
@@ -67,14 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gps::GsaRecord gsa;
     const bool gsaOk = gps::DecodeGsa(line, gsa);
     Check(gsaOk == (type == "GSA" && count >= 18));
-    Check(std::isfinite(gsa.hdop) && gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12);
+    Check(in(gsa.hdop, 0, 100) && gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12);
     Check(gsa.prnCount >= 0 && gsa.prnCount <= gsa.satellitesUsed);
 
-    // The fields the details read: in their ranges or nothing.
-    const auto in = [](const auto& value, double low, double high) {
-        return !value ||
-               (std::isfinite(static_cast<double>(*value)) && *value >= low && *value <= high);
-    };
     gps::GsvRecord gsv;
     if (gps::DecodeGsv(line, gsv)) {
         Check(type == "GSV" && gsv.number >= 1 && gsv.number <= gsv.sentences);
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(in(gst.semiMajor, 0, 1e7) && in(gst.latitude, 0, 1e7));
 
     gps::GpsDetailsReader reader;
-    reader.Add(line);
+    reader.Add(gps::DecodeSentence(line));
     const gps::GpsDetails& details = reader.Details();
     Check(in(details.accuracyM, 0, 1e7) && in(details.speedMps, 0, 1e5) &&
           static_cast<std::size_t>(details.SatellitesUsed()) <= details.sky.size());

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,12 +106,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool isRmc = gps::DecodeRmc(line, rmc);
             const bool isGsa = gps::DecodeGsa(line, gsa);
             Check(int{isGga} + int{isRmc} + int{isGsa} <= 1);
+            const auto finite = [](std::optional<double> value) {
+                return !value || std::isfinite(*value);
+            };
             Check(std::isfinite(gga.latitude) && std::isfinite(gga.longitude) &&
-                  std::isfinite(gga.altitude) && std::isfinite(gga.hdop));
+                  finite(gga.altitude) && finite(gga.hdop));
             Check(std::isfinite(rmc.latitude) && std::isfinite(rmc.longitude));
-            Check(gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12 && std::isfinite(gsa.hdop));
-            fold.Add(line);
-            epochs.Add(line);
+            Check(gsa.satellitesUsed >= 0 && gsa.satellitesUsed <= 12 && finite(gsa.hdop));
+            const gps::DecodedSentence sentence = gps::DecodeSentence(line);
+            fold.Add(sentence);
+            epochs.Add(sentence);
         }
         Check(model.lines.empty());
         // A line ends at most one fix and completes at most one more.

@@ -1,6 +1,7 @@
 #include "app/CGPSMapFrame.h"
 
 #include "app/LiveCommands.h"
+#include "app/MenuTree.h"
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
 #include "map/MapFolder.h"
@@ -79,17 +80,6 @@ template <typename Flags> auto FlagOf(Flags& flags, ShowFlag flag) -> decltype(&
     return nullptr;
 }
 
-// The item's text with a mnemonic on its first letter or digit that no earlier item of the
-// same menu took; none when every one is taken.
-QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i].toLower();
-        if (c.isLetterOrNumber() && taken.insert(c).second)
-            return text.left(i) + '&' + text.mid(i);
-    }
-    return text;
-}
-
 // Adds pattern to the ';'-separated patterns, and its capitals after it: a scan named SHEET.JPG
 // is as much a map as sheet.jpg, and not every file dialog matches regardless of case.
 void AddInAnyCase(std::string& patterns, std::string_view pattern) {
@@ -146,11 +136,12 @@ bool CGPSMapFrame::Create() {
     view_->SetGridOverlayColour(session::ReadGridOverlayColour(store_));
     loader_ = new view::MapLoader(*view_);
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
-    mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *commands_, store_,
-                                             map::DefaultFolderIndexCache(), view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();
+    mapFolder_ =
+        new view::MapFolderCommands(*view_, *loader_, *commands_, *Action(kCmdMapsHere)->menu(),
+                                    store_, map::DefaultFolderIndexCache(), view_);
     BuildMenus();
     BuildToolBar();
     BuildLoadProgress();
@@ -160,7 +151,8 @@ bool CGPSMapFrame::Create() {
     RefreshRecentMenu();
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(view_, &view::MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
-    live_ = new LiveCommands(*this, store_);
+    connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
+    live_ = new LiveCommands(*this, *view_, *commands_, *loader_, store_);
     UpdateActions();
     return true;
 }
@@ -215,43 +207,44 @@ bool CGPSMapFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CGPSMapFrame::BuildActions() {
-    zoomGroup_ = new QActionGroup(this);
-    // Optional exclusivity: zoom in and out leave no item marked.
-    zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    formatGroup_ = new QActionGroup(this);
-    formatGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-
     auto add = [this](int id, const QString& text) {
         auto* action = new QAction(text, this);
         actions_[id] = action;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         return action;
     };
+    // One group for the radio items of each menu, optional: zoom in and out leave none marked.
+    std::map<Menu, QActionGroup*> groups;
     for (const MenuItemDef& item : kMenuItems) {
-        if (item.kind == ItemKind::RecentList) {
-            recentMenu_ = new QMenu(ToQString(item.text), this);
-            recentMenu_->setToolTipsVisible(true); // the full path of each entry
-            actions_[item.id] = recentMenu_->menuAction();
-            continue;
-        }
-        QAction* action = add(item.id, ToQString(item.text));
         switch (item.kind) {
-        case ItemKind::RecentList:
+        case ItemKind::Separator:
+            break;
+        case ItemKind::List: {
+            auto* list = new QMenu(ToQString(item.text), this);
+            list->setToolTipsVisible(true); // the recent maps' full paths
+            actions_[item.id] = list->menuAction();
+            break;
+        }
         case ItemKind::Plain:
+            add(item.id, ToQString(item.text));
             break;
         case ItemKind::Check:
-            action->setCheckable(true);
+            add(item.id, ToQString(item.text))->setCheckable(true);
             break;
-        case ItemKind::ZoomRadio:
+        case ItemKind::Radio: {
+            QActionGroup*& group = groups[item.menu];
+            if (group == nullptr) {
+                group = new QActionGroup(this);
+                group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            QAction* action = add(item.id, ToQString(item.text));
             action->setCheckable(true);
-            zoomGroup_->addAction(action);
-            break;
-        case ItemKind::FormatRadio:
-            action->setCheckable(true);
-            formatGroup_->addAction(action);
+            group->addAction(action);
             break;
         }
+        }
     }
+    recentMenu_ = Action(kCmdRecentMaps)->menu();
     for (const ToolbarButtonDef& button : kToolbarButtons) {
         if (button.id == 0)
             continue;
@@ -283,26 +276,10 @@ void CGPSMapFrame::BuildActions() {
 
 void CGPSMapFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
-    std::set<QChar> titleKeys;
-    for (std::string_view title : kMenuTitles) {
-        QMenu* menu = bar->addMenu(WithMnemonic(ToQString(title), titleKeys));
-        std::map<std::string_view, QMenu*> submenus;
-        std::map<QMenu*, std::set<QChar>> keys;
-        for (const MenuItemDef& item : kMenuItems) {
-            if (item.menu != title)
-                continue;
-            QMenu* target = menu;
-            if (!item.submenu.empty()) {
-                auto& sub = submenus[item.submenu];
-                if (sub == nullptr)
-                    sub = menu->addMenu(WithMnemonic(ToQString(item.submenu), keys[menu]));
-                target = sub;
-            }
-            QAction* action = Action(item.id);
-            action->setText(WithMnemonic(ToQString(item.text), keys[target]));
-            target->addAction(action);
-        }
-    }
+    BuildMenuTree(kMenus, kMenuItems, *bar, *commands_->ContextMenu(),
+                  [this](int id) { return Action(id); });
+    // The context menu's enabled states follow the press point it opens at.
+    connect(commands_->ContextMenu(), &QMenu::aboutToShow, this, &CGPSMapFrame::UpdateActions);
     toolbarToggle_ = new QToolButton(bar);
     toolbarToggle_->setDefaultAction(Action(kCmdMenuBarToolbar));
     toolbarToggle_->setAutoRaise(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandRow.h"
 #include "app/Commands.h"
 #include "coords/CoordFormat.h"
 #include "session/ShowFlags.h"
@@ -24,7 +25,6 @@ class MapView;
 } // namespace view
 class LiveCommands;
 class QAction;
-class QActionGroup;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -36,9 +36,10 @@ struct LastSession;
 }
 
 // The frame window: the menu bar with its toolbar toggle, the bottom toolbar and the map view
-// filling the rest. Each command is a row of a table: its handler (a call on the view or on the
-// map commands beside it) and the rules its check mark and enabled state follow. The frame keeps
-// the seven show flags in the settings store.
+// filling the rest. Each command, the live display's and the context menu's too, is a row of a
+// table: its handler (a call on the view, on the map commands beside it or on the live display)
+// and the rules its check mark and enabled state follow. The frame keeps the seven show flags in
+// the settings store.
 class CGPSMapFrame : public QMainWindow {
     Q_OBJECT
 
@@ -117,8 +118,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct CommandRow;
-    // Every command the frame runs, by id.
+    using CommandRow = app::CommandRow<CGPSMapFrame>;
+    // Every command the frame runs itself, by id; LiveCommands::Rows has the live display's.
     static std::span<const CommandRow> CommandRows();
     void BuildActions();
     void BuildMenus();
@@ -130,7 +131,7 @@ private:
     void OnLoadMap();
     void OnSaveTrail();
     void OnLoadTrail();
-    // Sets every check mark and enabled state by its row's rules.
+    // Sets every check mark and enabled state by its row's rules; the live display follows.
     void UpdateActions();
     // After a wheel or pinch: the preset the zoom landed on is marked, or none.
     void MarkZoomPreset();
@@ -166,8 +167,6 @@ private:
     int zoomMark_ = app::kCmdZoom100;
     QToolBar* toolBar_ = nullptr;
     QToolButton* toolbarToggle_ = nullptr;
-    QActionGroup* zoomGroup_ = nullptr;
-    QActionGroup* formatGroup_ = nullptr;
     std::map<int, QAction*> actions_;
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentMaps_;

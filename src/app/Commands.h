@@ -5,8 +5,9 @@
 #include <array>
 #include <string_view>
 
-// Every command of the frame's menus and toolbar, declared once: the menus, the toolbar and the
-// persisted show flags are built from these tables, so an identifier or text lives in one place.
+// Every command of the frame's menus, the live display's, the context menu's and the toolbar's,
+// declared once: the menus, the toolbar and the persisted show flags are built from these
+// tables, so an identifier or text lives in one place.
 namespace app {
 
 enum Command : int {
@@ -29,7 +30,10 @@ enum Command : int {
     kCmdMapSettings = 32827,
     kCmdEditPoints = 32828,
     kCmdMenuMapPoints = 32829,
+    kCmdNewPointAtCursor = 32830, // the context menu's
     kCmdMenuFollowGps = 32831,
+    kCmdGoToGpsPosition = 32833, // the context menu's
+    kCmdGoToMapCentre = 32834,   // the context menu's
     kCmdStorePosition = 32835,
     kCmdMapCentre = 32836,
     kCmdCursorInfo = 32837,
@@ -64,83 +68,180 @@ enum Command : int {
     kCmdRecentMap1 = 32880,
     kCmdOpenMapFolder = 32896,
     kCmdSwitchMaps = 32897,
-    kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
+    // The live display's, in their menus' order; a radio group's ids run in its values' order.
+    kCmdDetailsPanel = 33001,
+    kCmdHeadingArrow = 33002,
+    kCmdAccuracyCircle = 33003,
+    kCmdScaleBar = 33004,
+    kCmdNightMode = 33005,
+    kCmdNight25 = 33006,
+    kCmdNight50 = 33007,
+    kCmdNight75 = 33008,
+    kCmdUnitsMetric = 33009,
+    kCmdUnitsImperial = 33010,
+    kCmdUnitsNautical = 33011,
+    kCmdGoToPoint = 33012,
+    kCmdStopGoTo = 33013,
+    kCmdRadius10 = 33014,
+    kCmdRadius25 = 33015,
+    kCmdRadius50 = 33016,
+    kCmdRadius100 = 33017,
+    kCmdRadius250 = 33018,
+    kCmdResetTrip = 33019,
+    kCmdGoToHere = 33020, // the context menu's
+    kCmdMapsHere = 33021, // the context menu's submenu of the folder's maps under the press
+    kCmdAppExit = 57665,  // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
+
+// The menus, by id: an item names the id of its menu, never the menu's text, so a menu renamed
+// keeps its items.
+enum class Menu {
+    None, // not in a menu: the menu bar's own toolbar button and the exit accelerator
+    Bar,  // the menu bar itself
+    File,
+    View,
+    Map,
+    Gps,
+    Help,
+    Zoom,
+    Show,
+    CoordFormat,
+    NightDimming,
+    Units,
+    ArrivalRadius,
+    Context, // the map's context menu, opened by a hold or a right click
+};
+
+struct MenuDef {
+    Menu id;
+    Menu parent;
+    std::string_view title;
+};
+
+// The menu bar's menus in their order, then the submenus, each where its first item comes.
+inline constexpr std::array<MenuDef, 12> kMenus = {{
+    {Menu::File, Menu::Bar, "File"},
+    {Menu::View, Menu::Bar, "View"},
+    {Menu::Map, Menu::Bar, "Map"},
+    {Menu::Gps, Menu::Bar, "GPS"},
+    {Menu::Help, Menu::Bar, "Help"},
+    {Menu::Zoom, Menu::View, "Zoom"},
+    {Menu::Show, Menu::View, "Show"},
+    {Menu::CoordFormat, Menu::View, "Coord Format"},
+    {Menu::NightDimming, Menu::View, "Night Dimming"},
+    {Menu::Units, Menu::View, "Units"},
+    {Menu::ArrivalRadius, Menu::Gps, "Arrival Radius"},
+    {Menu::Context, Menu::None, "Context"},
+}};
 
 // How a menu item shows its state.
 enum class ItemKind {
     Plain,
-    Check,       // a check mark that follows a state
-    ZoomRadio,   // one radio mark in the Zoom submenu, or none after zoom in/out
-    FormatRadio, // one radio mark in Coord Format: the format in use
-    RecentList,  // a submenu of the maps last loaded, newest first
+    Check,     // a check mark that follows a state
+    Radio,     // one mark among the radio items of its menu, or none (zoom in/out leave none)
+    List,      // a submenu whose entries its owner fills: the recent maps, the maps here
+    Separator, // id 0
 };
 
 struct MenuItemDef {
-    std::string_view menu;    // "File", "View", "Map", "GPS", "Help"
-    std::string_view submenu; // "" or "Zoom", "Show", "Coord Format"
+    Menu menu;
     std::string_view text;
     int id;
     ItemKind kind;
 };
 
-inline constexpr std::array<std::string_view, 5> kMenuTitles = {"File", "View", "Map", "GPS",
-                                                                "Help"};
-
-inline constexpr std::array<MenuItemDef, 51> kMenuItems = {{
-    {"File", "", "Load Map...", kCmdLoadMap, ItemKind::Plain},
-    {"File", "", "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
-    {"File", "", "Recent Maps", kCmdRecentMaps, ItemKind::RecentList},
-    {"File", "", "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
-    {"File", "", "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
-    {"File", "", "Exit", kCmdExit, ItemKind::Plain},
-    {"View", "Zoom", "Zoom In", kCmdZoomIn, ItemKind::Plain},
-    {"View", "Zoom", "Zoom Out", kCmdZoomOut, ItemKind::Plain},
-    {"View", "Zoom", "800%", kCmdZoom800, ItemKind::ZoomRadio},
-    {"View", "Zoom", "400%", kCmdZoom400, ItemKind::ZoomRadio},
-    {"View", "Zoom", "200%", kCmdZoom200, ItemKind::ZoomRadio},
-    {"View", "Zoom", "150%", kCmdZoom150, ItemKind::ZoomRadio},
-    {"View", "Zoom", "100%", kCmdZoom100, ItemKind::ZoomRadio},
-    {"View", "Zoom", "75%", kCmdZoom75, ItemKind::ZoomRadio},
-    {"View", "Zoom", "50%", kCmdZoom50, ItemKind::ZoomRadio},
-    {"View", "Zoom", "25%", kCmdZoom25, ItemKind::ZoomRadio},
-    {"View", "Show", "GPS Trail", kCmdMenuGpsTrail, ItemKind::Check},
-    {"View", "Show", "Status Info", kCmdStatusInfo, ItemKind::Check},
-    {"View", "Show", "Cursor Info", kCmdCursorInfo, ItemKind::Check},
-    {"View", "Show", "Map Points", kCmdMenuMapPoints, ItemKind::Check},
-    {"View", "Show", "Labels", kCmdMenuLabels, ItemKind::Check},
-    {"View", "Show", "Grid Overlay", kCmdGridOverlay, ItemKind::Check},
-    {"View", "Coord Format", "dms", kCmdFormatDms, ItemKind::FormatRadio},
-    {"View", "Coord Format", "dm", kCmdFormatDm, ItemKind::FormatRadio},
-    {"View", "Coord Format", "d", kCmdFormatDeg, ItemKind::FormatRadio},
-    {"View", "Coord Format", "UTM", kCmdFormatUtm, ItemKind::FormatRadio},
-    {"View", "Coord Format", "MGRS", kCmdFormatMgrs, ItemKind::FormatRadio},
-    {"View", "", "Map Centre", kCmdMapCentre, ItemKind::Plain},
-    {"View", "", "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
-    {"View", "", "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},
-    {"View", "", "Switch Maps", kCmdSwitchMaps, ItemKind::Check},
-    {"View", "", "Go to Position...", kCmdGoToPosition, ItemKind::Plain},
-    {"View", "", "Trail Statistics...", kCmdTrailStatistics, ItemKind::Plain},
-    {"View", "", "Full Screen", kCmdFullScreen, ItemKind::Check},
-    {"View", "", "Toolbar", kCmdViewToolbar, ItemKind::Check},
-    {"View", "", "Reopen Last Map", kCmdReopenLastMap, ItemKind::Check},
-    {"Map", "", "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
-    {"Map", "", "Calibration Points...", kCmdCalibrationPoints, ItemKind::Plain},
-    {"Map", "", "Check Position...", kCmdCheckPosition, ItemKind::Plain},
-    {"Map", "", "Edit Points...", kCmdEditPoints, ItemKind::Plain},
-    {"Map", "", "Settings...", kCmdMapSettings, ItemKind::Plain},
-    {"GPS", "", "Connect", kCmdGpsConnect, ItemKind::Plain},
-    {"GPS", "", "Track", kCmdTrack, ItemKind::Check},
-    {"GPS", "", "Store Position...", kCmdStorePosition, ItemKind::Plain},
-    {"GPS", "", "Clear Trail", kCmdClearTrail, ItemKind::Plain},
-    {"GPS", "", "Disconnect", kCmdGpsDisconnect, ItemKind::Plain},
-    {"GPS", "", "Settings...", kCmdGpsSettings, ItemKind::Plain},
-    {"Help", "", "About...", kCmdAbout, ItemKind::Plain},
-    // Not in a drop-down: the menu bar's own toolbar button and the exit accelerator.
-    {"", "", "Toolbar", kCmdMenuBarToolbar, ItemKind::Check},
-    {"", "", "Quit", kCmdAppExit, ItemKind::Plain},
+inline constexpr std::array<MenuItemDef, 76> kMenuItems = {{
+    {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
+    {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
+    {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
+    {Menu::File, "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
+    {Menu::File, "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
+    {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
+    {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
+    {Menu::Zoom, "Zoom Out", kCmdZoomOut, ItemKind::Plain},
+    {Menu::Zoom, "800%", kCmdZoom800, ItemKind::Radio},
+    {Menu::Zoom, "400%", kCmdZoom400, ItemKind::Radio},
+    {Menu::Zoom, "200%", kCmdZoom200, ItemKind::Radio},
+    {Menu::Zoom, "150%", kCmdZoom150, ItemKind::Radio},
+    {Menu::Zoom, "100%", kCmdZoom100, ItemKind::Radio},
+    {Menu::Zoom, "75%", kCmdZoom75, ItemKind::Radio},
+    {Menu::Zoom, "50%", kCmdZoom50, ItemKind::Radio},
+    {Menu::Zoom, "25%", kCmdZoom25, ItemKind::Radio},
+    {Menu::Show, "GPS Trail", kCmdMenuGpsTrail, ItemKind::Check},
+    {Menu::Show, "Status Info", kCmdStatusInfo, ItemKind::Check},
+    {Menu::Show, "Cursor Info", kCmdCursorInfo, ItemKind::Check},
+    {Menu::Show, "Map Points", kCmdMenuMapPoints, ItemKind::Check},
+    {Menu::Show, "Labels", kCmdMenuLabels, ItemKind::Check},
+    {Menu::Show, "Grid Overlay", kCmdGridOverlay, ItemKind::Check},
+    {Menu::Show, "Heading Arrow", kCmdHeadingArrow, ItemKind::Check},
+    {Menu::Show, "Accuracy Circle", kCmdAccuracyCircle, ItemKind::Check},
+    {Menu::Show, "Scale Bar", kCmdScaleBar, ItemKind::Check},
+    {Menu::CoordFormat, "dms", kCmdFormatDms, ItemKind::Radio},
+    {Menu::CoordFormat, "dm", kCmdFormatDm, ItemKind::Radio},
+    {Menu::CoordFormat, "d", kCmdFormatDeg, ItemKind::Radio},
+    {Menu::CoordFormat, "UTM", kCmdFormatUtm, ItemKind::Radio},
+    {Menu::CoordFormat, "MGRS", kCmdFormatMgrs, ItemKind::Radio},
+    {Menu::View, "Map Centre", kCmdMapCentre, ItemKind::Plain},
+    {Menu::View, "Centre on GPS", kCmdCentreOnGps, ItemKind::Plain},
+    {Menu::View, "Follow GPS", kCmdMenuFollowGps, ItemKind::Check},
+    {Menu::View, "Switch Maps", kCmdSwitchMaps, ItemKind::Check},
+    {Menu::View, "Go to Position...", kCmdGoToPosition, ItemKind::Plain},
+    {Menu::View, "Trail Statistics...", kCmdTrailStatistics, ItemKind::Plain},
+    {Menu::View, "Full Screen", kCmdFullScreen, ItemKind::Check},
+    {Menu::View, "Toolbar", kCmdViewToolbar, ItemKind::Check},
+    {Menu::View, "Reopen Last Map", kCmdReopenLastMap, ItemKind::Check},
+    {Menu::View, "", 0, ItemKind::Separator},
+    {Menu::View, "GPS Details", kCmdDetailsPanel, ItemKind::Check},
+    {Menu::View, "Night Mode", kCmdNightMode, ItemKind::Check},
+    {Menu::NightDimming, "25%", kCmdNight25, ItemKind::Radio},
+    {Menu::NightDimming, "50%", kCmdNight50, ItemKind::Radio},
+    {Menu::NightDimming, "75%", kCmdNight75, ItemKind::Radio},
+    {Menu::Units, "Metric", kCmdUnitsMetric, ItemKind::Radio},
+    {Menu::Units, "Imperial", kCmdUnitsImperial, ItemKind::Radio},
+    {Menu::Units, "Nautical", kCmdUnitsNautical, ItemKind::Radio},
+    {Menu::Map, "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
+    {Menu::Map, "Calibration Points...", kCmdCalibrationPoints, ItemKind::Plain},
+    {Menu::Map, "Check Position...", kCmdCheckPosition, ItemKind::Plain},
+    {Menu::Map, "Edit Points...", kCmdEditPoints, ItemKind::Plain},
+    {Menu::Map, "Settings...", kCmdMapSettings, ItemKind::Plain},
+    {Menu::Gps, "Connect", kCmdGpsConnect, ItemKind::Plain},
+    {Menu::Gps, "Track", kCmdTrack, ItemKind::Check},
+    {Menu::Gps, "Store Position...", kCmdStorePosition, ItemKind::Plain},
+    {Menu::Gps, "Clear Trail", kCmdClearTrail, ItemKind::Plain},
+    {Menu::Gps, "Disconnect", kCmdGpsDisconnect, ItemKind::Plain},
+    {Menu::Gps, "Settings...", kCmdGpsSettings, ItemKind::Plain},
+    {Menu::Gps, "", 0, ItemKind::Separator},
+    {Menu::Gps, "Go to Point...", kCmdGoToPoint, ItemKind::Plain},
+    {Menu::Gps, "Stop Going to Point", kCmdStopGoTo, ItemKind::Plain},
+    {Menu::ArrivalRadius, "10 m", kCmdRadius10, ItemKind::Radio},
+    {Menu::ArrivalRadius, "25 m", kCmdRadius25, ItemKind::Radio},
+    {Menu::ArrivalRadius, "50 m", kCmdRadius50, ItemKind::Radio},
+    {Menu::ArrivalRadius, "100 m", kCmdRadius100, ItemKind::Radio},
+    {Menu::ArrivalRadius, "250 m", kCmdRadius250, ItemKind::Radio},
+    {Menu::Gps, "Reset Trip Meter", kCmdResetTrip, ItemKind::Plain},
+    {Menu::Help, "About...", kCmdAbout, ItemKind::Plain},
+    {Menu::Context, "New Point at Cursor", kCmdNewPointAtCursor, ItemKind::Plain},
+    {Menu::Context, "Go to GPS Position", kCmdGoToGpsPosition, ItemKind::Plain},
+    {Menu::Context, "Go to Map Centre", kCmdGoToMapCentre, ItemKind::Plain},
+    {Menu::Context, "Maps Here", kCmdMapsHere, ItemKind::List},
+    {Menu::Context, "Go to This Point", kCmdGoToHere, ItemKind::Plain},
+    {Menu::None, "Toolbar", kCmdMenuBarToolbar, ItemKind::Check},
+    {Menu::None, "Quit", kCmdAppExit, ItemKind::Plain},
 }};
+
+// Every item's menu is one of kMenus (or none): an item cannot name a menu that is not there.
+constexpr bool EveryItemHasItsMenu() {
+    for (const MenuItemDef& item : kMenuItems) {
+        bool found = item.menu == Menu::None;
+        for (const MenuDef& menu : kMenus)
+            found = found || menu.id == item.menu;
+        if (!found)
+            return false;
+    }
+    return true;
+}
+static_assert(EveryItemHasItsMenu());
 
 // Keyboard shortcuts, in QKeySequence's portable text; a second key after a comma. Shown in
 // the menus beside their items.
@@ -149,7 +250,7 @@ struct ShortcutDef {
     std::string_view keys;
 };
 
-inline constexpr std::array<ShortcutDef, 11> kShortcuts = {{
+inline constexpr std::array<ShortcutDef, 13> kShortcuts = {{
     {kCmdLoadMap, "Ctrl+O"},
     {kCmdSaveTrail, "Ctrl+S"},
     {kCmdLoadTrail, "Ctrl+L"},
@@ -161,6 +262,8 @@ inline constexpr std::array<ShortcutDef, 11> kShortcuts = {{
     {kCmdMapCentre, "M"},
     {kCmdFullScreen, "F11"},
     {kCmdGoToPosition, "Ctrl+G"},
+    {kCmdDetailsPanel, "D"},
+    {kCmdNightMode, "N"},
 }};
 
 struct ZoomDef {

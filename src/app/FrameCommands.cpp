@@ -3,6 +3,7 @@
 // so no handler keeps a mark in step by hand.
 #include "app/AboutDialog.h"
 #include "app/CGPSMapFrame.h"
+#include "app/LiveCommands.h"
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "view/MapCommands.h"
@@ -15,16 +16,6 @@
 #include <algorithm>
 
 using namespace app;
-
-struct CGPSMapFrame::CommandRow {
-    int id;
-    void (*run)(CGPSMapFrame& frame, int id);
-    // The check mark follows this; none for a command without a mark.
-    bool (*checked)(const CGPSMapFrame& frame, int id) = nullptr;
-    // The enabled state follows this; enabled always without it.
-    bool (*enabled)(const CGPSMapFrame& frame) = nullptr;
-    int count = 1; // a run of ids from id on: the recent maps' entries
-};
 
 std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
     using F = CGPSMapFrame;
@@ -162,29 +153,52 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdGpsSettings, [](F& f, int) { f.commands_->OnGpsSettings(); }},
 
         {kCmdAbout, [](F& f, int) { RunAboutDialog(&f); }},
+
+        // The context menu's.
+        {kCmdNewPointAtCursor, [](F& f, int) { f.commands_->OnNewPointAtCursor(); }, nullptr,
+         [](const F& f) {
+             return !f.view_->MapLoading() && f.view_->Session().Selection().has_value();
+         }},
+        {kCmdGoToGpsPosition, centreOnGps},
+        {kCmdGoToMapCentre, [](F& f, int) { f.view_->GoToMapCentre(); }},
     };
     return rows;
 }
 
+namespace {
+
+// Sets the marks and states of rows on their owner's actions.
+template <typename Owner>
+void SetMarks(std::span<const CommandRow<Owner>> rows, const Owner& owner,
+              const CGPSMapFrame& frame) {
+    for (const CommandRow<Owner>& row : rows) {
+        QAction* action = frame.Action(row.id);
+        if (action == nullptr)
+            continue;
+        if (row.checked != nullptr)
+            action->setChecked(row.checked(owner, row.id));
+        if (row.enabled != nullptr)
+            action->setEnabled(row.enabled(owner));
+    }
+}
+
+} // namespace
+
 void CGPSMapFrame::OnCommand(int id) {
-    const std::span<const CommandRow> rows = CommandRows();
-    const auto row = std::find_if(rows.begin(), rows.end(), [id](const CommandRow& r) {
-        return id >= r.id && id < r.id + r.count;
-    });
-    if (row == rows.end() || row->run == nullptr)
+    if (const CommandRow* row = RowOf(CommandRows(), id); row != nullptr && row->run != nullptr)
+        row->run(*this, id);
+    else if (const auto* live = RowOf(LiveCommands::Rows(), id);
+             live != nullptr && live->run != nullptr && live_ != nullptr)
+        live->run(*live_, id);
+    else
         return;
-    row->run(*this, id);
     UpdateActions();
 }
 
 void CGPSMapFrame::UpdateActions() {
-    for (const CommandRow& row : CommandRows()) {
-        QAction* action = Action(row.id);
-        if (action == nullptr)
-            continue;
-        if (row.checked != nullptr)
-            action->setChecked(row.checked(*this, row.id));
-        if (row.enabled != nullptr)
-            action->setEnabled(row.enabled(*this));
-    }
+    SetMarks(CommandRows(), *this, *this);
+    if (live_ == nullptr)
+        return;
+    SetMarks(LiveCommands::Rows(), *live_, *this);
+    live_->Sync();
 }

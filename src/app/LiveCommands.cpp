@@ -1,6 +1,5 @@
 #include "app/LiveCommands.h"
 
-#include "app/CGPSMapFrame.h"
 #include "app/Commands.h"
 #include "app/GpsDetailsPanel.h"
 #include "app/ScreenSaverInhibitor.h"
@@ -10,94 +9,44 @@
 #include "view/MapLoader.h"
 #include "view/MapView.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
+#include <QMainWindow>
 
+#include <algorithm>
 #include <array>
-#include <string_view>
+
+using namespace app;
 
 namespace {
 
+using session::Changed;
 using session::LiveSettings;
 using session::UnitSystem;
 
-// Where an item goes: a top menu of the frame, a submenu of it ("" for none), or the map's
-// context menu (menu "").
-struct LiveItemDef {
-    LiveCommands::Item item;
-    std::string_view menu;
-    std::string_view submenu;
-    std::string_view text;
-    std::string_view keys; // a shortcut, "" for none
-    int group;             // items of one radio group share a number; 0 for none
-    bool checkable;
-};
-
-constexpr std::array<LiveItemDef, 20> kLiveItems = {{
-    {LiveCommands::kDetailsPanel, "View", "", "GPS Details", "D", 0, true},
-    {LiveCommands::kHeadingArrow, "View", "Show", "Heading Arrow", "", 0, true},
-    {LiveCommands::kAccuracyCircle, "View", "Show", "Accuracy Circle", "", 0, true},
-    {LiveCommands::kScaleBar, "View", "Show", "Scale Bar", "", 0, true},
-    {LiveCommands::kNightMode, "View", "", "Night Mode", "N", 0, true},
-    {LiveCommands::kNight25, "View", "Night Dimming", "25%", "", 1, true},
-    {LiveCommands::kNight50, "View", "Night Dimming", "50%", "", 1, true},
-    {LiveCommands::kNight75, "View", "Night Dimming", "75%", "", 1, true},
-    {LiveCommands::kUnitsMetric, "View", "Units", "Metric", "", 2, true},
-    {LiveCommands::kUnitsImperial, "View", "Units", "Imperial", "", 2, true},
-    {LiveCommands::kUnitsNautical, "View", "Units", "Nautical", "", 2, true},
-    {LiveCommands::kGoToPoint, "GPS", "", "Go to Point...", "", 0, false},
-    {LiveCommands::kStopGoTo, "GPS", "", "Stop Going to Point", "", 0, false},
-    {LiveCommands::kRadius10, "GPS", "Arrival Radius", "10 m", "", 3, true},
-    {LiveCommands::kRadius25, "GPS", "Arrival Radius", "25 m", "", 3, true},
-    {LiveCommands::kRadius50, "GPS", "Arrival Radius", "50 m", "", 3, true},
-    {LiveCommands::kRadius100, "GPS", "Arrival Radius", "100 m", "", 3, true},
-    {LiveCommands::kRadius250, "GPS", "Arrival Radius", "250 m", "", 3, true},
-    {LiveCommands::kResetTrip, "GPS", "", "Reset Trip Meter", "", 0, false},
-    {LiveCommands::kGoToHere, "", "", "Go to This Point", "", 0, false},
-}};
-
 // The value a radio item stands for.
 struct RadioValue {
-    LiveCommands::Item item;
+    int id;
     int value;
 };
 constexpr std::array<RadioValue, 11> kRadioValues = {{
-    {LiveCommands::kNight25, 25},
-    {LiveCommands::kNight50, 50},
-    {LiveCommands::kNight75, 75},
-    {LiveCommands::kUnitsMetric, static_cast<int>(UnitSystem::Metric)},
-    {LiveCommands::kUnitsImperial, static_cast<int>(UnitSystem::Imperial)},
-    {LiveCommands::kUnitsNautical, static_cast<int>(UnitSystem::Nautical)},
-    {LiveCommands::kRadius10, 10},
-    {LiveCommands::kRadius25, 25},
-    {LiveCommands::kRadius50, 50},
-    {LiveCommands::kRadius100, 100},
-    {LiveCommands::kRadius250, 250},
+    {kCmdNight25, 25},
+    {kCmdNight50, 50},
+    {kCmdNight75, 75},
+    {kCmdUnitsMetric, static_cast<int>(UnitSystem::Metric)},
+    {kCmdUnitsImperial, static_cast<int>(UnitSystem::Imperial)},
+    {kCmdUnitsNautical, static_cast<int>(UnitSystem::Nautical)},
+    {kCmdRadius10, 10},
+    {kCmdRadius25, 25},
+    {kCmdRadius50, 50},
+    {kCmdRadius100, 100},
+    {kCmdRadius250, 250},
 }};
 
-std::optional<int> RadioValueOf(LiveCommands::Item item) {
-    for (const RadioValue& r : kRadioValues)
-        if (r.item == item)
-            return r.value;
-    return std::nullopt;
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Plain(QString text) {
-    return text.remove('&');
-}
-
-QMenu* SubMenu(QMenu* parent, const QString& title) {
-    for (QAction* action : parent->actions())
-        if (action->menu() != nullptr && Plain(action->text()) == title)
-            return action->menu();
-    return parent->addMenu(title);
+// Every radio row's id is in the table.
+int RadioValueOf(int id) {
+    return std::find_if(kRadioValues.begin(), kRadioValues.end(),
+                        [id](const RadioValue& r) { return r.id == id; })
+        ->value;
 }
 
 UnitSystem LocaleUnits() {
@@ -137,166 +86,130 @@ QPalette NightPalette() {
 
 } // namespace
 
-LiveCommands::LiveCommands(CGPSMapFrame& frame, SettingsStore& store)
-    : QObject(&frame), frame_(frame), store_(store),
-      settings_(LiveSettings::Load(store, LocaleUnits())), dayPalette_(frame.palette()) {
-    frame_.View().Session().Live().SetSettings(settings_);
+std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
+    using L = LiveCommands;
+    const auto night = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.nightAmount = RadioValueOf(id);
+        l.Change(s);
+    };
+    const auto nightMarked = [](const L& l, int id) {
+        return l.settings_.nightAmount == RadioValueOf(id);
+    };
+    const auto units = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.units = static_cast<UnitSystem>(RadioValueOf(id));
+        l.Change(s);
+    };
+    const auto unitsMarked = [](const L& l, int id) {
+        return static_cast<int>(l.settings_.units) == RadioValueOf(id);
+    };
+    const auto radius = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.arrivalRadiusM = RadioValueOf(id);
+        l.Change(s);
+    };
+    const auto radiusMarked = [](const L& l, int id) {
+        return l.settings_.arrivalRadiusM == RadioValueOf(id);
+    };
+
+    static const CommandRow<L> rows[] = {
+        {kCmdDetailsPanel, [](L& l, int) { l.Flip(&LiveSettings::detailsPanel); },
+         [](const L& l, int) { return l.settings_.detailsPanel; }},
+        {kCmdHeadingArrow, [](L& l, int) { l.Flip(&LiveSettings::headingArrow); },
+         [](const L& l, int) { return l.settings_.headingArrow; }},
+        {kCmdAccuracyCircle, [](L& l, int) { l.Flip(&LiveSettings::accuracyCircle); },
+         [](const L& l, int) { return l.settings_.accuracyCircle; }},
+        {kCmdScaleBar, [](L& l, int) { l.Flip(&LiveSettings::scaleBar); },
+         [](const L& l, int) { return l.settings_.scaleBar; }},
+        {kCmdNightMode, [](L& l, int) { l.Flip(&LiveSettings::nightMode); },
+         [](const L& l, int) { return l.settings_.nightMode; }},
+        {kCmdNight25, night, nightMarked},
+        {kCmdNight50, night, nightMarked},
+        {kCmdNight75, night, nightMarked},
+        {kCmdUnitsMetric, units, unitsMarked},
+        {kCmdUnitsImperial, units, unitsMarked},
+        {kCmdUnitsNautical, units, unitsMarked},
+        {kCmdGoToPoint, [](L& l, int) { l.OnGoToPoint(); }},
+        {kCmdStopGoTo,
+         [](L& l, int) {
+             l.view_.Session().Live().StopGoTo();
+             l.view_.Refresh(Changed::Details | Changed::Marker);
+         },
+         nullptr, [](const L& l) { return l.view_.Session().Live().GoTo().has_value(); }},
+        {kCmdRadius10, radius, radiusMarked},
+        {kCmdRadius25, radius, radiusMarked},
+        {kCmdRadius50, radius, radiusMarked},
+        {kCmdRadius100, radius, radiusMarked},
+        {kCmdRadius250, radius, radiusMarked},
+        {kCmdResetTrip,
+         [](L& l, int) {
+             l.view_.Session().Live().ResetTrip();
+             l.SaveTrip();
+             l.view_.Refresh(Changed::Details | Changed::Marker);
+         }},
+        // Goes where the menu was opened, not to the selection.
+        {kCmdGoToHere, [](L& l, int) { l.OnGoToHere(); }, nullptr,
+         [](const L& l) { return l.commands_.ContextPosition().has_value(); }},
+    };
+    return rows;
+}
+
+LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCommands& commands,
+                           view::MapLoader& loader, SettingsStore& store)
+    : QObject(&window), window_(window), view_(view), commands_(commands), loader_(loader),
+      store_(store), settings_(LiveSettings::Load(store, LocaleUnits())),
+      dayPalette_(window.palette()) {
+    view_.Session().Live().SetSettings(settings_);
     // The trip goes on across restarts until it is reset, as a car's does.
     if (const auto trip = session::LoadTrip(store_)) {
-        frame_.View().Session().Live().ResumeTrip(*trip);
+        view_.Session().Live().ResumeTrip(*trip);
         tripSavedFixes_ = trip->fixes;
     }
-    panel_ = new GpsDetailsPanel(frame_.View(), &frame_);
-    frame_.addDockWidget(Qt::RightDockWidgetArea, panel_);
+    panel_ = new GpsDetailsPanel(view_, &window_);
+    window_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     // Closed by its own button: the item and the setting follow.
     connect(panel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (!visible && panel_->isHidden() && settings_.detailsPanel && frame_.isVisible())
-            Run(kDetailsPanel);
+        if (!visible && panel_->isHidden() && settings_.detailsPanel && window_.isVisible())
+            Flip(&LiveSettings::detailsPanel);
     });
     inhibitor_ = new ScreenSaverInhibitor(QDBusConnection::sessionBus(), this);
-    Build();
-    view::MapView* view = &frame_.View();
-    connect(view, &view::MapView::DetailsChanged, this, &LiveCommands::Sync);
-    connect(view, &view::MapView::ConnectionChanged, this, &LiveCommands::Sync);
-    // Go to This Point goes where the menu was opened, not to the selection.
-    connect(view, &view::MapView::ContextMenuRequested, this, [this, view](QPoint at) {
-        contextPosition_ = view->PositionAt(at);
-        Action(kGoToHere)->setEnabled(contextPosition_.has_value());
-    });
-    // Follow GPS is the frame's; its mark changes whichever way it was turned.
-    for (const int id : {app::kCmdMenuFollowGps, app::kCmdButtonFollowGps})
-        if (QAction* follow = frame_.Action(id))
-            connect(follow, &QAction::toggled, this, &LiveCommands::Sync);
     Sync();
 }
 
 LiveCommands::~LiveCommands() = default;
 
 void LiveCommands::SaveTrip() {
-    const trail::TrailStatistics trip = frame_.View().Session().Live().Trip();
+    const trail::TrailStatistics trip = view_.Session().Live().Trip();
     session::SaveTrip(store_, trip);
     tripSavedFixes_ = trip.fixes;
 }
 
-void LiveCommands::Build() {
-    std::map<int, QActionGroup*> groups;
-    for (const LiveItemDef& def : kLiveItems) {
-        QMenu* target = nullptr;
-        if (def.menu.empty()) {
-            target = frame_.Commands().ContextMenu();
-        } else {
-            for (QAction* top : frame_.menuBar()->actions())
-                if (top->menu() != nullptr && Plain(top->text()) == ToQString(def.menu))
-                    target = top->menu();
-            if (target == nullptr)
-                continue;
-            if (!def.submenu.empty())
-                target = SubMenu(target, ToQString(def.submenu));
-        }
-        if (target == nullptr)
-            continue;
-        if (def.submenu.empty() && !def.menu.empty() &&
-            (def.item == kDetailsPanel || def.item == kGoToPoint))
-            target->addSeparator();
-        auto* action = new QAction(ToQString(def.text), this);
-        action->setCheckable(def.checkable);
-        if (def.group != 0) {
-            QActionGroup*& group = groups[def.group];
-            if (group == nullptr)
-                group = new QActionGroup(this);
-            group->addAction(action);
-        }
-        if (!def.keys.empty()) {
-            action->setShortcut(QKeySequence(ToQString(def.keys), QKeySequence::PortableText));
-            frame_.addAction(action); // answers while the menu bar is hidden (full screen)
-        }
-        target->addAction(action);
-        actions_[def.item] = action;
-        if (def.menu.empty())
-            connect(target, &QMenu::aboutToShow, this, &LiveCommands::Sync);
-        connect(action, &QAction::triggered, this, [this, item = def.item] { Run(item); });
+void LiveCommands::Change(const LiveSettings& settings) {
+    if (settings != settings_) {
+        settings_ = settings;
+        settings_.Save(store_);
+        view_.Session().Live().SetSettings(settings_);
     }
+    view_.Refresh(Changed::Details | Changed::Marker);
 }
 
-QAction* LiveCommands::Action(Item item) const {
-    const auto it = actions_.find(item);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-void LiveCommands::Run(Item item) {
+void LiveCommands::Flip(bool LiveSettings::*setting) {
     LiveSettings s = settings_;
-    session::LiveState& live = frame_.View().Session().Live();
-    switch (item) {
-    case kDetailsPanel:
-        s.detailsPanel = !s.detailsPanel;
-        break;
-    case kHeadingArrow:
-        s.headingArrow = !s.headingArrow;
-        break;
-    case kAccuracyCircle:
-        s.accuracyCircle = !s.accuracyCircle;
-        break;
-    case kScaleBar:
-        s.scaleBar = !s.scaleBar;
-        break;
-    case kNightMode:
-        s.nightMode = !s.nightMode;
-        break;
-    case kNight25:
-    case kNight50:
-    case kNight75:
-        s.nightAmount = *RadioValueOf(item);
-        break;
-    case kUnitsMetric:
-    case kUnitsImperial:
-    case kUnitsNautical:
-        s.units = static_cast<UnitSystem>(*RadioValueOf(item));
-        break;
-    case kRadius10:
-    case kRadius25:
-    case kRadius50:
-    case kRadius100:
-    case kRadius250:
-        s.arrivalRadiusM = *RadioValueOf(item);
-        break;
-    case kGoToPoint:
-        OnGoToPoint();
-        break;
-    case kGoToHere:
-        OnGoToHere();
-        break;
-    case kStopGoTo:
-        live.StopGoTo();
-        break;
-    case kResetTrip:
-        live.ResetTrip();
-        SaveTrip();
-        break;
-    }
-    if (s != settings_)
-        Apply(s);
-    frame_.View().Refresh(session::Changed::Details | session::Changed::Marker);
-    Sync();
-}
-
-void LiveCommands::Apply(const LiveSettings& settings) {
-    settings_ = settings;
-    settings_.Save(store_);
-    frame_.View().Session().Live().SetSettings(settings_);
+    s.*setting = !(s.*setting);
+    Change(s);
 }
 
 void LiveCommands::StartGoTo(const std::string& name, const MapPos& point) {
-    const session::MapSession& s = frame_.View().Session();
-    frame_.View().Session().Live().StartGoTo(
+    const session::MapSession& s = view_.Session();
+    view_.Session().Live().StartGoTo(
         name, point, s.GpsFix().hasFix ? std::optional<MapPos>(s.GpsFix().position) : std::nullopt);
-    frame_.View().Refresh(session::Changed::Details | session::Changed::Marker);
-    Sync();
+    view_.Refresh(Changed::Details | Changed::Marker);
 }
 
 void LiveCommands::OnGoToPoint() {
-    view::MapView& view = frame_.View();
-    const session::MapSession& s = view.Session();
-    coords::EnterCoordsDlg dialog(frame_.Commands().EntryFormat(), &frame_);
+    const session::MapSession& s = view_.Session();
+    coords::EnterCoordsDlg dialog(commands_.EntryFormat(), &window_);
     dialog.SetPrompt("Go to point:");
     if (const std::optional<MapPos>& selection = s.Selection();
         selection && s.Georeference().HasTransform())
@@ -309,60 +222,43 @@ void LiveCommands::OnGoToPoint() {
 }
 
 void LiveCommands::OnGoToHere() {
-    if (!contextPosition_)
-        return;
-    const MapPos point = *contextPosition_;
-    StartGoTo(coords::FormatPosition(point, frame_.View().Session().CoordFormat()), point);
+    const std::optional<MapPos> point = commands_.ContextPosition();
+    if (point)
+        StartGoTo(coords::FormatPosition(*point, view_.Session().CoordFormat()), *point);
 }
 
 void LiveCommands::ShowDemo() {
     if (!settings_.detailsPanel)
-        Run(kDetailsPanel);
-    const std::vector<CMapPoint>& points = frame_.View().Session().Document().Points();
+        Flip(&LiveSettings::detailsPanel);
+    const std::vector<CMapPoint>& points = view_.Session().Document().Points();
     if (!points.empty()) {
         StartGoTo(points.front().GetName(), points.front().GetPosition());
         return;
     }
     // The demo map loads in the background; its points come with it.
     auto* once = new QObject(this);
-    connect(&frame_.Loader(), &view::MapLoader::MapLoadFinished, once,
+    connect(&loader_, &view::MapLoader::MapLoadFinished, once,
             [this, once](const QString&, bool loaded, const QString&) {
                 once->deleteLater();
-                const auto& loadedPoints = frame_.View().Session().Document().Points();
+                const auto& loadedPoints = view_.Session().Document().Points();
                 if (loaded && !loadedPoints.empty())
                     StartGoTo(loadedPoints.front().GetName(), loadedPoints.front().GetPosition());
             });
 }
 
 void LiveCommands::Sync() {
-    const session::MapSession& s = frame_.View().Session();
+    const session::MapSession& s = view_.Session();
     // About once a minute at one fix a second: a pulled battery loses a minute of the trip.
     if (s.Live().Trip().fixes >= tripSavedFixes_ + kTripSaveFixes)
         SaveTrip();
-    const std::pair<Item, bool> marks[] = {{kDetailsPanel, settings_.detailsPanel},
-                                           {kHeadingArrow, settings_.headingArrow},
-                                           {kAccuracyCircle, settings_.accuracyCircle},
-                                           {kScaleBar, settings_.scaleBar},
-                                           {kNightMode, settings_.nightMode}};
-    for (const auto& [item, on] : marks)
-        Action(item)->setChecked(on);
-    for (const RadioValue& r : kRadioValues) {
-        const int now = r.item <= kUnitsNautical ? static_cast<int>(settings_.units)
-                        : r.item <= kNight75     ? settings_.nightAmount
-                                                 : settings_.arrivalRadiusM;
-        Action(r.item)->setChecked(now == r.value);
-    }
-    Action(kStopGoTo)->setEnabled(s.Live().GoTo().has_value());
-    Action(kGoToHere)->setEnabled(contextPosition_.has_value());
-
     if (panel_->isHidden() == settings_.detailsPanel)
         panel_->setVisible(settings_.detailsPanel);
     if (settings_.detailsPanel)
         panel_->Refresh();
     const QPalette wanted = settings_.nightMode ? NightPalette() : dayPalette_;
-    if (frame_.palette() != wanted) {
-        frame_.setPalette(wanted);
-        frame_.View().update();
+    if (window_.palette() != wanted) {
+        window_.setPalette(wanted);
+        view_.update();
     }
     inhibitor_->SetInhibited(s.GpsConnected() && s.Flags().follow);
 }

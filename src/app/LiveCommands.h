@@ -1,56 +1,42 @@
 #pragma once
 
+#include "app/CommandRow.h"
 #include "base/MapPos.h"
 #include "session/LiveSettings.h"
 
 #include <QObject>
 #include <QPalette>
 
-#include <map>
-#include <optional>
+#include <span>
+#include <string>
 
-class CGPSMapFrame;
+namespace view {
+class MapCommands;
+class MapLoader;
+class MapView;
+} // namespace view
 class GpsDetailsPanel;
-class QAction;
-class QMenu;
+class QMainWindow;
 class ScreenSaverInhibitor;
 class SettingsStore;
 
 // The live display's commands beside the frame's own: the GPS details panel, the map
 // overlays, night mode, units, going to a point, the trip meter, and keeping the screen on
-// while following. They join the frame's View and GPS menus and the map's context menu; each
-// choice is written to the settings store at once, so the next start has it.
+// while following. Their items are rows of the frame's menu table (app/Commands.h) and their
+// handlers rows of its command table (Rows); each choice is written to the settings store at
+// once, so the next start has it.
 class LiveCommands : public QObject {
 public:
-    enum Item {
-        kDetailsPanel, // View
-        kHeadingArrow, // View > Show
-        kAccuracyCircle,
-        kScaleBar,
-        kNightMode,   // View
-        kUnitsMetric, // View > Units
-        kUnitsImperial,
-        kUnitsNautical,
-        kNight25, // View > Night Dimming
-        kNight50,
-        kNight75,
-        kGoToPoint, // GPS
-        kStopGoTo,
-        kRadius10, // GPS > Arrival Radius
-        kRadius25,
-        kRadius50,
-        kRadius100,
-        kRadius250,
-        kResetTrip,
-        kGoToHere, // the context menu
-    };
-
     // Reads the settings from store (units from the locale's measurement system until the
-    // user picks some) and builds the panel and the items. store and frame must outlive it.
-    LiveCommands(CGPSMapFrame& frame, SettingsStore& store);
+    // user picks some) and docks the panel in window. All must outlive the commands; commands
+    // is the map commands, whose context menu's press point Go to This Point goes to.
+    LiveCommands(QMainWindow& window, view::MapView& view, view::MapCommands& commands,
+                 view::MapLoader& loader, SettingsStore& store);
     ~LiveCommands() override;
 
-    [[nodiscard]] QAction* Action(Item item) const;
+    // What each of the live display's commands runs, and what its mark and enabled state follow.
+    static std::span<const app::CommandRow<LiveCommands>> Rows();
+
     [[nodiscard]] GpsDetailsPanel& Panel() const { return *panel_; }
     [[nodiscard]] const ScreenSaverInhibitor& Inhibitor() const { return *inhibitor_; }
     // Goes to point (latitude in y) called name; the bearing line and the panel show it.
@@ -59,24 +45,26 @@ public:
     void ShowDemo();
     // Writes the trip meter's totals to the store (the frame calls it as it goes).
     void SaveTrip();
+    // The panel, the palette and the screen saver, from the state now; the trip is written
+    // about once a minute. The frame calls it whenever it sets the marks.
+    void Sync();
 
 private:
-    void Build();
-    void Run(Item item);
-    void Apply(const session::LiveSettings& settings);
-    // Marks, enabled states, the panel, the palette and the screen saver, from the state now.
-    void Sync();
+    // A command's new settings: stored, and the display follows them.
+    void Change(const session::LiveSettings& settings);
+    void Flip(bool session::LiveSettings::*setting);
     void OnGoToPoint();
     void OnGoToHere();
 
-    CGPSMapFrame& frame_;
+    QMainWindow& window_;
+    view::MapView& view_;
+    view::MapCommands& commands_;
+    view::MapLoader& loader_;
     SettingsStore& store_;
     session::LiveSettings settings_;
     GpsDetailsPanel* panel_ = nullptr;
     ScreenSaverInhibitor* inhibitor_ = nullptr;
-    std::map<Item, QAction*> actions_;
     QPalette dayPalette_;
     static constexpr std::size_t kTripSaveFixes = 60;
-    std::size_t tripSavedFixes_ = 0;        // the trip's fixes when it was last written
-    std::optional<MapPos> contextPosition_; // where the context menu was last opened
+    std::size_t tripSavedFixes_ = 0; // the trip's fixes when it was last written
 };

@@ -1,6 +1,7 @@
 #include "calib/MapCalibration.h"
 
 #include "calib/CalibrationFile.h"
+#include "calib/PlaceImage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,34 +90,14 @@ std::shared_ptr<const GridGeoreference> FitGrid(const GridSettings& settings, st
 }
 
 MapCalibrationRead ReadMapCalibration(const std::string& baseName, int height) {
-    calib::CGPSMapFuncs calibration;
-    const platform::LoadResult loaded =
-        calib::LoadCalibrationFile(calib::CalibrationFileName(baseName), calibration);
-    switch (loaded.status) {
-    case platform::LoadStatus::Loaded:
-    case platform::LoadStatus::Missing:
-        break;
-    case platform::LoadStatus::Unreadable:
-    case platform::LoadStatus::Damaged:
-        return {std::nullopt, false, loaded.error};
+    const std::string calibrationPath = calib::CalibrationFileName(baseName);
+    ImagePlacement placed = PlaceImage(calibrationPath, height, nullptr);
+    // A calibration file whose pairs give no transform is still the calibration.
+    for (const FileIssue& issue : placed.issues) {
+        if (issue.path != calibrationPath || issue.status != platform::LoadStatus::Loaded)
+            return {std::nullopt, false, issue.text};
     }
-    GridSettings settings;
-    const std::string gridPath = GridFileName(baseName);
-    const platform::LoadResult grid = LoadGridFile(gridPath, settings);
-    if (grid.status != platform::LoadStatus::Loaded && grid.status != platform::LoadStatus::Missing)
-        return {std::nullopt, false, grid.error};
-    std::shared_ptr<const GridGeoreference> fit;
-    if (grid) {
-        if (loaded && !MatchesCalibration(settings, calibration, height))
-            settings.points = DefaultGridSettings(calibration, true, height).points;
-        std::string why;
-        fit = FitGrid(settings, &why);
-        if (!why.empty())
-            return {std::nullopt, false, gridPath + ": " + why};
-    }
-    const bool calibrated = loaded || fit != nullptr;
-    return {
-        MapGeoreference(HandheldGeoreference(calibration, height), std::move(fit)), calibrated, {}};
+    return {std::move(placed.georeference), placed.calibrated, {}};
 }
 
 } // namespace map

@@ -94,10 +94,6 @@ int Svid(Constellation system, int prn) {
     }
 }
 
-std::string_view Talker(std::string_view line) {
-    return line.size() >= 3 ? line.substr(1, 2) : std::string_view();
-}
-
 } // namespace
 
 Constellation ConstellationOf(std::string_view talker, int prn, std::optional<int> systemId) {
@@ -110,8 +106,7 @@ Constellation ConstellationOf(std::string_view talker, int prn, std::optional<in
     return *system == Constellation::Gps ? GpsOrAugmentation(prn) : *system;
 }
 
-bool GpsDetailsReader::Add(std::string_view line) {
-    const DecodedSentence sentence = DecodeSentence(line);
+bool GpsDetailsReader::Add(const DecodedSentence& sentence) {
     const NmeaType type = sentence.Type();
     bool completed = false;
     if (type == NmeaType::Gsv) {
@@ -120,7 +115,7 @@ bool GpsDetailsReader::Add(std::string_view line) {
         completed = groupsCompleted_ != before;
     } else if (type == NmeaType::Gsa) {
         if (sentence.ok)
-            OnGsa(line, std::get<GsaRecord>(sentence.record));
+            OnGsa(sentence.Talker(), std::get<GsaRecord>(sentence.record));
     } else if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
         SetTimeOfDay(gga->timeOfDayMs);
         quality_ = gga->quality;
@@ -128,11 +123,9 @@ bool GpsDetailsReader::Add(std::string_view line) {
         SetFix(fix);
         if (fix) {
             details_.position = MapPos(gga->longitude, gga->latitude);
-            details_.altitudeM.reset();
-            if (gga->altitudeGiven)
-                details_.altitudeM = gga->altitude;
+            details_.altitudeM = gga->altitude;
         }
-        if (gga->hdop >= 0.0 && gga->hdop <= 100.0)
+        if (gga->hdop)
             details_.hdop = gga->hdop;
     } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record)) {
         if (rmc->dateMs)
@@ -233,8 +226,7 @@ void GpsDetailsReader::OnGsv(const GsvRecord& gsv, bool ok) {
     skyDirty_ = true;
 }
 
-void GpsDetailsReader::OnGsa(std::string_view line, const GsaRecord& gsa) {
-    const std::string_view talker = Talker(line);
+void GpsDetailsReader::OnGsa(std::string_view talker, const GsaRecord& gsa) {
     const int source = gsa.systemId ? *gsa.systemId : SystemIdOfTalker(talker);
     if (source == 0) {
         if (!lastWasGsa_)
@@ -248,7 +240,7 @@ void GpsDetailsReader::OnGsa(std::string_view line, const GsaRecord& gsa) {
         used_.push_back({system, Svid(system, prn), source});
     }
     gsaMode_ = gsa.mode;
-    if (gsa.hdopGiven && gsa.hdop >= 0.0 && gsa.hdop <= 100.0)
+    if (gsa.hdop)
         details_.hdop = gsa.hdop;
     details_.pdop = gsa.pdop;
     details_.vdop = gsa.vdop;

@@ -45,9 +45,8 @@ public:
     // single-frequency figure, labelled as an estimate.
     static constexpr double kUereM = 5.0;
 
-    // Takes one sentence line; any bytes. True when the line completed a GSV group
-    // (LastGroup()).
-    bool Add(std::string_view line);
+    // Takes one decoded sentence, of any line. True when it completed a GSV group (LastGroup()).
+    bool Add(const DecodedSentence& sentence);
 
     [[nodiscard]] const GpsDetails& Details() const;
     [[nodiscard]] const SkyGroup& LastGroup() const { return lastGroup_; }
@@ -67,7 +66,7 @@ private:
     };
 
     void OnGsv(const GsvRecord& gsv, bool ok);
-    void OnGsa(std::string_view line, const GsaRecord& gsa);
+    void OnGsa(std::string_view talker, const GsaRecord& gsa);
     void SetTimeOfDay(std::optional<std::int64_t> timeOfDayMs);
     void SetFix(bool hasFix);
     void Settle();

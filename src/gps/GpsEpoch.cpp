@@ -4,24 +4,11 @@
 #include <utility>
 #include <variant>
 
-#include "gps/NmeaDecode.h"
-
 namespace gps {
 
 namespace {
 
 constexpr std::int64_t kDayMs = 86'400'000;
-
-unsigned TypeBit(NmeaType type) {
-    switch (type) {
-    case NmeaType::Gga:
-        return 1u;
-    case NmeaType::Rmc:
-        return 2u;
-    default:
-        return 0u;
-    }
-}
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - (a % b < 0 ? 1 : 0);
@@ -29,25 +16,26 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 
 } // namespace
 
-void GpsEpochAssembler::Add(std::string_view line) {
-    const unsigned bit = TypeBit(NmeaTypeOf(line));
-    if (bit == 0)
+void GpsEpochAssembler::Add(const DecodedSentence& sentence) {
+    const auto* gga = std::get_if<GgaRecord>(&sentence.record);
+    const auto* rmc = std::get_if<RmcRecord>(&sentence.record);
+    if (!gga && !rmc)
         return;
-    const std::optional<std::int64_t> timeOfDay = NmeaTimeOfDayMs(SplitNmeaFields(line)[1]);
+    const unsigned bit = gga ? 1u : 2u;
+    const std::optional<std::int64_t> timeOfDay = gga ? gga->timeOfDayMs : rmc->timeOfDayMs;
     if (types_ != 0 && ((types_ & bit) != 0 || timeOfDay != timeOfDayMs_))
         End();
     types_ |= bit;
     timeOfDayMs_ = timeOfDay;
 
-    const DecodedSentence sentence = DecodeSentence(line);
     if (const auto position = sentence.Position()) {
         hasPosition_ = true;
         epoch_.position = *position;
     }
-    if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
-        if (gga->altitudeGiven)
-            epoch_.heightM = gga->altitude;
-    } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record); rmc && sentence.ok) {
+    if (gga) {
+        if (gga->altitude)
+            epoch_.heightM = *gga->altitude;
+    } else if (sentence.ok) {
         if (rmc->utcMs != 0)
             rmcUtcMs_ = rmc->utcMs;
         epoch_.speedKnots = rmc->speedKnots;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/MapPos.h"
+#include "gps/NmeaDecode.h"
 
 namespace gps {
 
@@ -24,18 +25,18 @@ struct GpsEpoch {
 // most of a second, so a read often ends between the GGA and the RMC of one fix.
 //
 // The epoch in progress ends when a GGA or RMC comes with another time (an empty or bad time
-// field counts as a time of its own), or a type it already holds comes again. It is complete,
-// and given out at once, when it holds every type the last ended epoch held; until one has
-// ended (the first fix of a connection) it is given out when it ends. An epoch is given out
-// once, and only when one of its sentences carried a position.
+// field, or a sentence too short for its type, counts as a time of its own), or a type it already
+// holds comes again. It is complete, and given out at once, when it holds every type the last ended
+// epoch held; until one has ended (the first fix of a connection) it is given out when it ends. An
+// epoch is given out once, and only when one of its sentences carried a position.
 //
 // The time is the RMC's (time and date). An epoch with a time of day but no date (GGA only, or
 // an RMC with an empty date) takes the day nearest the last RMC date seen, or the computer's
 // clock before any; only an epoch with no time at all has utcMs 0.
 class GpsEpochAssembler {
 public:
-    // Takes one sentence line; lines of other types (GSA, GSV...) change nothing.
-    void Add(std::string_view line);
+    // Takes one decoded sentence; other types (GSA, GSV...) change nothing.
+    void Add(const DecodedSentence& sentence);
     // The stream has ended: the epoch in progress is over.
     void Finish();
     // The epochs given out since the last call, oldest first.

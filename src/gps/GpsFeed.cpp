@@ -101,11 +101,11 @@ GpsUpdate GpsFeed::TakeUpdate(std::uint32_t nowMs, std::uint32_t rateMs) {
             update.lostText = link_->LostText();
         } else {
             GpsUpdateFold fold(used_);
-            std::string line;
+            QueuedSentence sentence;
             bool any = false;
-            while (link_->PopSentence(line)) {
-                fold.Add(line);
-                epochs_.Add(line);
+            while (link_->PopSentence(sentence)) {
+                fold.Add(sentence.decoded);
+                epochs_.Add(sentence.decoded);
                 any = true;
             }
             if (ended)

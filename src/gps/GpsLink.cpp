@@ -151,13 +151,13 @@ void GpsLink::Close() {
     connecting_.store(false);
 }
 
-bool GpsLink::PopSentence(std::string& line) {
+bool GpsLink::PopSentence(QueuedSentence& sentence) {
     if (sentenceCount_.load() == 0)
         return false;
     std::lock_guard lock(sentencesLock_);
     if (sentences_.empty())
         return false;
-    line = std::move(sentences_.front());
+    sentence = std::move(sentences_.front());
     sentences_.pop_front();
     sentenceCount_.store(sentences_.size());
     return true;
@@ -187,10 +187,11 @@ std::int32_t GpsLink::Queue(NmeaLineAssembler& assembler, const char* bytes, std
     std::string line;
     while (assembler.PopLine(line)) {
         // The details read every line; the fold and its queue only the handheld's types.
-        details_.Add(line);
-        if (!IsHandheldType(NmeaTypeOf(line)))
+        DecodedSentence decoded = DecodeSentence(line);
+        details_.Add(decoded);
+        if (!IsHandheldType(decoded.Type()))
             continue;
-        sentences_.push_back(std::move(line));
+        sentences_.push_back({std::move(line), std::move(decoded)});
         ++accepted;
         if (sentences_.size() > maxSentences_)
             sentences_.pop_front();

@@ -14,16 +14,17 @@
 
 #include "gps/GpsDetailsReader.h"
 #include "gps/GpsSource.h"
+#include "gps/NmeaDecode.h"
 #include "gps/NmeaLineAssembler.h"
 #include "gps/SerialLog.h"
 #include "platform/SerialPort.h"
 
 // The link to a GPS receiver: opens a source (a serial line, gpsd, a network stream, a log,
 // the simulator; see GpsSourceName.h), runs one reader thread that polls it, cuts the bytes
-// into sentence lines and keeps the newest GGA, RMC and GSA lines in a small queue for the
-// user-interface thread, which it tells about them through a callback. Each poll takes
-// everything that has arrived, so a fast source never queues up in the kernel: the update
-// rate limits what is shown, never what is read. When a source fails (a receiver unplugged,
+// into sentence lines, decodes each once, and keeps the newest GGA, RMC and GSA sentences in a
+// small queue for the user-interface thread, which it tells about them through a callback. Each
+// poll takes everything that has arrived, so a fast source never queues up in the kernel: the
+// update rate limits what is shown, never what is read. When a source fails (a receiver unplugged,
 // a server gone) the reader reopens it every retry interval until it answers again or the
 // link is closed; a source that stays open but sends no sentence for the silence limit is
 // reported, and a connection to a server is made anew.
@@ -39,6 +40,13 @@ using GpsPostCallback = std::function<void(std::int32_t sentences, std::size_t b
 // Test seam: called on the reader thread after every poll (after the post), with its outcome:
 // the bytes of all its reads, or the read that failed.
 using GpsReadObserver = std::function<void(const platform::SerialReadResult& read)>;
+
+// A queued sentence: its line ("$GPGGA,...", no carriage return) and the line decoded, once, on
+// the reader thread.
+struct QueuedSentence {
+    std::string line;
+    DecodedSentence decoded;
+};
 
 struct GpsLinkOptions {
     // Time between reads while reads succeed, and after a failed read. The program keeps the
@@ -97,9 +105,8 @@ public:
     // is not open is left as it is. Must not be called from the post callback.
     void Close();
 
-    // Takes the oldest queued line ("$GPGGA,...", no carriage return); false when none is
-    // queued.
-    bool PopSentence(std::string& line);
+    // Takes the oldest queued sentence; false when none is queued.
+    bool PopSentence(QueuedSentence& sentence);
     void ClearSentences();
     // The receiver details as of the last line read: every line of the connection is read
     // into them as it arrives, whatever the queue keeps.
@@ -129,8 +136,8 @@ private:
     // The source sourceName names, or null with the reason in openError_.
     std::unique_ptr<GpsSource> MakeSource(const std::string& sourceName, std::int32_t baudRate);
     void ReaderThread(GpsPostCallback post, GpsReadObserver observer, bool opened);
-    // Feeds bytes of a read to the assembler, reads every line into the details and queues the
-    // GGA, RMC and GSA lines; how many it queued.
+    // Feeds bytes of a read to the assembler, decodes every line, reads it into the details and
+    // queues the GGA, RMC and GSA sentences; how many it queued.
     std::int32_t Queue(NmeaLineAssembler& assembler, const char* bytes, std::size_t count);
     void SetLostText(std::string text);
     // Waits for interval or until Close; false when the link is to stop.
@@ -139,7 +146,7 @@ private:
     GpsPostCallback post_;
     GpsReadObserver observer_;
     std::atomic<bool> readError_{false};
-    std::deque<std::string> sentences_;
+    std::deque<QueuedSentence> sentences_;
     std::atomic<std::size_t> sentenceCount_{0}; // PopSentence's early exit reads it unlocked
     std::atomic<bool> running_{false};
     std::atomic<bool> ended_{false};

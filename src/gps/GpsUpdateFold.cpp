@@ -1,45 +1,36 @@
 #include "gps/GpsUpdateFold.h"
 
 #include <chrono>
-
-#include "gps/NmeaDecode.h"
+#include <optional>
+#include <variant>
 
 namespace gps {
 
-void GpsUpdateFold::Add(std::string_view line) {
-    // Seeded with the batch values, so an empty GGA field keeps what the batch has so far.
-    GgaRecord seed;
-    seed.satellites = satellites_;
-    seed.hdop = hdop_;
-    seed.altitude = altitude_;
-    const DecodedSentence sentence = DecodeSentence(line, seed);
+void GpsUpdateFold::Add(const DecodedSentence& sentence) {
     if (const auto* gga = std::get_if<GgaRecord>(&sentence.record)) {
         used_.OnFixTime(gga->timeOfDayMs);
-        if (sentence.ok) {
-            hasPosition_ = true;
-            position_ = MapPos(gga->longitude, gga->latitude);
-            satellites_ = gga->satellites;
-            hdop_ = gga->hdop;
-            altitude_ = gga->altitude;
-            fixLost_ = false;
-        } else {
-            fixLost_ = true;
+        if (TakePosition(sentence)) {
+            satellites_ = gga->satellites.value_or(satellites_);
+            hdop_ = gga->hdop.value_or(hdop_);
+            altitude_ = gga->altitude.value_or(altitude_);
         }
     } else if (const auto* rmc = std::get_if<RmcRecord>(&sentence.record)) {
         used_.OnFixTime(rmc->timeOfDayMs);
-        if (sentence.ok) {
-            hasPosition_ = true;
-            position_ = MapPos(rmc->longitude, rmc->latitude);
-            fixLost_ = false;
-        } else {
-            fixLost_ = true;
-        }
-    } else if (const auto* gsa = std::get_if<GsaRecord>(&sentence.record)) {
-        if (sentence.ok) {
-            satellites_ = used_.Add(line, *gsa);
-            hdop_ = gsa->hdop;
-        }
+        TakePosition(sentence);
+    } else if (const auto* gsa = std::get_if<GsaRecord>(&sentence.record); gsa && sentence.ok) {
+        satellites_ = used_.Add(sentence.Talker(), *gsa);
+        hdop_ = gsa->hdop.value_or(0.0);
     }
+}
+
+bool GpsUpdateFold::TakePosition(const DecodedSentence& sentence) {
+    const std::optional<MapPos> position = sentence.Position();
+    fixLost_ = !position;
+    if (position) {
+        hasPosition_ = true;
+        position_ = *position;
+    }
+    return position.has_value();
 }
 
 GpsBatchResult GpsUpdateFold::ApplyTo(GpsFix& fix) const {

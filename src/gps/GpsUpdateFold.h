@@ -5,10 +5,12 @@
 
 #include "base/MapPos.h"
 #include "gps/GpsFix.h"
+#include "gps/NmeaDecode.h"
 #include "gps/UsedSatellites.h"
 
 // The steps of a GPS update that need no link: the rate limit and the fold of a batch of
-// queued sentence lines into the GpsFix (GpsFeed runs them on what its link queued).
+// queued sentences, decoded once on the reader thread, into the GpsFix (GpsFeed runs them on what
+// its link queued).
 namespace gps {
 
 // What a folded batch changed: a new position, or the fix lost.
@@ -18,14 +20,15 @@ struct GpsBatchResult {
     bool fixLost = false;
 };
 
-// Folds one batch of sentence lines, oldest first, into the fix. The last GGA or RMC line
-// decides whether the fix is lost, the last one that carried a position gives the position,
-// the last GGA or GSA gives satellites and hdop (a GSA the satellites its receiver fix used
-// in all systems so far, gathered in used); other lines change nothing.
+// Folds one batch of sentences, oldest first, into the fix. The last GGA or RMC decides
+// whether the fix is lost, the last one that carried a position gives the position, the last
+// GGA or GSA gives satellites and hdop (a GSA the satellites its receiver fix used in all
+// systems so far, gathered in used); other sentences change nothing. A GGA's empty satellites,
+// hdop or altitude keeps the batch's value so far; a GSA's empty hdop counts as 0.0.
 class GpsUpdateFold {
 public:
     explicit GpsUpdateFold(UsedSatellites& used) : used_(used) {}
-    void Add(std::string_view line);
+    void Add(const DecodedSentence& sentence);
 
     // Applies the batch: a new position sets fix.position and fix.hasFix; a lost fix then
     // clears hasFix (so a batch whose last GGA/RMC had no position ends without a fix even if
@@ -34,6 +37,8 @@ public:
     GpsBatchResult ApplyTo(GpsFix& fix) const;
 
 private:
+    bool TakePosition(const DecodedSentence& sentence);
+
     UsedSatellites& used_;
     std::int32_t satellites_ = -1;
     double hdop_ = -1.0;

@@ -138,15 +138,9 @@ constexpr double kMaxAltitudeM = 1'000'000.0;
 bool GgaFromFields(const NmeaFields& f, GgaRecord& record) {
     record.timeOfDayMs = NmeaTimeOfDayMs(f[1]);
     record.quality = Whole(f[6], 0, 9);
-    if (!f[7].empty())
-        record.satellites = Whole(f[7], 0, kMaxSatellites).value_or(record.satellites);
-    if (!f[8].empty())
-        record.hdop = Real(f[8], 0.0, kMaxDop).value_or(record.hdop);
-    if (!f[9].empty()) {
-        const auto altitude = Real(f[9], kMinAltitudeM, kMaxAltitudeM, NmeaSign::Minus);
-        record.altitude = altitude.value_or(record.altitude);
-        record.altitudeGiven = altitude.has_value();
-    }
+    record.satellites = Whole(f[7], 0, kMaxSatellites);
+    record.hdop = Real(f[8], 0.0, kMaxDop);
+    record.altitude = Real(f[9], kMinAltitudeM, kMaxAltitudeM, NmeaSign::Minus);
     const auto latitude = NmeaLatitude(f[2], f[3]);
     const auto longitude = NmeaLongitude(f[4], f[5]);
     if (!latitude || !longitude)
@@ -184,9 +178,7 @@ std::optional<int> HexDigit(std::string_view field) {
 }
 
 bool GsaFromFields(const NmeaFields& f, GsaRecord& record) {
-    const auto hdop = Real(f[16], 0.0, kMaxDop);
-    record.hdop = hdop.value_or(0.0);
-    record.hdopGiven = hdop.has_value();
+    record.hdop = Real(f[16], 0.0, kMaxDop);
     std::int32_t used = 0;
     record.prnCount = 0;
     for (std::size_t i = 3; i <= 14; ++i) {
@@ -277,11 +269,7 @@ bool Decode(const NmeaFields& fields, NmeaRecord& record) {
     return FromFields(fields, std::get<Record>(record));
 }
 
-NmeaRecord Seeded(const GgaRecord& seed) {
-    return seed;
-}
-
-template <typename Record> NmeaRecord Fresh(const GgaRecord&) {
+template <typename Record> NmeaRecord Fresh() {
     return Record{};
 }
 
@@ -289,12 +277,12 @@ struct Rule {
     std::string_view type;
     NmeaType kind;
     std::size_t minFields; // a shorter sentence does not decode and leaves its record alone
-    NmeaRecord (*start)(const GgaRecord& ggaSeed);
+    NmeaRecord (*start)();
     bool (*decode)(const NmeaFields& fields, NmeaRecord& record);
 };
 
 constexpr std::array<Rule, 7> kRules = {{
-    {"GGA", NmeaType::Gga, 15, Seeded, Decode<GgaRecord, GgaFromFields>},
+    {"GGA", NmeaType::Gga, 15, Fresh<GgaRecord>, Decode<GgaRecord, GgaFromFields>},
     {"RMC", NmeaType::Rmc, 12, Fresh<RmcRecord>, Decode<RmcRecord, RmcFromFields>},
     {"GSA", NmeaType::Gsa, 18, Fresh<GsaRecord>, Decode<GsaRecord, GsaFromFields>},
     {"VTG", NmeaType::Vtg, 9, Fresh<VtgRecord>, Decode<VtgRecord, VtgFromFields>},
@@ -302,6 +290,56 @@ constexpr std::array<Rule, 7> kRules = {{
     {"ZDA", NmeaType::Zda, 5, Fresh<ZdaRecord>, Decode<ZdaRecord, ZdaFromFields>},
     {"GSV", NmeaType::Gsv, 4, Fresh<GsvRecord>, Decode<GsvRecord, GsvFromFields>},
 }};
+
+// What each record gave, as DecodedSentence::Set bits; ok is what its decoder returned.
+using Set = DecodedSentence::Set;
+
+std::uint32_t Bit(bool given, std::uint32_t bits) {
+    return given ? bits : 0u;
+}
+
+std::uint32_t SetOf(std::monostate, bool) {
+    return 0;
+}
+
+std::uint32_t SetOf(const GgaRecord& r, bool ok) {
+    return Bit(r.timeOfDayMs.has_value(), Set::kTime) | Bit(ok, Set::kPosition) |
+           Bit(r.quality.has_value(), Set::kStatus) |
+           Bit(r.satellites.has_value(), Set::kSatellites) | Bit(r.hdop.has_value(), Set::kHdop) |
+           Bit(r.altitude.has_value(), Set::kAltitude);
+}
+
+std::uint32_t SetOf(const RmcRecord& r, bool ok) {
+    return Bit(r.timeOfDayMs.has_value(), Set::kTime) | Bit(r.dateMs.has_value(), Set::kDate) |
+           Bit(r.status != 0 || r.mode != 0, Set::kStatus) |
+           Bit(r.magVar.has_value(), Set::kMagVar) | Bit(ok, Set::kPosition) |
+           Bit(ok && std::isfinite(r.speedKnots), Set::kSpeed) |
+           Bit(ok && std::isfinite(r.courseDeg), Set::kCourse);
+}
+
+std::uint32_t SetOf(const GsaRecord& r, bool ok) {
+    return Bit(ok, Set::kSatellites) | Bit(r.mode.has_value(), Set::kStatus) |
+           Bit(r.hdop.has_value(), Set::kHdop) | Bit(r.pdop || r.vdop, Set::kDop);
+}
+
+std::uint32_t SetOf(const VtgRecord& r, bool) {
+    return Bit(r.courseTrue.has_value(), Set::kCourse) |
+           Bit(r.speedKnots || r.speedKmh, Set::kSpeed) | Bit(r.mode != 0, Set::kStatus);
+}
+
+std::uint32_t SetOf(const GstRecord& r, bool) {
+    return Bit(r.timeOfDayMs.has_value(), Set::kTime) |
+           Bit(r.rms || r.semiMajor || r.semiMinor || r.latitude || r.longitude || r.altitude,
+               Set::kError);
+}
+
+std::uint32_t SetOf(const ZdaRecord& r, bool) {
+    return Bit(r.utcMs.has_value(), Set::kTime | Set::kDate);
+}
+
+std::uint32_t SetOf(const GsvRecord&, bool ok) {
+    return Bit(ok, Set::kSky);
+}
 
 const Rule* RuleOf(std::string_view line) {
     const std::string_view type = NmeaSentenceType(line);
@@ -368,18 +406,21 @@ NmeaType NmeaTypeOf(std::string_view line) {
     return rule == nullptr ? NmeaType::Other : rule->kind;
 }
 
-DecodedSentence DecodeSentence(std::string_view line, const GgaRecord& ggaSeed) {
+DecodedSentence DecodeSentence(std::string_view line) {
     DecodedSentence out;
     const Rule* rule = RuleOf(line);
     if (rule == nullptr)
         return out;
-    out.record = rule->start(ggaSeed);
+    out.record = rule->start();
     out.ok = DecodeWith(*rule, line, out.record);
+    out.set = std::visit([&](const auto& record) { return SetOf(record, out.ok); }, out.record);
+    // A line of an understood type is at least "$GPGGA" long.
+    out.talker = {line[1], line[2]};
     return out;
 }
 
 std::optional<MapPos> DecodedSentence::Position() const {
-    if (!ok)
+    if (!Has(kPosition))
         return std::nullopt;
     if (const auto* gga = std::get_if<GgaRecord>(&record))
         return MapPos(gga->longitude, gga->latitude);

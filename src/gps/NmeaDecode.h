@@ -23,17 +23,18 @@
 // decoded position differs from the exact decimal value by up to about 1e-7 degree in a real
 // sentence: "4807.038,N" decodes to 48.117300001780194, not 48.1173.
 //
-// The fields the handheld never read are optional: an empty, truncated, malformed or
-// out-of-range field is nothing, never a made-up zero.
+// An empty, truncated, malformed or out-of-range field is nothing (an empty optional; NaN for
+// RMC's speed and course), never a made-up zero. What nothing means for the fix (an empty GGA field
+// keeps the batch's value, an empty GSA HDOP counts as 0.0) is the update fold's rule, not the
+// decoder's.
 namespace gps {
 
 struct GgaRecord {
-    double latitude = 0.0;        // degrees, -90..90 for a sane sentence
-    double longitude = 0.0;       // degrees, -180..180 for a sane sentence
-    std::int32_t satellites = -1; // field 7, satellites in use; -1: none reported
-    double hdop = -1.0;           // field 8, horizontal dilution of precision; -1: none reported
-    double altitude = 0.0;        // field 9, antenna altitude in the sentence's unit (metres)
-    bool altitudeGiven = false;   // field 9 was there and read in this sentence
+    double latitude = 0.0;                     // degrees, -90..90 for a sane sentence
+    double longitude = 0.0;                    // degrees, -180..180 for a sane sentence
+    std::optional<std::int32_t> satellites{};  // field 7, satellites in use
+    std::optional<double> hdop{};              // field 8, horizontal dilution of precision
+    std::optional<double> altitude{};          // field 9, in the sentence's unit (metres)
     std::optional<std::int64_t> timeOfDayMs{}; // field 1
     std::optional<int> quality{};              // field 6: 0 invalid, 1 GPS, 2 DGPS, 4 RTK fixed...
 };
@@ -54,8 +55,7 @@ struct RmcRecord {
 
 struct GsaRecord {
     std::int32_t satellitesUsed = 0; // non-empty satellite-number fields among 3..14 (0..12)
-    double hdop = 0.0;               // field 16; 0.0 when empty
-    bool hdopGiven = false;          // field 16 was there and read
+    std::optional<double> hdop{};    // field 16
     std::optional<int> mode{};       // field 2: 1 no fix, 2 2D, 3 3D
     std::array<int, 12> prns{};      // the satellite numbers of fields 3..14 that read as 1..999
     int prnCount = 0;
@@ -117,13 +117,10 @@ struct GsvRecord {
     friend bool operator==(const GsvRecord&, const GsvRecord&) = default;
 };
 
-// GGA (needs 15 fields). Fields 1 and 6 are read whatever the result. Fields 7, 8 and 9, when
-// non-empty, are read into the record before the
-// position is looked at and stay there whatever the result; an empty or unreadable one keeps
-// the value the record held, so seed the record with the values to keep. Returns true and stores
-// latitude (fields 2, 3) and longitude (fields 4, 5) when both coordinates read. The fix quality
-// (field 6) does not decide it: a quality-0 sentence with a position decodes as a position. Other
-// type or fewer than 15 fields: false, record untouched.
+// GGA (needs 15 fields). Fields 1, 6, 7, 8 and 9 are read whatever the result. Returns true and
+// stores latitude (fields 2, 3) and longitude (fields 4, 5) when both coordinates read. The fix
+// quality (field 6) does not decide it: a quality-0 sentence with a position decodes as a position.
+// Other type or fewer than 15 fields: false, record untouched.
 [[nodiscard]] bool DecodeGga(std::string_view line, GgaRecord& record);
 
 // RMC (needs 12 fields). Returns true and stores latitude (fields 3, 4) and longitude (fields 5,
@@ -168,18 +165,43 @@ bool IsHandheldType(NmeaType type);
 // The type of an understood sentence line, else Other.
 NmeaType NmeaTypeOf(std::string_view line);
 
+// One line decoded once, for every reader of it (the receiver details, the update fold, the
+// receiver fixes): its record, and as bits of set what it gave, so a reader asks what changed
+// instead of decoding again. A value the sentence left empty, or that does not read, sets no bit.
 struct DecodedSentence {
-    NmeaRecord record; // monostate for a line of another type
-    bool ok = false;   // what the type's decoder returned
+    enum Set : std::uint32_t {
+        kTime = 1u << 0,       // a time of day (GGA, RMC, GST, ZDA)
+        kDate = 1u << 1,       // the day (RMC, ZDA)
+        kPosition = 1u << 2,   // latitude and longitude (GGA, RMC)
+        kAltitude = 1u << 3,   // GGA
+        kSatellites = 1u << 4, // satellites used (GGA's count; GSA's count and numbers)
+        kHdop = 1u << 5,       // GGA, GSA
+        kDop = 1u << 6,        // GSA's PDOP or VDOP
+        kSpeed = 1u << 7,      // RMC, VTG
+        kCourse = 1u << 8,     // RMC, VTG
+        kMagVar = 1u << 9,     // RMC
+        kStatus = 1u << 10,    // a fix quality, status or mode (GGA, RMC, GSA, VTG)
+        kError = 1u << 11,     // GST's error estimate
+        kSky = 1u << 12,       // one GSV sentence of a group
+    };
+
+    NmeaRecord record;            // monostate for a line of another type
+    bool ok = false;              // what the type's decoder returned
+    std::uint32_t set = 0;        // bits of Set
+    std::array<char, 2> talker{}; // the two characters after "$" of an understood line
 
     NmeaType Type() const { return static_cast<NmeaType>(record.index()); }
+    [[nodiscard]] bool Has(Set bit) const { return (set & bit) != 0; }
+    // "GP", "GN"...; "" for a line of another type.
+    std::string_view Talker() const {
+        return Type() == NmeaType::Other ? std::string_view() : std::string_view(talker.data(), 2);
+    }
     // The position of a GGA or RMC line that decoded (x longitude, y latitude).
     std::optional<MapPos> Position() const;
 };
 
-// Decodes a line of any understood type, by the rules above. A GGA record starts as ggaSeed,
-// so that its empty fields 7, 8 and 9 keep the seed's values; the other records start empty.
-DecodedSentence DecodeSentence(std::string_view line, const GgaRecord& ggaSeed = {});
+// Decodes a line of any understood type, by the rules above.
+DecodedSentence DecodeSentence(std::string_view line);
 
 // One coordinate field: exactly 2 (latitude) or 3 (longitude) digits of whole degrees, then
 // the minutes, an unsigned decimal below 60 read in single precision, or none; negated when

@@ -13,13 +13,19 @@ namespace gps {
 // last break are a line at Finish. A line longer than maxLineLength is dropped whole and its
 // bytes are not kept, so memory stays bounded whatever the input holds.
 //
-// onLine gets a std::string_view that is valid only during the call.
+// onLine gets a std::string_view that is valid only during the call; onDropped, when given, is
+// called in a dropped line's place, for readers that number the lines.
 class NmeaLineCutter {
+    struct Ignore {
+        void operator()() const {}
+    };
+
 public:
     explicit NmeaLineCutter(std::size_t maxLineLength = std::numeric_limits<std::size_t>::max())
         : maxLineLength_(maxLineLength) {}
 
-    template <typename OnLine> void Feed(std::string_view chunk, OnLine&& onLine) {
+    template <typename OnLine, typename OnDropped = Ignore>
+    void Feed(std::string_view chunk, OnLine&& onLine, OnDropped&& onDropped = {}) {
         if (afterCr_ && !chunk.empty()) {
             afterCr_ = false;
             if (chunk.front() == '\n')
@@ -38,6 +44,8 @@ public:
                     carry_.append(chunk.substr(0, end));
                     onLine(std::string_view(carry_));
                 }
+            } else {
+                onDropped();
             }
             carry_.clear();
             overlong_ = false;
@@ -51,8 +59,11 @@ public:
     }
 
     // The end of the input: the last line, when it has bytes and is not too long.
-    template <typename OnLine> void Finish(OnLine&& onLine) {
-        if (!overlong_ && !carry_.empty())
+    template <typename OnLine, typename OnDropped = Ignore>
+    void Finish(OnLine&& onLine, OnDropped&& onDropped = {}) {
+        if (overlong_)
+            onDropped();
+        else if (!carry_.empty())
             onLine(std::string_view(carry_));
         carry_.clear();
         overlong_ = false;

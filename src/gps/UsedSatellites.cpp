@@ -10,8 +10,7 @@ void UsedSatellites::OnFixTime(std::optional<std::int64_t> timeOfDayMs) {
     fixTime_ = timeOfDayMs;
 }
 
-std::int32_t UsedSatellites::Add(std::string_view line, const GsaRecord& gsa) {
-    const std::string_view talker = line.size() >= 3 ? line.substr(1, 2) : std::string_view("??");
+std::int32_t UsedSatellites::Add(std::string_view talker, const GsaRecord& gsa) {
     std::optional<Source> source;
     if (gsa.systemId)
         source = Source('\0', '\0', *gsa.systemId, -1);

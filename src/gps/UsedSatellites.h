@@ -26,8 +26,8 @@ class UsedSatellites {
 public:
     // A GGA or RMC with this time field, whether it decoded or not.
     void OnFixTime(std::optional<std::int64_t> timeOfDayMs);
-    // A GSA that decoded; the number the fix used so far.
-    std::int32_t Add(std::string_view line, const GsaRecord& gsa);
+    // A GSA that decoded, from talker ("GP", "GN"...); the number the fix used so far.
+    std::int32_t Add(std::string_view talker, const GsaRecord& gsa);
 
 private:
     using Source = std::tuple<char, char, int, int>; // talker, system id, first satellite's system

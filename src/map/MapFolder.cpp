@@ -3,7 +3,7 @@
 #include "base/Crc32.h"
 #include "base/Number.h"
 #include "geo/RangeBearing.h"
-#include "map/GridMap.h"
+#include "map/ShownMap.h"
 #include "map/formats/MapFormats.h"
 #include "platform/FileIo.h"
 

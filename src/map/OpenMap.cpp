@@ -1,19 +1,13 @@
 #include "map/OpenMap.h"
 
-#include "map/formats/GeoTiff.h"
-#include "map/formats/GeoTiffPyramid.h"
-#include "map/formats/JpegPyramid.h"
 #include "map/formats/KmzArchive.h"
 #include "map/formats/OverlayMosaic.h"
-#include "map/formats/TiffFile.h"
 #include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
-#include "platform/JpegDecoder.h"
 
 #include <sys/stat.h>
 
 #include <limits>
-#include <optional>
 
 namespace map {
 
@@ -24,92 +18,6 @@ bool SameFileState(const struct stat& a, const struct stat& b) {
     return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
-}
-
-OpenedMap DecodeJpeg(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
-                     OpenMapEvents& events) {
-    JpegPyramidOptions jpeg;
-    jpeg.progress = [&events](double done) { return events.Progress(done); };
-    jpeg.cancelled = [&events] { return events.Cancelled(); };
-    jpeg.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
-    jpeg.rowsStored = [&events](MapPyramid map, int rows) {
-        const int columns = map.Width();
-        events.RowsStored(std::move(map), columns, rows);
-    };
-    jpeg.previewMinPixels = options.earlyPictureMinPixels;
-    jpeg.target = target;
-    JpegPyramid loaded = LoadJpegPyramid(fd, jpeg);
-    OpenedMap out;
-    out.map = std::move(loaded.map);
-    out.error = std::move(loaded.error);
-    out.incomplete = loaded.endsEarly;
-    out.damaged = loaded.damaged;
-    out.keep = std::move(loaded.keep);
-    return out;
-}
-
-OpenedMap DecodeTiff(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
-                     OpenMapEvents& events) {
-    GeoTiffPyramidOptions tiff;
-    tiff.progress = [&events](double done) { return events.Progress(done); };
-    tiff.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
-    tiff.regionStored = [&events](MapPyramid map, int columns, int rows) {
-        events.RowsStored(std::move(map), columns, rows);
-    };
-    tiff.previewMinPixels = options.earlyPictureMinPixels;
-    tiff.firstColumns = options.firstViewWidth;
-    tiff.firstRows = options.firstViewHeight;
-    tiff.target = target;
-    GeoTiffPyramid loaded = LoadGeoTiffPyramid(fd, tiff);
-    OpenedMap out;
-    out.map = std::move(loaded.map);
-    out.error = std::move(loaded.error);
-    out.keep = std::move(loaded.keep);
-    return out;
-}
-
-OpenedMap DecodeTiles(const std::string& path, const MbTilesInfo& info,
-                      const OpenMapOptions& options, const MakePyramidTarget& target,
-                      OpenMapEvents& events) {
-    OpenedMap out;
-    if (options.tileImages == nullptr) {
-        out.error = "no decoder of map tiles";
-        return out;
-    }
-    MbTilesPyramidOptions tiles;
-    tiles.progress = [&events](double done) { return events.Progress(done); };
-    tiles.cancelled = [&events] { return events.Cancelled(); };
-    tiles.decoder = options.tileImages;
-    tiles.target = target;
-    MbTilesPyramid loaded = LoadMbTilesPyramid(path, info, tiles);
-    out.map = std::move(loaded.map);
-    out.error = std::move(loaded.error);
-    out.damaged = loaded.damaged;
-    out.keep = std::move(loaded.keep);
-    return out;
-}
-
-OpenedMap DecodeOther(int fd, const OpenMapOptions& options, const MakePyramidTarget& target,
-                      OpenMapEvents& events) {
-    OpenedMap out;
-    if (options.otherImages == nullptr) {
-        out.error = "not a JPEG image";
-        return out;
-    }
-    WholeImageDecoder::Decoded decoded = options.otherImages->Decode(
-        fd, target, [&events](double done) { return events.Progress(done); });
-    out.error = std::move(decoded.error);
-    out.incomplete = decoded.incomplete;
-    if (!decoded.place)
-        return out;
-    // Part of a file that ends early is missing: shown this once, never kept.
-    if (decoded.incomplete) {
-        out.map = decoded.place->Discard();
-    } else {
-        out.map = decoded.place->Pyramid();
-        out.keep = std::move(decoded.place);
-    }
-    return out;
 }
 
 // What the decode of one overlay of a mosaic tells: its share of the progress, and no picture
@@ -131,9 +39,9 @@ private:
 
 // One overlay's image decoded whole into a pyramid of its own in memory (bounded as any map's
 // is), to be drawn into the mosaic and dropped before the next.
-OpenedMap DecodeOverlay(const MapSource& source, const OverlayImage& overlay,
-                        const OpenMapOptions& options, OpenMapEvents& events) {
-    OpenedMap out;
+DecodedImage DecodeOverlay(const MapSource& source, const OverlayImage& overlay,
+                           const OpenMapOptions& options, OpenMapEvents& events) {
+    DecodedImage out;
     int err = 0;
     platform::UniqueFd fd;
     if (source.format->kind == MapFileKind::Kmz) {
@@ -153,9 +61,7 @@ OpenedMap DecodeOverlay(const MapSource& source, const OverlayImage& overlay,
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(none, overlay.image, fd.Get(), w, h, error);
     };
-    return platform::IsJpegFile(fd.Get()) ? DecodeJpeg(fd.Get(), plain, target, events)
-           : IsTiffFile(fd.Get())         ? DecodeTiff(fd.Get(), plain, target, events)
-                                          : DecodeOther(fd.Get(), plain, target, events);
+    return DecoderFor(fd.Get()).decode(fd.Get(), overlay.image, {plain, target, events});
 }
 
 // Several overlays of one document as one map: each decoded in turn and drawn into the mosaic
@@ -198,7 +104,7 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     for (std::size_t i = 0; i < source.overlays.size(); ++i) {
         const OverlayImage& overlay = source.overlays[i];
         OverlayEvents part(events, share * static_cast<double>(i), share);
-        OpenedMap image = DecodeOverlay(source, overlay, options, part);
+        DecodedImage image = DecodeOverlay(source, overlay, options, part);
         if (image.map.Empty() && image.error.empty())
             return {}; // stopped
         if (!image.map.Empty() && (image.map.Width() != overlay.placed.width ||
@@ -277,55 +183,23 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     const bool fromArchive = path == mapPath && source.format->kind == MapFileKind::Kmz;
     struct stat before {};
     ::fstat(fd.Get(), &before);
-    const bool jpeg = platform::IsJpegFile(fd.Get());
-    const bool tiff = !jpeg && IsTiffFile(fd.Get());
-    std::optional<MbTilesInfo> tiles;
-    if (!jpeg && !tiff && IsMbTilesFile(fd.Get())) {
-        MbTilesInfoResult read = ReadMbTilesInfo(path, cancelled);
-        if (!read.info) {
-            out.error = std::move(read.error);
-            return out;
-        }
-        tiles = read.info;
-    }
-    int width = 0;
-    int height = 0;
-    if (jpeg) {
-        platform::JpegInfo info;
-        if (platform::ReadJpegInfo(fd.Get(), &info).ok) {
-            width = info.width;
-            height = info.height;
-        }
-    } else if (tiles) {
-        width = tiles->Width();
-        height = tiles->Height();
-    } else if (tiff) {
-        if (const GeoTiffHeaderResult header = ReadGeoTiffHeader(fd.Get()); header.header) {
-            width = header.header->width;
-            height = header.header->height;
-        }
-    } else if (options.otherImages != nullptr &&
-               !options.otherImages->HeaderSize(fd.Get(), &width, &height)) {
-        width = height = 0;
-    }
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without an early picture).
     const PyramidCache cache(fromArchive ? std::filesystem::path() : options.cacheFolder);
-    if (width > 0 && height > 0)
-        out.map = cache.Open(path, fd.Get(), width, height);
+    const MakePyramidTarget target = [&](int w, int h, std::string* error) {
+        return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
+    };
+    const DecodeContext context{options, target, events};
+    const ImageDecoder& decoder = DecoderFor(fd.Get());
+    if (const ImageHeaderResult header = decoder.header(fd.Get(), path, &context); header.header)
+        out.map = cache.Open(path, fd.Get(), header.header->width, header.header->height);
     if (!out.map.Empty()) {
         out.source = std::move(source);
         return out;
     }
-    const MakePyramidTarget target = [&](int w, int h, std::string* error) {
-        return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
-    };
     // JPEG and TIFF maps stream into their pyramid, so their size is bound by the cache or
     // memory, not by what a whole-image decoder agrees to hold.
-    out = jpeg    ? DecodeJpeg(fd.Get(), options, target, events)
-          : tiff  ? DecodeTiff(fd.Get(), options, target, events)
-          : tiles ? DecodeTiles(path, *tiles, options, target, events)
-                  : DecodeOther(fd.Get(), options, target, events);
+    static_cast<DecodedImage&>(out) = decoder.decode(fd.Get(), path, context);
     // Written to while it decoded: shown this once, never kept under a key it may not match.
     struct stat after {};
     if (out.keep && (::fstat(fd.Get(), &after) != 0 || !SameFileState(before, after))) {

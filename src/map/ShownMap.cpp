@@ -1,8 +1,7 @@
 #include "map/ShownMap.h"
 
-#include "calib/CalibrationFile.h"
-#include "calib/GridModel.h"
-#include "calib/MapCalibration.h"
+#include "calib/PlaceImage.h"
+#include "map/formats/MapSource.h"
 
 #include <array>
 #include <cmath>
@@ -50,16 +49,50 @@ std::string ShownMap::Description() const {
            model.substr(0, model.find('\t'));
 }
 
-ImageMapResult ReadImageMap(const std::string& imagePath) {
-    ImageHeaderResult read = ReadImageHeader(imagePath);
-    if (!read.header)
-        return {std::nullopt, false, std::move(read.error)};
-    MapCalibrationRead calibration =
-        ReadMapCalibration(calib::MapBaseName(imagePath), read.header->height);
-    if (!calibration.georeference)
-        return {std::nullopt, false, std::move(calibration.error)};
-    return {
-        ImageMap(*read.header, std::move(*calibration.georeference)), calibration.calibrated, {}};
+ShownMapResult ReadShownMap(const std::string& path) {
+    MapSourceResult read = ReadMapSource(path);
+    if (!read.source)
+        return {nullptr, false, std::move(read.error), {}};
+    MapSource& source = *read.source;
+    ShownMapResult out;
+    out.warnings = std::move(source.warnings);
+    std::string kind(source.format->name);
+    // Several overlays are sized as their mosaic; a GeoTIFF or MBTiles file as its reader read
+    // it; any other image by its header.
+    if (!source.overlays.empty()) {
+        kind += "/mosaic";
+    } else if (source.width <= 0 || source.height <= 0 || source.imagePath != source.path ||
+               source.imageFd.Valid()) {
+        const ImageHeaderResult header = source.imageFd.Valid()
+                                             ? ReadImageHeader(source.imageFd.Get(), path)
+                                             : ReadImageHeader(source.imagePath);
+        if (!header.header) {
+            out.error = header.error;
+            return out;
+        }
+        const std::string image(ImageKindName(header.header->kind));
+        kind = source.grid ? kind + '/' + image : image;
+        source.width = header.header->width;
+        source.height = header.header->height;
+    }
+    const bool placedByFile = source.grid != nullptr;
+    ImagePlacement placement = PlaceImage(path, source.height, std::move(source.grid));
+    for (FileIssue& issue : placement.issues) {
+        // A calibration file that cannot be read leaves a map nothing else places unknown.
+        if (!placement.calibrated && issue.status != platform::LoadStatus::Loaded) {
+            out.error = std::move(issue.text);
+            return out;
+        }
+        out.warnings.push_back(std::move(issue.text));
+    }
+    // The neat line is drawn where the file places the map.
+    std::vector<MapPos> neatLine;
+    if (placedByFile && placement.placedBy == PlacedBy::File)
+        neatLine = std::move(source.outline);
+    out.calibrated = placement.calibrated;
+    out.map = std::make_unique<ImageMap>(std::move(kind), source.width, source.height,
+                                         std::move(placement.georeference), std::move(neatLine));
+    return out;
 }
 
 } // namespace map

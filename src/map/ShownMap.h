@@ -6,6 +6,7 @@
 #include "map/formats/ImageHeader.h"
 #include "map/pyramid/MapPyramid.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,23 +36,32 @@ public:
     [[nodiscard]] std::string Description() const;
 };
 
-// A map image with its calibration files beside it: the map the viewer opens.
+// A map of a known size, placed as PlaceImage decides: by the user's grid file, the map file's
+// own placement (with its neat line, when it draws one inside the image's edges), or the
+// handheld's calibration file.
 class ImageMap final : public ShownMap {
 public:
-    ImageMap(ImageHeader header, MapGeoreference georeference, MapPyramid pyramid = {})
-        : header_(header), georeference_(std::move(georeference)), pyramid_(std::move(pyramid)) {}
+    ImageMap(std::string kind, int width, int height, MapGeoreference georeference,
+             std::vector<MapPos> neatLine = {}, MapPyramid pyramid = {})
+        : kind_(std::move(kind)), width_(width), height_(height),
+          georeference_(std::move(georeference)), neatLine_(std::move(neatLine)),
+          pyramid_(std::move(pyramid)) {}
 
-    [[nodiscard]] int Width() const override { return header_.width; }
-    [[nodiscard]] int Height() const override { return header_.height; }
+    [[nodiscard]] int Width() const override { return width_; }
+    [[nodiscard]] int Height() const override { return height_; }
     [[nodiscard]] const MapPyramid& Pyramid() const override { return pyramid_; }
     [[nodiscard]] const MapGeoreference& Georef() const override { return georeference_; }
-    [[nodiscard]] std::string Kind() const override {
-        return std::string(ImageKindName(header_.kind));
+    [[nodiscard]] std::string Kind() const override { return kind_; }
+    [[nodiscard]] std::vector<MapPos> Outline() const override {
+        return neatLine_.empty() ? ShownMap::Outline() : neatLine_;
     }
 
 private:
-    ImageHeader header_;
+    std::string kind_;
+    int width_;
+    int height_;
     MapGeoreference georeference_;
+    std::vector<MapPos> neatLine_;
     MapPyramid pyramid_;
 };
 
@@ -61,18 +71,19 @@ private:
 // pole keeps its shape.
 std::vector<MapPos> MapOutline(const Georeference& georef, double width, double height);
 
-struct ImageMapResult {
-    std::optional<ImageMap> map;
-    bool calibrated = false; // a calibration file was read (it may still hold fewer than 3 pairs)
-                             // or the grid file's points were fitted
-    std::string error;       // "PATH: REASON" when there is no map
+struct ShownMapResult {
+    std::unique_ptr<ShownMap> map;
+    bool calibrated = false;           // its pixels are placed (by a file, or a calibration)
+    std::string error;                 // "PATH: REASON" when there is no map
+    std::vector<std::string> warnings; // what the readers noticed and let pass
 };
 
-// The map at imagePath without its pixels: the image's header, and the calibration files beside
-// it (the path minus its last four characters, plus ".mcd" and ".grid"), as the viewer reads
-// them. A missing calibration file leaves the map uncalibrated; an image that cannot be read,
-// a calibration file that exists but cannot be read or is damaged, or a grid file whose grid
-// cannot be fitted, is an error.
-ImageMapResult ReadImageMap(const std::string& imagePath);
+// The map file at path, of any kind, without its pixels, placed as the viewer places it
+// (PlaceImage): its kind names the file's kind and its image's ("ozi-map/png"), only the file's
+// when the file holds its pixels ("geotiff", "mbtiles"), "kmz/mosaic" for several overlays shown
+// as one, or only the image's for a bare image ("jpeg"). An image that cannot be read is an
+// error, and so is a calibration file beside it that cannot be read when nothing else places
+// the map.
+ShownMapResult ReadShownMap(const std::string& path);
 
 } // namespace map

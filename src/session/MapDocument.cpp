@@ -2,6 +2,7 @@
 
 #include "calib/CalibrationFile.h"
 #include "calib/MapCalibration.h"
+#include "calib/PlaceImage.h"
 #include "geo/Datums.h"
 
 #include <algorithm>
@@ -58,7 +59,6 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight,
 
 Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight,
                                      std::shared_ptr<const map::GridGeoreference> placed) {
-    georeference_.Handheld().SetImageHeight(imageHeight);
     Outcome outcome{Changed::Calibration, {}};
     std::vector<Notice>& notices = outcome.notices;
     std::string baseName = calib::MapBaseName(imagePath);
@@ -68,59 +68,24 @@ Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight
 
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
-    calib::CGPSMapFuncs loadedCalibration = sameMap ? Calibration() : calib::CGPSMapFuncs();
-    const std::string calibrationPath = calib::CalibrationFileName(baseName_);
-    const platform::LoadResult calibration =
-        calib::LoadCalibrationFile(calibrationPath, loadedCalibration);
-    georeference_.Handheld().Calibration() = calibration.status == platform::LoadStatus::Missing
-                                                 ? calib::CGPSMapFuncs()
-                                                 : loadedCalibration;
-    calibrationFileDamaged_ = IsDamaged(calibration.status);
-    switch (calibration.status) {
-    case platform::LoadStatus::Missing:
-        if (!placed)
-            notices.push_back(Warning("This map has no calibration information."));
-        break;
-    case platform::LoadStatus::Unreadable:
-    case platform::LoadStatus::Damaged:
-        notices.push_back(LoadError(calibration.error));
-        break;
-    case platform::LoadStatus::Loaded: {
-        // Three points on one line give no transform; the last good one, if any, stays.
-        const std::string_view why = calib::DescribeFitResult(Calibration().GetFitResult());
-        if (!why.empty())
-            notices.push_back(Warning(calibrationPath + ": " + std::string(why)));
-        break;
-    }
-    }
-
-    map::GridSettings settings;
-    const platform::LoadResult grid = map::LoadGridFile(GridPath(), settings);
-    gridFileDamaged_ = IsDamaged(grid.status);
-    gridFile_ = grid.status != platform::LoadStatus::Missing;
-    const map::GridSettings fromCalibration = map::DefaultGridSettings(
-        Calibration(), calibration.status != platform::LoadStatus::Missing, imageHeight);
-    if (gridFileDamaged_) {
-        notices.push_back(LoadError(grid.error));
-        if (sameMap)
-            return outcome; // the grid and its fit stay, as the calibration does
-        settings = fromCalibration;
-    } else if (!grid) {
-        settings = fromCalibration;
-    } else if (calibration && !map::MatchesCalibration(settings, Calibration(), imageHeight)) {
-        // The handheld's file was written since, by a program that knows no grid file: its
-        // points are the newest.
-        settings.points = fromCalibration.points;
-    }
-    grid_ = std::move(settings);
-    if (placed && !gridFile_) {
-        georeference_.SetGrid(std::move(placed));
+    const bool placedByFile = placed != nullptr;
+    map::ImagePlacement placement = map::PlaceImage(
+        imagePath, imageHeight, std::move(placed), sameMap ? Calibration() : calib::CGPSMapFuncs());
+    calibrationFileDamaged_ = IsDamaged(placement.calibrationFile);
+    gridFileDamaged_ = IsDamaged(placement.gridFile);
+    gridFile_ = placement.gridFile != platform::LoadStatus::Missing;
+    if (placement.calibrationFile == platform::LoadStatus::Missing && !placedByFile)
+        notices.push_back(Warning("This map has no calibration information."));
+    for (map::FileIssue& issue : placement.issues)
+        notices.push_back(IsDamaged(issue.status) ? LoadError(std::move(issue.text))
+                                                  : Warning(std::move(issue.text)));
+    if (gridFileDamaged_ && sameMap) {
+        // The grid and its fit stay, as the calibration does.
+        georeference_.Handheld() = placement.georeference.Handheld();
         return outcome;
     }
-    std::string why;
-    georeference_.SetGrid(map::FitGrid(grid_, &why));
-    if (!why.empty())
-        notices.push_back(Warning(GridPath() + ": " + why));
+    georeference_ = std::move(placement.georeference);
+    grid_ = std::move(placement.grid);
     return outcome;
 }
 

@@ -56,8 +56,8 @@ public:
     // unless it is the same map opened again, whose calibration stays. A damaged grid file, or
     // one whose grid cannot be made, leaves the map on its handheld calibration.
     // A map placed by its own file (a .map, a world file, a ground overlay) comes with that
-    // placement: it places the pixels unless the map has a grid file of the user's, and a
-    // missing calibration file is then nothing to warn of.
+    // placement, and a missing calibration file is then nothing to warn of; map::PlaceImage
+    // decides which model places the pixels, as the folder index and quilo-tool map do.
     Outcome Open(std::string_view imagePath, int imageHeight,
                  std::shared_ptr<const map::GridGeoreference> placed = {});
     // The calibration part of Open alone (the tool's calib): no points file is read.

@@ -100,28 +100,31 @@ GpsSourceChoice MapSession::GpsSource() const {
             gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate)};
 }
 
-std::optional<Notice> MapSession::Connect(const gps::GpsOpening& opening) {
+Outcome MapSession::Connect(const gps::GpsOpening& opening) {
     if (!opening.ok) {
         const auto name = gps::ParseGpsSourceName(GpsSource().device);
         const bool serial = name.parts && name.parts->kind == gps::GpsSourceKind::Serial;
-        return Notice{Notice::Kind::Warning,
-                      (serial ? "Unable to open COM port\n" : "Unable to open the GPS source\n") +
-                          opening.error,
-                      "Error"};
+        return {{},
+                {Notice{Notice::Kind::Warning,
+                        (serial ? "Unable to open COM port\n" : "Unable to open the GPS source\n") +
+                            opening.error,
+                        "Error"}}};
     }
     gpsConnected_ = true;
     recording_.AddBreak();
-    SetStatusText(opening.connectingText.empty() ? StatusConnected()
-                                                 : StatusSaying(opening.connectingText));
-    return std::nullopt;
+    return {SetStatusText(opening.connectingText.empty() ? StatusConnected()
+                                                         : StatusSaying(opening.connectingText)),
+            {}};
 }
 
-void MapSession::Disconnect() {
+Changes MapSession::Disconnect() {
+    Changes changes = Changed::Marker;
     if (!gpsFix_.hasFix)
-        SetStatusText(StatusDisconnected());
+        changes |= SetStatusText(StatusDisconnected());
     gpsConnected_ = false;
     gpsFix_.hasFix = false;
     live_.Disconnected();
+    return changes;
 }
 
 GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {

@@ -111,11 +111,11 @@ public:
     [[nodiscard]] GpsSourceChoice GpsSource() const;
     // The GPS source was opened (or not) as GpsSource says. On success: connected, a trail
     // break and "GPS: Connected." ("GPS: Connecting to HOST:PORT..." while a network source
-    // connects in the background); otherwise the notice ("Unable to open COM port" for a
-    // serial line, "Unable to open the GPS source" for the others), and nothing changed.
-    std::optional<Notice> Connect(const gps::GpsOpening& opening);
-    // Disconnected: the fix is dropped; without a fix the status says so.
-    void Disconnect();
+    // connects in the background), and what that changed; otherwise only the notice ("Unable to
+    // open COM port" for a serial line, "Unable to open the GPS source" for the others).
+    Outcome Connect(const gps::GpsOpening& opening);
+    // Disconnected: the fix is dropped (the marker changes); without a fix the status says so.
+    Changes Disconnect();
     // One update taken from the feed: the fix, recording and follow (not while dragging), the
     // texts. Nothing while disconnected or when the rate limit held it back.
     GpsStep OnGpsUpdate(const gps::GpsUpdate& update, bool dragging);

@@ -122,8 +122,8 @@ public:
             epoch_ = time;
         }
         if (const auto* gga = std::get_if<gps::GgaRecord>(&decoded.record)) {
-            if (gga->altitudeGiven && std::isnan(fix_.heightM))
-                fix_.heightM = gga->altitude;
+            if (gga->altitude && std::isnan(fix_.heightM))
+                fix_.heightM = *gga->altitude;
             const auto ofDay = gps::NmeaUtcMs(time, "010170");
             if (fix_.utcMs == 0 && ofDay && lastRmcMs_ != 0) {
                 constexpr std::int64_t kDayMs = 86'400'000;

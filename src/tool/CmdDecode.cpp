@@ -10,42 +10,58 @@
 #include "tool/ToolCommand.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <fcntl.h>
 #include <ostream>
+#include <poll.h>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// The same bound as for files: a capture is kilobytes, a hostile pipe must not take all memory.
-constexpr std::size_t kMaxInputBytes = std::size_t{256} << 20;
+// NMEA sentences are at most 82 characters; a "line" far beyond that is binary noise: it is
+// counted, so the lines after it keep their numbers, but not kept, so memory stays bounded.
+constexpr std::size_t kMaxLineLength = 64 * 1024;
+constexpr std::size_t kReadChunk = 64 * 1024;
 
-bool ReadStream(std::FILE* in, const std::string& name, std::string& data, std::string& error) {
-    char buffer[65536];
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in);
-        if (data.size() + n > kMaxInputBytes) {
-            error = name + ": input larger than 256 MiB";
-            return false;
-        }
-        data.append(buffer, n);
-        if (n < sizeof buffer) {
-            if (std::ferror(in)) {
-                error = name + ": " + std::strerror(errno);
-                return false;
-            }
-            return true;
-        }
+// The input: standard input, a named pipe (a shell's <(...), which the tool waits for as any
+// command-line reader does) or a regular file; devices and folders are refused. -1 and the
+// reason in error when it cannot be opened.
+int OpenInput(const std::string& path, platform::UniqueFd& owned, std::string& error) {
+    if (path == "-")
+        return STDIN_FILENO;
+    struct stat info {};
+    int err = 0;
+    if (::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) {
+        owned = platform::UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        err = errno;
+    } else {
+        owned = platform::OpenRegularFile(path, &err);
     }
+    if (!owned.Valid()) {
+        error = platform::FileResult::Failure(path, err).error;
+        return -1;
+    }
+    return owned.Get();
 }
 
-// A named pipe, such as a shell's <(...), is read as it comes, like standard input; the tool
-// may wait for its writer as any command-line reader does.
-bool IsNamedPipe(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
+// Reads what is there, up to size bytes, waiting for at least one; 0 at the end, -1 with errno
+// on failure. A descriptor left non-blocking by whoever started the tool is waited on.
+ssize_t ReadSome(int fd, char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, size);
+        if (n >= 0)
+            return n;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, -1) >= 0 || errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (errno != EINTR)
+            return -1;
+    }
 }
 
 void Field(std::string& out, std::string_view text) {
@@ -57,15 +73,16 @@ void RecordFields(std::string& out, const gps::NmeaRecord& record) {
     if (const auto* gga = std::get_if<gps::GgaRecord>(&record)) {
         Field(out, base::FormatShortest(gga->latitude));
         Field(out, base::FormatShortest(gga->longitude));
-        Field(out, std::to_string(gga->satellites));
-        Field(out, base::FormatShortest(gga->hdop));
-        Field(out, base::FormatShortest(gga->altitude));
+        // The text form's numbers for nothing: -1 satellites, hdop -1, altitude 0.
+        Field(out, std::to_string(gga->satellites.value_or(-1)));
+        Field(out, base::FormatShortest(gga->hdop.value_or(-1.0)));
+        Field(out, base::FormatShortest(gga->altitude.value_or(0.0)));
     } else if (const auto* rmc = std::get_if<gps::RmcRecord>(&record)) {
         Field(out, base::FormatShortest(rmc->latitude));
         Field(out, base::FormatShortest(rmc->longitude));
     } else if (const auto* gsa = std::get_if<gps::GsaRecord>(&record)) {
         Field(out, std::to_string(gsa->satellitesUsed));
-        Field(out, base::FormatShortest(gsa->hdop));
+        Field(out, base::FormatShortest(gsa->hdop.value_or(0.0)));
     }
 }
 
@@ -89,7 +106,7 @@ public:
         const gps::DecodedSentence sentence = gps::DecodeSentence(line);
         if (sentence.Type() != gps::NmeaType::Other)
             out += tool::SentenceJson(number, line, sentence);
-        if (reader_.Add(line))
+        if (reader_.Add(sentence))
             out += tool::SkyJson(number, reader_.Details().utcMs, reader_.LastGroup());
     }
 
@@ -105,27 +122,16 @@ bool HasOption(const tool::ParsedArgs& args, std::string_view name) {
     return false;
 }
 
+// Streams: each read is decoded and its lines written before the next read, so memory does
+// not grow with the log and a live receiver's lines come out as they arrive.
 int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err) {
-    const std::string_view file = args.positionals.empty() ? "-" : args.positionals[0];
-    std::string data;
-    if (file == "-") {
-        std::string error;
-        if (!ReadStream(stdin, "standard input", data, error))
-            return tool::Fail(err, "decode", error);
-    } else if (const std::string path(file); IsNamedPipe(path)) {
-        std::string error;
-        std::FILE* in = std::fopen(path.c_str(), "rb");
-        if (in == nullptr)
-            return tool::Fail(err, "decode", path + ": " + std::strerror(errno));
-        const bool read = ReadStream(in, path, data, error);
-        std::fclose(in);
-        if (!read)
-            return tool::Fail(err, "decode", error);
-    } else {
-        const auto result = platform::ReadWholeFile(std::string(file), data, kMaxInputBytes);
-        if (!result)
-            return tool::Fail(err, "decode", result.error);
-    }
+    const std::string path(args.positionals.empty() ? "-" : args.positionals[0]);
+    const std::string name = path == "-" ? "standard input" : path;
+    platform::UniqueFd owned;
+    std::string error;
+    const int fd = OpenInput(path, owned, error);
+    if (fd < 0)
+        return tool::Fail(err, "decode", error);
 
     std::string text;
     std::size_t number = 0;
@@ -137,10 +143,29 @@ int RunDecode(const tool::ParsedArgs& args, std::ostream& out, std::ostream& err
         else
             DecodeLine(line, ++number, text);
     };
-    gps::NmeaLineCutter cutter;
-    cutter.Feed(data, onLine);
-    cutter.Finish(onLine);
-    if (!(out << text).flush()) {
+    const auto onDropped = [&] { ++number; };
+    const auto write = [&] {
+        out.write(text.data(), static_cast<std::streamsize>(text.size())).flush();
+        text.clear();
+        return static_cast<bool>(out);
+    };
+    gps::NmeaLineCutter cutter(kMaxLineLength);
+    std::string buffer(kReadChunk, '\0');
+    for (;;) {
+        const ssize_t n = ReadSome(fd, buffer.data(), buffer.size());
+        if (n < 0) {
+            // What was decoded before the failure is out already, as from any stream reader.
+            return tool::Fail(err, "decode", name + ": " + platform::ErrorText(errno));
+        }
+        if (n == 0)
+            break;
+        cutter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)), onLine,
+                    onDropped);
+        if (!write())
+            break;
+    }
+    cutter.Finish(onLine, onDropped);
+    if (!write()) {
         err << "decode: cannot write the output\n";
         return 2;
     }

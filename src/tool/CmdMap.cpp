@@ -2,7 +2,7 @@
 // does (an image and the calibration, grid or world file beside it, a .map, a ground overlay, a
 // GeoTIFF, an MBTiles file) and converts through its georeference.
 #include "base/Number.h"
-#include "map/GridMap.h"
+#include "map/ShownMap.h"
 #include "tool/Conversions.h"
 #include "tool/ToolCommand.h"
 

@@ -42,7 +42,7 @@ int AddNmea(const std::string& path, trail::TrailStatisticsBuilder& builder, std
         return Fail(err, read.error);
     gps::GpsEpochAssembler epochs;
     gps::NmeaLineCutter cutter(kMaxNmeaLine);
-    const auto add = [&](std::string_view line) { epochs.Add(line); };
+    const auto add = [&](std::string_view line) { epochs.Add(gps::DecodeSentence(line)); };
     cutter.Feed(bytes, add);
     cutter.Finish(add);
     epochs.Finish();

@@ -57,10 +57,9 @@ void Fields(JsonLine& json, const gps::GgaRecord& gga, bool ok) {
     json.Field("lat", ok ? std::optional<double>(gga.latitude) : std::nullopt)
         .Field("lon", ok ? std::optional<double>(gga.longitude) : std::nullopt)
         .Field("quality", gga.quality)
-        .Field("satellites",
-               gga.satellites >= 0 ? std::optional<int>(gga.satellites) : std::nullopt)
-        .Field("hdop", gga.hdop >= 0.0 ? std::optional<double>(gga.hdop) : std::nullopt)
-        .Field("alt", gga.altitudeGiven ? std::optional<double>(gga.altitude) : std::nullopt);
+        .Field("satellites", gga.satellites)
+        .Field("hdop", gga.hdop)
+        .Field("alt", gga.altitude);
 }
 
 void Fields(JsonLine& json, const gps::RmcRecord& rmc, bool ok) {
@@ -80,7 +79,7 @@ void Fields(JsonLine& json, const gps::GsaRecord& gsa, bool) {
         json.Int(gsa.prns[static_cast<std::size_t>(i)]);
     json.Close()
         .Field("pdop", gsa.pdop)
-        .Field("hdop", gsa.hdopGiven ? std::optional<double>(gsa.hdop) : std::nullopt)
+        .Field("hdop", gsa.hdop)
         .Field("vdop", gsa.vdop)
         .Field("system", gsa.systemId);
 }

@@ -17,7 +17,6 @@
 #include "view/GridOverlay.h"
 #include "view/MapView.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QTimer>
 
@@ -57,17 +56,6 @@ MapCommands::MapCommands(MapView& view, SettingsStore& store, coords::CoordForma
     : QObject(parent), view_(view), session_(view.Session()), store_(store),
       entryFormat_(entryFormat) {
     contextMenu_ = new QMenu("Context", &view);
-    const struct {
-        const char* text;
-        int id;
-    } items[] = {{"New Point at Cursor", kCmdNewPointAtCursor},
-                 {"Go to GPS Position", kCmdGoToGpsPosition},
-                 {"Go to Map Centre", kCmdGoToMapCentre}};
-    for (const auto& item : items) {
-        QAction* action = contextMenu_->addAction(item.text);
-        action->setData(item.id);
-        connect(action, &QAction::triggered, this, [this, id = item.id] { OnContextCommand(id); });
-    }
     connect(&view, &MapView::ContextMenuRequested, this, &MapCommands::ShowContextMenu);
 }
 
@@ -347,26 +335,9 @@ void MapCommands::ShowStatusNote(const std::string& text, std::uint32_t holdMs) 
     view_.Refresh(session_.ShowStatusNote(text, gps::TickCountMs(), holdMs));
 }
 
-void MapCommands::OnContextCommand(int id) {
-    switch (id) {
-    case kCmdNewPointAtCursor:
-        OnNewPointAtCursor();
-        break;
-    case kCmdGoToGpsPosition:
-        view_.CentreOnGps();
-        break;
-    case kCmdGoToMapCentre:
-        view_.GoToMapCentre();
-        break;
-    default:
-        break;
-    }
-}
-
 void MapCommands::ShowContextMenu(QPoint at) {
-    for (QAction* action : contextMenu_->actions())
-        if (action->data().toInt() == kCmdNewPointAtCursor)
-            action->setEnabled(!view_.MapLoading() && session_.Selection().has_value());
+    // Before it shows: its items' enabled states follow the press point.
+    contextPosition_ = view_.PositionAt(at);
     // Right edge at the press point, top at its row, as the handheld placed it.
     const QSize size = contextMenu_->sizeHint();
     contextMenu_->popup(view_.mapToGlobal(QPoint(at.x() - size.width(), at.y())));

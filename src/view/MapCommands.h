@@ -19,16 +19,10 @@ namespace view {
 
 class MapView;
 
-// The context menu's commands.
-enum ContextCommand : int {
-    kCmdNewPointAtCursor = 32830,
-    kCmdGoToGpsPosition = 32833,
-    kCmdGoToMapCentre = 32834,
-};
-
 // The commands on what the map view shows that run a dialog or tell the user something, and
-// the view's context menu. Each is a dialog, one session call, a message box for each notice
-// and a refresh of what the call changed; the view itself only draws and routes the pointer.
+// the view's context menu (its items are the frame's). Each is a dialog, one session call, a
+// message box for each notice and a refresh of what the call changed; the view itself only draws
+// and routes the pointer.
 class MapCommands : public QObject {
 public:
     // view, store and entryFormat must outlive the commands. GPS Settings writes its values
@@ -56,6 +50,8 @@ public:
     void OnStorePosition();
     // The Edit Map Points list; centres on the point chosen with Show.
     void OnEditPoints();
+    // A point at the selection (nothing without one, or while a map loads), then the list.
+    void OnNewPointAtCursor();
 
     // Trail file or KML by the extension; false after a message box.
     bool SaveTrail(const QString& path);
@@ -72,18 +68,18 @@ public:
     void OnGpsSettings();
     // A note on the status line (see MapSession::ShowStatusNote), kept there at least holdMs.
     void ShowStatusNote(const std::string& text, std::uint32_t holdMs = 0);
-    // A command of the context menu (ContextCommand).
-    void OnContextCommand(int id);
-    // The context menu, for commands of other areas to join; the format the coordinate
-    // dialogs open in.
+    // The context menu, opened where the view asks for it; its items are placed by the frame's
+    // table. Where it was last opened, on the map (none off the map or before it opened): the
+    // commands named for a place act there, not at the selection.
     [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
+    [[nodiscard]] const std::optional<MapPos>& ContextPosition() const { return contextPosition_; }
+    // The format the coordinate dialogs open in.
     [[nodiscard]] coords::CoordFormat& EntryFormat() { return entryFormat_; }
 
 private:
     // Whether a map command can run now; says why not when the map has no selection or
     // transform that it needs.
     bool Ready(const QString& title, bool needsSelection, bool needsTransform);
-    void OnNewPointAtCursor();
     void ShowContextMenu(QPoint at);
     void Tell(const session::Notice& notice);
     void Tell(const std::optional<session::Notice>& notice);
@@ -94,6 +90,7 @@ private:
     SettingsStore& store_;
     coords::CoordFormat& entryFormat_;
     QMenu* contextMenu_ = nullptr; // a child of the view
+    std::optional<MapPos> contextPosition_;
 };
 
 } // namespace view

@@ -28,12 +28,11 @@ constexpr std::uint32_t kSwitchNoteMs = 5000;
 } // namespace
 
 MapFolderCommands::MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands,
-                                     SettingsStore& store, std::filesystem::path cache,
-                                     QObject* parent)
+                                     QMenu& mapsHere, SettingsStore& store,
+                                     std::filesystem::path cache, QObject* parent)
     : QObject(parent), view_(view), loader_(loader), commands_(commands), store_(store),
-      cache_(std::move(cache)), folder_(store) {
-    mapsHere_ = commands_.ContextMenu()->addMenu("Maps Here");
-    mapsHere_->menuAction()->setEnabled(false);
+      cache_(std::move(cache)), folder_(store), mapsHere_(mapsHere) {
+    mapsHere_.menuAction()->setEnabled(false);
     connect(&view_, &MapView::GpsFollowed, this, &MapFolderCommands::OnGpsFollowed);
     connect(&view_, &MapView::ContextMenuRequested, this, &MapFolderCommands::OnContextMenu);
     connect(&loader_, &MapLoader::MapLoadFinished, this, &MapFolderCommands::OnLoadFinished);
@@ -109,18 +108,18 @@ void MapFolderCommands::OnLoadFinished(const QString& path, bool loaded, const Q
 }
 
 void MapFolderCommands::OnContextMenu(QPoint at) {
-    mapsHere_->clear();
+    mapsHere_.clear();
     std::vector<const map::FolderMap*> maps;
     if (const std::optional<MapPos> here = view_.PositionAt(at); here && folder_.Index())
         maps = map::MapsByDetail(*folder_.Index(), *here);
     for (const map::FolderMap* map : maps) {
         const QString path =
             QFile::decodeName(QByteArray::fromStdString(folder_.Index()->PathOf(*map)));
-        QAction* action = mapsHere_->addAction(QString::fromStdString(
+        QAction* action = mapsHere_.addAction(QString::fromStdString(
             map->Name() + "  (" + base::FormatFixed(map->metresPerPixel, 1) + " m/pixel)"));
         connect(action, &QAction::triggered, this, [this, path] { loader_.Start(path); });
     }
-    mapsHere_->menuAction()->setEnabled(!maps.empty());
+    mapsHere_.menuAction()->setEnabled(!maps.empty());
 }
 
 void MapFolderCommands::RefreshOutlines() {

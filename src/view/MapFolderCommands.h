@@ -24,10 +24,11 @@ class MapView;
 // status line. The decisions are session::MapFolderFollow's.
 class MapFolderCommands : public QObject {
 public:
-    // All must outlive the commands. The folder kept in store is indexed at once, its index kept
-    // in cache (map::DefaultFolderIndexCache() in the program).
-    MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands, SettingsStore& store,
-                      std::filesystem::path cache, QObject* parent = nullptr);
+    // All must outlive the commands. mapsHere is the context menu's submenu, filled with the
+    // maps under the press point as the menu opens. The folder kept in store is indexed at once,
+    // its index kept in cache (map::DefaultFolderIndexCache() in the program).
+    MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands, QMenu& mapsHere,
+                      SettingsStore& store, std::filesystem::path cache, QObject* parent = nullptr);
 
     // The folder dialog, then OpenFolder.
     void OnOpenMapFolder();
@@ -52,7 +53,7 @@ private:
     SettingsStore& store_;
     std::filesystem::path cache_;
     session::MapFolderFollow folder_;
-    QMenu* mapsHere_ = nullptr; // a submenu of the context menu
+    QMenu& mapsHere_;
 };
 
 } // namespace view

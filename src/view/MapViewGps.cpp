@@ -30,25 +30,21 @@ void MapView::OnGpsConnect() {
         OnGpsDisconnect();
     // The reader thread only posts; the event is handled here, on the user-interface thread.
     gpsFeed_.SetWake([this] { QCoreApplication::postEvent(this, new QEvent(kGpsUpdateEvent)); });
-    const std::string before = session_.StatusText();
     // A network source connects on the link's thread: the window never waits for a name
     // lookup or a server that does not answer.
     const session::GpsSourceChoice source = session_.GpsSource();
-    if (const auto notice =
-            session_.Connect(gpsFeed_.OpenWithoutWaiting(source.device, source.baud))) {
-        Tell(*notice);
+    const session::Outcome connected =
+        session_.Connect(gpsFeed_.OpenWithoutWaiting(source.device, source.baud));
+    if (!connected.notices.empty()) {
+        Tell(connected.notices.front());
         return;
     }
-    if (session_.StatusText() != before)
-        StatusTextChanged();
+    Refresh(connected.changes);
     emit ConnectionChanged();
 }
 
 void MapView::OnGpsDisconnect() {
-    const std::string before = session_.StatusText();
-    session_.Disconnect();
-    if (session_.StatusText() != before)
-        StatusTextChanged();
+    Refresh(session_.Disconnect());
     gpsFeed_.Close();
     // The marker turns black now, not at some later paint.
     repaint();

@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/GpsApp.h"
+#include "app/MenuTree.h"
 #include "demo/DemoMap.h"
 #include "map/formats/MapFormats.h"
 #include "platform/SettingsStore.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -24,11 +26,14 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <new>
 #include <string>
 #include <tuple>
+#include <vector>
 
 using namespace app;
 
@@ -169,6 +174,38 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
     for (QAction* b : buttons)
         EXPECT_TRUE(b->isSeparator() || !b->icon().isNull());
     EXPECT_EQ(f.Action(kCmdAppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+// Items find their menus by id, not by title: with every title changed, each item still lands
+// in its own menu and none is lost.
+TEST(MenuTree, EveryItemLandsInItsMenuWhateverTheTitles) {
+    std::array<MenuDef, kMenus.size()> renamed = kMenus;
+    std::vector<std::string> titles;
+    titles.reserve(renamed.size());
+    for (MenuDef& menu : renamed)
+        menu.title = titles.emplace_back("Renamed " + std::string(menu.title));
+    QMenuBar bar;
+    QMenu context;
+    std::map<int, QAction*> actions;
+    const std::map<Menu, QMenu*> menus =
+        BuildMenuTree(renamed, kMenuItems, bar, context, [&](int id) {
+            QAction*& action = actions[id];
+            if (action == nullptr)
+                action = new QAction(&bar);
+            return action;
+        });
+    EXPECT_EQ(bar.actions().size(), 5);
+    for (const MenuItemDef& item : kMenuItems) {
+        if (item.menu == Menu::None || item.kind == ItemKind::Separator)
+            continue;
+        ASSERT_TRUE(menus.contains(item.menu)) << item.text;
+        EXPECT_TRUE(menus.at(item.menu)->actions().contains(actions.at(item.id))) << item.text;
+    }
+    for (const MenuDef& menu : renamed) {
+        if (menu.id != Menu::Context) {
+            EXPECT_EQ(menus.at(menu.id)->title().remove('&').toStdString(), menu.title);
+        }
+    }
 }
 
 TEST_F(FrameFixture, ExitWritesTheSevenKeysInOrderAndTheNextStartRestoresThem) {

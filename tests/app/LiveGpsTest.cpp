@@ -224,9 +224,8 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
     LiveCommands& live = frame.Live();
-    for (const LiveCommands::Item item :
-         {LiveCommands::kDetailsPanel, LiveCommands::kUnitsNautical, LiveCommands::kNightMode})
-        live.Action(item)->trigger();
+    for (const int id : {app::kCmdDetailsPanel, app::kCmdUnitsNautical, app::kCmdNightMode})
+        frame.Action(id)->trigger();
     EXPECT_FALSE(live.Panel().isHidden());
     EXPECT_LT(frame.palette().color(QPalette::Window).lightness(), 60);
     live.StartGoTo("east", demo::PixelToGeo({900, 700}));
@@ -252,16 +251,16 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_EQ(next.View().Session().Live().Trip().fixes, trip.fixes);
     EXPECT_EQ(next.View().Session().Live().Trip().startUtcMs, trip.startUtcMs);
     EXPECT_FALSE(again.Panel().isHidden());
-    EXPECT_TRUE(again.Action(LiveCommands::kUnitsNautical)->isChecked());
-    EXPECT_TRUE(again.Action(LiveCommands::kNightMode)->isChecked());
-    EXPECT_TRUE(again.Action(LiveCommands::kScaleBar)->isChecked()) << "on unless switched off";
+    EXPECT_TRUE(next.Action(app::kCmdUnitsNautical)->isChecked());
+    EXPECT_TRUE(next.Action(app::kCmdNightMode)->isChecked());
+    EXPECT_TRUE(next.Action(app::kCmdScaleBar)->isChecked()) << "on unless switched off";
 }
 
 // In a window 800 pixels high, with every box of the panel showing, the whole panel fits.
 TEST_F(LiveGps, TheDetailsPanelFitsAWindow800PixelsHigh) {
     CGPSMapFrame& frame = StartFrame(QSize(1200, 800));
     LiveCommands& live = frame.Live();
-    live.Action(LiveCommands::kDetailsPanel)->trigger();
+    frame.Action(app::kCmdDetailsPanel)->trigger();
     QApplication::processEvents();
     // The go-to box comes after the panel has been laid out.
     live.StartGoTo("Hut", demo::PixelToGeo({900, 700}));

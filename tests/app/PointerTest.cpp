@@ -2,7 +2,6 @@
 
 #include "view/PointerGesture.h"
 
-#include "app/LiveCommands.h"
 #include "demo/DemoMap.h"
 #include "points/PointsFile.h"
 #include "view/MapFolderCommands.h"
@@ -179,7 +178,7 @@ TEST_F(FrameFixture, CommandsNamedForAPlaceActWhereTheMenuOpenedNotAtTheSelectio
             here << map->text();
     ASSERT_EQ(here.size(), 1);
     EXPECT_TRUE(here[0].startsWith("brindlemoor-B1")) << here[0].toStdString();
-    f.Live().Action(LiveCommands::kGoToHere)->trigger();
+    f.Action(app::kCmdGoToHere)->trigger();
     f.Commands().ContextMenu()->hide();
     ASSERT_TRUE(v.Session().Live().GoTo());
     EXPECT_EQ(v.Session().Live().GoTo()->point, v.PositionAt(east));
@@ -190,9 +189,9 @@ TEST_F(FrameFixture, ContextCommandsGoToMapCentreAndIgnoreGpsWhileDisconnected) 
     view::MapView& v = StartFrame().View();
     const int w = v.Geometry().ClientWidth();
     const int h = v.Geometry().ClientHeight();
-    frame->Commands().OnContextCommand(view::kCmdGoToMapCentre);
+    frame->OnCommand(app::kCmdGoToMapCentre);
     EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{-(w / 2), -(h / 2)}));
-    frame->Commands().OnContextCommand(view::kCmdGoToGpsPosition); // disconnected: nothing
+    frame->OnCommand(app::kCmdGoToGpsPosition); // disconnected: nothing
     EXPECT_EQ(v.Geometry().ScrollOffset(), (view::ViewPoint{-(w / 2), -(h / 2)}));
 }
 
@@ -205,7 +204,7 @@ TEST_F(FrameFixture, NewPointAtCursorStoresThePointBesideTheMapThenOpensTheList)
     ASSERT_TRUE(view::MapLoader(v).Load(map));
     v.SetSelection(MapPos(40, 30));
     const QTimer* closer = RejectNextModalDialog(&v);
-    frame->Commands().OnContextCommand(view::kCmdNewPointAtCursor);
+    frame->OnCommand(app::kCmdNewPointAtCursor);
     EXPECT_FALSE(closer->isActive()); // the list dialog was open and got closed
     ASSERT_EQ(v.Session().Document().Points().size(), 1u);
     EXPECT_EQ(v.Session().Document().Points()[0].GetName().rfind("Map point ", 0), 0u);

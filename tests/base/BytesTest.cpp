@@ -65,6 +65,13 @@ TEST(Crc32, MatchesTheCatalogueCheckValues) {
     EXPECT_EQ(base::Crc32(""), 0x00000000u);
     EXPECT_EQ(base::Crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(base::Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
+    // Every byte value through the eight-byte steps, from an aligned and an unaligned start
+    // (zlib's crc32 gives the same).
+    std::string all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    EXPECT_EQ(base::Crc32(all), 0x29058C73u);
+    EXPECT_EQ(base::Crc32(std::string_view(all).substr(3)), 0x4E059625u);
 }
 
 } // namespace

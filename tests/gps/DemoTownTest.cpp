@@ -66,7 +66,7 @@ TEST(DemoTown, SentencesDecodeToTheRoutePosition) {
             gps::GsaRecord gsa;
             ASSERT_TRUE(gps::DecodeGsa(line, gsa));
             EXPECT_EQ(gsa.satellitesUsed, 8);
-            EXPECT_DOUBLE_EQ(gsa.hdop, 1.2);
+            EXPECT_DOUBLE_EQ(gsa.hdop.value_or(0.0), 1.2);
             ++seen;
         }
     }

@@ -27,7 +27,7 @@ std::string Sky(const gps::GpsDetails& details) {
 gps::GpsDetails Read(const std::vector<std::string_view>& lines) {
     gps::GpsDetailsReader reader;
     for (const std::string_view line : lines)
-        reader.Add(line);
+        reader.Add(gps::DecodeSentence(line));
     return reader.Details();
 }
 

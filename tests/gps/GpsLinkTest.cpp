@@ -115,9 +115,9 @@ private:
 
 std::vector<std::string> Drain(gps::GpsLink& link) {
     std::vector<std::string> lines;
-    std::string line;
-    while (link.PopSentence(line))
-        lines.push_back(line);
+    gps::QueuedSentence sentence;
+    while (link.PopSentence(sentence))
+        lines.push_back(sentence.line);
     return lines;
 }
 

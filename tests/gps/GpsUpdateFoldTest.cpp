@@ -103,7 +103,7 @@ TEST(GpsUpdateFold, BatchesFromTheEdgeCases) {
         gps::UsedSatellites used;
         gps::GpsUpdateFold fold(used);
         for (const char* line : row.lines)
-            fold.Add(line);
+            fold.Add(gps::DecodeSentence(line));
         const gps::GpsBatchResult result = fold.ApplyTo(fix);
         EXPECT_EQ(result.hasNewPosition, row.hasNewPosition) << row.legend;
         EXPECT_EQ(result.fixLost, row.fixLost) << row.legend;
@@ -118,7 +118,7 @@ TEST(GpsUpdateFold, PositionIsLatitudeInYLongitudeInX) {
     gps::GpsFix fix;
     gps::UsedSatellites used;
     gps::GpsUpdateFold fold(used);
-    fold.Add(kGga);
+    fold.Add(gps::DecodeSentence(kGga));
     fold.ApplyTo(fix);
     EXPECT_DOUBLE_EQ(fix.position.y, 48.117300001780194);
     EXPECT_DOUBLE_EQ(fix.position.x, 11.516666666666666);
@@ -161,7 +161,7 @@ TEST(GpsUpdateFold, SatellitesUsedAreEveryGsaOfTheFix) {
             for (std::size_t at = 0; at < lines.size(); at += batch) {
                 gps::GpsUpdateFold fold(used);
                 for (std::size_t i = at; i < std::min(at + batch, lines.size()); ++i)
-                    fold.Add(lines[i]);
+                    fold.Add(gps::DecodeSentence(lines[i]));
                 fold.ApplyTo(fix);
             }
             EXPECT_EQ(fix.satellites, row.satellites)
@@ -209,7 +209,7 @@ TEST(GpsEpochAssembler, GathersAFixBySentenceTimeAcrossBatches) {
         std::vector<std::pair<std::size_t, gps::GpsEpoch>> got;
         for (std::size_t b = 0; b < row.batches.size(); ++b) {
             for (const std::string& line : row.batches[b])
-                epochs.Add(line);
+                epochs.Add(gps::DecodeSentence(line));
             for (const gps::GpsEpoch& epoch : epochs.TakeCompleted())
                 got.emplace_back(b, epoch);
         }

@@ -121,6 +121,7 @@ TEST(NmeaDecode, CoordinateTable) {
 }
 
 TEST(NmeaDecode, GgaTable) {
+    const std::nullopt_t none = std::nullopt;
     struct Row {
         const char* legend;
         std::string_view line;
@@ -143,7 +144,7 @@ TEST(NmeaDecode, GgaTable) {
         {"fix quality 0 with a position is a position",
          "$GPGGA,1,4807.038,N,01131.000,E,0,,,,M,,M,,*00",
          true,
-         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+         {48.117300001780194, 11.516666666666666, none, none, none}},
         {"no position: values read all the same",
          "$GPGGA,1,,,,,0,05,28.92,12.5,M,,M,,*00",
          false,
@@ -151,19 +152,19 @@ TEST(NmeaDecode, GgaTable) {
         {"only the latitude",
          "$GPGGA,1,4807.038,N,,,1,05,,,M,,M,,",
          false,
-         {0.0, 0.0, 5, -1.0, 0.0}},
-        {"malformed numbers keep the old values",
+         {0.0, 0.0, 5, none, none}},
+        {"malformed numbers are nothing",
          "$GPGGA,1,4807.038,N,01131.000,E,1,x,M,-,M,,M,,",
          true,
-         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+         {48.117300001780194, 11.516666666666666, none, none, none}},
         {"garbled values are nothing",
          "$GPGGA,1,4807.038,N,01131.000,E,1,+8,-0,1e3,M,,M,,",
          true,
-         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+         {48.117300001780194, 11.516666666666666, none, none, none}},
         {"values beyond any receiver are nothing",
          "$GPGGA,1,4807.038,N,01131.000,E,1,1000,100.5,1000001,M,,M,,",
          true,
-         {48.117300001780194, 11.516666666666666, -1, -1.0, 0.0}},
+         {48.117300001780194, 11.516666666666666, none, none, none}},
         {"an altitude below the sea",
          "$GPGGA,1,4807.038,N,01131.000,E,1,08,0.9,-12.5,M,,M,,",
          true,
@@ -281,12 +282,13 @@ TEST(NmeaDecode, GsaTable) {
         std::string_view line;
         bool ok;
         std::int32_t satellitesUsed;
-        double hdop;
+        std::optional<double> hdop;
     };
     const Row rows[] = {
         {"the reference sentence", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39", true, 5, 1.3},
-        {"empty hdop is 0", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,,2.1*39", true, 5, 0.0},
-        {"malformed hdop is 0", "$GPGSA,A,3,04,,,,,,,,,,,,2.5,x,2.1", true, 1, 0.0},
+        {"empty hdop is nothing", "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,,2.1*39", true, 5,
+         std::nullopt},
+        {"malformed hdop is nothing", "$GPGSA,A,3,04,,,,,,,,,,,,2.5,x,2.1", true, 1, std::nullopt},
         {"all twelve slots", "$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,1.0,0.8,0.6,1*00", true, 12,
          0.8},
         {"no satellites, system-id field", "$GNGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99,1*33", true, 0,
@@ -393,6 +395,42 @@ TEST(NmeaDecode, VtgGstZdaTable) {
     }
 }
 
+// Each line decoded once says what it gave: a reader asks the bits instead of the record's type.
+TEST(NmeaDecode, DecodedSentenceSaysWhatItSet) {
+    using S = gps::DecodedSentence;
+    const struct {
+        const char* legend;
+        std::string_view line;
+        std::uint32_t set;
+        std::string_view talker;
+    } rows[] = {
+        {"GGA", kMunich,
+         S::kTime | S::kPosition | S::kStatus | S::kSatellites | S::kHdop | S::kAltitude, "GP"},
+        {"GGA without a position or hdop", "$GNGGA,123519,,,,,0,05,,12.5,M,,M,,",
+         S::kTime | S::kStatus | S::kSatellites | S::kAltitude, "GN"},
+        {"GGA of 14 fields sets nothing",
+         "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,M", 0, "GP"},
+        {"RMC without a position: no speed or course",
+         "$GPRMC,081420.5,V,,,,,0.00,340.16,260514,3.5,W,N",
+         S::kTime | S::kDate | S::kStatus | S::kMagVar, "GP"},
+        {"RMC", "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,,230394,,",
+         S::kTime | S::kDate | S::kStatus | S::kPosition | S::kSpeed, "GP"},
+        {"GSA with an empty hdop", "$GLGSA,A,3,65,,,,,,,,,,,,2.5,,2.1",
+         S::kSatellites | S::kStatus | S::kDop, "GL"},
+        {"GSV", "$GPGSV,3,3,10,25,25,224,31", S::kSky, "GP"},
+        {"GSV beyond its count", "$GPGSV,2,3,06,07,05,097,", 0, "GP"},
+        {"VTG", "$GPVTG,054.7,T,,M,,N,010.2,K", S::kCourse | S::kSpeed, "GP"},
+        {"GST", "$GPGST,172814.0,,0.023,,,,,", S::kTime | S::kError, "GP"},
+        {"ZDA", "$GPZDA,201530.00,04,07,2002,,", S::kTime | S::kDate, "GP"},
+        {"another type", "$GPGLL,4807.038,N,01131.000,E,123519,A", 0, ""},
+    };
+    for (const auto& row : rows) {
+        const gps::DecodedSentence decoded = gps::DecodeSentence(row.line);
+        EXPECT_EQ(decoded.set, row.set) << row.legend;
+        EXPECT_EQ(decoded.Talker(), row.talker) << row.legend;
+    }
+}
+
 // Lines that each decoder must refuse without touching its record.
 TEST(NmeaDecode, RefusedLinesLeaveRecordsUntouched) {
     const std::string_view lines[] = {
@@ -449,7 +487,7 @@ TEST(NmeaDecode, EveryFixTakenIsAJournalRecordTheReaderTakes) {
               "$GPRMC,123519,A," + position + "," + speed + "," + course + ",230394,,"}) {
             expected += row.expected ? 1 : 0;
             gps::GpsEpochAssembler epochs;
-            epochs.Add(line);
+            epochs.Add(gps::DecodeSentence(line));
             epochs.Finish();
             for (const gps::GpsEpoch& e : epochs.TakeCompleted()) {
                 ++taken;

@@ -10,10 +10,11 @@ namespace {
 std::vector<std::string> Cut(std::string_view input, std::size_t chunkSize, std::size_t max) {
     std::vector<std::string> lines;
     const auto onLine = [&](std::string_view line) { lines.emplace_back(line); };
+    const auto onDropped = [&] { lines.emplace_back("(dropped)"); };
     gps::NmeaLineCutter cutter(max);
     for (std::size_t at = 0; at < input.size(); at += chunkSize)
-        cutter.Feed(input.substr(at, chunkSize), onLine);
-    cutter.Finish(onLine);
+        cutter.Feed(input.substr(at, chunkSize), onLine, onDropped);
+    cutter.Finish(onLine, onDropped);
     return lines;
 }
 
@@ -35,7 +36,10 @@ TEST(NmeaLineCutter, BreaksAtLfCrOrCrLfWhereverTheChunksEnd) {
         {"nothing", "", kNoLimit, {}},
         {"no break at the end", "abc", kNoLimit, {"abc"}},
         {"a line at the limit is kept", "abc\nab", 3, {"abc", "ab"}},
-        {"longer lines are dropped whole", "abcd\nab\r\nabcde", 3, {"ab"}},
+        {"longer lines are dropped whole, in their place",
+         "abcd\nab\r\nabcde",
+         3,
+         {"(dropped)", "ab", "(dropped)"}},
     };
     for (const auto& row : rows) {
         for (std::size_t chunk = 1; chunk <= row.input.size() + 1; ++chunk)

@@ -50,9 +50,9 @@ public:
     }
 
     void Drain() {
-        std::string line;
-        while (link.PopSentence(line))
-            lines.push_back(line);
+        gps::QueuedSentence sentence;
+        while (link.PopSentence(sentence))
+            lines.push_back(sentence.line);
     }
 
     gps::GpsFeed feed;

@@ -125,8 +125,8 @@ TEST(GpsLinkFaults, LineThatHangsUpIsRetriedAndClosesAtOnce) {
         // The user-interface side is answered at once while the line is dead.
         EXPECT_TRUE(link.HasReadError()) << row.legend;
         EXPECT_TRUE(link.IsRunning()) << row.legend;
-        std::string line;
-        while (link.PopSentence(line)) {
+        gps::QueuedSentence sentence;
+        while (link.PopSentence(sentence)) {
         }
 
         EXPECT_LT(TimeClose(link), kPromptClose) << row.legend;

@@ -1,5 +1,5 @@
 #include "map/formats/GeoTiff.h"
-#include "map/GridMap.h"
+#include "map/ShownMap.h"
 #include "map/formats/GeoTiffPyramid.h"
 #include "map/pyramid/PyramidCache.h"
 

@@ -2,7 +2,7 @@
 // gdal_create; .map files are written here in the format's own layout, their points placed by
 // PROJ's cs2cs; the truth of each pixel comes from cs2cs or gdaltransform, second processes.
 
-#include "map/MapSource.h"
+#include "map/formats/MapSource.h"
 #include "geo/Proj.h"
 #include "map/MapFolder.h"
 #include "map/OpenMap.h"

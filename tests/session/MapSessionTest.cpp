@@ -1,5 +1,6 @@
 // The map session without a window: loading a map's files, the damaged-file set-aside, GPS
-// updates through a pseudo-terminal, recording and follow, point creation and the texts.
+// updates as values and the sources through a pseudo-terminal, recording and follow, point
+// creation and the texts.
 #include "session/MapSession.h"
 
 #include "calib/CalibrationFile.h"
@@ -421,17 +422,6 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     EXPECT_EQ(MapSession(store).ConfiguredGpsDevice(), "/dev/ttyUSB1");
 }
 
-// A GGA sentence at (1 + column / 1000 E, 52 - row / 1000 N): the checksum is not looked at.
-std::string Gga(int column, int row) {
-    const double lon = (1.0 + column / 1000.0) * 60.0; // minutes
-    const double lat = (52.0 - row / 1000.0) * 60.0;
-    char line[128];
-    std::snprintf(line, sizeof line,
-                  "$GPGGA,120000,%02d%07.4f,N,%03d%07.4f,E,1,08,0.9,545.4,M,,M,,*00\r\n",
-                  int(lat / 60), lat - 60 * int(lat / 60), int(lon / 60), lon - 60 * int(lon / 60));
-    return line;
-}
-
 // A journal left by an earlier run: the trail comes back, the statistics read it, Clear Trail
 // sets it aside, and the status line says when it can no longer be written.
 TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
@@ -500,7 +490,9 @@ TEST_F(MapSessionTest, TripMeterAndRecordingAgreeOnTheMovingTimeOfOneDrive) {
     session.SetShowFlags({.tracking = true});
     gps::GpsOpening opened;
     opened.ok = true;
-    ASSERT_FALSE(session.Connect(opened));
+    const session::Outcome connected = session.Connect(opened);
+    ASSERT_TRUE(connected.notices.empty());
+    EXPECT_TRUE(connected.changes.Has(Changed::StatusLine)) << "GPS: Connected.";
     double north = 0;
     for (int second = 0; second <= 240; ++second) {
         const bool stopped = second > 100 && second <= 140;
@@ -579,6 +571,125 @@ TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
     }
 }
 
+// The updates a feed hands over, as values: what the session does with them, without a link.
+class MapSessionGpsUpdateTest : public MapSessionTest {
+protected:
+    void SetUp() override {
+        session =
+            MapSession(MapDocument({Calibrated(), 1000}, {}), trail::Recording(), ViewSettings());
+    }
+    std::optional<Notice> Connect() {
+        gps::GpsOpening opened;
+        opened.ok = true;
+        const session::Outcome connected = session.Connect(opened);
+        if (connected.notices.empty())
+            return std::nullopt;
+        return connected.notices.front();
+    }
+    // A handled update with a fix at (1 + column / 1000 E, 51.9 N), which completes the receiver
+    // fixes of these columns, one a second.
+    static gps::GpsUpdate At(int column, const std::vector<int>& completed,
+                             std::uint32_t takenMs = 0) {
+        const auto where = [](int c) { return MapPos(1.0 + c / 1000.0, 51.9); };
+        gps::GpsUpdate update;
+        update.handled = true;
+        update.takenMs = takenMs;
+        update.what = gps::GpsUpdate::kPosition;
+        update.fix = {where(column), true, 8, 0.9, 545.4};
+        for (const int c : completed)
+            update.epochs.push_back({where(c), 1'765'188'000'000 + c * 1000, 545.4, NAN, NAN});
+        return update;
+    }
+
+    MemorySettingsStore store;
+};
+
+TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
+    // The scene's pixels lie kilometres apart and the updates come within milliseconds: no
+    // jump filter here.
+    ViewSettings settings = session.Settings();
+    settings.trailMaxSpeedKmh = 0;
+    session.ApplySettings(settings, "", store);
+    session.SetShowFlags({.follow = true, .tracking = true});
+    ASSERT_FALSE(Connect());
+    EXPECT_EQ(session.StatusText(), "GPS: Connected.");
+    EXPECT_EQ(session.Recording().Trail().Count(), 2u)
+        << "a break from tracking, one from connecting";
+    session.Select(MapPos(500, 500));
+
+    const struct {
+        const char* legend;
+        int column;
+        std::vector<int> completed; // the receiver fixes the update completes
+        bool follow, dragging, tracking;
+        bool centre;
+        std::size_t trail; // after the update
+    } rows[] = {
+        // Nothing says the first fix of a connection is complete until the next one begins.
+        {"first fix: followed, not yet recorded", 100, {}, true, false, true, true, 2},
+        {"dragging: recorded with the first, not followed",
+         200,
+         {100, 200},
+         true,
+         true,
+         true,
+         false,
+         4},
+        {"follow off", 300, {300}, false, false, true, false, 5},
+        {"tracking off: not recorded", 400, {400}, true, false, false, true, 5},
+        {"tracking on again: a break, then the sample", 500, {500}, true, false, true, true, 7},
+        {"within the minimum distance: not recorded", 500, {500}, true, false, true, true, 7},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session.SetShowFlags({.follow = row.follow, .tracking = row.tracking});
+        const std::size_t before = session.Recording().Trail().Count();
+        const session::GpsStep step =
+            session.OnGpsUpdate(At(row.column, row.completed), row.dragging);
+        EXPECT_TRUE(step.changes.Has(Changed::Marker));
+        EXPECT_EQ(step.changes.Has(Changed::Trail), session.Recording().Trail().Count() > before);
+        EXPECT_EQ(step.centreOnGps, row.centre);
+        EXPECT_TRUE(session.GpsFix().hasFix);
+        EXPECT_EQ(session.Recording().Trail().Count(), row.trail);
+        EXPECT_EQ(
+            session.StatusText().rfind("GPS: " + coords::FormatPosition(session.GpsFix().position,
+                                                                        coords::CoordFormat::Dms),
+                                       0),
+            0u)
+            << session.StatusText();
+        EXPECT_NE(session.CursorText().find(" RB:"), std::string::npos) << session.CursorText();
+    }
+
+    ASSERT_TRUE(session.StorePosition(kWhen).changes.Has(Changed::Points));
+    EXPECT_EQ(session.Document().Points().back().GetName(), "GPS position 08/12/2026 14:05:09");
+    EXPECT_EQ(session.Document().Points().back().GetPosition(), session.GpsFix().position);
+
+    // Disconnect with a fix keeps the last text; the cursor loses its range and bearing at the
+    // next selection; a late update is dropped.
+    const std::string last = session.StatusText();
+    EXPECT_EQ(session.Disconnect(), Changes(Changed::Marker));
+    EXPECT_FALSE(session.GpsFix().hasFix);
+    EXPECT_EQ(session.StatusText(), last);
+    session.Select(MapPos(500, 500));
+    EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
+    EXPECT_FALSE(session.OnGpsUpdate(At(600, {600}), false).changes.Any());
+}
+
+// A note that is to stay outlasts the positions that come meanwhile (the tick wraps around).
+TEST_F(MapSessionGpsUpdateTest, AHeldNoteStaysItsTimeThenThePositionReturns) {
+    ASSERT_FALSE(Connect());
+    for (const auto& [noteAt, updateAt, holdMs, kept] : {std::tuple{1000u, 4999u, 4000u, true},
+                                                         {1000u, 5000u, 4000u, false},
+                                                         {0xFFFFFF00u, 0x100u, 4000u, true},
+                                                         {1000u, 1000u, 0u, false}}) {
+        session.ShowStatusNote("Switched to B.png.", noteAt, holdMs);
+        (void)session.OnGpsUpdate(At(100, {}, updateAt), false);
+        EXPECT_EQ(session.StatusText() == "Switched to B.png.", kept) << updateAt;
+    }
+}
+
+// Where the link is what is tested (opening the source the session names, its words for a
+// failure, the line's rate): a real feed on a pseudo-terminal.
 class MapSessionGpsTest : public MapSessionTest {
 protected:
     void SetUp() override {
@@ -596,24 +707,11 @@ protected:
     // Opens the feed on the source the session names, as the view does.
     std::optional<Notice> Connect() {
         const session::GpsSourceChoice source = session.GpsSource();
-        return session.Connect(feed->OpenWithoutWaiting(source.device, source.baud));
-    }
-    // Bytes that arrive before the reader's first read are dropped as stale: wait for it.
-    void WaitForTheReader() {
-        EXPECT_GT(
-            feed->WaitUntil(Soon(), [](const gps::GpsFeedCounts& c) { return c.reads > 0; }).reads,
-            0);
-    }
-    // Sends the lines and waits until the link posted them, then hands the update over.
-    session::GpsStep Update(const std::string& lines, bool dragging = false,
-                            std::uint32_t nowMs = 0) {
-        const std::int64_t before = feed->Counts().posts;
-        pty.Write(lines);
-        EXPECT_GT(
-            feed->WaitUntil(Soon(), [&](const gps::GpsFeedCounts& c) { return c.posts > before; })
-                .posts,
-            before);
-        return session.OnGpsUpdate(feed->TakeUpdate(nowMs, 0), dragging);
+        const session::Outcome connected =
+            session.Connect(feed->OpenWithoutWaiting(source.device, source.baud));
+        if (connected.notices.empty())
+            return std::nullopt;
+        return connected.notices.front();
     }
     static gps::GpsFeed::Clock::time_point Soon() {
         return gps::GpsFeed::Clock::now() + std::chrono::seconds(10);
@@ -716,84 +814,6 @@ TEST_F(MapSessionGpsTest, ConnectRefusedByPermissionsNamesTheDevicesGroup) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(text, expected);
-}
-
-TEST_F(MapSessionGpsTest, UpdatesRecordFollowAndMeasureFromTheFix) {
-    // The scene's pixels lie kilometres apart and the updates come within milliseconds: no
-    // jump filter here.
-    ViewSettings settings = session.Settings();
-    settings.trailMaxSpeedKmh = 0;
-    session.ApplySettings(settings, "", store);
-    session.SetShowFlags({.follow = true, .tracking = true});
-    ASSERT_FALSE(Connect());
-    WaitForTheReader();
-    EXPECT_EQ(session.StatusText(), "GPS: Connected.");
-    EXPECT_EQ(session.Recording().Trail().Count(), 2u)
-        << "a break from tracking, one from connecting";
-    session.Select(MapPos(500, 500));
-
-    const struct {
-        const char* legend;
-        int column, row;
-        bool follow, dragging, tracking;
-        bool centre;
-        std::size_t trail; // after the update
-    } rows[] = {
-        // Nothing says the first fix of a connection is complete until the next one begins.
-        {"first fix: followed, not yet recorded", 100, 100, true, false, true, true, 2},
-        {"dragging: recorded with the first, not followed", 200, 100, true, true, true, false, 4},
-        {"follow off", 300, 100, false, false, true, false, 5},
-        {"tracking off: not recorded", 400, 100, true, false, false, true, 5},
-        {"tracking on again: a break, then the sample", 500, 100, true, false, true, true, 7},
-        {"within the minimum distance: not recorded", 500, 100, true, false, true, true, 7},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.legend);
-        session.SetShowFlags({.follow = row.follow, .tracking = row.tracking});
-        const std::size_t before = session.Recording().Trail().Count();
-        const session::GpsStep step = Update(Gga(row.column, row.row), row.dragging);
-        EXPECT_TRUE(step.changes.Has(Changed::Marker));
-        EXPECT_EQ(step.changes.Has(Changed::Trail), session.Recording().Trail().Count() > before);
-        EXPECT_EQ(step.centreOnGps, row.centre);
-        EXPECT_TRUE(session.GpsFix().hasFix);
-        EXPECT_EQ(session.Recording().Trail().Count(), row.trail);
-        EXPECT_EQ(
-            session.StatusText().rfind("GPS: " + coords::FormatPosition(session.GpsFix().position,
-                                                                        coords::CoordFormat::Dms),
-                                       0),
-            0u)
-            << session.StatusText();
-        EXPECT_NE(session.CursorText().find(" RB:"), std::string::npos) << session.CursorText();
-    }
-
-    ASSERT_TRUE(session.StorePosition(kWhen).changes.Has(Changed::Points));
-    EXPECT_EQ(session.Document().Points().back().GetName(), "GPS position 08/12/2026 14:05:09");
-    EXPECT_EQ(session.Document().Points().back().GetPosition(), session.GpsFix().position);
-
-    // Disconnect with a fix keeps the last text; the cursor loses its range and bearing at the
-    // next selection; a late update is dropped.
-    const std::string last = session.StatusText();
-    session.Disconnect();
-    feed->Close();
-    EXPECT_FALSE(session.GpsFix().hasFix);
-    EXPECT_EQ(session.StatusText(), last);
-    session.Select(MapPos(500, 500));
-    EXPECT_EQ(session.CursorText().find(" RB:"), std::string::npos);
-    EXPECT_FALSE(session.OnGpsUpdate(feed->TakeUpdate(0, 0), false).changes.Any());
-}
-
-// A note that is to stay outlasts the positions that come meanwhile (the tick wraps around).
-TEST_F(MapSessionGpsTest, AHeldNoteStaysItsTimeThenThePositionReturns) {
-    ASSERT_FALSE(Connect());
-    WaitForTheReader();
-    for (const auto& [noteAt, updateAt, holdMs, kept] : {std::tuple{1000u, 4999u, 4000u, true},
-                                                         {1000u, 5000u, 4000u, false},
-                                                         {0xFFFFFF00u, 0x100u, 4000u, true},
-                                                         {1000u, 1000u, 0u, false}}) {
-        session.ShowStatusNote("Switched to B.png.", noteAt, holdMs);
-        Update(Gga(100, 100), false, updateAt);
-        EXPECT_EQ(session.StatusText() == "Switched to B.png.", kept) << updateAt;
-    }
 }
 
 // The rate given for the run ("quilo --baud") is the line's, whatever the settings say.

@@ -2,6 +2,7 @@
 // under a comma-decimal locale.
 #include "gps/NmeaDecode.h"
 
+#include "LiveTool.h"
 #include "ToolCases.h"
 #include "support/RunTool.h"
 #include "support/TestFiles.h"
@@ -52,6 +53,8 @@ const ToolRow kToolRows[] = {
     {"NUL bytes and garbage do not break the stream; a NUL in a latitude is no position",
      "\0\0\0\0\xff\xfe$GPR\n"s + "$GPGGA,1,48\0"s + "7.038,N,01131.000,E,,,,,,,,,\n" + kGsa,
      "2\tGGA\t0\n3\tGSA\t1\t5\t1.3\n"},
+    {"a line beyond 64 KiB is not decoded but keeps its number",
+     std::string(70000, 'x') + '\n' + kGsa, "2\tGSA\t1\t5\t1.3\n"},
     {"empty input", "", ""},
 };
 
@@ -125,6 +128,27 @@ TEST(DecodeTool, FileArgumentReadsTheSameBytes) {
         ::close(reader);
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out, kToolRows[0].output);
+}
+
+// A live receiver piped in: each line is decoded while the writer still holds the pipe open.
+TEST(DecodeTool, StreamsAsTheInputComes) {
+    const testsupport::TempDir dir;
+    const std::string pipe = dir.File("live.fifo");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Opened for reading and writing, the pipe has a writer at once and never blocks the test.
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    testsupport::LiveTool tool({"decode", pipe});
+    ASSERT_TRUE(tool.Started());
+    for (const auto& [line, output] :
+         {std::pair{kGga + "\r\n",
+                    "1\tGGA\t1\t48.117300001780194\t11.516666666666666\t8\t0.9\t545.4"},
+          std::pair{kGsa + "\r\n", "2\tGSA\t1\t5\t1.3"}}) {
+        ASSERT_EQ(::write(writer, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        EXPECT_EQ(tool.ReadLine(), output);
+    }
+    ::close(writer);
+    EXPECT_EQ(tool.Wait(), 0);
 }
 
 TEST(DecodeTool, BadInputExitsTwoWithOneLine) {
@@ -220,10 +244,13 @@ std::vector<Decoded> DecodeAll(const std::vector<std::string>& lines) {
         gps::GgaRecord gga;
         gps::RmcRecord rmc;
         gps::GsaRecord gsa;
-        out.push_back({gps::DecodeGga(line, gga), gga.latitude, gga.longitude, gga.hdop});
-        out.push_back({gps::DecodeGga(line, gga), gga.altitude, gga.satellites * 1.0, 0});
+        out.push_back(
+            {gps::DecodeGga(line, gga), gga.latitude, gga.longitude, gga.hdop.value_or(-1.0)});
+        out.push_back({gps::DecodeGga(line, gga), gga.altitude.value_or(0.0),
+                       gga.satellites.value_or(-1) * 1.0, 0});
         out.push_back({gps::DecodeRmc(line, rmc), rmc.latitude, rmc.longitude, 0});
-        out.push_back({gps::DecodeGsa(line, gsa), gsa.hdop, gsa.satellitesUsed * 1.0, 0});
+        out.push_back(
+            {gps::DecodeGsa(line, gsa), gsa.hdop.value_or(0.0), gsa.satellitesUsed * 1.0, 0});
     }
     return out;
 }

@@ -261,10 +261,10 @@ TEST_F(MapCommandsTest, DamagedFilesAreSetAsideBeforeTheFirstWriteOverThem) {
     // New Point at Cursor writes the points file, then opens the list (closed at once).
     view->SetSelection(MapPos(10, 10));
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
-    commands->OnContextCommand(kCmdNewPointAtCursor);
+    commands->OnNewPointAtCursor();
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
     WhenModal<QDialog>([](QDialog& d) { d.reject(); });
-    commands->OnContextCommand(kCmdNewPointAtCursor); // set aside once only
+    commands->OnNewPointAtCursor(); // set aside once only
     EXPECT_EQ(ReadBytes(dir.File("area.pts.damaged")), garbage);
     EXPECT_FALSE(ReadBytes(dir.File("area.pts")).empty());
 

@@ -693,7 +693,7 @@ QImage LiveFrame(const Live& live) {
                                               GeoAt(pixel.y, 120 - pixel.x));
     });
     session::MapSession& session = f.view->Session();
-    EXPECT_FALSE(session.Connect(gps::GpsOpening{true, "", ""}));
+    EXPECT_TRUE(session.Connect(gps::GpsOpening{true, "", ""}).notices.empty());
     session.Live().SetSettings(live.settings);
     if (live.goTo)
         session.Live().StartGoTo("Hut", *live.goTo, std::nullopt);

@@ -1,6 +1,6 @@
 #include "map/formats/MbTiles.h"
-#include "map/GridMap.h"
 #include "map/OpenMap.h"
+#include "map/ShownMap.h"
 #include "map/formats/GeoTiff.h"
 #include "map/formats/GeoTiffPyramid.h"
 #include "map/pyramid/PyramidCache.h"

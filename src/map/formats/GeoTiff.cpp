@@ -1,8 +1,12 @@
 #include "map/formats/GeoTiff.h"
 
 #include "base/Number.h"
+#include "calib/CalibrationFile.h"
 #include "geo/Proj.h"
+#include "map/formats/ImageHeader.h"
+#include "map/formats/MapSource.h"
 #include "map/formats/TiffFile.h"
+#include "platform/FileIo.h"
 
 #include <geotiff/geo_normalize.h>
 #include <geotiff/geotiff.h>
@@ -12,6 +16,7 @@
 
 #include <cmath>
 #include <cstdarg>
+#include <filesystem>
 #include <memory>
 
 namespace map {
@@ -187,6 +192,36 @@ GeoTiffHeaderResult ReadGeoTiffHeader(int fd) {
                         raster[3] * shift + raster[4] * shift + raster[5]};
     out.header = header;
     return out;
+}
+
+MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cancelled) {
+    int err = 0;
+    const platform::UniqueFd fd = platform::OpenRegularFile(source.path, &err);
+    if (!fd.Valid())
+        return SourceFailure(source.path, platform::ErrorText(err));
+    const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
+    if (!read.header)
+        return SourceFailure(source.path, read.error);
+    std::string why = read.header->warning;
+    if (!read.header->crs.empty()) {
+        source.grid = SharedGrid(
+            GridGeoreference::FromAffine(read.header->crs, read.header->worldFile, &why,
+                                         ImageMiddle(read.header->width, read.header->height)));
+        if (source.grid) {
+            source.imagePath = source.path;
+            source.width = read.header->width;
+            source.height = read.header->height;
+            return {std::move(source), {}};
+        }
+        why = "The file's coordinate system cannot be used (" + why + "); it opens uncalibrated.";
+    }
+    const std::string path = source.path;
+    MapSourceResult beside = ReadImageFile(std::move(source), cancelled);
+    std::error_code ec;
+    if (beside.source && beside.source->worldFile.empty() &&
+        !std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(path)), ec))
+        beside.source->warnings.push_back(path + ": " + why);
+    return beside;
 }
 
 } // namespace map

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // What a GeoTIFF's tags and GeoKeys say, before any pixel is decoded.
 struct GeoTiffHeader {
@@ -31,5 +35,9 @@ struct GeoTiffHeaderResult {
 // file that is not georeferenced, or whose coordinate system is user-defined in a way PROJ
 // cannot be told, is a header with an empty crs and a warning.
 GeoTiffHeaderResult ReadGeoTiffHeader(int fd);
+
+// The reader row of a TIFF: a GeoTIFF its tags place; else, like any image, by the calibration
+// or world file beside it, or uncalibrated with the tags' reason.
+MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cancelled);
 
 } // namespace map

@@ -1,5 +1,6 @@
 #include "map/formats/GeoTiffPyramid.h"
 
+#include "map/formats/GeoTiff.h"
 #include "map/formats/JpegPyramid.h"
 #include "map/formats/TiffFile.h"
 #include "map/pyramid/PyramidBands.h"
@@ -168,6 +169,33 @@ GeoTiffPyramid LoadGeoTiffPyramid(int fd, const GeoTiffPyramidOptions& options) 
     out.map = target->Pyramid();
     out.keep = std::move(target);
     options.progress(1.0);
+    return out;
+}
+
+ImageHeaderResult TiffImageHeader(int fd, const std::string& path, const DecodeContext*) {
+    const GeoTiffHeaderResult tiff = ReadGeoTiffHeader(fd);
+    if (!tiff.header)
+        return {std::nullopt, path + ": " + tiff.error};
+    return {ImageHeader{ImageKind::Tiff, tiff.header->width, tiff.header->height}, {}};
+}
+
+DecodedImage DecodeTiffImage(int fd, const std::string&, const DecodeContext& context) {
+    OpenMapEvents& events = context.events;
+    GeoTiffPyramidOptions tiff;
+    tiff.progress = [&events](double done) { return events.Progress(done); };
+    tiff.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
+    tiff.regionStored = [&events](MapPyramid map, int columns, int rows) {
+        events.RowsStored(std::move(map), columns, rows);
+    };
+    tiff.previewMinPixels = context.options.earlyPictureMinPixels;
+    tiff.firstColumns = context.options.firstViewWidth;
+    tiff.firstRows = context.options.firstViewHeight;
+    tiff.target = context.target;
+    GeoTiffPyramid loaded = LoadGeoTiffPyramid(fd, tiff);
+    DecodedImage out;
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
+    out.keep = std::move(loaded.keep);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/formats/ImageDecoder.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidTarget.h"
 
@@ -44,5 +45,10 @@ struct GeoTiffPyramid {
 // fd: the open map file (platform::OpenRegularFile), read with pread only. A tile or strip that
 // cannot be read or decoded (cut short, an offset past the end, corrupt data) fails the load.
 GeoTiffPyramid LoadGeoTiffPyramid(int fd, const GeoTiffPyramidOptions& options);
+
+// The TIFF decoder row (ImageDecoder): the header from the first image's tags, the pixels
+// streamed as LoadGeoTiffPyramid does, first view first.
+ImageHeaderResult TiffImageHeader(int fd, const std::string& path, const DecodeContext* context);
+DecodedImage DecodeTiffImage(int fd, const std::string& path, const DecodeContext& context);
 
 } // namespace map

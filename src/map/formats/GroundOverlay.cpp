@@ -4,10 +4,17 @@
 #include "base/Text.h"
 #include "calib/AffineFit.h"
 #include "calib/GridModel.h"
+#include "map/formats/ImageHeader.h"
+#include "map/formats/KmzArchive.h"
+#include "map/formats/MapSource.h"
+#include "map/formats/OverlayMosaic.h"
+#include "platform/FileIo.h"
 #include "xml/XmlReader.h"
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
+#include <sys/stat.h>
 #include <vector>
 
 namespace map {
@@ -243,6 +250,172 @@ std::optional<std::string> ContainedPath(std::string_view base, std::string_view
     for (const std::string_view part : parts)
         out += (out.empty() ? "" : "/") + std::string(part);
     return out;
+}
+
+namespace {
+
+// An overlay's image in a KMZ is read for its header alone from its first bytes: a listing
+// must not inflate every image. A JPEG whose header lies further on is read whole.
+constexpr std::size_t kOverlayHeadBytes = std::size_t{256} << 10;
+
+// The header of an overlay's image; with keep, an image in the archive is taken out whole and
+// kept there for the decode.
+ImageHeaderResult OverlayHeader(const MapSource& source, bool archive, const std::string& image,
+                                const std::string& href, platform::UniqueFd* keep) {
+    if (!archive)
+        return ReadImageHeader(image);
+    const std::string name = source.path + ": " + href;
+    KmzEntry entry = ExtractKmzEntry(source.path, image, keep != nullptr ? 0 : kOverlayHeadBytes);
+    if (!entry.fd.Valid())
+        return {std::nullopt, entry.error};
+    ImageHeaderResult header = ReadImageHeader(entry.fd.Get(), name);
+    struct stat st {};
+    if (!header.header && keep == nullptr && ::fstat(entry.fd.Get(), &st) == 0 &&
+        static_cast<std::size_t>(st.st_size) >= kOverlayHeadBytes) {
+        entry = ExtractKmzEntry(source.path, image);
+        if (!entry.fd.Valid())
+            return {std::nullopt, entry.error};
+        header = ReadImageHeader(entry.fd.Get(), name);
+    }
+    if (keep != nullptr)
+        *keep = std::move(entry.fd);
+    return header;
+}
+
+// An overlay's image found, its header read and the overlay placed on it; nothing, with
+// *error, when one of them cannot be.
+std::optional<OverlayImage> FindOverlay(const MapSource& source, const GroundOverlay& overlay,
+                                        bool archive, const std::string& folder,
+                                        platform::UniqueFd* keep, std::string* error) {
+    const std::optional<std::string> contained = ContainedPath(archive ? folder : "", overlay.href);
+    if (!contained) {
+        *error = source.path + ": its image " + overlay.href +
+                 (archive ? " is not inside the archive" : " is not a file beside it");
+        return std::nullopt;
+    }
+    OverlayImage out;
+    out.href = overlay.href;
+    out.image =
+        archive ? *contained : (std::filesystem::path(FolderOf(source.path)) / *contained).string();
+    const ImageHeaderResult header = OverlayHeader(source, archive, out.image, overlay.href, keep);
+    if (!header.header) {
+        *error = header.error;
+        return std::nullopt;
+    }
+    out.placed.width = header.header->width;
+    out.placed.height = header.header->height;
+    const auto affine = OverlayAffine(overlay, out.placed.width, out.placed.height);
+    if (!affine) {
+        *error = source.path + ": its ground overlay " + overlay.href + " has no place";
+        return std::nullopt;
+    }
+    out.placed.affine = *affine;
+    out.quad = overlay.quad;
+    return out;
+}
+
+// The ground overlays of a document (in a KMZ when archive, its links starting at folder):
+// one is shown as it is; several as one map, through their common grid. An overlay whose
+// image is missing or unreadable is left out with a warning while another remains.
+MapSourceResult PlaceOverlays(MapSource source, std::string_view document, bool archive,
+                              const std::string& folder) {
+    const GroundOverlays read = ParseGroundOverlays(document);
+    if (!read.error.empty())
+        return SourceFailure(source.path, read.error);
+    const bool single = read.overlays.size() == 1;
+    platform::UniqueFd kept;
+    std::vector<OverlayImage> found;
+    std::string firstError;
+    for (const GroundOverlay& overlay : read.overlays) {
+        std::string error;
+        std::optional<OverlayImage> image =
+            FindOverlay(source, overlay, archive, folder, single ? &kept : nullptr, &error);
+        if (image) {
+            found.push_back(std::move(*image));
+            continue;
+        }
+        if (single)
+            return {std::nullopt, error};
+        if (firstError.empty())
+            firstError = error;
+        source.warnings.push_back(error + "; that overlay is left out");
+    }
+    if (found.empty()) {
+        const std::string prefix = source.path + ": ";
+        return SourceFailure(
+            source.path,
+            "none of its " + std::to_string(read.overlays.size()) +
+                " ground overlays can be shown (" +
+                (firstError.starts_with(prefix) ? firstError.substr(prefix.size()) : firstError) +
+                ")");
+    }
+    std::string error;
+    if (found.size() == 1) {
+        const OverlayImage& only = found.front();
+        source.imagePath = archive ? source.path : only.image;
+        if (archive && !kept.Valid()) {
+            KmzEntry entry = ExtractKmzEntry(source.path, only.image);
+            if (!entry.fd.Valid())
+                return {std::nullopt, entry.error};
+            kept = std::move(entry.fd);
+        }
+        source.imageFd = std::move(kept);
+        source.width = only.placed.width;
+        source.height = only.placed.height;
+        const std::optional<MapPos> middle = ImageMiddle(only.placed.width, only.placed.height);
+        // A quad that is no parallelogram bends the image onto its corners.
+        std::optional<PixelPolynomial> bent;
+        if (only.quad)
+            bent = QuadPolynomial(*only.quad, only.placed.width, only.placed.height);
+        source.grid = SharedGrid(
+            bent ? GridGeoreference::FromPolynomial(kWgs84, only.placed.affine, std::move(*bent),
+                                                    &error, middle)
+                 : GridGeoreference::FromAffine(kWgs84, only.placed.affine, &error, middle));
+        if (!source.grid)
+            return SourceFailure(source.path, error);
+        return {std::move(source), {}};
+    }
+    std::vector<PlacedOverlay> placed;
+    for (const OverlayImage& image : found)
+        placed.push_back(image.placed);
+    const std::optional<MosaicLayout> layout = PlanMosaic(placed);
+    if (layout)
+        source.grid = SharedGrid(GridGeoreference::FromAffine(
+            kWgs84, layout->affine, &error, ImageMiddle(layout->width, layout->height)));
+    if (!source.grid)
+        return SourceFailure(source.path, "its ground overlays have no common grid");
+    for (std::size_t i = 0; i < found.size(); ++i)
+        found[i].placed = placed[i];
+    source.imagePath = source.path;
+    source.width = layout->width;
+    source.height = layout->height;
+    source.overlays = std::move(found);
+    if (layout->coarser > 1.0)
+        source.warnings.push_back(
+            source.path + ": its ground overlays are shown coarser than " +
+            "the finest of them, as a map of " + std::to_string(layout->width) + " x " +
+            std::to_string(layout->height) + " pixels" +
+            (layout->sparse ? ": at the finest one's detail it would hold far more pixels "
+                              "than they do"
+                            : ""));
+    return {std::move(source), {}};
+}
+
+} // namespace
+
+MapSourceResult ReadKmlOverlay(MapSource source, const std::function<bool()>&) {
+    std::string document;
+    if (const auto read = platform::ReadWholeFile(source.path, document, kMaxOverlayDocumentBytes);
+        !read)
+        return {std::nullopt, read.error};
+    return PlaceOverlays(std::move(source), document, false, {});
+}
+
+MapSourceResult ReadKmz(MapSource source, const std::function<bool()>&) {
+    const KmzDocument document = ReadKmzDocument(source.path);
+    if (!document.error.empty())
+        return {std::nullopt, document.error};
+    return PlaceOverlays(std::move(source), document.text, true, document.folder);
 }
 
 } // namespace map

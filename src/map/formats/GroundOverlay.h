@@ -5,12 +5,16 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // A KML LatLonBox: the edges in degrees, and the box's rotation about its centre, degrees
 // counter-clockwise.
@@ -61,5 +65,13 @@ std::optional<PixelPolynomial> QuadPolynomial(const std::array<MapPos, 4>& quad,
 // relative to base (the folder of the document, "" for the top); nothing when it is a URL,
 // absolute, empty, or climbs above the top.
 std::optional<std::string> ContainedPath(std::string_view base, std::string_view href);
+
+// The reader rows of a KML document and of a KMZ archive of ground overlays: one overlay is shown
+// as it is, several as one map through their common grid. An overlay whose image is missing or
+// unreadable is left out with a warning while another remains. No image is decoded: an image in
+// the archive is read for its header alone, except the one image of a single overlay, which is
+// taken out whole and kept in source.imageFd for the decode.
+MapSourceResult ReadKmlOverlay(MapSource source, const std::function<bool()>& cancelled);
+MapSourceResult ReadKmz(MapSource source, const std::function<bool()>& cancelled);
 
 } // namespace map

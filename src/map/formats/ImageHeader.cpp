@@ -1,15 +1,17 @@
 #include "map/formats/ImageHeader.h"
 
 #include "base/Bytes.h"
-#include "map/formats/GeoTiff.h"
-#include "map/formats/TiffFile.h"
+#include "calib/CalibrationFile.h"
+#include "map/formats/ImageDecoder.h"
+#include "map/formats/MapSource.h"
+#include "map/formats/WorldFile.h"
 #include "platform/FileIo.h"
-#include "platform/JpegDecoder.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 
 namespace map {
@@ -88,6 +90,10 @@ std::string_view ImageKindName(ImageKind kind) {
         return "bmp";
     case ImageKind::Tiff:
         return "tiff";
+    case ImageKind::Tiles:
+        return "tiles";
+    case ImageKind::Other:
+        return "image";
     }
     return "";
 }
@@ -111,31 +117,19 @@ ImageHeaderResult ReadImageHeader(const std::string& path) {
 }
 
 ImageHeaderResult ReadImageHeader(int fd, const std::string& path) {
-    if (platform::IsJpegFile(fd)) {
-        platform::JpegInfo info;
-        const platform::JpegOutcome outcome = platform::ReadJpegInfo(fd, &info);
-        if (!outcome.ok)
-            return {std::nullopt, path + ": " + outcome.error};
-        if (auto header = Sized(ImageKind::Jpeg, info.width, info.height))
-            return {header, {}};
-        return {std::nullopt, path + ": not an image the map can show"};
-    }
-    if (IsTiffFile(fd)) {
-        const GeoTiffHeaderResult tiff = ReadGeoTiffHeader(fd);
-        if (!tiff.header)
-            return {std::nullopt, path + ": " + tiff.error};
-        return {ImageHeader{ImageKind::Tiff, tiff.header->width, tiff.header->height}, {}};
-    }
-    char buffer[kImageHeaderBytes];
-    ssize_t got = 0;
-    do {
-        got = pread(fd, buffer, sizeof buffer, 0);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0)
-        return {std::nullopt, path + ": " + platform::ErrorText(errno)};
-    if (auto header = ParseImageHeader(std::string_view(buffer, static_cast<std::size_t>(got))))
-        return {header, {}};
-    return {std::nullopt, path + ": not an image the map can show"};
+    return DecoderFor(fd).header(fd, path, nullptr);
+}
+
+MapSourceResult ReadImageFile(MapSource source, const std::function<bool()>&) {
+    source.imagePath = source.path;
+    // The handheld's calibration, which the user edits, comes before any other.
+    std::error_code ec;
+    if (std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(source.path)), ec))
+        return {std::move(source), {}};
+    const std::string world = FindFileIgnoringCase(WorldFileNames(source.path));
+    if (world.empty())
+        return {std::move(source), {}};
+    return PlaceByWorldFile(std::move(source), world);
 }
 
 } // namespace map

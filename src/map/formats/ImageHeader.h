@@ -1,15 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace map {
 
-// The image formats a map can be read from.
-enum class ImageKind { Jpeg, Png, Gif, Bmp, Tiff };
+struct MapSource;
+struct MapSourceResult;
 
-// "jpeg", "png", "gif", "bmp" or "tiff".
+// The image formats a map can be read from: Tiles is a tile set's, Other one the core does not
+// read itself (an open's other decoder tells its size).
+enum class ImageKind { Jpeg, Png, Gif, Bmp, Tiff, Tiles, Other };
+
+// "jpeg", "png", "gif", "bmp", "tiff", "tiles" or "image".
 std::string_view ImageKindName(ImageKind kind);
 
 // What an image file's header says, before any pixel is decoded.
@@ -32,11 +37,16 @@ struct ImageHeaderResult {
     std::string error; // "PATH: REASON" when there is no header
 };
 
-// Reads the header of the image file at path: JPEG through the JPEG decoder's header reader,
-// the others from their first bytes. A path that is missing, no regular file, or no image of
-// these kinds gives an error.
+// Reads the header of the image file at path through its decoder row (ImageDecoder): JPEG
+// through the JPEG decoder's header reader, TIFF from its tags, the others from their first
+// bytes. A path that is missing, no regular file, or no image of these kinds gives an error.
 ImageHeaderResult ReadImageHeader(const std::string& path);
 // The same for the file open at fd (read with pread, its offset left alone); errors name name.
 ImageHeaderResult ReadImageHeader(int fd, const std::string& name);
+
+// The reader row of a bare image (JPEG, PNG, GIF, BMP; a TIFF its tags do not place): the
+// handheld's calibration file beside it, which the user edits, comes before any other; else a
+// world file beside it places it; else nothing does.
+MapSourceResult ReadImageFile(MapSource source, const std::function<bool()>& cancelled);
 
 } // namespace map

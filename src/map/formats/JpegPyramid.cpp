@@ -181,4 +181,36 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
     return out;
 }
 
+ImageHeaderResult JpegImageHeader(int fd, const std::string& path, const DecodeContext*) {
+    platform::JpegInfo info;
+    const platform::JpegOutcome outcome = platform::ReadJpegInfo(fd, &info);
+    if (!outcome.ok)
+        return {std::nullopt, path + ": " + outcome.error};
+    if (info.width <= 0 || info.height <= 0)
+        return {std::nullopt, path + ": not an image the map can show"};
+    return {ImageHeader{ImageKind::Jpeg, info.width, info.height}, {}};
+}
+
+DecodedImage DecodeJpegImage(int fd, const std::string&, const DecodeContext& context) {
+    OpenMapEvents& events = context.events;
+    JpegPyramidOptions jpeg;
+    jpeg.progress = [&events](double done) { return events.Progress(done); };
+    jpeg.cancelled = [&events] { return events.Cancelled(); };
+    jpeg.preview = [&events](MapPyramid picture) { events.EarlyPicture(std::move(picture)); };
+    jpeg.rowsStored = [&events](MapPyramid map, int rows) {
+        const int columns = map.Width();
+        events.RowsStored(std::move(map), columns, rows);
+    };
+    jpeg.previewMinPixels = context.options.earlyPictureMinPixels;
+    jpeg.target = context.target;
+    JpegPyramid loaded = LoadJpegPyramid(fd, jpeg);
+    DecodedImage out;
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
+    out.incomplete = loaded.endsEarly;
+    out.damaged = loaded.damaged;
+    out.keep = std::move(loaded.keep);
+    return out;
+}
+
 } // namespace map

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/formats/ImageDecoder.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidTarget.h"
 
@@ -49,5 +50,10 @@ inline constexpr int kJpegPreviewScale = 8;
 
 // fd: the open map file (platform::OpenRegularFile), read with pread only.
 JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options);
+
+// The JPEG decoder row (ImageDecoder): the header through the decoder's header reader, the
+// pixels streamed as LoadJpegPyramid does, with the open's early picture and rows.
+ImageHeaderResult JpegImageHeader(int fd, const std::string& path, const DecodeContext* context);
+DecodedImage DecodeJpegImage(int fd, const std::string& path, const DecodeContext& context);
 
 } // namespace map

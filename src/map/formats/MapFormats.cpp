@@ -1,5 +1,13 @@
 #include "map/formats/MapFormats.h"
 
+#include "map/formats/GeoTiff.h"
+#include "map/formats/GroundOverlay.h"
+#include "map/formats/ImageHeader.h"
+#include "map/formats/KmzArchive.h"
+#include "map/formats/MapSource.h"
+#include "map/formats/MbTiles.h"
+#include "map/formats/OziMapFile.h"
+#include "map/formats/WorldFile.h"
 #include "platform/FileIo.h"
 
 #include <unistd.h>
@@ -63,20 +71,20 @@ bool IsSqlite(std::string_view head, std::string_view) {
 
 constexpr std::array kFormats{
     MapFormat{MapFileKind::OziMap, "ozi-map", "OziExplorer Maps (*.map)", "*.map",
-              "application/x-ozi-map", &IsOziMap},
+              "application/x-ozi-map", &IsOziMap, &ReadOziMap},
     MapFormat{MapFileKind::Kmz, "kmz", "KMZ Ground Overlays (*.kmz)", "*.kmz",
-              "application/vnd.google-earth.kmz", &IsKmz},
+              "application/vnd.google-earth.kmz", &IsKmz, &ReadKmz},
     MapFormat{MapFileKind::KmlOverlay, "kml-overlay", "KML Ground Overlays (*.kml)", "*.kml",
-              "application/vnd.google-earth.kml+xml", &IsKmlOverlay},
+              "application/vnd.google-earth.kml+xml", &IsKmlOverlay, &ReadKmlOverlay},
     MapFormat{MapFileKind::GeoTiff, "geotiff", "GeoTIFF Maps (*.tif *.tiff)", "*.tif;*.tiff",
-              "image/tiff", &IsTiff},
+              "image/tiff", &IsTiff, &ReadGeoTiff},
     MapFormat{MapFileKind::MbTiles, "mbtiles", "MBTiles Tile Sets (*.mbtiles)", "*.mbtiles",
-              "application/x-mbtiles", &IsSqlite},
+              "application/x-mbtiles", &IsSqlite, &ReadMbTiles},
     MapFormat{MapFileKind::WorldFile, "world-file", "World Files (*.jgw *.pgw *.gfw *.bpw *.wld)",
-              "*.jgw;*.pgw;*.gfw;*.bpw;*.tfw;*.wld", "", &IsWorldFile},
+              "*.jgw;*.pgw;*.gfw;*.bpw;*.tfw;*.wld", "", &IsWorldFile, &ReadWorldFileMap},
     MapFormat{MapFileKind::Image, "image", "Images (*.jpg *.png *.gif *.bmp)",
               "*.jpg;*.jpeg;*.png;*.gif;*.bmp", "image/jpeg;image/png;image/gif;image/bmp",
-              &IsImage},
+              &IsImage, &ReadImageFile},
 };
 
 std::string LowerExtension(std::string_view path) {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // The kinds of file a map opens from. Each is one row of the table below: what tells it, what
 // it is called, and the patterns the file dialog and the desktop entry offer.
@@ -23,6 +27,9 @@ enum class MapFileKind {
 // document's styles, so a KML file needs more than a magic number.
 inline constexpr std::size_t kMapHeadBytes = 16384;
 
+// One row per kind of map file: how it is told, named and offered, and how it is read. A new kind
+// is its own file in this folder and one row here (and one decoder row when its pixels are of a
+// kind of image not read yet).
 struct MapFormat {
     MapFileKind kind;
     std::string_view name;        // as --info prints it: "ozi-map"
@@ -32,6 +39,9 @@ struct MapFormat {
     // True when a file whose first bytes are head (at most kMapHeadBytes) and whose extension
     // (lower case, without the dot) is extension is of this kind.
     bool (*recognise)(std::string_view head, std::string_view extension);
+    // Reads the file source.path (source.format this row): its image and where its pixels lie,
+    // no pixel decoded. cancelled, asked while a long read runs, stops it when it returns true.
+    MapSourceResult (*read)(MapSource source, const std::function<bool()>& cancelled);
 };
 
 // Every kind, in the order recognition tries them: content before extension.

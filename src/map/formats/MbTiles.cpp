@@ -1,5 +1,6 @@
 #include "map/formats/MbTiles.h"
 
+#include "map/formats/MapSource.h"
 #include "map/pyramid/PyramidBands.h"
 
 #include <sqlite3.h>
@@ -464,6 +465,58 @@ MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& in
         out.keep = std::move(target);
     }
     options.progress(1.0);
+    return out;
+}
+
+MapSourceResult ReadMbTiles(MapSource source, const std::function<bool()>& cancelled) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(source.path, cancelled);
+    if (!read.info && read.error.empty())
+        return {};
+    if (!read.info)
+        return SourceFailure(source.path, read.error);
+    std::string why;
+    source.grid =
+        SharedGrid(GridGeoreference::FromAffine(kWebMercator, read.info->WorldFile(), &why));
+    if (!source.grid)
+        return SourceFailure(source.path, why);
+    source.imagePath = source.path;
+    source.width = read.info->Width();
+    source.height = read.info->Height();
+    return {std::move(source), {}};
+}
+
+ImageHeaderResult TilesImageHeader(int, const std::string& path, const DecodeContext* context) {
+    const MbTilesInfoResult read = ReadMbTilesInfo(
+        path, context != nullptr ? [&events = context->events] { return events.Cancelled(); }
+                                 : std::function<bool()>());
+    if (!read.info)
+        return {std::nullopt, read.error.empty() ? std::string() : path + ": " + read.error};
+    return {ImageHeader{ImageKind::Tiles, read.info->Width(), read.info->Height()}, {}};
+}
+
+DecodedImage DecodeTilesImage(int, const std::string& path, const DecodeContext& context) {
+    DecodedImage out;
+    OpenMapEvents& events = context.events;
+    const auto cancelled = [&events] { return events.Cancelled(); };
+    MbTilesInfoResult read = ReadMbTilesInfo(path, cancelled);
+    if (!read.info) {
+        out.error = std::move(read.error);
+        return out;
+    }
+    if (context.options.tileImages == nullptr) {
+        out.error = "no decoder of map tiles";
+        return out;
+    }
+    MbTilesPyramidOptions tiles;
+    tiles.progress = [&events](double done) { return events.Progress(done); };
+    tiles.cancelled = cancelled;
+    tiles.decoder = context.options.tileImages;
+    tiles.target = context.target;
+    MbTilesPyramid loaded = LoadMbTilesPyramid(path, *read.info, tiles);
+    out.map = std::move(loaded.map);
+    out.error = std::move(loaded.error);
+    out.damaged = loaded.damaged;
+    out.keep = std::move(loaded.keep);
     return out;
 }
 

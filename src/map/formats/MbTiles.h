@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/formats/ImageDecoder.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidTarget.h"
 
@@ -11,6 +12,9 @@
 #include <string_view>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // Web Mercator, the grid of every MBTiles tile set.
 inline constexpr std::string_view kWebMercator = "EPSG:3857";
@@ -95,5 +99,13 @@ struct MbTilesPyramid {
 // the pyramid.
 MbTilesPyramid LoadMbTilesPyramid(const std::string& path, const MbTilesInfo& info,
                                   const MbTilesPyramidOptions& options);
+
+// The reader row of an MBTiles file: always Web Mercator, its extent from the tiles it holds.
+MapSourceResult ReadMbTiles(MapSource source, const std::function<bool()>& cancelled);
+
+// The tile set decoder row (ImageDecoder): the size of the map the set is shown as, and its
+// tiles decoded by the open's tile decoder into the pyramid.
+ImageHeaderResult TilesImageHeader(int fd, const std::string& path, const DecodeContext* context);
+DecodedImage DecodeTilesImage(int fd, const std::string& path, const DecodeContext& context);
 
 } // namespace map

@@ -3,9 +3,18 @@
 #include "base/Number.h"
 #include "base/Text.h"
 #include "base/Utf8.h"
+#include "calib/AffineFit.h"
+#include "calib/PolynomialFit.h"
+#include "geo/Proj.h"
+#include "map/formats/MapSource.h"
+#include "map/formats/OziGrid.h"
+#include "map/formats/WorldFile.h"
+#include "platform/FileIo.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 
 namespace map {
 
@@ -238,6 +247,114 @@ OziMapParse ParseOziMap(std::string_view bytes) {
     if (map.points.size() < 2)
         return {std::nullopt, "fewer than two calibration points"};
     return {std::move(map), {}};
+}
+
+namespace {
+
+// The polynomial a .map asks for: of the third order when twice its ten terms in points
+// over-determine it, else of the second; none, with a warning naming the reason, when the points
+// cannot carry either, and the affine places the map.
+std::optional<PixelPolynomial> OziPolynomial(const OziMapFile& file,
+                                             const std::vector<MapPos>& pixels,
+                                             const std::vector<MapPos>& grid,
+                                             const std::string& path,
+                                             std::vector<std::string>& warnings) {
+    // The image and the points, wherever they lie: where the polynomial must stay sound.
+    PixelArea area{MapPos(0, 0), MapPos(file.imageWidth, file.imageHeight)};
+    for (const MapPos& p : pixels) {
+        area.min = MapPos(std::min(area.min.x, p.x), std::min(area.min.y, p.y));
+        area.max = MapPos(std::max(area.max.x, p.x), std::max(area.max.y, p.y));
+    }
+    std::string why;
+    const bool many = pixels.size() >= 2 * PolynomialTerms(kMaxPolynomialOrder);
+    for (int order = many ? kMaxPolynomialOrder : 2; order >= 2; --order) {
+        if (std::optional<PixelPolynomial> fit =
+                PixelPolynomial::Fit(pixels, grid, order, area, &why))
+            return fit;
+    }
+    warnings.push_back(path +
+                       ": its polynomial calibration is shown as the nearest affine: " + why);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string FindOziImage(const std::string& mapPath, const std::string& written) {
+    const std::string folder = FolderOf(mapPath);
+    std::string relative = written;
+    for (char& c : relative)
+        c = c == '\\' ? '/' : c;
+    std::error_code ec;
+    // A path with a drive letter names another computer's folder.
+    if (relative.find(':') == std::string::npos && !relative.empty() && relative.front() != '/') {
+        const std::filesystem::path beside = std::filesystem::path(folder) / relative;
+        if (std::filesystem::is_regular_file(beside, ec))
+            return beside.string();
+    }
+    const std::string name = std::filesystem::path(relative).filename().string();
+    if (name.empty())
+        return {};
+    return FindFileIgnoringCase({(std::filesystem::path(folder) / name).string()});
+}
+
+MapSourceResult ReadOziMap(MapSource source, const std::function<bool()>&) {
+    std::string bytes;
+    if (const auto read = platform::ReadWholeFile(source.path, bytes, kMaxOziMapBytes); !read)
+        return {std::nullopt, read.error};
+    OziMapParse parsed = ParseOziMap(bytes);
+    if (!parsed.map)
+        return SourceFailure(source.path, parsed.error);
+    const OziMapFile& file = *parsed.map;
+    source.imagePath = FindOziImage(source.path, file.imagePath);
+    if (source.imagePath.empty())
+        return SourceFailure(source.path, "its image " + file.imagePath + " is not beside it");
+    std::string error;
+    const std::optional<std::string> gridCrs = OziGridCrs(file, &error);
+    const std::optional<std::string> datumCrs = OziDatumCrs(file.datum, &error);
+    if (!gridCrs || !datumCrs)
+        return SourceFailure(source.path, error);
+    const auto toGrid = ProjTransform::Make(*datumCrs, *gridCrs, &error);
+    if (!toGrid)
+        return SourceFailure(source.path, error);
+    std::vector<MapPos> pixels;
+    std::vector<MapPos> grid;
+    for (const OziPoint& point : file.points) {
+        MapPos at;
+        if (point.grid) {
+            at = MapPos(point.grid->easting, point.grid->northing);
+        } else {
+            at = *point.geo;
+            if (!toGrid->Forward(at))
+                return SourceFailure(source.path,
+                                     "a calibration point lies outside its projection");
+        }
+        pixels.push_back(point.pixel);
+        grid.push_back(at);
+    }
+    if (toGrid->ToGeographic()) {
+        // One run of longitudes for a sheet across the 180th meridian.
+        for (MapPos& p : grid)
+            p.x = LongitudeNear(p.x, grid.front().x);
+    }
+    const std::optional<std::array<double, 6>> affine = FitAffine(pixels, grid);
+    if (!affine)
+        return SourceFailure(source.path, "its calibration points lie on one line");
+    std::optional<PixelPolynomial> polynomial;
+    if (file.polynomial)
+        polynomial = OziPolynomial(file, pixels, grid, source.path, source.warnings);
+    const std::optional<MapPos> middle = file.imageWidth > 0
+                                             ? ImageMiddle(file.imageWidth, file.imageHeight)
+                                             : ImageMiddle(source.imagePath, *gridCrs);
+    source.grid =
+        SharedGrid(polynomial ? GridGeoreference::FromPolynomial(*gridCrs, *affine, *polynomial,
+                                                                 &error, middle)
+                              : GridGeoreference::FromAffine(*gridCrs, *affine, &error, middle));
+    if (!source.grid)
+        return SourceFailure(source.path, error);
+    source.magneticVariation = file.magneticVariation;
+    if (file.neatLineGeo.size() >= 3)
+        source.outline = file.neatLineGeo;
+    return {std::move(source), {}};
 }
 
 } // namespace map

@@ -3,12 +3,16 @@
 #include "base/MapPos.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // A calibration point's position in grid coordinates.
 struct OziGridPos {
@@ -72,5 +76,14 @@ OziMapParse ParseOziMap(std::string_view bytes);
 
 // Text in UTF-8: as it is when it already is, else from Windows-1251 or -1252 as above.
 std::string OziTextToUtf8(std::string_view text);
+
+// The image a .map names, as a path: relative to the .map's folder, else the file in that folder
+// whose name is the last component of the written path, matched without regard to case
+// (a Windows path of another computer). Empty when neither is a file.
+std::string FindOziImage(const std::string& mapPath, const std::string& written);
+
+// The reader row of a .map: the image it names, placed by its calibration points (an affine, or
+// the polynomial it asks for), with its neat line and magnetic variation.
+MapSourceResult ReadOziMap(MapSource source, const std::function<bool()>& cancelled);
 
 } // namespace map

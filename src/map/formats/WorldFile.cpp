@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "calib/GridModel.h"
 #include "geo/Proj.h"
+#include "map/formats/MapSource.h"
 #include "platform/FileIo.h"
 
 #include <algorithm>
@@ -162,6 +163,41 @@ std::string FindFileIgnoringCase(const std::vector<std::string>& names) {
                 return it->path();
     }
     return {};
+}
+
+MapSourceResult PlaceByWorldFile(MapSource source, const std::string& worldPath) {
+    std::string bytes;
+    if (const auto read = platform::ReadWholeFile(worldPath, bytes, kMaxWorldFileBytes); !read)
+        return {std::nullopt, read.error};
+    std::string error;
+    const std::optional<WorldFileValues> values = ParseWorldFile(bytes, &error);
+    if (!values)
+        return SourceFailure(worldPath, error);
+    source.worldFile = worldPath;
+    const std::string prjPath = FindFileIgnoringCase(PrjNames(source.imagePath));
+    if (prjPath.empty()) {
+        source.warnings.push_back(worldPath + ": no .prj beside it names the grid");
+        return {std::move(source), {}};
+    }
+    std::string prj;
+    if (const auto read = platform::ReadWholeFile(prjPath, prj, kMaxPrjBytes); !read)
+        return {std::nullopt, read.error};
+    const std::optional<std::string> wkt = PrjDefinition(prj, &error);
+    if (wkt)
+        source.grid = SharedGrid(GridGeoreference::FromAffine(*wkt, *values, &error,
+                                                              ImageMiddle(source.imagePath, *wkt)));
+    if (!source.grid)
+        return SourceFailure(prjPath, error);
+    return {std::move(source), {}};
+}
+
+MapSourceResult ReadWorldFileMap(MapSource source, const std::function<bool()>&) {
+    const std::string image = FindFileIgnoringCase(ImageNamesOfWorldFile(source.path));
+    if (image.empty())
+        return SourceFailure(source.path, "no image beside it");
+    const std::string world = source.path;
+    source.imagePath = image;
+    return PlaceByWorldFile(std::move(source), world);
 }
 
 } // namespace map

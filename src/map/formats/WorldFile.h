@@ -2,12 +2,16 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace map {
+
+struct MapSource;
+struct MapSourceResult;
 
 // The six values of a world file, in the file's order: A (x size of a pixel), D, B, E (y size,
 // negative for north-up), C, F (the centre of the upper left pixel), in the grid's units.
@@ -47,5 +51,13 @@ std::vector<std::string> PrjNames(std::string_view imagePath);
 // when no file has it exactly (maps copied from other systems keep their capitals); empty when
 // none is.
 std::string FindFileIgnoringCase(const std::vector<std::string>& names);
+
+// Places the image source.imagePath by the world file at worldPath, in the grid the .prj beside
+// the image names; without that .prj the map stays unplaced, with a warning, until its grid is
+// named (WritePrj).
+MapSourceResult PlaceByWorldFile(MapSource source, const std::string& worldPath);
+
+// The reader row of a world file opened itself: the image beside it, placed by it.
+MapSourceResult ReadWorldFileMap(MapSource source, const std::function<bool()>& cancelled);
 
 } // namespace map

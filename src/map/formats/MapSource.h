@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace map {
@@ -53,16 +54,32 @@ struct MapSourceResult {
     bool recognised = true;
 };
 
-// Reads the map file at path, of any kind the table of formats recognises: finds its image,
-// reads its georeference and checks them, without decoding a pixel. An image with the
-// handheld's calibration file beside it keeps that; else a world file beside it places it.
-// cancelled, asked while a long read runs (the queries of a tile set), stops it when it returns
-// true: the result is then empty with no error.
-MapSourceResult ReadMapSource(const std::string& path, const std::function<bool()>& cancelled = {});
+// Asked while a long read runs (the queries of a tile set): true stops it, and the result is
+// then empty with no error.
+using ReadCancelled = std::function<bool()>;
 
-// The image a .map names, as a path: relative to the .map's folder, else the file in that folder
-// whose name is the last component of the written path, matched without regard to case
-// (a Windows path of another computer). Empty when neither is a file.
-std::string FindOziImage(const std::string& mapPath, const std::string& written);
+// Reads the map file at path, of any kind the table of formats recognises, through its row:
+// finds its image, reads its georeference and checks them, without decoding a pixel. An image
+// with the handheld's calibration file beside it keeps that; else a world file beside it places
+// it.
+MapSourceResult ReadMapSource(const std::string& path, const ReadCancelled& cancelled = {});
+
+// ---- What the readers of the kinds share ----------------------------------------------------
+
+// "PATH: REASON".
+MapSourceResult SourceFailure(const std::string& path, const std::string& reason);
+
+std::shared_ptr<const GridGeoreference> SharedGrid(std::optional<GridGeoreference> grid);
+
+// The folder of path ("." for a bare name).
+std::string FolderOf(const std::string& path);
+
+// The pixel in the middle of an image, near which a grid of longitudes places positions (a map
+// across the 180th meridian); nothing when the size is not known.
+std::optional<MapPos> ImageMiddle(int width, int height);
+
+// The same from the header of the image at imagePath, read only for a grid of longitudes (crs),
+// which alone needs it.
+std::optional<MapPos> ImageMiddle(const std::string& imagePath, std::string_view crs);
 
 } // namespace map
