@@ -51,8 +51,6 @@ function(quilo_test name)
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_qt_test_main quilo_test_support
             GTest::gtest GTest::gmock)
-        # The main's precompiled Qt and gtest headers (tests/support).
-        target_precompile_headers(${name} REUSE_FROM quilo_qt_test_main)
     else()
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
