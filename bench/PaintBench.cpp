@@ -119,7 +119,7 @@ view::MapView* MakeView(int mapWidth, int mapHeight, bool projected = false) {
         if (!fit)
             qFatal("no topographic fit: %s", error.c_str());
         georeference.SetGrid(std::make_shared<const map::GridGeoreference>(std::move(*fit)));
-        v->ShowGridOverlay(true);
+        v->SetOverlays({.grid = true});
     }
     v->SetSession(session::MapSession(session::MapDocument(georeference, std::move(mapPoints)),
                                       trail::Recording(trail, now.Recording().Rules()), settings,
@@ -224,30 +224,31 @@ enum Motion { kStill, kDragging, kMoving, kLiveOverlays };
 // The GPS near the view's centre, moving at 5 m/s, 25 m sure of itself, going to a point 300
 // pixels off; or all of it off again.
 void ShowLiveOverlays(view::MapView& view, bool on) {
-    session::MapSession& s = view.Session();
-    session::LiveSettings settings;
-    settings.headingArrow = settings.accuracyCircle = settings.scaleBar = on;
-    s.Live().SetSettings(settings);
-    if (!on) {
-        s.Live().StopGoTo();
-        s.Disconnect();
-        return;
-    }
-    const map::MapGeoreference& where = s.Georeference();
-    const view::ViewGeometry& g = view.Geometry();
-    const MapPos middle = g.ScreenToImage({g.ClientWidth() / 2, g.ClientHeight() / 2});
-    static_cast<void>(s.Connect(gps::GpsOpening{true, "", ""}));
-    s.Live().StartGoTo("WP", where.ToGeo(MapPos(middle.x + 300 / g.Zoom(), middle.y)),
-                       std::nullopt);
-    gps::GpsUpdate update;
-    update.handled = true;
-    update.what = gps::GpsUpdate::kPosition;
-    update.fix.position = where.ToGeo(middle);
-    update.fix.hasFix = true;
-    update.details.speedMps = 5.0;
-    update.details.courseTrue = 60.0;
-    update.details.accuracyM = 25.0;
-    s.OnGpsUpdate(update, false);
+    view.Change([&view, on](session::MapSession& s) {
+        session::LiveSettings settings;
+        settings.headingArrow = settings.accuracyCircle = settings.scaleBar = on;
+        s.Live().SetSettings(settings);
+        if (!on) {
+            s.Live().StopGoTo();
+            s.Disconnect();
+            return session::Changes();
+        }
+        const map::MapGeoreference& where = s.Georeference();
+        const view::ViewGeometry& g = view.Geometry();
+        const MapPos middle = g.ScreenToImage({g.ClientWidth() / 2, g.ClientHeight() / 2});
+        static_cast<void>(s.Connect(gps::GpsOpening{true, "", ""}));
+        s.Live().StartGoTo("WP", where.ToGeo(MapPos(middle.x + 300 / g.Zoom(), middle.y)),
+                           std::nullopt);
+        gps::GpsUpdate update;
+        update.handled = true;
+        update.what = gps::GpsUpdate::kPosition;
+        update.fix.position = where.ToGeo(middle);
+        update.fix.hasFix = true;
+        update.details.speedMps = 5.0;
+        update.details.courseTrue = 60.0;
+        update.details.accuracyM = 25.0;
+        return s.OnGpsUpdate(update, false).changes;
+    });
 }
 
 // Arguments: map side (12000 for the 12000 x 9000 map, 16384, kProjected, kMbTiles), zoom in

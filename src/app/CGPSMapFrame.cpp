@@ -12,6 +12,7 @@
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "session/ViewSettings.h"
+#include "view/GpsConnection.h"
 #include "view/MapCommands.h"
 #include "view/MapFolderCommands.h"
 #include "view/MapLoader.h"
@@ -132,16 +133,17 @@ bool CGPSMapFrame::Create() {
         return false; // one view, one set of menus
     // Allocation failure throws here; the application object turns it into a message.
     view_ = new view::MapView(store_, this);
-    view_->ShowGridOverlay(session::ReadGridOverlay(store_));
-    view_->SetGridOverlayColour(session::ReadGridOverlayColour(store_));
+    view_->SetOverlays({.grid = session::ReadGridOverlay(store_),
+                        .gridColour = session::ReadGridOverlayColour(store_)});
     loader_ = new view::MapLoader(*view_);
+    gps_ = new view::GpsConnection(*view_);
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
     setCentralWidget(view_);
     view_->setFocus();
     BuildActions();
-    mapFolder_ =
-        new view::MapFolderCommands(*view_, *loader_, *commands_, *Action(kCmdMapsHere)->menu(),
-                                    store_, map::DefaultFolderIndexCache(), view_);
+    mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *gps_, *commands_,
+                                             *Action(kCmdMapsHere)->menu(), store_,
+                                             map::DefaultFolderIndexCache(), view_);
     BuildMenus();
     BuildToolBar();
     BuildLoadProgress();
@@ -150,7 +152,7 @@ bool CGPSMapFrame::Create() {
     recentMaps_ = session::ReadRecentMaps(store_);
     RefreshRecentMenu();
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
-    connect(view_, &view::MapView::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
+    connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
     live_ = new LiveCommands(*this, *view_, *commands_, *loader_, store_);
     UpdateActions();
@@ -331,7 +333,7 @@ void CGPSMapFrame::Toggle(ShowFlag flag) {
         return;
     }
     *on = !*on;
-    view_->SetShowFlags(flags_);
+    view_->Change([this](session::MapSession& session) { return session.SetShowFlags(flags_); });
 }
 
 double CGPSMapFrame::ZoomFactor() const {
@@ -426,7 +428,7 @@ bool CGPSMapFrame::LoadMapFile(const QString& path) {
 
 void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QString& error) {
     // A new load starting cancels the old one first; its bar stays for the new one.
-    if (!view_->MapLoading())
+    if (!view_->Loading().Active())
         loadBar_->hide();
     UpdateActions();
     const std::unique_ptr<session::LastSession> restored = std::move(restoring_);

@@ -18,6 +18,7 @@
 #include <vector>
 
 namespace view {
+class GpsConnection;
 class MapCommands;
 class MapFolderCommands;
 class MapLoader;
@@ -57,6 +58,8 @@ public:
     [[nodiscard]] bool HasView() const { return view_ != nullptr; }
     // What loads the view's maps.
     [[nodiscard]] view::MapLoader& Loader() { return *loader_; }
+    // The view's GPS link.
+    [[nodiscard]] view::GpsConnection& Gps() { return *gps_; }
     [[nodiscard]] view::MapCommands& Commands() { return *commands_; }
     // The live display's panel and commands.
     [[nodiscard]] LiveCommands& Live() { return *live_; }
@@ -157,6 +160,7 @@ private:
 
     view::MapView* view_ = nullptr;         // child widget, owned by the frame
     view::MapLoader* loader_ = nullptr;     // the view's child
+    view::GpsConnection* gps_ = nullptr;    // the view's child
     view::MapCommands* commands_ = nullptr; // the view's child
     LiveCommands* live_ = nullptr;          // the frame's child
 

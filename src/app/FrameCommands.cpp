@@ -6,6 +6,7 @@
 #include "app/LiveCommands.h"
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
+#include "view/GpsConnection.h"
 #include "view/MapCommands.h"
 #include "view/MapFolderCommands.h"
 #include "view/MapView.h"
@@ -21,7 +22,7 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
     using F = CGPSMapFrame;
     // What these write or select belongs to the map showing; while another loads it would land
     // on the wrong one.
-    const auto settled = [](const F& f) { return !f.view_->MapLoading(); };
+    const auto settled = [](const F& f) { return !f.view_->Loading().Active(); };
     const auto zoomPreset = [](F& f, int id) {
         const auto* zoom = std::find_if(kZoomLevels.begin(), kZoomLevels.end(),
                                         [id](const ZoomDef& z) { return z.id == id; });
@@ -30,7 +31,10 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
     };
     const auto zoomMarked = [](const F& f, int id) { return f.zoomMark_ == id; };
     const auto format = [](F& f, int id) {
-        f.view_->Session().SetCoordFormat(static_cast<coords::CoordFormat>(id - kCmdFormatDms));
+        f.view_->Change([id](session::MapSession& session) {
+            session.SetCoordFormat(static_cast<coords::CoordFormat>(id - kCmdFormatDms));
+            return session::Changes(); // shows at the next selection or GPS update
+        });
     };
     const auto formatMarked = [](const F& f, int id) {
         return static_cast<int>(f.view_->Session().CoordFormat()) == id - kCmdFormatDms;
@@ -97,10 +101,12 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdButtonLabels, labels, labelsShown},
         {kCmdGridOverlay,
          [](F& f, int) {
-             f.view_->ShowGridOverlay(!f.view_->ShowsGridOverlay());
-             session::WriteGridOverlay(f.store_, f.view_->ShowsGridOverlay());
+             view::OverlayChoice overlays = f.view_->Overlays();
+             overlays.grid = !overlays.grid;
+             session::WriteGridOverlay(f.store_, overlays.grid);
+             f.view_->SetOverlays(std::move(overlays));
          },
-         [](const F& f, int) { return f.view_->ShowsGridOverlay(); }},
+         [](const F& f, int) { return f.view_->Overlays().grid; }},
         {kCmdFormatDms, format, formatMarked},
         {kCmdFormatDm, format, formatMarked},
         {kCmdFormatDeg, format, formatMarked},
@@ -138,17 +144,18 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdEditPoints, [](F& f, int) { f.commands_->OnEditPoints(); }, nullptr, settled},
         {kCmdMapSettings, [](F& f, int) { f.commands_->OnMapSettings(); }, nullptr, settled},
 
-        {kCmdGpsConnect, [](F& f, int) { f.view_->OnGpsConnect(); }, nullptr,
+        {kCmdGpsConnect, [](F& f, int) { f.gps_->Connect(); }, nullptr,
          [](const F& f) { return !f.view_->Session().GpsConnected(); }},
         {kCmdTrack,
          [](F& f, int) {
              f.flags_.tracking = !f.flags_.tracking;
-             f.view_->SetShowFlags(f.flags_);
+             f.view_->Change(
+                 [&f](session::MapSession& session) { return session.SetShowFlags(f.flags_); });
          },
          [](const F& f, int) { return f.flags_.tracking; }},
         {kCmdStorePosition, [](F& f, int) { f.commands_->OnStorePosition(); }, nullptr, settled},
         {kCmdClearTrail, [](F& f, int) { f.commands_->OnClearTrail(); }},
-        {kCmdGpsDisconnect, [](F& f, int) { f.view_->OnGpsDisconnect(); }, nullptr,
+        {kCmdGpsDisconnect, [](F& f, int) { f.gps_->Disconnect(); }, nullptr,
          [](const F& f) { return f.view_->Session().GpsConnected(); }},
         {kCmdGpsSettings, [](F& f, int) { f.commands_->OnGpsSettings(); }},
 
@@ -157,7 +164,7 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         // The context menu's.
         {kCmdNewPointAtCursor, [](F& f, int) { f.commands_->OnNewPointAtCursor(); }, nullptr,
          [](const F& f) {
-             return !f.view_->MapLoading() && f.view_->Session().Selection().has_value();
+             return !f.view_->Loading().Active() && f.view_->Session().Selection().has_value();
          }},
         {kCmdGoToGpsPosition, centreOnGps},
         {kCmdGoToMapCentre, [](F& f, int) { f.view_->GoToMapCentre(); }},

@@ -70,12 +70,17 @@ GpsDetailsPanel::GpsDetailsPanel(view::MapView& view, QWidget* parent)
     setWidget(scroll);
 
     connect(resetTrip_, &QPushButton::clicked, this, [this] {
-        view_.Session().Live().ResetTrip();
+        view_.Change([](session::MapSession& session) {
+            session.Live().ResetTrip();
+            return session::Changes(); // the trip shows here only
+        });
         Refresh(true);
     });
     connect(stopGoTo_, &QPushButton::clicked, this, [this] {
-        view_.Session().Live().StopGoTo();
-        view_.Refresh(session::Changed::Details | session::Changed::Marker);
+        view_.Change([](session::MapSession& session) {
+            session.Live().StopGoTo();
+            return session::Changed::Details | session::Changed::Marker;
+        });
         Refresh();
     });
     Refresh(true);

@@ -21,6 +21,7 @@ namespace {
 
 using session::Changed;
 using session::LiveSettings;
+using session::LiveState;
 using session::UnitSystem;
 
 // The value a radio item stands for.
@@ -131,11 +132,7 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
         {kCmdUnitsImperial, units, unitsMarked},
         {kCmdUnitsNautical, units, unitsMarked},
         {kCmdGoToPoint, [](L& l, int) { l.OnGoToPoint(); }},
-        {kCmdStopGoTo,
-         [](L& l, int) {
-             l.view_.Session().Live().StopGoTo();
-             l.view_.Refresh(Changed::Details | Changed::Marker);
-         },
+        {kCmdStopGoTo, [](L& l, int) { l.ChangeLive([](LiveState& live) { live.StopGoTo(); }); },
          nullptr, [](const L& l) { return l.view_.Session().Live().GoTo().has_value(); }},
         {kCmdRadius10, radius, radiusMarked},
         {kCmdRadius25, radius, radiusMarked},
@@ -144,9 +141,8 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
         {kCmdRadius250, radius, radiusMarked},
         {kCmdResetTrip,
          [](L& l, int) {
-             l.view_.Session().Live().ResetTrip();
+             l.ChangeLive([](LiveState& live) { live.ResetTrip(); });
              l.SaveTrip();
-             l.view_.Refresh(Changed::Details | Changed::Marker);
          }},
         // Goes where the menu was opened, not to the selection.
         {kCmdGoToHere, [](L& l, int) { l.OnGoToHere(); }, nullptr,
@@ -160,12 +156,16 @@ LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCo
     : QObject(&window), window_(window), view_(view), commands_(commands), loader_(loader),
       store_(store), settings_(LiveSettings::Load(store, LocaleUnits())),
       dayPalette_(window.palette()) {
-    view_.Session().Live().SetSettings(settings_);
     // The trip goes on across restarts until it is reset, as a car's does.
-    if (const auto trip = session::LoadTrip(store_)) {
-        view_.Session().Live().ResumeTrip(*trip);
+    const auto trip = session::LoadTrip(store_);
+    view_.Change([this, &trip](session::MapSession& session) {
+        session.Live().SetSettings(settings_);
+        if (trip)
+            session.Live().ResumeTrip(*trip);
+        return session::Changes();
+    });
+    if (trip)
         tripSavedFixes_ = trip->fixes;
-    }
     panel_ = new GpsDetailsPanel(view_, &window_);
     window_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     // Closed by its own button: the item and the setting follow.
@@ -185,13 +185,24 @@ void LiveCommands::SaveTrip() {
     tripSavedFixes_ = trip.fixes;
 }
 
+void LiveCommands::ChangeLive(const std::function<void(LiveState&)>& edit) {
+    // What the live state shows changes through the view, which repaints it.
+    view_.Change([&edit](session::MapSession& session) {
+        edit(session.Live());
+        return Changed::Details | Changed::Marker;
+    });
+}
+
 void LiveCommands::Change(const LiveSettings& settings) {
-    if (settings != settings_) {
+    const bool changed = settings != settings_;
+    if (changed) {
         settings_ = settings;
         settings_.Save(store_);
-        view_.Session().Live().SetSettings(settings_);
     }
-    view_.Refresh(Changed::Details | Changed::Marker);
+    ChangeLive([this, changed](LiveState& live) {
+        if (changed)
+            live.SetSettings(settings_);
+    });
 }
 
 void LiveCommands::Flip(bool LiveSettings::*setting) {
@@ -201,10 +212,10 @@ void LiveCommands::Flip(bool LiveSettings::*setting) {
 }
 
 void LiveCommands::StartGoTo(const std::string& name, const MapPos& point) {
-    const session::MapSession& s = view_.Session();
-    view_.Session().Live().StartGoTo(
-        name, point, s.GpsFix().hasFix ? std::optional<MapPos>(s.GpsFix().position) : std::nullopt);
-    view_.Refresh(Changed::Details | Changed::Marker);
+    const gps::GpsFix& fix = view_.Session().GpsFix();
+    const std::optional<MapPos> from =
+        fix.hasFix ? std::optional<MapPos>(fix.position) : std::nullopt;
+    ChangeLive([&](LiveState& live) { live.StartGoTo(name, point, from); });
 }
 
 void LiveCommands::OnGoToPoint() {

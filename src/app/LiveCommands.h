@@ -3,10 +3,12 @@
 #include "app/CommandRow.h"
 #include "base/MapPos.h"
 #include "session/LiveSettings.h"
+#include "session/LiveState.h"
 
 #include <QObject>
 #include <QPalette>
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -52,6 +54,8 @@ public:
 private:
     // A command's new settings: stored, and the display follows them.
     void Change(const session::LiveSettings& settings);
+    // Edits the live state through the view, which repaints the details and the marker.
+    void ChangeLive(const std::function<void(session::LiveState&)>& edit);
     void Flip(bool session::LiveSettings::*setting);
     void OnGoToPoint();
     void OnGoToHere();

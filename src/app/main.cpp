@@ -339,12 +339,12 @@ int main(int argc, char** argv) {
         frame.Live().ShowDemo();
 
     const std::string device = demo ? DemoSession::kGpsSource : options->gpsDevice;
-    if (options->baud)
-        frame.View().SetGpsBaud(*options->baud);
-    if (!device.empty() && !app::QuitRequested()) {
-        frame.View().SetGpsDevice(device);
+    frame.View().Change([&](session::MapSession& session) {
+        session.SetGpsDevice(device, options->baud);
+        return session::Changes();
+    });
+    if (!device.empty() && !app::QuitRequested())
         frame.OnCommand(app::kCmdGpsConnect);
-    }
 
     if (!screenshot)
         return app::QuitRequested() ? 0 : QApplication::exec();

@@ -80,14 +80,13 @@ Outcome MapSession::EditDocument(const std::function<Outcome(MapDocument&)>& edi
     return WithSelectionText(edit(document_));
 }
 
-Outcome MapSession::NewPointAtCursor(const points::LocalDateTime& when) {
-    if (!selection_)
-        return {};
-    return document_.AddPoint(
-        points::MakeCursorPoint(document_.Georeference().ToGeo(*selection_), when));
-}
-
-Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
+Outcome MapSession::NewPoint(NewPointAt at, const points::LocalDateTime& when) {
+    if (at == NewPointAt::Cursor) {
+        if (!selection_)
+            return {};
+        return document_.AddPoint(
+            points::MakeCursorPoint(document_.Georeference().ToGeo(*selection_), when));
+    }
     if (!gpsConnected_)
         return {};
     // The position the link holds, fix or not: (0, 0) before the first one.
@@ -97,7 +96,8 @@ Outcome MapSession::StorePosition(const points::LocalDateTime& when) {
 GpsSourceChoice MapSession::GpsSource() const {
     return {platform::GpsDevicePath(settings_.comPort,
                                     gpsDevice_.empty() ? configuredGpsDevice_ : gpsDevice_),
-            gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate)};
+            gpsBaud_.value_or(settings_.baudAuto ? gps::kAutoBaud : settings_.baudRate),
+            configuredGpsDevice_};
 }
 
 Outcome MapSession::Connect(const gps::GpsOpening& opening) {
@@ -176,12 +176,12 @@ Changes MapSession::ShowStatusNote(std::string text, std::uint32_t nowMs, std::u
     return SetStatusText(std::move(text));
 }
 
-std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
+std::optional<Notice> SaveTrail(const trail::Recording& recording, const std::string& path) {
     // GPX has room for times and heights: it gets the whole recording the journal holds, not
     // only the samples the trail keeps.
-    if (base::SavedTrailFormat(path).keepsTimes && recording_.HoldsWholeRecording()) {
+    if (base::SavedTrailFormat(path).keepsTimes && recording.HoldsWholeRecording()) {
         xml::GpxLeftOut leftOut;
-        if (!recording_.Journal().ExportGpx(path, &leftOut))
+        if (!recording.Journal().ExportGpx(path, &leftOut))
             return WriteFailure(path);
         // A glitch of the receiver (an altitude of 1e308) is left out, never written for a
         // reader to refuse; the user is told what is missing.
@@ -189,7 +189,7 @@ std::optional<Notice> MapSession::SaveTrail(const std::string& path) const {
             return Notice{Notice::Kind::Warning, path + ": " + text + ".", "Warning"};
         return std::nullopt;
     }
-    if (!trail::SaveTrail(recording_.Trail(), path))
+    if (!trail::SaveTrail(recording.Trail(), path))
         return WriteFailure(path);
     return std::nullopt;
 }
@@ -248,10 +248,10 @@ std::string DurationText(double seconds) {
 
 } // namespace
 
-std::string MapSession::TrailStatisticsText() const {
-    if (!recording_.Journal().IsOpen() && !recording_.Journal().Failed())
+std::string TrailStatisticsText(const trail::Recording& recording) {
+    if (!recording.Journal().IsOpen() && !recording.Journal().Failed())
         return "The trail is not being recorded.";
-    const trail::TrailStatistics s = recording_.Statistics();
+    const trail::TrailStatistics s = recording.Statistics();
     return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
            "Time moving: " + DurationText(s.movingSeconds) + "\n" +
            "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +
@@ -305,11 +305,12 @@ Changes MapSession::UpdateSelectionText() {
     return Changed::CursorLine;
 }
 
-void MapSession::SetShowFlags(const ShowFlags& flags) {
+Changes MapSession::SetShowFlags(const ShowFlags& flags) {
     if (flags.mapPoints != flags_.mapPoints)
         pointsRevealed_ = false;
     flags_ = flags;
     recording_.SwitchOn(flags.tracking);
+    return Changed::Trail | Changed::Points | Changed::StatusLine | Changed::CursorLine;
 }
 
 Changes MapSession::SetStatusText(std::string text) {

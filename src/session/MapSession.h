@@ -35,6 +35,14 @@ struct GpsStep {
 struct GpsSourceChoice {
     std::string device;
     std::int32_t baud = 0;
+    std::string configured; // the device the settings name ("GPSDevice"), before any override
+};
+
+// Where a new map point goes.
+enum class NewPointAt {
+    Cursor, // "Map point <time>" at the selection; nothing without one
+    Gps,    // "GPS position <time>" at the position the link holds, fix or not; nothing while
+            // disconnected
 };
 
 // Everything the map view shows apart from its pixels, and the decisions on it: the map
@@ -73,13 +81,14 @@ public:
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
-    [[nodiscard]] const std::string& ConfiguredGpsDevice() const { return configuredGpsDevice_; }
 
-    // The height of the image the map view shows, set with its pixels where no file is
+    // The size of the image the map view shows, set with its pixels: a position beyond its
+    // width is said to be off the map; its height places the handheld's pairs where no file is
     // opened (tests and benchmarks build a scene this way).
-    void SetImageHeight(int height) { document_.SetImageHeight(height); }
-    // The width of that image: a position beyond it is said to be off the map.
-    void SetImageWidth(int width) { imageWidth_ = width; }
+    void SetImageSize(int width, int height) {
+        imageWidth_ = width;
+        document_.SetImageHeight(height);
+    }
 
     // --- Map files ---------------------------------------------------------------------------
     // A map image was loaded: its document reads the calibration and points files beside it
@@ -94,18 +103,17 @@ public:
     Outcome EditDocument(const std::function<Outcome(MapDocument&)>& edit);
 
     // --- Map points --------------------------------------------------------------------------
-    // "Map point <time>" at the selection, written to the points file; nothing without one.
-    Outcome NewPointAtCursor(const points::LocalDateTime& when);
-    // "GPS position <time>" at the position the link holds, fix or not; nothing while
-    // disconnected.
-    Outcome StorePosition(const points::LocalDateTime& when);
+    // A new point, named for when, written to the points file.
+    Outcome NewPoint(NewPointAt at, const points::LocalDateTime& when);
 
     // --- GPS ---------------------------------------------------------------------------------
-    // The device to open: the one given at start ("quilo --gps PATH") before the configured
-    // one, before the COM port's device.
-    void SetGpsDevice(std::string device) { gpsDevice_ = std::move(device); }
-    // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
-    void SetGpsBaud(std::int32_t baud) { gpsBaud_ = baud; }
+    // The device and the baud rate (or gps::kAutoBaud) given at start ("quilo --gps PATH
+    // --baud N"), used before the configured ones (and the device before the COM port's);
+    // empty and none leave those.
+    void SetGpsDevice(std::string device, std::optional<std::int32_t> baud = std::nullopt) {
+        gpsDevice_ = std::move(device);
+        gpsBaud_ = baud;
+    }
     // What to open: the device from the settings' port and overrides, at the run's or the
     // settings' rate.
     [[nodiscard]] GpsSourceChoice GpsSource() const;
@@ -125,16 +133,8 @@ public:
     // holds (see trail::TrailJournal). Without it the trail lives in memory only. A warning
     // when damage in the journal was read past (said once: the journal is begun again).
     Outcome OpenJournal(const std::string& path);
-    // The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
-    // 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
-    // UTC", "End: ..." ("unknown" without times), from the whole recording while the journal keeps
-    // it, otherwise from the trail the map shows (without times). Without a journal asked for it
-    // says so.
-    [[nodiscard]] std::string TrailStatisticsText() const;
     // Empties the trail; the journal starts afresh, the old one kept beside it.
     Changes ClearTrail();
-    // Trail file or KML by the extension.
-    std::optional<Notice> SaveTrail(const std::string& path) const;
     // The file's trail replaces the trail; the recording it replaces is set aside as
     // ClearTrail sets it aside, and the journal goes on from the loaded runs.
     Outcome LoadTrail(const std::string& path);
@@ -151,8 +151,8 @@ public:
     Changes ShowStatusNote(std::string text, std::uint32_t nowMs = 0, std::uint32_t holdMs = 0);
     // Shows at the next selection or GPS update.
     void SetCoordFormat(coords::CoordFormat format) { coordFormat_ = format; }
-    // Turning tracking on adds a break to the trail.
-    void SetShowFlags(const ShowFlags& flags);
+    // Turning tracking on adds a break to the trail. Returns what the flags show or hide.
+    Changes SetShowFlags(const ShowFlags& flags);
     // Show in the points list: the points are shown whatever the flag says, until the flag
     // itself next changes.
     void RevealMapPoints() { pointsRevealed_ = true; }
@@ -186,5 +186,16 @@ private:
     std::optional<std::int32_t> gpsBaud_;
     LiveState live_;
 };
+
+// What the session's recording gives, read from it alone.
+
+// The recording's figures from the journal, one a line: "Length: 1.23 km", "Time moving:
+// 0:25:10", "Average speed: 4.9 km/h", "Top speed: 6.1 km/h", "Start: 2026-12-08 10:00:00
+// UTC", "End: ..." ("unknown" without times), from the whole recording while the journal keeps
+// it, otherwise from the trail the map shows (without times). Without a journal asked for it
+// says so.
+std::string TrailStatisticsText(const trail::Recording& recording);
+// Trail file or KML by the extension.
+std::optional<Notice> SaveTrail(const trail::Recording& recording, const std::string& path);
 
 } // namespace session

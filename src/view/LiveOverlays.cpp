@@ -5,7 +5,7 @@
 #include "points/MapPoint.h"
 #include "session/MapSession.h"
 #include "session/ViewSettings.h"
-#include "view/MapPaint.h"
+#include "view/InfoLines.h"
 #include "view/MapScene.h"
 #include "view/SymbolPainter.h"
 

@@ -30,14 +30,18 @@ namespace {
 // The calibration points are marked on the map for as long as one of these lives.
 class CalibrationMarksShown {
 public:
-    explicit CalibrationMarksShown(MapView& view) : view_(view) {
-        view_.ShowCalibrationMarks(true);
-    }
-    ~CalibrationMarksShown() { view_.ShowCalibrationMarks(false); }
+    explicit CalibrationMarksShown(MapView& view) : view_(view) { Count(1); }
+    ~CalibrationMarksShown() { Count(-1); }
     CalibrationMarksShown(const CalibrationMarksShown&) = delete;
     CalibrationMarksShown& operator=(const CalibrationMarksShown&) = delete;
 
 private:
+    void Count(int step) {
+        OverlayChoice overlays = view_.Overlays();
+        overlays.calibrationMarks += step;
+        view_.SetOverlays(std::move(overlays));
+    }
+
     MapView& view_;
 };
 
@@ -59,6 +63,16 @@ MapCommands::MapCommands(MapView& view, SettingsStore& store, coords::CoordForma
     connect(&view, &MapView::ContextMenuRequested, this, &MapCommands::ShowContextMenu);
 }
 
+session::Outcome
+MapCommands::Edit(const std::function<session::Outcome(session::MapSession&)>& call) {
+    session::Outcome outcome;
+    view_.Change([&](session::MapSession& session) {
+        outcome = call(session);
+        return outcome.changes;
+    });
+    return outcome;
+}
+
 void MapCommands::Tell(const session::Notice& notice) {
     platform::ShowMessage(
         &view_, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
@@ -78,7 +92,7 @@ void MapCommands::Tell(const std::vector<session::Notice>& notices) {
 
 bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTransform) {
     // Its dialog would outlive the map it was opened for.
-    if (view_.MapLoading())
+    if (view_.Loading().Active())
         return false;
     if (needsSelection && !session_.Selection()) {
         platform::ShowMessage(&view_, QStringLiteral("Tap the point on the map first."), title,
@@ -110,21 +124,23 @@ void MapCommands::OnEnterCalibrationPoint() {
         dialog.SetGridCrs(QString::fromStdString(grid.model.crs));
     if (dialog.exec() != QDialog::Accepted || !dialog.HasResult())
         return;
-    session::Outcome outcome;
-    // Another datum chosen in the entry is the map's from now on.
-    if (const std::string datum = DatumKey(dialog.Datum()); datum != grid.datum) {
-        map::GridSettings settings = grid;
-        settings.datum = datum;
-        outcome = session_.EditDocument(
-            [&settings](session::MapDocument& document) { return document.Recalibrate(settings); });
-    }
-    if (outcome.notices.empty()) {
-        const session::Outcome added = session_.AddCalibrationPoint(dialog.GetResult());
-        outcome.changes |= added.changes;
-        outcome.notices = added.notices;
-    }
-    Tell(outcome.notices);
-    view_.Refresh(outcome.changes);
+    Tell(Edit([&](session::MapSession& session) {
+             session::Outcome outcome;
+             // Another datum chosen in the entry is the map's from now on.
+             if (const std::string datum = DatumKey(dialog.Datum()); datum != grid.datum) {
+                 map::GridSettings settings = grid;
+                 settings.datum = datum;
+                 outcome = session.EditDocument([&settings](session::MapDocument& document) {
+                     return document.Recalibrate(settings);
+                 });
+             }
+             if (outcome.notices.empty()) {
+                 const session::Outcome added = session.AddCalibrationPoint(dialog.GetResult());
+                 outcome.changes |= added.changes;
+                 outcome.notices = added.notices;
+             }
+             return outcome;
+         }).notices);
 }
 
 void MapCommands::OnMapSettings() {
@@ -145,26 +161,32 @@ void MapCommands::OnMapSettings() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     session::WriteGridOverlayColour(store_, dialog.GetOverlayColour());
-    view_.SetGridOverlayColour(dialog.GetOverlayColour());
+    OverlayChoice overlays = view_.Overlays();
+    overlays.gridColour = dialog.GetOverlayColour();
+    view_.SetOverlays(std::move(overlays));
     const double magVar = dialog.GetSignedMagVar();
-    session::Outcome outcome = session_.EditDocument(
-        [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
-    // A grid that cannot be taken leaves the map as it was, with the reason.
-    std::string why;
-    const std::optional<map::GridSettings> grid =
-        FromGridEntry(dialog.GetGrid(), session_.Document().Grid(), &why);
-    if (!grid) {
-        outcome.notices.push_back({session::Notice::Kind::Error,
-                                   session_.Document().GridPath() + ": " + why,
-                                   "Calibration Error"});
-    } else if (*grid != session_.Document().Grid()) {
-        const session::Outcome regrid = session_.EditDocument(
-            [&grid](session::MapDocument& document) { return document.Recalibrate(*grid); });
-        outcome.changes |= regrid.changes;
-        outcome.notices.insert(outcome.notices.end(), regrid.notices.begin(), regrid.notices.end());
-    }
-    Tell(outcome.notices);
-    view_.Refresh(outcome.changes);
+    Tell(Edit([&](session::MapSession& session) {
+             session::Outcome outcome = session.EditDocument(
+                 [magVar](session::MapDocument& document) { return document.SetMagVar(magVar); });
+             // A grid that cannot be taken leaves the map as it was, with the reason.
+             std::string why;
+             const std::optional<map::GridSettings> grid =
+                 FromGridEntry(dialog.GetGrid(), session.Document().Grid(), &why);
+             if (!grid) {
+                 outcome.notices.push_back({session::Notice::Kind::Error,
+                                            session.Document().GridPath() + ": " + why,
+                                            "Calibration Error"});
+             } else if (*grid != session.Document().Grid()) {
+                 const session::Outcome regrid =
+                     session.EditDocument([&grid](session::MapDocument& document) {
+                         return document.Recalibrate(*grid);
+                     });
+                 outcome.changes |= regrid.changes;
+                 outcome.notices.insert(outcome.notices.end(), regrid.notices.begin(),
+                                        regrid.notices.end());
+             }
+             return outcome;
+         }).notices);
 }
 
 void MapCommands::OnCalibrationPoints() {
@@ -176,26 +198,29 @@ void MapCommands::OnCalibrationPoints() {
     dialog.SetPositionText([this](const MapPos& geo) {
         return QString::fromStdString(coords::FormatPosition(geo, session_.CoordFormat()));
     });
-    const auto refresh = [this, &dialog](const session::Outcome& outcome) {
-        Tell(outcome.notices);
+    // The marks follow the pairs.
+    const auto refresh = [this, &dialog](
+                             const std::function<session::Outcome(session::MapDocument&)>& edit) {
+        Tell(Edit([&edit](session::MapSession& session) {
+                 session::Outcome outcome = session.EditDocument(edit);
+                 outcome.changes |= Changed::Calibration;
+                 return outcome;
+             }).notices);
         const session::MapDocument& document = session_.Document();
         const map::FitReport report =
             map::ReportFit(document.Georeference(), document.Grid().model, document.Grid().points);
         dialog.SetPairs(report.points, document.CanUndo(),
                         QString::fromStdString(map::DescribeFit(report)));
-        view_.Refresh(outcome.changes | Changed::Calibration);
     };
-    connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this,
-            [this, &refresh](int pair) {
-                refresh(session_.EditDocument([pair](session::MapDocument& document) {
-                    return document.RemoveCalibrationPair(static_cast<std::size_t>(pair));
-                }));
-            });
-    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this, [this, &refresh] {
-        refresh(
-            session_.EditDocument([](session::MapDocument& document) { return document.Undo(); }));
+    connect(&dialog, &calib::CalibrationPointsDlg::DeleteRequested, this, [&refresh](int pair) {
+        refresh([pair](session::MapDocument& document) {
+            return document.RemoveCalibrationPair(static_cast<std::size_t>(pair));
+        });
     });
-    refresh({});
+    connect(&dialog, &calib::CalibrationPointsDlg::UndoRequested, this, [&refresh] {
+        refresh([](session::MapDocument& document) { return document.Undo(); });
+    });
+    refresh([](session::MapDocument&) { return session::Outcome{}; });
     dialog.exec();
 }
 
@@ -240,22 +265,23 @@ bool MapCommands::OnGoToPosition() {
 }
 
 void MapCommands::OnNewPointAtCursor() {
-    if (view_.MapLoading() || !session_.Selection())
+    if (view_.Loading().Active() || !session_.Selection())
         return; // the context menu offers it only with a selection and no load
-    const session::Outcome outcome = session_.NewPointAtCursor(points::CurrentLocalDateTime());
-    Tell(outcome.notices);
-    view_.Refresh(outcome.changes);
+    Tell(Edit([](session::MapSession& session) {
+             return session.NewPoint(session::NewPointAt::Cursor, points::CurrentLocalDateTime());
+         }).notices);
     OnEditPoints();
 }
 
 void MapCommands::OnStorePosition() {
     if (!Ready(QStringLiteral("Store Position"), false, false))
         return;
-    const session::Outcome stored = session_.StorePosition(points::CurrentLocalDateTime());
+    const session::Outcome stored = Edit([](session::MapSession& session) {
+        return session.NewPoint(session::NewPointAt::Gps, points::CurrentLocalDateTime());
+    });
     if (!stored.changes.Has(Changed::Points))
         return;
     Tell(stored.notices);
-    view_.Refresh(stored.changes);
     OnEditPoints();
 }
 
@@ -266,73 +292,79 @@ void MapCommands::OnEditPoints() {
     // The list edits the points in place (no other map's replace them while it is open); only
     // a change writes the file, which sets a damaged one aside first.
     points::EditPointsOutcome outcome;
-    session_.EditDocument([&](session::MapDocument& document) {
-        document.EditPoints([&](points::MapPointList& list) {
-            outcome = points::RunEditMapPoints(&view_, list, entryFormat_, [this, &document] {
-                const std::optional<session::Notice> notice = document.SavePoints();
-                Tell(notice);
-                return !notice;
+    view_.Change([&](session::MapSession& session) {
+        session.EditDocument([&](session::MapDocument& document) {
+            document.EditPoints([&](points::MapPointList& list) {
+                outcome = points::RunEditMapPoints(&view_, list, entryFormat_, [this, &document] {
+                    const std::optional<session::Notice> notice = document.SavePoints();
+                    Tell(notice);
+                    return !notice;
+                });
             });
+            return session::Outcome{Changed::Points, {}};
         });
-        return session::Outcome{Changed::Points, {}};
-    });
-    if (outcome.result == points::EditMapPointsDlg::kShowResult) {
         // The frame's Map Points check marks stay as they were: only the view shows points now.
-        session_.RevealMapPoints();
+        if (outcome.result == points::EditMapPointsDlg::kShowResult)
+            session.RevealMapPoints();
+        if (outcome.result != points::EditMapPointsDlg::kGoToResult)
+            return Changes(Changed::Points);
+        const gps::GpsFix& fix = session.GpsFix();
+        session.Live().StartGoTo(outcome.showName, outcome.showPosition,
+                                 fix.hasFix ? std::optional<MapPos>(fix.position) : std::nullopt);
+        return Changed::Points | Changed::Details;
+    });
+    if (outcome.result == points::EditMapPointsDlg::kShowResult)
         view_.CentreOn(session_.Georeference().ToPixel(outcome.showPosition));
-    }
-    if (outcome.result == points::EditMapPointsDlg::kGoToResult) {
-        const gps::GpsFix& fix = session_.GpsFix();
-        session_.Live().StartGoTo(outcome.showName, outcome.showPosition,
-                                  fix.hasFix ? std::optional<MapPos>(fix.position) : std::nullopt);
-        view_.Refresh(Changed::Details);
-    }
-    view_.Refresh(Changed::Points);
 }
 
 bool MapCommands::SaveTrail(const QString& path) {
-    const auto notice = session_.SaveTrail(path.toStdString());
+    const auto notice = session::SaveTrail(session_.Recording(), path.toStdString());
     Tell(notice);
     // A warning tells what the saved file leaves out; the file was written.
     return !notice || notice->kind == session::Notice::Kind::Warning;
 }
 
 bool MapCommands::LoadTrail(const QString& path) {
-    const session::Outcome outcome = session_.LoadTrail(path.toStdString());
+    const session::Outcome outcome = Edit(
+        [&path](session::MapSession& session) { return session.LoadTrail(path.toStdString()); });
     Tell(outcome.notices);
-    view_.Refresh(outcome.changes);
     return outcome.notices.empty();
 }
 
 void MapCommands::OnClearTrail() {
-    view_.Refresh(session_.ClearTrail());
+    view_.Change([](session::MapSession& session) { return session.ClearTrail(); });
 }
 
 void MapCommands::OnTrailStatistics() {
-    platform::ShowMessage(&view_, QString::fromStdString(session_.TrailStatisticsText()),
-                          QStringLiteral("Trail Statistics"), platform::MessageIcon::Information);
+    platform::ShowMessage(
+        &view_, QString::fromStdString(session::TrailStatisticsText(session_.Recording())),
+        QStringLiteral("Trail Statistics"), platform::MessageIcon::Information);
 }
 
 void MapCommands::OpenJournal(const std::string& path) {
-    const session::Outcome outcome = session_.OpenJournal(path);
+    const session::Outcome outcome =
+        Edit([&path](session::MapSession& session) { return session.OpenJournal(path); });
     for (const session::Notice& notice : outcome.notices)
         QTimer::singleShot(0, this, [this, told = notice] { Tell(told); });
-    view_.Refresh(outcome.changes);
 }
 
 void MapCommands::OnGpsSettings() {
     // The sheet's result is not looked at: its values are applied however it closes.
     const GpsSettingsValues values = RunGpsSettingsSheet(
-        &view_, GpsSettingsValues::From(session_.Settings(), session_.ConfiguredGpsDevice()));
+        &view_, GpsSettingsValues::From(session_.Settings(), session_.GpsSource().configured));
     ViewSettings settings = session_.Settings();
     values.ApplyTo(settings);
-    session_.ApplySettings(settings, values.device, store_);
-    // The trail is trimmed to its new length and drawn with its new colour and size.
-    view_.Refresh(Changed::Trail);
+    view_.Change([&](session::MapSession& session) {
+        session.ApplySettings(settings, values.device, store_);
+        // The trail is trimmed to its new length and drawn with its new colour and size.
+        return Changes(Changed::Trail);
+    });
 }
 
 void MapCommands::ShowStatusNote(const std::string& text, std::uint32_t holdMs) {
-    view_.Refresh(session_.ShowStatusNote(text, gps::TickCountMs(), holdMs));
+    view_.Change([&](session::MapSession& session) {
+        return session.ShowStatusNote(text, gps::TickCountMs(), holdMs);
+    });
 }
 
 void MapCommands::ShowContextMenu(QPoint at) {

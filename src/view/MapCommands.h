@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,12 +82,14 @@ private:
     // transform that it needs.
     bool Ready(const QString& title, bool needsSelection, bool needsTransform);
     void ShowContextMenu(QPoint at);
+    // Runs a session call through the view, which repaints what it changed.
+    session::Outcome Edit(const std::function<session::Outcome(session::MapSession&)>& call);
     void Tell(const session::Notice& notice);
     void Tell(const std::optional<session::Notice>& notice);
     void Tell(const std::vector<session::Notice>& notices);
 
     MapView& view_;
-    session::MapSession& session_;
+    const session::MapSession& session_;
     SettingsStore& store_;
     coords::CoordFormat& entryFormat_;
     QMenu* contextMenu_ = nullptr; // a child of the view

@@ -3,6 +3,7 @@
 #include "base/Number.h"
 #include "map/ShownMap.h"
 #include "platform/MessageBox.h"
+#include "view/GpsConnection.h"
 #include "view/MapCommands.h"
 #include "view/MapLoader.h"
 #include "view/MapView.h"
@@ -27,13 +28,13 @@ constexpr std::uint32_t kSwitchNoteMs = 5000;
 
 } // namespace
 
-MapFolderCommands::MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands,
-                                     QMenu& mapsHere, SettingsStore& store,
+MapFolderCommands::MapFolderCommands(MapView& view, MapLoader& loader, GpsConnection& gps,
+                                     MapCommands& commands, QMenu& mapsHere, SettingsStore& store,
                                      std::filesystem::path cache, QObject* parent)
     : QObject(parent), view_(view), loader_(loader), commands_(commands), store_(store),
       cache_(std::move(cache)), folder_(store), mapsHere_(mapsHere) {
     mapsHere_.menuAction()->setEnabled(false);
-    connect(&view_, &MapView::GpsFollowed, this, &MapFolderCommands::OnGpsFollowed);
+    connect(&gps, &GpsConnection::Followed, this, &MapFolderCommands::OnGpsFollowed);
     connect(&view_, &MapView::ContextMenuRequested, this, &MapFolderCommands::OnContextMenu);
     connect(&loader_, &MapLoader::MapLoadFinished, this, &MapFolderCommands::OnLoadFinished);
     if (!folder_.Folder().empty()) {
@@ -84,7 +85,7 @@ std::string MapFolderCommands::ShowingPath() const {
 
 void MapFolderCommands::OnGpsFollowed() {
     const map::Georeference& georef = view_.Session().Georeference();
-    if (view_.MapLoading() || view_.MapDialogsOpen() || !georef.HasTransform())
+    if (view_.Loading().Active() || view_.MapDialogsOpen() || !georef.HasTransform())
         return;
     const double w = view_.Geometry().ImageWidth();
     const double h = view_.Geometry().ImageHeight();
@@ -123,7 +124,9 @@ void MapFolderCommands::OnContextMenu(QPoint at) {
 }
 
 void MapFolderCommands::RefreshOutlines() {
-    view_.SetMapOutlines(folder_.OutlinesAround(ShowingPath()));
+    OverlayChoice overlays = view_.Overlays();
+    overlays.outlines = folder_.OutlinesAround(ShowingPath());
+    view_.SetOverlays(std::move(overlays));
 }
 
 } // namespace view

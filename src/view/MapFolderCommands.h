@@ -14,6 +14,7 @@ class SettingsStore;
 
 namespace view {
 
+class GpsConnection;
 class MapCommands;
 class MapLoader;
 class MapView;
@@ -27,8 +28,9 @@ public:
     // All must outlive the commands. mapsHere is the context menu's submenu, filled with the
     // maps under the press point as the menu opens. The folder kept in store is indexed at once,
     // its index kept in cache (map::DefaultFolderIndexCache() in the program).
-    MapFolderCommands(MapView& view, MapLoader& loader, MapCommands& commands, QMenu& mapsHere,
-                      SettingsStore& store, std::filesystem::path cache, QObject* parent = nullptr);
+    MapFolderCommands(MapView& view, MapLoader& loader, GpsConnection& gps, MapCommands& commands,
+                      QMenu& mapsHere, SettingsStore& store, std::filesystem::path cache,
+                      QObject* parent = nullptr);
 
     // The folder dialog, then OpenFolder.
     void OnOpenMapFolder();

@@ -94,14 +94,20 @@ public:
 
     void EarlyPicture(map::MapPyramid picture) override {
         Post([picture = std::move(picture)](MapLoader& loader) {
-            loader.view_.ShowLoadingPicture(picture);
+            const ViewGeometry& g = loader.view_.Geometry();
+            loader.view_.ChangeLoading([&](LoadingMode& loading) {
+                loading.ShowPicture(picture, g.ClientWidth(), g.ClientHeight());
+            });
             emit loader.MapPreviewShown(loader.load_->path);
         });
     }
 
     void RowsStored(map::MapPyramid map, int columns, int rows) override {
         Post([map = std::move(map), columns, rows](MapLoader& loader) {
-            if (loader.view_.ShowLoadingRows(map, columns, rows))
+            bool full = false;
+            loader.view_.ChangeLoading(
+                [&](LoadingMode& loading) { full = loading.ShowRows(map, columns, rows); });
+            if (full)
                 emit loader.MapFullResolutionShown(loader.load_->path);
         });
     }
@@ -168,7 +174,7 @@ void MapLoader::Start(const QString& path) {
     job->viewWidth = view_.width();
     job->viewHeight = view_.height();
     load_ = job;
-    view_.SetMapLoading(true);
+    view_.ChangeLoading([](LoadingMode& loading) { loading.Start(); });
     view_.setCursor(Qt::BusyCursor);
     emit MapLoadProgress(-1);
     Run(
@@ -200,10 +206,10 @@ void MapLoader::Decoded(const std::shared_ptr<Job>& job) {
 void MapLoader::Finish() {
     const std::shared_ptr<Job> job = std::move(load_);
     load_.reset();
-    view_.SetMapLoading(false);
     view_.unsetCursor();
     // A drag of the picture carries over to the map.
-    const ViewPoint scroll = view_.EndLoadingPicture();
+    ViewPoint scroll;
+    view_.ChangeLoading([&scroll](LoadingMode& loading) { scroll = loading.End(); });
     std::shared_ptr<map::PyramidTarget> keep = std::move(job->result.keep);
     lastError_.clear();
     lastLoaded_ = view_.ShowMap(job->path, std::move(job->result), &lastError_, scroll);
@@ -224,9 +230,8 @@ void MapLoader::Cancel() {
     const std::shared_ptr<Job> job = std::move(load_);
     load_.reset();
     job->cancelled = true;
-    view_.SetMapLoading(false);
     view_.unsetCursor();
-    view_.EndLoadingPicture();
+    view_.ChangeLoading([](LoadingMode& loading) { loading.End(); });
     lastLoaded_ = false;
     lastError_.clear();
     emit MapLoadFinished(job->path, false, QString());

@@ -10,8 +10,8 @@
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
+#include "view/ViewOverlays.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QTransform>
 
@@ -48,16 +48,14 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
         scene.grid->Draw(painter, scene, offset);
 }
 
-// Bottom to top.
-constexpr std::array<Layer, 13> kLayers = {
-    PaintMap,           GridLayer,       DrawMapPoints,   PaintTrailLayer,  DrawNightTint,
-    DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition, DrawOffViewArrow, DrawSelection,
-    DrawScaleBar,       DrawArrivalNote, InfoLinesLayer,
+// Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
+// view and the calibration marks, which are looked at for a while, over everything.
+constexpr std::array<Layer, 16> kLayers = {
+    PaintMap,         GridLayer,          DrawMapPoints, PaintTrailLayer,
+    DrawNightTint,    DrawAccuracyCircle, DrawGoToLine,  DrawGpsPosition,
+    DrawOffViewArrow, DrawSelection,      DrawScaleBar,  DrawArrivalNote,
+    DrawMapOutlines,  InfoLinesLayer,     DrawNoMapHint, DrawCalibrationMarks,
 };
-
-int InfoLineHeight() {
-    return QFontMetrics(InfoFont()).height();
-}
 
 } // namespace
 
@@ -166,15 +164,6 @@ void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (s && scene.geometry.InClient(*s))
         DrawSymbol(painter, ToQPoint(*s), kSymbolCrosshair, kColourBlack, kColourBlack, 3, {},
                    false);
-}
-
-QRect StatusLineRect(int clientWidth, int /*clientHeight*/) {
-    return QRect(0, 0, clientWidth, InfoLineHeight() - 1);
-}
-
-QRect CursorLineRect(int clientWidth, int clientHeight) {
-    const int h = InfoLineHeight();
-    return QRect(0, clientHeight - h + 1, clientWidth, h - 1);
 }
 
 void DrawInfoLines(QPainter& painter, const MapScene& scene) {

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "view/InfoLines.h"
 #include "view/MapScene.h"
-
-#include <QRect>
 
 class QPainter;
 
@@ -25,11 +24,5 @@ void DrawTrail(QPainter& painter, const MapScene& scene);
 void DrawGpsPosition(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawSelection(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawInfoLines(QPainter& painter, const MapScene& scene);
-
-// Where the info lines lie for a client area: both as wide as the client area and one pixel
-// less high than the info font's text; the status line at the top, the cursor line at the
-// bottom.
-QRect StatusLineRect(int clientWidth, int clientHeight);
-QRect CursorLineRect(int clientWidth, int clientHeight);
 
 } // namespace view

@@ -50,12 +50,19 @@ struct MapScene {
     bool showMapPoints = false;
     bool showLabels = false;
     bool showTrail = false;
-    const InfoLine& statusLine;
-    const InfoLine& cursorLine;
+    InfoLine statusLine;
+    InfoLine cursorLine;
     QColor infoBackground = Qt::white;
     QColor infoText = Qt::black;
     const LiveOverlay* live = nullptr; // the live display's overlays; none for the plain frame
     GridOverlay* grid = nullptr;       // the grid's lines, drawn over the map when set
+    // The edges of other maps (WGS 84 corners), drawn over a map under the info lines; none
+    // to draw none.
+    const std::vector<std::vector<MapPos>>* outlines = nullptr;
+    // The hint on how to load a map, in this colour, over an empty view; none to leave it out.
+    std::optional<QColor> noMapHint;
+    // Image pixels of the calibration points, drawn as numbered marks over everything.
+    std::vector<MapPos> calibrationMarks;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

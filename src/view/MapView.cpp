@@ -4,11 +4,9 @@
 #include "platform/SettingsStore.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
-#include "view/ViewOverlays.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -29,8 +27,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
-    session_.SetImageHeight(map_.Height());
-    session_.SetImageWidth(map_.Width());
+    session_.SetImageSize(map_.Width(), map_.Height());
     update();
 }
 
@@ -44,65 +41,56 @@ void MapView::Tell(const session::Notice& notice) {
 void MapView::SetMap(map::MapPyramid map) {
     map_ = std::move(map);
     geometry_.SetImageSize(map_.Width(), map_.Height());
-    session_.SetImageHeight(map_.Height());
-    session_.SetImageWidth(map_.Width());
+    session_.SetImageSize(map_.Width(), map_.Height());
     update();
+}
+
+bool MapView::MoveMap(const std::function<bool(ViewGeometry&)>& move) {
+    if (loading_.HoldsView() || !move(geometry_))
+        return false;
+    update();
+    return true;
 }
 
 void MapView::CentreOn(const MapPos& image) {
-    if (!picture_ && geometry_.CentreOn(image))
-        update();
+    MoveMap([&image](ViewGeometry& g) { return g.CentreOn(image); });
 }
 
 void MapView::SetZoom(double zoom) {
-    if (picture_)
-        return; // the map before keeps its zoom for a cancel
-    geometry_.SetZoom(zoom);
-    update();
+    MoveMap([zoom](ViewGeometry& g) {
+        g.SetZoom(zoom);
+        return true;
+    });
 }
 
-void MapView::ShowGridOverlay(bool on) {
-    showGrid_ = on;
-    update();
-}
-
-void MapView::SetGridOverlayColour(int index) {
-    gridOverlay_.SetColour(index);
+void MapView::SetOverlays(OverlayChoice overlays) {
+    overlays_ = std::move(overlays);
+    gridOverlay_.SetColour(overlays_.gridColour);
     update();
 }
 
 void MapView::ScrollTo(ViewPoint offset) {
-    if (picture_)
-        return;
-    geometry_.SetScrollOffset(offset);
-    update();
+    MoveMap([offset](ViewGeometry& g) {
+        g.SetScrollOffset(offset);
+        return true;
+    });
 }
 
 void MapView::CentreOnGps() {
     // An uncalibrated map has no place for the GPS position.
-    if (!picture_ && session_.Georeference().HasTransform() &&
-        geometry_.CentreOnGps(session_.GpsConnected(),
-                              session_.Georeference().ToPixel(session_.GpsFix().position)))
-        update();
-}
-
-void MapView::FollowGps() {
-    if (picture_ || !session_.Georeference().HasTransform())
-        return;
-    MapPos pixel = session_.Georeference().ToPixel(session_.GpsFix().position);
-    // Off the map the nearest part of it stays in view, the edge arrow pointing on from there.
-    if (!map_.Empty() && std::isfinite(pixel.x) && std::isfinite(pixel.y))
-        pixel = MapPos(std::clamp(pixel.x, 0.0, static_cast<double>(map_.Width())),
-                       std::clamp(pixel.y, 0.0, static_cast<double>(map_.Height())));
-    if (geometry_.CentreOnGps(session_.GpsConnected(), pixel))
-        update();
+    const map::Georeference& georef = session_.Georeference();
+    if (georef.HasTransform())
+        MoveMap([&](ViewGeometry& g) {
+            return g.CentreOnGps(session_.GpsConnected(),
+                                 georef.ToPixel(session_.GpsFix().position));
+        });
 }
 
 void MapView::GoToMapCentre() {
-    if (picture_)
-        return;
-    geometry_.GoToMapCentre();
-    update();
+    MoveMap([](ViewGeometry& g) {
+        g.GoToMapCentre();
+        return true;
+    });
 }
 
 bool MapView::ScrollByKey(int qtKey) {
@@ -123,21 +111,21 @@ bool MapView::ScrollByKey(int qtKey) {
     default:
         return false;
     }
-    if (picture_)
-        return true; // taken, but the view before the load stays
-    geometry_.ScrollByKey(key);
-    update();
+    // Taken even while the loading picture holds the view.
+    MoveMap([key](ViewGeometry& g) {
+        g.ScrollByKey(key);
+        return true;
+    });
     return true;
-}
-
-void MapView::SetShowFlags(const session::ShowFlags& flags) {
-    session_.SetShowFlags(flags);
-    update();
 }
 
 void MapView::SetSelection(const MapPos& image) {
     session_.Select(image);
     update();
+}
+
+void MapView::Change(const std::function<session::Changes(session::MapSession&)>& edit) {
+    Refresh(edit(session_));
 }
 
 void MapView::Refresh(session::Changes changes) {
@@ -156,14 +144,41 @@ void MapView::Refresh(session::Changes changes) {
         update(CursorLineRect(geometry_.ClientWidth(), geometry_.ClientHeight()));
 }
 
-void MapView::SetMapOutlines(std::vector<std::vector<MapPos>> outlines) {
-    mapOutlines_ = std::move(outlines);
-    update();
-}
-
-void MapView::ShowCalibrationMarks(bool on) {
-    calibrationMarks_ += on ? 1 : -1;
-    update();
+MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::MapPyramid& map,
+                          const LiveOverlay* live) {
+    const session::ShowFlags& flags = session_.Flags();
+    const bool overlays = live != nullptr;
+    std::vector<MapPos> calibrationMarks;
+    if (overlays && overlays_.calibrationMarks > 0)
+        for (const map::CalibrationPoint& point : session_.Document().Grid().points)
+            calibrationMarks.push_back(point.pixel);
+    return MapScene{
+        .geometry = geometry,
+        .map = map,
+        .georeference = session_.Georeference(),
+        .mapPoints = session_.Document().Points(),
+        .trail = session_.Recording().Trail(),
+        .settings = session_.Settings(),
+        .trailPens = trailPens_,
+        .symbols = symbols_,
+        .trailLayer = trailLayer_,
+        .gpsFix = session_.GpsFix(),
+        .selection = overlays ? session_.Selection() : std::nullopt,
+        .showMapPoints = overlays && session_.ShowsMapPoints(),
+        .showLabels = overlays && flags.labels,
+        .showTrail = overlays && flags.trail,
+        .statusLine = {QString::fromStdString(session_.StatusText()), flags.statusInfo},
+        .cursorLine = {QString::fromStdString(session_.CursorText()), flags.cursorInfo},
+        .infoBackground = palette().color(QPalette::Window),
+        .infoText = palette().color(QPalette::WindowText),
+        .live = live,
+        .grid = overlays && overlays_.grid ? &gridOverlay_ : nullptr,
+        .outlines = overlays ? &overlays_.outlines : nullptr,
+        .noMapHint = overlays && ShowsNoMapHint()
+                         ? std::optional(palette().color(QPalette::PlaceholderText))
+                         : std::nullopt,
+        .calibrationMarks = std::move(calibrationMarks),
+    };
 }
 
 void MapView::PaintFrame(QPainter& painter) {
@@ -173,67 +188,12 @@ void MapView::PaintFrame(QPainter& painter) {
         pensBuiltFor_ = pens;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const session::ShowFlags& flags = session_.Flags();
-    const InfoLine statusLine{QString::fromStdString(session_.StatusText()), flags.statusInfo};
-    const InfoLine cursorLine{QString::fromStdString(session_.CursorText()), flags.cursorInfo};
-    const QColor infoBackground = palette().color(QPalette::Window);
-    const QColor infoText = palette().color(QPalette::WindowText);
-    const std::optional<MapPos>& selection = session_.Selection();
-    const LiveOverlay live = LiveOverlayOf(session_);
-    // overlays false: the loading picture, without the map's overlays, which belong to a
-    // calibration not read yet; the GPS and cursor lines go on showing.
-    const auto sceneOf = [&](const ViewGeometry& geometry, const map::MapPyramid& map,
-                             bool overlays) {
-        return MapScene{geometry,
-                        map,
-                        session_.Georeference(),
-                        session_.Document().Points(),
-                        session_.Recording().Trail(),
-                        settings,
-                        trailPens_,
-                        symbols_,
-                        trailLayer_,
-                        session_.GpsFix(),
-                        overlays ? selection : std::nullopt,
-                        overlays && session_.ShowsMapPoints(),
-                        overlays && flags.labels,
-                        overlays && flags.trail,
-                        statusLine,
-                        cursorLine,
-                        infoBackground,
-                        infoText,
-                        overlays ? &live : nullptr,
-                        overlays && showGrid_ ? &gridOverlay_ : nullptr};
-    };
-    if (picture_) {
-        picture_->Paint(painter, [&](const ViewGeometry& geometry, const map::MapPyramid& map) {
-            return sceneOf(geometry, map, false);
-        });
+    if (loading_.Paint(painter, [this](const ViewGeometry& geometry, const map::MapPyramid& map) {
+            return SceneOf(geometry, map, nullptr);
+        }))
         return;
-    }
-    PaintScene(painter, sceneOf(geometry_, map_, true));
-    if (!map_.Empty() && !mapOutlines_.empty()) {
-        // Under the info lines, which the scene has painted already.
-        const int w = geometry_.ClientWidth();
-        const int h = geometry_.ClientHeight();
-        QRegion clip(0, 0, w, h);
-        if (flags.statusInfo)
-            clip -= StatusLineRect(w, h);
-        if (flags.cursorInfo)
-            clip -= CursorLineRect(w, h);
-        painter.save();
-        painter.setClipRegion(clip, Qt::IntersectClip);
-        PaintMapOutlines(painter, geometry_, session_.Georeference(), mapOutlines_);
-        painter.restore();
-    }
-    if (ShowsNoMapHint())
-        PaintNoMapHint(painter, geometry_, palette().color(QPalette::PlaceholderText));
-    if (calibrationMarks_ > 0) {
-        std::vector<MapPos> pixels;
-        for (const map::CalibrationPoint& point : session_.Document().Grid().points)
-            pixels.push_back(point.pixel);
-        PaintCalibrationMarks(painter, geometry_, pixels);
-    }
+    const LiveOverlay live = LiveOverlayOf(session_);
+    PaintScene(painter, SceneOf(geometry_, map_, &live));
 }
 
 bool MapView::ShowsNoMapHint() const {
@@ -254,8 +214,7 @@ void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The scroll offset stays: the image point at the top-left corner keeps its place.
     geometry_.SetClientSize(event->size().width(), event->size().height());
-    if (picture_)
-        picture_->Geometry().SetClientSize(event->size().width(), event->size().height());
+    loading_.SetClientSize(event->size().width(), event->size().height());
 }
 
 } // namespace view

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "coords/CoordFormat.h"
-#include "gps/GpsFeed.h"
 #include "map/OpenMap.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidTarget.h"
 #include "session/Changes.h"
 #include "session/MapSession.h"
 #include "view/GridOverlay.h"
-#include "view/LoadingPicture.h"
+#include "view/LoadingMode.h"
 #include "view/MapPaint.h"
 #include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
+#include "view/ViewOverlays.h"
 
 #include <QEvent>
 #include <QImage>
@@ -36,6 +36,8 @@ class SettingsStore;
 
 namespace view {
 
+struct LiveOverlay;
+
 // The one window that shows the map and everything on it. It holds the pixels (the map image,
 // the geometry of zoom and scroll), turns pointer and key events into gestures and paints; the
 // state and the decisions on it are the MapSession's, and the commands that run dialogs are
@@ -48,8 +50,10 @@ public:
     explicit MapView(const SettingsStore& store, QWidget* parent = nullptr);
 
     [[nodiscard]] const session::MapSession& Session() const { return session_; }
-    // For the commands beside the view: a call that changes what shows is followed by Refresh.
-    [[nodiscard]] session::MapSession& Session() { return session_; }
+    // For the commands beside the view: runs edit on the session, then repaints what it says
+    // changed (a line's band alone when only its text did). Every change to what shows comes
+    // this way, so none goes unpainted.
+    void Change(const std::function<session::Changes(session::MapSession&)>& edit);
     // Replaces the whole state (tests and benchmarks build a scene this way) and repaints.
     void SetSession(session::MapSession session);
 
@@ -67,9 +71,6 @@ public:
     // Centres on the GPS position while the link is connected and the map calibrated;
     // otherwise does nothing.
     void CentreOnGps();
-    // CentreOnGps as Follow GPS does it: a position off the map centres the nearest point of
-    // the map instead.
-    void FollowGps();
     void GoToMapCentre();
     // Centres on an image pixel (column, row from the top).
     void CentreOn(const MapPos& image);
@@ -81,44 +82,18 @@ public:
     void PaintFrame(QPainter& painter);
 
     // --- What the frame sets -------------------------------------------------------------
-    void SetShowFlags(const session::ShowFlags& flags);
     // Selects an image pixel, as a tap does, and writes it on the cursor line.
     void SetSelection(const MapPos& image);
-    // Repaints what a session call changed: a line's band alone when only its text did.
-    void Refresh(session::Changes changes);
-    // The edges of other maps (WGS 84 corners) drawn over the map showing; none to draw none.
-    void SetMapOutlines(std::vector<std::vector<MapPos>> outlines);
-    // The calibration points are drawn as numbered marks while any caller has them on.
-    void ShowCalibrationMarks(bool on);
-    [[nodiscard]] bool ShowsCalibrationMarks() const { return calibrationMarks_ > 0; }
-    // The lines of the map's grid over the map (View > Grid Overlay).
-    void ShowGridOverlay(bool on);
-    [[nodiscard]] bool ShowsGridOverlay() const { return showGrid_; }
-    // Its lines in GridOverlay::kColours[index].
-    void SetGridOverlayColour(int index);
-    // A device path used instead of the configured COM port ("quilo --gps PATH").
-    void SetGpsDevice(std::string device);
-    // A baud rate (or gps::kAutoBaud) used instead of the configured one ("quilo --baud").
-    void SetGpsBaud(std::int32_t baud) { session_.SetGpsBaud(baud); }
-    // Replaces the link (tests shorten its polling); disconnects first.
-    void SetGpsLinkOptions(const gps::GpsLinkOptions& options);
+    // What is laid over the map beside what the session holds.
+    [[nodiscard]] const OverlayChoice& Overlays() const { return overlays_; }
+    void SetOverlays(OverlayChoice overlays);
 
     // --- What a MapLoader shows -----------------------------------------------------------
-    // While a load runs the map commands do nothing (the frame disables them).
-    void SetMapLoading(bool loading) { mapLoading_ = loading; }
-    [[nodiscard]] bool MapLoading() const { return mapLoading_; }
-    // A JPEG map of many pixels shows a picture of itself (LoadingPicture) while it decodes,
-    // under the GPS and cursor lines but no other overlay (its calibration is not read yet).
-    // Until the map itself shows, nothing but a drag of the picture moves the view, and the
-    // map, zoom, scroll, calibration, points and selection of the map before stay as they
-    // were, for a cancel or a failure to go back to.
-    void ShowLoadingPicture(map::MapPyramid picture);
-    [[nodiscard]] bool ShowsMapPreview() const { return picture_.has_value(); }
-    // The map's first columns x rows at full resolution over the picture; true the first time
-    // every pixel in view is.
-    bool ShowLoadingRows(map::MapPyramid map, int columns, int rows);
-    // Ends the picture; returns where it was dragged to.
-    ViewPoint EndLoadingPicture();
+    // The load running, if any. Its picture shows under the GPS and cursor lines but no other
+    // overlay (its calibration is not read yet).
+    [[nodiscard]] const LoadingMode& Loading() const { return loading_; }
+    // For the loader: runs step on the load's mode, then repaints.
+    void ChangeLoading(const std::function<void(LoadingMode&)>& step);
     // Shows an opened map with the calibration and points files beside it, scrolled to scroll;
     // false, with the reason in *error, when it holds none: then the map showing stays.
     bool ShowMap(const QString& path, map::OpenedMap opened, QString* error, ViewPoint scroll);
@@ -138,24 +113,15 @@ public:
         MapView& view_;
     };
 
-    // --- The GPS link ----------------------------------------------------------------------
-    void OnGpsConnect();
-    void OnGpsDisconnect();
-    // The reader thread posts this event; the view handles it on its own thread.
-    static constexpr QEvent::Type kGpsUpdateEvent = static_cast<QEvent::Type>(QEvent::User + 1);
     // The image last loaded; empty without a map.
     [[nodiscard]] QString MapPath() const { return map_.Empty() ? QString() : mapImagePath_; }
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
-    // True while the view is empty (no map, trail or points) and says how to fill it.
-    [[nodiscard]] bool ShowsNoMapHint() const;
 
 signals:
     // The zoom changed by the wheel or a pinch (not by SetZoom).
     void ZoomChanged();
-    // Connect or Disconnect ran, whatever its outcome.
-    void ConnectionChanged();
     // A GPS update brought the receiver's details, or a command changed what the live
     // display shows (it follows them).
     void DetailsChanged();
@@ -163,8 +129,6 @@ signals:
     void MapDialogsClosed();
     // A hold or a right-button press at view pixel at asks for the context menu.
     void ContextMenuRequested(QPoint at);
-    // A GPS update has centred the view on the new position (Follow GPS).
-    void GpsFollowed();
     // An opened map shows at path, before what its opening has to tell the user is told.
     void MapShowing(const QString& path);
 
@@ -178,14 +142,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // The geometry pointer gestures move: the picture's while it shows.
-    ViewGeometry& PointerGeometry() { return picture_ ? picture_->Geometry() : geometry_; }
+    // Where a pointer gesture goes: the geometry it drags, and whether a tap, a hold or the
+    // right button act on the map (not while the loading picture holds the view).
+    struct PointerTarget {
+        ViewGeometry& geometry;
+        bool acts = true;
+    };
+    PointerTarget Pointer() { return {loading_.PointerGeometry(geometry_), !loading_.HoldsView()}; }
+    // Moves the map's view by move and repaints when it says it moved; nothing while the
+    // loading picture holds the view (the map before keeps its view for a cancel).
+    bool MoveMap(const std::function<bool(ViewGeometry&)>& move);
+    // The frame's scene over geometry and map, built here alone; live null: the loading
+    // picture's, without the map's overlays, which belong to a calibration not read yet.
+    MapScene SceneOf(const ViewGeometry& geometry, const map::MapPyramid& map,
+                     const LiveOverlay* live);
+    // True while the view is empty (no map, trail or points) and says how to fill it.
+    [[nodiscard]] bool ShowsNoMapHint() const;
+    void Refresh(session::Changes changes);
 
     void Tell(const session::Notice& notice);
-    // Repaints the band of a line whose text changed, when it is shown.
-    void StatusTextChanged() { Refresh(session::Changed::StatusLine); }
-    void CursorTextChanged() { Refresh(session::Changed::CursorLine); }
-    void OnGpsUpdate();
     void CreatePointerHandling();
     // Zooms by factor about view pixel at; a run of steps at one pixel keeps one map point.
     void ZoomAt(double factor, ViewPoint at);
@@ -201,12 +176,11 @@ private:
     SymbolCache symbols_;
     TrailLayer trailLayer_;
     GridOverlay gridOverlay_;
-    bool showGrid_ = false;
+    OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first
     // paint and again when the settings change.
     std::optional<std::pair<int, int>> pensBuiltFor_;
 
-    gps::GpsFeed gpsFeed_;
     PointerGesture gesture_;
     QTimer* holdTimer_ = nullptr;
 
@@ -221,12 +195,8 @@ private:
         double zoom = 0.0;
     };
     std::optional<ZoomAnchor> zoomAnchor_;
-    std::vector<std::vector<MapPos>> mapOutlines_; // of other maps, WGS 84
-    // Callers that have the calibration marks on.
-    int calibrationMarks_ = 0;
-    int mapDialogs_ = 0;                    // open MapDialogOpen
-    std::optional<LoadingPicture> picture_; // of the map a MapLoader is loading
-    bool mapLoading_ = false;
+    int mapDialogs_ = 0; // open MapDialogOpen
+    LoadingMode loading_;
 };
 
 } // namespace view

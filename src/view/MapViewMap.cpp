@@ -35,7 +35,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     }
     map_ = std::move(opened.map);
     geometry_.SetImageSize(map_.Width(), map_.Height()); // zoom 1.0
-    session_.SetImageWidth(map_.Width());
+    session_.SetImageSize(map_.Width(), map_.Height());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
     imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
@@ -76,23 +76,9 @@ void MapView::ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept)
         map_ = std::move(kept);
 }
 
-void MapView::ShowLoadingPicture(map::MapPyramid picture) {
-    picture_.emplace(std::move(picture), geometry_.ClientWidth(), geometry_.ClientHeight());
+void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {
+    step(loading_);
     update();
-}
-
-bool MapView::ShowLoadingRows(map::MapPyramid map, int columns, int rows) {
-    if (!picture_)
-        return false;
-    update();
-    return picture_->StoreRows(std::move(map), columns, rows);
-}
-
-ViewPoint MapView::EndLoadingPicture() {
-    const ViewPoint scroll = picture_ ? picture_->Geometry().ScrollOffset() : ViewPoint{};
-    picture_.reset();
-    update();
-    return scroll;
 }
 
 } // namespace view

@@ -1,9 +1,13 @@
 // Stylus, mouse and touch on the map view: tap selects, drag scrolls, hold (or the right
-// button) asks for the context menu.
+// button) asks for the context menu, two fingers pinch; and the status line's tooltip.
 #include "view/MapView.h"
 
+#include <QGestureEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include <chrono>
 
@@ -25,21 +29,22 @@ void MapView::CreatePointerHandling() {
     holdTimer_->setInterval(PointerGesture::kHoldTimeMs);
     holdTimer_->setTimerType(Qt::PreciseTimer);
     connect(holdTimer_, &QTimer::timeout, this, [this] {
-        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && !picture_)
+        if (gesture_.HoldTimeout() == PointerGesture::Action::Hold && Pointer().acts)
             emit ContextMenuRequested(QPoint(gesture_.PressPoint().x, gesture_.PressPoint().y));
     });
 }
 
 std::optional<MapPos> MapView::PositionAt(QPoint at) const {
     const map::Georeference& georef = session_.Georeference();
-    if (mapLoading_ || !georef.HasTransform())
+    if (loading_.Active() || !georef.HasTransform())
         return std::nullopt;
     return georef.ToGeo(geometry_.ScreenToImage(ViewPoint{at.x(), at.y()}));
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
     const ViewPoint at = PixelUnderPointer(event->position());
-    if (event->button() == Qt::RightButton && !picture_) {
+    const PointerTarget target = Pointer();
+    if (event->button() == Qt::RightButton && target.acts) {
         holdTimer_->stop();
         emit ContextMenuRequested(QPoint(at.x, at.y));
         event->accept();
@@ -50,8 +55,8 @@ void MapView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     gesture_.Press(at, NowMs());
-    PointerGeometry().Press();
-    if (!picture_)
+    target.geometry.Press();
+    if (target.acts)
         holdTimer_->start();
     event->accept();
 }
@@ -64,7 +69,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
     const ViewPoint at = PixelUnderPointer(event->position());
     if (gesture_.Move(at, NowMs()) == PointerGesture::Action::DragTo) {
         holdTimer_->stop();
-        PointerGeometry().DragTo(gesture_.PressPoint(), at);
+        Pointer().geometry.DragTo(gesture_.PressPoint(), at);
         update();
     }
     event->accept();
@@ -78,24 +83,56 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     holdTimer_->stop();
     const ViewPoint at = PixelUnderPointer(event->position());
     const ViewPoint press = gesture_.PressPoint();
+    const PointerTarget target = Pointer();
     switch (gesture_.Release(at, NowMs())) {
     case PointerGesture::Action::DragEnd:
-        PointerGeometry().Release(press, at);
+        target.geometry.Release(press, at);
         update();
         break;
     case PointerGesture::Action::Tap:
-        PointerGeometry().Release(press, at);
-        if (!picture_) // the picture has no image positions to select
+        target.geometry.Release(press, at);
+        if (target.acts) // the picture has no image positions to select
             SetSelection(geometry_.ScreenToImage(at));
         break;
     case PointerGesture::Action::Hold:
-        if (!picture_)
+        if (target.acts)
             emit ContextMenuRequested(QPoint(press.x, press.y));
         break;
     default:
         break;
     }
     event->accept();
+}
+
+bool MapView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Gesture:
+        OnPinch(static_cast<QGestureEvent*>(event));
+        return true;
+    case QEvent::ToolTip: {
+        // The status line's letters are the handheld's terse ones; say once what they mean.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QRect status = StatusLineRect(geometry_.ClientWidth(), geometry_.ClientHeight());
+        if (status.contains(help->pos()))
+            QToolTip::showText(help->globalPos(),
+                               tr("A: altitude above sea level\n"
+                                  "S: satellites used in the fix, all systems together\n"
+                                  "P: precision, 100 / HDOP: 100% at HDOP 1, higher is better"),
+                               this, status);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    case QEvent::NativeGesture:
+        if (static_cast<QNativeGestureEvent*>(event)->gestureType() == Qt::ZoomNativeGesture) {
+            OnNativeZoom(static_cast<QNativeGestureEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace view

@@ -18,19 +18,20 @@ constexpr int kWheelNotch = 120;
 } // namespace
 
 void MapView::ZoomAt(double factor, ViewPoint at) {
-    if (picture_)
-        return; // the map before keeps its zoom for a cancel
-    // Reading the point back from the rounded scroll offset at each step would let it wander
-    // by half a pixel a step; while nothing else moved the view, the first point is kept.
-    const bool sameRun = zoomAnchor_ && zoomAnchor_->at == at &&
-                         zoomAnchor_->scroll == geometry_.ScrollOffset() &&
-                         zoomAnchor_->zoom == geometry_.Zoom();
-    const MapPos image = sameRun ? zoomAnchor_->image : geometry_.ScreenToImage(at);
-    const double before = geometry_.Zoom();
-    geometry_.ZoomAbout(before * factor, image, at);
-    zoomAnchor_ = ZoomAnchor{at, image, geometry_.ScrollOffset(), geometry_.Zoom()};
-    update();
-    emit ZoomChanged();
+    const bool zoomed = MoveMap([&](ViewGeometry& g) {
+        // Reading the point back from the rounded scroll offset at each step would let it
+        // wander by half a pixel a step; while nothing else moved the view, the first point is
+        // kept.
+        const bool sameRun = zoomAnchor_ && zoomAnchor_->at == at &&
+                             zoomAnchor_->scroll == g.ScrollOffset() &&
+                             zoomAnchor_->zoom == g.Zoom();
+        const MapPos image = sameRun ? zoomAnchor_->image : g.ScreenToImage(at);
+        g.ZoomAbout(g.Zoom() * factor, image, at);
+        zoomAnchor_ = ZoomAnchor{at, image, g.ScrollOffset(), g.Zoom()};
+        return true;
+    });
+    if (zoomed)
+        emit ZoomChanged();
 }
 
 void MapView::wheelEvent(QWheelEvent* event) {

@@ -12,15 +12,6 @@ namespace view {
 
 namespace {
 
-QFont MakeFont(double pointSize) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    // Crisp one-colour glyphs, so the white outline of a label is exactly one pixel wide.
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
 // Wide pens end and join round, as the handheld's geometric pens did; a width of 0 is Qt's
 // one-pixel cosmetic pen, the same as the handheld's thinnest pen.
 QPen SolidPen(const QColor& colour, int width) {
@@ -36,14 +27,19 @@ QColor ColourFromIndex(int colourIndex) {
     return QColor(c.r, c.g, c.b);
 }
 
-const QFont& LabelFont() {
-    // Created on first use and kept for the program's life, shared by every label.
-    static const QFont* const font = new QFont(MakeFont(8.0));
-    return *font;
+QFont HandheldFont(double pointSize) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    // Crisp one-colour glyphs, so the white outline of a label is exactly one pixel wide.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
-QFont InfoFont() {
-    return MakeFont(8.5);
+const QFont& LabelFont() {
+    // Created on first use and kept for the program's life, shared by every label.
+    static const QFont* const font = new QFont(HandheldFont(8.0));
+    return *font;
 }
 
 void DrawSymbol(QPainter& painter, QPoint centre, int symbol, int lineColour, int fillColour,

@@ -20,10 +20,11 @@ namespace view {
 // Colour index 0..7 to its colour; any other index gives black.
 QColor ColourFromIndex(int colourIndex);
 
-// The fonts of the handheld, "Tahoma" when installed, otherwise the system's sans-serif at the
-// same point size: 8 pt for symbol labels, 8.5 pt for the info lines.
+// The font of the handheld at pointSize: "Tahoma" when installed, otherwise the system's
+// sans-serif at the same point size, without antialiasing.
+QFont HandheldFont(double pointSize);
+// The 8 pt of the symbol labels.
 const QFont& LabelFont();
-QFont InfoFont();
 
 // Draws one symbol centred on a view pixel. Symbol 0 draws nothing, not even the label;
 // indices 1..3 are a circle, an apex-up triangle and a square spanning centre +/- r (r = 2s + 1)

@@ -12,20 +12,18 @@ constexpr int kMarkRadius = 7;
 
 } // namespace
 
-void PaintMapOutlines(QPainter& painter, const ViewGeometry& geometry,
-                      const map::Georeference& georeference,
-                      const std::vector<std::vector<MapPos>>& outlines) {
-    if (!georeference.HasTransform())
+void DrawMapOutlines(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.outlines == nullptr || scene.map.Empty() || !scene.georeference.HasTransform())
         return;
     painter.save();
     // Dark under light dashes: an edge shows on any map colour.
     QPen under(QColor(60, 0, 90), 3);
     QPen over(QColor(230, 120, 255), 1, Qt::DashLine);
-    for (const std::vector<MapPos>& outline : outlines) {
+    for (const std::vector<MapPos>& outline : *scene.outlines) {
         QPolygon polygon;
         for (const MapPos& corner : outline) {
             const std::optional<ViewPoint> at =
-                geometry.ImageToScreen(georeference.ToPixel(corner), geometry.PaintOffset());
+                scene.geometry.ImageToScreen(scene.georeference.ToPixel(corner), offset);
             if (!at)
                 break;
             polygon << QPoint(at->x, at->y);
@@ -41,15 +39,17 @@ void PaintMapOutlines(QPainter& painter, const ViewGeometry& geometry,
     painter.restore();
 }
 
-void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
-                           const std::vector<MapPos>& pixels) {
+void DrawCalibrationMarks(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    const std::vector<MapPos>& pixels = scene.calibrationMarks;
+    if (pixels.empty())
+        return;
+    const ViewGeometry& geometry = scene.geometry;
     painter.save();
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
     for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const std::optional<ViewPoint> at =
-            geometry.ImageToScreen(pixels[i], geometry.PaintOffset());
+        const std::optional<ViewPoint> at = geometry.ImageToScreen(pixels[i], offset);
         if (!at || !geometry.InClient(*at))
             continue;
         const QPoint centre(at->x, at->y);
@@ -70,10 +70,12 @@ void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
     painter.restore();
 }
 
-void PaintNoMapHint(QPainter& painter, const ViewGeometry& geometry, const QColor& colour) {
+void DrawNoMapHint(QPainter& painter, const MapScene& scene, ViewPoint /*offset*/) {
+    if (!scene.noMapHint)
+        return;
     painter.save();
-    painter.setPen(colour);
-    const QRect client(0, 0, geometry.ClientWidth(), geometry.ClientHeight());
+    painter.setPen(*scene.noMapHint);
+    const QRect client(0, 0, scene.geometry.ClientWidth(), scene.geometry.ClientHeight());
     painter.drawText(client.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                      "Load a map with File > Load Map... or drop an image here");
     painter.restore();

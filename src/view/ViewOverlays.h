@@ -1,10 +1,6 @@
 #pragma once
 
-#include "base/MapPos.h"
-#include "calib/Georeference.h"
-#include "view/ViewGeometry.h"
-
-#include <QColor>
+#include "view/MapScene.h"
 
 #include <vector>
 
@@ -12,22 +8,29 @@ class QPainter;
 
 namespace view {
 
-// What the view paints over the scene for a while: the calibration points as numbered marks
-// while they are being looked at, and a hint while no map is loaded.
+// What the frame and the map commands lay over the map beside what the session holds.
+struct OverlayChoice {
+    bool grid = false;        // the lines of the map's grid (View > Grid Overlay)
+    int gridColour = 0;       // its lines in GridOverlay::kColours[gridColour]
+    int calibrationMarks = 0; // callers that have the calibration points on as numbered marks
+    std::vector<std::vector<MapPos>> outlines{}; // the edges of other maps, WGS 84 corners
+};
 
-// A ring with its number beside it at each image pixel (column, row from the top), numbered
-// from 1 in the order given; pixels the geometry cannot place are skipped.
-void PaintCalibrationMarks(QPainter& painter, const ViewGeometry& geometry,
-                           const std::vector<MapPos>& pixels);
+// The layers the view lays over the scene for a while, each drawing with the frame's offset:
+// the outlines of other maps, the calibration points as numbered marks while they are being
+// looked at, and a hint while no map is loaded.
 
-// The outlines of the other maps of a map folder (WGS 84 corners, x the longitude), dashed,
-// placed through the georeference of the map showing; nothing while it has no transform, and
-// an outline with a corner it cannot place is left out.
-void PaintMapOutlines(QPainter& painter, const ViewGeometry& geometry,
-                      const map::Georeference& georeference,
-                      const std::vector<std::vector<MapPos>>& outlines);
+// The scene's outlines (WGS 84 corners, x the longitude), dashed, placed through the
+// georeference of the map showing; nothing without a map or while it has no transform, and an
+// outline with a corner it cannot place is left out.
+void DrawMapOutlines(QPainter& painter, const MapScene& scene, ViewPoint offset);
 
-// "Load a map with File > Load Map... or drop an image here", centred in the view.
-void PaintNoMapHint(QPainter& painter, const ViewGeometry& geometry, const QColor& colour);
+// A ring with its number beside it at each of the scene's calibration marks, numbered from 1 in
+// their order; pixels the geometry cannot place are skipped.
+void DrawCalibrationMarks(QPainter& painter, const MapScene& scene, ViewPoint offset);
+
+// "Load a map with File > Load Map... or drop an image here", centred in the view, while the
+// scene has the hint.
+void DrawNoMapHint(QPainter& painter, const MapScene& scene, ViewPoint offset);
 
 } // namespace view

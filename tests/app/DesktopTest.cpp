@@ -433,7 +433,10 @@ TEST_F(Desktop, TitleFormatMarkAndConnectionItemsFollowTheState) {
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
-    f.View().SetGpsDevice(::ptsname(master));
+    f.View().Change([master](session::MapSession& session) {
+        session.SetGpsDevice(::ptsname(master));
+        return session::Changes();
+    });
     f.OnCommand(kCmdGpsConnect);
     ASSERT_TRUE(f.View().Session().GpsConnected());
     EXPECT_FALSE(f.Action(kCmdGpsConnect)->isEnabled());
@@ -458,8 +461,8 @@ TEST_F(Desktop, TheNextStartWithoutAMapRestoresMapViewAndWindow) {
     }
     CGPSMapFrame& f = StartFrame();
     f.RestoreLastSession();
-    EXPECT_TRUE(f.View().MapLoading()) << "the window answers while the map decodes";
-    ASSERT_TRUE(PumpUntil([&] { return !f.View().MapLoading(); }));
+    EXPECT_TRUE(f.View().Loading().Active()) << "the window answers while the map decodes";
+    ASSERT_TRUE(PumpUntil([&] { return !f.View().Loading().Active(); }));
     EXPECT_EQ(f.View().MapPath(), map);
     EXPECT_DOUBLE_EQ(f.ZoomFactor(), 1.44);
     EXPECT_EQ(f.View().Geometry().ScrollOffset(), (view::ViewPoint{310, 170}));
@@ -491,7 +494,7 @@ TEST_F(Desktop, ReopenLastMapOffStartsBlankAndStaysOffAsTheGridOverlayStaysOn) {
     CGPSMapFrame& f = StartFrame();
     EXPECT_FALSE(f.Action(kCmdReopenLastMap)->isChecked());
     EXPECT_TRUE(f.Action(kCmdGridOverlay)->isChecked());
-    EXPECT_TRUE(f.View().ShowsGridOverlay());
+    EXPECT_TRUE(f.View().Overlays().grid);
     f.RestoreLastSession();
     EXPECT_TRUE(f.View().MapPath().isEmpty());
     EXPECT_EQ(f.View().Session().StatusText(), "GPS:");
@@ -514,7 +517,7 @@ TEST_F(Desktop, RecentMapsKeepTheLastEightNewestFirst) {
     ASSERT_EQ(recent->actions().size(), 8);
     EXPECT_EQ(recent->actions()[1]->text(), "&2 copy9.png");
     recent->actions()[7]->trigger();
-    ASSERT_TRUE(PumpUntil([&] { return !f.View().MapLoading(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !f.View().Loading().Active(); }));
     EXPECT_EQ(f.View().MapPath(), copies[2]);
     StopFrame();
     CGPSMapFrame& next = StartFrame();
@@ -540,7 +543,7 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     testsupport::WriteBytes(text.toStdString(), "not a map\n");
 
     Drop(f, map);
-    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !v.Loading().Active(); }));
     EXPECT_EQ(v.MapPath(), map);
     for (const QString& path : {trl, gpx}) {
         const std::size_t before = v.Session().Recording().Trail().Count();
@@ -563,13 +566,13 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
             "</href></Icon><LatLonBox><north>51.3</north><south>51.2</south>"
             "<east>0.2</east><west>0.1</west></LatLonBox></GroundOverlay></kml>");
     Drop(f, overlay);
-    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !v.Loading().Active(); }));
     EXPECT_EQ(v.MapPath(), overlay);
     const MapPos corner = v.Session().Georeference().ToGeo(MapPos(0, 0));
     EXPECT_NEAR(corner.y, 51.3, 1e-9);
     EXPECT_NEAR(corner.x, 0.1, 1e-9);
     Drop(f, disguised);
-    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !v.Loading().Active(); }));
     EXPECT_EQ(v.MapPath(), disguised);
     EXPECT_TRUE(catcher.messages.size() == 1 &&
                 catcher.messages[0].text == "This map has no calibration information.");
@@ -594,7 +597,7 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
     f.OnCommand(kCmdFormatUtm);
     bool checked = false;
     testsupport::WhenModal<calib::CalibrationPointsDlg>([&](calib::CalibrationPointsDlg& d) {
-        EXPECT_TRUE(v.ShowsCalibrationMarks());
+        EXPECT_TRUE(v.Overlays().calibrationMarks > 0);
         QTableWidget* table = d.Table();
         ASSERT_EQ(table->rowCount(), 3);
         for (int row = 0; row < 3; ++row) {
@@ -623,7 +626,7 @@ TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {
     });
     f.OnCommand(kCmdCalibrationPoints);
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(v.ShowsCalibrationMarks());
+    EXPECT_FALSE(v.Overlays().calibrationMarks > 0);
 }
 
 TEST_F(Desktop, CalibrationPromptSaysWhichPointOfThree) {
@@ -699,11 +702,11 @@ TEST_F(Desktop, ADialogOpenWhenALoadEndsActsOnTheMapItWasOpenedFor) {
         f.StartLoadMapFile(other);
         EXPECT_FALSE(f.Action(kCmdEnterCalibrationPoint)->isEnabled());
         ASSERT_TRUE(PumpUntil([&] { return f.Loader().Workers() == 0; }));
-        EXPECT_TRUE(v.MapLoading()) << "waits for the dialog";
+        EXPECT_TRUE(v.Loading().Active()) << "waits for the dialog";
         TypePosition(d, demo::PixelToGeo({400, 277}));
     });
     f.OnCommand(kCmdEnterCalibrationPoint);
-    ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !v.Loading().Active(); }));
     EXPECT_EQ(v.MapPath(), other);
     EXPECT_NE(Bytes(mcd), before);
     EXPECT_EQ(Bytes(dir.filePath("other.mcd")), otherMcd);

@@ -392,9 +392,9 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
     const QPoint at = v.mapTo(&f, QPoint(0, 0));
     ASSERT_GT(at.y(), 0) << "the view lies below the menu bar";
     const std::function<void()> steps[] = {
-        [&] { v.ScrollTo({300, 200}); },  [&] { f.Commands().ShowStatusNote("Note."); },
-        [&] { v.ScrollTo({303, 196}); },  [&] { v.SetZoom(0.5); },
-        [&] { v.ShowGridOverlay(true); }, [&] { v.ScrollByKey(Qt::Key_Down); },
+        [&] { v.ScrollTo({300, 200}); },        [&] { f.Commands().ShowStatusNote("Note."); },
+        [&] { v.ScrollTo({303, 196}); },        [&] { v.SetZoom(0.5); },
+        [&] { v.SetOverlays({.grid = true}); }, [&] { v.ScrollByKey(Qt::Key_Down); },
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();

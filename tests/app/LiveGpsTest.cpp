@@ -12,6 +12,7 @@
 #include "gps/GpsLink.h"
 #include "gps/PtyPair.h"
 #include "platform/FileIo.h"
+#include "view/GpsConnection.h"
 #include "view/MapFolderCommands.h"
 
 #include <QFileInfo>
@@ -21,23 +22,28 @@
 
 namespace {
 
+// The link of a frame's view.
+view::GpsConnection& Gps(view::MapView& v) {
+    return *v.findChild<view::GpsConnection*>();
+}
+
 // Fast polling and a short update rate, so an end-to-end run takes a fraction of a second;
 // the program keeps 750 ms and the stored rate.
 void MakeQuick(view::MapView& v, const std::string& device) {
     gps::GpsLinkOptions options;
     options.pollInterval = std::chrono::milliseconds(10);
     options.retryInterval = std::chrono::milliseconds(10);
-    v.SetGpsLinkOptions(options);
+    Gps(v).SetLinkOptions(options);
     const session::MapSession& now = v.Session();
     ViewSettings settings = now.Settings();
     settings.updateRateMs = 100;
     session::MapSession quick(now.Document(), now.Recording(), settings, now.Flags());
     quick.SetCoordFormat(now.CoordFormat());
+    quick.SetGpsDevice(device);
     const std::optional<MapPos> selection = now.Selection();
     v.SetSession(std::move(quick));
     if (selection)
         v.SetSelection(*selection);
-    v.SetGpsDevice(device);
 }
 
 std::string Sentences(demo::Pixel where) {
@@ -69,7 +75,7 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     view::MapView& v = StartFrame(QSize(500, 400)).View();
     ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
-    v.OnGpsConnect();
+    Gps(v).Connect();
     ASSERT_TRUE(v.Session().GpsConnected());
     EXPECT_EQ(v.Session().StatusText(), "GPS: Connected.");
     const std::size_t afterConnect =
@@ -103,7 +109,7 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
 
     // Disconnect with a fix keeps the last position text; the marker is drawn black.
     const std::string last = v.Session().StatusText();
-    v.OnGpsDisconnect();
+    Gps(v).Disconnect();
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_FALSE(v.Session().GpsFix().hasFix);
     EXPECT_EQ(v.Session().StatusText(), last);
@@ -113,7 +119,7 @@ TEST_F(LiveGps, APositionOffTheMapIsSaidAndTheMapStaysInView) {
     view::MapView& v = StartFrame(QSize(500, 400)).View();
     ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
     MakeQuick(v, pty.Path());
-    v.OnGpsConnect();
+    Gps(v).Connect();
     // 400 pixels east of the map's right edge, level with its middle.
     ASSERT_TRUE(PumpUntil([&] {
         pty.Write(Sentences({demo::kMapWidth + 400, demo::kMapHeight / 2}));
@@ -123,7 +129,7 @@ TEST_F(LiveGps, APositionOffTheMapIsSaidAndTheMapStaysInView) {
     EXPECT_EQ(v.Geometry().ScrollOffset(),
               (view::ViewPoint{demo::kMapWidth - v.Geometry().ClientWidth() / 2,
                                demo::kMapHeight / 2 - v.Geometry().ClientHeight() / 2}));
-    v.OnGpsDisconnect();
+    Gps(v).Disconnect();
 }
 
 TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
@@ -135,7 +141,7 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     EXPECT_EQ(v.Session().CursorText(), sel);
 
     MakeQuick(v, pty.Path());
-    v.OnGpsConnect();
+    Gps(v).Connect();
     ASSERT_TRUE(PumpUntil([&] {
         pty.Write(Sentences({560, 700}));
         return v.Session().GpsFix().hasFix;
@@ -149,19 +155,22 @@ TEST_F(LiveGps, CursorLineShowsRangeAndBearingOnlyWhileConnected) {
     EXPECT_EQ(v.Session().CursorText(), sel + rb);
 
     // A change of format shows at the next tap, not before.
-    v.Session().SetCoordFormat(coords::CoordFormat::Deg);
+    v.Change([](session::MapSession& session) {
+        session.SetCoordFormat(coords::CoordFormat::Deg);
+        return session::Changes();
+    });
     EXPECT_EQ(v.Session().CursorText(), sel + rb);
     v.SetSelection(MapPos(1000, 200)); // the next tap, on the same pixel
     EXPECT_EQ(v.Session().CursorText(),
               "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg) + rb);
-    v.OnGpsDisconnect();
+    Gps(v).Disconnect();
 }
 
 TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
     view::MapView& v = StartFrame().View();
     MakeQuick(v, dir.filePath("no-such-device").toStdString());
     const std::size_t before = v.Session().Recording().Trail().Count();
-    v.OnGpsConnect();
+    Gps(v).Connect();
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_EQ(v.Session().Recording().Trail().Count(), before);
     ASSERT_EQ(catcher.messages.size(), 1u);
@@ -175,12 +184,12 @@ TEST_F(LiveGps, ConnectFailureWarnsAndStaysDisconnectedWithoutABreak) {
 TEST_F(LiveGps, DisconnectWithoutAFixSaysSoAndLateUpdatesAreDropped) {
     view::MapView& v = StartFrame().View();
     MakeQuick(v, pty.Path());
-    v.OnGpsConnect();
+    Gps(v).Connect();
     ASSERT_TRUE(v.Session().GpsConnected());
-    v.OnGpsDisconnect();
+    Gps(v).Disconnect();
     EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
-    QEvent late(view::MapView::kGpsUpdateEvent);
-    QCoreApplication::sendEvent(&v, &late);
+    QEvent late(view::GpsConnection::kUpdateEvent);
+    QCoreApplication::sendEvent(&Gps(v), &late);
     EXPECT_EQ(v.Session().StatusText(), "GPS: Disconnected.");
 }
 
@@ -229,7 +238,7 @@ TEST_F(LiveGps, DetailsPanelShowsTheReceiverAndTheChoicesAreRemembered) {
     EXPECT_FALSE(live.Panel().isHidden());
     EXPECT_LT(frame.palette().color(QPalette::Window).lightness(), 60);
     live.StartGoTo("east", demo::PixelToGeo({900, 700}));
-    v.OnGpsConnect();
+    Gps(v).Connect();
     // The demo's sky: its GSA uses the eight GPS satellites and none of the GLONASS ones.
     ASSERT_TRUE(PumpUntil([&] {
         pty.Write(Sentences({560, 700}));
@@ -292,11 +301,11 @@ TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
             EXPECT_LT(std::hypot(gps.x - middle.x, gps.y - middle.y), 1.0);
         });
     MakeQuick(v, pty.Path());
-    v.OnGpsConnect();
+    Gps(v).Connect();
     // Walking east off the first sheet onto the second, then back with switching off.
     ASSERT_TRUE(PumpUntil([&] {
         pty.Write(Sentences({1000, 300}));
-        return !ended.empty() && !v.MapLoading();
+        return !ended.empty() && !v.Loading().Active();
     }));
     EXPECT_EQ(ended, (decltype(ended){{"brindlemoor-B1.png", "Switched to brindlemoor-B1.png."}}));
     EXPECT_TRUE(v.MapPath().endsWith("brindlemoor-B1.png"));
@@ -308,8 +317,8 @@ TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
         pty.Write(Sentences({300, 300}));
         return v.Session().StatusText().starts_with(atA1);
     }));
-    EXPECT_FALSE(v.MapLoading());
+    EXPECT_FALSE(v.Loading().Active());
     EXPECT_TRUE(v.MapPath().endsWith("brindlemoor-B1.png"));
     EXPECT_EQ(store->ReadInt("Session", "SwitchMaps", 1), 0);
-    v.OnGpsDisconnect();
+    Gps(v).Disconnect();
 }

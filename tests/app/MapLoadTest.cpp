@@ -312,7 +312,7 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
 
         // The window is back before the decode ends, showing that it loads over the map, which
         // keeps its place; the commands on the map's files wait.
-        EXPECT_TRUE(v.MapLoading());
+        EXPECT_TRUE(v.Loading().Active());
         EXPECT_TRUE(frame.LoadProgress()->isVisible());
         EXPECT_EQ(v.size(), viewSize);
         EXPECT_FALSE(frame.Action(app::kCmdMapSettings)->isEnabled());
@@ -320,7 +320,8 @@ TEST_F(MapLoad, BackgroundLoadKeepsTheWindowRunningAndLeavesTheMapOnCancelOrFail
         EXPECT_EQ(lastPercent, -1) << "decoding";
         if (row.cancel)
             frame.LoadCancelButton()->click();
-        ASSERT_TRUE(PumpUntil([&] { return frame.Loader().Workers() == 0 && !v.MapLoading(); }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return frame.Loader().Workers() == 0 && !v.Loading().Active(); }));
         EXPECT_FALSE(frame.LoadProgress()->isVisible());
         EXPECT_TRUE(frame.Action(app::kCmdMapSettings)->isEnabled());
         EXPECT_FALSE(v.testAttribute(Qt::WA_SetCursor));
@@ -381,7 +382,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     QObject::connect(
         &frame.Loader(), &view::MapLoader::MapPreviewShown, &v, [&](const QString& shown) {
             events.push_back(shown == path ? "picture" : "another picture");
-            EXPECT_TRUE(v.ShowsMapPreview());
+            EXPECT_TRUE(v.Loading().HoldsView());
             picture = Shot(v);
             // A drag of 30 x 20 pixels: the picture moves, and the map opens moved as much.
             const auto send = [&v](QEvent::Type type, QPoint at, Qt::MouseButton button,
@@ -401,7 +402,7 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
     QObject::connect(&frame.Loader(), &view::MapLoader::MapFullResolutionShown, &v,
                      [&](const QString& shown) {
                          events.push_back(shown == path ? "full resolution" : "another map's rows");
-                         EXPECT_TRUE(v.ShowsMapPreview());
+                         EXPECT_TRUE(v.Loading().HoldsView());
                          rowsShot = Shot(v);
                      });
     QObject::connect(&frame.Loader(), &view::MapLoader::MapLoadFinished, &v,
@@ -439,9 +440,10 @@ TEST_F(MapLoad, LargeJpegShowsItsPictureFirstAndACancelThenGoesBackExactly) {
             EXPECT_TRUE(frame.LoadMapFile(path));
         else
             frame.StartLoadMapFile(path);
-        ASSERT_TRUE(PumpUntil([&] { return !v.MapLoading() && frame.Loader().Workers() == 0; }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return !v.Loading().Active() && frame.Loader().Workers() == 0; }));
         EXPECT_EQ(events, row.events);
-        EXPECT_FALSE(v.ShowsMapPreview());
+        EXPECT_FALSE(v.Loading().HoldsView());
         // The picture shows the map at 100 % from its corner, in blocks of 8 pixels, under the
         // GPS and cursor lines as they were.
         if (row.events[0] == "picture") {

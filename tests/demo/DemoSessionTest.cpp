@@ -5,6 +5,7 @@
 #include "demo/DemoMap.h"
 #include "demo/DemoSession.h"
 #include "gps/DemoTown.h"
+#include "view/GpsConnection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,8 +47,11 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     view::MapView& v = frame.View();
     gps::GpsLinkOptions quick;
     quick.pollInterval = std::chrono::milliseconds(10);
-    v.SetGpsLinkOptions(quick);
-    v.SetGpsDevice(DemoSession::kGpsSource);
+    frame.Gps().SetLinkOptions(quick);
+    v.Change([](session::MapSession& session) {
+        session.SetGpsDevice(DemoSession::kGpsSource);
+        return session::Changes();
+    });
     frame.OnCommand(app::kCmdGpsConnect);
     ASSERT_TRUE(v.Session().GpsConnected());
 
@@ -67,7 +71,7 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     EXPECT_NEAR(s->x, v.Geometry().ClientWidth() / 2, 1);
     EXPECT_NEAR(s->y, v.Geometry().ClientHeight() / 2, 1);
     EXPECT_TRUE(catcher.messages.empty());
-    v.OnGpsDisconnect();
+    frame.Gps().Disconnect();
 }
 
 // The installed layout wins over the build's folder; a folder missing one file does not count.

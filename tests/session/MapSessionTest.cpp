@@ -36,7 +36,10 @@ using session::Changed;
 using session::Changes;
 using session::MapDocument;
 using session::MapSession;
+using session::NewPointAt;
 using session::Notice;
+using session::SaveTrail;
+using session::TrailStatisticsText;
 using testsupport::ReadBytes;
 using testsupport::WriteBytes;
 
@@ -319,9 +322,9 @@ TEST_F(MapSessionTest, DamagedFilesAreSetAsideOnceBeforeTheFirstWrite) {
     EXPECT_EQ(ReadBytes(Base() + ".mcd.damaged"), garbage);
     EXPECT_EQ(ReadBytes(Base() + ".mcd").size(), 10u);
 
-    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
+    EXPECT_TRUE(session.NewPoint(NewPointAt::Cursor, kWhen).notices.empty());
     EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage);
-    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
+    EXPECT_TRUE(session.NewPoint(NewPointAt::Cursor, kWhen).notices.empty());
     EXPECT_EQ(ReadBytes(Base() + ".pts.damaged"), garbage) << "set aside once only";
     points::MapPointList onDisk;
     ASSERT_TRUE(points::ReadPointsFile(Base() + ".pts", onDisk));
@@ -351,12 +354,12 @@ TEST_F(MapSessionTest, PointsAtTheCursorAndFromTheGpsAndTheSelectionText) {
     EXPECT_EQ(session.CursorText(),
               "Sel: " + coords::FormatPosition(geo, coords::CoordFormat::Deg));
 
-    EXPECT_TRUE(session.NewPointAtCursor(kWhen).notices.empty());
+    EXPECT_TRUE(session.NewPoint(NewPointAt::Cursor, kWhen).notices.empty());
     ASSERT_EQ(session.Document().Points().size(), 2u);
     EXPECT_EQ(session.Document().Points()[1].GetName(), "Map point 08/12/2026 14:05:09");
     EXPECT_EQ(session.Document().Points()[1].GetPosition(), geo);
 
-    EXPECT_EQ(session.StorePosition(kWhen).changes, Changes()) << "disconnected";
+    EXPECT_EQ(session.NewPoint(NewPointAt::Gps, kWhen).changes, Changes()) << "disconnected";
     EXPECT_EQ(session.Document().Points().size(), 2u);
 }
 
@@ -381,7 +384,7 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
               (std::vector<Notice>{
                   {Notice::Kind::Error, "Unable to open file: " + missing, "Load Error"}}));
     const std::string unwritable = dir.File("no/t.trl");
-    EXPECT_EQ(session.SaveTrail(unwritable),
+    EXPECT_EQ(SaveTrail(session.Recording(), unwritable),
               (Notice{Notice::Kind::Error, "Unable to write file: " + unwritable, "Save Error"}));
     // A refused GPX file says why; a saved one loads back after a break.
     const std::string gpx = dir.File("t.gpx");
@@ -399,7 +402,7 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     walk.AddFront(MapPos(1.5, 51.25));
     walk.AddFront(MapPos(1.75, 51.5));
     ShowTrail(walk);
-    EXPECT_EQ(session.SaveTrail(gpx), std::nullopt);
+    EXPECT_EQ(SaveTrail(session.Recording(), gpx), std::nullopt);
     session.ClearTrail();
     EXPECT_TRUE(session.LoadTrail(gpx).notices.empty());
     const auto loaded = session.Recording().Trail().OldestToNewest();
@@ -419,7 +422,7 @@ TEST_F(MapSessionTest, TrackingFlagsTrailFilesAndSettings) {
     EXPECT_EQ(session.Recording().Trail().Count(), 20u);
     EXPECT_EQ(store.ReadInt(kSettingsSection, "TrailLength", 0), 20);
     EXPECT_EQ(store.ReadText(kSettingsSection, "GPSDevice", ""), "/dev/ttyUSB1");
-    EXPECT_EQ(MapSession(store).ConfiguredGpsDevice(), "/dev/ttyUSB1");
+    EXPECT_EQ(MapSession(store).GpsSource().configured, "/dev/ttyUSB1");
 }
 
 // A journal left by an earlier run: the trail comes back, the statistics read it, Clear Trail
@@ -436,18 +439,18 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
                                1'765'188'000'000 + i * 60'000, i == 5 ? 1e308 : 500.0}});
     testsupport::WriteBytes(path, bytes);
 
-    EXPECT_EQ(session.TrailStatisticsText(), "The trail is not being recorded.");
+    EXPECT_EQ(TrailStatisticsText(session.Recording()), "The trail is not being recorded.");
     session.OpenJournal(path);
     EXPECT_EQ(session.Recording().Trail().Count(), 12u);
     EXPECT_EQ(session.StatusText(), "GPS:");
-    EXPECT_EQ(session.TrailStatisticsText(), "Length: 1.00 km\n"
-                                             "Time moving: 0:10:00\n"
-                                             "Average speed: 6.0 km/h\n"
-                                             "Top speed: 6.0 km/h\n"
-                                             "Start: 2025-12-08 10:00:00 UTC\n"
-                                             "End: 2025-12-08 10:10:00 UTC");
+    EXPECT_EQ(TrailStatisticsText(session.Recording()), "Length: 1.00 km\n"
+                                                        "Time moving: 0:10:00\n"
+                                                        "Average speed: 6.0 km/h\n"
+                                                        "Top speed: 6.0 km/h\n"
+                                                        "Start: 2025-12-08 10:00:00 UTC\n"
+                                                        "End: 2025-12-08 10:10:00 UTC");
     // Saved as GPX, read and written in pieces: the document of the whole recording.
-    const auto told = session.SaveTrail(dir.File("all.gpx"));
+    const auto told = SaveTrail(session.Recording(), dir.File("all.gpx"));
     ASSERT_TRUE(told);
     EXPECT_EQ(told->text, dir.File("all.gpx") +
                               ": left out 1 value no receiver measures (a height, time, speed "
@@ -469,13 +472,13 @@ TEST_F(MapSessionTest, TheJournalBringsTheTrailBackAndGivesItsStatistics) {
     walk.AddFront(MapPos(11.0, 48.0 + 1000.0 / 111'195.0));
     ASSERT_TRUE(trail::SaveTrail(walk, dir.File("walk.trl")));
     ASSERT_TRUE(session.LoadTrail(dir.File("walk.trl")).notices.empty());
-    ASSERT_EQ(session.SaveTrail(dir.File("shown.gpx")), std::nullopt);
+    ASSERT_EQ(SaveTrail(session.Recording(), dir.File("shown.gpx")), std::nullopt);
     xml::GpxContents saved;
     ASSERT_TRUE(xml::ReadGpxFile(dir.File("shown.gpx"), saved));
     ASSERT_EQ(saved.track.size(), 1u);
     EXPECT_EQ(saved.track[0].size(), 2u);
-    EXPECT_TRUE(session.TrailStatisticsText().starts_with("Length: 1.00 km\n"))
-        << session.TrailStatisticsText();
+    EXPECT_TRUE(TrailStatisticsText(session.Recording()).starts_with("Length: 1.00 km\n"))
+        << TrailStatisticsText(session.Recording());
 }
 
 // One drive at 60 km/h with a 40 s stop: the trip meter takes every fix, the recording (the
@@ -511,8 +514,9 @@ TEST_F(MapSessionTest, TripMeterAndRecordingAgreeOnTheMovingTimeOfOneDrive) {
     EXPECT_LT(recording.fixes, trip.fixes);
     EXPECT_NEAR(trip.movingSeconds, 200, 1e-3);
     EXPECT_NEAR(recording.movingSeconds, 200, 1e-3);
-    EXPECT_NE(session.TrailStatisticsText().find("\nTime moving: 0:03:20\n"), std::string::npos)
-        << session.TrailStatisticsText();
+    EXPECT_NE(TrailStatisticsText(session.Recording()).find("\nTime moving: 0:03:20\n"),
+              std::string::npos)
+        << TrailStatisticsText(session.Recording());
 }
 
 // Another program records into the journal (a second window, or quilo-tool record; the lock
@@ -560,7 +564,7 @@ TEST_F(MapSessionTest, ALoadedTrailKeepsItsRunsAndSetsTheRecordingAside) {
         EXPECT_EQ(ReadBytes(trail::KeptJournalPath(path, 1)), recorded);
         EXPECT_EQ(window.Recording().Trail().Count(), 7u)
             << "the fix shown before, the file's three samples and three breaks";
-        ASSERT_EQ(window.SaveTrail(state.File("saved.gpx")), std::nullopt);
+        ASSERT_EQ(SaveTrail(window.Recording(), state.File("saved.gpx")), std::nullopt);
         xml::GpxContents saved;
         ASSERT_TRUE(xml::ReadGpxFile(state.File("saved.gpx"), saved));
         ASSERT_EQ(saved.track.size(), 2u);
@@ -660,7 +664,7 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         EXPECT_NE(session.CursorText().find(" RB:"), std::string::npos) << session.CursorText();
     }
 
-    ASSERT_TRUE(session.StorePosition(kWhen).changes.Has(Changed::Points));
+    ASSERT_TRUE(session.NewPoint(NewPointAt::Gps, kWhen).changes.Has(Changed::Points));
     EXPECT_EQ(session.Document().Points().back().GetName(), "GPS position 08/12/2026 14:05:09");
     EXPECT_EQ(session.Document().Points().back().GetPosition(), session.GpsFix().position);
 
@@ -824,7 +828,7 @@ TEST_F(MapSessionGpsTest, TheRunsBaudRateWinsOverTheSetting) {
     } rows[] = {{std::nullopt, B4800}, {38400, B38400}};
     for (const auto& row : rows) {
         if (row.run)
-            session.SetGpsBaud(*row.run);
+            session.SetGpsDevice(pty.Path(), *row.run);
         ASSERT_EQ(Connect(), std::nullopt);
         const int fd = ::open(pty.Path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         termios tio{};

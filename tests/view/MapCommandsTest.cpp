@@ -233,7 +233,7 @@ TEST_F(MapCommandsTest, GpsSettingsApplyOnCloseSaveAndTrimTheTrail) {
               MapPos(1.0 + 249 * 0.001, 50.0));
 
     MapView next(store);
-    EXPECT_EQ(next.Session().ConfiguredGpsDevice(), "/dev/ttyACM0");
+    EXPECT_EQ(next.Session().GpsSource().configured, "/dev/ttyACM0");
 }
 
 } // namespace

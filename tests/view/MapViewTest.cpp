@@ -121,12 +121,50 @@ QImage RedMap(int w, int h) {
 
 TEST(MapViewPaint, NoMapPaintsWhiteWithTheHintOnlyInTheMiddle) {
     Fixture f(240, 120);
-    ASSERT_TRUE(f.view->ShowsNoMapHint());
     const QImage frame = f.Frame();
     // White above and below the hint's lines, its text in the middle.
     EXPECT_EQ(pixels::Count(frame, kWhite, QRect(0, 0, 240, 30)), 240 * 30);
     EXPECT_EQ(pixels::Count(frame, kWhite, QRect(0, 90, 240, 30)), 240 * 30);
     EXPECT_LT(pixels::Count(frame, kWhite, QRect(0, 30, 240, 60)), 240 * 60);
+}
+
+// The overlays the frame and the commands lay over the scene, each in its place among the
+// layers: the other maps' outlines over the map but under a shown info line, the calibration
+// marks over everything.
+TEST(MapViewPaint, OverlayLayersTable) {
+    Fixture f(200, 100);
+    f.view->SetMap(PyramidFromImage(RedMap(200, 100)));
+    std::vector<MapPos> square;
+    for (const MapPos corner : {MapPos(20, 5), MapPos(120, 5), MapPos(120, 60), MapPos(20, 60)})
+        square.push_back(f.view->Session().Georeference().ToGeo(corner));
+    const QRect status = StatusLineRect(200, 100);
+    const MapPos mark = f.view->Session().Document().Grid().points.at(0).pixel;
+    ASSERT_TRUE(status.contains(QPoint(static_cast<int>(mark.x), static_cast<int>(mark.y))));
+    const struct {
+        const char* legend;
+        OverlayChoice overlays;
+        bool statusLine;
+        QRect probe;
+        bool shows;
+    } rows[] = {
+        {"an outline over the map", {.outlines = {square}}, true, QRect(18, 20, 5, 30), true},
+        {"an outline under the status line", {.outlines = {square}}, true, status, false},
+        {"and over the map there without it", {.outlines = {square}}, false, status, true},
+        {"the calibration marks over the status line", {.calibrationMarks = 1}, true, status, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        f.Change([&row](Scene& s) { s.flags.statusInfo = row.statusLine; });
+        f.view->SetOverlays({});
+        const QImage without = f.Frame();
+        f.view->SetOverlays(row.overlays);
+        const QImage with = f.Frame();
+        int changed = 0;
+        for (int y = row.probe.top(); y <= row.probe.bottom(); ++y)
+            for (int x = row.probe.left(); x <= row.probe.right(); ++x)
+                changed += with.pixel(x, y) != without.pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(changed > 0, row.shows) << changed;
+    }
 }
 
 TEST(MapViewPaint, WhiteMarginsTable) {
@@ -399,7 +437,7 @@ TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
     testsupport::MessageCatcher catcher; // no calibration file
     ASSERT_TRUE(MapLoader(*f.view).Load(path));
     EXPECT_EQ(pixels::Count(f.Frame(), kWhite, QRect(0, 0, 400, 400)), 400 * 400) << "off";
-    f.view->ShowGridOverlay(true);
+    f.view->SetOverlays({.grid = true});
     const QImage frame = f.Frame();
     const auto lined = [&frame](int x, int y) {
         return pixels::Count(frame, kWhite, QRect(x - 1, y - 1, 3, 3)) < 9;
@@ -413,7 +451,7 @@ TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
     // Not in a printed grid's blue unless chosen.
     const QColor drawn = frame.pixelColor(100, 150);
     EXPECT_TRUE(drawn.red() > drawn.green() && drawn.blue() > drawn.green()) << "magenta";
-    f.view->SetGridOverlayColour(3);
+    f.view->SetOverlays({.grid = true, .gridColour = 3});
     const QColor blue = f.Frame().pixelColor(100, 150);
     EXPECT_TRUE(blue.blue() > blue.red() && blue.blue() > blue.green()) << "blue";
 }
@@ -692,20 +730,21 @@ QImage LiveFrame(const Live& live) {
             s.calibration.AddCalibrationPoint(MapPos(pixel.x, -pixel.y),
                                               GeoAt(pixel.y, 120 - pixel.x));
     });
-    session::MapSession& session = f.view->Session();
-    EXPECT_TRUE(session.Connect(gps::GpsOpening{true, "", ""}).notices.empty());
-    session.Live().SetSettings(live.settings);
-    if (live.goTo)
-        session.Live().StartGoTo("Hut", *live.goTo, std::nullopt);
-    gps::GpsUpdate update;
-    update.handled = true;
-    update.what = gps::GpsUpdate::kPosition;
-    update.fix.position = live.at;
-    update.fix.hasFix = true;
-    update.details.speedMps = live.speed;
-    update.details.courseTrue = live.course;
-    update.details.accuracyM = live.accuracy;
-    session.OnGpsUpdate(update, false);
+    f.view->Change([&live](session::MapSession& session) {
+        EXPECT_TRUE(session.Connect(gps::GpsOpening{true, "", ""}).notices.empty());
+        session.Live().SetSettings(live.settings);
+        if (live.goTo)
+            session.Live().StartGoTo("Hut", *live.goTo, std::nullopt);
+        gps::GpsUpdate update;
+        update.handled = true;
+        update.what = gps::GpsUpdate::kPosition;
+        update.fix.position = live.at;
+        update.fix.hasFix = true;
+        update.details.speedMps = live.speed;
+        update.details.courseTrue = live.course;
+        update.details.accuracyM = live.accuracy;
+        return session.OnGpsUpdate(update, false).changes;
+    });
     return f.Frame();
 }
 
