@@ -7,6 +7,21 @@ function(quilo_warnings target)
     endif()
 endfunction()
 
+# Qt-free targets get no moc step: its include folder would set their compile commands apart
+# from the same files' in a tree without Qt, which ccache then could not share (scripts/test).
+function(quilo_no_qt target)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+endfunction()
+
+# The Qt headers most Qt sources include, compiled once a target instead of once a file: they
+# are most of the time of such a file. Only Qt targets take them; the core stays free of Qt.
+set(QUILO_QT_PCH
+    <QAction> <QApplication> <QComboBox> <QDialog> <QDialogButtonBox> <QDir> <QFile>
+    <QFileInfo> <QFont> <QFontMetrics> <QGridLayout> <QHBoxLayout> <QImage> <QLabel>
+    <QLineEdit> <QMenu> <QMouseEvent> <QPainter> <QPainterPath> <QPushButton> <QRadioButton>
+    <QString> <QTimer> <QVBoxLayout> <QWidget>
+    <algorithm> <array> <cmath> <functional> <memory> <string> <vector>)
+
 # The Qt-free core: every area is its own static library so that the layering is checked by
 # the build (no Qt include path, no Qt link), and all of them together form quilo_core.
 add_library(quilo_core INTERFACE)
@@ -20,6 +35,7 @@ function(quilo_core_library name)
         target_link_libraries(quilo_${name} PUBLIC ${ARG_DEPS})
     endif()
     quilo_warnings(quilo_${name})
+    quilo_no_qt(quilo_${name})
     target_link_libraries(quilo_core INTERFACE quilo_${name})
 endfunction()
 
@@ -32,12 +48,14 @@ function(quilo_test name)
         if(NOT QUILO_BUILD_UI)
             message(FATAL_ERROR "${name} is a Qt test: declare it under if(QUILO_BUILD_UI)")
         endif()
-        add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock)
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_qt_test_main quilo_test_support
+            GTest::gtest GTest::gmock)
     else()
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilo_test_support GTest::gtest GTest::gmock
             GTest::gtest_main)
+        quilo_no_qt(${name})
     endif()
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE QUILO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
@@ -52,7 +70,10 @@ function(quilo_test name)
         list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
     if(ARG_LOCK)
-        list(APPEND properties RESOURCE_LOCK ${ARG_LOCK})
+        # Tests sharing a lock run one after another: started first, that chain ends with the
+        # others instead of after them (ctest starts the costliest first while it has no times
+        # of its own from an earlier run).
+        list(APPEND properties RESOURCE_LOCK ${ARG_LOCK} COST 1000)
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         PROPERTIES ${properties})
