@@ -146,10 +146,10 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     return out;
 }
 
-} // namespace
-
-OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
-                  OpenMapEvents& events) {
+// The pixels of the map file at mapPath, and what the file says of them; *kind the kind of map
+// it shows (ShownKind).
+OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
+                     OpenMapEvents& events, std::string* kind) {
     OpenedMap out;
     const auto cancelled = [&events] { return events.Cancelled(); };
     MapSourceResult read = ReadMapSource(mapPath, cancelled);
@@ -167,8 +167,11 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
         return out;
     }
     MapSource source = std::move(*read.source);
-    if (!source.overlays.empty())
+    const bool separateImage = HasSeparateImage(source);
+    if (!source.overlays.empty()) {
+        *kind = ShownKind(source, ImageKind::Jpeg, false);
         return OpenMosaic(std::move(source), options, events);
+    }
     const std::string& path = source.imagePath;
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.
@@ -191,8 +194,11 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     };
     const DecodeContext context{options, target, events};
     const ImageDecoder& decoder = DecoderFor(fd.Get());
-    if (const ImageHeaderResult header = decoder.header(fd.Get(), path, &context); header.header)
+    const ImageHeaderResult header = decoder.header(fd.Get(), path, &context);
+    *kind = ShownKind(source, header.header ? header.header->kind : ImageKind::Jpeg, separateImage);
+    if (header.header) {
         out.map = cache.Open(path, fd.Get(), header.header->width, header.header->height);
+    }
     if (!out.map.Empty()) {
         out.source = std::move(source);
         return out;
@@ -207,6 +213,23 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
         out.keep.reset();
     }
     out.source = std::move(source);
+    return out;
+}
+
+} // namespace
+
+OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
+                  OpenMapEvents& events) {
+    std::string kind;
+    OpenedMap out = OpenPixels(mapPath, options, events, &kind);
+    if (out.map.Empty() && !out.tiles)
+        return out;
+    if (!out.tiles)
+        out.tiles = std::make_shared<MapPyramid>(std::move(out.map));
+    out.map = MapPyramid();
+    // Placed here, off the window's thread, as the folder's listing places it.
+    out.shown = PlaceShownMap(mapPath, out.source, std::move(kind), out.tiles->Width(),
+                              out.tiles->Height(), out.tiles, out.placement);
     return out;
 }
 

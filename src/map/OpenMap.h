@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/ShownMap.h"
 #include "map/formats/ImageDecoder.h"
 #include "map/formats/MapSource.h"
 #include "map/formats/MbTiles.h"
@@ -8,14 +9,20 @@
 
 namespace map {
 
-// One opened map file: its pixels, as DecodedImage says, and what the file says of them.
+// One opened map file: its pixels, as DecodedImage says (as tiles, once opened), and what the
+// file says of them.
 struct OpenedMap : DecodedImage {
     // What the map file says: its kind, its image and where its pixels lie (format null when
     // the file could not be read).
     MapSource source;
+    // The map as the folder lists it, with these pixels, and what placed it (with the issues of
+    // its calibration files); null when it did not open.
+    std::shared_ptr<const ShownMap> shown;
+    ImagePlacement placement;
 };
 
-// Opens the map file at path, of any kind ReadMapSource reads, then its image: the pyramid kept
+// Opens the map file at path, of any kind ReadMapSource reads, then its image, and places it as
+// PlaceShownMap does: the pyramid kept
 // from an earlier open of the same image when there is one, else its decoder row's decode (the
 // JPEG or TIFF stream with early picture and rows as they are stored, the tiles of an MBTiles
 // file, or the other decoder).

@@ -49,6 +49,34 @@ std::string ShownMap::Description() const {
            model.substr(0, model.find('\t'));
 }
 
+bool HasSeparateImage(const MapSource& source) {
+    return source.overlays.empty() && (source.width <= 0 || source.height <= 0 ||
+                                       source.imagePath != source.path || source.imageFd.Valid());
+}
+
+std::string ShownKind(const MapSource& source, ImageKind image, bool separateImage) {
+    std::string kind(source.format->name);
+    if (!source.overlays.empty())
+        return kind + "/mosaic";
+    if (!separateImage)
+        return kind;
+    const std::string imageKind(ImageKindName(image));
+    return source.grid ? kind + '/' + imageKind : imageKind;
+}
+
+std::shared_ptr<ShownMap> PlaceShownMap(const std::string& path, const MapSource& source,
+                                        std::string kind, int width, int height,
+                                        std::shared_ptr<TiledMap> tiles,
+                                        ImagePlacement& placement) {
+    placement = PlaceImage(path, height, source.grid);
+    // The neat line is drawn where the file places the map.
+    std::vector<MapPos> neatLine;
+    if (source.grid && placement.placedBy == PlacedBy::File)
+        neatLine = source.outline;
+    return std::make_shared<ImageMap>(std::move(kind), width, height, placement.georeference,
+                                      std::move(neatLine), std::move(tiles));
+}
+
 ShownMapResult ReadShownMap(const std::string& path) {
     MapSourceResult read = ReadMapSource(path);
     if (!read.source)
@@ -56,13 +84,13 @@ ShownMapResult ReadShownMap(const std::string& path) {
     MapSource& source = *read.source;
     ShownMapResult out;
     out.warnings = std::move(source.warnings);
-    std::string kind(source.format->name);
     // Several overlays are sized as their mosaic; a GeoTIFF or MBTiles file as its reader read
     // it; any other image by its header.
-    if (!source.overlays.empty()) {
-        kind += "/mosaic";
-    } else if (source.width <= 0 || source.height <= 0 || source.imagePath != source.path ||
-               source.imageFd.Valid()) {
+    ImageKind image = ImageKind::Jpeg;
+    int width = source.width;
+    int height = source.height;
+    const bool separateImage = HasSeparateImage(source);
+    if (separateImage) {
         const ImageHeaderResult header = source.imageFd.Valid()
                                              ? ReadImageHeader(source.imageFd.Get(), path)
                                              : ReadImageHeader(source.imagePath);
@@ -70,28 +98,23 @@ ShownMapResult ReadShownMap(const std::string& path) {
             out.error = header.error;
             return out;
         }
-        const std::string image(ImageKindName(header.header->kind));
-        kind = source.grid ? kind + '/' + image : image;
-        source.width = header.header->width;
-        source.height = header.header->height;
+        image = header.header->kind;
+        width = header.header->width;
+        height = header.header->height;
     }
-    const bool placedByFile = source.grid != nullptr;
-    ImagePlacement placement = PlaceImage(path, source.height, std::move(source.grid));
+    ImagePlacement placement;
+    out.map = PlaceShownMap(path, source, ShownKind(source, image, separateImage), width, height,
+                            nullptr, placement);
     for (FileIssue& issue : placement.issues) {
         // A calibration file that cannot be read leaves a map nothing else places unknown.
         if (!placement.calibrated && issue.status != platform::LoadStatus::Loaded) {
+            out.map.reset();
             out.error = std::move(issue.text);
             return out;
         }
         out.warnings.push_back(std::move(issue.text));
     }
-    // The neat line is drawn where the file places the map.
-    std::vector<MapPos> neatLine;
-    if (placedByFile && placement.placedBy == PlacedBy::File)
-        neatLine = std::move(source.outline);
     out.calibrated = placement.calibrated;
-    out.map = std::make_unique<ImageMap>(std::move(kind), source.width, source.height,
-                                         std::move(placement.georeference), std::move(neatLine));
     return out;
 }
 

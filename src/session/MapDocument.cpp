@@ -43,8 +43,10 @@ MapDocument::MapDocument(map::MapGeoreference georeference, points::MapPointList
       points_(std::move(points)) {}
 
 Outcome MapDocument::Open(std::string_view imagePath, int imageHeight,
-                          std::shared_ptr<const map::GridGeoreference> placed) {
-    Outcome outcome = OpenCalibration(imagePath, imageHeight, std::move(placed));
+                          std::shared_ptr<const map::GridGeoreference> placed,
+                          std::optional<map::ImagePlacement> placement) {
+    Outcome outcome =
+        OpenCalibration(imagePath, imageHeight, std::move(placed), std::move(placement));
     outcome.changes |= Changed::Map | Changed::Points;
     points_.clear();
     points::MapPointList loaded;
@@ -58,7 +60,8 @@ Outcome MapDocument::Open(std::string_view imagePath, int imageHeight,
 }
 
 Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight,
-                                     std::shared_ptr<const map::GridGeoreference> placed) {
+                                     std::shared_ptr<const map::GridGeoreference> placed,
+                                     std::optional<map::ImagePlacement> placedAlready) {
     Outcome outcome{Changed::Calibration, {}};
     std::vector<Notice>& notices = outcome.notices;
     std::string baseName = calib::MapBaseName(imagePath);
@@ -69,8 +72,11 @@ Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight
     // A map never carries another map's calibration: it starts uncalibrated, unless it is the
     // map showing, loaded again, whose calibration stays while its file cannot be read.
     const bool placedByFile = placed != nullptr;
-    map::ImagePlacement placement = map::PlaceImage(
-        imagePath, imageHeight, std::move(placed), sameMap ? Calibration() : calib::CGPSMapFuncs());
+    map::ImagePlacement placement =
+        placedAlready && !(sameMap && !placedAlready->issues.empty())
+            ? std::move(*placedAlready)
+            : map::PlaceImage(imagePath, imageHeight, std::move(placed),
+                              sameMap ? Calibration() : calib::CGPSMapFuncs());
     calibrationFileDamaged_ = IsDamaged(placement.calibrationFile);
     gridFileDamaged_ = IsDamaged(placement.gridFile);
     gridFile_ = placement.gridFile != platform::LoadStatus::Missing;

@@ -3,6 +3,7 @@
 #include "calib/CGPSMapFuncs.h"
 #include "calib/GridFile.h"
 #include "calib/MapGeoreference.h"
+#include "calib/PlaceImage.h"
 #include "points/PointsFile.h"
 #include "session/Notice.h"
 
@@ -58,11 +59,16 @@ public:
     // A map placed by its own file (a .map, a world file, a ground overlay) comes with that
     // placement, and a missing calibration file is then nothing to warn of; map::PlaceImage
     // decides which model places the pixels, as the folder index and quilo-tool map do.
+    // placement, when given, is PlaceImage's for this map, run where the map was opened; it is
+    // run again only for the same map when a calibration file could not be read or fitted, as
+    // its last good calibration then stays.
     Outcome Open(std::string_view imagePath, int imageHeight,
-                 std::shared_ptr<const map::GridGeoreference> placed = {});
+                 std::shared_ptr<const map::GridGeoreference> placed = {},
+                 std::optional<map::ImagePlacement> placement = std::nullopt);
     // The calibration part of Open alone (the tool's calib): no points file is read.
     Outcome OpenCalibration(std::string_view imagePath, int imageHeight,
-                            std::shared_ptr<const map::GridGeoreference> placed = {});
+                            std::shared_ptr<const map::GridGeoreference> placed = {},
+                            std::optional<map::ImagePlacement> placement = std::nullopt);
     // Write the files; the notice when one could not be written.
     std::optional<Notice> SaveCalibration();
     std::optional<Notice> SavePoints();

@@ -69,6 +69,29 @@ Outcome MapSession::OpenMap(std::string_view imagePath, int imageHeight,
     return WithSelectionText(document_.Open(imagePath, imageHeight, std::move(placed)));
 }
 
+Outcome MapSession::OpenMap(std::string_view imagePath, map::OpenedMap& opened) {
+    const std::string path(imagePath);
+    std::vector<Notice> told;
+    if (opened.incomplete)
+        told.push_back(Warning(path + ": the file ends early; part of the image may be missing."));
+    else if (opened.damaged)
+        told.push_back(Warning(path + ": the file is damaged; part of the image may be wrong."));
+    // A world file without its grid says so in the question that follows, not in a box more.
+    if (!map::AsksForGrid(opened.source)) {
+        for (std::string& warning : opened.source.warnings)
+            told.push_back(Warning(std::move(warning)));
+    }
+    const int height = opened.shown->Height();
+    if (calib::MapBaseName(imagePath) != document_.BaseName())
+        selection_.reset();
+    Outcome outcome = WithSelectionText(
+        document_.Open(imagePath, height, opened.source.grid, std::move(opened.placement)));
+    told.insert(told.end(), std::make_move_iterator(outcome.notices.begin()),
+                std::make_move_iterator(outcome.notices.end()));
+    outcome.notices = std::move(told);
+    return outcome;
+}
+
 Outcome MapSession::AddCalibrationPoint(const MapPos& geo) {
     if (!selection_)
         return {};

@@ -4,6 +4,7 @@
 #include "coords/CoordFormat.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdate.h"
+#include "map/OpenMap.h"
 #include "points/NewMapPoint.h"
 #include "session/Changes.h"
 #include "session/LiveState.h"
@@ -95,6 +96,10 @@ public:
     // (see MapDocument::Open). Another map starts with no selection.
     Outcome OpenMap(std::string_view imagePath, int imageHeight,
                     std::shared_ptr<const map::GridGeoreference> placed = {});
+    // A map that opened (map::OpenMap, its shown map set): what its image and file let pass is told
+    // first (an image that ends early or is damaged, the readers' warnings), then its document
+    // opens with the placement the open found.
+    Outcome OpenMap(std::string_view imagePath, map::OpenedMap& opened);
     // A calibration pair: the selection and the position typed for it; then the file. Nothing
     // without a selection.
     Outcome AddCalibrationPoint(const MapPos& geo);

@@ -68,6 +68,7 @@ void MapView::Tell(const session::Notice& notice) {
 }
 
 void MapView::SetMap(map::MapPyramid map) {
+    shown_.reset();
     SetShownMap(map.Empty() ? nullptr : std::make_shared<map::MapPyramid>(std::move(map)));
     session_.SetImageSize(Map().Width(), Map().Height());
     update();

@@ -117,6 +117,9 @@ public:
         MapView& view_;
     };
 
+    // The map showing as the folder lists it (its kind, size and placement when it opened, with
+    // its tiles); null without one, or for pixels given with SetMap.
+    [[nodiscard]] const map::ShownMap* Shown() const { return shown_.get(); }
     // The image last loaded; empty without a map.
     [[nodiscard]] QString MapPath() const { return Map().Empty() ? QString() : mapImagePath_; }
     // The image of the map showing when a world file places it but no .prj names its grid;
@@ -179,6 +182,7 @@ private:
     session::MapSession session_;
     ViewGeometry geometry_;
     std::shared_ptr<map::TiledMap> map_;
+    std::shared_ptr<const map::ShownMap> shown_;
     QString mapImagePath_;
     QString imageNeedingGrid_;
     TrailPens trailPens_;

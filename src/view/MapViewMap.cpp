@@ -28,41 +28,22 @@ MapView::MapDialogOpen::~MapDialogOpen() {
 bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error,
                       ViewPoint scroll) {
     // A file that cannot be decoded changes nothing: the map showing stays.
-    if (opened.map.Empty() && !opened.tiles) {
+    if (!opened.shown) {
         if (error)
             *error = QString::fromStdString(opened.error);
         return false;
     }
-    SetShownMap(opened.tiles
-                    ? std::move(opened.tiles)
-                    : std::make_shared<map::MapPyramid>(std::move(opened.map))); // zoom 1.0
-    session_.SetImageSize(Map().Width(), Map().Height());
+    shown_ = opened.shown;
+    SetShownMap(shown_->Tiles()); // zoom 1.0
+    session_.SetImageSize(shown_->Width(), shown_->Height());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
-    imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
+    imageNeedingGrid_ = map::AsksForGrid(opened.source)
                             ? QFile::decodeName(opened.source.imagePath.c_str())
                             : QString();
     // Told once the new map shows under its own name: a box over the old map and a full
     // progress bar reads as if the old map had no calibration.
-    std::vector<session::Notice> told;
-    if (opened.incomplete)
-        told.push_back(session::Notice{
-            session::Notice::Kind::Warning,
-            path.toStdString() + ": the file ends early; part of the image may be missing.",
-            "Warning"});
-    else if (opened.damaged)
-        told.push_back(session::Notice{session::Notice::Kind::Warning,
-                                       path.toStdString() +
-                                           ": the file is damaged; part of the image may be wrong.",
-                                       "Warning"});
-    // A world file without its grid says so in the question that follows, not in a box more.
-    if (imageNeedingGrid_.isEmpty()) {
-        for (const std::string& warning : opened.source.warnings)
-            told.push_back(session::Notice{session::Notice::Kind::Warning, warning, "Warning"});
-    }
-    for (session::Notice& notice :
-         session_.OpenMap(path.toStdString(), Map().Height(), opened.source.grid).notices)
-        told.push_back(std::move(notice));
+    const std::vector<session::Notice> told = session_.OpenMap(path.toStdString(), opened).notices;
     emit MapShowing(path);
     update();
     if (!told.empty())

@@ -623,7 +623,9 @@ TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
         map::OpenMapOptions options;
         NoEvents events;
         const map::OpenedMap opened = map::OpenMap(path, options, events);
-        ASSERT_FALSE(opened.map.Empty()) << opened.error;
+        ASSERT_TRUE(opened.shown) << opened.error;
+        EXPECT_EQ(opened.shown->Kind(), archive ? "kmz/mosaic" : "kml-overlay/mosaic");
+        const auto& pixels = dynamic_cast<const map::MapPyramid&>(*opened.shown->Tiles());
         const map::MapSource& source = opened.source;
         EXPECT_EQ(source.overlays.size(), 4u); // the PNG's header reads; its pixels do not
         for (const char* left : {"missing.jpg", "junk.jpg", "d.png: not a JPEG image"})
@@ -631,8 +633,8 @@ TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
         // The size and the grid are known before a pixel is decoded.
         const map::MapSourceResult read = map::ReadMapSource(path);
         ASSERT_TRUE(read.source) << read.error;
-        EXPECT_EQ(opened.map.Width(), read.source->width);
-        EXPECT_EQ(opened.map.Height(), read.source->height);
+        EXPECT_EQ(pixels.Width(), read.source->width);
+        EXPECT_EQ(pixels.Height(), read.source->height);
         const map::GridGeoreference& grid = *read.source->grid;
         // As fine as the finest sheet, the PNG (read for its size, though not decoded).
         const MapPos west = grid.ToPixel(MapPos(7.6, 45.8));
@@ -657,13 +659,13 @@ TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
                 for (const int side : {1, -1}) {
                     const MapPos at(p[i].x + side * scale * (e1[0] + e2[0]),
                                     p[i].y + side * scale * (e1[1] + e2[1]));
-                    if (!(at.x >= 0 && at.y >= 0 && at.x < opened.map.Width() &&
-                          at.y < opened.map.Height())) {
+                    if (!(at.x >= 0 && at.y >= 0 && at.x < pixels.Width() &&
+                          at.y < pixels.Height())) {
                         EXPECT_EQ(side, -1) << "corner " << i;
                         continue;
                     }
                     const map::MapPixel pixel =
-                        opened.map.Pixel(0, static_cast<int>(at.x), static_cast<int>(at.y));
+                        pixels.Pixel(0, static_cast<int>(at.x), static_cast<int>(at.y));
                     const int distance = std::max({std::abs(int((pixel >> 16) & 255) - sheet.red),
                                                    std::abs(int((pixel >> 8) & 255) - sheet.green),
                                                    std::abs(int(pixel & 255) - sheet.blue)});
@@ -672,7 +674,7 @@ TEST(MapSource, OverlaysOfOneDocumentShowAsOneMapWhereTheySay) {
                 }
             }
         }
-        EXPECT_EQ(opened.map.Pixel(0, opened.map.Width() - 1, 0), 0xFFFFFFFFu); // on no sheet
+        EXPECT_EQ(pixels.Pixel(0, pixels.Width() - 1, 0), 0xFFFFFFFFu); // on no sheet
     }
 }
 

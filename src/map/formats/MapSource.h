@@ -47,6 +47,12 @@ struct MapSource {
     std::vector<OverlayImage> overlays;
 };
 
+// A world file whose .prj is missing: the user is asked for its grid (WritePrj) instead of
+// being told of the missing file.
+[[nodiscard]] inline bool AsksForGrid(const MapSource& source) {
+    return !source.worldFile.empty() && !source.grid;
+}
+
 struct MapSourceResult {
     std::optional<MapSource> source;
     std::string error; // "PATH: REASON" when there is none

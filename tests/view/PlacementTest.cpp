@@ -1,12 +1,15 @@
-// The folder's listing (ReadShownMap), quilo-tool map and the viewer's document place a map of
-// every kind alike, with and without the user's grid file beside it; GDAL's tools make the maps.
+// The folder's listing (ReadShownMap), quilo-tool map and the viewer place a map of every kind
+// alike, with and without the user's grid file beside it; GDAL's tools make the maps.
 #include "calib/CalibrationFile.h"
 #include "calib/MapCalibration.h"
 #include "map/ShownMap.h"
 #include "map/formats/ImageDecoder.h"
 #include "map/formats/MapSource.h"
-#include "session/MapDocument.h"
+#include "platform/SettingsStore.h"
 #include "support/GdalMaps.h"
+#include "support/QtTestSupport.h"
+#include "view/MapLoader.h"
+#include "view/MapView.h"
 
 #include <gtest/gtest.h>
 
@@ -136,9 +139,21 @@ TEST(Placement, TheListingTheToolAndTheViewerPlaceEveryKindAlike) {
             const MapPos middle(width / 2.0, height / 2.0);
             const MapPos there = listed.map->ToGeo(middle);
 
-            session::MapDocument document;
-            document.Open(path, height, read.source->grid);
-            const MapPos viewed = document.Georeference().ToGeo(middle);
+            // The viewer shows the map the folder lists, with its pixels, and its document
+            // places them alike.
+            const MemorySettingsStore store;
+            view::MapView view(store);
+            const testsupport::MessageCatcher catcher;
+            QString error;
+            ASSERT_TRUE(view::MapLoader(view).Load(QString::fromStdString(path), &error))
+                << error.toStdString();
+            const map::ShownMap* shown = view.Shown();
+            ASSERT_NE(shown, nullptr);
+            EXPECT_EQ(shown->Description(), listed.map->Description());
+            EXPECT_EQ(shown->Outline().size(), listed.map->Outline().size());
+            ASSERT_NE(shown->Tiles(), nullptr);
+            EXPECT_EQ(shown->Tiles()->Width(), view.Geometry().ImageWidth());
+            const MapPos viewed = view.Session().Georeference().ToGeo(middle);
 
             const auto run = testsupport::RunTool(
                 {"map", path, "--pixel", std::to_string(middle.x), std::to_string(middle.y)});
@@ -147,7 +162,7 @@ TEST(Placement, TheListingTheToolAndTheViewerPlaceEveryKindAlike) {
             MapPos told;
             tool >> told.y >> told.x;
 
-            for (const MapPos& other : {viewed, told}) {
+            for (const MapPos& other : {viewed, shown->ToGeo(middle), told}) {
                 EXPECT_NEAR(other.x, there.x, 1e-9);
                 EXPECT_NEAR(other.y, there.y, 1e-9);
             }
