@@ -81,8 +81,8 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     const bool keepable = source.format->kind == MapFileKind::Kmz;
     const PyramidCache cache(options.cacheFolder);
     if (keepable)
-        out.map = cache.Open(source.path, fd.Get(), source.width, source.height);
-    if (!out.map.Empty()) {
+        out.tiles = cache.Open(source.path, fd.Get(), source.width, source.height);
+    if (out.tiles) {
         out.source = std::move(source);
         return out;
     }
@@ -192,8 +192,8 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
     const DecodeContext context{options, target, events};
     const ImageDecoder& decoder = DecoderFor(fd.Get());
     if (const ImageHeaderResult header = decoder.header(fd.Get(), path, &context); header.header)
-        out.map = cache.Open(path, fd.Get(), header.header->width, header.header->height);
-    if (!out.map.Empty()) {
+        out.tiles = cache.Open(path, fd.Get(), header.header->width, header.header->height);
+    if (out.tiles) {
         out.source = std::move(source);
         return out;
     }

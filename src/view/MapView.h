@@ -102,7 +102,7 @@ public:
     // false, with the reason in *error, when it holds none: then the map showing stays.
     bool ShowMap(const QString& path, map::OpenedMap opened, QString* error, ViewPoint scroll);
     // The pixels of the map showing (those at shown) again, from where they are now kept.
-    void ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept);
+    void ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::TiledMap> kept);
     // Whether a dialog of a map command is open; MapDialogsClosed says when none is left.
     [[nodiscard]] bool MapDialogsOpen() const { return mapDialogs_ > 0; }
     // A dialog of a map command is open for as long as one of these lives.

@@ -72,11 +72,13 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     return true;
 }
 
-void MapView::ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept) {
-    auto* pyramid = dynamic_cast<map::MapPyramid*>(map_.get());
-    if (pyramid && pyramid->Store() == shown && kept.Width() == pyramid->Width() &&
-        kept.Height() == pyramid->Height())
-        *pyramid = std::move(kept);
+void MapView::ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::TiledMap> kept) {
+    const auto* pyramid = dynamic_cast<const map::MapPyramid*>(map_.get());
+    if (pyramid && kept && pyramid->Store() == shown && kept->Width() == pyramid->Width() &&
+        kept->Height() == pyramid->Height()) {
+        SetShownMap(std::move(kept));
+        update();
+    }
 }
 
 void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {
