@@ -9,6 +9,7 @@
 #include "view/GridOverlay.h"
 #include "view/LoadingMode.h"
 #include "view/MapPaint.h"
+#include "view/PointPlaces.h"
 #include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
@@ -184,6 +185,7 @@ private:
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    PointPlaces pointPlaces_;
     GridOverlay gridOverlay_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first

@@ -333,6 +333,51 @@ TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
         EXPECT_EQ(frame.pixel(x, 20), kBlack) << "selection crosshair at column " << x;
 }
 
+// The points' pixels are kept from frame to frame; each change that moves one must show.
+TEST(MapViewPaint, KeptPointPixelsFollowEveryChangeTable) {
+    const auto points = [](int firstX, int count) {
+        points::MapPointList list;
+        for (int i = 0; i < count; ++i)
+            list.push_back(CMapPoint("P", GeoAt(firstX + 30 * i, 40), 3, 1, 5, 1, ""));
+        return list;
+    };
+    const struct {
+        const char* legend;
+        points::MapPointList after;
+        calib::CGPSMapFuncs calibration;
+    } rows[] = {
+        {"a point moved", points(50, 3), HundredPixelsADegree()},
+        {"a point more", points(20, 4), HundredPixelsADegree()},
+        {"a point fewer", points(20, 2), HundredPixelsADegree()},
+        {"recalibrated", points(20, 3),
+         [] {
+             calib::CGPSMapFuncs c;
+             for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+                 c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x + 9, pixel.y));
+             return c;
+         }()},
+    };
+    for (const auto& row : rows) {
+        const auto show = [](Fixture& f, const points::MapPointList& list,
+                             const calib::CGPSMapFuncs& calibration) {
+            f.Change([&](Scene& s) {
+                s.points = list;
+                s.calibration = calibration;
+            });
+            f.Show([](session::ShowFlags& flags) { flags.mapPoints = true; });
+        };
+        Fixture kept(200, 80);
+        show(kept, points(20, 3), HundredPixelsADegree());
+        const QImage before = kept.Frame();
+        show(kept, row.after, row.calibration);
+        const QImage after = kept.Frame();
+        Fixture fresh(200, 80);
+        show(fresh, row.after, row.calibration);
+        EXPECT_TRUE(after == fresh.Frame()) << row.legend;
+        EXPECT_FALSE(after == before) << row.legend << ": the change must show";
+    }
+}
+
 TEST(MapViewPaint, UncalibratedMapShowsNothingGeographic) {
     Fixture f(100, 60);
     gps::GpsFix fix;
@@ -625,9 +670,10 @@ TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
 namespace {
 
 // A zigzag on to x 381, beyond the right edge of a 300-pixel view; sample 20 on middleRow.
-void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54) {
+void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54, int first = 0,
+               int end = 54) {
     std::vector<MapPos> samples;
-    for (int i = 0; i < 54; ++i)
+    for (int i = first; i < end; ++i)
         samples.push_back(GeoAt(10 + 7 * i, i == 20 ? middleRow : 10 + (i % 3) * 6));
     f.SetTrail(samples, style, size, length);
 }
@@ -646,6 +692,9 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
         {"a dot moved", 0, [](Fixture& f, int style) { SetZigzag(f, 60, style, 2); }},
         {"thinner lines", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 1); }},
         {"dots instead of lines", 1, [](Fixture& f, int) { SetZigzag(f, 40, 0, 2); }},
+        {"a new sample", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 54, 0, 55); }},
+        {"a new sample, the oldest dropped", 1,
+         [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 54, 1, 55); }},
         {"a longer trail length: other shades", 1,
          [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 500); }},
         {"recalibrated", 1,
