@@ -76,7 +76,8 @@ void MapView::ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::
     const auto* pyramid = dynamic_cast<const map::MapPyramid*>(map_.get());
     if (pyramid && kept && pyramid->Store() == shown && kept->Width() == pyramid->Width() &&
         kept->Height() == pyramid->Height()) {
-        SetShownMap(std::move(kept));
+        // The same pixels: the zoom and scroll stay as the user has left them.
+        map_ = std::move(kept);
         update();
     }
 }

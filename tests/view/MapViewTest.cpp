@@ -454,6 +454,33 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(MapViewPyramid, TheMapFromItsCacheEntryReplacesTheOneShownWithoutMovingTheView) {
+    testsupport::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("ramp.png"));
+    QImage image(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    ASSERT_TRUE(image.save(path));
+    Fixture f(100, 80);
+    testsupport::MessageCatcher catcher; // the missing calibration
+    const auto before = CacheEntries();
+    MapLoader loader(*f.view);
+    bool shown = false;
+    QObject::connect(&loader, &MapLoader::MapLoadFinished, [&] { shown = true; });
+    loader.Start(path);
+    while (!shown)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    f.view->SetZoom(2.0);
+    f.view->ScrollTo({37, 21});
+    const QImage frame = f.Frame();
+    ASSERT_TRUE(loader.Wait()); // the entry's commit, then the map shown from it
+    EXPECT_EQ(CacheEntries().size(), before.size() + 1);
+    EXPECT_EQ(f.view->Geometry().Zoom(), 2.0);
+    EXPECT_EQ(f.view->Geometry().ScrollOffset(), (ViewPoint{37, 21}));
+    EXPECT_TRUE(f.Frame() == frame);
+}
+
 TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
     // The line spacing: the least round distance at least 60 pixels apart.
     for (const auto& [metresPerPixel, spacing] :
