@@ -9,6 +9,10 @@
 //   Reopen/warm, Reopen/cold  MapLoader::Start -> the first frame from the cached pyramid, its file
 //                             in the page cache or dropped from it first; then the resident
 //                             memory after frames at zooms 25, 100 and 800 %
+//   BigReopen/SIDE            a SIDE x SIDE JPEG (32768: a pyramid of 5.7 GB of pixels): the
+//                             reopen from the cache to the first frame, after one first open
+//                             (first_open_s, its commit commit_s); the entry's size against the
+//                             JPEG's (entry_per_jpeg)
 //   CacheWrite                copying a built 16384 x 16384 pyramid into a cache entry and
 //                             committing it (flush to the disk included)
 //   GeoTiffFirstView          a 20000 x 20000 tiled JPEG-compressed GeoTIFF (written once by
@@ -27,6 +31,7 @@
 // Wall-clock seconds, one iteration per repetition; --benchmark_format=json for the raw
 // figures. Needs cjpeg and djpeg (libjpeg-turbo-progs), and gdal_translate and gdaladdo
 // (gdal-bin), and sqlite3.
+#include "ScanPattern.h"
 #include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
@@ -48,6 +53,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <sys/wait.h>
@@ -83,43 +89,6 @@ struct Scratch {
     fs::path CacheFolder() const { return cacheHome / "quilo" / "maps"; }
 };
 
-// A scanned map's look: paper with grain, contour lines, a grid, blocks of "lettering" and
-// coloured areas, so that the encoder and decoder work as on a real scan.
-void WriteScanRow(int y, std::vector<unsigned char>& rgb, int width = kSide) {
-    std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(y) * 16777619u;
-    for (int x = 0; x < width; ++x) {
-        hash = (hash ^ static_cast<std::uint32_t>(x)) * 16777619u;
-        const int grain = static_cast<int>(hash >> 27) - 16;
-        int r = 238 + grain / 2, g = 230 + grain / 2, b = 205 + grain / 2;
-        const int zone = ((x / 1500) * 7 + (y / 1100) * 3) % 5;
-        if (zone == 1) { // woods
-            r -= 40;
-            b -= 30;
-        } else if (zone == 3) { // water
-            r -= 60;
-            g -= 20;
-            b += 30;
-        }
-        const int contour = (x / 3 + y / 2 + (x * y / 9000) % 400) % 97;
-        if (contour == 0) {
-            r = 170;
-            g = 110;
-            b = 60;
-        }
-        if (x % 1024 < 2 || y % 1024 < 2) {
-            r = g = b = 60;
-        }
-        // Lettering: dense dark strokes in small blocks here and there.
-        if ((x / 64 + y / 24 * 5) % 37 == 0 && (hash & 3u) == 0) {
-            r = g = b = 25;
-        }
-        unsigned char* out = &rgb[static_cast<std::size_t>(x) * 3];
-        out[0] = static_cast<unsigned char>(std::clamp(r, 0, 255));
-        out[1] = static_cast<unsigned char>(std::clamp(g, 0, 255));
-        out[2] = static_cast<unsigned char>(std::clamp(b, 0, 255));
-    }
-}
-
 bool scratchMade = false;
 
 const Scratch& TheScratch() {
@@ -140,7 +109,7 @@ const Scratch& TheScratch() {
         std::fprintf(encoder, "P6\n%d %d\n255\n", kSide, kSide);
         std::vector<unsigned char> rgb(static_cast<std::size_t>(kSide) * 3);
         for (int y = 0; y < kSide; ++y) {
-            WriteScanRow(y, rgb);
+            WriteScanRow(y, rgb, kSide);
             std::fwrite(rgb.data(), 1, rgb.size(), encoder);
         }
         if (::pclose(encoder) != 0 || fs::file_size(s.jpeg) < 1000)
@@ -291,7 +260,7 @@ void FirstOpen(benchmark::State& state) {
 }
 
 // The map's entry in the view's cache; empty when there is none.
-map::MapPyramid CachedPyramid(const Scratch& scratch) {
+std::shared_ptr<map::TiledMap> CachedPyramid(const Scratch& scratch) {
     int err = 0;
     const platform::UniqueFd fd = platform::OpenRegularFile(scratch.jpeg, &err);
     return map::PyramidCache(scratch.CacheFolder()).Open(scratch.jpeg, fd.Get(), kSide, kSide);
@@ -301,7 +270,7 @@ map::MapPyramid CachedPyramid(const Scratch& scratch) {
 void Reopen(benchmark::State& state) {
     const Scratch& scratch = TheScratch();
     const QString path = QString::fromStdString(scratch.jpeg.string());
-    if (CachedPyramid(scratch).Empty()) {
+    if (!CachedPyramid(scratch)) {
         // No entry yet: the first open makes it.
         auto view = NewView();
         LoadAndWait(*view, path);
@@ -351,7 +320,7 @@ void CacheWrite(benchmark::State& state) {
             return;
         }
         const double copied = Since(start);
-        const map::MapPyramid committed = entry->Commit(&error);
+        const std::shared_ptr<map::TiledMap> committed = entry->Commit(&error);
         state.SetIterationTime(Since(start));
         state.counters["copy_s"] = copied;
         state.counters["commit_s"] = Since(start) - copied;
@@ -535,6 +504,84 @@ void MbTilesOpen(benchmark::State& state) {
     }
 }
 
+// The scans beyond the pyramid's raw 4 GiB: a JPEG of side x side pixels (argument), written
+// once into a folder of its own and removed at the end.
+struct BigScratch {
+    fs::path folder;
+    fs::path jpeg;
+};
+std::vector<fs::path> bigFolders;
+
+BigScratch MakeBigScan(int side) {
+    BigScratch s;
+    std::string pattern = (fs::temp_directory_path() / "quilo-big-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        std::abort();
+    s.folder = pattern;
+    bigFolders.push_back(s.folder);
+    s.jpeg = s.folder / "scan.jpg";
+    const std::string command = "cjpeg -quality 85 -outfile '" + s.jpeg.string() + "'";
+    FILE* encoder = ::popen(command.c_str(), "w");
+    if (encoder == nullptr)
+        std::abort();
+    std::fprintf(encoder, "P6\n%d %d\n255\n", side, side);
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(side) * 3);
+    for (int y = 0; y < side; ++y) {
+        WriteScanRow(y, rgb, side);
+        std::fwrite(rgb.data(), 1, rgb.size(), encoder);
+    }
+    if (::pclose(encoder) != 0)
+        std::abort();
+    return s;
+}
+
+// Manual time: the reopen of a big scan from the cache to its first frame, after a first open
+// that made the entry (first_open_s, then its commit commit_s); entry_mb and jpeg_mb the
+// entry's and the JPEG's sizes, entry_per_jpeg their ratio.
+void BigReopen(benchmark::State& state) {
+    const int side = static_cast<int>(state.range(0));
+    static std::map<int, BigScratch> scans;
+    const bool made = scans.contains(side);
+    if (!made)
+        scans[side] = MakeBigScan(side);
+    const BigScratch& scratch = scans[side];
+    const fs::path cacheHome = scratch.folder / "cache";
+    ::setenv("XDG_CACHE_HOME", cacheHome.c_str(), 1);
+    const QString path = QString::fromStdString(scratch.jpeg.string());
+    if (!made) {
+        auto view = NewView();
+        const Load first = LoadAndWait(*view, path);
+        const Clock::time_point committing = Clock::now();
+        while (LoaderOf(*view).Workers() > 0 && Clock::now() - committing < kDeadline)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        state.counters["first_open_s"] = first.finished;
+        state.counters["commit_s"] = Since(committing);
+    }
+    std::uintmax_t entryBytes = 0;
+    std::error_code ignored;
+    for (const auto& file : fs::directory_iterator(cacheHome / "quilo" / "maps", ignored))
+        if (file.path().extension() == ".pyr")
+            entryBytes = file.file_size();
+    if (entryBytes == 0) {
+        state.SkipWithError("the map was not kept in the cache");
+        return;
+    }
+    for (auto _ : state) {
+        auto view = NewView();
+        const Load load = LoadAndWait(*view, path);
+        if (load.firstFrame < 0) {
+            state.SkipWithError("the cached map did not show");
+            return;
+        }
+        state.SetIterationTime(load.firstFrame);
+    }
+    const auto jpegBytes = static_cast<double>(fs::file_size(scratch.jpeg));
+    state.counters["entry_mb"] = static_cast<double>(entryBytes) / (1 << 20);
+    state.counters["jpeg_mb"] = jpegBytes / (1 << 20);
+    state.counters["entry_per_jpeg"] = static_cast<double>(entryBytes) / jpegBytes;
+    state.counters["peak_rss_mb"] = StatusMb("VmHWM");
+}
+
 BENCHMARK(Djpeg)->Arg(1)->Arg(8)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
     benchmark::kMillisecond);
 BENCHMARK(FirstOpen)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
@@ -550,6 +597,8 @@ BENCHMARK(CacheWrite)
     ->Iterations(1)
     ->Repetitions(3)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BigReopen)->Arg(32768)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
+    benchmark::kMillisecond);
 BENCHMARK(MbTilesOpen)
     ->UseManualTime()
     ->Iterations(1)
@@ -576,5 +625,7 @@ int main(int argc, char** argv) {
         fs::remove_all(TheTiffScratch().folder, ignored);
     if (tilesScratchMade)
         fs::remove_all(TheTilesScratch().folder, ignored);
+    for (const fs::path& folder : bigFolders)
+        fs::remove_all(folder, ignored);
     return 0;
 }

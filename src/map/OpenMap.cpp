@@ -81,8 +81,8 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     const bool keepable = source.format->kind == MapFileKind::Kmz;
     const PyramidCache cache(options.cacheFolder);
     if (keepable)
-        out.map = cache.Open(source.path, fd.Get(), source.width, source.height);
-    if (!out.map.Empty()) {
+        out.tiles = cache.Open(source.path, fd.Get(), source.width, source.height);
+    if (out.tiles) {
         out.source = std::move(source);
         return out;
     }
@@ -196,10 +196,9 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
     const ImageDecoder& decoder = DecoderFor(fd.Get());
     const ImageHeaderResult header = decoder.header(fd.Get(), path, &context);
     *kind = ShownKind(source, header.header ? header.header->kind : ImageKind::Jpeg, separateImage);
-    if (header.header) {
-        out.map = cache.Open(path, fd.Get(), header.header->width, header.header->height);
-    }
-    if (!out.map.Empty()) {
+    if (header.header)
+        out.tiles = cache.Open(path, fd.Get(), header.header->width, header.header->height);
+    if (out.tiles) {
         out.source = std::move(source);
         return out;
     }

@@ -27,6 +27,9 @@ public:
     [[nodiscard]] virtual const Georeference& Georef() const = 0;
     // A short name of the kind of map ("jpeg", "png"...).
     [[nodiscard]] virtual std::string Kind() const = 0;
+    // The same map drawn from tiles, the same pixels kept elsewhere.
+    [[nodiscard]] virtual std::shared_ptr<ShownMap>
+    WithTiles(std::shared_ptr<TiledMap> tiles) const = 0;
 
     [[nodiscard]] MapPos ToGeo(const MapPos& pixel) const { return Georef().ToGeo(pixel); }
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const { return Georef().ToPixel(geo); }
@@ -53,6 +56,12 @@ public:
     [[nodiscard]] const std::shared_ptr<TiledMap>& Tiles() const override { return tiles_; }
     [[nodiscard]] const MapGeoreference& Georef() const override { return georeference_; }
     [[nodiscard]] std::string Kind() const override { return kind_; }
+    [[nodiscard]] std::shared_ptr<ShownMap>
+    WithTiles(std::shared_ptr<TiledMap> tiles) const override {
+        auto copy = std::make_shared<ImageMap>(*this);
+        copy->tiles_ = std::move(tiles);
+        return copy;
+    }
     [[nodiscard]] std::vector<MapPos> Outline() const override {
         return neatLine_.empty() ? ShownMap::Outline() : neatLine_;
     }

@@ -223,7 +223,7 @@ void MapLoader::Finish() {
         // Flushing a big map takes a second or more: the map shows meanwhile, then comes back
         // from where it is kept, so the written mapping can go.
         const map::MapPixel* shown = keep->Pyramid().Store();
-        auto committed = std::make_shared<map::MapPyramid>();
+        auto committed = std::make_shared<std::shared_ptr<map::TiledMap>>();
         Run([keep, committed] { *committed = keep->Commit(); },
             [this, shown, committed] { view_.ReplaceMapPixels(shown, std::move(*committed)); });
     }

@@ -6,6 +6,7 @@
 #include "session/ViewSettings.h"
 #include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
+#include "view/PointPlaces.h"
 #include "view/PyramidImage.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
@@ -177,10 +178,20 @@ std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeom
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (!scene.showMapPoints)
         return;
-    for (const CMapPoint& point : scene.mapPoints) {
-        const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset);
+    if (scene.pointPlaces == nullptr) {
+        for (const CMapPoint& point : scene.mapPoints) {
+            const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset);
+            if (s && scene.geometry.InClient(*s))
+                scene.symbols.Draw(painter, point, ToQPoint(*s), scene.showLabels);
+        }
+        return;
+    }
+    const std::vector<std::optional<MapPos>>& pixels = scene.pointPlaces->Of(scene);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const std::optional<ViewPoint> s =
+            pixels[i] ? scene.geometry.ImageToScreen(*pixels[i], offset) : std::nullopt;
         if (s && scene.geometry.InClient(*s))
-            scene.symbols.Draw(painter, point, ToQPoint(*s), scene.showLabels);
+            scene.symbols.Draw(painter, scene.mapPoints[i], ToQPoint(*s), scene.showLabels);
     }
 }
 

@@ -22,6 +22,7 @@ class CMapPoint;
 namespace view {
 
 class GridOverlay;
+class PointPlaces;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
@@ -63,6 +64,8 @@ struct MapScene {
     std::optional<QColor> noMapHint;
     // Image pixels of the calibration points, drawn as numbered marks over everything.
     std::vector<MapPos> calibrationMarks;
+    // The map points' pixels as last converted; none to convert them in every frame.
+    PointPlaces* pointPlaces = nullptr;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

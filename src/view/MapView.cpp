@@ -207,6 +207,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                          ? std::optional(palette().color(QPalette::PlaceholderText))
                          : std::nullopt,
         .calibrationMarks = std::move(calibrationMarks),
+        .pointPlaces = &pointPlaces_,
     };
 }
 

@@ -9,6 +9,7 @@
 #include "view/GridOverlay.h"
 #include "view/LoadingMode.h"
 #include "view/MapPaint.h"
+#include "view/PointPlaces.h"
 #include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
@@ -102,7 +103,7 @@ public:
     // false, with the reason in *error, when it holds none: then the map showing stays.
     bool ShowMap(const QString& path, map::OpenedMap opened, QString* error, ViewPoint scroll);
     // The pixels of the map showing (those at shown) again, from where they are now kept.
-    void ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept);
+    void ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::TiledMap> kept);
     // Whether a dialog of a map command is open; MapDialogsClosed says when none is left.
     [[nodiscard]] bool MapDialogsOpen() const { return mapDialogs_ > 0; }
     // A dialog of a map command is open for as long as one of these lives.
@@ -188,6 +189,7 @@ private:
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    PointPlaces pointPlaces_;
     GridOverlay gridOverlay_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first

@@ -53,11 +53,17 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     return true;
 }
 
-void MapView::ReplaceMapPixels(const map::MapPixel* shown, map::MapPyramid kept) {
-    auto* pyramid = dynamic_cast<map::MapPyramid*>(map_.get());
-    if (pyramid && pyramid->Store() == shown && kept.Width() == pyramid->Width() &&
-        kept.Height() == pyramid->Height())
-        *pyramid = std::move(kept);
+void MapView::ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::TiledMap> kept) {
+    const auto* pyramid = dynamic_cast<const map::MapPyramid*>(map_.get());
+    if (pyramid && kept && pyramid->Store() == shown && kept->Width() == pyramid->Width() &&
+        kept->Height() == pyramid->Height()) {
+        // The same pixels: the zoom and scroll stay as the user has left them, and the shown
+        // map lets go of the pixels it was opened with.
+        if (shown_)
+            shown_ = shown_->WithTiles(kept);
+        map_ = std::move(kept);
+        update();
+    }
 }
 
 void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {

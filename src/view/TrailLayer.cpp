@@ -74,6 +74,22 @@ bool TrailLayer::Shapes::Empty() const {
     return true;
 }
 
+std::size_t TrailLayer::KeptSamples(const std::vector<MapPos>& walk) const {
+    if (samples_.empty() || walk.empty())
+        return 0;
+    // A new sample drops the oldest from a full trail: the old samples from some point on are
+    // the new ones' start. Positions repeat (a receiver standing still), so every candidate
+    // start is checked in full; one of the first few is nearly always it.
+    for (std::size_t dropped = 0; dropped < samples_.size(); ++dropped) {
+        const std::size_t kept = samples_.size() - dropped;
+        if (kept <= walk.size() &&
+            std::equal(samples_.begin() + static_cast<std::ptrdiff_t>(dropped), samples_.end(),
+                       walk.begin()))
+            return kept;
+    }
+    return 0;
+}
+
 bool TrailLayer::Place(const MapScene& scene) {
     const trail::TrailBuffer& trail = scene.trail;
     const auto walk = trail.OldestToNewest();
@@ -82,27 +98,35 @@ bool TrailLayer::Place(const MapScene& scene) {
         std::equal(walk.begin(), walk.end(), samples_.begin()) &&
         georeference_ == scene.georeference && trailLength_ == trailLength)
         return false;
-    samples_.assign(walk.begin(), walk.end());
-    georeference_ = scene.georeference;
-    trailLength_ = trailLength;
-    placed_.clear();
-    placed_.reserve(samples_.size());
+    std::vector<MapPos> samples(walk.begin(), walk.end());
+    // Only samples new since the last frame go through the georeference (PROJ on a projected
+    // grid); a new fit or another map converts them all.
+    const std::size_t kept = georeference_ == scene.georeference ? KeptSamples(samples) : 0;
+    std::vector<Placed> placed;
+    placed.reserve(samples.size());
+    placed.insert(placed.end(), placed_.end() - static_cast<std::ptrdiff_t>(kept), placed_.end());
+    for (std::size_t i = kept; i < samples.size(); ++i) {
+        Placed p;
+        if (samples[i].IsSet()) {
+            const std::optional<MapPos> pixel = GeoToImage(scene, samples[i]);
+            p.placed = pixel.has_value();
+            p.pixel = pixel.value_or(MapPos());
+        }
+        placed.push_back(p);
+    }
     // The sample number grows from trailLength - count (below 0 when breaks pushed the count
     // past the length) to trailLength - 1 for the newest.
-    long long n = static_cast<long long>(trailLength) - static_cast<long long>(samples_.size());
-    for (const MapPos& sample : samples_) {
-        Placed p;
+    long long n = static_cast<long long>(trailLength) - static_cast<long long>(samples.size());
+    for (Placed& p : placed) {
         p.level = std::clamp(
             TrailShadeLevel(static_cast<int>(std::max<long long>(n, -2147483647LL)), trailLength),
             0, kTrailLevels - 1);
         ++n;
-        if (sample.IsSet()) {
-            const std::optional<MapPos> pixel = GeoToImage(scene, sample);
-            p.placed = pixel.has_value();
-            p.pixel = pixel.value_or(MapPos());
-        }
-        placed_.push_back(p);
     }
+    samples_ = std::move(samples);
+    placed_ = std::move(placed);
+    georeference_ = scene.georeference;
+    trailLength_ = trailLength;
     return true;
 }
 

@@ -65,6 +65,9 @@ private:
     // Brings placed_ up to date with the scene's trail, georeference and trail
     // length; true when it had to.
     bool Place(const MapScene& scene);
+    // How many of samples_, from the newest back, begin walk (the trail now): those keep their
+    // pixels.
+    [[nodiscard]] std::size_t KeptSamples(const std::vector<MapPos>& walk) const;
     void Collect(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;

@@ -129,7 +129,8 @@ TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
     const auto cached = [&](const QString& path) {
         int err = 0;
         const platform::UniqueFd fd = platform::OpenRegularFile(path.toStdString(), &err);
-        return !cache.Open(path.toStdString(), fd.Get(), demo::kMapWidth, demo::kMapHeight).Empty();
+        return cache.Open(path.toStdString(), fd.Get(), demo::kMapWidth, demo::kMapHeight) !=
+               nullptr;
     };
     EXPECT_TRUE(cached(dir.filePath("copy.png")));
     EXPECT_FALSE(cached(dir.filePath("quit.png")));

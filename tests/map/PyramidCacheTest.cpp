@@ -47,10 +47,30 @@ MapPyramid Reference(std::uint32_t seed, int width = kWidth, int height = kHeigh
     return pyramid;
 }
 
-bool SamePixels(const MapPyramid& a, const MapPyramid& b) {
-    return !a.Empty() && a.Width() == b.Width() && a.Height() == b.Height() &&
-           a.StoreSize() == b.StoreSize() &&
-           std::memcmp(a.Store(), b.Store(), a.StoreSize() * sizeof(MapPixel)) == 0;
+// Whether tile (level, column, row) of map shows the reference's pixels (its padding aside).
+bool SameTile(const TiledMap& map, const MapPyramid& reference, int level, int column, int row) {
+    const MapPixel* tile = map.Tile(level, column, row);
+    const TileLevel& l = reference.Level(level);
+    const int width = std::min(TiledMap::kTileSize, l.width - column * TiledMap::kTileSize);
+    const int height = std::min(TiledMap::kTileSize, l.height - row * TiledMap::kTileSize);
+    const MapPixel* expected = reference.Tile(level, column, row);
+    for (int y = 0; tile && y < height; ++y)
+        if (std::memcmp(tile + y * TiledMap::kTileSize, expected + y * TiledMap::kTileSize,
+                        static_cast<std::size_t>(width) * sizeof(MapPixel)) != 0)
+            return false;
+    return tile != nullptr;
+}
+
+bool SamePixels(const std::shared_ptr<TiledMap>& map, const MapPyramid& reference) {
+    if (!map || map->Width() != reference.Width() || map->Height() != reference.Height() ||
+        map->LevelCount() != reference.LevelCount())
+        return false;
+    for (int level = 0; level < reference.LevelCount(); ++level)
+        for (int row = 0; row < reference.Level(level).rows; ++row)
+            for (int column = 0; column < reference.Level(level).columns; ++column)
+                if (!SameTile(*map, reference, level, column, row))
+                    return false;
+    return true;
 }
 
 // The image file as the loader holds it open (a folder too, for the cache to refuse).
@@ -59,20 +79,21 @@ platform::UniqueFd OpenImage(const fs::path& image) {
 }
 
 // What the cache holds for the image as its file is now, its header saying width x height.
-MapPyramid Open(const PyramidCache& cache, const fs::path& image, int width = kWidth,
-                int height = kHeight) {
+std::shared_ptr<TiledMap> Open(const PyramidCache& cache, const fs::path& image, int width = kWidth,
+                               int height = kHeight) {
     return cache.Open(image, OpenImage(image).Get(), width, height);
 }
 
 // Makes, fills and commits the entry for image; the pyramid Commit gives back.
-MapPyramid Cache(const PyramidCache& cache, const fs::path& image, std::uint32_t seed) {
+std::shared_ptr<TiledMap> Cache(const PyramidCache& cache, const fs::path& image,
+                                std::uint32_t seed) {
     std::string error;
     auto entry = cache.Create(image, OpenImage(image).Get(), kWidth, kHeight, &error);
     EXPECT_TRUE(entry) << error;
     if (!entry)
         return {};
     Fill(entry->Pyramid(), seed);
-    MapPyramid committed = entry->Commit(&error);
+    std::shared_ptr<TiledMap> committed = entry->Commit(&error);
     EXPECT_EQ(error, "");
     return committed;
 }
@@ -141,7 +162,7 @@ TEST(PyramidCache, DefaultFolderTable) {
     set("HOME", home.empty() ? nullptr : home.c_str());
 }
 
-TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
+TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMappingOfPackedTiles) {
     for (const auto& [width, height] : {std::pair{1, 1}, {kWidth, kHeight}, {256, 1030}}) {
         TempDir dir;
         const std::string image = dir.File("map.jpg");
@@ -153,13 +174,14 @@ TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMapping) {
                                   height, &error);
         ASSERT_TRUE(entry) << error;
         ASSERT_TRUE(entry->Pyramid().CopyPixelsFrom(reference));
-        const MapPyramid committed = entry->Commit(&error);
+        const std::shared_ptr<TiledMap> committed = entry->Commit(&error);
         EXPECT_EQ(error, "");
         entry.reset();
         EXPECT_TRUE(SamePixels(committed, reference)) << width << " x " << height;
         const fs::path file = EntryFile(dir.Path() / "cache");
         EXPECT_EQ(file.extension(), ".pyr");
-        EXPECT_EQ(MappingsOf(file), std::vector<std::string>{"r--s"}) << "writable one dropped";
+        EXPECT_EQ(MappingsOf(file), std::vector<std::string>{"r--s"}) << "shown from the entry";
+        EXPECT_LT(fs::file_size(file), platform::PageSize() + reference.StoreSize()) << "packed";
         EXPECT_TRUE(SamePixels(Open(cache, image, width, height), reference))
             << width << " x " << height;
     }
@@ -213,9 +235,14 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
          true},
         {"foreign magic",
          [](const fs::path&, const fs::path& entry) { Patch(entry, 0, "XUILOPYR"); }, true},
-        {"another version",
+        {"the version before, whose tiles were raw pixels",
          [](const fs::path&, const fs::path& entry) {
-             Patch(entry, 8, std::string("\3\0\0\0", 4));
+             Patch(entry, 8, std::string("\2\0\0\0", 4));
+         },
+         true},
+        {"a damaged tile index",
+         [](const fs::path&, const fs::path& entry) {
+             Patch(entry, fs::file_size(entry) - 12, "\xFF");
          },
          true},
         {"no completion mark",
@@ -248,7 +275,7 @@ TEST(PyramidCache, AnEntryThatIsNotTheImagesIsNeverShown) {
         Cache(cache, image, 5);
         const fs::path entry = EntryFile(dir.Path() / "cache");
         row.change(image, entry);
-        EXPECT_TRUE(Open(cache, image).Empty()) << row.legend;
+        EXPECT_FALSE(Open(cache, image)) << row.legend;
         EXPECT_EQ(fs::exists(entry), !row.entryRemoved) << row.legend;
         Cache(cache, image, 7);
         EXPECT_TRUE(SamePixels(Open(cache, image), Reference(7))) << row.legend;
@@ -262,11 +289,16 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
                                 dir.File("d.jpg")};
     for (const fs::path& image : images)
         WriteBytes(image, image.filename());
-    // Room for three entries, not four: the fourth is a file being written.
-    const std::uint64_t entryBytes =
-        platform::PageSize() +
-        MapPyramid::StorePixels(MapPyramid::Layout(kWidth, kHeight)) * sizeof(MapPixel);
-    const PyramidCache cache(folder, 3 * entryBytes + entryBytes / 2);
+    // Room for three entries, not four: the fourth is a file being written. Their sizes, packed,
+    // are measured in a cache of their own.
+    std::uint64_t entriesBytes = 0;
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+        const PyramidCache measure(dir.Path() / ("measure" + std::to_string(seed)));
+        Cache(measure, images[seed - 1], seed);
+        entriesBytes += fs::file_size(EntryFile(measure.Folder()));
+    }
+    const std::uint64_t entryBytes = entriesBytes / 3;
+    const PyramidCache cache(folder, entriesBytes + entryBytes - 1);
     const timespec now = Mtime(images[0]);
     // a's entry older than b's, then a opened: b's is the least recently used.
     Cache(cache, images[0], 1);
@@ -276,7 +308,7 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
     for (const auto& file : fs::directory_iterator(folder))
         if (file.path() != entryA)
             SetMtime(file.path(), {now.tv_sec - 200, 0});
-    // A process killed during its first open leaves a full-size file; it goes at the next open.
+    // A process killed during its first open leaves a file; it goes at the next open.
     const pid_t killed = ::fork();
     if (killed == 0) {
         std::string error;
@@ -292,11 +324,11 @@ TEST(PyramidCache, TheSizeBoundRemovesTheLeastRecentlyOpenedFirst) {
     fs::resize_file(live, entryBytes);
     const platform::UniqueFd writer(::open(live.c_str(), O_RDONLY | O_CLOEXEC));
     ASSERT_EQ(::flock(writer.Get(), LOCK_EX), 0);
-    EXPECT_FALSE(Open(cache, images[0]).Empty());
+    EXPECT_TRUE(Open(cache, images[0]));
     Cache(cache, images[2], 3);
 
     EXPECT_TRUE(SamePixels(Open(cache, images[0]), Reference(1)));
-    EXPECT_TRUE(Open(cache, images[1]).Empty());
+    EXPECT_FALSE(Open(cache, images[1]));
     EXPECT_TRUE(SamePixels(Open(cache, images[2]), Reference(3)));
     std::vector<std::string> names;
     for (const auto& file : fs::directory_iterator(folder))
@@ -349,42 +381,35 @@ void CutElsewhere(const fs::path& file, std::uint64_t size) {
 }
 
 TEST(PyramidCache, AnEntryCutWhileMappedNeverEndsTheProcessAndIsRebuilt) {
-    const std::size_t pagePixels = platform::PageSize() / sizeof(MapPixel);
-    const std::size_t storePixels = MapPyramid::StorePixels(MapPyramid::Layout(kWidth, kHeight));
-    const std::size_t half = storePixels / 2 / pagePixels * pagePixels;
-    // Cut to the header plus storeLeft pixels; the first shownWhole pixels show as they were,
-    // black after them. Pixels written past the cut stay in memory, so the map shows them.
-    const struct {
-        bool whileWritten;
-        std::size_t storeLeft;
-        std::size_t shownWhole;
-    } rows[] = {{false, half, half}, {true, 0, storePixels}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.whileWritten ? "cut while written" : "cut while shown");
+    const MapPyramid reference = Reference(5);
+    // Cut to the header and a part of the tiles: while written, the writer writes them all
+    // again; while shown, the tiles past the cut read as zeros, which do not unpack.
+    for (const bool whileWritten : {true, false}) {
+        SCOPED_TRACE(whileWritten ? "cut while written" : "cut while shown");
         TempDir dir;
         const fs::path image = dir.File("map.png");
         WriteBytes(image, "picture bytes");
         const PyramidCache cache(dir.Path() / "cache");
-        const std::uint64_t cut = platform::PageSize() + row.storeLeft * sizeof(MapPixel);
-        MapPyramid shown;
-        if (row.whileWritten) {
+        std::shared_ptr<TiledMap> shown;
+        if (whileWritten) {
             auto entry = cache.Create(image, OpenImage(image).Get(), kWidth, kHeight, nullptr);
             ASSERT_TRUE(entry);
-            CutElsewhere(EntryFile(cache.Folder()), cut);
+            CutElsewhere(EntryFile(cache.Folder()), 0);
             Fill(entry->Pyramid(), 5);
             shown = entry->Commit(nullptr);
+            EXPECT_TRUE(SamePixels(Open(cache, image), reference));
         } else {
             Cache(cache, image, 5);
             shown = Open(cache, image);
-            CutElsewhere(EntryFile(cache.Folder()), cut);
+            const fs::path file = EntryFile(cache.Folder());
+            CutElsewhere(file,
+                         platform::PageSize() + (fs::file_size(file) - platform::PageSize()) / 2);
+            EXPECT_FALSE(Open(cache, image)) << "a cut entry is never taken";
         }
-        ASSERT_EQ(shown.StoreSize(), storePixels);
-        const MapPyramid reference = Reference(5);
-        std::size_t asBefore = 0;
-        for (std::size_t i = 0; i < storePixels; ++i)
-            asBefore += shown.Store()[i] == (i < row.shownWhole ? reference.Store()[i] : 0);
-        EXPECT_EQ(asBefore, storePixels);
-        EXPECT_TRUE(Open(cache, image).Empty()) << "a cut entry is never taken";
+        ASSERT_TRUE(shown);
+        EXPECT_TRUE(SameTile(*shown, reference, 0, 0, 0));
+        const int last = reference.LevelCount() - 1;
+        EXPECT_EQ(SameTile(*shown, reference, last, 0, 0), whileWritten);
         Cache(cache, image, 7);
         EXPECT_TRUE(SamePixels(Open(cache, image), Reference(7))) << "and is made anew";
     }
@@ -401,8 +426,8 @@ TEST(PyramidCache, AMapReplacedWhileItDecodesIsKeptUnderTheDecodedFilesKey) {
     auto entry = cache.Create(image, decoded.Get(), kWidth, kHeight, nullptr);
     ASSERT_TRUE(entry);
     (void)entry->Commit(nullptr);
-    EXPECT_TRUE(Open(cache, image).Empty()) << "the new file is not shown the old picture";
-    EXPECT_FALSE(cache.Open(image, decoded.Get(), kWidth, kHeight).Empty());
+    EXPECT_FALSE(Open(cache, image)) << "the new file is not shown the old picture";
+    EXPECT_TRUE(cache.Open(image, decoded.Get(), kWidth, kHeight));
 }
 
 // What run returns, computed in a child process (so that it may give up root or mount in a
@@ -476,9 +501,18 @@ TEST(PyramidCache, AnEntryThatCannotBeMadeOrIsNeverCommittedLeavesNoFile) {
              return CreateFails(PyramidCache(folder), dir.File("gone.jpg"), 10);
          },
          dir.File("gone.jpg") + ": No such file or directory"},
-        {"larger than the bound",
-         [&] { return CreateFails(PyramidCache(folder, 1 << 20), image, 1024); },
-         image.string() + ": the map needs 5 MB, more than the map cache may hold"},
+        {"packed, larger than the bound",
+         [&] {
+             std::string error;
+             auto entry = PyramidCache(folder, 8192)
+                              .Create(image, OpenImage(image).Get(), 1024, 1024, &error);
+             if (!entry)
+                 return error;
+             Fill(entry->Pyramid(), 1);
+             const std::shared_ptr<TiledMap> shown = entry->Commit(&error);
+             return shown && shown->Width() == 1024 ? error : "not shown";
+         },
+         fs::canonical(image).string() + ": the map needs more than the map cache may hold"},
         {"folder is a file", [&] { return CreateFails(PyramidCache(dir.File("file")), image, 10); },
          dir.File("file") + ": Not a directory"},
         {"image is a folder", [&] { return CreateFails(PyramidCache(folder), dir.Path(), 10); },
@@ -501,7 +535,7 @@ TEST(PyramidCache, AnEntryThatCannotBeMadeOrIsNeverCommittedLeavesNoFile) {
         EXPECT_EQ(row.run(), row.error) << row.legend;
 }
 
-TEST(PyramidCache, AFullDiskFailsCreateAndLeavesNoFile) {
+TEST(PyramidCache, AFullDiskFailsTheCommitLeavesNoFileAndShowsTheMapFromMemory) {
     TempDir dir;
     const std::string result = InChild([&] {
         if (::unshare(CLONE_NEWNS) != 0 ||
@@ -509,11 +543,31 @@ TEST(PyramidCache, AFullDiskFailsCreateAndLeavesNoFile) {
             ::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=1m") != 0)
             return std::string("skip");
         WriteBytes(dir.File("map.jpg"), "picture");
-        return CreateFails(PyramidCache(dir.Path() / "cache"), dir.File("map.jpg"), 1024);
+        std::string error;
+        auto entry = PyramidCache(dir.Path() / "cache")
+                         .Create(dir.File("map.jpg"), OpenImage(dir.File("map.jpg")).Get(), 1024,
+                                 1024, &error);
+        if (!entry)
+            return "not made: " + error;
+        // Noise: it packs to more than the disk holds.
+        std::uint32_t state = 1;
+        std::vector<MapPixel> row(1024);
+        for (int y = 0; y < 1024; ++y) {
+            for (MapPixel& pixel : row)
+                pixel = 0xFF000000u | ((state = state * 1664525u + 1013904223u) >> 8);
+            entry->Pyramid().StoreRow(y, row.data());
+        }
+        const MapPixel corner = entry->Pyramid().Pixel(0, 1023, 1023);
+        const std::shared_ptr<TiledMap> shown = entry->Commit(&error);
+        if (!shown || shown->Tile(0, 3, 3)[255 * 256 + 255] != corner)
+            return std::string("not shown");
+        return CreateFails(PyramidCache(dir.Path() / "cache"), dir.File("gone.jpg"), 10) + " / " +
+               error;
     });
     if (result == "skip")
         GTEST_SKIP() << "no permission to mount a tmpfs here";
-    EXPECT_EQ(result, (dir.Path() / "cache").string() + ": No space left on device");
+    EXPECT_EQ(result, dir.File("gone.jpg") + ": No such file or directory / " +
+                          (dir.Path() / "cache").string() + ": No space left on device");
 }
 
 } // namespace

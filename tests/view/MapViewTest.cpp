@@ -333,6 +333,51 @@ TEST(MapViewPaint, MapPointsWithLabelsAndTheSelection) {
         EXPECT_EQ(frame.pixel(x, 20), kBlack) << "selection crosshair at column " << x;
 }
 
+// The points' pixels are kept from frame to frame; each change that moves one must show.
+TEST(MapViewPaint, KeptPointPixelsFollowEveryChangeTable) {
+    const auto points = [](int firstX, int count) {
+        points::MapPointList list;
+        for (int i = 0; i < count; ++i)
+            list.push_back(CMapPoint("P", GeoAt(firstX + 30 * i, 40), 3, 1, 5, 1, ""));
+        return list;
+    };
+    const struct {
+        const char* legend;
+        points::MapPointList after;
+        calib::CGPSMapFuncs calibration;
+    } rows[] = {
+        {"a point moved", points(50, 3), HundredPixelsADegree()},
+        {"a point more", points(20, 4), HundredPixelsADegree()},
+        {"a point fewer", points(20, 2), HundredPixelsADegree()},
+        {"recalibrated", points(20, 3),
+         [] {
+             calib::CGPSMapFuncs c;
+             for (const MapPos pixel : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+                 c.AddCalibrationPoint(MapPos(pixel.x, -pixel.y), GeoAt(pixel.x + 9, pixel.y));
+             return c;
+         }()},
+    };
+    for (const auto& row : rows) {
+        const auto show = [](Fixture& f, const points::MapPointList& list,
+                             const calib::CGPSMapFuncs& calibration) {
+            f.Change([&](Scene& s) {
+                s.points = list;
+                s.calibration = calibration;
+            });
+            f.Show([](session::ShowFlags& flags) { flags.mapPoints = true; });
+        };
+        Fixture kept(200, 80);
+        show(kept, points(20, 3), HundredPixelsADegree());
+        const QImage before = kept.Frame();
+        show(kept, row.after, row.calibration);
+        const QImage after = kept.Frame();
+        Fixture fresh(200, 80);
+        show(fresh, row.after, row.calibration);
+        EXPECT_TRUE(after == fresh.Frame()) << row.legend;
+        EXPECT_FALSE(after == before) << row.legend << ": the change must show";
+    }
+}
+
 TEST(MapViewPaint, UncalibratedMapShowsNothingGeographic) {
     Fixture f(100, 60);
     gps::GpsFix fix;
@@ -407,6 +452,33 @@ TEST(MapViewPyramid, AReopenedMapComesFromTheCacheUntilTheFileChanges) {
     QString error;
     EXPECT_FALSE(MapLoader(*f.view).Load(path, &error)) << "decoded again";
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(MapViewPyramid, TheMapFromItsCacheEntryReplacesTheOneShownWithoutMovingTheView) {
+    testsupport::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("ramp.png"));
+    QImage image(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    ASSERT_TRUE(image.save(path));
+    Fixture f(100, 80);
+    testsupport::MessageCatcher catcher; // the missing calibration
+    const auto before = CacheEntries();
+    MapLoader loader(*f.view);
+    bool shown = false;
+    QObject::connect(&loader, &MapLoader::MapLoadFinished, [&] { shown = true; });
+    loader.Start(path);
+    while (!shown)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    f.view->SetZoom(2.0);
+    f.view->ScrollTo({37, 21});
+    const QImage frame = f.Frame();
+    ASSERT_TRUE(loader.Wait()); // the entry's commit, then the map shown from it
+    EXPECT_EQ(CacheEntries().size(), before.size() + 1);
+    EXPECT_EQ(f.view->Geometry().Zoom(), 2.0);
+    EXPECT_EQ(f.view->Geometry().ScrollOffset(), (ViewPoint{37, 21}));
+    EXPECT_TRUE(f.Frame() == frame);
 }
 
 TEST(MapViewPaint, TheGridOverlayDrawsTheNamedGridsLinesWhereTheyLie) {
@@ -625,9 +697,10 @@ TEST(MapViewPaint, WideTrailLinesEndAndJoinRoundTable) {
 namespace {
 
 // A zigzag on to x 381, beyond the right edge of a 300-pixel view; sample 20 on middleRow.
-void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54) {
+void SetZigzag(Fixture& f, int middleRow, int style, int size, int length = 54, int first = 0,
+               int end = 54) {
     std::vector<MapPos> samples;
-    for (int i = 0; i < 54; ++i)
+    for (int i = first; i < end; ++i)
         samples.push_back(GeoAt(10 + 7 * i, i == 20 ? middleRow : 10 + (i % 3) * 6));
     f.SetTrail(samples, style, size, length);
 }
@@ -646,6 +719,9 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
         {"a dot moved", 0, [](Fixture& f, int style) { SetZigzag(f, 60, style, 2); }},
         {"thinner lines", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 1); }},
         {"dots instead of lines", 1, [](Fixture& f, int) { SetZigzag(f, 40, 0, 2); }},
+        {"a new sample", 1, [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 54, 0, 55); }},
+        {"a new sample, the oldest dropped", 1,
+         [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 54, 1, 55); }},
         {"a longer trail length: other shades", 1,
          [](Fixture& f, int style) { SetZigzag(f, 40, style, 2, 500); }},
         {"recalibrated", 1,

@@ -2,6 +2,8 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
+#include "map/pyramid/PackedPyramid.h"
+#include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"
 #include "platform/StateFolder.h"
 
@@ -23,21 +25,7 @@ namespace map {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-constexpr std::string_view kMagic = "QUILOPYR";
-constexpr std::uint32_t kVersion = 2;
-constexpr std::uint32_t kDone = 0x454E4F44u; // "DONE" in little-endian bytes
-constexpr std::size_t kFixedHeader = 96;
-constexpr std::size_t kMarkOffset = 12;
-constexpr std::uint32_t kMaxPath = 4096;
-// Larger store offsets are not ours: no page size comes near.
-constexpr std::uint64_t kMaxStoreOffset = std::uint64_t{1} << 20;
-// An empty temporary this old was left by a writer that died before it locked the file.
-constexpr auto kStaleTemporary = std::chrono::hours(24);
-// The bytes at each end of the image that the key's content check covers: the header and the
-// last rows of every format we decode.
-constexpr std::size_t kCheckedBlock = 64 * 1024;
+namespace pyramid_cache {
 
 // What makes a cached pyramid the one of an image file as it is now.
 struct Key {
@@ -60,6 +48,27 @@ struct Header {
     std::uint64_t storeBytes = 0;
     Key key;
 };
+
+} // namespace pyramid_cache
+
+namespace {
+
+using pyramid_cache::Header;
+using pyramid_cache::Key;
+
+constexpr std::string_view kMagic = "QUILOPYR";
+constexpr std::uint32_t kVersion = 3;
+constexpr std::uint32_t kDone = 0x454E4F44u; // "DONE" in little-endian bytes
+constexpr std::size_t kFixedHeader = 96;
+constexpr std::size_t kMarkOffset = 12;
+constexpr std::uint32_t kMaxPath = 4096;
+// Larger store offsets are not ours: no page size comes near.
+constexpr std::uint64_t kMaxStoreOffset = std::uint64_t{1} << 20;
+// An empty temporary this old was left by a writer that died before it locked the file.
+constexpr auto kStaleTemporary = std::chrono::hours(24);
+// The bytes at each end of the image that the key's content check covers: the header and the
+// last rows of every format we decode.
+constexpr std::size_t kCheckedBlock = 64 * 1024;
 
 std::int64_t Nanoseconds(const struct timespec& t) {
     return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
@@ -154,8 +163,13 @@ bool IsHexName(std::string_view name) {
            });
 }
 
-std::uint64_t StoreBytes(int width, int height) {
-    return MapPyramid::StorePixels(MapPyramid::Layout(width, height)) * sizeof(MapPixel);
+std::uint64_t TileCount(int width, int height) {
+    return MapPyramid::StorePixels(MapPyramid::Layout(width, height)) / TiledMap::kTilePixels;
+}
+
+// The tile index after the packed tiles: an end offset a tile and the index's CRC-32.
+std::uint64_t IndexBytes(int width, int height) {
+    return TileCount(width, height) * 8 + 4;
 }
 
 std::uint64_t StoreOffsetFor(const Key& key) {
@@ -242,11 +256,12 @@ std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
                   *storeBytes,
                   {std::string(*path), *size, static_cast<std::int64_t>(*mtime),
                    static_cast<std::int64_t>(*ctime), *device, *inode, *content}};
-    const std::uint64_t expectedBytes = StoreBytes(header.width, header.height);
-    if (base::Crc32(CheckedFields(header) + header.key.path) != *checksum || expectedBytes == 0 ||
-        header.storeBytes != expectedBytes || header.storeOffset < kFixedHeader + *pathLength ||
-        header.storeOffset > kMaxStoreOffset || header.storeOffset % platform::PageSize() != 0 ||
-        fileSize != header.storeOffset + header.storeBytes)
+    const std::uint64_t tiles = TileCount(header.width, header.height);
+    if (base::Crc32(CheckedFields(header) + header.key.path) != *checksum || tiles == 0 ||
+        header.storeOffset < kFixedHeader + *pathLength || header.storeOffset > kMaxStoreOffset ||
+        header.storeOffset % platform::PageSize() != 0 || header.storeBytes > fileSize ||
+        fileSize - header.storeBytes !=
+            header.storeOffset + IndexBytes(header.width, header.height))
         return std::nullopt;
     return header;
 }
@@ -320,11 +335,39 @@ std::uint64_t RemoveOrphans(const fs::path& folder) {
     return live;
 }
 
-MapPyramid PyramidOver(int width, int height, const std::shared_ptr<std::byte[]>& bytes) {
-    // The pixels share the mapping's lifetime.
-    return MapPyramid::Adopt(
-        width, height,
-        std::shared_ptr<MapPixel[]>(bytes, reinterpret_cast<MapPixel*>(bytes.get())));
+// The packed pyramid of a complete entry, its tiles mapped read-only; null when the mapping
+// cannot be had, or, with *damaged, when the index cannot be read or is not one.
+std::shared_ptr<TiledMap> PackedEntry(int fd, const Header& header, bool* damaged) {
+    *damaged = true;
+    const std::uint64_t tiles = TileCount(header.width, header.height);
+    std::string index(static_cast<std::size_t>(IndexBytes(header.width, header.height)), '\0');
+    std::size_t got = 0;
+    while (got < index.size()) {
+        const ssize_t n = ::pread(fd, index.data() + got, index.size() - got,
+                                  static_cast<off_t>(header.storeOffset + header.storeBytes + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return nullptr;
+        got += static_cast<std::size_t>(n);
+    }
+    base::ByteReader in(index);
+    std::vector<std::uint64_t> ends;
+    ends.reserve(static_cast<std::size_t>(tiles));
+    for (std::uint64_t i = 0; i < tiles; ++i)
+        ends.push_back(*in.U64());
+    const auto checksum = in.U32();
+    if (!checksum || base::Crc32(std::string_view(index).substr(0, index.size() - 4)) != *checksum)
+        return nullptr;
+    int err = 0;
+    *damaged = false;
+    const std::shared_ptr<std::byte[]> bytes =
+        platform::MapFileRegion(fd, header.storeOffset, header.storeBytes, false, &err);
+    if (!bytes)
+        return nullptr;
+    *damaged = true; // ends that do not fit the tiles
+    return PackedPyramid::Over(header.width, header.height, bytes,
+                               static_cast<std::size_t>(header.storeBytes), std::move(ends));
 }
 
 std::string Reason(const fs::path& path, int err) {
@@ -346,7 +389,8 @@ fs::path PyramidCache::DefaultFolder() {
 PyramidCache::PyramidCache(fs::path folder, std::uint64_t limitBytes)
     : folder_(std::move(folder)), limit_(limitBytes) {}
 
-MapPyramid PyramidCache::Open(const fs::path& image, int imageFd, int width, int height) const {
+std::shared_ptr<TiledMap> PyramidCache::Open(const fs::path& image, int imageFd, int width,
+                                             int height) const {
     if (folder_.empty())
         return {};
     RemoveOrphans(folder_); // a crash's leftovers go at the next open, not a day later
@@ -366,12 +410,15 @@ MapPyramid PyramidCache::Open(const fs::path& image, int imageFd, int width, int
         RemoveIfSame(path, st);
         return {};
     }
-    const std::shared_ptr<std::byte[]> bytes =
-        platform::MapFileRegion(fd.Get(), header->storeOffset, header->storeBytes, false, &err);
-    if (!bytes)
+    bool damaged = false;
+    std::shared_ptr<TiledMap> packed = PackedEntry(fd.Get(), *header, &damaged);
+    if (!packed) {
+        if (damaged)
+            RemoveIfSame(path, st);
         return {};
+    }
     ::futimens(fd.Get(), nullptr); // recently used: the size bound removes it last
-    return PyramidOver(header->width, header->height, bytes);
+    return packed;
 }
 
 std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, int imageFd,
@@ -388,14 +435,15 @@ std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, i
     const std::optional<Key> key = KeyOf(image, imageFd, &err);
     if (!key)
         return fail(Reason(image, err));
-    Header header{width, height, StoreOffsetFor(*key), StoreBytes(width, height), *key};
-    if (header.storeBytes == 0)
+    Header header{width, height, StoreOffsetFor(*key), 0, *key};
+    if (TileCount(width, height) == 0)
         return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
                     std::to_string(height) + " pixels cannot be cached");
-    if (header.storeOffset + header.storeBytes > limit_)
-        return fail(image.string() + ": the map needs " +
-                    std::to_string((header.storeOffset + header.storeBytes) >> 20) +
-                    " MB, more than the map cache may hold");
+    // The pyramid is built in memory and packed into the file when it is whole: written
+    // through a mapping, every page of a big map was read in as zeros first.
+    MapPyramid pyramid = MapPyramid::Allocate(width, height);
+    if (pyramid.Empty())
+        return fail(image.string() + ": not enough memory for the map");
     if (!platform::MakeFolders(folder_, &err))
         return fail(Reason(folder_, err));
     std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
@@ -404,22 +452,13 @@ std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, i
         return fail(Reason(folder_, errno));
     // Held until the file is an entry or gone: without it the file is a dead writer's.
     ::flock(fd.Get(), LOCK_EX);
-    const std::uint64_t fileBytes = header.storeOffset + header.storeBytes;
-    // Blocks first: a full disk fails here rather than as SIGBUS on a write to the mapping.
-    err = WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)
-              ? ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(fileBytes))
-              : err;
-    std::shared_ptr<std::byte[]> bytes;
-    if (err == 0)
-        bytes =
-            platform::MapFileRegion(fd.Get(), header.storeOffset, header.storeBytes, true, &err);
-    if (!bytes) {
+    if (!WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
         ::unlink(temporary.c_str());
         return fail(Reason(folder_, err));
     }
     return std::unique_ptr<PyramidCacheEntry>(
         new PyramidCacheEntry(*this, std::move(fd), temporary, folder_ / (EntryName(*key) + ".pyr"),
-                              header.storeOffset, PyramidOver(width, height, bytes)));
+                              std::move(header), std::move(pyramid)));
 }
 
 void PyramidCache::Trim(const fs::path& keep) const {
@@ -461,54 +500,89 @@ void PyramidCache::Trim(const fs::path& keep) const {
 }
 
 PyramidCacheEntry::PyramidCacheEntry(const PyramidCache& cache, platform::UniqueFd fd,
-                                     fs::path temporary, fs::path final, std::uint64_t storeOffset,
+                                     fs::path temporary, fs::path final, Header header,
                                      MapPyramid pyramid)
     : cache_(cache), fd_(std::move(fd)), temporary_(std::move(temporary)), final_(std::move(final)),
-      storeOffset_(storeOffset), pyramid_(std::move(pyramid)) {}
+      header_(std::make_unique<Header>(std::move(header))), pyramid_(std::move(pyramid)) {}
 
 PyramidCacheEntry::~PyramidCacheEntry() {
     if (!temporary_.empty())
         ::unlink(temporary_.c_str());
 }
 
-MapPyramid PyramidCacheEntry::Commit(std::string* error) {
-    MapPyramid result = std::move(pyramid_);
-    pyramid_ = MapPyramid();
-    if (temporary_.empty() || !fd_.Valid())
-        return result;
+int PyramidCacheEntry::WriteTiles() {
+    Header& header = *header_;
+    std::string band;
+    std::string index;
+    std::uint64_t written = 0;
     int err = 0;
+    // A row of tiles of a level at a time: one write of whole pages' worth, never a page read.
+    for (int level = 0; level < pyramid_.LevelCount(); ++level) {
+        const PyramidLevel& l = pyramid_.Level(level);
+        for (int row = 0; row < l.rows; ++row) {
+            band.clear();
+            for (int column = 0; column < l.columns; ++column) {
+                if (!PackTile(pyramid_.Tile(level, column, row), band))
+                    return ENOMEM;
+                base::AppendU64(index, written + band.size());
+            }
+            if (header.storeOffset + written + band.size() > cache_.limit_)
+                return EFBIG;
+            if (!WriteAt(fd_.Get(), band, header.storeOffset + written, &err))
+                return err;
+            written += band.size();
+        }
+    }
+    base::AppendU32(index, base::Crc32(index));
+    if (header.storeOffset + written + index.size() > cache_.limit_)
+        return EFBIG;
+    if (!WriteAt(fd_.Get(), index, header.storeOffset + written, &err))
+        return err;
+    header.storeBytes = written;
+    return WriteAt(fd_.Get(), HeaderBytes(header, 0), 0, &err) ? 0 : err;
+}
+
+std::shared_ptr<TiledMap> PyramidCacheEntry::Commit(std::string* error) {
+    auto inMemory = std::make_shared<MapPyramid>(pyramid_);
+    if (temporary_.empty() || !fd_.Valid()) {
+        pyramid_ = MapPyramid();
+        return inMemory;
+    }
+    int err = WriteTiles();
+    pyramid_ = MapPyramid();
     std::string mark;
     base::AppendU32(mark, kDone);
-    // The pixels reach the device before the mark does, so a crash can never leave a marked
+    // The tiles reach the device before the mark does, so a crash can never leave a marked
     // entry with missing tiles.
-    if (::fdatasync(fd_.Get()) != 0)
+    if (err == 0 && ::fdatasync(fd_.Get()) != 0)
         err = errno;
-    // Cut short by someone else meanwhile: the pixels past the cut live in this process only
-    // (MapFileRegion), so the map shows whole from the writable mapping and is not kept.
+    // Cut short or written to by someone else meanwhile: not kept.
     struct stat st {};
     if (err == 0 &&
-        (::fstat(fd_.Get(), &st) != 0 || static_cast<std::uint64_t>(st.st_size) !=
-                                             storeOffset_ + result.StoreSize() * sizeof(MapPixel)))
+        (::fstat(fd_.Get(), &st) != 0 ||
+         static_cast<std::uint64_t>(st.st_size) != header_->storeOffset + header_->storeBytes +
+                                                       IndexBytes(header_->width, header_->height)))
         err = EIO;
     if (err == 0 && WriteAt(fd_.Get(), mark, kMarkOffset, &err) &&
         ::rename(temporary_.c_str(), final_.c_str()) != 0)
         err = errno;
-    if (err != 0) {
+    std::shared_ptr<TiledMap> packed;
+    bool damaged = false;
+    if (err == 0) {
+        temporary_.clear();
+        packed = PackedEntry(fd_.Get(), *header_, &damaged);
+        cache_.Trim(final_);
+    } else {
         ::unlink(temporary_.c_str());
         temporary_.clear();
-        fd_.Reset();
         if (error)
-            *error = Reason(cache_.Folder(), err);
-        return result;
+            *error = err == EFBIG
+                         ? header_->key.path + ": the map needs more than the map cache may hold"
+                         : Reason(cache_.Folder(), err);
     }
-    temporary_.clear();
-    const std::shared_ptr<std::byte[]> bytes = platform::MapFileRegion(
-        fd_.Get(), storeOffset_, result.StoreSize() * sizeof(MapPixel), false, &err);
-    if (bytes)
-        result = PyramidOver(result.Width(), result.Height(), bytes);
     fd_.Reset();
-    cache_.Trim(final_);
-    return result;
+    // Until the entry can be mapped, the map shows from memory.
+    return packed ? packed : inMemory;
 }
 
 } // namespace map

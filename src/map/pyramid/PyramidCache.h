@@ -11,8 +11,9 @@
 namespace map {
 
 // Built pyramids kept on disk, one file per map image, so that opening the same image again
-// maps the finished levels instead of decoding and cutting it. A mapped entry is read straight
-// from the page cache: the resident memory grows only with the tiles that are drawn.
+// maps the finished levels instead of decoding and cutting it. An entry's tiles are packed
+// (TileCodec), a few times smaller than its pixels, and read straight from the page cache as
+// they are drawn: the resident memory grows only with the tiles in view.
 //
 // An entry file is named by a 64-bit FNV-1a hash of its key, 16 lowercase hex digits and
 // ".pyr"; a half-written one has a temporary name ("<hash>.tmp.XXXXXX") until it is complete,
@@ -21,12 +22,12 @@ namespace map {
 //
 //     offset  size  field
 //          0     8  magic "QUILOPYR"
-//          8     4  format version, 2
+//          8     4  format version, 3
 //         12     4  completion mark: 0 while the entry is written, "DONE" once it is complete
 //         16     4  image width in pixels
 //         20     4  image height in pixels
 //         24     8  store offset in bytes: a multiple of the page size of the writing machine
-//         32     8  store size in bytes: MapPyramid::StorePixels of the size's layout times 4
+//         32     8  store size in bytes: the packed tiles' bytes
 //         40     8  key: image file size in bytes
 //         48     8  key: image modification time, nanoseconds since 1970 (signed)
 //         56     8  key: image status change time, nanoseconds since 1970 (signed)
@@ -38,16 +39,24 @@ namespace map {
 //         92     4  CRC-32 of the bytes from offset 16 to 92 and of the path
 //         96     n  key: the canonical path, UTF-8 as the file system has it, no terminator
 //          ...      zeros up to the store offset
-//   store offset        the pyramid's store: MapPixel words 0xFFRRGGBB, as MapPyramid lays them
+//   store offset        the packed tiles (TileCodec) one after the other, in the order
+//                       MapPyramid stores them: level by level, row of tiles by row of tiles
+//   + store size        the index: for each tile, in the same order, 8 bytes, the end of its
+//                       packed bytes counted from the store offset (a tile starts where the
+//                       one before ends, the first at 0); then 4 bytes, the CRC-32 of the ends
 //
-// The file is exactly store offset + store size bytes long. Anything else (another magic or
-// version, no completion mark, a key that is not the image's, sizes that disagree with each
-// other or with the image's own) is not an entry for the image and is removed when met.
+// The file is exactly store offset + store size + 8 x tiles + 4 bytes long. Anything else
+// (another magic or version, no completion mark, a key that is not the image's, sizes that
+// disagree with each other or with the image's own, a damaged index) is not an entry for the
+// image and is removed when met; a tile whose bytes do not unpack shows from a coarser level.
 //
 // The key is always taken from the open image file that is decoded, never from what its path
 // names at some other moment: a map replaced while it decodes is cached under the key of the
 // file that was decoded.
 class PyramidCacheEntry;
+namespace pyramid_cache {
+struct Header;
+}
 
 class PyramidCache {
 public:
@@ -61,18 +70,16 @@ public:
 
     // The finished pyramid cached for the image file imageFd (opened from the path image) as
     // it is now (same canonical path, size, times to the nanosecond, device, inode and
-    // content check) and of width x height pixels as the image's header says, mapped
-    // read-only; empty when there is none. A damaged or foreign entry is ignored and removed,
-    // and so are the temporary files of writers that are gone. Opening an entry marks it as
-    // recently used, so the size bound removes it last.
-    [[nodiscard]] MapPyramid Open(const std::filesystem::path& image, int imageFd, int width,
-                                  int height) const;
+    // content check) and of width x height pixels as the image's header says, its packed
+    // tiles mapped read-only; null when there is none. A damaged or foreign entry is ignored and
+    // removed, and so are the temporary files of writers that are gone. Opening an entry marks it
+    // as recently used, so the size bound removes it last.
+    [[nodiscard]] std::shared_ptr<TiledMap> Open(const std::filesystem::path& image, int imageFd,
+                                                 int width, int height) const;
 
-    // A new entry for the image file imageFd (opened from the path image): a writable pyramid
-    // of width x height whose store is a cache file mapped shared, its blocks reserved first
-    // so that a full disk fails here, never later as SIGBUS. Null, with *error, when the
-    // image, the folder or the space cannot be had, or when the pyramid alone is larger than
-    // the size bound.
+    // A new entry for the image file imageFd (opened from the path image): a pyramid of
+    // width x height in memory to fill, and the cache file its tiles go to when it is
+    // committed. Null, with *error, when the image, the folder or the memory cannot be had.
     [[nodiscard]] std::unique_ptr<PyramidCacheEntry> Create(const std::filesystem::path& image,
                                                             int imageFd, int width, int height,
                                                             std::string* error) const;
@@ -98,26 +105,30 @@ public:
     PyramidCacheEntry& operator=(const PyramidCacheEntry&) = delete;
 
     // Fill with StoreRow + BuildReducedLevels (or CopyPixelsFrom). Keep no copy past Commit:
-    // a copy would keep the writable mapping alive.
+    // a copy would keep the memory of the pixels alive.
     MapPyramid& Pyramid() { return pyramid_; }
 
-    // Flushes the store to the device, writes the header's completion mark, gives the entry
-    // its findable name, swaps the writable mapping for a read-only one (so the resident
-    // memory can shrink) and trims the cache to its size bound. On failure the pyramid is
-    // still returned, valid in memory, and *error says why. Call once.
-    MapPyramid Commit(std::string* error);
+    // Packs the tiles into the file a row of tiles at a time, flushes it to the device, writes
+    // the header's completion mark, gives the entry its findable name and trims the cache to
+    // its size bound; returns the packed entry, mapped read-only, so the memory of the pixels
+    // can go. On failure (a full disk, an entry beyond the size bound) the pyramid is returned
+    // from memory, and *error says why. Call once.
+    std::shared_ptr<TiledMap> Commit(std::string* error);
 
 private:
     friend class PyramidCache;
     PyramidCacheEntry(const PyramidCache& cache, platform::UniqueFd fd,
                       std::filesystem::path temporary, std::filesystem::path final,
-                      std::uint64_t storeOffset, MapPyramid pyramid);
+                      pyramid_cache::Header header, MapPyramid pyramid);
+    // Writes the packed tiles, the index and the header with their size; 0 or an errno value
+    // (EFBIG: more than the size bound).
+    int WriteTiles();
 
     PyramidCache cache_;
     platform::UniqueFd fd_;
     std::filesystem::path temporary_; // empty once renamed or removed
     std::filesystem::path final_;
-    std::uint64_t storeOffset_;
+    std::unique_ptr<pyramid_cache::Header> header_;
     MapPyramid pyramid_;
 };
 

@@ -11,7 +11,9 @@ class MemoryTarget final : public PyramidTarget {
 public:
     explicit MemoryTarget(MapPyramid pyramid) : pyramid_(std::move(pyramid)) {}
     MapPyramid& Pyramid() override { return pyramid_; }
-    MapPyramid Commit() override { return std::move(pyramid_); }
+    std::shared_ptr<TiledMap> Commit() override {
+        return std::make_shared<MapPyramid>(std::move(pyramid_));
+    }
     MapPyramid Discard() override { return std::move(pyramid_); }
 
 private:
@@ -22,12 +24,11 @@ class CacheTarget final : public PyramidTarget {
 public:
     explicit CacheTarget(std::unique_ptr<PyramidCacheEntry> entry) : entry_(std::move(entry)) {}
     MapPyramid& Pyramid() override { return entry_->Pyramid(); }
-    MapPyramid Commit() override {
+    std::shared_ptr<TiledMap> Commit() override {
         std::string ignored; // the map is valid in memory all the same, only not kept
         return entry_->Commit(&ignored);
     }
     MapPyramid Discard() override {
-        // The mapping outlives the entry's file, which goes unnamed.
         MapPyramid pyramid = entry_->Pyramid();
         entry_.reset();
         return pyramid;
@@ -52,20 +53,19 @@ std::unique_ptr<PyramidTarget> NewPyramidTarget(const PyramidCache& cache,
         *error = "The image is " + size + ", more than can be shown.";
         return nullptr;
     }
-    std::string cacheError;
-    if (std::unique_ptr<PyramidCacheEntry> entry =
-            cache.Create(imagePath, imageFd, width, height, &cacheError))
-        return std::make_unique<CacheTarget>(std::move(entry));
     // Refused before the allocation: under overcommit it would succeed and the program die
     // later, filling it.
     const std::size_t bytes = MapPyramid::StorePixels(layout) * sizeof(MapPixel);
     const std::optional<std::size_t> free = platform::AvailableMemoryBytes();
     if (free && bytes > *free) {
         *error = "The image is " + size + " and needs " + Megabytes(bytes) + "; " +
-                 Megabytes(*free) + " of memory is free and the map cache has no room (" +
-                 cacheError + ").";
+                 Megabytes(*free) + " of memory is free.";
         return nullptr;
     }
+    std::string cacheError; // the map is shown all the same, only not kept
+    if (std::unique_ptr<PyramidCacheEntry> entry =
+            cache.Create(imagePath, imageFd, width, height, &cacheError))
+        return std::make_unique<CacheTarget>(std::move(entry));
     MapPyramid pyramid = MapPyramid::Allocate(width, height);
     if (pyramid.Empty()) {
         *error = "Not enough memory for the image.";
