@@ -190,7 +190,7 @@ OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };
     const DecodeContext context{options, target, events};
-    const ImageDecoder& decoder = DecoderFor(fd.Get());
+    const ImageDecoder& decoder = DecoderFor(fd.Get(), *source.format);
     if (const ImageHeaderResult header = decoder.header(fd.Get(), path, &context); header.header)
         out.map = cache.Open(path, fd.Get(), header.header->width, header.header->height);
     if (!out.map.Empty()) {

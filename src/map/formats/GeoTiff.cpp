@@ -3,6 +3,7 @@
 #include "base/Number.h"
 #include "calib/CalibrationFile.h"
 #include "geo/Proj.h"
+#include "map/formats/GdalRaster.h"
 #include "map/formats/ImageHeader.h"
 #include "map/formats/MapSource.h"
 #include "map/formats/TiffFile.h"
@@ -200,8 +201,17 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
     if (!fd.Valid())
         return SourceFailure(source.path, platform::ErrorText(err));
     const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
-    if (!read.header)
-        return SourceFailure(source.path, read.error);
+    // What the program's own reader cannot show or place (colour planes apart, 16-bit or
+    // floating-point samples, control points), GDAL may.
+    if (!read.header || read.header->crs.empty()) {
+        MapSource asRaster;
+        asRaster.path = source.path;
+        MapSourceResult gdal = ReadGdalRaster(std::move(asRaster), cancelled);
+        if (gdal.source && (gdal.source->grid || !read.header))
+            return gdal;
+        if (!read.header)
+            return SourceFailure(source.path, read.error);
+    }
     std::string why = read.header->warning;
     if (!read.header->crs.empty()) {
         source.grid = SharedGrid(
