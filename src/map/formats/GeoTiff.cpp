@@ -156,6 +156,7 @@ GeoTiffHeaderResult ReadGeoTiffHeader(int fd) {
     GeoTiffHeader header;
     header.width = layout.width;
     header.height = layout.height;
+    header.bits = layout.bits;
     std::array<double, 6> raster{};
     std::string why;
     const std::unique_ptr<GTIF, GtifDeleter> gtif(
@@ -202,8 +203,8 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
         return SourceFailure(source.path, platform::ErrorText(err));
     const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
     // What the program's own reader cannot show or place (colour planes apart, 16-bit or
-    // floating-point samples, control points), GDAL may.
-    if (!read.header || read.header->crs.empty()) {
+    // floating-point samples, control points) or shows only dark (16-bit), GDAL may.
+    if (!read.header || read.header->crs.empty() || read.header->bits > 8) {
         MapSource asRaster;
         asRaster.path = source.path;
         MapSourceResult gdal = ReadGdalRaster(std::move(asRaster), cancelled);
@@ -211,6 +212,8 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
             return gdal;
         if (!read.header)
             return SourceFailure(source.path, read.error);
+        if (read.header->bits > 8 && gdal.source)
+            return gdal;
     }
     std::string why = read.header->warning;
     if (!read.header->crs.empty()) {
