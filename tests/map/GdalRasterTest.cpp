@@ -282,3 +282,49 @@ TEST(GdalRaster, AGeoPdfsNeatLineClipsItsCollar) {
 }
 
 } // namespace
+
+namespace {
+
+class Recorder : public map::OpenMapEvents {
+public:
+    explicit Recorder(bool stop) : stop_(stop) {}
+    bool Progress(double) override { return !stop_; }
+    bool Cancelled() override { return stop_; }
+    void EarlyPicture(map::MapPyramid) override { ++pictures; }
+    void RowsStored(map::MapPyramid, int columns, int rows) override {
+        regions.emplace_back(columns, rows);
+    }
+    int pictures = 0;
+    std::vector<std::pair<int, int>> regions;
+
+private:
+    bool stop_;
+};
+
+// A picture first, then the first view's windows, then whole rows; a stop ends it with nothing.
+TEST(GdalRaster, TheFirstViewComesFirstAndAStopStops) {
+    const TempDir dir;
+    const std::string path = Translate(dir,
+                                       {"-of", "JP2OpenJPEG", "-a_srs", "EPSG:32632", "-a_ullr",
+                                        "355356", "5085739", "358356", "5083739"},
+                                       "v.jp2");
+    map::OpenMapOptions options;
+    options.earlyPictureMinPixels = 0;
+    options.firstViewWidth = 100;
+    options.firstViewHeight = 60;
+    for (const bool stop : {false, true}) {
+        SCOPED_TRACE(stop ? "stopped" : "to the end");
+        Recorder events(stop);
+        const map::OpenedMap opened = map::OpenMap(path, options, events);
+        EXPECT_EQ(opened.map.Empty(), stop);
+        EXPECT_TRUE(opened.error.empty()) << opened.error;
+        EXPECT_EQ(events.pictures, 1);
+        ASSERT_FALSE(events.regions.empty());
+        EXPECT_EQ(events.regions.front(), std::make_pair(256, 200));
+        if (!stop) {
+            EXPECT_EQ(events.regions.back(), std::make_pair(300, 200));
+        }
+    }
+}
+
+} // namespace

@@ -210,15 +210,20 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
     OpenMapEvents& events = context.events;
     std::vector<MapPixel> pixels;
 
-    // From the file's overviews, a small picture costs little: shown while the rest is read.
+    // A small picture to show while the rest is read: from the file's overviews, which cost
+    // little, else paper white (a page renders no faster small).
     bool showRegions = false;
-    if (GDALGetOverviewCount(GDALGetRasterBand(handle, 1)) > 0 &&
-        static_cast<long long>(width) * height >= context.options.earlyPictureMinPixels) {
+    if (static_cast<long long>(width) * height >= context.options.earlyPictureMinPixels) {
         MapPyramid picture =
             MapPyramid::Allocate(platform::JpegScaledSide(width, kJpegPreviewScale),
                                  platform::JpegScaledSide(height, kJpegPreviewScale));
-        if (!picture.Empty() && source.Read(0, 0, width, height, picture.Width(), picture.Height(),
-                                            &pixels, &out.error)) {
+        const bool overviews = GDALGetOverviewCount(GDALGetRasterBand(handle, 1)) > 0;
+        if (!picture.Empty() && (!overviews || !source.Read(0, 0, width, height, picture.Width(),
+                                                            picture.Height(), &pixels, &out.error)))
+            pixels.assign(static_cast<std::size_t>(picture.Width()) *
+                              static_cast<std::size_t>(picture.Height()),
+                          kPaper);
+        if (!picture.Empty()) {
             ClipToNeatLine(neatLine, kJpegPreviewScale, 0, 0, picture.Width(), picture.Height(),
                            &pixels);
             for (int y = 0; y < picture.Height(); ++y)
@@ -231,13 +236,12 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
         out.error.clear();
     }
 
-    PyramidBands bands(pyramid);
-    for (int y0 = 0; y0 < height; y0 += MapPyramid::kTileSize) {
-        const int rows = std::min(MapPyramid::kTileSize, height - y0);
-        for (int x0 = 0; x0 < width; x0 += kWindowColumns) {
-            const int columns = std::min(kWindowColumns, width - x0);
+    // Columns x0..x1 of the rows y0.. (at most a strip) into level 0.
+    const auto store = [&](int x0, int x1, int y0, int rows) {
+        for (; x0 < x1; x0 += kWindowColumns) {
+            const int columns = std::min(kWindowColumns, x1 - x0);
             if (!source.Read(x0, y0, columns, rows, columns, rows, &pixels, &out.error))
-                return out;
+                return false;
             ClipToNeatLine(neatLine, 1.0, x0, y0, columns, rows, &pixels);
             for (int r = 0; r < rows; ++r)
                 pyramid.StoreSpan(x0, y0 + r,
@@ -245,8 +249,30 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
                                                       static_cast<std::size_t>(columns),
                                   columns);
         }
+        return true;
+    };
+    // The first view's windows first: the rest of the rows it crosses can take seconds.
+    const auto tiles = [](int side) {
+        return (side + MapPyramid::kTileSize - 1) / MapPyramid::kTileSize * MapPyramid::kTileSize;
+    };
+    int regionColumns = 0;
+    int regionRows = 0;
+    if (showRegions && context.options.firstViewWidth > 0 && context.options.firstViewHeight > 0) {
+        regionColumns = std::min(width, tiles(context.options.firstViewWidth));
+        regionRows = std::min(height, tiles(context.options.firstViewHeight));
+        for (int y0 = 0; y0 < regionRows; y0 += MapPyramid::kTileSize)
+            if (!store(0, regionColumns, y0, std::min(MapPyramid::kTileSize, regionRows - y0)))
+                return out;
+        events.RowsStored(pyramid, regionColumns, regionRows);
+    }
+    PyramidBands bands(pyramid);
+    for (int y0 = 0; y0 < height; y0 += MapPyramid::kTileSize) {
+        const int rows = std::min(MapPyramid::kTileSize, height - y0);
+        if (!store(y0 < regionRows ? regionColumns : 0, width, y0, rows))
+            return out;
         bands.Advance(y0 + rows);
-        if (showRegions)
+        // Whole rows are told once they hold the first view's region: what shows never shrinks.
+        if (showRegions && y0 + rows >= regionRows)
             events.RowsStored(pyramid, width, y0 + rows);
         if (!events.Progress(0.99 * (y0 + rows) / height))
             return {};
