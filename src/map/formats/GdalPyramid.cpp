@@ -35,7 +35,7 @@ struct Channel {
 // each stretched between its low and high value, with an alpha band when there is one.
 class PixelSource {
 public:
-    explicit PixelSource(GDALDatasetH dataset);
+    PixelSource(GDALDatasetH dataset, OpenMapEvents& events);
 
     // The window (x, y, width x height of the file) read into columns x rows pixels, row by row;
     // false with *error.
@@ -45,6 +45,7 @@ public:
 private:
     static Channel MakeChannel(GDALRasterBandH band);
 
+    OpenMapEvents& events_;
     std::vector<Channel> colour_; // one (grey or palette) or three (red, green, blue)
     GDALRasterBandH alpha_ = nullptr;
     std::vector<MapPixel> palette_;
@@ -70,7 +71,7 @@ Channel PixelSource::MakeChannel(GDALRasterBandH band) {
     return channel;
 }
 
-PixelSource::PixelSource(GDALDatasetH dataset) {
+PixelSource::PixelSource(GDALDatasetH dataset, OpenMapEvents& events) : events_(events) {
     const int count = GDALGetRasterCount(dataset);
     GDALRasterBandH first = GDALGetRasterBand(dataset, 1);
     GDALColorTableH table = GDALGetRasterColorTable(first);
@@ -107,8 +108,15 @@ bool PixelSource::Read(int x, int y, int width, int height, int columns, int row
     const auto size = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
     const auto read = [&](GDALRasterBandH band, std::vector<double>& into) {
         into.resize(size);
-        return GDALRasterIO(band, GF_Read, x, y, width, height, into.data(), columns, rows,
-                            GDT_Float64, 0, 0) == CE_None;
+        // A page that renders for long, or a slow driver, still stops when asked.
+        GDALRasterIOExtraArg extra;
+        INIT_RASTERIO_EXTRA_ARG(extra);
+        extra.pfnProgress = [](double, const char*, void* events) {
+            return static_cast<OpenMapEvents*>(events)->Cancelled() ? FALSE : TRUE;
+        };
+        extra.pProgressData = &events_;
+        return GDALRasterIOEx(band, GF_Read, x, y, width, height, into.data(), columns, rows,
+                              GDT_Float64, 0, 0, &extra) == CE_None;
     };
     for (std::size_t c = 0; c < colour_.size(); ++c) {
         if (!read(colour_[c].band, samples_[c])) {
@@ -205,7 +213,7 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
     if (!target)
         return out;
     MapPyramid& pyramid = target->Pyramid();
-    PixelSource source(handle);
+    PixelSource source(handle, context.events);
     const std::vector<MapPos> neatLine = GdalNeatLinePixels(handle);
     OpenMapEvents& events = context.events;
     std::vector<MapPixel> pixels;
@@ -262,14 +270,14 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
         regionRows = std::min(height, tiles(context.options.firstViewHeight));
         for (int y0 = 0; y0 < regionRows; y0 += MapPyramid::kTileSize)
             if (!store(0, regionColumns, y0, std::min(MapPyramid::kTileSize, regionRows - y0)))
-                return out;
+                return events.Cancelled() ? DecodedImage{} : std::move(out);
         events.RowsStored(pyramid, regionColumns, regionRows);
     }
     PyramidBands bands(pyramid);
     for (int y0 = 0; y0 < height; y0 += MapPyramid::kTileSize) {
         const int rows = std::min(MapPyramid::kTileSize, height - y0);
         if (!store(y0 < regionRows ? regionColumns : 0, width, y0, rows))
-            return out;
+            return events.Cancelled() ? DecodedImage{} : std::move(out);
         bands.Advance(y0 + rows);
         // Whole rows are told once they hold the first view's region: what shows never shrinks.
         if (showRegions && y0 + rows >= regionRows)

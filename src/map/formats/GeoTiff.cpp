@@ -203,8 +203,12 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
         return SourceFailure(source.path, platform::ErrorText(err));
     const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
     // What the program's own reader cannot show or place (colour planes apart, 16-bit or
-    // floating-point samples, control points) or shows only dark (16-bit), GDAL may.
-    if (!read.header || read.header->crs.empty() || read.header->bits > 8) {
+    // floating-point samples, control points) or shows only dark (16-bit), GDAL may; a scan the
+    // user calibrated by hand keeps that calibration.
+    std::error_code ec;
+    const bool calibrated =
+        std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(source.path)), ec);
+    if (!read.header || (read.header->crs.empty() && !calibrated) || read.header->bits > 8) {
         MapSource asRaster;
         asRaster.path = source.path;
         MapSourceResult gdal = ReadGdalRaster(std::move(asRaster), cancelled);
@@ -230,7 +234,6 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
     }
     const std::string path = source.path;
     MapSourceResult beside = ReadImageFile(std::move(source), cancelled);
-    std::error_code ec;
     if (beside.source && beside.source->worldFile.empty() &&
         !std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(path)), ec))
         beside.source->warnings.push_back(path + ": " + why);
