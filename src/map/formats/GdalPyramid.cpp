@@ -226,17 +226,24 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
             MapPyramid::Allocate(platform::JpegScaledSide(width, kJpegPreviewScale),
                                  platform::JpegScaledSide(height, kJpegPreviewScale));
         const bool overviews = GDALGetOverviewCount(GDALGetRasterBand(handle, 1)) > 0;
-        if (!picture.Empty() && (!overviews || !source.Read(0, 0, width, height, picture.Width(),
-                                                            picture.Height(), &pixels, &out.error)))
-            pixels.assign(static_cast<std::size_t>(picture.Width()) *
-                              static_cast<std::size_t>(picture.Height()),
-                          kPaper);
+        // Band by band, so that only a few rows of the picture are held besides it.
+        constexpr int kBand = 64;
+        for (int p0 = 0; !picture.Empty() && p0 < picture.Height(); p0 += kBand) {
+            const int rows = std::min(kBand, picture.Height() - p0);
+            const int y0 = p0 * kJpegPreviewScale;
+            const int fileRows = std::min(rows * kJpegPreviewScale, height - y0);
+            if (!overviews || fileRows <= 0 ||
+                !source.Read(0, y0, width, fileRows, picture.Width(), rows, &pixels, &out.error))
+                pixels.assign(static_cast<std::size_t>(picture.Width()) *
+                                  static_cast<std::size_t>(rows),
+                              kPaper);
+            ClipToNeatLine(neatLine, kJpegPreviewScale, 0, p0, picture.Width(), rows, &pixels);
+            for (int r = 0; r < rows; ++r)
+                picture.StoreRow(p0 + r,
+                                 pixels.data() + static_cast<std::size_t>(r) *
+                                                     static_cast<std::size_t>(picture.Width()));
+        }
         if (!picture.Empty()) {
-            ClipToNeatLine(neatLine, kJpegPreviewScale, 0, 0, picture.Width(), picture.Height(),
-                           &pixels);
-            for (int y = 0; y < picture.Height(); ++y)
-                picture.StoreRow(y, pixels.data() + static_cast<std::size_t>(y) *
-                                                        static_cast<std::size_t>(picture.Width()));
             picture.BuildReducedLevels();
             events.EarlyPicture(std::move(picture));
             showRegions = true;

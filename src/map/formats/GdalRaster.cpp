@@ -220,9 +220,13 @@ std::vector<MapPos> GdalNeatLinePixels(void* dataset) {
     if (line.empty() || GDALGetGeoTransform(dataset, gt.data()) != CE_None ||
         !GDALInvGeoTransform(gt.data(), inverse.data()))
         return {};
-    for (MapPos& p : line)
+    for (MapPos& p : line) {
         p = MapPos(inverse[0] + inverse[1] * p.x + inverse[2] * p.y,
                    inverse[3] + inverse[4] * p.x + inverse[5] * p.y);
+        // Crossings are sorted: a NaN among them would break the sort.
+        if (!std::isfinite(p.x) || !std::isfinite(p.y))
+            return {};
+    }
     return line;
 }
 
