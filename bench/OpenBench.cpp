@@ -21,6 +21,8 @@
 //                             (gdal_srcwin_s), then MapLoader::Start -> the first frame whose
 //                             pixels in view are all at full resolution (the manual time), and
 //                             their ratio (first_view_per_srcwin, the goal: at most 2)
+//   GdalFirstView/0, /1       the same for the scan as JPEG 2000 and as a GeoPDF page (at 72 dpi,
+//                             20000 pixels a side), read through GDAL
 //   MbTilesOpen               an MBTiles file of zooms 0 to 18 (a 4096 x 4096 scan at zoom 18 by
 //                             gdal_translate, gdaladdo's levels to zoom 14, its one tile of zoom
 //                             14 at every zoom below, as sqlite3 writes it): MapLoader::Start
@@ -401,6 +403,49 @@ void GeoTiffFirstView(benchmark::State& state) {
     state.counters["peak_rss_mb"] = StatusMb("VmHWM");
 }
 
+// The same scan as a JPEG 2000 sheet (Arg 0) and a GeoPDF page (Arg 1), made once from the
+// GeoTIFF by gdal_translate; read through GDAL.
+fs::path GdalScan(int kind) {
+    const TiffScratch& scratch = TheTiffScratch();
+    const fs::path out = scratch.folder / (kind == 0 ? "scan.jp2" : "scan.pdf");
+    if (!fs::exists(out) &&
+        RunTimed({"gdal_translate", "-q", "-of", kind == 0 ? "JP2OpenJPEG" : "PDF", "-co",
+                  kind == 0 ? "QUALITY=25" : "COMPRESS=JPEG", scratch.tiff.string(),
+                  out.string()}) < 0)
+        std::abort();
+    return out;
+}
+
+// Manual time: as GeoTiffFirstView, for a raster GDAL reads; gdal_translate -srcwin is told
+// the resolution the viewer renders a page at.
+void GdalFirstView(benchmark::State& state) {
+    const fs::path file = GdalScan(static_cast<int>(state.range(0)));
+    const TiffScratch& scratch = TheTiffScratch();
+    const QString path = QString::fromStdString(file.string());
+    const fs::path cut = scratch.folder / "window.tif";
+    for (auto _ : state) {
+        const double srcwin =
+            RunTimed({"gdal_translate", "-q", "--config", "GDAL_PDF_DPI", "72", "-srcwin", "0", "0",
+                      "1280", "800", file.string(), cut.string()});
+        ::setenv("XDG_CACHE_HOME", (scratch.folder / "cache").c_str(), 1);
+        fs::remove_all(scratch.folder / "cache");
+        auto view = NewView();
+        const Load load = LoadAndWait(*view, path);
+        if (srcwin < 0 || !load.loaded || load.fullInView < 0) {
+            state.SkipWithError("gdal_translate failed or the map did not load");
+            return;
+        }
+        state.SetIterationTime(load.fullInView);
+        state.counters["gdal_srcwin_s"] = srcwin;
+        state.counters["first_view_per_srcwin"] = load.fullInView / srcwin;
+        state.counters["finished_s"] = load.finished;
+        const Clock::time_point flushing = Clock::now();
+        while (LoaderOf(*view).Workers() > 0 && Clock::now() - flushing < kDeadline)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    state.counters["peak_rss_mb"] = StatusMb("VmHWM");
+}
+
 // The tile set and the cache its view uses, in a folder of their own.
 struct TilesScratch {
     fs::path folder;
@@ -588,6 +633,13 @@ BENCHMARK(FirstOpen)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(bench
 BENCHMARK(Reopen)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(
     benchmark::kMillisecond);
 BENCHMARK(GeoTiffFirstView)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(GdalFirstView)
+    ->Arg(0)
+    ->Arg(1)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(3)

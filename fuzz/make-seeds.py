@@ -213,3 +213,47 @@ utm_tif = open(os.path.join(root, 'fuzz_geotiff', 'strips-utm'), 'rb').read()
 key = struct.pack('<HHHH', 3072, 0, 1, 32632)
 assert key in utm_tif
 put('fuzz_geotiff', 'unknown-code', utm_tif.replace(key, struct.pack('<HHHH', 3072, 0, 1, 65534)))
+
+# fuzz_gdal_raster: first byte the extension (pdf jp2 gpkg vrt img rsw kap tif asc dem hgt mtw),
+# then a small raster of that kind made by gdal_translate, or a KAP chart written here.
+import subprocess, tempfile
+
+def kap_chart(width, height):
+    """A BSB 3 chart of width x height, 3-bit palette, four REF points, in its own layout."""
+    head = ['! made for the fuzz seeds', 'VER/3.0',
+            'BSB/NA=Seed,NU=1,RA=%d,%d,DU=254' % (width, height),
+            'KNP/SC=10000,GD=WGS84,PR=MERCATOR,PP=45.0,PI=UNKNOWN,SP=,SK=0.0,TA=90,UN=METRES,SD=,DX=10,DY=10',
+            'RGB/1,255,255,255', 'RGB/2,200,40,40', 'RGB/3,40,40,200',
+            'REF/1,0,0,46.0,7.0', 'REF/2,%d,0,46.0,7.3' % width,
+            'REF/3,%d,%d,45.8,7.3' % (width, height), 'REF/4,0,%d,45.8,7.0' % height,
+            'PLY/1,46.0,7.0', 'PLY/2,46.0,7.3', 'PLY/3,45.8,7.3', 'PLY/4,45.8,7.0']
+    data = bytearray(('\r\n'.join(head) + '\r\n').encode() + b'\x1a\x00' + bytes([3]))
+    offsets = []
+    for y in range(height):
+        offsets.append(len(data))
+        data += bytes([y + 1])  # the row number, one byte under 128
+        for x in range(width):
+            data.append((1 + (x // 4 + y // 4) % 3) << 4)  # one pixel a run
+        data.append(0)
+    index = len(data)
+    for o in offsets:
+        data += struct.pack('>I', o)
+    data += struct.pack('>I', index)
+    return bytes(data)
+
+with tempfile.TemporaryDirectory() as tmp:
+    ppm = os.path.join(tmp, 'a.ppm')
+    open(ppm, 'wb').write(b'P6\n8 6\n255\n' + bytes((x * 30 + y * 7) % 256 for y in range(6) for x in range(8) for c in range(3)))
+    sheet = ['-a_srs', 'EPSG:32632', '-a_ullr', '355356', '5085739', '355436', '5085679']
+    for name, kind, args in [('pdf', 0, ['-of', 'PDF']), ('jp2', 1, ['-of', 'JP2OpenJPEG']),
+                             ('gpkg', 2, ['-of', 'GPKG']), ('vrt', 3, ['-of', 'VRT']),
+                             ('img', 4, ['-of', 'HFA']), ('rsw', 5, ['-of', 'RMF']),
+                             ('tif-band-u16', 7, ['-ot', 'UInt16', '-co', 'INTERLEAVE=BAND']),
+                             ('asc', 8, ['-of', 'AAIGrid', '-b', '1']),
+                             ('tif-gcp', 7, ['-a_srs', 'EPSG:4326', '-gcp', '0', '0', '7', '46', '-gcp', '8', '0', '7.1', '46', '-gcp', '0', '6', '7', '45.9'])]:
+        out = os.path.join(tmp, 'out.' + name.split('-')[0])
+        extra = sheet if name != 'tif-gcp' else []
+        subprocess.run(['gdal_translate', '-q'] + extra + args + [ppm, out], check=True)
+        put('fuzz_gdal_raster', name, bytes([kind]) + open(out, 'rb').read())
+put('fuzz_gdal_raster', 'kap', bytes([6]) + kap_chart(48, 32))
+put('fuzz_gdal_raster', 'vrt-curl', bytes([3]) + b'<VRTDataset rasterXSize="4" rasterYSize="4"><VRTRasterBand dataType="Byte" band="1"><SimpleSource><SourceFilename>/vsicurl/http://127.0.0.1:9/x.tif</SourceFilename></SimpleSource></VRTRasterBand></VRTDataset>')

@@ -193,7 +193,7 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };
     const DecodeContext context{options, target, events};
-    const ImageDecoder& decoder = DecoderFor(fd.Get());
+    const ImageDecoder& decoder = DecoderFor(fd.Get(), *source.format);
     const ImageHeaderResult header = decoder.header(fd.Get(), path, &context);
     *kind = ShownKind(source, header.header ? header.header->kind : ImageKind::Jpeg, separateImage);
     if (header.header)

@@ -1,6 +1,6 @@
 // quilo-tool map MAP [--info] [--pixel X Y]... [--geo LAT LON]...: opens a map as the viewer
 // does (an image and the calibration, grid or world file beside it, a .map, a ground overlay, a
-// GeoTIFF, an MBTiles file) and converts through its georeference.
+// GeoTIFF, an MBTiles file, any raster GDAL reads) and converts through its georeference.
 #include "base/Number.h"
 #include "map/ShownMap.h"
 #include "tool/Conversions.h"
@@ -49,7 +49,8 @@ const tool::ToolCommandRegistrar registrar({
      "[--info] [--pixel X Y]... [--geo LAT LON]...",
      "opens a map as the viewer does (a JPEG, PNG, GIF or BMP image with the .mcd, .grid or world "
      "file beside it, an OziExplorer .map, a KML or KMZ ground overlay, a GeoTIFF, an MBTiles "
-     "file) and converts pixels to positions and back in argument order; --info (the default) "
+     "file, a GeoPDF, KAP chart, JPEG 2000, GeoPackage, VRT or other raster GDAL reads) and "
+     "converts pixels to positions and back in argument order; --info (the default) "
      "describes it",
      {{"--info", "", "prints the kind, the size, the georeference model and the outline"},
       {"--pixel", "X Y", "prints the position of the pixel (column, row from the top)"},

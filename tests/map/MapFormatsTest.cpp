@@ -19,6 +19,7 @@ struct Case {
 TEST(MapFormats, RecognisesByContentBeforeExtension) {
     using K = map::MapFileKind;
     const std::string ozi = "OziExplorer Map Data File Version 2.2\r\nTitle\r\n";
+    const std::string sqlite("SQLite format 3\0", 16);
     const Case cases[] = {
         {"ozi .map", ozi, "/m/sheet.map", K::OziMap},
         {"ozi under any name", ozi, "/m/SHEET.TXT", K::OziMap},
@@ -32,6 +33,15 @@ TEST(MapFormats, RecognisesByContentBeforeExtension) {
         {"png", "\x89PNG\r\n\x1A\n....", "/m/scan.dat", K::Image},
         {"jpeg", "\xFF\xD8\xFF\xE0", "/m/scan.jpg", K::Image},
         {"text", "hello", "/m/notes.txt", std::nullopt},
+        {"geopdf", "%PDF-1.7\n", "/m/quad.pdf", K::Gdal},
+        {"jpeg 2000", std::string("\0\0\0\x0CjP  \r\n\x87\n", 12), "/m/s.dat", K::Gdal},
+        {"vrt", "\n  <VRTDataset rasterXSize=", "/m/mosaic.xml", K::Gdal},
+        {"geopackage", sqlite + std::string(52, '\0') + "GPKG", "/m/t.gpkg", K::Gdal},
+        {"sqlite without its id", sqlite + std::string(56, '\0'), "/m/t.gpkg", K::MbTiles},
+        {"kap chart", "! chart\r\nVER/3.0\r\nBSB/NA=Harbour", "/m/h.KAP", K::Gdal},
+        {"kap without its header", "hello", "/m/h.kap", std::nullopt},
+        {"elevation grid", "ncols 10\nnrows 10", "/m/dem.asc", K::Gdal},
+        {"any other .asc", "hello", "/m/notes.asc", std::nullopt},
         {"dot in the folder only", "hello", "/m.kmz/notes", std::nullopt},
     };
     for (const Case& c : cases) {

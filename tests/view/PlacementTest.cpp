@@ -67,6 +67,11 @@ std::string Make(const TempDir& dir, std::string_view kind) {
     }
     if (kind == "geotiff")
         return translate(sheet, "g.tif");
+    if (kind == "jp2") {
+        std::vector<std::string> args{"-of", "JP2OpenJPEG"};
+        args.insert(args.end(), sheet.begin(), sheet.end());
+        return translate(args, "p.jp2");
+    }
     if (kind == "kmz") {
         translate({"-of", "PNG"}, "o.png");
         testsupport::WriteBytes(dir.File("doc.kml"),
@@ -110,6 +115,7 @@ TEST(Placement, TheListingTheToolAndTheViewerPlaceEveryKindAlike) {
         {"mcd", "image", "jpeg"},        {"map", "ozi-map", "image"},
         {"world", "world-file", "jpeg"}, {"geotiff", "geotiff", "tiff"},
         {"kmz", "kmz", "image"},         {"mbtiles", "mbtiles", "tiles"},
+        {"jp2", "gdal", "gdal"},
     };
     for (const auto& row : rows) {
         for (const bool userGrid : {false, true}) {
@@ -124,7 +130,7 @@ TEST(Placement, TheListingTheToolAndTheViewerPlaceEveryKindAlike) {
                 read.source->imageFd.Valid()
                     ? std::move(read.source->imageFd)
                     : platform::OpenRegularFile(read.source->imagePath, &err);
-            EXPECT_EQ(map::DecoderFor(fd.Get()).name, row.decoder);
+            EXPECT_EQ(map::DecoderFor(fd.Get(), *read.source->format).name, row.decoder);
 
             map::ShownMapResult listed = map::ReadShownMap(path);
             ASSERT_TRUE(listed.map) << listed.error;

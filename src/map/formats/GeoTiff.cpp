@@ -3,6 +3,7 @@
 #include "base/Number.h"
 #include "calib/CalibrationFile.h"
 #include "geo/Proj.h"
+#include "map/formats/GdalRaster.h"
 #include "map/formats/ImageHeader.h"
 #include "map/formats/MapSource.h"
 #include "map/formats/TiffFile.h"
@@ -155,6 +156,7 @@ GeoTiffHeaderResult ReadGeoTiffHeader(int fd) {
     GeoTiffHeader header;
     header.width = layout.width;
     header.height = layout.height;
+    header.bits = layout.bits;
     std::array<double, 6> raster{};
     std::string why;
     const std::unique_ptr<GTIF, GtifDeleter> gtif(
@@ -200,8 +202,23 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
     if (!fd.Valid())
         return SourceFailure(source.path, platform::ErrorText(err));
     const GeoTiffHeaderResult read = ReadGeoTiffHeader(fd.Get());
-    if (!read.header)
-        return SourceFailure(source.path, read.error);
+    // What the program's own reader cannot show or place (colour planes apart, 16-bit or
+    // floating-point samples, control points) or shows only dark (16-bit), GDAL may; a scan the
+    // user calibrated by hand keeps that calibration.
+    std::error_code ec;
+    const bool calibrated =
+        std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(source.path)), ec);
+    if (!read.header || (read.header->crs.empty() && !calibrated) || read.header->bits > 8) {
+        MapSource asRaster;
+        asRaster.path = source.path;
+        MapSourceResult gdal = ReadGdalRaster(std::move(asRaster), cancelled);
+        if (gdal.source && (gdal.source->grid || !read.header))
+            return gdal;
+        if (!read.header)
+            return SourceFailure(source.path, read.error);
+        if (read.header->bits > 8 && gdal.source)
+            return gdal;
+    }
     std::string why = read.header->warning;
     if (!read.header->crs.empty()) {
         source.grid = SharedGrid(
@@ -217,7 +234,6 @@ MapSourceResult ReadGeoTiff(MapSource source, const std::function<bool()>& cance
     }
     const std::string path = source.path;
     MapSourceResult beside = ReadImageFile(std::move(source), cancelled);
-    std::error_code ec;
     if (beside.source && beside.source->worldFile.empty() &&
         !std::filesystem::exists(calib::CalibrationFileName(calib::MapBaseName(path)), ec))
         beside.source->warnings.push_back(path + ": " + why);

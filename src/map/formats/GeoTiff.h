@@ -23,6 +23,7 @@ struct GeoTiffHeader {
     // that the values give the centre of the upper left pixel either way.
     std::array<double, 6> worldFile{};
     std::string warning; // plain English, without the path
+    int bits = 8;        // per sample: more than 8 (a 16-bit scan) shows better through GDAL
 };
 
 struct GeoTiffHeaderResult {

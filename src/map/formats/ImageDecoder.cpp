@@ -1,5 +1,6 @@
 #include "map/formats/ImageDecoder.h"
 
+#include "map/formats/GdalPyramid.h"
 #include "map/formats/GeoTiffPyramid.h"
 #include "map/formats/JpegPyramid.h"
 #include "map/formats/MbTiles.h"
@@ -19,6 +20,10 @@ namespace {
 
 bool AnyFile(int) {
     return true;
+}
+
+bool NoContent(int) {
+    return false;
 }
 
 // PNG, GIF and BMP from their first bytes; anything else the open's other decoder can tell.
@@ -68,6 +73,7 @@ constexpr std::array kDecoders{
     ImageDecoder{"jpeg", &platform::IsJpegFile, &JpegImageHeader, &DecodeJpegImage},
     ImageDecoder{"tiff", &IsTiffFile, &TiffImageHeader, &DecodeTiffImage},
     ImageDecoder{"tiles", &IsMbTilesFile, &TilesImageHeader, &DecodeTilesImage},
+    ImageDecoder{"gdal", &NoContent, &GdalImageHeader, &DecodeGdalImage},
     ImageDecoder{"image", &AnyFile, &OtherImageHeader, &DecodeOtherImage},
 };
 
@@ -79,6 +85,12 @@ std::span<const ImageDecoder> ImageDecoders() {
 
 const ImageDecoder& DecoderFor(int fd) {
     return *std::ranges::find_if(kDecoders, [fd](const ImageDecoder& row) { return row.is(fd); });
+}
+
+const ImageDecoder& DecoderFor(int fd, const MapFormat& format) {
+    if (format.kind == MapFileKind::Gdal)
+        return *std::ranges::find(kDecoders, std::string_view("gdal"), &ImageDecoder::name);
+    return DecoderFor(fd);
 }
 
 } // namespace map

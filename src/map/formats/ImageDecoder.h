@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/formats/ImageHeader.h"
+#include "map/formats/MapFormats.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidTarget.h"
 
@@ -112,5 +113,8 @@ std::span<const ImageDecoder> ImageDecoders();
 
 // The row of the image file fd (read with pread, its offset left alone).
 const ImageDecoder& DecoderFor(int fd);
+// The row of the image of a map file of kind format: GDAL's for a raster GDAL reads, which
+// no content tells, else as DecoderFor(fd).
+const ImageDecoder& DecoderFor(int fd, const MapFormat& format);
 
 } // namespace map

@@ -1,5 +1,6 @@
 #include "map/formats/MapFormats.h"
 
+#include "map/formats/GdalRaster.h"
 #include "map/formats/GeoTiff.h"
 #include "map/formats/GroundOverlay.h"
 #include "map/formats/ImageHeader.h"
@@ -78,6 +79,14 @@ constexpr std::array kFormats{
               "application/vnd.google-earth.kml+xml", &IsKmlOverlay, &ReadKmlOverlay},
     MapFormat{MapFileKind::GeoTiff, "geotiff", "GeoTIFF Maps (*.tif *.tiff)", "*.tif;*.tiff",
               "image/tiff", &IsTiff, &ReadGeoTiff},
+    // After the program's own readers, before the tile sets (a GeoPackage is SQLite too).
+    MapFormat{MapFileKind::Gdal, "gdal",
+              "GDAL Rasters (*.pdf *.kap *.jp2 *.gpkg *.vrt *.img *.rsw *.mtw *.dem *.hgt *.asc)",
+              "*.pdf;*.kap;*.jp2;*.j2k;*.gpkg;*.vrt;*.img;*.rsw;*.mtw;*.dem;*.hgt;*.asc;*.grd;"
+              "*.bil;*.dt0;*.dt1;*.dt2;*.ers;*.ntf",
+              "application/pdf;image/jp2;application/geopackage+sqlite3;application/x-gdal-vrt;"
+              "application/x-bsb-chart;application/x-erdas-hfa",
+              &IsGdalRaster, &ReadGdalRaster},
     MapFormat{MapFileKind::MbTiles, "mbtiles", "MBTiles Tile Sets (*.mbtiles)", "*.mbtiles",
               "application/x-mbtiles", &IsSqlite, &ReadMbTiles},
     MapFormat{MapFileKind::WorldFile, "world-file", "World Files (*.jgw *.pgw *.gfw *.bpw *.wld)",

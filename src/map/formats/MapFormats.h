@@ -21,6 +21,7 @@ enum class MapFileKind {
     KmlOverlay, // a KML document with ground overlays
     GeoTiff,    // a TIFF, placed by its GeoKeys (or, without them, like any image)
     MbTiles,    // an SQLite database of raster tiles
+    Gdal,       // any other georeferenced raster, read through GDAL (GeoPDF, JPEG 2000, KAP...)
 };
 
 // How many of a file's first bytes recognition looks at: a ground overlay comes after the
