@@ -1,0 +1,63 @@
+#pragma once
+
+#include "map/pyramid/TiledMap.h"
+#include "map/pyramid/WebMercator.h"
+#include "map/tiles/TileFetcher.h"
+#include "map/tiles/TileSource.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace map {
+
+// What the window and a save share with a source's reader while it runs.
+class TileSourceState {
+public:
+    // Work Offline: no request is sent; every cached tile shows, however old.
+    std::atomic<bool> offline{false};
+    // The last problem met ("" once a tile came through again), for the status line.
+    [[nodiscard]] std::string Problem() const {
+        const std::lock_guard lock(mutex_);
+        return problem_;
+    }
+    void SetProblem(std::string problem) {
+        const std::lock_guard lock(mutex_);
+        problem_ = std::move(problem);
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::string problem_;
+};
+
+struct TileSourceOptions {
+    std::string userAgent;   // "QUILO/<version>"
+    std::string cacheFolder; // TileCacheFolder() unless a test says otherwise
+    std::int64_t cacheLimit = std::int64_t{2} << 30;
+    FetchLimits limits;
+    std::shared_ptr<TileSourceState> state = std::make_shared<TileSourceState>();
+};
+
+struct TileSourceMap {
+    std::shared_ptr<TiledMap> map; // null after a failure
+    WebMercatorTiles tiles;        // the whole world at the source's finest zoom
+    std::string error;
+    std::string note; // of the cache, when it has something to say
+};
+
+// The source as a map of the whole world in Web Mercator, from its finest zoom (level 0) to its
+// coarsest, whose tiles come from the cache first and the server after, on the map's own
+// thread. A stale tile is asked for again and shown when the server cannot be had; offline, or
+// when the server is not reached, every cached tile shows. decoder must outlive the map. A WMTS
+// source's capabilities are read here (kept in the cache for when the server is away), so call
+// this off the window's thread.
+TileSourceMap OpenTileSourceMap(const TileSourceDef& source, const TileSourceOptions& options,
+                                const TileImageDecoder& decoder);
+
+// The cache file of a source.
+std::string TileCachePath(const std::string& cacheFolder, const TileSourceDef& source);
+
+} // namespace map
