@@ -296,9 +296,8 @@ std::vector<std::string> TileSourceFolders() {
     return out;
 }
 
-namespace {
-
-TileSourceResult ReadDefinition(const fs::path& path) {
+TileSourceResult ReadTileSourceFile(const std::string& file) {
+    const fs::path path(file);
     TileSourceResult out;
     std::ifstream in(path, std::ios::binary);
     std::string text(kMostDefinitionBytes + 1, '\0');
@@ -314,8 +313,6 @@ TileSourceResult ReadDefinition(const fs::path& path) {
     return out;
 }
 
-} // namespace
-
 std::vector<TileSourceDef> ListTileSources(const std::vector<std::string>& folders,
                                            std::vector<std::string>* problems) {
     std::vector<TileSourceDef> out;
@@ -330,7 +327,7 @@ std::vector<TileSourceDef> ListTileSources(const std::vector<std::string>& folde
             const std::string id = file.stem().string();
             if (std::any_of(out.begin(), out.end(), [&](const auto& d) { return d.id == id; }))
                 continue;
-            TileSourceResult read = ReadDefinition(file);
+            TileSourceResult read = ReadTileSourceFile(file.string());
             if (read.source)
                 out.push_back(std::move(*read.source));
             else if (problems != nullptr)
@@ -342,8 +339,8 @@ std::vector<TileSourceDef> ListTileSources(const std::vector<std::string>& folde
     return out;
 }
 
-TileSourceResult FindTileSource(std::string_view nameOrUrl,
-                                const std::vector<std::string>& folders) {
+TileSourceResult FindTileSource(std::string_view nameOrUrl, const std::vector<std::string>& folders,
+                                std::string* found) {
     TileSourceResult out;
     if (nameOrUrl.find("://") == std::string_view::npos) {
         if (nameOrUrl.empty() || nameOrUrl.find('/') != std::string_view::npos ||
@@ -354,8 +351,11 @@ TileSourceResult FindTileSource(std::string_view nameOrUrl,
         for (const std::string& folder : folders) {
             const fs::path file = fs::path(folder) / (std::string(nameOrUrl) + ".tiles");
             std::error_code ec;
-            if (fs::is_regular_file(file, ec))
-                return ReadDefinition(file);
+            if (fs::is_regular_file(file, ec)) {
+                if (found != nullptr)
+                    *found = file.string();
+                return ReadTileSourceFile(file.string());
+            }
         }
         out.error = "no tile source '" + std::string(nameOrUrl) + "' (a definition file " +
                     std::string(nameOrUrl) + ".tiles in " +

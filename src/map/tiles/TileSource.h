@@ -74,10 +74,14 @@ std::vector<std::string> TileSourceFolders();
 std::vector<TileSourceDef> ListTileSources(const std::vector<std::string>& folders,
                                            std::vector<std::string>* problems = nullptr);
 
+// The definition file at path (its id the file's name without ".tiles").
+TileSourceResult ReadTileSourceFile(const std::string& path);
+
 // A source by the id of its definition, or by a URL template given instead (an xyz source of
-// that address, which takes the terms of a known definition on the same host).
-TileSourceResult FindTileSource(std::string_view nameOrUrl,
-                                const std::vector<std::string>& folders);
+// that address, which takes the terms of a known definition on the same host). *file, when
+// given, is set to the definition's path ("" for a URL).
+TileSourceResult FindTileSource(std::string_view nameOrUrl, const std::vector<std::string>& folders,
+                                std::string* file = nullptr);
 
 // The address of the tile (XYZ numbering, row 0 at the north), the subdomains taken in turn
 // by the tile's place.

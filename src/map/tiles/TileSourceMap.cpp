@@ -73,6 +73,11 @@ private:
 
 } // namespace
 
+std::shared_ptr<TileSourceState> SharedTileState() {
+    static const auto state = std::make_shared<TileSourceState>();
+    return state;
+}
+
 std::string TileCachePath(const std::string& cacheFolder, const TileSourceDef& source) {
     return cacheFolder + "/" + source.id + ".mbtiles";
 }
@@ -104,6 +109,7 @@ TileSourceMap OpenTileSourceMap(const TileSourceDef& definition, const TileSourc
         }
         source = std::move(*resolved.source);
     }
+    out.attribution = source.attribution;
     out.tiles.zoom = source.maxZoom;
     out.tiles.levels = source.maxZoom - source.minZoom + 1;
     out.tiles.columns = 1 << source.maxZoom;

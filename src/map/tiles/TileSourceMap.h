@@ -33,12 +33,15 @@ private:
     std::string problem_;
 };
 
+// The one state of this process's tile sources: Work Offline holds for all of them.
+std::shared_ptr<TileSourceState> SharedTileState();
+
 struct TileSourceOptions {
     std::string userAgent;   // "QUILO/<version>"
     std::string cacheFolder; // TileCacheFolder() unless a test says otherwise
     std::int64_t cacheLimit = std::int64_t{2} << 30;
     FetchLimits limits;
-    std::shared_ptr<TileSourceState> state = std::make_shared<TileSourceState>();
+    std::shared_ptr<TileSourceState> state = SharedTileState();
 };
 
 struct TileSourceMap {
@@ -46,6 +49,7 @@ struct TileSourceMap {
     WebMercatorTiles tiles;        // the whole world at the source's finest zoom
     std::string error;
     std::string note; // of the cache, when it has something to say
+    std::string attribution;
 };
 
 // The source as a map of the whole world in Web Mercator, from its finest zoom (level 0) to its
