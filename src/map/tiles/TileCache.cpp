@@ -115,8 +115,7 @@ std::unique_ptr<TileCache> TileCache::Open(const std::string& path, std::int64_t
                cache->Exec("CREATE TABLE IF NOT EXISTS tiles (zoom_level INTEGER, tile_column "
                            "INTEGER, tile_row INTEGER, tile_data BLOB, expires INTEGER, seen "
                            "INTEGER, UNIQUE (zoom_level, tile_column, tile_row))") &&
-               cache->Exec("CREATE INDEX IF NOT EXISTS tiles_seen ON tiles (seen)") &&
-               cache->Exec("PRAGMA quick_check(1)");
+               cache->Exec("CREATE INDEX IF NOT EXISTS tiles_seen ON tiles (seen)");
     };
     if (!open()) {
         const std::string why = cache->db_ != nullptr ? sqlite3_errmsg(cache->db_) : "no memory";
