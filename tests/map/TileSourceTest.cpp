@@ -1,4 +1,5 @@
 #include "map/tiles/TileSource.h"
+#include "map/tiles/SaveArea.h"
 #include "map/tiles/WmtsCapabilities.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,46 @@ TEST(TileSourceTest, WmtsCapabilitiesGiveTheTemplate) {
             EXPECT_FALSE(resolved.source);
             EXPECT_NE(resolved.error.find(row.error), std::string::npos) << resolved.error;
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(TileSourceTest, AreasAreTheTilesOfTheirBoxOrCorridor) {
+    struct Row {
+        const char* legend;
+        map::TileArea area;
+        long long tiles; // -1: refused
+    };
+    const auto box = [](double s, double w, double n, double e, int z0, int z1) {
+        map::TileArea area;
+        area.south = s, area.west = w, area.north = n, area.east = e;
+        area.minZoom = z0, area.maxZoom = z1;
+        return area;
+    };
+    // A line 0.1 degrees east along the equator, and a corridor 1 km either side of it.
+    map::TileArea corridor = box(0, 0, 0, 0, 12, 12);
+    corridor.along = {{MapPos(0.0, 0.0), MapPos(0.1, 0.0)}};
+    corridor.km = 1.0;
+    const Row rows[] = {
+        {"the world at zooms 0-2", box(-85, -180, 85, 180, 0, 2), 1 + 4 + 16},
+        {"a quarter of the world at zoom 1", box(1, 1, 80, 179, 1, 1), 1},
+        // Zoom 12 tiles are 0.0879 degrees wide: 1 km (0.009 degrees) either side of the line
+        // spans columns 2047-2049 and the rows 2047-2048 either side of the equator.
+        {"a corridor", corridor, 3 * 2},
+        {"a box reversed", box(10, 0, 5, 1, 3, 3), -1},
+        {"zooms reversed", box(0, 0, 1, 1, 5, 3), -1},
+        {"far too many tiles", box(-80, -180, 80, 180, 0, 14), -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const map::AreaTiles listed = map::ListAreaTiles(row.area);
+        if (row.tiles < 0)
+            EXPECT_FALSE(listed.error.empty());
+        else
+            EXPECT_EQ(static_cast<long long>(listed.tiles.size()), row.tiles) << listed.error;
     }
 }
 
