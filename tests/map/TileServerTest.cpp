@@ -79,30 +79,10 @@ TEST(TileServerTest, HostileAnswersAreRefusedWithAWord) {
     EXPECT_EQ(fetcher.Get(server.Url("/hostile/expires")).expires, 1924992000);
 }
 
-// A raster of four coloured quarters near 7.1 E 46.9 N, cut into XYZ tiles of zooms 9-12.
+// The test tiles (MakeTestTiles) and a definition of them on the test server.
 class TileSetTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* quarters[4][7] = {{"a", "7.0", "47.0", "7.1", "46.9", "250", "30"},
-                                      {"b", "7.1", "47.0", "7.2", "46.9", "30", "250"},
-                                      {"c", "7.0", "46.9", "7.1", "46.8", "30", "30"},
-                                      {"d", "7.1", "46.9", "7.2", "46.8", "240", "240"}};
-        std::vector<std::string> parts = {"-q", dir.File("all.vrt")};
-        for (const auto& q : quarters) {
-            const std::string file = dir.File(std::string(q[0]) + ".tif");
-            ASSERT_TRUE(testsupport::RunGdal(
-                "gdal_create",
-                {"-q",      "-of", "GTiff", "-outsize", "64",    "64", "-bands", "3",
-                 "-burn",   q[5],  "-burn", q[6],       "-burn", "90", "-a_srs", "EPSG:4326",
-                 "-a_ullr", q[1],  q[2],    q[3],       q[4],    file}));
-            parts.push_back(file);
-        }
-        ASSERT_TRUE(testsupport::RunGdal("gdalbuildvrt", parts));
-        const auto cut = testsupport::Run(
-            QUILO_GDAL2TILES, {"-q", "--xyz", "-z", "9-12", "-w", "none", "--processes=1",
-                               dir.File("all.vrt"), dir.File("tiles")});
-        ASSERT_EQ(cut.status, 0) << cut.err;
-    }
+    void SetUp() override { ASSERT_TRUE(tiletest::MakeTestTiles(dir.Path())); }
     std::string Definition(const tiletest::TileServer& server) const {
         return "name = Test\nurl = " + server.Url("/{z}/{x}/{y}.png") +
                "\nzoom = 9-12\nattribution = (c) the test\n";
