@@ -184,7 +184,9 @@ OpenedMap OpenTileSource(const std::string& path, const OpenMapOptions& options)
     out.source.path = out.source.imagePath = path;
     out.source.width = opened.tiles.Width();
     out.source.height = opened.tiles.Height();
-    out.source.attribution = std::move(opened.attribution);
+    // A server named only by its address is still named where its tiles show.
+    out.source.attribution =
+        opened.attribution.empty() ? "Tiles: " + found.source->name : std::move(opened.attribution);
     if (!opened.note.empty())
         out.source.warnings.push_back(found.source->name + ": " + opened.note);
     out.tiles = std::move(opened.map);

@@ -39,6 +39,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     session_.SetImageSize(Map().Width(), Map().Height());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
+    ShowAttribution(QString::fromStdString(opened.source.attribution));
     imageNeedingGrid_ = !opened.source.worldFile.empty() && !opened.source.grid
                             ? QFile::decodeName(opened.source.imagePath.c_str())
                             : QString();
