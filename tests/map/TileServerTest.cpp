@@ -112,6 +112,15 @@ TEST_F(TileSetTest, SavedAreaIsWhatTheServerHasAndGdalPlacesItsPixels) {
 
     const auto first = testsupport::RunTool(save, "", env);
     EXPECT_EQ(first.out, "tiles\t27\nfetched\t20\nkept\t0\nmissing\t7\n") << first.err;
+    // OpenStreetMap's terms hold however its server is named; nothing is sent to it.
+    auto osm = save;
+    osm[2] = "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
+    osm[3] = dir.File("osm.mbtiles");
+    const auto refused = testsupport::RunTool(osm, "", env);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("bulk downloading of tiles is prohibited"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(osm[3]));
     const auto again = testsupport::RunTool(save, "", env);
     EXPECT_EQ(again.out, "tiles\t27\nfetched\t0\nkept\t20\nmissing\t7\n") << again.err;
 
