@@ -9,6 +9,7 @@
 #include "map/formats/MapFormats.h"
 #include "map/formats/WorldFile.h"
 #include "map/tiles/TileSource.h"
+#include "map/tiles/TileSourceMap.h"
 #include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -154,6 +155,9 @@ bool CGPSMapFrame::Create() {
     recentMaps_ = session::ReadRecentMaps(store_);
     RefreshRecentMenu();
     FillWorldMapMenu();
+    // The tile caches' size, in MB, as the user set it in the settings file; 0 for no limit.
+    map::SharedTileState()->cacheLimit =
+        std::int64_t{std::max(0, store_.ReadInt("Settings", "TileCacheMB", 2048))} << 20;
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);

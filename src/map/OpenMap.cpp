@@ -168,6 +168,7 @@ OpenedMap OpenTileSource(const std::string& path, const OpenMapOptions& options)
     TileSourceOptions tileOptions;
     tileOptions.userAgent = options.tileUserAgent;
     tileOptions.cacheFolder = TileCacheFolder();
+    tileOptions.cacheLimit = tileOptions.state->cacheLimit;
     TileSourceMap opened = OpenTileSourceMap(*found.source, tileOptions, *options.tileImages);
     if (!opened.map) {
         out.error = std::move(opened.error);

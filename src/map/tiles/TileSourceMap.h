@@ -18,6 +18,9 @@ class TileSourceState {
 public:
     // Work Offline: no request is sent; every cached tile shows, however old.
     std::atomic<bool> offline{false};
+    // The bytes each source's cache may take (TileCache::kNoLimit for no limit), for the caches
+    // opened from now on.
+    std::atomic<std::int64_t> cacheLimit{std::int64_t{2} << 30};
     // The last problem met ("" once a tile came through again), for the status line.
     [[nodiscard]] std::string Problem() const {
         const std::lock_guard lock(mutex_);
