@@ -75,3 +75,14 @@ if(QUILO_BUILD_TESTS AND QUILO_BUILD_UI)
                 $<TARGET_FILE:quilo-tool> ${QUILO_RES}/man/quilo-tool.1
                 ${CMAKE_SOURCE_DIR}/README.md)
 endif()
+
+# The tile sources the package knows (no request is sent until the user turns one on), and a
+# copy beside the built programs so that they find them before they are installed.
+file(GLOB tile_sources CONFIGURE_DEPENDS ${QUILO_RES}/tiles/*.tiles)
+install(FILES ${tile_sources} DESTINATION ${CMAKE_INSTALL_DATADIR}/quilo/tiles)
+foreach(source ${tile_sources})
+    get_filename_component(name ${source} NAME)
+    foreach(program_dir src/tool src/app)
+        configure_file(${source} ${CMAKE_BINARY_DIR}/${program_dir}/tiles/${name} COPYONLY)
+    endforeach()
+endforeach()

@@ -5,8 +5,11 @@
 #include "app/ToolbarIcons.h"
 #include "base/FileKind.h"
 #include "map/MapFolder.h"
+#include "map/OpenMap.h"
 #include "map/formats/MapFormats.h"
 #include "map/formats/WorldFile.h"
+#include "map/tiles/TileSource.h"
+#include "map/tiles/TileSourceMap.h"
 #include "platform/ImageLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
@@ -151,6 +154,10 @@ bool CGPSMapFrame::Create() {
     OnCommand(kCmdTrack);
     recentMaps_ = session::ReadRecentMaps(store_);
     RefreshRecentMenu();
+    FillWorldMapMenu();
+    // The tile caches' size, in MB, as the user set it in the settings file; 0 for no limit.
+    map::SharedTileState()->cacheLimit =
+        std::int64_t{std::max(0, store_.ReadInt("Settings", "TileCacheMB", 2048))} << 20;
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
@@ -496,6 +503,29 @@ void CGPSMapFrame::RefreshRecentMenu() {
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         actions_[id] = action;
+    }
+}
+
+void CGPSMapFrame::FillWorldMapMenu() {
+    QMenu* menu = Action(kCmdWorldMap)->menu();
+    const auto add = [&](int id, const QString& text, const QString& tip) {
+        QAction* action = menu->addAction(text);
+        action->setData(id);
+        action->setToolTip(tip);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        actions_[id] = action;
+    };
+    add(kCmdWorldMapOff, tr("Off"), tr("Back to the last map that is no tile source"));
+    // No request goes out until an entry is chosen: listing reads only the definitions.
+    for (const map::TileSourceDef& source : map::ListTileSources(map::TileSourceFolders())) {
+        if (worldMaps_.size() >= kWorldMapEntries)
+            break;
+        std::string file;
+        if (!map::FindTileSource(source.id, map::TileSourceFolders(), &file).source)
+            continue;
+        add(kCmdWorldMap1 + static_cast<int>(worldMaps_.size()),
+            QString::fromStdString(source.name), QString::fromStdString(source.attribution));
+        worldMaps_.push_back(file);
     }
 }
 

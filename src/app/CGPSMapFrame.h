@@ -139,6 +139,8 @@ private:
     // After a wheel or pinch: the preset the zoom landed on is marked, or none.
     void MarkZoomPreset();
     void RefreshRecentMenu();
+    // View > World Map: Off, then the tile sources the definition folders hold.
+    void FillWorldMapMenu();
     void SaveLastSession();
     void ToggleFullScreen();
     void BuildLoadProgress();
@@ -174,6 +176,7 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* recentMenu_ = nullptr;
     std::vector<std::string> recentMaps_;
+    std::vector<std::string> worldMaps_; // the definition files of World Map's entries
     std::set<QString> askedForGrid_;
     QWidget* loadBar_ = nullptr; // the progress bar and Cancel
     QProgressBar* loadProgress_ = nullptr;

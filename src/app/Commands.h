@@ -68,6 +68,11 @@ enum Command : int {
     kCmdRecentMap1 = 32880,
     kCmdOpenMapFolder = 32896,
     kCmdSwitchMaps = 32897,
+    kCmdWorldMap = 32898, // the submenu: Off, then the tile sources from kCmdWorldMap1 on
+    kCmdWorldMapOff = 32899,
+    kCmdWorldMap1 = 32900,
+    kCmdWorkOffline = 32932,
+    kCmdSaveMapArea = 32933,
     // The live display's, in their menus' order; a radio group's ids run in its values' order.
     kCmdDetailsPanel = 33001,
     kCmdHeadingArrow = 33002,
@@ -93,6 +98,9 @@ enum Command : int {
     kCmdAppExit = 57665,  // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
+
+// Tile sources World Map lists, at most.
+inline constexpr std::size_t kWorldMapEntries = 32;
 
 // The menus, by id: an item names the id of its menu, never the menu's text, so a menu renamed
 // keeps its items.
@@ -151,12 +159,14 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 76> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 79> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
     {Menu::File, "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
     {Menu::File, "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
+    {Menu::File, "Save Map Area...", kCmdSaveMapArea, ItemKind::Plain},
+    {Menu::File, "Work Offline", kCmdWorkOffline, ItemKind::Check},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
     {Menu::Zoom, "Zoom Out", kCmdZoomOut, ItemKind::Plain},
@@ -200,6 +210,7 @@ inline constexpr std::array<MenuItemDef, 76> kMenuItems = {{
     {Menu::Units, "Metric", kCmdUnitsMetric, ItemKind::Radio},
     {Menu::Units, "Imperial", kCmdUnitsImperial, ItemKind::Radio},
     {Menu::Units, "Nautical", kCmdUnitsNautical, ItemKind::Radio},
+    {Menu::View, "World Map", kCmdWorldMap, ItemKind::List},
     {Menu::Map, "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
     {Menu::Map, "Calibration Points...", kCmdCalibrationPoints, ItemKind::Plain},
     {Menu::Map, "Check Position...", kCmdCheckPosition, ItemKind::Plain},

@@ -4,6 +4,9 @@
 #include "app/AboutDialog.h"
 #include "app/CGPSMapFrame.h"
 #include "app/LiveCommands.h"
+#include "map/OpenMap.h"
+#include "map/tiles/TileSourceMap.h"
+#include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
 #include "view/GpsConnection.h"
@@ -12,6 +15,7 @@
 #include "view/MapView.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <algorithm>
@@ -62,6 +66,45 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
                  f.StartLoadMapFile(QString::fromStdString(f.recentMaps_[entry]));
          },
          nullptr, nullptr, static_cast<int>(session::kRecentMapCount)},
+        {kCmdWorldMapOff,
+         [](F& f, int) {
+             for (const std::string& path : f.recentMaps_)
+                 if (!map::IsTileSourcePath(path)) {
+                     f.StartLoadMapFile(QString::fromStdString(path));
+                     return;
+                 }
+         },
+         nullptr,
+         [](const F& f) {
+             return std::any_of(f.recentMaps_.begin(), f.recentMaps_.end(),
+                                [](const auto& path) { return !map::IsTileSourcePath(path); });
+         }},
+        {kCmdWorldMap1,
+         [](F& f, int id) {
+             const auto entry = static_cast<std::size_t>(id - kCmdWorldMap1);
+             if (entry < f.worldMaps_.size())
+                 f.StartLoadMapFile(QString::fromStdString(f.worldMaps_[entry]));
+         },
+         nullptr, nullptr, static_cast<int>(kWorldMapEntries)},
+        {kCmdSaveMapArea,
+         [](F& f, int) {
+             const std::optional<view::MapAreaBox> box = f.view_->AreaInView();
+             const std::string path = f.view_->MapPath().toStdString();
+             if (!box || !map::IsTileSourcePath(path)) {
+                 platform::ShowMessage(&f, tr("Show a tile source first (View > World Map)."),
+                                       tr("Save Map Area"), platform::MessageIcon::Information);
+                 return;
+             }
+             view::SaveMapArea(&f, path, *box,
+                               "QUILO/" + QCoreApplication::applicationVersion().toStdString());
+         },
+         nullptr, settled},
+        {kCmdWorkOffline,
+         [](F& f, int) {
+             map::SharedTileState()->offline = !map::SharedTileState()->offline;
+             f.view_->update();
+         },
+         [](const F&, int) { return map::SharedTileState()->offline.load(); }},
         {kCmdOpenMapFolder, [](F& f, int) { f.mapFolder_->OnOpenMapFolder(); }},
         {kCmdSwitchMaps, [](F& f, int) { f.mapFolder_->ToggleSwitchMaps(); },
          [](const F& f, int) { return f.mapFolder_->Folder().SwitchMaps(); }},

@@ -17,6 +17,8 @@
 #include "base/Number.h"
 #include "demo/DemoSession.h"
 #include "gps/GpsSourceName.h"
+#include "map/OpenMap.h"
+#include "map/tiles/TileSource.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
@@ -50,13 +52,15 @@ struct Options {
     bool sizeGiven = false;
     std::string screenshot;
     int afterMs = 0;
+    std::optional<MapPos> at;   // latitude in y
+    std::optional<double> zoom; // a tile level on a tiled map, a percentage on a scan
     int width = 800;
     int height = 600;
 };
 
 constexpr const char* kUsage =
-    "usage: quilo [MAP] [--gps SOURCE] [--baud N|auto] [--trail FILE] [--size WxH] "
-    "[--new-window]\n"
+    "usage: quilo [MAP|--tiles SOURCE] [--at LAT LON [--zoom Z]] [--gps SOURCE] [--baud N|auto] "
+    "[--trail FILE] [--size WxH] [--new-window]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
 
@@ -64,6 +68,11 @@ constexpr const char* kOptions[][2] = {
     {"--gps SOURCE", "connect at start to SOURCE, for this run (a serial device, gpsd://, "
                      "tcp://, udp://, file: or sim:)"},
     {"--baud N|auto", "the serial line's baud rate for this run; auto tries the usual rates"},
+    {"--tiles SOURCE", "show the world from a tile server: a source's name (as quilo-tool "
+                       "tiles lists them) or a URL template such as "
+                       "https://host/{z}/{x}/{y}.png"},
+    {"--at LAT LON", "open the view centred on the position"},
+    {"--zoom Z", "with --at: the tile zoom on a tiled map, the percentage on a scan"},
     {"--trail FILE", "load a trail (.trl, .gpx or .kml) after the map"},
     {"--size WxH", "the window's size in pixels, each side 1..16384 (default 800x600)"},
     {"--demo", "the demo town's map and a simulated receiver, with settings of their own"},
@@ -120,7 +129,8 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool takesValue = arg == "--trail" || arg == "--size" || arg == "--screenshot" ||
-                                arg == "--gps" || arg == "--after" || arg == "--baud";
+                                arg == "--gps" || arg == "--after" || arg == "--baud" ||
+                                arg == "--tiles" || arg == "--zoom";
         if (takesValue && i + 1 >= argc) {
             error = std::string(arg) + " needs a value";
             return std::nullopt;
@@ -137,6 +147,39 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.baud = ParseBaud(argv[++i]);
             if (!options.baud) {
                 error = "bad --baud " + std::string(argv[i]) + " (bits per second, or auto)";
+                return std::nullopt;
+            }
+        } else if (arg == "--tiles") {
+            if (!options.map.empty()) {
+                error = "--tiles takes the place of MAP";
+                return std::nullopt;
+            }
+            // Found now, so a name that is none fails here and not in a box.
+            std::string file;
+            const map::TileSourceResult found =
+                map::FindTileSource(argv[++i], map::TileSourceFolders(), &file);
+            if (!found.source) {
+                error = found.error;
+                return std::nullopt;
+            }
+            options.map = file.empty() ? std::string(argv[i]) : file;
+        } else if (arg == "--at") {
+            const auto lat = i + 2 < argc
+                                 ? base::ParseExact(base::SkipPlus(argv[i + 1]), -90.0, 90.0)
+                                 : std::nullopt;
+            const auto lon = i + 2 < argc
+                                 ? base::ParseExact(base::SkipPlus(argv[i + 2]), -180.0, 180.0)
+                                 : std::nullopt;
+            if (!lat || !lon) {
+                error = "--at needs LAT LON (-90 to 90, -180 to 180)";
+                return std::nullopt;
+            }
+            options.at = MapPos(*lon, *lat);
+            i += 2;
+        } else if (arg == "--zoom") {
+            options.zoom = base::ParseExact(std::string_view(argv[++i]), 0.0, 3200.0);
+            if (!options.zoom) {
+                error = "bad --zoom " + std::string(argv[i]) + " (a tile zoom, or a percentage)";
                 return std::nullopt;
             }
         } else if (arg == "--demo") {
@@ -168,6 +211,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
         error = "--screenshot needs a map or --demo";
         return std::nullopt;
     }
+    if (options.zoom && !options.at) {
+        error = "--zoom needs --at";
+        return std::nullopt;
+    }
     if (afterGiven && options.screenshot.empty()) {
         error = "--after needs --screenshot";
         return std::nullopt;
@@ -181,8 +228,9 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
 
 // A start that asks for nothing but files to open gives them to the window already running.
 bool HandsOver(const Options& options) {
-    return !options.demo && !options.newWindow && options.screenshot.empty() &&
-           options.gpsDevice.empty() && !options.baud && !options.sizeGiven;
+    return !options.demo && !options.newWindow && options.screenshot.empty() && !options.at &&
+           !map::IsTileSourcePath(options.map) && options.gpsDevice.empty() && !options.baud &&
+           !options.sizeGiven;
 }
 
 QString Absolute(const std::string& path) {
@@ -256,6 +304,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("QUILO");
+    QApplication::setApplicationVersion(QUILO_VERSION_TEXT); // tile servers are told it
     QApplication::setOrganizationName("Morvellan Software Inc.");
     app::QuitOnCaughtSignals();
 
@@ -326,10 +375,14 @@ int main(int argc, char** argv) {
     const std::string map = demo ? demo->MapPath().toStdString() : options->map;
     // A screenshot waits for the whole map; a window shows it loading (a big scan's picture
     // first) and answers meanwhile.
-    if (!map.empty() && screenshot && !frame.LoadMapFile(QString::fromStdString(map)))
+    // A position to open at needs the map there first.
+    const bool wait = screenshot || options->at;
+    if (!map.empty() && wait && !frame.LoadMapFile(QString::fromStdString(map)) && screenshot)
         return 2;
-    if (!map.empty() && !screenshot)
+    if (!map.empty() && !wait)
         frame.StartLoadMapFile(QString::fromStdString(map));
+    if (options->at && !app::QuitRequested())
+        frame.View().OpenAt(*options->at, options->zoom);
     if (map.empty() && !app::QuitRequested())
         frame.RestoreLastSession();
     if (!options->trail.empty() && !app::QuitRequested())
@@ -351,7 +404,8 @@ int main(int argc, char** argv) {
 
     int status = 2; // unless the frame is written: a signal may end the run first
     QTimer::singleShot(options->afterMs, &frame, [&] {
-        // A tile set's tiles come as they are shown: those in view, every one.
+        // A tile set's tiles come as they are shown: those in view, every one (from the server
+        // too, for a tile source).
         frame.View().WaitForTilesInView();
         status = WritePng(frame.grab().toImage(), options->screenshot) ? 0 : 2;
         QApplication::quit();

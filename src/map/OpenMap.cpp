@@ -3,6 +3,8 @@
 #include "map/formats/KmzArchive.h"
 #include "map/formats/OverlayMosaic.h"
 #include "map/pyramid/PyramidCache.h"
+#include "map/tiles/TileCache.h"
+#include "map/tiles/TileSourceMap.h"
 #include "platform/FileIo.h"
 
 #include <sys/stat.h>
@@ -146,10 +148,60 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     return out;
 }
 
+// A tile source is no file of the table: its row is its own, named for what --info prints.
+constexpr MapFormat kTileSourceFormat{
+    MapFileKind::MbTiles, "tile-source", "Tile Sources (*.tiles)", "*.tiles", "", nullptr, nullptr};
+
+OpenedMap OpenTileSource(const std::string& path, const OpenMapOptions& options) {
+    OpenedMap out;
+    const TileSourceResult found = path.ends_with(".tiles")
+                                       ? ReadTileSourceFile(path)
+                                       : FindTileSource(path, TileSourceFolders());
+    if (!found.source) {
+        out.error = found.error;
+        return out;
+    }
+    if (options.tileImages == nullptr) {
+        out.error = "no decoder of map tiles";
+        return out;
+    }
+    TileSourceOptions tileOptions;
+    tileOptions.userAgent = options.tileUserAgent;
+    tileOptions.cacheFolder = TileCacheFolder();
+    tileOptions.cacheLimit = tileOptions.state->cacheLimit;
+    TileSourceMap opened = OpenTileSourceMap(*found.source, tileOptions, *options.tileImages);
+    if (!opened.map) {
+        out.error = std::move(opened.error);
+        return out;
+    }
+    std::string why;
+    out.source.grid =
+        SharedGrid(GridGeoreference::FromAffine(kWebMercator, opened.tiles.WorldFile(), &why));
+    if (!out.source.grid) {
+        out.error = why;
+        return out;
+    }
+    out.source.format = &kTileSourceFormat;
+    out.source.path = out.source.imagePath = path;
+    out.source.width = opened.tiles.Width();
+    out.source.height = opened.tiles.Height();
+    // A server named only by its address is still named where its tiles show.
+    out.source.attribution =
+        opened.attribution.empty() ? "Tiles: " + found.source->name : std::move(opened.attribution);
+    if (!opened.note.empty())
+        out.source.warnings.push_back(found.source->name + ": " + opened.note);
+    out.tiles = std::move(opened.map);
+    return out;
+}
+
 // The pixels of the map file at mapPath, and what the file says of them; *kind the kind of map
 // it shows (ShownKind).
 OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
                      OpenMapEvents& events, std::string* kind) {
+    if (IsTileSourcePath(mapPath)) {
+        *kind = std::string(kTileSourceFormat.name);
+        return OpenTileSource(mapPath, options);
+    }
     OpenedMap out;
     const auto cancelled = [&events] { return events.Cancelled(); };
     MapSourceResult read = ReadMapSource(mapPath, cancelled);
@@ -216,6 +268,10 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
 }
 
 } // namespace
+
+bool IsTileSourcePath(std::string_view path) {
+    return path.ends_with(".tiles") || path.starts_with("http://") || path.starts_with("https://");
+}
 
 OpenedMap OpenMap(const std::string& mapPath, const OpenMapOptions& options,
                   OpenMapEvents& events) {

@@ -6,6 +6,7 @@
 #include "map/formats/MbTiles.h"
 
 #include <string>
+#include <string_view>
 
 namespace map {
 
@@ -31,6 +32,11 @@ struct OpenedMap : DecodedImage {
 // an archive is never kept. A document of several ground overlays opens as one map: each overlay
 // decoded in turn and drawn where it lies (one that does not decode is left out with a warning in
 // source); the mosaic of a KMZ is kept under the archive.
+// A tile source's definition file (*.tiles) or a URL template (http:// or https://) opens as
+// the whole world in Web Mercator, its tiles fetched as they are shown (OpenTileSourceMap).
 OpenedMap OpenMap(const std::string& path, const OpenMapOptions& options, OpenMapEvents& events);
+
+// Whether OpenMap opens path as a tile source.
+bool IsTileSourcePath(std::string_view path);
 
 } // namespace map

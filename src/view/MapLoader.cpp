@@ -195,6 +195,7 @@ void MapLoader::Start(const QString& path) {
             options.cacheFolder = map::PyramidCache::DefaultFolder();
             options.otherImages = &otherImages;
             options.tileImages = &tileImages;
+            options.tileUserAgent = "QUILO/" + QCoreApplication::applicationVersion().toStdString();
             job->result = map::OpenMap(QFile::encodeName(job->path).toStdString(), options, events);
         },
         [this, job] { Decoded(job); });

@@ -247,6 +247,7 @@ void MapView::resizeEvent(QResizeEvent* event) {
     // The scroll offset stays: the image point at the top-left corner keeps its place.
     geometry_.SetClientSize(event->size().width(), event->size().height());
     loading_.SetClientSize(event->size().width(), event->size().height());
+    PlaceAttribution();
 }
 
 } // namespace view

@@ -11,6 +11,7 @@
 #include "view/MapPaint.h"
 #include "view/PointPlaces.h"
 #include "view/PointerGesture.h"
+#include "view/SaveMapArea.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
@@ -31,6 +32,7 @@
 #include <vector>
 
 class QGestureEvent;
+class QLabel;
 class QNativeGestureEvent;
 class QTimer;
 class SettingsStore;
@@ -75,6 +77,14 @@ public:
     void GoToMapCentre();
     // Centres on an image pixel (column, row from the top).
     void CentreOn(const MapPos& image);
+    // Centres on a position (latitude in y) of a placed map, at zoom when given: a tile zoom on
+    // a map of Web Mercator tiles, a percentage on any other.
+    void OpenAt(const MapPos& geo, std::optional<double> zoom);
+    // The area the view shows, in degrees, with its tile zoom on a map of tiles.
+    [[nodiscard]] std::optional<MapAreaBox> AreaInView() const;
+    // The words a map's owner asks to be shown with it, bottom right ("" for none); a tile
+    // source's problems and Work Offline are told beside them.
+    void ShowAttribution(const QString& attribution);
     // The position (latitude in y) under view pixel at; none while the map is uncalibrated or
     // another one loads. The context menu's commands named for a place act there.
     [[nodiscard]] std::optional<MapPos> PositionAt(QPoint at) const;
@@ -174,6 +184,7 @@ private:
     void SetShownMap(std::shared_ptr<map::TiledMap> map);
 
     void Tell(const session::Notice& notice);
+    void PlaceAttribution();
     void CreatePointerHandling();
     // Zooms by factor about view pixel at; a run of steps at one pixel keeps one map point.
     void ZoomAt(double factor, ViewPoint at);
@@ -185,6 +196,8 @@ private:
     std::shared_ptr<map::TiledMap> map_;
     std::shared_ptr<const map::ShownMap> shown_;
     QString mapImagePath_;
+    QLabel* attribution_ = nullptr; // made for the first map that asks for one
+    QString attributionText_;
     QString imageNeedingGrid_;
     TrailPens trailPens_;
     SymbolCache symbols_;

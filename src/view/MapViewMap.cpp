@@ -38,6 +38,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     session_.SetImageSize(shown_->Width(), shown_->Height());
     geometry_.SetScrollOffset(scroll);
     mapImagePath_ = path;
+    ShowAttribution(QString::fromStdString(opened.source.attribution));
     imageNeedingGrid_ = map::AsksForGrid(opened.source)
                             ? QFile::decodeName(opened.source.imagePath.c_str())
                             : QString();

@@ -72,6 +72,8 @@ struct OpenMapOptions {
     // The tiles of MBTiles files; null: those do not open. It must outlive the maps opened,
     // which decode their tiles as they are shown.
     const TileImageDecoder* tileImages = nullptr;
+    // What a tile server is told asks ("QUILO/<version>").
+    std::string tileUserAgent = "QUILO";
 };
 
 // An image decoded into its pyramid.

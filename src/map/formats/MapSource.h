@@ -41,6 +41,8 @@ struct MapSource {
     // the user may name the grid (WritePrj).
     std::string worldFile;
     std::vector<std::string> warnings; // "PATH: REASON" lines to tell the user
+    // The words the map's owner asks to be shown with it (a tile server's), bottom right.
+    std::string attribution;
     // Two or more when a document's ground overlays are shown as one map: the image is then
     // theirs drawn in this order, each over the ones before, into width x height pixels, which
     // grid places; imagePath names the document.

@@ -24,8 +24,7 @@ namespace {
 
 constexpr int kTile = MapPyramid::kTileSize;
 constexpr int kMaxZoom = 30;
-constexpr double kMercatorHalf = 20037508.342789244; // metres from 0 to the edge
-constexpr double kMaxLatitude = 85.0511287798066;
+constexpr double kMaxLatitude = kMercatorMaxLatitude;
 
 // Every query is bounded: a tiles table or metadata that is a view may be a query without end
 // (a recursive one), and reading the file must neither hang nor keep a core busy. Rows that are
@@ -187,34 +186,6 @@ std::optional<std::array<double, 4>> ParseBounds(std::string_view text) {
     return b;
 }
 
-// The tile that holds a west or north edge (first), or an east or south one (last: an edge on
-// a tile boundary belongs to the tile before it). A hair of tolerance keeps an edge computed
-// from a tile's own corner on that tile.
-int Tile(double fraction, int zoom, bool last) {
-    const double n = std::ldexp(1.0, zoom);
-    const double at = fraction * n;
-    const double tile = last ? std::ceil(at - 1e-6) - 1 : std::floor(at + 1e-6);
-    return static_cast<int>(std::clamp(tile, 0.0, n - 1));
-}
-
-int Column(double lon, int zoom, bool last = false) {
-    return Tile((lon + 180.0) / 360.0, zoom, last);
-}
-
-int Row(double lat, int zoom, bool last = false) {
-    const double phi = lat * std::numbers::pi / 180.0;
-    return Tile((1.0 - std::asinh(std::tan(phi)) / std::numbers::pi) / 2.0, zoom, last);
-}
-
-double Longitude(int column, int zoom) {
-    return column / std::ldexp(1.0, zoom) * 360.0 - 180.0;
-}
-
-double Latitude(int row, int zoom) {
-    const double y = std::numbers::pi * (1.0 - 2.0 * row / std::ldexp(1.0, zoom));
-    return std::atan(std::sinh(y)) * 180.0 / std::numbers::pi;
-}
-
 } // namespace
 
 bool IsMbTilesFile(int fd) {
@@ -225,35 +196,6 @@ bool IsMbTilesFile(int fd) {
     } while (got < 0 && errno == EINTR);
     return got == sizeof head &&
            std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
-}
-
-std::array<double, 6> MbTilesInfo::WorldFile() const {
-    const double resolution = 2.0 * kMercatorHalf / (std::ldexp(1.0, zoom) * kTile);
-    const double west = -kMercatorHalf + static_cast<double>(firstColumn) * kTile * resolution;
-    const double north = kMercatorHalf - static_cast<double>(firstRow) * kTile * resolution;
-    return {resolution, 0.0, 0.0, -resolution, west + resolution / 2, north - resolution / 2};
-}
-
-TileLevel MbTilesInfo::Level(int index) const {
-    TileLevel level;
-    // Level 0's first and last tiles, and the tiles of zoom - index that hold them.
-    const int first[2] = {firstColumn, firstRow};
-    const int last[2] = {firstColumn + columns - 1, firstRow + rows - 1};
-    int count[2] = {};
-    double origin[2] = {};
-    for (int axis = 0; axis < 2; ++axis) {
-        const int coarse = first[axis] >> index;
-        count[axis] = (last[axis] >> index) - coarse + 1;
-        origin[axis] =
-            std::ldexp(static_cast<double>(first[axis] - (coarse << index)) * kTile, -index);
-    }
-    level.columns = count[0];
-    level.rows = count[1];
-    level.width = count[0] * kTile;
-    level.height = count[1] * kTile;
-    level.originX = origin[0];
-    level.originY = origin[1];
-    return level;
 }
 
 MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<bool()>& cancelled) {
@@ -315,8 +257,8 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<b
     const int north = std::clamp(n - 1 - extent.Int(3), 0, n - 1);
     const int south = std::clamp(n - 1 - extent.Int(2), north, n - 1);
     const std::array<double, 4> tileBounds{
-        Longitude(west, info.maxZoom), Latitude(south + 1, info.maxZoom),
-        Longitude(east + 1, info.maxZoom), Latitude(north, info.maxZoom)};
+        MercatorLongitude(west, info.maxZoom), MercatorLatitude(south + 1, info.maxZoom),
+        MercatorLongitude(east + 1, info.maxZoom), MercatorLatitude(north, info.maxZoom)};
     // Bounds that miss the tiles altogether are wrong.
     if (!bounds || (*bounds)[2] <= tileBounds[0] || (*bounds)[0] >= tileBounds[2] ||
         (*bounds)[3] <= tileBounds[1] || (*bounds)[1] >= tileBounds[3])
@@ -324,12 +266,12 @@ MbTilesInfoResult ReadMbTilesInfo(const std::string& path, const std::function<b
     info.bounds = *bounds;
     // The most detailed zoom whose tiles over the bounds fit one map.
     for (info.zoom = info.maxZoom; info.zoom >= 0; --info.zoom) {
-        info.firstColumn = Column(info.bounds[0], info.zoom);
-        info.firstRow = Row(info.bounds[3], info.zoom);
-        info.columns = std::max(Column(info.bounds[2], info.zoom, true), info.firstColumn) -
+        info.firstColumn = MercatorColumn(info.bounds[0], info.zoom);
+        info.firstRow = MercatorRow(info.bounds[3], info.zoom);
+        info.columns = std::max(MercatorColumn(info.bounds[2], info.zoom, true), info.firstColumn) -
                        info.firstColumn + 1;
-        info.rows =
-            std::max(Row(info.bounds[1], info.zoom, true), info.firstRow) - info.firstRow + 1;
+        info.rows = std::max(MercatorRow(info.bounds[1], info.zoom, true), info.firstRow) -
+                    info.firstRow + 1;
         if (info.columns <= kMaxMbTilesSide / kTile && info.rows <= kMaxMbTilesSide / kTile)
             break;
     }

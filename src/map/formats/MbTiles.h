@@ -3,6 +3,7 @@
 #include "map/formats/ImageDecoder.h"
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/TiledMap.h"
+#include "map/pyramid/WebMercator.h"
 
 #include <array>
 #include <functional>
@@ -16,42 +17,16 @@ namespace map {
 struct MapSource;
 struct MapSourceResult;
 
-// Web Mercator, the grid of every MBTiles tile set.
-inline constexpr std::string_view kWebMercator = "EPSG:3857";
-
-// Decodes one tile's image bytes (PNG, JPEG, WebP) into kTileSize x kTileSize 0xFFRRGGBB
-// pixels, transparency laid over white; false, with *error, when the bytes are no such image.
-// The core reads no image format of these itself: the caller brings a decoder.
-class TileImageDecoder {
-public:
-    virtual ~TileImageDecoder() = default;
-    [[nodiscard]] virtual bool Decode(std::string_view bytes, MapPixel* out,
-                                      std::string* error) const = 0;
-};
-
 // What an MBTiles file holds, and how it is shown: a map drawn at the file's own zooms, level 0
 // at the most detailed zoom whose tiles over the bounds stay within kMaxMbTilesSide pixels a
 // side, each coarser level one zoom less, down to kMbTilesUnderZoom zooms below the file's
 // coarsest (those reduced from finer tiles).
-struct MbTilesInfo {
+struct MbTilesInfo : WebMercatorTiles {
     std::string name;   // the metadata's name, if any
     std::string format; // "png", "jpg", "webp"
     int minZoom = 0;    // of the tiles present
     int maxZoom = 0;
     std::array<double, 4> bounds{}; // west, south, east, north, degrees
-    int zoom = 0;                   // shown at level 0
-    int levels = 1;                 // zooms shown, from zoom down
-    int firstColumn = 0;            // of the tiles at zoom, XYZ numbering (row 0 at the north)
-    int firstRow = 0;
-    int columns = 0;
-    int rows = 0;
-    [[nodiscard]] int Width() const { return columns * MapPyramid::kTileSize; }
-    [[nodiscard]] int Height() const { return rows * MapPyramid::kTileSize; }
-    // Pixels to Web Mercator metres in a world file's order (GridGeoreference::FromAffine).
-    [[nodiscard]] std::array<double, 6> WorldFile() const;
-    // Level index of the map: the file's tiles at zoom - index that cover level 0, and where
-    // level 0's corner lies on them.
-    [[nodiscard]] TileLevel Level(int index) const;
 };
 
 // The longest side of level 0: zoom 22 over the whole world, which 32-bit view pixels still
