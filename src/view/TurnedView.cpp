@@ -10,6 +10,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <numbers>
 
 namespace view {
 
@@ -24,17 +25,22 @@ void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) 
     const ViewGeometry& g = scene.geometry;
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
-    // The client area turned any way stays within its diagonal about the middle.
-    const int side = static_cast<int>(std::ceil(std::hypot(g.ClientWidth(), g.ClientHeight()))) + 2;
-    const int dx = (side - g.ClientWidth()) / 2;
-    const int dy = (side - g.ClientHeight()) / 2;
+    // The box round the client area turned back: at a quarter turn no more pixels than the
+    // view, at 45 degrees about twice as many. A pixel more each side for the rounding.
+    const double r = g.Rotation() * std::numbers::pi / 180.0;
+    const double c = std::abs(std::cos(r));
+    const double s = std::abs(std::sin(r));
+    const int width = static_cast<int>(std::ceil(g.ClientWidth() * c + g.ClientHeight() * s)) + 2;
+    const int height = static_cast<int>(std::ceil(g.ClientWidth() * s + g.ClientHeight() * c)) + 2;
+    const int dx = (width - g.ClientWidth()) / 2;
+    const int dy = (height - g.ClientHeight()) / 2;
     ViewGeometry plain = g;
     plain.SetRotation(0.0);
-    plain.SetClientSize(side, side);
+    plain.SetClientSize(width, height);
     // Kept for the next frame: the paint runs on the window's thread only.
     static QImage square;
-    if (square.width() != side || square.height() != side)
-        square = QImage(side, side, QImage::Format_RGB32);
+    if (square.width() != width || square.height() != height)
+        square = QImage(width, height, QImage::Format_RGB32);
     {
         QPainter into(&square);
         PaintMapIn(into, scene, plain, {offset.x - dx, offset.y - dy});

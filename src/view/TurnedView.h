@@ -18,7 +18,7 @@ namespace view {
 
 struct MapScene;
 
-// The map of a turned frame: sampled unturned over a square that covers the client area at any
+// The map of a turned frame: sampled unturned over the box that covers the client area at its
 // angle, then turned onto it by nearest neighbour, so the map's pixels stay sharp.
 void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
 
