@@ -119,10 +119,7 @@ TEST_F(ScreenSaverTest, AlarmNoticeIsCriticalAndReplacesTheOneBefore) {
     DesktopNotifier notifier(QDBusConnection::connectToBus(address, "quilo"));
     notifier.Notify("QUILO alarm", "one");
     ASSERT_TRUE(testsupport::PumpUntil([&] { return notifications.shown.size() == 1; }));
-    // The answer's id must have come back before the next notice can replace it.
-    QDBusConnection("quilo").call(QDBusMessage::createMethodCall(
-        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId"));
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the answer's id, which the next notice replaces
     notifier.Notify("QUILO alarm", "two");
     ASSERT_TRUE(testsupport::PumpUntil([&] { return notifications.shown.size() == 2; }));
     using Shown = FakeNotifications::Shown;

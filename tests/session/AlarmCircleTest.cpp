@@ -78,11 +78,4 @@ TEST(AlarmCircleTest, FixSequenceTable) {
     }
 }
 
-TEST(AlarmCircleTest, HostileSettingsAreBounded) {
-    AlarmWatch watch;
-    watch.Set(AlarmCircle{AlarmCircle::Kind::Leave, kCentre, std::nan(""), 0});
-    EXPECT_FALSE(watch.Add(MapPos(std::nan(""), 50.0))) << "no place says nothing";
-    EXPECT_TRUE(watch.Add(North(5))) << "a radius of 1 m, a grace of one fix";
-}
-
 } // namespace

@@ -35,6 +35,7 @@ TEST(CourseUpTest, SmoothedCourseTable) {
         {"between the limits after a stop: still held", 5, {{5, 200}, {0.5, 10}, {1.2, 10}}, 200.0},
         {"between the limits while moving: still turning", 5, {{5, 200}, {1.2, 220}}, 210.0},
         {"moving again after a stop: the new course alone", 5, {{5, 200}, {0.1, 0}, {2, 20}}, 20.0},
+        {"an unknown speed is a stop", 10, {{5, 0}, {NAN, 0}, {5, 90}}, 90.0},
         {"circling holds what was up", 5, {{5, 0}, {5, 90}, {5, 180}, {5, 270}}, 90.0},
     };
     for (const Row& row : rows) {
@@ -50,18 +51,6 @@ TEST(CourseUpTest, SmoothedCourseTable) {
             EXPECT_NEAR(std::remainder(*smoother.Course() - *row.up, 360.0), 0.0, 1e-9);
         }
     }
-}
-
-TEST(CourseUpTest, UnknownSpeedStopsAndTimeGoingBackRestarts) {
-    CourseSmoother smoother(10);
-    smoother.Add(5000, 5.0, 0.0);
-    smoother.Add(6000, std::nullopt, 90.0);
-    EXPECT_FALSE(smoother.Moving());
-    // A replay starting over: the old courses must not pull the new one.
-    smoother.Add(7000, 5.0, 0.0);
-    smoother.Add(1000, 5.0, 90.0);
-    ASSERT_TRUE(smoother.Course());
-    EXPECT_DOUBLE_EQ(*smoother.Course(), 90.0);
 }
 
 } // namespace
