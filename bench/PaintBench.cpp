@@ -5,7 +5,8 @@
 // view shifted by a pixel each frame, as when it follows the GPS: nothing drawn for one frame
 // fits the next). Reports the median of repeated runs per case; --benchmark_format=json writes
 // the figures as JSON. A still frame is also timed with the live display's overlays on: the
-// heading arrow, a 25 m accuracy circle, the scale bar and the bearing line to a point. With
+// heading arrow, a 25 m accuracy circle, the scale bar and the bearing line to a point; and with
+// them on a map turned course-up, moving. With
 // --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare the pictures
 // of two builds. An MBTiles map (4096 x 3072 pixels of Web Mercator at zoom 15, written once by
 // GDAL's gdal_translate -of MBTILES, PNG tiles) is opened through the map loader as a user opens
@@ -219,14 +220,15 @@ void SendMouse(view::MapView& view, QEvent::Type type, QPoint at, Qt::MouseButto
     QCoreApplication::sendEvent(&view, &event);
 }
 
-enum Motion { kStill, kDragging, kMoving, kLiveOverlays };
+enum Motion { kStill, kDragging, kMoving, kLiveOverlays, kTurned };
 
 // The GPS near the view's centre, moving at 5 m/s, 25 m sure of itself, going to a point 300
-// pixels off; or all of it off again.
-void ShowLiveOverlays(view::MapView& view, bool on) {
-    view.Change([&view, on](session::MapSession& s) {
+// pixels off; or all of it off again. courseUp turns the map so the course (60 degrees) is up.
+void ShowLiveOverlays(view::MapView& view, bool on, bool courseUp = false) {
+    view.Change([&view, on, courseUp](session::MapSession& s) {
         session::LiveSettings settings;
         settings.headingArrow = settings.accuracyCircle = settings.scaleBar = on;
+        settings.courseUp = courseUp;
         s.Live().SetSettings(settings);
         if (!on) {
             s.Live().StopGoTo();
@@ -261,10 +263,11 @@ void PaintFrame(benchmark::State& state) {
     view.WaitForTilesInView();
     const view::ViewPoint centre = view.Geometry().ScrollOffset();
     const bool dragging = state.range(2) == kDragging;
-    const bool moving = state.range(2) == kMoving;
-    const bool live = state.range(2) == kLiveOverlays;
+    const bool turned = state.range(2) == kTurned;
+    const bool moving = state.range(2) == kMoving || turned;
+    const bool live = state.range(2) == kLiveOverlays || turned;
     if (live)
-        ShowLiveOverlays(view, true);
+        ShowLiveOverlays(view, true, turned);
     const QPoint press(gWindow.width() / 2, gWindow.height() / 2);
     if (dragging)
         SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton);
@@ -297,6 +300,7 @@ void PaintFrame(benchmark::State& state) {
                                                    : "12000 x 9000") +
                    std::string(", zoom ") + std::to_string(state.range(1)) + "%" +
                    (dragging ? ", dragging"
+                    : turned ? ", course up, live overlays, moving"
                     : moving ? ", moving"
                     : live   ? ", live overlays"
                              : ""));
@@ -334,7 +338,7 @@ BENCHMARK(PaintFrame)
     ->ReportAggregatesOnly(true);
 
 BENCHMARK(PaintFrame)
-    ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays}})
+    ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays, kTurned}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

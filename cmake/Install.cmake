@@ -64,6 +64,19 @@ if(QUILO_BUILD_UI)
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
     add_custom_target(quilo_icons ALL DEPENDS ${icons})
+
+    # Help > User Guide: the README's sections for users as HTML.
+    add_executable(quilo-guide ${CMAKE_SOURCE_DIR}/src/app/GuideMain.cpp)
+    target_link_libraries(quilo-guide PRIVATE Qt6::Gui)
+    quilo_warnings(quilo-guide)
+    add_custom_command(OUTPUT ${QUILO_GUIDE}
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
+                $<TARGET_FILE:quilo-guide> ${CMAKE_SOURCE_DIR}/README.md ${QUILO_GUIDE}
+        DEPENDS quilo-guide ${CMAKE_SOURCE_DIR}/README.md
+        COMMENT "Writing the user guide"
+        VERBATIM)
+    add_custom_target(quilo_guide ALL DEPENDS ${QUILO_GUIDE})
+    install(FILES ${QUILO_GUIDE} DESTINATION ${CMAKE_INSTALL_DATADIR}/quilo)
 endif()
 
 # The manual pages must name every option the programs' --help names, and no other; the

@@ -266,7 +266,8 @@ void CGPSMapFrame::BuildActions() {
         const bool toggle =
             std::any_of(kButtonToggles.begin(), kButtonToggles.end(),
                         [&button](const ButtonToggleDef& d) { return d.buttonId == button.id; });
-        action->setCheckable(toggle);
+        // A menu item's check mark stays: Course Up and Night Mode hold one.
+        action->setCheckable(toggle || action->isCheckable());
     }
     Action(kCmdMenuBarToolbar)->setIcon(MakeToolbarToggleIcon());
     Action(kCmdMenuBarToolbar)->setToolTip("Toolbar");
@@ -572,6 +573,10 @@ void CGPSMapFrame::SaveLastSession() {
 }
 
 void CGPSMapFrame::closeEvent(QCloseEvent* event) {
+    if (live_ != nullptr && !live_->MayClose()) {
+        event->ignore();
+        return;
+    }
     if (view_ != nullptr)
         SaveLastSession();
     QMainWindow::closeEvent(event);

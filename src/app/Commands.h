@@ -95,7 +95,30 @@ enum Command : int {
     kCmdResetTrip = 33019,
     kCmdGoToHere = 33020, // the context menu's
     kCmdMapsHere = 33021, // the context menu's submenu of the folder's maps under the press
-    kCmdAppExit = 57665,  // Ctrl+Q: closes without saving the show flags
+    // Course-up and the alarm circle.
+    kCmdCourseUp = 33022,
+    kCmdCourseSmoothing2 = 33023,
+    kCmdCourseSmoothing5 = 33024,
+    kCmdCourseSmoothing10 = 33025,
+    kCmdCourseSmoothing20 = 33026,
+    kCmdAnchorAlarm = 33030,
+    kCmdAlarmCircleHere = 33031, // the context menu's
+    kCmdClearAlarm = 33032,
+    kCmdAlarmRadius25 = 33033,
+    kCmdAlarmRadius50 = 33034,
+    kCmdAlarmRadius100 = 33035,
+    kCmdAlarmRadius250 = 33036,
+    kCmdAlarmRadius500 = 33037,
+    kCmdAlarmGrace1 = 33038,
+    kCmdAlarmGrace3 = 33039,
+    kCmdAlarmGrace5 = 33040,
+    kCmdAlarmGrace10 = 33041,
+    kCmdKiosk = 33045,
+    kCmdLargeToolbar = 33046,
+    kCmdTouchTurn = 33047,
+    kCmdShortcuts = 33048,
+    kCmdUserGuide = 33049,
+    kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
 
@@ -118,6 +141,9 @@ enum class Menu {
     NightDimming,
     Units,
     ArrivalRadius,
+    CourseSmoothing,
+    AlarmRadius,
+    AlarmGrace,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -128,7 +154,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 12> kMenus = {{
+inline constexpr std::array<MenuDef, 15> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -140,6 +166,9 @@ inline constexpr std::array<MenuDef, 12> kMenus = {{
     {Menu::NightDimming, Menu::View, "Night Dimming"},
     {Menu::Units, Menu::View, "Units"},
     {Menu::ArrivalRadius, Menu::Gps, "Arrival Radius"},
+    {Menu::CourseSmoothing, Menu::View, "Course Smoothing"},
+    {Menu::AlarmRadius, Menu::Gps, "Alarm Radius"},
+    {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -159,7 +188,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 79> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 103> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -211,6 +240,17 @@ inline constexpr std::array<MenuItemDef, 79> kMenuItems = {{
     {Menu::Units, "Imperial", kCmdUnitsImperial, ItemKind::Radio},
     {Menu::Units, "Nautical", kCmdUnitsNautical, ItemKind::Radio},
     {Menu::View, "World Map", kCmdWorldMap, ItemKind::List},
+    // Course-up.
+    {Menu::View, "", 0, ItemKind::Separator},
+    {Menu::View, "Course Up", kCmdCourseUp, ItemKind::Check},
+    {Menu::CourseSmoothing, "2 s", kCmdCourseSmoothing2, ItemKind::Radio},
+    {Menu::CourseSmoothing, "5 s", kCmdCourseSmoothing5, ItemKind::Radio},
+    {Menu::CourseSmoothing, "10 s", kCmdCourseSmoothing10, ItemKind::Radio},
+    {Menu::CourseSmoothing, "20 s", kCmdCourseSmoothing20, ItemKind::Radio},
+    // For a touch screen on a dashboard.
+    {Menu::View, "Kiosk Mode", kCmdKiosk, ItemKind::Check},
+    {Menu::View, "Large Toolbar", kCmdLargeToolbar, ItemKind::Check},
+    {Menu::View, "Two-Finger Turn", kCmdTouchTurn, ItemKind::Check},
     {Menu::Map, "Enter Calibration Point...", kCmdEnterCalibrationPoint, ItemKind::Plain},
     {Menu::Map, "Calibration Points...", kCmdCalibrationPoints, ItemKind::Plain},
     {Menu::Map, "Check Position...", kCmdCheckPosition, ItemKind::Plain},
@@ -231,12 +271,28 @@ inline constexpr std::array<MenuItemDef, 79> kMenuItems = {{
     {Menu::ArrivalRadius, "100 m", kCmdRadius100, ItemKind::Radio},
     {Menu::ArrivalRadius, "250 m", kCmdRadius250, ItemKind::Radio},
     {Menu::Gps, "Reset Trip Meter", kCmdResetTrip, ItemKind::Plain},
+    // The alarm circle.
+    {Menu::Gps, "", 0, ItemKind::Separator},
+    {Menu::Gps, "Anchor Alarm", kCmdAnchorAlarm, ItemKind::Check},
+    {Menu::Gps, "Clear Alarm Circle", kCmdClearAlarm, ItemKind::Plain},
+    {Menu::AlarmRadius, "25 m", kCmdAlarmRadius25, ItemKind::Radio},
+    {Menu::AlarmRadius, "50 m", kCmdAlarmRadius50, ItemKind::Radio},
+    {Menu::AlarmRadius, "100 m", kCmdAlarmRadius100, ItemKind::Radio},
+    {Menu::AlarmRadius, "250 m", kCmdAlarmRadius250, ItemKind::Radio},
+    {Menu::AlarmRadius, "500 m", kCmdAlarmRadius500, ItemKind::Radio},
+    {Menu::AlarmGrace, "1 Fix", kCmdAlarmGrace1, ItemKind::Radio},
+    {Menu::AlarmGrace, "3 Fixes", kCmdAlarmGrace3, ItemKind::Radio},
+    {Menu::AlarmGrace, "5 Fixes", kCmdAlarmGrace5, ItemKind::Radio},
+    {Menu::AlarmGrace, "10 Fixes", kCmdAlarmGrace10, ItemKind::Radio},
+    {Menu::Help, "Keyboard Shortcuts...", kCmdShortcuts, ItemKind::Plain},
+    {Menu::Help, "User Guide...", kCmdUserGuide, ItemKind::Plain},
     {Menu::Help, "About...", kCmdAbout, ItemKind::Plain},
     {Menu::Context, "New Point at Cursor", kCmdNewPointAtCursor, ItemKind::Plain},
     {Menu::Context, "Go to GPS Position", kCmdGoToGpsPosition, ItemKind::Plain},
     {Menu::Context, "Go to Map Centre", kCmdGoToMapCentre, ItemKind::Plain},
     {Menu::Context, "Maps Here", kCmdMapsHere, ItemKind::List},
     {Menu::Context, "Go to This Point", kCmdGoToHere, ItemKind::Plain},
+    {Menu::Context, "Alarm Circle Here", kCmdAlarmCircleHere, ItemKind::Plain},
     {Menu::None, "Toolbar", kCmdMenuBarToolbar, ItemKind::Check},
     {Menu::None, "Quit", kCmdAppExit, ItemKind::Plain},
 }};
@@ -261,7 +317,7 @@ struct ShortcutDef {
     std::string_view keys;
 };
 
-inline constexpr std::array<ShortcutDef, 13> kShortcuts = {{
+inline constexpr std::array<ShortcutDef, 15> kShortcuts = {{
     {kCmdLoadMap, "Ctrl+O"},
     {kCmdSaveTrail, "Ctrl+S"},
     {kCmdLoadTrail, "Ctrl+L"},
@@ -275,6 +331,8 @@ inline constexpr std::array<ShortcutDef, 13> kShortcuts = {{
     {kCmdGoToPosition, "Ctrl+G"},
     {kCmdDetailsPanel, "D"},
     {kCmdNightMode, "N"},
+    {kCmdCourseUp, "U"},
+    {kCmdUserGuide, "F1"},
 }};
 
 struct ZoomDef {
@@ -294,7 +352,17 @@ inline constexpr std::array<ZoomDef, 8> kZoomLevels = {{{kCmdZoom25, 0.25},
 inline constexpr double kZoomInStep = view::ViewGeometry::kZoomInStep;
 inline constexpr double kZoomOutStep = view::ViewGeometry::kZoomOutStep;
 
-enum class ToolbarIcon { ZoomIn, ZoomOut, CentreOnGps, FollowGps, GpsTrail, MapPoints, Labels };
+enum class ToolbarIcon {
+    ZoomIn,
+    ZoomOut,
+    CentreOnGps,
+    FollowGps,
+    GpsTrail,
+    MapPoints,
+    Labels,
+    CourseUp,
+    NightMode,
+};
 
 struct ToolbarButtonDef {
     int id; // 0: a separator
@@ -302,7 +370,7 @@ struct ToolbarButtonDef {
     std::string_view tip;
 };
 
-inline constexpr std::array<ToolbarButtonDef, 8> kToolbarButtons = {{
+inline constexpr std::array<ToolbarButtonDef, 10> kToolbarButtons = {{
     {kCmdZoomIn, ToolbarIcon::ZoomIn, "Zoom In"},
     {kCmdZoomOut, ToolbarIcon::ZoomOut, "Zoom Out"},
     {kCmdButtonCentreOnGps, ToolbarIcon::CentreOnGps, "Centre on GPS"},
@@ -311,6 +379,8 @@ inline constexpr std::array<ToolbarButtonDef, 8> kToolbarButtons = {{
     {kCmdButtonGpsTrail, ToolbarIcon::GpsTrail, "GPS Trail"},
     {kCmdButtonMapPoints, ToolbarIcon::MapPoints, "Map Points"},
     {kCmdButtonLabels, ToolbarIcon::Labels, "Labels"},
+    {kCmdCourseUp, ToolbarIcon::CourseUp, "Course Up"},
+    {kCmdNightMode, ToolbarIcon::NightMode, "Night Mode"},
 }};
 
 // The states the frame keeps and persists.

@@ -1,7 +1,10 @@
 #include "app/LiveCommands.h"
 
 #include "app/Commands.h"
+#include "app/DesktopNotifier.h"
 #include "app/GpsDetailsPanel.h"
+#include "app/HelpWindows.h"
+#include "app/KioskMode.h"
 #include "app/ScreenSaverInhibitor.h"
 #include "coords/EnterCoordsDlg.h"
 #include "platform/SettingsStore.h"
@@ -11,6 +14,7 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -29,7 +33,7 @@ struct RadioValue {
     int id;
     int value;
 };
-constexpr std::array<RadioValue, 11> kRadioValues = {{
+constexpr std::array<RadioValue, 24> kRadioValues = {{
     {kCmdNight25, 25},
     {kCmdNight50, 50},
     {kCmdNight75, 75},
@@ -41,6 +45,19 @@ constexpr std::array<RadioValue, 11> kRadioValues = {{
     {kCmdRadius50, 50},
     {kCmdRadius100, 100},
     {kCmdRadius250, 250},
+    {kCmdCourseSmoothing2, 2},
+    {kCmdCourseSmoothing5, 5},
+    {kCmdCourseSmoothing10, 10},
+    {kCmdCourseSmoothing20, 20},
+    {kCmdAlarmRadius25, 25},
+    {kCmdAlarmRadius50, 50},
+    {kCmdAlarmRadius100, 100},
+    {kCmdAlarmRadius250, 250},
+    {kCmdAlarmRadius500, 500},
+    {kCmdAlarmGrace1, 1},
+    {kCmdAlarmGrace3, 3},
+    {kCmdAlarmGrace5, 5},
+    {kCmdAlarmGrace10, 10},
 }};
 
 // Every radio row's id is in the table.
@@ -113,6 +130,33 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
     const auto radiusMarked = [](const L& l, int id) {
         return l.settings_.arrivalRadiusM == RadioValueOf(id);
     };
+    const auto smoothing = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.courseSmoothingS = RadioValueOf(id);
+        l.Change(s);
+    };
+    const auto smoothingMarked = [](const L& l, int id) {
+        return l.settings_.courseSmoothingS == RadioValueOf(id);
+    };
+    const auto alarmRadius = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.alarmRadiusM = RadioValueOf(id);
+        l.Change(s);
+    };
+    const auto alarmRadiusMarked = [](const L& l, int id) {
+        return l.settings_.alarmRadiusM == RadioValueOf(id);
+    };
+    const auto grace = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.alarmGraceFixes = RadioValueOf(id);
+        l.Change(s);
+    };
+    const auto graceMarked = [](const L& l, int id) {
+        return l.settings_.alarmGraceFixes == RadioValueOf(id);
+    };
+    const auto alarmSet = [](const L& l) {
+        return l.view_.Session().Live().Alarm().Circle().has_value();
+    };
 
     static const CommandRow<L> rows[] = {
         {kCmdDetailsPanel, [](L& l, int) { l.Flip(&LiveSettings::detailsPanel); },
@@ -147,6 +191,52 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
         // Goes where the menu was opened, not to the selection.
         {kCmdGoToHere, [](L& l, int) { l.OnGoToHere(); }, nullptr,
          [](const L& l) { return l.commands_.ContextPosition().has_value(); }},
+        // Course-up.
+        {kCmdCourseUp, [](L& l, int) { l.Flip(&LiveSettings::courseUp); },
+         [](const L& l, int) { return l.settings_.courseUp; }},
+        {kCmdCourseSmoothing2, smoothing, smoothingMarked},
+        {kCmdCourseSmoothing5, smoothing, smoothingMarked},
+        {kCmdCourseSmoothing10, smoothing, smoothingMarked},
+        {kCmdCourseSmoothing20, smoothing, smoothingMarked},
+        // The alarm circle.
+        {kCmdAnchorAlarm, [](L& l, int) { l.OnAnchorAlarm(); },
+         [](const L& l, int) {
+             const auto& circle = l.view_.Session().Live().Alarm().Circle();
+             return circle && circle->kind == session::AlarmCircle::Kind::Leave;
+         },
+         [](const L& l) {
+             return l.view_.Session().GpsFix().hasFix ||
+                    l.view_.Session().Live().Alarm().Circle().has_value();
+         }},
+        {kCmdAlarmCircleHere,
+         [](L& l, int) {
+             if (const std::optional<MapPos> point = l.commands_.ContextPosition())
+                 l.ChangeLive([&point](LiveState& live) {
+                     live.SetAlarm(session::AlarmCircle::Kind::Enter, *point);
+                 });
+         },
+         nullptr, [](const L& l) { return l.commands_.ContextPosition().has_value(); }},
+        {kCmdClearAlarm,
+         [](L& l, int) { l.ChangeLive([](LiveState& live) { live.ClearAlarm(); }); }, nullptr,
+         alarmSet},
+        {kCmdAlarmRadius25, alarmRadius, alarmRadiusMarked},
+        {kCmdAlarmRadius50, alarmRadius, alarmRadiusMarked},
+        {kCmdAlarmRadius100, alarmRadius, alarmRadiusMarked},
+        {kCmdAlarmRadius250, alarmRadius, alarmRadiusMarked},
+        {kCmdAlarmRadius500, alarmRadius, alarmRadiusMarked},
+        {kCmdAlarmGrace1, grace, graceMarked},
+        {kCmdAlarmGrace3, grace, graceMarked},
+        {kCmdAlarmGrace5, grace, graceMarked},
+        {kCmdAlarmGrace10, grace, graceMarked},
+        // For a touch screen on a dashboard.
+        {kCmdKiosk, [](L& l, int) { l.Flip(&LiveSettings::kiosk); },
+         [](const L& l, int) { return l.settings_.kiosk; }},
+        {kCmdLargeToolbar, [](L& l, int) { l.Flip(&LiveSettings::largeToolbar); },
+         [](const L& l, int) { return l.settings_.largeToolbar || l.settings_.kiosk; }},
+        {kCmdTouchTurn, [](L& l, int) { l.Flip(&LiveSettings::touchTurn); },
+         [](const L& l, int) { return l.settings_.touchTurn; }},
+        {kCmdShortcuts, [](L& l, int) { ShowShortcuts(&l.window_); }},
+        {kCmdUserGuide, [](L& l, int) { ShowUserGuide(&l.window_); }},
     };
     return rows;
 }
@@ -174,10 +264,23 @@ LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCo
             Flip(&LiveSettings::detailsPanel);
     });
     inhibitor_ = new ScreenSaverInhibitor(QDBusConnection::sessionBus(), this);
+    notifier_ = new DesktopNotifier(QDBusConnection::sessionBus(), this);
+    if (auto* toolbar = window_.findChild<QToolBar*>("toolbar"))
+        kiosk_ = new KioskMode(window_, *toolbar);
+    // The north arrow's tap turns north up, as the menu item would.
+    connect(&view_, &view::MapView::NorthArrowTapped, this, [this] {
+        view_.SetHandTurn(0.0);
+        if (settings_.courseUp)
+            Flip(&LiveSettings::courseUp);
+    });
     Sync();
 }
 
 LiveCommands::~LiveCommands() = default;
+
+bool LiveCommands::MayClose() {
+    return kiosk_ == nullptr || kiosk_->MayClose();
+}
 
 void LiveCommands::SaveTrip() {
     const trail::TrailStatistics trip = view_.Session().Live().Trip();
@@ -232,6 +335,19 @@ void LiveCommands::OnGoToPoint() {
     StartGoTo(coords::FormatPosition(dialog.GetResult(), s.CoordFormat()), dialog.GetResult());
 }
 
+void LiveCommands::OnAnchorAlarm() {
+    // On: the anchor is where the receiver is now; off: no circle.
+    const gps::GpsFix& fix = view_.Session().GpsFix();
+    const auto& circle = view_.Session().Live().Alarm().Circle();
+    const bool anchored = circle && circle->kind == session::AlarmCircle::Kind::Leave;
+    ChangeLive([&](LiveState& live) {
+        if (anchored || !fix.hasFix)
+            live.ClearAlarm();
+        else
+            live.SetAlarm(session::AlarmCircle::Kind::Leave, fix.position);
+    });
+}
+
 void LiveCommands::OnGoToHere() {
     const std::optional<MapPos> point = commands_.ContextPosition();
     if (point)
@@ -271,5 +387,17 @@ void LiveCommands::Sync() {
         window_.setPalette(wanted);
         view_.update();
     }
-    inhibitor_->SetInhibited(s.GpsConnected() && s.Flags().follow);
+    // A kiosk's screen is the map: it stays on whatever the receiver does.
+    inhibitor_->SetInhibited(settings_.kiosk || (s.GpsConnected() && s.Flags().follow));
+    if (kiosk_ != nullptr) {
+        kiosk_->Apply(settings_.kiosk);
+        const int side = settings_.largeToolbar || settings_.kiosk ? 48 : 24;
+        if (auto* toolbar = window_.findChild<QToolBar*>("toolbar"))
+            toolbar->setIconSize(QSize(side, side));
+    }
+    // Told once for each time the alarm starts: the desktop shows it over other windows.
+    if (s.Live().AlarmsRaised() != alarmsNotified_) {
+        alarmsNotified_ = s.Live().AlarmsRaised();
+        notifier_->Notify(tr("QUILO alarm"), QString::fromStdString(s.Live().AlarmText()));
+    }
 }

@@ -20,6 +20,8 @@ class MapView;
 class GpsDetailsPanel;
 class QMainWindow;
 class ScreenSaverInhibitor;
+class DesktopNotifier;
+class KioskMode;
 class SettingsStore;
 
 // The live display's commands beside the frame's own: the GPS details panel, the map
@@ -41,6 +43,8 @@ public:
 
     [[nodiscard]] GpsDetailsPanel& Panel() const { return *panel_; }
     [[nodiscard]] const ScreenSaverInhibitor& Inhibitor() const { return *inhibitor_; }
+    // Whether the window may close now: the kiosk's rule (see KioskMode::MayClose).
+    bool MayClose();
     // Goes to point (latitude in y) called name; the bearing line and the panel show it.
     void StartGoTo(const std::string& name, const MapPos& point);
     // The demo shows the panel and goes to the first of its map points.
@@ -59,6 +63,7 @@ private:
     void Flip(bool session::LiveSettings::*setting);
     void OnGoToPoint();
     void OnGoToHere();
+    void OnAnchorAlarm();
 
     QMainWindow& window_;
     view::MapView& view_;
@@ -68,6 +73,9 @@ private:
     session::LiveSettings settings_;
     GpsDetailsPanel* panel_ = nullptr;
     ScreenSaverInhibitor* inhibitor_ = nullptr;
+    DesktopNotifier* notifier_ = nullptr;
+    KioskMode* kiosk_ = nullptr; // none without the frame's toolbar
+    int alarmsNotified_ = 0;
     QPalette dayPalette_;
     static constexpr std::size_t kTripSaveFixes = 60;
     std::size_t tripSavedFixes_ = 0; // the trip's fixes when it was last written

@@ -108,6 +108,29 @@ QIcon MakeToolbarIcon(ToolbarIcon which) {
         p.drawText(QRectF(9, 0, 23, 24), Qt::AlignCenter, "Ab");
         break;
     }
+    case ToolbarIcon::CourseUp: {
+        // The marker's arrow pointing straight up out of a turned map sheet.
+        p.setPen(QPen(kInk, 2));
+        p.setBrush(QColor(244, 240, 226));
+        p.translate(16, 18);
+        p.rotate(-25);
+        p.drawRect(QRectF(-11, -10, 22, 20));
+        p.resetTransform();
+        p.setBrush(kGpsLine);
+        p.drawPolygon(QPolygonF({{16, 2}, {23, 24}, {16, 19}, {9, 24}}));
+        break;
+    }
+    case ToolbarIcon::NightMode: {
+        // A crescent moon: a disc with a disc cut out of it.
+        QPainterPath moon;
+        moon.addEllipse(QPointF(16, 16), 12, 12);
+        QPainterPath bite;
+        bite.addEllipse(QPointF(22, 11), 10, 10);
+        p.setPen(QPen(kInk, 2));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawPath(moon.subtracted(bite));
+        break;
+    }
     }
     p.end();
     return QIcon(pixmap);

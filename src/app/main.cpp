@@ -49,6 +49,8 @@ struct Options {
     std::optional<std::int32_t> baud;
     bool demo = false;
     bool newWindow = false;
+    bool courseUp = false;
+    bool kiosk = false;
     bool sizeGiven = false;
     std::string screenshot;
     int afterMs = 0;
@@ -60,7 +62,7 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: quilo [MAP|--tiles SOURCE] [--at LAT LON [--zoom Z]] [--gps SOURCE] [--baud N|auto] "
-    "[--trail FILE] [--size WxH] [--new-window]\n"
+    "[--trail FILE] [--size WxH] [--new-window] [--course-up] [--kiosk]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
 
@@ -77,6 +79,9 @@ constexpr const char* kOptions[][2] = {
     {"--size WxH", "the window's size in pixels, each side 1..16384 (default 800x600)"},
     {"--demo", "the demo town's map and a simulated receiver, with settings of their own"},
     {"--new-window", "open a window of its own, even when QUILO already runs"},
+    {"--course-up", "turn the map so the course points up (kept for later starts)"},
+    {"--kiosk", "full screen without a frame, screen kept on; quit by holding Quit or "
+                "confirming (kept for later starts)"},
     {"--screenshot OUT.png", "render the window into OUT.png and exit, saving no settings"},
     {"--after MS", "with --screenshot: wait MS milliseconds first (0..3600000, default 0)"},
     {"--version", "print the version and exit"},
@@ -186,6 +191,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.demo = true;
         } else if (arg == "--new-window") {
             options.newWindow = true;
+        } else if (arg == "--course-up") {
+            options.courseUp = true;
+        } else if (arg == "--kiosk") {
+            options.kiosk = true;
         } else if (arg == "--screenshot") {
             options.screenshot = argv[++i];
         } else if (arg == "--after") {
@@ -230,7 +239,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
 bool HandsOver(const Options& options) {
     return !options.demo && !options.newWindow && options.screenshot.empty() && !options.at &&
            !map::IsTileSourcePath(options.map) && options.gpsDevice.empty() && !options.baud &&
-           !options.sizeGiven;
+           !options.sizeGiven && !options.courseUp && !options.kiosk;
 }
 
 QString Absolute(const std::string& path) {
@@ -390,6 +399,11 @@ int main(int argc, char** argv) {
 
     if (demo)
         frame.Live().ShowDemo();
+    // As the menu item does it, so the choice is kept.
+    if (options->courseUp && !frame.Action(app::kCmdCourseUp)->isChecked())
+        frame.OnCommand(app::kCmdCourseUp);
+    if (options->kiosk && !frame.Action(app::kCmdKiosk)->isChecked())
+        frame.OnCommand(app::kCmdKiosk);
 
     const std::string device = demo ? DemoSession::kGpsSource : options->gpsDevice;
     frame.View().Change([&](session::MapSession& session) {

@@ -26,6 +26,19 @@ struct LiveSettings {
     UnitSystem units = UnitSystem::Metric;
     // A go-to point is reached within this many metres.
     std::int32_t arrivalRadiusM = 50;
+    // Course-up: the map turns so the smoothed course points up, averaged over this many
+    // seconds.
+    bool courseUp = false;
+    std::int32_t courseSmoothingS = 5;
+    // The alarm circle's radius and how many fixes in a row on the wrong side sound it.
+    std::int32_t alarmRadiusM = 50;
+    std::int32_t alarmGraceFixes = 3;
+    // The kiosk (full screen, frameless, quit only when meant) and the toolbar's big buttons
+    // for fingers.
+    bool kiosk = false;
+    bool largeToolbar = false;
+    // Two fingers turning on the map turn it; locked by default, so a pinch never tilts it.
+    bool touchTurn = false;
     friend bool operator==(const LiveSettings&, const LiveSettings&) = default;
 
     // Every key from store; an absent key gives its default, units the given one (the
@@ -43,7 +56,7 @@ struct LiveSettingKey {
     bool LiveSettings::*flag = nullptr;           // or the units
 };
 
-inline constexpr std::array<LiveSettingKey, 8> kLiveSettingKeys = {{
+inline constexpr std::array<LiveSettingKey, 15> kLiveSettingKeys = {{
     {"ShowGPSDetails", 0, 1, nullptr, &LiveSettings::detailsPanel},
     {"ShowHeadingArrow", 0, 1, nullptr, &LiveSettings::headingArrow},
     {"ShowAccuracyCircle", 0, 1, nullptr, &LiveSettings::accuracyCircle},
@@ -52,6 +65,13 @@ inline constexpr std::array<LiveSettingKey, 8> kLiveSettingKeys = {{
     {"NightAmount", 0, 100, &LiveSettings::nightAmount, nullptr},
     {"ArrivalRadius", 1, 100000, &LiveSettings::arrivalRadiusM, nullptr},
     {"Units", 0, 2, nullptr, nullptr},
+    {"CourseUp", 0, 1, nullptr, &LiveSettings::courseUp},
+    {"CourseSmoothing", 1, 60, &LiveSettings::courseSmoothingS, nullptr},
+    {"AlarmRadius", 1, 100000, &LiveSettings::alarmRadiusM, nullptr},
+    {"AlarmGrace", 1, 60, &LiveSettings::alarmGraceFixes, nullptr},
+    {"Kiosk", 0, 1, nullptr, &LiveSettings::kiosk},
+    {"LargeToolbar", 0, 1, nullptr, &LiveSettings::largeToolbar},
+    {"TouchTurn", 0, 1, nullptr, &LiveSettings::touchTurn},
 }};
 
 // The trip meter's totals, kept across restarts as one text key, "TripMeter": fixes, metres,

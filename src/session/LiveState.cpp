@@ -1,5 +1,7 @@
 #include "session/LiveState.h"
 
+#include "session/Units.h"
+
 namespace session {
 
 LiveState::LiveState() {
@@ -7,7 +9,14 @@ LiveState::LiveState() {
 }
 
 void LiveState::SetSettings(const LiveSettings& settings) {
+    if (settings.courseSmoothingS != settings_.courseSmoothingS)
+        course_ = CourseSmoother(settings.courseSmoothingS);
+    const bool alarmChanged = settings.alarmRadiusM != settings_.alarmRadiusM ||
+                              settings.alarmGraceFixes != settings_.alarmGraceFixes;
     settings_ = settings;
+    // A new radius applies to the circle set: the same centre, watched afresh.
+    if (alarmChanged && alarm_.Circle())
+        SetAlarm(alarm_.Circle()->kind, alarm_.Circle()->centre);
     if (goTo_)
         goTo_->arrivalRadiusM = settings.arrivalRadiusM;
 }
@@ -23,6 +32,12 @@ Changes LiveState::Apply(const gps::GpsUpdate& update) {
                                     trail::TrackPoint{epoch.position, epoch.utcMs, epoch.heightM,
                                                       epoch.speedKnots, epoch.courseDeg}});
     }
+    // A receiver that sends no time counts as one update a second.
+    ++updates_;
+    course_.Add(details_.utcMs.value_or(updates_ * 1000), details_.speedMps, details_.courseTrue);
+    if (update.Has(gps::GpsUpdate::kPosition) && !update.Has(gps::GpsUpdate::kReadError) &&
+        update.fix.hasFix && alarm_.Add(update.fix.position))
+        ++alarmsRaised_;
     if (goTo_ && !goTo_->start && update.fix.hasFix)
         goTo_->start = update.fix.position;
     return Changed::Details | Changed::Marker;
@@ -31,6 +46,7 @@ Changes LiveState::Apply(const gps::GpsUpdate& update) {
 void LiveState::Disconnected() {
     details_ = {};
     trip_.Add(trail::JournalEntry::Break(0));
+    course_.Reset();
 }
 
 void LiveState::StartGoTo(std::string name, const MapPos& point, std::optional<MapPos> here) {
@@ -54,6 +70,24 @@ std::optional<double> LiveState::ArrowCourse() const {
         *details_.speedMps < kMovingSpeedMps)
         return std::nullopt;
     return details_.courseTrue;
+}
+
+void LiveState::SetAlarm(AlarmCircle::Kind kind, const MapPos& centre) {
+    alarm_.Set(AlarmCircle{kind, centre, static_cast<double>(settings_.alarmRadiusM),
+                           settings_.alarmGraceFixes});
+}
+
+std::string LiveState::AlarmText() const {
+    if (!alarm_.Sounding())
+        return {};
+    const std::string distance = FormatDistance(alarm_.DistanceM().value_or(0.0), settings_.units);
+    if (alarm_.Circle()->kind == AlarmCircle::Kind::Leave)
+        return "Anchor alarm: " + distance + " from the anchor. Tap to silence.";
+    return "Alarm: " + distance + " from the point. Tap to silence.";
+}
+
+std::optional<double> LiveState::UpCourse() const {
+    return settings_.courseUp ? course_.Course() : std::nullopt;
 }
 
 } // namespace session

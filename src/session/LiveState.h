@@ -3,7 +3,9 @@
 #include "gps/GpsDetails.h"
 #include "gps/GpsFix.h"
 #include "gps/GpsUpdate.h"
+#include "session/AlarmCircle.h"
 #include "session/Changes.h"
+#include "session/CourseUp.h"
 #include "session/GoTo.h"
 #include "session/LiveSettings.h"
 #include "trail/TrailStatistics.h"
@@ -51,16 +53,35 @@ public:
     // The note beside the status line: "Arrived at NAME." within the arrival radius; "".
     [[nodiscard]] std::string ArrivalText(const gps::GpsFix& fix) const;
 
+    // --- The alarm circle ------------------------------------------------------------
+    // Watches a circle of kind round centre (latitude in y), with the settings' radius and
+    // grace; replaces any circle before.
+    void SetAlarm(AlarmCircle::Kind kind, const MapPos& centre);
+    void ClearAlarm() { alarm_.Clear(); }
+    void SilenceAlarm() { alarm_.Silence(); }
+    [[nodiscard]] const AlarmWatch& Alarm() const { return alarm_; }
+    // How many times an alarm has started sounding: the window tells the desktop once for each.
+    [[nodiscard]] int AlarmsRaised() const { return alarmsRaised_; }
+    // The loud notice while the alarm sounds ("" while it does not), in units.
+    [[nodiscard]] std::string AlarmText() const;
+
     // --- What the map shows --------------------------------------------------------------
     // The course the heading arrow points along: the receiver's course while the arrow is on
     // and the speed at least kMovingSpeedMps; none for the plain marker.
     [[nodiscard]] std::optional<double> ArrowCourse() const;
+    // The course a course-up map puts up (degrees true, smoothed); none while course-up is
+    // off or the receiver has not yet moved fast enough to have one.
+    [[nodiscard]] std::optional<double> UpCourse() const;
 
 private:
     gps::GpsDetails details_;
     LiveSettings settings_;
     trail::TrailStatisticsBuilder trip_;
     std::optional<GoToTarget> goTo_;
+    CourseSmoother course_;
+    AlarmWatch alarm_;
+    int alarmsRaised_ = 0;
+    std::int64_t updates_ = 0; // the clock of updates without a time of their own
 };
 
 } // namespace session

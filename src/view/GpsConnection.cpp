@@ -88,7 +88,7 @@ void GpsConnection::Follow() {
     if (g.ImageWidth() > 0 && std::isfinite(pixel.x) && std::isfinite(pixel.y))
         pixel = MapPos(std::clamp(pixel.x, 0.0, static_cast<double>(g.ImageWidth())),
                        std::clamp(pixel.y, 0.0, static_cast<double>(g.ImageHeight())));
-    view_.CentreOn(pixel);
+    view_.PlaceGps(pixel);
 }
 
 bool GpsConnection::event(QEvent* event) {

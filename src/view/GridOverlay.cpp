@@ -53,7 +53,8 @@ void GridOverlay::SetColour(int index) {
 
 void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
-    const Key key{scene.georeference, offset, g.Zoom(), g.ClientWidth(), g.ClientHeight()};
+    const Key key{scene.georeference, offset,           g.Zoom(),
+                  g.ClientWidth(),    g.ClientHeight(), g.Rotation()};
     if (placedFor_ != key) {
         lines_.clear();
         Place(scene, offset);
@@ -122,6 +123,9 @@ void GridOverlay::Place(const MapScene& scene, ViewPoint offset) {
     if (!topLeft || !bottomRight)
         return;
     clip_ = QRect(QPoint(topLeft->x, topLeft->y), QPoint(bottomRight->x - 1, bottomRight->y - 1));
+    // A turned map's edges are not the clip's: the lines may run a little past them.
+    if (g.Turned())
+        clip_ = QRect(0, 0, g.ClientWidth(), g.ClientHeight());
     std::vector<MapPos> line(kPieces + 1);
     // Eastings, then northings: each line across the extent, bent as the map's fit bends it.
     for (const bool easting : {true, false}) {

@@ -53,6 +53,7 @@ private:
         double zoom = 0.0;
         int clientWidth = 0;
         int clientHeight = 0;
+        double rotation = 0.0;
         friend bool operator==(const Key&, const Key&) = default;
     };
 

@@ -37,28 +37,30 @@ std::optional<ViewPoint> MarkerAt(const MapScene& scene, ViewPoint offset) {
     return GeoToView(scene, scene.gpsFix.position, offset);
 }
 
-// The screen angle, clockwise from up, of courseDeg (true) at geo: a step along the course
-// through the map's own placement, so a scan turned on the scanner or a grid whose north is not
-// true north turns the arrow with it. None while nothing places the map.
 std::optional<double> ScreenCourse(const MapScene& scene, const MapPos& geo, double courseDeg) {
+    return ImageCourse(scene.georeference, geo, courseDeg);
+}
+
+} // namespace
+
+std::optional<double> ImageCourse(const map::Georeference& georeference, const MapPos& geo,
+                                  double courseDeg) {
+    if (!georeference.HasTransform())
+        return std::nullopt;
     const double course = courseDeg * std::numbers::pi / 180.0;
     // About 11 m: straight on any map, and well above the doubles' rounding.
     constexpr double kStepDeg = 1e-4;
     const double cosLat = std::max(std::cos(geo.y * std::numbers::pi / 180.0), 1e-6);
     const MapPos ahead(geo.x + kStepDeg * std::sin(course) / cosLat,
                        geo.y + kStepDeg * std::cos(course));
-    const std::optional<MapPos> from = GeoToImage(scene, geo);
-    const std::optional<MapPos> to = GeoToImage(scene, ahead);
-    if (!from || !to)
-        return std::nullopt;
-    const double dx = to->x - from->x;
-    const double dy = to->y - from->y;
+    const MapPos from = georeference.ToPixel(geo);
+    const MapPos to = georeference.ToPixel(ahead);
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
     if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0.0 && dy == 0.0))
         return std::nullopt;
     return std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
 }
-
-} // namespace
 
 LiveOverlay LiveOverlayOf(const session::MapSession& session) {
     const session::LiveState& live = session.Live();
@@ -75,6 +77,12 @@ LiveOverlay LiveOverlayOf(const session::MapSession& session) {
     overlay.units = settings.units;
     overlay.arrivalNote = QString::fromStdString(live.ArrivalText(session.GpsFix()));
     overlay.nightAmount = settings.nightMode ? settings.nightAmount : 0;
+    overlay.courseUp = settings.courseUp;
+    if (const auto& circle = live.Alarm().Circle()) {
+        overlay.alarmCentre = circle->centre;
+        overlay.alarmRadiusM = circle->radiusM;
+    }
+    overlay.alarmNotice = QString::fromStdString(live.AlarmText());
     return overlay;
 }
 
@@ -162,7 +170,8 @@ bool DrawHeadingArrow(QPainter& painter, const MapScene& scene, ViewPoint offset
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(ToQPointF(*at));
     painter.rotate(ScreenCourse(scene, scene.gpsFix.position, *scene.live->arrowCourse)
-                       .value_or(*scene.live->arrowCourse));
+                       .value_or(*scene.live->arrowCourse) +
+                   scene.geometry.Rotation());
     painter.setPen(QPen(ColourFromIndex(scene.settings.positionMarker.GetLineColour()), 1.5));
     painter.setBrush(ColourFromIndex(scene.settings.positionMarker.GetFillColour()));
     painter.drawPolygon(arrow);
@@ -225,7 +234,8 @@ void DrawOffViewArrow(QPainter& painter, const MapScene& scene, ViewPoint offset
     if (!image)
         return;
     const ViewGeometry& g = scene.geometry;
-    const QPointF at(image->x * g.Zoom() - offset.x, image->y * g.Zoom() - offset.y);
+    const auto [x, y] = g.Turn(image->x * g.Zoom() - offset.x, image->y * g.Zoom() - offset.y);
+    const QPointF at(x, y);
     if (!std::isfinite(at.x()) || !std::isfinite(at.y()))
         return;
     // The part of the view the info lines leave; the marker shows when it lies there.

@@ -10,6 +10,9 @@
 #include <optional>
 
 class QPainter;
+namespace map {
+class Georeference;
+}
 namespace session {
 class MapSession;
 }
@@ -27,8 +30,12 @@ struct LiveOverlay {
     std::optional<MapPos> goToPoint;   // latitude in y; the bearing line runs to it
     bool scaleBar = false;
     session::UnitSystem units = session::UnitSystem::Metric;
-    QString arrivalNote; // under the status line; "" for none
-    int nightAmount = 0; // percent the map is dimmed and warmed; 0 for day
+    QString arrivalNote;   // under the status line; "" for none
+    int nightAmount = 0;   // percent the map is dimmed and warmed; 0 for day
+    bool courseUp = false; // the north arrow shows, and a tap on it turns north up again
+    std::optional<MapPos> alarmCentre; // latitude in y; the alarm circle's ring round it
+    double alarmRadiusM = 0.0;
+    QString alarmNotice; // the loud notice while the alarm sounds; "" for none
 };
 
 // The overlays of what session holds: the arrow, circle and scale bar as switched on, the
@@ -50,6 +57,13 @@ void DrawScaleBar(QPainter& painter, const MapScene& scene, ViewPoint offset);
 void DrawArrivalNote(QPainter& painter, const MapScene& scene, ViewPoint offset);
 // While the GPS position lies beyond the view: an arrow on the view's edge pointing to it.
 void DrawOffViewArrow(QPainter& painter, const MapScene& scene, ViewPoint offset);
+
+// The angle on the unturned map image, clockwise from up, of courseDeg (true) at geo: a step
+// along the course through the map's own placement, so a scan turned on the scanner or a grid
+// whose north is not true north turns the arrow (and a course-up map) with it. None while
+// nothing places the map.
+std::optional<double> ImageCourse(const map::Georeference& georeference, const MapPos& geo,
+                                  double courseDeg);
 
 // The warm colour night mode multiplies the map by: white at 0 %, a dark red-brown at 100 %.
 QColor NightTint(int amount);

@@ -4,6 +4,7 @@
 #include "gps/GpsFix.h"
 #include "points/MapPoint.h"
 #include "session/ViewSettings.h"
+#include "view/AlarmOverlay.h"
 #include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
 #include "view/PointPlaces.h"
@@ -11,6 +12,7 @@
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrailLayer.h"
+#include "view/TurnedView.h"
 #include "view/ViewOverlays.h"
 
 #include <QPainter>
@@ -51,11 +53,11 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
 // view and the calibration marks, which are looked at for a while, over everything.
-constexpr std::array<Layer, 16> kLayers = {
-    PaintMap,         GridLayer,          DrawMapPoints, PaintTrailLayer,
-    DrawNightTint,    DrawAccuracyCircle, DrawGoToLine,  DrawGpsPosition,
-    DrawOffViewArrow, DrawSelection,      DrawScaleBar,  DrawArrivalNote,
-    DrawMapOutlines,  InfoLinesLayer,     DrawNoMapHint, DrawCalibrationMarks,
+constexpr std::array<Layer, 19> kLayers = {
+    PaintMap,           GridLayer,       DrawMapPoints,   PaintTrailLayer,      DrawNightTint,
+    DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition, DrawAlarmCircle,      DrawOffViewArrow,
+    DrawSelection,      DrawScaleBar,    DrawArrivalNote, DrawMapOutlines,      DrawNorthArrow,
+    InfoLinesLayer,     DrawAlarmNotice, DrawNoMapHint,   DrawCalibrationMarks,
 };
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
@@ -97,7 +99,13 @@ void PaintScene(QPainter& painter, const MapScene& scene) {
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
-    const ViewGeometry& g = scene.geometry;
+    if (scene.geometry.Turned())
+        PaintTurnedMap(painter, scene, offset);
+    else
+        PaintMapIn(painter, scene, scene.geometry, offset);
+}
+
+void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset) {
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
     const map::TiledMap& map = scene.map;

@@ -23,6 +23,9 @@ void PaintScene(QPainter& painter, const MapScene& scene);
 // neighbour, whatever tiles it is kept in. A tile not there yet shows the nearest coarser
 // level's pixels in its place.
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
+// The same for the map unturned under geometry g, which may differ from the scene's: a turned
+// frame samples a larger square this way and turns it.
+void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset);
 // The tiles a paint of the view draws from: the level for its zoom, then each coarser one.
 std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry);
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset);

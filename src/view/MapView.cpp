@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
+#include "view/TurnedView.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -110,9 +111,13 @@ void MapView::CentreOnGps() {
     const map::Georeference& georef = session_.Georeference();
     if (georef.HasTransform())
         MoveMap([&](ViewGeometry& g) {
-            return g.CentreOnGps(session_.GpsConnected(),
-                                 georef.ToPixel(session_.GpsFix().position));
+            return session_.GpsConnected() &&
+                   g.PlaceAt(georef.ToPixel(session_.GpsFix().position), MarkerAnchor(g));
         });
+}
+
+void MapView::PlaceGps(const MapPos& image) {
+    MoveMap([&image](ViewGeometry& g) { return g.PlaceAt(image, MarkerAnchor(g)); });
 }
 
 void MapView::GoToMapCentre() {
@@ -159,6 +164,8 @@ void MapView::Change(const std::function<session::Changes(session::MapSession&)>
 
 void MapView::Refresh(session::Changes changes) {
     using session::Changed;
+    if (TurnToCourse())
+        update();
     if (changes.Has(Changed::Details))
         emit DetailsChanged();
     if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
@@ -248,6 +255,20 @@ void MapView::resizeEvent(QResizeEvent* event) {
     geometry_.SetClientSize(event->size().width(), event->size().height());
     loading_.SetClientSize(event->size().width(), event->size().height());
     PlaceAttribution();
+}
+
+bool MapView::TurnToCourse() {
+    const double rotation = UpRotation(session_, handTurn_);
+    if (rotation == geometry_.Rotation())
+        return false;
+    geometry_.SetRotation(rotation);
+    return true;
+}
+
+bool MapView::OnNorthArrow(ViewPoint at) const {
+    return (session_.Live().Settings().courseUp || geometry_.Turned()) &&
+           NorthArrowRect(geometry_.ClientWidth(), geometry_.ClientHeight())
+               .contains(QPoint(at.x, at.y));
 }
 
 } // namespace view

@@ -65,6 +65,9 @@ public:
     // takes its size, zoom 1.0, scroll (0, 0).
     void SetMap(map::MapPyramid map);
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }
+    // The turn two fingers gave the map while course-up is off (degrees clockwise; 0 puts
+    // north up again).
+    void SetHandTurn(double degrees);
     // Clamped to the map's zoom range (ViewGeometry::MinZoom, MaxZoom).
     void SetZoom(double zoom);
     void ScrollTo(ViewPoint offset);
@@ -85,6 +88,9 @@ public:
     // The words a map's owner asks to be shown with it, bottom right ("" for none); a tile
     // source's problems and Work Offline are told beside them.
     void ShowAttribution(const QString& attribution);
+    // Puts the GPS marker at image pixel where following keeps it: the middle, or low in the
+    // middle while the map is turned course-up.
+    void PlaceGps(const MapPos& image);
     // The position (latitude in y) under view pixel at; none while the map is uncalibrated or
     // another one loads. The context menu's commands named for a place act there.
     [[nodiscard]] std::optional<MapPos> PositionAt(QPoint at) const;
@@ -149,6 +155,8 @@ signals:
     void ContextMenuRequested(QPoint at);
     // An opened map shows at path, before what its opening has to tell the user is told.
     void MapShowing(const QString& path);
+    // A tap on the north arrow of a turned map asks for north up again.
+    void NorthArrowTapped();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -177,6 +185,9 @@ private:
     // True while the view is empty (no map, trail or points) and says how to fill it.
     [[nodiscard]] bool ShowsNoMapHint() const;
     void Refresh(session::Changes changes);
+    // Turns the view to the session's course-up angle; true when that changed it.
+    bool TurnToCourse();
+    [[nodiscard]] bool OnNorthArrow(ViewPoint at) const;
     // The map showing; an empty one without.
     [[nodiscard]] const map::TiledMap& Map() const;
     // Shows map (null for none) at zoom 1.0, scroll (0, 0), with its zoom range; repaints as
@@ -223,6 +234,7 @@ private:
         double zoom = 0.0;
     };
     std::optional<ZoomAnchor> zoomAnchor_;
+    double handTurn_ = 0.0;
     int mapDialogs_ = 0; // open MapDialogOpen
     LoadingMode loading_;
 };

@@ -91,7 +91,15 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case PointerGesture::Action::Tap:
         target.geometry.Release(press, at);
-        if (target.acts) // the picture has no image positions to select
+        if (target.acts && session_.Live().Alarm().Sounding())
+            // The alarm's notice covers the map: the tap is the silencing one, no selection.
+            Change([](session::MapSession& session) {
+                session.Live().SilenceAlarm();
+                return session::Changed::Marker | session::Changed::Details;
+            });
+        else if (target.acts && OnNorthArrow(at))
+            emit NorthArrowTapped();
+        else if (target.acts) // the picture has no image positions to select
             SetSelection(geometry_.ScreenToImage(at));
         break;
     case PointerGesture::Action::Hold:

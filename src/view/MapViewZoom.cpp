@@ -55,6 +55,16 @@ void MapView::OnPinch(QGestureEvent* event) {
     const double factor = pinch->scaleFactor();
     if (std::isfinite(factor) && factor > 0.0 && factor != 1.0)
         ZoomAt(factor, PixelUnderPointer(mapFromGlobal(pinch->centerPoint())));
+    // Turning with two fingers only when unlocked, and never against course-up's own turn.
+    const session::LiveSettings& live = session_.Live().Settings();
+    const double turn = pinch->rotationAngle() - pinch->lastRotationAngle();
+    if (live.touchTurn && !live.courseUp && std::isfinite(turn) && turn != 0.0)
+        SetHandTurn(handTurn_ + turn);
+}
+
+void MapView::SetHandTurn(double degrees) {
+    handTurn_ = std::isfinite(degrees) ? std::remainder(degrees, 360.0) : 0.0;
+    Refresh(session::Changes());
 }
 
 void MapView::OnNativeZoom(QNativeGestureEvent* event) {

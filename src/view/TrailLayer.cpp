@@ -321,7 +321,8 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
                        g.ClientHeight(),
                        scene.settings.trailSize,
                        scene.settings.trailStyle,
-                       painter.device() ? painter.device()->devicePixelRatio() : 1.0};
+                       painter.device() ? painter.device()->devicePixelRatio() : 1.0,
+                       g.Rotation()};
     const bool placedAgain = Place(scene);
     if (placedAgain || state_ == State::None || key != shapesKey_ ||
         !PensUnchanged(scene.trailPens)) {

@@ -59,6 +59,7 @@ private:
         int trailSize = 0;
         int trailStyle = 0;
         qreal pixelRatio = 0.0;
+        double rotation = 0.0;
         friend bool operator==(const FrameKey&, const FrameKey&) = default;
     };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
 
 namespace view {
 
@@ -34,6 +35,12 @@ int FloorSaturate(double v) {
 // a - b + c on 32-bit values without wrapping.
 int Shift(int a, int b, int c) {
     return Saturate(std::int64_t{a} - std::int64_t{b} + std::int64_t{c});
+}
+
+// from + (dx, dy) rounded to the nearest pixel, saturating: the turned frame's moves come in
+// fractions of a pixel.
+ViewPoint Moved(ViewPoint from, double dx, double dy) {
+    return {FloorSaturate(from.x + dx + 0.5), FloorSaturate(from.y + dy + 0.5)};
 }
 
 } // namespace
@@ -67,9 +74,38 @@ void ViewGeometry::SetTiledZoomRange(int levels) {
     zoom_ = std::clamp(zoom_, minZoom_, maxZoom_);
 }
 
+void ViewGeometry::SetRotation(double degrees) {
+    rotation_ = std::isfinite(degrees) ? std::remainder(degrees, 360.0) : 0.0;
+    // -0 is no turn either.
+    if (rotation_ == 0.0)
+        rotation_ = 0.0;
+    const double r = rotation_ * std::numbers::pi / 180.0;
+    cos_ = std::cos(r);
+    sin_ = std::sin(r);
+}
+
+std::pair<double, double> ViewGeometry::Turn(double x, double y) const {
+    if (!Turned())
+        return {x, y};
+    const double cx = clientWidth_ / 2.0;
+    const double cy = clientHeight_ / 2.0;
+    const double dx = x - cx;
+    const double dy = y - cy;
+    return {cx + dx * cos_ - dy * sin_, cy + dx * sin_ + dy * cos_};
+}
+
+std::pair<double, double> ViewGeometry::Unturn(double dx, double dy) const {
+    return {dx * cos_ + dy * sin_, -dx * sin_ + dy * cos_};
+}
+
 std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPoint offset) const {
-    const double sx = std::floor(image.x * zoom_ + 0.5) - offset.x;
-    const double sy = std::floor(image.y * zoom_ + 0.5) - offset.y;
+    double sx = std::floor(image.x * zoom_ + 0.5) - offset.x;
+    double sy = std::floor(image.y * zoom_ + 0.5) - offset.y;
+    if (Turned()) {
+        const auto [tx, ty] = Turn(image.x * zoom_ - offset.x, image.y * zoom_ - offset.y);
+        sx = std::floor(tx + 0.5);
+        sy = std::floor(ty + 0.5);
+    }
     // The negated comparisons also reject NaN.
     if (!(sx >= kIntMin && sx <= kIntMax && sy >= kIntMin && sy <= kIntMax))
         return std::nullopt;
@@ -78,13 +114,29 @@ std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPo
 
 MapPos ViewGeometry::ScreenToImage(ViewPoint pixel) const {
     const double f = 1.0 / zoom_;
+    double px = pixel.x;
+    double py = pixel.y;
+    if (Turned()) {
+        const double cx = clientWidth_ / 2.0;
+        const double cy = clientHeight_ / 2.0;
+        const auto [dx, dy] = Unturn(px - cx, py - cy);
+        px = cx + dx;
+        py = cy + dy;
+    }
     // Summed in double: exact for any two 32-bit values, and cannot wrap.
-    const double x = (static_cast<double>(pixel.x) + scroll_.x) * f;
-    const double y = (static_cast<double>(pixel.y) + scroll_.y) * f;
+    const double x = (px + scroll_.x) * f;
+    const double y = (py + scroll_.y) * f;
     return MapPos(x, y);
 }
 
 ImageRect ViewGeometry::VisibleImageRect(ViewPoint offset) const {
+    if (Turned()) {
+        const ImageRectF r = VisibleImageRectF(offset);
+        const int left = TruncSaturate(r.left);
+        const int top = TruncSaturate(r.top);
+        return {left, top, Shift(left, 0, TruncSaturate(r.width)),
+                Shift(top, 0, TruncSaturate(r.height))};
+    }
     const double f = 1.0 / zoom_;
     const int w = TruncSaturate(clientWidth_ * f);
     const int h = TruncSaturate(clientHeight_ * f);
@@ -94,6 +146,17 @@ ImageRect ViewGeometry::VisibleImageRect(ViewPoint offset) const {
 }
 
 ImageRectF ViewGeometry::VisibleImageRectF(ViewPoint offset) const {
+    if (Turned()) {
+        // The box around the turned client area: what the turned paint samples.
+        const double cx = clientWidth_ / 2.0;
+        const double cy = clientHeight_ / 2.0;
+        const auto [ax, ay] = Unturn(cx, cy);
+        const auto [bx, by] = Unturn(cx, -cy);
+        const double halfW = std::max(std::abs(ax), std::abs(bx));
+        const double halfH = std::max(std::abs(ay), std::abs(by));
+        return {(cx - halfW + offset.x) / zoom_, (cy - halfH + offset.y) / zoom_,
+                2.0 * halfW / zoom_, 2.0 * halfH / zoom_};
+    }
     return {offset.x / zoom_, offset.y / zoom_, clientWidth_ / zoom_, clientHeight_ / zoom_};
 }
 
@@ -101,12 +164,31 @@ bool ViewGeometry::InClient(ViewPoint pixel) const {
     return pixel.x >= 0 && pixel.x < clientWidth_ && pixel.y >= 0 && pixel.y < clientHeight_;
 }
 
-bool ViewGeometry::CentreOn(const MapPos& p) {
-    const std::optional<ViewPoint> s = ImageToScreen(p, {});
-    if (!s)
+std::optional<ViewPoint> ViewGeometry::ScrollPlacing(const MapPos& p, ViewPoint anchor) const {
+    // The plain frame's pixel of p: the turn is about the middle, so it is added after.
+    const double ux = std::floor(p.x * zoom_ + 0.5);
+    const double uy = std::floor(p.y * zoom_ + 0.5);
+    if (!(ux >= kIntMin && ux <= kIntMax && uy >= kIntMin && uy <= kIntMax))
+        return std::nullopt;
+    const ViewPoint u{static_cast<int>(ux), static_cast<int>(uy)};
+    if (!Turned())
+        return ViewPoint{Shift(u.x, anchor.x, 0), Shift(u.y, anchor.y, 0)};
+    const double cx = clientWidth_ / 2.0;
+    const double cy = clientHeight_ / 2.0;
+    const auto [dx, dy] = Unturn(anchor.x - cx, anchor.y - cy);
+    return Moved(u, -(cx + dx), -(cy + dy));
+}
+
+bool ViewGeometry::PlaceAt(const MapPos& p, ViewPoint anchor) {
+    const std::optional<ViewPoint> scroll = ScrollPlacing(p, anchor);
+    if (!scroll)
         return false;
-    scroll_ = {Shift(s->x, clientWidth_ / 2, 0), Shift(s->y, clientHeight_ / 2, 0)};
+    scroll_ = *scroll;
     return true;
+}
+
+bool ViewGeometry::CentreOn(const MapPos& p) {
+    return PlaceAt(p, {clientWidth_ / 2, clientHeight_ / 2});
 }
 
 void ViewGeometry::SetZoom(double zoom) {
@@ -121,8 +203,7 @@ void ViewGeometry::ZoomAbout(double zoom, const MapPos& p, ViewPoint anchor) {
     if (std::isnan(zoom))
         return;
     zoom_ = std::clamp(zoom, minZoom_, maxZoom_);
-    if (const std::optional<ViewPoint> s = ImageToScreen(p, {}))
-        scroll_ = {Shift(s->x, anchor.x, 0), Shift(s->y, anchor.y, 0)};
+    PlaceAt(p, anchor);
 }
 
 bool ViewGeometry::CentreOnGps(bool gpsConnected, const MapPos& gpsImagePosition) {
@@ -136,6 +217,14 @@ void ViewGeometry::GoToMapCentre() {
 void ViewGeometry::ScrollByKey(ScrollKey key) {
     // A fifth of the width on both axes, as the handheld did.
     const int step = clientWidth_ / 5;
+    if (Turned()) {
+        // The way the arrow points on the screen, whatever the map's turn.
+        const double sx = key == ScrollKey::Left ? -step : key == ScrollKey::Right ? step : 0;
+        const double sy = key == ScrollKey::Up ? -step : key == ScrollKey::Down ? step : 0;
+        const auto [dx, dy] = Unturn(sx, sy);
+        scroll_ = Moved(scroll_, dx, dy);
+        return;
+    }
     switch (key) {
     case ScrollKey::Left:
         scroll_.x = Shift(scroll_.x, step, 0);
@@ -154,14 +243,22 @@ void ViewGeometry::ScrollByKey(ScrollKey key) {
 
 void ViewGeometry::DragTo(ViewPoint press, ViewPoint current) {
     dragging_ = true;
-    drag_ = {Shift(scroll_.x, current.x, press.x), Shift(scroll_.y, current.y, press.y)};
+    drag_ = DraggedBy(press, current);
+}
+
+ViewPoint ViewGeometry::DraggedBy(ViewPoint press, ViewPoint release) const {
+    if (!Turned())
+        return {Shift(scroll_.x, release.x, press.x), Shift(scroll_.y, release.y, press.y)};
+    const auto [dx, dy] =
+        Unturn(static_cast<double>(press.x) - release.x, static_cast<double>(press.y) - release.y);
+    return Moved(scroll_, dx, dy);
 }
 
 bool ViewGeometry::Release(ViewPoint press, ViewPoint release) {
     if (!dragging_)
         return false;
     dragging_ = false;
-    scroll_ = {Shift(scroll_.x, release.x, press.x), Shift(scroll_.y, release.y, press.y)};
+    scroll_ = DraggedBy(press, release);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "base/MapPos.h"
 
 #include <optional>
+#include <utility>
 
 namespace view {
 
@@ -87,6 +88,20 @@ public:
     void SetTiledZoomRange(int levels);
     void SetScrollOffset(ViewPoint offset) { scroll_ = offset; }
 
+    // Course-up turns the map about the middle of the view by degrees, clockwise on the
+    // screen; 0 (the default) is the map as drawn, and every conversion below is then exactly
+    // the plain one. Image-to-screen and back, drags, zooms about a point and the arrow keys
+    // all hold the turn, so a tap lands where the turned paint put things. NaN counts as 0.
+    void SetRotation(double degrees);
+    [[nodiscard]] double Rotation() const { return rotation_; }
+    [[nodiscard]] bool Turned() const { return rotation_ != 0.0; }
+    // A point of the unturned frame (zoomed image pixels minus the offset) where the turned
+    // screen shows it, unrounded; the identity without a turn.
+    [[nodiscard]] std::pair<double, double> Turn(double x, double y) const;
+    // Puts image position p at view pixel anchor (course-up keeps the marker low on the
+    // screen). Returns false, changing nothing, when p cannot be placed.
+    bool PlaceAt(const MapPos& p, ViewPoint anchor);
+
     // floor(x * zoom + 0.5) - offset on each axis. Empty when the result is not finite or does
     // not fit 32 bits (a broken calibration, a position far off the map): such a position
     // cannot be drawn or centred on.
@@ -141,6 +156,16 @@ private:
     ViewPoint scroll_;
     ViewPoint drag_;
     bool dragging_ = false;
+    double rotation_ = 0.0;
+    double cos_ = 1.0;
+    double sin_ = 0.0;
+
+    // Screen vector to the unturned frame's: the inverse turn.
+    [[nodiscard]] std::pair<double, double> Unturn(double dx, double dy) const;
+    // The scroll offset after a drag from press to release.
+    [[nodiscard]] ViewPoint DraggedBy(ViewPoint press, ViewPoint release) const;
+    // The scroll offset that puts p at anchor.
+    [[nodiscard]] std::optional<ViewPoint> ScrollPlacing(const MapPos& p, ViewPoint anchor) const;
 };
 
 } // namespace view

@@ -346,6 +346,28 @@ TEST_F(Desktop, PinchAndTouchpadZoomHoldTheirCentre) {
     EXPECT_DOUBLE_EQ(v.Geometry().Zoom(), view::ViewGeometry::kMaxZoom * 0.5);
 }
 
+// Two fingers turning turn the map only once unlocked, and never while course-up turns it.
+TEST_F(Desktop, TwoFingerTurnIsLockedUntilAskedFor) {
+    CGPSMapFrame& f = StartFrame();
+    view::MapView& v = f.View();
+    ASSERT_TRUE(f.LoadMapFile(map));
+    const auto turn = [&v](double degrees) {
+        QPinchGesture pinch;
+        pinch.setLastRotationAngle(10.0);
+        pinch.setRotationAngle(10.0 + degrees);
+        pinch.setCenterPoint(QPointF(v.mapToGlobal(QPoint(100, 100))));
+        QGestureEvent event({&pinch});
+        QCoreApplication::sendEvent(&v, &event);
+        return v.Geometry().Rotation();
+    };
+    EXPECT_EQ(turn(30.0), 0.0) << "locked";
+    f.Action(kCmdTouchTurn)->trigger();
+    EXPECT_DOUBLE_EQ(turn(30.0), 30.0);
+    EXPECT_DOUBLE_EQ(turn(-50.0), -20.0);
+    f.Action(kCmdCourseUp)->trigger(); // no course yet: north up, and no hand turn
+    EXPECT_EQ(turn(30.0), 0.0);
+}
+
 TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
     CGPSMapFrame& f = StartFrame();
     ASSERT_TRUE(f.LoadMapFile(map));
@@ -366,6 +388,8 @@ TEST_F(Desktop, EveryShortcutTriggersItsCommandAndShowsInTheMenu) {
         {kCmdMapCentre, QKeyCombination(Qt::Key_M), false},
         {kCmdFullScreen, QKeyCombination(Qt::Key_F11), false},
         {kCmdGoToPosition, Qt::CTRL | Qt::Key_G, true},
+        {kCmdCourseUp, QKeyCombination(Qt::Key_U), false},
+        {kCmdUserGuide, QKeyCombination(Qt::Key_F1), true},
     };
     QSize viewSize;
     bool centred = false;

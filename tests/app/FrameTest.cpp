@@ -145,6 +145,15 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Units/Imperial",
         "View/Units/Nautical",
         "View/World Map",
+        "View/",
+        "View/Course Up",
+        "View/Course Smoothing/2 s",
+        "View/Course Smoothing/5 s",
+        "View/Course Smoothing/10 s",
+        "View/Course Smoothing/20 s",
+        "View/Kiosk Mode",
+        "View/Large Toolbar",
+        "View/Two-Finger Turn",
         "Map/Enter Calibration Point...",
         "Map/Calibration Points...",
         "Map/Check Position...",
@@ -165,15 +174,30 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "GPS/Arrival Radius/100 m",
         "GPS/Arrival Radius/250 m",
         "GPS/Reset Trip Meter",
+        "GPS/",
+        "GPS/Anchor Alarm",
+        "GPS/Clear Alarm Circle",
+        "GPS/Alarm Radius/25 m",
+        "GPS/Alarm Radius/50 m",
+        "GPS/Alarm Radius/100 m",
+        "GPS/Alarm Radius/250 m",
+        "GPS/Alarm Radius/500 m",
+        "GPS/Alarm Grace/1 Fix",
+        "GPS/Alarm Grace/3 Fixes",
+        "GPS/Alarm Grace/5 Fixes",
+        "GPS/Alarm Grace/10 Fixes",
+        "Help/Keyboard Shortcuts...",
+        "Help/User Guide...",
         "Help/About...",
     };
     EXPECT_EQ(seen, expected);
-    // Toolbar: three buttons, a separator, four toggles.
+    // Toolbar: three buttons, a separator, four toggles, course-up and night mode.
     const QList<QAction*> buttons = f.ToolBar()->actions();
-    ASSERT_EQ(buttons.size(), 8);
+    ASSERT_EQ(buttons.size(), 10);
     EXPECT_TRUE(buttons[3]->isSeparator());
     EXPECT_EQ(buttons[0], f.Action(kCmdZoomIn));
     EXPECT_EQ(buttons[7], f.Action(kCmdButtonLabels));
+    EXPECT_EQ(buttons[9], f.Action(kCmdNightMode));
     for (QAction* b : buttons)
         EXPECT_TRUE(b->isSeparator() || !b->icon().isNull());
     EXPECT_EQ(f.Action(kCmdAppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -5,6 +5,7 @@
 
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include "coords/CoordFormat.h"
 #include "demo/DemoMap.h"
@@ -14,6 +15,7 @@
 #include "platform/FileIo.h"
 #include "view/GpsConnection.h"
 #include "view/MapFolderCommands.h"
+#include "view/TurnedView.h"
 
 #include <QFileInfo>
 
@@ -321,4 +323,74 @@ TEST_F(LiveGps, FollowingAcrossTheDemoSheetsSwitchesToTheNextOneAndNamesIt) {
     EXPECT_TRUE(v.MapPath().endsWith("brindlemoor-B1.png"));
     EXPECT_EQ(store->ReadInt("Session", "SwitchMaps", 1), 0);
     Gps(v).Disconnect();
+}
+
+// Course-up: east points up while going east, the marker sits low, a tap selects the map point
+// drawn under it, and a tap on the north arrow turns north up again; the choice is stored.
+TEST_F(LiveGps, CourseUpTurnsTheMapUnderTapsAndTheNorthArrowTurnsItBack) {
+    CGPSMapFrame& frame = StartFrame(QSize(500, 400));
+    view::MapView& v = frame.View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    frame.Action(app::kCmdCourseUp)->trigger();
+    EXPECT_TRUE(frame.Action(app::kCmdCourseUp)->isChecked());
+    EXPECT_EQ(store->ReadInt(kSettingsSection, "CourseUp", 0), 1);
+    Gps(v).Connect();
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({600, 700}));
+        return std::abs(v.Geometry().Rotation() + 90.0) < 2.0;
+    })) << v.Geometry().Rotation();
+    const view::ViewGeometry& g = v.Geometry();
+    const MapPos marker = v.Session().Georeference().ToPixel(v.Session().GpsFix().position);
+    const std::optional<view::ViewPoint> at = g.ImageToScreen(marker, g.ScrollOffset());
+    ASSERT_TRUE(at);
+    EXPECT_NEAR(at->x, 250, 1);
+    EXPECT_NEAR(at->y, v.height() * 3 / 4, 1);
+    // 40 map pixels east of the marker lie 40 view pixels above it.
+    QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(at->x, at->y - 40));
+    ASSERT_TRUE(v.Session().Selection());
+    EXPECT_NEAR(v.Session().Selection()->x, marker.x + 40, 1.0);
+    EXPECT_NEAR(v.Session().Selection()->y, marker.y, 1.0);
+
+    const QRect arrow = view::NorthArrowRect(v.width(), v.height());
+    const std::optional<MapPos> selected = v.Session().Selection();
+    QTest::mouseClick(&v, Qt::LeftButton, {}, arrow.center());
+    EXPECT_FALSE(v.Geometry().Turned());
+    EXPECT_FALSE(frame.Action(app::kCmdCourseUp)->isChecked());
+    EXPECT_EQ(v.Session().Selection(), selected) << "the arrow's tap selects nothing";
+    EXPECT_EQ(store->ReadInt(kSettingsSection, "CourseUp", 1), 0);
+}
+
+// The anchor alarm: dragged 80 m from a 25 m circle, it sounds with a notice across the view;
+// a tap silences it without selecting, and the menu clears the circle.
+TEST_F(LiveGps, AnchorAlarmSoundsWithANoticeAndATapSilencesIt) {
+    CGPSMapFrame& frame = StartFrame(QSize(500, 400));
+    view::MapView& v = frame.View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    Gps(v).Connect();
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({560, 700}));
+        return v.Session().GpsFix().hasFix;
+    }));
+    frame.Action(app::kCmdAlarmRadius25)->trigger();
+    frame.Action(app::kCmdAnchorAlarm)->trigger();
+    const session::LiveState& live = v.Session().Live();
+    ASSERT_TRUE(live.Alarm().Circle());
+    EXPECT_EQ(live.Alarm().Circle()->radiusM, 25.0);
+    EXPECT_TRUE(frame.Action(app::kCmdAnchorAlarm)->isChecked());
+    ASSERT_TRUE(PumpUntil([&] {
+        pty.Write(Sentences({600, 700}));
+        return live.Alarm().Sounding();
+    }));
+    EXPECT_EQ(live.AlarmText(), "Anchor alarm: 80 m from the anchor. Tap to silence.");
+    EXPECT_EQ(v.grab().toImage().pixelColor(3, v.height() / 2), QColor(200, 0, 0));
+
+    const std::optional<MapPos> selected = v.Session().Selection();
+    QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(live.Alarm().Sounding());
+    EXPECT_EQ(v.Session().Selection(), selected);
+    frame.Action(app::kCmdClearAlarm)->trigger();
+    EXPECT_FALSE(live.Alarm().Circle());
+    EXPECT_FALSE(frame.Action(app::kCmdAnchorAlarm)->isChecked());
 }

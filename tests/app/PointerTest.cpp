@@ -139,7 +139,7 @@ TEST_F(FrameFixture, HoldAndRightClickOpenTheContextMenuWithoutMovingTheSelectio
     for (QAction* a : menu->actions())
         texts << a->text();
     EXPECT_EQ(texts, (QStringList{"New Point at Cursor", "Go to GPS Position", "Go to Map Centre",
-                                  "Maps Here", "Go to This Point"}));
+                                  "Maps Here", "Go to This Point", "Alarm Circle Here"}));
 
     const std::optional<MapPos> before = v.Session().Selection();
     Press(v, {120, 80});

@@ -1,5 +1,6 @@
-// Keeping the screen on through a real D-Bus daemon of the test's own, with a screen-saver
-// service on it answering as a desktop's does.
+// Keeping the screen on and telling the desktop of an alarm, through a real D-Bus daemon of the
+// test's own, with a screen-saver and a notification service on it answering as a desktop's do.
+#include "app/DesktopNotifier.h"
 #include "app/ScreenSaverInhibitor.h"
 
 #include "support/QtTestSupport.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -29,6 +31,30 @@ public:
     uint last = 0;
 };
 
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public slots:
+    uint Notify(const QString& /*app*/, uint replaces, const QString& /*icon*/,
+                const QString& summary, const QString& body, const QStringList& /*actions*/,
+                const QVariantMap& hints, int timeout) {
+        shown.push_back({replaces, summary + ": " + body, hints.value("urgency").toInt(), timeout});
+        return replaces != 0 ? replaces : ++last;
+    }
+
+public:
+    struct Shown {
+        uint replaces;
+        QString text;
+        int urgency;
+        int timeout;
+        bool operator==(const Shown&) const = default;
+    };
+    std::vector<Shown> shown;
+    uint last = 40;
+};
+
 class ScreenSaverTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -41,6 +67,9 @@ protected:
         ASSERT_TRUE(desktop.registerObject("/org/freedesktop/ScreenSaver", &saver,
                                            QDBusConnection::ExportAllSlots));
         ASSERT_TRUE(desktop.registerService("org.freedesktop.ScreenSaver"));
+        ASSERT_TRUE(desktop.registerObject("/org/freedesktop/Notifications", &notifications,
+                                           QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(desktop.registerService("org.freedesktop.Notifications"));
     }
     void TearDown() override {
         QDBusConnection::disconnectFromBus("desktop");
@@ -52,6 +81,7 @@ protected:
     QProcess daemon;
     QString address;
     FakeScreenSaver saver;
+    FakeNotifications notifications;
 };
 
 TEST_F(ScreenSaverTest, InhibitIsHeldWhileWantedAndGivenBack) {
@@ -83,6 +113,22 @@ TEST_F(ScreenSaverTest, NoServiceOrNoBusLeavesTheScreenAlone) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(withoutService.Inhibited());
     EXPECT_FALSE(withoutBus.Inhibited());
+}
+
+TEST_F(ScreenSaverTest, AlarmNoticeIsCriticalAndReplacesTheOneBefore) {
+    DesktopNotifier notifier(QDBusConnection::connectToBus(address, "quilo"));
+    notifier.Notify("QUILO alarm", "one");
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return notifications.shown.size() == 1; }));
+    // The answer's id must have come back before the next notice can replace it: a ping sent
+    // after the call returns after its answer.
+    QDBusConnection("quilo").call(QDBusMessage::createMethodCall(
+        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId"));
+    QCoreApplication::processEvents();
+    notifier.Notify("QUILO alarm", "two");
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return notifications.shown.size() == 2; }));
+    using Shown = FakeNotifications::Shown;
+    EXPECT_EQ(notifications.shown,
+              (std::vector<Shown>{{0, "QUILO alarm: one", 2, 0}, {41, "QUILO alarm: two", 2, 0}}));
 }
 
 } // namespace

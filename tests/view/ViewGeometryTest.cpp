@@ -227,6 +227,73 @@ TEST(ViewGeometry, LoadingAMapResetsZoomAndOffset) {
     EXPECT_EQ(g.ImageHeight(), 200);
 }
 
+// Course-up: whatever the turn, a tap, a drag, a zoom about the pointer and following the
+// marker all find the map point the turned paint put under the pixel.
+TEST(ViewGeometry, TurnedViewKeepsTapsDragsAndZoomsTable) {
+    struct Row {
+        const char* legend;
+        double rotation;
+        double zoom;
+        ViewPoint scroll;
+    };
+    const Row rows[] = {
+        {"a quarter turn", 90.0, 1.0, {0, 0}},
+        {"an odd angle, zoomed in", 37.0, 2.5, {300, 120}},
+        {"backwards, zoomed out", -150.0, 0.5, {-40, 60}},
+        {"upside down", 180.0, 1.0, {100, 100}},
+        {"a full turn is none", 360.0, 1.0, {10, 20}},
+    };
+    const auto near = [](ViewPoint a, ViewPoint b) {
+        return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        ViewGeometry g = Make(400, 300, 2000, 1500, row.zoom, row.scroll);
+        g.SetRotation(row.rotation);
+        const double tolerance = 1.0 / row.zoom;
+        // A tap reads back the map point drawn under it.
+        const MapPos p(310.0, 275.0);
+        const std::optional<ViewPoint> s = g.ImageToScreen(p, g.ScrollOffset());
+        ASSERT_TRUE(s);
+        EXPECT_NEAR(g.ScreenToImage(*s).x, p.x, tolerance);
+        EXPECT_NEAR(g.ScreenToImage(*s).y, p.y, tolerance);
+        // The map point under the finger at the press is under it at the release.
+        const MapPos grabbed = g.ScreenToImage({120, 80});
+        g.Press();
+        g.DragTo({120, 80}, {260, 210});
+        EXPECT_TRUE(g.Release({120, 80}, {260, 210}));
+        EXPECT_NEAR(g.ScreenToImage({260, 210}).x, grabbed.x, tolerance);
+        EXPECT_NEAR(g.ScreenToImage({260, 210}).y, grabbed.y, tolerance);
+        // A zoom about the pointer keeps its point there; following keeps the marker low.
+        g.ZoomAbout(row.zoom * 1.2, p, {50, 250});
+        EXPECT_TRUE(near(*g.ImageToScreen(p, g.ScrollOffset()), {50, 250}));
+        EXPECT_TRUE(g.PlaceAt(p, {200, 225}));
+        EXPECT_TRUE(near(*g.ImageToScreen(p, g.ScrollOffset()), {200, 225}));
+        // The tiles asked for cover every corner of the turned view.
+        const ImageRectF shown = g.VisibleImageRectF(g.ScrollOffset());
+        for (const ViewPoint corner : {ViewPoint{0, 0}, {400, 0}, {0, 300}, {400, 300}}) {
+            const MapPos at = g.ScreenToImage(corner);
+            EXPECT_GE(at.x, shown.left - 1e-9);
+            EXPECT_LE(at.x, shown.left + shown.width + 1e-9);
+            EXPECT_GE(at.y, shown.top - 1e-9);
+            EXPECT_LE(at.y, shown.top + shown.height + 1e-9);
+        }
+    }
+}
+
+TEST(ViewGeometry, TurnIsClockwiseAboutTheMiddle) {
+    ViewGeometry g = Make(400, 300, 2000, 1500);
+    g.SetRotation(90.0);
+    // 50 pixels right of the middle turns to 50 below it; the arrow key Right still moves the
+    // view to the screen's right, so the map point at the middle moves left on the screen.
+    EXPECT_EQ(g.ImageToScreen(MapPos(250, 150), {}), (ViewPoint{200, 200}));
+    g.ScrollByKey(ScrollKey::Right);
+    const std::optional<ViewPoint> was = g.ImageToScreen(MapPos(200, 150), g.ScrollOffset());
+    EXPECT_EQ(was, (ViewPoint{120, 150}));
+    g.SetRotation(std::nan(""));
+    EXPECT_FALSE(g.Turned());
+}
+
 } // namespace
 
 } // namespace view
