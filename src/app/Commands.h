@@ -90,7 +90,17 @@ enum Command : int {
     kCmdResetTrip = 33019,
     kCmdGoToHere = 33020, // the context menu's
     kCmdMapsHere = 33021, // the context menu's submenu of the folder's maps under the press
-    kCmdAppExit = 57665,  // Ctrl+Q: closes without saving the show flags
+    // Tracks, their colouring, the profile and the ruler; the colourings in ColourBy's order.
+    kCmdOpenTracks = 33201,
+    kCmdTracksList = 33202,
+    kCmdRuler = 33204,
+    kCmdColourPlain = 33205,
+    kCmdColourSpeed = 33206,
+    kCmdColourElevation = 33207,
+    kCmdColourSlope = 33208,
+    kCmdColourTime = 33209,
+    kCmdColourLimits = 33210,
+    kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
 
@@ -110,6 +120,7 @@ enum class Menu {
     NightDimming,
     Units,
     ArrivalRadius,
+    ColourBy,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -120,7 +131,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 12> kMenus = {{
+inline constexpr std::array<MenuDef, 13> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -132,6 +143,7 @@ inline constexpr std::array<MenuDef, 12> kMenus = {{
     {Menu::NightDimming, Menu::View, "Night Dimming"},
     {Menu::Units, Menu::View, "Units"},
     {Menu::ArrivalRadius, Menu::Gps, "Arrival Radius"},
+    {Menu::ColourBy, Menu::View, "Colour By"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -151,12 +163,22 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 76> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 86> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
     {Menu::File, "Load Trail...", kCmdLoadTrail, ItemKind::Plain},
     {Menu::File, "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
+    {Menu::File, "Open Tracks...", kCmdOpenTracks, ItemKind::Plain},
+    {Menu::View, "Tracks", kCmdTracksList, ItemKind::Check},
+    {Menu::View, "Ruler", kCmdRuler, ItemKind::Check},
+    {Menu::ColourBy, "Plain", kCmdColourPlain, ItemKind::Radio},
+    {Menu::ColourBy, "Speed", kCmdColourSpeed, ItemKind::Radio},
+    {Menu::ColourBy, "Elevation", kCmdColourElevation, ItemKind::Radio},
+    {Menu::ColourBy, "Slope", kCmdColourSlope, ItemKind::Radio},
+    {Menu::ColourBy, "Time", kCmdColourTime, ItemKind::Radio},
+    {Menu::View, "Colour Limits...", kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
     {Menu::Zoom, "Zoom Out", kCmdZoomOut, ItemKind::Plain},
@@ -250,7 +272,7 @@ struct ShortcutDef {
     std::string_view keys;
 };
 
-inline constexpr std::array<ShortcutDef, 13> kShortcuts = {{
+inline constexpr std::array<ShortcutDef, 14> kShortcuts = {{
     {kCmdLoadMap, "Ctrl+O"},
     {kCmdSaveTrail, "Ctrl+S"},
     {kCmdLoadTrail, "Ctrl+L"},
@@ -264,6 +286,7 @@ inline constexpr std::array<ShortcutDef, 13> kShortcuts = {{
     {kCmdGoToPosition, "Ctrl+G"},
     {kCmdDetailsPanel, "D"},
     {kCmdNightMode, "N"},
+    {kCmdRuler, "R"},
 }};
 
 struct ZoomDef {
@@ -346,6 +369,9 @@ inline constexpr std::string_view kMapFilter =
 inline constexpr std::string_view kTrailSaveFilter =
     "QUILO Trails (*.trl)|*.trl|Google KML (*.kml)|*.kml|GPX 1.1 (*.gpx)|*.gpx||";
 inline constexpr std::string_view kTrailLoadFilter = "QUILO Trails|*.trl|GPX Tracks|*.gpx||";
+inline constexpr std::string_view kTracksFilter =
+    "GPX Tracks and Routes|*.gpx|Google KML|*.kml|QUILO Trails|*.trl|Trail Journals|*.qjr|NMEA "
+    "Logs|*.nmea;*.log;*.txt||";
 inline constexpr std::string_view kMapDialogTitle = "QUILO Maps";
 
 } // namespace app

@@ -7,8 +7,10 @@
 #include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
+#include "view/RulerLayer.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrackLayer.h"
 #include "view/TrailLayer.h"
 #include "view/ViewOverlays.h"
 
@@ -50,12 +52,12 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
 // view and the calibration marks, which are looked at for a while, over everything.
-constexpr std::array<Layer, 16> kLayers = {
-    PaintMap,         GridLayer,          DrawMapPoints, PaintTrailLayer,
-    DrawNightTint,    DrawAccuracyCircle, DrawGoToLine,  DrawGpsPosition,
-    DrawOffViewArrow, DrawSelection,      DrawScaleBar,  DrawArrivalNote,
-    DrawMapOutlines,  InfoLinesLayer,     DrawNoMapHint, DrawCalibrationMarks,
-};
+constexpr auto kLayers = std::to_array<Layer>({
+    PaintMap,       GridLayer,          DrawMapPoints,        DrawTracks,      PaintTrailLayer,
+    DrawNightTint,  DrawAccuracyCircle, DrawGoToLine,         DrawGpsPosition, DrawOffViewArrow,
+    DrawSelection,  DrawScaleBar,       DrawColourLegend,     DrawArrivalNote, DrawMapOutlines,
+    InfoLinesLayer, DrawNoMapHint,      DrawCalibrationMarks, DrawRuler,
+});
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
 // where none has.

@@ -12,6 +12,7 @@
 #include "view/PointerGesture.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrackLayer.h"
 #include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOverlays.h"
@@ -91,6 +92,12 @@ public:
     // What is laid over the map beside what the session holds.
     [[nodiscard]] const OverlayChoice& Overlays() const { return overlays_; }
     void SetOverlays(OverlayChoice overlays);
+    // The limits the tracks and the trail were last coloured between; none while plain.
+    [[nodiscard]] std::optional<trail::ValueLimits> ColourLimits() const {
+        return trackLayer_.Limits();
+    }
+    // The shown track nearest to view pixel at, within radius pixels, as last drawn.
+    [[nodiscard]] std::optional<TrackLayer::Hit> TrackAt(QPoint at, int radius);
 
     // --- What a MapLoader shows -----------------------------------------------------------
     // The load running, if any. Its picture shows under the GPS and cursor lines but no other
@@ -135,6 +142,8 @@ signals:
     void ContextMenuRequested(QPoint at);
     // An opened map shows at path, before what its opening has to tell the user is told.
     void MapShowing(const QString& path);
+    // A tap at view pixel at, after it selected there.
+    void Tapped(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -184,6 +193,7 @@ private:
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    TrackLayer trackLayer_;
     GridOverlay gridOverlay_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first

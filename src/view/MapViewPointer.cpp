@@ -91,8 +91,10 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         break;
     case PointerGesture::Action::Tap:
         target.geometry.Release(press, at);
-        if (target.acts) // the picture has no image positions to select
+        if (target.acts) { // the picture has no image positions to select
             SetSelection(geometry_.ScreenToImage(at));
+            emit Tapped(QPoint(at.x, at.y));
+        }
         break;
     case PointerGesture::Action::Hold:
         if (target.acts)
