@@ -92,7 +92,7 @@ void QuitCleanly(CGPSMapFrame* frame) {
     closer->start(20);
     if (frame != nullptr) {
         if (frame->HasView())
-            frame->Loader().Cancel();
+            frame->Loader().Stop();
         frame->close();
     }
     QCoreApplication::exit(0);

@@ -168,6 +168,11 @@ void MapLoader::Reap(int id) {
 
 void MapLoader::Start(const QString& path) {
     Cancel(); // or its result would replace this one later
+    if (stopped_) {
+        lastLoaded_ = false;
+        lastError_.clear();
+        return;
+    }
     auto job = std::make_shared<Job>();
     job->path = path;
     job->limits = limits_;
@@ -214,7 +219,7 @@ void MapLoader::Finish() {
     std::shared_ptr<map::PyramidTarget> keep = std::move(job->result.keep);
     lastError_.clear();
     lastLoaded_ = view_.ShowMap(job->path, std::move(job->result), &lastError_, scroll);
-    if (lastLoaded_ && keep) {
+    if (lastLoaded_ && keep && !stopped_) {
         // Flushing a big map takes a second or more: the map shows meanwhile, then comes back
         // from where it is kept, so the written mapping can go.
         const map::MapPixel* shown = keep->Pyramid().Store();
@@ -236,6 +241,11 @@ void MapLoader::Cancel() {
     lastLoaded_ = false;
     lastError_.clear();
     emit MapLoadFinished(job->path, false, QString());
+}
+
+void MapLoader::Stop() {
+    stopped_ = true;
+    Cancel();
 }
 
 bool MapLoader::Wait(QString* error) {

@@ -45,6 +45,10 @@ public:
     void Start(const QString& path);
     // Drops the load in progress: the map showing stays as it was. MapLoadFinished follows.
     void Cancel();
+    // For a window that closes: Cancel, and from now on start nothing. A load ending meanwhile
+    // (its box held it) still shows but is not kept: keeping flushes the whole pyramid to the
+    // disk, which the quit would wait for.
+    void Stop();
     // Waits, without running the window's events, for the load in progress and for what it
     // keeps (a dialog of a map command holds its end, as ever); true when the last load ended
     // with its map showing, else the reason (empty after a cancel) in *error (if given).
@@ -84,6 +88,7 @@ private:
     MapView& view_;
     MapLoadLimits limits_;
     std::shared_ptr<Job> load_; // the load whose result is wanted
+    bool stopped_ = false;
     std::vector<Worker> workers_;
     int nextWorker_ = 0;
     bool lastLoaded_ = false;

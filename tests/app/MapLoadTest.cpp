@@ -4,6 +4,7 @@
 #include "calib/MapSettingsDlg.h"
 #include "demo/DemoMap.h"
 #include "gps/DemoTown.h"
+#include "map/pyramid/PyramidCache.h"
 #include "platform/FileIo.h"
 #include "support/GdalMaps.h"
 
@@ -115,6 +116,24 @@ TEST_F(MapLoad, MissingCalibrationWarnsAndStartsUncalibrated) {
     EXPECT_EQ(catcher.messages[0].caption, "Warning");
     EXPECT_EQ(v.Session().Document().Calibration(), calib::CGPSMapFuncs());
     EXPECT_TRUE(v.Session().Document().Points().empty()); // no points file: silently none
+
+    // A quit with the box up: the map shows, but is not flushed into the cache for a quit to
+    // wait on.
+    QFile::copy(map, dir.filePath("quit.png"));
+    const platform::MessageHook before =
+        platform::SetMessageHook([&](const platform::Message&) { frame.Loader().Stop(); });
+    ASSERT_TRUE(frame.LoadMapFile(dir.filePath("quit.png")));
+    platform::SetMessageHook(before);
+    EXPECT_EQ(v.MapPath(), dir.filePath("quit.png"));
+    const map::PyramidCache cache(map::PyramidCache::DefaultFolder());
+    const auto cached = [&](const QString& path) {
+        int err = 0;
+        const platform::UniqueFd fd = platform::OpenRegularFile(path.toStdString(), &err);
+        return !cache.Open(path.toStdString(), fd.Get(), demo::kMapWidth, demo::kMapHeight).Empty();
+    };
+    EXPECT_TRUE(cached(dir.filePath("copy.png")));
+    EXPECT_FALSE(cached(dir.filePath("quit.png")));
+    EXPECT_FALSE(frame.Loader().Load(map)) << "a stopped loader starts nothing";
 }
 
 TEST_F(MapLoad, ImageFilesThatAreCutShortRotatedOrNoImages) {
