@@ -125,6 +125,9 @@ CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
 }
 
 CGPSMapFrame::~CGPSMapFrame() {
+    // The Tracks dock is hidden as the window goes: no marks are set on a frame half gone.
+    if (tracks_ != nullptr)
+        disconnect(tracks_, nullptr, this, nullptr);
     // Here, while the view is whole: the live commands are a child, deleted after it.
     if (live_ != nullptr)
         live_->SaveTrip();

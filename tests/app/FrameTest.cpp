@@ -11,6 +11,7 @@
 #include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
 #include "trail/Journal.h"
+#include "trail/TrackColouring.h"
 #include "trail/TrackSet.h"
 #include "view/TrackLoader.h"
 
@@ -621,7 +622,12 @@ TEST_F(FrameFixture, TracksShowWholeInTheirColoursAndComeBack) {
     f.OnCommand(kCmdColourElevation);
     EXPECT_LT(count(colour(trail::TrackSet::kPalette[0])), 40) << "its name alone";
     EXPECT_EQ(f.View().ColourLimits(), (trail::ValueLimits{500, 560})) << "as the legend says";
-    EXPECT_GT(count(colour(0x0000FF)), 400);
+    // The live trail by the same measure: its newest sample, at the top of the climb, red and
+    // faded only by its age.
+    f.LoadTrailFile(QString::fromStdString(gpx));
+    EXPECT_GT(
+        count(colour(trail::FadedColour(0xE60000, view::kTrailLevels - 1, view::kTrailLevels))), 0);
+    EXPECT_GT(count(colour(0x0000FF)), 100) << "the flat part";
 
     dock.Select(1);
     dock.RemoveSelected();
