@@ -3,6 +3,7 @@
 #include "app/LiveCommands.h"
 #include "app/MenuTree.h"
 #include "app/ToolbarIcons.h"
+#include "app/TrackCommands.h"
 #include "base/FileKind.h"
 #include "map/MapFolder.h"
 #include "map/OpenMap.h"
@@ -14,6 +15,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "session/LastSession.h"
+#include "session/TrackFiles.h"
 #include "session/ViewSettings.h"
 #include "view/GpsConnection.h"
 #include "view/MapCommands.h"
@@ -126,6 +128,9 @@ CGPSMapFrame::CGPSMapFrame(SettingsStore& store, QWidget* parent)
 }
 
 CGPSMapFrame::~CGPSMapFrame() {
+    // The Tracks dock is hidden as the window goes: no marks are set on a frame half gone.
+    if (tracks_ != nullptr)
+        disconnect(tracks_, nullptr, this, nullptr);
     // Here, while the view is whole: the live commands are a child, deleted after it.
     if (live_ != nullptr)
         live_->SaveTrip();
@@ -143,6 +148,7 @@ bool CGPSMapFrame::Create() {
     commands_ = new view::MapCommands(*view_, store_, entryFormat_, view_);
     setCentralWidget(view_);
     view_->setFocus();
+    tracks_ = new TrackCommands(*this, *view_, store_);
     BuildActions();
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *gps_, *commands_,
                                              *Action(kCmdMapsHere)->menu(), store_,
@@ -162,6 +168,21 @@ bool CGPSMapFrame::Create() {
     connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
     live_ = new LiveCommands(*this, *view_, *commands_, *loader_, store_);
+    connect(tracks_, &TrackCommands::Changed, this, &CGPSMapFrame::UpdateActions);
+    connect(view_, &view::MapView::Tapped, this, [this](QPoint at) {
+        const std::optional<MapPos> geo = view_->PositionAt(at);
+        if (!view_->Overlays().ruler || !geo)
+            return;
+        view::OverlayChoice overlays = view_->Overlays();
+        overlays.ruler->push_back(*geo);
+        view_->SetOverlays(std::move(overlays));
+    });
+    connect(tracks_, &TrackCommands::ViewMoved, this, [this] {
+        // The view stays on the track, as after Go to Position.
+        if (flags_.follow)
+            Toggle(ShowFlag::FollowGps);
+        UpdateActions();
+    });
     UpdateActions();
     return true;
 }
@@ -391,6 +412,14 @@ std::string CGPSMapFrame::TrailLoadFilter() {
     return "All trails|" + all + '|' + std::string(kTrailLoadFilter);
 }
 
+std::string CGPSMapFrame::TracksFilter() {
+    std::string all;
+    for (const base::FileKindRow& row : base::kFileKinds)
+        if (session::IsTrackFile("." + std::string(row.extension)))
+            AddInAnyCase(all, "*." + std::string(row.extension));
+    return "All tracks|" + all + '|' + std::string(kTracksFilter);
+}
+
 QStringList CGPSMapFrame::QtFileFilters(std::string_view filter) {
     QStringList out;
     const QStringList parts = ToQString(filter).split('|');
@@ -577,8 +606,10 @@ void CGPSMapFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (view_ != nullptr)
+    if (view_ != nullptr) {
         SaveLastSession();
+        tracks_->Save();
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -597,18 +628,41 @@ void CGPSMapFrame::OpenDroppedFile(const QString& path) {
     }
 }
 
+void CGPSMapFrame::OpenDroppedFiles(const QStringList& paths) {
+    if (paths.size() == 1) {
+        OpenDroppedFile(paths.first());
+        return;
+    }
+    QStringList tracks;
+    for (const QString& path : paths) {
+        if (KindOfFile(path) == DropKind::Map)
+            StartLoadMapFile(path);
+        else if (session::IsTrackFile(QFile::encodeName(path).toStdString()))
+            tracks << path;
+        else
+            commands_->ShowStatusNote("Not a map or track: " +
+                                      QFileInfo(path).fileName().toStdString());
+    }
+    tracks_->OpenTracks(tracks);
+}
+
 void CGPSMapFrame::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
+    if (!urls.isEmpty() &&
+        std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
         event->acceptProposedAction();
 }
 
 void CGPSMapFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
+    QStringList paths;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (paths.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenDroppedFile(urls.first().toLocalFile());
+    OpenDroppedFiles(paths);
 }
 
 void CGPSMapFrame::MarkZoomPreset() {
@@ -660,7 +714,18 @@ void CGPSMapFrame::LoadTrailFile(const QString& path) {
     commands_->LoadTrail(path);
 }
 
+void CGPSMapFrame::SetRuler(bool on) {
+    view::OverlayChoice overlays = view_->Overlays();
+    overlays.ruler = on ? std::optional(std::vector<MapPos>()) : std::nullopt;
+    view_->SetOverlays(std::move(overlays));
+    UpdateActions();
+}
+
 void CGPSMapFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && view_ != nullptr && view_->Overlays().ruler) {
+        SetRuler(false);
+        return;
+    }
     if (view_ != nullptr)
         view_->ScrollByKey(event->key());
     QMainWindow::keyPressEvent(event);

@@ -25,6 +25,7 @@ class MapLoader;
 class MapView;
 } // namespace view
 class LiveCommands;
+class TrackCommands;
 class QAction;
 class QMenu;
 class QProgressBar;
@@ -63,6 +64,8 @@ public:
     [[nodiscard]] view::MapCommands& Commands() { return *commands_; }
     // The live display's panel and commands.
     [[nodiscard]] LiveCommands& Live() { return *live_; }
+    // File > Open Tracks..., the Tracks list and the colouring by value.
+    [[nodiscard]] TrackCommands& Tracks() { return *tracks_; }
     // File > Open Map Folder... and the map folder's switch while following the GPS.
     [[nodiscard]] view::MapFolderCommands& MapFolder() { return *mapFolder_; }
 
@@ -103,6 +106,9 @@ public:
     // A file dropped on the window or given by name: an image loads as the map, a trail
     // (.trl, .gpx, .kml) as the trail; anything else is refused on the status line.
     void OpenDroppedFile(const QString& path);
+    // Files dropped together: the maps among them as OpenDroppedFile takes a map, every track
+    // file opened as a track.
+    void OpenDroppedFiles(const QStringList& paths);
     // File > Recent Maps, newest first.
     [[nodiscard]] const std::vector<std::string>& RecentMaps() const { return recentMaps_; }
 
@@ -111,6 +117,8 @@ public:
     static std::string MapFilter();
     // "All trails" (every kind Load Trail reads, in any case), then the trail-load filter.
     static std::string TrailLoadFilter();
+    // "All tracks" (every kind Open Tracks reads, in any case), then one for each kind.
+    static std::string TracksFilter();
     // "Compressed Image Files|*.gif;*.png|..." -> {"Compressed Image Files (*.gif *.png)", ...}
     [[nodiscard]] static QStringList QtFileFilters(std::string_view filter);
 
@@ -143,6 +151,8 @@ private:
     void FillWorldMapMenu();
     void SaveLastSession();
     void ToggleFullScreen();
+    // View > Ruler: on, taps on the map add its points; off (also by Escape), it is gone.
+    void SetRuler(bool on);
     void BuildLoadProgress();
     void PlaceLoadProgress();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -165,6 +175,7 @@ private:
     view::GpsConnection* gps_ = nullptr;    // the view's child
     view::MapCommands* commands_ = nullptr; // the view's child
     LiveCommands* live_ = nullptr;          // the frame's child
+    TrackCommands* tracks_ = nullptr;       // the frame's child
 
     view::MapFolderCommands* mapFolder_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.

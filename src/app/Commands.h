@@ -118,6 +118,16 @@ enum Command : int {
     kCmdTouchTurn = 33047,
     kCmdShortcuts = 33048,
     kCmdUserGuide = 33049,
+    // Tracks, their colouring, the profile and the ruler; the colourings in ColourBy's order.
+    kCmdOpenTracks = 33201,
+    kCmdTracksList = 33202,
+    kCmdRuler = 33204,
+    kCmdColourPlain = 33205,
+    kCmdColourSpeed = 33206,
+    kCmdColourElevation = 33207,
+    kCmdColourSlope = 33208,
+    kCmdColourTime = 33209,
+    kCmdColourLimits = 33210,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -144,6 +154,7 @@ enum class Menu {
     CourseSmoothing,
     AlarmRadius,
     AlarmGrace,
+    ColourBy,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -154,7 +165,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 15> kMenus = {{
+inline constexpr std::array<MenuDef, 16> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -169,6 +180,7 @@ inline constexpr std::array<MenuDef, 15> kMenus = {{
     {Menu::CourseSmoothing, Menu::View, "Course Smoothing"},
     {Menu::AlarmRadius, Menu::Gps, "Alarm Radius"},
     {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
+    {Menu::ColourBy, Menu::View, "Colour By"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -188,7 +200,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 103> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -196,6 +208,16 @@ inline constexpr std::array<MenuItemDef, 103> kMenuItems = {{
     {Menu::File, "Save Trail...", kCmdSaveTrail, ItemKind::Plain},
     {Menu::File, "Save Map Area...", kCmdSaveMapArea, ItemKind::Plain},
     {Menu::File, "Work Offline", kCmdWorkOffline, ItemKind::Check},
+    {Menu::File, "Open Tracks...", kCmdOpenTracks, ItemKind::Plain},
+    {Menu::View, "Tracks", kCmdTracksList, ItemKind::Check},
+    {Menu::View, "Ruler", kCmdRuler, ItemKind::Check},
+    {Menu::ColourBy, "Plain", kCmdColourPlain, ItemKind::Radio},
+    {Menu::ColourBy, "Speed", kCmdColourSpeed, ItemKind::Radio},
+    {Menu::ColourBy, "Elevation", kCmdColourElevation, ItemKind::Radio},
+    {Menu::ColourBy, "Slope", kCmdColourSlope, ItemKind::Radio},
+    {Menu::ColourBy, "Time", kCmdColourTime, ItemKind::Radio},
+    {Menu::View, "Colour Limits...", kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
     {Menu::Zoom, "Zoom Out", kCmdZoomOut, ItemKind::Plain},
@@ -317,7 +339,7 @@ struct ShortcutDef {
     std::string_view keys;
 };
 
-inline constexpr std::array<ShortcutDef, 15> kShortcuts = {{
+inline constexpr std::array<ShortcutDef, 16> kShortcuts = {{
     {kCmdLoadMap, "Ctrl+O"},
     {kCmdSaveTrail, "Ctrl+S"},
     {kCmdLoadTrail, "Ctrl+L"},
@@ -333,6 +355,7 @@ inline constexpr std::array<ShortcutDef, 15> kShortcuts = {{
     {kCmdNightMode, "N"},
     {kCmdCourseUp, "U"},
     {kCmdUserGuide, "F1"},
+    {kCmdRuler, "R"},
 }};
 
 struct ZoomDef {
@@ -427,6 +450,9 @@ inline constexpr std::string_view kMapFilter =
 inline constexpr std::string_view kTrailSaveFilter =
     "QUILO Trails (*.trl)|*.trl|Google KML (*.kml)|*.kml|GPX 1.1 (*.gpx)|*.gpx||";
 inline constexpr std::string_view kTrailLoadFilter = "QUILO Trails|*.trl|GPX Tracks|*.gpx||";
+inline constexpr std::string_view kTracksFilter =
+    "GPX Tracks and Routes|*.gpx|Google KML|*.kml|QUILO Trails|*.trl|Trail Journals|*.qjr|NMEA "
+    "Logs|*.nmea;*.log;*.txt||";
 inline constexpr std::string_view kMapDialogTitle = "QUILO Maps";
 
 } // namespace app

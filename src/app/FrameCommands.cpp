@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/CGPSMapFrame.h"
 #include "app/LiveCommands.h"
+#include "app/TrackCommands.h"
 #include "map/OpenMap.h"
 #include "map/tiles/TileSourceMap.h"
 #include "platform/MessageBox.h"
@@ -55,6 +56,13 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
     const auto labelsShown = [](const F& f, int) { return f.flags_.labels; };
     const auto trail = [](F& f, int) { f.Toggle(ShowFlag::GpsTrail); };
     const auto trailShown = [](const F& f, int) { return f.flags_.trail; };
+
+    const auto colourBy = [](F& f, int id) {
+        f.tracks_->SetColourBy(static_cast<trail::ColourBy>(id - kCmdColourPlain));
+    };
+    const auto colouredBy = [](const F& f, int id) {
+        return static_cast<int>(f.tracks_->ColourBy()) == id - kCmdColourPlain;
+    };
 
     static const CommandRow rows[] = {
         {kCmdLoadMap, [](F& f, int) { f.OnLoadMap(); }},
@@ -211,6 +219,20 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
          }},
         {kCmdGoToGpsPosition, centreOnGps},
         {kCmdGoToMapCentre, [](F& f, int) { f.view_->GoToMapCentre(); }},
+
+        // Tracks, their colouring, the profile and the ruler.
+        {kCmdOpenTracks, [](F& f, int) { f.tracks_->OnOpenTracks(); }},
+        {kCmdTracksList, [](F& f, int) { f.tracks_->ToggleList(); },
+         [](const F& f, int) { return f.tracks_->ListShown(); }},
+        {kCmdColourPlain, colourBy, colouredBy},
+        {kCmdColourSpeed, colourBy, colouredBy},
+        {kCmdColourElevation, colourBy, colouredBy},
+        {kCmdColourSlope, colourBy, colouredBy},
+        {kCmdColourTime, colourBy, colouredBy},
+        {kCmdColourLimits, [](F& f, int) { f.tracks_->OnColourLimits(); }},
+        {kCmdRuler, [](F& f, int) { f.SetRuler(!f.view_->Overlays().ruler); },
+         [](const F& f, int) { return f.view_->Overlays().ruler.has_value(); },
+         [](const F& f) { return f.view_->Session().Georeference().HasTransform(); }},
     };
     return rows;
 }

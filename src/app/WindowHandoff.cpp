@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
@@ -32,6 +33,8 @@ QByteArray Encode(const OpenRequest& request) {
         object.insert("map", request.map);
     if (!request.trail.isEmpty())
         object.insert("trail", request.trail);
+    if (!request.tracks.isEmpty())
+        object.insert("tracks", QJsonArray::fromStringList(request.tracks));
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -49,6 +52,16 @@ bool Decode(const QByteArray& line, OpenRequest& request) {
         if (!value.isString() || !QDir::isAbsolutePath(value.toString()))
             return false;
         *out = value.toString();
+    }
+    const QJsonValue tracks = object.value(QLatin1String("tracks"));
+    if (tracks.isUndefined())
+        return true;
+    if (!tracks.isArray())
+        return false;
+    for (const QJsonValue& track : tracks.toArray()) {
+        if (!track.isString() || !QDir::isAbsolutePath(track.toString()))
+            return false;
+        request.tracks << track.toString();
     }
     return true;
 }

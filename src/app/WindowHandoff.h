@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 class QLocalSocket;
@@ -15,8 +16,9 @@ namespace app {
 
 // What a start asks the running window to do; an empty request only brings it to the front.
 struct OpenRequest {
-    QString map;   // an absolute path, or empty
-    QString trail; // an absolute path, or empty
+    QString map;          // an absolute path, or empty
+    QString trail;        // an absolute path, or empty
+    QStringList tracks{}; // absolute paths, opened as tracks
 };
 
 // The socket of the window that keeps its journal in stateFolder: one per user (the runtime

@@ -13,7 +13,9 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "app/LiveCommands.h"
+#include "app/TrackCommands.h"
 #include "app/WindowHandoff.h"
+#include "base/FileKind.h"
 #include "base/Number.h"
 #include "demo/DemoSession.h"
 #include "gps/GpsSourceName.h"
@@ -23,12 +25,15 @@
 #include "platform/MessageBox.h"
 #include "platform/QSettingsStore.h"
 #include "platform/StateFolder.h"
+#include "session/TrackFiles.h"
 #include "trail/JournalFolder.h"
 #include "view/MapCommands.h"
 #include "view/MapView.h"
+#include "view/TrackLoader.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
@@ -39,11 +44,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 struct Options {
     std::string map;
+    std::vector<std::string> tracks; // opened as tracks, each whole
     std::string trail;
     std::string gpsDevice;
     std::optional<std::int32_t> baud;
@@ -61,8 +68,8 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: quilo [MAP|--tiles SOURCE] [--at LAT LON [--zoom Z]] [--gps SOURCE] [--baud N|auto] "
-    "[--trail FILE] [--size WxH] [--new-window] [--course-up] [--kiosk]\n"
+    "usage: quilo [MAP|--tiles SOURCE] [TRACK...] [--at LAT LON [--zoom Z]] [--gps SOURCE] "
+    "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up] [--kiosk]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
 
@@ -75,7 +82,7 @@ constexpr const char* kOptions[][2] = {
                        "https://host/{z}/{x}/{y}.png"},
     {"--at LAT LON", "open the view centred on the position"},
     {"--zoom Z", "with --at: the tile zoom on a tiled map, the percentage on a scan"},
-    {"--trail FILE", "load a trail (.trl, .gpx or .kml) after the map"},
+    {"--trail FILE", "load a trail (.trl, .gpx or .kml) into the live trail after the map"},
     {"--size WxH", "the window's size in pixels, each side 1..16384 (default 800x600)"},
     {"--demo", "the demo town's map and a simulated receiver, with settings of their own"},
     {"--new-window", "open a window of its own, even when QUILO already runs"},
@@ -94,8 +101,9 @@ void PrintHelp() {
                 "MAP is a scan (JPEG, PNG, GIF, BMP or TIFF) calibrated by three or more of its "
                 "points, or a\nmap placed by its own file: an OziExplorer .map, an image with a "
                 "world file, a KML or KMZ\nground overlay, a GeoTIFF or an MBTiles file. "
-                "Without MAP the last map comes back. While a\nwindow runs, a start with only "
-                "MAP or --trail hands them to it.\n");
+                "Without MAP the last map comes back. Each TRACK (GPX, KML, .trl, a trail journal\n"
+                "or an NMEA log) opens as a track, shown whole. While a window runs, a start with "
+                "only\nMAP, TRACK or --trail hands them to it.\n");
     for (const auto& [option, help] : kOptions)
         std::printf("  %-22s %s\n", option, help);
 }
@@ -209,11 +217,18 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 error = "bad --size " + std::string(argv[i]) + " (expected WxH, e.g. 1280x800)";
                 return std::nullopt;
             }
-        } else if (arg.starts_with("--") || !options.map.empty()) {
+        } else if (arg.starts_with("--")) {
             error = "unexpected argument " + std::string(arg);
             return std::nullopt;
-        } else {
+        } else if (options.map.empty() && options.tracks.empty() &&
+                   (!session::IsTrackFile(arg) || base::KindOfFile(arg) == base::FileKind::Kml)) {
+            // A KML first is a map: a ground overlay is how many maps come.
             options.map = arg;
+        } else if (session::IsTrackFile(arg)) {
+            options.tracks.emplace_back(arg);
+        } else {
+            error = "unexpected argument " + std::string(arg) + " (not a track file)";
+            return std::nullopt;
         }
     }
     if (!options.screenshot.empty() && options.map.empty() && !options.demo) {
@@ -244,6 +259,13 @@ bool HandsOver(const Options& options) {
 
 QString Absolute(const std::string& path) {
     return path.empty() ? QString() : QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+}
+
+QStringList AbsoluteAll(const std::vector<std::string>& paths) {
+    QStringList out;
+    for (const std::string& path : paths)
+        out << Absolute(path);
+    return out;
 }
 
 bool WritePng(const QImage& frame, const std::string& path) {
@@ -280,6 +302,8 @@ void OpenHandedOver(CGPSMapFrame& frame, const app::OpenRequest& request) {
         frame.StartLoadMapFile(request.map);
     if (!request.trail.isEmpty())
         frame.LoadTrailFile(request.trail);
+    if (!request.tracks.isEmpty())
+        frame.Tracks().OpenTracks(request.tracks);
 }
 
 } // namespace
@@ -327,8 +351,10 @@ int main(int argc, char** argv) {
     // The window answers from its event loop; one stuck longer than this gets a second window.
     constexpr int kAnswerMs = 3000;
     if (HandsOver(*options) &&
-        app::HandToRunningWindow(socketName, {Absolute(options->map), Absolute(options->trail)},
-                                 kAnswerMs))
+        app::HandToRunningWindow(
+            socketName,
+            {Absolute(options->map), Absolute(options->trail), AbsoluteAll(options->tracks)},
+            kAnswerMs))
         return 0;
 
     // Nobody is there to press OK on a box while a screenshot is taken: say it on stderr.
@@ -396,6 +422,11 @@ int main(int argc, char** argv) {
         frame.RestoreLastSession();
     if (!options->trail.empty() && !app::QuitRequested())
         frame.LoadTrailFile(QString::fromStdString(options->trail));
+    // The last run's tracks and colouring come back; a screenshot shows only what it names.
+    if (!screenshot)
+        frame.Tracks().Restore();
+    if (!options->tracks.empty())
+        frame.Tracks().OpenTracks(AbsoluteAll(options->tracks));
 
     if (demo)
         frame.Live().ShowDemo();
@@ -421,6 +452,9 @@ int main(int argc, char** argv) {
         // A tile set's tiles come as they are shown: those in view, every one (from the server
         // too, for a tile source).
         frame.View().WaitForTilesInView();
+        // Every track named, read in the background, shows.
+        while (frame.Tracks().Loader().Busy() && !app::QuitRequested())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         status = WritePng(frame.grab().toImage(), options->screenshot) ? 0 : 2;
         QApplication::quit();
     });

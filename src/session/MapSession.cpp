@@ -274,7 +274,10 @@ std::string DurationText(double seconds) {
 std::string TrailStatisticsText(const trail::Recording& recording) {
     if (!recording.Journal().IsOpen() && !recording.Journal().Failed())
         return "The trail is not being recorded.";
-    const trail::TrailStatistics s = recording.Statistics();
+    return StatisticsText(recording.Statistics());
+}
+
+std::string StatisticsText(const trail::TrailStatistics& s) {
     return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
            "Time moving: " + DurationText(s.movingSeconds) + "\n" +
            "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +

@@ -13,6 +13,7 @@
 #include "session/ShowFlags.h"
 #include "session/ViewSettings.h"
 #include "trail/Recording.h"
+#include "trail/TrackSet.h"
 
 #include <cstdint>
 #include <functional>
@@ -79,6 +80,9 @@ public:
     // The live display: the receiver's details, the trip meter, the go-to point.
     [[nodiscard]] const LiveState& Live() const { return live_; }
     [[nodiscard]] LiveState& Live() { return live_; }
+    // The tracks opened beside the trail; a change to them is a Changed::Trail.
+    [[nodiscard]] const trail::TrackSet& Tracks() const { return tracks_; }
+    [[nodiscard]] trail::TrackSet& Tracks() { return tracks_; }
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
@@ -190,6 +194,7 @@ private:
     std::string gpsDevice_;
     std::optional<std::int32_t> gpsBaud_;
     LiveState live_;
+    trail::TrackSet tracks_;
 };
 
 // What the session's recording gives, read from it alone.
@@ -200,6 +205,8 @@ private:
 // it, otherwise from the trail the map shows (without times). Without a journal asked for it
 // says so.
 std::string TrailStatisticsText(const trail::Recording& recording);
+// The lines of that text for any figures: length, moving time, speeds, start and end.
+std::string StatisticsText(const trail::TrailStatistics& statistics);
 // Trail file or KML by the extension.
 std::optional<Notice> SaveTrail(const trail::Recording& recording, const std::string& path);
 

@@ -3,9 +3,8 @@
 #include "base/FileKind.h"
 #include "base/Number.h"
 #include "base/Time.h"
-#include "gps/GpsEpoch.h"
-#include "gps/NmeaLineCutter.h"
 #include "platform/FileIo.h"
+#include "session/TrackFiles.h"
 #include "tool/JsonLine.h"
 #include "tool/ToolCommand.h"
 #include "trail/JournalReader.h"
@@ -25,8 +24,6 @@ namespace {
 
 using base::FileKind;
 
-constexpr std::size_t kMaxNmeaLine = 64 * 1024;
-
 int Fail(std::ostream& err, const std::string& message) {
     return tool::Fail(err, "stats", message);
 }
@@ -40,14 +37,8 @@ int AddNmea(const std::string& path, trail::TrailStatisticsBuilder& builder, std
     std::string bytes;
     if (auto read = platform::ReadFileToLoad(path, bytes); !read)
         return Fail(err, read.error);
-    gps::GpsEpochAssembler epochs;
-    gps::NmeaLineCutter cutter(kMaxNmeaLine);
-    const auto add = [&](std::string_view line) { epochs.Add(gps::DecodeSentence(line)); };
-    cutter.Feed(bytes, add);
-    cutter.Finish(add);
-    epochs.Finish();
-    for (const gps::GpsEpoch& e : epochs.TakeCompleted())
-        builder.Add(FixOf({e.position, e.utcMs, e.heightM, e.speedKnots, e.courseDeg}));
+    for (const trail::TrackPoint& point : session::NmeaFixes(bytes))
+        builder.Add(FixOf(point));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "trail/Recording.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -19,12 +20,32 @@ void Recording::SetRules(const RecordingRules& rules) {
 
 std::string Recording::Open(const std::string& path) {
     journal_.Open(path, trail_, rules_.maxLength);
+    recent_.clear();
+    if (!trail_.Empty() && HoldsWholeRecording()) {
+        std::string error;
+        journal_.ReadRecording(
+            [this](const JournalEntry& e) {
+                if (e.kind != JournalEntry::Kind::Break)
+                    KeepRecent(e.point);
+            },
+            error);
+    }
     return journal_.OpenNotice();
 }
 
 bool Recording::Record(const TrackPoint& point) {
-    return trail_.recording &&
-           journal_.Record(trail_, point, rules_.minDelta, rules_.maxLength, rules_.maxSpeedKmh);
+    const bool recorded = trail_.recording && journal_.Record(trail_, point, rules_.minDelta,
+                                                              rules_.maxLength, rules_.maxSpeedKmh);
+    if (recorded)
+        KeepRecent(point);
+    return recorded;
+}
+
+void Recording::KeepRecent(const TrackPoint& point) {
+    recent_.push_back(point);
+    const auto most = 2 * static_cast<std::size_t>(std::max<std::int32_t>(rules_.maxLength, 1));
+    while (recent_.size() > most)
+        recent_.pop_front();
 }
 
 void Recording::ReplaceWithLoaded(TrailBuffer trail, const Track& loaded) {
@@ -35,6 +56,10 @@ void Recording::ReplaceWithLoaded(TrailBuffer trail, const Track& loaded) {
     trail_ = std::move(trail);
     trail_.recording = recording;
     journal_.Loaded(loaded);
+    recent_.clear();
+    for (const TrackSegment& segment : loaded)
+        for (const TrackPoint& point : segment)
+            KeepRecent(point);
 }
 
 bool Recording::HoldsWholeRecording() const {
@@ -48,7 +73,14 @@ TrailStatistics Recording::Statistics() const {
     TrailStatisticsBuilder statistics;
     if (HoldsWholeRecording()) {
         std::string error;
-        journal_.ReadRecording([&](const JournalEntry& e) { statistics.Add(e); }, error);
+        // A loaded file's points are the trail shown: their length and times count.
+        journal_.ReadRecording(
+            [&](JournalEntry e) {
+                if (e.kind == JournalEntry::Kind::Loaded)
+                    e.kind = JournalEntry::Kind::Fix;
+                statistics.Add(e);
+            },
+            error);
         return statistics.Result();
     }
     // The trail's samples as a recording without times, oldest first.

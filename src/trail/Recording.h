@@ -5,6 +5,7 @@
 #include "trail/TrailStatistics.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace trail {
@@ -41,7 +42,10 @@ public:
     // Offers a receiver fix to the trail by the rules, while switched on; true when recorded.
     bool Record(const TrackPoint& point);
     // Empties the trail; the journal starts afresh, the old one kept beside it.
-    void Clear() { journal_.Clear(trail_); }
+    void Clear() {
+        journal_.Clear(trail_);
+        recent_.clear();
+    }
     // A trail file was read into trail (a copy of Trail() with the file's samples inserted,
     // loaded its runs): it replaces the trail, and the journal sets the recording before it
     // aside as Clear does, going on from the loaded runs.
@@ -52,11 +56,18 @@ public:
     // From the whole recording while the journal holds it, otherwise from the trail (without
     // times).
     [[nodiscard]] TrailStatistics Statistics() const;
+    // The newest points taken into the trail with what the receiver or the file said of them,
+    // oldest first, no more than twice the trail's length: what colours the trail by value. The
+    // trail's samples are these points' positions in order, some since trimmed away.
+    [[nodiscard]] const std::deque<TrackPoint>& RecentPoints() const { return recent_; }
 
 private:
+    void KeepRecent(const TrackPoint& point);
+
     TrailBuffer trail_;
     TrailJournal journal_;
     RecordingRules rules_;
+    std::deque<TrackPoint> recent_;
 };
 
 } // namespace trail

@@ -9,8 +9,10 @@
 #include "view/LiveOverlays.h"
 #include "view/PointPlaces.h"
 #include "view/PyramidImage.h"
+#include "view/RulerLayer.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrackLayer.h"
 #include "view/TrailLayer.h"
 #include "view/TurnedView.h"
 #include "view/ViewOverlays.h"
@@ -53,12 +55,16 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
 // view and the calibration marks, which are looked at for a while, over everything.
-constexpr std::array<Layer, 19> kLayers = {
-    PaintMap,           GridLayer,       DrawMapPoints,   PaintTrailLayer,      DrawNightTint,
-    DrawAccuracyCircle, DrawGoToLine,    DrawGpsPosition, DrawAlarmCircle,      DrawOffViewArrow,
-    DrawSelection,      DrawScaleBar,    DrawArrivalNote, DrawMapOutlines,      DrawNorthArrow,
-    InfoLinesLayer,     DrawAlarmNotice, DrawNoMapHint,   DrawCalibrationMarks,
-};
+constexpr auto kLayers = std::to_array<Layer>({
+    PaintMap,           GridLayer,        DrawMapPoints,
+    DrawTracks,         PaintTrailLayer,  DrawNightTint,
+    DrawAccuracyCircle, DrawGoToLine,     DrawGpsPosition,
+    DrawAlarmCircle,    DrawOffViewArrow, DrawSelection,
+    DrawScaleBar,       DrawColourLegend, DrawArrivalNote,
+    DrawMapOutlines,    DrawNorthArrow,   InfoLinesLayer,
+    DrawAlarmNotice,    DrawNoMapHint,    DrawCalibrationMarks,
+    DrawRuler,
+});
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
 // where none has.

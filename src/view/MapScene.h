@@ -2,11 +2,14 @@
 
 #include "calib/MapGeoreference.h"
 #include "map/pyramid/TiledMap.h"
+#include "trail/TrackPoint.h"
+#include "view/TrackLayer.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
 #include <QString>
 
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -14,8 +17,9 @@ namespace gps {
 struct GpsFix;
 }
 namespace trail {
+class TrackSet;
 class TrailBuffer;
-}
+} // namespace trail
 struct ViewSettings;
 class CMapPoint;
 
@@ -66,6 +70,15 @@ struct MapScene {
     std::vector<MapPos> calibrationMarks;
     // The map points' pixels as last converted; none to convert them in every frame.
     PointPlaces* pointPlaces = nullptr;
+    // The open tracks, drawn whole under the trail by trackLayer; none to draw none.
+    const trail::TrackSet* tracks = nullptr;
+    TrackLayer* trackLayer = nullptr;
+    // How the tracks and the trail are coloured, and what the trail's samples measured.
+    ValueColouring colouring{};
+    const std::deque<trail::TrackPoint>* recentPoints = nullptr;
+    // The ruler's points (latitude in y) and what it measures; none while it is off.
+    const std::vector<MapPos>* ruler = nullptr;
+    QString rulerText;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "session/Ruler.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
 #include "view/TurnedView.h"
@@ -215,7 +216,22 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                          : std::nullopt,
         .calibrationMarks = std::move(calibrationMarks),
         .pointPlaces = &pointPlaces_,
+        .tracks = overlays ? &session_.Tracks() : nullptr,
+        .trackLayer = &trackLayer_,
+        .colouring = overlays_.colouring,
+        .recentPoints = &session_.Recording().RecentPoints(),
+        .ruler = overlays && overlays_.ruler ? &*overlays_.ruler : nullptr,
+        .rulerText = overlays && overlays_.ruler
+                         ? QString::fromStdString(session::RulerText(
+                               *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
+                               session_.Live().Settings().units))
+                         : QString(),
     };
+}
+
+std::optional<TrackLayer::Hit> MapView::TrackAt(QPoint at, int radius) {
+    const LiveOverlay live = LiveOverlayOf(session_);
+    return trackLayer_.HitTest(SceneOf(geometry_, Map(), &live), {at.x(), at.y()}, radius);
 }
 
 void MapView::PaintFrame(QPainter& painter) {

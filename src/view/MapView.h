@@ -14,6 +14,7 @@
 #include "view/SaveMapArea.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
+#include "view/TrackLayer.h"
 #include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOverlays.h"
@@ -108,6 +109,12 @@ public:
     // What is laid over the map beside what the session holds.
     [[nodiscard]] const OverlayChoice& Overlays() const { return overlays_; }
     void SetOverlays(OverlayChoice overlays);
+    // The limits the tracks and the trail were last coloured between; none while plain.
+    [[nodiscard]] std::optional<trail::ValueLimits> ColourLimits() const {
+        return trackLayer_.Limits();
+    }
+    // The shown track nearest to view pixel at, within radius pixels, as last drawn.
+    [[nodiscard]] std::optional<TrackLayer::Hit> TrackAt(QPoint at, int radius);
 
     // --- What a MapLoader shows -----------------------------------------------------------
     // The load running, if any. Its picture shows under the GPS and cursor lines but no other
@@ -157,6 +164,8 @@ signals:
     void MapShowing(const QString& path);
     // A tap on the north arrow of a turned map asks for north up again.
     void NorthArrowTapped();
+    // A tap at view pixel at, after it selected there.
+    void Tapped(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -214,6 +223,7 @@ private:
     SymbolCache symbols_;
     TrailLayer trailLayer_;
     PointPlaces pointPlaces_;
+    TrackLayer trackLayer_;
     GridOverlay gridOverlay_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first

@@ -99,8 +99,10 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
             });
         else if (target.acts && OnNorthArrow(at))
             emit NorthArrowTapped();
-        else if (target.acts) // the picture has no image positions to select
+        else if (target.acts) { // the picture has no image positions to select
             SetSelection(geometry_.ScreenToImage(at));
+            emit Tapped(QPoint(at.x, at.y));
+        }
         break;
     case PointerGesture::Action::Hold:
         if (target.acts)

@@ -1,6 +1,7 @@
 #include "view/TrailLayer.h"
 
 #include "session/ViewSettings.h"
+#include "trail/TrackColouring.h"
 #include "trail/TrailBuffer.h"
 #include "view/MapScene.h"
 
@@ -9,6 +10,8 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
+#include <deque>
 #include <utility>
 
 namespace view {
@@ -63,6 +66,8 @@ void TrailLayer::Shapes::Clear() {
         ends[index].clear();
         dots[index].clear();
     }
+    valueSegments.clear();
+    valueDots.clear();
 }
 
 bool TrailLayer::Shapes::Empty() const {
@@ -71,7 +76,7 @@ bool TrailLayer::Shapes::Empty() const {
         if (!segments[index].empty() || !dots[index].empty())
             return false;
     }
-    return true;
+    return valueSegments.empty() && valueDots.empty();
 }
 
 std::size_t TrailLayer::KeptSamples(const std::vector<MapPos>& walk) const {
@@ -94,9 +99,17 @@ bool TrailLayer::Place(const MapScene& scene) {
     const trail::TrailBuffer& trail = scene.trail;
     const auto walk = trail.OldestToNewest();
     const int trailLength = scene.settings.trailLength;
+    const std::optional<trail::ValueLimits> limits =
+        scene.colouring.by == trail::ColourBy::Plain || scene.trackLayer == nullptr
+            ? std::nullopt
+            : scene.trackLayer->Limits();
+    const std::size_t recent = scene.recentPoints != nullptr ? scene.recentPoints->size() : 0;
+    const std::int64_t newest = recent > 0 ? scene.recentPoints->back().utcMs : 0;
+    const bool sameColours = colouring_ == scene.colouring && recentCount_ == recent &&
+                             recentNewestMs_ == newest && limits == limits_;
     if (samples_.size() == trail.Count() &&
         std::equal(walk.begin(), walk.end(), samples_.begin()) &&
-        georeference_ == scene.georeference && trailLength_ == trailLength)
+        georeference_ == scene.georeference && trailLength_ == trailLength && sameColours)
         return false;
     std::vector<MapPos> samples(walk.begin(), walk.end());
     // Only samples new since the last frame go through the georeference (PROJ on a projected
@@ -127,7 +140,37 @@ bool TrailLayer::Place(const MapScene& scene) {
     placed_ = std::move(placed);
     georeference_ = scene.georeference;
     trailLength_ = trailLength;
+    colouring_ = scene.colouring;
+    limits_ = limits;
+    recentCount_ = recent;
+    recentNewestMs_ = newest;
+    if (limits_)
+        ColourByValue(scene);
     return true;
+}
+
+void TrailLayer::ColourByValue(const MapScene& scene) {
+    const std::deque<trail::TrackPoint>& recent = *scene.recentPoints;
+    const trail::Track track{trail::TrackSegment(recent.begin(), recent.end())};
+    const std::vector<double> values =
+        recent.empty() ? std::vector<double>() : trail::ValuesOf(track, colouring_.by).front();
+    // The samples are the recent points' positions in order, some trimmed away: one walk
+    // along both finds each sample's point.
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < placed_.size(); ++i) {
+        if (!samples_[i].IsSet())
+            continue;
+        std::size_t j = next;
+        while (j < recent.size() && !(recent[j].position == samples_[i]))
+            ++j;
+        const double value = j < recent.size() ? values[j] : NAN;
+        if (j < recent.size())
+            next = j + 1;
+        const std::uint32_t rgb = trail::FadedColour(
+            trail::RampColour(trail::FractionOf(value, *limits_)), placed_[i].level, kTrailLevels);
+        placed_[i].colour = qRgb(static_cast<int>(rgb >> 16 & 0xFF),
+                                 static_cast<int>(rgb >> 8 & 0xFF), static_cast<int>(rgb & 0xFF));
+    }
 }
 
 void TrailLayer::Collect(const MapScene& scene) {
@@ -137,6 +180,7 @@ void TrailLayer::Collect(const MapScene& scene) {
     const ViewPoint offset = g.ScrollOffset();
     const int t = ClampSizeValue(scene.settings.trailSize);
     const bool lines = scene.settings.trailStyle == 1;
+    shapes.valueWidth = TrailPenWidth(scene.settings.trailSize);
     // Beyond this rectangle nothing of a line or its round end shows.
     const double margin = 2.0 * t + 2.0;
     const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
@@ -168,8 +212,24 @@ void TrailLayer::Collect(const MapScene& scene) {
                 continue; // within 3 pixels of the last drawn vertex
         }
         if (!lines) {
-            if (g.InClient(s))
+            if (g.InClient(s) && sample.colour)
+                shapes.valueDots[*sample.colour].push_back(
+                    QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
+            else if (g.InClient(s))
                 shapes.dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
+            continue;
+        }
+        if (sample.colour) {
+            // By value every line has its own colour: round-capped pens, no shared discs.
+            if (penDown) {
+                QPointF a(last.x, last.y);
+                QPointF b(s.x, s.y);
+                if (ClipSegment(clip, a, b))
+                    shapes.valueSegments[*sample.colour].push_back(QLineF(a, b));
+            }
+            penDown = true;
+            lastRunLevel = -1;
+            last = s;
             continue;
         }
         if (!penDown) {
@@ -222,6 +282,18 @@ void TrailLayer::Render(QPainter& painter, const Shapes& shapes, const TrailPens
         painter.setPen(pens.Pen(level));
         painter.setBrush(pens.Brush(level));
         for (const QRect& dot : shapes.dots[index])
+            painter.drawEllipse(dot);
+    }
+    // Oldest colours are not first here, but the fading already says which line is older.
+    for (const auto& [colour, segments] : shapes.valueSegments) {
+        painter.setPen(
+            QPen(QColor(colour), shapes.valueWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+    }
+    for (const auto& [colour, dots] : shapes.valueDots) {
+        painter.setPen(QPen(QColor(colour), shapes.valueWidth));
+        painter.setBrush(QColor(colour));
+        for (const QRect& dot : dots)
             painter.drawEllipse(dot);
     }
     painter.restore();

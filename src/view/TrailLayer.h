@@ -4,6 +4,7 @@
 #include "calib/MapGeoreference.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
+#include "view/TrackLayer.h"
 #include "view/ViewGeometry.h"
 
 #include <QImage>
@@ -13,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -35,7 +38,8 @@ private:
     struct Placed {
         MapPos pixel; // in the image
         int level = 0;
-        bool placed = false; // false for a break and while the map has no transform
+        bool placed = false;        // false for a break and while the map has no transform
+        std::optional<QRgb> colour; // coloured by value: the value's colour faded by age
     };
 
     // What one frame draws, per shade level, oldest level first.
@@ -43,6 +47,10 @@ private:
         std::array<std::vector<QLineF>, kTrailLevels> segments;
         std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
         std::array<std::vector<QRect>, kTrailLevels> dots;
+        // Coloured by value: the lines and dots by their colour, drawn this wide.
+        std::map<QRgb, std::vector<QLineF>> valueSegments;
+        std::map<QRgb, std::vector<QRect>> valueDots;
+        int valueWidth = 1;
 
         // Empties the lists, keeping their memory for the next frame.
         void Clear();
@@ -63,13 +71,15 @@ private:
         friend bool operator==(const FrameKey&, const FrameKey&) = default;
     };
 
-    // Brings placed_ up to date with the scene's trail, georeference and trail
-    // length; true when it had to.
+    // Brings placed_ up to date with the scene's trail, georeference, trail length and
+    // colouring; true when it had to.
     bool Place(const MapScene& scene);
     // How many of samples_, from the newest back, begin walk (the trail now): those keep their
     // pixels.
     [[nodiscard]] std::size_t KeptSamples(const std::vector<MapPos>& walk) const;
     void Collect(const MapScene& scene);
+    // The colour of each sample by the value of the recent point it was recorded from.
+    void ColourByValue(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
     // Draws shapes_ into image_; false when its memory cannot be had.
@@ -83,6 +93,10 @@ private:
     std::vector<MapPos> samples_; // oldest first
     map::MapGeoreference georeference_;
     int trailLength_ = 0;
+    ValueColouring colouring_;
+    std::optional<trail::ValueLimits> limits_;
+    std::size_t recentCount_ = 0;
+    std::int64_t recentNewestMs_ = 0;
     std::vector<Placed> placed_;
 
     Shapes shapes_;

@@ -2,6 +2,7 @@
 
 #include "view/MapScene.h"
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -14,6 +15,8 @@ struct OverlayChoice {
     int gridColour = 0;       // its lines in GridOverlay::kColours[gridColour]
     int calibrationMarks = 0; // callers that have the calibration points on as numbered marks
     std::vector<std::vector<MapPos>> outlines{}; // the edges of other maps, WGS 84 corners
+    ValueColouring colouring{};                  // of the tracks and the trail (View > Colour By)
+    std::optional<std::vector<MapPos>> ruler{};  // its points while View > Ruler is on
 };
 
 // The layers the view lays over the scene for a while, each drawing with the frame's offset:

@@ -76,14 +76,21 @@ int CheckedZoomId(CGPSMapFrame& frame) {
     return 0;
 }
 
-void Drop(CGPSMapFrame& frame, const QString& path) {
+void Drop(CGPSMapFrame& frame, const QStringList& paths) {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame, &enter);
-    ASSERT_TRUE(enter.isAccepted()) << path.toStdString();
+    ASSERT_TRUE(enter.isAccepted()) << paths.join(' ').toStdString();
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame, &drop);
+}
+
+void Drop(CGPSMapFrame& frame, const QString& path) {
+    Drop(frame, QStringList{path});
 }
 
 // Types a position in decimal degrees into the open coordinates dialog and presses OK.
@@ -600,6 +607,14 @@ TEST_F(Desktop, DropsLoadMapsAndTrailsAndRefuseTheRest) {
     EXPECT_EQ(v.MapPath(), disguised);
     EXPECT_TRUE(catcher.messages.size() == 1 &&
                 catcher.messages[0].text == "This map has no calibration information.");
+    // Several files at once open as tracks, each whole; a log without a fix is said.
+    const std::size_t trailBefore = v.Session().Recording().Trail().Count();
+    Drop(f, {trl, gpx, text});
+    ASSERT_TRUE(PumpUntil([&] { return catcher.messages.size() == 2; }));
+    EXPECT_EQ(catcher.messages[1].text,
+              "Unable to open file: " + text + ": holds no track or route");
+    EXPECT_EQ(v.Session().Tracks().Size(), 2u);
+    EXPECT_EQ(v.Session().Recording().Trail().Count(), trailBefore) << "the live trail as it was";
 }
 
 TEST_F(Desktop, CalibrationListDeletesAndUndoesAsAHandEditWould) {

@@ -3,11 +3,17 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "app/MenuTree.h"
+#include "app/TrackCommands.h"
+#include "app/TracksDock.h"
 #include "demo/DemoMap.h"
 #include "map/formats/MapFormats.h"
 #include "platform/SettingsStore.h"
+#include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
 #include "trail/Journal.h"
+#include "trail/TrackColouring.h"
+#include "trail/TrackSet.h"
+#include "view/TrackLoader.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -21,9 +27,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <array>
@@ -101,7 +110,17 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "File/Save Trail...",
         "File/Save Map Area...",
         "File/Work Offline",
+        "File/Open Tracks...",
         "File/Exit",
+        "View/Tracks",
+        "View/Ruler",
+        "View/Colour By/Plain",
+        "View/Colour By/Speed",
+        "View/Colour By/Elevation",
+        "View/Colour By/Slope",
+        "View/Colour By/Time",
+        "View/Colour Limits...",
+        "View/",
         "View/Zoom/Zoom In",
         "View/Zoom/Zoom Out",
         "View/Zoom/800%",
@@ -478,10 +497,12 @@ TEST_F(FrameFixture, LoadMapAndLoadTrailOpenOnEveryFileTheyRead) {
     const QStringList maps{"a.tif",  "b.jpg", "b.jgw", "c.map", "d.kmz", "e.mbtiles",
                            "s.jpeg", "s.JPG", "s.bmp", "s.Png", "x.kml"};
     const QStringList trails{"w.trl", "w.gpx", "W.GPX", "x.kml"};
+    const QStringList tracks = trails + QStringList{"notes.txt", "w.qjr"};
     for (const QString& name : maps + trails + QStringList{"notes.txt", "w.qjr"})
         ASSERT_TRUE(QFile(files + '/' + name).open(QIODevice::WriteOnly));
-    for (const auto& [command, first, expected] :
-         {std::tuple{kCmdLoadMap, "All maps (", maps}, {kCmdLoadTrail, "All trails (", trails}}) {
+    for (const auto& [command, first, expected] : {std::tuple{kCmdLoadMap, "All maps (", maps},
+                                                   {kCmdLoadTrail, "All trails (", trails},
+                                                   {kCmdOpenTracks, "All tracks (", tracks}}) {
         QStringList listed;
         testsupport::WhenModal<QFileDialog>([&](QFileDialog& d) {
             EXPECT_TRUE(d.selectedNameFilter().startsWith(first));
@@ -569,6 +590,115 @@ TEST_F(FrameFixture, TrailStatisticsReadTheJournal) {
     ASSERT_TRUE(testsupport::PumpUntil([&] { return catcher.messages.size() == 3u; }));
     EXPECT_EQ(catcher.messages[2].caption, "Warning");
     EXPECT_TRUE(catcher.messages[2].text.endsWith("kept as " + state.filePath("damaged.1.qjr")));
+}
+
+// Tracks open whole beside the map, in their colours or by value with a legend, are listed,
+// hidden, removed, and come back with their colouring at the next start.
+TEST_F(FrameFixture, TracksShowWholeInTheirColoursAndComeBack) {
+    CGPSMapFrame& f = StartFrame(QSize(900, 700));
+    QString why;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &why)) << why.toStdString();
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    // 500 m at 30 km/h, half a minute's stop, 250 m at 15 km/h climbing 60 m, on the map.
+    const std::string nmea = dir.filePath("drive.nmea").toStdString();
+    const std::string gpx = dir.filePath("drive.gpx").toStdString();
+    testsupport::WriteBytes(
+        nmea, testsupport::NmeaDrive({{30, 60}, {0, 30}, {15, 60, 1}}, MapPos(-1.90, 52.228)));
+    if (!testsupport::GpsbabelGpx(nmea, gpx))
+        GTEST_SKIP() << "gpsbabel is not installed";
+    QSignalSpy finished(&f.Tracks().Loader(), &view::TrackLoader::Finished);
+    f.Tracks().OpenTracks(
+        {QString::fromStdString(gpx), QString::fromStdString(nmea), dir.filePath("gone.gpx")});
+    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_EQ(catcher.messages.size(), 1u) << "the file that is gone, in one box";
+    EXPECT_TRUE(catcher.messages[0].text.contains("gone.gpx"));
+    TracksDock& dock = f.Tracks().Dock();
+    ASSERT_EQ(dock.List()->topLevelItemCount(), 2);
+    EXPECT_EQ(dock.List()->topLevelItem(0)->text(1), "0.75 km");
+    EXPECT_TRUE(f.Action(kCmdTracksList)->isChecked());
+
+    dock.List()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    dock.Select(0);
+    dock.ZoomToSelected();
+    const auto count = [&f](const std::function<bool(QRgb)>& wanted) {
+        QImage frame(f.View().size(), QImage::Format_RGB32);
+        QPainter painter(&frame);
+        f.View().PaintFrame(painter);
+        int n = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                n += wanted(frame.pixel(x, y)) ? 1 : 0;
+        return n;
+    };
+    const auto colour = [](std::uint32_t rgb) {
+        return [rgb](QRgb p) { return (p & 0xFFFFFFu) == rgb; };
+    };
+    const struct {
+        const char* legend;
+        std::uint32_t rgb;
+        int least, most;
+    } plain[] = {
+        {"the shown track, whole, in the first colour", trail::TrackSet::kPalette[0], 400, 1000000},
+        {"the hidden one not at all", trail::TrackSet::kPalette[1], 0, 0},
+    };
+    for (const auto& row : plain) {
+        const int n = count(colour(row.rgb));
+        EXPECT_TRUE(n >= row.least && n <= row.most) << row.legend << ": " << n;
+    }
+    // By elevation: the flat part at the low end of the ramp, the track's own colour gone.
+    f.OnCommand(kCmdColourElevation);
+    EXPECT_LT(count(colour(trail::TrackSet::kPalette[0])), 40) << "its name alone";
+    EXPECT_EQ(f.View().ColourLimits(), (trail::ValueLimits{500, 560})) << "as the legend says";
+    // The live trail by the same measure: its newest sample, at the top of the climb, red and
+    // faded only by its age.
+    f.LoadTrailFile(QString::fromStdString(gpx));
+    EXPECT_GT(
+        count(colour(trail::FadedColour(0xE60000, view::kTrailLevels - 1, view::kTrailLevels))), 0);
+    EXPECT_GT(count(colour(0x0000FF)), 100) << "the flat part";
+
+    dock.Select(1);
+    dock.RemoveSelected();
+    EXPECT_EQ(dock.List()->topLevelItemCount(), 1);
+    f.close();
+    StopFrame();
+    CGPSMapFrame& again = StartFrame();
+    QSignalSpy restored(&again.Tracks().Loader(), &view::TrackLoader::Finished);
+    again.Tracks().Restore();
+    ASSERT_TRUE(restored.wait(10000));
+    ASSERT_EQ(again.View().Session().Tracks().Size(), 1u);
+    EXPECT_EQ(again.View().Session().Tracks().All()[0].path, gpx);
+    EXPECT_TRUE(again.Action(kCmdColourElevation)->isChecked());
+}
+
+// The ruler on a calibrated map: taps lay its legs, the box says them, Escape ends it.
+TEST_F(FrameFixture, RulerLegsFollowTapsUntilEscape) {
+    CGPSMapFrame& f = StartFrame(QSize(600, 500));
+    EXPECT_FALSE(f.Action(kCmdRuler)->isEnabled()) << "no map, nothing to measure on";
+    QString why;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &why)) << why.toStdString();
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    f.OnCommand(kCmdRuler);
+    ASSERT_TRUE(f.Action(kCmdRuler)->isChecked());
+    // 2 m a pixel: 150 pixels east, then 100 south.
+    for (const QPoint at : {QPoint(100, 200), QPoint(250, 200), QPoint(250, 300)})
+        QTest::mouseClick(&f.View(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(f.View().Overlays().ruler->size(), 3u);
+    QImage frame(f.View().size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        f.View().PaintFrame(painter);
+    }
+    int yellow = 0;
+    for (int x = 100; x <= 250; ++x) {
+        bool any = false;
+        for (int y = 198; y <= 202; ++y)
+            any = any || (frame.pixel(x, y) & 0xFFFFFFu) == 0xFFE600u;
+        yellow += any ? 1 : 0;
+    }
+    EXPECT_GT(yellow, 140) << "the first leg drawn along its row";
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.View().Overlays().ruler);
+    EXPECT_FALSE(f.Action(kCmdRuler)->isChecked());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "gps/SourceTestSupport.h"
 #include "platform/FileLock.h"
 #include "points/PointsFile.h"
+#include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
@@ -517,6 +518,22 @@ TEST_F(MapSessionTest, TripMeterAndRecordingAgreeOnTheMovingTimeOfOneDrive) {
     EXPECT_NE(TrailStatisticsText(session.Recording()).find("\nTime moving: 0:03:20\n"),
               std::string::npos)
         << TrailStatisticsText(session.Recording());
+}
+
+// Load Trail of a drive longer than the trail keeps: the map shows the newest samples, Trail
+// Statistics the whole file's length and times (it read "Length: 0.00 km, Start: unknown").
+TEST_F(MapSessionTest, LoadedTrailStatisticsReadTheLoadedPoints) {
+    WriteBytes(dir.File("drive.nmea"), testsupport::NmeaDrive({{60, 120}, {0, 60}, {30, 120}}));
+    if (!testsupport::GpsbabelGpx(dir.File("drive.nmea"), dir.File("drive.gpx")))
+        GTEST_SKIP() << "gpsbabel is not installed";
+    session.OpenJournal(dir.File("trail.qjr"));
+    ASSERT_TRUE(session.LoadTrail(dir.File("drive.gpx")).notices.empty());
+    EXPECT_LT(session.Recording().Trail().Count(), 301u);
+    EXPECT_EQ(session.Recording().RecentPoints().size(), 301u) << "what colours the trail";
+    const std::string text = TrailStatisticsText(session.Recording());
+    EXPECT_TRUE(text.starts_with("Length: 3.00 km\nTime moving: 0:04:00\n")) << text;
+    EXPECT_TRUE(text.ends_with("Start: 2025-06-01 10:00:00 UTC\nEnd: 2025-06-01 10:05:00 UTC"))
+        << text;
 }
 
 // Another program records into the journal (a second window, or quilo-tool record; the lock

@@ -1,0 +1,277 @@
+#include "view/TrackLayer.h"
+
+#include "trail/TrackSet.h"
+#include "view/InfoLines.h"
+#include "view/MapScene.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <map>
+
+namespace view {
+
+namespace {
+
+constexpr int kTrackWidth = 3;
+// Colours by value are drawn in this many steps: one pen change a step, not one a line.
+constexpr int kColourSteps = 64;
+
+QRgb Opaque(std::uint32_t rgb) {
+    return qRgb(static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
+                static_cast<int>(rgb & 0xFF));
+}
+
+QRgb StepColour(double fraction) {
+    if (std::isnan(fraction))
+        return Opaque(trail::RampColour(fraction));
+    return Opaque(
+        trail::RampColour(std::round(fraction * (kColourSteps - 1)) / (kColourSteps - 1)));
+}
+
+trail::Track RecentAsTrack(const std::deque<trail::TrackPoint>* recent) {
+    trail::Track track;
+    if (recent != nullptr && !recent->empty())
+        track.emplace_back(recent->begin(), recent->end());
+    return track;
+}
+
+void Widen(std::optional<trail::ValueLimits>& limits, std::optional<trail::ValueLimits> more) {
+    if (!more)
+        return;
+    if (!limits) {
+        limits = more;
+        return;
+    }
+    limits->low = std::min(limits->low, more->low);
+    limits->high = std::max(limits->high, more->high);
+}
+
+// A line is drawn only when some of it can be in the view: far-off vertices at a high zoom
+// must neither cost rasterising nor reach the painter's fixed-point range.
+bool MayShow(const QRectF& clip, const QPointF& a, const QPointF& b) {
+    return !(std::max(a.x(), b.x()) < clip.left() || std::min(a.x(), b.x()) > clip.right() ||
+             std::max(a.y(), b.y()) < clip.top() || std::min(a.y(), b.y()) > clip.bottom());
+}
+
+} // namespace
+
+void TrackLayer::Place(const MapScene& scene) {
+    if (placedVersion_ == scene.tracks->Version() && georeference_ == scene.georeference)
+        return;
+    placedVersion_ = scene.tracks->Version();
+    georeference_ = scene.georeference;
+    pixels_.clear();
+    for (const trail::LoadedTrack& t : scene.tracks->All()) {
+        auto& track = pixels_.emplace_back();
+        for (const trail::TrackSegment& segment : t.track) {
+            auto& out = track.emplace_back();
+            out.reserve(segment.size());
+            for (const trail::TrackPoint& p : segment)
+                out.push_back(GeoToImage(scene, p.position).value_or(MapPos(NAN, NAN)));
+        }
+    }
+}
+
+void TrackLayer::Colour(const MapScene& scene) {
+    const std::uint64_t version = scene.tracks != nullptr ? scene.tracks->Version() : 0;
+    if (scene.colouring.by == trail::ColourBy::Plain) {
+        colours_.clear();
+        values_.clear();
+        limits_.reset();
+        colouring_ = scene.colouring;
+        return;
+    }
+    // The tracks' values are taken again only when the tracks or the measure change; the live
+    // trail's limits with every point it takes.
+    if (colouredVersion_ != version || colouring_.by != scene.colouring.by) {
+        values_.clear();
+        tracksLimits_.reset();
+        if (scene.tracks != nullptr)
+            for (const trail::LoadedTrack& t : scene.tracks->All()) {
+                values_.push_back(trail::ValuesOf(t.track, scene.colouring.by));
+                if (t.shown)
+                    Widen(tracksLimits_, trail::LimitsOf(values_.back()));
+            }
+        colours_.clear();
+    }
+    colouredVersion_ = version;
+    colouring_ = scene.colouring;
+    const std::size_t recent = scene.recentPoints != nullptr ? scene.recentPoints->size() : 0;
+    const std::int64_t newest = recent > 0 ? scene.recentPoints->back().utcMs : 0;
+    if (recentCount_ != recent || recentNewestMs_ != newest || recentBy_ != colouring_.by) {
+        recentLimits_ =
+            trail::LimitsOf(trail::ValuesOf(RecentAsTrack(scene.recentPoints), colouring_.by));
+        recentCount_ = recent;
+        recentNewestMs_ = newest;
+        recentBy_ = colouring_.by;
+    }
+    std::optional<trail::ValueLimits> found = tracksLimits_;
+    if (scene.showTrail)
+        Widen(found, recentLimits_);
+    const std::optional<trail::ValueLimits> limits =
+        scene.colouring.limits ? scene.colouring.limits : found;
+    const bool same = limits == limits_;
+    limits_ = limits;
+    if (same && colours_.size() == values_.size())
+        return;
+    const trail::ValueLimits spread = limits_.value_or(trail::ValueLimits{});
+    colours_.clear();
+    for (const auto& track : values_) {
+        auto& out = colours_.emplace_back();
+        for (const auto& segment : track) {
+            auto& colours = out.emplace_back();
+            colours.reserve(segment.size());
+            for (const double v : segment)
+                colours.push_back(StepColour(trail::FractionOf(v, spread)));
+        }
+    }
+}
+
+void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    Colour(scene);
+    if (scene.tracks == nullptr || scene.tracks->Size() == 0)
+        return;
+    Place(scene);
+    const ViewGeometry& g = scene.geometry;
+    const QRectF clip(-kTrackWidth, -kTrackWidth, g.ClientWidth() + 2 * kTrackWidth,
+                      g.ClientHeight() + 2 * kTrackWidth);
+    const bool byValue =
+        scene.colouring.by != trail::ColourBy::Plain && colours_.size() == pixels_.size();
+    painter.save();
+    const auto& tracks = scene.tracks->All();
+    for (std::size_t i = 0; i < tracks.size() && i < pixels_.size(); ++i) {
+        const trail::LoadedTrack& t = tracks[i];
+        if (!t.shown)
+            continue;
+        // Lines by colour: one colour for a plain track, a step of the ramp for each line
+        // coloured by the value at its end.
+        std::map<QRgb, std::vector<QLineF>> lines;
+        std::optional<QPoint> label;
+        for (std::size_t s = 0; s < pixels_[i].size(); ++s) {
+            const std::vector<MapPos>& pixels = pixels_[i][s];
+            QPointF last;
+            bool penDown = false;
+            for (std::size_t p = 0; p < pixels.size(); ++p) {
+                const std::optional<ViewPoint> at =
+                    std::isnan(pixels[p].x) ? std::nullopt : g.ImageToScreen(pixels[p], offset);
+                if (!at) {
+                    penDown = false;
+                    continue;
+                }
+                const QPointF here(at->x, at->y);
+                if (!label && g.InClient(*at))
+                    label = QPoint(at->x, at->y);
+                if (!penDown) {
+                    penDown = true;
+                    last = here;
+                    continue;
+                }
+                const QPointF d = here - last;
+                // Within 2 pixels of the last vertex drawn: nothing a line would show.
+                if (d.x() * d.x() + d.y() * d.y() < 4.0 && p + 1 < pixels.size())
+                    continue;
+                if (MayShow(clip, last, here))
+                    lines[byValue ? colours_[i][s][p] : Opaque(t.colour)].push_back(
+                        QLineF(last, here));
+                last = here;
+            }
+        }
+        // A light casing under the colour: a track shows on dark and busy parts of a scan.
+        painter.setPen(QPen(QColor(255, 255, 255, 200), kTrackWidth + 2, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        for (const auto& [colour, run] : lines)
+            painter.drawLines(run.data(), static_cast<int>(run.size()));
+        for (const auto& [colour, run] : lines) {
+            painter.setPen(
+                QPen(QColor(colour), kTrackWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawLines(run.data(), static_cast<int>(run.size()));
+        }
+        if (label) {
+            const QString name = QString::fromStdString(t.name);
+            const QPoint at = *label + QPoint(6, -6);
+            painter.setPen(Qt::white);
+            painter.drawText(at + QPoint(1, 1), name);
+            painter.setPen(QColor(Opaque(t.colour)));
+            painter.drawText(at, name);
+        }
+    }
+    painter.restore();
+}
+
+std::optional<TrackLayer::Hit> TrackLayer::HitTest(const MapScene& scene, ViewPoint at,
+                                                   int radius) const {
+    if (scene.tracks == nullptr || placedVersion_ != scene.tracks->Version())
+        return std::nullopt;
+    std::optional<Hit> best;
+    double bestSquare = static_cast<double>(radius) * radius;
+    const ViewPoint offset = scene.geometry.ScrollOffset();
+    for (std::size_t i = 0; i < pixels_.size() && i < scene.tracks->Size(); ++i) {
+        if (!scene.tracks->All()[i].shown)
+            continue;
+        for (std::size_t s = 0; s < pixels_[i].size(); ++s)
+            for (std::size_t p = 0; p < pixels_[i][s].size(); ++p) {
+                const MapPos& pixel = pixels_[i][s][p];
+                if (std::isnan(pixel.x))
+                    continue;
+                const std::optional<ViewPoint> v = scene.geometry.ImageToScreen(pixel, offset);
+                if (!v)
+                    continue;
+                const double dx = v->x - at.x, dy = v->y - at.y;
+                if (dx * dx + dy * dy <= bestSquare) {
+                    bestSquare = dx * dx + dy * dy;
+                    best = Hit{i, s, p};
+                }
+            }
+    }
+    return best;
+}
+
+void DrawTracks(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.trackLayer != nullptr)
+        scene.trackLayer->Draw(painter, scene, offset);
+}
+
+void DrawColourLegend(QPainter& painter, const MapScene& scene, ViewPoint /*offset*/) {
+    if (scene.trackLayer == nullptr || scene.colouring.by == trail::ColourBy::Plain)
+        return;
+    const std::optional<trail::ValueLimits> limits = scene.trackLayer->Limits();
+    if (!limits)
+        return;
+    const auto* row =
+        std::find_if(std::begin(trail::kColourByNames), std::end(trail::kColourByNames),
+                     [&scene](const trail::ColourByName& n) { return n.by == scene.colouring.by; });
+    const QString unit = QString::fromUtf8(row->unit.data(), static_cast<int>(row->unit.size()));
+    const auto number = [&unit](double v) {
+        return QString::number(v, 'f', std::abs(v) < 10 ? 1 : 0) + " " + unit;
+    };
+    const QFontMetrics metrics(painter.font());
+    const int barWidth = 120, barHeight = 10, pad = 4;
+    const int width = barWidth + 2 * pad;
+    const int height = barHeight + 2 * metrics.height() + 2 * pad;
+    const int right = scene.geometry.ClientWidth() - 8;
+    const int bottom =
+        CursorLineRect(scene.geometry.ClientWidth(), scene.geometry.ClientHeight()).top() - 8;
+    const QRect box(right - width, bottom - height, width, height);
+    painter.save();
+    painter.fillRect(box, QColor(255, 255, 255, 220));
+    painter.setPen(Qt::black);
+    painter.drawText(box.adjusted(pad, pad, -pad, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromUtf8(row->name.data(), static_cast<int>(row->name.size())));
+    const QRect bar(box.left() + pad, box.top() + pad + metrics.height(), barWidth, barHeight);
+    for (int x = 0; x < barWidth; ++x) {
+        painter.setPen(QColor(Opaque(trail::RampColour(x / double(barWidth - 1)))));
+        painter.drawLine(bar.left() + x, bar.top(), bar.left() + x, bar.bottom());
+    }
+    painter.setPen(Qt::black);
+    const QRect numbers(bar.left(), bar.bottom() + 1, barWidth, metrics.height());
+    painter.drawText(numbers, Qt::AlignLeft | Qt::AlignTop, number(limits->low));
+    painter.drawText(numbers, Qt::AlignRight | Qt::AlignTop, number(limits->high));
+    painter.restore();
+}
+
+} // namespace view
