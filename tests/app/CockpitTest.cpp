@@ -114,11 +114,11 @@ TEST_F(Cockpit, EveryMenuCommandIsReachedByTouchAlone) {
             where = menu->rect();
         } else if (item.menu == Menu::Context) {
             QTest::touchEvent(v.window(), screen)
-                .press(0, v.mapTo(v.window(), QPoint(300, 300)), v.window());
+                .press(0, v.mapTo(v.window(), v.rect().center()), v.window());
             QMenu* context = frame.Commands().ContextMenu();
             ASSERT_TRUE(PumpUntil([context] { return context->isVisible(); }, 5000));
             QTest::touchEvent(v.window(), screen)
-                .release(0, v.mapTo(v.window(), QPoint(300, 300)), v.window());
+                .release(0, v.mapTo(v.window(), v.rect().center()), v.window());
             menu = context;
             where = context->actionGeometry(action);
         } else {

@@ -15,6 +15,11 @@
 
 namespace {
 
+// The pixels of a map opened without a cache: a pyramid in memory.
+const map::MapPyramid& Pixels(const map::OpenedMap& opened) {
+    return dynamic_cast<const map::MapPyramid&>(*opened.shown->Tiles());
+}
+
 using testsupport::RunGdal;
 using testsupport::TempDir;
 
@@ -197,11 +202,12 @@ TEST(GdalRaster, SamplesThatAreNoBytesAreStretchedBetweenTheirOwnLowAndHigh) {
                       "e.tif");
         NoEvents events;
         const map::OpenedMap opened = map::OpenMap(path, {}, events);
-        ASSERT_FALSE(opened.map.Empty()) << opened.error;
-        EXPECT_EQ(opened.map.Pixel(0, 0, 5), 0xFF000000u);
-        EXPECT_EQ(opened.map.Pixel(0, 73, 5), 0xFFFFFFFFu);
-        EXPECT_EQ(opened.map.Pixel(0, 1, 5), 0xFFFFFFFFu);       // nodata
-        const map::MapPixel middle = opened.map.Pixel(0, 18, 5); // (18 * 7) = 126
+        ASSERT_TRUE(opened.shown) << opened.error;
+        const map::MapPyramid& pixels = Pixels(opened);
+        EXPECT_EQ(pixels.Pixel(0, 0, 5), 0xFF000000u);
+        EXPECT_EQ(pixels.Pixel(0, 73, 5), 0xFFFFFFFFu);
+        EXPECT_EQ(pixels.Pixel(0, 1, 5), 0xFFFFFFFFu);       // nodata
+        const map::MapPixel middle = pixels.Pixel(0, 18, 5); // (18 * 7) = 126
         EXPECT_NEAR(static_cast<int>(middle & 0xFF), 126, 2);
     }
 }
@@ -246,10 +252,11 @@ TEST(GdalRaster, AGeoPdfsNeatLineClipsItsCollar) {
 
     NoEvents events;
     const map::OpenedMap opened = map::OpenMap(path, {}, events);
-    ASSERT_FALSE(opened.map.Empty()) << opened.error;
+    ASSERT_TRUE(opened.shown) << opened.error;
+    const map::MapPyramid& pixels = Pixels(opened);
     const MapPos middle((truth[0].x + truth[2].x) / 2, (truth[0].y + truth[2].y) / 2);
     const auto at = [&](const MapPos& p) {
-        return opened.map.Pixel(0, static_cast<int>(p.x), static_cast<int>(p.y));
+        return pixels.Pixel(0, static_cast<int>(p.x), static_cast<int>(p.y));
     };
     EXPECT_NE(at(middle), 0xFFFFFFFFu);
     // Inside the image's extent, beyond the neat line's slanting eastern edge.
@@ -291,7 +298,7 @@ TEST(GdalRaster, TheFirstViewComesFirstAndAStopStops) {
         SCOPED_TRACE(stop ? "stopped" : "to the end");
         Recorder events(stop);
         const map::OpenedMap opened = map::OpenMap(path, options, events);
-        EXPECT_EQ(opened.map.Empty(), stop);
+        EXPECT_EQ(opened.shown == nullptr, stop);
         EXPECT_TRUE(opened.error.empty()) << opened.error;
         EXPECT_EQ(events.pictures, 1);
         ASSERT_FALSE(events.regions.empty());
