@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (static_cast<long long>(source.width) * source.height <= (1 << 18)) {
             NoEvents events;
             const map::OpenedMap opened = map::OpenMap(path, {}, events);
-            Check(opened.map.Empty()
-                      ? !opened.error.empty()
-                      : opened.map.Width() == source.width && opened.map.Height() == source.height);
+            Check(!opened.shown ? !opened.error.empty()
+                                : opened.shown->Width() == source.width &&
+                                      opened.shown->Height() == source.height);
         }
     }
     ::unlink(path.c_str());
