@@ -22,10 +22,12 @@ TEST(WorldMapTest, TilesShowWhereTheyLieAndStayWhenTheServerIsGone) {
     testsupport::WriteBytes(dir.File("data/quilo/tiles/test.tiles"),
                             "name = Test\nurl = " + server->Url("/{z}/{x}/{y}.png") +
                                 "\nzoom = 9-12\nattribution = Test tiles\n");
-    const std::vector<std::string> env = {
-        "HOME=" + dir.File("home"),           "XDG_CACHE_HOME=" + dir.File("cache"),
-        "XDG_DATA_HOME=" + dir.File("data"),  "XDG_CONFIG_HOME=" + dir.File("config"),
-        "XDG_STATE_HOME=" + dir.File("state"), "QT_QPA_PLATFORM=offscreen"};
+    const std::vector<std::string> env = {"HOME=" + dir.File("home"),
+                                          "XDG_CACHE_HOME=" + dir.File("cache"),
+                                          "XDG_DATA_HOME=" + dir.File("data"),
+                                          "XDG_CONFIG_HOME=" + dir.File("config"),
+                                          "XDG_STATE_HOME=" + dir.File("state"),
+                                          "QT_QPA_PLATFORM=offscreen"};
     const struct {
         const char* lat;
         const char* lon;
@@ -37,11 +39,11 @@ TEST(WorldMapTest, TilesShowWhereTheyLieAndStayWhenTheServerIsGone) {
         for (const auto& place : places) {
             SCOPED_TRACE(std::string(online ? "online " : "server gone ") + place.lat);
             const std::string shot = dir.File("shot.png");
-            const auto run = testsupport::Run(QUILO_PATH,
-                                              {"--tiles", "test", "--at", place.lat, place.lon,
-                                               "--zoom", "12", "--screenshot", shot, "--size",
-                                               "400x300"},
-                                              "", env);
+            const auto run =
+                testsupport::Run(QUILO_PATH,
+                                 {"--tiles", "test", "--at", place.lat, place.lon, "--zoom", "12",
+                                  "--screenshot", shot, "--size", "400x300"},
+                                 "", env);
             ASSERT_EQ(run.status, 0) << run.err;
             const QImage image(QString::fromStdString(shot));
             ASSERT_FALSE(image.isNull());
