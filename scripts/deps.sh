@@ -14,6 +14,7 @@ packages=(
     libzstd-dev liblz4-dev libgdal-dev libcurl4-gnutls-dev python3-gdal
     qt6-image-formats-plugins dbus-daemon
     zip sqlite3 locales
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 if [ "${QUILO_DEPS_EXTRA:-}" ]; then
     read -r -a extra <<<"$QUILO_DEPS_EXTRA"

@@ -11,7 +11,7 @@ namespace app {
 
 void RunAboutDialog(QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle("About QUILO");
+    dialog.setWindowTitle(QObject::tr("About QUILO"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* icon = new QLabel(&dialog);
     icon->setPixmap(MakeAppIcon().pixmap(64, 64));
@@ -23,9 +23,10 @@ void RunAboutDialog(QWidget* parent) {
     big.setPointSizeF(big.pointSizeF() * 1.6);
     name->setFont(big);
     layout->addWidget(name);
-    for (const char* line :
-         {"Version " QUILO_VERSION_TEXT, "Written by the QUILO developers",
-          "Contact: quilo-dev@lists.example.org", "https://quilo.example.org/"}) {
+    for (const QString& line : {QObject::tr("Version %1").arg(QUILO_VERSION_TEXT),
+                                QObject::tr("Written by the QUILO developers"),
+                                QObject::tr("Contact: %1").arg("quilo-dev@lists.example.org"),
+                                QStringLiteral("https://quilo.example.org/")}) {
         auto* label = new QLabel(line, &dialog);
         label->setAlignment(Qt::AlignCenter);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -5,6 +5,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/TrackCommands.h"
 #include "base/FileKind.h"
+#include "base/Translatable.h"
 #include "map/MapFolder.h"
 #include "map/OpenMap.h"
 #include "map/formats/MapFormats.h"
@@ -57,6 +58,40 @@ namespace {
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The file dialogs' filter descriptions (Commands.h, the map formats' rows) and title, marked for
+// lupdate: QtFileFilters shows each description translated.
+[[maybe_unused]] constexpr const char* kFilterNames[] = {
+    QUILO_TRANSLATABLE("FileFilter", "All maps"),
+    QUILO_TRANSLATABLE("FileFilter", "All trails"),
+    QUILO_TRANSLATABLE("FileFilter", "All tracks"),
+    QUILO_TRANSLATABLE("FileFilter", "Compressed Image Files"),
+    QUILO_TRANSLATABLE("FileFilter", "GIF Images"),
+    QUILO_TRANSLATABLE("FileFilter", "Portable Network Graphics"),
+    QUILO_TRANSLATABLE("FileFilter", "JPEG Images"),
+    QUILO_TRANSLATABLE("FileFilter", "Bitmap Images"),
+    QUILO_TRANSLATABLE("FileFilter", "All Files"),
+    QUILO_TRANSLATABLE("FileFilter", "QUILO Trails"),
+    QUILO_TRANSLATABLE("FileFilter", "Google KML"),
+    QUILO_TRANSLATABLE("FileFilter", "GPX 1.1"),
+    QUILO_TRANSLATABLE("FileFilter", "GPX Tracks"),
+    QUILO_TRANSLATABLE("FileFilter", "GPX Tracks and Routes"),
+    QUILO_TRANSLATABLE("FileFilter", "Trail Journals"),
+    QUILO_TRANSLATABLE("FileFilter", "NMEA Logs"),
+    QUILO_TRANSLATABLE("FileFilter", "OziExplorer Maps"),
+    QUILO_TRANSLATABLE("FileFilter", "KMZ Ground Overlays"),
+    QUILO_TRANSLATABLE("FileFilter", "KML Ground Overlays"),
+    QUILO_TRANSLATABLE("FileFilter", "GeoTIFF Maps"),
+    QUILO_TRANSLATABLE("FileFilter", "GDAL Rasters"),
+    QUILO_TRANSLATABLE("FileFilter", "MBTiles Tile Sets"),
+    QUILO_TRANSLATABLE("FileFilter", "World Files"),
+    QUILO_TRANSLATABLE("FileFilter", "Images"),
+    QUILO_TRANSLATABLE("FileFilter", "QUILO Maps"),
+};
+
+QString FilterText(const QString& english) {
+    return QCoreApplication::translate("FileFilter", english.toUtf8().constData());
 }
 
 const ButtonToggleDef* ButtonToggle(ShowFlag flag) {
@@ -196,7 +231,7 @@ void CGPSMapFrame::BuildLoadProgress() {
     layout->setContentsMargins(4, 4, 4, 4);
     loadProgress_ = new QProgressBar(loadBar_);
     loadProgress_->setRange(0, 100);
-    loadCancel_ = new QPushButton("Cancel", loadBar_);
+    loadCancel_ = new QPushButton(tr("Cancel"), loadBar_);
     layout->addWidget(loadProgress_, 1);
     layout->addWidget(loadCancel_);
     loadBar_->hide();
@@ -250,16 +285,16 @@ void CGPSMapFrame::BuildActions() {
         case ItemKind::Separator:
             break;
         case ItemKind::List: {
-            auto* list = new QMenu(ToQString(item.text), this);
+            auto* list = new QMenu(MenuText(item.text), this);
             list->setToolTipsVisible(true); // the recent maps' full paths
             actions_[item.id] = list->menuAction();
             break;
         }
         case ItemKind::Plain:
-            add(item.id, ToQString(item.text));
+            add(item.id, MenuText(item.text));
             break;
         case ItemKind::Check:
-            add(item.id, ToQString(item.text))->setCheckable(true);
+            add(item.id, MenuText(item.text))->setCheckable(true);
             break;
         case ItemKind::Radio: {
             QActionGroup*& group = groups[item.menu];
@@ -267,7 +302,7 @@ void CGPSMapFrame::BuildActions() {
                 group = new QActionGroup(this);
                 group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
             }
-            QAction* action = add(item.id, ToQString(item.text));
+            QAction* action = add(item.id, MenuText(item.text));
             action->setCheckable(true);
             group->addAction(action);
             break;
@@ -281,9 +316,9 @@ void CGPSMapFrame::BuildActions() {
         // Zoom In and Zoom Out are menu items too: one action serves both places.
         QAction* action = Action(button.id);
         if (action == nullptr)
-            action = add(button.id, ToQString(button.tip));
+            action = add(button.id, MenuText(button.tip));
         action->setIcon(MakeToolbarIcon(button.icon));
-        action->setToolTip(ToQString(button.tip));
+        action->setToolTip(MenuText(button.tip));
         const bool toggle =
             std::any_of(kButtonToggles.begin(), kButtonToggles.end(),
                         [&button](const ButtonToggleDef& d) { return d.buttonId == button.id; });
@@ -291,7 +326,7 @@ void CGPSMapFrame::BuildActions() {
         action->setCheckable(toggle || action->isCheckable());
     }
     Action(kCmdMenuBarToolbar)->setIcon(MakeToolbarToggleIcon());
-    Action(kCmdMenuBarToolbar)->setToolTip("Toolbar");
+    Action(kCmdMenuBarToolbar)->setToolTip(MenuText("Toolbar"));
     Action(kCmdAppExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Action(kCmdAppExit)->setShortcutContext(Qt::ApplicationShortcut);
     addAction(Action(kCmdAppExit));
@@ -318,7 +353,7 @@ void CGPSMapFrame::BuildMenus() {
 }
 
 void CGPSMapFrame::BuildToolBar() {
-    toolBar_ = new QToolBar("Toolbar", this);
+    toolBar_ = new QToolBar(MenuText("Toolbar"), this);
     toolBar_->setObjectName("toolbar");
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
@@ -440,13 +475,13 @@ QStringList CGPSMapFrame::QtFileFilters(std::string_view filter) {
             if (open > 0)
                 description = description.left(open).trimmed();
         }
-        out << description + " (" + patterns.join(' ') + ")";
+        out << FilterText(description) + " (" + patterns.join(' ') + ")";
     }
     return out;
 }
 
 void CGPSMapFrame::OnLoadMap() {
-    QFileDialog dialog(this, ToQString(kMapDialogTitle));
+    QFileDialog dialog(this, FilterText(ToQString(kMapDialogTitle)));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFileFilters(MapFilter()));
@@ -481,8 +516,8 @@ void CGPSMapFrame::OnMapLoadFinished(const QString& path, bool loaded, const QSt
     }
     MarkZoomPreset(); // a zoom chosen while the new map's picture showed did not take
     if (!error.isEmpty())
-        platform::ShowMessage(this, "Failed to load map\n" + path + ": " + error, "Error",
-                              platform::MessageIcon::Warning);
+        platform::ShowMessage(this, tr("Failed to load map") + '\n' + path + ": " + error,
+                              tr("Error"), platform::MessageIcon::Warning);
 }
 
 void CGPSMapFrame::OnMapShown(const QString& path) {
@@ -500,16 +535,17 @@ void CGPSMapFrame::OnMapShown(const QString& path) {
 void CGPSMapFrame::AskForGrid(const QString& path, const QString& image) {
     bool ok = false;
     const QString grid = QInputDialog::getText(
-        this, "Map Grid",
-        "The world file of " + QFileInfo(image).fileName() +
-            " does not say its grid.\nGrid (a UTM zone such as 32N, or EPSG:NNNN):",
+        this, tr("Map Grid"),
+        tr("The world file of %1 does not say its grid.\nGrid (a UTM zone such as 32N, or "
+           "EPSG:NNNN):")
+            .arg(QFileInfo(image).fileName()),
         QLineEdit::Normal, QString(), &ok);
     if (!ok || grid.trimmed().isEmpty())
         return;
     std::string error;
     if (!map::WritePrj(QFile::encodeName(image).toStdString(), grid.trimmed().toStdString(),
                        &error)) {
-        platform::ShowMessage(this, QString::fromStdString(error), "Error",
+        platform::ShowMessage(this, QString::fromStdString(error), tr("Error"),
                               platform::MessageIcon::Warning);
         return;
     }
@@ -571,7 +607,7 @@ void CGPSMapFrame::RestoreLastSession() {
     const QString path = QString::fromStdString(last.map);
     if (!QFileInfo(path).isFile()) {
         // A card taken out or a folder renamed: not worth a box at every start.
-        commands_->ShowStatusNote("Last map not found: " + last.map);
+        commands_->ShowStatusNote(tr("Last map not found: %1").arg(path).toStdString());
         return;
     }
     // Forgotten while it loads: a map that cannot be decoded (or that ends the program) shows
@@ -622,8 +658,8 @@ void CGPSMapFrame::OpenDroppedFile(const QString& path) {
         LoadTrailFile(path);
         break;
     case DropKind::Other:
-        commands_->ShowStatusNote("Not a map or trail: " +
-                                  QFileInfo(path).fileName().toStdString());
+        commands_->ShowStatusNote(
+            tr("Not a map or trail: %1").arg(QFileInfo(path).fileName()).toStdString());
         break;
     }
 }
@@ -640,8 +676,8 @@ void CGPSMapFrame::OpenDroppedFiles(const QStringList& paths) {
         else if (session::IsTrackFile(QFile::encodeName(path).toStdString()))
             tracks << path;
         else
-            commands_->ShowStatusNote("Not a map or track: " +
-                                      QFileInfo(path).fileName().toStdString());
+            commands_->ShowStatusNote(
+                tr("Not a map or track: %1").arg(QFileInfo(path).fileName()).toStdString());
     }
     tracks_->OpenTracks(tracks);
 }
@@ -678,7 +714,7 @@ void CGPSMapFrame::ToggleFullScreen() {
 }
 
 void CGPSMapFrame::OnSaveTrail() {
-    QFileDialog dialog(this, "Save Trail");
+    QFileDialog dialog(this, tr("Save Trail"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = QtFileFilters(kTrailSaveFilter);
@@ -700,7 +736,7 @@ void CGPSMapFrame::SaveTrailFile(const QString& path) {
 }
 
 void CGPSMapFrame::OnLoadTrail() {
-    QFileDialog dialog(this, "Load Trail");
+    QFileDialog dialog(this, tr("Load Trail"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(QtFileFilters(TrailLoadFilter()));

@@ -3,6 +3,8 @@
 #include "app/CGPSMapFrame.h"
 #include "platform/MessageBox.h"
 
+#include <QObject>
+
 #include <new>
 
 GpsApp::GpsApp(SettingsStore& store)
@@ -20,8 +22,9 @@ bool GpsApp::InitInstance(bool show) {
         created = false; // the only exception our own code lets through: out of memory
     }
     if (!created) {
-        platform::ShowMessage(nullptr, "QUILO could not create its main window and will close.",
-                              "Error", platform::MessageIcon::Error);
+        platform::ShowMessage(nullptr,
+                              QObject::tr("QUILO could not create its main window and will close."),
+                              QObject::tr("Error"), platform::MessageIcon::Error);
         return false;
     }
     frame_ = std::move(frame);

@@ -1,7 +1,9 @@
 #include "app/GpsDetailsPanel.h"
 
+#include "app/MenuTree.h"
 #include "session/LiveText.h"
 #include "session/MapSession.h"
+#include "view/CoreText.h"
 #include "view/MapView.h"
 #include "view/SkyView.h"
 
@@ -32,7 +34,7 @@ QLabel* ValueLabel(QWidget* parent) {
 } // namespace
 
 GpsDetailsPanel::GpsDetailsPanel(view::MapView& view, QWidget* parent)
-    : QDockWidget("GPS Details", parent), view_(view) {
+    : QDockWidget(app::MenuText("GPS Details"), parent), view_(view) {
     setObjectName("gpsDetails");
     auto* body = new QWidget;
     auto* column = new QVBoxLayout(body);
@@ -43,17 +45,17 @@ GpsDetailsPanel::GpsDetailsPanel(view::MapView& view, QWidget* parent)
     bars_ = new view::SignalBars(body);
     column->addWidget(bars_);
 
-    goToBox_ = new QGroupBox("Go to", body);
+    goToBox_ = new QGroupBox(tr("Go to"), body);
     goTo_ = new QFormLayout(goToBox_);
-    stopGoTo_ = new QPushButton("Stop", goToBox_);
+    stopGoTo_ = new QPushButton(tr("Stop"), goToBox_);
     goTo_->addRow(stopGoTo_);
     column->addWidget(goToBox_);
 
-    auto* tripBox = new QGroupBox("Trip", body);
+    auto* tripBox = new QGroupBox(tr("Trip"), body);
     trip_ = new QGridLayout(tripBox);
-    trip_->addWidget(new QLabel("<b>Trip</b>", tripBox), 0, 1);
-    trip_->addWidget(new QLabel("<b>Recording</b>", tripBox), 0, 2);
-    resetTrip_ = new QPushButton("Reset Trip", tripBox);
+    trip_->addWidget(new QLabel("<b>" + tr("Trip") + "</b>", tripBox), 0, 1);
+    trip_->addWidget(new QLabel("<b>" + tr("Recording") + "</b>", tripBox), 0, 2);
+    resetTrip_ = new QPushButton(tr("Reset Trip"), tripBox);
     // In the corner above the row names, not in a row of its own: the panel fits a laptop's
     // screen.
     trip_->addWidget(resetTrip_, 0, 0);
@@ -94,9 +96,10 @@ void GpsDetailsPanel::ShowRows(QFormLayout* form, const std::vector<session::Liv
         if (value == nullptr) {
             value = ValueLabel(form->parentWidget());
             // Before the Stop button when there is one.
-            form->insertRow(form->rowCount() - (form == goTo_ ? 1 : 0), label, value);
+            form->insertRow(form->rowCount() - (form == goTo_ ? 1 : 0), view::CoreText(row.label),
+                            value);
         }
-        value->setText(QString::fromStdString(row.value));
+        value->setText(view::CoreText(row.value));
     }
 }
 
@@ -126,9 +129,10 @@ void GpsDetailsPanel::Refresh(bool force) {
                 value = ValueLabel(trip_->parentWidget());
                 trip_->addWidget(value, row, at);
                 if (at == 1)
-                    trip_->addWidget(new QLabel(label, trip_->parentWidget()), row, 0);
+                    trip_->addWidget(
+                        new QLabel(view::CoreText(rows[i].label), trip_->parentWidget()), row, 0);
             }
-            value->setText(QString::fromStdString(rows[i].value));
+            value->setText(view::CoreText(rows[i].value));
         }
     };
     column(session::TripRows(live.Trip(), units), "Trip", 1);

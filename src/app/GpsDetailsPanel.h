@@ -27,6 +27,8 @@ class SkyView;
 // gone to, and the trip meter beside the recording's totals. It shows the view's session and
 // decides nothing.
 class GpsDetailsPanel : public QDockWidget {
+    Q_OBJECT
+
 public:
     explicit GpsDetailsPanel(view::MapView& view, QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "app/HelpWindows.h"
 
 #include "app/Commands.h"
+#include "app/MenuTree.h"
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
@@ -28,13 +29,13 @@ QString MenuPath(int id) {
                                    [id](const MenuItemDef& i) { return i.id == id; });
     if (item == kMenuItems.end())
         return {};
-    QString path = Text(item->text);
+    QString path = MenuText(item->text);
     for (Menu menu = item->menu; menu != Menu::Bar && menu != Menu::None;) {
         const auto def = std::find_if(kMenus.begin(), kMenus.end(),
                                       [menu](const MenuDef& m) { return m.id == menu; });
         if (def == kMenus.end())
             break;
-        path = Text(def->title) + " > " + path;
+        path = MenuText(def->title) + " > " + path;
         menu = def->parent;
     }
     return path;

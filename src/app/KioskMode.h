@@ -11,6 +11,8 @@ class QToolBar;
 // dashboard or a chart table. It closes only after a long press on the toolbar's Quit or a
 // confirmation, so a stray touch never ends the run; a signal to quit still ends it at once.
 class KioskMode : public QObject {
+    Q_OBJECT
+
 public:
     // A press held this long on Quit quits without asking.
     static constexpr int kQuitHoldMs = 1500;

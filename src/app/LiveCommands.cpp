@@ -324,7 +324,7 @@ void LiveCommands::StartGoTo(const std::string& name, const MapPos& point) {
 void LiveCommands::OnGoToPoint() {
     const session::MapSession& s = view_.Session();
     coords::EnterCoordsDlg dialog(commands_.EntryFormat(), &window_);
-    dialog.SetPrompt("Go to point:");
+    dialog.SetPrompt(tr("Go to point:"));
     if (const std::optional<MapPos>& selection = s.Selection();
         selection && s.Georeference().HasTransform())
         dialog.SetInitialPosition(s.Georeference().ToGeo(*selection));

@@ -30,6 +30,8 @@ class SettingsStore;
 // handlers rows of its command table (Rows); each choice is written to the settings store at
 // once, so the next start has it.
 class LiveCommands : public QObject {
+    Q_OBJECT
+
 public:
     // Reads the settings from store (units from the locale's measurement system until the
     // user picks some) and docks the panel in window. All must outlive the commands; commands

@@ -1,18 +1,16 @@
 #include "app/MenuTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <set>
+#include <string>
 
 namespace app {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The text with a mnemonic on its first letter or digit that no earlier entry of the same menu
 // took; none when every one is taken.
@@ -27,6 +25,10 @@ QString WithMnemonic(const QString& text, std::set<QChar>& taken) {
 
 } // namespace
 
+QString MenuText(std::string_view text) {
+    return QCoreApplication::translate("Menu", std::string(text).c_str());
+}
+
 std::map<Menu, QMenu*> BuildMenuTree(std::span<const MenuDef> menus,
                                      std::span<const MenuItemDef> items, QMenuBar& bar,
                                      QMenu& context,
@@ -34,7 +36,7 @@ std::map<Menu, QMenu*> BuildMenuTree(std::span<const MenuDef> menus,
     std::map<Menu, QMenu*> made{{Menu::Context, &context}};
     std::map<const QWidget*, std::set<QChar>> keys; // the mnemonics taken, by menu
     const auto text = [&keys, &context](std::string_view plain, const QWidget& in) {
-        return &in == &context ? ToQString(plain) : WithMnemonic(ToQString(plain), keys[&in]);
+        return &in == &context ? MenuText(plain) : WithMnemonic(MenuText(plain), keys[&in]);
     };
     for (const MenuDef& menu : menus)
         if (menu.parent == Menu::Bar)

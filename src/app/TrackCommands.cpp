@@ -59,8 +59,8 @@ TrackCommands::TrackCommands(QMainWindow& window, view::MapView& view, SettingsS
     });
     connect(loader_, &view::TrackLoader::Finished, this, [this](const QStringList& errors) {
         if (!errors.isEmpty())
-            platform::ShowMessage(&window_, "Unable to open file: " + errors.join('\n'),
-                                  "Load Error", platform::MessageIcon::Warning);
+            platform::ShowMessage(&window_, tr("Unable to open file: ") + errors.join('\n'),
+                                  tr("Load Error"), platform::MessageIcon::Warning);
     });
     connect(dock_, &TracksDock::ViewMoved, this, &TrackCommands::ViewMoved);
     connect(dock_, &QDockWidget::visibilityChanged, this, &TrackCommands::Changed);

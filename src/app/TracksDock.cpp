@@ -3,6 +3,7 @@
 #include "coords/CoordFormat.h"
 #include "platform/MessageBox.h"
 #include "session/MapSession.h"
+#include "view/CoreText.h"
 #include "view/MapView.h"
 
 #include <QColorDialog>
@@ -186,9 +187,10 @@ void TracksDock::ShowStatistics() {
         return;
     const trail::LoadedTrack& t = tracks[*index];
     const trail::TrailStatistics& s = t.statistics;
-    const std::string text = session::StatisticsText(s) +
-                             "\nAscent: " + coords::FormatFixed(s.ascentM, 0) + " m" +
-                             "\nDescent: " + coords::FormatFixed(s.descentM, 0) + " m";
-    platform::ShowMessage(this, QString::fromStdString(text), QString::fromStdString(t.name),
+    const QString text =
+        view::CoreText(session::StatisticsText(s)) + '\n' +
+        tr("Ascent: %1 m").arg(QString::fromStdString(coords::FormatFixed(s.ascentM, 0))) + '\n' +
+        tr("Descent: %1 m").arg(QString::fromStdString(coords::FormatFixed(s.descentM, 0)));
+    platform::ShowMessage(this, text, QString::fromStdString(t.name),
                           platform::MessageIcon::Information);
 }

@@ -14,6 +14,7 @@
 #include "app/GpsApp.h"
 #include "app/LiveCommands.h"
 #include "app/TrackCommands.h"
+#include "app/Translations.h"
 #include "app/WindowHandoff.h"
 #include "base/FileKind.h"
 #include "base/Number.h"
@@ -340,6 +341,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QUILO_VERSION_TEXT); // tile servers are told it
     QApplication::setOrganizationName("Morvellan Software Inc.");
     app::QuitOnCaughtSignals();
+    // The window speaks the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); the terminal's
+    // messages above and below stay English.
+    const app::Translations translations(QLocale::system());
 
     // One window records into the user's journal; the file manager's "open with" and the menu
     // reach it instead of starting a second. Neither the journal nor the settings are touched

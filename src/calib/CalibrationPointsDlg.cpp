@@ -24,10 +24,11 @@ QString Fixed(double value, int decimals) {
 } // namespace
 
 CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Calibration Points");
+    setWindowTitle(tr("Calibration Points"));
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(0, 5, this);
-    table_->setHorizontalHeaderLabels({"Point", "Pixel", "Position", "Fit Error", "Left Out"});
+    table_->setHorizontalHeaderLabels(
+        {tr("Point"), tr("Pixel"), tr("Position"), tr("Fit Error"), tr("Left Out")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -35,8 +36,8 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_);
-    auto* note = new QLabel("Fit Error: how far the map puts each pixel from its position. Left "
-                            "Out: the same by the fit of the other points alone.",
+    auto* note = new QLabel(tr("Fit Error: how far the map puts each pixel from its position. Left "
+                               "Out: the same by the fit of the other points alone."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -45,8 +46,8 @@ CalibrationPointsDlg::CalibrationPointsDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(fit_);
 
     auto* buttons = new QHBoxLayout;
-    delete_ = new QPushButton("Delete Point", this);
-    undo_ = new QPushButton("Undo", this);
+    delete_ = new QPushButton(tr("Delete Point"), this);
+    undo_ = new QPushButton(tr("Undo"), this);
     buttons->addWidget(delete_);
     buttons->addWidget(undo_);
     buttons->addStretch();
@@ -84,10 +85,10 @@ void CalibrationPointsDlg::SetPairs(const std::vector<PairCheck>& pairs, bool ca
             QString::number(i + 1),
             Fixed(pair.pixel.x, 1) + ", " + Fixed(pair.pixel.y, 1),
             positionText_(pair.geo),
-            pair.missMetres ? Fixed(*pair.missMetres, 1) + " m" : QStringLiteral("not calibrated"),
-            pair.leftOutMetres
-                ? Fixed(*pair.leftOutMetres, 1) + " m" + (pair.suspect ? "  check" : "")
-                : QString(),
+            pair.missMetres ? Fixed(*pair.missMetres, 1) + " m" : tr("not calibrated"),
+            pair.leftOutMetres ? Fixed(*pair.leftOutMetres, 1) + " m" +
+                                     (pair.suspect ? "  " + tr("check") : QString())
+                               : QString(),
         };
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

@@ -2,6 +2,7 @@
 
 #include "platform/FileIo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -102,8 +103,8 @@ MapImage LoadMapImageFile(int fd, int allocationLimitMb) {
     const QSize size = reader.size();
     const qint64 maxPixels = (qint64{allocationLimitMb} << 20) / 4;
     if (size.isValid() && qint64{size.width()} * size.height() > maxPixels) {
-        out.error = QString("The image is %1 x %2 pixels; a PNG, GIF or BMP map can have at most "
-                            "%3 million.")
+        out.error = QObject::tr("The image is %1 x %2 pixels; a PNG, GIF or BMP map can have at "
+                                "most %3 million.")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(QString::number(static_cast<double>(maxPixels) / 1e6, 'g', 3));

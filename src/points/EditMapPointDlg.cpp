@@ -6,6 +6,7 @@
 #include "points/MapPointLook.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ template <std::size_t N>
 QComboBox* MakeList(QWidget* parent, const std::array<std::string_view, N>& names) {
     auto* list = new QComboBox(parent);
     for (const std::string_view name : names)
-        list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        list->addItem(QCoreApplication::translate("core", std::string(name).c_str()));
     list->setCurrentIndex(-1);
     return list;
 }

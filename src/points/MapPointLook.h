@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Translatable.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +9,8 @@
 
 // The colour, symbol and size lists that give map points, the GPS marker and the trail their
 // look. The names are also the entries of the settings and map point dialogs' lists, in this
-// order: a list index is the stored value. How a symbol is drawn is the view's business.
+// order: a list index is the stored value (the window shows the names translated). How a symbol
+// is drawn is the view's business.
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -17,7 +20,10 @@ struct Rgb {
 };
 
 inline constexpr std::array<std::string_view, 8> kColourNames = {
-    "Black", "Blue", "Red", "Magenta", "Green", "Cyan", "Yellow", "White"};
+    QUILO_TRANSLATABLE("core", "Black"),  QUILO_TRANSLATABLE("core", "Blue"),
+    QUILO_TRANSLATABLE("core", "Red"),    QUILO_TRANSLATABLE("core", "Magenta"),
+    QUILO_TRANSLATABLE("core", "Green"),  QUILO_TRANSLATABLE("core", "Cyan"),
+    QUILO_TRANSLATABLE("core", "Yellow"), QUILO_TRANSLATABLE("core", "White")};
 inline constexpr std::array<Rgb, 8> kColourValues = {{{0, 0, 0},
                                                       {0, 0, 255},
                                                       {255, 0, 0},
@@ -34,8 +40,10 @@ inline constexpr int kColourGreen = 4;
 inline constexpr int kColourYellow = 6;
 inline constexpr int kColourWhite = 7;
 
-inline constexpr std::array<std::string_view, 5> kSymbolNames = {"Invisible", "Circle", "Triangle",
-                                                                 "Square", "Crosshair"};
+inline constexpr std::array<std::string_view, 5> kSymbolNames = {
+    QUILO_TRANSLATABLE("core", "Invisible"), QUILO_TRANSLATABLE("core", "Circle"),
+    QUILO_TRANSLATABLE("core", "Triangle"), QUILO_TRANSLATABLE("core", "Square"),
+    QUILO_TRANSLATABLE("core", "Crosshair")};
 inline constexpr int kSymbolInvisible = 0;
 inline constexpr int kSymbolCircle = 1;
 inline constexpr int kSymbolTriangle = 2;

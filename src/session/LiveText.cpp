@@ -2,6 +2,7 @@
 
 #include "base/Number.h"
 #include "base/Time.h"
+#include "base/Translatable.h"
 
 #include <array>
 #include <cmath>
@@ -63,7 +64,7 @@ std::string Satellites(const std::vector<gps::SkySatellite>& sky) {
 std::string FixModeText(gps::FixMode mode) {
     switch (mode) {
     case gps::FixMode::NoFix:
-        return "No fix";
+        return QUILO_TRANSLATABLE("core", "No fix");
     case gps::FixMode::Fix2D:
         return "2D";
     case gps::FixMode::Fix3D:
@@ -71,9 +72,9 @@ std::string FixModeText(gps::FixMode mode) {
     case gps::FixMode::Dgps:
         return "DGPS";
     case gps::FixMode::RtkFloat:
-        return "RTK float";
+        return QUILO_TRANSLATABLE("core", "RTK float");
     case gps::FixMode::RtkFixed:
-        return "RTK fixed";
+        return QUILO_TRANSLATABLE("core", "RTK fixed");
     case gps::FixMode::Unknown:
         break;
     }
@@ -94,46 +95,49 @@ std::vector<LiveRow> DetailRows(const gps::GpsDetails& d, UnitSystem units,
         accuracy =
             FormatDistance(*d.accuracyM, units) + (d.accuracyEstimated ? " (estimated)" : "");
     return {
-        {"Time", d.utcMs ? UtcText(*d.utcMs) : kUnknown},
-        {"Fix", FixModeText(d.mode)},
-        {"Position", d.position ? coords::FormatPosition(*d.position, format) : kUnknown},
-        {"Altitude", d.altitudeM ? FormatHeight(*d.altitudeM, units) : kUnknown},
-        {"Speed", d.speedMps ? FormatSpeed(*d.speedMps, units) : kUnknown},
-        {"Course", course},
+        {QUILO_TRANSLATABLE("core", "Time"), d.utcMs ? UtcText(*d.utcMs) : kUnknown},
+        {QUILO_TRANSLATABLE("core", "Fix"), FixModeText(d.mode)},
+        {QUILO_TRANSLATABLE("core", "Position"),
+         d.position ? coords::FormatPosition(*d.position, format) : kUnknown},
+        {QUILO_TRANSLATABLE("core", "Altitude"),
+         d.altitudeM ? FormatHeight(*d.altitudeM, units) : kUnknown},
+        {QUILO_TRANSLATABLE("core", "Speed"),
+         d.speedMps ? FormatSpeed(*d.speedMps, units) : kUnknown},
+        {QUILO_TRANSLATABLE("core", "Course"), course},
         {"DOP", "H " + Dop(d.hdop) + "  V " + Dop(d.vdop) + "  P " + Dop(d.pdop)},
-        {"Accuracy", accuracy},
-        {"Satellites", Satellites(d.sky)},
+        {QUILO_TRANSLATABLE("core", "Accuracy"), accuracy},
+        {QUILO_TRANSLATABLE("core", "Satellites"), Satellites(d.sky)},
     };
 }
 
 std::vector<LiveRow> GoToRows(const GoToTarget& target, const std::optional<GoToReading>& r,
                               UnitSystem units) {
     if (!r)
-        return {{"To", target.name},
-                {"Distance", kUnknown},
-                {"Bearing", kUnknown},
-                {"ETA", kUnknown},
-                {"Off track", kUnknown}};
+        return {{QUILO_TRANSLATABLE("core", "To"), target.name},
+                {QUILO_TRANSLATABLE("core", "Distance"), kUnknown},
+                {QUILO_TRANSLATABLE("core", "Bearing"), kUnknown},
+                {QUILO_TRANSLATABLE("core", "ETA"), kUnknown},
+                {QUILO_TRANSLATABLE("core", "Off track"), kUnknown}};
     std::string offTrack = kUnknown;
     if (r->crossTrackM)
         offTrack = FormatDistance(std::fabs(*r->crossTrackM), units) +
                    (*r->crossTrackM >= 0.0 ? " right" : " left");
     return {
-        {"To", target.name},
-        {"Distance", FormatDistance(r->distanceM, units)},
-        {"Bearing",
+        {QUILO_TRANSLATABLE("core", "To"), target.name},
+        {QUILO_TRANSLATABLE("core", "Distance"), FormatDistance(r->distanceM, units)},
+        {QUILO_TRANSLATABLE("core", "Bearing"),
          Degrees(r->trueBearing) + " true, " + Degrees(r->magneticBearing) + " magnetic"},
-        {"ETA", r->etaSeconds ? Duration(*r->etaSeconds) : kUnknown},
-        {"Off track", offTrack},
+        {QUILO_TRANSLATABLE("core", "ETA"), r->etaSeconds ? Duration(*r->etaSeconds) : kUnknown},
+        {QUILO_TRANSLATABLE("core", "Off track"), offTrack},
     };
 }
 
 std::vector<LiveRow> TripRows(const trail::TrailStatistics& s, UnitSystem units) {
     return {
-        {"Distance", FormatDistance(s.lengthM, units)},
-        {"Moving time", Duration(s.movingSeconds)},
-        {"Average speed", FormatSpeed(s.averageKmh / 3.6, units)},
-        {"Top speed", FormatSpeed(s.topKmh / 3.6, units)},
+        {QUILO_TRANSLATABLE("core", "Distance"), FormatDistance(s.lengthM, units)},
+        {QUILO_TRANSLATABLE("core", "Moving time"), Duration(s.movingSeconds)},
+        {QUILO_TRANSLATABLE("core", "Average speed"), FormatSpeed(s.averageKmh / 3.6, units)},
+        {QUILO_TRANSLATABLE("core", "Top speed"), FormatSpeed(s.topKmh / 3.6, units)},
     };
 }
 

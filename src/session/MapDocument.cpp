@@ -1,5 +1,6 @@
 #include "session/MapDocument.h"
 
+#include "base/Translatable.h"
 #include "calib/CalibrationFile.h"
 #include "calib/MapCalibration.h"
 #include "calib/PlaceImage.h"
@@ -15,19 +16,20 @@ namespace session {
 namespace {
 
 Notice Warning(std::string text) {
-    return {Notice::Kind::Warning, std::move(text), "Warning"};
+    return {Notice::Kind::Warning, std::move(text), QUILO_TRANSLATABLE("core", "Warning")};
 }
 
 Notice LoadError(std::string text) {
-    return {Notice::Kind::Error, std::move(text), "Load Error"};
+    return {Notice::Kind::Error, std::move(text), QUILO_TRANSLATABLE("core", "Load Error")};
 }
 
 Notice WriteFailure(const std::string& what) {
-    return {Notice::Kind::Error, "Unable to write file: " + what, "Save Error"};
+    return {Notice::Kind::Error, QUILO_TRANSLATABLE("core", "Unable to write file: ") + what,
+            QUILO_TRANSLATABLE("core", "Save Error")};
 }
 
 Notice CalibrationError(std::string text) {
-    return {Notice::Kind::Error, std::move(text), "Calibration Error"};
+    return {Notice::Kind::Error, std::move(text), QUILO_TRANSLATABLE("core", "Calibration Error")};
 }
 
 bool IsDamaged(platform::LoadStatus status) {
@@ -81,7 +83,8 @@ Outcome MapDocument::OpenCalibration(std::string_view imagePath, int imageHeight
     gridFileDamaged_ = IsDamaged(placement.gridFile);
     gridFile_ = placement.gridFile != platform::LoadStatus::Missing;
     if (placement.calibrationFile == platform::LoadStatus::Missing && !placedByFile)
-        notices.push_back(Warning("This map has no calibration information."));
+        notices.push_back(
+            Warning(QUILO_TRANSLATABLE("core", "This map has no calibration information.")));
     for (map::FileIssue& issue : placement.issues)
         notices.push_back(IsDamaged(issue.status) ? LoadError(std::move(issue.text))
                                                   : Warning(std::move(issue.text)));

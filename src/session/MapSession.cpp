@@ -1,6 +1,7 @@
 #include "session/MapSession.h"
 
 #include "base/FileKind.h"
+#include "base/Translatable.h"
 #include "calib/CalibrationFile.h"
 #include "geo/RangeBearing.h"
 #include "gps/GpsSourceName.h"
@@ -22,11 +23,12 @@ namespace session {
 namespace {
 
 Notice Warning(std::string text) {
-    return {Notice::Kind::Warning, std::move(text), "Warning"};
+    return {Notice::Kind::Warning, std::move(text), QUILO_TRANSLATABLE("core", "Warning")};
 }
 
 Notice WriteFailure(const std::string& what) {
-    return {Notice::Kind::Error, "Unable to write file: " + what, "Save Error"};
+    return {Notice::Kind::Error, QUILO_TRANSLATABLE("core", "Unable to write file: ") + what,
+            QUILO_TRANSLATABLE("core", "Save Error")};
 }
 
 trail::RecordingRules RulesOf(const ViewSettings& settings) {
@@ -127,11 +129,12 @@ Outcome MapSession::Connect(const gps::GpsOpening& opening) {
     if (!opening.ok) {
         const auto name = gps::ParseGpsSourceName(GpsSource().device);
         const bool serial = name.parts && name.parts->kind == gps::GpsSourceKind::Serial;
+        const std::string what = serial
+                                     ? QUILO_TRANSLATABLE("core", "Unable to open COM port")
+                                     : QUILO_TRANSLATABLE("core", "Unable to open the GPS source");
         return {{},
-                {Notice{Notice::Kind::Warning,
-                        (serial ? "Unable to open COM port\n" : "Unable to open the GPS source\n") +
-                            opening.error,
-                        "Error"}}};
+                {Notice{Notice::Kind::Warning, what + "\n" + opening.error,
+                        QUILO_TRANSLATABLE("core", "Error")}}};
     }
     gpsConnected_ = true;
     recording_.AddBreak();
@@ -226,9 +229,11 @@ Outcome MapSession::LoadTrail(const std::string& path) {
         // A GPX or KML file says why it was refused (the error names the path).
         const base::FileKind kind = base::LoadedTrailFormat(path).kind;
         const bool xml = kind == base::FileKind::Gpx || kind == base::FileKind::Kml;
-        return {{},
-                {Notice{Notice::Kind::Error, "Unable to open file: " + (xml ? read.error : path),
-                        "Load Error"}}};
+        return {
+            {},
+            {Notice{Notice::Kind::Error,
+                    QUILO_TRANSLATABLE("core", "Unable to open file: ") + (xml ? read.error : path),
+                    QUILO_TRANSLATABLE("core", "Load Error")}}};
     }
     recording_.ReplaceWithLoaded(std::move(taken), loaded);
     return {Changes(Changed::Trail) | SetStatusText(statusText_), {}};
@@ -273,16 +278,18 @@ std::string DurationText(double seconds) {
 
 std::string TrailStatisticsText(const trail::Recording& recording) {
     if (!recording.Journal().IsOpen() && !recording.Journal().Failed())
-        return "The trail is not being recorded.";
+        return QUILO_TRANSLATABLE("core", "The trail is not being recorded.");
     return StatisticsText(recording.Statistics());
 }
 
 std::string StatisticsText(const trail::TrailStatistics& s) {
-    return "Length: " + coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
-           "Time moving: " + DurationText(s.movingSeconds) + "\n" +
-           "Average speed: " + coords::FormatFixed(s.averageKmh, 1) + " km/h\n" +
-           "Top speed: " + coords::FormatFixed(s.topKmh, 1) + " km/h\n" +
-           "Start: " + UtcText(s.startUtcMs) + "\n" + "End: " + UtcText(s.endUtcMs);
+    return std::string(QUILO_TRANSLATABLE("core", "Length: ")) +
+           coords::FormatFixed(s.lengthM / 1000.0, 2) + " km\n" +
+           QUILO_TRANSLATABLE("core", "Time moving: ") + DurationText(s.movingSeconds) + "\n" +
+           QUILO_TRANSLATABLE("core", "Average speed: ") + coords::FormatFixed(s.averageKmh, 1) +
+           " km/h\n" + QUILO_TRANSLATABLE("core", "Top speed: ") +
+           coords::FormatFixed(s.topKmh, 1) + " km/h\n" + QUILO_TRANSLATABLE("core", "Start: ") +
+           UtcText(s.startUtcMs) + "\n" + QUILO_TRANSLATABLE("core", "End: ") + UtcText(s.endUtcMs);
 }
 
 Changes MapSession::ClearTrail() {

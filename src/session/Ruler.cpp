@@ -1,6 +1,7 @@
 #include "session/Ruler.h"
 
 #include "base/Number.h"
+#include "base/Translatable.h"
 
 #include <cmath>
 
@@ -19,10 +20,10 @@ std::vector<RulerLeg> RulerLegs(const std::vector<MapPos>& points, double magVar
 
 std::string RulerText(const std::vector<MapPos>& points, double magVar, UnitSystem units) {
     if (points.empty())
-        return "Ruler: tap the map to start";
+        return QUILO_TRANSLATABLE("core", "Ruler: tap the map to start");
     const std::vector<RulerLeg> legs = RulerLegs(points, magVar);
     if (legs.empty())
-        return "Ruler: tap the next point";
+        return QUILO_TRANSLATABLE("core", "Ruler: tap the next point");
     const RulerLeg& last = legs.back();
     // Whole degrees, 360 shown as 0: a bearing of 359.7 reads 0, as a compass shows it.
     const auto degrees = [](double bearing) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/Number.h"
+#include "base/Translatable.h"
 #include "geo/RangeBearing.h"
 
 namespace session {
@@ -17,19 +18,19 @@ constexpr std::string_view kPrefix = "GPS: ";
 } // namespace
 
 std::string StatusConnected() {
-    return "GPS: Connected.";
+    return QUILO_TRANSLATABLE("core", "GPS: Connected.");
 }
 
 std::string StatusDisconnected() {
-    return "GPS: Disconnected.";
+    return QUILO_TRANSLATABLE("core", "GPS: Disconnected.");
 }
 
 std::string StatusReadError() {
-    return StatusSaying("COM port read error.");
+    return StatusSaying(QUILO_TRANSLATABLE("core", "COM port read error."));
 }
 
 std::string StatusEnded() {
-    return StatusSaying("End of log.");
+    return StatusSaying(QUILO_TRANSLATABLE("core", "End of log."));
 }
 
 std::string StatusSaying(const std::string& words) {

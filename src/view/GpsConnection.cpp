@@ -1,6 +1,7 @@
 #include "view/GpsConnection.h"
 
 #include "platform/MessageBox.h"
+#include "view/CoreText.h"
 #include "view/MapView.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,10 @@ using session::Changes;
 GpsConnection::GpsConnection(MapView& view) : QObject(&view), view_(view) {}
 
 void GpsConnection::Tell(const session::Notice& notice) {
-    platform::ShowMessage(
-        &view_, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
-        notice.kind == session::Notice::Kind::Warning ? platform::MessageIcon::Warning
-                                                      : platform::MessageIcon::Error);
+    platform::ShowMessage(&view_, CoreText(notice.text), CoreText(notice.caption),
+                          notice.kind == session::Notice::Kind::Warning
+                              ? platform::MessageIcon::Warning
+                              : platform::MessageIcon::Error);
 }
 
 void GpsConnection::SetLinkOptions(const gps::GpsLinkOptions& options) {

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ template <std::size_t N>
 QComboBox* MakeList(const std::array<std::string_view, N>& names, QWidget* parent) {
     auto* list = new QComboBox(parent);
     for (std::string_view name : names)
-        list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        list->addItem(QCoreApplication::translate("core", std::string(name).c_str()));
     return list;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/MapPos.h"
+#include "base/Translatable.h"
 #include "calib/MapGeoreference.h"
 #include "geo/Proj.h"
 #include "view/ViewGeometry.h"
@@ -33,10 +34,10 @@ public:
         QRgb rgb;
     };
     static constexpr std::array<Colour, 4> kColours = {{
-        {"Magenta", qRgba(230, 0, 200, 200)},
-        {"Orange", qRgba(255, 120, 0, 210)},
-        {"Cyan", qRgba(0, 190, 210, 210)},
-        {"Blue", qRgba(0, 70, 200, 170)},
+        {QUILO_TRANSLATABLE("core", "Magenta"), qRgba(230, 0, 200, 200)},
+        {QUILO_TRANSLATABLE("core", "Orange"), qRgba(255, 120, 0, 210)},
+        {QUILO_TRANSLATABLE("core", "Cyan"), qRgba(0, 190, 210, 210)},
+        {QUILO_TRANSLATABLE("core", "Blue"), qRgba(0, 70, 200, 170)},
     }};
     // One of kColours by its index; any other index is the first.
     void SetColour(int index);

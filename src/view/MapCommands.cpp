@@ -1,6 +1,7 @@
 #include "view/MapCommands.h"
 
 #include "base/Number.h"
+#include "base/Translatable.h"
 #include "calib/CalibrationPointsDlg.h"
 #include "calib/FitCheck.h"
 #include "calib/FitReport.h"
@@ -12,11 +13,13 @@
 #include "points/EditMapPointsDlg.h"
 #include "points/NewMapPoint.h"
 #include "session/LastSession.h"
+#include "view/CoreText.h"
 #include "view/GpsSettingsSheet.h"
 #include "view/GridEntry.h"
 #include "view/GridOverlay.h"
 #include "view/MapView.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 
@@ -49,8 +52,13 @@ private:
 QString NextPointNote(std::size_t pointsHeld, int keep) {
     const auto kept = static_cast<std::size_t>(keep);
     if (pointsHeld >= kept)
-        return QStringLiteral("Point %1 of %1: point 1 will be dropped.").arg(kept);
-    return QStringLiteral("Point %1 of %2").arg(pointsHeld + 1).arg(kept);
+        return QObject::tr("Point %1 of %1: point 1 will be dropped.").arg(kept);
+    return QObject::tr("Point %1 of %2").arg(pointsHeld + 1).arg(kept);
+}
+
+// A dialog's title: its menu item's text without the dots.
+QString MenuTitle(const char* text) {
+    return QCoreApplication::translate("Menu", (std::string(text) + "...").c_str()).remove("...");
 }
 
 } // namespace
@@ -74,10 +82,10 @@ MapCommands::Edit(const std::function<session::Outcome(session::MapSession&)>& c
 }
 
 void MapCommands::Tell(const session::Notice& notice) {
-    platform::ShowMessage(
-        &view_, QString::fromStdString(notice.text), QString::fromStdString(notice.caption),
-        notice.kind == session::Notice::Kind::Warning ? platform::MessageIcon::Warning
-                                                      : platform::MessageIcon::Error);
+    platform::ShowMessage(&view_, CoreText(notice.text), CoreText(notice.caption),
+                          notice.kind == session::Notice::Kind::Warning
+                              ? platform::MessageIcon::Warning
+                              : platform::MessageIcon::Error);
 }
 
 void MapCommands::Tell(const std::optional<session::Notice>& notice) {
@@ -95,12 +103,12 @@ bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTra
     if (view_.Loading().Active())
         return false;
     if (needsSelection && !session_.Selection()) {
-        platform::ShowMessage(&view_, QStringLiteral("Tap the point on the map first."), title,
+        platform::ShowMessage(&view_, tr("Tap the point on the map first."), title,
                               platform::MessageIcon::Information);
         return false;
     }
     if (needsTransform && !session_.Georeference().HasTransform()) {
-        platform::ShowMessage(&view_, QStringLiteral("This map is not calibrated."), title,
+        platform::ShowMessage(&view_, tr("This map is not calibrated."), title,
                               platform::MessageIcon::Information);
         return false;
     }
@@ -108,12 +116,12 @@ bool MapCommands::Ready(const QString& title, bool needsSelection, bool needsTra
 }
 
 void MapCommands::OnEnterCalibrationPoint() {
-    if (!Ready(QStringLiteral("Enter Calibration Point"), true, false))
+    if (!Ready(MenuTitle("Enter Calibration Point"), true, false))
         return;
     const MapView::MapDialogOpen open(view_);
     coords::EnterCoordsDlg dialog(entryFormat_, &view_);
     dialog.SetPrompt(
-        QStringLiteral("Enter Selection Coordinates:") + '\n' +
+        tr("Enter Selection Coordinates:") + '\n' +
         NextPointNote(session_.Document().Grid().points.size(), session_.Document().Grid().keep));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
@@ -144,7 +152,7 @@ void MapCommands::OnEnterCalibrationPoint() {
 }
 
 void MapCommands::OnMapSettings() {
-    if (!Ready(QStringLiteral("Map Settings"), false, false))
+    if (!Ready(tr("Map Settings"), false, false))
         return;
     const MapView::MapDialogOpen open(view_);
     const CalibrationMarksShown marks(view_);
@@ -156,7 +164,7 @@ void MapCommands::OnMapSettings() {
                    map::kMaxKeptPoints);
     QStringList colours;
     for (const GridOverlay::Colour& colour : GridOverlay::kColours)
-        colours << colour.name;
+        colours << CoreText(colour.name);
     dialog.SetOverlayColours(colours, session::ReadGridOverlayColour(store_));
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -175,7 +183,7 @@ void MapCommands::OnMapSettings() {
              if (!grid) {
                  outcome.notices.push_back({session::Notice::Kind::Error,
                                             session.Document().GridPath() + ": " + why,
-                                            "Calibration Error"});
+                                            QUILO_TRANSLATABLE("core", "Calibration Error")});
              } else if (*grid != session.Document().Grid()) {
                  const session::Outcome regrid =
                      session.EditDocument([&grid](session::MapDocument& document) {
@@ -190,7 +198,7 @@ void MapCommands::OnMapSettings() {
 }
 
 void MapCommands::OnCalibrationPoints() {
-    if (!Ready(QStringLiteral("Calibration Points"), false, false))
+    if (!Ready(MenuTitle("Calibration Points"), false, false))
         return;
     const MapView::MapDialogOpen open(view_);
     const CalibrationMarksShown marks(view_);
@@ -225,12 +233,12 @@ void MapCommands::OnCalibrationPoints() {
 }
 
 void MapCommands::OnCheckPosition() {
-    const QString title = QStringLiteral("Check Position");
+    const QString title = MenuTitle("Check Position");
     if (!Ready(title, true, true))
         return;
     const MapView::MapDialogOpen open(view_);
     coords::EnterCoordsDlg dialog(entryFormat_, &view_);
-    dialog.SetPrompt(QStringLiteral("Enter the true position of the selection:"));
+    dialog.SetPrompt(tr("Enter the true position of the selection:"));
     dialog.SetInitialPosition(session_.Georeference().ToGeo(*session_.Selection()));
     if (session_.GpsFix().hasFix)
         dialog.SetGpsPosition(session_.GpsFix().position);
@@ -239,19 +247,19 @@ void MapCommands::OnCheckPosition() {
     // Measured from where the map's model, whichever it is, puts the selection.
     const calib::RangeBearing miss = session_.Document().Calibration().RangeAndBearing(
         session_.Georeference().ToGeo(*session_.Selection()), dialog.GetResult());
-    const QString text = QStringLiteral("The position entered lies %1 m at %2° (true) from "
-                                        "where the map puts the selection.")
+    const QString text = tr("The position entered lies %1 m at %2° (true) from where the map "
+                            "puts the selection.")
                              .arg(QString::fromStdString(base::FormatFixed(miss.distance, 1)),
                                   QString::fromStdString(base::FormatFixed(miss.trueBearing, 0)));
     platform::ShowMessage(&view_, text, title, platform::MessageIcon::Information);
 }
 
 bool MapCommands::OnGoToPosition() {
-    if (!Ready(QStringLiteral("Go to Position"), false, true))
+    if (!Ready(MenuTitle("Go to Position"), false, true))
         return false;
     const MapView::MapDialogOpen open(view_);
     coords::EnterCoordsDlg dialog(entryFormat_, &view_);
-    dialog.SetPrompt(QStringLiteral("Go to Position:"));
+    dialog.SetPrompt(tr("Go to Position:"));
     if (const std::optional<MapPos>& selection = session_.Selection())
         dialog.SetInitialPosition(session_.Georeference().ToGeo(*selection));
     if (session_.GpsFix().hasFix)
@@ -274,7 +282,7 @@ void MapCommands::OnNewPointAtCursor() {
 }
 
 void MapCommands::OnStorePosition() {
-    if (!Ready(QStringLiteral("Store Position"), false, false))
+    if (!Ready(MenuTitle("Store Position"), false, false))
         return;
     const session::Outcome stored = Edit([](session::MapSession& session) {
         return session.NewPoint(session::NewPointAt::Gps, points::CurrentLocalDateTime());
@@ -286,7 +294,7 @@ void MapCommands::OnStorePosition() {
 }
 
 void MapCommands::OnEditPoints() {
-    if (!Ready(QStringLiteral("Edit Points"), false, false))
+    if (!Ready(MenuTitle("Edit Points"), false, false))
         return;
     const MapView::MapDialogOpen open(view_);
     // The list edits the points in place (no other map's replace them while it is open); only
@@ -336,9 +344,8 @@ void MapCommands::OnClearTrail() {
 }
 
 void MapCommands::OnTrailStatistics() {
-    platform::ShowMessage(
-        &view_, QString::fromStdString(session::TrailStatisticsText(session_.Recording())),
-        QStringLiteral("Trail Statistics"), platform::MessageIcon::Information);
+    platform::ShowMessage(&view_, CoreText(session::TrailStatisticsText(session_.Recording())),
+                          MenuTitle("Trail Statistics"), platform::MessageIcon::Information);
 }
 
 void MapCommands::OpenJournal(const std::string& path) {

@@ -25,6 +25,8 @@ class MapView;
 // message box for each notice and a refresh of what the call changed; the view itself only draws
 // and routes the pointer.
 class MapCommands : public QObject {
+    Q_OBJECT
+
 public:
     // view, store and entryFormat must outlive the commands. GPS Settings writes its values
     // into store; entryFormat is the format the coordinate dialogs open in, kept by the window

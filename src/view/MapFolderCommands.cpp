@@ -3,6 +3,7 @@
 #include "base/Number.h"
 #include "map/ShownMap.h"
 #include "platform/MessageBox.h"
+#include "view/CoreText.h"
 #include "view/GpsConnection.h"
 #include "view/MapCommands.h"
 #include "view/MapLoader.h"
@@ -41,13 +42,15 @@ MapFolderCommands::MapFolderCommands(MapView& view, MapLoader& loader, GpsConnec
         // A folder gone since is left for the user to open again; its maps are not lost.
         const std::vector<std::string> told = folder_.Open(folder_.Folder(), cache_, nullptr);
         if (!told.empty() && !folder_.Index())
-            commands_.ShowStatusNote("Map folder not found: " + folder_.Folder());
+            commands_.ShowStatusNote(tr("Map folder not found: %1")
+                                         .arg(QString::fromStdString(folder_.Folder()))
+                                         .toStdString());
     }
 }
 
 void MapFolderCommands::OnOpenMapFolder() {
     const QString folder = QFileDialog::getExistingDirectory(
-        &view_, "Open Map Folder", QString::fromStdString(folder_.Folder()));
+        &view_, tr("Open Map Folder"), QString::fromStdString(folder_.Folder()));
     if (!folder.isEmpty())
         OpenFolder(folder);
 }
@@ -60,13 +63,13 @@ bool MapFolderCommands::OpenFolder(const QString& folder) {
     const bool opened =
         folder_.Index() && folder_.Folder() == QFile::encodeName(folder).toStdString();
     if (!told.empty()) {
-        QString text =
-            opened ? "Some maps of the folder could not be read:" : "Failed to open map folder";
+        QString text = opened ? tr("Some maps of the folder could not be read:")
+                              : tr("Failed to open map folder");
         for (std::size_t i = 0; i < told.size() && i < kToldLines; ++i)
-            text += '\n' + QString::fromStdString(told[i]);
+            text += '\n' + CoreText(told[i]);
         if (told.size() > kToldLines)
-            text += QString("\n... and %1 more").arg(told.size() - kToldLines);
-        platform::ShowMessage(&view_, text, opened ? "Warning" : "Error",
+            text += '\n' + tr("... and %1 more").arg(told.size() - kToldLines);
+        platform::ShowMessage(&view_, text, opened ? tr("Warning") : tr("Error"),
                               platform::MessageIcon::Warning);
     }
     RefreshOutlines();

@@ -24,6 +24,8 @@ class MapView;
 // detailed first), and the switch to the next map while the view follows the GPS, named on the
 // status line. The decisions are session::MapFolderFollow's.
 class MapFolderCommands : public QObject {
+    Q_OBJECT
+
 public:
     // All must outlive the commands. mapsHere is the context menu's submenu, filled with the
     // maps under the press point as the menu opens. The folder kept in store is indexed at once,

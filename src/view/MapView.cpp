@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "session/Ruler.h"
+#include "view/CoreText.h"
 #include "view/LiveOverlays.h"
 #include "view/PyramidImage.h"
 #include "view/TurnedView.h"
@@ -204,7 +205,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
         .showMapPoints = overlays && session_.ShowsMapPoints(),
         .showLabels = overlays && flags.labels,
         .showTrail = overlays && flags.trail,
-        .statusLine = {QString::fromStdString(session_.StatusText()), flags.statusInfo},
+        .statusLine = {CoreText(session_.StatusText()), flags.statusInfo},
         .cursorLine = {QString::fromStdString(session_.CursorText()), flags.cursorInfo},
         .infoBackground = palette().color(QPalette::Window),
         .infoText = palette().color(QPalette::WindowText),
@@ -222,7 +223,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
         .recentPoints = &session_.Recording().RecentPoints(),
         .ruler = overlays && overlays_.ruler ? &*overlays_.ruler : nullptr,
         .rulerText = overlays && overlays_.ruler
-                         ? QString::fromStdString(session::RulerText(
+                         ? CoreText(session::RulerText(
                                *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
                                session_.Live().Settings().units))
                          : QString(),

@@ -1,5 +1,6 @@
 #include "view/ViewOverlays.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
@@ -77,7 +78,7 @@ void DrawNoMapHint(QPainter& painter, const MapScene& scene, ViewPoint /*offset*
     painter.setPen(*scene.noMapHint);
     const QRect client(0, 0, scene.geometry.ClientWidth(), scene.geometry.ClientHeight());
     painter.drawText(client.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                     "Load a map with File > Load Map... or drop an image here");
+                     QObject::tr("Load a map with File > Load Map... or drop an image here"));
     painter.restore();
 }
 
