@@ -169,7 +169,7 @@ Gitter (eine UTM-Zone wie 32N oder EPSG:NNNN):</translation>
     <name>GpsDetailsPanel</name>
     <message>
         <source>Go to</source>
-        <translation>Ziel</translation>
+        <translation>Zielführung</translation>
     </message>
     <message>
         <source>Stop</source>

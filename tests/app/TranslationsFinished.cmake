@@ -1,0 +1,15 @@
+# Fails when a .ts file of TS_DIR holds a message without its translation: an unfinished one
+# (what lupdate adds for a new text), an empty one, or a vanished one left behind.
+file(GLOB ts_files ${TS_DIR}/*.ts)
+list(LENGTH ts_files count)
+if(count LESS 3)
+    message(FATAL_ERROR "expected the German, French and Spanish .ts files in ${TS_DIR}")
+endif()
+foreach(ts ${ts_files})
+    file(READ ${ts} text)
+    string(REGEX MATCHALL "<translation type=\"(unfinished|vanished|obsolete)\"|<translation/>|<translation></translation>" open "${text}")
+    list(LENGTH open left)
+    if(left GREATER 0)
+        message(SEND_ERROR "${ts}: ${left} messages are not translated")
+    endif()
+endforeach()
