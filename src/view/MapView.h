@@ -153,6 +153,8 @@ public:
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
+    // The maps of the file showing when it holds several and none was chosen; empty otherwise.
+    [[nodiscard]] const std::vector<map::MapChoice>& MapsInFile() const { return mapsInFile_; }
 
 signals:
     // The zoom changed by the wheel or a pinch (not by SetZoom).
@@ -223,6 +225,7 @@ private:
     QLabel* attribution_ = nullptr; // made for the first map that asks for one
     QString attributionText_;
     QString imageNeedingGrid_;
+    std::vector<map::MapChoice> mapsInFile_;
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
