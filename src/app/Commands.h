@@ -73,6 +73,10 @@ enum Command : int {
     kCmdWorldMap1 = 32900,
     kCmdWorkOffline = 32932,
     kCmdSaveMapArea = 32933,
+    kCmdScanOpacity100 = 32934, // the map over the world map; ids run from opaque down
+    kCmdScanOpacity75 = 32935,
+    kCmdScanOpacity50 = 32936,
+    kCmdScanOpacity25 = 32937,
     // The live display's, in their menus' order; a radio group's ids run in its values' order.
     kCmdDetailsPanel = 33001,
     kCmdHeadingArrow = 33002,
@@ -134,6 +138,8 @@ enum Command : int {
 
 // Tile sources World Map lists, at most.
 inline constexpr std::size_t kWorldMapEntries = 32;
+// The settings key of the map's opacity over the world map, in percent.
+inline constexpr char kScanOpacityKey[] = "ScanOpacity";
 
 // The menus, by id: an item names the id of its menu, never the menu's text, so a menu renamed
 // keeps its items.
@@ -155,6 +161,7 @@ enum class Menu {
     AlarmRadius,
     AlarmGrace,
     ColourBy,
+    ScanOpacity,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -165,7 +172,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 16> kMenus = {{
+inline constexpr std::array<MenuDef, 17> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -181,6 +188,7 @@ inline constexpr std::array<MenuDef, 16> kMenus = {{
     {Menu::AlarmRadius, Menu::Gps, "Alarm Radius"},
     {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
     {Menu::ColourBy, Menu::View, "Colour By"},
+    {Menu::ScanOpacity, Menu::View, "Scan Opacity"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -200,7 +208,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 117> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -262,6 +270,10 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::Units, "Imperial", kCmdUnitsImperial, ItemKind::Radio},
     {Menu::Units, "Nautical", kCmdUnitsNautical, ItemKind::Radio},
     {Menu::View, "World Map", kCmdWorldMap, ItemKind::List},
+    {Menu::ScanOpacity, "100%", kCmdScanOpacity100, ItemKind::Radio},
+    {Menu::ScanOpacity, "75%", kCmdScanOpacity75, ItemKind::Radio},
+    {Menu::ScanOpacity, "50%", kCmdScanOpacity50, ItemKind::Radio},
+    {Menu::ScanOpacity, "25%", kCmdScanOpacity25, ItemKind::Radio},
     // Course-up.
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::View, "Course Up", kCmdCourseUp, ItemKind::Check},

@@ -59,6 +59,10 @@ void MapView::WaitForTilesInView() {
     if (!map_ || loading_.HoldsView())
         return;
     map_->Want(TilesInView(*map_, geometry_));
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        world_.tiles->WaitForWanted();
+    }
     map_->WaitForWanted();
 }
 
@@ -248,7 +252,12 @@ void MapView::PaintFrame(QPainter& painter) {
     const LiveOverlay live = LiveOverlayOf(session_);
     if (map_)
         map_->Want(TilesInView(*map_, geometry_));
-    PaintScene(painter, SceneOf(geometry_, Map(), &live));
+    MapScene scene = SceneOf(geometry_, Map(), &live);
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        scene.world = &world_;
+    }
+    PaintScene(painter, scene);
 }
 
 bool MapView::ShowsNoMapHint() const {
