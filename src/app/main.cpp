@@ -407,7 +407,10 @@ int main(int argc, char** argv) {
     }
 
     // Each step may show a box; a signal that closed it ends the start there.
-    const std::string map = demo ? demo->MapPath().toStdString() : options->map;
+    // The demo starts on its town's tile set when one was shipped, its scan otherwise.
+    const std::string map = !demo                         ? options->map
+                            : demo->TilesPath().isEmpty() ? demo->MapPath().toStdString()
+                                                          : demo->TilesPath().toStdString();
     // A screenshot waits for the whole map; a window shows it loading (a big scan's picture
     // first) and answers meanwhile.
     // A position to open at needs the map there first.
