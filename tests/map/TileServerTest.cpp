@@ -197,7 +197,8 @@ TEST_F(TileSetTest, MapProxySourcesPlaceTheirPixelsWhereGdalDoes) {
     const auto colours = [&probes](const std::string& file) {
         const auto got =
             testsupport::Run("/usr/bin/gdallocationinfo",
-                             {"-valonly", "-wgs84", "-b", "1", "-b", "2", "-b", "3", file}, probes);
+                             {"-valonly", "-wgs84", "-b", "1", "-b", "2", "-b", "3", file}, probes,
+                             {"GDAL_ENABLE_WMS_CACHE=NO"}); // no cache folder left behind
         EXPECT_EQ(got.status, 0) << got.err;
         return got.out;
     };
