@@ -42,20 +42,26 @@ class WorldSampler {
 public:
     WorldSampler(const map::TiledMap& tiles, int level) : tiles_(tiles), level_(level) {
         last_.fill({});
+        // The levels' sizes once: asking the map for them at every pixel costs a frame's budget.
+        end_ = std::min(tiles.LevelCount(), static_cast<int>(last_.size()));
+        for (int l = level; l < end_; ++l)
+            last_[static_cast<std::size_t>(l)].size = tiles.Level(l).width;
     }
 
     std::optional<map::MapPixel> At(double fx, double fy) {
         if (!(fx >= 0.0 && fx < 1.0 && fy >= 0.0 && fy < 1.0))
             return std::nullopt;
-        for (int l = level_; l < tiles_.LevelCount() && l < static_cast<int>(last_.size()); ++l) {
-            const map::TileLevel& level = tiles_.Level(l);
-            const int px = static_cast<int>(fx * level.width);
-            const int py = static_cast<int>(fy * level.height);
+        for (int l = level_; l < end_; ++l) {
+            Last& last = last_[static_cast<std::size_t>(l)];
+            const int px = static_cast<int>(fx * last.size);
+            const int py = static_cast<int>(fy * last.size);
             const int column = px / map::TiledMap::kTileSize;
             const int row = py / map::TiledMap::kTileSize;
-            Last& last = last_[static_cast<std::size_t>(l)];
-            if (last.column != column || last.row != row)
-                last = {column, row, tiles_.Tile(l, column, row)};
+            if (last.column != column || last.row != row) {
+                last.column = column;
+                last.row = row;
+                last.tile = tiles_.Tile(l, column, row);
+            }
             if (last.tile != nullptr)
                 return last.tile[(py % map::TiledMap::kTileSize) * map::TiledMap::kTileSize +
                                  px % map::TiledMap::kTileSize];
@@ -68,9 +74,11 @@ private:
         int column = -1;
         int row = -1;
         const map::MapPixel* tile = nullptr;
+        double size = 0; // the level's pixels across (the world is square)
     };
     const map::TiledMap& tiles_;
     int level_;
+    int end_ = 0;
     std::array<Last, 32> last_{};
 };
 
