@@ -7,6 +7,7 @@
 #include "session/Changes.h"
 #include "session/MapSession.h"
 #include "view/GridOverlay.h"
+#include "view/KeptFrame.h"
 #include "view/LoadingMode.h"
 #include "view/MapPaint.h"
 #include "view/PointPlaces.h"
@@ -101,6 +102,9 @@ public:
     // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
     // repaints as they arrive.
     void PaintFrame(QPainter& painter);
+    // The same as a first paint would draw it, with nothing kept from the frames before (tests
+    // compare the window with it); what was kept stays for the next paint.
+    void PaintFrameAfresh(QPainter& painter);
     // Blocks until every tile in view has arrived (a screenshot shows them all).
     void WaitForTilesInView();
     // A tile source's world (maxZoom its level 0's tile zoom) drawn under and around the map,
@@ -237,6 +241,7 @@ private:
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    KeptFrame kept_;
     PointPlaces pointPlaces_;
     TrackLayer trackLayer_;
     GridOverlay gridOverlay_;

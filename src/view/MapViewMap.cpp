@@ -63,12 +63,14 @@ void MapView::ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::
         if (shown_)
             shown_ = shown_->WithTiles(kept);
         map_ = std::move(kept);
+        kept_.Forget();
         update();
     }
 }
 
 void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {
     step(loading_);
+    kept_.Forget();
     update();
 }
 

@@ -90,8 +90,14 @@ void MapView::SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom,
     if (world_.tiles)
         world_.tiles->OnArrival([this] {
             QMetaObject::invokeMethod(
-                this, [this] { update(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    kept_.Forget();
+                    update();
+                },
+                Qt::QueuedConnection);
         });
+    kept_.Forget();
     ShowAttribution(attributionText_);
     update();
 }
@@ -143,6 +149,7 @@ bool MapView::CanLayWorldUnder() const {
 
 void MapView::SetScanOpacity(double opacity) {
     world_.scanOpacity = std::clamp(opacity, 0.0, 1.0);
+    kept_.Forget();
     update();
 }
 
