@@ -11,7 +11,7 @@ packages=(
     qt6-svg-dev desktop-file-utils appstream lintian man-db groff-base dpkg-dev file
     clang libclang-rt-14-dev
     libproj-dev proj-bin proj-data gdal-bin libtiff-dev libgeotiff-dev libzip-dev libsqlite3-dev
-    libzstd-dev liblz4-dev libgdal-dev libcurl4-gnutls-dev python3-gdal
+    libzstd-dev liblz4-dev libgdal-dev libcurl4-gnutls-dev python3-gdal python3-mapproxy
     qt6-image-formats-plugins dbus-daemon
     zip sqlite3 locales
 )

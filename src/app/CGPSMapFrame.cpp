@@ -164,6 +164,8 @@ bool CGPSMapFrame::Create() {
     // The tile caches' size, in MB, as the user set it in the settings file; 0 for no limit.
     map::SharedTileState()->cacheLimit =
         std::int64_t{std::max(0, store_.ReadInt("Settings", "TileCacheMB", 2048))} << 20;
+    view_->SetScanOpacity(std::clamp(store_.ReadInt("Settings", kScanOpacityKey, 100), 0, 100) /
+                          100.0);
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
@@ -457,6 +459,25 @@ void CGPSMapFrame::OnLoadMap() {
 
 void CGPSMapFrame::StartLoadMapFile(const QString& path) {
     loader_->Start(path);
+}
+
+bool CGPSMapFrame::ShowWorldMap(const QString& path, bool wait) {
+    // With no map placed on the earth the source becomes the map itself.
+    if (!view_->CanLayWorldUnder()) {
+        view_->SetWorldMap(nullptr, 0, QString());
+        if (wait)
+            return LoadMapFile(path);
+        StartLoadMapFile(path);
+        return true;
+    }
+    auto opened = std::make_shared<bool>(false);
+    view_->OpenWorldMap(path, wait, [this, opened](const QString& error) {
+        *opened = error.isEmpty();
+        if (!*opened)
+            commands_->ShowStatusNote(tr("World map: %1").arg(error).toStdString());
+        UpdateActions();
+    });
+    return !wait || *opened;
 }
 
 bool CGPSMapFrame::LoadMapFile(const QString& path) {

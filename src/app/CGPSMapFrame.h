@@ -91,6 +91,9 @@ public:
     void StartLoadMapFile(const QString& path);
     // The same, waiting for the load to end; true when its map shows.
     bool LoadMapFile(const QString& path);
+    // The tile source at path under the map showing (View > World Map), or as the map when
+    // none placed on the earth shows; wait as LoadMapFile does, else in the background.
+    bool ShowWorldMap(const QString& path, bool wait);
     // The progress bar shown while a map loads in the background (nullptr before Create). It
     // lies over the map, above the cursor line, so the map area keeps its size and place.
     [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }

@@ -73,6 +73,10 @@ enum Command : int {
     kCmdWorldMap1 = 32900,
     kCmdWorkOffline = 32932,
     kCmdSaveMapArea = 32933,
+    kCmdScanOpacity100 = 32934, // the map over the world map; ids run from opaque down
+    kCmdScanOpacity75 = 32935,
+    kCmdScanOpacity50 = 32936,
+    kCmdScanOpacity25 = 32937,
     // The live display's, in their menus' order; a radio group's ids run in its values' order.
     kCmdDetailsPanel = 33001,
     kCmdHeadingArrow = 33002,
@@ -139,6 +143,8 @@ enum Command : int {
 
 // Tile sources World Map lists, at most.
 inline constexpr std::size_t kWorldMapEntries = 32;
+// The settings key of the map's opacity over the world map, in percent.
+inline constexpr char kScanOpacityKey[] = "ScanOpacity";
 
 // The menus, by id: an item names the id of its menu, never the menu's text, so a menu renamed
 // keeps its items.
@@ -161,6 +167,7 @@ enum class Menu {
     AlarmGrace,
     ColourBy,
     Stretch,
+    ScanOpacity,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -171,7 +178,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 17> kMenus = {{
+inline constexpr std::array<MenuDef, 18> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -188,6 +195,7 @@ inline constexpr std::array<MenuDef, 17> kMenus = {{
     {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
     {Menu::ColourBy, Menu::View, "Colour By"},
     {Menu::Stretch, Menu::Map, "Stretch"},
+    {Menu::ScanOpacity, Menu::View, "Scan Opacity"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -207,7 +215,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 118> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 122> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -269,6 +277,10 @@ inline constexpr std::array<MenuItemDef, 118> kMenuItems = {{
     {Menu::Units, "Imperial", kCmdUnitsImperial, ItemKind::Radio},
     {Menu::Units, "Nautical", kCmdUnitsNautical, ItemKind::Radio},
     {Menu::View, "World Map", kCmdWorldMap, ItemKind::List},
+    {Menu::ScanOpacity, "100%", kCmdScanOpacity100, ItemKind::Radio},
+    {Menu::ScanOpacity, "75%", kCmdScanOpacity75, ItemKind::Radio},
+    {Menu::ScanOpacity, "50%", kCmdScanOpacity50, ItemKind::Radio},
+    {Menu::ScanOpacity, "25%", kCmdScanOpacity25, ItemKind::Radio},
     // Course-up.
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::View, "Course Up", kCmdCourseUp, ItemKind::Check},

@@ -64,6 +64,16 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         return static_cast<int>(f.tracks_->ColourBy()) == id - kCmdColourPlain;
     };
 
+    // The ids run from 100 % down in quarters.
+    const auto scanOpacity = [](F& f, int id) {
+        const int percent = 100 - 25 * (id - kCmdScanOpacity100);
+        f.view_->SetScanOpacity(percent / 100.0);
+        f.store_.WriteInt("Settings", kScanOpacityKey, percent);
+    };
+    const auto scanOpacityMarked = [](const F& f, int id) {
+        return std::lround(f.view_->ScanOpacity() * 100) == 100 - 25 * (id - kCmdScanOpacity100);
+    };
+
     static const CommandRow rows[] = {
         {kCmdLoadMap, [](F& f, int) { f.OnLoadMap(); }},
         {kCmdRecentMaps, nullptr, nullptr, [](const F& f) { return !f.recentMaps_.empty(); }},
@@ -76,6 +86,10 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
          nullptr, nullptr, static_cast<int>(session::kRecentMapCount)},
         {kCmdWorldMapOff,
          [](F& f, int) {
+             if (f.view_->HasWorldMap()) {
+                 f.view_->SetWorldMap(nullptr, 0, QString());
+                 return;
+             }
              for (const std::string& path : f.recentMaps_)
                  if (!map::IsTileSourcePath(path)) {
                      f.StartLoadMapFile(QString::fromStdString(path));
@@ -84,14 +98,15 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
          },
          nullptr,
          [](const F& f) {
-             return std::any_of(f.recentMaps_.begin(), f.recentMaps_.end(),
+             return f.view_->HasWorldMap() ||
+                    std::any_of(f.recentMaps_.begin(), f.recentMaps_.end(),
                                 [](const auto& path) { return !map::IsTileSourcePath(path); });
          }},
         {kCmdWorldMap1,
          [](F& f, int id) {
              const auto entry = static_cast<std::size_t>(id - kCmdWorldMap1);
              if (entry < f.worldMaps_.size())
-                 f.StartLoadMapFile(QString::fromStdString(f.worldMaps_[entry]));
+                 f.ShowWorldMap(QString::fromStdString(f.worldMaps_[entry]), false);
          },
          nullptr, nullptr, static_cast<int>(kWorldMapEntries)},
         {kCmdSaveMapArea,
@@ -113,6 +128,10 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
              f.view_->update();
          },
          [](const F&, int) { return map::SharedTileState()->offline.load(); }},
+        {kCmdScanOpacity100, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity75, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity50, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity25, scanOpacity, scanOpacityMarked},
         {kCmdOpenMapFolder, [](F& f, int) { f.mapFolder_->OnOpenMapFolder(); }},
         {kCmdSwitchMaps, [](F& f, int) { f.mapFolder_->ToggleSwitchMaps(); },
          [](const F& f, int) { return f.mapFolder_->Folder().SwitchMaps(); }},

@@ -16,6 +16,7 @@
 #include "view/TrailLayer.h"
 #include "view/TurnedView.h"
 #include "view/ViewOverlays.h"
+#include "view/WorldLayer.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -175,6 +176,9 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
     // enlarged 8 times shows its pixels, not a blur.
     const int level = map.LevelForZoom(g.Zoom());
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // With a world map under the scan, what lies beyond the scan is left for it to fill.
+    const bool underlay = scene.world != nullptr && scene.georeference.HasTransform();
+    const map::MapPixel scanGround = underlay ? kNoScan : ground.rgb();
     const int width = static_cast<int>(std::ceil(g.ClientWidth() * ratio));
     const int height = static_cast<int>(std::ceil(g.ClientHeight() * ratio));
     // A pixel whose centre lies beyond the zoomed image's last whole pixel is margin.
@@ -197,7 +201,7 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         return SampleLevel(map, index,
                            samples(index, width, offset.x, map.Width(), l.originX, l.width),
                            samples(index, height, offset.y, map.Height(), l.originY, l.height), top,
-                           bottom, out, ground.rgb());
+                           bottom, out, scanGround);
     };
     // Only the rows the clip lets through (a repaint of an info line's band, say), in the
     // frame's device pixels. Not through the device transform: on a window it also holds where
@@ -221,7 +225,10 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
     if (frame.width() != width || frame.height() != height)
         frame = QImage(width, height, QImage::Format_RGB32);
     if (!sample(level, rows.top(), rows.bottom() + 1, frame))
-        FillFromCoarser(map, level, rows, frame, ground.rgb(), sample);
+        FillFromCoarser(map, level, rows, frame, scanGround, sample);
+    if (underlay)
+        PaintWorldUnder(frame, rows, *scene.world, scene.georeference, g, offset, ratio,
+                        ground.rgb());
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, rows.top() / ratio), frame,

@@ -31,6 +31,7 @@ class SymbolCache;
 class TrailLayer;
 class TrailPens;
 struct LiveOverlay;
+struct WorldUnderlay;
 
 // One of the two text lines laid over the top (status, "GPS:") and bottom (cursor, "Sel:")
 // edges of the view.
@@ -79,6 +80,8 @@ struct MapScene {
     // The ruler's points (latitude in y) and what it measures; none while it is off.
     const std::vector<MapPos>* ruler = nullptr;
     QString rulerText;
+    // The world map laid under and around the map; none for none.
+    const WorldUnderlay* world = nullptr;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

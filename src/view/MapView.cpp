@@ -67,6 +67,10 @@ void MapView::WaitForTilesInView() {
     if (!map_ || loading_.HoldsView())
         return;
     map_->Want(TilesInView(*map_, geometry_));
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        world_.tiles->WaitForWanted();
+    }
     map_->WaitForWanted();
 }
 
@@ -263,7 +267,11 @@ void MapView::PaintFrame(QPainter& painter) {
     const LiveOverlay live = LiveOverlayOf(session_);
     if (map_)
         map_->Want(TilesInView(*map_, geometry_));
-    const MapScene scene = SceneOf(geometry_, Map(), &live);
+    MapScene scene = SceneOf(geometry_, Map(), &live);
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        scene.world = &world_;
+    }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     kept_.Draw(painter, {geometry_, ratio, map_.get(), live.nightAmount},
                [&scene](QPainter& kept) { PaintKeptLayers(kept, scene); });

@@ -19,6 +19,7 @@
 #include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOverlays.h"
+#include "view/WorldLayer.h"
 
 #include <QEvent>
 #include <QImage>
@@ -106,6 +107,20 @@ public:
     void PaintFrameAfresh(QPainter& painter);
     // Blocks until every tile in view has arrived (a screenshot shows them all).
     void WaitForTilesInView();
+    // A tile source's world (maxZoom its level 0's tile zoom) drawn under and around the map,
+    // with its attribution; null tiles for none. The map keeps its calibration.
+    void SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom, const QString& attribution);
+    [[nodiscard]] bool HasWorldMap() const { return world_.tiles != nullptr; }
+    // Opens the tile source at path (a definition file or a URL template) off the window's
+    // thread and lays it under the map; done is told "" or why it did not open. wait: on this
+    // thread, done told before the return (a screenshot waits for it).
+    void OpenWorldMap(const QString& path, bool wait, std::function<void(const QString&)> done);
+    // Whether a world map can lie under the map showing: one placed on the earth that is no
+    // tile source itself.
+    [[nodiscard]] bool CanLayWorldUnder() const;
+    // How much the map covers the world under it, 0..1.
+    void SetScanOpacity(double opacity);
+    [[nodiscard]] double ScanOpacity() const { return world_.scanOpacity; }
 
     // --- What the frame sets -------------------------------------------------------------
     // Selects an image pixel, as a tap does, and writes it on the cursor line.
@@ -255,6 +270,8 @@ private:
     double handTurn_ = 0.0;
     int mapDialogs_ = 0; // open MapDialogOpen
     LoadingMode loading_;
+    WorldUnderlay world_;
+    QString worldAttribution_;
 };
 
 } // namespace view
