@@ -215,20 +215,22 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         return;
     // Straight into an image of the frame's size that takes the pixels as they are (the kept
     // frame): a second buffer would cost another pass over the whole frame.
+    const auto fill = [&](QImage& out) {
+        if (!sample(level, rows.top(), rows.bottom() + 1, out))
+            FillFromCoarser(map, level, rows, out, scanGround, sample);
+        if (underlay)
+            PaintWorldUnder(out, rows, *scene.world, scene.georeference, g, offset, ratio,
+                            ground.rgb());
+    };
     if (QImage* device = DirectTarget(painter, width, height)) {
-        if (!sample(level, rows.top(), rows.bottom() + 1, *device))
-            FillFromCoarser(map, level, rows, *device, ground.rgb(), sample);
+        fill(*device);
         return;
     }
     // One frame's buffer, kept for the next: the paint runs on the window's thread only.
     static QImage frame;
     if (frame.width() != width || frame.height() != height)
         frame = QImage(width, height, QImage::Format_RGB32);
-    if (!sample(level, rows.top(), rows.bottom() + 1, frame))
-        FillFromCoarser(map, level, rows, frame, scanGround, sample);
-    if (underlay)
-        PaintWorldUnder(frame, rows, *scene.world, scene.georeference, g, offset, ratio,
-                        ground.rgb());
+    fill(frame);
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, rows.top() / ratio), frame,

@@ -72,6 +72,8 @@ void MapView::WaitForTilesInView() {
         world_.tiles->WaitForWanted();
     }
     map_->WaitForWanted();
+    // Their arrival is told through the event loop, which may not run before the frame is drawn.
+    kept_.Forget();
 }
 
 void MapView::Tell(const session::Notice& notice) {
