@@ -128,6 +128,14 @@ enum Command : int {
     kCmdColourSlope = 33208,
     kCmdColourTime = 33209,
     kCmdColourLimits = 33210,
+    // Terrain: the DEM folder, the shading and its opacities in TerrainCommands' order.
+    kCmdDemFolder = 33220,
+    kCmdHillShading = 33221,
+    kCmdSlopeShading = 33222,
+    kCmdShading25 = 33223,
+    kCmdShading50 = 33224,
+    kCmdShading75 = 33225,
+    kCmdShading100 = 33226,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -155,6 +163,7 @@ enum class Menu {
     AlarmRadius,
     AlarmGrace,
     ColourBy,
+    ShadingOpacity,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -165,7 +174,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 16> kMenus = {{
+inline constexpr std::array<MenuDef, 17> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -181,6 +190,7 @@ inline constexpr std::array<MenuDef, 16> kMenus = {{
     {Menu::AlarmRadius, Menu::Gps, "Alarm Radius"},
     {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
     {Menu::ColourBy, Menu::View, "Colour By"},
+    {Menu::ShadingOpacity, Menu::View, "Shading Opacity"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -200,7 +210,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 120> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -217,6 +227,12 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::ColourBy, "Slope", kCmdColourSlope, ItemKind::Radio},
     {Menu::ColourBy, "Time", kCmdColourTime, ItemKind::Radio},
     {Menu::View, "Colour Limits...", kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, "Hill Shading", kCmdHillShading, ItemKind::Check},
+    {Menu::View, "Slope Shading", kCmdSlopeShading, ItemKind::Check},
+    {Menu::ShadingOpacity, "25%", kCmdShading25, ItemKind::Radio},
+    {Menu::ShadingOpacity, "50%", kCmdShading50, ItemKind::Radio},
+    {Menu::ShadingOpacity, "75%", kCmdShading75, ItemKind::Radio},
+    {Menu::ShadingOpacity, "100%", kCmdShading100, ItemKind::Radio},
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
@@ -278,6 +294,7 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::Map, "Check Position...", kCmdCheckPosition, ItemKind::Plain},
     {Menu::Map, "Edit Points...", kCmdEditPoints, ItemKind::Plain},
     {Menu::Map, "Settings...", kCmdMapSettings, ItemKind::Plain},
+    {Menu::Map, "DEM Folder...", kCmdDemFolder, ItemKind::Plain},
     {Menu::Gps, "Connect", kCmdGpsConnect, ItemKind::Plain},
     {Menu::Gps, "Track", kCmdTrack, ItemKind::Check},
     {Menu::Gps, "Store Position...", kCmdStorePosition, ItemKind::Plain},

@@ -10,6 +10,7 @@
 #include "view/PointPlaces.h"
 #include "view/PyramidImage.h"
 #include "view/RulerLayer.h"
+#include "view/ShadeLayer.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrackLayer.h"
@@ -48,6 +49,11 @@ void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset
     DrawInfoLines(painter, scene);
 }
 
+void ShadingLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.shading != nullptr)
+        scene.shading->Draw(painter, scene, offset);
+}
+
 void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (scene.grid != nullptr)
         scene.grid->Draw(painter, scene, offset);
@@ -56,14 +62,11 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
 // view and the calibration marks, which are looked at for a while, over everything.
 constexpr auto kLayers = std::to_array<Layer>({
-    PaintMap,           GridLayer,        DrawMapPoints,
-    DrawTracks,         PaintTrailLayer,  DrawNightTint,
-    DrawAccuracyCircle, DrawGoToLine,     DrawGpsPosition,
-    DrawAlarmCircle,    DrawOffViewArrow, DrawSelection,
-    DrawScaleBar,       DrawColourLegend, DrawArrivalNote,
-    DrawMapOutlines,    DrawNorthArrow,   InfoLinesLayer,
-    DrawAlarmNotice,    DrawNoMapHint,    DrawCalibrationMarks,
-    DrawRuler,
+    PaintMap,        ShadingLayer,         GridLayer,          DrawMapPoints,  DrawTracks,
+    PaintTrailLayer, DrawNightTint,        DrawAccuracyCircle, DrawGoToLine,   DrawGpsPosition,
+    DrawAlarmCircle, DrawOffViewArrow,     DrawSelection,      DrawScaleBar,   DrawColourLegend,
+    DrawArrivalNote, DrawMapOutlines,      DrawNorthArrow,     InfoLinesLayer, DrawAlarmNotice,
+    DrawNoMapHint,   DrawCalibrationMarks, DrawRuler,
 });
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground

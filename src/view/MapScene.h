@@ -27,6 +27,7 @@ namespace view {
 
 class GridOverlay;
 class PointPlaces;
+class ShadeLayer;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
@@ -79,6 +80,8 @@ struct MapScene {
     // The ruler's points (latitude in y) and what it measures; none while it is off.
     const std::vector<MapPos>* ruler = nullptr;
     QString rulerText;
+    // The hill or slope shading laid over the map; none to lay none.
+    ShadeLayer* shading = nullptr;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

@@ -22,6 +22,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    connect(&shadeLayer_, &ShadeLayer::Ready, this, [this] { update(); });
     // Two fingers pinch; touches not taken as a gesture come on as mouse events.
     setAttribute(Qt::WA_AcceptTouchEvents);
     grabGesture(Qt::PinchGesture);
@@ -60,6 +61,9 @@ void MapView::WaitForTilesInView() {
         return;
     map_->Want(TilesInView(*map_, geometry_));
     map_->WaitForWanted();
+    const LiveOverlay live = LiveOverlayOf(session_);
+    if (const MapScene scene = SceneOf(geometry_, Map(), &live); scene.shading != nullptr)
+        shadeLayer_.WaitForView(scene);
 }
 
 void MapView::Tell(const session::Notice& notice) {
@@ -97,6 +101,7 @@ void MapView::SetZoom(double zoom) {
 void MapView::SetOverlays(OverlayChoice overlays) {
     overlays_ = std::move(overlays);
     gridOverlay_.SetColour(overlays_.gridColour);
+
     update();
 }
 
@@ -185,6 +190,8 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                           const LiveOverlay* live) {
     const session::ShowFlags& flags = session_.Flags();
     const bool overlays = live != nullptr;
+    if (overlays_.shading)
+        shadeLayer_.Use(session_.Dem(), *overlays_.shading);
     std::vector<MapPos> calibrationMarks;
     if (overlays && overlays_.calibrationMarks > 0)
         for (const map::CalibrationPoint& point : session_.Document().Grid().points)
@@ -226,6 +233,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                                *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
                                session_.Live().Settings().units))
                          : QString(),
+        .shading = overlays && overlays_.shading && session_.Dem() ? &shadeLayer_ : nullptr,
     };
 }
 

@@ -100,7 +100,8 @@ public:
     // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
     // repaints as they arrive.
     void PaintFrame(QPainter& painter);
-    // Blocks until every tile in view has arrived (a screenshot shows them all).
+    // Blocks until every tile in view has arrived, and the shading in view is computed (a
+    // screenshot shows them all).
     void WaitForTilesInView();
 
     // --- What the frame sets -------------------------------------------------------------
@@ -225,6 +226,7 @@ private:
     PointPlaces pointPlaces_;
     TrackLayer trackLayer_;
     GridOverlay gridOverlay_;
+    ShadeLayer shadeLayer_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first
     // paint and again when the settings change.
