@@ -29,6 +29,7 @@ template <class Height> void WriteHgt(const std::string& path, int size, Height 
     testsupport::WriteBytes(path, bytes);
 }
 
+#ifdef QUILO_GDAL_TRANSLATE
 struct Grid {
     std::string header; // the lines before the values: size, corner, cell size
     std::vector<double> values;
@@ -78,5 +79,7 @@ inline void WriteFloatDem(const testsupport::TempDir& dir, const std::string& na
                                                 dir.File(name + ".asc"), dir.File(name)});
     ASSERT_EQ(run.status, 0) << run.err;
 }
+
+#endif
 
 } // namespace terraintest
