@@ -339,14 +339,15 @@ Changes MapSession::UpdateSelectionText() {
                             std::isfinite(geo.y) && std::abs(geo.y) <= 90.0;
         if (placed)
             text += " " + coords::FormatPosition(geo, coordFormat_);
+        else
+            text += " x " + coords::FormatFixed(selection_->x, 0) + " y " +
+                    coords::FormatFixed(selection_->y, 0);
         // Where the DEM has no height nothing is said: a zero would read as sea level.
         if (placed && dem_) {
             if (const terrain::HeightResult h = dem_->Height(geo.y, geo.x);
                 h.status == terrain::HeightResult::Status::Ok)
                 text += " H:" + coords::FormatFixed(h.metres, 0) + "m";
-        } else
-            text += " x " + coords::FormatFixed(selection_->x, 0) + " y " +
-                    coords::FormatFixed(selection_->y, 0);
+        }
         if (placed && gpsConnected_) {
             // Measured from the position the link holds, fix or not.
             const calib::RangeBearing r =
