@@ -2,6 +2,7 @@
 
 #include "app/LiveCommands.h"
 #include "app/MenuTree.h"
+#include "app/TerrainCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/TrackCommands.h"
 #include "base/FileKind.h"
@@ -149,6 +150,8 @@ bool CGPSMapFrame::Create() {
     setCentralWidget(view_);
     view_->setFocus();
     tracks_ = new TrackCommands(*this, *view_, store_);
+    terrain_ = new TerrainCommands(*view_, store_, this);
+    connect(terrain_, &TerrainCommands::Changed, this, &CGPSMapFrame::UpdateActions);
     BuildActions();
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *gps_, *commands_,
                                              *Action(kCmdMapsHere)->menu(), store_,

@@ -26,6 +26,7 @@ class MapView;
 } // namespace view
 class LiveCommands;
 class TrackCommands;
+class TerrainCommands;
 class QAction;
 class QMenu;
 class QProgressBar;
@@ -66,6 +67,7 @@ public:
     [[nodiscard]] LiveCommands& Live() { return *live_; }
     // File > Open Tracks..., the Tracks list and the colouring by value.
     [[nodiscard]] TrackCommands& Tracks() { return *tracks_; }
+    [[nodiscard]] TerrainCommands& Terrain() { return *terrain_; }
     // File > Open Map Folder... and the map folder's switch while following the GPS.
     [[nodiscard]] view::MapFolderCommands& MapFolder() { return *mapFolder_; }
 
@@ -182,6 +184,7 @@ private:
     view::MapCommands* commands_ = nullptr; // the view's child
     LiveCommands* live_ = nullptr;          // the frame's child
     TrackCommands* tracks_ = nullptr;       // the frame's child
+    TerrainCommands* terrain_ = nullptr;    // the frame's child
 
     view::MapFolderCommands* mapFolder_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.

@@ -137,6 +137,14 @@ enum Command : int {
     kCmdColourSlope = 33208,
     kCmdColourTime = 33209,
     kCmdColourLimits = 33210,
+    // Terrain: the DEM folder, the shading and its opacities in TerrainCommands' order.
+    kCmdDemFolder = 33220,
+    kCmdHillShading = 33221,
+    kCmdSlopeShading = 33222,
+    kCmdShading25 = 33223,
+    kCmdShading50 = 33224,
+    kCmdShading75 = 33225,
+    kCmdShading100 = 33226,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -168,6 +176,7 @@ enum class Menu {
     ColourBy,
     Stretch,
     ScanOpacity,
+    ShadingOpacity,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -178,7 +187,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 18> kMenus = {{
+inline constexpr std::array<MenuDef, 19> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -196,6 +205,7 @@ inline constexpr std::array<MenuDef, 18> kMenus = {{
     {Menu::ColourBy, Menu::View, "Colour By"},
     {Menu::Stretch, Menu::Map, "Stretch"},
     {Menu::ScanOpacity, Menu::View, "Scan Opacity"},
+    {Menu::ShadingOpacity, Menu::View, "Shading Opacity"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -215,7 +225,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 122> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 129> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -232,6 +242,12 @@ inline constexpr std::array<MenuItemDef, 122> kMenuItems = {{
     {Menu::ColourBy, "Slope", kCmdColourSlope, ItemKind::Radio},
     {Menu::ColourBy, "Time", kCmdColourTime, ItemKind::Radio},
     {Menu::View, "Colour Limits...", kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, "Hill Shading", kCmdHillShading, ItemKind::Check},
+    {Menu::View, "Slope Shading", kCmdSlopeShading, ItemKind::Check},
+    {Menu::ShadingOpacity, "25%", kCmdShading25, ItemKind::Radio},
+    {Menu::ShadingOpacity, "50%", kCmdShading50, ItemKind::Radio},
+    {Menu::ShadingOpacity, "75%", kCmdShading75, ItemKind::Radio},
+    {Menu::ShadingOpacity, "100%", kCmdShading100, ItemKind::Radio},
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},
@@ -304,6 +320,7 @@ inline constexpr std::array<MenuItemDef, 122> kMenuItems = {{
     {Menu::Stretch, "1% to 99%", kCmdStretch1, ItemKind::Radio},
     {Menu::Stretch, "2% to 98%", kCmdStretch2, ItemKind::Radio},
     {Menu::Stretch, "5% to 95%", kCmdStretch5, ItemKind::Radio},
+    {Menu::Map, "DEM Folder...", kCmdDemFolder, ItemKind::Plain},
     {Menu::Gps, "Connect", kCmdGpsConnect, ItemKind::Plain},
     {Menu::Gps, "Track", kCmdTrack, ItemKind::Check},
     {Menu::Gps, "Store Position...", kCmdStorePosition, ItemKind::Plain},

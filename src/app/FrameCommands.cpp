@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/CGPSMapFrame.h"
 #include "app/LiveCommands.h"
+#include "app/TerrainCommands.h"
 #include "app/TrackCommands.h"
 #include "map/OpenMap.h"
 #include "map/tiles/TileSourceMap.h"
@@ -72,6 +73,22 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
     };
     const auto scanOpacityMarked = [](const F& f, int id) {
         return std::lround(f.view_->ScanOpacity() * 100) == 100 - 25 * (id - kCmdScanOpacity100);
+    };
+    // A second choice of the one shown turns it off.
+    const auto shadeBy = [](F& f, int id) {
+        const auto kind =
+            id == kCmdHillShading ? terrain::ShadeKind::Hill : terrain::ShadeKind::Slope;
+        f.terrain_->SetShading(f.terrain_->Shading() == kind ? std::nullopt : std::optional(kind));
+    };
+    const auto shadedBy = [](const F& f, int id) {
+        return f.terrain_->Shading() ==
+               (id == kCmdHillShading ? terrain::ShadeKind::Hill : terrain::ShadeKind::Slope);
+    };
+    const auto shadeOpacity = [](F& f, int id) {
+        f.terrain_->SetOpacity(TerrainCommands::kOpacities[id - kCmdShading25]);
+    };
+    const auto shadedAt = [](const F& f, int id) {
+        return f.terrain_->Opacity() == TerrainCommands::kOpacities[id - kCmdShading25];
     };
 
     static const CommandRow rows[] = {
@@ -252,6 +269,15 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdRuler, [](F& f, int) { f.SetRuler(!f.view_->Overlays().ruler); },
          [](const F& f, int) { return f.view_->Overlays().ruler.has_value(); },
          [](const F& f) { return f.view_->Session().Georeference().HasTransform(); }},
+
+        // Terrain.
+        {kCmdDemFolder, [](F& f, int) { f.terrain_->OnDemFolder(); }},
+        {kCmdHillShading, shadeBy, shadedBy},
+        {kCmdSlopeShading, shadeBy, shadedBy},
+        {kCmdShading25, shadeOpacity, shadedAt},
+        {kCmdShading50, shadeOpacity, shadedAt},
+        {kCmdShading75, shadeOpacity, shadedAt},
+        {kCmdShading100, shadeOpacity, shadedAt},
     };
     return rows;
 }

@@ -7,6 +7,8 @@
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "session/StatusLine.h"
+#include "terrain/DemFolder.h"
+#include "terrain/TrackHeights.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailStatistics.h"
 #include "xml/GpxReader.h"
@@ -45,6 +47,29 @@ MapSession::MapSession(const SettingsStore& store) : MapSession() {
     settings_.baudAuto = LoadGpsBaudAuto(store);
     configuredGpsDevice_ = LoadGpsDevice(store);
     recording_.SetRules(RulesOf(settings_));
+    SetDemFolder(store.ReadText("Settings", "DemFolder", ""));
+}
+
+Changes MapSession::AddTrack(trail::LoadedTrack track) {
+    // A loader may have given them on its worker already.
+    if (dem_ && !track.heightsFromDem && track.missingDemTiles.empty())
+        terrain::GiveHeights(*dem_, track);
+    tracks_.Add(std::move(track));
+    return Changed::Trail;
+}
+
+Changes MapSession::SetDemFolder(const std::string& folder) {
+    if (folder.empty())
+        dem_.reset();
+    else if (!dem_ || dem_->Folder() != folder)
+        dem_ = std::make_shared<terrain::DemFolder>(folder);
+    Changes changes = UpdateSelectionText();
+    for (std::size_t i = 0; dem_ && i < tracks_.Size(); ++i)
+        if (!tracks_.All()[i].heightsFromDem && tracks_.Edit(i, [this](trail::LoadedTrack& t) {
+                return terrain::GiveHeights(*dem_, t);
+            }))
+            changes |= Changed::Trail;
+    return changes;
 }
 
 MapSession::MapSession(MapDocument document, trail::Recording recording,
@@ -317,6 +342,12 @@ Changes MapSession::UpdateSelectionText() {
         else
             text += " x " + coords::FormatFixed(selection_->x, 0) + " y " +
                     coords::FormatFixed(selection_->y, 0);
+        // Where the DEM has no height nothing is said: a zero would read as sea level.
+        if (placed && dem_) {
+            if (const terrain::HeightResult h = dem_->Height(geo.y, geo.x);
+                h.status == terrain::HeightResult::Status::Ok)
+                text += " H:" + coords::FormatFixed(h.metres, 0) + "m";
+        }
         if (placed && gpsConnected_) {
             // Measured from the position the link holds, fix or not.
             const calib::RangeBearing r =

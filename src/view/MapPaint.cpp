@@ -10,6 +10,7 @@
 #include "view/PointPlaces.h"
 #include "view/PyramidImage.h"
 #include "view/RulerLayer.h"
+#include "view/ShadeLayer.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrackLayer.h"
@@ -54,6 +55,11 @@ void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset
     DrawInfoLines(painter, scene);
 }
 
+void ShadingLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.shading != nullptr)
+        scene.shading->Draw(painter, scene, offset);
+}
+
 void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (scene.grid != nullptr)
         scene.grid->Draw(painter, scene, offset);
@@ -64,18 +70,14 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 // layers before KeptLayersEnd are kept as one picture while the view, the map and the session
 // stay as they are (MapView's kept frame): one drawn there must change with nothing else.
 constexpr auto kLayers = std::to_array<Layer>({
-    PaintMap,         GridLayer,
-    DrawMapPoints,    DrawTracks,
-    PaintTrailLayer,  DrawNightTint,
-    KeptLayersEnd,    DrawAccuracyCircle,
-    DrawGoToLine,     DrawGpsPosition,
-    DrawAlarmCircle,  DrawOffViewArrow,
-    DrawSelection,    DrawScaleBar,
-    DrawColourLegend, DrawArrivalNote,
-    DrawMapOutlines,  DrawNorthArrow,
-    InfoLinesLayer,   DrawAlarmNotice,
-    DrawNoMapHint,    DrawCalibrationMarks,
-    DrawRuler,
+    PaintMap,         ShadingLayer,         GridLayer,
+    DrawMapPoints,    DrawTracks,           PaintTrailLayer,
+    DrawNightTint,    KeptLayersEnd,        DrawAccuracyCircle,
+    DrawGoToLine,     DrawGpsPosition,      DrawAlarmCircle,
+    DrawOffViewArrow, DrawSelection,        DrawScaleBar,
+    DrawColourLegend, DrawArrivalNote,      DrawMapOutlines,
+    DrawNorthArrow,   InfoLinesLayer,       DrawAlarmNotice,
+    DrawNoMapHint,    DrawCalibrationMarks, DrawRuler,
 });
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground

@@ -27,6 +27,7 @@ namespace view {
 
 class GridOverlay;
 class PointPlaces;
+class ShadeLayer;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
@@ -82,6 +83,8 @@ struct MapScene {
     QString rulerText;
     // The world map laid under and around the map; none for none.
     const WorldUnderlay* world = nullptr;
+    // The hill or slope shading laid over the map; none to lay none.
+    ShadeLayer* shading = nullptr;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

@@ -23,6 +23,10 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    connect(&shadeLayer_, &ShadeLayer::Ready, this, [this] {
+        kept_.Forget(); // the shading lies under the kept layers' top
+        update();
+    });
     // Two fingers pinch; touches not taken as a gesture come on as mouse events.
     setAttribute(Qt::WA_AcceptTouchEvents);
     grabGesture(Qt::PinchGesture);
@@ -72,6 +76,9 @@ void MapView::WaitForTilesInView() {
         world_.tiles->WaitForWanted();
     }
     map_->WaitForWanted();
+    const LiveOverlay live = LiveOverlayOf(session_);
+    if (const MapScene scene = SceneOf(geometry_, Map(), &live); scene.shading != nullptr)
+        shadeLayer_.WaitForView(scene);
     // Their arrival is told through the event loop, which may not run before the frame is drawn.
     kept_.Forget();
 }
@@ -206,6 +213,8 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                           const LiveOverlay* live) {
     const session::ShowFlags& flags = session_.Flags();
     const bool overlays = live != nullptr;
+    if (overlays_.shading)
+        shadeLayer_.Use(session_.Dem(), *overlays_.shading);
     std::vector<MapPos> calibrationMarks;
     if (overlays && overlays_.calibrationMarks > 0)
         for (const map::CalibrationPoint& point : session_.Document().Grid().points)
@@ -247,6 +256,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                                *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
                                session_.Live().Settings().units))
                          : QString(),
+        .shading = overlays && overlays_.shading && session_.Dem() ? &shadeLayer_ : nullptr,
     };
 }
 

@@ -105,7 +105,8 @@ public:
     // The same as a first paint would draw it, with nothing kept from the frames before (tests
     // compare the window with it); what was kept stays for the next paint.
     void PaintFrameAfresh(QPainter& painter);
-    // Blocks until every tile in view has arrived (a screenshot shows them all).
+    // Blocks until every tile in view has arrived, and the shading in view is computed (a
+    // screenshot shows them all).
     void WaitForTilesInView();
     // A tile source's world (maxZoom its level 0's tile zoom) drawn under and around the map,
     // with its attribution; null tiles for none. The map keeps its calibration.
@@ -248,6 +249,7 @@ private:
     PointPlaces pointPlaces_;
     TrackLayer trackLayer_;
     GridOverlay gridOverlay_;
+    ShadeLayer shadeLayer_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first
     // paint and again when the settings change.

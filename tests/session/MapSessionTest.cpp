@@ -12,6 +12,7 @@
 #include "points/PointsFile.h"
 #include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
+#include "terrain/HgtFiles.h"
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
 #include "trail/TrailFile.h"
@@ -140,6 +141,37 @@ TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     EXPECT_EQ(notices[0].text.rfind(Base() + ".mcd: ", 0), 0u) << notices[0].text;
     EXPECT_FALSE(session.Document().Calibration().IsCalibrated());
     EXPECT_EQ(session.Document().Calibration().GetA(), good.GetA());
+}
+
+TEST_F(MapSessionTest, CursorLineSaysTheDemHeight) {
+    WriteGoodFiles();
+    ASSERT_TRUE(Open().empty());
+    const std::string dem = dir.File("dem");
+    std::filesystem::create_directory(dem);
+    terraintest::WriteHgt(dem + "/N51E001.hgt", 1201, [](int r, int c) {
+        return r == 600 && c == 600 ? -32768 : 10 + r + 2 * c;
+    });
+    const struct {
+        const char* legend;
+        std::string folder;
+        MapPos pixel;
+        std::string height;
+    } rows[] = {
+        {"on the tile", dem, {500, 250}, " H:1510m"},
+        {"on a void: nothing, never a zero", dem, {500, 500}, ""},
+        {"beyond the tiles", dem, {500, 1250}, ""},
+        {"no folder", "", {500, 250}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session.SetDemFolder(row.folder);
+        session.Select(row.pixel);
+        EXPECT_EQ(session.CursorText(),
+                  "Sel: " +
+                      coords::FormatPosition(session.Georeference().ToGeo(row.pixel),
+                                             coords::CoordFormat::Dms) +
+                      row.height);
+    }
 }
 
 TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
