@@ -21,6 +21,21 @@
 
 namespace {
 
+// gdaldem leaves a void's neighbours unshaded; the layer, which samples between pixel centres,
+// one pixel more.
+bool BesideAVoid(const terraintest::Grid& truth, int width, std::size_t col, std::size_t line) {
+    const int height = static_cast<int>(truth.values.size()) / width;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int x = static_cast<int>(col) + dx;
+            const int y = static_cast<int>(line) + dy;
+            if (x >= 0 && y >= 0 && x < width && y < height &&
+                truth.values[static_cast<std::size_t>(y * width + x)] == 0)
+                return true;
+        }
+    return false;
+}
+
 TEST(ShadeLayer, MatchesGdaldemOverAScan) {
     testsupport::TempDir dir;
     std::filesystem::create_directory(dir.File("dem"));
@@ -91,7 +106,7 @@ TEST(ShadeLayer, MatchesGdaldemOverAScan) {
                     line * demWidth + col >= truth.values.size())
                     continue;
                 const double grey = truth.values[line * demWidth + col];
-                if (grey == 0)
+                if (grey == 0 || BesideAVoid(truth, demWidth, col, line))
                     continue;
                 const double want = 255 * (1 - row.opacity) + grey * row.opacity;
                 worst = std::max(worst, static_cast<int>(std::ceil(
