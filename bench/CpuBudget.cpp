@@ -1,9 +1,10 @@
 // The window's CPU budget: the real quilo under Xvfb on the demo map, following a receiver
 // that writes NMEA into a pseudo-terminal, for a minute in each case; the figure is the
 // process's CPU time (user and system, every thread, from /proc/PID/stat) over the wall clock.
-// Cases: a receiver standing still at 1 Hz, and one driving the demo's streets at 10 Hz with
-// the view's update rate at 100 ms (the trail, the heading arrow, the accuracy circle and the
-// scale bar shown). The X server's own share is reported beside it. Needs Xvfb (Debian xvfb).
+// Cases: a receiver standing still at 1 Hz (its fix the same, or wandering 1.5 m), and one driving
+// the demo's streets at 10 Hz with the view's update rate at 100 ms (the trail, the heading arrow,
+// the accuracy circle and the scale bar shown). The X server's own share is reported beside it.
+// Needs Xvfb (Debian xvfb).
 //
 //   cpu-budget [--seconds=N] [google benchmark flags]
 #include <benchmark/benchmark.h>
@@ -142,7 +143,19 @@ struct Case {
     double rateHz;
     double speedMps; // 0: standing still
     int updateRateMs;
+    double wanderM = 0.0; // standing still, the fix wanders up to this far, as a real one does
 };
+
+// The still position moved by up to wanderM metres, the same sequence every run.
+demo::RouteSample Wandered(demo::RouteSample sample, double wanderM, long k) {
+    const double a = std::sin(static_cast<double>(k) * 12.9898) * 43758.5453;
+    const double b = std::sin(static_cast<double>(k) * 78.233) * 12345.6789;
+    const double north = (a - std::floor(a) - 0.5) * 2.0 * wanderM;
+    const double east = (b - std::floor(b) - 0.5) * 2.0 * wanderM;
+    sample.position.y += north / 111320.0;
+    sample.position.x += east / (111320.0 * std::cos(sample.position.y * M_PI / 180.0));
+    return sample;
+}
 
 void RunWindow(benchmark::State& state, const Case& c) {
     char pattern[] = "/tmp/quilo-cpu-budget-XXXXXX";
@@ -224,7 +237,8 @@ void RunWindow(benchmark::State& state, const Case& c) {
                 xTo = CpuSeconds(xvfb);
                 break;
             }
-            const std::string bytes = Epoch(c.speedMps > 0.0 ? driver.At(t) : still, dayStart + t);
+            const std::string bytes = Epoch(
+                c.speedMps > 0.0 ? driver.At(t) : Wandered(still, c.wanderM, k), dayStart + t);
             if (write(master, bytes.data(), bytes.size()) < 0) {
                 // A full line drops the epoch, as a receiver's would.
             }
@@ -252,10 +266,14 @@ void RunWindow(benchmark::State& state, const Case& c) {
 void BM_StandingStill1Hz(benchmark::State& state) {
     RunWindow(state, {1.0, 0.0, 1000});
 }
+void BM_StandingWandering1Hz(benchmark::State& state) {
+    RunWindow(state, {1.0, 0.0, 1000, 1.5});
+}
 void BM_Driving10Hz(benchmark::State& state) {
     RunWindow(state, {10.0, 12.0, 100});
 }
 BENCHMARK(BM_StandingStill1Hz)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_StandingWandering1Hz)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Driving10Hz)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
