@@ -61,6 +61,7 @@ private:
     // Edits the live state through the view, which repaints the details and the marker.
     void ChangeLive(const std::function<void(session::LiveState&)>& edit);
     void Flip(bool session::LiveSettings::*setting);
+    void TurnBy(bool session::LiveSettings::*mode);
     void OnGoToPoint();
     void OnGoToHere();
     void OnAnchorAlarm();

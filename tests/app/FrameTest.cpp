@@ -166,6 +166,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/World Map",
         "View/",
         "View/Course Up",
+        "View/Heading Up",
         "View/Course Smoothing/2 s",
         "View/Course Smoothing/5 s",
         "View/Course Smoothing/10 s",
