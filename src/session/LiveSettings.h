@@ -43,6 +43,11 @@ struct LiveSettings {
     // smoothed course while no heading comes. One of the two turns at most.
     bool headingUp = false;
     [[nodiscard]] bool Turns() const { return courseUp || headingUp; }
+    // Rasters placed by many control points are fitted through every one (map::ControlPointFit).
+    bool thinPlateSpline = false;
+    // Samples that are no bytes are stretched between the percent and 100 - percent
+    // percentiles of their values; 0: between their own low and high.
+    std::int32_t stretchPercent = 0;
     friend bool operator==(const LiveSettings&, const LiveSettings&) = default;
 
     // Every key from store; an absent key gives its default, units the given one (the
@@ -60,7 +65,7 @@ struct LiveSettingKey {
     bool LiveSettings::*flag = nullptr;           // or the units
 };
 
-inline constexpr std::array<LiveSettingKey, 16> kLiveSettingKeys = {{
+inline constexpr std::array<LiveSettingKey, 18> kLiveSettingKeys = {{
     {"ShowGPSDetails", 0, 1, nullptr, &LiveSettings::detailsPanel},
     {"ShowHeadingArrow", 0, 1, nullptr, &LiveSettings::headingArrow},
     {"ShowAccuracyCircle", 0, 1, nullptr, &LiveSettings::accuracyCircle},
@@ -76,6 +81,8 @@ inline constexpr std::array<LiveSettingKey, 16> kLiveSettingKeys = {{
     {"Kiosk", 0, 1, nullptr, &LiveSettings::kiosk},
     {"LargeToolbar", 0, 1, nullptr, &LiveSettings::largeToolbar},
     {"TouchTurn", 0, 1, nullptr, &LiveSettings::touchTurn},
+    {"ThinPlateSpline", 0, 1, nullptr, &LiveSettings::thinPlateSpline},
+    {"StretchPercent", 0, 25, &LiveSettings::stretchPercent, nullptr},
     {"HeadingUp", 0, 1, nullptr, &LiveSettings::headingUp},
 }};
 
