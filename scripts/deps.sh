@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb
     libxml2-utils gpsbabel gpsd gpsd-clients libjpeg-turbo-progs libexpat1-dev libjpeg62-turbo-dev
     qt6-svg-dev desktop-file-utils appstream lintian man-db groff-base dpkg-dev file
     clang libclang-rt-14-dev

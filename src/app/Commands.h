@@ -105,6 +105,7 @@ enum Command : int {
     kCmdCourseSmoothing5 = 33024,
     kCmdCourseSmoothing10 = 33025,
     kCmdCourseSmoothing20 = 33026,
+    kCmdHeadingUp = 33027,
     kCmdAnchorAlarm = 33030,
     kCmdAlarmCircleHere = 33031, // the context menu's
     kCmdClearAlarm = 33032,
@@ -225,7 +226,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 129> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 130> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -300,6 +301,7 @@ inline constexpr std::array<MenuItemDef, 129> kMenuItems = {{
     // Course-up.
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::View, "Course Up", kCmdCourseUp, ItemKind::Check},
+    {Menu::View, "Heading Up", kCmdHeadingUp, ItemKind::Check},
     {Menu::CourseSmoothing, "2 s", kCmdCourseSmoothing2, ItemKind::Radio},
     {Menu::CourseSmoothing, "5 s", kCmdCourseSmoothing5, ItemKind::Radio},
     {Menu::CourseSmoothing, "10 s", kCmdCourseSmoothing10, ItemKind::Radio},
@@ -428,6 +430,7 @@ enum class ToolbarIcon {
     Labels,
     CourseUp,
     NightMode,
+    HeadingUp,
 };
 
 struct ToolbarButtonDef {
@@ -436,7 +439,7 @@ struct ToolbarButtonDef {
     std::string_view tip;
 };
 
-inline constexpr std::array<ToolbarButtonDef, 10> kToolbarButtons = {{
+inline constexpr std::array<ToolbarButtonDef, 11> kToolbarButtons = {{
     {kCmdZoomIn, ToolbarIcon::ZoomIn, "Zoom In"},
     {kCmdZoomOut, ToolbarIcon::ZoomOut, "Zoom Out"},
     {kCmdButtonCentreOnGps, ToolbarIcon::CentreOnGps, "Centre on GPS"},
@@ -447,6 +450,7 @@ inline constexpr std::array<ToolbarButtonDef, 10> kToolbarButtons = {{
     {kCmdButtonLabels, ToolbarIcon::Labels, "Labels"},
     {kCmdCourseUp, ToolbarIcon::CourseUp, "Course Up"},
     {kCmdNightMode, ToolbarIcon::NightMode, "Night Mode"},
+    {kCmdHeadingUp, ToolbarIcon::HeadingUp, "Heading Up"},
 }};
 
 // The states the frame keeps and persists.

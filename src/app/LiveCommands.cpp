@@ -206,8 +206,10 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
         {kCmdGoToHere, [](L& l, int) { l.OnGoToHere(); }, nullptr,
          [](const L& l) { return l.commands_.ContextPosition().has_value(); }},
         // Course-up.
-        {kCmdCourseUp, [](L& l, int) { l.Flip(&LiveSettings::courseUp); },
+        {kCmdCourseUp, [](L& l, int) { l.TurnBy(&LiveSettings::courseUp); },
          [](const L& l, int) { return l.settings_.courseUp; }},
+        {kCmdHeadingUp, [](L& l, int) { l.TurnBy(&LiveSettings::headingUp); },
+         [](const L& l, int) { return l.settings_.headingUp; }},
         {kCmdCourseSmoothing2, smoothing, smoothingMarked},
         {kCmdCourseSmoothing5, smoothing, smoothingMarked},
         {kCmdCourseSmoothing10, smoothing, smoothingMarked},
@@ -296,8 +298,11 @@ LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCo
     // The north arrow's tap turns north up, as the menu item would.
     connect(&view_, &view::MapView::NorthArrowTapped, this, [this] {
         view_.SetHandTurn(0.0);
-        if (settings_.courseUp)
-            Flip(&LiveSettings::courseUp);
+        if (settings_.Turns()) {
+            LiveSettings s = settings_;
+            s.courseUp = s.headingUp = false;
+            Change(s);
+        }
     });
     Sync();
 }
@@ -347,6 +352,15 @@ void LiveCommands::ApplyMapSettings(bool reopen) {
 void LiveCommands::Flip(bool LiveSettings::*setting) {
     LiveSettings s = settings_;
     s.*setting = !(s.*setting);
+    Change(s);
+}
+
+void LiveCommands::TurnBy(bool LiveSettings::*mode) {
+    // Course-up and heading-up turn the map each its own way: one at a time.
+    LiveSettings s = settings_;
+    const bool on = !(s.*mode);
+    s.courseUp = s.headingUp = false;
+    s.*mode = on;
     Change(s);
 }
 

@@ -131,6 +131,18 @@ QIcon MakeToolbarIcon(ToolbarIcon which) {
         p.drawPath(moon.subtracted(bite));
         break;
     }
+    case ToolbarIcon::HeadingUp: {
+        // A bow pointing up out of a turned sheet: the way the craft faces, not where it goes.
+        p.setPen(QPen(kInk, 2));
+        p.setBrush(QColor(244, 240, 226));
+        p.translate(16, 18);
+        p.rotate(-25);
+        p.drawRect(QRectF(-11, -10, 22, 20));
+        p.resetTransform();
+        p.setBrush(kGpsLine);
+        p.drawPolygon(QPolygonF({{16, 2}, {22, 12}, {22, 26}, {10, 26}, {10, 12}}));
+        break;
+    }
     }
     p.end();
     return QIcon(pixmap);

@@ -39,6 +39,10 @@ struct LiveSettings {
     bool largeToolbar = false;
     // Two fingers turning on the map turn it; locked by default, so a pinch never tilts it.
     bool touchTurn = false;
+    // Heading-up: the map turns to the receiver's true heading (HDT, THS) instead, and to the
+    // smoothed course while no heading comes. One of the two turns at most.
+    bool headingUp = false;
+    [[nodiscard]] bool Turns() const { return courseUp || headingUp; }
     // Rasters placed by many control points are fitted through every one (map::ControlPointFit).
     bool thinPlateSpline = false;
     // Samples that are no bytes are stretched between the percent and 100 - percent
@@ -61,7 +65,7 @@ struct LiveSettingKey {
     bool LiveSettings::*flag = nullptr;           // or the units
 };
 
-inline constexpr std::array<LiveSettingKey, 17> kLiveSettingKeys = {{
+inline constexpr std::array<LiveSettingKey, 18> kLiveSettingKeys = {{
     {"ShowGPSDetails", 0, 1, nullptr, &LiveSettings::detailsPanel},
     {"ShowHeadingArrow", 0, 1, nullptr, &LiveSettings::headingArrow},
     {"ShowAccuracyCircle", 0, 1, nullptr, &LiveSettings::accuracyCircle},
@@ -79,6 +83,7 @@ inline constexpr std::array<LiveSettingKey, 17> kLiveSettingKeys = {{
     {"TouchTurn", 0, 1, nullptr, &LiveSettings::touchTurn},
     {"ThinPlateSpline", 0, 1, nullptr, &LiveSettings::thinPlateSpline},
     {"StretchPercent", 0, 25, &LiveSettings::stretchPercent, nullptr},
+    {"HeadingUp", 0, 1, nullptr, &LiveSettings::headingUp},
 }};
 
 // The trip meter's totals, kept across restarts as one text key, "TripMeter": fixes, metres,

@@ -175,15 +175,22 @@ Changes MapSession::Disconnect() {
     return changes;
 }
 
+MapSession::MarkerLook MapSession::LookOfMarker() const {
+    return {gpsFix_.position,          gpsFix_.hasFix,    live_.ArrowCourse(),
+            live_.Details().accuracyM, live_.AlarmText(), live_.ArrivalText(gpsFix_)};
+}
+
 GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
     GpsStep step;
     // An update posted before Disconnect is dropped.
     if (!gpsConnected_ || !update.handled)
         return step;
+    const MarkerLook before = LookOfMarker();
     gpsFix_ = update.fix;
     step.changes |= live_.Apply(update);
     const bool readError = update.Has(gps::GpsUpdate::kReadError);
-    if (readError || update.Has(gps::GpsUpdate::kPosition) || update.Has(gps::GpsUpdate::kFixLost))
+    // A receiver standing still sends the same fix again and again: nothing to repaint.
+    if (LookOfMarker() != before)
         step.changes |= Changed::Marker;
     // The trail takes whole receiver fixes, each with its own time; one may complete an update
     // after its position was first shown.
@@ -214,6 +221,9 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
                                                gpsFix_.position, live_.Settings().units);
             !off.empty())
             text += " (" + off + ")";
+    // Heading-up without a heading turns by course: the user is told why the map swings less.
+    if (!readError && live_.HeadingMissing())
+        text += " (no heading: course up)";
     step.changes |= SetStatusText(std::move(text));
     return step;
 }

@@ -182,6 +182,17 @@ public:
     [[nodiscard]] bool ShowsMapPoints() const { return flags_.mapPoints || pointsRevealed_; }
 
 private:
+    // What the marker and the overlays around it show of the fix and the receiver's details.
+    struct MarkerLook {
+        MapPos position;
+        bool hasFix = false;
+        std::optional<double> arrowCourse;
+        std::optional<double> accuracyM;
+        std::string alarmText;
+        std::string arrivalText;
+        friend bool operator==(const MarkerLook&, const MarkerLook&) = default;
+    };
+    [[nodiscard]] MarkerLook LookOfMarker() const;
     // "Sel: " + the selection's position, " H:...m" where the DEM has a height there, and
     // " RB:...m ...°" from the GPS while connected;
     // "Sel: x 120 y 45" (the image pixel) while the map has no transform or the position

@@ -140,7 +140,11 @@ void MapView::CentreOnGps() {
 }
 
 void MapView::PlaceGps(const MapPos& image) {
-    MoveMap([&image](ViewGeometry& g) { return g.PlaceAt(image, MarkerAnchor(g)); });
+    // A fix that leaves the marker where it was leaves the view as it is: nothing to repaint.
+    MoveMap([&image](ViewGeometry& g) {
+        const ViewPoint before = g.ScrollOffset();
+        return g.PlaceAt(image, MarkerAnchor(g)) && !(g.ScrollOffset() == before);
+    });
 }
 
 void MapView::GoToMapCentre() {
@@ -329,7 +333,7 @@ bool MapView::TurnToCourse() {
 }
 
 bool MapView::OnNorthArrow(ViewPoint at) const {
-    return (session_.Live().Settings().courseUp || geometry_.Turned()) &&
+    return (session_.Live().Settings().Turns() || geometry_.Turned()) &&
            NorthArrowRect(geometry_.ClientWidth(), geometry_.ClientHeight())
                .contains(QPoint(at.x, at.y));
 }

@@ -178,6 +178,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Scan Opacity/25%",
         "View/",
         "View/Course Up",
+        "View/Heading Up",
         "View/Course Smoothing/2 s",
         "View/Course Smoothing/5 s",
         "View/Course Smoothing/10 s",
@@ -228,13 +229,14 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "Help/About...",
     };
     EXPECT_EQ(seen, expected);
-    // Toolbar: three buttons, a separator, four toggles, course-up and night mode.
+    // Toolbar: three buttons, a separator, four toggles, course-up, night mode and heading-up.
     const QList<QAction*> buttons = f.ToolBar()->actions();
-    ASSERT_EQ(buttons.size(), 10);
+    ASSERT_EQ(buttons.size(), 11);
     EXPECT_TRUE(buttons[3]->isSeparator());
     EXPECT_EQ(buttons[0], f.Action(kCmdZoomIn));
     EXPECT_EQ(buttons[7], f.Action(kCmdButtonLabels));
     EXPECT_EQ(buttons[9], f.Action(kCmdNightMode));
+    EXPECT_EQ(buttons[10], f.Action(kCmdHeadingUp));
     for (QAction* b : buttons)
         EXPECT_TRUE(b->isSeparator() || !b->icon().isNull());
     EXPECT_EQ(f.Action(kCmdAppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

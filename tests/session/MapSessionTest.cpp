@@ -677,9 +677,10 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         bool follow, dragging, tracking;
         bool centre;
         std::size_t trail; // after the update
+        bool marker;       // the marker moved: the view repaints
     } rows[] = {
         // Nothing says the first fix of a connection is complete until the next one begins.
-        {"first fix: followed, not yet recorded", 100, {}, true, false, true, true, 2},
+        {"first fix: followed, not yet recorded", 100, {}, true, false, true, true, 2, true},
         {"dragging: recorded with the first, not followed",
          200,
          {100, 200},
@@ -687,11 +688,28 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
          true,
          true,
          false,
-         4},
-        {"follow off", 300, {300}, false, false, true, false, 5},
-        {"tracking off: not recorded", 400, {400}, true, false, false, true, 5},
-        {"tracking on again: a break, then the sample", 500, {500}, true, false, true, true, 7},
-        {"within the minimum distance: not recorded", 500, {500}, true, false, true, true, 7},
+         4,
+         true},
+        {"follow off", 300, {300}, false, false, true, false, 5, true},
+        {"tracking off: not recorded", 400, {400}, true, false, false, true, 5, true},
+        {"tracking on again: a break, then the sample",
+         500,
+         {500},
+         true,
+         false,
+         true,
+         true,
+         7,
+         true},
+        {"the same fix again: not recorded, nothing drawn changes",
+         500,
+         {500},
+         true,
+         false,
+         true,
+         true,
+         7,
+         false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -699,7 +717,7 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         const std::size_t before = session.Recording().Trail().Count();
         const session::GpsStep step =
             session.OnGpsUpdate(At(row.column, row.completed), row.dragging);
-        EXPECT_TRUE(step.changes.Has(Changed::Marker));
+        EXPECT_EQ(step.changes.Has(Changed::Marker), row.marker);
         EXPECT_EQ(step.changes.Has(Changed::Trail), session.Recording().Trail().Count() > before);
         EXPECT_EQ(step.centreOnGps, row.centre);
         EXPECT_TRUE(session.GpsFix().hasFix);
