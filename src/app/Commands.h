@@ -128,6 +128,7 @@ enum Command : int {
     kCmdColourSlope = 33208,
     kCmdColourTime = 33209,
     kCmdColourLimits = 33210,
+    kCmdProfile = 33211,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -200,7 +201,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 114> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -217,6 +218,7 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::ColourBy, "Slope", kCmdColourSlope, ItemKind::Radio},
     {Menu::ColourBy, "Time", kCmdColourTime, ItemKind::Radio},
     {Menu::View, "Colour Limits...", kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, "Profile", kCmdProfile, ItemKind::Check},
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},

@@ -233,6 +233,8 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdRuler, [](F& f, int) { f.SetRuler(!f.view_->Overlays().ruler); },
          [](const F& f, int) { return f.view_->Overlays().ruler.has_value(); },
          [](const F& f) { return f.view_->Session().Georeference().HasTransform(); }},
+        {kCmdProfile, [](F& f, int) { f.tracks_->ToggleProfile(); },
+         [](const F& f, int) { return f.tracks_->ProfileShown(); }},
     };
     return rows;
 }

@@ -79,6 +79,8 @@ struct MapScene {
     // The ruler's points (latitude in y) and what it measures; none while it is off.
     const std::vector<MapPos>* ruler = nullptr;
     QString rulerText;
+    // Where the profile's cursor is (latitude in y); none without one.
+    std::optional<MapPos> profileMarker;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

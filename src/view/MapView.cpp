@@ -169,6 +169,8 @@ void MapView::Refresh(session::Changes changes) {
         update();
     if (changes.Has(Changed::Details))
         emit DetailsChanged();
+    if (changes.Has(Changed::Trail))
+        emit TrailChanged();
     if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
         changes.Has(Changed::Marker) || changes.Has(Changed::Calibration)) {
         update();
@@ -226,6 +228,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                                *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
                                session_.Live().Settings().units))
                          : QString(),
+        .profileMarker = overlays ? overlays_.profileMarker : std::nullopt,
     };
 }
 
