@@ -737,6 +737,31 @@ TEST_F(FrameFixture, ProfileCursorAndMapMarkerFollowEachOther) {
         EXPECT_EQ(plot.Cursor(), tap.cursor) << tap.legend;
         EXPECT_EQ(v.Overlays().profileMarker, walk[tap.cursor].position) << tap.legend;
     }
+    // Terrain heights beside the receiver's, none east of the middle: hatched there, and the
+    // stretch without them given to name its tiles once.
+    const double middle = walk[50].position.x;
+    std::size_t stretches = 0;
+    profile.SetDem(
+        [middle](double, double lon) { return lon <= middle ? std::optional(90.0) : std::nullopt; },
+        [&stretches](const std::vector<MapPos>& places) {
+            stretches = places.size();
+            return std::vector<std::string>{"N52W002"};
+        });
+    EXPECT_EQ(stretches, 1u);
+    QImage graph(plot.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&graph);
+        plot.Paint(painter);
+    }
+    const auto hatched = [&graph](int from, int to) {
+        int count = 0;
+        for (int y = 0; y < graph.height(); ++y)
+            for (int x = from; x < to; ++x)
+                count += (graph.pixel(x, y) & 0xFFFFFFu) == 0xC82828u ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(hatched(0, *plot.XOf(49)), 0) << "where the terrain has heights";
+    EXPECT_GT(hatched(*plot.XOf(52), graph.width()), 40) << "where it has none";
     f.close();
     StopFrame();
     EXPECT_TRUE(StartFrame().Action(kCmdProfile)->isChecked());
