@@ -495,6 +495,23 @@ void CGPSMapFrame::OnMapShown(const QString& path) {
     const QString image = view_->ImageNeedingGrid();
     if (!image.isEmpty() && askedForGrid_.insert(image).second)
         AskForGrid(path, image);
+    else if (!view_->MapsInFile().empty())
+        AskWhichMap(path);
+}
+
+void CGPSMapFrame::AskWhichMap(const QString& path) {
+    const std::vector<map::MapChoice> maps = view_->MapsInFile();
+    QStringList names;
+    for (std::size_t i = 0; i < maps.size(); ++i)
+        names << tr("%1: %2").arg(i + 1).arg(QString::fromStdString(maps[i].name));
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        this, tr("Choose a Map"),
+        tr("%1 holds %2 maps. Show:").arg(QFileInfo(path).fileName()).arg(maps.size()), names, 0,
+        false, &ok);
+    const auto index = static_cast<std::size_t>(names.indexOf(chosen));
+    if (ok && index > 0 && index < maps.size())
+        StartLoadMapFile(QFile::decodeName(maps[index].path.c_str()));
 }
 
 void CGPSMapFrame::AskForGrid(const QString& path, const QString& image) {

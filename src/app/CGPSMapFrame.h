@@ -162,6 +162,9 @@ private:
     // Asks, once a run for each image, the grid of a map whose world file has no .prj; a grid
     // given is written to the .prj and the map opened again.
     void AskForGrid(const QString& path, const QString& image);
+    // Asks which of the maps of a file of several to show (the first shows meanwhile); another
+    // one chosen opens as "FILE#N".
+    void AskWhichMap(const QString& path);
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.

@@ -118,6 +118,11 @@ enum Command : int {
     kCmdTouchTurn = 33047,
     kCmdShortcuts = 33048,
     kCmdUserGuide = 33049,
+    kCmdThinPlateSpline = 33071,
+    kCmdStretch0 = 33072,
+    kCmdStretch1 = 33073,
+    kCmdStretch2 = 33074,
+    kCmdStretch5 = 33075,
     // Tracks, their colouring, the profile and the ruler; the colourings in ColourBy's order.
     kCmdOpenTracks = 33201,
     kCmdTracksList = 33202,
@@ -156,6 +161,7 @@ enum class Menu {
     AlarmRadius,
     AlarmGrace,
     ColourBy,
+    Stretch,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -166,7 +172,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 16> kMenus = {{
+inline constexpr std::array<MenuDef, 17> kMenus = {{
     {Menu::File, Menu::Bar, "File"},
     {Menu::View, Menu::Bar, "View"},
     {Menu::Map, Menu::Bar, "Map"},
@@ -182,6 +188,7 @@ inline constexpr std::array<MenuDef, 16> kMenus = {{
     {Menu::AlarmRadius, Menu::Gps, "Alarm Radius"},
     {Menu::AlarmGrace, Menu::Gps, "Alarm Grace"},
     {Menu::ColourBy, Menu::View, "Colour By"},
+    {Menu::Stretch, Menu::Map, "Stretch"},
     {Menu::Context, Menu::None, "Context"},
 }};
 
@@ -201,7 +208,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 114> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 119> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -280,6 +287,13 @@ inline constexpr std::array<MenuItemDef, 114> kMenuItems = {{
     {Menu::Map, "Check Position...", kCmdCheckPosition, ItemKind::Plain},
     {Menu::Map, "Edit Points...", kCmdEditPoints, ItemKind::Plain},
     {Menu::Map, "Settings...", kCmdMapSettings, ItemKind::Plain},
+    // Rasters placed by many control points: through every one instead of the polynomial.
+    {Menu::Map, "Thin Plate Spline", kCmdThinPlateSpline, ItemKind::Check},
+    // Elevations and 16-bit scans: between their own low and high, or percentiles of them.
+    {Menu::Stretch, "Lowest to Highest", kCmdStretch0, ItemKind::Radio},
+    {Menu::Stretch, "1% to 99%", kCmdStretch1, ItemKind::Radio},
+    {Menu::Stretch, "2% to 98%", kCmdStretch2, ItemKind::Radio},
+    {Menu::Stretch, "5% to 95%", kCmdStretch5, ItemKind::Radio},
     {Menu::Gps, "Connect", kCmdGpsConnect, ItemKind::Plain},
     {Menu::Gps, "Track", kCmdTrack, ItemKind::Check},
     {Menu::Gps, "Store Position...", kCmdStorePosition, ItemKind::Plain},

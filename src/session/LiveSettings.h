@@ -39,6 +39,11 @@ struct LiveSettings {
     bool largeToolbar = false;
     // Two fingers turning on the map turn it; locked by default, so a pinch never tilts it.
     bool touchTurn = false;
+    // Rasters placed by many control points are fitted through every one (map::ControlPointFit).
+    bool thinPlateSpline = false;
+    // Samples that are no bytes are stretched between the percent and 100 - percent
+    // percentiles of their values; 0: between their own low and high.
+    std::int32_t stretchPercent = 0;
     friend bool operator==(const LiveSettings&, const LiveSettings&) = default;
 
     // Every key from store; an absent key gives its default, units the given one (the
@@ -56,7 +61,7 @@ struct LiveSettingKey {
     bool LiveSettings::*flag = nullptr;           // or the units
 };
 
-inline constexpr std::array<LiveSettingKey, 15> kLiveSettingKeys = {{
+inline constexpr std::array<LiveSettingKey, 17> kLiveSettingKeys = {{
     {"ShowGPSDetails", 0, 1, nullptr, &LiveSettings::detailsPanel},
     {"ShowHeadingArrow", 0, 1, nullptr, &LiveSettings::headingArrow},
     {"ShowAccuracyCircle", 0, 1, nullptr, &LiveSettings::accuracyCircle},
@@ -72,6 +77,8 @@ inline constexpr std::array<LiveSettingKey, 15> kLiveSettingKeys = {{
     {"Kiosk", 0, 1, nullptr, &LiveSettings::kiosk},
     {"LargeToolbar", 0, 1, nullptr, &LiveSettings::largeToolbar},
     {"TouchTurn", 0, 1, nullptr, &LiveSettings::touchTurn},
+    {"ThinPlateSpline", 0, 1, nullptr, &LiveSettings::thinPlateSpline},
+    {"StretchPercent", 0, 25, &LiveSettings::stretchPercent, nullptr},
 }};
 
 // The trip meter's totals, kept across restarts as one text key, "TripMeter": fixes, metres,

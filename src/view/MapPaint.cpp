@@ -18,6 +18,8 @@
 #include "view/TurnedView.h"
 #include "view/ViewOverlays.h"
 
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTransform>
 
@@ -42,6 +44,9 @@ void PaintTrailLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offse
 
 using Layer = void (*)(QPainter&, const MapScene&, ViewPoint);
 
+// Draws nothing: it marks in the table where the layers a still frame keeps end.
+void KeptLayersEnd(QPainter& /*painter*/, const MapScene& /*scene*/, ViewPoint /*offset*/) {}
+
 // Before the night tint darkens it further.
 constexpr QRgb kNightGround = qRgb(96, 96, 96);
 
@@ -55,16 +60,22 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 }
 
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
-// view and the calibration marks, which are looked at for a while, over everything.
+// view and the calibration marks, which are looked at for a while, over everything. The
+// layers before KeptLayersEnd are kept as one picture while the view, the map and the session
+// stay as they are (MapView's kept frame): one drawn there must change with nothing else.
 constexpr auto kLayers = std::to_array<Layer>({
-    PaintMap,           GridLayer,        DrawMapPoints,
-    DrawTracks,         PaintTrailLayer,  DrawNightTint,
-    DrawAccuracyCircle, DrawGoToLine,     DrawGpsPosition,
-    DrawAlarmCircle,    DrawOffViewArrow, DrawSelection,
-    DrawScaleBar,       DrawColourLegend, DrawArrivalNote,
-    DrawMapOutlines,    DrawNorthArrow,   InfoLinesLayer,
-    DrawAlarmNotice,    DrawNoMapHint,    DrawCalibrationMarks,
-    DrawRuler,          DrawProfileMark,
+    PaintMap,         GridLayer,
+    DrawMapPoints,    DrawTracks,
+    PaintTrailLayer,  DrawNightTint,
+    KeptLayersEnd,    DrawAccuracyCircle,
+    DrawGoToLine,     DrawGpsPosition,
+    DrawAlarmCircle,  DrawOffViewArrow,
+    DrawSelection,    DrawScaleBar,
+    DrawColourLegend, DrawArrivalNote,
+    DrawMapOutlines,  DrawNorthArrow,
+    InfoLinesLayer,   DrawAlarmNotice,
+    DrawNoMapHint,    DrawCalibrationMarks,
+    DrawRuler,        DrawProfileMark,
 });
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
@@ -97,12 +108,45 @@ void FillFromCoarser(const map::TiledMap& map, int level, QRect rows, QImage& fr
     }
 }
 
+// The painter's image when map pixels can be written into it as they are: a 32-bit opaque
+// format, the frame's size in device pixels, drawn on without a transform or clip and not
+// shared with another QImage (writing would copy it away from the painter).
+QImage* DirectTarget(QPainter& painter, int width, int height) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
+        painter.deviceTransform().type() != QTransform::TxNone ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const bool opaqueFormat = image->format() == QImage::Format_RGB32 ||
+                              image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!opaqueFormat || image->width() != width || image->height() != height ||
+        !image->isDetached())
+        return nullptr;
+    return image;
+}
+
 } // namespace
 
 void PaintScene(QPainter& painter, const MapScene& scene) {
+    PaintKeptLayers(painter, scene);
+    PaintLiveLayers(painter, scene);
+}
+
+void PaintKeptLayers(QPainter& painter, const MapScene& scene) {
     const ViewPoint offset = scene.geometry.PaintOffset();
-    for (const Layer layer : kLayers)
+    for (const Layer layer : kLayers) {
+        if (layer == KeptLayersEnd)
+            return;
         layer(painter, scene, offset);
+    }
+}
+
+void PaintLiveLayers(QPainter& painter, const MapScene& scene) {
+    const ViewPoint offset = scene.geometry.PaintOffset();
+    const auto* end = std::find(kLayers.begin(), kLayers.end(), &KeptLayersEnd);
+    for (const auto* layer = end; layer != kLayers.end(); ++layer)
+        (*layer)(painter, scene, offset);
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -166,6 +210,13 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
                     .toAlignedRect();
     if (rows.isEmpty())
         return;
+    // Straight into an image of the frame's size that takes the pixels as they are (the kept
+    // frame): a second buffer would cost another pass over the whole frame.
+    if (QImage* device = DirectTarget(painter, width, height)) {
+        if (!sample(level, rows.top(), rows.bottom() + 1, *device))
+            FillFromCoarser(map, level, rows, *device, ground.rgb(), sample);
+        return;
+    }
     // One frame's buffer, kept for the next: the paint runs on the window's thread only.
     static QImage frame;
     if (frame.width() != width || frame.height() != height)

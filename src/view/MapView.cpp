@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace view {
 
@@ -30,6 +31,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
     session_.SetImageSize(Map().Width(), Map().Height());
+    kept_.Forget();
     update();
 }
 
@@ -44,6 +46,7 @@ void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
     if (map_)
         map_->OnArrival({});
     map_ = std::move(map);
+    kept_.Forget();
     geometry_.SetImageSize(Map().Width(), Map().Height());
     if (Map().OnDemand())
         geometry_.SetTiledZoomRange(Map().LevelCount());
@@ -51,7 +54,12 @@ void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
     if (map_)
         map_->OnArrival([this] {
             QMetaObject::invokeMethod(
-                this, [this] { update(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    kept_.Forget();
+                    update();
+                },
+                Qt::QueuedConnection);
         });
 }
 
@@ -97,6 +105,7 @@ void MapView::SetZoom(double zoom) {
 void MapView::SetOverlays(OverlayChoice overlays) {
     overlays_ = std::move(overlays);
     gridOverlay_.SetColour(overlays_.gridColour);
+    kept_.Forget();
     update();
 }
 
@@ -165,6 +174,12 @@ void MapView::Change(const std::function<session::Changes(session::MapSession&)>
 
 void MapView::Refresh(session::Changes changes) {
     using session::Changed;
+    // The kept layers show none of these; any other change, or an edit that does not say what
+    // it changed (a setting), may show in them.
+    constexpr session::Changes kOverKept =
+        Changed::StatusLine | Changed::CursorLine | Changed::Details;
+    if (!changes.Any() || (changes | kOverKept) != kOverKept)
+        kept_.Forget();
     if (TurnToCourse())
         update();
     if (changes.Has(Changed::Details))
@@ -251,7 +266,19 @@ void MapView::PaintFrame(QPainter& painter) {
     const LiveOverlay live = LiveOverlayOf(session_);
     if (map_)
         map_->Want(TilesInView(*map_, geometry_));
-    PaintScene(painter, SceneOf(geometry_, Map(), &live));
+    const MapScene scene = SceneOf(geometry_, Map(), &live);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    kept_.Draw(painter, {geometry_, ratio, map_.get(), live.nightAmount},
+               [&scene](QPainter& kept) { PaintKeptLayers(kept, scene); });
+    PaintLiveLayers(painter, scene);
+}
+
+void MapView::PaintFrameAfresh(QPainter& painter) {
+    KeptFrame kept = std::exchange(kept_, KeptFrame());
+    TrailLayer trail = std::exchange(trailLayer_, TrailLayer());
+    PaintFrame(painter);
+    kept_ = std::move(kept);
+    trailLayer_ = std::move(trail);
 }
 
 bool MapView::ShowsNoMapHint() const {

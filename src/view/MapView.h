@@ -7,6 +7,7 @@
 #include "session/Changes.h"
 #include "session/MapSession.h"
 #include "view/GridOverlay.h"
+#include "view/KeptFrame.h"
 #include "view/LoadingMode.h"
 #include "view/MapPaint.h"
 #include "view/PointPlaces.h"
@@ -100,6 +101,9 @@ public:
     // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
     // repaints as they arrive.
     void PaintFrame(QPainter& painter);
+    // The same as a first paint would draw it, with nothing kept from the frames before (tests
+    // compare the window with it); what was kept stays for the next paint.
+    void PaintFrameAfresh(QPainter& painter);
     // Blocks until every tile in view has arrived (a screenshot shows them all).
     void WaitForTilesInView();
 
@@ -149,6 +153,8 @@ public:
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
+    // The maps of the file showing when it holds several and none was chosen; empty otherwise.
+    [[nodiscard]] const std::vector<map::MapChoice>& MapsInFile() const { return mapsInFile_; }
 
 signals:
     // The zoom changed by the wheel or a pinch (not by SetZoom).
@@ -221,9 +227,11 @@ private:
     QLabel* attribution_ = nullptr; // made for the first map that asks for one
     QString attributionText_;
     QString imageNeedingGrid_;
+    std::vector<map::MapChoice> mapsInFile_;
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    KeptFrame kept_;
     PointPlaces pointPlaces_;
     TrackLayer trackLayer_;
     GridOverlay gridOverlay_;

@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -182,6 +183,11 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "Map/Check Position...",
         "Map/Edit Points...",
         "Map/Settings...",
+        "Map/Thin Plate Spline",
+        "Map/Stretch/Lowest to Highest",
+        "Map/Stretch/1% to 99%",
+        "Map/Stretch/2% to 98%",
+        "Map/Stretch/5% to 95%",
         "GPS/Connect",
         "GPS/Track",
         "GPS/Store Position...",
@@ -441,10 +447,52 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
     view::MapView& v = f.View();
     const QPoint at = v.mapTo(&f, QPoint(0, 0));
     ASSERT_GT(at.y(), 0) << "the view lies below the menu bar";
+    // Fixes walking east from the map's middle, 30 pixels apart; course-up turns the map.
+    int walked = 0;
+    const auto walk = [&](int fixes, bool courseUp = false) {
+        const std::size_t samples = v.Session().Recording().Trail().Count();
+        v.Change([&](session::MapSession& s) {
+            session::Changes changes;
+            if (!s.GpsConnected())
+                changes |= s.Connect(gps::GpsOpening{true, "", ""}).changes;
+            session::LiveSettings live = s.Live().Settings();
+            live.courseUp = courseUp;
+            s.Live().SetSettings(live);
+            for (int i = 0; i < fixes; ++i, ++walked) {
+                gps::GpsUpdate update;
+                update.handled = true;
+                update.what = gps::GpsUpdate::kPosition;
+                update.fix.position = s.Georeference().ToGeo(
+                    MapPos(demo::kMapWidth / 2.0 + 30 * walked, demo::kMapHeight / 2.0));
+                update.fix.hasFix = true;
+                update.details.courseTrue = 80.0;
+                update.epochs = {{update.fix.position, 1000LL * (walked + 1), NAN, 5.0, 80.0}};
+                changes |= s.OnGpsUpdate(update, false).changes;
+            }
+            return changes;
+        });
+        EXPECT_GT(v.Session().Recording().Trail().Count(), samples) << "the trail grows";
+        v.CentreOnGps();
+    };
+    const auto scrollBy = [&](int dx, int dy) {
+        const view::ViewPoint now = v.Geometry().ScrollOffset();
+        v.ScrollTo({now.x + dx, now.y + dy});
+    };
     const std::function<void()> steps[] = {
-        [&] { v.ScrollTo({300, 200}); },        [&] { f.Commands().ShowStatusNote("Note."); },
-        [&] { v.ScrollTo({303, 196}); },        [&] { v.SetZoom(0.5); },
-        [&] { v.SetOverlays({.grid = true}); }, [&] { v.ScrollByKey(Qt::Key_Down); },
+        [&] { scrollBy(300, 200); },
+        [&] { f.Commands().ShowStatusNote("Note."); },
+        [&] { scrollBy(3, -4); },
+        [&] { v.SetZoom(0.5); },
+        [&] { v.SetOverlays({.grid = true}); },
+        [&] { v.ScrollByKey(Qt::Key_Down); },
+        [&] { walk(1); },          // a fix arriving
+        [&] { v.update(); },       // a still repaint
+        [&] { walk(1); },          // the trail grows by a sample
+        [&] { walk(12); },         // and by many
+        [&] { scrollBy(2, 1); },   // the kept trail shifted
+        [&] { scrollBy(300, 0); }, // past its margin
+        [&] { walk(1, true); },    // course-up turns the map
+        [&] { scrollBy(1, 0); },
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
@@ -452,7 +500,7 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
         QApplication::processEvents();
         QImage full(v.size(), QImage::Format_RGB32);
         QPainter painter(&full);
-        v.PaintFrame(painter);
+        v.PaintFrameAfresh(painter);
         EXPECT_TRUE(f.screen()
                         ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
                         .toImage()
