@@ -146,6 +146,7 @@ enum Command : int {
     kCmdShading50 = 33224,
     kCmdShading75 = 33225,
     kCmdShading100 = 33226,
+    kCmdProfile = 33211,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
@@ -226,7 +227,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 130> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 131> kMenuItems = {{
     {Menu::File, "Load Map...", kCmdLoadMap, ItemKind::Plain},
     {Menu::File, "Open Map Folder...", kCmdOpenMapFolder, ItemKind::Plain},
     {Menu::File, "Recent Maps", kCmdRecentMaps, ItemKind::List},
@@ -249,6 +250,7 @@ inline constexpr std::array<MenuItemDef, 130> kMenuItems = {{
     {Menu::ShadingOpacity, "50%", kCmdShading50, ItemKind::Radio},
     {Menu::ShadingOpacity, "75%", kCmdShading75, ItemKind::Radio},
     {Menu::ShadingOpacity, "100%", kCmdShading100, ItemKind::Radio},
+    {Menu::View, "Profile", kCmdProfile, ItemKind::Check},
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, "Exit", kCmdExit, ItemKind::Plain},
     {Menu::Zoom, "Zoom In", kCmdZoomIn, ItemKind::Plain},

@@ -278,6 +278,8 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdShading50, shadeOpacity, shadedAt},
         {kCmdShading75, shadeOpacity, shadedAt},
         {kCmdShading100, shadeOpacity, shadedAt},
+        {kCmdProfile, [](F& f, int) { f.tracks_->ToggleProfile(); },
+         [](const F& f, int) { return f.tracks_->ProfileShown(); }},
     };
     return rows;
 }

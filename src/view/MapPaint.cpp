@@ -8,6 +8,7 @@
 #include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
 #include "view/PointPlaces.h"
+#include "view/ProfileMarker.h"
 #include "view/PyramidImage.h"
 #include "view/RulerLayer.h"
 #include "view/ShadeLayer.h"
@@ -78,6 +79,7 @@ constexpr auto kLayers = std::to_array<Layer>({
     DrawColourLegend, DrawArrivalNote,      DrawMapOutlines,
     DrawNorthArrow,   InfoLinesLayer,       DrawAlarmNotice,
     DrawNoMapHint,    DrawCalibrationMarks, DrawRuler,
+    DrawProfileMark,
 });
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground

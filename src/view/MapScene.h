@@ -85,6 +85,8 @@ struct MapScene {
     const WorldUnderlay* world = nullptr;
     // The hill or slope shading laid over the map; none to lay none.
     ShadeLayer* shading = nullptr;
+    // Where the profile's cursor is (latitude in y); none without one.
+    std::optional<MapPos> profileMarker;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

@@ -201,6 +201,8 @@ void MapView::Refresh(session::Changes changes) {
         update();
     if (changes.Has(Changed::Details))
         emit DetailsChanged();
+    if (changes.Has(Changed::Trail))
+        emit TrailChanged();
     if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
         changes.Has(Changed::Marker) || changes.Has(Changed::Calibration)) {
         update();
@@ -261,6 +263,7 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                                session_.Live().Settings().units))
                          : QString(),
         .shading = overlays && overlays_.shading && session_.Dem() ? &shadeLayer_ : nullptr,
+        .profileMarker = overlays ? overlays_.profileMarker : std::nullopt,
     };
 }
 

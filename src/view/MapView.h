@@ -188,6 +188,8 @@ signals:
     void NorthArrowTapped();
     // A tap at view pixel at, after it selected there.
     void Tapped(QPoint at);
+    // The trail or the tracks changed (a fix recorded, a track opened, hidden or removed).
+    void TrailChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,6 +19,7 @@ struct OverlayChoice {
     ValueColouring colouring{};                  // of the tracks and the trail (View > Colour By)
     std::optional<std::vector<MapPos>> ruler{};  // its points while View > Ruler is on
     std::optional<ShadeChoice> shading{};        // View > Hill Shading or Slope Shading
+    std::optional<MapPos> profileMarker{};       // the profile's cursor on its track
 };
 
 // The layers the view lays over the scene for a while, each drawing with the frame's offset:

@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "app/MenuTree.h"
+#include "app/ProfileDock.h"
 #include "app/TrackCommands.h"
 #include "app/TracksDock.h"
 #include "demo/DemoMap.h"
@@ -14,6 +15,7 @@
 #include "trail/Journal.h"
 #include "trail/TrackColouring.h"
 #include "trail/TrackSet.h"
+#include "view/ProfilePlot.h"
 #include "view/TrackLoader.h"
 
 #include <QAction>
@@ -128,6 +130,7 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Shading Opacity/50%",
         "View/Shading Opacity/75%",
         "View/Shading Opacity/100%",
+        "View/Profile",
         "View/",
         "View/Zoom/Zoom In",
         "View/Zoom/Zoom Out",
@@ -730,6 +733,99 @@ TEST_F(FrameFixture, TracksShowWholeInTheirColoursAndComeBack) {
     ASSERT_EQ(again.View().Session().Tracks().Size(), 1u);
     EXPECT_EQ(again.View().Session().Tracks().All()[0].path, gpx);
     EXPECT_TRUE(again.Action(kCmdColourElevation)->isChecked());
+}
+
+// The profile of the track chosen in the list: a tap on the profile puts the marker on the map
+// at that point of the track, a tap on the track on the map moves the profile's cursor there;
+// the dock comes back at the next start.
+TEST_F(FrameFixture, ProfileCursorAndMapMarkerFollowEachOther) {
+    CGPSMapFrame& f = StartFrame(QSize(900, 700));
+    QString why;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &why)) << why.toStdString();
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = f.View();
+    // 400 m east, a point every 2 pixels (4 m), climbing a metre a point.
+    trail::TrackSegment walk;
+    for (int i = 0; i <= 100; ++i)
+        walk.push_back(
+            {demo::PixelToGeo({500.0 + 2 * i, 700}), 1'765'188'000'000 + i * 1000LL, 100.0 + i});
+    v.Change([&walk](session::MapSession& session) {
+        session.Tracks().Add({.path = "walk.gpx", .name = "walk", .track = {walk}});
+        return session::Changes(session::Changed::Trail);
+    });
+    f.OnCommand(kCmdProfile);
+    ASSERT_TRUE(f.Action(kCmdProfile)->isChecked());
+    ProfileDock& profile = f.Tracks().Profile();
+    ASSERT_TRUE(PumpUntil([&profile] { return profile.Plot().width() > 500; }));
+    v.CentreOn(MapPos(600, 700));
+    f.Tracks().Dock().Refresh();
+    f.Tracks().Dock().Select(0);
+    ASSERT_EQ(profile.ShownTrack(), 0u);
+    ASSERT_EQ(profile.Series().Samples().size(), walk.size());
+
+    const auto onView = [&v](const MapPos& geo) {
+        const std::optional<view::ViewPoint> at = v.Geometry().ImageToScreen(
+            v.Session().Georeference().ToPixel(geo), v.Geometry().PaintOffset());
+        return at ? QPoint(at->x, at->y) : QPoint(-1, -1);
+    };
+    view::ProfilePlot& plot = profile.Plot();
+    QTest::mouseClick(&plot, Qt::LeftButton, {}, QPoint(*plot.XOf(60), plot.height() / 2));
+    ASSERT_EQ(plot.Cursor(), 60u);
+    ASSERT_EQ(v.Overlays().profileMarker, walk[60].position);
+    QImage frame(v.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        v.PaintFrame(painter);
+    }
+    const QPoint marker = onView(walk[60].position);
+    int magenta = 0;
+    for (int y = marker.y() - 9; y <= marker.y() + 9; ++y)
+        for (int x = marker.x() - 9; x <= marker.x() + 9; ++x)
+            magenta += frame.valid(x, y) && (frame.pixel(x, y) & 0xFFFFFFu) == 0xFF00FFu ? 1 : 0;
+    EXPECT_GT(magenta, 20) << "the marker drawn round the point";
+
+    const struct {
+        const char* legend;
+        QPoint at;
+        std::size_t cursor;
+    } taps[] = {
+        {"on the track, beside a point", onView(walk[20].position) + QPoint(0, 3), 20},
+        {"far from it: the cursor stays", onView(walk[20].position) + QPoint(0, 80), 20},
+        {"on its end", onView(walk[100].position), 100},
+    };
+    for (const auto& tap : taps) {
+        QTest::mouseClick(&v, Qt::LeftButton, {}, tap.at);
+        EXPECT_EQ(plot.Cursor(), tap.cursor) << tap.legend;
+        EXPECT_EQ(v.Overlays().profileMarker, walk[tap.cursor].position) << tap.legend;
+    }
+    // Terrain heights beside the receiver's, none east of the middle: hatched there, and the
+    // stretch without them given to name its tiles once.
+    const double middle = walk[50].position.x;
+    std::size_t stretches = 0;
+    profile.SetDem(
+        [middle](double, double lon) { return lon <= middle ? std::optional(90.0) : std::nullopt; },
+        [&stretches](const std::vector<MapPos>& places) {
+            stretches = places.size();
+            return std::vector<std::string>{"N52W002"};
+        });
+    EXPECT_EQ(stretches, 1u);
+    QImage graph(plot.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&graph);
+        plot.Paint(painter);
+    }
+    const auto hatched = [&graph](int from, int to) {
+        int count = 0;
+        for (int y = 0; y < graph.height(); ++y)
+            for (int x = from; x < to; ++x)
+                count += (graph.pixel(x, y) & 0xFFFFFFu) == 0xC82828u ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(hatched(0, *plot.XOf(49)), 0) << "where the terrain has heights";
+    EXPECT_GT(hatched(*plot.XOf(52), graph.width()), 40) << "where it has none";
+    f.close();
+    StopFrame();
+    EXPECT_TRUE(StartFrame().Action(kCmdProfile)->isChecked());
 }
 
 // The ruler on a calibrated map: taps lay its legs, the box says them, Escape ends it.
