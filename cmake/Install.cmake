@@ -31,7 +31,7 @@ install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 if(QUILO_BUILD_UI)
     get_directory_property(demo_dir DIRECTORY ${CMAKE_SOURCE_DIR}/src/demo DEFINITION QUILO_DEMO_DIR)
     install(FILES ${demo_dir}/brindlemoor.png ${demo_dir}/brindlemoor.mcd
-                  ${demo_dir}/brindlemoor.pts
+                  ${demo_dir}/brindlemoor.pts ${demo_dir}/brindlemoor.mbtiles
             DESTINATION ${CMAKE_INSTALL_DATADIR}/quilo/demo)
 
     install(FILES ${QUILO_RES}/${QUILO_APP_ID}.desktop

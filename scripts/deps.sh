@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb
     libxml2-utils gpsbabel gpsd gpsd-clients libjpeg-turbo-progs libexpat1-dev libjpeg62-turbo-dev
     qt6-svg-dev desktop-file-utils appstream lintian man-db groff-base dpkg-dev file
     clang libclang-rt-14-dev
     libproj-dev proj-bin proj-data gdal-bin libtiff-dev libgeotiff-dev libzip-dev libsqlite3-dev
-    libzstd-dev liblz4-dev libgdal-dev libcurl4-gnutls-dev python3-gdal
+    libzstd-dev liblz4-dev libgdal-dev libcurl4-gnutls-dev python3-gdal python3-mapproxy
     qt6-image-formats-plugins dbus-daemon
     zip sqlite3 locales
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -2,6 +2,7 @@
 
 #include "app/LiveCommands.h"
 #include "app/MenuTree.h"
+#include "app/TerrainCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/TrackCommands.h"
 #include "base/FileKind.h"
@@ -184,6 +185,8 @@ bool CGPSMapFrame::Create() {
     setCentralWidget(view_);
     view_->setFocus();
     tracks_ = new TrackCommands(*this, *view_, store_);
+    terrain_ = new TerrainCommands(*view_, store_, this);
+    connect(terrain_, &TerrainCommands::Changed, this, &CGPSMapFrame::UpdateActions);
     BuildActions();
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *gps_, *commands_,
                                              *Action(kCmdMapsHere)->menu(), store_,
@@ -199,6 +202,8 @@ bool CGPSMapFrame::Create() {
     // The tile caches' size, in MB, as the user set it in the settings file; 0 for no limit.
     map::SharedTileState()->cacheLimit =
         std::int64_t{std::max(0, store_.ReadInt("Settings", "TileCacheMB", 2048))} << 20;
+    view_->SetScanOpacity(std::clamp(store_.ReadInt("Settings", kScanOpacityKey, 100), 0, 100) /
+                          100.0);
     connect(view_, &view::MapView::ZoomChanged, this, &CGPSMapFrame::MarkZoomPreset);
     connect(gps_, &view::GpsConnection::ConnectionChanged, this, &CGPSMapFrame::UpdateActions);
     connect(view_, &view::MapView::DetailsChanged, this, &CGPSMapFrame::UpdateActions);
@@ -494,6 +499,25 @@ void CGPSMapFrame::StartLoadMapFile(const QString& path) {
     loader_->Start(path);
 }
 
+bool CGPSMapFrame::ShowWorldMap(const QString& path, bool wait) {
+    // With no map placed on the earth the source becomes the map itself.
+    if (!view_->CanLayWorldUnder()) {
+        view_->SetWorldMap(nullptr, 0, QString());
+        if (wait)
+            return LoadMapFile(path);
+        StartLoadMapFile(path);
+        return true;
+    }
+    auto opened = std::make_shared<bool>(false);
+    view_->OpenWorldMap(path, wait, [this, opened](const QString& error) {
+        *opened = error.isEmpty();
+        if (!*opened)
+            commands_->ShowStatusNote(tr("World map: %1").arg(error).toStdString());
+        UpdateActions();
+    });
+    return !wait || *opened;
+}
+
 bool CGPSMapFrame::LoadMapFile(const QString& path) {
     return loader_->Load(path);
 }
@@ -530,6 +554,23 @@ void CGPSMapFrame::OnMapShown(const QString& path) {
     const QString image = view_->ImageNeedingGrid();
     if (!image.isEmpty() && askedForGrid_.insert(image).second)
         AskForGrid(path, image);
+    else if (!view_->MapsInFile().empty())
+        AskWhichMap(path);
+}
+
+void CGPSMapFrame::AskWhichMap(const QString& path) {
+    const std::vector<map::MapChoice> maps = view_->MapsInFile();
+    QStringList names;
+    for (std::size_t i = 0; i < maps.size(); ++i)
+        names << tr("%1: %2").arg(i + 1).arg(QString::fromStdString(maps[i].name));
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        this, tr("Choose a Map"),
+        tr("%1 holds %2 maps. Show:").arg(QFileInfo(path).fileName()).arg(maps.size()), names, 0,
+        false, &ok);
+    const auto index = static_cast<std::size_t>(names.indexOf(chosen));
+    if (ok && index > 0 && index < maps.size())
+        StartLoadMapFile(QFile::decodeName(maps[index].path.c_str()));
 }
 
 void CGPSMapFrame::AskForGrid(const QString& path, const QString& image) {

@@ -26,6 +26,7 @@ class MapView;
 } // namespace view
 class LiveCommands;
 class TrackCommands;
+class TerrainCommands;
 class QAction;
 class QMenu;
 class QProgressBar;
@@ -66,6 +67,7 @@ public:
     [[nodiscard]] LiveCommands& Live() { return *live_; }
     // File > Open Tracks..., the Tracks list and the colouring by value.
     [[nodiscard]] TrackCommands& Tracks() { return *tracks_; }
+    [[nodiscard]] TerrainCommands& Terrain() { return *terrain_; }
     // File > Open Map Folder... and the map folder's switch while following the GPS.
     [[nodiscard]] view::MapFolderCommands& MapFolder() { return *mapFolder_; }
 
@@ -91,6 +93,9 @@ public:
     void StartLoadMapFile(const QString& path);
     // The same, waiting for the load to end; true when its map shows.
     bool LoadMapFile(const QString& path);
+    // The tile source at path under the map showing (View > World Map), or as the map when
+    // none placed on the earth shows; wait as LoadMapFile does, else in the background.
+    bool ShowWorldMap(const QString& path, bool wait);
     // The progress bar shown while a map loads in the background (nullptr before Create). It
     // lies over the map, above the cursor line, so the map area keeps its size and place.
     [[nodiscard]] QProgressBar* LoadProgress() const { return loadProgress_; }
@@ -162,6 +167,9 @@ private:
     // Asks, once a run for each image, the grid of a map whose world file has no .prj; a grid
     // given is written to the .prj and the map opened again.
     void AskForGrid(const QString& path, const QString& image);
+    // Asks which of the maps of a file of several to show (the first shows meanwhile); another
+    // one chosen opens as "FILE#N".
+    void AskWhichMap(const QString& path);
 
     SettingsStore& store_;
     // What the view shows and does; the toolbar's state is its visibility.
@@ -176,6 +184,7 @@ private:
     view::MapCommands* commands_ = nullptr; // the view's child
     LiveCommands* live_ = nullptr;          // the frame's child
     TrackCommands* tracks_ = nullptr;       // the frame's child
+    TerrainCommands* terrain_ = nullptr;    // the frame's child
 
     view::MapFolderCommands* mapFolder_ = nullptr; // the view's child
     // The last session whose map is loading, to be restored with it.

@@ -74,6 +74,10 @@ enum Command : int {
     kCmdWorldMap1 = 32900,
     kCmdWorkOffline = 32932,
     kCmdSaveMapArea = 32933,
+    kCmdScanOpacity100 = 32934, // the map over the world map; ids run from opaque down
+    kCmdScanOpacity75 = 32935,
+    kCmdScanOpacity50 = 32936,
+    kCmdScanOpacity25 = 32937,
     // The live display's, in their menus' order; a radio group's ids run in its values' order.
     kCmdDetailsPanel = 33001,
     kCmdHeadingArrow = 33002,
@@ -102,6 +106,7 @@ enum Command : int {
     kCmdCourseSmoothing5 = 33024,
     kCmdCourseSmoothing10 = 33025,
     kCmdCourseSmoothing20 = 33026,
+    kCmdHeadingUp = 33027,
     kCmdAnchorAlarm = 33030,
     kCmdAlarmCircleHere = 33031, // the context menu's
     kCmdClearAlarm = 33032,
@@ -119,6 +124,11 @@ enum Command : int {
     kCmdTouchTurn = 33047,
     kCmdShortcuts = 33048,
     kCmdUserGuide = 33049,
+    kCmdThinPlateSpline = 33071,
+    kCmdStretch0 = 33072,
+    kCmdStretch1 = 33073,
+    kCmdStretch2 = 33074,
+    kCmdStretch5 = 33075,
     // Tracks, their colouring, the profile and the ruler; the colourings in ColourBy's order.
     kCmdOpenTracks = 33201,
     kCmdTracksList = 33202,
@@ -129,12 +139,23 @@ enum Command : int {
     kCmdColourSlope = 33208,
     kCmdColourTime = 33209,
     kCmdColourLimits = 33210,
+    // Terrain: the DEM folder, the shading and its opacities in TerrainCommands' order.
+    kCmdDemFolder = 33220,
+    kCmdHillShading = 33221,
+    kCmdSlopeShading = 33222,
+    kCmdShading25 = 33223,
+    kCmdShading50 = 33224,
+    kCmdShading75 = 33225,
+    kCmdShading100 = 33226,
+    kCmdProfile = 33211,
     kCmdAppExit = 57665, // Ctrl+Q: closes without saving the show flags
     kCmdViewToolbar = 59392,
 };
 
 // Tile sources World Map lists, at most.
 inline constexpr std::size_t kWorldMapEntries = 32;
+// The settings key of the map's opacity over the world map, in percent.
+inline constexpr char kScanOpacityKey[] = "ScanOpacity";
 
 // The menus, by id: an item names the id of its menu, never the menu's text, so a menu renamed
 // keeps its items.
@@ -156,6 +177,9 @@ enum class Menu {
     AlarmRadius,
     AlarmGrace,
     ColourBy,
+    Stretch,
+    ScanOpacity,
+    ShadingOpacity,
     Context, // the map's context menu, opened by a hold or a right click
 };
 
@@ -166,7 +190,7 @@ struct MenuDef {
 };
 
 // The menu bar's menus in their order, then the submenus, each where its first item comes.
-inline constexpr std::array<MenuDef, 16> kMenus = {{
+inline constexpr std::array<MenuDef, 19> kMenus = {{
     {Menu::File, Menu::Bar, QUILO_TRANSLATABLE("Menu", "File")},
     {Menu::View, Menu::Bar, QUILO_TRANSLATABLE("Menu", "View")},
     {Menu::Map, Menu::Bar, QUILO_TRANSLATABLE("Menu", "Map")},
@@ -182,6 +206,9 @@ inline constexpr std::array<MenuDef, 16> kMenus = {{
     {Menu::AlarmRadius, Menu::Gps, QUILO_TRANSLATABLE("Menu", "Alarm Radius")},
     {Menu::AlarmGrace, Menu::Gps, QUILO_TRANSLATABLE("Menu", "Alarm Grace")},
     {Menu::ColourBy, Menu::View, QUILO_TRANSLATABLE("Menu", "Colour By")},
+    {Menu::Stretch, Menu::Map, QUILO_TRANSLATABLE("Menu", "Stretch")},
+    {Menu::ScanOpacity, Menu::View, QUILO_TRANSLATABLE("Menu", "Scan Opacity")},
+    {Menu::ShadingOpacity, Menu::View, QUILO_TRANSLATABLE("Menu", "Shading Opacity")},
     {Menu::Context, Menu::None, QUILO_TRANSLATABLE("Menu", "Context")},
 }};
 
@@ -201,7 +228,7 @@ struct MenuItemDef {
     ItemKind kind;
 };
 
-inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
+inline constexpr std::array<MenuItemDef, 131> kMenuItems = {{
     {Menu::File, QUILO_TRANSLATABLE("Menu", "Load Map..."), kCmdLoadMap, ItemKind::Plain},
     {Menu::File, QUILO_TRANSLATABLE("Menu", "Open Map Folder..."), kCmdOpenMapFolder,
      ItemKind::Plain},
@@ -219,6 +246,13 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::ColourBy, QUILO_TRANSLATABLE("Menu", "Slope"), kCmdColourSlope, ItemKind::Radio},
     {Menu::ColourBy, QUILO_TRANSLATABLE("Menu", "Time"), kCmdColourTime, ItemKind::Radio},
     {Menu::View, QUILO_TRANSLATABLE("Menu", "Colour Limits..."), kCmdColourLimits, ItemKind::Plain},
+    {Menu::View, QUILO_TRANSLATABLE("Menu", "Hill Shading"), kCmdHillShading, ItemKind::Check},
+    {Menu::View, QUILO_TRANSLATABLE("Menu", "Slope Shading"), kCmdSlopeShading, ItemKind::Check},
+    {Menu::ShadingOpacity, "25%", kCmdShading25, ItemKind::Radio},
+    {Menu::ShadingOpacity, "50%", kCmdShading50, ItemKind::Radio},
+    {Menu::ShadingOpacity, "75%", kCmdShading75, ItemKind::Radio},
+    {Menu::ShadingOpacity, "100%", kCmdShading100, ItemKind::Radio},
+    {Menu::View, QUILO_TRANSLATABLE("Menu", "Profile"), kCmdProfile, ItemKind::Check},
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::File, QUILO_TRANSLATABLE("Menu", "Exit"), kCmdExit, ItemKind::Plain},
     {Menu::Zoom, QUILO_TRANSLATABLE("Menu", "Zoom In"), kCmdZoomIn, ItemKind::Plain},
@@ -267,9 +301,14 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
     {Menu::Units, QUILO_TRANSLATABLE("Menu", "Imperial"), kCmdUnitsImperial, ItemKind::Radio},
     {Menu::Units, QUILO_TRANSLATABLE("Menu", "Nautical"), kCmdUnitsNautical, ItemKind::Radio},
     {Menu::View, QUILO_TRANSLATABLE("Menu", "World Map"), kCmdWorldMap, ItemKind::List},
+    {Menu::ScanOpacity, "100%", kCmdScanOpacity100, ItemKind::Radio},
+    {Menu::ScanOpacity, "75%", kCmdScanOpacity75, ItemKind::Radio},
+    {Menu::ScanOpacity, "50%", kCmdScanOpacity50, ItemKind::Radio},
+    {Menu::ScanOpacity, "25%", kCmdScanOpacity25, ItemKind::Radio},
     // Course-up.
     {Menu::View, "", 0, ItemKind::Separator},
     {Menu::View, QUILO_TRANSLATABLE("Menu", "Course Up"), kCmdCourseUp, ItemKind::Check},
+    {Menu::View, QUILO_TRANSLATABLE("Menu", "Heading Up"), kCmdHeadingUp, ItemKind::Check},
     {Menu::CourseSmoothing, "2 s", kCmdCourseSmoothing2, ItemKind::Radio},
     {Menu::CourseSmoothing, "5 s", kCmdCourseSmoothing5, ItemKind::Radio},
     {Menu::CourseSmoothing, "10 s", kCmdCourseSmoothing10, ItemKind::Radio},
@@ -286,6 +325,15 @@ inline constexpr std::array<MenuItemDef, 113> kMenuItems = {{
      ItemKind::Plain},
     {Menu::Map, QUILO_TRANSLATABLE("Menu", "Edit Points..."), kCmdEditPoints, ItemKind::Plain},
     {Menu::Map, QUILO_TRANSLATABLE("Menu", "Settings..."), kCmdMapSettings, ItemKind::Plain},
+    // Rasters placed by many control points: through every one instead of the polynomial.
+    {Menu::Map, QUILO_TRANSLATABLE("Menu", "Thin Plate Spline"), kCmdThinPlateSpline,
+     ItemKind::Check},
+    // Elevations and 16-bit scans: between their own low and high, or percentiles of them.
+    {Menu::Stretch, QUILO_TRANSLATABLE("Menu", "Lowest to Highest"), kCmdStretch0, ItemKind::Radio},
+    {Menu::Stretch, QUILO_TRANSLATABLE("Menu", "1% to 99%"), kCmdStretch1, ItemKind::Radio},
+    {Menu::Stretch, QUILO_TRANSLATABLE("Menu", "2% to 98%"), kCmdStretch2, ItemKind::Radio},
+    {Menu::Stretch, QUILO_TRANSLATABLE("Menu", "5% to 95%"), kCmdStretch5, ItemKind::Radio},
+    {Menu::Map, QUILO_TRANSLATABLE("Menu", "DEM Folder..."), kCmdDemFolder, ItemKind::Plain},
     {Menu::Gps, QUILO_TRANSLATABLE("Menu", "Connect"), kCmdGpsConnect, ItemKind::Plain},
     {Menu::Gps, QUILO_TRANSLATABLE("Menu", "Track"), kCmdTrack, ItemKind::Check},
     {Menu::Gps, QUILO_TRANSLATABLE("Menu", "Store Position..."), kCmdStorePosition,
@@ -399,6 +447,7 @@ enum class ToolbarIcon {
     Labels,
     CourseUp,
     NightMode,
+    HeadingUp,
 };
 
 struct ToolbarButtonDef {
@@ -407,7 +456,7 @@ struct ToolbarButtonDef {
     std::string_view tip;
 };
 
-inline constexpr std::array<ToolbarButtonDef, 10> kToolbarButtons = {{
+inline constexpr std::array<ToolbarButtonDef, 11> kToolbarButtons = {{
     {kCmdZoomIn, ToolbarIcon::ZoomIn, QUILO_TRANSLATABLE("Menu", "Zoom In")},
     {kCmdZoomOut, ToolbarIcon::ZoomOut, QUILO_TRANSLATABLE("Menu", "Zoom Out")},
     {kCmdButtonCentreOnGps, ToolbarIcon::CentreOnGps, QUILO_TRANSLATABLE("Menu", "Centre on GPS")},
@@ -418,6 +467,7 @@ inline constexpr std::array<ToolbarButtonDef, 10> kToolbarButtons = {{
     {kCmdButtonLabels, ToolbarIcon::Labels, QUILO_TRANSLATABLE("Menu", "Labels")},
     {kCmdCourseUp, ToolbarIcon::CourseUp, QUILO_TRANSLATABLE("Menu", "Course Up")},
     {kCmdNightMode, ToolbarIcon::NightMode, QUILO_TRANSLATABLE("Menu", "Night Mode")},
+    {kCmdHeadingUp, ToolbarIcon::HeadingUp, QUILO_TRANSLATABLE("Menu", "Heading Up")},
 }};
 
 // The states the frame keeps and persists.

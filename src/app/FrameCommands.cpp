@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/CGPSMapFrame.h"
 #include "app/LiveCommands.h"
+#include "app/TerrainCommands.h"
 #include "app/TrackCommands.h"
 #include "map/OpenMap.h"
 #include "map/tiles/TileSourceMap.h"
@@ -64,6 +65,32 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         return static_cast<int>(f.tracks_->ColourBy()) == id - kCmdColourPlain;
     };
 
+    // The ids run from 100 % down in quarters.
+    const auto scanOpacity = [](F& f, int id) {
+        const int percent = 100 - 25 * (id - kCmdScanOpacity100);
+        f.view_->SetScanOpacity(percent / 100.0);
+        f.store_.WriteInt("Settings", kScanOpacityKey, percent);
+    };
+    const auto scanOpacityMarked = [](const F& f, int id) {
+        return std::lround(f.view_->ScanOpacity() * 100) == 100 - 25 * (id - kCmdScanOpacity100);
+    };
+    // A second choice of the one shown turns it off.
+    const auto shadeBy = [](F& f, int id) {
+        const auto kind =
+            id == kCmdHillShading ? terrain::ShadeKind::Hill : terrain::ShadeKind::Slope;
+        f.terrain_->SetShading(f.terrain_->Shading() == kind ? std::nullopt : std::optional(kind));
+    };
+    const auto shadedBy = [](const F& f, int id) {
+        return f.terrain_->Shading() ==
+               (id == kCmdHillShading ? terrain::ShadeKind::Hill : terrain::ShadeKind::Slope);
+    };
+    const auto shadeOpacity = [](F& f, int id) {
+        f.terrain_->SetOpacity(TerrainCommands::kOpacities[id - kCmdShading25]);
+    };
+    const auto shadedAt = [](const F& f, int id) {
+        return f.terrain_->Opacity() == TerrainCommands::kOpacities[id - kCmdShading25];
+    };
+
     static const CommandRow rows[] = {
         {kCmdLoadMap, [](F& f, int) { f.OnLoadMap(); }},
         {kCmdRecentMaps, nullptr, nullptr, [](const F& f) { return !f.recentMaps_.empty(); }},
@@ -76,6 +103,10 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
          nullptr, nullptr, static_cast<int>(session::kRecentMapCount)},
         {kCmdWorldMapOff,
          [](F& f, int) {
+             if (f.view_->HasWorldMap()) {
+                 f.view_->SetWorldMap(nullptr, 0, QString());
+                 return;
+             }
              for (const std::string& path : f.recentMaps_)
                  if (!map::IsTileSourcePath(path)) {
                      f.StartLoadMapFile(QString::fromStdString(path));
@@ -84,14 +115,15 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
          },
          nullptr,
          [](const F& f) {
-             return std::any_of(f.recentMaps_.begin(), f.recentMaps_.end(),
+             return f.view_->HasWorldMap() ||
+                    std::any_of(f.recentMaps_.begin(), f.recentMaps_.end(),
                                 [](const auto& path) { return !map::IsTileSourcePath(path); });
          }},
         {kCmdWorldMap1,
          [](F& f, int id) {
              const auto entry = static_cast<std::size_t>(id - kCmdWorldMap1);
              if (entry < f.worldMaps_.size())
-                 f.StartLoadMapFile(QString::fromStdString(f.worldMaps_[entry]));
+                 f.ShowWorldMap(QString::fromStdString(f.worldMaps_[entry]), false);
          },
          nullptr, nullptr, static_cast<int>(kWorldMapEntries)},
         {kCmdSaveMapArea,
@@ -113,6 +145,10 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
              f.view_->update();
          },
          [](const F&, int) { return map::SharedTileState()->offline.load(); }},
+        {kCmdScanOpacity100, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity75, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity50, scanOpacity, scanOpacityMarked},
+        {kCmdScanOpacity25, scanOpacity, scanOpacityMarked},
         {kCmdOpenMapFolder, [](F& f, int) { f.mapFolder_->OnOpenMapFolder(); }},
         {kCmdSwitchMaps, [](F& f, int) { f.mapFolder_->ToggleSwitchMaps(); },
          [](const F& f, int) { return f.mapFolder_->Folder().SwitchMaps(); }},
@@ -233,6 +269,17 @@ std::span<const CGPSMapFrame::CommandRow> CGPSMapFrame::CommandRows() {
         {kCmdRuler, [](F& f, int) { f.SetRuler(!f.view_->Overlays().ruler); },
          [](const F& f, int) { return f.view_->Overlays().ruler.has_value(); },
          [](const F& f) { return f.view_->Session().Georeference().HasTransform(); }},
+
+        // Terrain.
+        {kCmdDemFolder, [](F& f, int) { f.terrain_->OnDemFolder(); }},
+        {kCmdHillShading, shadeBy, shadedBy},
+        {kCmdSlopeShading, shadeBy, shadedBy},
+        {kCmdShading25, shadeOpacity, shadedAt},
+        {kCmdShading50, shadeOpacity, shadedAt},
+        {kCmdShading75, shadeOpacity, shadedAt},
+        {kCmdShading100, shadeOpacity, shadedAt},
+        {kCmdProfile, [](F& f, int) { f.tracks_->ToggleProfile(); },
+         [](const F& f, int) { return f.tracks_->ProfileShown(); }},
     };
     return rows;
 }

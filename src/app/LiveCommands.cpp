@@ -7,6 +7,7 @@
 #include "app/KioskMode.h"
 #include "app/ScreenSaverInhibitor.h"
 #include "coords/EnterCoordsDlg.h"
+#include "map/formats/GdalRaster.h"
 #include "platform/SettingsStore.h"
 #include "view/MapCommands.h"
 #include "view/MapLoader.h"
@@ -33,7 +34,7 @@ struct RadioValue {
     int id;
     int value;
 };
-constexpr std::array<RadioValue, 24> kRadioValues = {{
+constexpr std::array<RadioValue, 28> kRadioValues = {{
     {kCmdNight25, 25},
     {kCmdNight50, 50},
     {kCmdNight75, 75},
@@ -58,6 +59,10 @@ constexpr std::array<RadioValue, 24> kRadioValues = {{
     {kCmdAlarmGrace3, 3},
     {kCmdAlarmGrace5, 5},
     {kCmdAlarmGrace10, 10},
+    {kCmdStretch0, 0},
+    {kCmdStretch1, 1},
+    {kCmdStretch2, 2},
+    {kCmdStretch5, 5},
 }};
 
 // Every radio row's id is in the table.
@@ -138,6 +143,15 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
     const auto smoothingMarked = [](const L& l, int id) {
         return l.settings_.courseSmoothingS == RadioValueOf(id);
     };
+    const auto stretch = [](L& l, int id) {
+        LiveSettings s = l.settings_;
+        s.stretchPercent = RadioValueOf(id);
+        l.Change(s);
+        l.ApplyMapSettings(true);
+    };
+    const auto stretchMarked = [](const L& l, int id) {
+        return l.settings_.stretchPercent == RadioValueOf(id);
+    };
     const auto alarmRadius = [](L& l, int id) {
         LiveSettings s = l.settings_;
         s.alarmRadiusM = RadioValueOf(id);
@@ -192,8 +206,10 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
         {kCmdGoToHere, [](L& l, int) { l.OnGoToHere(); }, nullptr,
          [](const L& l) { return l.commands_.ContextPosition().has_value(); }},
         // Course-up.
-        {kCmdCourseUp, [](L& l, int) { l.Flip(&LiveSettings::courseUp); },
+        {kCmdCourseUp, [](L& l, int) { l.TurnBy(&LiveSettings::courseUp); },
          [](const L& l, int) { return l.settings_.courseUp; }},
+        {kCmdHeadingUp, [](L& l, int) { l.TurnBy(&LiveSettings::headingUp); },
+         [](const L& l, int) { return l.settings_.headingUp; }},
         {kCmdCourseSmoothing2, smoothing, smoothingMarked},
         {kCmdCourseSmoothing5, smoothing, smoothingMarked},
         {kCmdCourseSmoothing10, smoothing, smoothingMarked},
@@ -237,6 +253,17 @@ std::span<const CommandRow<LiveCommands>> LiveCommands::Rows() {
          [](const L& l, int) { return l.settings_.touchTurn; }},
         {kCmdShortcuts, [](L& l, int) { ShowShortcuts(&l.window_); }},
         {kCmdUserGuide, [](L& l, int) { ShowUserGuide(&l.window_); }},
+        // Rasters GDAL reads: their control points' fit and their samples' stretch.
+        {kCmdThinPlateSpline,
+         [](L& l, int) {
+             l.Flip(&LiveSettings::thinPlateSpline);
+             l.ApplyMapSettings(true);
+         },
+         [](const L& l, int) { return l.settings_.thinPlateSpline; }},
+        {kCmdStretch0, stretch, stretchMarked},
+        {kCmdStretch1, stretch, stretchMarked},
+        {kCmdStretch2, stretch, stretchMarked},
+        {kCmdStretch5, stretch, stretchMarked},
     };
     return rows;
 }
@@ -256,6 +283,7 @@ LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCo
     });
     if (trip)
         tripSavedFixes_ = trip->fixes;
+    ApplyMapSettings(false);
     panel_ = new GpsDetailsPanel(view_, &window_);
     window_.addDockWidget(Qt::RightDockWidgetArea, panel_);
     // Closed by its own button: the item and the setting follow.
@@ -270,8 +298,11 @@ LiveCommands::LiveCommands(QMainWindow& window, view::MapView& view, view::MapCo
     // The north arrow's tap turns north up, as the menu item would.
     connect(&view_, &view::MapView::NorthArrowTapped, this, [this] {
         view_.SetHandTurn(0.0);
-        if (settings_.courseUp)
-            Flip(&LiveSettings::courseUp);
+        if (settings_.Turns()) {
+            LiveSettings s = settings_;
+            s.courseUp = s.headingUp = false;
+            Change(s);
+        }
     });
     Sync();
 }
@@ -308,9 +339,28 @@ void LiveCommands::Change(const LiveSettings& settings) {
     });
 }
 
+void LiveCommands::ApplyMapSettings(bool reopen) {
+    map::SetControlPointFit(settings_.thinPlateSpline ? map::ControlPointFit::ThinPlateSpline
+                                                      : map::ControlPointFit::Polynomial);
+    loader_.SetStretchPercent(settings_.stretchPercent);
+    // A raster GDAL reads showing is opened afresh, placed and stretched as now set.
+    if (reopen && view_.Shown() != nullptr && view_.Shown()->Kind().starts_with("gdal") &&
+        !view_.MapPath().isEmpty())
+        loader_.Start(view_.MapPath());
+}
+
 void LiveCommands::Flip(bool LiveSettings::*setting) {
     LiveSettings s = settings_;
     s.*setting = !(s.*setting);
+    Change(s);
+}
+
+void LiveCommands::TurnBy(bool LiveSettings::*mode) {
+    // Course-up and heading-up turn the map each its own way: one at a time.
+    LiveSettings s = settings_;
+    const bool on = !(s.*mode);
+    s.courseUp = s.headingUp = false;
+    s.*mode = on;
     Change(s);
 }
 

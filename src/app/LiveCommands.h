@@ -63,6 +63,10 @@ private:
     // Edits the live state through the view, which repaints the details and the marker.
     void ChangeLive(const std::function<void(session::LiveState&)>& edit);
     void Flip(bool session::LiveSettings::*setting);
+    void TurnBy(bool session::LiveSettings::*mode);
+    // Tells the map loader how the settings fit control points and stretch samples; reopen
+    // opens the map showing again so.
+    void ApplyMapSettings(bool reopen);
     void OnGoToPoint();
     void OnGoToHere();
     void OnAnchorAlarm();

@@ -22,10 +22,14 @@ ScreenSaverInhibitor::~ScreenSaverInhibitor() {
 
 void ScreenSaverInhibitor::SetInhibited(bool on) {
     wanted_ = on;
-    if (on && !cookie_ && !asking_)
+    // A refusal stands while the screen stays wanted on: the window asks at every fix, and
+    // a desktop without the service would be asked again each time.
+    if (on && !cookie_ && !asking_ && !refused_)
         Ask();
-    if (!on)
+    if (!on) {
+        refused_ = false;
         GiveBack();
+    }
 }
 
 void ScreenSaverInhibitor::Ask() {
@@ -41,8 +45,10 @@ void ScreenSaverInhibitor::Ask() {
                 asking_ = false;
                 const QDBusPendingReply<uint> reply = *done;
                 // No such service (a bare window manager): the screen blanks as it would.
-                if (reply.isError())
+                if (reply.isError()) {
+                    refused_ = true;
                     return;
+                }
                 cookie_ = reply.value();
                 // Turned off while the desktop was answering.
                 if (!wanted_)

@@ -31,5 +31,6 @@ private:
     QDBusConnection bus_;
     bool wanted_ = false;
     bool asking_ = false;
+    bool refused_ = false; // the desktop said no; asked again once wanted afresh
     std::optional<uint> cookie_;
 };

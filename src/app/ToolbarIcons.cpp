@@ -15,6 +15,16 @@ const QColor kGpsFill(255, 220, 0);
 const QColor kGpsLine(220, 0, 0);
 const QColor kTrailGreen(0, 170, 0);
 
+// A map sheet turned a little, under the course-up and heading-up marks.
+void DrawTurnedSheet(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(244, 240, 226));
+    p.translate(16, 18);
+    p.rotate(-25);
+    p.drawRect(QRectF(-11, -10, 22, 20));
+    p.resetTransform();
+}
+
 QPixmap Blank() {
     QPixmap pixmap(kIconSize, kIconSize);
     pixmap.fill(Qt::transparent);
@@ -110,12 +120,7 @@ QIcon MakeToolbarIcon(ToolbarIcon which) {
     }
     case ToolbarIcon::CourseUp: {
         // The marker's arrow pointing straight up out of a turned map sheet.
-        p.setPen(QPen(kInk, 2));
-        p.setBrush(QColor(244, 240, 226));
-        p.translate(16, 18);
-        p.rotate(-25);
-        p.drawRect(QRectF(-11, -10, 22, 20));
-        p.resetTransform();
+        DrawTurnedSheet(p);
         p.setBrush(kGpsLine);
         p.drawPolygon(QPolygonF({{16, 2}, {23, 24}, {16, 19}, {9, 24}}));
         break;
@@ -129,6 +134,13 @@ QIcon MakeToolbarIcon(ToolbarIcon which) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(QColor(240, 200, 90));
         p.drawPath(moon.subtracted(bite));
+        break;
+    }
+    case ToolbarIcon::HeadingUp: {
+        // A bow pointing up out of a turned sheet: the way the craft faces, not where it goes.
+        DrawTurnedSheet(p);
+        p.setBrush(kGpsLine);
+        p.drawPolygon(QPolygonF({{16, 2}, {22, 12}, {22, 26}, {10, 26}, {10, 12}}));
         break;
     }
     }

@@ -2,6 +2,7 @@
 
 #include "app/CGPSMapFrame.h"
 #include "app/Commands.h"
+#include "app/ProfileDock.h"
 #include "app/TracksDock.h"
 #include "base/Number.h"
 #include "platform/MessageBox.h"
@@ -27,6 +28,9 @@ namespace {
 
 constexpr std::string_view kColourByKey = "ColourBy";
 constexpr std::string_view kLimitsKey = "ColourLimits"; // "LOW HIGH", or empty for automatic
+
+constexpr std::string_view kProfileKey = "Profile";         // 1 while the dock shows
+constexpr std::string_view kProfileAxisKey = "ProfileAxis"; // 1 for time
 
 std::string LimitsText(const std::optional<trail::ValueLimits>& limits) {
     if (!limits)
@@ -64,6 +68,38 @@ TrackCommands::TrackCommands(QMainWindow& window, view::MapView& view, SettingsS
     });
     connect(dock_, &TracksDock::ViewMoved, this, &TrackCommands::ViewMoved);
     connect(dock_, &QDockWidget::visibilityChanged, this, &TrackCommands::Changed);
+
+    profile_ = new ProfileDock(view_, &window_);
+    window_.addDockWidget(Qt::BottomDockWidgetArea, profile_);
+    if (store_.ReadInt(session::kSessionSection, kProfileAxisKey, 0) == 1)
+        profile_->SetAxis(trail::ProfileAxis::Time);
+    profile_->setVisible(store_.ReadInt(session::kSessionSection, kProfileKey, 0) == 1);
+    // The track chosen in the list is the one profiled.
+    connect(dock_, &TracksDock::SelectionChanged, this, [this] {
+        if (const std::optional<std::size_t> index = dock_->Selected())
+            profile_->ShowTrack(*index);
+    });
+    connect(profile_, &ProfileDock::AxisChosen, this, [this](trail::ProfileAxis axis) {
+        store_.WriteInt(session::kSessionSection, kProfileAxisKey,
+                        axis == trail::ProfileAxis::Time ? 1 : 0);
+    });
+    // Closed by its own button: the setting follows.
+    connect(profile_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && profile_->isHidden() && window_.isVisible())
+            store_.WriteInt(session::kSessionSection, kProfileKey, 0);
+        emit Changed();
+    });
+}
+
+void TrackCommands::ToggleProfile() {
+    const bool show = profile_->isHidden();
+    profile_->setVisible(show);
+    store_.WriteInt(session::kSessionSection, kProfileKey, show ? 1 : 0);
+    emit Changed();
+}
+
+bool TrackCommands::ProfileShown() const {
+    return !profile_->isHidden();
 }
 
 void TrackCommands::OnOpenTracks() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 
+class ProfileDock;
 class QMainWindow;
 class SettingsStore;
 class TracksDock;
@@ -37,7 +38,12 @@ public:
     [[nodiscard]] trail::ColourBy ColourBy() const;
     void OnColourLimits();
 
+    // View > Profile, remembered for the next start with its axis.
+    void ToggleProfile();
+    [[nodiscard]] bool ProfileShown() const;
+
     [[nodiscard]] TracksDock& Dock() { return *dock_; }
+    [[nodiscard]] ProfileDock& Profile() { return *profile_; }
     [[nodiscard]] view::TrackLoader& Loader() { return *loader_; }
 
 signals:
@@ -54,4 +60,5 @@ private:
     SettingsStore& store_;
     view::TrackLoader* loader_ = nullptr;
     TracksDock* dock_ = nullptr;
+    ProfileDock* profile_ = nullptr;
 };

@@ -64,12 +64,13 @@ struct Options {
     int afterMs = 0;
     std::optional<MapPos> at;   // latitude in y
     std::optional<double> zoom; // a tile level on a tiled map, a percentage on a scan
+    std::string tiles;          // --tiles: the map, or the world under MAP when one is named
     int width = 800;
     int height = 600;
 };
 
 constexpr const char* kUsage =
-    "usage: quilo [MAP|--tiles SOURCE] [TRACK...] [--at LAT LON [--zoom Z]] [--gps SOURCE] "
+    "usage: quilo [MAP] [--tiles SOURCE] [TRACK...] [--at LAT LON [--zoom Z]] [--gps SOURCE] "
     "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up] [--kiosk]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
@@ -80,7 +81,7 @@ constexpr const char* kOptions[][2] = {
     {"--baud N|auto", "the serial line's baud rate for this run; auto tries the usual rates"},
     {"--tiles SOURCE", "show the world from a tile server: a source's name (as quilo-tool "
                        "tiles lists them) or a URL template such as "
-                       "https://host/{z}/{x}/{y}.png"},
+                       "https://host/{z}/{x}/{y}.png; with MAP, under and around it"},
     {"--at LAT LON", "open the view centred on the position"},
     {"--zoom Z", "with --at: the tile zoom on a tiled map, the percentage on a scan"},
     {"--trail FILE", "load a trail (.trl, .gpx or .kml) into the live trail after the map"},
@@ -164,10 +165,6 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 return std::nullopt;
             }
         } else if (arg == "--tiles") {
-            if (!options.map.empty()) {
-                error = "--tiles takes the place of MAP";
-                return std::nullopt;
-            }
             // Found now, so a name that is none fails here and not in a box.
             std::string file;
             const map::TileSourceResult found =
@@ -176,7 +173,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 error = found.error;
                 return std::nullopt;
             }
-            options.map = file.empty() ? std::string(argv[i]) : file;
+            options.tiles = file.empty() ? std::string(argv[i]) : file;
         } else if (arg == "--at") {
             const auto lat = i + 2 < argc
                                  ? base::ParseExact(base::SkipPlus(argv[i + 1]), -90.0, 90.0)
@@ -232,6 +229,8 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             return std::nullopt;
         }
     }
+    if (options.map.empty())
+        std::swap(options.map, options.tiles);
     if (!options.screenshot.empty() && options.map.empty() && !options.demo) {
         error = "--screenshot needs a map or --demo";
         return std::nullopt;
@@ -254,8 +253,9 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
 // A start that asks for nothing but files to open gives them to the window already running.
 bool HandsOver(const Options& options) {
     return !options.demo && !options.newWindow && options.screenshot.empty() && !options.at &&
-           !map::IsTileSourcePath(options.map) && options.gpsDevice.empty() && !options.baud &&
-           !options.sizeGiven && !options.courseUp && !options.kiosk;
+           !map::IsTileSourcePath(options.map) && options.tiles.empty() &&
+           options.gpsDevice.empty() && !options.baud && !options.sizeGiven && !options.courseUp &&
+           !options.kiosk;
 }
 
 QString Absolute(const std::string& path) {
@@ -411,7 +411,10 @@ int main(int argc, char** argv) {
     }
 
     // Each step may show a box; a signal that closed it ends the start there.
-    const std::string map = demo ? demo->MapPath().toStdString() : options->map;
+    // The demo starts on its town's tile set when one was shipped, its scan otherwise.
+    const std::string map = !demo                         ? options->map
+                            : demo->TilesPath().isEmpty() ? demo->MapPath().toStdString()
+                                                          : demo->TilesPath().toStdString();
     // A screenshot waits for the whole map; a window shows it loading (a big scan's picture
     // first) and answers meanwhile.
     // A position to open at needs the map there first.
@@ -420,6 +423,9 @@ int main(int argc, char** argv) {
         return 2;
     if (!map.empty() && !wait)
         frame.StartLoadMapFile(QString::fromStdString(map));
+    if (!options->tiles.empty() && !app::QuitRequested() &&
+        !frame.ShowWorldMap(QString::fromStdString(options->tiles), wait) && screenshot)
+        return 2;
     if (options->at && !app::QuitRequested())
         frame.View().OpenAt(*options->at, options->zoom);
     if (map.empty() && !app::QuitRequested())

@@ -347,15 +347,29 @@ std::optional<GridGeoreference> GridGeoreference::FromPolynomial(std::string_vie
     return geo;
 }
 
+std::optional<GridGeoreference>
+GridGeoreference::FromSpline(std::string_view crs, const std::array<double, 6>& wf,
+                             ThinPlateSpline toGrid, ThinPlateSpline toPixel, std::string* error,
+                             std::optional<MapPos> middle) {
+    std::optional<GridGeoreference> geo = FromAffine(crs, wf, error, middle);
+    if (geo)
+        geo->spline_.emplace(std::move(toGrid), std::move(toPixel));
+    return geo;
+}
+
 bool GridGeoreference::HasTransform() const {
     return true;
 }
 
 MapPos GridGeoreference::PixelToGrid(const MapPos& pixel) const {
+    if (spline_)
+        return spline_->first.Apply(pixel);
     return polynomial_ ? polynomial_->Apply(pixel) : Apply(pixelToGrid_, pixel);
 }
 
 MapPos GridGeoreference::GridToPixel(const MapPos& grid) const {
+    if (spline_)
+        return spline_->second.Apply(grid);
     const MapPos affine = Apply(gridToPixel_, grid);
     if (!polynomial_)
         return affine;
@@ -397,10 +411,13 @@ std::array<double, 6> GridGeoreference::WorldFile() const {
 }
 
 std::string GridGeoreference::Describe() const {
-    std::string text = polynomial_                      ? "polynomial"
+    std::string text = spline_                          ? "thin-plate-spline"
+                       : polynomial_                    ? "polynomial"
                        : model_.kind == GridKind::Named ? "named"
                                                         : model_.Name();
     text += '\t' + gridCrs_;
+    if (spline_)
+        text += '\t' + std::to_string(spline_->first.Points());
     if (polynomial_)
         text += '\t' + std::to_string(polynomial_->Order());
     for (const double v : WorldFile())

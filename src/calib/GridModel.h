@@ -3,6 +3,7 @@
 #include "base/MapPos.h"
 #include "calib/Georeference.h"
 #include "calib/PolynomialFit.h"
+#include "calib/ThinPlateSpline.h"
 #include "geo/Proj.h"
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace map {
@@ -71,6 +73,11 @@ public:
                                                           PixelPolynomial polynomial,
                                                           std::string* error,
                                                           std::optional<MapPos> middle = {});
+    // Thin plate splines from pixels to the grid crs and back (GDAL's transformer fits the two
+    // ways apart, and so is each used here), with the nearest affine, as FromAffine takes it.
+    static std::optional<GridGeoreference>
+    FromSpline(std::string_view crs, const std::array<double, 6>& worldFile, ThinPlateSpline toGrid,
+               ThinPlateSpline toPixel, std::string* error, std::optional<MapPos> middle = {});
 
     [[nodiscard]] bool HasTransform() const override;
     // Longitudes from -180 to 180.
@@ -79,7 +86,8 @@ public:
     [[nodiscard]] MapPos ToPixel(const MapPos& geo) const override;
     // The model ("graticule", "topographic", "chart" or "named"), the grid CRS and the affine
     // in a world file's order, tab-separated; for a polynomial, "polynomial", the grid CRS, the
-    // order and the nearest affine.
+    // order and the nearest affine; for a spline, "thin-plate-spline", the grid CRS, the number
+    // of points and the nearest affine.
     [[nodiscard]] std::string Describe() const override;
     // ToPixel for many positions at once (a trail after a calibration change), in place, with
     // one PROJ call; a position that cannot be converted becomes non-finite.
@@ -109,6 +117,8 @@ private:
     // When set, it takes pixels to the grid in the affine's place, and gridToPixel_ only starts
     // the search for its inverse.
     std::optional<PixelPolynomial> polynomial_;
+    // When set, they take pixels to the grid and back in the affine's place.
+    std::optional<std::pair<ThinPlateSpline, ThinPlateSpline>> spline_;
     // When the grid is latitude/longitude: the longitude of the map's middle, near which its
     // longitudes are taken.
     std::optional<double> middleLongitude_;

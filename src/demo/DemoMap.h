@@ -25,6 +25,11 @@ inline constexpr int kSheetRows = 2;
 inline constexpr int kSheetOverlap = 40;
 bool WriteDemoSheets(const QString& dir, QString* error);
 
+// The demo map as a small MBTiles tile set, brindlemoor.mbtiles, in Web Mercator at the zooms
+// that show the town, into dir, which is created when missing.
+bool WriteDemoTiles(const QString& dir, QString* error);
+[[nodiscard]] QString DemoTilesPath(const QString& dir);
+
 // Path of the demo map image inside dir.
 [[nodiscard]] QString DemoMapImagePath(const QString& dir);
 

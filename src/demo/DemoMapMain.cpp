@@ -1,5 +1,6 @@
 // quilo-demo-map DIR [--sheets]: draws the demo town's map and writes it with its calibration
-// and points files into DIR. The build runs it, so the demo ships with a map of our own. With
+// and points files, and as a small MBTiles tile set, into DIR. The build runs it, so the demo ships
+// with a map of our own. With
 // --sheets it writes the map cut into adjoining calibrated sheets instead, a map folder.
 #include "demo/DemoMap.h"
 
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     }
     QString error;
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    if (!(sheets ? demo::WriteDemoSheets(dir, &error) : demo::WriteDemoMap(dir, &error))) {
+    if (!(sheets ? demo::WriteDemoSheets(dir, &error)
+                 : demo::WriteDemoMap(dir, &error) && demo::WriteDemoTiles(dir, &error))) {
         std::fprintf(stderr, "quilo-demo-map: %s\n", error.toLocal8Bit().constData());
         return 1;
     }

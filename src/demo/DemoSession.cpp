@@ -65,6 +65,8 @@ bool DemoSession::Start(QString* error) {
             QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath("demo");
         if (!HasDemoMap(dir) && !demo::WriteDemoMap(dir, error))
             return false;
+        if (!QFileInfo::exists(demo::DemoTilesPath(dir)) && !demo::WriteDemoTiles(dir, error))
+            return false;
     }
 
     // A fresh folder each run: the demo starts as a first run would, writes only its own
@@ -78,6 +80,10 @@ bool DemoSession::Start(QString* error) {
     if (!CopyDemoMap(dir, sessionDir_->path(), error))
         return false;
     mapPath_ = demo::DemoMapImagePath(sessionDir_->path());
+    // Copied like the map: points added on it are saved beside it.
+    const QString tiles = demo::DemoTilesPath(sessionDir_->path());
+    if (QFile::copy(demo::DemoTilesPath(dir), tiles))
+        tilesPath_ = tiles;
     settingsPath_ = sessionDir_->filePath("QUILO-demo.ini");
     return true;
 }

@@ -20,6 +20,8 @@ public:
     bool Start(QString* error);
 
     [[nodiscard]] const QString& MapPath() const { return mapPath_; }
+    // The demo town as a tile set, the map the demo starts on; empty when none was shipped.
+    [[nodiscard]] const QString& TilesPath() const { return tilesPath_; }
     [[nodiscard]] const QString& SettingsPath() const { return settingsPath_; }
     // The demo's own trail journal, in its temporary folder: one demo's walk never shows in
     // the next.
@@ -35,5 +37,6 @@ public:
 private:
     std::unique_ptr<QTemporaryDir> sessionDir_;
     QString mapPath_;
+    QString tilesPath_;
     QString settingsPath_;
 };

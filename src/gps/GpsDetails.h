@@ -35,7 +35,11 @@ struct GpsDetails {
     std::optional<double> altitudeM; // above mean sea level
     std::optional<double> speedMps;
     std::optional<double> courseTrue; // degrees
-    std::optional<double> magVar;     // degrees, east positive
+    // The newest true heading (HDT, THS) and how many have been read: a heading that stops
+    // coming stays here, and the count tells a new one from it.
+    std::optional<double> headingTrue; // degrees
+    std::int64_t headings = 0;
+    std::optional<double> magVar; // degrees, east positive
     std::optional<double> hdop, vdop, pdop;
     // Horizontal accuracy (1 sigma, metres): from GST when sent, else estimated from HDOP.
     std::optional<double> accuracyM;

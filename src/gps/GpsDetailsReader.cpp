@@ -156,6 +156,11 @@ bool GpsDetailsReader::Add(const DecodedSentence& sentence) {
             else if (vtg->speedKmh)
                 details_.speedMps = *vtg->speedKmh / 3.6;
         }
+    } else if (const auto* heading = std::get_if<HeadingRecord>(&sentence.record)) {
+        if (heading->headingTrue) {
+            details_.headingTrue = heading->headingTrue;
+            ++details_.headings;
+        }
     } else if (const auto* gst = std::get_if<GstRecord>(&sentence.record)) {
         // The error ellipse's long axis bounds the error in every direction; without it the
         // larger of the latitude and longitude sigmas.

@@ -264,6 +264,18 @@ bool GsvFromFields(const NmeaFields& f, GsvRecord& record) {
     return true;
 }
 
+bool HdtFromFields(const NmeaFields& f, HeadingRecord& record) {
+    record.headingTrue = Real(f[1], 0.0, 360.0);
+    record.mode = 0;
+    return true;
+}
+
+bool ThsFromFields(const NmeaFields& f, HeadingRecord& record) {
+    record.mode = Letter(f[2]);
+    record.headingTrue = record.mode == 'V' ? std::nullopt : Real(f[1], 0.0, 360.0);
+    return true;
+}
+
 template <typename Record, bool (*FromFields)(const NmeaFields&, Record&)>
 bool Decode(const NmeaFields& fields, NmeaRecord& record) {
     return FromFields(fields, std::get<Record>(record));
@@ -281,7 +293,7 @@ struct Rule {
     bool (*decode)(const NmeaFields& fields, NmeaRecord& record);
 };
 
-constexpr std::array<Rule, 7> kRules = {{
+constexpr std::array<Rule, 9> kRules = {{
     {"GGA", NmeaType::Gga, 15, Fresh<GgaRecord>, Decode<GgaRecord, GgaFromFields>},
     {"RMC", NmeaType::Rmc, 12, Fresh<RmcRecord>, Decode<RmcRecord, RmcFromFields>},
     {"GSA", NmeaType::Gsa, 18, Fresh<GsaRecord>, Decode<GsaRecord, GsaFromFields>},
@@ -289,6 +301,8 @@ constexpr std::array<Rule, 7> kRules = {{
     {"GST", NmeaType::Gst, 9, Fresh<GstRecord>, Decode<GstRecord, GstFromFields>},
     {"ZDA", NmeaType::Zda, 5, Fresh<ZdaRecord>, Decode<ZdaRecord, ZdaFromFields>},
     {"GSV", NmeaType::Gsv, 4, Fresh<GsvRecord>, Decode<GsvRecord, GsvFromFields>},
+    {"HDT", NmeaType::Heading, 2, Fresh<HeadingRecord>, Decode<HeadingRecord, HdtFromFields>},
+    {"THS", NmeaType::Heading, 2, Fresh<HeadingRecord>, Decode<HeadingRecord, ThsFromFields>},
 }};
 
 // What each record gave, as DecodedSentence::Set bits; ok is what its decoder returned.
@@ -339,6 +353,10 @@ std::uint32_t SetOf(const ZdaRecord& r, bool) {
 
 std::uint32_t SetOf(const GsvRecord&, bool ok) {
     return Bit(ok, Set::kSky);
+}
+
+std::uint32_t SetOf(const HeadingRecord& r, bool) {
+    return Bit(r.headingTrue.has_value(), Set::kHeading);
 }
 
 const Rule* RuleOf(std::string_view line) {
@@ -395,6 +413,10 @@ bool DecodeZda(std::string_view line, ZdaRecord& record) {
 
 bool DecodeGsv(std::string_view line, GsvRecord& record) {
     return DecodeAs(line, NmeaType::Gsv, record);
+}
+
+bool DecodeHeading(std::string_view line, HeadingRecord& record) {
+    return DecodeAs(line, NmeaType::Heading, record);
 }
 
 bool IsHandheldType(NmeaType type) {

@@ -11,12 +11,12 @@
 #include "gps/NmeaSentence.h"
 
 // Decoders of the understood sentence types: the handheld's three (GGA, RMC, GSA) and the ones
-// the receiver details read (VTG, GST, ZDA, GSV). Each first tests the sentence type itself,
-// so any line (see NmeaSentence.h) may be passed to any decoder: a line of another type, too
-// short, or without a position returns false, and the caller decides what that means. A
-// malformed or out-of-range number (NmeaNumber.h) is nothing: it leaves its target as it was,
-// and a coordinate that is nothing is no position. Pure functions: no state, callable from any
-// thread.
+// the receiver details read (VTG, GST, ZDA, GSV, and HDT and THS for a true heading). Each first
+// tests the sentence type itself, so any line (see NmeaSentence.h) may be passed to any decoder: a
+// line of another type, too short, or without a position returns false, and the caller decides what
+// that means. A malformed or out-of-range number (NmeaNumber.h) is nothing: it leaves its target as
+// it was, and a coordinate that is nothing is no position. Pure functions: no state, callable from
+// any thread.
 //
 // Positions are decimal degrees, north and east positive, never beyond 90 and 180. The minutes
 // of a coordinate field pass through single precision, as the handheld program did, so a
@@ -117,6 +117,14 @@ struct GsvRecord {
     friend bool operator==(const GsvRecord&, const GsvRecord&) = default;
 };
 
+// HDT or THS (needs 2 fields): the true heading of a compass or a two-antenna receiver, which
+// says where the bow points whatever the course. THS's mode V (not valid) gives no heading.
+struct HeadingRecord {
+    std::optional<double> headingTrue{}; // field 1, degrees
+    char mode = 0;                       // THS field 2: A, E, M, S or V; 0 for HDT or when empty
+    friend bool operator==(const HeadingRecord&, const HeadingRecord&) = default;
+};
+
 // GGA (needs 15 fields). Fields 1, 6, 7, 8 and 9 are read whatever the result. Returns true and
 // stores latitude (fields 2, 3) and longitude (fields 4, 5) when both coordinates read. The fix
 // quality (field 6) does not decide it: a quality-0 sentence with a position decodes as a position.
@@ -140,6 +148,8 @@ struct GsvRecord {
 [[nodiscard]] bool DecodeGst(std::string_view line, GstRecord& record);
 [[nodiscard]] bool DecodeZda(std::string_view line, ZdaRecord& record);
 [[nodiscard]] bool DecodeGsv(std::string_view line, GsvRecord& record);
+// HDT and THS: true for a long enough sentence of either type; on false the record is untouched.
+[[nodiscard]] bool DecodeHeading(std::string_view line, HeadingRecord& record);
 
 // UTC milliseconds since 1970 of an RMC time field ("hhmmss" with an optional fraction, e.g.
 // "123519.25") and date field ("ddmmyy"; years 80..99 are 1980..1999, 00..79 are 2000..2079).
@@ -154,10 +164,10 @@ std::optional<std::int64_t> NmeaTimeOfDayMs(std::string_view time);
 // One table says which types are understood, how many fields each needs and which decoder
 // reads it; the Decode functions above and everything below go through it.
 // In the order of NmeaRecord's alternatives:
-enum class NmeaType { Other, Gga, Rmc, Gsa, Vtg, Gst, Zda, Gsv };
+enum class NmeaType { Other, Gga, Rmc, Gsa, Vtg, Gst, Zda, Gsv, Heading };
 
 using NmeaRecord = std::variant<std::monostate, GgaRecord, RmcRecord, GsaRecord, VtgRecord,
-                                GstRecord, ZdaRecord, GsvRecord>;
+                                GstRecord, ZdaRecord, GsvRecord, HeadingRecord>;
 
 // The types the handheld read (GGA, RMC, GSA): the update fold and its queue see only these.
 bool IsHandheldType(NmeaType type);
@@ -183,6 +193,7 @@ struct DecodedSentence {
         kStatus = 1u << 10,    // a fix quality, status or mode (GGA, RMC, GSA, VTG)
         kError = 1u << 11,     // GST's error estimate
         kSky = 1u << 12,       // one GSV sentence of a group
+        kHeading = 1u << 13,   // HDT's or THS's true heading
     };
 
     NmeaRecord record;            // monostate for a line of another type

@@ -213,6 +213,13 @@ void ReadFile(const std::string& path, FolderMap& file, std::string* warning) {
         return;
     }
     file.kind = read.map->Kind();
+    // The listing holds the first of a file of several maps; the others are named.
+    if (!read.maps.empty()) {
+        *warning =
+            path + ": it holds " + std::to_string(read.maps.size()) + " maps, listed as its first:";
+        for (const MapChoice& choice : read.maps)
+            *warning += ' ' + choice.path + " (" + choice.name + ')';
+    }
     if (read.calibrated)
         Place(read.map->Georef(), read.map->Width(), read.map->Height(), read.map->Outline(), file);
 }

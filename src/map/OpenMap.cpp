@@ -227,20 +227,29 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
     const std::string& path = source.imagePath;
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.
+    // One of a file's several maps ("FILE#N") comes from the file.
+    const ChosenMap chosen =
+        source.format->kind == MapFileKind::Gdal ? SplitChosenMap(path) : ChosenMap{path, 0};
     int err = 0;
-    platform::UniqueFd fd =
-        source.imageFd.Valid() ? std::move(source.imageFd) : platform::OpenRegularFile(path, &err);
+    platform::UniqueFd fd = source.imageFd.Valid() ? std::move(source.imageFd)
+                                                   : platform::OpenRegularFile(chosen.file, &err);
     if (!fd.Valid()) {
         out.error =
             path == mapPath ? platform::ErrorText(err) : path + ": " + platform::ErrorText(err);
         return out;
     }
     const bool fromArchive = path == mapPath && source.format->kind == MapFileKind::Kmz;
+    // The cache keys a pyramid by its file alone: not one of a file's several maps, nor samples
+    // stretched by percentiles, which the next open may not ask for.
+    const bool notKeyed =
+        source.format->kind == MapFileKind::Gdal &&
+        (chosen.index > 0 || options.stretchLowPercent > 0 || options.stretchHighPercent < 100);
     struct stat before {};
     ::fstat(fd.Get(), &before);
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without an early picture).
-    const PyramidCache cache(fromArchive ? std::filesystem::path() : options.cacheFolder);
+    const PyramidCache cache(fromArchive || notKeyed ? std::filesystem::path()
+                                                     : options.cacheFolder);
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };

@@ -80,10 +80,11 @@ std::shared_ptr<ShownMap> PlaceShownMap(const std::string& path, const MapSource
 ShownMapResult ReadShownMap(const std::string& path) {
     MapSourceResult read = ReadMapSource(path);
     if (!read.source)
-        return {nullptr, false, std::move(read.error), {}};
+        return {nullptr, false, std::move(read.error), {}, {}};
     MapSource& source = *read.source;
     ShownMapResult out;
     out.warnings = std::move(source.warnings);
+    out.maps = source.maps;
     // Several overlays are sized as their mosaic; a GeoTIFF or MBTiles file as its reader read
     // it; any other image by its header.
     ImageKind image = ImageKind::Jpeg;

@@ -4,6 +4,7 @@
 #include "calib/Georeference.h"
 #include "calib/MapGeoreference.h"
 #include "calib/PlaceImage.h"
+#include "map/formats/GdalRaster.h"
 #include "map/formats/ImageHeader.h"
 #include "map/pyramid/TiledMap.h"
 
@@ -86,6 +87,7 @@ struct ShownMapResult {
     bool calibrated = false;           // its pixels are placed (by a file, or a calibration)
     std::string error;                 // "PATH: REASON" when there is no map
     std::vector<std::string> warnings; // what the readers noticed and let pass
+    std::vector<MapChoice> maps;       // of a file of several maps, when none was chosen
 };
 
 struct MapSource;

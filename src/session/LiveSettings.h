@@ -39,6 +39,15 @@ struct LiveSettings {
     bool largeToolbar = false;
     // Two fingers turning on the map turn it; locked by default, so a pinch never tilts it.
     bool touchTurn = false;
+    // Heading-up: the map turns to the receiver's true heading (HDT, THS) instead, and to the
+    // smoothed course while no heading comes. One of the two turns at most.
+    bool headingUp = false;
+    [[nodiscard]] bool Turns() const { return courseUp || headingUp; }
+    // Rasters placed by many control points are fitted through every one (map::ControlPointFit).
+    bool thinPlateSpline = false;
+    // Samples that are no bytes are stretched between the percent and 100 - percent
+    // percentiles of their values; 0: between their own low and high.
+    std::int32_t stretchPercent = 0;
     friend bool operator==(const LiveSettings&, const LiveSettings&) = default;
 
     // Every key from store; an absent key gives its default, units the given one (the
@@ -56,7 +65,7 @@ struct LiveSettingKey {
     bool LiveSettings::*flag = nullptr;           // or the units
 };
 
-inline constexpr std::array<LiveSettingKey, 15> kLiveSettingKeys = {{
+inline constexpr std::array<LiveSettingKey, 18> kLiveSettingKeys = {{
     {"ShowGPSDetails", 0, 1, nullptr, &LiveSettings::detailsPanel},
     {"ShowHeadingArrow", 0, 1, nullptr, &LiveSettings::headingArrow},
     {"ShowAccuracyCircle", 0, 1, nullptr, &LiveSettings::accuracyCircle},
@@ -72,6 +81,9 @@ inline constexpr std::array<LiveSettingKey, 15> kLiveSettingKeys = {{
     {"Kiosk", 0, 1, nullptr, &LiveSettings::kiosk},
     {"LargeToolbar", 0, 1, nullptr, &LiveSettings::largeToolbar},
     {"TouchTurn", 0, 1, nullptr, &LiveSettings::touchTurn},
+    {"ThinPlateSpline", 0, 1, nullptr, &LiveSettings::thinPlateSpline},
+    {"StretchPercent", 0, 25, &LiveSettings::stretchPercent, nullptr},
+    {"HeadingUp", 0, 1, nullptr, &LiveSettings::headingUp},
 }};
 
 // The trip meter's totals, kept across restarts as one text key, "TripMeter": fixes, metres,

@@ -34,19 +34,27 @@ Changes LiveState::Apply(const gps::GpsUpdate& update) {
     }
     // A receiver that sends no time counts as one update a second.
     ++updates_;
-    course_.Add(details_.utcMs.value_or(updates_ * 1000), details_.speedMps, details_.courseTrue);
+    nowMs_ = details_.utcMs.value_or(updates_ * 1000);
+    course_.Add(nowMs_, details_.speedMps, details_.courseTrue);
+    if (details_.headings != headingsSeen_) {
+        headingsSeen_ = details_.headings;
+        headingAtMs_ = nowMs_;
+    }
     if (update.Has(gps::GpsUpdate::kPosition) && !update.Has(gps::GpsUpdate::kReadError) &&
         update.fix.hasFix && alarm_.Add(update.fix.position))
         ++alarmsRaised_;
     if (goTo_ && !goTo_->start && update.fix.hasFix)
         goTo_->start = update.fix.position;
-    return Changed::Details | Changed::Marker;
+    // Whether the marker changed is the session's to say: it compares what the marker shows.
+    return Changed::Details;
 }
 
 void LiveState::Disconnected() {
     details_ = {};
     trip_.Add(trail::JournalEntry::Break(0));
     course_.Reset();
+    headingAtMs_.reset();
+    headingsSeen_ = 0;
 }
 
 void LiveState::StartGoTo(std::string name, const MapPos& point, std::optional<MapPos> here) {
@@ -86,8 +94,17 @@ std::string LiveState::AlarmText() const {
     return "Alarm: " + distance + " from the point. Tap to silence.";
 }
 
+bool LiveState::HeadingMissing() const {
+    // A clock that went backwards (a replay begun again) makes the heading as old as unknown.
+    return settings_.headingUp &&
+           !(headingAtMs_ && nowMs_ >= *headingAtMs_ && nowMs_ - *headingAtMs_ <= kHeadingStaleMs &&
+             details_.headingTrue);
+}
+
 std::optional<double> LiveState::UpCourse() const {
-    return settings_.courseUp ? course_.Course() : std::nullopt;
+    if (settings_.headingUp && !HeadingMissing())
+        return details_.headingTrue;
+    return settings_.Turns() ? course_.Course() : std::nullopt;
 }
 
 } // namespace session

@@ -69,9 +69,13 @@ public:
     // The course the heading arrow points along: the receiver's course while the arrow is on
     // and the speed at least kMovingSpeedMps; none for the plain marker.
     [[nodiscard]] std::optional<double> ArrowCourse() const;
-    // The course a course-up map puts up (degrees true, smoothed); none while course-up is
-    // off or the receiver has not yet moved fast enough to have one.
+    // The course a turned map puts up (degrees true): with heading-up the receiver's heading
+    // while one came within kHeadingStaleMs, else the smoothed course; none while neither
+    // course-up nor heading-up is on or the receiver has not yet moved fast enough.
     [[nodiscard]] std::optional<double> UpCourse() const;
+    // Heading-up is on but no heading came within kHeadingStaleMs: the map turns by course.
+    [[nodiscard]] bool HeadingMissing() const;
+    static constexpr std::int64_t kHeadingStaleMs = 3000;
 
 private:
     gps::GpsDetails details_;
@@ -82,6 +86,9 @@ private:
     AlarmWatch alarm_;
     int alarmsRaised_ = 0;
     std::int64_t updates_ = 0; // the clock of updates without a time of their own
+    std::int64_t nowMs_ = 0;   // the newest update's time on the course's clock
+    std::int64_t headingsSeen_ = 0;
+    std::optional<std::int64_t> headingAtMs_; // when the newest heading came
 };
 
 } // namespace session

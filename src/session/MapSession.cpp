@@ -8,6 +8,8 @@
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 #include "session/StatusLine.h"
+#include "terrain/DemFolder.h"
+#include "terrain/TrackHeights.h"
 #include "trail/TrailFile.h"
 #include "trail/TrailStatistics.h"
 #include "xml/GpxReader.h"
@@ -47,6 +49,29 @@ MapSession::MapSession(const SettingsStore& store) : MapSession() {
     settings_.baudAuto = LoadGpsBaudAuto(store);
     configuredGpsDevice_ = LoadGpsDevice(store);
     recording_.SetRules(RulesOf(settings_));
+    SetDemFolder(store.ReadText("Settings", "DemFolder", ""));
+}
+
+Changes MapSession::AddTrack(trail::LoadedTrack track) {
+    // A loader may have given them on its worker already.
+    if (dem_ && !track.heightsFromDem && track.missingDemTiles.empty())
+        terrain::GiveHeights(*dem_, track);
+    tracks_.Add(std::move(track));
+    return Changed::Trail;
+}
+
+Changes MapSession::SetDemFolder(const std::string& folder) {
+    if (folder.empty())
+        dem_.reset();
+    else if (!dem_ || dem_->Folder() != folder)
+        dem_ = std::make_shared<terrain::DemFolder>(folder);
+    Changes changes = UpdateSelectionText();
+    for (std::size_t i = 0; dem_ && i < tracks_.Size(); ++i)
+        if (!tracks_.All()[i].heightsFromDem && tracks_.Edit(i, [this](trail::LoadedTrack& t) {
+                return terrain::GiveHeights(*dem_, t);
+            }))
+            changes |= Changed::Trail;
+    return changes;
 }
 
 MapSession::MapSession(MapDocument document, trail::Recording recording,
@@ -153,15 +178,22 @@ Changes MapSession::Disconnect() {
     return changes;
 }
 
+MapSession::MarkerLook MapSession::LookOfMarker() const {
+    return {gpsFix_.position,          gpsFix_.hasFix,    live_.ArrowCourse(),
+            live_.Details().accuracyM, live_.AlarmText(), live_.ArrivalText(gpsFix_)};
+}
+
 GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
     GpsStep step;
     // An update posted before Disconnect is dropped.
     if (!gpsConnected_ || !update.handled)
         return step;
+    const MarkerLook before = LookOfMarker();
     gpsFix_ = update.fix;
     step.changes |= live_.Apply(update);
     const bool readError = update.Has(gps::GpsUpdate::kReadError);
-    if (readError || update.Has(gps::GpsUpdate::kPosition) || update.Has(gps::GpsUpdate::kFixLost))
+    // A receiver standing still sends the same fix again and again: nothing to repaint.
+    if (LookOfMarker() != before)
         step.changes |= Changed::Marker;
     // The trail takes whole receiver fixes, each with its own time; one may complete an update
     // after its position was first shown.
@@ -192,6 +224,9 @@ GpsStep MapSession::OnGpsUpdate(const gps::GpsUpdate& update, bool dragging) {
                                                gpsFix_.position, live_.Settings().units);
             !off.empty())
             text += " (" + off + ")";
+    // Heading-up without a heading turns by course: the user is told why the map swings less.
+    if (!readError && live_.HeadingMissing())
+        text += " (no heading: course up)";
     step.changes |= SetStatusText(std::move(text));
     return step;
 }
@@ -324,6 +359,12 @@ Changes MapSession::UpdateSelectionText() {
         else
             text += " x " + coords::FormatFixed(selection_->x, 0) + " y " +
                     coords::FormatFixed(selection_->y, 0);
+        // Where the DEM has no height nothing is said: a zero would read as sea level.
+        if (placed && dem_) {
+            if (const terrain::HeightResult h = dem_->Height(geo.y, geo.x);
+                h.status == terrain::HeightResult::Status::Ok)
+                text += " H:" + coords::FormatFixed(h.metres, 0) + "m";
+        }
         if (placed && gpsConnected_) {
             // Measured from the position the link holds, fix or not.
             const calib::RangeBearing r =

@@ -17,12 +17,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class SettingsStore;
+namespace terrain {
+class DemFolder;
+}
 
 namespace session {
 
@@ -83,6 +87,16 @@ public:
     // The tracks opened beside the trail; a change to them is a Changed::Trail.
     [[nodiscard]] const trail::TrackSet& Tracks() const { return tracks_; }
     [[nodiscard]] trail::TrackSet& Tracks() { return tracks_; }
+    // Adds a track read from a file; one without heights takes the DEM's.
+    Changes AddTrack(trail::LoadedTrack track);
+
+    // --- Terrain ---------------------------------------------------------------------------
+    // The folder of DEM tiles and elevation rasters ("" for none, as at the start without
+    // "DemFolder" in the store): the cursor line gains the height under the selection, and the
+    // open tracks without heights take the DEM's.
+    Changes SetDemFolder(const std::string& folder);
+    // Null without a folder. Safe to use from any thread.
+    [[nodiscard]] const std::shared_ptr<terrain::DemFolder>& Dem() const { return dem_; }
     [[nodiscard]] coords::CoordFormat CoordFormat() const { return coordFormat_; }
     [[nodiscard]] const std::string& StatusText() const { return statusText_; }
     [[nodiscard]] const std::string& CursorText() const { return cursorText_; }
@@ -168,7 +182,19 @@ public:
     [[nodiscard]] bool ShowsMapPoints() const { return flags_.mapPoints || pointsRevealed_; }
 
 private:
-    // "Sel: " + the selection's position, and " RB:...m ...°" from the GPS while connected;
+    // What the marker and the overlays around it show of the fix and the receiver's details.
+    struct MarkerLook {
+        MapPos position;
+        bool hasFix = false;
+        std::optional<double> arrowCourse;
+        std::optional<double> accuracyM;
+        std::string alarmText;
+        std::string arrivalText;
+        friend bool operator==(const MarkerLook&, const MarkerLook&) = default;
+    };
+    [[nodiscard]] MarkerLook LookOfMarker() const;
+    // "Sel: " + the selection's position, " H:...m" where the DEM has a height there, and
+    // " RB:...m ...°" from the GPS while connected;
     // "Sel: x 120 y 45" (the image pixel) while the map has no transform or the position
     // would lie off the earth; "Sel:" without a selection.
     Changes UpdateSelectionText();
@@ -195,6 +221,7 @@ private:
     std::optional<std::int32_t> gpsBaud_;
     LiveState live_;
     trail::TrackSet tracks_;
+    std::shared_ptr<terrain::DemFolder> dem_;
 };
 
 // What the session's recording gives, read from it alone.

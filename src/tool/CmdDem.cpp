@@ -1,5 +1,6 @@
-// quilo-tool dem DEMFOLDER LAT LON...: the height of each position from a folder of SRTM tiles,
-// bilinear between the samples; a position without one says why and which tile.
+// quilo-tool dem DEMFOLDER LAT LON...: the height of each position from a folder of SRTM tiles
+// and elevation rasters, bilinear between the samples; a position without one says why and which
+// tile.
 #include "base/Number.h"
 #include "terrain/DemFolder.h"
 #include "tool/ToolCommand.h"
@@ -58,8 +59,8 @@ const tool::ToolCommandRegistrar registrar({
      "DEMFOLDER LAT LON...",
      "",
      "prints LAT LON HEIGHT for each position from the SRTM tiles (N46E007.hgt, plain or "
-     ".hgt.zip) in DEMFOLDER, bilinear between samples; where there is no height, LAT LON - "
-     "then missing or void and the tile's name",
+     ".hgt.zip) and the elevation rasters GDAL opens in DEMFOLDER, bilinear between samples; "
+     "where there is no height, LAT LON - then missing or void and the tile's name",
      {}},
     &RunDem,
 });

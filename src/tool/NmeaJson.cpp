@@ -92,6 +92,10 @@ void Fields(JsonLine& json, const gps::VtgRecord& vtg, bool) {
         .Field("mode", LetterText(vtg.mode));
 }
 
+void Fields(JsonLine& json, const gps::HeadingRecord& heading, bool) {
+    json.Field("heading", heading.headingTrue).Field("mode", LetterText(heading.mode));
+}
+
 void Fields(JsonLine& json, const gps::GstRecord& gst, bool) {
     Text(json, "time", TimeOfDay(gst.timeOfDayMs));
     json.Field("rms", gst.rms)

@@ -63,6 +63,13 @@ void TrackSet::SetColour(std::size_t index, std::uint32_t colour) {
     ++version_;
 }
 
+bool TrackSet::Edit(std::size_t index, const std::function<bool(LoadedTrack&)>& edit) {
+    if (index >= tracks_.size() || !edit(tracks_[index]))
+        return false;
+    ++version_;
+    return true;
+}
+
 void TrackSet::Clear() {
     tracks_.clear();
     ++version_;

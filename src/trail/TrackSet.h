@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ struct LoadedTrack {
     TrailStatistics statistics{};
     std::uint32_t colour = 0; // 0xRRGGBB
     bool shown = true;
+    // The file gave no heights and the DEM's stand in: kept here, never written to a file.
+    bool heightsFromDem = false;
+    std::vector<std::string> missingDemTiles{}; // the DEM's tiles the track lacks
 };
 
 // The open tracks in the order they were opened. Version() grows with every change, so that
@@ -50,6 +54,9 @@ public:
     void Remove(std::size_t index);
     void SetShown(std::size_t index, bool shown);
     void SetColour(std::size_t index, std::uint32_t colour);
+    // Runs edit on the track at index (out of range: nothing happens); a change when it returns
+    // true. Returns what edit did.
+    bool Edit(std::size_t index, const std::function<bool(LoadedTrack&)>& edit);
     void Clear();
 
     [[nodiscard]] const std::vector<LoadedTrack>& All() const { return tracks_; }

@@ -77,7 +77,7 @@ LiveOverlay LiveOverlayOf(const session::MapSession& session) {
     overlay.units = settings.units;
     overlay.arrivalNote = QString::fromStdString(live.ArrivalText(session.GpsFix()));
     overlay.nightAmount = settings.nightMode ? settings.nightAmount : 0;
-    overlay.courseUp = settings.courseUp;
+    overlay.courseUp = settings.Turns();
     if (const auto& circle = live.Alarm().Circle()) {
         overlay.alarmCentre = circle->centre;
         overlay.alarmRadiusM = circle->radiusM;

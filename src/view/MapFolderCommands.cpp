@@ -88,7 +88,9 @@ std::string MapFolderCommands::ShowingPath() const {
 
 void MapFolderCommands::OnGpsFollowed() {
     const map::Georeference& georef = view_.Session().Georeference();
-    if (view_.Loading().Active() || view_.MapDialogsOpen() || !georef.HasTransform())
+    // Without a folder there is nothing to switch to: no outline, no path looked up each fix.
+    if (!folder_.Index() || !folder_.SwitchMaps() || view_.Loading().Active() ||
+        view_.MapDialogsOpen() || !georef.HasTransform())
         return;
     const double w = view_.Geometry().ImageWidth();
     const double h = view_.Geometry().ImageHeight();

@@ -65,6 +65,7 @@ public:
 struct MapLoader::Job {
     QString path;
     MapLoadLimits limits;
+    int stretchPercent = 0;
     int viewWidth = 0; // the view the map opens in, decoded first where the file allows
     int viewHeight = 0;
     std::atomic<bool> cancelled{false};
@@ -176,6 +177,7 @@ void MapLoader::Start(const QString& path) {
     auto job = std::make_shared<Job>();
     job->path = path;
     job->limits = limits_;
+    job->stretchPercent = stretchPercent_;
     job->viewWidth = view_.width();
     job->viewHeight = view_.height();
     load_ = job;
@@ -195,6 +197,8 @@ void MapLoader::Start(const QString& path) {
             options.cacheFolder = map::PyramidCache::DefaultFolder();
             options.otherImages = &otherImages;
             options.tileImages = &tileImages;
+            options.stretchLowPercent = job->stretchPercent;
+            options.stretchHighPercent = 100 - job->stretchPercent;
             options.tileUserAgent = "QUILO/" + QCoreApplication::applicationVersion().toStdString();
             job->result = map::OpenMap(QFile::encodeName(job->path).toStdString(), options, events);
         },

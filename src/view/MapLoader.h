@@ -56,6 +56,9 @@ public:
     // Start and Wait.
     bool Load(const QString& path, QString* error = nullptr);
     void SetLimits(const MapLoadLimits& limits) { limits_ = limits; }
+    // Samples that are no bytes are stretched between the percent and 100 - percent
+    // percentiles of their values from the next load on; 0: between their own low and high.
+    void SetStretchPercent(int percent) { stretchPercent_ = percent; }
     // Worker threads still running, cancelled ones and commits included.
     [[nodiscard]] int Workers() const { return static_cast<int>(workers_.size()); }
 
@@ -87,6 +90,7 @@ private:
 
     MapView& view_;
     MapLoadLimits limits_;
+    int stretchPercent_ = 0;
     std::shared_ptr<Job> load_; // the load whose result is wanted
     bool stopped_ = false;
     std::vector<Worker> workers_;

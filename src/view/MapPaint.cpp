@@ -8,15 +8,20 @@
 #include "view/GridOverlay.h"
 #include "view/LiveOverlays.h"
 #include "view/PointPlaces.h"
+#include "view/ProfileMarker.h"
 #include "view/PyramidImage.h"
 #include "view/RulerLayer.h"
+#include "view/ShadeLayer.h"
 #include "view/SymbolCache.h"
 #include "view/SymbolPainter.h"
 #include "view/TrackLayer.h"
 #include "view/TrailLayer.h"
 #include "view/TurnedView.h"
 #include "view/ViewOverlays.h"
+#include "view/WorldLayer.h"
 
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTransform>
 
@@ -41,11 +46,19 @@ void PaintTrailLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offse
 
 using Layer = void (*)(QPainter&, const MapScene&, ViewPoint);
 
+// Draws nothing: it marks in the table where the layers a still frame keeps end.
+void KeptLayersEnd(QPainter& /*painter*/, const MapScene& /*scene*/, ViewPoint /*offset*/) {}
+
 // Before the night tint darkens it further.
 constexpr QRgb kNightGround = qRgb(96, 96, 96);
 
 void InfoLinesLayer(QPainter& painter, const MapScene& scene, ViewPoint /*offset*/) {
     DrawInfoLines(painter, scene);
+}
+
+void ShadingLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
+    if (scene.shading != nullptr)
+        scene.shading->Draw(painter, scene, offset);
 }
 
 void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -54,16 +67,19 @@ void GridLayer(QPainter& painter, const MapScene& scene, ViewPoint offset) {
 }
 
 // Bottom to top. The outlines of other maps lie under the info lines; the hint on an empty
-// view and the calibration marks, which are looked at for a while, over everything.
+// view and the calibration marks, which are looked at for a while, over everything. The
+// layers before KeptLayersEnd are kept as one picture while the view, the map and the session
+// stay as they are (MapView's kept frame): one drawn there must change with nothing else.
 constexpr auto kLayers = std::to_array<Layer>({
-    PaintMap,           GridLayer,        DrawMapPoints,
-    DrawTracks,         PaintTrailLayer,  DrawNightTint,
-    DrawAccuracyCircle, DrawGoToLine,     DrawGpsPosition,
-    DrawAlarmCircle,    DrawOffViewArrow, DrawSelection,
-    DrawScaleBar,       DrawColourLegend, DrawArrivalNote,
-    DrawMapOutlines,    DrawNorthArrow,   InfoLinesLayer,
-    DrawAlarmNotice,    DrawNoMapHint,    DrawCalibrationMarks,
-    DrawRuler,
+    PaintMap,         ShadingLayer,         GridLayer,
+    DrawMapPoints,    DrawTracks,           PaintTrailLayer,
+    DrawNightTint,    KeptLayersEnd,        DrawAccuracyCircle,
+    DrawGoToLine,     DrawGpsPosition,      DrawAlarmCircle,
+    DrawOffViewArrow, DrawSelection,        DrawScaleBar,
+    DrawColourLegend, DrawArrivalNote,      DrawMapOutlines,
+    DrawNorthArrow,   InfoLinesLayer,       DrawAlarmNotice,
+    DrawNoMapHint,    DrawCalibrationMarks, DrawRuler,
+    DrawProfileMark,
 });
 
 // Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
@@ -96,12 +112,45 @@ void FillFromCoarser(const map::TiledMap& map, int level, QRect rows, QImage& fr
     }
 }
 
+// The painter's image when map pixels can be written into it as they are: a 32-bit opaque
+// format, the frame's size in device pixels, drawn on without a transform or clip and not
+// shared with another QImage (writing would copy it away from the painter).
+QImage* DirectTarget(QPainter& painter, int width, int height) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
+        painter.deviceTransform().type() != QTransform::TxNone ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const bool opaqueFormat = image->format() == QImage::Format_RGB32 ||
+                              image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!opaqueFormat || image->width() != width || image->height() != height ||
+        !image->isDetached())
+        return nullptr;
+    return image;
+}
+
 } // namespace
 
 void PaintScene(QPainter& painter, const MapScene& scene) {
+    PaintKeptLayers(painter, scene);
+    PaintLiveLayers(painter, scene);
+}
+
+void PaintKeptLayers(QPainter& painter, const MapScene& scene) {
     const ViewPoint offset = scene.geometry.PaintOffset();
-    for (const Layer layer : kLayers)
+    for (const Layer layer : kLayers) {
+        if (layer == KeptLayersEnd)
+            return;
         layer(painter, scene, offset);
+    }
+}
+
+void PaintLiveLayers(QPainter& painter, const MapScene& scene) {
+    const ViewPoint offset = scene.geometry.PaintOffset();
+    const auto* end = std::find(kLayers.begin(), kLayers.end(), &KeptLayersEnd);
+    for (const auto* layer = end; layer != kLayers.end(); ++layer)
+        (*layer)(painter, scene, offset);
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -131,6 +180,9 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
     // enlarged 8 times shows its pixels, not a blur.
     const int level = map.LevelForZoom(g.Zoom());
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // With a world map under the scan, what lies beyond the scan is left for it to fill.
+    const bool underlay = scene.world != nullptr && scene.georeference.HasTransform();
+    const map::MapPixel scanGround = underlay ? kNoScan : ground.rgb();
     const int width = static_cast<int>(std::ceil(g.ClientWidth() * ratio));
     const int height = static_cast<int>(std::ceil(g.ClientHeight() * ratio));
     // A pixel whose centre lies beyond the zoomed image's last whole pixel is margin.
@@ -153,7 +205,7 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         return SampleLevel(map, index,
                            samples(index, width, offset.x, map.Width(), l.originX, l.width),
                            samples(index, height, offset.y, map.Height(), l.originY, l.height), top,
-                           bottom, out, ground.rgb());
+                           bottom, out, scanGround);
     };
     // Only the rows the clip lets through (a repaint of an info line's band, say), in the
     // frame's device pixels. Not through the device transform: on a window it also holds where
@@ -165,12 +217,24 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
                     .toAlignedRect();
     if (rows.isEmpty())
         return;
+    // Straight into an image of the frame's size that takes the pixels as they are (the kept
+    // frame): a second buffer would cost another pass over the whole frame.
+    const auto fill = [&](QImage& out) {
+        if (!sample(level, rows.top(), rows.bottom() + 1, out))
+            FillFromCoarser(map, level, rows, out, scanGround, sample);
+        if (underlay)
+            PaintWorldUnder(out, rows, *scene.world, scene.georeference, g, offset, ratio,
+                            ground.rgb());
+    };
+    if (QImage* device = DirectTarget(painter, width, height)) {
+        fill(*device);
+        return;
+    }
     // One frame's buffer, kept for the next: the paint runs on the window's thread only.
     static QImage frame;
     if (frame.width() != width || frame.height() != height)
         frame = QImage(width, height, QImage::Format_RGB32);
-    if (!sample(level, rows.top(), rows.bottom() + 1, frame))
-        FillFromCoarser(map, level, rows, frame, ground.rgb(), sample);
+    fill(frame);
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, rows.top() / ratio), frame,

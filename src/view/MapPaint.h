@@ -16,6 +16,10 @@ namespace view {
 // GPS marker, the selection crosshair and the info lines, in this order. Expects a painter on a
 // surface of the client size with antialiasing off.
 void PaintScene(QPainter& painter, const MapScene& scene);
+// The two parts of it: the layers from the map to the trail and the night tint, which a still
+// frame keeps, and those over them (the GPS marker, the overlays, the info lines).
+void PaintKeptLayers(QPainter& painter, const MapScene& scene);
+void PaintLiveLayers(QPainter& painter, const MapScene& scene);
 
 // The layers, each drawing with the offset the frame uses (the drag offset while dragging).
 // Every pixel of the client area: each shows the pixel of the map (of the level for the zoom)

@@ -27,10 +27,12 @@ namespace view {
 
 class GridOverlay;
 class PointPlaces;
+class ShadeLayer;
 class SymbolCache;
 class TrailLayer;
 class TrailPens;
 struct LiveOverlay;
+struct WorldUnderlay;
 
 // One of the two text lines laid over the top (status, "GPS:") and bottom (cursor, "Sel:")
 // edges of the view.
@@ -79,6 +81,12 @@ struct MapScene {
     // The ruler's points (latitude in y) and what it measures; none while it is off.
     const std::vector<MapPos>* ruler = nullptr;
     QString rulerText;
+    // The world map laid under and around the map; none for none.
+    const WorldUnderlay* world = nullptr;
+    // The hill or slope shading laid over the map; none to lay none.
+    ShadeLayer* shading = nullptr;
+    // Where the profile's cursor is (latitude in y); none without one.
+    std::optional<MapPos> profileMarker;
 };
 
 // A geographic position to a view pixel through the georeference and the geometry; empty while

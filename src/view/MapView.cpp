@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace view {
 
@@ -23,6 +24,10 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
     setFocusPolicy(Qt::StrongFocus);
     geometry_.SetClientSize(width(), height());
     CreatePointerHandling();
+    connect(&shadeLayer_, &ShadeLayer::Ready, this, [this] {
+        kept_.Forget(); // the shading lies under the kept layers' top
+        update();
+    });
     // Two fingers pinch; touches not taken as a gesture come on as mouse events.
     setAttribute(Qt::WA_AcceptTouchEvents);
     grabGesture(Qt::PinchGesture);
@@ -31,6 +36,7 @@ MapView::MapView(const SettingsStore& store, QWidget* parent) : QWidget(parent),
 void MapView::SetSession(session::MapSession session) {
     session_ = std::move(session);
     session_.SetImageSize(Map().Width(), Map().Height());
+    kept_.Forget();
     update();
 }
 
@@ -45,6 +51,7 @@ void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
     if (map_)
         map_->OnArrival({});
     map_ = std::move(map);
+    kept_.Forget();
     geometry_.SetImageSize(Map().Width(), Map().Height());
     if (Map().OnDemand())
         geometry_.SetTiledZoomRange(Map().LevelCount());
@@ -52,7 +59,12 @@ void MapView::SetShownMap(std::shared_ptr<map::TiledMap> map) {
     if (map_)
         map_->OnArrival([this] {
             QMetaObject::invokeMethod(
-                this, [this] { update(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    kept_.Forget();
+                    update();
+                },
+                Qt::QueuedConnection);
         });
 }
 
@@ -60,7 +72,16 @@ void MapView::WaitForTilesInView() {
     if (!map_ || loading_.HoldsView())
         return;
     map_->Want(TilesInView(*map_, geometry_));
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        world_.tiles->WaitForWanted();
+    }
     map_->WaitForWanted();
+    const LiveOverlay live = LiveOverlayOf(session_);
+    if (const MapScene scene = SceneOf(geometry_, Map(), &live); scene.shading != nullptr)
+        shadeLayer_.WaitForView(scene);
+    // Their arrival is told through the event loop, which may not run before the frame is drawn.
+    kept_.Forget();
 }
 
 void MapView::Tell(const session::Notice& notice) {
@@ -98,6 +119,7 @@ void MapView::SetZoom(double zoom) {
 void MapView::SetOverlays(OverlayChoice overlays) {
     overlays_ = std::move(overlays);
     gridOverlay_.SetColour(overlays_.gridColour);
+    kept_.Forget();
     update();
 }
 
@@ -119,7 +141,11 @@ void MapView::CentreOnGps() {
 }
 
 void MapView::PlaceGps(const MapPos& image) {
-    MoveMap([&image](ViewGeometry& g) { return g.PlaceAt(image, MarkerAnchor(g)); });
+    // A fix that leaves the marker where it was leaves the view as it is: nothing to repaint.
+    MoveMap([&image](ViewGeometry& g) {
+        const ViewPoint before = g.ScrollOffset();
+        return g.PlaceAt(image, MarkerAnchor(g)) && !(g.ScrollOffset() == before);
+    });
 }
 
 void MapView::GoToMapCentre() {
@@ -166,10 +192,18 @@ void MapView::Change(const std::function<session::Changes(session::MapSession&)>
 
 void MapView::Refresh(session::Changes changes) {
     using session::Changed;
+    // The kept layers show none of these; any other change, or an edit that does not say what
+    // it changed (a setting), may show in them.
+    constexpr session::Changes kOverKept =
+        Changed::StatusLine | Changed::CursorLine | Changed::Details;
+    if (!changes.Any() || (changes | kOverKept) != kOverKept)
+        kept_.Forget();
     if (TurnToCourse())
         update();
     if (changes.Has(Changed::Details))
         emit DetailsChanged();
+    if (changes.Has(Changed::Trail))
+        emit TrailChanged();
     if (changes.Has(Changed::Map) || changes.Has(Changed::Trail) || changes.Has(Changed::Points) ||
         changes.Has(Changed::Marker) || changes.Has(Changed::Calibration)) {
         update();
@@ -186,6 +220,8 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                           const LiveOverlay* live) {
     const session::ShowFlags& flags = session_.Flags();
     const bool overlays = live != nullptr;
+    if (overlays_.shading)
+        shadeLayer_.Use(session_.Dem(), *overlays_.shading);
     std::vector<MapPos> calibrationMarks;
     if (overlays && overlays_.calibrationMarks > 0)
         for (const map::CalibrationPoint& point : session_.Document().Grid().points)
@@ -227,6 +263,8 @@ MapScene MapView::SceneOf(const ViewGeometry& geometry, const map::TiledMap& map
                                *overlays_.ruler, session_.Document().Calibration().GetMagVar(),
                                session_.Live().Settings().units))
                          : QString(),
+        .shading = overlays && overlays_.shading && session_.Dem() ? &shadeLayer_ : nullptr,
+        .profileMarker = overlays ? overlays_.profileMarker : std::nullopt,
     };
 }
 
@@ -249,7 +287,23 @@ void MapView::PaintFrame(QPainter& painter) {
     const LiveOverlay live = LiveOverlayOf(session_);
     if (map_)
         map_->Want(TilesInView(*map_, geometry_));
-    PaintScene(painter, SceneOf(geometry_, Map(), &live));
+    MapScene scene = SceneOf(geometry_, Map(), &live);
+    if (HasWorldMap() && CanLayWorldUnder()) {
+        world_.tiles->Want(WorldTilesInView(world_, session_.Georeference(), geometry_));
+        scene.world = &world_;
+    }
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    kept_.Draw(painter, {geometry_, ratio, map_.get(), live.nightAmount},
+               [&scene](QPainter& kept) { PaintKeptLayers(kept, scene); });
+    PaintLiveLayers(painter, scene);
+}
+
+void MapView::PaintFrameAfresh(QPainter& painter) {
+    KeptFrame kept = std::exchange(kept_, KeptFrame());
+    TrailLayer trail = std::exchange(trailLayer_, TrailLayer());
+    PaintFrame(painter);
+    kept_ = std::move(kept);
+    trailLayer_ = std::move(trail);
 }
 
 bool MapView::ShowsNoMapHint() const {
@@ -283,7 +337,7 @@ bool MapView::TurnToCourse() {
 }
 
 bool MapView::OnNorthArrow(ViewPoint at) const {
-    return (session_.Live().Settings().courseUp || geometry_.Turned()) &&
+    return (session_.Live().Settings().Turns() || geometry_.Turned()) &&
            NorthArrowRect(geometry_.ClientWidth(), geometry_.ClientHeight())
                .contains(QPoint(at.x, at.y));
 }

@@ -7,6 +7,7 @@
 #include "session/Changes.h"
 #include "session/MapSession.h"
 #include "view/GridOverlay.h"
+#include "view/KeptFrame.h"
 #include "view/LoadingMode.h"
 #include "view/MapPaint.h"
 #include "view/PointPlaces.h"
@@ -18,6 +19,7 @@
 #include "view/TrailLayer.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOverlays.h"
+#include "view/WorldLayer.h"
 
 #include <QEvent>
 #include <QImage>
@@ -100,8 +102,26 @@ public:
     // tiles in view; those not there yet are drawn from a coarser level meanwhile, and the view
     // repaints as they arrive.
     void PaintFrame(QPainter& painter);
-    // Blocks until every tile in view has arrived (a screenshot shows them all).
+    // The same as a first paint would draw it, with nothing kept from the frames before (tests
+    // compare the window with it); what was kept stays for the next paint.
+    void PaintFrameAfresh(QPainter& painter);
+    // Blocks until every tile in view has arrived, and the shading in view is computed (a
+    // screenshot shows them all).
     void WaitForTilesInView();
+    // A tile source's world (maxZoom its level 0's tile zoom) drawn under and around the map,
+    // with its attribution; null tiles for none. The map keeps its calibration.
+    void SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom, const QString& attribution);
+    [[nodiscard]] bool HasWorldMap() const { return world_.tiles != nullptr; }
+    // Opens the tile source at path (a definition file or a URL template) off the window's
+    // thread and lays it under the map; done is told "" or why it did not open. wait: on this
+    // thread, done told before the return (a screenshot waits for it).
+    void OpenWorldMap(const QString& path, bool wait, std::function<void(const QString&)> done);
+    // Whether a world map can lie under the map showing: one placed on the earth that is no
+    // tile source itself.
+    [[nodiscard]] bool CanLayWorldUnder() const;
+    // How much the map covers the world under it, 0..1.
+    void SetScanOpacity(double opacity);
+    [[nodiscard]] double ScanOpacity() const { return world_.scanOpacity; }
 
     // --- What the frame sets -------------------------------------------------------------
     // Selects an image pixel, as a tap does, and writes it on the cursor line.
@@ -149,6 +169,8 @@ public:
     // The image of the map showing when a world file places it but no .prj names its grid;
     // empty otherwise.
     [[nodiscard]] const QString& ImageNeedingGrid() const { return imageNeedingGrid_; }
+    // The maps of the file showing when it holds several and none was chosen; empty otherwise.
+    [[nodiscard]] const std::vector<map::MapChoice>& MapsInFile() const { return mapsInFile_; }
 
 signals:
     // The zoom changed by the wheel or a pinch (not by SetZoom).
@@ -166,6 +188,8 @@ signals:
     void NorthArrowTapped();
     // A tap at view pixel at, after it selected there.
     void Tapped(QPoint at);
+    // The trail or the tracks changed (a fix recorded, a track opened, hidden or removed).
+    void TrailChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -219,12 +243,15 @@ private:
     QLabel* attribution_ = nullptr; // made for the first map that asks for one
     QString attributionText_;
     QString imageNeedingGrid_;
+    std::vector<map::MapChoice> mapsInFile_;
     TrailPens trailPens_;
     SymbolCache symbols_;
     TrailLayer trailLayer_;
+    KeptFrame kept_;
     PointPlaces pointPlaces_;
     TrackLayer trackLayer_;
     GridOverlay gridOverlay_;
+    ShadeLayer shadeLayer_;
     OverlayChoice overlays_;
     // The trail colour and size trailPens_ were built for; the ramp is built at the first
     // paint and again when the settings change.
@@ -247,6 +274,8 @@ private:
     double handTurn_ = 0.0;
     int mapDialogs_ = 0; // open MapDialogOpen
     LoadingMode loading_;
+    WorldUnderlay world_;
+    QString worldAttribution_;
 };
 
 } // namespace view

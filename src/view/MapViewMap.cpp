@@ -42,6 +42,7 @@ bool MapView::ShowMap(const QString& path, map::OpenedMap opened, QString* error
     imageNeedingGrid_ = map::AsksForGrid(opened.source)
                             ? QFile::decodeName(opened.source.imagePath.c_str())
                             : QString();
+    mapsInFile_ = opened.source.maps;
     // Told once the new map shows under its own name: a box over the old map and a full
     // progress bar reads as if the old map had no calibration.
     const std::vector<session::Notice> told = session_.OpenMap(path.toStdString(), opened).notices;
@@ -63,12 +64,14 @@ void MapView::ReplaceMapPixels(const map::MapPixel* shown, std::shared_ptr<map::
         if (shown_)
             shown_ = shown_->WithTiles(kept);
         map_ = std::move(kept);
+        kept_.Forget();
         update();
     }
 }
 
 void MapView::ChangeLoading(const std::function<void(LoadingMode&)>& step) {
     step(loading_);
+    kept_.Forget();
     update();
 }
 

@@ -133,6 +133,10 @@ bool MapView::event(QEvent* event) {
             QToolTip::hideText();
         return true;
     }
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+        kept_.Forget();
+        break;
     case QEvent::NativeGesture:
         if (static_cast<QNativeGestureEvent*>(event)->gestureType() == Qt::ZoomNativeGesture) {
             OnNativeZoom(static_cast<QNativeGestureEvent*>(event));

@@ -3,9 +3,15 @@
 #include "view/InfoLines.h"
 #include "view/MapView.h"
 
+#include "map/OpenMap.h"
 #include "map/tiles/TileSourceMap.h"
+#include "view/PyramidImage.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,6 +34,15 @@ std::optional<double> LevelZeroTileZoom(const session::MapSession& session,
         return std::nullopt;
     return std::log2(360.0 / degrees);
 }
+
+// A tile source opens without pictures or progress to tell.
+class QuietEvents final : public map::OpenMapEvents {
+public:
+    bool Progress(double) override { return true; }
+    bool Cancelled() override { return false; }
+    void EarlyPicture(map::MapPyramid) override {}
+    void RowsStored(map::MapPyramid, int, int) override {}
+};
 
 } // namespace
 
@@ -64,6 +79,80 @@ std::optional<MapAreaBox> MapView::AreaInView() const {
     return box;
 }
 
+void MapView::SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom,
+                          const QString& attribution) {
+    if (world_.tiles)
+        world_.tiles->OnArrival({});
+    world_.tiles = std::move(tiles);
+    world_.maxZoom = maxZoom;
+    worldAttribution_ = world_.tiles ? attribution : QString();
+    // Told on the thread that fetches: the repaint asks again and shows them.
+    if (world_.tiles)
+        world_.tiles->OnArrival([this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    kept_.Forget();
+                    update();
+                },
+                Qt::QueuedConnection);
+        });
+    kept_.Forget();
+    ShowAttribution(attributionText_);
+    update();
+}
+
+void MapView::OpenWorldMap(const QString& path, bool wait,
+                           std::function<void(const QString&)> done) {
+    struct Opened {
+        map::OpenedMap map;
+    };
+    auto opened = std::make_shared<Opened>();
+    const std::string file = QFile::encodeName(path).toStdString();
+    const std::string agent = "QUILO/" + QCoreApplication::applicationVersion().toStdString();
+    auto open = [opened, file, agent] {
+        // Stateless, and used by the source for as long as it shows.
+        static const QtTileDecoder tileImages;
+        map::OpenMapOptions options;
+        options.tileImages = &tileImages;
+        options.tileUserAgent = agent;
+        QuietEvents events;
+        opened->map = map::OpenMap(file, options, events);
+    };
+    auto show = [this, opened, done = std::move(done)] {
+        map::OpenedMap& m = opened->map;
+        if (!m.tiles) {
+            done(QString::fromStdString(m.error.empty() ? "not a tile source" : m.error));
+            return;
+        }
+        // Level 0 is the whole world at the source's finest zoom.
+        const int maxZoom = static_cast<int>(
+            std::lround(std::log2(m.tiles->Width() / double{map::TiledMap::kTileSize})));
+        SetWorldMap(std::move(m.tiles), maxZoom, QString::fromStdString(m.source.attribution));
+        done(QString());
+    };
+    if (wait) {
+        open();
+        show();
+        return;
+    }
+    QThread* thread = QThread::create(std::move(open));
+    connect(thread, &QThread::finished, this, std::move(show));
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+bool MapView::CanLayWorldUnder() const {
+    return !Map().Empty() && session_.Georeference().HasTransform() &&
+           !map::IsTileSourcePath(mapImagePath_.toStdString());
+}
+
+void MapView::SetScanOpacity(double opacity) {
+    world_.scanOpacity = std::clamp(opacity, 0.0, 1.0);
+    kept_.Forget();
+    update();
+}
+
 void MapView::ShowAttribution(const QString& attribution) {
     attributionText_ = attribution;
     if (attribution_ == nullptr) {
@@ -84,6 +173,9 @@ void MapView::PlaceAttribution() {
     if (attribution_ == nullptr)
         return;
     QString text = attributionText_;
+    if (!worldAttribution_.isEmpty() && !text.contains(worldAttribution_))
+        text =
+            text.isEmpty() ? worldAttribution_ : text + QStringLiteral(" | ") + worldAttribution_;
     if (!text.isEmpty()) {
         const std::string problem = map::SharedTileState()->Problem();
         if (map::SharedTileState()->offline)

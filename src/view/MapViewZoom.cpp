@@ -58,7 +58,7 @@ void MapView::OnPinch(QGestureEvent* event) {
     // Turning with two fingers only when unlocked, and never against course-up's own turn.
     const session::LiveSettings& live = session_.Live().Settings();
     const double turn = pinch->rotationAngle() - pinch->lastRotationAngle();
-    if (live.touchTurn && !live.courseUp && std::isfinite(turn) && turn != 0.0)
+    if (live.touchTurn && !live.Turns() && std::isfinite(turn) && turn != 0.0)
         SetHandTurn(handTurn_ + turn);
 }
 

@@ -1,5 +1,6 @@
 #include "view/TrackLoader.h"
 
+#include "terrain/TrackHeights.h"
 #include "view/MapView.h"
 
 #include <QFile>
@@ -30,7 +31,7 @@ void TrackLoader::Open(const QStringList& paths, bool quiet) {
                                         [&name](const Job& job) { return job.path == name; });
         if (queued || view_.Session().Tracks().Holds(name))
             continue;
-        queue_.push_back({std::move(name), quiet});
+        queue_.push_back({std::move(name), quiet, view_.Session().Dem()});
         ++pending_;
     }
     if (running_ || queue_.empty())
@@ -56,6 +57,10 @@ void TrackLoader::Run() {
             queue_.pop_front();
         }
         session::TrackFileRead read = session::ReadTrackFile(job.path);
+        // Here rather than on the window's thread: a long track asks the DEM many times.
+        if (job.dem)
+            for (trail::LoadedTrack& track : read.tracks)
+                terrain::GiveHeights(*job.dem, track);
         // Queued to the window's thread; dropped with this object if it goes first (its
         // destructor joins this thread before the object is gone).
         QMetaObject::invokeMethod(
@@ -69,9 +74,10 @@ void TrackLoader::Deliver(const Job& job, session::TrackFileRead read) {
         errors_ << QString::fromStdString(read.error);
     if (!read.tracks.empty() && !view_.Session().Tracks().Holds(job.path)) {
         view_.Change([&read](session::MapSession& session) {
+            session::Changes changes;
             for (trail::LoadedTrack& track : read.tracks)
-                session.Tracks().Add(std::move(track));
-            return session::Changes(session::Changed::Trail);
+                changes |= session.AddTrack(std::move(track));
+            return changes;
         });
         emit TracksChanged();
     }

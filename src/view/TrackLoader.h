@@ -8,9 +8,14 @@
 
 #include <atomic>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+
+namespace terrain {
+class DemFolder;
+}
 
 namespace view {
 
@@ -45,6 +50,7 @@ private:
     struct Job {
         std::string path;
         bool quiet = false;
+        std::shared_ptr<terrain::DemFolder> dem; // the heights given to tracks without them
     };
     void Run();
     void Deliver(const Job& job, session::TrackFileRead read);

@@ -57,6 +57,14 @@ bool ClipSegment(QRectF rect, QPointF& a, QPointF& b) {
 // are blended, and most of a view has none.
 constexpr int kBlock = 32;
 
+// How far the view scrolls, across or down, before the trail is drawn again: the area drawn
+// is this much wider and higher than the view.
+constexpr int kScrollStep = 256;
+
+int FloorToStep(int value) {
+    return static_cast<int>(std::floor(value / static_cast<double>(kScrollStep))) * kScrollStep;
+}
+
 } // namespace
 
 void TrailLayer::Shapes::Clear() {
@@ -173,18 +181,20 @@ void TrailLayer::ColourByValue(const MapScene& scene) {
     }
 }
 
-void TrailLayer::Collect(const MapScene& scene) {
+void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
     Shapes& shapes = shapes_;
     shapes.Clear();
     const ViewGeometry& g = scene.geometry;
-    const ViewPoint offset = g.ScrollOffset();
+    const ViewPoint offset = key.anchor;
+    const auto inArea = [&key](ViewPoint s) {
+        return s.x >= 0 && s.x < key.areaWidth && s.y >= 0 && s.y < key.areaHeight;
+    };
     const int t = ClampSizeValue(scene.settings.trailSize);
     const bool lines = scene.settings.trailStyle == 1;
     shapes.valueWidth = TrailPenWidth(scene.settings.trailSize);
     // Beyond this rectangle nothing of a line or its round end shows.
     const double margin = 2.0 * t + 2.0;
-    const QRectF clip(-margin, -margin, g.ClientWidth() + 2 * margin,
-                      g.ClientHeight() + 2 * margin);
+    const QRectF clip(-margin, -margin, key.areaWidth + 2 * margin, key.areaHeight + 2 * margin);
 
     // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
     // level instead of per segment. The level only grows along the trail, so newer samples
@@ -212,10 +222,10 @@ void TrailLayer::Collect(const MapScene& scene) {
                 continue; // within 3 pixels of the last drawn vertex
         }
         if (!lines) {
-            if (g.InClient(s) && sample.colour)
+            if (inArea(s) && sample.colour)
                 shapes.valueDots[*sample.colour].push_back(
                     QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
-            else if (g.InClient(s))
+            else if (inArea(s))
                 shapes.dots[index].push_back(QRect(s.x - 2 * t, s.y - 2 * t, 4 * t, 4 * t));
             continue;
         }
@@ -343,21 +353,23 @@ void TrailLayer::FindFilledBlocks() {
     }
 }
 
-void TrailLayer::Blend(QPainter& painter) const {
+void TrailLayer::Blend(QPainter& painter, ViewPoint shift) const {
     if (image_.devicePixelRatio() != 1.0) {
-        // Runs of device pixels need not fall on whole view pixels.
+        // Runs of device pixels need not fall on whole view pixels (and the area is the view).
         painter.drawImage(QPointF(0, 0), image_);
         return;
     }
+    const QRect view(QPoint(shift.x, shift.y), QSize(shapesKey_.width, shapesKey_.height));
     for (const QRect& run : filled_)
-        painter.drawImage(run.topLeft(), image_, run);
+        if (const QRect shown = run & view; !shown.isEmpty())
+            painter.drawImage(shown.topLeft() - view.topLeft(), image_, shown);
 }
 
 bool TrailLayer::BuildLayer() {
     // In device pixels, so that a high-density screen gets the same pixels as drawing straight
     // onto it.
-    const QSize size(qCeil(shapesKey_.width * shapesKey_.pixelRatio),
-                     qCeil(shapesKey_.height * shapesKey_.pixelRatio));
+    const QSize size(qCeil(shapesKey_.areaWidth * shapesKey_.pixelRatio),
+                     qCeil(shapesKey_.areaHeight * shapesKey_.pixelRatio));
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     if (image_.isNull())
@@ -387,35 +399,53 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
         return;
     }
     const ViewGeometry& g = scene.geometry;
-    const FrameKey key{g.ScrollOffset(),
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const ViewPoint offset = g.ScrollOffset();
+    // A turned view rounds each point after the turn, and device pixels of a fractional ratio
+    // do not fall on whole view pixels: there the area is the view itself.
+    const bool shifts = !g.Turned() && ratio == 1.0;
+    const ViewPoint anchor =
+        shifts ? ViewPoint{FloorToStep(offset.x), FloorToStep(offset.y)} : offset;
+    const int extra = shifts ? kScrollStep : 0;
+    const FrameKey key{anchor,
+                       g.ClientWidth() + extra,
+                       g.ClientHeight() + extra,
                        g.Zoom(),
                        g.ClientWidth(),
                        g.ClientHeight(),
                        scene.settings.trailSize,
                        scene.settings.trailStyle,
-                       painter.device() ? painter.device()->devicePixelRatio() : 1.0,
+                       ratio,
                        g.Rotation()};
+    const ViewPoint shift{offset.x - anchor.x, offset.y - anchor.y};
     const bool placedAgain = Place(scene);
     if (placedAgain || state_ == State::None || key != shapesKey_ ||
         !PensUnchanged(scene.trailPens)) {
-        Collect(scene);
+        Collect(scene, key);
         shapesKey_ = key;
         pens_ = scene.trailPens;
         // Straight onto the frame: a frame unlike the last is mostly followed by another
-        // change (a drag, the GPS moving the view), and the layer would only add its own cost.
+        // change (a zoom, a new sample), and the layer would only add its own cost.
         state_ = State::Shapes;
-        Render(painter, shapes_, pens_);
+        RenderShifted(painter, shift);
         return;
     }
     if (state_ == State::Shapes) {
         if (!BuildLayer()) {
             // Without the memory for the layer the trail goes straight onto the frame.
-            Render(painter, shapes_, pens_);
+            RenderShifted(painter, shift);
             return;
         }
         state_ = State::Layer;
     }
-    Blend(painter);
+    Blend(painter, shift);
+}
+
+void TrailLayer::RenderShifted(QPainter& painter, ViewPoint shift) const {
+    painter.save();
+    painter.translate(-shift.x, -shift.y);
+    Render(painter, shapes_, pens_);
+    painter.restore();
 }
 
 } // namespace view

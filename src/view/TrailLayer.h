@@ -27,7 +27,11 @@ struct MapScene;
 // The trail's lines and dots. Once a frame draws the trail exactly as the last one did, they
 // are drawn into an image of their own that is kept, and later such frames blend the image
 // instead of drawing thousands of lines again: repaints that leave the trail alone (the info
-// lines, the GPS marker, the selection) come far more often than changes to it.
+// lines, the GPS marker, the selection) come far more often than changes to it. On a view
+// that is not turned the trail is drawn for a larger area than the view, anchored at scroll
+// offsets that are whole steps, so that a scroll (the view following the GPS) shifts the image
+// instead of drawing the trail again until the view leaves it; a first paint draws the same
+// area, so every frame shows what it would.
 class TrailLayer {
 public:
     // Draws the trail of scene with the scroll offset, as DrawTrail describes.
@@ -60,7 +64,9 @@ private:
     // Everything besides the placed samples and the pens that decides the shapes and their
     // pixels.
     struct FrameKey {
-        ViewPoint offset;
+        ViewPoint anchor; // the scroll offset of the area's top-left corner
+        int areaWidth = 0;
+        int areaHeight = 0;
         double zoom = 0.0;
         int width = 0;
         int height = 0;
@@ -77,16 +83,19 @@ private:
     // How many of samples_, from the newest back, begin walk (the trail now): those keep their
     // pixels.
     [[nodiscard]] std::size_t KeptSamples(const std::vector<MapPos>& walk) const;
-    void Collect(const MapScene& scene);
+    void Collect(const MapScene& scene, const FrameKey& key);
     // The colour of each sample by the value of the recent point it was recorded from.
     void ColourByValue(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);
+    // Renders shapes_ straight onto the frame of a view scrolled shift past the area's anchor.
+    void RenderShifted(QPainter& painter, ViewPoint shift) const;
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
     // Draws shapes_ into image_; false when its memory cannot be had.
     bool BuildLayer();
     // Notes which blocks of image_ hold any pixel, so that a frame blends only those.
     void FindFilledBlocks();
-    void Blend(QPainter& painter) const;
+    // shift: the scroll offset less the area's anchor.
+    void Blend(QPainter& painter, ViewPoint shift) const;
 
     // Converting thousands of positions would be most of a frame's work; the results stay
     // while what they were computed from does.

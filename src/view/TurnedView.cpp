@@ -89,7 +89,7 @@ void DrawNorthArrow(QPainter& painter, const MapScene& scene, ViewPoint /*offset
 }
 
 double UpRotation(const session::MapSession& session, double handTurn) {
-    if (!session.Live().Settings().courseUp)
+    if (!session.Live().Settings().Turns())
         return handTurn;
     const std::optional<double> course = session.Live().UpCourse();
     const gps::GpsFix& fix = session.GpsFix();

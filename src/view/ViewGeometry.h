@@ -145,6 +145,9 @@ public:
     void DragTo(ViewPoint press, ViewPoint current);
     bool Release(ViewPoint press, ViewPoint release);
 
+    // The same view in every respect (kept pictures compare it).
+    friend bool operator==(const ViewGeometry&, const ViewGeometry&) = default;
+
 private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;

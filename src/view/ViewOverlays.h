@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/MapScene.h"
+#include "view/ShadeLayer.h"
 
 #include <optional>
 #include <vector>
@@ -17,6 +18,8 @@ struct OverlayChoice {
     std::vector<std::vector<MapPos>> outlines{}; // the edges of other maps, WGS 84 corners
     ValueColouring colouring{};                  // of the tracks and the trail (View > Colour By)
     std::optional<std::vector<MapPos>> ruler{};  // its points while View > Ruler is on
+    std::optional<ShadeChoice> shading{};        // View > Hill Shading or Slope Shading
+    std::optional<MapPos> profileMarker{};       // the profile's cursor on its track
 };
 
 // The layers the view lays over the scene for a while, each drawing with the frame's offset:

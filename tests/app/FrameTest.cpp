@@ -3,9 +3,11 @@
 #include "app/Commands.h"
 #include "app/GpsApp.h"
 #include "app/MenuTree.h"
+#include "app/ProfileDock.h"
 #include "app/TrackCommands.h"
 #include "app/TracksDock.h"
 #include "demo/DemoMap.h"
+#include "gps/DemoTown.h"
 #include "map/formats/MapFormats.h"
 #include "platform/SettingsStore.h"
 #include "support/NmeaDrive.h"
@@ -13,6 +15,7 @@
 #include "trail/Journal.h"
 #include "trail/TrackColouring.h"
 #include "trail/TrackSet.h"
+#include "view/ProfilePlot.h"
 #include "view/TrackLoader.h"
 
 #include <QAction>
@@ -36,6 +39,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -120,6 +124,13 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Colour By/Slope",
         "View/Colour By/Time",
         "View/Colour Limits...",
+        "View/Hill Shading",
+        "View/Slope Shading",
+        "View/Shading Opacity/25%",
+        "View/Shading Opacity/50%",
+        "View/Shading Opacity/75%",
+        "View/Shading Opacity/100%",
+        "View/Profile",
         "View/",
         "View/Zoom/Zoom In",
         "View/Zoom/Zoom Out",
@@ -164,8 +175,13 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "View/Units/Imperial",
         "View/Units/Nautical",
         "View/World Map",
+        "View/Scan Opacity/100%",
+        "View/Scan Opacity/75%",
+        "View/Scan Opacity/50%",
+        "View/Scan Opacity/25%",
         "View/",
         "View/Course Up",
+        "View/Heading Up",
         "View/Course Smoothing/2 s",
         "View/Course Smoothing/5 s",
         "View/Course Smoothing/10 s",
@@ -178,6 +194,12 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "Map/Check Position...",
         "Map/Edit Points...",
         "Map/Settings...",
+        "Map/Thin Plate Spline",
+        "Map/Stretch/Lowest to Highest",
+        "Map/Stretch/1% to 99%",
+        "Map/Stretch/2% to 98%",
+        "Map/Stretch/5% to 95%",
+        "Map/DEM Folder...",
         "GPS/Connect",
         "GPS/Track",
         "GPS/Store Position...",
@@ -210,13 +232,14 @@ TEST_F(FrameFixture, MenusHoldEveryItemInOrderWithItsText) {
         "Help/About...",
     };
     EXPECT_EQ(seen, expected);
-    // Toolbar: three buttons, a separator, four toggles, course-up and night mode.
+    // Toolbar: three buttons, a separator, four toggles, course-up, night mode and heading-up.
     const QList<QAction*> buttons = f.ToolBar()->actions();
-    ASSERT_EQ(buttons.size(), 10);
+    ASSERT_EQ(buttons.size(), 11);
     EXPECT_TRUE(buttons[3]->isSeparator());
     EXPECT_EQ(buttons[0], f.Action(kCmdZoomIn));
     EXPECT_EQ(buttons[7], f.Action(kCmdButtonLabels));
     EXPECT_EQ(buttons[9], f.Action(kCmdNightMode));
+    EXPECT_EQ(buttons[10], f.Action(kCmdHeadingUp));
     for (QAction* b : buttons)
         EXPECT_TRUE(b->isSeparator() || !b->icon().isNull());
     EXPECT_EQ(f.Action(kCmdAppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -437,10 +460,52 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
     view::MapView& v = f.View();
     const QPoint at = v.mapTo(&f, QPoint(0, 0));
     ASSERT_GT(at.y(), 0) << "the view lies below the menu bar";
+    // Fixes walking east from the map's middle, 30 pixels apart; course-up turns the map.
+    int walked = 0;
+    const auto walk = [&](int fixes, bool courseUp = false) {
+        const std::size_t samples = v.Session().Recording().Trail().Count();
+        v.Change([&](session::MapSession& s) {
+            session::Changes changes;
+            if (!s.GpsConnected())
+                changes |= s.Connect(gps::GpsOpening{true, "", ""}).changes;
+            session::LiveSettings live = s.Live().Settings();
+            live.courseUp = courseUp;
+            s.Live().SetSettings(live);
+            for (int i = 0; i < fixes; ++i, ++walked) {
+                gps::GpsUpdate update;
+                update.handled = true;
+                update.what = gps::GpsUpdate::kPosition;
+                update.fix.position = s.Georeference().ToGeo(
+                    MapPos(demo::kMapWidth / 2.0 + 30 * walked, demo::kMapHeight / 2.0));
+                update.fix.hasFix = true;
+                update.details.courseTrue = 80.0;
+                update.epochs = {{update.fix.position, 1000LL * (walked + 1), NAN, 5.0, 80.0}};
+                changes |= s.OnGpsUpdate(update, false).changes;
+            }
+            return changes;
+        });
+        EXPECT_GT(v.Session().Recording().Trail().Count(), samples) << "the trail grows";
+        v.CentreOnGps();
+    };
+    const auto scrollBy = [&](int dx, int dy) {
+        const view::ViewPoint now = v.Geometry().ScrollOffset();
+        v.ScrollTo({now.x + dx, now.y + dy});
+    };
     const std::function<void()> steps[] = {
-        [&] { v.ScrollTo({300, 200}); },        [&] { f.Commands().ShowStatusNote("Note."); },
-        [&] { v.ScrollTo({303, 196}); },        [&] { v.SetZoom(0.5); },
-        [&] { v.SetOverlays({.grid = true}); }, [&] { v.ScrollByKey(Qt::Key_Down); },
+        [&] { scrollBy(300, 200); },
+        [&] { f.Commands().ShowStatusNote("Note."); },
+        [&] { scrollBy(3, -4); },
+        [&] { v.SetZoom(0.5); },
+        [&] { v.SetOverlays({.grid = true}); },
+        [&] { v.ScrollByKey(Qt::Key_Down); },
+        [&] { walk(1); },          // a fix arriving
+        [&] { v.update(); },       // a still repaint
+        [&] { walk(1); },          // the trail grows by a sample
+        [&] { walk(12); },         // and by many
+        [&] { scrollBy(2, 1); },   // the kept trail shifted
+        [&] { scrollBy(300, 0); }, // past its margin
+        [&] { walk(1, true); },    // course-up turns the map
+        [&] { scrollBy(1, 0); },
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
@@ -448,7 +513,7 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
         QApplication::processEvents();
         QImage full(v.size(), QImage::Format_RGB32);
         QPainter painter(&full);
-        v.PaintFrame(painter);
+        v.PaintFrameAfresh(painter);
         EXPECT_TRUE(f.screen()
                         ->grabWindow(f.winId(), at.x(), at.y(), v.width(), v.height())
                         .toImage()
@@ -668,6 +733,99 @@ TEST_F(FrameFixture, TracksShowWholeInTheirColoursAndComeBack) {
     ASSERT_EQ(again.View().Session().Tracks().Size(), 1u);
     EXPECT_EQ(again.View().Session().Tracks().All()[0].path, gpx);
     EXPECT_TRUE(again.Action(kCmdColourElevation)->isChecked());
+}
+
+// The profile of the track chosen in the list: a tap on the profile puts the marker on the map
+// at that point of the track, a tap on the track on the map moves the profile's cursor there;
+// the dock comes back at the next start.
+TEST_F(FrameFixture, ProfileCursorAndMapMarkerFollowEachOther) {
+    CGPSMapFrame& f = StartFrame(QSize(900, 700));
+    QString why;
+    ASSERT_TRUE(demo::WriteDemoMap(dir.path(), &why)) << why.toStdString();
+    ASSERT_TRUE(f.LoadMapFile(demo::DemoMapImagePath(dir.path())));
+    view::MapView& v = f.View();
+    // 400 m east, a point every 2 pixels (4 m), climbing a metre a point.
+    trail::TrackSegment walk;
+    for (int i = 0; i <= 100; ++i)
+        walk.push_back(
+            {demo::PixelToGeo({500.0 + 2 * i, 700}), 1'765'188'000'000 + i * 1000LL, 100.0 + i});
+    v.Change([&walk](session::MapSession& session) {
+        session.Tracks().Add({.path = "walk.gpx", .name = "walk", .track = {walk}});
+        return session::Changes(session::Changed::Trail);
+    });
+    f.OnCommand(kCmdProfile);
+    ASSERT_TRUE(f.Action(kCmdProfile)->isChecked());
+    ProfileDock& profile = f.Tracks().Profile();
+    ASSERT_TRUE(PumpUntil([&profile] { return profile.Plot().width() > 500; }));
+    v.CentreOn(MapPos(600, 700));
+    f.Tracks().Dock().Refresh();
+    f.Tracks().Dock().Select(0);
+    ASSERT_EQ(profile.ShownTrack(), 0u);
+    ASSERT_EQ(profile.Series().Samples().size(), walk.size());
+
+    const auto onView = [&v](const MapPos& geo) {
+        const std::optional<view::ViewPoint> at = v.Geometry().ImageToScreen(
+            v.Session().Georeference().ToPixel(geo), v.Geometry().PaintOffset());
+        return at ? QPoint(at->x, at->y) : QPoint(-1, -1);
+    };
+    view::ProfilePlot& plot = profile.Plot();
+    QTest::mouseClick(&plot, Qt::LeftButton, {}, QPoint(*plot.XOf(60), plot.height() / 2));
+    ASSERT_EQ(plot.Cursor(), 60u);
+    ASSERT_EQ(v.Overlays().profileMarker, walk[60].position);
+    QImage frame(v.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        v.PaintFrame(painter);
+    }
+    const QPoint marker = onView(walk[60].position);
+    int magenta = 0;
+    for (int y = marker.y() - 9; y <= marker.y() + 9; ++y)
+        for (int x = marker.x() - 9; x <= marker.x() + 9; ++x)
+            magenta += frame.valid(x, y) && (frame.pixel(x, y) & 0xFFFFFFu) == 0xFF00FFu ? 1 : 0;
+    EXPECT_GT(magenta, 20) << "the marker drawn round the point";
+
+    const struct {
+        const char* legend;
+        QPoint at;
+        std::size_t cursor;
+    } taps[] = {
+        {"on the track, beside a point", onView(walk[20].position) + QPoint(0, 3), 20},
+        {"far from it: the cursor stays", onView(walk[20].position) + QPoint(0, 80), 20},
+        {"on its end", onView(walk[100].position), 100},
+    };
+    for (const auto& tap : taps) {
+        QTest::mouseClick(&v, Qt::LeftButton, {}, tap.at);
+        EXPECT_EQ(plot.Cursor(), tap.cursor) << tap.legend;
+        EXPECT_EQ(v.Overlays().profileMarker, walk[tap.cursor].position) << tap.legend;
+    }
+    // Terrain heights beside the receiver's, none east of the middle: hatched there, and the
+    // stretch without them given to name its tiles once.
+    const double middle = walk[50].position.x;
+    std::size_t stretches = 0;
+    profile.SetDem(
+        [middle](double, double lon) { return lon <= middle ? std::optional(90.0) : std::nullopt; },
+        [&stretches](const std::vector<MapPos>& places) {
+            stretches = places.size();
+            return std::vector<std::string>{"N52W002"};
+        });
+    EXPECT_EQ(stretches, 1u);
+    QImage graph(plot.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&graph);
+        plot.Paint(painter);
+    }
+    const auto hatched = [&graph](int from, int to) {
+        int count = 0;
+        for (int y = 0; y < graph.height(); ++y)
+            for (int x = from; x < to; ++x)
+                count += (graph.pixel(x, y) & 0xFFFFFFu) == 0xC82828u ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(hatched(0, *plot.XOf(49)), 0) << "where the terrain has heights";
+    EXPECT_GT(hatched(*plot.XOf(52), graph.width()), 40) << "where it has none";
+    f.close();
+    StopFrame();
+    EXPECT_TRUE(StartFrame().Action(kCmdProfile)->isChecked());
 }
 
 // The ruler on a calibrated map: taps lay its legs, the box says them, Escape ends it.

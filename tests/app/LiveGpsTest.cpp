@@ -2,6 +2,8 @@
 
 #include "app/GpsDetailsPanel.h"
 #include "app/LiveCommands.h"
+#include "app/ProfileDock.h"
+#include "app/TrackCommands.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
@@ -115,6 +117,28 @@ TEST_F(LiveGps, NmeaThroughAPseudoTerminalMovesTheMarkerTrailStatusAndFollow) {
     EXPECT_FALSE(v.Session().GpsConnected());
     EXPECT_FALSE(v.Session().GpsFix().hasFix);
     EXPECT_EQ(v.Session().StatusText(), last);
+}
+
+// The recording's profile takes each fix as it is recorded, from the receiver's update.
+TEST_F(LiveGps, TheProfileGrowsWithEachFixRecorded) {
+    CGPSMapFrame& f = StartFrame(QSize(700, 600));
+    view::MapView& v = f.View();
+    ASSERT_TRUE(view::MapLoader(v).Load(demo::DemoMapImagePath(dir.path())));
+    MakeQuick(v, pty.Path());
+    f.OnCommand(app::kCmdProfile);
+    const trail::ProfileSeries& series = f.Tracks().Profile().Series();
+    Gps(v).Connect();
+    ASSERT_TRUE(v.Session().GpsConnected());
+    for (const double x : {560.0, 600.0, 640.0}) {
+        const std::size_t before = series.Samples().size();
+        ASSERT_TRUE(PumpUntil([&] {
+            pty.Write(Sentences({x, 700}));
+            return series.Samples().size() > before;
+        }));
+        EXPECT_EQ(series.Samples().back().position, v.Session().GpsFix().position);
+    }
+    EXPECT_EQ(series.Samples().size(), 3u);
+    EXPECT_NEAR(series.Samples().back().x, 160, 1) << "80 m steps";
 }
 
 TEST_F(LiveGps, APositionOffTheMapIsSaidAndTheMapStaysInView) {

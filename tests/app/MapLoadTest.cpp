@@ -543,6 +543,25 @@ TEST_F(MapLoad, BeyondTheWholeImageLimitOnlyJpegAndTiffMapsLoad) {
     }
 }
 
+// A PDF of two pages shows its first and asks which to show; the second, chosen, opens as
+// FILE#2 and asks no more.
+TEST_F(MapLoad, AFileOfSeveralMapsAsksWhichToShow) {
+    const testsupport::TempDir pdfDir;
+    const std::string pdf = testsupport::WriteTwoPagePdf(pdfDir);
+    ASSERT_FALSE(pdf.empty());
+    CGPSMapFrame& frame = StartFrame();
+    QStringList offered;
+    testsupport::WhenModal<QInputDialog>([&](QInputDialog& d) {
+        offered = d.comboBoxItems();
+        d.setTextValue(offered.value(1));
+        d.accept();
+    });
+    ASSERT_TRUE(frame.LoadMapFile(QString::fromStdString(pdf)));
+    EXPECT_EQ(offered.size(), 2);
+    EXPECT_TRUE(PumpUntil([&] { return frame.View().MapPath().endsWith("two.pdf#2"); }, 20000));
+    EXPECT_TRUE(frame.View().MapsInFile().empty());
+}
+
 // A scan whose world file names no grid: the window asks for it once a session, writes the
 // .prj of what is typed and opens the map again, placed as GDAL places the same sheet (its
 // grid in the .aux.xml beside it, which the viewer does not read).

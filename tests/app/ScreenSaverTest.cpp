@@ -113,6 +113,17 @@ TEST_F(ScreenSaverTest, NoServiceOrNoBusLeavesTheScreenAlone) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(withoutService.Inhibited());
     EXPECT_FALSE(withoutBus.Inhibited());
+    // The refusal stands while still wanted (the window asks at every fix); wanted afresh, the
+    // desktop is asked again.
+    ASSERT_TRUE(QDBusConnection("desktop").registerService("org.freedesktop.ScreenSaver"));
+    withoutService.SetInhibited(true);
+    quilo.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                              "org.freedesktop.DBus", "GetId"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(saver.last, 0u);
+    withoutService.SetInhibited(false);
+    withoutService.SetInhibited(true);
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return withoutService.Inhibited(); }));
 }
 
 TEST_F(ScreenSaverTest, AlarmNoticeIsCriticalAndReplacesTheOneBefore) {

@@ -1,4 +1,5 @@
 #include "calib/PolynomialFit.h"
+#include "calib/ThinPlateSpline.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,49 @@ TEST(PolynomialFit, FitsABendOrRefusesWhatThePointsCannotCarry) {
                 EXPECT_LT(std::hypot(back->x - x, back->y - y), 1e-6);
             }
         }
+    }
+}
+
+// A thin plate spline passes through every point, is the affine itself where the points lie
+// on one (it bends no more than they ask), and refuses points that do not determine it.
+TEST(ThinPlateSpline, PassesThroughEveryPointOrRefusesWhatDoesNotDetermineIt) {
+    const auto affine = [](const MapPos& p) {
+        return MapPos(4e5 + 2 * p.x - 0.5 * p.y, 5e6 - 0.3 * p.x - 2 * p.y);
+    };
+    const struct {
+        const char* legend;
+        std::vector<MapPos> pixels;
+        double bend; // as in kCases
+        bool fits;
+    } rows[] = {
+        {"an affine", kSpread, 0.0, true},
+        {"a bend", kSpread, 0.3, true},
+        {"a point given twice", {{50, 60}, {950, 740}, {50, 60}, {60, 730}}, 0.0, false},
+        {"all on one line", {{0, 0}, {100, 100}, {200, 200}, {300, 300}}, 0.0, false},
+        {"two points", {{0, 0}, {100, 50}}, 0.0, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const auto bent = [&](const MapPos& p) {
+            return affine(MapPos(p.x + row.bend * (p.x - 500) * (p.x - 500) / 500, p.y));
+        };
+        std::vector<MapPos> grid;
+        for (const MapPos& p : row.pixels)
+            grid.push_back(bent(p));
+        std::string error;
+        const auto spline = map::ThinPlateSpline::Fit(row.pixels, grid, &error);
+        ASSERT_EQ(spline.has_value(), row.fits) << error;
+        if (!spline)
+            continue;
+        for (std::size_t i = 0; i < grid.size(); ++i) {
+            EXPECT_NEAR(spline->Apply(row.pixels[i]).x, grid[i].x, 1e-6);
+            EXPECT_NEAR(spline->Apply(row.pixels[i]).y, grid[i].y, 1e-6);
+        }
+        if (row.bend == 0.0)
+            for (const MapPos& p : {MapPos(-200, 900), MapPos(333, 444), MapPos(1200, -100)}) {
+                EXPECT_NEAR(spline->Apply(p).x, affine(p).x, 1e-6);
+                EXPECT_NEAR(spline->Apply(p).y, affine(p).y, 1e-6);
+            }
     }
 }
 

@@ -43,8 +43,14 @@ TEST(DemoSession, DrivesTheMarkerAlongTheRouteWithFollowAndATrail) {
     ASSERT_TRUE(app.InitInstance(true));
     CGPSMapFrame& frame = *app.Frame();
     frame.resize(500, 400);
-    ASSERT_TRUE(frame.LoadMapFile(session.MapPath()));
     view::MapView& v = frame.View();
+    // The tile set the demo starts on, a copy beside the map, holds the town where it lies.
+    ASSERT_EQ(QFileInfo(session.TilesPath()).path(), QFileInfo(session.MapPath()).path());
+    ASSERT_TRUE(frame.LoadMapFile(session.TilesPath()));
+    const MapPos square = v.Session().Georeference().ToPixel(demo::PixelToGeo({800, 600}));
+    EXPECT_TRUE(square.x > 0 && square.x < v.Geometry().ImageWidth() && square.y > 0 &&
+                square.y < v.Geometry().ImageHeight());
+    ASSERT_TRUE(frame.LoadMapFile(session.MapPath()));
     gps::GpsLinkOptions quick;
     quick.pollInterval = std::chrono::milliseconds(10);
     frame.Gps().SetLinkOptions(quick);

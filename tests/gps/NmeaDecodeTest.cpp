@@ -367,7 +367,7 @@ TEST(NmeaDecode, VtgGstZdaTable) {
     const struct {
         const char* legend;
         std::string_view line;
-        std::variant<gps::VtgRecord, gps::GstRecord, gps::ZdaRecord> expected;
+        std::variant<gps::VtgRecord, gps::GstRecord, gps::ZdaRecord, gps::HeadingRecord> expected;
     } rows[] = {
         {"VTG", "$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A*48",
          gps::VtgRecord{54.7, 34.4, 5.5, 10.2, 'A'}},
@@ -381,6 +381,10 @@ TEST(NmeaDecode, VtgGstZdaTable) {
         {"ZDA with a two-digit year is no time", "$GPZDA,201530.00,04,07,02,,",
          gps::ZdaRecord{none, none, none}},
         {"ZDA, day 31 of June", "$GPZDA,201530.00,31,06,2002", gps::ZdaRecord{none, none, none}},
+        {"HDT", "$HEHDT,274.07,T*19", gps::HeadingRecord{274.07, 0}},
+        {"HDT beyond 360", "$HEHDT,360.5,T", gps::HeadingRecord{none, 0}},
+        {"THS autonomous", "$GNTHS,77.52,A", gps::HeadingRecord{77.52, 'A'}},
+        {"THS not valid: no heading", "$GNTHS,77.52,V", gps::HeadingRecord{none, 'V'}},
     };
     for (const auto& row : rows) {
         const gps::DecodedSentence decoded = gps::DecodeSentence(row.line);
@@ -422,6 +426,8 @@ TEST(NmeaDecode, DecodedSentenceSaysWhatItSet) {
         {"VTG", "$GPVTG,054.7,T,,M,,N,010.2,K", S::kCourse | S::kSpeed, "GP"},
         {"GST", "$GPGST,172814.0,,0.023,,,,,", S::kTime | S::kError, "GP"},
         {"ZDA", "$GPZDA,201530.00,04,07,2002,,", S::kTime | S::kDate, "GP"},
+        {"HDT", "$HEHDT,274.07,T", S::kHeading, "HE"},
+        {"THS without a heading", "$GNTHS,,V", 0, "GN"},
         {"another type", "$GPGLL,4807.038,N,01131.000,E,123519,A", 0, ""},
     };
     for (const auto& row : rows) {

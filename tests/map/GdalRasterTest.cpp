@@ -1,5 +1,6 @@
 // The rasters GDAL reads: placed where GDAL's own tools place them, shown not black, their
 // collar clipped, and refused when they reach beyond local files. GDAL's tools make every map.
+#include "map/formats/GdalRaster.h"
 #include "map/OpenMap.h"
 #include "map/ShownMap.h"
 #include "support/GdalMaps.h"
@@ -78,9 +79,16 @@ std::string KapChart(int width, int height) {
 TEST(GdalRaster, EveryKindIsPlacedWithinHalfAPixelOfGdal) {
     const std::string utm = " -a_srs EPSG:32632 -a_ullr 355356 5085739 358356 5083739";
     const std::string gcps = "-a_srs EPSG:4326 -gcp 0 0 7 46 -gcp 300 0 7.3 46 -gcp 0 200 7 45.8";
+    // Twelve bent ones, on a lattice of four by three.
+    std::string twelve = "-a_srs EPSG:4326";
+    for (int i = 0; i < 12; ++i)
+        twelve += " -gcp " + std::to_string(i % 4 * 100) + ' ' + std::to_string(i / 4 * 100) + ' ' +
+                  std::to_string(7 + i % 4 * 0.1 + (i * 7 % 5) * 0.002) + ' ' +
+                  std::to_string(46 - i / 4 * 0.1 + (i * 3 % 4) * 0.002);
     const struct {
         const char* file;
         std::string args; // gdal_translate's; none: written here
+        bool tps = false; // fitted, and asked of gdaltransform, by thin plate splines
     } rows[] = {
         {"a.pdf", "-of PDF" + utm},
         {"a.jp2", "-of JP2OpenJPEG -a_srs EPSG:2056 -a_ullr 2600000 1200000 2603000 1198000"},
@@ -96,6 +104,8 @@ TEST(GdalRaster, EveryKindIsPlacedWithinHalfAPixelOfGdal) {
         {"gcp4.tif", gcps + " -gcp 300 200 7.31 45.79"},
         {"gcp7.tif", gcps + " -gcp 300 200 7.31 45.79 -gcp 150 100 7.16 45.905 -gcp 150 0 7.15 "
                             "46.003 -gcp 0 100 6.998 45.9"},
+        {"gcp12.tif", twelve},
+        {"tps12.tif", twelve, true},
     };
     const std::vector<double> pixels{0.5, 0.5, 299.5, 0.5, 150, 100, 12.25, 187.75, 299.5, 199.5};
     for (const auto& row : rows) {
@@ -105,6 +115,8 @@ TEST(GdalRaster, EveryKindIsPlacedWithinHalfAPixelOfGdal) {
         const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
         if (args.empty())
             testsupport::WriteBytes(dir.File(row.file), KapChart(300, 200));
+        map::SetControlPointFit(row.tps ? map::ControlPointFit::ThinPlateSpline
+                                        : map::ControlPointFit::Polynomial);
         const std::string path = args.empty() ? dir.File(row.file) : Translate(dir, args, row.file);
         const map::ShownMapResult shown = map::ReadShownMap(path);
         ASSERT_TRUE(shown.map) << shown.error;
@@ -120,6 +132,8 @@ TEST(GdalRaster, EveryKindIsPlacedWithinHalfAPixelOfGdal) {
         for (std::size_t i = 0; i < scaled.size(); i += 2)
             input += std::to_string(scaled[i]) + ' ' + std::to_string(scaled[i + 1]) + '\n';
         std::vector<std::string> ask = pdf ? kPdfDpi : std::vector<std::string>{};
+        if (row.tps)
+            ask.push_back("-tps");
         ask.insert(ask.end(), {"-t_srs", "EPSG:4326", "-output_xy", path});
         const auto truth = testsupport::Run("/usr/bin/gdaltransform", ask, input);
         std::istringstream in(truth.out);
@@ -131,6 +145,38 @@ TEST(GdalRaster, EveryKindIsPlacedWithinHalfAPixelOfGdal) {
             EXPECT_NEAR(there.y, scaled[i + 1], 0.5) << "pixel " << i / 2;
         }
     }
+}
+
+// A PDF of two pages, as GDAL composes one: the first lists both, "FILE#2" opens the second
+// where gdaltransform places it, with its own pixels, and a page it lacks is refused.
+TEST(GdalRaster, AFileOfSeveralMapsListsThemAndOpensTheOneChosen) {
+    const TempDir dir;
+    const std::string path = testsupport::WriteTwoPagePdf(dir);
+    ASSERT_FALSE(path.empty());
+    const map::ShownMapResult first = map::ReadShownMap(path);
+    ASSERT_TRUE(first.map) << first.error;
+    ASSERT_EQ(first.maps.size(), 2u);
+    EXPECT_EQ(first.maps[1].path, path + "#2");
+    const map::ShownMapResult second = map::ReadShownMap(path + "#2");
+    ASSERT_TRUE(second.map) << second.error;
+    EXPECT_TRUE(second.maps.empty());
+    const MapPos middle(second.map->Width() / 2.0, second.map->Height() / 2.0);
+    std::vector<std::string> ask = kPdfDpi;
+    ask.insert(ask.end(), {"-t_srs", "EPSG:4326", "-output_xy", "PDF:2:" + path});
+    const auto truth = testsupport::Run("/usr/bin/gdaltransform", ask,
+                                        std::to_string(middle.x) + ' ' + std::to_string(middle.y));
+    MapPos geo;
+    ASSERT_TRUE(std::istringstream(truth.out) >> geo.x >> geo.y) << truth.err;
+    const MapPos there = second.map->ToPixel(geo);
+    EXPECT_NEAR(there.x, middle.x, 0.5);
+    EXPECT_NEAR(there.y, middle.y, 0.5);
+
+    NoEvents events;
+    const map::OpenedMap one = map::OpenMap(path, {}, events);
+    const map::OpenedMap two = map::OpenMap(path + "#2", {}, events);
+    ASSERT_TRUE(one.shown && two.shown) << one.error << two.error;
+    EXPECT_NE(Pixels(one).Pixel(0, 40, 40), Pixels(two).Pixel(0, 40, 40));
+    EXPECT_FALSE(map::ReadShownMap(path + "#3").map);
 }
 
 // One line naming the file, and not a byte to the server the file names.
@@ -210,6 +256,38 @@ TEST(GdalRaster, SamplesThatAreNoBytesAreStretchedBetweenTheirOwnLowAndHigh) {
         const map::MapPixel middle = pixels.Pixel(0, 18, 5); // (18 * 7) = 126
         EXPECT_NEAR(static_cast<int>(middle & 0xFF), 126, 2);
     }
+}
+
+// Heights of 1000 + 10 per column, the first column a spike of 60000: between their own low and
+// high nearly black; between the 2nd and 98th percentiles (1030 and 1980: a hundred samples of
+// each height) the grey of the heights.
+TEST(GdalRaster, PercentilesStretchPastOutliers) {
+    const TempDir dir;
+    std::string pgm = "P5\n100 100\n65535\n";
+    for (int i = 0; i < 100 * 100; ++i) {
+        const int v = i % 100 == 0 ? 60000 : 1000 + 10 * (i % 100);
+        pgm += static_cast<char>(v >> 8);
+        pgm += static_cast<char>(v & 0xFF);
+    }
+    testsupport::WriteBytes(dir.File("h.pgm"), pgm);
+    const std::string path = dir.File("h.tif");
+    ASSERT_TRUE(
+        RunGdal("gdal_translate", {"-q", "-a_srs", "EPSG:32632", "-a_ullr", "355356", "5085739",
+                                   "356356", "5084739", dir.File("h.pgm"), path}));
+    const auto grey = [&](double low, double high, int column) {
+        map::OpenMapOptions options;
+        options.stretchLowPercent = low;
+        options.stretchHighPercent = high;
+        NoEvents events;
+        const map::OpenedMap opened = map::OpenMap(path, options, events);
+        EXPECT_TRUE(opened.shown) << opened.error;
+        return opened.shown ? static_cast<int>(Pixels(opened).Pixel(0, column, 50) & 0xFF) : -1;
+    };
+    EXPECT_LE(grey(0, 100, 50), 5);
+    for (const int column : {1, 2, 50, 98, 99})
+        EXPECT_NEAR(grey(2, 98, column),
+                    std::clamp((1000 + 10 * column - 1030) / 950.0, 0.0, 1.0) * 255, 1)
+            << column;
 }
 
 // The page is placed where gdalinfo says; what lies outside its neat line shows paper white.

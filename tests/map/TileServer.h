@@ -18,7 +18,10 @@ namespace tiletest {
 
 class TileServer {
 public:
-    explicit TileServer(const std::string& folder) {
+    // script: another server of the same contract (its first line the port), given a second
+    // folder when one is named.
+    explicit TileServer(const std::string& folder, const std::string& script = QUILO_TILE_SERVER,
+                        const std::string& second = {}) {
         int pipeFds[2];
         if (::pipe(pipeFds) != 0)
             return;
@@ -26,8 +29,8 @@ public:
         if (pid_ == 0) {
             ::dup2(pipeFds[1], 1);
             ::close(pipeFds[0]);
-            ::execl(QUILO_PYTHON3, "python3", "-u", QUILO_TILE_SERVER, folder.c_str(),
-                    static_cast<char*>(nullptr));
+            ::execl(QUILO_PYTHON3, "python3", "-u", script.c_str(), folder.c_str(),
+                    second.empty() ? nullptr : second.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(pipeFds[1]);

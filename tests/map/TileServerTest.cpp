@@ -161,6 +161,66 @@ TEST_F(TileSetTest, SavedAreaIsWhatTheServerHasAndGdalPlacesItsPixels) {
     }
 }
 
+// MapProxy serving the same tiles as WMTS (its capabilities for REST and for KVP) and WMS: an
+// area saved through each source holds every pixel where GDAL's WMS driver, reading the same
+// server, finds it. The probes lie a few pixels either side of the quarters' edges.
+TEST_F(TileSetTest, MapProxySourcesPlaceTheirPixelsWhereGdalDoes) {
+    tiletest::TileServer proxy(dir.File("tiles"), QUILO_MAPPROXY_SERVER, dir.Path());
+    const std::string rest = proxy.Url("/wmts/1.0.0/WMTSCapabilities.xml");
+    const std::string kvp = proxy.Url("/service?SERVICE=WMTS&REQUEST=GetCapabilities");
+    const std::string wms = dir.File("wms.xml");
+    testsupport::WriteBytes(
+        wms, "<GDAL_WMS><Service name=\"WMS\"><Version>1.1.1</Version><ServerUrl>" +
+                 proxy.Url("/service?") +
+                 "</ServerUrl><SRS>EPSG:3857</SRS><ImageFormat>image/png</ImageFormat>"
+                 "<Layers>test</Layers></Service><DataWindow>"
+                 "<UpperLeftX>-20037508.342789244</UpperLeftX>"
+                 "<UpperLeftY>20037508.342789244</UpperLeftY>"
+                 "<LowerRightX>20037508.342789244</LowerRightX>"
+                 "<LowerRightY>-20037508.342789244</LowerRightY>"
+                 "<SizeX>1048576</SizeX><SizeY>1048576</SizeY></DataWindow>"
+                 "<BlockSizeX>256</BlockSizeX><BlockSizeY>256</BlockSizeY>"
+                 "<BandsCount>4</BandsCount></GDAL_WMS>");
+    const struct {
+        const char* id;
+        std::string definition;
+        std::string truth; // what GDAL opens
+    } rows[] = {
+        {"rest", "type = wmts\nurl = " + rest + "\nlayer = test\n", "WMTS:" + rest + ",layer=test"},
+        {"kvp", "type = wmts\nurl = " + kvp + "\nlayer = test\n", "WMTS:" + kvp + ",layer=test"},
+        {"wms", "type = wms\nurl = " + proxy.Url("/service?") + "\nlayer = test\nzoom = 0-12\n",
+         wms},
+    };
+    const std::string probes = "7.05 46.95\n7.0995 46.95\n7.1005 46.95\n7.15 46.9005\n"
+                               "7.15 46.8995\n7.0995 46.8995\n7.1005 46.8995\n";
+    // The colours (red, green, blue) at each probe, a line each.
+    const auto colours = [&probes](const std::string& file) {
+        const auto got =
+            testsupport::Run("/usr/bin/gdallocationinfo",
+                             {"-valonly", "-wgs84", "-b", "1", "-b", "2", "-b", "3", file}, probes,
+                             {"GDAL_ENABLE_WMS_CACHE=NO"}); // no cache folder left behind
+        EXPECT_EQ(got.status, 0) << got.err;
+        return got.out;
+    };
+    const std::vector<std::string> env = {"XDG_CACHE_HOME=" + dir.File("cache"),
+                                          "XDG_DATA_HOME=" + dir.File("data")};
+    fs::create_directories(dir.File("data/quilo/tiles"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.id);
+        testsupport::WriteBytes(dir.File("data/quilo/tiles/") + row.id + ".tiles",
+                                std::string("name = ") + row.id + "\n" + row.definition);
+        const std::string out = dir.File(row.id + std::string(".mbtiles"));
+        const auto saved = testsupport::RunTool({"tiles", "save", row.id, out, "--bbox", "46.8",
+                                                 "7.0", "47.0", "7.2", "--zoom", "12-12"},
+                                                "", env);
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        const std::string truth = colours(row.truth);
+        // The north-west quarter's colour first: GDAL did read the server.
+        EXPECT_EQ(truth.substr(0, truth.find('\n', 8)), "250\n30\n90");
+        EXPECT_EQ(colours(out), truth);
+    }
+}
+
 TEST_F(TileSetTest, OfflineTheCacheShowsEveryTileItHas) {
     const DigestDecoder decoder;
     map::TileSourceOptions options;

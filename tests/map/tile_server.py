@@ -22,6 +22,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def do_GET(self):
         kind = self.path.split("?")[0]
+        if kind.startswith("/same/"):
+            # Any tile is the folder's same.png: the benchmarks' endless world.
+            with open(self.directory + "/same.png", "rb") as tile:
+                return self.answer(200, tile.read(), [("Content-Type", "image/png")])
         if not kind.startswith("/hostile/"):
             return super().do_GET()
         kind = kind[len("/hostile/"):]

@@ -1,5 +1,6 @@
 // The course a course-up map puts up: averaged, held when slow, turned only by a real change.
 #include "session/CourseUp.h"
+#include "session/LiveState.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,76 @@ TEST(CourseUpTest, SmoothedCourseTable) {
         if (row.up) {
             EXPECT_NEAR(std::remainder(*smoother.Course() - *row.up, 360.0), 0.0, 1e-9);
         }
+    }
+}
+
+// Heading-up puts up the receiver's true heading while one keeps coming, and the smoothed
+// course once none has come for a few seconds; course-up never looks at a heading.
+TEST(CourseUpTest, HeadingOrCourseTable) {
+    struct Update {
+        double speedMps;
+        double courseDeg;
+        std::optional<double> heading; // none: no HDT or THS in this second
+    };
+    struct Row {
+        const char* legend;
+        bool courseUp, headingUp;
+        std::vector<Update> updates; // one a second
+        std::optional<double> up;
+        bool missing; // the status line says the heading is missing
+    };
+    const std::nullopt_t none = std::nullopt;
+    const Row rows[] = {
+        {"course-up ignores a heading", true, false, {{5, 90, 10}, {5, 90, 10}}, 90.0, false},
+        {"heading-up takes the newest heading",
+         false,
+         true,
+         {{5, 90, 10}, {5, 90, 12}},
+         12.0,
+         false},
+        {"a heading turns the map standing still", false, true, {{0, 0, 200}}, 200.0, false},
+        {"no heading: the smoothed course",
+         false,
+         true,
+         {{5, 90, none}, {5, 90, none}},
+         90.0,
+         true},
+        {"a heading 3 s old still counts",
+         false,
+         true,
+         {{5, 90, 10}, {5, 90, none}, {5, 90, none}, {5, 90, none}},
+         10.0,
+         false},
+        {"4 s old: the course",
+         false,
+         true,
+         {{5, 90, 10}, {5, 90, none}, {5, 90, none}, {5, 90, none}, {5, 90, none}},
+         90.0,
+         true},
+        {"neither: north up", false, false, {{5, 90, 10}}, none, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session::LiveSettings settings;
+        settings.courseUp = row.courseUp;
+        settings.headingUp = row.headingUp;
+        session::LiveState live;
+        live.SetSettings(settings);
+        gps::GpsUpdate update;
+        update.handled = true;
+        update.details.utcMs = 1'765'188'000'000;
+        for (const Update& u : row.updates) {
+            update.details.speedMps = u.speedMps;
+            update.details.courseTrue = u.courseDeg;
+            if (u.heading) {
+                update.details.headingTrue = u.heading;
+                ++update.details.headings;
+            }
+            live.Apply(update);
+            *update.details.utcMs += 1000;
+        }
+        EXPECT_EQ(live.UpCourse(), row.up);
+        EXPECT_EQ(live.HeadingMissing(), row.missing);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "points/PointsFile.h"
 #include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
+#include "terrain/HgtFiles.h"
 #include "trail/Journal.h"
 #include "trail/JournalFolder.h"
 #include "trail/TrailFile.h"
@@ -140,6 +141,37 @@ TEST_F(MapSessionTest, CollinearCalibrationWarnsAndKeepsTheLastTransform) {
     EXPECT_EQ(notices[0].text.rfind(Base() + ".mcd: ", 0), 0u) << notices[0].text;
     EXPECT_FALSE(session.Document().Calibration().IsCalibrated());
     EXPECT_EQ(session.Document().Calibration().GetA(), good.GetA());
+}
+
+TEST_F(MapSessionTest, CursorLineSaysTheDemHeight) {
+    WriteGoodFiles();
+    ASSERT_TRUE(Open().empty());
+    const std::string dem = dir.File("dem");
+    std::filesystem::create_directory(dem);
+    terraintest::WriteHgt(dem + "/N51E001.hgt", 1201, [](int r, int c) {
+        return r == 600 && c == 600 ? -32768 : 10 + r + 2 * c;
+    });
+    const struct {
+        const char* legend;
+        std::string folder;
+        MapPos pixel;
+        std::string height;
+    } rows[] = {
+        {"on the tile", dem, {500, 250}, " H:1510m"},
+        {"on a void: nothing, never a zero", dem, {500, 500}, ""},
+        {"beyond the tiles", dem, {500, 1250}, ""},
+        {"no folder", "", {500, 250}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        session.SetDemFolder(row.folder);
+        session.Select(row.pixel);
+        EXPECT_EQ(session.CursorText(),
+                  "Sel: " +
+                      coords::FormatPosition(session.Georeference().ToGeo(row.pixel),
+                                             coords::CoordFormat::Dms) +
+                      row.height);
+    }
 }
 
 TEST_F(MapSessionTest, EachMapHasItsOwnCalibrationOrNone) {
@@ -645,9 +677,10 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         bool follow, dragging, tracking;
         bool centre;
         std::size_t trail; // after the update
+        bool marker;       // the marker moved: the view repaints
     } rows[] = {
         // Nothing says the first fix of a connection is complete until the next one begins.
-        {"first fix: followed, not yet recorded", 100, {}, true, false, true, true, 2},
+        {"first fix: followed, not yet recorded", 100, {}, true, false, true, true, 2, true},
         {"dragging: recorded with the first, not followed",
          200,
          {100, 200},
@@ -655,11 +688,28 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
          true,
          true,
          false,
-         4},
-        {"follow off", 300, {300}, false, false, true, false, 5},
-        {"tracking off: not recorded", 400, {400}, true, false, false, true, 5},
-        {"tracking on again: a break, then the sample", 500, {500}, true, false, true, true, 7},
-        {"within the minimum distance: not recorded", 500, {500}, true, false, true, true, 7},
+         4,
+         true},
+        {"follow off", 300, {300}, false, false, true, false, 5, true},
+        {"tracking off: not recorded", 400, {400}, true, false, false, true, 5, true},
+        {"tracking on again: a break, then the sample",
+         500,
+         {500},
+         true,
+         false,
+         true,
+         true,
+         7,
+         true},
+        {"the same fix again: not recorded, nothing drawn changes",
+         500,
+         {500},
+         true,
+         false,
+         true,
+         true,
+         7,
+         false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -667,7 +717,7 @@ TEST_F(MapSessionGpsUpdateTest, UpdatesRecordFollowAndMeasureFromTheFix) {
         const std::size_t before = session.Recording().Trail().Count();
         const session::GpsStep step =
             session.OnGpsUpdate(At(row.column, row.completed), row.dragging);
-        EXPECT_TRUE(step.changes.Has(Changed::Marker));
+        EXPECT_EQ(step.changes.Has(Changed::Marker), row.marker);
         EXPECT_EQ(step.changes.Has(Changed::Trail), session.Recording().Trail().Count() > before);
         EXPECT_EQ(step.centreOnGps, row.centre);
         EXPECT_TRUE(session.GpsFix().hasFix);

@@ -64,6 +64,38 @@ inline bool RunGdal(const std::string& tool, const std::vector<std::string>& arg
     return result.status == 0;
 }
 
+// A PDF of two pages at dir/two.pdf as GDAL composes one from the picture, 300 x 200 points
+// each: the first at UTM 32N 355356, 5085739 (top left), 10 m a point; the second 100 km east,
+// its colours inverted. Empty after a failure.
+inline std::string WriteTwoPagePdf(const TempDir& dir) {
+    WritePatternPpm(dir.File("a.ppm"), 300, 200);
+    std::string xml = "<PDFComposition>";
+    for (const std::string page : {"1", "2"}) {
+        const std::vector<std::string> invert{"-scale", "0", "255", "255", "0"};
+        std::vector<std::string> args{"-q",           "-a_srs",  "EPSG:32632",   "-a_ullr",
+                                      page + "55356", "5085739", page + "58356", "5083739"};
+        if (page == "2")
+            args.insert(args.end(), invert.begin(), invert.end());
+        args.insert(args.end(), {dir.File("a.ppm"), dir.File(page + ".tif")});
+        if (!RunGdal("gdal_translate", args))
+            return {};
+        xml += "<Page><DPI>72</DPI><Width>300</Width><Height>200</Height><Georeferencing id='g" +
+               page + "'><SRS>EPSG:32632</SRS><BoundingBox x1='0' y1='0' x2='300' y2='200'/>" +
+               "<ControlPoint x='0' y='0' GeoX='" + page + "55356' GeoY='5083739'/>" +
+               "<ControlPoint x='0' y='200' GeoX='" + page + "55356' GeoY='5085739'/>" +
+               "<ControlPoint x='300' y='0' GeoX='" + page + "58356' GeoY='5083739'/>" +
+               "<ControlPoint x='300' y='200' GeoX='" + page + "58356' GeoY='5085739'/>" +
+               "</Georeferencing><Content><Raster dataset='" + dir.File(page + ".tif") +
+               "' georeferencingId='g" + page + "'/></Content></Page>";
+    }
+    WriteBytes(dir.File("comp.xml"), xml + "</PDFComposition>");
+    const std::string path = dir.File("two.pdf");
+    return RunGdal("gdal_create",
+                   {"-of", "PDF", "-co", "COMPOSITION_FILE=" + dir.File("comp.xml"), path})
+               ? path
+               : std::string();
+}
+
 // gdaltransform's answer for pixels (column, row from the top, as pairs): the positions in the
 // file's own grid, or in crs when given (longitude first); empty after a failure.
 inline std::vector<double> GdalTransform(const std::string& file, const std::vector<double>& pixels,

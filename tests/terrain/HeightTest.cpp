@@ -1,11 +1,18 @@
-// quilo-tool dem over a folder of planes written as SRTM tiles, so every height is exact.
+// quilo-tool dem over a folder of planes written as SRTM tiles and of analytic surfaces written
+// as elevation rasters by GDAL, so every height is exact; a track's heights from them.
 #include "HgtFiles.h"
+#include "base/Number.h"
+#include "support/Cs2cs.h"
 #include "support/RunTool.h"
 #include "support/TestFiles.h"
+#include "terrain/DemFolder.h"
+#include "terrain/TrackHeights.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +77,139 @@ TEST(DemTool, HeightsOfPositions) {
             EXPECT_NEAR(std::strtod(rest.c_str(), nullptr), row.metres, 1e-6) << rest;
         else
             EXPECT_EQ(rest, row.expect);
+    }
+}
+
+// The positions (lat, lon) of UTM 32N points (easting, northing), by cs2cs.
+std::vector<std::pair<double, double>> FromUtm(const std::vector<testsupport::Pair>& points) {
+    std::vector<std::pair<double, double>> out;
+    for (const testsupport::Pair& p : testsupport::Cs2cs("EPSG:32632", "EPSG:4326", points))
+        out.emplace_back(p[0], p[1]);
+    return out;
+}
+
+TEST(DemTool, HeightsFromElevationRasters) {
+    testsupport::TempDir dir;
+    // Beside a 3" tile (100 + row + 2 col), rasters GDAL writes: a plane in degrees over part
+    // of it, an integer cone and a ramp of 0.1 m a pixel in UTM 32N, and a file that only looks
+    // like one.
+    terraintest::WriteHgt(dir.File("N46E007.hgt"), 1201,
+                          [](int r, int c) { return 100 + r + 2 * c; });
+    const auto plane = [](double r, double c) { return 500 + 3 * c - 2 * r; };
+    terraintest::WriteFloatDem(dir, "plane.tif", 300, 200, 0.001, plane, "Float32", "EPSG:4326",
+                               7.2, 46.2);
+    const auto cone = [](int r, int c) {
+        return r > 25 && c < 5 ? -9999 : std::round(800 - 7.5 * std::hypot(r - 15.3, c - 20.7));
+    };
+    terraintest::WriteFloatDem(dir, "cone.tif", 40, 30, 10, cone, "Int16");
+    terraintest::WriteFloatDem(
+        dir, "ramp.tif", 80, 60, 1, [](int, int c) { return 400 + 0.1 * c; }, "Float32",
+        "EPSG:32632", 510000, 5200000);
+    testsupport::WriteBytes(dir.File("notes.tif"), "not a raster");
+    const auto ramp = [](double easting) { return 400 + 0.1 * (easting - 510000 - 0.5); };
+    // The cone's pixel centre (row 10, col 12), its corner without data (row 28, col 2), two
+    // points on the ramp.
+    const auto utm = FromUtm(
+        {{500125, 5200195}, {500025, 5200015}, {510012.34, 5200020}, {510063.9, 5200041.7}});
+    const auto degrees = [](double v) { return base::FormatShortest(v); };
+
+    const std::vector<HeightRow> rows = {
+        {"the plane between samples", {"46.2345", "7.3456"}, plane(165.5 - 0.5, 145.6 - 0.5), ""},
+        {"its outer half pixel takes the edge's samples",
+         {"46.3005", "7.2002"},
+         plane(99.5 - 0.5, 0),
+         ""},
+        {"the tile beside the rasters", {"46.1", "7.1"}, 100 + 0.9 * 1200 + 2 * 0.1 * 1200, ""},
+        {"the cone on a sample", {degrees(utm[0].first), degrees(utm[0].second)}, cone(10, 12), ""},
+        {"the cone without data",
+         {degrees(utm[1].first), degrees(utm[1].second)},
+         0,
+         "-\tvoid\tcone.tif"},
+        {"the ramp", {degrees(utm[2].first), degrees(utm[2].second)}, ramp(510012.34), ""},
+        {"the ramp again", {degrees(utm[3].first), degrees(utm[3].second)}, ramp(510063.9), ""},
+        {"no raster and no tile", {"47.5", "9.5"}, 0, "-\tmissing\tN47E009"},
+    };
+    for (const HeightRow& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::vector<std::string> args = {"dem", dir.Path().string()};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const auto run = testsupport::RunTool(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string head = row.args[0] + '\t' + row.args[1] + '\t';
+        ASSERT_TRUE(run.out.starts_with(head)) << run.out;
+        const std::string rest = run.out.substr(head.size(), run.out.size() - head.size() - 1);
+        if (row.expect.empty())
+            EXPECT_NEAR(std::strtod(rest.c_str(), nullptr), row.metres, 1e-4) << rest;
+        else
+            EXPECT_EQ(rest, row.expect);
+    }
+
+    // A view's shading asks for the samples averaged in blocks of 4 pixels of 1 m: a ramp stays
+    // the ramp.
+    terrain::DemFolder dem(dir.Path().string());
+    const std::vector<MapPos> at = {{utm[2].second, utm[2].first}, {utm[3].second, utm[3].first}};
+    std::vector<float> heights(at.size());
+    dem.Heights(at, 4.0, heights.data());
+    EXPECT_NEAR(heights[0], ramp(510012.34), 1e-3);
+    EXPECT_NEAR(heights[1], ramp(510063.9), 1e-3);
+}
+
+TEST(DemHeights, TracksWithoutHeightsTakeTheDems) {
+    testsupport::TempDir dir;
+    terraintest::WriteHgt(dir.File("N46E007.hgt"), 1201,
+                          [](int r, int c) { return 100 + r + 2 * c; });
+    const auto plane = [](double lat, double lon) {
+        return 100 + (47 - lat) * 1200 + 2 * (lon - 7) * 1200;
+    };
+    terrain::DemFolder dem(dir.Path().string());
+    const auto point = [](double lat, double lon, double height = trail::TrackPoint::kUnknown) {
+        trail::TrackPoint p;
+        p.position = {lon, lat};
+        p.heightM = height;
+        return p;
+    };
+    const double none = trail::TrackPoint::kUnknown;
+    const struct {
+        const char* legend;
+        trail::Track track;
+        bool changed;
+        std::vector<double> heights; // after, point by point
+        std::vector<std::string> missing;
+    } rows[] = {
+        {"heights from the tile, none where it is missing",
+         {{point(46.5, 7.25), point(46.6, 7.3)}, {point(45.5, 7.5)}},
+         true,
+         {plane(46.5, 7.25), plane(46.6, 7.3), none},
+         {"N45E007"}},
+        {"a track with a height of its own is left alone",
+         {{point(46.5, 7.25, 812), point(46.6, 7.3)}},
+         false,
+         {812, none},
+         {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        trail::LoadedTrack loaded;
+        loaded.track = row.track;
+        EXPECT_EQ(terrain::GiveHeights(dem, loaded), row.changed);
+        EXPECT_EQ(loaded.heightsFromDem, row.changed);
+        EXPECT_EQ(loaded.missingDemTiles, row.missing);
+        std::vector<MapPos> positions;
+        std::size_t i = 0;
+        for (const trail::TrackSegment& segment : loaded.track)
+            for (const trail::TrackPoint& p : segment) {
+                positions.push_back(p.position);
+                const double want = row.heights[i++];
+                if (std::isnan(want))
+                    EXPECT_TRUE(std::isnan(p.heightM)) << i;
+                else
+                    EXPECT_NEAR(p.heightM, want, 1e-6) << i;
+            }
+        // What a profile asks along the same points.
+        const terrain::HeightsAlong along = terrain::HeightsAlongPath(dem, positions);
+        EXPECT_EQ(along.missingTiles, terrain::MissingTiles(dem, row.track));
+        ASSERT_EQ(along.metres.size(), positions.size());
+        EXPECT_EQ(along.metres.back().has_value(), row.missing.empty());
     }
 }
 

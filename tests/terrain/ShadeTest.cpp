@@ -15,51 +15,9 @@
 
 namespace {
 
-struct Grid {
-    std::string header; // the lines before the values: size, corner, cell size
-    std::vector<double> values;
-};
-
-// A raster as gdal_translate writes it as an ASCII grid.
-Grid ReadAsGrid(const testsupport::TempDir& dir, const std::string& tif) {
-    const std::string asc = dir.File(tif + ".asc");
-    const auto run =
-        testsupport::Run(QUILO_GDAL_TRANSLATE, {"-q", "-of", "AAIGrid", dir.File(tif), asc});
-    EXPECT_EQ(run.status, 0) << run.err;
-    std::istringstream in(testsupport::ReadBytes(asc));
-    Grid grid;
-    std::string word;
-    while (in >> word) {
-        if (std::isalpha(static_cast<unsigned char>(word[0])) != 0) {
-            std::string value;
-            in >> value;
-            if (word != "NODATA_value")
-                grid.header += word + ' ' + value + '\n';
-        } else {
-            grid.values.push_back(std::stod(word));
-        }
-    }
-    return grid;
-}
-
-// A w x h float GeoTIFF DEM in UTM 32N with cells of cell metres, -9999 as no data.
-void WriteFloatDem(const testsupport::TempDir& dir, const std::string& name, int w, int h,
-                   double cell, const std::function<double(int, int)>& height) {
-    std::ostringstream asc;
-    asc.precision(17);
-    asc << "ncols " << w << "\nnrows " << h << "\nxllcorner 500000\nyllcorner 5200000\ncellsize "
-        << cell << "\nNODATA_value -9999\n";
-    for (int r = 0; r < h; ++r) {
-        for (int c = 0; c < w; ++c)
-            asc << height(r, c) << ' ';
-        asc << '\n';
-    }
-    testsupport::WriteBytes(dir.File(name + ".asc"), asc.str());
-    const auto run =
-        testsupport::Run(QUILO_GDAL_TRANSLATE, {"-q", "-ot", "Float32", "-a_srs", "EPSG:32632",
-                                                dir.File(name + ".asc"), dir.File(name)});
-    ASSERT_EQ(run.status, 0) << run.err;
-}
+using terraintest::Grid;
+using terraintest::ReadAsGrid;
+using terraintest::WriteFloatDem;
 
 struct ShadeRow {
     const char* legend;

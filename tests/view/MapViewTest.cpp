@@ -744,6 +744,12 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
          [](Fixture& f, int) {
              f.view->ScrollTo({1, 0});
          }},
+        {"scrolled past the area drawn", 1,
+         [](Fixture& f, int) {
+             f.view->ScrollTo({1, 0});
+             static_cast<void>(f.Frame());
+             f.view->ScrollTo({270, 0});
+         }},
         {"zoomed, the same offset", 1,
          [](Fixture& f, int) {
              f.view->SetZoom(1.5);

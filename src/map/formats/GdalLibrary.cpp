@@ -170,21 +170,55 @@ bool NamesOnlyLocalFiles(const std::string& path, std::string* why) {
     return CheckVrt(path, 0, &files, why);
 }
 
+ChosenMap SplitChosenMap(const std::string& path) {
+    const std::size_t hash = path.rfind('#');
+    int index = 0;
+    if (hash == std::string::npos || hash + 1 == path.size() || path.size() - hash > 6 ||
+        !std::all_of(path.begin() + static_cast<std::ptrdiff_t>(hash) + 1, path.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return {path, 0};
+    for (std::size_t i = hash + 1; i < path.size(); ++i)
+        index = index * 10 + (path[i] - '0');
+    std::error_code ec;
+    const std::string file = path.substr(0, hash);
+    if (index < 1 || std::filesystem::exists(path, ec) ||
+        !std::filesystem::is_regular_file(file, ec))
+        return {path, 0};
+    return {file, index};
+}
+
 GdalDataset OpenGdalRaster(const std::string& given, std::string* error) {
     StartGdal();
+    const ChosenMap chosen = SplitChosenMap(given);
     // An absolute path is a file name to every driver, never a "DRIVER:..." connection text.
     std::error_code ec;
-    const std::string path = std::filesystem::absolute(given, ec).lexically_normal().string();
-    if (ec || path.empty() || path.front() != '/') {
+    const std::string file = std::filesystem::absolute(chosen.file, ec).lexically_normal().string();
+    if (ec || file.empty() || file.front() != '/') {
         *error = "its path cannot be made absolute";
         return nullptr;
     }
-    if (!NamesOnlyLocalFiles(path, error))
+    if (!NamesOnlyLocalFiles(file, error))
         return nullptr;
-    GdalDataset dataset = Open(path, nullptr);
+    GdalDataset dataset = Open(file, nullptr);
     if (!dataset) {
         *error = GdalReason("GDAL cannot read it");
         return nullptr;
+    }
+    std::string path = file;
+    if (chosen.index > 0) {
+        // GDAL names each map of the file by a driver's prefix and the file's own path.
+        const std::string key = "SUBDATASET_" + std::to_string(chosen.index) + "_NAME";
+        const char* name = GDALGetMetadataItem(dataset.get(), key.c_str(), "SUBDATASETS");
+        if (name == nullptr || std::string_view(name).find(file) == std::string_view::npos) {
+            *error = "it holds no map " + std::to_string(chosen.index);
+            return nullptr;
+        }
+        path = name;
+        dataset = Open(path, nullptr);
+        if (!dataset) {
+            *error = GdalReason("GDAL cannot read it");
+            return nullptr;
+        }
     }
     GDALDriverH driver = GDALGetDatasetDriver(dataset.get());
     if (driver != nullptr && std::string_view(GDALGetDriverShortName(driver)) == "PDF") {

@@ -17,13 +17,21 @@ using GdalDataset = std::unique_ptr<void, GdalDatasetCloser>;
 // driver, and every driver that opens a dataset from a name rather than a file, stays out.
 std::span<const std::string_view> GdalDriverNames();
 
+// A path "FILE#N" that names the N-th map (from 1) of FILE, a file of several, when no file is
+// called so and FILE is one; else path itself and 0.
+struct ChosenMap {
+    std::string file;
+    int index = 0;
+};
+ChosenMap SplitChosenMap(const std::string& path);
+
 // Opens the file at path read-only as a raster through the enabled drivers. GDAL is started on
 // the first call: its messages kept off the terminal, its block cache bounded, no network file
 // system reachable, nothing written beside the file. A file naming other files (a VRT) is
 // refused when any of them is no local file, is reached through a virtual file system, or runs
 // code. A PDF page is rendered at a resolution that keeps its detail within the pyramid's
-// bounds. Null, with *error one line (GDAL's reason, without the path), when it cannot be
-// opened.
+// bounds. A path "FILE#N" opens the N-th map of FILE. Null, with *error one line (GDAL's reason,
+// without the path), when it cannot be opened.
 GdalDataset OpenGdalRaster(const std::string& path, std::string* error);
 
 // GDAL's last reason on this thread, on one line; fallback when it gave none.

@@ -10,7 +10,9 @@
 #include <gdal.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace map {
@@ -35,7 +37,7 @@ struct Channel {
 // each stretched between its low and high value, with an alpha band when there is one.
 class PixelSource {
 public:
-    PixelSource(GDALDatasetH dataset, OpenMapEvents& events);
+    PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, OpenMapEvents& events);
 
     // The window (x, y, width x height of the file) read into columns x rows pixels, row by row;
     // false with *error.
@@ -43,7 +45,8 @@ public:
               std::vector<MapPixel>* out, std::string* error);
 
 private:
-    static Channel MakeChannel(GDALRasterBandH band);
+    Channel MakeChannel(GDALRasterBandH band) const;
+    const OpenMapOptions& options_;
 
     OpenMapEvents& events_;
     std::vector<Channel> colour_; // one (grey or palette) or three (red, green, blue)
@@ -53,7 +56,36 @@ private:
     std::vector<double> alphaSamples_;
 };
 
-Channel PixelSource::MakeChannel(GDALRasterBandH band) {
+// The values at the low and high percentiles of the band's finite samples other than nodata,
+// read from a picture of at most kPercentileSide pixels a side (its overviews, where it has
+// them); nothing when it cannot be read or holds no such sample.
+std::optional<std::array<double, 2>> Percentiles(const Channel& channel, double low, double high) {
+    constexpr int kPercentileSide = 1024;
+    const int width = GDALGetRasterBandXSize(channel.band);
+    const int height = GDALGetRasterBandYSize(channel.band);
+    const int columns = std::min(width, kPercentileSide);
+    const int rows = std::min(height, kPercentileSide);
+    std::vector<double> values(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+    if (GDALRasterIO(channel.band, GF_Read, 0, 0, width, height, values.data(), columns, rows,
+                     GDT_Float64, 0, 0) != CE_None)
+        return std::nullopt;
+    std::erase_if(values, [&](double v) {
+        return !std::isfinite(v) || (channel.hasNoData && v == channel.noData);
+    });
+    if (values.empty())
+        return std::nullopt;
+    const auto at = [&values](double percent) {
+        const auto last = static_cast<double>(values.size() - 1);
+        const auto nth =
+            values.begin() +
+            static_cast<std::ptrdiff_t>(std::lround(std::clamp(percent, 0.0, 100.0) / 100 * last));
+        std::nth_element(values.begin(), nth, values.end());
+        return *nth;
+    };
+    return std::array<double, 2>{at(low), at(high)};
+}
+
+Channel PixelSource::MakeChannel(GDALRasterBandH band) const {
     Channel channel;
     channel.band = band;
     int has = 0;
@@ -68,10 +100,20 @@ Channel PixelSource::MakeChannel(GDALRasterBandH band) {
         channel.low = range[0];
         channel.high = range[1];
     }
+    const double low = options_.stretchLowPercent;
+    const double high = options_.stretchHighPercent;
+    if (low > 0 || high < 100) {
+        if (const auto values = Percentiles(channel, low, high);
+            values && (*values)[0] < (*values)[1]) {
+            channel.low = (*values)[0];
+            channel.high = (*values)[1];
+        }
+    }
     return channel;
 }
 
-PixelSource::PixelSource(GDALDatasetH dataset, OpenMapEvents& events) : events_(events) {
+PixelSource::PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, OpenMapEvents& events)
+    : options_(options), events_(events) {
     const int count = GDALGetRasterCount(dataset);
     GDALRasterBandH first = GDALGetRasterBand(dataset, 1);
     GDALColorTableH table = GDALGetRasterColorTable(first);
@@ -213,7 +255,7 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
     if (!target)
         return out;
     MapPyramid& pyramid = target->Pyramid();
-    PixelSource source(handle, context.events);
+    PixelSource source(handle, context.options, context.events);
     const std::vector<MapPos> neatLine = GdalNeatLinePixels(handle);
     OpenMapEvents& events = context.events;
     std::vector<MapPixel> pixels;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -33,6 +34,8 @@ bool OneOf(std::string_view extension, std::initializer_list<std::string_view> n
 
 // From this many control points GDAL's transformer fits the second order instead of the first.
 constexpr int kSecondOrderPoints = 6;
+
+std::atomic<ControlPointFit> chosenFit{ControlPointFit::Polynomial};
 
 // The coordinate system for PROJ: its EPSG code when it is one, else its WKT; empty for none.
 std::string CrsText(OGRSpatialReferenceH srs) {
@@ -121,7 +124,24 @@ FitControlPoints(GDALDatasetH dataset, int width, int height, MapSource& source,
     }
     std::shared_ptr<const GridGeoreference> placed = SharedGrid(std::move(affine));
     std::string order = "first order";
-    if (points.size() >= kSecondOrderPoints) {
+    const bool many = points.size() >= kSplinePoints;
+    if (many && chosenFit == ControlPointFit::ThinPlateSpline) {
+        std::optional<ThinPlateSpline> toGrid = ThinPlateSpline::Fit(pixels, grid, &error);
+        std::optional<ThinPlateSpline> toPixel;
+        if (toGrid)
+            toPixel = ThinPlateSpline::Fit(grid, pixels, &error);
+        std::optional<GridGeoreference> spline;
+        if (toPixel)
+            spline = GridGeoreference::FromSpline(crs, placed->WorldFile(), std::move(*toGrid),
+                                                  std::move(*toPixel), &error,
+                                                  ImageMiddle(width, height));
+        if (spline) {
+            placed = SharedGrid(std::move(spline));
+            order = "thin plate spline, through every point, so their residuals are zero";
+        } else {
+            order = "first order (the thin plate spline: " + error + ")";
+        }
+    } else if (points.size() >= kSecondOrderPoints) {
         const PixelArea area{MapPos(0, 0), MapPos(width, height)};
         std::optional<PixelPolynomial> polynomial =
             PixelPolynomial::Fit(pixels, grid, 2, area, &error);
@@ -135,6 +155,8 @@ FitControlPoints(GDALDatasetH dataset, int width, int height, MapSource& source,
         } else {
             order = "first order (the second order " + error + ")";
         }
+        if (many)
+            order += ", or a thin plate spline when chosen";
     }
     const FitReport report = ReportFit(*placed, model, points);
     source.warnings.push_back(source.path + ": placed by " + std::to_string(points.size()) +
@@ -142,7 +164,31 @@ FitControlPoints(GDALDatasetH dataset, int width, int height, MapSource& source,
     return placed;
 }
 
+// The maps of a file of several (a PDF of several pages...), which GDAL lists as subdatasets;
+// none for a file of one.
+std::vector<MapChoice> Maps(GDALDatasetH dataset, const std::string& path) {
+    // Far more than any atlas; a hostile list stays short.
+    constexpr int kMaxMaps = 1000;
+    std::vector<MapChoice> out;
+    for (int i = 1; i <= kMaxMaps; ++i) {
+        const std::string key = "SUBDATASET_" + std::to_string(i) + "_";
+        if (GDALGetMetadataItem(dataset, (key + "NAME").c_str(), "SUBDATASETS") == nullptr)
+            break;
+        const char* desc = GDALGetMetadataItem(dataset, (key + "DESC").c_str(), "SUBDATASETS");
+        std::string name = desc != nullptr ? desc : "";
+        name = name.substr(0, name.find_first_of("\r\n"));
+        out.push_back({path + '#' + std::to_string(i), std::move(name)});
+    }
+    if (out.size() < 2)
+        out.clear();
+    return out;
+}
+
 } // namespace
+
+void SetControlPointFit(ControlPointFit fit) {
+    chosenFit = fit;
+}
 
 bool IsGdalRaster(std::string_view head, std::string_view extension) {
     const std::size_t first = head.find_first_not_of(" \t\r\n");
@@ -205,11 +251,13 @@ MapSourceResult ReadGdalRaster(MapSource source, const std::function<bool()>&) {
     }
     if (!source.grid)
         source.warnings.push_back(source.path + ": " + why);
-    // A PDF of several pages, or any file of several maps, lists them as subdatasets.
-    const int maps = CSLCount(GDALGetMetadata(handle, "SUBDATASETS")) / 2;
-    if (maps > 1)
-        source.warnings.push_back(source.path + ": it holds " + std::to_string(maps) +
-                                  " maps; the first is shown.");
+    if (SplitChosenMap(source.path).index == 0) {
+        source.maps = Maps(handle, source.path);
+        if (!source.maps.empty())
+            source.warnings.push_back(
+                source.path + ": it holds " + std::to_string(source.maps.size()) +
+                " maps; the first is shown (" + source.path + "#N shows the N-th).");
+    }
     return {std::move(source), {}};
 }
 

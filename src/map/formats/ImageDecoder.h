@@ -74,6 +74,10 @@ struct OpenMapOptions {
     const TileImageDecoder* tileImages = nullptr;
     // What a tile server is told asks ("QUILO/<version>").
     std::string tileUserAgent = "QUILO";
+    // Samples that are no bytes (elevations, 16-bit scans) are stretched between these
+    // percentiles of their values; 0 and 100: between their own low and high.
+    double stretchLowPercent = 0.0;
+    double stretchHighPercent = 100.0;
 };
 
 // An image decoded into its pyramid.

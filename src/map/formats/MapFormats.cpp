@@ -83,7 +83,7 @@ constexpr std::array kFormats{
     MapFormat{MapFileKind::Gdal, "gdal",
               "GDAL Rasters (*.pdf *.kap *.jp2 *.gpkg *.vrt *.img *.rsw *.mtw *.dem *.hgt *.asc)",
               "*.pdf;*.kap;*.jp2;*.j2k;*.gpkg;*.vrt;*.img;*.rsw;*.mtw;*.dem;*.hgt;*.asc;*.grd;"
-              "*.bil;*.dt0;*.dt1;*.dt2;*.ers;*.ntf",
+              "*.bil;*.dt0;*.dt1;*.dt2;*.ers;*.ntf;*.nitf;*.cap;*.nos;*.sdat;*.rst",
               "application/pdf;image/jp2;application/geopackage+sqlite3;application/x-gdal-vrt;"
               "application/x-bsb-chart;application/x-erdas-hfa",
               &IsGdalRaster, &ReadGdalRaster},
@@ -123,7 +123,11 @@ const MapFormat* RecogniseMap(std::string_view head, std::string_view path) {
 RecognisedMap RecogniseMapFile(const std::string& path) {
     RecognisedMap out;
     int err = 0;
-    const platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
+    platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
+    // "FILE#N": one of the maps of a file of several, which only GDAL's rasters hold.
+    const ChosenMap chosen = err == ENOENT ? SplitChosenMap(path) : ChosenMap{};
+    if (chosen.index > 0)
+        fd = platform::OpenRegularFile(chosen.file, &err);
     if (!fd.Valid()) {
         out.error = path + ": " + platform::ErrorText(err);
         return out;
@@ -143,7 +147,12 @@ RecognisedMap RecogniseMapFile(const std::string& path) {
         got += static_cast<std::size_t>(n);
     }
     head.resize(got);
-    out.format = RecogniseMap(head, path);
+    out.format = RecogniseMap(head, chosen.index > 0 ? chosen.file : path);
+    if (chosen.index > 0 && out.format != nullptr && out.format->kind != MapFileKind::Gdal) {
+        out.format = nullptr;
+        out.error = path + ": " + chosen.file + " holds one map only";
+        return out;
+    }
     if (out.format == nullptr) {
         out.error = path + ": not a map of any kind QUILO opens";
         out.unrecognised = true;

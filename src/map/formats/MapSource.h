@@ -2,6 +2,7 @@
 
 #include "base/MapPos.h"
 #include "calib/GridModel.h"
+#include "map/formats/GdalRaster.h"
 #include "map/formats/MapFormats.h"
 #include "map/formats/OverlayMosaic.h"
 #include "platform/MappedFile.h"
@@ -47,6 +48,8 @@ struct MapSource {
     // theirs drawn in this order, each over the ones before, into width x height pixels, which
     // grid places; imagePath names the document.
     std::vector<OverlayImage> overlays;
+    // A file of several maps when none was chosen: every one, and the path that opens it.
+    std::vector<MapChoice> maps;
 };
 
 // A world file whose .prj is missing: the user is asked for its grid (WritePrj) instead of
