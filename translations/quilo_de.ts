@@ -61,6 +61,22 @@ Gitter (eine UTM-Zone wie 32N oder EPSG:NNNN):</translation>
         <source>Load Trail</source>
         <translation>Spur laden</translation>
     </message>
+    <message>
+        <source>World map: %1</source>
+        <translation>Weltkarte: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose a Map</source>
+        <translation>Karte wählen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 maps. Show:</source>
+        <translation>%1 enthält %2 Karten. Zeigen:</translation>
+    </message>
 </context>
 <context>
     <name>FileFilter</name>
@@ -588,6 +604,85 @@ Gitter (eine UTM-Zone wie 32N oder EPSG:NNNN):</translation>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Streckung</translation>
+    </message>
+    <message>
+        <source>Scan Opacity</source>
+        <translation>Deckkraft des Scans</translation>
+    </message>
+    <message>
+        <source>Shading Opacity</source>
+        <translation>Deckkraft der Schummerung</translation>
+    </message>
+    <message>
+        <source>Hill Shading</source>
+        <translation>Schummerung</translation>
+    </message>
+    <message>
+        <source>Slope Shading</source>
+        <translation>Hangneigung</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Heading Up</source>
+        <translation>Steuerkurs oben</translation>
+    </message>
+    <message>
+        <source>Thin Plate Spline</source>
+        <translation>Thin-Plate-Spline</translation>
+    </message>
+    <message>
+        <source>Lowest to Highest</source>
+        <translation>Niedrigster bis höchster Wert</translation>
+    </message>
+    <message>
+        <source>1% to 99%</source>
+        <translation>1 % bis 99 %</translation>
+    </message>
+    <message>
+        <source>2% to 98%</source>
+        <translation>2 % bis 98 %</translation>
+    </message>
+    <message>
+        <source>5% to 95%</source>
+        <translation>5 % bis 95 %</translation>
+    </message>
+    <message>
+        <source>DEM Folder...</source>
+        <translation>DGM-Ordner...</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDock</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Against:</source>
+        <translation>Über:</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufzeichnung</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -714,6 +809,13 @@ Gitter (eine UTM-Zone wie 32N oder EPSG:NNNN):</translation>
     <message>
         <source>Load a map with File &gt; Load Map... or drop an image here</source>
         <translation>Eine Karte mit Datei &gt; Karte laden... öffnen oder ein Bild hierher ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>TerrainCommands</name>
+    <message>
+        <source>DEM Folder</source>
+        <translation>DGM-Ordner</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1637,25 @@ P: precision, 100 / HDOP: 100% at HDOP 1, higher is better</source>
         <translation>A: Höhe über dem Meeresspiegel
 S: für die Position genutzte Satelliten, alle Systeme zusammen
 P: Präzision, 100 / HDOP: 100 % bei HDOP 1, höher ist besser</translation>
+    </message>
+</context>
+<context>
+    <name>view::ProfilePlot</name>
+    <message>
+        <source>No track points to show</source>
+        <translation>Keine Trackpunkte zum Anzeigen</translation>
+    </message>
+    <message>
+        <source>DEM %1 m</source>
+        <translation>DGM %1 m</translation>
+    </message>
+    <message>
+        <source>DEM none</source>
+        <translation>DGM keins</translation>
+    </message>
+    <message>
+        <source>No DEM data in: %1</source>
+        <translation>Keine DGM-Daten in: %1</translation>
     </message>
 </context>
 </TS>

@@ -61,6 +61,22 @@ Cuadrícula (una zona UTM como 32N, o EPSG:NNNN):</translation>
         <source>Load Trail</source>
         <translation>Cargar rastro</translation>
     </message>
+    <message>
+        <source>World map: %1</source>
+        <translation>Mapa mundial: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose a Map</source>
+        <translation>Elegir un mapa</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 maps. Show:</source>
+        <translation>%1 contiene %2 mapas. Mostrar:</translation>
+    </message>
 </context>
 <context>
     <name>FileFilter</name>
@@ -588,6 +604,85 @@ Cuadrícula (una zona UTM como 32N, o EPSG:NNNN):</translation>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estiramiento</translation>
+    </message>
+    <message>
+        <source>Scan Opacity</source>
+        <translation>Opacidad del escaneo</translation>
+    </message>
+    <message>
+        <source>Shading Opacity</source>
+        <translation>Opacidad del sombreado</translation>
+    </message>
+    <message>
+        <source>Hill Shading</source>
+        <translation>Sombreado del relieve</translation>
+    </message>
+    <message>
+        <source>Slope Shading</source>
+        <translation>Sombreado de pendientes</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Heading Up</source>
+        <translation>Proa arriba</translation>
+    </message>
+    <message>
+        <source>Thin Plate Spline</source>
+        <translation>Spline de placa delgada</translation>
+    </message>
+    <message>
+        <source>Lowest to Highest</source>
+        <translation>Del más bajo al más alto</translation>
+    </message>
+    <message>
+        <source>1% to 99%</source>
+        <translation>1 % a 99 %</translation>
+    </message>
+    <message>
+        <source>2% to 98%</source>
+        <translation>2 % a 98 %</translation>
+    </message>
+    <message>
+        <source>5% to 95%</source>
+        <translation>5 % a 95 %</translation>
+    </message>
+    <message>
+        <source>DEM Folder...</source>
+        <translation>Carpeta MDE...</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDock</name>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Against:</source>
+        <translation>Frente a:</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -714,6 +809,13 @@ Cuadrícula (una zona UTM como 32N, o EPSG:NNNN):</translation>
     <message>
         <source>Load a map with File &gt; Load Map... or drop an image here</source>
         <translation>Cargue un mapa con Archivo &gt; Cargar mapa... o suelte una imagen aquí</translation>
+    </message>
+</context>
+<context>
+    <name>TerrainCommands</name>
+    <message>
+        <source>DEM Folder</source>
+        <translation>Carpeta MDE</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1637,25 @@ P: precision, 100 / HDOP: 100% at HDOP 1, higher is better</source>
         <translation>A: altitud sobre el nivel del mar
 S: satélites usados en la posición, todos los sistemas juntos
 P: precisión, 100 / HDOP: 100 % con HDOP 1, más alto es mejor</translation>
+    </message>
+</context>
+<context>
+    <name>view::ProfilePlot</name>
+    <message>
+        <source>No track points to show</source>
+        <translation>No hay puntos de track que mostrar</translation>
+    </message>
+    <message>
+        <source>DEM %1 m</source>
+        <translation>MDE %1 m</translation>
+    </message>
+    <message>
+        <source>DEM none</source>
+        <translation>MDE ninguno</translation>
+    </message>
+    <message>
+        <source>No DEM data in: %1</source>
+        <translation>No hay datos MDE en: %1</translation>
     </message>
 </context>
 </TS>

@@ -61,6 +61,22 @@ Quadrillage (une zone UTM comme 32N, ou EPSG:NNNN) :</translation>
         <source>Load Trail</source>
         <translation>Charger une trace</translation>
     </message>
+    <message>
+        <source>World map: %1</source>
+        <translation>Carte du monde : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Choose a Map</source>
+        <translation>Choisir une carte</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 maps. Show:</source>
+        <translation>%1 contient %2 cartes. Afficher :</translation>
+    </message>
 </context>
 <context>
     <name>FileFilter</name>
@@ -588,6 +604,85 @@ Quadrillage (une zone UTM comme 32N, ou EPSG:NNNN) :</translation>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirement</translation>
+    </message>
+    <message>
+        <source>Scan Opacity</source>
+        <translation>Opacité du scan</translation>
+    </message>
+    <message>
+        <source>Shading Opacity</source>
+        <translation>Opacité de l’ombrage</translation>
+    </message>
+    <message>
+        <source>Hill Shading</source>
+        <translation>Ombrage du relief</translation>
+    </message>
+    <message>
+        <source>Slope Shading</source>
+        <translation>Ombrage des pentes</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Heading Up</source>
+        <translation>Cap compas en haut</translation>
+    </message>
+    <message>
+        <source>Thin Plate Spline</source>
+        <translation>Spline en plaque mince</translation>
+    </message>
+    <message>
+        <source>Lowest to Highest</source>
+        <translation>Du plus bas au plus haut</translation>
+    </message>
+    <message>
+        <source>1% to 99%</source>
+        <translation>1 % à 99 %</translation>
+    </message>
+    <message>
+        <source>2% to 98%</source>
+        <translation>2 % à 98 %</translation>
+    </message>
+    <message>
+        <source>5% to 95%</source>
+        <translation>5 % à 95 %</translation>
+    </message>
+    <message>
+        <source>DEM Folder...</source>
+        <translation>Dossier MNT...</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDock</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher :</translation>
+    </message>
+    <message>
+        <source>Against:</source>
+        <translation>En fonction de :</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -714,6 +809,13 @@ Quadrillage (une zone UTM comme 32N, ou EPSG:NNNN) :</translation>
     <message>
         <source>Load a map with File &gt; Load Map... or drop an image here</source>
         <translation>Chargez une carte avec Fichier &gt; Charger une carte... ou déposez une image ici</translation>
+    </message>
+</context>
+<context>
+    <name>TerrainCommands</name>
+    <message>
+        <source>DEM Folder</source>
+        <translation>Dossier MNT</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1637,25 @@ P: precision, 100 / HDOP: 100% at HDOP 1, higher is better</source>
         <translation>A : altitude au-dessus du niveau de la mer
 S : satellites utilisés pour la position, tous systèmes confondus
 P : précision, 100 / HDOP : 100 % à HDOP 1, plus c&apos;est haut, mieux c&apos;est</translation>
+    </message>
+</context>
+<context>
+    <name>view::ProfilePlot</name>
+    <message>
+        <source>No track points to show</source>
+        <translation>Aucun point de trace à afficher</translation>
+    </message>
+    <message>
+        <source>DEM %1 m</source>
+        <translation>MNT %1 m</translation>
+    </message>
+    <message>
+        <source>DEM none</source>
+        <translation>MNT aucun</translation>
+    </message>
+    <message>
+        <source>No DEM data in: %1</source>
+        <translation>Aucune donnée MNT dans : %1</translation>
     </message>
 </context>
 </TS>
