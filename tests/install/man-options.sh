@@ -58,7 +58,7 @@ for program in "$quilo" "$tool"; do
 done
 
 cat "$work/quilo.help" "$work/tool.help" | options >"$work/known"
-printf '%s\n' --benchmark --frames --install --opt --prefix --window >>"$work/known"
+printf '%s\n' --benchmark --build --frames --install --opt --prefix --target --window >>"$work/known"
 options <"$readme" >"$work/readme"
 for option in $(sort -u "$work/known" | comm -23 "$work/readme" -); do
     echo "README.md shows $option, which neither program takes" >&2
