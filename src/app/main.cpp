@@ -58,6 +58,7 @@ struct Options {
     bool demo = false;
     bool newWindow = false;
     bool courseUp = false;
+    bool headingUp = false;
     bool kiosk = false;
     bool sizeGiven = false;
     std::string screenshot;
@@ -71,7 +72,7 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: quilo [MAP] [--tiles SOURCE] [TRACK...] [--at LAT LON [--zoom Z]] [--gps SOURCE] "
-    "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up] [--kiosk]\n"
+    "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up|--heading-up] [--kiosk]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
 
@@ -89,6 +90,8 @@ constexpr const char* kOptions[][2] = {
     {"--demo", "the demo town's map and a simulated receiver, with settings of their own"},
     {"--new-window", "open a window of its own, even when QUILO already runs"},
     {"--course-up", "turn the map so the course points up (kept for later starts)"},
+    {"--heading-up", "turn the map so the receiver's heading points up, for a boat or a "
+                     "walker standing still (kept for later starts)"},
     {"--kiosk", "full screen without a frame, screen kept on; quit by holding Quit or "
                 "confirming (kept for later starts)"},
     {"--screenshot OUT.png", "render the window into OUT.png and exit, saving no settings"},
@@ -199,6 +202,8 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             options.newWindow = true;
         } else if (arg == "--course-up") {
             options.courseUp = true;
+        } else if (arg == "--heading-up") {
+            options.headingUp = true;
         } else if (arg == "--kiosk") {
             options.kiosk = true;
         } else if (arg == "--screenshot") {
@@ -239,6 +244,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
         error = "--zoom needs --at";
         return std::nullopt;
     }
+    if (options.courseUp && options.headingUp) {
+        error = "--course-up and --heading-up exclude each other";
+        return std::nullopt;
+    }
     if (afterGiven && options.screenshot.empty()) {
         error = "--after needs --screenshot";
         return std::nullopt;
@@ -255,7 +264,7 @@ bool HandsOver(const Options& options) {
     return !options.demo && !options.newWindow && options.screenshot.empty() && !options.at &&
            !map::IsTileSourcePath(options.map) && options.tiles.empty() &&
            options.gpsDevice.empty() && !options.baud && !options.sizeGiven && !options.courseUp &&
-           !options.kiosk;
+           !options.headingUp && !options.kiosk;
 }
 
 QString Absolute(const std::string& path) {
@@ -443,6 +452,8 @@ int main(int argc, char** argv) {
     // As the menu item does it, so the choice is kept.
     if (options->courseUp && !frame.Action(app::kCmdCourseUp)->isChecked())
         frame.OnCommand(app::kCmdCourseUp);
+    if (options->headingUp && !frame.Action(app::kCmdHeadingUp)->isChecked())
+        frame.OnCommand(app::kCmdHeadingUp);
     if (options->kiosk && !frame.Action(app::kCmdKiosk)->isChecked())
         frame.OnCommand(app::kCmdKiosk);
 
