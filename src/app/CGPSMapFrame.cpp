@@ -2,6 +2,7 @@
 
 #include "app/LiveCommands.h"
 #include "app/MenuTree.h"
+#include "app/ProfileDock.h"
 #include "app/TerrainCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/TrackCommands.h"
@@ -187,6 +188,7 @@ bool CGPSMapFrame::Create() {
     tracks_ = new TrackCommands(*this, *view_, store_);
     terrain_ = new TerrainCommands(*view_, store_, this);
     connect(terrain_, &TerrainCommands::Changed, this, &CGPSMapFrame::UpdateActions);
+    connect(terrain_, &TerrainCommands::Changed, this, [this] { tracks_->Profile().FollowDem(); });
     BuildActions();
     mapFolder_ = new view::MapFolderCommands(*view_, *loader_, *gps_, *commands_,
                                              *Action(kCmdMapsHere)->menu(), store_,

@@ -2,6 +2,8 @@
 
 #include "geo/RangeBearing.h"
 #include "session/MapSession.h"
+#include "terrain/DemFolder.h"
+#include "terrain/TrackHeights.h"
 #include "trail/TrackSet.h"
 #include "view/MapView.h"
 #include "view/ProfilePlot.h"
@@ -99,7 +101,28 @@ void ProfileDock::SetDem(trail::DemHeights heights, MissingTiles missing) {
     Rebuild();
 }
 
+void ProfileDock::FollowDem() {
+    std::shared_ptr<terrain::DemFolder> dem = view_.Session().Dem();
+    if (dem == demFolder_)
+        return;
+    demFolder_ = dem;
+    if (!dem) {
+        SetDem({}, {});
+        return;
+    }
+    SetDem(
+        [dem](double lat, double lon) -> std::optional<double> {
+            const terrain::HeightResult h = dem->Height(lat, lon);
+            return h.status == terrain::HeightResult::Status::Ok ? std::optional(h.metres)
+                                                                 : std::nullopt;
+        },
+        [dem](const std::vector<MapPos>& places) {
+            return terrain::HeightsAlongPath(*dem, places).missingTiles;
+        });
+}
+
 void ProfileDock::Rebuild() {
+    FollowDem();
     const session::MapSession& session = view_.Session();
     tracksVersion_ = session.Tracks().Version();
     if (track_ && *track_ >= session.Tracks().Size())

@@ -7,12 +7,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QComboBox;
 
+namespace terrain {
+class DemFolder;
+}
 namespace view {
 class MapView;
 class ProfilePlot;
@@ -39,6 +43,8 @@ public:
     // given (one place for each stretch without heights); unset: none shown.
     using MissingTiles = std::function<std::vector<std::string>(const std::vector<MapPos>&)>;
     void SetDem(trail::DemHeights heights, MissingTiles missing);
+    // Takes the session's DEM folder when it is another than the one the profile asks.
+    void FollowDem();
 
     [[nodiscard]] const trail::ProfileSeries& Series() const { return series_; }
     [[nodiscard]] view::ProfilePlot& Plot() { return *plot_; }
@@ -67,7 +73,8 @@ private:
     trail::ProfileSeries series_;
     trail::DemHeights dem_;
     MissingTiles missing_;
-    std::optional<std::size_t> track_; // none: the recording
-    std::uint64_t tracksVersion_ = 0;  // of the track set the series was built from
+    std::shared_ptr<terrain::DemFolder> demFolder_; // what dem_ and missing_ ask
+    std::optional<std::size_t> track_;              // none: the recording
+    std::uint64_t tracksVersion_ = 0;               // of the track set the series was built from
     bool filling_ = false;
 };

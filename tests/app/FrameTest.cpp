@@ -4,6 +4,7 @@
 #include "app/GpsApp.h"
 #include "app/MenuTree.h"
 #include "app/ProfileDock.h"
+#include "app/TerrainCommands.h"
 #include "app/TrackCommands.h"
 #include "app/TracksDock.h"
 #include "demo/DemoMap.h"
@@ -12,6 +13,8 @@
 #include "platform/SettingsStore.h"
 #include "support/NmeaDrive.h"
 #include "support/TestFiles.h"
+#include "terrain/HgtFiles.h"
+#include "terrain/HgtTile.h"
 #include "trail/Journal.h"
 #include "trail/TrackColouring.h"
 #include "trail/TrackSet.h"
@@ -823,6 +826,19 @@ TEST_F(FrameFixture, ProfileCursorAndMapMarkerFollowEachOther) {
     };
     EXPECT_EQ(hatched(0, *plot.XOf(49)), 0) << "where the terrain has heights";
     EXPECT_GT(hatched(*plot.XOf(52), graph.width()), 40) << "where it has none";
+    // The DEM folder chosen in the window: its tile's heights beside the receiver's.
+    const MapPos start = walk.front().position;
+    const terrain::TileKey key{static_cast<int>(std::floor(start.y)),
+                               static_cast<int>(std::floor(start.x))};
+    ASSERT_TRUE(QDir(dir.path()).mkpath("dem"));
+    terraintest::WriteHgt(
+        dir.filePath("dem/" + QString::fromStdString(terrain::TileName(key)) + ".hgt")
+            .toStdString(),
+        1201, [](int, int) { return 321; });
+    f.Terrain().UseDemFolder(dir.filePath("dem"));
+    ASSERT_TRUE(profile.Series().HasDem());
+    EXPECT_EQ(profile.Series().Samples().front().demM, 321.0);
+    EXPECT_EQ(profile.Series().Samples().back().demM, 321.0);
     f.close();
     StopFrame();
     EXPECT_TRUE(StartFrame().Action(kCmdProfile)->isChecked());
