@@ -1,7 +1,8 @@
 // A tile source against the test tile server on 127.0.0.1 (tests/map/tile_server.py, started
 // here, warm: every tile is one PNG it holds, cut from the demo town): the first complete frame
 // of an area never seen (its tiles fetched, decoded and drawn), a frame over tiles already
-// there, the same with a scan over the world map, the server's own pace, and an area of
+// there, the same with a scan over the world map (still, and moving a pixel each frame, as when
+// it follows the GPS: the whole frame composed again), the server's own pace, and an area of
 // 10 000 tiles saved as MBTiles with the resident memory before, during and after.
 #include "demo/DemoMap.h"
 #include "map/pyramid/WebMercator.h"
@@ -138,11 +139,18 @@ void FrameOverCachedTiles(benchmark::State& state) {
     if (state.range(0) == 0)
         v.OpenAt(MapPos(7.1, 46.9), kZoom);
     v.WaitForTilesInView();
-    for (auto _ : state)
+    const bool moving = state.range(0) == 2;
+    const view::ViewPoint start = v.Geometry().ScrollOffset();
+    int step = 0;
+    for (auto _ : state) {
+        // A pixel a frame, back and forth over 8 pixels: the same tiles stay in view.
+        if (moving)
+            v.ScrollTo({start.x + std::abs(step++ % 16 - 8), start.y});
         Paint(v);
+    }
 }
-// 0: the source as the map; 1: a scan at 25 % and half opacity over it.
-BENCHMARK(FrameOverCachedTiles)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// 0: the source as the map; 1: a scan at 25 % and half opacity over it; 2: the same moving.
+BENCHMARK(FrameOverCachedTiles)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The server's pace: one connection fetching tile after tile, nothing kept.
 void ServerPace(benchmark::State& state) {

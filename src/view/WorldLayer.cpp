@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 
@@ -69,6 +70,34 @@ public:
         return std::nullopt;
     }
 
+    // n pixels along a line from (fx, fy) stepping (dfx, dfy) a pixel, into out; ground
+    // where the world has none. The level's own tiles straight, a missing one through At.
+    void Span(double fx, double fy, double dfx, double dfy, int n, map::MapPixel* out,
+              map::MapPixel ground) {
+        constexpr int kSize = map::TiledMap::kTileSize;
+        Last& fine = last_[static_cast<std::size_t>(level_)];
+        const double size = fine.size;
+        for (int i = 0; i < n; ++i) {
+            const double px = (fx + dfx * i) * size;
+            const double py = (fy + dfy * i) * size;
+            if (!(px >= 0.0 && px < size && py >= 0.0 && py < size)) {
+                out[i] = ground;
+                continue;
+            }
+            const int ix = static_cast<int>(px);
+            const int iy = static_cast<int>(py);
+            const int column = ix / kSize;
+            const int row = iy / kSize;
+            if (fine.column != column || fine.row != row) {
+                fine.column = column;
+                fine.row = row;
+                fine.tile = tiles_.Tile(level_, column, row);
+            }
+            out[i] = fine.tile != nullptr ? fine.tile[(iy % kSize) * kSize + ix % kSize]
+                                          : At(fx + dfx * i, fy + dfy * i).value_or(ground);
+        }
+    }
+
 private:
     struct Last {
         int column = -1;
@@ -83,13 +112,15 @@ private:
 };
 
 map::MapPixel Blend(map::MapPixel over, map::MapPixel under, unsigned alpha) {
-    map::MapPixel out = 0xFF000000u;
-    for (const int shift : {0, 8, 16}) {
-        const unsigned a = (over >> shift) & 0xFFu;
-        const unsigned b = (under >> shift) & 0xFFu;
-        out |= ((a * alpha + b * (255u - alpha) + 127u) / 255u) << shift;
-    }
-    return out;
+    // Red and blue side by side in 16-bit halves, then green: x / 255 rounded in each half.
+    const auto divide = [](std::uint32_t x) {
+        x += 0x00800080u;
+        return ((x + ((x >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    };
+    const unsigned beta = 255u - alpha;
+    const std::uint32_t rb = divide((over & 0x00FF00FFu) * alpha + (under & 0x00FF00FFu) * beta);
+    const std::uint32_t g = divide(((over >> 8) & 0xFFu) * alpha + ((under >> 8) & 0xFFu) * beta);
+    return 0xFF000000u | rb | (g << 8);
 }
 
 } // namespace
@@ -196,19 +227,23 @@ void PaintWorldUnder(QImage& frame, QRect rows, const WorldUnderlay& world,
         for (std::size_t k = 0; k < nodes; ++k)
             line[k] = {above[k].x + (below[k].x - above[k].x) * t,
                        above[k].y + (below[k].y - above[k].y) * t, above[k].ok && below[k].ok};
-        for (int x = 0; x < width; ++x) {
-            const map::MapPixel scan = pixels[x];
-            if (scan != kNoScan && alpha == 255)
+        std::array<map::MapPixel, kStep> under{};
+        for (int x0 = 0; x0 < width; x0 += kStep) {
+            map::MapPixel* span = pixels + x0;
+            const int n = std::min(kStep, width - x0);
+            if (alpha == 255 && std::find(span, span + n, kNoScan) == span + n)
                 continue;
-            const auto k = static_cast<std::size_t>(x / kStep);
-            const double s = static_cast<double>(x - static_cast<int>(k) * kStep) / kStep;
-            const Fraction& a = line[k];
-            const Fraction& b = line[k + 1];
-            std::optional<map::MapPixel> under;
+            const Fraction& a = line[static_cast<std::size_t>(x0 / kStep)];
+            const Fraction& b = line[static_cast<std::size_t>(x0 / kStep) + 1];
             if (a.ok && b.ok)
-                under = sampler->At(a.x + (b.x - a.x) * s, a.y + (b.y - a.y) * s);
-            const map::MapPixel w = under.value_or(ground);
-            pixels[x] = scan == kNoScan ? w : Blend(scan, w, alpha);
+                sampler->Span(a.x, a.y, (b.x - a.x) / kStep, (b.y - a.y) / kStep, n, under.data(),
+                              ground);
+            else
+                std::fill_n(under.begin(), n, ground);
+            for (int i = 0; i < n; ++i)
+                span[i] = span[i] == kNoScan
+                              ? under[static_cast<std::size_t>(i)]
+                              : Blend(span[i], under[static_cast<std::size_t>(i)], alpha);
         }
     }
 }
