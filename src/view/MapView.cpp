@@ -301,9 +301,11 @@ void MapView::PaintFrame(QPainter& painter) {
 void MapView::PaintFrameAfresh(QPainter& painter) {
     KeptFrame kept = std::exchange(kept_, KeptFrame());
     TrailLayer trail = std::exchange(trailLayer_, TrailLayer());
+    TrackLayer tracks = std::exchange(trackLayer_, TrackLayer());
     PaintFrame(painter);
     kept_ = std::move(kept);
     trailLayer_ = std::move(trail);
+    trackLayer_ = std::move(tracks);
 }
 
 bool MapView::ShowsNoMapHint() const {

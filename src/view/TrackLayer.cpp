@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -65,6 +66,7 @@ void TrackLayer::Place(const MapScene& scene) {
         return;
     placedVersion_ = scene.tracks->Version();
     georeference_ = scene.georeference;
+    ++drawn_;
     pixels_.clear();
     for (const trail::LoadedTrack& t : scene.tracks->All()) {
         auto& track = pixels_.emplace_back();
@@ -80,6 +82,8 @@ void TrackLayer::Place(const MapScene& scene) {
 void TrackLayer::Colour(const MapScene& scene) {
     const std::uint64_t version = scene.tracks != nullptr ? scene.tracks->Version() : 0;
     if (scene.colouring.by == trail::ColourBy::Plain) {
+        if (!(colouring_ == scene.colouring))
+            ++drawn_;
         colours_.clear();
         values_.clear();
         limits_.reset();
@@ -119,6 +123,7 @@ void TrackLayer::Colour(const MapScene& scene) {
     limits_ = limits;
     if (same && colours_.size() == values_.size())
         return;
+    ++drawn_;
     const trail::ValueLimits spread = limits_.value_or(trail::ValueLimits{});
     colours_.clear();
     for (const auto& track : values_) {
@@ -134,12 +139,46 @@ void TrackLayer::Colour(const MapScene& scene) {
 
 void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     Colour(scene);
-    if (scene.tracks == nullptr || scene.tracks->Size() == 0)
+    if (scene.tracks == nullptr || scene.tracks->Size() == 0) {
+        // None open: the memory is given back.
+        layer_.Clear();
+        layerValid_ = false;
         return;
+    }
     Place(scene);
     const ViewGeometry& g = scene.geometry;
-    const QRectF clip(-kTrackWidth, -kTrackWidth, g.ClientWidth() + 2 * kTrackWidth,
-                      g.ClientHeight() + 2 * kTrackWidth);
+    const QSize view(g.ClientWidth(), g.ClientHeight());
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    // Thousands of wide lines cost a frame many times over: they are drawn into a layer for an
+    // area larger than the view, which frames scrolled within it blend. A turned view rounds
+    // each point after the turn, and a fractional ratio does not fall on whole view pixels:
+    // there they go straight onto the frame.
+    if (g.Turned() || ratio != 1.0) {
+        DrawLines(painter, scene, offset, view);
+    } else {
+        const ViewPoint anchor{FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)};
+        const LayerKey key{anchor, view + QSize(kLayerScrollStep, kLayerScrollStep), g.Zoom(),
+                           scene.tracks->Version(), drawn_};
+        if (!layerValid_ || !(key == layerKey_)) {
+            layerValid_ = layer_.Build(key.size, ratio, [&](QPainter& layer) {
+                layer.setRenderHints(painter.renderHints());
+                DrawLines(layer, scene, anchor, key.size);
+            });
+            layerKey_ = key;
+        }
+        if (layerValid_)
+            layer_.Blend(painter, {offset.x - anchor.x, offset.y - anchor.y}, view);
+        else
+            DrawLines(painter, scene, offset, view);
+    }
+    DrawNames(painter, scene, offset);
+}
+
+void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint offset,
+                           QSize area) const {
+    const ViewGeometry& g = scene.geometry;
+    const QRectF clip(-kTrackWidth, -kTrackWidth, area.width() + 2 * kTrackWidth,
+                      area.height() + 2 * kTrackWidth);
     const bool byValue =
         scene.colouring.by != trail::ColourBy::Plain && colours_.size() == pixels_.size();
     painter.save();
@@ -151,7 +190,6 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
         // Lines by colour: one colour for a plain track, a step of the ramp for each line
         // coloured by the value at its end.
         std::map<QRgb, std::vector<QLineF>> lines;
-        std::optional<QPoint> label;
         for (std::size_t s = 0; s < pixels_[i].size(); ++s) {
             const std::vector<MapPos>& pixels = pixels_[i][s];
             QPointF last;
@@ -164,8 +202,6 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
                     continue;
                 }
                 const QPointF here(at->x, at->y);
-                if (!label && g.InClient(*at))
-                    label = QPoint(at->x, at->y);
                 if (!penDown) {
                     penDown = true;
                     last = here;
@@ -191,14 +227,37 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
                 QPen(QColor(colour), kTrackWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawLines(run.data(), static_cast<int>(run.size()));
         }
-        if (label) {
-            const QString name = QString::fromStdString(t.name);
-            const QPoint at = *label + QPoint(6, -6);
-            painter.setPen(Qt::white);
-            painter.drawText(at + QPoint(1, 1), name);
-            painter.setPen(QColor(Opaque(t.colour)));
-            painter.drawText(at, name);
-        }
+    }
+    painter.restore();
+}
+
+void TrackLayer::DrawNames(QPainter& painter, const MapScene& scene, ViewPoint offset) const {
+    const ViewGeometry& g = scene.geometry;
+    painter.save();
+    const auto& tracks = scene.tracks->All();
+    for (std::size_t i = 0; i < tracks.size() && i < pixels_.size(); ++i) {
+        const trail::LoadedTrack& t = tracks[i];
+        if (!t.shown)
+            continue;
+        // At the first point in view.
+        std::optional<QPoint> label;
+        for (std::size_t s = 0; !label && s < pixels_[i].size(); ++s)
+            for (const MapPos& pixel : pixels_[i][s]) {
+                const std::optional<ViewPoint> at =
+                    std::isnan(pixel.x) ? std::nullopt : g.ImageToScreen(pixel, offset);
+                if (at && g.InClient(*at)) {
+                    label = QPoint(at->x, at->y);
+                    break;
+                }
+            }
+        if (!label)
+            continue;
+        const QString name = QString::fromStdString(t.name);
+        const QPoint at = *label + QPoint(6, -6);
+        painter.setPen(Qt::white);
+        painter.drawText(at + QPoint(1, 1), name);
+        painter.setPen(QColor(Opaque(t.colour)));
+        painter.drawText(at, name);
     }
     painter.restore();
 }

@@ -3,9 +3,11 @@
 #include "base/MapPos.h"
 #include "calib/MapGeoreference.h"
 #include "trail/TrackColouring.h"
+#include "view/LayerImage.h"
 #include "view/ViewGeometry.h"
 
 #include <QRgb>
+#include <QSize>
 
 #include <cstdint>
 #include <optional>
@@ -46,6 +48,26 @@ public:
 private:
     void Place(const MapScene& scene);
     void Colour(const MapScene& scene);
+    // The shown tracks' lines for a view scrolled by offset, where an area of size area from
+    // the view's corner shows them.
+    void DrawLines(QPainter& painter, const MapScene& scene, ViewPoint offset, QSize area) const;
+    // Each shown track's name at its first point in view.
+    void DrawNames(QPainter& painter, const MapScene& scene, ViewPoint offset) const;
+
+    // What decides the layer's pixels besides the scroll within its area.
+    struct LayerKey {
+        ViewPoint anchor;
+        QSize size;
+        double zoom = 0.0;
+        std::uint64_t tracksVersion = 0;
+        std::uint64_t drawn = 0;
+        friend bool operator==(const LayerKey&, const LayerKey&) = default;
+    };
+    LayerImage layer_;
+    LayerKey layerKey_;
+    bool layerValid_ = false;
+    // Grows whenever the places or the colours of the points are taken again.
+    std::uint64_t drawn_ = 0;
 
     std::uint64_t placedVersion_ = ~std::uint64_t{0};
     std::uint64_t colouredVersion_ = ~std::uint64_t{0};

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <utility>
 
 namespace view {
@@ -51,18 +52,6 @@ bool ClipSegment(QRectF rect, QPointF& a, QPointF& b) {
     a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
     b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
     return true;
-}
-
-// Side of the squares the layer is cut into for blending: only those with a pixel of the trail
-// are blended, and most of a view has none.
-constexpr int kBlock = 32;
-
-// How far the view scrolls, across or down, before the trail is drawn again: the area drawn
-// is this much wider and higher than the view.
-constexpr int kScrollStep = 256;
-
-int FloorToStep(int value) {
-    return static_cast<int>(std::floor(value / static_cast<double>(kScrollStep))) * kScrollStep;
 }
 
 } // namespace
@@ -318,83 +307,23 @@ bool TrailLayer::PensUnchanged(const TrailPens& pens) const {
     return true;
 }
 
-void TrailLayer::FindFilledBlocks() {
-    filled_.clear();
-    const int width = image_.width();
-    const int height = image_.height();
-    const int columns = (width + kBlock - 1) / kBlock;
-    std::vector<char> filled(static_cast<std::size_t>(columns));
-    for (int top = 0; top < height; top += kBlock) {
-        std::fill(filled.begin(), filled.end(), 0);
-        const int bottom = std::min(height, top + kBlock);
-        for (int y = top; y < bottom; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-            for (int column = 0; column < columns; ++column) {
-                if (filled[static_cast<std::size_t>(column)])
-                    continue;
-                const QRgb* from = line + column * kBlock;
-                const QRgb* to = line + std::min(width, (column + 1) * kBlock);
-                filled[static_cast<std::size_t>(column)] =
-                    std::any_of(from, to, [](QRgb pixel) { return pixel != 0; });
-            }
-        }
-        // Neighbouring blocks as one run: fewer, longer blends.
-        for (int column = 0; column < columns;) {
-            if (!filled[static_cast<std::size_t>(column)]) {
-                ++column;
-                continue;
-            }
-            const int first = column;
-            while (column < columns && filled[static_cast<std::size_t>(column)])
-                ++column;
-            const int right = std::min(width, column * kBlock);
-            filled_.push_back(QRect(first * kBlock, top, right - first * kBlock, bottom - top));
-        }
-    }
-}
-
-void TrailLayer::Blend(QPainter& painter, ViewPoint shift) const {
-    if (image_.devicePixelRatio() != 1.0) {
-        // Runs of device pixels need not fall on whole view pixels (and the area is the view).
-        painter.drawImage(QPointF(0, 0), image_);
-        return;
-    }
-    const QRect view(QPoint(shift.x, shift.y), QSize(shapesKey_.width, shapesKey_.height));
-    for (const QRect& run : filled_)
-        if (const QRect shown = run & view; !shown.isEmpty())
-            painter.drawImage(shown.topLeft() - view.topLeft(), image_, shown);
-}
-
 bool TrailLayer::BuildLayer() {
-    // In device pixels, so that a high-density screen gets the same pixels as drawing straight
-    // onto it.
-    const QSize size(qCeil(shapesKey_.areaWidth * shapesKey_.pixelRatio),
-                     qCeil(shapesKey_.areaHeight * shapesKey_.pixelRatio));
-    if (image_.size() != size)
-        image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    if (image_.isNull())
-        return false;
-    image_.setDevicePixelRatio(shapesKey_.pixelRatio);
-    filled_.clear();
-    if (!shapes_.Empty()) {
-        image_.fill(Qt::transparent);
-        {
+    std::function<void(QPainter&)> paint;
+    if (!shapes_.Empty())
+        paint = [this](QPainter& layer) {
             // Fully opaque or untouched pixels only (no antialiasing), so blending the layer
             // gives the frame exactly what drawing onto it would.
-            QPainter layer(&image_);
             layer.setRenderHint(QPainter::Antialiasing, false);
             Render(layer, shapes_, pens_);
-        }
-        FindFilledBlocks();
-    }
-    return true;
+        };
+    return layer_.Build(QSize(shapesKey_.areaWidth, shapesKey_.areaHeight), shapesKey_.pixelRatio,
+                        paint);
 }
 
 void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     if (!scene.showTrail || scene.trail.Empty()) {
         // Hidden or cleared: the memory is given back.
-        image_ = QImage();
-        filled_.clear();
+        layer_.Clear();
         state_ = State::None;
         return;
     }
@@ -405,8 +334,8 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     // do not fall on whole view pixels: there the area is the view itself.
     const bool shifts = !g.Turned() && ratio == 1.0;
     const ViewPoint anchor =
-        shifts ? ViewPoint{FloorToStep(offset.x), FloorToStep(offset.y)} : offset;
-    const int extra = shifts ? kScrollStep : 0;
+        shifts ? ViewPoint{FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)} : offset;
+    const int extra = shifts ? kLayerScrollStep : 0;
     const FrameKey key{anchor,
                        g.ClientWidth() + extra,
                        g.ClientHeight() + extra,
@@ -438,7 +367,7 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
         }
         state_ = State::Layer;
     }
-    Blend(painter, shift);
+    layer_.Blend(painter, shift, QSize(shapesKey_.width, shapesKey_.height));
 }
 
 void TrailLayer::RenderShifted(QPainter& painter, ViewPoint shift) const {

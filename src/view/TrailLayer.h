@@ -2,6 +2,7 @@
 
 #include "base/MapPos.h"
 #include "calib/MapGeoreference.h"
+#include "view/LayerImage.h"
 #include "view/SymbolPainter.h"
 #include "view/Symbols.h"
 #include "view/TrackLayer.h"
@@ -90,12 +91,8 @@ private:
     // Renders shapes_ straight onto the frame of a view scrolled shift past the area's anchor.
     void RenderShifted(QPainter& painter, ViewPoint shift) const;
     [[nodiscard]] bool PensUnchanged(const TrailPens& pens) const;
-    // Draws shapes_ into image_; false when its memory cannot be had.
+    // Draws shapes_ into layer_; false when its memory cannot be had.
     bool BuildLayer();
-    // Notes which blocks of image_ hold any pixel, so that a frame blends only those.
-    void FindFilledBlocks();
-    // shift: the scroll offset less the area's anchor.
-    void Blend(QPainter& painter, ViewPoint shift) const;
 
     // Converting thousands of positions would be most of a frame's work; the results stay
     // while what they were computed from does.
@@ -111,10 +108,9 @@ private:
     Shapes shapes_;
     FrameKey shapesKey_; // the frame shapes_ were gathered for
     TrailPens pens_;     // and the pens they are drawn with
-    // Nothing yet; shapes_ up to date; image_ and filled_ as well.
+    // Nothing yet; shapes_ up to date; layer_ as well.
     enum class State { None, Shapes, Layer } state_ = State::None;
-    QImage image_;              // null until drawn, and when it could not be had
-    std::vector<QRect> filled_; // runs of blocks of image_ with pixels, in device pixels
+    LayerImage layer_;
 };
 
 } // namespace view

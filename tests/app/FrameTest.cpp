@@ -507,6 +507,21 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
         [&] { walk(12); },         // and by many
         [&] { scrollBy(2, 1); },   // the kept trail shifted
         [&] { scrollBy(300, 0); }, // past its margin
+        [&] {
+            // A track of wide lines across the view, drawn into a layer of its own.
+            trail::TrackSegment zigzag;
+            const view::ViewPoint now = v.Geometry().ScrollOffset();
+            for (int i = 0; i < 200; ++i)
+                zigzag.push_back({demo::PixelToGeo({(now.x - 100.0 + 5 * i) / 0.5,
+                                                    (now.y + 50.0 + 40 * (i % 2) + i) / 0.5}),
+                                  1'765'188'000'000 + i * 1000LL, 100.0});
+            v.Change([&zigzag](session::MapSession& s) {
+                s.Tracks().Add({.path = "zigzag.gpx", .name = "zigzag", .track = {zigzag}});
+                return session::Changes(session::Changed::Trail);
+            });
+        },
+        [&] { scrollBy(5, 3); },   // the track's layer shifted
+        [&] { scrollBy(0, 300); }, // past its margin
         [&] { walk(1, true); },    // course-up turns the map
         [&] { scrollBy(1, 0); },
     };

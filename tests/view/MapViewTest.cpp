@@ -778,6 +778,44 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
     }
 }
 
+// An open track's wide lines lie on its points at every scroll: those within the area its layer
+// was drawn for and those past it.
+TEST(MapViewPaint, TrackLinesLieOnTheirPointsAtEveryScrollTable) {
+    Fixture f(600, 200);
+    f.view->SetMap(PyramidFromImage(RedMap(1200, 400)));
+    const int column = 500;
+    trail::TrackSegment line;
+    // Rows count from the map's foot: these run from its top to its foot.
+    for (int row = -400; row <= 0; row += 10)
+        line.push_back({GeoAt(column, row), 1'765'188'000'000 + row * 1000LL, 100.0});
+    f.view->Change([&line](session::MapSession& s) {
+        s.Tracks().Add({.path = "line.gpx", .name = "", .track = {line}});
+        return session::Changes(session::Changed::Trail);
+    });
+    const MapPos image = f.view->Session().Georeference().ToPixel(GeoAt(column, -250));
+    const QRgb colour = 0xFF000000u | f.view->Session().Tracks().All()[0].colour;
+    for (const ViewPoint scroll : {ViewPoint{0, 0}, ViewPoint{1, 0}, ViewPoint{37, 5},
+                                   ViewPoint{255, 9}, ViewPoint{257, 3}, ViewPoint{300, 100}}) {
+        f.view->ScrollTo(scroll);
+        const QImage frame = f.Frame();
+        const int x = static_cast<int>(std::lround(image.x)) - scroll.x;
+        const int y = static_cast<int>(std::lround(image.y)) - scroll.y;
+        ASSERT_TRUE(frame.valid(x, y)) << scroll.x << "," << scroll.y;
+        // 3 pixels of the track's colour across, the light casing beside them, the map beyond.
+        for (int dx = -4; dx <= 4; ++dx) {
+            const QRgb pixel = frame.pixel(x + dx, y);
+            const char* what = std::abs(dx) <= 1   ? "the track's colour"
+                               : std::abs(dx) == 2 ? "casing"
+                                                   : "red";
+            const bool ok = std::abs(dx) <= 1   ? pixel == colour
+                            : std::abs(dx) == 2 ? qRed(pixel) > 200 && qGreen(pixel) > 150
+                                                : pixel == kRed;
+            EXPECT_TRUE(ok) << "scroll " << scroll.x << "," << scroll.y << " dx " << dx << ": not "
+                            << what;
+        }
+    }
+}
+
 TEST(MapViewPaint, ThinTrailStaysOneDevicePixelWideOnADenseFrame) {
     Fixture f(100, 20);
     f.SetTrail({GeoAt(10, 10), GeoAt(90, 10)}, /*lines*/ 1, /*thinnest*/ 0, 250);
