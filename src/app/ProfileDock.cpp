@@ -79,6 +79,7 @@ void ProfileDock::ShowRecording() {
     track_.reset();
     FillSources();
     Rebuild();
+    emit SourceChosen();
 }
 
 void ProfileDock::ShowTrack(std::size_t index) {
@@ -87,6 +88,7 @@ void ProfileDock::ShowTrack(std::size_t index) {
     track_ = index;
     FillSources();
     Rebuild();
+    emit SourceChosen();
 }
 
 void ProfileDock::SetAxis(trail::ProfileAxis axis) {

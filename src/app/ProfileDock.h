@@ -56,6 +56,8 @@ public:
 signals:
     // The user chose another axis.
     void AxisChosen(trail::ProfileAxis axis);
+    // The recording or a track was chosen to be shown.
+    void SourceChosen();
 
 private:
     // The series built afresh from what is shown.

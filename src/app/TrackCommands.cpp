@@ -31,6 +31,8 @@ constexpr std::string_view kLimitsKey = "ColourLimits"; // "LOW HIGH", or empty 
 
 constexpr std::string_view kProfileKey = "Profile";         // 1 while the dock shows
 constexpr std::string_view kProfileAxisKey = "ProfileAxis"; // 1 for time
+// The file of the track the profile shows; empty for the recording.
+constexpr std::string_view kProfileTrackKey = "ProfileTrack";
 
 std::string LimitsText(const std::optional<trail::ValueLimits>& limits) {
     if (!limits)
@@ -59,6 +61,7 @@ TrackCommands::TrackCommands(QMainWindow& window, view::MapView& view, SettingsS
     dock_->hide();
     connect(loader_, &view::TrackLoader::TracksChanged, this, [this] {
         dock_->Refresh();
+        ProfileStoredTrack();
         emit Changed();
     });
     connect(loader_, &view::TrackLoader::Finished, this, [this](const QStringList& errors) {
@@ -79,6 +82,16 @@ TrackCommands::TrackCommands(QMainWindow& window, view::MapView& view, SettingsS
         if (const std::optional<std::size_t> index = dock_->Selected())
             profile_->ShowTrack(*index);
     });
+    storedProfileTrack_ = store_.ReadText(session::kSessionSection, kProfileTrackKey, "");
+    connect(profile_, &ProfileDock::SourceChosen, this, [this] {
+        const std::optional<std::size_t> shown = profile_->ShownTrack();
+        const auto& tracks = view_.Session().Tracks().All();
+        const std::string path = shown && *shown < tracks.size() ? tracks[*shown].path : "";
+        if (path == storedProfileTrack_)
+            return;
+        storedProfileTrack_ = path;
+        store_.WriteText(session::kSessionSection, kProfileTrackKey, path);
+    });
     connect(profile_, &ProfileDock::AxisChosen, this, [this](trail::ProfileAxis axis) {
         store_.WriteInt(session::kSessionSection, kProfileAxisKey,
                         axis == trail::ProfileAxis::Time ? 1 : 0);
@@ -89,6 +102,9 @@ TrackCommands::TrackCommands(QMainWindow& window, view::MapView& view, SettingsS
             store_.WriteInt(session::kSessionSection, kProfileKey, 0);
         emit Changed();
     });
+    // A view setting like the others: a screenshot, which opens only the tracks it names,
+    // shows it too.
+    RestoreColouring();
 }
 
 void TrackCommands::ToggleProfile() {
@@ -127,12 +143,30 @@ void TrackCommands::Restore() {
     for (const std::string& path : session::ReadOpenTracks(store_))
         paths << QFile::decodeName(QByteArray::fromStdString(path));
     loader_->Open(paths, true);
+}
+
+void TrackCommands::RestoreColouring() {
     const int by = store_.ReadInt(session::kSessionSection, kColourByKey, 0);
     view::ValueColouring colouring;
     if (by >= 0 && by < static_cast<int>(std::size(trail::kColourByNames)))
         colouring.by = trail::kColourByNames[by].by;
     colouring.limits = ParseLimits(store_.ReadText(session::kSessionSection, kLimitsKey, ""));
-    SetColouring(colouring);
+    // Read, not written: a start writes nothing until the user changes something.
+    view::OverlayChoice overlays = view_.Overlays();
+    overlays.colouring = colouring;
+    view_.SetOverlays(std::move(overlays));
+}
+
+void TrackCommands::ProfileStoredTrack() {
+    // Until the user shows something else.
+    if (storedProfileTrack_.empty() || profile_->ShownTrack())
+        return;
+    const auto& tracks = view_.Session().Tracks().All();
+    const auto found = std::find_if(tracks.begin(), tracks.end(), [this](const auto& t) {
+        return t.path == storedProfileTrack_;
+    });
+    if (found != tracks.end())
+        profile_->ShowTrack(static_cast<std::size_t>(found - tracks.begin()));
 }
 
 void TrackCommands::Save() {

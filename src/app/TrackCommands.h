@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <string>
+
 class ProfileDock;
 class QMainWindow;
 class SettingsStore;
@@ -27,7 +29,7 @@ public:
     void OnOpenTracks();
     // Reads the files in the background; those that cannot be read are said in one box.
     void OpenTracks(const QStringList& paths);
-    // The tracks and colouring of the last run, read again quietly.
+    // The tracks of the last run, read again quietly (the colouring comes back at once).
     void Restore();
     // Writes the open tracks' files (the window closes).
     void Save();
@@ -54,6 +56,9 @@ signals:
 
 private:
     void SetColouring(const view::ValueColouring& colouring);
+    void RestoreColouring();
+    // The profile shows the track it showed at the last start once that track is open again.
+    void ProfileStoredTrack();
 
     QMainWindow& window_;
     view::MapView& view_;
@@ -61,4 +66,5 @@ private:
     view::TrackLoader* loader_ = nullptr;
     TracksDock* dock_ = nullptr;
     ProfileDock* profile_ = nullptr;
+    std::string storedProfileTrack_; // the file of the track profiled; empty: the recording
 };

@@ -742,15 +742,17 @@ TEST_F(FrameFixture, TracksShowWholeInTheirColoursAndComeBack) {
     dock.Select(1);
     dock.RemoveSelected();
     EXPECT_EQ(dock.List()->topLevelItemCount(), 1);
+    f.Tracks().Profile().ShowTrack(0);
     f.close();
     StopFrame();
     CGPSMapFrame& again = StartFrame();
+    EXPECT_TRUE(again.Action(kCmdColourElevation)->isChecked()) << "before any track is open";
     QSignalSpy restored(&again.Tracks().Loader(), &view::TrackLoader::Finished);
     again.Tracks().Restore();
     ASSERT_TRUE(restored.wait(10000));
     ASSERT_EQ(again.View().Session().Tracks().Size(), 1u);
     EXPECT_EQ(again.View().Session().Tracks().All()[0].path, gpx);
-    EXPECT_TRUE(again.Action(kCmdColourElevation)->isChecked());
+    EXPECT_EQ(again.Tracks().Profile().ShownTrack(), 0u) << "the track profiled last time";
 }
 
 // The profile of the track chosen in the list: a tap on the profile puts the marker on the map
