@@ -81,6 +81,7 @@ void MapView::WaitForTilesInView() {
     if (const MapScene scene = SceneOf(geometry_, Map(), &live); scene.shading != nullptr)
         shadeLayer_.WaitForView(scene);
     // Their arrival is told through the event loop, which may not run before the frame is drawn.
+    ++world_.arrivals;
     kept_.Forget();
 }
 
@@ -302,10 +303,12 @@ void MapView::PaintFrameAfresh(QPainter& painter) {
     KeptFrame kept = std::exchange(kept_, KeptFrame());
     TrailLayer trail = std::exchange(trailLayer_, TrailLayer());
     TrackLayer tracks = std::exchange(trackLayer_, TrackLayer());
+    WorldPicture world = std::exchange(world_.picture, WorldPicture());
     PaintFrame(painter);
     kept_ = std::move(kept);
     trailLayer_ = std::move(trail);
     trackLayer_ = std::move(tracks);
+    world_.picture = std::move(world);
 }
 
 bool MapView::ShowsNoMapHint() const {

@@ -85,6 +85,7 @@ void MapView::SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom,
         world_.tiles->OnArrival({});
     world_.tiles = std::move(tiles);
     world_.maxZoom = maxZoom;
+    ++world_.arrivals;
     worldAttribution_ = world_.tiles ? attribution : QString();
     // Told on the thread that fetches: the repaint asks again and shows them.
     if (world_.tiles)
@@ -92,6 +93,7 @@ void MapView::SetWorldMap(std::shared_ptr<map::TiledMap> tiles, int maxZoom,
             QMetaObject::invokeMethod(
                 this,
                 [this] {
+                    ++world_.arrivals;
                     kept_.Forget();
                     update();
                 },

@@ -1,11 +1,14 @@
 #include "view/WorldLayer.h"
 
+#include "view/LayerImage.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <optional>
+#include <vector>
 
 namespace view {
 
@@ -188,62 +191,150 @@ std::vector<map::TileRange> WorldTilesInView(const WorldUnderlay& world,
     return ranges;
 }
 
+namespace {
+
+// The world's pixels under the device pixels of a view scrolled by offset, row by row: the
+// scan's calibration asked at nodes kStep device pixels apart, positions between interpolated.
+class WorldRows {
+public:
+    WorldRows(const WorldUnderlay& world, const map::Georeference& georeference,
+              const ViewGeometry& g, ViewPoint offset, double ratio, int width,
+              map::MapPixel ground)
+        : georeference_(georeference), g_(g), offset_(offset), ratio_(ratio), ground_(ground),
+          nodes_(static_cast<std::size_t>(width / kStep + 2)) {
+        if (const std::optional<int> level = WorldLevel(world, georeference, g))
+            sampler_.emplace(*world.tiles, *level);
+    }
+
+    [[nodiscard]] bool HasWorld() const { return sampler_.has_value(); }
+
+    // Device row y's pixels from column x0 on, n of them (within one kStep run), into out.
+    void Run(int y, int x0, int n, map::MapPixel* out) {
+        Row(y);
+        const Fraction& a = line_[static_cast<std::size_t>(x0 / kStep)];
+        const Fraction& b = line_[static_cast<std::size_t>(x0 / kStep) + 1];
+        if (sampler_ && a.ok && b.ok) {
+            const double s = static_cast<double>(x0 % kStep) / kStep;
+            const double dx = (b.x - a.x) / kStep;
+            const double dy = (b.y - a.y) / kStep;
+            sampler_->Span(a.x + (b.x - a.x) * s, a.y + (b.y - a.y) * s, dx, dy, n, out, ground_);
+        } else {
+            std::fill_n(out, n, ground_);
+        }
+    }
+
+private:
+    // The world under a device pixel's centre at every kStep-th column of node row y.
+    void NodeRow(int y, std::vector<Fraction>& out) const {
+        out.resize(nodes_);
+        for (std::size_t k = 0; k < nodes_; ++k)
+            out[k] =
+                FractionAtView(georeference_, g_, offset_,
+                               (static_cast<double>(k) * kStep + 0.5) / ratio_, (y + 0.5) / ratio_);
+    }
+
+    void Row(int y) {
+        if (y == lineY_)
+            return;
+        const int top = y / kStep * kStep;
+        if (top != aboveY_) {
+            NodeRow(top, above_);
+            NodeRow(top + kStep, below_);
+            aboveY_ = top;
+        }
+        const double t = static_cast<double>(y - top) / kStep;
+        line_.resize(nodes_);
+        for (std::size_t k = 0; k < nodes_; ++k)
+            line_[k] = {above_[k].x + (below_[k].x - above_[k].x) * t,
+                        above_[k].y + (below_[k].y - above_[k].y) * t,
+                        above_[k].ok && below_[k].ok};
+        lineY_ = y;
+    }
+
+    const map::Georeference& georeference_;
+    const ViewGeometry& g_;
+    ViewPoint offset_;
+    double ratio_;
+    map::MapPixel ground_;
+    std::size_t nodes_;
+    std::optional<WorldSampler> sampler_;
+    std::vector<Fraction> above_;
+    std::vector<Fraction> below_;
+    std::vector<Fraction> line_;
+    int aboveY_ = -1;
+    int lineY_ = -1;
+};
+
+} // namespace
+
 void PaintWorldUnder(QImage& frame, QRect rows, const WorldUnderlay& world,
-                     const map::Georeference& georeference, const ViewGeometry& g, ViewPoint offset,
-                     double ratio, map::MapPixel ground) {
-    const std::optional<int> level = WorldLevel(world, georeference, g);
+                     const map::MapGeoreference& georeference, const ViewGeometry& g,
+                     ViewPoint offset, double ratio, map::MapPixel ground) {
     const int width = frame.width();
     const unsigned alpha =
         static_cast<unsigned>(std::lround(std::clamp(world.scanOpacity, 0.0, 1.0) * 255));
-    const auto nodes = static_cast<std::size_t>(width / kStep + 2);
-    // The world under a device pixel's centre at every kStep-th column of a node row.
-    const auto nodeRow = [&](int y, std::vector<Fraction>& out) {
-        out.resize(nodes);
-        for (std::size_t k = 0; k < nodes; ++k)
-            out[k] =
-                FractionAtView(georeference, g, offset,
-                               (static_cast<double>(k) * kStep + 0.5) / ratio, (y + 0.5) / ratio);
+    const auto compose = [alpha](map::MapPixel* pixels, const map::MapPixel* under, int n) {
+        for (int i = 0; i < n; ++i)
+            pixels[i] = pixels[i] == kNoScan ? under[i] : Blend(pixels[i], under[i], alpha);
     };
-    std::optional<WorldSampler> sampler;
-    if (level)
-        sampler.emplace(*world.tiles, *level);
-    std::vector<Fraction> above;
-    std::vector<Fraction> below;
-    std::vector<Fraction> line(nodes);
-    int aboveY = -1;
+    const auto line = [&frame](int y) {
+        return reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
+    };
+    // Where the view scrolls whole device pixels, the world under an area larger than the view
+    // is kept, and a scroll within it only reads it: sampling the world costs several frames'
+    // budget. A first paint takes the same area, so every frame shows what it would.
+    if (!g.Turned() && ratio == 1.0) {
+        WorldPicture& picture = world.picture;
+        const ViewPoint anchor{FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)};
+        const WorldPicture::Key key{anchor,
+                                    width + kLayerScrollStep,
+                                    frame.height() + kLayerScrollStep,
+                                    g.Zoom(),
+                                    georeference,
+                                    world.tiles.get(),
+                                    world.arrivals,
+                                    ground};
+        if (!picture.valid || !(key == picture.key)) {
+            picture.valid = false;
+            WorldRows source(world, georeference, g, anchor, 1.0, key.width, ground);
+            picture.hasWorld = source.HasWorld();
+            picture.pixels.resize(static_cast<std::size_t>(key.width) * key.height);
+            for (int y = 0; picture.hasWorld && y < key.height; ++y)
+                for (int x0 = 0; x0 < key.width; x0 += kStep)
+                    source.Run(y, x0, std::min(kStep, key.width - x0),
+                               picture.pixels.data() + static_cast<std::size_t>(y) * key.width +
+                                   x0);
+            picture.key = key;
+            picture.valid = true;
+        }
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            map::MapPixel* pixels = line(y);
+            if (!picture.hasWorld)
+                std::replace(pixels, pixels + width, kNoScan, ground);
+            else
+                compose(pixels,
+                        picture.pixels.data() +
+                            static_cast<std::size_t>(y + offset.y - anchor.y) * key.width +
+                            (offset.x - anchor.x),
+                        width);
+        }
+        return;
+    }
+    WorldRows source(world, georeference, g, offset, ratio, width, ground);
+    std::array<map::MapPixel, kStep> under{};
     for (int y = rows.top(); y <= rows.bottom(); ++y) {
-        auto* pixels = reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
-        if (!sampler) {
+        map::MapPixel* pixels = line(y);
+        if (!source.HasWorld()) {
             std::replace(pixels, pixels + width, kNoScan, ground);
             continue;
         }
-        const int top = y / kStep * kStep;
-        if (top != aboveY) {
-            nodeRow(top, above);
-            nodeRow(top + kStep, below);
-            aboveY = top;
-        }
-        const double t = static_cast<double>(y - top) / kStep;
-        for (std::size_t k = 0; k < nodes; ++k)
-            line[k] = {above[k].x + (below[k].x - above[k].x) * t,
-                       above[k].y + (below[k].y - above[k].y) * t, above[k].ok && below[k].ok};
-        std::array<map::MapPixel, kStep> under{};
         for (int x0 = 0; x0 < width; x0 += kStep) {
             map::MapPixel* span = pixels + x0;
             const int n = std::min(kStep, width - x0);
             if (alpha == 255 && std::find(span, span + n, kNoScan) == span + n)
                 continue;
-            const Fraction& a = line[static_cast<std::size_t>(x0 / kStep)];
-            const Fraction& b = line[static_cast<std::size_t>(x0 / kStep) + 1];
-            if (a.ok && b.ok)
-                sampler->Span(a.x, a.y, (b.x - a.x) / kStep, (b.y - a.y) / kStep, n, under.data(),
-                              ground);
-            else
-                std::fill_n(under.begin(), n, ground);
-            for (int i = 0; i < n; ++i)
-                span[i] = span[i] == kNoScan
-                              ? under[static_cast<std::size_t>(i)]
-                              : Blend(span[i], under[static_cast<std::size_t>(i)], alpha);
+            source.Run(y, x0, n, under.data());
+            compose(span, under.data(), n);
         }
     }
 }
