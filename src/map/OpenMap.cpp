@@ -239,11 +239,10 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
         return out;
     }
     const bool fromArchive = path == mapPath && source.format->kind == MapFileKind::Kmz;
-    // The cache keys a pyramid by its file alone: not one of a file's several maps, nor samples
-    // stretched by percentiles, which the next open may not ask for.
-    const bool notKeyed =
-        source.format->kind == MapFileKind::Gdal &&
-        (chosen.index > 0 || options.stretchLowPercent > 0 || options.stretchHighPercent < 100);
+    // The cache keys a pyramid by its file (and which of its maps): not samples stretched by
+    // percentiles, which the next open may not ask for.
+    const bool notKeyed = source.format->kind == MapFileKind::Gdal &&
+                          (options.stretchLowPercent > 0 || options.stretchHighPercent < 100);
     struct stat before {};
     ::fstat(fd.Get(), &before);
     // A map opened before comes back from the cache, mapped, without a decode (and so

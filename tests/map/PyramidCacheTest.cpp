@@ -370,6 +370,34 @@ TEST(PyramidCache, EntriesOfImagesThatAreGoneOrChangedGoWhenAnotherIsMade) {
     }
 }
 
+// Each map of a file of several ("FILE#N", read from the file) has an entry of its own, and
+// another entry made does not take them for gone.
+TEST(PyramidCache, EachMapOfAFileOfSeveralHasItsOwnEntry) {
+    TempDir dir;
+    const PyramidCache cache(dir.Path() / "cache");
+    const fs::path file = dir.File("sheets.pdf");
+    WriteBytes(file, "a file of two maps");
+    const auto open = [&](const std::string& name) {
+        return cache.Open(dir.Path() / name, OpenImage(file).Get(), kWidth, kHeight);
+    };
+    for (const auto& [name, seed] :
+         {std::pair{"sheets.pdf#1", 1u}, std::pair{"sheets.pdf#2", 2u}}) {
+        std::string error;
+        auto entry =
+            cache.Create(dir.Path() / name, OpenImage(file).Get(), kWidth, kHeight, &error);
+        ASSERT_TRUE(entry) << error;
+        Fill(entry->Pyramid(), seed);
+        ASSERT_TRUE(entry->Commit(&error)) << error;
+    }
+    WriteBytes(dir.File("other.jpg"), "another map");
+    Cache(cache, dir.File("other.jpg"), 3);
+    EXPECT_TRUE(SamePixels(open("sheets.pdf#1"), Reference(1)));
+    EXPECT_TRUE(SamePixels(open("sheets.pdf#2"), Reference(2)));
+    EXPECT_FALSE(open("sheets.pdf")) << "the file's own was never made";
+    WriteBytes(file, "a file of two maps, changed");
+    EXPECT_FALSE(open("sheets.pdf#2"));
+}
+
 // Cuts file to size from another process, as a cache cleaner or a user's "> file" does.
 void CutElsewhere(const fs::path& file, std::uint64_t size) {
     const pid_t child = ::fork();

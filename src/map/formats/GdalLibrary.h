@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/ChosenMap.h"
+
 #include <memory>
 #include <span>
 #include <string>
@@ -16,14 +18,6 @@ using GdalDataset = std::unique_ptr<void, GdalDatasetCloser>;
 // The drivers GDAL is started with: raster drivers that read local files only. Every network
 // driver, and every driver that opens a dataset from a name rather than a file, stays out.
 std::span<const std::string_view> GdalDriverNames();
-
-// A path "FILE#N" that names the N-th map (from 1) of FILE, a file of several, when no file is
-// called so and FILE is one; else path itself and 0.
-struct ChosenMap {
-    std::string file;
-    int index = 0;
-};
-ChosenMap SplitChosenMap(const std::string& path);
 
 // Opens the file at path read-only as a raster through the enabled drivers. GDAL is started on
 // the first call: its messages kept off the terminal, its block cache bounded, no network file

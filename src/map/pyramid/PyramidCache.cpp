@@ -2,6 +2,7 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
+#include "map/ChosenMap.h"
 #include "map/pyramid/PackedPyramid.h"
 #include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"
@@ -93,12 +94,16 @@ std::optional<std::uint32_t> BlockCrc(int fd, std::uint64_t offset, std::size_t 
 // The key of the image file fd, which image names (it may name another file by now: the
 // key is the one of the file that fd reads), or nothing with *err.
 std::optional<Key> KeyOf(const fs::path& image, int fd, int* err) {
+    // One of a file's several maps ("FILE#N", fd the file's) is keyed apart from the others.
+    const ChosenMap chosen = SplitChosenMap(image.native());
     std::error_code error;
-    const fs::path canonical = fs::canonical(image, error);
+    fs::path canonical = fs::canonical(chosen.file, error);
     if (error) {
         *err = error.value();
         return std::nullopt;
     }
+    if (chosen.index > 0)
+        canonical += "#" + std::to_string(chosen.index);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         *err = errno;
@@ -297,7 +302,8 @@ bool IsDead(const fs::path& path, const struct stat& st) {
     if (!header)
         return true;
     int err = 0;
-    const platform::UniqueFd image = platform::OpenRegularFile(header->key.path, &err);
+    const platform::UniqueFd image =
+        platform::OpenRegularFile(SplitChosenMap(header->key.path).file, &err);
     if (!image.Valid())
         return ImageGone(header->key, err);
     const std::optional<Key> now = KeyOf(header->key.path, image.Get(), &err);
