@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/ChosenMap.h"
+#include "map/pyramid/ChosenMap.h"
 
 #include <memory>
 #include <span>

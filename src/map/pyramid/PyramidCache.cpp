@@ -2,7 +2,7 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
-#include "map/ChosenMap.h"
+#include "map/pyramid/ChosenMap.h"
 #include "map/pyramid/PackedPyramid.h"
 #include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"

@@ -1,4 +1,4 @@
-#include "map/ChosenMap.h"
+#include "map/pyramid/ChosenMap.h"
 
 #include <algorithm>
 #include <cstddef>
