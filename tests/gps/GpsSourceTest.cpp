@@ -461,6 +461,11 @@ TEST(SerialSource, AutoBaudFinds38400) {
     std::atomic<bool> stop{false};
     std::thread receiver([&] {
         int slave = ::open(pty.Path().c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+        // A new pseudo-terminal starts at 38400: then this receiver would answer before the
+        // program set any speed, and its answer could be read at the first rate tried.
+        termios start{};
+        if (::tcgetattr(slave, &start) == 0 && ::cfsetspeed(&start, B1200) == 0)
+            (void)::tcsetattr(slave, TCSANOW, &start);
         std::string garbage(80, '\0');
         for (std::size_t i = 0; i < garbage.size(); ++i)
             garbage[i] = static_cast<char>(0x80 + (i * 53) % 120); // no "$" ever
