@@ -72,7 +72,8 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: quilo [MAP] [--tiles SOURCE] [TRACK...] [--at LAT LON [--zoom Z]] [--gps SOURCE] "
-    "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up|--heading-up] [--kiosk]\n"
+    "[--baud N|auto] [--trail FILE] [--size WxH] [--new-window] [--course-up|--heading-up] "
+    "[--kiosk]\n"
     "       quilo --demo [--trail FILE] [--size WxH]\n"
     "       quilo MAP|--demo --screenshot OUT.png [--after MS] [--trail FILE] [--size WxH]";
 
