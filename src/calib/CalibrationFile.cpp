@@ -1,6 +1,9 @@
 #include "calib/CalibrationFile.h"
 
+#include "base/ChosenMap.h"
+
 #include <cstddef>
+#include <string>
 
 namespace calib {
 
@@ -16,6 +19,9 @@ bool IsUtf8Continuation(char c) {
 } // namespace
 
 std::string MapBaseName(std::string_view imagePath) {
+    if (const base::ChosenMap chosen = base::SplitChosenMap(std::string(imagePath));
+        chosen.index > 0)
+        return MapBaseName(chosen.file) + "#" + std::to_string(chosen.index);
     std::size_t end = imagePath.size();
     for (int removed = 0; removed < 4; ++removed) {
         if (end == 0)

@@ -12,6 +12,8 @@ namespace calib {
 // characters removed ("/maps/area.gif" -> "/maps/area", "area.jpeg" -> "area."), then ".mcd"
 // for the calibration and ".pts" for the map points. Characters, not bytes: a UTF-8 sequence
 // is never cut. A path of fewer than four characters gives "".
+// One map of a file of several ("/maps/sheets.pdf#2", see base::SplitChosenMap) has the file's
+// base name and its number ("/maps/sheets#2"), so that each map keeps its own files.
 std::string MapBaseName(std::string_view imagePath);
 std::string CalibrationFileName(std::string_view mapBaseName); // mapBaseName + ".mcd"
 std::string PointsFileName(std::string_view mapBaseName);      // mapBaseName + ".pts"

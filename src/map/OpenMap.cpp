@@ -228,8 +228,9 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
     // Opened once, without waiting on a FIFO: the cache's key, the size and every decode come
     // from this one file, whatever the path names meanwhile.
     // One of a file's several maps ("FILE#N") comes from the file.
-    const ChosenMap chosen =
-        source.format->kind == MapFileKind::Gdal ? SplitChosenMap(path) : ChosenMap{path, 0};
+    const base::ChosenMap chosen = source.format->kind == MapFileKind::Gdal
+                                       ? base::SplitChosenMap(path)
+                                       : base::ChosenMap{path, 0};
     int err = 0;
     platform::UniqueFd fd = source.imageFd.Valid() ? std::move(source.imageFd)
                                                    : platform::OpenRegularFile(chosen.file, &err);

@@ -188,6 +188,16 @@ protected:
     const std::filesystem::path dir = temp.Path();
 };
 
+TEST_F(CalibrationFileDiskTest, EachMapOfAFileOfSeveralHasItsOwnName) {
+    const std::string sheets = (dir / "sheets.pdf").string();
+    testsupport::WriteBytes(sheets, "%PDF");
+    EXPECT_EQ(calib::MapBaseName(sheets), (dir / "sheets").string());
+    EXPECT_EQ(calib::MapBaseName(sheets + "#2"), (dir / "sheets#2").string());
+    // A file that is called so is itself the map.
+    testsupport::WriteBytes(sheets + "#3", "%PDF");
+    EXPECT_EQ(calib::MapBaseName(sheets + "#3"), (dir / "sheets.p").string());
+}
+
 TEST_F(CalibrationFileDiskTest, SaveAndLoad) {
     const std::string path = (dir / "area.mcd").string();
     ASSERT_TRUE(calib::SaveCalibrationFile(path, ThreePairs()));

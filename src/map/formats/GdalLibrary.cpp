@@ -172,7 +172,7 @@ bool NamesOnlyLocalFiles(const std::string& path, std::string* why) {
 
 GdalDataset OpenGdalRaster(const std::string& given, std::string* error) {
     StartGdal();
-    const ChosenMap chosen = SplitChosenMap(given);
+    const base::ChosenMap chosen = base::SplitChosenMap(given);
     // An absolute path is a file name to every driver, never a "DRIVER:..." connection text.
     std::error_code ec;
     const std::string file = std::filesystem::absolute(chosen.file, ec).lexically_normal().string();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/pyramid/ChosenMap.h"
+#include "base/ChosenMap.h"
 
 #include <memory>
 #include <span>

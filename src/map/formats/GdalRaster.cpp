@@ -251,7 +251,7 @@ MapSourceResult ReadGdalRaster(MapSource source, const std::function<bool()>&) {
     }
     if (!source.grid)
         source.warnings.push_back(source.path + ": " + why);
-    if (SplitChosenMap(source.path).index == 0) {
+    if (base::SplitChosenMap(source.path).index == 0) {
         source.maps = Maps(handle, source.path);
         if (!source.maps.empty())
             source.warnings.push_back(

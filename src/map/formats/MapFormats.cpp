@@ -125,7 +125,7 @@ RecognisedMap RecogniseMapFile(const std::string& path) {
     int err = 0;
     platform::UniqueFd fd = platform::OpenRegularFile(path, &err);
     // "FILE#N": one of the maps of a file of several, which only GDAL's rasters hold.
-    const ChosenMap chosen = err == ENOENT ? SplitChosenMap(path) : ChosenMap{};
+    const base::ChosenMap chosen = err == ENOENT ? base::SplitChosenMap(path) : base::ChosenMap{};
     if (chosen.index > 0)
         fd = platform::OpenRegularFile(chosen.file, &err);
     if (!fd.Valid()) {

@@ -2,7 +2,7 @@
 
 #include "base/Bytes.h"
 #include "base/Crc32.h"
-#include "map/pyramid/ChosenMap.h"
+#include "base/ChosenMap.h"
 #include "map/pyramid/PackedPyramid.h"
 #include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"
@@ -95,7 +95,7 @@ std::optional<std::uint32_t> BlockCrc(int fd, std::uint64_t offset, std::size_t 
 // key is the one of the file that fd reads), or nothing with *err.
 std::optional<Key> KeyOf(const fs::path& image, int fd, int* err) {
     // One of a file's several maps ("FILE#N", fd the file's) is keyed apart from the others.
-    const ChosenMap chosen = SplitChosenMap(image.native());
+    const base::ChosenMap chosen = base::SplitChosenMap(image.native());
     std::error_code error;
     fs::path canonical = fs::canonical(chosen.file, error);
     if (error) {
@@ -303,7 +303,7 @@ bool IsDead(const fs::path& path, const struct stat& st) {
         return true;
     int err = 0;
     const platform::UniqueFd image =
-        platform::OpenRegularFile(SplitChosenMap(header->key.path).file, &err);
+        platform::OpenRegularFile(base::SplitChosenMap(header->key.path).file, &err);
     if (!image.Valid())
         return ImageGone(header->key, err);
     const std::optional<Key> now = KeyOf(header->key.path, image.Get(), &err);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace map {
+namespace base {
 
 // A path "FILE#N" that names the N-th map (from 1) of FILE, a file of several, when no file is
 // called so and FILE is one; else path itself and 0.
@@ -12,4 +12,4 @@ struct ChosenMap {
 };
 ChosenMap SplitChosenMap(const std::string& path);
 
-} // namespace map
+} // namespace base

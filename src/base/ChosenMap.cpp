@@ -1,10 +1,10 @@
-#include "map/pyramid/ChosenMap.h"
+#include "base/ChosenMap.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
 
-namespace map {
+namespace base {
 
 ChosenMap SplitChosenMap(const std::string& path) {
     const std::size_t hash = path.rfind('#');
@@ -23,4 +23,4 @@ ChosenMap SplitChosenMap(const std::string& path) {
     return {file, index};
 }
 
-} // namespace map
+} // namespace base
