@@ -10,6 +10,9 @@ ViewPoint LoadingMode::End() {
 }
 
 void LoadingMode::ShowPicture(map::MapPyramid picture, int clientWidth, int clientHeight) {
+    // A better picture of the same map keeps the drag and the rows shown over the first.
+    if (picture_ && picture_->Replace(picture))
+        return;
     picture_.emplace(std::move(picture), clientWidth, clientHeight);
 }
 

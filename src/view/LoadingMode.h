@@ -23,7 +23,8 @@ public:
     // Ends the load and its picture; returns where the picture was dragged to.
     ViewPoint End();
 
-    // The picture, at the client size given, holds the view from now on.
+    // The picture, at the client size given, holds the view from now on; a later one of the
+    // same size takes its place, keeping the drag and the rows shown over it.
     void ShowPicture(map::MapPyramid picture, int clientWidth, int clientHeight);
     [[nodiscard]] bool HoldsView() const { return picture_.has_value(); }
     // The map's first columns x rows at full resolution over the picture; true the first time

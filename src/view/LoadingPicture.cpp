@@ -17,6 +17,13 @@ LoadingPicture::LoadingPicture(map::MapPyramid picture, int clientWidth, int cli
     geometry_.SetScrollOffset(ViewPoint{0, 0});
 }
 
+bool LoadingPicture::Replace(const map::MapPyramid& picture) {
+    if (picture.Width() != picture_.Width() || picture.Height() != picture_.Height())
+        return false;
+    picture_ = picture;
+    return true;
+}
+
 bool LoadingPicture::StoreRows(map::MapPyramid full, int columns, int rows) {
     full_ = std::move(full);
     fullColumns_ = columns;

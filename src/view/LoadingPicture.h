@@ -18,6 +18,8 @@ class LoadingPicture {
 public:
     LoadingPicture(map::MapPyramid picture, int clientWidth, int clientHeight);
 
+    // Shows picture instead when it is of the same size; else false, changing nothing.
+    bool Replace(const map::MapPyramid& picture);
     // The geometry pointer gestures move while the picture shows.
     [[nodiscard]] ViewGeometry& Geometry() { return geometry_; }
     [[nodiscard]] const ViewGeometry& Geometry() const { return geometry_; }

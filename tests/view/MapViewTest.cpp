@@ -946,4 +946,27 @@ TEST(MapViewPaint, ScaleBarIsARoundLengthAtTheCentre) {
 
 } // namespace
 
+// A better picture of the map being loaded (a JPEG 2000's, after its first view) takes the
+// first one's place and keeps its drag and the rows shown; one of another size starts afresh.
+TEST(LoadingMode, ABetterPictureKeepsTheDragAndTheRows) {
+    const auto picture = [](int side, map::MapPixel pixel) {
+        map::MapPyramid p = map::MapPyramid::Allocate(side, side);
+        const std::vector<map::MapPixel> row(static_cast<std::size_t>(side), pixel);
+        for (int y = 0; y < side; ++y)
+            p.StoreRow(y, row.data());
+        return p;
+    };
+    LoadingMode loading;
+    loading.Start();
+    ViewGeometry mapGeometry;
+    loading.ShowPicture(picture(100, 0xFFFFFFFFu), 200, 100);
+    loading.PointerGeometry(mapGeometry).SetScrollOffset(ViewPoint{30, 20});
+    EXPECT_TRUE(loading.ShowRows(picture(800, 0xFF0000FFu), 800, 800));
+    loading.ShowPicture(picture(100, 0xFF00FF00u), 200, 100);
+    EXPECT_EQ(loading.PointerGeometry(mapGeometry).ScrollOffset(), (ViewPoint{30, 20}));
+    EXPECT_FALSE(loading.ShowRows(picture(800, 0xFF0000FFu), 800, 800)) << "told twice";
+    loading.ShowPicture(picture(50, 0xFF00FF00u), 200, 100);
+    EXPECT_EQ(loading.PointerGeometry(mapGeometry).ScrollOffset(), (ViewPoint{0, 0}));
+}
+
 } // namespace view

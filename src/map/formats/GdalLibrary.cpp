@@ -29,7 +29,9 @@ constexpr std::array<std::string_view, 30> kDrivers{
 // A PDF page is rendered at this resolution, lowered for a page whose longer side would then
 // pass kMaxPdfSide pixels.
 constexpr int kPdfDpi = 300;
-constexpr int kPdfDefaultDpi = 150; // GDAL's, at which it first reports the page's size
+// GDAL's, at which it first reports the page's size, unless the file records its own (as GDAL
+// writes it), which GDAL then takes and reports as "DPI".
+constexpr int kPdfDefaultDpi = 150;
 constexpr int kMaxPdfSide = 20000;
 
 // How far and how many files a VRT may name before it is taken for a trap.
@@ -207,7 +209,12 @@ GdalDataset OpenGdalRaster(const std::string& given, std::string* error) {
     if (driver != nullptr && std::string_view(GDALGetDriverShortName(driver)) == "PDF") {
         const int side =
             std::max(GDALGetRasterXSize(dataset.get()), GDALGetRasterYSize(dataset.get()));
-        const int dpi = std::clamp(kMaxPdfSide * kPdfDefaultDpi / std::max(side, 1), 1, kPdfDpi);
+        const char* reported = GDALGetMetadataItem(dataset.get(), "DPI", nullptr);
+        double opened = reported != nullptr ? CPLAtof(reported) : 0.0;
+        if (!(opened >= 1.0 && opened <= 10000.0))
+            opened = kPdfDefaultDpi;
+        const int dpi =
+            std::clamp(static_cast<int>(kMaxPdfSide * opened / std::max(side, 1)), 1, kPdfDpi);
         const std::string option = "DPI=" + std::to_string(dpi);
         const std::array<const char*, 2> options{option.c_str(), nullptr};
         dataset = Open(path, options.data());

@@ -22,9 +22,6 @@ namespace {
 // What stands where a file has no picture: nodata, transparency, a collar.
 constexpr MapPixel kPaper = 0xFFFFFFFFu;
 
-// Columns read at once: with a strip of kTileSize rows, a few megabytes a band.
-constexpr int kWindowColumns = 8 * MapPyramid::kTileSize;
-
 struct Channel {
     GDALRasterBandH band = nullptr;
     double low = 0.0; // the sample shown black
@@ -32,6 +29,9 @@ struct Channel {
     bool hasNoData = false;
     double noData = 0.0;
 };
+
+// Samples read at once: a few strips of a wide map.
+constexpr std::size_t kReadBytes = std::size_t{64} << 20;
 
 // How the samples of a dataset become pixels: three colour bands, a palette, or one grey band,
 // each stretched between its low and high value, with an alpha band when there is one.
@@ -43,17 +43,26 @@ public:
     // false with *error.
     bool Read(int x, int y, int width, int height, int columns, int rows,
               std::vector<MapPixel>* out, std::string* error);
+    // The bytes of samples one pixel takes in a read.
+    [[nodiscard]] std::size_t SampleBytes() const {
+        return bands_.size() * static_cast<std::size_t>(GDALGetDataTypeSizeBytes(type_));
+    }
 
 private:
     Channel MakeChannel(GDALRasterBandH band) const;
-    const OpenMapOptions& options_;
+    template <typename Sample> void Convert(std::size_t size, std::vector<MapPixel>* out) const;
 
+    GDALDatasetH dataset_;
+    const OpenMapOptions& options_;
     OpenMapEvents& events_;
     std::vector<Channel> colour_; // one (grey or palette) or three (red, green, blue)
-    GDALRasterBandH alpha_ = nullptr;
+    bool alpha_ = false;          // the band after the colour bands is their alpha
+    std::vector<int> bands_;      // the dataset's bands read: colour_, then the alpha band
+    // Bytes where every band read holds bytes (a PDF's renderer and a JPEG 2000's decoder then
+    // serve the window in one pass for all bands), else doubles.
+    GDALDataType type_ = GDT_Float64;
     std::vector<MapPixel> palette_;
-    std::vector<std::vector<double>> samples_;
-    std::vector<double> alphaSamples_;
+    std::vector<unsigned char> samples_; // band after band
 };
 
 // The values at the low and high percentiles of the band's finite samples other than nodata,
@@ -113,22 +122,26 @@ Channel PixelSource::MakeChannel(GDALRasterBandH band) const {
 }
 
 PixelSource::PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, OpenMapEvents& events)
-    : options_(options), events_(events) {
+    : dataset_(dataset), options_(options), events_(events) {
     const int count = GDALGetRasterCount(dataset);
     GDALRasterBandH first = GDALGetRasterBand(dataset, 1);
     GDALColorTableH table = GDALGetRasterColorTable(first);
-    if (count >= 3) {
-        for (int i = 1; i <= 3; ++i)
-            colour_.push_back(MakeChannel(GDALGetRasterBand(dataset, i)));
-        if (count >= 4 &&
-            GDALGetRasterColorInterpretation(GDALGetRasterBand(dataset, 4)) == GCI_AlphaBand)
-            alpha_ = GDALGetRasterBand(dataset, 4);
-    } else {
-        colour_.push_back(MakeChannel(first));
-        if (count == 2 &&
-            GDALGetRasterColorInterpretation(GDALGetRasterBand(dataset, 2)) == GCI_AlphaBand)
-            alpha_ = GDALGetRasterBand(dataset, 2);
+    const int colours = count >= 3 ? 3 : 1;
+    for (int i = 1; i <= colours; ++i) {
+        colour_.push_back(MakeChannel(GDALGetRasterBand(dataset, i)));
+        bands_.push_back(i);
     }
+    // RGBA, or grey and alpha.
+    const int alpha = colours == 3 ? 4 : 2;
+    if (count >= alpha && (colours == 3 || count == 2) &&
+        GDALGetRasterColorInterpretation(GDALGetRasterBand(dataset, alpha)) == GCI_AlphaBand) {
+        alpha_ = true;
+        bands_.push_back(alpha);
+    }
+    if (std::ranges::all_of(bands_, [&](int band) {
+            return GDALGetRasterDataType(GDALGetRasterBand(dataset, band)) == GDT_Byte;
+        }))
+        type_ = GDT_Byte;
     if (colour_.size() == 1 && table != nullptr &&
         GDALGetRasterColorInterpretation(first) == GCI_PaletteIndex) {
         const int entries = std::min(GDALGetColorEntryCount(table), 65536);
@@ -142,41 +155,47 @@ PixelSource::PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, Op
                                          static_cast<MapPixel>(rgb.c3 & 0xFF));
         }
     }
-    samples_.resize(colour_.size());
 }
 
 bool PixelSource::Read(int x, int y, int width, int height, int columns, int rows,
                        std::vector<MapPixel>* out, std::string* error) {
     const auto size = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
-    const auto read = [&](GDALRasterBandH band, std::vector<double>& into) {
-        into.resize(size);
-        // A page that renders for long, or a slow driver, still stops when asked.
-        GDALRasterIOExtraArg extra;
-        INIT_RASTERIO_EXTRA_ARG(extra);
-        extra.pfnProgress = [](double, const char*, void* events) {
-            return static_cast<OpenMapEvents*>(events)->Cancelled() ? FALSE : TRUE;
-        };
-        extra.pProgressData = &events_;
-        return GDALRasterIOEx(band, GF_Read, x, y, width, height, into.data(), columns, rows,
-                              GDT_Float64, 0, 0, &extra) == CE_None;
+    samples_.resize(size * SampleBytes());
+    // A page that renders for long, or a slow driver, still stops when asked.
+    GDALRasterIOExtraArg extra;
+    INIT_RASTERIO_EXTRA_ARG(extra);
+    extra.pfnProgress = [](double, const char*, void* events) {
+        return static_cast<OpenMapEvents*>(events)->Cancelled() ? FALSE : TRUE;
     };
-    for (std::size_t c = 0; c < colour_.size(); ++c) {
-        if (!read(colour_[c].band, samples_[c])) {
-            *error = GdalReason("its pixels cannot be read");
-            return false;
-        }
-    }
-    if (alpha_ != nullptr && !read(alpha_, alphaSamples_)) {
+    extra.pProgressData = &events_;
+    // All bands in one call: band by band, a driver may render or decode the window again for
+    // each band.
+    const auto sample = static_cast<GSpacing>(GDALGetDataTypeSizeBytes(type_));
+    if (GDALDatasetRasterIOEx(dataset_, GF_Read, x, y, width, height, samples_.data(), columns,
+                              rows, type_, static_cast<int>(bands_.size()), bands_.data(), sample,
+                              sample * columns, sample * static_cast<GSpacing>(size),
+                              &extra) != CE_None) {
         *error = GdalReason("its pixels cannot be read");
         return false;
     }
+    if (type_ == GDT_Byte)
+        Convert<unsigned char>(size, out);
+    else
+        Convert<double>(size, out);
+    return true;
+}
+
+template <typename Sample>
+void PixelSource::Convert(std::size_t size, std::vector<MapPixel>* out) const {
+    const auto* samples = reinterpret_cast<const Sample*>(samples_.data());
+    const Sample* alphas = alpha_ ? samples + colour_.size() * size : nullptr;
     out->resize(size);
     for (std::size_t i = 0; i < size; ++i) {
         MapPixel pixel = 0xFF000000u;
-        bool blank = alpha_ != nullptr && alphaSamples_[i] < 128;
+        bool blank = alphas != nullptr && alphas[i] < 128;
         for (std::size_t c = 0; c < colour_.size() && !blank; ++c) {
             const Channel& channel = colour_[c];
-            const double v = samples_[c][i];
+            const auto v = static_cast<double>(samples[c * size + i]);
             blank = !std::isfinite(v) || (channel.hasNoData && v == channel.noData);
             if (blank)
                 break;
@@ -194,7 +213,6 @@ bool PixelSource::Read(int x, int y, int width, int height, int columns, int row
         }
         (*out)[i] = blank ? kPaper : pixel;
     }
-    return true;
 }
 
 // Paper white over what lies outside the neat line (pixel positions, scaled by scale) in the
@@ -222,6 +240,27 @@ void ClipToNeatLine(const std::vector<MapPos>& line, double scale, int x0, int y
                           static_cast<std::size_t>(c)] = kPaper;
         }
     }
+}
+
+// Drivers whose overviews are made from the whole file at each read (a JPEG 2000's resolution
+// levels decode every tile): a picture from them costs many first views, so it comes after.
+bool CostlyOverviews(GDALDatasetH dataset) {
+    GDALDriverH driver = GDALGetDatasetDriver(dataset);
+    const std::string_view name = driver != nullptr ? GDALGetDriverShortName(driver) : "";
+    return name == "JP2OpenJPEG" || name == "PDF";
+}
+
+// Whole tiles of at most kReadBytes of samples (sampleBytes a pixel) out of columns x rows,
+// columns first.
+std::array<int, 2> ReadShape(int columns, int rows, std::size_t sampleBytes) {
+    const auto tiles = [](std::size_t side, int most) {
+        const auto tile = static_cast<std::size_t>(MapPyramid::kTileSize);
+        return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(most),
+                                                      std::max(tile, side / tile * tile)));
+    };
+    const auto tile = static_cast<std::size_t>(MapPyramid::kTileSize);
+    const int width = tiles(kReadBytes / (tile * sampleBytes), columns);
+    return {width, tiles(kReadBytes / (static_cast<std::size_t>(width) * sampleBytes), rows)};
 }
 
 bool NamesOtherFiles(GDALDatasetH dataset) {
@@ -260,21 +299,20 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
     OpenMapEvents& events = context.events;
     std::vector<MapPixel> pixels;
 
-    // A small picture to show while the rest is read: from the file's overviews, which cost
+    // A small picture to show while the rest is read: from the file's overviews where they cost
     // little, else paper white (a page renders no faster small).
-    bool showRegions = false;
-    if (static_cast<long long>(width) * height >= context.options.earlyPictureMinPixels) {
-        MapPyramid picture =
-            MapPyramid::Allocate(platform::JpegScaledSide(width, kJpegPreviewScale),
-                                 platform::JpegScaledSide(height, kJpegPreviewScale));
-        const bool overviews = GDALGetOverviewCount(GDALGetRasterBand(handle, 1)) > 0;
-        // Band by band, so that only a few rows of the picture are held besides it.
-        constexpr int kBand = 64;
-        for (int p0 = 0; !picture.Empty() && p0 < picture.Height(); p0 += kBand) {
-            const int rows = std::min(kBand, picture.Height() - p0);
+    const int pictureWidth = platform::JpegScaledSide(width, kJpegPreviewScale);
+    const int pictureHeight = platform::JpegScaledSide(height, kJpegPreviewScale);
+    const bool overviews = GDALGetOverviewCount(GDALGetRasterBand(handle, 1)) > 0;
+    const auto earlyPicture = [&](bool fromOverviews) {
+        MapPyramid picture = MapPyramid::Allocate(pictureWidth, pictureHeight);
+        const int band = static_cast<int>(std::clamp<std::size_t>(
+            kReadBytes / (std::max(1, pictureWidth) * source.SampleBytes()), 64, 1 << 16));
+        for (int p0 = 0; !picture.Empty() && p0 < picture.Height(); p0 += band) {
+            const int rows = std::min(band, picture.Height() - p0);
             const int y0 = p0 * kJpegPreviewScale;
             const int fileRows = std::min(rows * kJpegPreviewScale, height - y0);
-            if (!overviews || fileRows <= 0 ||
+            if (!fromOverviews || fileRows <= 0 ||
                 !source.Read(0, y0, width, fileRows, picture.Width(), rows, &pixels, &out.error))
                 pixels.assign(static_cast<std::size_t>(picture.Width()) *
                                   static_cast<std::size_t>(rows),
@@ -285,30 +323,43 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
                                  pixels.data() + static_cast<std::size_t>(r) *
                                                      static_cast<std::size_t>(picture.Width()));
         }
-        if (!picture.Empty()) {
-            picture.BuildReducedLevels();
-            events.EarlyPicture(std::move(picture));
-            showRegions = true;
-        }
         out.error.clear();
+        if (picture.Empty())
+            return false;
+        picture.BuildReducedLevels();
+        events.EarlyPicture(std::move(picture));
+        return true;
+    };
+    bool showRegions = false;
+    bool pictureLater = false;
+    if (static_cast<long long>(width) * height >= context.options.earlyPictureMinPixels) {
+        pictureLater = overviews && CostlyOverviews(handle);
+        showRegions = earlyPicture(overviews && !pictureLater);
     }
 
-    // Columns x0..x1 of the rows y0.. (at most a strip) into level 0.
-    const auto store = [&](int x0, int x1, int y0, int rows) {
-        for (; x0 < x1; x0 += kWindowColumns) {
-            const int columns = std::min(kWindowColumns, x1 - x0);
-            if (!source.Read(x0, y0, columns, rows, columns, rows, &pixels, &out.error))
-                return false;
-            ClipToNeatLine(neatLine, 1.0, x0, y0, columns, rows, &pixels);
-            for (int r = 0; r < rows; ++r)
-                pyramid.StoreSpan(x0, y0 + r,
-                                  pixels.data() + static_cast<std::size_t>(r) *
-                                                      static_cast<std::size_t>(columns),
-                                  columns);
+    // Columns x0..x1 of the rows y0..y1 into level 0, in reads of at most kReadBytes.
+    const auto store = [&](int x0, int x1, int y0, int y1) {
+        if (x0 >= x1 || y0 >= y1)
+            return true;
+        const auto [readColumns, readRows] = ReadShape(x1 - x0, y1 - y0, source.SampleBytes());
+        for (int y = y0; y < y1; y += readRows) {
+            const int rows = std::min(readRows, y1 - y);
+            for (int x = x0; x < x1; x += readColumns) {
+                const int columns = std::min(readColumns, x1 - x);
+                if (!source.Read(x, y, columns, rows, columns, rows, &pixels, &out.error))
+                    return false;
+                ClipToNeatLine(neatLine, 1.0, x, y, columns, rows, &pixels);
+                for (int r = 0; r < rows; ++r)
+                    pyramid.StoreSpan(x, y + r,
+                                      pixels.data() + static_cast<std::size_t>(r) *
+                                                          static_cast<std::size_t>(columns),
+                                      columns);
+            }
         }
         return true;
     };
-    // The first view's windows first: the rest of the rows it crosses can take seconds.
+    // The first view's window first, in one read where it fits: the rest of the rows it crosses
+    // can take seconds, and a page renders once a read.
     const auto tiles = [](int side) {
         return (side + MapPyramid::kTileSize - 1) / MapPyramid::kTileSize * MapPyramid::kTileSize;
     };
@@ -317,21 +368,27 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
     if (showRegions && context.options.firstViewWidth > 0 && context.options.firstViewHeight > 0) {
         regionColumns = std::min(width, tiles(context.options.firstViewWidth));
         regionRows = std::min(height, tiles(context.options.firstViewHeight));
-        for (int y0 = 0; y0 < regionRows; y0 += MapPyramid::kTileSize)
-            if (!store(0, regionColumns, y0, std::min(MapPyramid::kTileSize, regionRows - y0)))
-                return events.Cancelled() ? DecodedImage{} : std::move(out);
+        if (!store(0, regionColumns, 0, regionRows))
+            return events.Cancelled() ? DecodedImage{} : std::move(out);
         events.RowsStored(pyramid, regionColumns, regionRows);
     }
+    // The whole map's picture, once the first view shows.
+    if (pictureLater)
+        earlyPicture(true);
+    if (events.Cancelled())
+        return {};
     PyramidBands bands(pyramid);
-    for (int y0 = 0; y0 < height; y0 += MapPyramid::kTileSize) {
-        const int rows = std::min(MapPyramid::kTileSize, height - y0);
-        if (!store(y0 < regionRows ? regionColumns : 0, width, y0, rows))
+    const int stripRows = ReadShape(width, height, source.SampleBytes())[1];
+    for (int y0 = 0; y0 < height; y0 += stripRows) {
+        const int y1 = std::min(height, y0 + stripRows);
+        const int split = std::clamp(regionRows, y0, y1);
+        if (!store(regionColumns, width, y0, split) || !store(0, width, split, y1))
             return events.Cancelled() ? DecodedImage{} : std::move(out);
-        bands.Advance(y0 + rows);
+        bands.Advance(y1);
         // Whole rows are told once they hold the first view's region: what shows never shrinks.
-        if (showRegions && y0 + rows >= regionRows)
-            events.RowsStored(pyramid, width, y0 + rows);
-        if (!events.Progress(0.99 * (y0 + rows) / height))
+        if (showRegions && y1 >= regionRows)
+            events.RowsStored(pyramid, width, y1);
+        if (!events.Progress(0.99 * y1 / height))
             return {};
     }
     if (NamesOtherFiles(handle)) {
