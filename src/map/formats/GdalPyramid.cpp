@@ -30,7 +30,7 @@ struct Channel {
     double noData = 0.0;
 };
 
-// Samples read at once: a few strips of a wide map.
+// Samples read at once (a few strips of a wide map), made into pixels a row at a time.
 constexpr std::size_t kReadBytes = std::size_t{64} << 20;
 
 // How the samples of a dataset become pixels: three colour bands, a palette, or one grey band,
@@ -39,10 +39,11 @@ class PixelSource {
 public:
     PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, OpenMapEvents& events);
 
-    // The window (x, y, width x height of the file) read into columns x rows pixels, row by row;
-    // false with *error.
-    bool Read(int x, int y, int width, int height, int columns, int rows,
-              std::vector<MapPixel>* out, std::string* error);
+    // Reads the window (x, y, width x height of the file) as columns x rows samples; false
+    // with *error.
+    bool Read(int x, int y, int width, int height, int columns, int rows, std::string* error);
+    // Row r of the last window read, as pixels.
+    void Row(int r, std::vector<MapPixel>* out) const;
     // The bytes of samples one pixel takes in a read.
     [[nodiscard]] std::size_t SampleBytes() const {
         return bands_.size() * static_cast<std::size_t>(GDALGetDataTypeSizeBytes(type_));
@@ -50,7 +51,7 @@ public:
 
 private:
     Channel MakeChannel(GDALRasterBandH band) const;
-    template <typename Sample> void Convert(std::size_t size, std::vector<MapPixel>* out) const;
+    template <typename Sample> void Convert(std::size_t first, std::vector<MapPixel>* out) const;
 
     GDALDatasetH dataset_;
     const OpenMapOptions& options_;
@@ -63,6 +64,8 @@ private:
     GDALDataType type_ = GDT_Float64;
     std::vector<MapPixel> palette_;
     std::vector<unsigned char> samples_; // band after band
+    int columns_ = 0;                    // of the last window read
+    int rows_ = 0;
 };
 
 // The values at the low and high percentiles of the band's finite samples other than nodata,
@@ -158,8 +161,10 @@ PixelSource::PixelSource(GDALDatasetH dataset, const OpenMapOptions& options, Op
 }
 
 bool PixelSource::Read(int x, int y, int width, int height, int columns, int rows,
-                       std::vector<MapPixel>* out, std::string* error) {
+                       std::string* error) {
     const auto size = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    columns_ = columns;
+    rows_ = rows;
     samples_.resize(size * SampleBytes());
     // A page that renders for long, or a slow driver, still stops when asked.
     GDALRasterIOExtraArg extra;
@@ -178,19 +183,24 @@ bool PixelSource::Read(int x, int y, int width, int height, int columns, int row
         *error = GdalReason("its pixels cannot be read");
         return false;
     }
-    if (type_ == GDT_Byte)
-        Convert<unsigned char>(size, out);
-    else
-        Convert<double>(size, out);
     return true;
 }
 
+void PixelSource::Row(int r, std::vector<MapPixel>* out) const {
+    const std::size_t first = static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_);
+    if (type_ == GDT_Byte)
+        Convert<unsigned char>(first, out);
+    else
+        Convert<double>(first, out);
+}
+
 template <typename Sample>
-void PixelSource::Convert(std::size_t size, std::vector<MapPixel>* out) const {
+void PixelSource::Convert(std::size_t first, std::vector<MapPixel>* out) const {
+    const std::size_t size = static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_);
     const auto* samples = reinterpret_cast<const Sample*>(samples_.data());
     const Sample* alphas = alpha_ ? samples + colour_.size() * size : nullptr;
-    out->resize(size);
-    for (std::size_t i = 0; i < size; ++i) {
+    out->resize(static_cast<std::size_t>(columns_));
+    for (std::size_t i = first; i < first + out->size(); ++i) {
         MapPixel pixel = 0xFF000000u;
         bool blank = alphas != nullptr && alphas[i] < 128;
         for (std::size_t c = 0; c < colour_.size() && !blank; ++c) {
@@ -211,7 +221,7 @@ void PixelSource::Convert(std::size_t size, std::vector<MapPixel>* out) const {
             pixel |= colour_.size() == 1 ? byte << 16 | byte << 8 | byte
                                          : byte << (8 * (2 - static_cast<unsigned>(c)));
         }
-        (*out)[i] = blank ? kPaper : pixel;
+        (*out)[i - first] = blank ? kPaper : pixel;
     }
 }
 
@@ -312,16 +322,17 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
             const int rows = std::min(band, picture.Height() - p0);
             const int y0 = p0 * kJpegPreviewScale;
             const int fileRows = std::min(rows * kJpegPreviewScale, height - y0);
-            if (!fromOverviews || fileRows <= 0 ||
-                !source.Read(0, y0, width, fileRows, picture.Width(), rows, &pixels, &out.error))
-                pixels.assign(static_cast<std::size_t>(picture.Width()) *
-                                  static_cast<std::size_t>(rows),
-                              kPaper);
-            ClipToNeatLine(neatLine, kJpegPreviewScale, 0, p0, picture.Width(), rows, &pixels);
-            for (int r = 0; r < rows; ++r)
-                picture.StoreRow(p0 + r,
-                                 pixels.data() + static_cast<std::size_t>(r) *
-                                                     static_cast<std::size_t>(picture.Width()));
+            const bool read =
+                fromOverviews && fileRows > 0 &&
+                source.Read(0, y0, width, fileRows, picture.Width(), rows, &out.error);
+            for (int r = 0; r < rows; ++r) {
+                if (read)
+                    source.Row(r, &pixels);
+                else
+                    pixels.assign(static_cast<std::size_t>(picture.Width()), kPaper);
+                ClipToNeatLine(neatLine, kJpegPreviewScale, 0, p0 + r, picture.Width(), 1, &pixels);
+                picture.StoreRow(p0 + r, pixels.data());
+            }
         }
         out.error.clear();
         if (picture.Empty())
@@ -346,14 +357,13 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
             const int rows = std::min(readRows, y1 - y);
             for (int x = x0; x < x1; x += readColumns) {
                 const int columns = std::min(readColumns, x1 - x);
-                if (!source.Read(x, y, columns, rows, columns, rows, &pixels, &out.error))
+                if (!source.Read(x, y, columns, rows, columns, rows, &out.error))
                     return false;
-                ClipToNeatLine(neatLine, 1.0, x, y, columns, rows, &pixels);
-                for (int r = 0; r < rows; ++r)
-                    pyramid.StoreSpan(x, y + r,
-                                      pixels.data() + static_cast<std::size_t>(r) *
-                                                          static_cast<std::size_t>(columns),
-                                      columns);
+                for (int r = 0; r < rows; ++r) {
+                    source.Row(r, &pixels);
+                    ClipToNeatLine(neatLine, 1.0, x, y + r, columns, 1, &pixels);
+                    pyramid.StoreSpan(x, y + r, pixels.data(), columns);
+                }
             }
         }
         return true;
