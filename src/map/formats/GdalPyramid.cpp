@@ -63,7 +63,8 @@ private:
     // serve the window in one pass for all bands), else doubles.
     GDALDataType type_ = GDT_Float64;
     std::vector<MapPixel> palette_;
-    std::vector<unsigned char> samples_; // band after band
+    // Band after band; doubles, so that either type reads them without breaking aliasing.
+    std::vector<double> samples_;
     int columns_ = 0;                    // of the last window read
     int rows_ = 0;
 };
@@ -165,7 +166,7 @@ bool PixelSource::Read(int x, int y, int width, int height, int columns, int row
     const auto size = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
     columns_ = columns;
     rows_ = rows;
-    samples_.resize(size * SampleBytes());
+    samples_.resize((size * SampleBytes() + sizeof(double) - 1) / sizeof(double));
     // A page that renders for long, or a slow driver, still stops when asked.
     GDALRasterIOExtraArg extra;
     INIT_RASTERIO_EXTRA_ARG(extra);
