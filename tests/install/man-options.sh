@@ -4,7 +4,7 @@
 # have a section for every command. --help itself is left out: a page always documents it, a
 # usage line need not. Per-command help (quilo-tool CMD --help) counts where a command has it.
 # Both programs' --version print the version the pages are for, and every option the README
-# shows is one of the programs' (or of cmake and the benchmarks).
+# shows is one of the programs' (or of cmake, the scripts and the benchmarks).
 set -u
 quilo=$1 quilo_page=$2 tool=$3 tool_page=$4 readme=$5
 work=$(mktemp -d)
@@ -58,7 +58,7 @@ for program in "$quilo" "$tool"; do
 done
 
 cat "$work/quilo.help" "$work/tool.help" | options >"$work/known"
-printf '%s\n' --benchmark --build --frames --install --opt --prefix --target --window >>"$work/known"
+printf '%s\n' --arch --benchmark --build --frames --install --opt --prefix --target --window >>"$work/known"
 options <"$readme" >"$work/readme"
 for option in $(sort -u "$work/known" | comm -23 "$work/readme" -); do
     echo "README.md shows $option, which neither program takes" >&2
