@@ -410,10 +410,10 @@ fs::path GdalScan(int kind) {
     const fs::path out = scratch.folder / (kind == 0 ? "scan.jp2" : "scan.pdf");
     // The page at 72 dpi is the scan's 20000 pixels a side, which the viewer renders it at.
     std::vector<std::string> args =
-        kind == 0 ? std::vector<std::string>{"gdal_translate", "-q", "-of", "JP2OpenJPEG", "-co",
-                                             "QUALITY=25"}
-                  : std::vector<std::string>{"gdal_translate", "-q", "-of", "PDF", "-co",
-                                             "COMPRESS=JPEG", "-co", "DPI=72"};
+        kind == 0 ? std::vector<std::string>{"gdal_translate", "-q",  "-of",
+                                             "JP2OpenJPEG",    "-co", "QUALITY=25"}
+                  : std::vector<std::string>{"gdal_translate", "-q",  "-of",   "PDF", "-co",
+                                             "COMPRESS=JPEG",  "-co", "DPI=72"};
     args.insert(args.end(), {scratch.tiff.string(), out.string()});
     if (!fs::exists(out) && RunTimed(args) < 0)
         std::abort();

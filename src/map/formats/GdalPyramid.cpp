@@ -65,7 +65,7 @@ private:
     std::vector<MapPixel> palette_;
     // Band after band; doubles, so that either type reads them without breaking aliasing.
     std::vector<double> samples_;
-    int columns_ = 0;                    // of the last window read
+    int columns_ = 0; // of the last window read
     int rows_ = 0;
 };
 

@@ -1,8 +1,8 @@
 #include "map/pyramid/PyramidCache.h"
 
 #include "base/Bytes.h"
-#include "base/Crc32.h"
 #include "base/ChosenMap.h"
+#include "base/Crc32.h"
 #include "map/pyramid/PackedPyramid.h"
 #include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"
