@@ -384,7 +384,7 @@ DecodedImage DecodeGdalImage(int, const std::string& path, const DecodeContext& 
         events.RowsStored(pyramid, regionColumns, regionRows);
     }
     // The whole map's picture, once the first view shows.
-    if (pictureLater)
+    if (pictureLater && showRegions)
         earlyPicture(true);
     if (events.Cancelled())
         return {};
