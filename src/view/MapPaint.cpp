@@ -82,22 +82,24 @@ constexpr auto kLayers = std::to_array<Layer>({
     DrawProfileMark,
 });
 
-// Pixels whose tiles are not there yet, from the nearest coarser level that has them; ground
-// where none has.
+// Pixels of area whose tiles are not there yet, from the nearest coarser level that has them;
+// ground where none has.
 template <typename Sample>
-void FillFromCoarser(const map::TiledMap& map, int level, QRect rows, QImage& frame, QRgb ground,
+void FillFromCoarser(const map::TiledMap& map, int level, QRect area, QImage& frame, QRgb ground,
                      const Sample& sample) {
     static QImage coarse;
     if (coarse.size() != frame.size())
         coarse = QImage(frame.size(), QImage::Format_RGB32);
+    const auto left = static_cast<std::size_t>(area.left());
+    const auto right = left + static_cast<std::size_t>(area.width());
     bool missing = true;
     for (int index = level + 1; index < map.LevelCount() && missing; ++index) {
-        sample(index, rows.top(), rows.bottom() + 1, coarse);
+        sample(index, area, coarse);
         missing = false;
-        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             auto* to = reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
             const auto* from = reinterpret_cast<const map::MapPixel*>(coarse.constScanLine(y));
-            for (int x = 0; x < frame.width(); ++x) {
+            for (std::size_t x = left; x < right; ++x) {
                 if (to[x] == kNoPixel)
                     to[x] = from[x];
                 missing = missing || to[x] == kNoPixel;
@@ -106,18 +108,20 @@ void FillFromCoarser(const map::TiledMap& map, int level, QRect rows, QImage& fr
     }
     if (!missing)
         return;
-    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<map::MapPixel*>(frame.scanLine(y));
-        std::replace(line, line + frame.width(), kNoPixel, static_cast<map::MapPixel>(ground));
+        std::replace(line + left, line + right, kNoPixel, static_cast<map::MapPixel>(ground));
     }
 }
 
 // The painter's image when map pixels can be written into it as they are: a 32-bit opaque
-// format, the frame's size in device pixels, drawn on without a transform or clip and not
-// shared with another QImage (writing would copy it away from the painter).
+// format, the frame's size in device pixels, drawn on without a transform, clipped to one
+// rectangle at most and not shared with another QImage (writing would copy it away from the
+// painter).
 QImage* DirectTarget(QPainter& painter, int width, int height) {
     QPaintDevice* device = painter.device();
-    if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
+    if (device == nullptr || device->devType() != QInternal::Image ||
+        (painter.hasClipping() && painter.clipRegion().rectCount() > 1) ||
         painter.deviceTransform().type() != QTransform::TxNone ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
@@ -151,6 +155,17 @@ void PaintLiveLayers(QPainter& painter, const MapScene& scene) {
     const auto* end = std::find(kLayers.begin(), kLayers.end(), &KeptLayersEnd);
     for (const auto* layer = end; layer != kLayers.end(); ++layer)
         (*layer)(painter, scene, offset);
+}
+
+bool KeptLayersShift(const MapScene& scene, qreal ratio) {
+    return !scene.geometry.Turned() && ratio == 1.0 && scene.grid == nullptr &&
+           scene.world == nullptr;
+}
+
+std::vector<std::size_t> ViewPlacements(const MapScene& scene) {
+    if (scene.trackLayer == nullptr)
+        return {};
+    return scene.trackLayer->NamePoints(scene, scene.geometry.PaintOffset());
 }
 
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
@@ -200,33 +215,38 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         }
         return at;
     };
-    const auto sample = [&](int index, int top, int bottom, QImage& out) {
+    const auto sample = [&](int index, QRect area, QImage& out) {
         const map::TileLevel& l = map.Level(index);
         return SampleLevel(map, index,
                            samples(index, width, offset.x, map.Width(), l.originX, l.width),
-                           samples(index, height, offset.y, map.Height(), l.originY, l.height), top,
-                           bottom, out, scanGround);
+                           samples(index, height, offset.y, map.Height(), l.originY, l.height),
+                           area, out, scanGround);
     };
-    // Only the rows the clip lets through (a repaint of an info line's band, say), in the
-    // frame's device pixels. Not through the device transform: on a window it also holds where
-    // the view lies in the window, and rows that far down were never drawn.
-    QRect rows(0, 0, width, height);
+    // Only the part the clip lets through (a repaint of an info line's band, a strip a scroll
+    // uncovered), in the frame's device pixels. Not through the device transform: on a window
+    // it also holds where the view lies in the window, and rows that far down were never drawn.
+    QRect area(0, 0, width, height);
     if (painter.hasClipping())
-        rows &= (painter.worldTransform() * QTransform::fromScale(ratio, ratio))
+        area &= (painter.worldTransform() * QTransform::fromScale(ratio, ratio))
                     .mapRect(painter.clipBoundingRect())
                     .toAlignedRect();
-    if (rows.isEmpty())
+    // The world map under the scan is laid a whole row at a time.
+    if (underlay)
+        area = QRect(0, area.top(), width, area.height());
+    if (area.isEmpty())
         return;
     // Straight into an image of the frame's size that takes the pixels as they are (the kept
     // frame): a second buffer would cost another pass over the whole frame.
     const auto fill = [&](QImage& out) {
-        if (!sample(level, rows.top(), rows.bottom() + 1, out))
-            FillFromCoarser(map, level, rows, out, scanGround, sample);
+        if (!sample(level, area, out))
+            FillFromCoarser(map, level, area, out, scanGround, sample);
         if (underlay)
-            PaintWorldUnder(out, rows, *scene.world, scene.georeference, g, offset, ratio,
+            PaintWorldUnder(out, area, *scene.world, scene.georeference, g, offset, ratio,
                             ground.rgb());
     };
-    if (QImage* device = DirectTarget(painter, width, height)) {
+    // Not where a row of the world map would be written beyond the clip.
+    if (QImage* device =
+            underlay && painter.hasClipping() ? nullptr : DirectTarget(painter, width, height)) {
         fill(*device);
         return;
     }
@@ -237,8 +257,7 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
     fill(frame);
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
-    painter.drawImage(QPointF(0, rows.top() / ratio), frame,
-                      QRectF(0, rows.top(), width, rows.height()));
+    painter.drawImage(QPointF(area.left() / ratio, area.top() / ratio), frame, QRectF(area));
 }
 
 std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry) {
@@ -256,11 +275,11 @@ std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeom
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     if (!scene.showMapPoints)
         return;
+    const QRect view(0, 0, scene.geometry.ClientWidth(), scene.geometry.ClientHeight());
     if (scene.pointPlaces == nullptr) {
         for (const CMapPoint& point : scene.mapPoints) {
-            const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset);
-            if (s && scene.geometry.InClient(*s))
-                scene.symbols.Draw(painter, point, ToQPoint(*s), scene.showLabels);
+            if (const std::optional<ViewPoint> s = GeoToView(scene, point.GetPosition(), offset))
+                scene.symbols.DrawIn(painter, point, ToQPoint(*s), scene.showLabels, view);
         }
         return;
     }
@@ -268,8 +287,8 @@ void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const std::optional<ViewPoint> s =
             pixels[i] ? scene.geometry.ImageToScreen(*pixels[i], offset) : std::nullopt;
-        if (s && scene.geometry.InClient(*s))
-            scene.symbols.Draw(painter, scene.mapPoints[i], ToQPoint(*s), scene.showLabels);
+        if (s)
+            scene.symbols.DrawIn(painter, scene.mapPoints[i], ToQPoint(*s), scene.showLabels, view);
     }
 }
 

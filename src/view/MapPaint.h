@@ -20,6 +20,14 @@ void PaintScene(QPainter& painter, const MapScene& scene);
 // frame keeps, and those over them (the GPS marker, the overlays, the info lines).
 void PaintKeptLayers(QPainter& painter, const MapScene& scene);
 void PaintLiveLayers(QPainter& painter, const MapScene& scene);
+// Whether the kept layers of scene, at ratio device pixels a view pixel, draw each pixel from
+// the map's place under it alone, so that a frame scrolled by whole pixels is the last one
+// shifted, apart from ViewPlacements: not turned, whole device pixels, no grid (its lines are
+// placed for the view) and no world map under the scan (laid a row at a time).
+bool KeptLayersShift(const MapScene& scene, qreal ratio);
+// What the kept layers place by the view rather than by the map, as numbers: where each
+// track's name goes. Two views scrolled apart show the same only where these are the same.
+std::vector<std::size_t> ViewPlacements(const MapScene& scene);
 
 // The layers, each drawing with the offset the frame uses (the drag offset while dragging).
 // Every pixel of the client area: each shows the pixel of the map (of the level for the zoom)

@@ -294,7 +294,10 @@ void MapView::PaintFrame(QPainter& painter) {
         scene.world = &world_;
     }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    kept_.Draw(painter, {geometry_, ratio, map_.get(), live.nightAmount},
+    const bool shifts = KeptLayersShift(scene, ratio);
+    kept_.Draw(painter,
+               {geometry_, ratio, map_.get(), live.nightAmount, shifts,
+                shifts ? ViewPlacements(scene) : std::vector<std::size_t>()},
                [&scene](QPainter& kept) { PaintKeptLayers(kept, scene); });
     PaintLiveLayers(painter, scene);
 }

@@ -91,15 +91,18 @@ struct SampleRun {
 } // namespace
 
 bool SampleLevel(const map::TiledMap& pyramid, int level, const std::vector<int>& columns,
-                 const std::vector<int>& rows, int top, int bottom, QImage& out,
-                 map::MapPixel ground) {
+                 const std::vector<int>& rows, QRect area, QImage& out, map::MapPixel ground) {
     constexpr int kTile = map::MapPyramid::kTileSize;
-    const std::size_t width = static_cast<std::size_t>(out.width());
+    area &= out.rect();
+    if (area.isEmpty())
+        return true;
+    const auto left = static_cast<std::size_t>(area.left());
+    const auto width = static_cast<std::size_t>(area.width());
     // The columns cut into runs once for all rows; a row is then a few copies and fills.
     std::vector<SampleRun> runs;
     int firstColumn = pyramid.Level(level).columns;
     int endColumn = 0;
-    for (std::size_t x = 0; x < width; ++x) {
+    for (std::size_t x = left; x < left + width; ++x) {
         const int tile = columns[x] < 0 ? -1 : columns[x] / kTile;
         const int in = columns[x] < 0 ? 0 : columns[x] % kTile;
         if (tile >= 0) {
@@ -126,17 +129,19 @@ bool SampleLevel(const map::TiledMap& pyramid, int level, const std::vector<int>
     int previous = -1;     // the level row the view row above showed
     int previousTile = -1; // and its row of tiles
     bool complete = true;
-    for (int y = top; y < bottom; ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<map::MapPixel*>(out.scanLine(y));
         const int r = rows[static_cast<std::size_t>(y)];
         if (r < 0) {
-            std::fill(line, line + width, ground);
+            std::fill(line + left, line + left + width, ground);
             previous = -1;
             continue;
         }
         // An enlarged map repeats its rows: copied, not sampled again.
         if (r == previous) {
-            std::memcpy(line, out.constScanLine(y - 1), width * sizeof(map::MapPixel));
+            std::memcpy(line + left,
+                        reinterpret_cast<const map::MapPixel*>(out.constScanLine(y - 1)) + left,
+                        width * sizeof(map::MapPixel));
             continue;
         }
         previous = r;

@@ -34,12 +34,13 @@ public:
 // the pyramid lives.
 QImage TileImage(const map::MapPyramid& pyramid, int level, int column, int row);
 
-// Nearest-neighbour sampling of one level: out's pixel (x, y), for y in [top, bottom), becomes
+// Nearest-neighbour sampling of one level: out's pixel (x, y), for (x, y) in area, becomes
 // the level's pixel (columns[x], rows[y]), or ground where either is -1 (beyond the map), or
-// kNoPixel where its tile is not there. columns holds out.width() entries, rows out.height(),
-// each -1 or within the level. out is a 32-bit RGB image. False when a tile was not there.
+// kNoPixel where its tile is not there; out's other pixels are left alone. columns holds
+// out.width() entries, rows out.height(), each -1 or within the level. out is a 32-bit RGB
+// image. False when a tile was not there.
 bool SampleLevel(const map::TiledMap& map, int level, const std::vector<int>& columns,
-                 const std::vector<int>& rows, int top, int bottom, QImage& out,
+                 const std::vector<int>& rows, QRect area, QImage& out,
                  map::MapPixel ground = 0xFFFFFFFFu);
 // No map pixel is transparent: this one marks a pixel still to be drawn.
 inline constexpr map::MapPixel kNoPixel = 0;

@@ -2,6 +2,7 @@
 
 #include "points/MapPoint.h"
 #include "view/SymbolPainter.h"
+#include "view/Symbols.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -38,9 +39,9 @@ SymbolCache::Entry SymbolCache::Render(const Key& key) {
     return entry;
 }
 
-void SymbolCache::Draw(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel) {
+const SymbolCache::Entry* SymbolCache::Find(const CMapPoint& point, bool showLabel) {
     if (point.GetSymbol() == kSymbolInvisible)
-        return;
+        return nullptr;
     Key key{point.GetSymbol(), point.GetLineColour(), point.GetFillColour(), point.GetSize(),
             showLabel ? point.GetName() : std::string()};
     auto found = entries_.find(key);
@@ -50,7 +51,39 @@ void SymbolCache::Draw(QPainter& painter, const CMapPoint& point, QPoint centre,
         Entry entry = Render(key);
         found = entries_.emplace(std::move(key), std::move(entry)).first;
     }
-    painter.drawImage(centre - found->second.centre, found->second.image);
+    return &found->second;
+}
+
+void SymbolCache::Draw(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel) {
+    if (const Entry* entry = Find(point, showLabel))
+        painter.drawImage(centre - entry->centre, entry->image);
+}
+
+void SymbolCache::DrawIn(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel,
+                         const QRect& view) {
+    if (point.GetSymbol() == kSymbolInvisible)
+        return;
+    // Most points far from the view are passed over without their picture: it lies within the
+    // shape's reach and, right of it, a label no wider than twice its bytes at the font's
+    // widest character.
+    if (!view.contains(centre)) {
+        static const int widest = QFontMetrics(LabelFont()).maxWidth();
+        static const int high = QFontMetrics(LabelFont()).height() + 4;
+        const int reach = SymbolRadius(point.GetSize()) + SymbolPenWidth(point.GetSize()) + 2;
+        const std::size_t bytes =
+            showLabel ? std::min<std::size_t>(point.GetName().size(), 1U << 16) : 0;
+        const int label = static_cast<int>(bytes) * 2 * widest + 8;
+        const QRect bound(centre.x() - reach, centre.y() - reach, 2 * reach + 1 + label,
+                          reach + 1 + std::max(reach, high));
+        if (!bound.intersects(view))
+            return;
+    }
+    const Entry* entry = Find(point, showLabel);
+    if (entry == nullptr)
+        return;
+    const QRect drawn(centre - entry->centre, entry->image.size());
+    if (drawn.intersects(view))
+        painter.drawImage(drawn.topLeft(), entry->image);
 }
 
 } // namespace view

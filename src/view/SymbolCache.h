@@ -9,6 +9,7 @@
 
 class CMapPoint;
 class QPainter;
+class QRect;
 
 namespace view {
 
@@ -19,6 +20,10 @@ class SymbolCache {
 public:
     // As DrawMapPoint draws it.
     void Draw(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel);
+    // As Draw, when any of the picture falls within view: a symbol or label reaching into the
+    // view from a point beyond its edge shows, wherever the edge lies.
+    void DrawIn(QPainter& painter, const CMapPoint& point, QPoint centre, bool showLabel,
+                const QRect& view);
 
 private:
     struct Key {
@@ -37,6 +42,8 @@ private:
     static constexpr std::size_t kMaxEntries = 8192;
 
     static Entry Render(const Key& key);
+    // The point's picture, rendered when not kept; null for an invisible symbol.
+    const Entry* Find(const CMapPoint& point, bool showLabel);
 
     std::unordered_map<Key, Entry, KeyHash> entries_;
 };

@@ -231,33 +231,59 @@ void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint o
     painter.restore();
 }
 
-void TrackLayer::DrawNames(QPainter& painter, const MapScene& scene, ViewPoint offset) const {
+std::vector<TrackLayer::NameAt> TrackLayer::NamesAt(const MapScene& scene, ViewPoint offset) const {
     const ViewGeometry& g = scene.geometry;
-    painter.save();
+    std::vector<NameAt> names;
+    if (scene.tracks == nullptr)
+        return names;
     const auto& tracks = scene.tracks->All();
-    for (std::size_t i = 0; i < tracks.size() && i < pixels_.size(); ++i) {
-        const trail::LoadedTrack& t = tracks[i];
-        if (!t.shown)
-            continue;
-        // At the first point in view.
-        std::optional<QPoint> label;
-        for (std::size_t s = 0; !label && s < pixels_[i].size(); ++s)
-            for (const MapPos& pixel : pixels_[i][s]) {
+    // At the first point in view.
+    const auto first =
+        [&](const std::vector<std::vector<MapPos>>& segments) -> std::optional<NameAt> {
+        std::size_t index = 0;
+        for (const std::vector<MapPos>& segment : segments)
+            for (const MapPos& pixel : segment) {
                 const std::optional<ViewPoint> at =
                     std::isnan(pixel.x) ? std::nullopt : g.ImageToScreen(pixel, offset);
-                if (at && g.InClient(*at)) {
-                    label = QPoint(at->x, at->y);
-                    break;
-                }
+                if (at && g.InClient(*at))
+                    return NameAt{0, index, QPoint(at->x, at->y)};
+                ++index;
             }
-        if (!label)
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < tracks.size() && i < pixels_.size(); ++i) {
+        if (!tracks[i].shown)
             continue;
-        const QString name = QString::fromStdString(t.name);
-        const QPoint at = *label + QPoint(6, -6);
+        if (std::optional<NameAt> name = first(pixels_[i])) {
+            name->track = i;
+            names.push_back(*name);
+        }
+    }
+    return names;
+}
+
+std::vector<std::size_t> TrackLayer::NamePoints(const MapScene& scene, ViewPoint offset) {
+    if (scene.tracks == nullptr || scene.tracks->Size() == 0)
+        return {};
+    Place(scene);
+    std::vector<std::size_t> points;
+    for (const NameAt& name : NamesAt(scene, offset)) {
+        points.push_back(name.track);
+        points.push_back(name.point);
+    }
+    return points;
+}
+
+void TrackLayer::DrawNames(QPainter& painter, const MapScene& scene, ViewPoint offset) const {
+    painter.save();
+    for (const NameAt& name : NamesAt(scene, offset)) {
+        const trail::LoadedTrack& t = scene.tracks->All()[name.track];
+        const QString text = QString::fromStdString(t.name);
+        const QPoint at = name.at + QPoint(6, -6);
         painter.setPen(Qt::white);
-        painter.drawText(at + QPoint(1, 1), name);
+        painter.drawText(at + QPoint(1, 1), text);
         painter.setPen(QColor(Opaque(t.colour)));
-        painter.drawText(at, name);
+        painter.drawText(at, text);
     }
     painter.restore();
 }

@@ -6,6 +6,7 @@
 #include "view/LayerImage.h"
 #include "view/ViewGeometry.h"
 
+#include <QPoint>
 #include <QRgb>
 #include <QSize>
 
@@ -45,7 +46,17 @@ public:
     };
     [[nodiscard]] std::optional<Hit> HitTest(const MapScene& scene, ViewPoint at, int radius) const;
 
+    // The shown tracks whose names a view scrolled by offset shows, each with the point of the
+    // track the name is drawn at, as pairs of numbers.
+    [[nodiscard]] std::vector<std::size_t> NamePoints(const MapScene& scene, ViewPoint offset);
+
 private:
+    struct NameAt {
+        std::size_t track = 0;
+        std::size_t point = 0; // counted through the track's segments
+        QPoint at;             // in the view
+    };
+    [[nodiscard]] std::vector<NameAt> NamesAt(const MapScene& scene, ViewPoint offset) const;
     void Place(const MapScene& scene);
     void Colour(const MapScene& scene);
     // The shown tracks' lines for a view scrolled by offset, where an area of size area from

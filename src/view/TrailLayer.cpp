@@ -354,10 +354,14 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
         shapesKey_ = key;
         pens_ = scene.trailPens;
         // Straight onto the frame: a frame unlike the last is mostly followed by another
-        // change (a zoom, a new sample), and the layer would only add its own cost.
+        // change (a zoom, a new sample), and the layer would only add its own cost. Not into
+        // a strip a scroll uncovered: more strips follow, and a line cut at a clip's edge can
+        // be laid a pixel off the whole line.
         state_ = State::Shapes;
-        RenderShifted(painter, shift);
-        return;
+        if (!painter.hasClipping()) {
+            RenderShifted(painter, shift);
+            return;
+        }
     }
     if (state_ == State::Shapes) {
         if (!BuildLayer()) {

@@ -501,12 +501,13 @@ TEST_F(FrameFixture, TheWindowAlwaysShowsWhatAFullRepaintDraws) {
         [&] { v.SetZoom(0.5); },
         [&] { v.SetOverlays({.grid = true}); },
         [&] { v.ScrollByKey(Qt::Key_Down); },
-        [&] { walk(1); },          // a fix arriving
-        [&] { v.update(); },       // a still repaint
-        [&] { walk(1); },          // the trail grows by a sample
-        [&] { walk(12); },         // and by many
-        [&] { scrollBy(2, 1); },   // the kept trail shifted
-        [&] { scrollBy(300, 0); }, // past its margin
+        [&] { walk(1); },           // a fix arriving
+        [&] { v.update(); },        // a still repaint
+        [&] { walk(1); },           // the trail grows by a sample
+        [&] { walk(12); },          // and by many
+        [&] { v.SetOverlays({}); }, // no grid: a scroll shifts the kept frame
+        [&] { scrollBy(2, 1); },    // the kept trail shifted
+        [&] { scrollBy(300, 0); },  // past its margin
         [&] {
             // A track of wide lines across the view, drawn into a layer of its own.
             trail::TrackSegment zigzag;

@@ -778,6 +778,64 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
     }
 }
 
+// A frame scrolled by whole pixels is the last one shifted with the strips it uncovered drawn:
+// every such frame must equal a fresh paint of the same view, whichever way it went, with the
+// map's pixels, a trail, a track's name and points whose symbols and labels cross the edges.
+TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
+    const auto make = [](Fixture& f) {
+        QImage map(900, 300, QImage::Format_RGB32);
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x)
+                map.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+        f.view->SetMap(PyramidFromImage(map));
+        // Rows count from the map's foot.
+        const auto at = [](int x, int y) { return GeoAt(x, y - 300); };
+        std::vector<MapPos> trail;
+        for (int i = 0; i < 80; ++i)
+            trail.push_back(at(10 + 7 * i, 30 + (i % 3) * 6 + i));
+        f.SetTrail(trail, 1, 2, 80);
+        f.Change([&at](Scene& s) {
+            for (int i = 0; i < 12; ++i)
+                s.points.push_back(CMapPoint("Point " + std::to_string(i),
+                                             at(197 + 31 * i, 20 + 9 * i), 1 + i % 3, 1, 5, 2, ""));
+        });
+        f.Show([](session::ShowFlags& flags) { flags.mapPoints = flags.labels = true; });
+        trail::TrackSegment track;
+        for (int i = 0; i < 40; ++i)
+            track.push_back({at(150 + 11 * i, 50 + 5 * i), 1'765'188'000'000 + i * 1000LL, 100.0});
+        f.view->Change([&track](session::MapSession& s) {
+            s.Tracks().Add({.path = "t.gpx", .name = "Track", .track = {track}});
+            return session::Changes(session::Changed::Trail);
+        });
+    };
+    const struct {
+        const char* legend;
+        std::vector<ViewPoint> scrolls; // the kept view's, one frame each; the last is compared
+    } rows[] = {
+        {"a pixel right", {{100, 50}, {101, 50}}},
+        {"a pixel left", {{100, 50}, {99, 50}}},
+        {"a pixel down and up", {{100, 50}, {100, 51}, {100, 50}}},
+        {"both ways at once", {{100, 50}, {103, 46}, {96, 53}}},
+        {"points and labels across the right edge", {{0, 0}, {5, 0}, {11, 0}, {17, 0}, {23, 0}}},
+        {"the track's first point in view changes", {{300, 100}, {306, 100}, {311, 100}}},
+        {"most of the view", {{100, 50}, {270, 150}}},
+        {"back and forth past the trail's area", {{0, 0}, {250, 0}, {262, 0}, {251, 0}}},
+    };
+    for (const auto& row : rows) {
+        Fixture kept(300, 120);
+        make(kept);
+        QImage frame;
+        for (const ViewPoint scroll : row.scrolls) {
+            kept.view->ScrollTo(scroll);
+            frame = kept.Frame();
+        }
+        Fixture fresh(300, 120);
+        make(fresh);
+        fresh.view->ScrollTo(row.scrolls.back());
+        EXPECT_TRUE(frame == fresh.Frame()) << row.legend;
+    }
+}
+
 // An open track's wide lines lie on its points at every scroll: those within the area its layer
 // was drawn for and those past it.
 TEST(MapViewPaint, TrackLinesLieOnTheirPointsAtEveryScrollTable) {
