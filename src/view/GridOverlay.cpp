@@ -53,31 +53,66 @@ void GridOverlay::SetColour(int index) {
 
 void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
-    const Key key{scene.georeference, offset,           g.Zoom(),
-                  g.ClientWidth(),    g.ClientHeight(), g.Rotation()};
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    // The lines are placed for an area larger than the view, anchored at whole scroll steps,
+    // and drawn into a layer that views scrolled within it blend: a scroll (the view following
+    // the GPS) neither converts their points again nor draws them, and a first paint takes the
+    // same area, so every frame shows what it would. A turned view and a fractional ratio do
+    // not fall on whole pixels of the layer: there the lines are placed for the view and go
+    // straight onto the frame.
+    const bool layered = !g.Turned() && ratio == 1.0;
+    ViewGeometry area = g;
+    if (layered) {
+        area.SetClientSize(g.ClientWidth() + kLayerScrollStep, g.ClientHeight() + kLayerScrollStep);
+        area.SetScrollOffset({FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)});
+    } else {
+        area.SetScrollOffset(offset);
+    }
+    const ViewPoint anchor = area.ScrollOffset();
+    const Key key{scene.georeference,  anchor,       g.Zoom(),      area.ClientWidth(),
+                  area.ClientHeight(), g.Rotation(), colour_.rgba()};
     if (placedFor_ != key) {
         lines_.clear();
-        Place(scene, offset);
+        Place(scene, area);
         placedFor_ = key;
+        layerValid_ = false;
     }
     if (lines_.empty())
         return;
-    QPen pen(colour_);
-    pen.setCosmetic(true);
+    const auto draw = [this](QPainter& onto) {
+        QPen pen(colour_);
+        pen.setCosmetic(true);
+        onto.save();
+        onto.setPen(pen);
+        // Within the clip the frame has: a repaint of a band must not draw beyond it.
+        onto.setClipRect(clip_, Qt::IntersectClip);
+        for (const QPolygon& line : lines_)
+            onto.drawPolyline(line);
+        onto.restore();
+    };
+    const QSize view(g.ClientWidth(), g.ClientHeight());
+    if (layered && !layerValid_)
+        layerValid_ = layer_.Build(QSize(area.ClientWidth(), area.ClientHeight()), ratio,
+                                   [&](QPainter& layer) {
+                                       layer.setRenderHints(painter.renderHints());
+                                       draw(layer);
+                                   });
+    if (layered && layerValid_) {
+        layer_.Blend(painter, {offset.x - anchor.x, offset.y - anchor.y}, view);
+        return;
+    }
+    // Without the memory for the layer too, the lines placed for the area go on shifted.
     painter.save();
-    painter.setPen(pen);
-    // Within the clip the frame has: a repaint of a band must not draw beyond it.
-    painter.setClipRect(clip_, Qt::IntersectClip);
-    for (const QPolygon& line : lines_)
-        painter.drawPolyline(line);
+    painter.translate(anchor.x - offset.x, anchor.y - offset.y);
+    draw(painter);
     painter.restore();
 }
 
-void GridOverlay::Place(const MapScene& scene, ViewPoint offset) {
-    const ViewGeometry& g = scene.geometry;
+void GridOverlay::Place(const MapScene& scene, const ViewGeometry& g) {
+    const ViewPoint offset = g.ScrollOffset();
     if (!scene.georeference.HasTransform() || g.ImageWidth() == 0 || g.ClientWidth() == 0)
         return;
-    // The part of the map in view, in image pixels.
+    // The part of the map in the area, in image pixels.
     const ImageRectF shown = g.VisibleImageRectF(offset);
     const double left = std::max(0.0, shown.left);
     const double top = std::max(0.0, shown.top);
@@ -140,8 +175,10 @@ void GridOverlay::Place(const MapScene& scene, ViewPoint offset) {
             toGrid_->Inverse(line);
             QPolygon polygon;
             for (const MapPos& geo : line) {
+                const std::optional<MapPos> pixel =
+                    std::isfinite(geo.x) ? GeoToImage(scene, geo) : std::nullopt;
                 const std::optional<ViewPoint> v =
-                    std::isfinite(geo.x) ? GeoToView(scene, geo, offset) : std::nullopt;
+                    pixel ? g.ImageToScreen(*pixel, offset) : std::nullopt;
                 if (v)
                     polygon << QPoint(v->x, v->y);
             }

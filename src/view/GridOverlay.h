@@ -4,6 +4,7 @@
 #include "base/Translatable.h"
 #include "calib/MapGeoreference.h"
 #include "geo/Proj.h"
+#include "view/LayerImage.h"
 #include "view/ViewGeometry.h"
 
 #include <QColor>
@@ -55,17 +56,21 @@ private:
         int clientWidth = 0;
         int clientHeight = 0;
         double rotation = 0.0;
+        QRgb colour = 0;
         friend bool operator==(const Key&, const Key&) = default;
     };
 
-    void Place(const MapScene& scene, ViewPoint offset);
+    // The lines over the part of the map g's client area shows, in its pixels.
+    void Place(const MapScene& scene, const ViewGeometry& g);
 
     // Made once for each grid and kept: the conversion is asked for every point of every line.
     std::string crs_;
     std::shared_ptr<const map::ProjTransform> toGrid_; // WGS 84 -> the grid
     std::optional<Key> placedFor_;
-    std::vector<QPolygon> lines_; // in view pixels
-    QRect clip_;                  // the map's part of the view
+    std::vector<QPolygon> lines_; // in pixels of the area placed for
+    QRect clip_;                  // the map's part of it
+    LayerImage layer_;
+    bool layerValid_ = false;
     QColor colour_ = QColor::fromRgba(kColours[0].rgb);
 };
 

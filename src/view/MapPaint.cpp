@@ -158,8 +158,7 @@ void PaintLiveLayers(QPainter& painter, const MapScene& scene) {
 }
 
 bool KeptLayersShift(const MapScene& scene, qreal ratio) {
-    return !scene.geometry.Turned() && ratio == 1.0 && scene.grid == nullptr &&
-           scene.world == nullptr;
+    return !scene.geometry.Turned() && ratio == 1.0 && scene.world == nullptr;
 }
 
 std::vector<std::size_t> ViewPlacements(const MapScene& scene) {

@@ -782,7 +782,8 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
 // every such frame must equal a fresh paint of the same view, whichever way it went, with the
 // map's pixels, a trail, a track's name and points whose symbols and labels cross the edges.
 TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
-    const auto make = [](Fixture& f) {
+    const auto make = [](Fixture& f, bool grid) {
+        f.view->SetOverlays({.grid = grid});
         QImage map(900, 300, QImage::Format_RGB32);
         for (int y = 0; y < map.height(); ++y)
             for (int x = 0; x < map.width(); ++x)
@@ -811,6 +812,7 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
     const struct {
         const char* legend;
         std::vector<ViewPoint> scrolls; // the kept view's, one frame each; the last is compared
+        bool grid = false;
     } rows[] = {
         {"a pixel right", {{100, 50}, {101, 50}}},
         {"a pixel left", {{100, 50}, {99, 50}}},
@@ -820,17 +822,20 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
         {"the track's first point in view changes", {{300, 100}, {306, 100}, {311, 100}}},
         {"most of the view", {{100, 50}, {270, 150}}},
         {"back and forth past the trail's area", {{0, 0}, {250, 0}, {262, 0}, {251, 0}}},
+        {"with the grid's lines, past their area",
+         {{100, 50}, {101, 49}, {350, 60}, {357, 66}},
+         true},
     };
     for (const auto& row : rows) {
         Fixture kept(300, 120);
-        make(kept);
+        make(kept, row.grid);
         QImage frame;
         for (const ViewPoint scroll : row.scrolls) {
             kept.view->ScrollTo(scroll);
             frame = kept.Frame();
         }
         Fixture fresh(300, 120);
-        make(fresh);
+        make(fresh, row.grid);
         fresh.view->ScrollTo(row.scrolls.back());
         EXPECT_TRUE(frame == fresh.Frame()) << row.legend;
     }
