@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 namespace view {
@@ -66,16 +67,18 @@ void SymbolCache::DrawIn(QPainter& painter, const CMapPoint& point, QPoint centr
     // Most points far from the view are passed over without their picture: it lies within the
     // shape's reach and, right of it, a label no wider than twice its bytes at the font's
     // widest character.
+    // In 64 bits: a point far off the map lies near the end of the view's 32-bit range.
     if (!view.contains(centre)) {
-        static const int widest = QFontMetrics(LabelFont()).maxWidth();
-        static const int high = QFontMetrics(LabelFont()).height() + 4;
-        const int reach = SymbolRadius(point.GetSize()) + SymbolPenWidth(point.GetSize()) + 2;
-        const std::size_t bytes =
-            showLabel ? std::min<std::size_t>(point.GetName().size(), 1U << 16) : 0;
-        const int label = static_cast<int>(bytes) * 2 * widest + 8;
-        const QRect bound(centre.x() - reach, centre.y() - reach, 2 * reach + 1 + label,
-                          reach + 1 + std::max(reach, high));
-        if (!bound.intersects(view))
+        static const std::int64_t widest = QFontMetrics(LabelFont()).maxWidth();
+        static const std::int64_t high = QFontMetrics(LabelFont()).height() + 4;
+        const std::int64_t reach =
+            SymbolRadius(point.GetSize()) + SymbolPenWidth(point.GetSize()) + 2;
+        const std::int64_t bytes =
+            showLabel ? static_cast<std::int64_t>(point.GetName().size()) : 0;
+        const std::int64_t x = centre.x();
+        const std::int64_t y = centre.y();
+        if (x + reach + 8 + bytes * 2 * widest < view.left() || x - reach > view.right() ||
+            y + std::max(reach, high) < view.top() || y - reach > view.bottom())
             return;
     }
     const Entry* entry = Find(point, showLabel);

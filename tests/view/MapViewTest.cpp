@@ -796,6 +796,9 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
             trail.push_back(at(10 + 7 * i, 30 + (i % 3) * 6 + i));
         f.SetTrail(trail, 1, 2, 80);
         f.Change([&at](Scene& s) {
+            // And one so far off that its view pixel lies near the end of the 32-bit range.
+            s.points.push_back(CMapPoint("Far off the map, beyond any sheet", at(2'147'483'400, 20),
+                                         1, 1, 5, 2, ""));
             for (int i = 0; i < 12; ++i)
                 s.points.push_back(CMapPoint("Point " + std::to_string(i),
                                              at(197 + 31 * i, 20 + 9 * i), 1 + i % 3, 1, 5, 2, ""));
