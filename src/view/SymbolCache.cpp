@@ -66,8 +66,8 @@ void SymbolCache::DrawIn(QPainter& painter, const CMapPoint& point, QPoint centr
         return;
     // Most points far from the view are passed over without their picture: it lies within the
     // shape's reach and, right of it, a label no wider than twice its bytes at the font's
-    // widest character.
-    // In 64 bits: a point far off the map lies near the end of the view's 32-bit range.
+    // widest character. In 64 bits: a point far off the map lies near the end of the view's
+    // 32-bit range.
     if (!view.contains(centre)) {
         static const std::int64_t widest = QFontMetrics(LabelFont()).maxWidth();
         static const std::int64_t high = QFontMetrics(LabelFont()).height() + 4;
