@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace view {
@@ -45,6 +46,45 @@ TEST(SymbolCache, CopiesArePixelForPixelTheDirectDrawingTable) {
                 Paint([&](QPainter& p) { cache.Draw(p, point, QPoint(30, 25), row.label); });
             EXPECT_EQ(cached, direct) << row.name << " pass " << pass;
         }
+    }
+}
+
+// A map point is drawn exactly when any of its symbol or label falls in view, wherever its
+// middle lies: beside the view, far off it, or near the end of the 32-bit range.
+TEST(SymbolCache, DrawnInTheViewWhenAnyOfItShowsTable) {
+    const QRect view(20, 10, 80, 40);
+    const char* const kLong = "A name long enough to reach well into the view";
+    const struct {
+        QPoint centre;
+        const char* name;
+        int symbol;
+        bool label;
+        bool shows;
+    } rows[] = {
+        {{50, 30}, "In view", 1, true, true},
+        {{17, 30}, "", 3, true, true},        // left of it, the square reaching in
+        {{50, 52}, "", 1, true, true},        // below it, the circle reaching in
+        {{10, 30}, "", 1, true, false},       // left of it, out of reach
+        {{-100, 30}, kLong, 2, true, true},   // far left, the label reaching in
+        {{-100, 30}, kLong, 2, false, false}, // the same without its label
+        {{50, 30}, "Invisible", 0, true, false},
+        {{2'147'483'000, 30}, kLong, 1, true, false},
+    };
+    const QImage blank = Paint([](QPainter&) {});
+    for (const auto& row : rows) {
+        const CMapPoint point(row.name, MapPos(0, 52), row.symbol, 0, 2, 2, "");
+        SymbolCache cache;
+        // What a drawing of the whole point leaves in view, where it can be drawn at all.
+        QImage direct = blank;
+        if (std::abs(row.centre.x()) < 10'000) {
+            direct = Paint([&](QPainter& p) { cache.Draw(p, point, row.centre, row.label); });
+            EXPECT_EQ(pixels::Count(direct, qRgb(0, 255, 255), view) < view.width() * view.height(),
+                      row.shows)
+                << row.name << " at " << row.centre.x() << ": the row is not the case it names";
+        }
+        const QImage in =
+            Paint([&](QPainter& p) { cache.DrawIn(p, point, row.centre, row.label, view); });
+        EXPECT_EQ(in, row.shows ? direct : blank) << row.name << " at " << row.centre.x();
     }
 }
 
