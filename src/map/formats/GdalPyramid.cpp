@@ -106,12 +106,13 @@ Channel PixelSource::MakeChannel(GDALRasterBandH band) const {
     channel.hasNoData = has != 0;
     if (GDALGetRasterDataType(band) == GDT_Byte)
         return channel;
-    // Elevations and 16-bit scans span their own range, far from 0..255: shown across it.
-    std::array<double, 2> range{0.0, 255.0};
-    if (GDALComputeRasterMinMax(band, TRUE, range.data()) == CE_None && std::isfinite(range[0]) &&
-        std::isfinite(range[1])) {
-        channel.low = range[0];
-        channel.high = range[1];
+    // Elevations and 16-bit scans span their own range, far from 0..255: shown across it. Not
+    // GDAL's own minimum and maximum: they go on past a block that cannot be read, and in a
+    // truncated ASCII grid each line after the last good one reads every line back to it again,
+    // minutes for a file of 300 bytes; a read of the picture stops at the first.
+    if (const auto range = Percentiles(channel, 0.0, 100.0)) {
+        channel.low = (*range)[0];
+        channel.high = (*range)[1];
     }
     const double low = options_.stretchLowPercent;
     const double high = options_.stretchHighPercent;
