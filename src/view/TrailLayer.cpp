@@ -170,11 +170,23 @@ void TrailLayer::ColourByValue(const MapScene& scene) {
     }
 }
 
-void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
+void TrailLayer::Collect(const MapScene& scene, const FrameKey& key, bool onCanvas) {
     Shapes& shapes = shapes_;
     shapes.Clear();
     const ViewGeometry& g = scene.geometry;
     const ViewPoint offset = key.anchor;
+    const auto toArea = [&g, offset, onCanvas](const MapPos& pixel) -> std::optional<ViewPoint> {
+        if (!onCanvas)
+            return g.ImageToScreen(pixel, offset);
+        const std::optional<ViewPoint> p = g.CanvasPixel(pixel);
+        if (!p)
+            return std::nullopt;
+        const std::int64_t x = std::int64_t{p->x} - offset.x;
+        const std::int64_t y = std::int64_t{p->y} - offset.y;
+        if (x != static_cast<int>(x) || y != static_cast<int>(y))
+            return std::nullopt;
+        return ViewPoint{static_cast<int>(x), static_cast<int>(y)};
+    };
     const auto inArea = [&key](ViewPoint s) {
         return s.x >= 0 && s.x < key.areaWidth && s.y >= 0 && s.y < key.areaHeight;
     };
@@ -198,7 +210,7 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
         // A break, or a position that cannot be placed: a line to it would go anywhere, so it
         // ends the segment.
         const std::optional<ViewPoint> converted =
-            sample.placed ? g.ImageToScreen(sample.pixel, offset) : std::nullopt;
+            sample.placed ? toArea(sample.pixel) : std::nullopt;
         if (!converted) {
             penDown = false;
             continue;
@@ -330,11 +342,15 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     const ViewGeometry& g = scene.geometry;
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const ViewPoint offset = g.ScrollOffset();
-    // A turned view rounds each point after the turn, and device pixels of a fractional ratio
-    // do not fall on whole view pixels: there the area is the view itself.
-    const bool shifts = !g.Turned() && ratio == 1.0;
+    // A turned view's trail lies on its canvas, which a scroll moves by whole pixels too.
+    // Device pixels of a fractional ratio do not fall on whole view pixels: there the area is
+    // the view itself.
+    const std::optional<ViewPoint> origin =
+        ratio == 1.0 ? g.CanvasOrigin(offset) : std::optional<ViewPoint>();
+    const bool shifts = origin.has_value();
+    const ViewPoint at = origin.value_or(offset);
     const ViewPoint anchor =
-        shifts ? ViewPoint{FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)} : offset;
+        shifts ? ViewPoint{FloorToScrollStep(at.x), FloorToScrollStep(at.y)} : offset;
     const int extra = shifts ? kLayerScrollStep : 0;
     const FrameKey key{anchor,
                        g.ClientWidth() + extra,
@@ -346,11 +362,11 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
                        scene.settings.trailStyle,
                        ratio,
                        g.Rotation()};
-    const ViewPoint shift{offset.x - anchor.x, offset.y - anchor.y};
+    const ViewPoint shift{at.x - anchor.x, at.y - anchor.y};
     const bool placedAgain = Place(scene);
     if (placedAgain || state_ == State::None || key != shapesKey_ ||
         !PensUnchanged(scene.trailPens)) {
-        Collect(scene, key);
+        Collect(scene, key, shifts && g.Turned());
         shapesKey_ = key;
         pens_ = scene.trailPens;
         // Straight onto the frame: a frame unlike the last is mostly followed by another

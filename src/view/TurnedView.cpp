@@ -1,6 +1,7 @@
 #include "view/TurnedView.h"
 
 #include "session/MapSession.h"
+#include "view/ImageTurn.h"
 #include "view/InfoLines.h"
 #include "view/LiveOverlays.h"
 #include "view/MapPaint.h"
@@ -45,8 +46,14 @@ void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) 
         QPainter into(&square);
         PaintMapIn(into, scene, plain, {offset.x - dx, offset.y - dy});
     }
-    painter.save();
     const QPointF middle(g.ClientWidth() / 2.0, g.ClientHeight() / 2.0);
+    // Straight into the frame where it can; through Qt's turn into anything else.
+    QPaintDevice* device = painter.device();
+    if (device != nullptr && device->devType() == QInternal::Image && !painter.hasClipping() &&
+        painter.worldTransform().isIdentity() &&
+        TurnImage(*static_cast<QImage*>(device), square, g.Rotation(), middle, {dx, dy}))
+        return;
+    painter.save();
     painter.translate(middle);
     painter.rotate(g.Rotation());
     painter.translate(-middle - QPointF(dx, dy));

@@ -112,6 +112,36 @@ std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPo
     return ViewPoint{static_cast<int>(sx), static_cast<int>(sy)};
 }
 
+namespace {
+
+std::optional<ViewPoint> Rounded(double x, double y) {
+    const double sx = std::floor(x + 0.5);
+    const double sy = std::floor(y + 0.5);
+    if (!(sx >= kIntMin && sx <= kIntMax && sy >= kIntMin && sy <= kIntMax))
+        return std::nullopt;
+    return ViewPoint{static_cast<int>(sx), static_cast<int>(sy)};
+}
+
+} // namespace
+
+std::optional<ViewPoint> ViewGeometry::CanvasPixel(const MapPos& image) const {
+    if (!Turned())
+        return ImageToScreen(image, {0, 0});
+    const double x = image.x * zoom_;
+    const double y = image.y * zoom_;
+    return Rounded(x * cos_ - y * sin_, x * sin_ + y * cos_);
+}
+
+std::optional<ViewPoint> ViewGeometry::CanvasOrigin(ViewPoint offset) const {
+    if (!Turned())
+        return offset;
+    // Turn(v - offset) = R v - (R (offset + m) - m), m the client's middle.
+    const double mx = clientWidth_ / 2.0 + offset.x;
+    const double my = clientHeight_ / 2.0 + offset.y;
+    return Rounded(mx * cos_ - my * sin_ - clientWidth_ / 2.0,
+                   mx * sin_ + my * cos_ - clientHeight_ / 2.0);
+}
+
 MapPos ViewGeometry::ScreenToImage(ViewPoint pixel) const {
     const double f = 1.0 / zoom_;
     double px = pixel.x;

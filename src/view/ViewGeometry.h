@@ -98,6 +98,13 @@ public:
     // A point of the unturned frame (zoomed image pixels minus the offset) where the turned
     // screen shows it, unrounded; the identity without a turn.
     [[nodiscard]] std::pair<double, double> Turn(double x, double y) const;
+    // A turned view's layers that scroll by whole pixels: the zoomed image turned about its
+    // own origin and rounded, the canvas. A pixel of it shows at CanvasPixel(image) minus
+    // CanvasOrigin(offset) on the screen, within a pixel of ImageToScreen; a scroll moves the
+    // origin by whole pixels and leaves every canvas pixel where it was. Empty when a result
+    // does not fit 32 bits; the same as ImageToScreen (offset 0) and offset without a turn.
+    [[nodiscard]] std::optional<ViewPoint> CanvasPixel(const MapPos& image) const;
+    [[nodiscard]] std::optional<ViewPoint> CanvasOrigin(ViewPoint offset) const;
     // Puts image position p at view pixel anchor (course-up keeps the marker low on the
     // screen). Returns false, changing nothing, when p cannot be placed.
     bool PlaceAt(const MapPos& p, ViewPoint anchor);

@@ -257,6 +257,13 @@ TEST(ViewGeometry, TurnedViewKeepsTapsDragsAndZoomsTable) {
         ASSERT_TRUE(s);
         EXPECT_NEAR(g.ScreenToImage(*s).x, p.x, tolerance);
         EXPECT_NEAR(g.ScreenToImage(*s).y, p.y, tolerance);
+        // The trail's canvas, whose pixels a scroll leaves alone, puts it within a pixel.
+        for (const ViewPoint by : {ViewPoint{0, 0}, {1, 0}, {-7, 13}}) {
+            const ViewPoint at{g.ScrollOffset().x + by.x, g.ScrollOffset().y + by.y};
+            const ViewPoint c = g.CanvasPixel(p).value();
+            const ViewPoint origin = g.CanvasOrigin(at).value();
+            EXPECT_TRUE(near({c.x - origin.x, c.y - origin.y}, *g.ImageToScreen(p, at)));
+        }
         // The map point under the finger at the press is under it at the release.
         const MapPos grabbed = g.ScreenToImage({120, 80});
         g.Press();
