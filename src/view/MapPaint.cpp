@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace view {
@@ -174,7 +176,8 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
         PaintMapIn(painter, scene, scene.geometry, offset);
 }
 
-void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset) {
+void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset,
+                std::span<const QRect> only) {
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
     const map::TiledMap& map = scene.map;
@@ -214,12 +217,17 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         }
         return at;
     };
+    // Once per level for all the areas sampled.
+    std::vector<std::optional<std::pair<std::vector<int>, std::vector<int>>>> sampled(
+        static_cast<std::size_t>(map.LevelCount()));
     const auto sample = [&](int index, QRect area, QImage& out) {
-        const map::TileLevel& l = map.Level(index);
-        return SampleLevel(map, index,
-                           samples(index, width, offset.x, map.Width(), l.originX, l.width),
-                           samples(index, height, offset.y, map.Height(), l.originY, l.height),
-                           area, out, scanGround);
+        auto& at = sampled[static_cast<std::size_t>(index)];
+        if (!at) {
+            const map::TileLevel& l = map.Level(index);
+            at.emplace(samples(index, width, offset.x, map.Width(), l.originX, l.width),
+                       samples(index, height, offset.y, map.Height(), l.originY, l.height));
+        }
+        return SampleLevel(map, index, at->first, at->second, area, out, scanGround);
     };
     // Only the part the clip lets through (a repaint of an info line's band, a strip a scroll
     // uncovered), in the frame's device pixels. Not through the device transform: on a window
@@ -229,19 +237,29 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
         area &= (painter.worldTransform() * QTransform::fromScale(ratio, ratio))
                     .mapRect(painter.clipBoundingRect())
                     .toAlignedRect();
+    std::vector<QRect> areas;
+    if (only.empty())
+        areas.push_back(area);
+    for (const QRect& part : only)
+        areas.push_back(area & part);
     // The world map under the scan is laid a whole row at a time.
-    if (underlay)
-        area = QRect(0, area.top(), width, area.height());
-    if (area.isEmpty())
+    for (QRect& part : areas) {
+        if (underlay)
+            part = QRect(0, part.top(), width, part.height());
+    }
+    std::erase_if(areas, [](const QRect& part) { return part.isEmpty(); });
+    if (areas.empty())
         return;
     // Straight into an image of the frame's size that takes the pixels as they are (the kept
     // frame): a second buffer would cost another pass over the whole frame.
     const auto fill = [&](QImage& out) {
-        if (!sample(level, area, out))
-            FillFromCoarser(map, level, area, out, scanGround, sample);
-        if (underlay)
-            PaintWorldUnder(out, area, *scene.world, scene.georeference, g, offset, ratio,
-                            ground.rgb());
+        for (const QRect& part : areas) {
+            if (!sample(level, part, out))
+                FillFromCoarser(map, level, part, out, scanGround, sample);
+            if (underlay)
+                PaintWorldUnder(out, part, *scene.world, scene.georeference, g, offset, ratio,
+                                ground.rgb());
+        }
     };
     // Not where a row of the world map would be written beyond the clip.
     if (QImage* device =
@@ -256,7 +274,8 @@ void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g,
     fill(frame);
     // Device pixel for device pixel.
     frame.setDevicePixelRatio(ratio);
-    painter.drawImage(QPointF(area.left() / ratio, area.top() / ratio), frame, QRectF(area));
+    for (const QRect& part : areas)
+        painter.drawImage(QPointF(part.left() / ratio, part.top() / ratio), frame, QRectF(part));
 }
 
 std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry) {

@@ -5,6 +5,7 @@
 
 #include <QRect>
 
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -36,8 +37,10 @@ std::vector<std::size_t> ViewPlacements(const MapScene& scene);
 // level's pixels in its place.
 void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
 // The same for the map unturned under geometry g, which may differ from the scene's: a turned
-// frame samples a larger square this way and turns it.
-void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset);
+// frame samples a larger square this way and turns it. With only, just those rectangles of the
+// client area (the parts of the square the turn reads).
+void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset,
+                std::span<const QRect> only = {});
 // The tiles a paint of the view draws from: the level for its zoom, then each coarser one.
 std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry);
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset);

@@ -10,8 +10,11 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace view {
 
@@ -19,6 +22,54 @@ namespace {
 
 constexpr int kArrowSide = 40;
 constexpr int kArrowMargin = 8;
+
+// Bands of rows of the square a view of width x height turned by degrees reads, each as wide
+// as the view's turned outline crosses it and a pixel more each side: a turned view covers half
+// of its square at 45 degrees, and sampling the rest would be wasted.
+std::vector<QRect> TurnedBands(double degrees, int width, int height, QPoint shift, QSize square) {
+    constexpr int kBand = 16;
+    const double r = degrees * std::numbers::pi / 180.0;
+    const double c = std::cos(r);
+    const double s = std::sin(r);
+    const QPointF middle(width / 2.0, height / 2.0);
+    // The view's corners on the square, in order round it.
+    std::array<QPointF, 4> corners;
+    const std::array<QPointF, 4> view = {
+        {{0.0, 0.0}, {double(width), 0.0}, {double(width), double(height)}, {0.0, double(height)}}};
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        const QPointF p = view[i] - middle;
+        corners[i] = QPointF(c * p.x() + s * p.y(), -s * p.x() + c * p.y()) + middle + shift;
+    }
+    std::vector<QRect> bands;
+    for (int top = 0; top < square.height(); top += kBand) {
+        const double y0 = top;
+        const double y1 = top + kBand;
+        double left = INFINITY;
+        double right = -INFINITY;
+        const auto take = [&](double x) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        };
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const QPointF a = corners[i];
+            const QPointF b = corners[(i + 1) % corners.size()];
+            if (a.y() >= y0 && a.y() <= y1)
+                take(a.x());
+            // Where the edge crosses the band's top and bottom.
+            for (const double y : {y0, y1}) {
+                if ((a.y() - y) * (b.y() - y) < 0.0)
+                    take(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()));
+            }
+        }
+        if (left > right)
+            continue;
+        const int x0 = std::max(0, static_cast<int>(std::floor(left)) - 1);
+        const int x1 = std::min(square.width(), static_cast<int>(std::ceil(right)) + 2);
+        if (x0 < x1)
+            bands.emplace_back(x0, top, x1 - x0, std::min(kBand, square.height() - top));
+    }
+    return bands;
+}
 
 } // namespace
 
@@ -44,7 +95,9 @@ void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) 
         square = QImage(width, height, QImage::Format_RGB32);
     {
         QPainter into(&square);
-        PaintMapIn(into, scene, plain, {offset.x - dx, offset.y - dy});
+        const std::vector<QRect> bands =
+            TurnedBands(g.Rotation(), g.ClientWidth(), g.ClientHeight(), {dx, dy}, square.size());
+        PaintMapIn(into, scene, plain, {offset.x - dx, offset.y - dy}, bands);
     }
     const QPointF middle(g.ClientWidth() / 2.0, g.ClientHeight() / 2.0);
     // Straight into the frame where it can; through Qt's turn into anything else.
