@@ -1,17 +1,26 @@
 #pragma once
 
 #include <QPoint>
-#include <QPointF>
+#include <QRect>
+
+#include <array>
 
 class QImage;
 
 namespace view {
 
-// Turns square onto target by nearest neighbour, as a painter turned by angle degrees
-// (clockwise) about middle and moved by -shift draws it: each pixel of target whose middle
-// falls on the square takes the square's pixel under it; the others are left as they are.
-// Both 32-bit images; false, drawing nothing, for any other (or a target of another pixel
-// ratio).
-bool TurnImage(QImage& target, const QImage& square, double angle, QPointF middle, QPoint shift);
+// A turned view's map: target pixel (x, y) is canvas pixel (x, y) + corner (see ViewGeometry),
+// and shows the pixel of the unturned zoomed map under the canvas pixel's middle turned back
+// by degrees. square holds that map's pixels from pixel at on. Worked out in integers from the
+// canvas pixel alone, so a canvas pixel reads the same map pixel in every frame that shows it,
+// wherever the frame's corner lies: a scrolled frame can be shifted instead of turned again.
+
+// The four corners of canvas area (in canvas pixels) turned back onto the unturned map.
+std::array<QPointF, 4> TurnedBackCorners(QRect area, double degrees);
+
+// Fills area of target (32-bit, pixel ratio 1) so; a pixel whose middle falls off the square is
+// left as it was. False, drawing nothing, for images of another depth.
+bool TurnImage(QImage& target, QRect area, QPoint corner, const QImage& square, QPoint at,
+               double degrees);
 
 } // namespace view

@@ -57,8 +57,13 @@ std::optional<QPoint> KeptFrame::ShiftTo(const Key& key) const {
         now.ImageHeight() != was.ImageHeight() || now.Zoom() != was.Zoom() ||
         now.Rotation() != was.Rotation() || now.Dragging() != was.Dragging())
         return std::nullopt;
-    const double dx = (now.PaintOffset().x - was.PaintOffset().x) * key.pixelRatio;
-    const double dy = (now.PaintOffset().y - was.PaintOffset().y) * key.pixelRatio;
+    // On a turned view the canvas moves by whole pixels (its origin), not the offset.
+    const std::optional<ViewPoint> from = was.CanvasOrigin(was.PaintOffset());
+    const std::optional<ViewPoint> to = now.CanvasOrigin(now.PaintOffset());
+    if (!from || !to)
+        return std::nullopt;
+    const double dx = (static_cast<double>(to->x) - from->x) * key.pixelRatio;
+    const double dy = (static_cast<double>(to->y) - from->y) * key.pixelRatio;
     // Whole device pixels, and some of the picture still in view.
     if (dx != std::trunc(dx) || dy != std::trunc(dy) || std::abs(dx) >= image_.width() ||
         std::abs(dy) >= image_.height())

@@ -234,7 +234,7 @@ void DrawOffViewArrow(QPainter& painter, const MapScene& scene, ViewPoint offset
     if (!image)
         return;
     const ViewGeometry& g = scene.geometry;
-    const auto [x, y] = g.Turn(image->x * g.Zoom() - offset.x, image->y * g.Zoom() - offset.y);
+    const auto [x, y] = g.ImageToScreenF(*image, offset);
     const QPointF at(x, y);
     if (!std::isfinite(at.x()) || !std::isfinite(at.y()))
         return;

@@ -160,7 +160,11 @@ void PaintLiveLayers(QPainter& painter, const MapScene& scene) {
 }
 
 bool KeptLayersShift(const MapScene& scene, qreal ratio) {
-    return !scene.geometry.Turned() && ratio == 1.0 && scene.world == nullptr;
+    // The grid and the shading of a turned view are drawn turned by the painter, whose
+    // rounding depends on where a strip starts.
+    const bool turnedByPainter =
+        scene.geometry.Turned() && (scene.grid != nullptr || scene.shading != nullptr);
+    return !turnedByPainter && ratio == 1.0 && scene.world == nullptr;
 }
 
 std::vector<std::size_t> ViewPlacements(const MapScene& scene) {

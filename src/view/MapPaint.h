@@ -23,8 +23,8 @@ void PaintKeptLayers(QPainter& painter, const MapScene& scene);
 void PaintLiveLayers(QPainter& painter, const MapScene& scene);
 // Whether the kept layers of scene, at ratio device pixels a view pixel, draw each pixel from
 // the map's place under it alone, so that a frame scrolled by whole pixels is the last one
-// shifted, apart from ViewPlacements: not turned, whole device pixels and no world map under
-// the scan (laid a row at a time).
+// shifted, apart from ViewPlacements: whole device pixels, no world map under the scan (laid
+// a row at a time), and on a turned view neither grid nor shading.
 bool KeptLayersShift(const MapScene& scene, qreal ratio);
 // What the kept layers place by the view rather than by the map, as numbers: where each
 // track's name goes. Two views scrolled apart show the same only where these are the same.

@@ -159,10 +159,11 @@ void ShadeLayer::Visit(const MapScene& scene, ViewPoint offset, QPainter* painte
         painter->save();
         painter->setOpacity(choice_.opacity);
         if (g.Turned()) {
-            const QPointF middle(g.ClientWidth() / 2.0, g.ClientHeight() / 2.0);
-            painter->translate(middle);
+            // Turned onto the canvas as the map is.
+            const ViewPoint corner = g.CanvasOrigin(offset).value_or(ViewPoint{});
+            painter->translate(-corner.x, -corner.y);
             painter->rotate(g.Rotation());
-            painter->translate(-middle - QPointF(offset.x - originX, offset.y - originY));
+            painter->translate(originX, originY);
         }
     }
     for (int r = top / kTileSide; top < bottom && r <= (bottom - 1) / kTileSide; ++r)

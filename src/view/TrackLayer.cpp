@@ -150,14 +150,18 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
     const QSize view(g.ClientWidth(), g.ClientHeight());
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     // Thousands of wide lines cost a frame many times over: they are drawn into a layer for an
-    // area larger than the view, which frames scrolled within it blend. A turned view rounds
-    // each point after the turn, and a fractional ratio does not fall on whole view pixels:
-    // there they go straight onto the frame.
-    if (g.Turned() || ratio != 1.0) {
-        DrawLines(painter, scene, offset, view);
+    // area of the canvas larger than the view, which frames scrolled within it blend. A
+    // fractional ratio does not fall on whole view pixels: there they go straight onto the
+    // frame.
+    const std::optional<ViewPoint> origin = g.CanvasOrigin(offset);
+    if (!origin)
+        return;
+    if (ratio != 1.0) {
+        DrawLines(painter, scene, *origin, view);
     } else {
-        const ViewPoint anchor{FloorToScrollStep(offset.x), FloorToScrollStep(offset.y)};
-        const LayerKey key{anchor, view + QSize(kLayerScrollStep, kLayerScrollStep), g.Zoom(),
+        const ViewPoint anchor{FloorToScrollStep(origin->x), FloorToScrollStep(origin->y)};
+        const LayerKey key{anchor,        view + QSize(kLayerScrollStep, kLayerScrollStep),
+                           g.Zoom(),      g.Rotation(),
                            scene.tracks->Version(), drawn_};
         if (!layerValid_ || !(key == layerKey_)) {
             layerValid_ = layer_.Build(key.size, ratio, [&](QPainter& layer) {
@@ -167,14 +171,14 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
             layerKey_ = key;
         }
         if (layerValid_)
-            layer_.Blend(painter, {offset.x - anchor.x, offset.y - anchor.y}, view);
+            layer_.Blend(painter, {origin->x - anchor.x, origin->y - anchor.y}, view);
         else
-            DrawLines(painter, scene, offset, view);
+            DrawLines(painter, scene, *origin, view);
     }
     DrawNames(painter, scene, offset);
 }
 
-void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint offset,
+void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint corner,
                            QSize area) const {
     const ViewGeometry& g = scene.geometry;
     const QRectF clip(-kTrackWidth, -kTrackWidth, area.width() + 2 * kTrackWidth,
@@ -196,7 +200,7 @@ void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint o
             bool penDown = false;
             for (std::size_t p = 0; p < pixels.size(); ++p) {
                 const std::optional<ViewPoint> at =
-                    std::isnan(pixels[p].x) ? std::nullopt : g.ImageToScreen(pixels[p], offset);
+                    std::isnan(pixels[p].x) ? std::nullopt : g.ImageToCanvas(pixels[p], corner);
                 if (!at) {
                     penDown = false;
                     continue;

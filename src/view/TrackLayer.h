@@ -59,9 +59,9 @@ private:
     [[nodiscard]] std::vector<NameAt> NamesAt(const MapScene& scene, ViewPoint offset) const;
     void Place(const MapScene& scene);
     void Colour(const MapScene& scene);
-    // The shown tracks' lines for a view scrolled by offset, where an area of size area from
-    // the view's corner shows them.
-    void DrawLines(QPainter& painter, const MapScene& scene, ViewPoint offset, QSize area) const;
+    // The shown tracks' lines for an area of size area whose corner is canvas pixel corner
+    // (ViewGeometry::ImageToCanvas).
+    void DrawLines(QPainter& painter, const MapScene& scene, ViewPoint corner, QSize area) const;
     // Each shown track's name at its first point in view.
     void DrawNames(QPainter& painter, const MapScene& scene, ViewPoint offset) const;
 
@@ -70,6 +70,7 @@ private:
         ViewPoint anchor;
         QSize size;
         double zoom = 0.0;
+        double rotation = 0.0;
         std::uint64_t tracksVersion = 0;
         std::uint64_t drawn = 0;
         friend bool operator==(const LayerKey&, const LayerKey&) = default;

@@ -170,23 +170,11 @@ void TrailLayer::ColourByValue(const MapScene& scene) {
     }
 }
 
-void TrailLayer::Collect(const MapScene& scene, const FrameKey& key, bool onCanvas) {
+void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
     Shapes& shapes = shapes_;
     shapes.Clear();
     const ViewGeometry& g = scene.geometry;
     const ViewPoint offset = key.anchor;
-    const auto toArea = [&g, offset, onCanvas](const MapPos& pixel) -> std::optional<ViewPoint> {
-        if (!onCanvas)
-            return g.ImageToScreen(pixel, offset);
-        const std::optional<ViewPoint> p = g.CanvasPixel(pixel);
-        if (!p)
-            return std::nullopt;
-        const std::int64_t x = std::int64_t{p->x} - offset.x;
-        const std::int64_t y = std::int64_t{p->y} - offset.y;
-        if (x != static_cast<int>(x) || y != static_cast<int>(y))
-            return std::nullopt;
-        return ViewPoint{static_cast<int>(x), static_cast<int>(y)};
-    };
     const auto inArea = [&key](ViewPoint s) {
         return s.x >= 0 && s.x < key.areaWidth && s.y >= 0 && s.y < key.areaHeight;
     };
@@ -210,7 +198,7 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key, bool onCanv
         // A break, or a position that cannot be placed: a line to it would go anywhere, so it
         // ends the segment.
         const std::optional<ViewPoint> converted =
-            sample.placed ? toArea(sample.pixel) : std::nullopt;
+            sample.placed ? g.ImageToCanvas(sample.pixel, offset) : std::nullopt;
         if (!converted) {
             penDown = false;
             continue;
@@ -342,15 +330,16 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     const ViewGeometry& g = scene.geometry;
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const ViewPoint offset = g.ScrollOffset();
-    // A turned view's trail lies on its canvas, which a scroll moves by whole pixels too.
-    // Device pixels of a fractional ratio do not fall on whole view pixels: there the area is
-    // the view itself.
-    const std::optional<ViewPoint> origin =
-        ratio == 1.0 ? g.CanvasOrigin(offset) : std::optional<ViewPoint>();
-    const bool shifts = origin.has_value();
-    const ViewPoint at = origin.value_or(offset);
+    // The view's top-left corner on the canvas (a plain view: the scroll offset), which a
+    // scroll moves by whole pixels. Device pixels of a fractional ratio do not fall on whole
+    // view pixels: there the area is the view itself.
+    const std::optional<ViewPoint> origin = g.CanvasOrigin(offset);
+    if (!origin)
+        return;
+    const ViewPoint at = *origin;
+    const bool shifts = ratio == 1.0;
     const ViewPoint anchor =
-        shifts ? ViewPoint{FloorToScrollStep(at.x), FloorToScrollStep(at.y)} : offset;
+        shifts ? ViewPoint{FloorToScrollStep(at.x), FloorToScrollStep(at.y)} : at;
     const int extra = shifts ? kLayerScrollStep : 0;
     const FrameKey key{anchor,
                        g.ClientWidth() + extra,
@@ -366,7 +355,7 @@ void TrailLayer::Draw(QPainter& painter, const MapScene& scene) {
     const bool placedAgain = Place(scene);
     if (placedAgain || state_ == State::None || key != shapesKey_ ||
         !PensUnchanged(scene.trailPens)) {
-        Collect(scene, key, shifts && g.Turned());
+        Collect(scene, key);
         shapesKey_ = key;
         pens_ = scene.trailPens;
         // Straight onto the frame: a frame unlike the last is mostly followed by another

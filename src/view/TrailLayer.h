@@ -32,8 +32,7 @@ struct MapScene;
 // that is not turned the trail is drawn for a larger area than the view, anchored at scroll
 // offsets that are whole steps, so that a scroll (the view following the GPS) shifts the image
 // instead of drawing the trail again until the view leaves it; a first paint draws the same
-// area, so every frame shows what it would. A turned view does the same on its canvas, where
-// the trail lies within a pixel of where the turn puts it.
+// area, so every frame shows what it would. A turned view does the same on its canvas.
 class TrailLayer {
 public:
     // Draws the trail of scene with the scroll offset, as DrawTrail describes.
@@ -85,9 +84,7 @@ private:
     // How many of samples_, from the newest back, begin walk (the trail now): those keep their
     // pixels.
     [[nodiscard]] std::size_t KeptSamples(const std::vector<MapPos>& walk) const;
-    // onCanvas: key's anchor is a point of a turned view's canvas (ViewGeometry::CanvasPixel)
-    // rather than a scroll offset.
-    void Collect(const MapScene& scene, const FrameKey& key, bool onCanvas);
+    void Collect(const MapScene& scene, const FrameKey& key);
     // The colour of each sample by the value of the recent point it was recorded from.
     void ColourByValue(const MapScene& scene);
     static void Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens);

@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 namespace view {
@@ -23,23 +24,11 @@ namespace {
 constexpr int kArrowSide = 40;
 constexpr int kArrowMargin = 8;
 
-// Bands of rows of the square a view of width x height turned by degrees reads, each as wide
-// as the view's turned outline crosses it and a pixel more each side: a turned view covers half
-// of its square at 45 degrees, and sampling the rest would be wasted.
-std::vector<QRect> TurnedBands(double degrees, int width, int height, QPoint shift, QSize square) {
+// Bands of rows of a square of size square that the turn reads, each as wide as the outline
+// corners (on the square) crosses it and a pixel more each side: a turned view covers half of
+// the box round it at 45 degrees, and sampling the rest would be wasted.
+std::vector<QRect> TurnedBands(const std::array<QPointF, 4>& corners, QSize square) {
     constexpr int kBand = 16;
-    const double r = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(r);
-    const double s = std::sin(r);
-    const QPointF middle(width / 2.0, height / 2.0);
-    // The view's corners on the square, in order round it.
-    std::array<QPointF, 4> corners;
-    const std::array<QPointF, 4> view = {
-        {{0.0, 0.0}, {double(width), 0.0}, {double(width), double(height)}, {0.0, double(height)}}};
-    for (std::size_t i = 0; i < view.size(); ++i) {
-        const QPointF p = view[i] - middle;
-        corners[i] = QPointF(c * p.x() + s * p.y(), -s * p.x() + c * p.y()) + middle + shift;
-    }
     std::vector<QRect> bands;
     for (int top = 0; top < square.height(); top += kBand) {
         const double y0 = top;
@@ -75,41 +64,65 @@ std::vector<QRect> TurnedBands(double degrees, int width, int height, QPoint shi
 
 void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
-    if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
+    const std::optional<ViewPoint> origin = g.CanvasOrigin(offset);
+    if (g.ClientWidth() == 0 || g.ClientHeight() == 0 || !origin)
         return;
-    // The box round the client area turned back: at a quarter turn no more pixels than the
-    // view, at 45 degrees about twice as many. A pixel more each side for the rounding.
-    const double r = g.Rotation() * std::numbers::pi / 180.0;
-    const double c = std::abs(std::cos(r));
-    const double s = std::abs(std::sin(r));
-    const int width = static_cast<int>(std::ceil(g.ClientWidth() * c + g.ClientHeight() * s)) + 2;
-    const int height = static_cast<int>(std::ceil(g.ClientWidth() * s + g.ClientHeight() * c)) + 2;
-    const int dx = (width - g.ClientWidth()) / 2;
-    const int dy = (height - g.ClientHeight()) / 2;
+    const QPoint corner(origin->x, origin->y);
+    // Only the clip's part: a strip a scroll uncovered.
+    QRect area(0, 0, g.ClientWidth(), g.ClientHeight());
+    if (painter.hasClipping())
+        area &= painter.clipBoundingRect().toAlignedRect();
+    if (area.isEmpty())
+        return;
+    // The box round the area turned back onto the unturned map, a pixel more each side: the
+    // square of the map sampled and turned.
+    std::array<QPointF, 4> back = TurnedBackCorners(area.translated(corner), g.Rotation());
+    double left = INFINITY;
+    double top = INFINITY;
+    double right = -INFINITY;
+    double bottom = -INFINITY;
+    for (const QPointF& p : back) {
+        left = std::min(left, p.x());
+        top = std::min(top, p.y());
+        right = std::max(right, p.x());
+        bottom = std::max(bottom, p.y());
+    }
+    // A view at the edge of the 32-bit range has nothing of the map to show.
+    constexpr double kFar = 2e9;
+    if (!(std::abs(left) < kFar && std::abs(top) < kFar && std::abs(right) < kFar &&
+          std::abs(bottom) < kFar))
+        return;
+    const QPoint at(static_cast<int>(std::floor(left)) - 1, static_cast<int>(std::floor(top)) - 1);
+    const int width = static_cast<int>(std::ceil(right)) + 1 - at.x();
+    const int height = static_cast<int>(std::ceil(bottom)) + 1 - at.y();
+    for (QPointF& p : back)
+        p -= at;
     ViewGeometry plain = g;
     plain.SetRotation(0.0);
     plain.SetClientSize(width, height);
     // Kept for the next frame: the paint runs on the window's thread only.
-    static QImage square;
-    if (square.width() != width || square.height() != height)
-        square = QImage(width, height, QImage::Format_RGB32);
+    static std::vector<QRgb> pixels;
+    const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (pixels.size() < count)
+        pixels.resize(count);
+    QImage square(reinterpret_cast<uchar*>(pixels.data()), width, height,
+                  static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
     {
         QPainter into(&square);
-        const std::vector<QRect> bands =
-            TurnedBands(g.Rotation(), g.ClientWidth(), g.ClientHeight(), {dx, dy}, square.size());
-        PaintMapIn(into, scene, plain, {offset.x - dx, offset.y - dy}, bands);
+        const std::vector<QRect> bands = TurnedBands(back, square.size());
+        PaintMapIn(into, scene, plain, {at.x(), at.y()}, bands);
     }
-    const QPointF middle(g.ClientWidth() / 2.0, g.ClientHeight() / 2.0);
     // Straight into the frame where it can; through Qt's turn into anything else.
     QPaintDevice* device = painter.device();
-    if (device != nullptr && device->devType() == QInternal::Image && !painter.hasClipping() &&
-        painter.worldTransform().isIdentity() &&
-        TurnImage(*static_cast<QImage*>(device), square, g.Rotation(), middle, {dx, dy}))
+    if (device != nullptr && device->devType() == QInternal::Image &&
+        device->devicePixelRatio() == 1 && painter.worldTransform().isIdentity() &&
+        (!painter.hasClipping() || painter.clipRegion().rectCount() <= 1) &&
+        TurnImage(*static_cast<QImage*>(device), area, corner, square, at, g.Rotation()))
         return;
     painter.save();
-    painter.translate(middle);
+    painter.translate(-corner);
     painter.rotate(g.Rotation());
-    painter.translate(-middle - QPointF(dx, dy));
+    painter.translate(at);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPointF(0, 0), square);
     painter.restore();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 namespace view {
 
@@ -84,32 +86,8 @@ void ViewGeometry::SetRotation(double degrees) {
     sin_ = std::sin(r);
 }
 
-std::pair<double, double> ViewGeometry::Turn(double x, double y) const {
-    if (!Turned())
-        return {x, y};
-    const double cx = clientWidth_ / 2.0;
-    const double cy = clientHeight_ / 2.0;
-    const double dx = x - cx;
-    const double dy = y - cy;
-    return {cx + dx * cos_ - dy * sin_, cy + dx * sin_ + dy * cos_};
-}
-
 std::pair<double, double> ViewGeometry::Unturn(double dx, double dy) const {
     return {dx * cos_ + dy * sin_, -dx * sin_ + dy * cos_};
-}
-
-std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPoint offset) const {
-    double sx = std::floor(image.x * zoom_ + 0.5) - offset.x;
-    double sy = std::floor(image.y * zoom_ + 0.5) - offset.y;
-    if (Turned()) {
-        const auto [tx, ty] = Turn(image.x * zoom_ - offset.x, image.y * zoom_ - offset.y);
-        sx = std::floor(tx + 0.5);
-        sy = std::floor(ty + 0.5);
-    }
-    // The negated comparisons also reject NaN.
-    if (!(sx >= kIntMin && sx <= kIntMax && sy >= kIntMin && sy <= kIntMax))
-        return std::nullopt;
-    return ViewPoint{static_cast<int>(sx), static_cast<int>(sy)};
 }
 
 namespace {
@@ -117,6 +95,7 @@ namespace {
 std::optional<ViewPoint> Rounded(double x, double y) {
     const double sx = std::floor(x + 0.5);
     const double sy = std::floor(y + 0.5);
+    // The negated comparisons also reject NaN.
     if (!(sx >= kIntMin && sx <= kIntMax && sy >= kIntMin && sy <= kIntMax))
         return std::nullopt;
     return ViewPoint{static_cast<int>(sx), static_cast<int>(sy)};
@@ -125,38 +104,67 @@ std::optional<ViewPoint> Rounded(double x, double y) {
 } // namespace
 
 std::optional<ViewPoint> ViewGeometry::CanvasPixel(const MapPos& image) const {
-    if (!Turned())
-        return ImageToScreen(image, {0, 0});
     const double x = image.x * zoom_;
     const double y = image.y * zoom_;
+    if (!Turned())
+        return Rounded(x, y);
     return Rounded(x * cos_ - y * sin_, x * sin_ + y * cos_);
 }
 
 std::optional<ViewPoint> ViewGeometry::CanvasOrigin(ViewPoint offset) const {
     if (!Turned())
         return offset;
-    // Turn(v - offset) = R v - (R (offset + m) - m), m the client's middle.
+    // The turn of offset + m less m, m the client's middle: a turn about the middle.
     const double mx = clientWidth_ / 2.0 + offset.x;
     const double my = clientHeight_ / 2.0 + offset.y;
     return Rounded(mx * cos_ - my * sin_ - clientWidth_ / 2.0,
                    mx * sin_ + my * cos_ - clientHeight_ / 2.0);
 }
 
+std::optional<ViewPoint> ViewGeometry::ImageToCanvas(const MapPos& image, ViewPoint at) const {
+    const std::optional<ViewPoint> p = CanvasPixel(image);
+    if (!p)
+        return std::nullopt;
+    const std::int64_t x = std::int64_t{p->x} - at.x;
+    const std::int64_t y = std::int64_t{p->y} - at.y;
+    if (x != static_cast<int>(x) || y != static_cast<int>(y))
+        return std::nullopt;
+    return ViewPoint{static_cast<int>(x), static_cast<int>(y)};
+}
+
+std::optional<ViewPoint> ViewGeometry::ImageToScreen(const MapPos& image, ViewPoint offset) const {
+    if (!Turned())
+        return Rounded(std::floor(image.x * zoom_ + 0.5) - offset.x,
+                       std::floor(image.y * zoom_ + 0.5) - offset.y);
+    const std::optional<ViewPoint> origin = CanvasOrigin(offset);
+    return origin ? ImageToCanvas(image, *origin) : std::nullopt;
+}
+
+std::pair<double, double> ViewGeometry::ImageToScreenF(const MapPos& image,
+                                                       ViewPoint offset) const {
+    const double x = image.x * zoom_;
+    const double y = image.y * zoom_;
+    if (!Turned())
+        return {x - offset.x, y - offset.y};
+    const std::optional<ViewPoint> origin = CanvasOrigin(offset);
+    if (!origin)
+        return {NAN, NAN};
+    return {x * cos_ - y * sin_ - origin->x, x * sin_ + y * cos_ - origin->y};
+}
+
 MapPos ViewGeometry::ScreenToImage(ViewPoint pixel) const {
     const double f = 1.0 / zoom_;
-    double px = pixel.x;
-    double py = pixel.y;
-    if (Turned()) {
-        const double cx = clientWidth_ / 2.0;
-        const double cy = clientHeight_ / 2.0;
-        const auto [dx, dy] = Unturn(px - cx, py - cy);
-        px = cx + dx;
-        py = cy + dy;
-    }
     // Summed in double: exact for any two 32-bit values, and cannot wrap.
-    const double x = (px + scroll_.x) * f;
-    const double y = (py + scroll_.y) * f;
-    return MapPos(x, y);
+    double x = static_cast<double>(pixel.x) + scroll_.x;
+    double y = static_cast<double>(pixel.y) + scroll_.y;
+    if (Turned()) {
+        const std::optional<ViewPoint> origin = CanvasOrigin(scroll_);
+        if (!origin)
+            return MapPos(NAN, NAN);
+        std::tie(x, y) = Unturn(static_cast<double>(pixel.x) + origin->x,
+                                static_cast<double>(pixel.y) + origin->y);
+    }
+    return MapPos(x * f, y * f);
 }
 
 ImageRect ViewGeometry::VisibleImageRect(ViewPoint offset) const {
@@ -178,14 +186,24 @@ ImageRect ViewGeometry::VisibleImageRect(ViewPoint offset) const {
 ImageRectF ViewGeometry::VisibleImageRectF(ViewPoint offset) const {
     if (Turned()) {
         // The box around the turned client area: what the turned paint samples.
-        const double cx = clientWidth_ / 2.0;
-        const double cy = clientHeight_ / 2.0;
-        const auto [ax, ay] = Unturn(cx, cy);
-        const auto [bx, by] = Unturn(cx, -cy);
-        const double halfW = std::max(std::abs(ax), std::abs(bx));
-        const double halfH = std::max(std::abs(ay), std::abs(by));
-        return {(cx - halfW + offset.x) / zoom_, (cy - halfH + offset.y) / zoom_,
-                2.0 * halfW / zoom_, 2.0 * halfH / zoom_};
+        const std::optional<ViewPoint> origin = CanvasOrigin(offset);
+        if (!origin)
+            return {};
+        double left = INFINITY;
+        double top = INFINITY;
+        double right = -INFINITY;
+        double bottom = -INFINITY;
+        for (const auto& [cx, cy] :
+             {std::pair(0, 0), std::pair(clientWidth_, 0), std::pair(0, clientHeight_),
+              std::pair(clientWidth_, clientHeight_)}) {
+            const auto [x, y] = Unturn(static_cast<double>(cx) + origin->x,
+                                       static_cast<double>(cy) + origin->y);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        return {left / zoom_, top / zoom_, (right - left) / zoom_, (bottom - top) / zoom_};
     }
     return {offset.x / zoom_, offset.y / zoom_, clientWidth_ / zoom_, clientHeight_ / zoom_};
 }
@@ -203,10 +221,16 @@ std::optional<ViewPoint> ViewGeometry::ScrollPlacing(const MapPos& p, ViewPoint 
     const ViewPoint u{static_cast<int>(ux), static_cast<int>(uy)};
     if (!Turned())
         return ViewPoint{Shift(u.x, anchor.x, 0), Shift(u.y, anchor.y, 0)};
+    // The offset whose canvas origin puts p's canvas pixel at anchor; rounding the offset may
+    // leave p a pixel off.
+    const std::optional<ViewPoint> c = CanvasPixel(p);
+    if (!c)
+        return std::nullopt;
     const double cx = clientWidth_ / 2.0;
     const double cy = clientHeight_ / 2.0;
-    const auto [dx, dy] = Unturn(anchor.x - cx, anchor.y - cy);
-    return Moved(u, -(cx + dx), -(cy + dy));
+    const auto [x, y] = Unturn(static_cast<double>(c->x) - anchor.x + cx,
+                               static_cast<double>(c->y) - anchor.y + cy);
+    return Moved({0, 0}, x - cx, y - cy);
 }
 
 bool ViewGeometry::PlaceAt(const MapPos& p, ViewPoint anchor) {

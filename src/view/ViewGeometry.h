@@ -88,29 +88,34 @@ public:
     void SetTiledZoomRange(int levels);
     void SetScrollOffset(ViewPoint offset) { scroll_ = offset; }
 
-    // Course-up turns the map about the middle of the view by degrees, clockwise on the
-    // screen; 0 (the default) is the map as drawn, and every conversion below is then exactly
-    // the plain one. Image-to-screen and back, drags, zooms about a point and the arrow keys
-    // all hold the turn, so a tap lands where the turned paint put things. NaN counts as 0.
+    // Course-up turns the map by degrees, clockwise on the screen; 0 (the default) is the map
+    // as drawn, and every conversion below is then exactly the plain one. A turned view shows
+    // its canvas: the zoomed image turned about its own origin, each point rounded to a pixel;
+    // the screen is the canvas less CanvasOrigin(offset), the whole pixel that puts the turn
+    // about the view's middle. So a scroll moves everything on a turned screen by whole
+    // pixels, as it does on a plain one, and what was drawn can be shifted instead of drawn
+    // again. Image-to-screen and back, drags, zooms about a point and the arrow keys all hold
+    // the turn, so a tap lands where the turned paint put things. NaN counts as 0.
     void SetRotation(double degrees);
     [[nodiscard]] double Rotation() const { return rotation_; }
     [[nodiscard]] bool Turned() const { return rotation_ != 0.0; }
-    // A point of the unturned frame (zoomed image pixels minus the offset) where the turned
-    // screen shows it, unrounded; the identity without a turn.
-    [[nodiscard]] std::pair<double, double> Turn(double x, double y) const;
-    // A turned view's layers that scroll by whole pixels: the zoomed image turned about its
-    // own origin and rounded, the canvas. A pixel of it shows at CanvasPixel(image) minus
-    // CanvasOrigin(offset) on the screen, within a pixel of ImageToScreen; a scroll moves the
-    // origin by whole pixels and leaves every canvas pixel where it was. Empty when a result
-    // does not fit 32 bits; the same as ImageToScreen (offset 0) and offset without a turn.
+    // Where image position p shows on the screen for offset, unrounded.
+    [[nodiscard]] std::pair<double, double> ImageToScreenF(const MapPos& image,
+                                                           ViewPoint offset) const;
+    // The canvas pixel of image, and the canvas pixel at the screen's top-left corner for
+    // offset: empty when it does not fit 32 bits. Without a turn, ImageToScreen for offset 0
+    // and offset itself.
     [[nodiscard]] std::optional<ViewPoint> CanvasPixel(const MapPos& image) const;
     [[nodiscard]] std::optional<ViewPoint> CanvasOrigin(ViewPoint offset) const;
+    // CanvasPixel(image) less at: where a layer whose top-left corner is canvas pixel at draws
+    // image. ImageToScreen(image, offset) is this for at = CanvasOrigin(offset).
+    [[nodiscard]] std::optional<ViewPoint> ImageToCanvas(const MapPos& image, ViewPoint at) const;
     // Puts image position p at view pixel anchor (course-up keeps the marker low on the
     // screen). Returns false, changing nothing, when p cannot be placed.
     bool PlaceAt(const MapPos& p, ViewPoint anchor);
 
-    // floor(x * zoom + 0.5) - offset on each axis. Empty when the result is not finite or does
-    // not fit 32 bits (a broken calibration, a position far off the map): such a position
+    // floor(x * zoom + 0.5) - offset on each axis (turned: on the canvas). Empty when the
+    // result is not finite or does not fit 32 bits (a broken calibration, a position far off the map): such a position
     // cannot be drawn or centred on.
     [[nodiscard]] std::optional<ViewPoint> ImageToScreen(const MapPos& image,
                                                          ViewPoint offset) const;

@@ -21,35 +21,30 @@ QPoint Decoded(QRgb c) {
     return {qRed(c) | (qBlue(c) >> 4) << 8, qGreen(c) | (qBlue(c) & 15) << 8};
 }
 
-// Every pixel whose middle falls on the square takes the pixel under it, the others stay, and
-// the picture turns the way a turned painter draws it.
+// Every pixel whose middle falls on the square takes the pixel under it, the others stay, the
+// picture turns the way a turned painter draws it, and a frame whose corner lies elsewhere on
+// the canvas shows every canvas pixel as it was (what lets a scrolled frame be shifted).
 TEST(ImageTurn, EachPixelTakesTheSquaresPixelUnderItsMiddleTable) {
     struct Row {
         const char* legend;
         double angle;
         QSize target;
+        QRect area; // of target
+        QPoint corner;
         QSize square;
-        QPointF middle;
-        QPoint shift;
+        QPoint at;
     };
+    // at puts the area's middle on the square's middle, or near its corner (the last row).
+    // clang-format off
     const Row rows[] = {
-        {"no turn, moved", 0.0, {120, 90}, {200, 150}, {60, 45}, {30, 20}},
-        {"a quarter turn", 90.0, {120, 90}, {200, 150}, {60, 45}, {40, 30}},
-        {"course-up's odd angle", -61.633565, {160, 100}, {180, 190}, {80, 50}, {10, 45}},
-        {"upside down", 180.0, {120, 90}, {120, 90}, {60, 45}, {0, 0}},
-        {"a square smaller than the view: rows off it",
-         30.0,
-         {300, 260},
-         {90, 70},
-         {150, 130},
-         {-100, -90}},
-        {"a wide view past the square's corner",
-         135.0,
-         {400, 60},
-         {256, 256},
-         {200, 30},
-         {20, 200}},
+        {"no turn", 0.0, {120, 90}, {0, 0, 120, 90}, {30, 20}, {200, 150}, {0, 0}},
+        {"a quarter turn", 90.0, {120, 90}, {0, 0, 120, 90}, {40, -160}, {200, 150}, {-215, -175}},
+        {"course-up's odd angle", -61.633565, {160, 100}, {0, 0, 160, 100}, {-500, 900}, {190, 190}, {-1130, -13}},
+        {"upside down, one strip", 180.0, {120, 90}, {0, 37, 120, 3}, {-130, -100}, {120, 90}, {10, 17}},
+        {"a square smaller than the view: rows off it", 30.0, {300, 260}, {0, 0, 300, 260}, {-60, -60}, {90, 70}, {68, -19}},
+        {"a column past the square's corner", 135.0, {400, 60}, {390, 0, 10, 60}, {-250, -120}, {256, 256}, {-166, -39}},
     };
+    // clang-format on
     const QRgb untouched = qRgba(1, 2, 3, 0);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -60,26 +55,39 @@ TEST(ImageTurn, EachPixelTakesTheSquaresPixelUnderItsMiddleTable) {
         QImage target(row.target, QImage::Format_ARGB32_Premultiplied);
         target.fill(untouched);
         QImage byQt = target.copy();
-        ASSERT_TRUE(TurnImage(target, square, row.angle, row.middle, row.shift));
+        ASSERT_TRUE(TurnImage(target, row.area, row.corner, square, row.at, row.angle));
         {
             QPainter painter(&byQt);
-            painter.translate(row.middle);
+            painter.setClipRect(row.area);
+            painter.translate(-row.corner);
             painter.rotate(row.angle);
-            painter.translate(-row.middle - QPointF(row.shift));
+            painter.translate(row.at);
             painter.drawImage(QPointF(0, 0), square);
         }
+        // The whole target from a corner a few pixels off.
+        const QPoint moved(3, -2);
+        QImage shifted(row.target, QImage::Format_ARGB32_Premultiplied);
+        shifted.fill(untouched);
+        TurnImage(shifted, shifted.rect(), row.corner + moved, square, row.at, row.angle);
         const double r = row.angle * std::numbers::pi / 180.0;
         int onSquare = 0;
         int asQt = 0;
         for (int y = 0; y < target.height(); ++y) {
             for (int x = 0; x < target.width(); ++x) {
-                const double px = x + 0.5 - row.middle.x();
-                const double py = y + 0.5 - row.middle.y();
-                const double qx =
-                    std::cos(r) * px + std::sin(r) * py + row.middle.x() + row.shift.x();
-                const double qy =
-                    -std::sin(r) * px + std::cos(r) * py + row.middle.y() + row.shift.y();
-                asQt += target.pixel(x, y) == byQt.pixel(x, y);
+                const QRgb got = target.pixel(x, y);
+                asQt += got == byQt.pixel(x, y);
+                if (!row.area.contains(x, y)) {
+                    ASSERT_EQ(got, untouched) << x << "," << y;
+                    continue;
+                }
+                const QPoint there = QPoint(x, y) - moved;
+                if (shifted.rect().contains(there) && got != untouched) {
+                    ASSERT_EQ(shifted.pixel(there), got) << x << "," << y;
+                }
+                const double px = x + 0.5 + row.corner.x();
+                const double py = y + 0.5 + row.corner.y();
+                const double qx = std::cos(r) * px + std::sin(r) * py - row.at.x();
+                const double qy = -std::sin(r) * px + std::cos(r) * py - row.at.y();
                 // A middle on a pixel's edge may go either way.
                 const auto onEdge = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
                 if (onEdge(qx) || onEdge(qy))
@@ -87,12 +95,12 @@ TEST(ImageTurn, EachPixelTakesTheSquaresPixelUnderItsMiddleTable) {
                 const bool inside =
                     qx >= 0 && qy >= 0 && qx < square.width() && qy < square.height();
                 if (!inside) {
-                    ASSERT_EQ(target.pixel(x, y), untouched) << x << "," << y;
+                    ASSERT_EQ(got, untouched) << x << "," << y;
                     continue;
                 }
                 ++onSquare;
-                ASSERT_EQ(Decoded(target.pixel(x, y)), QPoint(static_cast<int>(std::floor(qx)),
-                                                              static_cast<int>(std::floor(qy))))
+                ASSERT_EQ(Decoded(got), QPoint(static_cast<int>(std::floor(qx)),
+                                               static_cast<int>(std::floor(qy))))
                     << x << "," << y;
             }
         }
@@ -107,10 +115,10 @@ TEST(ImageTurn, ImagesItCannotWriteAreLeftAlone) {
     square.fill(Qt::red);
     QImage grey(20, 20, QImage::Format_Grayscale8);
     grey.fill(0);
-    EXPECT_FALSE(TurnImage(grey, square, 30.0, {10, 10}, {0, 0}));
+    EXPECT_FALSE(TurnImage(grey, grey.rect(), {0, 0}, square, {0, 0}, 30.0));
     EXPECT_EQ(grey.pixel(10, 10), qRgb(0, 0, 0));
     QImage target(20, 20, QImage::Format_RGB32);
-    EXPECT_FALSE(TurnImage(target, QImage(), 30.0, {10, 10}, {0, 0}));
+    EXPECT_FALSE(TurnImage(target, target.rect(), {0, 0}, QImage(), {0, 0}, 30.0));
 }
 
 } // namespace

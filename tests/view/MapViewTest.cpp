@@ -782,8 +782,9 @@ TEST(MapViewPaint, KeptTrailFollowsEveryChangeTable) {
 // every such frame must equal a fresh paint of the same view, whichever way it went, with the
 // map's pixels, a trail, a track's name and points whose symbols and labels cross the edges.
 TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
-    const auto make = [](Fixture& f, bool grid) {
+    const auto make = [](Fixture& f, bool grid, double turn) {
         f.view->SetOverlays({.grid = grid});
+        f.view->SetHandTurn(turn);
         QImage map(900, 300, QImage::Format_RGB32);
         for (int y = 0; y < map.height(); ++y)
             for (int x = 0; x < map.width(); ++x)
@@ -816,6 +817,7 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
         const char* legend;
         std::vector<ViewPoint> scrolls; // the kept view's, one frame each; the last is compared
         bool grid = false;
+        double turn = 0.0; // by hand, degrees
     } rows[] = {
         {"a pixel right", {{100, 50}, {101, 50}}},
         {"a pixel left", {{100, 50}, {99, 50}}},
@@ -828,17 +830,23 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
         {"with the grid's lines, past their area",
          {{100, 50}, {101, 49}, {350, 60}, {357, 66}},
          true},
+        {"turned, a pixel right", {{100, 50}, {101, 50}}, false, 37.0},
+        {"turned, across the edge and past the trail's area",
+         {{0, 0}, {5, -3}, {11, 2}, {250, 0}, {262, 7}},
+         false,
+         -61.6},
+        {"turned, with the grid", {{100, 50}, {103, 49}}, true, 120.0},
     };
     for (const auto& row : rows) {
         Fixture kept(300, 120);
-        make(kept, row.grid);
+        make(kept, row.grid, row.turn);
         QImage frame;
         for (const ViewPoint scroll : row.scrolls) {
             kept.view->ScrollTo(scroll);
             frame = kept.Frame();
         }
         Fixture fresh(300, 120);
-        make(fresh, row.grid);
+        make(fresh, row.grid, row.turn);
         fresh.view->ScrollTo(row.scrolls.back());
         EXPECT_TRUE(frame == fresh.Frame()) << row.legend;
     }
