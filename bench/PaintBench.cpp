@@ -5,8 +5,9 @@
 // view shifted by a pixel each frame, as when it follows the GPS: nothing drawn for one frame
 // fits the next). Reports the median of repeated runs per case; --benchmark_format=json writes
 // the figures as JSON. A still frame is also timed with the live display's overlays on: the
-// heading arrow, a 25 m accuracy circle, the scale bar and the bearing line to a point; and with
-// them on a map turned course-up, moving. With
+// heading arrow, a 25 m accuracy circle, the scale bar and the bearing line to a point; with
+// them on a map turned course-up, moving; and turned 3 degrees further or back each frame, as
+// when the course moves on a step (every such frame is turned whole). With
 // --frames=DIR it instead saves one frame of each case as a PNG in DIR, to compare the pictures
 // of two builds. An MBTiles map (4096 x 3072 pixels of Web Mercator at zoom 15, written once by
 // GDAL's gdal_translate -of MBTILES, PNG tiles) is opened through the map loader as a user opens
@@ -224,7 +225,16 @@ void SendMouse(view::MapView& view, QEvent::Type type, QPoint at, Qt::MouseButto
     QCoreApplication::sendEvent(&view, &event);
 }
 
-enum Motion { kStill, kDragging, kMoving, kLiveOverlays, kTurned, kShaded, kShadedMoving };
+enum Motion {
+    kStill,
+    kDragging,
+    kMoving,
+    kLiveOverlays,
+    kTurned,
+    kShaded,
+    kShadedMoving,
+    kTurning
+};
 
 // A folder of two 3" SRTM tiles of rolling hills under the 12000 x 9000 map, written once and
 // removed at the end of the run.
@@ -336,7 +346,10 @@ void PaintFrame(benchmark::State& state) {
         ShowTracksAndShading(view, true);
         view.WaitForTilesInView();
     }
-    const bool live = state.range(2) == kLiveOverlays || turned;
+    // Turned by hand a little each frame: every frame is turned whole, as when the course
+    // moves on by a step.
+    const bool turning = state.range(2) == kTurning;
+    const bool live = state.range(2) == kLiveOverlays || turned || turning;
     if (live)
         ShowLiveOverlays(view, true, turned);
     const QPoint press(gWindow.width() / 2, gWindow.height() / 2);
@@ -356,6 +369,10 @@ void PaintFrame(benchmark::State& state) {
             step = 1 - step;
             view.ScrollTo(view::ViewPoint{centre.x + step, centre.y});
         }
+        if (turning) {
+            step = 1 - step;
+            view.SetHandTurn(step == 0 ? 60.0 : 63.0);
+        }
         QPainter painter(&frame);
         view.PaintFrame(painter);
         painter.end();
@@ -365,6 +382,8 @@ void PaintFrame(benchmark::State& state) {
         SendMouse(view, QEvent::MouseButtonRelease, press, Qt::NoButton);
     if (live)
         ShowLiveOverlays(view, false);
+    if (turning)
+        view.SetHandTurn(0.0);
     if (shaded)
         ShowTracksAndShading(view, false);
     state.SetLabel((state.range(0) == 16384        ? "16384 x 16384"
@@ -375,6 +394,7 @@ void PaintFrame(benchmark::State& state) {
                    (shaded ? std::string(", five tracks, hill shading") + (moving ? ", moving" : "")
                     : dragging ? ", dragging"
                     : turned   ? ", course up, live overlays, moving"
+                    : turning  ? ", live overlays, turning"
                     : moving   ? ", moving"
                     : live     ? ", live overlays"
                                : ""));
@@ -412,7 +432,7 @@ BENCHMARK(PaintFrame)
     ->ReportAggregatesOnly(true);
 
 BENCHMARK(PaintFrame)
-    ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays, kTurned}})
+    ->ArgsProduct({{12000}, {25, 100, 800}, {kLiveOverlays, kTurned, kTurning}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
