@@ -180,15 +180,18 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
         PaintMapIn(painter, scene, scene.geometry, offset);
 }
 
+QColor MapGround(const MapScene& scene) {
+    // At night a dark grey: white would outshine the dimmed map.
+    return scene.live != nullptr && scene.live->nightAmount > 0 ? QColor::fromRgb(kNightGround)
+                                                                : QColor(Qt::white);
+}
+
 void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset,
                 std::span<const QRect> only) {
     if (g.ClientWidth() == 0 || g.ClientHeight() == 0)
         return;
     const map::TiledMap& map = scene.map;
-    // At night the ground beyond the map is a dark grey: white would outshine the dimmed map.
-    const QColor ground = scene.live != nullptr && scene.live->nightAmount > 0
-                              ? QColor::fromRgb(kNightGround)
-                              : QColor(Qt::white);
+    const QColor ground = MapGround(scene);
     if (map.Empty()) {
         painter.fillRect(QRect(0, 0, g.ClientWidth(), g.ClientHeight()), ground);
         return;

@@ -41,6 +41,8 @@ void PaintMap(QPainter& painter, const MapScene& scene, ViewPoint offset);
 // client area (the parts of the square the turn reads).
 void PaintMapIn(QPainter& painter, const MapScene& scene, const ViewGeometry& g, ViewPoint offset,
                 std::span<const QRect> only = {});
+// The colour of the ground beyond the map.
+QColor MapGround(const MapScene& scene);
 // The tiles a paint of the view draws from: the level for its zoom, then each coarser one.
 std::vector<map::TileRange> TilesInView(const map::TiledMap& map, const ViewGeometry& geometry);
 void DrawMapPoints(QPainter& painter, const MapScene& scene, ViewPoint offset);

@@ -64,16 +64,19 @@ std::vector<QRect> TurnedBands(const std::array<QPointF, 4>& corners, QSize squa
 
 void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) {
     const ViewGeometry& g = scene.geometry;
-    const std::optional<ViewPoint> origin = g.CanvasOrigin(offset);
-    if (g.ClientWidth() == 0 || g.ClientHeight() == 0 || !origin)
-        return;
-    const QPoint corner(origin->x, origin->y);
     // Only the clip's part: a strip a scroll uncovered.
     QRect area(0, 0, g.ClientWidth(), g.ClientHeight());
     if (painter.hasClipping())
         area &= painter.clipBoundingRect().toAlignedRect();
     if (area.isEmpty())
         return;
+    // A view scrolled to where the turn leaves the 32-bit range has nothing of the map to show.
+    const std::optional<ViewPoint> origin = g.CanvasOrigin(offset);
+    if (!origin) {
+        painter.fillRect(area, MapGround(scene));
+        return;
+    }
+    const QPoint corner(origin->x, origin->y);
     // The box round the area turned back onto the unturned map, a pixel more each side: the
     // square of the map sampled and turned.
     std::array<QPointF, 4> back = TurnedBackCorners(area.translated(corner), g.Rotation());
@@ -87,11 +90,12 @@ void PaintTurnedMap(QPainter& painter, const MapScene& scene, ViewPoint offset) 
         right = std::max(right, p.x());
         bottom = std::max(bottom, p.y());
     }
-    // A view at the edge of the 32-bit range has nothing of the map to show.
     constexpr double kFar = 2e9;
     if (!(std::abs(left) < kFar && std::abs(top) < kFar && std::abs(right) < kFar &&
-          std::abs(bottom) < kFar))
+          std::abs(bottom) < kFar)) {
+        painter.fillRect(area, MapGround(scene));
         return;
+    }
     const QPoint at(static_cast<int>(std::floor(left)) - 1, static_cast<int>(std::floor(top)) - 1);
     const int width = static_cast<int>(std::ceil(right)) + 1 - at.x();
     const int height = static_cast<int>(std::ceil(bottom)) + 1 - at.y();

@@ -158,11 +158,15 @@ MapPos ViewGeometry::ScreenToImage(ViewPoint pixel) const {
     double x = static_cast<double>(pixel.x) + scroll_.x;
     double y = static_cast<double>(pixel.y) + scroll_.y;
     if (Turned()) {
+        // Beyond the canvas's 32-bit range, the turn about the middle unrounded.
+        const double cx = clientWidth_ / 2.0;
+        const double cy = clientHeight_ / 2.0;
         const std::optional<ViewPoint> origin = CanvasOrigin(scroll_);
-        if (!origin)
-            return MapPos(NAN, NAN);
-        std::tie(x, y) = Unturn(static_cast<double>(pixel.x) + origin->x,
-                                static_cast<double>(pixel.y) + origin->y);
+        const auto [dx, dy] = origin ? Unturn(static_cast<double>(pixel.x) + origin->x,
+                                              static_cast<double>(pixel.y) + origin->y)
+                                     : Unturn(pixel.x - cx, pixel.y - cy);
+        x = origin ? dx : dx + cx + scroll_.x;
+        y = origin ? dy : dy + cy + scroll_.y;
     }
     return MapPos(x * f, y * f);
 }
@@ -196,8 +200,8 @@ ImageRectF ViewGeometry::VisibleImageRectF(ViewPoint offset) const {
         for (const auto& [cx, cy] :
              {std::pair(0, 0), std::pair(clientWidth_, 0), std::pair(0, clientHeight_),
               std::pair(clientWidth_, clientHeight_)}) {
-            const auto [x, y] = Unturn(static_cast<double>(cx) + origin->x,
-                                       static_cast<double>(cy) + origin->y);
+            const auto [x, y] =
+                Unturn(static_cast<double>(cx) + origin->x, static_cast<double>(cy) + origin->y);
             left = std::min(left, x);
             right = std::max(right, x);
             top = std::min(top, y);

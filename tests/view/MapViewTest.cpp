@@ -5,6 +5,7 @@
 #include "view/MapLoader.h"
 #include "view/MapPaint.h"
 #include "view/PyramidImage.h"
+#include "view/TurnedView.h"
 
 #include "PixelHelpers.h"
 #include "support/QtTestSupport.h"
@@ -172,6 +173,7 @@ TEST(MapViewPaint, WhiteMarginsTable) {
         const char* legend;
         ViewPoint scroll;
         QRect red; // where the map shows; everything else is white
+        double turn = 0.0;
     };
     const Row rows[] = {
         {"at the origin", {0, 0}, QRect(0, 0, 100, 60)},
@@ -179,16 +181,24 @@ TEST(MapViewPaint, WhiteMarginsTable) {
         {"negative y offset: band on top", {0, -7}, QRect(0, 7, 100, 60)},
         {"scrolled right: band on the right", {30, 10}, QRect(0, 0, 70, 50)},
         {"far away: all white", {100000, 0}, QRect()},
+        {"turned, where the turn leaves the 32-bit range: all white",
+         {2'147'483'000, 2'147'483'000},
+         QRect(),
+         45.0},
     };
     for (const Row& row : rows) {
         Fixture f(200, 100);
         f.view->SetMap(PyramidFromImage(RedMap(100, 60)));
+        f.view->SetHandTurn(row.turn);
         f.view->ScrollTo(row.scroll);
         const QImage frame = f.Frame();
-        const int redCount = pixels::Count(frame, kRed, frame.rect());
+        // Left of where a turned view's north arrow goes.
+        const QRect counted(0, 0, row.turn != 0.0 ? NorthArrowRect(200, 100).left() : 200, 100);
+        const int redCount = pixels::Count(frame, kRed, counted);
         EXPECT_EQ(redCount, row.red.width() * row.red.height()) << row.legend;
         EXPECT_EQ(pixels::Count(frame, kRed, row.red), redCount) << row.legend;
-        EXPECT_EQ(pixels::Count(frame, kWhite, frame.rect()), 200 * 100 - redCount) << row.legend;
+        EXPECT_EQ(pixels::Count(frame, kWhite, counted), counted.width() * 100 - redCount)
+            << row.legend;
     }
 }
 

@@ -297,6 +297,10 @@ TEST(ViewGeometry, TurnIsClockwiseAboutTheMiddle) {
     g.ScrollByKey(ScrollKey::Right);
     const std::optional<ViewPoint> was = g.ImageToScreen(MapPos(200, 150), g.ScrollOffset());
     EXPECT_EQ(was, (ViewPoint{120, 150}));
+    // Scrolled to where the turned view leaves the 32-bit range, a tap still reads a place.
+    g.SetScrollOffset({std::numeric_limits<int>::max() - 10, 0});
+    ASSERT_FALSE(g.CanvasOrigin(g.ScrollOffset()));
+    EXPECT_NEAR(g.ScreenToImage({200, 150}).x, std::numeric_limits<int>::max() - 10.0 + 200.0, 1.0);
     g.SetRotation(std::nan(""));
     EXPECT_FALSE(g.Turned());
 }
