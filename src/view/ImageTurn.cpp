@@ -99,7 +99,13 @@ bool TurnImage(QImage& target, QRect area, QPoint corner, const QImage& square, 
                double degrees) {
     // Qt's turn of an image reads its pixels along slanted lines and waits for nearly every
     // one; here each pixel's line is fetched two rows early, which makes it twice as fast.
-    if (square.depth() != 32 || target.depth() != 32 || square.isNull())
+    // Opaque pixels of one layout: 0xAARRGGBB words with AA = 0xFF.
+    const auto opaque = [](const QImage& image) {
+        return image.format() == QImage::Format_RGB32 ||
+               image.format() == QImage::Format_ARGB32_Premultiplied ||
+               image.format() == QImage::Format_ARGB32;
+    };
+    if (!opaque(square) || !opaque(target) || square.isNull())
         return false;
     area &= target.rect();
     const Turn t = TurnOf(degrees);

@@ -18,8 +18,9 @@ namespace view {
 // The four corners of canvas area (in canvas pixels) turned back onto the unturned map.
 std::array<QPointF, 4> TurnedBackCorners(QRect area, double degrees);
 
-// Fills area of target (32-bit, pixel ratio 1) so; a pixel whose middle falls off the square is
-// left as it was. False, drawing nothing, for images of another depth.
+// Fills area of target so; a pixel whose middle falls off the square is left as it was. Both
+// images hold 32-bit ARGB words (RGB32, ARGB32 or its premultiplied form), the square opaque;
+// false, drawing nothing, for any other format.
 bool TurnImage(QImage& target, QRect area, QPoint corner, const QImage& square, QPoint at,
                double degrees);
 

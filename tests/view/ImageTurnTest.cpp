@@ -113,10 +113,13 @@ TEST(ImageTurn, EachPixelTakesTheSquaresPixelUnderItsMiddleTable) {
 TEST(ImageTurn, ImagesItCannotWriteAreLeftAlone) {
     QImage square(10, 10, QImage::Format_RGB32);
     square.fill(Qt::red);
-    QImage grey(20, 20, QImage::Format_Grayscale8);
-    grey.fill(0);
-    EXPECT_FALSE(TurnImage(grey, grey.rect(), {0, 0}, square, {0, 0}, 30.0));
-    EXPECT_EQ(grey.pixel(10, 10), qRgb(0, 0, 0));
+    // Another depth, and the same depth with the bytes in another order.
+    for (const QImage::Format format : {QImage::Format_Grayscale8, QImage::Format_RGBX8888}) {
+        QImage other(20, 20, format);
+        other.fill(Qt::black);
+        EXPECT_FALSE(TurnImage(other, other.rect(), {0, 0}, square, {0, 0}, 30.0));
+        EXPECT_EQ(other.pixel(10, 10), qRgb(0, 0, 0));
+    }
     QImage target(20, 20, QImage::Format_RGB32);
     EXPECT_FALSE(TurnImage(target, target.rect(), {0, 0}, QImage(), {0, 0}, 30.0));
 }
