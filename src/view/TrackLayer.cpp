@@ -160,9 +160,12 @@ void TrackLayer::Draw(QPainter& painter, const MapScene& scene, ViewPoint offset
         DrawLines(painter, scene, *origin, view);
     } else {
         const ViewPoint anchor{FloorToScrollStep(origin->x), FloorToScrollStep(origin->y)};
-        const LayerKey key{anchor,        view + QSize(kLayerScrollStep, kLayerScrollStep),
-                           g.Zoom(),      g.Rotation(),
-                           scene.tracks->Version(), drawn_};
+        const LayerKey key{anchor,
+                           view + QSize(kLayerScrollStep, kLayerScrollStep),
+                           g.Zoom(),
+                           g.Rotation(),
+                           scene.tracks->Version(),
+                           drawn_};
         if (!layerValid_ || !(key == layerKey_)) {
             layerValid_ = layer_.Build(key.size, ratio, [&](QPainter& layer) {
                 layer.setRenderHints(painter.renderHints());

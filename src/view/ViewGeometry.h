@@ -115,8 +115,8 @@ public:
     bool PlaceAt(const MapPos& p, ViewPoint anchor);
 
     // floor(x * zoom + 0.5) - offset on each axis (turned: on the canvas). Empty when the
-    // result is not finite or does not fit 32 bits (a broken calibration, a position far off the map): such a position
-    // cannot be drawn or centred on.
+    // result is not finite or does not fit 32 bits (a broken calibration, a position far off the
+    // map): such a position cannot be drawn or centred on.
     [[nodiscard]] std::optional<ViewPoint> ImageToScreen(const MapPos& image,
                                                          ViewPoint offset) const;
     // Always with the scroll offset (a tap is read where the settled view shows it); no
