@@ -8,6 +8,7 @@
 // Needs cjpeg and djpeg (libjpeg-turbo-progs).
 #include "ScanPattern.h"
 #include "map/pyramid/TileCodec.h"
+#include "platform/JpegTile.h"
 
 #include <benchmark/benchmark.h>
 #include <lz4.h>
@@ -127,11 +128,23 @@ bool PlanesDecompress(const std::string& in, Tile& tile) {
     return map::UnpackTile(std::as_bytes(std::span(in)), tile.data());
 }
 
+template <int Quality> std::size_t JpegCompress(const Tile& tile, std::string& out) {
+    out.clear();
+    return platform::EncodeJpegTile(tile.data(), kTile, Quality, out) ? out.size() : 0;
+}
+
+bool JpegDecompress(const std::string& in, Tile& tile) {
+    return platform::DecodeJpegTile(std::as_bytes(std::span(in)), tile.data(), kTile);
+}
+
 const Codec kCodecs[] = {
     {"lz4", &Lz4Compress, &Lz4Decompress},
     {"zstd1", &ZstdCompress<1>, &ZstdDecompress},
     {"zstd3", &ZstdCompress<3>, &ZstdDecompress},
     {"planes-zstd1", &PlanesCompress, &PlanesDecompress},
+    {"jpeg85", &JpegCompress<85>, &JpegDecompress},
+    {"jpeg90", &JpegCompress<90>, &JpegDecompress},
+    {"jpeg95", &JpegCompress<95>, &JpegDecompress},
 };
 
 void Compress(benchmark::State& state, const Codec& codec) {

@@ -253,7 +253,13 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };
-    const DecodeContext context{options, target, events};
+    const MakePyramidStream stream =
+        [&](int w, int h, std::string* error) -> std::unique_ptr<PyramidStreamEntry> {
+        if (!cache.Streams(w, h))
+            return nullptr;
+        return cache.CreateStream(path, fd.Get(), w, h, error);
+    };
+    const DecodeContext context{options, target, events, &stream};
     const ImageDecoder& decoder = DecoderFor(fd.Get(), *source.format);
     const ImageHeaderResult header = decoder.header(fd.Get(), path, &context);
     *kind = ShownKind(source, header.header ? header.header->kind : ImageKind::Jpeg, separateImage);

@@ -1,5 +1,6 @@
 #include "map/pyramid/MapPyramid.h"
 #include "map/pyramid/PyramidBands.h"
+#include "map/pyramid/PyramidStream.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +210,74 @@ TEST(PyramidBands, BuiltAsRowsArriveTheLevelsEqualThoseBuiltAfterwards) {
         EXPECT_EQ(std::memcmp(banded.Store(), whole.Store(), whole.StoreSize() * sizeof(MapPixel)),
                   0);
     }
+}
+
+TEST(PyramidStream, CutAsRowsArriveEveryTileEqualsThePyramidBuiltWhole) {
+    const struct {
+        int width, height;
+        int rows; // stored before Finish, the rest blank
+    } rows[] = {
+        {700, 300, 300}, {1000, 1500, 1500}, {256, 256, 256}, {300, 2100, 2100},
+        {1, 1, 1},       {513, 257, 257},    {700, 600, 300},
+    };
+    const auto pixel = [](int x, int y) {
+        return 0xFF000000u | static_cast<MapPixel>((x * 7919 + y * 104729) & 0xFFFFFF);
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.width << " x " << row.height);
+        const MapPyramid whole = Build(row.width, row.height, [&](int x, int y) {
+            return y < row.rows ? pixel(x, y) : MapPixel{0};
+        });
+        MapPyramid streamed = MapPyramid::Allocate(row.width, row.height);
+        std::vector<int> rowsDone(static_cast<std::size_t>(whole.LevelCount()), 0);
+        PyramidStream stream(
+            MapPyramid::Layout(row.width, row.height),
+            [&](int level, int tileRow, std::span<const MapPixel> tiles) {
+                // A row of a level comes after the rows of the level above
+                // that it is reduced from.
+                EXPECT_EQ(tileRow, rowsDone[static_cast<std::size_t>(level)]++);
+                if (level > 0) {
+                    EXPECT_GE(rowsDone[static_cast<std::size_t>(level) - 1],
+                              std::min(2 * tileRow + 2, whole.Level(level - 1).rows));
+                }
+                EXPECT_EQ(tiles.size(),
+                          std::size_t{MapPyramid::kTilePixels} * whole.Level(level).columns);
+                std::memcpy(const_cast<MapPixel*>(streamed.Tile(level, 0, tileRow)), tiles.data(),
+                            tiles.size_bytes());
+                return true;
+            });
+        std::vector<MapPixel> line(static_cast<std::size_t>(row.width));
+        for (int y = 0; y < row.rows; ++y) {
+            for (int x = 0; x < row.width; ++x)
+                line[static_cast<std::size_t>(x)] = pixel(x, y);
+            ASSERT_TRUE(stream.StoreRow(y, line.data()));
+        }
+        EXPECT_TRUE(stream.Finish());
+        for (int level = 0; level < whole.LevelCount(); ++level)
+            EXPECT_EQ(rowsDone[static_cast<std::size_t>(level)], whole.Level(level).rows);
+        EXPECT_EQ(
+            std::memcmp(streamed.Store(), whole.Store(), whole.StoreSize() * sizeof(MapPixel)), 0);
+    }
+}
+
+TEST(PyramidStream, ASinkThatStopsAndRowsOutOfOrderEndTheStream) {
+    std::vector<MapPixel> line(600, 0xFF102030u);
+    int calls = 0;
+    PyramidStream stopping(MapPyramid::Layout(600, 600),
+                           [&](int, int, std::span<const MapPixel>) { return ++calls < 2; });
+    int y = 0;
+    while (y < 600 && stopping.StoreRow(y, line.data()))
+        ++y;
+    EXPECT_EQ(y, 2 * kTile - 1) << "the second row of tiles is refused";
+    EXPECT_FALSE(stopping.StoreRow(y + 1, line.data()));
+    EXPECT_FALSE(stopping.Finish());
+    EXPECT_EQ(calls, 2);
+
+    PyramidStream ordered(MapPyramid::Layout(600, 600),
+                          [](int, int, std::span<const MapPixel>) { return true; });
+    EXPECT_TRUE(ordered.StoreRow(0, line.data()));
+    EXPECT_FALSE(ordered.StoreRow(2, line.data()));
+    EXPECT_FALSE(ordered.StoreRow(0, line.data()));
 }
 
 } // namespace map

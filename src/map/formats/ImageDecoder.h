@@ -15,6 +15,7 @@
 namespace map {
 
 class TileImageDecoder;
+class PyramidStreamEntry;
 
 // What an open tells while it runs. The calls come from the threads that decode, never from
 // the caller's own: an implementation hands them over.
@@ -38,6 +39,11 @@ public:
 // Makes the place a map of width x height is built in; null, with *error, when there is none.
 using MakePyramidTarget =
     std::function<std::unique_ptr<PyramidTarget>(int width, int height, std::string* error)>;
+
+// Makes the cache entry a map too big to be built in memory streams into; null when the map is
+// not one, or, with *error, when there is none.
+using MakePyramidStream =
+    std::function<std::unique_ptr<PyramidStreamEntry>(int width, int height, std::string* error)>;
 
 // The decoder of the image files the map room does not read itself (PNG, GIF, BMP...): they
 // decode whole in memory, with a library of the caller's choosing.
@@ -98,6 +104,9 @@ struct DecodeContext {
     const OpenMapOptions& options;
     const MakePyramidTarget& target; // where the pixels go
     OpenMapEvents& events;
+    // Where the pixels of a map beyond the cache's bound go instead, for the decoders that
+    // stream (JPEG); null: nowhere.
+    const MakePyramidStream* stream = nullptr;
 };
 
 // One row per kind of image content: how it is told from its first bytes, how big it is, and

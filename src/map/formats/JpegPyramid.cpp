@@ -1,6 +1,7 @@
 #include "map/formats/JpegPyramid.h"
 
 #include "map/pyramid/PyramidBands.h"
+#include "map/pyramid/PyramidCache.h"
 #include "platform/JpegDecoder.h"
 #include "platform/MemoryInfo.h"
 
@@ -118,19 +119,27 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
         stored.Finish();
         helper.join();
     };
-    std::unique_ptr<PyramidTarget> target = options.target(info.width, info.height, &out.error);
-    if (!target) {
-        abandon();
-        return out;
+    // A map beyond what the cache keeps losslessly is cut as it decodes, never whole in memory.
+    std::string streamError; // the map may still fit in memory
+    std::unique_ptr<PyramidStreamEntry> streamed =
+        options.stream ? options.stream(info.width, info.height, &streamError) : nullptr;
+    std::unique_ptr<PyramidTarget> target;
+    if (!streamed) {
+        target = options.target(info.width, info.height, &out.error);
+        if (!target) {
+            abandon();
+            return out;
+        }
     }
-    MapPyramid& pyramid = target->Pyramid();
+    MapPyramid* pyramid = target ? &target->Pyramid() : nullptr;
     // What libjpeg holds of a progressive file (every coefficient) must fit beside the map.
     std::size_t decoderMemory = 0;
     if (const std::optional<std::size_t> free = platform::AvailableMemoryBytes()) {
-        const std::size_t map = pyramid.StoreSize() * sizeof(MapPixel);
+        const std::size_t map = pyramid ? pyramid->StoreSize() * sizeof(MapPixel) : 0;
         decoderMemory = *free > map + (64u << 20) ? *free - map : (64u << 20);
     }
-    bands.emplace(pyramid);
+    if (pyramid)
+        bands.emplace(*pyramid);
     // The picture first, alone: beside the full decode and the faults of a new cache file's
     // pages it took three times as long (measured on two cores), for little gain after it.
     if (preview)
@@ -143,13 +152,22 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
     outcome = platform::DecodeJpeg(
         fd, 1, info,
         [&](int y, const std::uint32_t* row) {
-            pyramid.StoreRow(y, row);
+            if (!pyramid) {
+                if (!streamed->StoreRow(y, row)) {
+                    stop = true;
+                    return false;
+                }
+            } else {
+                pyramid->StoreRow(y, row);
+            }
             // A band of level 0 at a time: the builder never reads a tile still being written.
             if ((y + 1) % MapPyramid::kTileSize != 0 && y + 1 != height)
                 return true;
-            stored.Publish(y + 1);
-            if (preview && options.rowsStored)
-                options.rowsStored(pyramid, y + 1);
+            if (pyramid) {
+                stored.Publish(y + 1);
+                if (preview && options.rowsStored)
+                    options.rowsStored(*pyramid, y + 1);
+            }
             if (options.progress(0.95 * (y + 1) / height))
                 return true;
             stop = true;
@@ -160,15 +178,29 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
         stop = true;
     stored.Finish();
     helper.join();
+    if (streamed && !streamed->Error().empty()) {
+        out.error = streamed->Error();
+        return out;
+    }
     if (outcome.stopped)
         return out;
     if (!outcome.ok) {
         out.error = outcome.error;
         return out;
     }
-    bands->Advance(height); // whatever the builder had not reached
     out.endsEarly = outcome.endsEarly;
     out.damaged = outcome.damaged;
+    if (streamed) {
+        // A damaged file's entry shows this once, removed as soon as it is mapped.
+        out.tiles = streamed->Commit(!out.endsEarly && !out.damaged);
+        if (!out.tiles) {
+            out.error = streamed->Error();
+            return out;
+        }
+        options.progress(1.0);
+        return out;
+    }
+    bands->Advance(height); // whatever the builder had not reached
     // A damaged file's pyramid shows this once; the cache keeps only whole maps.
     if (out.endsEarly || out.damaged) {
         out.map = target->Discard();
@@ -203,6 +235,8 @@ DecodedImage DecodeJpegImage(int fd, const std::string&, const DecodeContext& co
     };
     jpeg.previewMinPixels = context.options.earlyPictureMinPixels;
     jpeg.target = context.target;
+    if (context.stream)
+        jpeg.stream = *context.stream;
     JpegPyramid loaded = LoadJpegPyramid(fd, jpeg);
     DecodedImage out;
     out.map = std::move(loaded.map);
@@ -210,6 +244,7 @@ DecodedImage DecodeJpegImage(int fd, const std::string&, const DecodeContext& co
     out.incomplete = loaded.endsEarly;
     out.damaged = loaded.damaged;
     out.keep = std::move(loaded.keep);
+    out.tiles = std::move(loaded.tiles);
     return out;
 }
 

@@ -33,10 +33,15 @@ struct JpegPyramidOptions {
     long long previewMinPixels = 2048LL * 2048;
     // Where the pyramid is built.
     std::function<std::unique_ptr<PyramidTarget>(int width, int height, std::string* error)> target;
+    // Where a map too big for that streams instead (asked first; null: target), its tiles cut
+    // as the rows come; no rows are then shown before the end.
+    MakePyramidStream stream;
 };
 
 struct JpegPyramid {
-    MapPyramid map;         // empty after a failure or a stop
+    MapPyramid map; // empty after a failure or a stop
+    // The map streamed into its cache entry instead (map is then empty).
+    std::shared_ptr<TiledMap> tiles;
     std::string error;      // why, after a failure: plain English without the path
     bool endsEarly = false; // the file is cut short: the rest of the map is grey
     bool damaged = false;   // corrupt data was skipped: part of the map may be wrong

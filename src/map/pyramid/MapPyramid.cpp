@@ -138,35 +138,36 @@ void MapPyramid::ReduceTileRow(int level, int row) {
 void MapPyramid::ReduceTile(int level, int column, int row) {
     const PyramidLevel& parent = levels_[level - 1];
     MapPixel* out = MutableTile(level, column, row);
-    constexpr int kHalf = kTile / 2;
     // Each parent tile of the four fills one quarter of this tile.
     for (int quarter = 0; quarter < 4; ++quarter) {
         const int pc = 2 * column + quarter % 2;
         const int pr = 2 * row + quarter / 2;
         if (pc >= parent.columns || pr >= parent.rows)
             continue;
-        const MapPixel* in = Tile(level - 1, pc, pr);
-        const int pw = std::min(kTile, parent.width - pc * kTile);
-        const int ph = std::min(kTile, parent.height - pr * kTile);
-        MapPixel* quarterOut = out + (quarter / 2) * kHalf * kTile + (quarter % 2) * kHalf;
-        for (int y = 0; 2 * y < ph; ++y) {
-            const MapPixel* top = in + 2 * y * kTile;
-            const MapPixel* bottom = 2 * y + 1 < ph ? top + kTile : nullptr;
-            MapPixel* line = quarterOut + y * kTile;
-            const int pairs = pw / 2;
-            if (bottom) {
-                for (int x = 0; x < pairs; ++x)
-                    line[x] =
-                        Average4(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
-            } else {
-                for (int x = 0; x < pairs; ++x)
-                    line[x] = Average(top + 2 * x, 2);
-            }
-            // An odd width leaves one column of single parents on the right edge.
-            if (pw % 2 != 0) {
-                const MapPixel edge[2] = {top[pw - 1], bottom ? bottom[pw - 1] : top[pw - 1]};
-                line[pairs] = Average(edge, bottom ? 2 : 1);
-            }
+        ReduceIntoQuarter(Tile(level - 1, pc, pr), std::min(kTile, parent.width - pc * kTile),
+                          std::min(kTile, parent.height - pr * kTile), out, quarter);
+    }
+}
+
+void ReduceIntoQuarter(const MapPixel* in, int pw, int ph, MapPixel* out, int quarter) {
+    constexpr int kHalf = kTile / 2;
+    MapPixel* quarterOut = out + (quarter / 2) * kHalf * kTile + (quarter % 2) * kHalf;
+    for (int y = 0; 2 * y < ph; ++y) {
+        const MapPixel* top = in + 2 * y * kTile;
+        const MapPixel* bottom = 2 * y + 1 < ph ? top + kTile : nullptr;
+        MapPixel* line = quarterOut + y * kTile;
+        const int pairs = pw / 2;
+        if (bottom) {
+            for (int x = 0; x < pairs; ++x)
+                line[x] = Average4(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+        } else {
+            for (int x = 0; x < pairs; ++x)
+                line[x] = Average(top + 2 * x, 2);
+        }
+        // An odd width leaves one column of single parents on the right edge.
+        if (pw % 2 != 0) {
+            const MapPixel edge[2] = {top[pw - 1], bottom ? bottom[pw - 1] : top[pw - 1]};
+            line[pairs] = Average(edge, bottom ? 2 : 1);
         }
     }
 }

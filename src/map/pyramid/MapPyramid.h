@@ -75,6 +75,10 @@ private:
     std::shared_ptr<MapPixel[]> storage_;
 };
 
+// Area-averages the tile in (pw x ph of its pixels are the image's) into one quarter of the
+// tile out of the level below: 0 top left, 1 top right, 2 bottom left, 3 bottom right.
+void ReduceIntoQuarter(const MapPixel* in, int pw, int ph, MapPixel* out, int quarter);
+
 template <typename Progress> bool MapPyramid::BuildReducedLevels(Progress&& progress) {
     std::size_t total = 0;
     for (int level = 1; level < LevelCount(); ++level)

@@ -58,7 +58,9 @@ using pyramid_cache::Header;
 using pyramid_cache::Key;
 
 constexpr std::string_view kMagic = "QUILOPYR";
-constexpr std::uint32_t kVersion = 3;
+constexpr std::uint32_t kVersion = 4;
+// Differs only in that none of its tiles is a JPEG: still read.
+constexpr std::uint32_t kLosslessVersion = 3;
 constexpr std::uint32_t kDone = 0x454E4F44u; // "DONE" in little-endian bytes
 constexpr std::size_t kFixedHeader = 96;
 constexpr std::size_t kMarkOffset = 12;
@@ -218,6 +220,33 @@ bool WriteAt(int fd, std::string_view bytes, std::uint64_t offset, int* err) {
     return true;
 }
 
+// Writes the index after the written bytes of packed tiles and the header with their size,
+// flushes the file to the device and marks it complete; 0 or an errno value (EFBIG: beyond
+// limit). The tiles reach the device before the mark does, so a crash can never leave a marked
+// entry with missing tiles.
+int Seal(int fd, Header& header, std::uint64_t written, std::string index, std::uint64_t limit) {
+    int err = 0;
+    base::AppendU32(index, base::Crc32(index));
+    if (header.storeOffset + written + index.size() > limit)
+        return EFBIG;
+    if (!WriteAt(fd, index, header.storeOffset + written, &err))
+        return err;
+    header.storeBytes = written;
+    if (!WriteAt(fd, HeaderBytes(header, 0), 0, &err))
+        return err;
+    if (::fdatasync(fd) != 0)
+        return errno;
+    // Cut short or written to by someone else meanwhile: not kept.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 ||
+        static_cast<std::uint64_t>(st.st_size) !=
+            header.storeOffset + header.storeBytes + IndexBytes(header.width, header.height))
+        return EIO;
+    std::string mark;
+    base::AppendU32(mark, kDone);
+    return WriteAt(fd, mark, kMarkOffset, &err) ? 0 : err;
+}
+
 // The header of a complete entry whose sizes agree with each other and with the file's;
 // nothing for anything else.
 std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
@@ -249,8 +278,9 @@ std::optional<Header> ReadHeader(int fd, std::uint64_t fileSize) {
     const auto content = in.U64();
     const auto pathLength = in.U32();
     const auto checksum = in.U32();
-    if (!checksum || *magic != kMagic || *version != kVersion || *mark != kDone ||
-        *pathLength > kMaxPath || *width > MapPyramid::kMaxSide || *height > MapPyramid::kMaxSide)
+    if (!checksum || *magic != kMagic || (*version != kVersion && *version != kLosslessVersion) ||
+        *mark != kDone || *pathLength > kMaxPath || *width > MapPyramid::kMaxSide ||
+        *height > MapPyramid::kMaxSide)
         return std::nullopt;
     const auto path = in.Take(*pathLength);
     if (!path)
@@ -539,13 +569,7 @@ int PyramidCacheEntry::WriteTiles() {
             written += band.size();
         }
     }
-    base::AppendU32(index, base::Crc32(index));
-    if (header.storeOffset + written + index.size() > cache_.limit_)
-        return EFBIG;
-    if (!WriteAt(fd_.Get(), index, header.storeOffset + written, &err))
-        return err;
-    header.storeBytes = written;
-    return WriteAt(fd_.Get(), HeaderBytes(header, 0), 0, &err) ? 0 : err;
+    return Seal(fd_.Get(), header, written, std::move(index), cache_.limit_);
 }
 
 std::shared_ptr<TiledMap> PyramidCacheEntry::Commit(std::string* error) {
@@ -556,21 +580,7 @@ std::shared_ptr<TiledMap> PyramidCacheEntry::Commit(std::string* error) {
     }
     int err = WriteTiles();
     pyramid_ = MapPyramid();
-    std::string mark;
-    base::AppendU32(mark, kDone);
-    // The tiles reach the device before the mark does, so a crash can never leave a marked
-    // entry with missing tiles.
-    if (err == 0 && ::fdatasync(fd_.Get()) != 0)
-        err = errno;
-    // Cut short or written to by someone else meanwhile: not kept.
-    struct stat st {};
-    if (err == 0 &&
-        (::fstat(fd_.Get(), &st) != 0 ||
-         static_cast<std::uint64_t>(st.st_size) != header_->storeOffset + header_->storeBytes +
-                                                       IndexBytes(header_->width, header_->height)))
-        err = EIO;
-    if (err == 0 && WriteAt(fd_.Get(), mark, kMarkOffset, &err) &&
-        ::rename(temporary_.c_str(), final_.c_str()) != 0)
+    if (err == 0 && ::rename(temporary_.c_str(), final_.c_str()) != 0)
         err = errno;
     std::shared_ptr<TiledMap> packed;
     bool damaged = false;
@@ -589,6 +599,156 @@ std::shared_ptr<TiledMap> PyramidCacheEntry::Commit(std::string* error) {
     fd_.Reset();
     // Until the entry can be mapped, the map shows from memory.
     return packed ? packed : inMemory;
+}
+
+bool PyramidCache::Streams(int width, int height) const {
+    return !folder_.empty() &&
+           MapPyramid::StorePixels(MapPyramid::Layout(width, height)) * sizeof(MapPixel) > limit_;
+}
+
+std::unique_ptr<PyramidStreamEntry> PyramidCache::CreateStream(const fs::path& image, int imageFd,
+                                                               int width, int height,
+                                                               std::string* error) const {
+    const auto fail = [error](std::string why) {
+        if (error)
+            *error = std::move(why);
+        return nullptr;
+    };
+    if (folder_.empty())
+        return fail("no folder for the map cache: neither XDG_CACHE_HOME nor HOME is set");
+    int err = 0;
+    const std::optional<Key> key = KeyOf(image, imageFd, &err);
+    if (!key)
+        return fail(Reason(image, err));
+    if (TileCount(width, height) == 0)
+        return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels cannot be cached");
+    platform::UniqueFd imageCopy(::fcntl(imageFd, F_DUPFD_CLOEXEC, 0));
+    if (!imageCopy.Valid())
+        return fail(Reason(image, errno));
+    if (!platform::MakeFolders(folder_, &err))
+        return fail(Reason(folder_, err));
+    Header header{width, height, StoreOffsetFor(*key), 0, *key};
+    std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
+    platform::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.Valid())
+        return fail(Reason(folder_, errno));
+    ::flock(fd.Get(), LOCK_EX);
+    if (!WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
+        ::unlink(temporary.c_str());
+        return fail(Reason(folder_, err));
+    }
+    return std::unique_ptr<PyramidStreamEntry>(
+        new PyramidStreamEntry(*this, std::move(fd), std::move(imageCopy), temporary,
+                               folder_ / (EntryName(*key) + ".pyr"), std::move(header)));
+}
+
+PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd,
+                                       platform::UniqueFd image, fs::path temporary, fs::path final,
+                                       Header header)
+    : cache_(cache), fd_(std::move(fd)), image_(std::move(image)), temporary_(std::move(temporary)),
+      final_(std::move(final)), header_(std::make_unique<Header>(std::move(header))),
+      stream_(
+          MapPyramid::Layout(header_->width, header_->height),
+          [this](int level, int, std::span<const MapPixel> tiles) { return Take(level, tiles); }) {
+    reduced_.resize(MapPyramid::Layout(header_->width, header_->height).size());
+    ends_.resize(reduced_.size());
+}
+
+PyramidStreamEntry::~PyramidStreamEntry() {
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+void PyramidStreamEntry::Fail(int err) {
+    if (error_.empty())
+        error_ = err == EFBIG
+                     ? header_->key.path + ": the map needs more than the map cache may hold"
+                     : Reason(cache_.Folder(), err);
+}
+
+bool PyramidStreamEntry::StoreRow(int y, const MapPixel* row) {
+    return error_.empty() && stream_.StoreRow(y, row);
+}
+
+bool PyramidStreamEntry::Take(int level, std::span<const MapPixel> tiles) {
+    // Level 0 goes to the file a row of tiles at a time, in its place; the reduced levels,
+    // a third of the pixels, come interleaved with it and follow it once it is whole.
+    std::string local;
+    std::string& out = level == 0 ? local : reduced_[static_cast<std::size_t>(level)];
+    const std::uint64_t before = level == 0 ? written_ : 0;
+    for (std::size_t i = 0; i < tiles.size(); i += TiledMap::kTilePixels) {
+        if (!PackTile(tiles.data() + i, out, TilePacking::Jpeg)) {
+            Fail(ENOMEM);
+            return false;
+        }
+        ends_[static_cast<std::size_t>(level)].push_back(before + out.size());
+    }
+    std::uint64_t total = header_->storeOffset + written_ + local.size();
+    for (const std::string& packed : reduced_)
+        total += packed.size();
+    if (total > cache_.limit_) {
+        Fail(EFBIG);
+        return false;
+    }
+    int err = 0;
+    if (level == 0 && !WriteAt(fd_.Get(), local, header_->storeOffset + written_, &err)) {
+        Fail(err);
+        return false;
+    }
+    written_ += local.size();
+    return true;
+}
+
+std::shared_ptr<TiledMap> PyramidStreamEntry::Commit(bool keep) {
+    if (!fd_.Valid())
+        return nullptr;
+    int err = 0;
+    if (error_.empty() && stream_.Finish()) {
+        std::string index;
+        std::uint64_t written = written_;
+        std::vector<std::uint64_t> levelStart(reduced_.size(), 0);
+        for (std::size_t level = 1; level < reduced_.size(); ++level) {
+            levelStart[level] = written;
+            if (header_->storeOffset + written + reduced_[level].size() > cache_.limit_)
+                err = EFBIG;
+            if (err == 0 &&
+                !WriteAt(fd_.Get(), reduced_[level], header_->storeOffset + written, &err))
+                break;
+            written += reduced_[level].size();
+            reduced_[level] = std::string();
+        }
+        if (err == 0) {
+            for (std::size_t level = 0; level < ends_.size(); ++level)
+                for (const std::uint64_t end : ends_[level])
+                    base::AppendU64(index, levelStart[level] + end);
+            err = Seal(fd_.Get(), *header_, written, std::move(index), cache_.limit_);
+        }
+    } else if (error_.empty()) {
+        err = EIO;
+    }
+    if (err != 0)
+        Fail(err);
+    int imageErr = 0;
+    const std::optional<Key> now = KeyOf(header_->key.path, image_.Get(), &imageErr);
+    keep = keep && error_.empty() && now && *now == header_->key;
+    if (keep && ::rename(temporary_.c_str(), final_.c_str()) == 0)
+        temporary_.clear();
+    std::shared_ptr<TiledMap> packed;
+    if (error_.empty()) {
+        bool damaged = false;
+        packed = PackedEntry(fd_.Get(), *header_, &damaged);
+        if (!packed)
+            Fail(EIO);
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str()); // mapped, the map shows all the same
+        temporary_.clear();
+    } else {
+        cache_.Trim(final_);
+    }
+    fd_.Reset();
+    return packed;
 }
 
 } // namespace map

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/PyramidStream.h"
 #include "platform/MappedFile.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ namespace map {
 //
 //     offset  size  field
 //          0     8  magic "QUILOPYR"
-//          8     4  format version, 3
+//          8     4  format version, 4 (3 is read as well: its tiles are all lossless)
 //         12     4  completion mark: 0 while the entry is written, "DONE" once it is complete
 //         16     4  image width in pixels
 //         20     4  image height in pixels
@@ -39,7 +40,8 @@ namespace map {
 //         92     4  CRC-32 of the bytes from offset 16 to 92 and of the path
 //         96     n  key: the canonical path, UTF-8 as the file system has it, no terminator
 //          ...      zeros up to the store offset
-//   store offset        the packed tiles (TileCodec) one after the other, in the order
+//   store offset        the packed tiles (TileCodec: lossless, or JPEGs for a pyramid whose
+//                       pixels are beyond the cache's bound) one after the other, in the order
 //                       MapPyramid stores them: level by level, row of tiles by row of tiles
 //   + store size        the index: for each tile, in the same order, 8 bytes, the end of its
 //                       packed bytes counted from the store offset (a tile starts where the
@@ -54,6 +56,7 @@ namespace map {
 // names at some other moment: a map replaced while it decodes is cached under the key of the
 // file that was decoded.
 class PyramidCacheEntry;
+class PyramidStreamEntry;
 namespace pyramid_cache {
 struct Header;
 }
@@ -84,10 +87,21 @@ public:
                                                             int imageFd, int width, int height,
                                                             std::string* error) const;
 
+    // Whether a map of width x height is too big to be built in memory and packed losslessly:
+    // its pyramid's pixels alone are beyond the size bound. Such a map streams (CreateStream).
+    [[nodiscard]] bool Streams(int width, int height) const;
+    // A new entry for the image file imageFd whose tiles are cut as its rows arrive and written
+    // straight to the file as JPEGs: the memory it takes is a few rows of tiles, whatever the
+    // map's size. Null, with *error, when the image or the folder cannot be had.
+    [[nodiscard]] std::unique_ptr<PyramidStreamEntry>
+    CreateStream(const std::filesystem::path& image, int imageFd, int width, int height,
+                 std::string* error) const;
+
     [[nodiscard]] const std::filesystem::path& Folder() const { return folder_; }
 
 private:
     friend class PyramidCacheEntry;
+    friend class PyramidStreamEntry;
     // Removes the entries whose image is gone (not merely out of reach: its folder missing)
     // or has changed, and the temporary files of writers that are gone, then the least
     // recently used entries until the folder holds at most limit_ bytes of entries and
@@ -130,6 +144,47 @@ private:
     std::filesystem::path final_;
     std::unique_ptr<pyramid_cache::Header> header_;
     MapPyramid pyramid_;
+};
+
+class PyramidStreamEntry {
+public:
+    ~PyramidStreamEntry();
+    PyramidStreamEntry(const PyramidStreamEntry&) = delete;
+    PyramidStreamEntry& operator=(const PyramidStreamEntry&) = delete;
+
+    // Row y of the full-resolution image, rows in order from the top. False, with Error(), once
+    // the entry cannot be written (a full disk, more than the size bound): the map cannot be
+    // had.
+    bool StoreRow(int y, const MapPixel* row);
+
+    // Finishes the entry (blank rows for any not stored), flushes it to the device and returns
+    // its tiles mapped read-only. keep: the entry is marked complete and given its findable name
+    // when its image is still as it was at the start; otherwise, as on any failure, the file is
+    // removed (a map mapped from it still shows). Null, with Error(), when it cannot be written
+    // or mapped. Call once.
+    std::shared_ptr<TiledMap> Commit(bool keep);
+
+    [[nodiscard]] const std::string& Error() const { return error_; }
+
+private:
+    friend class PyramidCache;
+    PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd, platform::UniqueFd image,
+                       std::filesystem::path temporary, std::filesystem::path final,
+                       pyramid_cache::Header header);
+    bool Take(int level, std::span<const MapPixel> tiles);
+    void Fail(int err);
+
+    PyramidCache cache_;
+    platform::UniqueFd fd_;
+    platform::UniqueFd image_;        // the image file, to tell at the end whether it changed
+    std::filesystem::path temporary_; // empty once renamed or removed
+    std::filesystem::path final_;
+    std::unique_ptr<pyramid_cache::Header> header_;
+    PyramidStream stream_;
+    std::uint64_t written_ = 0;        // of level 0's packed tiles, in the file
+    std::vector<std::string> reduced_; // the reduced levels' packed tiles, held until the end
+    std::vector<std::vector<std::uint64_t>> ends_; // per level and tile, within the level
+    std::string error_;
 };
 
 } // namespace map

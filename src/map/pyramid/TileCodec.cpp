@@ -1,5 +1,7 @@
 #include "map/pyramid/TileCodec.h"
 
+#include "platform/JpegTile.h"
+
 #include <zstd.h>
 
 #include <memory>
@@ -22,7 +24,9 @@ struct FreeDecompressor {
 
 } // namespace
 
-bool PackTile(const MapPixel* tile, std::string& out) {
+bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing) {
+    if (packing == TilePacking::Jpeg)
+        return platform::EncodeJpegTile(tile, kSide, kJpegTileQuality, out);
     // A context per thread: making one costs more than packing a tile.
     thread_local const std::unique_ptr<ZSTD_CCtx, FreeCompressor> context(ZSTD_createCCtx());
     thread_local std::unique_ptr<unsigned char[]> planes(new unsigned char[kPlanes]);
@@ -52,6 +56,9 @@ bool PackTile(const MapPixel* tile, std::string& out) {
 }
 
 bool UnpackTile(std::span<const std::byte> packed, MapPixel* tile) {
+    // A JPEG starts with its start-of-image marker; a zstd frame never does.
+    if (packed.size() >= 2 && packed[0] == std::byte{0xFF} && packed[1] == std::byte{0xD8})
+        return platform::DecodeJpegTile(packed, tile, kSide);
     thread_local const std::unique_ptr<ZSTD_DCtx, FreeDecompressor> context(ZSTD_createDCtx());
     thread_local std::unique_ptr<unsigned char[]> planes(new unsigned char[kPlanes]);
     if (!context)

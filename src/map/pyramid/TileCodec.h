@@ -14,11 +14,18 @@ namespace map {
 // checksum. Measured
 // against LZ4 and zstd on decoded scans by bench/tile-codec-bench.
 
-// Appends the packed tile to out; false (out as it was) when the compressor fails.
-bool PackTile(const MapPixel* tile, std::string& out);
+//
+// A pyramid too big for that (its pixels beyond the cache's whole bound) keeps its tiles as
+// JPEGs instead, at a quality above a scan's own: about a fifteenth of the pixels' size.
+enum class TilePacking { Lossless, Jpeg };
 
-// Unpacks into tile (kTilePixels); false when packed is not a whole packed tile, leaving tile
-// in any state.
+inline constexpr int kJpegTileQuality = 90;
+
+// Appends the packed tile to out; false (out as it was) when the compressor fails.
+bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing = TilePacking::Lossless);
+
+// Unpacks into tile (kTilePixels) a tile of either packing, told by its first bytes; false
+// when packed is not a whole packed tile, leaving tile in any state.
 bool UnpackTile(std::span<const std::byte> packed, MapPixel* tile);
 
 } // namespace map
