@@ -81,7 +81,7 @@ OpenedMap OpenMosaic(MapSource source, const OpenMapOptions& options, OpenMapEve
     struct stat before {};
     ::fstat(fd.Get(), &before);
     const bool keepable = source.format->kind == MapFileKind::Kmz;
-    const PyramidCache cache(options.cacheFolder);
+    const PyramidCache cache(options.cacheFolder, options.cacheLimit);
     if (keepable)
         out.tiles = cache.Open(source.path, fd.Get(), source.width, source.height);
     if (out.tiles) {
@@ -249,7 +249,8 @@ OpenedMap OpenPixels(const std::string& mapPath, const OpenMapOptions& options,
     // A map opened before comes back from the cache, mapped, without a decode (and so
     // without an early picture).
     const PyramidCache cache(fromArchive || notKeyed ? std::filesystem::path()
-                                                     : options.cacheFolder);
+                                                     : options.cacheFolder,
+                             options.cacheLimit);
     const MakePyramidTarget target = [&](int w, int h, std::string* error) {
         return NewPyramidTarget(cache, path, fd.Get(), w, h, error);
     };

@@ -697,4 +697,50 @@ TEST(MapSource, ATinyOverlayDoesNotBlowTheMosaicUp) {
     EXPECT_TRUE(Contains(read.source->warnings, "it would hold far more pixels than they do"));
 }
 
+// A JPEG whose pyramid is beyond the cache's bound streams into an entry: shown from it after an
+// early picture, then reopened from it; a JPEG cut short shows this once and leaves nothing.
+TEST(MapSource, AJpegBeyondTheCacheBoundStreamsIntoItsEntry) {
+    struct Pictures final : map::OpenMapEvents {
+        bool Progress(double) override { return true; }
+        bool Cancelled() override { return false; }
+        void EarlyPicture(map::MapPyramid) override { ++pictures; }
+        void RowsStored(map::MapPyramid, int, int) override { ++rows; }
+        int pictures = 0;
+        int rows = 0;
+    };
+    TempDir dir;
+    const std::string whole = dir.File("flat.jpg");
+    Ran(QUILO_GDAL_CREATE, {"-of", "JPEG", "-outsize", "700", "600", "-bands", "3", "-burn", "200",
+                            "-burn", "100", "-burn", "50", whole});
+    const std::string bytes = testsupport::ReadBytes(whole);
+    testsupport::WriteBytes(dir.File("cut.jpg"), bytes.substr(0, bytes.size() / 2));
+    map::OpenMapOptions options;
+    options.cacheFolder = dir.File("cache");
+    options.cacheLimit = 1u << 20; // the pyramid's pixels are 3.6 MB; its JPEG tiles, a few KB
+    options.earlyPictureMinPixels = 0;
+    const auto entries = [&] {
+        return std::distance(std::filesystem::directory_iterator(options.cacheFolder),
+                             std::filesystem::directory_iterator());
+    };
+    const struct {
+        const char* name;
+        int pictures; // the second open comes from the entry, without a decode and its picture
+    } opens[] = {{"flat.jpg", 1}, {"flat.jpg", 0}, {"cut.jpg", 1}};
+    for (const auto& [name, pictures] : opens) {
+        SCOPED_TRACE(name);
+        Pictures events;
+        const map::OpenedMap opened = map::OpenMap(dir.File(name), options, events);
+        ASSERT_TRUE(opened.shown) << opened.error;
+        EXPECT_FALSE(opened.keep) << "nothing left to commit";
+        const map::TiledMap& tiles = *opened.shown->Tiles();
+        EXPECT_EQ(dynamic_cast<const map::MapPyramid*>(&tiles), nullptr) << "not held in memory";
+        ASSERT_TRUE(tiles.Tile(0, 0, 0));
+        EXPECT_EQ(tiles.Tile(0, 0, 0)[100] & 0xFCFCFCu, 0xC86432u & 0xFCFCFCu);
+        EXPECT_EQ(events.rows, 0) << "no rows shown before the end: there is no whole pyramid";
+        EXPECT_EQ(opened.incomplete, name == std::string("cut.jpg"));
+        EXPECT_EQ(entries(), 1) << "the whole map's entry, and no other";
+        EXPECT_EQ(events.pictures, pictures);
+    }
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -184,6 +185,8 @@ TEST(PyramidCache, RoundTripGivesTheSamePixelsFromAReadOnlyMappingOfPackedTiles)
         EXPECT_LT(fs::file_size(file), platform::PageSize() + reference.StoreSize()) << "packed";
         EXPECT_TRUE(SamePixels(Open(cache, image, width, height), reference))
             << width << " x " << height;
+        Patch(file, 8, std::string("\3\0\0\0", 4)); // the lossless version before
+        EXPECT_TRUE(SamePixels(Open(cache, image, width, height), reference));
     }
 }
 
@@ -561,6 +564,105 @@ TEST(PyramidCache, AnEntryThatCannotBeMadeOrIsNeverCommittedLeavesNoFile) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.run(), row.error) << row.legend;
+}
+
+// A smooth picture, as a scan is at the scale of a tile: JPEG keeps it within a few levels.
+MapPixel Smooth(int x, int y) {
+    const auto wave = [](double t) { return static_cast<MapPixel>(127.5 + 127.0 * std::sin(t)); };
+    return 0xFF000000u | wave(x * 0.05) << 16 | wave(y * 0.07) << 8 | wave((x + y) * 0.03);
+}
+
+TEST(PyramidCache, AMapBeyondTheBoundStreamsIntoAnEntryOfJpegTiles) {
+    constexpr std::uint64_t kBound = 2u << 20; // below the 513 x 300 pyramid's 2.4 MB
+    struct Row {
+        const char* legend;
+        bool keep;
+        std::function<void(const fs::path& image)> meanwhile;
+        std::uint64_t bound;
+        bool kept;
+        const char* error;
+    };
+    const auto none = [](const fs::path&) {};
+    const Row rows[] = {
+        {"kept", true, none, kBound, true, ""},
+        {"shown once (a damaged file)", false, none, kBound, false, ""},
+        {"the image rewritten while it decoded", true,
+         [](const fs::path& image) { WriteBytes(image, "another picture"); }, kBound, false, ""},
+        {"beyond even the packed bound", true, none, 64u << 10, false,
+         ": the map needs more than the map cache may hold"},
+    };
+    MapPyramid reference = MapPyramid::Allocate(kWidth, kHeight);
+    std::vector<MapPixel> line(kWidth);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x)
+            line[static_cast<std::size_t>(x)] = Smooth(x, y);
+        reference.StoreRow(y, line.data());
+    }
+    ASSERT_TRUE(reference.BuildReducedLevels());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        TempDir dir;
+        const fs::path image = dir.File("map.jpg");
+        WriteBytes(image, "picture");
+        const PyramidCache cache(dir.Path() / "cache", row.bound);
+        EXPECT_FALSE(PyramidCache(dir.Path() / "cache").Streams(kWidth, kHeight));
+        ASSERT_TRUE(cache.Streams(kWidth, kHeight));
+        std::string error;
+        auto entry = cache.CreateStream(image, OpenImage(image).Get(), kWidth, kHeight, &error);
+        ASSERT_TRUE(entry) << error;
+        bool stored = true;
+        for (int y = 0; y < kHeight && stored; ++y) {
+            for (int x = 0; x < kWidth; ++x)
+                line[static_cast<std::size_t>(x)] = Smooth(x, y);
+            stored = entry->StoreRow(y, line.data());
+        }
+        row.meanwhile(image);
+        const std::shared_ptr<TiledMap> shown = entry->Commit(row.keep);
+        EXPECT_EQ(entry->Error(), *row.error ? image.string() + row.error : "");
+        entry.reset();
+        EXPECT_EQ(fs::exists(dir.Path() / "cache") && !fs::is_empty(dir.Path() / "cache"),
+                  row.kept);
+        if (*row.error) {
+            EXPECT_FALSE(shown);
+            continue;
+        }
+        ASSERT_TRUE(shown && stored);
+        // Every tile of every level within what a JPEG of quality 90 keeps of a smooth picture.
+        int worst = 0;
+        double sum = 0;
+        long count = 0;
+        for (int level = 0; level < reference.LevelCount(); ++level)
+            for (int ty = 0; ty < reference.Level(level).rows; ++ty)
+                for (int tx = 0; tx < reference.Level(level).columns; ++tx) {
+                    const MapPixel* tile = shown->Tile(level, tx, ty);
+                    ASSERT_TRUE(tile);
+                    const TileLevel& l = reference.Level(level);
+                    for (int y = 0; y < std::min(256, l.height - ty * 256); ++y)
+                        for (int x = 0; x < std::min(256, l.width - tx * 256); ++x)
+                            for (int shift = 0; shift < 32; shift += 8) {
+                                const int want = static_cast<int>(
+                                    reference.Pixel(level, tx * 256 + x, ty * 256 + y) >> shift &
+                                    0xFF);
+                                const int error = std::abs(
+                                    want - static_cast<int>(tile[y * 256 + x] >> shift & 0xFF));
+                                worst = std::max(worst, error);
+                                sum += error;
+                                ++count;
+                            }
+                }
+        EXPECT_LE(worst, 16);
+        EXPECT_LT(sum / static_cast<double>(count), 1.5);
+        EXPECT_GT(worst, 0) << "packed as JPEGs, not losslessly";
+        if (row.kept) {
+            const fs::path file = EntryFile(dir.Path() / "cache");
+            EXPECT_EQ(ReadBytes(file).substr(8, 4), std::string("\4\0\0\0", 4));
+            const std::shared_ptr<TiledMap> reopened = Open(cache, image);
+            ASSERT_TRUE(reopened);
+            EXPECT_EQ(std::memcmp(reopened->Tile(0, 2, 1), shown->Tile(0, 2, 1),
+                                  TiledMap::kTilePixels * sizeof(MapPixel)),
+                      0);
+        }
+    }
 }
 
 TEST(PyramidCache, AFullDiskFailsTheCommitLeavesNoFileAndShowsTheMapFromMemory) {

@@ -3,6 +3,7 @@
 #include "map/formats/ImageHeader.h"
 #include "map/formats/MapFormats.h"
 #include "map/pyramid/MapPyramid.h"
+#include "map/pyramid/PyramidCache.h"
 #include "map/pyramid/PyramidTarget.h"
 
 #include <filesystem>
@@ -15,7 +16,6 @@
 namespace map {
 
 class TileImageDecoder;
-class PyramidStreamEntry;
 
 // What an open tells while it runs. The calls come from the threads that decode, never from
 // the caller's own: an implementation hands them over.
@@ -73,6 +73,8 @@ struct OpenMapOptions {
     int firstViewHeight = 0;
     // Where opened maps are kept for the next open (PyramidCache); empty keeps none.
     std::filesystem::path cacheFolder;
+    // The most the folder holds; a map whose pyramid's pixels are beyond it streams into it.
+    std::uint64_t cacheLimit = PyramidCache::kDefaultLimit;
     // Null: only JPEG and TIFF maps and maps kept in the cache open.
     const WholeImageDecoder* otherImages = nullptr;
     // The tiles of MBTiles files; null: those do not open. It must outlive the maps opened,

@@ -648,10 +648,11 @@ PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::Uniq
                                        Header header)
     : cache_(cache), fd_(std::move(fd)), image_(std::move(image)), temporary_(std::move(temporary)),
       final_(std::move(final)), header_(std::make_unique<Header>(std::move(header))),
-      stream_(
-          MapPyramid::Layout(header_->width, header_->height),
-          [this](int level, int, std::span<const MapPixel> tiles) { return Take(level, tiles); }) {
-    reduced_.resize(MapPyramid::Layout(header_->width, header_->height).size());
+      layout_(MapPyramid::Layout(header_->width, header_->height)),
+      stream_(layout_, [this](int level, int row, std::span<const MapPixel> tiles) {
+          return Take(level, row, tiles);
+      }) {
+    reduced_.resize(layout_.size());
     ends_.resize(reduced_.size());
 }
 
@@ -671,14 +672,18 @@ bool PyramidStreamEntry::StoreRow(int y, const MapPixel* row) {
     return error_.empty() && stream_.StoreRow(y, row);
 }
 
-bool PyramidStreamEntry::Take(int level, std::span<const MapPixel> tiles) {
+bool PyramidStreamEntry::Take(int level, int row, std::span<const MapPixel> tiles) {
     // Level 0 goes to the file a row of tiles at a time, in its place; the reduced levels,
     // a third of the pixels, come interleaved with it and follow it once it is whole.
     std::string local;
     std::string& out = level == 0 ? local : reduced_[static_cast<std::size_t>(level)];
     const std::uint64_t before = level == 0 ? written_ : 0;
-    for (std::size_t i = 0; i < tiles.size(); i += TiledMap::kTilePixels) {
-        if (!PackTile(tiles.data() + i, out, TilePacking::Jpeg)) {
+    const PyramidLevel& l = layout_[static_cast<std::size_t>(level)];
+    const int height = std::min(TiledMap::kTileSize, l.height - row * TiledMap::kTileSize);
+    for (int column = 0; column < l.columns; ++column) {
+        const int width = std::min(TiledMap::kTileSize, l.width - column * TiledMap::kTileSize);
+        if (!PackTile(tiles.data() + static_cast<std::size_t>(column) * TiledMap::kTilePixels, out,
+                      TilePacking::Jpeg, width, height)) {
             Fail(ENOMEM);
             return false;
         }

@@ -171,7 +171,7 @@ private:
     PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd, platform::UniqueFd image,
                        std::filesystem::path temporary, std::filesystem::path final,
                        pyramid_cache::Header header);
-    bool Take(int level, std::span<const MapPixel> tiles);
+    bool Take(int level, int row, std::span<const MapPixel> tiles);
     void Fail(int err);
 
     PyramidCache cache_;
@@ -180,6 +180,7 @@ private:
     std::filesystem::path temporary_; // empty once renamed or removed
     std::filesystem::path final_;
     std::unique_ptr<pyramid_cache::Header> header_;
+    std::vector<PyramidLevel> layout_;
     PyramidStream stream_;
     std::uint64_t written_ = 0;        // of level 0's packed tiles, in the file
     std::vector<std::string> reduced_; // the reduced levels' packed tiles, held until the end

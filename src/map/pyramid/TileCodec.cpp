@@ -4,6 +4,7 @@
 
 #include <zstd.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace map {
@@ -24,9 +25,19 @@ struct FreeDecompressor {
 
 } // namespace
 
-bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing) {
-    if (packing == TilePacking::Jpeg)
-        return platform::EncodeJpegTile(tile, kSide, kJpegTileQuality, out);
+bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing, int width, int height) {
+    if (packing == TilePacking::Jpeg) {
+        if (width >= kSide && height >= kSide)
+            return platform::EncodeJpegTile(tile, kSide, kJpegTileQuality, out);
+        thread_local std::unique_ptr<MapPixel[]> padded(new MapPixel[kPlane]);
+        for (int y = 0; y < kSide; ++y) {
+            const MapPixel* from = tile + std::min(y, height - 1) * kSide;
+            MapPixel* to = padded.get() + y * kSide;
+            std::copy(from, from + width, to);
+            std::fill(to + width, to + kSide, from[width - 1]);
+        }
+        return platform::EncodeJpegTile(padded.get(), kSide, kJpegTileQuality, out);
+    }
     // A context per thread: making one costs more than packing a tile.
     thread_local const std::unique_ptr<ZSTD_CCtx, FreeCompressor> context(ZSTD_createCCtx());
     thread_local std::unique_ptr<unsigned char[]> planes(new unsigned char[kPlanes]);

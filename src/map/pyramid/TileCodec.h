@@ -21,8 +21,11 @@ enum class TilePacking { Lossless, Jpeg };
 
 inline constexpr int kJpegTileQuality = 90;
 
-// Appends the packed tile to out; false (out as it was) when the compressor fails.
-bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing = TilePacking::Lossless);
+// Appends the packed tile to out; false (out as it was) when the compressor fails. Only the
+// top left width x height pixels are the map's (an edge tile): a JPEG repeats its edge into the
+// padding, so no dark fringe bleeds into it.
+bool PackTile(const MapPixel* tile, std::string& out, TilePacking packing = TilePacking::Lossless,
+              int width = TiledMap::kTileSize, int height = TiledMap::kTileSize);
 
 // Unpacks into tile (kTilePixels) a tile of either packing, told by its first bytes; false
 // when packed is not a whole packed tile, leaving tile in any state.
