@@ -648,13 +648,11 @@ PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::Uniq
                                        Header header)
     : cache_(cache), fd_(std::move(fd)), image_(std::move(image)), temporary_(std::move(temporary)),
       final_(std::move(final)), header_(std::make_unique<Header>(std::move(header))),
-      layout_(MapPyramid::Layout(header_->width, header_->height)),
+      layout_(MapPyramid::Layout(header_->width, header_->height)), reduced_(layout_.size()),
+      ends_(layout_.size()),
       stream_(layout_, [this](int level, int row, std::span<const MapPixel> tiles) {
           return Take(level, row, tiles);
-      }) {
-    reduced_.resize(layout_.size());
-    ends_.resize(reduced_.size());
-}
+      }) {}
 
 PyramidStreamEntry::~PyramidStreamEntry() {
     if (!temporary_.empty())
@@ -669,7 +667,7 @@ void PyramidStreamEntry::Fail(int err) {
 }
 
 bool PyramidStreamEntry::StoreRow(int y, const MapPixel* row) {
-    return error_.empty() && stream_.StoreRow(y, row);
+    return stream_.StoreRow(y, row);
 }
 
 bool PyramidStreamEntry::Take(int level, int row, std::span<const MapPixel> tiles) {
@@ -709,7 +707,7 @@ std::shared_ptr<TiledMap> PyramidStreamEntry::Commit(bool keep) {
     if (!fd_.Valid())
         return nullptr;
     int err = 0;
-    if (error_.empty() && stream_.Finish()) {
+    if (stream_.Finish() && error_.empty()) {
         std::string index;
         std::uint64_t written = written_;
         std::vector<std::uint64_t> levelStart(reduced_.size(), 0);

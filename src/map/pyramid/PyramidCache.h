@@ -181,11 +181,12 @@ private:
     std::filesystem::path final_;
     std::unique_ptr<pyramid_cache::Header> header_;
     std::vector<PyramidLevel> layout_;
-    PyramidStream stream_;
+    // Written by the stream's thread, read once it has stopped or finished.
     std::uint64_t written_ = 0;        // of level 0's packed tiles, in the file
     std::vector<std::string> reduced_; // the reduced levels' packed tiles, held until the end
     std::vector<std::vector<std::uint64_t>> ends_; // per level and tile, within the level
     std::string error_;
+    PyramidStream stream_; // last: its thread ends before the rest goes
 };
 
 } // namespace map

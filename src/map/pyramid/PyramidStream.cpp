@@ -1,6 +1,7 @@
 #include "map/pyramid/PyramidStream.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace map {
@@ -16,9 +17,14 @@ PyramidStream::PyramidStream(std::vector<PyramidLevel> layout, Sink sink)
     : levels_(std::move(layout)), sink_(std::move(sink)) {
     for (const PyramidLevel& level : levels_)
         bands_.emplace_back(static_cast<std::size_t>(level.columns) * kTilePixels, 0);
+    finished_.assign(bands_[0].size(), 0);
 }
 
 bool PyramidStream::StoreRow(int y, const MapPixel* row) {
+    using namespace std::chrono_literals;
+    // A sink that stopped is heard of at once, not a row of tiles later.
+    if (finishing_.valid() && finishing_.wait_for(0s) == std::future_status::ready)
+        Settle();
     if (stopped_ || y != nextRow_ || y >= levels_[0].height)
         return false;
     const int width = levels_[0].width;
@@ -27,8 +33,14 @@ bool PyramidStream::StoreRow(int y, const MapPixel* row) {
         std::memcpy(band + static_cast<std::size_t>(x / kTile) * kTilePixels, row + x,
                     static_cast<std::size_t>(std::min(kTile, width - x)) * sizeof(MapPixel));
     ++nextRow_;
-    if (nextRow_ % kTile == 0 || nextRow_ == levels_[0].height)
-        return Complete(0, y / kTile);
+    if (nextRow_ % kTile != 0 && nextRow_ != levels_[0].height)
+        return true;
+    if (!Settle())
+        return false;
+    // The band just filled is handed on; the one handed on before, blank again, fills next.
+    std::swap(bands_[0], finished_);
+    finishing_ = std::async(std::launch::async,
+                            [this, row = y / kTile] { return Complete(0, row, finished_); });
     return true;
 }
 
@@ -36,15 +48,18 @@ bool PyramidStream::Finish() {
     const std::vector<MapPixel> blank(static_cast<std::size_t>(levels_[0].width), 0);
     while (!stopped_ && nextRow_ < levels_[0].height)
         StoreRow(nextRow_, blank.data());
+    return Settle();
+}
+
+bool PyramidStream::Settle() {
+    if (finishing_.valid() && !finishing_.get())
+        stopped_ = true;
     return !stopped_;
 }
 
-bool PyramidStream::Complete(int level, int row) {
-    std::vector<MapPixel>& band = bands_[static_cast<std::size_t>(level)];
-    if (!sink_(level, row, band)) {
-        stopped_ = true;
+bool PyramidStream::Complete(int level, int row, std::vector<MapPixel>& band) {
+    if (!sink_(level, row, band))
         return false;
-    }
     const PyramidLevel& l = levels_[static_cast<std::size_t>(level)];
     const bool last = level + 1 == static_cast<int>(levels_.size());
     if (!last) {
@@ -59,7 +74,7 @@ bool PyramidStream::Complete(int level, int row) {
     // Padding stays blank, as in a pyramid built whole.
     std::fill(band.begin(), band.end(), 0);
     if (!last && (row % 2 == 1 || row + 1 == l.rows))
-        return Complete(level + 1, row / 2);
+        return Complete(level + 1, row / 2, bands_[static_cast<std::size_t>(level) + 1]);
     return true;
 }
 
