@@ -257,3 +257,27 @@ with tempfile.TemporaryDirectory() as tmp:
         put('fuzz_gdal_raster', name, bytes([kind]) + open(out, 'rb').read())
 put('fuzz_gdal_raster', 'kap', bytes([6]) + kap_chart(48, 32))
 put('fuzz_gdal_raster', 'vrt-curl', bytes([3]) + b'<VRTDataset rasterXSize="4" rasterYSize="4"><VRTRasterBand dataType="Byte" band="1"><SimpleSource><SourceFilename>/vsicurl/http://127.0.0.1:9/x.tif</SourceFilename></SimpleSource></VRTRasterBand></VRTDataset>')
+
+# fuzz_tile_codec: a cache tile packed each way (a 256 x 256 gradient with a line across it)
+with tempfile.TemporaryDirectory() as tmp:
+    rgb = bytes(v for y in range(256) for x in range(256)
+                for v in ((0, 0, 0) if x == y else (x, y, (x + y) // 2)))
+    ppm = os.path.join(tmp, 't.ppm')
+    open(ppm, 'wb').write(b'P6\n256 256\n255\n' + rgb)
+    jpeg = subprocess.run(['cjpeg', '-quality', '90', '-sample', '1x1', ppm], check=True,
+                          capture_output=True).stdout
+    put('fuzz_tile_codec', 'jpeg', jpeg)
+    put('fuzz_tile_codec', 'jpeg-cut', jpeg[:len(jpeg) // 2])
+    planes = bytearray()
+    for c in range(3):
+        for y in range(256):
+            left = 0
+            for x in range(256):
+                value = rgb[(y * 256 + x) * 3 + c]
+                planes.append((value - left) % 256)
+                left = value
+    planes_file = os.path.join(tmp, 'planes')
+    open(planes_file, 'wb').write(bytes(planes))
+    packed = subprocess.run(['zstd', '-1', '--check', '-c', planes_file], check=True,
+                            capture_output=True).stdout
+    put('fuzz_tile_codec', 'zstd', packed)

@@ -14,7 +14,8 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_nmea fuzz_nmea_stream fuzz_trail_file fuzz_calibration_file fuzz_points_file
         fuzz_coord_entry fuzz_gpx fuzz_journal fuzz_jpeg fuzz_ozi_map fuzz_world_file
-        fuzz_ground_overlay fuzz_folder_index fuzz_geotiff fuzz_mbtiles fuzz_gdal_raster)
+        fuzz_ground_overlay fuzz_folder_index fuzz_geotiff fuzz_mbtiles fuzz_gdal_raster
+        fuzz_tile_codec)
 fi
 
 # Line tables (file and line in a crash's stack) instead of full debug information, which the
