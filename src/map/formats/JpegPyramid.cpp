@@ -149,11 +149,13 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
         return out;
     }
     const int height = info.height;
+    bool streamFailed = false;
     outcome = platform::DecodeJpeg(
         fd, 1, info,
         [&](int y, const std::uint32_t* row) {
             if (!pyramid) {
                 if (!streamed->StoreRow(y, row)) {
+                    streamFailed = true;
                     stop = true;
                     return false;
                 }
@@ -178,7 +180,8 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
         stop = true;
     stored.Finish();
     helper.join();
-    if (streamed && !streamed->Error().empty()) {
+    // Asked only once the stream has stopped: until then its thread may still be writing.
+    if (streamFailed) {
         out.error = streamed->Error();
         return out;
     }

@@ -164,6 +164,7 @@ public:
     // or mapped. Call once.
     std::shared_ptr<TiledMap> Commit(bool keep);
 
+    // Why the entry cannot be had: read only after StoreRow returned false or after Commit.
     [[nodiscard]] const std::string& Error() const { return error_; }
 
 private:
