@@ -701,10 +701,12 @@ TEST(MapSource, ATinyOverlayDoesNotBlowTheMosaicUp) {
 // early picture, then reopened from it; a JPEG cut short shows this once and leaves nothing.
 TEST(MapSource, AJpegBeyondTheCacheBoundStreamsIntoItsEntry) {
     struct Pictures final : map::OpenMapEvents {
-        bool Progress(double) override { return true; }
+        explicit Pictures(bool stop) : stop(stop) {}
+        bool Progress(double) override { return !stop; }
         bool Cancelled() override { return false; }
         void EarlyPicture(map::MapPyramid) override { ++pictures; }
         void RowsStored(map::MapPyramid, int, int) override { ++rows; }
+        bool stop;
         int pictures = 0;
         int rows = 0;
     };
@@ -724,12 +726,22 @@ TEST(MapSource, AJpegBeyondTheCacheBoundStreamsIntoItsEntry) {
     };
     const struct {
         const char* name;
+        bool stop;    // at the first row of tiles, while the stream packs it
         int pictures; // the second open comes from the entry, without a decode and its picture
-    } opens[] = {{"flat.jpg", 1}, {"flat.jpg", 0}, {"cut.jpg", 1}};
-    for (const auto& [name, pictures] : opens) {
-        SCOPED_TRACE(name);
-        Pictures events;
+    } opens[] = {{"flat.jpg", true, 1},
+                 {"flat.jpg", false, 1},
+                 {"flat.jpg", false, 0},
+                 {"cut.jpg", false, 1}};
+    for (const auto& [name, stop, pictures] : opens) {
+        SCOPED_TRACE(::testing::Message() << name << (stop ? ", stopped" : ""));
+        Pictures events(stop);
         const map::OpenedMap opened = map::OpenMap(dir.File(name), options, events);
+        if (stop) {
+            EXPECT_FALSE(opened.shown);
+            EXPECT_EQ(opened.error, "");
+            EXPECT_EQ(entries(), 0) << "the half-written entry goes";
+            continue;
+        }
         ASSERT_TRUE(opened.shown) << opened.error;
         EXPECT_FALSE(opened.keep) << "nothing left to commit";
         const map::TiledMap& tiles = *opened.shown->Tiles();
