@@ -6,6 +6,7 @@
 #include "map/pyramid/PackedPyramid.h"
 #include "map/pyramid/TileCodec.h"
 #include "platform/FileIo.h"
+#include "platform/MemoryInfo.h"
 #include "platform/StateFolder.h"
 
 #include <algorithm>
@@ -602,8 +603,13 @@ std::shared_ptr<TiledMap> PyramidCacheEntry::Commit(std::string* error) {
 }
 
 bool PyramidCache::Streams(int width, int height) const {
-    return !folder_.empty() &&
-           MapPyramid::StorePixels(MapPyramid::Layout(width, height)) * sizeof(MapPixel) > limit_;
+    if (folder_.empty())
+        return false;
+    const std::size_t bytes =
+        MapPyramid::StorePixels(MapPyramid::Layout(width, height)) * sizeof(MapPixel);
+    // A small computer opens a map it could not hold, a little lossy, rather than not at all.
+    const std::optional<std::size_t> free = platform::AvailableMemoryBytes();
+    return bytes > limit_ || (free && bytes > *free);
 }
 
 std::unique_ptr<PyramidStreamEntry> PyramidCache::CreateStream(const fs::path& image, int imageFd,

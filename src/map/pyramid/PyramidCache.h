@@ -88,7 +88,8 @@ public:
                                                             std::string* error) const;
 
     // Whether a map of width x height is too big to be built in memory and packed losslessly:
-    // its pyramid's pixels alone are beyond the size bound. Such a map streams (CreateStream).
+    // its pyramid's pixels alone are beyond the size bound, or beyond the memory free now.
+    // Such a map streams (CreateStream).
     [[nodiscard]] bool Streams(int width, int height) const;
     // A new entry for the image file imageFd whose tiles are cut as its rows arrive and written
     // straight to the file as JPEGs: the memory it takes is a few rows of tiles, whatever the
