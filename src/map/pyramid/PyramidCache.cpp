@@ -407,6 +407,38 @@ std::shared_ptr<TiledMap> PackedEntry(int fd, const Header& header, bool* damage
                                static_cast<std::size_t>(header.storeBytes), std::move(ends));
 }
 
+// A file in folder that has no name, for bytes to be copied elsewhere later: it goes when
+// closed, whatever happens to the process. Where the file system has no unnamed files, a
+// temporary's name is taken and removed at once (a writer's orphan if anything dies between).
+platform::UniqueFd UnnamedFile(const fs::path& folder, const std::string& stem, int* err) {
+    platform::UniqueFd fd(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (fd.Valid())
+        return fd;
+    std::string name = folder / (stem + ".tmp.XXXXXX");
+    fd = platform::UniqueFd(::mkostemp(name.data(), O_CLOEXEC));
+    if (!fd.Valid())
+        *err = errno;
+    else
+        ::unlink(name.c_str());
+    return fd;
+}
+
+bool ReadAt(int fd, std::string& bytes, std::uint64_t offset, int* err) {
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *err = n < 0 ? errno : EIO;
+            return false;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 std::string Reason(const fs::path& path, int err) {
     return path.string() + ": " + platform::ErrorText(err);
 }
@@ -640,22 +672,24 @@ std::unique_ptr<PyramidStreamEntry> PyramidCache::CreateStream(const fs::path& i
     if (!fd.Valid())
         return fail(Reason(folder_, errno));
     ::flock(fd.Get(), LOCK_EX);
-    if (!WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
+    platform::UniqueFd spill = UnnamedFile(folder_, EntryName(*key), &err);
+    if (!spill.Valid() || !WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
         ::unlink(temporary.c_str());
         return fail(Reason(folder_, err));
     }
     return std::unique_ptr<PyramidStreamEntry>(
-        new PyramidStreamEntry(*this, std::move(fd), std::move(imageCopy), temporary,
-                               folder_ / (EntryName(*key) + ".pyr"), std::move(header)));
+        new PyramidStreamEntry(*this, std::move(fd), std::move(spill), std::move(imageCopy),
+                               temporary, folder_ / (EntryName(*key) + ".pyr"), std::move(header)));
 }
 
 PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd,
-                                       platform::UniqueFd image, fs::path temporary, fs::path final,
-                                       Header header)
-    : cache_(cache), fd_(std::move(fd)), image_(std::move(image)), temporary_(std::move(temporary)),
-      final_(std::move(final)), header_(std::make_unique<Header>(std::move(header))),
-      layout_(MapPyramid::Layout(header_->width, header_->height)), reduced_(layout_.size()),
-      ends_(layout_.size()),
+                                       platform::UniqueFd spill, platform::UniqueFd image,
+                                       fs::path temporary, fs::path final, Header header)
+    : cache_(cache), fd_(std::move(fd)), spill_(std::move(spill)), image_(std::move(image)),
+      temporary_(std::move(temporary)), final_(std::move(final)),
+      header_(std::make_unique<Header>(std::move(header))),
+      layout_(MapPyramid::Layout(header_->width, header_->height)), levelBytes_(layout_.size(), 0),
+      spilled_(layout_.size()), ends_(layout_.size()),
       stream_(layout_, [this](int level, int row, std::span<const MapPixel> tiles) {
           return Take(level, row, tiles);
       }) {}
@@ -677,35 +711,41 @@ bool PyramidStreamEntry::StoreRow(int y, const MapPixel* row) {
 }
 
 bool PyramidStreamEntry::Take(int level, int row, std::span<const MapPixel> tiles) {
-    // Level 0 goes to the file a row of tiles at a time, in its place; the reduced levels,
-    // a third of the pixels, come interleaved with it and follow it once it is whole.
-    std::string local;
-    std::string& out = level == 0 ? local : reduced_[static_cast<std::size_t>(level)];
-    const std::uint64_t before = level == 0 ? written_ : 0;
-    const PyramidLevel& l = layout_[static_cast<std::size_t>(level)];
+    const auto index = static_cast<std::size_t>(level);
+    std::string packed;
+    const PyramidLevel& l = layout_[index];
     const int height = std::min(TiledMap::kTileSize, l.height - row * TiledMap::kTileSize);
     for (int column = 0; column < l.columns; ++column) {
         const int width = std::min(TiledMap::kTileSize, l.width - column * TiledMap::kTileSize);
-        if (!PackTile(tiles.data() + static_cast<std::size_t>(column) * TiledMap::kTilePixels, out,
-                      TilePacking::Jpeg, width, height)) {
+        if (!PackTile(tiles.data() + static_cast<std::size_t>(column) * TiledMap::kTilePixels,
+                      packed, TilePacking::Jpeg, width, height)) {
             Fail(ENOMEM);
             return false;
         }
-        ends_[static_cast<std::size_t>(level)].push_back(before + out.size());
+        ends_[index].push_back(levelBytes_[index] + packed.size());
     }
-    std::uint64_t total = header_->storeOffset + written_ + local.size();
-    for (const std::string& packed : reduced_)
-        total += packed.size();
+    std::uint64_t total = header_->storeOffset + packed.size();
+    for (const std::uint64_t bytes : levelBytes_)
+        total += bytes;
     if (total > cache_.limit_) {
         Fail(EFBIG);
         return false;
     }
+    // Level 0 goes to the entry in its place; the reduced levels, a quarter of the bytes, come
+    // interleaved with it, so they wait in the unnamed file and follow level 0 at the end.
     int err = 0;
-    if (level == 0 && !WriteAt(fd_.Get(), local, header_->storeOffset + written_, &err)) {
+    const bool written =
+        level == 0 ? WriteAt(fd_.Get(), packed, header_->storeOffset + levelBytes_[0], &err)
+                   : WriteAt(spill_.Get(), packed, spillBytes_, &err);
+    if (!written) {
         Fail(err);
         return false;
     }
-    written_ += local.size();
+    if (level > 0) {
+        spilled_[index].push_back({spillBytes_, packed.size()});
+        spillBytes_ += packed.size();
+    }
+    levelBytes_[index] += packed.size();
     return true;
 }
 
@@ -715,18 +755,20 @@ std::shared_ptr<TiledMap> PyramidStreamEntry::Commit(bool keep) {
     int err = 0;
     if (stream_.Finish() && error_.empty()) {
         std::string index;
-        std::uint64_t written = written_;
-        std::vector<std::uint64_t> levelStart(reduced_.size(), 0);
-        for (std::size_t level = 1; level < reduced_.size(); ++level) {
+        std::uint64_t written = levelBytes_[0];
+        std::vector<std::uint64_t> levelStart(layout_.size(), 0);
+        std::string chunk;
+        for (std::size_t level = 1; level < layout_.size() && err == 0; ++level) {
             levelStart[level] = written;
-            if (header_->storeOffset + written + reduced_[level].size() > cache_.limit_)
-                err = EFBIG;
-            if (err == 0 &&
-                !WriteAt(fd_.Get(), reduced_[level], header_->storeOffset + written, &err))
-                break;
-            written += reduced_[level].size();
-            reduced_[level] = std::string();
+            for (const auto& [from, bytes] : spilled_[level]) {
+                chunk.resize(static_cast<std::size_t>(bytes));
+                if (!ReadAt(spill_.Get(), chunk, from, &err) ||
+                    !WriteAt(fd_.Get(), chunk, header_->storeOffset + written, &err))
+                    break;
+                written += bytes;
+            }
         }
+        spill_.Reset();
         if (err == 0) {
             for (std::size_t level = 0; level < ends_.size(); ++level)
                 for (const std::uint64_t end : ends_[level])

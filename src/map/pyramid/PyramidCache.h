@@ -170,22 +170,25 @@ public:
 
 private:
     friend class PyramidCache;
-    PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd, platform::UniqueFd image,
-                       std::filesystem::path temporary, std::filesystem::path final,
-                       pyramid_cache::Header header);
+    PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd, platform::UniqueFd spill,
+                       platform::UniqueFd image, std::filesystem::path temporary,
+                       std::filesystem::path final, pyramid_cache::Header header);
     bool Take(int level, int row, std::span<const MapPixel> tiles);
     void Fail(int err);
 
     PyramidCache cache_;
     platform::UniqueFd fd_;
+    platform::UniqueFd spill_;        // unnamed: the reduced levels until level 0 is whole
     platform::UniqueFd image_;        // the image file, to tell at the end whether it changed
     std::filesystem::path temporary_; // empty once renamed or removed
     std::filesystem::path final_;
     std::unique_ptr<pyramid_cache::Header> header_;
     std::vector<PyramidLevel> layout_;
     // Written by the stream's thread, read once it has stopped or finished.
-    std::uint64_t written_ = 0;        // of level 0's packed tiles, in the file
-    std::vector<std::string> reduced_; // the reduced levels' packed tiles, held until the end
+    std::vector<std::uint64_t> levelBytes_; // packed so far, per level
+    // The reduced levels' rows of tiles as they came: where each lies in spill_ and its size.
+    std::vector<std::vector<std::pair<std::uint64_t, std::uint64_t>>> spilled_;
+    std::uint64_t spillBytes_ = 0;
     std::vector<std::vector<std::uint64_t>> ends_; // per level and tile, within the level
     std::string error_;
     PyramidStream stream_; // last: its thread ends before the rest goes
