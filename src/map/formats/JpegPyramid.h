@@ -14,7 +14,8 @@ namespace map {
 // a second thread builds the reduced levels band by band behind them, after first decoding a
 // small picture of the whole map at 1/8 scale for the caller to show meanwhile. No image of
 // the whole map is ever held besides the pyramid, so maps far beyond what fits twice in
-// memory load.
+// memory load. A map whose pyramid is beyond the cache's bound or the memory is not held at all:
+// it streams into its cache entry (PyramidStreamEntry) and shows from there.
 struct JpegPyramidOptions {
     // Fraction done, from the decoding thread; false stops the load (the result is then empty
     // with no error).

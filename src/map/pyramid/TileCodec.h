@@ -11,12 +11,10 @@ namespace map {
 // How the map cache keeps a tile (kTilePixels opaque pixels) on disk, about a quarter of its
 // size for a decoded scan: the red, green and blue planes one after the other, each row as the
 // differences of each byte from the one left of it, compressed by zstd at level 1 with its
-// checksum. Measured
-// against LZ4 and zstd on decoded scans by bench/tile-codec-bench.
-
-//
-// A pyramid too big for that (its pixels beyond the cache's whole bound) keeps its tiles as
-// JPEGs instead, at a quality above a scan's own: about a fifteenth of the pixels' size.
+// checksum. A map streamed into the cache (its pyramid beyond the cache's bound or the memory)
+// keeps its tiles as baseline JPEGs of quality 90 instead: about a fifteenth of the pixels'
+// size, a channel off by one level in the mean. Measured against LZ4, zstd and other JPEG
+// qualities on decoded scans by bench/tile-codec-bench.
 enum class TilePacking { Lossless, Jpeg };
 
 inline constexpr int kJpegTileQuality = 90;
