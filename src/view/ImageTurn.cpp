@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <future>
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <thread>
 #include <utility>
 
 namespace view {
@@ -19,6 +21,8 @@ namespace {
 // an exact integer.
 constexpr int kShift = 33;
 constexpr double kUnit = 8589934592.0; // 2^33
+// Fewer pixels than this turn on one thread: starting a second costs more than it saves.
+constexpr std::int64_t kSplitPixels = 1 << 16;
 
 // Wide enough for a canvas pixel times the turn's sine (GCC and Clang on 64-bit targets).
 __extension__ typedef __int128 Wide;
@@ -119,25 +123,43 @@ bool TurnImage(QImage& target, QRect area, QPoint corner, const QImage& square, 
     const auto* bits = reinterpret_cast<const QRgb*>(square.constBits());
     const auto base = reinterpret_cast<std::uintptr_t>(bits);
     const std::int64_t stride = square.bytesPerLine() / 4;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto start = Back(t, QPoint(area.left(), y) + corner, at);
-        if (!start)
-            continue;
-        const auto [ua, ub] =
-            InsideRun(start->first, du, w, area.left(), area.left() + area.width());
-        const std::int64_t v0 = start->second + (ua - area.left()) * dv;
-        const auto [from, to] = InsideRun(v0, dv, h, ua, ub);
-        std::int64_t u = start->first + (from - area.left()) * du;
-        std::int64_t v = start->second + (from - area.left()) * dv;
-        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
-        for (int x = from; x < to; ++x, u += du, v += dv) {
-            // An address past the square is only fetched early, never read: no fault.
-            __builtin_prefetch(reinterpret_cast<const void*>(
-                base + static_cast<std::uintptr_t>(
-                           (((v + aheadV) >> kShift) * stride + ((u + aheadU) >> kShift)) * 4)));
-            row[x] = bits[(v >> kShift) * stride + (u >> kShift)];
+    // Taken once: a second thread must not detach the image under the first.
+    auto* out = reinterpret_cast<QRgb*>(target.bits());
+    const std::int64_t outStride = target.bytesPerLine() / 4;
+    const auto turnRows = [&](int firstRow, int endRow) {
+        for (int y = firstRow; y < endRow; ++y) {
+            const auto start = Back(t, QPoint(area.left(), y) + corner, at);
+            if (!start)
+                continue;
+            const auto [ua, ub] =
+                InsideRun(start->first, du, w, area.left(), area.left() + area.width());
+            const std::int64_t v0 = start->second + (ua - area.left()) * dv;
+            const auto [from, to] = InsideRun(v0, dv, h, ua, ub);
+            std::int64_t u = start->first + (from - area.left()) * du;
+            std::int64_t v = start->second + (from - area.left()) * dv;
+            QRgb* row = out + y * outStride;
+            for (int x = from; x < to; ++x, u += du, v += dv) {
+                // An address past the square is only fetched early, never read: no fault.
+                __builtin_prefetch(reinterpret_cast<const void*>(
+                    base +
+                    static_cast<std::uintptr_t>(
+                        (((v + aheadV) >> kShift) * stride + ((u + aheadU) >> kShift)) * 4)));
+                row[x] = bits[(v >> kShift) * stride + (u >> kShift)];
+            }
         }
+    };
+    // A whole frame turns in two halves side by side: a turning view waits half as long on a
+    // second core. Each pixel depends on its canvas pixel alone, so the halves join unseen.
+    const int end = area.top() + area.height();
+    if (static_cast<std::int64_t>(area.width()) * area.height() < kSplitPixels ||
+        std::thread::hardware_concurrency() < 2) {
+        turnRows(area.top(), end);
+        return true;
     }
+    const int middle = area.top() + area.height() / 2;
+    std::future<void> lower = std::async(std::launch::async, turnRows, middle, end);
+    turnRows(area.top(), middle);
+    lower.get();
     return true;
 }
 
