@@ -443,6 +443,49 @@ std::string Reason(const fs::path& path, int err) {
     return path.string() + ": " + platform::ErrorText(err);
 }
 
+// A new entry's file under its temporary name in folder, locked, its header written with no
+// completion mark; nothing, with *error, when the image or the folder cannot be had.
+struct EntryFile {
+    Header header;
+    platform::UniqueFd fd;
+    fs::path temporary;
+    fs::path final;
+};
+
+std::optional<EntryFile> NewEntryFile(const fs::path& folder, const fs::path& image, int imageFd,
+                                      int width, int height, std::string* error) {
+    const auto fail = [error](std::string why) -> std::optional<EntryFile> {
+        if (error)
+            *error = std::move(why);
+        return std::nullopt;
+    };
+    if (folder.empty())
+        return fail("no folder for the map cache: neither XDG_CACHE_HOME nor HOME is set");
+    int err = 0;
+    const std::optional<Key> key = KeyOf(image, imageFd, &err);
+    if (!key)
+        return fail(Reason(image, err));
+    if (TileCount(width, height) == 0)
+        return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels cannot be cached");
+    if (!platform::MakeFolders(folder, &err))
+        return fail(Reason(folder, err));
+    EntryFile file{{width, height, StoreOffsetFor(*key), 0, *key}, {}, {}, {}};
+    std::string temporary = folder / (EntryName(*key) + ".tmp.XXXXXX");
+    file.fd = platform::UniqueFd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.fd.Valid())
+        return fail(Reason(folder, errno));
+    // Held until the file is an entry or gone: without it the file is a dead writer's.
+    ::flock(file.fd.Get(), LOCK_EX);
+    if (!WriteAt(file.fd.Get(), HeaderBytes(file.header, 0), 0, &err)) {
+        ::unlink(temporary.c_str());
+        return fail(Reason(folder, err));
+    }
+    file.temporary = temporary;
+    file.final = folder / (EntryName(*key) + ".pyr");
+    return file;
+}
+
 } // namespace
 
 fs::path PyramidCache::DefaultFolder() {
@@ -493,41 +536,21 @@ std::shared_ptr<TiledMap> PyramidCache::Open(const fs::path& image, int imageFd,
 std::unique_ptr<PyramidCacheEntry> PyramidCache::Create(const fs::path& image, int imageFd,
                                                         int width, int height,
                                                         std::string* error) const {
-    const auto fail = [error](std::string why) {
-        if (error)
-            *error = std::move(why);
+    std::optional<EntryFile> file = NewEntryFile(folder_, image, imageFd, width, height, error);
+    if (!file)
         return nullptr;
-    };
-    if (folder_.empty())
-        return fail("no folder for the map cache: neither XDG_CACHE_HOME nor HOME is set");
-    int err = 0;
-    const std::optional<Key> key = KeyOf(image, imageFd, &err);
-    if (!key)
-        return fail(Reason(image, err));
-    Header header{width, height, StoreOffsetFor(*key), 0, *key};
-    if (TileCount(width, height) == 0)
-        return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels cannot be cached");
     // The pyramid is built in memory and packed into the file when it is whole: written
     // through a mapping, every page of a big map was read in as zeros first.
     MapPyramid pyramid = MapPyramid::Allocate(width, height);
-    if (pyramid.Empty())
-        return fail(image.string() + ": not enough memory for the map");
-    if (!platform::MakeFolders(folder_, &err))
-        return fail(Reason(folder_, err));
-    std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
-    platform::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.Valid())
-        return fail(Reason(folder_, errno));
-    // Held until the file is an entry or gone: without it the file is a dead writer's.
-    ::flock(fd.Get(), LOCK_EX);
-    if (!WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
-        ::unlink(temporary.c_str());
-        return fail(Reason(folder_, err));
+    if (pyramid.Empty()) {
+        ::unlink(file->temporary.c_str());
+        if (error)
+            *error = image.string() + ": not enough memory for the map";
+        return nullptr;
     }
     return std::unique_ptr<PyramidCacheEntry>(
-        new PyramidCacheEntry(*this, std::move(fd), temporary, folder_ / (EntryName(*key) + ".pyr"),
-                              std::move(header), std::move(pyramid)));
+        new PyramidCacheEntry(*this, std::move(file->fd), file->temporary, file->final,
+                              std::move(file->header), std::move(pyramid)));
 }
 
 void PyramidCache::Trim(const fs::path& keep) const {
@@ -647,39 +670,25 @@ bool PyramidCache::Streams(int width, int height) const {
 std::unique_ptr<PyramidStreamEntry> PyramidCache::CreateStream(const fs::path& image, int imageFd,
                                                                int width, int height,
                                                                std::string* error) const {
-    const auto fail = [error](std::string why) {
-        if (error)
-            *error = std::move(why);
+    std::optional<EntryFile> file = NewEntryFile(folder_, image, imageFd, width, height, error);
+    if (!file)
         return nullptr;
-    };
-    if (folder_.empty())
-        return fail("no folder for the map cache: neither XDG_CACHE_HOME nor HOME is set");
     int err = 0;
-    const std::optional<Key> key = KeyOf(image, imageFd, &err);
-    if (!key)
-        return fail(Reason(image, err));
-    if (TileCount(width, height) == 0)
-        return fail(image.string() + ": a map of " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels cannot be cached");
     platform::UniqueFd imageCopy(::fcntl(imageFd, F_DUPFD_CLOEXEC, 0));
     if (!imageCopy.Valid())
-        return fail(Reason(image, errno));
-    if (!platform::MakeFolders(folder_, &err))
-        return fail(Reason(folder_, err));
-    Header header{width, height, StoreOffsetFor(*key), 0, *key};
-    std::string temporary = folder_ / (EntryName(*key) + ".tmp.XXXXXX");
-    platform::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.Valid())
-        return fail(Reason(folder_, errno));
-    ::flock(fd.Get(), LOCK_EX);
-    platform::UniqueFd spill = UnnamedFile(folder_, EntryName(*key), &err);
-    if (!spill.Valid() || !WriteAt(fd.Get(), HeaderBytes(header, 0), 0, &err)) {
-        ::unlink(temporary.c_str());
-        return fail(Reason(folder_, err));
+        err = errno;
+    platform::UniqueFd spill;
+    if (err == 0)
+        spill = UnnamedFile(folder_, EntryName(file->header.key), &err);
+    if (err != 0) {
+        ::unlink(file->temporary.c_str());
+        if (error)
+            *error = Reason(folder_, err);
+        return nullptr;
     }
     return std::unique_ptr<PyramidStreamEntry>(
-        new PyramidStreamEntry(*this, std::move(fd), std::move(spill), std::move(imageCopy),
-                               temporary, folder_ / (EntryName(*key) + ".pyr"), std::move(header)));
+        new PyramidStreamEntry(*this, std::move(file->fd), std::move(spill), std::move(imageCopy),
+                               file->temporary, file->final, std::move(file->header)));
 }
 
 PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::UniqueFd fd,
