@@ -127,6 +127,9 @@ JpegPyramid LoadJpegPyramid(int fd, const JpegPyramidOptions& options) {
     if (!streamed) {
         target = options.target(info.width, info.height, &out.error);
         if (!target) {
+            // Why the cache could not take it is the cause worth telling.
+            if (!streamError.empty())
+                out.error += " The map cache could not take it: " + streamError + ".";
             abandon();
             return out;
         }

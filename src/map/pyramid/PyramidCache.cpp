@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <sys/file.h>
@@ -700,7 +701,14 @@ PyramidStreamEntry::PyramidStreamEntry(const PyramidCache& cache, platform::Uniq
       layout_(MapPyramid::Layout(header_->width, header_->height)), levelBytes_(layout_.size(), 0),
       spilled_(layout_.size()), ends_(layout_.size()),
       stream_(layout_, [this](int level, int row, std::span<const MapPixel> tiles) {
-          return Take(level, row, tiles);
+          // Streaming is chosen when memory is short: running out ends the entry, not the
+          // program.
+          try {
+              return Take(level, row, tiles);
+          } catch (const std::bad_alloc&) {
+              Fail(ENOMEM);
+              return false;
+          }
       }) {}
 
 PyramidStreamEntry::~PyramidStreamEntry() {

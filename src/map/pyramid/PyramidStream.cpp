@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <system_error>
 
 namespace map {
 
@@ -39,9 +40,16 @@ bool PyramidStream::StoreRow(int y, const MapPixel* row) {
         return false;
     // The band just filled is handed on; the one handed on before, blank again, fills next.
     std::swap(bands_[0], finished_);
-    finishing_ = std::async(std::launch::async,
-                            [this, row = y / kTile] { return Complete(0, row, finished_); });
-    return true;
+    const int tiles = y / kTile;
+    try {
+        finishing_ =
+            std::async(std::launch::async, [this, tiles] { return Complete(0, tiles, finished_); });
+    } catch (const std::system_error&) {
+        // No thread to be had (a process at its limit): the row is finished here instead.
+        if (!Complete(0, tiles, finished_))
+            stopped_ = true;
+    }
+    return !stopped_;
 }
 
 bool PyramidStream::Finish() {
