@@ -9,6 +9,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -157,9 +158,15 @@ bool TurnImage(QImage& target, QRect area, QPoint corner, const QImage& square, 
         return true;
     }
     const int middle = area.top() + area.height() / 2;
-    std::future<void> lower = std::async(std::launch::async, turnRows, middle, end);
+    std::future<void> lower;
+    try {
+        lower = std::async(std::launch::async, turnRows, middle, end);
+    } catch (const std::system_error&) {
+        turnRows(middle, end); // no thread to be had: the frame is turned all the same
+    }
     turnRows(area.top(), middle);
-    lower.get();
+    if (lower.valid())
+        lower.get();
     return true;
 }
 

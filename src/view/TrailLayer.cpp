@@ -175,15 +175,14 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
     shapes.Clear();
     const ViewGeometry& g = scene.geometry;
     const ViewPoint offset = key.anchor;
-    const auto inArea = [&key](ViewPoint s) {
-        return s.x >= 0 && s.x < key.areaWidth && s.y >= 0 && s.y < key.areaHeight;
-    };
     const int t = ClampSizeValue(scene.settings.trailSize);
     const bool lines = scene.settings.trailStyle == 1;
     shapes.valueWidth = TrailPenWidth(scene.settings.trailSize);
-    // Beyond this rectangle nothing of a line or its round end shows.
+    // Beyond this rectangle nothing of a line, a dot or a round end shows: a dot whose middle
+    // lies just off the area still shows its edge.
     const double margin = 2.0 * t + 2.0;
     const QRectF clip(-margin, -margin, key.areaWidth + 2 * margin, key.areaHeight + 2 * margin);
+    const auto inArea = [&clip](ViewPoint s) { return clip.contains(QPointF(s.x, s.y)); };
 
     // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
     // level instead of per segment. The level only grows along the trail, so newer samples

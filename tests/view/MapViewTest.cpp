@@ -253,6 +253,15 @@ TEST(MapViewPaint, TrailShadeLevelsTable) {
     }
 }
 
+// A dot whose middle lies just off the view shows its edge, as a line there does.
+TEST(MapViewPaint, ADotJustOffTheViewShowsItsEdge) {
+    Fixture f(100, 20);
+    f.SetTrail({GeoAt(-2, 10), GeoAt(50, 10)}, /*dots*/ 0, 2, 250);
+    const QImage frame = f.Frame();
+    EXPECT_NE(frame.pixel(0, 10), frame.pixel(0, 1)) << "the dot's edge";
+    EXPECT_NE(frame.pixel(50, 10), frame.pixel(0, 1)) << "the dot in view";
+}
+
 TEST(MapViewPaint, LinesBreaksAndUnplaceablePositionsLeaveGaps) {
     struct Row {
         const char* legend;
