@@ -23,13 +23,6 @@ using namespace std::chrono_literals;
 
 const std::string kCapture = std::string(QUILO_TEST_DATA) + "/nmea/bu353s4.log";
 
-using gpsfaketest::FreePort;
-
-class GpsFake : public gpsfaketest::GpsFake {
-public:
-    explicit GpsFake(std::uint16_t port) : gpsfaketest::GpsFake(port, kCapture) {}
-};
-
 // "LAT LON" of every GGA and RMC line quilo-tool decode reads as a position.
 std::set<std::pair<double, double>> DecodedPositions() {
     const auto result = testsupport::RunTool({"decode", kCapture});
@@ -48,10 +41,9 @@ std::set<std::pair<double, double>> DecodedPositions() {
 }
 
 TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
-    const std::uint16_t port = FreePort();
-    GpsFake fake(port);
+    gpsfaketest::GpsFake fake(kCapture);
     ASSERT_TRUE(fake.Started());
-    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(fake.Port());
 
     sourcetest::LinkWatch watch;
     // gpsd takes a moment to listen.
@@ -90,10 +82,9 @@ TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
 }
 
 TEST(GpsdSource, MonitorPrintsPositions) {
-    const std::uint16_t port = FreePort();
-    GpsFake fake(port);
+    gpsfaketest::GpsFake fake(kCapture);
     ASSERT_TRUE(fake.Started());
-    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(fake.Port());
     const std::string position = "GPS: 175°18'53.6E 37°47'5.";
     testsupport::RunResult result;
     // gpsd opens the line only when the first client watches, and on a loaded machine its probe
