@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -195,8 +196,11 @@ void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint c
         if (!t.shown)
             continue;
         // Lines by colour: one colour for a plain track, a step of the ramp for each line
-        // coloured by the value at its end.
-        std::map<QRgb, std::vector<QLineF>> lines;
+        // coloured by the value at its end. Each set is stroked as one path, filled once: Qt
+        // strokes a list of lines sixteen at a time, so where one batch ends (which depends on
+        // which lines the area takes in) the translucent casing would be laid on twice.
+        QPainterPath casing;
+        std::map<QRgb, QPainterPath> lines;
         for (std::size_t s = 0; s < pixels_[i].size(); ++s) {
             const std::vector<MapPos>& pixels = pixels_[i][s];
             QPointF last;
@@ -218,22 +222,23 @@ void TrackLayer::DrawLines(QPainter& painter, const MapScene& scene, ViewPoint c
                 // Within 2 pixels of the last vertex drawn: nothing a line would show.
                 if (d.x() * d.x() + d.y() * d.y() < 4.0 && p + 1 < pixels.size())
                     continue;
-                if (MayShow(clip, last, here))
-                    lines[byValue ? colours_[i][s][p] : Opaque(t.colour)].push_back(
-                        QLineF(last, here));
+                if (MayShow(clip, last, here)) {
+                    for (QPainterPath* path :
+                         {&casing, &lines[byValue ? colours_[i][s][p] : Opaque(t.colour)]}) {
+                        if (path->isEmpty() || path->currentPosition() != last)
+                            path->moveTo(last);
+                        path->lineTo(here);
+                    }
+                }
                 last = here;
             }
         }
         // A light casing under the colour: a track shows on dark and busy parts of a scan.
-        painter.setPen(QPen(QColor(255, 255, 255, 200), kTrackWidth + 2, Qt::SolidLine,
-                            Qt::RoundCap, Qt::RoundJoin));
-        for (const auto& [colour, run] : lines)
-            painter.drawLines(run.data(), static_cast<int>(run.size()));
-        for (const auto& [colour, run] : lines) {
-            painter.setPen(
-                QPen(QColor(colour), kTrackWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawLines(run.data(), static_cast<int>(run.size()));
-        }
+        painter.strokePath(casing, QPen(QColor(255, 255, 255, 200), kTrackWidth + 2, Qt::SolidLine,
+                                        Qt::RoundCap, Qt::RoundJoin));
+        for (const auto& [colour, path] : lines)
+            painter.strokePath(path, QPen(QColor(colour), kTrackWidth, Qt::SolidLine, Qt::RoundCap,
+                                          Qt::RoundJoin));
     }
     painter.restore();
 }

@@ -4,6 +4,7 @@
 #include "trail/TrackColouring.h"
 #include "trail/TrailBuffer.h"
 #include "view/MapScene.h"
+#include "view/WideLines.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -181,7 +182,8 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
     // Beyond this rectangle nothing of a line, a dot or a round end shows: a dot whose middle
     // lies just off the area still shows its edge.
     const double margin = 2.0 * t + 2.0;
-    const QRectF clip(-margin, -margin, key.areaWidth + 2 * margin, key.areaHeight + 2 * margin);
+    shapes.clip = QRectF(-margin, -margin, key.areaWidth + 2 * margin, key.areaHeight + 2 * margin);
+    const QRectF& clip = shapes.clip;
     const auto inArea = [&clip](ViewPoint s) { return clip.contains(QPointF(s.x, s.y)); };
 
     // Gathered per shade level and drawn a level at a time, oldest first: one pen change per
@@ -223,7 +225,7 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
                 QPointF a(last.x, last.y);
                 QPointF b(s.x, s.y);
                 if (ClipSegment(clip, a, b))
-                    shapes.valueSegments[*sample.colour].push_back(QLineF(a, b));
+                    shapes.valueSegments[*sample.colour].push_back(QLine(last.x, last.y, s.x, s.y));
             }
             penDown = true;
             lastRunLevel = -1;
@@ -240,7 +242,7 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
         QPointF a = from;
         QPointF b(s.x, s.y);
         if (ClipSegment(clip, a, b)) {
-            shapes.segments[index].push_back(QLineF(a, b));
+            shapes.segments[index].push_back(QLine(last.x, last.y, s.x, s.y));
             // A segment going on from the level's last one shares its disc; a clipped end
             // lies outside the view and needs none.
             if ((lastRunLevel != level) && a == from)
@@ -262,12 +264,36 @@ void TrailLayer::Collect(const MapScene& scene, const FrameKey& key) {
 
 void TrailLayer::Render(QPainter& painter, const Shapes& shapes, const TrailPens& pens) {
     painter.save();
+    // Into an image pixel for pixel the lines are filled by their own rule, which a shift of
+    // the frame does not change; anywhere else Qt draws them, cut to the area.
+    const std::optional<PixelTarget> direct = DirectTarget(painter);
+    std::vector<QLineF> cut;
+    const auto drawLines = [&](const std::vector<QLine>& lines, const QPen& pen, bool roundEnds) {
+        if (direct && pen.color().alpha() == 255) {
+            for (const QLine& line : lines) {
+                if (pen.widthF() > 1.0)
+                    FillWideLine(*direct, line.p1(), line.p2(), pen.widthF(), pen.color().rgba(),
+                                 roundEnds);
+                else
+                    FillThinLine(*direct, line.p1(), line.p2(), pen.color().rgba());
+            }
+            return;
+        }
+        cut.clear();
+        for (const QLine& line : lines) {
+            QPointF a = line.p1();
+            QPointF b = line.p2();
+            if (ClipSegment(shapes.clip, a, b))
+                cut.emplace_back(a, b);
+        }
+        painter.setPen(pen);
+        painter.drawLines(cut.data(), static_cast<int>(cut.size()));
+    };
     for (int level = 0; level < kTrailLevels; ++level) {
         const auto index = static_cast<std::size_t>(level);
-        const std::vector<QLineF>& segments = shapes.segments[index];
+        const std::vector<QLine>& segments = shapes.segments[index];
         if (!segments.empty()) {
-            painter.setPen(pens.LinePen(level));
-            painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+            drawLines(segments, pens.LinePen(level), false);
             const QImage& disc = pens.Disc(level);
             if (!disc.isNull()) {
                 const int r = disc.width() / 2;
@@ -283,11 +309,11 @@ void TrailLayer::Render(QPainter& painter, const Shapes& shapes, const TrailPens
             painter.drawEllipse(dot);
     }
     // Oldest colours are not first here, but the fading already says which line is older.
-    for (const auto& [colour, segments] : shapes.valueSegments) {
-        painter.setPen(
-            QPen(QColor(colour), shapes.valueWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLines(segments.data(), static_cast<int>(segments.size()));
-    }
+    for (const auto& [colour, segments] : shapes.valueSegments)
+        drawLines(
+            segments,
+            QPen(QColor(colour), shapes.valueWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+            true);
     for (const auto& [colour, dots] : shapes.valueDots) {
         painter.setPen(QPen(QColor(colour), shapes.valueWidth));
         painter.setBrush(QColor(colour));

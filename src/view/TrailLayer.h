@@ -9,7 +9,7 @@
 #include "view/ViewGeometry.h"
 
 #include <QImage>
-#include <QLineF>
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 
@@ -49,13 +49,16 @@ private:
 
     // What one frame draws, per shade level, oldest level first.
     struct Shapes {
-        std::array<std::vector<QLineF>, kTrailLevels> segments;
+        // Lines between whole canvas pixels, as sampled (not cut where they leave the area:
+        // a cut's rounding would move their edges); only those with a part within clip.
+        std::array<std::vector<QLine>, kTrailLevels> segments;
         std::array<std::vector<QPoint>, kTrailLevels> ends; // round ends and joins
         std::array<std::vector<QRect>, kTrailLevels> dots;
         // Coloured by value: the lines and dots by their colour, drawn this wide.
-        std::map<QRgb, std::vector<QLineF>> valueSegments;
+        std::map<QRgb, std::vector<QLine>> valueSegments;
         std::map<QRgb, std::vector<QRect>> valueDots;
         int valueWidth = 1;
+        QRectF clip; // beyond it nothing of a line shows
 
         // Empties the lists, keeping their memory for the next frame.
         void Clear();

@@ -1,0 +1,193 @@
+#include "view/WideLines.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace view {
+
+namespace {
+
+constexpr QRgb kInk = 0xFF123456u;
+constexpr QRgb kPaper = 0xFFFFFFFFu;
+
+QImage Paper(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(kPaper);
+    return image;
+}
+
+// width 0: the thin line.
+void Fill(const PixelTarget& target, QPoint a, QPoint b, double width, bool round) {
+    if (width == 0.0)
+        FillThinLine(target, a, b, kInk);
+    else
+        FillWideLine(target, a, b, width, kInk, round);
+}
+
+std::string Inked(const QImage& image, QRect rect) {
+    std::string rows;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            rows += image.pixel(x, y) == kInk ? '#' : '.';
+        rows += '\n';
+    }
+    return rows;
+}
+
+TEST(WideLines, PixelsWhoseMiddleTheLineCoversTable) {
+    struct Row {
+        const char* legend;
+        QPoint a, b;
+        double width;
+        bool round;
+        const char* pixels; // of the 10 x 7 image
+    };
+    const Row rows[] = {
+        {"across, 4 wide: 4 rows, flat ends",
+         {2, 3},
+         {7, 3},
+         4,
+         false,
+         "..........\n"
+         "..#####...\n"
+         "..#####...\n"
+         "..#####...\n"
+         "..#####...\n"
+         "..........\n"
+         "..........\n"},
+        {"the same, round ends",
+         {2, 3},
+         {7, 3},
+         4,
+         true,
+         "..........\n"
+         ".#######..\n"
+         "#########.\n"
+         "#########.\n"
+         ".#######..\n"
+         "..........\n"
+         "..........\n"},
+        {"down, 2 wide",
+         {4, 1},
+         {4, 5},
+         2,
+         false,
+         "..........\n"
+         "...##.....\n"
+         "...##.....\n"
+         "...##.....\n"
+         "...##.....\n"
+         "..........\n"
+         "..........\n"},
+        {"thin, steep: a pixel a row, the nearest, both ends",
+         {1, 0},
+         {4, 6},
+         0,
+         false,
+         ".#........\n"
+         "..#.......\n"
+         "..#.......\n"
+         "...#......\n"
+         "...#......\n"
+         "....#.....\n"
+         "....#.....\n"},
+        {"thin, from right to left, cut at the image's edge",
+         {12, 2},
+         {3, 5},
+         0,
+         false,
+         "..........\n"
+         "..........\n"
+         "..........\n"
+         "........##\n"
+         ".....###..\n"
+         "...##.....\n"
+         "..........\n"},
+        {"a point: one pixel thin, nothing wide",
+         {5, 5},
+         {5, 5},
+         0,
+         false,
+         "..........\n"
+         "..........\n"
+         "..........\n"
+         "..........\n"
+         "..........\n"
+         ".....#....\n"
+         "..........\n"},
+    };
+    for (const Row& row : rows) {
+        QImage image = Paper(10, 7);
+        Fill({&image, image.rect(), {0, 0}}, row.a, row.b, row.width, row.round);
+        EXPECT_EQ(Inked(image, image.rect()), row.pixels) << row.legend;
+    }
+}
+
+// The same line drawn into an image that lies elsewhere on the canvas, clipped elsewhere, gives
+// the same pixels where both show it: a kept frame shifted by a scroll equals a fresh one.
+TEST(WideLines, AShiftedImageGetsTheSamePixelsWhereverTheClipCuts) {
+    std::mt19937 random(2026);
+    const auto any = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int i = 0; i < 400; ++i) {
+        const double width = std::array{0.0, 2.0, 3.0, 4.0, 7.0, 12.0}[i % 6];
+        const bool round = i % 12 >= 6;
+        // Ends near the image and, now and then, a 32-bit range's width off it.
+        const auto end = [&] {
+            return i % 10 == 9 ? QPoint(any(-2'000'000'000, 2'000'000'000), any(-400, 400))
+                               : QPoint(any(-300, 500), any(-300, 400));
+        };
+        const QPoint a = end();
+        const QPoint b = end();
+        QImage whole = Paper(300, 200);
+        Fill({&whole, whole.rect(), {0, 0}}, a, b, width, round);
+        const QPoint shift(any(-256, 256), any(-256, 256));
+        const QRect clip(any(0, 150), any(0, 100), any(1, 150), any(1, 100));
+        QImage part = Paper(300, 200);
+        Fill({&part, clip, -shift}, a, b, width, round);
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x) {
+                const QPoint there = QPoint(x, y) + shift;
+                const QRgb expected = clip.contains(x, y) && whole.valid(there)
+                                          ? whole.pixel(there)
+                                          : (clip.contains(x, y) ? part.pixel(x, y) : kPaper);
+                ASSERT_EQ(part.pixel(x, y), expected)
+                    << "line " << i << " at " << x << "," << y << " width " << width;
+            }
+    }
+}
+
+TEST(WideLines, DirectOnlyIntoAnImagePixelForPixel) {
+    QImage image = Paper(40, 30);
+    {
+        QPainter painter(&image);
+        painter.translate(5, -3);
+        painter.setClipRect(QRect(0, 10, 20, 10));
+        const std::optional<PixelTarget> target = DirectTarget(painter);
+        ASSERT_TRUE(target);
+        EXPECT_EQ(target->origin, QPoint(5, -3));
+        EXPECT_EQ(target->clip, QRect(5, 7, 20, 10));
+        painter.translate(0.5, 0);
+        EXPECT_FALSE(DirectTarget(painter)) << "half a pixel over";
+        painter.resetTransform();
+        painter.rotate(10);
+        EXPECT_FALSE(DirectTarget(painter)) << "turned";
+        painter.resetTransform();
+        painter.setOpacity(0.5);
+        EXPECT_FALSE(DirectTarget(painter)) << "translucent";
+    }
+    QImage dense = Paper(40, 30);
+    dense.setDevicePixelRatio(2);
+    QPainter painter(&dense);
+    EXPECT_FALSE(DirectTarget(painter)) << "two device pixels a pixel";
+}
+
+} // namespace
+
+} // namespace view
