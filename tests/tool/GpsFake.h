@@ -3,14 +3,11 @@
 // gpsfake with its gpsd on a local port, playing one capture; in a process group of their own
 // so both end together.
 
-#include <arpa/inet.h>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <random>
 #include <string>
 #include <sys/socket.h>
@@ -19,6 +16,8 @@
 #include <thread>
 #include <unistd.h>
 #include <utility>
+
+#include "gps/SourceTestSupport.h"
 
 namespace gpsfaketest {
 
@@ -30,24 +29,24 @@ class PortLease {
 public:
     PortLease() {
         std::random_device seed;
-        std::uniform_int_distribution<int> pick(kFirst, kLast);
+        std::uniform_int_distribution<int> pick(20000, 32000);
         for (int attempt = 0; attempt < 200 && lock_ < 0; ++attempt) {
             const auto port = static_cast<std::uint16_t>(pick(seed));
-            // The lock: a name in the abstract socket namespace, which only one socket can
+            // The lease: a name in the abstract socket namespace, which one socket alone can
             // bind and which goes with the process, however it ends.
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            lock_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
             sockaddr_un name{};
             name.sun_family = AF_UNIX;
             const std::string text = "quilo-test-port-" + std::to_string(port);
             text.copy(name.sun_path + 1, sizeof name.sun_path - 2);
-            const auto size =
-                static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + text.size());
-            if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&name), size) == 0 &&
-                Bindable(port)) {
-                lock_ = fd;
+            if (::bind(lock_, reinterpret_cast<const sockaddr*>(&name),
+                       static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + text.size())) ==
+                    0 &&
+                Free(port)) {
                 port_ = port;
-            } else if (fd >= 0) {
-                ::close(fd);
+            } else {
+                ::close(lock_);
+                lock_ = -1;
             }
         }
     }
@@ -63,33 +62,10 @@ public:
     [[nodiscard]] std::uint16_t Port() const { return port_; }
 
 private:
-    static constexpr int kFirst = 20000;
-    static constexpr int kLast = 32000;
-
-    // gpsd listens on both loopbacks and dies when it can bind neither.
-    static bool Bindable(std::uint16_t port) {
-        sockaddr_in v4{};
-        v4.sin_family = AF_INET;
-        v4.sin_port = htons(port);
-        v4.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        sockaddr_in6 v6{};
-        v6.sin6_family = AF_INET6;
-        v6.sin6_port = htons(port);
-        v6.sin6_addr = in6addr_loopback;
-        return Binds(AF_INET, reinterpret_cast<const sockaddr*>(&v4), sizeof v4) &&
-               Binds(AF_INET6, reinterpret_cast<const sockaddr*>(&v6), sizeof v6, true);
-    }
-    static bool Binds(int family, const sockaddr* address, socklen_t size,
-                      bool missingIsFine = false) {
-        const int fd = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return missingIsFine; // no IPv6 here: gpsd makes do with IPv4
-        const int on = 1;
-        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        const bool bound =
-            ::bind(fd, address, size) == 0 || (missingIsFine && errno == EADDRNOTAVAIL);
-        ::close(fd);
-        return bound;
+    // Nothing else (another program) listens there.
+    static bool Free(std::uint16_t port) {
+        sourcetest::LocalServer probe(4, port);
+        return probe.Port() == port;
     }
 
     int lock_ = -1;
