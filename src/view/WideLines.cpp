@@ -24,15 +24,15 @@ struct Span {
     double hi = -kInfinity;
 
     [[nodiscard]] bool Empty() const { return !(lo <= hi); }
-    // Narrows to the x with a * x in low..high (all x or none when a is 0).
-    void Within(double a, double low, double high) {
+    // Narrows to the x with a * x in low..high (all x or none when a is 0); inverse is 1 / a.
+    void Within(double a, double inverse, double low, double high) {
         if (a == 0.0) {
             if (low > 0.0 || high < 0.0)
                 *this = Span();
             return;
         }
-        const double x1 = low / a;
-        const double x2 = high / a;
+        const double x1 = low * inverse;
+        const double x2 = high * inverse;
         lo = std::max(lo, std::min(x1, x2));
         hi = std::min(hi, std::max(x1, x2));
     }
@@ -112,15 +112,18 @@ void FillWideLine(const PixelTarget& target, QPoint a, QPoint b, double width, Q
         return;
     auto* bits = target.image->bits();
     const qsizetype stride = target.image->bytesPerLine();
-    const double left = clip.left();
-    const double right = clip.right();
+    // Columns k from a's: pixel ax + k has its middle at k + 0.5 from a.
+    const double left = clip.left() - ax;
+    const double right = clip.right() - ax;
+    const double acrossInverse = dy == 0.0 ? 0.0 : 1.0 / -dy;
+    const double alongInverse = dx == 0.0 ? 0.0 : 1.0 / dx;
     for (int y = static_cast<int>(top); y <= static_cast<int>(bottom); ++y) {
         const double ry = y + 0.5 - ay; // exact
-        // The pixel middles x + 0.5 - ax in span: within the line's width, and between its
-        // ends (or near one).
+        // The pixel middles k + 0.5 in span: within the line's width, and between its ends (or
+        // near one). Nothing here depends on where a lies, only on the row's place relative to it.
         Span span{-kInfinity, kInfinity};
-        span.Within(-dy, -reach - dx * ry, reach - dx * ry);
-        span.Within(dx, -dy * ry, length2 - dy * ry);
+        span.Within(-dy, acrossInverse, -reach - dx * ry, reach - dx * ry);
+        span.Within(dx, alongInverse, -dy * ry, length2 - dy * ry);
         if (span.Empty())
             span = Span();
         if (roundEnds) {
@@ -129,32 +132,30 @@ void FillWideLine(const PixelTarget& target, QPoint a, QPoint b, double width, Q
         }
         if (span.Empty())
             continue;
-        const double lo = span.lo;
-        const double hi = span.hi;
-        // The first and last whole x in it: found near, then settled by the exact test, which
-        // sees only x's place relative to a.
+        // The first and last whole k in it: found near, then settled by the exact test.
         double first = left;
-        if (std::isfinite(lo)) {
-            first = std::ceil(lo + ax - 0.5);
-            while (first - 1 + 0.5 - ax >= lo)
+        if (std::isfinite(span.lo)) {
+            first = std::ceil(span.lo - 0.5);
+            while (first - 0.5 >= span.lo)
                 --first;
-            while (first + 0.5 - ax < lo)
+            while (first + 0.5 < span.lo)
                 ++first;
             first = std::max(first, left);
         }
         double last = right;
-        if (std::isfinite(hi)) {
-            last = std::floor(hi + ax - 0.5);
-            while (last + 1 + 0.5 - ax <= hi)
+        if (std::isfinite(span.hi)) {
+            last = std::floor(span.hi - 0.5);
+            while (last + 1.5 <= span.hi)
                 ++last;
-            while (last + 0.5 - ax > hi)
+            while (last + 0.5 > span.hi)
                 --last;
             last = std::min(last, right);
         }
         if (first > last)
             continue;
         auto* line = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride);
-        std::fill(line + static_cast<int>(first), line + static_cast<int>(last) + 1, colour);
+        std::fill(line + static_cast<qsizetype>(ax + first),
+                  line + static_cast<qsizetype>(ax + last) + 1, colour);
     }
 }
 

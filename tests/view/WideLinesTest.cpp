@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace view {
@@ -11,6 +12,21 @@ namespace view {
 namespace {
 
 constexpr QRgb kInk = 0xFF123456u;
+constexpr QRgb kPaper = 0xFFFFFFFFu;
+
+QImage Paper(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(kPaper);
+    return image;
+}
+
+// width 0: the thin line.
+void Fill(const PixelTarget& target, QPoint a, QPoint b, double width, bool round) {
+    if (width == 0.0)
+        FillThinLine(target, a, b, kInk);
+    else
+        FillWideLine(target, a, b, width, kInk, round);
+}
 
 // Each pixel whose middle the line covers is inked and no other; a line's ends may lie nearly a
 // 32-bit range's width off the image.
@@ -62,13 +78,8 @@ TEST(WideLines, PixelsWhoseMiddleTheLineCoversTable) {
     };
     // clang-format on
     for (const Row& row : rows) {
-        QImage image(10, 6, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        const PixelTarget target{&image, image.rect(), {0, 0}};
-        if (row.width == 0)
-            FillThinLine(target, row.a, row.b, kInk);
-        else
-            FillWideLine(target, row.a, row.b, row.width, kInk, row.round);
+        QImage image = Paper(10, 6);
+        Fill({&image, image.rect(), {0, 0}}, row.a, row.b, row.width, row.round);
         std::string inked;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
@@ -76,6 +87,39 @@ TEST(WideLines, PixelsWhoseMiddleTheLineCoversTable) {
             inked += '\n';
         }
         EXPECT_EQ(inked, row.pixels) << row.legend;
+    }
+}
+
+// The same line drawn into an image that lies elsewhere on the canvas, clipped elsewhere, gives
+// the same pixels where both show it: a kept frame shifted by a scroll equals a fresh one.
+TEST(WideLines, AShiftedImageGetsTheSamePixelsWhereverTheClipCuts) {
+    std::mt19937 random(2026);
+    const auto any = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int i = 0; i < 400; ++i) {
+        const double width = std::array{0.0, 2.0, 3.0, 4.0, 7.0, 12.0}[i % 6];
+        const bool round = i % 12 >= 6;
+        // Ends near the image and, now and then, a 32-bit range's width off it.
+        const auto end = [&] {
+            return i % 10 == 9 ? QPoint(any(-2'000'000'000, 2'000'000'000), any(-400, 400))
+                               : QPoint(any(-300, 500), any(-300, 400));
+        };
+        const QPoint a = end();
+        const QPoint b = end();
+        // The canvas round the part, and the part: a window on it, clipped.
+        QImage whole = Paper(300 + 512, 200 + 512);
+        Fill({&whole, whole.rect(), {256, 256}}, a, b, width, round);
+        const QPoint shift(any(-256, 256), any(-256, 256));
+        const QRect clip(any(0, 150), any(0, 100), any(1, 150), any(1, 100));
+        QImage part = Paper(300, 200);
+        Fill({&part, clip, -shift}, a, b, width, round);
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                ASSERT_EQ(part.pixel(x, y),
+                          clip.contains(x, y) ? whole.pixel(QPoint(x, y) + shift + QPoint(256, 256))
+                                              : kPaper)
+                    << "line " << i << " at " << x << "," << y << " width " << width;
     }
 }
 
