@@ -2,6 +2,7 @@
 
 #include "calib/MapGeoreference.h"
 #include "view/MapScene.h"
+#include "view/WideLines.h"
 
 #include <QPainter>
 
@@ -14,7 +15,6 @@ namespace view {
 namespace {
 
 // Each line is drawn as this many straight pieces: grid lines bend on a map of another grid.
-constexpr int kPieces = 16;
 // More lines than a screen can show apart would be a map far larger than a sheet.
 constexpr double kMaxLines = 200;
 
@@ -80,14 +80,22 @@ void GridOverlay::Draw(QPainter& painter, const MapScene& scene, ViewPoint offse
     if (lines_.empty())
         return;
     const auto draw = [this](QPainter& onto) {
-        QPen pen(colour_);
-        pen.setCosmetic(true);
         onto.save();
-        onto.setPen(pen);
         // Within the clip the frame has: a repaint of a band must not draw beyond it.
         onto.setClipRect(clip_, Qt::IntersectClip);
-        for (const QPolygon& line : lines_)
-            onto.drawPolyline(line);
+        // Into an image pixel for pixel, by a rule a shift of the frame does not change (see
+        // FillThinLine); anywhere else by Qt.
+        if (const std::optional<PixelTarget> direct = DirectTarget(onto)) {
+            for (const QPolygon& line : lines_)
+                for (qsizetype i = 1; i < line.size(); ++i)
+                    FillThinLine(*direct, line[i - 1], line[i], colour_.rgba(), i > 1);
+        } else {
+            QPen pen(colour_);
+            pen.setCosmetic(true);
+            onto.setPen(pen);
+            for (const QPolygon& line : lines_)
+                onto.drawPolyline(line);
+        }
         onto.restore();
     };
     const QSize view(g.ClientWidth(), g.ClientHeight());
@@ -146,8 +154,18 @@ void GridOverlay::Place(const MapScene& scene, const ViewGeometry& g) {
         }
     if (!(maxX > minX && maxY > minY))
         return;
-    const double metresPerPixel =
-        std::max(maxX - minX, maxY - minY) / (std::max(right - left, bottom - top) * g.Zoom());
+    // Metres per view pixel at the map's middle, not the area's: the same for every area, so a
+    // scroll never changes the lines' spacing.
+    constexpr double kProbe = 100.0; // image pixels
+    const MapPos middle(g.ImageWidth() / 2.0, g.ImageHeight() / 2.0);
+    const std::optional<MapPos> here = ToGrid(*toGrid_, scene, middle);
+    const std::optional<MapPos> across = ToGrid(*toGrid_, scene, {middle.x + kProbe, middle.y});
+    const std::optional<MapPos> down = ToGrid(*toGrid_, scene, {middle.x, middle.y + kProbe});
+    if (!here || !across || !down)
+        return;
+    const double metresPerPixel = std::max(std::hypot(across->x - here->x, across->y - here->y),
+                                           std::hypot(down->x - here->x, down->y - here->y)) /
+                                  (kProbe * g.Zoom());
     const double spacing = GridSpacing(metresPerPixel, kMinSpacing);
     if (spacing == 0.0 || (maxX - minX) / spacing + (maxY - minY) / spacing > kMaxLines)
         return;
@@ -161,16 +179,23 @@ void GridOverlay::Place(const MapScene& scene, const ViewGeometry& g) {
     // A turned map's edges are not the clip's: the lines may run a little past them.
     if (g.Turned())
         clip_ = QRect(0, 0, g.ClientWidth(), g.ClientHeight());
-    std::vector<MapPos> line(kPieces + 1);
-    // Eastings, then northings: each line across the extent, bent as the map's fit bends it.
+    // Eastings, then northings: each line across the extent, bent as the map's fit bends it,
+    // through its crossings with the others. Those do not depend on the area placed for, so a
+    // line placed for the next area lies on the same pixels.
+    std::vector<MapPos> line;
     for (const bool easting : {true, false}) {
-        const double from = std::ceil((easting ? minX : minY) / spacing) * spacing;
-        const double to = easting ? maxX : maxY;
-        for (double at = from; at <= to; at += spacing) {
-            for (int k = 0; k <= kPieces; ++k) {
-                const double along = easting ? minY + (maxY - minY) * k / kPieces
-                                             : minX + (maxX - minX) * k / kPieces;
-                line[static_cast<std::size_t>(k)] = easting ? MapPos(at, along) : MapPos(along, at);
+        const double low = easting ? minY : minX;
+        const double high = easting ? maxY : maxX;
+        const auto first = static_cast<long long>(std::ceil((easting ? minX : minY) / spacing));
+        const auto last = static_cast<long long>(std::floor((easting ? maxX : maxY) / spacing));
+        const auto start = static_cast<long long>(std::floor(low / spacing));
+        const auto end = static_cast<long long>(std::ceil(high / spacing));
+        for (long long n = first; n <= last; ++n) {
+            const double at = static_cast<double>(n) * spacing;
+            line.clear();
+            for (long long k = start; k <= end; ++k) {
+                const double along = static_cast<double>(k) * spacing;
+                line.push_back(easting ? MapPos(at, along) : MapPos(along, at));
             }
             toGrid_->Inverse(line);
             QPolygon polygon;

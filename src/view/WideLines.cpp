@@ -63,7 +63,7 @@ std::optional<PixelTarget> DirectTarget(QPainter& painter) {
         painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return std::nullopt;
     auto* image = static_cast<QImage*>(device);
-    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32 &&
+    if (image->format() != QImage::Format_RGB32 &&
         image->format() != QImage::Format_ARGB32_Premultiplied)
         return std::nullopt;
     const QTransform& transform = painter.deviceTransform();
@@ -159,7 +159,7 @@ void FillWideLine(const PixelTarget& target, QPoint a, QPoint b, double width, Q
     }
 }
 
-void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour) {
+void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour, bool fromJoin) {
     const QRect& clip = target.clip;
     if (clip.isEmpty())
         return;
@@ -182,15 +182,28 @@ void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour) {
     }
     auto* bits = target.image->bits();
     const qsizetype stride = target.image->bytesPerLine();
+    // Premultiplied, laid over as Qt does: what is there shows through by the rest of alpha.
+    const QRgb source = qPremultiply(colour);
+    const uint rest = 255 - qAlpha(colour);
     const auto plot = [&](std::int64_t u, std::int64_t v) {
         if (v < vLow || v > vHigh)
             return;
         const std::int64_t x = steep ? v : u;
         const std::int64_t y = steep ? u : v;
-        reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride)[x] = colour;
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride)[x];
+        if (rest == 0) {
+            pixel = source;
+            return;
+        }
+        const auto over = [&](int shift) {
+            const uint there = (pixel >> shift & 0xFF) * rest;
+            return (((source >> shift & 0xFF) + (there + 128 + ((there + 128) >> 8)) / 256) & 0xFF)
+                   << shift;
+        };
+        pixel = over(24) | over(16) | over(8) | over(0);
     };
     if (du == 0) {
-        if (au >= uLow && au <= uHigh)
+        if (!fromJoin && au >= uLow && au <= uHigh)
             plot(au, av);
         return;
     }
@@ -213,7 +226,8 @@ void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour) {
     std::int64_t v = av + static_cast<std::int64_t>(quotient);
     std::int64_t r = static_cast<std::int64_t>(remainder);
     for (std::int64_t u = first;; u += step) {
-        plot(u, v);
+        if (!(fromJoin && u == au))
+            plot(u, v);
         if (u == last)
             break;
         r += rise;

@@ -18,8 +18,9 @@ struct PixelTarget {
     QPoint origin; // the device pixel of the painter's (0, 0)
 };
 
-// The painter's image as a PixelTarget; none where it draws otherwise (another device, a
-// scale or turn, a clip of many rectangles, a blend).
+// The painter's image (32-bit, premultiplied where it has alpha) as a PixelTarget; none where
+// it draws otherwise (another device or format, a scale or turn, a clip of many rectangles, a
+// blend).
 std::optional<PixelTarget> DirectTarget(QPainter& painter);
 
 // Fills every pixel whose middle lies within width / 2 of the line from a to b, between its ends
@@ -31,8 +32,11 @@ std::optional<PixelTarget> DirectTarget(QPainter& painter);
 void FillWideLine(const PixelTarget& target, QPoint a, QPoint b, double width, QRgb colour,
                   bool roundEnds);
 
-// A line one pixel thick from a to b, both ends included: a pixel in each column (or row, for a
-// steep line), the one nearest the line (a tie goes right or down); as above, shifted with the image.
-void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour);
+// A line one pixel thick from a to b, both ends included (a's left out with fromJoin, where the
+// line goes on from another that ended there): a pixel in each column (or row, for a steep
+// line), the one nearest the line (a tie goes right or down); as above, shifted with the
+// image. A translucent colour is laid over what is there.
+void FillThinLine(const PixelTarget& target, QPoint a, QPoint b, QRgb colour,
+                  bool fromJoin = false);
 
 } // namespace view

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <random>
 #include <sys/stat.h>
 
@@ -872,11 +873,11 @@ TEST(MapViewPaint, AScrolledFrameIsAFreshPaintTable) {
     }
 }
 
-// Trails of every width and tracks wandering across the edges, scrolled back and forth past
-// the areas their layers were drawn for: each frame equals a fresh paint. Qt's rasteriser cut
-// wide lines where they left the area and rounded the cut, and stroked a track's translucent
-// casing sixteen lines at a time, so a pixel or two on an edge differed in about one frame of
-// ten.
+// Trails of every width and tracks wandering across the edges, and a grid's slanting lines,
+// scrolled back and forth past the areas their layers were drawn for: each frame equals a fresh
+// paint. Qt's rasteriser cut lines where they left the area and rounded the cut, a track's
+// translucent casing was stroked sixteen lines at a time, and a grid line was placed by points
+// spread over the area, so a few pixels differed in about one frame of ten.
 TEST(MapViewPaint, WanderingTrailsAndTracksScrolledAreAFreshPaint) {
     std::mt19937 random(12345);
     const auto any = [&random](int low, int high) {
@@ -885,6 +886,8 @@ TEST(MapViewPaint, WanderingTrailsAndTracksScrolledAreAFreshPaint) {
     for (int round = 0; round < 60; ++round) {
         const int size = std::array{0, 1, 2, 4}[round % 4];
         const double turn = round % 3 == 2 ? any(0, 359) : 0.0;
+        // The map's north turned from up by this much, under the grid.
+        const double north = round % 3 == 1 ? any(1, 89) * std::numbers::pi / 180 : 0.0;
         std::vector<MapPos> walk;
         int x = any(100, 500);
         int y = any(100, 300);
@@ -901,6 +904,17 @@ TEST(MapViewPaint, WanderingTrailsAndTracksScrolledAreAFreshPaint) {
             f.view->SetHandTurn(turn);
             f.view->SetMap(PyramidFromImage(RedMap(900, 300)));
             f.SetTrail(walk, round % 8 == 7 ? 0 : 1, size, 120);
+            if (north != 0.0) {
+                f.Change([north](Scene& s) {
+                    s.calibration = calib::CGPSMapFuncs();
+                    for (const MapPos p : {MapPos(0, 0), MapPos(100, 0), MapPos(0, 100)})
+                        s.calibration.AddCalibrationPoint(
+                            MapPos(p.x, -p.y),
+                            GeoAt(p.x * std::cos(north) - p.y * std::sin(north),
+                                  p.x * std::sin(north) + p.y * std::cos(north)));
+                });
+                f.view->SetOverlays({.grid = true});
+            }
             if (round % 2 == 0)
                 return;
             trail::TrackSegment track;

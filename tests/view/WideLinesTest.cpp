@@ -90,6 +90,21 @@ TEST(WideLines, PixelsWhoseMiddleTheLineCoversTable) {
     }
 }
 
+// A translucent line is laid over what is there, once at each pixel: a line going on from a
+// join leaves the join to the line it joins.
+TEST(WideLines, ATranslucentLineIsLaidOnOnceAtEachPixel) {
+    QImage image = Paper(10, 6);
+    const PixelTarget target{&image, image.rect(), {0, 0}};
+    const QRgb half = qRgba(0, 0, 255, 128);
+    FillThinLine(target, {1, 1}, {5, 1}, half);
+    FillThinLine(target, {5, 1}, {5, 4}, half, true);
+    const QRgb over = image.pixel(1, 1);
+    EXPECT_EQ(qBlue(over), 255);
+    EXPECT_NEAR(qRed(over), 127, 1) << "half the white below";
+    for (const QPoint at : {QPoint(3, 1), QPoint(5, 1), QPoint(5, 4)})
+        EXPECT_EQ(image.pixel(at), over) << at.x() << "," << at.y();
+}
+
 // The same line drawn into an image that lies elsewhere on the canvas, clipped elsewhere, gives
 // the same pixels where both show it: a kept frame shifted by a scroll equals a fresh one.
 TEST(WideLines, AShiftedImageGetsTheSamePixelsWhereverTheClipCuts) {
