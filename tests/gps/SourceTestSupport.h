@@ -75,15 +75,13 @@ inline bool SendDatagram(const std::string& address, std::uint16_t port, std::st
     return n == static_cast<ssize_t>(bytes.size());
 }
 
-// A TCP server on 127.0.0.1 with a port of the kernel's choosing (or port), one client at a
-// time.
+// A TCP server on 127.0.0.1 with a port of the kernel's choosing, one client at a time.
 class LocalServer {
 public:
-    explicit LocalServer(int backlog = 4, std::uint16_t port = 0) {
+    explicit LocalServer(int backlog = 4) {
         listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
-        address.sin_port = htons(port);
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
         if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||

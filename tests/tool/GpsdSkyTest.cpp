@@ -108,7 +108,7 @@ std::string GpsdReports(const std::string& capture, const std::string& folder) {
     const std::string out = folder + "/gpsfake.json";
     std::string text;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        auto fake = gpsfaketest::GpsFake::Once(capture, "0.02", out);
+        auto fake = gpsfaketest::GpsFake::Once(gpsfaketest::FreePort(), capture, "0.02", out);
         EXPECT_TRUE(fake.Started());
         const bool ended = fake.Ended(std::chrono::steady_clock::now() + 120s);
         std::ifstream file(out);

@@ -46,9 +46,10 @@ TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
     // gpsfake's gpsd now and then never delivered a sentence in 90 s (a line opened by gpsd
     // alone, alone here, always did within 3 s); a fresh gpsfake, on a new line and port, does.
     for (int attempt = 0; attempt < 3 && watch.lines.size() < 10; ++attempt) {
-        gpsfaketest::GpsFake fake(kCapture);
+        const std::uint16_t port = gpsfaketest::FreePort();
+        gpsfaketest::GpsFake fake(port, kCapture);
         ASSERT_TRUE(fake.Started());
-        const std::string name = "gpsd://127.0.0.1:" + std::to_string(fake.Port());
+        const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
         // gpsd takes a moment to listen.
         const auto deadline = std::chrono::steady_clock::now() + 20s;
         while (!watch.link.Open(name, 4800) && std::chrono::steady_clock::now() < deadline)
@@ -85,9 +86,10 @@ TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
 }
 
 TEST(GpsdSource, MonitorPrintsPositions) {
-    gpsfaketest::GpsFake fake(kCapture);
+    const std::uint16_t port = gpsfaketest::FreePort();
+    gpsfaketest::GpsFake fake(port, kCapture);
     ASSERT_TRUE(fake.Started());
-    const std::string name = "gpsd://127.0.0.1:" + std::to_string(fake.Port());
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
     const std::string position = "GPS: 175°18'53.6E 37°47'5.";
     testsupport::RunResult result;
     // gpsd opens the line only when the first client watches, and on a loaded machine its probe
