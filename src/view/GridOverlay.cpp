@@ -14,7 +14,6 @@ namespace view {
 
 namespace {
 
-// Each line is drawn as this many straight pieces: grid lines bend on a map of another grid.
 // More lines than a screen can show apart would be a map far larger than a sheet.
 constexpr double kMaxLines = 200;
 
