@@ -247,8 +247,10 @@ bool TiffFile::ReadLayout(TiffLayout* layout, std::string* error) {
         }
         layout->tileWidth = static_cast<int>(tileWidth);
         layout->tileHeight = static_cast<int>(tileHeight);
-    } else if (TIFFScanlineSize64(tif) == 0) {
-        *error = "the image's rows are empty";
+    } else if (TIFFScanlineSize64(tif) == 0 ||
+               TIFFScanlineSize64(tif) > static_cast<std::uint64_t>(kMaxTiffAllocation)) {
+        // Thousands of samples a pixel make a row of a small image hundreds of megabytes.
+        *error = "the image's rows are empty or too large";
         return false;
     }
     return true;

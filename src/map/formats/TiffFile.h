@@ -35,7 +35,8 @@ void ConvertTiffRow(const TiffLayout& layout, const unsigned char* samples, std:
 // A TIFF file (classic or BigTIFF) read through libtiff from an open file, with pread only, so
 // the caller may read the same file meanwhile. libtiff's complaints are kept for the message of
 // a failed read, never printed; no single allocation libtiff makes for the file's tags or
-// tiles can exceed kMaxTiffAllocation, whatever the file claims.
+// tiles can exceed kMaxTiffAllocation, whatever the file claims; ReadLayout refuses a tile or
+// row larger than that, so a reader's own buffer for one cannot either.
 class TiffFile {
 public:
     static constexpr long long kMaxTiffAllocation = 256LL << 20;
