@@ -41,26 +41,23 @@ std::set<std::pair<double, double>> DecodedPositions() {
 }
 
 TEST(GpsdSource, PositionsFromGpsfakeAgreeWithDecode) {
+    const std::uint16_t port = gpsfaketest::FreePort();
+    gpsfaketest::GpsFake fake(port, kCapture);
+    ASSERT_TRUE(fake.Started());
+    const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
+
     sourcetest::LinkWatch watch;
-    // Each try with a gpsfake of its own. In a full run beside hundreds of other tests, a
-    // gpsfake's gpsd now and then never delivered a sentence in 90 s (a line opened by gpsd
-    // alone, alone here, always did within 3 s); a fresh gpsfake, on a new line and port, does.
-    for (int attempt = 0; attempt < 3 && watch.lines.size() < 10; ++attempt) {
-        const std::uint16_t port = gpsfaketest::FreePort();
-        gpsfaketest::GpsFake fake(port, kCapture);
-        ASSERT_TRUE(fake.Started());
-        const std::string name = "gpsd://127.0.0.1:" + std::to_string(port);
-        // gpsd takes a moment to listen.
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (!watch.link.Open(name, 4800) && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(100ms);
-        ASSERT_TRUE(watch.link.IsRunning()) << watch.link.OpenError();
-        // Returns with the tenth line.
-        watch.lines.clear();
-        watch.WaitLines(10, 40s);
-        watch.link.Close();
-    }
-    ASSERT_GE(watch.lines.size(), 10u) << "in three tries: " << watch.link.LostText();
+    // gpsd takes a moment to listen.
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!watch.link.Open(name, 4800) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(watch.link.IsRunning()) << watch.link.OpenError();
+    // Returns with the tenth line; the bound only covers gpsfake starting slowly on a loaded
+    // machine (a sanitizer build beside it once took longer than 30 s).
+    ASSERT_TRUE(watch.WaitLines(10, 90s))
+        << watch.lines.size() << " lines; read error " << watch.link.HasReadError() << ": "
+        << watch.link.LostText();
+    watch.link.Close();
 
     const auto decoded = DecodedPositions();
     ASSERT_FALSE(decoded.empty());
